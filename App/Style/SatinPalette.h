@@ -1,0 +1,18 @@
+#pragma once
+
+#include "Style/Palette.h"
+#include "Table/ChipDenomination.h"
+
+// The satin style's colours: the style in use.
+struct SatinPalette {
+    bool dark = false;
+    bool increaseContrast = false;
+
+    using Chip = InlaidChipColors;
+
+    static Palette palette(bool dark, bool increaseContrast);
+    // Chip colours do not change with the appearance.
+    static Chip chip(ChipDenomination denomination);
+    // The nameplate outline, the same as the palette's plateStroke for these flags.
+    RGB plateStroke() const;
+};

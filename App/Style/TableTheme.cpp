@@ -1,0 +1,50 @@
+#include "Style/TableTheme.h"
+
+#include "Style/PaperPalette.h"
+#include "Style/PixelPalette.h"
+#include "Style/SatinPalette.h"
+
+TableTheme TableTheme::standard() {
+    return drawnIn(TableStyleID::satin, TableSurface::popover, 2, AppearanceFlags{}, false);
+}
+
+TableTheme TableTheme::make(TableStyleID storedStyle, TableSurface surface, double pixelUnit,
+                            AppearanceFlags appearance, bool fourColorDeck) {
+    return drawnIn(offeredOrSatin(storedStyle), surface, pixelUnit, appearance, fourColorDeck);
+}
+
+TableTheme TableTheme::drawnIn(TableStyleID style, TableSurface surface, double pixelUnit,
+                               AppearanceFlags appearance, bool fourColorDeck) {
+    TableTheme theme;
+    theme.style = style;
+    theme.surface = surface;
+    theme.dark = appearance.dark;
+    theme.increaseContrast = appearance.increaseContrast;
+    theme.reduceMotion = appearance.reduceMotion;
+    theme.fourColorDeck = fourColorDeck;
+    theme.pixelUnit = pixelUnit;
+    theme.palette = paletteFor(style, appearance.dark, appearance.increaseContrast);
+    return theme;
+}
+
+Palette TableTheme::paletteFor(TableStyleID style, bool dark, bool increaseContrast) {
+    switch (style) {
+    case TableStyleID::satin:
+        return SatinPalette::palette(dark, increaseContrast);
+    case TableStyleID::paper:
+        return PaperPalette::palette(dark, increaseContrast);
+    case TableStyleID::pixel:
+        return PixelPalette::palette(dark, increaseContrast);
+    }
+    return SatinPalette::palette(dark, increaseContrast);
+}
+
+FontSpec TableTheme::font(TextRole role) const {
+    FontSpec spec;
+    spec.pixelSize = textSize(role, surface);
+    spec.systemWeight = systemWeight(role);
+    spec.paperFace = style == TableStyleID::paper;
+    spec.paperWeight = paperWeight(role);
+    spec.monospacedDigits = usesMonospacedDigits(role);
+    return spec;
+}
