@@ -1,0 +1,41 @@
+#pragma once
+
+#include "Sound/Playback/AudioOutput.h"
+
+#include <QIODevice>
+
+#include <memory>
+
+class QAudioSink;
+class SoundMixer;
+
+// Pulls the mixer's stream into a QAudioSink on the default output: mono, 44.1 kHz, 32-bit float.
+class QtAudioOutput final : public AudioOutput {
+  public:
+    explicit QtAudioOutput(SoundMixer& mixer);
+    ~QtAudioOutput() override;
+
+    std::optional<QString> start() override;
+    void stop() override;
+    bool isRunning() const override;
+
+  private:
+    // An endless stream of the mixer's output; silence while no voice sounds.
+    class MixerStream final : public QIODevice {
+      public:
+        explicit MixerStream(SoundMixer& mixer)
+            : mixer_(mixer) {}
+        bool isSequential() const override { return true; }
+        qint64 bytesAvailable() const override;
+
+      protected:
+        qint64 readData(char* data, qint64 maxSize) override;
+        qint64 writeData(const char*, qint64) override { return -1; }
+
+      private:
+        SoundMixer& mixer_;
+    };
+
+    MixerStream stream_;
+    std::unique_ptr<QAudioSink> sink_;
+};

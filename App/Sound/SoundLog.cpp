@@ -1,0 +1,3 @@
+#include "Sound/SoundLog.h"
+
+Q_LOGGING_CATEGORY(soundLog, "Chipwhistle.sound")
