@@ -48,3 +48,18 @@ FontSpec TableTheme::font(TextRole role) const {
     spec.monospacedDigits = usesMonospacedDigits(role);
     return spec;
 }
+
+RGB TableTheme::suitColor(PokerEngine::Suit suit) const {
+    using PokerEngine::Suit;
+    switch (suit) {
+    case Suit::clubs:
+        return color(fourColorDeck ? PaletteToken::suitClubFour : PaletteToken::suitBlack);
+    case Suit::diamonds:
+        return color(fourColorDeck ? PaletteToken::suitDiamondFour : PaletteToken::suitRed);
+    case Suit::hearts:
+        return color(PaletteToken::suitRed);
+    case Suit::spades:
+        return color(PaletteToken::suitBlack);
+    }
+    return RGB::magenta;
+}

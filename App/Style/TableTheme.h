@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PokerEngine/Suit.h"
 #include "Style/Palette.h"
 #include "Style/TableStyleID.h"
 #include "Style/TextRole.h"
@@ -53,4 +54,7 @@ struct TableTheme {
 
     RGB color(PaletteToken token) const { return palette.color(token); }
     FontSpec font(TextRole role) const;
+    // Spades and clubs black, hearts and diamonds red; the four-colour deck gives clubs and diamonds their
+    // own.
+    RGB suitColor(PokerEngine::Suit suit) const;
 };

@@ -76,3 +76,23 @@ TEST(TableTheme, WeightsAndDigitSpacingPerRole) {
         EXPECT_EQ(usesMonospacedDigits(role), mono);
     }
 }
+
+TEST(TableTheme, SuitColoursWithAndWithoutTheFourColourDeck) {
+    using PokerEngine::Suit;
+    TableTheme theme = TableTheme::standard();
+    const auto role = [&theme](PaletteToken token) { return theme.palette.color(token); };
+    const std::vector<std::tuple<Suit, PaletteToken, PaletteToken>> table{
+        {Suit::clubs, PaletteToken::suitBlack, PaletteToken::suitClubFour},
+        {Suit::diamonds, PaletteToken::suitRed, PaletteToken::suitDiamondFour},
+        {Suit::hearts, PaletteToken::suitRed, PaletteToken::suitRed},
+        {Suit::spades, PaletteToken::suitBlack, PaletteToken::suitBlack},
+    };
+    for (const auto& [suit, twoColour, fourColour] : table) {
+        theme.fourColorDeck = false;
+        EXPECT_EQ(theme.suitColor(suit), role(twoColour));
+        theme.fourColorDeck = true;
+        EXPECT_EQ(theme.suitColor(suit), role(fourColour));
+    }
+    theme.palette.values.clear();
+    EXPECT_EQ(theme.suitColor(Suit::hearts), RGB::magenta);
+}
