@@ -1,0 +1,137 @@
+#include "Table/TableGeometry.h"
+
+#include "PokerEngine/Precondition.h"
+#include "Table/SeatLayout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Room kept below the table for the player's plate and cards.
+double reservedBelow(TableStyleID style) {
+    switch (style) {
+    case TableStyleID::satin:
+        return 144;
+    case TableStyleID::paper:
+        return 146;
+    case TableStyleID::pixel:
+        return 145;
+    }
+    return 144;
+}
+
+// Top bar, heading and a margin above the table.
+constexpr double topChrome = 23 + 18 + 4;
+constexpr double aspect = 1.8;
+
+double heroCardGap(TableStyleID style, double pixelUnit) {
+    switch (style) {
+    case TableStyleID::satin:
+        return 14;
+    case TableStyleID::paper:
+        return 16;
+    case TableStyleID::pixel:
+        return 5 * pixelUnit;
+    }
+    return 14;
+}
+
+} // namespace
+
+TableGeometry TableGeometry::popover(TableStyleID style) {
+    TableGeometry geometry;
+    geometry.stage = QSizeF(420, 388);
+    geometry.table = QRectF(16, 44, 388, 214);
+    geometry.heroCards = QPointF(210, 352);
+    geometry.pixelUnit = 2;
+    geometry.metrics = style == TableStyleID::pixel ? TableMetrics::pixel(2, TableSurface::popover)
+                                                    : TableMetrics::satinPopover();
+    return geometry;
+}
+
+TableGeometry TableGeometry::window(QSizeF stage, TableStyleID style) {
+    const double W = stage.width();
+    const double H = stage.height();
+    const double reserved = reservedBelow(style);
+    double h = std::max(150.0, std::min({420.0, (W - 48) / aspect, (H - reserved - topChrome) / 1.04}));
+    double w = aspect * h;
+
+    TableGeometry geometry;
+    if (style == TableStyleID::pixel) {
+        // The pixel table comes in two exact sizes so its pixels stay whole.
+        const bool large = w >= 660;
+        w = large ? 660 : 388;
+        h = large ? 366 : 214;
+        geometry.pixelUnit = large ? 3 : 2;
+        geometry.metrics = TableMetrics::pixel(geometry.pixelUnit, TableSurface::window);
+    } else {
+        geometry.pixelUnit = 3;
+        geometry.metrics = TableMetrics::satinWindow();
+    }
+    const double top = 0.04 * h + topChrome;
+    geometry.table =
+        QRectF(std::round((W - w) / 2), std::round(top + std::max(0.0, (H - reserved - h - top) / 2)), w, h);
+    const auto& m = geometry.metrics;
+    geometry.heroCards = QPointF(geometry.table.center().x(), geometry.table.bottom() + m.plate.height() / 2 +
+                                                                  heroCardGap(style, geometry.pixelUnit) +
+                                                                  m.heroCard.height() / 2);
+    geometry.stage = stage;
+    return geometry;
+}
+
+double TableGeometry::fullTableColumnWidth(double stageHeight, TableStyleID style) {
+    const double h = (stageHeight - reservedBelow(style) - topChrome) / 1.04;
+    const double w = h < 420 ? aspect * std::max(h, 150.0) : 756;
+    if (style == TableStyleID::pixel) {
+        return w >= 660 ? 708 : 436;
+    }
+    return std::ceil(w + 48);
+}
+
+QPointF TableGeometry::plateCenter(int slot) const {
+    const auto& anchor = SeatLayout::anchor(slot);
+    return QPointF(table.left() + anchor.plate.x() * table.width(),
+                   table.top() + anchor.plate.y() * table.height());
+}
+
+QPointF TableGeometry::dealerCenter(int slot) const {
+    const QPointF plate = plateCenter(slot);
+    const double shift = metrics.plate.width() / 2 + 6 + metrics.dealerButton / 2;
+    const bool right = SeatLayout::anchor(slot).dealerSide == SeatLayout::DealerSide::right;
+    return QPointF(plate.x() + (right ? shift : -shift), plate.y());
+}
+
+QPointF TableGeometry::boardCardCenter(int index) const {
+    const double cardWidth = metrics.boardCard.width();
+    const double rowWidth = 5 * cardWidth + 4 * metrics.boardGap;
+    return QPointF(table.center().x() - rowWidth / 2 + cardWidth / 2 + index * (cardWidth + metrics.boardGap),
+                   table.top() + 0.39 * table.height());
+}
+
+QPointF TableGeometry::potCenter() const {
+    const double below = metrics.surface == TableSurface::popover ? 11 : 14;
+    return QPointF(table.center().x(),
+                   table.top() + 0.39 * table.height() + metrics.boardCard.height() / 2 + 8 + below);
+}
+
+QPointF TableGeometry::holeCardCenter(int slot, int card, bool revealed) const {
+    CW_PRECONDITION(card == 0 || card == 1);
+    const QPointF plate = plateCenter(slot);
+    const double plateHeight = metrics.plate.height();
+    const QSizeF size = revealed ? metrics.botCard * 1.15 : metrics.botCard;
+    const double step = revealed ? 0.8 : 0.55;
+    const double inset = revealed ? 6 : 10;
+    double y = 0;
+    if (!revealed) {
+        y = plate.y() - plateHeight / 2 - metrics.botCardPeek + size.height() / 2;
+    } else if (SeatLayout::anchor(slot).plate.y() >= 0.5) {
+        y = plate.y() - plateHeight / 2 - 4 - size.height() / 2;
+    } else {
+        y = plate.y() + plateHeight / 2 + 4 + size.height() / 2;
+    }
+    const double cw = size.width();
+    const double x =
+        plate.x() + metrics.plate.width() / 2 - inset - (1 + step) * cw + cw / 2 + card * step * cw;
+    return QPointF(x, y);
+}

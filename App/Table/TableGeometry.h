@@ -1,0 +1,38 @@
+#pragma once
+
+#include "Style/TableStyleID.h"
+#include "Table/TableMetrics.h"
+
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
+
+// Where everything on the table is drawn, in the stage's own points (origin top left, y down).
+struct TableGeometry {
+    QSizeF stage;
+    // The felt table inside the stage.
+    QRectF table;
+    TableMetrics metrics;
+    // Centre of the player's pair of hole cards.
+    QPointF heroCards;
+    // Side of one pixel of the pixel style.
+    double pixelUnit = 2;
+
+    bool operator==(const TableGeometry&) const = default;
+
+    // The popover's fixed table (the pixel style has its own metrics).
+    static TableGeometry popover(TableStyleID style);
+    // The table window's table for a stage of any size.
+    static TableGeometry window(QSizeF stage, TableStyleID style);
+    // The width of the window's table column at which the table is no longer narrowed by the width.
+    static double fullTableColumnWidth(double stageHeight, TableStyleID style);
+
+    // Centre of a slot's nameplate. Slots run 0...5; any other stops the program.
+    QPointF plateCenter(int slot) const;
+    QPointF dealerCenter(int slot) const;
+    // Centre of board card 0...4.
+    QPointF boardCardCenter(int index) const;
+    QPointF potCenter() const;
+    // Centre of a bot's hole card 0 or 1 beside its plate, face down or revealed (1.15 times larger).
+    QPointF holeCardCenter(int slot, int card, bool revealed) const;
+};

@@ -1,0 +1,160 @@
+#include "Table/TableGeometry.h"
+
+#include "Table/SeatLayout.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void expectPoint(QPointF actual, double x, double y) {
+    EXPECT_NEAR(actual.x(), x, 1e-9);
+    EXPECT_NEAR(actual.y(), y, 1e-9);
+}
+
+} // namespace
+
+TEST(TableMetrics, PixelSizesAreWholePixelsOfTheUnit) {
+    const auto small = TableMetrics::pixel(2, TableSurface::popover);
+    EXPECT_EQ(small.boardCard, QSizeF(40, 56));
+    EXPECT_EQ(small.heroCard, QSizeF(52, 72));
+    EXPECT_EQ(small.botCard, QSizeF(18, 26));
+    EXPECT_EQ(small.plate, QSizeF(112, 36));
+    EXPECT_EQ(small.avatar, 36);
+    EXPECT_EQ(small.dealerButton, 18);
+    EXPECT_EQ(small.railWidth, 10);
+    EXPECT_EQ(small.chipPitch, 4);
+    EXPECT_EQ(small.chipsPerColumn, 8);
+    EXPECT_EQ(small.chipColumns, 2);
+
+    const auto large = TableMetrics::pixel(3, TableSurface::window);
+    EXPECT_EQ(large.surface, TableSurface::window);
+    EXPECT_EQ(large.heroCard, QSizeF(72, 102));
+    EXPECT_EQ(large.plate, QSizeF(150, 45));
+    EXPECT_EQ(large.avatar, 45);
+    EXPECT_EQ(large.railWidth, 18);
+    EXPECT_EQ(large.chipDiameter, 30);
+    EXPECT_EQ(large.chipColumnGap, 3);
+    EXPECT_EQ(large.chipsPerColumn, 10);
+    EXPECT_EQ(large.chipColumns, 4);
+}
+
+TEST(TableGeometry, ThePopoverTableIsFixed) {
+    const auto satin = TableGeometry::popover(TableStyleID::satin);
+    EXPECT_EQ(satin.stage, QSizeF(420, 388));
+    EXPECT_EQ(satin.table, QRectF(16, 44, 388, 214));
+    EXPECT_EQ(satin.heroCards, QPointF(210, 352));
+    EXPECT_EQ(satin.pixelUnit, 2);
+    EXPECT_EQ(satin.metrics, TableMetrics::satinPopover());
+    EXPECT_EQ(satin.metrics.heroCard, QSizeF(52, 73));
+    EXPECT_EQ(satin.metrics.dealerButton, 16);
+    EXPECT_EQ(TableGeometry::popover(TableStyleID::paper), satin);
+
+    const auto pixel = TableGeometry::popover(TableStyleID::pixel);
+    EXPECT_EQ(pixel.table, satin.table);
+    EXPECT_EQ(pixel.metrics, TableMetrics::pixel(2, TableSurface::popover));
+}
+
+TEST(TableGeometry, ATinyWindowStillGetsTheSmallestTable) {
+    const auto geometry = TableGeometry::window(QSizeF(100, 100), TableStyleID::satin);
+    // 270 x 150 even though it overflows; y is the top inset 0.04 × 150 + 45.
+    EXPECT_EQ(geometry.table, QRectF(-85, 51, 270, 150));
+    expectPoint(geometry.heroCards, 50, 51 + 150 + 23 + 14 + 50.5);
+    EXPECT_EQ(geometry.stage, QSizeF(100, 100));
+    EXPECT_EQ(geometry.metrics, TableMetrics::satinWindow());
+    EXPECT_EQ(geometry.pixelUnit, 3);
+}
+
+TEST(TableGeometry, ALargeWindowCapsTheTableAndCentresIt) {
+    const auto geometry = TableGeometry::window(QSizeF(2000, 1500), TableStyleID::satin);
+    // Centred in what is left under the top inset 61.8: 61.8 + (1500 − 144 − 420 − 61.8) / 2 = 498.9.
+    EXPECT_EQ(geometry.table, QRectF(622, 499, 756, 420));
+    expectPoint(geometry.heroCards, 1000, 499 + 420 + 23 + 14 + 50.5);
+
+    const auto paper = TableGeometry::window(QSizeF(2000, 1500), TableStyleID::paper);
+    EXPECT_EQ(paper.table, QRectF(622, 498, 756, 420));
+    expectPoint(paper.heroCards, 1000, 498 + 420 + 23 + 16 + 50.5);
+}
+
+TEST(TableGeometry, TheDefaultWindowIsLimitedByItsHeight) {
+    // The table window's default stage: 1100 wide, 750 − 136 high.
+    const auto geometry = TableGeometry::window(QSizeF(1100, 614), TableStyleID::satin);
+    const double h = 425 / 1.04;
+    EXPECT_NEAR(geometry.table.height(), h, 1e-9);
+    EXPECT_NEAR(geometry.table.width(), 1.8 * h, 1e-9);
+    EXPECT_EQ(geometry.table.x(), 182);
+    EXPECT_EQ(geometry.table.y(), 61);
+}
+
+TEST(TableGeometry, ThePixelTableJumpsBetweenTwoExactSizes) {
+    const auto large = TableGeometry::window(QSizeF(1100, 614), TableStyleID::pixel);
+    EXPECT_EQ(large.table, QRectF(220, 81, 660, 366));
+    EXPECT_EQ(large.pixelUnit, 3);
+    EXPECT_EQ(large.metrics, TableMetrics::pixel(3, TableSurface::window));
+    expectPoint(large.heroCards, 550, 81 + 366 + 22.5 + 15 + 51);
+
+    // 1.8 × h just under 660 gives the small table.
+    const auto small = TableGeometry::window(QSizeF(700, 600), TableStyleID::pixel);
+    EXPECT_EQ(small.table.size(), QSizeF(388, 214));
+    EXPECT_EQ(small.pixelUnit, 2);
+    EXPECT_EQ(small.metrics, TableMetrics::pixel(2, TableSurface::window));
+    EXPECT_EQ(TableGeometry::window(QSizeF(800, 600), TableStyleID::pixel).table.size(), QSizeF(660, 366));
+}
+
+TEST(TableGeometry, FullTableColumnWidths) {
+    EXPECT_EQ(TableGeometry::fullTableColumnWidth(5000, TableStyleID::satin), 804);
+    EXPECT_EQ(TableGeometry::fullTableColumnWidth(5000, TableStyleID::paper), 804);
+    EXPECT_EQ(TableGeometry::fullTableColumnWidth(5000, TableStyleID::pixel), 708);
+    // h = 411 / 1.04 = 395.19..., w = 711.35...
+    EXPECT_EQ(TableGeometry::fullTableColumnWidth(600, TableStyleID::satin), 760);
+    EXPECT_EQ(TableGeometry::fullTableColumnWidth(100, TableStyleID::satin), 318);
+    EXPECT_EQ(TableGeometry::fullTableColumnWidth(100, TableStyleID::pixel), 436);
+}
+
+TEST(TableGeometry, CentresOnThePopoverTable) {
+    const auto g = TableGeometry::popover(TableStyleID::satin);
+    expectPoint(g.plateCenter(0), 210, 258);
+    expectPoint(g.plateCenter(3), 210, 44 - 0.04 * 214);
+    expectPoint(g.plateCenter(5), 16 + 0.845 * 388, 44 + 0.83 * 214);
+    // Beside the plate: half a plate, 6 points and half a button.
+    expectPoint(g.dealerCenter(0), 280, 258);
+    expectPoint(g.dealerCenter(3), 140, 44 - 0.04 * 214);
+    expectPoint(g.boardCardCenter(0), 118, 44 + 0.39 * 214);
+    expectPoint(g.boardCardCenter(4), 302, 44 + 0.39 * 214);
+    expectPoint(g.potCenter(), 210, 44 + 0.39 * 214 + 28 + 8 + 11);
+    const auto window = TableGeometry::window(QSizeF(2000, 1500), TableStyleID::satin);
+    expectPoint(window.potCenter(), 1000, 499 + 0.39 * 420 + 42 + 8 + 14);
+}
+
+TEST(TableGeometry, BotHoleCardsSitBesideTheirPlates) {
+    const auto g = TableGeometry::popover(TableStyleID::satin);
+    const double topPlateY = 44 - 0.04 * 214;
+    // Face down: peeking 12 points above the plate, card 1 ten points inside the plate's right edge.
+    expectPoint(g.holeCardCenter(3, 0, false), 210 + 56 - 10 - 1.55 * 22 + 11, topPlateY - 18 - 12 + 15.5);
+    expectPoint(g.holeCardCenter(3, 1, false), 210 + 56 - 10 - 11, topPlateY - 18 - 12 + 15.5);
+    // Revealed cards are 1.15 times larger: below a plate in the upper half, above one in the lower half.
+    const double w = 22 * 1.15;
+    const double h = 31 * 1.15;
+    expectPoint(g.holeCardCenter(3, 1, true), 210 + 56 - 6 - w / 2, topPlateY + 18 + 4 + h / 2);
+    expectPoint(g.holeCardCenter(1, 0, true), 16 + 0.155 * 388 + 56 - 6 - 1.8 * w + w / 2,
+                44 + 0.83 * 214 - 18 - 4 - h / 2);
+}
+
+TEST(TableGeometryDeathTest, SlotsOutsideTheTableStopTheProgram) {
+    const auto g = TableGeometry::popover(TableStyleID::satin);
+    EXPECT_DEATH(g.dealerCenter(6), "slot");
+    EXPECT_DEATH(g.holeCardCenter(-1, 0, false), "slot");
+    EXPECT_DEATH(g.holeCardCenter(2, 2, false), "card");
+}
+
+TEST(SeatLayout, SlotsBySeatCountKeepThePlayerAtTheBottom) {
+    EXPECT_EQ(SeatLayout::slotsForSeatCount(0), (std::vector<int>{0, 3}));
+    EXPECT_EQ(SeatLayout::slotsForSeatCount(2), (std::vector<int>{0, 3}));
+    EXPECT_EQ(SeatLayout::slotsForSeatCount(3), (std::vector<int>{0, 2, 4}));
+    EXPECT_EQ(SeatLayout::slotsForSeatCount(4), (std::vector<int>{0, 1, 3, 5}));
+    EXPECT_EQ(SeatLayout::slotsForSeatCount(5), (std::vector<int>{0, 1, 2, 4, 5}));
+    EXPECT_EQ(SeatLayout::slotsForSeatCount(6), (std::vector<int>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(SeatLayout::slotsForSeatCount(9), (std::vector<int>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(SeatLayout::anchor(3).plate, QPointF(0.5, -0.04));
+    EXPECT_EQ(SeatLayout::anchor(4).dealerSide, SeatLayout::DealerSide::left);
+    EXPECT_EQ(SeatLayout::anchor(1).bet, QPointF(0.24, 0.62));
+}
