@@ -1,0 +1,17 @@
+#include "Game/DecisionRunner.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <QThreadPool>
+
+void ThreadPoolDecisionRunner::run(Work work, Done done) {
+    // The application object outlives every table; `done` itself checks whether its controller and
+    // table still exist when the answer arrives.
+    QThreadPool::globalInstance()->start([work = std::move(work), done = std::move(done)]() mutable {
+        Decision decision = work();
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [done = std::move(done), decision = std::move(decision)]() mutable { done(std::move(decision)); },
+            Qt::QueuedConnection);
+    });
+}
