@@ -1,0 +1,51 @@
+#include "Persistence/KeyShortcut.h"
+
+#include "Persistence/JsonRead.h"
+
+#include <limits>
+
+std::string KeyShortcut::display() const {
+    std::string text;
+    if (control) {
+        text += "⌃";
+    }
+    if (option) {
+        text += "⌥";
+    }
+    if (shift) {
+        text += "⇧";
+    }
+    if (command) {
+        text += "⌘";
+    }
+    return text + key;
+}
+
+std::size_t std::hash<KeyShortcut>::operator()(const KeyShortcut& shortcut) const noexcept {
+    std::size_t seed = std::hash<std::string>{}(shortcut.key);
+    const std::size_t flags = std::size_t(shortcut.keyCode) << 4 | std::size_t(shortcut.command) << 3 |
+                              std::size_t(shortcut.shift) << 2 | std::size_t(shortcut.option) << 1 |
+                              std::size_t(shortcut.control);
+    return seed ^ (flags + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2));
+}
+
+void to_json(nlohmann::json& json, const KeyShortcut& shortcut) {
+    json = {{"keyCode", shortcut.keyCode}, {"command", shortcut.command}, {"shift", shortcut.shift},
+            {"option", shortcut.option},   {"control", shortcut.control}, {"key", shortcut.key}};
+}
+
+void from_json(const nlohmann::json& json, KeyShortcut& shortcut) {
+    using namespace PokerEngine;
+    const auto code = readInt(json, "keyCode");
+    if (code < 0 || code > std::numeric_limits<std::uint16_t>::max()) {
+        throw DecodingError::dataCorrupted("Number " + std::to_string(code) + " does not fit in UInt16.");
+    }
+    KeyShortcut read;
+    read.keyCode = static_cast<std::uint16_t>(code);
+    read.command = readBool(json, "command");
+    read.shift = readBool(json, "shift");
+    read.option = readBool(json, "option");
+    read.control = readBool(json, "control");
+    read.key = readString(jsonField(json, "key"));
+    shortcut = read;
+}

@@ -1,0 +1,3 @@
+#include "Persistence/PersistenceLog.h"
+
+Q_LOGGING_CATEGORY(persistenceLog, "Chipwhistle.persistence")

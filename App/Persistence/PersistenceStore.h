@@ -1,0 +1,59 @@
+#pragma once
+
+#include "Persistence/Instant.h"
+#include "Persistence/Loaded.h"
+#include "Persistence/Profile.h"
+
+#include <nlohmann/json_fwd.hpp>
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <set>
+
+// The player's two files, "profile.json" and "savedgame.json", in one folder. Reads give loaded,
+// missing or unreadable; an unreadable file is logged and moved aside under a quarantine name, and
+// writes are atomic. The store decides nothing about defaults.
+//
+// Only a file that does not exist reads as missing. A file the store could not read, or could not
+// move aside, is kept exactly as it is: for the rest of the run the store refuses to write over it
+// or delete it, so a passing read error never turns into a lost profile. Copies of a store share
+// that memory.
+class PersistenceStore {
+  public:
+    static constexpr std::int64_t currentSchemaVersion = 1;
+    static inline const QString profileFileName = QStringLiteral("profile.json");
+    static inline const QString savedGameFileName = QStringLiteral("savedgame.json");
+
+    // Nothing happens on disk until the first write, which creates the folder.
+    explicit PersistenceStore(QString directory);
+
+    // "Chipwhistle" in the user's data folder (~/.local/share/Chipwhistle).
+    static QString userDataDirectory();
+
+    // The name an unreadable file is moved to: "profile.json" found at 09:30:05 UTC becomes
+    // "profile.unreadable-2026-03-14T093005.json"; later attempts in the same second add "-2", "-3"...
+    static QString quarantineFileName(const QString& fileName, Instant when, int attempt);
+
+    const QString& directory() const { return directory_; }
+
+    Loaded<Profile> readProfile() const;
+    // Throws PersistenceError (or nlohmann's type_error for text that can't be encoded); the file on
+    // disk is then as it was.
+    void writeProfile(const Profile& profile) const;
+
+  private:
+    template <class T> Loaded<T> read(const QString& fileName) const;
+    // The file's JSON once its schema version is accepted.
+    Loaded<nlohmann::json> readChecked(const QString& fileName) const;
+    void write(const nlohmann::json& value, const QString& fileName) const;
+    void remove(const QString& fileName) const;
+
+    QString path(const QString& fileName) const;
+    void setAside(const QString& fileName) const;
+    bool isKept(const QString& fileName) const;
+
+    QString directory_;
+    std::shared_ptr<std::set<QString>> keptFiles_;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <string>
+
+// Collects the "Chipwhistle.persistence" log lines written while it lives.
+class PersistenceLogCapture {
+  public:
+    PersistenceLogCapture();
+    ~PersistenceLogCapture();
+    PersistenceLogCapture(const PersistenceLogCapture&) = delete;
+    PersistenceLogCapture& operator=(const PersistenceLogCapture&) = delete;
+
+    const QStringList& messages() const;
+    bool contains(const QString& fragment) const;
+
+  private:
+    QtMessageHandler previous_;
+};
+
+inline void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qFatal("test setup couldn't write %s", qPrintable(path));
+    }
+    file.write(bytes);
+}
+
+inline QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The file names in a folder, sorted; empty when the folder does not exist.
+inline QStringList fileNames(const QString& directory) {
+    return QDir(directory).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}

@@ -1,0 +1,181 @@
+#include "Persistence/PersistenceError.h"
+#include "Persistence/PersistenceStore.h"
+#include "PersistenceTestSupport.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <unistd.h>
+
+namespace {
+
+class StoreTest : public ::testing::Test {
+  protected:
+    QString folder() const { return temporary.filePath("Chipwhistle"); }
+    QString file(const QString& name) const { return QDir(folder()).filePath(name); }
+    void place(const QString& name, const QByteArray& bytes) {
+        QDir().mkpath(folder());
+        writeBytes(file(name), bytes);
+    }
+    // Quarantine names of this file for the current second and the next few.
+    QStringList quarantineNames(const QString& name, int attempt) const {
+        QStringList names;
+        const auto now = std::chrono::system_clock::now();
+        for (int second = -1; second <= 3; ++second) {
+            names << PersistenceStore::quarantineFileName(name, now + std::chrono::seconds(second), attempt);
+        }
+        return names;
+    }
+
+    QTemporaryDir temporary;
+    PersistenceStore store{folder()};
+    PersistenceLogCapture log;
+};
+
+const QRegularExpression quarantined(R"(^profile\.unreadable-\d{4}-\d\d-\d\dT\d{6}\.json$)");
+
+} // namespace
+
+TEST_F(StoreTest, NoFolderMeansMissingAndNothingIsCreated) {
+    EXPECT_EQ(store.readProfile().kind(), Loaded<Profile>::Kind::missing);
+    EXPECT_FALSE(QFileInfo::exists(folder()));
+    EXPECT_TRUE(log.messages().isEmpty());
+}
+
+TEST_F(StoreTest, FirstWriteCreatesTheFolderAndParents) {
+    const PersistenceStore nested(temporary.filePath("a/b/Chipwhistle"));
+    Profile profile;
+    profile.bankroll = 4321;
+    nested.writeProfile(profile);
+    const auto read = nested.readProfile();
+    ASSERT_TRUE(read.isLoaded());
+    EXPECT_EQ(read.value(), profile);
+}
+
+TEST_F(StoreTest, WrittenFileIsCompactWithSortedKeys) {
+    store.writeProfile(Profile());
+    const QByteArray bytes = readBytes(file("profile.json"));
+    EXPECT_FALSE(bytes.contains('\n'));
+    EXPECT_FALSE(bytes.contains(' '));
+    EXPECT_TRUE(bytes.startsWith(R"({"bankroll":10000,"choices":{"cashBuyInBB":100,)"));
+    EXPECT_EQ(fileNames(folder()), QStringList{"profile.json"});
+}
+
+TEST_F(StoreTest, SlashesAreEscapedAndReadBack) {
+    Profile profile;
+    profile.settings.hotkey.shortcut.key = "/";
+    store.writeProfile(profile);
+    EXPECT_TRUE(readBytes(file("profile.json")).contains(R"("key":"\/")"));
+    EXPECT_EQ(store.readProfile().value(), profile);
+}
+
+TEST_F(StoreTest, EmptyFileIsLoggedAndMovedAside) {
+    place("profile.json", "");
+    EXPECT_EQ(store.readProfile().kind(), Loaded<Profile>::Kind::unreadable);
+    ASSERT_EQ(log.messages().size(), 1);
+    EXPECT_TRUE(log.messages()[0].startsWith("profile.json is unreadable: "));
+    const auto names = fileNames(folder());
+    ASSERT_EQ(names.size(), 1);
+    EXPECT_TRUE(quarantined.match(names[0]).hasMatch()) << names[0].toStdString();
+}
+
+TEST_F(StoreTest, DamagedContentIsMovedAsideUnchanged) {
+    for (const QByteArray& bytes :
+         {QByteArray("not json"), QByteArray("[1,2]"), QByteArray(R"({"bankroll":1})"),
+          QByteArray(R"({"schemaVersion":"1","bankroll":1})"), QByteArray(R"({"schemaVersion":1})"),
+          QByteArray(R"({"schemaVersion":1,)")}) {
+        QDir(folder()).removeRecursively();
+        place("profile.json", bytes);
+        EXPECT_EQ(store.readProfile().kind(), Loaded<Profile>::Kind::unreadable) << bytes.toStdString();
+        const auto names = fileNames(folder());
+        ASSERT_EQ(names.size(), 1);
+        EXPECT_EQ(readBytes(QDir(folder()).filePath(names[0])), bytes);
+    }
+}
+
+TEST_F(StoreTest, NewerSchemaIsRefusedBeforeDecoding) {
+    place("profile.json", R"({"schemaVersion":2})");
+    EXPECT_EQ(store.readProfile().kind(), Loaded<Profile>::Kind::unreadable);
+    EXPECT_EQ(log.messages(), QStringList{"profile.json is schema 2, newer than 1"});
+    EXPECT_FALSE(QFileInfo::exists(file("profile.json")));
+}
+
+TEST_F(StoreTest, OlderSchemaVersionsPassTheProbe) {
+    place("profile.json", R"({"schemaVersion":0,"bankroll":77})");
+    const auto read = store.readProfile();
+    ASSERT_TRUE(read.isLoaded());
+    EXPECT_EQ(read.value().schemaVersion, 0);
+    EXPECT_EQ(read.value().bankroll, 77);
+}
+
+TEST_F(StoreTest, TakenQuarantineNameGetsANumber) {
+    place("profile.json", "damaged");
+    for (const auto& name : quarantineNames("profile.json", 1)) {
+        writeBytes(file(name), "earlier");
+    }
+    EXPECT_EQ(store.readProfile().kind(), Loaded<Profile>::Kind::unreadable);
+    EXPECT_FALSE(QFileInfo::exists(file("profile.json")));
+    const auto numbered = fileNames(folder()).filter(QRegularExpression(R"(-2\.json$)"));
+    ASSERT_EQ(numbered.size(), 1);
+    EXPECT_EQ(readBytes(file(numbered[0])), "damaged");
+    for (const auto& name : quarantineNames("profile.json", 1)) {
+        EXPECT_EQ(readBytes(file(name)), "earlier");
+    }
+}
+
+TEST_F(StoreTest, FileThatCannotBeMovedAsideIsNeverWrittenOver) {
+    place("profile.json", "damaged");
+    for (int attempt = 1; attempt <= 100; ++attempt) {
+        for (const auto& name : quarantineNames("profile.json", attempt)) {
+            writeBytes(file(name), "earlier");
+        }
+    }
+    EXPECT_EQ(store.readProfile().kind(), Loaded<Profile>::Kind::unreadable);
+    EXPECT_TRUE(log.contains("couldn't move profile.json aside"));
+    EXPECT_THROW(store.writeProfile(Profile()), PersistenceError);
+    const PersistenceStore copy = store;
+    EXPECT_THROW(copy.writeProfile(Profile()), PersistenceError);
+    EXPECT_EQ(readBytes(file("profile.json")), "damaged");
+}
+
+TEST_F(StoreTest, FileThatExistsButCannotBeReadIsKept) {
+    // A folder where the file should be can't be read even by root.
+    QDir().mkpath(file("profile.json"));
+    EXPECT_EQ(store.readProfile().kind(), Loaded<Profile>::Kind::unreadable);
+    EXPECT_TRUE(log.contains("couldn't read profile.json"));
+    EXPECT_TRUE(QFileInfo(file("profile.json")).isDir());
+    EXPECT_THROW(store.writeProfile(Profile()), PersistenceError);
+    EXPECT_TRUE(QFileInfo(file("profile.json")).isDir());
+}
+
+TEST_F(StoreTest, UnreadablePermissionsKeepTheProfile) {
+    place("profile.json", R"({"schemaVersion":1,"bankroll":777})");
+    QFile::setPermissions(file("profile.json"), QFileDevice::Permissions());
+    if (::access(file("profile.json").toLocal8Bit().constData(), R_OK) == 0) {
+        GTEST_SKIP()
+            << "this user reads files without read permission (root), so a permission error can't happen";
+    }
+    EXPECT_EQ(store.readProfile().kind(), Loaded<Profile>::Kind::unreadable);
+    EXPECT_THROW(store.writeProfile(Profile()), PersistenceError);
+    QFile::setPermissions(file("profile.json"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(readBytes(file("profile.json")), R"({"schemaVersion":1,"bankroll":777})");
+}
+
+TEST_F(StoreTest, WriteFailsWhenAFileOccupiesTheFolder) {
+    writeBytes(folder(), "in the way");
+    Profile profile;
+    EXPECT_THROW(store.writeProfile(profile), PersistenceError);
+    EXPECT_EQ(readBytes(folder()), "in the way");
+}
+
+TEST_F(StoreTest, UnencodableTextLeavesTheOldFile) {
+    store.writeProfile(Profile());
+    Profile profile;
+    profile.settings.hotkey.shortcut.key = "\xff";
+    EXPECT_ANY_THROW(store.writeProfile(profile));
+    EXPECT_EQ(store.readProfile().value(), Profile());
+}
