@@ -1,0 +1,312 @@
+#include "PokerEngine/EvaluatorTables.h"
+
+#include "PokerEngine/HandAccumulator.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstddef>
+#include <functional>
+#include <utility>
+
+namespace PokerEngine {
+
+namespace {
+
+// Ranks are handled as indices here, 0 for two up to 12 for ace.
+using RankList = std::vector<int>;
+
+constexpr int rankCount = 13;
+
+const RankList& descendingRanks() {
+    static const RankList ranks = {12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0};
+    return ranks;
+}
+
+RankList without(const RankList& list, int rank) {
+    RankList rest;
+    std::copy_if(list.begin(), list.end(), std::back_inserter(rest), [rank](int r) { return r != rank; });
+    return rest;
+}
+
+// The k-element sub-lists of `list` in index-lexicographic order; over descending ranks this is
+// descending poker order (A K Q J T, A K Q J 9, ...).
+std::vector<RankList> combinations(const RankList& list, std::size_t k) {
+    std::vector<RankList> result;
+    RankList chosen;
+    const std::function<void(std::size_t)> extend = [&](std::size_t start) {
+        if (chosen.size() == k) {
+            result.push_back(chosen);
+            return;
+        }
+        for (std::size_t i = start; i + (k - chosen.size()) <= list.size(); ++i) {
+            chosen.push_back(list[i]);
+            extend(i + 1);
+            chosen.pop_back();
+        }
+    };
+    extend(0);
+    return result;
+}
+
+unsigned rankMask(const RankList& ranks) {
+    unsigned mask = 0;
+    for (const int rank : ranks) {
+        mask |= 1u << rank;
+    }
+    return mask;
+}
+
+// The ten straights, ace high first, the wheel (5 4 3 2 A) last.
+std::vector<RankList> straights() {
+    std::vector<RankList> result;
+    for (int top = 12; top >= 4; --top) {
+        result.push_back({top, top - 1, top - 2, top - 3, top - 4});
+    }
+    result.push_back({3, 2, 1, 0, 12});
+    return result;
+}
+
+// Five distinct ranks that make no straight: the shapes of flushes and high-card hands.
+std::vector<RankList> plainFives() {
+    std::vector<unsigned> straightMasks;
+    for (const RankList& straight : straights()) {
+        straightMasks.push_back(rankMask(straight));
+    }
+    std::vector<RankList> result;
+    for (RankList& five : combinations(descendingRanks(), 5)) {
+        if (std::find(straightMasks.begin(), straightMasks.end(), rankMask(five)) == straightMasks.end()) {
+            result.push_back(std::move(five));
+        }
+    }
+    return result;
+}
+
+struct ClassEntry {
+    HandCategory category;
+    RankList ranks; // what defines the class, most significant first
+    RankList cards; // an example five-card hand of the class, as ranks
+    bool isFlush;
+};
+
+RankList concatenated(RankList head, const RankList& tail) {
+    head.insert(head.end(), tail.begin(), tail.end());
+    return head;
+}
+
+// Every five-card class, best first.
+std::vector<ClassEntry> classesBestFirst() {
+    const RankList& ranks = descendingRanks();
+    const std::vector<RankList> allStraights = straights();
+    const std::vector<RankList> fives = plainFives();
+    std::vector<ClassEntry> entries;
+    entries.reserve(EvaluatorTables::classCount);
+
+    for (const RankList& straight : allStraights) {
+        entries.push_back({HandCategory::straightFlush, {straight[0]}, straight, true});
+    }
+    for (const int quad : ranks) {
+        for (const int kicker : without(ranks, quad)) {
+            entries.push_back(
+                {HandCategory::fourOfAKind, {quad, kicker}, {quad, quad, quad, quad, kicker}, false});
+        }
+    }
+    for (const int trips : ranks) {
+        for (const int pair : without(ranks, trips)) {
+            entries.push_back(
+                {HandCategory::fullHouse, {trips, pair}, {trips, trips, trips, pair, pair}, false});
+        }
+    }
+    for (const RankList& five : fives) {
+        entries.push_back({HandCategory::flush, five, five, true});
+    }
+    for (const RankList& straight : allStraights) {
+        entries.push_back({HandCategory::straight, {straight[0]}, straight, false});
+    }
+    for (const int trips : ranks) {
+        for (const RankList& kickers : combinations(without(ranks, trips), 2)) {
+            entries.push_back({HandCategory::threeOfAKind, concatenated({trips}, kickers),
+                               concatenated({trips, trips, trips}, kickers), false});
+        }
+    }
+    for (const RankList& pairs : combinations(ranks, 2)) {
+        const int high = pairs[0];
+        const int low = pairs[1];
+        for (const int kicker : ranks) {
+            if (kicker != high && kicker != low) {
+                entries.push_back(
+                    {HandCategory::twoPair, {high, low, kicker}, {high, high, low, low, kicker}, false});
+            }
+        }
+    }
+    for (const int pair : ranks) {
+        for (const RankList& kickers : combinations(without(ranks, pair), 3)) {
+            entries.push_back({HandCategory::pair, concatenated({pair}, kickers),
+                               concatenated({pair, pair}, kickers), false});
+        }
+    }
+    for (const RankList& five : fives) {
+        entries.push_back({HandCategory::highCard, five, five, false});
+    }
+
+    CW_PRECONDITION(entries.size() == EvaluatorTables::classCount);
+    return entries;
+}
+
+std::uint32_t rankKeyOf(const RankList& cards) {
+    std::uint32_t key = 0;
+    for (const int rank : cards) {
+        key += powersOf5[static_cast<std::size_t>(rank)];
+    }
+    return key;
+}
+
+int countOfRank(std::uint32_t rankKey, int rank) {
+    return static_cast<int>(rankKey / powersOf5[static_cast<std::size_t>(rank)] % 5);
+}
+
+// How many ways the suits of a rank multiset can be dealt: how often a random deal of its size
+// meets it, relative to the others of that size.
+int suitChoices(std::uint32_t rankKey) {
+    constexpr std::array<int, 5> choose4 = {1, 4, 6, 4, 1};
+    int ways = 1;
+    for (int rank = 0; rank < rankCount; ++rank) {
+        ways *= choose4[static_cast<std::size_t>(countOfRank(rankKey, rank))];
+    }
+    return ways;
+}
+
+// Rank key to strength while the tables are built: the same open addressing as the finished
+// table, filled in whatever order the keys come.
+class KeyDictionary {
+  public:
+    KeyDictionary()
+        : keys_(EvaluatorTables::hashTableSize, 0)
+        , strengths_(EvaluatorTables::hashTableSize, 0) {}
+
+    // Stores the key with the strength, or raises a stored key's strength to it; true if new.
+    bool insertOrRaise(std::uint32_t key, std::uint16_t strength) {
+        const std::size_t slot = slotOf(key);
+        if (keys_[slot] == 0) {
+            keys_[slot] = key;
+            strengths_[slot] = strength;
+            return true;
+        }
+        strengths_[slot] = std::max(strengths_[slot], strength);
+        return false;
+    }
+
+    std::uint16_t at(std::uint32_t key) const {
+        const std::size_t slot = slotOf(key);
+        CW_PRECONDITION(keys_[slot] == key);
+        return strengths_[slot];
+    }
+
+  private:
+    std::size_t slotOf(std::uint32_t key) const {
+        std::size_t slot = EvaluatorTables::slotFor(key);
+        while (keys_[slot] != 0 && keys_[slot] != key) {
+            slot = (slot + 1) & (EvaluatorTables::hashTableSize - 1);
+        }
+        return slot;
+    }
+
+    std::vector<std::uint32_t> keys_;
+    std::vector<std::uint16_t> strengths_;
+};
+
+// Rank multisets of five, six and seven cards, each with the strength of its best five-card class
+// (flushes aside), and the keys of each size.
+struct RankKeyStrengths {
+    KeyDictionary strengths;
+    std::array<std::vector<std::uint32_t>, 3> keysBySize; // five, six, seven cards
+};
+
+RankKeyStrengths rankKeyStrengths(const std::vector<ClassEntry>& entries) {
+    RankKeyStrengths result;
+    for (std::size_t index = 0; index < entries.size(); ++index) {
+        if (!entries[index].isFlush) {
+            const std::uint32_t key = rankKeyOf(entries[index].cards);
+            const auto strength = static_cast<std::uint16_t>(EvaluatorTables::classCount - index);
+            const bool isNew = result.strengths.insertOrRaise(key, strength);
+            CW_PRECONDITION(isNew);
+            result.keysBySize[0].push_back(key);
+        }
+    }
+    // A six- or seven-card multiset is worth its best one-card-smaller multiset. Growing every
+    // smaller key by one card reaches each larger key from all of those, so it keeps their maximum.
+    for (std::size_t size = 1; size < 3; ++size) {
+        for (const std::uint32_t smaller : result.keysBySize[size - 1]) {
+            const std::uint16_t strength = result.strengths.at(smaller);
+            for (int rank = 0; rank < rankCount; ++rank) {
+                if (countOfRank(smaller, rank) == 4) {
+                    continue;
+                }
+                const std::uint32_t larger = smaller + powersOf5[static_cast<std::size_t>(rank)];
+                if (result.strengths.insertOrRaise(larger, strength)) {
+                    result.keysBySize[size].push_back(larger);
+                }
+            }
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+EvaluatorTables::EvaluatorTables()
+    : classes_(classCount + 1)
+    , flush_(flushTableSize, 0)
+    , keys_(hashTableSize, 0)
+    , values_(hashTableSize, 0) {
+    const std::vector<ClassEntry> entries = classesBestFirst();
+
+    for (std::size_t index = 0; index < entries.size(); ++index) {
+        const ClassEntry& entry = entries[index];
+        const auto strength = static_cast<std::uint16_t>(classCount - index);
+        HandClass& handClass = classes_[strength];
+        handClass.category = entry.category;
+        for (const int rank : entry.ranks) {
+            handClass.ranks.push_back(allRanks[static_cast<std::size_t>(rank)]);
+        }
+        if (entry.isFlush) {
+            flush_[rankMask(entry.cards)] = strength;
+        }
+    }
+
+    // Six or seven cards of one suit: the best five-card flush among them.
+    for (unsigned mask = 0; mask < flushTableSize; ++mask) {
+        const int bits = std::popcount(mask);
+        if (bits != 6 && bits != 7) {
+            continue;
+        }
+        std::uint16_t best = 0;
+        for (unsigned sub = mask; sub != 0; sub = (sub - 1) & mask) {
+            if (std::popcount(sub) == 5) {
+                best = std::max(best, flush_[sub]);
+            }
+        }
+        flush_[mask] = best;
+    }
+
+    // Keys that come first take their home slot, so placing the seven-card multisets first, the
+    // commonest first, lets nearly every showdown and equity trial find its key at the first probe.
+    RankKeyStrengths rankKeys = rankKeyStrengths(entries);
+    for (auto size = rankKeys.keysBySize.rbegin(); size != rankKeys.keysBySize.rend(); ++size) {
+        std::vector<std::pair<int, std::uint32_t>> byFrequency;
+        for (const std::uint32_t key : *size) {
+            byFrequency.emplace_back(-suitChoices(key), key);
+        }
+        std::sort(byFrequency.begin(), byFrequency.end());
+        for (const auto& [negatedChoices, key] : byFrequency) {
+            std::size_t slot = slotFor(key);
+            while (keys_[slot] != 0) {
+                slot = (slot + 1) & (hashTableSize - 1);
+            }
+            keys_[slot] = key;
+            values_[slot] = rankKeys.strengths.at(key);
+        }
+    }
+}
+
+} // namespace PokerEngine

@@ -1,0 +1,117 @@
+// Hand evaluation speed: seven cards from a list, five known cards plus two, and the table build.
+#include "PokerEngine/EvaluatorTables.h"
+#include "PokerEngine/HandEvaluator.h"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <atomic>
+#include <cstdlib>
+#include <new>
+#include <utility>
+#include <vector>
+
+using namespace PokerEngine;
+
+namespace {
+
+std::atomic<std::int64_t> allocations{0};
+
+constexpr std::size_t handCount = 1 << 16;
+
+// Distinct random cards (splitmix64 over a partial shuffle); the data only has to look like play.
+class HandSource {
+  public:
+    std::array<Card, 7> next() {
+        std::array<Card, 52> deck = Card::all();
+        for (std::size_t i = 0; i < 7; ++i) {
+            std::swap(deck[i], deck[i + static_cast<std::size_t>(draw() % (52 - i))]);
+        }
+        std::array<Card, 7> hand{};
+        std::copy_n(deck.begin(), 7, hand.begin());
+        return hand;
+    }
+
+  private:
+    std::uint64_t draw() {
+        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+    std::uint64_t state_ = 42;
+};
+
+std::vector<std::array<Card, 7>> randomHands() {
+    HandSource source;
+    std::vector<std::array<Card, 7>> hands(handCount);
+    for (auto& hand : hands) {
+        hand = source.next();
+    }
+    return hands;
+}
+
+void reportAllocations(benchmark::State& state, std::int64_t before) {
+    state.counters["allocs/eval"] = benchmark::Counter(static_cast<double>(allocations.load() - before) /
+                                                       static_cast<double>(state.iterations()));
+    state.SetItemsProcessed(state.iterations());
+}
+
+void BM_EvaluateSevenCards(benchmark::State& state) {
+    const auto hands = randomHands();
+    static_cast<void>(EvaluatorTables::shared());
+    const std::int64_t before = allocations.load();
+    std::size_t index = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(HandEvaluator::evaluate(hands[index]));
+        index = (index + 1) & (handCount - 1);
+    }
+    reportAllocations(state, before);
+}
+BENCHMARK(BM_EvaluateSevenCards);
+
+// Monte Carlo style: the five known cards sit in an accumulator, each trial adds two more.
+void BM_EvaluateFivePlusTwo(benchmark::State& state) {
+    const auto hands = randomHands();
+    std::vector<HandAccumulator> known;
+    std::vector<std::pair<Card, Card>> added;
+    for (const auto& hand : hands) {
+        known.emplace_back(std::span<const Card>(hand).first(5));
+        added.emplace_back(hand[5], hand[6]);
+    }
+    static_cast<void>(EvaluatorTables::shared());
+    const std::int64_t before = allocations.load();
+    std::size_t index = 0;
+    for (auto _ : state) {
+        const auto& [first, second] = added[index];
+        benchmark::DoNotOptimize(HandEvaluator::evaluate(known[index].adding(first).adding(second)));
+        index = (index + 1) & (handCount - 1);
+    }
+    reportAllocations(state, before);
+}
+BENCHMARK(BM_EvaluateFivePlusTwo);
+
+void BM_BuildTables(benchmark::State& state) {
+    for (auto _ : state) {
+        const EvaluatorTables tables;
+        benchmark::DoNotOptimize(tables.values().data());
+    }
+}
+BENCHMARK(BM_BuildTables)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+// Counting every allocation shows that evaluating allocates nothing.
+void* operator new(std::size_t size) {
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
+        return memory;
+    }
+    throw std::bad_alloc();
+}
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
