@@ -63,3 +63,21 @@ RGB TableTheme::suitColor(PokerEngine::Suit suit) const {
     }
     return RGB::magenta;
 }
+
+PixelTextStyle TableTheme::pixelText(TextRole role) const {
+    switch (role) {
+    case TextRole::log:
+    case TextRole::showdownAward:
+    case TextRole::body:
+    case TextRole::caption:
+        return {PixelFontFace::text, surface == TableSurface::window ? 2.0 : 1.0};
+    case TextRole::pot:
+    case TextRole::showdownHand:
+    case TextRole::title:
+        return {PixelFontFace::label, 2 * pixelUnit};
+    case TextRole::display:
+        return {PixelFontFace::label, 3 * pixelUnit};
+    default:
+        return {PixelFontFace::label, pixelUnit};
+    }
+}

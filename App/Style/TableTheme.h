@@ -2,6 +2,7 @@
 
 #include "PokerEngine/Suit.h"
 #include "Style/Palette.h"
+#include "Style/PixelFont.h"
 #include "Style/TableStyleID.h"
 #include "Style/TextRole.h"
 #include "Table/TableSurface.h"
@@ -23,6 +24,13 @@ struct FontSpec {
     double paperWeight = 500;
     bool monospacedDigits = false;
     bool operator==(const FontSpec&) const = default;
+};
+
+// How the pixel style sets a text role: which bitmap face, and how many points one font pixel takes.
+struct PixelTextStyle {
+    PixelFontFace face = PixelFontFace::label;
+    double pixel = 2;
+    bool operator==(const PixelTextStyle&) const = default;
 };
 
 // The look every drawing view reads. Views receive it from their owner; nothing reads it globally.
@@ -57,4 +65,6 @@ struct TableTheme {
     // Spades and clubs black, hearts and diamonds red; the four-colour deck gives clubs and diamonds their
     // own.
     RGB suitColor(PokerEngine::Suit suit) const;
+    // The bitmap face and font-pixel size of a role in the pixel style.
+    PixelTextStyle pixelText(TextRole role) const;
 };

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "Style/AvatarModel.h"
+#include "Style/TableTheme.h"
+
+// A player as a round disc: the backdrop with a portrait or initial, or the player's own symbol.
+// Greyed when busted; in pixel, dithered when folded. Hidden from screen readers: the seat speaks.
+class AvatarDisc : public QWidget {
+    Q_OBJECT
+  public:
+    AvatarDisc(const TableTheme& theme, const AvatarModel& avatar, double diameter, bool folded = false,
+               bool busted = false, QWidget* parent = nullptr);
+
+    void setTheme(const TableTheme& theme);
+    void setState(bool folded, bool busted);
+
+    static void paint(QPainter& painter, QPointF topLeft, const TableTheme& theme, const AvatarModel& avatar,
+                      double diameter, bool folded, bool busted);
+    // The portrait of a character in a style, looked up once per process (misses remembered too).
+    static const QImage* portrait(TableStyleID style, const std::string& slug);
+
+    QSize sizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    TableTheme theme_;
+    AvatarModel avatar_;
+    double diameter_;
+    bool folded_;
+    bool busted_;
+};

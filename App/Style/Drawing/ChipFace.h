@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QWidget>
+
+#include "Table/ChipDenomination.h"
+
+// One casino chip seen from above, in the satin chip colours whatever the table style. Decorative:
+// screen readers read the control around it.
+class ChipFace : public QWidget {
+    Q_OBJECT
+  public:
+    ChipFace(ChipDenomination denomination, double diameter, QWidget* parent = nullptr);
+
+    void setDenomination(ChipDenomination denomination);
+    static void paint(QPainter& painter, QPointF topLeft, ChipDenomination denomination, double diameter);
+
+    QSize sizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    ChipDenomination denomination_;
+    double diameter_;
+};

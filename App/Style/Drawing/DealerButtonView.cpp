@@ -1,0 +1,89 @@
+#include "Style/Drawing/DealerButtonView.h"
+
+#include <QPainter>
+
+#include "Style/Drawing/Cardstock.h"
+#include "Style/Drawing/Colors.h"
+#include "Style/Drawing/PaperFont.h"
+#include "Style/Drawing/PixelKit.h"
+#include "Style/Drawing/SoftShadow.h"
+#include "Style/Drawing/StyleAccessibility.h"
+#include "Style/Drawing/ThemeFonts.h"
+
+namespace {
+const PixelGlyph& discMask() {
+    static const PixelGlyph rows{"..#####..", ".#######.", "#########", "#########", "#########",
+                                 "#########", "#########", ".#######.", "..#####.."};
+    return rows;
+}
+
+void drawLetter(QPainter& painter, const QRectF& disc, const QFont& font, const RGB& colour) {
+    painter.setFont(font);
+    painter.setPen(toQColor(colour));
+    painter.drawText(disc, Qt::AlignCenter, QStringLiteral("D"));
+}
+} // namespace
+
+DealerButtonView::DealerButtonView(const TableTheme& theme, QWidget* parent)
+    : QWidget(parent)
+    , theme_(theme) {
+    StyleAccessibility::setHidden(this);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+void DealerButtonView::setTheme(const TableTheme& theme) {
+    theme_ = theme;
+    updateGeometry();
+    update();
+}
+
+double DealerButtonView::diameter(const TableTheme& theme) {
+    if (theme.style == TableStyleID::pixel)
+        return 9 * theme.pixelUnit;
+    return theme.surface == TableSurface::window ? 22 : 16;
+}
+
+void DealerButtonView::paint(QPainter& painter, QPointF topLeft, const TableTheme& theme) {
+    const double d = diameter(theme);
+    const QRectF disc(topLeft, QSizeF(d, d));
+    const RGB fill = theme.color(PaletteToken::dealerFill);
+    const RGB text = theme.color(PaletteToken::dealerText);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    switch (theme.style) {
+    case TableStyleID::satin: {
+        QPainterPath circle;
+        circle.addEllipse(disc);
+        SoftShadow::paint(painter, circle, 1.5, QColor::fromRgbF(0, 0, 0, 0.28f), QPointF(0.3, 2));
+        painter.fillPath(circle, toQColor(fill));
+        drawLetter(painter, disc, ThemeFonts::system(0.55 * d, FontWeight::bold), text);
+        break;
+    }
+    case TableStyleID::paper: {
+        QPainterPath circle;
+        circle.addEllipse(disc);
+        const RGB side = theme.dark ? RGB::bytes(185, 174, 152) : RGB::bytes(216, 201, 168);
+        Cardstock{fill, side, 2, 3, 5, false, std::nullopt, theme.dark}.paint(painter, circle);
+        drawLetter(painter, disc, PaperFont::font(0.55 * d, 800), text);
+        break;
+    }
+    case TableStyleID::pixel: {
+        const PixelKit kit(painter, theme.pixelUnit, topLeft);
+        kit.glyph(discMask(), 0, 0, text);
+        kit.fill({{1, 1, 7, 7}}, fill);
+        kit.label(QStringLiteral("D"), 3, 2, text, 1);
+        break;
+    }
+    }
+    painter.restore();
+}
+
+QSize DealerButtonView::sizeHint() const {
+    const int side = static_cast<int>(std::ceil(diameter(theme_)));
+    return {side, side};
+}
+
+void DealerButtonView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paint(painter, QPointF(0, 0), theme_);
+}

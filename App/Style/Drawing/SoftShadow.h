@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QColor>
+#include <QPainterPath>
+#include <QPointF>
+
+class QPainter;
+
+// Soft drop shadows from our own blur. A shadow image is blurred once per shape, blur, colour and
+// pixel ratio and then reused, wherever the shape is drawn: painting never blurs anew.
+namespace SoftShadow {
+
+// Paints `shape` (in the painter's coordinates) as a shadow moved by `offset`, blurred by `radius`.
+void paint(QPainter& painter, const QPainterPath& shape, double radius, const QColor& color, QPointF offset);
+
+// How many shadow images have been blurred since the process started; tests and benchmarks read it.
+std::size_t imagesMade();
+
+} // namespace SoftShadow

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QAccessible>
+
+class QWidget;
+
+// How our painted views present themselves to screen readers: their role, and the states Qt's own
+// widgets cannot express (a selected preset, an ornament hidden from the reader).
+namespace StyleAccessibility {
+
+// Registers our accessibility factory once per process; every styled view calls it on construction.
+void install();
+
+// Views tell the factory what they are through these dynamic properties.
+inline constexpr const char* roleProperty = "chipwhistleAccessibleRole";
+inline constexpr const char* selectedProperty = "chipwhistleAccessibleSelected";
+inline constexpr const char* hiddenProperty = "chipwhistleAccessibleHidden";
+
+void setRole(QWidget* widget, QAccessible::Role role);
+void setSelected(QWidget* widget, bool selected);
+// Ornaments (avatar discs, chip faces, the dealer disc) are left out: the surrounding row speaks for them.
+void setHidden(QWidget* widget);
+
+} // namespace StyleAccessibility

@@ -1,0 +1,48 @@
+#include "Style/Drawing/ThemeFonts.h"
+
+#include <cmath>
+
+#include "Style/Drawing/PaperFont.h"
+
+namespace ThemeFonts {
+
+QString systemFamily() {
+    return QStringLiteral("DejaVu Sans");
+}
+
+QFont::Weight qtWeight(FontWeight weight) {
+    switch (weight) {
+    case FontWeight::regular:
+        return QFont::Normal;
+    case FontWeight::medium:
+        return QFont::Medium;
+    case FontWeight::semibold:
+        return QFont::DemiBold;
+    case FontWeight::bold:
+        return QFont::Bold;
+    case FontWeight::heavy:
+        return QFont::ExtraBold;
+    }
+    return QFont::Normal;
+}
+
+QFont system(double pixelSize, FontWeight weight) {
+    QFont font(systemFamily());
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelSize))));
+    font.setWeight(qtWeight(weight));
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+QFont font(const FontSpec& spec) {
+    // Monospaced digits need nothing more: the system family's digits all share one advance.
+    if (spec.paperFace)
+        return PaperFont::font(spec.pixelSize, spec.paperWeight);
+    return system(spec.pixelSize, spec.systemWeight);
+}
+
+QFont font(const TableTheme& theme, TextRole role) {
+    return font(theme.font(role));
+}
+
+} // namespace ThemeFonts

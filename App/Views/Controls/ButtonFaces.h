@@ -1,0 +1,47 @@
+#pragma once
+
+#include <functional>
+
+#include <QRectF>
+
+#include "Style/ControlKind.h"
+
+class QAbstractButton;
+class QKeyEvent;
+class QPainter;
+
+// How the styled buttons draw their faces. Each routine paints the face in `face` and calls `label`
+// with the rectangle the label belongs in (moved with the press).
+namespace ButtonFaces {
+
+using LabelPainter = std::function<void(QPainter&, const QRectF&)>;
+
+struct State {
+    bool pressed = false;
+    bool focused = false;
+    // How far a paper press has gone, 0 at rest and 1 fully down; it eases between the two.
+    double pressDepth = 0;
+};
+
+// The space a button keeps around its face for its focus ring.
+double focusMargin(const TableTheme& theme);
+
+// Satin: a glass capsule; confirm and the chosen preset are filled with the accent colour.
+void satin(QPainter& painter, const QRectF& face, ControlKind kind, const TableTheme& theme,
+           const State& state, const LabelPainter& label);
+// Paper: a card-stock capsule that sinks when pressed.
+void paper(QPainter& painter, const QRectF& face, ControlKind kind, ControlSize size, const TableTheme& theme,
+           const State& state, const LabelPainter& label);
+// Pixel: a chamfered bevel on the grid, with a dotted gold focus frame.
+void pixel(QPainter& painter, const QRectF& face, ControlKind kind, const TableTheme& theme,
+           const State& state, const LabelPainter& label);
+
+// The satin text colour of a kind, and the accent that fills prominent glass.
+RGB satinTextColor(ControlKind kind, const TableTheme& theme);
+bool isProminentInSatin(ControlKind kind);
+RGB satinAccent(bool dark);
+
+// Return and Enter press a focused button as Space does; true when the key was one of them.
+bool pressOnReturn(QAbstractButton& button, QKeyEvent& event);
+
+} // namespace ButtonFaces

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include <QAbstractButton>
+
+#include "Style/ControlKind.h"
+#include "Style/Drawing/AnimationClock.h"
+
+// The application's one text button, drawn in the theme's style: glass in satin, card stock in paper,
+// a bevel in pixel. Space, Return and Enter press it when it has focus; a click presses it too.
+class StyledButton : public QAbstractButton {
+    Q_OBJECT
+  public:
+    StyledButton(const TableTheme& theme, const QString& title, ControlKind kind,
+                 ControlSize size = ControlSize::main, std::optional<ControlIcon> icon = std::nullopt,
+                 std::function<void()> action = {}, QWidget* parent = nullptr);
+
+    void setTheme(const TableTheme& theme);
+    void setKind(ControlKind kind);
+    void setTitle(const QString& title);
+
+    const TableTheme& theme() const { return theme_; }
+    ControlKind kind() const { return kind_; }
+    ControlSize controlSize() const { return size_; }
+    QString title() const { return text(); }
+
+    // Where the face is drawn inside the widget; the rest holds the focus ring.
+    QRectF faceRect() const;
+    // The face's height: in satin a preset is always the small control.
+    double faceHeight() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    void paintLabel(QPainter& painter, const QRectF& box) const;
+    double labelWidth() const;
+    TextRole role() const { return size_ == ControlSize::main ? TextRole::button : TextRole::preset; }
+    void followPress(bool down);
+    double pressDepth();
+    void refreshAccessibility();
+
+    TableTheme theme_;
+    ControlKind kind_;
+    ControlSize size_;
+    std::optional<ControlIcon> icon_;
+    AnimationClock clock_;
+    Transition press_;
+};

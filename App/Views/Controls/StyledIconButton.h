@@ -1,0 +1,53 @@
+#pragma once
+
+#include <functional>
+
+#include <QAbstractButton>
+
+#include "Style/PixelFont.h"
+#include "Style/TableTheme.h"
+
+// The icon-only button: small glass in satin, a card-stock disc in paper, a bevelled tile in pixel.
+// Its help text is both its tooltip and its spoken name.
+class StyledIconButton : public QAbstractButton {
+    Q_OBJECT
+  public:
+    // Colours the paper disc only.
+    enum class Tint { neutral, teal, tomato };
+
+    StyledIconButton(const TableTheme& theme, const QString& systemImage, const PixelGlyph& pixelIcon,
+                     Tint tint, const QString& help, std::function<void()> action = {},
+                     QWidget* parent = nullptr);
+
+    void setTheme(const TableTheme& theme);
+    void setSystemImage(const QString& name, const PixelGlyph& pixelIcon);
+    void setHelp(const QString& help);
+    const TableTheme& theme() const { return theme_; }
+    Tint tint() const { return tint_; }
+
+    // The disc, tile or glass the button draws, inside the room kept for its focus ring.
+    QRectF faceRect() const;
+    QSize faceSize() const;
+    QSize sizeHint() const override;
+
+    struct PaperTint {
+        RGB face;
+        RGB side;
+        RGB icon;
+    };
+    static PaperTint paperTint(Tint tint, bool dark);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void paintSatin(QPainter& painter, const QRectF& face) const;
+    void paintPaper(QPainter& painter, const QRectF& face) const;
+    void paintPixel(QPainter& painter, const QRectF& face) const;
+
+    TableTheme theme_;
+    QString systemImage_;
+    PixelGlyph pixelIcon_;
+    Tint tint_;
+};

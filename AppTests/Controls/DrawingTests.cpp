@@ -1,0 +1,215 @@
+#include "Style/Drawing/AvatarDisc.h"
+#include "Style/Drawing/ChipFace.h"
+#include "Style/Drawing/DealerButtonView.h"
+#include "Style/Drawing/PaperFont.h"
+#include "Style/Drawing/Pill.h"
+#include "Style/Drawing/PixelKit.h"
+#include "Style/Drawing/SoftShadow.h"
+#include "Style/Drawing/StyledParagraph.h"
+#include "Style/Drawing/StyledText.h"
+#include "Style/Drawing/SymbolIcons.h"
+#include "Style/Drawing/TagView.h"
+#include "Style/Drawing/TextPainter.h"
+#include "Style/Drawing/ThemeFonts.h"
+#include "Views/Controls/StyledButton.h"
+
+#include <QAccessible>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace {
+TableTheme pixelTheme(double unit) {
+    return TableTheme::drawnIn(TableStyleID::pixel, TableSurface::popover, unit, {});
+}
+
+QImage blank(int w = 80, int h = 80) {
+    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+bool anythingDrawn(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 0)
+                return true;
+    return false;
+}
+} // namespace
+
+TEST(PixelUnitGuard, AUnitBelowOneDrawsNothingAndNeverDivides) {
+    for (double unit : {0.0, 0.5, -2.0}) {
+        QImage image = blank();
+        {
+            QPainter painter(&image);
+            const TableTheme theme = pixelTheme(unit);
+            AvatarDisc::paint(painter, {0, 0}, theme, AvatarModel::hero(), 36, true, false);
+            AvatarDisc::paint(painter, {0, 0}, theme, {"B", RGB::white, false, "biscuit"}, 36, false, true);
+            DealerButtonView::paint(painter, {0, 0}, theme);
+            TagView::paint(painter, {0, 0}, theme, "BB", TagView::Kind::blind);
+            TextPainter::paint(painter, QRectF(0, 0, 80, 20), theme, "Biscuit", TextRole::seatName,
+                               RGB::black);
+            PixelKit(painter, unit).panel(0, 0, 10, 10, PixelPalette{});
+        }
+        EXPECT_FALSE(anythingDrawn(image)) << unit;
+        EXPECT_EQ(wholeCells(36, unit), 0);
+    }
+    EXPECT_EQ(wholeCells(36, 2), 18);
+}
+
+TEST(PixelUnitGuard, ButtonsWithATinyUnitPaintWithoutCrashing) {
+    StyledButton button(pixelTheme(0), "Check", ControlKind::call());
+    button.resize(120, 40);
+    QImage image = button.grab().toImage();
+    EXPECT_FALSE(image.isNull());
+}
+
+TEST(Pill, CornerRadiusIsHalfTheShorterSideAfterTheInset) {
+    EXPECT_DOUBLE_EQ(Pill{}.cornerRadius(QRectF(0, 0, 100, 20)), 10);
+    EXPECT_DOUBLE_EQ(Pill{}.cornerRadius(QRectF(0, 0, 30, 30)), 15);
+    const Pill twice = Pill{}.insetBy(1).insetBy(2);
+    EXPECT_DOUBLE_EQ(twice.inset, 3);
+    EXPECT_EQ(twice.path(QRectF(0, 0, 100, 20)).boundingRect(), QRectF(3, 3, 94, 14));
+    EXPECT_DOUBLE_EQ(twice.cornerRadius(QRectF(0, 0, 100, 20)), 7);
+    EXPECT_TRUE(Pill{20}.path(QRectF(0, 0, 30, 30)).isEmpty());
+}
+
+TEST(SoftShadow, RepaintingReusesTheBlurredImage) {
+    QImage image = blank(200, 200);
+    QPainter painter(&image);
+    QPainterPath shape;
+    shape.addEllipse(QRectF(13, 17, 41, 29));
+    SoftShadow::paint(painter, shape, 5, QColor(0, 0, 0, 90), {1, 3});
+    const std::size_t made = SoftShadow::imagesMade();
+    for (int i = 0; i < 20; ++i)
+        SoftShadow::paint(painter, shape.translated(i * 3, i * 2), 5, QColor(0, 0, 0, 90), {1, 3});
+    EXPECT_EQ(SoftShadow::imagesMade(), made);
+    SoftShadow::paint(painter, shape, 6, QColor(0, 0, 0, 90), {1, 3});
+    EXPECT_EQ(SoftShadow::imagesMade(), made + 1);
+}
+
+TEST(SoftShadow, ButtonsAndDiscsDoNotBlurOnEveryPaint) {
+    const TableTheme paper = TableTheme::drawnIn(TableStyleID::paper, TableSurface::popover, 2, {});
+    StyledButton button(paper, "Call", ControlKind::call());
+    button.resize(button.sizeHint());
+    (void)button.grab();
+    AvatarDisc disc(TableTheme::standard(), AvatarModel::hero(), 36);
+    disc.resize(disc.sizeHint());
+    (void)disc.grab();
+    const std::size_t made = SoftShadow::imagesMade();
+    for (int i = 0; i < 5; ++i) {
+        (void)button.grab();
+        (void)disc.grab();
+    }
+    EXPECT_EQ(SoftShadow::imagesMade(), made);
+}
+
+TEST(PaperFont, UnavailableTypefaceFallsBackByWeight) {
+    EXPECT_FALSE(PaperFont::isAvailable());
+    EXPECT_EQ(PaperFont::fallbackWeight(800), FontWeight::heavy);
+    EXPECT_EQ(PaperFont::fallbackWeight(700), FontWeight::bold);
+    EXPECT_EQ(PaperFont::fallbackWeight(600), FontWeight::semibold);
+    EXPECT_EQ(PaperFont::fallbackWeight(500), FontWeight::semibold);
+    EXPECT_EQ(PaperFont::opticalSize(10), 12);
+    EXPECT_EQ(PaperFont::opticalSize(120), 96);
+    const QFont pot = ThemeFonts::font(TableTheme::drawnIn(TableStyleID::paper, TableSurface::window, 3, {}),
+                                       TextRole::pot);
+    EXPECT_EQ(pot.pixelSize(), 18);
+    EXPECT_EQ(pot.weight(), QFont::ExtraBold);
+}
+
+TEST(ThemeFonts, SatinPotIsSemiboldAtItsSurfaceSize) {
+    const QFont window = ThemeFonts::font(
+        TableTheme::drawnIn(TableStyleID::satin, TableSurface::window, 3, {}), TextRole::pot);
+    EXPECT_EQ(window.pixelSize(), 18);
+    EXPECT_EQ(window.weight(), QFont::DemiBold);
+    EXPECT_EQ(ThemeFonts::font(TableTheme::standard(), TextRole::pot).pixelSize(), 14);
+}
+
+TEST(StyledText, TagsReadInCapitalsExceptInPixel) {
+    StyledText tag(TableTheme::standard(), "all-in", TextRole::tag, RGB::black);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&tag);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::StaticText);
+    EXPECT_EQ(accessible->text(QAccessible::Name), "ALL-IN");
+    StyledText pixel(pixelTheme(2), "all-in", TextRole::tag, RGB::black);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&pixel)->text(QAccessible::Name), "all-in");
+    EXPECT_EQ(pixel.sizeHint(), QSize(2 * PixelFont::width(PixelFontFace::label, "ALL-IN"), 10));
+}
+
+TEST(StyledText, RollsNumbersUnlessMotionIsReduced) {
+    double now = 0;
+    StyledText rolling(TableTheme::standard(), "100", TextRole::pot, RGB::black, true);
+    rolling.clock().setTimeSource([&now] { return now; });
+    rolling.setString("250");
+    EXPECT_TRUE(rolling.isRolling());
+    now = 1;
+    (void)rolling.grab();
+    EXPECT_FALSE(rolling.isRolling());
+
+    TableTheme calm = TableTheme::standard();
+    calm.reduceMotion = true;
+    StyledText still(calm, "100", TextRole::pot, RGB::black, true);
+    still.setString("250");
+    EXPECT_FALSE(still.isRolling());
+}
+
+TEST(StyledParagraph, PixelWordsSplitAtSingleSpacesAndReadUnchanged) {
+    EXPECT_EQ(StyledParagraph::words("two  words"), (QStringList{"two", "words"}));
+    EXPECT_TRUE(StyledParagraph::words("").isEmpty());
+    StyledParagraph paragraph(pixelTheme(2), "two  words", TextRole::body, RGB::black);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&paragraph)->text(QAccessible::Name), "two  words");
+    StyledParagraph empty(pixelTheme(2), "", TextRole::body, RGB::black);
+    EXPECT_EQ(empty.heightForWidth(100), 0);
+}
+
+TEST(TagView, PixelTagsMeasureTheSpelledOutHalf) {
+    const TableTheme theme = pixelTheme(2);
+    const QSizeF size = TagView::measure(theme, QString::fromUtf8("½ pot"));
+    EXPECT_EQ(size, QSizeF(2 * (PixelFont::width(PixelFontFace::label, "1/2 POT") + 4), 18));
+    EXPECT_EQ(TagView::measure(theme, ""), QSizeF(8, 18));
+}
+
+TEST(DealerButtonView, SizesPerStyleAndSurface) {
+    EXPECT_EQ(
+        DealerButtonView::diameter(TableTheme::drawnIn(TableStyleID::satin, TableSurface::window, 3, {})),
+        22);
+    EXPECT_EQ(DealerButtonView::diameter(TableTheme::standard()), 16);
+    EXPECT_EQ(DealerButtonView::diameter(pixelTheme(3)), 27);
+}
+
+TEST(Ornaments, AreHiddenFromScreenReaders) {
+    AvatarDisc disc(TableTheme::standard(), AvatarModel::hero(), 36);
+    ChipFace chip(ChipDenomination::d25, 28);
+    DealerButtonView dealer(TableTheme::standard());
+    for (QWidget* widget : std::initializer_list<QWidget*>{&disc, &chip, &dealer}) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_TRUE(accessible->state().invisible);
+    }
+}
+
+TEST(AvatarDisc, PortraitLookupsRememberMisses) {
+    EXPECT_EQ(AvatarDisc::portrait(TableStyleID::satin, "biscuit"), nullptr);
+    EXPECT_EQ(AvatarDisc::portrait(TableStyleID::satin, "biscuit"), nullptr);
+}
+
+TEST(SymbolIcons, EveryNamedSymbolPaintsAndUnknownNamesPaintNothing) {
+    for (const QString& name : SymbolIcons::names()) {
+        QImage image = blank(24, 24);
+        {
+            QPainter painter(&image);
+            SymbolIcons::paint(painter, name, QRectF(0, 0, 24, 24), Qt::black);
+        }
+        EXPECT_TRUE(anythingDrawn(image)) << name.toStdString();
+    }
+    QImage image = blank(24, 24);
+    {
+        QPainter painter(&image);
+        SymbolIcons::paint(painter, "no.such.symbol", QRectF(0, 0, 24, 24), Qt::black);
+    }
+    EXPECT_FALSE(anythingDrawn(image));
+    EXPECT_TRUE(SymbolIcons::has("person.fill"));
+}

@@ -1,0 +1,168 @@
+#include "BotKit/BotCast.h"
+#include "Style/Drawing/AvatarDisc.h"
+#include "Style/Drawing/ChipFace.h"
+#include "Style/Drawing/Colors.h"
+#include "Style/Drawing/DealerButtonView.h"
+#include "Style/Drawing/PixelKit.h"
+#include "Style/Drawing/SatinPanel.h"
+#include "Style/Drawing/TagView.h"
+#include "Style/Drawing/TextPainter.h"
+#include "Views/Controls/StyledButton.h"
+#include "Views/Controls/StyledIconButton.h"
+
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+// Renders every button kind and size, the cast's avatars, chip faces, tags and panels in the three
+// styles, light and dark, to PNG files under the build folder, for a person to look at.
+
+namespace {
+
+QString galleryFolder() {
+    const QString folder = QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery");
+    QDir().mkpath(folder);
+    return folder;
+}
+
+std::vector<std::pair<QString, ControlKind>> allKinds() {
+    return {{"Fold", ControlKind::fold()},
+            {"Call 40", ControlKind::call()},
+            {"Raise to 120", ControlKind::confirm()},
+            {"Lobby", ControlKind::secondary()},
+            {"Leave table", ControlKind::danger()},
+            {QString::fromUtf8("½ Pot"), ControlKind::preset(false)},
+            {"Pot", ControlKind::preset(true)}};
+}
+
+void drawWidget(QPainter& painter, QWidget& widget, QPoint at) {
+    if (widget.size() != widget.sizeHint())
+        widget.resize(widget.sizeHint());
+    // Only the widget's own painting, not a window background behind it.
+    widget.render(&painter, at, QRegion(), QWidget::DrawChildren);
+}
+
+QImage renderSheet(const TableTheme& theme) {
+    const int width = 980;
+    QImage sheet(width, 720, QImage::Format_ARGB32_Premultiplied);
+    sheet.fill(toQColor(theme.color(PaletteToken::stock)));
+    QPainter painter(&sheet);
+    painter.setRenderHint(QPainter::Antialiasing);
+    int y = 12;
+    const auto caption = [&](const QString& text) {
+        TextPainter::paint(painter, QRectF(12, y, width - 24, 20), theme, text, TextRole::caption,
+                           theme.color(PaletteToken::ink2), Qt::AlignLeft | Qt::AlignVCenter);
+        y += 24;
+    };
+    caption(QStringLiteral("%1  %2  unit %3")
+                .arg(QString::fromUtf8(toString(theme.style).data()), theme.dark ? "dark" : "light",
+                     QString::number(theme.pixelUnit)));
+    for (ControlSize size : {ControlSize::main, ControlSize::small}) {
+        for (int state = 0; state < 3; ++state) {
+            int x = 12;
+            int rowHeight = 0;
+            for (const auto& [title, kind] : allKinds()) {
+                StyledButton button(theme, title, kind, size,
+                                    kind.kind() == ControlKind::Case::secondary && state == 0
+                                        ? std::optional(ControlIcon::options)
+                                        : std::nullopt);
+                button.setEnabled(state != 2);
+                button.resize(button.sizeHint());
+                if (state == 1)
+                    button.setDown(true);
+                drawWidget(painter, button, QPoint(x, y));
+                x += button.width() + 4;
+                rowHeight = std::max(rowHeight, button.height());
+            }
+            y += rowHeight + 4;
+        }
+    }
+    // A focused button of each size and a locked one.
+    {
+        int x = 12;
+        StyledButton locked(theme, "Sit & Go", ControlKind::confirm(), ControlSize::main, ControlIcon::lock);
+        drawWidget(painter, locked, QPoint(x, y));
+        x += locked.width() + 8;
+        for (auto tint : {StyledIconButton::Tint::neutral, StyledIconButton::Tint::teal,
+                          StyledIconButton::Tint::tomato}) {
+            StyledIconButton icon(theme, "gearshape.fill", {"#.#.#", ".###.", "##.##", ".###.", "#.#.#"},
+                                  tint, "Settings");
+            drawWidget(painter, icon, QPoint(x, y));
+            x += icon.sizeHint().width() + 4;
+            StyledIconButton pressed(theme, "pause.fill", {"##.##", "##.##", "##.##", "##.##", "##.##"}, tint,
+                                     "Pause");
+            pressed.resize(pressed.sizeHint());
+            pressed.setDown(true);
+            drawWidget(painter, pressed, QPoint(x, y));
+            x += pressed.sizeHint().width() + 8;
+        }
+        y += 60;
+    }
+    // The cast, the player, a folded and a busted seat.
+    {
+        int x = 12;
+        const double diameter = theme.style == TableStyleID::pixel ? 18 * theme.pixelUnit : 44;
+        AvatarDisc::paint(painter, QPointF(x, y), theme, AvatarModel::hero(), diameter, false, false);
+        x += static_cast<int>(diameter) + 10;
+        int index = 0;
+        for (const auto& character : BotKit::BotCast::all()) {
+            const AvatarModel avatar{character.name.substr(0, 1), CharacterBackdrop::color(character.slug),
+                                     false, character.slug};
+            AvatarDisc::paint(painter, QPointF(x, y), theme, avatar, diameter, index == 10, index == 11);
+            x += static_cast<int>(diameter) + 10;
+            ++index;
+        }
+        y += static_cast<int>(diameter) + 16;
+    }
+    // Chip faces, tags, the dealer disc.
+    {
+        int x = 12;
+        for (auto denomination : ChipDenominations::largestFirst) {
+            ChipFace::paint(painter, QPointF(x, y), denomination, 28);
+            x += 36;
+        }
+        x += 8;
+        for (auto kind :
+             {TagView::Kind::blind, TagView::Kind::allIn, TagView::Kind::turn, TagView::Kind::paused}) {
+            const QString text = kind == TagView::Kind::blind   ? "BB"
+                                 : kind == TagView::Kind::allIn ? "All-in"
+                                 : kind == TagView::Kind::turn  ? "To act"
+                                                                : "Paused";
+            TagView::paint(painter, QPointF(x, y + 6), theme, text, kind);
+            x += static_cast<int>(TagView::measure(theme, text).width()) + 10;
+        }
+        DealerButtonView::paint(painter, QPointF(x, y + 4), theme);
+        y += 50;
+    }
+    // Panels: the satin card (selected and not) and the pixel panel.
+    {
+        SatinPanel::paint(painter, QRectF(12, y, 200, 80), theme, theme.dark, false, 14);
+        SatinPanel::paint(painter, QRectF(230, y, 200, 80), theme, theme.dark, true, 12);
+        PixelKit(painter, theme.pixelUnit, QPointF(450, y))
+            .panel(0, 0, 120, 26, PixelPalette{theme.dark, theme.increaseContrast});
+        TextPainter::paint(painter, QRectF(450, y, 120 * theme.pixelUnit, 26 * theme.pixelUnit), theme,
+                           "Showdown", TextRole::title, theme.color(PaletteToken::panelText));
+    }
+    return sheet;
+}
+
+} // namespace
+
+TEST(Gallery, RendersEveryStyleLightAndDark) {
+    const QString folder = galleryFolder();
+    for (auto style : allTableStyleIDs)
+        for (bool dark : {false, true})
+            for (auto surface : allTableSurfaces) {
+                const double unit = surface == TableSurface::window ? 3 : 2;
+                const TableTheme theme =
+                    TableTheme::drawnIn(style, surface, unit, AppearanceFlags{dark, false, false});
+                const QImage sheet = renderSheet(theme);
+                const QString name =
+                    QStringLiteral("%1/%2-%3-%4.png")
+                        .arg(folder, QString::fromUtf8(toString(style).data()), dark ? "dark" : "light",
+                             surface == TableSurface::window ? "window" : "popover");
+                ASSERT_TRUE(sheet.save(name)) << name.toStdString();
+            }
+}
