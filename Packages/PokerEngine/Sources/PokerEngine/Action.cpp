@@ -2,15 +2,13 @@
 
 #include "PokerEngine/Hashing.h"
 #include "PokerEngine/JsonRead.h"
+#include "PokerEngine/Overloaded.h"
 
 #include <nlohmann/json.hpp>
 
 namespace PokerEngine {
 
 namespace {
-
-template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
-template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 std::int64_t readTo(const nlohmann::json& caseObject) {
     return readInt(caseObject, "to");

@@ -1,0 +1,124 @@
+#include "EngineTestSupport.h"
+
+#include "PokerEngine/DecodingError.h"
+#include "PokerEngine/GameStateCheck.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <functional>
+
+using namespace PokerEngine;
+using namespace EngineTest;
+
+namespace {
+
+GameState midHand() {
+    auto state = startHand(table(4, 1000, 5, 6, 11));
+    state = act(state, Action::raise(60));
+    state = act(state, Action::call());
+    return state;
+}
+
+GameState roundTrip(const GameState& state) {
+    return nlohmann::json(state).get<GameState>();
+}
+
+} // namespace
+
+TEST(GameStateJson, MidHandRoundTripContinuesIdentically) {
+    const auto state = midHand();
+    const auto restored = roundTrip(state);
+    EXPECT_EQ(restored, state);
+    auto a = state;
+    auto b = restored;
+    while (a.street() != Street::handComplete) {
+        const auto legal = legalActions(a);
+        const auto action = legal.canCheck ? Action::check() : Action::call();
+        a = act(a, action);
+        b = act(b, action);
+        ASSERT_EQ(a, b);
+    }
+    EXPECT_EQ(startHand(a), startHand(b));
+}
+
+TEST(GameStateJson, OptionalIndexesAreLeftOutWhenAbsent) {
+    const auto betweenHands = table(3);
+    const nlohmann::json json = betweenHands;
+    EXPECT_FALSE(json.contains("actingIndex"));
+    EXPECT_FALSE(json.contains("lastAggressorIndex"));
+    EXPECT_EQ(json.size(), 15u);
+    const nlohmann::json playing = midHand();
+    EXPECT_TRUE(playing.contains("actingIndex"));
+    EXPECT_TRUE(playing.contains("lastAggressorIndex"));
+    EXPECT_EQ(playing.size(), 17u);
+}
+
+TEST(GameStateJson, RequiredKeysAndNullIndexes) {
+    const nlohmann::json json = table(3);
+    for (const char* key :
+         {"log", "deck", "rng", "schemaVersion", "config", "seats", "buttonIndex", "street", "board", "pots",
+          "currentBet", "lastFullRaiseSize", "handNumber", "blinds", "eliminated"}) {
+        auto missing = json;
+        missing.erase(key);
+        EXPECT_THROW((void)missing.get<GameState>(), DecodingError) << key;
+    }
+    auto withNull = json;
+    withNull["actingIndex"] = nullptr;
+    withNull["lastAggressorIndex"] = nullptr;
+    EXPECT_EQ(withNull.get<GameState>(), table(3));
+}
+
+TEST(GameStateJson, PotEligibilityOrderDoesNotMatter) {
+    nlohmann::json json = startHand(table(3, 1000, 5));
+    ASSERT_EQ(json["pots"][0]["eligible"].size(), 3u);
+    std::swap(json["pots"][0]["eligible"][0], json["pots"][0]["eligible"][2]);
+    EXPECT_EQ(json.get<GameState>(), startHand(table(3, 1000, 5)));
+}
+
+TEST(GameStateJson, RefusesStatesTheEngineCouldNotHaveMade) {
+    const nlohmann::json good = midHand();
+    ASSERT_NO_THROW((void)good.get<GameState>());
+    const std::vector<std::pair<const char*, std::function<void(nlohmann::json&)>>> damages{
+        {"fewer seats than configured", [](auto& j) { j["seats"].erase(j["seats"].size() - 1); }},
+        {"seat count of seven", [](auto& j) { j["config"]["seatCount"] = 7; }},
+        {"seat index out of place", [](auto& j) { j["seats"][1]["index"] = 4; }},
+        {"button outside", [](auto& j) { j["buttonIndex"] = 6; }},
+        {"acting seat outside", [](auto& j) { j["actingIndex"] = -1; }},
+        {"aggressor outside", [](auto& j) { j["lastAggressorIndex"] = 9; }},
+        {"nobody to act mid-street", [](auto& j) { j.erase("actingIndex"); }},
+        {"a state at showdown", [](auto& j) { j["street"] = "showdown"; }},
+        {"short deck", [](auto& j) { j["deck"]["cards"].erase(0); }},
+        {"deck position past the end", [](auto& j) { j["deck"]["position"] = 53; }},
+        {"negative deck position", [](auto& j) { j["deck"]["position"] = -1; }},
+        {"repeated deck card", [](auto& j) { j["deck"]["cards"][0] = j["deck"]["cards"][1]; }},
+        {"hole card twice", [](auto& j) { j["seats"][1]["holeCards"][0] = j["seats"][0]["holeCards"][0]; }},
+        {"board on preflop",
+         [](auto& j) {
+             j["board"] = {"2c", "3c", "4c"};
+         }},
+        {"negative stack", [](auto& j) { j["seats"][0]["stack"] = -5; }},
+        {"negative bet", [](auto& j) { j["seats"][0]["streetBet"] = -5; }},
+        {"negative current bet", [](auto& j) { j["currentBet"] = -1; }},
+        {"player seated twice", [](auto& j) { j["seats"][1]["player"] = j["seats"][0]["player"]; }},
+        {"empty blind schedule", [](auto& j) { j["config"]["blinds"]["levels"] = nlohmann::json::array(); }},
+        {"zero hands per level", [](auto& j) { j["config"]["blinds"]["handsPerLevel"] = 0; }},
+        {"huge stacks", [](auto& j) { j["seats"][0]["stack"] = INT64_MAX; }},
+        {"generator state", [](auto& j) { j["rng"]["state"][0] = "zz"; }},
+    };
+    for (const auto& [what, damage] : damages) {
+        auto json = good;
+        damage(json);
+        EXPECT_THROW((void)json.get<GameState>(), DecodingError) << what;
+    }
+}
+
+TEST(GameStateQueries, SeatIndexAndTotalChips) {
+    auto state = table(4, 1000, 0, 6);
+    EXPECT_EQ(state.seatIndex(player(3)), 3);
+    EXPECT_FALSE(state.seatIndex(player(9)));
+    EXPECT_EQ(state.totalChips(), 4000);
+    state = startHand(state);
+    EXPECT_EQ(state.totalChips(), 4000);
+    EXPECT_EQ(findInconsistency(state), std::nullopt);
+}
