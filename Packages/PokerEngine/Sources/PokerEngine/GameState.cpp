@@ -89,3 +89,7 @@ GameState gameStateFromJson(const nlohmann::json& json) {
 }
 
 } // namespace PokerEngine
+
+std::size_t std::hash<PokerEngine::GameState>::operator()(const PokerEngine::GameState& value) const {
+    return std::hash<std::string>{}(nlohmann::json(value).dump());
+}

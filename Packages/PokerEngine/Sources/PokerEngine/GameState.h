@@ -100,3 +100,8 @@ template <> struct nlohmann::adl_serializer<PokerEngine::GameState> {
         return PokerEngine::gameStateFromJson(json);
     }
 };
+
+// Consistent with equality: equal values have the same canonical JSON text.
+template <> struct std::hash<PokerEngine::GameState> {
+    std::size_t operator()(const PokerEngine::GameState& value) const;
+};

@@ -124,3 +124,7 @@ HandEvent handEventFromJson(const nlohmann::json& json) {
 }
 
 } // namespace PokerEngine
+
+std::size_t std::hash<PokerEngine::HandEvent>::operator()(const PokerEngine::HandEvent& value) const {
+    return std::hash<std::string>{}(nlohmann::json(value).dump());
+}

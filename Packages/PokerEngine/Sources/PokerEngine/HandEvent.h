@@ -123,3 +123,8 @@ template <> struct nlohmann::adl_serializer<PokerEngine::HandEvent> {
         return PokerEngine::handEventFromJson(json);
     }
 };
+
+// Consistent with equality: equal values have the same canonical JSON text.
+template <> struct std::hash<PokerEngine::HandEvent> {
+    std::size_t operator()(const PokerEngine::HandEvent& value) const;
+};

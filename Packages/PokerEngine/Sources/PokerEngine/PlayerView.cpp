@@ -154,3 +154,7 @@ void from_json(const nlohmann::json& json, PlayerView& view) {
 }
 
 } // namespace PokerEngine
+
+std::size_t std::hash<PokerEngine::PlayerView>::operator()(const PokerEngine::PlayerView& value) const {
+    return std::hash<std::string>{}(nlohmann::json(value).dump());
+}

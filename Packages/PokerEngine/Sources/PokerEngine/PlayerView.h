@@ -67,3 +67,8 @@ void to_json(nlohmann::json& json, const PlayerView& view);
 void from_json(const nlohmann::json& json, PlayerView& view);
 
 } // namespace PokerEngine
+
+// Consistent with equality: equal values have the same canonical JSON text.
+template <> struct std::hash<PokerEngine::PlayerView> {
+    std::size_t operator()(const PokerEngine::PlayerView& value) const;
+};

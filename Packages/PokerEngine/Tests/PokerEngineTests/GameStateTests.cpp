@@ -122,3 +122,11 @@ TEST(GameStateQueries, SeatIndexAndTotalChips) {
     EXPECT_EQ(state.totalChips(), 4000);
     EXPECT_EQ(findInconsistency(state), std::nullopt);
 }
+
+TEST(GameStateQueries, EqualStatesHashAlike) {
+    const auto state = midHand();
+    EXPECT_EQ(std::hash<GameState>{}(state), std::hash<GameState>{}(roundTrip(state)));
+    EXPECT_NE(std::hash<GameState>{}(state), std::hash<GameState>{}(act(state, Action::fold())));
+    const auto seen = view(state, player(1));
+    EXPECT_EQ(std::hash<PlayerView>{}(seen), std::hash<PlayerView>{}(nlohmann::json(seen).get<PlayerView>()));
+}
