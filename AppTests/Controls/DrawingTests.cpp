@@ -213,3 +213,37 @@ TEST(SymbolIcons, EveryNamedSymbolPaintsAndUnknownNamesPaintNothing) {
     EXPECT_FALSE(anythingDrawn(image));
     EXPECT_TRUE(SymbolIcons::has("person.fill"));
 }
+
+#include "Style/Drawing/Hatch.h"
+#include "Style/Drawing/SlideTransform.h"
+#include "Views/Support/Announcer.h"
+
+TEST(Announcer, RecordsWhatItSaysAndShowsANotification) {
+    Announcer announcer;
+    announcer.announce("Biscuit raises to 60.");
+    announcer.announce("   ");
+    announcer.announce("Your turn.");
+    EXPECT_EQ(announcer.spoken(), (QStringList{"Biscuit raises to 60.", "Your turn."}));
+    ASSERT_NE(announcer.notificationWindow(), nullptr);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(announcer.notificationWindow());
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Notification);
+    EXPECT_EQ(accessible->text(QAccessible::Name), "Your turn.");
+}
+
+TEST(Hatch, PathCoversTheStripesOnly) {
+    const QPainterPath path = hatchPath(QRectF(0, 0, 40, 8));
+    EXPECT_TRUE(path.contains(QPointF(-6.5, 7.5)));
+    EXPECT_FALSE(path.contains(QPointF(-4.5, 7.5)));
+    EXPECT_TRUE(hatchPath(QRectF(0, 0, 40, 0)).boundingRect().height() == 0);
+}
+
+TEST(SlideTransform, TurnsAboutTheCentreAndIsTheIdentityAtRest) {
+    EXPECT_TRUE(slideTransform(SlideEffect{}.placement(), QSizeF(40, 20)).isIdentity());
+    const QTransform half =
+        slideTransform(SlideEffect{0, 0, 0, 180, 1, 0, false}.placement(), QSizeF(40, 20));
+    EXPECT_EQ(half.map(QPointF(20, 10)), QPointF(20, 10));
+    const QPointF corner = half.map(QPointF(0, 0));
+    EXPECT_NEAR(corner.x(), 40, 1e-9);
+    EXPECT_NEAR(corner.y(), 20, 1e-9);
+}
