@@ -29,3 +29,15 @@ class SchedulerGameClock final : public GameClock {
     Scheduler& scheduler_; // owned by the host, which outlives the controller
     Now now_;
 };
+
+// The application's clock: real timers on the GUI thread's event loop and the system's time.
+class SystemGameClock final : public GameClock {
+  public:
+    ScheduledWork after(std::chrono::milliseconds delay, std::function<void()> work) override {
+        return scheduler_.after(delay, std::move(work));
+    }
+    std::chrono::system_clock::time_point now() const override { return std::chrono::system_clock::now(); }
+
+  private:
+    QTimerScheduler scheduler_;
+};

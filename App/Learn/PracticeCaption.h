@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Learn/PracticeStep.h"
+
+#include <QString>
+
+#include <optional>
+#include <variant>
+
+// One caption card of the practice hand: a step's explanation, or the one shown after a fold.
+struct PracticeCaption {
+    struct Folded {
+        bool operator==(const Folded&) const = default;
+    };
+    using Kind = std::variant<PracticeStep, Folded>;
+
+    Kind kind;
+    QString title;
+    // Markdown, terms in bold between double asterisks.
+    QString body;
+
+    bool operator==(const PracticeCaption&) const = default;
+
+    // "Step <n> of 7"; none for the fold caption.
+    std::optional<QString> stepLabel() const;
+};
+
+// The heading of a step's caption.
+QString title(PracticeStep step);
