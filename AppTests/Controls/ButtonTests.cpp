@@ -132,3 +132,29 @@ TEST(StyledIconButtonTints, PaperTintsMatchTheButtonColours) {
     EXPECT_EQ(StyledIconButton::paperTint(StyledIconButton::Tint::tomato, true).side,
               RGB::bytes(142, 48, 32));
 }
+
+#include <QHBoxLayout>
+
+TEST(StyledButtonFocus, TabMovesFocusAcrossButtonsAndTheFocusedOneIsDrawnDifferently) {
+    for (auto style : allTableStyleIDs) {
+        QWidget window;
+        auto* layout = new QHBoxLayout(&window);
+        auto* first = new StyledButton(themeIn(style), "Check", ControlKind::call());
+        auto* second = new StyledIconButton(themeIn(style), "gearshape.fill", {"#####"},
+                                            StyledIconButton::Tint::teal, "Settings");
+        layout->addWidget(first);
+        layout->addWidget(second);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        second->setFocus();
+        QApplication::processEvents();
+        const QImage unfocused = first->grab().toImage();
+        first->setFocus();
+        QApplication::processEvents();
+        ASSERT_TRUE(first->hasFocus()) << toString(style);
+        EXPECT_NE(first->grab().toImage(), unfocused) << toString(style);
+        pressKey(*first, Qt::Key_Tab);
+        QApplication::processEvents();
+        EXPECT_TRUE(second->hasFocus()) << toString(style);
+    }
+}

@@ -10,6 +10,7 @@
 #include "Views/Controls/StyledButton.h"
 #include "Views/Controls/StyledIconButton.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
@@ -85,6 +86,25 @@ QImage renderSheet(const TableTheme& theme) {
         StyledButton locked(theme, "Sit & Go", ControlKind::confirm(), ControlSize::main, ControlIcon::lock);
         drawWidget(painter, locked, QPoint(x, y));
         x += locked.width() + 8;
+        // Focus needs a shown, active window.
+        QWidget host;
+        auto* focused = new StyledButton(theme, "Deal", ControlKind::secondary(), ControlSize::main,
+                                         std::nullopt, {}, &host);
+        auto* focusedIcon =
+            new StyledIconButton(theme, "questionmark", {".###.", "#...#", "..##.", ".....", "..#.."},
+                                 StyledIconButton::Tint::teal, "Help", {}, &host);
+        focused->resize(focused->sizeHint());
+        focusedIcon->resize(focusedIcon->sizeHint());
+        focusedIcon->move(focused->width(), 0);
+        host.resize(focused->width() + focusedIcon->width(), focused->height());
+        host.show();
+        QApplication::setActiveWindow(&host);
+        for (QWidget* widget : std::initializer_list<QWidget*>{focused, focusedIcon}) {
+            widget->setFocus();
+            QApplication::processEvents();
+            widget->render(&painter, QPoint(x, y), QRegion(), QWidget::DrawChildren);
+            x += widget->width() + 8;
+        }
         for (auto tint : {StyledIconButton::Tint::neutral, StyledIconButton::Tint::teal,
                           StyledIconButton::Tint::tomato}) {
             StyledIconButton icon(theme, "gearshape.fill", {"#.#.#", ".###.", "##.##", ".###.", "#.#.#"},

@@ -1,6 +1,7 @@
 #include "Views/Controls/StyledButton.h"
 
 #include <QFontMetricsF>
+#include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -115,7 +116,7 @@ void StyledButton::followPress(bool down) {
     // depth.
     const double now = clock_.now();
     const double current = press_.value(now);
-    const bool eases = theme_.style == TableStyleID::paper && !theme_.reduceMotion;
+    const bool eases = theme_.style == TableStyleID::paper && !theme_.reduceMotion && isVisible();
     press_ =
         Transition{AnimationCurve::easeOut(eases ? (down ? 0.08 : 0.14) : 0), now, current, down ? 1.0 : 0.0};
     if (eases)
@@ -124,6 +125,9 @@ void StyledButton::followPress(bool down) {
 }
 
 double StyledButton::pressDepth() {
+    // A press set from code (setDown) arrives without the pressed signal.
+    if (press_.to != (isDown() ? 1.0 : 0.0))
+        followPress(isDown());
     const double now = clock_.now();
     if (press_.isFinished(now))
         clock_.stop();
@@ -178,8 +182,24 @@ void StyledButton::paintLabel(QPainter& painter, const QRectF& box) const {
 
 void StyledButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (!isEnabled())
-        painter.setOpacity(0.5);
+    if (isEnabled()) {
+        paintButton(painter);
+        return;
+    }
+    // A disabled button fades as one piece, so its layers do not show through each other.
+    const double ratio = devicePixelRatioF();
+    QImage layer((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(ratio);
+    layer.fill(Qt::transparent);
+    {
+        QPainter inner(&layer);
+        paintButton(inner);
+    }
+    painter.setOpacity(0.5);
+    painter.drawImage(QPointF(0, 0), layer);
+}
+
+void StyledButton::paintButton(QPainter& painter) {
     const ButtonFaces::State state{isDown(), hasFocus(), pressDepth()};
     const auto label = [this](QPainter& p, const QRectF& box) { paintLabel(p, box); };
     switch (theme_.style) {

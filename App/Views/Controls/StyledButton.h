@@ -41,6 +41,7 @@ class StyledButton : public QAbstractButton {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
+    void paintButton(QPainter& painter);
     void paintLabel(QPainter& painter, const QRectF& box) const;
     double labelWidth() const;
     TextRole role() const { return size_ == ControlSize::main ? TextRole::button : TextRole::preset; }
