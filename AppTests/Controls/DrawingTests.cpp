@@ -14,6 +14,7 @@
 #include "Views/Controls/StyledButton.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -246,4 +247,37 @@ TEST(SlideTransform, TurnsAboutTheCentreAndIsTheIdentityAtRest) {
     const QPointF corner = half.map(QPointF(0, 0));
     EXPECT_NEAR(corner.x(), 40, 1e-9);
     EXPECT_NEAR(corner.y(), 20, 1e-9);
+}
+
+#include "Style/Drawing/PixelText.h"
+#include "Style/Drawing/SystemAppearance.h"
+
+TEST(PixelText, FramedToItsFontPixelsAndReadAsWritten) {
+    PixelText text(QString::fromUtf8("½ Pot"), PixelFontFace::label, 2, RGB::black);
+    EXPECT_EQ(text.sizeHint(), QSize(2 * PixelFont::width(PixelFontFace::label, "1/2 POT"), 10));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&text)->text(QAccessible::Name),
+              QString::fromUtf8("½ Pot"));
+    PixelText body("Hi", PixelFontFace::text, 1, RGB::black);
+    EXPECT_EQ(body.sizeHint(), QSize(6, 9));
+}
+
+TEST(SystemAppearance, DarkFollowsTheApplicationPalette) {
+    const QPalette original = QApplication::palette();
+    AppearanceWatcher watcher;
+    int changes = 0;
+    AppearanceFlags last;
+    QObject::connect(&watcher, &AppearanceWatcher::changed, [&](AppearanceFlags flags) {
+        ++changes;
+        last = flags;
+    });
+    QPalette dark = original;
+    dark.setColor(QPalette::Window, QColor(30, 30, 30));
+    QApplication::setPalette(dark);
+    QApplication::processEvents();
+    EXPECT_TRUE(SystemAppearance::current().dark);
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(last.dark);
+    QApplication::setPalette(original);
+    QApplication::processEvents();
+    EXPECT_FALSE(SystemAppearance::current().dark);
 }

@@ -9,6 +9,7 @@
 #include "Style/Drawing/SoftShadow.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/ThemeFonts.h"
+#include "Table/TableMetrics.h"
 
 namespace {
 const PixelGlyph& discMask() {
@@ -39,7 +40,7 @@ void DealerButtonView::setTheme(const TableTheme& theme) {
 
 double DealerButtonView::diameter(const TableTheme& theme) {
     if (theme.style == TableStyleID::pixel)
-        return 9 * theme.pixelUnit;
+        return TableMetrics::pixel(theme.pixelUnit, theme.surface).dealerButton;
     return theme.surface == TableSurface::window ? 22 : 16;
 }
 
