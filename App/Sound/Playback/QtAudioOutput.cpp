@@ -37,13 +37,17 @@ QString describe(QAudio::Error error) {
     return QStringLiteral("unknown audio error");
 }
 
-// About 40 ms of output queued ahead: short enough that a chip sound lands with its animation.
-constexpr qsizetype sinkBufferBytes = SoundSynth::sampleRate / 25 * static_cast<qsizetype>(sizeof(float));
+// 100 ms of output queued ahead, so a sound lands with its animation. Much less can stay under
+// PulseAudio's pre-buffering threshold, and the stream then starts late or never; the default (about
+// two seconds) puts every sound far behind its animation.
+constexpr qsizetype sinkBufferBytes = SoundSynth::sampleRate / 10 * static_cast<qsizetype>(sizeof(float));
+// What the stream offers to have ready: it never runs dry (silence while no voice sounds).
+constexpr qint64 offeredBytes = SoundSynth::sampleRate / 50 * static_cast<qint64>(sizeof(float));
 
 } // namespace
 
 qint64 QtAudioOutput::MixerStream::bytesAvailable() const {
-    return sinkBufferBytes + QIODevice::bytesAvailable();
+    return offeredBytes + QIODevice::bytesAvailable();
 }
 
 qint64 QtAudioOutput::MixerStream::readData(char* data, qint64 maxSize) {
