@@ -1,6 +1,7 @@
 #include "FakeAudioOutput.h"
 
 #include "Sound/Playback/SoundPrewarmer.h"
+#include "Sound/TestHost.h"
 
 #include <gtest/gtest.h>
 
@@ -68,4 +69,26 @@ TEST_F(SoundPrewarmerTest, ANewKeyCancelsTheWarmUpUnderWayAndTheSameKeyDoesNotRe
     prewarmer.setKey({true, TableStyleID::satin});
     scheduler.advance(100ms);
     EXPECT_EQ(player.cachedBufferCount(), 13u);
+}
+
+TEST(TestHost, OnlyATestHostWithoutTheSmokeFlagCounts) {
+    const QByteArray savedHost = qgetenv("XCTestConfigurationFilePath");
+    const QByteArray savedSmoke = qgetenv("CHIPWHISTLE_UI_SMOKE");
+    qunsetenv("XCTestConfigurationFilePath");
+    qunsetenv("CHIPWHISTLE_UI_SMOKE");
+    EXPECT_FALSE(isTestHostWithoutUI());
+    qputenv("XCTestConfigurationFilePath", "");
+    EXPECT_TRUE(isTestHostWithoutUI());
+    qputenv("CHIPWHISTLE_UI_SMOKE", "1");
+    EXPECT_FALSE(isTestHostWithoutUI());
+    qputenv("CHIPWHISTLE_UI_SMOKE", "yes");
+    EXPECT_TRUE(isTestHostWithoutUI());
+    qunsetenv("XCTestConfigurationFilePath");
+    qunsetenv("CHIPWHISTLE_UI_SMOKE");
+    if (!savedHost.isNull()) {
+        qputenv("XCTestConfigurationFilePath", savedHost);
+    }
+    if (!savedSmoke.isNull()) {
+        qputenv("CHIPWHISTLE_UI_SMOKE", savedSmoke);
+    }
 }
