@@ -57,6 +57,18 @@ void PersistenceStore::writeProfile(const Profile& profile) const {
     write(profile, profileFileName);
 }
 
+Loaded<SavedGame> PersistenceStore::readSavedGame() const {
+    return read<SavedGame>(savedGameFileName);
+}
+
+void PersistenceStore::writeSavedGame(const SavedGame& game) const {
+    write(game, savedGameFileName);
+}
+
+void PersistenceStore::deleteSavedGame() const {
+    remove(savedGameFileName);
+}
+
 template <class T> Loaded<T> PersistenceStore::read(const QString& fileName) const {
     const auto document = readChecked(fileName);
     if (!document.isLoaded()) {

@@ -3,6 +3,7 @@
 #include "Persistence/Instant.h"
 #include "Persistence/Loaded.h"
 #include "Persistence/Profile.h"
+#include "Persistence/SavedGame.h"
 
 #include <nlohmann/json_fwd.hpp>
 
@@ -42,6 +43,12 @@ class PersistenceStore {
     // Throws PersistenceError (or nlohmann's type_error for text that can't be encoded); the file on
     // disk is then as it was.
     void writeProfile(const Profile& profile) const;
+
+    Loaded<SavedGame> readSavedGame() const;
+    // As writeProfile.
+    void writeSavedGame(const SavedGame& game) const;
+    // Removes "savedgame.json" if it can; never fails and logs nothing for a missing file.
+    void deleteSavedGame() const;
 
   private:
     template <class T> Loaded<T> read(const QString& fileName) const;

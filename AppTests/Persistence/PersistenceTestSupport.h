@@ -7,7 +7,17 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include "Persistence/Profile.h"
+
+#include <nlohmann/json.hpp>
+
+#include <ostream>
 #include <string>
+
+// Failed comparisons show the profile's JSON rather than its bytes.
+inline void PrintTo(const Profile& profile, std::ostream* out) {
+    *out << nlohmann::json(profile).dump();
+}
 
 // Collects the "Chipwhistle.persistence" log lines written while it lives.
 class PersistenceLogCapture {

@@ -1,0 +1,169 @@
+#include "AppState.h"
+
+#include "Persistence/DailyRefill.h"
+#include "Persistence/Ledger.h"
+#include "Persistence/PersistenceLog.h"
+#include "Persistence/SaturatingMath.h"
+
+AppState::AppState(std::optional<PersistenceStore> store, Clock now, QTimeZone calendar, QObject* parent)
+    : QObject(parent)
+    , store_(std::move(store))
+    , now_(std::move(now))
+    , calendar_(std::move(calendar)) {
+    if (!store_) {
+        return;
+    }
+    // A missing or set-aside file only gets replaced at the first change of the profile.
+    if (auto profile = store_->readProfile(); profile.isLoaded()) {
+        profile_ = profile.value();
+    }
+    if (auto game = store_->readSavedGame(); game.isLoaded()) {
+        savedGame_ = game.value();
+    }
+    if (profile_.onboarded) {
+        refillIfNewDay();
+    }
+}
+
+void AppState::setProfile(const Profile& profile) {
+    if (profile == profile_) {
+        if (profileFileBehind_) {
+            saveProfile();
+        }
+        return;
+    }
+    profile_ = profile;
+    emit profileChanged();
+    saveProfile();
+}
+
+void AppState::setSavedGame(const std::optional<SavedGame>& game) {
+    if (game == savedGame_) {
+        return;
+    }
+    savedGame_ = game;
+    emit savedGameChanged();
+}
+
+void AppState::setLastRefillAmount(std::int64_t amount) {
+    if (amount == lastRefillAmount_) {
+        return;
+    }
+    lastRefillAmount_ = amount;
+    emit lastRefillAmountChanged();
+}
+
+std::int64_t AppState::spendable() const {
+    if (!savedGame_) {
+        return profile_.bankroll;
+    }
+    return Saturating::subtract(profile_.bankroll,
+                                SavedGame::forfeit(savedGame_->setup, savedGame_->state, savedGame_->hero));
+}
+
+void AppState::refillIfNewDay() {
+    Profile refilled = profile_;
+    const auto amount = DailyRefill::apply(refilled, now_(), calendar_);
+    setProfile(refilled);
+    if (amount >= 1) {
+        setLastRefillAmount(amount);
+    }
+}
+
+void AppState::abandonSavedGame() {
+    if (!savedGame_) {
+        return;
+    }
+    const auto lost = SavedGame::forfeit(savedGame_->setup, savedGame_->state, savedGame_->hero);
+    record(SessionEvent::tableFinished(savedGame_->setup.mode(), Saturating::negate(lost), std::nullopt));
+    checkpoint(std::nullopt);
+}
+
+void AppState::completeOnboarding() {
+    const auto today = CalendarDay::of(now_(), calendar_);
+    changeProfile([&](Profile& profile) {
+        profile.onboarded = true;
+        profile.bankroll = Profile::startingBankroll;
+        profile.lastRefillCheckDay = today;
+    });
+}
+
+void AppState::resetBankroll() {
+    changeProfile([](Profile& profile) { profile.bankroll = Profile::startingBankroll; });
+    setLastRefillAmount(0);
+}
+
+void AppState::record(const SessionEvent& event) {
+    changeProfile([&](Profile& profile) { Ledger::apply(event, profile); });
+}
+
+void AppState::checkpoint(const std::optional<SavedGame>& game) {
+    setSavedGame(game);
+    if (!store_) {
+        return;
+    }
+    if (!game) {
+        store_->deleteSavedGame();
+        return;
+    }
+    try {
+        store_->writeSavedGame(*game);
+    } catch (const std::exception& error) {
+        qCCritical(persistenceLog).noquote()
+            << QStringLiteral("couldn't save the game: %1").arg(error.what());
+    }
+}
+
+void AppState::saveProfile() {
+    if (!store_) {
+        return;
+    }
+    try {
+        store_->writeProfile(profile_);
+        profileFileBehind_ = false;
+    } catch (const std::exception& error) {
+        profileFileBehind_ = true;
+        qCCritical(persistenceLog).noquote()
+            << QStringLiteral("couldn't save the profile: %1").arg(error.what());
+    }
+}
+
+void AppState::setBotSpeed(BotSpeed speed) {
+    changeProfile([&](Profile& profile) { profile.settings.botSpeed = speed; });
+}
+
+void AppState::setAutoDeal(bool on) {
+    changeProfile([&](Profile& profile) { profile.settings.autoDeal = on; });
+}
+
+void AppState::setFourColorDeck(bool on) {
+    changeProfile([&](Profile& profile) { profile.settings.fourColorDeck = on; });
+}
+
+void AppState::setSoundsOn(bool on) {
+    changeProfile([&](Profile& profile) { profile.settings.soundsOn = on; });
+}
+
+void AppState::setShowStackInMenuBar(bool on) {
+    changeProfile([&](Profile& profile) { profile.settings.showStackInMenuBar = on; });
+}
+
+void AppState::setHotkey(const HotkeySetting& hotkey) {
+    changeProfile([&](Profile& profile) { profile.settings.hotkey = hotkey; });
+}
+
+void AppState::setDefaultTable(GameMode mode) {
+    changeProfile([&](Profile& profile) { profile.settings.defaultTable = mode; });
+}
+
+void AppState::setLaunchSurface(LaunchSurface surface) {
+    changeProfile([&](Profile& profile) { profile.settings.launchSurface = surface; });
+}
+
+void AppState::setLearningMode(bool on) {
+    changeProfile([&](Profile& profile) { profile.settings.learningMode = on; });
+}
+
+void AppState::setChoices(const NewGameChoices& choices) {
+    changeProfile([&](Profile& profile) { profile.choices = choices; });
+}

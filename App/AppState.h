@@ -1,0 +1,106 @@
+#pragma once
+
+#include "GameSession.h"
+#include "Persistence/Instant.h"
+#include "Persistence/PersistenceStore.h"
+#include "Persistence/Profile.h"
+#include "Persistence/SavedGame.h"
+
+#include <QObject>
+#include <QTimeZone>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+// The one owner of the player's persistent data in the running process: the live profile and the
+// table in progress. It loads both at construction, saves the profile after every change and writes
+// or deletes the saved game on request. Without a store (a test host) it works on memory alone.
+//
+// Lives on the GUI thread. Each change signal fires only when the value really changed. In memory the
+// object is the authority: after a failed write it keeps the new values, remembers that the profile
+// file is behind and writes it again at the next change.
+class AppState : public QObject, public GameSession {
+    Q_OBJECT
+
+  public:
+    using Clock = std::function<Instant()>;
+
+    static Instant systemNow() { return std::chrono::system_clock::now(); }
+
+    // Reads the profile and the saved game from the store and, for an onboarded player, runs the
+    // daily refill. `calendar` is the time zone whose midnights start the refill's days.
+    explicit AppState(std::optional<PersistenceStore> store, Clock now = systemNow,
+                      QTimeZone calendar = QTimeZone::systemTimeZone(), QObject* parent = nullptr);
+
+    const Profile& profile() const { return profile_; }
+    // Saves the profile when it differs from the current one.
+    void setProfile(const Profile& profile);
+
+    const std::optional<SavedGame>& savedGame() const { return savedGame_; }
+    // Touches no file; checkpoint() is the writer.
+    void setSavedGame(const std::optional<SavedGame>& game);
+
+    // The chips the latest daily refill of this run added; 0 when none did.
+    std::int64_t lastRefillAmount() const { return lastRefillAmount_; }
+    void setLastRefillAmount(std::int64_t amount);
+
+    // The bankroll less what the saved game would forfeit; may be negative.
+    std::int64_t spendable() const;
+
+    // The daily refill; the lobby runs it each time it is shown.
+    void refillIfNewDay();
+    // Books the saved game's forfeit as the end of a game of its mode and deletes the save.
+    void abandonSavedGame();
+    // Marks the player onboarded with a fresh bankroll; today counts as refilled.
+    void completeOnboarding();
+    // Back to 10,000 chips; counters, refill marks, settings and the saved game stay.
+    void resetBankroll();
+
+    void record(const SessionEvent& event) override;
+    void checkpoint(const std::optional<SavedGame>& game) override;
+
+    // Each setting reads and writes one field of the profile, saved when it changes.
+    BotSpeed botSpeed() const { return profile_.settings.botSpeed; }
+    void setBotSpeed(BotSpeed speed);
+    bool autoDeal() const { return profile_.settings.autoDeal; }
+    void setAutoDeal(bool on);
+    bool fourColorDeck() const { return profile_.settings.fourColorDeck; }
+    void setFourColorDeck(bool on);
+    bool soundsOn() const { return profile_.settings.soundsOn; }
+    void setSoundsOn(bool on);
+    bool showStackInMenuBar() const { return profile_.settings.showStackInMenuBar; }
+    void setShowStackInMenuBar(bool on);
+    const HotkeySetting& hotkey() const { return profile_.settings.hotkey; }
+    void setHotkey(const HotkeySetting& hotkey);
+    GameMode defaultTable() const { return profile_.settings.defaultTable; }
+    void setDefaultTable(GameMode mode);
+    LaunchSurface launchSurface() const { return profile_.settings.launchSurface; }
+    void setLaunchSurface(LaunchSurface surface);
+    bool learningMode() const { return profile_.settings.learningMode; }
+    void setLearningMode(bool on);
+    const NewGameChoices& choices() const { return profile_.choices; }
+    void setChoices(const NewGameChoices& choices);
+
+  signals:
+    void profileChanged();
+    void savedGameChanged();
+    void lastRefillAmountChanged();
+
+  private:
+    template <class Change> void changeProfile(Change change) {
+        Profile changed = profile_;
+        change(changed);
+        setProfile(changed);
+    }
+    void saveProfile();
+
+    std::optional<PersistenceStore> store_;
+    Clock now_;
+    QTimeZone calendar_;
+    Profile profile_;
+    std::optional<SavedGame> savedGame_;
+    std::int64_t lastRefillAmount_ = 0;
+    // A write of the profile failed and no later one has succeeded.
+    bool profileFileBehind_ = false;
+};
