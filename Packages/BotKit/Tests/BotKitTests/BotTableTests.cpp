@@ -97,7 +97,7 @@ TEST(BotTables, HardTablesPlayWithoutARefusal) {
         for (const std::int64_t depth : {6, 100}) {
             const TableOfBots table{
                 profilesOf(std::vector<BotTier>(static_cast<std::size_t>(seats), BotTier::hard)), depth,
-                seats == 2 ? 40 : 12};
+                seats == 2 ? 150 : 40};
             playToTheEnd(table, 77 + static_cast<std::uint64_t>(seats));
         }
     }
