@@ -138,3 +138,11 @@ TEST(BotSimulatorDeathTest, RefusesBadStakesAndProfileCounts) {
     const auto result = BotSimulator::run(lineup({BotTier::easy, BotTier::easy}), 1, 20, 100, 1, TieredBot());
     EXPECT_DEATH(result.bbPer100(std::int64_t{2}), "Precondition failed");
 }
+
+TEST(BotSimulator, ReplaysAKnownMatchExactly) {
+    // Pinned from a run of this program: every shuffle, equity trial and style draw follows from the
+    // seed, so any build on any machine must reproduce these chips exactly.
+    const auto result = BotSimulator::run(lineup({BotTier::easy, BotTier::medium, BotTier::hard}), 30, 20, 60,
+                                          7, TieredBot());
+    EXPECT_EQ(result.netChips(), (std::vector<std::int64_t>{171, -208, 37}));
+}
