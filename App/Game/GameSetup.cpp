@@ -1,6 +1,7 @@
 #include "Game/GameSetup.h"
 
 #include "Persistence/JsonRead.h"
+#include "PokerEngine/Hashing.h"
 #include "PokerEngine/JsonRead.h"
 
 #include <nlohmann/json.hpp>
@@ -25,7 +26,47 @@ std::vector<BotKit::BotProfile> readOpponents(const nlohmann::json& object) {
     return opponents;
 }
 
+std::size_t hashOf(std::initializer_list<std::size_t> parts,
+                   const std::vector<BotKit::BotProfile>& profiles = {}) {
+    std::size_t seed = 0;
+    for (auto part : parts) {
+        hashCombine(seed, part);
+    }
+    for (const auto& profile : profiles) {
+        hashCombine(seed, profile);
+    }
+    return seed;
+}
+
 } // namespace
+
+std::size_t std::hash<QuickHandSetup>::operator()(const QuickHandSetup& setup) const noexcept {
+    return hashOf({std::hash<BotKit::BotProfile>{}(setup.opponent), std::hash<std::uint64_t>{}(setup.seed),
+                   std::hash<std::int64_t>{}(setup.hands)});
+}
+
+std::size_t std::hash<CashTableSetup>::operator()(const CashTableSetup& setup) const noexcept {
+    return hashOf({std::hash<CashStakes>{}(setup.stakes), std::hash<std::int64_t>{}(setup.buyInBB),
+                   std::hash<TableDifficulty>{}(setup.difficulty), std::hash<std::uint64_t>{}(setup.seed)},
+                  setup.opponents);
+}
+
+std::size_t std::hash<SitAndGoSetup>::operator()(const SitAndGoSetup& setup) const noexcept {
+    return hashOf({std::hash<std::uint64_t>{}(setup.seed)}, setup.opponents);
+}
+
+std::size_t std::hash<PracticeSetup>::operator()(const PracticeSetup& setup) const noexcept {
+    return hashOf({std::hash<BotKit::BotProfile>{}(setup.opponent), std::hash<std::uint64_t>{}(setup.seed)});
+}
+
+std::size_t std::hash<GameSetup>::operator()(const GameSetup& setup) const noexcept {
+    return std::visit(
+        [&](const auto& record) {
+            using Record = std::decay_t<decltype(record)>;
+            return hashOf({setup.value().index(), std::hash<Record>{}(record)});
+        },
+        setup.value());
+}
 
 std::uint64_t GameSetup::seed() const {
     return std::visit([](const auto& setup) { return setup.seed; }, value_);

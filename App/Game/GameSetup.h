@@ -95,6 +95,21 @@ void from_json(const nlohmann::json& json, PracticeSetup& setup);
 void to_json(nlohmann::json& json, const GameSetup& setup);
 GameSetup gameSetupFromJson(const nlohmann::json& json);
 
+template <> struct std::hash<QuickHandSetup> {
+    std::size_t operator()(const QuickHandSetup& setup) const noexcept;
+};
+template <> struct std::hash<CashTableSetup> {
+    std::size_t operator()(const CashTableSetup& setup) const noexcept;
+};
+template <> struct std::hash<SitAndGoSetup> {
+    std::size_t operator()(const SitAndGoSetup& setup) const noexcept;
+};
+template <> struct std::hash<PracticeSetup> {
+    std::size_t operator()(const PracticeSetup& setup) const noexcept;
+};
+// By case, then by the case's record.
+template <> struct std::hash<GameSetup> { std::size_t operator()(const GameSetup& setup) const noexcept; };
+
 // A setup has no default value, so reading builds one directly.
 template <> struct nlohmann::adl_serializer<GameSetup> {
     static void to_json(nlohmann::json& json, const GameSetup& setup) { ::to_json(json, setup); }

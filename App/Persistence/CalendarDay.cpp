@@ -1,6 +1,7 @@
 #include "Persistence/CalendarDay.h"
 
 #include "Persistence/JsonRead.h"
+#include "PokerEngine/Hashing.h"
 
 #include <QDateTime>
 
@@ -62,9 +63,9 @@ CalendarDay CalendarDay::fromText(const std::string& text) {
 }
 
 std::size_t std::hash<CalendarDay>::operator()(const CalendarDay& day) const noexcept {
-    std::size_t seed = std::hash<std::int64_t>{}(day.year);
-    for (auto part : {day.month, day.day}) {
-        seed ^= std::hash<std::int64_t>{}(part) + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2);
+    std::size_t seed = 0;
+    for (auto part : {day.year, day.month, day.day}) {
+        PokerEngine::hashCombine(seed, part);
     }
     return seed;
 }

@@ -1,6 +1,7 @@
 #include "Persistence/KeyShortcut.h"
 
 #include "Persistence/JsonRead.h"
+#include "PokerEngine/Hashing.h"
 
 #include <limits>
 
@@ -22,11 +23,13 @@ std::string KeyShortcut::display() const {
 }
 
 std::size_t std::hash<KeyShortcut>::operator()(const KeyShortcut& shortcut) const noexcept {
-    std::size_t seed = std::hash<std::string>{}(shortcut.key);
-    const std::size_t flags = std::size_t(shortcut.keyCode) << 4 | std::size_t(shortcut.command) << 3 |
-                              std::size_t(shortcut.shift) << 2 | std::size_t(shortcut.option) << 1 |
-                              std::size_t(shortcut.control);
-    return seed ^ (flags + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2));
+    std::size_t seed = 0;
+    PokerEngine::hashCombine(seed, shortcut.keyCode);
+    for (bool modifier : {shortcut.command, shortcut.shift, shortcut.option, shortcut.control}) {
+        PokerEngine::hashCombine(seed, modifier);
+    }
+    PokerEngine::hashCombine(seed, shortcut.key);
+    return seed;
 }
 
 void to_json(nlohmann::json& json, const KeyShortcut& shortcut) {

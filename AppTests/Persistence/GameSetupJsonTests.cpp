@@ -153,3 +153,14 @@ TEST(GameSetupJson, PracticeDefaultsAreTheFirstEasyCharacterAndSeed4358) {
     EXPECT_EQ(GameSetup::practice(practice).seed(), 4358u);
     EXPECT_EQ(SitAndGoSetup::payoutPercents[0] + SitAndGoSetup::payoutPercents[1], 100);
 }
+
+TEST(GameSetupJson, EqualSetupsHashAlikeAndCasesApart) {
+    const auto setups = oneOfEach();
+    for (const auto& setup : setups) {
+        EXPECT_EQ(std::hash<GameSetup>{}(setup), std::hash<GameSetup>{}(json(setup).get<GameSetup>()));
+    }
+    EXPECT_NE(std::hash<GameSetup>{}(setups[0]), std::hash<GameSetup>{}(setups[3]));
+    auto reseeded = std::get<CashTableSetup>(setups[1].value());
+    reseeded.seed += 1;
+    EXPECT_NE(std::hash<GameSetup>{}(setups[1]), std::hash<GameSetup>{}(GameSetup::cashTable(reseeded)));
+}
