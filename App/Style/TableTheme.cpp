@@ -40,13 +40,13 @@ Palette TableTheme::paletteFor(TableStyleID style, bool dark, bool increaseContr
 }
 
 FontSpec TableTheme::font(TextRole role) const {
-    FontSpec spec;
-    spec.pixelSize = textSize(role, surface);
-    spec.systemWeight = systemWeight(role);
-    spec.paperFace = style == TableStyleID::paper;
-    spec.paperWeight = paperWeight(role);
-    spec.monospacedDigits = usesMonospacedDigits(role);
-    return spec;
+    FontSpec face;
+    face.pixelSize = textSize(role, surface);
+    face.systemWeight = systemWeight(role);
+    face.paperFace = style == TableStyleID::paper;
+    face.paperWeight = paperWeight(role);
+    face.monospacedDigits = usesMonospacedDigits(role);
+    return face;
 }
 
 RGB TableTheme::suitColor(PokerEngine::Suit suit) const {

@@ -34,11 +34,11 @@ QFont system(double pixelSize, FontWeight weight) {
     return font;
 }
 
-QFont font(const FontSpec& spec) {
+QFont font(const FontSpec& face) {
     // Monospaced digits need nothing more: the system family's digits all share one advance.
-    if (spec.paperFace)
-        return PaperFont::font(spec.pixelSize, spec.paperWeight);
-    return system(spec.pixelSize, spec.systemWeight);
+    if (face.paperFace)
+        return PaperFont::font(face.pixelSize, face.paperWeight);
+    return system(face.pixelSize, face.systemWeight);
 }
 
 QFont font(const TableTheme& theme, TextRole role) {

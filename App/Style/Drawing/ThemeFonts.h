@@ -4,7 +4,7 @@
 
 #include "Style/TableTheme.h"
 
-// Fonts from the style's rules. Sizes are pixels: the spec's points are the screen's logical pixels.
+// Fonts from the style's rules. Sizes are pixels: a size in points is drawn as that many logical pixels.
 namespace ThemeFonts {
 
 // The family every system-font text uses; DejaVu Sans has even-width digits, so amounts do not jiggle.
@@ -14,7 +14,7 @@ QFont system(double pixelSize, FontWeight weight);
 // The font of a text role in the theme's style and surface: the paper typeface (or its fallback) in
 // paper, the system font otherwise.
 QFont font(const TableTheme& theme, TextRole role);
-QFont font(const FontSpec& spec);
+QFont font(const FontSpec& face);
 QFont::Weight qtWeight(FontWeight weight);
 
 } // namespace ThemeFonts
