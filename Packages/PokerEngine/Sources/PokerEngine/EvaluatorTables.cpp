@@ -181,38 +181,35 @@ int suitChoices(std::uint32_t rankKey) {
 class KeyDictionary {
   public:
     KeyDictionary()
-        : keys_(EvaluatorTables::hashTableSize, 0)
-        , strengths_(EvaluatorTables::hashTableSize, 0) {}
+        : slots_(EvaluatorTables::hashTableSize) {}
 
     // Stores the key with the strength, or raises a stored key's strength to it; true if new.
     bool insertOrRaise(std::uint32_t key, std::uint16_t strength) {
-        const std::size_t slot = slotOf(key);
-        if (keys_[slot] == 0) {
-            keys_[slot] = key;
-            strengths_[slot] = strength;
+        EvaluatorTables::RankKeySlot& slot = slotOf(key);
+        if (slot.key == 0) {
+            slot = {key, strength};
             return true;
         }
-        strengths_[slot] = std::max(strengths_[slot], strength);
+        slot.strength = std::max(slot.strength, strength);
         return false;
     }
 
-    std::uint16_t at(std::uint32_t key) const {
-        const std::size_t slot = slotOf(key);
-        CW_PRECONDITION(keys_[slot] == key);
-        return strengths_[slot];
+    std::uint16_t at(std::uint32_t key) {
+        const EvaluatorTables::RankKeySlot& slot = slotOf(key);
+        CW_PRECONDITION(slot.key == key);
+        return slot.strength;
     }
 
   private:
-    std::size_t slotOf(std::uint32_t key) const {
+    EvaluatorTables::RankKeySlot& slotOf(std::uint32_t key) {
         std::size_t slot = EvaluatorTables::slotFor(key);
-        while (keys_[slot] != 0 && keys_[slot] != key) {
+        while (slots_[slot].key != 0 && slots_[slot].key != key) {
             slot = (slot + 1) & (EvaluatorTables::hashTableSize - 1);
         }
-        return slot;
+        return slots_[slot];
     }
 
-    std::vector<std::uint32_t> keys_;
-    std::vector<std::uint16_t> strengths_;
+    std::vector<EvaluatorTables::RankKeySlot> slots_;
 };
 
 // Rank multisets of five, six and seven cards, each with the strength of its best five-card class
@@ -257,8 +254,7 @@ RankKeyStrengths rankKeyStrengths(const std::vector<ClassEntry>& entries) {
 EvaluatorTables::EvaluatorTables()
     : classes_(classCount + 1)
     , flush_(flushTableSize, 0)
-    , keys_(hashTableSize, 0)
-    , values_(hashTableSize, 0) {
+    , rankKeySlots_(hashTableSize) {
     const std::vector<ClassEntry> entries = classesBestFirst();
 
     for (std::size_t index = 0; index < entries.size(); ++index) {
@@ -300,11 +296,10 @@ EvaluatorTables::EvaluatorTables()
         std::sort(byFrequency.begin(), byFrequency.end());
         for (const auto& [negatedChoices, key] : byFrequency) {
             std::size_t slot = slotFor(key);
-            while (keys_[slot] != 0) {
+            while (rankKeySlots_[slot].key != 0) {
                 slot = (slot + 1) & (hashTableSize - 1);
             }
-            keys_[slot] = key;
-            values_[slot] = rankKeys.strengths.at(key);
+            rankKeySlots_[slot] = {key, rankKeys.strengths.at(key)};
         }
     }
 }

@@ -26,56 +26,72 @@ class EvaluatorTables final {
         return tables;
     }
 
+    // One slot of the open-addressing table from rank key to strength; key 0 marks it empty.
+    // Key and strength sit side by side so that a probe reads one cache line.
+    struct RankKeySlot {
+        std::uint32_t key = 0;
+        std::uint16_t strength = 0;
+
+        bool operator==(const RankKeySlot&) const = default;
+    };
+
     // The strength (1 ... 7462) of the best five cards among the 5 to 7 cards described.
     std::uint16_t strength(std::uint64_t cardMask, std::uint32_t rankKey) const {
-        return strength(cardMask, rankKey, suitCounts(cardMask));
-    }
-
-    // The same, for a caller that already has the mask's suitCounts().
-    std::uint16_t strength(std::uint64_t cardMask, std::uint32_t rankKey, std::uint64_t suitCounts) const {
-        // A lane count of five or more reaches bit 4 once 11 is added (a lane holds at most 16).
-        if (const std::uint64_t flushLanes = (suitCounts + 0x000B000B000B000Bull) & 0x0010001000100010ull;
-            flushLanes != 0) {
-            // Seven cards hold at most one such suit, and then no quads or full house either.
+        // A suit lane's count reaches bit 4 once 11 is added exactly when it is five or more.
+        const std::uint64_t flushLanes =
+            (laneCounts(cardMask) + 0x000B000B000B000Bull) & 0x0010001000100010ull;
+        if (flushLanes != 0) {
             const auto shift = static_cast<unsigned>(std::countr_zero(flushLanes)) & ~15u;
             return flush_[(cardMask >> shift) & 0x1FFF];
         }
-        std::size_t slot = slotFor(rankKey);
-        while (keys_[slot] != rankKey) {
-            CW_PRECONDITION(keys_[slot] != 0);
-            slot = (slot + 1) & (hashTableSize - 1);
+        return strengthOfRankKey(rankKey);
+    }
+
+    // The same for a caller that counted the suits as it went (four bits per suit, clubs lowest),
+    // which spares counting the mask's bits.
+    std::uint16_t strength(std::uint64_t cardMask, std::uint32_t rankKey, std::uint32_t suitTally) const {
+        // A count of five to seven reaches bit 3 once 3 is added.
+        if (const std::uint32_t flushSuits = (suitTally + 0x3333u) & 0x8888u; flushSuits != 0) {
+            // Seven cards hold at most one such suit, and then no quads or full house either.
+            const auto suit = static_cast<unsigned>(std::countr_zero(flushSuits)) / 4u;
+            return flush_[(cardMask >> (16u * suit)) & 0x1FFF];
         }
-        return values_[slot];
-    }
-
-    // The number of cards in each 16-bit suit lane of a card mask, each in its own lane. Bit
-    // arithmetic rather than four population counts: the portable build has no popcnt instruction.
-    static constexpr std::uint64_t suitCounts(std::uint64_t cardMask) {
-        std::uint64_t counts = cardMask - ((cardMask >> 1) & 0x5555555555555555ull);
-        counts = (counts & 0x3333333333333333ull) + ((counts >> 2) & 0x3333333333333333ull);
-        counts = (counts + (counts >> 4)) & 0x0F0F0F0F0F0F0F0Full;
-        return (counts + (counts >> 8)) & 0x00FF00FF00FF00FFull;
-    }
-
-    static constexpr std::uint64_t totalOfSuitCounts(std::uint64_t suitCounts) {
-        return (suitCounts * 0x0001000100010001ull) >> 48;
+        return strengthOfRankKey(rankKey);
     }
 
     // classes()[s] is the class of strength s; entry 0 is an empty high-card placeholder.
     const std::vector<HandClass>& classes() const { return classes_; }
+    // The best flush of a 13-bit rank mask of one suit; 0 under five or over seven bits.
     const std::vector<std::uint16_t>& flush() const { return flush_; }
-    const std::vector<std::uint32_t>& keys() const { return keys_; }
-    const std::vector<std::uint16_t>& values() const { return values_; }
+    // Every multiset of 5 to 7 ranks with its best non-flush strength.
+    const std::vector<RankKeySlot>& rankKeySlots() const { return rankKeySlots_; }
 
     static std::size_t slotFor(std::uint32_t rankKey) {
         return static_cast<std::size_t>((std::uint64_t{rankKey} * 0x9E3779B97F4A7C15ull) >> 46);
     }
 
   private:
+    std::uint16_t strengthOfRankKey(std::uint32_t rankKey) const {
+        std::size_t slot = slotFor(rankKey);
+        while (rankKeySlots_[slot].key != rankKey) {
+            CW_PRECONDITION(rankKeySlots_[slot].key != 0);
+            slot = (slot + 1) & (hashTableSize - 1);
+        }
+        return rankKeySlots_[slot].strength;
+    }
+
+    // The number of set bits of each 16-bit suit lane, in that lane. Bit arithmetic rather than
+    // four population counts: the portable build has no popcnt instruction.
+    static constexpr std::uint64_t laneCounts(std::uint64_t cardMask) {
+        std::uint64_t counts = cardMask - ((cardMask >> 1) & 0x5555555555555555ull);
+        counts = (counts & 0x3333333333333333ull) + ((counts >> 2) & 0x3333333333333333ull);
+        counts = (counts + (counts >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+        return (counts + (counts >> 8)) & 0x00FF00FF00FF00FFull;
+    }
+
     std::vector<HandClass> classes_;
     std::vector<std::uint16_t> flush_;
-    std::vector<std::uint32_t> keys_;
-    std::vector<std::uint16_t> values_;
+    std::vector<RankKeySlot> rankKeySlots_;
 };
 
 } // namespace PokerEngine

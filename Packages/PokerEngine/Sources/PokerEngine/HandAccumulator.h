@@ -14,14 +14,11 @@
 
 namespace PokerEngine {
 
-// Up to seven cards summarised for the evaluator: a suit-by-rank bit mask (one 16-bit lane per suit,
-// rank index as the bit) and the sum of 5^(rank index), whose base-5 digits count each rank.
+// Up to seven cards summarised for the evaluator: a suit-by-rank bit mask (one 16-bit lane per
+// suit, rank index as the bit) and the sum of 5^(rank index), whose base-5 digits count each rank.
 // Built card by card, so a caller dealing many boards onto the same cards adds only the new ones.
-struct HandAccumulator {
-    std::uint64_t cardMask = 0;
-    std::uint32_t rankKey = 0;
-    std::int64_t count = 0;
-
+class HandAccumulator {
+  public:
     HandAccumulator() = default;
     HandAccumulator(std::initializer_list<Card> cards) {
         for (const Card card : cards) {
@@ -36,16 +33,22 @@ struct HandAccumulator {
         }
     }
 
-    // The card's bit in cardMask.
-    static constexpr std::uint64_t bit(Card card) { return HandEvaluatorCardTable::bit(card); }
+    // Bit (suit raw value × 16 + rank index) is set for each card held.
+    std::uint64_t cardMask() const { return cardMask_; }
+    // Equal keys mean equal rank multisets, whatever the suits.
+    std::uint32_t rankKey() const { return HandEvaluatorCardTable::rankKeyOf(weights_); }
+    std::int64_t count() const { return count_; }
+    // The number of cards of each suit, four bits each, clubs lowest.
+    std::uint32_t suitTally() const { return HandEvaluatorCardTable::suitTallyOf(weights_); }
 
+    // Adding a card already held, or an eighth card, stops the program.
     void add(Card card) {
-        const std::uint64_t cardBit = bit(card);
-        CW_PRECONDITION((cardMask & cardBit) == 0);
-        CW_PRECONDITION(count < 7);
-        cardMask |= cardBit;
-        rankKey += HandEvaluatorCardTable::rankWeight(card);
-        ++count;
+        const std::uint64_t cardBit = HandEvaluatorCardTable::bit(card);
+        CW_PRECONDITION((cardMask_ & cardBit) == 0);
+        CW_PRECONDITION(count_ < 7);
+        cardMask_ |= cardBit;
+        weights_ += HandEvaluatorCardTable::weights(card);
+        ++count_;
     }
 
     [[nodiscard]] HandAccumulator adding(Card card) const {
@@ -54,9 +57,17 @@ struct HandAccumulator {
         return copy;
     }
 
-    [[nodiscard]] bool contains(Card card) const { return (cardMask & bit(card)) != 0; }
+    [[nodiscard]] bool contains(Card card) const {
+        return (cardMask_ & HandEvaluatorCardTable::bit(card)) != 0;
+    }
 
+    // The suit tally follows from the mask, so comparing everything compares the three summaries.
     bool operator==(const HandAccumulator&) const = default;
+
+  private:
+    std::uint64_t cardMask_ = 0;
+    std::uint64_t weights_ = 0; // the rank key below the suit tally
+    std::int64_t count_ = 0;
 };
 
 } // namespace PokerEngine
@@ -64,9 +75,9 @@ struct HandAccumulator {
 template <> struct std::hash<PokerEngine::HandAccumulator> {
     std::size_t operator()(const PokerEngine::HandAccumulator& hand) const noexcept {
         std::size_t seed = 0;
-        PokerEngine::hashCombine(seed, hand.cardMask);
-        PokerEngine::hashCombine(seed, hand.rankKey);
-        PokerEngine::hashCombine(seed, hand.count);
+        PokerEngine::hashCombine(seed, hand.cardMask());
+        PokerEngine::hashCombine(seed, hand.rankKey());
+        PokerEngine::hashCombine(seed, hand.count());
         return seed;
     }
 };

@@ -16,24 +16,27 @@ namespace PokerEngine::HandEvaluator {
 
 // The value of the best five cards among an accumulator's 5 to 7 cards.
 inline HandValue evaluate(const HandAccumulator& hand) {
-    CW_PRECONDITION(hand.count >= 5 && hand.count <= 7);
-    return HandValue{EvaluatorTables::shared().strength(hand.cardMask, hand.rankKey)};
+    CW_PRECONDITION(hand.count() >= 5 && hand.count() <= 7);
+    return HandValue{EvaluatorTables::shared().strength(hand.cardMask(), hand.rankKey(), hand.suitTally())};
 }
 
 // The value of the best five cards among 5 to 7 distinct cards, whatever their order.
 inline HandValue evaluate(std::span<const Card> cards) {
     CW_PRECONDITION(cards.size() >= 5 && cards.size() <= 7);
-    // The accumulator's fields without its card-by-card checks: one count of the mask's bits
-    // finds any repeated card, and the flush test reuses the same per-suit counts.
+    // What an accumulator would hold, without its card-by-card checks: a repeated card adds its
+    // bit twice, which carries into another bit, so the sum of the bits then differs from the mask.
     std::uint64_t cardMask = 0;
-    std::uint32_t rankKey = 0;
+    std::uint64_t bitSum = 0;
+    std::uint64_t weights = 0;
     for (const Card card : cards) {
-        cardMask |= HandEvaluatorCardTable::bit(card);
-        rankKey += HandEvaluatorCardTable::rankWeight(card);
+        const std::uint64_t cardBit = HandEvaluatorCardTable::bit(card);
+        cardMask |= cardBit;
+        bitSum += cardBit;
+        weights += HandEvaluatorCardTable::weights(card);
     }
-    const std::uint64_t suitCounts = EvaluatorTables::suitCounts(cardMask);
-    CW_PRECONDITION(EvaluatorTables::totalOfSuitCounts(suitCounts) == cards.size());
-    return HandValue{EvaluatorTables::shared().strength(cardMask, rankKey, suitCounts)};
+    CW_PRECONDITION(bitSum == cardMask);
+    return HandValue{EvaluatorTables::shared().strength(cardMask, HandEvaluatorCardTable::rankKeyOf(weights),
+                                                        HandEvaluatorCardTable::suitTallyOf(weights))};
 }
 
 // The five of 5 to 7 cards that make their value, in their given order; when several fives tie,

@@ -70,20 +70,21 @@ TEST(HandEvaluator, NeverDependsOnCardOrder) {
 TEST(HandAccumulator, BuildsCardByCard) {
     const std::vector<Card> hole = cards("As Kd");
     HandAccumulator hand;
-    EXPECT_EQ(hand.count, 0);
+    EXPECT_EQ(hand.count(), 0);
     for (const Card card : hole) {
         hand.add(card);
     }
     EXPECT_EQ(hand, HandAccumulator(hole));
-    EXPECT_EQ(hand.cardMask, (std::uint64_t{1} << (48 + 12)) | (std::uint64_t{1} << (16 + 11)));
-    EXPECT_EQ(hand.rankKey, powersOf5[12] + powersOf5[11]);
+    EXPECT_EQ(hand.cardMask(), (std::uint64_t{1} << (48 + 12)) | (std::uint64_t{1} << (16 + 11)));
+    EXPECT_EQ(hand.rankKey(), powersOf5[12] + powersOf5[11]);
+    EXPECT_EQ(hand.suitTally(), 0x1010u);
     EXPECT_TRUE(hand.contains(hole[0]));
     EXPECT_FALSE(hand.contains(cards("Ad")[0]));
 
     // adding leaves the original alone, so one base serves many completions.
     const HandAccumulator board = hand.adding(cards("Ks")[0]).adding(cards("7h")[0]).adding(cards("2c")[0]);
-    EXPECT_EQ(hand.count, 2);
-    EXPECT_EQ(board.count, 5);
+    EXPECT_EQ(hand.count(), 2);
+    EXPECT_EQ(board.count(), 5);
     EXPECT_EQ(HandEvaluator::evaluate(board), HandEvaluator::evaluate(cards("As Kd Ks 7h 2c")));
     EXPECT_NE(board, hand);
     EXPECT_EQ(std::hash<HandAccumulator>{}(board),
@@ -92,9 +93,11 @@ TEST(HandAccumulator, BuildsCardByCard) {
 
 TEST(HandAccumulator, LargestKeyFitsAndNoKeyIsZero) {
     const HandAccumulator quadsAndTrips(cards("As Ah Ad Ac Ks Kh Kd"));
-    EXPECT_EQ(quadsAndTrips.rankKey, 1'123'046'875u);
+    EXPECT_EQ(quadsAndTrips.rankKey(), 1'123'046'875u);
+    EXPECT_EQ(quadsAndTrips.suitTally(), 0x2221u);
     EXPECT_EQ(HandEvaluator::evaluate(quadsAndTrips).name(), "Four of a Kind, Aces");
-    EXPECT_EQ(HandAccumulator(cards("2s 2h 2d 2c 3s")).rankKey, 9u);
+    EXPECT_EQ(HandAccumulator(cards("2s 2h 2d 2c 3s")).rankKey(), 9u);
+    EXPECT_EQ(HandAccumulator(cards("2s 3s 4s 5s 6s 7s 8s")).suitTally(), 0x7000u);
 }
 
 TEST(HandEvaluator, BestFiveNamesTheCardsThatMakeTheHand) {
@@ -120,9 +123,9 @@ TEST(HandEvaluator, BestFiveNamesTheCardsThatMakeTheHand) {
 TEST(EvaluatorTables, HoldEveryRankMultisetAndFlushShape) {
     const EvaluatorTables& tables = EvaluatorTables::shared();
     EXPECT_EQ(tables.classes().size(), 7463u);
-    EXPECT_EQ(tables.keys().size(), 262144u);
-    EXPECT_EQ(tables.values().size(), 262144u);
-    EXPECT_EQ(std::count_if(tables.keys().begin(), tables.keys().end(), [](auto key) { return key != 0; }),
+    EXPECT_EQ(tables.rankKeySlots().size(), 262144u);
+    EXPECT_EQ(std::count_if(tables.rankKeySlots().begin(), tables.rankKeySlots().end(),
+                            [](const auto& slot) { return slot.key != 0; }),
               73'775);
 
     std::unordered_set<std::uint16_t> fiveBitStrengths;
@@ -145,13 +148,23 @@ TEST(EvaluatorTables, HoldEveryRankMultisetAndFlushShape) {
     const EvaluatorTables rebuilt;
     EXPECT_EQ(rebuilt.classes(), tables.classes());
     EXPECT_EQ(rebuilt.flush(), tables.flush());
-    EXPECT_EQ(rebuilt.values(), tables.values());
+    EXPECT_EQ(rebuilt.rankKeySlots(), tables.rankKeySlots());
+
+    // Counting suits from the mask and tallying them card by card find the same flushes.
+    HandEvaluatorTesting::TestRandom random(5);
+    for (int round = 0; round < 5000; ++round) {
+        const HandAccumulator hand(random.distinctCards(5 + static_cast<std::size_t>(round % 3)));
+        EXPECT_EQ(tables.strength(hand.cardMask(), hand.rankKey()),
+                  tables.strength(hand.cardMask(), hand.rankKey(), hand.suitTally()));
+    }
 }
 
 TEST(HandEvaluatorDeathTest, StopsOnImpossibleHands) {
     EXPECT_DEATH(HandEvaluator::evaluate(cards("As Ks Qs Js")), "Precondition failed");
     EXPECT_DEATH(HandEvaluator::evaluate(cards("As Ks Qs Js Ts 9s 8s 7s")), "Precondition failed");
     EXPECT_DEATH(HandEvaluator::evaluate(cards("As Ks Qs Js As")), "Precondition failed");
+    EXPECT_DEATH(HandEvaluator::evaluate(cards("As Ks As Js As")), "Precondition failed");
+    EXPECT_DEATH(HandEvaluator::evaluate(cards("2c 2c 2c 2c 2c 2c 2c")), "Precondition failed");
     EXPECT_DEATH(HandEvaluator::evaluate(HandAccumulator(cards("As Ks Qs Js"))), "Precondition failed");
     EXPECT_DEATH(HandEvaluator::bestFive(cards("As Ks Qs Js")), "Precondition failed");
     EXPECT_DEATH(HandEvaluator::bestFive(cards("As Ks Qs Js Ts 9s 8s 7s")), "Precondition failed");
