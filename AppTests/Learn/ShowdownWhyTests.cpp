@@ -1,0 +1,82 @@
+#include "Learn/PracticeCaption.h"
+#include "Learn/ShowdownWhy.h"
+
+#include "PokerEngine/HandEvaluator.h"
+
+#include <gtest/gtest.h>
+
+using PokerEngine::Card;
+using PokerEngine::HandEvent;
+
+namespace {
+
+Card card(const char* code) {
+    return *Card::fromCode(code);
+}
+
+std::vector<Card> cards(std::initializer_list<const char*> codes) {
+    std::vector<Card> result;
+    for (const char* code : codes) {
+        result.push_back(card(code));
+    }
+    return result;
+}
+
+PokerEngine::HandValue valueOf(const std::vector<Card>& hole, const std::vector<Card>& board) {
+    std::vector<Card> all = hole;
+    all.insert(all.end(), board.begin(), board.end());
+    return PokerEngine::HandEvaluator::evaluate(all);
+}
+
+QString names(std::int64_t seat) {
+    return seat == 0 ? QStringLiteral("You") : QStringLiteral("Rascal");
+}
+
+HandEvent award(std::int64_t seat, std::optional<PokerEngine::HandValue> hand, std::int64_t pot = 0) {
+    return HandEvent(HandEvent::PotAwarded{pot, 100, {{seat, 100}}, hand});
+}
+
+} // namespace
+
+TEST(ShowdownWhy, UncontestedPots) {
+    EXPECT_EQ(ShowdownWhy::line({award(0, std::nullopt)}, 0, names, {}, {}),
+              "Everyone else folded, so you take the pot without showing.");
+    EXPECT_EQ(ShowdownWhy::line({award(1, std::nullopt)}, 0, names, {}, {{1, cards({"Kd", "Qs"})}}),
+              "Everyone else folded, so Rascal takes the pot. They had King-queen offsuit.");
+    EXPECT_EQ(ShowdownWhy::line({award(1, std::nullopt)}, 0, names, cards({"2c", "7d", "9h"}),
+                                {{1, cards({"Kd", "Qs"})}}),
+              "Everyone else folded, so Rascal takes the pot. It was a bluff: they had King High.");
+    EXPECT_EQ(ShowdownWhy::line({award(1, std::nullopt)}, 0, names, {}, {}),
+              "Everyone else folded, so Rascal takes the pot without showing.");
+}
+
+TEST(ShowdownWhy, ShownHands) {
+    const auto board = cards({"6h", "7h", "8c", "9h", "2d"});
+    const auto flush = valueOf(cards({"Ah", "3h"}), board);
+    const auto straight = valueOf(cards({"Ts", "Jd"}), board);
+    const std::vector<HandEvent> heroWins{
+        HandEvent(HandEvent::HandRevealed{0, cards({"Ah", "3h"}), flush}),
+        HandEvent(HandEvent::HandRevealed{1, cards({"Ts", "Jd"}), straight}), award(0, flush)};
+    EXPECT_EQ(ShowdownWhy::line(heroWins, 0, names, board, {}),
+              "Your Flush beats Rascal's Jack-high Straight.");
+
+    const auto acesKing = valueOf(cards({"Ad", "Kc"}), cards({"As", "7c", "4d", "9s", "2h"}));
+    const auto acesQueen = valueOf(cards({"Ah", "Qc"}), cards({"As", "7c", "4d", "9s", "2h"}));
+    const std::vector<HandEvent> kicker{HandEvent(HandEvent::HandRevealed{0, cards({"Ah", "Qc"}), acesQueen}),
+                                        HandEvent(HandEvent::HandRevealed{1, cards({"Ad", "Kc"}), acesKing}),
+                                        award(1, acesKing)};
+    EXPECT_EQ(ShowdownWhy::line(kicker, 0, names, {}, {}),
+              "You both have a Pair of Aces, and Rascal's kicker is higher.");
+
+    const std::vector<HandEvent> split{HandEvent(HandEvent::PotAwarded{0, 200, {{0, 100}, {1, 100}}, flush})};
+    EXPECT_EQ(ShowdownWhy::line(split, 0, names, board, {}), std::nullopt);
+    EXPECT_EQ(ShowdownWhy::soleWinner({award(0, flush), award(1, flush, 1)}), std::nullopt);
+    EXPECT_EQ(ShowdownWhy::winningHand({award(1, straight, 1), award(0, flush)}), flush);
+}
+
+TEST(PracticeCaption, StepLabels) {
+    EXPECT_EQ((PracticeCaption{PracticeStep::river, title(PracticeStep::river), {}}).stepLabel(),
+              "Step 6 of 7");
+    EXPECT_EQ((PracticeCaption{PracticeStep::yourCards, {}, {}}).stepLabel(), "Step 1 of 7");
+    EXPECT_EQ((PracticeCaption{PracticeCaption::Folded{}, {}, {}}).stepLabel(), std::nullopt);
+}
