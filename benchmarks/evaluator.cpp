@@ -1,6 +1,7 @@
 // Hand evaluation speed: seven cards from a list, five known cards plus two, and the table build.
 #include "PokerEngine/EvaluatorTables.h"
 #include "PokerEngine/HandEvaluator.h"
+#include "PokerEngine/SeededRNG.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,34 +20,17 @@ std::atomic<std::int64_t> allocations{0};
 
 constexpr std::size_t handCount = 1 << 16;
 
-// Distinct random cards (splitmix64 over a partial shuffle); the data only has to look like play.
-class HandSource {
-  public:
-    std::array<Card, 7> next() {
-        std::array<Card, 52> deck = Card::all();
-        for (std::size_t i = 0; i < 7; ++i) {
-            std::swap(deck[i], deck[i + static_cast<std::size_t>(draw() % (52 - i))]);
-        }
-        std::array<Card, 7> hand{};
-        std::copy_n(deck.begin(), 7, hand.begin());
-        return hand;
-    }
-
-  private:
-    std::uint64_t draw() {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-    std::uint64_t state_ = 42;
-};
-
+// Seven distinct cards each, dealt by a partial shuffle.
 std::vector<std::array<Card, 7>> randomHands() {
-    HandSource source;
+    SeededRNG rng(42);
     std::vector<std::array<Card, 7>> hands(handCount);
     for (auto& hand : hands) {
-        hand = source.next();
+        std::array<Card, 52> deck = Card::all();
+        for (std::size_t i = 0; i < hand.size(); ++i) {
+            std::swap(deck[i],
+                      deck[i + static_cast<std::size_t>(rng.next(static_cast<std::int64_t>(52 - i)))]);
+            hand[i] = deck[i];
+        }
     }
     return hands;
 }

@@ -128,9 +128,9 @@ TEST(HandEvaluatorReference, EveryTableEntry) {
 }
 
 TEST(HandEvaluatorReference, RandomSixAndSevenCardHands) {
-    HandEvaluatorTesting::TestRandom random(2024);
+    SeededRNG rng(2024);
     for (int round = 0; round < 40'000; ++round) {
-        const std::vector<Card> hand = random.distinctCards(round % 4 == 0 ? 6 : 7);
+        const std::vector<Card> hand = HandEvaluatorTesting::distinctCards(rng, round % 4 == 0 ? 6 : 7);
         if (asReference(HandEvaluator::evaluate(hand)) != referenceBest(hand)) {
             FAIL() << codes(hand);
         }

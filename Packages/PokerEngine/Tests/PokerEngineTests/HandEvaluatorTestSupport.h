@@ -2,6 +2,7 @@
 
 #include "PokerEngine/Card.h"
 #include "PokerEngine/HandCategory.h"
+#include "PokerEngine/SeededRNG.h"
 
 #include <algorithm>
 #include <array>
@@ -126,29 +127,14 @@ inline ReferenceValue referenceBest(std::span<const Card> hand) {
     return best;
 }
 
-// A small deterministic generator for test data (splitmix64).
-class TestRandom {
-  public:
-    explicit TestRandom(std::uint64_t seed)
-        : state_(seed) {}
-    std::uint64_t next() {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
+// n distinct cards, uniformly chosen (a partial shuffle).
+inline std::vector<Card> distinctCards(PokerEngine::SeededRNG& rng, std::size_t n) {
+    std::array<Card, 52> deck = Card::all();
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto j = i + static_cast<std::size_t>(rng.next(static_cast<std::int64_t>(52 - i)));
+        std::swap(deck[i], deck[j]);
     }
-    // n distinct cards, uniformly chosen.
-    std::vector<Card> distinctCards(std::size_t n) {
-        std::array<Card, 52> deck = Card::all();
-        for (std::size_t i = 0; i < n; ++i) {
-            const std::size_t j = i + static_cast<std::size_t>(next() % (52 - i));
-            std::swap(deck[i], deck[j]);
-        }
-        return {deck.begin(), deck.begin() + static_cast<std::ptrdiff_t>(n)};
-    }
-
-  private:
-    std::uint64_t state_;
-};
+    return {deck.begin(), deck.begin() + static_cast<std::ptrdiff_t>(n)};
+}
 
 } // namespace HandEvaluatorTesting

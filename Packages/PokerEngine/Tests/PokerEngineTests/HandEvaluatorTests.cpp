@@ -56,9 +56,10 @@ TEST(HandEvaluator, KeepsTheBestKickers) {
 }
 
 TEST(HandEvaluator, NeverDependsOnCardOrder) {
-    HandEvaluatorTesting::TestRandom random(7);
+    SeededRNG rng(7);
     for (int round = 0; round < 2000; ++round) {
-        std::vector<Card> hand = random.distinctCards(5 + static_cast<std::size_t>(round % 3));
+        std::vector<Card> hand =
+            HandEvaluatorTesting::distinctCards(rng, 5 + static_cast<std::size_t>(round % 3));
         const HandValue value = HandEvaluator::evaluate(hand);
         std::reverse(hand.begin(), hand.end());
         EXPECT_EQ(HandEvaluator::evaluate(hand), value);
@@ -105,9 +106,9 @@ TEST(HandEvaluator, BestFiveNamesTheCardsThatMakeTheHand) {
     EXPECT_EQ(HandEvaluator::bestFive(cards("2c 3d 4h 5s 7c")), cards("2c 3d 4h 5s 7c"));
     EXPECT_EQ(HandEvaluator::bestFive(cards("9h Ah Kh 5h 6h 7h 8h")), cards("9h 5h 6h 7h 8h"));
 
-    HandEvaluatorTesting::TestRandom random(11);
+    SeededRNG rng(11);
     for (int round = 0; round < 500; ++round) {
-        const std::vector<Card> hand = random.distinctCards(7);
+        const std::vector<Card> hand = HandEvaluatorTesting::distinctCards(rng, 7);
         const std::vector<Card> five = HandEvaluator::bestFive(hand);
         ASSERT_EQ(five.size(), 5u);
         EXPECT_EQ(HandEvaluator::evaluate(five), HandEvaluator::evaluate(hand));
@@ -151,9 +152,10 @@ TEST(EvaluatorTables, HoldEveryRankMultisetAndFlushShape) {
     EXPECT_EQ(rebuilt.rankKeySlots(), tables.rankKeySlots());
 
     // Counting suits from the mask and tallying them card by card find the same flushes.
-    HandEvaluatorTesting::TestRandom random(5);
+    SeededRNG rng(5);
     for (int round = 0; round < 5000; ++round) {
-        const HandAccumulator hand(random.distinctCards(5 + static_cast<std::size_t>(round % 3)));
+        const HandAccumulator hand(
+            HandEvaluatorTesting::distinctCards(rng, 5 + static_cast<std::size_t>(round % 3)));
         EXPECT_EQ(tables.strength(hand.cardMask(), hand.rankKey()),
                   tables.strength(hand.cardMask(), hand.rankKey(), hand.suitTally()));
     }
