@@ -7,6 +7,9 @@
 #include "PokerEngine/Engine.h"
 #include "PokerEngine/EngineError.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
@@ -453,4 +456,29 @@ TEST(GameController, WithoutItsSessionNothingIsBookedButTheTableEnds) {
     EXPECT_TRUE(harness.controller.tableOver());
     harness.controller.leaveTable();
     EXPECT_TRUE(harness.session.events.empty());
+}
+
+TEST(GameController, BotsDecidingOnWorkerThreadsPlayAsTheyWouldAtOnce) {
+    // The application's runner: the same seed gives the same table whichever thread decides.
+    ControllerHarness threaded(std::make_unique<ThreadPoolDecisionRunner>());
+    ControllerHarness immediate;
+    threaded.controller.start(sixHanded(44));
+    immediate.controller.start(sixHanded(44));
+    const auto playHands = [](ControllerHarness& harness, std::int64_t hands) {
+        QElapsedTimer waited;
+        waited.start();
+        int dealt = 0;
+        while (harness.controller.state()->handNumber() <= hands && waited.elapsed() < 60000) {
+            if (harness.controller.thinkingSeat() && !harness.scheduler.nextDue()) {
+                // The pace is over; the answer is on its way back to this thread.
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+                continue;
+            }
+            ASSERT_TRUE(harness.stepOnce(checkOrFold, dealt));
+        }
+    };
+    playHands(threaded, 3);
+    playHands(immediate, 3);
+    EXPECT_EQ(threaded.controller.state()->log(), immediate.controller.state()->log());
+    EXPECT_EQ(threaded.controller.botRNGs(), immediate.controller.botRNGs());
 }
