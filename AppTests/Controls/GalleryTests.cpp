@@ -13,7 +13,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -44,6 +46,29 @@ void drawWidget(QPainter& painter, QWidget& widget, QPoint at) {
     // Only the widget's own painting, not a window background behind it.
     widget.render(&painter, at, QRegion(), QWidget::DrawChildren);
 }
+
+// An opaque child for a panel: a diagonal wash from green to blue, with a caption.
+class Swatch : public QWidget {
+  public:
+    Swatch(const TableTheme& theme, QString text, QWidget* parent)
+        : QWidget(parent)
+        , theme_(theme)
+        , text_(std::move(text)) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        QLinearGradient wash(0, 0, width(), height());
+        wash.setColorAt(0, toQColor(theme_.color(PaletteToken::suitClubFour)));
+        wash.setColorAt(1, toQColor(theme_.color(PaletteToken::suitDiamondFour)));
+        painter.fillRect(rect(), wash);
+        TextPainter::paint(painter, QRectF(rect()), theme_, text_, TextRole::caption, RGB::white);
+    }
+
+  private:
+    TableTheme theme_;
+    QString text_;
+};
 
 QImage renderSheet(const TableTheme& theme) {
     const int width = 980;
@@ -164,6 +189,36 @@ QImage renderSheet(const TableTheme& theme) {
             .panel(0, 0, 120, 26, PixelPalette{theme.dark, theme.increaseContrast});
         TextPainter::paint(painter, QRectF(450, y, 120 * theme.pixelUnit, 26 * theme.pixelUnit), theme,
                            "Showdown", TextRole::title, theme.color(PaletteToken::panelText));
+        y += 96;
+    }
+    // Panels holding an opaque child: one laid out to fill the card, one (selected) reaching past it
+    // into the shadow's margin. The corners round the child off and the border lies over it.
+    {
+        // The widget follows the desktop's appearance; let the sheet's stand in for it.
+        const QPalette desktop = QApplication::palette();
+        QPalette appearance = desktop;
+        appearance.setColor(QPalette::Window, theme.dark ? QColor(30, 30, 30) : QColor(236, 236, 236));
+        QApplication::setPalette(appearance);
+        int x = 12;
+        for (bool selected : {false, true}) {
+            // A panel always sits in a window; alone it would be a window itself.
+            QWidget host;
+            auto& panel = *new SatinPanel(theme, selected, selected ? 12 : 14, &host);
+            panel.resize(QSize(200, 80).grownBy(SatinPanel::shadowMargins()));
+            host.resize(panel.size());
+            auto* child = new Swatch(theme, selected ? "Reaches past the card" : "Fills the card", &panel);
+            if (selected) {
+                child->setGeometry(panel.rect());
+            } else {
+                auto* layout = new QVBoxLayout(&panel);
+                layout->setContentsMargins(0, 0, 0, 0);
+                layout->addWidget(child);
+                layout->activate();
+            }
+            host.render(&painter, QPoint(x, y), QRegion(), QWidget::DrawChildren);
+            x += panel.width() + 10;
+        }
+        QApplication::setPalette(desktop);
     }
     return sheet;
 }
