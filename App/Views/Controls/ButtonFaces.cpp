@@ -102,8 +102,7 @@ void paper(QPainter& painter, const QRectF& face, ControlKind kind, ControlSize 
     if (state.focused) {
         painter.save();
         painter.setRenderHint(QPainter::Antialiasing);
-        const RGB ring = theme.dark ? RGB::bytes(58, 134, 128) : RGB::bytes(42, 127, 122);
-        painter.strokePath(Pill{-4}.path(face), QPen(toQColor(ring), 2));
+        painter.strokePath(Pill{-4}.path(face), QPen(toQColor(theme.color(PaletteToken::focus)), 2));
         painter.restore();
     }
 }

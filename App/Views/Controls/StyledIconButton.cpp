@@ -104,8 +104,7 @@ void StyledIconButton::paintPaper(QPainter& painter, const QRectF& face) const {
     if (hasFocus()) {
         painter.save();
         painter.setRenderHint(QPainter::Antialiasing);
-        const RGB ring = theme_.dark ? RGB::bytes(58, 134, 128) : RGB::bytes(42, 127, 122);
-        painter.setPen(QPen(toQColor(ring), 2));
+        painter.setPen(QPen(toQColor(theme_.color(PaletteToken::focus)), 2));
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(face.adjusted(-4, -4, 4, 4));
         painter.restore();
