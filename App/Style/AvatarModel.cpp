@@ -1,17 +1,16 @@
 #include "Style/AvatarModel.h"
 
+#include "PokerEngine/Hashing.h"
+
 AvatarModel AvatarModel::hero() {
     return AvatarModel{"", CharacterBackdrop::hero(), true, std::nullopt};
 }
 
 std::size_t std::hash<AvatarModel>::operator()(const AvatarModel& avatar) const noexcept {
     std::size_t seed = std::hash<std::string>{}(avatar.initial);
-    auto combine = [&seed](std::size_t value) {
-        seed ^= value + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2);
-    };
-    combine(std::hash<RGB>{}(avatar.backdrop));
-    combine(std::hash<bool>{}(avatar.isHero));
-    combine(avatar.slug ? std::hash<std::string>{}(*avatar.slug) : 0x51u);
+    PokerEngine::hashCombine(seed, avatar.backdrop);
+    PokerEngine::hashCombine(seed, avatar.isHero);
+    PokerEngine::hashCombine(seed, avatar.slug);
     return seed;
 }
 
