@@ -4,6 +4,7 @@
 
 #include "Style/Drawing/Cardstock.h"
 #include "Style/Drawing/Colors.h"
+#include "Style/Drawing/Pill.h"
 #include "Style/Drawing/PixelKit.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/TextPainter.h"
@@ -67,13 +68,9 @@ void TagView::paint(QPainter& painter, QPointF topLeft, const TableTheme& theme,
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     switch (theme.style) {
-    case TableStyleID::satin: {
-        const double radius = box.height() / 2;
-        QPainterPath capsule;
-        capsule.addRoundedRect(box, radius, radius);
-        painter.fillPath(capsule, toQColor(fill));
+    case TableStyleID::satin:
+        painter.fillPath(Pill{}.path(box), toQColor(fill));
         break;
-    }
     case TableStyleID::paper: {
         QPainterPath shape;
         shape.addRoundedRect(box, 4, 4);
