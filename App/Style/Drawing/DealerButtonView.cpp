@@ -41,7 +41,9 @@ void DealerButtonView::setTheme(const TableTheme& theme) {
 double DealerButtonView::diameter(const TableTheme& theme) {
     if (theme.style == TableStyleID::pixel)
         return TableMetrics::pixel(theme.pixelUnit, theme.surface).dealerButton;
-    return theme.surface == TableSurface::window ? 22 : 16;
+    const TableMetrics metrics =
+        theme.surface == TableSurface::window ? TableMetrics::satinWindow() : TableMetrics::satinPopover();
+    return metrics.dealerButton;
 }
 
 void DealerButtonView::paint(QPainter& painter, QPointF topLeft, const TableTheme& theme) {
