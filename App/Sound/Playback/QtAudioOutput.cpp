@@ -9,7 +9,6 @@
 #include <QMediaDevices>
 
 #include <cstring>
-#include <vector>
 
 namespace {
 
@@ -55,9 +54,9 @@ qint64 QtAudioOutput::MixerStream::readData(char* data, qint64 maxSize) {
     if (frames == 0) {
         return 0;
     }
-    std::vector<float> mixed(frames);
-    mixer_.render(mixed.data(), frames);
-    std::memcpy(data, mixed.data(), frames * sizeof(float));
+    mixed_.resize(frames);
+    mixer_.render(mixed_.data(), frames);
+    std::memcpy(data, mixed_.data(), frames * sizeof(float));
     return static_cast<qint64>(frames * sizeof(float));
 }
 

@@ -5,6 +5,7 @@
 #include <QIODevice>
 
 #include <memory>
+#include <vector>
 
 class QAudioSink;
 class SoundMixer;
@@ -34,6 +35,8 @@ class QtAudioOutput final : public AudioOutput {
 
       private:
         SoundMixer& mixer_;
+        // Reused from pull to pull (its capacity only grows), so the audio path stops allocating.
+        std::vector<float> mixed_;
     };
 
     MixerStream stream_;
