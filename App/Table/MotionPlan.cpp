@@ -118,7 +118,6 @@ class Planner {
             add(MotionCue::dealBoard(first + static_cast<std::int64_t>(j)),
                 start + boardStagger * static_cast<double>(j), boardDuration);
         }
-        end_ = std::max(end_, start);
         pendingBets_ = false;
         startRun(Run::board, start);
     }
