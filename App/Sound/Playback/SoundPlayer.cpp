@@ -173,9 +173,7 @@ void SoundPlayer::playNow(SoundEvent event, TableStyleID style) {
         return;
     }
     mixer_.schedule(*voice, std::move(samples));
-    if (!mixer_.isPlaying(*voice)) {
-        mixer_.play(*voice);
-    }
+    mixer_.play(*voice);
 }
 
 void SoundPlayer::play(SoundEvent event, TableStyleID style, double after, std::function<bool()> shouldPlay) {
