@@ -91,6 +91,25 @@ TEST(SoftShadow, RepaintingReusesTheBlurredImage) {
     EXPECT_EQ(SoftShadow::imagesMade(), made + 1);
 }
 
+TEST(SoftShadow, ShapesThatDifferOnlyInFillRuleCastTheirOwnShadows) {
+    // Two nested circles: a ring under the odd-even rule, a solid disc under the winding rule.
+    QPainterPath ring;
+    ring.setFillRule(Qt::OddEvenFill);
+    ring.addEllipse(QPointF(100, 100), 60, 60);
+    ring.addEllipse(QPointF(100, 100), 40, 40);
+    QPainterPath disc = ring;
+    disc.setFillRule(Qt::WindingFill);
+    const auto centreAlpha = [](const QPainterPath& shape) {
+        QImage image = blank(200, 200);
+        QPainter painter(&image);
+        SoftShadow::paint(painter, shape, 2, QColor(0, 0, 0, 255), {0, 0});
+        painter.end();
+        return qAlpha(image.pixel(100, 100));
+    };
+    EXPECT_EQ(centreAlpha(ring), 0);
+    EXPECT_GT(centreAlpha(disc), 200);
+}
+
 TEST(SoftShadow, ButtonsAndDiscsDoNotBlurOnEveryPaint) {
     const TableTheme paper = TableTheme::drawnIn(TableStyleID::paper, TableSurface::popover, 2, {});
     StyledButton button(paper, "Call", ControlKind::call());

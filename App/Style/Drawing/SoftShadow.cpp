@@ -77,7 +77,9 @@ QByteArray keyFor(const QPainterPath& shape, double radius, const QColor& color,
     const QPointF topLeft = shape.boundingRect().topLeft();
     // Quantised to a sixty-fourth of a pixel, so a moved shape finds the same image.
     auto q = [](double value) { return static_cast<qint32>(std::lround(value * 64)); };
-    stream << q(radius) << color.rgba() << q(ratio) << static_cast<qint32>(shape.elementCount());
+    // The fill rule decides which parts of overlapping outlines are inside, so it shapes the image too.
+    stream << q(radius) << color.rgba() << q(ratio) << static_cast<qint8>(shape.fillRule())
+           << static_cast<qint32>(shape.elementCount());
     for (int index = 0; index < shape.elementCount(); ++index) {
         const auto element = shape.elementAt(index);
         stream << static_cast<qint8>(element.type) << q(element.x - topLeft.x())
