@@ -106,12 +106,10 @@ bool SoundPlayer::startOutput() {
         return false;
     }
     if (auto failure = output->start()) {
-        voicesReady_ = false;
         markUnavailable(*failure);
         return false;
     }
     output_ = std::move(output);
-    voicesReady_ = true;
     return true;
 }
 
@@ -148,7 +146,7 @@ void SoundPlayer::prepare(TableStyleID style) {
 }
 
 std::optional<int> SoundPlayer::nextVoice() {
-    if (!startOutput() || !voicesReady_) {
+    if (!startOutput()) {
         return std::nullopt;
     }
     next_ = (next_ + 1) % SoundMixer::voiceCount;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 // Plays the table's synthesized sounds. One shared instance lives for the whole process, on the GUI
@@ -69,7 +70,6 @@ class SoundPlayer final : public QObject, public SoundSink {
     OutputFactory makeOutput_;
     SoundMixer mixer_;
     std::unique_ptr<AudioOutput> output_;
-    bool voicesReady_ = false;
     int next_ = 0;
     std::map<std::string, SoundMixer::Samples> buffers_;
     int variant_ = 0;
