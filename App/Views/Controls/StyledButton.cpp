@@ -85,7 +85,7 @@ QRectF StyledButton::faceRect() const {
 double StyledButton::labelWidth() const {
     if (theme_.style == TableStyleID::satin) {
         const QFontMetricsF metrics(satinFont(theme_, kind_, role()));
-        const double icon = icon_ ? metrics.height() + QFontMetricsF(metrics).horizontalAdvance(u' ') : 0;
+        const double icon = icon_ ? metrics.height() + metrics.horizontalAdvance(u' ') : 0;
         return icon + metrics.horizontalAdvance(text());
     }
     const double text = TextPainter::measure(theme_, this->text(), role()).width();
