@@ -8,6 +8,7 @@
 #include "PokerEngine/EngineError.h"
 
 #include <algorithm>
+#include <set>
 
 using BotKit::BotProfile;
 using BotKit::PlayerKind;
@@ -421,10 +422,7 @@ void GameController::deal() {
         setResultHeld(false);
         return;
     }
-    Replacements seated{*state_, seatKinds_, botRNGs_, {}, replacementsSeated_};
-    if (setup_ && std::holds_alternative<CashTableSetup>(setup_->value())) {
-        seated = seatReplacements(*state_);
-    }
+    Replacements seated = seatReplacements(*state_);
     std::optional<GameState> next;
     try {
         next = PokerEngine::startHand(seated.state);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Game/BotSpeed.h"
 #include "Game/DecisionRunner.h"
 #include "Game/GameClock.h"
 #include "Game/GameControllerError.h"
@@ -10,8 +11,6 @@
 #include "Learn/PracticeNarration.h"
 #include "Persistence/Instant.h"
 #include "Persistence/SavedGame.h"
-
-#include "Game/BotSpeed.h"
 
 #include "BotKit/BotPolicy.h"
 #include "BotKit/BotProfile.h"
@@ -143,6 +142,7 @@ class GameController : public QObject {
     void deal();
     void cancelPending();
     void settleHand(const PokerEngine::GameState& completed);
+    // Only a cash table refills its busted bots' seats; any other table comes back as it is.
     Replacements seatReplacements(const PokerEngine::GameState& between) const;
     void forfeitRunningTable();
     void endTable();
