@@ -1,10 +1,9 @@
 #include "Persistence/SavedGame.h"
 
+#include "Game/GameModeRules.h"
 #include "Persistence/SaturatingMath.h"
 
 namespace {
-
-constexpr std::int64_t sitAndGoBuyIn = 500;
 
 bool isBetweenHands(PokerEngine::Street street) {
     return street == PokerEngine::Street::waitingToStart || street == PokerEngine::Street::handComplete;
@@ -14,7 +13,7 @@ bool isBetweenHands(PokerEngine::Street street) {
 
 std::int64_t SavedGame::chipsAtTable() const {
     if (setup.mode() == GameMode::sitAndGo) {
-        return sitAndGoBuyIn;
+        return GameModeRules::sitAndGoBuyIn;
     }
     const auto seat = state.seatIndex(hero);
     if (!seat) {
@@ -28,7 +27,7 @@ std::int64_t SavedGame::forfeit(const GameSetup& setup, const PokerEngine::GameS
                                 const PokerEngine::PlayerID& hero) {
     switch (setup.mode()) {
     case GameMode::sitAndGo:
-        return sitAndGoBuyIn;
+        return GameModeRules::sitAndGoBuyIn;
     case GameMode::practice:
         return 0;
     case GameMode::quickHand:

@@ -1,3 +1,4 @@
+#include "Game/GameModeRules.h"
 #include "Persistence/Instant.h"
 #include "Persistence/SavedGame.h"
 #include "PokerEngine/JsonRead.h"
@@ -46,7 +47,7 @@ std::size_t seatsFor(const GameSetup& setup) {
     case GameMode::cashTable:
         return std::get<CashTableSetup>(setup.value()).opponents.size() + 1;
     case GameMode::sitAndGo:
-        return 6;
+        return GameModeRules::sitAndGoSeats;
     case GameMode::practice:
         break;
     }
