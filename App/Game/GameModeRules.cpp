@@ -3,7 +3,6 @@
 #include "Game/CashStakes.h"
 
 #include "PokerEngine/BlindSchedule.h"
-#include "PokerEngine/CheckedMath.h"
 
 #include <set>
 

@@ -35,7 +35,7 @@ QString upperFirst(QString text) {
     return text;
 }
 
-std::optional<HandValue> evaluateWithBoard(const PlayerView& view, std::size_t boardCards) {
+HandValue evaluateWithBoard(const PlayerView& view, std::size_t boardCards) {
     std::vector<PokerEngine::Card> cards = view.holeCards;
     cards.insert(cards.end(), view.board.begin(),
                  view.board.begin() + static_cast<std::ptrdiff_t>(boardCards));
@@ -47,7 +47,7 @@ QString handSentence(const PlayerView& view, std::size_t shared) {
     if (view.holeCards.size() != 2 || view.board.size() < shared) {
         return {};
     }
-    const HandValue value = *evaluateWithBoard(view, shared);
+    const HandValue value = evaluateWithBoard(view, shared);
     const QString described = withLowerArticle(plainName(value));
     if (shared == 3) {
         if (value.category() == PokerEngine::HandCategory::pair &&
@@ -67,7 +67,7 @@ QString handSentence(const PlayerView& view, std::size_t shared) {
         }
         return QStringLiteral("Nothing pairs yet, so your hand is ") + described + QLatin1Char('.');
     }
-    const HandValue before = *evaluateWithBoard(view, shared - 1);
+    const HandValue before = evaluateWithBoard(view, shared - 1);
     if (plainName(before) != plainName(value)) {
         return QStringLiteral("Now you have ") + described + QLatin1Char('.');
     }

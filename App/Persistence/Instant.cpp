@@ -1,6 +1,5 @@
 #include "Persistence/Instant.h"
 
-#include <charconv>
 #include <cstdio>
 
 namespace {
@@ -40,14 +39,14 @@ bool hasAt(std::string_view text, std::size_t offset, char expected) {
     return offset < text.size() && text[offset] == expected;
 }
 
-} // namespace
-
-static std::string formatted(Instant instant, const char* format) {
+std::string formatted(Instant instant, const char* format) {
     const auto p = utcParts(instant);
     char buffer[48];
     std::snprintf(buffer, sizeof buffer, format, p.year, p.month, p.day, p.hours, p.minutes, p.seconds);
     return buffer;
 }
+
+} // namespace
 
 std::string iso8601(Instant instant) {
     return formatted(instant, "%04d-%02u-%02uT%02ld:%02ld:%02ldZ");
