@@ -17,14 +17,10 @@ using PokerEngine::HandCategory;
 
 namespace {
 
-// Cards are numbered by their place in Card::all(): suit-major, suit index x 13 + rank index.
+// One bit per card, numbered by Card::index().
 using CardMask = std::uint64_t;
 
 constexpr int attemptsTested = 30;
-
-int cardNumber(Card card) {
-    return PokerEngine::rawValue(card.suit) * 13 + PokerEngine::rankIndex(card.rank);
-}
 
 CardMask bit(int number) {
     return CardMask{1} << number;
@@ -100,12 +96,11 @@ double estimate(std::span<const Card> hole, std::span<const Card> board,
     CardMask dead = 0;
     BoardSuits known;
     for (const Card card : hole) {
-        dead |= bit(cardNumber(card));
+        dead |= bit(card.index());
     }
     for (const Card card : board) {
-        const int number = cardNumber(card);
-        dead |= bit(number);
-        ++known.counts[static_cast<std::size_t>(number / 13)];
+        dead |= bit(card.index());
+        ++known.counts[PokerEngine::rawValue(card.suit)];
     }
     const HandAccumulator knownBoard(board);
     const bool boardTest = board.size() >= 3;

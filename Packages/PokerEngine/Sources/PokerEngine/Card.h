@@ -27,6 +27,9 @@ struct Card {
     // Exactly two characters, rank then suit, either case; absent otherwise.
     static std::optional<Card> fromCode(std::string_view text);
 
+    // The card's place in all(): suit raw value × 13 + rank index, 0 to 51.
+    constexpr int index() const { return rawValue(suit) * 13 + rankIndex(rank); }
+
     // The 52 cards suit-major: 2c ... Ac, 2d ... Ad, 2h ... Ah, 2s ... As.
     static const std::array<Card, 52>& all();
 };

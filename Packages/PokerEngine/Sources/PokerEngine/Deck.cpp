@@ -13,15 +13,10 @@ namespace PokerEngine {
 
 namespace {
 
-std::size_t cardIndex(const Card& card) {
-    return static_cast<std::size_t>(rawValue(card.suit)) * 13 +
-           static_cast<std::size_t>(rankIndex(card.rank));
-}
-
 bool allDistinct(const std::vector<Card>& cards) {
     std::bitset<52> seen;
     for (const auto& card : cards) {
-        const auto index = cardIndex(card);
+        const auto index = static_cast<std::size_t>(card.index());
         if (seen.test(index)) {
             return false;
         }

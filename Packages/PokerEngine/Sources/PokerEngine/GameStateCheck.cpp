@@ -83,7 +83,7 @@ std::optional<std::string> findCardProblem(const GameState& state) {
     }
     std::bitset<52> seen;
     auto distinct = [&seen](const Card& card) {
-        const auto index = static_cast<std::size_t>(rawValue(card.suit)) * 13 + rankIndex(card.rank);
+        const auto index = static_cast<std::size_t>(card.index());
         const bool fresh = !seen.test(index);
         seen.set(index);
         return fresh;

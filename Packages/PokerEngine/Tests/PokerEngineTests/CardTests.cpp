@@ -63,6 +63,9 @@ TEST(CardAll, IsSuitMajorAndDistinct) {
     EXPECT_EQ(all[12].code(), "Ac");
     EXPECT_EQ(all[13].code(), "2d");
     EXPECT_EQ(all[51].code(), "As");
+    for (std::size_t place = 0; place < all.size(); ++place) {
+        EXPECT_EQ(all[place].index(), static_cast<int>(place)) << all[place].code();
+    }
 }
 
 TEST(CardJson, WritesCanonicalCodeAndReadsAnyCase) {
