@@ -124,7 +124,7 @@ Plan preflop(const Situation& situation, const BotProfile& profile, PokerEngine:
 
 Plan postflop(const Situation& situation, const BotProfile& profile, PokerEngine::SeededRNG& rng) {
     const HandReading reading(situation.hole, situation.board);
-    const bool hasDraw = reading.flushDraw || reading.straightDrawOuts >= 8;
+    const bool hasDraw = reading.hasDraw();
     const BoardTexture texture(situation.board);
     const std::int64_t trials = situation.opponents.size() == 1 ? headsUpTrials : multiwayTrials;
     const auto opponentRanges = ranges(situation);
@@ -150,13 +150,9 @@ Plan postflop(const Situation& situation, const BotProfile& profile, PokerEngine
             if (situation.effectiveStack > checkedMul(situation.pot, 4) && cost <= equity + 0.08) {
                 return Plan(Action::call(), Action::fold());
             }
-            if (headsUp) {
-                if (rng.nextUnit() < profile.bluffFrequency * 0.5) {
-                    return Plan(aggressive(situation, situation.sizeTo(0.8)), Action::fold());
-                }
-                return Action::fold();
+            if (headsUp && rng.nextUnit() < profile.bluffFrequency * 0.5) {
+                return Plan(aggressive(situation, situation.sizeTo(0.8)), Action::fold());
             }
-            return Action::fold();
         }
         return Action::fold();
     }

@@ -23,7 +23,7 @@ Action aggressive(std::int64_t to, const PokerEngine::LegalActions& legal) {
         return fallback(legal);
     }
     const std::int64_t amount = std::min(legal.maxRaiseTo, std::max(*legal.minRaiseTo, to));
-    return legal.opensBetting ? Action::bet(amount) : Action::raise(amount);
+    return legal.aggressiveAction(amount);
 }
 
 } // namespace

@@ -14,7 +14,7 @@ namespace BotKit::StrategyMath {
 
 // A bet when the street is unopened, else a raise, to the given street total.
 inline PokerEngine::Action aggressive(const Situation& situation, std::int64_t to) {
-    return situation.legal.opensBetting ? PokerEngine::Action::bet(to) : PokerEngine::Action::raise(to);
+    return situation.legal.aggressiveAction(to);
 }
 
 // The class of the bot's first two hole cards; a bot always holds two once dealt.
