@@ -27,14 +27,6 @@ StyleNumbers standardNumbers(BotTier tier) {
     return {0.2, 0.02};
 }
 
-double readDouble(const nlohmann::json& value) {
-    if (!value.is_number()) {
-        throw PokerEngine::DecodingError::typeMismatch(std::string("Expected to decode a number but found ") +
-                                                       value.type_name() + " instead.");
-    }
-    return value.get<double>();
-}
-
 } // namespace
 
 BotProfile BotProfile::standard(BotTier tier, std::optional<std::string> name,
@@ -63,9 +55,9 @@ void from_json(const nlohmann::json& json, BotProfile& profile) {
     result.name = PokerEngine::readString(PokerEngine::jsonField(json, "name"));
     result.avatar = PokerEngine::readString(PokerEngine::jsonField(json, "avatar"));
     from_json(PokerEngine::jsonField(json, "tier"), result.tier);
-    result.looseness = readDouble(PokerEngine::jsonField(json, "looseness"));
-    result.aggression = readDouble(PokerEngine::jsonField(json, "aggression"));
-    result.bluffFrequency = readDouble(PokerEngine::jsonField(json, "bluffFrequency"));
+    result.looseness = PokerEngine::readDouble(PokerEngine::jsonField(json, "looseness"));
+    result.aggression = PokerEngine::readDouble(PokerEngine::jsonField(json, "aggression"));
+    result.bluffFrequency = PokerEngine::readDouble(PokerEngine::jsonField(json, "bluffFrequency"));
     profile = std::move(result);
 }
 

@@ -79,6 +79,13 @@ std::uint64_t readUnsigned(const nlohmann::json& value) {
     throw mismatch("an unsigned integer", value);
 }
 
+double readDouble(const nlohmann::json& value) {
+    if (!value.is_number()) {
+        throw mismatch("a number", value);
+    }
+    return value.get<double>();
+}
+
 bool readBool(const nlohmann::json& value) {
     if (!value.is_boolean()) {
         throw mismatch("a Boolean", value);

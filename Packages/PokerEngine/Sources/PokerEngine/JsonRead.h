@@ -23,6 +23,8 @@ const nlohmann::json* jsonOptionalField(const nlohmann::json& object, std::strin
 
 std::int64_t readInt(const nlohmann::json& value);
 std::uint64_t readUnsigned(const nlohmann::json& value);
+// Any JSON number, integer or not.
+double readDouble(const nlohmann::json& value);
 bool readBool(const nlohmann::json& value);
 std::string readString(const nlohmann::json& value);
 
