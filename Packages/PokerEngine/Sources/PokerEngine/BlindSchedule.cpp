@@ -15,9 +15,13 @@ namespace {
 
 // One level past the end of the table: one and a half times the big blind, rounded to the
 // nearest 50, 100 or 1000 (halves up). Small big blinds would round down to nothing and stall
-// the tournament at 0/0, so the big blind always rises by at least one chip.
-std::int64_t extendedBigBlind(std::int64_t bigBlind) {
-    const auto tripled = checkedMul(3, bigBlind);
+// the tournament at 0/0, so the big blind always rises by at least one chip. Absent when the
+// big blind would pass the range of a 64-bit integer.
+std::optional<std::int64_t> extendedBigBlind(std::int64_t bigBlind) {
+    std::int64_t tripled = 0;
+    if (__builtin_mul_overflow(std::int64_t{3}, bigBlind, &tripled)) {
+        return std::nullopt;
+    }
     const std::int64_t step = tripled > 19999 ? 1000 : (tripled > 1999 ? 100 : 50);
     const auto rounded = checkedMul((tripled / 2 + step / 2) / step, step);
     if (rounded > bigBlind) {
@@ -53,6 +57,12 @@ const BlindSchedule& BlindSchedule::sitAndGoTurbo() {
 }
 
 BlindLevel BlindSchedule::level(std::int64_t hand) const {
+    const auto found = levelInRange(hand);
+    CW_PRECONDITION(found.has_value());
+    return *found;
+}
+
+std::optional<BlindLevel> BlindSchedule::levelInRange(std::int64_t hand) const {
     CW_PRECONDITION(!levels.empty());
     if (!handsPerLevel) {
         return levels.front();
@@ -63,11 +73,16 @@ BlindLevel BlindSchedule::level(std::int64_t hand) const {
     if (index < count) {
         return levels[static_cast<std::size_t>(index)];
     }
-    auto bigBlind = levels.back().bigBlind;
-    for (std::int64_t step = 0; step < index - count + 1; ++step) {
-        bigBlind = extendedBigBlind(bigBlind);
+    // Every step grows the big blind by half, so a far-off hand runs out of range within a
+    // hundred or so steps instead of looping through all of them.
+    std::optional<std::int64_t> bigBlind = levels.back().bigBlind;
+    for (std::int64_t step = 0; step < index - count + 1 && bigBlind; ++step) {
+        bigBlind = extendedBigBlind(*bigBlind);
     }
-    return BlindLevel{bigBlind / 2, bigBlind, bigBlind / 200 * 25};
+    if (!bigBlind) {
+        return std::nullopt;
+    }
+    return BlindLevel{*bigBlind / 2, *bigBlind, *bigBlind / 200 * 25};
 }
 
 void to_json(nlohmann::json& json, const BlindLevel& level) {

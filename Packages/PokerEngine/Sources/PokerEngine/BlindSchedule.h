@@ -34,7 +34,10 @@ struct BlindSchedule {
 
     // The level in force for hand `hand` (the first hand of a table is 1). Past the last level
     // the big blind keeps growing by about half each level, so a tournament always ends.
+    // A level whose big blind would pass the range of a 64-bit integer stops the program.
     BlindLevel level(std::int64_t hand) const;
+    // The same level, or absent where level() would stop the program.
+    std::optional<BlindLevel> levelInRange(std::int64_t hand) const;
 
     bool operator==(const BlindSchedule&) const = default;
 };

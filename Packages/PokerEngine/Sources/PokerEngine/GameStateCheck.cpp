@@ -1,6 +1,7 @@
 #include "PokerEngine/GameStateCheck.h"
 
 #include <bitset>
+#include <limits>
 #include <set>
 
 namespace PokerEngine {
@@ -114,6 +115,11 @@ std::optional<std::string> findTableProblem(const GameState& state) {
     if (config.blinds.levels.empty() || (config.blinds.handsPerLevel && *config.blinds.handsPerLevel < 1)) {
         return "the blind schedule cannot be looked up";
     }
+    for (const auto& level : config.blinds.levels) {
+        if (!isChipAmount(level.smallBlind) || !isChipAmount(level.bigBlind) || !isChipAmount(level.ante)) {
+            return "blind level amounts out of range";
+        }
+    }
     const auto& blinds = state.blinds();
     if (!isChipAmount(config.startingStack) || !isChipAmount(blinds.smallBlind) ||
         !isChipAmount(blinds.bigBlind) || !isChipAmount(blinds.ante) || !isChipAmount(state.currentBet()) ||
@@ -127,6 +133,12 @@ std::optional<std::string> findTableProblem(const GameState& state) {
     }
     if (state.handNumber() < 0) {
         return "negative hand number";
+    }
+    // The next deal looks its blinds up, and a hand number so far on that they no longer fit a
+    // 64-bit integer would stop the program there.
+    if (state.handNumber() == std::numeric_limits<std::int64_t>::max() ||
+        !config.blinds.levelInRange(state.handNumber() + 1)) {
+        return "the next hand's blinds are out of range";
     }
     if (!isSeatIndex(state, state.buttonIndex())) {
         return "button outside the table";

@@ -72,6 +72,16 @@ TEST(BlindScheduleDeathTest, EmptyLevelsAndRunawayBlindsStop) {
     EXPECT_DEATH(schedule.level(200), "Precondition failed");
 }
 
+TEST(BlindScheduleLevels, LevelInRangeAgreesWithLookupAndMarksRunawayBlinds) {
+    const BlindSchedule schedule({{50, 100, 0}}, 1);
+    for (const std::int64_t hand : {1, 2, 10, 80}) {
+        EXPECT_EQ(schedule.levelInRange(hand), schedule.level(hand)) << hand;
+    }
+    EXPECT_FALSE(schedule.levelInRange(200).has_value());
+    // Far past the range, the answer still comes at once.
+    EXPECT_FALSE(schedule.levelInRange(INT64_MAX).has_value());
+}
+
 TEST(BlindScheduleJson, FixedScheduleHasNoHandsPerLevel) {
     const nlohmann::json json = BlindSchedule::fixed(5, 10, 0);
     EXPECT_FALSE(json.contains("handsPerLevel"));

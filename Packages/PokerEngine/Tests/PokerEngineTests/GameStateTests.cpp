@@ -103,6 +103,16 @@ TEST(GameStateJson, RefusesStatesTheEngineCouldNotHaveMade) {
         {"player seated twice", [](auto& j) { j["seats"][1]["player"] = j["seats"][0]["player"]; }},
         {"empty blind schedule", [](auto& j) { j["config"]["blinds"]["levels"] = nlohmann::json::array(); }},
         {"zero hands per level", [](auto& j) { j["config"]["blinds"]["handsPerLevel"] = 0; }},
+        {"negative blinds at a later level",
+         [](auto& j) {
+             j["config"]["blinds"]["levels"].push_back({{"smallBlind", -5}, {"bigBlind", -10}, {"ante", 0}});
+         }},
+        {"next hand's blinds past any integer",
+         [](auto& j) {
+             j["config"]["blinds"]["handsPerLevel"] = 1;
+             j["handNumber"] = 5000;
+         }},
+        {"last hand number there is", [](auto& j) { j["handNumber"] = INT64_MAX; }},
         {"huge stacks", [](auto& j) { j["seats"][0]["stack"] = INT64_MAX; }},
         {"generator state", [](auto& j) { j["rng"]["state"][0] = "zz"; }},
     };
