@@ -1,27 +1,20 @@
 #include "BotKit/Position.h"
 
-#include <array>
+#include "PokerEngine/EnumText.h"
 
 namespace BotKit {
 
 namespace {
-
-constexpr std::array<std::string_view, 6> names{"early",  "middle",     "cutoff",
-                                                "button", "smallBlind", "bigBlind"};
-
+constexpr PokerEngine::EnumNames<Position, 6> positionNames{
+    "Position", {"early", "middle", "cutoff", "button", "smallBlind", "bigBlind"}};
 } // namespace
 
 std::string_view toString(Position position) {
-    return names[static_cast<std::size_t>(position)];
+    return positionNames.toString(position);
 }
 
 std::optional<Position> positionFromString(std::string_view text) {
-    for (std::size_t index = 0; index < names.size(); ++index) {
-        if (names[index] == text) {
-            return static_cast<Position>(index);
-        }
-    }
-    return std::nullopt;
+    return positionNames.fromString(text);
 }
 
 } // namespace BotKit
