@@ -35,20 +35,8 @@ class EvaluatorTables final {
         bool operator==(const RankKeySlot&) const = default;
     };
 
-    // The strength (1 ... 7462) of the best five cards among the 5 to 7 cards described.
-    std::uint16_t strength(std::uint64_t cardMask, std::uint32_t rankKey) const {
-        // A suit lane's count reaches bit 4 once 11 is added exactly when it is five or more.
-        const std::uint64_t flushLanes =
-            (laneCounts(cardMask) + 0x000B000B000B000Bull) & 0x0010001000100010ull;
-        if (flushLanes != 0) {
-            const auto shift = static_cast<unsigned>(std::countr_zero(flushLanes)) & ~15u;
-            return flush_[(cardMask >> shift) & 0x1FFF];
-        }
-        return strengthOfRankKey(rankKey);
-    }
-
-    // The same for a caller that counted the suits as it went (four bits per suit, clubs lowest),
-    // which spares counting the mask's bits.
+    // The strength (1 ... 7462) of the best five cards among the 5 to 7 cards described, with
+    // their suits counted as they were added (four bits per suit, clubs lowest).
     std::uint16_t strength(std::uint64_t cardMask, std::uint32_t rankKey, std::uint32_t suitTally) const {
         // A count of five to seven reaches bit 3 once 3 is added.
         if (const std::uint32_t flushSuits = (suitTally + 0x3333u) & 0x8888u; flushSuits != 0) {
@@ -78,15 +66,6 @@ class EvaluatorTables final {
             slot = (slot + 1) & (hashTableSize - 1);
         }
         return rankKeySlots_[slot].strength;
-    }
-
-    // The number of set bits of each 16-bit suit lane, in that lane. Bit arithmetic rather than
-    // four population counts: the portable build has no popcnt instruction.
-    static constexpr std::uint64_t laneCounts(std::uint64_t cardMask) {
-        std::uint64_t counts = cardMask - ((cardMask >> 1) & 0x5555555555555555ull);
-        counts = (counts & 0x3333333333333333ull) + ((counts >> 2) & 0x3333333333333333ull);
-        counts = (counts + (counts >> 4)) & 0x0F0F0F0F0F0F0F0Full;
-        return (counts + (counts >> 8)) & 0x00FF00FF00FF00FFull;
     }
 
     std::vector<HandClass> classes_;
