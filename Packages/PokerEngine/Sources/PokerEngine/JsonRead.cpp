@@ -69,11 +69,17 @@ std::int64_t readInt(const nlohmann::json& value) {
 }
 
 std::uint64_t readUnsigned(const nlohmann::json& value) {
+    // A parsed document holds non-negative integers as unsigned, but one built in memory from a
+    // signed value holds them as signed: both are the same number.
     if (value.is_number_unsigned()) {
         return value.get<std::uint64_t>();
     }
     if (value.is_number_integer()) {
-        throw DecodingError::dataCorrupted("Number " + std::to_string(value.get<std::int64_t>()) +
+        const auto signedValue = value.get<std::int64_t>();
+        if (signedValue >= 0) {
+            return static_cast<std::uint64_t>(signedValue);
+        }
+        throw DecodingError::dataCorrupted("Number " + std::to_string(signedValue) +
                                            " does not fit in UInt64.");
     }
     throw mismatch("an unsigned integer", value);
