@@ -1,0 +1,20 @@
+#pragma once
+
+class AppState;
+class GameController;
+class SurfaceCoordinator;
+class GlobalHotkey;
+class LaunchAtLogin;
+class MenuBarHost;
+
+// The shared objects the menu-bar host hands to every root view, and the roots to the views inside
+// them. The host creates them before any view and destroys them after the last, so views keep plain
+// pointers. A view given no host (the gallery, a widget test) leaves the pointers it does not need null.
+struct AppEnvironment {
+    AppState* appState = nullptr;
+    GameController* controller = nullptr;
+    SurfaceCoordinator* surfaces = nullptr;
+    GlobalHotkey* hotkey = nullptr;
+    LaunchAtLogin* launchAtLogin = nullptr;
+    MenuBarHost* host = nullptr;
+};
