@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "Style/Drawing/Cardstock.h"
+#include "Style/Drawing/CardstockShape.h"
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/PaperFont.h"
 #include "Style/Drawing/PixelKit.h"
@@ -66,7 +66,7 @@ void DealerButtonView::paint(QPainter& painter, QPointF topLeft, const TableThem
         QPainterPath circle;
         circle.addEllipse(disc);
         const RGB side = theme.dark ? RGB::bytes(185, 174, 152) : RGB::bytes(216, 201, 168);
-        Cardstock{fill, side, 2, 3, 5, false, std::nullopt, theme.dark}.paint(painter, circle);
+        CardstockShape{fill, side, 2, 3, 5, false, std::nullopt, theme.dark}.paint(painter, circle);
         drawLetter(painter, disc, PaperFont::font(0.55 * d, 800), text);
         break;
     }

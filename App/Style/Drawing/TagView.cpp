@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "Style/Drawing/Cardstock.h"
+#include "Style/Drawing/CardstockShape.h"
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/Pill.h"
 #include "Style/Drawing/PixelKit.h"
@@ -74,8 +74,8 @@ void TagView::paint(QPainter& painter, QPointF topLeft, const TableTheme& theme,
     case TableStyleID::paper: {
         QPainterPath shape;
         shape.addRoundedRect(box, 4, 4);
-        Cardstock{fill, fill.mixed(RGB::black, 0.45), 2, 5, 7, false, std::nullopt, theme.dark}.paint(painter,
-                                                                                                      shape);
+        CardstockShape{fill, fill.mixed(RGB::black, 0.45), 2, 5, 7, false, std::nullopt, theme.dark}.paint(
+            painter, shape);
         break;
     }
     case TableStyleID::pixel: {

@@ -5,7 +5,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-#include "Style/Drawing/Cardstock.h"
+#include "Style/Drawing/CardstockShape.h"
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/Pill.h"
 #include "Style/Drawing/PixelKit.h"
@@ -95,8 +95,8 @@ void paper(QPainter& painter, const QRectF& face, ControlKind kind, ControlSize 
     if (theme.increaseContrast)
         outline = theme.dark ? RGB::bytes(243, 233, 214) : RGB::bytes(43, 43, 43);
     const bool main = size == ControlSize::main;
-    const Cardstock stock{colours.face,     colours.side, thickness, main ? 6.0 : 5.0,
-                          main ? 8.0 : 7.0, false,        outline,   theme.dark};
+    const CardstockShape stock{colours.face,     colours.side, thickness, main ? 6.0 : 5.0,
+                               main ? 8.0 : 7.0, false,        outline,   theme.dark};
     stock.paint(painter, Pill{}.path(face.translated(0, drop)));
     label(painter, face.adjusted(10, 0, -10, 0).translated(0, drop));
     if (state.focused) {

@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "Style/ControlKind.h"
-#include "Style/Drawing/Cardstock.h"
+#include "Style/Drawing/CardstockShape.h"
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/PixelKit.h"
 #include "Style/Drawing/StyleAccessibility.h"
@@ -95,8 +95,8 @@ void StyledIconButton::paintPaper(QPainter& painter, const QRectF& face) const {
     const QRectF disc = face.translated(0, down ? 1 : 0);
     QPainterPath circle;
     circle.addEllipse(disc);
-    Cardstock{colours.face, colours.side, down ? 1.0 : 2.0, 3, 5, false, std::nullopt, theme_.dark}.paint(
-        painter, circle);
+    CardstockShape{colours.face, colours.side, down ? 1.0 : 2.0, 3, 5, false, std::nullopt, theme_.dark}
+        .paint(painter, circle);
     const double side = 11;
     SymbolIcons::paint(painter, systemImage_,
                        QRectF(disc.center().x() - side / 2, disc.center().y() - side / 2, side, side),

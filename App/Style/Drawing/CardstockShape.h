@@ -10,7 +10,7 @@ class QPainter;
 
 // A raised piece of card stock: the shape's edge showing below its face, with a soft shadow.
 // The paper style draws its buttons, tags, discs and chips this way.
-struct Cardstock {
+struct CardstockShape {
     RGB face;
     RGB side;
     double thickness = 2;

@@ -1,4 +1,4 @@
-#include "Style/Drawing/Cardstock.h"
+#include "Style/Drawing/CardstockShape.h"
 
 #include <QPainter>
 #include <QPen>
@@ -6,7 +6,7 @@
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/SoftShadow.h"
 
-void Cardstock::paint(QPainter& painter, const QPainterPath& shape) const {
+void CardstockShape::paint(QPainter& painter, const QPainterPath& shape) const {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const QPainterPath edge = shape.translated(0, thickness);
