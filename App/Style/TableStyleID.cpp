@@ -16,6 +16,18 @@ std::string_view toString(TableStyleID style) {
     return "satin";
 }
 
+std::string_view displayName(TableStyleID style) {
+    switch (style) {
+    case TableStyleID::satin:
+        return "Satin";
+    case TableStyleID::paper:
+        return "Paper";
+    case TableStyleID::pixel:
+        return "Pixel Parlor";
+    }
+    return "Satin";
+}
+
 std::optional<TableStyleID> tableStyleIDFromString(std::string_view text) {
     for (auto style : allTableStyleIDs) {
         if (toString(style) == text) {

@@ -15,6 +15,8 @@ inline constexpr std::array<TableStyleID, 3> allTableStyleIDs{TableStyleID::sati
 
 std::string_view toString(TableStyleID style);
 std::optional<TableStyleID> tableStyleIDFromString(std::string_view text);
+// The name the style pickers show.
+std::string_view displayName(TableStyleID style);
 
 inline bool isOffered(TableStyleID style) {
     return style == TableStyleID::satin;

@@ -25,6 +25,14 @@ TEST(TableTheme, StoredStylesThatAreNotOfferedDrawAsSatin) {
               TableStyleID::pixel);
 }
 
+TEST(TableStyleID, PickersShowTheStylesByTheirDisplayNames) {
+    EXPECT_EQ(displayName(TableStyleID::satin), "Satin");
+    EXPECT_EQ(displayName(TableStyleID::paper), "Paper");
+    EXPECT_EQ(displayName(TableStyleID::pixel), "Pixel Parlor");
+    // The stored raw value stays the lower-case case name.
+    EXPECT_EQ(toString(TableStyleID::pixel), "pixel");
+}
+
 TEST(TableTheme, TextSizesPerSurface) {
     const std::vector<std::tuple<TextRole, double, double>> sizes{
         {TextRole::seatName, 14, 12},      {TextRole::seatStack, 13, 11}, {TextRole::tag, 10, 9},
