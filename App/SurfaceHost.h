@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+// Whether the program shows as a regular application (with a task-bar entry of its own) or only in
+// the tray. Linux desktops have no such switch; the host keeps the request and logs it.
+enum class ActivationPolicy { regular, accessory };
+
+// What the surface coordinator asks of the desktop side. MenuBarHost carries it out with real windows;
+// tests record the calls. Every operation runs on the GUI thread.
+class SurfaceHost {
+  public:
+    virtual ~SurfaceHost() = default;
+
+    // Activates the program and asks for the table window; it reports itself later through
+    // SurfaceCoordinator::windowDidOpen(). False when the window could not be asked for.
+    virtual bool openWindow() = 0;
+    // Brings the open table window to the front (restoring it when minimized).
+    virtual void focusWindow() = 0;
+    // Shows the popover under the tray icon; true when it is on screen afterwards.
+    virtual bool showPopover() = 0;
+    // Closes the popover, recording why for the log.
+    virtual void closePopover(const QString& reason) = 0;
+    // Whether the popover is on screen now, which can be true before popoverDidShow() arrives.
+    virtual bool isPopoverShown() const = 0;
+    // Closes the table window as its close button would. False when there is no window object.
+    virtual bool closeTableWindow() = 0;
+    virtual void setActivationPolicy(ActivationPolicy policy) = 0;
+    // Raises the program above the application the player was in.
+    virtual void activateApplication() = 0;
+    // Runs `work` once, after the event being handled now.
+    virtual void afterCurrentEvent(std::function<void()> work) = 0;
+};
