@@ -93,6 +93,15 @@ void SurfaceCoordinator::askForWindow() {
     }
 }
 
+void SurfaceCoordinator::focusOrOpenWindow() {
+    setOpeningWindow(!windowOpen_);
+    if (!windowOpen_) {
+        askForWindow();
+    } else if (host_) {
+        host_->focusWindow();
+    }
+}
+
 void SurfaceCoordinator::statusItemClicked() {
     if (windowOpen_) {
         if (host_) {
@@ -111,14 +120,7 @@ void SurfaceCoordinator::statusItemClicked() {
 }
 
 void SurfaceCoordinator::expandToWindow() {
-    setOpeningWindow(!windowOpen_);
-    if (windowOpen_) {
-        if (host_) {
-            host_->focusWindow();
-        }
-    } else {
-        askForWindow();
-    }
+    focusOrOpenWindow();
     if (host_) {
         host_->closePopover(QStringLiteral("expand to window"));
     }
@@ -177,14 +179,7 @@ void SurfaceCoordinator::finishOnboarding(LaunchSurface openIn) {
         setHandingOver(true);
         return;
     }
-    setOpeningWindow(!windowOpen_);
-    if (windowOpen_) {
-        if (host_) {
-            host_->focusWindow();
-        }
-    } else {
-        askForWindow();
-    }
+    focusOrOpenWindow();
 }
 
 void SurfaceCoordinator::onboardingDidClose() {

@@ -93,6 +93,7 @@ class SurfaceCoordinator final : public QObject {
   private:
     void showPopoverAfterHandover();
     void askForWindow();
+    void focusOrOpenWindow();
     bool popoverIsUp() const;
     bool keepsDockIcon() const;
     void setBool(bool& field, bool value, void (SurfaceCoordinator::*changed)());
