@@ -1,0 +1,98 @@
+#include "Views/Settings/SettingsRules.h"
+
+#include "AppState.h"
+#include "GameController.h"
+
+#include <QLocale>
+
+namespace SettingsRules {
+
+namespace {
+
+constexpr std::int64_t resetBankrollAmount = 10000;
+
+QString counted(std::int64_t count, const char* one, const char* many) {
+    return QString::number(count) + QLatin1Char(' ') + QString::fromUtf8(count == 1 ? one : many);
+}
+
+} // namespace
+
+QString sitAndGoSummary(std::int64_t firsts, std::int64_t seconds, std::int64_t played) {
+    return counted(firsts, "win", "wins") + QStringLiteral(", ") +
+           counted(seconds, "second place", "second places") + QStringLiteral(", ") +
+           QString::number(played) + QStringLiteral(" played");
+}
+
+QString bankrollText(std::int64_t bankroll) {
+    return QLocale().toString(bankroll) + QStringLiteral(" chips");
+}
+
+QString handsPlayedText(std::int64_t hands) {
+    return QLocale().toString(hands);
+}
+
+QString launchSurfaceSubtitle(LaunchSurface surface) {
+    switch (surface) {
+    case LaunchSurface::window:
+        return QStringLiteral(
+            "Opens in a full window with the action log, and shows in the Dock while it's open.");
+    case LaunchSurface::menuBar:
+        break;
+    }
+    return QStringLiteral(
+        "Opens as a small popover from the chip icon in the menu bar. It pauses the moment you click away.");
+}
+
+std::optional<int> defaultTableIndex(GameMode mode) {
+    switch (mode) {
+    case GameMode::quickHand:
+        return 0;
+    case GameMode::sitAndGo:
+        return 1;
+    case GameMode::cashTable:
+    case GameMode::practice:
+        break;
+    }
+    return std::nullopt;
+}
+
+GameMode defaultTableAt(int index) {
+    return index == 1 ? GameMode::sitAndGo : GameMode::quickHand;
+}
+
+HotkeySetting withEnabled(HotkeySetting stored, bool enabled) {
+    stored.enabled = enabled;
+    return stored;
+}
+
+HotkeySetting withShortcut(HotkeySetting stored, const KeyShortcut& shortcut) {
+    stored.shortcut = shortcut;
+    return stored;
+}
+
+bool showsRecorder(const HotkeySetting& stored) {
+    return stored.enabled;
+}
+
+bool showsHotkeyProblem(const HotkeySetting& stored, const std::optional<QString>& problem) {
+    return stored.enabled && problem.has_value();
+}
+
+QString resetTitle() {
+    return QStringLiteral("Reset your bankroll to %1 chips?").arg(QLocale().toString(resetBankrollAmount));
+}
+
+QString resetMessage(bool hasTable, bool hasSavedGame) {
+    if (hasTable || hasSavedGame)
+        return QStringLiteral("This also ends the game in progress. Lifetime counters are kept.");
+    return QStringLiteral("Lifetime counters are kept.");
+}
+
+void resetBankroll(AppState& appState, GameController& controller) {
+    if (controller.hasTable())
+        controller.leaveTable();
+    appState.abandonSavedGame();
+    appState.resetBankroll();
+}
+
+} // namespace SettingsRules

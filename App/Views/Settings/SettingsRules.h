@@ -1,0 +1,47 @@
+#pragma once
+
+#include "Game/GameMode.h"
+#include "Persistence/HotkeySetting.h"
+#include "Persistence/LaunchSurface.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+class AppState;
+class GameController;
+
+// The Settings window's texts and rules, apart from the form that shows them.
+namespace SettingsRules {
+
+// "1 win, 1 second place, 3 played": plain digits, no grouping, unlike the other bankroll rows.
+QString sitAndGoSummary(std::int64_t firsts, std::int64_t seconds, std::int64_t played);
+// "10,000 chips".
+QString bankrollText(std::int64_t bankroll);
+QString handsPlayedText(std::int64_t hands);
+
+// The subtitle under "Open Chipwhistle in", which follows the stored surface.
+QString launchSurfaceSubtitle(LaunchSurface surface);
+
+// The default-table picker offers two modes; a stored cash table or practice hand selects neither.
+std::optional<int> defaultTableIndex(GameMode mode);
+GameMode defaultTableAt(int index);
+
+// The hotkey rows: the switch and the recorder each write the whole setting back, keeping the other
+// field as stored.
+HotkeySetting withEnabled(HotkeySetting stored, bool enabled);
+HotkeySetting withShortcut(HotkeySetting stored, const KeyShortcut& shortcut);
+// The recorder and the problem text show only while the shortcut is on, and the problem only when
+// there is one.
+bool showsRecorder(const HotkeySetting& stored);
+bool showsHotkeyProblem(const HotkeySetting& stored, const std::optional<QString>& problem);
+
+// The reset confirmation.
+QString resetTitle();
+QString resetMessage(bool hasTable, bool hasSavedGame);
+// Ends whatever game is in progress, then puts the bankroll back. A table left here may still leave a
+// saved game behind (one it did not write); that is abandoned too, so nothing stays half-booked.
+void resetBankroll(AppState& appState, GameController& controller);
+
+} // namespace SettingsRules
