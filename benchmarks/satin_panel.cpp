@@ -7,6 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "ProcessCost.h"
 #include "Style/Drawing/SatinPanel.h"
 #include "Style/Drawing/SoftShadow.h"
 
@@ -47,12 +48,14 @@ void repaintClippedPanel(benchmark::State& state) {
     QWidget* child = opaqueChild(panel, panel->contentsRect());
     QImage canvas(host.size(), QImage::Format_ARGB32_Premultiplied);
     const std::size_t blurredBefore = SoftShadow::imagesMade();
+    const ProcessCost cost;
     for (auto _ : state) {
         child->update();
         canvas.fill(Qt::white);
         QPainter painter(&canvas);
         host.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
     }
+    cost.report(state);
     state.SetLabel(state.range(0) != 0 ? "selected" : "plain");
     state.counters["shadowsBlurred"] = static_cast<double>(SoftShadow::imagesMade() - blurredBefore);
 }

@@ -1,4 +1,6 @@
-// Time to paint a styled button and an avatar disc offscreen in each table style.
+// Time to paint a styled button, an avatar disc and a chip face offscreen in each table style, with the
+// context switches and system time each paint costs the whole process (Qt may hand large gradient
+// fills to its thread pool).
 
 #include <QApplication>
 #include <QImage>
@@ -6,7 +8,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include "ProcessCost.h"
 #include "Style/Drawing/AvatarDisc.h"
+#include "Style/Drawing/ChipFace.h"
 #include "Style/Drawing/SoftShadow.h"
 #include "Views/Controls/StyledButton.h"
 
@@ -35,30 +39,51 @@ void paintStyledButton(benchmark::State& state) {
     button.resize(button.sizeHint());
     QImage canvas(button.size(), QImage::Format_ARGB32_Premultiplied);
     const std::size_t blurredBefore = SoftShadow::imagesMade();
+    const ProcessCost cost;
     for (auto _ : state) {
         canvas.fill(Qt::transparent);
         QPainter painter(&canvas);
         button.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
     }
+    cost.report(state);
     state.SetLabel(std::string(toString(button.theme().style)));
     state.counters["shadowsBlurred"] = static_cast<double>(SoftShadow::imagesMade() - blurredBefore);
 }
 BENCHMARK(paintStyledButton)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
+// Second argument: 1 for a busted seat, which is drawn greyed.
 void paintAvatarDisc(benchmark::State& state) {
     ensureApplication();
     const TableTheme theme = themeFor(static_cast<int>(state.range(0)));
+    const bool busted = state.range(1) != 0;
     const AvatarModel avatar{"B", CharacterBackdrop::color("biscuit"), false, "biscuit"};
     QImage canvas(64, 64, QImage::Format_ARGB32_Premultiplied);
     const std::size_t blurredBefore = SoftShadow::imagesMade();
+    const ProcessCost cost;
     for (auto _ : state) {
         canvas.fill(Qt::transparent);
         QPainter painter(&canvas);
-        AvatarDisc::paint(painter, QPointF(4, 4), theme, avatar, 48, false, false);
+        AvatarDisc::paint(painter, QPointF(4, 4), theme, avatar, 48, false, busted);
     }
-    state.SetLabel(std::string(toString(theme.style)));
+    cost.report(state);
+    state.SetLabel(std::string(toString(theme.style)) + (busted ? " busted" : ""));
     state.counters["shadowsBlurred"] = static_cast<double>(SoftShadow::imagesMade() - blurredBefore);
 }
-BENCHMARK(paintAvatarDisc)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(paintAvatarDisc)->ArgsProduct({{0, 1, 2}, {0, 1}})->Unit(benchmark::kMicrosecond);
+
+// Argument: the chip's diameter (the stake picker's chips and the buy-in slider's thumb).
+void paintChipFace(benchmark::State& state) {
+    ensureApplication();
+    const double diameter = static_cast<double>(state.range(0));
+    QImage canvas(80, 80, QImage::Format_ARGB32_Premultiplied);
+    const ProcessCost cost;
+    for (auto _ : state) {
+        canvas.fill(Qt::transparent);
+        QPainter painter(&canvas);
+        ChipFace::paint(painter, QPointF(8, 8), ChipDenomination::d25, diameter);
+    }
+    cost.report(state);
+}
+BENCHMARK(paintChipFace)->Arg(28)->Arg(56)->Unit(benchmark::kMicrosecond);
 
 } // namespace
