@@ -67,3 +67,7 @@ SatinPalette::Chip SatinPalette::chip(ChipDenomination denomination) {
 RGB SatinPalette::plateStroke() const {
     return palette(dark, increaseContrast).color(PaletteToken::plateStroke);
 }
+
+RGB SatinPalette::accent(bool dark) {
+    return dark ? RGB::bytes(10, 132, 255) : RGB::bytes(0, 122, 255);
+}

@@ -15,4 +15,6 @@ struct SatinPalette {
     static Chip chip(ChipDenomination denomination);
     // The nameplate outline, the same as the palette's plateStroke for these flags.
     RGB plateStroke() const;
+    // The desktop's accent blue: prominent glass buttons and the border of a chosen satin panel.
+    static RGB accent(bool dark);
 };

@@ -1,7 +1,7 @@
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/SatinPanel.h"
 #include "Style/Drawing/SoftShadow.h"
-#include "Views/Controls/ButtonFaces.h"
+#include "Style/SatinPalette.h"
 
 #include <QImage>
 #include <QVBoxLayout>
@@ -115,7 +115,7 @@ TEST(SatinPanelClip, BorderIsDrawnOverTheChildInsideTheEdge) {
     Scene selected(true, 12);
     image = selected.image();
     card = selected.card();
-    const QColor accent = toQColor(ButtonFaces::satinAccent(false));
+    const QColor accent = toQColor(SatinPalette::accent(false));
     EXPECT_EQ(QColor(image.pixel(card.center().x(), card.top() + 1)), accent);
     EXPECT_EQ(QColor(image.pixel(card.center().x(), card.top() + 3)), childColour);
     EXPECT_LT(redCast(image.pixel(card.center().x(), card.top() - 1)), 4);
@@ -127,7 +127,7 @@ TEST(SatinPanelClip, SelectingRepaintsTheBorderAndRepaintsReuseTheShadow) {
     const QPoint secondRow(card.center().x(), card.top() + 1);
     EXPECT_EQ(QColor(scene.image().pixel(secondRow)), childColour);
     scene.panel->setSelected(true);
-    EXPECT_EQ(QColor(scene.image().pixel(secondRow)), toQColor(ButtonFaces::satinAccent(false)));
+    EXPECT_EQ(QColor(scene.image().pixel(secondRow)), toQColor(SatinPalette::accent(false)));
     scene.panel->setSelected(false);
     scene.image();
     const std::size_t made = SoftShadow::imagesMade();

@@ -9,7 +9,7 @@
 #include "Style/Drawing/SoftShadow.h"
 #include "Style/Drawing/SystemAppearance.h"
 #include "Style/Ornaments.h"
-#include "Views/Controls/ButtonFaces.h"
+#include "Style/SatinPalette.h"
 
 SatinPanel::SatinPanel(const TableTheme& theme, bool selected, double radius, QWidget* parent)
     : QWidget(parent)
@@ -62,7 +62,7 @@ void SatinPanel::paintBorder(QPainter& painter, const Outline& outline, const Ta
                              bool systemDark, bool selected) {
     RGB border = SatinPanelColors::border(systemDark);
     if (selected)
-        border = ButtonFaces::satinAccent(systemDark);
+        border = SatinPalette::accent(systemDark);
     else if (theme.increaseContrast)
         border = SatinPanelColors::edge(systemDark);
     painter.strokePath(outline.border, QPen(toQColor(border), outline.borderWidth));

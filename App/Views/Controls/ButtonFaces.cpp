@@ -10,6 +10,7 @@
 #include "Style/Drawing/Pill.h"
 #include "Style/Drawing/PixelKit.h"
 #include "Style/Drawing/SoftShadow.h"
+#include "Style/SatinPalette.h"
 
 namespace ButtonFaces {
 
@@ -27,10 +28,6 @@ double focusMargin(const TableTheme& theme) {
 
 bool isProminentInSatin(ControlKind kind) {
     return kind.kind() == ControlKind::Case::confirm || kind.isSelectedPreset();
-}
-
-RGB satinAccent(bool dark) {
-    return dark ? RGB::bytes(10, 132, 255) : RGB::bytes(0, 122, 255);
 }
 
 bool pressOnReturn(QAbstractButton& button, QKeyEvent& event) {
@@ -59,7 +56,7 @@ void satin(QPainter& painter, const QRectF& face, ControlKind kind, const TableT
                       QPointF(0, 1));
     QLinearGradient glass(face.topLeft(), face.bottomLeft());
     if (isProminentInSatin(kind)) {
-        const RGB accent = satinAccent(theme.dark);
+        const RGB accent = SatinPalette::accent(theme.dark);
         glass.setColorAt(0, toQColor(accent.mixed(RGB::white, 0.18)));
         glass.setColorAt(1, toQColor(accent.mixed(RGB::black, 0.06)));
     } else if (theme.dark) {

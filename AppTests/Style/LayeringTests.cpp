@@ -1,0 +1,23 @@
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+// The style layer sits under the views: the controls draw with it, never the other way round.
+TEST(Layering, TheStyleLayerIncludesNothingFromTheViews) {
+    const std::filesystem::path style =
+        std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "App" / "Style";
+    ASSERT_TRUE(std::filesystem::is_directory(style)) << style;
+    int files = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(style)) {
+        if (!entry.is_regular_file())
+            continue;
+        ++files;
+        std::ifstream source(entry.path());
+        std::string line;
+        while (std::getline(source, line))
+            EXPECT_EQ(line.find("#include \"Views/"), std::string::npos) << entry.path() << ": " << line;
+    }
+    EXPECT_GT(files, 20);
+}
