@@ -158,3 +158,101 @@ TEST(StyledButtonFocus, TabMovesFocusAcrossButtonsAndTheFocusedOneIsDrawnDiffere
         EXPECT_TRUE(second->hasFocus()) << toString(style);
     }
 }
+
+namespace {
+
+void mouseAt(QWidget& widget, QEvent::Type type, QPointF at) {
+    QMouseEvent event(type, at, widget.mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &event);
+}
+
+// A shown paper button whose press is timed on a clock the test turns.
+template <typename Button> struct TimedPress {
+    double now = 0;
+    Button& button;
+    explicit TimedPress(Button& pressed)
+        : button(pressed) {
+        button.pressClock().setTimeSource([this] { return now; });
+        button.resize(button.sizeHint());
+        button.show();
+    }
+    QImage at(double seconds) {
+        now = seconds;
+        return button.grab().toImage();
+    }
+};
+
+template <typename Button> void expectEasedPress(Button& button) {
+    TimedPress<Button> timed(button);
+    const QImage first = timed.at(0);
+    const QImage rest = timed.at(5);
+    EXPECT_EQ(first, rest) << "a button at rest is drawn at rest on its first frame";
+    const QPointF centre = QRectF(button.rect()).center();
+    mouseAt(button, QEvent::MouseButtonPress, centre);
+    const QImage halfway = timed.at(5.03);
+    const QImage down = timed.at(5.08);
+    EXPECT_NE(halfway, rest);
+    EXPECT_NE(halfway, down);
+    EXPECT_EQ(timed.at(6), down);
+    mouseAt(button, QEvent::MouseButtonRelease, centre);
+    EXPECT_NE(timed.at(6.07), rest) << "the release eases back up over 0.14 s";
+    EXPECT_EQ(timed.at(6.14), rest);
+}
+
+TableTheme paperTheme() {
+    return themeIn(TableStyleID::paper);
+}
+
+} // namespace
+
+TEST(PaperPress, TextButtonsStartAtRestAndEaseDownAndUp) {
+    StyledButton button(paperTheme(), "Call 40", ControlKind::call());
+    expectEasedPress(button);
+}
+
+TEST(PaperPress, IconDiscsStartAtRestAndEaseDownAndUp) {
+    StyledIconButton button(paperTheme(), "pause.fill", {"##.##"}, StyledIconButton::Tint::teal, "Pause");
+    expectEasedPress(button);
+}
+
+TEST(PaperPress, ReducedMotionPressesAtOnce) {
+    TableTheme calm = paperTheme();
+    calm.reduceMotion = true;
+    StyledButton button(calm, "Call 40", ControlKind::call());
+    TimedPress<StyledButton> timed(button);
+    const QImage rest = timed.at(0);
+    mouseAt(button, QEvent::MouseButtonPress, QRectF(button.rect()).center());
+    EXPECT_EQ(timed.at(0), timed.at(1));
+    EXPECT_NE(timed.at(1), rest);
+}
+
+TEST(HitArea, OnlyTheDrawnFaceTakesAClick) {
+    for (auto style : allTableStyleIDs) {
+        int presses = 0;
+        const auto count = [&presses] { ++presses; };
+        StyledIconButton icon(themeIn(style), "gearshape.fill", {"#####"}, StyledIconButton::Tint::neutral,
+                              "Settings", count);
+        StyledButton text(themeIn(style), "Deal", ControlKind::confirm(), ControlSize::main, std::nullopt,
+                          count);
+        for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{&icon, &text}) {
+            button->resize(button->sizeHint());
+            presses = 0;
+            clickCentre(*button);
+            EXPECT_EQ(presses, 1) << toString(style);
+        }
+        // The corner of the paper disc's square lies outside the disc; the pixel tile's and the text
+        // button's room around the face takes no click either.
+        const QRectF face = icon.faceRect();
+        presses = 0;
+        mouseAt(icon, QEvent::MouseButtonPress, face.topLeft() + QPointF(1, 1));
+        mouseAt(icon, QEvent::MouseButtonRelease, face.topLeft() + QPointF(1, 1));
+        EXPECT_EQ(presses, style == TableStyleID::paper ? 0 : 1) << toString(style);
+        presses = 0;
+        for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{&icon, &text}) {
+            mouseAt(*button, QEvent::MouseButtonPress, QPointF(0.5, 0.5));
+            mouseAt(*button, QEvent::MouseButtonRelease, QPointF(0.5, 0.5));
+        }
+        EXPECT_EQ(presses, style == TableStyleID::satin ? 1 : 0) << toString(style);
+    }
+}

@@ -31,7 +31,8 @@ StyledButton::StyledButton(const TableTheme& theme, const QString& title, Contro
     , theme_(theme)
     , kind_(kind)
     , size_(size)
-    , icon_(icon) {
+    , icon_(icon)
+    , press_(*this) {
     // Before anything that could make Qt build (and cache) its own accessible interface for us.
     StyleAccessibility::setRole(this, QAccessible::Button);
     setText(title);
@@ -40,9 +41,8 @@ StyledButton::StyledButton(const TableTheme& theme, const QString& title, Contro
     refreshAccessibility();
     if (action)
         connect(this, &QAbstractButton::clicked, this, [action = std::move(action)] { action(); });
-    connect(this, &QAbstractButton::pressed, this, [this] { followPress(true); });
-    connect(this, &QAbstractButton::released, this, [this] { followPress(false); });
-    connect(&clock_, &AnimationClock::ticked, this, qOverload<>(&QWidget::update));
+    connect(this, &QAbstractButton::pressed, this, [this] { press_.follow(true, theme_); });
+    connect(this, &QAbstractButton::released, this, [this] { press_.follow(false, theme_); });
 }
 
 void StyledButton::setTheme(const TableTheme& theme) {
@@ -111,29 +111,6 @@ QSize StyledButton::minimumSizeHint() const {
     return {sizeHint().height(), sizeHint().height()};
 }
 
-void StyledButton::followPress(bool down) {
-    // Only paper eases its press: down in 0.08 s, back up in 0.14 s. Pixel changes at once; satin has no
-    // depth.
-    const double now = clock_.now();
-    const double current = press_.value(now);
-    const bool eases = theme_.style == TableStyleID::paper && !theme_.reduceMotion && isVisible();
-    press_ =
-        Transition{AnimationCurve::easeOut(eases ? (down ? 0.08 : 0.14) : 0), now, current, down ? 1.0 : 0.0};
-    if (eases)
-        clock_.start();
-    update();
-}
-
-double StyledButton::pressDepth() {
-    // A press set from code (setDown) arrives without the pressed signal.
-    if (press_.to != (isDown() ? 1.0 : 0.0))
-        followPress(isDown());
-    const double now = clock_.now();
-    if (press_.isFinished(now))
-        clock_.stop();
-    return press_.value(now);
-}
-
 void StyledButton::paintLabel(QPainter& painter, const QRectF& box) const {
     const RGB colour = theme_.style == TableStyleID::satin ? ButtonFaces::satinTextColor(kind_, theme_)
                                                            : ControlStyle::textColor(kind_, theme_);
@@ -200,7 +177,7 @@ void StyledButton::paintEvent(QPaintEvent*) {
 }
 
 void StyledButton::paintButton(QPainter& painter) {
-    const ButtonFaces::State state{isDown(), hasFocus(), pressDepth()};
+    const ButtonFaces::State state{isDown(), hasFocus(), press_.depth(isDown(), theme_)};
     const auto label = [this](QPainter& p, const QRectF& box) { paintLabel(p, box); };
     switch (theme_.style) {
     case TableStyleID::satin:
@@ -213,6 +190,10 @@ void StyledButton::paintButton(QPainter& painter) {
         ButtonFaces::pixel(painter, faceRect(), kind_, theme_, state, label);
         break;
     }
+}
+
+bool StyledButton::hitButton(const QPoint& position) const {
+    return faceRect().contains(QPointF(position.x() + 0.5, position.y() + 0.5));
 }
 
 void StyledButton::keyPressEvent(QKeyEvent* event) {

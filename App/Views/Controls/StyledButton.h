@@ -6,7 +6,7 @@
 #include <QAbstractButton>
 
 #include "Style/ControlKind.h"
-#include "Style/Drawing/AnimationClock.h"
+#include "Views/Controls/PressMotion.h"
 
 // The application's one text button, drawn in the theme's style: glass in satin, card stock in paper,
 // a bevel in pixel. Space, Return and Enter press it when it has focus; a click presses it too.
@@ -30,6 +30,8 @@ class StyledButton : public QAbstractButton {
     QRectF faceRect() const;
     // The face's height: in satin a preset is always the small control.
     double faceHeight() const;
+    // The clock the paper press eases on.
+    AnimationClock& pressClock() { return press_.clock(); }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -37,6 +39,8 @@ class StyledButton : public QAbstractButton {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The drawn button takes the click, not the room kept around it for its focus ring and shadow.
+    bool hitButton(const QPoint& position) const override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
@@ -45,14 +49,11 @@ class StyledButton : public QAbstractButton {
     void paintLabel(QPainter& painter, const QRectF& box) const;
     double labelWidth() const;
     TextRole role() const { return size_ == ControlSize::main ? TextRole::button : TextRole::preset; }
-    void followPress(bool down);
-    double pressDepth();
     void refreshAccessibility();
 
     TableTheme theme_;
     ControlKind kind_;
     ControlSize size_;
     std::optional<ControlIcon> icon_;
-    AnimationClock clock_;
-    Transition press_;
+    PressMotion press_;
 };

@@ -23,13 +23,16 @@ StyledIconButton::StyledIconButton(const TableTheme& theme, const QString& syste
     , theme_(theme)
     , systemImage_(systemImage)
     , pixelIcon_(pixelIcon)
-    , tint_(tint) {
+    , tint_(tint)
+    , press_(*this) {
     StyleAccessibility::setRole(this, QAccessible::Button);
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setHelp(help);
     if (action)
         connect(this, &QAbstractButton::clicked, this, [action = std::move(action)] { action(); });
+    connect(this, &QAbstractButton::pressed, this, [this] { press_.follow(true, theme_); });
+    connect(this, &QAbstractButton::released, this, [this] { press_.follow(false, theme_); });
 }
 
 void StyledIconButton::setTheme(const TableTheme& theme) {
@@ -89,14 +92,15 @@ void StyledIconButton::paintSatin(QPainter& painter, const QRectF& face) const {
                        });
 }
 
-void StyledIconButton::paintPaper(QPainter& painter, const QRectF& face) const {
+void StyledIconButton::paintPaper(QPainter& painter, const QRectF& face) {
     const PaperTint colours = paperTint(tint_, theme_.dark);
-    const bool down = isDown();
-    const QRectF disc = face.translated(0, down ? 1 : 0);
+    // Pressed, the disc sinks 1 pt and its side thins from 2 pt to 1.
+    const double depth = press_.depth(isDown(), theme_);
+    const QRectF disc = face.translated(0, depth);
     QPainterPath circle;
     circle.addEllipse(disc);
-    CardstockShape{colours.face, colours.side, down ? 1.0 : 2.0, 3, 5, false, std::nullopt, theme_.dark}
-        .paint(painter, circle);
+    CardstockShape{colours.face, colours.side, 2 - depth, 3, 5, false, std::nullopt, theme_.dark}.paint(
+        painter, circle);
     const double side = 11;
     SymbolIcons::paint(painter, systemImage_,
                        QRectF(disc.center().x() - side / 2, disc.center().y() - side / 2, side, side),
@@ -143,6 +147,23 @@ void StyledIconButton::paintEvent(QPaintEvent*) {
         paintPixel(painter, face);
         break;
     }
+}
+
+bool StyledIconButton::hitButton(const QPoint& position) const {
+    const QRectF face = faceRect();
+    const QPointF point(position.x() + 0.5, position.y() + 0.5);
+    switch (theme_.style) {
+    case TableStyleID::satin:
+        return QAbstractButton::hitButton(position);
+    case TableStyleID::paper: {
+        const QPointF offset = point - face.center();
+        const double radius = face.width() / 2;
+        return QPointF::dotProduct(offset, offset) <= radius * radius;
+    }
+    case TableStyleID::pixel:
+        return face.contains(point);
+    }
+    return false;
 }
 
 void StyledIconButton::keyPressEvent(QKeyEvent* event) {

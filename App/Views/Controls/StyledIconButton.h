@@ -6,6 +6,7 @@
 
 #include "Style/PixelFont.h"
 #include "Style/TableTheme.h"
+#include "Views/Controls/PressMotion.h"
 
 // The icon-only button: small glass in satin, a card-stock disc in paper, a bevelled tile in pixel.
 // Its help text is both its tooltip and its spoken name.
@@ -29,6 +30,8 @@ class StyledIconButton : public QAbstractButton {
     QRectF faceRect() const;
     QSize faceSize() const;
     QSize sizeHint() const override;
+    // The clock the paper press eases on.
+    AnimationClock& pressClock() { return press_.clock(); }
 
     struct PaperTint {
         RGB face;
@@ -40,14 +43,17 @@ class StyledIconButton : public QAbstractButton {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Only the paper disc or the pixel tile takes a click, not the room around it.
+    bool hitButton(const QPoint& position) const override;
 
   private:
     void paintSatin(QPainter& painter, const QRectF& face) const;
-    void paintPaper(QPainter& painter, const QRectF& face) const;
+    void paintPaper(QPainter& painter, const QRectF& face);
     void paintPixel(QPainter& painter, const QRectF& face) const;
 
     TableTheme theme_;
     QString systemImage_;
     PixelGlyph pixelIcon_;
     Tint tint_;
+    PressMotion press_;
 };
