@@ -72,6 +72,19 @@ TEST(PixelFont, GlyphsGivenInFull) {
     EXPECT_EQ(PixelFont::glyph(PixelFontFace::label, U'♦'), PixelSuits::small(U'd'));
 }
 
+TEST(PixelFont, LabelAmpersandAndVDoNotReadAsEightAndU) {
+    const auto glyph = [](char32_t c) { return PixelFont::glyph(PixelFontFace::label, c); };
+    // 8 is two closed loops; & leaves its upper loop open on the right and ends in a tail.
+    EXPECT_EQ(glyph(U'8')[1], "#.#");
+    EXPECT_EQ(glyph(U'&')[1], "#..");
+    EXPECT_EQ(glyph(U'&')[4], ".##");
+    // U ends in a bar; V comes to a point over its last two rows, and is not Y either.
+    EXPECT_EQ(glyph(U'U')[4], "###");
+    EXPECT_EQ(glyph(U'V')[3], ".#.");
+    EXPECT_EQ(glyph(U'V')[4], ".#.");
+    EXPECT_NE(glyph(U'V'), glyph(U'Y'));
+}
+
 TEST(PixelFont, LookupsUpperCaseLabelsAndFallBackToQuestionMark) {
     EXPECT_EQ(PixelFont::glyph(PixelFontFace::label, U'a'), PixelFont::glyph(PixelFontFace::label, U'A'));
     EXPECT_NE(PixelFont::glyph(PixelFontFace::text, U'a'), PixelFont::glyph(PixelFontFace::text, U'A'));
