@@ -7,6 +7,10 @@
 namespace ThemeFonts {
 
 QString systemFamily() {
+    return QStringLiteral("Lato");
+}
+
+QString fallbackFamily() {
     return QStringLiteral("DejaVu Sans");
 }
 
@@ -27,7 +31,8 @@ QFont::Weight qtWeight(FontWeight weight) {
 }
 
 QFont system(double pixelSize, FontWeight weight) {
-    QFont font(systemFamily());
+    QFont font;
+    font.setFamilies({systemFamily(), fallbackFamily()});
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelSize))));
     font.setWeight(qtWeight(weight));
     font.setStyleHint(QFont::SansSerif);

@@ -7,8 +7,12 @@
 // Fonts from the style's rules. Sizes are pixels: a size in points is drawn as that many logical pixels.
 namespace ThemeFonts {
 
-// The family every system-font text uses; DejaVu Sans has even-width digits, so amounts do not jiggle.
+// The family every system-font text uses: Lato, which has the five weights the roles ask for (regular,
+// medium, semibold, bold, heavy) and digits of one width, so amounts do not jiggle.
 QString systemFamily();
+// Where a character is missing from it (the key symbols ⌘⌥⇧⌃ among them), or the family itself is
+// missing, text falls back to DejaVu Sans, glyph by glyph.
+QString fallbackFamily();
 // The system font at a pixel size and weight.
 QFont system(double pixelSize, FontWeight weight);
 // The font of a text role in the theme's style and surface: the paper typeface (or its fallback) in
