@@ -1,0 +1,78 @@
+#pragma once
+
+#include "Game/CashStakes.h"
+#include "Table/ChipDenomination.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// The rules of the new-game sheet's controls, decided without a display: the stakes cards, the
+// buy-in slider, the sliding picker's arrow keys and the stepper's words.
+
+// One stakes card: its blinds, its minimum buy-in and whether the spendable chips reach it.
+struct StakeCard {
+    CashStakes stakes = CashStakes::low;
+    // "5/10": plain digits.
+    QString title;
+    // "Needs 2,000" while locked, "Buy-in 2,000+" otherwise.
+    QString subtitle;
+    bool locked = false;
+    bool selected = false;
+    ChipDenomination chip = ChipDenomination::d5;
+    // "25/50, locked, needs 2,000 chips" or "25/50, buy-in from 2,000 chips".
+    QString accessibleName;
+
+    bool operator==(const StakeCard&) const = default;
+
+    static StakeCard make(CashStakes stakes, CashStakes selection, std::int64_t spendable);
+};
+
+namespace Stakes {
+inline constexpr std::int64_t minimumBigBlinds = 40;
+inline constexpr std::int64_t maximumBigBlinds = 100;
+// 40 big blinds: 400, 2,000 or 8,000.
+std::int64_t minimumBuyIn(CashStakes stakes);
+// The chip of the stakes' colour: the 5, the 25 or the 100.
+ChipDenomination chip(CashStakes stakes);
+// "5/10".
+QString blinds(CashStakes stakes);
+// Why a table at these stakes can't be sat at: "5/10 needs 400 chips (40 BB). You have 250."
+QString shortfall(CashStakes stakes, std::int64_t spendable);
+} // namespace Stakes
+
+// The buy-in slider's scale: 40 to 100 big blinds, detents at 40, 60, 80 and 100, never above the cap.
+namespace BuyInScale {
+inline constexpr int detents[] = {40, 60, 80, 100};
+inline constexpr double edge = 14;
+// The highest value the slider writes: the cap, kept within 40 to 100.
+std::int64_t limit(std::int64_t cap);
+// The value drawn, spoken and stepped from; the bound value is left as it is until the player moves.
+std::int64_t shown(std::int64_t bigBlinds, std::int64_t cap);
+// Where `value` sits on a slider `width` wide.
+double x(double value, double width);
+// The value under a fraction of the track: rounded, snapped within 2 of a detent, kept under the cap.
+std::int64_t valueAt(double fraction, std::int64_t cap);
+// An arrow key: `step` (±1, ±10) from the shown value, kept in range, never snapped.
+std::int64_t stepped(std::int64_t bigBlinds, std::int64_t cap, std::int64_t step);
+// "600 chips, 60 big blinds. You can afford up to 75 big blinds".
+QString spokenValue(std::int64_t bigBlinds, std::int64_t cap, std::int64_t bigBlind);
+} // namespace BuyInScale
+
+// Where the sliding picker's arrow keys go: from nothing to the first (right) or last (left),
+// otherwise one step, stopping at the ends.
+namespace SlidingPickerRules {
+int stepped(std::optional<int> from, int count, int by);
+} // namespace SlidingPickerRules
+
+// The words of the stepper: "1 opponent", "3 opponents"; the spoken name "Opponents".
+struct StepperUnit {
+    QString one;
+    QString many;
+
+    QString word(std::int64_t count) const { return count == 1 ? one : many; }
+    QString value(std::int64_t count) const { return QString::number(count) + u' ' + word(count); }
+    // `many` with every word capitalised.
+    QString accessibleName() const;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Game/GameMode.h"
+#include "Game/GameSetup.h"
+
+#include <cstdint>
+#include <variant>
+
+// What the lobby shows over its column: a mode the spendable chips can't pay for, or a new game
+// waiting for the player to give up the saved one. Equal when the case and the whole payload are
+// equal, the setup's seed included.
+class HomeNotice {
+  public:
+    struct CantAfford {
+        GameMode mode = GameMode::quickHand;
+        std::int64_t needs = 0;
+        bool operator==(const CantAfford&) const = default;
+    };
+    struct ReplaceSaved {
+        GameSetup setup;
+        bool operator==(const ReplaceSaved&) const = default;
+    };
+
+    static HomeNotice cantAfford(GameMode mode, std::int64_t needs) {
+        return HomeNotice(CantAfford{mode, needs});
+    }
+    static HomeNotice replaceSaved(GameSetup setup) { return HomeNotice(ReplaceSaved{std::move(setup)}); }
+
+    const CantAfford* asCantAfford() const { return std::get_if<CantAfford>(&value_); }
+    const ReplaceSaved* asReplaceSaved() const { return std::get_if<ReplaceSaved>(&value_); }
+
+    bool operator==(const HomeNotice&) const = default;
+
+  private:
+    explicit HomeNotice(std::variant<CantAfford, ReplaceSaved> value)
+        : value_(std::move(value)) {}
+
+    std::variant<CantAfford, ReplaceSaved> value_;
+};

@@ -1,0 +1,115 @@
+#include "Views/Home/NewGameSheetModel.h"
+
+#include "Game/BotSeating.h"
+#include "Game/GameModeRules.h"
+#include "Style/SheetControls.h"
+#include "Views/Home/LobbyText.h"
+
+#include "BotKit/BotTier.h"
+
+#include <QtGlobal>
+
+#include <algorithm>
+
+GameSetup NewGameSheetModel::practiceSetup() {
+    return GameSetup::practice(
+        PracticeSetup{BotKit::BotProfile::standard(BotKit::BotTier::easy), PracticeSetup::defaultSeed});
+}
+
+QString NewGameSheetModel::title(GameMode mode) {
+    return LobbyText::modeTitle(mode);
+}
+
+std::int64_t NewGameSheetModel::hands(const NewGameChoices& choices) {
+    return LobbyText::quickHandHands(choices);
+}
+
+std::int64_t NewGameSheetModel::opponents(const NewGameChoices& choices) {
+    return std::clamp<std::int64_t>(choices.cashOpponents, 1, 5);
+}
+
+BuyInFigures NewGameSheetModel::buyIn(const NewGameChoices& choices, std::int64_t spendable) {
+    BuyInFigures figures;
+    const std::int64_t big = bigBlind(choices.cashStakes);
+    const std::int64_t reach = spendable / big;
+    figures.cap = std::clamp(reach, Stakes::minimumBigBlinds, Stakes::maximumBigBlinds);
+    figures.shown = BuyInScale::shown(choices.cashBuyInBB, figures.cap);
+    figures.amount = big * figures.shown;
+    figures.isShort = spendable < Stakes::minimumBuyIn(choices.cashStakes);
+    figures.range = QStringLiteral("%1 – %2").arg(
+        LobbyText::grouped(Stakes::minimumBuyIn(choices.cashStakes)), LobbyText::grouped(big * figures.cap));
+    if (reach < Stakes::maximumBigBlinds)
+        figures.range += QStringLiteral(" (your bankroll)");
+    return figures;
+}
+
+GameSetup NewGameSheetModel::setup(const NewGameChoices& choices, std::int64_t spendable) const {
+    switch (mode_) {
+    case GameMode::quickHand:
+        return GameSetup::quickHand(
+            makeQuickHandSetup(choices.quickHandDifficulty, seed_, choices.quickHandHands));
+    case GameMode::cashTable: {
+        const auto count = static_cast<int>(opponents(choices));
+        return GameSetup::cashTable(
+            CashTableSetup{choices.cashStakes, buyIn(choices, spendable).shown, choices.cashDifficulty,
+                           BotSeating::opponents(count, choices.cashDifficulty, seed_), seed_});
+    }
+    case GameMode::sitAndGo: {
+        auto bots = BotSeating::opponents(5, choices.sitAndGoDifficulty, seed_);
+        if (bots.size() != 5)
+            qFatal("a Sit & Go seats exactly five opponents, not %zu", bots.size());
+        return GameSetup::sitAndGo(SitAndGoSetup{std::move(bots), seed_});
+    }
+    case GameMode::practice:
+        return practiceSetup();
+    }
+    return practiceSetup();
+}
+
+std::int64_t NewGameSheetModel::cost(const GameSetup& setup) {
+    if (const auto* cash = std::get_if<CashTableSetup>(&setup.value()))
+        return bigBlind(cash->stakes) * cash->buyInBB;
+    return LobbyText::entryCost(setup.mode());
+}
+
+std::optional<QString> NewGameSheetModel::blockedReason(const NewGameChoices& choices,
+                                                        std::int64_t spendable) const {
+    const std::int64_t price = cost(setup(choices, spendable));
+    if (spendable >= price)
+        return std::nullopt;
+    if (mode_ == GameMode::cashTable)
+        return Stakes::shortfall(choices.cashStakes, spendable);
+    return QStringLiteral("Needs %1 chips. You have %2.")
+        .arg(LobbyText::grouped(price), LobbyText::grouped(spendable));
+}
+
+QString NewGameSheetModel::startTitle(const NewGameChoices& choices, std::int64_t spendable) const {
+    switch (mode_) {
+    case GameMode::quickHand:
+        return QStringLiteral("Deal · ") + LobbyText::grouped(GameModeRules::quickHandStack);
+    case GameMode::cashTable:
+        return QStringLiteral("Sit Down · ") + LobbyText::grouped(cost(setup(choices, spendable)));
+    case GameMode::sitAndGo:
+        return QStringLiteral("Register · ") + LobbyText::grouped(GameModeRules::sitAndGoBuyIn);
+    case GameMode::practice:
+        return QStringLiteral("Deal");
+    }
+    return {};
+}
+
+std::vector<BotKit::BotProfile> NewGameSheetModel::previewPlayers(const NewGameChoices& choices,
+                                                                  std::int64_t spendable) const {
+    return GameModeRules::botsOf(setup(choices, spendable));
+}
+
+PokerEngine::BlindLevel NewGameSheetModel::termBlinds(const NewGameChoices& choices) const {
+    if (mode_ != GameMode::cashTable)
+        return {10, 20, 0};
+    const std::int64_t big = bigBlind(choices.cashStakes);
+    return {big >> 1, big, 0};
+}
+
+QString NewGameSheetModel::messageLine(const std::optional<QString>& lockedReason,
+                                       const std::optional<QString>& blocked) {
+    return lockedReason.value_or(blocked.value_or(QStringLiteral(" ")));
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "Game/GameMode.h"
+#include "Game/GameSetup.h"
+#include "Persistence/NewGameChoices.h"
+
+#include "BotKit/BotProfile.h"
+#include "PokerEngine/BlindSchedule.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// The figures under the cash table's buy-in slider.
+struct BuyInFigures {
+    // The largest buy-in offered, in big blinds: what the spendable chips reach, within 40 to 100.
+    std::int64_t cap = 100;
+    // The buy-in the table would seat, in big blinds.
+    std::int64_t shown = 100;
+    // The chips the player sits down with.
+    std::int64_t amount = 0;
+    // The spendable chips don't reach the stakes' minimum; the slider is disabled.
+    bool isShort = false;
+    // "400 – 930 (your bankroll)".
+    QString range;
+
+    bool operator==(const BuyInFigures&) const = default;
+};
+
+// One new-game sheet: its mode and the seed every setup it builds is drawn from, fixed for the
+// sheet's life. Every figure the sheet shows comes from the remembered choices and the spendable
+// chips of the moment, read through the clamps of a real table, so the sheet never shows a number
+// the table would not seat.
+class NewGameSheetModel {
+  public:
+    NewGameSheetModel(GameMode mode, std::uint64_t seed)
+        : mode_(mode)
+        , seed_(seed) {}
+
+    GameMode mode() const { return mode_; }
+    std::uint64_t seed() const { return seed_; }
+
+    // The setup a start would hand to the lobby.
+    GameSetup setup(const NewGameChoices& choices, std::int64_t spendable) const;
+    // Why a start is refused: the spendable chips don't pay the setup's cost.
+    std::optional<QString> blockedReason(const NewGameChoices& choices, std::int64_t spendable) const;
+    // "Deal · 2,000", "Sit Down · 650", "Register · 500", "Deal".
+    QString startTitle(const NewGameChoices& choices, std::int64_t spendable) const;
+    // The opponents shown on the preview: exactly the bots the setup seats.
+    std::vector<BotKit::BotProfile> previewPlayers(const NewGameChoices& choices,
+                                                   std::int64_t spendable) const;
+    // The blinds a term explanation quotes: the cash stakes' blinds, otherwise 10/20.
+    PokerEngine::BlindLevel termBlinds(const NewGameChoices& choices) const;
+
+    // What a setup costs to sit down at.
+    static std::int64_t cost(const GameSetup& setup);
+    static BuyInFigures buyIn(const NewGameChoices& choices, std::int64_t spendable);
+    // The remembered counts as a table would seat them: hands 1 to 50, opponents 1 to 5.
+    static std::int64_t hands(const NewGameChoices& choices);
+    static std::int64_t opponents(const NewGameChoices& choices);
+    // The line under the stakes cards: a tried locked stake, else the blocked reason, else a blank
+    // that keeps the line's height.
+    static QString messageLine(const std::optional<QString>& lockedReason,
+                               const std::optional<QString>& blocked);
+    // The practice table the lobby and the sheet deal: the standard easy bot, always the same cards.
+    static GameSetup practiceSetup();
+    // Heading of the sheet: the mode title.
+    static QString title(GameMode mode);
+
+  private:
+    GameMode mode_;
+    std::uint64_t seed_;
+};

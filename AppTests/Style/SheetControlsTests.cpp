@@ -1,0 +1,82 @@
+#include "Style/SheetControls.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+TEST(StakeCards, LockedBelowFortyBigBlinds) {
+    const auto card = [](CashStakes stakes, std::int64_t spendable) {
+        return StakeCard::make(stakes, CashStakes::low, spendable);
+    };
+    EXPECT_FALSE(card(CashStakes::low, 400).locked);
+    EXPECT_TRUE(card(CashStakes::medium, 400).locked);
+    EXPECT_TRUE(card(CashStakes::low, 399).locked);
+    for (CashStakes stakes : allCashStakes)
+        EXPECT_FALSE(card(stakes, 8000).locked);
+    EXPECT_EQ(card(CashStakes::medium, 400).accessibleName, "25/50, locked, needs 2,000 chips");
+    EXPECT_EQ(card(CashStakes::medium, 400).subtitle, "Needs 2,000");
+    EXPECT_EQ(card(CashStakes::medium, 5000).accessibleName, "25/50, buy-in from 2,000 chips");
+    EXPECT_EQ(card(CashStakes::medium, 5000).subtitle, "Buy-in 2,000+");
+    EXPECT_EQ(card(CashStakes::high, 5000).chip, ChipDenomination::d100);
+    EXPECT_EQ(card(CashStakes::low, 5000).title, "5/10");
+}
+
+TEST(StakeCards, ALockedSelectionShowsNoCardSelected) {
+    EXPECT_TRUE(StakeCard::make(CashStakes::high, CashStakes::high, 9000).selected);
+    EXPECT_FALSE(StakeCard::make(CashStakes::high, CashStakes::high, 7000).selected);
+    EXPECT_FALSE(StakeCard::make(CashStakes::low, CashStakes::high, 7000).selected);
+}
+
+TEST(BuyInScale, DragSnapsNearDetentsAndStaysUnderTheCap) {
+    const auto at = [](std::int64_t raw, std::int64_t cap = 100) {
+        return BuyInScale::valueAt((raw - 40) / 60.0, cap);
+    };
+    EXPECT_EQ(at(41), 40);
+    EXPECT_EQ(at(42), 40);
+    EXPECT_EQ(at(43), 43);
+    EXPECT_EQ(at(57), 57);
+    for (int raw = 58; raw <= 62; ++raw)
+        EXPECT_EQ(at(raw), 60);
+    EXPECT_EQ(at(98), 100);
+    EXPECT_EQ(at(99), 100);
+    EXPECT_EQ(BuyInScale::valueAt(-0.5, 100), 40);
+    EXPECT_EQ(BuyInScale::valueAt(std::numeric_limits<double>::quiet_NaN(), 100), 40);
+    EXPECT_EQ(BuyInScale::valueAt(2, 100), 100);
+    EXPECT_EQ(BuyInScale::valueAt(2, 75), 75);
+    EXPECT_EQ(BuyInScale::valueAt(2, 10), 40);
+}
+
+TEST(BuyInScale, KeysStepWithoutSnapping) {
+    EXPECT_EQ(BuyInScale::stepped(95, 100, 10), 100);
+    EXPECT_EQ(BuyInScale::stepped(40, 100, -1), 40);
+    EXPECT_EQ(BuyInScale::stepped(61, 100, 1), 62);
+    EXPECT_EQ(BuyInScale::stepped(30, 100, 1), 41);
+    EXPECT_EQ(BuyInScale::stepped(90, 75, 1), 75);
+}
+
+TEST(BuyInScale, SpokenValueAddsTheLimitBelowAHundred) {
+    EXPECT_EQ(BuyInScale::spokenValue(60, 75, 10),
+              "600 chips, 60 big blinds. You can afford up to 75 big blinds");
+    EXPECT_EQ(BuyInScale::spokenValue(60, 100, 10), "600 chips, 60 big blinds");
+    EXPECT_EQ(BuyInScale::spokenValue(30, 120, 50), "2,000 chips, 40 big blinds");
+    EXPECT_EQ(BuyInScale::x(40, 228), 14);
+    EXPECT_EQ(BuyInScale::x(100, 228), 214);
+}
+
+TEST(SlidingPickerRules, ArrowsStopAtTheEndsAndStartFromNothing) {
+    EXPECT_EQ(SlidingPickerRules::stepped(3, 4, 1), 3);
+    EXPECT_EQ(SlidingPickerRules::stepped(0, 4, -1), 0);
+    EXPECT_EQ(SlidingPickerRules::stepped(1, 4, 1), 2);
+    EXPECT_EQ(SlidingPickerRules::stepped(std::nullopt, 4, 1), 0);
+    EXPECT_EQ(SlidingPickerRules::stepped(std::nullopt, 4, -1), 3);
+    EXPECT_EQ(SlidingPickerRules::stepped(std::nullopt, 0, 1), 0);
+}
+
+TEST(StepperUnit, SingularOnlyForOne) {
+    const StepperUnit unit{"opponent", "opponents"};
+    EXPECT_EQ(unit.value(1), "1 opponent");
+    EXPECT_EQ(unit.value(0), "0 opponents");
+    EXPECT_EQ(unit.value(2), "2 opponents");
+    EXPECT_EQ(unit.accessibleName(), "Opponents");
+    EXPECT_EQ((StepperUnit{"big blind", "big BLINDS"}).accessibleName(), "Big Blinds");
+}
