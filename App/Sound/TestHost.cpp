@@ -2,7 +2,10 @@
 
 #include <QString>
 
+bool isTestHost() {
+    return qEnvironmentVariableIsSet("XCTestConfigurationFilePath");
+}
+
 bool isTestHostWithoutUI() {
-    const bool testHost = qEnvironmentVariableIsSet("XCTestConfigurationFilePath");
-    return testHost && qEnvironmentVariable("CHIPWHISTLE_UI_SMOKE") != QLatin1String("1");
+    return isTestHost() && qEnvironmentVariable("CHIPWHISTLE_UI_SMOKE") != QLatin1String("1");
 }

@@ -1,0 +1,534 @@
+#include "MenuBarHost.h"
+
+#include "AppState.h"
+#include "GameController.h"
+#include "LaunchPlan.h"
+#include "PopoverPlacement.h"
+#include "Sound/Playback/SoundPlayer.h"
+#include "Sound/TestHost.h"
+#include "SurfaceCoordinator.h"
+#include "SurfacesLog.h"
+#include "System/GlobalHotkey.h"
+#include "System/LaunchAtLogin.h"
+#include "System/X11HotkeyGrabber.h"
+#include "System/X11RawPresses.h"
+#include "Views/PopoverRoot.h"
+#include "Views/PopoverWindow.h"
+#include "Views/ShellPlaceholder.h"
+#include "Views/TrayIconArt.h"
+#include "Views/WindowRoot.h"
+
+#include "BotKit/TieredBot.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QSystemTrayIcon>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace {
+
+std::optional<PersistenceStore> storeOfThisUser() {
+    if (isTestHost()) {
+        return std::nullopt;
+    }
+    return PersistenceStore(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                            QStringLiteral("/Chipwhistle"));
+}
+
+std::optional<IconEvent> iconEvent(QSystemTrayIcon::ActivationReason reason) {
+    switch (reason) {
+    case QSystemTrayIcon::Trigger:
+        return IconEvent::leftMouseDown;
+    case QSystemTrayIcon::Context:
+        return IconEvent::rightMouseDown;
+    case QSystemTrayIcon::MiddleClick:
+        return IconEvent::otherMouseDown;
+    case QSystemTrayIcon::DoubleClick:
+    case QSystemTrayIcon::Unknown:
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+MenuBarHost::MenuBarHost(QObject* parent)
+    : QObject(parent)
+    , appState_(std::make_unique<AppState>(storeOfThisUser()))
+    , controller_(std::make_unique<GameController>(clock_, std::make_shared<BotKit::TieredBot>()))
+    , surfaces_(std::make_unique<SurfaceCoordinator>(*controller_))
+    , hotkey_(std::make_unique<GlobalHotkey>(isTestHost() ? nullptr : X11HotkeyGrabber::create()))
+    , launchAtLogin_(std::make_unique<LaunchAtLogin>())
+    , presentation_(std::make_unique<PopoverPresentation>(scheduler_, *this, *surfaces_)) {
+    controller_->setSession(appState_.get());
+    surfaces_->setHost(this);
+    connect(surfaces_.get(), &SurfaceCoordinator::visibilitySettled, this,
+            [](bool visible) { SoundPlayer::shared().setSurfaceVisible(visible); });
+    // Sees presses in this program's own windows while the popover shows, and the side windows closing.
+    qApp->installEventFilter(this);
+}
+
+MenuBarHost::~MenuBarHost() {
+    qApp->removeEventFilter(this);
+    surfaces_->setHost(nullptr);
+    rawPresses_.reset();
+    delete tableWindow_.data();
+    delete onboardingWindow_.data();
+    delete settingsWindow_.data();
+    popoverWindow_.reset();
+    statusItem_.reset();
+}
+
+AppEnvironment MenuBarHost::environment() {
+    return AppEnvironment{appState_.get(), controller_.get(),    surfaces_.get(),
+                          hotkey_.get(),   launchAtLogin_.get(), this};
+}
+
+// Launch ---------------------------------------------------------------------------------------
+
+void MenuBarHost::applicationDidFinishLaunching(const QStringList& arguments) {
+    const Profile& profile = appState_->profile();
+    const LaunchFacts facts = launchFacts(arguments, profile.onboarded, profile.settings.launchSurface);
+    qCInfo(surfacesLog).noquote() << launchLogLine(facts);
+    const LaunchPlan plan = planLaunch(facts);
+
+    if (plan.createsStatusItem) {
+        createStatusItem();
+    }
+    syncSettings();
+    connect(appState_.get(), &AppState::profileChanged, this, &MenuBarHost::syncSettings);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        const bool active = state == Qt::ApplicationActive;
+        qCInfo(surfacesLog).noquote() << QStringLiteral("%1 %2").arg(
+            active ? QStringLiteral("became active") : QStringLiteral("resigned active"), activationState());
+        if (!active) {
+            presentation_->applicationDeactivated();
+        }
+    });
+    hotkey_->setAction([self = QPointer<MenuBarHost>(this)] {
+        if (!self) {
+            return;
+        }
+        qCInfo(surfacesLog).noquote()
+            << QStringLiteral("hotkey popover=%1").arg(logFlag(self->isPopoverShown()));
+        if (self->appState_->profile().onboarded) {
+            self->surfaces_->statusItemClicked();
+        } else {
+            self->showOnboarding();
+        }
+    });
+    if (plan.showsOnboarding) {
+        showOnboarding();
+    }
+
+    popoverWindow_ = std::make_unique<PopoverWindow>(environment());
+    connect(popoverWindow_.get(), &PopoverWindow::shown, presentation_.get(),
+            &PopoverPresentation::popoverDidShow);
+    connect(popoverWindow_.get(), &PopoverWindow::hidden, presentation_.get(),
+            &PopoverPresentation::popoverDidClose);
+    // Nothing shows the table yet: a table started before any surface opens waits as hidden.
+    surfaces_->update();
+
+    if (!plan.shows) {
+        return;
+    }
+    const LaunchSurface surface = *plan.shows;
+    qCInfo(surfacesLog).noquote() << QStringLiteral("launch: showing %1").arg(surfaceName(surface));
+    afterCurrentEvent([self = QPointer<MenuBarHost>(this), surface] {
+        if (!self) {
+            return;
+        }
+        if (surface == LaunchSurface::window) {
+            self->openWindow();
+        } else {
+            self->presentation_->showPopoverWhenIconIsUp(30);
+        }
+    });
+}
+
+void MenuBarHost::reopen() {
+    const bool visibleWindows = (tableWindow_ && tableWindow_->isVisible() && !tableWindow_->isMinimized()) ||
+                                (settingsWindow_ && settingsWindow_->isVisible()) ||
+                                (onboardingWindow_ && onboardingWindow_->isVisible());
+    const Profile& profile = appState_->profile();
+    switch (
+        reopenAction(visibleWindows, isPopoverShown(), profile.onboarded, profile.settings.launchSurface)) {
+    case ReopenAction::nothing:
+        break;
+    case ReopenAction::openWindow:
+        openWindow();
+        break;
+    case ReopenAction::showPopover:
+        // Started from a terminal or a launcher, where the tray may not be: place it anyway.
+        showPopover();
+        break;
+    case ReopenAction::showOnboarding:
+        showOnboarding();
+        break;
+    }
+}
+
+void MenuBarHost::syncSettings() {
+    const AppSettings& settings = appState_->profile().settings;
+    surfaces_->setIconOpens(settings.launchSurface);
+    controller_->setBotSpeed(settings.botSpeed);
+    controller_->setAutoDeal(settings.autoDeal);
+    SoundPlayer& sound = SoundPlayer::shared();
+    if (sound.soundsEnabled() != settings.soundsOn) {
+        sound.setSoundsEnabled(settings.soundsOn);
+    }
+    if (!isTestHost()) {
+        hotkey_->update(settings.hotkey.enabled ? std::optional(settings.hotkey.shortcut) : std::nullopt);
+    }
+}
+
+// Status item ----------------------------------------------------------------------------------
+
+void MenuBarHost::createStatusItem() {
+    statusItem_ = std::make_unique<QSystemTrayIcon>(TrayIconArt::icon(false));
+    connect(statusItem_.get(), &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason != QSystemTrayIcon::DoubleClick) {
+                    handleIconClick(iconEvent(reason));
+                }
+            });
+    updateIcon();
+    for (auto changed : {&GameController::stateChanged, &GameController::pauseReasonsChanged}) {
+        connect(controller_.get(), changed, this, &MenuBarHost::updateIcon);
+    }
+    connect(appState_.get(), &AppState::profileChanged, this, &MenuBarHost::updateIcon);
+    statusItem_->show();
+}
+
+void MenuBarHost::updateIcon() {
+    if (!statusItem_) {
+        return;
+    }
+    const StatusIconState state = statusIconState(*controller_, appState_->profile());
+    if (!drawnIcon_ || drawnIcon_->badge != state.badge) {
+        statusItem_->setIcon(TrayIconArt::icon(state.badge));
+    }
+    if (!drawnIcon_ || *drawnIcon_ != state) {
+        // A tray shows no title beside the icon: the chip count and the spoken label go in the tooltip.
+        const QString title = statusIconTitle(state.stack);
+        const QString label = statusItemLabel(state.badge, state.stack);
+        statusItem_->setToolTip(title.isEmpty() ? label : title + QStringLiteral(" — ") + label);
+    }
+    drawnIcon_ = state;
+}
+
+void MenuBarHost::handleIconClick(std::optional<IconEvent> event) {
+    const bool cancelled = presentation_->cancelPendingClose();
+    qCInfo(surfacesLog).noquote() << QStringLiteral(
+                                         "icon click: event=%1 popover=%2 cancelledOutsideClose=%3 window=%4")
+                                         .arg(iconEventName(event), logFlag(isPopoverShown()),
+                                              logFlag(cancelled), logFlag(surfaces_->windowOpen()));
+    const bool controlHeld = QGuiApplication::queryKeyboardModifiers().testFlag(Qt::MetaModifier);
+    switch (iconClickOutcome(event, controlHeld, appState_->profile().onboarded)) {
+    case IconClickOutcome::showMenu:
+        showStatusMenu();
+        break;
+    case IconClickOutcome::toggleSurface:
+        surfaces_->statusItemClicked();
+        break;
+    case IconClickOutcome::showOnboarding:
+        showOnboarding();
+        break;
+    }
+}
+
+void MenuBarHost::showStatusMenu() {
+    if (!statusItem_) {
+        return;
+    }
+    auto* menu = new QMenu;
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const bool onboarded = appState_->profile().onboarded;
+    for (const StatusMenuItem& item : statusMenuItems(surfaces_->iconOpens())) {
+        if (item.command == StatusMenuCommand::separator) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(item.title);
+        action->setShortcut(QKeySequence(item.shortcut));
+        connect(action, &QAction::triggered, this, [this, command = item.command, onboarded] {
+            switch (command) {
+            case StatusMenuCommand::openWindow:
+                onboarded ? surfaces_->expandToWindow() : showOnboarding();
+                break;
+            case StatusMenuCommand::showPopover:
+                onboarded ? surfaces_->collapseToPopover() : showOnboarding();
+                break;
+            case StatusMenuCommand::settings:
+                surfaces_->openSettings(TableSurface::popover, [self = QPointer<MenuBarHost>(this)] {
+                    if (self) {
+                        self->showSettings();
+                    }
+                });
+                break;
+            case StatusMenuCommand::quit:
+                QCoreApplication::quit();
+                break;
+            case StatusMenuCommand::separator:
+                break;
+            }
+        });
+    }
+    const QRect icon = iconFrame();
+    const QPoint at = icon.isEmpty() ? QCursor::pos() : icon.bottomLeft() + QPoint(0, 4);
+    menu->popup(at);
+}
+
+// Popover --------------------------------------------------------------------------------------
+
+bool MenuBarHost::showPopover() {
+    return presentation_->showPopover();
+}
+
+void MenuBarHost::closePopover(const QString& reason) {
+    presentation_->closePopover(reason);
+}
+
+bool MenuBarHost::isPopoverShown() const {
+    return isShown();
+}
+
+bool MenuBarHost::hasStatusItem() const {
+    return statusItem_ != nullptr;
+}
+
+bool MenuBarHost::isShown() const {
+    return popoverWindow_ && popoverWindow_->isVisible();
+}
+
+bool MenuBarHost::isOnScreen() const {
+    return isShown() && popoverWindow_->windowHandle() && popoverWindow_->windowHandle()->isExposed();
+}
+
+bool MenuBarHost::iconIsUp() const {
+    return statusItem_ && statusItem_->isVisible() && statusItem_->geometry().width() > 0;
+}
+
+QRect MenuBarHost::iconFrame() const {
+    return statusItem_ ? statusItem_->geometry() : QRect();
+}
+
+QPoint MenuBarHost::cursor() const {
+    return QCursor::pos();
+}
+
+bool MenuBarHost::mouseButtonDown() const {
+    return QGuiApplication::mouseButtons() != Qt::NoButton;
+}
+
+void MenuBarHost::show() {
+    if (!popoverWindow_) {
+        return;
+    }
+    const QPoint pointer = QCursor::pos();
+    QScreen* screen = QGuiApplication::screenAt(iconFrame().isEmpty() ? pointer : iconFrame().center());
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    popoverWindow_->setGeometry(
+        popoverFrame(iconFrame(), pointer, screen->availableGeometry(), popoverWindow_->size()));
+    popoverWindow_->show();
+    popoverWindow_->raise();
+    popoverWindow_->activateWindow();
+}
+
+void MenuBarHost::close() {
+    if (popoverWindow_) {
+        popoverWindow_->hide();
+    }
+}
+
+void MenuBarHost::watchOutsideClicks(bool on) {
+    watchingOutside_ = on;
+    if (on && !rawPresses_) {
+        rawPresses_ = X11RawPresses::create([this] { rawPress(); });
+    }
+    if (rawPresses_) {
+        rawPresses_->setWatching(on);
+    }
+}
+
+void MenuBarHost::rawPress() {
+    // A press over one of this program's windows is seen by the event filter, which knows the window.
+    if (QApplication::topLevelAt(QCursor::pos())) {
+        return;
+    }
+    presentation_->pressInAnotherApp();
+}
+
+bool MenuBarHost::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress && watchingOutside_ && watched->isWidgetType()) {
+        QWidget* window = static_cast<QWidget*>(watched)->window();
+        if (window != popoverWindow_.get() && window == watched) {
+            presentation_->pressInOwnWindow(QString::fromLatin1(window->metaObject()->className()));
+        }
+    }
+    if (event->type() == QEvent::Close) {
+        if (watched == onboardingWindow_) {
+            onboardingWindowWillClose();
+        } else if (watched == settingsWindow_) {
+            surfaces_->settingsDidClose();
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QString MenuBarHost::activationState() const {
+    const bool active = QGuiApplication::applicationState() == Qt::ApplicationActive;
+    // Which other application is in front is not known here without a window manager to ask.
+    return QStringLiteral("active=%1 front=%2")
+        .arg(logFlag(active), active ? QStringLiteral("Chipwhistle") : QStringLiteral("none"));
+}
+
+WindowRoot* MenuBarHost::tableWindow() const {
+    return tableWindow_;
+}
+
+// Windows --------------------------------------------------------------------------------------
+
+bool MenuBarHost::openWindow() {
+    if (!tableWindow_) {
+        auto* window = new WindowRoot(environment());
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        attach(window);
+    }
+    tableWindow_->show();
+    tableWindow_->raise();
+    tableWindow_->activateWindow();
+    qCInfo(surfacesLog).noquote() << QStringLiteral("openWindow %1").arg(activationState());
+    return true;
+}
+
+void MenuBarHost::attach(WindowRoot* window) {
+    if (window == tableWindow_) {
+        return;
+    }
+    tableWindow_ = window;
+    connect(window, &WindowRoot::appeared, this, [this] {
+        surfaces_->windowDidOpen();
+        afterCurrentEvent([window = tableWindow_] {
+            if (window) {
+                window->raise();
+                window->activateWindow();
+            }
+        });
+    });
+    connect(window, &WindowRoot::closing, surfaces_.get(), &SurfaceCoordinator::windowDidClose);
+    connect(window, &WindowRoot::minimizedChanged, this, [this](bool minimized) {
+        surfaces_->setWindowMinimized(minimized);
+        surfaces_->update();
+    });
+}
+
+void MenuBarHost::focusWindow() {
+    if (!tableWindow_) {
+        openWindow();
+        return;
+    }
+    if (tableWindow_->isMinimized()) {
+        tableWindow_->showNormal();
+    }
+    tableWindow_->raise();
+    tableWindow_->activateWindow();
+    qCInfo(surfacesLog).noquote()
+        << QStringLiteral("focusWindow onActiveSpace=true %1").arg(activationState());
+}
+
+bool MenuBarHost::closeTableWindow() {
+    if (!tableWindow_) {
+        return false;
+    }
+    tableWindow_->close();
+    return true;
+}
+
+void MenuBarHost::setActivationPolicy(ActivationPolicy policy) {
+    // The desktop has no separate task-bar entry to switch; the request is kept and logged.
+    ++policyRequest_;
+    qCInfo(surfacesLog).noquote() << QStringLiteral("policy → %1 %2")
+                                         .arg(policy == ActivationPolicy::regular
+                                                  ? QStringLiteral("regular")
+                                                  : QStringLiteral("accessory"),
+                                              activationState());
+}
+
+void MenuBarHost::activateApplication() {
+    // Windows activate themselves when shown; there is no application-wide activation on X11.
+}
+
+void MenuBarHost::afterCurrentEvent(std::function<void()> work) {
+    scheduler_.post(std::move(work));
+}
+
+QWidget* MenuBarHost::makeSideWindow(const QString& title, const QString& heading, const QString& body,
+                                     QSize size) {
+    auto* window = new QWidget;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(title);
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* placeholder =
+        new ShellPlaceholder(popoverWindow_ ? popoverWindow_->root()->theme() : TableTheme::standard());
+    placeholder->setText(heading, body);
+    layout->addWidget(placeholder);
+    window->resize(size);
+    return window;
+}
+
+void MenuBarHost::showSettings() {
+    if (!settingsWindow_) {
+        settingsWindow_ =
+            makeSideWindow(QStringLiteral("Chipwhistle Settings"), QStringLiteral("Settings"),
+                           QStringLiteral("The Settings window is not built yet."), QSize(520, 420));
+    }
+    surfaces_->setSettingsOpen(true);
+    settingsWindow_->show();
+    settingsWindow_->raise();
+    settingsWindow_->activateWindow();
+}
+
+void MenuBarHost::showOnboarding() {
+    if (!onboardingWindow_) {
+        onboardingWindow_ = makeSideWindow(
+            QStringLiteral("Welcome to Chipwhistle"), QStringLiteral("Welcome to Chipwhistle"),
+            QStringLiteral("The first-run pages are not built yet. Start playing with the default settings."),
+            QSize(600, 640));
+        auto* placeholder = onboardingWindow_->findChild<ShellPlaceholder*>();
+        placeholder->setButton(QStringLiteral("Start Playing"), [self = QPointer<MenuBarHost>(this)] {
+            if (self) {
+                self->appState_->completeOnboarding();
+                self->finishOnboarding();
+            }
+        });
+    }
+    surfaces_->setOnboardingOpen(true);
+    surfaces_->setDockIcon(true);
+    onboardingWindow_->show();
+    onboardingWindow_->raise();
+    onboardingWindow_->activateWindow();
+}
+
+void MenuBarHost::onboardingWindowWillClose() {
+    onboardingWindow_ = nullptr;
+    surfaces_->onboardingDidClose();
+}
+
+void MenuBarHost::finishOnboarding() {
+    const LaunchSurface surface = appState_->profile().settings.launchSurface;
+    qCInfo(surfacesLog).noquote()
+        << QStringLiteral("finishOnboarding → %1 %2").arg(surfaceName(surface), activationState());
+    surfaces_->finishOnboarding(surface);
+    if (onboardingWindow_) {
+        onboardingWindow_->close();
+    }
+}

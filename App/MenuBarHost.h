@@ -1,0 +1,116 @@
+#pragma once
+
+#include "Game/GameClock.h"
+#include "PopoverPresentation.h"
+#include "Scheduler.h"
+#include "StatusIcon.h"
+#include "SurfaceHost.h"
+#include "Views/AppEnvironment.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+class AppState;
+class GameController;
+class GlobalHotkey;
+class LaunchAtLogin;
+class PopoverWindow;
+class QSystemTrayIcon;
+class QWidget;
+class SurfaceCoordinator;
+class WindowRoot;
+class X11RawPresses;
+
+// The one object that owns everything for the life of the process: the player's data, the game,
+// the surface coordinator, the hotkey and the login item. It puts the chip in the tray, shows the
+// popover under it and the table window, carries out what the coordinator decides and reports the
+// windows' real events back to it, mirrors the settings into the game, the sound and the hotkey,
+// and runs the launch sequence. Lives on the GUI thread.
+class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurface {
+    Q_OBJECT
+
+  public:
+    explicit MenuBarHost(QObject* parent = nullptr);
+    ~MenuBarHost() override;
+
+    // What every root is handed.
+    AppEnvironment environment();
+    AppState& appState() { return *appState_; }
+    GameController& controller() { return *controller_; }
+    SurfaceCoordinator& surfaces() { return *surfaces_; }
+    PopoverPresentation& popover() { return *presentation_; }
+
+    // The launch sequence, once the event loop runs; `arguments` are the program's.
+    void applicationDidFinishLaunching(const QStringList& arguments);
+    // Another start of the program asked this one to come forward.
+    void reopen();
+    // The onboarding's last page is done.
+    void finishOnboarding();
+    void showOnboarding();
+    void showSettings();
+    // The tray icon was clicked, with what the tray reported.
+    void handleIconClick(std::optional<IconEvent> event);
+    void showStatusMenu();
+
+    // SurfaceHost
+    bool openWindow() override;
+    void focusWindow() override;
+    bool showPopover() override;
+    void closePopover(const QString& reason) override;
+    bool isPopoverShown() const override;
+    bool closeTableWindow() override;
+    void setActivationPolicy(ActivationPolicy policy) override;
+    void activateApplication() override;
+    void afterCurrentEvent(std::function<void()> work) override;
+
+    WindowRoot* tableWindow() const;
+    PopoverWindow* popoverWindow() const { return popoverWindow_.get(); }
+    QSystemTrayIcon* statusItem() const { return statusItem_.get(); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // PopoverSurface
+    bool hasStatusItem() const override;
+    bool isShown() const override;
+    bool isOnScreen() const override;
+    bool iconIsUp() const override;
+    QRect iconFrame() const override;
+    QPoint cursor() const override;
+    bool mouseButtonDown() const override;
+    void show() override;
+    void close() override;
+    void watchOutsideClicks(bool on) override;
+    QString activationState() const override;
+
+    void createStatusItem();
+    void updateIcon();
+    void syncSettings();
+    void attach(WindowRoot* window);
+    void onboardingWindowWillClose();
+    void rawPress();
+    QWidget* makeSideWindow(const QString& title, const QString& heading, const QString& body, QSize size);
+
+    QTimerScheduler scheduler_;
+    SystemGameClock clock_;
+    std::unique_ptr<AppState> appState_;
+    std::unique_ptr<GameController> controller_;
+    std::unique_ptr<SurfaceCoordinator> surfaces_;
+    std::unique_ptr<GlobalHotkey> hotkey_;
+    std::unique_ptr<LaunchAtLogin> launchAtLogin_;
+    std::unique_ptr<PopoverPresentation> presentation_;
+    std::unique_ptr<QSystemTrayIcon> statusItem_;
+    std::unique_ptr<PopoverWindow> popoverWindow_;
+    std::unique_ptr<X11RawPresses> rawPresses_;
+    QPointer<WindowRoot> tableWindow_;
+    QPointer<QWidget> onboardingWindow_;
+    QPointer<QWidget> settingsWindow_;
+    std::optional<StatusIconState> drawnIcon_;
+    int policyRequest_ = 0;
+    bool watchingOutside_ = false;
+};

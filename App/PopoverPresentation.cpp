@@ -1,0 +1,192 @@
+#include "PopoverPresentation.h"
+
+#include "SurfaceCoordinator.h"
+#include "SurfacesLog.h"
+
+#include <QPointer>
+#include <QStringList>
+
+#include <execinfo.h>
+
+#include <cstdlib>
+
+namespace {
+
+QString pointText(QPoint point) {
+    return QStringLiteral("{%1, %2}").arg(point.x()).arg(point.y());
+}
+
+QString rectText(QRect rect) {
+    return QStringLiteral("{{%1, %2}, {%3, %4}}")
+        .arg(rect.x())
+        .arg(rect.y())
+        .arg(rect.width())
+        .arg(rect.height());
+}
+
+// The first frames of the current call stack, one a line, for a close nobody asked for.
+QString callStack() {
+    void* frames[24];
+    const int count = backtrace(frames, 24);
+    char** symbols = backtrace_symbols(frames, count);
+    if (!symbols) {
+        return QStringLiteral("(no call stack)");
+    }
+    QStringList lines;
+    for (int i = 0; i < count; ++i) {
+        lines << QString::fromLocal8Bit(symbols[i]);
+    }
+    std::free(symbols);
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+namespace OutsideClickRule {
+
+bool isOnIcon(QPoint cursor, QRect iconFrame) {
+    return !iconFrame.isEmpty() && iconFrame.adjusted(-2, -2, 2, 2).contains(cursor);
+}
+
+bool waitsForIconClick(QPoint cursor, QRect iconFrame) {
+    return iconFrame.isEmpty() || iconFrame.adjusted(-60, -30, 60, 30).contains(cursor);
+}
+
+} // namespace OutsideClickRule
+
+PopoverPresentation::PopoverPresentation(Scheduler& scheduler, PopoverSurface& surface,
+                                         SurfaceCoordinator& coordinator, QObject* parent)
+    : QObject(parent)
+    , scheduler_(scheduler)
+    , surface_(surface)
+    , coordinator_(coordinator) {}
+
+PopoverPresentation::~PopoverPresentation() {
+    pendingClose_.cancel();
+    iconRetry_.cancel();
+    showCheck_.cancel();
+}
+
+bool PopoverPresentation::showPopover() {
+    if (!surface_.hasStatusItem()) {
+        return false;
+    }
+    if (surface_.isShown()) {
+        return true;
+    }
+    surface_.show();
+    if (surface_.isShown()) {
+        startClosingOnOutsideClicks();
+    }
+    qCInfo(surfacesLog).noquote() << QStringLiteral("showPopover %1").arg(surface_.activationState());
+    showCheck_.cancel();
+    showCheck_ = scheduler_.after(showCheckDelay, [this] {
+        qCInfo(surfacesLog).noquote() << QStringLiteral("popover +0.3 s: shown=%1 onScreen=%2 %3")
+                                             .arg(logFlag(surface_.isShown()), logFlag(surface_.isOnScreen()),
+                                                  surface_.activationState());
+    });
+    return surface_.isShown();
+}
+
+void PopoverPresentation::showPopoverWhenIconIsUp(int tries) {
+    if (surface_.iconIsUp() && showPopover()) {
+        return;
+    }
+    if (tries < 1) {
+        qCCritical(surfacesLog) << "launch: the menu bar icon never came up; the popover waits for a click";
+        return;
+    }
+    iconRetry_ = scheduler_.after(iconRetryDelay, [this, tries] { showPopoverWhenIconIsUp(tries - 1); });
+}
+
+void PopoverPresentation::closePopover(const QString& reason) {
+    // Only a close of a shown popover is ours; a reason kept for a hidden one would later pass an
+    // unrequested close off as requested.
+    if (surface_.isShown()) {
+        closeReason_ = reason;
+    }
+    stopClosingOnOutsideClicks();
+    surface_.close();
+    qCInfo(surfacesLog).noquote()
+        << QStringLiteral("closePopover (%1) → shown=%2").arg(reason, logFlag(surface_.isShown()));
+}
+
+void PopoverPresentation::closeForOutsideClick(const QString& reason, std::optional<bool> waitForIconClick) {
+    if (!surface_.isShown() || pendingClose_.isPending()) {
+        return;
+    }
+    const QPoint cursor = surface_.cursor();
+    const QRect icon = surface_.iconFrame();
+    const bool wait = waitForIconClick.value_or(OutsideClickRule::waitsForIconClick(cursor, icon));
+    if (!wait) {
+        qCInfo(surfacesLog).noquote() << QStringLiteral("popover closing now: %1").arg(reason);
+        closePopover(reason);
+        return;
+    }
+    qCInfo(surfacesLog).noquote() << QStringLiteral("popover will close: %1 (mouse %2, icon %3)")
+                                         .arg(reason, pointText(cursor), rectText(icon));
+    pendingClose_ = scheduler_.after(outsideCloseGrace, [this, reason] {
+        if (surface_.isShown()) {
+            closePopover(reason);
+        }
+    });
+}
+
+void PopoverPresentation::pressInAnotherApp() {
+    if (watching_ && !OutsideClickRule::isOnIcon(surface_.cursor(), surface_.iconFrame())) {
+        closeForOutsideClick(QStringLiteral("a click in another app"));
+    }
+}
+
+void PopoverPresentation::pressInOwnWindow(const QString& windowClass) {
+    if (watching_ && !OutsideClickRule::isOnIcon(surface_.cursor(), surface_.iconFrame())) {
+        const QString name = windowClass.isEmpty() ? QStringLiteral("none") : windowClass;
+        closeForOutsideClick(QStringLiteral("a click in another window (%1)").arg(name));
+    }
+}
+
+void PopoverPresentation::applicationDeactivated() {
+    if (!watching_) {
+        return;
+    }
+    if (surface_.mouseButtonDown() && OutsideClickRule::isOnIcon(surface_.cursor(), surface_.iconFrame())) {
+        return;
+    }
+    closeForOutsideClick(QStringLiteral("switched to another app"));
+}
+
+bool PopoverPresentation::cancelPendingClose() {
+    const bool pending = pendingClose_.isPending();
+    pendingClose_.cancel();
+    return pending;
+}
+
+void PopoverPresentation::startClosingOnOutsideClicks() {
+    stopClosingOnOutsideClicks();
+    watching_ = true;
+    surface_.watchOutsideClicks(true);
+}
+
+void PopoverPresentation::stopClosingOnOutsideClicks() {
+    pendingClose_.cancel();
+    if (watching_) {
+        watching_ = false;
+        surface_.watchOutsideClicks(false);
+    }
+}
+
+void PopoverPresentation::popoverDidShow() {
+    coordinator_.popoverDidShow();
+}
+
+void PopoverPresentation::popoverDidClose() {
+    if (closeReason_) {
+        qCInfo(surfacesLog).noquote() << QStringLiteral("popover closed (%1)").arg(*closeReason_);
+    } else {
+        qCCritical(surfacesLog).noquote() << QStringLiteral("popover closed by something else %1: %2")
+                                                 .arg(surface_.activationState(), callStack());
+    }
+    closeReason_.reset();
+    stopClosingOnOutsideClicks();
+    coordinator_.popoverDidClose();
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "Scheduler.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+#include <optional>
+
+class SurfaceCoordinator;
+
+// The desktop end of the popover: the window under the tray icon, the pointer, and the watch for
+// clicks elsewhere. The host implements it with a Qt tool window and XInput2; tests with a record.
+class PopoverSurface {
+  public:
+    virtual ~PopoverSurface() = default;
+
+    // Whether there is a tray icon at all (a test host without a user interface has none).
+    virtual bool hasStatusItem() const = 0;
+    virtual bool isShown() const = 0;
+    // Whether the shown popover is mapped and not covered.
+    virtual bool isOnScreen() const = 0;
+    // Whether the tray icon is embedded and visible, so the popover has a place to open under.
+    virtual bool iconIsUp() const = 0;
+    // The tray icon's frame in screen coordinates; empty when there is none.
+    virtual QRect iconFrame() const = 0;
+    virtual QPoint cursor() const = 0;
+    virtual bool mouseButtonDown() const = 0;
+    // Activates the program, places the popover under the icon (near the pointer when the tray tells
+    // no place), shows it and gives it the keyboard.
+    virtual void show() = 0;
+    // Hides it; the host then reports popoverDidClose().
+    virtual void close() = 0;
+    // Starts or stops watching for presses outside the popover and for the program losing activation.
+    virtual void watchOutsideClicks(bool on) = 0;
+    // "active=… front=…" for the log.
+    virtual QString activationState() const = 0;
+};
+
+// Where a press outside the popover leaves it, from the pointer and the tray icon's frame.
+namespace OutsideClickRule {
+// Within 2 pixels of the icon: the icon's own click will toggle the popover.
+bool isOnIcon(QPoint cursor, QRect iconFrame);
+// Without an icon, or within 60 pixels across and 30 up or down of it: wait 0.2 s, since the press
+// may be a click on the icon that a slow tray reports late.
+bool waitsForIconClick(QPoint cursor, QRect iconFrame);
+} // namespace OutsideClickRule
+
+// Shows the popover, closes it on request with a reason for the log, and closes it by itself when
+// the player clicks elsewhere, with a short grace near the icon. Lives on the GUI thread.
+class PopoverPresentation final : public QObject {
+    Q_OBJECT
+
+  public:
+    static constexpr Scheduler::Duration outsideCloseGrace{200};
+    static constexpr Scheduler::Duration showCheckDelay{300};
+    static constexpr Scheduler::Duration iconRetryDelay{100};
+
+    PopoverPresentation(Scheduler& scheduler, PopoverSurface& surface, SurfaceCoordinator& coordinator,
+                        QObject* parent = nullptr);
+    ~PopoverPresentation() override;
+
+    // True when the popover is shown afterwards.
+    bool showPopover();
+    // Shows the popover once the icon is up: a check now and up to `tries` more, 0.1 s apart.
+    void showPopoverWhenIconIsUp(int tries);
+    void closePopover(const QString& reason);
+    // `waitForIconClick` absent: decided from the pointer and the icon.
+    void closeForOutsideClick(const QString& reason, std::optional<bool> waitForIconClick = std::nullopt);
+
+    // Reports from the desktop while the popover is shown.
+    void pressInAnotherApp();
+    // A press in another window of this program; `windowClass` names it, or is empty for no window.
+    void pressInOwnWindow(const QString& windowClass);
+    void applicationDeactivated();
+
+    // The icon was clicked: a pending outside close is dropped. True when one was.
+    bool cancelPendingClose();
+    bool hasPendingClose() const { return pendingClose_.isPending(); }
+    const std::optional<QString>& closeReason() const { return closeReason_; }
+
+    // The popover's show and hide events.
+    void popoverDidShow();
+    void popoverDidClose();
+
+  private:
+    void startClosingOnOutsideClicks();
+    void stopClosingOnOutsideClicks();
+
+    Scheduler& scheduler_;
+    PopoverSurface& surface_;
+    SurfaceCoordinator& coordinator_;
+    std::optional<QString> closeReason_;
+    bool watching_ = false;
+    ScheduledWork pendingClose_;
+    ScheduledWork iconRetry_;
+    ScheduledWork showCheck_;
+};

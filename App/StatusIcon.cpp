@@ -1,0 +1,74 @@
+#include "StatusIcon.h"
+
+#include "Game/CompactChips.h"
+#include "GameController.h"
+#include "Persistence/Profile.h"
+
+#include <QLocale>
+
+StatusIconState statusIconState(const GameController& controller, const Profile& profile) {
+    PauseReasons reasons = controller.pauseReasons();
+    reasons.erase(PauseReason::practice);
+    StatusIconState state;
+    state.badge = !reasons.empty() && controller.isHeroTurn();
+    if (profile.settings.showStackInMenuBar) {
+        state.stack = controller.heroChips().value_or(profile.bankroll);
+    }
+    return state;
+}
+
+QString statusIconTitle(std::optional<std::int64_t> stack) {
+    return stack ? compactChips(*stack) : QString();
+}
+
+QString statusItemLabel(bool badge, std::optional<std::int64_t> stack) {
+    QString label = QStringLiteral("Chipwhistle");
+    if (stack) {
+        label += QStringLiteral(", %1 chips").arg(QLocale().toString(qint64(*stack)));
+    }
+    if (badge) {
+        label += QStringLiteral(", your turn");
+    }
+    return label;
+}
+
+QString iconEventName(std::optional<IconEvent> event) {
+    if (!event) {
+        return QStringLiteral("none");
+    }
+    switch (*event) {
+    case IconEvent::leftMouseDown:
+        return QStringLiteral("leftMouseDown");
+    case IconEvent::leftMouseUp:
+        return QStringLiteral("leftMouseUp");
+    case IconEvent::rightMouseDown:
+        return QStringLiteral("rightMouseDown");
+    case IconEvent::rightMouseUp:
+        return QStringLiteral("rightMouseUp");
+    case IconEvent::keyDown:
+        return QStringLiteral("keyDown");
+    case IconEvent::otherMouseDown:
+        // The number the log has always given a press of any other mouse button.
+        return QStringLiteral("type 25");
+    }
+    return QStringLiteral("none");
+}
+
+IconClickOutcome iconClickOutcome(std::optional<IconEvent> event, bool controlHeld, bool onboarded) {
+    const bool right = event == IconEvent::rightMouseDown || event == IconEvent::rightMouseUp;
+    if (event && (right || controlHeld)) {
+        return IconClickOutcome::showMenu;
+    }
+    return onboarded ? IconClickOutcome::toggleSurface : IconClickOutcome::showOnboarding;
+}
+
+std::vector<StatusMenuItem> statusMenuItems(LaunchSurface iconOpens) {
+    const bool opensPopover = iconOpens == LaunchSurface::menuBar;
+    return {
+        opensPopover ? StatusMenuItem{StatusMenuCommand::openWindow, QStringLiteral("Open Window"), {}}
+                     : StatusMenuItem{StatusMenuCommand::showPopover, QStringLiteral("Show Popover"), {}},
+        {StatusMenuCommand::settings, QStringLiteral("Settings…"), QStringLiteral("Ctrl+,")},
+        {StatusMenuCommand::separator, {}, {}},
+        {StatusMenuCommand::quit, QStringLiteral("Quit Chipwhistle"), QStringLiteral("Ctrl+Q")},
+    };
+}

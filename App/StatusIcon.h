@@ -1,0 +1,54 @@
+#pragma once
+
+#include "Persistence/LaunchSurface.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class GameController;
+struct Profile;
+
+// What the tray icon shows: the turn badge and, when the player asks for it, a chip count.
+struct StatusIconState {
+    // The player's turn while the table is paused for a reason other than the practice narration.
+    bool badge = false;
+    // The stack at the table, else the bankroll; none unless the count is switched on.
+    std::optional<std::int64_t> stack;
+    bool operator==(const StatusIconState&) const = default;
+};
+
+StatusIconState statusIconState(const GameController& controller, const Profile& profile);
+
+// The chip count beside the icon: empty without one, else the short form ("999", "1.2k", "1.5M").
+QString statusIconTitle(std::optional<std::int64_t> stack);
+
+// The icon's spoken label: "Chipwhistle, 1,480 chips, your turn".
+QString statusItemLabel(bool badge, std::optional<std::int64_t> stack);
+
+// What reached the tray icon. Linux trays report presses, not releases.
+enum class IconEvent { leftMouseDown, leftMouseUp, rightMouseDown, rightMouseUp, keyDown, otherMouseDown };
+
+// The name the click log line gives an event: "none" without one.
+QString iconEventName(std::optional<IconEvent> event);
+
+enum class IconClickOutcome { showMenu, toggleSurface, showOnboarding };
+
+// A right click or a click with Control (the Super key here) opens the menu; any other click
+// toggles the table once the player is onboarded, and brings onboarding back before that.
+IconClickOutcome iconClickOutcome(std::optional<IconEvent> event, bool controlHeld, bool onboarded);
+
+enum class StatusMenuCommand { openWindow, showPopover, settings, separator, quit };
+
+struct StatusMenuItem {
+    StatusMenuCommand command = StatusMenuCommand::separator;
+    QString title;
+    // As QKeySequence reads it; empty for none.
+    QString shortcut;
+    bool operator==(const StatusMenuItem&) const = default;
+};
+
+// The right-click menu. Its first item offers the surface a left click does not open.
+std::vector<StatusMenuItem> statusMenuItems(LaunchSurface iconOpens);

@@ -1,0 +1,3 @@
+#include "SurfacesLog.h"
+
+Q_LOGGING_CATEGORY(surfacesLog, "Chipwhistle.surfaces")

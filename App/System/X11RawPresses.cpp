@@ -1,0 +1,83 @@
+#include "System/X11RawPresses.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <xcb/xcb.h>
+#include <xcb/xinput.h>
+
+std::unique_ptr<X11RawPresses> X11RawPresses::create(std::function<void()> pressed) {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !x11->connection()) {
+        return nullptr;
+    }
+    xcb_connection_t* connection = x11->connection();
+    const xcb_query_extension_reply_t* extension = xcb_get_extension_data(connection, &xcb_input_id);
+    if (!extension || !extension->present) {
+        return nullptr;
+    }
+    // Qt has already agreed an XInput 2 version with the server; asking for a lower one would be
+    // refused, so the extension's presence is what counts.
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    if (!screen) {
+        return nullptr;
+    }
+    return std::unique_ptr<X11RawPresses>(
+        new X11RawPresses(connection, screen->root, extension->major_opcode, std::move(pressed)));
+}
+
+X11RawPresses::X11RawPresses(xcb_connection_t* connection, std::uint32_t root, std::uint8_t opcode,
+                             std::function<void()> pressed)
+    : connection_(connection)
+    , root_(root)
+    , opcode_(opcode)
+    , pressed_(std::move(pressed)) {}
+
+X11RawPresses::~X11RawPresses() {
+    setWatching(false);
+}
+
+void X11RawPresses::select(bool on) {
+    struct {
+        xcb_input_event_mask_t head;
+        std::uint32_t mask;
+    } mask{{XCB_INPUT_DEVICE_ALL_MASTER, 1},
+           on ? std::uint32_t(XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS) : 0u};
+    xcb_input_xi_select_events(connection_, root_, 1, &mask.head);
+    xcb_flush(connection_);
+}
+
+void X11RawPresses::setWatching(bool on) {
+    if (on == watching_) {
+        return;
+    }
+    watching_ = on;
+    select(on);
+    if (auto* application = QCoreApplication::instance()) {
+        if (on) {
+            application->installNativeEventFilter(this);
+        } else {
+            application->removeNativeEventFilter(this);
+        }
+    }
+}
+
+bool X11RawPresses::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+    if (eventType != "xcb_generic_event_t") {
+        return false;
+    }
+    const auto* event = static_cast<const xcb_ge_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) != XCB_GE_GENERIC || event->extension != opcode_ ||
+        event->event_type != XCB_INPUT_RAW_BUTTON_PRESS) {
+        return false;
+    }
+    const auto* raw = static_cast<const xcb_input_raw_button_press_event_t*>(message);
+    // Buttons 4 to 7 are wheel steps, not presses.
+    if (raw->detail >= 4 && raw->detail <= 7) {
+        return true;
+    }
+    if (pressed_) {
+        pressed_();
+    }
+    return true;
+}

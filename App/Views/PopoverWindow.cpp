@@ -1,0 +1,30 @@
+#include "Views/PopoverWindow.h"
+
+#include "Views/PopoverRoot.h"
+
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+PopoverWindow::PopoverWindow(const AppEnvironment& environment)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    , root_(new PopoverRoot(environment, this)) {
+    setWindowTitle(QStringLiteral("Chipwhistle"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(root_);
+    setFixedSize(PopoverRoot::size);
+}
+
+void PopoverWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) {
+        emit shown();
+    }
+}
+
+void PopoverWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (!event->spontaneous()) {
+        emit hidden();
+    }
+}

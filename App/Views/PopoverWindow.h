@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Views/AppEnvironment.h"
+
+#include <QWidget>
+
+class PopoverRoot;
+
+// The popover's window: frameless, above other windows, not in the task bar, holding the popover
+// root. A tool window rather than a Qt popup, which would grab the pointer and close itself.
+class PopoverWindow final : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit PopoverWindow(const AppEnvironment& environment);
+
+    PopoverRoot* root() const { return root_; }
+
+  signals:
+    void shown();
+    void hidden();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    PopoverRoot* root_;
+};

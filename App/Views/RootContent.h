@@ -1,0 +1,15 @@
+#pragma once
+
+#include "Table/TableSurface.h"
+#include "Views/AppEnvironment.h"
+
+class QWidget;
+struct TableTheme;
+
+// What a root shows: the table screen while the controller has a table, the lobby otherwise.
+// Screens still to be built show a placeholder that says so and keeps the game playable.
+namespace RootContent {
+QWidget* make(const AppEnvironment& environment, TableSurface surface, const TableTheme& theme);
+// Hands a new theme to a screen made by make().
+void setTheme(QWidget* content, const TableTheme& theme);
+} // namespace RootContent

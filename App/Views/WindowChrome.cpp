@@ -1,0 +1,66 @@
+#include "Views/WindowChrome.h"
+
+#include "Table/TableGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace WindowChrome {
+
+SidebarWidths sidebarWidths(QSizeF window, TableStyleID style) {
+    const double top = style == TableStyleID::paper ? 48 : style == TableStyleID::pixel ? 51 : 0;
+    const double stageHeight = std::max(window.height() - top - 124 - 12, 300.0);
+    const double column = TableGeometry::fullTableColumnWidth(stageHeight, style);
+    SidebarWidths widths;
+    widths.max = std::max(std::floor(window.width() - column), 360.0);
+    widths.ideal = std::max(std::round(0.24 * window.width()), 300.0);
+    if (widths.ideal >= widths.max) {
+        widths.ideal = widths.max;
+    }
+    return widths;
+}
+
+QString title(std::optional<GameMode> mode) {
+    if (!mode) {
+        return QStringLiteral("Chipwhistle");
+    }
+    switch (*mode) {
+    case GameMode::quickHand:
+        return QStringLiteral("Quick Hand");
+    case GameMode::cashTable:
+        return QStringLiteral("Cash Table");
+    case GameMode::sitAndGo:
+        return QStringLiteral("Sit & Go");
+    case GameMode::practice:
+        return QStringLiteral("Practice Hand");
+    }
+    return QStringLiteral("Chipwhistle");
+}
+
+QString leaveTitle(std::optional<GameMode> mode) {
+    if (mode == GameMode::sitAndGo) {
+        return QStringLiteral("Forfeit");
+    }
+    if (mode == GameMode::quickHand || mode == GameMode::practice) {
+        return QStringLiteral("Leave");
+    }
+    return QStringLiteral("Leave Table");
+}
+
+Control pauseControl(const PauseReasons& reasons) {
+    const bool paused = std::any_of(reasons.begin(), reasons.end(),
+                                    [](PauseReason reason) { return reason != PauseReason::practice; });
+    return paused ? Control{"Resume", "play.fill", "Resume (P)"}
+                  : Control{"Pause", "pause.fill", "Pause (P)"};
+}
+
+Control soundControl(bool soundsOn) {
+    return soundsOn ? Control{"Mute Sounds", "speaker.wave.2.fill", "Mute Sounds"}
+                    : Control{"Unmute Sounds", "speaker.slash.fill", "Unmute Sounds"};
+}
+
+Control sidebarControl(bool showsSidebar) {
+    return Control{"Sidebar", "sidebar.trailing", showsSidebar ? "Hide Sidebar" : "Show Sidebar"};
+}
+
+} // namespace WindowChrome

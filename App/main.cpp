@@ -1,0 +1,55 @@
+#include "MenuBarHost.h"
+#include "System/SingleInstance.h"
+#include "Views/TrayIconArt.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+namespace {
+
+// The tray popover's placement and the global hotkey need X11: on Wayland the game asks for
+// XWayland unless a platform was chosen explicitly.
+bool chooseDisplay() {
+    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        return true;
+    }
+    if (x11) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        return true;
+    }
+    return wayland;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!chooseDisplay()) {
+        std::fputs("chipwhistle: no display to show the game on (DISPLAY is not set)\n", stderr);
+        return 1;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Chipwhistle"));
+    QApplication::setDesktopFileName(QStringLiteral("chipwhistle"));
+    QApplication::setWindowIcon(TrayIconArt::icon(false));
+    // Closing the table window leaves the game in the tray; only Quit ends it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SingleInstance instance;
+    switch (instance.claim()) {
+    case SingleInstance::Claim::first:
+        break;
+    case SingleInstance::Claim::handedOver:
+        return 0;
+    case SingleInstance::Claim::failed:
+        std::fputs("chipwhistle: another copy is running and did not answer\n", stderr);
+        return 1;
+    }
+
+    MenuBarHost host;
+    QObject::connect(&instance, &SingleInstance::reopenRequested, &host, &MenuBarHost::reopen);
+    host.applicationDidFinishLaunching(QApplication::arguments());
+    return QApplication::exec();
+}

@@ -1,0 +1,241 @@
+// Showing the popover, closing it with a reason, and closing it on clicks elsewhere with the grace
+// near the icon, in virtual time, with every log line the presentation writes.
+#include "FakeSurfaceHost.h"
+#include "Game/ControllerHarness.h"
+#include "LogCapture.h"
+
+#include "PopoverPresentation.h"
+#include "SurfaceCoordinator.h"
+
+#include <gtest/gtest.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// A popover that shows and hides at once, as a Qt tool window does, and reports both.
+class FakePopover final : public PopoverSurface {
+  public:
+    bool hasStatusItem() const override { return statusItem; }
+    bool isShown() const override { return shown; }
+    bool isOnScreen() const override { return shown; }
+    bool iconIsUp() const override { return statusItem && iconUp; }
+    QRect iconFrame() const override { return statusItem ? icon : QRect(); }
+    QPoint cursor() const override { return pointer; }
+    bool mouseButtonDown() const override { return buttonDown; }
+    void show() override {
+        ++shows;
+        shown = true;
+        if (presentation) {
+            presentation->popoverDidShow();
+        }
+    }
+    void close() override {
+        if (!shown) {
+            return;
+        }
+        shown = false;
+        if (presentation) {
+            presentation->popoverDidClose();
+        }
+    }
+    void watchOutsideClicks(bool on) override { watching = on; }
+    QString activationState() const override { return QStringLiteral("active=true front=Chipwhistle"); }
+
+    // Something other than the presentation hides the popover.
+    void closeBehindItsBack() { close(); }
+
+    PopoverPresentation* presentation = nullptr;
+    bool statusItem = true;
+    bool iconUp = true;
+    bool shown = false;
+    bool buttonDown = false;
+    bool watching = false;
+    int shows = 0;
+    QRect icon{1800, 0, 24, 24};
+    QPoint pointer{400, 600};
+};
+
+struct PresentationTest : ::testing::Test {
+    PresentationTest() { popover.presentation = &presentation; }
+
+    ManualScheduler scheduler;
+    ControllerHarness harness;
+    SurfaceCoordinator coordinator{harness.controller};
+    FakePopover popover;
+    PopoverPresentation presentation{scheduler, popover, coordinator};
+    LogCapture log;
+};
+
+TEST(OutsideClickRule, OnTheIconMeansWithinTwoPixelsOfItsFrame) {
+    const QRect icon(100, 0, 20, 20);
+    EXPECT_TRUE(OutsideClickRule::isOnIcon({98, 21}, icon));
+    EXPECT_FALSE(OutsideClickRule::isOnIcon({97, 10}, icon));
+    EXPECT_FALSE(OutsideClickRule::isOnIcon({110, 23}, icon));
+    EXPECT_FALSE(OutsideClickRule::isOnIcon({0, 0}, QRect()));
+}
+
+TEST(OutsideClickRule, NearTheIconOrWithoutOneThePresentationWaits) {
+    const QRect icon(100, 100, 20, 20);
+    EXPECT_TRUE(OutsideClickRule::waitsForIconClick({40, 70}, icon));
+    EXPECT_TRUE(OutsideClickRule::waitsForIconClick({179, 149}, icon));
+    EXPECT_FALSE(OutsideClickRule::waitsForIconClick({39, 110}, icon));
+    EXPECT_FALSE(OutsideClickRule::waitsForIconClick({110, 151}, icon));
+    EXPECT_TRUE(OutsideClickRule::waitsForIconClick({900, 900}, QRect()));
+}
+
+TEST_F(PresentationTest, ShowingStartsTheWatchAndChecksAgainAfterAThirdOfASecond) {
+    EXPECT_TRUE(presentation.showPopover());
+    EXPECT_TRUE(popover.watching);
+    EXPECT_TRUE(coordinator.popoverShown());
+    EXPECT_EQ(LogCapture::lines(), QStringList{"showPopover active=true front=Chipwhistle"});
+    scheduler.advance(300ms);
+    EXPECT_EQ(LogCapture::lines().last(),
+              "popover +0.3 s: shown=true onScreen=true active=true front=Chipwhistle");
+}
+
+TEST_F(PresentationTest, ShowingAShownPopoverChangesNothing) {
+    presentation.showPopover();
+    LogCapture::lines().clear();
+    EXPECT_TRUE(presentation.showPopover());
+    EXPECT_EQ(popover.shows, 1);
+    EXPECT_TRUE(LogCapture::lines().isEmpty());
+}
+
+TEST_F(PresentationTest, WithoutATrayIconThereIsNoPopover) {
+    popover.statusItem = false;
+    EXPECT_FALSE(presentation.showPopover());
+    EXPECT_EQ(popover.shows, 0);
+}
+
+TEST_F(PresentationTest, AtLaunchTheIconIsCheckedThirtyOneTimesBeforeGivingUp) {
+    popover.iconUp = false;
+    presentation.showPopoverWhenIconIsUp(30);
+    scheduler.advance(2900ms);
+    EXPECT_TRUE(LogCapture::lines().isEmpty());
+    scheduler.advance(100ms);
+    EXPECT_EQ(LogCapture::lines(),
+              QStringList{"ERROR launch: the menu bar icon never came up; the popover waits for a click"});
+    EXPECT_EQ(scheduler.pendingCount(), 0u);
+}
+
+TEST_F(PresentationTest, AtLaunchThePopoverOpensOnceTheIconComesUp) {
+    popover.iconUp = false;
+    presentation.showPopoverWhenIconIsUp(30);
+    scheduler.advance(500ms);
+    popover.iconUp = true;
+    scheduler.advance(100ms);
+    EXPECT_TRUE(popover.shown);
+    scheduler.advance(5s);
+    EXPECT_TRUE(LogCapture::starting("ERROR").isEmpty());
+}
+
+TEST_F(PresentationTest, ARequestedCloseIsLoggedWithItsReason) {
+    presentation.showPopover();
+    presentation.closePopover("toggle");
+    EXPECT_FALSE(popover.watching);
+    EXPECT_FALSE(coordinator.popoverShown());
+    EXPECT_EQ(LogCapture::lines().mid(1),
+              (QStringList{"popover closed (toggle)", "closePopover (toggle) → shown=false"}));
+    EXPECT_FALSE(presentation.closeReason());
+}
+
+TEST_F(PresentationTest, ACloseNobodyAskedForIsAnErrorWithTheCallStack) {
+    presentation.showPopover();
+    popover.closeBehindItsBack();
+    const QStringList errors = LogCapture::starting("ERROR popover closed by something else active=true");
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors.front().contains('\n'));
+}
+
+TEST_F(PresentationTest, AReasonGivenWhileHiddenDoesNotExcuseALaterUnrequestedClose) {
+    presentation.closePopover("Settings");
+    EXPECT_FALSE(presentation.closeReason());
+    presentation.showPopover();
+    popover.closeBehindItsBack();
+    EXPECT_EQ(LogCapture::starting("ERROR popover closed by something else").size(), 1);
+    EXPECT_TRUE(LogCapture::starting("popover closed (Settings)").isEmpty());
+}
+
+TEST_F(PresentationTest, AClickFarAwayClosesAtOnce) {
+    presentation.showPopover();
+    presentation.pressInAnotherApp();
+    EXPECT_FALSE(popover.shown);
+    EXPECT_EQ(LogCapture::starting("popover closing now: ").first(),
+              "popover closing now: a click in another app");
+    EXPECT_EQ(LogCapture::lines().last(), "closePopover (a click in another app) → shown=false");
+}
+
+TEST_F(PresentationTest, AClickNearTheIconClosesAfterTheGraceUnlessTheIconIsClicked) {
+    presentation.showPopover();
+    popover.pointer = {1780, 40};
+    presentation.pressInAnotherApp();
+    EXPECT_TRUE(popover.shown);
+    EXPECT_EQ(LogCapture::starting("popover will close").first(),
+              "popover will close: a click in another app (mouse {1780, 40}, icon {{1800, 0}, {24, 24}})");
+    presentation.pressInAnotherApp();
+    EXPECT_EQ(LogCapture::starting("popover will close").size(), 1) << "one close pending at a time";
+    scheduler.advance(199ms);
+    EXPECT_TRUE(popover.shown);
+    scheduler.advance(1ms);
+    EXPECT_FALSE(popover.shown);
+
+    presentation.showPopover();
+    presentation.pressInAnotherApp();
+    scheduler.advance(100ms);
+    EXPECT_TRUE(presentation.cancelPendingClose());
+    scheduler.advance(1s);
+    EXPECT_TRUE(popover.shown);
+    EXPECT_FALSE(presentation.cancelPendingClose());
+}
+
+TEST_F(PresentationTest, AClickOnTheIconItselfNeverStartsAClose) {
+    presentation.showPopover();
+    popover.pointer = {1801, 25};
+    presentation.pressInAnotherApp();
+    presentation.pressInOwnWindow("QSystemTrayIconSys");
+    EXPECT_FALSE(presentation.hasPendingClose());
+    EXPECT_TRUE(popover.shown);
+}
+
+TEST_F(PresentationTest, AClickInTheTableWindowNamesIt) {
+    presentation.showPopover();
+    presentation.pressInOwnWindow("WindowRoot");
+    EXPECT_EQ(LogCapture::lines().last(),
+              "closePopover (a click in another window (WindowRoot)) → shown=false");
+    presentation.showPopover();
+    presentation.pressInOwnWindow("");
+    EXPECT_EQ(LogCapture::lines().last(), "closePopover (a click in another window (none)) → shown=false");
+}
+
+TEST_F(PresentationTest, SwitchingAwayClosesUnlessThePointerPressesTheIcon) {
+    presentation.showPopover();
+    popover.pointer = {1810, 10};
+    popover.buttonDown = true;
+    presentation.applicationDeactivated();
+    EXPECT_TRUE(popover.shown);
+    popover.buttonDown = false;
+    presentation.applicationDeactivated();
+    EXPECT_TRUE(presentation.hasPendingClose()) << "resting near the icon waits";
+    scheduler.advance(200ms);
+    EXPECT_EQ(LogCapture::lines().last(), "closePopover (switched to another app) → shown=false");
+}
+
+TEST_F(PresentationTest, NothingIsWatchedOrClosedWhileHidden) {
+    presentation.pressInAnotherApp();
+    presentation.applicationDeactivated();
+    presentation.closeForOutsideClick("x");
+    EXPECT_TRUE(LogCapture::lines().isEmpty());
+    EXPECT_FALSE(popover.watching);
+}
+
+TEST_F(PresentationTest, AGivenWaitDecidesByItself) {
+    presentation.showPopover();
+    presentation.closeForOutsideClick("test", true);
+    EXPECT_TRUE(presentation.hasPendingClose());
+    presentation.cancelPendingClose();
+    presentation.closeForOutsideClick("test", false);
+    EXPECT_FALSE(popover.shown);
+}
+
+} // namespace

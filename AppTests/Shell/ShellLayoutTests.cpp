@@ -1,0 +1,71 @@
+// Where the popover opens, the table window's sidebar widths and its toolbar texts.
+#include "PopoverPlacement.h"
+#include "Views/WindowChrome.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QRect screen(0, 0, 1920, 1080);
+const QSize popover(420, 560);
+
+TEST(PopoverPlacement, CentresUnderTheIcon) {
+    EXPECT_EQ(popoverFrame({1000, 0, 24, 24}, {}, screen, popover), QRect(802, 28, 420, 560));
+}
+
+TEST(PopoverPlacement, StaysOnScreenAtTheEdges) {
+    EXPECT_EQ(popoverFrame({1900, 0, 20, 24}, {}, screen, popover).right(), 1919);
+    EXPECT_EQ(popoverFrame({0, 0, 20, 24}, {}, screen, popover).left(), 0);
+}
+
+TEST(PopoverPlacement, OpensAboveABottomTray) {
+    EXPECT_EQ(popoverFrame({1000, 1050, 24, 24}, {}, screen, popover), QRect(802, 486, 420, 560));
+}
+
+TEST(PopoverPlacement, WithoutAnIconOpensAtThePointer) {
+    EXPECT_EQ(popoverFrame({}, {300, 200}, screen, popover), QRect(91, 205, 420, 560));
+}
+
+TEST(SidebarWidths, FollowTheWindowAndTheStyle) {
+    using WindowChrome::SidebarWidths;
+    EXPECT_EQ(WindowChrome::sidebarWidths({1100, 750}, TableStyleID::satin), (SidebarWidths{300, 360}));
+    EXPECT_EQ(WindowChrome::sidebarWidths({1600, 900}, TableStyleID::satin), (SidebarWidths{384, 796}));
+    EXPECT_EQ(WindowChrome::sidebarWidths({2000, 1200}, TableStyleID::satin), (SidebarWidths{480, 1196}));
+    EXPECT_EQ(WindowChrome::sidebarWidths({1100, 750}, TableStyleID::pixel), (SidebarWidths{300, 664}));
+}
+
+TEST(SidebarWidths, TheIdealNeverPassesTheMaximum) {
+    const auto narrow = WindowChrome::sidebarWidths({900, 2000}, TableStyleID::satin);
+    EXPECT_EQ(narrow.max, 360);
+    EXPECT_LE(narrow.ideal, narrow.max);
+}
+
+TEST(WindowChromeText, TitlesAndLeaveFollowTheGame) {
+    EXPECT_EQ(WindowChrome::title(GameMode::sitAndGo), "Sit & Go");
+    EXPECT_EQ(WindowChrome::title(GameMode::practice), "Practice Hand");
+    EXPECT_EQ(WindowChrome::title(std::nullopt), "Chipwhistle");
+    EXPECT_EQ(WindowChrome::leaveTitle(GameMode::sitAndGo), "Forfeit");
+    EXPECT_EQ(WindowChrome::leaveTitle(GameMode::cashTable), "Leave Table");
+    EXPECT_EQ(WindowChrome::leaveTitle(GameMode::quickHand), "Leave");
+    EXPECT_EQ(WindowChrome::leaveTitle(GameMode::practice), "Leave");
+    EXPECT_EQ(WindowChrome::leaveTitle(std::nullopt), "Leave Table");
+}
+
+TEST(WindowChromeText, PauseReadsResumeForAnyPauseButTheNarration) {
+    EXPECT_EQ(WindowChrome::pauseControl({}).title, "Pause");
+    EXPECT_EQ(WindowChrome::pauseControl({PauseReason::practice}),
+              (WindowChrome::Control{"Pause", "pause.fill", "Pause (P)"}));
+    EXPECT_EQ(WindowChrome::pauseControl({PauseReason::hidden}),
+              (WindowChrome::Control{"Resume", "play.fill", "Resume (P)"}));
+    EXPECT_EQ(WindowChrome::pauseControl({PauseReason::guide, PauseReason::practice}).title, "Resume");
+}
+
+TEST(WindowChromeText, SoundAndSidebarControls) {
+    EXPECT_EQ(WindowChrome::soundControl(true).title, "Mute Sounds");
+    EXPECT_EQ(WindowChrome::soundControl(false),
+              (WindowChrome::Control{"Unmute Sounds", "speaker.slash.fill", "Unmute Sounds"}));
+    EXPECT_EQ(WindowChrome::sidebarControl(true).help, "Hide Sidebar");
+    EXPECT_EQ(WindowChrome::sidebarControl(false).help, "Show Sidebar");
+}
+
+} // namespace

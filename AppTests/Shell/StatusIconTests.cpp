@@ -1,0 +1,97 @@
+// The tray icon's badge, chip count and spoken label, what a click does, and the right-click menu.
+#include "Game/ControllerHarness.h"
+
+#include "Persistence/Profile.h"
+#include "StatusIcon.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(StatusIconTitle, ShortensTheCountAndNeverRoundsUp) {
+    const std::vector<std::pair<std::int64_t, QString>> cases{
+        {999, "999"},     {1000, "1k"},     {1050, "1k"},      {1099, "1k"},
+        {1100, "1.1k"},   {1250, "1.2k"},   {10000, "10k"},    {99999, "99.9k"},
+        {100000, "100k"}, {123456, "123k"}, {1500000, "1.5M"},
+    };
+    for (const auto& [amount, title] : cases) {
+        EXPECT_EQ(statusIconTitle(amount), title) << amount;
+    }
+    EXPECT_EQ(statusIconTitle(std::nullopt), "");
+}
+
+TEST(StatusIconLabel, NamesTheChipsAndTheTurn) {
+    EXPECT_EQ(statusItemLabel(false, 10000), "Chipwhistle, 10,000 chips");
+    EXPECT_EQ(statusItemLabel(true, 1480), "Chipwhistle, 1,480 chips, your turn");
+    EXPECT_EQ(statusItemLabel(true, std::nullopt), "Chipwhistle, your turn");
+    EXPECT_EQ(statusItemLabel(false, std::nullopt), "Chipwhistle");
+}
+
+struct IconStateTest : ::testing::Test {
+    IconStateTest() {
+        harness.controller.start(GameSetup::practice(PracticeSetup{}));
+        profile.bankroll = 12345;
+    }
+    // Plays on until the player is to act.
+    void untilHeroTurn() {
+        int hands = 0;
+        for (int i = 0; i < 200 && !harness.controller.isHeroTurn(); ++i) {
+            if (!harness.controller.pauseReasons().empty()) {
+                harness.controller.acknowledgePracticeStep();
+                continue;
+            }
+            harness.stepOnce(checkOrCall, hands);
+        }
+        ASSERT_TRUE(harness.controller.isHeroTurn());
+    }
+    ControllerHarness harness;
+    Profile profile;
+};
+
+TEST_F(IconStateTest, TheCountFollowsTheTableStackOnlyWhenAskedFor) {
+    EXPECT_EQ(statusIconState(harness.controller, profile).stack, std::nullopt);
+    profile.settings.showStackInMenuBar = true;
+    EXPECT_EQ(statusIconState(harness.controller, profile).stack, harness.controller.heroChips());
+    harness.controller.leaveTable();
+    EXPECT_EQ(statusIconState(harness.controller, profile).stack, 12345) << "the bankroll in the lobby";
+}
+
+TEST_F(IconStateTest, TheBadgeShowsThePlayersTurnWhileHiddenButNotWhileTheNarrationWaits) {
+    untilHeroTurn();
+    EXPECT_FALSE(statusIconState(harness.controller, profile).badge) << "running: no badge";
+    harness.controller.pause(PauseReason::practice);
+    EXPECT_FALSE(statusIconState(harness.controller, profile).badge);
+    harness.controller.pause(PauseReason::hidden);
+    EXPECT_TRUE(statusIconState(harness.controller, profile).badge);
+}
+
+TEST(IconClick, RightClickOrControlOpensTheMenuAndAnythingElseToggles) {
+    EXPECT_EQ(iconClickOutcome(IconEvent::rightMouseDown, false, true), IconClickOutcome::showMenu);
+    EXPECT_EQ(iconClickOutcome(IconEvent::rightMouseUp, false, false), IconClickOutcome::showMenu);
+    EXPECT_EQ(iconClickOutcome(IconEvent::leftMouseDown, true, true), IconClickOutcome::showMenu);
+    EXPECT_EQ(iconClickOutcome(IconEvent::leftMouseDown, false, true), IconClickOutcome::toggleSurface);
+    EXPECT_EQ(iconClickOutcome(std::nullopt, true, true), IconClickOutcome::toggleSurface)
+        << "an activation without an event counts as a left click";
+    EXPECT_EQ(iconClickOutcome(IconEvent::leftMouseDown, false, false), IconClickOutcome::showOnboarding);
+}
+
+TEST(IconClick, EventsAreNamedForTheLog) {
+    EXPECT_EQ(iconEventName(std::nullopt), "none");
+    EXPECT_EQ(iconEventName(IconEvent::leftMouseDown), "leftMouseDown");
+    EXPECT_EQ(iconEventName(IconEvent::rightMouseUp), "rightMouseUp");
+    EXPECT_EQ(iconEventName(IconEvent::keyDown), "keyDown");
+    EXPECT_EQ(iconEventName(IconEvent::otherMouseDown), "type 25");
+}
+
+TEST(StatusMenu, OffersTheSurfaceALeftClickDoesNotOpen) {
+    const auto menuBar = statusMenuItems(LaunchSurface::menuBar);
+    ASSERT_EQ(menuBar.size(), 4u);
+    EXPECT_EQ(menuBar[0], (StatusMenuItem{StatusMenuCommand::openWindow, "Open Window", ""}));
+    EXPECT_EQ(menuBar[1], (StatusMenuItem{StatusMenuCommand::settings, "Settings…", "Ctrl+,"}));
+    EXPECT_EQ(menuBar[2].command, StatusMenuCommand::separator);
+    EXPECT_EQ(menuBar[3], (StatusMenuItem{StatusMenuCommand::quit, "Quit Chipwhistle", "Ctrl+Q"}));
+    EXPECT_EQ(statusMenuItems(LaunchSurface::window)[0],
+              (StatusMenuItem{StatusMenuCommand::showPopover, "Show Popover", ""}));
+}
+
+} // namespace
