@@ -1,10 +1,13 @@
 #include "Style/Drawing/AvatarDisc.h"
 
+#include <QDataStream>
+#include <QIODevice>
 #include <QPainter>
 #include <QRadialGradient>
 
 #include <map>
 
+#include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/PaperFont.h"
 #include "Style/Drawing/PixelKit.h"
@@ -16,9 +19,12 @@
 
 namespace {
 
-// A grey of the same brightness, for busted seats.
-QImage desaturated(const QImage& source) {
-    QImage image = source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+constexpr double satinShadowRadius = 2;
+constexpr QPointF satinShadowOffset(1, 3);
+constexpr double paperDrop = 2;
+
+// Greys an image in place, each pixel to the grey of its brightness: a busted seat.
+void desaturate(QImage& image) {
     for (int y = 0; y < image.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
@@ -27,6 +33,11 @@ QImage desaturated(const QImage& source) {
             line[x] = qRgba(std::min(grey, alpha), std::min(grey, alpha), std::min(grey, alpha), alpha);
         }
     }
+}
+
+QImage desaturated(const QImage& source) {
+    QImage image = source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    desaturate(image);
     return image;
 }
 
@@ -45,30 +56,23 @@ RGB greyed(const RGB& colour) {
     return RGB{luma, luma, luma, colour.alpha};
 }
 
-// Paints into an image first when the disc must be greyed, so every layer turns grey together.
-template <typename Draw> void drawMaybeGreyed(QPainter& painter, QRectF box, bool busted, Draw draw) {
-    if (!busted) {
-        draw(painter, box.topLeft());
-        return;
-    }
-    const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    const QRectF padded = box.adjusted(-4, -4, 6, 8);
-    QImage layer((padded.size() * ratio).toSize().expandedTo(QSize(1, 1)),
-                 QImage::Format_ARGB32_Premultiplied);
-    layer.setDevicePixelRatio(ratio);
-    layer.fill(Qt::transparent);
-    {
-        QPainter inner(&layer);
-        draw(inner, box.topLeft() - padded.topLeft());
-    }
-    painter.drawImage(padded.topLeft(), desaturated(layer));
+// Everything a disc's look depends on, to find its drawn image again.
+QByteArray keyFor(const TableTheme& theme, const AvatarModel& avatar, double diameter, bool folded,
+                  bool busted) {
+    QByteArray key;
+    QDataStream stream(&key, QIODevice::WriteOnly);
+    stream << static_cast<qint8>(theme.style) << theme.dark << theme.increaseContrast << theme.pixelUnit
+           << diameter << folded << busted << avatar.backdrop.red << avatar.backdrop.green
+           << avatar.backdrop.blue << avatar.backdrop.alpha << QString::fromStdString(avatar.initial)
+           << avatar.isHero << QString::fromStdString(avatar.slug.value_or(std::string()));
+    return key;
 }
 
 void paintSatin(QPainter& painter, QPointF topLeft, const AvatarModel& avatar, double d, const QImage* art) {
     const QRectF disc(topLeft, QSizeF(d, d));
     QPainterPath circle;
     circle.addEllipse(disc);
-    SoftShadow::paint(painter, circle, 2, QColor::fromRgbF(0, 0, 0, 0.3f), QPointF(1, 3));
+    SoftShadow::paint(painter, circle, satinShadowRadius, QColor::fromRgbF(0, 0, 0, 0.3f), satinShadowOffset);
     QRadialGradient gradient(disc.left() + 0.5 * d, disc.top() + 0.25 * d, 0.75 * d);
     gradient.setColorAt(0, toQColor(avatar.backdrop.mixed(RGB::white, 0.18)));
     gradient.setColorAt(0.5, toQColor(avatar.backdrop));
@@ -95,7 +99,7 @@ void paintPaper(QPainter& painter, QPointF topLeft, const TableTheme& theme, con
         avatar.isHero ? (theme.dark ? RGB::bytes(15, 19, 28) : RGB::bytes(43, 43, 43)) : avatar.backdrop;
     painter.setPen(Qt::NoPen);
     painter.setBrush(toQColor(fill.mixed(RGB::black, 0.28)));
-    painter.drawEllipse(disc.translated(0, 2));
+    painter.drawEllipse(disc.translated(0, paperDrop));
     painter.setBrush(toQColor(fill));
     painter.drawEllipse(disc);
     if (avatar.isHero) {
@@ -190,30 +194,46 @@ const QImage* AvatarDisc::portrait(TableStyleID style, const std::string& slug) 
     return found->second ? &*found->second : nullptr;
 }
 
+QMarginsF AvatarDisc::overhang(const TableTheme& theme, double diameter) {
+    const QRectF frame(0, 0, diameter, diameter);
+    switch (theme.style) {
+    case TableStyleID::satin:
+        return ArtCache::beyond(frame, SoftShadow::bounds(frame, satinShadowRadius, satinShadowOffset));
+    case TableStyleID::paper:
+        // The hard drop shadow, with a pixel of anti-aliasing.
+        return ArtCache::beyond(frame, frame.translated(0, paperDrop).adjusted(-1, -1, 1, 1));
+    case TableStyleID::pixel:
+        return {};
+    }
+    return {};
+}
+
 void AvatarDisc::paint(QPainter& painter, QPointF topLeft, const TableTheme& theme, const AvatarModel& avatar,
                        double diameter, bool folded, bool busted) {
     const QImage* art = avatar.slug ? portrait(theme.style, *avatar.slug) : nullptr;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, theme.style != TableStyleID::pixel);
-    const QRectF box(topLeft, QSizeF(diameter, diameter));
-    switch (theme.style) {
-    case TableStyleID::satin:
-        drawMaybeGreyed(painter, box, busted,
-                        [&](QPainter& p, QPointF at) { paintSatin(p, at, avatar, diameter, art); });
-        break;
-    case TableStyleID::paper:
-        drawMaybeGreyed(painter, box, busted,
-                        [&](QPainter& p, QPointF at) { paintPaper(p, at, theme, avatar, diameter, art); });
-        break;
-    case TableStyleID::pixel: {
-        AvatarModel shown = avatar;
-        if (busted)
-            shown.backdrop = greyed(avatar.backdrop);
-        paintPixel(painter, topLeft, theme, shown, diameter, folded, busted, art);
-        break;
-    }
-    }
-    painter.restore();
+    const auto draw = [&](QPainter& p, QPointF at) {
+        p.setRenderHint(QPainter::Antialiasing, theme.style != TableStyleID::pixel);
+        switch (theme.style) {
+        case TableStyleID::satin:
+            paintSatin(p, at, avatar, diameter, art);
+            break;
+        case TableStyleID::paper:
+            paintPaper(p, at, theme, avatar, diameter, art);
+            break;
+        case TableStyleID::pixel: {
+            AvatarModel shown = avatar;
+            if (busted)
+                shown.backdrop = greyed(avatar.backdrop);
+            paintPixel(p, at, theme, shown, diameter, folded, busted, art);
+            break;
+        }
+        }
+    };
+    // Satin and paper grey every layer of a busted disc together, once it is drawn whole.
+    const bool greyWhole = busted && theme.style != TableStyleID::pixel;
+    ArtCache::draw(painter, keyFor(theme, avatar, diameter, folded, busted),
+                   QRectF(topLeft, QSizeF(diameter, diameter)), overhang(theme, diameter), draw,
+                   greyWhole ? ArtCache::Finish(desaturate) : ArtCache::Finish());
 }
 
 QSize AvatarDisc::sizeHint() const {

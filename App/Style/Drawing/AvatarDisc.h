@@ -19,6 +19,8 @@ class AvatarDisc : public QWidget {
 
     static void paint(QPainter& painter, QPointF topLeft, const TableTheme& theme, const AvatarModel& avatar,
                       double diameter, bool folded, bool busted);
+    // How far the disc's drawing reaches beyond its diameter-square frame (its shadow).
+    static QMarginsF overhang(const TableTheme& theme, double diameter);
     // The portrait of a character in a style, looked up once per process (misses remembered too).
     static const QImage* portrait(TableStyleID style, const std::string& slug);
 

@@ -12,8 +12,7 @@ void CardstockShape::paint(QPainter& painter, const QPainterPath& shape) const {
     const QPainterPath edge = shape.translated(0, thickness);
     const QColor shadowColor =
         dark ? QColor::fromRgbF(0, 0, 0, 0.6f) : toQColor(RGB::bytes(70, 45, 20, 0.38));
-    SoftShadow::paint(painter, edge, shadowBlur * 0.5, shadowColor,
-                      QPointF(shadowY * 0.3, shadowY - thickness));
+    SoftShadow::paint(painter, edge, shadowRadius(), shadowColor, shadowOffset());
     painter.fillPath(edge, toQColor(side));
     const QPainterPath top = pressed ? shape.translated(0, thickness - 1) : shape;
     painter.fillPath(top, toQColor(face));
@@ -24,4 +23,15 @@ void CardstockShape::paint(QPainter& painter, const QPainterPath& shape) const {
         painter.strokePath(top, pen);
     }
     painter.restore();
+}
+
+QRectF CardstockShape::bounds(const QRectF& shapeBounds) const {
+    const QRectF edge = shapeBounds.translated(0, thickness);
+    QRectF covered =
+        shapeBounds.united(edge).united(SoftShadow::bounds(edge, shadowRadius(), shadowOffset()));
+    if (pressed)
+        covered = covered.united(shapeBounds.translated(0, thickness - 1));
+    if (outline)
+        covered = covered.adjusted(-0.75, -0.75, 0.75, 0.75);
+    return covered;
 }

@@ -23,4 +23,13 @@ struct CardstockShape {
 
     // Paints `shape` (at its resting place) as card stock.
     void paint(QPainter& painter, const QPainterPath& shape) const;
+    // What the painting covers for a shape with these bounds: the edge and the shadow reach below and
+    // beside it.
+    QRectF bounds(const QRectF& shapeBounds) const;
+
+  private:
+    // The shadow is cast by the edge; from the face's resting place it lies `shadowY` below and
+    // 0.3 `shadowY` to the right.
+    double shadowRadius() const { return shadowBlur * 0.5; }
+    QPointF shadowOffset() const { return {shadowY * 0.3, shadowY - thickness}; }
 };

@@ -1,8 +1,11 @@
 #include "Style/Drawing/ChipFace.h"
 
+#include <QDataStream>
+#include <QIODevice>
 #include <QPainter>
 #include <QRadialGradient>
 
+#include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/SoftShadow.h"
 #include "Style/Drawing/StyleAccessibility.h"
@@ -22,7 +25,8 @@ void ChipFace::setDenomination(ChipDenomination denomination) {
     update();
 }
 
-void ChipFace::paint(QPainter& painter, QPointF topLeft, ChipDenomination denomination, double diameter) {
+namespace {
+void paintChip(QPainter& painter, QPointF topLeft, ChipDenomination denomination, double diameter) {
     const ChipFaceGeometry geometry{diameter};
     const SatinPalette::Chip colours = SatinPalette::chip(denomination);
     const QRectF disc(topLeft, QSizeF(diameter, diameter));
@@ -66,6 +70,23 @@ void ChipFace::paint(QPainter& painter, QPointF topLeft, ChipDenomination denomi
     const double rimInset = ChipFaceGeometry::rimInset;
     painter.drawEllipse(disc.adjusted(rimInset, rimInset, -rimInset, -rimInset));
     painter.restore();
+}
+} // namespace
+
+QMarginsF ChipFace::overhang(double diameter) {
+    const ChipFaceGeometry geometry{diameter};
+    const QRectF frame(0, 0, diameter, diameter);
+    // The edge shows below the face, and the shadow falls from both.
+    const QRectF chip = frame.united(frame.translated(0, geometry.edgeDrop()));
+    return ArtCache::beyond(
+        frame, chip.united(SoftShadow::bounds(chip, geometry.shadowBlur(), {0, geometry.shadowOffsetY()})));
+}
+
+void ChipFace::paint(QPainter& painter, QPointF topLeft, ChipDenomination denomination, double diameter) {
+    QByteArray key;
+    QDataStream(&key, QIODevice::WriteOnly) << static_cast<qint64>(denomination) << diameter;
+    ArtCache::draw(painter, key, QRectF(topLeft, QSizeF(diameter, diameter)), overhang(diameter),
+                   [&](QPainter& p, QPointF at) { paintChip(p, at, denomination, diameter); });
 }
 
 QSize ChipFace::sizeHint() const {

@@ -13,6 +13,8 @@ class ChipFace : public QWidget {
 
     void setDenomination(ChipDenomination denomination);
     static void paint(QPainter& painter, QPointF topLeft, ChipDenomination denomination, double diameter);
+    // How far the chip's drawing reaches beyond its diameter-square frame: the edge and the shadow.
+    static QMarginsF overhang(double diameter);
 
     QSize sizeHint() const override;
 

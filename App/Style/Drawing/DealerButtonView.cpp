@@ -1,7 +1,10 @@
 #include "Style/Drawing/DealerButtonView.h"
 
+#include <QDataStream>
+#include <QIODevice>
 #include <QPainter>
 
+#include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/CardstockShape.h"
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/PaperFont.h"
@@ -16,6 +19,14 @@ const PixelGlyph& discMask() {
     static const PixelGlyph rows{"..#####..", ".#######.", "#########", "#########", "#########",
                                  "#########", "#########", ".#######.", "..#####.."};
     return rows;
+}
+
+constexpr double satinShadowRadius = 1.5;
+constexpr QPointF satinShadowOffset(0.3, 2);
+
+CardstockShape paperStock(const TableTheme& theme) {
+    const RGB side = theme.dark ? RGB::bytes(185, 174, 152) : RGB::bytes(216, 201, 168);
+    return {theme.color(PaletteToken::dealerFill), side, 2, 3, 5, false, std::nullopt, theme.dark};
 }
 
 void drawLetter(QPainter& painter, const QRectF& disc, const QFont& font, const RGB& colour) {
@@ -46,7 +57,33 @@ double DealerButtonView::diameter(const TableTheme& theme) {
     return metrics.dealerButton;
 }
 
+QMarginsF DealerButtonView::overhang(const TableTheme& theme) {
+    const double d = diameter(theme);
+    const QRectF frame(0, 0, d, d);
+    switch (theme.style) {
+    case TableStyleID::satin:
+        return ArtCache::beyond(frame, SoftShadow::bounds(frame, satinShadowRadius, satinShadowOffset));
+    case TableStyleID::paper:
+        return ArtCache::beyond(frame, paperStock(theme).bounds(frame));
+    case TableStyleID::pixel:
+        return {};
+    }
+    return {};
+}
+
 void DealerButtonView::paint(QPainter& painter, QPointF topLeft, const TableTheme& theme) {
+    const double d = diameter(theme);
+    QByteArray key;
+    QDataStream stream(&key, QIODevice::WriteOnly);
+    const RGB fill = theme.color(PaletteToken::dealerFill);
+    const RGB text = theme.color(PaletteToken::dealerText);
+    stream << static_cast<qint8>(theme.style) << theme.dark << theme.pixelUnit << d << fill.red << fill.green
+           << fill.blue << fill.alpha << text.red << text.green << text.blue << text.alpha;
+    ArtCache::draw(painter, key, QRectF(topLeft, QSizeF(d, d)), overhang(theme),
+                   [&](QPainter& p, QPointF at) { paintDisc(p, at, theme); });
+}
+
+void DealerButtonView::paintDisc(QPainter& painter, QPointF topLeft, const TableTheme& theme) {
     const double d = diameter(theme);
     const QRectF disc(topLeft, QSizeF(d, d));
     const RGB fill = theme.color(PaletteToken::dealerFill);
@@ -57,7 +94,8 @@ void DealerButtonView::paint(QPainter& painter, QPointF topLeft, const TableThem
     case TableStyleID::satin: {
         QPainterPath circle;
         circle.addEllipse(disc);
-        SoftShadow::paint(painter, circle, 1.5, QColor::fromRgbF(0, 0, 0, 0.28f), QPointF(0.3, 2));
+        SoftShadow::paint(painter, circle, satinShadowRadius, QColor::fromRgbF(0, 0, 0, 0.28f),
+                          satinShadowOffset);
         painter.fillPath(circle, toQColor(fill));
         drawLetter(painter, disc, ThemeFonts::system(0.55 * d, FontWeight::bold), text);
         break;
@@ -65,8 +103,7 @@ void DealerButtonView::paint(QPainter& painter, QPointF topLeft, const TableThem
     case TableStyleID::paper: {
         QPainterPath circle;
         circle.addEllipse(disc);
-        const RGB side = theme.dark ? RGB::bytes(185, 174, 152) : RGB::bytes(216, 201, 168);
-        CardstockShape{fill, side, 2, 3, 5, false, std::nullopt, theme.dark}.paint(painter, circle);
+        paperStock(theme).paint(painter, circle);
         drawLetter(painter, disc, PaperFont::font(0.55 * d, 800), text);
         break;
     }

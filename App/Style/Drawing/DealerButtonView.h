@@ -14,6 +14,8 @@ class DealerButtonView : public QWidget {
     // The disc's diameter: nine pixel cells in pixel, else 22 in the window and 16 in the popover.
     static double diameter(const TableTheme& theme);
     static void paint(QPainter& painter, QPointF topLeft, const TableTheme& theme);
+    // How far the disc's drawing reaches beyond its frame: its shadow, and in paper its edge.
+    static QMarginsF overhang(const TableTheme& theme);
 
     QSize sizeHint() const override;
 
@@ -21,5 +23,7 @@ class DealerButtonView : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    static void paintDisc(QPainter& painter, QPointF topLeft, const TableTheme& theme);
+
     TableTheme theme_;
 };

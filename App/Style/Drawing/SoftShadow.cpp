@@ -143,6 +143,16 @@ void paint(QPainter& painter, const QPainterPath& shape, double radius, const QC
     painter.drawImage(shape.boundingRect().topLeft() + shadow->origin + offset, shadow->image);
 }
 
+double reach(double radius) {
+    // Three box passes of half the radius each, and a pixel of anti-aliasing at the shape's edge.
+    return 1.5 * std::max(0.0, radius) + 1;
+}
+
+QRectF bounds(const QRectF& shapeBounds, double radius, QPointF offset) {
+    const double spread = reach(radius);
+    return shapeBounds.translated(offset).adjusted(-spread, -spread, spread, spread);
+}
+
 std::size_t imagesMade() {
     return madeCount;
 }
