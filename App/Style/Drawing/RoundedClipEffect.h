@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QGraphicsEffect>
+#include <QImage>
 #include <QPainterPath>
+
+#include <utility>
+#include <vector>
 
 // Draws a widget and its children clipped, anti-aliased, to a shape, between a layer painted beneath
 // (outside the clip, such as a shadow) and one painted above (such as a border over the children).
@@ -28,5 +32,18 @@ class RoundedClipEffect : public QGraphicsEffect {
     void draw(QPainter* painter) override;
 
   private:
+    // The shape's coverage over the content's pixels, remade only when the shape or the size changes.
+    struct Mask {
+        QImage coverage;
+        std::vector<std::pair<int, int>> fullRuns;
+        QPainterPath shape;
+        QPoint offset;
+
+        bool fits(const QPainterPath& shape, const QSize& pixels, double ratio, QPoint offset) const;
+        void make(const QPainterPath& shape, const QSize& pixels, double ratio, QPoint offset);
+        void cut(QImage& content) const;
+    };
+
     const Layers& layers_;
+    Mask mask_;
 };

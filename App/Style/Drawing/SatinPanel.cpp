@@ -1,10 +1,13 @@
 #include "Style/Drawing/SatinPanel.h"
 
+#include <QDataStream>
 #include <QEvent>
+#include <QIODevice>
 #include <QPainter>
 
 #include <algorithm>
 
+#include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/SoftShadow.h"
 #include "Style/Drawing/SystemAppearance.h"
@@ -38,8 +41,36 @@ QMargins SatinPanel::shadowMargins() {
     return {8, 6, 8, 12};
 }
 
+namespace {
+struct Shadow {
+    double radius;
+    QPointF offset;
+    float opacity;
+};
+
+Shadow shadowOf(const TableTheme& theme, bool selected) {
+    if (selected)
+        return {8, {0, 4}, 0.14f};
+    return {4, {0, 2}, theme.dark ? 0.35f : 0.06f};
+}
+
+// What a kept image of the card depends on.
+QByteArray keyOf(const char* part, const QRectF& card, double radius, std::initializer_list<RGB> colours,
+                 std::initializer_list<bool> flags) {
+    QByteArray key;
+    QDataStream stream(&key, QIODevice::WriteOnly);
+    stream << part << card.size() << radius;
+    for (const RGB& colour : colours)
+        stream << colour.red << colour.green << colour.blue << colour.alpha;
+    for (bool flag : flags)
+        stream << flag;
+    return key;
+}
+} // namespace
+
 SatinPanel::Outline SatinPanel::outlineFor(const QRectF& card, double radius, bool selected) {
     Outline outline;
+    outline.radius = radius;
     outline.card.addRoundedRect(card, radius, radius);
     // The border is stroked inside the edge, so it never reaches beyond the panel.
     outline.borderWidth = selected ? 2.5 : 1;
@@ -51,32 +82,48 @@ SatinPanel::Outline SatinPanel::outlineFor(const QRectF& card, double radius, bo
 
 void SatinPanel::paintShadow(QPainter& painter, const QPainterPath& card, const TableTheme& theme,
                              bool selected) {
-    if (selected)
-        SoftShadow::paint(painter, card, 8, QColor::fromRgbF(0, 0, 0, 0.14f), QPointF(0, 4));
-    else
-        SoftShadow::paint(painter, card, 4, QColor::fromRgbF(0, 0, 0, theme.dark ? 0.35f : 0.06f),
-                          QPointF(0, 2));
+    const Shadow shadow = shadowOf(theme, selected);
+    SoftShadow::paint(painter, card, shadow.radius, QColor::fromRgbF(0, 0, 0, shadow.opacity), shadow.offset);
 }
 
+RGB SatinPanel::borderColour(const TableTheme& theme, bool systemDark, bool selected) {
+    if (selected)
+        return SatinPalette::accent(systemDark);
+    if (theme.increaseContrast)
+        return SatinPanelColors::edge(systemDark);
+    return SatinPanelColors::border(systemDark);
+}
+
+// A thin translucent anti-aliased line round a large card is one of the fills Qt spreads over its
+// thread pool, so the line is drawn once and kept.
 void SatinPanel::paintBorder(QPainter& painter, const Outline& outline, const TableTheme& theme,
                              bool systemDark, bool selected) {
-    RGB border = SatinPanelColors::border(systemDark);
-    if (selected)
-        border = SatinPalette::accent(systemDark);
-    else if (theme.increaseContrast)
-        border = SatinPanelColors::edge(systemDark);
-    painter.strokePath(outline.border, QPen(toQColor(border), outline.borderWidth));
+    const RGB colour = borderColour(theme, systemDark, selected);
+    const QRectF card = outline.card.boundingRect();
+    ArtCache::draw(painter, keyOf("satin panel border", card, outline.radius, {colour}, {selected}), card, {},
+                   [&](QPainter& p, QPointF at) {
+                       p.strokePath(outline.border.translated(at - card.topLeft()),
+                                    QPen(toQColor(colour), outline.borderWidth));
+                   });
+}
+
+QMarginsF SatinPanel::overhang(const TableTheme& theme, bool selected) {
+    const Shadow shadow = shadowOf(theme, selected);
+    const QRectF card(0, 0, 100, 100);
+    return ArtCache::beyond(card, SoftShadow::bounds(card, shadow.radius, shadow.offset));
 }
 
 void SatinPanel::paint(QPainter& painter, const QRectF& card, const TableTheme& theme, bool systemDark,
                        bool selected, double radius) {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    const Outline outline = outlineFor(card, radius, selected);
-    paintShadow(painter, outline.card, theme, selected);
-    painter.fillPath(outline.card, toQColor(SatinPanelColors::fill(systemDark)));
-    paintBorder(painter, outline, theme, systemDark, selected);
-    painter.restore();
+    const RGB fill = SatinPanelColors::fill(systemDark);
+    const RGB border = borderColour(theme, systemDark, selected);
+    const QByteArray key = keyOf("satin panel", card, radius, {fill, border}, {selected, theme.dark});
+    ArtCache::draw(painter, key, card, overhang(theme, selected), [&](QPainter& p, QPointF at) {
+        const Outline outline = outlineFor(QRectF(at, card.size()), radius, selected);
+        paintShadow(p, outline.card, theme, selected);
+        p.fillPath(outline.card, toQColor(fill));
+        p.strokePath(outline.border, QPen(toQColor(border), outline.borderWidth));
+    });
 }
 
 void SatinPanel::rebuildOutline() {

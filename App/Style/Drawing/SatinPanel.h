@@ -22,6 +22,8 @@ class SatinPanel : public QWidget, private RoundedClipEffect::Layers {
 
     // Room kept around the card for its shadow.
     static QMargins shadowMargins();
+    // How far the card's shadow reaches beyond it.
+    static QMarginsF overhang(const TableTheme& theme, bool selected);
     // `systemDark` is the desktop's appearance (fill, border); `theme.dark` sets the shadow's depth.
     static void paint(QPainter& painter, const QRectF& card, const TableTheme& theme, bool systemDark,
                       bool selected, double radius);
@@ -34,6 +36,7 @@ class SatinPanel : public QWidget, private RoundedClipEffect::Layers {
   private:
     // The card and its border line, kept between paints and rebuilt when the size or selection changes.
     struct Outline {
+        double radius = 0;
         QPainterPath card;
         QPainterPath border;
         double borderWidth = 1;
@@ -41,6 +44,7 @@ class SatinPanel : public QWidget, private RoundedClipEffect::Layers {
     static Outline outlineFor(const QRectF& card, double radius, bool selected);
     static void paintShadow(QPainter& painter, const QPainterPath& card, const TableTheme& theme,
                             bool selected);
+    static RGB borderColour(const TableTheme& theme, bool systemDark, bool selected);
     static void paintBorder(QPainter& painter, const Outline& outline, const TableTheme& theme,
                             bool systemDark, bool selected);
 
