@@ -1,0 +1,64 @@
+#include "Views/Onboarding/ChipPileView.h"
+
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+QString galleryFolder() {
+    const QString folder = QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery/onboarding");
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QImage frameAt(double t, bool dark) {
+    QImage image(ChipPileView::viewSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(dark ? QColor(30, 30, 34) : QColor(246, 246, 248));
+    QPainter painter(&image);
+    painter.setPen(dark ? Qt::white : Qt::black);
+    ChipPileView::paintFrame(painter, ChipDrop(24), t, dark);
+    return image;
+}
+
+} // namespace
+
+TEST(ChipPileView, ReduceMotionShowsTheSettledPileWithoutTicking) {
+    ChipPileView pile(true, false);
+    pile.show();
+    EXPECT_TRUE(std::isinf(pile.elapsed()));
+    EXPECT_TRUE(pile.isFinished());
+    EXPECT_FALSE(pile.clock().isRunning());
+}
+
+TEST(ChipPileView, StopsTickingOnceSettledAndFallsAnewOnEachVisit) {
+    double now = 100;
+    ChipPileView pile(false, false);
+    pile.clock().setTimeSource([&] { return now; });
+    pile.show();
+    EXPECT_TRUE(pile.clock().isRunning());
+    EXPECT_DOUBLE_EQ(pile.elapsed(), 0);
+
+    now += ChipDrop(24).duration() + 0.61;
+    emit pile.clock().ticked();
+    EXPECT_TRUE(pile.isFinished());
+    EXPECT_FALSE(pile.clock().isRunning()) << "a settled pile costs no frames";
+
+    pile.hide();
+    pile.show();
+    EXPECT_DOUBLE_EQ(pile.elapsed(), 0);
+    EXPECT_TRUE(pile.clock().isRunning());
+}
+
+TEST(ChipPileView, GalleryFrames) {
+    // Mid-fall, mid-count, settled; light and dark.
+    for (bool dark : {false, true})
+        for (double t : {0.7, 1.6, 10.0})
+            EXPECT_TRUE(frameAt(t, dark).save(
+                galleryFolder() +
+                QStringLiteral("/chip-pile-%1-%2.png").arg(dark ? "dark" : "light").arg(t)));
+}
