@@ -14,6 +14,7 @@
 #include "System/X11RawPresses.h"
 #include "Views/PopoverRoot.h"
 #include "Views/PopoverWindow.h"
+#include "Views/Settings/SettingsView.h"
 #include "Views/ShellPlaceholder.h"
 #include "Views/TrayIconArt.h"
 #include "Views/WindowRoot.h"
@@ -374,10 +375,9 @@ bool MenuBarHost::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     if (event->type() == QEvent::Close) {
+        // The Settings view tells the coordinator itself when it leaves the screen.
         if (watched == onboardingWindow_) {
             onboardingWindowWillClose();
-        } else if (watched == settingsWindow_) {
-            surfaces_->settingsDidClose();
         }
     }
     return QObject::eventFilter(watched, event);
@@ -487,11 +487,11 @@ QWidget* MenuBarHost::makeSideWindow(const QString& title, const QString& headin
 
 void MenuBarHost::showSettings() {
     if (!settingsWindow_) {
-        settingsWindow_ =
-            makeSideWindow(QStringLiteral("Chipwhistle Settings"), QStringLiteral("Settings"),
-                           QStringLiteral("The Settings window is not built yet."), QSize(520, 420));
+        auto* settings = new SettingsView(environment());
+        settings->setAttribute(Qt::WA_DeleteOnClose);
+        settings->setWindowTitle(QStringLiteral("Chipwhistle Settings"));
+        settingsWindow_ = settings;
     }
-    surfaces_->setSettingsOpen(true);
     settingsWindow_->show();
     settingsWindow_->raise();
     settingsWindow_->activateWindow();

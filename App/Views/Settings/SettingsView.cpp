@@ -1,0 +1,389 @@
+#include "Views/Settings/SettingsView.h"
+
+#include "AppState.h"
+#include "GameController.h"
+#include "SurfaceCoordinator.h"
+#include "System/GlobalHotkey.h"
+#include "System/LaunchAtLogin.h"
+#include "Views/Settings/SettingsRules.h"
+#include "Views/Settings/ShortcutRecorder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace {
+
+constexpr std::array<BotSpeed, 3> speeds{BotSpeed::fast, BotSpeed::normal, BotSpeed::slow};
+constexpr std::array<LaunchSurface, 2> surfaces{LaunchSurface::menuBar, LaunchSurface::window};
+
+QLabel* subtitle(const QString& text) {
+    auto* label = new QLabel(text);
+    label->setWordWrap(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::PlaceholderText));
+    label->setPalette(palette);
+    return label;
+}
+
+QLabel* problemText() {
+    auto* label = new QLabel;
+    label->setWordWrap(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0xd7, 0x26, 0x1e));
+    label->setPalette(palette);
+    return label;
+}
+
+// A switch with a secondary line under its title, as the grouped form draws a two-text label.
+QWidget* withSubtitle(QWidget* control, const QString& text) {
+    auto* box = new QWidget;
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(control);
+    auto* line = subtitle(text);
+    line->setContentsMargins(24, 0, 0, 0);
+    layout->addWidget(line);
+    return box;
+}
+
+QGroupBox* section(const QString& title, QFormLayout*& form) {
+    auto* group = new QGroupBox(title);
+    form = new QFormLayout(group);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form->setRowWrapPolicy(QFormLayout::DontWrapRows);
+    return group;
+}
+
+void setIndex(QComboBox* box, int index) {
+    const QSignalBlocker quiet(box);
+    box->setCurrentIndex(index);
+}
+
+void setChecked(QCheckBox* box, bool on) {
+    const QSignalBlocker quiet(box);
+    box->setChecked(on);
+}
+
+} // namespace
+
+SettingsView::SettingsView(AppEnvironment environment, QWidget* parent)
+    : QWidget(parent)
+    , environment_(environment)
+    , confirm_([this](const QString& title, const QString& message) {
+        QMessageBox box(QMessageBox::Warning, title, title, QMessageBox::NoButton, this);
+        box.setInformativeText(message);
+        auto* reset = box.addButton(QStringLiteral("Reset Bankroll"), QMessageBox::DestructiveRole);
+        auto* cancel = box.addButton(QMessageBox::Cancel);
+        // Return must not reset: the safe answer is the default.
+        box.setDefaultButton(cancel);
+        box.setEscapeButton(cancel);
+        box.exec();
+        return box.clickedButton() == reset;
+    }) {
+    setFixedWidth(formWidth);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(gameplaySection());
+    layout->addWidget(tableSection());
+    layout->addWidget(menuBarSection());
+    layout->addWidget(generalSection());
+    layout->addWidget(bankrollSection());
+    layout->addStretch();
+
+    if (auto* state = environment_.appState) {
+        connect(state, &AppState::profileChanged, this, &SettingsView::refresh);
+        connect(state, &AppState::savedGameChanged, this, &SettingsView::refresh);
+    }
+    if (auto* hotkey = environment_.hotkey)
+        connect(hotkey, &GlobalHotkey::problemChanged, this, &SettingsView::refresh);
+    if (auto* login = environment_.launchAtLogin) {
+        connect(login, &LaunchAtLogin::statusChanged, this, &SettingsView::refresh);
+        connect(login, &LaunchAtLogin::errorChanged, this, &SettingsView::refresh);
+    }
+    setOpenGuide({});
+    refresh();
+}
+
+QWidget* SettingsView::gameplaySection() {
+    QFormLayout* form = nullptr;
+    auto* group = section(QStringLiteral("Gameplay"), form);
+
+    botSpeed_ = new QComboBox;
+    botSpeed_->addItems({QStringLiteral("Fast"), QStringLiteral("Normal"), QStringLiteral("Slow")});
+    connect(botSpeed_, &QComboBox::activated, this, [this](int index) {
+        if (environment_.appState && index >= 0)
+            environment_.appState->setBotSpeed(speeds[static_cast<std::size_t>(index)]);
+    });
+    form->addRow(QStringLiteral("Bot speed"), botSpeed_);
+
+    autoDeal_ = new QCheckBox(QStringLiteral("Deal next hand automatically"));
+    connect(autoDeal_, &QCheckBox::toggled, this, [this](bool on) {
+        if (environment_.appState)
+            environment_.appState->setAutoDeal(on);
+    });
+    form->addRow(autoDeal_);
+
+    defaultTable_ = new QComboBox;
+    defaultTable_->addItems({QStringLiteral("Quick Hand"), QStringLiteral("Sit & Go")});
+    connect(defaultTable_, &QComboBox::activated, this, [this](int index) {
+        if (environment_.appState && index >= 0)
+            environment_.appState->setDefaultTable(SettingsRules::defaultTableAt(index));
+    });
+    form->addRow(QStringLiteral("Default table"), defaultTable_);
+
+    learningMode_ = new QCheckBox(QStringLiteral("Learning mode"));
+    connect(learningMode_, &QCheckBox::toggled, this, [this](bool on) {
+        if (environment_.appState)
+            environment_.appState->setLearningMode(on);
+    });
+    form->addRow(
+        withSubtitle(learningMode_,
+                     QStringLiteral("Names your hand, rates your starting cards and explains each result.")));
+
+    guide_ = new QPushButton(QStringLiteral("Poker Basics…"));
+    connect(guide_, &QPushButton::clicked, this, [this] {
+        if (openGuide_)
+            openGuide_();
+    });
+    auto* learn = new QWidget;
+    auto* learnLayout = new QHBoxLayout(learn);
+    learnLayout->setContentsMargins(0, 0, 0, 0);
+    auto* learnText = new QWidget;
+    auto* learnTexts = new QVBoxLayout(learnText);
+    learnTexts->setContentsMargins(0, 0, 0, 0);
+    learnTexts->setSpacing(2);
+    learnTexts->addWidget(new QLabel(QStringLiteral("Learn to play")));
+    learnTexts->addWidget(
+        subtitle(QStringLiteral("How a hand works, what beats what, and which hands to play.")));
+    learnLayout->addWidget(learnText, 1);
+    learnLayout->addWidget(guide_, 0, Qt::AlignVCenter);
+    form->addRow(learn);
+    return group;
+}
+
+QWidget* SettingsView::tableSection() {
+    QFormLayout* form = nullptr;
+    auto* group = section(QStringLiteral("Table"), form);
+
+    fourColorDeck_ = new QCheckBox(QStringLiteral("Four-color deck"));
+    connect(fourColorDeck_, &QCheckBox::toggled, this, [this](bool on) {
+        if (environment_.appState)
+            environment_.appState->setFourColorDeck(on);
+    });
+    form->addRow(withSubtitle(fourColorDeck_,
+                              QStringLiteral("Blue diamonds and green clubs. Suit symbols always show.")));
+
+    deckPreview_ = new QWidget;
+    deckPreview_->setObjectName(QStringLiteral("deckPreview"));
+    form->addRow(deckPreview_);
+
+    sounds_ = new QCheckBox(QStringLiteral("Sounds"));
+    connect(sounds_, &QCheckBox::toggled, this, [this](bool on) {
+        if (environment_.appState)
+            environment_.appState->setSoundsOn(on);
+    });
+    form->addRow(sounds_);
+    return group;
+}
+
+QWidget* SettingsView::menuBarSection() {
+    QFormLayout* form = nullptr;
+    auto* group = section(QStringLiteral("Menu bar"), form);
+
+    stackInMenuBar_ = new QCheckBox(QStringLiteral("Show stack in menu bar"));
+    connect(stackInMenuBar_, &QCheckBox::toggled, this, [this](bool on) {
+        if (environment_.appState)
+            environment_.appState->setShowStackInMenuBar(on);
+    });
+    form->addRow(
+        withSubtitle(stackInMenuBar_,
+                     QStringLiteral("Your chips at the table, or your bankroll when you're not playing.")));
+
+    globalShortcut_ = new QCheckBox(QStringLiteral("Global shortcut"));
+    connect(globalShortcut_, &QCheckBox::toggled, this, [this](bool on) {
+        if (auto* state = environment_.appState)
+            state->setHotkey(SettingsRules::withEnabled(state->hotkey(), on));
+    });
+    form->addRow(withSubtitle(globalShortcut_, QStringLiteral("Opens and closes Chipwhistle from any app.")));
+
+    recorder_ = new ShortcutRecorder;
+    recorder_->setFixedSize(140, 24);
+    recorder_->setOnRecord([this](const KeyShortcut& shortcut) {
+        if (auto* state = environment_.appState)
+            state->setHotkey(SettingsRules::withShortcut(state->hotkey(), shortcut));
+    });
+    shortcutRow_ = new QWidget;
+    auto* row = new QHBoxLayout(shortcutRow_);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(new QLabel(QStringLiteral("Shortcut")));
+    row->addStretch();
+    row->addWidget(recorder_);
+    form->addRow(shortcutRow_);
+
+    hotkeyProblem_ = problemText();
+    form->addRow(hotkeyProblem_);
+    return group;
+}
+
+QWidget* SettingsView::generalSection() {
+    QFormLayout* form = nullptr;
+    auto* group = section(QStringLiteral("General"), form);
+
+    launchSurface_ = new QComboBox;
+    launchSurface_->addItems({QStringLiteral("Menu Bar"), QStringLiteral("Window")});
+    connect(launchSurface_, &QComboBox::activated, this, [this](int index) {
+        if (environment_.appState && index >= 0)
+            environment_.appState->setLaunchSurface(surfaces[static_cast<std::size_t>(index)]);
+    });
+    auto* surfaceLabel = new QWidget;
+    auto* surfaceTexts = new QVBoxLayout(surfaceLabel);
+    surfaceTexts->setContentsMargins(0, 0, 0, 0);
+    surfaceTexts->setSpacing(2);
+    surfaceTexts->addWidget(new QLabel(QStringLiteral("Open Chipwhistle in")));
+    launchSurfaceSubtitle_ = subtitle({});
+    surfaceTexts->addWidget(launchSurfaceSubtitle_);
+    auto* surfaceRow = new QWidget;
+    auto* surfaceLayout = new QHBoxLayout(surfaceRow);
+    surfaceLayout->setContentsMargins(0, 0, 0, 0);
+    surfaceLayout->addWidget(surfaceLabel, 1);
+    surfaceLayout->addWidget(launchSurface_, 0, Qt::AlignTop);
+    form->addRow(surfaceRow);
+
+    launchAtLogin_ = new QCheckBox(QStringLiteral("Launch at login"));
+    connect(launchAtLogin_, &QCheckBox::toggled, this, [this](bool on) {
+        if (environment_.launchAtLogin)
+            environment_.launchAtLogin->set(on);
+        // The switch shows what the desktop reports, not what was asked.
+        refresh();
+    });
+    form->addRow(launchAtLogin_);
+
+    approvalRow_ = new QWidget;
+    auto* approval = new QHBoxLayout(approvalRow_);
+    approval->setContentsMargins(0, 0, 0, 0);
+    approval->addWidget(
+        subtitle(QStringLiteral("Allow Chipwhistle in Login Items to finish turning this on.")), 1);
+    // Autostart entries never wait for approval here, so this row has nowhere to send the player.
+    auto* openLoginItems = new QPushButton(QStringLiteral("Open Login Items…"));
+    openLoginItems->setEnabled(false);
+    approval->addWidget(openLoginItems);
+    form->addRow(approvalRow_);
+
+    loginError_ = problemText();
+    form->addRow(loginError_);
+    return group;
+}
+
+QWidget* SettingsView::bankrollSection() {
+    QFormLayout* form = nullptr;
+    auto* group = section(QStringLiteral("Bankroll"), form);
+    bankroll_ = new QLabel;
+    handsPlayed_ = new QLabel;
+    sitAndGoResults_ = new QLabel;
+    for (auto* value : {bankroll_, handsPlayed_, sitAndGoResults_})
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->addRow(QStringLiteral("Bankroll"), bankroll_);
+    form->addRow(QStringLiteral("Hands played"), handsPlayed_);
+    form->addRow(QStringLiteral("Sit & Go results"), sitAndGoResults_);
+
+    auto* reset = new QPushButton(QStringLiteral("Reset Bankroll…"));
+    connect(reset, &QPushButton::clicked, this, &SettingsView::askToReset);
+    auto* resetRow = new QWidget;
+    auto* row = new QHBoxLayout(resetRow);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addStretch();
+    row->addWidget(reset);
+    form->addRow(resetRow);
+    return group;
+}
+
+void SettingsView::setOpenGuide(std::function<void()> openGuide) {
+    openGuide_ = std::move(openGuide);
+    guide_->setEnabled(static_cast<bool>(openGuide_));
+}
+
+void SettingsView::setConfirm(std::function<bool(const QString&, const QString&)> confirm) {
+    confirm_ = std::move(confirm);
+}
+
+void SettingsView::askToReset() {
+    const bool hasTable = environment_.controller && environment_.controller->hasTable();
+    const bool hasSave = environment_.appState && environment_.appState->savedGame().has_value();
+    if (confirm_(SettingsRules::resetTitle(), SettingsRules::resetMessage(hasTable, hasSave)))
+        confirmReset();
+}
+
+void SettingsView::confirmReset() {
+    if (environment_.appState && environment_.controller)
+        SettingsRules::resetBankroll(*environment_.appState, *environment_.controller);
+}
+
+void SettingsView::refresh() {
+    const AppState* state = environment_.appState;
+    if (!state)
+        return;
+    const AppSettings& settings = state->profile().settings;
+
+    for (std::size_t i = 0; i < speeds.size(); ++i)
+        if (speeds[i] == settings.botSpeed)
+            setIndex(botSpeed_, static_cast<int>(i));
+    setChecked(autoDeal_, settings.autoDeal);
+    setIndex(defaultTable_, SettingsRules::defaultTableIndex(settings.defaultTable).value_or(-1));
+    setChecked(learningMode_, settings.learningMode);
+    setChecked(fourColorDeck_, settings.fourColorDeck);
+    setChecked(sounds_, settings.soundsOn);
+    setChecked(stackInMenuBar_, settings.showStackInMenuBar);
+
+    setChecked(globalShortcut_, settings.hotkey.enabled);
+    recorder_->setShortcut(settings.hotkey.shortcut);
+    shortcutRow_->setVisible(SettingsRules::showsRecorder(settings.hotkey));
+    const std::optional<QString> problem =
+        environment_.hotkey ? environment_.hotkey->problem() : std::optional<QString>{};
+    hotkeyProblem_->setText(problem.value_or(QString()));
+    hotkeyProblem_->setVisible(SettingsRules::showsHotkeyProblem(settings.hotkey, problem));
+
+    setIndex(launchSurface_, settings.launchSurface == LaunchSurface::window ? 1 : 0);
+    launchSurfaceSubtitle_->setText(SettingsRules::launchSurfaceSubtitle(settings.launchSurface));
+    const LaunchAtLogin* login = environment_.launchAtLogin;
+    const LoginItemStatus status = login ? login->status() : LoginItemStatus::notRegistered;
+    setChecked(launchAtLogin_,
+               status == LoginItemStatus::enabled || status == LoginItemStatus::requiresApproval);
+    approvalRow_->setVisible(status == LoginItemStatus::requiresApproval);
+    const std::optional<QString> loginError = login ? login->error() : std::optional<QString>{};
+    loginError_->setText(loginError.value_or(QString()));
+    loginError_->setVisible(loginError.has_value());
+
+    const Profile& profile = state->profile();
+    bankroll_->setText(SettingsRules::bankrollText(profile.bankroll));
+    handsPlayed_->setText(SettingsRules::handsPlayedText(profile.counters.handsPlayed));
+    sitAndGoResults_->setText(SettingsRules::sitAndGoSummary(
+        profile.counters.sitAndGoFirsts, profile.counters.sitAndGoSeconds, profile.counters.sitAndGosPlayed));
+}
+
+void SettingsView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (auto* login = environment_.launchAtLogin)
+        login->setStatus(login->currentStatus());
+    if (auto* surfaces = environment_.surfaces)
+        surfaces->setSettingsOpen(true);
+    refresh();
+}
+
+void SettingsView::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // A minimized window is still open.
+    if (window()->isMinimized())
+        return;
+    if (auto* surfaces = environment_.surfaces)
+        surfaces->settingsDidClose();
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "Views/AppEnvironment.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QWidget;
+class ShortcutRecorder;
+
+// The Settings window's content: one form in which every stored setting is changed the moment a
+// control changes, written through the app state. There is no apply step, and the form reads the
+// settings back whenever they change, so a change made elsewhere shows here at once.
+class SettingsView final : public QWidget {
+    Q_OBJECT
+
+  public:
+    static constexpr int formWidth = 460;
+
+    explicit SettingsView(AppEnvironment environment, QWidget* parent = nullptr);
+
+    // What "Poker Basics…" opens; without it the button is disabled.
+    void setOpenGuide(std::function<void()> openGuide);
+    // Runs the bankroll reset as its confirmation's destructive button does.
+    void confirmReset();
+    // The reset confirmation asks before anything changes; tests answer it.
+    void setConfirm(std::function<bool(const QString& title, const QString& message)> confirm);
+
+    // Reads every control back from the stored settings.
+    void refresh();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    QWidget* gameplaySection();
+    QWidget* tableSection();
+    QWidget* menuBarSection();
+    QWidget* generalSection();
+    QWidget* bankrollSection();
+    void askToReset();
+
+    AppEnvironment environment_;
+    std::function<void()> openGuide_;
+    std::function<bool(const QString&, const QString&)> confirm_;
+
+    QComboBox* botSpeed_ = nullptr;
+    QCheckBox* autoDeal_ = nullptr;
+    QComboBox* defaultTable_ = nullptr;
+    QCheckBox* learningMode_ = nullptr;
+    QPushButton* guide_ = nullptr;
+    QCheckBox* fourColorDeck_ = nullptr;
+    QWidget* deckPreview_ = nullptr;
+    QCheckBox* sounds_ = nullptr;
+    QCheckBox* stackInMenuBar_ = nullptr;
+    QCheckBox* globalShortcut_ = nullptr;
+    QWidget* shortcutRow_ = nullptr;
+    ShortcutRecorder* recorder_ = nullptr;
+    QLabel* hotkeyProblem_ = nullptr;
+    QComboBox* launchSurface_ = nullptr;
+    QLabel* launchSurfaceSubtitle_ = nullptr;
+    QCheckBox* launchAtLogin_ = nullptr;
+    QWidget* approvalRow_ = nullptr;
+    QLabel* loginError_ = nullptr;
+    QLabel* bankroll_ = nullptr;
+    QLabel* handsPlayed_ = nullptr;
+    QLabel* sitAndGoResults_ = nullptr;
+};
