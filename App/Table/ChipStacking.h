@@ -13,11 +13,12 @@ struct ChipColumn {
     bool operator==(const ChipColumn&) const = default;
 };
 
-// A single chip to draw, of a denomination and a diameter in points.
-struct ChipFace {
+// A single chip to draw, of a denomination and a diameter in points. The painted chip itself is the
+// ChipFace widget of the shared controls.
+struct DrawnChip {
     ChipDenomination denomination = ChipDenomination::d1;
     double diameter = 0;
-    bool operator==(const ChipFace&) const = default;
+    bool operator==(const DrawnChip&) const = default;
 };
 
 namespace ChipStacking {
