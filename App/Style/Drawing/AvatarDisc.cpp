@@ -161,18 +161,18 @@ void paintPixel(QPainter& painter, QPointF topLeft, const TableTheme& theme, con
 
 AvatarDisc::AvatarDisc(const TableTheme& theme, const AvatarModel& avatar, double diameter, bool folded,
                        bool busted, QWidget* parent)
-    : QWidget(parent)
+    : FramedOrnament(parent)
     , theme_(theme)
     , avatar_(avatar)
     , diameter_(diameter)
     , folded_(folded)
     , busted_(busted) {
     StyleAccessibility::setHidden(this);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
 void AvatarDisc::setTheme(const TableTheme& theme) {
     theme_ = theme;
+    updateGeometry();
     update();
 }
 
@@ -236,12 +236,6 @@ void AvatarDisc::paint(QPainter& painter, QPointF topLeft, const TableTheme& the
                    greyWhole ? ArtCache::Finish(desaturate) : ArtCache::Finish());
 }
 
-QSize AvatarDisc::sizeHint() const {
-    const int side = static_cast<int>(std::ceil(diameter_));
-    return {side, side};
-}
-
-void AvatarDisc::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    paint(painter, QPointF(0, 0), theme_, avatar_, diameter_, folded_, busted_);
+void AvatarDisc::paintFrame(QPainter& painter, QPointF topLeft) const {
+    paint(painter, topLeft, theme_, avatar_, diameter_, folded_, busted_);
 }

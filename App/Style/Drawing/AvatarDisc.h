@@ -1,14 +1,14 @@
 #pragma once
 
+#include "Style/Drawing/FramedOrnament.h"
 #include <QImage>
-#include <QWidget>
 
 #include "Style/AvatarModel.h"
 #include "Style/TableTheme.h"
 
 // A player as a round disc: the backdrop with a portrait or initial, or the player's own symbol.
 // Greyed when busted; in pixel, dithered when folded. Hidden from screen readers: the seat speaks.
-class AvatarDisc : public QWidget {
+class AvatarDisc : public FramedOrnament {
     Q_OBJECT
   public:
     AvatarDisc(const TableTheme& theme, const AvatarModel& avatar, double diameter, bool folded = false,
@@ -24,10 +24,10 @@ class AvatarDisc : public QWidget {
     // The portrait of a character in a style, looked up once per process (misses remembered too).
     static const QImage* portrait(TableStyleID style, const std::string& slug);
 
-    QSize sizeHint() const override;
-
   protected:
-    void paintEvent(QPaintEvent* event) override;
+    QSizeF frameSize() const override { return {diameter_, diameter_}; }
+    QMarginsF overhang() const override { return overhang(theme_, diameter_); }
+    void paintFrame(QPainter& painter, QPointF topLeft) const override;
 
   private:
     TableTheme theme_;

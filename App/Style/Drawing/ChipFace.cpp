@@ -13,11 +13,10 @@
 #include "Style/SatinPalette.h"
 
 ChipFace::ChipFace(ChipDenomination denomination, double diameter, QWidget* parent)
-    : QWidget(parent)
+    : FramedOrnament(parent)
     , denomination_(denomination)
     , diameter_(diameter) {
     StyleAccessibility::setHidden(this);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
 void ChipFace::setDenomination(ChipDenomination denomination) {
@@ -89,12 +88,6 @@ void ChipFace::paint(QPainter& painter, QPointF topLeft, ChipDenomination denomi
                    [&](QPainter& p, QPointF at) { paintChip(p, at, denomination, diameter); });
 }
 
-QSize ChipFace::sizeHint() const {
-    const int side = static_cast<int>(std::ceil(diameter_));
-    return {side, side};
-}
-
-void ChipFace::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    paint(painter, QPointF(0, 0), denomination_, diameter_);
+void ChipFace::paintFrame(QPainter& painter, QPointF topLeft) const {
+    paint(painter, topLeft, denomination_, diameter_);
 }

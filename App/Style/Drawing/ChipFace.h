@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QWidget>
+#include "Style/Drawing/FramedOrnament.h"
 
 #include "Table/ChipDenomination.h"
 
 // One casino chip seen from above, in the satin chip colours whatever the table style. Decorative:
 // screen readers read the control around it.
-class ChipFace : public QWidget {
+class ChipFace : public FramedOrnament {
     Q_OBJECT
   public:
     ChipFace(ChipDenomination denomination, double diameter, QWidget* parent = nullptr);
@@ -16,10 +16,10 @@ class ChipFace : public QWidget {
     // How far the chip's drawing reaches beyond its diameter-square frame: the edge and the shadow.
     static QMarginsF overhang(double diameter);
 
-    QSize sizeHint() const override;
-
   protected:
-    void paintEvent(QPaintEvent* event) override;
+    QSizeF frameSize() const override { return {diameter_, diameter_}; }
+    QMarginsF overhang() const override { return overhang(diameter_); }
+    void paintFrame(QPainter& painter, QPointF topLeft) const override;
 
   private:
     ChipDenomination denomination_;

@@ -37,10 +37,9 @@ void drawLetter(QPainter& painter, const QRectF& disc, const QFont& font, const 
 } // namespace
 
 DealerButtonView::DealerButtonView(const TableTheme& theme, QWidget* parent)
-    : QWidget(parent)
+    : FramedOrnament(parent)
     , theme_(theme) {
     StyleAccessibility::setHidden(this);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
 void DealerButtonView::setTheme(const TableTheme& theme) {
@@ -116,14 +115,4 @@ void DealerButtonView::paintDisc(QPainter& painter, QPointF topLeft, const Table
     }
     }
     painter.restore();
-}
-
-QSize DealerButtonView::sizeHint() const {
-    const int side = static_cast<int>(std::ceil(diameter(theme_)));
-    return {side, side};
-}
-
-void DealerButtonView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    paint(painter, QPointF(0, 0), theme_);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QWidget>
+#include "Style/Drawing/FramedOrnament.h"
 
 #include "Style/TableTheme.h"
 
 // The dealer's "D" disc.
-class DealerButtonView : public QWidget {
+class DealerButtonView : public FramedOrnament {
     Q_OBJECT
   public:
     explicit DealerButtonView(const TableTheme& theme, QWidget* parent = nullptr);
@@ -17,10 +17,10 @@ class DealerButtonView : public QWidget {
     // How far the disc's drawing reaches beyond its frame: its shadow, and in paper its edge.
     static QMarginsF overhang(const TableTheme& theme);
 
-    QSize sizeHint() const override;
-
   protected:
-    void paintEvent(QPaintEvent* event) override;
+    QSizeF frameSize() const override { return {diameter(theme_), diameter(theme_)}; }
+    QMarginsF overhang() const override { return overhang(theme_); }
+    void paintFrame(QPainter& painter, QPointF topLeft) const override { paint(painter, topLeft, theme_); }
 
   private:
     static void paintDisc(QPainter& painter, QPointF topLeft, const TableTheme& theme);

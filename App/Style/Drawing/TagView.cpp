@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/CardstockShape.h"
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/Pill.h"
@@ -15,19 +16,22 @@ QSizeF padding(TableStyleID style) {
     return style == TableStyleID::paper ? QSizeF(5, 2) : QSizeF(5, 1.5);
 }
 
+CardstockShape paperStock(const RGB& fill, bool dark) {
+    return {fill, fill.mixed(RGB::black, 0.45), 2, 5, 7, false, std::nullopt, dark};
+}
+
 int pixelColumns(const QString& text) {
     return PixelFont::width(PixelFontFace::label, PixelFont::displayed(PixelFontFace::label, text)) + 4;
 }
 } // namespace
 
 TagView::TagView(const TableTheme& theme, const QString& text, Kind kind, QWidget* parent)
-    : QWidget(parent)
+    : FramedOrnament(parent)
     , theme_(theme)
     , text_(text)
     , kind_(kind) {
     StyleAccessibility::setRole(this, QAccessible::StaticText);
     setAccessibleName(TextPainter::shown(theme_, text_, TextRole::tag));
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
 void TagView::setTheme(const TableTheme& theme) {
@@ -49,6 +53,13 @@ std::pair<PaletteToken, PaletteToken> TagView::roles(Kind kind) {
         return {PaletteToken::pausedTagFill, PaletteToken::pausedTagText};
     }
     return {PaletteToken::tagFill, PaletteToken::tagText};
+}
+
+QMarginsF TagView::overhang(const TableTheme& theme) {
+    if (theme.style != TableStyleID::paper)
+        return {};
+    const QRectF box(0, 0, 40, 16);
+    return ArtCache::beyond(box, paperStock(RGB::black, theme.dark).bounds(box));
 }
 
 QSizeF TagView::measure(const TableTheme& theme, const QString& text) {
@@ -74,8 +85,7 @@ void TagView::paint(QPainter& painter, QPointF topLeft, const TableTheme& theme,
     case TableStyleID::paper: {
         QPainterPath shape;
         shape.addRoundedRect(box, 4, 4);
-        CardstockShape{fill, fill.mixed(RGB::black, 0.45), 2, 5, 7, false, std::nullopt, theme.dark}.paint(
-            painter, shape);
+        paperStock(fill, theme.dark).paint(painter, shape);
         break;
     }
     case TableStyleID::pixel: {
@@ -91,13 +101,4 @@ void TagView::paint(QPainter& painter, QPointF topLeft, const TableTheme& theme,
     }
     painter.restore();
     TextPainter::paint(painter, box, theme, text, TextRole::tag, ink);
-}
-
-QSize TagView::sizeHint() const {
-    return measure(theme_, text_).toSize();
-}
-
-void TagView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    paint(painter, QPointF(0, 0), theme_, text_, kind_);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QWidget>
+#include "Style/Drawing/FramedOrnament.h"
 
 #include "Style/TableTheme.h"
 
 // The small tag beside a seat: a blind, all-in, the seat to act, or paused.
-class TagView : public QWidget {
+class TagView : public FramedOrnament {
     Q_OBJECT
   public:
     enum class Kind { blind, allIn, turn, paused };
@@ -16,13 +16,17 @@ class TagView : public QWidget {
     static QSizeF measure(const TableTheme& theme, const QString& text);
     static void paint(QPainter& painter, QPointF topLeft, const TableTheme& theme, const QString& text,
                       Kind kind);
+    // How far a tag's drawing reaches beyond its measured box: in paper, the card stock's edge and shadow.
+    static QMarginsF overhang(const TableTheme& theme);
     // The fill and text roles of a kind.
     static std::pair<PaletteToken, PaletteToken> roles(Kind kind);
 
-    QSize sizeHint() const override;
-
   protected:
-    void paintEvent(QPaintEvent* event) override;
+    QSizeF frameSize() const override { return measure(theme_, text_); }
+    QMarginsF overhang() const override { return overhang(theme_); }
+    void paintFrame(QPainter& painter, QPointF topLeft) const override {
+        paint(painter, topLeft, theme_, text_, kind_);
+    }
 
   private:
     TableTheme theme_;
