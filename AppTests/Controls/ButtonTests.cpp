@@ -256,3 +256,91 @@ TEST(HitArea, OnlyTheDrawnFaceTakesAClick) {
         EXPECT_EQ(presses, style == TableStyleID::satin ? 1 : 0) << toString(style);
     }
 }
+
+#include <QPainter>
+
+#include "Views/Controls/ButtonFaces.h"
+
+namespace {
+
+// The most opaque pixel of the widget's outermost rows and columns. A shadow's faintest tail may end
+// there (1 of 255); anything stronger was cut off.
+int alphaAtTheEdge(const QImage& image) {
+    int most = 0;
+    for (int x = 0; x < image.width(); ++x)
+        most = std::max({most, qAlpha(image.pixel(x, 0)), qAlpha(image.pixel(x, image.height() - 1))});
+    for (int y = 0; y < image.height(); ++y)
+        most = std::max({most, qAlpha(image.pixel(0, y)), qAlpha(image.pixel(image.width() - 1, y))});
+    return most;
+}
+
+QImage renderedAlone(QWidget& widget) {
+    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+
+} // namespace
+
+TEST(ButtonRoom, ShadowsAndFocusRingsEndInsideTheWidgetInEveryStateAndStyle) {
+    for (auto style : allTableStyleIDs)
+        for (bool dark : {false, true}) {
+            const TableTheme theme = themeIn(style, dark);
+            for (ControlSize size : {ControlSize::main, ControlSize::small}) {
+                StyledButton button(theme, "Raise to 120", ControlKind::confirm(), size);
+                button.resize(button.sizeHint());
+                const QImage rest = renderedAlone(button);
+                button.setDown(true);
+                const QImage pressed = renderedAlone(button);
+                button.setDown(false);
+                // The face at rest and pressed, drawn freely with the focus ring on a canvas with room
+                // to spare: nothing may land outside the widget's rectangle.
+                QImage free(button.size() + QSize(80, 80), QImage::Format_ARGB32_Premultiplied);
+                free.fill(Qt::transparent);
+                {
+                    QPainter painter(&free);
+                    const QRectF face = button.faceRect().translated(40, 40);
+                    const auto noLabel = [](QPainter&, const QRectF&) {};
+                    for (double press : {0.0, 1.0}) {
+                        const ButtonFaces::State state{press > 0, true, press};
+                        if (style == TableStyleID::paper)
+                            ButtonFaces::paper(painter, face, ControlKind::confirm(), size, theme, state,
+                                               noLabel);
+                        else if (style == TableStyleID::satin)
+                            ButtonFaces::satin(painter, face, ControlKind::confirm(), theme, state, noLabel);
+                        else
+                            ButtonFaces::pixel(painter, face, ControlKind::confirm(), theme, state, noLabel);
+                    }
+                }
+                const QRect widget(QPoint(40, 40), button.size());
+                int outside = 0;
+                for (int y = 0; y < free.height(); ++y)
+                    for (int x = 0; x < free.width(); ++x)
+                        if (!widget.contains(x, y) && qAlpha(free.pixel(x, y)) > 0)
+                            ++outside;
+                const std::string name = std::string(toString(style)) + (dark ? " dark" : " light") +
+                                         (size == ControlSize::main ? " main" : " small");
+                EXPECT_EQ(outside, 0) << name;
+                EXPECT_LE(alphaAtTheEdge(rest), 1) << name;
+                EXPECT_LE(alphaAtTheEdge(pressed), 1) << name;
+            }
+            StyledIconButton icon(theme, "pause.fill", {"##.##"}, StyledIconButton::Tint::tomato, "Pause");
+            icon.resize(icon.sizeHint());
+            EXPECT_LE(alphaAtTheEdge(renderedAlone(icon)), 1) << toString(style);
+            icon.setDown(true);
+            EXPECT_LE(alphaAtTheEdge(renderedAlone(icon)), 1) << toString(style);
+        }
+}
+
+TEST(ButtonRoom, APaperButtonsShadowShowsBelowItsFace) {
+    StyledButton button(themeIn(TableStyleID::paper), "Call 40", ControlKind::call());
+    button.resize(button.sizeHint());
+    const QImage image = renderedAlone(button);
+    const QRectF face = button.faceRect();
+    // Below the face and its 4 pt side, the soft shadow still shows a few points further down.
+    EXPECT_GT(qAlpha(image.pixel(static_cast<int>(face.center().x()), static_cast<int>(face.bottom()) + 8)),
+              0);
+    EXPECT_GE(button.room().bottom(), 12);
+    EXPECT_EQ(button.room().top(), button.room().bottom());
+}

@@ -5,7 +5,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-#include "Style/Drawing/CardstockShape.h"
+#include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/Pill.h"
 #include "Style/Drawing/PixelKit.h"
@@ -14,16 +14,60 @@
 
 namespace ButtonFaces {
 
-double focusMargin(const TableTheme& theme) {
+namespace {
+constexpr double satinShadowRadius = 3;
+constexpr QPointF satinShadowOffset(0, 1);
+// The focus rings: satin's 3 pt outside the face and 2.5 pt wide, paper's 4 pt outside and 2 pt wide.
+constexpr double satinFocusOutset = 3;
+constexpr double satinFocusWidth = 2.5;
+constexpr double paperFocusOutset = 4;
+constexpr double paperFocusWidth = 2;
+} // namespace
+
+double focusReach(const TableTheme& theme) {
     switch (theme.style) {
     case TableStyleID::satin:
-        return 4;
+        return satinFocusOutset + satinFocusWidth / 2 + 0.5;
     case TableStyleID::paper:
-        return 6;
+        return paperFocusOutset + paperFocusWidth / 2 + 0.5;
     case TableStyleID::pixel:
         return 2 * theme.pixelUnit;
     }
-    return 4;
+    return 0;
+}
+
+CardstockShape paperStock(ControlKind kind, ControlSize size, const TableTheme& theme, double press) {
+    const int depth = ControlStyle::paperDepth(size);
+    const ControlStyle::PaperColors colours = ControlStyle::paperColors(kind, theme.dark);
+    std::optional<RGB> outline;
+    if (theme.increaseContrast)
+        outline = theme.dark ? RGB::bytes(243, 233, 214) : RGB::bytes(43, 43, 43);
+    const bool main = size == ControlSize::main;
+    // Pressed, the side thins to 1 pt as the face sinks.
+    return {colours.face,     colours.side,     depth + (1 - depth) * press,
+            main ? 6.0 : 5.0, main ? 8.0 : 7.0, false,
+            outline,          theme.dark};
+}
+
+QMarginsF reach(const TableTheme& theme, ControlSize size) {
+    const QRectF face(0, 0, 100, ControlStyle::buttonHeight(size, theme));
+    const double ring = focusReach(theme);
+    QRectF covered = face.adjusted(-ring, -ring, ring, ring);
+    switch (theme.style) {
+    case TableStyleID::satin:
+        covered = covered.united(SoftShadow::bounds(face, satinShadowRadius, satinShadowOffset));
+        break;
+    case TableStyleID::paper: {
+        const double drop = ControlStyle::paperDepth(size) - 1;
+        const ControlKind any = ControlKind::secondary();
+        covered = covered.united(paperStock(any, size, theme, 0).bounds(face))
+                      .united(paperStock(any, size, theme, 1).bounds(face.translated(0, drop)));
+        break;
+    }
+    case TableStyleID::pixel:
+        break;
+    }
+    return ArtCache::beyond(face, covered);
 }
 
 bool isProminentInSatin(ControlKind kind) {
@@ -52,8 +96,8 @@ void satin(QPainter& painter, const QRectF& face, ControlKind kind, const TableT
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const QPainterPath capsule = Pill{}.path(face);
-    SoftShadow::paint(painter, capsule, 3, QColor::fromRgbF(0, 0, 0, theme.dark ? 0.35f : 0.12f),
-                      QPointF(0, 1));
+    SoftShadow::paint(painter, capsule, satinShadowRadius,
+                      QColor::fromRgbF(0, 0, 0, theme.dark ? 0.35f : 0.12f), satinShadowOffset);
     QLinearGradient glass(face.topLeft(), face.bottomLeft());
     if (isProminentInSatin(kind)) {
         const RGB accent = SatinPalette::accent(theme.dark);
@@ -76,30 +120,22 @@ void satin(QPainter& painter, const QRectF& face, ControlKind kind, const TableT
     rim.setColorAt(1, theme.dark ? QColor::fromRgbF(1, 1, 1, 0.08f) : QColor::fromRgbF(0, 0, 0, 0.10f));
     painter.strokePath(Pill{0.5}.path(face), QPen(QBrush(rim), 1));
     if (state.focused)
-        painter.strokePath(Pill{-3}.path(face), QPen(toQColor(theme.color(PaletteToken::focus)), 2.5));
+        painter.strokePath(Pill{-satinFocusOutset}.path(face),
+                           QPen(toQColor(theme.color(PaletteToken::focus)), satinFocusWidth));
     painter.restore();
     label(painter, face);
 }
 
 void paper(QPainter& painter, const QRectF& face, ControlKind kind, ControlSize size, const TableTheme& theme,
            const State& state, const LabelPainter& label) {
-    const int depth = ControlStyle::paperDepth(size);
-    const ControlStyle::PaperColors colours = ControlStyle::paperColors(kind, theme.dark);
-    const double press = state.pressDepth;
-    const double drop = (depth - 1) * press;
-    const double thickness = depth + (1 - depth) * press;
-    std::optional<RGB> outline;
-    if (theme.increaseContrast)
-        outline = theme.dark ? RGB::bytes(243, 233, 214) : RGB::bytes(43, 43, 43);
-    const bool main = size == ControlSize::main;
-    const CardstockShape stock{colours.face,     colours.side, thickness, main ? 6.0 : 5.0,
-                               main ? 8.0 : 7.0, false,        outline,   theme.dark};
-    stock.paint(painter, Pill{}.path(face.translated(0, drop)));
+    const double drop = (ControlStyle::paperDepth(size) - 1) * state.pressDepth;
+    paperStock(kind, size, theme, state.pressDepth).paint(painter, Pill{}.path(face.translated(0, drop)));
     label(painter, face.adjusted(10, 0, -10, 0).translated(0, drop));
     if (state.focused) {
         painter.save();
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.strokePath(Pill{-4}.path(face), QPen(toQColor(theme.color(PaletteToken::focus)), 2));
+        painter.strokePath(Pill{-paperFocusOutset}.path(face),
+                           QPen(toQColor(theme.color(PaletteToken::focus)), paperFocusWidth));
         painter.restore();
     }
 }

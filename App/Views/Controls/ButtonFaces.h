@@ -2,9 +2,11 @@
 
 #include <functional>
 
+#include <QMarginsF>
 #include <QRectF>
 
 #include "Style/ControlKind.h"
+#include "Style/Drawing/CardstockShape.h"
 
 class QAbstractButton;
 class QKeyEvent;
@@ -23,8 +25,13 @@ struct State {
     double pressDepth = 0;
 };
 
-// The space a button keeps around its face for its focus ring.
-double focusMargin(const TableTheme& theme);
+// How far a text button's drawing reaches beyond its face on each side, pressed or not: its shadow
+// and its focus ring.
+QMarginsF reach(const TableTheme& theme, ControlSize size);
+// How far a focus ring reaches beyond the face it surrounds.
+double focusReach(const TableTheme& theme);
+// A paper text button's card stock, `press` of the way down (0 at rest, 1 fully down).
+CardstockShape paperStock(ControlKind kind, ControlSize size, const TableTheme& theme, double press);
 
 // Satin: a glass capsule; confirm and the chosen preset are filled with the accent colour.
 void satin(QPainter& painter, const QRectF& face, ControlKind kind, const TableTheme& theme,

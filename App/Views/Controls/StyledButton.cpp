@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "Style/Drawing/Colors.h"
+#include "Style/Drawing/FramedOrnament.h"
 #include "Style/Drawing/PixelKit.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/SymbolIcons.h"
@@ -75,9 +76,12 @@ double StyledButton::faceHeight() const {
     return ControlStyle::buttonHeight(smallControl ? ControlSize::small : ControlSize::main, theme_);
 }
 
+QMargins StyledButton::room() const {
+    return FramedOrnament::roomFor(ButtonFaces::reach(theme_, size_));
+}
+
 QRectF StyledButton::faceRect() const {
-    const double margin = ButtonFaces::focusMargin(theme_);
-    const QRectF inside = QRectF(rect()).adjusted(margin, margin, -margin, -margin);
+    const QRectF inside = QRectF(rect()).marginsRemoved(QMarginsF(room()));
     const double height = faceHeight();
     return QRectF(inside.left(), inside.center().y() - height / 2, inside.width(), height);
 }
@@ -97,14 +101,15 @@ double StyledButton::labelWidth() const {
 }
 
 QSize StyledButton::sizeHint() const {
-    const double margin = ButtonFaces::focusMargin(theme_);
+    const QMargins margins = room();
     double padding = 10;
     if (theme_.style == TableStyleID::satin)
         padding = satinPadding(faceHeight());
     else if (theme_.style == TableStyleID::pixel)
         padding = 3 * theme_.pixelUnit;
-    const double width = std::ceil(labelWidth() + 2 * padding + 2 * margin);
-    return {static_cast<int>(width), static_cast<int>(std::ceil(faceHeight() + 2 * margin))};
+    const int width = static_cast<int>(std::ceil(labelWidth() + 2 * padding));
+    return {width + margins.left() + margins.right(),
+            static_cast<int>(std::ceil(faceHeight())) + margins.top() + margins.bottom()};
 }
 
 QSize StyledButton::minimumSizeHint() const {

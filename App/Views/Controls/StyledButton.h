@@ -26,8 +26,10 @@ class StyledButton : public QAbstractButton {
     ControlSize controlSize() const { return size_; }
     QString title() const { return text(); }
 
-    // Where the face is drawn inside the widget; the rest holds the focus ring.
+    // Where the face is drawn inside the widget, centred; the room around it holds the focus ring and
+    // the shadow, so neither is cut off at the widget's edge.
     QRectF faceRect() const;
+    QMargins room() const;
     // The face's height: in satin a preset is always the small control.
     double faceHeight() const;
     // The clock the paper press eases on.

@@ -4,8 +4,10 @@
 #include <QPainter>
 
 #include "Style/ControlKind.h"
+#include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/CardstockShape.h"
 #include "Style/Drawing/Colors.h"
+#include "Style/Drawing/FramedOrnament.h"
 #include "Style/Drawing/PixelKit.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/SymbolIcons.h"
@@ -75,9 +77,27 @@ QRectF StyledIconButton::faceRect() const {
     return QRectF(centre.x() - face.width() / 2, centre.y() - face.height() / 2, face.width(), face.height());
 }
 
+QMargins StyledIconButton::room() const {
+    if (theme_.style != TableStyleID::paper)
+        return FramedOrnament::roomFor(ButtonFaces::reach(theme_, ControlSize::small));
+    // The disc's card stock at rest and pressed, and the focus ring round it.
+    const QRectF face(QPointF(), faceSize());
+    const double ring = ButtonFaces::focusReach(theme_);
+    const QRectF covered = face.adjusted(-ring, -ring, ring, ring)
+                               .united(paperStock(0).bounds(face))
+                               .united(paperStock(1).bounds(face.translated(0, 1)));
+    return FramedOrnament::roomFor(ArtCache::beyond(face, covered));
+}
+
+CardstockShape StyledIconButton::paperStock(double press) const {
+    const PaperTint colours = paperTint(tint_, theme_.dark);
+    // Pressed, the disc sinks 1 pt and its side thins from 2 pt to 1.
+    return {colours.face, colours.side, 2 - press, 3, 5, false, std::nullopt, theme_.dark};
+}
+
 QSize StyledIconButton::sizeHint() const {
-    const int margin = static_cast<int>(std::ceil(ButtonFaces::focusMargin(theme_)));
-    return faceSize() + QSize(2 * margin, 2 * margin);
+    const QMargins margins = room();
+    return faceSize().grownBy(margins);
 }
 
 void StyledIconButton::paintSatin(QPainter& painter, const QRectF& face) const {
@@ -94,13 +114,11 @@ void StyledIconButton::paintSatin(QPainter& painter, const QRectF& face) const {
 
 void StyledIconButton::paintPaper(QPainter& painter, const QRectF& face) {
     const PaperTint colours = paperTint(tint_, theme_.dark);
-    // Pressed, the disc sinks 1 pt and its side thins from 2 pt to 1.
     const double depth = press_.depth(isDown(), theme_);
     const QRectF disc = face.translated(0, depth);
     QPainterPath circle;
     circle.addEllipse(disc);
-    CardstockShape{colours.face, colours.side, 2 - depth, 3, 5, false, std::nullopt, theme_.dark}.paint(
-        painter, circle);
+    paperStock(depth).paint(painter, circle);
     const double side = 11;
     SymbolIcons::paint(painter, systemImage_,
                        QRectF(disc.center().x() - side / 2, disc.center().y() - side / 2, side, side),

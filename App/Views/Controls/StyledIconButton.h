@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 
+#include "Style/Drawing/CardstockShape.h"
 #include "Style/PixelFont.h"
 #include "Style/TableTheme.h"
 #include "Views/Controls/PressMotion.h"
@@ -26,8 +27,9 @@ class StyledIconButton : public QAbstractButton {
     const TableTheme& theme() const { return theme_; }
     Tint tint() const { return tint_; }
 
-    // The disc, tile or glass the button draws, inside the room kept for its focus ring.
+    // The disc, tile or glass the button draws, centred in the room kept for its focus ring and shadow.
     QRectF faceRect() const;
+    QMargins room() const;
     QSize faceSize() const;
     QSize sizeHint() const override;
     // The clock the paper press eases on.
@@ -50,6 +52,7 @@ class StyledIconButton : public QAbstractButton {
     void paintSatin(QPainter& painter, const QRectF& face) const;
     void paintPaper(QPainter& painter, const QRectF& face);
     void paintPixel(QPainter& painter, const QRectF& face) const;
+    CardstockShape paperStock(double press) const;
 
     TableTheme theme_;
     QString systemImage_;
