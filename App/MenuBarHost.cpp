@@ -50,6 +50,8 @@ std::optional<IconEvent> iconEvent(QSystemTrayIcon::ActivationReason reason) {
     case QSystemTrayIcon::MiddleClick:
         return IconEvent::otherMouseDown;
     case QSystemTrayIcon::DoubleClick:
+        // A second press soon after the first is still a press: it toggles the popover back.
+        return IconEvent::leftMouseDown;
     case QSystemTrayIcon::Unknown:
         break;
     }
@@ -193,11 +195,7 @@ void MenuBarHost::syncSettings() {
 void MenuBarHost::createStatusItem() {
     statusItem_ = std::make_unique<QSystemTrayIcon>(TrayIconArt::icon(false));
     connect(statusItem_.get(), &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason != QSystemTrayIcon::DoubleClick) {
-                    handleIconClick(iconEvent(reason));
-                }
-            });
+            [this](QSystemTrayIcon::ActivationReason reason) { handleIconClick(iconEvent(reason)); });
     updateIcon();
     for (auto changed : {&GameController::stateChanged, &GameController::pauseReasonsChanged}) {
         connect(controller_.get(), changed, this, &MenuBarHost::updateIcon);

@@ -97,10 +97,11 @@ HotkeyGrab X11HotkeyGrabber::grab(const KeyShortcut& shortcut, std::function<voi
     }
     keycode_ = keycode;
     modifiers_ = x11Modifiers(shortcut);
+    // Without owner events every press comes to the root, also while one of our windows has the focus.
     for (const std::uint16_t locks : lockCombinations()) {
         const std::uint16_t mask = modifiers_ | locks;
         XcbReply<xcb_generic_error_t> error(
-            xcb_request_check(connection_, xcb_grab_key_checked(connection_, 1, root_, mask, keycode_,
+            xcb_request_check(connection_, xcb_grab_key_checked(connection_, 0, root_, mask, keycode_,
                                                                 XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)));
         if (error) {
             const int code = error->error_code;

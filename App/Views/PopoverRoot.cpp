@@ -16,7 +16,7 @@ PopoverRoot::PopoverRoot(const AppEnvironment& environment, QWidget* parent)
           environment.appState, TableSurface::popover,
           [this] { RootContent::setTheme(content_, theme_->theme()); }, this))
     , stack_(new QStackedLayout(this)) {
-    setFixedSize(size);
+    setFixedSize(popoverSize);
     stack_->setContentsMargins(0, 0, 0, 0);
     // The quit key while the popover has the keyboard; a shortcut, so screen readers never meet it.
     auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);

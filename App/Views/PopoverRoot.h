@@ -15,7 +15,7 @@ class PopoverRoot final : public QWidget {
     Q_OBJECT
 
   public:
-    static constexpr QSize size{420, 560};
+    static constexpr QSize popoverSize{420, 560};
 
     explicit PopoverRoot(const AppEnvironment& environment, QWidget* parent = nullptr);
     ~PopoverRoot() override;

@@ -12,7 +12,7 @@ PopoverWindow::PopoverWindow(const AppEnvironment& environment)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(root_);
-    setFixedSize(PopoverRoot::size);
+    setFixedSize(PopoverRoot::popoverSize);
 }
 
 void PopoverWindow::showEvent(QShowEvent* event) {

@@ -211,6 +211,12 @@ void WindowRoot::refreshChrome() {
     applyControl(
         sound_, WindowChrome::soundControl(!environment_.appState || environment_.appState->soundsOn()), ink);
     applyControl(sidebarToggle_, WindowChrome::sidebarControl(showsSidebar_), ink);
+    // A button keeps the width of its first title unless told that its title changed.
+    for (QAction* action : {pause_, leave_, sound_, sidebarToggle_}) {
+        if (QWidget* button = toolbar_->widgetForAction(action)) {
+            button->updateGeometry();
+        }
+    }
     segments_->button(int(sidebarContent_))->setChecked(true);
     sidebarPages_->setCurrentIndex(int(sidebarContent_));
 }

@@ -1,0 +1,253 @@
+#include "Desktop.h"
+
+#include "Persistence/Profile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <nlohmann/json.hpp>
+
+namespace {
+
+const QString gameBinary = QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/App/chipwhistle");
+
+bool stop(QProcess& process) {
+    if (process.state() == QProcess::NotRunning) {
+        return true;
+    }
+    process.terminate();
+    if (!process.waitForFinished(3000)) {
+        process.kill();
+        process.waitForFinished(3000);
+    }
+    return true;
+}
+
+} // namespace
+
+std::unique_ptr<Desktop> Desktop::start(QString& whyNot) {
+    for (const char* tool : {"Xvfb", "trayer", "xdotool", "xwininfo"}) {
+        if (QStandardPaths::findExecutable(tool).isEmpty()) {
+            whyNot = QStringLiteral("%1 is not installed").arg(tool);
+            return nullptr;
+        }
+    }
+    if (!QFile::exists(gameBinary)) {
+        whyNot = QStringLiteral("the game is not built at %1").arg(gameBinary);
+        return nullptr;
+    }
+    std::unique_ptr<Desktop> desktop(new Desktop);
+    // -displayfd 1 picks a free display and writes its number to standard output.
+    desktop->xvfb_.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1920x1080x24", "-nolisten", "tcp"});
+    QElapsedTimer clock;
+    clock.start();
+    QString number;
+    while (clock.elapsed() < 10000 && !number.contains('\n')) {
+        desktop->xvfb_.waitForReadyRead(100);
+        number += QString::fromLatin1(desktop->xvfb_.readAllStandardOutput());
+        if (desktop->xvfb_.state() == QProcess::NotRunning) {
+            break;
+        }
+    }
+    if (!number.contains('\n')) {
+        whyNot = QStringLiteral("Xvfb did not start");
+        return nullptr;
+    }
+    desktop->display_ = ':' + number.trimmed();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", desktop->display_);
+    desktop->trayer_.setProcessEnvironment(environment);
+    desktop->trayer_.start("trayer", {"--edge", "top", "--align", "right", "--widthtype", "request",
+                                      "--height", "32", "--SetDockType", "true", "--transparent", "false"});
+    if (!desktop->trayer_.waitForStarted(5000)) {
+        whyNot = QStringLiteral("trayer did not start");
+        return nullptr;
+    }
+    while (clock.elapsed() < 15000 && !desktop->windowTree().contains("\"panel\"")) {
+        QThread::msleep(50);
+    }
+    if (!desktop->windowTree().contains("\"panel\"")) {
+        whyNot = QStringLiteral("trayer's panel never appeared");
+        return nullptr;
+    }
+    return desktop;
+}
+
+Desktop::~Desktop() {
+    stop(trayer_);
+    stop(xvfb_);
+}
+
+bool Desktop::run(const QString& program, const QStringList& arguments, QString* output) const {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", display_);
+    environment.remove("QT_QPA_PLATFORM");
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    const bool finished = process.waitForFinished(10000);
+    if (output) {
+        *output = QString::fromUtf8(process.readAllStandardOutput());
+    }
+    return finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+bool Desktop::xdotool(const QStringList& arguments) const {
+    return run("xdotool", arguments);
+}
+
+QString Desktop::windowTree() const {
+    QString tree;
+    run("xwininfo", {"-root", "-tree"}, &tree);
+    return tree;
+}
+
+namespace {
+
+// "0x400006 "Chipwhistle": ("chipwhistle" "Chipwhistle")  22x30+0+0  +1897+1"
+QList<std::pair<QString, QRect>> classedWindows(const QString& tree, const QString& windowClass) {
+    static const QRegularExpression line(
+        R"re(\("([^"]*)" "[^"]*"\)\s+(\d+)x(\d+)[+-]-?\d+[+-]-?\d+\s+\+(-?\d+)\+(-?\d+))re");
+    QList<std::pair<QString, QRect>> found;
+    for (const QString& row : tree.split('\n')) {
+        const auto match = line.match(row);
+        if (match.hasMatch() && match.captured(1) == windowClass) {
+            found.push_back({row, QRect(match.captured(4).toInt(), match.captured(5).toInt(),
+                                        match.captured(2).toInt(), match.captured(3).toInt())});
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+std::optional<QRect> Desktop::trayIcon(const QString& windowClass) const {
+    for (const auto& [row, rect] : classedWindows(windowTree(), windowClass)) {
+        // The icon sits inside the tray's panel: a small window indented below it.
+        if (rect.width() <= 64 && rect.height() <= 64 && row.startsWith("           ")) {
+            return rect;
+        }
+    }
+    return std::nullopt;
+}
+
+QList<QRect> Desktop::windows(QSize size, const QString& windowClass) const {
+    QList<QRect> found;
+    for (const auto& [row, rect] : classedWindows(windowTree(), windowClass)) {
+        if (rect.size() == size) {
+            found << rect;
+        }
+    }
+    return found;
+}
+
+bool Desktop::screenshot(const QString& name, QRect area) const {
+    const QString folder = QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery/shell");
+    QDir().mkpath(folder);
+    return run(QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/tools/grab_screen"),
+               {folder + '/' + name + ".png", QString::number(area.x()), QString::number(area.y()),
+                QString::number(area.width()), QString::number(area.height())});
+}
+
+bool Desktop::closeWindow(QRect frame, const QString& windowClass) const {
+    for (const auto& [row, rect] : classedWindows(windowTree(), windowClass)) {
+        if (rect == frame) {
+            return run(QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/tools/close_window"),
+                       {row.trimmed().section(' ', 0, 0)});
+        }
+    }
+    return false;
+}
+
+QProcessEnvironment gameEnvironment(const Desktop& desktop, const QString& home) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", desktop.display());
+    environment.remove("QT_QPA_PLATFORM");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.insert("HOME", home);
+    environment.insert("XDG_CONFIG_HOME", home + "/.config");
+    environment.insert("XDG_DATA_HOME", home + "/.local/share");
+    environment.insert("XDG_RUNTIME_DIR", home + "/run");
+    environment.insert("QT_LOGGING_RULES", "Chipwhistle.surfaces.info=true");
+    environment.insert("ASAN_OPTIONS", "detect_leaks=0");
+    QDir().mkpath(home + "/run");
+    QFile::setPermissions(home + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return environment;
+}
+
+QString dataFolder(const QString& home) {
+    return home + "/.local/share/Chipwhistle";
+}
+
+void writeProfile(const QString& home, bool onboarded, bool hotkey) {
+    Profile profile;
+    profile.onboarded = onboarded;
+    profile.settings.hotkey.enabled = hotkey;
+    QDir().mkpath(dataFolder(home));
+    QFile file(dataFolder(home) + "/profile.json");
+    file.open(QIODevice::WriteOnly);
+    file.write(QByteArray::fromStdString(nlohmann::json(profile).dump()));
+}
+
+GameProcess::GameProcess(const Desktop& desktop, const QString& home, QStringList arguments) {
+    process_.setProcessEnvironment(gameEnvironment(desktop, home));
+    process_.setProcessChannelMode(QProcess::MergedChannels);
+    process_.start(gameBinary, arguments);
+    process_.waitForStarted(5000);
+}
+
+GameProcess::~GameProcess() {
+    stop(process_);
+}
+
+bool GameProcess::started() const {
+    return process_.state() != QProcess::NotRunning || process_.exitStatus() == QProcess::NormalExit;
+}
+
+QStringList GameProcess::lines() {
+    output_ += QString::fromUtf8(process_.readAll());
+    QStringList found;
+    for (const QString& line : output_.split('\n')) {
+        const QString prefix = QStringLiteral("Chipwhistle.surfaces: ");
+        if (line.startsWith(prefix)) {
+            found << line.mid(prefix.size());
+        }
+    }
+    return found;
+}
+
+bool GameProcess::waitForLine(const QString& prefix, int milliseconds, int from) {
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        const QStringList all = lines();
+        for (int i = from; i < all.size(); ++i) {
+            if (all[i].startsWith(prefix)) {
+                return true;
+            }
+        }
+        process_.waitForReadyRead(50);
+    } while (clock.elapsed() < milliseconds);
+    return false;
+}
+
+std::optional<int> GameProcess::waitForExit(int milliseconds) {
+    if (!process_.waitForFinished(milliseconds) && process_.state() != QProcess::NotRunning) {
+        return std::nullopt;
+    }
+    lines();
+    if (process_.exitStatus() != QProcess::NormalExit) {
+        return std::nullopt;
+    }
+    return process_.exitCode();
+}
+
+void GameProcess::kill() {
+    process_.kill();
+    process_.waitForFinished(3000);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QProcess>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <optional>
+
+// A private X display with a tray for end-to-end tests: Xvfb on a free display number, trayer as the
+// tray host, xdotool for the pointer and the keys. Everything is stopped by its own process id.
+class Desktop {
+  public:
+    // Null, with the reason in `whyNot`, when a part cannot start.
+    static std::unique_ptr<Desktop> start(QString& whyNot);
+    ~Desktop();
+
+    const QString& display() const { return display_; }
+    // Runs xdotool with `arguments` on this display; true when it succeeded.
+    bool xdotool(const QStringList& arguments) const;
+    // The output of `xwininfo -root -tree`.
+    QString windowTree() const;
+    // The tray icon of the program whose class is `windowClass`, once embedded in the tray.
+    std::optional<QRect> trayIcon(const QString& windowClass = "chipwhistle") const;
+    // Top-level windows of that class with the given size, as on-screen rectangles.
+    QList<QRect> windows(QSize size, const QString& windowClass = "chipwhistle") const;
+
+    // Saves what the display shows inside `area` as a PNG under gallery/shell.
+    bool screenshot(const QString& name, QRect area) const;
+    // Asks the window to close as a window manager's close button would.
+    bool closeWindow(QRect frame, const QString& windowClass = "chipwhistle") const;
+
+  private:
+    Desktop() = default;
+    // Runs a program on this display; true when it ended with success. `output` gets what it printed.
+    bool run(const QString& program, const QStringList& arguments, QString* output = nullptr) const;
+    QProcess xvfb_;
+    QProcess trayer_;
+    QString display_;
+};
+
+// One run of the game on a desktop, with a home of its own so the player's real profile is never
+// touched; its surface log is read line by line.
+class GameProcess {
+  public:
+    GameProcess(const Desktop& desktop, const QString& home, QStringList arguments = {});
+    ~GameProcess();
+
+    bool started() const;
+    // Waits up to `milliseconds` for a log line starting with `prefix` after the first `from` lines.
+    bool waitForLine(const QString& prefix, int milliseconds = 5000, int from = 0);
+    QStringList lines();
+    int lineCount() { return lines().size(); }
+    // Waits for the process to end; its exit code, or none when it did not end or crashed.
+    std::optional<int> waitForExit(int milliseconds = 5000);
+    qint64 pid() const { return process_.processId(); }
+    void kill();
+
+  private:
+    QProcess process_;
+    QString output_;
+};
+
+// The environment a game process sees: this desktop's display and everything under `home`.
+QProcessEnvironment gameEnvironment(const Desktop& desktop, const QString& home);
+// Writes a profile under `home` as the game reads it.
+void writeProfile(const QString& home, bool onboarded, bool hotkey = false);
+QString dataFolder(const QString& home);

@@ -1,0 +1,198 @@
+// The real program on a private X display with a tray: the icon, the popover under it and its
+// closing, the menu, the window, the hotkey, one program per user, a restart after a kill, and quit.
+// Skipped, saying why, when the display, the tray or xdotool cannot start.
+#include "Desktop.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <nlohmann/json.hpp>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TrayTest : ::testing::Test {
+    static void SetUpTestSuite() {
+        desktop = Desktop::start(whyNot).release();
+        if (!desktop) {
+            std::fprintf(stderr, "end-to-end tests skip: %s\n", qPrintable(whyNot));
+        }
+    }
+    static void TearDownTestSuite() {
+        delete desktop;
+        desktop = nullptr;
+    }
+    void SetUp() override {
+        if (!desktop) {
+            GTEST_SKIP() << whyNot.toStdString();
+        }
+        ASSERT_TRUE(home.isValid());
+    }
+
+    // Starts an onboarded game and waits for its icon in the tray.
+    std::unique_ptr<GameProcess> startGame(QStringList arguments = {}, bool hotkey = false) {
+        writeProfile(home.path(), true, hotkey);
+        auto game = std::make_unique<GameProcess>(*desktop, home.path(), arguments);
+        for (int i = 0; i < 200 && !desktop->trayIcon(); ++i) {
+            QThread::msleep(50);
+        }
+        return game;
+    }
+    QRect icon() const { return desktop->trayIcon().value_or(QRect()); }
+    void click(QPoint at, int button = 1) {
+        desktop->xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click",
+                          QString::number(button)});
+    }
+    QList<QRect> popovers() const { return desktop->windows({420, 560}); }
+    void waitForPopovers(int count) {
+        for (int i = 0; i < 100 && popovers().size() != count; ++i) {
+            QThread::msleep(50);
+        }
+    }
+
+    static Desktop* desktop;
+    static QString whyNot;
+    QTemporaryDir home;
+};
+
+Desktop* TrayTest::desktop = nullptr;
+QString TrayTest::whyNot;
+
+TEST_F(TrayTest, TheIconComesUpAndAClickOpensThePopoverUnderIt) {
+    auto game = startGame({"--launched-at-login"});
+    ASSERT_TRUE(desktop->trayIcon()) << "the chip never reached the tray";
+    EXPECT_TRUE(game->waitForLine("launch: atLogin=true onboarded=true opensIn=menuBar"))
+        << game->lines().join('\n').toStdString();
+    EXPECT_TRUE(popovers().isEmpty()) << "a start at login shows nothing";
+
+    click(icon().center());
+    ASSERT_TRUE(game->waitForLine("showPopover"));
+    waitForPopovers(1);
+    ASSERT_EQ(popovers().size(), 1);
+    const QRect popover = popovers().front();
+    EXPECT_GE(popover.top(), icon().bottom());
+    EXPECT_LE(popover.top(), icon().bottom() + 8);
+    EXPECT_EQ(popover.right(), 1919) << "kept on screen under an icon at the right edge";
+    QThread::msleep(300);
+    EXPECT_TRUE(desktop->screenshot("xvfb-popover", popover.united(icon()).adjusted(-120, 0, 0, 20)));
+
+    const int before = game->lineCount();
+    click(icon().center());
+    EXPECT_TRUE(game->waitForLine("popover closed (toggle)", 5000, before))
+        << game->lines().join('\n').toStdString();
+}
+
+TEST_F(TrayTest, AClickFarAwayClosesAtOnceAndOneNearTheIconAfterTheGrace) {
+    auto game = startGame();
+    ASSERT_TRUE(game->waitForLine("showPopover")) << "an ordinary start shows the popover";
+    int before = game->lineCount();
+    click({300, 900});
+    EXPECT_TRUE(game->waitForLine("popover closing now: a click in another app", 5000, before));
+
+    click(icon().center());
+    ASSERT_TRUE(game->waitForLine("showPopover", 5000, before));
+    before = game->lineCount();
+    click(icon().center() - QPoint(40, 0));
+    EXPECT_TRUE(game->waitForLine("popover will close: a click in another app", 5000, before));
+    EXPECT_TRUE(game->waitForLine("popover closed (a click in another app)", 5000, before));
+}
+
+TEST_F(TrayTest, TheMenuOpensTheWindowWhichClosesBackToTheTray) {
+    auto game = startGame({"--launched-at-login"});
+    click(icon().center(), 3);
+    ASSERT_TRUE(game->waitForLine("icon click: event=rightMouseDown"));
+    QThread::msleep(300);
+    desktop->xdotool({"key", "Down", "Return"});
+    ASSERT_TRUE(game->waitForLine("openWindow"));
+    for (int i = 0; i < 100 && desktop->windows({1100, 750}).isEmpty(); ++i) {
+        QThread::msleep(50);
+    }
+    ASSERT_EQ(desktop->windows({1100, 750}).size(), 1) << "the table window at its first size";
+    QThread::msleep(300);
+    EXPECT_TRUE(desktop->screenshot("xvfb-window", desktop->windows({1100, 750}).front()));
+    EXPECT_TRUE(game->waitForLine("policy → regular"));
+
+    // Closing the window leaves the game in the tray.
+    const int before = game->lineCount();
+    click(icon().center());
+    EXPECT_TRUE(game->waitForLine("focusWindow", 5000, before)) << "a click with the window open focuses it";
+    ASSERT_TRUE(desktop->closeWindow(desktop->windows({1100, 750}).value(0)));
+    EXPECT_TRUE(game->waitForLine("policy → accessory", 5000, before)) << "the window closed";
+    EXPECT_EQ(game->waitForExit(1000), std::nullopt) << "the game stays in the tray";
+    EXPECT_TRUE(desktop->windows({1100, 750}).isEmpty());
+    EXPECT_TRUE(desktop->trayIcon());
+}
+
+TEST_F(TrayTest, TheHotkeyTogglesThePopover) {
+    auto game = startGame({"--launched-at-login"}, true);
+    ASSERT_TRUE(desktop->trayIcon());
+    QThread::msleep(300);
+    desktop->xdotool({"key", "ctrl+shift+p"});
+    ASSERT_TRUE(game->waitForLine("hotkey popover=false")) << game->lines().join('\n').toStdString();
+    EXPECT_TRUE(game->waitForLine("showPopover"));
+    const int before = game->lineCount();
+    desktop->xdotool({"key", "ctrl+shift+p"});
+    EXPECT_TRUE(game->waitForLine("hotkey popover=true", 5000, before));
+    EXPECT_TRUE(game->waitForLine("popover closed (toggle)", 5000, before));
+}
+
+TEST_F(TrayTest, ASecondStartReopensTheFirstAndEnds) {
+    auto first = startGame({"--launched-at-login"});
+    ASSERT_TRUE(first->waitForLine("launch:"));
+    GameProcess second(*desktop, home.path());
+    EXPECT_EQ(second.waitForExit(10000), 0);
+    EXPECT_TRUE(first->waitForLine("showPopover")) << "the first one came forward";
+    EXPECT_TRUE(second.lines().isEmpty()) << "the second never launched";
+}
+
+TEST_F(TrayTest, AKilledGameResumesTheSameHandAfterARestart) {
+    auto game = startGame();
+    ASSERT_TRUE(game->waitForLine("showPopover"));
+    QThread::msleep(300);
+    const QRect popover = popovers().value(0);
+    // The lobby's one button sits just below the middle of the popover.
+    desktop->xdotool({"mousemove", QString::number(popover.center().x()),
+                      QString::number(popover.top() + 313), "click", "1"});
+    const QString saved = dataFolder(home.path()) + "/savedgame.json";
+    for (int i = 0; i < 100 && !QFile::exists(saved); ++i) {
+        QThread::msleep(50);
+    }
+    ASSERT_TRUE(QFile::exists(saved)) << "a Quick Hand was started and saved";
+    QFile before(saved);
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const auto stateBefore = nlohmann::json::parse(before.readAll().toStdString());
+    game->kill();
+
+    game = startGame();
+    ASSERT_TRUE(game->waitForLine("showPopover"));
+    QThread::msleep(300);
+    desktop->xdotool({"mousemove", QString::number(popover.center().x()),
+                      QString::number(popover.top() + 313), "click", "1"});
+    // Read at once, before a bot's pace has passed: the hand is exactly as it was restored.
+    QThread::msleep(300);
+    QFile after(saved);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    const auto stateAfter = nlohmann::json::parse(after.readAll().toStdString());
+    ASSERT_TRUE(stateBefore.contains("state"));
+    EXPECT_EQ(stateAfter["state"]["handNumber"], stateBefore["state"]["handNumber"]);
+    const auto& seats = stateBefore["state"]["seats"];
+    ASSERT_EQ(stateAfter["state"]["seats"].size(), seats.size());
+    for (std::size_t seat = 0; seat < seats.size(); ++seat) {
+        EXPECT_EQ(stateAfter["state"]["seats"][seat]["holeCards"], seats[seat]["holeCards"])
+            << "seat " << seat;
+    }
+}
+
+TEST_F(TrayTest, QuitEndsTheGameWithSuccess) {
+    auto game = startGame({"--launched-at-login"});
+    click(icon().center(), 3);
+    ASSERT_TRUE(game->waitForLine("icon click: event=rightMouseDown"));
+    QThread::msleep(300);
+    desktop->xdotool({"key", "Up", "Return"});
+    EXPECT_EQ(game->waitForExit(10000), 0);
+}
+
+} // namespace
