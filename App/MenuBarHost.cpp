@@ -511,6 +511,13 @@ void MenuBarHost::showOnboarding() {
     }
     surfaces_->setOnboardingOpen(true);
     surfaces_->setDockIcon(true);
+    if (!onboardingWindow_->isVisible()) {
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame(QPoint(), onboardingWindow_->size());
+            frame.moveCenter(screen->availableGeometry().center());
+            onboardingWindow_->move(frame.topLeft());
+        }
+    }
     onboardingWindow_->show();
     onboardingWindow_->raise();
     onboardingWindow_->activateWindow();

@@ -139,6 +139,20 @@ TEST_F(TrayTest, TheHotkeyTogglesThePopover) {
     EXPECT_TRUE(game->waitForLine("popover closed (toggle)", 5000, before));
 }
 
+TEST_F(TrayTest, AKeyAnotherProgramHoldsIsNotTaken) {
+    auto holder = startGame({"--launched-at-login"}, true);
+    ASSERT_TRUE(holder->waitForLine("launch:"));
+    // A second player's game on the same display (another home, so not the same program) comes too late.
+    QTemporaryDir otherHome;
+    writeProfile(otherHome.path(), true, true);
+    GameProcess late(*desktop, otherHome.path(), {"--launched-at-login"});
+    ASSERT_TRUE(late.waitForLine("launch:"));
+    QThread::msleep(500);
+    desktop->xdotool({"key", "ctrl+shift+p"});
+    EXPECT_TRUE(holder->waitForLine("hotkey popover=false"));
+    EXPECT_FALSE(late.waitForLine("hotkey", 1000)) << "the refused grab never fires";
+}
+
 TEST_F(TrayTest, ASecondStartReopensTheFirstAndEnds) {
     auto first = startGame({"--launched-at-login"});
     ASSERT_TRUE(first->waitForLine("launch:"));
@@ -192,6 +206,14 @@ TEST_F(TrayTest, QuitEndsTheGameWithSuccess) {
     ASSERT_TRUE(game->waitForLine("icon click: event=rightMouseDown"));
     QThread::msleep(300);
     desktop->xdotool({"key", "Up", "Return"});
+    EXPECT_EQ(game->waitForExit(10000), 0);
+}
+
+TEST_F(TrayTest, ControlQInThePopoverQuits) {
+    auto game = startGame();
+    ASSERT_TRUE(game->waitForLine("showPopover"));
+    QThread::msleep(500);
+    desktop->xdotool({"key", "ctrl+q"});
     EXPECT_EQ(game->waitForExit(10000), 0);
 }
 

@@ -1,0 +1,108 @@
+// The host as a test host sees it: one set of shared objects for every root, the settings mirrored
+// into the game and the sound, and the window a forced launch surface opens.
+#include "AppState.h"
+#include "GameController.h"
+#include "MenuBarHost.h"
+#include "Sound/Playback/SoundPlayer.h"
+#include "SurfaceCoordinator.h"
+#include "Views/WindowRoot.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Sets the test-host variables for one test and restores them after.
+class TestHostEnvironment {
+  public:
+    explicit TestHostEnvironment(const char* launchSurface = nullptr) {
+        qputenv("XCTestConfigurationFilePath", "/dev/null");
+        if (launchSurface) {
+            qputenv("CHIPWHISTLE_LAUNCH_SURFACE", launchSurface);
+        }
+    }
+    ~TestHostEnvironment() {
+        qunsetenv("XCTestConfigurationFilePath");
+        qunsetenv("CHIPWHISTLE_LAUNCH_SURFACE");
+    }
+};
+
+void runPosted() {
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::processEvents();
+    }
+}
+
+TEST(MenuBarHost, HandsEveryRootTheSameObjects) {
+    TestHostEnvironment testHost;
+    MenuBarHost host;
+    const AppEnvironment environment = host.environment();
+    EXPECT_EQ(environment.appState, &host.appState());
+    EXPECT_EQ(environment.controller, &host.controller());
+    EXPECT_EQ(environment.surfaces, &host.surfaces());
+    EXPECT_EQ(environment.host, &host);
+    EXPECT_TRUE(environment.hotkey);
+    EXPECT_TRUE(environment.launchAtLogin);
+    EXPECT_EQ(host.surfaces().host(), &host);
+    EXPECT_EQ(host.controller().session(), &host.appState());
+}
+
+TEST(MenuBarHost, ATestHostShowsNothingAndHasNoTrayIcon) {
+    TestHostEnvironment testHost;
+    MenuBarHost host;
+    host.applicationDidFinishLaunching({"chipwhistle"});
+    runPosted();
+    EXPECT_EQ(host.statusItem(), nullptr);
+    EXPECT_FALSE(host.isPopoverShown());
+    EXPECT_EQ(host.tableWindow(), nullptr);
+    EXPECT_FALSE(host.showPopover()) << "no icon to open under";
+}
+
+TEST(MenuBarHost, MirrorsEveryChangeOfTheSettings) {
+    TestHostEnvironment testHost;
+    MenuBarHost host;
+    host.applicationDidFinishLaunching({"chipwhistle"});
+    AppState& state = host.appState();
+
+    state.setBotSpeed(BotSpeed::fast);
+    state.setAutoDeal(true);
+    state.setLaunchSurface(LaunchSurface::window);
+    EXPECT_EQ(host.controller().botSpeed(), BotSpeed::fast);
+    EXPECT_TRUE(host.controller().autoDeal());
+    EXPECT_EQ(host.surfaces().iconOpens(), LaunchSurface::window);
+
+    state.setSoundsOn(false);
+    EXPECT_FALSE(SoundPlayer::shared().soundsEnabled());
+    state.setSoundsOn(true);
+    EXPECT_TRUE(SoundPlayer::shared().soundsEnabled());
+}
+
+TEST(MenuBarHost, AForcedWindowOpensAfterLaunchAndClosingItKeepsTheHost) {
+    TestHostEnvironment testHost("window");
+    MenuBarHost host;
+    host.applicationDidFinishLaunching({"chipwhistle"});
+    EXPECT_EQ(host.tableWindow(), nullptr) << "after the current event";
+    runPosted();
+    ASSERT_NE(host.tableWindow(), nullptr);
+    EXPECT_TRUE(host.surfaces().windowOpen());
+    EXPECT_TRUE(host.surfaces().showsDockIcon());
+    EXPECT_EQ(host.tableWindow()->size(), QSize(1100, 750));
+
+    EXPECT_TRUE(host.closeTableWindow());
+    runPosted();
+    EXPECT_FALSE(host.surfaces().windowOpen());
+    EXPECT_FALSE(host.surfaces().showsDockIcon());
+    EXPECT_EQ(host.tableWindow(), nullptr) << "a closed window is gone; the next open builds a new one";
+}
+
+TEST(MenuBarHost, AnUnknownForcedSurfaceIsIgnored) {
+    TestHostEnvironment testHost("popover");
+    MenuBarHost host;
+    host.applicationDidFinishLaunching({"chipwhistle"});
+    runPosted();
+    EXPECT_EQ(host.tableWindow(), nullptr);
+    EXPECT_FALSE(host.isPopoverShown());
+}
+
+} // namespace
