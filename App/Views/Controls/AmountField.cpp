@@ -1,0 +1,222 @@
+#include "Views/Controls/AmountField.h"
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+#include "Style/AmountText.h"
+#include "Style/Drawing/CardstockShape.h"
+#include "Style/Drawing/Colors.h"
+#include "Style/Drawing/PaperFont.h"
+#include "Style/Drawing/PixelKit.h"
+#include "Style/Drawing/TextPainter.h"
+#include "Style/Drawing/ThemeFonts.h"
+#include "Style/PixelPalette.h"
+#include "Style/SatinPalette.h"
+
+namespace {
+
+RGB paperInk(bool dark) {
+    return dark ? RGB::bytes(243, 233, 214) : RGB::bytes(43, 43, 43);
+}
+
+QString cssColour(const RGB& colour) {
+    return QStringLiteral("rgba(%1, %2, %3, %4)")
+        .arg(std::lround(colour.red * 255))
+        .arg(std::lround(colour.green * 255))
+        .arg(std::lround(colour.blue * 255))
+        .arg(colour.alpha);
+}
+
+} // namespace
+
+AmountField::AmountField(const TableTheme& theme, QWidget* parent)
+    : QWidget(parent)
+    , theme_(theme)
+    , edit_(new QLineEdit(this)) {
+    edit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edit_->setPlaceholderText(QStringLiteral("Amount"));
+    edit_->setAccessibleName(QStringLiteral("Raise amount"));
+    // Long enough for any amount with its grouping; anything longer is not an amount.
+    edit_->setMaxLength(32);
+    edit_->installEventFilter(this);
+    setAccessibleName(QStringLiteral("Raise amount"));
+    setFocusProxy(edit_);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    connect(edit_, &QLineEdit::returnPressed, this, [this] {
+        commit();
+        emit submitted();
+    });
+    connect(edit_, &QLineEdit::editingFinished, this, &AmountField::commit);
+    edit_->setText(AmountText::format(value_));
+    restyle();
+}
+
+void AmountField::setTheme(const TableTheme& theme) {
+    theme_ = theme;
+    restyle();
+    updateGeometry();
+    update();
+}
+
+void AmountField::setValue(std::int64_t value) {
+    if (value == value_ && AmountText::parse(edit_->text()) == value)
+        return;
+    value_ = value;
+    edit_->setText(AmountText::format(value_));
+    update();
+}
+
+bool AmountField::isEditing() const {
+    return edit_->hasFocus();
+}
+
+void AmountField::setEditing(bool editing) {
+    if (editing == isEditing())
+        return;
+    if (editing)
+        edit_->setFocus(Qt::OtherFocusReason);
+    else
+        edit_->clearFocus();
+}
+
+void AmountField::commit() {
+    const std::optional<std::int64_t> typed = AmountText::parse(edit_->text());
+    if (typed && *typed != value_) {
+        value_ = *typed;
+        emit valueEdited(value_);
+    }
+    // Unreadable text goes back to the amount, and readable text takes the locale's grouping.
+    edit_->setText(AmountText::format(value_));
+    update();
+}
+
+double AmountField::focusMargin(const TableTheme& theme) {
+    switch (theme.style) {
+    case TableStyleID::satin:
+        return 3;
+    case TableStyleID::paper:
+        return 5;
+    case TableStyleID::pixel:
+        return 2 * theme.pixelUnit;
+    }
+    return 0;
+}
+
+QRectF AmountField::plate() const {
+    const double margin = focusMargin(theme_);
+    return QRectF(rect()).adjusted(margin, margin, -margin, -margin);
+}
+
+QSize AmountField::sizeHint() const {
+    const double margin = 2 * focusMargin(theme_);
+    const bool window = theme_.surface == TableSurface::window;
+    return QSizeF((window ? 120 : 96) + margin, (window ? 28 : 24) + margin).toSize();
+}
+
+void AmountField::restyle() {
+    const bool editing = isEditing();
+    QFont font;
+    QString css;
+    switch (theme_.style) {
+    case TableStyleID::satin: {
+        font = ThemeFonts::system(theme_.surface == TableSurface::window ? 13 : 12, FontWeight::regular);
+        const RGB accent = SatinPalette::accent(theme_.dark);
+        css =
+            QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid %3; border-radius: 5px;"
+                           " padding: 0 6px; } QLineEdit:focus { border: 2px solid %4; }")
+                .arg(cssColour(theme_.dark ? RGB::bytes(44, 44, 48) : RGB::white),
+                     cssColour(theme_.dark ? RGB::white : RGB::black),
+                     cssColour(theme_.dark ? RGB::white.withAlpha(0.2) : RGB::black.withAlpha(0.2)),
+                     cssColour(accent));
+        break;
+    }
+    case TableStyleID::paper:
+        font = PaperFont::font(theme_.surface == TableSurface::window ? 15 : 13, 800);
+        css =
+            QStringLiteral("QLineEdit { background: transparent; border: none; color: %1; padding: 0 8px; }")
+                .arg(cssColour(paperInk(theme_.dark)));
+        break;
+    case TableStyleID::pixel: {
+        font = ThemeFonts::system(theme_.surface == TableSurface::window ? 15 : 12, FontWeight::bold);
+        font.setFamily(QStringLiteral("DejaVu Sans Mono"));
+        // Unfocused, the field's own text is hidden and the pixel font shows the amount instead.
+        const RGB ink = editing ? PixelPalette{theme_.dark, false}.darkInk() : RGB::black.withAlpha(0);
+        css =
+            QStringLiteral("QLineEdit { background: transparent; border: none; color: %1; padding: 0 %2px; }")
+                .arg(cssColour(ink))
+                .arg(std::lround(3 * theme_.pixelUnit));
+        break;
+    }
+    }
+    edit_->setFont(font);
+    edit_->setStyleSheet(css);
+}
+
+void AmountField::resizeEvent(QResizeEvent*) {
+    edit_->setGeometry(plate().toRect());
+}
+
+bool AmountField::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == edit_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        restyle();
+        update();
+        emit editingChanged(event->type() == QEvent::FocusIn);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void AmountField::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRectF box = plate();
+    const bool editing = isEditing();
+    const bool dark = theme_.dark;
+    if (theme_.style == TableStyleID::paper) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        CardstockShape stock;
+        stock.face = dark ? RGB::bytes(43, 51, 70) : RGB::bytes(251, 246, 234);
+        stock.side = dark ? RGB::bytes(22, 27, 39) : RGB::bytes(216, 201, 168);
+        stock.thickness = 2;
+        stock.shadowY = 3;
+        stock.shadowBlur = 5;
+        stock.dark = dark;
+        if (theme_.increaseContrast)
+            stock.outline = paperInk(dark);
+        QPainterPath shape;
+        shape.addRoundedRect(box, 8, 8);
+        stock.paint(painter, shape);
+        if (editing) {
+            QPainterPath ring;
+            ring.addRoundedRect(box.adjusted(-4, -4, 4, 4), 10, 10);
+            painter.strokePath(ring,
+                               QPen(toQColor(dark ? RGB::bytes(58, 134, 128) : RGB::bytes(42, 127, 122)), 2));
+        }
+        return;
+    }
+    if (theme_.style != TableStyleID::pixel)
+        return;
+    const double u = theme_.pixelUnit;
+    const PixelKit kit(painter, u, box.topLeft());
+    if (!kit.canDraw())
+        return;
+    const PixelPalette palette{dark, theme_.increaseContrast};
+    const AmountText::PixelBox cells =
+        AmountText::pixelBox(wholeCells(box.width(), u), wholeCells(box.height(), u));
+    kit.fill(cells.edge, palette.outline());
+    kit.fill(cells.inside, PixelPalette::cream());
+    kit.fill(cells.shade, RGB::bytes(217, 201, 166));
+    if (editing) {
+        const QRectF frame = box.adjusted(-2 * u, -2 * u, 2 * u, 2 * u);
+        PixelKit(painter, u, frame.topLeft())
+            .focusRing(wholeCells(frame.width(), u), wholeCells(frame.height(), u));
+        return;
+    }
+    const QString shown = AmountText::format(value_);
+    const QSizeF size = TextPainter::pixelTextSize(PixelFontFace::label, u, shown);
+    const QPointF topLeft(std::round(box.right() - 3 * u - size.width()),
+                          std::round(box.center().y() - size.height() / 2));
+    TextPainter::paintPixelText(painter, topLeft, PixelFontFace::label, u, shown, palette.darkInk());
+}
