@@ -1,0 +1,181 @@
+#include "Views/Table/ActionBar.h"
+
+#include "GameController.h"
+#include "PokerEngine/EngineError.h"
+#include "Table/RaiseTarget.h"
+#include "Views/Controls/AmountField.h"
+#include "Views/Controls/ChipSlider.h"
+#include "Views/Controls/StyledButton.h"
+
+#include <cmath>
+
+ActionBar::ActionBar(const TableTheme& theme, GameController* controller, RaiseTarget& target,
+                     QWidget* parent)
+    : QWidget(parent)
+    , theme_(theme)
+    , controller_(controller)
+    , target_(target)
+    , fold_(new StyledButton(theme, QStringLiteral("Fold"), ControlKind::fold(), ControlSize::main,
+                             std::nullopt, {}, this))
+    , passive_(new StyledButton(theme, QStringLiteral("Check"), ControlKind::call(), ControlSize::main,
+                                std::nullopt, {}, this))
+    , raise_(new StyledButton(theme, QString(), ControlKind::confirm(), ControlSize::main, std::nullopt, {},
+                              this))
+    , slider_(new ChipSlider(theme, QStringLiteral("Raise amount"), this))
+    , field_(new AmountField(theme, this)) {
+    view_.legalActions = PokerEngine::LegalActions::none();
+    fold_->setToolTip(ActionBarModel::foldTooltip());
+    connect(fold_, &QAbstractButton::clicked, this, [this] { send(PokerEngine::Action::fold()); });
+    connect(passive_, &QAbstractButton::clicked, this, [this] { send(model().passiveAction()); });
+    connect(raise_, &QAbstractButton::clicked, this, &ActionBar::confirmRaise);
+    for (RaisePreset preset : allRaisePresets) {
+        auto* button = new StyledButton(theme, label(preset), ControlKind::preset(false), ControlSize::small,
+                                        std::nullopt, {}, this);
+        button->setToolTip(help(preset));
+        button->setAccessibleDescription(description(preset));
+        // A preset only prepares the amount; Bet/Raise or Return sends it.
+        connect(button, &QAbstractButton::clicked, this, [this, preset] {
+            const auto amounts = model().presetAmounts();
+            if (const auto found = amounts.find(preset); found != amounts.end())
+                target_.choose(preset, found->second);
+        });
+        presets_[static_cast<std::size_t>(preset)] = button;
+    }
+    connect(slider_, &ChipSlider::valueEdited, &target_, &RaiseTarget::setRaiseTo);
+    connect(field_, &AmountField::valueEdited, &target_, &RaiseTarget::setRaiseTo);
+    connect(field_, &AmountField::submitted, this, &ActionBar::confirmRaise);
+    connect(field_, &AmountField::editingChanged, this, [this](bool editing) {
+        if (editing)
+            target_.setFocus(TableFocus::raiseField);
+        else if (target_.isFieldFocused())
+            target_.setFocus(std::nullopt);
+    });
+    connect(&target_, &RaiseTarget::focusChanged, this,
+            [this] { field_->setEditing(target_.isFieldFocused()); });
+    connect(&target_, &RaiseTarget::raiseToChanged, this, &ActionBar::refresh);
+    connect(&target_, &RaiseTarget::chosenPresetChanged, this, &ActionBar::refresh);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    refresh();
+}
+
+void ActionBar::setTheme(const TableTheme& theme) {
+    theme_ = theme;
+    for (StyledButton* button : {fold_, passive_, raise_})
+        button->setTheme(theme);
+    for (StyledButton* button : presets_)
+        button->setTheme(theme);
+    slider_->setTheme(theme);
+    field_->setTheme(theme);
+    updateGeometry();
+    layOut();
+}
+
+void ActionBar::setView(const PokerEngine::PlayerView& view) {
+    view_ = view;
+    if (!view_.legalActions)
+        view_.legalActions = PokerEngine::LegalActions::none();
+    refresh();
+}
+
+ActionBarModel ActionBar::model() const {
+    return {view_, *view_.legalActions, target_.raiseTo(), target_.chosenPreset()};
+}
+
+void ActionBar::confirmRaise() {
+    const auto action = model().confirmRaise();
+    if (!action)
+        return;
+    if (target_.isFieldFocused())
+        target_.setFocus(std::nullopt);
+    send(*action);
+}
+
+void ActionBar::send(const PokerEngine::Action& action) {
+    emit acted(action);
+    if (!controller_)
+        return;
+    try {
+        controller_->act(action);
+    } catch (const GameControllerError&) {
+        // Paused or no table: nothing happens, and the bar waits for the next view.
+    } catch (const PokerEngine::EngineError&) {
+        // The engine refused the amount; the next view redraws the bar.
+    }
+}
+
+void ActionBar::refresh() {
+    const ActionBarModel bar = model();
+    passive_->setTitle(bar.passiveTitle());
+    passive_->setToolTip(bar.passiveTooltip());
+    raise_->setTitle(bar.raiseTitle());
+    raise_->setToolTip(bar.raiseTooltip());
+    const bool raising = bar.canRaise();
+    raise_->setVisible(raising);
+    slider_->setVisible(raising);
+    field_->setVisible(raising);
+    const auto selected = bar.selectedPreset();
+    for (RaisePreset preset : allRaisePresets) {
+        StyledButton* button = presets_[static_cast<std::size_t>(preset)];
+        button->setVisible(raising);
+        button->setKind(ControlKind::preset(selected == preset));
+    }
+    slider_->setRange(bar.sliderLower(), bar.sliderUpper(), bar.sliderStep());
+    slider_->setValue(bar.raiseTo);
+    field_->setValue(bar.raiseTo);
+    layOut();
+}
+
+double ActionBar::buttonRowHeight() const {
+    // The row of main buttons (a little taller in satin), with the room each keeps for its shadow and
+    // focus ring.
+    const QMargins room = fold_->room();
+    return ActionBarModel::buttonRowHeight(theme_) + room.top() + room.bottom();
+}
+
+double ActionBar::presetRowHeight() const {
+    return presets_[0]->sizeHint().height();
+}
+
+QSize ActionBar::sizeHint() const {
+    double height = buttonRowHeight();
+    if (model().canRaise())
+        height += 8 + field_->sizeHint().height() + 8 + presetRowHeight();
+    return {theme_.surface == TableSurface::window ? 560 : 388, static_cast<int>(std::ceil(height))};
+}
+
+void ActionBar::resizeEvent(QResizeEvent*) {
+    layOut();
+}
+
+void ActionBar::layOut() {
+    const ActionBarModel bar = model();
+    const double width = this->width();
+    // Bottom-aligned: the buttons, above them the amount row, above that the presets.
+    const double rowHeight = buttonRowHeight();
+    double y = height() - rowHeight;
+    const auto widths = bar.buttonWidths(width);
+    double x = 0;
+    for (auto [button, buttonWidth] : {std::pair{fold_, widths.fold}, std::pair{passive_, widths.passive},
+                                       std::pair{raise_, widths.raise}}) {
+        if (buttonWidth <= 0)
+            continue;
+        button->setGeometry(QRectF(x, y, buttonWidth, rowHeight).toRect());
+        x += buttonWidth + ActionBarModel::buttonSpacing;
+    }
+    if (!bar.canRaise())
+        return;
+    const QSize fieldSize = field_->sizeHint();
+    const double amountHeight = fieldSize.height();
+    y -= 8 + amountHeight;
+    field_->setGeometry(QRectF(width - fieldSize.width(), y, fieldSize.width(), amountHeight).toRect());
+    const double sliderHeight = ActionBarModel::amountRowHeight(theme_);
+    slider_->setGeometry(QRectF(0, y + (amountHeight - sliderHeight) / 2,
+                                std::max(width - fieldSize.width() - 10, 0.0), sliderHeight)
+                             .toRect());
+    const double presetHeight = presetRowHeight();
+    y -= 8 + presetHeight;
+    const double spacing = ActionBarModel::presetSpacing(theme_);
+    const double presetWidth = (width - 4 * spacing) / 5;
+    for (std::size_t i = 0; i < presets_.size(); ++i)
+        presets_[i]->setGeometry(QRectF(i * (presetWidth + spacing), y, presetWidth, presetHeight).toRect());
+}

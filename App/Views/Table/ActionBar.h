@@ -1,0 +1,69 @@
+#pragma once
+
+#include <array>
+
+#include <QWidget>
+
+#include "PokerEngine/PlayerView.h"
+#include "Table/ActionBarModel.h"
+
+class ChipSlider;
+class AmountField;
+class GameController;
+class RaiseTarget;
+class StyledButton;
+
+// The strip the player acts from on their turn: Fold, Check or Call, Bet or Raise, the raise presets,
+// the amount slider and the amount field. It reads and writes the shared raise target and sends every
+// action to the game controller, letting a refused one pass: the next view redraws the bar.
+class ActionBar : public QWidget {
+    Q_OBJECT
+  public:
+    // `controller` may be null (the gallery, a preview): actions are then only signalled.
+    ActionBar(const TableTheme& theme, GameController* controller, RaiseTarget& target,
+              QWidget* parent = nullptr);
+
+    void setTheme(const TableTheme& theme);
+    // The player's view on their turn; a view without legal actions allows nothing.
+    void setView(const PokerEngine::PlayerView& view);
+    ActionBarModel model() const;
+
+    // Sends the bet or raise of the current target and leaves the amount field.
+    void confirmRaise();
+
+    StyledButton* foldButton() const { return fold_; }
+    StyledButton* passiveButton() const { return passive_; }
+    StyledButton* raiseButton() const { return raise_; }
+    StyledButton* presetButton(RaisePreset preset) const {
+        return presets_[static_cast<std::size_t>(preset)];
+    }
+    ChipSlider* slider() const { return slider_; }
+    AmountField* amountField() const { return field_; }
+
+    QSize sizeHint() const override;
+
+  signals:
+    // Every action the bar sends, before the controller is asked to apply it.
+    void acted(const PokerEngine::Action& action);
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void send(const PokerEngine::Action& action);
+    void refresh();
+    void layOut();
+    double buttonRowHeight() const;
+    double presetRowHeight() const;
+
+    TableTheme theme_;
+    GameController* controller_;
+    RaiseTarget& target_;
+    PokerEngine::PlayerView view_;
+    StyledButton* fold_;
+    StyledButton* passive_;
+    StyledButton* raise_;
+    std::array<StyledButton*, 5> presets_{};
+    ChipSlider* slider_;
+    AmountField* field_;
+};

@@ -1,0 +1,67 @@
+#include "Views/Table/ActionMessage.h"
+
+#include <QHBoxLayout>
+#include <QShortcut>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "Style/Drawing/StyleAccessibility.h"
+#include "Style/Drawing/StyledParagraph.h"
+#include "Table/ActionBarModel.h"
+#include "Views/Controls/StyledButton.h"
+#include "Views/Support/Announcer.h"
+
+ActionMessage::ActionMessage(const TableTheme& theme, const QString& title, std::optional<QString> detail,
+                             const QString& button, ControlKind kind, std::optional<Secondary> secondary,
+                             std::function<void()> action, Announcer* announcer, QWidget* parent)
+    : QWidget(parent)
+    , title_(title)
+    , detail_(std::move(detail))
+    , announcer_(announcer) {
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(8);
+    column->addStretch();
+    auto* heading =
+        new StyledParagraph(theme, title_, TextRole::title, theme.color(PaletteToken::ink), true, this);
+    StyleAccessibility::setRole(heading, QAccessible::Heading);
+    column->addWidget(heading);
+    if (detail_)
+        column->addWidget(new StyledParagraph(theme, *detail_, TextRole::body,
+                                              theme.color(PaletteToken::ink2), true, this));
+    auto* row = new QHBoxLayout;
+    row->setSpacing(10);
+    row->addStretch();
+    const int buttonWidth = static_cast<int>(theme.style == TableStyleID::pixel ? 60 * theme.pixelUnit : 140);
+    if (secondary) {
+        secondary_ = new StyledButton(theme, secondary->first, ControlKind::secondary(), ControlSize::main,
+                                      std::nullopt, secondary->second, this);
+        secondary_->setFixedWidth(buttonWidth);
+        row->addWidget(secondary_);
+        auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+        cancel->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(cancel, &QShortcut::activated, secondary_, &QAbstractButton::click);
+    }
+    primary_ =
+        new StyledButton(theme, button, kind, ControlSize::main, std::nullopt, std::move(action), this);
+    primary_->setFixedWidth(buttonWidth);
+    row->addWidget(primary_);
+    row->addStretch();
+    column->addLayout(row);
+    column->addStretch();
+    for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* confirm = new QShortcut(QKeySequence(key), this);
+        confirm->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(confirm, &QShortcut::activated, primary_, &QAbstractButton::click);
+    }
+}
+
+QString ActionMessage::announcement() const {
+    return actionMessageAnnouncement(title_, detail_);
+}
+
+void ActionMessage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (announcer_ && !event->spontaneous())
+        announcer_->announce(announcement());
+}

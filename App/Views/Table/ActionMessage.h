@@ -1,0 +1,41 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <utility>
+
+#include <QWidget>
+
+#include "Style/ControlKind.h"
+
+class Announcer;
+class StyledButton;
+class StyledParagraph;
+
+// A message in the action bar's place with one or two buttons: a title, an optional detail, an
+// optional secondary button on Escape and the primary button on Return. It tells screen readers its
+// title and detail each time it comes on screen.
+class ActionMessage : public QWidget {
+    Q_OBJECT
+  public:
+    using Secondary = std::pair<QString, std::function<void()>>;
+
+    // `announcer` may be null (the gallery).
+    ActionMessage(const TableTheme& theme, const QString& title, std::optional<QString> detail,
+                  const QString& button, ControlKind kind, std::optional<Secondary> secondary,
+                  std::function<void()> action, Announcer* announcer, QWidget* parent = nullptr);
+
+    StyledButton* primaryButton() const { return primary_; }
+    StyledButton* secondaryButton() const { return secondary_; }
+    QString announcement() const;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    QString title_;
+    std::optional<QString> detail_;
+    Announcer* announcer_;
+    StyledButton* primary_ = nullptr;
+    StyledButton* secondary_ = nullptr;
+};

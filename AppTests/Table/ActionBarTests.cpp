@@ -1,0 +1,218 @@
+#include "Views/Table/ActionBar.h"
+#include "Views/Table/ActionMessage.h"
+#include "Views/Table/StatusLine.h"
+
+#include "Game/ControllerHarness.h"
+#include "Table/RaiseTarget.h"
+#include "Views/Controls/AmountField.h"
+#include "Views/Controls/ChipSlider.h"
+#include "Views/Controls/StyledButton.h"
+#include "Views/Support/Announcer.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QShortcut>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using PokerEngine::Action;
+
+PokerEngine::PlayerView facingABet() {
+    PokerEngine::PlayerView view;
+    view.seatIndex = 0;
+    view.currentBet = 40;
+    view.blinds = PokerEngine::BlindLevel{10, 20, 0};
+    PokerEngine::SeatView hero;
+    hero.index = 0;
+    hero.stack = 1500;
+    hero.status = PokerEngine::SeatStatus::active;
+    PokerEngine::SeatView bot = hero;
+    bot.index = 1;
+    bot.streetBet = 40;
+    view.seats = {hero, bot};
+    view.pots.push_back(PokerEngine::Pot{60, {}});
+    PokerEngine::LegalActions legal;
+    legal.canFold = true;
+    legal.callAmount = 40;
+    legal.minRaiseTo = 80;
+    legal.maxRaiseTo = 1500;
+    legal.canAllIn = true;
+    view.legalActions = legal;
+    return view;
+}
+
+TableTheme theme(TableStyleID style = TableStyleID::satin) {
+    return TableTheme::drawnIn(style, TableSurface::window, 3, AppearanceFlags{});
+}
+
+struct BarHarness {
+    explicit BarHarness(TableStyleID style = TableStyleID::satin, GameController* controller = nullptr)
+        : bar(theme(style), controller, target) {
+        bar.resize(560, bar.sizeHint().height());
+        bar.setView(facingABet());
+        bar.show();
+        QObject::connect(&bar, &ActionBar::acted, [this](const Action& action) { sent.push_back(action); });
+    }
+    RaiseTarget target;
+    ActionBar bar;
+    std::vector<Action> sent;
+};
+
+void typeAndReturn(AmountField& field, const QString& text) {
+    field.lineEdit()->setFocus();
+    field.lineEdit()->selectAll();
+    field.lineEdit()->insert(text);
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(field.lineEdit(), &down);
+}
+
+} // namespace
+
+TEST(ActionBar, ButtonsSendFoldCallAndTheRaise) {
+    BarHarness harness;
+    EXPECT_EQ(harness.bar.passiveButton()->title(), "Call 40");
+    EXPECT_EQ(harness.bar.raiseButton()->title(), "Raise to 80");
+    EXPECT_EQ(harness.bar.foldButton()->toolTip(), "Fold (F)");
+    harness.bar.foldButton()->click();
+    harness.bar.passiveButton()->click();
+    harness.bar.raiseButton()->click();
+    EXPECT_EQ(harness.sent, (std::vector<Action>{Action::fold(), Action::call(), Action::raise(80)}));
+}
+
+TEST(ActionBar, APresetPreparesTheAmountAndSendsNothing) {
+    BarHarness harness;
+    harness.bar.presetButton(RaisePreset::halfPot)->click();
+    EXPECT_TRUE(harness.sent.empty());
+    EXPECT_EQ(harness.target.chosenPreset(), RaisePreset::halfPot);
+    // Pot 60 + 40 + 40 to call: half of that over the 40 is 110.
+    EXPECT_EQ(harness.target.raiseTo(), 110);
+    EXPECT_EQ(harness.bar.raiseButton()->title(), "Raise to 110");
+    EXPECT_TRUE(harness.bar.presetButton(RaisePreset::halfPot)->kind().isSelectedPreset());
+    EXPECT_FALSE(harness.bar.presetButton(RaisePreset::min)->kind().isSelectedPreset());
+    EXPECT_EQ(harness.bar.amountField()->value(), 110);
+    EXPECT_EQ(harness.bar.slider()->value(), 110);
+    EXPECT_EQ(harness.bar.presetButton(RaisePreset::halfPot)->toolTip(), "½ Pot (1): raise by half the pot");
+    EXPECT_EQ(harness.bar.presetButton(RaisePreset::halfPot)->accessibleDescription(),
+              "Raise by half the pot");
+}
+
+TEST(ActionBar, ReturnInTheFieldSendsAndLeavesTheField) {
+    BarHarness harness;
+    AmountField& field = *harness.bar.amountField();
+    typeAndReturn(field, "1,000");
+    EXPECT_EQ(harness.sent, (std::vector<Action>{Action::raise(1000)}));
+    EXPECT_FALSE(harness.target.isFieldFocused());
+    EXPECT_EQ(harness.target.raiseTo(), 1000);
+}
+
+TEST(ActionBar, WhateverIsTypedOnlyALegalAmountIsSent) {
+    BarHarness harness;
+    AmountField& field = *harness.bar.amountField();
+    // Beyond the stack: all-in.
+    typeAndReturn(field, "99,999,999");
+    // Below the minimum: the minimum.
+    typeAndReturn(field, "5");
+    // Not a number, a negative or nothing: the last amount stands, held in range.
+    typeAndReturn(field, "lots");
+    typeAndReturn(field, "-300");
+    typeAndReturn(field, "");
+    EXPECT_EQ(harness.sent, (std::vector<Action>{Action::allIn(), Action::raise(80), Action::raise(80),
+                                                 Action::raise(80), Action::raise(80)}));
+}
+
+TEST(ActionBar, TheSliderMovesTheSharedTarget) {
+    BarHarness harness(TableStyleID::paper);
+    ChipSlider& slider = *harness.bar.slider();
+    EXPECT_EQ(slider.lower(), 80);
+    EXPECT_EQ(slider.upper(), 1500);
+    EXPECT_EQ(slider.step(), 10);
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    harness.target.setRaiseTo(80);
+    QApplication::sendEvent(&slider, &right);
+    EXPECT_EQ(harness.target.raiseTo(), 90);
+    EXPECT_EQ(harness.bar.raiseButton()->title(), "Raise to 90");
+    EXPECT_EQ(harness.bar.amountField()->lineEdit()->text(), "90");
+    harness.target.setRaiseTo(1500);
+    EXPECT_EQ(harness.bar.raiseButton()->title(), "All-in 1,500");
+}
+
+TEST(ActionBar, FocusIsSharedWithTheTarget) {
+    BarHarness harness;
+    QApplication::setActiveWindow(&harness.bar);
+    harness.target.setFocus(TableFocus::raiseField);
+    EXPECT_TRUE(harness.bar.amountField()->isEditing());
+    harness.bar.confirmRaise();
+    EXPECT_FALSE(harness.bar.amountField()->isEditing());
+    EXPECT_EQ(harness.target.focus(), std::nullopt);
+}
+
+TEST(ActionBar, WithoutARaiseOnlyFoldAndCallShow) {
+    BarHarness harness;
+    auto view = facingABet();
+    view.legalActions->minRaiseTo.reset();
+    harness.bar.setView(view);
+    EXPECT_FALSE(harness.bar.raiseButton()->isVisible());
+    EXPECT_FALSE(harness.bar.slider()->isVisible());
+    EXPECT_FALSE(harness.bar.amountField()->isVisible());
+    EXPECT_FALSE(harness.bar.presetButton(RaisePreset::pot)->isVisible());
+    EXPECT_NEAR(harness.bar.passiveButton()->width(), 0.76 * (560 - 16), 1);
+    harness.bar.confirmRaise();
+    EXPECT_TRUE(harness.sent.empty());
+}
+
+TEST(ActionBar, ARefusedActionIsLetPass) {
+    ControllerHarness controller;
+    BarHarness harness(TableStyleID::satin, &controller.controller);
+    // No table runs: the controller refuses, and the bar carries on.
+    harness.bar.foldButton()->click();
+    harness.bar.raiseButton()->click();
+    EXPECT_EQ(harness.sent.size(), 2u);
+    EXPECT_FALSE(controller.controller.hasTable());
+}
+
+TEST(StatusLine, ShowsItsText) {
+    StatusLine line(theme(), "Goldie is thinking…");
+    EXPECT_EQ(line.text(), "Goldie is thinking…");
+    line.setText("Waiting for the next hand");
+    EXPECT_EQ(line.text(), "Waiting for the next hand");
+}
+
+TEST(ActionMessage, AnnouncesItselfWhenShown) {
+    Announcer announcer;
+    announcer.setShowsNotifications(false);
+    int pressed = 0;
+    ActionMessage plain(
+        theme(), "You busted", std::nullopt, "Back to Lobby", ControlKind::confirm(), std::nullopt,
+        [&] { ++pressed; }, &announcer);
+    plain.show();
+    ActionMessage detailed(
+        theme(), "Table over", QString("You finished 2nd"), "OK", ControlKind::confirm(), std::nullopt, [] {},
+        &announcer);
+    detailed.show();
+    EXPECT_EQ(announcer.spoken(), (QStringList{"You busted", "Table over. You finished 2nd"}));
+    plain.primaryButton()->click();
+    EXPECT_EQ(pressed, 1);
+    EXPECT_EQ(plain.secondaryButton(), nullptr);
+}
+
+TEST(ActionMessage, EscapeIsTheSecondaryAndReturnThePrimary) {
+    int primary = 0;
+    int secondary = 0;
+    ActionMessage message(
+        theme(TableStyleID::pixel), "Leave the table?", QString("You forfeit your stack"), "Leave",
+        ControlKind::danger(), ActionMessage::Secondary{QStringLiteral("Stay"), [&] { ++secondary; }},
+        [&] { ++primary; }, nullptr);
+    EXPECT_EQ(message.secondaryButton()->title(), "Stay");
+    EXPECT_EQ(message.primaryButton()->width(), 180);
+    for (QShortcut* shortcut : message.findChildren<QShortcut*>()) {
+        if (shortcut->key() == QKeySequence(Qt::Key_Escape))
+            emit shortcut->activated();
+        else if (shortcut->key() == QKeySequence(Qt::Key_Return))
+            emit shortcut->activated();
+    }
+    EXPECT_EQ(secondary, 1);
+    EXPECT_EQ(primary, 1);
+}
