@@ -1,6 +1,12 @@
+#include "PokerEngine/Engine.h"
+#include "Style/AvatarModel.h"
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/TextPainter.h"
+#include "Table/LogEntry.h"
+#include "Table/RaiseTarget.h"
 #include "Table/TableGeometry.h"
+#include "Views/Table/ActionBar.h"
+#include "Views/Table/ActionLogView.h"
 #include "Views/Table/CardSlot.h"
 #include "Views/Table/CardView.h"
 #include "Views/Table/ChipStackView.h"
@@ -10,6 +16,8 @@
 #include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -185,4 +193,154 @@ TEST(TableKitGallery, ChipStacks) {
         for (const AppearanceFlags& flags : appearances())
             save(chipSheet(style, flags),
                  QStringLiteral("chips-%1-%2").arg(toString(style).data(), appearanceName(flags)));
+}
+
+namespace {
+
+struct BarCase {
+    QString name;
+    PokerEngine::LegalActions legal;
+    std::int64_t stack;
+    std::int64_t raiseTo;
+    std::optional<RaisePreset> chosen;
+};
+
+std::vector<BarCase> barCases() {
+    const auto legal = [](bool check, std::optional<std::int64_t> call, std::optional<std::int64_t> minimum,
+                          std::int64_t maximum, bool opens, bool allIn) {
+        PokerEngine::LegalActions actions;
+        actions.canFold = true;
+        actions.canCheck = check;
+        actions.callAmount = call;
+        actions.minRaiseTo = minimum;
+        actions.maxRaiseTo = maximum;
+        actions.opensBetting = opens;
+        actions.canAllIn = allIn;
+        return actions;
+    };
+    return {
+        {"check or open the betting", legal(true, std::nullopt, 20, 1500, true, true), 1500, 0, std::nullopt},
+        {"facing a bet, half pot chosen", legal(false, 40, 80, 1500, false, true), 1500, 110,
+         RaisePreset::halfPot},
+        {"facing an all-in", legal(false, 300, std::nullopt, 300, false, false), 300, 0, std::nullopt},
+        {"only all-in left", legal(false, 200, 500, 500, false, true), 500, 500, std::nullopt},
+        {"no raise possible", legal(false, 40, std::nullopt, 1500, false, false), 1500, 0, std::nullopt}};
+}
+
+PokerEngine::PlayerView barView(const BarCase& bar) {
+    PokerEngine::PlayerView view;
+    view.seatIndex = 0;
+    view.currentBet = bar.legal.callAmount.value_or(0);
+    view.blinds = PokerEngine::BlindLevel{10, 20, 0};
+    PokerEngine::SeatView hero;
+    hero.index = 0;
+    hero.stack = bar.stack;
+    hero.status = PokerEngine::SeatStatus::active;
+    PokerEngine::SeatView bot = hero;
+    bot.index = 1;
+    bot.streetBet = view.currentBet;
+    view.seats = {hero, bot};
+    view.pots.push_back(PokerEngine::Pot{60, {}});
+    view.legalActions = bar.legal;
+    return view;
+}
+
+QImage barSheet(TableStyleID style, const AppearanceFlags& flags, TableSurface surface) {
+    const TableTheme theme =
+        TableTheme::drawnIn(style, surface, surface == TableSurface::window ? 3 : 2, flags);
+    const int width = surface == TableSurface::window ? 560 : 388;
+    const auto cases = barCases();
+    QImage sheet(width + 40, static_cast<int>(cases.size()) * 200 + 20, QImage::Format_ARGB32_Premultiplied);
+    sheet.fill(toQColor(theme.color(PaletteToken::stock)));
+    QPainter painter(&sheet);
+    int y = 10;
+    for (const BarCase& bar : cases) {
+        caption(painter, bar.name, 20, y, theme.color(PaletteToken::ink2));
+        RaiseTarget target;
+        target.setRaiseTo(bar.raiseTo);
+        target.setChosenPreset(bar.chosen);
+        ActionBar widget(theme, nullptr, target);
+        widget.setView(barView(bar));
+        widget.resize(width, 170);
+        widget.render(&painter, QPoint(20, y + 20), QRegion(), QWidget::DrawChildren);
+        y += 200;
+    }
+    return sheet;
+}
+
+// A whole hand at six seats, played to its showdown, for the log to show.
+std::pair<PokerEngine::PlayerView, std::vector<LogEntry>> playedHand(bool heroToAct) {
+    using namespace PokerEngine;
+    std::vector<PlayerID> players;
+    for (int i = 0; i < 6; ++i)
+        players.push_back(PlayerID::random());
+    GameState state = newTable(TableConfig{6, BlindSchedule::fixed(10, 20, 5), 1000}, players, 0xC0FFEE);
+    state = startHand(state);
+    int actions = 0;
+    while (state.street() != Street::handComplete) {
+        const auto acting = *state.actingIndex();
+        if (heroToAct && acting == 0 && state.street() == Street::turn)
+            break;
+        const LegalActions legal = legalActions(state);
+        Action action = legal.canCheck ? Action::check() : Action::call();
+        if (actions == 2 && legal.minRaiseTo)
+            action = legal.aggressiveAction(*legal.minRaiseTo * 3);
+        if (acting == 4 && state.street() == Street::flop && legal.canCheck && legal.minRaiseTo)
+            action = legal.aggressiveAction(60);
+        state = apply(action, *state.seats()[static_cast<std::size_t>(acting)].player, state);
+        ++actions;
+    }
+    const TableText names{[](std::int64_t seat) {
+        static const QStringList cast{"You", "Goldie", "Finn", "Rascal", "Inky", "Mo"};
+        return seat >= 0 && seat < cast.size() ? cast[seat] : QStringLiteral("Empty");
+    }};
+    const PlayerView view = PokerEngine::view(state, players[0]);
+    return {view, LogEntry::entries(view, names, {3})};
+}
+
+QImage logSheet(TableStyleID style, const AppearanceFlags& flags) {
+    const TableTheme theme = TableTheme::drawnIn(style, TableSurface::window, 3, flags);
+    QImage sheet(2 * 320 + 30, 620, QImage::Format_ARGB32_Premultiplied);
+    sheet.fill(toQColor(theme.color(PaletteToken::stock)));
+    QPainter painter(&sheet);
+    const std::vector<RGB> seats{CharacterBackdrop::hero(),        CharacterBackdrop::color("goldie"),
+                                 CharacterBackdrop::color("finn"), CharacterBackdrop::color("rascal"),
+                                 CharacterBackdrop::unknown(),     CharacterBackdrop::color("mo")};
+    const auto colours = [seats](std::int64_t seat) {
+        return seat >= 0 && seat < static_cast<std::int64_t>(seats.size())
+                   ? seats[static_cast<std::size_t>(seat)]
+                   : RGB::magenta;
+    };
+    int x = 10;
+    for (bool heroToAct : {false, true}) {
+        const auto [view, rows] = playedHand(heroToAct);
+        ActionLogView log(theme, nullptr);
+        log.resize(320, 600);
+        log.setRows(rows, view.handNumber, colours);
+        if (heroToAct)
+            log.scrollArea()->verticalScrollBar()->setValue(log.scrollArea()->verticalScrollBar()->maximum());
+        log.render(&painter, QPoint(x, 10), QRegion(), QWidget::DrawChildren);
+        x += 330;
+    }
+    return sheet;
+}
+
+} // namespace
+
+TEST(TableKitGallery, ActionBars) {
+    for (TableStyleID style : allTableStyleIDs) {
+        for (const AppearanceFlags& flags : {AppearanceFlags{}, AppearanceFlags{true, false, false}})
+            save(
+                barSheet(style, flags, TableSurface::window),
+                QStringLiteral("action-bar-%1-window-%2").arg(toString(style).data(), appearanceName(flags)));
+        save(barSheet(style, AppearanceFlags{}, TableSurface::popover),
+             QStringLiteral("action-bar-%1-popover-light").arg(toString(style).data()));
+    }
+}
+
+TEST(TableKitGallery, ActionLog) {
+    for (TableStyleID style : allTableStyleIDs)
+        for (const AppearanceFlags& flags : {AppearanceFlags{}, AppearanceFlags{true, false, false}})
+            save(logSheet(style, flags),
+                 QStringLiteral("action-log-%1-%2").arg(toString(style).data(), appearanceName(flags)));
 }

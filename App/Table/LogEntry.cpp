@@ -1,0 +1,94 @@
+#include "Table/LogEntry.h"
+
+#include <QHash>
+#include <QLocale>
+
+#include "PokerEngine/Street.h"
+#include "Style/AvatarModel.h"
+
+using PokerEngine::HandEvent;
+
+namespace {
+
+QString capitalised(std::string_view name) {
+    const QString text = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).toLower();
+    return text.isEmpty() ? text : text.left(1).toUpper() + text.mid(1);
+}
+
+std::optional<std::int64_t> seatOf(const HandEvent& event) {
+    return std::visit(
+        [](const auto& payload) -> std::optional<std::int64_t> {
+            using Case = std::decay_t<decltype(payload)>;
+            if constexpr (std::is_same_v<Case, HandEvent::PotAwarded>) {
+                if (payload.shares.empty())
+                    return std::nullopt;
+                return payload.shares.front().seat;
+            } else if constexpr (requires { payload.seat; }) {
+                return payload.seat;
+            } else {
+                return std::nullopt;
+            }
+        },
+        event.payload());
+}
+
+} // namespace
+
+std::vector<LogEntry> LogEntry::entries(const PokerEngine::PlayerView& view, const TableText& text,
+                                        const std::vector<int>& newcomers) {
+    std::vector<LogEntry> rows;
+    for (const HandEvent& event : view.log) {
+        if (event.is<HandEvent::HandStarted>()) {
+            rows.push_back({Heading{QStringLiteral("Preflop"), {}}});
+            for (int seat : newcomers)
+                rows.push_back({Line{seat, text.name(seat) + QStringLiteral(" sits down")}});
+            const QString dealer = text.name(view.buttonIndex);
+            rows.push_back({Line{
+                view.buttonIndex,
+                dealer + (dealer == QStringLiteral("You") ? QStringLiteral(" are") : QStringLiteral(" is")) +
+                    QStringLiteral(" the dealer")}});
+        } else if (const auto* board = event.as<HandEvent::BoardDealt>()) {
+            rows.push_back({Heading{capitalised(PokerEngine::toString(board->street)), board->cards}});
+        } else if (!event.is<HandEvent::HoleCardsDealt>()) {
+            if (const auto sentence = text.sentence(event))
+                rows.push_back({Line{seatOf(event), *sentence}});
+        }
+    }
+    if (view.legalActions) {
+        const auto& call = view.legalActions->callAmount;
+        rows.push_back({YourTurn{
+            call
+                ? QStringLiteral("Your turn · %1 to call").arg(QLocale().toString(static_cast<qint64>(*call)))
+                : QStringLiteral("Your turn · check or bet")}});
+    }
+    return rows;
+}
+
+std::size_t std::hash<LogEntry>::operator()(const LogEntry& entry) const noexcept {
+    std::size_t seed = entry.kind.index();
+    const auto mix = [&seed](std::size_t value) {
+        seed ^= value + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2);
+    };
+    std::visit(
+        [&](const auto& row) {
+            using Row = std::decay_t<decltype(row)>;
+            if constexpr (std::is_same_v<Row, LogEntry::Heading>) {
+                mix(qHash(row.title));
+                for (const auto& card : row.cards)
+                    mix(std::hash<PokerEngine::Card>{}(card));
+            } else if constexpr (std::is_same_v<Row, LogEntry::Line>) {
+                mix(row.seat ? std::hash<std::int64_t>{}(*row.seat) + 1 : 0);
+                mix(qHash(row.text));
+            } else {
+                mix(qHash(row.text));
+            }
+        },
+        entry.kind);
+    return seed;
+}
+
+RGB logSeatColor(const std::optional<BotKit::BotProfile>& profile) {
+    if (profile)
+        return CharacterBackdrop::color(profile->avatar);
+    return CharacterBackdrop::hero();
+}

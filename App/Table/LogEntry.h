@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <variant>
+#include <vector>
+
+#include <QString>
+
+#include "BotKit/BotProfile.h"
+#include "Game/TableText.h"
+#include "PokerEngine/PlayerView.h"
+#include "Style/RGB.h"
+
+// One row of the action log: a street heading with the cards dealt on it, a sentence about a seat, or
+// the prompt while the player is to act.
+struct LogEntry {
+    struct Heading {
+        QString title;
+        std::vector<PokerEngine::Card> cards;
+        bool operator==(const Heading&) const = default;
+    };
+    struct Line {
+        // The seat whose dot colours the row; absent for a row about no one seat.
+        std::optional<std::int64_t> seat;
+        QString text;
+        bool operator==(const Line&) const = default;
+    };
+    struct YourTurn {
+        QString text;
+        bool operator==(const YourTurn&) const = default;
+    };
+    using Kind = std::variant<Heading, Line, YourTurn>;
+
+    Kind kind;
+
+    bool operator==(const LogEntry&) const = default;
+
+    // The rows of the current hand, top to bottom: headings per street, one line per event that has a
+    // sentence, the newcomers and the dealer after the preflop heading, and the prompt last on the
+    // player's turn. `newcomers` are the seats filled by bots before this hand.
+    static std::vector<LogEntry> entries(const PokerEngine::PlayerView& view, const TableText& text,
+                                         const std::vector<int>& newcomers);
+};
+
+template <> struct std::hash<LogEntry> { std::size_t operator()(const LogEntry& entry) const noexcept; };
+
+// The colour of a row's seat dot: a bot's backdrop colour (grey when its avatar has none), else the
+// player's own.
+RGB logSeatColor(const std::optional<BotKit::BotProfile>& profile);

@@ -1,0 +1,202 @@
+#include "Views/Table/ActionLogView.h"
+
+#include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "GameController.h"
+#include "Style/Drawing/Colors.h"
+#include "Style/Drawing/StyleAccessibility.h"
+#include "Style/Drawing/TextPainter.h"
+#include "Views/Table/LogRows.h"
+
+namespace {
+
+constexpr double scrollSeconds = 0.2;
+
+constexpr double headerInset = 12;
+
+} // namespace
+
+// "Hand 12" over the paper and pixel logs, on a solid band in pixel; satin has none.
+class ActionLogView::Header : public QWidget {
+  public:
+    explicit Header(QWidget* parent)
+        : QWidget(parent) {
+        StyleAccessibility::setRole(this, QAccessible::Heading);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    }
+
+    void set(const TableTheme& theme, const QString& text) {
+        theme_ = theme;
+        text_ = text;
+        setAccessibleName(text);
+        setVisible(theme.style != TableStyleID::satin);
+        updateGeometry();
+        update();
+    }
+    const QString& text() const { return text_; }
+
+    QSize sizeHint() const override {
+        const QSizeF size = TextPainter::measure(theme_, text_, TextRole::title);
+        return QSizeF(size.width() + 2 * headerInset, size.height() + 2 * headerInset).toSize();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        if (theme_.style == TableStyleID::pixel)
+            painter.fillRect(rect(),
+                             toQColor(theme_.dark ? RGB::bytes(62, 44, 74) : RGB::bytes(227, 207, 168)));
+        TextPainter::paint(
+            painter, QRectF(rect()).adjusted(headerInset, headerInset, -headerInset, -headerInset), theme_,
+            text_, TextRole::title, theme_.color(PaletteToken::ink), Qt::AlignLeft | Qt::AlignVCenter);
+    }
+
+  private:
+    TableTheme theme_;
+    QString text_;
+};
+
+ActionLogView::ActionLogView(const TableTheme& theme, GameController* controller, QWidget* parent)
+    : QWidget(parent)
+    , theme_(theme)
+    , controller_(controller)
+    , header_(new Header(this))
+    , scroll_(new QScrollArea(this))
+    , content_(new QWidget)
+    , column_(new QVBoxLayout(content_)) {
+    StyleAccessibility::setRole(this, QAccessible::Grouping);
+    setAccessibleName(QStringLiteral("This hand"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(header_);
+    layout->addWidget(scroll_, 1);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    column_->setContentsMargins(12, 12, 12, 12);
+    column_->addStretch();
+    scroll_->setWidget(content_);
+    // The log lies on its owner's panel: nothing of the scroll area paints over it.
+    scroll_->viewport()->setAutoFillBackground(false);
+    content_->setAutoFillBackground(false);
+    connect(&clock_, &AnimationClock::ticked, this, &ActionLogView::stepScroll);
+    if (controller_) {
+        connect(controller_, &GameController::stateChanged, this, &ActionLogView::follow);
+        connect(controller_, &GameController::newcomersChanged, this, &ActionLogView::follow);
+    }
+    setTheme(theme);
+    follow();
+    shownOnce_ = true;
+}
+
+void ActionLogView::setTheme(const TableTheme& theme) {
+    theme_ = theme;
+    header_->set(theme, header_->text().isEmpty() ? QStringLiteral("This Hand") : header_->text());
+    column_->setSpacing(theme.style == TableStyleID::pixel ? 2 : 4);
+    // Every row is drawn in the theme, so the rows are built again.
+    const auto rows = std::move(rows_);
+    rows_.clear();
+    for (QWidget* widget : rowWidgets())
+        delete widget;
+    rows_ = rows;
+    rebuild();
+}
+
+QString ActionLogView::header() const {
+    return header_->text();
+}
+
+void ActionLogView::follow() {
+    if (!controller_)
+        return;
+    const auto view = controller_->view();
+    if (!view) {
+        setRows({}, std::nullopt, {});
+        return;
+    }
+    const TableText text{[this](std::int64_t seat) { return controller_->nameOfSeat(seat); }};
+    GameController* controller = controller_;
+    setRows(LogEntry::entries(*view, text, controller_->newcomers()), view->handNumber,
+            [controller](std::int64_t seat) { return logSeatColor(controller->profileOfSeat(seat)); });
+}
+
+void ActionLogView::setRows(const std::vector<LogEntry>& rows, std::optional<std::int64_t> handNumber,
+                            SeatColors colors) {
+    header_->set(theme_,
+                 handNumber ? QStringLiteral("Hand %1").arg(*handNumber) : QStringLiteral("This Hand"));
+    colors_ = std::move(colors);
+    const std::size_t before = rows_.size();
+    // Rows that stay the same keep their widgets; only what changed below them is built again.
+    std::size_t same = 0;
+    while (same < rows.size() && same < rows_.size() && rows[same] == rows_[same])
+        ++same;
+    std::vector<QWidget*> widgets = rowWidgets();
+    for (std::size_t index = same; index < widgets.size(); ++index)
+        delete widgets[index];
+    rows_.resize(same);
+    for (std::size_t index = same; index < rows.size(); ++index)
+        rows_.push_back(rows[index]);
+    rebuild();
+    if (shownOnce_ && rows_.size() != before && !rows_.empty())
+        scrollToNewest();
+}
+
+std::vector<QWidget*> ActionLogView::rowWidgets() const {
+    std::vector<QWidget*> widgets;
+    for (int index = 0; index < column_->count(); ++index)
+        if (QWidget* widget = column_->itemAt(index)->widget())
+            widgets.push_back(widget);
+    return widgets;
+}
+
+void ActionLogView::rebuild() {
+    const std::size_t built = rowWidgets().size();
+    for (std::size_t index = built; index < rows_.size(); ++index) {
+        QWidget* widget = std::visit(
+            [this](const auto& row) -> QWidget* {
+                using Row = std::decay_t<decltype(row)>;
+                if constexpr (std::is_same_v<Row, LogEntry::Heading>)
+                    return LogRows::heading(theme_, row, content_);
+                else if constexpr (std::is_same_v<Row, LogEntry::Line>)
+                    return LogRows::line(
+                        theme_, row, row.seat && colors_ ? colors_(*row.seat) : RGB{0, 0, 0, 0}, content_);
+                else
+                    return LogRows::yourTurn(theme_, row, content_);
+            },
+            rows_[index].kind);
+        // The stretch stays last, keeping the rows at the top.
+        column_->insertWidget(static_cast<int>(index), widget);
+        // Shown now rather than on the next turn of the event loop, so the scroll range counts it.
+        widget->setVisible(true);
+    }
+}
+
+void ActionLogView::scrollToNewest() {
+    content_->adjustSize();
+    QScrollBar* bar = scroll_->verticalScrollBar();
+    // Lay the new rows out first, so the bar knows its new end.
+    content_->layout()->activate();
+    bar->setRange(0, std::max(0, content_->sizeHint().height() - scroll_->viewport()->height()));
+    const double end = bar->maximum();
+    if (theme_.reduceMotion) {
+        bar->setValue(static_cast<int>(end));
+        return;
+    }
+    scrolling_ = Transition{AnimationCurve::easeOut(scrollSeconds), clock_.now(), double(bar->value()), end};
+    clock_.start();
+    stepScroll();
+}
+
+void ActionLogView::stepScroll() {
+    const double now = clock_.now();
+    scroll_->verticalScrollBar()->setValue(static_cast<int>(std::lround(scrolling_.value(now))));
+    if (scrolling_.isFinished(now))
+        clock_.stop();
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include <QWidget>
+
+#include "Style/Drawing/AnimationClock.h"
+#include "Style/TableTheme.h"
+#include "Table/LogEntry.h"
+
+class GameController;
+class QScrollArea;
+class QVBoxLayout;
+
+// The running record of the hand in progress: a heading per street with its cards, a line per event
+// with a dot in the seat's colour, and the player's turn prompt at the bottom. It follows the game
+// controller and scrolls itself to the newest row.
+class ActionLogView : public QWidget {
+    Q_OBJECT
+  public:
+    // `controller` may be null: the log then shows no rows until `setRows` gives some.
+    ActionLogView(const TableTheme& theme, GameController* controller, QWidget* parent = nullptr);
+
+    void setTheme(const TableTheme& theme);
+    // The rows to show, the hand's number (none without a table) and each seat's dot colour.
+    using SeatColors = std::function<RGB(std::int64_t seat)>;
+    void setRows(const std::vector<LogEntry>& rows, std::optional<std::int64_t> handNumber,
+                 SeatColors colors);
+
+    const std::vector<LogEntry>& rows() const { return rows_; }
+    QString header() const;
+    QScrollArea* scrollArea() const { return scroll_; }
+    AnimationClock& clock() { return clock_; }
+    // The row widgets, in order; a row keeps its widget while rows are appended below it.
+    std::vector<QWidget*> rowWidgets() const;
+
+  private:
+    void follow();
+    void rebuild();
+    void scrollToNewest();
+    void stepScroll();
+
+    TableTheme theme_;
+    GameController* controller_;
+    std::vector<LogEntry> rows_;
+    SeatColors colors_;
+    class Header;
+    Header* header_;
+    QScrollArea* scroll_;
+    QWidget* content_;
+    QVBoxLayout* column_;
+    AnimationClock clock_;
+    Transition scrolling_;
+    bool shownOnce_ = false;
+};

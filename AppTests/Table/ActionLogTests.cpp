@@ -1,0 +1,231 @@
+#include "Table/LogEntry.h"
+
+#include "PokerEngine/Engine.h"
+#include "Style/AvatarModel.h"
+#include "Table/HandEvents.h"
+#include "Views/Table/ActionLogView.h"
+
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using PokerEngine::Card;
+using PokerEngine::HandEvent;
+using namespace HandEvents;
+
+const TableText names{[](std::int64_t seat) {
+    static const QStringList cast{"You", "Goldie", "Finn", "Rascal", "Inky", "Mo"};
+    return seat >= 0 && seat < cast.size() ? cast[seat] : QStringLiteral("Empty");
+}};
+
+PokerEngine::PlayerView logView(std::vector<HandEvent> log, std::int64_t button = 0) {
+    PokerEngine::PlayerView view;
+    view.seatIndex = 0;
+    view.buttonIndex = button;
+    view.log = std::move(log);
+    return view;
+}
+
+LogEntry line(std::optional<std::int64_t> seat, const QString& text) {
+    return {LogEntry::Line{seat, text}};
+}
+
+LogEntry heading(const QString& title, std::vector<Card> cards = {}) {
+    return {LogEntry::Heading{title, std::move(cards)}};
+}
+
+} // namespace
+
+TEST(LogEntry, AHandStartsWithPreflopTheNewcomersAndTheDealer) {
+    const auto rows = LogEntry::entries(logView({started()}), names, {3, 4});
+    EXPECT_EQ(rows, (std::vector<LogEntry>{heading("Preflop"), line(3, "Rascal sits down"),
+                                           line(4, "Inky sits down"), line(0, "You are the dealer")}));
+    const auto botDealer = LogEntry::entries(logView({started()}, 2), names, {});
+    EXPECT_EQ(botDealer.back(), line(2, "Finn is the dealer"));
+}
+
+TEST(LogEntry, StreetsBecomeHeadingsWithTheirCards) {
+    const auto rows =
+        LogEntry::entries(logView({started(), hole(0), hole(1), board(PokerEngine::Street::flop),
+                                   board(PokerEngine::Street::turn), board(PokerEngine::Street::river)}),
+                          names, {});
+    const Card two = *Card::fromCode("2c");
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[2], heading("Flop", {two, two, two}));
+    EXPECT_EQ(rows[3], heading("Turn", {two}));
+    EXPECT_EQ(rows[4], heading("River", {two}));
+}
+
+TEST(LogEntry, LinesCarryTheirSeatsAndSentences) {
+    const std::vector<HandEvent> events{ante(2),         smallBlind(1),
+                                        bigBlind(2),     acted(0, PokerEngine::ActionKind::call, 20, 20),
+                                        returned(2, 40), awarded(0, {{1, 300}, {2, 300}}),
+                                        awarded(1, {})};
+    std::vector<HandEvent> log{started()};
+    log.insert(log.end(), events.begin(), events.end());
+    const auto rows = LogEntry::entries(logView(log), names, {});
+    std::vector<LogEntry> expected{heading("Preflop"), line(0, "You are the dealer")};
+    const std::vector<std::optional<std::int64_t>> seats{2, 1, 2, 0, 2, 1, std::nullopt};
+    for (std::size_t i = 0; i < events.size(); ++i)
+        if (const auto sentence = names.sentence(events[i]))
+            expected.push_back(line(seats[i], *sentence));
+    EXPECT_EQ(rows, expected);
+}
+
+TEST(LogEntry, TheYourTurnRowComesLastOnThePlayersTurn) {
+    auto view = logView({started()});
+    view.legalActions = PokerEngine::LegalActions{};
+    view.legalActions->callAmount = 1200;
+    EXPECT_EQ(LogEntry::entries(view, names, {}).back(),
+              LogEntry{LogEntry::YourTurn{"Your turn · 1,200 to call"}});
+    view.legalActions->callAmount.reset();
+    EXPECT_EQ(LogEntry::entries(view, names, {}).back(),
+              LogEntry{LogEntry::YourTurn{"Your turn · check or bet"}});
+    view.legalActions.reset();
+    EXPECT_FALSE(std::holds_alternative<LogEntry::YourTurn>(LogEntry::entries(view, names, {}).back().kind));
+}
+
+TEST(LogEntry, EqualRowsHashAlike) {
+    const LogEntry a = line(2, "Finn folds");
+    const LogEntry b = line(2, "Finn folds");
+    EXPECT_EQ(std::hash<LogEntry>{}(a), std::hash<LogEntry>{}(b));
+    EXPECT_NE(a, line(std::nullopt, "Finn folds"));
+    EXPECT_NE(a, LogEntry{LogEntry::YourTurn{"Finn folds"}});
+}
+
+TEST(LogEntry, SeatDotColours) {
+    BotKit::BotProfile goldie = BotKit::BotProfile::standard(BotKit::BotTier::medium, "Goldie", "goldie");
+    EXPECT_EQ(logSeatColor(goldie), CharacterBackdrop::color("goldie"));
+    BotKit::BotProfile stranger = goldie;
+    stranger.avatar = "nobody-we-know";
+    EXPECT_EQ(logSeatColor(stranger), RGB::bytes(142, 142, 147));
+    EXPECT_EQ(logSeatColor(std::nullopt), CharacterBackdrop::hero());
+}
+
+// A whole seeded hand at six seats with antes: a short stack moves in, the others raise and call, a
+// side pot forms and the hand goes to a showdown.
+TEST(LogEntry, AWholeSixSeatHandWithASidePotAndAShowdown) {
+    using namespace PokerEngine;
+    std::vector<PlayerID> players;
+    for (int i = 0; i < 5; ++i)
+        players.push_back(PlayerID::random());
+    GameState state = newTable(TableConfig{6, BlindSchedule::fixed(10, 20, 5), 1000}, players, 0x5EED);
+    const PlayerID shortStack = PlayerID::random();
+    state = seat(shortStack, 5, 100, state);
+    players.push_back(shortStack);
+    state = startHand(state);
+    bool raised = false;
+    std::optional<PlayerView> heroTurn;
+    for (int guard = 0; guard < 200 && state.street() != Street::handComplete; ++guard) {
+        const auto acting = *state.actingIndex();
+        const PlayerID& player = *state.seats()[static_cast<std::size_t>(acting)].player;
+        const LegalActions legal = legalActions(state);
+        if (acting == 0 && !heroTurn)
+            heroTurn = view(state, players[0]);
+        Action action = legal.canCheck ? Action::check() : Action::call();
+        if (acting == 5 && legal.canAllIn)
+            action = Action::allIn();
+        else if (!raised && state.street() == Street::preflop && legal.minRaiseTo && acting != 5 &&
+                 state.seats()[5].status == SeatStatus::allIn) {
+            action = legal.aggressiveAction(300);
+            raised = true;
+        }
+        state = apply(action, player, state);
+    }
+    ASSERT_EQ(state.street(), Street::handComplete);
+    const PlayerView done = view(state, players[0]);
+    const auto rows = LogEntry::entries(done, names, {});
+
+    // Headings in street order, each with its cards.
+    std::vector<QString> titles;
+    for (const auto& row : rows)
+        if (const auto* title = std::get_if<LogEntry::Heading>(&row.kind))
+            titles.push_back(title->title);
+    EXPECT_EQ(titles, (std::vector<QString>{"Preflop", "Flop", "Turn", "River"}));
+    // Every event with a sentence has its line, in order, and nothing else does.
+    std::vector<QString> sentences;
+    for (const auto& event : done.log)
+        if (!event.is<HandEvent::HandStarted>() && !event.is<HandEvent::BoardDealt>() &&
+            !event.is<HandEvent::HoleCardsDealt>())
+            if (const auto sentence = names.sentence(event))
+                sentences.push_back(*sentence);
+    std::vector<QString> lines;
+    for (const auto& row : rows)
+        if (const auto* text = std::get_if<LogEntry::Line>(&row.kind))
+            lines.push_back(text->text);
+    ASSERT_FALSE(lines.empty());
+    lines.erase(lines.begin()); // the dealer line
+    EXPECT_EQ(lines, sentences);
+    // Antes were posted, two pots were awarded and hands were shown.
+    const auto count = [&](auto isCase) { return std::count_if(done.log.begin(), done.log.end(), isCase); };
+    EXPECT_EQ(count([](const HandEvent& e) { return e.is<HandEvent::AntePosted>(); }), 6);
+    EXPECT_GE(count([](const HandEvent& e) { return e.is<HandEvent::PotAwarded>(); }), 2);
+    EXPECT_GE(count([](const HandEvent& e) { return e.is<HandEvent::HandRevealed>(); }), 2);
+    EXPECT_FALSE(std::holds_alternative<LogEntry::YourTurn>(rows.back().kind));
+    // On the player's turn the prompt names the call.
+    ASSERT_TRUE(heroTurn);
+    const auto prompt = LogEntry::entries(*heroTurn, names, {}).back();
+    ASSERT_TRUE(std::holds_alternative<LogEntry::YourTurn>(prompt.kind));
+    EXPECT_TRUE(std::get<LogEntry::YourTurn>(prompt.kind).text.startsWith("Your turn · "));
+}
+
+TEST(ActionLogView, KeepsRowsAsNewOnesArriveAndNamesTheHand) {
+    const auto paper = TableTheme::drawnIn(TableStyleID::paper, TableSurface::window, 3, AppearanceFlags{});
+    ActionLogView log(paper, nullptr);
+    EXPECT_TRUE(log.rows().empty());
+    EXPECT_EQ(log.header(), "This Hand");
+    const auto colours = [](std::int64_t) { return RGB::bytes(200, 40, 40); };
+    std::vector<LogEntry> rows{heading("Preflop"), line(0, "You are the dealer")};
+    log.setRows(rows, 7, colours);
+    EXPECT_EQ(log.header(), "Hand 7");
+    const auto before = log.rowWidgets();
+    ASSERT_EQ(before.size(), 2u);
+    rows.push_back(line(1, "Goldie folds"));
+    log.setRows(rows, 7, colours);
+    const auto after = log.rowWidgets();
+    ASSERT_EQ(after.size(), 3u);
+    EXPECT_EQ(after[0], before[0]);
+    EXPECT_EQ(after[1], before[1]);
+    log.setRows({}, std::nullopt, colours);
+    EXPECT_TRUE(log.rowWidgets().empty());
+    EXPECT_EQ(log.header(), "This Hand");
+}
+
+TEST(ActionLogView, FollowsTheNewestRowAtOnceUnderReduceMotion) {
+    auto satin = TableTheme::drawnIn(TableStyleID::satin, TableSurface::window, 3,
+                                     AppearanceFlags{false, false, true});
+    ActionLogView log(satin, nullptr);
+    log.resize(260, 200);
+    log.show();
+    std::vector<LogEntry> rows;
+    for (int i = 0; i < 40; ++i)
+        rows.push_back(line(i % 6, QStringLiteral("Row %1 says something about the hand").arg(i)));
+    log.setRows(rows, 1, [](std::int64_t) { return RGB::white; });
+    QScrollBar* bar = log.scrollArea()->verticalScrollBar();
+    EXPECT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    EXPECT_FALSE(log.clock().isRunning());
+}
+
+TEST(ActionLogView, EasesToTheNewestRowOtherwise) {
+    auto satin = TableTheme::drawnIn(TableStyleID::satin, TableSurface::window, 3, AppearanceFlags{});
+    ActionLogView log(satin, nullptr);
+    double now = 0;
+    log.clock().setTimeSource([&] { return now; });
+    log.resize(260, 200);
+    log.show();
+    std::vector<LogEntry> rows;
+    for (int i = 0; i < 40; ++i)
+        rows.push_back(line(i % 6, QStringLiteral("Row %1").arg(i)));
+    log.setRows(rows, 1, [](std::int64_t) { return RGB::white; });
+    QScrollBar* bar = log.scrollArea()->verticalScrollBar();
+    EXPECT_TRUE(log.clock().isRunning());
+    EXPECT_LT(bar->value(), bar->maximum());
+    now = 0.25;
+    emit log.clock().ticked();
+    EXPECT_EQ(bar->value(), bar->maximum());
+    EXPECT_FALSE(log.clock().isRunning());
+}
