@@ -85,6 +85,9 @@ WindowRoot::WindowRoot(const AppEnvironment& environment, QWidget* parent)
     layout->addWidget(toolbar_);
     layout->addWidget(splitter_, 1);
     splitter_->setChildrenCollapsible(false);
+    // A hairline between the table and the sidebar, as an inspector column has.
+    splitter_->setHandleWidth(1);
+    splitter_->setStyleSheet(QStringLiteral("QSplitter::handle { background: palette(mid); }"));
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolbar_->setMovable(false);
 
@@ -98,10 +101,8 @@ WindowRoot::WindowRoot(const AppEnvironment& environment, QWidget* parent)
             controller->pause(PauseReason::user);
         }
     });
-    auto* back = toolbar_->addAction(QString(), this, [surfaces] { surfaces->collapseToPopover(); });
-    applyControl(back, {"Back to Menu Bar", "arrow.down.right.and.arrow.up.left", "Back to Menu Bar"},
-                 Qt::black);
-    auto* settings = toolbar_->addAction(QString(), this, [this, surfaces] {
+    back_ = toolbar_->addAction(QString(), this, [surfaces] { surfaces->collapseToPopover(); });
+    settings_ = toolbar_->addAction(QString(), this, [this, surfaces] {
         MenuBarHost* host = environment_.host;
         surfaces->openSettings(TableSurface::window, [host] {
             if (host) {
@@ -109,19 +110,17 @@ WindowRoot::WindowRoot(const AppEnvironment& environment, QWidget* parent)
             }
         });
     });
-    applyControl(settings, {"Settings", "gearshape", "Settings"}, Qt::black);
     leave_ = toolbar_->addAction(QString(), this, [surfaces] { surfaces->requestLeave(); });
     toolbar_->addSeparator();
     sound_ =
         toolbar_->addAction(QString(), this, [appState] { appState->setSoundsOn(!appState->soundsOn()); });
-    auto* guide = toolbar_->addAction(QString(), this, [this] {
+    guide_ = toolbar_->addAction(QString(), this, [this] {
         if (showsSidebar_ && sidebarContent_ == SidebarContent::guide) {
             setSidebar(true, SidebarContent::log);
         } else {
             openGuide();
         }
     });
-    applyControl(guide, {"Poker Basics", "questionmark.circle", "Poker Basics (?)"}, Qt::black);
     sidebarToggle_ =
         toolbar_->addAction(QString(), this, [this] { setSidebar(!showsSidebar_, sidebarContent_); });
 
@@ -202,7 +201,11 @@ void WindowRoot::refreshChrome() {
     setWindowTitle(showsTable_ ? WindowChrome::title(mode) : QStringLiteral("Chipwhistle"));
     toolbar_->setVisible(showsTable_);
     sidebar_->setVisible(showsTable_ && showsSidebar_);
-    const QColor ink = Qt::black;
+    // The icons take the toolbar's text colour, so they read in a dark desktop theme too.
+    const QColor ink = toolbar_->palette().color(QPalette::ButtonText);
+    applyControl(back_, {"Back to Menu Bar", "arrow.down.right.and.arrow.up.left", "Back to Menu Bar"}, ink);
+    applyControl(settings_, {"Settings", "gearshape", "Settings"}, ink);
+    applyControl(guide_, {"Poker Basics", "questionmark.circle", "Poker Basics (?)"}, ink);
     applyControl(pause_,
                  WindowChrome::pauseControl(environment_.controller ? environment_.controller->pauseReasons()
                                                                     : PauseReasons{}),

@@ -54,6 +54,9 @@ class WindowRoot final : public QWidget {
     RootTheme* theme_;
     QToolBar* toolbar_;
     QAction* pause_ = nullptr;
+    QAction* back_ = nullptr;
+    QAction* settings_ = nullptr;
+    QAction* guide_ = nullptr;
     QAction* leave_ = nullptr;
     QAction* sound_ = nullptr;
     QAction* sidebarToggle_ = nullptr;

@@ -24,6 +24,8 @@ const QString folder = QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery/shel
 void save(QWidget& widget, const QString& name) {
     QDir().mkpath(folder);
     widget.ensurePolished();
+    // Layouts settle in posted events, as they would before the next paint on screen.
+    QCoreApplication::processEvents();
     EXPECT_TRUE(widget.grab().save(folder + '/' + name + ".png")) << name.toStdString();
 }
 
