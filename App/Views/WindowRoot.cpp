@@ -9,6 +9,7 @@
 #include "Views/RootContent.h"
 #include "Views/RootTheme.h"
 #include "Views/ShellPlaceholder.h"
+#include "Views/Table/ActionLogView.h"
 #include "Views/WindowChrome.h"
 
 #include <QAction>
@@ -167,12 +168,11 @@ QWidget* WindowRoot::makeSidebar() {
             [this](int id) { setSidebar(true, SidebarContent(id)); });
     layout->addLayout(row);
     sidebarPages_ = new QStackedWidget(sidebar);
-    auto* log = new ShellPlaceholder(theme_->theme());
-    log->setText(QStringLiteral("Log"), QStringLiteral("The action log is not built yet."));
+    log_ = new ActionLogView(theme_->theme(), environment_.controller);
     auto* guide = new ShellPlaceholder(theme_->theme());
     guide->setText(QStringLiteral("Poker Basics"),
                    QStringLiteral("The Poker Basics guide is not built yet."));
-    sidebarPages_->addWidget(log);
+    sidebarPages_->addWidget(log_);
     sidebarPages_->addWidget(guide);
     layout->addWidget(sidebarPages_, 1);
     return sidebar;

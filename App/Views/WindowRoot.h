@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class ActionLogView;
 class QAction;
 class QButtonGroup;
 class QSplitter;
@@ -64,6 +65,7 @@ class WindowRoot final : public QWidget {
     QWidget* sidebar_ = nullptr;
     QButtonGroup* segments_ = nullptr;
     QStackedWidget* sidebarPages_ = nullptr;
+    ActionLogView* log_ = nullptr;
     QWidget* content_ = nullptr;
     bool showsTable_ = false;
     bool showsSidebar_ = true;
