@@ -212,8 +212,27 @@ TEST(Ornaments, AreHiddenFromScreenReaders) {
 }
 
 TEST(AvatarDisc, PortraitLookupsRememberMisses) {
-    EXPECT_EQ(AvatarDisc::portrait(TableStyleID::satin, "biscuit"), nullptr);
-    EXPECT_EQ(AvatarDisc::portrait(TableStyleID::satin, "biscuit"), nullptr);
+    const std::size_t before = AvatarDisc::portraitLoads();
+    // No portraits are shipped: the first lookup of a name misses, and the miss is remembered.
+    EXPECT_EQ(AvatarDisc::portrait(TableStyleID::satin, "portrait-cache-test"), nullptr);
+    EXPECT_EQ(AvatarDisc::portraitLoads(), before + 1);
+    for (int again = 0; again < 3; ++again)
+        EXPECT_EQ(AvatarDisc::portrait(TableStyleID::satin, "portrait-cache-test"), nullptr);
+    EXPECT_EQ(AvatarDisc::portraitLoads(), before + 1);
+    // Each style has its own portraits.
+    EXPECT_EQ(AvatarDisc::portrait(TableStyleID::pixel, "portrait-cache-test"), nullptr);
+    EXPECT_EQ(AvatarDisc::portraitLoads(), before + 2);
+}
+
+TEST(AvatarDisc, AnAvatarWithoutASlugNeverLooksForAPortrait) {
+    const std::size_t before = AvatarDisc::portraitLoads();
+    QImage image = blank(60, 60);
+    QPainter painter(&image);
+    for (auto style : allTableStyleIDs)
+        AvatarDisc::paint(painter, {4, 4}, TableTheme::drawnIn(style, TableSurface::popover, 2, {}),
+                          {"Z", RGB::white, false, std::nullopt}, 36, false, false);
+    AvatarDisc::paint(painter, {4, 4}, TableTheme::standard(), AvatarModel::hero(), 36, false, false);
+    EXPECT_EQ(AvatarDisc::portraitLoads(), before);
 }
 
 TEST(SymbolIcons, EveryNamedSymbolPaintsAndUnknownNamesPaintNothing) {

@@ -182,6 +182,14 @@ void AvatarDisc::setState(bool folded, bool busted) {
     update();
 }
 
+namespace {
+std::size_t loads = 0;
+} // namespace
+
+std::size_t AvatarDisc::portraitLoads() {
+    return loads;
+}
+
 const QImage* AvatarDisc::portrait(TableStyleID style, const std::string& slug) {
     static std::map<QString, std::optional<QImage>> cache;
     const QString name = QStringLiteral("avatar.%1.%2")
@@ -189,6 +197,7 @@ const QImage* AvatarDisc::portrait(TableStyleID style, const std::string& slug) 
     auto found = cache.find(name);
     if (found == cache.end()) {
         QImage image(QStringLiteral(":/avatars/%1.png").arg(name));
+        ++loads;
         found = cache.emplace(name, image.isNull() ? std::nullopt : std::optional<QImage>(image)).first;
     }
     return found->second ? &*found->second : nullptr;

@@ -23,6 +23,8 @@ class AvatarDisc : public FramedOrnament {
     static QMarginsF overhang(const TableTheme& theme, double diameter);
     // The portrait of a character in a style, looked up once per process (misses remembered too).
     static const QImage* portrait(TableStyleID style, const std::string& slug);
+    // How many times a portrait has been looked for in the resources since the process started.
+    static std::size_t portraitLoads();
 
   protected:
     QSizeF frameSize() const override { return {diameter_, diameter_}; }
