@@ -17,10 +17,14 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include <memory>
+
 #include <gtest/gtest.h>
 
 // Renders every button kind and size, the cast's avatars, chip faces, tags and panels in the three
-// styles, light and dark, to PNG files under the build folder, for a person to look at.
+// styles, light and dark, to PNG files under the build folder, for a person to look at: the art as the
+// screens paint it directly, and again as widgets (outlined, to show the room each keeps for its
+// shadow), and the first frame of freshly shown buttons beside the same buttons settled.
 
 namespace {
 
@@ -45,6 +49,20 @@ void drawWidget(QPainter& painter, QWidget& widget, QPoint at) {
         widget.resize(widget.sizeHint());
     // Only the widget's own painting, not a window background behind it.
     widget.render(&painter, at, QRegion(), QWidget::DrawChildren);
+}
+
+// A widget drawn with a faint dotted outline of its own rectangle; returns the width it took.
+int drawOutlined(QPainter& painter, QWidget& widget, QPoint at, const RGB& ink) {
+    drawWidget(painter, widget, at);
+    painter.save();
+    QColor line = toQColor(ink);
+    line.setAlphaF(0.35f);
+    painter.setPen(QPen(line, 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.drawRect(QRect(at, widget.size()).adjusted(0, 0, -1, -1));
+    painter.restore();
+    return widget.width();
 }
 
 // An opaque child for a panel: a diagonal wash from green to blue, with a caption.
@@ -72,7 +90,7 @@ class Swatch : public QWidget {
 
 QImage renderSheet(const TableTheme& theme) {
     const int width = 980;
-    QImage sheet(width, 720, QImage::Format_ARGB32_Premultiplied);
+    QImage sheet(width, 1060, QImage::Format_ARGB32_Premultiplied);
     sheet.fill(toQColor(theme.color(PaletteToken::stock)));
     QPainter painter(&sheet);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -143,7 +161,7 @@ QImage renderSheet(const TableTheme& theme) {
             drawWidget(painter, pressed, QPoint(x, y));
             x += pressed.sizeHint().width() + 8;
         }
-        y += 60;
+        y += std::max(locked.height(), focused->height()) + 8;
     }
     // The cast, the player, a folded and a busted seat.
     {
@@ -180,6 +198,57 @@ QImage renderSheet(const TableTheme& theme) {
         }
         DealerButtonView::paint(painter, QPointF(x, y + 4), theme);
         y += 50;
+    }
+    // The same art as widgets, each outlined: the room around the frame holds its edge and shadow.
+    {
+        caption(QStringLiteral("As widgets, outlined"));
+        const RGB ink = theme.color(PaletteToken::ink2);
+        const double diameter = theme.style == TableStyleID::pixel ? 18 * theme.pixelUnit : 44;
+        const auto character = [](const char* slug, const char* initial) {
+            return AvatarModel{initial, CharacterBackdrop::color(slug), false, slug};
+        };
+        int x = 12;
+        int rowHeight = 0;
+        std::vector<std::unique_ptr<QWidget>> row;
+        row.push_back(std::make_unique<AvatarDisc>(theme, AvatarModel::hero(), diameter));
+        row.push_back(std::make_unique<AvatarDisc>(theme, character("finn", "F"), diameter));
+        row.push_back(std::make_unique<AvatarDisc>(theme, character("rascal", "R"), diameter, true, false));
+        row.push_back(std::make_unique<AvatarDisc>(theme, character("big-lou", "B"), diameter, false, true));
+        row.push_back(std::make_unique<ChipFace>(ChipDenomination::d5000, 28));
+        row.push_back(std::make_unique<ChipFace>(ChipDenomination::d1, 44));
+        row.push_back(std::make_unique<TagView>(theme, "BB", TagView::Kind::blind));
+        row.push_back(std::make_unique<TagView>(theme, "All-in", TagView::Kind::allIn));
+        row.push_back(std::make_unique<DealerButtonView>(theme));
+        for (const auto& widget : row) {
+            x += drawOutlined(painter, *widget, QPoint(x, y), ink) + 8;
+            rowHeight = std::max(rowHeight, widget->height());
+        }
+        y += rowHeight + 12;
+    }
+    // Freshly shown buttons: the first frame, and the same buttons a second later. They match.
+    {
+        caption(QStringLiteral("First frame, then settled"));
+        int x = 12;
+        int rowHeight = 0;
+        for (double seconds : {0.0, 1.0}) {
+            QWidget host;
+            auto* text = new StyledButton(theme, "Call 40", ControlKind::call(), ControlSize::main,
+                                          std::nullopt, {}, &host);
+            auto* icon =
+                new StyledIconButton(theme, "pause.fill", {"##.##", "##.##", "##.##", "##.##", "##.##"},
+                                     StyledIconButton::Tint::teal, "Pause", {}, &host);
+            for (AnimationClock* clock : {&text->pressClock(), &icon->pressClock()})
+                clock->setTimeSource([seconds] { return seconds; });
+            text->resize(text->sizeHint());
+            icon->resize(icon->sizeHint());
+            icon->move(text->width(), 0);
+            host.resize(text->width() + icon->width(), std::max(text->height(), icon->height()));
+            host.show();
+            host.render(&painter, QPoint(x, y), QRegion(), QWidget::DrawChildren);
+            x += host.width() + 24;
+            rowHeight = std::max(rowHeight, host.height());
+        }
+        y += rowHeight + 12;
     }
     // Panels: the satin card (selected and not) and the pixel panel.
     {
