@@ -97,19 +97,14 @@ void draw(QPainter& painter, const QByteArray& key, const QRectF& frame, const Q
     const QPointF deviceTopLeft = world.map(frame.topLeft()) * ratio;
     const Placement placement = place(deviceTopLeft, frame.size(), overhang, ratio);
     const QByteArray full = fullKey(key, frame.size(), placement, ratio, deviceTopLeft);
-    QImage* image = cache().object(full);
+    const QImage* image = cache().object(full);
+    QImage drawn;
     if (!image) {
-        image = new QImage(render(placement, ratio, paint, finish));
-        const QImage kept = *image;
-        if (!cache().insert(full, image,
-                            static_cast<int>(std::max<qsizetype>(1, kept.sizeInBytes() / 1024)))) {
-            // Too large to keep: drawn this once.
-            painter.save();
-            painter.resetTransform();
-            painter.drawImage(QPointF(placement.origin) / ratio, kept);
-            painter.restore();
-            return;
-        }
+        drawn = render(placement, ratio, paint, finish);
+        // An image too large to keep is dropped at once, and drawn just this time.
+        cache().insert(full, new QImage(drawn),
+                       static_cast<int>(std::max<qsizetype>(1, drawn.sizeInBytes() / 1024)));
+        image = &drawn;
     }
     painter.save();
     painter.resetTransform();
