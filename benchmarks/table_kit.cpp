@@ -1,6 +1,7 @@
 // Time to paint the table's pieces: a card in each style, the felt in each style on both surfaces and a
-// chip stack. After a first paint, a repaint that changes nothing blurs no shadow and builds no felt:
-// the counters say how many were made during the timed loop.
+// chip stack. After a first paint, a repaint that changes nothing blurs no shadow, draws no kept image
+// afresh and builds no pixel felt: the counters say how many were made during the timed loop. The
+// "first" runs paint a new look every time, what a first frame costs.
 
 #include <QApplication>
 #include <QImage>
@@ -8,6 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/SoftShadow.h"
 #include "Table/TableGeometry.h"
 #include "Views/Table/CardView.h"
@@ -49,6 +51,7 @@ template <typename Paint> void repaint(benchmark::State& state, QSize canvasSize
     }
     const std::size_t blurredBefore = SoftShadow::imagesMade();
     const std::size_t feltsBefore = PixelFeltImages::built();
+    const std::size_t imagesBefore = ArtCache::imagesMade();
     for (auto _ : state) {
         canvas.fill(Qt::transparent);
         QPainter painter(&canvas);
@@ -57,6 +60,7 @@ template <typename Paint> void repaint(benchmark::State& state, QSize canvasSize
     }
     state.counters["shadowsBlurred"] = static_cast<double>(SoftShadow::imagesMade() - blurredBefore);
     state.counters["feltsBuilt"] = static_cast<double>(PixelFeltImages::built() - feltsBefore);
+    state.counters["imagesDrawn"] = static_cast<double>(ArtCache::imagesMade() - imagesBefore);
 }
 
 void paintCard(benchmark::State& state) {
@@ -98,5 +102,24 @@ void paintChipStack(benchmark::State& state) {
     state.SetLabel(toString(styleOf(state)).data());
 }
 BENCHMARK(paintChipStack)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
+// A felt never painted before: the cost of the first frame at a new size.
+void paintNewFelt(benchmark::State& state) {
+    ensureApplication();
+    const TableStyleID style = styleOf(state);
+    const TableTheme theme = themeFor(style, TableSurface::window);
+    QImage canvas(900, 560, QImage::Format_ARGB32_Premultiplied);
+    double height = 300;
+    for (auto _ : state) {
+        // A size a little different each time, so nothing kept can be reused.
+        height += 0.5;
+        const QRectF table(30, 30, 1.8 * height, height);
+        canvas.fill(Qt::transparent);
+        QPainter painter(&canvas);
+        FeltView::paint(painter, table, theme);
+    }
+    state.SetLabel(QStringLiteral("%1 window, first frame").arg(toString(style).data()).toStdString());
+}
+BENCHMARK(paintNewFelt)->DenseRange(0, 2)->Iterations(100)->Unit(benchmark::kMicrosecond);
 
 } // namespace

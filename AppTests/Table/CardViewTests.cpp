@@ -1,3 +1,5 @@
+#include "Style/Drawing/ArtCache.h"
+#include "Style/Drawing/SoftShadow.h"
 #include "Views/Table/CardSlot.h"
 #include "Views/Table/CardView.h"
 
@@ -80,6 +82,20 @@ TEST(CardView, IncreasedContrastChangesEveryStyle) {
         EXPECT_NE(picture(theme(style), Card::fromCode("7h"), QSizeF(60, 84)),
                   picture(theme(style, false, true), Card::fromCode("7h"), QSizeF(60, 84)))
             << toString(style);
+}
+
+TEST(CardView, ARepaintThatChangesNothingMakesNoImage) {
+    for (TableStyleID style : allTableStyleIDs) {
+        const TableTheme look = theme(style);
+        const QImage first = picture(look, Card::fromCode("9c"), QSizeF(60, 84));
+        picture(look, std::nullopt, QSizeF(60, 84));
+        const std::size_t images = ArtCache::imagesMade();
+        const std::size_t shadows = SoftShadow::imagesMade();
+        EXPECT_EQ(picture(look, Card::fromCode("9c"), QSizeF(60, 84)), first) << toString(style);
+        picture(look, std::nullopt, QSizeF(60, 84));
+        EXPECT_EQ(ArtCache::imagesMade(), images) << toString(style);
+        EXPECT_EQ(SoftShadow::imagesMade(), shadows) << toString(style);
+    }
 }
 
 TEST(CardView, NothingIsDrawnForAPixelUnitBelowOnePoint) {

@@ -1,5 +1,6 @@
 #include "Table/ChipStackGeometry.h"
 
+#include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/SoftShadow.h"
 #include "Views/Table/ChipStackView.h"
 
@@ -162,6 +163,8 @@ TEST(ChipStackView, NothingForNoChipsAndNoBlurOnARepaint) {
     EXPECT_EQ(stack.pieceRect().size(), ChipStackView::size(1250, satin));
     stack.grab();
     const std::size_t blurred = SoftShadow::imagesMade();
+    const std::size_t images = ArtCache::imagesMade();
     stack.grab();
     EXPECT_EQ(SoftShadow::imagesMade(), blurred);
+    EXPECT_EQ(ArtCache::imagesMade(), images);
 }

@@ -1,5 +1,6 @@
 #include "Table/FeltGeometry.h"
 
+#include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/SoftShadow.h"
 #include "Views/Table/FeltView.h"
 #include "Views/Table/PausedTableOverlay.h"
@@ -132,10 +133,12 @@ TEST(FeltView, ARepaintThatChangesNothingBuildsNoImageAndBlursNothing) {
             FeltView felt(theme, surface == TableSurface::window ? QSizeF(660, 366) : QSizeF(388, 214));
             felt.grab();
             const std::size_t shadows = SoftShadow::imagesMade();
+            const std::size_t images = ArtCache::imagesMade();
             const std::size_t felts = PixelFeltImages::built();
             felt.grab();
             felt.grab();
             EXPECT_EQ(SoftShadow::imagesMade(), shadows) << toString(style);
+            EXPECT_EQ(ArtCache::imagesMade(), images) << toString(style);
             EXPECT_EQ(PixelFeltImages::built(), felts) << toString(style);
         }
     }

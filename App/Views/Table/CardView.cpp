@@ -1,5 +1,6 @@
 #include "Views/Table/CardView.h"
 
+#include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Table/CardGeometry.h"
 #include "Views/Table/CardFaces.h"
@@ -40,17 +41,31 @@ QMarginsF CardView::margins() const {
 void CardView::paint(QPainter& painter, QPointF topLeft, const TableTheme& theme,
                      const std::optional<PokerEngine::Card>& card, QSizeF size, bool lifted) {
     const QRectF rect(topLeft, size);
-    switch (theme.style) {
-    case TableStyleID::satin:
-        CardFaces::satin(painter, rect, theme, card);
-        break;
-    case TableStyleID::paper:
-        CardFaces::paper(painter, rect, theme, card, lifted);
-        break;
-    case TableStyleID::pixel:
-        CardFaces::pixel(painter, rect, theme, card);
-        break;
-    }
+    // Every card (gradients, text, a lattice of dots or a checkerboard of cells, a soft shadow) is drawn
+    // once per look and size and then copied.
+    const QByteArray key = QStringLiteral("card|%1|%2%3%4|%5|%6|%7")
+                               .arg(static_cast<int>(theme.style))
+                               .arg(theme.dark)
+                               .arg(theme.increaseContrast)
+                               .arg(theme.fourColorDeck)
+                               .arg(card ? QString::fromStdString(card->code()) : QStringLiteral("back"))
+                               .arg(lifted && theme.style == TableStyleID::paper)
+                               .arg(theme.pixelUnit)
+                               .toUtf8();
+    ArtCache::draw(painter, key, rect, CardFaces::shadowMargins(theme, size, lifted),
+                   [&](QPainter& art, QPointF at) {
+                       switch (theme.style) {
+                       case TableStyleID::satin:
+                           CardFaces::satin(art, QRectF(at, size), theme, card);
+                           break;
+                       case TableStyleID::paper:
+                           CardFaces::paper(art, QRectF(at, size), theme, card, lifted);
+                           break;
+                       case TableStyleID::pixel:
+                           CardFaces::pixel(art, QRectF(at, size), theme, card);
+                           break;
+                       }
+                   });
 }
 
 void CardView::paintPiece(QPainter& painter, const QRectF& piece) const {

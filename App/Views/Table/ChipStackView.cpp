@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/PixelKit.h"
 #include "Style/Drawing/SoftShadow.h"
@@ -157,20 +158,31 @@ void ChipStackView::paint(QPainter& painter, QPointF topLeft, const TableTheme& 
         return;
     const QRectF box(topLeft, ChipStackGeometry::size(columns, theme));
     painter.save();
-    if (theme.style == TableStyleID::pixel) {
-        paintPixel(painter, box, theme, columns);
-        painter.restore();
-        return;
-    }
-    painter.setRenderHint(QPainter::Antialiasing);
-    // A soft ellipse under the stack, as wide as the stack, resting on its bottom edge.
-    const double d = ChipStackGeometry::limits(theme).diameter;
-    const ShadowLook look = shadowLook(lifted);
-    QPainterPath floor;
-    floor.addEllipse(QRectF(box.left(), box.bottom() - 0.35 * d, box.width(), 0.35 * d));
-    SoftShadow::paint(painter, floor, look.blur,
-                      QColor::fromRgbF(0, 0, 0, theme.style == TableStyleID::paper ? 0.3f : 0.32f),
-                      look.offset);
-    paintCylinders(painter, box, theme, columns);
+    // Chips and their shadow are drawn once per amount and look, then copied.
+    const QByteArray key = QStringLiteral("chips|%1|%2|%3|%4|%5%6|%7")
+                               .arg(static_cast<int>(theme.style))
+                               .arg(static_cast<int>(theme.surface))
+                               .arg(amount)
+                               .arg(lifted)
+                               .arg(theme.dark)
+                               .arg(theme.increaseContrast)
+                               .arg(theme.pixelUnit)
+                               .toUtf8();
+    ArtCache::draw(painter, key, box, shadowMargins(theme, lifted), [&](QPainter& art, QPointF at) {
+        const QRectF chips(at, box.size());
+        if (theme.style == TableStyleID::pixel) {
+            paintPixel(art, chips, theme, columns);
+            return;
+        }
+        // A soft ellipse under the stack, as wide as the stack, resting on its bottom edge.
+        const double d = ChipStackGeometry::limits(theme).diameter;
+        const ShadowLook look = shadowLook(lifted);
+        QPainterPath floor;
+        floor.addEllipse(QRectF(chips.left(), chips.bottom() - 0.35 * d, chips.width(), 0.35 * d));
+        SoftShadow::paint(art, floor, look.blur,
+                          QColor::fromRgbF(0, 0, 0, theme.style == TableStyleID::paper ? 0.3f : 0.32f),
+                          look.offset);
+        paintCylinders(art, chips, theme, columns);
+    });
     painter.restore();
 }

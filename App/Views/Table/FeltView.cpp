@@ -8,6 +8,7 @@
 
 #include <cmath>
 
+#include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/Pill.h"
 #include "Style/Drawing/SoftShadow.h"
@@ -206,18 +207,23 @@ QMarginsF FeltView::shadowMargins(const TableTheme& theme, QSizeF size) {
 void FeltView::paint(QPainter& painter, const QRectF& table, const TableTheme& theme) {
     if (!(table.width() > 0) || !(table.height() > 0))
         return;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, theme.style != TableStyleID::pixel);
-    switch (theme.style) {
-    case TableStyleID::satin:
-        paintSatin(painter, table, theme);
-        break;
-    case TableStyleID::paper:
-        paintPaper(painter, table, theme);
-        break;
-    case TableStyleID::pixel:
+    if (theme.style == TableStyleID::pixel) {
+        painter.save();
         paintPixel(painter, table, theme);
-        break;
+        painter.restore();
+        return;
     }
-    painter.restore();
+    // The vector felts are large gradients and soft shadows: drawn once per look and size, then copied.
+    const QByteArray key = QStringLiteral("felt|%1|%2|%3%4")
+                               .arg(static_cast<int>(theme.style))
+                               .arg(static_cast<int>(theme.surface))
+                               .arg(theme.dark)
+                               .arg(theme.increaseContrast)
+                               .toUtf8();
+    ArtCache::draw(painter, key, table, shadowMargins(theme, table.size()), [&](QPainter& art, QPointF at) {
+        if (theme.style == TableStyleID::satin)
+            paintSatin(art, QRectF(at, table.size()), theme);
+        else
+            paintPaper(art, QRectF(at, table.size()), theme);
+    });
 }
