@@ -87,6 +87,13 @@ std::optional<Instant> instantFromIso8601(std::string_view text) {
             offset = -offset;
         }
     }
-    const auto local = sys_days(date) + hours(*hour) + minutes(*minute) + seconds(*second);
-    return Instant(local - offset);
+    const auto since =
+        sys_days(date).time_since_epoch() + hours(*hour) + minutes(*minute) + seconds(*second) - offset;
+    // An instant counts nanoseconds in 64 bits, so it spans only the years 1677 to 2262; converting a
+    // date outside them would overflow.
+    if (since < floor<seconds>(Instant::min().time_since_epoch()) + seconds(1) ||
+        since > floor<seconds>(Instant::max().time_since_epoch())) {
+        return std::nullopt;
+    }
+    return Instant(since);
 }

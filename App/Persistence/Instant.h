@@ -13,7 +13,8 @@ using Instant = std::chrono::system_clock::time_point;
 std::string iso8601(Instant instant);
 
 // Reads an internet date-time with whole seconds and a "Z" or "+hh:mm"/"-hh:mm" zone; absent for
-// anything else, including impossible dates such as February 30.
+// anything else, including impossible dates such as February 30 and dates outside the years an
+// Instant can hold (1677 to 2262).
 std::optional<Instant> instantFromIso8601(std::string_view text);
 
 // The compact UTC timestamp of quarantined file names: 2026-03-14T093005.

@@ -50,8 +50,8 @@ struct SavedGame {
 void to_json(nlohmann::json& json, const SavedGame& game);
 // Strict: all nine keys are required and every value must read. A record that doesn't hang together
 // (the hero not seated, a seat's kind not matching its player, a bot without its generator, a negative
-// replacement count, a setup that doesn't fit the table) fails too, so it is set aside rather than
-// resumed.
+// replacement count, a setup that doesn't fit the table, a buy-in or a bot's style out of range) fails
+// too, so it is set aside rather than resumed.
 SavedGame savedGameFromJson(const nlohmann::json& json);
 
 template <> struct nlohmann::adl_serializer<SavedGame> {

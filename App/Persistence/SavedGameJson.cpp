@@ -1,6 +1,7 @@
 #include "Game/GameModeRules.h"
 #include "Persistence/Instant.h"
 #include "Persistence/SavedGame.h"
+#include "PokerEngine/GameStateCheck.h"
 #include "PokerEngine/JsonRead.h"
 
 #include <nlohmann/json.hpp>
@@ -72,6 +73,23 @@ void checkConsistency(const SavedGame& game) {
     }
     if (!game.state.seatIndex(game.hero)) {
         throw inconsistent("the hero has no seat");
+    }
+    // A replacement bot sits down with the setup's buy-in; the engine seats only a stack of 1 or
+    // more, and nothing beyond what a table can hold.
+    const auto buyIn = GameModeRules::startingStack(game.setup);
+    if (buyIn < 1 || buyIn > maxTableChips) {
+        throw inconsistent("the setup's buy-in is out of range");
+    }
+    std::vector<BotKit::BotProfile> profiles = GameModeRules::botsOf(game.setup);
+    for (const auto& kind : game.seatKinds) {
+        if (kind && kind->botProfile()) {
+            profiles.push_back(*kind->botProfile());
+        }
+    }
+    for (const auto& profile : profiles) {
+        if (!profile.hasStyleInRange()) {
+            throw inconsistent("the style of bot " + profile.name + " is out of range");
+        }
     }
     for (std::size_t index = 0; index < seats.size(); ++index) {
         if (!seats[index].player) {

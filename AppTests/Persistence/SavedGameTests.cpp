@@ -71,6 +71,21 @@ TEST(SavedGame, EveryKeyIsRequired) {
     EXPECT_TRUE(reads(extra));
 }
 
+TEST(SavedGame, SavedAtOutsideTheClocksYearsIsRefused) {
+    json written = sitAndGo(3);
+    for (const char* outside : {"1677-09-21T00:12:43Z", "2262-04-11T23:47:17Z", "9999-12-31T23:59:59Z"}) {
+        written["savedAt"] = outside;
+        try {
+            written.get<SavedGame>();
+            ADD_FAILURE() << outside << " was read";
+        } catch (const PokerEngine::DecodingError& error) {
+            EXPECT_STREQ(error.what(), "Expected date string to be ISO8601-formatted.");
+        }
+    }
+    written["savedAt"] = "2262-04-11T23:47:16Z";
+    EXPECT_EQ(json(written.get<SavedGame>())["savedAt"], "2262-04-11T23:47:16Z");
+}
+
 TEST(SavedGame, WrongTypesAnywhereMakeItUnreadable) {
     const json written = cashTable(2, 2);
     // Every value in the file, however deep, replaced by one of another type.
@@ -92,7 +107,8 @@ TEST(SavedGame, WrongTypesAnywhereMakeItUnreadable) {
 }
 
 TEST(SavedGame, NullSeatKindReadsAsAbsentOnAnEmptySeat) {
-    auto game = sitAndGo(0);
+    // Between hands, so the emptied seat has no chips or cards in a hand.
+    auto game = sitAndGo(-1);
     json written = game;
     // A seat without a player may carry no kind.
     written["state"]["seats"][5].erase("player");

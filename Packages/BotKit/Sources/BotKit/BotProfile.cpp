@@ -37,6 +37,11 @@ BotProfile BotProfile::standard(BotTier tier, std::optional<std::string> name,
                       numbers.aggression,        numbers.bluffFrequency};
 }
 
+bool BotProfile::hasStyleInRange() const {
+    const auto inRange = [](double number) { return number >= 0.0 && number <= 1.0; };
+    return inRange(looseness) && inRange(aggression) && inRange(bluffFrequency);
+}
+
 BotProfile BotProfile::standard(const BotCharacter& character) {
     return standard(character.tier, character.name, character.slug);
 }

@@ -25,6 +25,10 @@ struct BotProfile {
 
     bool operator==(const BotProfile&) const = default;
 
+    // Whether the three style numbers lie within 0 to 1, the range every strategy reads them in as
+    // shares and chances; a profile outside it comes only from a damaged file.
+    bool hasStyleInRange() const;
+
     // The tier's standard numbers; name and avatar default to the tier's first character.
     static BotProfile standard(BotTier tier, std::optional<std::string> name = std::nullopt,
                                std::optional<std::string> avatar = std::nullopt);

@@ -1,5 +1,7 @@
 #include "PokerEngine/Deck.h"
 
+#include <algorithm>
+
 #include "PokerEngine/JsonRead.h"
 #include "PokerEngine/Precondition.h"
 #include "PokerEngine/SeededRNG.h"
@@ -54,6 +56,12 @@ Card Deck::draw() {
 
 std::int64_t Deck::remaining() const {
     return static_cast<std::int64_t>(cards_.size()) - position_;
+}
+
+bool Deck::holdsUndealt(const Card& card) const {
+    const auto from =
+        cards_.begin() + std::clamp<std::int64_t>(position_, 0, static_cast<std::int64_t>(cards_.size()));
+    return std::find(from, cards_.end(), card) != cards_.end();
 }
 
 bool Deck::isWellFormed() const {

@@ -25,6 +25,8 @@ class Deck {
 
     Card draw();
     std::int64_t remaining() const;
+    // Whether `card` is still to be drawn.
+    bool holdsUndealt(const Card& card) const;
 
     // Either the empty deck of a table that has dealt no hand, or 52 distinct cards with the
     // position between 0 and 52: the only decks the engine makes.

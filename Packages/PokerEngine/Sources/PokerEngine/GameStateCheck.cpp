@@ -1,5 +1,8 @@
 #include "PokerEngine/GameStateCheck.h"
 
+#include "PokerEngine/Overloaded.h"
+
+#include <algorithm>
 #include <bitset>
 #include <limits>
 #include <set>
@@ -8,15 +11,16 @@ namespace PokerEngine {
 
 namespace {
 
-// Far above any chips in play, and low enough that adding two amounts never overflows.
-constexpr std::int64_t maxChipAmount = std::int64_t{1} << 62;
-
 bool isChipAmount(std::int64_t amount) {
-    return amount >= 0 && amount <= maxChipAmount;
+    return amount >= 0 && amount <= maxTableChips;
 }
 
 bool isSeatIndex(const GameState& state, std::int64_t index) {
     return index >= 0 && index < static_cast<std::int64_t>(state.seats().size());
+}
+
+bool isLevelInRange(const BlindLevel& level) {
+    return isChipAmount(level.smallBlind) && isChipAmount(level.bigBlind) && isChipAmount(level.ante);
 }
 
 std::optional<std::size_t> boardSizeFor(Street street) {
@@ -35,7 +39,7 @@ std::optional<std::size_t> boardSizeFor(Street street) {
 }
 
 std::optional<std::string> findSeatProblem(const GameState& state) {
-    const bool betweenHands = !isBetting(state.street());
+    const bool betting = isBetting(state.street());
     std::set<PlayerID> players;
     for (std::size_t i = 0; i < state.seats().size(); ++i) {
         const auto& seat = state.seats()[i];
@@ -57,11 +61,27 @@ std::optional<std::string> findSeatProblem(const GameState& state) {
         if (!seat.holeCards.empty() && seat.holeCards.size() != 2) {
             return "wrong number of hole cards" + where;
         }
-        if (betweenHands && (seat.streetBet != 0 || seat.totalCommitted != 0)) {
+        const bool committed = seat.streetBet != 0 || seat.totalCommitted != 0;
+        if (!betting && committed) {
             return "chips committed between hands" + where;
         }
-        if (!betweenHands && seat.isInHand() && seat.holeCards.size() != 2) {
+        // Only a seat dealt into the hand can have put chips into it; an empty or busted seat has
+        // none at all.
+        if (committed && !seat.isInHand() && seat.status != SeatStatus::folded) {
+            return "a seat out of the hand has chips in it" + where;
+        }
+        if ((seat.status == SeatStatus::empty || seat.status == SeatStatus::busted) && seat.stack != 0) {
+            return "a seat without a player in the game holds chips" + where;
+        }
+        if (betting && seat.isInHand() && seat.holeCards.size() != 2) {
             return "a seat in the hand holds no cards" + where;
+        }
+        // A seat left without chips is all-in, so an active one always has chips to act with.
+        if (betting && seat.status == SeatStatus::active && seat.stack == 0) {
+            return "an active seat without chips" + where;
+        }
+        if (betting && seat.streetBet > state.currentBet()) {
+            return "a street bet above the bet to call" + where;
         }
     }
     return std::nullopt;
@@ -74,7 +94,8 @@ std::optional<std::string> findCardProblem(const GameState& state) {
     if (state.board().size() > 5) {
         return "more than five board cards";
     }
-    if (const auto expected = boardSizeFor(state.street())) {
+    const auto expected = boardSizeFor(state.street());
+    if (expected) {
         if (state.board().size() != *expected) {
             return "board size does not match the street";
         }
@@ -83,22 +104,28 @@ std::optional<std::string> findCardProblem(const GameState& state) {
         }
     }
     std::bitset<52> seen;
-    auto distinct = [&seen](const Card& card) {
+    // During a hand every card out was drawn from this deck, so none of them may still be in it.
+    auto check = [&](const Card& card) -> std::optional<std::string> {
         const auto index = static_cast<std::size_t>(card.index());
-        const bool fresh = !seen.test(index);
+        if (seen.test(index)) {
+            return "card " + card.code() + " appears twice";
+        }
         seen.set(index);
-        return fresh;
+        if (expected && state.deck().holdsUndealt(card)) {
+            return "card " + card.code() + " is out and still in the deck";
+        }
+        return std::nullopt;
     };
     for (const auto& seat : state.seats()) {
         for (const auto& card : seat.holeCards) {
-            if (!distinct(card)) {
-                return "card " + card.code() + " appears twice";
+            if (auto problem = check(card)) {
+                return problem;
             }
         }
     }
     for (const auto& card : state.board()) {
-        if (!distinct(card)) {
-            return "card " + card.code() + " appears twice";
+        if (auto problem = check(card)) {
+            return problem;
         }
     }
     return std::nullopt;
@@ -115,29 +142,29 @@ std::optional<std::string> findTableProblem(const GameState& state) {
     if (config.blinds.levels.empty() || (config.blinds.handsPerLevel && *config.blinds.handsPerLevel < 1)) {
         return "the blind schedule cannot be looked up";
     }
-    for (const auto& level : config.blinds.levels) {
-        if (!isChipAmount(level.smallBlind) || !isChipAmount(level.bigBlind) || !isChipAmount(level.ante)) {
-            return "blind level amounts out of range";
-        }
+    if (!std::all_of(config.blinds.levels.begin(), config.blinds.levels.end(), isLevelInRange)) {
+        return "blind level amounts out of range";
     }
-    const auto& blinds = state.blinds();
-    if (!isChipAmount(config.startingStack) || !isChipAmount(blinds.smallBlind) ||
-        !isChipAmount(blinds.bigBlind) || !isChipAmount(blinds.ante) || !isChipAmount(state.currentBet()) ||
-        !isChipAmount(state.lastFullRaiseSize())) {
+    if (!isChipAmount(config.startingStack) || !isLevelInRange(state.blinds()) ||
+        !isChipAmount(state.currentBet()) || !isChipAmount(state.lastFullRaiseSize())) {
         return "table amounts out of range";
     }
+    std::int64_t potTotal = 0;
     for (const auto& pot : state.pots()) {
-        if (!isChipAmount(pot.amount)) {
+        if (!isChipAmount(pot.amount) || (potTotal += pot.amount) > maxTableChips) {
             return "pot amount out of range";
         }
     }
     if (state.handNumber() < 0) {
         return "negative hand number";
     }
-    // The next deal looks its blinds up, and a hand number so far on that they no longer fit a
-    // 64-bit integer would stop the program there.
-    if (state.handNumber() == std::numeric_limits<std::int64_t>::max() ||
-        !config.blinds.levelInRange(state.handNumber() + 1)) {
+    // The next deal looks its blinds up; a level past every amount a table can hold would stop the
+    // program there or in the bots' sizing.
+    if (state.handNumber() == std::numeric_limits<std::int64_t>::max()) {
+        return "the next hand's blinds are out of range";
+    }
+    const auto next = config.blinds.levelInRange(state.handNumber() + 1);
+    if (!next || !isLevelInRange(*next)) {
         return "the next hand's blinds are out of range";
     }
     if (!isSeatIndex(state, state.buttonIndex())) {
@@ -159,6 +186,80 @@ std::optional<std::string> findTableProblem(const GameState& state) {
         if (state.seat(*state.actingIndex()).status != SeatStatus::active) {
             return "the seat to act cannot act";
         }
+        const auto inHand = std::count_if(state.seats().begin(), state.seats().end(),
+                                          [](const Seat& seat) { return seat.isInHand(); });
+        if (inHand < 2) {
+            return "a betting round with fewer than two players in the hand";
+        }
+    }
+    return std::nullopt;
+}
+
+// The seats and amounts an event names.
+struct EventFacts {
+    std::vector<std::int64_t> seats;
+    std::vector<std::int64_t> amounts;
+};
+
+EventFacts factsOf(const HandEvent& event) {
+    EventFacts facts;
+    const auto shares = [&facts](const std::vector<SeatAmount>& entries) {
+        for (const auto& entry : entries) {
+            facts.seats.push_back(entry.seat);
+            facts.amounts.push_back(entry.amount);
+        }
+    };
+    std::visit(Overloaded{
+                   [&](const HandEvent::HandStarted& e) {
+                       facts.seats.push_back(e.buttonIndex);
+                       facts.amounts = {e.blinds.smallBlind, e.blinds.bigBlind, e.blinds.ante};
+                       shares(e.stacks);
+                   },
+                   [&](const HandEvent::AntePosted& e) {
+                       facts = {{e.seat}, {e.amount}};
+                   },
+                   [&](const HandEvent::BlindPosted& e) {
+                       facts = {{e.seat}, {e.amount}};
+                   },
+                   [&](const HandEvent::HoleCardsDealt& e) { facts.seats = {e.seat}; },
+                   [&](const HandEvent::BoardDealt&) {},
+                   [&](const HandEvent::Acted& e) {
+                       facts = {{e.seat}, {e.amount, e.streetBet}};
+                   },
+                   [&](const HandEvent::UncalledBetReturned& e) {
+                       facts = {{e.seat}, {e.amount}};
+                   },
+                   [&](const HandEvent::HandRevealed& e) { facts.seats = {e.seat}; },
+                   [&](const HandEvent::PotAwarded& e) {
+                       facts.amounts = {e.amount};
+                       shares(e.shares);
+                   },
+                   [&](const HandEvent::PlayerEliminated& e) { facts.seats = {e.seat}; },
+               },
+               event.payload());
+    return facts;
+}
+
+// The log is read back by the controller when it settles a hand, by the bots and by the screens:
+// every seat it names is at the table and every amount is a chip amount. A hand that has begun
+// starts with its own handStarted.
+std::optional<std::string> findLogProblem(const GameState& state) {
+    for (const auto& event : state.log()) {
+        const auto facts = factsOf(event);
+        if (!std::all_of(facts.seats.begin(), facts.seats.end(),
+                         [&](std::int64_t seat) { return isSeatIndex(state, seat); })) {
+            return "the hand log names a seat outside the table";
+        }
+        if (!std::all_of(facts.amounts.begin(), facts.amounts.end(), isChipAmount)) {
+            return "the hand log holds an amount out of range";
+        }
+    }
+    if (state.street() != Street::waitingToStart) {
+        const auto* started =
+            state.log().empty() ? nullptr : state.log().front().as<HandEvent::HandStarted>();
+        if (!started || started->handNumber != state.handNumber()) {
+            return "the hand log does not start with this hand";
+        }
     }
     return std::nullopt;
 }
@@ -166,8 +267,9 @@ std::optional<std::string> findTableProblem(const GameState& state) {
 bool chipTotalFits(const GameState& state) {
     std::int64_t total = 0;
     for (const auto& seat : state.seats()) {
-        if (__builtin_add_overflow(total, seat.stack, &total) ||
-            __builtin_add_overflow(total, seat.totalCommitted, &total)) {
+        // Each term is at most maxTableChips, so the sum cannot overflow before it is compared.
+        total += seat.stack + seat.totalCommitted;
+        if (total > maxTableChips) {
             return false;
         }
     }
@@ -189,7 +291,7 @@ std::optional<std::string> findInconsistency(const GameState& state) {
     if (!chipTotalFits(state)) {
         return "chip total out of range";
     }
-    return std::nullopt;
+    return findLogProblem(state);
 }
 
 } // namespace PokerEngine

@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include <functional>
+#include <tuple>
 
 using namespace PokerEngine;
 using namespace EngineTest;
@@ -19,6 +20,8 @@ GameState midHand() {
     state = act(state, Action::call());
     return state;
 }
+
+constexpr std::int64_t big = std::int64_t{1} << 61;
 
 GameState roundTrip(const GameState& state) {
     return nlohmann::json(state).get<GameState>();
@@ -121,6 +124,107 @@ TEST(GameStateJson, RefusesStatesTheEngineCouldNotHaveMade) {
         damage(json);
         EXPECT_THROW((void)json.get<GameState>(), DecodingError) << what;
     }
+}
+
+// States that read and look whole but would stop the program some moves later, in the engine, the
+// bots' arithmetic or the settlement. Each is refused when read, so a saved game holding one is set
+// aside instead of resumed.
+TEST(GameStateJson, RefusesStatesThatWouldStopPlayLater) {
+    const nlohmann::json preflop = midHand();
+    auto flopState = midHand();
+    while (flopState.street() == Street::preflop) {
+        flopState = act(flopState, legalActions(flopState).canCheck ? Action::check() : Action::call());
+    }
+    ASSERT_EQ(flopState.street(), Street::flop);
+    const nlohmann::json flop = flopState;
+    const nlohmann::json between = table(3);
+    const auto acting = preflop["actingIndex"].get<std::size_t>();
+    const auto other = (acting + 1) % 4;
+
+    const std::vector<std::tuple<const char*, const nlohmann::json*, std::function<void(nlohmann::json&)>>>
+        damages{
+            {"deck dealt again from the start", &preflop, [](auto& j) { j["deck"]["position"] = 0; }},
+            {"an undealt card is also in a hand", &preflop,
+             [](auto& j) {
+                 auto& cards = j["deck"]["cards"];
+                 const auto position = j["deck"]["position"].template get<std::size_t>();
+                 std::swap(cards[0], cards[position]);
+             }},
+            {"flop cards still to be dealt", &flop,
+             [](auto& j) { j["deck"]["position"] = j["deck"]["position"].template get<int>() - 3; }},
+            {"nobody left to bet against", &preflop,
+             [acting](auto& j) {
+                 for (auto& seat : j["seats"]) {
+                     if (seat["index"] != acting && seat["status"] == "active") {
+                         seat["status"] = "folded";
+                     }
+                 }
+             }},
+            {"a busted seat with chips in the hand", &preflop,
+             [other](auto& j) { j["seats"][other]["status"] = "busted"; }},
+            {"a sitting-out seat with chips in the hand", &preflop,
+             [other](auto& j) { j["seats"][other]["status"] = "sittingOut"; }},
+            {"a busted seat holding a stack", &between, [](auto& j) { j["seats"][2]["status"] = "busted"; }},
+            {"an active seat without chips", &preflop, [other](auto& j) { j["seats"][other]["stack"] = 0; }},
+            {"a street bet above the bet to call", &preflop,
+             [other](auto& j) {
+                 j["seats"][other]["streetBet"] = 500;
+                 j["seats"][other]["totalCommitted"] = 505;
+             }},
+            {"a stack from 2^61", &preflop, [](auto& j) { j["seats"][0]["stack"] = big; }},
+            {"stacks that together pass what a table holds", &preflop,
+             [](auto& j) {
+                 for (std::size_t seat = 0; seat < 4; ++seat) {
+                     j["seats"][seat]["stack"] = maxTableChips / 3;
+                 }
+             }},
+            {"a minimum raise past any integer", &preflop,
+             [](auto& j) { j["lastFullRaiseSize"] = INT64_MAX; }},
+            {"a current bet past any chips", &preflop, [](auto& j) { j["currentBet"] = big; }},
+            {"pots that add up past any chips", &flop,
+             [](auto& j) {
+                 j["pots"][0]["amount"] = maxTableChips;
+                 j["pots"].push_back(j["pots"][0]);
+             }},
+            {"a blind level no table reaches", &preflop,
+             [](auto& j) {
+                 j["config"]["blinds"]["levels"][0] = {
+                     {"smallBlind", big}, {"bigBlind", 2 * big}, {"ante", 0}};
+             }},
+            {"the log names a seat off the table", &preflop,
+             [](auto& j) { j["log"][1]["antePosted"]["seat"] = 6; }},
+            {"the log holds a negative amount", &preflop,
+             [](auto& j) { j["log"][1]["antePosted"]["amount"] = INT64_MIN; }},
+            {"the log starts with another hand", &preflop,
+             [](auto& j) { j["log"][0]["handStarted"]["handNumber"] = 7; }},
+            {"the log lost its start", &preflop, [](auto& j) { j["log"].erase(0); }},
+            {"a finished hand without its log", &preflop,
+             [](auto& j) {
+                 j.erase("actingIndex");
+                 j["street"] = "handComplete";
+                 j["board"] = nlohmann::json::array();
+                 j["pots"] = nlohmann::json::array();
+                 j["currentBet"] = 0;
+                 for (auto& seat : j["seats"]) {
+                     seat["streetBet"] = 0;
+                     seat["totalCommitted"] = 0;
+                 }
+                 j["log"] = nlohmann::json::array();
+             }},
+        };
+    for (const auto& [what, base, damage] : damages) {
+        auto json = *base;
+        damage(json);
+        EXPECT_THROW((void)json.get<GameState>(), DecodingError) << what;
+    }
+}
+
+TEST(GameStateJson, AmountsUpToWhatATableCanHoldAreAccepted) {
+    nlohmann::json json = table(2, 1000);
+    json["seats"][0]["stack"] = maxTableChips - 1000;
+    EXPECT_NO_THROW((void)json.get<GameState>());
+    json["seats"][0]["stack"] = maxTableChips - 999;
+    EXPECT_THROW((void)json.get<GameState>(), DecodingError);
 }
 
 TEST(GameStateQueries, SeatIndexAndTotalChips) {
