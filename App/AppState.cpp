@@ -1,5 +1,6 @@
 #include "AppState.h"
 
+#include "Game/HandSettlement.h"
 #include "Persistence/DailyRefill.h"
 #include "Persistence/Ledger.h"
 #include "Persistence/PersistenceLog.h"
@@ -13,15 +14,54 @@ AppState::AppState(std::optional<PersistenceStore> store, Clock now, QTimeZone c
     if (!store_) {
         return;
     }
+    for (const QString& name : store_->removeStaleTemporaryFiles()) {
+        qCInfo(persistenceLog).noquote()
+            << QStringLiteral("removed %1, left behind by an interrupted write").arg(name);
+    }
     // A missing or set-aside file only gets replaced at the first change of the profile.
     if (auto profile = store_->readProfile(); profile.isLoaded()) {
         profile_ = profile.value();
     }
+    setAsideSavedGameThatStoppedTheGame();
     if (auto game = store_->readSavedGame(); game.isLoaded()) {
         savedGame_ = game.value();
     }
+    settleSavedHand();
     if (profile_.onboarded) {
         refillIfNewDay();
+    }
+}
+
+AppState::~AppState() {
+    if (store_) {
+        store_->clearResumeMark();
+    }
+}
+
+void AppState::setAsideSavedGameThatStoppedTheGame() {
+    if (!store_->hasResumeMark()) {
+        return;
+    }
+    // Resuming the same save would stop the program again, and again at every start.
+    if (store_->setAsideSavedGame()) {
+        qCCritical(persistenceLog).noquote()
+            << QStringLiteral("%1 stopped the game when it was last resumed; it is set aside")
+                   .arg(PersistenceStore::savedGameFileName);
+    }
+    store_->clearResumeMark();
+}
+
+void AppState::settleSavedHand() {
+    if (!savedGame_) {
+        return;
+    }
+    const auto settlement = settleHand(savedGame_->setup, savedGame_->hero, savedGame_->state);
+    if (!settlement) {
+        return;
+    }
+    recordHand(settlement->entries, handMark(savedGame_->state));
+    if (settlement->over) {
+        checkpoint(std::nullopt);
     }
 }
 
@@ -97,6 +137,32 @@ void AppState::record(const SessionEvent& event) {
     changeProfile([&](Profile& profile) { Ledger::apply(event, profile); });
 }
 
+void AppState::recordHand(const std::vector<SessionEvent>& entries, const std::string& mark) {
+    if (profile_.lastBookedHand == mark) {
+        qCInfo(persistenceLog).noquote()
+            << QStringLiteral("hand %1 is booked already").arg(QString::fromStdString(mark));
+        return;
+    }
+    changeProfile([&](Profile& profile) {
+        for (const auto& entry : entries) {
+            Ledger::apply(entry, profile);
+        }
+        profile.lastBookedHand = mark;
+    });
+}
+
+void AppState::resumeStarted() {
+    if (store_) {
+        store_->markResuming();
+    }
+}
+
+void AppState::resumeSettled() {
+    if (store_) {
+        store_->clearResumeMark();
+    }
+}
+
 void AppState::checkpoint(const std::optional<SavedGame>& game) {
     setSavedGame(game);
     if (!store_) {
@@ -104,13 +170,14 @@ void AppState::checkpoint(const std::optional<SavedGame>& game) {
     }
     if (!game) {
         store_->deleteSavedGame();
+        savedGameFailing_ = false;
         return;
     }
     try {
         store_->writeSavedGame(*game);
+        noteWriteSucceeded(savedGameFailing_, QStringLiteral("the game is saved again"));
     } catch (const std::exception& error) {
-        qCCritical(persistenceLog).noquote()
-            << QStringLiteral("couldn't save the game: %1").arg(error.what());
+        noteWriteFailed(savedGameFailing_, QStringLiteral("couldn't save the game: %1").arg(error.what()));
     }
 }
 
@@ -120,12 +187,27 @@ void AppState::saveProfile() {
     }
     try {
         store_->writeProfile(profile_);
-        profileFileBehind_ = false;
+        noteWriteSucceeded(profileFileBehind_, QStringLiteral("the profile is saved again"));
     } catch (const std::exception& error) {
-        profileFileBehind_ = true;
-        qCCritical(persistenceLog).noquote()
-            << QStringLiteral("couldn't save the profile: %1").arg(error.what());
+        noteWriteFailed(profileFileBehind_,
+                        QStringLiteral("couldn't save the profile: %1").arg(error.what()));
     }
+}
+
+// A write that keeps failing (a full disk) would otherwise log a line at every move: only the first
+// failure and the recovery are told.
+void AppState::noteWriteFailed(bool& failing, const QString& message) {
+    if (!failing) {
+        qCCritical(persistenceLog).noquote() << message;
+    }
+    failing = true;
+}
+
+void AppState::noteWriteSucceeded(bool& failing, const QString& message) {
+    if (failing) {
+        qCInfo(persistenceLog).noquote() << message;
+    }
+    failing = false;
 }
 
 void AppState::setBotSpeed(BotSpeed speed) {

@@ -19,7 +19,8 @@
 //
 // Lives on the GUI thread. Each change signal fires only when the value really changed. In memory the
 // object is the authority: after a failed write it keeps the new values, remembers that the profile
-// file is behind and writes it again at the next change.
+// file is behind and writes it again at the next change. A failing file logs its first failure and
+// its recovery, not every repeat.
 class AppState : public QObject, public GameSession {
     Q_OBJECT
 
@@ -32,6 +33,8 @@ class AppState : public QObject, public GameSession {
     // daily refill. `calendar` is the time zone whose midnights start the refill's days.
     explicit AppState(std::optional<PersistenceStore> store, Clock now = systemNow,
                       QTimeZone calendar = QTimeZone::systemTimeZone(), QObject* parent = nullptr);
+    // A run that ends normally was not stopped by a resume: its mark goes.
+    ~AppState() override;
 
     const Profile& profile() const { return profile_; }
     // Saves the profile when it differs from the current one.
@@ -59,6 +62,9 @@ class AppState : public QObject, public GameSession {
 
     void record(const SessionEvent& event) override;
     void checkpoint(const std::optional<SavedGame>& game) override;
+    void recordHand(const std::vector<SessionEvent>& entries, const std::string& mark) override;
+    void resumeStarted() override;
+    void resumeSettled() override;
 
     // Each setting reads and writes one field of the profile, saved when it changes.
     BotSpeed botSpeed() const { return profile_.settings.botSpeed; }
@@ -94,6 +100,13 @@ class AppState : public QObject, public GameSession {
         setProfile(changed);
     }
     void saveProfile();
+    // At start-up: sets aside a saved game whose last resume stopped the program.
+    void setAsideSavedGameThatStoppedTheGame();
+    // At start-up: books the saved game's finished hand if a stop came before its booking, and
+    // deletes the save when that hand ended the table.
+    void settleSavedHand();
+    static void noteWriteFailed(bool& failing, const QString& message);
+    static void noteWriteSucceeded(bool& failing, const QString& message);
 
     std::optional<PersistenceStore> store_;
     Clock now_;
@@ -103,4 +116,6 @@ class AppState : public QObject, public GameSession {
     std::int64_t lastRefillAmount_ = 0;
     // A write of the profile failed and no later one has succeeded.
     bool profileFileBehind_ = false;
+    // The same for the saved game.
+    bool savedGameFailing_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "Game/BotSeating.h"
 #include "Game/GameModeRules.h"
+#include "Game/HandSettlement.h"
 
 #include "PokerEngine/CheckedMath.h"
 #include "PokerEngine/Engine.h"
@@ -223,6 +224,10 @@ void GameController::restore(const SavedGame& saved) {
     // The lobby resumes a saved game only with no table running; the game resumed is usually the
     // very table whose save a forfeit would delete, so nothing is booked here.
     endTable();
+    if (GameSession* current = session()) {
+        current->resumeStarted();
+    }
+    resumedHand_ = saved.state.handNumber();
     setHero(saved.hero);
     setSetup(saved.setup);
     setSeatKinds(saved.seatKinds);
@@ -252,6 +257,7 @@ void GameController::forfeitRunningTable() {
 }
 
 void GameController::endTable() {
+    settleResume();
     ++tableGeneration_;
     cancelPending();
     setState(std::nullopt);
@@ -286,8 +292,17 @@ void GameController::commit(GameState next) {
         next.street() == Street::handComplete &&
         (!state_ || state_->street() != Street::handComplete || state_->handNumber() != next.handNumber());
     setState(std::move(next));
+    if (resumedHand_ && state_->handNumber() > *resumedHand_) {
+        settleResume();
+    }
+    const bool saved = setup_ && !isPracticeTable();
     if (justCompleted) {
         setShowingResult(true);
+        // The finished hand is saved before its result is booked: after a stop between the two the
+        // next start settles it again, and the session skips a hand it has booked already.
+        if (saved) {
+            checkpointSnapshot();
+        }
         settleHand(*state_);
     }
     if (practice_) {
@@ -297,10 +312,20 @@ void GameController::commit(GameState next) {
             }
         }
     }
-    if (setup_ && !isPracticeTable()) {
+    if (saved && (!justCompleted || tableOver_)) {
         checkpointSnapshot();
     }
     advance();
+}
+
+void GameController::settleResume() {
+    if (!resumedHand_) {
+        return;
+    }
+    resumedHand_.reset();
+    if (GameSession* current = session()) {
+        current->resumeSettled();
+    }
 }
 
 void GameController::checkpointSnapshot() {
@@ -518,77 +543,16 @@ void GameController::settleHand(const GameState& completed) {
     if (!setup_) {
         return;
     }
-    const auto heroSeat = completed.seatIndex(hero_);
-    if (!heroSeat || completed.log().empty()) {
+    const auto settlement = ::settleHand(*setup_, hero_, completed);
+    if (!settlement) {
         return;
     }
-    const auto* started = completed.log().front().as<PokerEngine::HandEvent::HandStarted>();
-    if (!started) {
-        return;
+    // Booked before the table shows as over, so whatever shows the end reads the booked profile.
+    if (GameSession* current = session()) {
+        current->recordHand(settlement->entries, handMark(completed));
     }
-    const auto startEntry = std::find_if(started->stacks.begin(), started->stacks.end(),
-                                         [&](const auto& entry) { return entry.seat == *heroSeat; });
-    if (startEntry == started->stacks.end()) {
-        return;
-    }
-    const GameMode mode = setup_->mode();
-    const std::int64_t heroStack = completed.seats()[static_cast<std::size_t>(*heroSeat)].stack;
-    GameSession* current = session();
-    if (current) {
-        current->record(
-            SessionEvent::handFinished(mode, PokerEngine::checkedSub(heroStack, startEntry->amount)));
-    }
-
-    std::optional<TableOver> over;
-    std::optional<std::int64_t> place;
-    std::int64_t tableNet = 0;
-    switch (mode) {
-    case GameMode::sitAndGo: {
-        const auto& out = completed.eliminated();
-        const auto bustedAt = std::find(out.begin(), out.end(), hero_);
-        const bool othersBusted =
-            std::all_of(completed.seats().begin(), completed.seats().end(),
-                        [&](const auto& seat) { return seat.index == *heroSeat || seat.stack == 0; });
-        int finished = 0;
-        if (heroStack == 0 && bustedAt != out.end()) {
-            finished = static_cast<int>(GameModeRules::sitAndGoSeats - (bustedAt - out.begin()));
-        } else if (othersBusted) {
-            finished = 1;
-        } else {
-            break;
-        }
-        const std::int64_t prize = GameModeRules::sitAndGoPrize(finished);
-        over = TableOver::finished(finished, prize);
-        place = finished;
-        tableNet = prize - GameModeRules::sitAndGoBuyIn;
-        break;
-    }
-    case GameMode::quickHand: {
-        const auto* quick = std::get_if<QuickHandSetup>(&setup_->value());
-        // A stored hand count of 0 or less still ends after the first hand.
-        const bool seriesDone = quick && completed.handNumber() >= quick->hands;
-        const bool someoneBusted =
-            std::any_of(completed.seats().begin(), completed.seats().end(),
-                        [](const auto& seat) { return seat.player && seat.stack == 0; });
-        if (seriesDone || someoneBusted) {
-            over = TableOver::handPlayed(heroStack - GameModeRules::quickHandStack, completed.handNumber());
-        }
-        break;
-    }
-    case GameMode::cashTable:
-        if (heroStack == 0) {
-            over = TableOver::heroBusted();
-        }
-        break;
-    case GameMode::practice:
-        break;
-    }
-    if (!over) {
-        return;
-    }
-    setTableOver(over);
-    if (current) {
-        current->record(SessionEvent::tableFinished(mode, tableNet, place));
+    if (settlement->over) {
+        setTableOver(settlement->over);
     }
 }
 

@@ -148,6 +148,8 @@ class GameController : public QObject {
     void endTable();
     bool isPracticeTable() const;
     void checkpointSnapshot();
+    // Play on a restored table is under way: tells the session once.
+    void settleResume();
 
     template <typename T> void assign(T& field, T value, void (GameController::*changed)());
     void setState(std::optional<PokerEngine::GameState> state);
@@ -201,4 +203,6 @@ class GameController : public QObject {
     std::int64_t replacementsSeated_ = 0;
     std::optional<Pending> pending_;
     std::uint64_t tableGeneration_ = 0;
+    // The hand a restored table resumed in, until play on it is under way.
+    std::optional<std::int64_t> resumedHand_;
 };

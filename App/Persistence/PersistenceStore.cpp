@@ -3,6 +3,7 @@
 #include "Persistence/PersistenceError.h"
 #include "Persistence/PersistenceLog.h"
 #include "Persistence/StoredJson.h"
+#include "Persistence/WriteFully.h"
 #include "PokerEngine/JsonRead.h"
 
 #include <nlohmann/json.hpp>
@@ -10,8 +11,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
+
+#include <cerrno>
+#include <cstring>
+
+#include <unistd.h>
 
 namespace {
 
@@ -161,10 +168,23 @@ void PersistenceStore::write(const nlohmann::json& value, const QString& fileNam
         throw PersistenceError(QStringLiteral("couldn't create the folder %1").arg(directory_).toStdString());
     }
     QSaveFile file(path(fileName));
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so a full disk shows in the write itself rather than in a flush at commit,
+    // which QSaveFile does not check; the sync makes the file system report space it could not
+    // find for delayed writes. Only then does the new file replace the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         throw PersistenceError(file.errorString().toStdString());
     }
-    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    try {
+        writeFully(file, bytes);
+    } catch (const PersistenceError&) {
+        file.cancelWriting();
+        throw;
+    }
+    if (::fsync(file.handle()) != 0) {
+        const std::string reason = std::strerror(errno);
+        file.cancelWriting();
+        throw PersistenceError(reason);
+    }
     if (!file.commit()) {
         throw PersistenceError(file.errorString().toStdString());
     }
@@ -177,4 +197,43 @@ void PersistenceStore::remove(const QString& fileName) const {
         return;
     }
     QFile::remove(path(fileName));
+}
+
+bool PersistenceStore::setAsideSavedGame() const {
+    if (!QFileInfo::exists(path(savedGameFileName))) {
+        return false;
+    }
+    setAside(savedGameFileName);
+    return true;
+}
+
+void PersistenceStore::markResuming() const {
+    // The mark's presence is all it says, so a plain create is enough.
+    QFile mark(path(resumeMarkFileName));
+    if (!QDir().mkpath(directory_) || !mark.open(QIODevice::WriteOnly)) {
+        qCWarning(persistenceLog).noquote()
+            << QStringLiteral("couldn't mark the saved game as resuming: %1").arg(mark.errorString());
+    }
+}
+
+void PersistenceStore::clearResumeMark() const {
+    QFile::remove(path(resumeMarkFileName));
+}
+
+bool PersistenceStore::hasResumeMark() const {
+    return QFileInfo::exists(path(resumeMarkFileName));
+}
+
+QStringList PersistenceStore::removeStaleTemporaryFiles() const {
+    static const QRegularExpression temporary(
+        QStringLiteral(R"(^(profile|savedgame)\.json\.[A-Za-z0-9]{6}$)"));
+    QStringList removed;
+    const QDir directory(directory_);
+    for (const QString& name :
+         directory.entryList({QStringLiteral("*.json.??????")}, QDir::Files | QDir::Hidden)) {
+        if (temporary.match(name).hasMatch() && QFile::remove(directory.filePath(name))) {
+            removed << name;
+        }
+    }
+    return removed;
 }

@@ -8,6 +8,7 @@
 #include <nlohmann/json_fwd.hpp>
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <memory>
@@ -26,6 +27,8 @@ class PersistenceStore {
     static constexpr std::int64_t currentSchemaVersion = 1;
     static inline const QString profileFileName = QStringLiteral("profile.json");
     static inline const QString savedGameFileName = QStringLiteral("savedgame.json");
+    // Present while a resumed saved game has not yet got under way (see markResuming).
+    static inline const QString resumeMarkFileName = QStringLiteral("savedgame.resuming");
 
     // Nothing happens on disk until the first write, which creates the folder.
     explicit PersistenceStore(QString directory);
@@ -49,6 +52,20 @@ class PersistenceStore {
     void writeSavedGame(const SavedGame& game) const;
     // Removes "savedgame.json" if it can; never fails and logs nothing for a missing file.
     void deleteSavedGame() const;
+    // Moves "savedgame.json" aside under a quarantine name, as an unreadable file is; false when
+    // there is none.
+    bool setAsideSavedGame() const;
+
+    // A mark on disk that a saved game is being resumed. Written before the resumed table first
+    // runs and removed once play on it is under way, it outlives a run that the resumed game
+    // stopped, so the next start can tell. Neither fails; a mark that can't be written is logged.
+    void markResuming() const;
+    void clearResumeMark() const;
+    bool hasResumeMark() const;
+
+    // Removes what an interrupted write left behind: the temporary files of "profile.json" and
+    // "savedgame.json" (their name plus a dot and six letters or digits). Returns their names.
+    QStringList removeStaleTemporaryFiles() const;
 
   private:
     template <class T> Loaded<T> read(const QString& fileName) const;

@@ -16,6 +16,9 @@ void to_json(nlohmann::json& json, const Profile& profile) {
     if (profile.lastRefillCheckDay) {
         json["lastRefillCheckDay"] = *profile.lastRefillCheckDay;
     }
+    if (profile.lastBookedHand) {
+        json["lastBookedHand"] = *profile.lastBookedHand;
+    }
 }
 
 void from_json(const nlohmann::json& json, Profile& profile) {
@@ -30,5 +33,6 @@ void from_json(const nlohmann::json& json, Profile& profile) {
     Lenient::read(json, "counters", read.counters);
     Lenient::read(json, "choices", read.choices);
     Lenient::read(json, "practiceRowDismissed", read.practiceRowDismissed);
+    Lenient::read(json, "lastBookedHand", read.lastBookedHand);
     profile = read;
 }

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 // The player's persistent record. A default profile is a new player's.
 struct Profile {
@@ -26,6 +27,9 @@ struct Profile {
     LifetimeCounters counters;
     NewGameChoices choices;
     bool practiceRowDismissed = false;
+    // The mark of the last finished hand booked, so a hand settled again after a stop is not booked
+    // twice; absent before the first.
+    std::optional<std::string> lastBookedHand;
 
     bool operator==(const Profile&) const = default;
 };

@@ -293,7 +293,9 @@ TEST_F(AppStateTest, FailedWritesAreLoggedAndCaughtUpAtTheNextChange) {
     state->setSoundsOn(false);
     state->setAutoDeal(true);
     state->checkpoint(SavedGameFixtures::quickHand(1));
-    EXPECT_EQ(log.messages().filter("couldn't save the profile: ").size(), 2);
+    state->checkpoint(SavedGameFixtures::quickHand(2));
+    // A failure that repeats at every change or move is told once.
+    EXPECT_EQ(log.messages().filter("couldn't save the profile: ").size(), 1);
     EXPECT_EQ(log.messages().filter("couldn't save the game: ").size(), 1);
     EXPECT_FALSE(state->soundsOn());
     EXPECT_TRUE(state->savedGame());
@@ -303,9 +305,42 @@ TEST_F(AppStateTest, FailedWritesAreLoggedAndCaughtUpAtTheNextChange) {
     state->setAutoDeal(true);
     EXPECT_FALSE(storedProfile().settings.soundsOn);
     EXPECT_TRUE(storedProfile().settings.autoDeal);
+    state->checkpoint(SavedGameFixtures::quickHand(3));
+    EXPECT_EQ(log.messages().filter("the profile is saved again").size(), 1);
+    EXPECT_EQ(log.messages().filter("the game is saved again").size(), 1);
+    state->checkpoint(SavedGameFixtures::quickHand(4));
+    EXPECT_EQ(log.messages().filter("the game is saved again").size(), 1);
+
     QFile::remove(file("profile.json"));
     state->setAutoDeal(true);
     EXPECT_FALSE(QFileInfo::exists(file("profile.json")));
+
+    // A new failure after the recovery is told again.
+    QDir(folder()).removeRecursively();
+    writeBytes(folder(), "in the way again");
+    state->setSoundsOn(true);
+    EXPECT_EQ(log.messages().filter("couldn't save the profile: ").size(), 2);
+}
+
+TEST_F(AppStateTest, AFinishedHandIsBookedOnceUnderItsMark) {
+    const auto state = start();
+    const std::vector<SessionEvent> hand{SessionEvent::handFinished(GameMode::quickHand, 50),
+                                         SessionEvent::tableFinished(GameMode::quickHand, 0, std::nullopt)};
+    state->recordHand(hand, "0000000000000001");
+    EXPECT_EQ(storedProfile().bankroll, 10050);
+    EXPECT_EQ(storedProfile().counters.handsPlayed, 1);
+    EXPECT_EQ(storedProfile().lastBookedHand, "0000000000000001");
+
+    // The same hand settled again after a restart books nothing.
+    const auto restarted = start();
+    restarted->recordHand(hand, "0000000000000001");
+    EXPECT_EQ(restarted->profile().bankroll, 10050);
+    EXPECT_EQ(restarted->profile().counters.handsPlayed, 1);
+    EXPECT_TRUE(log.contains("hand 0000000000000001 is booked already"));
+
+    restarted->recordHand({SessionEvent::handFinished(GameMode::cashTable, -20)}, "0000000000000002");
+    EXPECT_EQ(storedProfile().bankroll, 10030);
+    EXPECT_EQ(storedProfile().counters.handsPlayed, 2);
 }
 
 TEST_F(AppStateTest, AProfileThatCouldNotBeReadIsNeverReplaced) {

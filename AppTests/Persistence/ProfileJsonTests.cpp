@@ -43,6 +43,7 @@ Profile unusualProfile() {
     profile.choices = {TableDifficulty::hard,  10, TableDifficulty::easy, CashStakes::high, 40, 2,
                        TableDifficulty::medium};
     profile.practiceRowDismissed = true;
+    profile.lastBookedHand = "00c0ffee12345678";
     return profile;
 }
 
@@ -223,6 +224,24 @@ TEST(ProfileJson, RefillDateMustBeAnInternetDateTime) {
     EXPECT_EQ(date(R"("2026-02-30T09:30:05Z")"), std::nullopt);
     EXPECT_EQ(date(R"("2026-03-14T09:30:05")"), std::nullopt);
     EXPECT_EQ(date("1773480605"), std::nullopt);
+}
+
+// An instant holds nanoseconds in 64 bits: 1677-09-21T00:12:44Z to 2262-04-11T23:47:16Z. A stored date
+// past either end reads as no date, as any other malformed date does, and is never written back changed.
+TEST(ProfileJson, RefillDateOutsideTheClocksYearsReadsAsNoDate) {
+    const auto date = [](const std::string& value) {
+        return decode(R"({"schemaVersion":1,"bankroll":5,"lastRefillDate":")" + value + "\"}").lastRefillDate;
+    };
+    for (const char* outside :
+         {"1677-09-21T00:12:43Z", "1600-01-01T00:00:00Z", "0000-01-01T00:00:00Z", "2262-04-11T23:47:17Z",
+          "2262-04-12T00:00:00Z", "9999-12-31T23:59:59Z", "2262-04-11T23:47:16-00:01"}) {
+        EXPECT_EQ(date(outside), std::nullopt) << outside;
+    }
+    for (const char* inside : {"1677-09-21T00:12:44Z", "1970-01-01T00:00:00Z", "2262-04-11T23:47:16Z"}) {
+        const auto read = date(inside);
+        ASSERT_TRUE(read.has_value()) << inside;
+        EXPECT_EQ(iso8601(*read), inside);
+    }
 }
 
 TEST(KeyShortcut, DisplayPutsModifierGlyphsInTheirFixedOrder) {
