@@ -19,8 +19,10 @@ bool isSeatIndex(const GameState& state, std::int64_t index) {
     return index >= 0 && index < static_cast<std::int64_t>(state.seats().size());
 }
 
+// A small blind above the big one would leave its poster's street bet above the bet to call.
 bool isLevelInRange(const BlindLevel& level) {
-    return isChipAmount(level.smallBlind) && isChipAmount(level.bigBlind) && isChipAmount(level.ante);
+    return isChipAmount(level.smallBlind) && isChipAmount(level.bigBlind) && isChipAmount(level.ante) &&
+           level.smallBlind <= level.bigBlind;
 }
 
 std::optional<std::size_t> boardSizeFor(Street street) {

@@ -191,6 +191,13 @@ TEST(GameStateJson, RefusesStatesThatWouldStopPlayLater) {
                  j["config"]["blinds"]["levels"][0] = {
                      {"smallBlind", big}, {"bigBlind", 2 * big}, {"ante", 0}};
              }},
+            // Found by the resume fuzzer: the next deal would post a small blind above the bet to call.
+            {"a later small blind above its big blind", &preflop,
+             [](auto& j) {
+                 j["config"]["blinds"]["levels"].push_back(
+                     {{"smallBlind", 10}, {"bigBlind", 0}, {"ante", 0}});
+                 j["config"]["blinds"]["handsPerLevel"] = 1;
+             }},
             {"the log names a seat off the table", &preflop,
              [](auto& j) { j["log"][1]["antePosted"]["seat"] = 6; }},
             {"the log holds a negative amount", &preflop,
