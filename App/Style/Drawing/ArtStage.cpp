@@ -1,0 +1,170 @@
+#include "Style/Drawing/ArtStage.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <cmath>
+
+#include "Style/Drawing/Colors.h"
+#include "Style/Drawing/SoftShadow.h"
+#include "Style/PixelDither.h"
+
+namespace {
+
+QColor rgb(int red, int green, int blue, double alpha = 1) {
+    return QColor::fromRgbF(red / 255.0f, green / 255.0f, blue / 255.0f, static_cast<float>(alpha));
+}
+
+QColor towards(const QColor& from, const QColor& to, double amount) {
+    const auto mix = [amount](float a, float b) { return static_cast<float>(a + (b - a) * amount); };
+    return QColor::fromRgbF(mix(from.redF(), to.redF()), mix(from.greenF(), to.greenF()),
+                            mix(from.blueF(), to.blueF()));
+}
+
+void paintSatin(QPainter& painter, const QRectF& rect, bool dark, double glowY) {
+    const double w = rect.width();
+    const double h = rect.height();
+    QRadialGradient base(rect.left() + 0.5 * w, rect.top() + 0.36 * h, 0.78 * std::max(w, h));
+    base.setColorAt(0, dark ? rgb(58, 62, 64) : rgb(255, 255, 255));
+    base.setColorAt(0.5, dark ? rgb(27, 29, 30) : rgb(241, 241, 243));
+    base.setColorAt(1, dark ? rgb(13, 14, 15) : rgb(220, 220, 225));
+    painter.fillRect(rect, base);
+
+    // The pool of light: a glow 0.6 w × 0.2 h whose soft edge stands in for the blur.
+    const QColor glow = dark ? rgb(79, 168, 147, 0.5) : rgb(47, 125, 109, 0.22);
+    QColor clear = glow;
+    clear.setAlphaF(0);
+    const QPointF centre(rect.left() + 0.5 * w, rect.top() + glowY * h);
+    const double rx = 0.3 * w;
+    const double ry = 0.1 * h + 6;
+    if (rx <= 0 || ry <= 0)
+        return;
+    QRadialGradient pool(QPointF(0, 0), 1);
+    pool.setColorAt(0, glow);
+    pool.setColorAt(1, clear);
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    painter.translate(centre);
+    painter.scale(rx, ry);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(pool);
+    painter.drawEllipse(QPointF(0, 0), 1, 1);
+    painter.restore();
+}
+
+void paintPaper(QPainter& painter, const QRectF& rect, bool dark, double glowY) {
+    const double w = rect.width();
+    const double h = rect.height();
+    const QColor paper = dark ? rgb(30, 36, 51) : rgb(239, 227, 200);
+    const QColor top = dark ? rgb(43, 51, 70) : rgb(251, 246, 234);
+    const QColor floor = dark ? rgb(22, 27, 39) : rgb(216, 201, 168);
+    painter.fillRect(rect, towards(paper, top, dark ? 0.35 : 0.45));
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    painter.setPen(Qt::NoPen);
+    const double edge = h * (glowY - 0.05);
+    const double height = std::max(h - edge, 1.0) * 2.4;
+    const double cx = rect.left() + 0.5 * w;
+    painter.setBrush(towards(paper, floor, 0.8));
+    painter.drawEllipse(QPointF(cx, rect.top() + edge - 3 + height / 2), 0.8 * w, height / 2);
+    painter.setBrush(towards(paper, floor, 0.5));
+    painter.drawEllipse(QPointF(cx, rect.top() + edge + height / 2), 0.8 * w, height / 2);
+    painter.setBrush(dark ? rgb(232, 182, 76) : rgb(225, 167, 48));
+    painter.drawEllipse(QPointF(cx, rect.top() + h * (glowY + 0.09)), 0.28 * w, 0.07 * h);
+    painter.restore();
+}
+
+// One cell per image pixel, scaled up without smoothing: the same cells as painting each one.
+void paintPixel(QPainter& painter, const QRectF& rect, const TableTheme& theme, double glowY) {
+    const double u = theme.pixelUnit;
+    if (u <= 0 || rect.width() <= 0 || rect.height() <= 0)
+        return;
+    const int cols = static_cast<int>(std::ceil(rect.width() / u));
+    const int rows = static_cast<int>(std::ceil(rect.height() / u));
+    static constexpr QRgb lightRamp[6] = {0xFFCDB689, 0xFFD9C49C, 0xFFE3CFA8,
+                                          0xFFEDDDBE, 0xFFF6EBD4, 0xFFFFF8E7};
+    static constexpr QRgb darkRamp[6] = {0xFF120C17, 0xFF1B1423, 0xFF241A2C,
+                                         0xFF2E2138, 0xFF3E2C4A, 0xFF4E3A5A};
+    const QRgb* ramp = theme.dark ? darkRamp : lightRamp;
+    QImage cells(cols, rows, QImage::Format_RGB32);
+    for (int y = 0; y < rows; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(cells.scanLine(y));
+        for (int x = 0; x < cols; ++x)
+            line[x] = ramp[PixelDither::stageLevel(x, y, cols, rows)];
+    }
+    const QRgb floorLight = theme.dark ? qRgb(42, 111, 99) : qRgb(159, 216, 184);
+    const double gy = glowY * rows;
+    const double gr = std::max(rows * 0.08, 3.0);
+    const double cx = cols * 0.5;
+    const double rx = cols * 0.3;
+    for (int y = static_cast<int>(std::trunc(gy - gr)); y < static_cast<int>(std::trunc(gy + gr)); ++y) {
+        if (y < 0 || y >= rows)
+            continue;
+        for (int x = static_cast<int>(std::trunc(cx - rx)); x < static_cast<int>(std::trunc(cx + rx)); ++x) {
+            if (x < 0 || x >= cols)
+                continue;
+            const double e = std::pow((y - gy) / gr, 2) + std::pow((x - cx) / rx, 2);
+            if (e < 1 && PixelDither::threshold(x, y) < (1 - e) * 0.9)
+                cells.setPixel(x, y, floorLight);
+        }
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setClipRect(rect, Qt::IntersectClip);
+    painter.drawImage(QRectF(rect.topLeft(), QSizeF(cols * u, rows * u)), cells);
+    painter.restore();
+}
+
+} // namespace
+
+namespace ArtStage {
+
+void paint(QPainter& painter, const QRectF& rect, const TableTheme& theme, double glowY) {
+    if (rect.isEmpty())
+        return;
+    switch (theme.style) {
+    case TableStyleID::satin:
+        paintSatin(painter, rect, theme.dark, glowY);
+        break;
+    case TableStyleID::paper:
+        paintPaper(painter, rect, theme.dark, glowY);
+        break;
+    case TableStyleID::pixel:
+        paintPixel(painter, rect, theme, glowY);
+        break;
+    }
+}
+
+} // namespace ArtStage
+
+namespace FloorShadow {
+
+void paint(QPainter& painter, QPointF centre, const TableTheme& theme, double width, double strength) {
+    if (width <= 0)
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (theme.style == TableStyleID::satin) {
+        QRadialGradient shade(QPointF(0, 0), 1);
+        shade.setColorAt(0,
+                         QColor::fromRgbF(0, 0, 0, static_cast<float>((theme.dark ? 0.7 : 0.3) * strength)));
+        shade.setColorAt(1, QColor::fromRgbF(0, 0, 0, 0));
+        painter.translate(centre);
+        painter.scale(width / 2, width * 0.1);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(shade);
+        painter.drawEllipse(QPointF(0, 0), 1, 1);
+    } else if (theme.style == TableStyleID::paper) {
+        QPainterPath ellipse;
+        ellipse.addEllipse(centre, width / 2, width * 0.08);
+        const QColor ink = theme.dark ? QColor(0, 0, 0) : rgb(70, 45, 20);
+        QColor shade = ink;
+        shade.setAlphaF(static_cast<float>((theme.dark ? 0.6 : 0.38) * strength * 0.85));
+        SoftShadow::paint(painter, ellipse, 1.5, shade, QPointF(2, 0));
+    }
+    painter.restore();
+}
+
+} // namespace FloorShadow

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Style/RGB.h"
+
+// The desktop's label colours, which the sheet's controls draw with in every table style: black or
+// white at falling strengths for primary, secondary and tertiary text.
+namespace LabelColors {
+inline RGB primary(bool dark, double opacity = 1) {
+    return (dark ? RGB::white : RGB::black).withAlpha(0.85 * opacity);
+}
+inline RGB secondary(bool dark) {
+    return (dark ? RGB::white : RGB::black).withAlpha(dark ? 0.55 : 0.5);
+}
+inline RGB tertiary(bool dark) {
+    return (dark ? RGB::white : RGB::black).withAlpha(0.26);
+}
+// The window background behind the lobby and its sheets.
+inline RGB window(bool dark) {
+    return dark ? RGB::bytes(50, 50, 50) : RGB::bytes(236, 236, 236);
+}
+} // namespace LabelColors

@@ -1,0 +1,57 @@
+#include "Style/SeatedTableLayout.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace SeatedTableLayout {
+
+namespace {
+constexpr std::array<QPointF, seats> anchors{QPointF(-0.03, 0.5), QPointF(0.14, -0.14), QPointF(0.5, -0.2),
+                                             QPointF(0.86, -0.14), QPointF(1.03, 0.5)};
+}
+
+QRectF tableRect(QSizeF size, const Shape& shape, TableStyleID style, double pixelUnit) {
+    double w = size.width() * shape.width;
+    double h = std::min(w / 3, size.height() * shape.height);
+    if (style == TableStyleID::pixel && pixelUnit > 0) {
+        w = pixelUnit * std::round(w / pixelUnit);
+        h = pixelUnit * std::round(h / pixelUnit);
+    }
+    return {(size.width() - w) / 2, size.height() * shape.top, w, h};
+}
+
+QPointF seatCentre(int index, const QRectF& table) {
+    const QPointF anchor = anchors[static_cast<std::size_t>(order[static_cast<std::size_t>(index)])];
+    return {table.left() + anchor.x() * table.width(), table.top() + anchor.y() * table.height()};
+}
+
+bool isAboveFelt(int index) {
+    return anchors[static_cast<std::size_t>(order[static_cast<std::size_t>(index)])].y() < 0;
+}
+
+QPointF heroCentre(QSizeF size, const QRectF& table, double diameter) {
+    return {size.width() / 2,
+            std::min(table.bottom() + 0.4 * diameter, size.height() - (diameter + 4) / 2 - 4)};
+}
+
+QString accessibleName(const std::vector<BotKit::BotProfile>& players) {
+    if (players.empty())
+        return QStringLiteral("Table preview");
+    QStringList names;
+    for (const auto& player : players)
+        names << QString::fromStdString(player.name);
+    return QStringLiteral("At the table: ") + names.join(QStringLiteral(", ")) + QStringLiteral(" and you");
+}
+
+AvatarModel avatar(const BotKit::BotProfile& profile) {
+    AvatarModel model;
+    model.initial = QString::fromStdString(profile.name).left(1).toStdString();
+    model.backdrop = CharacterBackdrop::color(profile.avatar, RGB::bytes(142, 142, 147));
+    if (!profile.avatar.empty())
+        model.slug = profile.avatar;
+    return model;
+}
+
+} // namespace SeatedTableLayout

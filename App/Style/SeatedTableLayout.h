@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+#include "BotKit/BotProfile.h"
+#include "Style/AvatarModel.h"
+#include "Style/TableStyleID.h"
+
+// Where a miniature table puts its felt, its five opponents and the player, decided without a display.
+namespace SeatedTableLayout {
+
+// The felt's proportions as fractions of the picture: its width, the most of the height it may take,
+// and its top edge.
+struct Shape {
+    double width = 0.46;
+    double height = 0.36;
+    double top = 0.34;
+    bool operator==(const Shape&) const = default;
+};
+
+inline constexpr int seats = 5;
+// Opponent i sits at slot order[i]: the far centre first, then the far left, far right, left end, right end.
+inline constexpr std::array<int, seats> order{2, 1, 3, 0, 4};
+
+// The felt, centred across and never taller than a third of its width; whole pixel units in pixel.
+QRectF tableRect(QSizeF size, const Shape& shape, TableStyleID style, double pixelUnit);
+// The centre of seat `index` (0 to 4, in seating order) around `table`.
+QPointF seatCentre(int index, const QRectF& table);
+// A seat above the felt (the far side) has its name over the disc; the ends have it beside.
+bool isAboveFelt(int index);
+// The player's disc centre: just below the felt's near edge, never closer than 4 to the bottom.
+QPointF heroCentre(QSizeF size, const QRectF& table, double diameter);
+// "At the table: Biscuit, Goldie and you", or "Table preview" without opponents.
+QString accessibleName(const std::vector<BotKit::BotProfile>& players);
+// A bot's disc: its initial on the cast colour, grey for a slug the cast has no colour for.
+AvatarModel avatar(const BotKit::BotProfile& profile);
+
+} // namespace SeatedTableLayout

@@ -1,0 +1,248 @@
+#include "Views/Controls/BuyInSlider.h"
+
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "Style/Drawing/ChipFace.h"
+#include "Style/Drawing/Colors.h"
+#include "Style/Drawing/Hatch.h"
+#include "Style/Drawing/SoftShadow.h"
+#include "Style/Drawing/ThemeFonts.h"
+#include "Style/LabelColors.h"
+#include "Style/SatinPalette.h"
+#include "Style/SheetControls.h"
+#include "Views/Controls/ButtonFaces.h"
+
+namespace {
+// Room above the 46-point box for the value bubble.
+constexpr double bubbleRoom = 26;
+// Room on each side for the end labels and the bubble over a thumb at either end.
+constexpr double sideRoom = 12;
+constexpr double boxHeight = 46;
+constexpr double trackTop = 11;
+} // namespace
+
+BuyInSlider::BuyInSlider(const TableTheme& theme, std::int64_t bigBlinds, std::int64_t cap,
+                         std::int64_t bigBlind, ChipDenomination chip, QWidget* parent)
+    : QWidget(parent)
+    , theme_(theme)
+    , bigBlinds_(bigBlinds)
+    , cap_(cap)
+    , bigBlind_(bigBlind)
+    , chip_(chip) {
+    // A Linux desktop reaches every control by Tab, so the slider always takes focus.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Buy-in"));
+    Adjustable::announce(this);
+    setAccessibleDescription(accessibleValue());
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setFixedHeight(static_cast<int>(bubbleRoom + boxHeight));
+    connect(&clock_, &AnimationClock::ticked, this, qOverload<>(&QWidget::update));
+}
+
+void BuyInSlider::setValues(std::int64_t bigBlinds, std::int64_t cap, std::int64_t bigBlind,
+                            ChipDenomination chip) {
+    bigBlinds_ = bigBlinds;
+    cap_ = cap;
+    bigBlind_ = bigBlind;
+    chip_ = chip;
+    setAccessibleDescription(accessibleValue());
+    update();
+}
+
+void BuyInSlider::setTheme(const TableTheme& theme) {
+    theme_ = theme;
+    update();
+}
+
+QRectF BuyInSlider::box() const {
+    return QRectF(sideRoom, bubbleRoom, std::max(width() - 2 * sideRoom, 0.0), boxHeight);
+}
+
+QSize BuyInSlider::sizeHint() const {
+    return {300, static_cast<int>(bubbleRoom + boxHeight)};
+}
+
+QString BuyInSlider::accessibleValue() const {
+    return BuyInScale::spokenValue(bigBlinds_, cap_, bigBlind_);
+}
+
+void BuyInSlider::write(std::int64_t bigBlinds) {
+    if (bigBlinds == bigBlinds_)
+        return;
+    bigBlinds_ = bigBlinds;
+    setAccessibleDescription(accessibleValue());
+    update();
+    emit bigBlindsChanged(bigBlinds_);
+}
+
+void BuyInSlider::increment() {
+    write(BuyInScale::stepped(bigBlinds_, cap_, 1));
+}
+
+void BuyInSlider::decrement() {
+    write(BuyInScale::stepped(bigBlinds_, cap_, -1));
+}
+
+void BuyInSlider::dragTo(double x) {
+    const double travel = std::max(box().width() - 2 * BuyInScale::edge, 1.0);
+    write(BuyInScale::valueAt((x - box().left() - BuyInScale::edge) / travel, cap_));
+}
+
+void BuyInSlider::setDragging(bool dragging) {
+    if (dragging == dragging_)
+        return;
+    dragging_ = dragging;
+    const double now = clock_.now();
+    const double duration = theme_.reduceMotion ? 0 : 0.15;
+    grown_ = Transition{AnimationCurve::easeOut(duration), now, grown_.value(now), dragging ? 1.0 : 0.0};
+    raiseBubble();
+}
+
+void BuyInSlider::raiseBubble() {
+    const double now = clock_.now();
+    const double duration = theme_.reduceMotion ? 0 : 0.15;
+    const double target = dragging_ || hasFocus() ? 1 : 0;
+    if (bubble_.to != target)
+        bubble_ = Transition{AnimationCurve::easeOut(duration), now, bubble_.value(now), target};
+    clock_.start();
+    update();
+}
+
+void BuyInSlider::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    setDragging(true);
+    dragTo(event->position().x());
+}
+
+void BuyInSlider::mouseMoveEvent(QMouseEvent* event) {
+    if (dragging_)
+        dragTo(event->position().x());
+}
+
+void BuyInSlider::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        setDragging(false);
+}
+
+void BuyInSlider::keyPressEvent(QKeyEvent* event) {
+    int direction = 0;
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        direction = 1;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        direction = -1;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int step = event->modifiers().testFlag(Qt::ShiftModifier) ? 10 : 1;
+    write(BuyInScale::stepped(bigBlinds_, cap_, direction * step));
+    event->accept();
+}
+
+void BuyInSlider::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    raiseBubble();
+}
+
+void BuyInSlider::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    raiseBubble();
+}
+
+void BuyInSlider::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (!isEnabled())
+        painter.setOpacity(0.5);
+    const double now = clock_.now();
+    const double width = box().width();
+    const double shown = static_cast<double>(BuyInScale::shown(bigBlinds_, cap_));
+    const RGB ink = theme_.dark ? RGB::white : RGB::black;
+    const RGB accent = SatinPalette::accent(theme_.dark);
+    const auto x = [width](double value) { return BuyInScale::x(value, width); };
+    painter.translate(box().topLeft());
+
+    const QRectF track(10, trackTop, width - 20, 8);
+    QPainterPath trackShape;
+    trackShape.addRoundedRect(track, 4, 4);
+    painter.fillPath(trackShape, toQColor(ink.withAlpha(theme_.increaseContrast ? 0.25 : 0.09)));
+    if (theme_.increaseContrast) {
+        QPainterPath edge;
+        edge.addRoundedRect(track.adjusted(0.5, 0.5, -0.5, -0.5), 3.5, 3.5);
+        painter.strokePath(edge, QPen(toQColor(ink.withAlpha(0.6)), 1));
+    }
+    if (cap_ < 100) {
+        const QRectF stretch(x(static_cast<double>(cap_)), trackTop,
+                             (width - 14) - x(static_cast<double>(cap_)) + 4, 8);
+        QPainterPath clip;
+        clip.addRoundedRect(stretch.adjusted(-4, 0, 0, 0), 4, 4);
+        painter.save();
+        painter.setClipRect(stretch);
+        painter.setClipPath(clip, Qt::IntersectClip);
+        painter.fillPath(hatchPath(stretch), toQColor(LabelColors::secondary(theme_.dark).withAlpha(0.35)));
+        painter.restore();
+    }
+    const double fillWidth = std::max(x(shown) - 14 + 8, 8.0);
+    QLinearGradient gradient(10, 0, 10 + fillWidth, 0);
+    gradient.setColorAt(0, toQColor(accent.withAlpha(0.7)));
+    gradient.setColorAt(1, toQColor(accent));
+    QPainterPath fill;
+    fill.addRoundedRect(QRectF(10, trackTop, fillWidth, 8), 4, 4);
+    painter.fillPath(fill, gradient);
+
+    for (int detent : BuyInScale::detents) {
+        const QPointF centre(x(detent), trackTop + 4);
+        painter.setOpacity((isEnabled() ? 1 : 0.5) * (detent <= cap_ ? 1 : 0.3));
+        QPainterPath dot;
+        dot.addEllipse(centre, 2, 2);
+        SoftShadow::paint(painter, dot, 0.5, QColor::fromRgbF(0, 0, 0, 0.2f), QPointF());
+        painter.fillPath(dot, QColor::fromRgbF(1, 1, 1, 0.9f));
+        painter.setOpacity(isEnabled() ? 1 : 0.5);
+        painter.setFont(
+            ThemeFonts::system(10.5, detent == shown ? FontWeight::semibold : FontWeight::regular));
+        painter.setPen(toQColor(LabelColors::secondary(theme_.dark)));
+        painter.drawText(QRectF(centre.x() - 30, 31, 60, 14), Qt::AlignCenter,
+                         QStringLiteral("%1 BB").arg(detent));
+    }
+
+    const double scale = 1 + 0.12 * grown_.value(now);
+    const QPointF thumb(x(shown), trackTop + 4);
+    painter.save();
+    painter.translate(thumb);
+    painter.scale(scale, scale);
+    ChipFace::paint(painter, QPointF(-14, -14), chip_, 28);
+    painter.restore();
+    if (hasFocus()) {
+        painter.setPen(QPen(toQColor(accent), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(thumb, 16, 16);
+    }
+
+    const double bubble = bubble_.value(now);
+    if (bubble > 0) {
+        const QString amount = QLocale().toString(static_cast<qint64>(shown) * bigBlind_);
+        const QFont font = ThemeFonts::system(12, FontWeight::semibold);
+        const QFontMetricsF metrics(font);
+        const QSizeF size(metrics.horizontalAdvance(amount) + 16, metrics.height() + 6);
+        const QRectF body(thumb.x() - size.width() / 2, -14 - size.height() / 2, size.width(), size.height());
+        painter.setOpacity(painter.opacity() * bubble);
+        QPainterPath shape;
+        shape.addRoundedRect(body, 7, 7);
+        painter.fillPath(shape, toQColor(ink.withAlpha(0.85)));
+        painter.setFont(font);
+        painter.setPen(toQColor(LabelColors::window(theme_.dark)));
+        painter.drawText(body, Qt::AlignCenter, amount);
+    }
+    if (grown_.isFinished(now) && bubble_.isFinished(now))
+        clock_.stop();
+}

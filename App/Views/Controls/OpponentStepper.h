@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QWidget>
+
+#include "Style/Drawing/Adjustable.h"
+#include "Style/SheetControls.h"
+#include "Style/TableTheme.h"
+
+class QAbstractButton;
+
+// A count with its unit between a minus and a plus button, in a capsule: "3 opponents". The buttons
+// stop at the ends of the range. One look in every table style; the theme gives only the appearance.
+class OpponentStepper : public QWidget, public Adjustable {
+    Q_OBJECT
+  public:
+    OpponentStepper(const TableTheme& theme, std::int64_t count, std::int64_t lowest, std::int64_t highest,
+                    StepperUnit unit, QWidget* parent = nullptr);
+
+    std::int64_t count() const { return count_; }
+    // Shows a count set from outside; sends nothing.
+    void setCount(std::int64_t count);
+    void setTheme(const TableTheme& theme);
+
+    QAbstractButton* minusButton() const { return minus_; }
+    QAbstractButton* plusButton() const { return plus_; }
+
+    void increment() override;
+    void decrement() override;
+    QString accessibleValue() const override { return unit_.value(count_); }
+
+    QSize sizeHint() const override;
+
+  signals:
+    // The player changed the count.
+    void countChanged(std::int64_t count);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void change(std::int64_t count);
+    void refresh();
+    QRectF capsule() const;
+    double labelWidth() const;
+
+    TableTheme theme_;
+    std::int64_t count_;
+    std::int64_t lowest_;
+    std::int64_t highest_;
+    StepperUnit unit_;
+    QAbstractButton* minus_;
+    QAbstractButton* plus_;
+};

@@ -1,0 +1,213 @@
+#include "Views/Controls/SlidingPicker.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "Style/Drawing/Colors.h"
+#include "Style/Drawing/SoftShadow.h"
+#include "Style/Drawing/StyleAccessibility.h"
+#include "Style/Drawing/ThemeFonts.h"
+#include "Style/LabelColors.h"
+#include "Style/MotionStyle.h"
+#include "Style/SheetControls.h"
+
+namespace {
+
+constexpr double pad = 3;
+constexpr double pickerHeight = 32;
+
+// One segment: draws its title and dots; the picker draws the track and the pill behind it.
+class Segment : public QAbstractButton {
+  public:
+    Segment(const SlidingPicker::Option& option, QWidget* parent)
+        : QAbstractButton(parent)
+        , option_(option) {
+        StyleAccessibility::setRole(this, QAccessible::Button);
+        setText(option.title);
+        setAccessibleName(option.spoken.isEmpty() ? option.title : option.spoken);
+        setFocusPolicy(Qt::StrongFocus);
+    }
+    void setLook(bool selected, bool dark) {
+        selected_ = selected;
+        dark_ = dark;
+        StyleAccessibility::setSelected(this, selected);
+        update();
+    }
+    static QFont font() { return ThemeFonts::system(12.5, FontWeight::medium); }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QColor ink = toQColor(selected_ ? LabelColors::primary(dark_) : LabelColors::secondary(dark_));
+        const QFontMetricsF metrics(font());
+        const double dotsWidth = option_.dots > 0 ? 5 + option_.dots * 4 + (option_.dots - 1) * 2 : 0;
+        const double width = metrics.horizontalAdvance(option_.title) + dotsWidth;
+        double x = (this->width() - width) / 2;
+        painter.setFont(font());
+        painter.setPen(ink);
+        painter.drawText(QRectF(x, 0, width, this->height()), Qt::AlignLeft | Qt::AlignVCenter,
+                         option_.title);
+        x += metrics.horizontalAdvance(option_.title) + 5;
+        QColor dot = ink;
+        dot.setAlphaF(dot.alphaF() * 0.55f);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(dot);
+        for (int index = 0; index < option_.dots; ++index)
+            painter.drawEllipse(QRectF(x + index * 6, this->height() / 2.0 - 2, 4, 4));
+        if (hasFocus()) {
+            painter.setBrush(Qt::NoBrush);
+            painter.setPen(QPen(ink, 1, Qt::DotLine));
+            painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 6, 6);
+        }
+    }
+
+  private:
+    SlidingPicker::Option option_;
+    bool selected_ = false;
+    bool dark_ = false;
+};
+
+// The picker's selection curve: a quick start settling gently; the reduced fade under Reduce Motion.
+AnimationCurve selectionCurve(bool reduceMotion) {
+    return reduceMotion ? MotionStyle::reducedFade() : AnimationCurve::bezier(0.24, 0.2, 0.8, 0.2, 1.0);
+}
+
+} // namespace
+
+SlidingPicker::SlidingPicker(const TableTheme& theme, QString title, std::vector<Option> options,
+                             std::optional<int> selected, QWidget* parent)
+    : QWidget(parent)
+    , theme_(theme)
+    , options_(std::move(options))
+    , selected_(selected) {
+    StyleAccessibility::setRole(this, QAccessible::PageTabList);
+    setAccessibleName(title);
+    for (int index = 0; index < static_cast<int>(options_.size()); ++index) {
+        auto* segment = new Segment(options_[static_cast<std::size_t>(index)], this);
+        segment->installEventFilter(this);
+        connect(segment, &QAbstractButton::clicked, this, [this, index] { choose(index); });
+        segments_.push_back(segment);
+    }
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setFixedHeight(static_cast<int>(pickerHeight));
+    connect(&clock_, &AnimationClock::ticked, this, qOverload<>(&QWidget::update));
+    moveTo(selected_);
+}
+
+void SlidingPicker::setTheme(const TableTheme& theme) {
+    theme_ = theme;
+    moveTo(selected_);
+    update();
+}
+
+void SlidingPicker::setSelected(std::optional<int> index) {
+    if (index == selected_)
+        return;
+    selected_ = index;
+    moveTo(index);
+}
+
+void SlidingPicker::choose(int index) {
+    setSelected(index);
+    emit picked(index);
+}
+
+void SlidingPicker::moveTo(std::optional<int> index) {
+    for (std::size_t i = 0; i < segments_.size(); ++i)
+        static_cast<Segment*>(segments_[i])->setLook(index == static_cast<int>(i), theme_.dark);
+    const double now = clock_.now();
+    const double x = pillX_.value(now);
+    const double shown = pillOpacity_.value(now);
+    const AnimationCurve at_once = AnimationCurve::linear(0);
+    if (!isVisible()) {
+        const double target = index ? segmentRect(*index).left() : x;
+        pillX_ = Transition{at_once, now, target, target};
+        pillOpacity_ = Transition{at_once, now, index ? 1.0 : 0.0, index ? 1.0 : 0.0};
+        update();
+        return;
+    }
+    const AnimationCurve curve = selectionCurve(theme_.reduceMotion);
+    if (!index) {
+        pillOpacity_ = Transition{curve, now, shown, 0};
+    } else if (shown <= 0 || theme_.reduceMotion) {
+        // Appearing, or under Reduce Motion: the pill fades in where it belongs instead of sliding.
+        const double target = segmentRect(*index).left();
+        pillX_ = Transition{at_once, now, target, target};
+        pillOpacity_ = Transition{curve, now, theme_.reduceMotion ? 0.0 : shown, 1};
+    } else {
+        pillX_ = Transition{curve, now, x, segmentRect(*index).left()};
+        pillOpacity_ = Transition{at_once, now, 1, 1};
+    }
+    clock_.start();
+    update();
+}
+
+QRectF SlidingPicker::segmentRect(int index) const {
+    const int count = std::max<int>(1, static_cast<int>(options_.size()));
+    const double width = (this->width() - 2 * pad) / count;
+    return QRectF(pad + index * width, pad, width, pickerHeight - 2 * pad);
+}
+
+void SlidingPicker::resizeEvent(QResizeEvent*) {
+    for (std::size_t i = 0; i < segments_.size(); ++i)
+        segments_[i]->setGeometry(segmentRect(static_cast<int>(i)).toAlignedRect());
+    // A new width puts the pill straight where it belongs.
+    if (selected_) {
+        const double x = segmentRect(*selected_).left();
+        pillX_ = Transition{AnimationCurve::linear(0), clock_.now(), x, x};
+    }
+}
+
+QSize SlidingPicker::sizeHint() const {
+    const QFontMetricsF metrics(Segment::font());
+    double widest = 0;
+    for (const Option& option : options_)
+        widest = std::max(widest, metrics.horizontalAdvance(option.title) + option.dots * 6 + 24);
+    return QSize(static_cast<int>(widest * static_cast<double>(options_.size()) + 2 * pad),
+                 static_cast<int>(pickerHeight));
+}
+
+void SlidingPicker::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF track = QRectF(rect());
+    const RGB ink = theme_.dark ? RGB::white : RGB::black;
+    QPainterPath trackShape;
+    trackShape.addRoundedRect(track, 10, 10);
+    painter.fillPath(trackShape, toQColor(ink.withAlpha(theme_.increaseContrast ? 0.16 : 0.07)));
+
+    const double now = clock_.now();
+    const double opacity = pillOpacity_.value(now);
+    if (opacity > 0 && !options_.empty()) {
+        const QRectF pill(pillX_.value(now), pad, segmentRect(0).width(), pickerHeight - 2 * pad);
+        QPainterPath pillShape;
+        pillShape.addRoundedRect(pill, 7, 7);
+        painter.setOpacity(opacity);
+        SoftShadow::paint(painter, pillShape, 1.5, QColor::fromRgbF(0, 0, 0, 0.18f), QPointF(0, 1));
+        painter.fillPath(pillShape, theme_.dark ? QColor::fromRgbF(0.39f, 0.39f, 0.39f) : QColor(Qt::white));
+        painter.setOpacity(1);
+    }
+    if (theme_.increaseContrast) {
+        QPainterPath edge;
+        edge.addRoundedRect(track.adjusted(0.5, 0.5, -0.5, -0.5), 9.5, 9.5);
+        painter.strokePath(edge, QPen(toQColor(ink.withAlpha(0.55)), 1));
+    }
+    if (pillX_.isFinished(now) && pillOpacity_.isFinished(now))
+        clock_.stop();
+}
+
+bool SlidingPicker::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int direction = key->key() == Qt::Key_Right ? 1 : key->key() == Qt::Key_Left ? -1 : 0;
+    if (direction == 0 || options_.empty())
+        return QWidget::eventFilter(watched, event);
+    const int index = SlidingPickerRules::stepped(selected_, static_cast<int>(options_.size()), direction);
+    choose(index);
+    segments_[static_cast<std::size_t>(index)]->setFocus(Qt::TabFocusReason);
+    return true;
+}

@@ -1,0 +1,126 @@
+#include "Style/Drawing/ArtStage.h"
+#include "Views/Controls/BuyInSlider.h"
+#include "Views/Controls/OpponentStepper.h"
+#include "Views/Controls/SlidingPicker.h"
+#include "Views/Controls/StakePicker.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void key(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QApplication::sendEvent(widget, &release);
+}
+
+void click(QWidget* widget, QPoint at = {-1, -1}) {
+    const QPointF point = at.x() < 0 ? QRectF(widget->rect()).center() : QPointF(at);
+    const QPointF global = widget->mapToGlobal(point);
+    QMouseEvent press(QEvent::MouseButtonPress, point, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, point, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+} // namespace
+
+TEST(SheetControls, BuyInSliderDragsSnapsAndSteps) {
+    TableTheme theme = TableTheme::standard();
+    BuyInSlider slider(theme, 100, 75, 10, ChipDenomination::d5);
+    slider.resize(252, slider.sizeHint().height());
+    std::vector<std::int64_t> written;
+    QObject::connect(&slider, &BuyInSlider::bigBlindsChanged,
+                     [&](std::int64_t value) { written.push_back(value); });
+    click(&slider, QPoint(251, 40));
+    EXPECT_EQ(written.back(), 75);
+    click(&slider, QPoint(1, 40));
+    EXPECT_EQ(written.back(), 40);
+    key(&slider, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(written.back(), 50);
+    key(&slider, Qt::Key_Left);
+    EXPECT_EQ(written.back(), 49);
+    EXPECT_EQ(slider.accessibleValue(), "490 chips, 49 big blinds. You can afford up to 75 big blinds");
+    slider.decrement();
+    EXPECT_EQ(written.back(), 48);
+}
+
+TEST(SheetControls, StepperStopsAtTheEndsOfItsRange) {
+    OpponentStepper stepper(TableTheme::standard(), 1, 1, 5, {"opponent", "opponents"});
+    EXPECT_FALSE(stepper.minusButton()->isEnabled());
+    EXPECT_TRUE(stepper.plusButton()->isEnabled());
+    EXPECT_EQ(stepper.accessibleValue(), "1 opponent");
+    stepper.decrement();
+    EXPECT_EQ(stepper.count(), 1);
+    stepper.setCount(7);
+    EXPECT_FALSE(stepper.plusButton()->isEnabled());
+    EXPECT_TRUE(stepper.minusButton()->isEnabled());
+    stepper.increment();
+    EXPECT_EQ(stepper.count(), 5);
+    EXPECT_EQ(stepper.plusButton()->toolTip(), "More opponents");
+    EXPECT_EQ(stepper.accessibleName(), "Opponents");
+}
+
+TEST(SheetControls, SlidingPickerArrowsStopAtTheEnds) {
+    SlidingPicker picker(TableTheme::standard(), "Difficulty",
+                         {{"Easy", 1, {}}, {"Medium", 2, {}}, {"Hard", 3, {}}}, 2);
+    picker.resize(300, 32);
+    std::vector<int> picked;
+    QObject::connect(&picker, &SlidingPicker::picked, [&](int index) { picked.push_back(index); });
+    key(picker.segments()[2], Qt::Key_Right);
+    EXPECT_EQ(picked, std::vector<int>{2});
+    key(picker.segments()[2], Qt::Key_Left);
+    EXPECT_EQ(picker.selected(), 1);
+    picker.setSelected(std::nullopt);
+    key(picker.segments()[0], Qt::Key_Left);
+    EXPECT_EQ(picker.selected(), 2);
+    // Anywhere in a segment chooses it.
+    click(picker.segments()[0], QPoint(2, 2));
+    EXPECT_EQ(picker.selected(), 0);
+    EXPECT_EQ(picked.back(), 0);
+    EXPECT_EQ(picker.accessibleName(), "Difficulty");
+}
+
+TEST(SheetControls, LockedStakesReportInsteadOfSelecting) {
+    StakePicker picker(TableTheme::standard(), CashStakes::low, 400, nullptr);
+    picker.resize(360, picker.height());
+    std::vector<CashStakes> selected;
+    std::vector<CashStakes> locked;
+    QObject::connect(&picker, &StakePicker::selected, [&](CashStakes stakes) { selected.push_back(stakes); });
+    QObject::connect(&picker, &StakePicker::lockedChosen,
+                     [&](CashStakes stakes) { locked.push_back(stakes); });
+    click(picker.card(CashStakes::medium));
+    EXPECT_EQ(locked, std::vector<CashStakes>{CashStakes::medium});
+    EXPECT_EQ(picker.selection(), CashStakes::low);
+    click(picker.card(CashStakes::low));
+    EXPECT_EQ(selected, std::vector<CashStakes>{CashStakes::low});
+    EXPECT_EQ(picker.card(CashStakes::medium)->accessibleName(), "25/50, locked, needs 2,000 chips");
+    EXPECT_EQ(picker.accessibleName(), "Stakes");
+}
+
+TEST(ArtStagePainting, AnEmptyStageDrawsNothingInAnyStyle) {
+    for (TableStyleID style : {TableStyleID::satin, TableStyleID::paper, TableStyleID::pixel}) {
+        QImage image(20, 20, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        const TableTheme theme = TableTheme::drawnIn(style, TableSurface::popover, 2, {});
+        ArtStage::paint(painter, QRectF(5, 5, 0, 0), theme, 0.5);
+        FloorShadow::paint(painter, QPointF(10, 10), theme, 0, 1);
+        painter.end();
+        EXPECT_EQ(image, [] {
+            QImage blank(20, 20, QImage::Format_ARGB32_Premultiplied);
+            blank.fill(Qt::transparent);
+            return blank;
+        }());
+    }
+}
