@@ -4,6 +4,8 @@
 #include "BotKit/BotProfile.h"
 #include "Game/GameSetup.h"
 #include "GameController.h"
+#include "Views/Home/HomeColumn.h"
+#include "Views/Home/HomeView.h"
 #include "Views/ShellPlaceholder.h"
 
 #include <QRandomGenerator>
@@ -25,42 +27,23 @@ QWidget* tablePlaceholder(const AppEnvironment& environment, const TableTheme& t
     return placeholder;
 }
 
-QWidget* lobbyPlaceholder(const AppEnvironment& environment, const TableTheme& theme) {
-    auto* placeholder = new ShellPlaceholder(theme);
-    placeholder->setText(QStringLiteral("Chipwhistle"),
-                         QStringLiteral("The lobby is not built yet. A Quick Hand against an easy bot can "
-                                        "still be started here."));
-    GameController* controller = environment.controller;
-    AppState* appState = environment.appState;
-    if (controller && appState && appState->savedGame()) {
-        placeholder->setText(QStringLiteral("Chipwhistle"),
-                             QStringLiteral("The lobby is not built yet. Your table in progress can still be "
-                                            "resumed here."));
-        placeholder->setButton(QStringLiteral("Resume Table"), [controller, appState] {
-            if (appState->savedGame()) {
-                controller->restore(*appState->savedGame());
-            }
-        });
-    } else if (controller) {
-        placeholder->setButton(QStringLiteral("Play a Quick Hand"), [controller] {
-            controller->start(
-                GameSetup::quickHand(QuickHandSetup{BotKit::BotProfile::standard(BotKit::BotTier::easy),
-                                                    QRandomGenerator::global()->generate64(), 1}));
-        });
-    }
-    return placeholder;
-}
-
 } // namespace
 
-QWidget* make(const AppEnvironment& environment, TableSurface, const TableTheme& theme) {
+QWidget* make(const AppEnvironment& environment, TableSurface surface, const TableTheme& theme) {
     const bool table = environment.controller && environment.controller->hasTable();
-    return table ? tablePlaceholder(environment, theme) : lobbyPlaceholder(environment, theme);
+    if (table || !environment.appState || !environment.controller)
+        return tablePlaceholder(environment, theme);
+    // The window frames the lobby in its fixed column; the popover is the column.
+    return new HomeView(environment, surface, theme,
+                        surface == TableSurface::window ? std::optional<QSize>(HomeColumn::window)
+                                                        : std::nullopt);
 }
 
 void setTheme(QWidget* content, const TableTheme& theme) {
     if (auto* placeholder = qobject_cast<ShellPlaceholder*>(content)) {
         placeholder->setTheme(theme);
+    } else if (auto* home = qobject_cast<HomeView*>(content)) {
+        home->setTheme(theme);
     }
 }
 

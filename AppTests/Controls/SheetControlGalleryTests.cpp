@@ -6,12 +6,17 @@
 #include "Views/Controls/SlidingPicker.h"
 #include "Views/Controls/StakePicker.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QPainter>
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "Support/WidgetEvents.h"
+
 #include <gtest/gtest.h>
+
+using WidgetEvents::DesktopAppearance;
 
 // Renders the new-game sheet's controls in light, dark and increased contrast, and the art stage with
 // its floor shadows in each style, to PNG files under the build folder for a person to look at.
@@ -19,9 +24,7 @@
 namespace {
 
 QString folder() {
-    const QString path = QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery/home");
-    QDir().mkpath(path);
-    return path;
+    return WidgetEvents::galleryFolder(QStringLiteral("home"));
 }
 
 void save(QWidget& widget, const QString& name) {
@@ -54,6 +57,7 @@ TEST(SheetControlGallery, StagesAndShadowsInEachStyle) {
 
 TEST(SheetControlGallery, ControlsInEachAppearance) {
     for (bool dark : {false, true}) {
+        const DesktopAppearance desktop(dark);
         for (bool contrast : {false, true}) {
             const TableTheme theme = TableTheme::drawnIn(TableStyleID::satin, TableSurface::popover, 2,
                                                          AppearanceFlags{dark, contrast, false});

@@ -11,29 +11,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "Support/WidgetEvents.h"
+
 #include <gtest/gtest.h>
 
-namespace {
-
-void key(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QKeyEvent press(QEvent::KeyPress, key, modifiers);
-    QApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
-    QApplication::sendEvent(widget, &release);
-}
-
-void click(QWidget* widget, QPoint at = {-1, -1}) {
-    const QPointF point = at.x() < 0 ? QRectF(widget->rect()).center() : QPointF(at);
-    const QPointF global = widget->mapToGlobal(point);
-    QMouseEvent press(QEvent::MouseButtonPress, point, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, point, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(widget, &release);
-}
-
-} // namespace
+using WidgetEvents::click;
+using WidgetEvents::key;
 
 TEST(SheetControls, BuyInSliderDragsSnapsAndSteps) {
     TableTheme theme = TableTheme::standard();

@@ -27,9 +27,11 @@ struct LobbyHarness {
         controller.setSession(&state);
     }
 
+    // Today's refill counts as done, so the chips stay as set when the lobby appears.
     void setBankroll(std::int64_t chips) {
         Profile profile = state.profile();
         profile.bankroll = chips;
+        profile.lastRefillCheckDay = CalendarDay{2026, 3, 7};
         state.setProfile(profile);
     }
     void setChoices(const std::function<void(NewGameChoices&)>& change) {

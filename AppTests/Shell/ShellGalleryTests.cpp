@@ -6,6 +6,8 @@
 #include "Game/BotSeating.h"
 #include "SurfaceCoordinator.h"
 #include "Views/Controls/StyledButton.h"
+#include "Views/Home/HomePieces.h"
+#include "Views/Home/HomeView.h"
 #include "Views/PopoverRoot.h"
 #include "Views/ShellPlaceholder.h"
 #include "Views/TrayIconArt.h"
@@ -41,13 +43,12 @@ struct ShellGallery : ::testing::Test {
 TEST_F(ShellGallery, PopoverWithoutAndWithATable) {
     PopoverRoot root(environment());
     EXPECT_EQ(root.size(), QSize(420, 560));
-    auto* lobby = qobject_cast<ShellPlaceholder*>(root.content());
+    auto* lobby = qobject_cast<HomeView*>(root.content());
     ASSERT_TRUE(lobby);
-    ASSERT_TRUE(lobby->button());
-    EXPECT_EQ(lobby->button()->title(), "Play a Quick Hand");
+    EXPECT_EQ(lobby->heroCard()->primaryButton()->title(), "Deal · 2,000");
     save(root, "popover-lobby");
 
-    lobby->button()->click();
+    lobby->heroCard()->primaryButton()->click();
     ASSERT_TRUE(harness.controller.hasTable());
     auto* table = qobject_cast<ShellPlaceholder*>(root.content());
     ASSERT_TRUE(table);
@@ -57,7 +58,7 @@ TEST_F(ShellGallery, PopoverWithoutAndWithATable) {
 
     table->button()->click();
     EXPECT_FALSE(harness.controller.hasTable());
-    EXPECT_EQ(qobject_cast<ShellPlaceholder*>(root.content())->button()->title(), "Play a Quick Hand");
+    EXPECT_TRUE(qobject_cast<HomeView*>(root.content())) << "the lobby is back";
 }
 
 TEST_F(ShellGallery, AStyleThatIsNotOfferedIsDrawnAsSatin) {

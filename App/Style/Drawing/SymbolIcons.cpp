@@ -200,6 +200,28 @@ const std::map<QString, Drawing>& drawings() {
              pages.closeSubpath();
              p.drawPath(pages);
          }},
+        {"graduationcap.fill",
+         [](QPainter& p, const QColor& c) {
+             p.setPen(Qt::NoPen);
+             p.setBrush(c);
+             QPainterPath board;
+             board.moveTo(12, 3.5);
+             board.lineTo(23, 9);
+             board.lineTo(12, 14.5);
+             board.lineTo(1, 9);
+             board.closeSubpath();
+             board.moveTo(5.5, 12.6);
+             board.lineTo(12, 15.9);
+             board.lineTo(18.5, 12.6);
+             board.lineTo(18.5, 17.5);
+             board.cubicTo(16.5, 19.6, 7.5, 19.6, 5.5, 17.5);
+             board.closeSubpath();
+             p.drawPath(board);
+             strokeLines(p, c, {{21, 9.8, 21, 16}}, 1.4);
+             p.setPen(Qt::NoPen);
+             p.setBrush(c);
+             p.drawEllipse(QPointF(21, 17), 1.3, 1.3);
+         }},
     };
     return table;
 }

@@ -1,0 +1,394 @@
+#include "Views/Home/HomeView.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "AppState.h"
+#include "GameController.h"
+#include "MenuBarHost.h"
+#include "Style/Drawing/Colors.h"
+#include "Style/Drawing/SatinPanel.h"
+#include "Style/Drawing/StyleAccessibility.h"
+#include "Style/Drawing/ThemeFonts.h"
+#include "Style/LabelColors.h"
+#include "SurfaceCoordinator.h"
+#include "Views/Controls/StyledButton.h"
+#include "Views/Controls/StyledIconButton.h"
+#include "Views/Home/HomeColumn.h"
+#include "Views/Home/HomePieces.h"
+#include "Views/Home/LobbyText.h"
+#include "Views/Home/LobbyWidgets.h"
+#include "Views/Home/NewGameSheet.h"
+
+namespace {
+
+// The shade over the home while a notice shows; a click on it dismisses the notice.
+class Dim : public QWidget {
+  public:
+    Dim(std::function<double()> strength, std::function<void()> tapped, QWidget* parent)
+        : QWidget(parent)
+        , strength_(std::move(strength))
+        , tapped_(std::move(tapped)) {
+        StyleAccessibility::setHidden(this);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor::fromRgbF(0, 0, 0, static_cast<float>(0.35 * strength_())));
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton)
+            tapped_();
+    }
+
+  private:
+    std::function<double()> strength_;
+    std::function<void()> tapped_;
+};
+
+QFrame* divider(bool dark, QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setFixedHeight(1);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, toQColor((dark ? RGB::white : RGB::black).withAlpha(0.1)));
+    line->setPalette(palette);
+    line->setAutoFillBackground(true);
+    return line;
+}
+
+} // namespace
+
+HomeView::HomeView(const AppEnvironment& environment, TableSurface surface, const TableTheme& art,
+                   std::optional<QSize> column, QWidget* parent)
+    : QWidget(parent)
+    , environment_(environment)
+    , surface_(surface)
+    , art_(art)
+    , lobby_(HomeLook::lobbyTheme(art))
+    , columnSize_(column)
+    , model_(std::make_unique<HomeModel>(*environment.appState, *environment.controller)) {
+    column_ = new QWidget(this);
+    auto* layout = new QVBoxLayout(column_);
+    // The panels keep room round their cards for shadows; the column's 18 is measured to the cards.
+    const QMargins room = SatinPanel::shadowMargins();
+    layout->setContentsMargins(18 - room.left(), 18, 18 - room.right(), 18);
+    layout->setSpacing(0);
+    buildHeader(layout);
+    body_ = new QVBoxLayout;
+    body_->setSpacing(0);
+    layout->addLayout(body_);
+    // At least 8 between the last panel and the footer: the panel's shadow room gives more than that.
+    layout->addStretch(1);
+    buildFooter(layout);
+
+    // Return presses the hero card's primary button, unless a notice or a sheet is up.
+    deal_ = new QShortcut(QKeySequence(Qt::Key_Return), this);
+    connect(deal_, &QShortcut::activated, this, [this] {
+        if (hero_ && hero_->primaryButton())
+            hero_->primaryButton()->click();
+    });
+
+    AppState& state = *environment.appState;
+    connect(&state, &AppState::profileChanged, this, &HomeView::refresh);
+    connect(&state, &AppState::savedGameChanged, this, &HomeView::refresh);
+    connect(&state, &AppState::lastRefillAmountChanged, this, &HomeView::refresh);
+    connect(model_.get(), &HomeModel::noticeChanged, this, &HomeView::showNotice);
+    connect(model_.get(), &HomeModel::sheetChanged, this, &HomeView::showSheet);
+    connect(&clock_, &AnimationClock::ticked, this, &HomeView::place);
+    refresh();
+}
+
+HomeView::~HomeView() = default;
+
+void HomeView::buildHeader(QVBoxLayout* column) {
+    const bool dark = lobby_.dark;
+    auto* header = new QHBoxLayout;
+    header->setContentsMargins(SatinPanel::shadowMargins().left(), 0, SatinPanel::shadowMargins().right(), 0);
+    auto* bank = new QVBoxLayout;
+    bank->setSpacing(0);
+    caption_ = LobbyWidgets::label(QStringLiteral("Bankroll"), 12, FontWeight::semibold,
+                                   LabelColors::secondary(dark), column_);
+    StyleAccessibility::setHidden(caption_);
+    bank->addWidget(caption_);
+    auto* amountLine = new QHBoxLayout;
+    amountLine->setSpacing(6);
+    amount_ = new BankrollAmount(lobby_, QString(), column_);
+    amount_->setMinimumHeight(amount_->sizeHint().height());
+    amountLine->addWidget(amount_, 0, Qt::AlignBottom);
+    chipsWord_ = LobbyWidgets::label(QStringLiteral("chips"), 14, FontWeight::medium,
+                                     LabelColors::secondary(dark), column_);
+    amountLine->addWidget(chipsWord_, 0, Qt::AlignBottom);
+    amountLine->addStretch(1);
+    // One element for screen readers: "Bankroll: 10,000 chips".
+    auto* amountGroup = new QWidget(column_);
+    amountGroup->setLayout(amountLine);
+    amountLine->setContentsMargins(0, 0, 0, 8);
+    StyleAccessibility::setRole(amountGroup, QAccessible::StaticText);
+    bankrollLine_ = amountGroup;
+    bank->addWidget(amountGroup);
+    status_ = LobbyWidgets::label(QString(), 12, FontWeight::regular, LabelColors::secondary(dark), column_);
+    bank->addWidget(status_);
+    header->addLayout(bank);
+    header->addStretch(1);
+
+    auto* icons = new QHBoxLayout;
+    icons->setSpacing(8);
+    guideButton_ = new StyledIconButton(
+        lobby_, QStringLiteral("questionmark"), {".###.", "#...#", "..##.", ".....", "..#.."},
+        StyledIconButton::Tint::neutral, QStringLiteral("Poker Basics"), [this] { emit guideRequested(); },
+        column_);
+    const SurfaceSwitch surfaceSwitch = HomeLook::surfaceSwitch(surface_);
+    surfaceButton_ = new StyledIconButton(
+        lobby_, surfaceSwitch.systemImage, surfaceSwitch.pixelIcon, StyledIconButton::Tint::teal,
+        surfaceSwitch.help,
+        [this] {
+            if (SurfaceCoordinator* surfaces = environment_.surfaces) {
+                if (surface_ == TableSurface::window)
+                    surfaces->collapseToPopover();
+                else
+                    surfaces->expandToWindow();
+            }
+        },
+        column_);
+    settingsButton_ = new StyledIconButton(
+        lobby_, QStringLiteral("gearshape.fill"), {".#.#.", "#####", ".#.#.", "#####", ".#.#."},
+        StyledIconButton::Tint::tomato, QStringLiteral("Settings"),
+        [this] {
+            if (SurfaceCoordinator* surfaces = environment_.surfaces)
+                surfaces->openSettings(surface_, [host = environment_.host] {
+                    if (host)
+                        host->showSettings();
+                });
+        },
+        column_);
+    icons->addWidget(guideButton_);
+    icons->addWidget(surfaceButton_);
+    icons->addWidget(settingsButton_);
+    header->addLayout(icons);
+    header->setAlignment(icons, Qt::AlignTop);
+    column->addLayout(header);
+}
+
+void HomeView::buildFooter(QVBoxLayout* column) {
+    const bool dark = lobby_.dark;
+    auto* footer = new QHBoxLayout;
+    footer->setContentsMargins(SatinPanel::shadowMargins().left(), 0, SatinPanel::shadowMargins().right(), 0);
+    footer->addWidget(LobbyWidgets::label(QStringLiteral("Play money only. Chips have no value."), 11.5,
+                                          FontWeight::regular, LabelColors::secondary(dark), column_));
+    footer->addStretch(1);
+    auto* quit = new QPushButton(QStringLiteral("Quit"), column_);
+    quit->setFlat(true);
+    quit->setFont(ThemeFonts::system(11.5, FontWeight::regular));
+    quit->setToolTip(QStringLiteral("Quit Chipwhistle (⌘Q)"));
+    quit->setCursor(Qt::PointingHandCursor);
+    QPalette palette = quit->palette();
+    palette.setColor(QPalette::ButtonText, toQColor(LabelColors::secondary(dark)));
+    quit->setPalette(palette);
+    // Nothing to save: every change was written when it happened.
+    connect(quit, &QPushButton::clicked, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    footer->addWidget(quit);
+    column->addLayout(footer);
+}
+
+void HomeView::setTheme(const TableTheme& art) {
+    art_ = art;
+    lobby_ = HomeLook::lobbyTheme(art);
+    amount_->setTheme(lobby_);
+    for (QLabel* label : {caption_, chipsWord_, status_})
+        LobbyWidgets::recolor(label, LabelColors::secondary(lobby_.dark));
+    for (StyledIconButton* button : {guideButton_, surfaceButton_, settingsButton_})
+        button->setTheme(lobby_);
+    rebuildBody();
+    showNotice(false);
+    if (sheet_)
+        sheet_->setTheme(lobby_, art_);
+    update();
+}
+
+void HomeView::refresh() {
+    const HomeScreenModel next = HomeScreenModel::make(*environment_.appState);
+    const bool bodyChanged = next.heroCard != screen_.heroCard || next.rows != screen_.rows ||
+                             next.offersPractice != screen_.offersPractice || next.hero != screen_.hero ||
+                             !bodyContent_;
+    screen_ = next;
+    amount_->setAmount(screen_.bankroll);
+    bankrollLine_->setAccessibleName(screen_.bankrollSpoken);
+    status_->setText(screen_.status.value_or(QString()));
+    status_->setVisible(screen_.status.has_value());
+    if (bodyChanged)
+        rebuildBody();
+    if (notice_)
+        showNotice(false);
+}
+
+void HomeView::rebuildBody() {
+    drop(bodyContent_);
+    rows_.clear();
+    hero_ = nullptr;
+    practice_ = nullptr;
+    bodyContent_ = new QWidget(column_);
+    body_->addWidget(bodyContent_);
+    auto* layout = new QVBoxLayout(bodyContent_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    const QMargins room = SatinPanel::shadowMargins();
+    const bool dark = lobby_.dark;
+
+    layout->addSpacing(14 - room.top());
+    const HomeHero hero = screen_.hero;
+    const std::function<void()> options =
+        hero.mode ? std::function<void()>([this, mode = *hero.mode] { model_->openSheet(mode); }) : nullptr;
+    hero_ = new HeroCard(
+        lobby_, art_, hero, screen_.heroCard,
+        [this, hero] {
+            if (hero.isResume())
+                model_->resume();
+            else
+                model_->play(*hero.mode);
+        },
+        options, bodyContent_);
+    layout->addWidget(hero_);
+
+    auto* heading = LobbyWidgets::label(screen_.sectionHeading, 12, FontWeight::semibold,
+                                        LabelColors::secondary(dark), bodyContent_);
+    StyleAccessibility::setRole(heading, QAccessible::Heading);
+    heading->setAccessibleName(screen_.sectionHeading);
+    heading->setContentsMargins(room.left() + 2, 16 - room.bottom(), 0, 8 - room.top());
+    layout->addWidget(heading);
+
+    auto* panel = new SatinPanel(lobby_, false, 12, bodyContent_);
+    auto* rows = new QVBoxLayout(panel);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    for (std::size_t index = 0; index < screen_.rows.size(); ++index) {
+        if (index > 0) {
+            auto* line = divider(dark, panel);
+            line->setContentsMargins(68, 0, 0, 0);
+            auto* inset = new QHBoxLayout;
+            inset->setContentsMargins(68, 0, 0, 0);
+            inset->addWidget(line);
+            rows->addLayout(inset);
+        }
+        auto* row = new ModeRow(lobby_, art_, screen_.rows[index], panel);
+        connect(row, &QAbstractButton::clicked, this,
+                [this, mode = screen_.rows[index].mode] { model_->choose(mode); });
+        rows_.push_back(row);
+        rows->addWidget(row);
+    }
+    layout->addWidget(panel);
+
+    if (screen_.offersPractice) {
+        layout->addSpacing(10 - room.bottom() - room.top());
+        practice_ = new PracticeRow(
+            lobby_, [this] { model_->startPractice(); }, [this] { model_->dismissPracticeRow(); },
+            bodyContent_);
+        layout->addWidget(practice_);
+    }
+    place();
+}
+
+void HomeView::showNotice(bool animated) {
+    drop(notice_);
+    drop(dim_);
+    const auto& notice = model_->notice();
+    column_->setEnabled(!notice);
+    deal_->setEnabled(!notice && !model_->sheet());
+    if (notice) {
+        dim_ = new Dim([this] { return overlayProgress(); }, [this] { model_->dismissNotice(); }, this);
+        dim_->show();
+        const AppState& state = *environment_.appState;
+        notice_ = new NoticePanel(
+            lobby_, art_, *notice, LobbyText::noticeTitle(*notice, state.savedGame()),
+            LobbyText::noticeMessage(*notice, state.savedGame(), state.spendable()),
+            [this] { model_->dismissNotice(); }, [this](const GameSetup& setup) { model_->begin(setup); },
+            this);
+        notice_->show();
+        notice_->dismissButton()->setFocus(Qt::OtherFocusReason);
+        const double now = clock_.now();
+        overlay_ = Transition{AnimationCurve::easeOut(animated && !art_.reduceMotion ? 0.24 : 0), now, 0, 1};
+        clock_.start();
+    }
+    place();
+}
+
+void HomeView::showSheet(bool animated) {
+    const auto& sheet = model_->sheet();
+    drop(sheet_);
+    column_->setVisible(!sheet);
+    deal_->setEnabled(!sheet && !model_->notice());
+    if (sheet) {
+        sheet_ = new NewGameSheet(lobby_, art_, *environment_.appState, *sheet, this);
+        connect(sheet_, &NewGameSheet::cancelled, this, [this] { model_->closeSheet(); });
+        connect(sheet_, &NewGameSheet::started, this,
+                [this](const GameSetup& setup) { model_->begin(setup); });
+        sheet_->show();
+        sheet_->setFocus(Qt::OtherFocusReason);
+        overlay_ = Transition{AnimationCurve::easeOut(animated && !art_.reduceMotion ? 0.24 : 0),
+                              clock_.now(), 0, 1};
+        clock_.start();
+    }
+    place();
+}
+
+double HomeView::overlayProgress() const {
+    return overlay_.value(const_cast<AnimationClock&>(clock_).now());
+}
+
+void HomeView::place() {
+    const QRect frame = HomeColumn::frame(rect(), columnSize_);
+    column_->setGeometry(frame);
+    fitPracticeRow(frame);
+    const double progress = overlayProgress();
+    const int rise = static_cast<int>((1 - progress) * frame.height());
+    if (dim_) {
+        dim_->setGeometry(rect());
+        dim_->raise();
+        dim_->update();
+    }
+    if (notice_) {
+        const QMargins room = SatinPanel::shadowMargins();
+        const QRect area =
+            frame.adjusted(12 - room.left(), 12 - room.top(), -12 + room.right(), -12 + room.bottom());
+        notice_->setFixedWidth(area.width());
+        const int height = notice_->heightForWidth(area.width()) > 0 ? notice_->heightForWidth(area.width())
+                                                                     : notice_->sizeHint().height();
+        notice_->setGeometry(area.left(), area.bottom() - height + 1 + rise, area.width(), height);
+        notice_->raise();
+    }
+    if (sheet_) {
+        sheet_->setGeometry(frame.translated(0, rise));
+        sheet_->raise();
+    }
+    if (overlay_.isFinished(clock_.now()))
+        clock_.stop();
+    update();
+}
+
+void HomeView::fitPracticeRow(const QRect& frame) {
+    if (!practice_)
+        return;
+    // The column with the suggestion when it fits the height, else the column without it.
+    practice_->setVisible(true);
+    const bool fits = column_->layout()->minimumSize().height() <= frame.height();
+    practice_->setVisible(fits);
+}
+
+void HomeView::resizeEvent(QResizeEvent*) {
+    place();
+}
+
+void HomeView::showEvent(QShowEvent*) {
+    model_->appeared();
+}
+
+void HomeView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(LabelColors::window(lobby_.dark)));
+}

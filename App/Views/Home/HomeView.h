@@ -1,0 +1,116 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include <QWidget>
+
+#include "Style/Drawing/AnimationClock.h"
+#include "Style/TableTheme.h"
+#include "Views/AppEnvironment.h"
+#include "Views/Home/HomeModel.h"
+#include "Views/Home/HomeScreenModel.h"
+
+class BankrollAmount;
+class HeroCard;
+class ModeRow;
+class NewGameSheet;
+class NoticePanel;
+class PracticeRow;
+class QLabel;
+class QShortcut;
+class QVBoxLayout;
+class StyledIconButton;
+
+// The lobby, shown by the popover and the window whenever no table runs: the bankroll, the hero card,
+// the mode rows, the practice suggestion and the footer in one column, with the notice and the
+// new-game sheet over it. Every rule is the home model's; this view paints, forwards, and animates
+// each change of sheet and notice with the lobby motion.
+class HomeView : public QWidget {
+    Q_OBJECT
+  public:
+    // `art` is the theme the root provides (pictures are drawn in it; the chrome in the lobby theme).
+    // `column` frames the lobby in the window (480 by 640); the popover gives none.
+    HomeView(const AppEnvironment& environment, TableSurface surface, const TableTheme& art,
+             std::optional<QSize> column = std::nullopt, QWidget* parent = nullptr);
+    ~HomeView() override;
+
+    void setTheme(const TableTheme& art);
+    const TableTheme& art() const { return art_; }
+    HomeModel& model() { return *model_; }
+    const HomeScreenModel& screen() const { return screen_; }
+
+    // The parts a test or the gallery reaches.
+    QWidget* column() const { return column_; }
+    HeroCard* heroCard() const { return hero_; }
+    const std::vector<ModeRow*>& rows() const { return rows_; }
+    PracticeRow* practiceRow() const { return practice_; }
+    NoticePanel* noticePanel() const { return notice_; }
+    NewGameSheet* sheet() const { return sheet_; }
+    BankrollAmount* bankroll() const { return amount_; }
+    QLabel* statusLine() const { return status_; }
+    StyledIconButton* guideButton() const { return guideButton_; }
+    StyledIconButton* surfaceButton() const { return surfaceButton_; }
+    StyledIconButton* settingsButton() const { return settingsButton_; }
+    AnimationClock& clock() { return clock_; }
+
+  signals:
+    // The header's guide button: the Poker Basics guide at its first page.
+    void guideRequested();
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void buildHeader(QVBoxLayout* column);
+    void buildFooter(QVBoxLayout* column);
+    void refresh();
+    void rebuildBody();
+    // Layers and bodies go by deleteLater: the button whose click replaced them may still be on the stack.
+    template <class Widget> static void drop(Widget*& widget) {
+        if (!widget)
+            return;
+        widget->hide();
+        widget->deleteLater();
+        widget = nullptr;
+    }
+    void showNotice(bool animated);
+    void showSheet(bool animated);
+    void place();
+    void fitPracticeRow(const QRect& frame);
+    double overlayProgress() const;
+
+    AppEnvironment environment_;
+    TableSurface surface_;
+    TableTheme art_;
+    TableTheme lobby_;
+    std::optional<QSize> columnSize_;
+    std::unique_ptr<HomeModel> model_;
+    HomeScreenModel screen_;
+
+    QWidget* column_ = nullptr;
+    QVBoxLayout* body_ = nullptr;
+    QWidget* bodyContent_ = nullptr;
+    BankrollAmount* amount_ = nullptr;
+    QLabel* chipsWord_ = nullptr;
+    QLabel* caption_ = nullptr;
+    QLabel* status_ = nullptr;
+    QWidget* bankrollLine_ = nullptr;
+    QWidget* dim_ = nullptr;
+    QShortcut* deal_ = nullptr;
+    StyledIconButton* guideButton_ = nullptr;
+    StyledIconButton* surfaceButton_ = nullptr;
+    StyledIconButton* settingsButton_ = nullptr;
+    HeroCard* hero_ = nullptr;
+    std::vector<ModeRow*> rows_;
+    PracticeRow* practice_ = nullptr;
+    NoticePanel* notice_ = nullptr;
+    NewGameSheet* sheet_ = nullptr;
+
+    AnimationClock clock_;
+    // The notice or sheet coming in: 0 below the column, 1 in place.
+    Transition overlay_;
+};

@@ -1,0 +1,365 @@
+#include "Views/Home/NewGameSheet.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "AppState.h"
+#include "Style/Drawing/ArtView.h"
+#include "Style/Drawing/Colors.h"
+#include "Style/Drawing/LobbyArt.h"
+#include "Style/Drawing/SatinPanel.h"
+#include "Style/Drawing/StyleAccessibility.h"
+#include "Style/LabelColors.h"
+#include "Style/Ornaments.h"
+#include "Style/SheetControls.h"
+#include "Views/Controls/ButtonFaces.h"
+#include "Views/Controls/BuyInSlider.h"
+#include "Views/Controls/OpponentStepper.h"
+#include "Views/Controls/SlidingPicker.h"
+#include "Views/Controls/StakePicker.h"
+#include "Views/Controls/StyledButton.h"
+#include "Views/Home/LobbyText.h"
+#include "Views/Home/LobbyWidgets.h"
+#include "Views/Support/Announcer.h"
+
+namespace {
+
+constexpr std::array<std::int64_t, 4> handOptions{1, 3, 5, 10};
+
+std::optional<int> indexOf(std::int64_t hands) {
+    for (std::size_t index = 0; index < handOptions.size(); ++index)
+        if (handOptions[index] == hands)
+            return static_cast<int>(index);
+    return std::nullopt;
+}
+
+std::vector<SlidingPicker::Option> difficultyOptions() {
+    std::vector<SlidingPicker::Option> options;
+    const int dots[] = {1, 2, 3, 0};
+    for (TableDifficulty difficulty : allTableDifficulties)
+        options.push_back({LobbyText::difficultyTitle(difficulty), dots[static_cast<int>(difficulty)], {}});
+    return options;
+}
+
+TableDifficulty NewGameChoices::*difficultyField(GameMode mode) {
+    switch (mode) {
+    case GameMode::sitAndGo:
+        return &NewGameChoices::sitAndGoDifficulty;
+    case GameMode::cashTable:
+        return &NewGameChoices::cashDifficulty;
+    default:
+        return &NewGameChoices::quickHandDifficulty;
+    }
+}
+
+} // namespace
+
+NewGameSheet::NewGameSheet(const TableTheme& lobby, const TableTheme& art, AppState& appState,
+                           NewGameSheetModel model, QWidget* parent)
+    : QWidget(parent)
+    , lobby_(lobby)
+    , art_(art)
+    , appState_(appState)
+    , model_(model)
+    , announcer_(std::make_unique<Announcer>()) {
+    setFocusPolicy(Qt::StrongFocus);
+    build();
+    // The window's Escape and Return while the sheet shows; the home's Return is off meanwhile.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &NewGameSheet::cancelled);
+    new QShortcut(QKeySequence(Qt::Key_Return), this, this, &NewGameSheet::start);
+    new QShortcut(QKeySequence(Qt::Key_Enter), this, this, &NewGameSheet::start);
+    connect(&appState_, &AppState::profileChanged, this, &NewGameSheet::refresh);
+    connect(&appState_, &AppState::savedGameChanged, this, &NewGameSheet::refresh);
+    refresh();
+}
+
+NewGameSheet::~NewGameSheet() = default;
+
+void NewGameSheet::setTheme(const TableTheme& lobby, const TableTheme& art) {
+    lobby_ = lobby;
+    art_ = art;
+    delete layout();
+    qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+    build();
+    refresh();
+}
+
+void NewGameSheet::change(const std::function<void(NewGameChoices&)>& edit) {
+    NewGameChoices choices = appState_.choices();
+    edit(choices);
+    appState_.setChoices(choices);
+}
+
+QWidget* NewGameSheet::section(const QString& title, int top) {
+    auto* label =
+        LobbyWidgets::label(title, 12, FontWeight::semibold, LabelColors::secondary(lobby_.dark), this);
+    label->setContentsMargins(2, top, 0, 2);
+    StyleAccessibility::setRole(label, QAccessible::Heading);
+    label->setAccessibleName(title);
+    return label;
+}
+
+QWidget* NewGameSheet::stat(const QString& title, const QString& value) {
+    auto* tile = new SatinPanel(lobby_, false, 12, this);
+    auto* column = new QVBoxLayout(tile);
+    column->setContentsMargins(10, 6, 10, 6);
+    column->setSpacing(2);
+    column->addWidget(
+        LobbyWidgets::label(title, 11, FontWeight::regular, LabelColors::secondary(lobby_.dark), tile));
+    column->addWidget(
+        LobbyWidgets::label(value, 12.5, FontWeight::semibold, LabelColors::primary(lobby_.dark), tile));
+    tile->setMinimumHeight(48 + SatinPanel::shadowMargins().top() + SatinPanel::shadowMargins().bottom());
+    StyleAccessibility::setRole(tile, QAccessible::StaticText);
+    tile->setAccessibleName(title + QStringLiteral(", ") + value);
+    return tile;
+}
+
+void NewGameSheet::build() {
+    const bool dark = lobby_.dark;
+    const NewGameChoices& choices = appState_.choices();
+    const GameMode mode = model_.mode();
+    auto* form = new QVBoxLayout(this);
+    form->setContentsMargins(18, 18, 18, 18);
+    form->setSpacing(0);
+
+    auto* header = new QHBoxLayout;
+    auto* titles = new QVBoxLayout;
+    titles->setSpacing(2);
+    auto* title = LobbyWidgets::label(NewGameSheetModel::title(mode), 20, FontWeight::semibold,
+                                      LabelColors::primary(dark), this);
+    StyleAccessibility::setRole(title, QAccessible::Heading);
+    title->setAccessibleName(title->text());
+    titles->addWidget(title);
+    bankroll_ = LobbyWidgets::label(QString(), 12, FontWeight::regular, LabelColors::secondary(dark), this);
+    titles->addWidget(bankroll_);
+    header->addLayout(titles);
+    header->addStretch(1);
+    cancel_ = new StyledButton(
+        lobby_, QStringLiteral("Cancel"), ControlKind::secondary(), ControlSize::small, std::nullopt,
+        [this] { emit cancelled(); }, this);
+    cancel_->setFixedWidth(LobbyWidgets::buttonWidth(lobby_, ControlSize::small, 84));
+    header->addWidget(cancel_, 0, Qt::AlignTop);
+    form->addLayout(header);
+    form->addSpacing(10);
+
+    preview_ = new ArtView({}, this);
+    preview_->setFixedHeight(140);
+    form->addWidget(preview_);
+    if (mode == GameMode::quickHand || mode == GameMode::cashTable) {
+        const bool quick = mode == GameMode::quickHand;
+        stepper_ = new OpponentStepper(
+            lobby_, quick ? NewGameSheetModel::hands(choices) : NewGameSheetModel::opponents(choices), 1,
+            quick ? 50 : 5,
+            quick ? StepperUnit{QStringLiteral("hand"), QStringLiteral("hands")}
+                  : StepperUnit{QStringLiteral("opponent"), QStringLiteral("opponents")},
+            this);
+        connect(stepper_, &OpponentStepper::countChanged, this, [this, quick](std::int64_t count) {
+            change(
+                [quick, count](NewGameChoices& c) { (quick ? c.quickHandHands : c.cashOpponents) = count; });
+        });
+    }
+
+    const auto addDifficulty = [&] {
+        form->addWidget(section(QStringLiteral("Difficulty"), 10));
+        difficulty_ = new SlidingPicker(lobby_, QStringLiteral("Difficulty"), difficultyOptions(),
+                                        static_cast<int>(choices.*difficultyField(mode)), this);
+        connect(difficulty_, &SlidingPicker::picked, this, [this, mode](int index) {
+            change([mode, index](NewGameChoices& c) {
+                c.*difficultyField(mode) = allTableDifficulties[static_cast<std::size_t>(index)];
+            });
+        });
+        form->addWidget(difficulty_);
+    };
+
+    switch (mode) {
+    case GameMode::quickHand: {
+        auto* about = LobbyWidgets::label(
+            QStringLiteral("You against one bot, 10/20 blinds, %1 chips each. Your chips go back "
+                           "to your bankroll after every hand.")
+                .arg(LobbyText::grouped(2000)),
+            12, FontWeight::regular, LabelColors::secondary(dark), this);
+        about->setWordWrap(true);
+        about->setContentsMargins(0, 12, 0, 0);
+        form->addWidget(about);
+        form->addWidget(section(QStringLiteral("Hands"), 10));
+        std::vector<SlidingPicker::Option> options;
+        for (std::int64_t hands : handOptions)
+            options.push_back(
+                {QString::number(hands), 0,
+                 hands == 1 ? QStringLiteral("1 hand") : QStringLiteral("%1 hands").arg(hands)});
+        hands_ = new SlidingPicker(lobby_, QStringLiteral("Hands"), options, indexOf(choices.quickHandHands),
+                                   this);
+        connect(hands_, &SlidingPicker::picked, this, [this](int index) {
+            change([index](NewGameChoices& c) {
+                c.quickHandHands = handOptions[static_cast<std::size_t>(index)];
+            });
+        });
+        form->addWidget(hands_);
+        addDifficulty();
+        break;
+    }
+    case GameMode::sitAndGo: {
+        form->addWidget(section(QStringLiteral("Format"), 10));
+        auto* stats = new QHBoxLayout;
+        stats->setSpacing(0);
+        stats->addWidget(
+            stat(QStringLiteral("Players"), QStringLiteral("6 · %1 each").arg(LobbyText::grouped(1500))));
+        stats->addWidget(stat(QStringLiteral("Blinds"), QStringLiteral("Up every 8 hands")));
+        stats->addWidget(
+            stat(QStringLiteral("Pays"),
+                 QStringLiteral("%1 · %2").arg(LobbyText::grouped(1950), LobbyText::grouped(1050))));
+        form->addLayout(stats);
+        addDifficulty();
+        break;
+    }
+    case GameMode::cashTable: {
+        form->addWidget(section(QStringLiteral("Stakes"), 10));
+        stakes_ = new StakePicker(lobby_, choices.cashStakes, appState_.spendable(), this);
+        connect(stakes_, &StakePicker::selected, this, [this](CashStakes stakes) {
+            if (stakes != appState_.choices().cashStakes)
+                lockedReason_.reset();
+            change([stakes](NewGameChoices& c) { c.cashStakes = stakes; });
+            refresh();
+        });
+        connect(stakes_, &StakePicker::lockedChosen, this, [this](CashStakes stakes) {
+            lockedReason_ = Stakes::shortfall(stakes, appState_.spendable());
+            announcer_->announce(*lockedReason_);
+            refresh();
+        });
+        form->addWidget(stakes_);
+        message_ =
+            LobbyWidgets::label(QString(), 11.5, FontWeight::regular, LabelColors::secondary(dark), this);
+        message_->setFixedHeight(18);
+        message_->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        form->addWidget(message_);
+        form->addWidget(section(QStringLiteral("Buy-in"), 2));
+        auto* figures = new QHBoxLayout;
+        figures->setContentsMargins(2, 0, 2, 0);
+        buyInAmount_ =
+            LobbyWidgets::label(QString(), 20, FontWeight::semibold, LabelColors::primary(dark), this);
+        buyInAmount_->setTextFormat(Qt::RichText);
+        figures->addWidget(buyInAmount_, 0, Qt::AlignBaseline);
+        figures->addStretch(1);
+        buyInRange_ =
+            LobbyWidgets::label(QString(), 11, FontWeight::regular, LabelColors::secondary(dark), this);
+        figures->addWidget(buyInRange_, 0, Qt::AlignBaseline);
+        form->addLayout(figures);
+        const BuyInFigures buyIn = NewGameSheetModel::buyIn(choices, appState_.spendable());
+        buyIn_ = new BuyInSlider(lobby_, choices.cashBuyInBB, buyIn.cap, bigBlind(choices.cashStakes),
+                                 Stakes::chip(choices.cashStakes), this);
+        buyIn_->setContentsMargins(10, 0, 10, 0);
+        connect(buyIn_, &BuyInSlider::bigBlindsChanged, this, [this](std::int64_t bigBlinds) {
+            change([bigBlinds](NewGameChoices& c) { c.cashBuyInBB = bigBlinds; });
+        });
+        auto* sliderRow = new QHBoxLayout;
+        sliderRow->setContentsMargins(10, 0, 10, 0);
+        sliderRow->addWidget(buyIn_);
+        form->addLayout(sliderRow);
+        addDifficulty();
+        break;
+    }
+    case GameMode::practice:
+        break;
+    }
+
+    form->addStretch(1);
+    form->addSpacing(8);
+    blocked_ = LobbyWidgets::label(QString(), 11.5, FontWeight::regular, LabelColors::secondary(dark), this);
+    blocked_->setWordWrap(true);
+    blocked_->setContentsMargins(0, 0, 0, 8);
+    form->addWidget(blocked_);
+    start_ = new StyledButton(
+        lobby_, QString(), ControlKind::confirm(), ControlSize::main, std::nullopt, [this] { start(); },
+        this);
+    form->addWidget(start_);
+}
+
+void NewGameSheet::refresh() {
+    const NewGameChoices& choices = appState_.choices();
+    const std::int64_t spendable = appState_.spendable();
+    const GameMode mode = model_.mode();
+    const std::optional<QString> blocked = model_.blockedReason(choices, spendable);
+    bankroll_->setText(QStringLiteral("Bankroll ") + LobbyText::grouped(spendable));
+
+    LobbyArt::SeatedTableScene scene{model_.previewPlayers(choices, spendable),
+                                     true,
+                                     mode == GameMode::cashTable,
+                                     24,
+                                     {},
+                                     {0.46, 0.36, 0.34}};
+    preview_->setAccessibleName(SeatedTableLayout::accessibleName(scene.players));
+    preview_->setPainter([art = art_, scene](QPainter& painter, const QRectF& rect) {
+        QPainterPath clip;
+        clip.addRoundedRect(rect, 14, 14);
+        painter.setClipPath(clip);
+        LobbyArt::paintSeatedTable(painter, rect, art, scene);
+    });
+    if (stepper_) {
+        stepper_->setCount(mode == GameMode::quickHand ? NewGameSheetModel::hands(choices)
+                                                       : NewGameSheetModel::opponents(choices));
+        placeStepper();
+    }
+    if (hands_)
+        hands_->setSelected(indexOf(NewGameSheetModel::hands(choices)));
+    if (difficulty_)
+        difficulty_->setSelected(static_cast<int>(choices.*difficultyField(mode)));
+    if (stakes_) {
+        stakes_->setSpendable(spendable);
+        stakes_->setSelection(choices.cashStakes);
+        const QString line = NewGameSheetModel::messageLine(lockedReason_, blocked);
+        message_->setText(line);
+        LobbyWidgets::recolor(message_, lockedReason_ ? SatinPanelColors::warning(lobby_.dark)
+                                                      : LabelColors::secondary(lobby_.dark));
+        if (lockedReason_ || blocked)
+            StyleAccessibility::setRole(message_, QAccessible::StaticText);
+        else
+            StyleAccessibility::setHidden(message_);
+        const BuyInFigures figures = NewGameSheetModel::buyIn(choices, spendable);
+        buyInAmount_->setText(
+            QStringLiteral(
+                "%1<span style=\"font-size:12px; font-weight:500; color:%2\">&nbsp;&nbsp;%3 BB</span>")
+                .arg(LobbyText::grouped(figures.amount),
+                     toQColor(LabelColors::secondary(lobby_.dark)).name(QColor::HexArgb))
+                .arg(figures.shown));
+        buyInRange_->setText(figures.range);
+        buyIn_->setValues(choices.cashBuyInBB, figures.cap, bigBlind(choices.cashStakes),
+                          Stakes::chip(choices.cashStakes));
+        buyIn_->setEnabled(!figures.isShort);
+    }
+    blocked_->setText(blocked.value_or(QString()));
+    blocked_->setVisible(blocked.has_value() && mode != GameMode::cashTable);
+    start_->setTitle(model_.startTitle(choices, spendable));
+    start_->setEnabled(!blocked);
+}
+
+void NewGameSheet::placeStepper() {
+    if (!stepper_)
+        return;
+    // Over the preview's bottom-leading corner, 10 in; the stepper keeps room round it for its shadow.
+    stepper_->resize(stepper_->sizeHint());
+    const QRect preview = preview_->geometry();
+    stepper_->move(preview.left() + 10 - 6, preview.bottom() + 1 - 10 - stepper_->height() + 9);
+    stepper_->raise();
+}
+
+void NewGameSheet::resizeEvent(QResizeEvent*) {
+    layout()->activate();
+    placeStepper();
+}
+
+void NewGameSheet::start() {
+    const NewGameChoices& choices = appState_.choices();
+    const std::int64_t spendable = appState_.spendable();
+    if (model_.blockedReason(choices, spendable))
+        return;
+    emit started(model_.setup(choices, spendable));
+}
+
+void NewGameSheet::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(LabelColors::window(lobby_.dark)));
+}

@@ -1,0 +1,183 @@
+#include "Game/BotSeating.h"
+#include "Style/Drawing/ArtStage.h"
+#include "Style/Drawing/Colors.h"
+#include "Style/Drawing/LobbyArt.h"
+#include "Style/LabelColors.h"
+#include "Views/Controls/BuyInSlider.h"
+#include "Views/Controls/OpponentStepper.h"
+#include "Views/Controls/SlidingPicker.h"
+#include "Views/Controls/StakePicker.h"
+#include "Views/Home/HomeColumn.h"
+#include "Views/Home/HomeView.h"
+
+#include "Home/LobbyHarness.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "Support/WidgetEvents.h"
+
+#include <gtest/gtest.h>
+
+using WidgetEvents::DesktopAppearance;
+
+// Renders the lobby in its states on both surfaces, each new-game sheet and notice, and the controls
+// and art pieces in each style, to PNG files under the build folder for a person to look at.
+
+namespace {
+
+QString folder() {
+    return WidgetEvents::galleryFolder(QStringLiteral("home"));
+}
+
+TableTheme themeFor(TableStyleID style, bool dark, TableSurface surface = TableSurface::popover) {
+    return TableTheme::drawnIn(style, surface, surface == TableSurface::window ? 3 : 2,
+                               AppearanceFlags{dark, false, false});
+}
+
+void save(QWidget& widget, const QString& name) {
+    ASSERT_TRUE(widget.grab().save(folder() + u'/' + name + QStringLiteral(".png")));
+}
+
+void shoot(LobbyHarness& lobby, const QString& name, bool dark, TableSurface surface,
+           const std::function<void(HomeView&)>& act = {}) {
+    const bool window = surface == TableSurface::window;
+    const DesktopAppearance desktop(dark);
+    HomeView view(AppEnvironment{&lobby.state, &lobby.controller}, surface,
+                  themeFor(TableStyleID::satin, dark, surface),
+                  window ? std::optional<QSize>(HomeColumn::window) : std::nullopt);
+    view.resize(window ? QSize(700, 720) : QSize(420, 560));
+    view.show();
+    if (act)
+        act(view);
+    view.clock().setTimeSource([] { return 100.0; });
+    save(view, name + (dark ? QStringLiteral("-dark") : QStringLiteral("-light")) +
+                   (window ? QStringLiteral("-window") : QStringLiteral("-popover")));
+}
+
+void bothSurfaces(LobbyHarness& lobby, const QString& name, const std::function<void(HomeView&)>& act = {}) {
+    for (bool dark : {false, true})
+        for (TableSurface surface : {TableSurface::popover, TableSurface::window})
+            shoot(lobby, name, dark, surface, act);
+}
+
+} // namespace
+
+TEST(HomeGallery, HomeScreenStates) {
+    {
+        LobbyHarness lobby;
+        bothSurfaces(lobby, QStringLiteral("home-new-player"));
+    }
+    {
+        LobbyHarness lobby;
+        lobby.setBankroll(300);
+        lobby.state.setDefaultTable(GameMode::sitAndGo);
+        bothSurfaces(lobby, QStringLiteral("home-cant-afford"));
+    }
+    {
+        LobbyHarness lobby;
+        Profile profile = lobby.state.profile();
+        profile.onboarded = true;
+        profile.bankroll = 640;
+        profile.lastRefillCheckDay = CalendarDay{2026, 3, 6};
+        profile.settings.learningMode = true;
+        lobby.state.setProfile(profile);
+        bothSurfaces(lobby, QStringLiteral("home-refill-and-practice"));
+    }
+    const std::vector<std::pair<QString, SavedGame>> saves{
+        {QStringLiteral("home-resume-quick-hand"), SavedGameFixtures::quickHand(3)},
+        {QStringLiteral("home-resume-cash-table"), savedWithBoard(5)},
+        {QStringLiteral("home-resume-sit-and-go"), SavedGameFixtures::sitAndGo(3)}};
+    for (const auto& [name, saved] : saves) {
+        LobbyHarness lobby;
+        lobby.state.checkpoint(saved);
+        bothSurfaces(lobby, name);
+    }
+}
+
+TEST(HomeGallery, NoticesAndSheets) {
+    {
+        LobbyHarness lobby;
+        lobby.setBankroll(120);
+        bothSurfaces(lobby, QStringLiteral("notice-cant-afford"),
+                     [](HomeView& view) { view.model().choose(GameMode::sitAndGo); });
+    }
+    {
+        LobbyHarness lobby;
+        lobby.state.checkpoint(SavedGameFixtures::sitAndGo(2));
+        bothSurfaces(lobby, QStringLiteral("notice-replace-saved"), [](HomeView& view) {
+            view.model().begin(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 3, 1)));
+        });
+    }
+    for (GameMode mode : {GameMode::quickHand, GameMode::sitAndGo, GameMode::cashTable, GameMode::practice}) {
+        LobbyHarness lobby;
+        lobby.setChoices([](NewGameChoices& c) { c.cashOpponents = 3; });
+        const QString name = QStringLiteral("sheet-") + QString::fromLatin1(toString(mode).data());
+        bothSurfaces(lobby, name, [mode](HomeView& view) { view.model().openSheet(mode); });
+    }
+    {
+        LobbyHarness lobby;
+        lobby.setBankroll(935);
+        bothSurfaces(lobby, QStringLiteral("sheet-cashTable-short"),
+                     [](HomeView& view) { view.model().openSheet(GameMode::cashTable); });
+    }
+}
+
+TEST(HomeGallery, ArtInEachStyle) {
+    const std::vector<ArtIcon> icons{ArtIcon::quickHand, ArtIcon::sitAndGo, ArtIcon::cashTable,
+                                     ArtIcon::menuBar,   ArtIcon::window,   ArtIcon::knowsRules,
+                                     ArtIcon::newToPoker};
+    for (bool dark : {false, true}) {
+        QImage sheet(900, 760, QImage::Format_ARGB32_Premultiplied);
+        sheet.fill(toQColor(LabelColors::window(dark)));
+        QPainter painter(&sheet);
+        painter.setRenderHint(QPainter::Antialiasing);
+        double y = 10;
+        for (TableStyleID style : {TableStyleID::satin, TableStyleID::paper, TableStyleID::pixel}) {
+            const TableTheme theme = themeFor(style, dark);
+            double x = 10;
+            for (ArtIcon icon : icons) {
+                LobbyArt::paintIconTile(painter, QRectF(x, y, 64, 64), theme, icon);
+                x += 74;
+            }
+            FloorShadow::paint(painter, QPointF(x + 60, y + 40), theme, 100, 1);
+            y += 74;
+            x = 10;
+            for (GameMode mode : {GameMode::quickHand, GameMode::sitAndGo, GameMode::cashTable}) {
+                LobbyArt::paintModeHero(painter, QRectF(x, y, 280, 108), theme, mode);
+                x += 290;
+            }
+            y += 118;
+        }
+        painter.end();
+        ASSERT_TRUE(sheet.save(folder() +
+                               (dark ? QStringLiteral("/art-dark.png") : QStringLiteral("/art-light.png"))));
+    }
+    for (bool dark : {false, true}) {
+        QImage sheet(900, 520, QImage::Format_ARGB32_Premultiplied);
+        sheet.fill(toQColor(LabelColors::window(dark)));
+        QPainter painter(&sheet);
+        painter.setRenderHint(QPainter::Antialiasing);
+        double x = 10;
+        for (TableStyleID style : {TableStyleID::satin, TableStyleID::paper, TableStyleID::pixel}) {
+            const TableTheme theme = themeFor(style, dark);
+            LobbyArt::SeatedTableScene preview{
+                BotSeating::opponents(3, TableDifficulty::mixed, 8), true, true, 24, {}, {0.46, 0.36, 0.34}};
+            LobbyArt::paintSeatedTable(painter, QRectF(x, 10, 290, 140), theme, preview);
+            LobbyArt::SeatedTableScene resume{BotSeating::opponents(5, TableDifficulty::hard, 3),
+                                              false,
+                                              false,
+                                              22,
+                                              savedWithBoard(3).state.board(),
+                                              {0.42, 0.5, 0.26}};
+            LobbyArt::paintSeatedTable(painter, QRectF(x, 160, 290, 92), theme, resume);
+            ArtStage::paint(painter, QRectF(x, 262, 290, 120), theme, 0.5);
+            x += 296;
+        }
+        painter.end();
+        ASSERT_TRUE(sheet.save(
+            folder() + (dark ? QStringLiteral("/tables-dark.png") : QStringLiteral("/tables-light.png"))));
+    }
+}
