@@ -1,9 +1,9 @@
 #include "Game/BotSeating.h"
 #include "Style/Drawing/ArtStage.h"
 #include "Style/Drawing/Colors.h"
-#include "Style/Drawing/LobbyArt.h"
 #include "Style/LabelColors.h"
 #include "Views/Controls/BuyInSlider.h"
+#include "Views/Controls/LobbyArt.h"
 #include "Views/Controls/OpponentStepper.h"
 #include "Views/Controls/SlidingPicker.h"
 #include "Views/Controls/StakePicker.h"
@@ -48,11 +48,15 @@ void shoot(LobbyHarness& lobby, const QString& name, bool dark, TableSurface sur
     HomeView view(AppEnvironment{&lobby.state, &lobby.controller}, surface,
                   themeFor(TableStyleID::satin, dark, surface),
                   window ? std::optional<QSize>(HomeColumn::window) : std::nullopt);
+    // The lobby's motion runs on a clock this shot controls: act at 0, look once everything has settled.
+    double now = 0;
+    view.clock().setTimeSource([&now] { return now; });
     view.resize(window ? QSize(700, 720) : QSize(420, 560));
     view.show();
     if (act)
         act(view);
-    view.clock().setTimeSource([] { return 100.0; });
+    now = 100;
+    emit view.clock().ticked();
     save(view, name + (dark ? QStringLiteral("-dark") : QStringLiteral("-light")) +
                    (window ? QStringLiteral("-window") : QStringLiteral("-popover")));
 }

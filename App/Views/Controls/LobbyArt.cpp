@@ -1,4 +1,4 @@
-#include "Style/Drawing/LobbyArt.h"
+#include "Views/Controls/LobbyArt.h"
 
 #include <QLinearGradient>
 #include <QPainter>
