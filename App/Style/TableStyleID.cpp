@@ -28,6 +28,18 @@ std::string_view displayName(TableStyleID style) {
     return "Satin";
 }
 
+std::string_view summary(TableStyleID style) {
+    switch (style) {
+    case TableStyleID::satin:
+        return "Lit satin felt, crisp cards, system glass controls";
+    case TableStyleID::paper:
+        return "Mid-century cut paper with cardstock depth";
+    case TableStyleID::pixel:
+        return "16-bit pixel art with bitmap fonts";
+    }
+    return "Lit satin felt, crisp cards, system glass controls";
+}
+
 std::optional<TableStyleID> tableStyleIDFromString(std::string_view text) {
     for (auto style : allTableStyleIDs) {
         if (toString(style) == text) {

@@ -17,6 +17,8 @@ std::string_view toString(TableStyleID style);
 std::optional<TableStyleID> tableStyleIDFromString(std::string_view text);
 // The name the style pickers show.
 std::string_view displayName(TableStyleID style);
+// The one line a picker speaks as the style's hint.
+std::string_view summary(TableStyleID style);
 
 inline bool isOffered(TableStyleID style) {
     return style == TableStyleID::satin;

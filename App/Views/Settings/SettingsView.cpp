@@ -2,11 +2,13 @@
 
 #include "AppState.h"
 #include "GameController.h"
+#include "Style/Drawing/SystemAppearance.h"
 #include "SurfaceCoordinator.h"
 #include "System/GlobalHotkey.h"
 #include "System/LaunchAtLogin.h"
 #include "Views/Settings/SettingsRules.h"
 #include "Views/Settings/ShortcutRecorder.h"
+#include "Views/Settings/StylePreviews.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,8 +28,26 @@ namespace {
 constexpr std::array<BotSpeed, 3> speeds{BotSpeed::fast, BotSpeed::normal, BotSpeed::slow};
 constexpr std::array<LaunchSurface, 2> surfaces{LaunchSurface::menuBar, LaunchSurface::window};
 
+// A wrapping line that asks for the height its text takes at the width it was given: a form row that
+// spans both columns does not ask its label for that on its own.
+class WrappedLine final : public QLabel {
+  public:
+    explicit WrappedLine(const QString& text)
+        : QLabel(text) {
+        setWordWrap(true);
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        const int needed = heightForWidth(width());
+        if (needed > 0 && minimumHeight() != needed)
+            setMinimumHeight(needed);
+    }
+};
+
 QLabel* subtitle(const QString& text) {
-    auto* label = new QLabel(text);
+    auto* label = new WrappedLine(text);
     label->setWordWrap(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, palette.color(QPalette::PlaceholderText));
@@ -55,6 +75,18 @@ QWidget* withSubtitle(QWidget* control, const QString& text) {
     line->setContentsMargins(24, 0, 0, 0);
     layout->addWidget(line);
     return box;
+}
+
+// A control with its title on the left. Rows of the form span its width so a wrapped line in any of
+// them gets the height it needs.
+QWidget* labelled(const QString& title, QWidget* control) {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(title));
+    layout->addStretch();
+    layout->addWidget(control);
+    return row;
 }
 
 QGroupBox* section(const QString& title, QFormLayout*& form) {
@@ -124,7 +156,7 @@ QWidget* SettingsView::gameplaySection() {
         if (environment_.appState && index >= 0)
             environment_.appState->setBotSpeed(speeds[static_cast<std::size_t>(index)]);
     });
-    form->addRow(QStringLiteral("Bot speed"), botSpeed_);
+    form->addRow(labelled(QStringLiteral("Bot speed"), botSpeed_));
 
     autoDeal_ = new QCheckBox(QStringLiteral("Deal next hand automatically"));
     connect(autoDeal_, &QCheckBox::toggled, this, [this](bool on) {
@@ -139,7 +171,7 @@ QWidget* SettingsView::gameplaySection() {
         if (environment_.appState && index >= 0)
             environment_.appState->setDefaultTable(SettingsRules::defaultTableAt(index));
     });
-    form->addRow(QStringLiteral("Default table"), defaultTable_);
+    form->addRow(labelled(QStringLiteral("Default table"), defaultTable_));
 
     learningMode_ = new QCheckBox(QStringLiteral("Learning mode"));
     connect(learningMode_, &QCheckBox::toggled, this, [this](bool on) {
@@ -183,8 +215,7 @@ QWidget* SettingsView::tableSection() {
     form->addRow(withSubtitle(fourColorDeck_,
                               QStringLiteral("Blue diamonds and green clubs. Suit symbols always show.")));
 
-    deckPreview_ = new QWidget;
-    deckPreview_->setObjectName(QStringLiteral("deckPreview"));
+    deckPreview_ = new DeckPreview;
     form->addRow(deckPreview_);
 
     sounds_ = new QCheckBox(QStringLiteral("Sounds"));
@@ -222,12 +253,7 @@ QWidget* SettingsView::menuBarSection() {
         if (auto* state = environment_.appState)
             state->setHotkey(SettingsRules::withShortcut(state->hotkey(), shortcut));
     });
-    shortcutRow_ = new QWidget;
-    auto* row = new QHBoxLayout(shortcutRow_);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(new QLabel(QStringLiteral("Shortcut")));
-    row->addStretch();
-    row->addWidget(recorder_);
+    shortcutRow_ = labelled(QStringLiteral("Shortcut"), recorder_);
     form->addRow(shortcutRow_);
 
     hotkeyProblem_ = problemText();
@@ -292,9 +318,9 @@ QWidget* SettingsView::bankrollSection() {
     sitAndGoResults_ = new QLabel;
     for (auto* value : {bankroll_, handsPlayed_, sitAndGoResults_})
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    form->addRow(QStringLiteral("Bankroll"), bankroll_);
-    form->addRow(QStringLiteral("Hands played"), handsPlayed_);
-    form->addRow(QStringLiteral("Sit & Go results"), sitAndGoResults_);
+    form->addRow(labelled(QStringLiteral("Bankroll"), bankroll_));
+    form->addRow(labelled(QStringLiteral("Hands played"), handsPlayed_));
+    form->addRow(labelled(QStringLiteral("Sit & Go results"), sitAndGoResults_));
 
     auto* reset = new QPushButton(QStringLiteral("Reset Bankroll…"));
     connect(reset, &QPushButton::clicked, this, &SettingsView::askToReset);
@@ -341,6 +367,7 @@ void SettingsView::refresh() {
     setIndex(defaultTable_, SettingsRules::defaultTableIndex(settings.defaultTable).value_or(-1));
     setChecked(learningMode_, settings.learningMode);
     setChecked(fourColorDeck_, settings.fourColorDeck);
+    deckPreview_->setLook(settings.style, isDark(), settings.fourColorDeck);
     setChecked(sounds_, settings.soundsOn);
     setChecked(stackInMenuBar_, settings.showStackInMenuBar);
 
@@ -368,6 +395,10 @@ void SettingsView::refresh() {
     handsPlayed_->setText(SettingsRules::handsPlayedText(profile.counters.handsPlayed));
     sitAndGoResults_->setText(SettingsRules::sitAndGoSummary(
         profile.counters.sitAndGoFirsts, profile.counters.sitAndGoSeconds, profile.counters.sitAndGosPlayed));
+}
+
+bool SettingsView::isDark() const {
+    return SystemAppearance::current().dark;
 }
 
 void SettingsView::showEvent(QShowEvent* event) {

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class DeckPreview;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -45,6 +46,7 @@ class SettingsView final : public QWidget {
     QWidget* generalSection();
     QWidget* bankrollSection();
     void askToReset();
+    bool isDark() const;
 
     AppEnvironment environment_;
     std::function<void()> openGuide_;
@@ -56,7 +58,7 @@ class SettingsView final : public QWidget {
     QCheckBox* learningMode_ = nullptr;
     QPushButton* guide_ = nullptr;
     QCheckBox* fourColorDeck_ = nullptr;
-    QWidget* deckPreview_ = nullptr;
+    DeckPreview* deckPreview_ = nullptr;
     QCheckBox* sounds_ = nullptr;
     QCheckBox* stackInMenuBar_ = nullptr;
     QCheckBox* globalShortcut_ = nullptr;
