@@ -4,19 +4,40 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstddef>
-#include <functional>
-#include <utility>
+#include <initializer_list>
 
 namespace PokerEngine {
 
 namespace {
 
-// Ranks are handled as indices here, 0 for two up to 12 for ace.
-using RankList = std::vector<int>;
-
 constexpr int rankCount = 13;
+
+// A short list of ranks, as indices (0 for two up to 12 for ace), held inline: a build makes tens
+// of thousands of them and should not spend its time allocating.
+class RankList {
+  public:
+    RankList() = default;
+    RankList(std::initializer_list<int> ranks) {
+        for (const int rank : ranks) {
+            push_back(rank);
+        }
+    }
+
+    void push_back(int rank) {
+        CW_PRECONDITION(size_ < rankCount);
+        ranks_[size_++] = static_cast<std::uint8_t>(rank);
+    }
+    void pop_back() { --size_; }
+    std::size_t size() const { return size_; }
+    int operator[](std::size_t index) const { return ranks_[index]; }
+    const std::uint8_t* begin() const { return ranks_.data(); }
+    const std::uint8_t* end() const { return ranks_.data() + size_; }
+
+  private:
+    std::array<std::uint8_t, rankCount> ranks_{};
+    std::uint8_t size_ = 0;
+};
 
 const RankList& descendingRanks() {
     static const RankList ranks = {12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0};
@@ -25,7 +46,11 @@ const RankList& descendingRanks() {
 
 RankList without(const RankList& list, int rank) {
     RankList rest;
-    std::copy_if(list.begin(), list.end(), std::back_inserter(rest), [rank](int r) { return r != rank; });
+    for (const int other : list) {
+        if (other != rank) {
+            rest.push_back(other);
+        }
+    }
     return rest;
 }
 
@@ -34,18 +59,18 @@ RankList without(const RankList& list, int rank) {
 std::vector<RankList> combinations(const RankList& list, std::size_t k) {
     std::vector<RankList> result;
     RankList chosen;
-    const std::function<void(std::size_t)> extend = [&](std::size_t start) {
+    const auto extend = [&](const auto& self, std::size_t start) -> void {
         if (chosen.size() == k) {
             result.push_back(chosen);
             return;
         }
         for (std::size_t i = start; i + (k - chosen.size()) <= list.size(); ++i) {
             chosen.push_back(list[i]);
-            extend(i + 1);
+            self(self, i + 1);
             chosen.pop_back();
         }
     };
-    extend(0);
+    extend(extend, 0);
     return result;
 }
 
@@ -74,9 +99,9 @@ std::vector<RankList> plainFives() {
         straightMasks.push_back(rankMask(straight));
     }
     std::vector<RankList> result;
-    for (RankList& five : combinations(descendingRanks(), 5)) {
+    for (const RankList& five : combinations(descendingRanks(), 5)) {
         if (std::find(straightMasks.begin(), straightMasks.end(), rankMask(five)) == straightMasks.end()) {
-            result.push_back(std::move(five));
+            result.push_back(five);
         }
     }
     return result;
@@ -90,7 +115,9 @@ struct ClassEntry {
 };
 
 RankList concatenated(RankList head, const RankList& tail) {
-    head.insert(head.end(), tail.begin(), tail.end());
+    for (const int rank : tail) {
+        head.push_back(rank);
+    }
     return head;
 }
 
@@ -161,17 +188,26 @@ std::uint32_t rankKeyOf(const RankList& cards) {
     return key;
 }
 
-int countOfRank(std::uint32_t rankKey, int rank) {
-    return static_cast<int>(rankKey / powersOf5[static_cast<std::size_t>(rank)] % 5);
+// The key's base-5 digits: the count of each rank, two first. Dividing by the constant 5 keeps
+// this cheap, which matters for the tens of thousands of keys of a build.
+std::array<int, rankCount> rankCounts(std::uint32_t rankKey) {
+    std::array<int, rankCount> counts{};
+    for (int& count : counts) {
+        count = static_cast<int>(rankKey % 5);
+        rankKey /= 5;
+    }
+    return counts;
 }
+
+// The ways to choose the suits of n cards of one rank.
+constexpr std::array<int, 5> choose4 = {1, 4, 6, 4, 1};
 
 // How many ways the suits of a rank multiset can be dealt: how often a random deal of its size
 // meets it, relative to the others of that size.
 int suitChoices(std::uint32_t rankKey) {
-    constexpr std::array<int, 5> choose4 = {1, 4, 6, 4, 1};
     int ways = 1;
-    for (int rank = 0; rank < rankCount; ++rank) {
-        ways *= choose4[static_cast<std::size_t>(countOfRank(rankKey, rank))];
+    for (const int count : rankCounts(rankKey)) {
+        ways *= choose4[static_cast<std::size_t>(count)];
     }
     return ways;
 }
@@ -212,11 +248,16 @@ class KeyDictionary {
     std::vector<EvaluatorTables::RankKeySlot> slots_;
 };
 
+struct CountedKey {
+    std::uint32_t key;
+    int suitChoices;
+};
+
 // Rank multisets of five, six and seven cards, each with the strength of its best five-card class
-// (flushes aside), and the keys of each size.
+// (flushes aside), and the keys of each size with their suit choices.
 struct RankKeyStrengths {
     KeyDictionary strengths;
-    std::array<std::vector<std::uint32_t>, 3> keysBySize; // five, six, seven cards
+    std::array<std::vector<CountedKey>, 3> keysBySize; // five, six, seven cards
 };
 
 RankKeyStrengths rankKeyStrengths(const std::vector<ClassEntry>& entries) {
@@ -227,21 +268,24 @@ RankKeyStrengths rankKeyStrengths(const std::vector<ClassEntry>& entries) {
             const auto strength = static_cast<std::uint16_t>(EvaluatorTables::classCount - index);
             const bool isNew = result.strengths.insertOrRaise(key, strength);
             CW_PRECONDITION(isNew);
-            result.keysBySize[0].push_back(key);
+            result.keysBySize[0].push_back({key, suitChoices(key)});
         }
     }
     // A six- or seven-card multiset is worth its best one-card-smaller multiset. Growing every
     // smaller key by one card reaches each larger key from all of those, so it keeps their maximum.
     for (std::size_t size = 1; size < 3; ++size) {
-        for (const std::uint32_t smaller : result.keysBySize[size - 1]) {
+        for (const auto [smaller, smallerChoices] : result.keysBySize[size - 1]) {
             const std::uint16_t strength = result.strengths.at(smaller);
+            const auto counts = rankCounts(smaller);
             for (int rank = 0; rank < rankCount; ++rank) {
-                if (countOfRank(smaller, rank) == 4) {
+                const auto count = static_cast<std::size_t>(counts[static_cast<std::size_t>(rank)]);
+                if (count == 4) {
                     continue;
                 }
                 const std::uint32_t larger = smaller + powersOf5[static_cast<std::size_t>(rank)];
                 if (result.strengths.insertOrRaise(larger, strength)) {
-                    result.keysBySize[size].push_back(larger);
+                    result.keysBySize[size].push_back(
+                        {larger, smallerChoices / choose4[count] * choose4[count + 1]});
                 }
             }
         }
@@ -270,17 +314,18 @@ EvaluatorTables::EvaluatorTables()
         }
     }
 
-    // Six or seven cards of one suit: the best five-card flush among them.
-    for (unsigned mask = 0; mask < flushTableSize; ++mask) {
-        const int bits = std::popcount(mask);
-        if (bits != 6 && bits != 7) {
+    // Six or seven cards of one suit: the best five-card flush among them, which is the best of
+    // the flushes left after taking away any one card. Every such smaller mask is a smaller
+    // number, so counting upward finds it already filled.
+    std::array<std::uint8_t, flushTableSize> bitCounts{};
+    for (unsigned mask = 1; mask < flushTableSize; ++mask) {
+        bitCounts[mask] = static_cast<std::uint8_t>(bitCounts[mask >> 1] + (mask & 1));
+        if (bitCounts[mask] != 6 && bitCounts[mask] != 7) {
             continue;
         }
         std::uint16_t best = 0;
-        for (unsigned sub = mask; sub != 0; sub = (sub - 1) & mask) {
-            if (std::popcount(sub) == 5) {
-                best = std::max(best, flush_[sub]);
-            }
+        for (unsigned rest = mask; rest != 0; rest &= rest - 1) {
+            best = std::max(best, flush_[mask & ~(rest & (0 - rest))]);
         }
         flush_[mask] = best;
     }
@@ -289,12 +334,16 @@ EvaluatorTables::EvaluatorTables()
     // commonest first, lets nearly every showdown and equity trial find its key at the first probe.
     RankKeyStrengths rankKeys = rankKeyStrengths(entries);
     for (auto size = rankKeys.keysBySize.rbegin(); size != rankKeys.keysBySize.rend(); ++size) {
-        std::vector<std::pair<int, std::uint32_t>> byFrequency;
-        for (const std::uint32_t key : *size) {
-            byFrequency.emplace_back(-suitChoices(key), key);
+        // Most choices first, then the smaller key, packed so that one integer sort does it.
+        std::vector<std::uint64_t> byFrequency;
+        byFrequency.reserve(size->size());
+        for (const auto [key, choices] : *size) {
+            byFrequency.push_back((std::uint64_t{0xFFFFFFFFu - static_cast<std::uint32_t>(choices)} << 32) |
+                                  key);
         }
         std::sort(byFrequency.begin(), byFrequency.end());
-        for (const auto& [negatedChoices, key] : byFrequency) {
+        for (const std::uint64_t packed : byFrequency) {
+            const auto key = static_cast<std::uint32_t>(packed);
             std::size_t slot = slotFor(key);
             while (rankKeySlots_[slot].key != 0) {
                 slot = (slot + 1) & (hashTableSize - 1);
@@ -302,6 +351,7 @@ EvaluatorTables::EvaluatorTables()
             rankKeySlots_[slot] = {key, rankKeys.strengths.at(key)};
         }
     }
+    rankHash_ = PerfectRankHash(rankKeySlots_);
 }
 
 } // namespace PokerEngine

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "PokerEngine/HandClass.h"
+#include "PokerEngine/HandEvaluatorCardTable.h"
+#include "PokerEngine/PerfectRankHash.h"
 #include "PokerEngine/Precondition.h"
 
 #include <bit>
@@ -28,12 +30,7 @@ class EvaluatorTables final {
 
     // One slot of the open-addressing table from rank key to strength; key 0 marks it empty.
     // Key and strength sit side by side so that a probe reads one cache line.
-    struct RankKeySlot {
-        std::uint32_t key = 0;
-        std::uint16_t strength = 0;
-
-        bool operator==(const RankKeySlot&) const = default;
-    };
+    using RankKeySlot = RankKeyStrength;
 
     // The strength (1 ... 7462) of the best five cards among the 5 to 7 cards described, with
     // their suits counted as they were added (four bits per suit, clubs lowest).
@@ -45,6 +42,19 @@ class EvaluatorTables final {
             return flush_[(cardMask >> (16u * suit)) & 0x1FFF];
         }
         return strengthOfRankKey(rankKey);
+    }
+
+    // The same strength for cards summed as HandEvaluatorCardTable describes, which is what
+    // evaluation reads: the flush test is one mask, and the rank key goes through a perfect hash
+    // that stays in cache instead of the open-addressing table.
+    std::uint16_t strength(std::uint64_t cardMask, std::uint64_t weights) const {
+        if (const std::uint64_t flushSuits = weights & HandEvaluatorCardTable::flushSuitBits;
+            flushSuits != 0) {
+            // The flag of suit s is bit 35 + 4s; its lane starts at bit 16s.
+            const auto flag = static_cast<unsigned>(std::countr_zero(flushSuits));
+            return flush_[(cardMask >> (4u * flag - 140u)) & 0x1FFF];
+        }
+        return rankHash_.strength(HandEvaluatorCardTable::rankKeyOf(weights));
     }
 
     // classes()[s] is the class of strength s; entry 0 is an empty high-card placeholder.
@@ -71,6 +81,7 @@ class EvaluatorTables final {
     std::vector<HandClass> classes_;
     std::vector<std::uint16_t> flush_;
     std::vector<RankKeySlot> rankKeySlots_;
+    PerfectRankHash rankHash_;
 };
 
 } // namespace PokerEngine

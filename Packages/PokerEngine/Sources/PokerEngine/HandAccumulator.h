@@ -15,8 +15,10 @@
 namespace PokerEngine {
 
 // Up to seven cards summarised for the evaluator: a suit-by-rank bit mask (one 16-bit lane per
-// suit, rank index as the bit) and the sum of 5^(rank index), whose base-5 digits count each rank.
-// Built card by card, so a caller dealing many boards onto the same cards adds only the new ones.
+// suit, rank index as the bit) and one 64-bit sum of the cards' weights that holds the sum of
+// 5^(rank index), whose base-5 digits count each rank, the cards of each suit and the card count
+// (see HandEvaluatorCardTable). Built card by card, so a caller dealing many boards onto the same
+// cards adds only the new ones: adding a card is one OR and one addition.
 class HandAccumulator {
   public:
     HandAccumulator() = default;
@@ -37,18 +39,19 @@ class HandAccumulator {
     std::uint64_t cardMask() const { return cardMask_; }
     // Equal keys mean equal rank multisets, whatever the suits.
     std::uint32_t rankKey() const { return HandEvaluatorCardTable::rankKeyOf(weights_); }
-    std::int64_t count() const { return count_; }
+    std::int64_t count() const { return HandEvaluatorCardTable::countOf(weights_); }
     // The number of cards of each suit, four bits each, clubs lowest.
     std::uint32_t suitTally() const { return HandEvaluatorCardTable::suitTallyOf(weights_); }
+    // Rank key, suit tallies and count in the packed form the evaluator reads.
+    std::uint64_t weights() const { return weights_; }
 
     // Adding a card already held, or an eighth card, stops the program.
     void add(Card card) {
         const std::uint64_t cardBit = HandEvaluatorCardTable::bit(card);
         CW_PRECONDITION((cardMask_ & cardBit) == 0);
-        CW_PRECONDITION(count_ < 7);
-        cardMask_ |= cardBit;
         weights_ += HandEvaluatorCardTable::weights(card);
-        ++count_;
+        CW_PRECONDITION(weights_ < HandEvaluatorCardTable::eightCards);
+        cardMask_ |= cardBit;
     }
 
     [[nodiscard]] HandAccumulator adding(Card card) const {
@@ -61,13 +64,12 @@ class HandAccumulator {
         return (cardMask_ & HandEvaluatorCardTable::bit(card)) != 0;
     }
 
-    // The suit tally follows from the mask, so comparing everything compares the three summaries.
+    // The weights follow from the mask, so comparing both compares the three summaries.
     bool operator==(const HandAccumulator&) const = default;
 
   private:
     std::uint64_t cardMask_ = 0;
-    std::uint64_t weights_ = 0; // the rank key below the suit tally
-    std::int64_t count_ = 0;
+    std::uint64_t weights_ = HandEvaluatorCardTable::emptyWeights;
 };
 
 } // namespace PokerEngine

@@ -17,7 +17,7 @@ namespace PokerEngine::HandEvaluator {
 // The value of the best five cards among an accumulator's 5 to 7 cards.
 inline HandValue evaluate(const HandAccumulator& hand) {
     CW_PRECONDITION(hand.count() >= 5 && hand.count() <= 7);
-    return HandValue{EvaluatorTables::shared().strength(hand.cardMask(), hand.rankKey(), hand.suitTally())};
+    return HandValue{EvaluatorTables::shared().strength(hand.cardMask(), hand.weights())};
 }
 
 // The value of the best five cards among 5 to 7 distinct cards, whatever their order.
@@ -27,7 +27,7 @@ inline HandValue evaluate(std::span<const Card> cards) {
     // bit twice, which carries into another bit, so the sum of the bits then differs from the mask.
     std::uint64_t cardMask = 0;
     std::uint64_t bitSum = 0;
-    std::uint64_t weights = 0;
+    std::uint64_t weights = HandEvaluatorCardTable::emptyWeights;
     for (const Card card : cards) {
         const std::uint64_t cardBit = HandEvaluatorCardTable::bit(card);
         cardMask |= cardBit;
@@ -35,8 +35,7 @@ inline HandValue evaluate(std::span<const Card> cards) {
         weights += HandEvaluatorCardTable::weights(card);
     }
     CW_PRECONDITION(bitSum == cardMask);
-    return HandValue{EvaluatorTables::shared().strength(cardMask, HandEvaluatorCardTable::rankKeyOf(weights),
-                                                        HandEvaluatorCardTable::suitTallyOf(weights))};
+    return HandValue{EvaluatorTables::shared().strength(cardMask, weights)};
 }
 
 // The five of 5 to 7 cards that make their value, in their given order; when several fives tie,

@@ -18,12 +18,22 @@ inline constexpr std::array<std::uint32_t, 13> powersOf5 = {
 // What one card adds to a hand summary, looked up by the card's own two bytes so the hot loop
 // spends one load per field instead of unpacking rank and suit:
 // - its bit in the suit-by-rank mask (suit raw value × 16 + rank index);
-// - its weights: the rank's power of five in the low 32 bits, and above them a one in the suit's
-//   four-bit tally (clubs lowest). Up to seven cards neither part carries into the next: the
-//   largest rank key is below 2^31 and a suit holds at most seven cards.
+// - its weights, one 64-bit number that several cards add up without carries between the parts:
+//   bits 0-31 the rank's power of five (the largest seven-card key is below 2^31), bits 32-47 a
+//   one in the suit's four-bit tally (clubs lowest), bits 48-51 a one in the card count.
+// A hand's sum starts from `emptyWeights`, whose tallies start at 3, so a suit holding five or
+// more cards sets the top bit of its nibble and the flush test is one mask; seven cards of one
+// suit reach 10, still inside the nibble.
 namespace HandEvaluatorCardTable {
 
 static_assert(sizeof(Card) == 2);
+
+inline constexpr unsigned suitTallyShift = 32;
+inline constexpr unsigned countShift = 48;
+inline constexpr std::uint64_t emptyWeights = std::uint64_t{0x3333} << suitTallyShift;
+inline constexpr std::uint64_t flushSuitBits = std::uint64_t{0x8888} << suitTallyShift;
+// Every sum of up to seven cards stays below this; the eighth card reaches it.
+inline constexpr std::uint64_t eightCards = (std::uint64_t{8} << countShift);
 
 constexpr std::size_t slot(Card card) {
     return std::bit_cast<std::uint16_t>(card);
@@ -39,6 +49,7 @@ inline constexpr std::size_t slotCount = [] {
     return highest + 1;
 }();
 
+// Two arrays rather than one of pairs, so that each read is one scaled index.
 struct Entries {
     std::array<std::uint64_t, slotCount> bits{};
     std::array<std::uint64_t, slotCount> weights{};
@@ -51,7 +62,8 @@ inline constexpr Entries entries = [] {
             const auto index = static_cast<unsigned>(rankIndex(rank));
             result.bits[slot(Card{rank, suit})] = std::uint64_t{1} << (16u * rawValue(suit) + index);
             result.weights[slot(Card{rank, suit})] =
-                powersOf5[index] | (std::uint64_t{1} << (32u + 4u * rawValue(suit)));
+                powersOf5[index] | (std::uint64_t{1} << (suitTallyShift + 4u * rawValue(suit))) |
+                (std::uint64_t{1} << countShift);
         }
     }
     return result;
@@ -67,8 +79,12 @@ constexpr std::uint64_t weights(Card card) {
 constexpr std::uint32_t rankKeyOf(std::uint64_t weights) {
     return static_cast<std::uint32_t>(weights);
 }
+// Four bits per suit, clubs lowest, without the start of 3.
 constexpr std::uint32_t suitTallyOf(std::uint64_t weights) {
-    return static_cast<std::uint32_t>(weights >> 32);
+    return static_cast<std::uint32_t>(((weights - emptyWeights) >> suitTallyShift) & 0xFFFF);
+}
+constexpr std::int64_t countOf(std::uint64_t weights) {
+    return static_cast<std::int64_t>(weights >> countShift);
 }
 
 } // namespace HandEvaluatorCardTable

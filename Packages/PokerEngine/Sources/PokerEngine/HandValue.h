@@ -5,7 +5,9 @@
 
 #include <nlohmann/json_fwd.hpp>
 
+#include <array>
 #include <compare>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -41,6 +43,15 @@ struct HandValue {
 
     constexpr auto operator<=>(const HandValue&) const = default;
 };
+
+// The strengths a category's hands take: 1 ... 1277 for a high card up to 7453 ... 7462 for a
+// straight flush; each category starts right above the one below it.
+constexpr HandStrengthRange strengthRange(HandCategory category) {
+    constexpr std::array<std::uint16_t, 10> firstStrengths = {1,    1278, 4138, 4996, 5854,
+                                                              5864, 7141, 7297, 7453, 7463};
+    const std::size_t index = rawValue(category);
+    return {firstStrengths[index], static_cast<std::uint16_t>(firstStrengths[index + 1] - 1)};
+}
 
 void to_json(nlohmann::json& json, const HandValue& value);
 void from_json(const nlohmann::json& json, HandValue& value);

@@ -72,6 +72,9 @@ TEST(HandAccumulator, BuildsCardByCard) {
     const std::vector<Card> hole = cards("As Kd");
     HandAccumulator hand;
     EXPECT_EQ(hand.count(), 0);
+    EXPECT_EQ(hand.rankKey(), 0u);
+    EXPECT_EQ(hand.suitTally(), 0u);
+    EXPECT_EQ(hand.cardMask(), 0u);
     for (const Card card : hole) {
         hand.add(card);
     }
@@ -99,6 +102,41 @@ TEST(HandAccumulator, LargestKeyFitsAndNoKeyIsZero) {
     EXPECT_EQ(HandEvaluator::evaluate(quadsAndTrips).name(), "Four of a Kind, Aces");
     EXPECT_EQ(HandAccumulator(cards("2s 2h 2d 2c 3s")).rankKey(), 9u);
     EXPECT_EQ(HandAccumulator(cards("2s 3s 4s 5s 6s 7s 8s")).suitTally(), 0x7000u);
+    EXPECT_EQ(HandAccumulator(cards("2s 3s 4s 5s 6s 7s 8s")).count(), 7);
+    EXPECT_EQ(HandAccumulator(cards("2c 3d 4h 5s 6c 7d 8h")).suitTally(), 0x1222u);
+}
+
+// Evaluation reads a perfect hash and a suit-count mask; the open-addressing table and the suit
+// tallies give the same strengths for every stored rank multiset and for random hands of every size.
+// (tools/evaluator_check compares all 133,784,560 seven-card hands.)
+TEST(HandEvaluator, AgreesWithTheOpenAddressingTable) {
+    const EvaluatorTables& tables = EvaluatorTables::shared();
+    int stored = 0;
+    for (const auto& slot : tables.rankKeySlots()) {
+        if (slot.key == 0) {
+            continue;
+        }
+        ++stored;
+        // Cards of the key's ranks dealt to the suits in turn, so no suit reaches five.
+        std::vector<Card> hand;
+        std::uint32_t rest = slot.key;
+        for (const Rank rank : allRanks) {
+            for (std::uint32_t copy = 0; copy < rest % 5; ++copy) {
+                hand.push_back(Card{rank, allSuits[hand.size() % 4]});
+            }
+            rest /= 5;
+        }
+        ASSERT_EQ(HandEvaluator::evaluate(hand).strength, slot.strength) << slot.key;
+    }
+    EXPECT_EQ(stored, 73'775);
+
+    SeededRNG rng(19);
+    for (int round = 0; round < 30'000; ++round) {
+        const HandAccumulator hand(
+            HandEvaluatorTesting::distinctCards(rng, 5 + static_cast<std::size_t>(round % 3)));
+        ASSERT_EQ(HandEvaluator::evaluate(hand).strength,
+                  tables.strength(hand.cardMask(), hand.rankKey(), hand.suitTally()));
+    }
 }
 
 TEST(HandEvaluator, BestFiveNamesTheCardsThatMakeTheHand) {

@@ -59,6 +59,8 @@ TEST(HandValue, CategoriesCoverTheirStrengthRanges) {
         EXPECT_EQ(rawValue(boundary.category), i);
         EXPECT_EQ(name(boundary.category), boundary.name);
         EXPECT_EQ(boundary.lowest, next);
+        EXPECT_EQ(strengthRange(boundary.category).lowerBound, boundary.lowest);
+        EXPECT_EQ(strengthRange(boundary.category).upperBound, boundary.highest);
         for (std::uint32_t strength = boundary.lowest; strength <= boundary.highest; ++strength) {
             ASSERT_EQ(valueOf(static_cast<std::uint16_t>(strength)).category(), boundary.category)
                 << strength;
