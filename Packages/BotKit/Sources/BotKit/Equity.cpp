@@ -3,7 +3,10 @@
 #include "BotKit/HandReading.h"
 #include "BotKit/PreflopChart.h"
 
-#include "PokerEngine/HandEvaluator.h"
+#include "PokerEngine/EvaluatorTables.h"
+#include "PokerEngine/HandAccumulator.h"
+#include "PokerEngine/HandEvaluatorCardTable.h"
+#include "PokerEngine/HandValue.h"
 #include "PokerEngine/Precondition.h"
 
 #include <array>
@@ -12,7 +15,6 @@
 namespace BotKit::Equity {
 
 using PokerEngine::Card;
-using PokerEngine::HandAccumulator;
 using PokerEngine::HandCategory;
 
 namespace {
@@ -61,11 +63,41 @@ struct BoardSuits {
     std::array<int, 4> counts{};
 };
 
-bool connects(int c1, int c2, const BoardSuits& board, const HandAccumulator& boardHand,
-              HandCategory boardCategory) {
-    const auto& all = Card::all();
-    const auto value = PokerEngine::HandEvaluator::evaluate(boardHand.adding(all[c1]).adding(all[c2]));
-    if (value.category() > boardCategory) {
+// Cards summed as the evaluator reads them (HandEvaluatorCardTable): its suit-by-rank mask and the
+// packed weights. The trials only ever add cards the sampling has taken out of the deck, so the
+// sums need none of an accumulator's checks for repeated cards.
+struct DealtCards {
+    std::uint64_t cardMask = 0;
+    std::uint64_t weights = 0;
+
+    DealtCards operator+(const DealtCards& other) const {
+        return {cardMask | other.cardMask, weights + other.weights};
+    }
+    std::uint16_t strength(const PokerEngine::EvaluatorTables& tables) const {
+        return tables.strength(cardMask, weights);
+    }
+};
+
+// Each card by its number.
+const std::array<DealtCards, 52>& singleCards() {
+    static const std::array<DealtCards, 52> cards = [] {
+        std::array<DealtCards, 52> built{};
+        for (int number = 0; number < 52; ++number) {
+            const Card card = Card::all()[number];
+            built[static_cast<std::size_t>(number)] = {PokerEngine::HandEvaluatorCardTable::bit(card),
+                                                       PokerEngine::HandEvaluatorCardTable::weights(card)};
+        }
+        return built;
+    }();
+    return cards;
+}
+
+// Whether a pair's hand connects with the board: a better category than the board shows alone
+// (categories rise with strength, so a strength above the board category's best), or four cards
+// to a flush.
+bool connects(int c1, int c2, const DealtCards& pair, const DealtCards& knownBoard, const BoardSuits& board,
+              std::uint16_t boardCategoryBest, const PokerEngine::EvaluatorTables& tables) {
+    if ((knownBoard + pair).strength(tables) > boardCategoryBest) {
         return true;
     }
     const int suit1 = c1 / 13;
@@ -79,7 +111,7 @@ bool connects(int c1, int c2, const BoardSuits& board, const HandAccumulator& bo
 
 double estimate(std::span<const Card> hole, std::span<const Card> board,
                 std::span<const OpponentRange> opponents, std::int64_t iterations,
-                PokerEngine::SeededRNG& rng) {
+                PokerEngine::SeededRNG& callerRng) {
     CW_PRECONDITION(hole.size() == 2);
     CW_PRECONDITION(board.size() <= 5);
     CW_PRECONDITION(!opponents.empty());
@@ -90,24 +122,36 @@ double estimate(std::span<const Card> hole, std::span<const Card> board,
         return 0.0;
     }
 
-    const auto& all = Card::all();
+    // Drawn from a local copy, whose state can stay in registers through the trials, and handed
+    // back at the end: the same draws in the same order.
+    PokerEngine::SeededRNG rng = callerRng;
+    // Fetched once: the trials below only add cards and look up strengths.
+    const PokerEngine::EvaluatorTables& tables = PokerEngine::EvaluatorTables::shared();
     const auto& percentiles = pairPercentiles().values;
+    const auto& cards = singleCards();
+    const auto cardsOf = [&](int number) { return cards[static_cast<std::size_t>(number)]; };
 
+    // The hole cards and the board must be distinct cards; an accumulator checks that once here.
+    static_cast<void>(PokerEngine::HandAccumulator(board).adding(hole[0]).adding(hole[1]));
     CardMask dead = 0;
-    BoardSuits known;
+    BoardSuits boardSuits;
+    DealtCards knownBoard{0, PokerEngine::HandEvaluatorCardTable::emptyWeights};
+    DealtCards heroHole;
     for (const Card card : hole) {
         dead |= bit(card.index());
+        heroHole = heroHole + cardsOf(card.index());
     }
     for (const Card card : board) {
         dead |= bit(card.index());
-        ++known.counts[PokerEngine::rawValue(card.suit)];
+        ++boardSuits.counts[PokerEngine::rawValue(card.suit)];
+        knownBoard = knownBoard + cardsOf(card.index());
     }
-    const HandAccumulator knownBoard(board);
     const bool boardTest = board.size() >= 3;
-    const HandCategory boardCategory =
-        boardTest ? HandReading::boardOnlyCategory(board) : HandCategory::highCard;
+    const std::uint16_t boardCategoryBest =
+        PokerEngine::strengthRange(boardTest ? HandReading::boardOnlyCategory(board) : HandCategory::highCard)
+            .upperBound;
 
-    std::vector<std::array<int, 2>> hands(opponents.size());
+    std::vector<DealtCards> hands(opponents.size());
     double total = 0.0;
     for (std::int64_t trial = 0; trial < iterations; ++trial) {
         CardMask used = dead;
@@ -125,33 +169,32 @@ double estimate(std::span<const Card> hole, std::span<const Card> board,
                     continue;
                 }
                 if (!boardTest || rng.nextUnit() >= range.strengthShown ||
-                    connects(c1, c2, known, knownBoard, boardCategory)) {
+                    connects(c1, c2, cardsOf(c1) + cardsOf(c2), knownBoard, boardSuits, boardCategoryBest,
+                             tables)) {
                     break;
                 }
             }
             used |= bit(c1) | bit(c2);
-            hands[opponent] = {c1, c2};
+            hands[opponent] = cardsOf(c1) + cardsOf(c2);
         }
 
-        HandAccumulator completed = knownBoard;
+        DealtCards completed = knownBoard;
         for (std::size_t missing = board.size(); missing < 5; ++missing) {
             const int number = randomCard(used, rng);
             used |= bit(number);
-            completed.add(all[number]);
+            completed = completed + cardsOf(number);
         }
 
-        const auto heroValue =
-            PokerEngine::HandEvaluator::evaluate(completed.adding(hole[0]).adding(hole[1]));
+        const std::uint16_t heroStrength = (completed + heroHole).strength(tables);
         int ties = 0;
         bool lost = false;
-        for (const auto& hand : hands) {
-            const auto value =
-                PokerEngine::HandEvaluator::evaluate(completed.adding(all[hand[0]]).adding(all[hand[1]]));
-            if (value > heroValue) {
+        for (const DealtCards& hand : hands) {
+            const std::uint16_t strength = (completed + hand).strength(tables);
+            if (strength > heroStrength) {
                 lost = true;
                 break;
             }
-            if (value == heroValue) {
+            if (strength == heroStrength) {
                 ++ties;
             }
         }
@@ -159,6 +202,7 @@ double estimate(std::span<const Card> hole, std::span<const Card> board,
             total += 1.0 / (1.0 + ties);
         }
     }
+    callerRng = rng;
     return total / static_cast<double>(iterations);
 }
 

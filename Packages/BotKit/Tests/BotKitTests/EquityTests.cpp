@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 using namespace BotKit;
@@ -115,4 +116,78 @@ TEST(EquityDeathTest, RefusesMalformedArguments) {
                  "Precondition failed");
     EXPECT_DEATH(estimate("Ah Ad", "", {}, 10, rng), "Precondition failed");
     EXPECT_DEATH(estimate("Ah Ad", "", {OpponentRange::any()}, -1, rng), "Precondition failed");
+}
+
+// Estimates pinned bit for bit, with the generator's end state: every seeded bot decision rests on
+// these draws and sums staying exactly as they are. They cover any-hand and narrow ranges, the
+// unit draw and the board test on every street, flush-draw boards and the untested 31st pair.
+TEST(Equity, ReproducesPinnedEstimates) {
+    struct Pinned {
+        const char* hole;
+        const char* board;
+        std::vector<OpponentRange> ranges;
+        std::int64_t iterations;
+        std::uint64_t seed;
+        double estimate;
+        std::array<std::uint64_t, 4> endState;
+    };
+    const std::vector<Pinned> pinned = {
+        {"Ah Kd",
+         "",
+         {OpponentRange::any()},
+         2000,
+         1,
+         0x1.4a7ef9db22d0ep-1,
+         {0x2ee890b53cd8df3eULL, 0xbd503fb6b10e9b9aULL, 0xe8b8c4fe2a90942fULL, 0xdb4ec0cd62ab175cULL}},
+        {"Ah Kd",
+         "Kc 8h 2d",
+         {{0.3, 0.4}},
+         2000,
+         2,
+         0x1.b5e353f7ced91p-1,
+         {0xa11aa6869814687bULL, 0xd9e2b99849be1e6cULL, 0xbc0f4406d6904740ULL, 0x1c52766b6e6dbb57ULL}},
+        {"7s 6s",
+         "8s 9d 2s Kh",
+         {{0.2, 0.75}, {0.7, 0.0}, {1.0, 0.4}},
+         1500,
+         3,
+         0x1.2015d867c3ecep-2,
+         {0xa9f2b3714518831fULL, 0x2d1242a4e2453ad8ULL, 0xb9e5cdaa07f48342ULL, 0x2be46f9edf4f5b28ULL}},
+        {"Qc Qd",
+         "2h 7h 9h Jc 3h",
+         {{0.08, 0.75}, {0.3, 0.4}, {1.0, 0.0}, {0.35, 0.75}, {0.04, 0.75}},
+         1500,
+         4,
+         0x1.e098ead65b7a3p-8,
+         {0xc4d4e2c239feefc0ULL, 0x8aaf6d145d0ab44dULL, 0x43edc8c18168c564ULL, 0x1c4f6a487b7243bcULL}},
+        {"5c 5d",
+         "",
+         {{0.0, 0.0}, {0.1, 0.0}},
+         1500,
+         5,
+         0x1.3dc8057619f0fp-2,
+         {0xd23140cf4382d628ULL, 0x45ce8f44d4c6ed31ULL, 0xb33822faec17f6fULL, 0x14aeab1c1a44c344ULL}},
+        {"Ad 2d",
+         "3d 4d Kc",
+         {{1.0, 1.0}},
+         2000,
+         6,
+         0x1.1020c49ba5e35p-1,
+         {0x5185667cdf5f7738ULL, 0x70f1db2af9a80088ULL, 0xa15cfe21a643d83aULL, 0xa0c3ebc611bcf2f8ULL}},
+        {"Tc 9c",
+         "Th 9h 9s",
+         {{0.04, 0.75}, {0.2, 1.0}},
+         1500,
+         7,
+         0x1.d00aec33e1f67p-1,
+         {0xacde96ec81ac94d4ULL, 0xb99a85b270442ac5ULL, 0xc87596a969993303ULL, 0xae7d44f909e03aa1ULL}},
+    };
+    for (const Pinned& entry : pinned) {
+        SeededRNG rng(entry.seed);
+        EXPECT_EQ(estimate(entry.hole, entry.board, entry.ranges, entry.iterations, rng), entry.estimate)
+            << entry.hole << " / " << entry.board;
+        EXPECT_EQ(rng, SeededRNG::fromState(entry.endState[0], entry.endState[1], entry.endState[2],
+                                            entry.endState[3]))
+            << entry.hole << " / " << entry.board;
+    }
 }

@@ -6,7 +6,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include <bit>
 #include <charconv>
 #include <optional>
 #include <string>
@@ -15,9 +14,6 @@
 namespace PokerEngine {
 
 namespace {
-
-// The 128-bit product of the unbiased bounded draw.
-__extension__ typedef unsigned __int128 UInt128;
 
 constexpr std::uint64_t golden = 0x9E3779B97F4A7C15ULL;
 constexpr std::uint64_t streamMultiplier = 0xD1B54A32D192ED03ULL;
@@ -80,37 +76,6 @@ SeededRNG SeededRNG::fromState(std::uint64_t s0, std::uint64_t s1, std::uint64_t
     rng.s2 = s2;
     rng.s3 = s3;
     return rng;
-}
-
-std::uint64_t SeededRNG::next() {
-    const std::uint64_t result = std::rotl(s1 * 5, 7) * 9;
-    const std::uint64_t t = s1 << 17;
-    s2 ^= s0;
-    s3 ^= s1;
-    s1 ^= s2;
-    s0 ^= s3;
-    s2 ^= t;
-    s3 = std::rotl(s3, 45);
-    return result;
-}
-
-std::int64_t SeededRNG::next(std::int64_t below) {
-    CW_PRECONDITION(below >= 1);
-    const auto n = static_cast<std::uint64_t>(below);
-    auto product = static_cast<UInt128>(next()) * n;
-    auto low = static_cast<std::uint64_t>(product);
-    if (low < n) {
-        const std::uint64_t threshold = (0 - n) % n;
-        while (low < threshold) {
-            product = static_cast<UInt128>(next()) * n;
-            low = static_cast<std::uint64_t>(product);
-        }
-    }
-    return static_cast<std::int64_t>(product >> 64);
-}
-
-double SeededRNG::nextUnit() {
-    return static_cast<double>(next() >> 11) * 0x1.0p-53;
 }
 
 void to_json(nlohmann::json& json, const SeededRNG& rng) {

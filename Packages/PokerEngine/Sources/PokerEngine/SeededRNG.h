@@ -1,7 +1,10 @@
 #pragma once
 
+#include "PokerEngine/Precondition.h"
+
 #include <nlohmann/json_fwd.hpp>
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -24,11 +27,38 @@ struct SeededRNG {
     // A raw state, as read back from a saved game; must not be all zero.
     static SeededRNG fromState(std::uint64_t s0, std::uint64_t s1, std::uint64_t s2, std::uint64_t s3);
 
-    std::uint64_t next();
+    // The draws are defined here so that the equity and shuffle loops inline them.
+    std::uint64_t next() {
+        const std::uint64_t result = std::rotl(s1 * 5, 7) * 9;
+        const std::uint64_t t = s1 << 17;
+        s2 ^= s0;
+        s3 ^= s1;
+        s1 ^= s2;
+        s0 ^= s3;
+        s2 ^= t;
+        s3 = std::rotl(s3, 45);
+        return result;
+    }
+
     // Uniform in 0 ... n - 1 without bias; n must be at least 1.
-    std::int64_t next(std::int64_t below);
+    std::int64_t next(std::int64_t below) {
+        CW_PRECONDITION(below >= 1);
+        __extension__ typedef unsigned __int128 UInt128;
+        const auto n = static_cast<std::uint64_t>(below);
+        auto product = static_cast<UInt128>(next()) * n;
+        auto low = static_cast<std::uint64_t>(product);
+        if (low < n) [[unlikely]] {
+            const std::uint64_t threshold = (0 - n) % n;
+            while (low < threshold) {
+                product = static_cast<UInt128>(next()) * n;
+                low = static_cast<std::uint64_t>(product);
+            }
+        }
+        return static_cast<std::int64_t>(product >> 64);
+    }
+
     // Uniform in [0, 1) on a grid of 2^-53.
-    double nextUnit();
+    double nextUnit() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
 
     bool operator==(const SeededRNG&) const = default;
 
