@@ -87,3 +87,7 @@ QString withLowerArticle(const QString& text) {
     }
     return result;
 }
+
+QString suitText(PokerEngine::Suit suit) {
+    return QString::fromUtf8(PokerEngine::symbol(suit)) + QChar(0xFE0E);
+}

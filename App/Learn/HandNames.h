@@ -2,6 +2,7 @@
 
 #include "BotKit/StartingHand.h"
 #include "PokerEngine/HandValue.h"
+#include "PokerEngine/Suit.h"
 
 #include <QString>
 
@@ -23,3 +24,6 @@ QString kickerName(const PokerEngine::HandValue& value);
 QString withArticle(const QString& text);
 // withArticle with its leading "A "/"An " lowered, for use mid-sentence.
 QString withLowerArticle(const QString& text);
+
+// A suit's symbol as text ("♠" followed by U+FE0E), so that it never renders as a colour emoji.
+QString suitText(PokerEngine::Suit suit);

@@ -1,6 +1,7 @@
 #include "Learn/PracticeCaption.h"
 
 #include "Learn/HandNames.h"
+#include "Learn/MarkdownText.h"
 #include "Learn/PracticeNarration.h"
 #include "Learn/ShowdownWhy.h"
 
@@ -239,6 +240,10 @@ std::optional<QString> PracticeCaption::stepLabel() const {
         return std::nullopt;
     }
     return QStringLiteral("Step %1 of 7").arg(rawValue(*step) + 1);
+}
+
+QString PracticeCaption::announcement() const {
+    return title + QStringLiteral(". ") + MarkdownText(body).plain();
 }
 
 std::optional<PracticeCaption> PracticeNarration::caption(const PlayerView& view) const {

@@ -23,6 +23,8 @@ struct PracticeCaption {
 
     // "Step <n> of 7"; none for the fold caption.
     std::optional<QString> stepLabel() const;
+    // What a screen reader hears when the card appears: "<title>. <body>", the body without its markers.
+    QString announcement() const;
 };
 
 // The heading of a step's caption.

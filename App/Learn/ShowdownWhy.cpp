@@ -5,6 +5,7 @@
 #include "BotKit/StartingHand.h"
 #include "PokerEngine/HandCategory.h"
 #include "PokerEngine/HandEvaluator.h"
+#include "PokerEngine/PlayerView.h"
 
 #include <set>
 
@@ -127,6 +128,56 @@ std::optional<QString> line(const std::vector<HandEvent>& log, std::optional<std
     const QString winners = name(*winner) + QStringLiteral("'s");
     return (heroLost ? QStringLiteral("You both have ") : QStringLiteral("Both have ")) + both +
            QStringLiteral(", and ") + winners + QLatin1Char(' ') + word + QStringLiteral(" is higher.");
+}
+
+std::optional<std::int64_t> betYouOff(const std::vector<HandEvent>& log,
+                                      std::optional<std::int64_t> heroSeat) {
+    const auto winner = soleWinner(log);
+    if (!heroSeat || !winner || *winner == *heroSeat || winningHand(log) || log.empty()) {
+        return std::nullopt;
+    }
+    bool winnerBet = false;
+    for (const HandEvent& event : log) {
+        const auto* action = event.as<HandEvent::Acted>();
+        if (!action) {
+            continue;
+        }
+        if (action->seat == *heroSeat && action->kind == PokerEngine::ActionKind::fold) {
+            return winnerBet ? winner : std::nullopt;
+        }
+        if (action->seat == *winner && (action->kind == PokerEngine::ActionKind::bet ||
+                                        action->kind == PokerEngine::ActionKind::raise)) {
+            winnerBet = true;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::unordered_set<PokerEngine::Card>> winningFive(const PokerEngine::PlayerView& view) {
+    if (view.street != PokerEngine::Street::handComplete || view.board.size() != 5 ||
+        !winningHand(view.log)) {
+        return std::nullopt;
+    }
+    const auto winner = soleWinner(view.log);
+    if (!winner) {
+        return std::nullopt;
+    }
+    std::vector<PokerEngine::Card> hole;
+    if (view.seatIndex == winner) {
+        hole = view.holeCards;
+    } else {
+        for (const PokerEngine::SeatView& seat : view.seats) {
+            if (seat.index == *winner && seat.holeCards) {
+                hole = *seat.holeCards;
+            }
+        }
+    }
+    if (hole.size() != 2) {
+        return std::nullopt;
+    }
+    hole.insert(hole.end(), view.board.begin(), view.board.end());
+    const auto best = PokerEngine::HandEvaluator::bestFive(hole);
+    return std::unordered_set<PokerEngine::Card>(best.begin(), best.end());
 }
 
 } // namespace ShowdownWhy

@@ -10,7 +10,12 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <unordered_set>
 #include <vector>
+
+namespace PokerEngine {
+struct PlayerView;
+}
 
 // Why the winner of a hand won, read from the hand's log.
 namespace ShowdownWhy {
@@ -28,5 +33,14 @@ std::optional<QString> line(const std::vector<PokerEngine::HandEvent>& log,
                             const std::function<QString(std::int64_t)>& name,
                             const std::vector<PokerEngine::Card>& board,
                             const std::map<std::int64_t, std::vector<PokerEngine::Card>>& unshown);
+
+// The sole winner's seat when the player folded to that winner's earlier bet or raise and no hand was
+// shown; none otherwise.
+std::optional<std::int64_t> betYouOff(const std::vector<PokerEngine::HandEvent>& log,
+                                      std::optional<std::int64_t> heroSeat);
+
+// The five cards that won a shown-down hand on a full board, for the table to light; none for a split
+// pot, an uncontested pot or a winner whose cards this viewer cannot see.
+std::optional<std::unordered_set<PokerEngine::Card>> winningFive(const PokerEngine::PlayerView& view);
 
 } // namespace ShowdownWhy

@@ -2,6 +2,7 @@
 #include "Learn/ShowdownWhy.h"
 
 #include "PokerEngine/HandEvaluator.h"
+#include "PokerEngine/PlayerView.h"
 
 #include <gtest/gtest.h>
 
@@ -79,4 +80,73 @@ TEST(PracticeCaption, StepLabels) {
               "Step 6 of 7");
     EXPECT_EQ((PracticeCaption{PracticeStep::yourCards, {}, {}}).stepLabel(), "Step 1 of 7");
     EXPECT_EQ((PracticeCaption{PracticeCaption::Folded{}, {}, {}}).stepLabel(), std::nullopt);
+}
+
+namespace {
+HandEvent actedBy(std::int64_t seat, PokerEngine::ActionKind kind) {
+    return HandEvent(HandEvent::Acted{seat, kind, 0, 0, false});
+}
+} // namespace
+
+TEST(ShowdownWhy, BetYouOff) {
+    using PokerEngine::ActionKind;
+    const std::vector<HandEvent> betThenFold{actedBy(1, ActionKind::bet), actedBy(0, ActionKind::fold),
+                                             award(1, std::nullopt)};
+    EXPECT_EQ(ShowdownWhy::betYouOff(betThenFold, 0), 1);
+    const std::vector<HandEvent> raiseThenFold{actedBy(0, ActionKind::call), actedBy(1, ActionKind::raise),
+                                               actedBy(0, ActionKind::fold), award(1, std::nullopt)};
+    EXPECT_EQ(ShowdownWhy::betYouOff(raiseThenFold, 0), 1);
+    // Folded before the winner bet.
+    const std::vector<HandEvent> foldFirst{actedBy(0, ActionKind::fold), actedBy(1, ActionKind::bet),
+                                           award(1, std::nullopt)};
+    EXPECT_EQ(ShowdownWhy::betYouOff(foldFirst, 0), std::nullopt);
+    EXPECT_EQ(ShowdownWhy::betYouOff(betThenFold, std::nullopt), std::nullopt);
+    EXPECT_EQ(ShowdownWhy::betYouOff(betThenFold, 1), std::nullopt);
+    EXPECT_EQ(ShowdownWhy::betYouOff({}, 0), std::nullopt);
+    const auto shown = valueOf(cards({"Ah", "Ad"}), cards({"2c", "7d", "9h"}));
+    EXPECT_EQ(ShowdownWhy::betYouOff(
+                  {actedBy(1, ActionKind::bet), actedBy(0, ActionKind::fold), award(1, shown)}, 0),
+              std::nullopt);
+    // A pot split between others is not "bet you off".
+    const std::vector<HandEvent> split{
+        actedBy(1, ActionKind::bet), actedBy(0, ActionKind::fold),
+        HandEvent(HandEvent::PotAwarded{0, 200, {{1, 100}, {2, 100}}, std::nullopt})};
+    EXPECT_EQ(ShowdownWhy::betYouOff(split, 0), std::nullopt);
+}
+
+TEST(ShowdownWhy, WinningFive) {
+    const auto board = cards({"6h", "7h", "8c", "9h", "2d"});
+    const auto flush = valueOf(cards({"Ah", "3h"}), board);
+    PokerEngine::PlayerView view;
+    view.seatIndex = 0;
+    view.holeCards = cards({"Ah", "3h"});
+    view.board = board;
+    view.street = PokerEngine::Street::handComplete;
+    for (std::int64_t seat : {0, 1}) {
+        PokerEngine::SeatView place;
+        place.index = seat;
+        view.seats.push_back(place);
+    }
+    view.log = {award(0, flush)};
+    const auto lit = ShowdownWhy::winningFive(view);
+    ASSERT_TRUE(lit);
+    EXPECT_EQ(*lit, (std::unordered_set<Card>{card("Ah"), card("3h"), card("6h"), card("7h"), card("9h")}));
+
+    // A bot's win lights its cards only when they were shown.
+    auto botWon = view;
+    botWon.log = {award(1, flush)};
+    EXPECT_EQ(ShowdownWhy::winningFive(botWon), std::nullopt);
+    botWon.seats[1].holeCards = cards({"Ts", "Jd"});
+    EXPECT_EQ(ShowdownWhy::winningFive(botWon),
+              (std::unordered_set<Card>{card("Ts"), card("Jd"), card("7h"), card("8c"), card("9h")}));
+
+    auto uncontested = view;
+    uncontested.log = {award(0, std::nullopt)};
+    EXPECT_EQ(ShowdownWhy::winningFive(uncontested), std::nullopt);
+    auto split = view;
+    split.log = {HandEvent(HandEvent::PotAwarded{0, 200, {{0, 100}, {1, 100}}, flush})};
+    EXPECT_EQ(ShowdownWhy::winningFive(split), std::nullopt);
+    auto running = view;
+    running.street = PokerEngine::Street::river;
+    EXPECT_EQ(ShowdownWhy::winningFive(running), std::nullopt);
 }

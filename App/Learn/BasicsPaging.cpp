@@ -1,0 +1,51 @@
+#include "Learn/BasicsPaging.h"
+
+namespace BasicsPaging {
+
+namespace {
+constexpr int lastPage = basicsPageCount - 1;
+}
+
+BasicsPage pageInUse(int page) {
+    return basicsPageFromRawValue(page).value_or(BasicsPage::goal);
+}
+
+QString pageCount(int page) {
+    return QStringLiteral("%1 of %2").arg(page + 1).arg(basicsPageCount).toUpper();
+}
+
+QString dotsLabel(int page) {
+    return QStringLiteral("Page %1 of %2").arg(page + 1).arg(basicsPageCount);
+}
+
+std::optional<QString> announcement(int page) {
+    const auto shown = basicsPageFromRawValue(page);
+    if (!shown) {
+        return std::nullopt;
+    }
+    return dotsLabel(page) + QStringLiteral(". ") + title(*shown) + QLatin1Char('.');
+}
+
+Button forward(int page, bool canPractise, bool compact) {
+    if (page == lastPage && canPractise) {
+        return {QStringLiteral("Play a Practice Hand"), Press::practice, 160};
+    }
+    const double width = compact ? 84 : 100;
+    if (page == lastPage) {
+        return {QStringLiteral("Rankings \u203A"), Press::rankings, width};
+    }
+    return {QStringLiteral("Next"), Press::next, width};
+}
+
+std::optional<Button> back(int page, bool compact) {
+    if (page < 1) {
+        return std::nullopt;
+    }
+    return Button{QStringLiteral("Back"), Press::back, compact ? 64.0 : 80.0};
+}
+
+QString practiceHelp() {
+    return QStringLiteral("One free hand against Biscuit, explained step by step");
+}
+
+} // namespace BasicsPaging

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "Learn/GuideContent.h"
+
+#include <QString>
+
+#include <optional>
+
+// The Basics tab's page row: which page a number shows, what the count, dots and buttons say, and what
+// a page change announces.
+namespace BasicsPaging {
+
+// The page a number shows: the first page when it is outside 0...5.
+BasicsPage pageInUse(int page);
+// "1 OF 6".
+QString pageCount(int page);
+// The dots as a reader hears them: "Page 1 of 6".
+QString dotsLabel(int page);
+// "Page 3 of 6. Blinds and the button."; none for a number that is not a page.
+std::optional<QString> announcement(int page);
+
+// What a button of the page row does.
+enum class Press { back, next, rankings, practice };
+
+struct Button {
+    QString title;
+    Press does = Press::next;
+    double width = 0;
+    bool operator==(const Button&) const = default;
+};
+
+// "Next" to page 5, then "Rankings ›", or "Play a Practice Hand" where a practice hand can be started.
+Button forward(int page, bool canPractise, bool compact);
+// "Back" from page 1 on; none on the first page.
+std::optional<Button> back(int page, bool compact);
+
+// The hover text of the practice button.
+QString practiceHelp();
+
+} // namespace BasicsPaging

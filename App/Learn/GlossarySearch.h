@@ -1,0 +1,20 @@
+#pragma once
+
+#include "Learn/Term.h"
+
+#include <QString>
+
+#include <vector>
+
+// The glossary tab's search: what it lists for a query and what it announces.
+namespace GlossarySearch {
+
+// The terms, alphabetical, whose title or else one-line definition contains the query, ignoring case
+// and blanks at either end (a blank inside counts). An empty query lists every term.
+std::vector<Term> matching(const QString& search);
+// "No matches", "1 word", "5 words".
+QString announcement(std::size_t matches);
+// The search field's prompt: "Search 30 words".
+QString prompt();
+
+} // namespace GlossarySearch

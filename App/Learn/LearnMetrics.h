@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Style/TableTheme.h"
+
+// The measures of the small learning views, decided from the theme without a display.
+
+// The hand tag chip beside the player's cards: one look in every style, smaller in the popover.
+struct HandTagMetrics {
+    double titleSize = 14;
+    double lineSize = 12.5;
+    double pipSize = 7;
+    double spacing = 2;
+
+    static HandTagMetrics of(const TableTheme& theme) {
+        if (theme.surface == TableSurface::popover) {
+            return {12, 11, 6, 1};
+        }
+        return {};
+    }
+};
+
+// The practice caption card in place of the action bar.
+struct PracticeCaptionMetrics {
+    double bodySize = 13;
+    double buttonWidth = 140;
+    static constexpr double maxBodyWidth = 380;
+
+    static PracticeCaptionMetrics of(const TableTheme& theme) {
+        return {theme.surface == TableSurface::popover ? 12.0 : 13.0,
+                theme.style == TableStyleID::pixel ? theme.pixelUnit * 60 : 140.0};
+    }
+};

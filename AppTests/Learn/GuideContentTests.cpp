@@ -1,0 +1,134 @@
+#include "Learn/BasicsPaging.h"
+#include "Learn/GuideContent.h"
+#include "Learn/HandNames.h"
+
+#include "BotKit/PreflopChart.h"
+
+#include "LearnFixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using BotKit::StartingHand;
+using PokerEngine::Rank;
+
+TEST(BasicsPage, SixPagesInReadingOrder) {
+    const char* titles[] = {"The goal", "Your cards and the board", "Blinds and the button", "Your options",
+                            "Showdown", "Chips and your bankroll"};
+    for (int raw = 0; raw < basicsPageCount; ++raw) {
+        const auto page = basicsPageFromRawValue(raw);
+        ASSERT_TRUE(page);
+        EXPECT_EQ(rawValue(*page), raw);
+        EXPECT_EQ(title(*page), titles[raw]);
+    }
+    EXPECT_EQ(basicsPageFromRawValue(6), std::nullopt);
+    EXPECT_EQ(basicsPageFromRawValue(-1), std::nullopt);
+    EXPECT_TRUE(body(BasicsPage::cards).contains("your **hole cards**. Then five shared cards"));
+    EXPECT_EQ(
+        body(BasicsPage::chips),
+        "Chips are play money: you can't buy them or cash them out. You start with 10,000. If your bankroll "
+        "drops under 2,000, it tops back up to 2,000 the first time you open Chipwhistle each day.");
+}
+
+TEST(BasicsPaging, CountsDotsAndButtons) {
+    EXPECT_EQ(BasicsPaging::pageCount(0), "1 OF 6");
+    EXPECT_EQ(BasicsPaging::dotsLabel(0), "Page 1 of 6");
+    EXPECT_EQ(BasicsPaging::announcement(1), "Page 2 of 6. Your cards and the board.");
+    EXPECT_EQ(BasicsPaging::announcement(2), "Page 3 of 6. Blinds and the button.");
+    EXPECT_EQ(BasicsPaging::announcement(6), std::nullopt);
+    EXPECT_EQ(BasicsPaging::announcement(-1), std::nullopt);
+    EXPECT_EQ(BasicsPaging::pageInUse(9), BasicsPage::goal);
+    EXPECT_EQ(BasicsPaging::pageInUse(4), BasicsPage::showdown);
+
+    using BasicsPaging::Button;
+    using BasicsPaging::Press;
+    EXPECT_EQ(BasicsPaging::back(0, false), std::nullopt);
+    EXPECT_EQ(BasicsPaging::back(1, false), (Button{"Back", Press::back, 80}));
+    EXPECT_EQ(BasicsPaging::back(5, true), (Button{"Back", Press::back, 64}));
+    EXPECT_EQ(BasicsPaging::forward(0, true, false), (Button{"Next", Press::next, 100}));
+    EXPECT_EQ(BasicsPaging::forward(4, false, true), (Button{"Next", Press::next, 84}));
+    EXPECT_EQ(BasicsPaging::forward(5, false, false),
+              (Button{QString::fromUtf8("Rankings \u203A"), Press::rankings, 100}));
+    EXPECT_EQ(BasicsPaging::forward(5, true, false), (Button{"Play a Practice Hand", Press::practice, 160}));
+    EXPECT_EQ(BasicsPaging::forward(5, true, true).width, 160);
+}
+
+TEST(HandRank, TenRowsWithFiveCardsEach) {
+    const auto& ranks = HandRank::all();
+    ASSERT_EQ(ranks.size(), 10u);
+    const char* names[] = {"Royal Flush", "Straight Flush",  "Four of a Kind", "Full House", "Flush",
+                           "Straight",    "Three of a Kind", "Two Pair",       "Pair",       "High Card"};
+    for (std::size_t i = 0; i < ranks.size(); ++i) {
+        EXPECT_EQ(ranks[i].name, names[i]);
+        EXPECT_EQ(ranks[i].cards.size(), 5u) << names[i];
+        // Each example really is the hand it illustrates.
+        const auto value = LearnFixtures::valueOf(ranks[i].cards, {});
+        EXPECT_EQ(categoryName(value), names[i] == QStringLiteral("Pair") ? "Pair" : names[i]);
+    }
+    EXPECT_EQ(ranks[4].detail, "Any five of one suit");
+    EXPECT_EQ(ranks[0].spoken(1, false),
+              "1. Royal Flush: A, K, Q, J and 10, all one suit. For example Ace of "
+              "spades, King of spades, Queen of spades, Jack of spades, Ten of spades.");
+    EXPECT_TRUE(ranks[4].spoken(5, true).endsWith("Two of diamonds. You have this now."));
+    EXPECT_TRUE(ranks[4].isHeld(QStringLiteral("Flush")));
+    EXPECT_FALSE(ranks[4].isHeld(QStringLiteral("flush")));
+    EXPECT_FALSE(ranks[4].isHeld(QStringLiteral("Flush ")));
+    EXPECT_FALSE(ranks[4].isHeld(std::nullopt));
+}
+
+TEST(StartingBand, FollowsTheChartGroups) {
+    EXPECT_EQ(startingBand(StartingHand(Rank::ace, Rank::ace, false)), StartingBand::great);
+    EXPECT_EQ(startingBand(StartingHand(Rank::ace, Rank::king, true)), StartingBand::great);
+    EXPECT_EQ(startingBand(StartingHand(Rank::seven, Rank::two, false)), StartingBand::fold);
+    // Every group maps to its band, and every band is used.
+    std::set<StartingBand> seen;
+    for (const StartingHand& hand : StartingHand::all()) {
+        const auto group = BotKit::PreflopChart::group(hand);
+        const StartingBand band = startingBand(hand);
+        seen.insert(band);
+        if (!group) {
+            EXPECT_EQ(band, StartingBand::fold);
+        } else {
+            EXPECT_EQ(band, allStartingBands[static_cast<std::size_t>((*group - 1) / 2)])
+                << hand.description();
+        }
+    }
+    EXPECT_EQ(seen.size(), 5u);
+}
+
+TEST(StartingHandNames, SpokenNames) {
+    EXPECT_EQ(spokenName(StartingHand(Rank::king, Rank::queen, true)), "King-queen suited");
+    EXPECT_EQ(spokenName(StartingHand(Rank::seven, Rank::two, false)), "Seven-two offsuit");
+    EXPECT_EQ(spokenName(StartingHand(Rank::six, Rank::six, false)), "Pair of sixes");
+    EXPECT_EQ(spokenName(StartingHand(Rank::king, Rank::king, false)), "Pair of kings");
+}
+
+TEST(StartingChart, OneCellPerHand) {
+    EXPECT_EQ(chartPosition(StartingHand(Rank::seven, Rank::two, false)), (ChartPosition{12, 7}));
+    EXPECT_EQ(chartCell(12, 7), StartingHand(Rank::seven, Rank::two, false));
+    EXPECT_EQ(chartCell(7, 12), StartingHand(Rank::seven, Rank::two, true));
+    EXPECT_EQ(chartCell(0, 1), StartingHand(Rank::ace, Rank::king, true));
+    EXPECT_EQ(chartCell(1, 0), StartingHand(Rank::ace, Rank::king, false));
+    EXPECT_EQ(chartCell(0, 0), StartingHand(Rank::ace, Rank::ace, false));
+
+    std::set<std::string> labels;
+    int pairs = 0;
+    for (int row = 0; row < chartSide; ++row) {
+        for (int column = 0; column < chartSide; ++column) {
+            const StartingHand hand = chartCell(row, column);
+            EXPECT_EQ(chartPosition(hand), (ChartPosition{row, column}));
+            EXPECT_EQ(hand.isPair(), row == column);
+            EXPECT_EQ(hand.suited, row < column);
+            pairs += hand.isPair() ? 1 : 0;
+            labels.insert(hand.description());
+        }
+    }
+    EXPECT_EQ(labels.size(), 169u);
+    EXPECT_EQ(pairs, 13);
+}
+
+TEST(StartingChartDeathTest, CellsOutsideTheChartStop) {
+    EXPECT_DEATH(chartCell(13, 0), "row");
+    EXPECT_DEATH(chartCell(0, -1), "row");
+}

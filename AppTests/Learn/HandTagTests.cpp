@@ -1,0 +1,146 @@
+#include "Learn/HandTag.h"
+
+#include "LearnFixtures.h"
+
+#include "BotKit/PreflopChart.h"
+
+#include <gtest/gtest.h>
+
+using BotKit::StartingHand;
+using LearnFixtures::cards;
+using LearnFixtures::viewHolding;
+using PokerEngine::Rank;
+
+namespace {
+const QString fewerPlayers =
+    QStringLiteral(" With fewer players, more hands are worth playing, so this rates one step higher.");
+
+StartingHand handOfGroup(int group) {
+    for (const StartingHand& hand : StartingHand::all()) {
+        if (BotKit::PreflopChart::group(hand) == group) {
+            return hand;
+        }
+    }
+    ADD_FAILURE() << "no hand in group " << group;
+    return StartingHand(Rank::two, Rank::two, false);
+}
+} // namespace
+
+TEST(HandTag, OnlyForALiveSeatWithTwoCards) {
+    auto view = viewHolding(cards({"Ah", "Kh"}), {});
+    EXPECT_TRUE(HandTag::make(view));
+
+    auto folded = view;
+    folded.seats[0].status = PokerEngine::SeatStatus::folded;
+    EXPECT_EQ(HandTag::make(folded), std::nullopt);
+
+    auto spectator = view;
+    spectator.seatIndex.reset();
+    EXPECT_EQ(HandTag::make(spectator), std::nullopt);
+
+    auto waiting = view;
+    waiting.holeCards.clear();
+    EXPECT_EQ(HandTag::make(waiting), std::nullopt);
+}
+
+TEST(HandTag, PreflopRatesTheStartForTheTableSize) {
+    const StartingHand five = handOfGroup(5);
+    const auto headsUp = HandTag::preflop(five, 2);
+    EXPECT_EQ(headsUp.title, "Good start");
+    EXPECT_EQ(headsUp.pips, 4);
+    EXPECT_EQ(headsUp.help, "Good start (4 of 5): a strong hand to start with." + fewerPlayers);
+
+    const auto fourHanded = HandTag::preflop(five, 4);
+    EXPECT_EQ(fourHanded.title, "Playable start");
+    EXPECT_EQ(fourHanded.help, "Playable start (3 of 5): worth playing, more so with fewer players.");
+
+    const StartingHand sevenTwo(Rank::seven, Rank::two, false);
+    EXPECT_EQ(HandTag::preflop(sevenTwo, 6).title, "Weak start");
+    EXPECT_EQ(HandTag::preflop(sevenTwo, 6).pips, 1);
+    EXPECT_EQ(HandTag::preflop(sevenTwo, 2).title, "Risky start");
+    EXPECT_EQ(HandTag::preflop(sevenTwo, 2).pips, 2);
+    EXPECT_EQ(HandTag::preflop(sevenTwo, 3).help,
+              "Risky start (2 of 5): it can win, but it often loses to better hands." + fewerPlayers);
+
+    for (int players : {2, 3, 6}) {
+        const auto aces = HandTag::preflop(StartingHand(Rank::ace, Rank::ace, false), players);
+        EXPECT_EQ(aces.title, "Great start");
+        EXPECT_EQ(aces.pips, 5);
+        EXPECT_FALSE(aces.help.contains("fewer players"));
+    }
+
+    const StartingHand kingQueen(Rank::king, Rank::queen, true);
+    EXPECT_EQ(HandTag::preflop(kingQueen, 6),
+              (HandTag{"Great start",
+                       5,
+                       {"King-queen suited"},
+                       "Great start (5 of 5): one of the best hands to start with.",
+                       "Great start, 5 of 5. King-queen suited."}));
+}
+
+TEST(HandTag, PreflopCountsTheSeatsDealtIn) {
+    const StartingHand five = handOfGroup(5);
+    using PokerEngine::Suit;
+    const std::vector<PokerEngine::Card> hole{{five.high, Suit::clubs},
+                                              {five.low, five.suited ? Suit::clubs : Suit::diamonds}};
+    EXPECT_EQ(HandTag::make(viewHolding(hole, {}, 2))->title, "Good start");
+    auto six = viewHolding(hole, {}, 6);
+    six.seats[3].status = PokerEngine::SeatStatus::folded;
+    EXPECT_EQ(HandTag::make(six)->title, "Playable start");
+}
+
+TEST(HandTag, PostflopNamesTheHandAndOneHint) {
+    EXPECT_EQ(
+        HandTag::postflop(cards({"Kd", "7c"}), cards({"Kh", "9s", "2d"})),
+        (HandTag{"Pair of Kings",
+                 std::nullopt,
+                 {"Top pair"},
+                 "Your best five cards make a Pair of Kings. Top pair: one of your cards pairs the highest "
+                 "card on the board.",
+                 "Pair of Kings. Top pair."}));
+
+    const auto twoPair = HandTag::postflop(cards({"Jh", "4c"}), cards({"Jd", "4s", "9c"}));
+    EXPECT_EQ(twoPair.title, "Two Pair");
+    EXPECT_EQ(twoPair.lines, QStringList{"Jacks and Fours"});
+    EXPECT_EQ(twoPair.help, "Your best five cards make Two Pair, Jacks and Fours.");
+    EXPECT_EQ(twoPair.spoken, "Two Pair, Jacks and Fours.");
+
+    // Suit symbols in text presentation.
+    const auto draw = HandTag::postflop(cards({"Ah", "3h"}), cards({"Kh", "9h", "2c"}));
+    EXPECT_EQ(draw.title, "Ace High");
+    EXPECT_EQ(draw.lines, QStringList{QString::fromUtf8("Flush draw \u2665\uFE0E")});
+    EXPECT_EQ(draw.help, "Your best five cards make Ace High. Flush draw: one more heart makes a flush.");
+
+    const auto flush = HandTag::postflop(cards({"Ah", "3h"}), cards({"Kh", "9h", "2h"}));
+    EXPECT_EQ(flush.title, "Flush");
+    EXPECT_EQ(flush.lines, QStringList{"Ace High"});
+    EXPECT_EQ(flush.help, "Your best five cards make an Ace-high Flush.");
+}
+
+TEST(HandTag, HintRules) {
+    // The board's five play: even high card gets the hint.
+    EXPECT_EQ(HandTag::postflop(cards({"2c", "3d"}), cards({"Ah", "Kh", "Qs", "Jd", "9c"})).lines,
+              QStringList{"Board plays"});
+    EXPECT_EQ(HandTag::postflop(cards({"2c", "3d"}), cards({"Ah", "Ad", "Qs"})).lines,
+              QStringList{"Board plays"});
+    // A pocket pair over the board is not "top pair".
+    EXPECT_TRUE(HandTag::postflop(cards({"Ac", "Ad"}), cards({"Kh", "9s", "2d"})).lines.isEmpty());
+    // Four hearts all on the board are not the player's draw.
+    EXPECT_FALSE(HandTag::postflop(cards({"As", "3c"}), cards({"Kh", "9h", "2h", "5h"}))
+                     .lines.join(' ')
+                     .contains("Flush draw"));
+    const auto straight = HandTag::postflop(cards({"9c", "8d"}), cards({"7h", "6s", "2c"}));
+    EXPECT_EQ(straight.lines, QStringList{"Straight draw"});
+    EXPECT_TRUE(straight.help.endsWith("Straight draw: the right card makes a straight, five in a row."));
+}
+
+TEST(HandTag, HeldRankName) {
+    EXPECT_EQ(heldRankName(viewHolding(cards({"Ah", "Kh"}), {})), std::nullopt);
+    EXPECT_EQ(heldRankName(viewHolding(cards({"Ah", "Kh"}), cards({"Qh", "Jh", "Th"}))), "Royal Flush");
+    EXPECT_EQ(heldRankName(viewHolding(cards({"Jh", "4c"}), cards({"Jd", "4s", "9c", "2h"}))), "Two Pair");
+    auto folded = viewHolding(cards({"Jh", "4c"}), cards({"Jd", "4s", "9c"}));
+    folded.seats[0].status = PokerEngine::SeatStatus::folded;
+    EXPECT_EQ(heldRankName(folded), std::nullopt);
+    // The tag after the flop.
+    EXPECT_EQ(HandTag::make(viewHolding(cards({"Jh", "4c"}), cards({"Jd", "4s", "9c"})))->title, "Two Pair");
+}

@@ -1,0 +1,61 @@
+#include "Learn/StartersChart.h"
+
+#include <gtest/gtest.h>
+
+using BotKit::StartingHand;
+using PokerEngine::Rank;
+using StartersChart::Arrow;
+
+namespace {
+const StartingHand aces(Rank::ace, Rank::ace, false);
+const StartingHand kingQueenSuited(Rank::king, Rank::queen, true);
+const StartingHand sevenTwo(Rank::seven, Rank::two, false);
+const StartingHand twos(Rank::two, Rank::two, false);
+} // namespace
+
+TEST(StartersChart, ArrowsFromNothingStartAtTheAces) {
+    EXPECT_EQ(StartersChart::move(std::nullopt, std::nullopt, Arrow::right),
+              StartingHand(Rank::ace, Rank::king, true));
+    EXPECT_EQ(StartersChart::move(std::nullopt, std::nullopt, Arrow::down),
+              StartingHand(Rank::ace, Rank::king, false));
+    EXPECT_EQ(StartersChart::move(std::nullopt, std::nullopt, Arrow::left), aces);
+    EXPECT_EQ(StartersChart::move(std::nullopt, std::nullopt, Arrow::up), aces);
+}
+
+TEST(StartersChart, ArrowsStartFromTheSelectionThenTheHeldHand) {
+    EXPECT_EQ(StartersChart::move(std::nullopt, kingQueenSuited, Arrow::left),
+              StartingHand(Rank::king, Rank::king, false));
+    EXPECT_EQ(StartersChart::move(aces, kingQueenSuited, Arrow::right),
+              StartingHand(Rank::ace, Rank::king, true));
+    // The edges hold.
+    EXPECT_EQ(StartersChart::move(sevenTwo, std::nullopt, Arrow::down), sevenTwo);
+    EXPECT_EQ(StartersChart::move(twos, std::nullopt, Arrow::right), twos);
+    EXPECT_EQ(StartersChart::move(twos, std::nullopt, Arrow::down), twos);
+    EXPECT_EQ(StartersChart::move(twos, std::nullopt, Arrow::up), StartingHand(Rank::three, Rank::two, true));
+}
+
+TEST(StartersChart, LabelSizes) {
+    EXPECT_EQ(StartersChart::labelSize(false, true, 400), 7.5);
+    EXPECT_EQ(StartersChart::labelSize(false, false, 400), 8.5);
+    EXPECT_EQ(StartersChart::labelSize(true, false, 0), 9);
+    EXPECT_EQ(StartersChart::labelSize(true, true, 300), 9);
+    EXPECT_EQ(StartersChart::labelSize(true, false, 350), 11);
+    EXPECT_EQ(StartersChart::labelSize(true, true, 400), 13);
+    EXPECT_EQ(StartersChart::labelSize(true, false, 2000), 13);
+}
+
+TEST(StartersChart, NamesAndDetail) {
+    EXPECT_EQ(StartersChart::cellSpoken(kingQueenSuited), "King-queen suited, great");
+    EXPECT_EQ(StartersChart::cellSpoken(StartingHand(Rank::six, Rank::six, false)),
+              "Pair of sixes, playable");
+    EXPECT_EQ(StartersChart::cellSpoken(sevenTwo), "Seven-two offsuit, usually fold");
+    EXPECT_EQ(StartersChart::bandName(StartingBand::risky), "Risky");
+
+    EXPECT_EQ(StartersChart::detail(std::nullopt, kingQueenSuited), std::nullopt);
+    EXPECT_EQ(StartersChart::noSelectionText(), "Click a hand to see how it rates.");
+    EXPECT_EQ(
+        StartersChart::detail(kingQueenSuited, kingQueenSuited),
+        (StartersChart::Detail{"Your hand: ", "King-queen suited", QString::fromUtf8(" \u00B7 Great")}));
+    EXPECT_EQ(StartersChart::detail(StartingHand(Rank::six, Rank::six, false), kingQueenSuited),
+              (StartersChart::Detail{"", "Pair of sixes", QString::fromUtf8(" \u00B7 Playable")}));
+}
