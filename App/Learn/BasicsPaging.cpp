@@ -1,5 +1,7 @@
 #include "Learn/BasicsPaging.h"
 
+#include "Style/MotionStyle.h"
+
 namespace BasicsPaging {
 
 namespace {
@@ -24,6 +26,10 @@ std::optional<QString> announcement(int page) {
         return std::nullopt;
     }
     return dotsLabel(page) + QStringLiteral(". ") + title(*shown) + QLatin1Char('.');
+}
+
+AnimationCurve pageChange(bool reduceMotion) {
+    return reduceMotion ? MotionStyle::reducedFade() : AnimationCurve::easeInOut(0.2);
 }
 
 Button forward(int page, bool canPractise, bool compact) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Learn/GuideContent.h"
+#include "Style/AnimationCurve.h"
 
 #include <QString>
 
@@ -18,6 +19,9 @@ QString pageCount(int page);
 QString dotsLabel(int page);
 // "Page 3 of 6. Blinds and the button."; none for a number that is not a page.
 std::optional<QString> announcement(int page);
+
+// How a page change moves: a 0.2 s ease-in-out, or the short fade under Reduce Motion.
+AnimationCurve pageChange(bool reduceMotion);
 
 // What a button of the page row does.
 enum class Press { back, next, rankings, practice };

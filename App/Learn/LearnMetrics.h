@@ -10,6 +10,13 @@ struct HandTagMetrics {
     double lineSize = 12.5;
     double pipSize = 7;
     double spacing = 2;
+    // Lines wrap rather than widen the chip past the title row or this width.
+    static constexpr double lineWidth = 190;
+    static constexpr double paddingX = 10;
+    static constexpr double paddingTop = 7;
+    static constexpr double paddingBottom = 8;
+    static constexpr double radius = 10;
+    static constexpr double minimumScale = 0.85;
 
     static HandTagMetrics of(const TableTheme& theme) {
         if (theme.surface == TableSurface::popover) {

@@ -8,10 +8,10 @@ TEST(MarkdownText, BoldTerms) {
     const MarkdownText text("Your **buy-in** comes from your **bankroll**.");
     EXPECT_TRUE(text.parsed());
     EXPECT_EQ(text.runs(), (std::vector<TextRun>{{"Your ", false},
-                                             {"buy-in", true},
-                                             {" comes from your ", false},
-                                             {"bankroll", true},
-                                             {".", false}}));
+                                                 {"buy-in", true},
+                                                 {" comes from your ", false},
+                                                 {"bankroll", true},
+                                                 {".", false}}));
     EXPECT_EQ(text.plain(), "Your buy-in comes from your bankroll.");
     EXPECT_EQ(text.html(), "Your <b>buy-in</b> comes from your <b>bankroll</b>.");
 }

@@ -1,0 +1,158 @@
+#include "Views/Learn/GlossaryTab.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "Learn/GlossarySearch.h"
+#include "Learn/MarkdownText.h"
+#include "Style/Drawing/StyleAccessibility.h"
+#include "Style/Drawing/SystemAppearance.h"
+#include "Style/Drawing/ThemeFonts.h"
+#include "Views/Learn/GuideColors.h"
+#include "Views/Learn/GuideList.h"
+#include "Views/Learn/MarkdownLabel.h"
+#include "Views/Support/Announcer.h"
+
+namespace {
+
+// A term's row; the focused term's is washed in the accent with a bar on its leading edge.
+class TermRow : public GuideList::Row {
+  public:
+    TermRow(Term term, bool focused, QWidget* parent)
+        : GuideList::Row(parent)
+        , term_(term)
+        , focused_(focused) {
+        const bool dark = SystemAppearance::current().dark;
+        auto* stack = new QVBoxLayout(this);
+        stack->setContentsMargins(12, 8, 12, 8);
+        stack->setSpacing(2);
+        auto* heading = new QLabel(title(term), this);
+        heading->setFont(ThemeFonts::system(13, FontWeight::semibold));
+        GuideColors::setTextColour(heading, GuideColors::primary(dark));
+        stack->addWidget(heading);
+        const QString text = explanation(term, TermNumbers{});
+        auto* words = new MarkdownLabel(text, this);
+        words->setFont(ThemeFonts::system(11.5, FontWeight::regular));
+        GuideColors::setTextColour(words, GuideColors::secondary(dark));
+        stack->addWidget(words);
+        speak(title(term) + QStringLiteral(", ") + MarkdownText(text).plain());
+        StyleAccessibility::setSelected(this, focused);
+    }
+    Term term() const { return term_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        if (focused_) {
+            QPainter painter(this);
+            const QColor accent = GuideColors::accent(SystemAppearance::current().dark);
+            painter.fillRect(rect(), GuideColors::faded(accent, 0.12));
+            painter.fillRect(QRectF(0, 0, 3, height()), accent);
+        }
+        GuideList::Row::paintEvent(event);
+    }
+
+  private:
+    Term term_;
+    bool focused_;
+};
+
+} // namespace
+
+GlossaryTab::GlossaryTab(const TableTheme& theme, std::optional<Term> focused, Announcer* announcer,
+                         QWidget* parent)
+    : QWidget(parent)
+    , focused_(focused)
+    , announcer_(announcer) {
+    auto* stack = new QVBoxLayout(this);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(10);
+    search_ = new QLineEdit(this);
+    search_->setPlaceholderText(GlossarySearch::prompt());
+    search_->setAccessibleName(QStringLiteral("Search"));
+    search_->setClearButtonEnabled(true);
+    stack->addWidget(search_);
+
+    auto* content = new QWidget;
+    auto* inner = new QVBoxLayout(content);
+    inner->setContentsMargins(1, 1, 1, 1);
+    inner->setSpacing(0);
+    list_ = new GuideList(theme, 12, content);
+    for (const Term term : alphabeticalTerms()) {
+        list_->append(new TermRow(term, focused == term, list_));
+    }
+    noMatches_ = new QLabel(QStringLiteral("No matches."), list_);
+    noMatches_->setFont(ThemeFonts::system(12, FontWeight::regular));
+    noMatches_->setContentsMargins(12, 12, 12, 12);
+    GuideColors::setTextColour(noMatches_, GuideColors::secondary(SystemAppearance::current().dark));
+    noMatches_->hide();
+    list_->layout()->addWidget(noMatches_);
+    inner->addWidget(list_);
+    inner->addStretch(1);
+
+    scroll_ = new QScrollArea(this);
+    scroll_->setWidget(content);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    stack->addWidget(scroll_, 1);
+
+    connect(search_, &QLineEdit::textChanged, this, &GlossaryTab::searchChanged);
+}
+
+void GlossaryTab::searchChanged(const QString& text) {
+    const std::vector<Term> matches = GlossarySearch::matching(text);
+    // Both lists are alphabetical, so one walk marks the matching rows.
+    auto next = matches.begin();
+    list_->filter([&](int index) {
+        const Term term = alphabeticalTerms()[static_cast<std::size_t>(index)];
+        if (next != matches.end() && *next == term) {
+            ++next;
+            return true;
+        }
+        return false;
+    });
+    noMatches_->setVisible(matches.empty());
+    if (announcer_) {
+        announcer_->announce(GlossarySearch::announcement(matches.size()));
+    }
+}
+
+std::vector<Term> GlossaryTab::shownTerms() const {
+    std::vector<Term> terms;
+    const auto& rows = list_->rows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (!rows[i]->isHidden()) {
+            terms.push_back(alphabeticalTerms()[i]);
+        }
+    }
+    return terms;
+}
+
+bool GlossaryTab::showsNoMatches() const {
+    return !noMatches_->isHidden();
+}
+
+QWidget* GlossaryTab::row(Term term) const {
+    const auto& order = alphabeticalTerms();
+    const auto at = std::find(order.begin(), order.end(), term);
+    return list_->rows()[static_cast<std::size_t>(at - order.begin())];
+}
+
+void GlossaryTab::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (scrolled_ || !focused_) {
+        return;
+    }
+    scrolled_ = true;
+    // Once laid out, the focused term's row goes to the top of the visible area, without animation.
+    QTimer::singleShot(0, this, [this] {
+        QWidget* target = row(*focused_);
+        const QPoint top = target->mapTo(scroll_->widget(), QPoint(0, 0));
+        scroll_->verticalScrollBar()->setValue(top.y());
+    });
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <optional>
+
+#include <QWidget>
+
+#include "Learn/Term.h"
+#include "Style/TableTheme.h"
+
+class Announcer;
+class GuideList;
+class QLabel;
+class QLineEdit;
+class QScrollArea;
+
+// The Glossary tab: a search field over the thirty terms and, below it, the matching terms alphabetically,
+// each with its full explanation. Opened on a term, that row is highlighted and scrolled to the top. Each
+// change of the search is announced with the number of matches.
+class GlossaryTab : public QWidget {
+    Q_OBJECT
+  public:
+    // `announcer` may be null.
+    GlossaryTab(const TableTheme& theme, std::optional<Term> focused, Announcer* announcer,
+                QWidget* parent = nullptr);
+
+    QLineEdit* searchField() const { return search_; }
+    // The terms listed now, in order.
+    std::vector<Term> shownTerms() const;
+    bool showsNoMatches() const;
+    // The row of a term.
+    QWidget* row(Term term) const;
+    QScrollArea* scrollArea() const { return scroll_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void searchChanged(const QString& text);
+
+    std::optional<Term> focused_;
+    Announcer* announcer_;
+    QLineEdit* search_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    GuideList* list_ = nullptr;
+    QLabel* noMatches_ = nullptr;
+    bool scrolled_ = false;
+};

@@ -1,0 +1,70 @@
+#include "Views/Learn/LearnArt.h"
+
+#include <QPainter>
+
+#include "Style/Drawing/TagView.h"
+
+namespace LearnArt {
+
+AvatarModel character(const QString& name, const std::string& slug) {
+    return AvatarModel{name.left(1).toStdString(), CharacterBackdrop::color(slug), false, slug};
+}
+
+void paintStage(QPainter&, const TableTheme&, const QRectF&, double) {}
+
+void paintStack(QPainter&, const TableTheme&, const std::vector<ChipColumn>&, double, QPointF) {}
+
+void paintTaggedColumns(QPainter& painter, const TableTheme& theme, const std::vector<Column>& columns,
+                        QPointF centre, double spacing) {
+    constexpr double tagGap = 3;
+    std::vector<double> widths;
+    double total = 0;
+    double tallest = 0;
+    for (const Column& column : columns) {
+        const QSizeF tag = TagView::measure(theme, column.tag);
+        const double chips = 2 * column.radius;
+        widths.push_back(std::max(tag.width(), chips));
+        total += widths.back();
+        tallest = std::max(tallest, tag.height() + tagGap + chips);
+    }
+    total += spacing * static_cast<double>(columns.size() - 1);
+    double x = centre.x() - total / 2;
+    const double bottom = centre.y() + tallest / 2;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const Column& column = columns[i];
+        const QSizeF tag = TagView::measure(theme, column.tag);
+        const double middle = x + widths[i] / 2;
+        // The stack's lowest chip sits on the shared bottom line; the tag sits above its top chip.
+        const double stackHeight = 2 * column.radius;
+        paintStack(painter, theme, column.chips, column.radius, QPointF(middle, bottom - stackHeight / 2));
+        TagView::paint(painter,
+                       QPointF(middle - tag.width() / 2, bottom - stackHeight - tagGap - tag.height()), theme,
+                       column.tag, TagView::Kind::blind);
+        x += widths[i] + spacing;
+    }
+}
+
+void paintSeatedTable(QPainter&, const TableTheme&, const QRectF&, const std::vector<std::string>&,
+                      BotKit::BotTier) {}
+
+void paintPair(QPainter& painter, const TableTheme& theme, const std::vector<std::string>& codes, QSizeF size,
+               QPointF centre, double overlap, double firstAngle, double secondAngle) {
+    const double step = size.width() - overlap;
+    const double angles[] = {firstAngle, secondAngle};
+    for (std::size_t i = 0; i < std::min<std::size_t>(codes.size(), 2); ++i) {
+        const QPointF middle = centre + QPointF((static_cast<double>(i) - 0.5) * step, 0);
+        painter.save();
+        painter.translate(middle);
+        painter.rotate(angles[i]);
+        paintCardRow(painter, theme, {codes[i]}, size, QPointF(0, 0), 0);
+        painter.restore();
+    }
+}
+
+void paintCardRow(QPainter&, const TableTheme&, const std::vector<std::string>&, QSizeF, QPointF, double) {}
+
+void paintFloorShadow(QPainter&, const TableTheme&, double, double, QPointF) {}
+
+void paintFelt(QPainter&, const TableTheme&, QSizeF, QPointF) {}
+
+} // namespace LearnArt

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include <QWidget>
+
+#include "BotKit/StartingHand.h"
+#include "Learn/GuideDestination.h"
+#include "Style/TableTheme.h"
+
+class Announcer;
+class QVBoxLayout;
+class StyledButton;
+
+// The Poker Basics guide: a header with "Done" (in the panel presentation), the picker of the four tabs and
+// the chosen tab: the Basics pages, the rankings, the starting-hands chart and the glossary. Four screens
+// build it; it keeps the tab, the Basics page and the focused glossary term while it is shown.
+class PokerBasicsView : public QWidget {
+    Q_OBJECT
+  public:
+    enum class Presentation { panel, sidebar };
+
+    struct Setup {
+        // The illustrations' and example cards' theme.
+        TableTheme art = TableTheme::standard();
+        // The theme the picker, buttons and panels read.
+        TableTheme theme = TableTheme::standard();
+        Presentation presentation = Presentation::panel;
+        // The player's two cards at a table.
+        std::optional<BotKit::StartingHand> currentHand;
+        // The category the player holds now, in learning mode.
+        std::optional<QString> heldRank;
+        // Starts the practice hand, where one can be started.
+        std::function<void()> playPractice;
+        std::function<void()> onDone;
+        GuideDestination opening = GuideDestination::basics(0);
+        // May be null.
+        Announcer* announcer = nullptr;
+    };
+
+    explicit PokerBasicsView(Setup setup, QWidget* parent = nullptr);
+
+    GuideTab tab() const { return tab_; }
+    int page() const { return page_; }
+    void setTab(GuideTab tab);
+    // The widget of the tab shown now.
+    QWidget* tabContent() const { return content_; }
+    // The picker's button of a tab.
+    StyledButton* tabButton(GuideTab tab) const;
+    // "Done"; absent in the sidebar.
+    StyledButton* doneButton() const { return done_; }
+
+  private:
+    void buildContent();
+
+    Setup setup_;
+    GuideTab tab_;
+    int page_;
+    std::optional<Term> focusedTerm_;
+    QVBoxLayout* stack_ = nullptr;
+    std::vector<StyledButton*> tabButtons_;
+    StyledButton* done_ = nullptr;
+    QWidget* content_ = nullptr;
+};

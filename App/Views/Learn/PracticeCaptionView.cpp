@@ -1,0 +1,154 @@
+#include "Views/Learn/PracticeCaptionView.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "Learn/LearnMetrics.h"
+#include "Style/Drawing/Colors.h"
+#include "Style/Drawing/StyleAccessibility.h"
+#include "Style/Drawing/StyledText.h"
+#include "Style/Drawing/ThemeFonts.h"
+#include "Views/Controls/StyledButton.h"
+#include "Views/Learn/MarkdownLabel.h"
+#include "Views/Support/Announcer.h"
+#include "Views/Support/DialogKeys.h"
+
+PracticeCaptionView::PracticeCaptionView(const TableTheme& theme, const PracticeCaption& caption,
+                                         Actions actions, Announcer* announcer, QWidget* parent)
+    : QWidget(parent)
+    , theme_(theme)
+    , caption_(caption)
+    , actions_(std::move(actions))
+    , announcer_(announcer) {
+    auto* stack = new QVBoxLayout(this);
+    stack->setSpacing(5);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->addStretch(1);
+    stepLabel_ = new StyledText(theme_, {}, TextRole::tag, theme_.color(PaletteToken::ink2), false, this);
+    stack->addWidget(stepLabel_, 0, Qt::AlignHCenter);
+    title_ =
+        new StyledText(theme_, {}, TextRole::showdownAward, theme_.color(PaletteToken::ink), false, this);
+    StyleAccessibility::setRole(title_, QAccessible::Heading);
+    stack->addWidget(title_, 0, Qt::AlignHCenter);
+    body_ = new MarkdownLabel({}, this);
+    body_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // Centred by stretches rather than an alignment, so the layout asks the label its height for its width.
+    auto* bodyRow = new QHBoxLayout;
+    bodyRow->addStretch(1);
+    bodyRow->addWidget(body_);
+    bodyRow->addStretch(1);
+    stack->addLayout(bodyRow);
+
+    buttonRow_ = new QWidget(this);
+    auto* row = new QHBoxLayout(buttonRow_);
+    row->setContentsMargins(0, 3, 0, 0);
+    row->setSpacing(10);
+    const auto make = [this, row](const QString& title, ControlKind kind,
+                                  const std::function<void()>& action) {
+        auto* button = new StyledButton(
+            theme_, title, kind, ControlSize::small, std::nullopt,
+            [action] {
+                if (action) {
+                    action();
+                }
+            },
+            buttonRow_);
+        row->addWidget(button);
+        return button;
+    };
+    gotIt_ = make(QStringLiteral("Got It"), ControlKind::confirm(), actions_.gotIt);
+    home_ = make(QStringLiteral("Home"), ControlKind::secondary(), actions_.home);
+    tryAgain_ = make(QStringLiteral("Try Again"), ControlKind::confirm(), actions_.tryAgain);
+    stack->addWidget(buttonRow_, 0, Qt::AlignHCenter);
+    stack->addStretch(1);
+
+    // Return presses the card's confirming button, whichever it is; Escape is "Home" after a fold.
+    DialogKeys::bindDefault(this, [this] { (gotIt_->isVisible() ? gotIt_ : tryAgain_)->click(); });
+    DialogKeys::bindCancel(this, [this] {
+        if (home_->isVisible()) {
+            home_->click();
+        }
+    });
+    setFocusPolicy(Qt::StrongFocus);
+    rebuild();
+}
+
+void PracticeCaptionView::setTheme(const TableTheme& theme) {
+    theme_ = theme;
+    for (StyledButton* button : {gotIt_, home_, tryAgain_}) {
+        button->setTheme(theme_);
+    }
+    stepLabel_->setTheme(theme_);
+    stepLabel_->setColor(theme_.color(PaletteToken::ink2));
+    title_->setTheme(theme_);
+    title_->setColor(theme_.color(PaletteToken::ink));
+    rebuild();
+}
+
+void PracticeCaptionView::setCaption(const PracticeCaption& caption) {
+    caption_ = caption;
+    rebuild();
+    if (isVisible()) {
+        announceIfNew();
+    }
+}
+
+std::vector<StyledButton*> PracticeCaptionView::buttons() const {
+    if (std::holds_alternative<PracticeCaption::Folded>(caption_.kind)) {
+        return {home_, tryAgain_};
+    }
+    return {gotIt_};
+}
+
+void PracticeCaptionView::rebuild() {
+    const PracticeCaptionMetrics metrics = PracticeCaptionMetrics::of(theme_);
+    const auto step = caption_.stepLabel();
+    stepLabel_->setString(step.value_or(QString()));
+    stepLabel_->setVisible(step.has_value());
+    title_->setString(caption_.title);
+    body_->setMarkdown(caption_.body);
+    body_->setFont(ThemeFonts::system(metrics.bodySize, FontWeight::regular));
+    QPalette palette = body_->palette();
+    palette.setColor(QPalette::WindowText, toQColor(theme_.color(PaletteToken::ink2)));
+    body_->setPalette(palette);
+    const bool folded = std::holds_alternative<PracticeCaption::Folded>(caption_.kind);
+    gotIt_->setVisible(!folded);
+    home_->setVisible(folded);
+    tryAgain_->setVisible(folded);
+    for (StyledButton* button : {gotIt_, home_, tryAgain_}) {
+        button->setFixedWidth(static_cast<int>(metrics.buttonWidth));
+    }
+}
+
+QString PracticeCaptionView::identity(const PracticeCaption& caption) {
+    return std::holds_alternative<PracticeCaption::Folded>(caption.kind) ? QStringLiteral("folded")
+                                                                         : caption.title;
+}
+
+void PracticeCaptionView::announceIfNew() {
+    if (announced_ == identity(caption_)) {
+        return;
+    }
+    announced_ = identity(caption_);
+    if (announcer_) {
+        announcer_->announce(caption_.announcement());
+    }
+}
+
+void PracticeCaptionView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    announceIfNew();
+    setFocus(Qt::OtherFocusReason);
+}
+
+void PracticeCaptionView::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // Shown again later, the card is a new appearance and speaks again.
+    announced_.clear();
+}
+
+void PracticeCaptionView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The body wraps within its column and grows downwards; it never widens the card.
+    body_->setFixedWidth(std::min(width(), static_cast<int>(PracticeCaptionMetrics::maxBodyWidth)));
+}

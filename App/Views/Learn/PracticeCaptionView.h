@@ -1,0 +1,63 @@
+#pragma once
+
+#include <functional>
+
+#include <QWidget>
+
+#include "Learn/PracticeCaption.h"
+#include "Style/TableTheme.h"
+
+class Announcer;
+class MarkdownLabel;
+class StyledButton;
+class StyledText;
+
+// The caption card of the practice hand, shown in place of the action bar: the step label, the title, the
+// explanation, and "Got It", or after a fold "Home" and "Try Again". Each caption it shows is announced
+// once. The card decides nothing: the narration picks the caption and the table screen supplies the
+// actions.
+class PracticeCaptionView : public QWidget {
+    Q_OBJECT
+  public:
+    struct Actions {
+        std::function<void()> gotIt;
+        std::function<void()> tryAgain;
+        std::function<void()> home;
+    };
+
+    // `announcer` may be null (nothing is then spoken).
+    PracticeCaptionView(const TableTheme& theme, const PracticeCaption& caption, Actions actions,
+                        Announcer* announcer, QWidget* parent = nullptr);
+
+    void setTheme(const TableTheme& theme);
+    // A caption with another title (or the fold caption) is a new card: it is announced when shown.
+    void setCaption(const PracticeCaption& caption);
+    const PracticeCaption& caption() const { return caption_; }
+
+    // The buttons as they stand, in order: "Got It", or "Home" then "Try Again".
+    std::vector<StyledButton*> buttons() const;
+    MarkdownLabel* bodyLabel() const { return body_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void rebuild();
+    void announceIfNew();
+    static QString identity(const PracticeCaption& caption);
+
+    TableTheme theme_;
+    PracticeCaption caption_;
+    Actions actions_;
+    Announcer* announcer_;
+    QString announced_;
+    StyledText* stepLabel_ = nullptr;
+    StyledText* title_ = nullptr;
+    MarkdownLabel* body_ = nullptr;
+    QWidget* buttonRow_ = nullptr;
+    StyledButton* gotIt_ = nullptr;
+    StyledButton* home_ = nullptr;
+    StyledButton* tryAgain_ = nullptr;
+};

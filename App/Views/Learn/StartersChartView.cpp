@@ -1,0 +1,322 @@
+#include "Views/Learn/StartersChartView.h"
+
+#include <QAccessibleWidget>
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QWindow>
+
+#include "Learn/StartersChart.h"
+#include "Style/Drawing/Colors.h"
+#include "Style/Drawing/ThemeFonts.h"
+#include "Style/Ornaments.h"
+#include "Views/Learn/GuideColors.h"
+
+namespace {
+
+constexpr double padding = 2;
+constexpr double gap = 1.5;
+constexpr double radius = 3;
+
+BotKit::StartingHand handAtIndex(int index) {
+    return chartCell(index / chartSide, index % chartSide);
+}
+
+// The cells' labels ("AKs", "T9o", "QQ") in cell order, made once.
+const std::vector<QString>& cellLabels() {
+    static const std::vector<QString> labels = [] {
+        std::vector<QString> list;
+        for (int index = 0; index < chartSide * chartSide; ++index) {
+            list.push_back(QString::fromStdString(handAtIndex(index).description()));
+        }
+        return list;
+    }();
+    return labels;
+}
+
+// One cell as a reader meets it: a button named "<hand>, <band>", selected when it is the selection.
+class CellAccessible : public QAccessibleInterface {
+  public:
+    CellAccessible(StartersChartView* chart, int index)
+        : chart_(chart)
+        , index_(index) {}
+
+    bool isValid() const override { return chart_ != nullptr; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return chart_->windowHandle(); }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(chart_); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name ? StartersChart::cellSpoken(handAtIndex(index_)) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        const QRectF cell = chart_->cellRect(index_ / chartSide, index_ % chartSide);
+        return QRect(chart_->mapToGlobal(cell.topLeft().toPoint()), cell.size().toSize());
+    }
+    QAccessible::Role role() const override { return QAccessible::Button; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.selectable = true;
+        state.selected = chart_->selected() == handAtIndex(index_);
+        return state;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(&actions_)
+                                                    : nullptr;
+    }
+
+  private:
+    // The default action selects the cell, as a click does.
+    class Press : public QAccessibleActionInterface {
+      public:
+        explicit Press(CellAccessible* cell)
+            : cell_(cell) {}
+        QStringList actionNames() const override { return {pressAction()}; }
+        void doAction(const QString& name) override {
+            if (name == pressAction()) {
+                cell_->chart_->select(handAtIndex(cell_->index_));
+            }
+        }
+        QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+      private:
+        CellAccessible* cell_;
+    };
+
+    StartersChartView* chart_;
+    int index_;
+    Press actions_{this};
+};
+
+// The chart as a container of its 169 cells.
+class ChartAccessible : public QAccessibleWidget {
+  public:
+    explicit ChartAccessible(StartersChartView* chart)
+        : QAccessibleWidget(chart, QAccessible::Table, QStringLiteral("Starting hands chart")) {}
+    ~ChartAccessible() override {
+        for (const QAccessible::Id id : ids_) {
+            QAccessible::deleteAccessibleInterface(id);
+        }
+    }
+    int childCount() const override { return chartSide * chartSide; }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= childCount()) {
+            return nullptr;
+        }
+        if (ids_.empty()) {
+            ids_.resize(static_cast<std::size_t>(childCount()), 0);
+        }
+        QAccessible::Id& id = ids_[static_cast<std::size_t>(index)];
+        if (!id) {
+            id = QAccessible::registerAccessibleInterface(
+                new CellAccessible(static_cast<StartersChartView*>(widget()), index));
+        }
+        return QAccessible::accessibleInterface(id);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (int i = 0; i < static_cast<int>(ids_.size()); ++i) {
+            if (ids_[static_cast<std::size_t>(i)] &&
+                QAccessible::accessibleInterface(ids_[static_cast<std::size_t>(i)]) == child) {
+                return i;
+            }
+        }
+        return -1;
+    }
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name ? QStringLiteral("Starting hands chart")
+                                         : QAccessibleWidget::text(kind);
+    }
+
+  private:
+    mutable std::vector<QAccessible::Id> ids_;
+};
+
+QAccessibleInterface* chartFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("StartersChartView")) {
+        if (auto* chart = qobject_cast<StartersChartView*>(object)) {
+            return new ChartAccessible(chart);
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+StartersChartView::StartersChartView(std::optional<BotKit::StartingHand> current, bool compact, bool dark,
+                                     bool increasedContrast, QWidget* parent)
+    : QWidget(parent)
+    , current_(current)
+    , selected_(current)
+    , compact_(compact)
+    , dark_(dark)
+    , increasedContrast_(increasedContrast) {
+    static const bool installed = [] {
+        QAccessible::installFactory(chartFactory);
+        return true;
+    }();
+    (void)installed;
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Starting hands chart"));
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+}
+
+void StartersChartView::select(const BotKit::StartingHand& hand) {
+    if (selected_ == hand) {
+        return;
+    }
+    selected_ = hand;
+    update();
+    emit selectionChanged(hand);
+}
+
+QRectF StartersChartView::cellRect(int row, int column) const {
+    const double side = std::max((width() - 2 * padding - (chartSide - 1) * gap) / chartSide, 0.0);
+    return QRectF(padding + column * (side + gap), padding + row * (side + gap), side, side);
+}
+
+std::optional<BotKit::StartingHand> StartersChartView::handAt(QPointF point) const {
+    for (int row = 0; row < chartSide; ++row) {
+        for (int column = 0; column < chartSide; ++column) {
+            if (cellRect(row, column).contains(point)) {
+                return chartCell(row, column);
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+double StartersChartView::labelSize() const {
+    return StartersChart::labelSize(increasedContrast_, compact_, width());
+}
+
+StartersChartView::BandLook StartersChartView::look(StartingBand band, bool dark, bool increasedContrast) {
+    const QColor accent = GuideColors::accent(dark);
+    const QColor primary = GuideColors::primary(dark);
+    const auto tint = [&](double fill, double border) {
+        return BandLook{GuideColors::faded(accent, fill), GuideColors::faded(accent, border),
+                        increasedContrast ? 1.0 : 0.0, primary};
+    };
+    switch (band) {
+    case StartingBand::great: {
+        BandLook great = tint(1, 1);
+        great.label = dark ? Qt::black : Qt::white;
+        return great;
+    }
+    case StartingBand::good:
+        return tint(0.55, 0.85);
+    case StartingBand::playable:
+        return tint(0.28, 0.65);
+    case StartingBand::risky:
+        return tint(0.11, 0.5);
+    case StartingBand::fold:
+        break;
+    }
+    const QColor secondary = GuideColors::secondary(dark);
+    return BandLook{toQColor(SatinPanelColors::fill(dark)),
+                    increasedContrast ? secondary : toQColor(SatinPanelColors::border(dark)),
+                    increasedContrast ? 1.0 : 0.5, secondary};
+}
+
+void StartersChartView::paintSwatch(QPainter& painter, const QRectF& box, const BandLook& look) {
+    QPainterPath shape;
+    shape.addRoundedRect(box, radius, radius);
+    painter.fillPath(shape, look.fill);
+    if (look.borderWidth > 0) {
+        const double half = look.borderWidth / 2;
+        QPainterPath border;
+        border.addRoundedRect(box.adjusted(half, half, -half, -half), radius - half, radius - half);
+        painter.strokePath(border, QPen(look.border, look.borderWidth));
+    }
+}
+
+void StartersChartView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Labels that would overflow their cells shrink, down to 0.6 of their size; all by the same factor,
+    // from the widest label, so the chart reads evenly.
+    const QRectF first = cellRect(0, 0);
+    double widest = 0;
+    const QFontMetricsF natural(ThemeFonts::system(labelSize(), FontWeight::semibold));
+    for (const QString& label : cellLabels()) {
+        widest = std::max(widest, natural.horizontalAdvance(label));
+    }
+    const double shrink = widest > first.width() - 2 ? std::max(0.6, (first.width() - 2) / widest) : 1.0;
+    painter.setFont(ThemeFonts::system(labelSize() * shrink, FontWeight::semibold));
+    std::array<BandLook, 5> looks;
+    for (const StartingBand band : allStartingBands) {
+        looks[static_cast<std::size_t>(band)] = look(band, dark_, increasedContrast_);
+    }
+    for (int index = 0; index < chartSide * chartSide; ++index) {
+        const BotKit::StartingHand hand = handAtIndex(index);
+        const QRectF cell = cellRect(index / chartSide, index % chartSide);
+        const BandLook& band = looks[static_cast<std::size_t>(startingBand(hand))];
+        paintSwatch(painter, cell, band);
+        painter.setPen(band.label);
+        painter.drawText(cell, Qt::AlignCenter, cellLabels()[static_cast<std::size_t>(index)]);
+    }
+    // The outlines go on top, so neighbours never cover them.
+    const auto outline = [&](const BotKit::StartingHand& hand, double width) {
+        const QRectF cell = cellRect(chartPosition(hand).row, chartPosition(hand).column);
+        QPainterPath path;
+        path.addRoundedRect(cell, radius, radius);
+        painter.strokePath(path, QPen(GuideColors::primary(dark_), width));
+    };
+    if (selected_ && selected_ != current_) {
+        outline(*selected_, 1.5);
+    }
+    if (current_) {
+        outline(*current_, 2);
+    }
+    if (hasFocus()) {
+        QPainterPath ring;
+        ring.addRoundedRect(QRectF(rect()).adjusted(1.25, 1.25, -1.25, -1.25), 5, 5);
+        painter.strokePath(ring, QPen(GuideColors::faded(GuideColors::accent(dark_), 0.6), 2.5));
+    }
+}
+
+void StartersChartView::mousePressEvent(QMouseEvent* event) {
+    if (const auto hand = handAt(event->position())) {
+        select(*hand);
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void StartersChartView::keyPressEvent(QKeyEvent* event) {
+    std::optional<StartersChart::Arrow> arrow;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        arrow = StartersChart::Arrow::left;
+        break;
+    case Qt::Key_Right:
+        arrow = StartersChart::Arrow::right;
+        break;
+    case Qt::Key_Up:
+        arrow = StartersChart::Arrow::up;
+        break;
+    case Qt::Key_Down:
+        arrow = StartersChart::Arrow::down;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    select(StartersChart::move(selected_, current_, *arrow));
+    event->accept();
+}
+
+void StartersChartView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void StartersChartView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <optional>
+
+#include <QWidget>
+
+#include "BotKit/StartingHand.h"
+#include "Learn/GuideContent.h"
+
+// The 13 by 13 starting-hands chart as one painted widget: each cell coloured by its band and labelled
+// ("AKs", "T9o", "QQ"), the player's hand outlined, the selection outlined more thinly. A click selects a
+// cell; the arrow keys move the selection. For a reader it is a container of 169 buttons.
+class StartersChartView : public QWidget {
+    Q_OBJECT
+  public:
+    StartersChartView(std::optional<BotKit::StartingHand> current, bool compact, bool dark,
+                      bool increasedContrast, QWidget* parent = nullptr);
+
+    std::optional<BotKit::StartingHand> selected() const { return selected_; }
+    std::optional<BotKit::StartingHand> current() const { return current_; }
+    void select(const BotKit::StartingHand& hand);
+
+    // The cell under a point, if any.
+    std::optional<BotKit::StartingHand> handAt(QPointF point) const;
+    QRectF cellRect(int row, int column) const;
+    // The label size now, from the measured width.
+    double labelSize() const;
+
+    // Bands' colours, shared with the legend.
+    struct BandLook {
+        QColor fill;
+        QColor border;
+        double borderWidth = 0;
+        QColor label;
+    };
+    static BandLook look(StartingBand band, bool dark, bool increasedContrast);
+    static void paintSwatch(QPainter& painter, const QRectF& box, const BandLook& look);
+
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override { return width; }
+    QSize sizeHint() const override { return {320, 320}; }
+    QSize minimumSizeHint() const override { return {13 * 10 + 22, 13 * 10 + 22}; }
+
+  signals:
+    void selectionChanged(const BotKit::StartingHand& hand);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    std::optional<BotKit::StartingHand> current_;
+    std::optional<BotKit::StartingHand> selected_;
+    bool compact_;
+    bool dark_;
+    bool increasedContrast_;
+};

@@ -1,0 +1,158 @@
+#include "Views/Learn/StartersTab.h"
+
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "Learn/StartersChart.h"
+#include "Style/Drawing/SatinPanel.h"
+#include "Style/Drawing/StyleAccessibility.h"
+#include "Style/Drawing/ThemeFonts.h"
+#include "Views/Learn/GuideColors.h"
+#include "Views/Learn/StartersChartView.h"
+
+namespace {
+constexpr double swatch = 10;
+constexpr double swatchGap = 4;
+constexpr double itemGap = 10;
+constexpr double legendRowGap = 4;
+constexpr std::size_t firstRowWhenSplit = 3;
+
+QFont legendFont() {
+    return ThemeFonts::system(11, FontWeight::regular);
+}
+
+QLabel* paragraph(const QString& text, double size, FontWeight weight, const QColor& colour,
+                  QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setFont(ThemeFonts::system(size, weight));
+    GuideColors::setTextColour(label, colour);
+    return label;
+}
+} // namespace
+
+BandLegend::BandLegend(bool dark, bool increasedContrast, QWidget* parent)
+    : QWidget(parent)
+    , dark_(dark)
+    , increasedContrast_(increasedContrast) {
+    StyleAccessibility::setRole(this, QAccessible::StaticText);
+    QStringList names;
+    for (const StartingBand band : allStartingBands) {
+        names.append(StartersChart::bandName(band));
+    }
+    setAccessibleName(names.join(QStringLiteral(", ")));
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+}
+
+double BandLegend::rowWidth(std::size_t first, std::size_t count) const {
+    const QFontMetricsF metrics(legendFont());
+    double width = 0;
+    for (std::size_t i = first; i < first + count; ++i) {
+        width += swatch + swatchGap + metrics.horizontalAdvance(StartersChart::bandName(allStartingBands[i]));
+    }
+    return width + itemGap * static_cast<double>(count - 1);
+}
+
+int BandLegend::rowsAt(int width) const {
+    return rowWidth(0, allStartingBands.size()) <= width ? 1 : 2;
+}
+
+int BandLegend::heightForWidth(int width) const {
+    const double line = std::max(swatch, QFontMetricsF(legendFont()).height());
+    return static_cast<int>(std::ceil(rowsAt(width) == 1 ? line : 2 * line + legendRowGap));
+}
+
+QSize BandLegend::sizeHint() const {
+    const int width = static_cast<int>(std::ceil(rowWidth(0, firstRowWhenSplit)));
+    return {width, heightForWidth(width)};
+}
+
+void BandLegend::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(legendFont());
+    const QFontMetricsF metrics(legendFont());
+    const double line = std::max(swatch, metrics.height());
+    const bool oneRow = rowsAt(width()) == 1;
+    double x = 0;
+    double y = 0;
+    for (std::size_t i = 0; i < allStartingBands.size(); ++i) {
+        if (!oneRow && i == firstRowWhenSplit) {
+            x = 0;
+            y += line + legendRowGap;
+        }
+        const StartingBand band = allStartingBands[i];
+        StartersChartView::paintSwatch(painter, QRectF(x, y + (line - swatch) / 2, swatch, swatch),
+                                       StartersChartView::look(band, dark_, increasedContrast_));
+        x += swatch + swatchGap;
+        const QString name = StartersChart::bandName(band);
+        painter.setPen(GuideColors::secondary(dark_));
+        painter.drawText(QRectF(x, y, metrics.horizontalAdvance(name) + 1, line),
+                         Qt::AlignLeft | Qt::AlignVCenter, name);
+        x += metrics.horizontalAdvance(name) + itemGap;
+    }
+}
+
+StartersTab::StartersTab(const TableTheme& theme, std::optional<BotKit::StartingHand> currentHand,
+                         bool compact, QWidget* parent)
+    : QScrollArea(parent)
+    , dark_(theme.dark) {
+    const bool dark = theme.dark;
+    const bool increasedContrast = theme.increaseContrast;
+    auto* content = new QWidget;
+    auto* stack = new QVBoxLayout(content);
+    stack->setContentsMargins(1, 1, 1, 1);
+    stack->setSpacing(10);
+
+    auto* rule = new SatinPanel(theme, false, 12, content);
+    auto* ruleWords = new QVBoxLayout(rule);
+    ruleWords->setContentsMargins(12, 10, 12, 10);
+    ruleWords->setSpacing(3);
+    ruleWords->addWidget(paragraph(QStringLiteral("Rule of thumb"), 13, FontWeight::semibold,
+                                   GuideColors::primary(dark), rule));
+    ruleWords->addWidget(paragraph(
+        QStringLiteral(
+            "Play pairs, two high cards (A, K, Q, J, 10), and an ace with a card of the same suit. Fold "
+            "most of the rest, and play fewer hands when more players are left to act after you."),
+        12, FontWeight::regular, GuideColors::secondary(dark), rule));
+    stack->addWidget(rule);
+
+    chart_ = new StartersChartView(currentHand, compact, dark, increasedContrast, content);
+    stack->addWidget(chart_);
+    legend_ = new BandLegend(dark, increasedContrast, content);
+    stack->addWidget(legend_);
+    detail_ = paragraph({}, 12, FontWeight::regular, GuideColors::primary(dark), content);
+    detail_->setTextFormat(Qt::RichText);
+    stack->addWidget(detail_);
+    stack->addWidget(
+        paragraph(QStringLiteral("Top right: both cards the same suit (s). Bottom left: different suits "
+                                 "(o). Diagonal: pairs."),
+                  11, FontWeight::regular, GuideColors::secondary(dark), content));
+    stack->addStretch(1);
+
+    setWidget(content);
+    setWidgetResizable(true);
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(chart_, &StartersChartView::selectionChanged, this, &StartersTab::showDetail);
+    showDetail();
+}
+
+void StartersTab::showDetail() {
+    const auto said = StartersChart::detail(chart_->selected(), chart_->current());
+    if (!said) {
+        detail_->setText(StartersChart::noSelectionText().toHtmlEscaped());
+        GuideColors::setTextColour(detail_, GuideColors::secondary(dark_));
+        detail_->setAccessibleName(StartersChart::noSelectionText());
+        return;
+    }
+    GuideColors::setTextColour(detail_, GuideColors::primary(dark_));
+    detail_->setText(
+        QStringLiteral("<b>%1%2</b>%3")
+            .arg(said->prefix.toHtmlEscaped(), said->name.toHtmlEscaped(), said->band.toHtmlEscaped()));
+    detail_->setAccessibleName(said->prefix + said->name + said->band);
+}

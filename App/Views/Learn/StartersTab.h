@@ -1,0 +1,58 @@
+#pragma once
+
+#include <optional>
+
+#include <QScrollArea>
+
+#include "BotKit/StartingHand.h"
+#include "Style/TableTheme.h"
+
+class BandLegend;
+class QLabel;
+class StartersChartView;
+
+// The Starters tab: a rule of thumb, the 13 by 13 chart, the legend of the five bands, a line naming the
+// selected hand and its band, and a key to the layout. At a table the player's two cards are selected
+// and outlined when it opens.
+class StartersTab : public QScrollArea {
+    Q_OBJECT
+  public:
+    // The theme gives the appearance (light or dark, contrast) and the panel's look.
+    StartersTab(const TableTheme& theme, std::optional<BotKit::StartingHand> currentHand, bool compact,
+                QWidget* parent = nullptr);
+
+    StartersChartView* chart() const { return chart_; }
+    QLabel* detailLabel() const { return detail_; }
+    BandLegend* legend() const { return legend_; }
+
+  private:
+    void showDetail();
+
+    bool dark_;
+    StartersChartView* chart_ = nullptr;
+    BandLegend* legend_ = nullptr;
+    QLabel* detail_ = nullptr;
+};
+
+// The five bands' swatches and names: on one row when they fit, else "Great", "Good", "Playable" over
+// "Risky", "Usually fold". One element for a reader.
+class BandLegend : public QWidget {
+    Q_OBJECT
+  public:
+    BandLegend(bool dark, bool increasedContrast, QWidget* parent = nullptr);
+
+    // How many rows the legend takes at a width.
+    int rowsAt(int width) const;
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+    QSize sizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    double rowWidth(std::size_t first, std::size_t count) const;
+
+    bool dark_;
+    bool increasedContrast_;
+};

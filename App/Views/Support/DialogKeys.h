@@ -1,0 +1,18 @@
+#pragma once
+
+#include <functional>
+
+class QAbstractButton;
+class QWidget;
+
+// Return for a card's default button and Escape for its cancel action, while the keyboard focus is
+// anywhere inside `scope` (the card). Enter on the keypad counts as Return.
+namespace DialogKeys {
+
+// One default per scope: two would make Return ambiguous, and Qt then runs neither.
+void bindDefault(QWidget* scope, QAbstractButton* button);
+// For a card whose default button changes: `press` clicks whichever is the default now.
+void bindDefault(QWidget* scope, std::function<void()> press);
+void bindCancel(QWidget* scope, std::function<void()> action);
+
+} // namespace DialogKeys

@@ -1,0 +1,419 @@
+#include "Learn/GuideContent.h"
+#include "Views/Controls/StyledButton.h"
+#include "Views/Learn/BasicsTab.h"
+#include "Views/Learn/GlossaryTab.h"
+#include "Views/Learn/HandTagView.h"
+#include "Views/Learn/InfoButton.h"
+#include "Views/Learn/MarkdownLabel.h"
+#include "Views/Learn/PokerBasicsCommand.h"
+#include "Views/Learn/PokerBasicsView.h"
+#include "Views/Learn/PracticeCaptionView.h"
+#include "Views/Learn/RankingsTab.h"
+#include "Views/Learn/StartersChartView.h"
+#include "Views/Learn/StartersTab.h"
+#include "Views/Learn/TermPanel.h"
+#include "Views/Support/Announcer.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+using BotKit::StartingHand;
+using PokerEngine::Rank;
+
+namespace {
+
+// A shown, active window, so shortcuts and focus behave as for a player.
+void activate(QWidget& window) {
+    window.show();
+    QApplication::setActiveWindow(&window);
+    window.activateWindow();
+    QApplication::processEvents();
+}
+
+void press(QWidget* target, Qt::Key key) {
+    QTest::keyClick(target, key);
+    QApplication::processEvents();
+}
+
+Announcer& quietAnnouncer() {
+    static Announcer announcer;
+    announcer.setShowsNotifications(false);
+    return announcer;
+}
+
+QString lastSaid() {
+    const QStringList& spoken = quietAnnouncer().spoken();
+    return spoken.isEmpty() ? QString() : spoken.back();
+}
+
+TableTheme windowTheme() {
+    TableTheme theme = TableTheme::standard();
+    theme.surface = TableSurface::window;
+    return theme;
+}
+
+} // namespace
+
+TEST(MarkdownLabel, BoldWhenItParsesVerbatimWhenNot) {
+    MarkdownLabel bold("Your **buy-in** comes back.");
+    EXPECT_EQ(bold.textFormat(), Qt::RichText);
+    EXPECT_EQ(bold.text(), "Your <b>buy-in</b> comes back.");
+    EXPECT_EQ(bold.accessibleName(), "Your buy-in comes back.");
+    MarkdownLabel broken("An **open bold");
+    EXPECT_EQ(broken.textFormat(), Qt::PlainText);
+    EXPECT_EQ(broken.text(), "An **open bold");
+}
+
+TEST(InfoButton, SpeaksTheTermAndRunsItsAction) {
+    int pressed = 0;
+    InfoButton button(Term::kicker, [&] { ++pressed; });
+    EXPECT_EQ(button.accessibleName(), "About Kicker");
+    EXPECT_EQ(button.accessibleDescription(), shortText(Term::kicker));
+    EXPECT_EQ(button.toolTip(), shortText(Term::kicker));
+    EXPECT_EQ(button.size(), QSize(20, 20));
+    button.click();
+    EXPECT_EQ(pressed, 1);
+
+    std::optional<Term> explained;
+    TermHeader header("Stakes", Term::stakes, [&](Term term) { explained = term; });
+    header.button()->click();
+    EXPECT_EQ(explained, Term::stakes);
+}
+
+TEST(TermPanel, ReturnAndEscapeDismiss) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        int dismissed = 0;
+        TermPanel panel(TableTheme::standard(), Term::kicker, {}, TableTheme::standard(),
+                        [&] { ++dismissed; });
+        activate(panel);
+        press(panel.gotItButton(), key);
+        EXPECT_EQ(dismissed, 1) << key;
+    }
+}
+
+TEST(TermPanel, GuideLinkLeadsToTheTermsPlace) {
+    std::optional<GuideDestination> opened;
+    const auto open = [&](const GuideDestination& destination) { opened = destination; };
+    TermPanel suited(
+        TableTheme::standard(), Term::suited, {}, TableTheme::standard(), [] {}, open);
+    ASSERT_TRUE(suited.guideButton());
+    EXPECT_EQ(suited.guideButton()->title(), QString::fromUtf8("Starting hands in Poker Basics \u203A"));
+    suited.guideButton()->click();
+    EXPECT_EQ(opened, GuideDestination::starters());
+
+    TermPanel pot(
+        TableTheme::standard(), Term::pot, {}, TableTheme::standard(), [] {}, open);
+    pot.guideButton()->click();
+    EXPECT_EQ(opened, GuideDestination::glossary(Term::pot));
+
+    TermPanel plain(TableTheme::standard(), Term::pot, {}, TableTheme::standard(), [] {});
+    EXPECT_EQ(plain.guideButton(), nullptr);
+    EXPECT_EQ(plain.gotItButton()->title(), "Got It");
+}
+
+TEST(TermPanel, ExplainsWithTheTablesNumbers) {
+    const TermNumbers highStakes{PokerEngine::BlindLevel{100, 200, 0}};
+    TermPanel panel(TableTheme::standard(), Term::buyIn, highStakes, TableTheme::standard(), [] {});
+    EXPECT_TRUE(
+        panel.explanationLabel()->plainText().contains("That's 8,000 to 20,000 chips.", Qt::CaseInsensitive));
+}
+
+TEST(PracticeCaptionView, StepCaptionHasOneButton) {
+    quietAnnouncer();
+    int gotIt = 0;
+    const PracticeCaption caption{PracticeStep::blinds, "The blinds", "Two **forced bets** start the pot."};
+    PracticeCaptionView view(TableTheme::standard(), caption, {[&] { ++gotIt; }, {}, {}}, &quietAnnouncer());
+    const auto buttons = view.buttons();
+    ASSERT_EQ(buttons.size(), 1u);
+    EXPECT_EQ(buttons[0]->title(), "Got It");
+    activate(view);
+    EXPECT_EQ(lastSaid(), "The blinds. Two forced bets start the pot.");
+    EXPECT_TRUE(buttons[0]->isVisible());
+    press(&view, Qt::Key_Return);
+    EXPECT_EQ(gotIt, 1);
+
+    // A new caption is a new card: spoken once more; the same caption again is not.
+    const qsizetype said = quietAnnouncer().spoken().size();
+    view.setCaption(caption);
+    EXPECT_EQ(quietAnnouncer().spoken().size(), said);
+    view.setCaption(PracticeCaption{PracticeStep::flop, "The flop", "Three **shared** cards."});
+    EXPECT_EQ(lastSaid(), "The flop. Three shared cards.");
+}
+
+TEST(PracticeCaptionView, FoldedCaptionOffersHomeAndTryAgain) {
+    int home = 0;
+    int tryAgain = 0;
+    const PracticeCaption folded{PracticeCaption::Folded{}, "You folded", "Folding gave up **your cards**."};
+    PracticeCaptionView view(TableTheme::standard(), folded, {{}, [&] { ++tryAgain; }, [&] { ++home; }},
+                             &quietAnnouncer());
+    const auto buttons = view.buttons();
+    ASSERT_EQ(buttons.size(), 2u);
+    EXPECT_EQ(buttons[0]->title(), "Home");
+    EXPECT_EQ(buttons[1]->title(), "Try Again");
+    activate(view);
+    press(&view, Qt::Key_Return);
+    EXPECT_EQ(tryAgain, 1);
+    press(&view, Qt::Key_Escape);
+    EXPECT_EQ(home, 1);
+    EXPECT_EQ(tryAgain, 1);
+}
+
+TEST(PracticeCaptionView, BodySizesAndButtonWidths) {
+    const PracticeCaption caption{PracticeStep::river, "The river", "An **open bold"};
+    PracticeCaptionView popover(TableTheme::standard(), caption, {}, nullptr);
+    EXPECT_EQ(popover.bodyLabel()->font().pixelSize(), 12);
+    EXPECT_EQ(popover.bodyLabel()->text(), "An **open bold");
+    EXPECT_EQ(popover.buttons()[0]->width(), 140);
+    PracticeCaptionView window(windowTheme(), caption, {}, nullptr);
+    EXPECT_EQ(window.bodyLabel()->font().pixelSize(), 13);
+    TableTheme pixel = TableTheme::drawnIn(TableStyleID::pixel, TableSurface::window, 2, {});
+    PracticeCaptionView pixelView(pixel, caption, {}, nullptr);
+    EXPECT_EQ(pixelView.buttons()[0]->width(), 120);
+}
+
+TEST(PokerBasicsCommand, FollowsTheFocusedWindow) {
+    PokerBasicsCommand command;
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* screen = new QLineEdit(&window);
+    layout->addWidget(screen);
+    window.addAction(&command);
+    activate(window);
+    screen->setFocus();
+    QApplication::processEvents();
+    EXPECT_FALSE(command.isEnabled());
+
+    int opened = 0;
+    auto* action = new PokerBasicsAction(screen, [&] { ++opened; });
+    QApplication::processEvents();
+    EXPECT_TRUE(command.isEnabled());
+    EXPECT_EQ(PokerBasicsAction::focused(), action);
+    QTest::keyClick(screen, Qt::Key_Question, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(opened, 1);
+    command.trigger();
+    EXPECT_EQ(opened, 2);
+
+    delete action;
+    QApplication::processEvents();
+    EXPECT_FALSE(command.isEnabled());
+    command.trigger();
+    EXPECT_EQ(opened, 2);
+
+    // A window without a publisher greys the command out even while another window has one.
+    new PokerBasicsAction(screen, [&] { ++opened; });
+    QWidget settings;
+    activate(settings);
+    QApplication::processEvents();
+    EXPECT_FALSE(command.isEnabled());
+}
+
+TEST(BasicsTab, PagesButtonsAndAnnouncements) {
+    int finished = 0;
+    BasicsTab tab(TableTheme::standard(), TableTheme::standard(), 0, {true, false, {}, [&] { ++finished; }},
+                  &quietAnnouncer());
+    activate(tab);
+    EXPECT_FALSE(tab.backButton()->isVisible());
+    EXPECT_EQ(tab.forwardButton()->title(), "Next");
+    tab.forwardButton()->click();
+    EXPECT_EQ(tab.page(), 1);
+    EXPECT_EQ(lastSaid(), "Page 2 of 6. Your cards and the board.");
+    EXPECT_TRUE(tab.backButton()->isVisible());
+    press(tab.forwardButton(), Qt::Key_Return);
+    EXPECT_EQ(tab.page(), 2);
+    EXPECT_EQ(lastSaid(), "Page 3 of 6. Blinds and the button.");
+
+    tab.setPage(5);
+    EXPECT_EQ(tab.forwardButton()->title(), QString::fromUtf8("Rankings \u203A"));
+    const qsizetype said = quietAnnouncer().spoken().size();
+    tab.forwardButton()->click();
+    EXPECT_EQ(finished, 1);
+    EXPECT_EQ(tab.page(), 5);
+    EXPECT_EQ(quietAnnouncer().spoken().size(), said);
+}
+
+TEST(BasicsTab, PracticeOnTheLastPageAndCompactSizes) {
+    int practised = 0;
+    BasicsTab lobby(TableTheme::standard(), TableTheme::standard(), 5,
+                    {true, false, [&] { ++practised; }, {}}, nullptr);
+    EXPECT_EQ(lobby.forwardButton()->title(), "Play a Practice Hand");
+    EXPECT_EQ(lobby.forwardButton()->width(), 160);
+    EXPECT_EQ(lobby.forwardButton()->toolTip(), "One free hand against Biscuit, explained step by step");
+    lobby.forwardButton()->click();
+    EXPECT_EQ(practised, 1);
+
+    BasicsTab sidebar(TableTheme::standard(), TableTheme::standard(), 1, {false, true, {}, {}}, nullptr);
+    EXPECT_EQ(sidebar.backButton()->width(), 64);
+    EXPECT_EQ(sidebar.forwardButton()->width(), 84);
+}
+
+TEST(PokerBasicsView, OpensWhereItIsAsked) {
+    PokerBasicsView::Setup setup;
+    setup.opening = GuideDestination::basics(9);
+    PokerBasicsView tooFar(setup);
+    EXPECT_EQ(tooFar.tab(), GuideTab::basics);
+    EXPECT_EQ(tooFar.page(), 5);
+
+    setup.opening = GuideDestination::basics(-2);
+    EXPECT_EQ(PokerBasicsView(setup).page(), 0);
+
+    setup.opening = GuideDestination::glossary(Term::sidePot);
+    PokerBasicsView glossary(setup);
+    EXPECT_EQ(glossary.tab(), GuideTab::glossary);
+    EXPECT_NE(qobject_cast<GlossaryTab*>(glossary.tabContent()), nullptr);
+}
+
+TEST(PokerBasicsView, LastBasicsButtonSwitchesToRankings) {
+    PokerBasicsView::Setup setup;
+    int done = 0;
+    setup.onDone = [&] { ++done; };
+    setup.opening = GuideDestination::basics(5);
+    PokerBasicsView guide(setup);
+    activate(guide);
+    auto* basics = qobject_cast<BasicsTab*>(guide.tabContent());
+    ASSERT_TRUE(basics);
+    basics->forwardButton()->click();
+    EXPECT_EQ(guide.tab(), GuideTab::rankings);
+    EXPECT_NE(qobject_cast<RankingsTab*>(guide.tabContent()), nullptr);
+    // Back to Basics: the page is kept.
+    guide.tabButton(GuideTab::basics)->click();
+    EXPECT_EQ(guide.page(), 5);
+    press(guide.doneButton(), Qt::Key_Escape);
+    EXPECT_EQ(done, 1);
+
+    setup.presentation = PokerBasicsView::Presentation::sidebar;
+    PokerBasicsView sidebar(setup);
+    EXPECT_EQ(sidebar.doneButton(), nullptr);
+}
+
+TEST(GlossaryTab, SearchFiltersAndAnnounces) {
+    GlossaryTab tab(TableTheme::standard(), std::nullopt, &quietAnnouncer());
+    activate(tab);
+    EXPECT_EQ(tab.shownTerms().size(), 30u);
+    EXPECT_EQ(tab.searchField()->placeholderText(), "Search 30 words");
+    const qsizetype before = quietAnnouncer().spoken().size();
+    EXPECT_EQ(before, quietAnnouncer().spoken().size());
+    tab.searchField()->setText(" Blind ");
+    EXPECT_EQ(tab.shownTerms(), (std::vector<Term>{Term::bigBlind, Term::blinds, Term::sitAndGo,
+                                                   Term::smallBlind, Term::stakes}));
+    EXPECT_EQ(lastSaid(), "5 words");
+    tab.searchField()->setText("kicker");
+    EXPECT_EQ(lastSaid(), "1 word");
+    tab.searchField()->setText("zebra");
+    EXPECT_TRUE(tab.shownTerms().empty());
+    EXPECT_TRUE(tab.showsNoMatches());
+    EXPECT_EQ(lastSaid(), "No matches");
+    tab.searchField()->clear();
+    EXPECT_FALSE(tab.showsNoMatches());
+    EXPECT_EQ(lastSaid(), "30 words");
+}
+
+TEST(GlossaryTab, OpensOnTheFocusedTerm) {
+    GlossaryTab tab(TableTheme::standard(), Term::sidePot, nullptr);
+    tab.resize(360, 300);
+    activate(tab);
+    QApplication::processEvents();
+    QWidget* row = tab.row(Term::sidePot);
+    EXPECT_EQ(tab.scrollArea()->verticalScrollBar()->value(),
+              row->mapTo(tab.scrollArea()->widget(), QPoint()).y());
+    EXPECT_TRUE(row->property("chipwhistleAccessibleSelected").toBool());
+    EXPECT_FALSE(tab.row(Term::pot)->property("chipwhistleAccessibleSelected").toBool());
+    tab.searchField()->setText("kicker");
+    EXPECT_TRUE(row->isHidden());
+}
+
+TEST(StartersTab, SelectionByArrowsAndClicks) {
+    StartersTab away(TableTheme::standard(), std::nullopt, false);
+    activate(away);
+    EXPECT_EQ(away.detailLabel()->accessibleName(), "Click a hand to see how it rates.");
+    away.chart()->setFocus();
+    press(away.chart(), Qt::Key_Right);
+    EXPECT_EQ(away.chart()->selected(), StartingHand(Rank::ace, Rank::king, true));
+    EXPECT_EQ(away.detailLabel()->accessibleName(), QString::fromUtf8("Ace-king suited \u00B7 Great"));
+
+    const StartingHand kingQueen(Rank::king, Rank::queen, true);
+    StartersTab atTable(TableTheme::standard(), kingQueen, false);
+    atTable.resize(360, 700);
+    activate(atTable);
+    EXPECT_EQ(atTable.chart()->selected(), kingQueen);
+    EXPECT_EQ(atTable.detailLabel()->accessibleName(),
+              QString::fromUtf8("Your hand: King-queen suited \u00B7 Great"));
+    const QRectF sixes = atTable.chart()->cellRect(8, 8);
+    QTest::mouseClick(atTable.chart(), Qt::LeftButton, {}, sixes.center().toPoint());
+    EXPECT_EQ(atTable.chart()->selected(), StartingHand(Rank::six, Rank::six, false));
+    EXPECT_EQ(atTable.detailLabel()->accessibleName(), QString::fromUtf8("Pair of sixes \u00B7 Playable"));
+    EXPECT_EQ(atTable.chart()->current(), kingQueen);
+}
+
+TEST(StartersChartView, ReadsAsAChartOfButtons) {
+    StartersChartView chart(std::nullopt, false, false, false);
+    chart.resize(330, 330);
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(&chart);
+    ASSERT_TRUE(access);
+    EXPECT_EQ(access->text(QAccessible::Name), "Starting hands chart");
+    ASSERT_EQ(access->childCount(), 169);
+    QAccessibleInterface* kingQueen = access->child(1 * 13 + 2);
+    ASSERT_TRUE(kingQueen);
+    EXPECT_EQ(kingQueen->text(QAccessible::Name), "King-queen suited, great");
+    EXPECT_EQ(kingQueen->role(), QAccessible::Button);
+    EXPECT_FALSE(kingQueen->state().selected);
+    kingQueen->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(chart.selected(), StartingHand(Rank::king, Rank::queen, true));
+    EXPECT_TRUE(kingQueen->state().selected);
+    EXPECT_EQ(access->indexOfChild(kingQueen), 15);
+    EXPECT_EQ(chart.labelSize(), 8.5);
+}
+
+TEST(StartersChartView, LabelSizesWithIncreasedContrastFollowTheWidth) {
+    StartersChartView chart(std::nullopt, true, false, true);
+    for (const auto& [width, size] : {std::pair{300, 9.0}, {350, 11.0}, {400, 13.0}}) {
+        chart.resize(width, width);
+        EXPECT_EQ(chart.labelSize(), size) << width;
+    }
+    StartersChartView compact(std::nullopt, true, false, false);
+    EXPECT_EQ(compact.labelSize(), 7.5);
+}
+
+TEST(RankingsTab, HighlightsTheHeldRow) {
+    RankingsTab plain(TableTheme::standard(), false, std::nullopt);
+    EXPECT_EQ(plain.rows().size(), 10u);
+    EXPECT_EQ(plain.detailLabel(4)->text(), "Any five of one suit");
+
+    RankingsTab flush(TableTheme::standard(), false, QStringLiteral("Flush"));
+    EXPECT_EQ(flush.detailLabel(4)->text(), "You have this now");
+    EXPECT_TRUE(flush.rows()[4]->accessibleName().endsWith(
+        "Any five of one suit. For example Ace of diamonds, Jack of "
+        "diamonds, Eight of diamonds, Six of diamonds, Two of "
+        "diamonds. You have this now."));
+    EXPECT_EQ(flush.detailLabel(3)->text(), "Three of a kind plus a pair");
+
+    RankingsTab lowerCase(TableTheme::standard(), false, QStringLiteral("flush"));
+    EXPECT_EQ(lowerCase.detailLabel(4)->text(), "Any five of one suit");
+}
+
+TEST(HandTagView, SizesFollowTheSurfaceAndLinesWrap) {
+    const HandTag preflop{"Good start", 4, {"King-queen suited"}, "help text", "spoken"};
+    HandTagView popover(TableTheme::standard(), preflop);
+    HandTagView window(windowTheme(), preflop);
+    EXPECT_LT(popover.sizeHint().width(), window.sizeHint().width());
+    EXPECT_LT(popover.sizeHint().height(), window.sizeHint().height());
+    EXPECT_EQ(popover.toolTip(), "help text");
+
+    HandTag wordy = preflop;
+    wordy.lines = {"A very long hint line that would otherwise make the chip far too wide for the table"};
+    HandTagView wrapped(windowTheme(), wordy);
+    wrapped.resize(wrapped.sizeHint());
+    EXPECT_LE(wrapped.chipRect().width(), 190 + 2 * 10 + 1);
+    EXPECT_GT(wrapped.sizeHint().height(), window.sizeHint().height());
+    const QAccessibleInterface* access = QAccessible::queryAccessibleInterface(&window);
+    ASSERT_TRUE(access);
+    EXPECT_TRUE(access->state().invisible);
+}

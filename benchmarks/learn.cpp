@@ -1,0 +1,73 @@
+// Time to paint the 169-cell starting-hands chart, and to filter the glossary as one keystroke does:
+// the model's filter alone and the tab's whole response (filter, show and hide rows, announce).
+
+#include <QApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include "Learn/GlossarySearch.h"
+#include "Views/Learn/GlossaryTab.h"
+#include "Views/Learn/StartersChartView.h"
+#include "Views/Support/Announcer.h"
+
+namespace {
+
+void ensureApplication() {
+    static int argc = 1;
+    static char name[] = "bench_learn";
+    static char* argv[] = {name, nullptr};
+    static QApplication* application = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QApplication(argc, argv);
+    }();
+    (void)application;
+}
+
+void paintChart(benchmark::State& state) {
+    ensureApplication();
+    StartersChartView chart(BotKit::StartingHand(PokerEngine::Rank::king, PokerEngine::Rank::queen, true),
+                            false, false, state.range(0) != 0);
+    chart.resize(360, 360);
+    QImage canvas(chart.size() * 2, QImage::Format_ARGB32_Premultiplied);
+    canvas.setDevicePixelRatio(2);
+    for (auto _ : state) {
+        QPainter painter(&canvas);
+        chart.render(&painter);
+        painter.end();
+        benchmark::DoNotOptimize(canvas.constBits());
+    }
+}
+BENCHMARK(paintChart)->Arg(0)->Arg(1)->ArgName("increasedContrast")->Unit(benchmark::kMicrosecond);
+
+const QStringList typing{"b", "bl", "bli", "blin", "blind", "blin", "bli", "bl", "b", ""};
+
+void filterGlossary(benchmark::State& state) {
+    std::size_t next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(GlossarySearch::matching(typing[static_cast<qsizetype>(next)]));
+        next = (next + 1) % static_cast<std::size_t>(typing.size());
+    }
+}
+BENCHMARK(filterGlossary)->Unit(benchmark::kMicrosecond);
+
+void typeInGlossaryTab(benchmark::State& state) {
+    ensureApplication();
+    Announcer announcer;
+    announcer.setShowsNotifications(false);
+    GlossaryTab tab(TableTheme::standard(), std::nullopt, &announcer);
+    tab.resize(420, 600);
+    tab.show();
+    QApplication::processEvents();
+    std::size_t next = 0;
+    for (auto _ : state) {
+        tab.searchField()->setText(typing[static_cast<qsizetype>(next)]);
+        QApplication::processEvents();
+        next = (next + 1) % static_cast<std::size_t>(typing.size());
+    }
+}
+BENCHMARK(typeInGlossaryTab)->Unit(benchmark::kMicrosecond);
+
+} // namespace
