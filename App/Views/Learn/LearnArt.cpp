@@ -3,6 +3,10 @@
 #include <QPainter>
 
 #include "Style/Drawing/TagView.h"
+#include "Table/ChipStackGeometry.h"
+#include "Views/Table/CardView.h"
+#include "Views/Table/ChipStackView.h"
+#include "Views/Table/FeltView.h"
 
 namespace LearnArt {
 
@@ -12,7 +16,29 @@ AvatarModel character(const QString& name, const std::string& slug) {
 
 void paintStage(QPainter&, const TableTheme&, const QRectF&, double) {}
 
-void paintStack(QPainter&, const TableTheme&, const std::vector<ChipColumn>&, double, QPointF) {}
+void paintStack(QPainter& painter, const TableTheme& theme, const std::vector<ChipColumn>& columns,
+                double radius, QPointF centre) {
+    std::int64_t amount = 0;
+    for (const ChipColumn& column : columns) {
+        amount += ChipDenominations::value(column.denomination) * column.count;
+    }
+    const QSizeF natural = ChipStackView::size(amount, theme);
+    const auto drawn = ChipStackGeometry::columns(amount, theme);
+    if (natural.isEmpty() || drawn.empty()) {
+        return;
+    }
+    // The table's stack of the same amount, scaled so each column is the chips' diameter across; pixel
+    // art keeps whole multiples of its grid.
+    double scale = 2 * radius * static_cast<double>(drawn.size()) / natural.width();
+    if (theme.style == TableStyleID::pixel) {
+        scale = std::max(1.0, std::round(scale));
+    }
+    painter.save();
+    painter.translate(centre);
+    painter.scale(scale, scale);
+    ChipStackView::paint(painter, QPointF(-natural.width() / 2, -natural.height() / 2), theme, amount, false);
+    painter.restore();
+}
 
 void paintTaggedColumns(QPainter& painter, const TableTheme& theme, const std::vector<Column>& columns,
                         QPointF centre, double spacing) {
@@ -61,10 +87,22 @@ void paintPair(QPainter& painter, const TableTheme& theme, const std::vector<std
     }
 }
 
-void paintCardRow(QPainter&, const TableTheme&, const std::vector<std::string>&, QSizeF, QPointF, double) {}
+void paintCardRow(QPainter& painter, const TableTheme& theme, const std::vector<std::string>& codes,
+                  QSizeF size, QPointF centre, double spacing) {
+    const double count = static_cast<double>(codes.size());
+    double x = centre.x() - (count * size.width() + (count - 1) * spacing) / 2;
+    for (const std::string& code : codes) {
+        // The codes are fixed in the program and always parse; one that did not would lie face down.
+        CardView::paint(painter, QPointF(x, centre.y() - size.height() / 2), theme,
+                        PokerEngine::Card::fromCode(code), size, false);
+        x += size.width() + spacing;
+    }
+}
 
 void paintFloorShadow(QPainter&, const TableTheme&, double, double, QPointF) {}
 
-void paintFelt(QPainter&, const TableTheme&, QSizeF, QPointF) {}
+void paintFelt(QPainter& painter, const TableTheme& theme, QSizeF size, QPointF centre) {
+    FeltView::paint(painter, QRectF(centre - QPointF(size.width() / 2, size.height() / 2), size), theme);
+}
 
 } // namespace LearnArt
