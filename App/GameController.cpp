@@ -59,12 +59,64 @@ GameController::~GameController() {
     }
 }
 
-template <typename T> void GameController::assign(T& field, T value, void (GameController::*changed)()) {
+template <typename T> void GameController::assign(T& field, T value, Signal changed) {
     if (field == value) {
         return;
     }
     field = std::move(value);
-    emit(this->*changed)();
+    notify(changed);
+}
+
+// MARK: steps
+
+template <typename Body> void GameController::runStep(Body&& body) {
+    ++stepDepth_;
+    try {
+        body();
+    } catch (...) {
+        if (--stepDepth_ == 0) {
+            finishStep();
+        }
+        throw;
+    }
+    if (--stepDepth_ == 0) {
+        finishStep();
+    }
+}
+
+bool GameController::deferWhileBusy(std::function<void()> operation) {
+    if (stepDepth_ == 0) {
+        return false;
+    }
+    deferred_.push_back(std::move(operation));
+    return true;
+}
+
+void GameController::notify(Signal changed) {
+    if (stepDepth_ == 0) {
+        emit(this->*changed)();
+        return;
+    }
+    if (std::find(unsentSignals_.begin(), unsentSignals_.end(), changed) == unsentSignals_.end()) {
+        unsentSignals_.push_back(changed);
+    }
+}
+
+void GameController::finishStep() {
+    // A listener may start a step of its own, which sends what is still unsent; it may even end
+    // the controller's life.
+    QPointer<GameController> self(this);
+    while (self && stepDepth_ == 0 && (!unsentSignals_.empty() || !deferred_.empty())) {
+        if (!unsentSignals_.empty()) {
+            const Signal changed = unsentSignals_.front();
+            unsentSignals_.erase(unsentSignals_.begin());
+            emit(this->*changed)();
+        } else {
+            const std::function<void()> operation = std::move(deferred_.front());
+            deferred_.pop_front();
+            operation();
+        }
+    }
 }
 
 void GameController::setState(std::optional<GameState> state) {
@@ -86,6 +138,7 @@ GameSession* GameController::session() const {
 }
 
 void GameController::setBotSpeed(BotSpeed speed) {
+    // Outside a step these signal at once; inside one, with the step's other changes.
     assign(botSpeed_, speed, &GameController::botSpeedChanged);
 }
 
@@ -190,6 +243,13 @@ bool GameController::isPracticeTable() const {
 // MARK: lifecycle
 
 void GameController::start(const GameSetup& setup) {
+    if (deferWhileBusy([this, setup] { start(setup); })) {
+        return;
+    }
+    runStep([&] { startTable(setup); });
+}
+
+void GameController::startTable(const GameSetup& setup) {
     const auto acknowledged = practice_ ? practice_->acknowledged : std::set<PracticeStep>{};
     // Starting over a running table settles it exactly as leaving would, so no chips vanish.
     forfeitRunningTable();
@@ -221,6 +281,13 @@ void GameController::start(const GameSetup& setup) {
 }
 
 void GameController::restore(const SavedGame& saved) {
+    if (deferWhileBusy([this, saved] { restore(saved); })) {
+        return;
+    }
+    runStep([&] { restoreTable(saved); });
+}
+
+void GameController::restoreTable(const SavedGame& saved) {
     // The lobby resumes a saved game only with no table running; the game resumed is usually the
     // very table whose save a forfeit would delete, so nothing is booked here.
     endTable();
@@ -240,8 +307,13 @@ void GameController::restore(const SavedGame& saved) {
 }
 
 void GameController::leaveTable() {
-    forfeitRunningTable();
-    endTable();
+    if (deferWhileBusy([this] { leaveTable(); })) {
+        return;
+    }
+    runStep([this] {
+        forfeitRunningTable();
+        endTable();
+    });
 }
 
 void GameController::forfeitRunningTable() {
@@ -270,21 +342,31 @@ void GameController::endTable() {
     setShowingResult(false);
     setResultHeld(false);
     setPractice(std::nullopt);
-    if (pauseReasons_.erase(PauseReason::practice) > 0) {
-        emit pauseReasonsChanged();
-    }
+    removePause(PauseReason::practice);
 }
 
 // MARK: turn loop
 
 void GameController::act(const PokerEngine::Action& action) {
+    const bool deferred = deferWhileBusy([this, action] {
+        try {
+            act(action);
+        } catch (const GameControllerError&) {
+        } catch (const PokerEngine::EngineError&) {
+            // Nobody is left to hear of the refusal; the table stays as it was.
+        }
+    });
+    if (deferred) {
+        return;
+    }
     if (!state_) {
         throw GameControllerError(GameControllerError::Kind::noTable);
     }
     if (!pauseReasons_.empty()) {
         throw GameControllerError(GameControllerError::Kind::paused);
     }
-    commit(PokerEngine::apply(action, hero_, *state_));
+    GameState next = PokerEngine::apply(action, hero_, *state_);
+    runStep([&] { commit(std::move(next)); });
 }
 
 void GameController::commit(GameState next) {
@@ -307,9 +389,7 @@ void GameController::commit(GameState next) {
     }
     if (practice_) {
         if (const auto heroView = view(); heroView && practice_->holds(*heroView)) {
-            if (pauseReasons_.insert(PauseReason::practice).second) {
-                emit pauseReasonsChanged();
-            }
+            addPause(PauseReason::practice);
         }
     }
     if (saved && (!justCompleted || tableOver_)) {
@@ -371,7 +451,7 @@ void GameController::startBotTurn(int seat, const BotProfile& profile) {
     QPointer<GameController> self(this);
     auto finishWhenReady = [self, turn] {
         if (self && turn->paceElapsed && turn->decision) {
-            self->finishBotTurn(turn);
+            self->runStep([&] { self->finishBotTurn(turn); });
         }
     };
     pending_ = Pending{ScheduledWork{}, false, turn};
@@ -422,9 +502,11 @@ void GameController::scheduleDeal(std::chrono::milliseconds after) {
         if (!self || self->tableGeneration_ != generation || !self->pending_ || !self->pending_->isDeal) {
             return;
         }
-        self->pending_.reset();
-        self->setAutoDealAt(std::nullopt);
-        self->deal();
+        self->runStep([&] {
+            self->pending_.reset();
+            self->setAutoDealAt(std::nullopt);
+            self->deal();
+        });
     });
 }
 
@@ -464,49 +546,88 @@ void GameController::deal() {
     commit(std::move(*next));
 }
 
+void GameController::addPause(PauseReason reason) {
+    if (pauseReasons_.insert(reason).second) {
+        notify(&GameController::pauseReasonsChanged);
+    }
+}
+
+bool GameController::removePause(PauseReason reason) {
+    if (pauseReasons_.erase(reason) == 0) {
+        return false;
+    }
+    notify(&GameController::pauseReasonsChanged);
+    return true;
+}
+
 void GameController::pause(PauseReason reason) {
-    if (!pauseReasons_.insert(reason).second) {
+    if (deferWhileBusy([this, reason] { pause(reason); })) {
         return;
     }
-    emit pauseReasonsChanged();
-    if (pending_ && pending_->isDeal) {
-        cancelPending();
-    }
+    runStep([&] {
+        if (pauseReasons_.contains(reason)) {
+            return;
+        }
+        addPause(reason);
+        if (pending_ && pending_->isDeal) {
+            cancelPending();
+        }
+    });
 }
 
 void GameController::resume(PauseReason reason) {
-    if (pauseReasons_.erase(reason) == 0) {
+    if (deferWhileBusy([this, reason] { resume(reason); })) {
         return;
     }
-    emit pauseReasonsChanged();
-    advance();
+    runStep([&] {
+        if (removePause(reason)) {
+            advance();
+        }
+    });
 }
 
 void GameController::holdResult() {
-    if (!isShowingResult_ || isResultHeld_) {
+    if (deferWhileBusy([this] { holdResult(); })) {
         return;
     }
-    setResultHeld(true);
-    if (pending_ && pending_->isDeal) {
-        cancelPending();
-    }
-    if (!tableOver_ && setup_ && !isPracticeTable()) {
-        checkpointSnapshot();
-    }
+    runStep([this] {
+        if (!isShowingResult_ || isResultHeld_) {
+            return;
+        }
+        setResultHeld(true);
+        if (pending_ && pending_->isDeal) {
+            cancelPending();
+        }
+        if (!tableOver_ && setup_ && !isPracticeTable()) {
+            checkpointSnapshot();
+        }
+    });
 }
 
 void GameController::dealNextHand() {
+    if (deferWhileBusy([this] { dealNextHand(); })) {
+        return;
+    }
     if (!state_ || state_->street() != Street::handComplete || !isShowingResult_ || !pauseReasons_.empty()) {
         return;
     }
     if (pending_ && !pending_->isDeal) {
         return; // a bot is still acting
     }
-    cancelPending();
-    deal();
+    runStep([this] {
+        cancelPending();
+        deal();
+    });
 }
 
 void GameController::acknowledgePracticeStep() {
+    if (deferWhileBusy([this] { acknowledgePracticeStep(); })) {
+        return;
+    }
+    runStep([this] { acknowledgeStep(); });
+}
+
+void GameController::acknowledgeStep() {
     if (!practice_) {
         return;
     }
@@ -521,8 +642,8 @@ void GameController::acknowledgePracticeStep() {
     PracticeNarration narration = *practice_;
     narration.acknowledged.insert(*step);
     setPractice(narration);
-    if (!narration.holds(*heroView)) {
-        resume(PauseReason::practice);
+    if (!narration.holds(*heroView) && removePause(PauseReason::practice)) {
+        advance();
     }
     if (*step == PracticeStep::showdown) {
         // Resuming may have scheduled the automatic deal; dealing now must leave no second deal behind.

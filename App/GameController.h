@@ -26,6 +26,8 @@
 
 #include <chrono>
 #include <cstdint>
+#include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -42,6 +44,9 @@ struct UnshownCards {
 // lets each bot decide off the GUI thread and act after its pace, shows each result and deals the
 // next hand, books every result through the session and keeps the saved game current.
 // Lives on the GUI thread; every property below signals only when its value really changes.
+// Each operation runs whole before anyone hears of it: the change signals go out once the operation
+// has finished, so a listener may call straight back in (leave, deal, act); an operation called while
+// another is still under way (from the session's own signals, say) runs right after it.
 class GameController : public QObject {
     Q_OBJECT
 
@@ -100,7 +105,8 @@ class GameController : public QObject {
     void leaveTable();
 
     // The player's action. Throws GameControllerError without a table or while paused, and the
-    // engine's EngineError when it refuses the action; the table is unchanged then.
+    // engine's EngineError when it refuses the action; the table is unchanged then. Called while
+    // another operation is under way, it runs after that one and a refusal is dropped.
     void act(const PokerEngine::Action& action);
 
     void pause(PauseReason reason);
@@ -133,6 +139,17 @@ class GameController : public QObject {
         std::shared_ptr<BotTurn> turn; // the bot turn this is, when it is not a deal
     };
     struct Replacements;
+    using Signal = void (GameController::*)();
+
+    template <typename Body> void runStep(Body&& body);
+    bool deferWhileBusy(std::function<void()> operation);
+    void notify(Signal changed);
+    void finishStep();
+    void addPause(PauseReason reason);
+    bool removePause(PauseReason reason);
+    void startTable(const GameSetup& setup);
+    void restoreTable(const SavedGame& saved);
+    void acknowledgeStep();
 
     void commit(PokerEngine::GameState next);
     void advance();
@@ -151,7 +168,7 @@ class GameController : public QObject {
     // Play on a restored table is under way: tells the session once.
     void settleResume();
 
-    template <typename T> void assign(T& field, T value, void (GameController::*changed)());
+    template <typename T> void assign(T& field, T value, Signal changed);
     void setState(std::optional<PokerEngine::GameState> state);
     void setSeatKinds(SeatKinds kinds) {
         assign(seatKinds_, std::move(kinds), &GameController::seatKindsChanged);
@@ -205,4 +222,8 @@ class GameController : public QObject {
     std::uint64_t tableGeneration_ = 0;
     // The hand a restored table resumed in, until play on it is under way.
     std::optional<std::int64_t> resumedHand_;
+
+    int stepDepth_ = 0;
+    std::vector<Signal> unsentSignals_;          // changed during the running step, in the order they changed
+    std::deque<std::function<void()>> deferred_; // operations called while a step was running
 };
