@@ -4,12 +4,16 @@
 
 namespace ChipText {
 
+QString full(std::int64_t amount) {
+    return QLocale().toString(static_cast<qint64>(amount));
+}
+
 QString compact(std::int64_t amount) {
     // The magnitude as unsigned, so the most negative amount has one too.
     const std::uint64_t magnitude = amount < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(amount)
                                                : static_cast<std::uint64_t>(amount);
     if (magnitude < 10'000) {
-        return QLocale().toString(static_cast<qint64>(amount));
+        return full(amount);
     }
     const bool thousands = magnitude < 999'950;
     const std::uint64_t divisor = thousands ? 1'000 : 1'000'000;

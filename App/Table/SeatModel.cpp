@@ -159,28 +159,35 @@ QString SeatModel::accessibilityLabel() const {
     return parts.join(QStringLiteral(", "));
 }
 
+QString SeatModel::dealerHint() {
+    return hintPart(QStringLiteral("Dealer: "),
+                    QStringLiteral("The D disc. It marks the dealer and moves one seat each hand."));
+}
+
+QString SeatModel::blindHint(const QString& blind) {
+    if (blind == QLatin1String("SB")) {
+        return hintPart(QStringLiteral("Small blind: "),
+                        QStringLiteral("The smaller forced bet, half the big blind, put in by the player "
+                                       "after the button."));
+    }
+    return hintPart(QStringLiteral("Big blind: "),
+                    QStringLiteral("The larger forced bet, put in by the second player after the button."));
+}
+
+QString SeatModel::allInExplanation() {
+    return QStringLiteral("Betting every chip you have. Nobody can make you fold after that.");
+}
+
 QString SeatModel::accessibilityHint() const {
     QStringList parts;
     if (isDealer) {
-        parts << hintPart(QStringLiteral("Dealer: "),
-                          QStringLiteral("The D disc. It marks the dealer and moves one seat each hand."));
+        parts << dealerHint();
     }
     if (blind) {
-        if (*blind == QLatin1String("SB")) {
-            parts << hintPart(
-                QStringLiteral("Small blind: "),
-                QStringLiteral("The smaller forced bet, half the big blind, put in by the player "
-                               "after the button."));
-        } else {
-            parts << hintPart(
-                QStringLiteral("Big blind: "),
-                QStringLiteral("The larger forced bet, put in by the second player after the button."));
-        }
+        parts << blindHint(*blind);
     }
     if (status == SeatStatus::allIn) {
-        parts << hintPart(
-            QStringLiteral("All-in: "),
-            QStringLiteral("Betting every chip you have. Nobody can make you fold after that."));
+        parts << hintPart(QStringLiteral("All-in: "), allInExplanation());
     }
     return parts.join(QLatin1Char(' '));
 }

@@ -59,6 +59,12 @@ struct SeatModel {
     QString accessibilityLabel() const;
     // What the seat's markers mean, in the glossary's words; empty when it has none.
     QString accessibilityHint() const;
+    // The parts of that hint, also the tooltips of the dealer button and the plate's tags: "Dealer: the
+    // D disc…", "Small blind: the smaller…" ("SB") or "Big blind: the larger…" (any other blind).
+    static QString dealerHint();
+    static QString blindHint(const QString& blind);
+    // The glossary's line on going all-in.
+    static QString allInExplanation();
 
     using NameOf = std::function<QString(std::int64_t seat)>;
     using AvatarOf = std::function<AvatarModel(std::int64_t seat)>;

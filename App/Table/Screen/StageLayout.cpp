@@ -1,0 +1,446 @@
+#include "Table/Screen/StageLayout.h"
+
+#include "Table/Screen/PotText.h"
+#include "Table/SeatLayout.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+using PokerEngine::Card;
+using PokerEngine::SeatStatus;
+using PokerEngine::Street;
+using Kind = StageItem::Kind;
+
+namespace StageMotion {
+
+namespace {
+
+AnimationCurve styled(const TableTheme& theme, double response, double satinDamping) {
+    if (theme.reduceMotion) {
+        return MotionStyle::reducedFade();
+    }
+    switch (theme.style) {
+    case TableStyleID::satin:
+        return AnimationCurve::spring(response, satinDamping);
+    case TableStyleID::paper:
+        return AnimationCurve::spring(response, 0.9);
+    case TableStyleID::pixel:
+        break;
+    }
+    return AnimationCurve::stepped({response, MotionStyle::pixelFps});
+}
+
+AnimationCurve eased(const TableTheme& theme, double duration) {
+    if (theme.style == TableStyleID::pixel) {
+        return AnimationCurve::stepped({duration, MotionStyle::pixelFps});
+    }
+    return AnimationCurve::easeInOut(duration);
+}
+
+} // namespace
+
+AnimationCurve deal(const TableTheme& theme) {
+    return styled(theme, 0.32, 0.82);
+}
+
+AnimationCurve betArrival(const TableTheme& theme) {
+    return styled(theme, 0.34, 0.85);
+}
+
+std::optional<AnimationCurve> dealerMove(const TableTheme& theme) {
+    if (theme.reduceMotion) {
+        return std::nullopt;
+    }
+    return styled(theme, 0.34, 0.85);
+}
+
+AnimationCurve flight(const TableTheme& theme) {
+    return styled(theme, 0.45, 0.85);
+}
+
+AnimationCurve reveal(const TableTheme& theme) {
+    return theme.reduceMotion ? MotionStyle::reducedFade() : eased(theme, 0.26);
+}
+
+AnimationCurve busted(const TableTheme& theme) {
+    return eased(theme, 0.4);
+}
+
+AnimationCurve flip(const TableTheme& theme) {
+    return reveal(theme);
+}
+
+} // namespace StageMotion
+
+namespace StageLayout {
+
+namespace {
+
+struct Context {
+    const StageInputs& in;
+    const PokerEngine::PlayerView& view;
+    const std::vector<SeatModel>& seats;
+    const TableGeometry& geometry;
+    const TableTheme& theme;
+    MotionStyle motion;
+    double grid;
+    QPointF dealer;
+    QString hand;
+
+    QPointF tablePoint(QPointF unit) const {
+        const QRectF& table = geometry.table;
+        return QPointF(table.left() + unit.x() * table.width(), table.top() + unit.y() * table.height());
+    }
+    std::optional<TimedCue> cue(const MotionCue& key) const {
+        const auto found = in.timeline.cues.find(key);
+        if (found == in.timeline.cues.end()) {
+            return std::nullopt;
+        }
+        return found->second;
+    }
+    double delayOf(const MotionCue& key) const {
+        const auto found = cue(key);
+        return found ? found->delay : 0;
+    }
+    StageItem::Light light(const std::optional<Card>& card) const {
+        if (!in.litCards || !card) {
+            return StageItem::Light::none;
+        }
+        return in.litCards->contains(*card) ? StageItem::Light::lit : StageItem::Light::dimmed;
+    }
+
+    // A slide in from `offset` (or the fade under Reduce Motion), gated while it waits.
+    StageTransition slideIn(AnimationCurve curve, double delay, QPointF offset, double rotation = 0) const {
+        StageTransition transition{curve, delay, {}, theme.reduceMotion, delay > 0};
+        transition.slide = SlideEffect{0, offset.x(), offset.y(), rotation, 1, grid, false};
+        return transition;
+    }
+    StageTransition fade(AnimationCurve curve, double delay = 0) const {
+        return StageTransition{curve, delay, SlideEffect{0, 0, 0, 0, 1, 0, true}, true, false};
+    }
+};
+
+QString identity(const char* kind, const QString& hand, std::initializer_list<std::int64_t> parts) {
+    QString id = QLatin1String(kind) + QLatin1Char('-') + hand;
+    for (const auto part : parts) {
+        id += QLatin1Char('-') + QString::number(part);
+    }
+    return id;
+}
+
+void addBoard(const Context& c, std::vector<StageItem>& items) {
+    for (std::size_t i = 0; i < c.view.board.size() && i < 5; ++i) {
+        const int index = static_cast<int>(i);
+        StageItem card;
+        card.kind = Kind::boardCard;
+        card.id = identity("board", c.hand, {index});
+        card.center = c.geometry.boardCardCenter(index);
+        card.size = c.geometry.metrics.boardCard;
+        card.card = c.view.board[i];
+        card.light = c.light(card.card);
+        double delay = 0;
+        if (const auto dealt = c.cue(MotionCue::dealBoard(index))) {
+            delay = dealt->delay;
+            card.startAngle = 180;
+            card.flipDelay = delay + 0.2;
+        }
+        card.arrival = c.theme.reduceMotion ? c.fade(c.motion.boardSlide(), delay)
+                                            : c.slideIn(c.motion.boardSlide(), delay, c.dealer - card.center);
+        card.removal = card.arrival;
+        items.push_back(card);
+    }
+}
+
+double boardLine(const TableGeometry& geometry) {
+    return geometry.table.top() + 0.39 * geometry.table.height();
+}
+
+void addLastActionAndPot(const Context& c, std::vector<StageItem>& items) {
+    const double cardHalf = 0.5 * c.geometry.metrics.boardCard.height();
+    const bool popover = c.geometry.metrics.surface == TableSurface::popover;
+    if (c.in.lastAction) {
+        StageItem label;
+        label.kind = Kind::lastAction;
+        label.id = *c.in.lastAction;
+        label.text = *c.in.lastAction;
+        label.center =
+            QPointF(c.tablePoint({0.5, 0}).x(), boardLine(c.geometry) - cardHalf - (popover ? 11 : 15));
+        label.arrival = c.fade(AnimationCurve::easeOut(0.15));
+        label.removal = label.arrival;
+        items.push_back(label);
+    }
+    const std::int64_t total = c.view.totalPot();
+    if (c.view.street != Street::handComplete && total >= 1) {
+        StageItem pot;
+        pot.kind = Kind::pot;
+        pot.id = QStringLiteral("pot");
+        pot.amount = total;
+        pot.center =
+            QPointF(c.tablePoint({0.5, 0}).x(), boardLine(c.geometry) + cardHalf + 8 +
+                                                    PotText::potHeightHalf(c.theme, c.view.pots.size()));
+        pot.arrival = c.fade(AnimationCurve::easeOut(0.18));
+        pot.removal = pot.arrival;
+        items.push_back(pot);
+    }
+}
+
+void addBets(const Context& c, std::vector<StageItem>& items) {
+    if (c.in.timeline.holdsDeal) {
+        return;
+    }
+    for (const auto& seat : c.seats) {
+        if (seat.streetBet < 1) {
+            continue;
+        }
+        StageItem bet;
+        bet.kind = Kind::bet;
+        bet.id = identity("bet", c.hand, {seat.seat});
+        bet.seat = seat.seat;
+        bet.amount = seat.streetBet;
+        bet.center = c.tablePoint(SeatLayout::anchor(seat.slot).bet);
+        const QPointF plate = c.geometry.plateCenter(seat.slot);
+        double arrivalDelay = 0;
+        if (const auto in = c.cue(MotionCue::betIn(seat.seat, false))) {
+            arrivalDelay = in->delay;
+        } else if (const auto blind = c.cue(MotionCue::betIn(seat.seat, true))) {
+            arrivalDelay = blind->delay;
+        }
+        QPointF target = c.geometry.potCenter();
+        AnimationCurve exit = c.motion.collect();
+        double exitDelay = 0;
+        if (const auto found = c.in.timeline.betExits.find(seat.seat);
+            found != c.in.timeline.betExits.end()) {
+            exitDelay = found->second.delay;
+            if (found->second.kind == BetExit::Kind::toPlate) {
+                target = plate;
+                exit = c.motion.returnBet();
+            }
+        }
+        const AnimationCurve arrival = StageMotion::betArrival(c.theme);
+        if (c.theme.reduceMotion) {
+            bet.arrival = c.fade(arrival, arrivalDelay);
+            bet.removal = c.fade(exit, exitDelay);
+        } else {
+            bet.arrival = c.slideIn(arrival, 0, plate - bet.center);
+            bet.arrival.delay = arrivalDelay;
+            bet.arrival.gated = false;
+            bet.removal = c.slideIn(exit, 0, target - bet.center);
+            bet.removal.delay = exitDelay;
+            bet.removal.gated = false;
+            bet.removal.slide.fades = true;
+        }
+        items.push_back(bet);
+    }
+}
+
+void addHoleCards(const Context& c, std::vector<StageItem>& items, double potLanded) {
+    if (c.in.timeline.holdsDeal) {
+        return;
+    }
+    const QPointF middle = c.tablePoint({0.5, 0.39});
+    for (const auto& seat : c.seats) {
+        if (seat.isHero || !seat.hasCards) {
+            continue;
+        }
+        const bool revealed = seat.shownCards.has_value();
+        const auto revealCue = c.cue(MotionCue::reveal(seat.seat));
+        for (int i = 0; i < 2; ++i) {
+            StageItem card;
+            card.kind = Kind::holeCard;
+            card.id = identity("hole", c.hand, {seat.seat, i});
+            card.seat = seat.seat;
+            if (revealed && static_cast<std::size_t>(i) < seat.shownCards->size()) {
+                card.card = (*seat.shownCards)[static_cast<std::size_t>(i)];
+            }
+            card.light = c.light(card.card);
+            card.size = c.geometry.metrics.botCard;
+            card.center = c.geometry.holeCardCenter(seat.slot, i, revealed);
+            card.scale = revealed ? 1.15 : 1;
+            card.revealDelay = revealCue ? revealCue->delay : potLanded;
+            card.change = StageTransition{StageMotion::reveal(c.theme),
+                                          c.theme.reduceMotion || !revealCue ? 0 : revealCue->delay,
+                                          {},
+                                          false,
+                                          false};
+            const double delay = c.delayOf(MotionCue::dealHole(seat.seat, i));
+            card.arrival = c.theme.reduceMotion
+                               ? c.fade(MotionStyle::reducedFade(), delay)
+                               : c.slideIn(StageMotion::deal(c.theme), delay, c.dealer - card.center);
+            if (c.theme.reduceMotion) {
+                card.removal = c.fade(c.motion.fold());
+            } else {
+                const QPointF away = card.center - middle;
+                const double distance = std::max(std::hypot(away.x(), away.y()), 1.0);
+                card.removal = c.slideIn(c.motion.fold(), 0, away * (12 / distance));
+                card.removal.slide.fades = true;
+            }
+            items.push_back(card);
+        }
+    }
+}
+
+void addHeroCards(const Context& c, std::vector<StageItem>& items) {
+    if (c.in.timeline.holdsDeal) {
+        return;
+    }
+    const auto hero =
+        std::find_if(c.seats.begin(), c.seats.end(), [](const SeatModel& seat) { return seat.isHero; });
+    const bool folded = hero != c.seats.end() && hero->status == SeatStatus::folded;
+    const QSizeF size = c.geometry.metrics.heroCard;
+    for (std::size_t i = 0; i < c.view.holeCards.size(); ++i) {
+        const double side = i == 0 ? -0.5 : 0.5;
+        StageItem card;
+        card.kind = Kind::heroCard;
+        card.id = identity("hero", c.hand, {static_cast<std::int64_t>(i)});
+        card.card = c.view.holeCards[i];
+        card.light = c.light(card.card);
+        card.size = size;
+        card.center = QPointF(c.geometry.heroCards.x() + side * 0.9 * size.width(), c.geometry.heroCards.y());
+        card.rotationDegrees = c.theme.style == TableStyleID::pixel ? 0 : (i == 0 ? -3 : 3);
+        card.opacity = folded ? 0.4 : 1;
+        card.change = StageTransition{c.motion.fold(), 0, {}, false, false};
+        const double delay =
+            c.delayOf(MotionCue::dealHole(c.view.seatIndex.value_or(0), static_cast<std::int64_t>(i)));
+        card.arrival = c.theme.reduceMotion ? c.fade(MotionStyle::reducedFade(), delay)
+                                            : c.slideIn(StageMotion::deal(c.theme), delay,
+                                                        c.dealer - card.center, -card.rotationDegrees);
+        card.removal = card.arrival;
+        items.push_back(card);
+    }
+    if (c.in.handTag && !c.view.holeCards.empty()) {
+        StageItem tag;
+        tag.kind = Kind::handTag;
+        tag.id = QStringLiteral("tag-") + c.hand;
+        const QPointF origin = handTagOrigin(c.geometry);
+        tag.size = QSizeF(handTagWidth(c.geometry), size.height());
+        tag.center = origin + QPointF(tag.size.width() / 2, tag.size.height() / 2);
+        tag.arrival = c.fade(c.motion.fold());
+        tag.removal = tag.arrival;
+        items.push_back(tag);
+    }
+}
+
+void addPlatesAndButton(const Context& c, std::vector<StageItem>& items) {
+    for (const auto& seat : c.seats) {
+        StageItem plate;
+        plate.kind = Kind::nameplate;
+        plate.id = QStringLiteral("plate-") + QString::number(seat.seat);
+        plate.seat = seat.seat;
+        plate.center = c.geometry.plateCenter(seat.slot);
+        plate.size = c.geometry.metrics.plate;
+        const auto knocks = c.in.timeline.knocks.find(seat.seat);
+        plate.knocks = knocks == c.in.timeline.knocks.end() ? 0 : knocks->second;
+        plate.change = StageTransition{seat.status == SeatStatus::busted ? StageMotion::busted(c.theme)
+                                                                         : c.motion.fold(),
+                                       0,
+                                       {},
+                                       false,
+                                       false};
+        items.push_back(plate);
+    }
+    const auto dealer =
+        std::find_if(c.seats.begin(), c.seats.end(), [](const SeatModel& seat) { return seat.isDealer; });
+    if (dealer != c.seats.end()) {
+        StageItem button;
+        button.kind = Kind::dealer;
+        button.id = QStringLiteral("dealer");
+        button.seat = dealer->seat;
+        button.center = c.geometry.dealerCenter(dealer->slot);
+        button.size = QSizeF(c.geometry.metrics.dealerButton, c.geometry.metrics.dealerButton);
+        if (const auto move = StageMotion::dealerMove(c.theme)) {
+            button.change = StageTransition{*move, 0, {}, false, false};
+        }
+        items.push_back(button);
+    }
+}
+
+void addFlights(const Context& c, std::vector<StageItem>& items) {
+    if (c.theme.reduceMotion) {
+        return;
+    }
+    const auto resolve = [&](const ChipFlight::Point& point) {
+        return point.isPot ? c.geometry.potCenter() : c.geometry.plateCenter(slotOf(point.seat, c.seats));
+    };
+    for (const auto& flight : c.in.timeline.flights) {
+        StageItem chips;
+        chips.kind = Kind::flight;
+        chips.id = QStringLiteral("flight-") + QString::number(flight.id);
+        chips.amount = flight.amount;
+        chips.from = resolve(flight.from);
+        chips.center = resolve(flight.to);
+        chips.flightDelay = flight.delay;
+        chips.flightDuration = flight.duration;
+        chips.change = StageTransition{StageMotion::flight(c.theme), flight.delay, {}, false, false};
+        items.push_back(chips);
+    }
+}
+
+} // namespace
+
+std::optional<QString> boardLabel(const std::vector<Card>& board) {
+    if (board.empty()) {
+        return std::nullopt;
+    }
+    QStringList names;
+    for (const auto& card : board) {
+        names << QString::fromStdString(card.name());
+    }
+    return QStringLiteral("Board: ") + names.join(QStringLiteral(", "));
+}
+
+int slotOf(std::int64_t seat, const std::vector<SeatModel>& seats) {
+    const auto found =
+        std::find_if(seats.begin(), seats.end(), [&](const SeatModel& model) { return model.seat == seat; });
+    return found == seats.end() ? 0 : found->slot;
+}
+
+double potLanded(const std::unordered_map<MotionCue, TimedCue>& cues) {
+    double end = 0;
+    for (const auto& [cue, timed] : cues) {
+        end = std::max(end, timed.end());
+    }
+    return std::min(end, 1.5);
+}
+
+QPointF handTagOrigin(const TableGeometry& geometry) {
+    const QSizeF card = geometry.metrics.heroCard;
+    const bool popover = geometry.metrics.surface == TableSurface::popover;
+    const double left =
+        geometry.heroCards.x() + 0.5 * card.width() + 0.45 * card.width() + (popover ? 12 : 18);
+    return QPointF(left, geometry.heroCards.y() - 0.5 * card.height() + 4);
+}
+
+double handTagWidth(const TableGeometry& geometry) {
+    if (geometry.metrics.surface == TableSurface::window) {
+        return 190;
+    }
+    return std::min(geometry.stage.width() - 16 - handTagOrigin(geometry).x(), 144.0);
+}
+
+std::vector<StageItem> items(const StageInputs& in) {
+    std::vector<StageItem> items;
+    if (!in.view || !in.seats) {
+        return items;
+    }
+    const Context c{in,
+                    *in.view,
+                    *in.seats,
+                    in.geometry,
+                    in.theme,
+                    MotionStyle{in.theme.style, in.theme.reduceMotion},
+                    in.theme.style == TableStyleID::pixel ? in.theme.pixelUnit : 0,
+                    in.geometry.dealerCenter(slotOf(in.view->buttonIndex, *in.seats)),
+                    QString::number(in.view->handNumber)};
+    addBoard(c, items);
+    addLastActionAndPot(c, items);
+    addBets(c, items);
+    addHoleCards(c, items, potLanded(in.timeline.cues));
+    addHeroCards(c, items);
+    addPlatesAndButton(c, items);
+    addFlights(c, items);
+    return items;
+}
+
+} // namespace StageLayout

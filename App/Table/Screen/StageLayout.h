@@ -1,0 +1,140 @@
+#pragma once
+
+#include "Style/AnimationCurve.h"
+#include "Style/MotionStyle.h"
+#include "Style/TableTheme.h"
+#include "Table/ChipFlight.h"
+#include "Table/MotionCue.h"
+#include "Table/SeatModel.h"
+#include "Table/TableGeometry.h"
+
+#include "PokerEngine/Card.h"
+#include "PokerEngine/PlayerView.h"
+
+#include <QPointF>
+#include <QSizeF>
+#include <QString>
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+// How an item of the stage comes in or goes out: a slide (with its offset from the item's place, a
+// turn, a scale and perhaps a fade), or under Reduce Motion a plain fade; `gated` keeps a delayed item
+// invisible until its movement starts.
+struct StageTransition {
+    AnimationCurve curve = AnimationCurve::linear(0);
+    double delay = 0;
+    SlideEffect slide;
+    bool fadeOnly = false;
+    bool gated = false;
+    bool operator==(const StageTransition&) const = default;
+};
+
+// One thing drawn on the stage, keyed by an identity that names its hand, seat and index, so a new
+// hand's cards and bets are new items that arrive while the old ones leave.
+struct StageItem {
+    enum class Kind {
+        boardCard,
+        holeCard,
+        heroCard,
+        bet,
+        lastAction,
+        pot,
+        handTag,
+        nameplate,
+        dealer,
+        flight
+    };
+    enum class Light { none, lit, dimmed };
+
+    Kind kind = Kind::boardCard;
+    QString id;
+    QPointF center;
+    double rotationDegrees = 0;
+    double scale = 1;
+    double opacity = 1;
+    QSizeF size;
+
+    // Cards: the face (absent: the back), the angle it starts turned by (180: face down, turning up
+    // after `flipDelay`), the delay before a card that arrives later turns, and its showdown light.
+    std::optional<PokerEngine::Card> card;
+    double startAngle = 0;
+    std::optional<double> flipDelay;
+    double revealDelay = 0;
+    Light light = Light::none;
+
+    // The seat a bet, a hole card, a plate or the dealer button belongs to; the amount of a bet or a
+    // flight; the text of the last action.
+    std::int64_t seat = -1;
+    std::int64_t amount = 0;
+    QString text;
+    // A plate's check knocks so far.
+    int knocks = 0;
+
+    StageTransition arrival;
+    StageTransition removal;
+    // How a change of place, scale or opacity moves; absent: at once.
+    std::optional<StageTransition> change;
+
+    // A flight's start, its delay and its planned time in the air.
+    QPointF from;
+    double flightDelay = 0;
+    double flightDuration = 0;
+
+    bool operator==(const StageItem&) const = default;
+};
+
+// Everything the stage reads of the presenter's timeline for one redraw.
+struct StageTimeline {
+    std::unordered_map<MotionCue, TimedCue> cues;
+    std::map<std::int64_t, BetExit> betExits;
+    std::map<std::int64_t, int> knocks;
+    std::vector<ChipFlight> flights;
+    bool holdsDeal = false;
+};
+
+struct StageInputs {
+    const PokerEngine::PlayerView* view = nullptr;
+    const std::vector<SeatModel>* seats = nullptr;
+    TableGeometry geometry;
+    TableTheme theme;
+    StageTimeline timeline;
+    std::optional<QString> lastAction;
+    bool paused = false;
+    bool handTag = false;
+    std::optional<std::unordered_set<PokerEngine::Card>> litCards;
+};
+
+// The movements of the table by style; Reduce Motion turns each into the short fade.
+namespace StageMotion {
+AnimationCurve deal(const TableTheme& theme);
+AnimationCurve betArrival(const TableTheme& theme);
+// Absent under Reduce Motion: the button jumps.
+std::optional<AnimationCurve> dealerMove(const TableTheme& theme);
+AnimationCurve flight(const TableTheme& theme);
+AnimationCurve reveal(const TableTheme& theme);
+AnimationCurve busted(const TableTheme& theme);
+AnimationCurve flip(const TableTheme& theme);
+} // namespace StageMotion
+
+// The stage's items for one redraw, back to front, from the shown view and the presenter's timeline.
+// Pure: the stage widget keeps the items alive across redraws and animates what changed.
+namespace StageLayout {
+
+std::vector<StageItem> items(const StageInputs& inputs);
+
+// "Board: Ace of spades, Ten of hearts, Two of clubs"; absent for an empty board.
+std::optional<QString> boardLabel(const std::vector<PokerEngine::Card>& board);
+// The slot of a seat, 0 when no model has that seat.
+int slotOf(std::int64_t seat, const std::vector<SeatModel>& seats);
+// When the timeline's last cue ends, never later than 1.5 s.
+double potLanded(const std::unordered_map<MotionCue, TimedCue>& cues);
+// Left edge and width of the hand tag beside the player's cards.
+QPointF handTagOrigin(const TableGeometry& geometry);
+double handTagWidth(const TableGeometry& geometry);
+
+} // namespace StageLayout

@@ -1,0 +1,116 @@
+#include "Table/Screen/TableKeys.h"
+
+#include <algorithm>
+
+using PokerEngine::Action;
+using PokerEngine::LegalActions;
+
+namespace {
+
+bool isReturn(const TableKeyPress& press) {
+    return press.key == Qt::Key_Return || press.key == Qt::Key_Enter;
+}
+
+bool isSpace(const TableKeyPress& press) {
+    return press.key == Qt::Key_Space || press.text == QStringLiteral(" ");
+}
+
+bool isEscape(const TableKeyPress& press) {
+    return press.key == Qt::Key_Escape;
+}
+
+std::optional<TableKeyCommand> practiceKey(const TableKeyPress& press, const PracticeCaption& caption) {
+    if (!isReturn(press) && !isSpace(press)) {
+        return std::nullopt;
+    }
+    if (std::holds_alternative<PracticeCaption::Folded>(caption.kind)) {
+        return TableCommand::PracticeAgain{};
+    }
+    return TableCommand::AcknowledgePractice{};
+}
+
+std::optional<TableKeyCommand> actionKey(const TableKeyPress& press, const QString& typed,
+                                         const TableKeyContext& context) {
+    const LegalActions& legal = *context.view->legalActions;
+    if (typed == QStringLiteral("f")) {
+        return TableCommand::Act{Action::fold()};
+    }
+    if (typed == QStringLiteral("c") || isSpace(press)) {
+        return TableCommand::Act{legal.canCheck ? Action::check() : Action::call()};
+    }
+    if (typed == QStringLiteral("r")) {
+        if (!legal.minRaiseTo) {
+            return std::nullopt;
+        }
+        return TableCommand::FocusRaiseField{};
+    }
+    if (typed.size() == 1) {
+        if (const auto preset = raisePresetForDigit(typed.front())) {
+            const auto target = amount(*preset, *context.view);
+            if (!target) {
+                return std::nullopt;
+            }
+            return TableCommand::ChoosePreset{*preset, *target};
+        }
+    }
+    if (isReturn(press)) {
+        if (const auto action = TableKeys::confirmRaise(legal, context.raiseTo)) {
+            return TableCommand::Act{*action};
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+namespace TableKeys {
+
+std::optional<TableKeyCommand> handle(const TableKeyPress& press, const TableKeyContext& context) {
+    constexpr Qt::KeyboardModifiers windowModifiers =
+        Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (press.modifiers & windowModifiers) {
+        return std::nullopt;
+    }
+    if (!context.view || context.confirmingLeave || context.guideOpen) {
+        return std::nullopt;
+    }
+    if (context.focus == TableFocus::raiseField) {
+        if (isEscape(press)) {
+            return TableCommand::FocusTable{};
+        }
+        return std::nullopt; // the field handles its own keys
+    }
+    const QString typed = press.text.toLower();
+    if (typed == QStringLiteral("?")) {
+        return TableCommand::OpenGuide{};
+    }
+    if (context.caption && typed != QStringLiteral("p")) {
+        return practiceKey(press, *context.caption);
+    }
+    if (typed == QStringLiteral("p")) {
+        return TableCommand::TogglePause{};
+    }
+    const PokerEngine::PlayerView& view = *context.view;
+    if (view.street == PokerEngine::Street::handComplete && context.showingResult &&
+        (isReturn(press) || isSpace(press))) {
+        return TableCommand::DealNextHand{};
+    }
+    if (!view.legalActions || !context.pauseReasons.empty()) {
+        return std::nullopt;
+    }
+    return actionKey(press, typed, context);
+}
+
+std::optional<Action> confirmRaise(const LegalActions& legal, std::int64_t raiseTo) {
+    if (!legal.minRaiseTo) {
+        return std::nullopt;
+    }
+    const std::int64_t lifted = std::max(raiseTo, *legal.minRaiseTo);
+    const std::int64_t target = std::min(lifted, legal.maxRaiseTo);
+    if (legal.canAllIn && legal.maxRaiseTo <= lifted) {
+        return Action::allIn();
+    }
+    return legal.aggressiveAction(target);
+}
+
+} // namespace TableKeys

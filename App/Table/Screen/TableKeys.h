@@ -1,0 +1,93 @@
+#pragma once
+
+#include "Game/PauseReason.h"
+#include "Game/RaisePreset.h"
+#include "Learn/PracticeCaption.h"
+
+#include "PokerEngine/Action.h"
+#include "PokerEngine/PlayerView.h"
+
+#include <QString>
+#include <Qt>
+
+#include <cstdint>
+#include <optional>
+#include <variant>
+
+// Where the table screen's keyboard focus is: on the table itself, or in the action bar's raise field.
+enum class TableFocus { table, raiseField };
+
+// One key-down press as the table sees it: the typed characters, the key, and the modifiers held.
+struct TableKeyPress {
+    QString text;
+    int key = 0; // a Qt::Key
+    Qt::KeyboardModifiers modifiers;
+};
+
+// Everything the keys depend on at the moment of the press.
+struct TableKeyContext {
+    // The controller's current view (not the one the stage is still animating towards).
+    const PokerEngine::PlayerView* view = nullptr;
+    bool confirmingLeave = false;
+    bool guideOpen = false;
+    TableFocus focus = TableFocus::table;
+    // The practice caption showing for the view, if any.
+    std::optional<PracticeCaption> caption;
+    PauseReasons pauseReasons;
+    bool showingResult = false;
+    std::int64_t raiseTo = 0;
+};
+
+// What a handled key asks the screen to do.
+namespace TableCommand {
+struct FocusTable {
+    bool operator==(const FocusTable&) const = default;
+};
+struct FocusRaiseField {
+    bool operator==(const FocusRaiseField&) const = default;
+};
+struct OpenGuide {
+    bool operator==(const OpenGuide&) const = default;
+};
+// After a fold in the practice hand: the same practice hand again.
+struct PracticeAgain {
+    bool operator==(const PracticeAgain&) const = default;
+};
+struct AcknowledgePractice {
+    bool operator==(const AcknowledgePractice&) const = default;
+};
+// Resume when the player paused, pause otherwise.
+struct TogglePause {
+    bool operator==(const TogglePause&) const = default;
+};
+struct DealNextHand {
+    bool operator==(const DealNextHand&) const = default;
+};
+struct Act {
+    PokerEngine::Action action;
+    bool operator==(const Act&) const = default;
+};
+struct ChoosePreset {
+    RaisePreset preset;
+    std::int64_t raiseTo = 0;
+    bool operator==(const ChoosePreset&) const = default;
+};
+} // namespace TableCommand
+
+using TableKeyCommand =
+    std::variant<TableCommand::FocusTable, TableCommand::FocusRaiseField, TableCommand::OpenGuide,
+                 TableCommand::PracticeAgain, TableCommand::AcknowledgePractice, TableCommand::TogglePause,
+                 TableCommand::DealNextHand, TableCommand::Act, TableCommand::ChoosePreset>;
+
+// The table's single-key play. Pure: the screen carries out the command and reports `handled`.
+namespace TableKeys {
+
+// Absent: the press is ignored and passes on to the window. A press with Ctrl, Alt or Super held is
+// always passed on, so window shortcuts (Ctrl+C, Alt+F) never fold or call.
+std::optional<TableKeyCommand> handle(const TableKeyPress& press, const TableKeyContext& context);
+
+// The bet, raise or all-in that confirming a raise target sends: the target lifted to the minimum and
+// capped at the maximum. Absent when the player cannot bet or raise.
+std::optional<PokerEngine::Action> confirmRaise(const PokerEngine::LegalActions& legal, std::int64_t raiseTo);
+
+} // namespace TableKeys

@@ -1,0 +1,165 @@
+#include "Table/Screen/TableOverModel.h"
+
+#include "Game/BotSeating.h"
+#include "Game/CashStakes.h"
+#include "Game/GameModeRules.h"
+#include "Table/ChipText.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::int64_t quickHandCost = GameModeRules::quickHandStack;
+
+template <typename... Cases> struct Overloaded : Cases... { using Cases::operator()...; };
+
+QString handPlayedDetail(std::int64_t hands, std::int64_t bankroll) {
+    QString detail;
+    if (hands >= 2) {
+        detail = QStringLiteral("Over ") + QString::number(hands) + QStringLiteral(" hands. ");
+    }
+    return detail + QStringLiteral("Bankroll: ") + ChipText::full(bankroll) + QStringLiteral(" chips.");
+}
+
+QString finishedDetail(std::int64_t prize, std::int64_t bankroll) {
+    const QString tail = QStringLiteral("Bankroll: ") + ChipText::full(bankroll) + QLatin1Char('.');
+    if (prize < 1) {
+        return QStringLiteral("The top two get paid. ") + tail;
+    }
+    return QLatin1Char('+') + ChipText::full(prize) + QStringLiteral(" chips (") +
+           ChipText::full(prize - GameModeRules::sitAndGoBuyIn) + QStringLiteral(" after the buy-in). ") +
+           tail;
+}
+
+} // namespace
+
+QString placeOrdinal(std::int64_t place) {
+    const std::int64_t lastTwo = place % 100;
+    const std::int64_t last = place % 10;
+    QString suffix = QStringLiteral("th");
+    if (lastTwo < 11 || lastTwo > 13) {
+        if (last == 1) {
+            suffix = QStringLiteral("st");
+        } else if (last == 2) {
+            suffix = QStringLiteral("nd");
+        } else if (last == 3) {
+            suffix = QStringLiteral("rd");
+        }
+    }
+    return QString::number(place) + suffix;
+}
+
+TableOverModel::Text TableOverModel::text(const TableOver& over, std::int64_t bankroll) {
+    return std::visit(
+        Overloaded{
+            [&](const TableOver::HandPlayed& played) {
+                QString title = QStringLiteral("Even");
+                if (played.net > 0) {
+                    title = QStringLiteral("You won ") + ChipText::full(played.net);
+                } else if (played.net < 0) {
+                    title = QStringLiteral("You lost ") + ChipText::full(-played.net);
+                }
+                return Text{title, handPlayedDetail(played.hands, bankroll)};
+            },
+            [&](const TableOver::Finished& finished) {
+                const QString title = finished.place == 1
+                                          ? QStringLiteral("You won the Sit & Go!")
+                                          : QStringLiteral("You finished ") + placeOrdinal(finished.place);
+                return Text{title, finishedDetail(finished.prize, bankroll)};
+            },
+            [&](const TableOver::HeroBusted&) {
+                return Text{QStringLiteral("You're out of chips"), QStringLiteral("Your bankroll has ") +
+                                                                       ChipText::full(bankroll) +
+                                                                       QStringLiteral(" chips.")};
+            },
+            [&](const TableOver::Practiced&) {
+                return Text{
+                    QStringLiteral("That's a hand of poker"),
+                    QStringLiteral("Cards, blinds, four rounds of betting and a showdown. A Quick Hand "
+                                   "plays the same way for real chips.")};
+            },
+        },
+        over.value);
+}
+
+std::optional<GameSetup> TableOverModel::nextSetup(const std::optional<GameSetup>& current,
+                                                   const NewGameChoices& choices, std::int64_t bankroll,
+                                                   std::uint64_t seed) {
+    if (!current) {
+        return std::nullopt;
+    }
+    switch (current->mode()) {
+    case GameMode::quickHand:
+        return GameSetup::quickHand(
+            makeQuickHandSetup(choices.quickHandDifficulty, seed, choices.quickHandHands));
+    case GameMode::sitAndGo:
+        return GameSetup::sitAndGo(
+            SitAndGoSetup{BotSeating::opponents(5, choices.sitAndGoDifficulty, seed), seed});
+    case GameMode::cashTable: {
+        const std::int64_t bb = bigBlind(choices.cashStakes);
+        const std::int64_t buyIn =
+            std::max<std::int64_t>(40, std::min({choices.cashBuyInBB, bankroll / bb, std::int64_t{100}}));
+        const int opponents = static_cast<int>(std::clamp<std::int64_t>(choices.cashOpponents, 1, 5));
+        return GameSetup::cashTable(
+            CashTableSetup{choices.cashStakes, buyIn, choices.cashDifficulty,
+                           BotSeating::opponents(opponents, choices.cashDifficulty, seed), seed});
+    }
+    case GameMode::practice:
+        return GameSetup::practice(PracticeSetup{});
+    }
+    return std::nullopt;
+}
+
+std::int64_t TableOverModel::cost(const GameSetup& setup) {
+    switch (setup.mode()) {
+    case GameMode::quickHand:
+        return quickHandCost;
+    case GameMode::sitAndGo:
+        return GameModeRules::sitAndGoBuyIn;
+    case GameMode::cashTable: {
+        const auto& cash = std::get<CashTableSetup>(setup.value());
+        return bigBlind(cash.stakes) * cash.buyInBB;
+    }
+    case GameMode::practice:
+        return 0;
+    }
+    return 0;
+}
+
+QString TableOverModel::refusal(std::int64_t cost, std::int64_t spendable) {
+    return QStringLiteral("Not enough chips: the next game takes ") + ChipText::full(cost) +
+           QStringLiteral(" and you have ") + ChipText::full(spendable) + QStringLiteral(" to spend.");
+}
+
+TableOverModel TableOverModel::make(const Inputs& in) {
+    TableOverModel panel;
+    const Text words = text(in.over, in.bankroll);
+    panel.title = words.title;
+    panel.detail = words.detail;
+    const Button home{QStringLiteral("Home"), Action::home};
+
+    if (std::holds_alternative<TableOver::HeroBusted>(in.over.value)) {
+        panel.primary = Button{QStringLiteral("Leave Table"), Action::leaveTable};
+        return panel;
+    }
+    if (std::holds_alternative<TableOver::Practiced>(in.over.value)) {
+        panel.primary = home;
+        if (!in.savedGame && in.spendable >= quickHandCost) {
+            panel.offer = GameSetup::quickHand(
+                makeQuickHandSetup(in.choices.quickHandDifficulty, in.seed, in.choices.quickHandHands));
+            panel.offerCost = quickHandCost;
+            panel.primary = Button{QStringLiteral("Play a Quick Hand"), Action::quickHand};
+            panel.secondary = home;
+        }
+        return panel;
+    }
+    panel.primary = home;
+    if (const auto next = nextSetup(in.setup, in.choices, in.bankroll, in.seed);
+        next && in.spendable >= cost(*next)) {
+        panel.offer = next;
+        panel.offerCost = cost(*next);
+        panel.primary = Button{QStringLiteral("Play Again"), Action::playAgain};
+        panel.secondary = home;
+    }
+    return panel;
+}

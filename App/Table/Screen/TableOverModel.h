@@ -1,0 +1,63 @@
+#pragma once
+
+#include "Game/GameSetup.h"
+#include "Game/TableOver.h"
+#include "Persistence/NewGameChoices.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// The panel that sums up a finished game and offers the next one. Pure: the screen draws it and, for
+// an offer, checks again at the press that the chips are still there.
+struct TableOverModel {
+    enum class Action { playAgain, quickHand, home, leaveTable };
+    struct Button {
+        QString title;
+        Action action = Action::home;
+        bool operator==(const Button&) const = default;
+    };
+
+    QString title;
+    QString detail;
+    Button primary;
+    std::optional<Button> secondary;
+    // What "Play Again" or "Play a Quick Hand" starts, and what it costs.
+    std::optional<GameSetup> offer;
+    std::int64_t offerCost = 0;
+
+    bool operator==(const TableOverModel&) const = default;
+
+    struct Inputs {
+        TableOver over;
+        std::optional<GameSetup> setup;
+        NewGameChoices choices;
+        std::int64_t bankroll = 0;
+        std::int64_t spendable = 0;
+        bool savedGame = false;
+        // A fresh random seed for the offered game.
+        std::uint64_t seed = 0;
+    };
+    static TableOverModel make(const Inputs& inputs);
+
+    // The title and detail lines alone.
+    struct Text {
+        QString title;
+        QString detail;
+        bool operator==(const Text&) const = default;
+    };
+    static Text text(const TableOver& over, std::int64_t bankroll);
+
+    // A fresh game like `current` from the remembered choices; absent without a game.
+    static std::optional<GameSetup> nextSetup(const std::optional<GameSetup>& current,
+                                              const NewGameChoices& choices, std::int64_t bankroll,
+                                              std::uint64_t seed);
+    // The chips a game takes from the bankroll to sit down.
+    static std::int64_t cost(const GameSetup& setup);
+    // Why an offer pressed after the chips went could not start.
+    static QString refusal(std::int64_t cost, std::int64_t spendable);
+};
+
+// "1st", "2nd", "3rd", "11th", "22nd".
+QString placeOrdinal(std::int64_t place);

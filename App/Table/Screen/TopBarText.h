@@ -1,0 +1,73 @@
+#pragma once
+
+#include "Game/GameMode.h"
+#include "Game/PauseReason.h"
+
+#include "Style/PixelFont.h"
+#include "Table/TableSurface.h"
+
+#include "PokerEngine/BlindSchedule.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+// The words of the strip above the popover's table and of the window's subtitle. Pure.
+namespace TopBarText {
+
+// "Quick Hand", "Cash", "Sit & Go", "Practice"; empty without a game.
+QString modeTitle(std::optional<GameMode> mode);
+
+// The Sit & Go level a hand is played at: eight hands a level, never below 1, never capped.
+std::int64_t sitAndGoLevel(std::int64_t handNumber);
+QString levelText(std::int64_t handNumber);   // "L3"
+QString levelSpoken(std::int64_t handNumber); // "Level 3"
+
+QString blindsText(const PokerEngine::BlindLevel& blinds);   // "150/300"
+QString blindsSpoken(const PokerEngine::BlindLevel& blinds); // "Blinds 150/300, ante 25"
+QString blindsHint();
+// The blinds' tooltip.
+QString blindsHelp(const PokerEngine::BlindLevel& blinds);
+
+// "#3/5" for the third hand of a five-hand Quick Hand, "#3" otherwise; `seriesHands` is the Quick
+// Hand's hand count, absent for every other game.
+QString handText(std::int64_t handNumber, std::optional<std::int64_t> seriesHands);
+QString handSpoken(std::int64_t handNumber, std::optional<std::int64_t> seriesHands);
+
+// The window's subtitle: "Level 2 · Blinds 15/30 · Hand 9".
+QString subtitle(std::optional<GameMode> mode, const PokerEngine::BlindLevel& blinds,
+                 std::int64_t handNumber);
+
+// Paused for the player, the hidden surface or the guide; the practice narration's hold alone is not
+// shown as a pause.
+bool showsPaused(const PauseReasons& reasons);
+
+// The leave button's help, also the leave confirmation's button for the same games.
+QString leaveTitle(std::optional<GameMode> mode);
+
+// The six icon buttons at the end of the bar, in order.
+enum class TopBarButton { pause, sound, guide, surface, settings, leave };
+inline constexpr std::array<TopBarButton, 6> allTopBarButtons{TopBarButton::pause,    TopBarButton::sound,
+                                                              TopBarButton::guide,    TopBarButton::surface,
+                                                              TopBarButton::settings, TopBarButton::leave};
+
+// What the buttons show depends on these.
+struct TopBarState {
+    bool paused = false; // showsPaused() of the pause reasons
+    bool soundsOn = true;
+    TableSurface surface = TableSurface::popover;
+    std::optional<GameMode> mode;
+};
+
+// A button's symbol, its five-by-five pixel icon and its help (its tooltip and spoken name).
+struct TopBarIcon {
+    QString symbol;
+    PixelGlyph pixel;
+    QString help;
+    bool operator==(const TopBarIcon&) const = default;
+};
+TopBarIcon icon(TopBarButton button, const TopBarState& state);
+
+} // namespace TopBarText

@@ -1,0 +1,218 @@
+// The showdown banner's rows and countdown, the table-over panel and the choice of the bottom row.
+#include "HandEvents.h"
+
+#include "Game/BotSeating.h"
+#include "Table/Screen/BottomRow.h"
+#include "Table/Screen/ShowdownText.h"
+#include "Table/Screen/TableOverModel.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+using namespace std::chrono_literals;
+using HandEvents::awarded;
+using PokerEngine::HandEvent;
+
+namespace {
+
+QString name(std::int64_t seat) {
+    return seat == 0 ? QStringLiteral("You")
+                     : QStringList({QString(), "Rascal", "Goldie", "Moss"}).at(int(seat));
+}
+
+HandEvent shown(const HandEvent& award) {
+    auto pot = *award.as<HandEvent::PotAwarded>();
+    pot.hand = PokerEngine::HandValue::fromStrength(1600);
+    return pot;
+}
+
+} // namespace
+
+TEST(ShowdownRows, OnePotAndASplit) {
+    EXPECT_TRUE(ShowdownRow::rows({}, name).empty());
+    const auto uncontested = ShowdownRow::rows({awarded(0, {{1, 60}})}, name);
+    ASSERT_EQ(uncontested.size(), 1u);
+    EXPECT_EQ(uncontested[0], (ShowdownRow{1, std::nullopt, "Rascal wins 60"}));
+    EXPECT_EQ(ShowdownRow::spokenSummary(uncontested, QStringLiteral("Everyone else folded.")),
+              "Rascal wins 60. Everyone else folded.");
+
+    const auto split = ShowdownRow::rows({shown(awarded(0, {{0, 600}, {2, 600}}))}, name);
+    ASSERT_EQ(split.size(), 2u);
+    EXPECT_EQ(split[0].award, "You win 600");
+    EXPECT_EQ(split[1].award, "Goldie wins 600");
+    ASSERT_TRUE(split[0].handName);
+    EXPECT_EQ(split[0].handName, split[1].handName);
+    // With several winners the reason is never spoken.
+    EXPECT_EQ(ShowdownRow::spokenSummary(split, QStringLiteral("Why.")),
+              "You win 600. " + *split[0].handName + ". Goldie wins 600. " + *split[1].handName + ".");
+}
+
+TEST(ShowdownRows, SidePotsAreNamed) {
+    const auto two = ShowdownRow::rows({awarded(0, {{0, 1200}}), awarded(1, {{0, 300}})}, name);
+    ASSERT_EQ(two.size(), 1u);
+    EXPECT_EQ(two[0].award, "You win 1,500");
+    const auto sideOnly = ShowdownRow::rows({awarded(0, {{0, 1200}}), awarded(1, {{1, 400}})}, name);
+    EXPECT_EQ(sideOnly[1].award, "Rascal wins side pot 400");
+    const auto three =
+        ShowdownRow::rows({awarded(0, {{2, 1200}}), awarded(1, {{1, 300}}), awarded(2, {{2, 300}})}, name);
+    ASSERT_EQ(three.size(), 2u);
+    EXPECT_EQ(three[0].award, "Goldie wins 1,500 (main + side 2)");
+    EXPECT_EQ(three[1].award, "Rascal wins side 1 pot 300");
+}
+
+TEST(NextHandText, TitlesValuesAndCountdown) {
+    EXPECT_EQ(NextHandText::title(false, std::nullopt), "Next Hand");
+    EXPECT_EQ(NextHandText::title(true, std::nullopt), "Continue");
+    EXPECT_EQ(NextHandText::title(false, 2), "Next hand in 2…");
+    EXPECT_EQ(NextHandText::title(true, 1), "Continue in 1…");
+    EXPECT_EQ(NextHandText::spokenValue(std::nullopt), "");
+    EXPECT_EQ(NextHandText::spokenValue(1), "deals in 1 second");
+    EXPECT_EQ(NextHandText::spokenValue(2), "deals in 2 seconds");
+    const auto now = std::chrono::system_clock::time_point(1'000'000s);
+    EXPECT_EQ(NextHandText::secondsLeft(std::nullopt, now), std::nullopt);
+    EXPECT_EQ(NextHandText::secondsLeft(now + 2100ms, now), 3);
+    EXPECT_EQ(NextHandText::secondsLeft(now + 2000ms, now), 2);
+    EXPECT_EQ(NextHandText::secondsLeft(now, now), 1);
+    EXPECT_EQ(NextHandText::secondsLeft(now - 5s, now), 1);
+}
+
+TEST(TableOverText, EveryEnding) {
+    using Text = TableOverModel::Text;
+    EXPECT_EQ(TableOverModel::text(TableOver::handPlayed(-120, 1), 9880),
+              (Text{"You lost 120", "Bankroll: 9,880 chips."}));
+    EXPECT_EQ(TableOverModel::text(TableOver::handPlayed(0, 5), 10'000),
+              (Text{"Even", "Over 5 hands. Bankroll: 10,000 chips."}));
+    EXPECT_EQ(TableOverModel::text(TableOver::handPlayed(2500, 3), 12'500).title, "You won 2,500");
+    EXPECT_EQ(TableOverModel::text(TableOver::finished(1, 1950), 11'450),
+              (Text{"You won the Sit & Go!", "+1,950 chips (1,450 after the buy-in). Bankroll: 11,450."}));
+    EXPECT_EQ(TableOverModel::text(TableOver::finished(2, 1050), 10'550),
+              (Text{"You finished 2nd", "+1,050 chips (550 after the buy-in). Bankroll: 10,550."}));
+    EXPECT_EQ(TableOverModel::text(TableOver::finished(3, 0), 9500),
+              (Text{"You finished 3rd", "The top two get paid. Bankroll: 9,500."}));
+    EXPECT_EQ(TableOverModel::text(TableOver::heroBusted(), 800),
+              (Text{"You're out of chips", "Your bankroll has 800 chips."}));
+    EXPECT_EQ(TableOverModel::text(TableOver::practiced(), 0).title, "That's a hand of poker");
+    EXPECT_EQ(placeOrdinal(11), "11th");
+    EXPECT_EQ(placeOrdinal(22), "22nd");
+    EXPECT_EQ(placeOrdinal(113), "113th");
+    EXPECT_EQ(placeOrdinal(4), "4th");
+}
+
+namespace {
+
+TableOverModel::Inputs inputs(TableOver over, GameSetup setup, std::int64_t spendable) {
+    TableOverModel::Inputs in{over, setup, NewGameChoices{}, spendable, spendable, false, 77};
+    return in;
+}
+
+const GameSetup quickHand = GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 1, 3));
+const GameSetup sitAndGo = GameSetup::sitAndGo(SitAndGoSetup{{}, 1});
+
+} // namespace
+
+TEST(TableOverPanel, PlayAgainOnlyWhenTheBankrollPays) {
+    const auto rich = TableOverModel::make(inputs(TableOver::handPlayed(10, 3), quickHand, 2000));
+    EXPECT_EQ(rich.primary.title, "Play Again");
+    EXPECT_EQ(rich.secondary, (TableOverModel::Button{"Home", TableOverModel::Action::home}));
+    ASSERT_TRUE(rich.offer);
+    EXPECT_EQ(rich.offer->mode(), GameMode::quickHand);
+    EXPECT_EQ(rich.offerCost, 2000);
+
+    const auto poor = TableOverModel::make(inputs(TableOver::handPlayed(-10, 3), quickHand, 1999));
+    EXPECT_EQ(poor.primary, (TableOverModel::Button{"Home", TableOverModel::Action::home}));
+    EXPECT_FALSE(poor.secondary);
+    EXPECT_FALSE(poor.offer);
+
+    EXPECT_EQ(TableOverModel::make(inputs(TableOver::finished(4, 0), sitAndGo, 500)).primary.title,
+              "Play Again");
+    EXPECT_EQ(TableOverModel::make(inputs(TableOver::finished(4, 0), sitAndGo, 499)).primary.title, "Home");
+    EXPECT_EQ(TableOverModel::make(inputs(TableOver::heroBusted(), sitAndGo, 1e6)).primary,
+              (TableOverModel::Button{"Leave Table", TableOverModel::Action::leaveTable}));
+    auto noSetup = inputs(TableOver::handPlayed(0, 1), quickHand, 1e6);
+    noSetup.setup.reset();
+    EXPECT_EQ(TableOverModel::make(noSetup).primary.title, "Home");
+}
+
+TEST(TableOverPanel, AQuickHandAfterPracticeUnlessASavedGameWaits) {
+    const GameSetup practice = GameSetup::practice(PracticeSetup{});
+    auto in = inputs(TableOver::practiced(), practice, 5000);
+    const auto offered = TableOverModel::make(in);
+    EXPECT_EQ(offered.primary,
+              (TableOverModel::Button{"Play a Quick Hand", TableOverModel::Action::quickHand}));
+    ASSERT_TRUE(offered.offer);
+    EXPECT_EQ(offered.offer->mode(), GameMode::quickHand);
+    in.savedGame = true;
+    EXPECT_EQ(TableOverModel::make(in).primary.title, "Home");
+    EXPECT_FALSE(TableOverModel::make(in).offer);
+    in.savedGame = false;
+    in.spendable = 1999;
+    EXPECT_EQ(TableOverModel::make(in).primary.title, "Home");
+}
+
+TEST(TableOverPanel, NextCashTableFollowsTheChoicesAndTheBankroll) {
+    NewGameChoices choices;
+    choices.cashStakes = CashStakes::medium;
+    choices.cashBuyInBB = 100;
+    choices.cashOpponents = 9;
+    const GameSetup cash = GameSetup::cashTable(CashTableSetup{});
+    const auto next = TableOverModel::nextSetup(cash, choices, 3000, 5);
+    ASSERT_TRUE(next);
+    const auto& table = std::get<CashTableSetup>(next->value());
+    EXPECT_EQ(table.buyInBB, 60); // 3,000 ÷ 50
+    EXPECT_EQ(table.opponents.size(), 5u);
+    EXPECT_EQ(TableOverModel::cost(*next), 3000);
+    EXPECT_EQ(std::get<CashTableSetup>(TableOverModel::nextSetup(cash, choices, 100, 5)->value()).buyInBB,
+              40);
+    EXPECT_EQ(TableOverModel::refusal(2000, 1500),
+              "Not enough chips: the next game takes 2,000 and you have 1,500 to spend.");
+}
+
+TEST(BottomRowChoice, FirstMatchWins) {
+    using PokerEngine::Street;
+    BottomRowInputs in;
+    in.shownStreet = Street::flop;
+    in.shownHasLegalActions = true;
+    EXPECT_EQ(TableScreenRules::bottomRow(in), BottomRow::actionBar);
+    in.shownHasLegalActions = false;
+    EXPECT_EQ(TableScreenRules::bottomRow(in), BottomRow::waitingLine);
+    in.shownStreet = Street::handComplete;
+    EXPECT_EQ(TableScreenRules::bottomRow(in), BottomRow::showdownBanner);
+    in.pauseReasons = {PauseReason::practice};
+    EXPECT_EQ(TableScreenRules::bottomRow(in), BottomRow::showdownBanner); // the practice hold is not a pause
+    in.pauseReasons = {PauseReason::hidden};
+    EXPECT_EQ(TableScreenRules::bottomRow(in), BottomRow::paused);
+    in.tableOver = true;
+    in.showingResult = true;
+    EXPECT_EQ(TableScreenRules::bottomRow(in), BottomRow::paused); // the final result still shows
+    in.pauseReasons.clear();
+    EXPECT_EQ(TableScreenRules::bottomRow(in), BottomRow::showdownBanner);
+    in.showingResult = false;
+    EXPECT_EQ(TableScreenRules::bottomRow(in), BottomRow::tableOver);
+    in.confirmingLeave = true; // raised after the end: the panel shows instead
+    EXPECT_EQ(TableScreenRules::bottomRow(in), BottomRow::tableOver);
+    in.practiceCaption = true;
+    EXPECT_EQ(TableScreenRules::bottomRow(in), BottomRow::practiceCaption);
+    in.tableOver = false;
+    EXPECT_EQ(TableScreenRules::bottomRow(in), BottomRow::leaveConfirmation);
+}
+
+TEST(TableScreenRules, LeaveConfirmationWaitingLineAndBannerDelay) {
+    using TableScreenRules::LeaveConfirmation;
+    EXPECT_EQ(TableScreenRules::leaveConfirmation(GameMode::quickHand, 0),
+              (LeaveConfirmation{"Leave mid-hand?", std::nullopt, "Leave"}));
+    EXPECT_EQ(
+        TableScreenRules::leaveConfirmation(GameMode::cashTable, 1250),
+        (LeaveConfirmation{"Leave mid-hand?", "That folds this hand: the 1,250 chips you put in are lost.",
+                           "Leave Table"}));
+    EXPECT_EQ(TableScreenRules::leaveConfirmation(GameMode::sitAndGo, 500),
+              (LeaveConfirmation{"Forfeit the Sit & Go?", "You lose the 500-chip buy-in.", "Forfeit"}));
+    EXPECT_EQ(TableScreenRules::leaveConfirmation(std::nullopt, 0).button, "Leave Table");
+    EXPECT_EQ(TableScreenRules::waitingLine(QStringLiteral("Rascal"), QStringLiteral("Goldie")),
+              "Rascal is thinking…");
+    EXPECT_EQ(TableScreenRules::waitingLine(std::nullopt, QStringLiteral("Goldie")), "Waiting for Goldie…");
+    EXPECT_EQ(TableScreenRules::waitingLine(std::nullopt, std::nullopt), " ");
+    EXPECT_EQ(TableScreenRules::bannerDelay(0), 0);
+    EXPECT_EQ(TableScreenRules::bannerDelay(0.8), 0.8);
+    EXPECT_EQ(TableScreenRules::bannerDelay(4), 1.5);
+}

@@ -1,0 +1,217 @@
+// The table's single-key play, rule by rule, with and without modifier keys.
+#include "HandEvents.h"
+
+#include "Table/Screen/TableKeys.h"
+
+#include <gtest/gtest.h>
+
+using PokerEngine::Action;
+using PokerEngine::LegalActions;
+using PokerEngine::Street;
+namespace Cmd = TableCommand;
+
+namespace {
+
+TableKeyPress typed(const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    int key = 0;
+    if (text.size() == 1 && text.front().isLetter()) {
+        key = Qt::Key_A + (text.front().toUpper().unicode() - 'A');
+    }
+    return TableKeyPress{text, key, modifiers};
+}
+const TableKeyPress returnKey{QStringLiteral("\r"), Qt::Key_Return, Qt::NoModifier};
+const TableKeyPress enterKey{QStringLiteral("\r"), Qt::Key_Enter, Qt::KeypadModifier};
+const TableKeyPress spaceKey{QStringLiteral(" "), Qt::Key_Space, Qt::NoModifier};
+const TableKeyPress escapeKey{QStringLiteral("\x1b"), Qt::Key_Escape, Qt::NoModifier};
+
+// The hero to act facing a bet of 20 with 1,000 behind: call 20, raise 40 to 1,000.
+PokerEngine::PlayerView facingBet() {
+    auto view = HandEvents::view(2);
+    view.blinds = PokerEngine::BlindLevel{10, 20, 0};
+    view.currentBet = 20;
+    view.lastFullRaiseSize = 20;
+    view.seats[0].streetBet = 10;
+    view.seats[0].stack = 990;
+    view.seats[1].streetBet = 20;
+    view.pots = {PokerEngine::Pot{0, {}}};
+    LegalActions legal;
+    legal.canFold = true;
+    legal.callAmount = 10;
+    legal.minRaiseTo = 40;
+    legal.maxRaiseTo = 1000;
+    legal.canAllIn = true;
+    view.legalActions = legal;
+    view.actingIndex = 0;
+    return view;
+}
+
+struct Table {
+    PokerEngine::PlayerView view = facingBet();
+    TableKeyContext context;
+    Table() { context.view = &view; }
+    std::optional<TableKeyCommand> press(const TableKeyPress& key) { return TableKeys::handle(key, context); }
+};
+
+} // namespace
+
+TEST(TableKeys, ActionKeysOnTheHerosTurn) {
+    Table table;
+    EXPECT_EQ(table.press(typed("f")), TableKeyCommand(Cmd::Act{Action::fold()}));
+    EXPECT_EQ(table.press(typed("F", Qt::ShiftModifier)), TableKeyCommand(Cmd::Act{Action::fold()}));
+    EXPECT_EQ(table.press(typed("c")), TableKeyCommand(Cmd::Act{Action::call()}));
+    EXPECT_EQ(table.press(spaceKey), TableKeyCommand(Cmd::Act{Action::call()}));
+    EXPECT_EQ(table.press(typed("r")), TableKeyCommand(Cmd::FocusRaiseField{}));
+    EXPECT_FALSE(table.press(escapeKey)); // Escape on the table itself is not the table's
+    EXPECT_FALSE(table.press(typed("x")));
+    EXPECT_FALSE(table.press(typed("5")));
+    table.view.legalActions->canCheck = true;
+    table.view.legalActions->callAmount.reset();
+    EXPECT_EQ(table.press(typed("c")), TableKeyCommand(Cmd::Act{Action::check()}));
+}
+
+TEST(TableKeys, DigitsPickThePresets) {
+    Table table;
+    const auto third = table.press(typed("3"));
+    ASSERT_TRUE(third);
+    const auto* chosen = std::get_if<Cmd::ChoosePreset>(&*third);
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->preset, RaisePreset::pot);
+    EXPECT_EQ(chosen->raiseTo, *amount(RaisePreset::pot, table.view));
+    EXPECT_EQ(table.press(typed("4")), TableKeyCommand(Cmd::ChoosePreset{RaisePreset::allIn, 1000}));
+    EXPECT_EQ(std::get<Cmd::ChoosePreset>(*table.press(typed("1"))).preset, RaisePreset::halfPot);
+    EXPECT_EQ(std::get<Cmd::ChoosePreset>(*table.press(typed("2"))).preset, RaisePreset::threeQuarterPot);
+    EXPECT_FALSE(table.press(typed("0")));
+}
+
+TEST(TableKeys, WithoutARaiseOnlyFoldCheckAndCall) {
+    Table table;
+    table.view.legalActions->minRaiseTo.reset();
+    EXPECT_FALSE(table.press(typed("r"))); // the focus stays on the table
+    EXPECT_FALSE(table.press(typed("1")));
+    EXPECT_FALSE(table.press(returnKey));
+    EXPECT_EQ(table.press(typed("c")), TableKeyCommand(Cmd::Act{Action::call()}));
+}
+
+TEST(TableKeys, ReturnConfirmsTheClampedRaise) {
+    Table table;
+    const auto sends = [&](std::int64_t raiseTo) {
+        table.context.raiseTo = raiseTo;
+        return table.press(returnKey);
+    };
+    EXPECT_EQ(sends(0), TableKeyCommand(Cmd::Act{Action::raise(40)}));
+    EXPECT_EQ(sends(120), TableKeyCommand(Cmd::Act{Action::raise(120)}));
+    EXPECT_EQ(sends(999), TableKeyCommand(Cmd::Act{Action::raise(999)}));
+    EXPECT_EQ(sends(1000), TableKeyCommand(Cmd::Act{Action::allIn()}));
+    EXPECT_EQ(sends(5000), TableKeyCommand(Cmd::Act{Action::allIn()}));
+    table.context.raiseTo = 60;
+    EXPECT_EQ(table.press(enterKey), TableKeyCommand(Cmd::Act{Action::raise(60)}));
+
+    table.view.legalActions->opensBetting = true;
+    EXPECT_EQ(sends(60), TableKeyCommand(Cmd::Act{Action::bet(60)}));
+    // Without all-in allowed, the most the key sends is a raise to the maximum.
+    table.view.legalActions->canAllIn = false;
+    EXPECT_EQ(sends(5000), TableKeyCommand(Cmd::Act{Action::bet(1000)}));
+}
+
+TEST(TableKeys, WindowModifiersAlwaysPassOn) {
+    // Alt+F must not fold, Ctrl+C must not call: those belong to the window and its menus.
+    Table table;
+    for (const Qt::KeyboardModifier modifier : {Qt::ControlModifier, Qt::AltModifier, Qt::MetaModifier}) {
+        SCOPED_TRACE(static_cast<int>(modifier));
+        for (const char* key : {"f", "c", "r", "1", "p", "?"}) {
+            EXPECT_FALSE(table.press(typed(key, modifier))) << key;
+        }
+        EXPECT_FALSE(table.press(TableKeyPress{" ", Qt::Key_Space, modifier}));
+        EXPECT_FALSE(table.press(TableKeyPress{"\r", Qt::Key_Return, modifier}));
+        EXPECT_FALSE(table.press(typed("F", modifier | Qt::ShiftModifier)));
+    }
+    // Shift and the keypad are not window modifiers.
+    EXPECT_TRUE(table.press(typed("?", Qt::ShiftModifier)));
+    EXPECT_TRUE(table.press(TableKeyPress{"2", Qt::Key_2, Qt::KeypadModifier}));
+}
+
+TEST(TableKeys, NothingWithoutAViewTheLeaveConfirmationOrTheGuide) {
+    Table table;
+    table.context.view = nullptr;
+    EXPECT_FALSE(table.press(typed("p")));
+    EXPECT_FALSE(table.press(typed("?")));
+
+    Table leaving;
+    leaving.context.confirmingLeave = true;
+    EXPECT_FALSE(leaving.press(typed("f")));
+    EXPECT_FALSE(leaving.press(typed("p")));
+    EXPECT_FALSE(leaving.press(returnKey));
+
+    Table reading;
+    reading.context.guideOpen = true;
+    EXPECT_FALSE(reading.press(typed("?")));
+    EXPECT_FALSE(reading.press(typed("p")));
+    EXPECT_FALSE(reading.press(escapeKey));
+}
+
+TEST(TableKeys, TheRaiseFieldKeepsItsKeysButEscape) {
+    Table table;
+    table.context.focus = TableFocus::raiseField;
+    EXPECT_EQ(table.press(escapeKey), TableKeyCommand(Cmd::FocusTable{}));
+    for (const char* key : {"f", "c", "1", "p", "?"}) {
+        EXPECT_FALSE(table.press(typed(key))) << key;
+    }
+    EXPECT_FALSE(table.press(returnKey));
+}
+
+TEST(TableKeys, PracticeCaptionKeys) {
+    Table table;
+    table.context.caption = PracticeCaption{PracticeStep::blinds, "Blinds", "body"};
+    table.context.pauseReasons = {PauseReason::practice};
+    EXPECT_EQ(table.press(returnKey), TableKeyCommand(Cmd::AcknowledgePractice{}));
+    EXPECT_EQ(table.press(spaceKey), TableKeyCommand(Cmd::AcknowledgePractice{}));
+    EXPECT_EQ(table.press(typed("?")), TableKeyCommand(Cmd::OpenGuide{}));
+    EXPECT_EQ(table.press(typed("p")), TableKeyCommand(Cmd::TogglePause{}));
+    for (const char* key : {"f", "c", "r", "1", "4"}) {
+        EXPECT_FALSE(table.press(typed(key))) << key;
+    }
+    table.context.caption = PracticeCaption{PracticeCaption::Folded{}, "Folded", "body"};
+    EXPECT_EQ(table.press(returnKey), TableKeyCommand(Cmd::PracticeAgain{}));
+    EXPECT_EQ(table.press(spaceKey), TableKeyCommand(Cmd::PracticeAgain{}));
+}
+
+TEST(TableKeys, PausesStopTheActionKeysOnly) {
+    for (const PauseReason reason :
+         {PauseReason::user, PauseReason::hidden, PauseReason::guide, PauseReason::practice}) {
+        Table table;
+        table.context.pauseReasons = {reason};
+        for (const char* key : {"f", "c", "r", "2"}) {
+            EXPECT_FALSE(table.press(typed(key))) << key;
+        }
+        EXPECT_FALSE(table.press(returnKey));
+        EXPECT_EQ(table.press(typed("p")), TableKeyCommand(Cmd::TogglePause{}));
+        EXPECT_EQ(table.press(typed("P", Qt::ShiftModifier)), TableKeyCommand(Cmd::TogglePause{}));
+        EXPECT_EQ(table.press(typed("?")), TableKeyCommand(Cmd::OpenGuide{}));
+    }
+}
+
+TEST(TableKeys, AShowingResultDealsOnReturnOrSpace) {
+    Table table;
+    table.view.street = Street::handComplete;
+    table.view.legalActions.reset();
+    table.context.showingResult = true;
+    EXPECT_EQ(table.press(returnKey), TableKeyCommand(Cmd::DealNextHand{}));
+    EXPECT_EQ(table.press(spaceKey), TableKeyCommand(Cmd::DealNextHand{}));
+    EXPECT_FALSE(table.press(typed("f")));
+    // A paused table still lets Return ask for the deal; the controller decides whether it may.
+    table.context.pauseReasons = {PauseReason::user};
+    EXPECT_EQ(table.press(returnKey), TableKeyCommand(Cmd::DealNextHand{}));
+    // Once the result has stopped showing, nothing is dealt from the keyboard.
+    table.context.showingResult = false;
+    EXPECT_FALSE(table.press(returnKey));
+}
+
+TEST(TableKeys, WaitingForOthersIgnoresActionKeys) {
+    Table table;
+    table.view.legalActions.reset();
+    table.view.actingIndex = 1;
+    EXPECT_FALSE(table.press(typed("f")));
+    EXPECT_FALSE(table.press(spaceKey));
+    EXPECT_FALSE(table.press(returnKey));
+    EXPECT_EQ(table.press(typed("p")), TableKeyCommand(Cmd::TogglePause{}));
+}
