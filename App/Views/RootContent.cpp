@@ -1,38 +1,24 @@
 #include "Views/RootContent.h"
 
 #include "AppState.h"
-#include "BotKit/BotProfile.h"
-#include "Game/GameSetup.h"
 #include "GameController.h"
 #include "Views/Home/HomeColumn.h"
 #include "Views/Home/HomeView.h"
 #include "Views/ShellPlaceholder.h"
-
-#include <QRandomGenerator>
+#include "Views/Table/TableScreen.h"
 
 namespace RootContent {
 
-namespace {
-
-QWidget* tablePlaceholder(const AppEnvironment& environment, const TableTheme& theme) {
-    auto* placeholder = new ShellPlaceholder(theme);
-    const auto view = environment.controller ? environment.controller->view() : std::nullopt;
-    const QString hand = view ? QStringLiteral("Hand %1 is running. ").arg(view->handNumber) : QString();
-    placeholder->setText(
-        QStringLiteral("Table"),
-        hand + QStringLiteral("The table screen is not built yet, so it cannot be shown here."));
-    if (GameController* controller = environment.controller) {
-        placeholder->setButton(QStringLiteral("Leave Table"), [controller] { controller->leaveTable(); });
-    }
-    return placeholder;
-}
-
-} // namespace
-
 QWidget* make(const AppEnvironment& environment, TableSurface surface, const TableTheme& theme) {
-    const bool table = environment.controller && environment.controller->hasTable();
-    if (table || !environment.appState || !environment.controller)
-        return tablePlaceholder(environment, theme);
+    if (environment.controller && environment.controller->hasTable()) {
+        auto* screen = new TableScreen(environment, surface);
+        setTheme(screen, theme);
+        return screen;
+    }
+    if (!environment.appState || !environment.controller) {
+        // A root shown without the game (a gallery sheet) has nothing to offer.
+        return new ShellPlaceholder(theme);
+    }
     // The window frames the lobby in its fixed column; the popover is the column.
     return new HomeView(environment, surface, theme,
                         surface == TableSurface::window ? std::optional<QSize>(HomeColumn::window)
@@ -44,6 +30,9 @@ void setTheme(QWidget* content, const TableTheme& theme) {
         placeholder->setTheme(theme);
     } else if (auto* home = qobject_cast<HomeView*>(content)) {
         home->setTheme(theme);
+    } else if (auto* screen = qobject_cast<TableScreen*>(content)) {
+        // The screen picks its own style and sizes for its surface; the desktop's look comes from the root.
+        screen->setAppearance(AppearanceFlags{theme.dark, theme.increaseContrast, theme.reduceMotion});
     }
 }
 

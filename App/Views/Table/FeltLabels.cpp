@@ -1,0 +1,246 @@
+#include "Views/Table/FeltLabels.h"
+
+#include "Style/Drawing/CardstockShape.h"
+#include "Style/Drawing/Colors.h"
+#include "Style/Drawing/Pill.h"
+#include "Style/Drawing/PixelKit.h"
+#include "Style/Drawing/TextPainter.h"
+#include "Style/PaperGrain.h"
+#include "Table/Screen/PotText.h"
+#include "Views/Table/StageKit.h"
+
+#include <QImage>
+#include <QLocale>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+#include <numeric>
+
+namespace {
+
+RGB byTheme(const TableTheme& theme, RGB light, RGB dark) {
+    return theme.dark ? dark : light;
+}
+
+std::optional<RGB> paperOutline(const TableTheme& theme) {
+    if (!theme.increaseContrast) {
+        return std::nullopt;
+    }
+    return byTheme(theme, RGB::bytes(43, 43, 43), RGB::bytes(243, 233, 214));
+}
+
+QSizeF padding(const TableTheme& theme) {
+    switch (theme.style) {
+    case TableStyleID::paper:
+        return {6, 1.5};
+    case TableStyleID::pixel:
+        return {2 * theme.pixelUnit, 2 * theme.pixelUnit};
+    case TableStyleID::satin:
+        break;
+    }
+    return {0, 0};
+}
+
+QRectF around(QPointF center, QSizeF size) {
+    return QRectF(center - QPointF(size.width() / 2, size.height() / 2), size);
+}
+
+} // namespace
+
+namespace FeltLabels {
+
+void paintPixelBox(QPainter& painter, const QRectF& box, const TableTheme& theme, const RGB& fill,
+                   std::optional<RGB> line) {
+    const double u = theme.pixelUnit;
+    PixelKit kit(painter, u, box.topLeft());
+    if (!kit.canDraw()) {
+        return;
+    }
+    const RGB outline = line.value_or(
+        theme.increaseContrast ? RGB::black : byTheme(theme, RGB::bytes(43, 30, 52), RGB::bytes(27, 20, 35)));
+    const auto cells = PixelBoxCells::make(wholeCells(box.width(), u), wholeCells(box.height(), u));
+    std::vector<CellRect> edge;
+    for (const QRect& rect : cells.outline) {
+        edge.push_back(CellRect{rect.x(), rect.y(), rect.width(), rect.height()});
+    }
+    kit.fill(edge, outline);
+    if (cells.fill) {
+        kit.fill({CellRect{cells.fill->x(), cells.fill->y(), cells.fill->width(), cells.fill->height()}},
+                 fill);
+    }
+}
+
+QSizeF labelSize(const TableTheme& theme, const QString& text, TextRole role) {
+    const QSizeF words = TextPainter::measure(theme, text, role);
+    const QSizeF pad = padding(theme);
+    return QSizeF(words.width() + 2 * pad.width(), words.height() + 2 * pad.height());
+}
+
+void paintLabel(QPainter& painter, QPointF center, const TableTheme& theme, const QString& text,
+                TextRole role) {
+    const QRectF box = around(center, labelSize(theme, text, role));
+    if (theme.style == TableStyleID::paper) {
+        QPainterPath shape;
+        shape.addRoundedRect(box, 5, 5);
+        CardstockShape{byTheme(theme, RGB::bytes(251, 246, 234), RGB::bytes(43, 51, 70)),
+                       byTheme(theme, RGB::bytes(216, 201, 168), RGB::bytes(22, 27, 39)),
+                       2,
+                       3,
+                       5,
+                       false,
+                       paperOutline(theme),
+                       theme.dark}
+            .paint(painter, shape);
+    } else if (theme.style == TableStyleID::pixel) {
+        paintPixelBox(painter, box, theme, theme.color(PaletteToken::feltTextBackground));
+    }
+    TextPainter::paint(painter, box, theme, text, role, theme.color(PaletteToken::feltText));
+}
+
+void paintBet(QPainter& painter, QPointF center, const TableTheme& theme, std::int64_t amount) {
+    const QString text = QLocale().toString(static_cast<qint64>(amount));
+    const QSizeF chips = StageKit::chipsSize(amount, theme);
+    const QSizeF label = labelSize(theme, text, TextRole::bet);
+    const double spacing = theme.style == TableStyleID::pixel ? 3 * theme.pixelUnit : 4;
+    const double width = chips.width() + spacing + label.width();
+    const double left = center.x() - width / 2;
+    StageKit::chips(painter, QPointF(left + chips.width() / 2, center.y()), theme, amount, false);
+    paintLabel(painter, QPointF(left + chips.width() + spacing + label.width() / 2, center.y()), theme, text,
+               TextRole::bet);
+}
+
+void paintPot(QPainter& painter, QPointF center, const TableTheme& theme, const PokerEngine::PlayerView& view,
+              bool showsChips) {
+    const std::int64_t total = view.totalPot();
+    const std::int64_t collected =
+        std::accumulate(view.pots.begin(), view.pots.end(), std::int64_t{0},
+                        [](std::int64_t sum, const auto& pot) { return sum + pot.amount; });
+    const auto side = PotText::sideLine(view.pots);
+    const QString text = PotText::pill(total);
+    const bool pixel = theme.style == TableStyleID::pixel;
+    const double u = theme.pixelUnit;
+    QSizeF words = TextPainter::measure(theme, text, TextRole::pot);
+    QSizeF pill;
+    if (pixel) {
+        QSizeF sideWords = side ? TextPainter::measure(theme, *side, TextRole::sidePot) : QSizeF();
+        words = QSizeF(std::max(words.width(), sideWords.width()),
+                       words.height() + (side ? 2 * u + sideWords.height() : 0));
+        pill = QSizeF(words.width() + 10 * u, words.height() + 6 * u);
+    } else if (theme.style == TableStyleID::paper) {
+        pill = QSizeF(words.width() + 20, words.height() + 4);
+    } else {
+        pill = QSizeF(words.width() + 24, words.height() + 6);
+    }
+    const QSizeF chips = showsChips && collected >= 1 ? StageKit::chipsSize(collected, theme) : QSizeF();
+    const double rowWidth = pill.width() + (chips.isEmpty() ? 0 : chips.width() + 6);
+    const QSizeF sideSize = !pixel && side ? labelSize(theme, *side, TextRole::sidePot) : QSizeF();
+    const double height = pill.height() + (sideSize.isEmpty() ? 0 : 3 + sideSize.height());
+    const double top = center.y() - height / 2;
+    const double left = center.x() - rowWidth / 2;
+    if (!chips.isEmpty()) {
+        StageKit::chips(painter, QPointF(left + chips.width() / 2, top + pill.height() / 2), theme, collected,
+                        false);
+    }
+    const QRectF box(left + rowWidth - pill.width(), top, pill.width(), pill.height());
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    switch (theme.style) {
+    case TableStyleID::satin:
+        painter.fillPath(Pill{}.path(box), QColor(255, 255, 255, theme.dark ? 46 : 150));
+        painter.strokePath(Pill{0.5}.path(box), QPen(QColor(255, 255, 255, 120), 1));
+        TextPainter::paint(painter, box, theme, text, TextRole::pot,
+                           theme.dark ? RGB::bytes(245, 245, 247) : RGB::bytes(29, 29, 31));
+        break;
+    case TableStyleID::paper:
+        CardstockShape{RGB::bytes(196, 67, 46),
+                       byTheme(theme, RGB::bytes(150, 51, 34), RGB::bytes(142, 48, 32)),
+                       3,
+                       5,
+                       7,
+                       false,
+                       paperOutline(theme),
+                       theme.dark}
+            .paint(painter, Pill{}.path(box));
+        TextPainter::paint(painter, box, theme, text, TextRole::pot, theme.color(PaletteToken::potText));
+        break;
+    case TableStyleID::pixel: {
+        paintPixelBox(painter, box, theme, theme.color(PaletteToken::potFill));
+        const QSizeF first = TextPainter::measure(theme, text, TextRole::pot);
+        const QRectF inner = box.adjusted(5 * u, 3 * u, -5 * u, -3 * u);
+        TextPainter::paint(painter, QRectF(inner.left(), inner.top(), inner.width(), first.height()), theme,
+                           text, TextRole::pot, theme.color(PaletteToken::potText));
+        if (side) {
+            TextPainter::paint(painter,
+                               QRectF(inner.left(), inner.top() + first.height() + 2 * u, inner.width(),
+                                      inner.height() - first.height() - 2 * u),
+                               theme, *side, TextRole::sidePot, theme.color(PaletteToken::feltText));
+        }
+        break;
+    }
+    }
+    painter.restore();
+    if (!sideSize.isEmpty()) {
+        paintLabel(painter, QPointF(center.x(), top + pill.height() + 3 + sideSize.height() / 2), theme,
+                   *side, TextRole::sidePot);
+    }
+}
+
+} // namespace FeltLabels
+
+namespace PageBackground {
+
+const QImage& paperTile(bool dark) {
+    const auto build = [](bool darkTile) {
+        const auto levels = PaperGrain::levels(darkTile);
+        QImage tile(PaperGrain::tileSize, PaperGrain::tileSize, QImage::Format_RGBA8888_Premultiplied);
+        for (int y = 0; y < PaperGrain::tileSize; ++y) {
+            auto* row = tile.scanLine(y);
+            for (int x = 0; x < PaperGrain::tileSize; ++x) {
+                const std::uint8_t level = levels[static_cast<std::size_t>(y * PaperGrain::tileSize + x)];
+                row[4 * x] = row[4 * x + 1] = row[4 * x + 2] = level;
+                row[4 * x + 3] = 255;
+            }
+        }
+        // One tile covers 160 points: the bitmap is drawn at twice the density.
+        tile.setDevicePixelRatio(2);
+        return tile;
+    };
+    static const QImage light = build(false);
+    static const QImage darkTile = build(true);
+    return dark ? darkTile : light;
+}
+
+void paint(QPainter& painter, const QRectF& page, const TableTheme& theme) {
+    switch (theme.style) {
+    case TableStyleID::satin:
+        return;
+    case TableStyleID::paper:
+        painter.fillRect(page, toQColor(theme.color(PaletteToken::stock)));
+        if (!theme.increaseContrast) {
+            painter.save();
+            painter.setCompositionMode(theme.dark ? QPainter::CompositionMode_Screen
+                                                  : QPainter::CompositionMode_Multiply);
+            painter.setOpacity(theme.dark ? 0.25 : 0.5);
+            // Converted once per appearance: an animation frame never builds a texture.
+            static const QPixmap lightTile = QPixmap::fromImage(paperTile(false));
+            static const QPixmap darkTile = QPixmap::fromImage(paperTile(true));
+            painter.drawTiledPixmap(page, theme.dark ? darkTile : lightTile, page.topLeft());
+            painter.restore();
+        }
+        return;
+    case TableStyleID::pixel: {
+        painter.fillRect(page, theme.dark ? QColor(43, 30, 52) : QColor(242, 230, 204));
+        const double u = theme.pixelUnit;
+        std::vector<CellRect> dots;
+        for (const auto& cell : StockDots::cells(page.width(), page.height(), u)) {
+            dots.push_back(CellRect{cell.column, cell.row, 1, 1});
+        }
+        PixelKit(painter, u, page.topLeft())
+            .fill(dots, theme.dark ? RGB::bytes(51, 36, 61) : RGB::bytes(232, 216, 184));
+        return;
+    }
+    }
+}
+
+} // namespace PageBackground

@@ -1,0 +1,245 @@
+#include "Views/Table/StageScene.h"
+
+#include <algorithm>
+#include <set>
+
+using Kind = StageItem::Kind;
+
+namespace {
+
+constexpr double knockHalf = 0.07;
+constexpr double gateFade = 0.04;
+constexpr double flightFade = 0.18;
+
+// Back to front, the stage's layers.
+int layer(Kind kind) {
+    switch (kind) {
+    case Kind::boardCard:
+        return 3;
+    case Kind::lastAction:
+        return 4;
+    case Kind::pot:
+        return 5;
+    case Kind::bet:
+        return 6;
+    case Kind::holeCard:
+        return 7;
+    case Kind::heroCard:
+        return 8;
+    case Kind::handTag:
+        return 9;
+    case Kind::nameplate:
+        return 10;
+    case Kind::dealer:
+        return 11;
+    case Kind::flight:
+        return 12;
+    }
+    return 0;
+}
+
+// Nothing before the start, exactly the target once finished (a zero-length change lands at once).
+double progress(const AnimationCurve& curve, double elapsed) {
+    if (elapsed < 0) {
+        return 0;
+    }
+    return curve.isFinished(elapsed) ? 1 : curve.progress(elapsed);
+}
+
+double finishedAt(const StageTransition& transition, double start) {
+    return start + transition.delay + transition.curve.duration();
+}
+
+} // namespace
+
+double StageScene::Motion::at(double now) const {
+    return from + (to - from) * progress(curve, now - startedAt);
+}
+
+bool StageScene::contains(const QString& id) const {
+    return live_.contains(id);
+}
+
+void StageScene::update(std::vector<StageItem> items, double now, const TableTheme& theme) {
+    std::set<QString> present;
+    for (auto& item : items) {
+        present.insert(item.id);
+        if (auto found = live_.find(item.id); found != live_.end()) {
+            change(found->second, std::move(item), now, theme);
+        } else {
+            arrive(std::move(item), now, theme);
+        }
+    }
+    for (auto& [id, live] : live_) {
+        if (!present.contains(id) && !live.removedAt) {
+            live.removedAt = now;
+        }
+    }
+}
+
+void StageScene::arrive(StageItem item, double now, const TableTheme& theme) {
+    Live live;
+    live.born = now;
+    live.order = nextOrder_++;
+    const auto still = [](double value) { return Motion{AnimationCurve::linear(0), 0, value, value}; };
+    live.x = still(item.center.x());
+    live.y = still(item.center.y());
+    live.scale = still(item.scale);
+    live.opacity = still(item.opacity);
+    live.flip = still(item.card ? item.startAngle : 0);
+    if (item.card && item.startAngle > 0 && item.flipDelay) {
+        live.flip = Motion{StageMotion::flip(theme), now + *item.flipDelay, item.startAngle, 0};
+    }
+    live.ring = still(0);
+    live.dim = still(1);
+    live.item = std::move(item);
+    light(live, live.item.light, now, theme);
+    live_.emplace(live.item.id, std::move(live));
+}
+
+void StageScene::light(Live& live, StageItem::Light light, double now, const TableTheme& theme) {
+    const double ring = light == StageItem::Light::lit ? 1 : 0;
+    const double dim = light == StageItem::Light::dimmed ? 0.5 : 1;
+    if (ring == live.ring.to && dim == live.dim.to) {
+        return;
+    }
+    // The light comes on a moment after the showdown and goes off at once.
+    AnimationCurve curve = AnimationCurve::easeInOut(0.3);
+    double delay = light == StageItem::Light::none ? 0 : 0.6;
+    if (theme.reduceMotion) {
+        curve = MotionStyle::reducedFade();
+        delay = 0;
+    }
+    live.ring = Motion{curve, now + delay, live.ring.at(now), ring};
+    live.dim = Motion{curve, now + delay, live.dim.at(now), dim};
+}
+
+void StageScene::change(Live& live, StageItem item, double now, const TableTheme& theme) {
+    const StageItem& old = live.item;
+    const StageTransition moving =
+        item.change.value_or(StageTransition{AnimationCurve::linear(0), 0, {}, false, false});
+    const auto retarget = [&](Motion& motion, double to) {
+        if (motion.to != to) {
+            motion = Motion{moving.curve, now + moving.delay, motion.at(now), to};
+        }
+    };
+    retarget(live.x, item.center.x());
+    retarget(live.y, item.center.y());
+    retarget(live.scale, item.scale);
+    retarget(live.opacity, item.opacity);
+    if (!old.card && item.card) {
+        // A card that arrives face down turns up after its reveal delay; under Reduce Motion the face
+        // simply replaces the back.
+        live.flip = theme.reduceMotion ? Motion{AnimationCurve::linear(0), now, 0, 0}
+                                       : Motion{StageMotion::flip(theme), now + item.revealDelay, 180, 0};
+    }
+    if (item.knocks > old.knocks && !theme.reduceMotion) {
+        live.knockStarted = now;
+    }
+    light(live, item.light, now, theme);
+    live.removedAt.reset();
+    live.item = std::move(item);
+}
+
+StageScene::Pose StageScene::pose(const Live& live, double now) const {
+    const StageItem& item = live.item;
+    Pose pose;
+    pose.item = &item;
+    pose.center = QPointF(live.x.at(now), live.y.at(now));
+    pose.rotationDegrees = item.rotationDegrees;
+    pose.scale = live.scale.at(now);
+    pose.opacity = live.opacity.at(now) * live.dim.at(now);
+    pose.ring = live.ring.at(now);
+    pose.flipDegrees = live.flip.at(now);
+
+    if (item.kind == Kind::flight) {
+        const double travelled = progress(item.change->curve, now - live.born - item.flightDelay);
+        pose.center = item.from + (item.center - item.from) * travelled;
+        pose.lifted = now < live.born + item.flightDelay + item.change->curve.duration();
+        const double fadeStart = live.born + item.flightDelay + item.flightDuration;
+        pose.opacity *= 1 - progress(AnimationCurve::easeOut(flightFade), now - fadeStart);
+    }
+    if (live.knockStarted >= 0) {
+        const double k = now - live.knockStarted;
+        pose.knock =
+            k < knockHalf ? k / knockHalf : (k < 2 * knockHalf ? (2 * knockHalf - k) / knockHalf : 0);
+    }
+
+    const auto apply = [&](const StageTransition& transition, double share) {
+        if (transition.fadeOnly) {
+            pose.opacity *= share;
+            return;
+        }
+        SlideEffect slide = transition.slide;
+        slide.progress = share;
+        const auto placement = slide.placement();
+        pose.center += QPointF(placement.dx, placement.dy);
+        pose.rotationDegrees += placement.rotationDegrees;
+        pose.scale *= placement.scale;
+        pose.opacity *= placement.opacity;
+    };
+    const double sinceArrival = now - live.born - item.arrival.delay;
+    apply(item.arrival, progress(item.arrival.curve, sinceArrival));
+    if (item.arrival.gated) {
+        pose.opacity *= std::clamp(sinceArrival / gateFade, 0.0, 1.0);
+    }
+    if (live.removedAt) {
+        pose.leaving = true;
+        apply(item.removal, 1 - progress(item.removal.curve, now - *live.removedAt - item.removal.delay));
+    }
+    return pose;
+}
+
+std::vector<StageScene::Pose> StageScene::poses(double now) const {
+    std::vector<const Live*> order;
+    order.reserve(live_.size());
+    for (const auto& [id, live] : live_) {
+        // Gone, even when no tick has pruned it yet.
+        if (!live.removedAt || now < finishedAt(live.item.removal, *live.removedAt)) {
+            order.push_back(&live);
+        }
+    }
+    std::sort(order.begin(), order.end(), [](const Live* a, const Live* b) {
+        const int la = layer(a->item.kind);
+        const int lb = layer(b->item.kind);
+        return la != lb ? la < lb : a->order < b->order;
+    });
+    std::vector<Pose> poses;
+    poses.reserve(order.size());
+    for (const Live* live : order) {
+        poses.push_back(pose(*live, now));
+    }
+    return poses;
+}
+
+double StageScene::endOf(const Live& live) const {
+    const StageItem& item = live.item;
+    double end = finishedAt(item.arrival, live.born);
+    for (const Motion* motion :
+         {&live.x, &live.y, &live.scale, &live.opacity, &live.flip, &live.ring, &live.dim}) {
+        end = std::max(end, motion->startedAt + motion->curve.duration());
+    }
+    if (live.knockStarted >= 0) {
+        end = std::max(end, live.knockStarted + 2 * knockHalf);
+    }
+    if (item.kind == Kind::flight) {
+        end = std::max(end, live.born + std::max(item.flightDelay + item.change->curve.duration(),
+                                                 item.flightDelay + item.flightDuration + flightFade));
+    }
+    if (live.removedAt) {
+        end = std::max(end, finishedAt(item.removal, *live.removedAt));
+    }
+    return end;
+}
+
+bool StageScene::isMoving(double now) const {
+    return std::any_of(live_.begin(), live_.end(),
+                       [&](const auto& entry) { return now < endOf(entry.second); });
+}
+
+void StageScene::prune(double now) {
+    std::erase_if(live_, [&](const auto& entry) {
+        const Live& live = entry.second;
+        return live.removedAt && now >= finishedAt(live.item.removal, *live.removedAt);
+    });
+}

@@ -1,0 +1,288 @@
+#include "Views/Table/StageView.h"
+
+#include "Style/Drawing/Colors.h"
+#include "Style/Drawing/DealerButtonView.h"
+#include "Style/Drawing/TagView.h"
+#include "Table/Screen/PotText.h"
+#include "Views/Table/FeltLabels.h"
+#include "Views/Table/FlipTransform.h"
+#include "Views/Table/NameplatePainter.h"
+#include "Views/Table/StageKit.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+using Kind = StageItem::Kind;
+
+namespace {
+
+QWidget* spot(QWidget* parent) {
+    auto* widget = new QWidget(parent);
+    widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+    widget->setFocusPolicy(Qt::NoFocus);
+    widget->hide();
+    return widget;
+}
+
+void place(QWidget* widget, const QRectF& rect, const QString& name, const QString& hint = {}) {
+    widget->setGeometry(rect.toAlignedRect());
+    widget->setAccessibleName(name);
+    widget->setAccessibleDescription(hint);
+    widget->setToolTip(QString());
+    widget->show();
+}
+
+QRectF around(QPointF center, QSizeF size) {
+    return QRectF(center - QPointF(size.width() / 2, size.height() / 2), size);
+}
+
+const SeatModel* seatOf(const std::vector<SeatModel>& seats, std::int64_t seat) {
+    const auto found =
+        std::find_if(seats.begin(), seats.end(), [&](const SeatModel& model) { return model.seat == seat; });
+    return found == seats.end() ? nullptr : &*found;
+}
+
+void paintCard(QPainter& painter, const StageScene::Pose& pose, const TableTheme& theme) {
+    const StageItem& item = *pose.item;
+    const QRectF rect = around(QPointF(), item.size);
+    const double flip = pose.flipDegrees;
+    const bool faceUp = flip <= 90;
+    const double visible = faceUp ? flip : flip - 180;
+    painter.save();
+    painter.setOpacity(painter.opacity() * pose.opacity);
+    QTransform placement;
+    placement.translate(pose.center.x(), pose.center.y());
+    placement.rotate(pose.rotationDegrees);
+    placement.scale(pose.scale, pose.scale);
+    if (theme.style == TableStyleID::pixel) {
+        placement.scale(std::max(std::abs(std::cos(visible * std::numbers::pi / 180)), 0.08), 1);
+    } else if (visible != 0) {
+        placement = flipTransform(QPointF(), item.size, visible) * placement;
+    }
+    painter.setTransform(placement, true);
+    StageKit::card(painter, rect, theme, faceUp ? item.card : std::nullopt, flip > 0 && flip < 180);
+    if (pose.ring > 0) {
+        const double width = item.size.width() < 36 ? 1.5 : 2;
+        const double radius = 0.14 * item.size.width() + 2;
+        const RGB ring = theme.palette.values.contains(PaletteToken::winnerRing)
+                             ? theme.color(PaletteToken::winnerRing)
+                             : RGB{1, 1, 1, 1};
+        painter.setOpacity(painter.opacity() * pose.ring);
+        painter.setPen(QPen(toQColor(ring), width));
+        painter.setBrush(Qt::NoBrush);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.drawRoundedRect(rect.adjusted(-2 + width / 2, -2 + width / 2, 2 - width / 2, 2 - width / 2),
+                                radius, radius);
+    }
+    painter.restore();
+}
+
+} // namespace
+
+StageView::StageView(QWidget* parent)
+    : QWidget(parent)
+    , board_(spot(this))
+    , pot_(spot(this))
+    , lastAction_(spot(this)) {
+    for (auto& plate : plates_) {
+        plate = spot(this);
+    }
+    heroCards_ = spot(this);
+    dealer_ = spot(this);
+    setAccessibleName(QStringLiteral("Table"));
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    connect(&clock_, &AnimationClock::ticked, this, &StageView::tick);
+}
+
+QSize StageView::sizeHint() const {
+    return inputs_ ? inputs_->geometry.stage.toSize() : QSize(420, 388);
+}
+
+double StageView::pausedShade(double now) const {
+    return shade_.value(now);
+}
+
+void StageView::show(Inputs inputs) {
+    const double now = clock_.now();
+    const bool wasPaused = inputs_ && inputs_->paused;
+    if (!inputs_ || wasPaused != inputs.paused) {
+        // The shade darkens a moment after a pause and lifts at once on resume.
+        const double target = inputs.paused ? 1 : 0;
+        shade_ = inputs_ ? Transition{AnimationCurve::easeInOut(0.2), now + (inputs.paused ? 0.3 : 0),
+                                      shade_.value(now), target}
+                         : Transition{AnimationCurve::linear(0), now, target, target};
+    }
+    inputs_ = std::move(inputs);
+    StageInputs stage;
+    stage.view = &inputs_->view;
+    stage.seats = &inputs_->seats;
+    stage.geometry = inputs_->geometry;
+    stage.theme = inputs_->theme;
+    stage.timeline = inputs_->timeline;
+    stage.lastAction = inputs_->lastAction;
+    stage.paused = inputs_->paused;
+    stage.handTag = inputs_->handTag.has_value();
+    stage.litCards = inputs_->litCards;
+    scene_.update(StageLayout::items(stage), now, inputs_->theme);
+    updateAccessibility();
+    if (scene_.isMoving(now) || !shade_.isFinished(now)) {
+        clock_.start();
+    }
+    update();
+}
+
+void StageView::tick() {
+    const double now = clock_.now();
+    if (!scene_.isMoving(now) && shade_.isFinished(now)) {
+        scene_.prune(now);
+        clock_.stop();
+    }
+    update();
+}
+
+void StageView::updateAccessibility() {
+    const Inputs& in = *inputs_;
+    const auto& geometry = in.geometry;
+    const QRectF boardRect = around(geometry.boardCardCenter(0), geometry.metrics.boardCard)
+                                 .united(around(geometry.boardCardCenter(4), geometry.metrics.boardCard));
+    if (const auto label = StageLayout::boardLabel(in.view.board)) {
+        place(board_, boardRect, *label);
+    } else {
+        board_->hide();
+    }
+    const auto name = [&](std::int64_t seat) {
+        const SeatModel* model = seatOf(in.seats, seat);
+        return model ? model->name : QString();
+    };
+    if (in.view.street != PokerEngine::Street::handComplete && in.view.totalPot() >= 1) {
+        place(pot_, around(geometry.potCenter(), QSizeF(120, 24)),
+              PotText::accessibilityLabel(in.view, name));
+    } else {
+        pot_->hide();
+    }
+    if (in.lastAction) {
+        place(lastAction_,
+              around(boardRect.center() - QPointF(0, geometry.metrics.boardCard.height()), QSizeF(200, 18)),
+              QStringLiteral("Last action: ") + *in.lastAction);
+    } else {
+        lastAction_->hide();
+    }
+    std::vector<const SeatModel*> bySlot;
+    for (const auto& seat : in.seats) {
+        bySlot.push_back(&seat);
+    }
+    std::sort(bySlot.begin(), bySlot.end(),
+              [](const SeatModel* a, const SeatModel* b) { return a->slot < b->slot; });
+    for (std::size_t i = 0; i < plates_.size(); ++i) {
+        if (i >= bySlot.size()) {
+            plates_[i]->hide();
+            continue;
+        }
+        const SeatModel& seat = *bySlot[i];
+        place(plates_[i], around(geometry.plateCenter(seat.slot), geometry.metrics.plate),
+              seat.accessibilityLabel(), seat.accessibilityHint());
+    }
+    if (!in.view.holeCards.empty() && !in.timeline.holdsDeal) {
+        QStringList cards;
+        for (const auto& card : in.view.holeCards) {
+            cards << QString::fromStdString(card.name());
+        }
+        const QSizeF hero = geometry.metrics.heroCard;
+        const QRectF rect(geometry.heroCards.x() - 0.95 * hero.width(),
+                          geometry.heroCards.y() - hero.height() / 2, 1.9 * hero.width(), hero.height());
+        if (in.handTag) {
+            place(heroCards_, rect,
+                  QStringLiteral("Your cards: ") + cards.join(QStringLiteral(", ")) + QStringLiteral(". ") +
+                      in.handTag->spoken,
+                  in.handTag->help);
+        } else {
+            place(heroCards_, rect, cards.join(QStringLiteral(", ")));
+        }
+    } else {
+        heroCards_->hide();
+    }
+    const auto dealer =
+        std::find_if(in.seats.begin(), in.seats.end(), [](const SeatModel& seat) { return seat.isDealer; });
+    if (dealer != in.seats.end()) {
+        const double size = geometry.metrics.dealerButton;
+        place(dealer_, around(geometry.dealerCenter(dealer->slot), QSizeF(size, size)),
+              SeatModel::dealerHint().replace(QStringLiteral("Dealer: "), QStringLiteral("Dealer button: ")));
+        dealer_->setToolTip(dealer_->accessibleName());
+    } else {
+        dealer_->hide();
+    }
+}
+
+void StageView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintStage(painter);
+}
+
+void StageView::paintStage(QPainter& painter) {
+    if (!inputs_) {
+        return;
+    }
+    const Inputs& in = *inputs_;
+    const TableTheme& theme = in.theme;
+    const auto& geometry = in.geometry;
+    const double now = clock_.now();
+    painter.setRenderHint(QPainter::Antialiasing);
+    StageKit::felt(painter, geometry.table, theme);
+    if (const double shade = pausedShade(now); shade > 0) {
+        painter.save();
+        painter.setOpacity(shade);
+        StageKit::pausedShade(painter, geometry.table, theme);
+        painter.restore();
+    }
+    for (int i = 0; i < 5; ++i) {
+        StageKit::cardPlace(painter, around(geometry.boardCardCenter(i), geometry.metrics.boardCard), theme);
+    }
+    for (const auto& pose : scene_.poses(now)) {
+        const StageItem& item = *pose.item;
+        if (pose.opacity <= 0) {
+            continue;
+        }
+        painter.save();
+        painter.setOpacity(pose.opacity);
+        switch (item.kind) {
+        case Kind::boardCard:
+        case Kind::holeCard:
+        case Kind::heroCard:
+            painter.setOpacity(1);
+            paintCard(painter, pose, theme);
+            break;
+        case Kind::lastAction:
+            FeltLabels::paintLabel(painter, pose.center, theme, item.text, TextRole::lastAction);
+            break;
+        case Kind::pot:
+            FeltLabels::paintPot(painter, pose.center, theme, in.view,
+                                 geometry.metrics.surface == TableSurface::window);
+            break;
+        case Kind::bet:
+            FeltLabels::paintBet(painter, pose.center, theme, item.amount);
+            break;
+        case Kind::handTag:
+            break; // drawn by the learning aids' tag view laid over the stage
+        case Kind::nameplate:
+            if (const SeatModel* seat = seatOf(in.seats, item.seat)) {
+                const bool showsTurn = seat->isHero || !in.paused;
+                const auto plate = NameplateModel::make(*seat, showsTurn, in.cashTable, theme);
+                paintNameplate(painter, pose.center + QPointF(0, pose.knock), plate, *seat, theme,
+                               plate.ringOn ? 1 : 0);
+            }
+            break;
+        case Kind::dealer: {
+            const double size = DealerButtonView::diameter(theme);
+            DealerButtonView::paint(painter, pose.center - QPointF(size / 2, size / 2), theme);
+            break;
+        }
+        case Kind::flight:
+            StageKit::chips(painter, pose.center, theme, item.amount, pose.lifted);
+            break;
+        }
+        painter.restore();
+    }
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "Style/Drawing/AnimationClock.h"
+#include "Table/Screen/NameplateModel.h"
+#include "Table/Screen/StageLayout.h"
+#include "Views/Table/StageScene.h"
+
+#include <QWidget>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+class QLabel;
+
+// The table itself: the felt, the pause shade, the board, the pot and bets, everyone's cards, the
+// nameplates, the dealer button and the chips in flight, painted as one retained scene. Each redraw's
+// items come from the stage layout; the scene animates what arrived, left or moved on the stage's one
+// clock, which stops as soon as nothing moves. Screen readers find the board, the pot, the last action,
+// the plates and the player's cards as children, in that order.
+class StageView : public QWidget {
+    Q_OBJECT
+  public:
+    // What the hand tag beside the player's cards says to a screen reader.
+    struct TagWords {
+        QString spoken;
+        QString help;
+    };
+    struct Inputs {
+        PokerEngine::PlayerView view;
+        std::vector<SeatModel> seats;
+        TableGeometry geometry;
+        TableTheme theme;
+        StageTimeline timeline;
+        std::optional<QString> lastAction;
+        bool paused = false;
+        bool cashTable = true;
+        std::optional<TagWords> handTag;
+        std::optional<std::unordered_set<PokerEngine::Card>> litCards;
+    };
+
+    explicit StageView(QWidget* parent = nullptr);
+
+    // A new redraw: what arrived, left or changed starts moving now.
+    void show(Inputs inputs);
+    const std::optional<Inputs>& inputs() const { return inputs_; }
+    AnimationClock& clock() { return clock_; }
+    const StageScene& scene() const { return scene_; }
+    // Paints the stage as it is at the clock's time (the gallery and the benchmark call it directly).
+    void paintStage(QPainter& painter);
+
+    QSize sizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void tick();
+    void updateAccessibility();
+    double pausedShade(double now) const;
+
+    AnimationClock clock_;
+    StageScene scene_;
+    std::optional<Inputs> inputs_;
+    Transition shade_{AnimationCurve::linear(0), 0, 0, 0};
+    // Invisible children that carry the stage's spoken elements, in reading order.
+    QWidget* board_;
+    QWidget* pot_;
+    QWidget* lastAction_;
+    std::array<QWidget*, 6> plates_{};
+    QWidget* heroCards_;
+    QWidget* dealer_;
+};

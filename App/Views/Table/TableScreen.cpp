@@ -1,0 +1,652 @@
+#include "Views/Table/TableScreen.h"
+
+#include "AppState.h"
+#include "Game/TableText.h"
+#include "GameController.h"
+#include "Learn/ShowdownWhy.h"
+#include "Scheduler.h"
+#include "Sound/Playback/SoundPlayer.h"
+#include "Style/Drawing/StyledText.h"
+#include "SurfaceCoordinator.h"
+#include "Table/LogDiff.h"
+#include "Table/Screen/ShowdownText.h"
+#include "Table/Screen/TableOverModel.h"
+#include "Table/SeatModel.h"
+#include "Table/TablePresenter.h"
+#include "Views/Controls/StyledButton.h"
+#include "Views/Support/Announcer.h"
+#include "Views/Table/FeltLabels.h"
+#include "Views/Table/MessagePanel.h"
+#include "Views/Table/ShowdownBannerView.h"
+#include "Views/Table/StageView.h"
+#include "Views/Table/TopBarView.h"
+
+#include "PokerEngine/EngineError.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QRandomGenerator>
+
+using PokerEngine::Action;
+using PokerEngine::HandEvent;
+using PokerEngine::PlayerView;
+using PokerEngine::Street;
+
+namespace {
+
+constexpr int bottomHeight = 124;
+constexpr int popoverBar = 40;
+
+TableStyleID drawnStyle(const AppState* appState) {
+    if (!appState) {
+        return TableStyleID::satin;
+    }
+    const TableStyleID stored = appState->profile().settings.style;
+    return isOffered(stored) ? stored : TableStyleID::satin;
+}
+
+std::optional<QString> lastActionLine(const PlayerView& view, const TableText& text) {
+    if (view.street == Street::handComplete) {
+        return std::nullopt;
+    }
+    for (auto event = view.log.rbegin(); event != view.log.rend(); ++event) {
+        if (event->is<HandEvent::BlindPosted>() || event->is<HandEvent::BoardDealt>() ||
+            event->is<HandEvent::Acted>() || event->is<HandEvent::PotAwarded>()) {
+            return text.sentence(*event);
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface,
+                         std::function<void()> openGuide, QWidget* parent)
+    : TableScreen(environment, surface, std::move(openGuide), Services{}, parent) {}
+
+TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface,
+                         std::function<void()> openGuide, Services services, QWidget* parent)
+    : QWidget(parent)
+    , environment_(environment)
+    , surface_(surface)
+    , openGuide_(std::move(openGuide))
+    , services_(std::move(services)) {
+    if (!services_.scheduler) {
+        ownScheduler_ = std::make_unique<QTimerScheduler>();
+        services_.scheduler = ownScheduler_.get();
+    }
+    if (!services_.sounds) {
+        services_.sounds = &SoundPlayer::shared();
+    }
+    if (!services_.announcer) {
+        ownAnnouncer_ = std::make_unique<Announcer>();
+        services_.announcer = ownAnnouncer_.get();
+    }
+    if (!services_.now) {
+        services_.now = [] { return std::chrono::system_clock::now(); };
+    }
+    announcer_ = services_.announcer;
+    presenter_ = std::make_unique<TablePresenter>(*services_.scheduler, *services_.sounds);
+    QPointer<AppState> appState(environment_.appState);
+    QPointer<GameController> controller(environment_.controller);
+    presenter_->setSoundsAllowed([appState, controller] {
+        return appState && controller && appState->profile().settings.soundsOn &&
+               !TableScreenRules::isPaused(controller->pauseReasons());
+    });
+    presenter_->setStyle([appState] { return drawnStyle(appState.data()); });
+
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Table"));
+    if (surface_ == TableSurface::popover) {
+        topBar_ = new TopBarView(
+            environment_, surface_, [this] { showGuide(true); }, this);
+    }
+    stage_ = new StageView(this);
+    bottom_ = new QWidget(this);
+    const TableTheme initial = TableTheme::standard();
+    message_ = new MessagePanel(initial, bottom_);
+    banner_ = new ShowdownBannerView(initial, *environment_.controller, services_.now, bottom_);
+    line_ = new StyledText(initial, QStringLiteral(" "), TextRole::body, initial.color(PaletteToken::ink2),
+                           false, bottom_);
+    bets_ = new QWidget(bottom_);
+    auto* betRow = new QHBoxLayout(bets_);
+    betRow->setContentsMargins(0, 0, 0, 0);
+    betRow->setSpacing(10);
+    const auto act = [this](std::function<std::optional<Action>()> choose) {
+        return [this, choose] {
+            if (const auto action = choose()) {
+                try {
+                    environment_.controller->act(*action);
+                } catch (const GameControllerError&) {
+                } catch (const PokerEngine::EngineError&) {
+                }
+            }
+        };
+    };
+    const auto legal = [this] { return shownLegal_.value_or(PokerEngine::LegalActions::none()); };
+    betButtons_ = {
+        new StyledButton(initial, QStringLiteral("Fold"), ControlKind::fold(), ControlSize::main,
+                         std::nullopt, act([] { return std::optional<Action>(Action::fold()); }), bets_),
+        new StyledButton(initial, QStringLiteral("Check"), ControlKind::call(), ControlSize::main,
+                         std::nullopt, act([legal] {
+                             return std::optional<Action>(legal().canCheck ? Action::check()
+                                                                           : Action::call());
+                         }),
+                         bets_),
+        new StyledButton(initial, QStringLiteral("Raise"), ControlKind::confirm(), ControlSize::main,
+                         std::nullopt,
+                         act([this, legal] { return TableKeys::confirmRaise(legal(), raiseTo_); }), bets_),
+    };
+    for (auto* button : betButtons_) {
+        button->setFocusPolicy(Qt::NoFocus);
+        betRow->addWidget(button);
+    }
+    guidePanel_ = new MessagePanel(initial, this);
+    static_cast<MessagePanel*>(guidePanel_)
+        ->setMessage(QStringLiteral("Poker Basics"),
+                     QStringLiteral("Press Escape or Done to go back to the table."),
+                     MessagePanel::Button{QStringLiteral("Done"), [this] { showGuide(false); }},
+                     ControlKind::confirm(), std::nullopt);
+    guidePanel_->hide();
+    guidePanel_->setAutoFillBackground(true);
+
+    GameController* game = environment_.controller;
+    connect(game, &GameController::stateChanged, this, &TableScreen::viewChanged);
+    for (auto signal : {&GameController::pauseReasonsChanged, &GameController::isShowingResultChanged,
+                        &GameController::tableOverChanged, &GameController::practiceChanged,
+                        &GameController::thinkingSeatChanged, &GameController::autoDealAtChanged,
+                        &GameController::isResultHeldChanged, &GameController::setupChanged}) {
+        connect(game, signal, this, &TableScreen::refresh);
+    }
+    for (auto signal : {&TablePresenter::shownChanged, &TablePresenter::cuesChanged,
+                        &TablePresenter::betExitsChanged, &TablePresenter::knocksChanged,
+                        &TablePresenter::flightsChanged, &TablePresenter::holdsDealChanged}) {
+        connect(presenter_.get(), signal, this, &TableScreen::refresh);
+    }
+    if (environment_.appState) {
+        connect(environment_.appState, &AppState::profileChanged, this, [this] {
+            updateTheme();
+            refresh();
+        });
+    }
+    if (environment_.surfaces) {
+        connect(environment_.surfaces, &SurfaceCoordinator::isConfirmingLeaveChanged, this,
+                &TableScreen::refresh);
+    }
+
+    lastView_ = game->view();
+    presenter_->ingest(lastView_, static_cast<std::int64_t>(game->tableGeneration()));
+    updateTheme();
+    resetRaise();
+    refresh();
+}
+
+TableScreen::~TableScreen() {
+    // Children that read the presenter go before it.
+    delete stage_;
+    stage_ = nullptr;
+}
+
+void TableScreen::setAppearance(AppearanceFlags appearance) {
+    appearance_ = appearance;
+    updateTheme();
+    refresh();
+}
+
+void TableScreen::setPreviewStyle(std::optional<TableStyleID> style) {
+    previewStyle_ = style;
+    updateTheme();
+    refresh();
+}
+
+bool TableScreen::learning() const {
+    const bool practice =
+        environment_.controller->setup() && environment_.controller->setup()->mode() == GameMode::practice;
+    return practice || (environment_.appState && environment_.appState->profile().settings.learningMode);
+}
+
+AvatarModel TableScreen::avatarOf(std::int64_t seat) const {
+    const auto profile = environment_.controller->profileOfSeat(seat);
+    if (!profile) {
+        return AvatarModel::hero();
+    }
+    AvatarModel avatar;
+    avatar.initial = profile->name.empty() ? std::string() : profile->name.substr(0, 1);
+    avatar.backdrop = CharacterBackdrop::color(profile->avatar, RGB::bytes(142, 142, 147));
+    if (!profile->avatar.empty()) {
+        avatar.slug = profile->avatar;
+    }
+    return avatar;
+}
+
+std::map<std::int64_t, std::vector<PokerEngine::Card>>
+TableScreen::unshownCards(const PlayerView& view) const {
+    // Only the cards of the winner who bet the player off the hand, and only to explain it.
+    if (!learning() || view.street != Street::handComplete) {
+        return {};
+    }
+    const auto unshown = environment_.controller->unshownCards();
+    const auto winner = ShowdownWhy::soleWinner(view.log);
+    if (!unshown || unshown->hand != view.handNumber || !winner || *winner == view.seatIndex) {
+        return {};
+    }
+    const auto found = unshown->cards.find(*winner);
+    if (found == unshown->cards.end()) {
+        return {};
+    }
+    return {{found->first, found->second}};
+}
+
+void TableScreen::updateTheme() {
+    const TableStyleID style = previewStyle_.value_or(drawnStyle(environment_.appState));
+    const double unit = surface_ == TableSurface::popover ? 2 : 3;
+    const bool fourColors = environment_.appState && environment_.appState->profile().settings.fourColorDeck;
+    theme_ = previewStyle_ ? TableTheme::drawnIn(style, surface_, unit, appearance_, fourColors)
+                           : TableTheme::make(style, surface_, unit, appearance_, fourColors);
+    if (surface_ == TableSurface::popover) {
+        geometry_ = TableGeometry::popover(style);
+    } else {
+        const double stageHeight = std::max(height() - bottomHeight - 12.0, 300.0);
+        geometry_ = TableGeometry::window(QSizeF(std::max(width(), 1), stageHeight), style);
+    }
+    theme_.pixelUnit = geometry_.pixelUnit;
+    if (topBar_) {
+        topBar_->setTheme(theme_);
+    }
+    message_->setTheme(theme_);
+    banner_->setTheme(theme_);
+    line_->setTheme(theme_);
+    line_->setColor(theme_.color(PaletteToken::ink2));
+    for (auto* button : betButtons_) {
+        button->setTheme(theme_);
+    }
+    static_cast<MessagePanel*>(guidePanel_)
+        ->setTheme(TableTheme::make(TableStyleID::satin, surface_, unit, appearance_, fourColors));
+    layoutRows();
+    update();
+}
+
+void TableScreen::layoutRows() {
+    int y = 0;
+    if (topBar_) {
+        topBar_->setGeometry(0, 0, width(), popoverBar);
+        y = popoverBar;
+    }
+    const QSize stage = geometry_.stage.toSize();
+    stage_->setGeometry((width() - stage.width()) / 2, y, stage.width(), stage.height());
+    y += stage.height();
+    const int padding = surface_ == TableSurface::popover ? 16 : 24;
+    const int bottomWidth =
+        surface_ == TableSurface::popover ? width() - 2 * padding : std::min(560, width() - 2 * padding);
+    bottom_->setGeometry((width() - bottomWidth) / 2, y, bottomWidth, bottomHeight);
+    for (QWidget* row :
+         {static_cast<QWidget*>(message_), static_cast<QWidget*>(banner_), static_cast<QWidget*>(bets_)}) {
+        row->setGeometry(0, 0, bottomWidth, bottomHeight);
+    }
+    line_->setGeometry(0, 0, bottomWidth, 40);
+    guidePanel_->setGeometry(rect());
+    banner_->refresh();
+}
+
+void TableScreen::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    updateTheme();
+    refreshStage();
+}
+
+void TableScreen::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    focus_ = TableFocus::table;
+    setFocus();
+}
+
+void TableScreen::hideEvent(QHideEvent* event) {
+    if (guideOpen_) {
+        showGuide(false);
+    }
+    QWidget::hideEvent(event);
+}
+
+void TableScreen::paintEvent(QPaintEvent*) {
+    if (!presenter_->shown()) {
+        return;
+    }
+    QPainter painter(this);
+    PageBackground::paint(painter, rect(), theme_);
+}
+
+void TableScreen::viewChanged() {
+    GameController* game = environment_.controller;
+    const auto next = game->view();
+    presenter_->ingest(next, static_cast<std::int64_t>(game->tableGeneration()));
+    if (next) {
+        announce(lastView_, *next);
+    }
+    lastView_ = next;
+    refresh();
+}
+
+void TableScreen::announce(const std::optional<PlayerView>& from, const PlayerView& to) {
+    if (guideOpen_) {
+        return;
+    }
+    const bool turnBegins = to.legalActions && (!from || !from->legalActions);
+    const TableText text{[this](std::int64_t seat) { return environment_.controller->nameOfSeat(seat); }};
+    const QStringList lines = TableAnnouncer::lines(LogDiff::newEvents(from, to), to.seatIndex,
+                                                    turnBegins ? to.legalActions : std::nullopt, text);
+    announcer_->announce(lines.join(QLatin1Char(' ')));
+}
+
+void TableScreen::refresh() {
+    const auto& shown = presenter_->shown();
+    const std::optional<PokerEngine::LegalActions> legal = shown ? shown->legalActions : std::nullopt;
+    if (legal != shownLegal_) {
+        shownLegal_ = legal;
+        resetRaise();
+    }
+    refreshStage();
+    refreshBottom();
+    if (topBar_ && shown) {
+        topBar_->refresh(*shown);
+    }
+    const bool visible = shown.has_value();
+    stage_->setVisible(visible);
+    bottom_->setVisible(visible);
+    if (topBar_) {
+        topBar_->setVisible(visible);
+    }
+    update();
+}
+
+void TableScreen::refreshStage() {
+    const auto& shown = presenter_->shown();
+    if (!shown || !stage_) {
+        return;
+    }
+    GameController* game = environment_.controller;
+    const auto name = [game](std::int64_t seat) { return game->nameOfSeat(seat); };
+    StageView::Inputs inputs;
+    inputs.view = *shown;
+    inputs.seats = SeatModel::seats(
+        *shown, name, [this](std::int64_t seat) { return avatarOf(seat); }, unshownCards(*shown));
+    inputs.geometry = geometry_;
+    inputs.theme = theme_;
+    inputs.timeline = StageTimeline{{presenter_->cues().begin(), presenter_->cues().end()},
+                                    presenter_->betExits(),
+                                    presenter_->knocks(),
+                                    presenter_->flights(),
+                                    presenter_->holdsDeal()};
+    inputs.lastAction = lastActionLine(*shown, TableText{name});
+    inputs.paused = TableScreenRules::isPaused(game->pauseReasons());
+    inputs.cashTable = true;
+    stage_->show(std::move(inputs));
+}
+
+void TableScreen::refreshBottom() {
+    const auto& shown = presenter_->shown();
+    if (!shown) {
+        return;
+    }
+    GameController* game = environment_.controller;
+    SurfaceCoordinator* surfaces = environment_.surfaces;
+    std::optional<PracticeCaption> caption;
+    if (game->practice()) {
+        caption = game->practice()->caption(*shown);
+    }
+    BottomRowInputs inputs;
+    inputs.confirmingLeave = surfaces && surfaces->isConfirmingLeave();
+    inputs.tableOver = game->tableOver().has_value();
+    inputs.showingResult = game->isShowingResult();
+    inputs.practiceCaption = caption.has_value();
+    inputs.pauseReasons = game->pauseReasons();
+    inputs.shownStreet = shown->street;
+    inputs.shownHasLegalActions = shown->legalActions.has_value();
+    row_ = TableScreenRules::bottomRow(inputs);
+
+    message_->hide();
+    banner_->hide();
+    line_->hide();
+    bets_->hide();
+    const std::optional<GameMode> mode =
+        game->setup() ? std::optional<GameMode>(game->setup()->mode()) : std::nullopt;
+    switch (row_) {
+    case BottomRow::leaveConfirmation: {
+        const auto confirm = TableScreenRules::leaveConfirmation(mode, game->leaveForfeit());
+        message_->setMessage(confirm.title, confirm.detail,
+                             MessagePanel::Button{confirm.button,
+                                                  [this] {
+                                                      environment_.surfaces->setConfirmingLeave(false);
+                                                      environment_.controller->leaveTable();
+                                                  }},
+                             ControlKind::danger(),
+                             MessagePanel::Button{QStringLiteral("Keep Playing"), [this] {
+                                                      environment_.surfaces->setConfirmingLeave(false);
+                                                  }});
+        message_->show();
+        break;
+    }
+    case BottomRow::practiceCaption: {
+        const bool folded = std::holds_alternative<PracticeCaption::Folded>(caption->kind);
+        MessagePanel::Button primary{QStringLiteral("Got It"),
+                                     [this] { environment_.controller->acknowledgePracticeStep(); }};
+        if (folded) {
+            primary =
+                MessagePanel::Button{QStringLiteral("Try Again"), [this] {
+                                         environment_.controller->start(GameSetup::practice(PracticeSetup{}));
+                                     }};
+        }
+        message_->setMessage(
+            caption->title, caption->body, primary, ControlKind::confirm(),
+            MessagePanel::Button{QStringLiteral("Home"), [this] { environment_.controller->leaveTable(); }});
+        message_->show();
+        break;
+    }
+    case BottomRow::tableOver: {
+        AppState* appState = environment_.appState;
+        TableOverModel::Inputs in{*game->tableOver(),
+                                  game->setup(),
+                                  appState ? appState->choices() : NewGameChoices{},
+                                  appState ? appState->profile().bankroll : 0,
+                                  appState ? appState->spendable() : 0,
+                                  appState && appState->savedGame().has_value(),
+                                  QRandomGenerator::system()->generate64()};
+        const TableOverModel panel = TableOverModel::make(in);
+        const auto button = [this, panel](const TableOverModel::Button& choice) {
+            return MessagePanel::Button{
+                choice.title, [this, panel, choice] {
+                    if (choice.action == TableOverModel::Action::playAgain ||
+                        choice.action == TableOverModel::Action::quickHand) {
+                        // The chips are checked again now: they may have gone since.
+                        const std::int64_t spendable =
+                            environment_.appState ? environment_.appState->spendable() : 0;
+                        if (!panel.offer || spendable < panel.offerCost) {
+                            refusal_ = TableOverModel::refusal(panel.offerCost, spendable);
+                            refreshBottom();
+                            return;
+                        }
+                        refusal_.reset();
+                        environment_.controller->start(*panel.offer);
+                        return;
+                    }
+                    environment_.controller->leaveTable();
+                }};
+        };
+        std::optional<MessagePanel::Button> secondary;
+        if (panel.secondary) {
+            secondary = button(*panel.secondary);
+        }
+        message_->setMessage(panel.title, refusal_.value_or(panel.detail), button(panel.primary),
+                             ControlKind::confirm(), secondary);
+        message_->show();
+        break;
+    }
+    case BottomRow::paused:
+        message_->setMessage(QStringLiteral("Paused"), QStringLiteral("Press P or click Resume"),
+                             MessagePanel::Button{QStringLiteral("Resume"),
+                                                  [this] {
+                                                      GameController* controller = environment_.controller;
+                                                      controller->pauseReasons().contains(PauseReason::user)
+                                                          ? controller->resume(PauseReason::user)
+                                                          : controller->pause(PauseReason::user);
+                                                  }},
+                             ControlKind::confirm(), std::nullopt);
+        message_->show();
+        break;
+    case BottomRow::showdownBanner: {
+        const auto name = [game](std::int64_t seat) { return game->nameOfSeat(seat); };
+        auto rows = ShowdownRow::rows(shown->log, name);
+        std::optional<QString> why;
+        if (learning() && rows.size() == 1) {
+            why = ShowdownWhy::line(shown->log, shown->seatIndex, name, shown->board, unshownCards(*shown));
+        }
+        banner_->setResult(std::move(rows), why, [this](std::int64_t seat) { return avatarOf(seat); });
+        banner_->show();
+        banner_->refresh();
+        break;
+    }
+    case BottomRow::waitingLine: {
+        std::optional<QString> thinking;
+        if (game->thinkingSeat()) {
+            thinking = game->nameOfSeat(*game->thinkingSeat());
+        }
+        std::optional<QString> acting;
+        if (shown->actingIndex) {
+            acting = game->nameOfSeat(*shown->actingIndex);
+        }
+        line_->setString(TableScreenRules::waitingLine(thinking, acting));
+        line_->show();
+        break;
+    }
+    case BottomRow::actionBar: {
+        const auto& legal = *shown->legalActions;
+        betButtons_[1]->setTitle(legal.canCheck ? QStringLiteral("Check")
+                                                : QStringLiteral("Call %1").arg(QLocale().toString(
+                                                      static_cast<qint64>(legal.callAmount.value_or(0)))));
+        betButtons_[2]->setVisible(legal.minRaiseTo.has_value());
+        betButtons_[2]->setTitle(
+            (legal.opensBetting ? QStringLiteral("Bet %1") : QStringLiteral("Raise to %1"))
+                .arg(QLocale().toString(
+                    static_cast<qint64>(std::max(raiseTo_, legal.minRaiseTo.value_or(0))))));
+        bets_->show();
+        break;
+    }
+    }
+    if (row_ != BottomRow::tableOver) {
+        refusal_.reset();
+    }
+}
+
+QString TableScreen::bottomText() const {
+    switch (row_) {
+    case BottomRow::waitingLine:
+        return line_->string();
+    case BottomRow::showdownBanner:
+        return banner_->accessibleName();
+    case BottomRow::actionBar:
+        return betButtons_[1]->title();
+    default:
+        return message_->title();
+    }
+}
+
+void TableScreen::resetRaise() {
+    chosenPreset_.reset();
+    const auto& shown = presenter_->shown();
+    const auto view = shown ? shown : environment_.controller->view();
+    if (view && view->legalActions && view->legalActions->minRaiseTo) {
+        raiseTo_ = *view->legalActions->minRaiseTo;
+    }
+}
+
+void TableScreen::showGuide(bool open) {
+    if (open && openGuide_) {
+        openGuide_();
+        return;
+    }
+    if (open == guideOpen_) {
+        return;
+    }
+    GameController* game = environment_.controller;
+    open ? game->pause(PauseReason::guide) : game->resume(PauseReason::guide);
+    guideOpen_ = open;
+    guidePanel_->setVisible(open);
+    guidePanel_->raise();
+    stage_->setEnabled(!open);
+    if (!open) {
+        focus_ = TableFocus::table;
+        setFocus();
+    }
+}
+
+bool TableScreen::handle(const TableKeyPress& press) {
+    GameController* game = environment_.controller;
+    const auto view = game->view();
+    TableKeyContext context;
+    context.view = view ? &*view : nullptr;
+    context.confirmingLeave = environment_.surfaces && environment_.surfaces->isConfirmingLeave();
+    context.guideOpen = guideOpen_;
+    context.focus = focus_;
+    if (view && game->practice()) {
+        context.caption = game->practice()->caption(*view);
+    }
+    context.pauseReasons = game->pauseReasons();
+    context.showingResult = game->isShowingResult();
+    context.raiseTo = raiseTo_;
+    const auto command = TableKeys::handle(press, context);
+    if (!command) {
+        return false;
+    }
+    carryOut(*command);
+    return true;
+}
+
+void TableScreen::carryOut(const TableKeyCommand& command) {
+    GameController* game = environment_.controller;
+    std::visit(
+        [&](const auto& step) {
+            using Step = std::decay_t<decltype(step)>;
+            if constexpr (std::is_same_v<Step, TableCommand::FocusTable>) {
+                focus_ = TableFocus::table;
+            } else if constexpr (std::is_same_v<Step, TableCommand::FocusRaiseField>) {
+                focus_ = TableFocus::raiseField;
+            } else if constexpr (std::is_same_v<Step, TableCommand::OpenGuide>) {
+                showGuide(true);
+            } else if constexpr (std::is_same_v<Step, TableCommand::PracticeAgain>) {
+                game->start(GameSetup::practice(PracticeSetup{}));
+            } else if constexpr (std::is_same_v<Step, TableCommand::AcknowledgePractice>) {
+                game->acknowledgePracticeStep();
+            } else if constexpr (std::is_same_v<Step, TableCommand::TogglePause>) {
+                game->pauseReasons().contains(PauseReason::user) ? game->resume(PauseReason::user)
+                                                                 : game->pause(PauseReason::user);
+            } else if constexpr (std::is_same_v<Step, TableCommand::DealNextHand>) {
+                game->dealNextHand();
+            } else if constexpr (std::is_same_v<Step, TableCommand::Act>) {
+                try {
+                    game->act(step.action);
+                } catch (const GameControllerError&) {
+                } catch (const PokerEngine::EngineError&) {
+                    // A refused action leaves the table as it was; the key still counts.
+                }
+            } else if constexpr (std::is_same_v<Step, TableCommand::ChoosePreset>) {
+                raiseTo_ = step.raiseTo;
+                chosenPreset_ = step.preset;
+                refreshBottom();
+            }
+        },
+        command);
+}
+
+void TableScreen::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && guideOpen_) {
+        showGuide(false);
+        event->accept();
+        return;
+    }
+    if (handle(TableKeyPress{event->text(), event->key(), event->modifiers()})) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "Game/RaisePreset.h"
+#include "Persistence/Instant.h"
+#include "Style/AvatarModel.h"
+#include "Style/TableTheme.h"
+#include "Table/Screen/BottomRow.h"
+#include "Table/Screen/TableKeys.h"
+#include "Table/TableGeometry.h"
+#include "Views/AppEnvironment.h"
+
+#include "PokerEngine/PlayerView.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class Announcer;
+class MessagePanel;
+class Scheduler;
+class ShowdownBannerView;
+class SoundSink;
+class StageView;
+class StyledButton;
+class StyledText;
+class TablePresenter;
+class TopBarView;
+
+// The playing screen while the controller has a table, in the popover or the window: the top bar
+// (popover only), the animated stage and one row under it (the leave question, the practice caption,
+// the end of the game, the pause, the showdown, a waiting line or the betting controls). It feeds the
+// controller's views to its presenter, announces new events, and plays the whole game from the keys.
+// It changes nothing itself: every control calls the controller, the app state or the surfaces.
+class TableScreen : public QWidget {
+    Q_OBJECT
+  public:
+    // What the screen uses beyond the shared objects; tests give virtual time and recorders.
+    struct Services {
+        Scheduler* scheduler = nullptr;
+        SoundSink* sounds = nullptr;
+        Announcer* announcer = nullptr;
+        std::function<Instant()> now;
+    };
+
+    TableScreen(const AppEnvironment& environment, TableSurface surface, std::function<void()> openGuide = {},
+                QWidget* parent = nullptr);
+    TableScreen(const AppEnvironment& environment, TableSurface surface, std::function<void()> openGuide,
+                Services services, QWidget* parent = nullptr);
+    ~TableScreen() override;
+
+    // The desktop's appearance; the screen repaints in it.
+    void setAppearance(AppearanceFlags appearance);
+    // Draws the table in a style players cannot choose yet (the gallery's previews); absent: the
+    // stored style when it is offered, else satin.
+    void setPreviewStyle(std::optional<TableStyleID> style);
+
+    const TableTheme& theme() const { return theme_; }
+    const TableGeometry& geometry() const { return geometry_; }
+    TablePresenter& presenter() const { return *presenter_; }
+    StageView& stage() const { return *stage_; }
+    Announcer& announcer() const { return *announcer_; }
+    BottomRow bottomRow() const { return row_; }
+    // The words the bottom row shows now (its title, or its line), for tests.
+    QString bottomText() const;
+    MessagePanel* message() const { return message_; }
+    ShowdownBannerView* banner() const { return banner_; }
+    TableFocus focus() const { return focus_; }
+    std::int64_t raiseTo() const { return raiseTo_; }
+    std::optional<RaisePreset> chosenPreset() const { return chosenPreset_; }
+    bool guideOpen() const { return guideOpen_; }
+
+    // Opens or closes the guide: the given action when there is one, else the guide panel over the
+    // table, which pauses the game while it is open.
+    void showGuide(bool open);
+    // Answers one key press; true when the table used it.
+    bool handle(const TableKeyPress& press);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void viewChanged();
+    void refresh();
+    void refreshStage();
+    void refreshBottom();
+    void layoutRows();
+    void updateTheme();
+    void resetRaise();
+    void announce(const std::optional<PokerEngine::PlayerView>& from, const PokerEngine::PlayerView& to);
+    void carryOut(const TableKeyCommand& command);
+    bool learning() const;
+    AvatarModel avatarOf(std::int64_t seat) const;
+    std::map<std::int64_t, std::vector<PokerEngine::Card>>
+    unshownCards(const PokerEngine::PlayerView& view) const;
+
+    AppEnvironment environment_;
+    TableSurface surface_;
+    std::function<void()> openGuide_;
+    std::unique_ptr<Scheduler> ownScheduler_;
+    std::unique_ptr<Announcer> ownAnnouncer_;
+    Services services_;
+    std::unique_ptr<TablePresenter> presenter_;
+    Announcer* announcer_;
+    AppearanceFlags appearance_;
+    std::optional<TableStyleID> previewStyle_;
+    TableTheme theme_;
+    TableGeometry geometry_;
+
+    TopBarView* topBar_ = nullptr;
+    StageView* stage_;
+    QWidget* bottom_;
+    MessagePanel* message_;
+    ShowdownBannerView* banner_;
+    StyledText* line_;
+    QWidget* bets_;
+    std::vector<StyledButton*> betButtons_;
+    QWidget* guidePanel_;
+
+    BottomRow row_ = BottomRow::waitingLine;
+    std::optional<PokerEngine::PlayerView> lastView_;
+    bool guideOpen_ = false;
+    TableFocus focus_ = TableFocus::table;
+    std::int64_t raiseTo_ = 0;
+    std::optional<RaisePreset> chosenPreset_;
+    std::optional<PokerEngine::LegalActions> shownLegal_;
+    std::optional<QString> refusal_;
+};

@@ -1,0 +1,177 @@
+// The retained stage in virtual time: arrivals, departures, moves, flips, knocks and the idle test.
+#include "Views/Table/StageScene.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+StageItem card(const QString& id, QPointF center, StageTransition arrival = {}) {
+    StageItem item;
+    item.kind = StageItem::Kind::boardCard;
+    item.id = id;
+    item.center = center;
+    item.card = PokerEngine::Card::fromCode("Ah");
+    item.arrival = arrival;
+    item.removal = arrival;
+    return item;
+}
+
+StageTransition slideFrom(QPointF offset, double delay, bool gated = true) {
+    StageTransition transition{AnimationCurve::easeOut(0.2), delay, {}, false, gated};
+    transition.slide = SlideEffect{0, offset.x(), offset.y(), 0, 1, 0, false};
+    return transition;
+}
+
+const TableTheme satin = TableTheme::standard();
+
+const StageScene::Pose& only(const std::vector<StageScene::Pose>& poses) {
+    EXPECT_EQ(poses.size(), 1u);
+    return poses.front();
+}
+
+} // namespace
+
+TEST(StageScene, ACardWaitsForItsCueThenSlidesFromTheDealer) {
+    StageScene scene;
+    scene.update({card("board-1-0", {100, 100}, slideFrom({-50, 0}, 0.5))}, 10, satin);
+    EXPECT_EQ(only(scene.poses(10.2)).opacity, 0); // gated until its slide begins
+    EXPECT_EQ(only(scene.poses(10.2)).center, QPointF(50, 100));
+    const auto moving = only(scene.poses(10.6));
+    EXPECT_GT(moving.center.x(), 50);
+    EXPECT_LT(moving.center.x(), 100);
+    EXPECT_TRUE(scene.isMoving(10.6));
+    EXPECT_EQ(only(scene.poses(10.8)).center, QPointF(100, 100));
+    EXPECT_EQ(only(scene.poses(10.8)).opacity, 1);
+    EXPECT_FALSE(scene.isMoving(10.8));
+}
+
+TEST(StageScene, LeavingItemsStayUntilTheirTransitionEnds) {
+    StageScene scene;
+    StageTransition fade{AnimationCurve::linear(0.2), 0, {}, true, false};
+    scene.update({card("hero-1-0", {10, 10}, fade)}, 0, satin);
+    scene.update({card("hero-2-0", {10, 10}, fade)}, 1, satin);
+    auto poses = scene.poses(1.1);
+    ASSERT_EQ(poses.size(), 2u);
+    const auto& leaving = poses[0].item->id == "hero-1-0" ? poses[0] : poses[1];
+    EXPECT_TRUE(leaving.leaving);
+    EXPECT_NEAR(leaving.opacity, 0.5, 1e-9);
+    scene.prune(1.1);
+    EXPECT_TRUE(scene.contains("hero-1-0"));
+    scene.prune(1.2);
+    EXPECT_FALSE(scene.contains("hero-1-0"));
+    EXPECT_TRUE(scene.contains("hero-2-0"));
+}
+
+TEST(StageScene, KeptItemsMoveFromWhereTheyWere) {
+    StageScene scene;
+    StageItem button;
+    button.kind = StageItem::Kind::dealer;
+    button.id = "dealer";
+    button.center = {0, 0};
+    button.change = StageTransition{AnimationCurve::linear(1), 0, {}, false, false};
+    scene.update({button}, 0, satin);
+    button.center = {100, 0};
+    scene.update({button}, 1, satin);
+    EXPECT_EQ(only(scene.poses(1.5)).center, QPointF(50, 0));
+    // Redirected half way, it goes on from where it is.
+    button.center = {0, 0};
+    scene.update({button}, 1.5, satin);
+    EXPECT_EQ(only(scene.poses(1.5)).center, QPointF(50, 0));
+    EXPECT_EQ(only(scene.poses(2.5)).center, QPointF(0, 0));
+    // Without a change animation the button jumps.
+    button.change.reset();
+    button.center = {30, 0};
+    scene.update({button}, 3, satin);
+    EXPECT_EQ(only(scene.poses(3)).center, QPointF(30, 0));
+}
+
+TEST(StageScene, CardsTurnUpOnCue) {
+    StageScene scene;
+    auto dealt = card("board-1-3", {0, 0});
+    dealt.startAngle = 180;
+    dealt.flipDelay = 0.4;
+    scene.update({dealt}, 0, satin);
+    EXPECT_EQ(only(scene.poses(0.3)).flipDegrees, 180);
+    EXPECT_EQ(only(scene.poses(0.4 + 0.26)).flipDegrees, 0);
+    // A bot's card whose face arrives later turns after its reveal delay.
+    StageScene bots;
+    auto hole = card("hole-1-2-0", {0, 0});
+    hole.card.reset();
+    bots.update({hole}, 0, satin);
+    EXPECT_EQ(only(bots.poses(0)).flipDegrees, 0);
+    hole.card = PokerEngine::Card::fromCode("Kc");
+    hole.revealDelay = 0.5;
+    bots.update({hole}, 1, satin);
+    EXPECT_EQ(only(bots.poses(1.2)).flipDegrees, 180);
+    EXPECT_GT(only(bots.poses(1.6)).flipDegrees, 0);
+    EXPECT_EQ(only(bots.poses(1.8)).flipDegrees, 0);
+    // Under Reduce Motion the face simply shows.
+    StageScene calm;
+    hole.card.reset();
+    auto reduced = satin;
+    reduced.reduceMotion = true;
+    calm.update({hole}, 0, reduced);
+    hole.card = PokerEngine::Card::fromCode("Kc");
+    calm.update({hole}, 1, reduced);
+    EXPECT_EQ(only(calm.poses(1)).flipDegrees, 0);
+}
+
+TEST(StageScene, ShowdownLightComesOnLateAndGoesAtOnce) {
+    StageScene scene;
+    auto lost = card("board-1-0", {0, 0});
+    scene.update({lost}, 0, satin);
+    lost.light = StageItem::Light::dimmed;
+    scene.update({lost}, 1, satin);
+    EXPECT_EQ(only(scene.poses(1.5)).opacity, 1);
+    EXPECT_EQ(only(scene.poses(1.95)).opacity, 0.5);
+    lost.light = StageItem::Light::none;
+    scene.update({lost}, 2, satin);
+    EXPECT_EQ(only(scene.poses(2.35)).opacity, 1);
+    auto won = card("board-1-1", {0, 0});
+    won.light = StageItem::Light::lit;
+    StageScene winning;
+    winning.update({won}, 0, satin);
+    EXPECT_EQ(only(winning.poses(0.5)).ring, 0);
+    EXPECT_EQ(only(winning.poses(0.9)).ring, 1);
+}
+
+TEST(StageScene, ChipFlightsTravelThenFade) {
+    StageScene scene;
+    StageItem chips;
+    chips.kind = StageItem::Kind::flight;
+    chips.id = "flight-1";
+    chips.from = {0, 0};
+    chips.center = {100, 0};
+    chips.flightDelay = 0.3;
+    chips.flightDuration = 0.45;
+    chips.change = StageTransition{AnimationCurve::linear(0.45), 0.3, {}, false, false};
+    scene.update({chips}, 0, satin);
+    EXPECT_EQ(only(scene.poses(0.3)).center, QPointF(0, 0));
+    EXPECT_TRUE(only(scene.poses(0.3)).lifted);
+    EXPECT_EQ(only(scene.poses(0.75)).center, QPointF(100, 0));
+    EXPECT_EQ(only(scene.poses(0.75)).opacity, 1); // starts fading at 0.75 s
+    EXPECT_LT(only(scene.poses(0.85)).opacity, 1);
+    EXPECT_EQ(only(scene.poses(0.93)).opacity, 0);
+    EXPECT_TRUE(scene.isMoving(0.9));
+    EXPECT_FALSE(scene.isMoving(0.94));
+}
+
+TEST(StageScene, PlatesKnockOnACheck) {
+    StageScene scene;
+    StageItem plate;
+    plate.kind = StageItem::Kind::nameplate;
+    plate.id = "plate-1";
+    scene.update({plate}, 0, satin);
+    EXPECT_FALSE(scene.isMoving(0));
+    plate.knocks = 1;
+    scene.update({plate}, 1, satin);
+    EXPECT_NEAR(only(scene.poses(1.07)).knock, 1, 1e-9);
+    EXPECT_NEAR(only(scene.poses(1.105)).knock, 0.5, 1e-9);
+    EXPECT_EQ(only(scene.poses(1.2)).knock, 0);
+    EXPECT_FALSE(scene.isMoving(1.2));
+    auto reduced = satin;
+    reduced.reduceMotion = true;
+    plate.knocks = 2;
+    scene.update({plate}, 2, reduced);
+    EXPECT_EQ(only(scene.poses(2.07)).knock, 0);
+}

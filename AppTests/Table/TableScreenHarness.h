@@ -1,0 +1,68 @@
+#pragma once
+
+#include "Game/ControllerHarness.h"
+
+#include "Sound/SoundSink.h"
+#include "Views/Support/Announcer.h"
+#include "Views/Table/TableScreen.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+#include <memory>
+
+// A table screen over a controller in virtual time, with silent sounds and a recording announcer.
+struct TableScreenHarness {
+    class SilentSounds final : public SoundSink {
+      public:
+        void play(SoundEvent, TableStyleID, double, std::function<bool()>) override {}
+    };
+
+    explicit TableScreenHarness(TableSurface surface = TableSurface::popover) {
+        announcer.setShowsNotifications(false);
+        environment.controller = &game.controller;
+        TableScreen::Services services{&game.scheduler, &sounds, &announcer,
+                                       [this] { return game.base + game.scheduler.now(); }};
+        screen = std::make_unique<TableScreen>(environment, surface, std::function<void()>{}, services);
+        screen->resize(surface == TableSurface::popover ? QSize(420, 560) : QSize(1100, 750));
+    }
+
+    // A key press as the window delivers it; true when the screen took it.
+    bool press(int key, const QString& text = {}, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+        QApplication::sendEvent(screen.get(), &event);
+        return event.isAccepted();
+    }
+
+    // Plays on by keys alone: `heroKey` on the player's turn, Return on a showing result, otherwise
+    // the clock moves on to the next thing due. Returns the keys pressed.
+    int playByKeys(const std::function<void()>& heroKey, int limit = 20000) {
+        int keys = 0;
+        for (int step = 0; step < limit; ++step) {
+            auto& controller = game.controller;
+            if (controller.tableOver() && !controller.isShowingResult()) {
+                break;
+            }
+            if (controller.isHeroTurn() && controller.pauseReasons().empty()) {
+                heroKey();
+                ++keys;
+            } else if (game.scheduler.nextDue()) {
+                game.scheduler.advance(*game.scheduler.nextDue() - game.scheduler.now());
+            } else if (controller.isShowingResult()) {
+                press(Qt::Key_Return, QStringLiteral("\r"));
+                ++keys;
+            } else {
+                break;
+            }
+        }
+        // Let the presenter catch up with the last view.
+        game.scheduler.advance(std::chrono::seconds(5));
+        return keys;
+    }
+
+    ControllerHarness game;
+    SilentSounds sounds;
+    Announcer announcer;
+    AppEnvironment environment;
+    std::unique_ptr<TableScreen> screen;
+};
