@@ -93,10 +93,6 @@ TEST(TableOverText, EveryEnding) {
     EXPECT_EQ(TableOverModel::text(TableOver::heroBusted(), 800),
               (Text{"You're out of chips", "Your bankroll has 800 chips."}));
     EXPECT_EQ(TableOverModel::text(TableOver::practiced(), 0).title, "That's a hand of poker");
-    EXPECT_EQ(placeOrdinal(11), "11th");
-    EXPECT_EQ(placeOrdinal(22), "22nd");
-    EXPECT_EQ(placeOrdinal(113), "113th");
-    EXPECT_EQ(placeOrdinal(4), "4th");
 }
 
 namespace {

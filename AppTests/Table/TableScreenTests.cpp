@@ -3,9 +3,8 @@
 #include "TableScreenHarness.h"
 
 #include "Game/BotSeating.h"
-#include "Table/Screen/TableOverModel.h"
+#include "Table/ActionBarModel.h"
 #include "Table/TablePresenter.h"
-#include "Views/Table/MessagePanel.h"
 #include "Views/Table/ShowdownBannerView.h"
 #include "Views/Table/StageView.h"
 
@@ -21,7 +20,7 @@ TEST(TableScreen, PlaysAQuickHandSeriesByKeys) {
     EXPECT_GT(keys, 3);
     ASSERT_TRUE(controller.tableOver());
     EXPECT_EQ(table.screen->bottomRow(), BottomRow::tableOver);
-    const QString title = table.screen->message()->title();
+    const QString title = table.screen->bottomText();
     EXPECT_TRUE(title.startsWith("You won ") || title.startsWith("You lost ") || title == "Even")
         << title.toStdString();
     // Every hand the keys played was booked, and the last one ended the series.
@@ -54,11 +53,11 @@ TEST(TableScreen, PlaysASitAndGoToItsEndByKeys) {
     const auto* finished = std::get_if<TableOver::Finished>(&controller.tableOver()->value);
     ASSERT_TRUE(finished);
     EXPECT_EQ(table.screen->bottomRow(), BottomRow::tableOver);
-    const QString title = table.screen->message()->title();
+    const QString title = table.screen->bottomText();
     if (finished->place == 1) {
         EXPECT_EQ(title, "You won the Sit & Go!");
     } else {
-        EXPECT_EQ(title, QStringLiteral("You finished %1").arg(placeOrdinal(finished->place)));
+        EXPECT_EQ(title, QStringLiteral("You finished %1").arg(ordinal(finished->place)));
     }
     // The engine saw the all-ins: at least one all-in by the player in the log of the last hand
     // or an elimination of the player.
@@ -89,7 +88,7 @@ TEST(TableScreen, PausingAndTheGuide) {
     EXPECT_TRUE(table.press(Qt::Key_P, QStringLiteral("p")));
     EXPECT_TRUE(controller.pauseReasons().contains(PauseReason::user));
     EXPECT_EQ(table.screen->bottomRow(), BottomRow::paused);
-    EXPECT_EQ(table.screen->message()->title(), "Paused");
+    EXPECT_EQ(table.screen->bottomText(), "Paused");
     EXPECT_TRUE(table.screen->stage().inputs()->paused);
     EXPECT_TRUE(table.press(Qt::Key_P, QStringLiteral("P"), Qt::ShiftModifier));
     EXPECT_TRUE(controller.pauseReasons().empty());

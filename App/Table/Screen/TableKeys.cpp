@@ -1,6 +1,6 @@
 #include "Table/Screen/TableKeys.h"
 
-#include <algorithm>
+#include "Table/ActionBarModel.h"
 
 using PokerEngine::Action;
 using PokerEngine::LegalActions;
@@ -54,7 +54,9 @@ std::optional<TableKeyCommand> actionKey(const TableKeyPress& press, const QStri
         }
     }
     if (isReturn(press)) {
-        if (const auto action = TableKeys::confirmRaise(legal, context.raiseTo)) {
+        // The same bet or raise the action bar's button would send for this target.
+        const ActionBarModel bar{*context.view, legal, context.raiseTo, std::nullopt};
+        if (const auto action = bar.confirmRaise()) {
             return TableCommand::Act{*action};
         }
     }
@@ -99,18 +101,6 @@ std::optional<TableKeyCommand> handle(const TableKeyPress& press, const TableKey
         return std::nullopt;
     }
     return actionKey(press, typed, context);
-}
-
-std::optional<Action> confirmRaise(const LegalActions& legal, std::int64_t raiseTo) {
-    if (!legal.minRaiseTo) {
-        return std::nullopt;
-    }
-    const std::int64_t lifted = std::max(raiseTo, *legal.minRaiseTo);
-    const std::int64_t target = std::min(lifted, legal.maxRaiseTo);
-    if (legal.canAllIn && legal.maxRaiseTo <= lifted) {
-        return Action::allIn();
-    }
-    return legal.aggressiveAction(target);
 }
 
 } // namespace TableKeys

@@ -3,6 +3,7 @@
 #include "Game/PauseReason.h"
 #include "Game/RaisePreset.h"
 #include "Learn/PracticeCaption.h"
+#include "Table/RaiseTarget.h"
 
 #include "PokerEngine/Action.h"
 #include "PokerEngine/PlayerView.h"
@@ -13,9 +14,6 @@
 #include <cstdint>
 #include <optional>
 #include <variant>
-
-// Where the table screen's keyboard focus is: on the table itself, or in the action bar's raise field.
-enum class TableFocus { table, raiseField };
 
 // One key-down press as the table sees it: the typed characters, the key, and the modifiers held.
 struct TableKeyPress {
@@ -85,9 +83,5 @@ namespace TableKeys {
 // Absent: the press is ignored and passes on to the window. A press with Ctrl, Alt or Super held is
 // always passed on, so window shortcuts (Ctrl+C, Alt+F) never fold or call.
 std::optional<TableKeyCommand> handle(const TableKeyPress& press, const TableKeyContext& context);
-
-// The bet, raise or all-in that confirming a raise target sends: the target lifted to the minimum and
-// capped at the maximum. Absent when the player cannot bet or raise.
-std::optional<PokerEngine::Action> confirmRaise(const PokerEngine::LegalActions& legal, std::int64_t raiseTo);
 
 } // namespace TableKeys

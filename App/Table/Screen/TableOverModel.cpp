@@ -3,6 +3,7 @@
 #include "Game/BotSeating.h"
 #include "Game/CashStakes.h"
 #include "Game/GameModeRules.h"
+#include "Table/ActionBarModel.h"
 #include "Table/ChipText.h"
 
 #include <algorithm>
@@ -33,22 +34,6 @@ QString finishedDetail(std::int64_t prize, std::int64_t bankroll) {
 
 } // namespace
 
-QString placeOrdinal(std::int64_t place) {
-    const std::int64_t lastTwo = place % 100;
-    const std::int64_t last = place % 10;
-    QString suffix = QStringLiteral("th");
-    if (lastTwo < 11 || lastTwo > 13) {
-        if (last == 1) {
-            suffix = QStringLiteral("st");
-        } else if (last == 2) {
-            suffix = QStringLiteral("nd");
-        } else if (last == 3) {
-            suffix = QStringLiteral("rd");
-        }
-    }
-    return QString::number(place) + suffix;
-}
-
 TableOverModel::Text TableOverModel::text(const TableOver& over, std::int64_t bankroll) {
     return std::visit(
         Overloaded{
@@ -64,7 +49,7 @@ TableOverModel::Text TableOverModel::text(const TableOver& over, std::int64_t ba
             [&](const TableOver::Finished& finished) {
                 const QString title = finished.place == 1
                                           ? QStringLiteral("You won the Sit & Go!")
-                                          : QStringLiteral("You finished ") + placeOrdinal(finished.place);
+                                          : QStringLiteral("You finished ") + ordinal(finished.place);
                 return Text{title, finishedDetail(finished.prize, bankroll)};
             },
             [&](const TableOver::HeroBusted&) {

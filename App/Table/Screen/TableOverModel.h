@@ -58,6 +58,3 @@ struct TableOverModel {
     // Why an offer pressed after the chips went could not start.
     static QString refusal(std::int64_t cost, std::int64_t spendable);
 };
-
-// "1st", "2nd", "3rd", "11th", "22nd".
-QString placeOrdinal(std::int64_t place);

@@ -6,30 +6,29 @@
 #include "Learn/ShowdownWhy.h"
 #include "Scheduler.h"
 #include "Sound/Playback/SoundPlayer.h"
-#include "Style/Drawing/StyledText.h"
 #include "SurfaceCoordinator.h"
 #include "Table/LogDiff.h"
+#include "Table/RaiseTarget.h"
 #include "Table/Screen/ShowdownText.h"
 #include "Table/Screen/TableOverModel.h"
 #include "Table/SeatModel.h"
 #include "Table/TablePresenter.h"
-#include "Views/Controls/StyledButton.h"
 #include "Views/Support/Announcer.h"
+#include "Views/Table/ActionBar.h"
+#include "Views/Table/ActionMessage.h"
 #include "Views/Table/FeltLabels.h"
-#include "Views/Table/MessagePanel.h"
 #include "Views/Table/ShowdownBannerView.h"
 #include "Views/Table/StageView.h"
+#include "Views/Table/StatusLine.h"
 #include "Views/Table/TopBarView.h"
 
 #include "PokerEngine/EngineError.h"
 
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QRandomGenerator>
 
-using PokerEngine::Action;
 using PokerEngine::HandEvent;
 using PokerEngine::PlayerView;
 using PokerEngine::Street;
@@ -104,53 +103,18 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
             environment_, surface_, [this] { showGuide(true); }, this);
     }
     stage_ = new StageView(this);
+    target_ = std::make_unique<RaiseTarget>();
     bottom_ = new QWidget(this);
     const TableTheme initial = TableTheme::standard();
-    message_ = new MessagePanel(initial, bottom_);
     banner_ = new ShowdownBannerView(initial, *environment_.controller, services_.now, bottom_);
-    line_ = new StyledText(initial, QStringLiteral(" "), TextRole::body, initial.color(PaletteToken::ink2),
-                           false, bottom_);
-    bets_ = new QWidget(bottom_);
-    auto* betRow = new QHBoxLayout(bets_);
-    betRow->setContentsMargins(0, 0, 0, 0);
-    betRow->setSpacing(10);
-    const auto act = [this](std::function<std::optional<Action>()> choose) {
-        return [this, choose] {
-            if (const auto action = choose()) {
-                try {
-                    environment_.controller->act(*action);
-                } catch (const GameControllerError&) {
-                } catch (const PokerEngine::EngineError&) {
-                }
-            }
-        };
-    };
-    const auto legal = [this] { return shownLegal_.value_or(PokerEngine::LegalActions::none()); };
-    betButtons_ = {
-        new StyledButton(initial, QStringLiteral("Fold"), ControlKind::fold(), ControlSize::main,
-                         std::nullopt, act([] { return std::optional<Action>(Action::fold()); }), bets_),
-        new StyledButton(initial, QStringLiteral("Check"), ControlKind::call(), ControlSize::main,
-                         std::nullopt, act([legal] {
-                             return std::optional<Action>(legal().canCheck ? Action::check()
-                                                                           : Action::call());
-                         }),
-                         bets_),
-        new StyledButton(initial, QStringLiteral("Raise"), ControlKind::confirm(), ControlSize::main,
-                         std::nullopt,
-                         act([this, legal] { return TableKeys::confirmRaise(legal(), raiseTo_); }), bets_),
-    };
-    for (auto* button : betButtons_) {
-        button->setFocusPolicy(Qt::NoFocus);
-        betRow->addWidget(button);
-    }
-    guidePanel_ = new MessagePanel(initial, this);
-    static_cast<MessagePanel*>(guidePanel_)
-        ->setMessage(QStringLiteral("Poker Basics"),
-                     QStringLiteral("Press Escape or Done to go back to the table."),
-                     MessagePanel::Button{QStringLiteral("Done"), [this] { showGuide(false); }},
-                     ControlKind::confirm(), std::nullopt);
-    guidePanel_->hide();
-    guidePanel_->setAutoFillBackground(true);
+    line_ = new StatusLine(initial, QStringLiteral(" "), bottom_);
+    actionBar_ = new ActionBar(initial, environment_.controller, *target_, bottom_);
+    connect(target_.get(), &RaiseTarget::focusChanged, this, [this] {
+        // Leaving the amount field hands the keys back to the table.
+        if (target_->focus() != TableFocus::raiseField) {
+            setFocus();
+        }
+    });
 
     GameController* game = environment_.controller;
     connect(game, &GameController::stateChanged, this, &TableScreen::viewChanged);
@@ -176,6 +140,7 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
                 &TableScreen::refresh);
     }
 
+    target_->setFocus(TableFocus::table);
     lastView_ = game->view();
     presenter_->ingest(lastView_, static_cast<std::int64_t>(game->tableGeneration()));
     updateTheme();
@@ -255,15 +220,9 @@ void TableScreen::updateTheme() {
     if (topBar_) {
         topBar_->setTheme(theme_);
     }
-    message_->setTheme(theme_);
     banner_->setTheme(theme_);
     line_->setTheme(theme_);
-    line_->setColor(theme_.color(PaletteToken::ink2));
-    for (auto* button : betButtons_) {
-        button->setTheme(theme_);
-    }
-    static_cast<MessagePanel*>(guidePanel_)
-        ->setTheme(TableTheme::make(TableStyleID::satin, surface_, unit, appearance_, fourColors));
+    actionBar_->setTheme(theme_);
     layoutRows();
     update();
 }
@@ -281,12 +240,15 @@ void TableScreen::layoutRows() {
     const int bottomWidth =
         surface_ == TableSurface::popover ? width() - 2 * padding : std::min(560, width() - 2 * padding);
     bottom_->setGeometry((width() - bottomWidth) / 2, y, bottomWidth, bottomHeight);
-    for (QWidget* row :
-         {static_cast<QWidget*>(message_), static_cast<QWidget*>(banner_), static_cast<QWidget*>(bets_)}) {
-        row->setGeometry(0, 0, bottomWidth, bottomHeight);
+    for (QWidget* row : {static_cast<QWidget*>(message_), static_cast<QWidget*>(banner_),
+                         static_cast<QWidget*>(actionBar_), static_cast<QWidget*>(line_)}) {
+        if (row) {
+            row->setGeometry(0, 0, bottomWidth, bottomHeight);
+        }
     }
-    line_->setGeometry(0, 0, bottomWidth, 40);
-    guidePanel_->setGeometry(rect());
+    if (guidePanel_) {
+        guidePanel_->setGeometry(rect().adjusted(24, 24, -24, -24));
+    }
     banner_->refresh();
 }
 
@@ -298,8 +260,34 @@ void TableScreen::resizeEvent(QResizeEvent* event) {
 
 void TableScreen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    focus_ = TableFocus::table;
+    target_->setFocus(TableFocus::table);
     setFocus();
+}
+
+TableFocus TableScreen::focus() const {
+    return target_->focus().value_or(TableFocus::table);
+}
+
+void TableScreen::putMessage(const QString& title, const std::optional<QString>& detail,
+                             const QString& button, ControlKind kind,
+                             std::optional<std::pair<QString, std::function<void()>>> secondary,
+                             std::function<void()> action) {
+    // A message is made anew only when its words change, so it is announced once.
+    const QString words = title + QLatin1Char('\n') + detail.value_or(QString()) + QLatin1Char('\n') + button;
+    if (message_ && message_->property("words").toString() == words) {
+        message_->show();
+        return;
+    }
+    if (message_) {
+        message_->hide();
+        message_->deleteLater();
+    }
+    message_ = new ActionMessage(theme_, title, detail, button, kind, std::move(secondary), std::move(action),
+                                 announcer_, bottom_);
+    message_->setProperty("words", words);
+    messageTitle_ = title;
+    message_->setGeometry(0, 0, bottom_->width(), bottom_->height());
+    message_->show();
 }
 
 void TableScreen::hideEvent(QHideEvent* event) {
@@ -405,42 +393,41 @@ void TableScreen::refreshBottom() {
     inputs.shownHasLegalActions = shown->legalActions.has_value();
     row_ = TableScreenRules::bottomRow(inputs);
 
-    message_->hide();
+    if (message_) {
+        message_->hide();
+    }
     banner_->hide();
     line_->hide();
-    bets_->hide();
+    actionBar_->hide();
     const std::optional<GameMode> mode =
         game->setup() ? std::optional<GameMode>(game->setup()->mode()) : std::nullopt;
+    const auto home = std::make_pair(
+        QStringLiteral("Home"), std::function<void()>([this] { environment_.controller->leaveTable(); }));
     switch (row_) {
     case BottomRow::leaveConfirmation: {
         const auto confirm = TableScreenRules::leaveConfirmation(mode, game->leaveForfeit());
-        message_->setMessage(confirm.title, confirm.detail,
-                             MessagePanel::Button{confirm.button,
-                                                  [this] {
-                                                      environment_.surfaces->setConfirmingLeave(false);
-                                                      environment_.controller->leaveTable();
-                                                  }},
-                             ControlKind::danger(),
-                             MessagePanel::Button{QStringLiteral("Keep Playing"), [this] {
-                                                      environment_.surfaces->setConfirmingLeave(false);
-                                                  }});
-        message_->show();
+        putMessage(confirm.title, confirm.detail, confirm.button, ControlKind::danger(),
+                   std::make_pair(QStringLiteral("Keep Playing"), std::function<void()>([this] {
+                                      environment_.surfaces->setConfirmingLeave(false);
+                                  })),
+                   [this] {
+                       environment_.surfaces->setConfirmingLeave(false);
+                       environment_.controller->leaveTable();
+                   });
         break;
     }
     case BottomRow::practiceCaption: {
+        // The learning aids' caption card takes this place once it is here; the same words and keys.
         const bool folded = std::holds_alternative<PracticeCaption::Folded>(caption->kind);
-        MessagePanel::Button primary{QStringLiteral("Got It"),
-                                     [this] { environment_.controller->acknowledgePracticeStep(); }};
-        if (folded) {
-            primary =
-                MessagePanel::Button{QStringLiteral("Try Again"), [this] {
-                                         environment_.controller->start(GameSetup::practice(PracticeSetup{}));
-                                     }};
-        }
-        message_->setMessage(
-            caption->title, caption->body, primary, ControlKind::confirm(),
-            MessagePanel::Button{QStringLiteral("Home"), [this] { environment_.controller->leaveTable(); }});
-        message_->show();
+        putMessage(caption->title, caption->body,
+                   folded ? QStringLiteral("Try Again") : QStringLiteral("Got It"), ControlKind::confirm(),
+                   home, [this, folded] {
+                       if (folded) {
+                           environment_.controller->start(GameSetup::practice(PracticeSetup{}));
+                       } else {
+                           environment_.controller->acknowledgePracticeStep();
+                       }
+                   });
         break;
     }
     case BottomRow::tableOver: {
@@ -453,46 +440,39 @@ void TableScreen::refreshBottom() {
                                   appState && appState->savedGame().has_value(),
                                   QRandomGenerator::system()->generate64()};
         const TableOverModel panel = TableOverModel::make(in);
-        const auto button = [this, panel](const TableOverModel::Button& choice) {
-            return MessagePanel::Button{
-                choice.title, [this, panel, choice] {
-                    if (choice.action == TableOverModel::Action::playAgain ||
-                        choice.action == TableOverModel::Action::quickHand) {
-                        // The chips are checked again now: they may have gone since.
-                        const std::int64_t spendable =
-                            environment_.appState ? environment_.appState->spendable() : 0;
-                        if (!panel.offer || spendable < panel.offerCost) {
-                            refusal_ = TableOverModel::refusal(panel.offerCost, spendable);
-                            refreshBottom();
-                            return;
-                        }
-                        refusal_.reset();
-                        environment_.controller->start(*panel.offer);
-                        return;
-                    }
+        const auto press = [this, panel](TableOverModel::Action action) {
+            return std::function<void()>([this, panel, action] {
+                if (action == TableOverModel::Action::home || action == TableOverModel::Action::leaveTable) {
                     environment_.controller->leaveTable();
-                }};
+                    return;
+                }
+                // The chips are checked again at the press: they may have gone since the panel showed.
+                const std::int64_t spendable = environment_.appState ? environment_.appState->spendable() : 0;
+                if (!panel.offer || spendable < panel.offerCost) {
+                    refusal_ = TableOverModel::refusal(panel.offerCost, spendable);
+                    refreshBottom();
+                    return;
+                }
+                refusal_.reset();
+                environment_.controller->start(*panel.offer);
+            });
         };
-        std::optional<MessagePanel::Button> secondary;
+        std::optional<std::pair<QString, std::function<void()>>> secondary;
         if (panel.secondary) {
-            secondary = button(*panel.secondary);
+            secondary = std::make_pair(panel.secondary->title, press(panel.secondary->action));
         }
-        message_->setMessage(panel.title, refusal_.value_or(panel.detail), button(panel.primary),
-                             ControlKind::confirm(), secondary);
-        message_->show();
+        putMessage(panel.title, refusal_.value_or(panel.detail), panel.primary.title, ControlKind::confirm(),
+                   secondary, press(panel.primary.action));
         break;
     }
     case BottomRow::paused:
-        message_->setMessage(QStringLiteral("Paused"), QStringLiteral("Press P or click Resume"),
-                             MessagePanel::Button{QStringLiteral("Resume"),
-                                                  [this] {
-                                                      GameController* controller = environment_.controller;
-                                                      controller->pauseReasons().contains(PauseReason::user)
-                                                          ? controller->resume(PauseReason::user)
-                                                          : controller->pause(PauseReason::user);
-                                                  }},
-                             ControlKind::confirm(), std::nullopt);
-        message_->show();
+        putMessage(QStringLiteral("Paused"), QStringLiteral("Press P or click Resume"),
+                   QStringLiteral("Resume"), ControlKind::confirm(), std::nullopt, [this] {
+                       GameController* controller = environment_.controller;
+                       controller->pauseReasons().contains(PauseReason::user)
+                           ? controller->resume(PauseReason::user)
+                           : controller->pause(PauseReason::user);
+                   });
         break;
     case BottomRow::showdownBanner: {
         const auto name = [game](std::int64_t seat) { return game->nameOfSeat(seat); };
@@ -515,23 +495,14 @@ void TableScreen::refreshBottom() {
         if (shown->actingIndex) {
             acting = game->nameOfSeat(*shown->actingIndex);
         }
-        line_->setString(TableScreenRules::waitingLine(thinking, acting));
+        line_->setText(TableScreenRules::waitingLine(thinking, acting));
         line_->show();
         break;
     }
-    case BottomRow::actionBar: {
-        const auto& legal = *shown->legalActions;
-        betButtons_[1]->setTitle(legal.canCheck ? QStringLiteral("Check")
-                                                : QStringLiteral("Call %1").arg(QLocale().toString(
-                                                      static_cast<qint64>(legal.callAmount.value_or(0)))));
-        betButtons_[2]->setVisible(legal.minRaiseTo.has_value());
-        betButtons_[2]->setTitle(
-            (legal.opensBetting ? QStringLiteral("Bet %1") : QStringLiteral("Raise to %1"))
-                .arg(QLocale().toString(
-                    static_cast<qint64>(std::max(raiseTo_, legal.minRaiseTo.value_or(0))))));
-        bets_->show();
+    case BottomRow::actionBar:
+        actionBar_->setView(*shown);
+        actionBar_->show();
         break;
-    }
     }
     if (row_ != BottomRow::tableOver) {
         refusal_.reset();
@@ -541,22 +512,22 @@ void TableScreen::refreshBottom() {
 QString TableScreen::bottomText() const {
     switch (row_) {
     case BottomRow::waitingLine:
-        return line_->string();
+        return line_->text();
     case BottomRow::showdownBanner:
         return banner_->accessibleName();
     case BottomRow::actionBar:
-        return betButtons_[1]->title();
+        return actionBar_->model().passiveTitle();
     default:
-        return message_->title();
+        return messageTitle_;
     }
 }
 
 void TableScreen::resetRaise() {
-    chosenPreset_.reset();
+    target_->setChosenPreset(std::nullopt);
     const auto& shown = presenter_->shown();
     const auto view = shown ? shown : environment_.controller->view();
     if (view && view->legalActions && view->legalActions->minRaiseTo) {
-        raiseTo_ = *view->legalActions->minRaiseTo;
+        target_->setRaiseTo(*view->legalActions->minRaiseTo);
     }
 }
 
@@ -571,11 +542,22 @@ void TableScreen::showGuide(bool open) {
     GameController* game = environment_.controller;
     open ? game->pause(PauseReason::guide) : game->resume(PauseReason::guide);
     guideOpen_ = open;
+    if (open && !guidePanel_) {
+        // The Poker Basics guide takes this panel's place once the learning aids are here.
+        const TableTheme satin = TableTheme::make(TableStyleID::satin, surface_, theme_.pixelUnit,
+                                                  appearance_, theme_.fourColorDeck);
+        guidePanel_ = new ActionMessage(
+            satin, QStringLiteral("Poker Basics"),
+            QStringLiteral("Press Escape or Done to go back to the table."), QStringLiteral("Done"),
+            ControlKind::confirm(), std::nullopt, [this] { showGuide(false); }, announcer_, this);
+        guidePanel_->setAutoFillBackground(true);
+        guidePanel_->setGeometry(rect().adjusted(24, 24, -24, -24));
+    }
     guidePanel_->setVisible(open);
     guidePanel_->raise();
     stage_->setEnabled(!open);
     if (!open) {
-        focus_ = TableFocus::table;
+        target_->setFocus(TableFocus::table);
         setFocus();
     }
 }
@@ -587,13 +569,13 @@ bool TableScreen::handle(const TableKeyPress& press) {
     context.view = view ? &*view : nullptr;
     context.confirmingLeave = environment_.surfaces && environment_.surfaces->isConfirmingLeave();
     context.guideOpen = guideOpen_;
-    context.focus = focus_;
+    context.focus = focus();
     if (view && game->practice()) {
         context.caption = game->practice()->caption(*view);
     }
     context.pauseReasons = game->pauseReasons();
     context.showingResult = game->isShowingResult();
-    context.raiseTo = raiseTo_;
+    context.raiseTo = target_->raiseTo();
     const auto command = TableKeys::handle(press, context);
     if (!command) {
         return false;
@@ -608,9 +590,9 @@ void TableScreen::carryOut(const TableKeyCommand& command) {
         [&](const auto& step) {
             using Step = std::decay_t<decltype(step)>;
             if constexpr (std::is_same_v<Step, TableCommand::FocusTable>) {
-                focus_ = TableFocus::table;
+                target_->setFocus(TableFocus::table);
             } else if constexpr (std::is_same_v<Step, TableCommand::FocusRaiseField>) {
-                focus_ = TableFocus::raiseField;
+                target_->setFocus(TableFocus::raiseField);
             } else if constexpr (std::is_same_v<Step, TableCommand::OpenGuide>) {
                 showGuide(true);
             } else if constexpr (std::is_same_v<Step, TableCommand::PracticeAgain>) {
@@ -630,9 +612,7 @@ void TableScreen::carryOut(const TableKeyCommand& command) {
                     // A refused action leaves the table as it was; the key still counts.
                 }
             } else if constexpr (std::is_same_v<Step, TableCommand::ChoosePreset>) {
-                raiseTo_ = step.raiseTo;
-                chosenPreset_ = step.preset;
-                refreshBottom();
+                target_->choose(step.preset, step.raiseTo);
             }
         },
         command);

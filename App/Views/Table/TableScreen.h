@@ -3,6 +3,7 @@
 #include "Game/RaisePreset.h"
 #include "Persistence/Instant.h"
 #include "Style/AvatarModel.h"
+#include "Style/ControlKind.h"
 #include "Style/TableTheme.h"
 #include "Table/Screen/BottomRow.h"
 #include "Table/Screen/TableKeys.h"
@@ -17,16 +18,18 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
+class ActionBar;
+class ActionMessage;
 class Announcer;
-class MessagePanel;
+class RaiseTarget;
+class StatusLine;
 class Scheduler;
 class ShowdownBannerView;
 class SoundSink;
 class StageView;
-class StyledButton;
-class StyledText;
 class TablePresenter;
 class TopBarView;
 
@@ -66,11 +69,12 @@ class TableScreen : public QWidget {
     BottomRow bottomRow() const { return row_; }
     // The words the bottom row shows now (its title, or its line), for tests.
     QString bottomText() const;
-    MessagePanel* message() const { return message_; }
+    ActionMessage* message() const { return message_; }
     ShowdownBannerView* banner() const { return banner_; }
-    TableFocus focus() const { return focus_; }
-    std::int64_t raiseTo() const { return raiseTo_; }
-    std::optional<RaisePreset> chosenPreset() const { return chosenPreset_; }
+    ActionBar* actionBar() const { return actionBar_; }
+    // The raise being prepared and the keyboard focus, shared with the action bar.
+    RaiseTarget& raiseTarget() const { return *target_; }
+    TableFocus focus() const;
     bool guideOpen() const { return guideOpen_; }
 
     // Opens or closes the guide: the given action when there is one, else the guide panel over the
@@ -96,6 +100,10 @@ class TableScreen : public QWidget {
     void resetRaise();
     void announce(const std::optional<PokerEngine::PlayerView>& from, const PokerEngine::PlayerView& to);
     void carryOut(const TableKeyCommand& command);
+    // Puts up a message in the row under the table (a new one each time its words change).
+    void putMessage(const QString& title, const std::optional<QString>& detail, const QString& button,
+                    ControlKind kind, std::optional<std::pair<QString, std::function<void()>>> secondary,
+                    std::function<void()> action);
     bool learning() const;
     AvatarModel avatarOf(std::int64_t seat) const;
     std::map<std::int64_t, std::vector<PokerEngine::Card>>
@@ -116,20 +124,18 @@ class TableScreen : public QWidget {
 
     TopBarView* topBar_ = nullptr;
     StageView* stage_;
+    std::unique_ptr<RaiseTarget> target_;
     QWidget* bottom_;
-    MessagePanel* message_;
+    ActionMessage* message_ = nullptr;
+    QString messageTitle_;
     ShowdownBannerView* banner_;
-    StyledText* line_;
-    QWidget* bets_;
-    std::vector<StyledButton*> betButtons_;
-    QWidget* guidePanel_;
+    StatusLine* line_;
+    ActionBar* actionBar_;
+    ActionMessage* guidePanel_ = nullptr;
 
     BottomRow row_ = BottomRow::waitingLine;
     std::optional<PokerEngine::PlayerView> lastView_;
     bool guideOpen_ = false;
-    TableFocus focus_ = TableFocus::table;
-    std::int64_t raiseTo_ = 0;
-    std::optional<RaisePreset> chosenPreset_;
     std::optional<PokerEngine::LegalActions> shownLegal_;
     std::optional<QString> refusal_;
 };
