@@ -12,10 +12,10 @@
 #include "System/LaunchAtLogin.h"
 #include "System/X11HotkeyGrabber.h"
 #include "System/X11RawPresses.h"
+#include "Views/Onboarding/OnboardingRoot.h"
 #include "Views/PopoverRoot.h"
 #include "Views/PopoverWindow.h"
 #include "Views/Settings/SettingsView.h"
-#include "Views/ShellPlaceholder.h"
 #include "Views/TrayIconArt.h"
 #include "Views/WindowRoot.h"
 
@@ -28,7 +28,6 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
-#include <QVBoxLayout>
 #include <QWindow>
 
 namespace {
@@ -468,21 +467,6 @@ void MenuBarHost::afterCurrentEvent(std::function<void()> work) {
     scheduler_.post(std::move(work));
 }
 
-QWidget* MenuBarHost::makeSideWindow(const QString& title, const QString& heading, const QString& body,
-                                     QSize size) {
-    auto* window = new QWidget;
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(title);
-    auto* layout = new QVBoxLayout(window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* placeholder =
-        new ShellPlaceholder(popoverWindow_ ? popoverWindow_->root()->theme() : TableTheme::standard());
-    placeholder->setText(heading, body);
-    layout->addWidget(placeholder);
-    window->resize(size);
-    return window;
-}
-
 void MenuBarHost::showSettings() {
     if (!settingsWindow_) {
         auto* settings = new SettingsView(environment());
@@ -497,17 +481,10 @@ void MenuBarHost::showSettings() {
 
 void MenuBarHost::showOnboarding() {
     if (!onboardingWindow_) {
-        onboardingWindow_ = makeSideWindow(
-            QStringLiteral("Welcome to Chipwhistle"), QStringLiteral("Welcome to Chipwhistle"),
-            QStringLiteral("The first-run pages are not built yet. Start playing with the default settings."),
-            QSize(600, 640));
-        auto* placeholder = onboardingWindow_->findChild<ShellPlaceholder*>();
-        placeholder->setButton(QStringLiteral("Start Playing"), [self = QPointer<MenuBarHost>(this)] {
-            if (self) {
-                self->appState_->completeOnboarding();
-                self->finishOnboarding();
-            }
-        });
+        auto* onboarding = new OnboardingRoot(environment());
+        onboarding->setAttribute(Qt::WA_DeleteOnClose);
+        onboarding->setWindowTitle(QStringLiteral("Welcome to Chipwhistle"));
+        onboardingWindow_ = onboarding;
     }
     surfaces_->setOnboardingOpen(true);
     surfaces_->setDockIcon(true);

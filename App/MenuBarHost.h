@@ -94,7 +94,6 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     void attach(WindowRoot* window);
     void onboardingWindowWillClose();
     void rawPress();
-    QWidget* makeSideWindow(const QString& title, const QString& heading, const QString& body, QSize size);
 
     QTimerScheduler scheduler_;
     SystemGameClock clock_;

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "Style/TableTheme.h"
+#include "Views/AppEnvironment.h"
+
+#include <QWidget>
+
+class Announcer;
+class AppearanceWatcher;
+class OnboardingView;
+
+// The onboarding window's content: always drawn in satin, whatever style the profile stores, in the
+// desktop's appearance and with the profile's four-colour deck. Finishing hands over to the host, when
+// there is one.
+class OnboardingRoot final : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr QSize contentSize{600, 640};
+
+    explicit OnboardingRoot(const AppEnvironment& environment, QWidget* parent = nullptr);
+    ~OnboardingRoot() override;
+
+    OnboardingView* view() const { return view_; }
+    Announcer* announcer() const { return announcer_; }
+    const TableTheme& theme() const { return theme_; }
+
+    // The flow's theme: satin on the popover surface, pixel unit 2, whatever style is stored.
+    static TableTheme flowTheme(AppearanceFlags appearance, bool fourColorDeck);
+
+  private:
+    void rebuildTheme();
+
+    AppEnvironment environment_;
+    Announcer* announcer_;
+    AppearanceWatcher* appearance_;
+    TableTheme theme_;
+    OnboardingView* view_;
+};

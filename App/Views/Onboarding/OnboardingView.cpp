@@ -1,0 +1,200 @@
+#include "Views/Onboarding/OnboardingView.h"
+
+#include "AppState.h"
+#include "Style/Drawing/ArtStage.h"
+#include "Style/MotionStyle.h"
+#include "Views/Controls/StyledButton.h"
+#include "Views/Onboarding/MakeItYoursPage.h"
+#include "Views/Onboarding/OnboardingPieces.h"
+#include "Views/Onboarding/PlayMoneyPage.h"
+#include "Views/Onboarding/WelcomePage.h"
+#include "Views/Support/Announcer.h"
+
+#include <QGraphicsOpacityEffect>
+#include <QPainter>
+#include <QShortcut>
+
+#include <array>
+
+namespace {
+
+// The bottom bar spans x 40 to 560 and y 584 to 622 of the view.
+constexpr QRectF barRect(40, 584, 520, 38);
+constexpr double barSpacing = 10;
+constexpr int backWidth = 86;
+constexpr int nextWidth = 120;
+constexpr int startWidth = 250;
+
+StyledButton* barButton(QWidget* parent, const TableTheme& theme, const QString& title, ControlKind kind,
+                        ControlSize size, int faceWidth, std::function<void()> action) {
+    auto* button = new StyledButton(theme, title, kind, size, std::nullopt, std::move(action), parent);
+    const QMargins room = button->room();
+    button->setFixedSize(faceWidth + room.left() + room.right(), button->sizeHint().height());
+    return button;
+}
+
+} // namespace
+
+OnboardingView::OnboardingView(AppState* appState, const TableTheme& theme, Announcer* announcer,
+                               std::function<void()> onFinish, QWidget* parent)
+    : QWidget(parent)
+    , appState_(appState)
+    , theme_(theme)
+    , announcer_(announcer)
+    , onFinish_(std::move(onFinish))
+    , dots_(new PageDots(OnboardingFlow::pageCount, 0, theme.reduceMotion, this))
+    , back_(barButton(this, theme, QStringLiteral("Back"), ControlKind::secondary(), ControlSize::small,
+                      backWidth, [this] { backward(); }))
+    , next_(barButton(this, theme, QStringLiteral("Next"), ControlKind::confirm(), ControlSize::main,
+                      nextWidth, [this] { forward(); }))
+    , start_(barButton(this, theme, OnboardingFlow::startTitle(), ControlKind::confirm(), ControlSize::main,
+                       startWidth, [this] { finish(); })) {
+    setFixedSize(OnboardingPage::pageSize);
+    dots_->setTheme(theme);
+    glow_ = {AnimationCurve::linear(0), 0, OnboardingFlow::glowY(0), OnboardingFlow::glowY(0)};
+    connect(&clock_, &AnimationClock::ticked, this, &OnboardingView::tick);
+
+    // The platform's cancel and default actions: Escape goes back, Return goes on or starts.
+    auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    cancel->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(cancel, &QShortcut::activated, this, &OnboardingView::backward);
+    for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* confirm = new QShortcut(QKeySequence(key), this);
+        confirm->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(confirm, &QShortcut::activated, this, &OnboardingView::forward);
+    }
+    showPage();
+}
+
+AnimationCurve OnboardingView::pageCurve(bool reduceMotion) {
+    return reduceMotion ? MotionStyle::reducedFade() : AnimationCurve::easeInOut(0.25);
+}
+
+void OnboardingView::setTheme(const TableTheme& theme) {
+    theme_ = theme;
+    dots_->setTheme(theme);
+    for (StyledButton* button : {back_, next_, start_})
+        button->setTheme(theme);
+    if (current_)
+        current_->setTheme(theme);
+    update();
+}
+
+void OnboardingView::forward() {
+    if (page_ < OnboardingFlow::pageCount - 1)
+        go(page_ + 1);
+    else
+        finish();
+}
+
+void OnboardingView::backward() {
+    // The first page has no Back button, hence no cancel action.
+    if (page_ > 0)
+        go(page_ - 1);
+}
+
+void OnboardingView::go(int target) {
+    target = OnboardingFlow::clampedPage(target);
+    if (target == page_)
+        return;
+    const double now = clock_.now();
+    const AnimationCurve curve = pageCurve(theme_.reduceMotion);
+    glow_ = {curve, now, glow_.value(now), OnboardingFlow::glowY(target)};
+    fade_ = {curve, now, 0, 1};
+    if (current_)
+        leaving_ = current_->grab();
+    page_ = target;
+    showPage();
+    clock_.start();
+    if (announcer_)
+        announcer_->announce(OnboardingFlow::announcement(target));
+}
+
+void OnboardingView::finish() {
+    finish_.run(
+        [this] {
+            if (appState_)
+                appState_->completeOnboarding();
+        },
+        [this] {
+            if (onFinish_)
+                onFinish_();
+        });
+}
+
+void OnboardingView::showPage() {
+    delete current_;
+    switch (page_) {
+    case 0:
+        current_ = new WelcomePage(theme_, this);
+        break;
+    case 1:
+        current_ = new PlayMoneyPage(theme_, this);
+        break;
+    default:
+        current_ = new MakeItYoursPage(
+            theme_, appState_, newToPoker_, [this](bool value) { newToPoker_ = value; }, this);
+        break;
+    }
+    current_->move(0, 0);
+    if (!fade_.isFinished(clock_.now())) {
+        auto* effect = new QGraphicsOpacityEffect(current_);
+        effect->setOpacity(0);
+        current_->setGraphicsEffect(effect);
+    }
+    current_->lower();
+    current_->show();
+    layOutBar();
+    dots_->setCurrent(page_);
+}
+
+void OnboardingView::layOutBar() {
+    const OnboardingFlow::BottomBar bar = OnboardingFlow::bottomBar(page_);
+    back_->setVisible(bar.back);
+    next_->setVisible(bar.next);
+    start_->setVisible(bar.start);
+
+    dots_->move(static_cast<int>(barRect.left()),
+                static_cast<int>(barRect.center().y() - dots_->height() / 2.0));
+    // The buttons line up from the bar's right edge: their faces, not the room round them, touch it.
+    double right = barRect.right();
+    const std::array<std::pair<StyledButton*, bool>, 3> rightToLeft{
+        {{start_, bar.start}, {next_, bar.next}, {back_, bar.back}}};
+    for (const auto& [button, shown] : rightToLeft) {
+        if (!shown)
+            continue;
+        const QMargins room = button->room();
+        const double faceWidth = button->width() - room.left() - room.right();
+        const double left = right - faceWidth;
+        button->move(static_cast<int>(left - room.left()),
+                     static_cast<int>(barRect.center().y() - button->height() / 2.0));
+        right = left - barSpacing;
+    }
+}
+
+void OnboardingView::tick() {
+    const double now = clock_.now();
+    if (current_) {
+        if (auto* effect = qobject_cast<QGraphicsOpacityEffect*>(current_->graphicsEffect())) {
+            if (fade_.isFinished(now))
+                current_->setGraphicsEffect(nullptr);
+            else
+                effect->setOpacity(fade_.value(now));
+        }
+    }
+    if (fade_.isFinished(now) && glow_.isFinished(now)) {
+        leaving_ = QPixmap();
+        clock_.stop();
+    }
+    update();
+}
+
+void OnboardingView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const double now = clock_.now();
+    ArtStage::paint(painter, rect(), theme_, glow_.value(now));
+    if (!leaving_.isNull() && !fade_.isFinished(now)) {
+        painter.setOpacity(1 - fade_.value(now));
+        painter.drawPixmap(0, 0, leaving_);
+    }
+}

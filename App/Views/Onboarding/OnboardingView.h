@@ -1,0 +1,75 @@
+#pragma once
+
+#include "Style/Drawing/AnimationClock.h"
+#include "Style/TableTheme.h"
+#include "Views/Onboarding/OnboardingFlow.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class Announcer;
+class AppState;
+class OnboardingPage;
+class PageDots;
+class StyledButton;
+
+// The first-run flow: the backdrop, the page shown and the bottom bar. Next (Return) and Back (Escape)
+// move between the pages, each move announced; the start button (Return on the last page) marks the
+// player onboarded and hands over, once.
+class OnboardingView final : public QWidget {
+    Q_OBJECT
+  public:
+    OnboardingView(AppState* appState, const TableTheme& theme, Announcer* announcer,
+                   std::function<void()> onFinish, QWidget* parent = nullptr);
+
+    void setTheme(const TableTheme& theme);
+    int page() const { return page_; }
+    std::optional<bool> newToPoker() const { return newToPoker_; }
+    OnboardingPage* currentPage() const { return current_; }
+    PageDots* dots() const { return dots_; }
+    StyledButton* backButton() const { return back_; }
+    StyledButton* nextButton() const { return next_; }
+    StyledButton* startButton() const { return start_; }
+    AnimationClock& clock() { return clock_; }
+    bool isFinished() const { return finish_.finished(); }
+
+    // Moves to `target` (kept within the pages), announcing it.
+    void go(int target);
+    void finish();
+
+    // The curve a page change takes: the reduced fade, or ease-in-out over 0.25 s.
+    static AnimationCurve pageCurve(bool reduceMotion);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void showPage();
+    void layOutBar();
+    void tick();
+    void forward();
+    void backward();
+
+    AppState* appState_;
+    TableTheme theme_;
+    Announcer* announcer_;
+    std::function<void()> onFinish_;
+    OnboardingFinish finish_;
+    int page_ = 0;
+    std::optional<bool> newToPoker_;
+
+    OnboardingPage* current_ = nullptr;
+    PageDots* dots_;
+    StyledButton* back_;
+    StyledButton* next_;
+    StyledButton* start_;
+
+    AnimationClock clock_;
+    Transition glow_;
+    Transition fade_;
+    // The page that is leaving, fading out under the one that comes.
+    QPixmap leaving_;
+};

@@ -1,0 +1,213 @@
+#include "Views/Onboarding/WelcomePage.h"
+
+#include "BotKit/BotCast.h"
+#include "PokerEngine/Card.h"
+#include "Style/Drawing/ArtStage.h"
+#include "Style/Drawing/AvatarDisc.h"
+#include "Style/Drawing/LitChip.h"
+#include "Style/Drawing/ThemeFonts.h"
+#include "Views/Table/CardView.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+namespace {
+
+constexpr double titleTop = 212;
+constexpr double pillSpacing = 8;
+const QPointF viewCentre(300, 320);
+
+const QString title = QStringLiteral("Poker for your\ncoffee break");
+const QString subtitle = QStringLiteral("No-Limit Hold'em against bots,\nright from your menu bar.");
+
+const RiseIn titleRise{0.12};
+const RiseIn subtitleRise{0.26};
+const RiseIn pillsRise{0.4};
+
+WelcomePage::Piece card(const char* code, double width, double angle, QPointF centre, QSizeF from,
+                        double delay, double period, double phase, double tilt, QPointF shadow,
+                        double shadowWidth) {
+    return {WelcomePage::TiltedCard{code, width, angle},
+            FloatingArt{centre, from, delay, period, phase, tilt, FloatingArt::Shadow{shadow, shadowWidth}}};
+}
+
+WelcomePage::Piece character(const char* slug, double diameter, QPointF centre, QSizeF from, double delay,
+                             double period, double phase, double shadowY) {
+    return {WelcomePage::Character{slug, diameter},
+            FloatingArt{centre, from, delay, period, phase, 0,
+                        FloatingArt::Shadow{{centre.x() + 1, shadowY}, 0.95 * diameter}}};
+}
+
+WelcomePage::Piece chip(ChipDenomination denomination, double radius, double squash, double angle,
+                        QPointF centre, double delay, double period, double phase) {
+    return {WelcomePage::Chip{denomination, radius, squash, angle},
+            FloatingArt{
+                centre,
+                {0, 32},
+                delay,
+                period,
+                phase,
+                6,
+                FloatingArt::Shadow{{centre.x() + 0.2 * radius, centre.y() + 1.6 * radius}, 2.2 * radius}}};
+}
+
+void paintContent(QPainter& painter, const TableTheme& theme, const WelcomePage::TiltedCard& tilted) {
+    const QSizeF size(tilted.width, 1.4 * tilted.width);
+    painter.rotate(tilted.angle);
+    painter.scale(1, 0.94);
+    CardView::paint(painter, QPointF(-size.width() / 2, -size.height() / 2), theme,
+                    PokerEngine::Card::fromCode(tilted.code), size, false);
+}
+
+void paintContent(QPainter& painter, const TableTheme& theme, const WelcomePage::Character& character) {
+    if (const auto model = WelcomePage::avatar(character.slug)) {
+        const double d = character.diameter;
+        AvatarDisc::paint(painter, QPointF(-d / 2, -d / 2), theme, *model, d, false, false);
+    }
+}
+
+void paintContent(QPainter& painter, const TableTheme&, const WelcomePage::Chip& chip) {
+    const QSizeF frame = LitChip::frame(chip.radius, chip.squash);
+    painter.rotate(chip.angle);
+    LitChip::paint(painter, QPointF(-frame.width() / 2, -frame.height() / 2), chip.denomination, chip.radius,
+                   chip.squash);
+}
+
+void paintPiece(QPainter& painter, const TableTheme& theme, const WelcomePage::Piece& piece,
+                double sinceShown, double time) {
+    const FloatingArt::Placement at = piece.art.at(sinceShown, time, theme.reduceMotion);
+    if (at.opacity <= 0)
+        return;
+    painter.save();
+    painter.setOpacity(at.opacity);
+    // The entrance scales the whole layer, which fills the page, about the page's centre.
+    painter.translate(viewCentre);
+    painter.scale(at.scale, at.scale);
+    painter.translate(-viewCentre);
+    painter.translate(at.slide);
+    if (piece.art.shadow)
+        FloorShadow::paint(painter, piece.art.shadow->center, theme, piece.art.shadow->width * at.shadowScale,
+                           at.shadowStrength);
+    painter.translate(piece.art.center - QPointF(0, at.lift));
+    painter.rotate(at.rotation);
+    std::visit([&](const auto& content) { paintContent(painter, theme, content); }, piece.content);
+    painter.restore();
+}
+
+QFont titleFont() {
+    return ThemeFonts::system(46, FontWeight::bold);
+}
+
+QFont subtitleFont() {
+    return ThemeFonts::system(15, FontWeight::regular);
+}
+
+double linesHeight(const QFont& font, int lines) {
+    return QFontMetricsF(font).lineSpacing() * lines;
+}
+
+void paintCentred(QPainter& painter, const QString& text, const QFont& font, const QColor& colour, double top,
+                  double dy, int lines) {
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(QRectF(0, top + dy, OnboardingPage::pageSize.width(), linesHeight(font, lines)),
+                     Qt::AlignHCenter | Qt::AlignTop, text);
+}
+
+} // namespace
+
+const std::vector<WelcomePage::Piece>& WelcomePage::pieces() {
+    using D = ChipDenomination;
+    static const std::vector<Piece> all{
+        card("As", 84, -16, {102, 111}, {-30, -24}, 0.3, 6.0, 0.1, -2, {105, 213}, 90),
+        card("Kh", 72, 13, {488, 120}, {30, -24}, 0.4, 6.6, 0.38, 2, {488, 207}, 80),
+        character("duchess", 40, {298, 94}, {0, -24}, 0.55, 5.0, 0.24, 136),
+        character("biscuit", 56, {74, 264}, {-34, 0}, 0.5, 5.6, 0.54, 318),
+        character("finn", 70, {523, 231}, {34, 0}, 0.6, 6.2, 0.32, 297),
+        chip(D::d1000, 22, 0.5, -18, {126, 474}, 0.7, 6.8, 0.59),
+        chip(D::d5000, 16, 0.38, -24, {274, 520}, 0.9, 5.2, 0.38),
+        chip(D::d25, 20, 0.62, 26, {448, 464}, 0.8, 6.2, 0.16),
+        chip(D::d500, 12, 0.3, -32, {550, 334}, 1.0, 5.8, 0.55),
+        chip(D::d100, 13, 0.55, 20, {61, 347}, 0.95, 6.6, 0.09),
+        chip(D::d1000, 10, 0.45, 34, {390, 160}, 1.05, 5.4, 0.52),
+    };
+    return all;
+}
+
+std::optional<AvatarModel> WelcomePage::avatar(const std::string& slug) {
+    const auto character = BotKit::BotCast::character(slug);
+    if (!character)
+        return std::nullopt;
+    AvatarModel model;
+    model.initial = character->name.substr(0, 1);
+    model.backdrop = CharacterBackdrop::color(slug, RGB{142.0 / 255, 142.0 / 255, 147.0 / 255, 1});
+    model.isHero = false;
+    if (!slug.empty())
+        model.slug = slug;
+    return model;
+}
+
+const std::array<FactPill, 3>& WelcomePage::pills() {
+    static const std::array<FactPill, 3> all{{
+        {QString(), QStringLiteral("1 min"), QStringLiteral(" a hand")},
+        {QStringLiteral("Lives in your "), QStringLiteral("menu bar"), QString()},
+        {QString(), QStringLiteral("Pauses"), QStringLiteral(" when you leave")},
+    }};
+    return all;
+}
+
+QString WelcomePage::spokenText() {
+    QStringList pillTexts;
+    for (const FactPill& pill : pills())
+        pillTexts << pill.lead + pill.bold + pill.rest;
+    return QString(title).replace('\n', ' ') + QStringLiteral(". ") + QString(subtitle).replace('\n', ' ') +
+           QStringLiteral(" ") + pillTexts.join(QStringLiteral(", ")) + QStringLiteral(".");
+}
+
+WelcomePage::WelcomePage(const TableTheme& theme, QWidget* parent)
+    : OnboardingPage(theme, parent) {
+    setAccessibleName(spokenText());
+}
+
+bool WelcomePage::moving(double sinceShown) const {
+    // The pieces bob for as long as the page is shown; with motion reduced only the fades move.
+    if (!reduceMotion())
+        return true;
+    return !pillsRise.entered(sinceShown, true);
+}
+
+void WelcomePage::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintPage(painter, theme(), sinceShown(), clock().now());
+}
+
+void WelcomePage::paintPage(QPainter& painter, const TableTheme& theme, double sinceShown, double time) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (const Piece& piece : pieces())
+        paintPiece(painter, theme, piece, sinceShown, time);
+
+    const bool reduced = theme.reduceMotion;
+    double top = titleTop;
+    const auto rise = [&](const RiseIn& r) {
+        const RiseIn::Placement at = r.at(sinceShown, reduced);
+        painter.setOpacity(at.opacity);
+        return at.dy;
+    };
+    paintCentred(painter, title, titleFont(), OnboardingInk::primary(theme), top, rise(titleRise), 2);
+    top += linesHeight(titleFont(), 2) + 14;
+    paintCentred(painter, subtitle, subtitleFont(), OnboardingInk::secondary(theme), top, rise(subtitleRise),
+                 2);
+    top += linesHeight(subtitleFont(), 2) + 22;
+
+    const double dy = rise(pillsRise);
+    double rowWidth = pillSpacing * (pills().size() - 1);
+    for (const FactPill& pill : pills())
+        rowWidth += pill.width();
+    double x = (pageSize.width() - rowWidth) / 2;
+    for (const FactPill& pill : pills()) {
+        pill.paint(painter, QPointF(x, top + dy), theme);
+        x += pill.width() + pillSpacing;
+    }
+    painter.setOpacity(1);
+}

@@ -1,0 +1,224 @@
+#include "AppState.h"
+#include "Style/MotionStyle.h"
+#include "Support/WidgetEvents.h"
+#include "Views/Controls/StyledButton.h"
+#include "Views/Onboarding/MakeItYoursPage.h"
+#include "Views/Onboarding/OnboardingPieces.h"
+#include "Views/Onboarding/OnboardingRoot.h"
+#include "Views/Onboarding/OnboardingView.h"
+#include "Views/Onboarding/PlayMoneyPage.h"
+#include "Views/Onboarding/WelcomePage.h"
+#include "Views/Support/Announcer.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class OnboardingViewTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        announcer.setShowsNotifications(false);
+        Profile profile = state.profile();
+        profile.bankroll = 350;
+        state.setProfile(profile);
+    }
+    std::unique_ptr<OnboardingView> makeView(bool reduceMotion = false) {
+        TableTheme theme = OnboardingRoot::flowTheme({false, false, reduceMotion}, false);
+        auto view = std::make_unique<OnboardingView>(&state, theme, &announcer, [this] { ++finishes; });
+        view->show();
+        QApplication::setActiveWindow(view.get());
+        view->setFocus();
+        return view;
+    }
+    MakeItYoursPage* choices(OnboardingView& view) {
+        return qobject_cast<MakeItYoursPage*>(view.currentPage());
+    }
+
+    AppState state{std::nullopt};
+    Announcer announcer;
+    int finishes = 0;
+};
+
+} // namespace
+
+TEST_F(OnboardingViewTest, ReturnAndEscapeWalkThePagesAndAnnounceEachMove) {
+    auto view = makeView();
+    EXPECT_TRUE(qobject_cast<WelcomePage*>(view->currentPage()));
+    EXPECT_TRUE(announcer.spoken().isEmpty()); // the first page is not announced when the window opens
+    EXPECT_FALSE(view->backButton()->isVisible());
+
+    WidgetEvents::key(view.get(), Qt::Key_Escape);
+    EXPECT_EQ(view->page(), 0);
+    EXPECT_TRUE(announcer.spoken().isEmpty());
+
+    WidgetEvents::key(view.get(), Qt::Key_Return);
+    EXPECT_EQ(view->page(), 1);
+    EXPECT_TRUE(qobject_cast<PlayMoneyPage*>(view->currentPage()));
+    EXPECT_TRUE(view->backButton()->isVisible());
+    EXPECT_TRUE(view->nextButton()->isVisible());
+    EXPECT_EQ(view->dots()->accessibleName(), "Page 2 of 3");
+
+    WidgetEvents::key(view.get(), Qt::Key_Escape);
+    EXPECT_EQ(view->page(), 0);
+    WidgetEvents::key(view.get(), Qt::Key_Enter);
+    WidgetEvents::key(view.get(), Qt::Key_Return);
+    EXPECT_EQ(view->page(), 2);
+    EXPECT_FALSE(view->nextButton()->isVisible());
+    EXPECT_TRUE(view->startButton()->isVisible());
+    EXPECT_EQ(view->startButton()->title(), "Start playing with 10,000 chips");
+
+    EXPECT_EQ(announcer.spoken(),
+              (QStringList{"Page 2 of 3. Play money only.", "Page 1 of 3. Poker for your coffee break.",
+                           "Page 2 of 3. Play money only.", "Page 3 of 3. Make it yours."}));
+    EXPECT_FALSE(state.profile().onboarded);
+}
+
+TEST_F(OnboardingViewTest, ReturnOnTheLastPageFinishesOnceWithNothingAnswered) {
+    auto view = makeView();
+    const AppSettings before = state.profile().settings;
+    view->go(2);
+    WidgetEvents::key(view.get(), Qt::Key_Return);
+    EXPECT_TRUE(state.profile().onboarded);
+    EXPECT_EQ(state.profile().bankroll, 10000);
+    EXPECT_EQ(state.profile().settings, before);
+    EXPECT_EQ(finishes, 1);
+
+    // A second press of the key and a click on the button: the flow finished already.
+    Profile spent = state.profile();
+    spent.bankroll = 4200;
+    state.setProfile(spent);
+    WidgetEvents::key(view.get(), Qt::Key_Return);
+    view->startButton()->click();
+    EXPECT_EQ(finishes, 1);
+    EXPECT_EQ(state.profile().bankroll, 4200);
+}
+
+TEST_F(OnboardingViewTest, EveryCombinationOfAnswersIsWrittenByClicks) {
+    for (int combination = 0; combination < 8; ++combination) {
+        state.setProfile(Profile{});
+        finishes = 0;
+        auto view = makeView();
+        view->go(2);
+        auto* page = choices(*view);
+        ASSERT_TRUE(page);
+        const bool newToPoker = combination & 1;
+        const bool sitAndGo = combination & 2;
+        const bool window = combination & 4;
+        const auto& cards = page->cards();
+        // A new profile shows its defaults chosen and no experience answer.
+        EXPECT_FALSE(cards[0]->isSelected());
+        EXPECT_FALSE(cards[1]->isSelected());
+        EXPECT_TRUE(cards[2]->isSelected());
+        EXPECT_TRUE(cards[4]->isSelected());
+
+        WidgetEvents::click(cards[newToPoker ? 1 : 0], cards[0]->cardRect().center().toPoint());
+        WidgetEvents::click(cards[sitAndGo ? 3 : 2], cards[0]->cardRect().center().toPoint());
+        WidgetEvents::click(cards[window ? 5 : 4], cards[0]->cardRect().center().toPoint());
+        EXPECT_EQ(view->newToPoker(), newToPoker);
+        EXPECT_TRUE(cards[newToPoker ? 1 : 0]->isSelected());
+        EXPECT_FALSE(cards[newToPoker ? 0 : 1]->isSelected());
+
+        // The experience answer survives a trip back and forth.
+        view->go(1);
+        view->go(2);
+        EXPECT_TRUE(choices(*view)->cards()[newToPoker ? 1 : 0]->isSelected());
+
+        view->startButton()->click();
+        const Profile& profile = state.profile();
+        EXPECT_EQ(profile.settings.learningMode, newToPoker) << combination;
+        EXPECT_EQ(profile.settings.defaultTable, sitAndGo ? GameMode::sitAndGo : GameMode::quickHand);
+        EXPECT_EQ(profile.settings.launchSurface, window ? LaunchSurface::window : LaunchSurface::menuBar);
+        EXPECT_TRUE(profile.onboarded);
+        EXPECT_EQ(finishes, 1);
+    }
+}
+
+TEST_F(OnboardingViewTest, ACardPressedAtItsEdgeCountsAndItsShadowRoomDoesNot) {
+    auto view = makeView();
+    view->go(2);
+    OptionCard* sitAndGo = choices(*view)->cards()[3];
+    const QRectF card = sitAndGo->cardRect();
+    WidgetEvents::click(sitAndGo, (card.topLeft() + QPointF(-2, -2)).toPoint());
+    EXPECT_EQ(state.profile().settings.defaultTable, GameMode::quickHand);
+    WidgetEvents::click(sitAndGo, (card.bottomRight() - QPointF(8, 8)).toPoint());
+    EXPECT_EQ(state.profile().settings.defaultTable, GameMode::sitAndGo);
+    EXPECT_EQ(sitAndGo->accessibleName(), "Sit & Go");
+    EXPECT_EQ(sitAndGo->accessibleDescription(), "Six players, rising blinds. 10–15 min.");
+}
+
+TEST_F(OnboardingViewTest, PagesStopTheirClocksWhenStillOrHidden) {
+    auto view = makeView(true);
+    double now = 50;
+    view->currentPage()->clock().setTimeSource([&] { return now; });
+    view->go(1);
+    view->go(0);
+    auto* welcome = view->currentPage();
+    welcome->clock().setTimeSource([&] { return now; });
+    welcome->hide();
+    welcome->show();
+    EXPECT_TRUE(welcome->clock().isRunning());
+    now += 1; // reduced motion: nothing bobs, and the fades are long over
+    emit welcome->clock().ticked();
+    EXPECT_FALSE(welcome->clock().isRunning());
+
+    auto moving = makeView(false);
+    EXPECT_TRUE(moving->currentPage()->clock().isRunning()); // the art bobs while shown
+    moving->hide();
+    EXPECT_FALSE(moving->currentPage()->clock().isRunning());
+}
+
+TEST_F(OnboardingViewTest, PageChangesTakeTheReducedFadeUnderReduceMotion) {
+    EXPECT_EQ(OnboardingView::pageCurve(true), MotionStyle::reducedFade());
+    EXPECT_EQ(OnboardingView::pageCurve(false), AnimationCurve::easeInOut(0.25));
+}
+
+TEST(OnboardingRoot, DrawsInSatinWhateverStyleIsStoredAndPassesTheDeckThrough) {
+    AppState state{std::nullopt};
+    Profile profile = state.profile();
+    profile.settings.style = TableStyleID::pixel;
+    profile.settings.fourColorDeck = true;
+    state.setProfile(profile);
+    AppEnvironment environment;
+    environment.appState = &state;
+    OnboardingRoot root(environment);
+    EXPECT_EQ(root.theme().style, TableStyleID::satin);
+    EXPECT_TRUE(root.theme().fourColorDeck);
+    EXPECT_EQ(root.size(), QSize(600, 640));
+
+    const TableTheme dark = OnboardingRoot::flowTheme({true, true, false}, false);
+    EXPECT_TRUE(dark.dark);
+    EXPECT_TRUE(dark.increaseContrast);
+
+    // Without a host the player is still onboarded.
+    root.view()->go(2);
+    root.view()->finish();
+    EXPECT_TRUE(state.profile().onboarded);
+}
+
+TEST(WelcomePage, TheArtIsAllThereAndTheTitleBlockReadsAsOne) {
+    EXPECT_EQ(WelcomePage::pieces().size(), 11u);
+    for (const char* slug : {"duchess", "biscuit", "finn"})
+        EXPECT_TRUE(WelcomePage::avatar(slug)) << slug;
+    EXPECT_FALSE(WelcomePage::avatar("nobody"));
+    EXPECT_EQ(WelcomePage::avatar("finn")->initial, "F");
+    // A chip piece's shadow sits 1.6 radii below and 0.2 right of its centre, 2.2 radii wide.
+    const FloatingArt& chip = WelcomePage::pieces()[5].art;
+    EXPECT_DOUBLE_EQ(chip.shadow->center.x(), 130.4);
+    EXPECT_DOUBLE_EQ(chip.shadow->center.y(), 509.2);
+    EXPECT_DOUBLE_EQ(chip.shadow->width, 48.4);
+    EXPECT_EQ(WelcomePage::spokenText(),
+              "Poker for your coffee break. No-Limit Hold'em against bots, right from your menu bar. 1 min a "
+              "hand, Lives in your menu bar, Pauses when you leave.");
+}
+
+TEST(StyleCard, SpeaksTheStylesNameAndSummaryAndKeepsItsChoiceOnAClick) {
+    int presses = 0;
+    StyleCard card(TableTheme::standard(), TableStyleID::satin, true, [&] { ++presses; });
+    EXPECT_EQ(card.accessibleName(), "Satin");
+    EXPECT_EQ(card.accessibleDescription(), "Lit satin felt, crisp cards, system glass controls");
+    WidgetEvents::click(&card, card.cardRect().center().toPoint());
+    EXPECT_EQ(presses, 1);
+    EXPECT_TRUE(card.isChecked());
+}
