@@ -18,9 +18,9 @@
 #include "Views/Support/DialogKeys.h"
 
 // Six dots, the current page's filled; one element for a reader, "Page n of 6".
-class PageDots : public QWidget {
+class BasicsPageDots : public QWidget {
   public:
-    explicit PageDots(QWidget* parent)
+    explicit BasicsPageDots(QWidget* parent)
         : QWidget(parent) {
         StyleAccessibility::setRole(this, QAccessible::StaticText);
         setFixedSize(basicsPageCount * 6 + (basicsPageCount - 1) * 6, 6);
@@ -94,7 +94,7 @@ BasicsTab::BasicsTab(const TableTheme& art, const TableTheme& theme, int page, O
 
     auto* row = new QHBoxLayout;
     row->setSpacing(10);
-    dots_ = new PageDots(this);
+    dots_ = new BasicsPageDots(this);
     row->addWidget(dots_, 0, Qt::AlignVCenter);
     row->addStretch(1);
     back_ = new StyledButton(

@@ -10,7 +10,7 @@
 class Announcer;
 class BasicsArt;
 class MarkdownLabel;
-class PageDots;
+class BasicsPageDots;
 class QGraphicsOpacityEffect;
 class QLabel;
 class StyledButton;
@@ -63,7 +63,7 @@ class BasicsTab : public QWidget {
     QLabel* count_ = nullptr;
     QLabel* title_ = nullptr;
     MarkdownLabel* body_ = nullptr;
-    PageDots* dots_ = nullptr;
+    BasicsPageDots* dots_ = nullptr;
     StyledButton* back_ = nullptr;
     StyledButton* forward_ = nullptr;
     AnimationClock clock_;

@@ -1,11 +1,11 @@
 #include "Views/Onboarding/OnboardingPieces.h"
 
 #include "Style/Drawing/Colors.h"
-#include "Style/Drawing/LobbyArt.h"
 #include "Style/Drawing/SatinPanel.h"
 #include "Style/Drawing/SymbolIcons.h"
 #include "Style/Drawing/ThemeFonts.h"
 #include "Style/SatinPalette.h"
+#include "Views/Controls/LobbyArt.h"
 #include "Views/Onboarding/OnboardingFlow.h"
 #include "Views/Settings/StylePreviews.h"
 
