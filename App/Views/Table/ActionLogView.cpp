@@ -171,7 +171,9 @@ void ActionLogView::rebuild() {
                     return LogRows::yourTurn(theme_, row, content_);
             },
             rows_[index].kind);
-        // The stretch stays last, keeping the rows at the top.
+        // A row takes the height its text needs and no more; the stretch stays last, keeping the rows at the
+        // top.
+        widget->setSizePolicy(widget->sizePolicy().horizontalPolicy(), QSizePolicy::Maximum);
         column_->insertWidget(static_cast<int>(index), widget);
         // Shown now rather than on the next turn of the event loop, so the scroll range counts it.
         widget->setVisible(true);
