@@ -16,6 +16,20 @@ std::string_view toString(GameMode value) {
     return "quickHand";
 }
 
+std::string_view title(GameMode value) {
+    switch (value) {
+    case GameMode::quickHand:
+        return "Quick Hand";
+    case GameMode::cashTable:
+        return "Cash Table";
+    case GameMode::sitAndGo:
+        return "Sit & Go";
+    case GameMode::practice:
+        return "Practice Hand";
+    }
+    return "Quick Hand";
+}
+
 std::optional<GameMode> gameModeFromString(std::string_view text) {
     for (auto value : allGameModes) {
         if (toString(value) == text) {

@@ -14,6 +14,8 @@ inline constexpr std::array<GameMode, 4> allGameModes{GameMode::quickHand, GameM
 
 std::string_view toString(GameMode value);
 std::optional<GameMode> gameModeFromString(std::string_view text);
+// The name the lobby and the window show: "Quick Hand", "Cash Table", "Sit & Go", "Practice Hand".
+std::string_view title(GameMode value);
 
 void to_json(nlohmann::json& json, GameMode value);
 void from_json(const nlohmann::json& json, GameMode& value);

@@ -46,6 +46,26 @@ std::int64_t startingStack(const GameSetup& setup) {
     return std::visit(Stack{}, setup.value());
 }
 
+std::int64_t entryCost(GameMode mode) {
+    switch (mode) {
+    case GameMode::quickHand:
+        return quickHandStack;
+    case GameMode::cashTable:
+        return 40 * bigBlind(CashStakes::low);
+    case GameMode::sitAndGo:
+        return sitAndGoBuyIn;
+    case GameMode::practice:
+        return 0;
+    }
+    return 0;
+}
+
+std::int64_t setupCost(const GameSetup& setup) {
+    if (setup.mode() == GameMode::cashTable)
+        return startingStack(setup);
+    return entryCost(setup.mode());
+}
+
 PokerEngine::TableConfig tableConfig(const GameSetup& setup) {
     using PokerEngine::BlindSchedule;
     const auto seats = static_cast<std::int64_t>(botsOf(setup).size()) + 1;

@@ -25,6 +25,12 @@ inline constexpr std::int64_t sitAndGoPrizePool = 3000;
 // The chips won for finishing a Sit & Go in `place` (1 to 6).
 std::int64_t sitAndGoPrize(int place);
 
+// The chips a player must be able to spend to start a game of `mode`: a cash table's is its smallest
+// buy-in, 40 big blinds at the low stakes.
+std::int64_t entryCost(GameMode mode);
+// What starting `setup` takes from the bankroll: a cash table's buy-in, otherwise its mode's cost.
+std::int64_t setupCost(const GameSetup& setup);
+
 // The bots in seat order after the player's seat.
 std::vector<BotKit::BotProfile> botsOf(const GameSetup& setup);
 // The chips each player (and each replacement bot) sits down with.

@@ -1,5 +1,6 @@
 #include "Views/WindowChrome.h"
 
+#include "Table/Screen/TopBarText.h"
 #include "Table/TableGeometry.h"
 
 #include <algorithm>
@@ -21,37 +22,12 @@ SidebarWidths sidebarWidths(QSizeF window, TableStyleID style) {
 }
 
 QString title(std::optional<GameMode> mode) {
-    if (!mode) {
-        return QStringLiteral("Chipwhistle");
-    }
-    switch (*mode) {
-    case GameMode::quickHand:
-        return QStringLiteral("Quick Hand");
-    case GameMode::cashTable:
-        return QStringLiteral("Cash Table");
-    case GameMode::sitAndGo:
-        return QStringLiteral("Sit & Go");
-    case GameMode::practice:
-        return QStringLiteral("Practice Hand");
-    }
-    return QStringLiteral("Chipwhistle");
-}
-
-QString leaveTitle(std::optional<GameMode> mode) {
-    if (mode == GameMode::sitAndGo) {
-        return QStringLiteral("Forfeit");
-    }
-    if (mode == GameMode::quickHand || mode == GameMode::practice) {
-        return QStringLiteral("Leave");
-    }
-    return QStringLiteral("Leave Table");
+    return mode ? QString::fromUtf8(::title(*mode).data()) : QStringLiteral("Chipwhistle");
 }
 
 Control pauseControl(const PauseReasons& reasons) {
-    const bool paused = std::any_of(reasons.begin(), reasons.end(),
-                                    [](PauseReason reason) { return reason != PauseReason::practice; });
-    return paused ? Control{"Resume", "play.fill", "Resume (P)"}
-                  : Control{"Pause", "pause.fill", "Pause (P)"};
+    return TopBarText::showsPaused(reasons) ? Control{"Resume", "play.fill", "Resume (P)"}
+                                            : Control{"Pause", "pause.fill", "Pause (P)"};
 }
 
 Control soundControl(bool soundsOn) {

@@ -25,8 +25,6 @@ SidebarWidths sidebarWidths(QSizeF window, TableStyleID style);
 
 // "Quick Hand", "Cash Table", "Sit & Go", "Practice Hand"; "Chipwhistle" without a table.
 QString title(std::optional<GameMode> mode);
-// "Forfeit" in a Sit & Go, "Leave Table" at a cash table or without a setup, "Leave" otherwise.
-QString leaveTitle(std::optional<GameMode> mode);
 
 // A toolbar button: its title (also its spoken label), its symbol and its tooltip.
 struct Control {

@@ -6,6 +6,7 @@
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/SymbolIcons.h"
 #include "SurfaceCoordinator.h"
+#include "Table/Screen/TopBarText.h"
 #include "Views/RootContent.h"
 #include "Views/RootTheme.h"
 #include "Views/ShellPlaceholder.h"
@@ -210,7 +211,7 @@ void WindowRoot::refreshChrome() {
                  WindowChrome::pauseControl(environment_.controller ? environment_.controller->pauseReasons()
                                                                     : PauseReasons{}),
                  ink);
-    const QString leave = WindowChrome::leaveTitle(mode);
+    const QString leave = TopBarText::leaveTitle(mode);
     applyControl(leave_, {leave, "rectangle.portrait.and.arrow.right", leave}, ink);
     applyControl(
         sound_, WindowChrome::soundControl(!environment_.appState || environment_.appState->soundsOn()), ink);

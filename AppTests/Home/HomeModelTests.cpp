@@ -1,4 +1,5 @@
 #include "Game/BotSeating.h"
+#include "Game/GameModeRules.h"
 #include "Views/Home/HomeModel.h"
 #include "Views/Home/HomeScreenModel.h"
 #include "Views/Home/LobbyText.h"
@@ -21,7 +22,7 @@ GameSetup quickSetup(std::uint64_t seed) {
 
 TEST(HomeModelCosts, EachModeOneChipShortShowsTheNoticeAndExactlyEnoughGoesOn) {
     for (GameMode mode : {GameMode::quickHand, GameMode::sitAndGo, GameMode::cashTable}) {
-        const std::int64_t cost = LobbyText::entryCost(mode);
+        const std::int64_t cost = GameModeRules::entryCost(mode);
         {
             LobbyHarness lobby;
             lobby.setBankroll(cost - 1);

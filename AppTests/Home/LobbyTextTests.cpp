@@ -1,3 +1,4 @@
+#include "Game/GameModeRules.h"
 #include "Views/Home/HomeScreenModel.h"
 #include "Views/Home/LobbyText.h"
 
@@ -13,7 +14,7 @@ TEST(LobbyEntryCost, ExactlyEnoughIsEnoughAndOneChipShortIsNot) {
                                                                {GameMode::sitAndGo, 500},
                                                                {GameMode::practice, 0}};
     for (const auto& [mode, cost] : costs) {
-        EXPECT_EQ(entryCost(mode), cost);
+        EXPECT_EQ(GameModeRules::entryCost(mode), cost);
         EXPECT_TRUE(isAffordable(mode, cost));
         EXPECT_FALSE(isAffordable(mode, cost - 1));
     }

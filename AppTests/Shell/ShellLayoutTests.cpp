@@ -1,5 +1,6 @@
 // Where the popover opens, the table window's sidebar widths and its toolbar texts.
 #include "PopoverPlacement.h"
+#include "Table/Screen/TopBarText.h"
 #include "Views/WindowChrome.h"
 
 #include <gtest/gtest.h>
@@ -44,11 +45,11 @@ TEST(WindowChromeText, TitlesAndLeaveFollowTheGame) {
     EXPECT_EQ(WindowChrome::title(GameMode::sitAndGo), "Sit & Go");
     EXPECT_EQ(WindowChrome::title(GameMode::practice), "Practice Hand");
     EXPECT_EQ(WindowChrome::title(std::nullopt), "Chipwhistle");
-    EXPECT_EQ(WindowChrome::leaveTitle(GameMode::sitAndGo), "Forfeit");
-    EXPECT_EQ(WindowChrome::leaveTitle(GameMode::cashTable), "Leave Table");
-    EXPECT_EQ(WindowChrome::leaveTitle(GameMode::quickHand), "Leave");
-    EXPECT_EQ(WindowChrome::leaveTitle(GameMode::practice), "Leave");
-    EXPECT_EQ(WindowChrome::leaveTitle(std::nullopt), "Leave Table");
+    EXPECT_EQ(TopBarText::leaveTitle(GameMode::sitAndGo), "Forfeit");
+    EXPECT_EQ(TopBarText::leaveTitle(GameMode::cashTable), "Leave Table");
+    EXPECT_EQ(TopBarText::leaveTitle(GameMode::quickHand), "Leave");
+    EXPECT_EQ(TopBarText::leaveTitle(GameMode::practice), "Leave");
+    EXPECT_EQ(TopBarText::leaveTitle(std::nullopt), "Leave Table");
 }
 
 TEST(WindowChromeText, PauseReadsResumeForAnyPauseButTheNarration) {

@@ -2,6 +2,7 @@
 #include "HandEvents.h"
 
 #include "Game/BotSeating.h"
+#include "Game/GameModeRules.h"
 #include "Table/Screen/BottomRow.h"
 #include "Table/Screen/ShowdownText.h"
 #include "Table/Screen/TableOverModel.h"
@@ -157,7 +158,7 @@ TEST(TableOverPanel, NextCashTableFollowsTheChoicesAndTheBankroll) {
     const auto& table = std::get<CashTableSetup>(next->value());
     EXPECT_EQ(table.buyInBB, 60); // 3,000 ÷ 50
     EXPECT_EQ(table.opponents.size(), 5u);
-    EXPECT_EQ(TableOverModel::cost(*next), 3000);
+    EXPECT_EQ(GameModeRules::setupCost(*next), 3000);
     EXPECT_EQ(std::get<CashTableSetup>(TableOverModel::nextSetup(cash, choices, 100, 5)->value()).buyInBB,
               40);
     EXPECT_EQ(TableOverModel::refusal(2000, 1500),

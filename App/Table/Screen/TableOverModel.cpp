@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr std::int64_t quickHandCost = GameModeRules::quickHandStack;
-
 template <typename... Cases> struct Overloaded : Cases... { using Cases::operator()...; };
 
 QString handPlayedDetail(std::int64_t hands, std::int64_t bankroll) {
@@ -95,22 +93,6 @@ std::optional<GameSetup> TableOverModel::nextSetup(const std::optional<GameSetup
     return std::nullopt;
 }
 
-std::int64_t TableOverModel::cost(const GameSetup& setup) {
-    switch (setup.mode()) {
-    case GameMode::quickHand:
-        return quickHandCost;
-    case GameMode::sitAndGo:
-        return GameModeRules::sitAndGoBuyIn;
-    case GameMode::cashTable: {
-        const auto& cash = std::get<CashTableSetup>(setup.value());
-        return bigBlind(cash.stakes) * cash.buyInBB;
-    }
-    case GameMode::practice:
-        return 0;
-    }
-    return 0;
-}
-
 QString TableOverModel::refusal(std::int64_t cost, std::int64_t spendable) {
     return QStringLiteral("Not enough chips: the next game takes ") + ChipText::full(cost) +
            QStringLiteral(" and you have ") + ChipText::full(spendable) + QStringLiteral(" to spend.");
@@ -129,10 +111,10 @@ TableOverModel TableOverModel::make(const Inputs& in) {
     }
     if (std::holds_alternative<TableOver::Practiced>(in.over.value)) {
         panel.primary = home;
-        if (!in.savedGame && in.spendable >= quickHandCost) {
+        if (!in.savedGame && in.spendable >= GameModeRules::entryCost(GameMode::quickHand)) {
             panel.offer = GameSetup::quickHand(
                 makeQuickHandSetup(in.choices.quickHandDifficulty, in.seed, in.choices.quickHandHands));
-            panel.offerCost = quickHandCost;
+            panel.offerCost = GameModeRules::entryCost(GameMode::quickHand);
             panel.primary = Button{QStringLiteral("Play a Quick Hand"), Action::quickHand};
             panel.secondary = home;
         }
@@ -140,9 +122,9 @@ TableOverModel TableOverModel::make(const Inputs& in) {
     }
     panel.primary = home;
     if (const auto next = nextSetup(in.setup, in.choices, in.bankroll, in.seed);
-        next && in.spendable >= cost(*next)) {
+        next && in.spendable >= GameModeRules::setupCost(*next)) {
         panel.offer = next;
-        panel.offerCost = cost(*next);
+        panel.offerCost = GameModeRules::setupCost(*next);
         panel.primary = Button{QStringLiteral("Play Again"), Action::playAgain};
         panel.secondary = home;
     }

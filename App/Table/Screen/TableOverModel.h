@@ -53,8 +53,6 @@ struct TableOverModel {
     static std::optional<GameSetup> nextSetup(const std::optional<GameSetup>& current,
                                               const NewGameChoices& choices, std::int64_t bankroll,
                                               std::uint64_t seed);
-    // The chips a game takes from the bankroll to sit down.
-    static std::int64_t cost(const GameSetup& setup);
     // Why an offer pressed after the chips went could not start.
     static QString refusal(std::int64_t cost, std::int64_t spendable);
 };

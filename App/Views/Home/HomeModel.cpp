@@ -1,4 +1,5 @@
 #include "Views/Home/HomeModel.h"
+#include "Game/GameModeRules.h"
 
 #include "AppState.h"
 #include "GameController.h"
@@ -38,7 +39,7 @@ GameSetup HomeModel::setupFor(GameMode mode, std::uint64_t seed) const {
 
 void HomeModel::play(GameMode mode) {
     if (!LobbyText::isAffordable(mode, appState_.spendable())) {
-        setNotice(HomeNotice::cantAfford(mode, LobbyText::entryCost(mode)), true);
+        setNotice(HomeNotice::cantAfford(mode, GameModeRules::entryCost(mode)), true);
         return;
     }
     if (mode == GameMode::cashTable) {
@@ -50,7 +51,7 @@ void HomeModel::play(GameMode mode) {
 
 void HomeModel::choose(GameMode mode) {
     if (!LobbyText::isAffordable(mode, appState_.spendable())) {
-        setNotice(HomeNotice::cantAfford(mode, LobbyText::entryCost(mode)), true);
+        setNotice(HomeNotice::cantAfford(mode, GameModeRules::entryCost(mode)), true);
         return;
     }
     openSheet(mode);
@@ -68,7 +69,7 @@ void HomeModel::closeSheet() {
 void HomeModel::begin(GameSetup setup) {
     // Checked here too, whoever built the setup: chips that went meanwhile (a refill undone, a saved
     // game's stake) must not seat a table the bankroll can't pay for.
-    const std::int64_t cost = NewGameSheetModel::cost(setup);
+    const std::int64_t cost = GameModeRules::setupCost(setup);
     if (appState_.spendable() < cost) {
         setSheet(std::nullopt, true);
         setNotice(HomeNotice::cantAfford(setup.mode(), cost), true);

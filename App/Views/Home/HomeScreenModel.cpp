@@ -1,4 +1,5 @@
 #include "Views/Home/HomeScreenModel.h"
+#include "Game/GameModeRules.h"
 
 #include "AppState.h"
 #include "Style/SatinPalette.h"
@@ -31,7 +32,7 @@ HeroCardModel HomeScreenModel::heroCardFor(const HomeHero& hero, const Profile& 
         return card;
     }
     const GameMode mode = *hero.mode;
-    const std::int64_t cost = LobbyText::entryCost(mode);
+    const std::int64_t cost = GameModeRules::entryCost(mode);
     const bool affordable = LobbyText::isAffordable(mode, spendable);
     card.title = LobbyText::modeTitle(mode);
     card.detail = LobbyText::detail(mode, true, profile.choices);
@@ -48,7 +49,7 @@ HeroCardModel HomeScreenModel::heroCardFor(const HomeHero& hero, const Profile& 
 
 ModeRowModel HomeScreenModel::rowFor(GameMode mode, const NewGameChoices& choices, std::int64_t spendable) {
     ModeRowModel row;
-    const std::int64_t cost = LobbyText::entryCost(mode);
+    const std::int64_t cost = GameModeRules::entryCost(mode);
     row.mode = mode;
     row.title = LobbyText::modeTitle(mode);
     row.detail = LobbyText::detail(mode, false, choices);

@@ -30,36 +30,12 @@ std::int64_t sitAndGoHandsPerLevel() {
 
 } // namespace
 
-std::int64_t entryCost(GameMode mode) {
-    switch (mode) {
-    case GameMode::quickHand:
-        return GameModeRules::quickHandStack;
-    case GameMode::cashTable:
-        return 400;
-    case GameMode::sitAndGo:
-        return GameModeRules::sitAndGoBuyIn;
-    case GameMode::practice:
-        return 0;
-    }
-    return 0;
-}
-
 bool isAffordable(GameMode mode, std::int64_t spendable) {
-    return spendable >= entryCost(mode);
+    return spendable >= GameModeRules::entryCost(mode);
 }
 
 QString modeTitle(GameMode mode) {
-    switch (mode) {
-    case GameMode::quickHand:
-        return QStringLiteral("Quick Hand");
-    case GameMode::cashTable:
-        return QStringLiteral("Cash Table");
-    case GameMode::sitAndGo:
-        return QStringLiteral("Sit & Go");
-    case GameMode::practice:
-        return QStringLiteral("Practice Hand");
-    }
-    return {};
+    return QString::fromUtf8(title(mode).data());
 }
 
 QString difficultyTitle(TableDifficulty difficulty) {

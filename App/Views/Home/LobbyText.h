@@ -20,8 +20,7 @@
 // notice's words. Amounts use the locale's grouping; hand counts and blinds are plain digits.
 namespace LobbyText {
 
-// The chips that must be spendable before a mode can be entered; exactly enough is enough.
-std::int64_t entryCost(GameMode mode);
+// Whether the spendable chips cover the mode's entry cost; exactly enough is enough.
 bool isAffordable(GameMode mode, std::int64_t spendable);
 
 // "Quick Hand", "Cash Table", "Sit & Go", "Practice Hand".

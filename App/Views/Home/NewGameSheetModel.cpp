@@ -66,15 +66,9 @@ GameSetup NewGameSheetModel::setup(const NewGameChoices& choices, std::int64_t s
     return practiceSetup();
 }
 
-std::int64_t NewGameSheetModel::cost(const GameSetup& setup) {
-    if (const auto* cash = std::get_if<CashTableSetup>(&setup.value()))
-        return bigBlind(cash->stakes) * cash->buyInBB;
-    return LobbyText::entryCost(setup.mode());
-}
-
 std::optional<QString> NewGameSheetModel::blockedReason(const NewGameChoices& choices,
                                                         std::int64_t spendable) const {
-    const std::int64_t price = cost(setup(choices, spendable));
+    const std::int64_t price = GameModeRules::setupCost(setup(choices, spendable));
     if (spendable >= price)
         return std::nullopt;
     if (mode_ == GameMode::cashTable)
@@ -88,7 +82,8 @@ QString NewGameSheetModel::startTitle(const NewGameChoices& choices, std::int64_
     case GameMode::quickHand:
         return QStringLiteral("Deal · ") + LobbyText::grouped(GameModeRules::quickHandStack);
     case GameMode::cashTable:
-        return QStringLiteral("Sit Down · ") + LobbyText::grouped(cost(setup(choices, spendable)));
+        return QStringLiteral("Sit Down · ") +
+               LobbyText::grouped(GameModeRules::setupCost(setup(choices, spendable)));
     case GameMode::sitAndGo:
         return QStringLiteral("Register · ") + LobbyText::grouped(GameModeRules::sitAndGoBuyIn);
     case GameMode::practice:

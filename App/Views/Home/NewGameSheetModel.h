@@ -54,8 +54,6 @@ class NewGameSheetModel {
     // The blinds a term explanation quotes: the cash stakes' blinds, otherwise 10/20.
     PokerEngine::BlindLevel termBlinds(const NewGameChoices& choices) const;
 
-    // What a setup costs to sit down at.
-    static std::int64_t cost(const GameSetup& setup);
     static BuyInFigures buyIn(const NewGameChoices& choices, std::int64_t spendable);
     // The remembered counts as a table would seat them: hands 1 to 50, opponents 1 to 5.
     static std::int64_t hands(const NewGameChoices& choices);
