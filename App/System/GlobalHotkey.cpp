@@ -24,37 +24,58 @@ void GlobalHotkey::pressed() {
     }
 }
 
-void GlobalHotkey::update(const std::optional<KeyShortcut>& shortcut) {
-    if (shortcut == registered_) {
-        return;
-    }
+void GlobalHotkey::releaseGrab() {
     if (active_) {
         grabber_->release();
         active_ = false;
     }
-    setProblem(std::nullopt);
-    registered_ = shortcut;
-    if (!shortcut) {
-        return;
-    }
-    if (!shortcut->command && !shortcut->option && !shortcut->control) {
-        setProblem(QStringLiteral("Add ⌘, ⌥ or ⌃ to use a shortcut from other apps."));
-        return;
+}
+
+std::optional<QString> GlobalHotkey::grab(const KeyShortcut& shortcut) {
+    if (!shortcut.command && !shortcut.option && !shortcut.control) {
+        return QStringLiteral("Add ⌘, ⌥ or ⌃ to use a shortcut from other apps.");
     }
     if (!grabber_) {
-        return;
+        return std::nullopt;
     }
-    const QString display = QString::fromStdString(shortcut->display());
-    const HotkeyGrab grab = grabber_->grab(*shortcut, [this] { pressed(); });
+    const QString display = QString::fromStdString(shortcut.display());
+    const HotkeyGrab grab = grabber_->grab(shortcut, [this] { pressed(); });
     switch (grab.outcome) {
     case HotkeyGrab::Outcome::grabbed:
         active_ = true;
-        break;
+        return std::nullopt;
     case HotkeyGrab::Outcome::alreadyUsed:
-        setProblem(display + QStringLiteral(" is already used by another app. Pick another shortcut."));
-        break;
+        return display + QStringLiteral(" is already used by another app. Pick another shortcut.");
     case HotkeyGrab::Outcome::failed:
-        setProblem(QStringLiteral("Couldn't set %1 (error %2).").arg(display).arg(grab.status));
         break;
     }
+    return QStringLiteral("Couldn't set %1 (error %2).").arg(display).arg(grab.status);
+}
+
+void GlobalHotkey::update(const std::optional<KeyShortcut>& shortcut) {
+    if (shortcut == registered_) {
+        return;
+    }
+    releaseGrab();
+    registered_ = shortcut;
+    setProblem(shortcut ? grab(*shortcut) : std::nullopt);
+}
+
+bool GlobalHotkey::replace(const KeyShortcut& shortcut) {
+    // The grabber holds one grab at a time, so the previous one is let go while the new one is tried.
+    const bool wasActive = active_;
+    releaseGrab();
+    std::optional<QString> refusal = grab(shortcut);
+    if (!refusal) {
+        registered_ = shortcut;
+        setProblem(std::nullopt);
+        return true;
+    }
+    // Should the desktop now refuse the previous one too, it stays stored and out of force, and the
+    // refusal of the new one is still what the player is told.
+    if (wasActive && registered_) {
+        grab(*registered_);
+    }
+    setProblem(std::move(refusal));
+    return false;
 }

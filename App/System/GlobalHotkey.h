@@ -48,11 +48,18 @@ class GlobalHotkey final : public QObject {
     // Puts `shortcut` in force, or switches the hotkey off given none. The same shortcut again
     // changes nothing, so a refused one is retried only once the player changes it.
     void update(const std::optional<KeyShortcut>& shortcut);
+    // Asks for `shortcut` in place of the one in force, before anyone stores it. Refused, the previous
+    // shortcut is taken back and stays in force, `problem` says why the new one was not taken, and the
+    // answer is false; the caller then keeps the previous shortcut stored.
+    bool replace(const KeyShortcut& shortcut);
 
   signals:
     void problemChanged();
 
   private:
+    // Grabs `shortcut`; the reason when it cannot be in force.
+    std::optional<QString> grab(const KeyShortcut& shortcut);
+    void releaseGrab();
     void setProblem(std::optional<QString> problem);
     void pressed();
 

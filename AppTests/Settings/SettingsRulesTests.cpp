@@ -137,3 +137,27 @@ TEST_F(BankrollReset, APracticeHandLeavesAnOlderSaveToBeAbandonedToo) {
     EXPECT_FALSE(state.savedGame().has_value()) << "nothing is left half-booked";
     EXPECT_EQ(state.profile().bankroll, 10000);
 }
+
+TEST(SettingsRules, WithoutAShellARecordedShortcutIsStoredAsIs) {
+    AppState state{std::nullopt};
+    const KeyShortcut recorded{40, true, true, false, false, "K"};
+    EXPECT_TRUE(recordShortcut(state, nullptr, recorded));
+    EXPECT_EQ(state.hotkey().shortcut, recorded);
+}
+
+TEST(SettingsRules, TheGuideDrawsItsPicturesInAnOfferedStyleAndItsControlsInSatin) {
+    const auto light = guideThemes(TableStyleID::paper, AppearanceFlags{}, false);
+    EXPECT_EQ(light.art.style, TableStyleID::satin) << "paper is not offered";
+    EXPECT_EQ(light.theme.style, TableStyleID::satin);
+    EXPECT_EQ(light.art.surface, TableSurface::popover);
+    EXPECT_FALSE(light.art.fourColorDeck);
+
+    const auto dark = guideThemes(TableStyleID::satin, AppearanceFlags{true, true, true}, true);
+    for (const TableTheme& theme : {dark.art, dark.theme}) {
+        EXPECT_TRUE(theme.dark);
+        EXPECT_TRUE(theme.increaseContrast);
+        EXPECT_TRUE(theme.reduceMotion);
+        EXPECT_TRUE(theme.fourColorDeck);
+        EXPECT_EQ(theme.palette, TableTheme::paletteFor(TableStyleID::satin, true, true));
+    }
+}

@@ -1,32 +1,31 @@
 #include "AppState.h"
 #include "Game/ControllerHarness.h"
+#include "Settings/TakenGrabber.h"
 #include "System/GlobalHotkey.h"
 #include "System/LaunchAtLogin.h"
+#include "Views/Controls/StyledButton.h"
+#include "Views/Learn/PokerBasicsView.h"
 #include "Views/Settings/SettingsView.h"
 #include "Views/Settings/ShortcutRecorder.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// A grabber whose every grab is refused as taken by another program.
-class TakenGrabber final : public HotkeyGrabber {
-  public:
-    HotkeyGrab grab(const KeyShortcut&, std::function<void()>) override {
-        return {HotkeyGrab::Outcome::alreadyUsed, 10};
-    }
-    void release() override {}
-};
-
 struct SettingsWindow {
-    SettingsWindow()
-        : launchAtLogin(autostart.path(), QStringLiteral("/usr/bin/chipwhistle"))
+    explicit SettingsWindow(TakenGrabber::Taken taken = [](const KeyShortcut&) { return true; })
+        : hotkey(std::make_unique<TakenGrabber>(std::move(taken), held))
+        , launchAtLogin(autostart.path(), QStringLiteral("/usr/bin/chipwhistle"))
         , view(AppEnvironment{&state, &harness.controller, nullptr, &hotkey, &launchAtLogin, nullptr}) {
         harness.controller.setSession(&state);
     }
@@ -42,7 +41,9 @@ struct SettingsWindow {
 
     AppState state{std::nullopt};
     ControllerHarness harness;
-    GlobalHotkey hotkey{std::make_unique<TakenGrabber>()};
+    // What the desktop holds for the game now.
+    std::optional<KeyShortcut> held;
+    GlobalHotkey hotkey;
     QTemporaryDir autostart;
     LaunchAtLogin launchAtLogin;
     SettingsView view;
@@ -63,7 +64,7 @@ TEST(SettingsView, AFreshProfileShowsTheDefaults) {
     EXPECT_EQ(window.combo(2)->currentText(), "Menu Bar");
     EXPECT_TRUE(window.find<QLabel>("10,000 chips"));
     EXPECT_TRUE(window.find<QLabel>("0 wins, 0 second places, 0 played"));
-    EXPECT_FALSE(window.find<QPushButton>("Poker Basics…")->isEnabled()) << "nothing to open yet";
+    EXPECT_EQ(window.view.guideSheet(), nullptr);
 }
 
 TEST(SettingsView, EveryControlWritesAtOnce) {
@@ -146,4 +147,69 @@ TEST(SettingsView, ResetAsksFirstAndCancellingChangesNothing) {
     window.find<QPushButton>("Reset Bankroll…")->click();
     EXPECT_EQ(window.state.profile().bankroll, 10000);
     EXPECT_TRUE(window.find<QLabel>("10,000 chips"));
+}
+
+TEST(SettingsView, ARefusedShortcutKeepsThePreviousOneStoredAndInForce) {
+    const KeyShortcut taken{40, true, true, false, false, "K"};
+    SettingsWindow window([&](const KeyShortcut& shortcut) { return shortcut == taken; });
+    window.find<QCheckBox>("Global shortcut")->click();
+    // The shell puts the stored setting in force, as it does on every change.
+    const auto applySettings = [&] { window.hotkey.update(window.state.hotkey().shortcut); };
+    applySettings();
+    ASSERT_EQ(window.held, KeyShortcut{});
+
+    auto* recorder = window.view.findChild<ShortcutRecorder*>();
+    const auto record = [&](int key) {
+        recorder->click();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::ControlModifier | Qt::ShiftModifier);
+        QApplication::sendEvent(recorder, &press);
+        applySettings();
+    };
+    record(Qt::Key_K);
+    EXPECT_EQ(window.state.hotkey().shortcut, KeyShortcut{}) << "the refused shortcut is not stored";
+    EXPECT_EQ(window.held, KeyShortcut{}) << "the previous shortcut is still in force";
+    EXPECT_TRUE(window.hotkey.isActive());
+    EXPECT_FALSE(recorder->isRecording());
+    EXPECT_EQ(recorder->text(), "⇧⌘P");
+    const QString refusal = "⇧⌘K is already used by another app. Pick another shortcut.";
+    EXPECT_TRUE(window.shows(window.find<QLabel>(refusal)));
+
+    record(Qt::Key_L);
+    const KeyShortcut accepted{37, true, true, false, false, "L"};
+    EXPECT_EQ(window.state.hotkey().shortcut, accepted);
+    EXPECT_EQ(window.held, accepted);
+    EXPECT_EQ(recorder->text(), "⇧⌘L");
+    EXPECT_FALSE(window.shows(window.find<QLabel>(refusal)));
+    EXPECT_EQ(window.hotkey.problem(), std::nullopt);
+}
+
+TEST(SettingsView, PokerBasicsOpensTheGuideAsASheetThatClosesItself) {
+    SettingsWindow window;
+    window.view.show();
+    const auto closed = [&] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return window.view.guideSheet() == nullptr;
+    };
+    for (const bool byEscape : {false, true}) {
+        window.find<QPushButton>("Poker Basics…")->click();
+        QDialog* sheet = window.view.guideSheet();
+        ASSERT_TRUE(sheet);
+        EXPECT_TRUE(sheet->isVisible());
+        EXPECT_EQ(sheet->parentWidget(), &window.view);
+        EXPECT_EQ(sheet->windowModality(), Qt::WindowModal);
+        EXPECT_EQ(sheet->size(), QSize(440, 600));
+        auto* guide = sheet->findChild<PokerBasicsView*>();
+        ASSERT_TRUE(guide);
+        ASSERT_TRUE(guide->doneButton()) << "the panel presentation, with its own Done";
+        EXPECT_EQ(guide->tab(), GuideTab::basics);
+
+        window.find<QPushButton>("Poker Basics…")->click();
+        EXPECT_EQ(window.view.guideSheet(), sheet) << "one guide at a time";
+
+        if (byEscape)
+            QTest::keyClick(guide->doneButton(), Qt::Key_Escape);
+        else
+            guide->doneButton()->click();
+        EXPECT_TRUE(closed());
+    }
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -126,6 +127,85 @@ TEST(GlobalHotkey, WithoutAGrabberNothingIsGrabbedButRulesStillHold) {
     EXPECT_EQ(hotkey.problem(), std::nullopt);
     hotkey.update(shortcut(false, true, false, false));
     EXPECT_TRUE(hotkey.problem());
+}
+
+// A desktop on which another program holds the shortcuts in `taken`.
+class SharedDesktopGrabber final : public HotkeyGrabber {
+  public:
+    SharedDesktopGrabber(std::vector<KeyShortcut> taken, RecordingGrabber::Log& log)
+        : taken_(std::move(taken))
+        , log_(log) {}
+    HotkeyGrab grab(const KeyShortcut& shortcut, std::function<void()> pressed) override {
+        log_.grabs.push_back(shortcut);
+        if (std::find(taken_.begin(), taken_.end(), shortcut) != taken_.end())
+            return {HotkeyGrab::Outcome::alreadyUsed, 10};
+        log_.pressed = std::move(pressed);
+        return {};
+    }
+    void release() override {
+        ++log_.releases;
+        log_.pressed = nullptr;
+    }
+
+  private:
+    std::vector<KeyShortcut> taken_;
+    RecordingGrabber::Log& log_;
+};
+
+TEST(GlobalHotkey, ARefusedReplacementLeavesThePreviousShortcutInForce) {
+    const KeyShortcut taken = shortcut(true, true, false, false, 40, "K");
+    RecordingGrabber::Log log;
+    GlobalHotkey hotkey(std::make_unique<SharedDesktopGrabber>(std::vector{taken}, log));
+    int presses = 0;
+    hotkey.setAction([&] { ++presses; });
+    hotkey.update(KeyShortcut{});
+
+    EXPECT_FALSE(hotkey.replace(taken));
+    EXPECT_EQ(hotkey.problem(), "⇧⌘K is already used by another app. Pick another shortcut.");
+    EXPECT_TRUE(hotkey.isActive());
+    EXPECT_EQ(hotkey.registered(), KeyShortcut{});
+    ASSERT_EQ(log.grabs.size(), 3u);
+    EXPECT_EQ(log.grabs.back(), KeyShortcut{}) << "the previous shortcut is taken back";
+    log.pressed();
+    EXPECT_EQ(presses, 1);
+
+    // The stored setting did not change, so the shell's next update changes nothing either.
+    hotkey.update(KeyShortcut{});
+    EXPECT_EQ(log.grabs.size(), 3u);
+    EXPECT_TRUE(hotkey.problem());
+
+    const KeyShortcut free = shortcut(true, true, false, false, 37, "L");
+    EXPECT_TRUE(hotkey.replace(free));
+    EXPECT_EQ(hotkey.problem(), std::nullopt);
+    EXPECT_EQ(hotkey.registered(), free);
+    EXPECT_TRUE(hotkey.isActive());
+    hotkey.update(free);
+    EXPECT_EQ(log.grabs.size(), 4u);
+}
+
+TEST(GlobalHotkey, ARefusedReplacementDoesNotRevivePreviousShortcutThatWasNotInForce) {
+    const KeyShortcut taken = shortcut(true, true, false, false, 40, "K");
+    RecordingGrabber::Log log;
+    GlobalHotkey hotkey(std::make_unique<SharedDesktopGrabber>(std::vector{KeyShortcut{}, taken}, log));
+    hotkey.update(KeyShortcut{});
+    ASSERT_TRUE(hotkey.problem());
+
+    EXPECT_FALSE(hotkey.replace(taken));
+    EXPECT_EQ(log.grabs.size(), 2u);
+    EXPECT_FALSE(hotkey.isActive());
+    EXPECT_EQ(hotkey.problem(), "⇧⌘K is already used by another app. Pick another shortcut.");
+
+    EXPECT_FALSE(hotkey.replace(shortcut(false, true, false, false)));
+    EXPECT_EQ(log.grabs.size(), 2u) << "a shortcut without ⌘, ⌥ or ⌃ is refused before the desktop is asked";
+    EXPECT_EQ(hotkey.problem(), "Add ⌘, ⌥ or ⌃ to use a shortcut from other apps.");
+}
+
+TEST(GlobalHotkey, WithoutAGrabberAReplacementIsTakenAsIs) {
+    GlobalHotkey hotkey;
+    const KeyShortcut free = shortcut(true, true, false, false, 37, "L");
+    EXPECT_TRUE(hotkey.replace(free));
+    EXPECT_EQ(hotkey.registered(), free);
+    EXPECT_EQ(hotkey.problem(), std::nullopt);
 }
 
 TEST(HotkeyKeys, CommandIsControlAndControlIsSuper) {

@@ -2,6 +2,7 @@
 
 #include "AppState.h"
 #include "GameController.h"
+#include "System/GlobalHotkey.h"
 
 #include <QLocale>
 
@@ -68,6 +69,18 @@ HotkeySetting withEnabled(HotkeySetting stored, bool enabled) {
 HotkeySetting withShortcut(HotkeySetting stored, const KeyShortcut& shortcut) {
     stored.shortcut = shortcut;
     return stored;
+}
+
+bool recordShortcut(AppState& appState, GlobalHotkey* hotkey, const KeyShortcut& shortcut) {
+    if (hotkey && !hotkey->replace(shortcut))
+        return false;
+    appState.setHotkey(withShortcut(appState.hotkey(), shortcut));
+    return true;
+}
+
+GuideThemes guideThemes(TableStyleID storedStyle, AppearanceFlags appearance, bool fourColorDeck) {
+    return {TableTheme::make(storedStyle, TableSurface::popover, 2, appearance, fourColorDeck),
+            TableTheme::make(TableStyleID::satin, TableSurface::popover, 2, appearance, fourColorDeck)};
 }
 
 bool showsRecorder(const HotkeySetting& stored) {

@@ -3,6 +3,7 @@
 #include "Game/GameMode.h"
 #include "Persistence/HotkeySetting.h"
 #include "Persistence/LaunchSurface.h"
+#include "Style/TableTheme.h"
 
 #include <QString>
 
@@ -11,6 +12,7 @@
 
 class AppState;
 class GameController;
+class GlobalHotkey;
 
 // The Settings window's texts and rules, apart from the form that shows them.
 namespace SettingsRules {
@@ -32,10 +34,22 @@ GameMode defaultTableAt(int index);
 // field as stored.
 HotkeySetting withEnabled(HotkeySetting stored, bool enabled);
 HotkeySetting withShortcut(HotkeySetting stored, const KeyShortcut& shortcut);
+// A recorded shortcut is stored only once the desktop has taken it: refused, the previous shortcut stays
+// stored and in force and the hotkey's problem says why. Without a hotkey (no shell) it is stored as is.
+// Answers whether it was stored.
+bool recordShortcut(AppState& appState, GlobalHotkey* hotkey, const KeyShortcut& shortcut);
 // The recorder and the problem text show only while the shortcut is on, and the problem only when
 // there is one.
 bool showsRecorder(const HotkeySetting& stored);
 bool showsHotkeyProblem(const HotkeySetting& stored, const std::optional<QString>& problem);
+
+// The Poker Basics guide opened from Settings: its pictures in the player's style (satin when that style
+// is not offered), its controls always in satin; both follow the desktop's appearance.
+struct GuideThemes {
+    TableTheme art;
+    TableTheme theme;
+};
+GuideThemes guideThemes(TableStyleID storedStyle, AppearanceFlags appearance, bool fourColorDeck);
 
 // The reset confirmation.
 QString resetTitle();

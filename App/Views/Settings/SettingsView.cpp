@@ -6,12 +6,14 @@
 #include "SurfaceCoordinator.h"
 #include "System/GlobalHotkey.h"
 #include "System/LaunchAtLogin.h"
+#include "Views/Learn/PokerBasicsView.h"
 #include "Views/Settings/SettingsRules.h"
 #include "Views/Settings/ShortcutRecorder.h"
 #include "Views/Settings/StylePreviews.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,6 +29,7 @@ namespace {
 
 constexpr std::array<BotSpeed, 3> speeds{BotSpeed::fast, BotSpeed::normal, BotSpeed::slow};
 constexpr std::array<LaunchSurface, 2> surfaces{LaunchSurface::menuBar, LaunchSurface::window};
+constexpr QSize guideSize(440, 600);
 
 // A wrapping line that asks for the height its text takes at the width it was given: a form row that
 // spans both columns does not ask its label for that on its own.
@@ -142,7 +145,6 @@ SettingsView::SettingsView(AppEnvironment environment, QWidget* parent)
         connect(login, &LaunchAtLogin::statusChanged, this, &SettingsView::refresh);
         connect(login, &LaunchAtLogin::errorChanged, this, &SettingsView::refresh);
     }
-    setOpenGuide({});
     refresh();
 }
 
@@ -183,10 +185,7 @@ QWidget* SettingsView::gameplaySection() {
                      QStringLiteral("Names your hand, rates your starting cards and explains each result.")));
 
     guide_ = new QPushButton(QStringLiteral("Poker Basics…"));
-    connect(guide_, &QPushButton::clicked, this, [this] {
-        if (openGuide_)
-            openGuide_();
-    });
+    connect(guide_, &QPushButton::clicked, this, &SettingsView::showGuide);
     auto* learn = new QWidget;
     auto* learnLayout = new QHBoxLayout(learn);
     learnLayout->setContentsMargins(0, 0, 0, 0);
@@ -251,7 +250,7 @@ QWidget* SettingsView::menuBarSection() {
     recorder_->setFixedSize(140, 24);
     recorder_->setOnRecord([this](const KeyShortcut& shortcut) {
         if (auto* state = environment_.appState)
-            state->setHotkey(SettingsRules::withShortcut(state->hotkey(), shortcut));
+            SettingsRules::recordShortcut(*state, environment_.hotkey, shortcut);
     });
     shortcutRow_ = labelled(QStringLiteral("Shortcut"), recorder_);
     form->addRow(shortcutRow_);
@@ -333,9 +332,32 @@ QWidget* SettingsView::bankrollSection() {
     return group;
 }
 
-void SettingsView::setOpenGuide(std::function<void()> openGuide) {
-    openGuide_ = std::move(openGuide);
-    guide_->setEnabled(static_cast<bool>(openGuide_));
+void SettingsView::showGuide() {
+    if (guideSheet_) {
+        guideSheet_->raise();
+        guideSheet_->activateWindow();
+        return;
+    }
+    const AppSettings settings =
+        environment_.appState ? environment_.appState->profile().settings : AppSettings{};
+    const SettingsRules::GuideThemes themes =
+        SettingsRules::guideThemes(settings.style, SystemAppearance::current(), settings.fourColorDeck);
+
+    auto* sheet = new QDialog(this);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    sheet->setWindowModality(Qt::WindowModal);
+    sheet->setWindowTitle(QStringLiteral("Poker Basics"));
+    sheet->setFixedSize(guideSize);
+    PokerBasicsView::Setup setup;
+    setup.art = themes.art;
+    setup.theme = themes.theme;
+    setup.presentation = PokerBasicsView::Presentation::panel;
+    setup.onDone = [sheet] { sheet->close(); };
+    auto* layout = new QVBoxLayout(sheet);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new PokerBasicsView(std::move(setup), sheet));
+    guideSheet_ = sheet;
+    sheet->show();
 }
 
 void SettingsView::setConfirm(std::function<bool(const QString&, const QString&)> confirm) {

@@ -2,6 +2,8 @@
 
 #include "Views/AppEnvironment.h"
 
+#include <QDialog>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -25,8 +27,11 @@ class SettingsView final : public QWidget {
 
     explicit SettingsView(AppEnvironment environment, QWidget* parent = nullptr);
 
-    // What "Poker Basics…" opens; without it the button is disabled.
-    void setOpenGuide(std::function<void()> openGuide);
+    // Opens the Poker Basics guide as a sheet of this window, as "Poker Basics…" does. It closes with its
+    // own "Done" or Escape.
+    void showGuide();
+    // The guide sheet while it is open, else null.
+    QDialog* guideSheet() const { return guideSheet_; }
     // Runs the bankroll reset as its confirmation's destructive button does.
     void confirmReset();
     // The reset confirmation asks before anything changes; tests answer it.
@@ -49,7 +54,7 @@ class SettingsView final : public QWidget {
     bool isDark() const;
 
     AppEnvironment environment_;
-    std::function<void()> openGuide_;
+    QPointer<QDialog> guideSheet_;
     std::function<bool(const QString&, const QString&)> confirm_;
 
     QComboBox* botSpeed_ = nullptr;
