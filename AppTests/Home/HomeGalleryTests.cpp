@@ -9,6 +9,7 @@
 #include "Views/Controls/StakePicker.h"
 #include "Views/Home/HomeColumn.h"
 #include "Views/Home/HomeView.h"
+#include "Views/Home/NewGameSheet.h"
 
 #include "Home/LobbyHarness.h"
 
@@ -41,8 +42,9 @@ void save(QWidget& widget, const QString& name) {
     ASSERT_TRUE(widget.grab().save(folder() + u'/' + name + QStringLiteral(".png")));
 }
 
+// `settled` false: the shot is taken a third of the way through the lobby motion.
 void shoot(LobbyHarness& lobby, const QString& name, bool dark, TableSurface surface,
-           const std::function<void(HomeView&)>& act = {}) {
+           const std::function<void(HomeView&)>& act = {}, bool settled = true) {
     const bool window = surface == TableSurface::window;
     const DesktopAppearance desktop(dark);
     HomeView view(AppEnvironment{&lobby.state, &lobby.controller}, surface,
@@ -55,8 +57,13 @@ void shoot(LobbyHarness& lobby, const QString& name, bool dark, TableSurface sur
     view.show();
     if (act)
         act(view);
-    now = 100;
+    now = settled ? 100 : 0.08;
     emit view.clock().ticked();
+    // A sheet's term panel moves on the sheet's own clock.
+    if (NewGameSheet* sheet = view.sheet()) {
+        sheet->clock().setTimeSource([&now] { return now; });
+        emit sheet->clock().ticked();
+    }
     save(view, name + (dark ? QStringLiteral("-dark") : QStringLiteral("-light")) +
                    (window ? QStringLiteral("-window") : QStringLiteral("-popover")));
 }
@@ -126,6 +133,69 @@ TEST(HomeGallery, NoticesAndSheets) {
         lobby.setBankroll(935);
         bothSurfaces(lobby, QStringLiteral("sheet-cashTable-short"),
                      [](HomeView& view) { view.model().openSheet(GameMode::cashTable); });
+    }
+}
+
+TEST(HomeGallery, GuideAndTermPanels) {
+    {
+        LobbyHarness lobby;
+        bothSurfaces(lobby, QStringLiteral("guide-over-lobby"),
+                     [](HomeView& view) { view.model().openGuide(GuideDestination::basics(0)); });
+    }
+    {
+        LobbyHarness lobby;
+        bothSurfaces(lobby, QStringLiteral("guide-glossary-over-sheet"), [](HomeView& view) {
+            view.model().openSheet(GameMode::sitAndGo);
+            view.model().openGuide(GuideDestination::glossary(Term::sitAndGo));
+        });
+    }
+    const std::vector<std::pair<GameMode, Term>> terms{{GameMode::quickHand, Term::quickHand},
+                                                       {GameMode::sitAndGo, Term::sitAndGo},
+                                                       {GameMode::cashTable, Term::stakes},
+                                                       {GameMode::cashTable, Term::buyIn},
+                                                       {GameMode::quickHand, Term::difficulty}};
+    for (const auto& [mode, term] : terms) {
+        LobbyHarness lobby;
+        const QString name = QStringLiteral("term-") + QString::fromLatin1(toString(mode).data()) + u'-' +
+                             QString::fromLatin1(toString(term).data());
+        bothSurfaces(lobby, name, [mode = mode, term = term](HomeView& view) {
+            view.model().openSheet(mode);
+            view.sheet()->explain(term);
+        });
+    }
+}
+
+TEST(HomeGallery, LayersOnTheirWay) {
+    // A third of the way through the lobby motion: the notice rising and fading in, the sheet rising
+    // over the fading column, the guide rising; then the same under Reduce Motion (fades only).
+    for (bool reduce : {false, true}) {
+        const QString suffix = reduce ? QStringLiteral("-reduced") : QString();
+        const auto act = [reduce](const std::function<void(HomeView&)>& change) {
+            return [reduce, change](HomeView& view) {
+                if (reduce) {
+                    TableTheme still = view.art();
+                    still.reduceMotion = true;
+                    view.setTheme(still);
+                }
+                change(view);
+            };
+        };
+        {
+            LobbyHarness lobby;
+            lobby.setBankroll(120);
+            shoot(lobby, QStringLiteral("moving-notice") + suffix, false, TableSurface::popover,
+                  act([](HomeView& view) { view.model().choose(GameMode::sitAndGo); }), false);
+        }
+        {
+            LobbyHarness lobby;
+            shoot(lobby, QStringLiteral("moving-sheet") + suffix, false, TableSurface::popover,
+                  act([](HomeView& view) { view.model().openSheet(GameMode::cashTable); }), false);
+        }
+        {
+            LobbyHarness lobby;
+            shoot(lobby, QStringLiteral("moving-guide") + suffix, true, TableSurface::window,
+                  act([](HomeView& view) { view.model().openGuide(GuideDestination::basics(0)); }), false);
+        }
     }
 }
 

@@ -244,3 +244,27 @@ TEST(HomeModelRefill, TheLobbyShowsTheRefillOfANewDay) {
     lobby.home.appeared();
     EXPECT_EQ(lobby.state.profile().bankroll, 2000);
 }
+
+TEST(HomeModelGuide, OpensOverWhateverShowsAndPracticeClosesItAtOnce) {
+    LobbyHarness lobby;
+    std::vector<bool> changes;
+    QObject::connect(&lobby.home, &HomeModel::guideChanged,
+                     [&](bool animated) { changes.push_back(animated); });
+    lobby.home.openSheet(GameMode::sitAndGo);
+    lobby.home.openGuide(GuideDestination::glossary(Term::sitAndGo));
+    EXPECT_EQ(lobby.home.guide(), GuideDestination::glossary(Term::sitAndGo));
+    // The sheet stays under the guide and is there again when the guide is done.
+    ASSERT_TRUE(lobby.home.sheet());
+    lobby.home.closeGuide();
+    EXPECT_FALSE(lobby.home.guide());
+    EXPECT_TRUE(lobby.home.sheet());
+    EXPECT_EQ(changes, (std::vector<bool>{true, true}));
+
+    // The guide's practice hand: every layer goes at once and the free hand is dealt.
+    lobby.home.openGuide(GuideDestination::basics(0));
+    lobby.home.startPractice();
+    EXPECT_FALSE(lobby.home.guide());
+    EXPECT_FALSE(lobby.home.sheet());
+    EXPECT_EQ(changes, (std::vector<bool>{true, true, true, false}));
+    EXPECT_EQ(lobby.controller.setup(), NewGameSheetModel::practiceSetup());
+}

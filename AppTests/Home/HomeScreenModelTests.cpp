@@ -152,3 +152,20 @@ TEST(HomeLook, SurfaceSwitchNamesTheOtherSurface) {
     EXPECT_EQ(HomeLook::surfaceSwitch(TableSurface::popover).systemImage,
               "arrow.up.left.and.arrow.down.right");
 }
+
+TEST(HomeLook, LayersRiseFadeOrBothAndOnlyFadeUnderReducedMotion) {
+    using HomeLook::LayerEntrance;
+    using HomeLook::LayerPlacement;
+    using HomeLook::placement;
+    EXPECT_EQ(placement(LayerEntrance::rise, false, 0, 500), (LayerPlacement{500, 1}));
+    EXPECT_EQ(placement(LayerEntrance::rise, false, 0.5, 500), (LayerPlacement{250, 1}));
+    EXPECT_EQ(placement(LayerEntrance::riseAndFade, false, 0.25, 200), (LayerPlacement{150, 0.25}));
+    EXPECT_EQ(placement(LayerEntrance::fade, false, 0.25, 200), (LayerPlacement{0, 0.25}));
+    EXPECT_EQ(placement(LayerEntrance::riseAndFade, false, 1, 200), (LayerPlacement{0, 1}));
+    for (LayerEntrance entrance : {LayerEntrance::fade, LayerEntrance::rise, LayerEntrance::riseAndFade})
+        EXPECT_EQ(placement(entrance, true, 0.4, 300), (LayerPlacement{0, 0.4}));
+    // The lobby motion is an ease-out of 0.24 s: past half way at half time, in place at the end.
+    EXPECT_EQ(HomeLook::lobbyMotion(), AnimationCurve::easeOut(0.24));
+    EXPECT_GT(HomeLook::lobbyMotion().progress(0.12), 0.5);
+    EXPECT_DOUBLE_EQ(HomeLook::lobbyMotion().progress(0.24), 1);
+}

@@ -9,11 +9,16 @@
 #include "Views/Home/HomePieces.h"
 #include "Views/Home/HomeView.h"
 #include "Views/Home/NewGameSheet.h"
+#include "Views/Learn/InfoButton.h"
+#include "Views/Learn/PokerBasicsCommand.h"
+#include "Views/Learn/PokerBasicsView.h"
+#include "Views/Learn/TermPanel.h"
 #include "Views/Support/Announcer.h"
 
 #include "Home/LobbyHarness.h"
 
 #include <QApplication>
+#include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -37,6 +42,32 @@ struct ShownHome {
     }
     HomeView view;
 };
+
+// The info button of `term` on a sheet.
+InfoButton* infoButton(NewGameSheet* sheet, Term term) {
+    for (InfoButton* button : sheet->findChildren<InfoButton*>())
+        if (button->term() == term)
+            return button;
+    return nullptr;
+}
+
+// A home whose lobby motion runs on time the test moves.
+struct TimedHome : ShownHome {
+    explicit TimedHome(LobbyHarness& lobby, TableSurface surface = TableSurface::popover)
+        : ShownHome(lobby, surface) {
+        view.clock().setTimeSource([this] { return now; });
+    }
+    void at(double seconds) {
+        now = seconds;
+        emit view.clock().ticked();
+    }
+    double now = 0;
+};
+
+double opacityOf(QWidget* widget) {
+    const auto* effect = qobject_cast<QGraphicsOpacityEffect*>(widget->graphicsEffect());
+    return effect ? effect->opacity() : 1;
+}
 
 GameSetup quickSetup(std::uint64_t seed) {
     return GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, seed, 1));
@@ -168,7 +199,7 @@ TEST(NewGameSheetKeys, ReturnStartsOnlyWhenAffordableAndTabWalksTheControls) {
     sheet->cancelButton()->setFocus();
     QWidget* first = QApplication::focusWidget();
     QSet<QWidget*> visited;
-    for (int step = 0; step < 12; ++step) {
+    for (int step = 0; step < 24; ++step) {
         key(QApplication::focusWidget(), Qt::Key_Tab);
         visited.insert(QApplication::focusWidget());
     }
@@ -230,4 +261,203 @@ TEST(NewGameSheetStakes, ALockedStakeExplainsItselfUntilAnotherIsChosen) {
     EXPECT_EQ(sheet->lockedReason(), std::nullopt);
     EXPECT_EQ(sheet->messageLine()->text(), " ");
     EXPECT_EQ(sheet->startButton()->title(), "Sit Down · 3,000");
+}
+
+TEST(HomeViewGuide, TheHeaderButtonOpensTheGuideOverTheLobbyAndDoneClosesIt) {
+    LobbyHarness lobby;
+    ShownHome home(lobby);
+    click(home.view.guideButton());
+    PokerBasicsView* guide = home.view.guide();
+    ASSERT_TRUE(guide);
+    EXPECT_EQ(home.view.model().guide(), GuideDestination::basics(0));
+    EXPECT_EQ(guide->tab(), GuideTab::basics);
+    EXPECT_EQ(guide->page(), 0);
+    // The lobby under it takes no clicks or keys meanwhile.
+    EXPECT_FALSE(home.view.column()->isEnabled());
+    key(home.view.column(), Qt::Key_Return);
+    EXPECT_FALSE(lobby.controller.hasTable());
+    click(guide->doneButton());
+    EXPECT_FALSE(home.view.guide());
+    EXPECT_TRUE(home.view.column()->isEnabled());
+
+    click(home.view.guideButton());
+    key(home.view.guide(), Qt::Key_Escape);
+    EXPECT_FALSE(home.view.guide());
+}
+
+TEST(HomeViewGuide, OnlyTheWindowOffersTheGuideCommand) {
+    LobbyHarness lobby;
+    PokerBasicsCommand command;
+    {
+        ShownHome popover(lobby);
+        command.refresh();
+        EXPECT_FALSE(command.isEnabled());
+    }
+    ShownHome window(lobby, TableSurface::window);
+    command.refresh();
+    ASSERT_TRUE(command.isEnabled());
+    command.trigger();
+    ASSERT_TRUE(window.view.guide());
+    EXPECT_EQ(window.view.model().guide(), GuideDestination::basics(0));
+}
+
+TEST(HomeViewGuide, OverASheetEscapeClosesOnlyTheGuide) {
+    LobbyHarness lobby;
+    ShownHome home(lobby);
+    home.view.model().openSheet(GameMode::quickHand);
+    home.view.model().openGuide(GuideDestination::rankings());
+    ASSERT_TRUE(home.view.guide());
+    EXPECT_EQ(home.view.guide()->tab(), GuideTab::rankings);
+    EXPECT_FALSE(home.view.sheet()->isEnabled());
+    key(home.view.guide(), Qt::Key_Escape);
+    EXPECT_FALSE(home.view.guide());
+    ASSERT_TRUE(home.view.sheet());
+    EXPECT_TRUE(home.view.sheet()->isEnabled());
+    key(home.view.sheet(), Qt::Key_Return);
+    EXPECT_TRUE(lobby.controller.hasTable());
+}
+
+TEST(HomeViewGuide, ItsPracticeHandLeavesEveryLayerAtOnce) {
+    LobbyHarness lobby;
+    lobby.state.checkpoint(SavedGameFixtures::sitAndGo(2));
+    ShownHome home(lobby);
+    home.view.model().openGuide(GuideDestination::basics(9));
+    ASSERT_TRUE(home.view.guide());
+    EXPECT_EQ(home.view.guide()->page(), 5);
+    home.view.model().startPractice();
+    EXPECT_FALSE(home.view.guide());
+    EXPECT_EQ(lobby.controller.setup(), NewGameSheetModel::practiceSetup());
+    EXPECT_TRUE(lobby.state.savedGame());
+}
+
+TEST(NewGameSheetTerms, AQuestionMarkExplainsItsTermOverTheShadedForm) {
+    LobbyHarness lobby;
+    ShownHome home(lobby);
+    home.view.model().openSheet(GameMode::cashTable);
+    NewGameSheet* sheet = home.view.sheet();
+    for (Term term : {Term::stakes, Term::buyIn, Term::difficulty})
+        EXPECT_TRUE(infoButton(sheet, term)) << title(term).toStdString();
+    click(infoButton(sheet, Term::stakes));
+    EXPECT_EQ(sheet->explaining(), Term::stakes);
+    ASSERT_TRUE(sheet->termPanel());
+    EXPECT_FALSE(sheet->form()->isEnabled());
+    // Return is the panel's "Got It", never the sheet's start.
+    key(sheet->termPanel()->gotItButton(), Qt::Key_Return);
+    EXPECT_FALSE(sheet->explaining());
+    EXPECT_FALSE(lobby.controller.hasTable());
+    EXPECT_TRUE(sheet->form()->isEnabled());
+
+    sheet->explain(Term::difficulty);
+    QWidget* shade = sheet->childAt(QPoint(20, 20));
+    ASSERT_TRUE(shade);
+    click(shade, QPoint(20, 20));
+    EXPECT_FALSE(sheet->explaining());
+
+    // Escape closes the panel and leaves the sheet open.
+    sheet->explain(Term::buyIn);
+    key(sheet->termPanel()->gotItButton(), Qt::Key_Escape);
+    EXPECT_FALSE(sheet->explaining());
+    EXPECT_EQ(home.view.sheet(), sheet);
+    key(sheet, Qt::Key_Escape);
+    EXPECT_FALSE(home.view.sheet());
+}
+
+TEST(NewGameSheetTerms, EachSheetExplainsItsOwnTermsAndTheQuickHandLineToo) {
+    LobbyHarness lobby;
+    ShownHome home(lobby);
+    home.view.model().openSheet(GameMode::quickHand);
+    EXPECT_EQ(home.view.sheet()->findChildren<InfoButton*>().size(), 3);
+    EXPECT_TRUE(infoButton(home.view.sheet(), Term::quickHand));
+    EXPECT_TRUE(infoButton(home.view.sheet(), Term::difficulty));
+    key(home.view.sheet(), Qt::Key_Escape);
+    home.view.model().openSheet(GameMode::sitAndGo);
+    EXPECT_TRUE(infoButton(home.view.sheet(), Term::sitAndGo));
+    key(home.view.sheet(), Qt::Key_Escape);
+    home.view.model().openSheet(GameMode::practice);
+    EXPECT_TRUE(home.view.sheet()->findChildren<InfoButton*>().empty());
+}
+
+TEST(NewGameSheetTerms, TheGuideLinkLeavesAtOnceForTheGuideAndDoneComesBack) {
+    LobbyHarness lobby;
+    TimedHome home(lobby);
+    home.view.model().openSheet(GameMode::sitAndGo);
+    home.at(1);
+    NewGameSheet* sheet = home.view.sheet();
+    sheet->explain(Term::sitAndGo);
+    ASSERT_TRUE(sheet->termPanel()->guideButton());
+    click(sheet->termPanel()->guideButton());
+    EXPECT_FALSE(sheet->explaining());
+    EXPECT_FALSE(sheet->termPanel());
+    EXPECT_EQ(home.view.model().guide(), guideDestination(Term::sitAndGo));
+    ASSERT_TRUE(home.view.guide());
+    // No picture of the panel is left behind to fade over the sheet.
+    EXPECT_FALSE(sheet->clock().isRunning());
+    click(home.view.guide()->doneButton());
+    EXPECT_EQ(home.view.sheet(), sheet);
+    EXPECT_TRUE(sheet->isEnabled());
+}
+
+TEST(HomeViewMotion, TheNoticeRisesAndFadesInOverTheLobbyMotion) {
+    LobbyHarness lobby;
+    lobby.setBankroll(300);
+    TimedHome home(lobby);
+    home.view.model().choose(GameMode::sitAndGo);
+    NoticePanel* notice = home.view.noticePanel();
+    ASSERT_TRUE(notice);
+    const int start = notice->y();
+    home.at(0.06);
+    const int early = notice->y();
+    const double fading = opacityOf(notice);
+    home.at(0.24);
+    const int rest = notice->y();
+    EXPECT_GT(start, early);
+    EXPECT_GT(early, rest);
+    EXPECT_GT(fading, 0);
+    EXPECT_LT(fading, 1);
+    EXPECT_EQ(opacityOf(notice), 1);
+    EXPECT_EQ(notice->geometry().bottom(), 560 - 12 + SatinPanel::shadowMargins().bottom() - 1);
+    EXPECT_FALSE(home.view.clock().isRunning());
+
+    // Leaving, the panel itself goes at once and its picture sinks for another 0.24 s.
+    home.view.model().dismissNotice();
+    EXPECT_FALSE(home.view.noticePanel());
+    home.at(0.3);
+    EXPECT_TRUE(home.view.clock().isRunning());
+    home.at(0.5);
+    EXPECT_FALSE(home.view.clock().isRunning());
+}
+
+TEST(HomeViewMotion, UnderReducedMotionLayersOnlyFade) {
+    LobbyHarness lobby;
+    TimedHome home(lobby);
+    TableTheme still = TableTheme::standard();
+    still.reduceMotion = true;
+    home.view.setTheme(still);
+    home.view.model().openSheet(GameMode::quickHand);
+    home.at(0.06);
+    EXPECT_EQ(home.view.sheet()->y(), 0);
+    EXPECT_LT(opacityOf(home.view.sheet()), 1);
+    home.view.model().openGuide(GuideDestination::basics(0));
+    home.at(0.1);
+    EXPECT_EQ(home.view.guide()->y(), 0);
+    home.at(1);
+    EXPECT_EQ(opacityOf(home.view.guide()), 1);
+}
+
+TEST(HomeViewMotion, TheSheetRisesFromTheBottomEdgeAsTheColumnFades) {
+    LobbyHarness lobby;
+    TimedHome home(lobby);
+    home.view.model().openSheet(GameMode::quickHand);
+    EXPECT_FALSE(home.view.column()->isVisible());
+    home.at(0.06);
+    EXPECT_GT(home.view.sheet()->y(), 0);
+    EXPECT_EQ(opacityOf(home.view.sheet()), 1);
+    home.at(0.24);
+    EXPECT_EQ(home.view.sheet()->y(), 0);
+    home.view.model().closeSheet();
+    EXPECT_TRUE(home.view.column()->isVisible());
+    home.at(0.3);
+    EXPECT_LT(opacityOf(home.view.column()), 1);
+    home.at(0.48);
+    EXPECT_EQ(opacityOf(home.view.column()), 1);
 }

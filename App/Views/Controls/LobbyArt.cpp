@@ -8,6 +8,7 @@
 #include "Style/Drawing/ArtStage.h"
 #include "Style/Drawing/AvatarDisc.h"
 #include "Style/Drawing/Colors.h"
+#include "Style/Drawing/LitStack.h"
 #include "Style/Drawing/SoftShadow.h"
 #include "Style/Drawing/ThemeFonts.h"
 #include "Style/PixelPalette.h"
@@ -172,8 +173,10 @@ void paintModeHero(QPainter& painter, const QRectF& rect, const TableTheme& them
     ArtStage::paint(painter, rect, theme, 0.86);
     FloorShadow::paint(painter, at(0.5, 0.9), theme, 150, 0.8);
 
+    using D = ChipDenomination;
     double chipsX = 0.2;
     std::int64_t amount = 1400;
+    std::vector<ChipColumn> lit{{D::d1000, 2}, {D::d100, 4}};
     switch (mode) {
     case GameMode::quickHand:
     case GameMode::practice:
@@ -182,10 +185,12 @@ void paintModeHero(QPainter& painter, const QRectF& rect, const TableTheme& them
         break;
     case GameMode::cashTable:
         amount = 6400;
+        lit = {{D::d5000, 2}, {D::d1000, 3}, {D::d100, 4}};
         break;
     case GameMode::sitAndGo: {
         chipsX = 0.24;
         amount = 1500;
+        lit = {{D::d500, 2}, {D::d1000, 3}};
         const char* slugs[] = {"biscuit", "rascal", "finn"};
         const double xs[] = {0.14, 0.84, 0.72};
         const double ys[] = {0.42, 0.34, 0.66};
@@ -198,8 +203,17 @@ void paintModeHero(QPainter& painter, const QRectF& rect, const TableTheme& them
         break;
     }
     }
+    // Satin piles lit chips whose bottom rests at the same line whatever their height; the other
+    // styles stand the table's own stack there.
     const double base = rect.top() + 0.92 * h - 6;
-    paintChips(painter, QPointF(rect.left() + chipsX * w, base - 8), theme, amount);
+    const double chipsLeft = rect.left() + chipsX * w;
+    if (theme.style == TableStyleID::satin) {
+        const QSizeF pile = LitStack::size(lit, 14);
+        LitStack::paint(painter, QPointF(chipsLeft - pile.width() / 2, base + 7.32 - pile.height()), lit, 14,
+                        theme.dark);
+    } else {
+        paintChips(painter, QPointF(chipsLeft, base - 8), theme, amount);
+    }
 
     const QPointF cards = at(0.5, 0.46);
     if (pixel) {

@@ -32,6 +32,13 @@ void HomeModel::setNotice(std::optional<HomeNotice> notice, bool animated) {
     emit noticeChanged(animated);
 }
 
+void HomeModel::setGuide(std::optional<GuideDestination> guide, bool animated) {
+    if (guide == guide_)
+        return;
+    guide_ = std::move(guide);
+    emit guideChanged(animated);
+}
+
 GameSetup HomeModel::setupFor(GameMode mode, std::uint64_t seed) const {
     // Quick Hand and Sit & Go cost the same whatever the choices, so the bankroll plays no part here.
     return NewGameSheetModel(mode, seed).setup(appState_.choices(), appState_.spendable());
@@ -93,6 +100,7 @@ void HomeModel::begin(GameSetup setup) {
 void HomeModel::startPractice() {
     setNotice(std::nullopt, false);
     setSheet(std::nullopt, false);
+    setGuide(std::nullopt, false);
     controller_.start(NewGameSheetModel::practiceSetup());
 }
 
@@ -104,6 +112,14 @@ void HomeModel::resume() {
 
 void HomeModel::dismissNotice() {
     setNotice(std::nullopt, true);
+}
+
+void HomeModel::openGuide(const GuideDestination& destination) {
+    setGuide(destination, true);
+}
+
+void HomeModel::closeGuide() {
+    setGuide(std::nullopt, true);
 }
 
 void HomeModel::dismissPracticeRow() {

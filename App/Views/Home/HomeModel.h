@@ -2,6 +2,7 @@
 
 #include "Game/GameMode.h"
 #include "Game/GameSetup.h"
+#include "Learn/GuideDestination.h"
 #include "Views/Home/HomeNotice.h"
 #include "Views/Home/NewGameSheetModel.h"
 
@@ -36,6 +37,8 @@ class HomeModel : public QObject {
     // The open sheet, with the seed it was opened with.
     const std::optional<NewGameSheetModel>& sheet() const { return sheet_; }
     const std::optional<HomeNotice>& notice() const { return notice_; }
+    // Where the Poker Basics guide is open over the lobby.
+    const std::optional<GuideDestination>& guide() const { return guide_; }
 
     // The hero card's primary button: the notice, or the cash table's sheet, or a new game.
     void play(GameMode mode);
@@ -53,6 +56,10 @@ class HomeModel : public QObject {
     // The resume card: the saved table back on the controller.
     void resume();
     void dismissNotice();
+    // The guide over whatever the lobby shows now (the header's button, the window's command, a term's
+    // link); its Done closes it again.
+    void openGuide(const GuideDestination& destination);
+    void closeGuide();
     // The practice suggestion's close button: remembered in the profile for good.
     void dismissPracticeRow();
     // The lobby came on screen: the day's refill.
@@ -62,10 +69,12 @@ class HomeModel : public QObject {
     // `animated` false: the change happens at once (a game is starting).
     void sheetChanged(bool animated);
     void noticeChanged(bool animated);
+    void guideChanged(bool animated);
 
   private:
     void setSheet(std::optional<NewGameSheetModel> sheet, bool animated);
     void setNotice(std::optional<HomeNotice> notice, bool animated);
+    void setGuide(std::optional<GuideDestination> guide, bool animated);
     GameSetup setupFor(GameMode mode, std::uint64_t seed) const;
 
     AppState& appState_;
@@ -73,4 +82,5 @@ class HomeModel : public QObject {
     SeedSource seeds_;
     std::optional<NewGameSheetModel> sheet_;
     std::optional<HomeNotice> notice_;
+    std::optional<GuideDestination> guide_;
 };

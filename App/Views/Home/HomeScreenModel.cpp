@@ -5,6 +5,8 @@
 #include "Style/SatinPalette.h"
 #include "Views/Home/LobbyText.h"
 
+#include <algorithm>
+
 HomeHero HomeHero::choose(bool hasSavedGame, GameMode defaultTable) {
     return hasSavedGame ? resume() : of(defaultTable);
 }
@@ -96,6 +98,17 @@ TableTheme lobbyTheme(const TableTheme& art) {
 
 AnimationCurve lobbyMotion() {
     return AnimationCurve::easeOut(0.24);
+}
+
+LayerPlacement placement(LayerEntrance entrance, bool reduceMotion, double shown, double travel) {
+    if (reduceMotion)
+        entrance = LayerEntrance::fade;
+    LayerPlacement placement;
+    if (entrance != LayerEntrance::fade)
+        placement.dy = (1 - shown) * travel;
+    if (entrance != LayerEntrance::rise)
+        placement.opacity = std::clamp(shown, 0.0, 1.0);
+    return placement;
 }
 
 SurfaceSwitch surfaceSwitch(TableSurface surface) {

@@ -110,4 +110,19 @@ TableTheme lobbyTheme(const TableTheme& art);
 AnimationCurve lobbyMotion();
 SurfaceSwitch surfaceSwitch(TableSurface surface);
 
+// How a layer of the lobby comes and goes: the column and the shade fade, the sheet and the guide rise
+// from the bottom edge, the notice rises as it fades in. Under Reduce Motion every layer only fades.
+enum class LayerEntrance { fade, rise, riseAndFade };
+
+struct LayerPlacement {
+    // Down from the layer's place, in points.
+    double dy = 0;
+    double opacity = 1;
+    bool operator==(const LayerPlacement&) const = default;
+};
+
+// Where a layer is drawn when it is `shown` of the way in (0 away, 1 in place); `travel` is how far
+// below its place a rise starts: from its top edge to the bottom edge it rises from.
+LayerPlacement placement(LayerEntrance entrance, bool reduceMotion, double shown, double travel);
+
 } // namespace HomeLook

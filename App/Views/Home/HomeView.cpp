@@ -25,33 +25,10 @@
 #include "Views/Home/LobbyText.h"
 #include "Views/Home/LobbyWidgets.h"
 #include "Views/Home/NewGameSheet.h"
+#include "Views/Learn/PokerBasicsCommand.h"
+#include "Views/Learn/PokerBasicsView.h"
 
 namespace {
-
-// The shade over the home while a notice shows; a click on it dismisses the notice.
-class Dim : public QWidget {
-  public:
-    Dim(std::function<double()> strength, std::function<void()> tapped, QWidget* parent)
-        : QWidget(parent)
-        , strength_(std::move(strength))
-        , tapped_(std::move(tapped)) {
-        StyleAccessibility::setHidden(this);
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.fillRect(rect(), QColor::fromRgbF(0, 0, 0, static_cast<float>(0.35 * strength_())));
-    }
-    void mousePressEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton)
-            tapped_();
-    }
-
-  private:
-    std::function<double()> strength_;
-    std::function<void()> tapped_;
-};
 
 QFrame* divider(bool dark, QWidget* parent) {
     auto* line = new QFrame(parent);
@@ -101,7 +78,11 @@ HomeView::HomeView(const AppEnvironment& environment, TableSurface surface, cons
     connect(&state, &AppState::lastRefillAmountChanged, this, &HomeView::refresh);
     connect(model_.get(), &HomeModel::noticeChanged, this, &HomeView::showNotice);
     connect(model_.get(), &HomeModel::sheetChanged, this, &HomeView::showSheet);
+    connect(model_.get(), &HomeModel::guideChanged, this, &HomeView::showGuide);
     connect(&clock_, &AnimationClock::ticked, this, &HomeView::place);
+    // The window's "Poker Basics" command opens the guide over the lobby; the popover has no such command.
+    if (surface_ == TableSurface::window)
+        new PokerBasicsAction(this, [this] { model_->openGuide(GuideDestination::basics(0)); });
     refresh();
 }
 
@@ -142,8 +123,8 @@ void HomeView::buildHeader(QVBoxLayout* column) {
     icons->setSpacing(8);
     guideButton_ = new StyledIconButton(
         lobby_, QStringLiteral("questionmark"), {".###.", "#...#", "..##.", ".....", "..#.."},
-        StyledIconButton::Tint::neutral, QStringLiteral("Poker Basics"), [this] { emit guideRequested(); },
-        column_);
+        StyledIconButton::Tint::neutral, QStringLiteral("Poker Basics"),
+        [this] { model_->openGuide(GuideDestination::basics(0)); }, column_);
     const SurfaceSwitch surfaceSwitch = HomeLook::surfaceSwitch(surface_);
     surfaceButton_ = new StyledIconButton(
         lobby_, surfaceSwitch.systemImage, surfaceSwitch.pixelIcon, StyledIconButton::Tint::teal,
@@ -209,6 +190,7 @@ void HomeView::setTheme(const TableTheme& art) {
     showNotice(false);
     if (sheet_)
         sheet_->setTheme(lobby_, art_);
+    showGuide(false);
     update();
 }
 
@@ -229,7 +211,10 @@ void HomeView::refresh() {
 }
 
 void HomeView::rebuildBody() {
-    drop(bodyContent_);
+    // The suggestion closed for good fades where it stood; nothing under it moves.
+    if (practice_ && !screen_.offersPractice)
+        practiceLayer_.leave(practice_, motion(true), art_.reduceMotion);
+    dropLayer(bodyContent_);
     rows_.clear();
     hero_ = nullptr;
     practice_ = nullptr;
@@ -294,14 +279,18 @@ void HomeView::rebuildBody() {
     place();
 }
 
+Transition HomeView::motion(bool animated) {
+    return Transition{animated ? HomeLook::lobbyMotion() : AnimationCurve::linear(0), clock_.now(), 0, 1};
+}
+
 void HomeView::showNotice(bool animated) {
-    drop(notice_);
-    drop(dim_);
-    const auto& notice = model_->notice();
-    column_->setEnabled(!notice);
-    deal_->setEnabled(!notice && !model_->sheet());
-    if (notice) {
-        dim_ = new Dim([this] { return overlayProgress(); }, [this] { model_->dismissNotice(); }, this);
+    const Transition change = motion(animated);
+    noticeLayer_.leave(notice_, change, art_.reduceMotion);
+    dimLayer_.leave(dim_, change, art_.reduceMotion);
+    dropLayer(notice_);
+    dropLayer(dim_);
+    if (const auto& notice = model_->notice()) {
+        dim_ = new LobbyShade([this] { model_->dismissNotice(); }, this);
         dim_->show();
         const AppState& state = *environment_.appState;
         notice_ = new NoticePanel(
@@ -310,63 +299,113 @@ void HomeView::showNotice(bool animated) {
             [this] { model_->dismissNotice(); }, [this](const GameSetup& setup) { model_->begin(setup); },
             this);
         notice_->show();
-        notice_->dismissButton()->setFocus(Qt::OtherFocusReason);
-        const double now = clock_.now();
-        overlay_ = Transition{AnimationCurve::easeOut(animated && !art_.reduceMotion ? 0.24 : 0), now, 0, 1};
-        clock_.start();
+        if (!model_->guide())
+            notice_->dismissButton()->setFocus(Qt::OtherFocusReason);
+        dimLayer_.enter(dim_, change, art_.reduceMotion);
+        noticeLayer_.enter(notice_, change, art_.reduceMotion);
     }
-    place();
+    settle();
 }
 
 void HomeView::showSheet(bool animated) {
-    const auto& sheet = model_->sheet();
-    drop(sheet_);
-    column_->setVisible(!sheet);
-    deal_->setEnabled(!sheet && !model_->notice());
-    if (sheet) {
-        sheet_ = new NewGameSheet(lobby_, art_, *environment_.appState, *sheet, this);
+    const Transition change = motion(animated);
+    const bool opening = model_->sheet() && !sheet_;
+    sheetLayer_.leave(sheet_, change, art_.reduceMotion);
+    dropLayer(sheet_);
+    // The column fades out under a sheet coming in and back in as the sheet goes.
+    if (opening)
+        columnLayer_.leave(column_, change, art_.reduceMotion);
+    else if (!model_->sheet() && !column_->isVisible())
+        columnLayer_.enter(column_, change, art_.reduceMotion);
+    column_->setVisible(!model_->sheet());
+    if (const auto& sheet = model_->sheet()) {
+        sheet_ = new NewGameSheet(lobby_, art_, *environment_.appState, *sheet, columnSize_, this);
         connect(sheet_, &NewGameSheet::cancelled, this, [this] { model_->closeSheet(); });
         connect(sheet_, &NewGameSheet::started, this,
                 [this](const GameSetup& setup) { model_->begin(setup); });
+        connect(sheet_, &NewGameSheet::guideRequested, this,
+                [this](const GuideDestination& destination) { model_->openGuide(destination); });
         sheet_->show();
-        sheet_->setFocus(Qt::OtherFocusReason);
-        overlay_ = Transition{AnimationCurve::easeOut(animated && !art_.reduceMotion ? 0.24 : 0),
-                              clock_.now(), 0, 1};
-        clock_.start();
+        if (!model_->guide())
+            sheet_->setFocus(Qt::OtherFocusReason);
+        sheetLayer_.enter(sheet_, change, art_.reduceMotion);
+    } else if (column_->isVisible() && !model_->notice() && !model_->guide()) {
+        column_->setFocus(Qt::OtherFocusReason);
     }
+    settle();
+}
+
+void HomeView::showGuide(bool animated) {
+    const Transition change = motion(animated);
+    guideLayer_.leave(guide_, change, art_.reduceMotion);
+    dropLayer(guide_);
+    if (const auto& destination = model_->guide()) {
+        PokerBasicsView::Setup setup;
+        setup.art = art_;
+        setup.theme = lobby_;
+        setup.presentation = PokerBasicsView::Presentation::panel;
+        setup.playPractice = [this] { model_->startPractice(); };
+        setup.onDone = [this] { model_->closeGuide(); };
+        setup.opening = *destination;
+        guide_ = new PokerBasicsView(std::move(setup), this);
+        // The guide's page blends with the lobby's around it in the window.
+        QPalette page = guide_->palette();
+        page.setColor(QPalette::Window, toQColor(LabelColors::window(lobby_.dark)));
+        guide_->setPalette(page);
+        guide_->show();
+        guide_->setFocus(Qt::OtherFocusReason);
+        guideLayer_.enter(guide_, change, art_.reduceMotion);
+    } else if (notice_) {
+        notice_->dismissButton()->setFocus(Qt::OtherFocusReason);
+    } else if (sheet_) {
+        sheet_->setFocus(Qt::OtherFocusReason);
+    }
+    settle();
+}
+
+void HomeView::settle() {
+    // Only the top layer takes clicks and keys: the guide over everything, the notice over the column.
+    const bool guide = model_->guide().has_value();
+    column_->setEnabled(!model_->notice() && !guide);
+    if (notice_)
+        notice_->setEnabled(!guide);
+    if (sheet_)
+        sheet_->setEnabled(!guide);
+    deal_->setEnabled(!model_->notice() && !model_->sheet() && !guide);
+    clock_.start();
     place();
 }
 
-double HomeView::overlayProgress() const {
-    return overlay_.value(const_cast<AnimationClock&>(clock_).now());
-}
-
 void HomeView::place() {
+    const double now = clock_.now();
     const QRect frame = HomeColumn::frame(rect(), columnSize_);
+    const int bottom = rect().bottom() + 1;
     column_->setGeometry(frame);
     fitPracticeRow(frame);
-    const double progress = overlayProgress();
-    const int rise = static_cast<int>((1 - progress) * frame.height());
-    if (dim_) {
-        dim_->setGeometry(rect());
-        dim_->raise();
-        dim_->update();
-    }
+    columnLayer_.place(frame, bottom, now);
+    practiceLayer_.place(practice_ ? QRect(practice_->mapTo(this, QPoint()), practice_->size()) : QRect(),
+                         bottom, now);
+    dimLayer_.place(rect(), bottom, now);
+    QRect noticeArea;
     if (notice_) {
         const QMargins room = SatinPanel::shadowMargins();
         const QRect area =
             frame.adjusted(12 - room.left(), 12 - room.top(), -12 + room.right(), -12 + room.bottom());
-        notice_->setFixedWidth(area.width());
         const int height = notice_->heightForWidth(area.width()) > 0 ? notice_->heightForWidth(area.width())
                                                                      : notice_->sizeHint().height();
-        notice_->setGeometry(area.left(), area.bottom() - height + 1 + rise, area.width(), height);
-        notice_->raise();
+        noticeArea = QRect(area.left(), area.bottom() - height + 1, area.width(), height);
     }
-    if (sheet_) {
-        sheet_->setGeometry(frame.translated(0, rise));
-        sheet_->raise();
-    }
-    if (overlay_.isFinished(clock_.now()))
+    noticeLayer_.place(noticeArea, bottom, now);
+    sheetLayer_.place(model_->sheet() ? rect() : QRect(), bottom, now);
+    guideLayer_.place(frame, bottom, now);
+    for (LobbyLayer* layer :
+         {&columnLayer_, &practiceLayer_, &dimLayer_, &noticeLayer_, &sheetLayer_, &guideLayer_})
+        layer->raise();
+    bool moving = false;
+    for (const LobbyLayer* layer :
+         {&columnLayer_, &practiceLayer_, &dimLayer_, &noticeLayer_, &sheetLayer_, &guideLayer_})
+        moving = moving || layer->isMoving(now);
+    if (!moving)
         clock_.stop();
     update();
 }

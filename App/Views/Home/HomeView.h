@@ -11,12 +11,14 @@
 #include "Views/AppEnvironment.h"
 #include "Views/Home/HomeModel.h"
 #include "Views/Home/HomeScreenModel.h"
+#include "Views/Home/LobbyLayer.h"
 
 class BankrollAmount;
 class HeroCard;
 class ModeRow;
 class NewGameSheet;
 class NoticePanel;
+class PokerBasicsView;
 class PracticeRow;
 class QLabel;
 class QShortcut;
@@ -48,16 +50,13 @@ class HomeView : public QWidget {
     PracticeRow* practiceRow() const { return practice_; }
     NoticePanel* noticePanel() const { return notice_; }
     NewGameSheet* sheet() const { return sheet_; }
+    PokerBasicsView* guide() const { return guide_; }
     BankrollAmount* bankroll() const { return amount_; }
     QLabel* statusLine() const { return status_; }
     StyledIconButton* guideButton() const { return guideButton_; }
     StyledIconButton* surfaceButton() const { return surfaceButton_; }
     StyledIconButton* settingsButton() const { return settingsButton_; }
     AnimationClock& clock() { return clock_; }
-
-  signals:
-    // The header's guide button: the Poker Basics guide at its first page.
-    void guideRequested();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -69,19 +68,15 @@ class HomeView : public QWidget {
     void buildFooter(QVBoxLayout* column);
     void refresh();
     void rebuildBody();
-    // Layers and bodies go by deleteLater: the button whose click replaced them may still be on the stack.
-    template <class Widget> static void drop(Widget*& widget) {
-        if (!widget)
-            return;
-        widget->hide();
-        widget->deleteLater();
-        widget = nullptr;
-    }
     void showNotice(bool animated);
     void showSheet(bool animated);
+    void showGuide(bool animated);
+    // Which layer takes input now, and the motion under way.
+    void settle();
     void place();
     void fitPracticeRow(const QRect& frame);
-    double overlayProgress() const;
+    // A change of layers starting now: the lobby motion, or at once.
+    Transition motion(bool animated);
 
     AppEnvironment environment_;
     TableSurface surface_;
@@ -109,8 +104,13 @@ class HomeView : public QWidget {
     PracticeRow* practice_ = nullptr;
     NoticePanel* notice_ = nullptr;
     NewGameSheet* sheet_ = nullptr;
+    PokerBasicsView* guide_ = nullptr;
 
     AnimationClock clock_;
-    // The notice or sheet coming in: 0 below the column, 1 in place.
-    Transition overlay_;
+    LobbyLayer columnLayer_{this, HomeLook::LayerEntrance::fade};
+    LobbyLayer practiceLayer_{this, HomeLook::LayerEntrance::fade};
+    LobbyLayer dimLayer_{this, HomeLook::LayerEntrance::fade};
+    LobbyLayer noticeLayer_{this, HomeLook::LayerEntrance::riseAndFade};
+    LobbyLayer sheetLayer_{this, HomeLook::LayerEntrance::rise};
+    LobbyLayer guideLayer_{this, HomeLook::LayerEntrance::rise};
 };

@@ -22,8 +22,12 @@
 #include "Views/Controls/SlidingPicker.h"
 #include "Views/Controls/StakePicker.h"
 #include "Views/Controls/StyledButton.h"
+#include "Views/Home/HomeColumn.h"
+#include "Views/Home/LobbyLayer.h"
 #include "Views/Home/LobbyText.h"
 #include "Views/Home/LobbyWidgets.h"
+#include "Views/Learn/InfoButton.h"
+#include "Views/Learn/TermPanel.h"
 #include "Views/Support/Announcer.h"
 
 namespace {
@@ -59,19 +63,21 @@ TableDifficulty NewGameChoices::*difficultyField(GameMode mode) {
 } // namespace
 
 NewGameSheet::NewGameSheet(const TableTheme& lobby, const TableTheme& art, AppState& appState,
-                           NewGameSheetModel model, QWidget* parent)
+                           NewGameSheetModel model, std::optional<QSize> column, QWidget* parent)
     : QWidget(parent)
     , lobby_(lobby)
     , art_(art)
     , appState_(appState)
     , model_(model)
+    , column_(column)
     , announcer_(std::make_unique<Announcer>()) {
     setFocusPolicy(Qt::StrongFocus);
     build();
     // The window's Escape and Return while the sheet shows; the home's Return is off meanwhile.
-    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &NewGameSheet::cancelled);
-    new QShortcut(QKeySequence(Qt::Key_Return), this, this, &NewGameSheet::start);
-    new QShortcut(QKeySequence(Qt::Key_Enter), this, this, &NewGameSheet::start);
+    keys_ = {new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &NewGameSheet::cancelled),
+             new QShortcut(QKeySequence(Qt::Key_Return), this, this, &NewGameSheet::start),
+             new QShortcut(QKeySequence(Qt::Key_Enter), this, this, &NewGameSheet::start)};
+    connect(&clock_, &AnimationClock::ticked, this, &NewGameSheet::place);
     connect(&appState_, &AppState::profileChanged, this, &NewGameSheet::refresh);
     connect(&appState_, &AppState::savedGameChanged, this, &NewGameSheet::refresh);
     refresh();
@@ -82,10 +88,16 @@ NewGameSheet::~NewGameSheet() = default;
 void NewGameSheet::setTheme(const TableTheme& lobby, const TableTheme& art) {
     lobby_ = lobby;
     art_ = art;
-    delete layout();
-    qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+    delete form_;
+    stepper_ = nullptr;
+    hands_ = nullptr;
+    difficulty_ = nullptr;
+    stakes_ = nullptr;
+    buyIn_ = nullptr;
+    message_ = nullptr;
     build();
     refresh();
+    showTerm(false);
 }
 
 void NewGameSheet::change(const std::function<void(NewGameChoices&)>& edit) {
@@ -94,17 +106,15 @@ void NewGameSheet::change(const std::function<void(NewGameChoices&)>& edit) {
     appState_.setChoices(choices);
 }
 
-QWidget* NewGameSheet::section(const QString& title, int top) {
-    auto* label =
-        LobbyWidgets::label(title, 12, FontWeight::semibold, LabelColors::secondary(lobby_.dark), this);
-    label->setContentsMargins(2, top, 0, 2);
-    StyleAccessibility::setRole(label, QAccessible::Heading);
-    label->setAccessibleName(title);
-    return label;
+QWidget* NewGameSheet::section(const QString& title, Term term, int top) {
+    auto* header = new TermHeader(
+        title, term, [this](Term term) { explain(term); }, form_);
+    header->setContentsMargins(2, top, 0, 2);
+    return header;
 }
 
 QWidget* NewGameSheet::stat(const QString& title, const QString& value) {
-    auto* tile = new SatinPanel(lobby_, false, 12, this);
+    auto* tile = new SatinPanel(lobby_, false, 12, form_);
     auto* column = new QVBoxLayout(tile);
     column->setContentsMargins(10, 6, 10, 6);
     column->setSpacing(2);
@@ -119,10 +129,13 @@ QWidget* NewGameSheet::stat(const QString& title, const QString& value) {
 }
 
 void NewGameSheet::build() {
+    form_ = new QWidget(this);
+    form_->setGeometry(HomeColumn::frame(rect(), column_));
+    form_->show();
     const bool dark = lobby_.dark;
     const NewGameChoices& choices = appState_.choices();
     const GameMode mode = model_.mode();
-    auto* form = new QVBoxLayout(this);
+    auto* form = new QVBoxLayout(form_);
     form->setContentsMargins(18, 18, 18, 18);
     form->setSpacing(0);
 
@@ -130,23 +143,23 @@ void NewGameSheet::build() {
     auto* titles = new QVBoxLayout;
     titles->setSpacing(2);
     auto* title = LobbyWidgets::label(NewGameSheetModel::title(mode), 20, FontWeight::semibold,
-                                      LabelColors::primary(dark), this);
+                                      LabelColors::primary(dark), form_);
     StyleAccessibility::setRole(title, QAccessible::Heading);
     title->setAccessibleName(title->text());
     titles->addWidget(title);
-    bankroll_ = LobbyWidgets::label(QString(), 12, FontWeight::regular, LabelColors::secondary(dark), this);
+    bankroll_ = LobbyWidgets::label(QString(), 12, FontWeight::regular, LabelColors::secondary(dark), form_);
     titles->addWidget(bankroll_);
     header->addLayout(titles);
     header->addStretch(1);
     cancel_ = new StyledButton(
         lobby_, QStringLiteral("Cancel"), ControlKind::secondary(), ControlSize::small, std::nullopt,
-        [this] { emit cancelled(); }, this);
+        [this] { emit cancelled(); }, form_);
     cancel_->setFixedWidth(LobbyWidgets::buttonWidth(lobby_, ControlSize::small, 84));
     header->addWidget(cancel_, 0, Qt::AlignTop);
     form->addLayout(header);
     form->addSpacing(10);
 
-    preview_ = new ArtView({}, this);
+    preview_ = new ArtView({}, form_);
     preview_->setFixedHeight(140);
     form->addWidget(preview_);
     if (mode == GameMode::quickHand || mode == GameMode::cashTable) {
@@ -156,7 +169,7 @@ void NewGameSheet::build() {
             quick ? 50 : 5,
             quick ? StepperUnit{QStringLiteral("hand"), QStringLiteral("hands")}
                   : StepperUnit{QStringLiteral("opponent"), QStringLiteral("opponents")},
-            this);
+            form_);
         connect(stepper_, &OpponentStepper::countChanged, this, [this, quick](std::int64_t count) {
             change(
                 [quick, count](NewGameChoices& c) { (quick ? c.quickHandHands : c.cashOpponents) = count; });
@@ -164,9 +177,9 @@ void NewGameSheet::build() {
     }
 
     const auto addDifficulty = [&] {
-        form->addWidget(section(QStringLiteral("Difficulty"), 10));
+        form->addWidget(section(QStringLiteral("Difficulty"), Term::difficulty, 10));
         difficulty_ = new SlidingPicker(lobby_, QStringLiteral("Difficulty"), difficultyOptions(),
-                                        static_cast<int>(choices.*difficultyField(mode)), this);
+                                        static_cast<int>(choices.*difficultyField(mode)), form_);
         connect(difficulty_, &SlidingPicker::picked, this, [this, mode](int index) {
             change([mode, index](NewGameChoices& c) {
                 c.*difficultyField(mode) = allTableDifficulties[static_cast<std::size_t>(index)];
@@ -181,18 +194,27 @@ void NewGameSheet::build() {
             QStringLiteral("You against one bot, 10/20 blinds, %1 chips each. Your chips go back "
                            "to your bankroll after every hand.")
                 .arg(LobbyText::grouped(2000)),
-            12, FontWeight::regular, LabelColors::secondary(dark), this);
+            12, FontWeight::regular, LabelColors::secondary(dark), form_);
         about->setWordWrap(true);
-        about->setContentsMargins(0, 12, 0, 0);
-        form->addWidget(about);
-        form->addWidget(section(QStringLiteral("Hands"), 10));
+        // The mark sits 3 above the text's top, so its middle meets the first line's: the text is
+        // lowered by 3 inside a row that starts 3 higher.
+        about->setContentsMargins(0, 3, 0, 0);
+        auto* aboutRow = new QHBoxLayout;
+        aboutRow->setContentsMargins(0, 12 - 3, 0, 0);
+        aboutRow->setSpacing(2);
+        aboutRow->addWidget(about, 1, Qt::AlignTop);
+        aboutRow->addWidget(new InfoButton(
+                                Term::quickHand, [this] { explain(Term::quickHand); }, form_),
+                            0, Qt::AlignTop);
+        form->addLayout(aboutRow);
+        form->addWidget(section(QStringLiteral("Hands"), Term::quickHand, 10));
         std::vector<SlidingPicker::Option> options;
         for (std::int64_t hands : handOptions)
             options.push_back(
                 {QString::number(hands), 0,
                  hands == 1 ? QStringLiteral("1 hand") : QStringLiteral("%1 hands").arg(hands)});
         hands_ = new SlidingPicker(lobby_, QStringLiteral("Hands"), options, indexOf(choices.quickHandHands),
-                                   this);
+                                   form_);
         connect(hands_, &SlidingPicker::picked, this, [this](int index) {
             change([index](NewGameChoices& c) {
                 c.quickHandHands = handOptions[static_cast<std::size_t>(index)];
@@ -203,7 +225,7 @@ void NewGameSheet::build() {
         break;
     }
     case GameMode::sitAndGo: {
-        form->addWidget(section(QStringLiteral("Format"), 10));
+        form->addWidget(section(QStringLiteral("Format"), Term::sitAndGo, 10));
         auto* stats = new QHBoxLayout;
         stats->setSpacing(0);
         stats->addWidget(
@@ -217,8 +239,8 @@ void NewGameSheet::build() {
         break;
     }
     case GameMode::cashTable: {
-        form->addWidget(section(QStringLiteral("Stakes"), 10));
-        stakes_ = new StakePicker(lobby_, choices.cashStakes, appState_.spendable(), this);
+        form->addWidget(section(QStringLiteral("Stakes"), Term::stakes, 10));
+        stakes_ = new StakePicker(lobby_, choices.cashStakes, appState_.spendable(), form_);
         connect(stakes_, &StakePicker::selected, this, [this](CashStakes stakes) {
             if (stakes != appState_.choices().cashStakes)
                 lockedReason_.reset();
@@ -232,25 +254,25 @@ void NewGameSheet::build() {
         });
         form->addWidget(stakes_);
         message_ =
-            LobbyWidgets::label(QString(), 11.5, FontWeight::regular, LabelColors::secondary(dark), this);
+            LobbyWidgets::label(QString(), 11.5, FontWeight::regular, LabelColors::secondary(dark), form_);
         message_->setFixedHeight(18);
         message_->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         form->addWidget(message_);
-        form->addWidget(section(QStringLiteral("Buy-in"), 2));
+        form->addWidget(section(QStringLiteral("Buy-in"), Term::buyIn, 2));
         auto* figures = new QHBoxLayout;
         figures->setContentsMargins(2, 0, 2, 0);
         buyInAmount_ =
-            LobbyWidgets::label(QString(), 20, FontWeight::semibold, LabelColors::primary(dark), this);
+            LobbyWidgets::label(QString(), 20, FontWeight::semibold, LabelColors::primary(dark), form_);
         buyInAmount_->setTextFormat(Qt::RichText);
         figures->addWidget(buyInAmount_, 0, Qt::AlignBaseline);
         figures->addStretch(1);
         buyInRange_ =
-            LobbyWidgets::label(QString(), 11, FontWeight::regular, LabelColors::secondary(dark), this);
+            LobbyWidgets::label(QString(), 11, FontWeight::regular, LabelColors::secondary(dark), form_);
         figures->addWidget(buyInRange_, 0, Qt::AlignBaseline);
         form->addLayout(figures);
         const BuyInFigures buyIn = NewGameSheetModel::buyIn(choices, appState_.spendable());
         buyIn_ = new BuyInSlider(lobby_, choices.cashBuyInBB, buyIn.cap, bigBlind(choices.cashStakes),
-                                 Stakes::chip(choices.cashStakes), this);
+                                 Stakes::chip(choices.cashStakes), form_);
         buyIn_->setContentsMargins(10, 0, 10, 0);
         connect(buyIn_, &BuyInSlider::bigBlindsChanged, this, [this](std::int64_t bigBlinds) {
             change([bigBlinds](NewGameChoices& c) { c.cashBuyInBB = bigBlinds; });
@@ -268,13 +290,13 @@ void NewGameSheet::build() {
 
     form->addStretch(1);
     form->addSpacing(8);
-    blocked_ = LobbyWidgets::label(QString(), 11.5, FontWeight::regular, LabelColors::secondary(dark), this);
+    blocked_ = LobbyWidgets::label(QString(), 11.5, FontWeight::regular, LabelColors::secondary(dark), form_);
     blocked_->setWordWrap(true);
     blocked_->setContentsMargins(0, 0, 0, 8);
     form->addWidget(blocked_);
     start_ = new StyledButton(
         lobby_, QString(), ControlKind::confirm(), ControlSize::main, std::nullopt, [this] { start(); },
-        this);
+        form_);
     form->addWidget(start_);
 }
 
@@ -347,8 +369,80 @@ void NewGameSheet::placeStepper() {
 }
 
 void NewGameSheet::resizeEvent(QResizeEvent*) {
-    layout()->activate();
+    form_->setGeometry(HomeColumn::frame(rect(), column_));
+    form_->layout()->activate();
     placeStepper();
+    place();
+}
+
+void NewGameSheet::explain(std::optional<Term> term) {
+    if (term == explaining_)
+        return;
+    explaining_ = term;
+    showTerm(true);
+}
+
+void NewGameSheet::showTerm(bool animated) {
+    const Transition change{animated ? HomeLook::lobbyMotion() : AnimationCurve::linear(0), clock_.now(), 0,
+                            1};
+    panelLayer_.leave(termLayer_, change, lobby_.reduceMotion);
+    dimLayer_.leave(dim_, change, lobby_.reduceMotion);
+    dropLayer(termLayer_);
+    dropLayer(dim_);
+    panel_ = nullptr;
+    // The form stays where it is under the panel, greyed by the shade, out of reach of keys and readers.
+    form_->setEnabled(!explaining_);
+    for (QShortcut* key : keys_)
+        key->setEnabled(!explaining_);
+    if (explaining_) {
+        dim_ = new LobbyShade([this] { explain(std::nullopt); }, this);
+        dim_->show();
+        // The panel keeps its own clipping effect; the layer round it fades.
+        termLayer_ = new QWidget(this);
+        auto* frame = new QVBoxLayout(termLayer_);
+        frame->setContentsMargins(0, 0, 0, 0);
+        panel_ = new TermPanel(
+            lobby_, *explaining_, TermNumbers{model_.termBlinds(appState_.choices())}, art_,
+            [this] { explain(std::nullopt); },
+            [this](const GuideDestination& destination) {
+                // Straight to the guide: the panel goes at once, not with a motion of its own under it.
+                explaining_.reset();
+                showTerm(false);
+                emit guideRequested(destination);
+            },
+            termLayer_);
+        frame->addWidget(panel_);
+        termLayer_->show();
+        panel_->gotItButton()->setFocus(Qt::OtherFocusReason);
+        dimLayer_.enter(dim_, change, lobby_.reduceMotion);
+        panelLayer_.enter(termLayer_, change, lobby_.reduceMotion);
+    } else if (isVisible()) {
+        setFocus(Qt::OtherFocusReason);
+    }
+    clock_.start();
+    place();
+}
+
+void NewGameSheet::place() {
+    const double now = clock_.now();
+    const int bottom = rect().bottom() + 1;
+    dimLayer_.place(dim_ ? rect() : QRect(), bottom, now);
+    QRect panelPlace;
+    if (termLayer_) {
+        // At the bottom of the sheet, 12 in from every edge; the card keeps room round it for its shadow.
+        const QMargins room = SatinPanel::shadowMargins();
+        const QRect area =
+            HomeColumn::frame(rect(), column_)
+                .adjusted(12 - room.left(), 12 - room.top(), -12 + room.right(), -12 + room.bottom());
+        const int height = termLayer_->hasHeightForWidth() ? termLayer_->heightForWidth(area.width())
+                                                           : termLayer_->sizeHint().height();
+        panelPlace = QRect(area.left(), area.bottom() - height + 1, area.width(), height);
+    }
+    panelLayer_.place(panelPlace, bottom, now);
+    dimLayer_.raise();
+    panelLayer_.raise();
+    if (!dimLayer_.isMoving(now) && !panelLayer_.isMoving(now))
+        clock_.stop();
 }
 
 void NewGameSheet::start() {

@@ -1,10 +1,15 @@
 #pragma once
 
+#include <array>
 #include <optional>
 
 #include <QWidget>
 
+#include "Learn/GuideDestination.h"
+#include "Learn/Term.h"
+#include "Style/Drawing/AnimationClock.h"
 #include "Style/TableTheme.h"
+#include "Views/Home/LobbyLayer.h"
 #include "Views/Home/NewGameSheetModel.h"
 
 class AppState;
@@ -13,24 +18,36 @@ class ArtView;
 class BuyInSlider;
 class OpponentStepper;
 class QLabel;
+class QShortcut;
+class TermPanel;
 class SlidingPicker;
 class StakePicker;
 class StyledButton;
 
 // The options of one new game, in place of the lobby's column: the mode's name and the spendable chips,
 // a preview of the table the seed will seat, the mode's choices (each remembered the moment it
-// changes), why a start is refused, and the start button. Return starts, Escape cancels.
+// changes), why a start is refused, and the start button. Return starts, Escape cancels. A section's
+// question mark explains its term in a panel over the shaded form; the panel's link leaves for the guide.
 class NewGameSheet : public QWidget {
     Q_OBJECT
   public:
+    // The sheet fills the lobby; its form and a term's panel keep to the lobby's `column` (none in the
+    // popover), and the shade under the panel covers all of it.
     NewGameSheet(const TableTheme& lobby, const TableTheme& art, AppState& appState, NewGameSheetModel model,
-                 QWidget* parent = nullptr);
+                 std::optional<QSize> column = std::nullopt, QWidget* parent = nullptr);
     ~NewGameSheet() override;
 
     void setTheme(const TableTheme& lobby, const TableTheme& art);
     const NewGameSheetModel& model() const { return model_; }
     const std::optional<QString>& lockedReason() const { return lockedReason_; }
     Announcer& announcer() { return *announcer_; }
+    AnimationClock& clock() { return clock_; }
+
+    // Opens the explanation of `term` over the form with the lobby motion; none closes it.
+    void explain(std::optional<Term> term);
+    const std::optional<Term>& explaining() const { return explaining_; }
+    TermPanel* termPanel() const { return panel_; }
+    QWidget* form() const { return form_; }
 
     StyledButton* startButton() const { return start_; }
     StyledButton* cancelButton() const { return cancel_; }
@@ -46,6 +63,8 @@ class NewGameSheet : public QWidget {
     void cancelled();
     // The player started an affordable setup.
     void started(const GameSetup& setup);
+    // A term's panel asked for the guide at `destination`.
+    void guideRequested(const GuideDestination& destination);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -53,19 +72,32 @@ class NewGameSheet : public QWidget {
 
   private:
     void placeStepper();
+    void showTerm(bool animated);
+    void place();
     void build();
     void refresh();
     void start();
     void change(const std::function<void(NewGameChoices&)>& edit);
-    QWidget* section(const QString& title, int top);
+    QWidget* section(const QString& title, Term term, int top);
     QWidget* stat(const QString& title, const QString& value);
 
     TableTheme lobby_;
     TableTheme art_;
     AppState& appState_;
     NewGameSheetModel model_;
+    std::optional<QSize> column_;
     std::optional<QString> lockedReason_;
     std::unique_ptr<Announcer> announcer_;
+    std::optional<Term> explaining_;
+    AnimationClock clock_;
+    std::array<QShortcut*, 3> keys_{};
+
+    QWidget* form_ = nullptr;
+    QWidget* dim_ = nullptr;
+    QWidget* termLayer_ = nullptr;
+    TermPanel* panel_ = nullptr;
+    LobbyLayer dimLayer_{this, HomeLook::LayerEntrance::fade};
+    LobbyLayer panelLayer_{this, HomeLook::LayerEntrance::riseAndFade};
 
     QLabel* bankroll_ = nullptr;
     StyledButton* cancel_ = nullptr;
