@@ -3,9 +3,9 @@
 #include "BotKit/HandReading.h"
 #include "BotKit/PreflopChart.h"
 
+#include "PokerEngine/DealtCards.h"
 #include "PokerEngine/EvaluatorTables.h"
 #include "PokerEngine/HandAccumulator.h"
-#include "PokerEngine/HandEvaluatorCardTable.h"
 #include "PokerEngine/HandValue.h"
 #include "PokerEngine/Precondition.h"
 
@@ -23,6 +23,20 @@ namespace {
 using CardMask = std::uint64_t;
 
 constexpr int attemptsTested = 30;
+
+// Every deal must find free cards, or the sampling would never end: seven cards besides the
+// opponents' two each.
+constexpr std::size_t mostOpponents = (52 - 7) / 2;
+
+// What a trial scores for the hero when tying with 0 ... mostOpponents opponents, then last when
+// beaten: adding the 0 of a lost trial leaves the total as it was.
+constexpr std::array<double, mostOpponents + 2> shareOfTrial = [] {
+    std::array<double, mostOpponents + 2> shares{};
+    for (std::size_t ties = 0; ties <= mostOpponents; ++ties) {
+        shares[ties] = 1.0 / (1.0 + static_cast<double>(ties));
+    }
+    return shares;
+}();
 
 CardMask bit(int number) {
     return CardMask{1} << number;
@@ -63,20 +77,7 @@ struct BoardSuits {
     std::array<int, 4> counts{};
 };
 
-// Cards summed as the evaluator reads them (HandEvaluatorCardTable): its suit-by-rank mask and the
-// packed weights. The trials only ever add cards the sampling has taken out of the deck, so the
-// sums need none of an accumulator's checks for repeated cards.
-struct DealtCards {
-    std::uint64_t cardMask = 0;
-    std::uint64_t weights = 0;
-
-    DealtCards operator+(const DealtCards& other) const {
-        return {cardMask | other.cardMask, weights + other.weights};
-    }
-    std::uint16_t strength(const PokerEngine::EvaluatorTables& tables) const {
-        return tables.strength(cardMask, weights);
-    }
-};
+using PokerEngine::DealtCards;
 
 // Each card by its number.
 const std::array<DealtCards, 52>& singleCards() {
@@ -84,8 +85,7 @@ const std::array<DealtCards, 52>& singleCards() {
         std::array<DealtCards, 52> built{};
         for (int number = 0; number < 52; ++number) {
             const Card card = Card::all()[number];
-            built[static_cast<std::size_t>(number)] = {PokerEngine::HandEvaluatorCardTable::bit(card),
-                                                       PokerEngine::HandEvaluatorCardTable::weights(card)};
+            built[static_cast<std::size_t>(number)] = DealtCards::of(card);
         }
         return built;
     }();
@@ -97,7 +97,7 @@ const std::array<DealtCards, 52>& singleCards() {
 // to a flush.
 bool connects(int c1, int c2, const DealtCards& pair, const DealtCards& knownBoard, const BoardSuits& board,
               std::uint16_t boardCategoryBest, const PokerEngine::EvaluatorTables& tables) {
-    if ((knownBoard + pair).strength(tables) > boardCategoryBest) {
+    if (tables.strength(knownBoard + pair) > boardCategoryBest) {
         return true;
     }
     const int suit1 = c1 / 13;
@@ -116,8 +116,7 @@ double estimate(std::span<const Card> hole, std::span<const Card> board,
     CW_PRECONDITION(board.size() <= 5);
     CW_PRECONDITION(!opponents.empty());
     CW_PRECONDITION(iterations >= 0);
-    // Every deal must find free cards, or the sampling below would never end.
-    CW_PRECONDITION(7 + 2 * opponents.size() <= 52);
+    CW_PRECONDITION(opponents.size() <= mostOpponents);
     if (iterations == 0) {
         return 0.0;
     }
@@ -135,7 +134,7 @@ double estimate(std::span<const Card> hole, std::span<const Card> board,
     static_cast<void>(PokerEngine::HandAccumulator(board).adding(hole[0]).adding(hole[1]));
     CardMask dead = 0;
     BoardSuits boardSuits;
-    DealtCards knownBoard{0, PokerEngine::HandEvaluatorCardTable::emptyWeights};
+    DealtCards knownBoard;
     DealtCards heroHole;
     for (const Card card : hole) {
         dead |= bit(card.index());
@@ -185,22 +184,17 @@ double estimate(std::span<const Card> hole, std::span<const Card> board,
             completed = completed + cardsOf(number);
         }
 
-        const std::uint16_t heroStrength = (completed + heroHole).strength(tables);
-        int ties = 0;
+        // Scored without an early exit or a branch on the outcome, which no predictor can guess:
+        // a trial is lost when any opponent is stronger, and otherwise shared among the ties.
+        const std::uint16_t heroStrength = tables.strength(completed + heroHole);
         bool lost = false;
+        std::size_t ties = 0;
         for (const DealtCards& hand : hands) {
-            const std::uint16_t strength = (completed + hand).strength(tables);
-            if (strength > heroStrength) {
-                lost = true;
-                break;
-            }
-            if (strength == heroStrength) {
-                ++ties;
-            }
+            const std::uint16_t strength = tables.strength(completed + hand);
+            lost |= strength > heroStrength;
+            ties += strength == heroStrength;
         }
-        if (!lost) {
-            total += 1.0 / (1.0 + ties);
-        }
+        total += shareOfTrial[lost ? shareOfTrial.size() - 1 : ties];
     }
     callerRng = rng;
     return total / static_cast<double>(iterations);

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <initializer_list>
+#include <utility>
 
 namespace PokerEngine {
 
@@ -199,21 +200,8 @@ std::array<int, rankCount> rankCounts(std::uint32_t rankKey) {
     return counts;
 }
 
-// The ways to choose the suits of n cards of one rank.
-constexpr std::array<int, 5> choose4 = {1, 4, 6, 4, 1};
-
-// How many ways the suits of a rank multiset can be dealt: how often a random deal of its size
-// meets it, relative to the others of that size.
-int suitChoices(std::uint32_t rankKey) {
-    int ways = 1;
-    for (const int count : rankCounts(rankKey)) {
-        ways *= choose4[static_cast<std::size_t>(count)];
-    }
-    return ways;
-}
-
 // Rank key to strength while the tables are built: the same open addressing as the finished
-// table, filled in whatever order the keys come.
+// table, filled in whatever order the keys come, so that once filled it is that table.
 class KeyDictionary {
   public:
     KeyDictionary()
@@ -236,6 +224,8 @@ class KeyDictionary {
         return slot.strength;
     }
 
+    std::vector<EvaluatorTables::RankKeySlot> slots() && { return std::move(slots_); }
+
   private:
     EvaluatorTables::RankKeySlot& slotOf(std::uint32_t key) {
         std::size_t slot = EvaluatorTables::slotFor(key);
@@ -248,57 +238,45 @@ class KeyDictionary {
     std::vector<EvaluatorTables::RankKeySlot> slots_;
 };
 
-struct CountedKey {
-    std::uint32_t key;
-    int suitChoices;
-};
-
 // Rank multisets of five, six and seven cards, each with the strength of its best five-card class
-// (flushes aside), and the keys of each size with their suit choices.
-struct RankKeyStrengths {
+// (flushes aside).
+KeyDictionary rankKeyStrengths(const std::vector<ClassEntry>& entries) {
     KeyDictionary strengths;
-    std::array<std::vector<CountedKey>, 3> keysBySize; // five, six, seven cards
-};
-
-RankKeyStrengths rankKeyStrengths(const std::vector<ClassEntry>& entries) {
-    RankKeyStrengths result;
+    std::array<std::vector<std::uint32_t>, 3> keysBySize; // five, six, seven cards
     for (std::size_t index = 0; index < entries.size(); ++index) {
         if (!entries[index].isFlush) {
             const std::uint32_t key = rankKeyOf(entries[index].cards);
             const auto strength = static_cast<std::uint16_t>(EvaluatorTables::classCount - index);
-            const bool isNew = result.strengths.insertOrRaise(key, strength);
+            const bool isNew = strengths.insertOrRaise(key, strength);
             CW_PRECONDITION(isNew);
-            result.keysBySize[0].push_back({key, suitChoices(key)});
+            keysBySize[0].push_back(key);
         }
     }
     // A six- or seven-card multiset is worth its best one-card-smaller multiset. Growing every
     // smaller key by one card reaches each larger key from all of those, so it keeps their maximum.
     for (std::size_t size = 1; size < 3; ++size) {
-        for (const auto [smaller, smallerChoices] : result.keysBySize[size - 1]) {
-            const std::uint16_t strength = result.strengths.at(smaller);
+        for (const std::uint32_t smaller : keysBySize[size - 1]) {
+            const std::uint16_t strength = strengths.at(smaller);
             const auto counts = rankCounts(smaller);
-            for (int rank = 0; rank < rankCount; ++rank) {
-                const auto count = static_cast<std::size_t>(counts[static_cast<std::size_t>(rank)]);
-                if (count == 4) {
+            for (std::size_t rank = 0; rank < rankCount; ++rank) {
+                if (counts[rank] == 4) {
                     continue;
                 }
-                const std::uint32_t larger = smaller + powersOf5[static_cast<std::size_t>(rank)];
-                if (result.strengths.insertOrRaise(larger, strength)) {
-                    result.keysBySize[size].push_back(
-                        {larger, smallerChoices / choose4[count] * choose4[count + 1]});
+                const std::uint32_t larger = smaller + powersOf5[rank];
+                if (strengths.insertOrRaise(larger, strength)) {
+                    keysBySize[size].push_back(larger);
                 }
             }
         }
     }
-    return result;
+    return strengths;
 }
 
 } // namespace
 
 EvaluatorTables::EvaluatorTables()
     : classes_(classCount + 1)
-    , flush_(flushTableSize, 0)
-    , rankKeySlots_(hashTableSize) {
+    , flush_(flushTableSize, 0) {
     const std::vector<ClassEntry> entries = classesBestFirst();
 
     for (std::size_t index = 0; index < entries.size(); ++index) {
@@ -330,27 +308,7 @@ EvaluatorTables::EvaluatorTables()
         flush_[mask] = best;
     }
 
-    // Keys that come first take their home slot, so placing the seven-card multisets first, the
-    // commonest first, lets nearly every showdown and equity trial find its key at the first probe.
-    RankKeyStrengths rankKeys = rankKeyStrengths(entries);
-    for (auto size = rankKeys.keysBySize.rbegin(); size != rankKeys.keysBySize.rend(); ++size) {
-        // Most choices first, then the smaller key, packed so that one integer sort does it.
-        std::vector<std::uint64_t> byFrequency;
-        byFrequency.reserve(size->size());
-        for (const auto [key, choices] : *size) {
-            byFrequency.push_back((std::uint64_t{0xFFFFFFFFu - static_cast<std::uint32_t>(choices)} << 32) |
-                                  key);
-        }
-        std::sort(byFrequency.begin(), byFrequency.end());
-        for (const std::uint64_t packed : byFrequency) {
-            const auto key = static_cast<std::uint32_t>(packed);
-            std::size_t slot = slotFor(key);
-            while (rankKeySlots_[slot].key != 0) {
-                slot = (slot + 1) & (hashTableSize - 1);
-            }
-            rankKeySlots_[slot] = {key, rankKeys.strengths.at(key)};
-        }
-    }
+    rankKeySlots_ = rankKeyStrengths(entries).slots();
     rankHash_ = PerfectRankHash(rankKeySlots_);
 }
 

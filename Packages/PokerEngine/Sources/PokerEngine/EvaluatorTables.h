@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PokerEngine/DealtCards.h"
 #include "PokerEngine/HandClass.h"
 #include "PokerEngine/HandEvaluatorCardTable.h"
 #include "PokerEngine/PerfectRankHash.h"
@@ -46,15 +47,15 @@ class EvaluatorTables final {
 
     // The same strength for cards summed as HandEvaluatorCardTable describes, which is what
     // evaluation reads: the flush test is one mask, and the rank key goes through a perfect hash
-    // that stays in cache instead of the open-addressing table.
-    std::uint16_t strength(std::uint64_t cardMask, std::uint64_t weights) const {
-        if (const std::uint64_t flushSuits = weights & HandEvaluatorCardTable::flushSuitBits;
-            flushSuits != 0) {
+    // that stays in cache instead of the open-addressing table. The mask is only read for a flush.
+    std::uint16_t strength(const DealtCards& cards) const {
+        if (const std::uint64_t flushSuits = HandEvaluatorCardTable::flushSuitsOf(cards.weights);
+            flushSuits != 0) [[unlikely]] {
             // The flag of suit s is bit 35 + 4s; its lane starts at bit 16s.
             const auto flag = static_cast<unsigned>(std::countr_zero(flushSuits));
-            return flush_[(cardMask >> (4u * flag - 140u)) & 0x1FFF];
+            return flush_[(cards.cardMask >> (4u * flag - 140u)) & 0x1FFF];
         }
-        return rankHash_.strength(HandEvaluatorCardTable::rankKeyOf(weights));
+        return rankHash_.strength(HandEvaluatorCardTable::rankKeyOf(cards.weights));
     }
 
     // classes()[s] is the class of strength s; entry 0 is an empty high-card placeholder.

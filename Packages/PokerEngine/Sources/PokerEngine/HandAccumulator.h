@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PokerEngine/Card.h"
+#include "PokerEngine/DealtCards.h"
 #include "PokerEngine/HandEvaluatorCardTable.h"
 #include "PokerEngine/Hashing.h"
 #include "PokerEngine/Precondition.h"
@@ -36,22 +37,22 @@ class HandAccumulator {
     }
 
     // Bit (suit raw value × 16 + rank index) is set for each card held.
-    std::uint64_t cardMask() const { return cardMask_; }
+    std::uint64_t cardMask() const { return cards_.cardMask; }
     // Equal keys mean equal rank multisets, whatever the suits.
-    std::uint32_t rankKey() const { return HandEvaluatorCardTable::rankKeyOf(weights_); }
-    std::int64_t count() const { return HandEvaluatorCardTable::countOf(weights_); }
+    std::uint32_t rankKey() const { return HandEvaluatorCardTable::rankKeyOf(cards_.weights); }
+    std::int64_t count() const { return HandEvaluatorCardTable::countOf(cards_.weights); }
     // The number of cards of each suit, four bits each, clubs lowest.
-    std::uint32_t suitTally() const { return HandEvaluatorCardTable::suitTallyOf(weights_); }
-    // Rank key, suit tallies and count in the packed form the evaluator reads.
-    std::uint64_t weights() const { return weights_; }
+    std::uint32_t suitTally() const { return HandEvaluatorCardTable::suitTallyOf(cards_.weights); }
+    // Mask, rank key, suit tallies and count in the form the evaluator reads, for adding cards
+    // that are known not to be held without checking them again.
+    const DealtCards& dealt() const { return cards_; }
 
     // Adding a card already held, or an eighth card, stops the program.
     void add(Card card) {
-        const std::uint64_t cardBit = HandEvaluatorCardTable::bit(card);
-        CW_PRECONDITION((cardMask_ & cardBit) == 0);
-        weights_ += HandEvaluatorCardTable::weights(card);
-        CW_PRECONDITION(weights_ < HandEvaluatorCardTable::eightCards);
-        cardMask_ |= cardBit;
+        const DealtCards added = DealtCards::of(card);
+        CW_PRECONDITION((cards_.cardMask & added.cardMask) == 0);
+        cards_ += added;
+        CW_PRECONDITION(cards_.weights < HandEvaluatorCardTable::eightCards);
     }
 
     [[nodiscard]] HandAccumulator adding(Card card) const {
@@ -61,15 +62,14 @@ class HandAccumulator {
     }
 
     [[nodiscard]] bool contains(Card card) const {
-        return (cardMask_ & HandEvaluatorCardTable::bit(card)) != 0;
+        return (cards_.cardMask & HandEvaluatorCardTable::bit(card)) != 0;
     }
 
     // The weights follow from the mask, so comparing both compares the three summaries.
     bool operator==(const HandAccumulator&) const = default;
 
   private:
-    std::uint64_t cardMask_ = 0;
-    std::uint64_t weights_ = HandEvaluatorCardTable::emptyWeights;
+    DealtCards cards_;
 };
 
 } // namespace PokerEngine

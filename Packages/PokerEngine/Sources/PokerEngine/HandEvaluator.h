@@ -1,9 +1,9 @@
 #pragma once
 
 #include "PokerEngine/Card.h"
+#include "PokerEngine/DealtCards.h"
 #include "PokerEngine/EvaluatorTables.h"
 #include "PokerEngine/HandAccumulator.h"
-#include "PokerEngine/HandEvaluatorCardTable.h"
 #include "PokerEngine/HandValue.h"
 #include "PokerEngine/Precondition.h"
 
@@ -17,7 +17,7 @@ namespace PokerEngine::HandEvaluator {
 // The value of the best five cards among an accumulator's 5 to 7 cards.
 inline HandValue evaluate(const HandAccumulator& hand) {
     CW_PRECONDITION(hand.count() >= 5 && hand.count() <= 7);
-    return HandValue{EvaluatorTables::shared().strength(hand.cardMask(), hand.weights())};
+    return HandValue{EvaluatorTables::shared().strength(hand.dealt())};
 }
 
 // The value of the best five cards among 5 to 7 distinct cards, whatever their order.
@@ -25,17 +25,21 @@ inline HandValue evaluate(std::span<const Card> cards) {
     CW_PRECONDITION(cards.size() >= 5 && cards.size() <= 7);
     // What an accumulator would hold, without its card-by-card checks: a repeated card adds its
     // bit twice, which carries into another bit, so the sum of the bits then differs from the mask.
-    std::uint64_t cardMask = 0;
+    DealtCards sum;
     std::uint64_t bitSum = 0;
-    std::uint64_t weights = HandEvaluatorCardTable::emptyWeights;
     for (const Card card : cards) {
-        const std::uint64_t cardBit = HandEvaluatorCardTable::bit(card);
-        cardMask |= cardBit;
-        bitSum += cardBit;
-        weights += HandEvaluatorCardTable::weights(card);
+        const DealtCards added = DealtCards::of(card);
+        sum += added;
+        bitSum += added.cardMask;
     }
-    CW_PRECONDITION(bitSum == cardMask);
-    return HandValue{EvaluatorTables::shared().strength(cardMask, weights)};
+    CW_PRECONDITION(bitSum == sum.cardMask);
+    return HandValue{EvaluatorTables::shared().strength(sum)};
+}
+
+// The value of 5 to 7 cards that the caller knows to be distinct, such as five known cards plus
+// two dealt from the rest of the deck: no check at all, for the trials of an equity estimate.
+inline HandValue evaluate(const DealtCards& cards) {
+    return HandValue{EvaluatorTables::shared().strength(cards)};
 }
 
 // The five of 5 to 7 cards that make their value, in their given order; when several fives tie,

@@ -21,16 +21,16 @@ inline constexpr std::array<std::uint32_t, 13> powersOf5 = {
 // - its weights, one 64-bit number that several cards add up without carries between the parts:
 //   bits 0-31 the rank's power of five (the largest seven-card key is below 2^31), bits 32-47 a
 //   one in the suit's four-bit tally (clubs lowest), bits 48-51 a one in the card count.
-// A hand's sum starts from `emptyWeights`, whose tallies start at 3, so a suit holding five or
-// more cards sets the top bit of its nibble and the flush test is one mask; seven cards of one
-// suit reach 10, still inside the nibble.
+// Adding `flushBias` to a hand's sum starts every tally at 3, so a suit holding five or more cards
+// sets the top bit of its nibble and the flush test is one addition and one mask; seven cards of
+// one suit reach 10, still inside the nibble. Sums themselves start at 0, so sums of sums add up.
 namespace HandEvaluatorCardTable {
 
 static_assert(sizeof(Card) == 2);
 
 inline constexpr unsigned suitTallyShift = 32;
 inline constexpr unsigned countShift = 48;
-inline constexpr std::uint64_t emptyWeights = std::uint64_t{0x3333} << suitTallyShift;
+inline constexpr std::uint64_t flushBias = std::uint64_t{0x3333} << suitTallyShift;
 inline constexpr std::uint64_t flushSuitBits = std::uint64_t{0x8888} << suitTallyShift;
 // Every sum of up to seven cards stays below this; the eighth card reaches it.
 inline constexpr std::uint64_t eightCards = (std::uint64_t{8} << countShift);
@@ -79,9 +79,13 @@ constexpr std::uint64_t weights(Card card) {
 constexpr std::uint32_t rankKeyOf(std::uint64_t weights) {
     return static_cast<std::uint32_t>(weights);
 }
-// Four bits per suit, clubs lowest, without the start of 3.
+// Four bits per suit, clubs lowest.
 constexpr std::uint32_t suitTallyOf(std::uint64_t weights) {
-    return static_cast<std::uint32_t>(((weights - emptyWeights) >> suitTallyShift) & 0xFFFF);
+    return static_cast<std::uint32_t>((weights >> suitTallyShift) & 0xFFFF);
+}
+// The flag bits (35 + 4 × suit) of the suits holding five or more cards.
+constexpr std::uint64_t flushSuitsOf(std::uint64_t weights) {
+    return (weights + flushBias) & flushSuitBits;
 }
 constexpr std::int64_t countOf(std::uint64_t weights) {
     return static_cast<std::int64_t>(weights >> countShift);

@@ -139,6 +139,22 @@ TEST(HandEvaluator, AgreesWithTheOpenAddressingTable) {
     }
 }
 
+// The unchecked sums the equity trials use: known cards plus dealt ones, summed in any grouping,
+// hold what an accumulator of the same cards holds and evaluate the same.
+TEST(DealtCards, SumLikeAnAccumulatorInAnyGrouping) {
+    EXPECT_EQ(HandAccumulator().dealt(), DealtCards{});
+    SeededRNG rng(23);
+    for (int round = 0; round < 3'000; ++round) {
+        const std::vector<Card> hand = HandEvaluatorTesting::distinctCards(rng, 7);
+        const HandAccumulator known(std::span<const Card>(hand).first(5));
+        const DealtCards pair = DealtCards::of(hand[5]) + DealtCards::of(hand[6]);
+        const DealtCards cardByCard = known.dealt() + DealtCards::of(hand[5]) + DealtCards::of(hand[6]);
+        ASSERT_EQ(known.dealt() + pair, HandAccumulator(hand).dealt());
+        ASSERT_EQ(cardByCard, HandAccumulator(hand).dealt());
+        ASSERT_EQ(HandEvaluator::evaluate(known.dealt() + pair), HandEvaluator::evaluate(hand));
+    }
+}
+
 TEST(HandEvaluator, BestFiveNamesTheCardsThatMakeTheHand) {
     EXPECT_EQ(HandEvaluator::bestFive(cards("As Ah Ks Kh Qs Qh 2c")), cards("As Ah Ks Kh Qs"));
     EXPECT_EQ(HandEvaluator::bestFive(cards("2c 3d 4h 5s 7c")), cards("2c 3d 4h 5s 7c"));
