@@ -27,12 +27,13 @@ void ensureApplication() {
 void chipDropFrame(benchmark::State& state) {
     ensureApplication();
     const ChipDrop drop(24);
+    const TableTheme theme = OnboardingRoot::flowTheme({}, false);
     QImage image(ChipPileView::viewSize, QImage::Format_ARGB32_Premultiplied);
     double t = 1.2;
     for (auto _ : state) {
         image.fill(Qt::transparent);
         QPainter painter(&image);
-        ChipPileView::paintFrame(painter, drop, t, false);
+        ChipPileView::paintFrame(painter, drop, t, theme);
         t = t > 3 ? 1.2 : t + 1.0 / 60;
     }
 }

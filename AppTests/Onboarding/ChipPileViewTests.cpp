@@ -1,4 +1,5 @@
 #include "Views/Onboarding/ChipPileView.h"
+#include "Views/Onboarding/OnboardingRoot.h"
 
 #include <QDir>
 #include <QImage>
@@ -20,15 +21,15 @@ QImage frameAt(double t, bool dark) {
     QImage image(ChipPileView::viewSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(dark ? QColor(30, 30, 34) : QColor(246, 246, 248));
     QPainter painter(&image);
-    painter.setPen(dark ? Qt::white : Qt::black);
-    ChipPileView::paintFrame(painter, ChipDrop(24), t, dark);
+    ChipPileView::paintFrame(painter, ChipDrop(24), t,
+                             OnboardingRoot::flowTheme({dark, false, false}, false));
     return image;
 }
 
 } // namespace
 
 TEST(ChipPileView, ReduceMotionShowsTheSettledPileWithoutTicking) {
-    ChipPileView pile(true, false);
+    ChipPileView pile(OnboardingRoot::flowTheme({false, false, true}, false));
     pile.show();
     EXPECT_TRUE(std::isinf(pile.elapsed()));
     EXPECT_TRUE(pile.isFinished());
@@ -37,7 +38,7 @@ TEST(ChipPileView, ReduceMotionShowsTheSettledPileWithoutTicking) {
 
 TEST(ChipPileView, StopsTickingOnceSettledAndFallsAnewOnEachVisit) {
     double now = 100;
-    ChipPileView pile(false, false);
+    ChipPileView pile(OnboardingRoot::flowTheme({}, false));
     pile.clock().setTimeSource([&] { return now; });
     pile.show();
     EXPECT_TRUE(pile.clock().isRunning());

@@ -3,6 +3,7 @@
 #include "AppState.h"
 #include "Support/WidgetEvents.h"
 #include "Views/Onboarding/ChipPileView.h"
+#include "Views/Onboarding/MakeItYoursPage.h"
 #include "Views/Onboarding/OnboardingPieces.h"
 #include "Views/Onboarding/OnboardingRoot.h"
 #include "Views/Onboarding/OnboardingView.h"
@@ -16,6 +17,22 @@
 
 namespace {
 
+// Shows `page` on `view` with the clocks following `now`, then lets everything come in and settle.
+void goAndSettle(OnboardingView& view, int page, double& now) {
+    view.dots()->clock().setTimeSource([&] { return now; });
+    view.go(page);
+    view.currentPage()->clock().setTimeSource([&] { return now; });
+    if (auto* pile = view.currentPage()->findChild<ChipPileView*>()) {
+        pile->clock().setTimeSource([&] { return now; });
+        pile->restart();
+    }
+    view.currentPage()->hide();
+    view.currentPage()->show();
+    now += 4; // everything has come in and the pile has settled
+    emit view.clock().ticked();
+    emit view.currentPage()->clock().ticked();
+}
+
 void shoot(bool dark, const QString& suffix) {
     WidgetEvents::DesktopAppearance appearance(dark);
     AppState state{std::nullopt};
@@ -24,21 +41,10 @@ void shoot(bool dark, const QString& suffix) {
     double now = 1000;
     OnboardingView view(&state, OnboardingRoot::flowTheme({dark, false, false}, false), &announcer, [] {});
     view.clock().setTimeSource([&] { return now; });
-    view.dots()->clock().setTimeSource([&] { return now; });
     view.show();
     const QString folder = WidgetEvents::galleryFolder(QStringLiteral("onboarding"));
     for (int page = 0; page < 3; ++page) {
-        view.go(page);
-        view.currentPage()->clock().setTimeSource([&] { return now; });
-        if (auto* pile = view.currentPage()->findChild<ChipPileView*>()) {
-            pile->clock().setTimeSource([&] { return now; });
-            pile->restart();
-        }
-        view.currentPage()->hide();
-        view.currentPage()->show();
-        now += 4; // everything has come in and the pile has settled
-        emit view.clock().ticked();
-        emit view.currentPage()->clock().ticked();
+        goAndSettle(view, page, now);
         const QImage shot = view.grab().toImage();
         ASSERT_FALSE(shot.isNull());
         EXPECT_TRUE(shot.save(folder + QStringLiteral("/page%1%2.png").arg(page).arg(suffix)));
@@ -50,6 +56,23 @@ void shoot(bool dark, const QString& suffix) {
 TEST(OnboardingGallery, ThePagesLightAndDark) {
     shoot(false, QString());
     shoot(true, QStringLiteral("-dark"));
+}
+
+TEST(OnboardingGallery, TheLastPageAnswered) {
+    AppState state{std::nullopt};
+    Announcer announcer;
+    announcer.setShowsNotifications(false);
+    double now = 1000;
+    OnboardingView view(&state, OnboardingRoot::flowTheme({}, false), &announcer, [] {});
+    view.clock().setTimeSource([&] { return now; });
+    view.show();
+    goAndSettle(view, 2, now);
+    auto* page = qobject_cast<MakeItYoursPage*>(view.currentPage());
+    ASSERT_TRUE(page);
+    for (const int answer : {1, 3, 5})
+        page->cards()[static_cast<std::size_t>(answer)]->click();
+    EXPECT_TRUE(view.grab().save(WidgetEvents::galleryFolder(QStringLiteral("onboarding")) +
+                                 QStringLiteral("/page2-answered.png")));
 }
 
 TEST(OnboardingGallery, TheWelcomePageMidEntrance) {
@@ -67,7 +90,7 @@ TEST(OnboardingGallery, TheChipPileMidFall) {
         QImage image(ChipPileView::viewSize, QImage::Format_ARGB32_Premultiplied);
         image.fill(QColor(236, 236, 236));
         QPainter painter(&image);
-        ChipPileView::paintFrame(painter, ChipDrop(24), t, false);
+        ChipPileView::paintFrame(painter, ChipDrop(24), t, OnboardingRoot::flowTheme({}, false));
         painter.end();
         EXPECT_TRUE(image.save(WidgetEvents::galleryFolder(QStringLiteral("onboarding")) +
                                QStringLiteral("/pile-%1s.png").arg(t)));

@@ -10,6 +10,8 @@
 #include "Views/Onboarding/WelcomePage.h"
 #include "Views/Support/Announcer.h"
 
+#include <QAccessible>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -221,4 +223,38 @@ TEST(StyleCard, SpeaksTheStylesNameAndSummaryAndKeepsItsChoiceOnAClick) {
     WidgetEvents::click(&card, card.cardRect().center().toPoint());
     EXPECT_EQ(presses, 1);
     EXPECT_TRUE(card.isChecked());
+}
+
+TEST_F(OnboardingViewTest, EachQuestionReadsWithItsTwoAnswers) {
+    auto view = makeView();
+    view->go(2);
+    MakeItYoursPage* page = choices(*view);
+    ASSERT_TRUE(page);
+    QAccessibleInterface* pageReader = QAccessible::queryAccessibleInterface(page);
+    ASSERT_TRUE(pageReader);
+    const std::array<std::array<const char*, 3>, 3> expected{{
+        {"Played Hold'em before?", "I know the rules", "I'm new to poker"},
+        {"Default table", "Quick Hand", "Sit & Go"},
+        {"Open Chipwhistle in", "Menu Bar", "Window"},
+    }};
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        QAccessibleInterface* row = QAccessible::queryAccessibleInterface(page->rows()[i]);
+        ASSERT_TRUE(row);
+        EXPECT_EQ(pageReader->indexOfChild(row) >= 0, true) << "the row is one of the page's elements";
+        EXPECT_EQ(row->role(), QAccessible::Grouping);
+        EXPECT_EQ(row->text(QAccessible::Name), expected[i][0]);
+        ASSERT_EQ(row->childCount(), 2);
+        for (int card = 0; card < 2; ++card) {
+            QAccessibleInterface* answer = row->child(card);
+            EXPECT_EQ(answer->role(), QAccessible::Button);
+            EXPECT_EQ(answer->text(QAccessible::Name), expected[i][1 + card]);
+            EXPECT_EQ(answer->state().selected, page->cards()[2 * i + card]->isSelected());
+        }
+    }
+    // The rows keep the cards where the page lays them out: two columns of 254 with 12 between.
+    const QRectF quickHand = page->cards()[2]->cardRect().translated(page->cards()[2]->mapTo(page, QPoint()));
+    const QRectF sitAndGo = page->cards()[3]->cardRect().translated(page->cards()[3]->mapTo(page, QPoint()));
+    EXPECT_DOUBLE_EQ(quickHand.left(), 40);
+    EXPECT_DOUBLE_EQ(sitAndGo.left(), 306);
+    EXPECT_DOUBLE_EQ(sitAndGo.right(), 560);
 }

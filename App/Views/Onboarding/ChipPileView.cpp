@@ -3,6 +3,7 @@
 #include "Style/Drawing/LitChip.h"
 #include "Style/Drawing/SoftShadow.h"
 #include "Style/Drawing/ThemeFonts.h"
+#include "Views/Onboarding/OnboardingPieces.h"
 
 #include <QLocale>
 #include <QPainter>
@@ -71,7 +72,7 @@ void paintChip(QPainter& painter, const ChipDrop& drop, const ChipDrop::Chip& ch
     painter.restore();
 }
 
-void paintCounter(QPainter& painter, const ChipDrop& drop, double t) {
+void paintCounter(QPainter& painter, const ChipDrop& drop, double t, const TableTheme& theme) {
     const double duration = drop.duration();
     const double pulse = t >= duration && t < duration + ChipDrop::countEase
                              ? 0.06 * std::sin(M_PI * (t - duration) / 0.35)
@@ -87,46 +88,41 @@ void paintCounter(QPainter& painter, const ChipDrop& drop, double t) {
     painter.translate(0, -10);
     painter.scale(1 + pulse, 1 + pulse);
     painter.setFont(number);
-    painter.setPen(painter.pen().color());
+    painter.setPen(OnboardingInk::primary(theme));
     painter.drawText(QRectF(-300, -26, 600, 52), Qt::AlignCenter, total);
     painter.restore();
     painter.setFont(caption);
-    QColor secondary = painter.pen().color();
-    secondary.setAlphaF(0.6f);
-    painter.setPen(secondary);
+    painter.setPen(OnboardingInk::secondary(theme));
     painter.drawText(QRectF(-300, 14, 600, 18), Qt::AlignCenter, QStringLiteral("chips to start"));
     painter.restore();
 }
 
 } // namespace
 
-ChipPileView::ChipPileView(bool reduceMotion, bool dark, QWidget* parent)
+ChipPileView::ChipPileView(const TableTheme& theme, QWidget* parent)
     : QWidget(parent)
-    , reduceMotion_(reduceMotion)
-    , dark_(dark) {
+    , theme_(theme) {
     setFixedSize(viewSize);
     setAccessibleName(QStringLiteral("A pile of chips: your starting bankroll of 10,000 chips"));
     connect(&clock_, &AnimationClock::ticked, this, &ChipPileView::tick);
-    finished_ = reduceMotion_;
+    finished_ = theme_.reduceMotion;
 }
 
 void ChipPileView::restart() {
     startedAt_ = clock_.now();
-    finished_ = reduceMotion_;
+    finished_ = theme_.reduceMotion;
     if (!finished_ && isVisible())
         clock_.start();
     update();
 }
 
-void ChipPileView::setDark(bool dark) {
-    if (dark_ == dark)
-        return;
-    dark_ = dark;
+void ChipPileView::setTheme(const TableTheme& theme) {
+    theme_ = theme;
     update();
 }
 
 double ChipPileView::elapsed() const {
-    if (reduceMotion_)
+    if (theme_.reduceMotion)
         return std::numeric_limits<double>::infinity();
     return clock_.now() - startedAt_;
 }
@@ -153,21 +149,21 @@ void ChipPileView::hideEvent(QHideEvent* event) {
 
 void ChipPileView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
     paintFrame(painter, drop_,
-               finished_ && !reduceMotion_ ? std::max(elapsed(), drop_.duration() + settleTail) : elapsed(),
-               dark_);
+               finished_ && !theme_.reduceMotion ? std::max(elapsed(), drop_.duration() + settleTail)
+                                                 : elapsed(),
+               theme_);
 }
 
-void ChipPileView::paintFrame(QPainter& painter, const ChipDrop& drop, double t, bool dark) {
+void ChipPileView::paintFrame(QPainter& painter, const ChipDrop& drop, double t, const TableTheme& theme) {
     painter.setRenderHint(QPainter::Antialiasing);
     // Back rows first, each row's shadows under its chips, lower chips under higher ones.
     for (int row = 0; row < static_cast<int>(ChipDrop::pile().size()); ++row) {
-        paintShadows(painter, drop, row, t, dark);
+        paintShadows(painter, drop, row, t, theme.dark);
         for (int level = 0; level < ChipDrop::pile()[static_cast<std::size_t>(row)].count; ++level)
             for (const auto& chip : drop.chips())
                 if (chip.stack == row && chip.level == level)
                     paintChip(painter, drop, chip, t);
     }
-    paintCounter(painter, drop, t);
+    paintCounter(painter, drop, t, theme);
 }

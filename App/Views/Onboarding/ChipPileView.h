@@ -2,6 +2,7 @@
 
 #include "Style/ChipDrop.h"
 #include "Style/Drawing/AnimationClock.h"
+#include "Style/TableTheme.h"
 
 #include <QWidget>
 
@@ -14,18 +15,19 @@ class ChipPileView : public QWidget {
     // The pile is laid out in 600 by 360; the counter's caption hangs a few points below it.
     static constexpr QSize viewSize{600, 366};
 
-    ChipPileView(bool reduceMotion, bool dark, QWidget* parent = nullptr);
+    // The theme gives the shadows' depth, the counter's ink and Reduce Motion.
+    explicit ChipPileView(const TableTheme& theme, QWidget* parent = nullptr);
 
     // Lets the pile fall anew from now, as each visit to the page does.
     void restart();
-    void setDark(bool dark);
+    void setTheme(const TableTheme& theme);
     // The drop's time now, in seconds; +∞ under Reduce Motion.
     double elapsed() const;
     bool isFinished() const { return finished_; }
     AnimationClock& clock() { return clock_; }
 
     // Paints the frame at drop time `t` (tests and the gallery choose their moment).
-    static void paintFrame(QPainter& painter, const ChipDrop& drop, double t, bool dark);
+    static void paintFrame(QPainter& painter, const ChipDrop& drop, double t, const TableTheme& theme);
 
     QSize sizeHint() const override { return viewSize; }
 
@@ -38,8 +40,7 @@ class ChipPileView : public QWidget {
     void tick();
 
     ChipDrop drop_{24};
-    bool reduceMotion_;
-    bool dark_;
+    TableTheme theme_;
     AnimationClock clock_;
     double startedAt_ = 0;
     bool finished_ = false;

@@ -1,6 +1,7 @@
 #include "Views/Onboarding/MakeItYoursPage.h"
 
 #include "AppState.h"
+#include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/ThemeFonts.h"
 #include "Style/FloatingArt.h"
 #include "Views/Onboarding/OnboardingFlow.h"
@@ -88,33 +89,50 @@ MakeItYoursPage::MakeItYoursPage(const TableTheme& theme, AppState* appState, st
                 OnboardingFlow::chooseNewToPoker(*appState_, value);
         };
     };
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        rows_[row] = new QWidget(this);
+        StyleAccessibility::setRole(rows_[row], QAccessible::Grouping);
+        rows_[row]->setAccessibleName(sections[row].title);
+    }
     cards_ = {
         new OptionCard(theme, ArtIcon::knowsRules, QStringLiteral("I know the rules"),
-                       QStringLiteral("Straight to the tables."), answerWith(false), this),
+                       QStringLiteral("Straight to the tables."), answerWith(false), rows_[0]),
         new OptionCard(theme, ArtIcon::newToPoker, QStringLiteral("I'm new to poker"),
-                       QStringLiteral("Learning mode and a free practice hand."), answerWith(true), this),
-        new OptionCard(
-            theme, ArtIcon::quickHand, QStringLiteral("Quick Hand"),
-            QStringLiteral("One hand, one bot. About a minute."),
-            choose([](AppState& s) { OnboardingFlow::chooseDefaultTable(s, GameMode::quickHand); }), this),
+                       QStringLiteral("Learning mode and a free practice hand."), answerWith(true), rows_[0]),
+        new OptionCard(theme, ArtIcon::quickHand, QStringLiteral("Quick Hand"),
+                       QStringLiteral("One hand, one bot. About a minute."), choose([](AppState& s) {
+                           OnboardingFlow::chooseDefaultTable(s, GameMode::quickHand);
+                       }),
+                       rows_[1]),
         new OptionCard(theme, ArtIcon::sitAndGo, QStringLiteral("Sit & Go"),
                        QStringLiteral("Six players, rising blinds. 10–15 min."),
                        choose([](AppState& s) { OnboardingFlow::chooseDefaultTable(s, GameMode::sitAndGo); }),
-                       this),
+                       rows_[1]),
         new OptionCard(theme, ArtIcon::menuBar, QStringLiteral("Menu Bar"),
                        QStringLiteral("A small popover from the chip icon."), choose([](AppState& s) {
                            OnboardingFlow::chooseLaunchSurface(s, LaunchSurface::menuBar);
                        }),
-                       this),
-        new OptionCard(
-            theme, ArtIcon::window, QStringLiteral("Window"),
-            QStringLiteral("A full window with the action log."),
-            choose([](AppState& s) { OnboardingFlow::chooseLaunchSurface(s, LaunchSurface::window); }), this),
+                       rows_[2]),
+        new OptionCard(theme, ArtIcon::window, QStringLiteral("Window"),
+                       QStringLiteral("A full window with the action log."), choose([](AppState& s) {
+                           OnboardingFlow::chooseLaunchSurface(s, LaunchSurface::window);
+                       }),
+                       rows_[2]),
     };
+    // Each row spans its two cards, shadow room included; the cards are placed in page terms, then
+    // moved into their row.
     const auto places = sectionPlaces();
     for (std::size_t i = 0; i < cards_.size(); ++i) {
         const double x = left + (i % 2) * (OptionCard::cardSize.width() + cardSpacing);
         cards_[i]->placeCard(QPointF(x, places[i / 2].cards));
+    }
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        OptionCard* first = cards_[2 * row];
+        OptionCard* second = cards_[2 * row + 1];
+        const QRect span = first->geometry().united(second->geometry());
+        rows_[row]->setGeometry(span);
+        for (OptionCard* card : {first, second})
+            card->move(card->pos() - span.topLeft());
     }
     setAccessibleName(heading);
     if (appState_)

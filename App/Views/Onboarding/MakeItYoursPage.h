@@ -25,6 +25,9 @@ class MakeItYoursPage final : public OnboardingPage {
     void setNewToPoker(std::optional<bool> newToPoker);
     // The six cards, section by section, left then right.
     const std::array<OptionCard*, 6>& cards() const { return cards_; }
+    // Each question's pair of cards, in a container named by the question so that a screen reader
+    // reads the question with its answers.
+    const std::array<QWidget*, 3>& rows() const { return rows_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,5 +40,6 @@ class MakeItYoursPage final : public OnboardingPage {
     AppState* appState_;
     std::optional<bool> newToPoker_;
     AnswerNewToPoker answer_;
+    std::array<QWidget*, 3> rows_{};
     std::array<OptionCard*, 6> cards_{};
 };

@@ -1,5 +1,7 @@
 #include "Views/Onboarding/OnboardingPieces.h"
 
+#include "Style/Drawing/StyleAccessibility.h"
+
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/SatinPanel.h"
 #include "Style/Drawing/SymbolIcons.h"
@@ -81,6 +83,9 @@ CardButton::CardButton(QSizeF cardSize, double hitRadius, QWidget* parent)
     : QAbstractButton(parent)
     , cardSize_(cardSize)
     , hitRadius_(hitRadius) {
+    // A button that reads as chosen, not a check box: a card is unchosen only by choosing another. Set
+    // before anything a screen reader may already be told about.
+    StyleAccessibility::setRole(this, QAccessible::Button);
     setCheckable(true);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
@@ -122,6 +127,7 @@ void OptionCard::setTheme(const TableTheme& theme) {
 
 void OptionCard::setSelected(bool selected) {
     setChecked(selected);
+    StyleAccessibility::setSelected(this, selected);
 }
 
 void OptionCard::setEntrance(double opacity, double dy) {
@@ -186,6 +192,7 @@ StyleCard::StyleCard(const TableTheme& theme, TableStyleID style, bool selected,
         QString::fromUtf8(displayName(style).data(), static_cast<int>(displayName(style).size()));
     setText(name);
     setChecked(selected);
+    StyleAccessibility::setSelected(this, selected);
     setAccessibleName(name);
     setAccessibleDescription(
         QString::fromUtf8(summary(style).data(), static_cast<int>(summary(style).size())));

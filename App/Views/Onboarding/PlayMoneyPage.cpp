@@ -57,7 +57,7 @@ double titleHeight() {
 
 PlayMoneyPage::PlayMoneyPage(const TableTheme& theme, QWidget* parent)
     : OnboardingPage(theme, parent)
-    , pile_(new ChipPileView(theme.reduceMotion, theme.dark, this)) {
+    , pile_(new ChipPileView(theme, this)) {
     pile_->move(0, 0);
     pile_->resize(ChipPileView::viewSize);
     QStringList spoken{OnboardingFlow::title(1)};
@@ -67,7 +67,7 @@ PlayMoneyPage::PlayMoneyPage(const TableTheme& theme, QWidget* parent)
 }
 
 void PlayMoneyPage::setTheme(const TableTheme& theme) {
-    pile_->setDark(theme.dark);
+    pile_->setTheme(theme);
     OnboardingPage::setTheme(theme);
 }
 
