@@ -8,6 +8,7 @@
 #include "Views/Controls/SlidingPicker.h"
 #include "Views/Controls/StakePicker.h"
 #include "Views/Home/HomeColumn.h"
+#include "Views/Home/HomePieces.h"
 #include "Views/Home/HomeView.h"
 #include "Views/Home/NewGameSheet.h"
 
@@ -59,7 +60,9 @@ void shoot(LobbyHarness& lobby, const QString& name, bool dark, TableSurface sur
         act(view);
     now = settled ? 100 : 0.08;
     emit view.clock().ticked();
-    // A sheet's term panel moves on the sheet's own clock.
+    // The bankroll rolls, and a sheet's panel and seats move, each on its own clock.
+    view.bankroll()->clock().setTimeSource([&now] { return now; });
+    emit view.bankroll()->clock().ticked();
     if (NewGameSheet* sheet = view.sheet()) {
         sheet->clock().setTimeSource([&now] { return now; });
         emit sheet->clock().ticked();
@@ -196,6 +199,30 @@ TEST(HomeGallery, LayersOnTheirWay) {
             shoot(lobby, QStringLiteral("moving-guide") + suffix, true, TableSurface::window,
                   act([](HomeView& view) { view.model().openGuide(GuideDestination::basics(0)); }), false);
         }
+    }
+}
+
+TEST(HomeGallery, SeatsComingAndGoing) {
+    // The cash table's preview a fifth of a second after the opponents went from 2 to 5, and after
+    // they went back from 5 to 2: new seats growing in, old ones shrinking away.
+    for (const auto& [from, to] : {std::pair{2, 5}, std::pair{5, 2}}) {
+        LobbyHarness lobby;
+        lobby.setChoices([from = from](NewGameChoices& c) { c.cashOpponents = from; });
+        const DesktopAppearance desktop(false);
+        HomeView view(AppEnvironment{&lobby.state, &lobby.controller}, TableSurface::popover,
+                      themeFor(TableStyleID::satin, false));
+        double now = 0;
+        view.clock().setTimeSource([&now] { return now; });
+        view.resize(420, 560);
+        view.show();
+        view.model().openSheet(GameMode::cashTable);
+        view.sheet()->clock().setTimeSource([&now] { return now; });
+        now = 10;
+        emit view.clock().ticked();
+        lobby.setChoices([to = to](NewGameChoices& c) { c.cashOpponents = to; });
+        now = 10.08;
+        emit view.sheet()->clock().ticked();
+        save(view, QStringLiteral("moving-seats-%1-to-%2").arg(from).arg(to));
     }
 }
 

@@ -55,6 +55,43 @@ double costWidth(const QString& cost, bool locked) {
            (locked ? 14 : 0);
 }
 
+// A plain button showing a small symbol in the tertiary colour: no face, the whole frame its target.
+class SymbolButton : public QAbstractButton {
+  public:
+    SymbolButton(const QString& symbol, double glyph, bool dark, std::function<void()> action,
+                 QWidget* parent)
+        : QAbstractButton(parent)
+        , symbol_(symbol)
+        , glyph_(glyph)
+        , dark_(dark) {
+        StyleAccessibility::setRole(this, QAccessible::Button);
+        setFocusPolicy(Qt::StrongFocus);
+        setCursor(Qt::PointingHandCursor);
+        connect(this, &QAbstractButton::clicked, this, [action = std::move(action)] { action(); });
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const RGB ink = isDown() ? LabelColors::secondary(dark_) : LabelColors::tertiary(dark_);
+        const QRectF box = QRectF(rect());
+        SymbolIcons::paint(painter, symbol_,
+                           QRectF(box.center() - QPointF(glyph_ / 2, glyph_ / 2), QSizeF(glyph_, glyph_)),
+                           toQColor(ink));
+        if (hasFocus()) {
+            painter.setPen(QPen(toQColor(SatinPalette::accent(dark_)), 2));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRoundedRect(box.adjusted(1, 1, -1, -1), 5, 5);
+        }
+    }
+
+  private:
+    QString symbol_;
+    double glyph_;
+    bool dark_;
+};
+
 ArtIcon iconOf(GameMode mode) {
     switch (mode) {
     case GameMode::quickHand:
@@ -301,9 +338,10 @@ PracticeRow::PracticeRow(const TableTheme& lobby, std::function<void()> play, st
     play_->setAccessibleName(QStringLiteral("Play a practice hand"));
     play_->setFixedWidth(LobbyWidgets::buttonWidth(lobby, ControlSize::small, 60));
     row->addWidget(play_);
-    close_ = new StyledIconButton(
-        lobby, QStringLiteral("xmark"), {"#...#", ".#.#.", "..#..", ".#.#.", "#...#"},
-        StyledIconButton::Tint::neutral, QStringLiteral("Don't show this again"), std::move(close), this);
+    // The 11-point mark in a 20 by 20 target.
+    close_ = new SymbolButton(QStringLiteral("xmark"), 8, dark, std::move(close), this);
+    close_->setFixedSize(20, 20);
+    close_->setToolTip(QStringLiteral("Don't show this again"));
     close_->setAccessibleName(QStringLiteral("Close practice hand suggestion"));
     row->addWidget(close_);
 }

@@ -25,6 +25,7 @@ class BankrollAmount : public QWidget {
     void setTheme(const TableTheme& theme);
     const QString& amount() const { return amount_; }
     bool isRolling() const { return rolling_.has_value(); }
+    AnimationClock& clock() { return clock_; }
     QSize sizeHint() const override;
 
   protected:

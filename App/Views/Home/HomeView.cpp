@@ -276,6 +276,8 @@ void HomeView::rebuildBody() {
             bodyContent_);
         layout->addWidget(practice_);
     }
+    // Now, not when the layout would get round to it: a lobby rebuilt on screen never shows blank.
+    bodyContent_->show();
     place();
 }
 
@@ -413,10 +415,18 @@ void HomeView::place() {
 void HomeView::fitPracticeRow(const QRect& frame) {
     if (!practice_)
         return;
-    // The column with the suggestion when it fits the height, else the column without it.
-    practice_->setVisible(true);
-    const bool fits = column_->layout()->minimumSize().height() <= frame.height();
+    // The column with the suggestion when it fits the height, else the column without it. Measured
+    // without showing it, and laid out again only on a change: this runs on every frame of a motion.
+    const bool shown = !practice_->isHidden();
+    int needed = column_->layout()->minimumSize().height();
+    if (!shown)
+        needed += practice_->minimumSizeHint().height();
+    const bool fits = needed <= frame.height();
+    if (fits == shown)
+        return;
     practice_->setVisible(fits);
+    bodyContent_->layout()->activate();
+    column_->layout()->activate();
 }
 
 void HomeView::resizeEvent(QResizeEvent*) {

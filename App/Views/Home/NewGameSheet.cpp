@@ -159,7 +159,8 @@ void NewGameSheet::build() {
     form->addLayout(header);
     form->addSpacing(10);
 
-    preview_ = new ArtView({}, form_);
+    preview_ =
+        new ArtView([this](QPainter& painter, const QRectF& rect) { paintPreview(painter, rect); }, form_);
     preview_->setFixedHeight(140);
     form->addWidget(preview_);
     if (mode == GameMode::quickHand || mode == GameMode::cashTable) {
@@ -307,19 +308,12 @@ void NewGameSheet::refresh() {
     const std::optional<QString> blocked = model_.blockedReason(choices, spendable);
     bankroll_->setText(QStringLiteral("Bankroll ") + LobbyText::grouped(spendable));
 
-    LobbyArt::SeatedTableScene scene{model_.previewPlayers(choices, spendable),
-                                     true,
-                                     mode == GameMode::cashTable,
-                                     24,
-                                     {},
-                                     {0.46, 0.36, 0.34}};
-    preview_->setAccessibleName(SeatedTableLayout::accessibleName(scene.players));
-    preview_->setPainter([art = art_, scene](QPainter& painter, const QRectF& rect) {
-        QPainterPath clip;
-        clip.addRoundedRect(rect, 14, 14);
-        painter.setClipPath(clip);
-        LobbyArt::paintSeatedTable(painter, rect, art, scene);
-    });
+    const std::vector<BotKit::BotProfile> players = model_.previewPlayers(choices, spendable);
+    seats_.update(players, clock_.now(), art_.reduceMotion);
+    if (seats_.isMoving(clock_.now()))
+        clock_.start();
+    preview_->setAccessibleName(SeatedTableLayout::accessibleName(players));
+    preview_->update();
     if (stepper_) {
         stepper_->setCount(mode == GameMode::quickHand ? NewGameSheetModel::hands(choices)
                                                        : NewGameSheetModel::opponents(choices));
@@ -356,6 +350,15 @@ void NewGameSheet::refresh() {
     blocked_->setVisible(blocked.has_value() && mode != GameMode::cashTable);
     start_->setTitle(model_.startTitle(choices, spendable));
     start_->setEnabled(!blocked);
+}
+
+void NewGameSheet::paintPreview(QPainter& painter, const QRectF& rect) const {
+    QPainterPath clip;
+    clip.addRoundedRect(rect, 14, 14);
+    painter.setClipPath(clip);
+    const LobbyArt::SeatedTableScene scene{
+        seats_.drawn(), true, model_.mode() == GameMode::cashTable, 24, {}, {0.46, 0.36, 0.34}};
+    LobbyArt::paintSeatedTable(painter, rect, art_, scene, seats_.presence(clock_.now()));
 }
 
 void NewGameSheet::placeStepper() {
@@ -441,7 +444,10 @@ void NewGameSheet::place() {
     panelLayer_.place(panelPlace, bottom, now);
     dimLayer_.raise();
     panelLayer_.raise();
-    if (!dimLayer_.isMoving(now) && !panelLayer_.isMoving(now))
+    const bool seating = seats_.isMoving(now);
+    if (seating)
+        preview_->update();
+    if (!dimLayer_.isMoving(now) && !panelLayer_.isMoving(now) && !seating)
         clock_.stop();
 }
 

@@ -9,6 +9,7 @@
 #include "Learn/Term.h"
 #include "Style/Drawing/AnimationClock.h"
 #include "Style/TableTheme.h"
+#include "Views/Controls/SeatPresence.h"
 #include "Views/Home/LobbyLayer.h"
 #include "Views/Home/NewGameSheetModel.h"
 
@@ -18,6 +19,7 @@ class ArtView;
 class BuyInSlider;
 class OpponentStepper;
 class QLabel;
+class QPainter;
 class QShortcut;
 class TermPanel;
 class SlidingPicker;
@@ -72,6 +74,7 @@ class NewGameSheet : public QWidget {
 
   private:
     void placeStepper();
+    void paintPreview(QPainter& painter, const QRectF& rect) const;
     void showTerm(bool animated);
     void place();
     void build();
@@ -89,6 +92,8 @@ class NewGameSheet : public QWidget {
     std::optional<QString> lockedReason_;
     std::unique_ptr<Announcer> announcer_;
     std::optional<Term> explaining_;
+    // The preview's seats, growing in and shrinking away as the opponents change.
+    SeatPresence seats_;
     AnimationClock clock_;
     std::array<QShortcut*, 3> keys_{};
 
