@@ -98,7 +98,9 @@ TEST(HomeModelBegin, AsksOnceBeforeGivingUpASavedSitAndGoThenBooksItAndStarts) {
     EXPECT_FALSE(lobby.controller.hasTable());
 
     // The notice's confirm hands back its own setup.
-    lobby.home.begin(lobby.home.notice()->asReplaceSaved()->setup);
+    const auto* asked = lobby.home.notice()->asReplaceSaved();
+    ASSERT_TRUE(asked);
+    lobby.home.begin(asked->setup);
     EXPECT_EQ(lobby.home.notice(), std::nullopt);
     EXPECT_EQ(lobby.state.profile().bankroll, 9500);
     EXPECT_EQ(lobby.state.profile().counters.sitAndGosPlayed, 1);

@@ -401,25 +401,24 @@ NoticePanel::NoticePanel(const TableTheme& lobby, const TableTheme& art, const H
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
     buttons->addStretch(1);
-    if (const auto* cant = notice.asCantAfford()) {
-        (void)cant;
-        dismiss_ = new StyledButton(lobby, QStringLiteral("OK"), ControlKind::secondary(), ControlSize::small,
-                                    std::nullopt, dismiss, this);
-        dismiss_->setFixedWidth(LobbyWidgets::buttonWidth(lobby, ControlSize::small, 90));
-        buttons->addWidget(dismiss_);
-    } else {
-        const GameSetup setup = notice.asReplaceSaved()->setup;
+    // Branch on the case actually read: the setup is copied only from a notice that holds one.
+    if (const auto* replace = notice.asReplaceSaved()) {
         dismiss_ = new StyledButton(lobby, QStringLiteral("Keep Playing"), ControlKind::secondary(),
                                     ControlSize::small, std::nullopt, dismiss, this);
         confirm_ = new StyledButton(
-            lobby, LobbyText::startTitle(setup), ControlKind::danger(), ControlSize::small, std::nullopt,
-            [confirm, setup] { confirm(setup); }, this);
+            lobby, LobbyText::startTitle(replace->setup), ControlKind::danger(), ControlSize::small,
+            std::nullopt, [confirm, setup = replace->setup] { confirm(setup); }, this);
         dismiss_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         confirm_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         // The destructive start takes a click or Space, never the Return that may be meant elsewhere.
         confirm_->installEventFilter(this);
         buttons->addWidget(dismiss_);
         buttons->addWidget(confirm_);
+    } else {
+        dismiss_ = new StyledButton(lobby, QStringLiteral("OK"), ControlKind::secondary(), ControlSize::small,
+                                    std::nullopt, dismiss, this);
+        dismiss_->setFixedWidth(LobbyWidgets::buttonWidth(lobby, ControlSize::small, 90));
+        buttons->addWidget(dismiss_);
     }
     column->addLayout(buttons);
     // The only Escape of the window while the notice shows (the home's keys are off meanwhile).

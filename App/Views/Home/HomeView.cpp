@@ -388,16 +388,7 @@ void HomeView::place() {
     practiceLayer_.place(practice_ ? QRect(practice_->mapTo(this, QPoint()), practice_->size()) : QRect(),
                          bottom, now);
     dimLayer_.place(rect(), bottom, now);
-    QRect noticeArea;
-    if (notice_) {
-        const QMargins room = SatinPanel::shadowMargins();
-        const QRect area =
-            frame.adjusted(12 - room.left(), 12 - room.top(), -12 + room.right(), -12 + room.bottom());
-        const int height = notice_->heightForWidth(area.width()) > 0 ? notice_->heightForWidth(area.width())
-                                                                     : notice_->sizeHint().height();
-        noticeArea = QRect(area.left(), area.bottom() - height + 1, area.width(), height);
-    }
-    noticeLayer_.place(noticeArea, bottom, now);
+    noticeLayer_.place(notice_ ? restingAtBottom(frame, *notice_) : QRect(), bottom, now);
     sheetLayer_.place(model_->sheet() ? rect() : QRect(), bottom, now);
     guideLayer_.place(frame, bottom, now);
     for (LobbyLayer* layer :

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "Style/Drawing/SatinPanel.h"
 #include "Style/Drawing/StyleAccessibility.h"
 
 // What is left of a layer on its way out: its last picture, drawn faded; clicks go through it.
@@ -117,6 +118,15 @@ void LobbyLayer::raise() {
 
 bool LobbyLayer::isMoving(double now) const {
     return (widget_ && !in_.isFinished(now)) || leaving_;
+}
+
+QRect restingAtBottom(const QRect& column, const QWidget& card) {
+    const QMargins room = SatinPanel::shadowMargins();
+    const QRect area =
+        column.adjusted(12 - room.left(), 12 - room.top(), -12 + room.right(), -12 + room.bottom());
+    const int height =
+        card.hasHeightForWidth() ? card.heightForWidth(area.width()) : card.sizeHint().height();
+    return {area.left(), area.bottom() - height + 1, area.width(), height};
 }
 
 LobbyShade::LobbyShade(std::function<void()> tapped, QWidget* parent)

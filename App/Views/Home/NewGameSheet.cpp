@@ -430,18 +430,8 @@ void NewGameSheet::place() {
     const double now = clock_.now();
     const int bottom = rect().bottom() + 1;
     dimLayer_.place(dim_ ? rect() : QRect(), bottom, now);
-    QRect panelPlace;
-    if (termLayer_) {
-        // At the bottom of the sheet, 12 in from every edge; the card keeps room round it for its shadow.
-        const QMargins room = SatinPanel::shadowMargins();
-        const QRect area =
-            HomeColumn::frame(rect(), column_)
-                .adjusted(12 - room.left(), 12 - room.top(), -12 + room.right(), -12 + room.bottom());
-        const int height = termLayer_->hasHeightForWidth() ? termLayer_->heightForWidth(area.width())
-                                                           : termLayer_->sizeHint().height();
-        panelPlace = QRect(area.left(), area.bottom() - height + 1, area.width(), height);
-    }
-    panelLayer_.place(panelPlace, bottom, now);
+    panelLayer_.place(termLayer_ ? restingAtBottom(HomeColumn::frame(rect(), column_), *termLayer_) : QRect(),
+                      bottom, now);
     dimLayer_.raise();
     panelLayer_.raise();
     const bool seating = seats_.isMoving(now);
