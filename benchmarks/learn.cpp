@@ -1,5 +1,6 @@
-// Time to paint the 169-cell starting-hands chart, and to filter the glossary as one keystroke does:
-// the model's filter alone and the tab's whole response (filter, show and hide rows, announce).
+// Time to paint the 169-cell starting-hands chart (again, as after a new selection, and afresh, as after
+// a resize), and to filter the glossary as one keystroke does: the model's filter alone and the tab's
+// whole response (filter, show and hide rows, announce, repaint).
 
 #include <QApplication>
 #include <QImage>
@@ -41,6 +42,25 @@ void paintChart(benchmark::State& state) {
     }
 }
 BENCHMARK(paintChart)->Arg(0)->Arg(1)->ArgName("increasedContrast")->Unit(benchmark::kMicrosecond);
+
+void paintChartAfresh(benchmark::State& state) {
+    ensureApplication();
+    StartersChartView chart(BotKit::StartingHand(PokerEngine::Rank::king, PokerEngine::Rank::queen, true),
+                            false, false, state.range(0) != 0);
+    QImage canvas(QSize(362, 362) * 2, QImage::Format_ARGB32_Premultiplied);
+    canvas.setDevicePixelRatio(2);
+    int width = 360;
+    for (auto _ : state) {
+        // A new size draws the cells anew.
+        width = width == 360 ? 361 : 360;
+        chart.resize(width, width);
+        QPainter painter(&canvas);
+        chart.render(&painter);
+        painter.end();
+        benchmark::DoNotOptimize(canvas.constBits());
+    }
+}
+BENCHMARK(paintChartAfresh)->Arg(0)->Arg(1)->ArgName("increasedContrast")->Unit(benchmark::kMicrosecond);
 
 const QStringList typing{"b", "bl", "bli", "blin", "blind", "blin", "bli", "bl", "b", ""};
 

@@ -2,7 +2,17 @@
 
 #include "Style/TableTheme.h"
 
+#include <algorithm>
+
 // The measures of the small learning views, decided from the theme without a display.
+
+// Text that may shrink to fit: the share of its size it is drawn at when, `natural` wide at full size,
+// it is given only `available`; never below `minimum` (past that it wraps or is cut short).
+inline double shrinkToFit(double natural, double available, double minimum) {
+    if (natural <= 0 || available >= natural)
+        return 1;
+    return std::max(minimum, available / natural);
+}
 
 // The hand tag chip beside the player's cards: one look in every style, smaller in the popover.
 struct HandTagMetrics {

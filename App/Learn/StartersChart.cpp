@@ -70,4 +70,9 @@ QString noSelectionText() {
     return QStringLiteral("Click a hand to see how it rates.");
 }
 
+QString selectionAnnouncement(const BotKit::StartingHand& selected,
+                              std::optional<BotKit::StartingHand> current) {
+    return (current == selected ? QStringLiteral("Your hand: ") : QString()) + cellSpoken(selected);
+}
+
 } // namespace StartersChart

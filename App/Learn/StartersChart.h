@@ -37,5 +37,9 @@ struct Detail {
 std::optional<Detail> detail(std::optional<BotKit::StartingHand> selected,
                              std::optional<BotKit::StartingHand> current);
 QString noSelectionText();
+// What a reader hears when the selection changes: the cell's words, "Your hand: " first when it is the
+// player's hand ("Your hand: King-queen suited, great").
+QString selectionAnnouncement(const BotKit::StartingHand& selected,
+                              std::optional<BotKit::StartingHand> current);
 
 } // namespace StartersChart

@@ -110,6 +110,13 @@ int stepped(std::optional<int> from, int count, int by) {
     return std::clamp(*from + by, 0, count - 1);
 }
 
+double titleScale(double widestTitle, double segmentWidth) {
+    const double room = segmentWidth - 2 * titleInset;
+    if (widestTitle <= 0 || room >= widestTitle)
+        return 1;
+    return std::max(minimumTitleScale, room / widestTitle);
+}
+
 } // namespace SlidingPickerRules
 
 QString StepperUnit::accessibleName() const {

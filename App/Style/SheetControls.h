@@ -64,6 +64,13 @@ QString spokenValue(std::int64_t bigBlinds, std::int64_t cap, std::int64_t bigBl
 // otherwise one step, stopping at the ends.
 namespace SlidingPickerRules {
 int stepped(std::optional<int> from, int count, int by);
+// Titles keep this much room from their segment's sides.
+inline constexpr double titleInset = 4;
+// Titles shrink no further than this share of their size; past it they are cut short.
+inline constexpr double minimumTitleScale = 0.75;
+// The share of their size all titles are drawn at so that the widest, `widestTitle` wide at full size,
+// fits a segment `segmentWidth` wide: 1 when it fits, else smaller, down to `minimumTitleScale`.
+double titleScale(double widestTitle, double segmentWidth);
 } // namespace SlidingPickerRules
 
 // The words of the stepper: "1 opponent", "3 opponents"; the spoken name "Opponents".

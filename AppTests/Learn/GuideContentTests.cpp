@@ -1,5 +1,6 @@
 #include "Learn/BasicsPaging.h"
 #include "Learn/GuideContent.h"
+#include "Learn/GuideShell.h"
 #include "Learn/HandNames.h"
 
 #include "BotKit/PreflopChart.h"
@@ -131,4 +132,18 @@ TEST(StartingChart, OneCellPerHand) {
 TEST(StartingChartDeathTest, CellsOutsideTheChartStop) {
     EXPECT_DEATH(chartCell(13, 0), "row");
     EXPECT_DEATH(chartCell(0, -1), "row");
+}
+
+TEST(GuideShell, TabTitlesAndPresentationMeasures) {
+    QStringList titles;
+    for (const GuideTab tab : allGuideTabs) {
+        titles.append(GuideShell::tabTitle(tab));
+    }
+    EXPECT_EQ(titles, (QStringList{"Basics", "Rankings", "Starters", "Glossary"}));
+    EXPECT_EQ(GuideShell::pickerTitle(), "Poker Basics section");
+    EXPECT_EQ(GuideShell::padding(false), 18);
+    EXPECT_EQ(GuideShell::padding(true), 14);
+    EXPECT_EQ(GuideShell::pickerWidth(GuideShell::narrowestWidth, true), 232);
+    EXPECT_EQ(GuideShell::pickerWidth(420, false), 384);
+    EXPECT_EQ(GuideShell::pickerWidth(20, true), 0);
 }

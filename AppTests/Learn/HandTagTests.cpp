@@ -1,4 +1,5 @@
 #include "Learn/HandTag.h"
+#include "Learn/LearnMetrics.h"
 
 #include "LearnFixtures.h"
 
@@ -143,4 +144,24 @@ TEST(HandTag, HeldRankName) {
     EXPECT_EQ(heldRankName(folded), std::nullopt);
     // The tag after the flop.
     EXPECT_EQ(HandTag::make(viewHolding(cards({"Jh", "4c"}), cards({"Jd", "4s", "9c"})))->title, "Two Pair");
+}
+
+TEST(HandTagMetrics, TextShrinksToFitButNoFurtherThanTheMinimum) {
+    EXPECT_EQ(HandTagMetrics::minimumScale, 0.85);
+    EXPECT_EQ(shrinkToFit(100, 120, HandTagMetrics::minimumScale), 1);
+    EXPECT_EQ(shrinkToFit(100, 100, HandTagMetrics::minimumScale), 1);
+    EXPECT_DOUBLE_EQ(shrinkToFit(100, 90, HandTagMetrics::minimumScale), 0.9);
+    EXPECT_EQ(shrinkToFit(100, 50, HandTagMetrics::minimumScale), 0.85);
+    EXPECT_EQ(shrinkToFit(0, 50, HandTagMetrics::minimumScale), 1);
+}
+
+TEST(HandTagMetrics, SmallerInThePopover) {
+    const auto sizes = [](TableSurface surface) {
+        TableTheme theme = TableTheme::standard();
+        theme.surface = surface;
+        const HandTagMetrics metrics = HandTagMetrics::of(theme);
+        return std::array{metrics.titleSize, metrics.lineSize, metrics.pipSize, metrics.spacing};
+    };
+    EXPECT_EQ(sizes(TableSurface::popover), (std::array{12.0, 11.0, 6.0, 1.0}));
+    EXPECT_EQ(sizes(TableSurface::window), (std::array{14.0, 12.5, 7.0, 2.0}));
 }

@@ -1,6 +1,8 @@
+#include "Learn/GuideShell.h"
 #include "Learn/HandTag.h"
 #include "Learn/PracticeNarration.h"
 #include "Views/Learn/BasicsArt.h"
+#include "Views/Learn/GlossaryTab.h"
 #include "Views/Learn/HandTagView.h"
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Learn/PracticeCaptionView.h"
@@ -9,10 +11,11 @@
 #include "Views/Learn/TermPanel.h"
 
 #include "LearnFixtures.h"
+#include "Support/WidgetEvents.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 
 #include <gtest/gtest.h>
@@ -24,9 +27,7 @@
 namespace {
 
 QString folder() {
-    const QString path = QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery/learn");
-    QDir().mkpath(path);
-    return path;
+    return WidgetEvents::galleryFolder(QStringLiteral("learn"));
 }
 
 TableTheme themeFor(TableStyleID style, TableSurface surface, bool dark = false) {
@@ -62,43 +63,76 @@ void save(QWidget& widget, QSize size, const QString& name, QColor backdrop = QC
         << name.toStdString();
 }
 
+QColor backdrop(bool dark) {
+    return dark ? QColor(30, 30, 30) : QColor(236, 236, 236);
+}
+
+// Where the guide is shown, at the sizes it gets there: the lobby's panel in the window, the panel
+// covering the popover, and the table window's sidebar at its narrowest and at its usual width.
+struct GuidePlace {
+    QString name;
+    PokerBasicsView::Presentation presentation;
+    QSize size;
+};
+
+const std::vector<GuidePlace>& guidePlaces() {
+    using Presentation = PokerBasicsView::Presentation;
+    static const std::vector<GuidePlace> places{
+        {"panel", Presentation::panel, {460, 640}},
+        {"popover", Presentation::panel, {420, 560}},
+        {"sidebar260", Presentation::sidebar, {static_cast<int>(GuideShell::narrowestWidth), 640}},
+        {"sidebar300", Presentation::sidebar, {300, 640}},
+    };
+    return places;
+}
+
 } // namespace
 
 TEST(LearnGallery, GuideTabs) {
-    for (const auto presentation :
-         {PokerBasicsView::Presentation::panel, PokerBasicsView::Presentation::sidebar}) {
-        const bool panel = presentation == PokerBasicsView::Presentation::panel;
-        const QSize size = panel ? QSize(460, 620) : QSize(320, 620);
-        const QString kind = panel ? QStringLiteral("panel") : QStringLiteral("sidebar");
-        for (int page : {0, 1, 2, 3, 4, 5}) {
-            PokerBasicsView::Setup setup;
-            setup.presentation = presentation;
-            setup.opening = GuideDestination::basics(page);
-            if (panel && page == 5) {
-                setup.playPractice = [] {};
+    for (const bool dark : {false, true}) {
+        const WidgetEvents::DesktopAppearance desktop(dark);
+        const TableTheme theme = themeFor(TableStyleID::satin, TableSurface::window, dark);
+        const QString look = dark ? QStringLiteral("dark") : QStringLiteral("light");
+        for (const GuidePlace& place : guidePlaces()) {
+            const auto guideAt = [&](GuideDestination opening) {
+                PokerBasicsView::Setup setup;
+                setup.art = theme;
+                setup.theme = theme;
+                setup.presentation = place.presentation;
+                setup.opening = opening;
+                return setup;
+            };
+            const QString prefix = QStringLiteral("guide-%1-%2").arg(place.name, look);
+            for (int page : {0, 1, 2, 3, 4, 5}) {
+                PokerBasicsView::Setup setup = guideAt(GuideDestination::basics(page));
+                if (place.name == QLatin1String("panel") && page == 5) {
+                    setup.playPractice = [] {};
+                }
+                PokerBasicsView guide(setup);
+                save(guide, place.size, QStringLiteral("%1-basics-%2").arg(prefix).arg(page), backdrop(dark));
             }
-            PokerBasicsView guide(setup);
-            save(guide, size, QStringLiteral("guide-%1-basics-%2").arg(kind).arg(page));
+            PokerBasicsView::Setup rankings = guideAt(GuideDestination::rankings());
+            rankings.heldRank = QStringLiteral("Two Pair");
+            PokerBasicsView ranked(rankings);
+            save(ranked, place.size, prefix + QStringLiteral("-rankings"), backdrop(dark));
+
+            PokerBasicsView::Setup starters = guideAt(GuideDestination::starters());
+            starters.currentHand =
+                BotKit::StartingHand(PokerEngine::Rank::king, PokerEngine::Rank::queen, true);
+            PokerBasicsView chart(starters);
+            save(chart, place.size, prefix + QStringLiteral("-starters"), backdrop(dark));
+
+            PokerBasicsView words(guideAt(GuideDestination::glossary(Term::sidePot)));
+            save(words, place.size, prefix + QStringLiteral("-glossary"), backdrop(dark));
         }
-        PokerBasicsView::Setup rankings;
-        rankings.presentation = presentation;
-        rankings.opening = GuideDestination::rankings();
-        rankings.heldRank = QStringLiteral("Two Pair");
-        PokerBasicsView ranked(rankings);
-        save(ranked, size, QStringLiteral("guide-%1-rankings").arg(kind));
+    }
+}
 
-        PokerBasicsView::Setup starters;
-        starters.presentation = presentation;
-        starters.opening = GuideDestination::starters();
-        starters.currentHand = BotKit::StartingHand(PokerEngine::Rank::king, PokerEngine::Rank::queen, true);
-        PokerBasicsView chart(starters);
-        save(chart, size, QStringLiteral("guide-%1-starters").arg(kind));
-
-        PokerBasicsView::Setup glossary;
-        glossary.presentation = presentation;
-        glossary.opening = GuideDestination::glossary(Term::sidePot);
-        PokerBasicsView words(glossary);
-        save(words, size, QStringLiteral("guide-%1-glossary").arg(kind));
+TEST(LearnGallery, GlossarySearches) {
+    for (const QString& query : {QStringLiteral("blind"), QStringLiteral("zebra")}) {
+        GlossaryTab tab(TableTheme::standard(), Term::sidePot, nullptr);
+        tab.searchField()->setText(query);
+        save(tab, QSize(300, 420), QStringLiteral("glossary-search-%1").arg(query));
     }
 }
 
@@ -119,7 +153,7 @@ TEST(LearnGallery, ChartWithSelection) {
 TEST(LearnGallery, TermPanels) {
     for (const auto style : allTableStyleIDs) {
         for (const Term term : {Term::kicker, Term::buyIn, Term::button, Term::blinds, Term::difficulty,
-                                Term::pot, Term::cashTable}) {
+                                Term::pot, Term::cashTable, Term::headsUp}) {
             const TableTheme theme = themeFor(style, TableSurface::window);
             TermPanel panel(
                 theme, term, TermNumbers{PokerEngine::BlindLevel{25, 50, 0}}, theme, [] {},
@@ -129,6 +163,12 @@ TEST(LearnGallery, TermPanels) {
                 QStringLiteral("term-%1-%2").arg(styleName(style), QString::fromUtf8(toString(term).data())));
         }
     }
+    // In the dark, and without a way into the guide.
+    const WidgetEvents::DesktopAppearance desktop(true);
+    const TableTheme dark = themeFor(TableStyleID::satin, TableSurface::window, true);
+    TermPanel panel(dark, Term::sitAndGo, TermNumbers{}, dark, [] {}, {});
+    save(panel, QSize(420, panel.heightForWidth(420)), QStringLiteral("term-satin-dark-sitAndGo"),
+         backdrop(true));
 }
 
 TEST(LearnGallery, HandTags) {
@@ -141,11 +181,19 @@ TEST(LearnGallery, HandTags) {
         {"twopair", HandTag::postflop(cards({"Jh", "4c"}), cards({"Jd", "4s", "9c"}))},
         {"flushdraw", HandTag::postflop(cards({"Ah", "3h"}), cards({"Kh", "9h", "2c"}))},
         {"toppair", HandTag::postflop(cards({"Kd", "7c"}), cards({"Kh", "9s", "2d"}))},
+        {"shrunk", HandTag::postflop(cards({"Ah", "3h"}), cards({"Kh", "9h", "2c"}))},
     };
     for (const auto style : allTableStyleIDs) {
         for (const auto surface : {TableSurface::popover, TableSurface::window}) {
             for (const auto& [name, tag] : tags) {
                 HandTagView view(themeFor(style, surface), tag);
+                if (name == QLatin1String("shrunk")) {
+                    save(view, view.minimumSizeHint(),
+                         QStringLiteral("tag-%1-%2-shrunk")
+                             .arg(styleName(style), surface == TableSurface::popover ? "popover" : "window"),
+                         QColor(40, 110, 70));
+                    continue;
+                }
                 save(
                     view, view.sizeHint(),
                     QStringLiteral("tag-%1-%2-%3")
@@ -180,10 +228,18 @@ TEST(LearnGallery, PracticeCaptions) {
 }
 
 TEST(LearnGallery, BasicsArtInEachStyle) {
-    for (const auto style : allTableStyleIDs) {
-        for (const BasicsPage page : allBasicsPages) {
-            BasicsArt art(themeFor(style, TableSurface::window), page);
-            save(art, QSize(420, 180), QStringLiteral("art-%1-%2").arg(styleName(style)).arg(rawValue(page)));
+    for (const bool dark : {false, true}) {
+        for (const auto style : allTableStyleIDs) {
+            for (const BasicsPage page : allBasicsPages) {
+                BasicsArt art(themeFor(style, TableSurface::window, dark), page);
+                save(art, QSize(420, 180),
+                     QStringLiteral("art-%1-%2-%3")
+                         .arg(styleName(style), dark ? "dark" : "light")
+                         .arg(rawValue(page)));
+            }
         }
     }
+    // The sidebar's illustration is 140 high and as narrow as the sidebar allows.
+    BasicsArt narrow(themeFor(TableStyleID::satin, TableSurface::window), BasicsPage::blinds);
+    save(narrow, QSize(232, 140), QStringLiteral("art-satin-narrow-2"));
 }

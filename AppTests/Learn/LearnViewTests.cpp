@@ -1,4 +1,9 @@
 #include "Learn/GuideContent.h"
+#include "Learn/GuideShell.h"
+#include "Learn/LearnMetrics.h"
+#include "Style/Drawing/ThemeFonts.h"
+#include "Style/SheetControls.h"
+#include "Views/Controls/SlidingPicker.h"
 #include "Views/Controls/StyledButton.h"
 #include "Views/Learn/BasicsTab.h"
 #include "Views/Learn/GlossaryTab.h"
@@ -14,6 +19,7 @@
 #include "Views/Learn/TermPanel.h"
 #include "Views/Support/Announcer.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
@@ -64,12 +70,28 @@ TableTheme windowTheme() {
 
 TEST(MarkdownLabel, BoldWhenItParsesVerbatimWhenNot) {
     MarkdownLabel bold("Your **buy-in** comes back.");
-    EXPECT_EQ(bold.textFormat(), Qt::RichText);
-    EXPECT_EQ(bold.text(), "Your <b>buy-in</b> comes back.");
+    EXPECT_TRUE(bold.parsed());
+    EXPECT_EQ(bold.plainText(), "Your buy-in comes back.");
+    EXPECT_EQ(bold.boldSpans(), (QList<QPair<int, int>>{{5, 6}}));
     EXPECT_EQ(bold.accessibleName(), "Your buy-in comes back.");
     MarkdownLabel broken("An **open bold");
-    EXPECT_EQ(broken.textFormat(), Qt::PlainText);
-    EXPECT_EQ(broken.text(), "An **open bold");
+    EXPECT_FALSE(broken.parsed());
+    EXPECT_EQ(broken.plainText(), "An **open bold");
+    EXPECT_TRUE(broken.boldSpans().isEmpty());
+}
+
+TEST(MarkdownLabel, WrapsToItsWidthAndGrowsDownwards) {
+    MarkdownLabel text(explanation(Term::sidePot, TermNumbers{}));
+    text.setFont(QFont(text.font().family(), 12));
+    const int wide = text.heightForWidth(2000);
+    const int narrow = text.heightForWidth(120);
+    EXPECT_GT(narrow, 3 * wide);
+    // The same width asked again gives the same height.
+    EXPECT_EQ(text.heightForWidth(120), narrow);
+    text.setContentsMargins(0, 6, 0, 0);
+    EXPECT_EQ(text.heightForWidth(120), narrow + 6);
+    text.setLineSpacing(2);
+    EXPECT_GT(text.heightForWidth(120), narrow + 6);
 }
 
 TEST(InfoButton, SpeaksTheTermAndRunsItsAction) {
@@ -170,7 +192,7 @@ TEST(PracticeCaptionView, BodySizesAndButtonWidths) {
     const PracticeCaption caption{PracticeStep::river, "The river", "An **open bold"};
     PracticeCaptionView popover(TableTheme::standard(), caption, {}, nullptr);
     EXPECT_EQ(popover.bodyLabel()->font().pixelSize(), 12);
-    EXPECT_EQ(popover.bodyLabel()->text(), "An **open bold");
+    EXPECT_EQ(popover.bodyLabel()->plainText(), "An **open bold");
     EXPECT_EQ(popover.buttons()[0]->width(), 140);
     PracticeCaptionView window(windowTheme(), caption, {}, nullptr);
     EXPECT_EQ(window.bodyLabel()->font().pixelSize(), 13);
@@ -294,6 +316,47 @@ TEST(PokerBasicsView, LastBasicsButtonSwitchesToRankings) {
     EXPECT_EQ(sidebar.doneButton(), nullptr);
 }
 
+TEST(PokerBasicsView, EveryTabTitleFitsAtTheNarrowestWidth) {
+    PokerBasicsView::Setup setup;
+    setup.presentation = PokerBasicsView::Presentation::sidebar;
+    PokerBasicsView guide(setup);
+    guide.resize(static_cast<int>(GuideShell::narrowestWidth), 600);
+    activate(guide);
+    SlidingPicker* picker = guide.tabPicker();
+    EXPECT_EQ(picker->width(), GuideShell::pickerWidth(GuideShell::narrowestWidth, true));
+    EXPECT_EQ(picker->accessibleName(), "Poker Basics section");
+    EXPECT_GE(picker->titleScale(), SlidingPickerRules::minimumTitleScale);
+    const QFont font = ThemeFonts::system(12.5 * picker->titleScale(), FontWeight::medium);
+    for (const GuideTab tab : allGuideTabs) {
+        QAbstractButton* segment = guide.tabButton(tab);
+        EXPECT_EQ(segment->text(), GuideShell::tabTitle(tab));
+        EXPECT_LE(QFontMetricsF(font).horizontalAdvance(segment->text()),
+                  segment->width() - 2 * SlidingPickerRules::titleInset)
+            << segment->text().toStdString();
+    }
+    // In the panel there is room: the titles keep their size.
+    setup.presentation = PokerBasicsView::Presentation::panel;
+    PokerBasicsView panel(setup);
+    panel.resize(420, 560);
+    activate(panel);
+    EXPECT_EQ(panel.tabPicker()->titleScale(), 1);
+}
+
+TEST(PokerBasicsView, PickerSwitchesTabs) {
+    PokerBasicsView guide(PokerBasicsView::Setup{});
+    activate(guide);
+    EXPECT_EQ(guide.tabPicker()->selected(), 0);
+    guide.tabButton(GuideTab::starters)->click();
+    EXPECT_EQ(guide.tab(), GuideTab::starters);
+    EXPECT_NE(qobject_cast<StartersTab*>(guide.tabContent()), nullptr);
+    guide.tabButton(GuideTab::starters)->setFocus();
+    press(guide.tabButton(GuideTab::starters), Qt::Key_Right);
+    EXPECT_EQ(guide.tab(), GuideTab::glossary);
+    EXPECT_EQ(guide.tabPicker()->selected(), 3);
+    guide.setTab(GuideTab::rankings);
+    EXPECT_EQ(guide.tabPicker()->selected(), 1);
+}
+
 TEST(GlossaryTab, SearchFiltersAndAnnounces) {
     GlossaryTab tab(TableTheme::standard(), std::nullopt, &quietAnnouncer());
     activate(tab);
@@ -353,6 +416,19 @@ TEST(StartersTab, SelectionByArrowsAndClicks) {
     EXPECT_EQ(atTable.chart()->current(), kingQueen);
 }
 
+TEST(StartersTab, ASelectionIsAnnounced) {
+    const StartingHand kingQueen(Rank::king, Rank::queen, true);
+    StartersTab tab(TableTheme::standard(), kingQueen, false, &quietAnnouncer());
+    activate(tab);
+    const qsizetype before = quietAnnouncer().spoken().size();
+    tab.chart()->setFocus();
+    press(tab.chart(), Qt::Key_Left);
+    EXPECT_EQ(lastSaid(), "Pair of kings, great");
+    press(tab.chart(), Qt::Key_Right);
+    EXPECT_EQ(lastSaid(), "Your hand: King-queen suited, great");
+    EXPECT_EQ(quietAnnouncer().spoken().size(), before + 2);
+}
+
 TEST(StartersChartView, ReadsAsAChartOfButtons) {
     StartersChartView chart(std::nullopt, false, false, false);
     chart.resize(330, 330);
@@ -397,6 +473,24 @@ TEST(RankingsTab, HighlightsTheHeldRow) {
 
     RankingsTab lowerCase(TableTheme::standard(), false, QStringLiteral("flush"));
     EXPECT_EQ(lowerCase.detailLabel(4)->text(), "Any five of one suit");
+}
+
+TEST(HandTagView, ShrinksItsTextToFitButNoFurther) {
+    const HandTag tag{"Playable start", 3, {"King-queen offsuit"}, "help", "spoken"};
+    HandTagView view(windowTheme(), tag);
+    view.resize(view.sizeHint());
+    EXPECT_EQ(view.textScale(), 1);
+    // A little narrower: the text shrinks to fit and the height does not grow.
+    view.resize(view.sizeHint().width() - 10, view.sizeHint().height());
+    EXPECT_LT(view.textScale(), 1);
+    EXPECT_GT(view.textScale(), HandTagMetrics::minimumScale);
+    EXPECT_LE(view.heightForWidth(view.width()), view.sizeHint().height());
+    // Much narrower: never below the minimum scale.
+    view.resize(60, view.sizeHint().height());
+    EXPECT_EQ(view.textScale(), HandTagMetrics::minimumScale);
+    EXPECT_LT(view.minimumSizeHint().width(), view.sizeHint().width());
+    view.resize(view.minimumSizeHint());
+    EXPECT_NEAR(view.textScale(), HandTagMetrics::minimumScale, 0.01);
 }
 
 TEST(HandTagView, SizesFollowTheSurfaceAndLinesWrap) {

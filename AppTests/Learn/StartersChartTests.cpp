@@ -59,3 +59,11 @@ TEST(StartersChart, NamesAndDetail) {
     EXPECT_EQ(StartersChart::detail(StartingHand(Rank::six, Rank::six, false), kingQueenSuited),
               (StartersChart::Detail{"", "Pair of sixes", QString::fromUtf8(" \u00B7 Playable")}));
 }
+
+TEST(StartersChart, SelectionIsAnnouncedWithTheCellsWords) {
+    EXPECT_EQ(StartersChart::selectionAnnouncement(kingQueenSuited, kingQueenSuited),
+              "Your hand: King-queen suited, great");
+    EXPECT_EQ(StartersChart::selectionAnnouncement(sevenTwo, kingQueenSuited),
+              "Seven-two offsuit, usually fold");
+    EXPECT_EQ(StartersChart::selectionAnnouncement(aces, std::nullopt), "Pair of aces, great");
+}

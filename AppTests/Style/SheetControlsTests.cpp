@@ -72,6 +72,16 @@ TEST(SlidingPickerRules, ArrowsStopAtTheEndsAndStartFromNothing) {
     EXPECT_EQ(SlidingPickerRules::stepped(std::nullopt, 0, 1), 0);
 }
 
+TEST(SlidingPickerRules, TitlesShrinkTogetherToFitNarrowSegments) {
+    // Room is the segment less its two insets.
+    EXPECT_EQ(SlidingPickerRules::titleScale(50, 58), 1);
+    EXPECT_EQ(SlidingPickerRules::titleScale(50, 200), 1);
+    EXPECT_DOUBLE_EQ(SlidingPickerRules::titleScale(60, 56), 0.8);
+    // Never below the minimum: past it a title is cut short instead.
+    EXPECT_EQ(SlidingPickerRules::titleScale(60, 20), SlidingPickerRules::minimumTitleScale);
+    EXPECT_EQ(SlidingPickerRules::titleScale(0, 20), 1);
+}
+
 TEST(StepperUnit, SingularOnlyForOne) {
     const StepperUnit unit{"opponent", "opponents"};
     EXPECT_EQ(unit.value(1), "1 opponent");

@@ -44,6 +44,13 @@ class DesktopAppearance {
         : saved_(QApplication::palette()) {
         QPalette palette = saved_;
         palette.setColor(QPalette::Window, dark ? QColor(30, 30, 30) : QColor(236, 236, 236));
+        if (dark) {
+            // Fields and plain labels go light on dark, as a dark desktop draws them.
+            palette.setColor(QPalette::WindowText, QColor(235, 235, 235));
+            palette.setColor(QPalette::Base, QColor(45, 45, 45));
+            palette.setColor(QPalette::Text, QColor(235, 235, 235));
+            palette.setColor(QPalette::PlaceholderText, QColor(150, 150, 150));
+        }
         QApplication::setPalette(palette);
     }
     ~DesktopAppearance() { QApplication::setPalette(saved_); }

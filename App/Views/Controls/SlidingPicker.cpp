@@ -35,22 +35,36 @@ class Segment : public QAbstractButton {
         StyleAccessibility::setSelected(this, selected);
         update();
     }
-    static QFont font() { return ThemeFonts::system(12.5, FontWeight::medium); }
+    void setScale(double scale) {
+        if (scale == scale_)
+            return;
+        scale_ = scale;
+        update();
+    }
+    static QFont font(double scale = 1) { return ThemeFonts::system(12.5 * scale, FontWeight::medium); }
+    // The title and its dots at full size.
+    static double naturalWidth(const SlidingPicker::Option& option) {
+        return QFontMetricsF(font()).horizontalAdvance(option.title) + dotsWidth(option.dots);
+    }
 
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         const QColor ink = toQColor(selected_ ? LabelColors::primary(dark_) : LabelColors::secondary(dark_));
-        const QFontMetricsF metrics(font());
-        const double dotsWidth = option_.dots > 0 ? 5 + option_.dots * 4 + (option_.dots - 1) * 2 : 0;
-        const double width = metrics.horizontalAdvance(option_.title) + dotsWidth;
+        const QFont face = font(scale_);
+        const QFontMetricsF metrics(face);
+        const double dots = dotsWidth(option_.dots);
+        // A title that does not fit even at the smallest size is cut short rather than overflowing.
+        const QString title =
+            metrics.elidedText(option_.title, Qt::ElideRight,
+                               std::max(0.0, this->width() - 2 * SlidingPickerRules::titleInset - dots));
+        const double width = metrics.horizontalAdvance(title) + dots;
         double x = (this->width() - width) / 2;
-        painter.setFont(font());
+        painter.setFont(face);
         painter.setPen(ink);
-        painter.drawText(QRectF(x, 0, width, this->height()), Qt::AlignLeft | Qt::AlignVCenter,
-                         option_.title);
-        x += metrics.horizontalAdvance(option_.title) + 5;
+        painter.drawText(QRectF(x, 0, width, this->height()), Qt::AlignLeft | Qt::AlignVCenter, title);
+        x += metrics.horizontalAdvance(title) + 5;
         QColor dot = ink;
         dot.setAlphaF(dot.alphaF() * 0.55f);
         painter.setPen(Qt::NoPen);
@@ -65,9 +79,12 @@ class Segment : public QAbstractButton {
     }
 
   private:
+    static double dotsWidth(int dots) { return dots > 0 ? 5 + dots * 4 + (dots - 1) * 2 : 0; }
+
     SlidingPicker::Option option_;
     bool selected_ = false;
     bool dark_ = false;
+    double scale_ = 1;
 };
 
 // The picker's selection curve: a quick start settling gently; the reduced fade under Reduce Motion.
@@ -154,6 +171,13 @@ QRectF SlidingPicker::segmentRect(int index) const {
 void SlidingPicker::resizeEvent(QResizeEvent*) {
     for (std::size_t i = 0; i < segments_.size(); ++i)
         segments_[i]->setGeometry(segmentRect(static_cast<int>(i)).toAlignedRect());
+    // Narrow segments draw every title a little smaller, all by the same share, so none is cut short.
+    double widest = 0;
+    for (const Option& option : options_)
+        widest = std::max(widest, Segment::naturalWidth(option));
+    titleScale_ = options_.empty() ? 1 : SlidingPickerRules::titleScale(widest, segmentRect(0).width());
+    for (QAbstractButton* segment : segments_)
+        static_cast<Segment*>(segment)->setScale(titleScale_);
     // A new width puts the pill straight where it belongs.
     if (selected_) {
         const double x = segmentRect(*selected_).left();

@@ -32,6 +32,8 @@ class SlidingPicker : public QWidget {
     void setSelected(std::optional<int> index);
     void setTheme(const TableTheme& theme);
     const std::vector<QAbstractButton*>& segments() const { return segments_; }
+    // The share of their size the titles are drawn at, so that each fits its segment.
+    double titleScale() const { return titleScale_; }
 
     QSize sizeHint() const override;
 
@@ -53,6 +55,7 @@ class SlidingPicker : public QWidget {
     std::vector<Option> options_;
     std::vector<QAbstractButton*> segments_;
     std::optional<int> selected_;
+    double titleScale_ = 1;
     AnimationClock clock_;
     // The pill's left edge and its opacity, on their way to the chosen segment.
     Transition pillX_;

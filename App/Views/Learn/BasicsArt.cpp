@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "Style/Drawing/ArtStage.h"
 #include "Style/Drawing/AvatarDisc.h"
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/DealerButtonView.h"
@@ -129,14 +130,14 @@ void BasicsArt::paint(QPainter& painter, const QRectF& box, const TableTheme& th
     QPainterPath clip;
     clip.addRoundedRect(box, 14, 14);
     painter.setClipPath(clip);
-    LearnArt::paintStage(painter, theme, box, 0.86);
+    ArtStage::paint(painter, box, theme, 0.86);
     const auto at = [&box](double x, double y) {
         return QPointF(box.left() + x * box.width(), box.top() + y * box.height());
     };
-    const auto rascal = LearnArt::character(QStringLiteral("Rascal"), "rascal");
+    const auto rascal = LearnArt::character("Rascal", "rascal");
     switch (page) {
     case BasicsPage::goal:
-        LearnArt::paintFloorShadow(painter, theme, 120, 0.8, at(0.5, 0.86));
+        FloorShadow::paint(painter, at(0.5, 0.86), theme, 120, 0.8);
         LearnArt::paintStack(
             painter, theme,
             {{ChipDenomination::d1000, 4}, {ChipDenomination::d500, 6}, {ChipDenomination::d100, 3}}, 16,
@@ -151,8 +152,7 @@ void BasicsArt::paint(QPainter& painter, const QRectF& box, const TableTheme& th
         break;
     case BasicsPage::blinds:
         LearnArt::paintFelt(painter, theme, QSizeF(0.66 * box.width(), 0.46 * box.height()), at(0.5, 0.48));
-        seat(painter, theme, LearnArt::character(QStringLiteral("Biscuit"), "biscuit"), QStringLiteral("SB"),
-             at(0.2, 0.7));
+        seat(painter, theme, LearnArt::character("Biscuit", "biscuit"), QStringLiteral("SB"), at(0.2, 0.7));
         seat(painter, theme, rascal, QStringLiteral("BB"), at(0.8, 0.26));
         seat(painter, theme, AvatarModel::hero(), {}, at(0.8, 0.72));
         {
@@ -172,7 +172,7 @@ void BasicsArt::paint(QPainter& painter, const QRectF& box, const TableTheme& th
         hand(painter, theme, AvatarModel::hero(), {"Kh", "Kc"}, true, at(0.73, 0.7));
         break;
     case BasicsPage::chips:
-        LearnArt::paintFloorShadow(painter, theme, 160, 0.9, at(0.5, 0.86));
+        FloorShadow::paint(painter, at(0.5, 0.86), theme, 160, 0.9);
         LearnArt::paintStack(painter, theme,
                              {{ChipDenomination::d500, 6},
                               {ChipDenomination::d1000, 10},

@@ -1,5 +1,6 @@
 #include "Views/Learn/GlossaryTab.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -10,6 +11,7 @@
 
 #include "Learn/GlossarySearch.h"
 #include "Learn/MarkdownText.h"
+#include "Style/Drawing/SatinPanel.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/SystemAppearance.h"
 #include "Style/Drawing/ThemeFonts.h"
@@ -61,6 +63,30 @@ class TermRow : public GuideList::Row {
     bool focused_;
 };
 
+// The panel behind the list: as tall as the rows it shows, never taller than the room it is given. So
+// a search that changes the rows changes the panel's size only while they are fewer than fill it.
+class GlossaryPanel : public SatinPanel {
+  public:
+    GlossaryPanel(const TableTheme& theme, QScrollArea* scroll, QWidget* parent)
+        : SatinPanel(theme, false, 12, parent)
+        , scroll_(scroll) {
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    }
+    QSize sizeHint() const override {
+        const QMargins margins = contentsMargins();
+        const int width = std::max(scroll_->viewport()->width(), 1);
+        const int rows = scroll_->widget()->heightForWidth(width);
+        return {width + margins.left() + margins.right(), rows + margins.top() + margins.bottom()};
+    }
+    QSize minimumSizeHint() const override {
+        const QMargins margins = contentsMargins();
+        return {margins.left() + margins.right() + 40, margins.top() + margins.bottom() + 40};
+    }
+
+  private:
+    QScrollArea* scroll_;
+};
+
 } // namespace
 
 GlossaryTab::GlossaryTab(const TableTheme& theme, std::optional<Term> focused, Announcer* announcer,
@@ -75,31 +101,45 @@ GlossaryTab::GlossaryTab(const TableTheme& theme, std::optional<Term> focused, A
     search_->setPlaceholderText(GlossarySearch::prompt());
     search_->setAccessibleName(QStringLiteral("Search"));
     search_->setClearButtonEnabled(true);
-    stack->addWidget(search_);
+    // The field lines up with the panel's card, not with the room kept for its shadow.
+    const QMargins shadow = SatinPanel::shadowMargins();
+    auto* field = new QHBoxLayout;
+    field->setContentsMargins(shadow.left(), 0, shadow.right(), 0);
+    field->addWidget(search_);
+    stack->addLayout(field);
 
+    // The rows scroll inside the panel, so a keystroke redraws only the rows in view and the panel's
+    // rounded clip keeps its size.
     auto* content = new QWidget;
     auto* inner = new QVBoxLayout(content);
-    inner->setContentsMargins(1, 1, 1, 1);
+    inner->setContentsMargins(0, 0, 0, 0);
     inner->setSpacing(0);
-    list_ = new GuideList(theme, 12, content);
+    list_ = new GuideList(12, content);
     for (const Term term : alphabeticalTerms()) {
         list_->append(new TermRow(term, focused == term, list_));
     }
-    noMatches_ = new QLabel(QStringLiteral("No matches."), list_);
+    inner->addWidget(list_);
+    noMatches_ = new QLabel(QStringLiteral("No matches."), content);
     noMatches_->setFont(ThemeFonts::system(12, FontWeight::regular));
     noMatches_->setContentsMargins(12, 12, 12, 12);
     GuideColors::setTextColour(noMatches_, GuideColors::secondary(SystemAppearance::current().dark));
     noMatches_->hide();
-    list_->layout()->addWidget(noMatches_);
-    inner->addWidget(list_);
+    inner->addWidget(noMatches_);
     inner->addStretch(1);
 
-    scroll_ = new QScrollArea(this);
+    scroll_ = new QScrollArea;
     scroll_->setWidget(content);
     scroll_->setWidgetResizable(true);
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    stack->addWidget(scroll_, 1);
+    scroll_->viewport()->setAutoFillBackground(false);
+    content->setAutoFillBackground(false);
+    panel_ = new GlossaryPanel(theme, scroll_, this);
+    auto* inPanel = new QVBoxLayout(panel_);
+    inPanel->setContentsMargins(0, 0, 0, 0);
+    inPanel->addWidget(scroll_);
+    stack->addWidget(panel_);
+    stack->addStretch(1);
 
     connect(search_, &QLineEdit::textChanged, this, &GlossaryTab::searchChanged);
 }
@@ -117,6 +157,7 @@ void GlossaryTab::searchChanged(const QString& text) {
         return false;
     });
     noMatches_->setVisible(matches.empty());
+    panel_->updateGeometry();
     if (announcer_) {
         announcer_->announce(GlossarySearch::announcement(matches.size()));
     }

@@ -43,5 +43,6 @@ class GlossaryTab : public QWidget {
     QScrollArea* scroll_ = nullptr;
     GuideList* list_ = nullptr;
     QLabel* noMatches_ = nullptr;
+    QWidget* panel_ = nullptr;
     bool scrolled_ = false;
 };

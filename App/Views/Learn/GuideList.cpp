@@ -42,8 +42,8 @@ void GuideList::Row::paintEvent(QPaintEvent*) {
     painter.fillRect(QRectF(divider_, 0, width() - divider_, 1), line);
 }
 
-GuideList::GuideList(const TableTheme& theme, double dividerInset, QWidget* parent)
-    : SatinPanel(theme, false, 12, parent)
+GuideList::GuideList(double dividerInset, QWidget* parent)
+    : QWidget(parent)
     , dividerInset_(dividerInset) {
     auto* stack = new QVBoxLayout(this);
     stack->setContentsMargins(0, 0, 0, 0);

@@ -2,11 +2,12 @@
 
 #include <QWidget>
 
-#include "Style/Drawing/SatinPanel.h"
+#include <functional>
+#include <vector>
 
-// The guide's lists (rankings, glossary): rows stacked on the shared panel look, a divider above every
-// shown row but the first, inset on its leading side.
-class GuideList : public SatinPanel {
+// The guide's lists (rankings, glossary): rows stacked one under another, a divider above every shown
+// row but the first, inset on its leading side. The screens set it on the shared panel look.
+class GuideList : public QWidget {
     Q_OBJECT
   public:
     // A row speaks as one element; the words inside it are not read separately.
@@ -26,7 +27,7 @@ class GuideList : public SatinPanel {
         double divider_ = -1;
     };
 
-    GuideList(const TableTheme& theme, double dividerInset, QWidget* parent = nullptr);
+    explicit GuideList(double dividerInset, QWidget* parent = nullptr);
 
     void append(Row* row);
     // Shows the rows `shown` says and puts the dividers between them.

@@ -19,6 +19,8 @@ constexpr double dimPip = 0.22;
 
 struct HandTagView::Layout {
     HandTagMetrics metrics;
+    // The share of their size the texts are drawn at.
+    double scale = 1;
     QFont titleFont;
     QFont lineFont;
     double titleWidth = 0;
@@ -41,7 +43,10 @@ HandTagView::HandTagView(const TableTheme& theme, const HandTag& tag, QWidget* p
     , theme_(theme)
     , tag_(tag) {
     StyleAccessibility::setHidden(this);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    // At its natural size unless given less; then it shrinks its text, down to the minimum scale.
+    QSizePolicy policy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
     setToolTip(tag_.help);
 }
 
@@ -58,21 +63,23 @@ void HandTagView::setTag(const HandTag& tag) {
     update();
 }
 
-HandTagView::Layout HandTagView::layout() const {
+HandTagView::Layout HandTagView::measure(double scale, double wrapWidth) const {
     Layout layout;
     layout.metrics = HandTagMetrics::of(theme_);
-    layout.titleFont = ThemeFonts::system(layout.metrics.titleSize, FontWeight::semibold);
-    layout.lineFont = ThemeFonts::system(layout.metrics.lineSize, FontWeight::regular);
+    layout.scale = scale;
+    layout.titleFont = ThemeFonts::system(layout.metrics.titleSize * scale, FontWeight::semibold);
+    layout.lineFont = ThemeFonts::system(layout.metrics.lineSize * scale, FontWeight::regular);
     const QFontMetricsF title(layout.titleFont);
     layout.titleWidth = title.horizontalAdvance(tag_.title);
     layout.titleHeight = std::max(title.height(), tag_.pips ? layout.metrics.pipSize : 0.0);
-    double rowWidth = layout.titleWidth + (tag_.pips ? titleGap + layout.pipsWidth() : 0);
+    const double rowWidth = layout.titleWidth + (tag_.pips ? titleGap + layout.pipsWidth() : 0);
     const QFontMetricsF line(layout.lineFont);
     double widest = 0;
     for (const QString& text : tag_.lines) {
         widest = std::max(widest, line.horizontalAdvance(text));
     }
-    layout.contentWidth = std::ceil(std::max(rowWidth, std::min(widest, HandTagMetrics::lineWidth)));
+    layout.contentWidth =
+        std::ceil(std::min(std::max(rowWidth, std::min(widest, HandTagMetrics::lineWidth)), wrapWidth));
     for (const QString& text : tag_.lines) {
         const QRectF wrapped = line.boundingRect(QRectF(0, 0, layout.contentWidth, 1000),
                                                  Qt::TextWordWrap | Qt::AlignLeft, text);
@@ -81,12 +88,27 @@ HandTagView::Layout HandTagView::layout() const {
     return layout;
 }
 
+HandTagView::Layout HandTagView::layout(double chipWidth) const {
+    const Layout natural = measure(1, HandTagMetrics::lineWidth);
+    const double room = chipWidth - 2 * HandTagMetrics::paddingX;
+    if (room >= natural.contentWidth) {
+        return natural;
+    }
+    // Given less than its natural width, all the text shrinks by one share, to no less than the
+    // minimum; the lines then wrap at the width left and a title that still does not fit is cut short.
+    return measure(shrinkToFit(natural.contentWidth, room, HandTagMetrics::minimumScale),
+                   std::max(room, 0.0));
+}
+
+double HandTagView::textScale() const {
+    return layout(chipRect().width()).scale;
+}
+
 QRectF HandTagView::chipRect() const {
     return QRectF(rect()).marginsRemoved(shadowMargins());
 }
 
-QSize HandTagView::sizeHint() const {
-    const Layout shape = layout();
+QSize HandTagView::sizeFor(const Layout& shape) {
     const double width = shape.contentWidth + 2 * HandTagMetrics::paddingX;
     const double height = shape.height() + HandTagMetrics::paddingTop + HandTagMetrics::paddingBottom;
     const QMargins margins = shadowMargins();
@@ -94,11 +116,26 @@ QSize HandTagView::sizeHint() const {
             static_cast<int>(std::ceil(height)) + margins.top() + margins.bottom()};
 }
 
+QSize HandTagView::sizeHint() const {
+    return sizeFor(measure(1, HandTagMetrics::lineWidth));
+}
+
+QSize HandTagView::minimumSizeHint() const {
+    const Layout natural = measure(1, HandTagMetrics::lineWidth);
+    return sizeFor(
+        measure(HandTagMetrics::minimumScale, natural.contentWidth * HandTagMetrics::minimumScale));
+}
+
+int HandTagView::heightForWidth(int width) const {
+    const QMargins margins = shadowMargins();
+    return sizeFor(layout(width - margins.left() - margins.right())).height();
+}
+
 void HandTagView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const Layout shape = layout();
     const QRectF chip = chipRect();
+    const Layout shape = layout(chip.width());
     QPainterPath outline;
     outline.addRoundedRect(chip, HandTagMetrics::radius, HandTagMetrics::radius);
     SoftShadow::paint(painter, outline, 2, QColor::fromRgbF(0, 0, 0, 0.16f), QPointF(0.5, 3));
@@ -119,11 +156,15 @@ void HandTagView::paintEvent(QPaintEvent*) {
     double y = chip.top() + HandTagMetrics::paddingTop;
     painter.setFont(shape.titleFont);
     painter.setPen(name);
-    painter.drawText(QRectF(x, y, shape.titleWidth + 1, shape.titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     tag_.title);
+    const double titleRoom = shape.contentWidth - (tag_.pips ? titleGap + shape.pipsWidth() : 0);
+    const QString title =
+        QFontMetricsF(shape.titleFont).elidedText(tag_.title, Qt::ElideRight, std::max(titleRoom, 0.0) + 0.5);
+    const double titleWidth = std::min(shape.titleWidth, std::max(titleRoom, 0.0));
+    painter.drawText(QRectF(x, y, titleWidth + 1, shape.titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                     title);
     if (tag_.pips) {
         const double size = shape.metrics.pipSize;
-        double pipX = x + shape.titleWidth + titleGap;
+        double pipX = x + titleWidth + titleGap;
         const double pipY = y + (shape.titleHeight - size) / 2;
         painter.setPen(Qt::NoPen);
         for (int i = 0; i < pipCount; ++i) {

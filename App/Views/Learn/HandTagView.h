@@ -22,15 +22,26 @@ class HandTagView : public QWidget {
     // The chip inside the widget.
     QRectF chipRect() const;
 
+    // The share of their size the texts are drawn at now: below 1 only when the chip is given less
+    // than its natural width, and never below the minimum scale.
+    double textScale() const;
+
     QSize sizeHint() const override;
-    QSize minimumSizeHint() const override { return sizeHint(); }
+    // The chip with its text at the minimum scale.
+    QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     struct Layout;
-    Layout layout() const;
+    // The texts at `scale`, the lines wrapping at no more than `wrapWidth`.
+    Layout measure(double scale, double wrapWidth) const;
+    // The layout for a chip `chipWidth` wide.
+    Layout layout(double chipWidth) const;
+    static QSize sizeFor(const Layout& shape);
 
     TableTheme theme_;
     HandTag tag_;

@@ -2,42 +2,27 @@
 
 #include <QPainter>
 
+#include "Style/Drawing/LitStack.h"
 #include "Style/Drawing/TagView.h"
-#include "Table/ChipStackGeometry.h"
+#include "Style/SeatedTableLayout.h"
+#include "Views/Controls/LobbyArt.h"
 #include "Views/Table/CardView.h"
-#include "Views/Table/ChipStackView.h"
 #include "Views/Table/FeltView.h"
 
 namespace LearnArt {
 
-AvatarModel character(const QString& name, const std::string& slug) {
-    return AvatarModel{name.left(1).toStdString(), CharacterBackdrop::color(slug), false, slug};
+AvatarModel character(const std::string& name, const std::string& slug) {
+    BotKit::BotProfile profile;
+    profile.name = name;
+    profile.avatar = slug;
+    return SeatedTableLayout::avatar(profile);
 }
-
-void paintStage(QPainter&, const TableTheme&, const QRectF&, double) {}
 
 void paintStack(QPainter& painter, const TableTheme& theme, const std::vector<ChipColumn>& columns,
                 double radius, QPointF centre) {
-    std::int64_t amount = 0;
-    for (const ChipColumn& column : columns) {
-        amount += ChipDenominations::value(column.denomination) * column.count;
-    }
-    const QSizeF natural = ChipStackView::size(amount, theme);
-    const auto drawn = ChipStackGeometry::columns(amount, theme);
-    if (natural.isEmpty() || drawn.empty()) {
-        return;
-    }
-    // The table's stack of the same amount, scaled so each column is the chips' diameter across; pixel
-    // art keeps whole multiples of its grid.
-    double scale = 2 * radius * static_cast<double>(drawn.size()) / natural.width();
-    if (theme.style == TableStyleID::pixel) {
-        scale = std::max(1.0, std::round(scale));
-    }
-    painter.save();
-    painter.translate(centre);
-    painter.scale(scale, scale);
-    ChipStackView::paint(painter, QPointF(-natural.width() / 2, -natural.height() / 2), theme, amount, false);
-    painter.restore();
+    const QSizeF size = LitStack::size(columns, radius);
+    LitStack::paint(painter, centre - QPointF(size.width() / 2, size.height() / 2), columns, radius,
+                    theme.dark);
 }
 
 void paintTaggedColumns(QPainter& painter, const TableTheme& theme, const std::vector<Column>& columns,
@@ -48,10 +33,11 @@ void paintTaggedColumns(QPainter& painter, const TableTheme& theme, const std::v
     double tallest = 0;
     for (const Column& column : columns) {
         const QSizeF tag = TagView::measure(theme, column.tag);
-        const double chips = 2 * column.radius;
+        const double chips = LitStack::size(column.chips, column.radius).width();
         widths.push_back(std::max(tag.width(), chips));
         total += widths.back();
-        tallest = std::max(tallest, tag.height() + tagGap + chips);
+        tallest =
+            std::max(tallest, tag.height() + tagGap + LitStack::size(column.chips, column.radius).height());
     }
     total += spacing * static_cast<double>(columns.size() - 1);
     double x = centre.x() - total / 2;
@@ -61,7 +47,7 @@ void paintTaggedColumns(QPainter& painter, const TableTheme& theme, const std::v
         const QSizeF tag = TagView::measure(theme, column.tag);
         const double middle = x + widths[i] / 2;
         // The stack's lowest chip sits on the shared bottom line; the tag sits above its top chip.
-        const double stackHeight = 2 * column.radius;
+        const double stackHeight = LitStack::size(column.chips, column.radius).height();
         paintStack(painter, theme, column.chips, column.radius, QPointF(middle, bottom - stackHeight / 2));
         TagView::paint(painter,
                        QPointF(middle - tag.width() / 2, bottom - stackHeight - tagGap - tag.height()), theme,
@@ -70,8 +56,16 @@ void paintTaggedColumns(QPainter& painter, const TableTheme& theme, const std::v
     }
 }
 
-void paintSeatedTable(QPainter&, const TableTheme&, const QRectF&, const std::vector<std::string>&,
-                      BotKit::BotTier) {}
+void paintSeatedTable(QPainter& painter, const TableTheme& theme, const QRectF& box,
+                      const std::vector<std::string>& names, BotKit::BotTier tier) {
+    LobbyArt::SeatedTableScene scene;
+    for (const std::string& name : names)
+        scene.players.push_back(
+            BotKit::BotProfile::standard(tier, name, QString::fromStdString(name).toLower().toStdString()));
+    scene.diameter = 12;
+    scene.shape = SeatedTableLayout::Shape{0.62, 0.3, 0.4};
+    LobbyArt::paintSeatedTable(painter, box, theme, scene);
+}
 
 void paintPair(QPainter& painter, const TableTheme& theme, const std::vector<std::string>& codes, QSizeF size,
                QPointF centre, double overlap, double firstAngle, double secondAngle) {
@@ -98,8 +92,6 @@ void paintCardRow(QPainter& painter, const TableTheme& theme, const std::vector<
         x += size.width() + spacing;
     }
 }
-
-void paintFloorShadow(QPainter&, const TableTheme&, double, double, QPointF) {}
 
 void paintFelt(QPainter& painter, const TableTheme& theme, QSizeF size, QPointF centre) {
     FeltView::paint(painter, QRectF(centre - QPointF(size.width() / 2, size.height() / 2), size), theme);

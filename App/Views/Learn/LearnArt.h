@@ -20,11 +20,9 @@ class QPainter;
 namespace LearnArt {
 
 // A character's avatar: the name's initial on the cast's backdrop colour, grey without one.
-AvatarModel character(const QString& name, const std::string& slug);
+AvatarModel character(const std::string& name, const std::string& slug);
 
-// The illustration backdrop over the whole box, its glow at `glowY` of the height.
-void paintStage(QPainter& painter, const TableTheme& theme, const QRectF& box, double glowY);
-// A lit chip stack of the columns, chips of `radius`, centred at `centre`.
+// The columns as a lit chip stack, chips of `radius`, centred at `centre`.
 void paintStack(QPainter& painter, const TableTheme& theme, const std::vector<ChipColumn>& columns,
                 double radius, QPointF centre);
 
@@ -38,7 +36,8 @@ struct Column {
 void paintTaggedColumns(QPainter& painter, const TableTheme& theme, const std::vector<Column>& columns,
                         QPointF centre, double spacing);
 
-// A miniature table with the named bots of a tier around it, names and empty seats hidden.
+// A miniature table with the named bots of a tier around it (each avatar the name in lower case), names
+// and empty seats hidden, its felt 0.62 of the width, at most 0.3 of the height and 0.4 down.
 void paintSeatedTable(QPainter& painter, const TableTheme& theme, const QRectF& box,
                       const std::vector<std::string>& names, BotKit::BotTier tier);
 
@@ -50,9 +49,6 @@ void paintPair(QPainter& painter, const TableTheme& theme, const std::vector<std
 void paintCardRow(QPainter& painter, const TableTheme& theme, const std::vector<std::string>& codes,
                   QSizeF size, QPointF centre, double spacing);
 
-// A soft elliptical shadow under an illustration, `width` wide, of `strength` 0 to 1.
-void paintFloorShadow(QPainter& painter, const TableTheme& theme, double width, double strength,
-                      QPointF centre);
 // The table's felt of `size`, centred at `centre`.
 void paintFelt(QPainter& painter, const TableTheme& theme, QSizeF size, QPointF centre);
 

@@ -1,11 +1,15 @@
 #include "Views/Learn/PokerBasicsView.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "Learn/GuideShell.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/ThemeFonts.h"
+#include "Views/Controls/SlidingPicker.h"
 #include "Views/Controls/StyledButton.h"
 #include "Views/Learn/BasicsTab.h"
 #include "Views/Learn/GlossaryTab.h"
@@ -13,22 +17,6 @@
 #include "Views/Learn/RankingsTab.h"
 #include "Views/Learn/StartersTab.h"
 #include "Views/Support/DialogKeys.h"
-
-namespace {
-QString tabTitle(GuideTab tab) {
-    switch (tab) {
-    case GuideTab::basics:
-        return QStringLiteral("Basics");
-    case GuideTab::rankings:
-        return QStringLiteral("Rankings");
-    case GuideTab::starters:
-        return QStringLiteral("Starters");
-    case GuideTab::glossary:
-        break;
-    }
-    return QStringLiteral("Glossary");
-}
-} // namespace
 
 PokerBasicsView::PokerBasicsView(Setup setup, QWidget* parent)
     : QWidget(parent)
@@ -45,7 +33,7 @@ PokerBasicsView::PokerBasicsView(Setup setup, QWidget* parent)
     }
 
     stack_ = new QVBoxLayout(this);
-    const int padding = panel ? 18 : 14;
+    const int padding = static_cast<int>(GuideShell::padding(!panel));
     stack_->setContentsMargins(padding, padding, padding, padding);
     stack_->setSpacing(0);
     if (panel) {
@@ -69,23 +57,31 @@ PokerBasicsView::PokerBasicsView(Setup setup, QWidget* parent)
         });
     }
 
-    auto* picker = new QHBoxLayout;
-    picker->setSpacing(4);
+    std::vector<SlidingPicker::Option> options;
     for (const GuideTab tab : allGuideTabs) {
-        auto* button = new StyledButton(
-            setup_.theme, tabTitle(tab), ControlKind::preset(tab == tab_), ControlSize::small, std::nullopt,
-            [this, tab] { setTab(tab); }, this);
-        button->setAccessibleDescription(QStringLiteral("Poker Basics section"));
-        picker->addWidget(button);
-        tabButtons_.push_back(button);
+        options.push_back({GuideShell::tabTitle(tab), 0, {}});
     }
-    stack_->addLayout(picker);
+    picker_ = new SlidingPicker(setup_.theme, GuideShell::pickerTitle(), std::move(options),
+                                static_cast<int>(tab_), this);
+    connect(picker_, &SlidingPicker::picked, this,
+            [this](int index) { setTab(allGuideTabs[static_cast<std::size_t>(index)]); });
+    stack_->addWidget(picker_);
     stack_->addSpacing(12);
     buildContent();
 }
 
-StyledButton* PokerBasicsView::tabButton(GuideTab tab) const {
-    return tabButtons_[static_cast<std::size_t>(tab)];
+QAbstractButton* PokerBasicsView::tabButton(GuideTab tab) const {
+    return picker_->segments()[static_cast<std::size_t>(tab)];
+}
+
+void PokerBasicsView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The panel covers its screen, so keyboard work starts on the chosen tab. The sidebar leaves the
+    // focus with the table beside it.
+    if (!shown_ && setup_.presentation == Presentation::panel && !isAncestorOf(QApplication::focusWidget())) {
+        tabButton(tab_)->setFocus(Qt::OtherFocusReason);
+    }
+    shown_ = true;
 }
 
 void PokerBasicsView::setTab(GuideTab tab) {
@@ -93,9 +89,7 @@ void PokerBasicsView::setTab(GuideTab tab) {
         return;
     }
     tab_ = tab;
-    for (const GuideTab each : allGuideTabs) {
-        tabButton(each)->setKind(ControlKind::preset(each == tab_));
-    }
+    picker_->setSelected(static_cast<int>(tab_));
     buildContent();
 }
 
@@ -120,7 +114,7 @@ void PokerBasicsView::buildContent() {
         content_ = new RankingsTab(setup_.art, compact, setup_.heldRank, this);
         break;
     case GuideTab::starters:
-        content_ = new StartersTab(setup_.theme, setup_.currentHand, compact, this);
+        content_ = new StartersTab(setup_.theme, setup_.currentHand, compact, setup_.announcer, this);
         break;
     case GuideTab::glossary:
         content_ = new GlossaryTab(setup_.theme, focusedTerm_, setup_.announcer, this);

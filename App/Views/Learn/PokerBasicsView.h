@@ -10,7 +10,9 @@
 #include "Style/TableTheme.h"
 
 class Announcer;
+class QAbstractButton;
 class QVBoxLayout;
+class SlidingPicker;
 class StyledButton;
 
 // The Poker Basics guide: a header with "Done" (in the panel presentation), the picker of the four tabs and
@@ -46,10 +48,14 @@ class PokerBasicsView : public QWidget {
     void setTab(GuideTab tab);
     // The widget of the tab shown now.
     QWidget* tabContent() const { return content_; }
-    // The picker's button of a tab.
-    StyledButton* tabButton(GuideTab tab) const;
+    SlidingPicker* tabPicker() const { return picker_; }
+    // The picker's segment of a tab.
+    QAbstractButton* tabButton(GuideTab tab) const;
     // "Done"; absent in the sidebar.
     StyledButton* doneButton() const { return done_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
 
   private:
     void buildContent();
@@ -59,7 +65,8 @@ class PokerBasicsView : public QWidget {
     int page_;
     std::optional<Term> focusedTerm_;
     QVBoxLayout* stack_ = nullptr;
-    std::vector<StyledButton*> tabButtons_;
+    SlidingPicker* picker_ = nullptr;
     StyledButton* done_ = nullptr;
     QWidget* content_ = nullptr;
+    bool shown_ = false;
 };

@@ -85,12 +85,18 @@ RankingsTab::RankingsTab(const TableTheme& art, bool compact, std::optional<QStr
                                   "five on the board. Suits never break a tie."),
                    content);
     intro->setWordWrap(true);
-    intro->setContentsMargins(2, 0, 2, 0);
+    // The words line up 2 points inside the panel's card, not the room kept for its shadow.
+    const QMargins shadow = SatinPanel::shadowMargins();
+    intro->setContentsMargins(shadow.left() + 2, 0, shadow.right() + 2, 0);
     intro->setFont(ThemeFonts::system(12, FontWeight::regular));
     GuideColors::setTextColour(intro, GuideColors::secondary(dark));
     stack->addWidget(intro);
 
-    auto* list = new GuideList(art, compact ? 12 : 40, content);
+    auto* panel = new SatinPanel(art, false, 12, content);
+    auto* inPanel = new QVBoxLayout(panel);
+    inPanel->setContentsMargins(0, 0, 0, 0);
+    auto* list = new GuideList(compact ? 12 : 40, panel);
+    inPanel->addWidget(list);
     const auto& ranks = HandRank::all();
     for (std::size_t i = 0; i < ranks.size(); ++i) {
         const HandRank& rank = ranks[i];
@@ -126,7 +132,7 @@ RankingsTab::RankingsTab(const TableTheme& art, bool compact, std::optional<QStr
         rows_.push_back(row);
         details_.push_back(detail);
     }
-    stack->addWidget(list);
+    stack->addWidget(panel);
     stack->addStretch(1);
 
     setWidget(content);

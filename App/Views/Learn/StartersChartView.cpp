@@ -5,9 +5,12 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
+#include <QStaticText>
 #include <QWindow>
 
 #include "Learn/StartersChart.h"
+#include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/ThemeFonts.h"
 #include "Style/Ornaments.h"
@@ -236,32 +239,82 @@ void StartersChartView::paintSwatch(QPainter& painter, const QRectF& box, const 
     }
 }
 
-void StartersChartView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+QPixmap StartersChartView::paintCells(double ratio) const {
+    QPixmap cells(size() * ratio);
+    cells.setDevicePixelRatio(ratio);
+    cells.fill(Qt::transparent);
+    QPainter painter(&cells);
     painter.setRenderHint(QPainter::Antialiasing);
-    // Labels that would overflow their cells shrink, down to 0.6 of their size; all by the same factor,
-    // from the widest label, so the chart reads evenly.
-    const QRectF first = cellRect(0, 0);
-    double widest = 0;
-    const QFontMetricsF natural(ThemeFonts::system(labelSize(), FontWeight::semibold));
-    for (const QString& label : cellLabels()) {
-        widest = std::max(widest, natural.horizontalAdvance(label));
-    }
-    const double shrink = widest > first.width() - 2 ? std::max(0.6, (first.width() - 2) / widest) : 1.0;
-    painter.setFont(ThemeFonts::system(labelSize() * shrink, FontWeight::semibold));
-    std::array<BandLook, 5> looks;
+    std::array<BandLook, allStartingBands.size()> looks;
     for (const StartingBand band : allStartingBands) {
         looks[static_cast<std::size_t>(band)] = look(band, dark_, increasedContrast_);
     }
+    // Every cell of a band looks the same: each is drawn once and copied.
     for (int index = 0; index < chartSide * chartSide; ++index) {
-        const BotKit::StartingHand hand = handAtIndex(index);
         const QRectF cell = cellRect(index / chartSide, index % chartSide);
-        const BandLook& band = looks[static_cast<std::size_t>(startingBand(hand))];
-        paintSwatch(painter, cell, band);
-        painter.setPen(band.label);
-        painter.drawText(cell, Qt::AlignCenter, cellLabels()[static_cast<std::size_t>(index)]);
+        const auto band = startingBand(handAtIndex(index));
+        const QByteArray key = QStringLiteral("chart cell|%1|%2|%3")
+                                   .arg(static_cast<int>(band))
+                                   .arg(dark_)
+                                   .arg(increasedContrast_)
+                                   .toUtf8();
+        ArtCache::draw(painter, key, cell, {}, [&](QPainter& art, QPointF at) {
+            paintSwatch(art, QRectF(at, cell.size()), looks[static_cast<std::size_t>(band)]);
+        });
     }
-    // The outlines go on top, so neighbours never cover them.
+    // Labels that would overflow their cells shrink, down to 0.6 of their size; all by the same factor,
+    // from the widest label, so the chart reads evenly.
+    const double side = cellRect(0, 0).width();
+    const QFont natural = ThemeFonts::system(labelSize(), FontWeight::semibold);
+    const double shrink = std::max(0.6, std::min(1.0, (side - 2) / widestLabel(natural)));
+    const QFont font = ThemeFonts::system(labelSize() * shrink, FontWeight::semibold);
+    painter.setFont(font);
+    const std::vector<QStaticText>& labels = preparedLabels(font);
+    for (int index = 0; index < chartSide * chartSide; ++index) {
+        const QRectF cell = cellRect(index / chartSide, index % chartSide);
+        const QStaticText& label = labels[static_cast<std::size_t>(index)];
+        const QSizeF shown = label.size();
+        painter.setPen(looks[static_cast<std::size_t>(startingBand(handAtIndex(index)))].label);
+        painter.drawStaticText(cell.center() - QPointF(shown.width() / 2, shown.height() / 2), label);
+    }
+    return cells;
+}
+
+double StartersChartView::widestLabel(const QFont& font) {
+    const QFontMetricsF metrics(font);
+    double widest = 0;
+    for (const QString& label : cellLabels()) {
+        widest = std::max(widest, metrics.horizontalAdvance(label));
+    }
+    return widest;
+}
+
+const std::vector<QStaticText>& StartersChartView::preparedLabels(const QFont& font) const {
+    if (labels_.empty() || labelsFont_ != font) {
+        labels_.clear();
+        for (const QString& text : cellLabels()) {
+            QStaticText label(text);
+            label.setTextFormat(Qt::PlainText);
+            label.setPerformanceHint(QStaticText::AggressiveCaching);
+            label.prepare(QTransform(), font);
+            labels_.push_back(label);
+        }
+        labelsFont_ = font;
+    }
+    return labels_;
+}
+
+void StartersChartView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    // The cells and their labels change only with the size and the look; the outlines go over them.
+    // The pixels per point of wherever the chart is painted (a screen, or a grab at another ratio).
+    const double ratio = std::max(1.0, painter.deviceTransform().m11());
+    if (cells_.isNull() || cells_.deviceIndependentSize() != QSizeF(size()) ||
+        cells_.devicePixelRatio() != ratio) {
+        cells_ = paintCells(ratio);
+    }
+    painter.drawPixmap(QPointF(0, 0), cells_);
+    painter.setRenderHint(QPainter::Antialiasing);
     const auto outline = [&](const BotKit::StartingHand& hand, double width) {
         const QRectF cell = cellRect(chartPosition(hand).row, chartPosition(hand).column);
         QPainterPath path;

@@ -2,6 +2,9 @@
 
 #include <optional>
 
+#include <QFont>
+#include <QPixmap>
+#include <QStaticText>
 #include <QWidget>
 
 #include "BotKit/StartingHand.h"
@@ -52,9 +55,17 @@ class StartersChartView : public QWidget {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
+    // The cells and their labels, without outlines, at a device pixel ratio.
+    QPixmap paintCells(double ratio) const;
+    static double widestLabel(const QFont& font);
+    const std::vector<QStaticText>& preparedLabels(const QFont& font) const;
+
     std::optional<BotKit::StartingHand> current_;
     std::optional<BotKit::StartingHand> selected_;
     bool compact_;
     bool dark_;
     bool increasedContrast_;
+    QPixmap cells_;
+    mutable std::vector<QStaticText> labels_;
+    mutable QFont labelsFont_;
 };

@@ -11,6 +11,7 @@
 #include "Style/Drawing/ThemeFonts.h"
 #include "Views/Learn/GuideColors.h"
 #include "Views/Learn/StartersChartView.h"
+#include "Views/Support/Announcer.h"
 
 namespace {
 constexpr double swatch = 10;
@@ -98,9 +99,10 @@ void BandLegend::paintEvent(QPaintEvent*) {
 }
 
 StartersTab::StartersTab(const TableTheme& theme, std::optional<BotKit::StartingHand> currentHand,
-                         bool compact, QWidget* parent)
+                         bool compact, Announcer* announcer, QWidget* parent)
     : QScrollArea(parent)
-    , dark_(theme.dark) {
+    , dark_(theme.dark)
+    , announcer_(announcer) {
     const bool dark = theme.dark;
     const bool increasedContrast = theme.increaseContrast;
     auto* content = new QWidget;
@@ -121,14 +123,20 @@ StartersTab::StartersTab(const TableTheme& theme, std::optional<BotKit::Starting
         12, FontWeight::regular, GuideColors::secondary(dark), rule));
     stack->addWidget(rule);
 
+    // What follows the panel lines up with the panel's card, not with the room kept for its shadow.
+    auto* below = new QVBoxLayout;
+    const QMargins shadow = SatinPanel::shadowMargins();
+    below->setContentsMargins(shadow.left(), 0, shadow.right(), 0);
+    below->setSpacing(10);
+    stack->addLayout(below);
     chart_ = new StartersChartView(currentHand, compact, dark, increasedContrast, content);
-    stack->addWidget(chart_);
+    below->addWidget(chart_);
     legend_ = new BandLegend(dark, increasedContrast, content);
-    stack->addWidget(legend_);
+    below->addWidget(legend_);
     detail_ = paragraph({}, 12, FontWeight::regular, GuideColors::primary(dark), content);
     detail_->setTextFormat(Qt::RichText);
-    stack->addWidget(detail_);
-    stack->addWidget(
+    below->addWidget(detail_);
+    below->addWidget(
         paragraph(QStringLiteral("Top right: both cards the same suit (s). Bottom left: different suits "
                                  "(o). Diagonal: pairs."),
                   11, FontWeight::regular, GuideColors::secondary(dark), content));
@@ -138,7 +146,12 @@ StartersTab::StartersTab(const TableTheme& theme, std::optional<BotKit::Starting
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    connect(chart_, &StartersChartView::selectionChanged, this, &StartersTab::showDetail);
+    connect(chart_, &StartersChartView::selectionChanged, this, [this](const BotKit::StartingHand& hand) {
+        showDetail();
+        if (announcer_) {
+            announcer_->announce(StartersChart::selectionAnnouncement(hand, chart_->current()));
+        }
+    });
     showDetail();
 }
 

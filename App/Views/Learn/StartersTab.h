@@ -7,6 +7,7 @@
 #include "BotKit/StartingHand.h"
 #include "Style/TableTheme.h"
 
+class Announcer;
 class BandLegend;
 class QLabel;
 class StartersChartView;
@@ -17,9 +18,10 @@ class StartersChartView;
 class StartersTab : public QScrollArea {
     Q_OBJECT
   public:
-    // The theme gives the appearance (light or dark, contrast) and the panel's look.
+    // The theme gives the appearance (light or dark, contrast) and the panel's look. `announcer` may be
+    // null.
     StartersTab(const TableTheme& theme, std::optional<BotKit::StartingHand> currentHand, bool compact,
-                QWidget* parent = nullptr);
+                Announcer* announcer = nullptr, QWidget* parent = nullptr);
 
     StartersChartView* chart() const { return chart_; }
     QLabel* detailLabel() const { return detail_; }
@@ -29,6 +31,7 @@ class StartersTab : public QScrollArea {
     void showDetail();
 
     bool dark_;
+    Announcer* announcer_;
     StartersChartView* chart_ = nullptr;
     BandLegend* legend_ = nullptr;
     QLabel* detail_ = nullptr;

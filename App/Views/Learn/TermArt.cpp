@@ -5,6 +5,7 @@
 
 #include "Learn/TermScene.h"
 #include "Style/AvatarModel.h"
+#include "Style/Drawing/ArtStage.h"
 #include "Style/Drawing/AvatarDisc.h"
 #include "Style/Drawing/DealerButtonView.h"
 #include "Style/Drawing/StyleAccessibility.h"
@@ -50,7 +51,7 @@ void TermArt::paintEvent(QPaintEvent*) {
     QPainterPath clip;
     clip.addRoundedRect(box, 12, 12);
     painter.setClipPath(clip);
-    LearnArt::paintStage(painter, theme_, box, 0.82);
+    ArtStage::paint(painter, box, theme_, 0.82);
     const QPointF centre = box.center();
     switch (termScene(term_)) {
     case TermScene::chips:
