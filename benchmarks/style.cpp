@@ -1,4 +1,5 @@
-// Time to paint a styled button, an avatar disc and a chip face offscreen in each table style, with the
+// Time to paint a styled button, an avatar disc, a chip face and the art stage offscreen in each table
+// style, with the
 // context switches and system time each paint costs the whole process (Qt may hand large gradient
 // fills to its thread pool).
 
@@ -9,6 +10,8 @@
 #include <benchmark/benchmark.h>
 
 #include "ProcessCost.h"
+#include "Style/Drawing/ArtCache.h"
+#include "Style/Drawing/ArtStage.h"
 #include "Style/Drawing/AvatarDisc.h"
 #include "Style/Drawing/ChipFace.h"
 #include "Style/Drawing/SoftShadow.h"
@@ -85,5 +88,30 @@ void paintChipFace(benchmark::State& state) {
     cost.report(state);
 }
 BENCHMARK(paintChipFace)->Arg(28)->Arg(56)->Unit(benchmark::kMicrosecond);
+
+// The stage under the lobby's mode art (320 × 180), with its floor shadow. Second argument: 1 to move
+// the light a little on every paint, as the first-run page's glow does, so that each paint draws a new
+// image; 0 for the still stage, which is copied after the first paint.
+void paintArtStage(benchmark::State& state) {
+    ensureApplication();
+    const TableTheme theme = themeFor(static_cast<int>(state.range(0)));
+    const bool moving = state.range(1) != 0;
+    QImage canvas(340, 200, QImage::Format_ARGB32_Premultiplied);
+    const std::size_t madeBefore = ArtCache::imagesMade();
+    double glow = 0.86;
+    const ProcessCost cost;
+    for (auto _ : state) {
+        if (moving)
+            glow = glow > 0.9 ? 0.5 : glow + 1e-6;
+        QPainter painter(&canvas);
+        ArtStage::paint(painter, QRectF(10, 10, 320, 180), theme, glow);
+        FloorShadow::paint(painter, QPointF(170, 172), theme, 150, 0.8);
+    }
+    cost.report(state);
+    state.SetLabel(std::string(toString(theme.style)) + (moving ? " moving light" : ""));
+    state.counters["imagesMade"] = benchmark::Counter(
+        static_cast<double>(ArtCache::imagesMade() - madeBefore), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(paintArtStage)->ArgsProduct({{0, 1, 2}, {0, 1}})->Unit(benchmark::kMicrosecond);
 
 } // namespace

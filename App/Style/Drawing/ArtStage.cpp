@@ -1,5 +1,7 @@
 #include "Style/Drawing/ArtStage.h"
 
+#include <QDataStream>
+#include <QIODevice>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -7,6 +9,7 @@
 
 #include <cmath>
 
+#include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/SoftShadow.h"
 #include "Style/PixelDither.h"
@@ -23,34 +26,54 @@ QColor towards(const QColor& from, const QColor& to, double amount) {
                             mix(from.blueF(), to.blueF()));
 }
 
+// What a kept image of a part of the stage depends on besides its size.
+QByteArray keyOf(const char* part, bool dark, double glowY = 0) {
+    QByteArray key;
+    QDataStream stream(&key, QIODevice::WriteOnly);
+    stream << part << dark << glowY;
+    return key;
+}
+
+// The satin surface and its pool of light are radial gradients over large areas, which Qt spreads
+// over its thread pool on every fill, so each is drawn once and kept. The light is kept apart from
+// the surface, so a moving light (the first-run pages' glow) is two copies rather than a new image.
 void paintSatin(QPainter& painter, const QRectF& rect, bool dark, double glowY) {
     const double w = rect.width();
     const double h = rect.height();
-    QRadialGradient base(rect.left() + 0.5 * w, rect.top() + 0.36 * h, 0.78 * std::max(w, h));
-    base.setColorAt(0, dark ? rgb(58, 62, 64) : rgb(255, 255, 255));
-    base.setColorAt(0.5, dark ? rgb(27, 29, 30) : rgb(241, 241, 243));
-    base.setColorAt(1, dark ? rgb(13, 14, 15) : rgb(220, 220, 225));
-    painter.fillRect(rect, base);
+    ArtCache::draw(painter, keyOf("satin stage", dark), rect, {}, [&](QPainter& art, QPointF at) {
+        const QRectF surface(at, rect.size());
+        QRadialGradient base(surface.left() + 0.5 * w, surface.top() + 0.36 * h, 0.78 * std::max(w, h));
+        base.setColorAt(0, dark ? rgb(58, 62, 64) : rgb(255, 255, 255));
+        base.setColorAt(0.5, dark ? rgb(27, 29, 30) : rgb(241, 241, 243));
+        base.setColorAt(1, dark ? rgb(13, 14, 15) : rgb(220, 220, 225));
+        art.fillRect(surface, base);
+    });
 
     // The pool of light: a glow 0.6 w × 0.2 h whose soft edge stands in for the blur.
-    const QColor glow = dark ? rgb(79, 168, 147, 0.5) : rgb(47, 125, 109, 0.22);
-    QColor clear = glow;
-    clear.setAlphaF(0);
-    const QPointF centre(rect.left() + 0.5 * w, rect.top() + glowY * h);
     const double rx = 0.3 * w;
     const double ry = 0.1 * h + 6;
     if (rx <= 0 || ry <= 0)
         return;
-    QRadialGradient pool(QPointF(0, 0), 1);
-    pool.setColorAt(0, glow);
-    pool.setColorAt(1, clear);
+    const QPointF centre(rect.left() + 0.5 * w, rect.top() + glowY * h);
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
-    painter.translate(centre);
-    painter.scale(rx, ry);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(pool);
-    painter.drawEllipse(QPointF(0, 0), 1, 1);
+    ArtCache::draw(painter, keyOf("satin stage light", dark),
+                   QRectF(centre - QPointF(rx, ry), QSizeF(2 * rx, 2 * ry)), {},
+                   [&](QPainter& art, QPointF at) {
+                       const QColor glow = dark ? rgb(79, 168, 147, 0.5) : rgb(47, 125, 109, 0.22);
+                       QColor clear = glow;
+                       clear.setAlphaF(0);
+                       QRadialGradient pool(QPointF(0, 0), 1);
+                       pool.setColorAt(0, glow);
+                       pool.setColorAt(1, clear);
+                       art.save();
+                       art.translate(at + QPointF(rx, ry));
+                       art.scale(rx, ry);
+                       art.setPen(Qt::NoPen);
+                       art.setBrush(pool);
+                       art.drawEllipse(QPointF(0, 0), 1, 1);
+                       art.restore();
+                   });
     painter.restore();
 }
 
@@ -129,10 +152,14 @@ void paint(QPainter& painter, const QRectF& rect, const TableTheme& theme, doubl
         paintSatin(painter, rect, theme.dark, glowY);
         break;
     case TableStyleID::paper:
+        // A few flat fills: cheaper to draw than to keep.
         paintPaper(painter, rect, theme.dark, glowY);
         break;
     case TableStyleID::pixel:
-        paintPixel(painter, rect, theme, glowY);
+        // Every cell is dithered on the processor, so the stage is kept for its light.
+        ArtCache::draw(
+            painter, keyOf("pixel stage", theme.dark, glowY) + QByteArray::number(theme.pixelUnit), rect, {},
+            [&](QPainter& art, QPointF at) { paintPixel(art, QRectF(at, rect.size()), theme, glowY); });
         break;
     }
 }
@@ -144,27 +171,39 @@ namespace FloorShadow {
 void paint(QPainter& painter, QPointF centre, const TableTheme& theme, double width, double strength) {
     if (width <= 0)
         return;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
     if (theme.style == TableStyleID::satin) {
-        QRadialGradient shade(QPointF(0, 0), 1);
-        shade.setColorAt(0,
-                         QColor::fromRgbF(0, 0, 0, static_cast<float>((theme.dark ? 0.7 : 0.3) * strength)));
-        shade.setColorAt(1, QColor::fromRgbF(0, 0, 0, 0));
-        painter.translate(centre);
-        painter.scale(width / 2, width * 0.1);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(shade);
-        painter.drawEllipse(QPointF(0, 0), 1, 1);
+        // A radial gradient, like the stage's, kept as an image for the same reason.
+        const QSizeF reach(width, width * 0.2);
+        QByteArray key;
+        QDataStream stream(&key, QIODevice::WriteOnly);
+        stream << "floor shadow" << theme.dark << strength;
+        ArtCache::draw(
+            painter, key, QRectF(centre - QPointF(reach.width() / 2, reach.height() / 2), reach), {},
+            [&](QPainter& art, QPointF at) {
+                QRadialGradient shade(QPointF(0, 0), 1);
+                shade.setColorAt(
+                    0, QColor::fromRgbF(0, 0, 0, static_cast<float>((theme.dark ? 0.7 : 0.3) * strength)));
+                shade.setColorAt(1, QColor::fromRgbF(0, 0, 0, 0));
+                art.save();
+                art.setRenderHint(QPainter::Antialiasing);
+                art.translate(at + QPointF(reach.width() / 2, reach.height() / 2));
+                art.scale(width / 2, width * 0.1);
+                art.setPen(Qt::NoPen);
+                art.setBrush(shade);
+                art.drawEllipse(QPointF(0, 0), 1, 1);
+                art.restore();
+            });
     } else if (theme.style == TableStyleID::paper) {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
         QPainterPath ellipse;
         ellipse.addEllipse(centre, width / 2, width * 0.08);
         const QColor ink = theme.dark ? QColor(0, 0, 0) : rgb(70, 45, 20);
         QColor shade = ink;
         shade.setAlphaF(static_cast<float>((theme.dark ? 0.6 : 0.38) * strength * 0.85));
         SoftShadow::paint(painter, ellipse, 1.5, shade, QPointF(2, 0));
+        painter.restore();
     }
-    painter.restore();
 }
 
 } // namespace FloorShadow

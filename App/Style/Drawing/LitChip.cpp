@@ -1,8 +1,11 @@
 #include "Style/Drawing/LitChip.h"
 
+#include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/Colors.h"
 #include "Style/SatinPalette.h"
 
+#include <QDataStream>
+#include <QIODevice>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -14,16 +17,6 @@
 
 namespace LitChip {
 
-namespace {
-
-QColor withOpacity(const RGB& colour, double opacity) {
-    QColor color = toQColor(colour);
-    color.setAlphaF(static_cast<float>(opacity));
-    return color;
-}
-
-} // namespace
-
 double thickness(double radius) {
     return std::max(0.24 * radius, 2.0);
 }
@@ -32,8 +25,16 @@ QSizeF frame(double radius, double squash) {
     return {2 * radius + 4, 2 * radius * squash + thickness(radius) + 4};
 }
 
-void paint(QPainter& painter, const QPointF& topLeft, ChipDenomination denomination, double radius,
-           double squash) {
+namespace {
+
+QColor withOpacity(const RGB& colour, double opacity) {
+    QColor color = toQColor(colour);
+    color.setAlphaF(static_cast<float>(opacity));
+    return color;
+}
+
+void paintChip(QPainter& painter, const QPointF& topLeft, ChipDenomination denomination, double radius,
+               double squash) {
     const auto colors = SatinPalette::chip(denomination);
     const QSizeF size = frame(radius, squash);
     const double r = radius;
@@ -91,6 +92,19 @@ void paint(QPainter& painter, const QPointF& topLeft, ChipDenomination denominat
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(face.adjusted(0.34 * r, 0.34 * ry, -0.34 * r, -0.34 * ry));
     painter.restore();
+}
+
+} // namespace
+
+// A stack repeats the same chip many times over, each with a radial and a linear gradient, so an
+// upright chip is drawn once and kept; a turning or falling one is drawn directly.
+void paint(QPainter& painter, const QPointF& topLeft, ChipDenomination denomination, double radius,
+           double squash) {
+    QByteArray key;
+    QDataStream stream(&key, QIODevice::WriteOnly);
+    stream << "lit chip" << static_cast<qint64>(denomination) << radius << squash;
+    ArtCache::draw(painter, key, QRectF(topLeft, frame(radius, squash)), {},
+                   [&](QPainter& art, QPointF at) { paintChip(art, at, denomination, radius, squash); });
 }
 
 } // namespace LitChip
