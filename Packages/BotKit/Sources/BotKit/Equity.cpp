@@ -45,7 +45,7 @@ CardMask bit(int number) {
 int randomCard(CardMask taken, PokerEngine::SeededRNG& rng) {
     while (true) {
         const auto number = static_cast<int>(rng.next(52));
-        if ((taken & bit(number)) == 0) {
+        if (((taken >> number) & 1) == 0) {
             return number;
         }
     }
@@ -194,7 +194,9 @@ double estimate(std::span<const Card> hole, std::span<const Card> board,
             lost |= strength > heroStrength;
             ties += strength == heroStrength;
         }
-        total += shareOfTrial[lost ? shareOfTrial.size() - 1 : ties];
+        // The index is computed rather than chosen, so the compiler cannot turn it back into a branch.
+        const std::size_t beaten = shareOfTrial.size() - 1;
+        total += shareOfTrial[ties + static_cast<std::size_t>(lost) * (beaten - ties)];
     }
     callerRng = rng;
     return total / static_cast<double>(iterations);

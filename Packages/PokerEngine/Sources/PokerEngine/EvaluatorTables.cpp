@@ -275,8 +275,7 @@ KeyDictionary rankKeyStrengths(const std::vector<ClassEntry>& entries) {
 } // namespace
 
 EvaluatorTables::EvaluatorTables()
-    : classes_(classCount + 1)
-    , flush_(flushTableSize, 0) {
+    : classes_(classCount + 1) {
     const std::vector<ClassEntry> entries = classesBestFirst();
 
     for (std::size_t index = 0; index < entries.size(); ++index) {
@@ -309,7 +308,7 @@ EvaluatorTables::EvaluatorTables()
     }
 
     rankKeySlots_ = rankKeyStrengths(entries).slots();
-    rankHash_ = PerfectRankHash(rankKeySlots_);
+    rankHash_.place(rankKeySlots_);
 }
 
 } // namespace PokerEngine

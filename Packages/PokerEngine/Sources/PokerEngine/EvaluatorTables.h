@@ -6,6 +6,7 @@
 #include "PokerEngine/PerfectRankHash.h"
 #include "PokerEngine/Precondition.h"
 
+#include <array>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -61,7 +62,7 @@ class EvaluatorTables final {
     // classes()[s] is the class of strength s; entry 0 is an empty high-card placeholder.
     const std::vector<HandClass>& classes() const { return classes_; }
     // The best flush of a 13-bit rank mask of one suit; 0 under five or over seven bits.
-    const std::vector<std::uint16_t>& flush() const { return flush_; }
+    const std::array<std::uint16_t, flushTableSize>& flush() const { return flush_; }
     // Every multiset of 5 to 7 ranks with its best non-flush strength.
     const std::vector<RankKeySlot>& rankKeySlots() const { return rankKeySlots_; }
 
@@ -80,7 +81,9 @@ class EvaluatorTables final {
     }
 
     std::vector<HandClass> classes_;
-    std::vector<std::uint16_t> flush_;
+    // The two tables evaluation reads are held inline, so the shared instance's are at a fixed
+    // address.
+    std::array<std::uint16_t, flushTableSize> flush_{};
     std::vector<RankKeySlot> rankKeySlots_;
     PerfectRankHash rankHash_;
 };

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace PokerEngine {
 
@@ -16,9 +17,7 @@ struct HomedStrength {
 
 } // namespace
 
-PerfectRankHash::PerfectRankHash(std::span<const RankKeyStrength> entries)
-    : displacements_(bucketCount, 0)
-    , strengths_(slotCount, 0) {
+void PerfectRankHash::place(std::span<const RankKeyStrength> entries) {
     // The keys grouped by bucket: bucketStart[b] ... bucketStart[b + 1] are bucket b's.
     std::vector<std::size_t> bucketStart(bucketCount + 1, 0);
     for (const RankKeyStrength& entry : entries) {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <vector>
 
 namespace PokerEngine {
 
@@ -19,7 +19,8 @@ struct RankKeyStrength {
 // the key's multiplicative hash names a bucket (its top bits) and a home slot (the bits below);
 // each bucket has a displacement, chosen when the table is built, that moves all of its keys to
 // slots no other key uses. A lookup is one multiplication and two reads from 272 KiB of tables,
-// small enough to stay in a core's cache.
+// small enough to stay in a core's cache. The tables are held inline, so an owner with a fixed
+// address (the evaluator's shared tables) is read without loading a pointer first.
 class PerfectRankHash {
   public:
     static constexpr unsigned bucketBits = 14;
@@ -27,10 +28,13 @@ class PerfectRankHash {
     static constexpr std::size_t bucketCount = std::size_t{1} << bucketBits;
     static constexpr std::size_t slotCount = std::size_t{1} << slotBits;
 
-    // Holds nothing: for an owner that assigns the built table once it has the entries.
+    // Holds nothing until place() is called: for an owner that has the entries only later.
     PerfectRankHash() = default;
-    // Places every entry with a non-zero key; stops the program if they cannot all be placed.
-    explicit PerfectRankHash(std::span<const RankKeyStrength> entries);
+    explicit PerfectRankHash(std::span<const RankKeyStrength> entries) { place(entries); }
+
+    // Places every entry with a non-zero key into the empty table; stops the program if they cannot
+    // all be placed.
+    void place(std::span<const RankKeyStrength> entries);
 
     // The strength stored for a key; a key that was never stored gives an arbitrary value.
     std::uint16_t strength(std::uint32_t rankKey) const {
@@ -49,8 +53,8 @@ class PerfectRankHash {
         return static_cast<std::size_t>(hash >> (64 - bucketBits - slotBits));
     }
 
-    std::vector<std::uint8_t> displacements_;
-    std::vector<std::uint16_t> strengths_;
+    std::array<std::uint8_t, bucketCount> displacements_{};
+    std::array<std::uint16_t, slotCount> strengths_{};
 };
 
 } // namespace PokerEngine
