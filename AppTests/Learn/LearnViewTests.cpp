@@ -342,6 +342,31 @@ TEST(PokerBasicsView, EveryTabTitleFitsAtTheNarrowestWidth) {
     EXPECT_EQ(panel.tabPicker()->titleScale(), 1);
 }
 
+TEST(PokerBasicsView, TheSidebarClaimsNeitherReturnNorEscape) {
+    PokerBasicsView::Setup setup;
+    int done = 0;
+    setup.onDone = [&] { ++done; };
+    setup.presentation = PokerBasicsView::Presentation::sidebar;
+    PokerBasicsView sidebar(setup);
+    activate(sidebar);
+    auto* basics = qobject_cast<BasicsTab*>(sidebar.tabContent());
+    ASSERT_TRUE(basics);
+    basics->setFocus();
+    press(basics, Qt::Key_Return);
+    EXPECT_EQ(basics->page(), 0);
+    press(basics, Qt::Key_Escape);
+    EXPECT_EQ(done, 0);
+    // In the panel, Return turns the page.
+    setup.presentation = PokerBasicsView::Presentation::panel;
+    PokerBasicsView panel(setup);
+    activate(panel);
+    auto* paged = qobject_cast<BasicsTab*>(panel.tabContent());
+    ASSERT_TRUE(paged);
+    press(paged, Qt::Key_Return);
+    EXPECT_EQ(paged->page(), 1);
+    EXPECT_EQ(panel.page(), 1);
+}
+
 TEST(PokerBasicsView, PickerSwitchesTabs) {
     PokerBasicsView guide(PokerBasicsView::Setup{});
     activate(guide);
@@ -414,6 +439,14 @@ TEST(StartersTab, SelectionByArrowsAndClicks) {
     EXPECT_EQ(atTable.chart()->selected(), StartingHand(Rank::six, Rank::six, false));
     EXPECT_EQ(atTable.detailLabel()->accessibleName(), QString::fromUtf8("Pair of sixes \u00B7 Playable"));
     EXPECT_EQ(atTable.chart()->current(), kingQueen);
+}
+
+TEST(StartersTab, TheLegendTakesTwoRowsWhenOneDoesNotFit) {
+    BandLegend legend(false, false);
+    EXPECT_EQ(legend.rowsAt(600), 1);
+    EXPECT_EQ(legend.rowsAt(150), 2);
+    EXPECT_GT(legend.heightForWidth(150), legend.heightForWidth(600));
+    EXPECT_EQ(legend.accessibleName(), "Great, Good, Playable, Risky, Usually fold");
 }
 
 TEST(StartersTab, ASelectionIsAnnounced) {

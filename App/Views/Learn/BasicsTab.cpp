@@ -81,6 +81,7 @@ BasicsTab::BasicsTab(const TableTheme& art, const TableTheme& theme, int page, O
     body_ = new MarkdownLabel({}, text_);
     body_->setFont(ThemeFonts::system(13, FontWeight::regular));
     body_->setContentsMargins(0, 6, 0, 0);
+    body_->setLineSpacing(2);
     GuideColors::setTextColour(body_, GuideColors::secondary(dark));
     words->addWidget(body_);
     // The effect is on only while a page fades in: at rest the text draws directly.

@@ -55,6 +55,12 @@ PokerBasicsView::PokerBasicsView(Setup setup, QWidget* parent)
                 setup_.onDone();
             }
         });
+        // Return turns the Basics page wherever the focus is in the guide, the tab picker included.
+        DialogKeys::bindDefault(this, [this] {
+            if (auto* basics = qobject_cast<BasicsTab*>(content_)) {
+                basics->forwardButton()->click();
+            }
+        });
     }
 
     std::vector<SlidingPicker::Option> options;
@@ -102,7 +108,8 @@ void PokerBasicsView::buildContent() {
     const bool compact = setup_.presentation == Presentation::sidebar;
     switch (tab_) {
     case GuideTab::basics: {
-        BasicsTab::Options options{!compact, compact, setup_.playPractice,
+        // The panel's Return is bound on the whole guide (below), so the tab binds none of its own.
+        BasicsTab::Options options{false, compact, setup_.playPractice,
                                    [this] { setTab(GuideTab::rankings); }};
         auto* basics =
             new BasicsTab(setup_.art, setup_.theme, page_, std::move(options), setup_.announcer, this);
