@@ -25,6 +25,8 @@
 
 #include "Support/WidgetEvents.h"
 
+#include <set>
+
 #include <gtest/gtest.h>
 
 using WidgetEvents::click;
@@ -198,14 +200,14 @@ TEST(NewGameSheetKeys, ReturnStartsOnlyWhenAffordableAndTabWalksTheControls) {
     EXPECT_EQ(sheet->startButton()->title(), "Deal · 2,000");
     sheet->cancelButton()->setFocus();
     QWidget* first = QApplication::focusWidget();
-    QSet<QWidget*> visited;
+    std::set<QWidget*> visited;
     for (int step = 0; step < 24; ++step) {
         key(QApplication::focusWidget(), Qt::Key_Tab);
         visited.insert(QApplication::focusWidget());
     }
-    EXPECT_TRUE(visited.contains(sheet->stepper()->plusButton()));
-    EXPECT_TRUE(visited.contains(sheet->handsPicker()->segments()[0]));
-    EXPECT_TRUE(visited.contains(sheet->startButton()));
+    EXPECT_TRUE(visited.count(sheet->stepper()->plusButton()));
+    EXPECT_TRUE(visited.count(sheet->handsPicker()->segments()[0]));
+    EXPECT_TRUE(visited.count(sheet->startButton()));
     (void)first;
     key(sheet, Qt::Key_Return);
     EXPECT_TRUE(lobby.controller.hasTable());

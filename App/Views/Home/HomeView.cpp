@@ -398,9 +398,9 @@ void HomeView::place() {
     for (const LobbyLayer* layer :
          {&columnLayer_, &practiceLayer_, &dimLayer_, &noticeLayer_, &sheetLayer_, &guideLayer_})
         moving = moving || layer->isMoving(now);
+    // Moving a layer repaints what it uncovers; the lobby's own flat background needs nothing more.
     if (!moving)
         clock_.stop();
-    update();
 }
 
 void HomeView::fitPracticeRow(const QRect& frame) {
