@@ -72,6 +72,18 @@ QByteArray fullKey(const QByteArray& key, const QSizeF& frame, const Placement& 
     return full;
 }
 
+// The image kept under `full`, drawn and kept first when missing. One too large to keep is dropped at
+// once and lives in `drawn`, for this one drawing.
+const QImage& kept(const QByteArray& full, const Placement& placement, double ratio,
+                   const ArtCache::Paint& paint, const ArtCache::Finish& finish, QImage& drawn) {
+    if (const QImage* image = cache().object(full))
+        return *image;
+    drawn = render(placement, ratio, paint, finish);
+    cache().insert(full, new QImage(drawn),
+                   static_cast<int>(std::max<qsizetype>(1, drawn.sizeInBytes() / 1024)));
+    return drawn;
+}
+
 } // namespace
 
 namespace ArtCache {
@@ -96,19 +108,29 @@ void draw(QPainter& painter, const QByteArray& key, const QRectF& frame, const Q
     }
     const QPointF deviceTopLeft = world.map(frame.topLeft()) * ratio;
     const Placement placement = place(deviceTopLeft, frame.size(), overhang, ratio);
-    const QByteArray full = fullKey(key, frame.size(), placement, ratio, deviceTopLeft);
-    const QImage* image = cache().object(full);
     QImage drawn;
-    if (!image) {
-        drawn = render(placement, ratio, paint, finish);
-        // An image too large to keep is dropped at once, and drawn just this time.
-        cache().insert(full, new QImage(drawn),
-                       static_cast<int>(std::max<qsizetype>(1, drawn.sizeInBytes() / 1024)));
-        image = &drawn;
-    }
+    const QImage& image = kept(fullKey(key, frame.size(), placement, ratio, deviceTopLeft), placement, ratio,
+                               paint, finish, drawn);
     painter.save();
     painter.resetTransform();
-    painter.drawImage(QPointF(placement.origin) / ratio, *image);
+    painter.drawImage(QPointF(placement.origin) / ratio, image);
+    painter.restore();
+}
+
+void drawMoving(QPainter& painter, const QByteArray& key, const QRectF& frame, const QMarginsF& overhang,
+                const Paint& paint) {
+    if (painter.worldTransform().type() <= QTransform::TxTranslate) {
+        draw(painter, key, frame, overhang, paint);
+        return;
+    }
+    const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const Placement placement = place(QPointF(), frame.size(), overhang, ratio);
+    QImage drawn;
+    const QImage& image =
+        kept(fullKey(key, frame.size(), placement, ratio, QPointF()), placement, ratio, paint, {}, drawn);
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(frame.topLeft() - placement.frameAt, image);
     painter.restore();
 }
 

@@ -27,6 +27,12 @@ using Finish = std::function<void(QImage& image)>;
 void draw(QPainter& painter, const QByteArray& key, const QRectF& frame, const QMarginsF& overhang,
           const Paint& paint, const Finish& finish = {});
 
+// As draw(), for art that turns and scales on every frame (falling and floating chips): under such a
+// transform the kept image, drawn upright at the device's pixel ratio, is mapped through it smoothly
+// instead of the art being drawn anew.
+void drawMoving(QPainter& painter, const QByteArray& key, const QRectF& frame, const QMarginsF& overhang,
+                const Paint& paint);
+
 // How far `covered` (what a drawing covers) reaches beyond `frame` on each side; 0 where it does not.
 QMarginsF beyond(const QRectF& frame, const QRectF& covered);
 

@@ -94,17 +94,28 @@ void paintChip(QPainter& painter, const QPointF& topLeft, ChipDenomination denom
     painter.restore();
 }
 
-} // namespace
-
-// A stack repeats the same chip many times over, each with a radial and a linear gradient, so an
-// upright chip is drawn once and kept; a turning or falling one is drawn directly.
-void paint(QPainter& painter, const QPointF& topLeft, ChipDenomination denomination, double radius,
-           double squash) {
+QByteArray keyFor(ChipDenomination denomination, double radius, double squash) {
     QByteArray key;
     QDataStream stream(&key, QIODevice::WriteOnly);
     stream << "lit chip" << static_cast<qint64>(denomination) << radius << squash;
-    ArtCache::draw(painter, key, QRectF(topLeft, frame(radius, squash)), {},
+    return key;
+}
+
+} // namespace
+
+// A stack repeats the same chip many times over, each with a radial and a linear gradient, so an
+// upright chip is drawn once and kept.
+void paint(QPainter& painter, const QPointF& topLeft, ChipDenomination denomination, double radius,
+           double squash) {
+    ArtCache::draw(painter, keyFor(denomination, radius, squash), QRectF(topLeft, frame(radius, squash)), {},
                    [&](QPainter& art, QPointF at) { paintChip(art, at, denomination, radius, squash); });
+}
+
+void paintMoving(QPainter& painter, const QPointF& topLeft, ChipDenomination denomination, double radius,
+                 double squash) {
+    ArtCache::drawMoving(
+        painter, keyFor(denomination, radius, squash), QRectF(topLeft, frame(radius, squash)), {},
+        [&](QPainter& art, QPointF at) { paintChip(art, at, denomination, radius, squash); });
 }
 
 } // namespace LitChip

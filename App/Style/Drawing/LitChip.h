@@ -18,5 +18,9 @@ double thickness(double radius);
 // Paints the chip into its frame placed at `topLeft`.
 void paint(QPainter& painter, const QPointF& topLeft, ChipDenomination denomination, double radius,
            double squash);
+// The same chip for art that turns and scales it every frame (falling and floating chips): its kept
+// image is mapped through the transform rather than the chip being drawn anew at each angle.
+void paintMoving(QPainter& painter, const QPointF& topLeft, ChipDenomination denomination, double radius,
+                 double squash);
 
 } // namespace LitChip

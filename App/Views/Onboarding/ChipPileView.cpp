@@ -68,7 +68,8 @@ void paintChip(QPainter& painter, const ChipDrop& drop, const ChipDrop::Chip& ch
     painter.translate(anchor);
     painter.scale(1.04 - 0.04 * k, 0.86 + 0.14 * k);
     painter.translate(-anchor);
-    LitChip::paint(painter, -QPointF(frame.width() / 2, frame.height() / 2), chip.denomination, r, squash);
+    LitChip::paintMoving(painter, -QPointF(frame.width() / 2, frame.height() / 2), chip.denomination, r,
+                         squash);
     painter.restore();
 }
 

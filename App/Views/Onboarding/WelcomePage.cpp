@@ -69,8 +69,8 @@ void paintContent(QPainter& painter, const TableTheme& theme, const WelcomePage:
 void paintContent(QPainter& painter, const TableTheme&, const WelcomePage::Chip& chip) {
     const QSizeF frame = LitChip::frame(chip.radius, chip.squash);
     painter.rotate(chip.angle);
-    LitChip::paint(painter, QPointF(-frame.width() / 2, -frame.height() / 2), chip.denomination, chip.radius,
-                   chip.squash);
+    LitChip::paintMoving(painter, QPointF(-frame.width() / 2, -frame.height() / 2), chip.denomination,
+                         chip.radius, chip.squash);
 }
 
 void paintPiece(QPainter& painter, const TableTheme& theme, const WelcomePage::Piece& piece,
