@@ -1,7 +1,5 @@
 #include "Table/Screen/TableOverModel.h"
 
-#include "Game/BotSeating.h"
-#include "Game/CashStakes.h"
 #include "Game/GameModeRules.h"
 #include "Table/ActionBarModel.h"
 #include "Table/ChipText.h"
@@ -66,31 +64,12 @@ TableOverModel::Text TableOverModel::text(const TableOver& over, std::int64_t ba
 }
 
 std::optional<GameSetup> TableOverModel::nextSetup(const std::optional<GameSetup>& current,
-                                                   const NewGameChoices& choices, std::int64_t bankroll,
+                                                   const NewGameChoices& choices, std::int64_t spendable,
                                                    std::uint64_t seed) {
     if (!current) {
         return std::nullopt;
     }
-    switch (current->mode()) {
-    case GameMode::quickHand:
-        return GameSetup::quickHand(
-            makeQuickHandSetup(choices.quickHandDifficulty, seed, choices.quickHandHands));
-    case GameMode::sitAndGo:
-        return GameSetup::sitAndGo(
-            SitAndGoSetup{BotSeating::opponents(5, choices.sitAndGoDifficulty, seed), seed});
-    case GameMode::cashTable: {
-        const std::int64_t bb = bigBlind(choices.cashStakes);
-        const std::int64_t buyIn =
-            std::max<std::int64_t>(40, std::min({choices.cashBuyInBB, bankroll / bb, std::int64_t{100}}));
-        const int opponents = static_cast<int>(std::clamp<std::int64_t>(choices.cashOpponents, 1, 5));
-        return GameSetup::cashTable(
-            CashTableSetup{choices.cashStakes, buyIn, choices.cashDifficulty,
-                           BotSeating::opponents(opponents, choices.cashDifficulty, seed), seed});
-    }
-    case GameMode::practice:
-        return GameSetup::practice(PracticeSetup{});
-    }
-    return std::nullopt;
+    return GameModeRules::setupFromChoices(current->mode(), choices, spendable, seed);
 }
 
 QString TableOverModel::refusal(std::int64_t cost, std::int64_t spendable) {
@@ -112,8 +91,8 @@ TableOverModel TableOverModel::make(const Inputs& in) {
     if (std::holds_alternative<TableOver::Practiced>(in.over.value)) {
         panel.primary = home;
         if (!in.savedGame && in.spendable >= GameModeRules::entryCost(GameMode::quickHand)) {
-            panel.offer = GameSetup::quickHand(
-                makeQuickHandSetup(in.choices.quickHandDifficulty, in.seed, in.choices.quickHandHands));
+            panel.offer =
+                GameModeRules::setupFromChoices(GameMode::quickHand, in.choices, in.spendable, in.seed);
             panel.offerCost = GameModeRules::entryCost(GameMode::quickHand);
             panel.primary = Button{QStringLiteral("Play a Quick Hand"), Action::quickHand};
             panel.secondary = home;
@@ -121,7 +100,7 @@ TableOverModel TableOverModel::make(const Inputs& in) {
         return panel;
     }
     panel.primary = home;
-    if (const auto next = nextSetup(in.setup, in.choices, in.bankroll, in.seed);
+    if (const auto next = nextSetup(in.setup, in.choices, in.spendable, in.seed);
         next && in.spendable >= GameModeRules::setupCost(*next)) {
         panel.offer = next;
         panel.offerCost = GameModeRules::setupCost(*next);

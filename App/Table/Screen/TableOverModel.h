@@ -49,9 +49,10 @@ struct TableOverModel {
     };
     static Text text(const TableOver& over, std::int64_t bankroll);
 
-    // A fresh game like `current` from the remembered choices; absent without a game.
+    // A fresh game like `current` from the remembered choices and the chips the player can spend now;
+    // absent without a game.
     static std::optional<GameSetup> nextSetup(const std::optional<GameSetup>& current,
-                                              const NewGameChoices& choices, std::int64_t bankroll,
+                                              const NewGameChoices& choices, std::int64_t spendable,
                                               std::uint64_t seed);
     // Why an offer pressed after the chips went could not start.
     static QString refusal(std::int64_t cost, std::int64_t spendable);

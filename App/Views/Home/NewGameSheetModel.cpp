@@ -44,26 +44,7 @@ BuyInFigures NewGameSheetModel::buyIn(const NewGameChoices& choices, std::int64_
 }
 
 GameSetup NewGameSheetModel::setup(const NewGameChoices& choices, std::int64_t spendable) const {
-    switch (mode_) {
-    case GameMode::quickHand:
-        return GameSetup::quickHand(
-            makeQuickHandSetup(choices.quickHandDifficulty, seed_, choices.quickHandHands));
-    case GameMode::cashTable: {
-        const auto count = static_cast<int>(opponents(choices));
-        return GameSetup::cashTable(
-            CashTableSetup{choices.cashStakes, buyIn(choices, spendable).shown, choices.cashDifficulty,
-                           BotSeating::opponents(count, choices.cashDifficulty, seed_), seed_});
-    }
-    case GameMode::sitAndGo: {
-        auto bots = BotSeating::opponents(5, choices.sitAndGoDifficulty, seed_);
-        if (bots.size() != 5)
-            qFatal("a Sit & Go seats exactly five opponents, not %zu", bots.size());
-        return GameSetup::sitAndGo(SitAndGoSetup{std::move(bots), seed_});
-    }
-    case GameMode::practice:
-        return practiceSetup();
-    }
-    return practiceSetup();
+    return GameModeRules::setupFromChoices(mode_, choices, spendable, seed_);
 }
 
 std::optional<QString> NewGameSheetModel::blockedReason(const NewGameChoices& choices,
