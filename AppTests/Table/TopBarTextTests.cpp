@@ -103,3 +103,45 @@ TEST(TopBarText, ButtonsFollowTheState) {
         }
     }
 }
+
+TEST(TopBarRow, TheButtonsTakeTheirFacesAndTheTextsKeepTheirWidths) {
+    TopBarRow row; // the popover: 420 wide, satin
+    row.width = 420;
+    // "Sit & Go", "L1", "10/20", "#1" at about their drawn widths.
+    const auto placement = placeRow(row, {49, 13, 33, 15});
+    ASSERT_EQ(placement.faces.size(), 6u);
+    // Six 28-point faces 8 apart end at the right margin: 420 − 12 − 208 = 200.
+    EXPECT_EQ(placement.faces.front(), 200);
+    EXPECT_EQ(placement.faces.back(), 200 + 5 * 36);
+    EXPECT_EQ(placement.texts, (std::vector<TopBarPlacement::Span>{{12, 49}, {67, 13}, {86, 33}, {125, 15}}));
+}
+
+TEST(TopBarRow, TheModeTitleGivesWayFirstWhenTheTextsAreTooLong) {
+    TopBarRow row;
+    row.width = 420;
+    // Room for texts: 200 − 4 − 12 = 184; these need 60 + 30 + 70 + 40 + 3 × 6 = 218, 34 too many.
+    auto placement = placeRow(row, {60, 30, 70, 40});
+    EXPECT_EQ(placement.texts[0].width, 26);
+    EXPECT_EQ(placement.texts[1].width, 30);
+    const auto& last = placement.texts.back();
+    EXPECT_EQ(last.x + last.width + 4, placement.faces.front());
+    // Far too long: the title is gone, then the level shortens.
+    placement = placeRow(row, {60, 30, 100, 40});
+    EXPECT_EQ(placement.texts[0].width, 0);
+    EXPECT_EQ(placement.texts[1].width, 26);
+    EXPECT_EQ(placement.texts[2].width, 100);
+    // With nothing to show, only the buttons are placed.
+    EXPECT_TRUE(placeRow(row, {}).texts.empty());
+}
+
+TEST(TopBarRow, PixelMeasuresInUnits) {
+    TopBarRow row;
+    row.width = 420;
+    row.margin = 8;        // 4 u at u = 2
+    row.spacing = 8;       // 4 u
+    row.faceWidth = 28;    // 14 u
+    row.buttonSpacing = 4; // 2 u
+    const auto placement = placeRow(row, {40});
+    EXPECT_EQ(placement.faces.front(), 420 - 8 - (6 * 28 + 5 * 4));
+    EXPECT_EQ(placement.texts.front(), (TopBarPlacement::Span{8, 40}));
+}

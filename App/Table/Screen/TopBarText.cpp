@@ -163,4 +163,31 @@ TopBarIcon icon(TopBarButton button, const TopBarState& state) {
     return {};
 }
 
+TopBarPlacement placeRow(const TopBarRow& row, const std::vector<double>& textWidths) {
+    constexpr double spacer = 4;
+    TopBarPlacement placement;
+    const double group = row.buttons * row.faceWidth + std::max(row.buttons - 1, 0) * row.buttonSpacing;
+    double face = row.width - row.margin - group;
+    for (int i = 0; i < row.buttons; ++i) {
+        placement.faces.push_back(face);
+        face += row.faceWidth + row.buttonSpacing;
+    }
+    const double room = row.width - row.margin - group - spacer - row.margin;
+    double needed = 0;
+    for (std::size_t i = 0; i < textWidths.size(); ++i) {
+        needed += std::max(textWidths[i], 0.0) + (i > 0 ? row.spacing : 0);
+    }
+    double excess = std::max(needed - std::max(room, 0.0), 0.0);
+    double x = row.margin;
+    for (const double natural : textWidths) {
+        double width = std::max(natural, 0.0);
+        const double given = std::min(width, excess);
+        width -= given;
+        excess -= given;
+        placement.texts.push_back({x, width});
+        x += width + row.spacing;
+    }
+    return placement;
+}
+
 } // namespace TopBarText

@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 // The words of the strip above the popover's table and of the window's subtitle. Pure.
 namespace TopBarText {
@@ -69,5 +70,35 @@ struct TopBarIcon {
     bool operator==(const TopBarIcon&) const = default;
 };
 TopBarIcon icon(TopBarButton button, const TopBarState& state);
+
+// How the bar's row is measured: its width, the margin at both ends, the space between texts, and
+// the width of one button's face and the space between faces. A button's shadow and focus ring may
+// reach into the space around its face; they take no room in the row.
+struct TopBarRow {
+    double width = 0;
+    double margin = 12;
+    double spacing = 6;
+    double faceWidth = 28;
+    double buttonSpacing = 8;
+    int buttons = 6;
+};
+
+// Where each piece goes: the texts' left edges and widths, in order, and the buttons' faces' left edges.
+struct TopBarPlacement {
+    struct Span {
+        double x = 0;
+        double width = 0;
+        bool operator==(const Span&) const = default;
+    };
+    std::vector<Span> texts;
+    std::vector<double> faces;
+    bool operator==(const TopBarPlacement&) const = default;
+};
+
+// The texts (mode, level, blinds, hand, paused tag: those shown, in order, at their natural widths)
+// from the left margin and the button group against the right one, with at least 4 points between.
+// When the texts do not fit, the first gives up width first (the mode title, which the level and the
+// buttons' help also tell), then the next; a text given less than its width is drawn shortened.
+TopBarPlacement placeRow(const TopBarRow& row, const std::vector<double>& textWidths);
 
 } // namespace TopBarText

@@ -8,8 +8,9 @@
 #include "Views/AppEnvironment.h"
 #include "Views/Controls/StyledIconButton.h"
 
-#include <QHBoxLayout>
 #include <QPainter>
+
+#include <cmath>
 
 using TopBarText::TopBarButton;
 
@@ -53,16 +54,6 @@ TopBarView::TopBarView(const AppEnvironment& environment, TableSurface surface,
     , hand_(
           new StyledText(theme_, QString(), TextRole::topBar, theme_.color(PaletteToken::ink2), false, this))
     , paused_(new TagView(theme_, QStringLiteral("Paused"), TagView::Kind::paused, this)) {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(12, 0, 12, 0);
-    row->setSpacing(6);
-    for (QWidget* text :
-         {static_cast<QWidget*>(mode_), static_cast<QWidget*>(level_), static_cast<QWidget*>(blinds_),
-          static_cast<QWidget*>(hand_), static_cast<QWidget*>(paused_)}) {
-        text->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-        row->addWidget(text, 0, Qt::AlignVCenter);
-    }
-    row->addStretch(1);
     const TopBarText::TopBarState initial = state();
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         const TopBarButton which = TopBarText::allTopBarButtons[i];
@@ -70,7 +61,6 @@ TopBarView::TopBarView(const AppEnvironment& environment, TableSurface surface,
         buttons_[i] = new StyledIconButton(
             theme_, icon.symbol, icon.pixel, tintOf(which), icon.help, [this, which] { pressed(which); },
             this);
-        row->addWidget(buttons_[i], 0, Qt::AlignVCenter);
     }
 }
 
@@ -108,11 +98,6 @@ TopBarText::TopBarState TopBarView::state() const {
 
 void TopBarView::setTheme(const TableTheme& theme) {
     theme_ = theme;
-    const bool pixel = theme.style == TableStyleID::pixel;
-    auto* row = static_cast<QHBoxLayout*>(layout());
-    const int margin = static_cast<int>(pixel ? 4 * theme.pixelUnit : 12);
-    row->setContentsMargins(margin, 0, margin, 0);
-    row->setSpacing(static_cast<int>(pixel ? 4 * theme.pixelUnit : 6));
     for (StyledText* text : {mode_, level_, hand_}) {
         text->setTheme(theme);
         text->setColor(theme.color(PaletteToken::ink2));
@@ -123,7 +108,51 @@ void TopBarView::setTheme(const TableTheme& theme) {
     for (auto* button : buttons_) {
         button->setTheme(theme);
     }
+    layOut();
     update();
+}
+
+void TopBarView::layOut() {
+    const bool pixel = theme_.style == TableStyleID::pixel;
+    const double u = theme_.pixelUnit;
+    TopBarText::TopBarRow row;
+    row.width = width();
+    row.margin = pixel ? 4 * u : 12;
+    row.spacing = pixel ? 4 * u : 6;
+    row.buttonSpacing = pixel ? 2 * u : 8;
+    row.faceWidth = buttons_[0]->faceSize().width();
+    row.buttons = static_cast<int>(buttons_.size());
+    std::vector<QWidget*> shown;
+    std::vector<double> widths;
+    for (QWidget* text : std::initializer_list<QWidget*>{mode_, level_, blinds_, hand_, paused_}) {
+        if (!text->isHidden()) {
+            shown.push_back(text);
+            widths.push_back(text->sizeHint().width());
+        }
+    }
+    const auto placement = TopBarText::placeRow(row, widths);
+    const double middle = height() / 2.0;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const QSize hint = shown[i]->sizeHint();
+        const auto& span = placement.texts[i];
+        shown[i]->setGeometry(static_cast<int>(std::round(span.x)),
+                              static_cast<int>(std::round(middle - hint.height() / 2.0)),
+                              static_cast<int>(std::round(span.width)), hint.height());
+    }
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        // The face sits on the row; the room round it for the shadow and the focus ring overlaps the gaps.
+        const QMargins room = buttons_[i]->room();
+        const QSize hint = buttons_[i]->sizeHint();
+        const QSize face = buttons_[i]->faceSize();
+        buttons_[i]->setGeometry(static_cast<int>(std::round(placement.faces[i])) - room.left(),
+                                 static_cast<int>(std::round(middle - face.height() / 2.0)) - room.top(),
+                                 hint.width(), hint.height());
+    }
+}
+
+void TopBarView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layOut();
 }
 
 void TopBarView::refresh(const PokerEngine::PlayerView& view) {
@@ -147,6 +176,7 @@ void TopBarView::refresh(const PokerEngine::PlayerView& view) {
         buttons_[i]->setSystemImage(icon.symbol, icon.pixel);
         buttons_[i]->setHelp(icon.help);
     }
+    layOut();
 }
 
 void TopBarView::pressed(TopBarButton which) {

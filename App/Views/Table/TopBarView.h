@@ -29,11 +29,16 @@ class TopBarView : public QWidget {
     void refresh(const PokerEngine::PlayerView& view);
     StyledIconButton* button(TopBarText::TopBarButton which) const;
     QStringList texts() const;
+    // The game's title, as laid out.
+    const StyledText* modeText() const { return mode_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // Places the texts and the buttons' faces along the row.
+    void layOut();
     void pressed(TopBarText::TopBarButton which);
     TopBarText::TopBarState state() const;
 
