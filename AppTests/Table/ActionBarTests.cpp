@@ -158,7 +158,7 @@ TEST(ActionBar, WithoutARaiseOnlyFoldAndCallShow) {
     EXPECT_FALSE(harness.bar.slider()->isVisible());
     EXPECT_FALSE(harness.bar.amountField()->isVisible());
     EXPECT_FALSE(harness.bar.presetButton(RaisePreset::pot)->isVisible());
-    EXPECT_NEAR(harness.bar.passiveButton()->width(), 0.76 * (560 - 16), 1);
+    EXPECT_NEAR(harness.bar.passiveButton()->faceRect().width(), 0.76 * (560 - 16), 1);
     harness.bar.confirmRaise();
     EXPECT_TRUE(harness.sent.empty());
 }
@@ -215,4 +215,29 @@ TEST(ActionMessage, EscapeIsTheSecondaryAndReturnThePrimary) {
     }
     EXPECT_EQ(secondary, 1);
     EXPECT_EQ(primary, 1);
+}
+
+TEST(ActionBar, ItsRowsFitTheAreaUnderTheTableOnBothSurfaces) {
+    for (const auto surface : allTableSurfaces) {
+        for (const auto style : {TableStyleID::satin, TableStyleID::paper, TableStyleID::pixel}) {
+            const TableTheme theme =
+                TableTheme::drawnIn(style, surface, surface == TableSurface::popover ? 2 : 3, {});
+            RaiseTarget target;
+            ActionBar bar(theme, nullptr, target);
+            bar.resize(surface == TableSurface::popover ? 388 : 512, 124);
+            bar.setView(facingABet());
+            // Every face lies inside the bar; their shadows may reach past it.
+            for (StyledButton* button : {bar.foldButton(), bar.passiveButton(), bar.raiseButton(),
+                                         bar.presetButton(RaisePreset::halfPot)}) {
+                const QRectF face = button->faceRect().translated(button->pos());
+                EXPECT_GE(face.top(), -0.5) << toString(style);
+                EXPECT_LE(face.bottom(), 124.5) << toString(style);
+            }
+            const QRectF presets = bar.presetButton(RaisePreset::halfPot)
+                                       ->faceRect()
+                                       .translated(bar.presetButton(RaisePreset::halfPot)->pos());
+            const QRectF fold = bar.foldButton()->faceRect().translated(bar.foldButton()->pos());
+            EXPECT_LT(presets.bottom(), fold.top()) << "the presets stand above the buttons";
+        }
+    }
 }

@@ -125,22 +125,15 @@ void ActionBar::refresh() {
     layOut();
 }
 
-double ActionBar::buttonRowHeight() const {
-    // The row of main buttons (a little taller in satin), with the room each keeps for its shadow and
-    // focus ring.
-    const QMargins room = fold_->room();
-    return ActionBarModel::buttonRowHeight(theme_) + room.top() + room.bottom();
-}
-
-double ActionBar::presetRowHeight() const {
-    return presets_[0]->sizeHint().height();
+double ActionBar::columnHeight() const {
+    double height = ActionBarModel::buttonRowHeight(theme_);
+    if (model().canRaise())
+        height += 8 + ActionBarModel::amountRowHeight(theme_) + 8 + presets_[0]->faceHeight();
+    return height;
 }
 
 QSize ActionBar::sizeHint() const {
-    double height = buttonRowHeight();
-    if (model().canRaise())
-        height += 8 + field_->sizeHint().height() + 8 + presetRowHeight();
-    return {theme_.surface == TableSurface::window ? 560 : 388, static_cast<int>(std::ceil(height))};
+    return {theme_.surface == TableSurface::window ? 560 : 388, static_cast<int>(std::ceil(columnHeight()))};
 }
 
 void ActionBar::resizeEvent(QResizeEvent*) {
@@ -148,34 +141,39 @@ void ActionBar::resizeEvent(QResizeEvent*) {
 }
 
 void ActionBar::layOut() {
+    // The rows' faces, top to bottom and 8 apart, centred in the bar: the presets, the amount row, the
+    // main buttons. Each control's shadow and focus ring reach past its face into the gaps round it,
+    // as they do round any drawn control, and take no room in the column.
     const ActionBarModel bar = model();
     const double width = this->width();
-    // Bottom-aligned: the buttons, above them the amount row, above that the presets.
-    const double rowHeight = buttonRowHeight();
-    double y = height() - rowHeight;
+    const auto place = [](QWidget* widget, const QRectF& face, const QMargins& room) {
+        widget->setGeometry(face.marginsAdded(QMarginsF(room)).toAlignedRect());
+    };
+    double y = (height() - columnHeight()) / 2;
+    if (bar.canRaise()) {
+        const double presetHeight = presets_[0]->faceHeight();
+        const double spacing = ActionBarModel::presetSpacing(theme_);
+        const double presetWidth = (width - 4 * spacing) / 5;
+        for (std::size_t i = 0; i < presets_.size(); ++i)
+            place(presets_[i], QRectF(i * (presetWidth + spacing), y, presetWidth, presetHeight),
+                  presets_[i]->room());
+        y += presetHeight + 8;
+        const double amountHeight = ActionBarModel::amountRowHeight(theme_);
+        const double fieldWidth = ActionBarModel::amountFieldWidth(theme_);
+        const int margin = static_cast<int>(AmountField::focusMargin(theme_));
+        place(field_, QRectF(width - fieldWidth, y, fieldWidth, amountHeight),
+              QMargins(margin, margin, margin, margin));
+        slider_->setGeometry(QRectF(0, y, std::max(width - fieldWidth - 10, 0.0), amountHeight).toRect());
+        y += amountHeight + 8;
+    }
+    const double rowHeight = ActionBarModel::buttonRowHeight(theme_);
     const auto widths = bar.buttonWidths(width);
     double x = 0;
     for (auto [button, buttonWidth] : {std::pair{fold_, widths.fold}, std::pair{passive_, widths.passive},
                                        std::pair{raise_, widths.raise}}) {
         if (buttonWidth <= 0)
             continue;
-        button->setGeometry(QRectF(x, y, buttonWidth, rowHeight).toRect());
+        place(button, QRectF(x, y, buttonWidth, rowHeight), button->room());
         x += buttonWidth + ActionBarModel::buttonSpacing;
     }
-    if (!bar.canRaise())
-        return;
-    const QSize fieldSize = field_->sizeHint();
-    const double amountHeight = fieldSize.height();
-    y -= 8 + amountHeight;
-    field_->setGeometry(QRectF(width - fieldSize.width(), y, fieldSize.width(), amountHeight).toRect());
-    const double sliderHeight = ActionBarModel::amountRowHeight(theme_);
-    slider_->setGeometry(QRectF(0, y + (amountHeight - sliderHeight) / 2,
-                                std::max(width - fieldSize.width() - 10, 0.0), sliderHeight)
-                             .toRect());
-    const double presetHeight = presetRowHeight();
-    y -= 8 + presetHeight;
-    const double spacing = ActionBarModel::presetSpacing(theme_);
-    const double presetWidth = (width - 4 * spacing) / 5;
-    for (std::size_t i = 0; i < presets_.size(); ++i)
-        presets_[i]->setGeometry(QRectF(i * (presetWidth + spacing), y, presetWidth, presetHeight).toRect());
 }

@@ -53,8 +53,8 @@ class ActionBar : public QWidget {
     void send(const PokerEngine::Action& action);
     void refresh();
     void layOut();
-    double buttonRowHeight() const;
-    double presetRowHeight() const;
+    // The height of the rows' faces with the spaces between them.
+    double columnHeight() const;
 
     TableTheme theme_;
     GameController* controller_;
