@@ -1,6 +1,7 @@
 // One frame of the table stage in the middle of its animation: six seats, cards sliding in from the
-// dealer, bets, a board card turning and chips in flight, painted on the software raster at the
-// window's 1100 x 750 and at the popover's size, in each style.
+// dealer, bets rolling to new amounts, a board card turning, the learning tag beside the player's cards,
+// the acting plate's ring fading in and chips in flight, painted on the software raster at the window's
+// 1100 x 750 and at the popover's size, in each style.
 
 #include <QApplication>
 #include <QImage>
@@ -71,6 +72,11 @@ StageView::Inputs midHand(TableSurface surface, TableStyleID style) {
                                                    : TableGeometry::window(QSizeF(1100, 614), style);
     in.theme.pixelUnit = in.geometry.pixelUnit;
     in.lastAction = QStringLiteral("Player 4 raises to 100");
+    in.handTag = HandTag{QStringLiteral("Great start"),
+                         5,
+                         {QStringLiteral("Ace-king offsuit")},
+                         QStringLiteral("help"),
+                         QStringLiteral("Great start, ace-king offsuit")};
     for (int i = 0; i < 6; ++i) {
         const MotionCue deal = MotionCue::dealHole(i, 1);
         in.timeline.cues.emplace(deal, TimedCue{deal, 0.05 * i, 0.3});
@@ -90,7 +96,18 @@ void stageFrame(benchmark::State& state, TableSurface surface, TableStyleID styl
     double now = 0;
     stage.clock().setTimeSource([&now] { return now; });
     stage.resize(page);
-    stage.show(midHand(surface, style));
+    auto inputs = midHand(surface, style);
+    stage.show(inputs);
+    // A moment later the bets grow and the turn passes: amounts roll, rings fade.
+    now = 0.2;
+    for (auto& seat : inputs.seats) {
+        seat.streetBet = seat.streetBet > 0 ? 250 : 0;
+        seat.isActing = seat.seat == 4;
+    }
+    for (auto& seat : inputs.view.seats) {
+        seat.streetBet = seat.streetBet > 0 ? 250 : 0;
+    }
+    stage.show(inputs);
     // The middle of the motion: cards in the air, chips flying, the third board card turning.
     now = 0.32;
     QImage image(page, QImage::Format_ARGB32_Premultiplied);

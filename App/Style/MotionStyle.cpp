@@ -7,6 +7,11 @@ AnimationCurve MotionStyle::reducedFade() {
     return fade;
 }
 
+AnimationCurve MotionStyle::numberRoll() {
+    static const AnimationCurve roll = AnimationCurve::easeOut(0.35);
+    return roll;
+}
+
 AnimationCurve MotionStyle::movement(double duration, AnimationCurve::Kind smooth) const {
     if (reduceMotion)
         return reducedFade();

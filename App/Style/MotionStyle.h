@@ -13,6 +13,8 @@ struct MotionStyle {
 
     // The one short fade that replaces every movement under Reduce Motion.
     static AnimationCurve reducedFade();
+    // How a changed number rolls its digits in (satin and paper, never under Reduce Motion).
+    static AnimationCurve numberRoll();
 
     AnimationCurve boardSlide() const;
     AnimationCurve fold() const;

@@ -276,3 +276,50 @@ TEST(StageLayout, PotLandedIsCapped) {
     EXPECT_EQ(StageLayout::slotOf(4, seats), 3);
     EXPECT_EQ(StageLayout::slotOf(9, seats), 0);
 }
+
+TEST(StageLayout, PlatesCarryTheirRingTurnTagDimmingAndRollingStack) {
+    Stage stage(3, TableSurface::popover);
+    stage.seats[0].isActing = true;
+    stage.seats[0].stack = 980;
+    stage.seats[0].stackLine = SeatModel::StackLine::chips(980);
+    stage.seats[1].status = SeatStatus::folded;
+    stage.seats[1].stackLine = SeatModel::StackLine::folded(1000);
+    stage.seats[2].isActing = true; // as if two could act: a bot's ring
+    auto hero = *stage.item("plate-0");
+    EXPECT_EQ(hero.plateRing, 1);
+    EXPECT_EQ(hero.turnTag, 1);
+    EXPECT_EQ(hero.content, 1);
+    EXPECT_EQ(hero.amount, 980);
+    EXPECT_TRUE(hero.rolls);
+    const auto folded = *stage.item("plate-1");
+    EXPECT_EQ(folded.content, 0.5);
+    EXPECT_FALSE(folded.rolls) << "a folded stack line does not roll";
+    const auto bot = *stage.item("plate-2");
+    EXPECT_EQ(bot.plateRing, 1);
+    EXPECT_EQ(bot.turnTag, 0) << "only the player's own plate says it is their turn";
+    // Paused: a bot's ring goes out, the player's stays.
+    stage.inputs.paused = true;
+    EXPECT_EQ(stage.item("plate-2")->plateRing, 0);
+    EXPECT_EQ(stage.item("plate-0")->plateRing, 1);
+
+    // Pixel greys the name instead of dimming; nothing rolls there or under Reduce Motion.
+    Stage pixel(3, TableSurface::popover, TableStyleID::pixel);
+    pixel.seats[1].status = SeatStatus::folded;
+    EXPECT_EQ(pixel.item("plate-1")->content, 1);
+    EXPECT_FALSE(pixel.item("bet-7-2")->rolls);
+    EXPECT_TRUE(stage.item("bet-7-2")->rolls);
+    EXPECT_TRUE(stage.item("pot")->rolls);
+    Stage still(3, TableSurface::popover, TableStyleID::satin, true);
+    EXPECT_FALSE(still.item("pot")->rolls);
+}
+
+TEST(StageLayout, TheHandTagHasOneIdentityPerHand) {
+    Stage stage(2, TableSurface::window);
+    stage.inputs.handTag = true;
+    const auto tag = *stage.item(StageLayout::handTagId(7));
+    EXPECT_EQ(tag.kind, Kind::handTag);
+    EXPECT_EQ(tag.size, QSizeF(190, stage.inputs.geometry.metrics.heroCard.height()));
+    EXPECT_EQ(tag.center - QPointF(95, tag.size.height() / 2),
+              StageLayout::handTagOrigin(stage.inputs.geometry));
+    EXPECT_EQ(StageLayout::handTagId(12), "tag-12");
+}

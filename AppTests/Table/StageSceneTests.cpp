@@ -175,3 +175,92 @@ TEST(StageScene, PlatesKnockOnACheck) {
     scene.update({plate}, 2, reduced);
     EXPECT_EQ(only(scene.poses(2.07)).knock, 0);
 }
+
+TEST(StageScene, APlatesRingAndTurnTagFadeAndItsWordsDim) {
+    StageItem plate;
+    plate.kind = StageItem::Kind::nameplate;
+    plate.id = "plate-0";
+    plate.change = StageTransition{AnimationCurve::linear(0.4), 0, {}, false, false};
+    for (const bool pixel : {false, true}) {
+        TableTheme theme = satin;
+        theme.style = pixel ? TableStyleID::pixel : TableStyleID::satin;
+        StageScene scene;
+        scene.update({plate}, 0, theme);
+        EXPECT_EQ(only(scene.poses(0)).plateRing, 0);
+        EXPECT_EQ(only(scene.poses(0)).turnTag, 0);
+        StageItem turn = plate;
+        turn.plateRing = 1;
+        turn.turnTag = 1;
+        scene.update({turn}, 1, theme);
+        const auto half = only(scene.poses(1.1));
+        if (pixel) {
+            EXPECT_EQ(half.plateRing, 1) << "the pixel ring is redrawn on at once";
+            // The tag steps in whole frames of a twelfth of a second.
+            EXPECT_EQ(half.turnTag, AnimationCurve::stepped({0.2, 12}).progress(0.1));
+        } else {
+            EXPECT_GT(half.plateRing, 0.5); // ease-out: more than half way at half time
+            EXPECT_LT(half.plateRing, 1);
+            EXPECT_EQ(half.turnTag, half.plateRing);
+        }
+        EXPECT_TRUE(scene.isMoving(1.1));
+        EXPECT_EQ(only(scene.poses(1.25)).plateRing, 1);
+        EXPECT_EQ(only(scene.poses(1.25)).turnTag, 1);
+        EXPECT_FALSE(scene.isMoving(1.25));
+        // The turn passes: both fade out again.
+        scene.update({plate}, 2, theme);
+        EXPECT_EQ(only(scene.poses(2.25)).turnTag, 0);
+    }
+    // A fold dims the avatar and words along the plate's change.
+    StageScene scene;
+    scene.update({plate}, 0, satin);
+    StageItem folded = plate;
+    folded.content = 0.5;
+    scene.update({folded}, 1, satin);
+    EXPECT_NEAR(only(scene.poses(1.2)).content, 0.75, 1e-9);
+    EXPECT_EQ(only(scene.poses(1.5)).content, 0.5);
+}
+
+TEST(StageScene, AmountsRollFromTheFigureShown) {
+    StageItem bet;
+    bet.kind = StageItem::Kind::bet;
+    bet.id = "bet-1-2";
+    bet.amount = 20;
+    bet.rolls = true;
+    StageScene scene;
+    scene.update({bet}, 0, satin);
+    EXPECT_EQ(only(scene.poses(0)).roll, 1) << "a new bet arrives without rolling";
+    bet.amount = 60;
+    scene.update({bet}, 1, satin);
+    const auto rolling = only(scene.poses(1.1));
+    EXPECT_EQ(rolling.rolledFrom, 20);
+    EXPECT_GT(rolling.roll, 0);
+    EXPECT_LT(rolling.roll, 1);
+    EXPECT_TRUE(scene.isMoving(1.1));
+    EXPECT_EQ(only(scene.poses(1 + MotionStyle::numberRoll().duration())).roll, 1);
+    // Raised again mid-roll: it rolls on from the last amount.
+    bet.amount = 150;
+    scene.update({bet}, 2, satin);
+    bet.amount = 300;
+    scene.update({bet}, 2.1, satin);
+    EXPECT_EQ(only(scene.poses(2.1)).rolledFrom, 150);
+    EXPECT_EQ(only(scene.poses(2.1)).roll, 0);
+    // An item that does not roll (pixel, Reduce Motion) changes its figure at once.
+    bet.rolls = false;
+    bet.amount = 500;
+    scene.update({bet}, 5, satin);
+    EXPECT_EQ(only(scene.poses(5)).roll, 1);
+}
+
+TEST(StageScene, ANewStageSizePutsKeptItemsInPlaceAtOnce) {
+    StageItem button;
+    button.kind = StageItem::Kind::dealer;
+    button.id = "dealer";
+    button.center = {0, 0};
+    button.change = StageTransition{AnimationCurve::linear(1), 0, {}, false, false};
+    StageScene scene;
+    scene.update({button}, 0, satin);
+    button.center = {100, 40};
+    scene.update({button}, 1, satin, true);
+    EXPECT_EQ(only(scene.poses(1)).center, QPointF(100, 40));
+    EXPECT_FALSE(scene.isMoving(1));
+}

@@ -4,10 +4,7 @@
 
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/TextPainter.h"
-
-namespace {
-constexpr double rollSeconds = 0.35;
-} // namespace
+#include "Style/MotionStyle.h"
 
 StyledText::StyledText(const TableTheme& theme, const QString& string, TextRole role, const RGB& colour,
                        bool rolls, QWidget* parent)
@@ -35,7 +32,7 @@ void StyledText::setString(const QString& string) {
         return;
     if (rolls_ && !theme_.reduceMotion && theme_.style != TableStyleID::pixel) {
         previous_ = string_;
-        rolling_ = Transition{AnimationCurve::easeOut(rollSeconds), clock_.now(), 0, 1};
+        rolling_ = Transition{MotionStyle::numberRoll(), clock_.now(), 0, 1};
         clock_.start();
     }
     string_ = string;
@@ -68,12 +65,6 @@ void StyledText::paintEvent(QPaintEvent*) {
         TextPainter::paint(painter, box, theme_, string_, role_, colour_);
         return;
     }
-    // Counting up: the old number leaves upward as the new one rises from below.
-    const double progress = rolling_->value(clock_.now());
-    const double travel = box.height() * 0.6;
-    painter.setClipRect(box);
-    painter.setOpacity(1 - progress);
-    TextPainter::paint(painter, box.translated(0, -travel * progress), theme_, previous_, role_, colour_);
-    painter.setOpacity(progress);
-    TextPainter::paint(painter, box.translated(0, travel * (1 - progress)), theme_, string_, role_, colour_);
+    TextPainter::paintRolling(painter, box, theme_, previous_, string_, role_, colour_,
+                              rolling_->value(clock_.now()));
 }

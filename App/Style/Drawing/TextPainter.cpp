@@ -80,4 +80,22 @@ void paint(QPainter& painter, const QRectF& box, const TableTheme& theme, const 
     painter.restore();
 }
 
+void paintRolling(QPainter& painter, const QRectF& box, const TableTheme& theme, const QString& previous,
+                  const QString& string, TextRole role, const RGB& colour, double progress,
+                  Qt::Alignment alignment) {
+    if (progress >= 1) {
+        paint(painter, box, theme, string, role, colour, alignment);
+        return;
+    }
+    const double travel = box.height() * 0.6;
+    painter.save();
+    painter.setClipRect(box, Qt::IntersectClip);
+    const double opacity = painter.opacity();
+    painter.setOpacity(opacity * (1 - progress));
+    paint(painter, box.translated(0, -travel * progress), theme, previous, role, colour, alignment);
+    painter.setOpacity(opacity * progress);
+    paint(painter, box.translated(0, travel * (1 - progress)), theme, string, role, colour, alignment);
+    painter.restore();
+}
+
 } // namespace TextPainter

@@ -19,6 +19,10 @@ QString chips(std::int64_t amount, const TableTheme& theme) {
     return theme.surface == TableSurface::popover ? ChipText::compact(amount) : ChipText::full(amount);
 }
 
+double tagHeightOf(const TableTheme& theme) {
+    return isPixel(theme) ? 9 * theme.pixelUnit : (theme.surface == TableSurface::window ? 15 : 13);
+}
+
 double dimming(SeatStatus status) {
     switch (status) {
     case SeatStatus::folded:
@@ -76,14 +80,26 @@ QString NameplateModel::displayName(const QString& name, const TableTheme& theme
     return PixelFont::fitting(PixelFontFace::label, name, maxWidth);
 }
 
+NameplateModel::Tag NameplateModel::turnTag(const TableTheme& theme) {
+    const QSizeF plate = plateSize(theme);
+    const double avatar = avatarSize(theme);
+    const double h = tagHeightOf(theme);
+    const QPointF offset =
+        isPixel(theme) ? QPointF(avatar - 4, theme.pixelUnit - h) : QPointF(avatar - 4, -0.75 * h);
+    return Tag{TagKind::turn, QStringLiteral("Your turn"), QString(), offset, plate.width() - avatar};
+}
+
+bool NameplateModel::hasTurnTag() const {
+    return std::any_of(tags.begin(), tags.end(), [](const Tag& tag) { return tag.kind == TagKind::turn; });
+}
+
 NameplateModel NameplateModel::make(const SeatModel& seat, bool showsTurn, bool cashTable,
                                     const TableTheme& theme) {
     NameplateModel plate;
     plate.plate = plateSize(theme);
     plate.avatar = avatarSize(theme);
     plate.ringOverhang = std::max((plate.avatar - plate.plate.height()) / 2, 0.0);
-    const double u = theme.pixelUnit;
-    plate.tagHeight = isPixel(theme) ? 9 * u : (theme.surface == TableSurface::window ? 15 : 13);
+    plate.tagHeight = tagHeightOf(theme);
     plate.empty = seat.status == SeatStatus::empty;
     plate.ringOn = !plate.empty && ((seat.isActing && showsTurn) || seat.isWinner);
     plate.name = displayName(seat.name, theme);
@@ -108,10 +124,7 @@ NameplateModel NameplateModel::make(const SeatModel& seat, bool showsTurn, bool 
                                  QPointF(plate.avatar - 2, -0.75 * h), std::nullopt});
     }
     if (seat.isHero && seat.isActing && showsTurn) {
-        const QPointF offset =
-            isPixel(theme) ? QPointF(plate.avatar - 4, u - h) : QPointF(plate.avatar - 4, -0.75 * h);
-        plate.tags.push_back(Tag{TagKind::turn, QStringLiteral("Your turn"), QString(), offset,
-                                 plate.plate.width() - plate.avatar});
+        plate.tags.push_back(turnTag(theme));
     }
     if (seat.blind) {
         plate.tags.push_back(Tag{TagKind::blind, *seat.blind, SeatModel::blindHint(*seat.blind),

@@ -56,4 +56,8 @@ struct NameplateModel {
     static QString stackText(const SeatModel::StackLine& line, const TableTheme& theme);
     // The name as drawn: pixel names are upper-cased and cut to the plate with a full stop.
     static QString displayName(const QString& name, const TableTheme& theme);
+    // The "Your turn" tag of the player's plate in a theme; it fades in and out, so it is drawn from
+    // here while it leaves too.
+    static Tag turnTag(const TableTheme& theme);
+    bool hasTurnTag() const;
 };

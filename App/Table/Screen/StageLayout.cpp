@@ -1,5 +1,6 @@
 #include "Table/Screen/StageLayout.h"
 
+#include "Table/Screen/NameplateModel.h"
 #include "Table/Screen/PotText.h"
 #include "Table/SeatLayout.h"
 
@@ -70,6 +71,19 @@ AnimationCurve busted(const TableTheme& theme) {
 
 AnimationCurve flip(const TableTheme& theme) {
     return reveal(theme);
+}
+
+AnimationCurve plateRing(const TableTheme& theme) {
+    return theme.style == TableStyleID::pixel ? AnimationCurve::linear(0) : AnimationCurve::easeOut(0.2);
+}
+
+AnimationCurve turnTag(const TableTheme& theme) {
+    return theme.style == TableStyleID::pixel ? AnimationCurve::stepped({0.2, MotionStyle::pixelFps})
+                                              : AnimationCurve::easeOut(0.2);
+}
+
+bool amountsRoll(const TableTheme& theme) {
+    return theme.style != TableStyleID::pixel && !theme.reduceMotion;
 }
 
 } // namespace StageMotion
@@ -177,6 +191,7 @@ void addLastActionAndPot(const Context& c, std::vector<StageItem>& items) {
         pot.kind = Kind::pot;
         pot.id = QStringLiteral("pot");
         pot.amount = total;
+        pot.rolls = StageMotion::amountsRoll(c.theme);
         pot.center =
             QPointF(c.tablePoint({0.5, 0}).x(), boardLine(c.geometry) + cardHalf + 8 +
                                                     PotText::potHeightHalf(c.theme, c.view.pots.size()));
@@ -199,6 +214,7 @@ void addBets(const Context& c, std::vector<StageItem>& items) {
         bet.id = identity("bet", c.hand, {seat.seat});
         bet.seat = seat.seat;
         bet.amount = seat.streetBet;
+        bet.rolls = StageMotion::amountsRoll(c.theme);
         bet.center = c.tablePoint(SeatLayout::anchor(seat.slot).bet);
         const QPointF plate = c.geometry.plateCenter(seat.slot);
         double arrivalDelay = 0;
@@ -312,7 +328,7 @@ void addHeroCards(const Context& c, std::vector<StageItem>& items) {
     if (c.in.handTag && !c.view.holeCards.empty()) {
         StageItem tag;
         tag.kind = Kind::handTag;
-        tag.id = QStringLiteral("tag-") + c.hand;
+        tag.id = handTagId(c.view.handNumber);
         const QPointF origin = handTagOrigin(c.geometry);
         tag.size = QSizeF(handTagWidth(c.geometry), size.height());
         tag.center = origin + QPointF(tag.size.width() / 2, tag.size.height() / 2);
@@ -332,6 +348,15 @@ void addPlatesAndButton(const Context& c, std::vector<StageItem>& items) {
         plate.size = c.geometry.metrics.plate;
         const auto knocks = c.in.timeline.knocks.find(seat.seat);
         plate.knocks = knocks == c.in.timeline.knocks.end() ? 0 : knocks->second;
+        // A bot's turn ring stops on a paused table; the player's own never does.
+        const auto look = NameplateModel::make(seat, seat.isHero || !c.in.paused, true, c.theme);
+        plate.plateRing = look.ringOn ? 1 : 0;
+        plate.turnTag = look.hasTurnTag() ? 1 : 0;
+        plate.content = look.contentOpacity;
+        if (look.stackRolls) {
+            plate.amount = seat.stack;
+            plate.rolls = StageMotion::amountsRoll(c.theme);
+        }
         plate.change = StageTransition{seat.status == SeatStatus::busted ? StageMotion::busted(c.theme)
                                                                          : c.motion.fold(),
                                        0,
@@ -402,6 +427,10 @@ double potLanded(const std::unordered_map<MotionCue, TimedCue>& cues) {
         end = std::max(end, timed.end());
     }
     return std::min(end, 1.5);
+}
+
+QString handTagId(std::int64_t handNumber) {
+    return QStringLiteral("tag-") + QString::number(handNumber);
 }
 
 QPointF handTagOrigin(const TableGeometry& geometry) {

@@ -74,6 +74,13 @@ struct StageItem {
     QString text;
     // A plate's check knocks so far.
     int knocks = 0;
+    // A plate's ring and "Your turn" tag, each 1 when shown and 0 when not, and the opacity of its avatar
+    // and words; each change fades.
+    double plateRing = 0;
+    double turnTag = 0;
+    double content = 1;
+    // A bet's amount, the pot or a plate's stack (in `amount`) rolls its digits when it changes.
+    bool rolls = false;
 
     StageTransition arrival;
     StageTransition removal;
@@ -119,6 +126,12 @@ AnimationCurve flight(const TableTheme& theme);
 AnimationCurve reveal(const TableTheme& theme);
 AnimationCurve busted(const TableTheme& theme);
 AnimationCurve flip(const TableTheme& theme);
+// A plate's ring fades in and out; the pixel ring is simply redrawn on or off.
+AnimationCurve plateRing(const TableTheme& theme);
+// The "Your turn" tag fades, in whole frames in the pixel style.
+AnimationCurve turnTag(const TableTheme& theme);
+// Amounts roll their digits in satin and paper; never in pixel or under Reduce Motion.
+bool amountsRoll(const TableTheme& theme);
 } // namespace StageMotion
 
 // The stage's items for one redraw, back to front, from the shown view and the presenter's timeline.
@@ -133,6 +146,8 @@ std::optional<QString> boardLabel(const std::vector<PokerEngine::Card>& board);
 int slotOf(std::int64_t seat, const std::vector<SeatModel>& seats);
 // When the timeline's last cue ends, never later than 1.5 s.
 double potLanded(const std::unordered_map<MotionCue, TimedCue>& cues);
+// The identity of a hand's tag beside the player's cards.
+QString handTagId(std::int64_t handNumber);
 // Left edge and width of the hand tag beside the player's cards.
 QPointF handTagOrigin(const TableGeometry& geometry);
 double handTagWidth(const TableGeometry& geometry);

@@ -78,7 +78,7 @@ QSizeF labelSize(const TableTheme& theme, const QString& text, TextRole role) {
 }
 
 void paintLabel(QPainter& painter, QPointF center, const TableTheme& theme, const QString& text,
-                TextRole role) {
+                TextRole role, const QString& previous, double progress) {
     const QRectF box = around(center, labelSize(theme, text, role));
     if (theme.style == TableStyleID::paper) {
         QPainterPath shape;
@@ -95,10 +95,19 @@ void paintLabel(QPainter& painter, QPointF center, const TableTheme& theme, cons
     } else if (theme.style == TableStyleID::pixel) {
         paintPixelBox(painter, box, theme, theme.color(PaletteToken::feltTextBackground));
     }
-    TextPainter::paint(painter, box, theme, text, role, theme.color(PaletteToken::feltText));
+    const RGB ink = theme.color(PaletteToken::feltText);
+    if (progress < 1) {
+        const QSizeF pad = padding(theme);
+        TextPainter::paintRolling(painter,
+                                  box.adjusted(pad.width(), pad.height(), -pad.width(), -pad.height()), theme,
+                                  previous, text, role, ink, progress);
+    } else {
+        TextPainter::paint(painter, box, theme, text, role, ink);
+    }
 }
 
-void paintBet(QPainter& painter, QPointF center, const TableTheme& theme, std::int64_t amount) {
+void paintBet(QPainter& painter, QPointF center, const TableTheme& theme, std::int64_t amount,
+              AmountRoll roll) {
     const QString text = QLocale().toString(static_cast<qint64>(amount));
     const QSizeF chips = StageKit::chipsSize(amount, theme);
     const QSizeF label = labelSize(theme, text, TextRole::bet);
@@ -107,17 +116,20 @@ void paintBet(QPainter& painter, QPointF center, const TableTheme& theme, std::i
     const double left = center.x() - width / 2;
     StageKit::chips(painter, QPointF(left + chips.width() / 2, center.y()), theme, amount, false);
     paintLabel(painter, QPointF(left + chips.width() + spacing + label.width() / 2, center.y()), theme, text,
-               TextRole::bet);
+               TextRole::bet,
+               roll.progress < 1 ? QLocale().toString(static_cast<qint64>(roll.from)) : QString(),
+               roll.progress);
 }
 
 void paintPot(QPainter& painter, QPointF center, const TableTheme& theme, const PokerEngine::PlayerView& view,
-              bool showsChips) {
+              bool showsChips, AmountRoll roll) {
     const std::int64_t total = view.totalPot();
     const std::int64_t collected =
         std::accumulate(view.pots.begin(), view.pots.end(), std::int64_t{0},
                         [](std::int64_t sum, const auto& pot) { return sum + pot.amount; });
     const auto side = PotText::sideLine(view.pots);
     const QString text = PotText::pill(total);
+    const QString previous = roll.progress < 1 ? PotText::pill(roll.from) : QString();
     const bool pixel = theme.style == TableStyleID::pixel;
     const double u = theme.pixelUnit;
     QSizeF words = TextPainter::measure(theme, text, TextRole::pot);
@@ -149,8 +161,9 @@ void paintPot(QPainter& painter, QPointF center, const TableTheme& theme, const 
     case TableStyleID::satin:
         painter.fillPath(Pill{}.path(box), QColor(255, 255, 255, theme.dark ? 46 : 150));
         painter.strokePath(Pill{0.5}.path(box), QPen(QColor(255, 255, 255, 120), 1));
-        TextPainter::paint(painter, box, theme, text, TextRole::pot,
-                           theme.dark ? RGB::bytes(245, 245, 247) : RGB::bytes(29, 29, 31));
+        TextPainter::paintRolling(painter, box.adjusted(12, 3, -12, -3), theme, previous, text, TextRole::pot,
+                                  theme.dark ? RGB::bytes(245, 245, 247) : RGB::bytes(29, 29, 31),
+                                  roll.progress);
         break;
     case TableStyleID::paper:
         CardstockShape{RGB::bytes(196, 67, 46),
@@ -162,7 +175,8 @@ void paintPot(QPainter& painter, QPointF center, const TableTheme& theme, const 
                        paperOutline(theme),
                        theme.dark}
             .paint(painter, Pill{}.path(box));
-        TextPainter::paint(painter, box, theme, text, TextRole::pot, theme.color(PaletteToken::potText));
+        TextPainter::paintRolling(painter, box.adjusted(10, 2, -10, -2), theme, previous, text, TextRole::pot,
+                                  theme.color(PaletteToken::potText), roll.progress);
         break;
     case TableStyleID::pixel: {
         paintPixelBox(painter, box, theme, theme.color(PaletteToken::potFill));
@@ -211,7 +225,10 @@ const QImage& paperTile(bool dark) {
     return dark ? darkTile : light;
 }
 
-void paint(QPainter& painter, const QRectF& page, const TableTheme& theme) {
+namespace {
+
+// The page drawn afresh: the style's colour or dots, and the paper grain.
+void draw(QPainter& painter, const QRectF& page, const TableTheme& theme) {
     switch (theme.style) {
     case TableStyleID::satin:
         return;
@@ -222,7 +239,7 @@ void paint(QPainter& painter, const QRectF& page, const TableTheme& theme) {
             painter.setCompositionMode(theme.dark ? QPainter::CompositionMode_Screen
                                                   : QPainter::CompositionMode_Multiply);
             painter.setOpacity(theme.dark ? 0.25 : 0.5);
-            // Converted once per appearance: an animation frame never builds a texture.
+            // Converted once per appearance.
             static const QPixmap lightTile = QPixmap::fromImage(paperTile(false));
             static const QPixmap darkTile = QPixmap::fromImage(paperTile(true));
             painter.drawTiledPixmap(page, theme.dark ? darkTile : lightTile, page.topLeft());
@@ -241,6 +258,39 @@ void paint(QPainter& painter, const QRectF& page, const TableTheme& theme) {
         return;
     }
     }
+}
+
+} // namespace
+
+void paint(QPainter& painter, const QRectF& page, const TableTheme& theme) {
+    if (theme.style == TableStyleID::satin) {
+        return;
+    }
+    // The page is drawn once for its size and look and kept, so a frame of the table on it (which
+    // repaints the page behind the stage) never fills thousands of dots or blends the grain again.
+    struct Drawn {
+        QSize size;
+        TableStyleID style = TableStyleID::satin;
+        bool dark = false;
+        bool increaseContrast = false;
+        double unit = 0;
+        double ratio = 0;
+        bool operator==(const Drawn&) const = default;
+    };
+    static Drawn drawn;
+    static QPixmap picture;
+    const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1;
+    const Drawn wanted{page.size().toSize(),   theme.style,     theme.dark,
+                       theme.increaseContrast, theme.pixelUnit, ratio};
+    if (!(wanted == drawn) || picture.isNull()) {
+        picture = QPixmap(wanted.size * ratio);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        QPainter art(&picture);
+        draw(art, QRectF(QPointF(), QSizeF(wanted.size)), theme);
+        drawn = wanted;
+    }
+    painter.drawPixmap(page.topLeft(), picture);
 }
 
 } // namespace PageBackground

@@ -21,12 +21,20 @@ class QPainter;
 // point. Their spoken forms are the stage's.
 namespace FeltLabels {
 
+// An amount on its way from `from`, `progress` from 0 to 1: its digits roll (1: at rest).
+struct AmountRoll {
+    std::int64_t from = 0;
+    double progress = 1;
+};
+
 QSizeF labelSize(const TableTheme& theme, const QString& text, TextRole role);
+// `previous`: the words rolling out as `text` rolls in, `progress` of the way.
 void paintLabel(QPainter& painter, QPointF center, const TableTheme& theme, const QString& text,
-                TextRole role);
-void paintBet(QPainter& painter, QPointF center, const TableTheme& theme, std::int64_t amount);
+                TextRole role, const QString& previous = {}, double progress = 1);
+void paintBet(QPainter& painter, QPointF center, const TableTheme& theme, std::int64_t amount,
+              AmountRoll roll = {});
 void paintPot(QPainter& painter, QPointF center, const TableTheme& theme, const PokerEngine::PlayerView& view,
-              bool showsChips);
+              bool showsChips, AmountRoll roll = {});
 // The pixel style's box: the outline colour (or `line`) round `fill`, corners left empty.
 void paintPixelBox(QPainter& painter, const QRectF& box, const TableTheme& theme, const RGB& fill,
                    std::optional<RGB> line = std::nullopt);
@@ -36,6 +44,7 @@ void paintPixelBox(QPainter& painter, const QRectF& box, const TableTheme& theme
 // The page behind every table surface: the style's page colour or dot pattern, then the paper grain.
 namespace PageBackground {
 
+// Drawn once for a size and look and kept, so repainting it behind a moving stage costs one copy.
 void paint(QPainter& painter, const QRectF& page, const TableTheme& theme);
 // The grain tile of an appearance, built once per process.
 const QImage& paperTile(bool dark);

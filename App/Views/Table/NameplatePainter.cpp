@@ -148,29 +148,54 @@ void paintPixelPlate(QPainter& painter, const QRectF& box, bool ringOn, const Ta
     kit.fill(rect(7, 4, C - 2, R - 2), byTheme(theme, RGB::bytes(255, 248, 231), RGB::bytes(244, 228, 193)));
 }
 
-void paintTags(QPainter& painter, const QRectF& box, const NameplateModel& plate, const TableTheme& theme) {
-    for (const auto& tag : plate.tags) {
-        const TagView::Kind kind = tag.kind == NameplateModel::TagKind::allIn  ? TagView::Kind::allIn
-                                   : tag.kind == NameplateModel::TagKind::turn ? TagView::Kind::turn
-                                                                               : TagView::Kind::blind;
-        QPointF topLeft = box.topLeft() + tag.offset;
-        if (tag.frameWidth) {
-            topLeft.rx() += *tag.frameWidth - TagView::measure(theme, tag.text).width();
-        }
-        TagView::paint(painter, topLeft, theme, tag.text, kind);
+void paintTag(QPainter& painter, const QRectF& box, const NameplateModel::Tag& tag, const TableTheme& theme) {
+    const TagView::Kind kind = tag.kind == NameplateModel::TagKind::allIn  ? TagView::Kind::allIn
+                               : tag.kind == NameplateModel::TagKind::turn ? TagView::Kind::turn
+                                                                           : TagView::Kind::blind;
+    QPointF topLeft = box.topLeft() + tag.offset;
+    if (tag.frameWidth) {
+        topLeft.rx() += *tag.frameWidth - TagView::measure(theme, tag.text).width();
     }
+    TagView::paint(painter, topLeft, theme, tag.text, kind);
+}
+
+// The tags in the model's order (all-in, your turn, blind), the turn tag at its own opacity: it fades in
+// and out with the turn, so it is drawn while it leaves too.
+void paintTags(QPainter& painter, const QRectF& box, const NameplateModel& plate, const TableTheme& theme,
+               double turnTag) {
+    bool turnDone = false;
+    const auto paintTurn = [&] {
+        if (!turnDone && turnTag > 0) {
+            painter.save();
+            painter.setOpacity(painter.opacity() * turnTag);
+            paintTag(painter, box, NameplateModel::turnTag(theme), theme);
+            painter.restore();
+        }
+        turnDone = true;
+    };
+    for (const auto& tag : plate.tags) {
+        if (tag.kind == NameplateModel::TagKind::turn) {
+            continue;
+        }
+        if (tag.kind == NameplateModel::TagKind::blind) {
+            paintTurn();
+        }
+        paintTag(painter, box, tag, theme);
+    }
+    paintTurn();
 }
 
 } // namespace
 
 void paintNameplate(QPainter& painter, QPointF center, const NameplateModel& plate, const SeatModel& seat,
-                    const TableTheme& theme, double ring) {
+                    const TableTheme& theme, const NameplateFades& fades) {
+    const double ring = fades.ring;
     const QRectF box(center - QPointF(plate.plate.width() / 2, plate.plate.height() / 2), plate.plate);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (plate.empty) {
         paintEmpty(painter, box, theme);
-        paintTags(painter, box, plate, theme);
+        paintTags(painter, box, plate, theme, fades.turnTag);
         painter.restore();
         return;
     }
@@ -188,7 +213,7 @@ void paintNameplate(QPainter& painter, QPointF center, const NameplateModel& pla
     const bool pixel = theme.style == TableStyleID::pixel;
     const double u = theme.pixelUnit;
     painter.save();
-    painter.setOpacity(painter.opacity() * plate.contentOpacity);
+    painter.setOpacity(painter.opacity() * fades.content);
     const double shift = pixel ? u : 4;
     const QPointF avatarTopLeft(box.left() - shift, box.center().y() - plate.avatar / 2);
     AvatarDisc::paint(painter, avatarTopLeft, theme, seat.avatar, plate.avatar,
@@ -207,9 +232,16 @@ void paintNameplate(QPainter& painter, QPointF center, const NameplateModel& pla
     const double top = box.center().y() - (nameSize.height() + gap + stackSize.height()) / 2;
     TextPainter::paint(painter, QRectF(left, top, width, nameSize.height()), theme, plate.name,
                        TextRole::seatName, ink.name, Qt::AlignLeft | Qt::AlignVCenter);
-    TextPainter::paint(painter, QRectF(left, top + nameSize.height() + gap, width, stackSize.height()), theme,
-                       stack, TextRole::seatStack, ink.stack, Qt::AlignLeft | Qt::AlignVCenter);
+    const QRectF stackBox(left, top + nameSize.height() + gap, width, stackSize.height());
+    if (fades.roll < 1 && plate.stackRolls) {
+        const QString from = NameplateModel::stackText(SeatModel::StackLine::chips(fades.rolledFrom), theme);
+        TextPainter::paintRolling(painter, stackBox, theme, from, stack, TextRole::seatStack, ink.stack,
+                                  fades.roll, Qt::AlignLeft | Qt::AlignVCenter);
+    } else {
+        TextPainter::paint(painter, stackBox, theme, stack, TextRole::seatStack, ink.stack,
+                           Qt::AlignLeft | Qt::AlignVCenter);
+    }
     painter.restore();
-    paintTags(painter, box, plate, theme);
+    paintTags(painter, box, plate, theme, fades.turnTag);
     painter.restore();
 }

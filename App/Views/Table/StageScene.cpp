@@ -60,12 +60,12 @@ bool StageScene::contains(const QString& id) const {
     return live_.contains(id);
 }
 
-void StageScene::update(std::vector<StageItem> items, double now, const TableTheme& theme) {
+void StageScene::update(std::vector<StageItem> items, double now, const TableTheme& theme, bool resized) {
     std::set<QString> present;
     for (auto& item : items) {
         present.insert(item.id);
         if (auto found = live_.find(item.id); found != live_.end()) {
-            change(found->second, std::move(item), now, theme);
+            change(found->second, std::move(item), now, theme, resized);
         } else {
             arrive(std::move(item), now, theme);
         }
@@ -92,6 +92,10 @@ void StageScene::arrive(StageItem item, double now, const TableTheme& theme) {
     }
     live.ring = still(0);
     live.dim = still(1);
+    live.plateRing = still(item.plateRing);
+    live.turnTag = still(item.turnTag);
+    live.content = still(item.content);
+    live.roll = still(1);
     live.item = std::move(item);
     light(live, live.item.light, now, theme);
     live_.emplace(live.item.id, std::move(live));
@@ -114,7 +118,7 @@ void StageScene::light(Live& live, StageItem::Light light, double now, const Tab
     live.dim = Motion{curve, now + delay, live.dim.at(now), dim};
 }
 
-void StageScene::change(Live& live, StageItem item, double now, const TableTheme& theme) {
+void StageScene::change(Live& live, StageItem item, double now, const TableTheme& theme, bool resized) {
     const StageItem& old = live.item;
     const StageTransition moving =
         item.change.value_or(StageTransition{AnimationCurve::linear(0), 0, {}, false, false});
@@ -123,10 +127,30 @@ void StageScene::change(Live& live, StageItem item, double now, const TableTheme
             motion = Motion{moving.curve, now + moving.delay, motion.at(now), to};
         }
     };
-    retarget(live.x, item.center.x());
-    retarget(live.y, item.center.y());
+    const auto place = [&](Motion& motion, double to) {
+        if (resized) {
+            motion = Motion{AnimationCurve::linear(0), now, to, to};
+        } else {
+            retarget(motion, to);
+        }
+    };
+    place(live.x, item.center.x());
+    place(live.y, item.center.y());
     retarget(live.scale, item.scale);
     retarget(live.opacity, item.opacity);
+    retarget(live.content, item.content);
+    const auto fade = [&](Motion& motion, double to, const AnimationCurve& curve) {
+        if (motion.to != to) {
+            motion = Motion{curve, now, motion.at(now), to};
+        }
+    };
+    fade(live.plateRing, item.plateRing, StageMotion::plateRing(theme));
+    fade(live.turnTag, item.turnTag, StageMotion::turnTag(theme));
+    if (item.rolls && item.amount != old.amount) {
+        // Counting on from the figure shown now: a roll under way is cut short.
+        live.rolledFrom = old.amount;
+        live.roll = Motion{MotionStyle::numberRoll(), now, 0, 1};
+    }
     if (!old.card && item.card) {
         // A card that arrives face down turns up after its reveal delay; under Reduce Motion the face
         // simply replaces the back.
@@ -151,6 +175,11 @@ StageScene::Pose StageScene::pose(const Live& live, double now) const {
     pose.opacity = live.opacity.at(now) * live.dim.at(now);
     pose.ring = live.ring.at(now);
     pose.flipDegrees = live.flip.at(now);
+    pose.plateRing = live.plateRing.at(now);
+    pose.turnTag = live.turnTag.at(now);
+    pose.content = live.content.at(now);
+    pose.rolledFrom = live.rolledFrom;
+    pose.roll = live.roll.at(now);
 
     if (item.kind == Kind::flight) {
         const double travelled = progress(item.change->curve, now - live.born - item.flightDelay);
@@ -215,8 +244,8 @@ std::vector<StageScene::Pose> StageScene::poses(double now) const {
 double StageScene::endOf(const Live& live) const {
     const StageItem& item = live.item;
     double end = finishedAt(item.arrival, live.born);
-    for (const Motion* motion :
-         {&live.x, &live.y, &live.scale, &live.opacity, &live.flip, &live.ring, &live.dim}) {
+    for (const Motion* motion : {&live.x, &live.y, &live.scale, &live.opacity, &live.flip, &live.ring,
+                                 &live.dim, &live.plateRing, &live.turnTag, &live.content, &live.roll}) {
         end = std::max(end, motion->startedAt + motion->curve.duration());
     }
     if (live.knockStarted >= 0) {

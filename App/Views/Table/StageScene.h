@@ -28,11 +28,19 @@ class StageScene {
         double knock = 0;
         // The showdown light: the winner ring's opacity, and the dimming of a card that lost.
         double ring = 0;
+        // A plate's ring and turn tag (0 hidden to 1 shown) and the opacity of its avatar and words.
+        double plateRing = 0;
+        double turnTag = 0;
+        double content = 1;
+        // An amount rolling from `rolledFrom`: its progress from 0 to 1 (1 when not rolling).
+        std::int64_t rolledFrom = 0;
+        double roll = 1;
         bool leaving = false;
     };
 
-    // Takes the items of a redraw made at `now`. Reduce Motion turns off the flips and knocks.
-    void update(std::vector<StageItem> items, double now, const TableTheme& theme);
+    // Takes the items of a redraw made at `now`. Reduce Motion turns off the flips and knocks. `resized`:
+    // the stage took a new size, so kept items stand at once where it puts them rather than gliding there.
+    void update(std::vector<StageItem> items, double now, const TableTheme& theme, bool resized = false);
     // Every item back to front, as it is at `now` (which must not be before the last update).
     std::vector<Pose> poses(double now) const;
     // True while anything still moves or waits to move; the stage's clock can stop otherwise.
@@ -61,11 +69,14 @@ class StageScene {
         Motion flip;
         Motion ring;
         Motion dim;
+        Motion plateRing, turnTag, content;
+        Motion roll;
+        std::int64_t rolledFrom = 0;
         double knockStarted = -1;
     };
 
     void arrive(StageItem item, double now, const TableTheme& theme);
-    void change(Live& live, StageItem item, double now, const TableTheme& theme);
+    void change(Live& live, StageItem item, double now, const TableTheme& theme, bool resized);
     static void light(Live& live, StageItem::Light light, double now, const TableTheme& theme);
     Pose pose(const Live& live, double now) const;
     double endOf(const Live& live) const;

@@ -4,12 +4,15 @@
 #include "Style/Drawing/DealerButtonView.h"
 #include "Style/Drawing/TagView.h"
 #include "Table/Screen/PotText.h"
+#include "Views/Learn/HandTagView.h"
 #include "Views/Table/FeltLabels.h"
 #include "Views/Table/FlipTransform.h"
 #include "Views/Table/NameplatePainter.h"
 #include "Views/Table/StageKit.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -97,6 +100,8 @@ StageView::StageView(QWidget* parent)
     connect(&clock_, &AnimationClock::ticked, this, &StageView::tick);
 }
 
+StageView::~StageView() = default;
+
 QSize StageView::sizeHint() const {
     return inputs_ ? inputs_->geometry.stage.toSize() : QSize(420, 388);
 }
@@ -115,6 +120,7 @@ void StageView::show(Inputs inputs) {
                                       shade_.value(now), target}
                          : Transition{AnimationCurve::linear(0), now, target, target};
     }
+    const bool resized = inputs_ && inputs_->geometry != inputs.geometry;
     inputs_ = std::move(inputs);
     StageInputs stage;
     stage.view = &inputs_->view;
@@ -126,7 +132,8 @@ void StageView::show(Inputs inputs) {
     stage.paused = inputs_->paused;
     stage.handTag = inputs_->handTag.has_value();
     stage.litCards = inputs_->litCards;
-    scene_.update(StageLayout::items(stage), now, inputs_->theme);
+    scene_.update(StageLayout::items(stage), now, inputs_->theme, resized);
+    updateHandTag();
     updateAccessibility();
     if (scene_.isMoving(now) || !shade_.isFinished(now)) {
         clock_.start();
@@ -138,9 +145,74 @@ void StageView::tick() {
     const double now = clock_.now();
     if (!scene_.isMoving(now) && shade_.isFinished(now)) {
         scene_.prune(now);
+        std::erase_if(tagPictures_, [this](const auto& picture) { return !scene_.contains(picture.first); });
         clock_.stop();
     }
     update();
+}
+
+void StageView::updateHandTag() {
+    const Inputs& in = *inputs_;
+    if (!in.handTag || in.view.holeCards.empty() || in.timeline.holdsDeal) {
+        return;
+    }
+    const double ratio = devicePixelRatioF();
+    const DrawnTag wanted{StageLayout::handTagId(in.view.handNumber),
+                          *in.handTag,
+                          in.theme.style,
+                          in.theme.surface,
+                          in.theme.dark,
+                          in.theme.increaseContrast,
+                          StageLayout::handTagWidth(in.geometry),
+                          ratio};
+    if (drawnTag_ == wanted) {
+        return;
+    }
+    // Drawn once per tag, never during a frame.
+    if (!tagArt_) {
+        tagArt_ = std::make_unique<HandTagView>(in.theme, *in.handTag);
+    }
+    tagArt_->setTheme(in.theme);
+    tagArt_->setTag(*in.handTag);
+    // At its natural width when that fits the frame, else the frame's width with its text shrunk to fit.
+    const QMargins shadow = HandTagView::shadowMargins();
+    const int width = std::min(tagArt_->sizeHint().width(),
+                               static_cast<int>(wanted.width) + shadow.left() + shadow.right());
+    tagArt_->resize(width, tagArt_->heightForWidth(width));
+    QPixmap picture(tagArt_->size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    tagArt_->render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
+    tagPictures_[wanted.id] = picture;
+    drawnTag_ = wanted;
+}
+
+QRectF StageView::handTagRect() const {
+    if (!inputs_ || !inputs_->handTag || !drawnTag_) {
+        return {};
+    }
+    const auto found = tagPictures_.find(drawnTag_->id);
+    if (found == tagPictures_.end() || !scene_.contains(drawnTag_->id)) {
+        return {};
+    }
+    const QMargins shadow = HandTagView::shadowMargins();
+    const QPointF corner =
+        StageLayout::handTagOrigin(inputs_->geometry) - QPointF(shadow.left(), shadow.top());
+    return QRectF(corner, found->second.deviceIndependentSize()).marginsRemoved(shadow);
+}
+
+bool StageView::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (handTagRect().contains(help->pos())) {
+            QToolTip::showText(help->globalPos(), inputs_->handTag->help, this);
+        } else {
+            QToolTip::hideText();
+            event->ignore();
+        }
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void StageView::updateAccessibility() {
@@ -259,19 +331,27 @@ void StageView::paintStage(QPainter& painter) {
             break;
         case Kind::pot:
             FeltLabels::paintPot(painter, pose.center, theme, in.view,
-                                 geometry.metrics.surface == TableSurface::window);
+                                 geometry.metrics.surface == TableSurface::window,
+                                 {pose.rolledFrom, pose.roll});
             break;
         case Kind::bet:
-            FeltLabels::paintBet(painter, pose.center, theme, item.amount);
+            FeltLabels::paintBet(painter, pose.center, theme, item.amount, {pose.rolledFrom, pose.roll});
             break;
         case Kind::handTag:
-            break; // drawn by the learning aids' tag view laid over the stage
+            if (const auto picture = tagPictures_.find(item.id); picture != tagPictures_.end()) {
+                // The chip's top-left corner on the tag's frame; its shadow reaches beyond.
+                const QMargins shadow = HandTagView::shadowMargins();
+                painter.drawPixmap(pose.center - QPointF(item.size.width() / 2, item.size.height() / 2) -
+                                       QPointF(shadow.left(), shadow.top()),
+                                   picture->second);
+            }
+            break;
         case Kind::nameplate:
             if (const SeatModel* seat = seatOf(in.seats, item.seat)) {
                 const bool showsTurn = seat->isHero || !in.paused;
                 const auto plate = NameplateModel::make(*seat, showsTurn, in.cashTable, theme);
                 paintNameplate(painter, pose.center + QPointF(0, pose.knock), plate, *seat, theme,
-                               plate.ringOn ? 1 : 0);
+                               {pose.plateRing, pose.turnTag, pose.content, pose.rolledFrom, pose.roll});
             }
             break;
         case Kind::dealer: {

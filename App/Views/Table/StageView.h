@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Learn/HandTag.h"
 #include "Style/Drawing/AnimationClock.h"
 #include "Table/Screen/NameplateModel.h"
 #include "Table/Screen/StageLayout.h"
@@ -7,11 +8,15 @@
 
 #include <QWidget>
 
+#include <QPixmap>
+
 #include <array>
+#include <map>
+#include <memory>
 #include <optional>
 #include <vector>
 
-class QLabel;
+class HandTagView;
 
 // The table itself: the felt, the pause shade, the board, the pot and bets, everyone's cards, the
 // nameplates, the dealer button and the chips in flight, painted as one retained scene. Each redraw's
@@ -21,11 +26,6 @@ class QLabel;
 class StageView : public QWidget {
     Q_OBJECT
   public:
-    // What the hand tag beside the player's cards says to a screen reader.
-    struct TagWords {
-        QString spoken;
-        QString help;
-    };
     struct Inputs {
         PokerEngine::PlayerView view;
         std::vector<SeatModel> seats;
@@ -35,11 +35,13 @@ class StageView : public QWidget {
         std::optional<QString> lastAction;
         bool paused = false;
         bool cashTable = true;
-        std::optional<TagWords> handTag;
+        // Learning mode's tag beside the player's cards.
+        std::optional<HandTag> handTag;
         std::optional<std::unordered_set<PokerEngine::Card>> litCards;
     };
 
     explicit StageView(QWidget* parent = nullptr);
+    ~StageView() override;
 
     // A new redraw: what arrived, left or changed starts moving now.
     void show(Inputs inputs);
@@ -50,19 +52,39 @@ class StageView : public QWidget {
     void paintStage(QPainter& painter);
 
     QSize sizeHint() const override;
+    // Where the hand tag's chip is drawn (its shadow not counted); empty without a tag.
+    QRectF handTagRect() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     void tick();
     void updateAccessibility();
+    void updateHandTag();
     double pausedShade(double now) const;
 
     AnimationClock clock_;
     StageScene scene_;
     std::optional<Inputs> inputs_;
     Transition shade_{AnimationCurve::linear(0), 0, 0, 0};
+    // The learning aids' tag view draws each hand's tag once into a picture the frames reuse, so a tag
+    // fading out keeps the words it had.
+    std::unique_ptr<HandTagView> tagArt_;
+    std::map<QString, QPixmap> tagPictures_;
+    struct DrawnTag {
+        QString id;
+        HandTag tag;
+        TableStyleID style = TableStyleID::satin;
+        TableSurface surface = TableSurface::popover;
+        bool dark = false;
+        bool increaseContrast = false;
+        double width = 0;
+        double ratio = 1;
+        bool operator==(const DrawnTag&) const = default;
+    };
+    std::optional<DrawnTag> drawnTag_;
     // Invisible children that carry the stage's spoken elements, in reading order.
     QWidget* board_;
     QWidget* pot_;
