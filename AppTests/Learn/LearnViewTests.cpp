@@ -544,3 +544,26 @@ TEST(HandTagView, SizesFollowTheSurfaceAndLinesWrap) {
     ASSERT_TRUE(access);
     EXPECT_TRUE(access->state().invisible);
 }
+
+TEST(PokerBasicsView, FollowsThePlayersHandWhereItStands) {
+    PokerBasicsView::Setup setup;
+    setup.presentation = PokerBasicsView::Presentation::sidebar;
+    setup.opening = GuideDestination::rankings();
+    PokerBasicsView guide(setup);
+    auto* before = qobject_cast<RankingsTab*>(guide.tabContent());
+    ASSERT_TRUE(before);
+    guide.setPlayerHand(std::nullopt, QStringLiteral("Flush"));
+    auto* after = qobject_cast<RankingsTab*>(guide.tabContent());
+    ASSERT_TRUE(after) << "still on the rankings";
+    EXPECT_EQ(guide.tab(), GuideTab::rankings);
+    EXPECT_EQ(after->detailLabel(4)->text(), "You have this now");
+    // The same hand again changes nothing.
+    guide.setPlayerHand(std::nullopt, QStringLiteral("Flush"));
+    EXPECT_EQ(guide.tabContent(), after);
+    // The Basics page the player is on is kept.
+    setup.opening = GuideDestination::basics(3);
+    PokerBasicsView basics(setup);
+    basics.setPlayerHand(BotKit::StartingHand::fromText("AKs"), std::nullopt);
+    EXPECT_EQ(basics.tab(), GuideTab::basics);
+    EXPECT_EQ(basics.page(), 3);
+}

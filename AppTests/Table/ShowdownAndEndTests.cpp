@@ -3,6 +3,7 @@
 
 #include "Game/BotSeating.h"
 #include "Game/GameModeRules.h"
+#include "Learn/HandTag.h"
 #include "Table/Screen/BottomRow.h"
 #include "Table/Screen/ShowdownText.h"
 #include "Table/Screen/TableOverModel.h"
@@ -212,4 +213,109 @@ TEST(TableScreenRules, LeaveConfirmationWaitingLineAndBannerDelay) {
     EXPECT_EQ(TableScreenRules::bannerDelay(0), 0);
     EXPECT_EQ(TableScreenRules::bannerDelay(0.8), 0.8);
     EXPECT_EQ(TableScreenRules::bannerDelay(4), 1.5);
+}
+
+TEST(TableScreenRules, RowsComeAndGoWithTheirOwnMotion) {
+    using TableScreenRules::RowMotion;
+    TableTheme satin = TableTheme::standard();
+    // The banner waits for the hand's timeline, 1.5 s at most, then grows from 96 % while it fades in.
+    EXPECT_EQ(TableScreenRules::rowInsertion(BottomRow::showdownBanner, satin, 0),
+              (RowMotion{AnimationCurve::easeOut(0.22), 0, 0.96}));
+    EXPECT_EQ(TableScreenRules::rowInsertion(BottomRow::showdownBanner, satin, 4),
+              (RowMotion{AnimationCurve::easeOut(0.22), 1.5, 0.96}));
+    TableTheme pixel = satin;
+    pixel.style = TableStyleID::pixel;
+    EXPECT_EQ(TableScreenRules::rowInsertion(BottomRow::showdownBanner, pixel, 0.5)->curve,
+              AnimationCurve::stepped({0.22, 12}));
+    TableTheme still = satin;
+    still.reduceMotion = true;
+    EXPECT_EQ(TableScreenRules::rowInsertion(BottomRow::showdownBanner, still, 0.5),
+              (RowMotion{AnimationCurve::easeOut(0.22), 0.5, 1}));
+    EXPECT_EQ(TableScreenRules::rowInsertion(BottomRow::practiceCaption, satin, 3),
+              (RowMotion{AnimationCurve::easeOut(0.18), 0, 1}));
+    EXPECT_EQ(TableScreenRules::rowInsertion(BottomRow::actionBar, satin, 3),
+              (RowMotion{AnimationCurve::easeOut(0.15), 0, 1}));
+    for (const BottomRow row :
+         {BottomRow::leaveConfirmation, BottomRow::tableOver, BottomRow::paused, BottomRow::waitingLine}) {
+        EXPECT_FALSE(TableScreenRules::rowInsertion(row, satin, 0));
+        EXPECT_FALSE(TableScreenRules::rowRemoval(row));
+    }
+    EXPECT_EQ(TableScreenRules::rowRemoval(BottomRow::showdownBanner),
+              (RowMotion{AnimationCurve::easeOut(0.18), 0, 1}));
+    EXPECT_EQ(TableScreenRules::rowRemoval(BottomRow::practiceCaption),
+              (RowMotion{AnimationCurve::easeOut(0.18), 0, 1}));
+    EXPECT_EQ(TableScreenRules::rowRemoval(BottomRow::actionBar),
+              (RowMotion{AnimationCurve::easeOut(0.15), 0, 1}));
+}
+
+TEST(TableScreenRules, OnlyTheCardsOfTheWinnerWhoBetThePlayerOffAreExplained) {
+    using HandEvents::acted;
+    using PokerEngine::ActionKind;
+    auto finished = HandEvents::view(3, 0);
+    finished.handNumber = 4;
+    finished.street = PokerEngine::Street::handComplete;
+    finished.log = {acted(0, ActionKind::call), acted(2, ActionKind::raise), acted(0, ActionKind::fold),
+                    acted(1, ActionKind::fold), awarded(0, {{2, 90}})};
+    const auto card = [](const char* code) { return *PokerEngine::Card::fromCode(code); };
+    const std::map<std::int64_t, std::vector<PokerEngine::Card>> record{{1, {card("Kd"), card("Kc")}},
+                                                                        {2, {card("7s"), card("2h")}}};
+    using Cards = std::map<std::int64_t, std::vector<PokerEngine::Card>>;
+    EXPECT_EQ(TableScreenRules::explainedUnshownCards(true, finished, 4, record),
+              (Cards{{2, {card("7s"), card("2h")}}}));
+    EXPECT_TRUE(TableScreenRules::explainedUnshownCards(false, finished, 4, record).empty()); // not learning
+    EXPECT_TRUE(TableScreenRules::explainedUnshownCards(true, finished, 3, record).empty());  // another hand
+    EXPECT_TRUE(TableScreenRules::explainedUnshownCards(true, finished, std::nullopt, record).empty());
+    EXPECT_TRUE(TableScreenRules::explainedUnshownCards(true, finished, 4, {{1, {}}}).empty());
+    auto running = finished;
+    running.street = PokerEngine::Street::river;
+    EXPECT_TRUE(TableScreenRules::explainedUnshownCards(true, running, 4, record).empty());
+    // The player folded before the winner bet: nothing to explain with hidden cards.
+    auto early = finished;
+    early.log = {acted(0, ActionKind::fold), acted(2, ActionKind::raise), acted(1, ActionKind::fold),
+                 awarded(0, {{2, 90}})};
+    EXPECT_TRUE(TableScreenRules::explainedUnshownCards(true, early, 4, record).empty());
+}
+
+TEST(TableOverPanel, PlayAgainSeatsTheTableTheLobbysSheetWould) {
+    NewGameChoices choices;
+    choices.cashStakes = CashStakes::low;
+    choices.cashBuyInBB = 100;
+    choices.cashOpponents = 3;
+    for (const GameMode mode :
+         {GameMode::quickHand, GameMode::cashTable, GameMode::sitAndGo, GameMode::practice}) {
+        const GameSetup current = GameModeRules::setupFromChoices(mode, NewGameChoices{}, 5000, 1);
+        // The chips the player can spend decide the buy-in, not the bankroll alone.
+        EXPECT_EQ(TableOverModel::nextSetup(current, choices, 730, 9),
+                  GameModeRules::setupFromChoices(mode, choices, 730, 9));
+    }
+    TableOverModel::Inputs in{TableOver::handPlayed(0, 1),
+                              GameModeRules::setupFromChoices(GameMode::cashTable, choices, 5000, 1),
+                              choices,
+                              5000,
+                              730,
+                              false,
+                              9};
+    const auto panel = TableOverModel::make(in);
+    ASSERT_TRUE(panel.offer);
+    EXPECT_EQ(std::get<CashTableSetup>(panel.offer->value()).buyInBB, 73);
+    EXPECT_EQ(panel.offerCost, 730);
+}
+
+TEST(TableScreenRules, TheGuideFollowsThePlayersHandInLearningMode) {
+    EXPECT_TRUE(TableScreenRules::isLearning(true, GameMode::quickHand));
+    EXPECT_TRUE(TableScreenRules::isLearning(false, GameMode::practice));
+    EXPECT_FALSE(TableScreenRules::isLearning(false, GameMode::sitAndGo));
+    EXPECT_FALSE(TableScreenRules::isLearning(false, std::nullopt));
+
+    const auto card = [](const char* code) { return *PokerEngine::Card::fromCode(code); };
+    auto view = HandEvents::view(2, 0);
+    EXPECT_FALSE(TableScreenRules::heroHand(view)) << "no cards yet";
+    EXPECT_FALSE(TableScreenRules::heroHand(std::nullopt));
+    view.holeCards = {card("Kd"), card("As")};
+    EXPECT_EQ(TableScreenRules::heroHand(view), BotKit::StartingHand::fromText("AKo"));
+    view.board = {card("Ah"), card("7c"), card("2d")};
+    EXPECT_EQ(TableScreenRules::guideHeldRank(true, view), heldRankName(view));
+    EXPECT_TRUE(TableScreenRules::guideHeldRank(true, view).has_value());
+    EXPECT_FALSE(TableScreenRules::guideHeldRank(false, view)) << "only in learning mode";
+    EXPECT_FALSE(TableScreenRules::guideHeldRank(true, std::nullopt));
 }

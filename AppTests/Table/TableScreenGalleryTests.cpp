@@ -4,6 +4,8 @@
 
 #include "Game/BotSeating.h"
 #include "Style/Drawing/AnimationClock.h"
+#include "Table/Screen/StageLayout.h"
+#include "Table/TablePresenter.h"
 #include "Views/Table/StageView.h"
 
 #include <QDir>
@@ -18,18 +20,44 @@ struct Frame {
     QPixmap picture;
 };
 
+using Story = std::vector<Frame> (*)(TableSurface, TableStyleID, bool);
+
+// Draws the screen in a style and appearance.
+void dress(TableScreenHarness& table, TableStyleID style, bool dark) {
+    table.screen->setPreviewStyle(style);
+    AppearanceFlags appearance;
+    appearance.dark = dark;
+    table.screen->setAppearance(appearance);
+}
+
+// Plays `story` on both surfaces in every style, light and dark, and writes its frames as
+// <folder>/<surface>-<style>-<light|dark>-<prefix><moment>.png.
+void writeStory(const QString& folder, const QString& prefix, Story story, std::size_t leastFrames) {
+    QDir().mkpath(folder);
+    for (const auto surface : allTableSurfaces) {
+        for (const auto style : {TableStyleID::satin, TableStyleID::paper, TableStyleID::pixel}) {
+            for (const bool dark : {false, true}) {
+                const auto frames = story(surface, style, dark);
+                ASSERT_GE(frames.size(), leastFrames);
+                for (const auto& frame : frames) {
+                    const QString name =
+                        QStringLiteral("%1/%2-%3-%4-%5%6.png")
+                            .arg(folder, surface == TableSurface::popover ? "popover" : "window",
+                                 QString::fromStdString(std::string(toString(style))),
+                                 dark ? "dark" : "light", prefix, frame.moment);
+                    ASSERT_TRUE(frame.picture.save(name)) << name.toStdString();
+                }
+            }
+        }
+    }
+}
+
 // Plays a six-seat Sit & Go and grabs the screen at the deal, each street, the
 // showdown and the end of the table.
 std::vector<Frame> storyboard(TableSurface surface, TableStyleID style, bool dark) {
     TableScreenHarness table(surface);
     auto& game = table.game;
-    table.screen->setPreviewStyle(style);
-    AppearanceFlags appearance;
-    appearance.dark = dark;
-    table.screen->setAppearance(appearance);
-    // The stage's motion runs on the same virtual clock as the table.
-    table.screen->stage().clock().setTimeSource(
-        [&game] { return std::chrono::duration<double>(game.scheduler.now()).count(); });
+    dress(table, style, dark);
     std::vector<Frame> frames;
     const auto grab = [&](const QString& moment) {
         game.scheduler.advance(std::chrono::seconds(3));
@@ -80,22 +108,111 @@ std::vector<Frame> storyboard(TableSurface surface, TableStyleID style, bool dar
 } // namespace
 
 TEST(TableScreenGallery, Storyboards) {
-    const QString folder = QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery/table-screen");
-    QDir().mkpath(folder);
-    for (const auto surface : allTableSurfaces) {
-        for (const auto style : {TableStyleID::satin, TableStyleID::paper, TableStyleID::pixel}) {
-            for (const bool dark : {false, true}) {
-                const auto frames = storyboard(surface, style, dark);
-                ASSERT_GE(frames.size(), 3u);
-                for (const auto& frame : frames) {
-                    const QString name =
-                        QStringLiteral("%1/%2-%3-%4-%5.png")
-                            .arg(folder, surface == TableSurface::popover ? "popover" : "window",
-                                 QString::fromStdString(std::string(toString(style))),
-                                 dark ? "dark" : "light", frame.moment);
-                    ASSERT_TRUE(frame.picture.save(name)) << name.toStdString();
-                }
+    writeStory(QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery/table-screen"), QString(), storyboard, 3);
+}
+
+namespace {
+
+// The practice hand with its captions, the hand tag beside the player's cards, the guide over the
+// popover's table and the showdown with the winning cards lit.
+std::vector<Frame> practiceStory(TableSurface surface, TableStyleID style, bool dark) {
+    TableScreenHarness table(surface);
+    auto& game = table.game;
+    dress(table, style, dark);
+    std::vector<Frame> frames;
+    const auto grab = [&](const QString& moment, std::chrono::milliseconds settle = std::chrono::seconds(3)) {
+        game.scheduler.advance(settle);
+        frames.push_back(Frame{moment, table.screen->grab()});
+    };
+    game.controller.start(GameSetup::practice(PracticeSetup{}));
+    int captions = 0;
+    bool guideShown = false;
+    for (int step = 0; step < 400; ++step) {
+        auto& controller = game.controller;
+        if (controller.tableOver() && !controller.isShowingResult()) {
+            break;
+        }
+        game.scheduler.advance(std::chrono::seconds(2));
+        if (table.screen->bottomRow() == BottomRow::practiceCaption) {
+            ++captions;
+            grab(QStringLiteral("caption-%1").arg(captions), std::chrono::milliseconds(0));
+            if (!guideShown && controller.view()->board.size() == 3 && surface == TableSurface::popover) {
+                // The guide rises over the table, half way and then all the way.
+                guideShown = true;
+                table.press(Qt::Key_Question, QStringLiteral("?"), Qt::ShiftModifier);
+                grab(QStringLiteral("guide-rising"), std::chrono::milliseconds(80));
+                grab(QStringLiteral("guide"), std::chrono::seconds(1));
+                table.press(Qt::Key_Escape);
+                game.scheduler.advance(std::chrono::seconds(1));
             }
+            table.press(Qt::Key_Return, QStringLiteral("\r"));
+        } else if (controller.isHeroTurn() && !TableScreenRules::isPaused(controller.pauseReasons())) {
+            table.press(Qt::Key_C, QStringLiteral("c"));
+        } else if (game.scheduler.nextDue()) {
+            game.scheduler.advance(*game.scheduler.nextDue() - game.scheduler.now());
         }
     }
+    return frames;
+}
+
+// A Quick Hand series in learning mode: the tag beside the player's cards on each street, and each
+// result's banner coming in, then with the explanation and the winning cards lit. The player calls
+// down, except that a bet after the flop is folded to, so a result explains a winner who never showed.
+std::vector<Frame> learningStory(TableSurface surface, TableStyleID style, bool dark) {
+    TableScreenHarness table(surface, true);
+    auto& game = table.game;
+    dress(table, style, dark);
+    std::vector<Frame> frames;
+    const auto grab = [&](const QString& moment, std::chrono::milliseconds settle) {
+        game.scheduler.advance(settle);
+        frames.push_back(Frame{moment, table.screen->grab()});
+    };
+    game.controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::hard, 17, 3)));
+    PokerEngine::Street street = PokerEngine::Street::waitingToStart;
+    for (int step = 0; step < 4000; ++step) {
+        auto& controller = game.controller;
+        if (controller.tableOver() && !controller.isShowingResult()) {
+            break;
+        }
+        const auto view = controller.view();
+        const std::int64_t hand = view ? view->handNumber : 0;
+        if (view && view->street != street) {
+            street = view->street;
+            if (hand == 1 && street != PokerEngine::Street::handComplete) {
+                grab(QStringLiteral("hand1-%1").arg(QString::fromStdString(std::string(toString(street)))),
+                     std::chrono::seconds(2));
+            }
+        }
+        if (controller.isHeroTurn()) {
+            const auto now = controller.view();
+            const bool facingBet = !now->legalActions->canCheck;
+            const bool fold = facingBet && now->street != PokerEngine::Street::preflop;
+            table.press(fold ? Qt::Key_F : Qt::Key_C, fold ? QStringLiteral("f") : QStringLiteral("c"));
+        } else if (controller.isShowingResult()) {
+            controller.holdResult();
+            const double landed = StageLayout::potLanded(table.screen->presenter().cues());
+            grab(QStringLiteral("hand%1-banner-coming").arg(hand),
+                 std::chrono::milliseconds(static_cast<int>(1000 * landed) + 80));
+            grab(QStringLiteral("hand%1-banner").arg(hand), std::chrono::seconds(2));
+            table.press(Qt::Key_Return, QStringLiteral("\r"));
+        } else if (game.scheduler.nextDue()) {
+            game.scheduler.advance(*game.scheduler.nextDue() - game.scheduler.now());
+        } else {
+            break;
+        }
+    }
+    grab(QStringLiteral("over"), std::chrono::seconds(2));
+    return frames;
+}
+
+} // namespace
+
+TEST(TableScreenGallery, LearningModeTagsAndResults) {
+    writeStory(QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery/table-screen/learning"),
+               QStringLiteral("quick-"), learningStory, 4);
+}
+
+TEST(TableScreenGallery, PracticeHandWithItsAids) {
+    writeStory(QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery/table-screen/learning"), QString(),
+               practiceStory, 3);
 }

@@ -2,8 +2,10 @@
 
 #include "Game/ControllerHarness.h"
 
+#include "AppState.h"
 #include "Sound/SoundSink.h"
 #include "Views/Support/Announcer.h"
+#include "Views/Table/StageView.h"
 #include "Views/Table/TableScreen.h"
 
 #include <QApplication>
@@ -18,13 +20,22 @@ struct TableScreenHarness {
         void play(SoundEvent, TableStyleID, double, std::function<bool()>) override {}
     };
 
-    explicit TableScreenHarness(TableSurface surface = TableSurface::popover) {
+    // `learningMode`: the profile's learning mode, for the hand tag and the showdown's explanation.
+    explicit TableScreenHarness(TableSurface surface = TableSurface::popover, bool learningMode = false) {
         announcer.setShowsNotifications(false);
+        Profile profile = appState.profile();
+        profile.settings.learningMode = learningMode;
+        appState.setProfile(profile);
+        environment.appState = &appState;
         environment.controller = &game.controller;
         TableScreen::Services services{&game.scheduler, &sounds, &announcer,
                                        [this] { return game.base + game.scheduler.now(); }};
         screen = std::make_unique<TableScreen>(environment, surface, std::function<void()>{}, services);
         screen->resize(surface == TableSurface::popover ? QSize(420, 560) : QSize(1100, 750));
+        // Every movement on the screen runs on the table's virtual clock.
+        const auto seconds = [this] { return std::chrono::duration<double>(game.scheduler.now()).count(); };
+        screen->clock().setTimeSource(seconds);
+        screen->stage().clock().setTimeSource(seconds);
     }
 
     // A key press as the window delivers it; true when the screen took it.
@@ -61,6 +72,8 @@ struct TableScreenHarness {
     }
 
     ControllerHarness game;
+    // The profile the screen reads (nothing is written to disk).
+    AppState appState{std::nullopt};
     SilentSounds sounds;
     Announcer announcer;
     AppEnvironment environment;

@@ -3,10 +3,18 @@
 #include "TableScreenHarness.h"
 
 #include "Game/BotSeating.h"
+#include "Learn/HandTag.h"
+#include "Learn/ShowdownWhy.h"
+#include "Style/Drawing/StyledText.h"
 #include "Table/ActionBarModel.h"
+#include "Table/Screen/StageLayout.h"
 #include "Table/TablePresenter.h"
+#include "Views/Controls/StyledButton.h"
+#include "Views/Learn/PokerBasicsView.h"
+#include "Views/Learn/PracticeCaptionView.h"
 #include "Views/Table/ShowdownBannerView.h"
 #include "Views/Table/StageView.h"
+#include "Views/Table/TopBarView.h"
 
 #include <gtest/gtest.h>
 
@@ -128,4 +136,180 @@ TEST(TableScreen, ShowdownBannerCountsDownAndHolds) {
     EXPECT_EQ(table.screen->banner()->nextHandTitle(), "Next Hand");
     EXPECT_TRUE(table.press(Qt::Key_Space, QStringLiteral(" ")));
     EXPECT_FALSE(controller.isShowingResult());
+}
+
+namespace {
+
+// Moves the table on until the player is to act.
+void untilHeroTurn(TableScreenHarness& table) {
+    for (int i = 0; i < 400 && !table.game.controller.isHeroTurn(); ++i) {
+        table.game.scheduler.advance(std::chrono::milliseconds(100));
+    }
+    ASSERT_TRUE(table.game.controller.isHeroTurn());
+}
+
+} // namespace
+
+TEST(TableScreen, TheGuideRisesOverThePopoversTableAndPausesIt) {
+    TableScreenHarness table;
+    auto& controller = table.game.controller;
+    controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 8, 2)));
+    table.game.scheduler.advance(std::chrono::seconds(2));
+    table.screen->show();
+    ASSERT_TRUE(table.press(Qt::Key_Question, QStringLiteral("?"), Qt::ShiftModifier));
+    PokerBasicsView* guide = table.screen->guidePanel();
+    ASSERT_TRUE(guide);
+    EXPECT_TRUE(controller.pauseReasons().contains(PauseReason::guide));
+    EXPECT_TRUE(guide->doneButton()) << "the panel presentation, with its Done button";
+    // It rises from the bottom edge, ease-out over 0.24 s, and then covers the whole table.
+    table.game.scheduler.advance(std::chrono::milliseconds(120));
+    table.screen->clock().ticked();
+    EXPECT_GT(guide->y(), 0);
+    EXPECT_LT(guide->y(), 560 / 2) << "ease-out: more than half way up at half time";
+    EXPECT_TRUE(table.screen->stage().isVisible());
+    table.game.scheduler.advance(std::chrono::milliseconds(200));
+    table.screen->clock().ticked();
+    EXPECT_EQ(guide->geometry(), QRect(0, 0, 420, 560));
+    EXPECT_FALSE(table.screen->stage().isVisible()) << "the covered table is hidden from screen readers too";
+
+    // Done (or Escape) closes it: it goes back down, the table resumes and has the keys again.
+    guide->doneButton()->click();
+    EXPECT_FALSE(table.screen->guideOpen());
+    EXPECT_FALSE(controller.pauseReasons().contains(PauseReason::guide));
+    EXPECT_TRUE(table.screen->stage().isVisible());
+    EXPECT_EQ(table.screen->focus(), TableFocus::table);
+    table.game.scheduler.advance(std::chrono::milliseconds(500));
+    table.screen->clock().ticked();
+    EXPECT_EQ(table.screen->guidePanel(), nullptr) << "gone once it has slid away";
+
+    // Hiding the screen with the guide open closes it and lifts its pause.
+    table.press(Qt::Key_Question, QStringLiteral("?"));
+    EXPECT_TRUE(controller.pauseReasons().contains(PauseReason::guide));
+    table.screen->hide();
+    EXPECT_FALSE(table.screen->guideOpen());
+    EXPECT_FALSE(controller.pauseReasons().contains(PauseReason::guide));
+}
+
+TEST(TableScreen, UnderReduceMotionTheGuideFadesInPlace) {
+    TableScreenHarness table;
+    AppearanceFlags still;
+    still.reduceMotion = true;
+    table.screen->setAppearance(still);
+    table.game.controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 8, 2)));
+    table.game.scheduler.advance(std::chrono::seconds(2));
+    table.screen->showGuide(true);
+    PokerBasicsView* guide = table.screen->guidePanel();
+    ASSERT_TRUE(guide);
+    EXPECT_EQ(guide->geometry(), QRect(0, 0, 420, 560));
+    auto* fade = qobject_cast<FadeScaleEffect*>(guide->graphicsEffect());
+    ASSERT_TRUE(fade);
+    EXPECT_EQ(fade->look().opacity, 0);
+    table.game.scheduler.advance(std::chrono::milliseconds(75));
+    EXPECT_GT(fade->look().opacity, 0);
+    EXPECT_LT(fade->look().opacity, 1);
+}
+
+TEST(TableScreen, ThePracticeCaptionIsItsOwnPanel) {
+    TableScreenHarness table;
+    auto& controller = table.game.controller;
+    controller.start(GameSetup::practice(PracticeSetup{}));
+    table.game.scheduler.advance(std::chrono::seconds(3));
+    ASSERT_EQ(table.screen->bottomRow(), BottomRow::practiceCaption);
+    PracticeCaptionView* caption = table.screen->practiceCaption();
+    ASSERT_TRUE(caption);
+    EXPECT_TRUE(caption->isVisibleTo(table.screen.get()));
+    EXPECT_EQ(caption->caption().title, controller.practice()->caption(*controller.view())->title);
+    // It fades in over 0.18 s.
+    ASSERT_TRUE(table.screen->rowEffect());
+    const QString first = caption->caption().title;
+    // "Got It" and Return both move the narration on.
+    ASSERT_EQ(caption->buttons().size(), 1u);
+    caption->buttons().front()->click();
+    table.game.scheduler.advance(std::chrono::seconds(3));
+    if (table.screen->bottomRow() == BottomRow::practiceCaption) {
+        EXPECT_NE(table.screen->practiceCaption()->caption().title, first);
+        const QString second = table.screen->practiceCaption()->caption().title;
+        EXPECT_TRUE(table.press(Qt::Key_Return, QStringLiteral("\r")));
+        table.game.scheduler.advance(std::chrono::seconds(3));
+        EXPECT_TRUE(table.screen->bottomRow() != BottomRow::practiceCaption ||
+                    table.screen->practiceCaption()->caption().title != second);
+    }
+    // The practice hand is a learning table: the tag sits beside the player's cards.
+    ASSERT_TRUE(table.screen->stage().inputs()->handTag);
+    const QRectF tag = table.screen->stage().handTagRect();
+    EXPECT_FALSE(tag.isEmpty());
+    EXPECT_LE(tag.width(), 144);
+    EXPECT_LE(tag.right(), 420 - 16);
+}
+
+TEST(TableScreen, LearningModeTagsTheCardsAndLightsTheWinners) {
+    TableScreenHarness plain;
+    plain.game.controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 12, 1)));
+    untilHeroTurn(plain);
+    plain.game.scheduler.advance(std::chrono::seconds(1));
+    EXPECT_FALSE(plain.screen->stage().inputs()->handTag) << "no tag without learning mode";
+
+    TableScreenHarness table(TableSurface::window, true);
+    auto& controller = table.game.controller;
+    controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 12, 1)));
+    untilHeroTurn(table);
+    table.game.scheduler.advance(std::chrono::seconds(1));
+    const auto& tag = table.screen->stage().inputs()->handTag;
+    ASSERT_TRUE(tag);
+    EXPECT_EQ(*tag, *HandTag::make(*controller.view()));
+    EXPECT_EQ(table.screen->stage().handTagRect().width(), table.screen->stage().handTagRect().width());
+    EXPECT_LE(table.screen->stage().handTagRect().width(), 190);
+    // Called down to a showdown: the winning five are handed to the stage to light.
+    for (int i = 0; i < 400 && !controller.isShowingResult(); ++i) {
+        if (controller.isHeroTurn()) {
+            table.press(Qt::Key_C, QStringLiteral("c"));
+        } else {
+            table.game.scheduler.advance(std::chrono::milliseconds(100));
+        }
+    }
+    ASSERT_TRUE(controller.isShowingResult());
+    table.game.scheduler.advance(std::chrono::seconds(3));
+    const auto shown = table.screen->presenter().shown();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(table.screen->stage().inputs()->litCards, ShowdownWhy::winningFive(*shown));
+}
+
+TEST(TableScreen, TheBannerGrowsInOnceTheHandsLastMovesAreOver) {
+    TableScreenHarness table;
+    auto& controller = table.game.controller;
+    controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 31, 5)));
+    for (int i = 0; i < 500 && table.screen->bottomRow() != BottomRow::showdownBanner; ++i) {
+        if (controller.isHeroTurn()) {
+            table.press(Qt::Key_F, QStringLiteral("f"));
+        } else {
+            table.game.scheduler.advance(std::chrono::milliseconds(20));
+        }
+    }
+    ASSERT_EQ(table.screen->bottomRow(), BottomRow::showdownBanner);
+    const auto* effect = table.screen->rowEffect();
+    ASSERT_TRUE(effect);
+    const double delay = StageLayout::potLanded(table.screen->presenter().cues());
+    EXPECT_EQ(effect->look().opacity, 0);
+    EXPECT_EQ(effect->look().scale, 0.96);
+    table.game.scheduler.advance(
+        std::chrono::milliseconds(static_cast<int>(1000 * delay) + 110)); // half of its 0.22 s
+    EXPECT_GT(effect->look().opacity, 0.5);
+    EXPECT_LT(effect->look().opacity, 1);
+    EXPECT_GT(effect->look().scale, 0.96);
+    table.game.scheduler.advance(std::chrono::seconds(1));
+    EXPECT_EQ(effect->look().opacity, 1);
+    EXPECT_EQ(effect->look().scale, 1);
+}
+
+TEST(TableScreen, ThePopoversTopBarShowsTheWholeTitle) {
+    TableScreenHarness table;
+    table.game.controller.start(
+        GameSetup::sitAndGo(SitAndGoSetup{BotSeating::opponents(5, TableDifficulty::easy, 9), 9}));
+    table.game.scheduler.advance(std::chrono::seconds(2));
+    for (const auto style : {TableStyleID::satin, TableStyleID::paper, TableStyleID::pixel}) {
+        table.screen->setPreviewStyle(style);
+        const StyledText* title = table.screen->topBar()->modeText();
+        EXPECT_EQ(title->string(), "Sit & Go");
+        EXPECT_EQ(title->width(), title->sizeHint().width()) << toString(style);
+    }
 }

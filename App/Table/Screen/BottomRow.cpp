@@ -1,5 +1,8 @@
 #include "Table/Screen/BottomRow.h"
 
+#include "Learn/HandTag.h"
+#include "Learn/ShowdownWhy.h"
+#include "Style/MotionStyle.h"
 #include "Table/ChipText.h"
 #include "Table/Screen/TopBarText.h"
 
@@ -61,6 +64,71 @@ QString waitingLine(const std::optional<QString>& thinkingName, const std::optio
 
 double bannerDelay(double timelineEnd) {
     return std::clamp(timelineEnd, 0.0, 1.5);
+}
+
+std::optional<RowMotion> rowInsertion(BottomRow row, const TableTheme& theme, double timelineEnd) {
+    switch (row) {
+    case BottomRow::practiceCaption:
+        return RowMotion{AnimationCurve::easeOut(0.18), 0, 1};
+    case BottomRow::actionBar:
+        return RowMotion{AnimationCurve::easeOut(0.15), 0, 1};
+    case BottomRow::showdownBanner: {
+        const AnimationCurve curve = theme.style == TableStyleID::pixel
+                                         ? AnimationCurve::stepped({0.22, MotionStyle::pixelFps})
+                                         : AnimationCurve::easeOut(0.22);
+        return RowMotion{curve, bannerDelay(timelineEnd), theme.reduceMotion ? 1.0 : 0.96};
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<RowMotion> rowRemoval(BottomRow row) {
+    switch (row) {
+    case BottomRow::practiceCaption:
+    case BottomRow::showdownBanner:
+        return RowMotion{AnimationCurve::easeOut(0.18), 0, 1};
+    case BottomRow::actionBar:
+        return RowMotion{AnimationCurve::easeOut(0.15), 0, 1};
+    default:
+        return std::nullopt;
+    }
+}
+
+bool isLearning(bool learningMode, std::optional<GameMode> mode) {
+    return learningMode || mode == GameMode::practice;
+}
+
+std::optional<BotKit::StartingHand> heroHand(const std::optional<PokerEngine::PlayerView>& view) {
+    if (!view || view->holeCards.size() != 2) {
+        return std::nullopt;
+    }
+    return BotKit::StartingHand(view->holeCards[0], view->holeCards[1]);
+}
+
+std::optional<QString> guideHeldRank(bool learning, const std::optional<PokerEngine::PlayerView>& view) {
+    if (!learning || !view) {
+        return std::nullopt;
+    }
+    return heldRankName(*view);
+}
+
+std::map<std::int64_t, std::vector<PokerEngine::Card>>
+explainedUnshownCards(bool learning, const PokerEngine::PlayerView& view,
+                      std::optional<std::int64_t> recordHand,
+                      const std::map<std::int64_t, std::vector<PokerEngine::Card>>& recordCards) {
+    if (!learning || view.street != PokerEngine::Street::handComplete || recordHand != view.handNumber) {
+        return {};
+    }
+    const auto winner = ShowdownWhy::betYouOff(view.log, view.seatIndex);
+    if (!winner) {
+        return {};
+    }
+    const auto found = recordCards.find(*winner);
+    if (found == recordCards.end()) {
+        return {};
+    }
+    return {{found->first, found->second}};
 }
 
 } // namespace TableScreenRules

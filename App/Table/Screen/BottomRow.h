@@ -2,13 +2,18 @@
 
 #include "Game/GameMode.h"
 #include "Game/PauseReason.h"
+#include "Style/AnimationCurve.h"
+#include "Style/TableTheme.h"
 
+#include "BotKit/StartingHand.h"
 #include "PokerEngine/PlayerView.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <map>
 #include <optional>
+#include <vector>
 
 // Which one thing the area under the table shows; the first that applies wins.
 enum class BottomRow {
@@ -56,5 +61,36 @@ QString waitingLine(const std::optional<QString>& thinkingName, const std::optio
 // When the showdown banner starts appearing after its view shows: once the timeline is over, never
 // later than 1.5 s.
 double bannerDelay(double timelineEnd);
+
+// How a row of the area under the table comes in or goes: after `delay`, along `curve`, fading and, when
+// `scaleFrom` is below 1, growing to its size about its centre. A row with none appears or goes at once.
+struct RowMotion {
+    AnimationCurve curve = AnimationCurve::linear(0);
+    double delay = 0;
+    double scaleFrom = 1;
+    bool operator==(const RowMotion&) const = default;
+};
+// The practice caption and the betting controls fade in; the showdown banner grows in once the
+// timeline that ends the hand is over (`timelineEnd`: when its last cue ends), only fading under
+// Reduce Motion, in whole frames in the pixel style.
+std::optional<RowMotion> rowInsertion(BottomRow row, const TableTheme& theme, double timelineEnd);
+// The caption, the banner and the betting controls fade out; the other rows go at once.
+std::optional<RowMotion> rowRemoval(BottomRow row);
+
+// Learning mode's aids show (the hand tag, the explanations, the held rank): the profile asks for them,
+// or the table is a practice hand.
+bool isLearning(bool learningMode, std::optional<GameMode> mode);
+// The player's two cards as a starting hand, for the guide's chart; none without exactly two.
+std::optional<BotKit::StartingHand> heroHand(const std::optional<PokerEngine::PlayerView>& view);
+// The name of what the player holds, for the guide's rankings: only in learning mode, from the flop on.
+std::optional<QString> guideHeldRank(bool learning, const std::optional<PokerEngine::PlayerView>& view);
+
+// Cards a winner never showed that the showdown's explanation may name: in learning mode, once the hand
+// is complete, only those of the winner who bet the player off the hand, and only from the record of
+// this hand (`recordHand`, the hand the controller's record of unshown cards belongs to). Else none.
+std::map<std::int64_t, std::vector<PokerEngine::Card>>
+explainedUnshownCards(bool learning, const PokerEngine::PlayerView& view,
+                      std::optional<std::int64_t> recordHand,
+                      const std::map<std::int64_t, std::vector<PokerEngine::Card>>& recordCards);
 
 } // namespace TableScreenRules

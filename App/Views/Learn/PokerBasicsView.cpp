@@ -90,6 +90,18 @@ void PokerBasicsView::showEvent(QShowEvent* event) {
     shown_ = true;
 }
 
+void PokerBasicsView::setPlayerHand(std::optional<BotKit::StartingHand> currentHand,
+                                    std::optional<QString> heldRank) {
+    if (currentHand == setup_.currentHand && heldRank == setup_.heldRank) {
+        return;
+    }
+    setup_.currentHand = currentHand;
+    setup_.heldRank = std::move(heldRank);
+    if (tab_ == GuideTab::rankings || tab_ == GuideTab::starters) {
+        buildContent();
+    }
+}
+
 void PokerBasicsView::setTab(GuideTab tab) {
     if (tab == tab_) {
         return;

@@ -46,6 +46,9 @@ class PokerBasicsView : public QWidget {
     GuideTab tab() const { return tab_; }
     int page() const { return page_; }
     void setTab(GuideTab tab);
+    // The player's cards and what they hold now, as the table moves on: the chart and the rankings
+    // follow, and the tab, the page and the glossary term stay.
+    void setPlayerHand(std::optional<BotKit::StartingHand> currentHand, std::optional<QString> heldRank);
     // The widget of the tab shown now.
     QWidget* tabContent() const { return content_; }
     SlidingPicker* tabPicker() const { return picker_; }

@@ -3,16 +3,21 @@
 #include "AppState.h"
 #include "Game/TableText.h"
 #include "GameController.h"
+#include "Learn/HandTag.h"
 #include "Learn/ShowdownWhy.h"
 #include "Scheduler.h"
 #include "Sound/Playback/SoundPlayer.h"
+#include "Style/Drawing/FadeScaleEffect.h"
 #include "SurfaceCoordinator.h"
 #include "Table/LogDiff.h"
 #include "Table/RaiseTarget.h"
 #include "Table/Screen/ShowdownText.h"
+#include "Table/Screen/StageLayout.h"
 #include "Table/Screen/TableOverModel.h"
 #include "Table/SeatModel.h"
 #include "Table/TablePresenter.h"
+#include "Views/Learn/PokerBasicsView.h"
+#include "Views/Learn/PracticeCaptionView.h"
 #include "Views/Support/Announcer.h"
 #include "Views/Table/ActionBar.h"
 #include "Views/Table/ActionMessage.h"
@@ -25,9 +30,12 @@
 #include "PokerEngine/EngineError.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QPointer>
 #include <QRandomGenerator>
+
+#include <cmath>
 
 using PokerEngine::HandEvent;
 using PokerEngine::PlayerView;
@@ -36,6 +44,8 @@ using PokerEngine::Street;
 namespace {
 
 constexpr int bottomHeight = 124;
+// Room round the row under the table for what its controls draw beyond their faces.
+constexpr int rowRoom = 8;
 constexpr int popoverBar = 40;
 
 TableStyleID drawnStyle(const AppState* appState) {
@@ -109,6 +119,7 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
     banner_ = new ShowdownBannerView(initial, *environment_.controller, services_.now, bottom_);
     line_ = new StatusLine(initial, QStringLiteral(" "), bottom_);
     actionBar_ = new ActionBar(initial, environment_.controller, *target_, bottom_);
+    connect(&clock_, &AnimationClock::ticked, this, &TableScreen::tick);
     connect(target_.get(), &RaiseTarget::focusChanged, this, [this] {
         // Leaving the amount field hands the keys back to the table.
         if (target_->focus() != TableFocus::raiseField) {
@@ -149,6 +160,10 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
 }
 
 TableScreen::~TableScreen() {
+    // A screen gone with its guide open takes the guide's pause with it.
+    if (guideOpen_) {
+        environment_.controller->resume(PauseReason::guide);
+    }
     // Children that read the presenter go before it.
     delete stage_;
     stage_ = nullptr;
@@ -167,9 +182,10 @@ void TableScreen::setPreviewStyle(std::optional<TableStyleID> style) {
 }
 
 bool TableScreen::learning() const {
-    const bool practice =
-        environment_.controller->setup() && environment_.controller->setup()->mode() == GameMode::practice;
-    return practice || (environment_.appState && environment_.appState->profile().settings.learningMode);
+    const auto& setup = environment_.controller->setup();
+    return TableScreenRules::isLearning(environment_.appState &&
+                                            environment_.appState->profile().settings.learningMode,
+                                        setup ? std::optional(setup->mode()) : std::nullopt);
 }
 
 AvatarModel TableScreen::avatarOf(std::int64_t seat) const {
@@ -188,20 +204,10 @@ AvatarModel TableScreen::avatarOf(std::int64_t seat) const {
 
 std::map<std::int64_t, std::vector<PokerEngine::Card>>
 TableScreen::unshownCards(const PlayerView& view) const {
-    // Only the cards of the winner who bet the player off the hand, and only to explain it.
-    if (!learning() || view.street != Street::handComplete) {
-        return {};
-    }
-    const auto unshown = environment_.controller->unshownCards();
-    const auto winner = ShowdownWhy::soleWinner(view.log);
-    if (!unshown || unshown->hand != view.handNumber || !winner || *winner == view.seatIndex) {
-        return {};
-    }
-    const auto found = unshown->cards.find(*winner);
-    if (found == unshown->cards.end()) {
-        return {};
-    }
-    return {{found->first, found->second}};
+    const auto record = environment_.controller->unshownCards();
+    return TableScreenRules::explainedUnshownCards(learning(), view,
+                                                   record ? std::optional(record->hand) : std::nullopt,
+                                                   record ? record->cards : decltype(record->cards){});
 }
 
 void TableScreen::updateTheme() {
@@ -223,6 +229,9 @@ void TableScreen::updateTheme() {
     banner_->setTheme(theme_);
     line_->setTheme(theme_);
     actionBar_->setTheme(theme_);
+    if (caption_) {
+        caption_->setTheme(theme_);
+    }
     layoutRows();
     update();
 }
@@ -239,16 +248,17 @@ void TableScreen::layoutRows() {
     const int padding = surface_ == TableSurface::popover ? 16 : 24;
     const int bottomWidth =
         surface_ == TableSurface::popover ? width() - 2 * padding : std::min(560, width() - 2 * padding);
-    bottom_->setGeometry((width() - bottomWidth) / 2, y, bottomWidth, bottomHeight);
-    for (QWidget* row : {static_cast<QWidget*>(message_), static_cast<QWidget*>(banner_),
-                         static_cast<QWidget*>(actionBar_), static_cast<QWidget*>(line_)}) {
+    // The area reaches a little past its row, so the row's shadows and focus rings are not cut off.
+    bottom_->setGeometry(QRect((width() - bottomWidth) / 2, y, bottomWidth, bottomHeight)
+                             .adjusted(-rowRoom, -rowRoom, rowRoom, rowRoom));
+    for (QWidget* row :
+         {static_cast<QWidget*>(message_), static_cast<QWidget*>(banner_), static_cast<QWidget*>(actionBar_),
+          static_cast<QWidget*>(line_), static_cast<QWidget*>(caption_), ghost_}) {
         if (row) {
-            row->setGeometry(0, 0, bottomWidth, bottomHeight);
+            row->setGeometry(rowRect());
         }
     }
-    if (guidePanel_) {
-        guidePanel_->setGeometry(rect().adjusted(24, 24, -24, -24));
-    }
+    placeGuide();
     banner_->refresh();
 }
 
@@ -286,7 +296,7 @@ void TableScreen::putMessage(const QString& title, const std::optional<QString>&
                                  announcer_, bottom_);
     message_->setProperty("words", words);
     messageTitle_ = title;
-    message_->setGeometry(0, 0, bottom_->width(), bottom_->height());
+    message_->setGeometry(rowRect());
     message_->show();
 }
 
@@ -339,11 +349,11 @@ void TableScreen::refresh() {
     if (topBar_ && shown) {
         topBar_->refresh(*shown);
     }
-    const bool visible = shown.has_value();
-    stage_->setVisible(visible);
-    bottom_->setVisible(visible);
-    if (topBar_) {
-        topBar_->setVisible(visible);
+    showContent();
+    if (guidePanel_) {
+        const auto view = environment_.controller->view();
+        guidePanel_->setPlayerHand(TableScreenRules::heroHand(view),
+                                   TableScreenRules::guideHeldRank(learning(), view));
     }
     update();
 }
@@ -369,6 +379,10 @@ void TableScreen::refreshStage() {
     inputs.lastAction = lastActionLine(*shown, TableText{name});
     inputs.paused = TableScreenRules::isPaused(game->pauseReasons());
     inputs.cashTable = true;
+    if (learning()) {
+        inputs.handTag = HandTag::make(*shown);
+        inputs.litCards = ShowdownWhy::winningFive(*shown);
+    }
     stage_->show(std::move(inputs));
 }
 
@@ -391,18 +405,22 @@ void TableScreen::refreshBottom() {
     inputs.pauseReasons = game->pauseReasons();
     inputs.shownStreet = shown->street;
     inputs.shownHasLegalActions = shown->legalActions.has_value();
+    const BottomRow previous = row_;
+    QWidget* leaving = rowWidget(previous);
     row_ = TableScreenRules::bottomRow(inputs);
-
-    if (message_) {
-        message_->hide();
+    if (row_ != previous && leaving && leaving->isVisible()) {
+        moveRows(previous, leaving, row_);
     }
-    banner_->hide();
-    line_->hide();
-    actionBar_->hide();
+
+    for (QWidget* row :
+         {static_cast<QWidget*>(message_), static_cast<QWidget*>(banner_), static_cast<QWidget*>(line_),
+          static_cast<QWidget*>(actionBar_), static_cast<QWidget*>(caption_)}) {
+        if (row && row != rowWidget(row_)) {
+            row->hide();
+        }
+    }
     const std::optional<GameMode> mode =
         game->setup() ? std::optional<GameMode>(game->setup()->mode()) : std::nullopt;
-    const auto home = std::make_pair(
-        QStringLiteral("Home"), std::function<void()>([this] { environment_.controller->leaveTable(); }));
     switch (row_) {
     case BottomRow::leaveConfirmation: {
         const auto confirm = TableScreenRules::leaveConfirmation(mode, game->leaveForfeit());
@@ -416,20 +434,9 @@ void TableScreen::refreshBottom() {
                    });
         break;
     }
-    case BottomRow::practiceCaption: {
-        // The learning aids' caption card takes this place once it is here; the same words and keys.
-        const bool folded = std::holds_alternative<PracticeCaption::Folded>(caption->kind);
-        putMessage(caption->title, caption->body,
-                   folded ? QStringLiteral("Try Again") : QStringLiteral("Got It"), ControlKind::confirm(),
-                   home, [this, folded] {
-                       if (folded) {
-                           environment_.controller->start(GameSetup::practice(PracticeSetup{}));
-                       } else {
-                           environment_.controller->acknowledgePracticeStep();
-                       }
-                   });
+    case BottomRow::practiceCaption:
+        showPracticeCaption(*caption);
         break;
-    }
     case BottomRow::tableOver: {
         AppState* appState = environment_.appState;
         TableOverModel::Inputs in{*game->tableOver(),
@@ -507,6 +514,143 @@ void TableScreen::refreshBottom() {
     if (row_ != BottomRow::tableOver) {
         refusal_.reset();
     }
+    if (row_ != previous) {
+        if (const auto motion =
+                TableScreenRules::rowInsertion(row_, theme_, StageLayout::potLanded(presenter_->cues()))) {
+            QWidget* arriving = rowWidget(row_);
+            if (arrival_ && arrival_->widget) {
+                arrival_->widget->setGraphicsEffect(nullptr);
+            }
+            arrival_ = Arrival{arriving, *motion, clock_.now()};
+            arriving->setGraphicsEffect(new FadeScaleEffect([this] { return arrivalLook(); }, arriving));
+            clock_.start();
+        }
+    }
+}
+
+QRect TableScreen::rowRect() const {
+    return bottom_->rect().adjusted(rowRoom, rowRoom, -rowRoom, -rowRoom);
+}
+
+QWidget* TableScreen::rowWidget(BottomRow row) const {
+    switch (row) {
+    case BottomRow::leaveConfirmation:
+    case BottomRow::tableOver:
+    case BottomRow::paused:
+        return message_;
+    case BottomRow::practiceCaption:
+        return caption_;
+    case BottomRow::showdownBanner:
+        return banner_;
+    case BottomRow::waitingLine:
+        return line_;
+    case BottomRow::actionBar:
+        return actionBar_;
+    }
+    return nullptr;
+}
+
+void TableScreen::moveRows(BottomRow from, QWidget* leaving, BottomRow to) {
+    // A row coming in that another change replaces stops where it is.
+    if (arrival_ && arrival_->widget) {
+        arrival_->widget->setGraphicsEffect(nullptr);
+    }
+    arrival_.reset();
+    delete ghost_;
+    ghost_ = nullptr;
+    const auto motion = TableScreenRules::rowRemoval(from);
+    if (!motion || to == from) {
+        return;
+    }
+    // What was there fades from a picture of it, so its widget is free for the next row at once.
+    auto* ghost = new QLabel(bottom_);
+    ghost->setPixmap(leaving->grab());
+    ghost->setGeometry(leaving->geometry());
+    ghost->setAttribute(Qt::WA_TransparentForMouseEvents);
+    ghost->setAccessibleName(QString());
+    ghostFade_ = Transition{motion->curve, clock_.now() + motion->delay, 1, 0};
+    ghost->setGraphicsEffect(new FadeScaleEffect(
+        [this] {
+            const double now = clock_.now();
+            return FadeScaleEffect::Look{now < ghostFade_.startedAt ? 1 : ghostFade_.value(now), 1};
+        },
+        ghost));
+    ghost->lower();
+    ghost->show();
+    ghost_ = ghost;
+    clock_.start();
+}
+
+FadeScaleEffect::Look TableScreen::arrivalLook() const {
+    if (!arrival_) {
+        return {};
+    }
+    const auto& motion = arrival_->motion;
+    const double elapsed = clock_.now() - arrival_->startedAt - motion.delay;
+    const double share =
+        elapsed <= 0 ? 0 : (motion.curve.isFinished(elapsed) ? 1 : motion.curve.progress(elapsed));
+    return {share, motion.scaleFrom + (1 - motion.scaleFrom) * share};
+}
+
+const FadeScaleEffect* TableScreen::rowEffect() const {
+    return arrival_ && arrival_->widget ? qobject_cast<FadeScaleEffect*>(arrival_->widget->graphicsEffect())
+                                        : nullptr;
+}
+
+void TableScreen::showPracticeCaption(const PracticeCaption& caption) {
+    if (!caption_) {
+        PracticeCaptionView::Actions actions;
+        actions.gotIt = [this] { environment_.controller->acknowledgePracticeStep(); };
+        actions.tryAgain = [this] { environment_.controller->start(GameSetup::practice(PracticeSetup{})); };
+        actions.home = [this] { environment_.controller->leaveTable(); };
+        caption_ = new PracticeCaptionView(theme_, caption, std::move(actions), announcer_, bottom_);
+        caption_->setGeometry(rowRect());
+    } else {
+        caption_->setCaption(caption);
+    }
+    caption_->show();
+}
+
+void TableScreen::tick() {
+    const double now = clock_.now();
+    bool moving = false;
+    if (arrival_) {
+        const auto& motion = arrival_->motion;
+        QWidget* widget = arrival_->widget;
+        if (!widget || motion.curve.isFinished(now - arrival_->startedAt - motion.delay)) {
+            if (widget) {
+                widget->setGraphicsEffect(nullptr);
+            }
+            arrival_.reset();
+        } else {
+            if (widget->graphicsEffect()) {
+                widget->graphicsEffect()->update();
+            }
+            moving = true;
+        }
+    }
+    if (ghost_) {
+        if (ghostFade_.isFinished(now)) {
+            delete ghost_;
+            ghost_ = nullptr;
+        } else {
+            ghost_->graphicsEffect()->update();
+            moving = true;
+        }
+    }
+    if (guidePanel_) {
+        placeGuide();
+        if (guide_.isFinished(now)) {
+            if (!guideOpen_) {
+                closedGuide();
+            }
+        } else {
+            moving = true;
+        }
+    }
+    if (!moving) {
+        clock_.stop();
+    }
 }
 
 QString TableScreen::bottomText() const {
@@ -542,24 +686,81 @@ void TableScreen::showGuide(bool open) {
     GameController* game = environment_.controller;
     open ? game->pause(PauseReason::guide) : game->resume(PauseReason::guide);
     guideOpen_ = open;
+    const double now = clock_.now();
+    const AnimationCurve curve =
+        theme_.reduceMotion ? MotionStyle::reducedFade() : AnimationCurve::easeOut(0.24);
+    guide_ = Transition{curve, now, guide_.value(now), open ? 1.0 : 0.0};
     if (open && !guidePanel_) {
-        // The Poker Basics guide takes this panel's place once the learning aids are here.
+        // The guide always draws in satin, whatever the table's style.
         const TableTheme satin = TableTheme::make(TableStyleID::satin, surface_, theme_.pixelUnit,
                                                   appearance_, theme_.fourColorDeck);
-        guidePanel_ = new ActionMessage(
-            satin, QStringLiteral("Poker Basics"),
-            QStringLiteral("Press Escape or Done to go back to the table."), QStringLiteral("Done"),
-            ControlKind::confirm(), std::nullopt, [this] { showGuide(false); }, announcer_, this);
-        guidePanel_->setAutoFillBackground(true);
-        guidePanel_->setGeometry(rect().adjusted(24, 24, -24, -24));
+        PokerBasicsView::Setup setup;
+        setup.art = theme_;
+        setup.theme = satin;
+        setup.presentation = PokerBasicsView::Presentation::panel;
+        setup.currentHand = TableScreenRules::heroHand(game->view());
+        setup.heldRank = TableScreenRules::guideHeldRank(learning(), game->view());
+        setup.onDone = [this] { showGuide(false); };
+        setup.announcer = announcer_;
+        guidePanel_ = new PokerBasicsView(std::move(setup), this);
+        if (theme_.reduceMotion) {
+            guidePanel_->setGraphicsEffect(new FadeScaleEffect(
+                [this] {
+                    return FadeScaleEffect::Look{guide_.value(clock_.now()), 1};
+                },
+                guidePanel_));
+        }
+        guidePanel_->show();
     }
-    guidePanel_->setVisible(open);
     guidePanel_->raise();
-    stage_->setEnabled(!open);
-    if (!open) {
+    placeGuide();
+    for (QWidget* content : {static_cast<QWidget*>(topBar_), static_cast<QWidget*>(stage_), bottom_}) {
+        if (content) {
+            content->setEnabled(!open);
+        }
+    }
+    if (open) {
+        guidePanel_->setFocus();
+    } else {
+        refresh();
         target_->setFocus(TableFocus::table);
         setFocus();
     }
+    clock_.start();
+}
+
+void TableScreen::placeGuide() {
+    if (!guidePanel_) {
+        return;
+    }
+    const double shown = guide_.value(clock_.now());
+    if (auto* fade = guidePanel_->graphicsEffect()) {
+        // Reduce Motion: the panel fades in place.
+        fade->update();
+        guidePanel_->setGeometry(rect());
+    } else {
+        // It rises from the bottom edge and goes back down.
+        guidePanel_->setGeometry(rect().translated(0, static_cast<int>(std::round((1 - shown) * height()))));
+    }
+    showContent();
+}
+
+void TableScreen::showContent() {
+    // Nothing before the first view; and once the guide covers the table, the table is hidden from
+    // screen readers too.
+    const bool covered = guideOpen_ && guide_.isFinished(clock_.now());
+    const bool visible = presenter_->shown().has_value() && !covered;
+    for (QWidget* content : {static_cast<QWidget*>(topBar_), static_cast<QWidget*>(stage_), bottom_}) {
+        if (content && content->isHidden() == visible) {
+            content->setVisible(visible);
+        }
+    }
+}
+
+void TableScreen::closedGuide() {
+    guidePanel_->hide();
+    guidePanel_->deleteLater();
+    guidePanel_ = nullptr;
 }
 
 bool TableScreen::handle(const TableKeyPress& press) {

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "Game/RaisePreset.h"
+#include "Learn/PracticeCaption.h"
 #include "Persistence/Instant.h"
 #include "Style/AvatarModel.h"
 #include "Style/ControlKind.h"
+#include "Style/Drawing/AnimationClock.h"
+#include "Style/Drawing/FadeScaleEffect.h"
 #include "Style/TableTheme.h"
 #include "Table/Screen/BottomRow.h"
 #include "Table/Screen/TableKeys.h"
@@ -24,6 +27,8 @@
 class ActionBar;
 class ActionMessage;
 class Announcer;
+class PokerBasicsView;
+class PracticeCaptionView;
 class RaiseTarget;
 class StatusLine;
 class Scheduler;
@@ -72,6 +77,14 @@ class TableScreen : public QWidget {
     ActionMessage* message() const { return message_; }
     ShowdownBannerView* banner() const { return banner_; }
     ActionBar* actionBar() const { return actionBar_; }
+    PracticeCaptionView* practiceCaption() const { return caption_; }
+    TopBarView* topBar() const { return topBar_; }
+    // The Poker Basics panel over the table while it is open or closing.
+    PokerBasicsView* guidePanel() const { return guidePanel_; }
+    // The clock of the rows' and the guide's movements (the stage has its own).
+    AnimationClock& clock() { return clock_; }
+    // The row widget's effect while it comes in (absent once it is in place).
+    const FadeScaleEffect* rowEffect() const;
     // The raise being prepared and the keyboard focus, shared with the action bar.
     RaiseTarget& raiseTarget() const { return *target_; }
     TableFocus focus() const;
@@ -92,6 +105,16 @@ class TableScreen : public QWidget {
 
   private:
     void viewChanged();
+    void tick();
+    // Starts the movements of a change of row: the old one fading out, the new one coming in.
+    void moveRows(BottomRow from, QWidget* leaving, BottomRow to);
+    QWidget* rowWidget(BottomRow row) const;
+    // Where the row under the table goes inside its area.
+    QRect rowRect() const;
+    FadeScaleEffect::Look arrivalLook() const;
+    void placeGuide();
+    void showContent();
+    void closedGuide();
     void refresh();
     void refreshStage();
     void refreshBottom();
@@ -108,6 +131,7 @@ class TableScreen : public QWidget {
     AvatarModel avatarOf(std::int64_t seat) const;
     std::map<std::int64_t, std::vector<PokerEngine::Card>>
     unshownCards(const PokerEngine::PlayerView& view) const;
+    void showPracticeCaption(const PracticeCaption& caption);
 
     AppEnvironment environment_;
     TableSurface surface_;
@@ -131,7 +155,21 @@ class TableScreen : public QWidget {
     ShowdownBannerView* banner_;
     StatusLine* line_;
     ActionBar* actionBar_;
-    ActionMessage* guidePanel_ = nullptr;
+    PracticeCaptionView* caption_ = nullptr;
+    PokerBasicsView* guidePanel_ = nullptr;
+
+    AnimationClock clock_;
+    // 0 closed to 1 open.
+    Transition guide_{AnimationCurve::linear(0), 0, 0, 0};
+    // The row coming in, its motion and when it started; a picture of the row going out, fading.
+    struct Arrival {
+        QWidget* widget = nullptr;
+        TableScreenRules::RowMotion motion;
+        double startedAt = 0;
+    };
+    std::optional<Arrival> arrival_;
+    QWidget* ghost_ = nullptr;
+    Transition ghostFade_{AnimationCurve::linear(0), 0, 1, 1};
 
     BottomRow row_ = BottomRow::waitingLine;
     std::optional<PokerEngine::PlayerView> lastView_;
