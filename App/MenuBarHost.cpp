@@ -12,6 +12,7 @@
 #include "System/LaunchAtLogin.h"
 #include "System/X11HotkeyGrabber.h"
 #include "System/X11RawPresses.h"
+#include "Views/Learn/PokerBasicsCommand.h"
 #include "Views/Onboarding/OnboardingRoot.h"
 #include "Views/PopoverRoot.h"
 #include "Views/PopoverWindow.h"
@@ -66,7 +67,8 @@ MenuBarHost::MenuBarHost(QObject* parent)
     , surfaces_(std::make_unique<SurfaceCoordinator>(*controller_))
     , hotkey_(std::make_unique<GlobalHotkey>(isTestHost() ? nullptr : X11HotkeyGrabber::create()))
     , launchAtLogin_(std::make_unique<LaunchAtLogin>())
-    , presentation_(std::make_unique<PopoverPresentation>(scheduler_, *this, *surfaces_)) {
+    , presentation_(std::make_unique<PopoverPresentation>(scheduler_, *this, *surfaces_))
+    , pokerBasics_(new PokerBasicsCommand(this)) {
     controller_->setSession(appState_.get());
     surfaces_->setHost(this);
     connect(surfaces_.get(), &SurfaceCoordinator::visibilitySettled, this,
@@ -129,6 +131,7 @@ void MenuBarHost::applicationDidFinishLaunching(const QStringList& arguments) {
     }
 
     popoverWindow_ = std::make_unique<PopoverWindow>(environment());
+    offerPokerBasics(popoverWindow_.get());
     connect(popoverWindow_.get(), &PopoverWindow::shown, presentation_.get(),
             &PopoverPresentation::popoverDidShow);
     connect(popoverWindow_.get(), &PopoverWindow::hidden, presentation_.get(),
@@ -398,6 +401,7 @@ bool MenuBarHost::openWindow() {
         auto* window = new WindowRoot(environment());
         window->setAttribute(Qt::WA_DeleteOnClose);
         attach(window);
+        offerPokerBasics(window);
     }
     tableWindow_->show();
     tableWindow_->raise();
@@ -425,6 +429,11 @@ void MenuBarHost::attach(WindowRoot* window) {
         surfaces_->setWindowMinimized(minimized);
         surfaces_->update();
     });
+}
+
+void MenuBarHost::offerPokerBasics(QWidget* window) {
+    // Disabled while the window's screen publishes no guide, so the shortcut then does nothing.
+    window->addAction(pokerBasics_);
 }
 
 void MenuBarHost::focusWindow() {
@@ -472,6 +481,7 @@ void MenuBarHost::showSettings() {
         auto* settings = new SettingsView(environment());
         settings->setAttribute(Qt::WA_DeleteOnClose);
         settings->setWindowTitle(QStringLiteral("Chipwhistle Settings"));
+        offerPokerBasics(settings);
         settingsWindow_ = settings;
     }
     settingsWindow_->show();
@@ -484,6 +494,7 @@ void MenuBarHost::showOnboarding() {
         auto* onboarding = new OnboardingRoot(environment());
         onboarding->setAttribute(Qt::WA_DeleteOnClose);
         onboarding->setWindowTitle(QStringLiteral("Welcome to Chipwhistle"));
+        offerPokerBasics(onboarding);
         onboardingWindow_ = onboarding;
     }
     surfaces_->setOnboardingOpen(true);

@@ -18,6 +18,7 @@ class AppState;
 class GameController;
 class GlobalHotkey;
 class LaunchAtLogin;
+class PokerBasicsCommand;
 class PopoverWindow;
 class QSystemTrayIcon;
 class QWidget;
@@ -69,6 +70,8 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
 
     WindowRoot* tableWindow() const;
     PopoverWindow* popoverWindow() const { return popoverWindow_.get(); }
+    // The application's one "Poker Basics" command (Ctrl+?), which every window of the game carries.
+    PokerBasicsCommand* pokerBasicsCommand() const { return pokerBasics_; }
     QSystemTrayIcon* statusItem() const { return statusItem_.get(); }
 
   protected:
@@ -92,6 +95,8 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     void updateIcon();
     void syncSettings();
     void attach(WindowRoot* window);
+    // Gives a window of the game the "Poker Basics" shortcut: with no menu bar to hold it, each window does.
+    void offerPokerBasics(QWidget* window);
     void onboardingWindowWillClose();
     void rawPress();
 
@@ -103,6 +108,7 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     std::unique_ptr<GlobalHotkey> hotkey_;
     std::unique_ptr<LaunchAtLogin> launchAtLogin_;
     std::unique_ptr<PopoverPresentation> presentation_;
+    PokerBasicsCommand* pokerBasics_;
     std::unique_ptr<QSystemTrayIcon> statusItem_;
     std::unique_ptr<PopoverWindow> popoverWindow_;
     std::unique_ptr<X11RawPresses> rawPresses_;

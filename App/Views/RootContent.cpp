@@ -9,9 +9,10 @@
 
 namespace RootContent {
 
-QWidget* make(const AppEnvironment& environment, TableSurface surface, const TableTheme& theme) {
+QWidget* make(const AppEnvironment& environment, TableSurface surface, const TableTheme& theme,
+              std::function<void()> openGuide) {
     if (environment.controller && environment.controller->hasTable()) {
-        auto* screen = new TableScreen(environment, surface);
+        auto* screen = new TableScreen(environment, surface, std::move(openGuide));
         setTheme(screen, theme);
         return screen;
     }

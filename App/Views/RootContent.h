@@ -3,13 +3,17 @@
 #include "Table/TableSurface.h"
 #include "Views/AppEnvironment.h"
 
+#include <functional>
+
 class QWidget;
 struct TableTheme;
 
 // What a root shows: the table screen while the controller has a table, the lobby otherwise.
 // Screens still to be built show a placeholder that says so and keeps the game playable.
 namespace RootContent {
-QWidget* make(const AppEnvironment& environment, TableSurface surface, const TableTheme& theme);
+// `openGuide`: how the table screen opens the guide; without it the guide covers the table.
+QWidget* make(const AppEnvironment& environment, TableSurface surface, const TableTheme& theme,
+              std::function<void()> openGuide = {});
 // Hands a new theme to a screen made by make().
 void setTheme(QWidget* content, const TableTheme& theme);
 } // namespace RootContent

@@ -4,12 +4,15 @@
 #include "GameController.h"
 #include "MenuBarHost.h"
 #include "Style/Drawing/Colors.h"
+#include "Style/Drawing/FadeScaleEffect.h"
 #include "Style/Drawing/SymbolIcons.h"
 #include "SurfaceCoordinator.h"
+#include "Table/Screen/BottomRow.h"
 #include "Table/Screen/TopBarText.h"
+#include "Views/Learn/PokerBasicsCommand.h"
+#include "Views/Learn/PokerBasicsView.h"
 #include "Views/RootContent.h"
 #include "Views/RootTheme.h"
-#include "Views/ShellPlaceholder.h"
 #include "Views/Table/ActionLogView.h"
 #include "Views/WindowChrome.h"
 
@@ -25,6 +28,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace {
 
@@ -64,6 +69,25 @@ std::optional<GameMode> modeOf(const GameController* controller) {
     return controller->setup()->mode();
 }
 
+// The sidebar's slide and its pages' change.
+const AnimationCurve sidebarMotion = AnimationCurve::easeOut(0.2);
+constexpr int sidebarMinimum = 260;
+
+// Where an open guide stands, so a guide built anew opens there.
+GuideDestination standing(const PokerBasicsView& guide) {
+    switch (guide.tab()) {
+    case GuideTab::basics:
+        break;
+    case GuideTab::rankings:
+        return GuideDestination::rankings();
+    case GuideTab::starters:
+        return GuideDestination::starters();
+    case GuideTab::glossary:
+        return GuideDestination::glossary();
+    }
+    return GuideDestination::basics(guide.page());
+}
+
 } // namespace
 
 WindowRoot::WindowRoot(const AppEnvironment& environment, QWidget* parent)
@@ -73,6 +97,11 @@ WindowRoot::WindowRoot(const AppEnvironment& environment, QWidget* parent)
           environment.appState, TableSurface::window,
           [this] {
               RootContent::setTheme(content_, theme_->theme());
+              if (guide_) {
+                  // The guide draws in the window's new look; it opens where it stood.
+                  guideStanding_ = standing(*guide_);
+                  delete guide_;
+              }
               refreshChrome();
           },
           this))
@@ -116,9 +145,9 @@ WindowRoot::WindowRoot(const AppEnvironment& environment, QWidget* parent)
     toolbar_->addSeparator();
     sound_ =
         toolbar_->addAction(QString(), this, [appState] { appState->setSoundsOn(!appState->soundsOn()); });
-    guide_ = toolbar_->addAction(QString(), this, [this] {
+    guideItem_ = toolbar_->addAction(QString(), this, [this] {
         if (showsSidebar_ && sidebarContent_ == SidebarContent::guide) {
-            setSidebar(true, SidebarContent::log);
+            setSidebar(true, SidebarContent::log, true);
         } else {
             openGuide();
         }
@@ -126,11 +155,13 @@ WindowRoot::WindowRoot(const AppEnvironment& environment, QWidget* parent)
     sidebarToggle_ =
         toolbar_->addAction(QString(), this, [this] { setSidebar(!showsSidebar_, sidebarContent_); });
 
+    connect(&clock_, &AnimationClock::ticked, this, &WindowRoot::tick);
     if (controller) {
         connect(controller, &GameController::stateChanged, this, [this] {
             if (environment_.controller->hasTable() != showsTable_) {
                 showContent();
             }
+            refreshGuide();
         });
         connect(controller, &GameController::setupChanged, this, &WindowRoot::refreshChrome);
         connect(controller, &GameController::pauseReasonsChanged, this, &WindowRoot::refreshChrome);
@@ -150,7 +181,7 @@ const TableTheme& WindowRoot::theme() const {
 
 QWidget* WindowRoot::makeSidebar() {
     auto* sidebar = new QWidget;
-    sidebar->setMinimumWidth(260);
+    sidebar->setMinimumWidth(sidebarMinimum);
     auto* layout = new QVBoxLayout(sidebar);
     layout->setContentsMargins(14, 10, 14, 2);
     auto* row = new QHBoxLayout;
@@ -170,18 +201,15 @@ QWidget* WindowRoot::makeSidebar() {
     layout->addLayout(row);
     sidebarPages_ = new QStackedWidget(sidebar);
     log_ = new ActionLogView(theme_->theme(), environment_.controller);
-    auto* guide = new ShellPlaceholder(theme_->theme());
-    guide->setText(QStringLiteral("Poker Basics"),
-                   QStringLiteral("The Poker Basics guide is not built yet."));
     sidebarPages_->addWidget(log_);
-    sidebarPages_->addWidget(guide);
     layout->addWidget(sidebarPages_, 1);
     return sidebar;
 }
 
 void WindowRoot::showContent() {
     showsTable_ = environment_.controller && environment_.controller->hasTable();
-    QWidget* next = RootContent::make(environment_, TableSurface::window, theme_->theme());
+    QWidget* next =
+        RootContent::make(environment_, TableSurface::window, theme_->theme(), [this] { openGuide(); });
     if (content_) {
         content_->hide();
         content_->deleteLater();
@@ -189,6 +217,10 @@ void WindowRoot::showContent() {
     splitter_->insertWidget(0, next);
     splitter_->setStretchFactor(0, 1);
     content_ = next;
+    if (showsTable_) {
+        // Ctrl+? opens the guide beside the table while this window has the keyboard.
+        new PokerBasicsAction(next, [this] { openGuide(); });
+    }
     if (!sidebar_->parent()) {
         splitter_->addWidget(sidebar_);
         splitter_->setStretchFactor(1, 0);
@@ -206,7 +238,7 @@ void WindowRoot::refreshChrome() {
     const QColor ink = toolbar_->palette().color(QPalette::ButtonText);
     applyControl(back_, {"Back to Menu Bar", "arrow.down.right.and.arrow.up.left", "Back to Menu Bar"}, ink);
     applyControl(settings_, {"Settings", "gearshape", "Settings"}, ink);
-    applyControl(guide_, {"Poker Basics", "questionmark.circle", "Poker Basics (?)"}, ink);
+    applyControl(guideItem_, {"Poker Basics", "questionmark.circle", "Poker Basics (?)"}, ink);
     applyControl(pause_,
                  WindowChrome::pauseControl(environment_.controller ? environment_.controller->pauseReasons()
                                                                     : PauseReasons{}),
@@ -223,18 +255,119 @@ void WindowRoot::refreshChrome() {
         }
     }
     segments_->button(int(sidebarContent_))->setChecked(true);
-    sidebarPages_->setCurrentIndex(int(sidebarContent_));
+    refreshGuide();
+    sidebarPages_->setCurrentWidget(sidebarContent_ == SidebarContent::guide && guide_
+                                        ? static_cast<QWidget*>(guide_)
+                                        : static_cast<QWidget*>(log_));
 }
 
-void WindowRoot::setSidebar(bool shown, SidebarContent content) {
+PokerBasicsView* WindowRoot::guide() const {
+    return guide_.data();
+}
+
+void WindowRoot::refreshGuide() {
+    const bool wanted = showsTable_ && sidebarContent_ == SidebarContent::guide;
+    GameController* controller = environment_.controller;
+    const auto view = controller ? controller->view() : std::nullopt;
+    const bool learning = TableScreenRules::isLearning(
+        environment_.appState && environment_.appState->profile().settings.learningMode, modeOf(controller));
+    const auto hand = TableScreenRules::heroHand(view);
+    const auto held = TableScreenRules::guideHeldRank(learning, view);
+    if (guide_) {
+        guide_->setPlayerHand(hand, held);
+        return;
+    }
+    if (!wanted) {
+        return;
+    }
+    // Drawn in satin whatever the table's style, with the window's look and pixel unit.
+    const TableTheme& window = theme_->theme();
+    TableTheme satin = window;
+    satin.style = TableStyleID::satin;
+    satin.pixelUnit = 3;
+    satin.palette = TableTheme::paletteFor(TableStyleID::satin, window.dark, window.increaseContrast);
+    PokerBasicsView::Setup setup;
+    setup.art = window;
+    setup.theme = satin;
+    setup.presentation = PokerBasicsView::Presentation::sidebar;
+    setup.currentHand = hand;
+    setup.heldRank = held;
+    if (guideStanding_) {
+        setup.opening = *guideStanding_;
+    }
+    guide_ = new PokerBasicsView(std::move(setup));
+    sidebarPages_->addWidget(guide_);
+}
+
+void WindowRoot::setSidebar(bool shown, SidebarContent content, bool animated) {
+    const bool appears = shown && !showsSidebar_;
+    const bool turns = shown && showsSidebar_ && content != sidebarContent_;
     showsSidebar_ = shown;
     sidebarContent_ = content;
     refreshChrome();
+    const double now = clock_.now();
+    if (animated && appears && showsTable_) {
+        // It slides out from the window's trailing edge, the table giving way.
+        sidebar_->setMinimumWidth(0);
+        slide_ = Transition{sidebarMotion, now, 0, 1};
+        applySidebarWidths(false);
+        tick();
+        clock_.start();
+        return;
+    }
+    if (animated && turns) {
+        pageFade_ = Transition{sidebarMotion, now, 0, 1};
+        sidebarPages_->currentWidget()->setGraphicsEffect(new FadeScaleEffect(
+            [this] {
+                return FadeScaleEffect::Look{pageFade_ ? pageFade_->value(clock_.now()) : 1.0, 1};
+            },
+            sidebarPages_->currentWidget()));
+        clock_.start();
+    }
     applySidebarWidths();
 }
 
 void WindowRoot::openGuide() {
-    setSidebar(true, SidebarContent::guide);
+    setSidebar(true, SidebarContent::guide, true);
+}
+
+void WindowRoot::tick() {
+    const double now = clock_.now();
+    if (slide_) {
+        const double ideal = WindowChrome::sidebarWidths(QSizeF(size()), theme_->theme().style).ideal;
+        const int width = static_cast<int>(std::round(ideal * std::clamp(slide_->value(now), 0.0, 1.0)));
+        setSidebarWidth(width);
+        if (slide_->isFinished(now)) {
+            slide_.reset();
+            sidebar_->setMinimumWidth(sidebarMinimum);
+            setSidebarWidth(static_cast<int>(ideal));
+        }
+    }
+    if (pageFade_) {
+        QWidget* page = sidebarPages_->currentWidget();
+        if (!page || !page->graphicsEffect() || pageFade_->isFinished(now)) {
+            if (page) {
+                page->setGraphicsEffect(nullptr);
+            }
+            pageFade_.reset();
+        } else {
+            page->graphicsEffect()->update();
+        }
+    }
+    if (!slide_ && !pageFade_) {
+        clock_.stop();
+    }
+}
+
+void WindowRoot::setSidebarWidth(int width) {
+    // The table takes the rest; a screen on its way out (still in the splitter until it is deleted)
+    // takes nothing.
+    QList<int> sizes;
+    for (int i = 0; i < splitter_->count(); ++i) {
+        const QWidget* widget = splitter_->widget(i);
+        sizes << (widget == sidebar_ ? width : widget == content_ ? splitter_->width() - width : 0);
+    }
+    splitter_->setSizes(sizes);
 }
 
 void WindowRoot::applySidebarWidths(bool startAtIdeal) {
@@ -245,9 +378,7 @@ void WindowRoot::applySidebarWidths(bool startAtIdeal) {
     sidebar_->setMaximumWidth(int(widths.max));
     if (startAtIdeal) {
         // The splitter lays a newly shown sidebar out after this event; size it once it has.
-        QTimer::singleShot(0, this, [this, ideal = int(widths.ideal)] {
-            splitter_->setSizes({splitter_->width() - ideal, ideal});
-        });
+        QTimer::singleShot(0, this, [this, ideal = int(widths.ideal)] { setSidebarWidth(ideal); });
     }
 }
 

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "Learn/GuideDestination.h"
+#include "Style/Drawing/AnimationClock.h"
 #include "Views/AppEnvironment.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class ActionLogView;
+class PokerBasicsView;
 class QAction;
 class QButtonGroup;
 class QSplitter;
@@ -30,8 +34,13 @@ class WindowRoot final : public QWidget {
     QToolBar* toolbar() const { return toolbar_; }
     bool showsSidebar() const { return showsSidebar_; }
     SidebarContent sidebarContent() const { return sidebarContent_; }
-    // Shows the sidebar on the guide; the table keeps running beside it.
+    // Shows the sidebar on the guide, sliding it in when it was hidden; the table keeps running beside it.
     void openGuide();
+    // The guide in the sidebar, once it has been shown.
+    PokerBasicsView* guide() const;
+    QWidget* sidebar() const { return sidebar_; }
+    // The clock of the sidebar's movements.
+    AnimationClock& clock() { return clock_; }
 
   signals:
     void appeared();
@@ -48,8 +57,13 @@ class WindowRoot final : public QWidget {
     QWidget* makeSidebar();
     void showContent();
     void refreshChrome();
-    void setSidebar(bool shown, SidebarContent content);
+    // `animated`: a sidebar coming out slides in, and a page changing in it fades in, ease-out 0.2 s.
+    void setSidebar(bool shown, SidebarContent content, bool animated = false);
     void applySidebarWidths(bool startAtIdeal = true);
+    void setSidebarWidth(int width);
+    void tick();
+    // Builds the guide the first time it shows, and keeps it on the player's hand.
+    void refreshGuide();
 
     AppEnvironment environment_;
     RootTheme* theme_;
@@ -57,7 +71,7 @@ class WindowRoot final : public QWidget {
     QAction* pause_ = nullptr;
     QAction* back_ = nullptr;
     QAction* settings_ = nullptr;
-    QAction* guide_ = nullptr;
+    QAction* guideItem_ = nullptr;
     QAction* leave_ = nullptr;
     QAction* sound_ = nullptr;
     QAction* sidebarToggle_ = nullptr;
@@ -66,6 +80,13 @@ class WindowRoot final : public QWidget {
     QButtonGroup* segments_ = nullptr;
     QStackedWidget* sidebarPages_ = nullptr;
     ActionLogView* log_ = nullptr;
+    // Rebuilt when the window's look changes.
+    QPointer<PokerBasicsView> guide_;
+    std::optional<GuideDestination> guideStanding_;
+    AnimationClock clock_;
+    // The sidebar's share of its width while it slides in, and the new page's opacity while it fades in.
+    std::optional<Transition> slide_;
+    std::optional<Transition> pageFade_;
     QWidget* content_ = nullptr;
     bool showsTable_ = false;
     bool showsSidebar_ = true;

@@ -1,11 +1,17 @@
 // The host as a test host sees it: one set of shared objects for every root, the settings mirrored
 // into the game and the sound, and the window a forced launch surface opens.
 #include "AppState.h"
+#include "Game/BotSeating.h"
 #include "GameController.h"
 #include "MenuBarHost.h"
 #include "Sound/Playback/SoundPlayer.h"
 #include "SurfaceCoordinator.h"
+#include "Views/Learn/PokerBasicsCommand.h"
+#include "Views/PopoverWindow.h"
 #include "Views/WindowRoot.h"
+
+#include <QApplication>
+#include <QToolBar>
 
 #include <QCoreApplication>
 
@@ -94,6 +100,46 @@ TEST(MenuBarHost, AForcedWindowOpensAfterLaunchAndClosingItKeepsTheHost) {
     EXPECT_FALSE(host.surfaces().windowOpen());
     EXPECT_FALSE(host.surfaces().showsDockIcon());
     EXPECT_EQ(host.tableWindow(), nullptr) << "a closed window is gone; the next open builds a new one";
+}
+
+TEST(MenuBarHost, EveryWindowCarriesTheOnePokerBasicsCommand) {
+    TestHostEnvironment testHost("window");
+    MenuBarHost host;
+    host.applicationDidFinishLaunching({"chipwhistle"});
+    runPosted();
+    PokerBasicsCommand* command = host.pokerBasicsCommand();
+    ASSERT_TRUE(command);
+    EXPECT_EQ(command->text(), "Poker Basics");
+    // One sequence only: the desktop reports Ctrl+Shift+/ as Ctrl+? too, and two matching sequences
+    // would make the press ambiguous.
+    EXPECT_EQ(command->shortcuts(), QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Question)});
+    ASSERT_TRUE(host.tableWindow());
+    EXPECT_TRUE(host.tableWindow()->actions().contains(command));
+    ASSERT_TRUE(host.popoverWindow());
+    EXPECT_TRUE(host.popoverWindow()->actions().contains(command));
+    host.showSettings();
+    runPosted();
+    const auto windows = QApplication::topLevelWidgets();
+    const auto settings = std::find_if(windows.begin(), windows.end(), [](QWidget* window) {
+        return window->windowTitle() == "Chipwhistle Settings";
+    });
+    ASSERT_NE(settings, windows.end());
+    EXPECT_TRUE((*settings)->actions().contains(command));
+
+    // With a table in the window, the command opens the guide in its sidebar.
+    host.controller().start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 4, 1)));
+    runPosted();
+    WindowRoot* window = host.tableWindow();
+    window->toolbar()->actions().at(7)->trigger(); // "Sidebar": hidden
+    ASSERT_FALSE(window->showsSidebar());
+    QApplication::setActiveWindow(window);
+    window->content()->setFocus();
+    runPosted();
+    EXPECT_TRUE(command->isEnabled());
+    command->trigger();
+    EXPECT_TRUE(window->showsSidebar());
+    EXPECT_EQ(window->sidebarContent(), WindowRoot::SidebarContent::guide);
+    EXPECT_FALSE(host.controller().pauseReasons().contains(PauseReason::guide));
 }
 
 TEST(MenuBarHost, AnUnknownForcedSurfaceIsIgnored) {

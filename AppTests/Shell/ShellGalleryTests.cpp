@@ -8,6 +8,8 @@
 #include "Views/Controls/StyledButton.h"
 #include "Views/Home/HomePieces.h"
 #include "Views/Home/HomeView.h"
+#include "Views/Learn/PokerBasicsCommand.h"
+#include "Views/Learn/PokerBasicsView.h"
 #include "Views/PopoverRoot.h"
 #include "Views/ShellPlaceholder.h"
 #include "Views/Table/TableScreen.h"
@@ -100,10 +102,15 @@ TEST_F(ShellGallery, WindowWithTheLobbyAndWithATable) {
     window.toolbar()->actions().at(5)->trigger();
     EXPECT_EQ(window.toolbar()->actions().at(5)->text(), "Unmute Sounds");
     EXPECT_FALSE(appState.soundsOn());
+    double seconds = 0;
+    window.clock().setTimeSource([&seconds] { return seconds; });
     window.openGuide();
     EXPECT_EQ(window.sidebarContent(), WindowRoot::SidebarContent::guide);
     EXPECT_FALSE(harness.controller.pauseReasons().contains(PauseReason::guide))
         << "the table runs beside it";
+    seconds = 0.1; // the guide fades in over the log
+    save(window, "window-table-guide-fading-in");
+    seconds = 1;
     save(window, "window-table-guide");
     window.close();
 }
@@ -135,3 +142,60 @@ TEST(ShellTrayArt, TheChipAtTraySizesWithAndWithoutTheBadge) {
 }
 
 } // namespace
+
+TEST_F(ShellGallery, TheWindowsGuideSlidesOutBesideTheRunningTable) {
+    WindowRoot window(environment());
+    window.resize(1100, 750);
+    double seconds = 0;
+    window.clock().setTimeSource([&seconds] { return seconds; });
+    harness.controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 3, 2)));
+    window.show();
+    QCoreApplication::processEvents();
+    QAction* guideItem = window.toolbar()->actions().at(6);
+    QAction* sidebarItem = window.toolbar()->actions().at(7);
+    ASSERT_EQ(guideItem->text(), "Poker Basics");
+    ASSERT_EQ(sidebarItem->text(), "Sidebar");
+
+    // Hidden sidebar: "Poker Basics" slides it out on the guide.
+    sidebarItem->trigger();
+    EXPECT_FALSE(window.showsSidebar());
+    guideItem->trigger();
+    EXPECT_TRUE(window.showsSidebar());
+    EXPECT_EQ(window.sidebarContent(), WindowRoot::SidebarContent::guide);
+    seconds = 0.05;
+    window.clock().ticked();
+    const int sliding = window.sidebar()->width();
+    save(window, "window-guide-sliding-out");
+    seconds = 1;
+    window.clock().ticked();
+    QCoreApplication::processEvents();
+    EXPECT_LT(sliding, window.sidebar()->width());
+    EXPECT_EQ(window.sidebar()->width(), 300) << "it comes to rest at its ideal width";
+    ASSERT_TRUE(window.guide());
+    EXPECT_TRUE(window.guide()->isVisible());
+    EXPECT_TRUE(harness.controller.pauseReasons().empty()) << "the table keeps running";
+
+    // With the guide showing, "Poker Basics" goes back to the log and the sidebar stays.
+    guideItem->trigger();
+    EXPECT_TRUE(window.showsSidebar());
+    EXPECT_EQ(window.sidebarContent(), WindowRoot::SidebarContent::log);
+    guideItem->trigger();
+    EXPECT_EQ(window.sidebarContent(), WindowRoot::SidebarContent::guide);
+
+    // Ctrl+? in this window opens the guide: the table publishes the action the command calls.
+    sidebarItem->trigger();
+    EXPECT_FALSE(window.showsSidebar());
+    auto* screen = qobject_cast<TableScreen*>(window.content());
+    ASSERT_TRUE(screen);
+    auto* published = screen->findChild<PokerBasicsAction*>();
+    ASSERT_TRUE(published);
+    published->open();
+    EXPECT_TRUE(window.showsSidebar());
+    EXPECT_EQ(window.sidebarContent(), WindowRoot::SidebarContent::guide);
+    // The table's own "?" key asks the window too, instead of covering the table.
+    window.toolbar()->actions().at(6)->trigger(); // back to the log
+    screen->showGuide(true);
+    EXPECT_FALSE(screen->guideOpen());
+    EXPECT_EQ(window.sidebarContent(), WindowRoot::SidebarContent::guide);
+    window.close();
+}

@@ -77,8 +77,9 @@ PokerBasicsAction* PokerBasicsAction::focused() {
 
 PokerBasicsCommand::PokerBasicsCommand(QObject* parent)
     : QAction(QStringLiteral("Poker Basics"), parent) {
-    setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Question), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Slash)});
+    // One sequence: X11 reports Ctrl+Shift+/ as both Ctrl+Shift+/ and Ctrl+?, and an action that holds
+    // two sequences matching one press takes it as ambiguous and does nothing.
+    setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Question));
     connect(this, &QAction::triggered, this, [] {
         if (PokerBasicsAction* action = PokerBasicsAction::focused()) {
             action->open();

@@ -29,7 +29,7 @@ class PokerBasicsAction : public QObject {
     bool withdrawn_ = false;
 };
 
-// The "Poker Basics" menu command on Ctrl+? (Ctrl+Shift+/ on keyboards that type "?" with Shift): it
+// The "Poker Basics" menu command on Ctrl+? (however the keyboard types "?", Shift included): it
 // opens the guide of the focused window and is greyed out while no screen there publishes one.
 class PokerBasicsCommand : public QAction {
     Q_OBJECT
