@@ -429,6 +429,29 @@ TEST(HomeViewMotion, TheNoticeRisesAndFadesInOverTheLobbyMotion) {
     EXPECT_FALSE(home.view.clock().isRunning());
 }
 
+TEST(HomeViewGuide, OnceRisenItHidesWhatItCoversUntilDone) {
+    LobbyHarness lobby;
+    TimedHome home(lobby);
+    home.view.model().openSheet(GameMode::quickHand);
+    home.at(1);
+    home.view.model().openGuide(GuideDestination::basics(0));
+    // Still rising: the sheet shows above its edge.
+    home.at(1.1);
+    EXPECT_TRUE(home.view.sheet()->isVisible());
+    home.at(2);
+    EXPECT_FALSE(home.view.sheet()->isVisible());
+    EXPECT_FALSE(home.view.column()->isVisible());
+    home.view.model().closeGuide();
+    EXPECT_TRUE(home.view.sheet()->isVisible());
+    EXPECT_FALSE(home.view.column()->isVisible());
+    home.view.model().closeSheet();
+    home.view.model().openGuide(GuideDestination::starters());
+    home.at(4);
+    EXPECT_FALSE(home.view.column()->isVisible());
+    click(home.view.guide()->doneButton());
+    EXPECT_TRUE(home.view.column()->isVisible());
+}
+
 TEST(HomeViewMotion, UnderReducedMotionLayersOnlyFade) {
     LobbyHarness lobby;
     TimedHome home(lobby);

@@ -357,12 +357,22 @@ void HomeView::showGuide(bool animated) {
         guide_->show();
         guide_->setFocus(Qt::OtherFocusReason);
         guideLayer_.enter(guide_, change, art_.reduceMotion);
-    } else if (notice_) {
-        notice_->dismissButton()->setFocus(Qt::OtherFocusReason);
-    } else if (sheet_) {
-        sheet_->setFocus(Qt::OtherFocusReason);
+    } else {
+        // What was under the guide is back, and takes the keyboard again.
+        cover(false);
+        if (notice_)
+            notice_->dismissButton()->setFocus(Qt::OtherFocusReason);
+        else if (sheet_)
+            sheet_->setFocus(Qt::OtherFocusReason);
     }
     settle();
+}
+
+void HomeView::cover(bool covered) {
+    column_->setVisible(!covered && !model_->sheet());
+    for (QWidget* layer : {static_cast<QWidget*>(sheet_), static_cast<QWidget*>(notice_)})
+        if (layer)
+            layer->setVisible(!covered);
 }
 
 void HomeView::settle() {
@@ -391,6 +401,8 @@ void HomeView::place() {
     noticeLayer_.place(notice_ ? restingAtBottom(frame, *notice_) : QRect(), bottom, now);
     sheetLayer_.place(model_->sheet() ? rect() : QRect(), bottom, now);
     guideLayer_.place(frame, bottom, now);
+    if (guide_ && !guideLayer_.isMoving(now))
+        cover(true);
     for (LobbyLayer* layer :
          {&columnLayer_, &practiceLayer_, &dimLayer_, &noticeLayer_, &sheetLayer_, &guideLayer_})
         layer->raise();

@@ -73,6 +73,8 @@ class HomeView : public QWidget {
     void showGuide(bool animated);
     // Which layer takes input now, and the motion under way.
     void settle();
+    // Under the guide at rest the layers below are out of sight: hidden, so screen readers skip them too.
+    void cover(bool covered);
     void place();
     void fitPracticeRow(const QRect& frame);
     // A change of layers starting now: the lobby motion, or at once.
