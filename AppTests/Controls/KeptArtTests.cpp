@@ -82,15 +82,13 @@ TEST(KeptArt, RepaintingAStageAndItsShadowDrawsNoNewImage) {
         EXPECT_EQ(ArtCache::imagesMade(), made) << toString(style);
     }
 
-    // The satin light is kept apart from the surface, so moving it draws nothing new; the pixel
-    // stage dithers its light into the cells, so a new light is a new image.
+    // The light is kept apart from the surface it stands on (the satin light as an image of its
+    // own, the pixel light as a few cells drawn over the kept ramp), so moving it draws nothing new.
     const TableTheme satin = themeIn(TableStyleID::satin, false);
-    const TableTheme pixel = themeIn(TableStyleID::pixel, false);
     std::size_t made = ArtCache::imagesMade();
-    ArtStage::paint(painter, QRectF(0, 0, 160, 120), satin, 0.75);
+    for (const TableStyleID style : {TableStyleID::satin, TableStyleID::pixel})
+        ArtStage::paint(painter, QRectF(0, 0, 160, 120), themeIn(style, false), 0.75);
     EXPECT_EQ(ArtCache::imagesMade(), made);
-    ArtStage::paint(painter, QRectF(0, 0, 160, 120), pixel, 0.75);
-    EXPECT_EQ(ArtCache::imagesMade(), made + 1);
     // Another size is another surface and another light.
     made = ArtCache::imagesMade();
     ArtStage::paint(painter, QRectF(0, 0, 170, 120), satin, 0.5);

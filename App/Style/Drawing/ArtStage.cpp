@@ -100,44 +100,66 @@ void paintPaper(QPainter& painter, const QRectF& rect, bool dark, double glowY) 
 }
 
 // One cell per image pixel, scaled up without smoothing: the same cells as painting each one.
-void paintPixel(QPainter& painter, const QRectF& rect, const TableTheme& theme, double glowY) {
+void drawCells(QPainter& painter, const QRectF& rect, const QPointF& at, double u, const QImage& cells) {
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setClipRect(rect, Qt::IntersectClip);
+    painter.drawImage(QRectF(at, QSizeF(cells.width() * u, cells.height() * u)), cells);
+    painter.restore();
+}
+
+struct PixelGrid {
+    double unit;
+    int cols;
+    int rows;
+};
+
+PixelGrid pixelGrid(const QRectF& rect, const TableTheme& theme) {
     const double u = theme.pixelUnit;
-    if (u <= 0 || rect.width() <= 0 || rect.height() <= 0)
-        return;
-    const int cols = static_cast<int>(std::ceil(rect.width() / u));
-    const int rows = static_cast<int>(std::ceil(rect.height() / u));
+    return {u, static_cast<int>(std::ceil(rect.width() / u)), static_cast<int>(std::ceil(rect.height() / u))};
+}
+
+// The dithered ramp of the pixel stage, without its light.
+void paintPixelFloor(QPainter& painter, const QRectF& rect, const TableTheme& theme) {
+    const PixelGrid grid = pixelGrid(rect, theme);
     static constexpr QRgb lightRamp[6] = {0xFFCDB689, 0xFFD9C49C, 0xFFE3CFA8,
                                           0xFFEDDDBE, 0xFFF6EBD4, 0xFFFFF8E7};
     static constexpr QRgb darkRamp[6] = {0xFF120C17, 0xFF1B1423, 0xFF241A2C,
                                          0xFF2E2138, 0xFF3E2C4A, 0xFF4E3A5A};
     const QRgb* ramp = theme.dark ? darkRamp : lightRamp;
-    QImage cells(cols, rows, QImage::Format_RGB32);
-    for (int y = 0; y < rows; ++y) {
+    QImage cells(grid.cols, grid.rows, QImage::Format_RGB32);
+    for (int y = 0; y < grid.rows; ++y) {
         auto* line = reinterpret_cast<QRgb*>(cells.scanLine(y));
-        for (int x = 0; x < cols; ++x)
-            line[x] = ramp[PixelDither::stageLevel(x, y, cols, rows)];
+        for (int x = 0; x < grid.cols; ++x)
+            line[x] = ramp[PixelDither::stageLevel(x, y, grid.cols, grid.rows)];
     }
+    drawCells(painter, rect, rect.topLeft(), grid.unit, cells);
+}
+
+// The dithered pool of light over the ramp: a few hundred cells, drawn where the light stands.
+void paintPixelLight(QPainter& painter, const QRectF& rect, const TableTheme& theme, double glowY) {
+    const PixelGrid grid = pixelGrid(rect, theme);
+    const double gy = glowY * grid.rows;
+    const double gr = std::max(grid.rows * 0.08, 3.0);
+    const double cx = grid.cols * 0.5;
+    const double rx = grid.cols * 0.3;
+    const int top = std::max(0, static_cast<int>(std::trunc(gy - gr)));
+    const int bottom = std::min(grid.rows, static_cast<int>(std::trunc(gy + gr)));
+    const int left = std::max(0, static_cast<int>(std::trunc(cx - rx)));
+    const int right = std::min(grid.cols, static_cast<int>(std::trunc(cx + rx)));
+    if (top >= bottom || left >= right)
+        return;
     const QRgb floorLight = theme.dark ? qRgb(42, 111, 99) : qRgb(159, 216, 184);
-    const double gy = glowY * rows;
-    const double gr = std::max(rows * 0.08, 3.0);
-    const double cx = cols * 0.5;
-    const double rx = cols * 0.3;
-    for (int y = static_cast<int>(std::trunc(gy - gr)); y < static_cast<int>(std::trunc(gy + gr)); ++y) {
-        if (y < 0 || y >= rows)
-            continue;
-        for (int x = static_cast<int>(std::trunc(cx - rx)); x < static_cast<int>(std::trunc(cx + rx)); ++x) {
-            if (x < 0 || x >= cols)
-                continue;
+    QImage cells(right - left, bottom - top, QImage::Format_ARGB32_Premultiplied);
+    cells.fill(Qt::transparent);
+    for (int y = top; y < bottom; ++y) {
+        for (int x = left; x < right; ++x) {
             const double e = std::pow((y - gy) / gr, 2) + std::pow((x - cx) / rx, 2);
             if (e < 1 && PixelDither::threshold(x, y) < (1 - e) * 0.9)
-                cells.setPixel(x, y, floorLight);
+                cells.setPixel(x - left, y - top, floorLight);
         }
     }
-    painter.save();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.setClipRect(rect, Qt::IntersectClip);
-    painter.drawImage(QRectF(rect.topLeft(), QSizeF(cols * u, rows * u)), cells);
-    painter.restore();
+    drawCells(painter, rect, rect.topLeft() + QPointF(left * grid.unit, top * grid.unit), grid.unit, cells);
 }
 
 } // namespace
@@ -156,10 +178,14 @@ void paint(QPainter& painter, const QRectF& rect, const TableTheme& theme, doubl
         paintPaper(painter, rect, theme.dark, glowY);
         break;
     case TableStyleID::pixel:
-        // Every cell is dithered on the processor, so the stage is kept for its light.
+        // Every cell of the ramp is dithered on the processor, so the ramp is kept; its light is a
+        // few cells, drawn where it stands.
+        if (theme.pixelUnit <= 0)
+            return;
         ArtCache::draw(
-            painter, keyOf("pixel stage", theme.dark, glowY) + QByteArray::number(theme.pixelUnit), rect, {},
-            [&](QPainter& art, QPointF at) { paintPixel(art, QRectF(at, rect.size()), theme, glowY); });
+            painter, keyOf("pixel stage", theme.dark) + QByteArray::number(theme.pixelUnit), rect, {},
+            [&](QPainter& art, QPointF at) { paintPixelFloor(art, QRectF(at, rect.size()), theme); });
+        paintPixelLight(painter, rect, theme, glowY);
         break;
     }
 }

@@ -47,8 +47,9 @@ class EvaluatorTables final {
     }
 
     // The same strength for cards summed as HandEvaluatorCardTable describes, which is what
-    // evaluation reads: the flush test is one mask, and the rank key goes through a perfect hash
-    // that stays in cache instead of the open-addressing table. The mask is only read for a flush.
+    // evaluation reads: the flush test is an addition and a mask, and the rank key goes through a
+    // perfect hash that stays in cache instead of the open-addressing table. The mask is only read
+    // for a flush.
     std::uint16_t strength(const DealtCards& cards) const {
         if (const std::uint64_t flushSuits = HandEvaluatorCardTable::flushSuitsOf(cards.weights);
             flushSuits != 0) [[unlikely]] {
