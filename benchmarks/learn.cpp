@@ -1,4 +1,5 @@
-// Time to paint the 169-cell starting-hands chart (again, as after a new selection, and afresh, as after
+// Time to open the Poker Basics guide and to switch between its tabs, to paint the 169-cell
+// starting-hands chart (again, as after a new selection, and afresh, as after
 // a resize), and to filter the glossary as one keystroke does: the model's filter alone and the tab's
 // whole response (filter, show and hide rows, announce, repaint).
 
@@ -11,6 +12,7 @@
 
 #include "Learn/GlossarySearch.h"
 #include "Views/Learn/GlossaryTab.h"
+#include "Views/Learn/PokerBasicsView.h"
 #include "Views/Learn/StartersChartView.h"
 #include "Views/Support/Announcer.h"
 
@@ -89,5 +91,44 @@ void typeInGlossaryTab(benchmark::State& state) {
     }
 }
 BENCHMARK(typeInGlossaryTab)->Unit(benchmark::kMicrosecond);
+
+// Building the guide on its first page and drawing it once, as opening it from the lobby does.
+void openGuide(benchmark::State& state) {
+    ensureApplication();
+    QImage canvas(QSize(460, 640) * 2, QImage::Format_ARGB32_Premultiplied);
+    canvas.setDevicePixelRatio(2);
+    for (auto _ : state) {
+        PokerBasicsView guide(PokerBasicsView::Setup{});
+        guide.resize(460, 640);
+        QPainter painter(&canvas);
+        guide.render(&painter);
+        painter.end();
+        benchmark::DoNotOptimize(canvas.constBits());
+    }
+}
+BENCHMARK(openGuide)->Unit(benchmark::kMicrosecond);
+
+// One press on the tab picker: the chosen tab is built, laid out and drawn (going back to Basics in
+// between, untimed).
+void switchGuideTab(benchmark::State& state) {
+    ensureApplication();
+    PokerBasicsView::Setup setup;
+    setup.presentation = PokerBasicsView::Presentation::sidebar;
+    PokerBasicsView guide(setup);
+    guide.resize(300, 640);
+    guide.show();
+    QApplication::processEvents();
+    const GuideTab tab = allGuideTabs[static_cast<std::size_t>(state.range(0))];
+    for (auto _ : state) {
+        guide.setTab(tab);
+        QApplication::processEvents();
+        state.PauseTiming();
+        guide.setTab(tab == GuideTab::basics ? GuideTab::glossary : GuideTab::basics);
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.SetLabel(toString(tab).data());
+}
+BENCHMARK(switchGuideTab)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -115,9 +115,6 @@ GlossaryTab::GlossaryTab(const TableTheme& theme, std::optional<Term> focused, A
     inner->setContentsMargins(0, 0, 0, 0);
     inner->setSpacing(0);
     list_ = new GuideList(12, content);
-    for (const Term term : alphabeticalTerms()) {
-        list_->append(new TermRow(term, focused == term, list_));
-    }
     inner->addWidget(list_);
     noMatches_ = new QLabel(QStringLiteral("No matches."), content);
     noMatches_->setFont(ThemeFonts::system(12, FontWeight::regular));
@@ -140,6 +137,11 @@ GlossaryTab::GlossaryTab(const TableTheme& theme, std::optional<Term> focused, A
     inPanel->addWidget(scroll_);
     stack->addWidget(panel_);
     stack->addStretch(1);
+    // The rows come last, once the scroll area holds the list: their texts are then first laid out
+    // when the tab gets its size, not at the scroll area's size before it is placed.
+    for (const Term term : alphabeticalTerms()) {
+        list_->append(new TermRow(term, focused == term, list_));
+    }
 
     connect(search_, &QLineEdit::textChanged, this, &GlossaryTab::searchChanged);
 }

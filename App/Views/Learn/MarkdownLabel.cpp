@@ -63,6 +63,7 @@ void MarkdownLabel::forget() {
     layout_.reset();
     layoutWidth_ = -1;
     heights_.clear();
+    naturalWidth_ = -1;
     updateGeometry();
     update();
 }
@@ -134,14 +135,21 @@ int MarkdownLabel::heightForWidth(int width) const {
 QSize MarkdownLabel::sizeHint() const {
     const QMargins margins = contentsMargins();
     const QFontMetricsF metrics(font());
-    const int natural = static_cast<int>(std::ceil(metrics.horizontalAdvance(plain_)));
-    const int width = std::min(natural, preferredWidth) + margins.left() + margins.right();
-    return {width, heightForWidth(width)};
+    // Layouts ask for the hint again and again; the text is measured once. The hint's height is an
+    // estimate: layouts size the paragraph by its height for the width it really gets.
+    if (naturalWidth_ < 0) {
+        naturalWidth_ = static_cast<int>(std::ceil(metrics.horizontalAdvance(plain_)));
+    }
+    const int width = std::min(naturalWidth_, preferredWidth);
+    const double lines = std::max(1.0, std::ceil(static_cast<double>(naturalWidth_) / preferredWidth));
+    const double height = lines * metrics.height() + (lines - 1) * lineSpacing_;
+    return {width + margins.left() + margins.right(),
+            static_cast<int>(std::ceil(height)) + margins.top() + margins.bottom()};
 }
 
 QSize MarkdownLabel::minimumSizeHint() const {
     const QMargins margins = contentsMargins();
-    return {margins.left() + margins.right() + 1, heightForWidth(preferredWidth)};
+    return {margins.left() + margins.right() + 1, sizeHint().height()};
 }
 
 void MarkdownLabel::paintEvent(QPaintEvent*) {

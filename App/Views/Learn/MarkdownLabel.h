@@ -55,4 +55,6 @@ class MarkdownLabel : public QWidget {
     mutable double layoutWidth_ = -1;
     // The text's height at the widths asked for lately.
     mutable std::vector<std::pair<double, double>> heights_;
+    // The text's width on one line; negative until measured.
+    mutable int naturalWidth_ = -1;
 };
