@@ -2,13 +2,17 @@
 
 #include "BotKit/BotCast.h"
 #include "PokerEngine/Card.h"
+#include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/ArtStage.h"
 #include "Style/Drawing/AvatarDisc.h"
 #include "Style/Drawing/LitChip.h"
 #include "Style/Drawing/ThemeFonts.h"
+#include "Views/Table/CardFaces.h"
 #include "Views/Table/CardView.h"
 
+#include <QDataStream>
 #include <QFontMetricsF>
+#include <QIODevice>
 #include <QPainter>
 
 namespace {
@@ -55,8 +59,16 @@ void paintContent(QPainter& painter, const TableTheme& theme, const WelcomePage:
     const QSizeF size(tilted.width, 1.4 * tilted.width);
     painter.rotate(tilted.angle);
     painter.scale(1, 0.94);
-    CardView::paint(painter, QPointF(-size.width() / 2, -size.height() / 2), theme,
-                    PokerEngine::Card::fromCode(tilted.code), size, false);
+    // The card turns with its bob on every frame; its upright image is kept and turned, not drawn anew.
+    QByteArray key;
+    QDataStream stream(&key, QIODevice::WriteOnly);
+    stream << "welcome card" << QString::fromStdString(tilted.code) << static_cast<qint8>(theme.style)
+           << theme.dark << theme.increaseContrast << theme.fourColorDeck;
+    const auto card = PokerEngine::Card::fromCode(tilted.code);
+    ArtCache::drawMoving(painter, key, QRectF(QPointF(-size.width() / 2, -size.height() / 2), size),
+                         CardFaces::shadowMargins(theme, size, false), [&](QPainter& art, QPointF at) {
+                             CardView::paint(art, at, theme, card, size, false);
+                         });
 }
 
 void paintContent(QPainter& painter, const TableTheme& theme, const WelcomePage::Character& character) {
