@@ -39,10 +39,11 @@ QMarginsF CardView::margins() const {
 }
 
 void CardView::paint(QPainter& painter, QPointF topLeft, const TableTheme& theme,
-                     const std::optional<PokerEngine::Card>& card, QSizeF size, bool lifted) {
+                     const std::optional<PokerEngine::Card>& card, QSizeF size, bool lifted, bool moving) {
     const QRectF rect(topLeft, size);
     // Every card (gradients, text, a lattice of dots or a checkerboard of cells, a soft shadow) is drawn
-    // once per look and size and then copied.
+    // once per look and size and then copied; a card in motion is that image mapped through its motion.
+    // Pixel cards are drawn afresh under a transform, so their cells stay crisp.
     const QByteArray key = QStringLiteral("card|%1|%2%3%4|%5|%6|%7")
                                .arg(static_cast<int>(theme.style))
                                .arg(theme.dark)
@@ -52,20 +53,24 @@ void CardView::paint(QPainter& painter, QPointF topLeft, const TableTheme& theme
                                .arg(lifted && theme.style == TableStyleID::paper)
                                .arg(theme.pixelUnit)
                                .toUtf8();
-    ArtCache::draw(painter, key, rect, CardFaces::shadowMargins(theme, size, lifted),
-                   [&](QPainter& art, QPointF at) {
-                       switch (theme.style) {
-                       case TableStyleID::satin:
-                           CardFaces::satin(art, QRectF(at, size), theme, card);
-                           break;
-                       case TableStyleID::paper:
-                           CardFaces::paper(art, QRectF(at, size), theme, card, lifted);
-                           break;
-                       case TableStyleID::pixel:
-                           CardFaces::pixel(art, QRectF(at, size), theme, card);
-                           break;
-                       }
-                   });
+    const ArtCache::Paint face = [&](QPainter& art, QPointF at) {
+        switch (theme.style) {
+        case TableStyleID::satin:
+            CardFaces::satin(art, QRectF(at, size), theme, card);
+            break;
+        case TableStyleID::paper:
+            CardFaces::paper(art, QRectF(at, size), theme, card, lifted);
+            break;
+        case TableStyleID::pixel:
+            CardFaces::pixel(art, QRectF(at, size), theme, card);
+            break;
+        }
+    };
+    const QMarginsF shadow = CardFaces::shadowMargins(theme, size, lifted);
+    if (moving && theme.style != TableStyleID::pixel)
+        ArtCache::drawMoving(painter, key, rect, shadow, face);
+    else
+        ArtCache::draw(painter, key, rect, shadow, face);
 }
 
 void CardView::paintPiece(QPainter& painter, const QRectF& piece) const {

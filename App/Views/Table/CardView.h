@@ -22,9 +22,11 @@ class CardView : public DrawnPiece {
 
     // Room the shadow of such a card takes beyond the card on each side.
     static QMarginsF shadowMargins(const TableTheme& theme, QSizeF size, bool lifted);
-    // Paints the card with its top-left corner at `topLeft`, shadow included.
+    // Paints the card with its top-left corner at `topLeft`, shadow included. A `moving` card under a
+    // turning or scaling transform is its cached image mapped through it: cheap, a touch softer.
     static void paint(QPainter& painter, QPointF topLeft, const TableTheme& theme,
-                      const std::optional<PokerEngine::Card>& card, QSizeF size, bool lifted);
+                      const std::optional<PokerEngine::Card>& card, QSizeF size, bool lifted,
+                      bool moving = false);
 
   protected:
     QMarginsF margins() const override;

@@ -1,12 +1,12 @@
 #include "Views/Table/FeltView.h"
 
-#include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPathStroker>
 #include <QRadialGradient>
 
 #include <cmath>
+#include <unordered_map>
 
 #include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/Colors.h"
@@ -127,8 +127,10 @@ void paintPixel(QPainter& painter, const QRectF& table, const TableTheme& theme)
 namespace PixelFeltImages {
 
 namespace {
-QHash<QString, QImage>& cache() {
-    static QHash<QString, QImage> images;
+// A standard map rather than QHash: QHash's detach path trips a bogus allocation-size warning under
+// link-time optimisation.
+std::unordered_map<QString, QImage>& cache() {
+    static std::unordered_map<QString, QImage> images;
     return images;
 }
 std::size_t builtCount = 0;
@@ -167,8 +169,8 @@ const QImage& image(const FeltGeometry::PixelFeltSize& size, bool dark) {
     const QString key = FeltGeometry::pixelFeltKey(size, dark);
     auto found = cache().find(key);
     if (found == cache().end())
-        found = cache().insert(key, build(size, dark));
-    return found.value();
+        found = cache().emplace(key, build(size, dark)).first;
+    return found->second;
 }
 
 std::size_t built() {

@@ -1,5 +1,6 @@
 #include "Views/Table/NameplatePainter.h"
 
+#include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/AvatarDisc.h"
 #include "Style/Drawing/CardstockShape.h"
 #include "Style/Drawing/Colors.h"
@@ -74,20 +75,41 @@ void paintEmpty(QPainter& painter, const QRectF& box, const TableTheme& theme) {
     TextPainter::paint(painter, box, theme, QStringLiteral("Empty"), TextRole::seatStack, word);
 }
 
+// Plates and their rings (a soft shadow, fills, anti-aliased strokes) look the same on every frame:
+// drawn once per look and size, then copied.
+QByteArray plateKey(const char* part, const TableTheme& theme) {
+    return QStringLiteral("%1|%2|%3%4")
+        .arg(QLatin1String(part))
+        .arg(static_cast<int>(theme.style))
+        .arg(theme.dark)
+        .arg(theme.increaseContrast)
+        .toUtf8();
+}
+
+// How far a plate's shadow, or a ring's stroke, reaches beyond its frame, with room to spare.
+const QMarginsF plateOverhang(10, 10, 10, 14);
+
 void paintSatinPlate(QPainter& painter, const QRectF& box, const NameplateModel& plate,
                      const TableTheme& theme, double ring) {
     const double d = plate.ringOverhang;
-    const QPainterPath shape = Pill{}.path(box);
-    SoftShadow::paint(painter, shape, 4, QColor(0, 0, 0, theme.dark ? 71 : 46), QPointF(0.5, 3));
-    painter.fillPath(shape, theme.dark ? QColor(36, 41, 43) : QColor(Qt::white));
-    const RGB stroke = SatinPalette{theme.dark, theme.increaseContrast}.plateStroke();
-    const double width = theme.increaseContrast ? 1.0 : 0.5;
-    painter.strokePath(Pill{width / 2}.path(box), QPen(toQColor(stroke), width));
+    ArtCache::draw(
+        painter, plateKey("satin plate", theme), box, plateOverhang, [&](QPainter& art, QPointF at) {
+            const QRectF frame(at, box.size());
+            const QPainterPath shape = Pill{}.path(frame);
+            SoftShadow::paint(art, shape, 4, QColor(0, 0, 0, theme.dark ? 71 : 46), QPointF(0.5, 3));
+            art.fillPath(shape, theme.dark ? QColor(36, 41, 43) : QColor(Qt::white));
+            const RGB stroke = SatinPalette{theme.dark, theme.increaseContrast}.plateStroke();
+            const double width = theme.increaseContrast ? 1.0 : 0.5;
+            art.strokePath(Pill{width / 2}.path(frame), QPen(toQColor(stroke), width));
+        });
     if (ring > 0) {
         const QRectF around = box.adjusted(-9.5, -(d + 5.5), 5.5, d + 5.5);
         painter.save();
         painter.setOpacity(painter.opacity() * ring);
-        painter.strokePath(Pill{1.25}.path(around), QPen(QColor(242, 193, 78), 2.5));
+        ArtCache::draw(
+            painter, plateKey("satin ring", theme), around, plateOverhang, [&](QPainter& art, QPointF at) {
+                art.strokePath(Pill{1.25}.path(QRectF(at, around.size())), QPen(QColor(242, 193, 78), 2.5));
+            });
         painter.restore();
     }
 }
@@ -96,32 +118,39 @@ void paintPaperPlate(QPainter& painter, const QRectF& box, const NameplateModel&
                      const TableTheme& theme, double ring) {
     const double d = plate.ringOverhang;
     if (ring > 0) {
+        const QRectF around = box.adjusted(-9, -(d + 5), 5, d + 5);
         painter.save();
         painter.setOpacity(painter.opacity() * ring);
-        CardstockShape{byTheme(theme, RGB::bytes(225, 167, 48), RGB::bytes(232, 182, 76)),
-                       byTheme(theme, RGB::bytes(184, 134, 42), RGB::bytes(185, 142, 54)),
-                       3,
-                       5,
-                       7,
-                       false,
-                       std::nullopt,
-                       theme.dark}
-            .paint(painter, Pill{}.path(box.adjusted(-9, -(d + 5), 5, d + 5)));
+        ArtCache::draw(painter, plateKey("paper ring", theme), around, plateOverhang,
+                       [&](QPainter& art, QPointF at) {
+                           CardstockShape{byTheme(theme, RGB::bytes(225, 167, 48), RGB::bytes(232, 182, 76)),
+                                          byTheme(theme, RGB::bytes(184, 134, 42), RGB::bytes(185, 142, 54)),
+                                          3,
+                                          5,
+                                          7,
+                                          false,
+                                          std::nullopt,
+                                          theme.dark}
+                               .paint(art, Pill{}.path(QRectF(at, around.size())));
+                       });
         painter.restore();
     }
-    std::optional<RGB> outline;
-    if (theme.increaseContrast) {
-        outline = byTheme(theme, RGB::bytes(43, 43, 43), RGB::bytes(243, 233, 214));
-    }
-    CardstockShape{byTheme(theme, RGB::bytes(251, 246, 234), RGB::bytes(43, 51, 70)),
-                   byTheme(theme, RGB::bytes(216, 201, 168), RGB::bytes(22, 27, 39)),
-                   3,
-                   5,
-                   7,
-                   false,
-                   outline,
-                   theme.dark}
-        .paint(painter, Pill{}.path(box));
+    ArtCache::draw(painter, plateKey("paper plate", theme), box, plateOverhang,
+                   [&](QPainter& art, QPointF at) {
+                       std::optional<RGB> outline;
+                       if (theme.increaseContrast) {
+                           outline = byTheme(theme, RGB::bytes(43, 43, 43), RGB::bytes(243, 233, 214));
+                       }
+                       CardstockShape{byTheme(theme, RGB::bytes(251, 246, 234), RGB::bytes(43, 51, 70)),
+                                      byTheme(theme, RGB::bytes(216, 201, 168), RGB::bytes(22, 27, 39)),
+                                      3,
+                                      5,
+                                      7,
+                                      false,
+                                      outline,
+                                      theme.dark}
+                           .paint(art, Pill{}.path(QRectF(at, box.size())));
+                   });
 }
 
 void paintPixelPlate(QPainter& painter, const QRectF& box, bool ringOn, const TableTheme& theme) {

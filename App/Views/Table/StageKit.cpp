@@ -21,8 +21,8 @@ void cardPlace(QPainter& painter, const QRectF& place, const TableTheme& theme) 
 }
 
 void card(QPainter& painter, const QRectF& rect, const TableTheme& theme,
-          const std::optional<PokerEngine::Card>& card, bool lifted) {
-    CardView::paint(painter, rect.topLeft(), theme, card, rect.size(), lifted);
+          const std::optional<PokerEngine::Card>& card, bool lifted, bool moving) {
+    CardView::paint(painter, rect.topLeft(), theme, card, rect.size(), lifted, moving);
 }
 
 QSizeF chipsSize(std::int64_t amount, const TableTheme& theme) {

@@ -20,7 +20,7 @@ void felt(QPainter& painter, const QRectF& table, const TableTheme& theme);
 void pausedShade(QPainter& painter, const QRectF& table, const TableTheme& theme);
 void cardPlace(QPainter& painter, const QRectF& place, const TableTheme& theme);
 void card(QPainter& painter, const QRectF& rect, const TableTheme& theme,
-          const std::optional<PokerEngine::Card>& card, bool lifted);
+          const std::optional<PokerEngine::Card>& card, bool lifted, bool moving = false);
 QSizeF chipsSize(std::int64_t amount, const TableTheme& theme);
 // Paints the stack centred on `center`.
 void chips(QPainter& painter, QPointF center, const TableTheme& theme, std::int64_t amount, bool lifted);

@@ -237,6 +237,7 @@ std::vector<StageScene::Pose> StageScene::poses(double now) const {
     poses.reserve(order.size());
     for (const Live* live : order) {
         poses.push_back(pose(*live, now));
+        poses.back().moving = now < endOf(*live);
     }
     return poses;
 }

@@ -36,6 +36,8 @@ class StageScene {
         std::int64_t rolledFrom = 0;
         double roll = 1;
         bool leaving = false;
+        // Still changing: drawn from cached images mapped through its motion rather than afresh.
+        bool moving = false;
     };
 
     // Takes the items of a redraw made at `now`. Reduce Motion turns off the flips and knocks. `resized`:

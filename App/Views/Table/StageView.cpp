@@ -66,7 +66,8 @@ void paintCard(QPainter& painter, const StageScene::Pose& pose, const TableTheme
         placement = flipTransform(QPointF(), item.size, visible) * placement;
     }
     painter.setTransform(placement, true);
-    StageKit::card(painter, rect, theme, faceUp ? item.card : std::nullopt, flip > 0 && flip < 180);
+    StageKit::card(painter, rect, theme, faceUp ? item.card : std::nullopt, flip > 0 && flip < 180,
+                   pose.moving);
     if (pose.ring > 0) {
         const double width = item.size.width() < 36 ? 1.5 : 2;
         const double radius = 0.14 * item.size.width() + 2;
