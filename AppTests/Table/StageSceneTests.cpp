@@ -40,8 +40,12 @@ TEST(StageScene, ACardWaitsForItsCueThenSlidesFromTheDealer) {
     EXPECT_GT(moving.center.x(), 50);
     EXPECT_LT(moving.center.x(), 100);
     EXPECT_TRUE(scene.isMoving(10.6));
+    // Only a card still moving may be drawn from an image mapped through its motion.
+    EXPECT_TRUE(only(scene.poses(10.2)).moving);
+    EXPECT_TRUE(moving.moving);
     EXPECT_EQ(only(scene.poses(10.8)).center, QPointF(100, 100));
     EXPECT_EQ(only(scene.poses(10.8)).opacity, 1);
+    EXPECT_FALSE(only(scene.poses(10.8)).moving);
     EXPECT_FALSE(scene.isMoving(10.8));
 }
 
