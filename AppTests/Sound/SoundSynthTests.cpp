@@ -9,9 +9,12 @@
 namespace {
 
 float peak(const std::vector<float>& samples, std::size_t from = 0, std::size_t to = SIZE_MAX) {
+    const std::size_t end = std::min(to, samples.size());
+    const std::size_t begin = std::min(from, end);
     float result = 0;
-    for (std::size_t i = from; i < std::min(to, samples.size()); ++i) {
-        result = std::max(result, std::abs(samples[i]));
+    for (auto sample = samples.begin() + static_cast<std::ptrdiff_t>(begin);
+         sample != samples.begin() + static_cast<std::ptrdiff_t>(end); ++sample) {
+        result = std::max(result, std::abs(*sample));
     }
     return result;
 }
