@@ -4,6 +4,7 @@
 
 #include "Game/BotSeating.h"
 #include "Style/Drawing/AnimationClock.h"
+#include "Support/WidgetEvents.h"
 #include "Table/Screen/StageLayout.h"
 #include "Table/TablePresenter.h"
 #include "Views/Table/StageView.h"
@@ -37,6 +38,8 @@ void writeStory(const QString& folder, const QString& prefix, Story story, std::
     for (const auto surface : allTableSurfaces) {
         for (const auto style : {TableStyleID::satin, TableStyleID::paper, TableStyleID::pixel}) {
             for (const bool dark : {false, true}) {
+                // The guide and the captions follow the desktop's appearance, as the table does.
+                const WidgetEvents::DesktopAppearance desktop(dark);
                 const auto frames = story(surface, style, dark);
                 ASSERT_GE(frames.size(), leastFrames);
                 for (const auto& frame : frames) {

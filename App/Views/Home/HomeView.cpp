@@ -350,10 +350,6 @@ void HomeView::showGuide(bool animated) {
         setup.onDone = [this] { model_->closeGuide(); };
         setup.opening = *destination;
         guide_ = new PokerBasicsView(std::move(setup), this);
-        // The guide's page blends with the lobby's around it in the window.
-        QPalette page = guide_->palette();
-        page.setColor(QPalette::Window, toQColor(LabelColors::window(lobby_.dark)));
-        guide_->setPalette(page);
         guide_->show();
         guide_->setFocus(Qt::OtherFocusReason);
         guideLayer_.enter(guide_, change, art_.reduceMotion);

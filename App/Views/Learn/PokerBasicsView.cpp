@@ -7,8 +7,10 @@
 #include <QVBoxLayout>
 
 #include "Learn/GuideShell.h"
+#include "Style/Drawing/Colors.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/ThemeFonts.h"
+#include "Style/LabelColors.h"
 #include "Views/Controls/SlidingPicker.h"
 #include "Views/Controls/StyledButton.h"
 #include "Views/Learn/BasicsTab.h"
@@ -28,6 +30,11 @@ PokerBasicsView::PokerBasicsView(Setup setup, QWidget* parent)
     const bool panel = setup_.presentation == Presentation::panel;
     setAccessibleName(QStringLiteral("Poker Basics"));
     if (panel) {
+        // The page takes its colour from the guide's own look, like its texts, so it reads the same
+        // over any screen and in a window whose palette follows another appearance.
+        QPalette page = palette();
+        page.setColor(QPalette::Window, toQColor(LabelColors::window(setup_.theme.dark)));
+        setPalette(page);
         setAutoFillBackground(true);
         setBackgroundRole(QPalette::Window);
     }
