@@ -18,18 +18,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include "OffscreenApplication.h"
+
 // The lobby's two costs: deciding what it shows from the app state, and painting it.
 
 namespace {
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "bench_home";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
 
 struct Lobby {
     ManualScheduler scheduler;
@@ -50,7 +43,7 @@ struct Lobby {
 };
 
 void BM_HomeModelFromAppState(benchmark::State& run) {
-    application();
+    ensureApplication();
     Lobby lobby;
     lobby.saveSitAndGo();
     for (auto _ : run)
@@ -59,7 +52,7 @@ void BM_HomeModelFromAppState(benchmark::State& run) {
 BENCHMARK(BM_HomeModelFromAppState);
 
 void BM_PaintHome(benchmark::State& run) {
-    application();
+    ensureApplication();
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     Lobby lobby;
     if (run.range(0) == 1)

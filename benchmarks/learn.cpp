@@ -10,6 +10,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "OffscreenApplication.h"
+
 #include "Learn/GlossarySearch.h"
 #include "Views/Learn/GlossaryTab.h"
 #include "Views/Learn/PokerBasicsView.h"
@@ -17,17 +19,6 @@
 #include "Views/Support/Announcer.h"
 
 namespace {
-
-void ensureApplication() {
-    static int argc = 1;
-    static char name[] = "bench_learn";
-    static char* argv[] = {name, nullptr};
-    static QApplication* application = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    (void)application;
-}
 
 void paintChart(benchmark::State& state) {
     ensureApplication();

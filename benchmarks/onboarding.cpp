@@ -7,22 +7,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include "OffscreenApplication.h"
+
 #include "Views/Onboarding/ChipPileView.h"
 #include "Views/Onboarding/OnboardingRoot.h"
 #include "Views/Onboarding/WelcomePage.h"
 
 namespace {
-
-void ensureApplication() {
-    static int argc = 1;
-    static char name[] = "bench_onboarding";
-    static char* argv[] = {name, nullptr};
-    static QApplication* application = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    (void)application;
-}
 
 void chipDropFrame(benchmark::State& state) {
     ensureApplication();

@@ -7,22 +7,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include "OffscreenApplication.h"
+
 #include "ProcessCost.h"
 #include "Style/Drawing/SatinPanel.h"
 #include "Style/Drawing/SoftShadow.h"
 
 namespace {
-
-void ensureApplication() {
-    static int argc = 1;
-    static char name[] = "bench_satin_panel";
-    static char* argv[] = {name, nullptr};
-    static QApplication* application = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    (void)application;
-}
 
 QWidget* opaqueChild(QWidget* parent, const QRect& geometry) {
     auto* child = new QWidget(parent);

@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "OffscreenApplication.h"
+
 #include "ProcessCost.h"
 #include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/ArtStage.h"
@@ -18,17 +20,6 @@
 #include "Views/Controls/StyledButton.h"
 
 namespace {
-
-void ensureApplication() {
-    static int argc = 1;
-    static char name[] = "bench_style";
-    static char* argv[] = {name, nullptr};
-    static QApplication* application = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    (void)application;
-}
 
 TableTheme themeFor(int style) {
     return TableTheme::drawnIn(allTableStyleIDs[static_cast<std::size_t>(style)], TableSurface::window, 3,

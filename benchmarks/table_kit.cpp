@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "OffscreenApplication.h"
+
 #include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/SoftShadow.h"
 #include "Table/TableGeometry.h"
@@ -17,17 +19,6 @@
 #include "Views/Table/FeltView.h"
 
 namespace {
-
-void ensureApplication() {
-    static int argc = 1;
-    static char name[] = "bench_table_kit";
-    static char* argv[] = {name, nullptr};
-    static QApplication* application = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    (void)application;
-}
 
 TableStyleID styleOf(const benchmark::State& state) {
     return allTableStyleIDs[static_cast<std::size_t>(state.range(0))];

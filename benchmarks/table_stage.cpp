@@ -9,22 +9,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include "OffscreenApplication.h"
+
 #include "Table/SeatLayout.h"
 #include "Views/Table/FeltLabels.h"
 #include "Views/Table/StageView.h"
 
 namespace {
-
-void ensureApplication() {
-    static int argc = 1;
-    static char name[] = "bench_table_stage";
-    static char* argv[] = {name, nullptr};
-    static QApplication* application = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    (void)application;
-}
 
 PokerEngine::Card card(const char* code) {
     return *PokerEngine::Card::fromCode(code);
