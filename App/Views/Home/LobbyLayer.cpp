@@ -8,35 +8,7 @@
 
 #include "Style/Drawing/SatinPanel.h"
 #include "Style/Drawing/StyleAccessibility.h"
-
-// What is left of a layer on its way out: its last picture, drawn faded; clicks go through it.
-class LayerPicture : public QWidget {
-  public:
-    LayerPicture(QPixmap picture, QWidget* parent)
-        : QWidget(parent)
-        , picture_(std::move(picture)) {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setFocusPolicy(Qt::NoFocus);
-        StyleAccessibility::setHidden(this);
-    }
-    void setOpacity(double opacity) {
-        if (opacity == opacity_)
-            return;
-        opacity_ = opacity;
-        update();
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setOpacity(opacity_);
-        painter.drawPixmap(rect(), picture_);
-    }
-
-  private:
-    QPixmap picture_;
-    double opacity_ = 1;
-};
+#include "Views/Support/LeavingPicture.h"
 
 namespace {
 
@@ -79,7 +51,7 @@ void LobbyLayer::leave(QWidget* widget, const Transition& motion, bool reduceMot
     // The picture at rest: without the effect a layer still coming in would carry.
     setOpacity(widget, 1);
     const QRect now(widget->mapTo(host_, QPoint()), widget->size());
-    leaving_ = new LayerPicture(widget->grab(), host_);
+    leaving_ = new LeavingPicture(widget->grab(), host_);
     leavingPlace_ = lastPlace_.isValid() ? lastPlace_ : now;
     out_ = motion;
     reduceOut_ = reduceMotion;

@@ -10,7 +10,7 @@
 
 #include <QWidget>
 
-class LayerPicture;
+class LeavingPicture;
 
 // Hides a layer's widget and deletes it once control is back in the event loop (the button whose
 // click removed it may still be on the stack), clearing the pointer.
@@ -54,7 +54,7 @@ class LobbyLayer {
     QPointer<QWidget> widget_;
     Transition in_;
     bool reduceIn_ = false;
-    QPointer<LayerPicture> leaving_;
+    QPointer<LeavingPicture> leaving_;
     Transition out_;
     bool reduceOut_ = false;
     QRect leavingPlace_;

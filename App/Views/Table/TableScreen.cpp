@@ -19,6 +19,7 @@
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Learn/PracticeCaptionView.h"
 #include "Views/Support/Announcer.h"
+#include "Views/Support/LeavingPicture.h"
 #include "Views/Table/ActionBar.h"
 #include "Views/Table/ActionMessage.h"
 #include "Views/Table/FeltLabels.h"
@@ -253,7 +254,7 @@ void TableScreen::layoutRows() {
                              .adjusted(-rowRoom, -rowRoom, rowRoom, rowRoom));
     for (QWidget* row :
          {static_cast<QWidget*>(message_), static_cast<QWidget*>(banner_), static_cast<QWidget*>(actionBar_),
-          static_cast<QWidget*>(line_), static_cast<QWidget*>(caption_), ghost_}) {
+          static_cast<QWidget*>(line_), static_cast<QWidget*>(caption_), static_cast<QWidget*>(ghost_)}) {
         if (row) {
             row->setGeometry(rowRect());
         }
@@ -563,18 +564,9 @@ void TableScreen::moveRows(BottomRow from, QWidget* leaving, BottomRow to) {
         return;
     }
     // What was there fades from a picture of it, so its widget is free for the next row at once.
-    auto* ghost = new QLabel(bottom_);
-    ghost->setPixmap(leaving->grab());
+    auto* ghost = new LeavingPicture(leaving->grab(), bottom_);
     ghost->setGeometry(leaving->geometry());
-    ghost->setAttribute(Qt::WA_TransparentForMouseEvents);
-    ghost->setAccessibleName(QString());
     ghostFade_ = Transition{motion->curve, clock_.now() + motion->delay, 1, 0};
-    ghost->setGraphicsEffect(new FadeScaleEffect(
-        [this] {
-            const double now = clock_.now();
-            return FadeScaleEffect::Look{now < ghostFade_.startedAt ? 1 : ghostFade_.value(now), 1};
-        },
-        ghost));
     ghost->lower();
     ghost->show();
     ghost_ = ghost;
@@ -634,7 +626,7 @@ void TableScreen::tick() {
             delete ghost_;
             ghost_ = nullptr;
         } else {
-            ghost_->graphicsEffect()->update();
+            ghost_->setOpacity(now < ghostFade_.startedAt ? 1 : ghostFade_.value(now));
             moving = true;
         }
     }

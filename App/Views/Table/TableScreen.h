@@ -27,6 +27,7 @@
 class ActionBar;
 class ActionMessage;
 class Announcer;
+class LeavingPicture;
 class PokerBasicsView;
 class PracticeCaptionView;
 class RaiseTarget;
@@ -168,7 +169,7 @@ class TableScreen : public QWidget {
         double startedAt = 0;
     };
     std::optional<Arrival> arrival_;
-    QWidget* ghost_ = nullptr;
+    LeavingPicture* ghost_ = nullptr;
     Transition ghostFade_{AnimationCurve::linear(0), 0, 1, 1};
 
     BottomRow row_ = BottomRow::waitingLine;
