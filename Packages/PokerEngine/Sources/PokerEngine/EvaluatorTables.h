@@ -51,13 +51,13 @@ class EvaluatorTables final {
     // perfect hash that stays in cache instead of the open-addressing table. The mask is only read
     // for a flush.
     std::uint16_t strength(const DealtCards& cards) const {
-        if (const std::uint64_t flushSuits = HandEvaluatorCardTable::flushSuitsOf(cards.weights);
+        if (const std::uint64_t flushSuits = HandEvaluatorCardTable::flushSuitsOf(cards.weights());
             flushSuits != 0) [[unlikely]] {
             // The flag of suit s is bit 35 + 4s; its lane starts at bit 16s.
             const auto flag = static_cast<unsigned>(std::countr_zero(flushSuits));
-            return flush_[(cards.cardMask >> (4u * flag - 140u)) & 0x1FFF];
+            return flush_[(cards.cardMask() >> (4u * flag - 140u)) & 0x1FFF];
         }
-        return rankHash_.strength(HandEvaluatorCardTable::rankKeyOf(cards.weights));
+        return rankHash_.strength(HandEvaluatorCardTable::rankKeyOf(cards.weights()));
     }
 
     // classes()[s] is the class of strength s; entry 0 is an empty high-card placeholder.

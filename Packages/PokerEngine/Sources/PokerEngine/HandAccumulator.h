@@ -37,12 +37,12 @@ class HandAccumulator {
     }
 
     // Bit (suit raw value × 16 + rank index) is set for each card held.
-    std::uint64_t cardMask() const { return cards_.cardMask; }
+    std::uint64_t cardMask() const { return cards_.cardMask(); }
     // Equal keys mean equal rank multisets, whatever the suits.
-    std::uint32_t rankKey() const { return HandEvaluatorCardTable::rankKeyOf(cards_.weights); }
-    std::int64_t count() const { return HandEvaluatorCardTable::countOf(cards_.weights); }
+    std::uint32_t rankKey() const { return HandEvaluatorCardTable::rankKeyOf(cards_.weights()); }
+    std::int64_t count() const { return HandEvaluatorCardTable::countOf(cards_.weights()); }
     // The number of cards of each suit, four bits each, clubs lowest.
-    std::uint32_t suitTally() const { return HandEvaluatorCardTable::suitTallyOf(cards_.weights); }
+    std::uint32_t suitTally() const { return HandEvaluatorCardTable::suitTallyOf(cards_.weights()); }
     // Mask, rank key, suit tallies and count in the form the evaluator reads, for adding cards
     // that are known not to be held without checking them again.
     const DealtCards& dealt() const { return cards_; }
@@ -50,9 +50,9 @@ class HandAccumulator {
     // Adding a card already held, or an eighth card, stops the program.
     void add(Card card) {
         const DealtCards added = DealtCards::of(card);
-        CW_PRECONDITION((cards_.cardMask & added.cardMask) == 0);
+        CW_PRECONDITION((cards_.cardMask() & added.cardMask()) == 0);
         cards_ += added;
-        CW_PRECONDITION(cards_.weights < HandEvaluatorCardTable::eightCards);
+        CW_PRECONDITION(cards_.weights() < HandEvaluatorCardTable::eightCards);
     }
 
     [[nodiscard]] HandAccumulator adding(Card card) const {
@@ -62,7 +62,7 @@ class HandAccumulator {
     }
 
     [[nodiscard]] bool contains(Card card) const {
-        return (cards_.cardMask & HandEvaluatorCardTable::bit(card)) != 0;
+        return (cards_.cardMask() & HandEvaluatorCardTable::bit(card)) != 0;
     }
 
     // The weights follow from the mask, so comparing both compares the three summaries.

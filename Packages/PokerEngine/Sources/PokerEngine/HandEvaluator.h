@@ -24,15 +24,15 @@ inline HandValue evaluate(const HandAccumulator& hand) {
 inline HandValue evaluate(std::span<const Card> cards) {
     CW_PRECONDITION(cards.size() >= 5 && cards.size() <= 7);
     // What an accumulator would hold, without its card-by-card checks: a repeated card adds its
-    // bit twice, which carries into another bit, so the sum of the bits then differs from the mask.
+    // bit twice, which carries into another bit, so the sum of the bits then differs from their OR.
     DealtCards sum;
-    std::uint64_t bitSum = 0;
+    HandEvaluatorCardTable::CardLanes either{};
     for (const Card card : cards) {
         const DealtCards added = DealtCards::of(card);
         sum += added;
-        bitSum += added.cardMask;
+        either |= added.lanes;
     }
-    CW_PRECONDITION(bitSum == sum.cardMask);
+    CW_PRECONDITION(sum.cardMask() == either[HandEvaluatorCardTable::maskLane]);
     return HandValue{EvaluatorTables::shared().strength(sum)};
 }
 

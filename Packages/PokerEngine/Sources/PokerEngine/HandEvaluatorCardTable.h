@@ -49,10 +49,16 @@ inline constexpr std::size_t slotCount = [] {
     return highest + 1;
 }();
 
-// Two arrays rather than one of pairs, so that each read is one scaled index.
-struct Entries {
-    std::array<std::uint64_t, slotCount> bits{};
-    std::array<std::uint64_t, slotCount> weights{};
+// Both numbers of a card side by side in one 16-byte value, weights first: a hand adds a card with
+// one load and one vector addition, which sums the weights and the mask bits together (for distinct
+// cards the sum of their bits is their mask). Where the target has no 16-byte vectors the compiler
+// splits the addition in two.
+using CardLanes = std::uint64_t __attribute__((vector_size(16)));
+inline constexpr std::size_t weightsLane = 0;
+inline constexpr std::size_t maskLane = 1;
+
+struct alignas(CardLanes) Entries {
+    std::array<CardLanes, slotCount> lanes{};
 };
 
 inline constexpr Entries entries = [] {
@@ -60,20 +66,24 @@ inline constexpr Entries entries = [] {
     for (const Suit suit : allSuits) {
         for (const Rank rank : allRanks) {
             const auto index = static_cast<unsigned>(rankIndex(rank));
-            result.bits[slot(Card{rank, suit})] = std::uint64_t{1} << (16u * rawValue(suit) + index);
-            result.weights[slot(Card{rank, suit})] =
-                powersOf5[index] | (std::uint64_t{1} << (suitTallyShift + 4u * rawValue(suit))) |
-                (std::uint64_t{1} << countShift);
+            const std::uint64_t weights = powersOf5[index] |
+                                          (std::uint64_t{1} << (suitTallyShift + 4u * rawValue(suit))) |
+                                          (std::uint64_t{1} << countShift);
+            const std::uint64_t bit = std::uint64_t{1} << (16u * rawValue(suit) + index);
+            result.lanes[slot(Card{rank, suit})] = CardLanes{weights, bit};
         }
     }
     return result;
 }();
 
+constexpr const CardLanes& lanes(Card card) {
+    return entries.lanes[slot(card)];
+}
 constexpr std::uint64_t bit(Card card) {
-    return entries.bits[slot(card)];
+    return lanes(card)[maskLane];
 }
 constexpr std::uint64_t weights(Card card) {
-    return entries.weights[slot(card)];
+    return lanes(card)[weightsLane];
 }
 
 constexpr std::uint32_t rankKeyOf(std::uint64_t weights) {
