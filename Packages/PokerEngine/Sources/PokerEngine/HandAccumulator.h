@@ -37,22 +37,23 @@ class HandAccumulator {
     }
 
     // Bit (suit raw value × 16 + rank index) is set for each card held.
-    std::uint64_t cardMask() const { return cards_.cardMask(); }
+    std::uint64_t cardMask() const { return cardMask_; }
     // Equal keys mean equal rank multisets, whatever the suits.
-    std::uint32_t rankKey() const { return HandEvaluatorCardTable::rankKeyOf(cards_.weights()); }
-    std::int64_t count() const { return HandEvaluatorCardTable::countOf(cards_.weights()); }
+    std::uint32_t rankKey() const { return HandEvaluatorCardTable::rankKeyOf(weights_); }
+    std::int64_t count() const { return HandEvaluatorCardTable::countOf(weights_); }
     // The number of cards of each suit, four bits each, clubs lowest.
-    std::uint32_t suitTally() const { return HandEvaluatorCardTable::suitTallyOf(cards_.weights()); }
+    std::uint32_t suitTally() const { return HandEvaluatorCardTable::suitTallyOf(weights_); }
     // Mask, rank key, suit tallies and count in the form the evaluator reads, for adding cards
     // that are known not to be held without checking them again.
-    const DealtCards& dealt() const { return cards_; }
+    DealtCards dealt() const { return {HandEvaluatorCardTable::CardLanes{weights_, cardMask_}}; }
 
     // Adding a card already held, or an eighth card, stops the program.
     void add(Card card) {
-        const DealtCards added = DealtCards::of(card);
-        CW_PRECONDITION((cards_.cardMask() & added.cardMask()) == 0);
-        cards_ += added;
-        CW_PRECONDITION(cards_.weights() < HandEvaluatorCardTable::eightCards);
+        const std::uint64_t bit = HandEvaluatorCardTable::bit(card);
+        CW_PRECONDITION((cardMask_ & bit) == 0);
+        cardMask_ |= bit;
+        weights_ += HandEvaluatorCardTable::weights(card);
+        CW_PRECONDITION(weights_ < HandEvaluatorCardTable::eightCards);
     }
 
     [[nodiscard]] HandAccumulator adding(Card card) const {
@@ -62,14 +63,17 @@ class HandAccumulator {
     }
 
     [[nodiscard]] bool contains(Card card) const {
-        return (cards_.cardMask() & HandEvaluatorCardTable::bit(card)) != 0;
+        return (cardMask_ & HandEvaluatorCardTable::bit(card)) != 0;
     }
 
     // The weights follow from the mask, so comparing both compares the three summaries.
     bool operator==(const HandAccumulator&) const = default;
 
   private:
-    DealtCards cards_;
+    // Two numbers rather than a DealtCards pair: the checks read the mask and the count on their
+    // own, and a pair would have to be taken apart for each.
+    std::uint64_t cardMask_ = 0;
+    std::uint64_t weights_ = 0;
 };
 
 } // namespace PokerEngine

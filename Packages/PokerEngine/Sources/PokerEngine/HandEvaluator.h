@@ -23,6 +23,8 @@ inline HandValue evaluate(const HandAccumulator& hand) {
 // The value of the best five cards among 5 to 7 distinct cards, whatever their order.
 inline HandValue evaluate(std::span<const Card> cards) {
     CW_PRECONDITION(cards.size() >= 5 && cards.size() <= 7);
+    // Fetched first, so the sums below stay in registers past the one-time initialisation check.
+    const EvaluatorTables& tables = EvaluatorTables::shared();
     // What an accumulator would hold, without its card-by-card checks: a repeated card adds its
     // bit twice, which carries into another bit, so the sum of the bits then differs from their OR.
     DealtCards sum;
@@ -33,7 +35,7 @@ inline HandValue evaluate(std::span<const Card> cards) {
         either |= added.lanes;
     }
     CW_PRECONDITION(sum.cardMask() == either[HandEvaluatorCardTable::maskLane]);
-    return HandValue{EvaluatorTables::shared().strength(sum)};
+    return HandValue{tables.strength(sum)};
 }
 
 // The value of 5 to 7 cards that the caller knows to be distinct, such as five known cards plus
