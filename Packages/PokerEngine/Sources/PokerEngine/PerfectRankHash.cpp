@@ -3,7 +3,6 @@
 #include "PokerEngine/Precondition.h"
 
 #include <algorithm>
-#include <limits>
 #include <vector>
 
 namespace PokerEngine {
@@ -34,7 +33,7 @@ void PerfectRankHash::place(std::span<const RankKeyStrength> entries) {
     std::vector<std::size_t> cursor(bucketStart.begin(), bucketStart.end() - 1);
     for (const RankKeyStrength& entry : entries) {
         if (entry.key != 0) {
-            const std::uint64_t hash = entry.key * multiplier;
+            const std::uint32_t hash = entry.key * multiplier;
             keys[cursor[bucket(hash)]++] = {home(hash), entry.strength};
         }
     }
@@ -54,14 +53,13 @@ void PerfectRankHash::place(std::span<const RankKeyStrength> entries) {
             const auto last = first + static_cast<std::ptrdiff_t>(size);
             std::size_t displacement = 0;
             // Strength 0 marks a free slot.
-            while (displacement <= std::numeric_limits<std::uint8_t>::max() &&
-                   std::any_of(first, last, [&](const HomedStrength& key) {
+            while (displacement < slotCount && std::any_of(first, last, [&](const HomedStrength& key) {
                        return strengths_[slotOf(key.home, displacement)] != 0;
                    })) {
                 ++displacement;
             }
-            CW_PRECONDITION(displacement <= std::numeric_limits<std::uint8_t>::max());
-            displacements_[b] = static_cast<std::uint8_t>(displacement);
+            CW_PRECONDITION(displacement < slotCount);
+            displacements_[b] = static_cast<std::uint32_t>(displacement << homeShift);
             for (auto key = first; key != last; ++key) {
                 std::uint16_t& slot = strengths_[slotOf(key->home, displacement)];
                 // Two keys of one bucket sharing a home slot could never be separated.
