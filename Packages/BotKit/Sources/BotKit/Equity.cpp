@@ -9,7 +9,9 @@
 #include "PokerEngine/HandValue.h"
 #include "PokerEngine/Precondition.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <vector>
 
 namespace BotKit::Equity {
@@ -51,26 +53,72 @@ int randomCard(CardMask taken, PokerEngine::SeededRNG& rng) {
     }
 }
 
-// The chart percentile of every ordered pair of card numbers, so the range test is one lookup.
-struct PairPercentiles {
-    std::array<double, 52 * 52> values{};
+// Pairs of card numbers are numbered first × 64 + second: a shift and an or.
+constexpr std::size_t pairStride = 64;
+constexpr std::size_t pairCount = 52 * pairStride;
+
+std::size_t pairOf(int c1, int c2) {
+    return static_cast<std::size_t>(c1) * pairStride + static_cast<std::size_t>(c2);
+}
+
+// Every ordered pair's chart percentile as its rank among the distinct percentiles: a range holds
+// the pairs whose percentile is not above its top, which are the ranks below a count taken once
+// per call, so the range test in the trials is one integer comparison.
+struct PercentileRanks {
+    std::vector<double> distinct;
+    std::array<std::uint16_t, pairCount> ranks{};
+
+    // The ranks of the pairs in range: !(percentile > top), as the range is defined, so a NaN top
+    // takes every pair.
+    std::uint16_t inRangeBelow(double top) const {
+        return static_cast<std::uint16_t>(
+            std::count_if(distinct.begin(), distinct.end(), [top](double value) { return !(value > top); }));
+    }
 };
 
-const PairPercentiles& pairPercentiles() {
-    static const PairPercentiles table = [] {
-        PairPercentiles built;
+const PercentileRanks& percentileRanks() {
+    static const PercentileRanks table = [] {
+        PercentileRanks built;
         const auto& all = Card::all();
+        std::array<double, pairCount> values{};
         for (int a = 0; a < 52; ++a) {
             for (int b = 0; b < 52; ++b) {
                 if (a != b) {
-                    built.values[static_cast<std::size_t>(a * 52 + b)] =
-                        PreflopChart::percentile(all[a], all[b]);
+                    values[pairOf(a, b)] = PreflopChart::percentile(all[a], all[b]);
+                    built.distinct.push_back(values[pairOf(a, b)]);
+                }
+            }
+        }
+        std::sort(built.distinct.begin(), built.distinct.end());
+        built.distinct.erase(std::unique(built.distinct.begin(), built.distinct.end()), built.distinct.end());
+        CW_PRECONDITION(built.distinct.size() < 0xFFFF);
+        for (int a = 0; a < 52; ++a) {
+            for (int b = 0; b < 52; ++b) {
+                if (a != b) {
+                    const auto rank =
+                        std::lower_bound(built.distinct.begin(), built.distinct.end(), values[pairOf(a, b)]) -
+                        built.distinct.begin();
+                    built.ranks[pairOf(a, b)] = static_cast<std::uint16_t>(rank);
                 }
             }
         }
         return built;
     }();
     return table;
+}
+
+// The 53 bits of a unit draw at or above which it is at least `limit`: nextUnit() >= limit exactly
+// when next() >> 11 >= unitBitsAtLeast(limit). A NaN limit is never reached.
+std::uint64_t unitBitsAtLeast(double limit) {
+    constexpr double scale = 0x1.0p53;
+    if (!(limit > 0.0)) {
+        return std::isnan(limit) ? std::uint64_t{1} << 53 : 0;
+    }
+    if (limit >= 1.0) {
+        return std::uint64_t{1} << 53;
+    }
+    // Scaling by a power of two is exact, and so is rounding up a number below 2^53.
+    return static_cast<std::uint64_t>(std::ceil(limit * scale));
 }
 
 struct BoardSuits {
@@ -95,8 +143,10 @@ const std::array<DealtCards, 52>& singleCards() {
 // Whether a pair's hand connects with the board: a better category than the board shows alone
 // (categories rise with strength, so a strength above the board category's best), or four cards
 // to a flush.
-bool connects(int c1, int c2, const DealtCards& pair, const DealtCards& knownBoard, const BoardSuits& board,
+bool connects(int c1, int c2, const DealtCards& knownBoard, const BoardSuits& board,
               std::uint16_t boardCategoryBest, const PokerEngine::EvaluatorTables& tables) {
+    const auto& cards = singleCards();
+    const DealtCards pair = cards[static_cast<std::size_t>(c1)] + cards[static_cast<std::size_t>(c2)];
     if (tables.strength(knownBoard + pair) > boardCategoryBest) {
         return true;
     }
@@ -105,6 +155,60 @@ bool connects(int c1, int c2, const DealtCards& pair, const DealtCards& knownBoa
     const int sameSuit = suit1 == suit2 ? 2 : 1;
     return board.counts[static_cast<std::size_t>(suit1)] + sameSuit >= 4 ||
            board.counts[static_cast<std::size_t>(suit2)] + sameSuit >= 4;
+}
+
+using ConnectedPairs = std::array<std::uint8_t, pairCount>;
+
+// Whether each pair of live cards ranked below `rankBelow` connects with the board; 0 for the rest.
+ConnectedPairs connectedPairs(CardMask dead, std::uint16_t rankBelow, const PercentileRanks& ranks,
+                              const DealtCards& knownBoard, const BoardSuits& boardSuits,
+                              std::uint16_t boardCategoryBest, const PokerEngine::EvaluatorTables& tables) {
+    ConnectedPairs connected{};
+    for (int c1 = 0; c1 < 52; ++c1) {
+        for (int c2 = c1 + 1; c2 < 52; ++c2) {
+            if (((dead >> c1) & 1) == 0 && ((dead >> c2) & 1) == 0 &&
+                ranks.ranks[pairOf(c1, c2)] < rankBelow) {
+                const auto value = static_cast<std::uint8_t>(
+                    connects(c1, c2, knownBoard, boardSuits, boardCategoryBest, tables));
+                connected[pairOf(c1, c2)] = value;
+                connected[pairOf(c2, c1)] = value;
+            }
+        }
+    }
+    return connected;
+}
+
+// What the trials test of one opponent's dealt pair, as integers.
+struct OpponentTest {
+    std::uint16_t inRangeBelow = 0;
+    std::uint64_t unitBitsAtLeast = 0;
+};
+
+// Deals one opponent's pair: two free cards per attempt; up to the thirtieth attempt a pair out of
+// range is dealt again, and on a board a pair in range draws a unit that passes it when at least
+// the shown strength, or else when it connects. The range test stays a branch of its own: it is
+// known soonest after the cards, so a wrong guess costs least there.
+template <bool boardTest>
+std::size_t dealOpponent(CardMask used, const OpponentTest& test, const std::uint16_t* ranks,
+                         const std::uint8_t* connected, PokerEngine::SeededRNG& rng) {
+    for (int attempt = 1;; ++attempt) {
+        const int c1 = randomCard(used, rng);
+        const int c2 = randomCard(used | bit(c1), rng);
+        const std::size_t pair = pairOf(c1, c2);
+        if (attempt > attemptsTested) {
+            return pair;
+        }
+        if (ranks[pair] >= test.inRangeBelow) {
+            continue;
+        }
+        bool accepted = true;
+        if constexpr (boardTest) {
+            accepted = (rng.next() >> 11) >= test.unitBitsAtLeast || connected[pair] != 0;
+        }
+        if (accepted) {
+            return pair;
+        }
+    }
 }
 
 } // namespace
@@ -126,7 +230,7 @@ double estimate(std::span<const Card> hole, std::span<const Card> board,
     PokerEngine::SeededRNG rng = callerRng;
     // Fetched once: the trials below only add cards and look up strengths.
     const PokerEngine::EvaluatorTables& tables = PokerEngine::EvaluatorTables::shared();
-    const auto& percentiles = pairPercentiles().values;
+    const PercentileRanks& ranks = percentileRanks();
     const auto& cards = singleCards();
     const auto cardsOf = [&](int number) { return cards[static_cast<std::size_t>(number)]; };
 
@@ -150,29 +254,33 @@ double estimate(std::span<const Card> hole, std::span<const Card> board,
         PokerEngine::strengthRange(boardTest ? HandReading::boardOnlyCategory(board) : HandCategory::highCard)
             .upperBound;
 
+    std::vector<OpponentTest> tests;
+    tests.reserve(opponents.size());
+    // Only pairs in range whose unit can fall short of the shown strength are ever tested for
+    // connecting, so only those are evaluated, once for the whole run.
+    std::uint16_t connectsTestedBelow = 0;
+    for (const OpponentRange& range : opponents) {
+        const OpponentTest test{ranks.inRangeBelow(range.top), unitBitsAtLeast(range.strengthShown)};
+        tests.push_back(test);
+        if (test.unitBitsAtLeast > 0) {
+            connectsTestedBelow = std::max(connectsTestedBelow, test.inRangeBelow);
+        }
+    }
+    const ConnectedPairs connected = boardTest ? connectedPairs(dead, connectsTestedBelow, ranks, knownBoard,
+                                                                boardSuits, boardCategoryBest, tables)
+                                               : ConnectedPairs{};
+
     std::vector<DealtCards> hands(opponents.size());
     double total = 0.0;
     for (std::int64_t trial = 0; trial < iterations; ++trial) {
         CardMask used = dead;
         for (std::size_t opponent = 0; opponent < opponents.size(); ++opponent) {
-            const OpponentRange& range = opponents[opponent];
-            int c1 = 0;
-            int c2 = 0;
-            for (int attempt = 1;; ++attempt) {
-                c1 = randomCard(used, rng);
-                c2 = randomCard(used | bit(c1), rng);
-                if (attempt > attemptsTested) {
-                    break;
-                }
-                if (percentiles[static_cast<std::size_t>(c1 * 52 + c2)] > range.top) {
-                    continue;
-                }
-                if (!boardTest || rng.nextUnit() >= range.strengthShown ||
-                    connects(c1, c2, cardsOf(c1) + cardsOf(c2), knownBoard, boardSuits, boardCategoryBest,
-                             tables)) {
-                    break;
-                }
-            }
+            const std::size_t pair =
+                boardTest
+                    ? dealOpponent<true>(used, tests[opponent], ranks.ranks.data(), connected.data(), rng)
+                    : dealOpponent<false>(used, tests[opponent], ranks.ranks.data(), connected.data(), rng);
+            const int c1 = static_cast<int>(pair / pairStride);
+            const int c2 = static_cast<int>(pair % pairStride);
             used |= bit(c1) | bit(c2);
             hands[opponent] = cardsOf(c1) + cardsOf(c2);
         }
