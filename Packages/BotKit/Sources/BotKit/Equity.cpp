@@ -53,6 +53,44 @@ int randomCard(CardMask taken, PokerEngine::SeededRNG& rng) {
     }
 }
 
+// The number next(52) makes of an output, or `rejectedOutput` for an output it rejects and draws
+// again for: the low word of the product with 52 below (2^64 - 52) mod 52.
+constexpr int rejectedOutput = 63;
+
+int cardOfOutput(std::uint64_t output) {
+    constexpr std::uint64_t cardCount = 52;
+    constexpr std::uint64_t rejectedBelow = (0 - cardCount) % cardCount;
+    __extension__ typedef unsigned __int128 UInt128;
+    const UInt128 product = static_cast<UInt128>(output) * cardCount;
+    return static_cast<std::uint64_t>(product) < rejectedBelow ? rejectedOutput
+                                                               : static_cast<int>(product >> 64);
+}
+
+// Deals `count` free cards into `dealt` from the same outputs as that many randomCard calls, each
+// card used once dealt, but without a branch per card: every output is read, and one that is
+// rejected or names a taken card is simply not counted, so the only branch no predictor can guess
+// is the loop's end. That wins over a wrong guess per redraw once more than one is expected.
+void scanFreeCards(std::size_t count, CardMask used, PokerEngine::SeededRNG& rng, int* dealt) {
+    used |= bit(rejectedOutput);
+    std::size_t held = 0;
+    while (held < count) {
+        const int number = cardOfOutput(rng.next());
+        dealt[held] = number;
+        held += static_cast<std::size_t>(((used >> number) & 1) == 0);
+        used |= bit(number);
+    }
+}
+
+// Whether dealing `count` cards with `usedCount` already used is expected to meet more than one
+// used card, which makes scanning the cheaper way.
+bool scanPays(std::size_t usedCount, std::size_t count) {
+    double redraws = 0.0;
+    for (std::size_t used = usedCount; used < usedCount + count; ++used) {
+        redraws += static_cast<double>(used) / static_cast<double>(52 - used);
+    }
+    return redraws > 1.0;
+}
+
 // Pairs of card numbers are numbered first × 64 + second: a shift and an or.
 constexpr std::size_t pairStride = 64;
 constexpr std::size_t pairCount = 52 * pairStride;
@@ -270,26 +308,56 @@ double estimate(std::span<const Card> hole, std::span<const Card> board,
                                                                 boardSuits, boardCategoryBest, tables)
                                                : ConnectedPairs{};
 
+    const std::size_t missing = 5 - board.size();
+    // Before the flop, opponents whose range holds every pair take their first two free cards.
+    const bool everyPairTaken =
+        !boardTest && std::all_of(tests.begin(), tests.end(), [&](const OpponentTest& test) {
+            return test.inRangeBelow == ranks.distinct.size();
+        });
+    const std::size_t knownCount = hole.size() + board.size();
+    const bool trialByScan = everyPairTaken && scanPays(knownCount, 2 * opponents.size() + missing);
+    const bool boardByScan = scanPays(knownCount + 2 * opponents.size(), missing);
     std::vector<DealtCards> hands(opponents.size());
+    // The cards dealt in a trial, the opponents' places first.
+    std::array<int, 52> dealt{};
     double total = 0.0;
     for (std::int64_t trial = 0; trial < iterations; ++trial) {
-        CardMask used = dead;
-        for (std::size_t opponent = 0; opponent < opponents.size(); ++opponent) {
-            const std::size_t pair =
-                boardTest
-                    ? dealOpponent<true>(used, tests[opponent], ranks.ranks.data(), connected.data(), rng)
-                    : dealOpponent<false>(used, tests[opponent], ranks.ranks.data(), connected.data(), rng);
-            const int c1 = static_cast<int>(pair / pairStride);
-            const int c2 = static_cast<int>(pair % pairStride);
-            used |= bit(c1) | bit(c2);
-            hands[opponent] = cardsOf(c1) + cardsOf(c2);
-        }
-
         DealtCards completed = knownBoard;
-        for (std::size_t missing = board.size(); missing < 5; ++missing) {
-            const int number = randomCard(used, rng);
-            used |= bit(number);
-            completed = completed + cardsOf(number);
+        if (trialByScan) {
+            // Each opponent keeps the first two free cards, so the whole trial is one run of free
+            // cards: the opponents' pairs in turn, then the board.
+            scanFreeCards(2 * opponents.size() + missing, dead, rng, dealt.data());
+            for (std::size_t opponent = 0; opponent < opponents.size(); ++opponent) {
+                hands[opponent] = cardsOf(dealt[2 * opponent]) + cardsOf(dealt[2 * opponent + 1]);
+            }
+            for (std::size_t drawn = 2 * opponents.size(); drawn < 2 * opponents.size() + missing; ++drawn) {
+                completed += cardsOf(dealt[drawn]);
+            }
+        } else {
+            CardMask used = dead;
+            for (std::size_t opponent = 0; opponent < opponents.size(); ++opponent) {
+                const std::size_t pair =
+                    boardTest
+                        ? dealOpponent<true>(used, tests[opponent], ranks.ranks.data(), connected.data(), rng)
+                        : dealOpponent<false>(used, tests[opponent], ranks.ranks.data(), connected.data(),
+                                              rng);
+                const int c1 = static_cast<int>(pair / pairStride);
+                const int c2 = static_cast<int>(pair % pairStride);
+                used |= bit(c1) | bit(c2);
+                hands[opponent] = cardsOf(c1) + cardsOf(c2);
+            }
+            if (boardByScan) {
+                scanFreeCards(missing, used, rng, dealt.data());
+                for (std::size_t drawn = 0; drawn < missing; ++drawn) {
+                    completed += cardsOf(dealt[drawn]);
+                }
+            } else {
+                for (std::size_t drawn = 0; drawn < missing; ++drawn) {
+                    const int number = randomCard(used, rng);
+                    used |= bit(number);
+                    completed += cardsOf(number);
+                }
+            }
         }
 
         // Scored without an early exit or a branch on the outcome, which no predictor can guess:

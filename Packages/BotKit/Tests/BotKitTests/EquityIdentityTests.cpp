@@ -224,6 +224,19 @@ TEST(EquityIdentity, DrawsAsThePlainSamplerInRandomSituations) {
     }
 }
 
+TEST(EquityIdentity, DrawsAsThePlainSamplerAgainstAnyTwoCards) {
+    // Every opponent taking any pair, on every street and with up to a full deck's worth of them.
+    SituationMaker maker(31);
+    constexpr std::array<std::size_t, 4> boardSizes = {0, 3, 4, 5};
+    for (int round = 0; round < 60; ++round) {
+        const std::size_t opponents = 1 + maker.below(round % 10 == 0 ? 22 : 9);
+        Situation situation =
+            maker.make(opponents, boardSizes[maker.below(boardSizes.size())], 1 + maker.below(200));
+        situation.ranges.assign(opponents, OpponentRange::any());
+        expectSameDraws(situation, SeededRNG(maker.rng().next()));
+    }
+}
+
 TEST(EquityIdentity, DrawsAsThePlainSamplerAtTheEdges) {
     SituationMaker maker(77);
     constexpr double nan = std::numeric_limits<double>::quiet_NaN();
@@ -324,6 +337,16 @@ TEST(EquityIdentity, RejectedCardDrawsAreRedrawnAsThePlainSamplerDoes) {
             const std::size_t boardSize = position % 2 == 0 ? 3 : static_cast<std::size_t>(position % 3) * 2;
             Situation situation = maker.make(1 + static_cast<std::size_t>(position % 4),
                                              std::min<std::size_t>(boardSize, 5), 3);
+            expectSameDraws(situation,
+                            withOutputsAt(static_cast<std::uint64_t>(position), position, {output}));
+        }
+    }
+    // Before the flop against any two cards, where several opponents' cards and the board are
+    // dealt in one run.
+    for (int position = 0; position < 40; ++position) {
+        for (const std::uint64_t output : outputs) {
+            Situation situation = maker.make(2 + static_cast<std::size_t>(position % 5), 0, 2);
+            situation.ranges.assign(situation.ranges.size(), OpponentRange::any());
             expectSameDraws(situation,
                             withOutputsAt(static_cast<std::uint64_t>(position), position, {output}));
         }
