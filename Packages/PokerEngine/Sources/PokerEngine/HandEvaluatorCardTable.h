@@ -16,7 +16,7 @@ inline constexpr std::array<std::uint32_t, 13> powersOf5 = {
 };
 
 // What one card adds to a hand summary, looked up by the card's own two bytes so the hot loop
-// spends one load per field instead of unpacking rank and suit:
+// spends one load on it instead of unpacking rank and suit:
 // - its bit in the suit-by-rank mask (suit raw value × 16 + rank index);
 // - its weights, one 64-bit number that several cards add up without carries between the parts:
 //   bits 0-31 the rank's power of five (the largest seven-card key is below 2^31), bits 32-47 a
