@@ -225,10 +225,12 @@ struct OpponentTest {
 // Deals one opponent's pair: two free cards per attempt; up to the thirtieth attempt a pair out of
 // range is dealt again, and on a board a pair in range draws a unit that passes it when at least
 // the shown strength, or else when it connects. The range test stays a branch of its own: it is
-// known soonest after the cards, so a wrong guess costs least there.
+// known soonest after the cards, so a wrong guess costs least there. Inlined into the trials, where
+// the generator's state stays in registers instead of passing through memory on every attempt.
 template <bool boardTest>
-std::size_t dealOpponent(CardMask used, const OpponentTest& test, const std::uint16_t* ranks,
-                         const std::uint8_t* connected, PokerEngine::SeededRNG& rng) {
+[[gnu::always_inline]] inline std::size_t
+dealOpponent(CardMask used, const OpponentTest& test, const std::uint16_t* ranks,
+             const std::uint8_t* connected, PokerEngine::SeededRNG& rng) {
     for (int attempt = 1;; ++attempt) {
         const int c1 = randomCard(used, rng);
         const int c2 = randomCard(used | bit(c1), rng);
