@@ -1,7 +1,8 @@
 #include "BotKit/Equity.h"
 
+#include "BotKit/EquityDraws.h"
 #include "BotKit/HandReading.h"
-#include "BotKit/PreflopChart.h"
+#include "BotKit/PairPercentileRanks.h"
 
 #include "PokerEngine/DealtCards.h"
 #include "PokerEngine/EvaluatorTables.h"
@@ -18,11 +19,9 @@ namespace BotKit::Equity {
 
 using PokerEngine::Card;
 using PokerEngine::HandCategory;
+using namespace EquityDraws;
 
 namespace {
-
-// One bit per card, numbered by Card::index().
-using CardMask = std::uint64_t;
 
 constexpr int attemptsTested = 30;
 
@@ -39,111 +38,6 @@ constexpr std::array<double, mostOpponents + 2> shareOfTrial = [] {
     }
     return shares;
 }();
-
-CardMask bit(int number) {
-    return CardMask{1} << number;
-}
-
-int randomCard(CardMask taken, PokerEngine::SeededRNG& rng) {
-    while (true) {
-        const auto number = static_cast<int>(rng.next(52));
-        if (((taken >> number) & 1) == 0) {
-            return number;
-        }
-    }
-}
-
-// The number next(52) makes of an output, or `rejectedOutput` for an output it rejects and draws
-// again for: the low word of the product with 52 below (2^64 - 52) mod 52.
-constexpr int rejectedOutput = 63;
-
-int cardOfOutput(std::uint64_t output) {
-    constexpr std::uint64_t cardCount = 52;
-    constexpr std::uint64_t rejectedBelow = (0 - cardCount) % cardCount;
-    __extension__ typedef unsigned __int128 UInt128;
-    const UInt128 product = static_cast<UInt128>(output) * cardCount;
-    return static_cast<std::uint64_t>(product) < rejectedBelow ? rejectedOutput
-                                                               : static_cast<int>(product >> 64);
-}
-
-// Deals `count` free cards into `dealt` from the same outputs as that many randomCard calls, each
-// card used once dealt, but without a branch per card: every output is read, and one that is
-// rejected or names a taken card is simply not counted, so the only branch no predictor can guess
-// is the loop's end. That wins over a wrong guess per redraw once more than one is expected.
-void scanFreeCards(std::size_t count, CardMask used, PokerEngine::SeededRNG& rng, int* dealt) {
-    used |= bit(rejectedOutput);
-    std::size_t held = 0;
-    while (held < count) {
-        const int number = cardOfOutput(rng.next());
-        dealt[held] = number;
-        held += static_cast<std::size_t>(((used >> number) & 1) == 0);
-        used |= bit(number);
-    }
-}
-
-// Whether dealing `count` cards with `usedCount` already used is expected to meet more than one
-// used card, which makes scanning the cheaper way.
-bool scanPays(std::size_t usedCount, std::size_t count) {
-    double redraws = 0.0;
-    for (std::size_t used = usedCount; used < usedCount + count; ++used) {
-        redraws += static_cast<double>(used) / static_cast<double>(52 - used);
-    }
-    return redraws > 1.0;
-}
-
-// Pairs of card numbers are numbered first × 64 + second: a shift and an or.
-constexpr std::size_t pairStride = 64;
-constexpr std::size_t pairCount = 52 * pairStride;
-
-std::size_t pairOf(int c1, int c2) {
-    return static_cast<std::size_t>(c1) * pairStride + static_cast<std::size_t>(c2);
-}
-
-// Every ordered pair's chart percentile as its rank among the distinct percentiles: a range holds
-// the pairs whose percentile is not above its top, which are the ranks below a count taken once
-// per call, so the range test in the trials is one integer comparison.
-struct PercentileRanks {
-    std::vector<double> distinct;
-    std::array<std::uint16_t, pairCount> ranks{};
-
-    // The ranks of the pairs in range: !(percentile > top), as the range is defined, so a NaN top
-    // takes every pair.
-    std::uint16_t inRangeBelow(double top) const {
-        return static_cast<std::uint16_t>(
-            std::count_if(distinct.begin(), distinct.end(), [top](double value) { return !(value > top); }));
-    }
-};
-
-const PercentileRanks& percentileRanks() {
-    static const PercentileRanks table = [] {
-        PercentileRanks built;
-        const auto& all = Card::all();
-        std::array<double, pairCount> values{};
-        for (int a = 0; a < 52; ++a) {
-            for (int b = 0; b < 52; ++b) {
-                if (a != b) {
-                    values[pairOf(a, b)] = PreflopChart::percentile(all[a], all[b]);
-                    built.distinct.push_back(values[pairOf(a, b)]);
-                }
-            }
-        }
-        std::sort(built.distinct.begin(), built.distinct.end());
-        built.distinct.erase(std::unique(built.distinct.begin(), built.distinct.end()), built.distinct.end());
-        CW_PRECONDITION(built.distinct.size() < 0xFFFF);
-        for (int a = 0; a < 52; ++a) {
-            for (int b = 0; b < 52; ++b) {
-                if (a != b) {
-                    const auto rank =
-                        std::lower_bound(built.distinct.begin(), built.distinct.end(), values[pairOf(a, b)]) -
-                        built.distinct.begin();
-                    built.ranks[pairOf(a, b)] = static_cast<std::uint16_t>(rank);
-                }
-            }
-        }
-        return built;
-    }();
-    return table;
-}
 
 // The 53 bits of a unit draw at or above which it is at least `limit`: nextUnit() >= limit exactly
 // when next() >> 11 >= unitBitsAtLeast(limit). A NaN limit is never reached.
