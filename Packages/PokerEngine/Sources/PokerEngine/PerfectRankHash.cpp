@@ -3,6 +3,8 @@
 #include "PokerEngine/Precondition.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <vector>
 
 namespace PokerEngine {
@@ -12,6 +14,28 @@ namespace {
 struct HomedStrength {
     std::size_t home;
     std::uint16_t strength;
+};
+
+// One bit per slot of a table of `slotCount` slots, set while the slot is free, so a bucket's keys
+// try 64 displacements at once: the AND of their 64-slot windows has a bit set for each
+// displacement that puts every key on a free slot.
+class FreeSlots {
+  public:
+    explicit FreeSlots(std::size_t slotCount)
+        : words_(slotCount / 64, ~std::uint64_t{0}) {}
+
+    // Bit i is set when slot (start + i) is free, counting round the end of the table.
+    std::uint64_t window(std::size_t start) const {
+        const std::size_t word = start / 64;
+        const std::size_t shift = start % 64;
+        const std::uint64_t low = words_[word] >> shift;
+        return shift == 0 ? low : low | (words_[(word + 1) % words_.size()] << (64 - shift));
+    }
+
+    void take(std::size_t slot) { words_[slot / 64] &= ~(std::uint64_t{1} << (slot % 64)); }
+
+  private:
+    std::vector<std::uint64_t> words_;
 };
 
 } // namespace
@@ -44,6 +68,8 @@ void PerfectRankHash::place(std::span<const RankKeyStrength> entries) {
     for (std::size_t b = 0; b < bucketCount; ++b) {
         bucketsBySize[bucketStart[b + 1] - bucketStart[b]].push_back(b);
     }
+    static_assert(slotCount % 64 == 0);
+    FreeSlots free(slotCount);
     const auto slotOf = [](std::size_t home, std::size_t displacement) {
         return (home + displacement) & (slotCount - 1);
     };
@@ -51,12 +77,17 @@ void PerfectRankHash::place(std::span<const RankKeyStrength> entries) {
         for (const std::size_t b : bucketsBySize[size]) {
             const auto first = keys.begin() + static_cast<std::ptrdiff_t>(bucketStart[b]);
             const auto last = first + static_cast<std::ptrdiff_t>(size);
-            std::size_t displacement = 0;
-            // Strength 0 marks a free slot.
-            while (displacement < slotCount && std::any_of(first, last, [&](const HomedStrength& key) {
-                       return strengths_[slotOf(key.home, displacement)] != 0;
-                   })) {
-                ++displacement;
+            // The smallest displacement that fits, found 64 at a time.
+            std::size_t displacement = slotCount;
+            for (std::size_t base = 0; base < slotCount; base += 64) {
+                std::uint64_t fits = ~std::uint64_t{0};
+                for (auto key = first; key != last && fits != 0; ++key) {
+                    fits &= free.window(slotOf(key->home, base));
+                }
+                if (fits != 0) {
+                    displacement = base + static_cast<std::size_t>(std::countr_zero(fits));
+                    break;
+                }
             }
             CW_PRECONDITION(displacement < slotCount);
             displacements_[b] = static_cast<std::uint32_t>(displacement << homeShift);
@@ -65,6 +96,7 @@ void PerfectRankHash::place(std::span<const RankKeyStrength> entries) {
                 // Two keys of one bucket sharing a home slot could never be separated.
                 CW_PRECONDITION(slot == 0);
                 slot = key->strength;
+                free.take(slotOf(key->home, displacement));
             }
         }
     }
