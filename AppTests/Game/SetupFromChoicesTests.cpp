@@ -2,19 +2,9 @@
 #include "Game/BotSeating.h"
 #include "Game/GameModeRules.h"
 
+#include "Support/CashChoices.h"
+
 #include <gtest/gtest.h>
-
-namespace {
-
-NewGameChoices cashChoices(CashStakes stakes, std::int64_t buyInBB, std::int64_t opponents = 5) {
-    NewGameChoices choices;
-    choices.cashStakes = stakes;
-    choices.cashBuyInBB = buyInBB;
-    choices.cashOpponents = opponents;
-    return choices;
-}
-
-} // namespace
 
 TEST(SetupFromChoices, CashBuyInStaysWithinTheStakesAndTheSpendableChips) {
     struct Case {

@@ -2,17 +2,11 @@
 
 #include "Game/BotSeating.h"
 
+#include "Support/CashChoices.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-NewGameChoices cash(CashStakes stakes, std::int64_t buyIn, std::int64_t opponents = 5) {
-    NewGameChoices choices;
-    choices.cashStakes = stakes;
-    choices.cashBuyInBB = buyIn;
-    choices.cashOpponents = opponents;
-    return choices;
-}
 
 const CashTableSetup& cashOf(const GameSetup& setup) {
     return std::get<CashTableSetup>(setup.value());
@@ -40,20 +34,20 @@ TEST(NewGameSheetCosts, CashTableAtEachStakeOneChipShortAndExactlyEnough) {
     for (CashStakes stakes : allCashStakes) {
         const NewGameSheetModel sheet(GameMode::cashTable, 3);
         const std::int64_t minimum = 40 * bigBlind(stakes);
-        EXPECT_TRUE(sheet.blockedReason(cash(stakes, 100), minimum - 1));
-        EXPECT_EQ(sheet.blockedReason(cash(stakes, 100), minimum), std::nullopt);
-        EXPECT_EQ(cashOf(sheet.setup(cash(stakes, 100), minimum)).buyInBB, 40);
+        EXPECT_TRUE(sheet.blockedReason(cashChoices(stakes, 100), minimum - 1));
+        EXPECT_EQ(sheet.blockedReason(cashChoices(stakes, 100), minimum), std::nullopt);
+        EXPECT_EQ(cashOf(sheet.setup(cashChoices(stakes, 100), minimum)).buyInBB, 40);
     }
     const NewGameSheetModel sheet(GameMode::cashTable, 3);
-    EXPECT_EQ(sheet.blockedReason(cash(CashStakes::low, 100), 250),
+    EXPECT_EQ(sheet.blockedReason(cashChoices(CashStakes::low, 100), 250),
               "5/10 needs 400 chips (40 BB). You have 250.");
-    EXPECT_EQ(sheet.blockedReason(cash(CashStakes::high, 100), 3000),
+    EXPECT_EQ(sheet.blockedReason(cashChoices(CashStakes::high, 100), 3000),
               "100/200 needs 8,000 chips (40 BB). You have 3,000.");
 }
 
 TEST(NewGameSheetCash, BuyInFollowsTheBankroll) {
     const NewGameSheetModel sheet(GameMode::cashTable, 3);
-    const auto choices = cash(CashStakes::low, 100);
+    const auto choices = cashChoices(CashStakes::low, 100);
     EXPECT_EQ(cashOf(sheet.setup(choices, 650)).buyInBB, 65);
     EXPECT_EQ(sheet.startTitle(choices, 650), "Sit Down · 650");
     EXPECT_EQ(NewGameSheetModel::buyIn(choices, 650).range, "400 – 650 (your bankroll)");
@@ -64,7 +58,7 @@ TEST(NewGameSheetCash, BuyInFollowsTheBankroll) {
 
 TEST(NewGameSheetCash, FiguresBelowAtAndAboveEachMinimum) {
     const auto low = [](std::int64_t spendable) {
-        return NewGameSheetModel::buyIn(cash(CashStakes::low, 100), spendable);
+        return NewGameSheetModel::buyIn(cashChoices(CashStakes::low, 100), spendable);
     };
     EXPECT_EQ(low(5000).range, "400 – 1,000");
     EXPECT_EQ(low(5000).amount, 1000);
@@ -75,29 +69,29 @@ TEST(NewGameSheetCash, FiguresBelowAtAndAboveEachMinimum) {
     EXPECT_FALSE(low(400).isShort);
     EXPECT_TRUE(low(399).isShort);
 
-    const auto medium = NewGameSheetModel::buyIn(cash(CashStakes::medium, 100), 1200);
+    const auto medium = NewGameSheetModel::buyIn(cashChoices(CashStakes::medium, 100), 1200);
     EXPECT_EQ(medium.range, "2,000 – 2,000 (your bankroll)");
     EXPECT_TRUE(medium.isShort);
     EXPECT_EQ(medium.shown, 40);
-    EXPECT_FALSE(NewGameSheetModel::buyIn(cash(CashStakes::medium, 100), 2000).isShort);
+    EXPECT_FALSE(NewGameSheetModel::buyIn(cashChoices(CashStakes::medium, 100), 2000).isShort);
 
-    const auto high = NewGameSheetModel::buyIn(cash(CashStakes::high, 100), 10000);
+    const auto high = NewGameSheetModel::buyIn(cashChoices(CashStakes::high, 100), 10000);
     EXPECT_EQ(high.cap, 50);
     EXPECT_EQ(high.shown, 50);
     EXPECT_EQ(high.range, "8,000 – 10,000 (your bankroll)");
-    EXPECT_TRUE(NewGameSheetModel::buyIn(cash(CashStakes::high, 100), 7999).isShort);
+    EXPECT_TRUE(NewGameSheetModel::buyIn(cashChoices(CashStakes::high, 100), 7999).isShort);
     // A negative spendable (a saved game's stake) is simply short.
-    EXPECT_TRUE(NewGameSheetModel::buyIn(cash(CashStakes::low, 100), -20).isShort);
+    EXPECT_TRUE(NewGameSheetModel::buyIn(cashChoices(CashStakes::low, 100), -20).isShort);
 }
 
 TEST(NewGameSheetCash, StoredValuesOutOfRangeAreReadAsTheTableSeatsThem) {
     const NewGameSheetModel sheet(GameMode::cashTable, 3);
-    EXPECT_EQ(cashOf(sheet.setup(cash(CashStakes::low, 25), 5000)).buyInBB, 40);
-    EXPECT_EQ(NewGameSheetModel::buyIn(cash(CashStakes::low, 25), 5000).shown, 40);
-    EXPECT_EQ(cashOf(sheet.setup(cash(CashStakes::low, 900), 5000)).buyInBB, 100);
-    EXPECT_EQ(cashOf(sheet.setup(cash(CashStakes::low, 100, 0), 5000)).opponents.size(), 1u);
-    EXPECT_EQ(cashOf(sheet.setup(cash(CashStakes::low, 100, 9), 5000)).opponents.size(), 5u);
-    EXPECT_EQ(NewGameSheetModel::opponents(cash(CashStakes::low, 100, -4)), 1);
+    EXPECT_EQ(cashOf(sheet.setup(cashChoices(CashStakes::low, 25), 5000)).buyInBB, 40);
+    EXPECT_EQ(NewGameSheetModel::buyIn(cashChoices(CashStakes::low, 25), 5000).shown, 40);
+    EXPECT_EQ(cashOf(sheet.setup(cashChoices(CashStakes::low, 900), 5000)).buyInBB, 100);
+    EXPECT_EQ(cashOf(sheet.setup(cashChoices(CashStakes::low, 100, 0), 5000)).opponents.size(), 1u);
+    EXPECT_EQ(cashOf(sheet.setup(cashChoices(CashStakes::low, 100, 9), 5000)).opponents.size(), 5u);
+    EXPECT_EQ(NewGameSheetModel::opponents(cashChoices(CashStakes::low, 100, -4)), 1);
     NewGameChoices hands;
     hands.quickHandHands = 0;
     EXPECT_EQ(NewGameSheetModel::hands(hands), 1);
@@ -110,7 +104,7 @@ TEST(NewGameSheetCash, StoredValuesOutOfRangeAreReadAsTheTableSeatsThem) {
 
 TEST(NewGameSheetPreview, ShowsExactlyTheBotsTheSeedSeats) {
     const NewGameSheetModel sheet(GameMode::cashTable, 77);
-    const auto choices = cash(CashStakes::low, 100, 3);
+    const auto choices = cashChoices(CashStakes::low, 100, 3);
     EXPECT_EQ(sheet.previewPlayers(choices, 5000), BotSeating::opponents(3, TableDifficulty::mixed, 77));
     EXPECT_EQ(sheet.previewPlayers(choices, 5000), cashOf(sheet.setup(choices, 5000)).opponents);
     const NewGameSheetModel quick(GameMode::quickHand, 77);
@@ -119,9 +113,9 @@ TEST(NewGameSheetPreview, ShowsExactlyTheBotsTheSeedSeats) {
 }
 
 TEST(NewGameSheetTerms, CashBlindsFollowTheStakesOthersAreTenTwenty) {
-    EXPECT_EQ(NewGameSheetModel(GameMode::cashTable, 1).termBlinds(cash(CashStakes::high, 100)),
+    EXPECT_EQ(NewGameSheetModel(GameMode::cashTable, 1).termBlinds(cashChoices(CashStakes::high, 100)),
               (PokerEngine::BlindLevel{100, 200, 0}));
-    EXPECT_EQ(NewGameSheetModel(GameMode::sitAndGo, 1).termBlinds(cash(CashStakes::high, 100)),
+    EXPECT_EQ(NewGameSheetModel(GameMode::sitAndGo, 1).termBlinds(cashChoices(CashStakes::high, 100)),
               (PokerEngine::BlindLevel{10, 20, 0}));
 }
 
