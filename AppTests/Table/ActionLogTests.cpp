@@ -5,6 +5,7 @@
 #include "Table/HandEvents.h"
 #include "Views/Table/ActionLogView.h"
 
+#include <QApplication>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -228,4 +229,33 @@ TEST(ActionLogView, EasesToTheNewestRowOtherwise) {
     emit log.clock().ticked();
     EXPECT_EQ(bar->value(), bar->maximum());
     EXPECT_FALSE(log.clock().isRunning());
+}
+
+TEST(ActionLogView, LongLinesWrapWithinTheLogAndTheNewestStaysInReach) {
+    auto satin = TableTheme::drawnIn(TableStyleID::satin, TableSurface::window, 3,
+                                     AppearanceFlags{false, false, true});
+    ActionLogView log(satin, nullptr);
+    log.resize(260, 200);
+    log.show();
+    std::vector<LogEntry> rows;
+    // One row at a time, as a hand brings them, with the events between.
+    for (int i = 0; i < 12; ++i) {
+        rows.push_back(line(i % 6, QStringLiteral("Big Lou wins 278 with Two Pair, Aces and Sixes")));
+        log.setRows(rows, 1, [](std::int64_t) { return RGB::white; });
+        QApplication::processEvents();
+    }
+    const QWidget* viewport = log.scrollArea()->viewport();
+    const QWidget* content = log.scrollArea()->widget();
+    EXPECT_LE(content->width(), viewport->width());
+    const QWidget* newest = log.rowWidgets().back();
+    EXPECT_LE(newest->geometry().right(), viewport->width());
+    // Scrolled to the end, the newest row's last line is in view.
+    QScrollBar* bar = log.scrollArea()->verticalScrollBar();
+    EXPECT_EQ(bar->value(), bar->maximum());
+    EXPECT_LE(newest->geometry().bottom() - bar->value(), viewport->height());
+    // With room to spare, a row still takes only the height its lines need.
+    log.setRows({rows.front()}, 1, [](std::int64_t) { return RGB::white; });
+    QApplication::processEvents();
+    const QWidget* only = log.rowWidgets().front();
+    EXPECT_EQ(only->height(), only->heightForWidth(only->width()));
 }

@@ -171,21 +171,23 @@ void ActionLogView::rebuild() {
                     return LogRows::yourTurn(theme_, row, content_);
             },
             rows_[index].kind);
-        // A row takes the height its text needs and no more; the stretch stays last, keeping the rows at the
-        // top.
-        widget->setSizePolicy(widget->sizePolicy().horizontalPolicy(), QSizePolicy::Maximum);
-        column_->insertWidget(static_cast<int>(index), widget);
+        // A row takes the height its text needs at the log's width (a long line wraps) and no more, held
+        // to the top of its place; the stretch stays last, keeping the rows at the top.
+        column_->insertWidget(static_cast<int>(index), widget, 0, Qt::AlignTop);
         // Shown now rather than on the next turn of the event loop, so the scroll range counts it.
         widget->setVisible(true);
     }
 }
 
 void ActionLogView::scrollToNewest() {
-    content_->adjustSize();
-    QScrollBar* bar = scroll_->verticalScrollBar();
-    // Lay the new rows out first, so the bar knows its new end.
+    // Lay the new rows out first, at the width they are shown at (long lines wrap), so the bar knows
+    // its new end.
+    const QWidget* viewport = scroll_->viewport();
+    content_->resize(viewport->width(),
+                     std::max(viewport->height(), content_->heightForWidth(viewport->width())));
     content_->layout()->activate();
-    bar->setRange(0, std::max(0, content_->sizeHint().height() - scroll_->viewport()->height()));
+    QScrollBar* bar = scroll_->verticalScrollBar();
+    bar->setRange(0, std::max(0, content_->height() - viewport->height()));
     const double end = bar->maximum();
     if (theme_.reduceMotion) {
         bar->setValue(static_cast<int>(end));
