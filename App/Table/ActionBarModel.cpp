@@ -120,6 +120,11 @@ QString ordinal(std::int64_t number) {
     return QString::number(number) + suffix;
 }
 
+double actionMessageButtonWidth(const TableTheme& theme, double widestButton) {
+    const double frame = theme.style == TableStyleID::pixel ? 60 * theme.pixelUnit : 140;
+    return std::max(frame, widestButton);
+}
+
 QString actionMessageAnnouncement(const QString& title, const std::optional<QString>& detail) {
     QStringList parts;
     if (!title.isEmpty())

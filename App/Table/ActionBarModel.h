@@ -70,3 +70,8 @@ QString ordinal(std::int64_t number);
 // What a message in the action bar's place says to a screen reader when it appears: the title and the
 // detail joined by ". ", an absent detail left out.
 QString actionMessageAnnouncement(const QString& title, const std::optional<QString>& detail);
+
+// The width of both of a message's buttons: the style's frame (140 points, 60 pixel units in the
+// pixel style), or the widest button's own width when a title needs more, so that a title such as
+// "Play a Quick Hand" is never cut short in a wider typeface; the pair stays one width.
+double actionMessageButtonWidth(const TableTheme& theme, double widestButton);

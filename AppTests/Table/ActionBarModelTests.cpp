@@ -196,3 +196,13 @@ TEST(ActionMessageAnnouncement, TitleAndDetail) {
     EXPECT_EQ(actionMessageAnnouncement("You won", QString()), "You won");
     EXPECT_EQ(actionMessageAnnouncement("", std::nullopt), "");
 }
+
+TEST(ActionMessageButtonWidth, TheStyleFrameUnlessATitleNeedsMore) {
+    const auto satin = TableTheme::drawnIn(TableStyleID::satin, TableSurface::window, 3, AppearanceFlags{});
+    const auto pixel = TableTheme::drawnIn(TableStyleID::pixel, TableSurface::popover, 2, AppearanceFlags{});
+    EXPECT_EQ(actionMessageButtonWidth(satin, 90), 140);
+    EXPECT_EQ(actionMessageButtonWidth(satin, 140), 140);
+    EXPECT_EQ(actionMessageButtonWidth(satin, 171), 171);
+    EXPECT_EQ(actionMessageButtonWidth(pixel, 0), 60 * pixel.pixelUnit);
+    EXPECT_EQ(actionMessageButtonWidth(pixel, 60 * pixel.pixelUnit + 1), 60 * pixel.pixelUnit + 1);
+}

@@ -217,6 +217,22 @@ TEST(ActionMessage, EscapeIsTheSecondaryAndReturnThePrimary) {
     EXPECT_EQ(primary, 1);
 }
 
+TEST(ActionMessage, ALongTitleWidensBothButtonsInsteadOfBeingCut) {
+    for (const auto style : {TableStyleID::satin, TableStyleID::paper, TableStyleID::pixel}) {
+        ActionMessage message(
+            theme(style), "That's a hand of poker", std::nullopt, "Play a Quick Hand", ControlKind::confirm(),
+            ActionMessage::Secondary{QStringLiteral("Home"), [] {}}, [] {}, nullptr);
+        StyledButton* primary = message.primaryButton();
+        EXPECT_GE(primary->width(), primary->sizeHint().width()) << int(style);
+        EXPECT_EQ(message.secondaryButton()->width(), primary->width()) << int(style);
+    }
+    // Short titles keep the frame.
+    ActionMessage shortTitles(
+        theme(), "You won 120", std::nullopt, "Play Again", ControlKind::confirm(),
+        ActionMessage::Secondary{QStringLiteral("Home"), [] {}}, [] {}, nullptr);
+    EXPECT_EQ(shortTitles.primaryButton()->width(), 140);
+}
+
 TEST(ActionBar, ItsRowsFitTheAreaUnderTheTableOnBothSurfaces) {
     for (const auto surface : allTableSurfaces) {
         for (const auto style : {TableStyleID::satin, TableStyleID::paper, TableStyleID::pixel}) {

@@ -1,5 +1,8 @@
 #include "Views/Table/ActionMessage.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QHBoxLayout>
 #include <QShortcut>
 #include <QShowEvent>
@@ -32,11 +35,9 @@ ActionMessage::ActionMessage(const TableTheme& theme, const QString& title, std:
     auto* row = new QHBoxLayout;
     row->setSpacing(10);
     row->addStretch();
-    const int buttonWidth = static_cast<int>(theme.style == TableStyleID::pixel ? 60 * theme.pixelUnit : 140);
     if (secondary) {
         secondary_ = new StyledButton(theme, secondary->first, ControlKind::secondary(), ControlSize::main,
                                       std::nullopt, secondary->second, this);
-        secondary_->setFixedWidth(buttonWidth);
         row->addWidget(secondary_);
         auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
         cancel->setContext(Qt::WidgetWithChildrenShortcut);
@@ -44,8 +45,14 @@ ActionMessage::ActionMessage(const TableTheme& theme, const QString& title, std:
     }
     primary_ =
         new StyledButton(theme, button, kind, ControlSize::main, std::nullopt, std::move(action), this);
-    primary_->setFixedWidth(buttonWidth);
     row->addWidget(primary_);
+    int widest = primary_->sizeHint().width();
+    if (secondary_)
+        widest = std::max(widest, secondary_->sizeHint().width());
+    const int buttonWidth = static_cast<int>(std::ceil(actionMessageButtonWidth(theme, widest)));
+    for (StyledButton* button : {secondary_, primary_})
+        if (button)
+            button->setFixedWidth(buttonWidth);
     row->addStretch();
     column->addLayout(row);
     column->addStretch();
