@@ -89,10 +89,17 @@ bool PopoverPresentation::showPopover() {
 }
 
 void PopoverPresentation::showPopoverWhenIconIsUp(int tries) {
-    if (surface_.iconIsUp() && showPopover()) {
+    // A tray shows a new icon at the screen's corner for a moment before it moves the icon into its
+    // place, so the icon only counts as up once two checks in a row find it in the same place.
+    const QRect frame = surface_.iconFrame();
+    const bool settled = iconSeenAt_ == frame;
+    iconSeenAt_ = frame;
+    if (settled && surface_.iconIsUp() && showPopover()) {
+        iconSeenAt_.reset();
         return;
     }
     if (tries < 1) {
+        iconSeenAt_.reset();
         qCCritical(surfacesLog) << "launch: the menu bar icon never came up; the popover waits for a click";
         return;
     }

@@ -64,7 +64,8 @@ class PopoverPresentation final : public QObject {
 
     // True when the popover is shown afterwards.
     bool showPopover();
-    // Shows the popover once the icon is up: a check now and up to `tries` more, 0.1 s apart.
+    // Shows the popover once the icon is up and settled in its place: a check now and up to `tries`
+    // more, 0.1 s apart.
     void showPopoverWhenIconIsUp(int tries);
     void closePopover(const QString& reason);
     // `waitForIconClick` absent: decided from the pointer and the icon.
@@ -96,5 +97,7 @@ class PopoverPresentation final : public QObject {
     bool watching_ = false;
     ScheduledWork pendingClose_;
     ScheduledWork iconRetry_;
+    // Where the last launch check found the icon.
+    std::optional<QRect> iconSeenAt_;
     ScheduledWork showCheck_;
 };

@@ -130,6 +130,20 @@ TEST_F(PresentationTest, AtLaunchThePopoverOpensOnceTheIconComesUp) {
     EXPECT_TRUE(LogCapture::starting("ERROR").isEmpty());
 }
 
+TEST_F(PresentationTest, AtLaunchThePopoverWaitsUntilTheTrayHasMovedTheIconIntoPlace) {
+    // The tray shows the new icon at the screen's corner first, then moves it into its row.
+    popover.icon = QRect(0, 0, 22, 22);
+    presentation.showPopoverWhenIconIsUp(30);
+    EXPECT_FALSE(popover.shown);
+    popover.icon = QRect(1417, 1, 22, 26);
+    scheduler.advance(100ms);
+    EXPECT_FALSE(popover.shown);
+    scheduler.advance(100ms);
+    EXPECT_TRUE(popover.shown);
+    EXPECT_EQ(popover.shows, 1);
+    EXPECT_EQ(scheduler.pendingCount(), 1u); // only the check a third of a second after showing
+}
+
 TEST_F(PresentationTest, ARequestedCloseIsLoggedWithItsReason) {
     presentation.showPopover();
     presentation.closePopover("toggle");
