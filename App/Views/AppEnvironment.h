@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Table/TableSurface.h"
+
 class AppState;
 class GameController;
 class SurfaceCoordinator;
@@ -18,3 +20,7 @@ struct AppEnvironment {
     LaunchAtLogin* launchAtLogin = nullptr;
     MenuBarHost* host = nullptr;
 };
+
+// Opens the settings window from a surface's settings button: the surface coordinator closes the
+// popover it comes from, and the host shows the window.
+void openSettings(const AppEnvironment& environment, TableSurface from);

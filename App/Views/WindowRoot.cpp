@@ -133,14 +133,8 @@ WindowRoot::WindowRoot(const AppEnvironment& environment, QWidget* parent)
         }
     });
     back_ = toolbar_->addAction(QString(), this, [surfaces] { surfaces->collapseToPopover(); });
-    settings_ = toolbar_->addAction(QString(), this, [this, surfaces] {
-        MenuBarHost* host = environment_.host;
-        surfaces->openSettings(TableSurface::window, [host] {
-            if (host) {
-                host->showSettings();
-            }
-        });
-    });
+    settings_ =
+        toolbar_->addAction(QString(), this, [this] { openSettings(environment_, TableSurface::window); });
     leave_ = toolbar_->addAction(QString(), this, [surfaces] { surfaces->requestLeave(); });
     toolbar_->addSeparator();
     sound_ =

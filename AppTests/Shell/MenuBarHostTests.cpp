@@ -6,8 +6,10 @@
 #include "MenuBarHost.h"
 #include "Sound/Playback/SoundPlayer.h"
 #include "SurfaceCoordinator.h"
+#include "Views/Controls/StyledIconButton.h"
 #include "Views/Learn/PokerBasicsCommand.h"
 #include "Views/PopoverWindow.h"
+#include "Views/Table/TopBarView.h"
 #include "Views/WindowRoot.h"
 
 #include <QApplication>
@@ -52,6 +54,32 @@ TEST(MenuBarHost, HandsEveryRootTheSameObjects) {
     EXPECT_TRUE(environment.launchAtLogin);
     EXPECT_EQ(host.surfaces().host(), &host);
     EXPECT_EQ(host.controller().session(), &host.appState());
+}
+
+QWidget* visibleSettingsWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->windowTitle() == "Chipwhistle Settings" && window->isVisible()) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+TEST(MenuBarHost, TheTableTopBarsSettingsButtonOpensTheSettingsWindow) {
+    for (const TableSurface surface : {TableSurface::popover, TableSurface::window}) {
+        TestHostEnvironment testHost;
+        MenuBarHost host;
+        host.applicationDidFinishLaunching({"chipwhistle"});
+        runPosted();
+        TopBarView topBar(host.environment(), surface, [] {});
+        topBar.button(TopBarText::TopBarButton::settings)->click();
+        runPosted();
+        QWidget* settings = visibleSettingsWindow();
+        ASSERT_NE(settings, nullptr) << (surface == TableSurface::popover ? "popover" : "window");
+        EXPECT_TRUE(host.surfaces().isSettingsOpen());
+        settings->close();
+        runPosted();
+    }
 }
 
 TEST(MenuBarHost, ATestHostShowsNothingAndHasNoTrayIcon) {

@@ -141,14 +141,7 @@ void HomeView::buildHeader(QVBoxLayout* column) {
     settingsButton_ = new StyledIconButton(
         lobby_, QStringLiteral("gearshape.fill"), {".#.#.", "#####", ".#.#.", "#####", ".#.#."},
         StyledIconButton::Tint::tomato, QStringLiteral("Settings"),
-        [this] {
-            if (SurfaceCoordinator* surfaces = environment_.surfaces)
-                surfaces->openSettings(surface_, [host = environment_.host] {
-                    if (host)
-                        host->showSettings();
-                });
-        },
-        column_);
+        [this] { openSettings(environment_, surface_); }, column_);
     icons->addWidget(guideButton_);
     icons->addWidget(surfaceButton_);
     icons->addWidget(settingsButton_);

@@ -207,9 +207,7 @@ void TopBarView::pressed(TopBarButton which) {
         }
         break;
     case TopBarButton::settings:
-        if (surfaces) {
-            surfaces->openSettings(surface_, [] {});
-        }
+        openSettings(environment_, surface_);
         break;
     case TopBarButton::leave:
         if (surfaces) {

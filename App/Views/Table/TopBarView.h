@@ -2,6 +2,7 @@
 
 #include "Style/TableTheme.h"
 #include "Table/Screen/TopBarText.h"
+#include "Views/AppEnvironment.h"
 
 #include "PokerEngine/PlayerView.h"
 
@@ -10,7 +11,6 @@
 #include <array>
 #include <functional>
 
-struct AppEnvironment;
 class StyledIconButton;
 class StyledText;
 class TagView;
@@ -42,7 +42,7 @@ class TopBarView : public QWidget {
     void pressed(TopBarText::TopBarButton which);
     TopBarText::TopBarState state() const;
 
-    const AppEnvironment& environment_;
+    AppEnvironment environment_;
     TableSurface surface_;
     std::function<void()> openGuide_;
     TableTheme theme_;
