@@ -2,7 +2,6 @@
 
 #include "AppState.h"
 #include "GameController.h"
-#include "MenuBarHost.h"
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/FadeScaleEffect.h"
 #include "Style/Drawing/SymbolIcons.h"

@@ -11,7 +11,6 @@
 
 #include "AppState.h"
 #include "GameController.h"
-#include "MenuBarHost.h"
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/SatinPanel.h"
 #include "Style/Drawing/StyleAccessibility.h"
