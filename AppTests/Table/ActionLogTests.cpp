@@ -38,6 +38,12 @@ LogEntry heading(const QString& title, std::vector<Card> cards = {}) {
     return {LogEntry::Heading{title, std::move(cards)}};
 }
 
+const AppearanceFlags reduceMotion{.reduceMotion = true};
+
+TableTheme satinWindow(AppearanceFlags flags = {}) {
+    return TableTheme::drawnIn(TableStyleID::satin, TableSurface::window, 3, flags);
+}
+
 } // namespace
 
 TEST(LogEntry, AHandStartsWithPreflopTheNewcomersAndTheDealer) {
@@ -196,9 +202,7 @@ TEST(ActionLogView, KeepsRowsAsNewOnesArriveAndNamesTheHand) {
 }
 
 TEST(ActionLogView, FollowsTheNewestRowAtOnceUnderReduceMotion) {
-    auto satin = TableTheme::drawnIn(TableStyleID::satin, TableSurface::window, 3,
-                                     AppearanceFlags{false, false, true});
-    ActionLogView log(satin, nullptr);
+    ActionLogView log(satinWindow(reduceMotion), nullptr);
     log.resize(260, 200);
     log.show();
     std::vector<LogEntry> rows;
@@ -212,8 +216,7 @@ TEST(ActionLogView, FollowsTheNewestRowAtOnceUnderReduceMotion) {
 }
 
 TEST(ActionLogView, EasesToTheNewestRowOtherwise) {
-    auto satin = TableTheme::drawnIn(TableStyleID::satin, TableSurface::window, 3, AppearanceFlags{});
-    ActionLogView log(satin, nullptr);
+    ActionLogView log(satinWindow(), nullptr);
     double now = 0;
     log.clock().setTimeSource([&] { return now; });
     log.resize(260, 200);
@@ -232,9 +235,7 @@ TEST(ActionLogView, EasesToTheNewestRowOtherwise) {
 }
 
 TEST(ActionLogView, LongLinesWrapWithinTheLogAndTheNewestStaysInReach) {
-    auto satin = TableTheme::drawnIn(TableStyleID::satin, TableSurface::window, 3,
-                                     AppearanceFlags{false, false, true});
-    ActionLogView log(satin, nullptr);
+    ActionLogView log(satinWindow(reduceMotion), nullptr);
     log.resize(260, 200);
     log.show();
     std::vector<LogEntry> rows;
