@@ -16,6 +16,8 @@
 #include "Views/Table/StageView.h"
 #include "Views/Table/TopBarView.h"
 
+#include <QSplitter>
+
 #include <gtest/gtest.h>
 
 TEST(TableScreen, PlaysAQuickHandSeriesByKeys) {
@@ -240,6 +242,25 @@ TEST(TableScreen, ThePracticeCaptionIsItsOwnPanel) {
     EXPECT_FALSE(tag.isEmpty());
     EXPECT_LE(tag.width(), 144);
     EXPECT_LE(tag.right(), 420 - 16);
+}
+
+TEST(TableScreen, TheKeysComeBackToTheTableWhenTheNarrationMakesWayForTheActionBar) {
+    // A window in the background remembers where its keys go for when it comes to the front: the
+    // narration while it speaks, the table once the narration hides, not a hidden caption.
+    QSplitter window;
+    TableScreenHarness table(TableSurface::window);
+    window.addWidget(table.screen.get());
+    window.show();
+    auto& controller = table.game.controller;
+    controller.start(GameSetup::practice(PracticeSetup{}));
+    table.game.scheduler.advance(std::chrono::seconds(3));
+    for (int step = 0; step < 5 && table.screen->bottomRow() == BottomRow::practiceCaption; ++step) {
+        EXPECT_EQ(window.focusWidget(), table.screen->practiceCaption());
+        table.screen->practiceCaption()->buttons().front()->click();
+        table.game.scheduler.advance(std::chrono::seconds(3));
+    }
+    ASSERT_EQ(table.screen->bottomRow(), BottomRow::actionBar);
+    EXPECT_EQ(window.focusWidget(), table.screen.get());
 }
 
 TEST(TableScreen, LearningModeTagsTheCardsAndLightsTheWinners) {

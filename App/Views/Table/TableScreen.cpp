@@ -417,7 +417,7 @@ void TableScreen::refreshBottom() {
          {static_cast<QWidget*>(message_), static_cast<QWidget*>(banner_), static_cast<QWidget*>(line_),
           static_cast<QWidget*>(actionBar_), static_cast<QWidget*>(caption_)}) {
         if (row && row != rowWidget(row_)) {
-            row->hide();
+            hideRow(row);
         }
     }
     const std::optional<GameMode> mode =
@@ -549,6 +549,17 @@ QWidget* TableScreen::rowWidget(BottomRow row) const {
         return actionBar_;
     }
     return nullptr;
+}
+
+void TableScreen::hideRow(QWidget* row) {
+    // A row that held the keys (the narration takes them while it speaks) hands them back to the
+    // table; left to itself, a window in the background would keep sending them to the hidden row.
+    const QWidget* keys = window()->focusWidget();
+    const bool heldKeys = keys && (keys == row || row->isAncestorOf(keys));
+    row->hide();
+    if (heldKeys) {
+        setFocus();
+    }
 }
 
 void TableScreen::moveRows(BottomRow from, QWidget* leaving, BottomRow to) {

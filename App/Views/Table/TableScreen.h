@@ -108,6 +108,7 @@ class TableScreen : public QWidget {
     void viewChanged();
     void tick();
     // Starts the movements of a change of row: the old one fading out, the new one coming in.
+    void hideRow(QWidget* row);
     void moveRows(BottomRow from, QWidget* leaving, BottomRow to);
     QWidget* rowWidget(BottomRow row) const;
     // Where the row under the table goes inside its area.
