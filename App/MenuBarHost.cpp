@@ -17,6 +17,7 @@
 #include "Views/PopoverRoot.h"
 #include "Views/PopoverWindow.h"
 #include "Views/Settings/SettingsView.h"
+#include "Views/Support/Announcer.h"
 #include "Views/TrayIconArt.h"
 #include "Views/WindowRoot.h"
 
@@ -68,7 +69,8 @@ MenuBarHost::MenuBarHost(QObject* parent)
     , hotkey_(std::make_unique<GlobalHotkey>(isTestHost() ? nullptr : X11HotkeyGrabber::create()))
     , launchAtLogin_(std::make_unique<LaunchAtLogin>())
     , presentation_(std::make_unique<PopoverPresentation>(scheduler_, *this, *surfaces_))
-    , pokerBasics_(new PokerBasicsCommand(this)) {
+    , pokerBasics_(new PokerBasicsCommand(this))
+    , announcer_(std::make_unique<Announcer>()) {
     controller_->setSession(appState_.get());
     surfaces_->setHost(this);
     connect(surfaces_.get(), &SurfaceCoordinator::visibilitySettled, this,
@@ -90,7 +92,8 @@ MenuBarHost::~MenuBarHost() {
 
 AppEnvironment MenuBarHost::environment() {
     return AppEnvironment{appState_.get(), controller_.get(),    surfaces_.get(),
-                          hotkey_.get(),   launchAtLogin_.get(), this};
+                          hotkey_.get(),   launchAtLogin_.get(), this,
+                          announcer_.get()};
 }
 
 // Launch ---------------------------------------------------------------------------------------

@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+class Announcer;
 class AppState;
 class GameController;
 class GlobalHotkey;
@@ -72,6 +73,7 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     PopoverWindow* popoverWindow() const { return popoverWindow_.get(); }
     // The application's one "Poker Basics" command (Ctrl+?), which every window of the game carries.
     PokerBasicsCommand* pokerBasicsCommand() const { return pokerBasics_; }
+    Announcer& announcer() const { return *announcer_; }
     QSystemTrayIcon* statusItem() const { return statusItem_.get(); }
 
   protected:
@@ -109,6 +111,7 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     std::unique_ptr<LaunchAtLogin> launchAtLogin_;
     std::unique_ptr<PopoverPresentation> presentation_;
     PokerBasicsCommand* pokerBasics_;
+    std::unique_ptr<Announcer> announcer_;
     std::unique_ptr<QSystemTrayIcon> statusItem_;
     std::unique_ptr<PopoverWindow> popoverWindow_;
     std::unique_ptr<X11RawPresses> rawPresses_;

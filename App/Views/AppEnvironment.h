@@ -8,6 +8,7 @@ class SurfaceCoordinator;
 class GlobalHotkey;
 class LaunchAtLogin;
 class MenuBarHost;
+class Announcer;
 
 // The shared objects the menu-bar host hands to every root view, and the roots to the views inside
 // them. The host creates them before any view and destroys them after the last, so views keep plain
@@ -19,6 +20,8 @@ struct AppEnvironment {
     GlobalHotkey* hotkey = nullptr;
     LaunchAtLogin* launchAtLogin = nullptr;
     MenuBarHost* host = nullptr;
+    // The program's one voice: every screen, and every guide it opens, speaks through it.
+    Announcer* announcer = nullptr;
 };
 
 // Opens the settings window from a surface's settings button: the surface coordinator closes the

@@ -288,6 +288,7 @@ void WindowRoot::refreshGuide() {
     if (guideStanding_) {
         setup.opening = *guideStanding_;
     }
+    setup.announcer = environment_.announcer;
     guide_ = new PokerBasicsView(std::move(setup));
     sidebarPages_->addWidget(guide_);
 }

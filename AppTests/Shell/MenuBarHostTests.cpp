@@ -19,28 +19,9 @@
 
 #include <gtest/gtest.h>
 
+#include "Support/TestHost.h"
+
 namespace {
-
-// Sets the test-host variables for one test and restores them after.
-class TestHostEnvironment {
-  public:
-    explicit TestHostEnvironment(const char* launchSurface = nullptr) {
-        qputenv("XCTestConfigurationFilePath", "/dev/null");
-        if (launchSurface) {
-            qputenv("CHIPWHISTLE_LAUNCH_SURFACE", launchSurface);
-        }
-    }
-    ~TestHostEnvironment() {
-        qunsetenv("XCTestConfigurationFilePath");
-        qunsetenv("CHIPWHISTLE_LAUNCH_SURFACE");
-    }
-};
-
-void runPosted() {
-    for (int i = 0; i < 5; ++i) {
-        QCoreApplication::processEvents();
-    }
-}
 
 TEST(MenuBarHost, HandsEveryRootTheSameObjects) {
     TestHostEnvironment testHost;
@@ -50,6 +31,7 @@ TEST(MenuBarHost, HandsEveryRootTheSameObjects) {
     EXPECT_EQ(environment.controller, &host.controller());
     EXPECT_EQ(environment.surfaces, &host.surfaces());
     EXPECT_EQ(environment.host, &host);
+    EXPECT_EQ(environment.announcer, &host.announcer());
     EXPECT_TRUE(environment.hotkey);
     EXPECT_TRUE(environment.launchAtLogin);
     EXPECT_EQ(host.surfaces().host(), &host);

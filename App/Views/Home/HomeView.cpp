@@ -341,6 +341,7 @@ void HomeView::showGuide(bool animated) {
         setup.playPractice = [this] { model_->startPractice(); };
         setup.onDone = [this] { model_->closeGuide(); };
         setup.opening = *destination;
+        setup.announcer = environment_.announcer;
         guide_ = new PokerBasicsView(std::move(setup), this);
         guide_->show();
         guide_->setFocus(Qt::OtherFocusReason);

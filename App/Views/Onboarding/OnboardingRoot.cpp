@@ -11,7 +11,7 @@
 OnboardingRoot::OnboardingRoot(const AppEnvironment& environment, QWidget* parent)
     : QWidget(parent)
     , environment_(environment)
-    , announcer_(new Announcer(this))
+    , announcer_(environment.announcer ? environment.announcer : new Announcer(this))
     , appearance_(new AppearanceWatcher(this))
     , theme_(flowTheme(appearance_->flags(),
                        environment.appState && environment.appState->profile().settings.fourColorDeck))

@@ -353,6 +353,7 @@ void SettingsView::showGuide() {
     setup.theme = themes.theme;
     setup.presentation = PokerBasicsView::Presentation::panel;
     setup.onDone = [sheet] { sheet->close(); };
+    setup.announcer = environment_.announcer;
     auto* layout = new QVBoxLayout(sheet);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(new PokerBasicsView(std::move(setup), sheet));

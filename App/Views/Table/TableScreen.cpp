@@ -91,6 +91,9 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
         services_.sounds = &SoundPlayer::shared();
     }
     if (!services_.announcer) {
+        services_.announcer = environment_.announcer;
+    }
+    if (!services_.announcer) {
         ownAnnouncer_ = std::make_unique<Announcer>();
         services_.announcer = ownAnnouncer_.get();
     }

@@ -1,0 +1,146 @@
+// The guide speaks through the program's one announcer wherever it is opened: the lobby's button, the
+// Settings window's button and the table window's toolbar, each pressed as a player presses it.
+#include "AppState.h"
+#include "Game/BotSeating.h"
+#include "GameController.h"
+#include "MenuBarHost.h"
+#include "Views/Controls/SlidingPicker.h"
+#include "Views/Controls/StyledButton.h"
+#include "Views/Controls/StyledIconButton.h"
+#include "Views/Home/HomeView.h"
+#include "Views/Learn/BasicsTab.h"
+#include "Views/Learn/GlossaryTab.h"
+#include "Views/Learn/PokerBasicsView.h"
+#include "Views/Learn/StartersChartView.h"
+#include "Views/Learn/StartersTab.h"
+#include "Views/PopoverWindow.h"
+#include "Views/Settings/SettingsView.h"
+#include "Views/Support/Announcer.h"
+#include "Views/WindowRoot.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include "Support/TestHost.h"
+#include "Support/WidgetEvents.h"
+
+using WidgetEvents::click;
+
+namespace {
+
+QString lastSaid(const MenuBarHost& host) {
+    const QStringList& spoken = host.announcer().spoken();
+    return spoken.isEmpty() ? QString() : spoken.last();
+}
+
+// Turns a page, searches the glossary and moves the chart's selection, as a player does, and expects
+// each to be heard through the host's announcer.
+void expectTheGuideSpeaks(PokerBasicsView* guide, MenuBarHost& host, const char* where) {
+    SCOPED_TRACE(where);
+    ASSERT_TRUE(guide);
+    host.announcer().setShowsNotifications(false);
+    guide->setTab(GuideTab::basics);
+    auto* basics = qobject_cast<BasicsTab*>(guide->tabContent());
+    ASSERT_TRUE(basics);
+    click(basics->forwardButton());
+    EXPECT_EQ(lastSaid(host), "Page 2 of 6. Your cards and the board.");
+
+    click(guide->tabButton(GuideTab::glossary));
+    auto* glossary = qobject_cast<GlossaryTab*>(guide->tabContent());
+    ASSERT_TRUE(glossary);
+    QTest::keyClicks(glossary->searchField(), "kicker");
+    EXPECT_EQ(lastSaid(host), "1 word");
+
+    click(guide->tabButton(GuideTab::starters));
+    auto* starters = qobject_cast<StartersTab*>(guide->tabContent());
+    ASSERT_TRUE(starters);
+    starters->chart()->setFocus();
+    const qsizetype before = host.announcer().spoken().size();
+    // One of the two moves the selection whatever hand the chart starts on.
+    QTest::keyClick(starters->chart(), Qt::Key_Right);
+    QTest::keyClick(starters->chart(), Qt::Key_Down);
+    EXPECT_GT(host.announcer().spoken().size(), before) << "the chart's selection";
+}
+
+TEST(GuideSpeech, FromTheLobbysButton) {
+    TestHostEnvironment testHost("menuBar");
+    MenuBarHost host;
+    host.applicationDidFinishLaunching({"chipwhistle"});
+    runPosted();
+    ASSERT_TRUE(host.popoverWindow());
+    auto* lobby = host.popoverWindow()->findChild<HomeView*>();
+    ASSERT_TRUE(lobby);
+    host.popoverWindow()->show();
+    runPosted();
+    click(lobby->guideButton());
+    expectTheGuideSpeaks(lobby->guide(), host, "lobby");
+}
+
+TEST(GuideSpeech, FromTheSettingsWindowsButton) {
+    TestHostEnvironment testHost;
+    MenuBarHost host;
+    host.applicationDidFinishLaunching({"chipwhistle"});
+    host.showSettings();
+    runPosted();
+    SettingsView* settings = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* view = qobject_cast<SettingsView*>(window); view && view->isVisible()) {
+            settings = view;
+        } else if (auto* inside = window->findChild<SettingsView*>(); inside && inside->isVisible()) {
+            settings = inside;
+        }
+    }
+    ASSERT_TRUE(settings);
+    QPushButton* opener = nullptr;
+    for (QPushButton* button : settings->findChildren<QPushButton*>()) {
+        if (button->text().startsWith("Poker Basics")) {
+            opener = button;
+        }
+    }
+    ASSERT_TRUE(opener);
+    QTest::mouseClick(opener, Qt::LeftButton);
+    runPosted();
+    PokerBasicsView* guide = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* found = window->findChild<PokerBasicsView*>(); found && window->isVisible()) {
+            guide = found;
+        }
+    }
+    expectTheGuideSpeaks(guide, host, "settings");
+}
+
+TEST(GuideSpeech, FromTheTableWindowsToolbar) {
+    TestHostEnvironment testHost("window");
+    MenuBarHost host;
+    host.applicationDidFinishLaunching({"chipwhistle"});
+    runPosted();
+    host.controller().start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 4, 1)));
+    runPosted();
+    WindowRoot* window = host.tableWindow();
+    ASSERT_TRUE(window);
+    window->show();
+    QAction* guideItem = nullptr;
+    for (QAction* action : window->toolbar()->actions()) {
+        if (action->text() == "Poker Basics") {
+            guideItem = action;
+        }
+    }
+    ASSERT_TRUE(guideItem);
+    if (window->guide() && window->guide()->isVisible()) {
+        // The sidebar already shows the guide; pressing the item would close it.
+    } else {
+        QWidget* button = window->toolbar()->widgetForAction(guideItem);
+        ASSERT_TRUE(button);
+        QTest::mouseClick(button, Qt::LeftButton);
+        runPosted();
+    }
+    expectTheGuideSpeaks(window->guide(), host, "window sidebar");
+}
+
+} // namespace
