@@ -100,7 +100,7 @@ void PopoverPresentation::showPopoverWhenIconIsUp(int tries) {
     }
     if (tries < 1) {
         iconSeenAt_.reset();
-        qCCritical(surfacesLog) << "launch: the menu bar icon never came up; the popover waits for a click";
+        qCCritical(surfacesLog) << "launch: the tray icon never came up; the popover waits for a click";
         return;
     }
     iconRetry_ = scheduler_.after(iconRetryDelay, [this, tries] { showPopoverWhenIconIsUp(tries - 1); });

@@ -1,25 +1,27 @@
 #include "Persistence/KeyShortcut.h"
 
 #include "Persistence/JsonRead.h"
+#include "Persistence/KeyCodes.h"
 #include "PokerEngine/Hashing.h"
 
 #include <limits>
 
 std::string KeyShortcut::display() const {
     std::string text;
-    if (control) {
-        text += "⌃";
+    if (command) {
+        text += "Ctrl+";
     }
     if (option) {
-        text += "⌥";
+        text += "Alt+";
     }
     if (shift) {
-        text += "⇧";
+        text += "Shift+";
     }
-    if (command) {
-        text += "⌘";
+    if (control) {
+        text += "Super+";
     }
-    return text + key;
+    // A named key is written by its code, so profiles stored with the old symbols ("↩") read the same.
+    return text + KeyCodes::name(keyCode).value_or(key);
 }
 
 std::size_t std::hash<KeyShortcut>::operator()(const KeyShortcut& shortcut) const noexcept {

@@ -16,7 +16,8 @@ struct KeyShortcut {
     bool control = false;
     std::string key = "P";
 
-    // The modifiers' glyphs in the order ⌃⌥⇧⌘, then the key's label: "⇧⌘P".
+    // As Linux writes it: the modifiers held, then the key, "Ctrl+Shift+P". Command is Ctrl, option
+    // Alt and control Super, as the keys that stand in their places on a PC keyboard.
     std::string display() const;
 
     bool operator==(const KeyShortcut&) const = default;

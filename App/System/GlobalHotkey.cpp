@@ -33,7 +33,7 @@ void GlobalHotkey::releaseGrab() {
 
 std::optional<QString> GlobalHotkey::grab(const KeyShortcut& shortcut) {
     if (!shortcut.command && !shortcut.option && !shortcut.control) {
-        return QStringLiteral("Add ⌘, ⌥ or ⌃ to use a shortcut from other apps.");
+        return QStringLiteral("Add Ctrl, Alt or Super to use a shortcut from other apps.");
     }
     if (!grabber_) {
         return std::nullopt;
@@ -61,7 +61,7 @@ void GlobalHotkey::update(const std::optional<KeyShortcut>& shortcut) {
     setProblem(shortcut ? grab(*shortcut) : std::nullopt);
 }
 
-bool GlobalHotkey::replace(const KeyShortcut& shortcut) {
+std::optional<QString> GlobalHotkey::replace(const KeyShortcut& shortcut) {
     // The grabber holds one grab at a time, so the previous one is let go while the new one is tried.
     const bool wasActive = active_;
     releaseGrab();
@@ -69,13 +69,12 @@ bool GlobalHotkey::replace(const KeyShortcut& shortcut) {
     if (!refusal) {
         registered_ = shortcut;
         setProblem(std::nullopt);
-        return true;
+        return std::nullopt;
     }
-    // Should the desktop now refuse the previous one too, it stays stored and out of force, and the
-    // refusal of the new one is still what the player is told.
+    // `problem` speaks of the stored shortcut only: taken back into force, it has none, and one that was
+    // not in force keeps the reason it already had.
     if (wasActive && registered_) {
-        grab(*registered_);
+        setProblem(grab(*registered_));
     }
-    setProblem(std::move(refusal));
-    return false;
+    return refusal;
 }

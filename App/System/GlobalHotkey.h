@@ -49,9 +49,9 @@ class GlobalHotkey final : public QObject {
     // changes nothing, so a refused one is retried only once the player changes it.
     void update(const std::optional<KeyShortcut>& shortcut);
     // Asks for `shortcut` in place of the one in force, before anyone stores it. Refused, the previous
-    // shortcut is taken back and stays in force, `problem` says why the new one was not taken, and the
-    // answer is false; the caller then keeps the previous shortcut stored.
-    bool replace(const KeyShortcut& shortcut);
+    // shortcut is taken back and stays in force, and the answer says why the new one was not taken;
+    // the caller then keeps the previous shortcut stored. `problem` stays about the stored shortcut.
+    std::optional<QString> replace(const KeyShortcut& shortcut);
 
   signals:
     void problemChanged();

@@ -229,7 +229,8 @@ void WindowRoot::refreshChrome() {
     sidebar_->setVisible(showsTable_ && showsSidebar_);
     // The icons take the toolbar's text colour, so they read in a dark desktop theme too.
     const QColor ink = toolbar_->palette().color(QPalette::ButtonText);
-    applyControl(back_, {"Back to Menu Bar", "arrow.down.right.and.arrow.up.left", "Back to Menu Bar"}, ink);
+    applyControl(back_, {"Back to System Tray", "arrow.down.right.and.arrow.up.left", "Back to System Tray"},
+                 ink);
     applyControl(settings_, {"Settings", "gearshape", "Settings"}, ink);
     applyControl(guideItem_, {"Poker Basics", "questionmark.circle", "Poker Basics (?)"}, ink);
     applyControl(pause_,

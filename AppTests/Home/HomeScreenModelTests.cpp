@@ -145,7 +145,7 @@ TEST(HomeLook, LobbyIsSatinWithTheGivenAppearance) {
 }
 
 TEST(HomeLook, SurfaceSwitchNamesTheOtherSurface) {
-    EXPECT_EQ(HomeLook::surfaceSwitch(TableSurface::window).help, "Back to Menu Bar");
+    EXPECT_EQ(HomeLook::surfaceSwitch(TableSurface::window).help, "Back to System Tray");
     EXPECT_EQ(HomeLook::surfaceSwitch(TableSurface::window).systemImage,
               "arrow.down.right.and.arrow.up.left");
     EXPECT_EQ(HomeLook::surfaceSwitch(TableSurface::popover).help, "Open in Window");

@@ -148,7 +148,7 @@ TEST(HomeViewHeader, NamesTheOtherSurfaceAndReadsTheBankrollAsOne) {
     EXPECT_EQ(popover.view.surfaceButton()->toolTip(), "Open in Window");
     EXPECT_EQ(popover.view.bankroll()->amount(), "10,000");
     ShownHome window(lobby, TableSurface::window);
-    EXPECT_EQ(window.view.surfaceButton()->toolTip(), "Back to Menu Bar");
+    EXPECT_EQ(window.view.surfaceButton()->toolTip(), "Back to System Tray");
     EXPECT_FALSE(window.view.statusLine()->isVisible());
     EXPECT_EQ(window.view.settingsButton()->toolTip(), "Settings");
     EXPECT_EQ(window.view.guideButton()->toolTip(), "Poker Basics");

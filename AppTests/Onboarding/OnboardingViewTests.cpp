@@ -210,9 +210,10 @@ TEST(WelcomePage, TheArtIsAllThereAndTheTitleBlockReadsAsOne) {
     EXPECT_DOUBLE_EQ(chip.shadow->center.x(), 130.4);
     EXPECT_DOUBLE_EQ(chip.shadow->center.y(), 509.2);
     EXPECT_DOUBLE_EQ(chip.shadow->width, 48.4);
-    EXPECT_EQ(WelcomePage::spokenText(),
-              "Poker for your coffee break. No-Limit Hold'em against bots, right from your menu bar. 1 min a "
-              "hand, Lives in your menu bar, Pauses when you leave.");
+    EXPECT_EQ(
+        WelcomePage::spokenText(),
+        "Poker for your coffee break. No-Limit Hold'em against bots, right from your system tray. 1 min a "
+        "hand, Lives in your system tray, Pauses when you leave.");
 }
 
 TEST(StyleCard, SpeaksTheStylesNameAndSummaryAndKeepsItsChoiceOnAClick) {
@@ -235,7 +236,7 @@ TEST_F(OnboardingViewTest, EachQuestionReadsWithItsTwoAnswers) {
     const std::array<std::array<const char*, 3>, 3> expected{{
         {"Played Hold'em before?", "I know the rules", "I'm new to poker"},
         {"Default table", "Quick Hand", "Sit & Go"},
-        {"Open Chipwhistle in", "Menu Bar", "Window"},
+        {"Open Chipwhistle in", "System Tray", "Window"},
     }};
     for (std::size_t i = 0; i < expected.size(); ++i) {
         QAccessibleInterface* row = QAccessible::queryAccessibleInterface(page->rows()[i]);

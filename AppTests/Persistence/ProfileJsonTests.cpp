@@ -244,10 +244,14 @@ TEST(ProfileJson, RefillDateOutsideTheClocksYearsReadsAsNoDate) {
     }
 }
 
-TEST(KeyShortcut, DisplayPutsModifierGlyphsInTheirFixedOrder) {
-    EXPECT_EQ(KeyShortcut().display(), "⇧⌘P");
-    EXPECT_EQ((KeyShortcut{40, true, true, true, true, "K"}).display(), "⌃⌥⇧⌘K");
-    EXPECT_EQ((KeyShortcut{40, false, false, true, false, "F5"}).display(), "⌥F5");
+TEST(KeyShortcut, DisplayWritesTheModifiersAsLinuxDoesInTheirFixedOrder) {
+    EXPECT_EQ(KeyShortcut().display(), "Ctrl+Shift+P");
+    EXPECT_EQ((KeyShortcut{40, true, true, true, true, "K"}).display(), "Ctrl+Alt+Shift+Super+K");
+    EXPECT_EQ((KeyShortcut{96, false, false, true, false, "F5"}).display(), "Alt+F5");
+    // Profiles written with the old key symbols keep their shortcut and read in today's names.
+    EXPECT_EQ((KeyShortcut{36, true, false, false, false, "↩"}).display(), "Ctrl+Return");
+    EXPECT_EQ((KeyShortcut{126, true, false, false, true, "↑"}).display(), "Ctrl+Super+Up");
+    EXPECT_EQ((KeyShortcut{48, false, false, true, false, "⇥"}).display(), "Alt+Tab");
     EXPECT_NE(std::hash<KeyShortcut>{}(KeyShortcut()), std::hash<KeyShortcut>{}(KeyShortcut{36}));
 }
 

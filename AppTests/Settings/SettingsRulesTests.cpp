@@ -17,10 +17,10 @@ TEST(SettingsRules, SitAndGoSummaryCountsInPlainDigits) {
 
 TEST(SettingsRules, LaunchSurfaceSubtitleFollowsTheStoredSurface) {
     EXPECT_EQ(launchSurfaceSubtitle(LaunchSurface::window),
-              "Opens in a full window with the action log, and shows in the Dock while it's open.");
-    EXPECT_EQ(
-        launchSurfaceSubtitle(LaunchSurface::menuBar),
-        "Opens as a small popover from the chip icon in the menu bar. It pauses the moment you click away.");
+              "Opens in a full window with the action log, and shows in the task bar while it's open.");
+    EXPECT_EQ(launchSurfaceSubtitle(LaunchSurface::menuBar),
+              "Opens as a small popover from the chip icon in the system tray. It pauses the moment you "
+              "click away.");
 }
 
 TEST(SettingsRules, DefaultTablePickerOffersTwoModes) {
@@ -141,7 +141,7 @@ TEST_F(BankrollReset, APracticeHandLeavesAnOlderSaveToBeAbandonedToo) {
 TEST(SettingsRules, WithoutAShellARecordedShortcutIsStoredAsIs) {
     AppState state{std::nullopt};
     const KeyShortcut recorded{40, true, true, false, false, "K"};
-    EXPECT_TRUE(recordShortcut(state, nullptr, recorded));
+    EXPECT_EQ(recordShortcut(state, nullptr, recorded), std::nullopt);
     EXPECT_EQ(state.hotkey().shortcut, recorded);
 }
 

@@ -51,27 +51,29 @@ TEST(ShortcutRecording, AcceptedCombinationsAreRecordedWithTheirNames) {
     EXPECT_TRUE(result.shortcut->command);
     EXPECT_TRUE(result.shortcut->shift);
     EXPECT_EQ(result.shortcut->key, "K");
-    EXPECT_EQ(result.shortcut->display(), "⇧⌘K");
+    EXPECT_EQ(result.shortcut->display(), "Ctrl+Shift+K");
 
-    EXPECT_EQ(recordedDisplay(key(spaceKey, " ", false, false, true, true)), "⌃⌥Space");
-    EXPECT_EQ(recordedDisplay(key(returnKey, "\r", true)), "⌘↩");
-    EXPECT_EQ(recordedDisplay(key(tabKey, "\t", false, false, true)), "⌥⇥");
-    EXPECT_EQ(recordedDisplay(key(111, "", false, false, false, true)), "⌃F12");
-    EXPECT_EQ(recordedDisplay(key(126, "", true, false, false, true)), "⌃⌘↑");
-    EXPECT_EQ(recordedDisplay(key(12, "q", true)), "⌘Q");
+    EXPECT_EQ(recordedDisplay(key(spaceKey, " ", false, false, true, true)), "Alt+Super+Space");
+    EXPECT_EQ(recordedDisplay(key(returnKey, "\r", true)), "Ctrl+Return");
+    EXPECT_EQ(recordedDisplay(key(tabKey, "\t", false, false, true)), "Alt+Tab");
+    EXPECT_EQ(recordedDisplay(key(111, "", false, false, false, true)), "Super+F12");
+    EXPECT_EQ(recordedDisplay(key(126, "", true, false, false, true)), "Ctrl+Super+Up");
+    EXPECT_EQ(recordedDisplay(key(12, "q", true)), "Ctrl+Q");
+    EXPECT_EQ(recordedDisplay(key(83, "", true)), "Ctrl+Keypad 1");
+    EXPECT_EQ(recordedDisplay(key(114, "", true)), "Ctrl+Insert");
 }
 
 TEST(ShortcutRecording, KeyNamesFallBackToTheKeysText) {
     EXPECT_EQ(keyName(122, ""), "F1");
-    EXPECT_EQ(keyName(123, ""), "←");
+    EXPECT_EQ(keyName(123, ""), "Left");
     EXPECT_EQ(keyName(0, "a"), "A");
     EXPECT_EQ(keyName(0, ""), "?");
 }
 
 TEST(ShortcutRecording, TitleAndSpokenLabelFollowTheState) {
     const KeyShortcut standard;
-    EXPECT_EQ(title(false, standard), "⇧⌘P");
-    EXPECT_EQ(accessibleLabel(false, standard), "Shortcut ⇧⌘P");
+    EXPECT_EQ(title(false, standard), "Ctrl+Shift+P");
+    EXPECT_EQ(accessibleLabel(false, standard), "Shortcut Ctrl+Shift+P");
     EXPECT_EQ(title(true, standard), "Type shortcut…");
     EXPECT_EQ(accessibleLabel(true, standard), "Recording shortcut");
     EXPECT_EQ(accessibleHelp(), "Click, then press the new shortcut");

@@ -115,7 +115,7 @@ TEST_F(PresentationTest, AtLaunchTheIconIsCheckedThirtyOneTimesBeforeGivingUp) {
     EXPECT_TRUE(LogCapture::lines().isEmpty());
     scheduler.advance(100ms);
     EXPECT_EQ(LogCapture::lines(),
-              QStringList{"ERROR launch: the menu bar icon never came up; the popover waits for a click"});
+              QStringList{"ERROR launch: the tray icon never came up; the popover waits for a click"});
     EXPECT_EQ(scheduler.pendingCount(), 0u);
 }
 

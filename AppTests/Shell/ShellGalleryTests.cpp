@@ -91,7 +91,7 @@ TEST_F(ShellGallery, WindowWithTheLobbyAndWithATable) {
             titles << action->text();
         }
     }
-    EXPECT_EQ(titles, (QStringList{"Pause", "Back to Menu Bar", "Settings", "Forfeit", "Mute Sounds",
+    EXPECT_EQ(titles, (QStringList{"Pause", "Back to System Tray", "Settings", "Forfeit", "Mute Sounds",
                                    "Poker Basics", "Sidebar"}));
     EXPECT_TRUE(window.showsSidebar());
     save(window, "window-table");

@@ -93,7 +93,7 @@ TEST(TopBarText, ButtonsFollowTheState) {
     EXPECT_EQ(icon(TopBarButton::sound, state).symbol, "speaker.slash.fill");
     EXPECT_EQ(icon(TopBarButton::sound, state).help, "Unmute Sounds");
     EXPECT_EQ(icon(TopBarButton::surface, state).symbol, "arrow.down.right.and.arrow.up.left");
-    EXPECT_EQ(icon(TopBarButton::surface, state).help, "Back to Menu Bar");
+    EXPECT_EQ(icon(TopBarButton::surface, state).help, "Back to System Tray");
     EXPECT_EQ(icon(TopBarButton::leave, state).help, "Forfeit");
     for (const auto button : allTopBarButtons) {
         const auto drawn = icon(button, state);

@@ -10,7 +10,7 @@ namespace ThemeFonts {
 // The family every system-font text uses: Lato, which has the five weights the roles ask for (regular,
 // medium, semibold, bold, heavy) and digits of one width, so amounts do not jiggle.
 QString systemFamily();
-// Where a character is missing from it (the key symbols ⌘⌥⇧⌃ among them), or the family itself is
+// Where a character is missing from it (the card suits ♠♥♦♣ among them), or the family itself is
 // missing, text falls back to DejaVu Sans, glyph by glyph.
 QString fallbackFamily();
 // The system font at a pixel size and weight.

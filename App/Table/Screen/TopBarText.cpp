@@ -150,7 +150,7 @@ TopBarIcon icon(TopBarButton button, const TopBarState& state) {
         }
         return {QStringLiteral("arrow.down.right.and.arrow.up.left"),
                 {"###..", "##...", "#.#.#", "...##", "..###"},
-                QStringLiteral("Back to Menu Bar")};
+                QStringLiteral("Back to System Tray")};
     case TopBarButton::settings:
         return {QStringLiteral("gearshape.fill"),
                 {".#.#.", "#####", ".#.#.", "#####", ".#.#."},

@@ -115,7 +115,7 @@ SurfaceSwitch surfaceSwitch(TableSurface surface) {
     if (surface == TableSurface::window)
         return {QStringLiteral("arrow.down.right.and.arrow.up.left"),
                 {"###..", "##...", "#.#.#", "...##", "..###"},
-                QStringLiteral("Back to Menu Bar")};
+                QStringLiteral("Back to System Tray")};
     return {QStringLiteral("arrow.up.left.and.arrow.down.right"),
             {"..###", "...##", "#.#.#", "##...", "###.."},
             QStringLiteral("Open in Window")};

@@ -159,7 +159,7 @@ void HomeView::buildFooter(QVBoxLayout* column) {
     auto* quit = new QPushButton(QStringLiteral("Quit"), column_);
     quit->setFlat(true);
     quit->setFont(ThemeFonts::system(11.5, FontWeight::regular));
-    quit->setToolTip(QStringLiteral("Quit Chipwhistle (⌘Q)"));
+    quit->setToolTip(QStringLiteral("Quit Chipwhistle (Ctrl+Q)"));
     quit->setCursor(Qt::PointingHandCursor);
     QPalette palette = quit->palette();
     palette.setColor(QPalette::ButtonText, toQColor(LabelColors::secondary(dark)));

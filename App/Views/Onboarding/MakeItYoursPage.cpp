@@ -108,7 +108,7 @@ MakeItYoursPage::MakeItYoursPage(const TableTheme& theme, AppState* appState, st
                        QStringLiteral("Six players, rising blinds. 10–15 min."),
                        choose([](AppState& s) { OnboardingFlow::chooseDefaultTable(s, GameMode::sitAndGo); }),
                        rows_[1]),
-        new OptionCard(theme, ArtIcon::menuBar, QStringLiteral("Menu Bar"),
+        new OptionCard(theme, ArtIcon::menuBar, QStringLiteral("System Tray"),
                        QStringLiteral("A small popover from the chip icon."), choose([](AppState& s) {
                            OnboardingFlow::chooseLaunchSurface(s, LaunchSurface::menuBar);
                        }),

@@ -22,7 +22,7 @@ constexpr double pillSpacing = 8;
 const QPointF viewCentre(300, 320);
 
 const QString title = QStringLiteral("Poker for your\ncoffee break");
-const QString subtitle = QStringLiteral("No-Limit Hold'em against bots,\nright from your menu bar.");
+const QString subtitle = QStringLiteral("No-Limit Hold'em against bots,\nright from your system tray.");
 
 const RiseIn titleRise{0.12};
 const RiseIn subtitleRise{0.26};
@@ -162,7 +162,7 @@ std::optional<AvatarModel> WelcomePage::avatar(const std::string& slug) {
 const std::array<FactPill, 3>& WelcomePage::pills() {
     static const std::array<FactPill, 3> all{{
         {QString(), QStringLiteral("1 min"), QStringLiteral(" a hand")},
-        {QStringLiteral("Lives in your "), QStringLiteral("menu bar"), QString()},
+        {QStringLiteral("Lives in your "), QStringLiteral("system tray"), QString()},
         {QString(), QStringLiteral("Pauses"), QStringLiteral(" when you leave")},
     }};
     return all;

@@ -36,12 +36,12 @@ QString launchSurfaceSubtitle(LaunchSurface surface) {
     switch (surface) {
     case LaunchSurface::window:
         return QStringLiteral(
-            "Opens in a full window with the action log, and shows in the Dock while it's open.");
+            "Opens in a full window with the action log, and shows in the task bar while it's open.");
     case LaunchSurface::menuBar:
         break;
     }
-    return QStringLiteral(
-        "Opens as a small popover from the chip icon in the menu bar. It pauses the moment you click away.");
+    return QStringLiteral("Opens as a small popover from the chip icon in the system tray. It pauses the "
+                          "moment you click away.");
 }
 
 std::optional<int> defaultTableIndex(GameMode mode) {
@@ -71,11 +71,13 @@ HotkeySetting withShortcut(HotkeySetting stored, const KeyShortcut& shortcut) {
     return stored;
 }
 
-bool recordShortcut(AppState& appState, GlobalHotkey* hotkey, const KeyShortcut& shortcut) {
-    if (hotkey && !hotkey->replace(shortcut))
-        return false;
+std::optional<QString> recordShortcut(AppState& appState, GlobalHotkey* hotkey, const KeyShortcut& shortcut) {
+    if (hotkey) {
+        if (auto refusal = hotkey->replace(shortcut))
+            return refusal;
+    }
     appState.setHotkey(withShortcut(appState.hotkey(), shortcut));
-    return true;
+    return std::nullopt;
 }
 
 GuideThemes guideThemes(TableStyleID storedStyle, AppearanceFlags appearance, bool fourColorDeck) {
@@ -89,6 +91,13 @@ bool showsRecorder(const HotkeySetting& stored) {
 
 bool showsHotkeyProblem(const HotkeySetting& stored, const std::optional<QString>& problem) {
     return stored.enabled && problem.has_value();
+}
+
+std::optional<QString> refusalNote(const HotkeySetting& stored, bool recording,
+                                   const std::optional<QString>& refusal) {
+    if (!stored.enabled || !recording)
+        return std::nullopt;
+    return refusal;
 }
 
 QString resetTitle() {

@@ -35,13 +35,16 @@ GameMode defaultTableAt(int index);
 HotkeySetting withEnabled(HotkeySetting stored, bool enabled);
 HotkeySetting withShortcut(HotkeySetting stored, const KeyShortcut& shortcut);
 // A recorded shortcut is stored only once the desktop has taken it: refused, the previous shortcut stays
-// stored and in force and the hotkey's problem says why. Without a hotkey (no shell) it is stored as is.
-// Answers whether it was stored.
-bool recordShortcut(AppState& appState, GlobalHotkey* hotkey, const KeyShortcut& shortcut);
-// The recorder and the problem text show only while the shortcut is on, and the problem only when
-// there is one.
+// stored and in force, and the answer says why the new one was not taken. Without a hotkey (no shell)
+// it is stored as is.
+std::optional<QString> recordShortcut(AppState& appState, GlobalHotkey* hotkey, const KeyShortcut& shortcut);
+// The recorder and the problem text show only while the shortcut is on, and the problem (in red: the
+// stored shortcut is not in force) only when there is one.
 bool showsRecorder(const HotkeySetting& stored);
 bool showsHotkeyProblem(const HotkeySetting& stored, const std::optional<QString>& problem);
+// Why the desktop refused the shortcut just recorded: shown only while the recorder waits for another.
+std::optional<QString> refusalNote(const HotkeySetting& stored, bool recording,
+                                   const std::optional<QString>& refusal);
 
 // The Poker Basics guide opened from Settings: its pictures in the player's style (satin when that style
 // is not offered), its controls always in satin; both follow the desktop's appearance.

@@ -11,6 +11,7 @@
 #include "Views/Settings/ShortcutRecorder.h"
 #include "Views/Settings/StylePreviews.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -228,9 +229,9 @@ QWidget* SettingsView::tableSection() {
 
 QWidget* SettingsView::menuBarSection() {
     QFormLayout* form = nullptr;
-    auto* group = section(QStringLiteral("Menu bar"), form);
+    auto* group = section(QStringLiteral("System tray"), form);
 
-    stackInMenuBar_ = new QCheckBox(QStringLiteral("Show stack in menu bar"));
+    stackInMenuBar_ = new QCheckBox(QStringLiteral("Show stack in system tray"));
     connect(stackInMenuBar_, &QCheckBox::toggled, this, [this](bool on) {
         if (environment_.appState)
             environment_.appState->setShowStackInMenuBar(on);
@@ -249,11 +250,28 @@ QWidget* SettingsView::menuBarSection() {
     recorder_ = new ShortcutRecorder;
     recorder_->setFixedSize(140, 24);
     recorder_->setOnRecord([this](const KeyShortcut& shortcut) {
-        if (auto* state = environment_.appState)
-            SettingsRules::recordShortcut(*state, environment_.hotkey, shortcut);
+        auto* state = environment_.appState;
+        if (!state)
+            return;
+        shortcutRefusal_ = SettingsRules::recordShortcut(*state, environment_.hotkey, shortcut);
+        if (shortcutRefusal_) {
+            // Refused like a key that does not qualify: a beep, and the recorder waits for another.
+            QApplication::beep();
+            recorder_->toggleRecording();
+            refresh();
+        }
+    });
+    connect(recorder_, &ShortcutRecorder::recordingChanged, this, [this] {
+        if (!recorder_->isRecording() && shortcutRefusal_) {
+            shortcutRefusal_.reset();
+            refresh();
+        }
     });
     shortcutRow_ = labelled(QStringLiteral("Shortcut"), recorder_);
     form->addRow(shortcutRow_);
+
+    refusalNote_ = subtitle(QString());
+    form->addRow(refusalNote_);
 
     hotkeyProblem_ = problemText();
     form->addRow(hotkeyProblem_);
@@ -265,7 +283,7 @@ QWidget* SettingsView::generalSection() {
     auto* group = section(QStringLiteral("General"), form);
 
     launchSurface_ = new QComboBox;
-    launchSurface_->addItems({QStringLiteral("Menu Bar"), QStringLiteral("Window")});
+    launchSurface_->addItems({QStringLiteral("System Tray"), QStringLiteral("Window")});
     connect(launchSurface_, &QComboBox::activated, this, [this](int index) {
         if (environment_.appState && index >= 0)
             environment_.appState->setLaunchSurface(surfaces[static_cast<std::size_t>(index)]);
@@ -401,6 +419,10 @@ void SettingsView::refresh() {
         environment_.hotkey ? environment_.hotkey->problem() : std::optional<QString>{};
     hotkeyProblem_->setText(problem.value_or(QString()));
     hotkeyProblem_->setVisible(SettingsRules::showsHotkeyProblem(settings.hotkey, problem));
+    const std::optional<QString> refusal =
+        SettingsRules::refusalNote(settings.hotkey, recorder_->isRecording(), shortcutRefusal_);
+    refusalNote_->setText(refusal.value_or(QString()));
+    refusalNote_->setVisible(refusal.has_value());
 
     setIndex(launchSurface_, settings.launchSurface == LaunchSurface::window ? 1 : 0);
     launchSurfaceSubtitle_->setText(SettingsRules::launchSurfaceSubtitle(settings.launchSurface));

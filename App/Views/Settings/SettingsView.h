@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class DeckPreview;
 class QCheckBox;
@@ -70,6 +71,10 @@ class SettingsView final : public QWidget {
     QWidget* shortcutRow_ = nullptr;
     ShortcutRecorder* recorder_ = nullptr;
     QLabel* hotkeyProblem_ = nullptr;
+    // Why the desktop refused the shortcut just recorded, shown grey while the recorder waits for
+    // another: the stored one is still in force, so it is no problem of the hotkey's.
+    QLabel* refusalNote_ = nullptr;
+    std::optional<QString> shortcutRefusal_;
     QComboBox* launchSurface_ = nullptr;
     QLabel* launchSurfaceSubtitle_ = nullptr;
     QCheckBox* launchAtLogin_ = nullptr;

@@ -1,13 +1,14 @@
 #include "Views/Settings/ShortcutRecorder.h"
 
 #include "Persistence/KeyCodes.h"
+#include "System/X11KeyboardMap.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QKeySequence>
 
 ShortcutRecorder::ShortcutRecorder(QWidget* parent)
-    : QPushButton(parent) {
+    : QPushButton(parent)
+    , keyboardMap_(x11Keysyms) {
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleDescription(ShortcutRecording::accessibleHelp());
     setToolTip(ShortcutRecording::accessibleHelp());
@@ -35,22 +36,36 @@ void ShortcutRecorder::stopRecording() {
 void ShortcutRecorder::updateTitle() {
     setText(ShortcutRecording::title(recording_, shortcut_));
     setAccessibleName(ShortcutRecording::accessibleLabel(recording_, shortcut_));
+    if (recording_ != titledRecording_) {
+        titledRecording_ = recording_;
+        emit recordingChanged();
+    }
 }
 
-std::optional<ShortcutRecording::KeyPress> ShortcutRecorder::keyPress(const QKeyEvent& event) {
-    const auto code = KeyCodes::fromQtKey(event.key());
+std::optional<ShortcutRecording::KeyPress> ShortcutRecorder::keyPress(const QKeyEvent& event,
+                                                                      const KeyboardMap& keyboardMap) {
+    const auto modifiers = event.modifiers();
+    // Shift changes the character but not the key: Ctrl+Shift+1 arrives as "!". The keyboard map
+    // names the key pressed; without one (no X server) the US layout's shifted symbols stand in.
+    std::optional<std::uint16_t> code;
+    if (event.nativeScanCode() != 0 && keyboardMap) {
+        const std::vector<std::uint32_t> keysyms = keyboardMap(event.nativeScanCode());
+        code = KeyCodes::fromKeysyms(keysyms);
+    }
+    if (!code)
+        code = KeyCodes::fromQtKey(event.key(), modifiers.testFlag(Qt::KeypadModifier),
+                                   modifiers.testFlag(Qt::ShiftModifier));
     if (!code)
         return std::nullopt;
     ShortcutRecording::KeyPress press;
     press.keyCode = *code;
-    const auto modifiers = event.modifiers();
     press.command = modifiers.testFlag(Qt::ControlModifier);
     press.shift = modifiers.testFlag(Qt::ShiftModifier);
     press.option = modifiers.testFlag(Qt::AltModifier);
     press.control = modifiers.testFlag(Qt::MetaModifier);
-    // The key's own text, as if no modifier were held.
-    if (event.key() < Qt::Key_Escape && event.key() != Qt::Key_Space)
-        press.characters = QKeySequence(event.key()).toString(QKeySequence::PortableText).toStdString();
+    // The key's own character, as if no modifier were held.
+    if (const auto keysym = KeyCodes::keysym(*code); keysym && *keysym > ' ' && *keysym < 0x7f)
+        press.characters = std::string(1, char(*keysym));
     return press;
 }
 
@@ -82,7 +97,7 @@ void ShortcutRecorder::keyPressEvent(QKeyEvent* event) {
     default:
         break;
     }
-    const auto press = keyPress(*event);
+    const auto press = keyPress(*event, keyboardMap_);
     // A key this keyboard table does not know cannot be stored, so it is refused like a bare key.
     const auto result =
         press ? ShortcutRecording::press(true, *press)

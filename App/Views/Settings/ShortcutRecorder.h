@@ -5,7 +5,9 @@
 
 #include <QPushButton>
 
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 // The button that records the global shortcut: clicked, it takes the next key press, and reports an
 // accepted combination through `onRecord`. Its title follows the setting it is given, never a key press
@@ -21,9 +23,18 @@ class ShortcutRecorder : public QPushButton {
     bool isRecording() const { return recording_; }
     void toggleRecording();
 
-    // A Qt key event in the stored terms: the layout's key code and the four modifiers as stored.
+    // The keysyms of a native key code, unshifted first; the desktop's keyboard map unless a test
+    // gives its own.
+    using KeyboardMap = std::function<std::vector<std::uint32_t>(std::uint32_t nativeKeyCode)>;
+    void setKeyboardMap(KeyboardMap map) { keyboardMap_ = std::move(map); }
+
+    // A Qt key event in the stored terms: the physical key's code and the four modifiers as stored.
     // Empty for a key the table does not know.
-    static std::optional<ShortcutRecording::KeyPress> keyPress(const QKeyEvent& event);
+    static std::optional<ShortcutRecording::KeyPress> keyPress(const QKeyEvent& event,
+                                                               const KeyboardMap& keyboardMap);
+
+  signals:
+    void recordingChanged();
 
   protected:
     bool event(QEvent* event) override;
@@ -35,6 +46,9 @@ class ShortcutRecorder : public QPushButton {
     void updateTitle();
 
     std::function<void(const KeyShortcut&)> onRecord_;
+    KeyboardMap keyboardMap_;
     KeyShortcut shortcut_;
     bool recording_ = false;
+    // The state the title last showed, so `recordingChanged` fires once per change.
+    bool titledRecording_ = false;
 };

@@ -1,27 +1,12 @@
 #include "Views/Settings/ShortcutRecording.h"
 
-#include <QChar>
-
-#include <array>
-#include <utility>
+#include "Persistence/KeyCodes.h"
 
 namespace ShortcutRecording {
 
-namespace {
-
-constexpr std::array<std::pair<std::uint16_t, const char*>, 19> namedKeys{{
-    {returnKey, "↩"}, {tabKey, "⇥"}, {spaceKey, "Space"}, {122, "F1"},  {120, "F2"},
-    {99, "F3"},       {118, "F4"},   {96, "F5"},          {97, "F6"},   {98, "F7"},
-    {100, "F8"},      {101, "F9"},   {109, "F10"},        {103, "F11"}, {111, "F12"},
-    {123, "←"},       {124, "→"},    {125, "↓"},          {126, "↑"},
-}};
-
-} // namespace
-
 std::string keyName(std::uint16_t keyCode, const std::string& characters) {
-    for (const auto& [code, name] : namedKeys)
-        if (code == keyCode)
-            return name;
+    if (auto name = KeyCodes::name(keyCode))
+        return *name;
     if (characters.empty())
         return "?";
     return QString::fromStdString(characters).toUpper().toStdString();

@@ -50,7 +50,7 @@ inline constexpr std::uint16_t forwardDeleteKey = 117;
 
 Result press(bool recording, const KeyPress& key);
 
-// "↩", "F5", "←", or the key's own text upper-cased ("?" when it has none).
+// "Return", "F5", "Left", or the key's own text upper-cased ("?" when it has none).
 std::string keyName(std::uint16_t keyCode, const std::string& characters);
 
 // The button's title and spoken label.
