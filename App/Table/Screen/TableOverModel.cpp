@@ -4,11 +4,11 @@
 #include "Table/ActionBarModel.h"
 #include "Table/ChipText.h"
 
+#include "PokerEngine/Overloaded.h"
+
 #include <algorithm>
 
 namespace {
-
-template <typename... Cases> struct Overloaded : Cases... { using Cases::operator()...; };
 
 QString handPlayedDetail(std::int64_t hands, std::int64_t bankroll) {
     QString detail;
@@ -32,7 +32,7 @@ QString finishedDetail(std::int64_t prize, std::int64_t bankroll) {
 
 TableOverModel::Text TableOverModel::text(const TableOver& over, std::int64_t bankroll) {
     return std::visit(
-        Overloaded{
+        PokerEngine::Overloaded{
             [&](const TableOver::HandPlayed& played) {
                 QString title = QStringLiteral("Even");
                 if (played.net > 0) {

@@ -18,9 +18,10 @@ struct DealtCards {
 
     static constexpr DealtCards of(Card card) { return {HandEvaluatorCardTable::lanes(card)}; }
 
-    constexpr std::uint64_t weights() const { return lanes[HandEvaluatorCardTable::weightsLane]; }
+    // Reading a lane is not constexpr: clang 14 can't index a vector type in a constant expression.
+    std::uint64_t weights() const { return lanes[HandEvaluatorCardTable::weightsLane]; }
     // Bit (suit raw value × 16 + rank index) is set for each card held.
-    constexpr std::uint64_t cardMask() const { return lanes[HandEvaluatorCardTable::maskLane]; }
+    std::uint64_t cardMask() const { return lanes[HandEvaluatorCardTable::maskLane]; }
 
     constexpr DealtCards operator+(const DealtCards& other) const { return {lanes + other.lanes}; }
     constexpr DealtCards& operator+=(const DealtCards& other) {
@@ -28,7 +29,7 @@ struct DealtCards {
         return *this;
     }
 
-    constexpr bool operator==(const DealtCards& other) const {
+    bool operator==(const DealtCards& other) const {
         return weights() == other.weights() && cardMask() == other.cardMask();
     }
 };

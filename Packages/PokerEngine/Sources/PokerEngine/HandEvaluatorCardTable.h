@@ -79,10 +79,11 @@ inline constexpr Entries entries = [] {
 constexpr const CardLanes& lanes(Card card) {
     return entries.lanes[slot(card)];
 }
-constexpr std::uint64_t bit(Card card) {
+// Not constexpr: clang 14 can't index a vector-extension type in a constant expression.
+inline std::uint64_t bit(Card card) {
     return lanes(card)[maskLane];
 }
-constexpr std::uint64_t weights(Card card) {
+inline std::uint64_t weights(Card card) {
     return lanes(card)[weightsLane];
 }
 
