@@ -5,6 +5,7 @@
 #include "PokerEngine/EvaluatorTables.h"
 #include "PokerEngine/HandEvaluator.h"
 #include "PokerEngine/SeededRNG.h"
+#include "RandomHands.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,21 +23,6 @@ namespace {
 std::atomic<std::int64_t> allocations{0};
 
 constexpr std::size_t handCount = 1 << 16;
-
-// Seven distinct cards each, dealt by a partial shuffle.
-std::vector<std::array<Card, 7>> randomHands(std::size_t count = handCount) {
-    SeededRNG rng(42);
-    std::vector<std::array<Card, 7>> hands(count);
-    for (auto& hand : hands) {
-        std::array<Card, 52> deck = Card::all();
-        for (std::size_t i = 0; i < hand.size(); ++i) {
-            std::swap(deck[i],
-                      deck[i + static_cast<std::size_t>(rng.next(static_cast<std::int64_t>(52 - i)))]);
-            hand[i] = deck[i];
-        }
-    }
-    return hands;
-}
 
 void reportAllocations(benchmark::State& state, std::int64_t before) {
     state.counters["allocs/eval"] = benchmark::Counter(static_cast<double>(allocations.load() - before) /
@@ -78,7 +64,7 @@ BENCHMARK(BM_EvaluateSevenDealtCards)->Arg(handCount)->Arg(1 << 24);
 
 // Monte Carlo style: the five known cards sit in an accumulator, each trial adds two more.
 void BM_EvaluateFivePlusTwo(benchmark::State& state) {
-    const auto hands = randomHands();
+    const auto hands = randomHands(handCount);
     std::vector<HandAccumulator> known;
     std::vector<std::pair<Card, Card>> added;
     for (const auto& hand : hands) {
@@ -100,7 +86,7 @@ BENCHMARK(BM_EvaluateFivePlusTwo);
 // The same, as the trials do it: the two cards come from the rest of the deck, so adding them is
 // two additions and evaluating one lookup.
 void BM_EvaluateFivePlusTwoDealt(benchmark::State& state) {
-    const auto hands = randomHands();
+    const auto hands = randomHands(handCount);
     std::vector<DealtCards> known;
     std::vector<std::pair<Card, Card>> added;
     for (const auto& hand : hands) {

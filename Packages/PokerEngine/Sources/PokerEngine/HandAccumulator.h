@@ -53,7 +53,8 @@ class HandAccumulator {
         CW_PRECONDITION((cardMask_ & bit) == 0);
         cardMask_ |= bit;
         weights_ += HandEvaluatorCardTable::weights(card);
-        CW_PRECONDITION(weights_ < HandEvaluatorCardTable::eightCards);
+        // The count reaches eight at the earliest in its top bit, so testing that bit is enough.
+        CW_PRECONDITION((weights_ & HandEvaluatorCardTable::eightCards) == 0);
     }
 
     [[nodiscard]] HandAccumulator adding(Card card) const {

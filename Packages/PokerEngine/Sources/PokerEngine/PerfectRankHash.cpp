@@ -18,18 +18,20 @@ struct HomedStrength {
 
 // One bit per slot of a table of `slotCount` slots, set while the slot is free, so a bucket's keys
 // try 64 displacements at once: the AND of their 64-slot windows has a bit set for each
-// displacement that puts every key on a free slot.
+// displacement that puts every key on a free slot. Past the end every slot counts as taken.
 class FreeSlots {
   public:
     explicit FreeSlots(std::size_t slotCount)
-        : words_(slotCount / 64, ~std::uint64_t{0}) {}
+        : words_(slotCount / 64, ~std::uint64_t{0}) {
+        words_.push_back(0);
+    }
 
-    // Bit i is set when slot (start + i) is free, counting round the end of the table.
+    // Bit i is set when slot (start + i) is free; start is a slot of the table.
     std::uint64_t window(std::size_t start) const {
         const std::size_t word = start / 64;
         const std::size_t shift = start % 64;
         const std::uint64_t low = words_[word] >> shift;
-        return shift == 0 ? low : low | (words_[(word + 1) % words_.size()] << (64 - shift));
+        return shift == 0 ? low : low | (words_[word + 1] << (64 - shift));
     }
 
     void take(std::size_t slot) { words_[slot / 64] &= ~(std::uint64_t{1} << (slot % 64)); }
@@ -68,18 +70,16 @@ void PerfectRankHash::place(std::span<const RankKeyStrength> entries) {
     for (std::size_t b = 0; b < bucketCount; ++b) {
         bucketsBySize[bucketStart[b + 1] - bucketStart[b]].push_back(b);
     }
-    static_assert(slotCount % 64 == 0);
+    static_assert(slotCount % 64 == 0 && displacementLimit % 64 == 0);
     FreeSlots free(slotCount);
-    const auto slotOf = [](std::size_t home, std::size_t displacement) {
-        return (home + displacement) & (slotCount - 1);
-    };
+    const auto slotOf = [](std::size_t home, std::size_t displacement) { return home + displacement; };
     for (std::size_t size = largestBucket; size > 0; --size) {
         for (const std::size_t b : bucketsBySize[size]) {
             const auto first = keys.begin() + static_cast<std::ptrdiff_t>(bucketStart[b]);
             const auto last = first + static_cast<std::ptrdiff_t>(size);
             // The smallest displacement that fits, found 64 at a time.
-            std::size_t displacement = slotCount;
-            for (std::size_t base = 0; base < slotCount; base += 64) {
+            std::size_t displacement = displacementLimit;
+            for (std::size_t base = 0; base < displacementLimit; base += 64) {
                 std::uint64_t fits = ~std::uint64_t{0};
                 for (auto key = first; key != last && fits != 0; ++key) {
                     fits &= free.window(slotOf(key->home, base));
@@ -89,8 +89,8 @@ void PerfectRankHash::place(std::span<const RankKeyStrength> entries) {
                     break;
                 }
             }
-            CW_PRECONDITION(displacement < slotCount);
-            displacements_[b] = static_cast<std::uint32_t>(displacement << homeShift);
+            CW_PRECONDITION(displacement < displacementLimit);
+            displacements_[b] = static_cast<std::uint16_t>(displacement);
             for (auto key = first; key != last; ++key) {
                 std::uint16_t& slot = strengths_[slotOf(key->home, displacement)];
                 // Two keys of one bucket sharing a home slot could never be separated.

@@ -18,16 +18,21 @@ struct RankKeyStrength {
 // Every rank key of five to seven cards mapped to its strength without probing or comparing keys:
 // the key's 32-bit multiplicative hash names a bucket (its low bits) and a home slot (its top
 // bits); each bucket has a displacement, chosen when the table is built, that moves all of its
-// keys to slots no other key uses. A lookup is one multiplication, one addition, one shift and two
-// reads from 320 KiB of tables, small enough to stay in a core's cache. The tables are held inline,
-// so an owner with a fixed address (the evaluator's shared tables) is read without loading a
-// pointer first.
+// keys to slots no other key uses. A lookup is one multiplication, a mask and a shift, one addition
+// and two reads. The displacements are 16 KiB, half a core's first-level data cache, so they stay
+// there beside the cards and the flush table while the strengths come from the second level. The
+// tables are held inline, so an owner with a fixed address (the evaluator's shared tables) is read
+// without loading a pointer first.
 class PerfectRankHash {
   public:
-    static constexpr unsigned bucketBits = 14;
+    static constexpr unsigned bucketBits = 13;
     static constexpr unsigned slotBits = 17;
     static constexpr std::size_t bucketCount = std::size_t{1} << bucketBits;
-    static constexpr std::size_t slotCount = std::size_t{1} << slotBits;
+    static constexpr std::size_t homeCount = std::size_t{1} << slotBits;
+    // Displacements stay below this, and the strengths run this far past the last home so that a
+    // displaced key needs no wrapping round. The evaluator's keys need up to 16,422.
+    static constexpr std::size_t displacementLimit = 20 * 1024;
+    static constexpr std::size_t slotCount = homeCount + displacementLimit;
 
     // Holds nothing until place() is called: for an owner that has the entries only later.
     PerfectRankHash() = default;
@@ -40,7 +45,7 @@ class PerfectRankHash {
     // The strength stored for a key; a key that was never stored gives an arbitrary value.
     std::uint16_t strength(std::uint32_t rankKey) const {
         const std::uint32_t hash = rankKey * multiplier;
-        return strengths_[(hash + displacements_[bucket(hash)]) >> homeShift];
+        return strengths_[home(hash) + displacements_[bucket(hash)]];
     }
 
   private:
@@ -52,9 +57,7 @@ class PerfectRankHash {
     static std::size_t bucket(std::uint32_t hash) { return hash & (bucketCount - 1); }
     static std::size_t home(std::uint32_t hash) { return hash >> homeShift; }
 
-    // A bucket's displacement d (in slots) is held as d × 2^homeShift: added to a hash it adds d to
-    // the home, and the 32-bit sum wraps the slot around the table without a mask.
-    std::array<std::uint32_t, bucketCount> displacements_{};
+    std::array<std::uint16_t, bucketCount> displacements_{};
     std::array<std::uint16_t, slotCount> strengths_{};
 };
 

@@ -22,3 +22,32 @@ TEST(PerfectRankHash, FindsEveryStoredKeyAndSkipsEmptySlots) {
         }
     }
 }
+
+// The key whose hash is the given one: the multiplier is odd, so multiplying by its inverse modulo
+// 2^32 undoes it.
+std::uint32_t keyWithHash(std::uint32_t hash) {
+    constexpr std::uint32_t multiplier = 0x9E3779B1u;
+    std::uint32_t inverse = multiplier; // Newton's iteration doubles the correct low bits each step.
+    for (int step = 0; step < 5; ++step) {
+        inverse *= 2u - multiplier * inverse;
+    }
+    return hash * inverse;
+}
+
+TEST(PerfectRankHash, PlacesKeysCrowdedAtTheLastHomesPastTheEnd) {
+    // Hundreds of buckets whose keys all want the same last few home slots: most must be displaced
+    // beyond the last home, and every one must still be found.
+    constexpr unsigned homeShift = 32 - PerfectRankHash::slotBits;
+    std::vector<RankKeyStrength> entries;
+    for (std::uint32_t bucket = 1; bucket <= 300; ++bucket) {
+        for (std::uint32_t fromTop = 0; fromTop < 20; ++fromTop) {
+            const auto home = static_cast<std::uint32_t>(PerfectRankHash::homeCount - 1 - fromTop);
+            const std::uint32_t key = keyWithHash((home << homeShift) | bucket);
+            entries.push_back({key, static_cast<std::uint16_t>(bucket * 20 + fromTop)});
+        }
+    }
+    const PerfectRankHash hash(entries);
+    for (const RankKeyStrength& entry : entries) {
+        ASSERT_EQ(hash.strength(entry.key), entry.strength) << entry.key;
+    }
+}
