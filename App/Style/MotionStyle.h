@@ -38,6 +38,8 @@ struct SlideEffect {
     double grid = 0;
     bool fades = false;
 
+    bool operator==(const SlideEffect&) const = default;
+
     struct Placement {
         double dx = 0;
         double dy = 0;
