@@ -18,13 +18,19 @@ void Announcer::announce(const QString& text) {
     if (text.trimmed().isEmpty())
         return;
     spoken_.append(text);
+    // A long session says tens of thousands of lines; only the latest are worth keeping.
+    if (spoken_.size() > keptRecord) {
+        spoken_.remove(0, spoken_.size() - keptRecord / 2);
+    }
     emit announced(text);
     if (!showsNotifications_)
         return;
     if (!notification_) {
-        notification_ =
-            std::make_unique<QWidget>(nullptr, Qt::Tool | Qt::FramelessWindowHint |
-                                                   Qt::WindowDoesNotAcceptFocus | Qt::WindowStaysOnTopHint);
+        // Unmanaged (override-redirect): a window manager would otherwise list it in the task bar and
+        // the window switcher; readers find it through the accessibility tree all the same.
+        notification_ = std::make_unique<QWidget>(
+            nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint |
+                         Qt::WindowDoesNotAcceptFocus | Qt::WindowStaysOnTopHint);
         StyleAccessibility::setRole(notification_.get(), QAccessible::Notification);
         notification_->setAttribute(Qt::WA_ShowWithoutActivating);
         notification_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -35,6 +41,5 @@ void Announcer::announce(const QString& text) {
     // Readers speak a notification when it appears, so it is hidden and shown again with the new words.
     notification_->hide();
     notification_->setAccessibleName(text);
-    notification_->setWindowTitle(text);
     notification_->show();
 }
