@@ -10,6 +10,7 @@
 #include "SurfacesLog.h"
 #include "System/GlobalHotkey.h"
 #include "System/LaunchAtLogin.h"
+#include "System/X11ActiveWindow.h"
 #include "System/X11HotkeyGrabber.h"
 #include "System/X11RawPresses.h"
 #include "Views/Learn/PokerBasicsCommand.h"
@@ -31,6 +32,8 @@
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -81,6 +84,7 @@ MenuBarHost::MenuBarHost(QObject* parent)
 
 MenuBarHost::~MenuBarHost() {
     qApp->removeEventFilter(this);
+    focusBack_.cancel();
     surfaces_->setHost(nullptr);
     rawPresses_.reset();
     delete tableWindow_.data();
@@ -133,12 +137,6 @@ void MenuBarHost::applicationDidFinishLaunching(const QStringList& arguments) {
         showOnboarding();
     }
 
-    popoverWindow_ = std::make_unique<PopoverWindow>(environment());
-    offerPokerBasics(popoverWindow_.get());
-    connect(popoverWindow_.get(), &PopoverWindow::shown, presentation_.get(),
-            &PopoverPresentation::popoverDidShow);
-    connect(popoverWindow_.get(), &PopoverWindow::hidden, presentation_.get(),
-            &PopoverPresentation::popoverDidClose);
     // Nothing shows the table yet: a table started before any surface opens waits as hidden.
     surfaces_->update();
 
@@ -330,10 +328,25 @@ bool MenuBarHost::mouseButtonDown() const {
     return QGuiApplication::mouseButtons() != Qt::NoButton;
 }
 
-void MenuBarHost::show() {
+PopoverWindow* MenuBarHost::popoverWindow() {
     if (!popoverWindow_) {
-        return;
+        popoverWindow_ = std::make_unique<PopoverWindow>(environment());
+        offerPokerBasics(popoverWindow_.get());
+        connect(popoverWindow_.get(), &PopoverWindow::shown, presentation_.get(),
+                &PopoverPresentation::popoverDidShow);
+        connect(popoverWindow_.get(), &PopoverWindow::hidden, presentation_.get(),
+                &PopoverPresentation::popoverDidClose);
     }
+    return popoverWindow_.get();
+}
+
+void MenuBarHost::show() {
+    popoverWindow();
+    focusBack_.cancel();
+    if (!activeWindows_) {
+        activeWindows_ = X11ActiveWindow::create();
+    }
+    activeBeforePopover_ = activeWindows_ ? activeWindows_->active() : std::nullopt;
     const QPoint pointer = QCursor::pos();
     QScreen* screen = QGuiApplication::screenAt(iconFrame().isEmpty() ? pointer : iconFrame().center());
     if (!screen) {
@@ -347,8 +360,31 @@ void MenuBarHost::show() {
 }
 
 void MenuBarHost::close() {
-    if (popoverWindow_) {
-        popoverWindow_->hide();
+    if (!popoverWindow_ || !popoverWindow_->isVisible()) {
+        return;
+    }
+    popoverWindow_->hide();
+    // Long enough for the window manager to move the focus by itself and for a window of ours that
+    // the close makes way for to be shown; only when nothing has taken the focus is it handed back.
+    focusBack_ = scheduler_.after(focusBackDelay, [this] { handFocusBack(); });
+}
+
+void MenuBarHost::handFocusBack() {
+    if (!activeWindows_ || !popoverWindow_ || isShown()) {
+        return;
+    }
+    const auto showing = [](const QWidget* window) {
+        return window && window->isVisible() && !window->isMinimized();
+    };
+    const bool ownWindowShowing =
+        showing(tableWindow_) || showing(settingsWindow_) || showing(onboardingWindow_);
+    const std::optional<X11ActiveWindow::Window> activeNow = activeWindows_->active();
+    const auto target = FocusHandBackRule::target(
+        activeBeforePopover_, activeNow, X11ActiveWindow::Window(popoverWindow_->winId()), ownWindowShowing);
+    activeBeforePopover_.reset();
+    if (target) {
+        qCInfo(surfacesLog).noquote() << QStringLiteral("focus back to 0x%1").arg(*target, 0, 16);
+        activeWindows_->activate(*target, activeNow.value_or(0));
     }
 }
 

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -25,6 +26,7 @@ class QSystemTrayIcon;
 class QWidget;
 class SurfaceCoordinator;
 class WindowRoot;
+class X11ActiveWindow;
 class X11RawPresses;
 
 // The one object that owns everything for the life of the process: the player's data, the game,
@@ -36,6 +38,8 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     Q_OBJECT
 
   public:
+    static constexpr Scheduler::Duration focusBackDelay{250};
+
     explicit MenuBarHost(QObject* parent = nullptr);
     ~MenuBarHost() override;
 
@@ -70,7 +74,8 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     void afterCurrentEvent(std::function<void()> work) override;
 
     WindowRoot* tableWindow() const;
-    PopoverWindow* popoverWindow() const { return popoverWindow_.get(); }
+    // Built the first time it is asked for, so a game that starts in the tray holds no popover yet.
+    PopoverWindow* popoverWindow();
     // The application's one "Poker Basics" command (Ctrl+?), which every window of the game carries.
     PokerBasicsCommand* pokerBasicsCommand() const { return pokerBasics_; }
     Announcer& announcer() const { return *announcer_; }
@@ -101,6 +106,7 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     void offerPokerBasics(QWidget* window);
     void onboardingWindowWillClose();
     void rawPress();
+    void handFocusBack();
 
     QTimerScheduler scheduler_;
     SystemGameClock clock_;
@@ -115,6 +121,10 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     std::unique_ptr<QSystemTrayIcon> statusItem_;
     std::unique_ptr<PopoverWindow> popoverWindow_;
     std::unique_ptr<X11RawPresses> rawPresses_;
+    std::unique_ptr<X11ActiveWindow> activeWindows_;
+    // The desktop's active window when the popover opened, to hand the focus back to on closing.
+    std::optional<std::uint32_t> activeBeforePopover_;
+    ScheduledWork focusBack_;
     QPointer<WindowRoot> tableWindow_;
     QPointer<QWidget> onboardingWindow_;
     QPointer<QWidget> settingsWindow_;

@@ -54,6 +54,22 @@ bool waitsForIconClick(QPoint cursor, QRect iconFrame) {
 
 } // namespace OutsideClickRule
 
+namespace FocusHandBackRule {
+
+std::optional<std::uint32_t> target(std::optional<std::uint32_t> before,
+                                    std::optional<std::uint32_t> activeNow, std::uint32_t popover,
+                                    bool ownWindowShowing) {
+    if (!before || *before == popover || ownWindowShowing) {
+        return std::nullopt;
+    }
+    if (activeNow && *activeNow != popover) {
+        return std::nullopt;
+    }
+    return before;
+}
+
+} // namespace FocusHandBackRule
+
 PopoverPresentation::PopoverPresentation(Scheduler& scheduler, PopoverSurface& surface,
                                          SurfaceCoordinator& coordinator, QObject* parent)
     : QObject(parent)

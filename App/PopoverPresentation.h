@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 
 class SurfaceCoordinator;
@@ -47,6 +48,16 @@ bool isOnIcon(QPoint cursor, QRect iconFrame);
 // may be a click on the icon that a slow tray reports late.
 bool waitsForIconClick(QPoint cursor, QRect iconFrame);
 } // namespace OutsideClickRule
+
+// Whom the focus goes back to once the popover has closed.
+namespace FocusHandBackRule {
+// `before`: the desktop's active window when the popover opened; `activeNow`: the active window now.
+// The focus goes back to `before` only when nothing else has taken it: not the player's click
+// elsewhere, not the window manager on its own, not another window of this program being shown.
+std::optional<std::uint32_t> target(std::optional<std::uint32_t> before,
+                                    std::optional<std::uint32_t> activeNow, std::uint32_t popover,
+                                    bool ownWindowShowing);
+} // namespace FocusHandBackRule
 
 // Shows the popover, closes it on request with a reason for the log, and closes it by itself when
 // the player clicks elsewhere, with a short grace near the icon. Lives on the GUI thread.

@@ -1,6 +1,7 @@
 #include "System/X11HotkeyGrabber.h"
 
 #include "Persistence/KeyCodes.h"
+#include "System/X11Display.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -41,16 +42,11 @@ std::uint8_t keycodeFor(xcb_connection_t* connection, std::uint32_t keysym) {
 } // namespace
 
 std::unique_ptr<X11HotkeyGrabber> X11HotkeyGrabber::create() {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || !x11->connection()) {
+    const std::optional<X11Display> display = x11Display();
+    if (!display) {
         return nullptr;
     }
-    xcb_connection_t* connection = x11->connection();
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    if (!screen) {
-        return nullptr;
-    }
-    return std::unique_ptr<X11HotkeyGrabber>(new X11HotkeyGrabber(connection, screen->root));
+    return std::unique_ptr<X11HotkeyGrabber>(new X11HotkeyGrabber(display->connection, display->root));
 }
 
 X11HotkeyGrabber::X11HotkeyGrabber(xcb_connection_t* connection, std::uint32_t root)

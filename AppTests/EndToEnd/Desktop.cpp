@@ -194,6 +194,16 @@ void writeProfile(const QString& home, bool onboarded, bool hotkey) {
     file.write(QByteArray::fromStdString(nlohmann::json(profile).dump()));
 }
 
+std::unique_ptr<GameProcess> startOnboardedGame(const Desktop& desktop, const QString& home,
+                                                const QStringList& arguments, bool hotkey) {
+    writeProfile(home, true, hotkey);
+    auto game = std::make_unique<GameProcess>(desktop, home, arguments);
+    for (int i = 0; i < 600 && !desktop.trayIcon(); ++i) {
+        QThread::msleep(50);
+    }
+    return game;
+}
+
 GameProcess::GameProcess(const Desktop& desktop, const QString& home, QStringList arguments) {
     process_.setProcessEnvironment(gameEnvironment(desktop, home));
     process_.setProcessChannelMode(QProcess::MergedChannels);

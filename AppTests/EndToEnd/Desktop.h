@@ -64,6 +64,11 @@ class GameProcess {
     QString output_;
 };
 
+// Starts a game whose player has finished the introduction (with the shortcut on when `hotkey`) and
+// waits for its icon in the tray.
+std::unique_ptr<GameProcess> startOnboardedGame(const Desktop& desktop, const QString& home,
+                                                const QStringList& arguments, bool hotkey);
+
 // The environment a game process sees: this desktop's display and everything under `home`.
 QProcessEnvironment gameEnvironment(const Desktop& desktop, const QString& home);
 // Writes a profile under `home` as the game reads it.

@@ -34,12 +34,7 @@ struct TrayTest : ::testing::Test {
 
     // Starts an onboarded game and waits for its icon in the tray.
     std::unique_ptr<GameProcess> startGame(QStringList arguments = {}, bool hotkey = false) {
-        writeProfile(home.path(), true, hotkey);
-        auto game = std::make_unique<GameProcess>(*desktop, home.path(), arguments);
-        for (int i = 0; i < 600 && !desktop->trayIcon(); ++i) {
-            QThread::msleep(50);
-        }
-        return game;
+        return startOnboardedGame(*desktop, home.path(), arguments, hotkey);
     }
     QRect icon() const { return desktop->trayIcon().value_or(QRect()); }
     void click(QPoint at, int button = 1) {

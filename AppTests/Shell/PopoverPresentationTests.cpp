@@ -84,6 +84,21 @@ TEST(OutsideClickRule, NearTheIconOrWithoutOneThePresentationWaits) {
     EXPECT_TRUE(OutsideClickRule::waitsForIconClick({900, 900}, QRect()));
 }
 
+TEST(FocusHandBackRule, TheFocusGoesBackOnlyWhenNothingElseTookIt) {
+    constexpr std::uint32_t editor = 0x600007, popover = 0x400012, browser = 0x800003;
+    // Nobody holds the focus, or the hidden popover still does: back to the window before.
+    EXPECT_EQ(FocusHandBackRule::target(editor, std::nullopt, popover, false), editor);
+    EXPECT_EQ(FocusHandBackRule::target(editor, popover, popover, false), editor);
+    // The player clicked elsewhere, or the window manager already gave it back.
+    EXPECT_EQ(FocusHandBackRule::target(editor, browser, popover, false), std::nullopt);
+    EXPECT_EQ(FocusHandBackRule::target(editor, editor, popover, false), std::nullopt);
+    // The popover made way for the table window or Settings, which take the focus.
+    EXPECT_EQ(FocusHandBackRule::target(editor, std::nullopt, popover, true), std::nullopt);
+    // Nothing was active before, or only the popover itself.
+    EXPECT_EQ(FocusHandBackRule::target(std::nullopt, std::nullopt, popover, false), std::nullopt);
+    EXPECT_EQ(FocusHandBackRule::target(popover, std::nullopt, popover, false), std::nullopt);
+}
+
 TEST_F(PresentationTest, ShowingStartsTheWatchAndChecksAgainAfterAThirdOfASecond) {
     EXPECT_TRUE(presentation.showPopover());
     EXPECT_TRUE(popover.watching);
