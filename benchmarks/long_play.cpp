@@ -1,0 +1,141 @@
+// Resident memory over long play: a thousand hands at a six-handed cash table, played in the
+// popover's table screen with its animations drawn frame by frame, the real sounds, announcer and
+// player data behind it. Time is virtual, so the thousand hands take minutes, not hours. Reports the
+// resident size after the first 100 hands, at the end, the growth between them and the peak.
+// Run: bench_long_play [--benchmark_counters_tabular=true]
+
+#include "AppState.h"
+#include "Game/BotSeating.h"
+#include "Game/GameClock.h"
+#include "GameController.h"
+#include "Persistence/PersistenceStore.h"
+#include "Scheduler.h"
+#include "Views/AppEnvironment.h"
+#include "Views/Support/Announcer.h"
+#include "Views/Table/StageView.h"
+#include "Views/Table/TableScreen.h"
+
+#include "BotKit/TieredBot.h"
+
+#include "OffscreenApplication.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+
+namespace {
+
+// Megabytes resident now, from the kernel's own count.
+double residentMegabytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) {
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+        }
+    }
+    return 0;
+}
+
+void longPlay(benchmark::State& benchState) {
+    ensureApplication();
+    constexpr int handsToPlay = 1000;
+    constexpr int settleHands = 100;
+    // One frame every 1/30 s of virtual time while the table moves.
+    constexpr std::chrono::milliseconds frame{33};
+
+    for (auto _ : benchState) {
+        QTemporaryDir dataFolder;
+        ManualScheduler scheduler;
+        const auto base = std::chrono::system_clock::now();
+        SchedulerGameClock clock(scheduler, [&] { return base + scheduler.now(); });
+        auto policy = std::make_shared<BotKit::TieredBot>();
+        GameController controller(clock, policy, std::make_unique<ImmediateDecisionRunner>());
+        AppState appState(PersistenceStore(dataFolder.path()));
+        controller.setSession(&appState);
+        controller.setBotSpeed(BotSpeed::fast);
+        controller.setAutoDeal(true);
+        Announcer announcer;
+        AppEnvironment environment;
+        environment.appState = &appState;
+        environment.controller = &controller;
+        environment.announcer = &announcer;
+        TableScreen::Services services{&scheduler, nullptr, &announcer,
+                                       [&] { return base + scheduler.now(); }};
+        TableScreen screen(environment, TableSurface::popover, {}, services);
+        screen.resize(420, 560);
+        const auto seconds = [&] { return std::chrono::duration<double>(scheduler.now()).count(); };
+        screen.clock().setTimeSource(seconds);
+        screen.stage().clock().setTimeSource(seconds);
+        screen.show();
+        QImage canvas(screen.size() * 2, QImage::Format_ARGB32_Premultiplied);
+        canvas.setDevicePixelRatio(2);
+
+        const auto heroProfile = BotKit::BotProfile::standard(BotKit::BotTier::medium);
+        PokerEngine::SeededRNG heroRNG(7, 0);
+        std::uint64_t seed = 1;
+        std::int64_t handsBefore = 0;
+        const auto sitDown = [&] {
+            Profile profile = appState.profile();
+            profile.bankroll = std::max<std::int64_t>(profile.bankroll, 1'000'000);
+            appState.setProfile(profile);
+            CashTableSetup setup;
+            setup.opponents = BotSeating::opponents(5, TableDifficulty::mixed, seed);
+            setup.seed = seed++;
+            controller.start(GameSetup::cashTable(setup));
+        };
+        const auto handsPlayed = [&] {
+            return handsBefore + (controller.state() ? controller.state()->handNumber() : 0);
+        };
+
+        sitDown();
+        double atSettle = 0;
+        double peak = 0;
+        std::int64_t frames = 0;
+        while (handsPlayed() < handsToPlay) {
+            if (controller.tableOver()) {
+                handsBefore = handsPlayed();
+                sitDown();
+            }
+            if (controller.isHeroTurn() && controller.pauseReasons().empty()) {
+                controller.act(policy->decide(*controller.view(), heroProfile, heroRNG));
+            }
+            const auto due = scheduler.nextDue();
+            scheduler.advance(
+                due ? std::min<std::chrono::milliseconds>(
+                          std::chrono::duration_cast<std::chrono::milliseconds>(*due - scheduler.now()),
+                          frame)
+                    : frame);
+            QApplication::processEvents();
+            {
+                QPainter painter(&canvas);
+                screen.render(&painter);
+            }
+            ++frames;
+            const double resident = residentMegabytes();
+            peak = std::max(peak, resident);
+            if (atSettle == 0 && handsPlayed() >= settleHands) {
+                atSettle = resident;
+            }
+        }
+        const double atEnd = residentMegabytes();
+        benchState.counters["hands"] = static_cast<double>(handsPlayed());
+        benchState.counters["frames"] = static_cast<double>(frames);
+        benchState.counters["MB@100"] = atSettle;
+        benchState.counters["MB@end"] = atEnd;
+        benchState.counters["growthMB"] = atEnd - atSettle;
+        benchState.counters["peakMB"] = peak;
+    }
+}
+
+} // namespace
+
+BENCHMARK(longPlay)->Unit(benchmark::kSecond)->Iterations(1);
