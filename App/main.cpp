@@ -1,4 +1,6 @@
 #include "MenuBarHost.h"
+#include "System/DesktopPalette.h"
+#include "System/SettingsPortal.h"
 #include "System/SingleInstance.h"
 #include "Views/TrayIconArt.h"
 
@@ -47,6 +49,10 @@ int main(int argc, char** argv) {
         std::fputs("chipwhistle: another copy is running and did not answer\n", stderr);
         return 1;
     }
+
+    // Asked before the first window, so the desktop's answer is usually in before anything is drawn.
+    SettingsPortal::shared().follow(QDBusConnection::sessionBus());
+    DesktopPalette palette(SettingsPortal::shared());
 
     MenuBarHost host;
     QObject::connect(&instance, &SingleInstance::reopenRequested, &host, &MenuBarHost::reopen);

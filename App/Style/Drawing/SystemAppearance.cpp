@@ -1,5 +1,8 @@
 #include "Style/Drawing/SystemAppearance.h"
 
+#include "Style/DesktopAppearance.h"
+#include "System/SettingsPortal.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPalette>
@@ -7,11 +10,12 @@
 namespace SystemAppearance {
 
 AppearanceFlags current() {
-    AppearanceFlags flags;
-    flags.dark = QGuiApplication::palette().color(QPalette::Window).lightnessF() < 0.5;
-    flags.increaseContrast = qEnvironmentVariableIntValue("CHIPWHISTLE_INCREASE_CONTRAST") == 1;
-    flags.reduceMotion = qEnvironmentVariableIntValue("CHIPWHISTLE_REDUCE_MOTION") == 1;
-    return flags;
+    const bool paletteDark = QGuiApplication::palette().color(QPalette::Window).lightnessF() < 0.5;
+    const AppearanceOverrides overrides{
+        DesktopAppearance::parseOverride(qgetenv("CHIPWHISTLE_INCREASE_CONTRAST")),
+        DesktopAppearance::parseOverride(qgetenv("CHIPWHISTLE_REDUCE_MOTION")),
+    };
+    return DesktopAppearance::resolve(SettingsPortal::shared().preferences(), paletteDark, overrides);
 }
 
 } // namespace SystemAppearance
@@ -21,16 +25,21 @@ AppearanceWatcher::AppearanceWatcher(QObject* parent)
     , flags_(SystemAppearance::current()) {
     if (qApp)
         qApp->installEventFilter(this);
+    connect(&SettingsPortal::shared(), &SettingsPortal::changed, this, &AppearanceWatcher::recheck);
 }
 
 bool AppearanceWatcher::eventFilter(QObject* watched, QEvent* event) {
     if (watched == qApp &&
         (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::ThemeChange)) {
-        const AppearanceFlags now = SystemAppearance::current();
-        if (now != flags_) {
-            flags_ = now;
-            emit changed(flags_);
-        }
+        recheck();
     }
     return QObject::eventFilter(watched, event);
+}
+
+void AppearanceWatcher::recheck() {
+    const AppearanceFlags now = SystemAppearance::current();
+    if (now != flags_) {
+        flags_ = now;
+        emit changed(flags_);
+    }
 }

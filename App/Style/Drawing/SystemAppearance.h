@@ -4,10 +4,10 @@
 
 #include "Style/TableTheme.h"
 
-// How dark mode, increased contrast and Reduce Motion reach the theme. Qt 6.4 reports none of them
-// directly: dark is read from the lightness of the application palette's window colour; contrast and
-// Reduce Motion stay off unless the environment sets CHIPWHISTLE_INCREASE_CONTRAST or
-// CHIPWHISTLE_REDUCE_MOTION to 1 (the desktop offers no cheap way to ask).
+// How dark mode, increased contrast and Reduce Motion reach the theme: from the desktop's settings
+// portal where there is one, otherwise dark from the lightness of the application palette's window
+// colour. CHIPWHISTLE_INCREASE_CONTRAST and CHIPWHISTLE_REDUCE_MOTION set to 1 or 0 win over the
+// desktop.
 namespace SystemAppearance {
 AppearanceFlags current();
 } // namespace SystemAppearance
@@ -26,5 +26,7 @@ class AppearanceWatcher : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void recheck();
+
     AppearanceFlags flags_;
 };

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusVariant>
+#include <QObject>
+#include <QProcess>
+
+#include <memory>
+
+// A private session bus for one test: dbus-run-session keeps it alive until its standard input closes.
+class PrivateBus {
+  public:
+    // Null, with the reason in `whyNot`, when no bus can be started.
+    static std::unique_ptr<PrivateBus> start(QString& whyNot) {
+        auto bus = std::unique_ptr<PrivateBus>(new PrivateBus);
+        bus->session_.start("dbus-run-session",
+                            {"--", "sh", "-c", "echo \"$DBUS_SESSION_BUS_ADDRESS\"; exec cat"});
+        if (!bus->session_.waitForStarted(5000)) {
+            whyNot = "dbus-run-session is not installed";
+            return nullptr;
+        }
+        if (!bus->session_.waitForReadyRead(10000)) {
+            whyNot = "dbus-run-session started no bus";
+            return nullptr;
+        }
+        bus->address_ = QString::fromUtf8(bus->session_.readLine()).trimmed();
+        return bus;
+    }
+    ~PrivateBus() {
+        for (const QString& name : names_) {
+            QDBusConnection::disconnectFromBus(name);
+        }
+        session_.closeWriteChannel();
+        if (!session_.waitForFinished(5000)) {
+            session_.kill();
+            session_.waitForFinished(2000);
+        }
+    }
+    // A new connection of its own to this bus, so a service and its client talk through the daemon.
+    QDBusConnection connect(const QString& name) {
+        names_ << name;
+        return QDBusConnection::connectToBus(address_, name);
+    }
+
+  private:
+    PrivateBus() = default;
+    QProcess session_;
+    QString address_;
+    QStringList names_;
+};
+
+// The settings side of a desktop portal, as xdg-desktop-portal serves it: ReadAll and SettingChanged.
+class FakeSettingsPortal : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
+
+  public:
+    using Settings = QMap<QString, QVariantMap>;
+
+    // `wrapped` answers as older portals do, each value inside one variant more.
+    FakeSettingsPortal(QDBusConnection bus, Settings settings, bool wrapped = false)
+        : bus_(bus)
+        , settings_(std::move(settings))
+        , wrapped_(wrapped) {
+        qDBusRegisterMetaType<Settings>();
+    }
+
+    bool serve() {
+        return bus_.registerObject("/org/freedesktop/portal/desktop", this,
+                                   QDBusConnection::ExportAllSlots) &&
+               bus_.registerService("org.freedesktop.portal.Desktop");
+    }
+
+    void set(const QString& group, const QString& key, const QVariant& value) {
+        settings_[group][key] = value;
+        QDBusMessage signal = QDBusMessage::createSignal("/org/freedesktop/portal/desktop",
+                                                         "org.freedesktop.portal.Settings", "SettingChanged");
+        signal << group << key << QVariant::fromValue(QDBusVariant(value));
+        bus_.send(signal);
+    }
+
+  public slots:
+    Settings ReadAll(const QStringList& groups) {
+        Settings answer;
+        for (const QString& group : groups) {
+            if (!settings_.contains(group)) {
+                continue;
+            }
+            for (auto [key, value] : settings_[group].asKeyValueRange()) {
+                answer[group][key] = wrapped_ ? QVariant::fromValue(QDBusVariant(value)) : value;
+            }
+        }
+        return answer;
+    }
+
+  private:
+    QDBusConnection bus_;
+    Settings settings_;
+    bool wrapped_;
+};
