@@ -22,33 +22,60 @@ AppState::AppState(std::optional<PersistenceStore> store, Clock now, QTimeZone c
     if (auto profile = store_->readProfile(); profile.isLoaded()) {
         profile_ = profile.value();
     }
-    setAsideSavedGameThatStoppedTheGame();
     if (auto game = store_->readSavedGame(); game.isLoaded()) {
         savedGame_ = game.value();
     }
+    untoldSetAsideSave_ = store_->setAsidePath(PersistenceStore::savedGameFileName);
+    // The finished hand in the save is booked first: setting the save aside must not lose it.
     settleSavedHand();
+    weighResumeMark();
     if (profile_.onboarded) {
         refillIfNewDay();
     }
 }
 
 AppState::~AppState() {
+    prepareToEnd();
+}
+
+void AppState::prepareToEnd() {
     if (store_) {
         store_->clearResumeMark();
     }
 }
 
-void AppState::setAsideSavedGameThatStoppedTheGame() {
-    if (!store_->hasResumeMark()) {
+void AppState::weighResumeMark() {
+    const auto mark = store_->readResumeMark();
+    if (!mark) {
+        return;
+    }
+    store_->clearResumeMark();
+    // A save written since the mark means play had moved on, or the table ended: the stop was not
+    // the resumed save's doing. A mark naming no save (an older version's) is given the benefit too.
+    if (!savedGame_ || mark->save.isEmpty() || mark->save != store_->savedGameDigest()) {
+        return;
+    }
+    strikes_ = {mark->save, mark->stops + 1};
+    if (strikes_.stops < resumeStopsBeforeSetAside) {
+        qCWarning(persistenceLog).noquote()
+            << QStringLiteral(
+                   "the game stopped while %1 was being resumed; it is kept and can be resumed again")
+                   .arg(PersistenceStore::savedGameFileName);
         return;
     }
     // Resuming the same save would stop the program again, and again at every start.
-    if (store_->setAsideSavedGame()) {
-        qCCritical(persistenceLog).noquote()
-            << QStringLiteral("%1 stopped the game when it was last resumed; it is set aside")
-                   .arg(PersistenceStore::savedGameFileName);
+    const auto keptAt = store_->setAsideSavedGame();
+    if (!keptAt) {
+        return;
     }
-    store_->clearResumeMark();
+    qCCritical(persistenceLog).noquote()
+        << QStringLiteral("%1 stopped the game at its last %2 resumes; it is set aside as %3")
+               .arg(PersistenceStore::savedGameFileName)
+               .arg(strikes_.stops)
+               .arg(*keptAt);
+    savedGame_.reset();
+    untoldSetAsideSave_ = keptAt;
+    strikes_ = {};
 }
 
 void AppState::settleSavedHand() {
@@ -152,12 +179,15 @@ void AppState::recordHand(const std::vector<SessionEvent>& entries, const std::s
 }
 
 void AppState::resumeStarted() {
-    if (store_) {
-        store_->markResuming();
+    if (!store_) {
+        return;
     }
+    const QString save = store_->savedGameDigest();
+    store_->markResuming({save, save == strikes_.save ? strikes_.stops : 0});
 }
 
 void AppState::resumeSettled() {
+    strikes_ = {};
     if (store_) {
         store_->clearResumeMark();
     }

@@ -36,6 +36,14 @@ class AppState : public QObject, public GameSession {
     // A run that ends normally was not stopped by a resume: its mark goes.
     ~AppState() override;
 
+    // Resumes in a row that a save may stop, before the kill or crash is held against it and the save
+    // set aside; one stop is as likely a power cut or a logout as a fault in the save.
+    static constexpr int resumeStopsBeforeSetAside = 2;
+
+    // The program is about to end of its own accord (Quit, a stop signal, the session's logout):
+    // nothing on disk may read as a stop by the resumed save.
+    void prepareToEnd();
+
     const Profile& profile() const { return profile_; }
     // Saves the profile when it differs from the current one.
     void setProfile(const Profile& profile);
@@ -43,6 +51,11 @@ class AppState : public QObject, public GameSession {
     const std::optional<SavedGame>& savedGame() const { return savedGame_; }
     // Touches no file; checkpoint() is the writer.
     void setSavedGame(const std::optional<SavedGame>& game);
+
+    // Where this start moved a saved game it could not resume (unreadable, or stopping the game), until
+    // the player has been told.
+    const std::optional<QString>& untoldSetAsideSave() const { return untoldSetAsideSave_; }
+    void setAsideSaveTold() { untoldSetAsideSave_.reset(); }
 
     // The chips the latest daily refill of this run added; 0 when none did.
     std::int64_t lastRefillAmount() const { return lastRefillAmount_; }
@@ -100,8 +113,9 @@ class AppState : public QObject, public GameSession {
         setProfile(changed);
     }
     void saveProfile();
-    // At start-up: sets aside a saved game whose last resume stopped the program.
-    void setAsideSavedGameThatStoppedTheGame();
+    // At start-up: counts a stop during the last resume against the save it was about, and sets the
+    // save aside once it has stopped the game too often.
+    void weighResumeMark();
     // At start-up: books the saved game's finished hand if a stop came before its booking, and
     // deletes the save when that hand ended the table.
     void settleSavedHand();
@@ -114,6 +128,9 @@ class AppState : public QObject, public GameSession {
     Profile profile_;
     std::optional<SavedGame> savedGame_;
     std::int64_t lastRefillAmount_ = 0;
+    std::optional<QString> untoldSetAsideSave_;
+    // The save the last run stopped while resuming, and how many runs in a row it has stopped.
+    PersistenceStore::ResumeMark strikes_;
     // A write of the profile failed and no later one has succeeded.
     bool profileFileBehind_ = false;
     // The same for the saved game.

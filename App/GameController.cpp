@@ -24,6 +24,9 @@ namespace {
 constexpr std::uint64_t replacementChoiceStream = 0x5EA70000;
 constexpr std::uint64_t replacementDecisionStream = 0x0B070000;
 
+// Long enough for the resumed table to be laid out and painted, short against a player's first look.
+constexpr std::chrono::milliseconds resumeSettleTime{1500};
+
 } // namespace
 
 // One bot's turn: its decision and its pace run side by side, and the bot acts once both are done.
@@ -294,7 +297,7 @@ void GameController::restoreTable(const SavedGame& saved) {
     if (GameSession* current = session()) {
         current->resumeStarted();
     }
-    resumedHand_ = saved.state.handNumber();
+    resuming_ = true;
     setHero(saved.hero);
     setSetup(saved.setup);
     setSeatKinds(saved.seatKinds);
@@ -304,6 +307,17 @@ void GameController::restoreTable(const SavedGame& saved) {
     setState(saved.state);
     setShowingResult(saved.state.street() == Street::handComplete);
     advance();
+    // A bot's turn or a deal settles the resume when it commits. A table left waiting on the player
+    // has read, checked and shown its state once this moment has passed without a stop.
+    if (resuming_ && (!pending_ || !pending_->turn)) {
+        const std::uint64_t generation = tableGeneration_;
+        QPointer<GameController> self(this);
+        resumeSettling_ = clock_.after(resumeSettleTime, [self, generation] {
+            if (self && self->tableGeneration_ == generation) {
+                self->settleResume();
+            }
+        });
+    }
 }
 
 void GameController::leaveTable() {
@@ -374,9 +388,8 @@ void GameController::commit(GameState next) {
         next.street() == Street::handComplete &&
         (!state_ || state_->street() != Street::handComplete || state_->handNumber() != next.handNumber());
     setState(std::move(next));
-    if (resumedHand_ && state_->handNumber() > *resumedHand_) {
-        settleResume();
-    }
+    // The resumed state has been played on: whatever stop comes now is not the save's doing.
+    settleResume();
     const bool saved = setup_ && !isPracticeTable();
     if (justCompleted) {
         setShowingResult(true);
@@ -399,10 +412,11 @@ void GameController::commit(GameState next) {
 }
 
 void GameController::settleResume() {
-    if (!resumedHand_) {
+    if (!resuming_) {
         return;
     }
-    resumedHand_.reset();
+    resuming_ = false;
+    resumeSettling_.cancel();
     if (GameSession* current = session()) {
         current->resumeSettled();
     }

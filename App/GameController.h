@@ -220,8 +220,10 @@ class GameController : public QObject {
     std::int64_t replacementsSeated_ = 0;
     std::optional<Pending> pending_;
     std::uint64_t tableGeneration_ = 0;
-    // The hand a restored table resumed in, until play on it is under way.
-    std::optional<std::int64_t> resumedHand_;
+    // A restored table whose play is not yet under way, and the wait after which a table standing
+    // still for the player counts as under way.
+    bool resuming_ = false;
+    ScheduledWork resumeSettling_;
 
     int stepDepth_ = 0;
     std::vector<Signal> unsentSignals_;          // changed during the running step, in the order they changed

@@ -1,7 +1,9 @@
+#include "AppState.h"
 #include "MenuBarHost.h"
 #include "System/DesktopPalette.h"
 #include "System/SettingsPortal.h"
 #include "System/SingleInstance.h"
+#include "System/StopSignals.h"
 #include "Views/TrayIconArt.h"
 
 #include <QApplication>
@@ -39,14 +41,18 @@ int main(int argc, char** argv) {
     // Closing the table window leaves the game in the tray; only Quit ends it.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // A stop from the desktop ends the program as Quit does, so the table is saved and left ready.
+    StopSignals stops;
+    QObject::connect(&stops, &StopSignals::stopRequested, &application, &QCoreApplication::quit);
+
     SingleInstance instance;
     switch (instance.claim()) {
     case SingleInstance::Claim::first:
         break;
     case SingleInstance::Claim::handedOver:
         return 0;
-    case SingleInstance::Claim::failed:
-        std::fputs("chipwhistle: another copy is running and did not answer\n", stderr);
+    case SingleInstance::Claim::unanswered:
+        std::fprintf(stderr, "chipwhistle: %s\n", qPrintable(instance.trouble()));
         return 1;
     }
 
@@ -56,6 +62,9 @@ int main(int argc, char** argv) {
 
     MenuBarHost host;
     QObject::connect(&instance, &SingleInstance::reopenRequested, &host, &MenuBarHost::reopen);
+    // At logout the session may end the program without another word once its data is committed.
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &host,
+                     [&host] { host.appState().prepareToEnd(); });
     host.applicationDidFinishLaunching(QApplication::arguments());
     return QApplication::exec();
 }

@@ -8,6 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +16,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -34,7 +36,8 @@ QString text(const std::exception& error) {
 
 PersistenceStore::PersistenceStore(QString directory)
     : directory_(std::move(directory))
-    , keptFiles_(std::make_shared<std::set<QString>>()) {}
+    , keptFiles_(std::make_shared<std::set<QString>>())
+    , setAsideFiles_(std::make_shared<std::map<QString, QString>>()) {}
 
 QString PersistenceStore::userDataDirectory() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
@@ -134,7 +137,7 @@ Loaded<nlohmann::json> PersistenceStore::readChecked(const QString& fileName) co
     return Loaded<nlohmann::json>::loaded(std::move(document));
 }
 
-void PersistenceStore::setAside(const QString& fileName) const {
+std::optional<QString> PersistenceStore::setAside(const QString& fileName) const {
     const Instant now = std::chrono::system_clock::now();
     const QDir directory(directory_);
     for (int attempt = 1; attempt <= quarantineAttempts; ++attempt) {
@@ -144,7 +147,8 @@ void PersistenceStore::setAside(const QString& fileName) const {
         }
         // Qt renames without replacing an existing file, so a name taken meanwhile just fails.
         if (QFile::rename(path(fileName), target)) {
-            return;
+            (*setAsideFiles_)[fileName] = target;
+            return target;
         }
         if (!QFileInfo::exists(target)) {
             break;
@@ -154,6 +158,7 @@ void PersistenceStore::setAside(const QString& fileName) const {
         << QStringLiteral("couldn't move %1 aside; it is kept as it is and won't be written over")
                .arg(fileName);
     keptFiles_->insert(fileName);
+    return std::nullopt;
 }
 
 void PersistenceStore::write(const nlohmann::json& value, const QString& fileName) const {
@@ -199,21 +204,56 @@ void PersistenceStore::remove(const QString& fileName) const {
     QFile::remove(path(fileName));
 }
 
-bool PersistenceStore::setAsideSavedGame() const {
+std::optional<QString> PersistenceStore::setAsideSavedGame() const {
     if (!QFileInfo::exists(path(savedGameFileName))) {
-        return false;
+        return std::nullopt;
     }
-    setAside(savedGameFileName);
-    return true;
+    return setAside(savedGameFileName);
 }
 
-void PersistenceStore::markResuming() const {
-    // The mark's presence is all it says, so a plain create is enough.
-    QFile mark(path(resumeMarkFileName));
-    if (!QDir().mkpath(directory_) || !mark.open(QIODevice::WriteOnly)) {
-        qCWarning(persistenceLog).noquote()
-            << QStringLiteral("couldn't mark the saved game as resuming: %1").arg(mark.errorString());
+std::optional<QString> PersistenceStore::setAsidePath(const QString& fileName) const {
+    const auto found = setAsideFiles_->find(fileName);
+    if (found == setAsideFiles_->end()) {
+        return std::nullopt;
     }
+    return found->second;
+}
+
+QString PersistenceStore::savedGameDigest() const {
+    QFile file(path(savedGameFileName));
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file)) {
+        return {};
+    }
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+void PersistenceStore::markResuming(const ResumeMark& mark) const {
+    const nlohmann::json content{{"save", mark.save.toStdString()}, {"stops", mark.stops}};
+    QSaveFile file(path(resumeMarkFileName));
+    const QByteArray bytes = QByteArray::fromStdString(content.dump());
+    if (!QDir().mkpath(directory_) || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+        !file.commit()) {
+        qCWarning(persistenceLog).noquote()
+            << QStringLiteral("couldn't mark the saved game as resuming: %1").arg(file.errorString());
+    }
+}
+
+std::optional<PersistenceStore::ResumeMark> PersistenceStore::readResumeMark() const {
+    QFile file(path(resumeMarkFileName));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return hasResumeMark() ? std::optional(ResumeMark{}) : std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    ResumeMark mark;
+    try {
+        const auto content = nlohmann::json::parse(bytes.cbegin(), bytes.cend());
+        mark.save = QString::fromStdString(content.at("save").get<std::string>());
+        mark.stops = std::clamp(content.at("stops").get<int>(), 0, 100);
+    } catch (const std::exception&) {
+        return ResumeMark{};
+    }
+    return mark;
 }
 
 void PersistenceStore::clearResumeMark() const {

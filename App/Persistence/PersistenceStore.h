@@ -11,7 +11,9 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <optional>
 #include <set>
 
 // The player's two files, "profile.json" and "savedgame.json", in one folder. Reads give loaded,
@@ -29,6 +31,14 @@ class PersistenceStore {
     static inline const QString savedGameFileName = QStringLiteral("savedgame.json");
     // Present while a resumed saved game has not yet got under way (see markResuming).
     static inline const QString resumeMarkFileName = QStringLiteral("savedgame.resuming");
+
+    // Which save a resume is about (the digest of its file) and how many earlier runs stopped while
+    // resuming that very save. A mark from an older version, or one that can't be read, names no save.
+    struct ResumeMark {
+        QString save;
+        int stops = 0;
+        bool operator==(const ResumeMark&) const = default;
+    };
 
     // Nothing happens on disk until the first write, which creates the folder.
     explicit PersistenceStore(QString directory);
@@ -52,16 +62,21 @@ class PersistenceStore {
     void writeSavedGame(const SavedGame& game) const;
     // Removes "savedgame.json" if it can; never fails and logs nothing for a missing file.
     void deleteSavedGame() const;
-    // Moves "savedgame.json" aside under a quarantine name, as an unreadable file is; false when
-    // there is none.
-    bool setAsideSavedGame() const;
+    // Moves "savedgame.json" aside under a quarantine name, as an unreadable file is, and gives the
+    // path it now has; none when there was no file or it could not be moved (then it is kept).
+    std::optional<QString> setAsideSavedGame() const;
+    // Where this store (or a copy) moved `fileName` aside, once it has.
+    std::optional<QString> setAsidePath(const QString& fileName) const;
+    // The SHA-256 of "savedgame.json" in hex; empty when there is none or it can't be read.
+    QString savedGameDigest() const;
 
     // A mark on disk that a saved game is being resumed. Written before the resumed table first
-    // runs and removed once play on it is under way, it outlives a run that the resumed game
-    // stopped, so the next start can tell. Neither fails; a mark that can't be written is logged.
-    void markResuming() const;
+    // runs and removed once play on it is under way, it outlives a run that stopped meanwhile, so
+    // the next start can tell. Neither fails; a mark that can't be written is logged.
+    void markResuming(const ResumeMark& mark) const;
     void clearResumeMark() const;
     bool hasResumeMark() const;
+    std::optional<ResumeMark> readResumeMark() const;
 
     // Removes what an interrupted write left behind: the temporary files of "profile.json" and
     // "savedgame.json" (their name plus a dot and six letters or digits). Returns their names.
@@ -75,9 +90,10 @@ class PersistenceStore {
     void remove(const QString& fileName) const;
 
     QString path(const QString& fileName) const;
-    void setAside(const QString& fileName) const;
+    std::optional<QString> setAside(const QString& fileName) const;
     bool isKept(const QString& fileName) const;
 
     QString directory_;
     std::shared_ptr<std::set<QString>> keptFiles_;
+    std::shared_ptr<std::map<QString, QString>> setAsideFiles_;
 };

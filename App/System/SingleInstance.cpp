@@ -7,30 +7,43 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <cstdio>
+
+#include <unistd.h>
+
 namespace {
 
 constexpr char reopenMessage[] = "reopen\n";
 
-QString defaultLockFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/Chipwhistle");
-}
-
-QString defaultSocketPath() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) {
-        folder = defaultLockFolder();
+QString lockReason(QLockFile::LockError error) {
+    switch (error) {
+    case QLockFile::PermissionError:
+        return QStringLiteral("the folder can't be written");
+    case QLockFile::UnknownError:
+        return QStringLiteral("the file couldn't be created (is the disk full?)");
+    case QLockFile::NoError:
+    case QLockFile::LockFailedError:
+        break;
     }
-    return folder + QStringLiteral("/chipwhistle.socket");
+    return QStringLiteral("unknown error");
 }
 
 } // namespace
 
-SingleInstance::SingleInstance(QString lockFolder, QString socketPath, QObject* parent)
+QString SingleInstance::defaultFolder() {
+    // Qt makes the runtime folder, private to the user, when the session gives none.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) {
+        folder = QDir::tempPath() + QStringLiteral("/chipwhistle-%1").arg(::getuid());
+    }
+    return folder;
+}
+
+SingleInstance::SingleInstance(QString folder, QObject* parent)
     : QObject(parent)
-    , socketPath_(socketPath.isEmpty() ? defaultSocketPath() : std::move(socketPath))
-    , lock_((lockFolder.isEmpty() ? defaultLockFolder() : lockFolder) + QStringLiteral("/instance.lock")) {
-    QDir().mkpath(lockFolder.isEmpty() ? defaultLockFolder() : lockFolder);
+    , folder_(folder.isEmpty() ? defaultFolder() : std::move(folder))
+    , socketPath_(folder_ + QStringLiteral("/chipwhistle.socket"))
+    , lock_(folder_ + QStringLiteral("/chipwhistle.lock")) {
     // A program killed without a chance to unlock leaves its lock behind; QLockFile sees that the
     // process named in it is gone. A live holder's lock never goes stale by age.
     lock_.setStaleLockTime(0);
@@ -43,13 +56,40 @@ SingleInstance::~SingleInstance() {
 }
 
 SingleInstance::Claim SingleInstance::claim() {
+    trouble_.clear();
+    if (!QDir().mkpath(folder_)) {
+        playOnUnguarded(QStringLiteral("couldn't create the folder %1").arg(folder_));
+        return Claim::first;
+    }
     if (lock_.tryLock(0)) {
-        return listen() ? Claim::first : Claim::failed;
+        if (!listen()) {
+            playOnUnguarded(
+                QStringLiteral("couldn't listen on %1: %2").arg(socketPath_, server_->errorString()));
+        }
+        return Claim::first;
     }
     if (lock_.error() != QLockFile::LockFailedError) {
-        return Claim::failed;
+        playOnUnguarded(
+            QStringLiteral("couldn't make the lock %1: %2").arg(lock_.fileName(), lockReason(lock_.error())));
+        return Claim::first;
     }
-    return askFirstToReopen() ? Claim::handedOver : Claim::failed;
+    if (askFirstToReopen()) {
+        return Claim::handedOver;
+    }
+    qint64 holder = 0;
+    QString host;
+    QString application;
+    lock_.getLockInfo(&holder, &host, &application);
+    trouble_ = QStringLiteral("another copy (process %1) holds %2 but did not answer; it may have stopped "
+                              "responding")
+                   .arg(holder)
+                   .arg(lock_.fileName());
+    return Claim::unanswered;
+}
+
+void SingleInstance::playOnUnguarded(const QString& why) {
+    trouble_ = why;
+    std::fprintf(stderr, "chipwhistle: %s; playing on without the one-copy guard\n", qPrintable(why));
 }
 
 bool SingleInstance::listen() {

@@ -9,20 +9,36 @@
 class QLocalServer;
 
 // One running program per user, so a start at login and a start by hand never both write the
-// profile and the saved game. The first start holds a lock file beside the data and listens on a
-// local socket; a later start finds the lock taken, asks the first to come forward, and ends.
+// profile and the saved game. The first start holds a lock file and listens on a local socket, both
+// in the user's runtime folder; a later start finds the lock taken, asks the first to come forward,
+// and ends.
+//
+// The runtime folder, not the data folder, holds them: a data folder that can't be written must not
+// keep the game from starting. Where even the runtime folder refuses, the trouble is logged and the
+// game plays on unguarded, as losing the guard costs less than refusing to start.
 class SingleInstance final : public QObject {
     Q_OBJECT
 
   public:
-    enum class Claim { first, handedOver, failed };
+    enum class Claim {
+        // This is the program to run (with the guard, or unguarded where it could not be made).
+        first,
+        // Another copy took over; this one ends.
+        handedOver,
+        // Another copy holds the lock but did not answer; trouble() says which.
+        unanswered,
+    };
 
-    // `lockFolder` holds the lock, `socketPath` the socket; both default to this user's places.
-    explicit SingleInstance(QString lockFolder = {}, QString socketPath = {}, QObject* parent = nullptr);
+    // `folder` holds the lock and the socket; by default this user's runtime folder.
+    explicit SingleInstance(QString folder = {}, QObject* parent = nullptr);
     ~SingleInstance() override;
+
+    static QString defaultFolder();
 
     // Takes the lock, or hands over to the program holding it.
     Claim claim();
+    // What went wrong in the last claim, in words for the player; empty when nothing did.
+    const QString& trouble() const { return trouble_; }
 
   signals:
     // A later start asked this one to reopen its surface.
@@ -31,8 +47,11 @@ class SingleInstance final : public QObject {
   private:
     bool listen();
     bool askFirstToReopen() const;
+    void playOnUnguarded(const QString& why);
 
+    QString folder_;
     QString socketPath_;
     QLockFile lock_;
     std::unique_ptr<QLocalServer> server_;
+    QString trouble_;
 };

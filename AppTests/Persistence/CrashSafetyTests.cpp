@@ -157,33 +157,44 @@ SavedGame savedWithABotToAct(const QString& folder) {
     return *state.savedGame();
 }
 
-TEST(ResumeGuard, ASaveWhoseResumeStopsTheGameIsSetAsideAtTheNextStart) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
+// Resumes the save in `folder` in a child process whose first bot decision stops it.
+void resumeAndStop(const QString& folder) {
+    EXPECT_EQ(signalThatEnded([&] {
+                  AppState state{PersistenceStore(folder)};
+                  if (!state.savedGame()) {
+                      std::_Exit(3);
+                  }
+                  ControllerHarness harness(std::make_unique<ImmediateDecisionRunner>(),
+                                            std::make_shared<StoppingPolicy>());
+                  harness.controller.setSession(&state);
+                  harness.controller.restore(*state.savedGame());
+              }),
+              SIGABRT);
+}
+
+TEST(ResumeGuard, ASaveThatStopsTheGameAtTwoResumesInARowIsSetAsideAndThePlayerTold) {
     const QString folder = sharedFolder("guard");
     emptyFolder(folder);
     savedWithABotToAct(folder);
-
-    EXPECT_DEATH(
-        {
-            AppState state{PersistenceStore(folder)};
-            ControllerHarness harness(std::make_unique<ImmediateDecisionRunner>(),
-                                      std::make_shared<StoppingPolicy>());
-            harness.controller.setSession(&state);
-            harness.controller.restore(*state.savedGame());
-        },
-        "");
-
-    // The child wrote the save anew before resuming it; that is the one to find set aside.
     const QByteArray bytes = readBytes(QDir(folder).filePath("savedgame.json"));
     ASSERT_FALSE(bytes.isEmpty());
+
+    // One stop may be anything (a power cut, a kill): the next start has the table back, and resumes it
+    // into the same stop. The same save stopping the game again would do so at every resume.
+    resumeAndStop(folder);
+    EXPECT_EQ(readBytes(QDir(folder).filePath("savedgame.json")), bytes);
+    resumeAndStop(folder);
     PersistenceLogCapture log;
     AppState restarted{PersistenceStore(folder)};
     EXPECT_FALSE(restarted.savedGame());
-    EXPECT_TRUE(log.contains("savedgame.json stopped the game when it was last resumed; it is set aside"));
+    EXPECT_TRUE(log.contains("savedgame.json stopped the game at its last 2 resumes; it is set aside as "))
+        << log.messages().join("\n").toStdString();
     const auto names = fileNames(folder);
     ASSERT_EQ(names.size(), 1) << names.join(", ").toStdString();
     EXPECT_TRUE(names[0].startsWith("savedgame.unreadable-"));
     EXPECT_EQ(readBytes(QDir(folder).filePath(names[0])), bytes);
+    ASSERT_TRUE(restarted.untoldSetAsideSave());
+    EXPECT_EQ(*restarted.untoldSetAsideSave(), QDir(folder).filePath(names[0]));
 
     // The player starts another game as usual.
     ControllerHarness harness;
@@ -191,6 +202,17 @@ TEST(ResumeGuard, ASaveWhoseResumeStopsTheGameIsSetAsideAtTheNextStart) {
     harness.controller.start(threeHands());
     EXPECT_TRUE(restarted.savedGame());
     EXPECT_TRUE(AppState{PersistenceStore(folder)}.savedGame().has_value());
+}
+
+TEST(ResumeGuard, StopsAtResumesOfDifferentSavesNeverAddUp) {
+    const QString folder = sharedFolder("different");
+    emptyFolder(folder);
+    savedWithABotToAct(folder);
+    resumeAndStop(folder);
+    // Another table between the two stops: its save's first stop counts as its first.
+    savedWithABotToAct(folder);
+    resumeAndStop(folder);
+    EXPECT_TRUE(AppState{PersistenceStore(folder)}.savedGame());
 }
 
 TEST(ResumeGuard, AResumeThatGetsUnderWayOrEndsNormallyKeepsTheSave) {
@@ -205,14 +227,33 @@ TEST(ResumeGuard, AResumeThatGetsUnderWayOrEndsNormallyKeepsTheSave) {
         harness.controller.restore(*state.savedGame());
         EXPECT_TRUE(store.hasResumeMark());
         int hands = 0;
-        while (hands == 0 && harness.stepOnce(checkOrCall, hands)) {
-        }
-        EXPECT_FALSE(store.hasResumeMark()) << "the next hand is dealt: play is under way";
+        harness.stepOnce(checkOrCall, hands);
+        EXPECT_FALSE(store.hasResumeMark()) << "the resumed table moved on: play is under way";
 
         harness.controller.leaveTable();
         harness.controller.start(threeHands());
         harness.controller.restore(*state.savedGame());
         EXPECT_TRUE(store.hasResumeMark());
+    }
+    // A table resumed on the player's turn stands still: once it has stood a moment, it is under way.
+    {
+        AppState state{PersistenceStore(folder)};
+        ControllerHarness harness;
+        harness.controller.setSession(&state);
+        harness.controller.restore(*state.savedGame());
+        for (int step = 0, hands = 0; step < 20 && !harness.controller.isHeroTurn(); ++step) {
+            harness.stepOnce(checkOrCall, hands);
+        }
+        ASSERT_TRUE(harness.controller.isHeroTurn());
+        const SavedGame heroToAct = *state.savedGame();
+        harness.controller.leaveTable();
+        state.checkpoint(heroToAct);
+        harness.controller.restore(heroToAct);
+        EXPECT_TRUE(store.hasResumeMark());
+        harness.scheduler.advance(std::chrono::milliseconds(1000));
+        EXPECT_TRUE(store.hasResumeMark());
+        harness.scheduler.advance(std::chrono::milliseconds(600));
+        EXPECT_FALSE(store.hasResumeMark());
     }
     // The app closed normally before the resumed hand was over: the save stays.
     EXPECT_FALSE(store.hasResumeMark());

@@ -11,8 +11,13 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstdlib>
+#include <functional>
 #include <ostream>
 #include <string>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 // Failed comparisons show the profile's JSON rather than its bytes.
 inline void PrintTo(const Profile& profile, std::ostream* out) {
@@ -50,4 +55,19 @@ inline QByteArray readBytes(const QString& path) {
 // The file names in a folder, sorted; empty when the folder does not exist.
 inline QStringList fileNames(const QString& directory) {
     return QDir(directory).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Runs `work` in a forked child process, which carries this process's files and state exactly, and
+// gives the signal that ended it; 0 when it ended by itself.
+inline int signalThatEnded(const std::function<void()>& work) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        work();
+        std::_Exit(0);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child) {
+        return -1;
+    }
+    return WIFSIGNALED(status) ? WTERMSIG(status) : 0;
 }

@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QLockFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -11,15 +13,14 @@ namespace {
 
 TEST(SingleInstance, TheSecondStartHandsOverAndTheFirstHearsIt) {
     QTemporaryDir folder;
-    const QString socket = folder.path() + "/s";
-    SingleInstance first(folder.path(), socket);
+    SingleInstance first(folder.path());
     ASSERT_EQ(first.claim(), SingleInstance::Claim::first);
     int reopens = 0;
     QObject::connect(&first, &SingleInstance::reopenRequested, [&] { ++reopens; });
 
     // The second start runs its handshake on a thread of its own, as a second process would.
-    SingleInstance::Claim second = SingleInstance::Claim::failed;
-    std::thread starter([&] { second = SingleInstance(folder.path(), socket).claim(); });
+    SingleInstance::Claim second = SingleInstance::Claim::unanswered;
+    std::thread starter([&] { second = SingleInstance(folder.path()).claim(); });
     QElapsedTimer clock;
     clock.start();
     while (reopens == 0 && clock.elapsed() < 5000) {
@@ -33,11 +34,38 @@ TEST(SingleInstance, TheSecondStartHandsOverAndTheFirstHearsIt) {
 TEST(SingleInstance, AFreedLockCanBeTakenAgain) {
     QTemporaryDir folder;
     {
-        SingleInstance first(folder.path(), folder.path() + "/s");
+        SingleInstance first(folder.path());
         ASSERT_EQ(first.claim(), SingleInstance::Claim::first);
     }
-    SingleInstance next(folder.path(), folder.path() + "/s");
+    SingleInstance next(folder.path());
     EXPECT_EQ(next.claim(), SingleInstance::Claim::first);
+    EXPECT_TRUE(next.trouble().isEmpty());
+}
+
+TEST(SingleInstance, AFolderThatCantHoldTheLockLetsTheGamePlayOnAndSaysWhy) {
+    QTemporaryDir home;
+    const QString notAFolder = home.filePath("run");
+    QFile file(notAFolder);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    SingleInstance instance(notAFolder + "/chipwhistle");
+    EXPECT_EQ(instance.claim(), SingleInstance::Claim::first);
+    EXPECT_TRUE(instance.trouble().startsWith("couldn't create the folder"))
+        << instance.trouble().toStdString();
+    EXPECT_FALSE(instance.trouble().contains("another copy"));
+}
+
+TEST(SingleInstance, ALiveHolderThatDoesNotAnswerIsNamed) {
+    QTemporaryDir folder;
+    // Held by this very process, which listens on no socket: alive, yet silent.
+    QLockFile held(folder.filePath("chipwhistle.lock"));
+    ASSERT_TRUE(held.tryLock(0));
+
+    SingleInstance late(folder.path());
+    EXPECT_EQ(late.claim(), SingleInstance::Claim::unanswered);
+    EXPECT_TRUE(late.trouble().contains(QStringLiteral("process %1").arg(QCoreApplication::applicationPid())))
+        << late.trouble().toStdString();
 }
 
 } // namespace

@@ -130,4 +130,9 @@ void HomeModel::dismissPracticeRow() {
 
 void HomeModel::appeared() {
     appState_.refillIfNewDay();
+    // Told once, the first time the lobby shows, and never over a question already asked.
+    if (const auto keptAt = appState_.untoldSetAsideSave(); keptAt && !notice_) {
+        setNotice(HomeNotice::saveSetAside(*keptAt), true);
+        appState_.setAsideSaveTold();
+    }
 }

@@ -3,12 +3,15 @@
 #include "Game/GameMode.h"
 #include "Game/GameSetup.h"
 
+#include <QString>
+
 #include <cstdint>
 #include <variant>
 
-// What the lobby shows over its column: a mode the spendable chips can't pay for, or a new game
-// waiting for the player to give up the saved one. Equal when the case and the whole payload are
-// equal, the setup's seed included.
+// What the lobby shows over its column: a mode the spendable chips can't pay for, a new game
+// waiting for the player to give up the saved one, or a saved game that could not be resumed and
+// where its file was kept. Equal when the case and the whole payload are equal, the setup's seed
+// included.
 class HomeNotice {
   public:
     struct CantAfford {
@@ -21,19 +24,26 @@ class HomeNotice {
         bool operator==(const ReplaceSaved&) const = default;
     };
 
+    struct SaveSetAside {
+        QString keptAt;
+        bool operator==(const SaveSetAside&) const = default;
+    };
+
     static HomeNotice cantAfford(GameMode mode, std::int64_t needs) {
         return HomeNotice(CantAfford{mode, needs});
     }
     static HomeNotice replaceSaved(GameSetup setup) { return HomeNotice(ReplaceSaved{std::move(setup)}); }
+    static HomeNotice saveSetAside(QString keptAt) { return HomeNotice(SaveSetAside{std::move(keptAt)}); }
 
     const CantAfford* asCantAfford() const { return std::get_if<CantAfford>(&value_); }
     const ReplaceSaved* asReplaceSaved() const { return std::get_if<ReplaceSaved>(&value_); }
+    const SaveSetAside* asSaveSetAside() const { return std::get_if<SaveSetAside>(&value_); }
 
     bool operator==(const HomeNotice&) const = default;
 
   private:
-    explicit HomeNotice(std::variant<CantAfford, ReplaceSaved> value)
+    explicit HomeNotice(std::variant<CantAfford, ReplaceSaved, SaveSetAside> value)
         : value_(std::move(value)) {}
 
-    std::variant<CantAfford, ReplaceSaved> value_;
+    std::variant<CantAfford, ReplaceSaved, SaveSetAside> value_;
 };

@@ -140,6 +140,8 @@ std::vector<PokerEngine::Card> resumeBoard(const SavedGame& saved) {
 QString noticeTitle(const HomeNotice& notice, const std::optional<SavedGame>& saved) {
     if (const auto* cant = notice.asCantAfford())
         return QStringLiteral("%1 needs %2 chips").arg(modeTitle(cant->mode), grouped(cant->needs));
+    if (notice.asSaveSetAside())
+        return QStringLiteral("Your saved game couldn't be resumed");
     return QStringLiteral("End your %1?")
         .arg(saved ? modeTitle(saved->setup.mode()) : QStringLiteral("game"));
 }
@@ -153,6 +155,11 @@ QString noticeMessage(const HomeNotice& notice, const std::optional<SavedGame>& 
                    "the first time you open Chipwhistle each day.")
             .arg(grouped(spendable), refill);
     }
+    if (const auto* setAside = notice.asSaveSetAside())
+        return QStringLiteral(
+                   "It was damaged or stopped Chipwhistle when resumed, so it was set aside. The file "
+                   "is kept at %1.")
+            .arg(setAside->keptAt);
     if (!saved)
         return {};
     const std::int64_t forfeit = SavedGame::forfeit(saved->setup, saved->state, saved->hero);
