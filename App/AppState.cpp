@@ -39,9 +39,17 @@ AppState::~AppState() {
 }
 
 void AppState::prepareToEnd() {
-    if (store_) {
-        store_->clearResumeMark();
+    if (!store_) {
+        return;
     }
+    // A last try for what a full or read-only folder refused earlier: it may take writes again.
+    if (profileFileBehind_) {
+        saveProfile();
+    }
+    if (savedGameFailing_) {
+        checkpoint(savedGame_);
+    }
+    store_->clearResumeMark();
 }
 
 void AppState::weighResumeMark() {

@@ -41,7 +41,8 @@ class AppState : public QObject, public GameSession {
     static constexpr int resumeStopsBeforeSetAside = 2;
 
     // The program is about to end of its own accord (Quit, a stop signal, the session's logout):
-    // nothing on disk may read as a stop by the resumed save.
+    // writes that failed are tried once more, and nothing on disk may read as a stop by the resumed
+    // save.
     void prepareToEnd();
 
     const Profile& profile() const { return profile_; }

@@ -211,6 +211,16 @@ GameProcess::GameProcess(const Desktop& desktop, const QString& home, QStringLis
     process_.waitForStarted(5000);
 }
 
+GameProcess::GameProcess(const Desktop& desktop, const QString& home, QStringList arguments,
+                         const QProcessEnvironment& extra) {
+    QProcessEnvironment environment = gameEnvironment(desktop, home);
+    environment.insert(extra);
+    process_.setProcessEnvironment(environment);
+    process_.setProcessChannelMode(QProcess::MergedChannels);
+    process_.start(gameBinary, arguments);
+    process_.waitForStarted(5000);
+}
+
 GameProcess::~GameProcess() {
     stop(process_);
 }
@@ -219,8 +229,13 @@ bool GameProcess::started() const {
     return process_.state() != QProcess::NotRunning || process_.exitStatus() == QProcess::NormalExit;
 }
 
-QStringList GameProcess::lines() {
+QString GameProcess::output() {
     output_ += QString::fromUtf8(process_.readAll());
+    return output_;
+}
+
+QStringList GameProcess::lines() {
+    output();
     QStringList found;
     for (const QString& line : output_.split('\n')) {
         const QString prefix = QStringLiteral("Chipwhistle.surfaces: ");

@@ -46,6 +46,9 @@ class Desktop {
 class GameProcess {
   public:
     GameProcess(const Desktop& desktop, const QString& home, QStringList arguments = {});
+    // With `extra` added to the environment.
+    GameProcess(const Desktop& desktop, const QString& home, QStringList arguments,
+                const QProcessEnvironment& extra);
     ~GameProcess();
 
     bool started() const;
@@ -57,7 +60,11 @@ class GameProcess {
     // Waits for the process to end; its exit code, or none when it did not end or crashed.
     std::optional<int> waitForExit(int milliseconds = 5000);
     qint64 pid() const { return process_.processId(); }
+    // Everything the process printed so far, log lines of every category included.
+    QString output();
     void kill();
+    // Sends SIGTERM, as a desktop does at logout.
+    void terminate() { process_.terminate(); }
 
   private:
     QProcess process_;
