@@ -6,6 +6,9 @@
 #include "GameController.h"
 #include "Scheduler.h"
 #include "Views/Home/HomeModel.h"
+#include "Views/Controls/StyledButton.h"
+#include "Views/Home/HomePieces.h"
+#include "Views/Home/HomeView.h"
 #include "Views/Home/LobbyText.h"
 
 #include "BotKit/TieredBot.h"
@@ -14,9 +17,21 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "Support/WidgetEvents.h"
+
 #include <gtest/gtest.h>
 
 namespace {
+
+// A data folder whose saved game is cut short, so it can't be read.
+QString folderWithADamagedSave(const QTemporaryDir& temporary) {
+    const QString folder = temporary.filePath("Chipwhistle");
+    QDir().mkpath(folder);
+    QFile damaged(QDir(folder).filePath("savedgame.json"));
+    damaged.open(QIODevice::WriteOnly);
+    damaged.write(R"({"schemaVersion": 1, "state": )");
+    return folder;
+}
 
 struct SetAsideLobby {
     explicit SetAsideLobby(const QString& folder)
@@ -36,14 +51,7 @@ struct SetAsideLobby {
 
 TEST(SetAsideNotice, TheLobbyTellsOnceWhereTheUnresumableSaveWasKept) {
     QTemporaryDir temporary;
-    const QString folder = temporary.filePath("Chipwhistle");
-    QDir().mkpath(folder);
-    QFile damaged(QDir(folder).filePath("savedgame.json"));
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write(R"({"schemaVersion": 1, "state": )");
-    damaged.close();
-
-    SetAsideLobby lobby(folder);
+    SetAsideLobby lobby(folderWithADamagedSave(temporary));
     ASSERT_FALSE(lobby.state.savedGame());
     ASSERT_TRUE(lobby.state.untoldSetAsideSave());
     const QString keptAt = *lobby.state.untoldSetAsideSave();
@@ -61,6 +69,30 @@ TEST(SetAsideNotice, TheLobbyTellsOnceWhereTheUnresumableSaveWasKept) {
     lobby.home.dismissNotice();
     lobby.home.appeared();
     EXPECT_FALSE(lobby.home.notice()) << "told once";
+}
+
+TEST(SetAsideNotice, TheLobbyOnScreenShowsItWithAnOKButton) {
+    for (const bool dark : {false, true}) {
+        QTemporaryDir temporary;
+        SetAsideLobby lobby(folderWithADamagedSave(temporary));
+        const WidgetEvents::DesktopAppearance desktop(dark);
+        HomeView view(AppEnvironment{&lobby.state, &lobby.controller}, TableSurface::popover,
+                      TableTheme::drawnIn(TableStyleID::satin, TableSurface::popover, 2,
+                                          AppearanceFlags{dark, false, false}));
+        double now = 0;
+        view.clock().setTimeSource([&now] { return now; });
+        view.resize(420, 560);
+        view.show();
+        now = 100;
+        emit view.clock().ticked();
+        ASSERT_TRUE(view.noticePanel());
+        EXPECT_TRUE(view.noticePanel()->accessibleName().contains("couldn't be resumed"));
+        EXPECT_EQ(view.noticePanel()->dismissButton()->text(), "OK");
+        ASSERT_TRUE(view.grab().save(
+            WidgetEvents::galleryFolder("home") +
+            (dark ? "/notice-save-set-aside-dark.png" : "/notice-save-set-aside-light.png")));
+        EXPECT_FALSE(lobby.state.untoldSetAsideSave()) << "told";
+    }
 }
 
 TEST(SetAsideNotice, NothingIsToldWhenNothingWasSetAside) {

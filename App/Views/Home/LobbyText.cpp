@@ -5,6 +5,7 @@
 
 #include "PokerEngine/BlindSchedule.h"
 
+#include <QDir>
 #include <QLocale>
 
 #include <algorithm>
