@@ -229,11 +229,13 @@ QString PersistenceStore::savedGameDigest() const {
 }
 
 void PersistenceStore::markResuming(const ResumeMark& mark) const {
+    // Written in place: a mark cut short by a stop reads as naming no save, which sets nothing aside,
+    // and leaves no temporary file behind.
     const nlohmann::json content{{"save", mark.save.toStdString()}, {"stops", mark.stops}};
-    QSaveFile file(path(resumeMarkFileName));
+    QFile file(path(resumeMarkFileName));
     const QByteArray bytes = QByteArray::fromStdString(content.dump());
-    if (!QDir().mkpath(directory_) || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
-        !file.commit()) {
+    if (!QDir().mkpath(directory_) || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size() || !file.flush()) {
         qCWarning(persistenceLog).noquote()
             << QStringLiteral("couldn't mark the saved game as resuming: %1").arg(file.errorString());
     }

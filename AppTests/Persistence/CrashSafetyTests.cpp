@@ -8,6 +8,7 @@
 #include "PersistenceTestSupport.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -202,6 +203,45 @@ TEST(ResumeGuard, ASaveThatStopsTheGameAtTwoResumesInARowIsSetAsideAndThePlayerT
     harness.controller.start(threeHands());
     EXPECT_TRUE(restarted.savedGame());
     EXPECT_TRUE(AppState{PersistenceStore(folder)}.savedGame().has_value());
+}
+
+TEST(ResumeGuard, TheFinishedHandInASaveIsBookedBeforeTheSaveIsSetAside) {
+    const QString folder = sharedFolder("booked-first");
+    emptyFolder(folder);
+    // A stop right after the finished hand was saved, before its booking.
+    ASSERT_EQ(signalThatEnded([&] {
+                  AppState state{PersistenceStore(folder)};
+                  StoppingSession stopping(state, StopAt::finishedHandSaved);
+                  ControllerHarness harness;
+                  harness.controller.setSession(&stopping);
+                  harness.controller.start(threeHands());
+                  harness.playToEnd(checkOrCall);
+              }),
+              SIGKILL);
+    // And that very save had already stopped a resume once, then stopped the next one too.
+    const PersistenceStore store(folder);
+    ASSERT_EQ(store.readSavedGame().value().state.street(), PokerEngine::Street::handComplete);
+    store.markResuming({store.savedGameDigest(), 1});
+
+    AppState restarted{PersistenceStore(folder)};
+    EXPECT_FALSE(restarted.savedGame()) << "set aside";
+    EXPECT_TRUE(restarted.untoldSetAsideSave());
+    EXPECT_EQ(restarted.profile().counters.handsPlayed, 1) << "the hand it held is booked";
+}
+
+TEST(ResumeGuard, AMarkThatNamesNoSaveSetsNothingAside) {
+    const QString folder = sharedFolder("torn-mark");
+    emptyFolder(folder);
+    savedWithABotToAct(folder);
+    const QString mark = QDir(folder).filePath(PersistenceStore::resumeMarkFileName);
+    // An older version's empty mark, one cut short by a stop, and one with a save but a count gone wrong.
+    for (const QByteArray& bytes :
+         {QByteArray(), QByteArray(R"({"save":"ab)"), QByteArray(R"({"save":"x","stops":"two"})")}) {
+        writeBytes(mark, bytes);
+        AppState restarted{PersistenceStore(folder)};
+        EXPECT_TRUE(restarted.savedGame()) << bytes.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(mark));
+    }
 }
 
 TEST(ResumeGuard, StopsAtResumesOfDifferentSavesNeverAddUp) {
