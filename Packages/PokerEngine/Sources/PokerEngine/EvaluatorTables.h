@@ -47,17 +47,17 @@ class EvaluatorTables final {
     }
 
     // The same strength for cards summed as HandEvaluatorCardTable describes, which is what
-    // evaluation reads: the flush test is an addition and a mask, and the rank key goes through a
-    // perfect hash that stays in cache instead of the open-addressing table. The mask is only read
-    // for a flush.
+    // evaluation reads: the flush test is an addition and a mask, and the rank key's hash, summed
+    // with the cards, goes through a perfect hash that stays in cache instead of the
+    // open-addressing table. The mask is only read for a flush.
     std::uint16_t strength(const DealtCards& cards) const {
-        if (const std::uint64_t flushSuits = HandEvaluatorCardTable::flushSuitsOf(cards.weights());
-            flushSuits != 0) [[unlikely]] {
-            // The flag of suit s is bit 35 + 4s; its lane starts at bit 16s.
+        using namespace HandEvaluatorCardTable;
+        if (const std::uint64_t flushSuits = flushSuitsOf(cards.weights()); flushSuits != 0) [[unlikely]] {
+            // The flag of suit s is bit (suitTallyShift + 3 + 4s); its lane starts at bit 16s.
             const auto flag = static_cast<unsigned>(std::countr_zero(flushSuits));
-            return flush_[(cards.cardMask() >> (4u * flag - 140u)) & 0x1FFF];
+            return flush_[(cards.cardMask() >> (4u * (flag - (suitTallyShift + 3)))) & 0x1FFF];
         }
-        return rankHash_.strength(HandEvaluatorCardTable::rankKeyOf(cards.weights()));
+        return rankHash_.strengthOfHash(rankHashOf(cards.weights()));
     }
 
     // classes()[s] is the class of strength s; entry 0 is an empty high-card placeholder.

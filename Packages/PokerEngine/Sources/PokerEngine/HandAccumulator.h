@@ -16,10 +16,10 @@
 namespace PokerEngine {
 
 // Up to seven cards summarised for the evaluator: a suit-by-rank bit mask (one 16-bit lane per
-// suit, rank index as the bit) and one 64-bit sum of the cards' weights that holds the sum of
-// 5^(rank index), whose base-5 digits count each rank, the cards of each suit and the card count
-// (see HandEvaluatorCardTable). Built card by card, so a caller dealing many boards onto the same
-// cards adds only the new ones: adding a card is one OR and one addition.
+// suit, rank index as the bit) and one 64-bit sum of the cards' weights that holds the rank key
+// (the sum of 5^(rank index), whose base-5 digits count each rank) as its hash, the cards of each
+// suit and the card count (see HandEvaluatorCardTable). Built card by card, so a caller dealing many boards
+// onto the same cards adds only the new ones: adding a card is one OR and one addition.
 class HandAccumulator {
   public:
     HandAccumulator() = default;

@@ -42,14 +42,17 @@ class PerfectRankHash {
     // all be placed.
     void place(std::span<const RankKeyStrength> entries);
 
+    // A key's hash is the key times this, modulo 2^32. Odd, so the key follows back from its hash.
+    static constexpr std::uint32_t multiplier = 0x9E3779B1u;
+
     // The strength stored for a key; a key that was never stored gives an arbitrary value.
-    std::uint16_t strength(std::uint32_t rankKey) const {
-        const std::uint32_t hash = rankKey * multiplier;
+    std::uint16_t strength(std::uint32_t rankKey) const { return strengthOfHash(rankKey * multiplier); }
+    // The same for a key's hash, for a caller that has summed it already.
+    std::uint16_t strengthOfHash(std::uint32_t hash) const {
         return strengths_[home(hash) + displacements_[bucket(hash)]];
     }
 
   private:
-    static constexpr std::uint32_t multiplier = 0x9E3779B1u;
     static constexpr unsigned homeShift = 32 - slotBits;
 
     // The low bits of the product depend only on the key's low bits, which is good enough to group

@@ -1,3 +1,4 @@
+#include "PokerEngine/HandEvaluatorCardTable.h"
 #include "PokerEngine/PerfectRankHash.h"
 
 #include <gtest/gtest.h>
@@ -23,15 +24,9 @@ TEST(PerfectRankHash, FindsEveryStoredKeyAndSkipsEmptySlots) {
     }
 }
 
-// The key whose hash is the given one: the multiplier is odd, so multiplying by its inverse modulo
-// 2^32 undoes it.
+// The key whose hash is the given one: the multiplier is odd, so its inverse modulo 2^32 undoes it.
 std::uint32_t keyWithHash(std::uint32_t hash) {
-    constexpr std::uint32_t multiplier = 0x9E3779B1u;
-    std::uint32_t inverse = multiplier; // Newton's iteration doubles the correct low bits each step.
-    for (int step = 0; step < 5; ++step) {
-        inverse *= 2u - multiplier * inverse;
-    }
-    return hash * inverse;
+    return hash * HandEvaluatorCardTable::rankHashInverse;
 }
 
 TEST(PerfectRankHash, PlacesKeysCrowdedAtTheLastHomesPastTheEnd) {
