@@ -25,6 +25,18 @@ QString title(std::optional<GameMode> mode) {
     return mode ? QString::fromUtf8(::title(*mode).data()) : QStringLiteral("Chipwhistle");
 }
 
+QString windowTitle(bool hasTable, std::optional<GameMode> mode,
+                    const std::optional<PokerEngine::PlayerView>& view) {
+    if (!hasTable) {
+        return title(std::nullopt);
+    }
+    if (!view || view->handNumber < 1) {
+        return title(mode);
+    }
+    return title(mode) + QStringLiteral(" \u2014 ") +
+           TopBarText::subtitle(mode, view->blinds, view->handNumber);
+}
+
 Control pauseControl(const PauseReasons& reasons) {
     return TopBarText::showsPaused(reasons) ? Control{"Resume", "play.fill", "Resume (P)"}
                                             : Control{"Pause", "pause.fill", "Pause (P)"};
@@ -37,6 +49,17 @@ Control soundControl(bool soundsOn) {
 
 Control sidebarControl(bool showsSidebar) {
     return Control{"Sidebar", "sidebar.trailing", showsSidebar ? "Hide Sidebar" : "Show Sidebar"};
+}
+
+Sidebar afterGuideControl(Sidebar sidebar) {
+    if (sidebar.shown && sidebar.content == SidebarContent::guide) {
+        return {true, SidebarContent::log};
+    }
+    return {true, SidebarContent::guide};
+}
+
+Sidebar afterSidebarControl(Sidebar sidebar) {
+    return {!sidebar.shown, sidebar.content};
 }
 
 } // namespace WindowChrome

@@ -4,6 +4,8 @@
 #include "Game/PauseReason.h"
 #include "Style/TableStyleID.h"
 
+#include "PokerEngine/PlayerView.h"
+
 #include <QSizeF>
 #include <QString>
 
@@ -25,6 +27,10 @@ SidebarWidths sidebarWidths(QSizeF window, TableStyleID style);
 
 // "Quick Hand", "Cash Table", "Sit & Go", "Practice Hand"; "Chipwhistle" without a table.
 QString title(std::optional<GameMode> mode);
+// The title with the game's standing once a hand is dealt, so the window tells what the popover's bar
+// tells: "Sit & Go — Level 2 · Blinds 20/40 · Hand 12". The lobby's is "Chipwhistle".
+QString windowTitle(bool hasTable, std::optional<GameMode> mode,
+                    const std::optional<PokerEngine::PlayerView>& view);
 
 // A toolbar button: its title (also its spoken label), its symbol and its tooltip.
 struct Control {
@@ -37,5 +43,18 @@ struct Control {
 Control pauseControl(const PauseReasons& reasons);
 Control soundControl(bool soundsOn);
 Control sidebarControl(bool showsSidebar);
+
+// What the sidebar shows, and whether it is out.
+enum class SidebarContent { log, guide };
+struct Sidebar {
+    bool shown = true;
+    SidebarContent content = SidebarContent::log;
+    bool operator==(const Sidebar&) const = default;
+};
+// "Poker Basics": with the guide out it goes back to the log, the sidebar staying; otherwise the
+// sidebar comes out on the guide.
+Sidebar afterGuideControl(Sidebar sidebar);
+// "Sidebar": hides or shows it on what it showed.
+Sidebar afterSidebarControl(Sidebar sidebar);
 
 } // namespace WindowChrome

@@ -7,6 +7,7 @@
 #include "Style/Drawing/SymbolIcons.h"
 #include "SurfaceCoordinator.h"
 #include "Table/Screen/BottomRow.h"
+#include "Table/Screen/PlayerPause.h"
 #include "Table/Screen/TopBarText.h"
 #include "Views/Learn/PokerBasicsCommand.h"
 #include "Views/Learn/PokerBasicsView.h"
@@ -124,13 +125,7 @@ WindowRoot::WindowRoot(const AppEnvironment& environment, QWidget* parent)
     GameController* controller = environment_.controller;
     SurfaceCoordinator* surfaces = environment_.surfaces;
     AppState* appState = environment_.appState;
-    pause_ = toolbar_->addAction(QString(), this, [controller] {
-        if (controller->pauseReasons().contains(PauseReason::user)) {
-            controller->resume(PauseReason::user);
-        } else {
-            controller->pause(PauseReason::user);
-        }
-    });
+    pause_ = toolbar_->addAction(QString(), this, [controller] { PlayerPause::toggle(*controller); });
     back_ = toolbar_->addAction(QString(), this, [surfaces] { surfaces->collapseToPopover(); });
     settings_ =
         toolbar_->addAction(QString(), this, [this] { openSettings(environment_, TableSurface::window); });
@@ -139,14 +134,13 @@ WindowRoot::WindowRoot(const AppEnvironment& environment, QWidget* parent)
     sound_ =
         toolbar_->addAction(QString(), this, [appState] { appState->setSoundsOn(!appState->soundsOn()); });
     guideItem_ = toolbar_->addAction(QString(), this, [this] {
-        if (showsSidebar_ && sidebarContent_ == SidebarContent::guide) {
-            setSidebar(true, SidebarContent::log, true);
-        } else {
-            openGuide();
-        }
+        const auto next = WindowChrome::afterGuideControl({showsSidebar_, sidebarContent_});
+        setSidebar(next.shown, next.content, true);
     });
-    sidebarToggle_ =
-        toolbar_->addAction(QString(), this, [this] { setSidebar(!showsSidebar_, sidebarContent_); });
+    sidebarToggle_ = toolbar_->addAction(QString(), this, [this] {
+        const auto next = WindowChrome::afterSidebarControl({showsSidebar_, sidebarContent_});
+        setSidebar(next.shown, next.content);
+    });
 
     connect(&clock_, &AnimationClock::ticked, this, &WindowRoot::tick);
     if (controller) {
@@ -155,6 +149,7 @@ WindowRoot::WindowRoot(const AppEnvironment& environment, QWidget* parent)
                 showContent();
             }
             refreshGuide();
+            refreshTitle();
         });
         connect(controller, &GameController::setupChanged, this, &WindowRoot::refreshChrome);
         connect(controller, &GameController::pauseReasonsChanged, this, &WindowRoot::refreshChrome);
@@ -224,7 +219,7 @@ void WindowRoot::showContent() {
 
 void WindowRoot::refreshChrome() {
     const std::optional<GameMode> mode = modeOf(environment_.controller);
-    setWindowTitle(showsTable_ ? WindowChrome::title(mode) : QStringLiteral("Chipwhistle"));
+    refreshTitle();
     toolbar_->setVisible(showsTable_);
     sidebar_->setVisible(showsTable_ && showsSidebar_);
     // The icons take the toolbar's text colour, so they read in a dark desktop theme too.
@@ -255,18 +250,32 @@ void WindowRoot::refreshChrome() {
                                         : static_cast<QWidget*>(log_));
 }
 
+void WindowRoot::refreshTitle() {
+    const GameController* controller = environment_.controller;
+    setWindowTitle(WindowChrome::windowTitle(showsTable_, modeOf(controller),
+                                             controller ? controller->view() : std::nullopt));
+}
+
 PokerBasicsView* WindowRoot::guide() const {
     return guide_.data();
 }
 
 void WindowRoot::refreshGuide() {
-    const bool wanted = showsTable_ && sidebarContent_ == SidebarContent::guide;
+    const bool wanted = showsTable_ && showsSidebar_ && sidebarContent_ == SidebarContent::guide;
     GameController* controller = environment_.controller;
     const auto view = controller ? controller->view() : std::nullopt;
     const bool learning = TableScreenRules::isLearning(
         environment_.appState && environment_.appState->profile().settings.learningMode, modeOf(controller));
     const auto hand = TableScreenRules::heroHand(view);
     const auto held = TableScreenRules::guideHeldRank(learning, view);
+    if (guide_ && !wanted) {
+        if (sidebarPages_->currentWidget() == guide_) {
+            sidebarPages_->setCurrentWidget(log_);
+        }
+        delete guide_;
+        guideStanding_.reset();
+        return;
+    }
     if (guide_) {
         guide_->setPlayerHand(hand, held);
         return;

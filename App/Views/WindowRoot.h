@@ -3,6 +3,7 @@
 #include "Learn/GuideDestination.h"
 #include "Style/Drawing/AnimationClock.h"
 #include "Views/AppEnvironment.h"
+#include "Views/WindowChrome.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -24,7 +25,7 @@ class WindowRoot final : public QWidget {
     Q_OBJECT
 
   public:
-    enum class SidebarContent { log, guide };
+    using SidebarContent = WindowChrome::SidebarContent;
 
     explicit WindowRoot(const AppEnvironment& environment, QWidget* parent = nullptr);
     ~WindowRoot() override;
@@ -36,7 +37,7 @@ class WindowRoot final : public QWidget {
     SidebarContent sidebarContent() const { return sidebarContent_; }
     // Shows the sidebar on the guide, sliding it in when it was hidden; the table keeps running beside it.
     void openGuide();
-    // The guide in the sidebar, once it has been shown.
+    // The guide in the sidebar while it shows.
     PokerBasicsView* guide() const;
     QWidget* sidebar() const { return sidebar_; }
     // The clock of the sidebar's movements.
@@ -62,8 +63,10 @@ class WindowRoot final : public QWidget {
     void applySidebarWidths(bool startAtIdeal = true);
     void setSidebarWidth(int width);
     void tick();
-    // Builds the guide the first time it shows, and keeps it on the player's hand.
+    // Builds the guide when it comes out and keeps it on the player's hand; a guide put away is
+    // destroyed, so the next one opens where a new guide does.
     void refreshGuide();
+    void refreshTitle();
 
     AppEnvironment environment_;
     RootTheme* theme_;

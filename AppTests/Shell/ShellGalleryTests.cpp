@@ -84,7 +84,7 @@ TEST_F(ShellGallery, WindowWithTheLobbyAndWithATable) {
         GameSetup::sitAndGo(SitAndGoSetup{BotSeating::opponents(5, TableDifficulty::medium, seed), seed}));
     window.show();
     QCoreApplication::processEvents();
-    EXPECT_EQ(window.windowTitle(), "Sit & Go");
+    EXPECT_TRUE(window.windowTitle().startsWith("Sit & Go")) << window.windowTitle().toStdString();
     QStringList titles;
     for (QAction* action : window.toolbar()->actions()) {
         if (!action->isSeparator()) {

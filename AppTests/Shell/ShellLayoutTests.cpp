@@ -61,6 +61,43 @@ TEST(WindowChromeText, PauseReadsResumeForAnyPauseButTheNarration) {
     EXPECT_EQ(WindowChrome::pauseControl({PauseReason::guide, PauseReason::practice}).title, "Resume");
 }
 
+TEST(WindowChromeText, TheTitleCarriesTheGamesStandingOnceAHandIsDealt) {
+    PokerEngine::PlayerView view;
+    view.blinds = PokerEngine::BlindLevel{20, 40, 0};
+    view.handNumber = 12;
+    EXPECT_EQ(WindowChrome::windowTitle(true, GameMode::sitAndGo, view),
+              QString::fromUtf8("Sit & Go \u2014 Level 2 \u00b7 Blinds 20/40 \u00b7 Hand 12"));
+    EXPECT_EQ(WindowChrome::windowTitle(true, GameMode::cashTable, view),
+              QString::fromUtf8("Cash Table \u2014 Blinds 20/40 \u00b7 Hand 12"))
+        << "only a Sit & Go has levels";
+    EXPECT_EQ(WindowChrome::windowTitle(true, GameMode::sitAndGo, std::nullopt), "Sit & Go")
+        << "no hand dealt yet";
+    EXPECT_EQ(WindowChrome::windowTitle(false, GameMode::sitAndGo, view), "Chipwhistle") << "the lobby";
+}
+
+TEST(WindowChromeText, TheGuideAndSidebarControlsMoveTheSidebar) {
+    using WindowChrome::Sidebar;
+    using WindowChrome::SidebarContent;
+    struct Case {
+        Sidebar before;
+        Sidebar afterGuide;
+        Sidebar afterSidebar;
+    };
+    for (const Case& c : {
+             // The guide showing: "Poker Basics" goes back to the log and the sidebar stays out.
+             Case{{true, SidebarContent::guide}, {true, SidebarContent::log}, {false, SidebarContent::guide}},
+             // The log showing, or the sidebar away: it comes out on the guide.
+             Case{{true, SidebarContent::log}, {true, SidebarContent::guide}, {false, SidebarContent::log}},
+             Case{{false, SidebarContent::log}, {true, SidebarContent::guide}, {true, SidebarContent::log}},
+             Case{{false, SidebarContent::guide},
+                  {true, SidebarContent::guide},
+                  {true, SidebarContent::guide}},
+         }) {
+        EXPECT_EQ(WindowChrome::afterGuideControl(c.before), c.afterGuide);
+        EXPECT_EQ(WindowChrome::afterSidebarControl(c.before), c.afterSidebar);
+    }
+}
+
 TEST(WindowChromeText, SoundAndSidebarControls) {
     EXPECT_EQ(WindowChrome::soundControl(true).title, "Mute Sounds");
     EXPECT_EQ(WindowChrome::soundControl(false),

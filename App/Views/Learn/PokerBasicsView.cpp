@@ -104,8 +104,11 @@ void PokerBasicsView::setPlayerHand(std::optional<BotKit::StartingHand> currentH
     }
     setup_.currentHand = currentHand;
     setup_.heldRank = std::move(heldRank);
-    if (tab_ == GuideTab::rankings || tab_ == GuideTab::starters) {
-        buildContent();
+    // The tab shown follows in place: a rebuilt tab would lose the player's scroll and chart choice.
+    if (auto* rankings = qobject_cast<RankingsTab*>(content_)) {
+        rankings->setHeld(setup_.heldRank);
+    } else if (auto* starters = qobject_cast<StartersTab*>(content_)) {
+        starters->setCurrentHand(setup_.currentHand);
     }
 }
 

@@ -55,6 +55,11 @@ class RankingRow : public GuideList::Row {
         : GuideList::Row(parent)
         , held_(held) {}
 
+    void setHeld(bool held) {
+        held_ = held;
+        update();
+    }
+
   protected:
     void paintEvent(QPaintEvent* event) override {
         if (held_) {
@@ -74,8 +79,10 @@ class RankingRow : public GuideList::Row {
 } // namespace
 
 RankingsTab::RankingsTab(const TableTheme& art, bool compact, std::optional<QString> held, QWidget* parent)
-    : QScrollArea(parent) {
-    const bool dark = SystemAppearance::current().dark;
+    : QScrollArea(parent)
+    , dark_(SystemAppearance::current().dark)
+    , held_(held) {
+    const bool dark = dark_;
     auto* content = new QWidget;
     auto* stack = new QVBoxLayout(content);
     stack->setContentsMargins(1, 1, 1, 1);
@@ -120,17 +127,16 @@ RankingsTab::RankingsTab(const TableTheme& art, bool compact, std::optional<QStr
         name->setFont(ThemeFonts::system(compact ? 12.5 : 13, FontWeight::semibold));
         GuideColors::setTextColour(name, GuideColors::primary(dark));
         words->addWidget(name);
-        auto* detail = new QLabel(isHeld ? QStringLiteral("You have this now") : rank.detail, row);
+        auto* detail = new QLabel(row);
         detail->setWordWrap(true);
-        detail->setFont(ThemeFonts::system(11, isHeld ? FontWeight::semibold : FontWeight::regular));
         GuideColors::setTextColour(detail, GuideColors::secondary(dark));
         words->addWidget(detail);
         line->addLayout(words, 1);
         line->addWidget(new ExampleHand(art, rank.cards, compact, row), 0, Qt::AlignVCenter);
-        row->speak(rank.spoken(number, isHeld));
         list->append(row);
         rows_.push_back(row);
         details_.push_back(detail);
+        showHeld(i, isHeld);
     }
     stack->addWidget(panel);
     stack->addStretch(1);
@@ -141,4 +147,24 @@ RankingsTab::RankingsTab(const TableTheme& art, bool compact, std::optional<QStr
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setAutoFillBackground(false);
     content->setAutoFillBackground(false);
+}
+
+void RankingsTab::showHeld(std::size_t row, bool held) {
+    const HandRank& rank = HandRank::all()[row];
+    QLabel* detail = details_[row];
+    detail->setText(held ? QStringLiteral("You have this now") : rank.detail);
+    detail->setFont(ThemeFonts::system(11, held ? FontWeight::semibold : FontWeight::regular));
+    auto* line = static_cast<RankingRow*>(rows_[row]);
+    line->setHeld(held);
+    line->speak(rank.spoken(static_cast<int>(row) + 1, held));
+}
+
+void RankingsTab::setHeld(const std::optional<QString>& held) {
+    if (held == held_) {
+        return;
+    }
+    held_ = held;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        showHeld(i, HandRank::all()[i].isHeld(held));
+    }
 }

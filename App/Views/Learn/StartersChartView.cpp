@@ -179,6 +179,17 @@ void StartersChartView::select(const BotKit::StartingHand& hand) {
     emit selectionChanged(hand);
 }
 
+void StartersChartView::setCurrent(std::optional<BotKit::StartingHand> current) {
+    if (current_ == current) {
+        return;
+    }
+    current_ = current;
+    update();
+    if (!selected_ && current_) {
+        select(*current_);
+    }
+}
+
 QRectF StartersChartView::cellRect(int row, int column) const {
     const double side = std::max((width() - 2 * padding - (chartSide - 1) * gap) / chartSide, 0.0);
     return QRectF(padding + column * (side + gap), padding + row * (side + gap), side, side);

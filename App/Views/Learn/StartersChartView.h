@@ -22,6 +22,9 @@ class StartersChartView : public QWidget {
     std::optional<BotKit::StartingHand> selected() const { return selected_; }
     std::optional<BotKit::StartingHand> current() const { return current_; }
     void select(const BotKit::StartingHand& hand);
+    // The player's cards moved on (a new hand): the outline follows them. The selection is the
+    // player's and stays; with none yet it takes the new cards.
+    void setCurrent(std::optional<BotKit::StartingHand> current);
 
     // The cell under a point, if any.
     std::optional<BotKit::StartingHand> handAt(QPointF point) const;

@@ -155,6 +155,11 @@ StartersTab::StartersTab(const TableTheme& theme, std::optional<BotKit::Starting
     showDetail();
 }
 
+void StartersTab::setCurrentHand(std::optional<BotKit::StartingHand> currentHand) {
+    chart_->setCurrent(currentHand);
+    showDetail();
+}
+
 void StartersTab::showDetail() {
     const auto said = StartersChart::detail(chart_->selected(), chart_->current());
     if (!said) {

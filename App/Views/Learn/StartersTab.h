@@ -24,6 +24,8 @@ class StartersTab : public QScrollArea {
                 Announcer* announcer = nullptr, QWidget* parent = nullptr);
 
     StartersChartView* chart() const { return chart_; }
+    // A new hand at the table: the chart outlines it, keeping the player's selection and the scroll.
+    void setCurrentHand(std::optional<BotKit::StartingHand> currentHand);
     QLabel* detailLabel() const { return detail_; }
     BandLegend* legend() const { return legend_; }
 

@@ -5,6 +5,7 @@
 #include "Style/Drawing/StyledText.h"
 #include "Style/Drawing/TagView.h"
 #include "SurfaceCoordinator.h"
+#include "Table/Screen/PlayerPause.h"
 #include "Views/AppEnvironment.h"
 #include "Views/Controls/StyledIconButton.h"
 
@@ -185,15 +186,12 @@ void TopBarView::pressed(TopBarButton which) {
     switch (which) {
     case TopBarButton::pause:
         if (controller) {
-            controller->pauseReasons().contains(PauseReason::user) ? controller->resume(PauseReason::user)
-                                                                   : controller->pause(PauseReason::user);
+            PlayerPause::toggle(*controller);
         }
         break;
     case TopBarButton::sound:
         if (AppState* appState = environment_.appState) {
-            Profile profile = appState->profile();
-            profile.settings.soundsOn = !profile.settings.soundsOn;
-            appState->setProfile(profile);
+            appState->setSoundsOn(!appState->soundsOn());
         }
         break;
     case TopBarButton::guide:
