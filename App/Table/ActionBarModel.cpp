@@ -104,6 +104,25 @@ double ActionBarModel::buttonRowHeight(const TableTheme& theme) {
            (theme.style == TableStyleID::satin ? 4 : 0);
 }
 
+double ActionBarModel::columnHeight(const TableTheme& theme, double presetHeight) const {
+    double height = buttonRowHeight(theme);
+    if (canRaise()) {
+        height += presetHeight + 8 + amountRowHeight(theme) + 8;
+    }
+    return height;
+}
+
+ActionBarModel::RowTops ActionBarModel::rowTops(const TableTheme& theme, double presetHeight,
+                                                double bandHeight) const {
+    RowTops tops;
+    tops.buttons = bandHeight - buttonRowHeight(theme);
+    if (canRaise()) {
+        tops.amount = tops.buttons - 8 - amountRowHeight(theme);
+        tops.presets = *tops.amount - 8 - presetHeight;
+    }
+    return tops;
+}
+
 QString ordinal(std::int64_t number) {
     // The remainders keep the sign of the number, so zero and negatives take "th".
     const std::int64_t lastTwo = number % 100;

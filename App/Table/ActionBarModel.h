@@ -62,6 +62,18 @@ struct ActionBarModel {
     static double amountFieldWidth(const TableTheme& theme);
     // The height of the main buttons' row: four more in satin.
     static double buttonRowHeight(const TableTheme& theme);
+
+    // The tops of the bar's rows, 8 apart, in a band `bandHeight` high whose preset faces are
+    // `presetHeight` high. The column stands on the band's bottom, so Fold and Check/Call stay put
+    // whether or not a raise is offered above them.
+    struct RowTops {
+        std::optional<double> presets;
+        std::optional<double> amount;
+        double buttons = 0;
+        bool operator==(const RowTops&) const = default;
+    };
+    double columnHeight(const TableTheme& theme, double presetHeight) const;
+    RowTops rowTops(const TableTheme& theme, double presetHeight, double bandHeight) const;
 };
 
 // An English ordinal: 1st, 2nd, 3rd, 4th, 11th, 21st, 111th.

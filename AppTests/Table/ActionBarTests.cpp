@@ -257,3 +257,41 @@ TEST(ActionBar, ItsRowsFitTheAreaUnderTheTableOnBothSurfaces) {
         }
     }
 }
+
+TEST(ActionBar, FoldAndCallStayPutWhetherOrNotARaiseIsOffered) {
+    // In the table's bottom area, 124 high: a turn that offers a raise and one that does not.
+    for (const TableStyleID style : {TableStyleID::satin, TableStyleID::paper, TableStyleID::pixel}) {
+        SCOPED_TRACE(toString(style));
+        BarHarness harness(style);
+        harness.bar.resize(560, 124);
+        const QRect withRaise = harness.bar.foldButton()->geometry();
+        PokerEngine::PlayerView noRaise = facingABet();
+        noRaise.legalActions->minRaiseTo.reset();
+        harness.bar.setView(noRaise);
+        EXPECT_EQ(harness.bar.foldButton()->geometry().y(), withRaise.y());
+        EXPECT_EQ(harness.bar.passiveButton()->geometry().y(), withRaise.y());
+        // And they stand on the bottom of the area.
+        const double face = ActionBarModel::buttonRowHeight(theme(style));
+        const QMargins room = harness.bar.foldButton()->room();
+        EXPECT_NEAR(withRaise.bottom() + 1 - room.bottom(), 124, 1);
+        EXPECT_NEAR(withRaise.height() - room.top() - room.bottom(), face, 1);
+    }
+}
+
+TEST(ActionBarModel, TheColumnStandsOnTheBandsBottom) {
+    const TableTheme satin = theme();
+    ActionBarModel bar;
+    bar.view = facingABet();
+    bar.legal = *bar.view.legalActions;
+    const double row = ActionBarModel::buttonRowHeight(satin);
+    const auto tops = bar.rowTops(satin, 24, 124);
+    EXPECT_EQ(tops.buttons, 124 - row);
+    ASSERT_TRUE(tops.amount && tops.presets);
+    EXPECT_EQ(*tops.amount, tops.buttons - 8 - 28);
+    EXPECT_EQ(*tops.presets, *tops.amount - 8 - 24);
+    EXPECT_EQ(bar.columnHeight(satin, 24), 124 - *tops.presets);
+
+    bar.legal.minRaiseTo.reset();
+    EXPECT_EQ(bar.rowTops(satin, 24, 124), (ActionBarModel::RowTops{std::nullopt, std::nullopt, 124 - row}));
+    EXPECT_EQ(bar.columnHeight(satin, 24), row);
+}

@@ -126,14 +126,18 @@ void ActionBar::refresh() {
 }
 
 double ActionBar::columnHeight() const {
-    double height = ActionBarModel::buttonRowHeight(theme_);
-    if (model().canRaise())
-        height += 8 + ActionBarModel::amountRowHeight(theme_) + 8 + presets_[0]->faceHeight();
-    return height;
+    return model().columnHeight(theme_, presets_[0]->faceHeight());
 }
 
 QSize ActionBar::sizeHint() const {
-    return {theme_.surface == TableSurface::window ? 560 : 388, static_cast<int>(std::ceil(columnHeight()))};
+    return QSize(theme_.surface == TableSurface::window ? 560 : 388,
+                 static_cast<int>(std::ceil(columnHeight()))) +
+           QSize(2 * reach_, 2 * reach_);
+}
+
+void ActionBar::setReach(int reach) {
+    reach_ = reach;
+    layOut();
 }
 
 void ActionBar::resizeEvent(QResizeEvent*) {
@@ -141,31 +145,33 @@ void ActionBar::resizeEvent(QResizeEvent*) {
 }
 
 void ActionBar::layOut() {
-    // The rows' faces, top to bottom and 8 apart, centred in the bar: the presets, the amount row, the
-    // main buttons. Each control's shadow and focus ring reach past its face into the gaps round it,
-    // as they do round any drawn control, and take no room in the column.
+    // The rows' faces, top to bottom: the presets, the amount row, the main buttons on the bar's
+    // bottom. Each control's shadow and focus ring reach past its face into the gaps round it, as they
+    // do round any drawn control, and take no room in the column.
     const ActionBarModel bar = model();
-    const double width = this->width();
-    const auto place = [](QWidget* widget, const QRectF& face, const QMargins& room) {
-        widget->setGeometry(face.marginsAdded(QMarginsF(room)).toAlignedRect());
+    const double width = this->width() - 2 * reach_;
+    const auto place = [this](QWidget* widget, const QRectF& face, const QMargins& room) {
+        widget->setGeometry(face.translated(reach_, reach_).marginsAdded(QMarginsF(room)).toAlignedRect());
     };
-    double y = (height() - columnHeight()) / 2;
-    if (bar.canRaise()) {
-        const double presetHeight = presets_[0]->faceHeight();
+    const double presetHeight = presets_[0]->faceHeight();
+    const auto tops = bar.rowTops(theme_, presetHeight, height() - 2 * reach_);
+    if (tops.presets && tops.amount) {
+        double y = *tops.presets;
         const double spacing = ActionBarModel::presetSpacing(theme_);
         const double presetWidth = (width - 4 * spacing) / 5;
         for (std::size_t i = 0; i < presets_.size(); ++i)
             place(presets_[i], QRectF(i * (presetWidth + spacing), y, presetWidth, presetHeight),
                   presets_[i]->room());
-        y += presetHeight + 8;
+        y = *tops.amount;
         const double amountHeight = ActionBarModel::amountRowHeight(theme_);
         const double fieldWidth = ActionBarModel::amountFieldWidth(theme_);
         const int margin = static_cast<int>(AmountField::focusMargin(theme_));
         place(field_, QRectF(width - fieldWidth, y, fieldWidth, amountHeight),
               QMargins(margin, margin, margin, margin));
-        slider_->setGeometry(QRectF(0, y, std::max(width - fieldWidth - 10, 0.0), amountHeight).toRect());
-        y += amountHeight + 8;
+        slider_->setGeometry(
+            QRectF(reach_, reach_ + y, std::max(width - fieldWidth - 10, 0.0), amountHeight).toRect());
     }
+    const double y = tops.buttons;
     const double rowHeight = ActionBarModel::buttonRowHeight(theme_);
     const auto widths = bar.buttonWidths(width);
     double x = 0;

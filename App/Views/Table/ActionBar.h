@@ -41,6 +41,9 @@ class ActionBar : public QWidget {
     AmountField* amountField() const { return field_; }
 
     QSize sizeHint() const override;
+    // How far the widget reaches past the band its rows stand in on every side, so that the controls'
+    // shadows and focus rings at the band's edges are drawn whole.
+    void setReach(int reach);
 
   signals:
     // Every action the bar sends, before the controller is asked to apply it.
@@ -66,4 +69,5 @@ class ActionBar : public QWidget {
     std::array<StyledButton*, 5> presets_{};
     ChipSlider* slider_;
     AmountField* field_;
+    int reach_ = 0;
 };
