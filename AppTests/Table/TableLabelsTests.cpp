@@ -213,3 +213,39 @@ TEST(PixelBox, OutlineWithEmptyCornersAndAFill) {
     EXPECT_EQ(PixelBoxCells::make(0, 5), PixelBoxCells{});
     EXPECT_EQ(PixelBoxCells::make(5, 0), PixelBoxCells{});
 }
+
+TEST(PotLabelLayout, ChipsPillAndSideLineByStyle) {
+    PotLabelLayout::Sizes sizes;
+    sizes.total = QSizeF(60, 18);
+    sizes.sideWords = QSizeF(100, 12);
+    sizes.sideLabel = QSizeF(112, 15);
+    sizes.chips = QSizeF(24, 30);
+    const auto satin = PotLabelLayout::make(
+        TableTheme::drawnIn(TableStyleID::satin, TableSurface::window, 3, {}), QPointF(500, 300), sizes);
+    // The pill is the words padded 12 by 3; the chips sit 6 to its left, the row centred on the point.
+    EXPECT_EQ(satin.pill, QRectF(500 - (84 + 30) / 2.0 + 30, 300 - (24 + 3 + 15) / 2.0, 84, 24));
+    ASSERT_TRUE(satin.chips);
+    EXPECT_EQ(satin.chips->left(), 500 - 57);
+    EXPECT_EQ(satin.chips->center().y(), satin.pill.center().y());
+    EXPECT_EQ(satin.total, satin.pill.adjusted(12, 3, -12, -3));
+    ASSERT_TRUE(satin.sideLabel);
+    EXPECT_EQ(*satin.sideLabel, QRectF(500 - 56, satin.pill.bottom() + 3, 112, 15))
+        << "centred under the pill";
+    EXPECT_FALSE(satin.sideInPill);
+
+    const auto paper = PotLabelLayout::make(
+        TableTheme::drawnIn(TableStyleID::paper, TableSurface::window, 3, {}), QPointF(500, 300), sizes);
+    EXPECT_EQ(paper.total, paper.pill.adjusted(10, 2, -10, -2));
+
+    // Pixel (unit 3): the side line goes inside the pill under the total; nothing hangs below.
+    sizes.chips.reset();
+    const auto pixel = PotLabelLayout::make(
+        TableTheme::drawnIn(TableStyleID::pixel, TableSurface::window, 3, {}), QPointF(500, 300), sizes);
+    EXPECT_FALSE(pixel.sideLabel);
+    EXPECT_FALSE(pixel.chips);
+    EXPECT_EQ(pixel.pill.size(), QSizeF(100 + 30, 18 + 6 + 12 + 18));
+    EXPECT_EQ(pixel.pill.center(), QPointF(500, 300));
+    EXPECT_EQ(pixel.total, QRectF(pixel.pill.left() + 15, pixel.pill.top() + 9, 100, 18));
+    ASSERT_TRUE(pixel.sideInPill);
+    EXPECT_EQ(pixel.sideInPill->top(), pixel.total.bottom() + 6);
+}

@@ -132,3 +132,11 @@ NameplateModel NameplateModel::make(const SeatModel& seat, bool showsTurn, bool 
     }
     return plate;
 }
+
+QRectF NameplateModel::tagArea(const Tag& tag, QPointF plateCorner, QSizeF size) {
+    QPointF corner = plateCorner + tag.offset;
+    if (tag.frameWidth) {
+        corner.rx() += *tag.frameWidth - size.width();
+    }
+    return QRectF(corner, size);
+}

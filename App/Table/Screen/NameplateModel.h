@@ -4,6 +4,7 @@
 #include "Table/SeatModel.h"
 
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 
@@ -60,4 +61,7 @@ struct NameplateModel {
     // here while it leaves too.
     static Tag turnTag(const TableTheme& theme);
     bool hasTurnTag() const;
+    // Where a tag `size` big hangs on a plate whose top-left corner is `plateCorner`: a framed tag
+    // stands at its frame's trailing end.
+    static QRectF tagArea(const Tag& tag, QPointF plateCorner, QSizeF size);
 };

@@ -2,6 +2,7 @@
 
 #include "Table/ChipText.h"
 
+#include <algorithm>
 #include <numeric>
 
 namespace PotText {
@@ -88,4 +89,50 @@ PixelBoxCells PixelBoxCells::make(int columns, int rows) {
         cells.fill = QRect(1, 1, columns - 2, rows - 2);
     }
     return cells;
+}
+
+PotLabelLayout PotLabelLayout::make(const TableTheme& theme, QPointF center, const Sizes& sizes) {
+    const double u = theme.pixelUnit;
+    const bool pixel = theme.style == TableStyleID::pixel;
+    // The pill's padding round its words, by style.
+    QSizeF words = sizes.total;
+    QSizeF pad(12, 3);
+    if (pixel) {
+        if (sizes.sideWords) {
+            words = QSizeF(std::max(words.width(), sizes.sideWords->width()),
+                           words.height() + 2 * u + sizes.sideWords->height());
+        }
+        pad = QSizeF(5 * u, 3 * u);
+    } else if (theme.style == TableStyleID::paper) {
+        pad = QSizeF(10, 2);
+    }
+    const QSizeF pill(words.width() + 2 * pad.width(), words.height() + 2 * pad.height());
+    const std::optional<QSizeF> sideLabel = pixel ? std::nullopt : sizes.sideLabel;
+    const double rowWidth = pill.width() + (sizes.chips ? sizes.chips->width() + 6 : 0);
+    const double height = pill.height() + (sideLabel ? 3 + sideLabel->height() : 0);
+    const double top = center.y() - height / 2;
+    const double left = center.x() - rowWidth / 2;
+
+    PotLabelLayout layout;
+    layout.pill = QRectF(left + rowWidth - pill.width(), top, pill.width(), pill.height());
+    if (sizes.chips) {
+        layout.chips =
+            QRectF(QPointF(left, top + pill.height() / 2 - sizes.chips->height() / 2), *sizes.chips);
+    }
+    const QRectF inner = layout.pill.adjusted(pad.width(), pad.height(), -pad.width(), -pad.height());
+    if (pixel) {
+        layout.total = QRectF(inner.left(), inner.top(), inner.width(), sizes.total.height());
+        if (sizes.sideWords) {
+            const double below = sizes.total.height() + 2 * u;
+            layout.sideInPill =
+                QRectF(inner.left(), inner.top() + below, inner.width(), inner.height() - below);
+        }
+    } else {
+        layout.total = inner;
+    }
+    if (sideLabel) {
+        layout.sideLabel =
+            QRectF(QPointF(center.x() - sideLabel->width() / 2, top + pill.height() + 3), *sideLabel);
+    }
+    return layout;
 }

@@ -5,7 +5,10 @@
 #include "PokerEngine/PlayerView.h"
 #include "PokerEngine/Pot.h"
 
+#include <QPointF>
 #include <QRect>
+#include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
@@ -34,6 +37,29 @@ QString sidePotHelp();
 double potHeightHalf(const TableTheme& theme, std::size_t potCount);
 
 } // namespace PotText
+
+// Where the pot label's pieces go, centred on the pot's point: the collected chips left of the pill,
+// the pill with the total, and the side-pot line, which the pixel style writes inside the pill under
+// the total and the others hang under the pill as a felt label of its own.
+struct PotLabelLayout {
+    std::optional<QRectF> chips;
+    QRectF pill;
+    // Where the total's words are written.
+    QRectF total;
+    std::optional<QRectF> sideInPill;
+    std::optional<QRectF> sideLabel;
+    bool operator==(const PotLabelLayout&) const = default;
+
+    // Measured sizes in: the total's words, the side line's words and its felt label (when there is a
+    // side line), and the chips (when they are shown).
+    struct Sizes {
+        QSizeF total;
+        std::optional<QSizeF> sideWords;
+        std::optional<QSizeF> sideLabel;
+        std::optional<QSizeF> chips;
+    };
+    static PotLabelLayout make(const TableTheme& theme, QPointF center, const Sizes& sizes);
+};
 
 // The pixel style's box: a one-cell outline round a fill, corners left empty. Cells of a canvas of
 // `columns` by `rows` whole cells; nothing for a canvas narrower or shorter than one cell.

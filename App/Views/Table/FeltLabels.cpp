@@ -121,47 +121,45 @@ void paintBet(QPainter& painter, QPointF center, const TableTheme& theme, std::i
                roll.progress);
 }
 
-void paintPot(QPainter& painter, QPointF center, const TableTheme& theme, const PokerEngine::PlayerView& view,
-              bool showsChips, AmountRoll roll) {
-    const std::int64_t total = view.totalPot();
+PotLabelLayout potLayout(QPointF center, const TableTheme& theme, const PokerEngine::PlayerView& view,
+                         bool showsChips) {
     const std::int64_t collected =
         std::accumulate(view.pots.begin(), view.pots.end(), std::int64_t{0},
                         [](std::int64_t sum, const auto& pot) { return sum + pot.amount; });
     const auto side = PotText::sideLine(view.pots);
+    PotLabelLayout::Sizes sizes;
+    sizes.total = TextPainter::measure(theme, PotText::pill(view.totalPot()), TextRole::pot);
+    if (side) {
+        sizes.sideWords = TextPainter::measure(theme, *side, TextRole::sidePot);
+        sizes.sideLabel = labelSize(theme, *side, TextRole::sidePot);
+    }
+    if (showsChips && collected >= 1) {
+        sizes.chips = StageKit::chipsSize(collected, theme);
+    }
+    return PotLabelLayout::make(theme, center, sizes);
+}
+
+void paintPot(QPainter& painter, QPointF center, const TableTheme& theme, const PokerEngine::PlayerView& view,
+              bool showsChips, AmountRoll roll) {
+    const std::int64_t total = view.totalPot();
+    const auto side = PotText::sideLine(view.pots);
     const QString text = PotText::pill(total);
     const QString previous = roll.progress < 1 ? PotText::pill(roll.from) : QString();
-    const bool pixel = theme.style == TableStyleID::pixel;
-    const double u = theme.pixelUnit;
-    QSizeF words = TextPainter::measure(theme, text, TextRole::pot);
-    QSizeF pill;
-    if (pixel) {
-        QSizeF sideWords = side ? TextPainter::measure(theme, *side, TextRole::sidePot) : QSizeF();
-        words = QSizeF(std::max(words.width(), sideWords.width()),
-                       words.height() + (side ? 2 * u + sideWords.height() : 0));
-        pill = QSizeF(words.width() + 10 * u, words.height() + 6 * u);
-    } else if (theme.style == TableStyleID::paper) {
-        pill = QSizeF(words.width() + 20, words.height() + 4);
-    } else {
-        pill = QSizeF(words.width() + 24, words.height() + 6);
+    const PotLabelLayout layout = potLayout(center, theme, view, showsChips);
+    if (layout.chips) {
+        const std::int64_t collected =
+            std::accumulate(view.pots.begin(), view.pots.end(), std::int64_t{0},
+                            [](std::int64_t sum, const auto& pot) { return sum + pot.amount; });
+        StageKit::chips(painter, layout.chips->center(), theme, collected, false);
     }
-    const QSizeF chips = showsChips && collected >= 1 ? StageKit::chipsSize(collected, theme) : QSizeF();
-    const double rowWidth = pill.width() + (chips.isEmpty() ? 0 : chips.width() + 6);
-    const QSizeF sideSize = !pixel && side ? labelSize(theme, *side, TextRole::sidePot) : QSizeF();
-    const double height = pill.height() + (sideSize.isEmpty() ? 0 : 3 + sideSize.height());
-    const double top = center.y() - height / 2;
-    const double left = center.x() - rowWidth / 2;
-    if (!chips.isEmpty()) {
-        StageKit::chips(painter, QPointF(left + chips.width() / 2, top + pill.height() / 2), theme, collected,
-                        false);
-    }
-    const QRectF box(left + rowWidth - pill.width(), top, pill.width(), pill.height());
+    const QRectF box = layout.pill;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     switch (theme.style) {
     case TableStyleID::satin:
         painter.fillPath(Pill{}.path(box), QColor(255, 255, 255, theme.dark ? 46 : 150));
         painter.strokePath(Pill{0.5}.path(box), QPen(QColor(255, 255, 255, 120), 1));
-        TextPainter::paintRolling(painter, box.adjusted(12, 3, -12, -3), theme, previous, text, TextRole::pot,
+        TextPainter::paintRolling(painter, layout.total, theme, previous, text, TextRole::pot,
                                   theme.dark ? RGB::bytes(245, 245, 247) : RGB::bytes(29, 29, 31),
                                   roll.progress);
         break;
@@ -175,28 +173,22 @@ void paintPot(QPainter& painter, QPointF center, const TableTheme& theme, const 
                        paperOutline(theme),
                        theme.dark}
             .paint(painter, Pill{}.path(box));
-        TextPainter::paintRolling(painter, box.adjusted(10, 2, -10, -2), theme, previous, text, TextRole::pot,
+        TextPainter::paintRolling(painter, layout.total, theme, previous, text, TextRole::pot,
                                   theme.color(PaletteToken::potText), roll.progress);
         break;
-    case TableStyleID::pixel: {
+    case TableStyleID::pixel:
         paintPixelBox(painter, box, theme, theme.color(PaletteToken::potFill));
-        const QSizeF first = TextPainter::measure(theme, text, TextRole::pot);
-        const QRectF inner = box.adjusted(5 * u, 3 * u, -5 * u, -3 * u);
-        TextPainter::paint(painter, QRectF(inner.left(), inner.top(), inner.width(), first.height()), theme,
-                           text, TextRole::pot, theme.color(PaletteToken::potText));
-        if (side) {
-            TextPainter::paint(painter,
-                               QRectF(inner.left(), inner.top() + first.height() + 2 * u, inner.width(),
-                                      inner.height() - first.height() - 2 * u),
-                               theme, *side, TextRole::sidePot, theme.color(PaletteToken::feltText));
+        TextPainter::paint(painter, layout.total, theme, text, TextRole::pot,
+                           theme.color(PaletteToken::potText));
+        if (side && layout.sideInPill) {
+            TextPainter::paint(painter, *layout.sideInPill, theme, *side, TextRole::sidePot,
+                               theme.color(PaletteToken::feltText));
         }
         break;
     }
-    }
     painter.restore();
-    if (!sideSize.isEmpty()) {
-        paintLabel(painter, QPointF(center.x(), top + pill.height() + 3 + sideSize.height() / 2), theme,
-                   *side, TextRole::sidePot);
+    if (side && layout.sideLabel) {
+        paintLabel(painter, layout.sideLabel->center(), theme, *side, TextRole::sidePot);
     }
 }
 

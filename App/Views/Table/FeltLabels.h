@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Style/TableTheme.h"
+#include "Table/Screen/PotText.h"
 
 #include "PokerEngine/PlayerView.h"
 
@@ -33,6 +34,9 @@ void paintLabel(QPainter& painter, QPointF center, const TableTheme& theme, cons
                 TextRole role, const QString& previous = {}, double progress = 1);
 void paintBet(QPainter& painter, QPointF center, const TableTheme& theme, std::int64_t amount,
               AmountRoll roll = {});
+// Where the pot label's pieces fall for a view, centred on `center`.
+PotLabelLayout potLayout(QPointF center, const TableTheme& theme, const PokerEngine::PlayerView& view,
+                         bool showsChips);
 void paintPot(QPainter& painter, QPointF center, const TableTheme& theme, const PokerEngine::PlayerView& view,
               bool showsChips, AmountRoll roll = {});
 // The pixel style's box: the outline colour (or `line`) round `fill`, corners left empty.

@@ -181,11 +181,8 @@ void paintTag(QPainter& painter, const QRectF& box, const NameplateModel::Tag& t
     const TagView::Kind kind = tag.kind == NameplateModel::TagKind::allIn  ? TagView::Kind::allIn
                                : tag.kind == NameplateModel::TagKind::turn ? TagView::Kind::turn
                                                                            : TagView::Kind::blind;
-    QPointF topLeft = box.topLeft() + tag.offset;
-    if (tag.frameWidth) {
-        topLeft.rx() += *tag.frameWidth - TagView::measure(theme, tag.text).width();
-    }
-    TagView::paint(painter, topLeft, theme, tag.text, kind);
+    const QRectF area = NameplateModel::tagArea(tag, box.topLeft(), TagView::measure(theme, tag.text));
+    TagView::paint(painter, area.topLeft(), theme, tag.text, kind);
 }
 
 // The tags in the model's order (all-in, your turn, blind), the turn tag at its own opacity: it fades in

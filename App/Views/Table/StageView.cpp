@@ -4,6 +4,7 @@
 #include "Style/Drawing/DealerButtonView.h"
 #include "Style/Drawing/TagView.h"
 #include "Table/Screen/PotText.h"
+#include "Table/Screen/StageHelp.h"
 #include "Views/Learn/HandTagView.h"
 #include "Views/Table/FeltLabels.h"
 #include "Views/Table/FlipTransform.h"
@@ -202,11 +203,57 @@ QRectF StageView::handTagRect() const {
     return QRectF(corner, found->second.deviceIndependentSize()).marginsRemoved(shadow);
 }
 
+std::vector<StageHelp::Spot> StageView::helpSpots() const {
+    std::vector<StageHelp::Spot> spots;
+    if (!inputs_) {
+        return spots;
+    }
+    const Inputs& in = *inputs_;
+    const TableTheme& theme = in.theme;
+    const auto tagSize = [&theme](const QString& text) { return TagView::measure(theme, text); };
+    for (const auto& pose : scene_.poses(clock_.now())) {
+        const StageItem& item = *pose.item;
+        if (pose.opacity <= 0 || pose.leaving) {
+            continue;
+        }
+        switch (item.kind) {
+        case Kind::nameplate:
+            if (const SeatModel* seat = seatOf(in.seats, item.seat)) {
+                const auto plate =
+                    NameplateModel::make(*seat, seat->isHero || !in.paused, in.cashTable, theme);
+                const auto own = StageHelp::plate(plate, pose.center + QPointF(0, pose.knock), tagSize);
+                spots.insert(spots.end(), own.begin(), own.end());
+            }
+            break;
+        case Kind::dealer: {
+            const double size = DealerButtonView::diameter(theme);
+            spots.push_back({around(pose.center, QSizeF(size, size)), StageHelp::dealerHelp()});
+            break;
+        }
+        case Kind::pot:
+            if (const auto side = FeltLabels::potLayout(pose.center, theme, in.view,
+                                                        in.geometry.metrics.surface == TableSurface::window)
+                                      .sideLabel) {
+                spots.push_back({*side, PotText::sidePotHelp()});
+            }
+            break;
+        case Kind::handTag:
+            if (in.handTag) {
+                spots.push_back({handTagRect(), in.handTag->help});
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return spots;
+}
+
 bool StageView::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
-        if (handTagRect().contains(help->pos())) {
-            QToolTip::showText(help->globalPos(), inputs_->handTag->help, this);
+        if (const auto text = StageHelp::at(helpSpots(), help->pos())) {
+            QToolTip::showText(help->globalPos(), *text, this);
         } else {
             QToolTip::hideText();
             event->ignore();
@@ -282,8 +329,7 @@ void StageView::updateAccessibility() {
     if (dealer != in.seats.end()) {
         const double size = geometry.metrics.dealerButton;
         place(dealer_, around(geometry.dealerCenter(dealer->slot), QSizeF(size, size)),
-              SeatModel::dealerHint().replace(QStringLiteral("Dealer: "), QStringLiteral("Dealer button: ")));
-        dealer_->setToolTip(dealer_->accessibleName());
+              StageHelp::dealerHelp());
     } else {
         dealer_->hide();
     }

@@ -3,6 +3,7 @@
 #include "Learn/HandTag.h"
 #include "Style/Drawing/AnimationClock.h"
 #include "Table/Screen/NameplateModel.h"
+#include "Table/Screen/StageHelp.h"
 #include "Table/Screen/StageLayout.h"
 #include "Views/Table/StageScene.h"
 
@@ -54,6 +55,8 @@ class StageView : public QWidget {
     QSize sizeHint() const override;
     // Where the hand tag's chip is drawn (its shadow not counted); empty without a tag.
     QRectF handTagRect() const;
+    // The explained pieces where they stand now, back to front, for the tooltips.
+    std::vector<StageHelp::Spot> helpSpots() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
