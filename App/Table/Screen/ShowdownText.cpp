@@ -118,3 +118,104 @@ std::optional<std::int64_t> secondsLeft(std::optional<std::chrono::system_clock:
 }
 
 } // namespace NextHandText
+
+namespace ShowdownLayout {
+
+LeftControl leftControl(bool dealScheduled, bool resultHeld) {
+    if (dealScheduled) {
+        return LeftControl::hold;
+    }
+    return resultHeld ? LeftControl::heldCaption : LeftControl::none;
+}
+
+Bands bands(const TableTheme& theme, QSizeF banner, double smallButtonHeight) {
+    const double row = smallButtonHeight + 4;
+    const double nextWidth = theme.style == TableStyleID::pixel ? 64 * theme.pixelUnit : 150;
+    Bands bands;
+    bands.controls = QRectF(0, banner.height() - row, banner.width(), row);
+    bands.results = QRectF(0, 0, banner.width(), std::max(banner.height() - row - 8, 0.0));
+    bands.next = QRectF(banner.width() - nextWidth, bands.controls.top(), nextWidth, row);
+    return bands;
+}
+
+double discDiameter(const TableTheme& theme, bool single) {
+    const bool pixel = theme.style == TableStyleID::pixel;
+    if (!single) {
+        return pixel ? 9 * theme.pixelUnit : 18;
+    }
+    if (pixel) {
+        return 18 * theme.pixelUnit;
+    }
+    return theme.surface == TableSurface::popover ? 28 : 34;
+}
+
+double dividerHeight(const TableTheme& theme) {
+    return theme.style == TableStyleID::pixel ? theme.pixelUnit : 1;
+}
+
+Results results(const TableTheme& theme, double width, const std::vector<RowWords>& rows,
+                std::optional<double> whyHeight) {
+    const bool single = rows.size() == 1;
+    const bool pixel = theme.style == TableStyleID::pixel;
+    const double spacing = single ? 6 : 4;
+    const double left = 12;
+    const double right = width - 12;
+    const double disc = discDiameter(theme, single);
+    Results results;
+    double y = single ? 8 : 6;
+    bool first = true;
+    const auto next = [&](double height) {
+        if (!first) {
+            y += spacing;
+        }
+        first = false;
+        const double top = y;
+        y += height;
+        return top;
+    };
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const RowWords& words = rows[i];
+        RowPlace place;
+        if (i > 0) {
+            place.divider = QRectF(left, next(dividerHeight(theme)), right - left, dividerHeight(theme));
+        }
+        if (single) {
+            const double lineGap = pixel ? 2 * theme.pixelUnit : 1;
+            const double textLeft = left + disc + 10;
+            const double text =
+                words.hand ? words.hand->height() + lineGap + words.award.height() : words.award.height();
+            const double height = std::max(disc, text);
+            const double top = next(height);
+            place.disc = QRectF(left, top + (height - disc) / 2, disc, disc);
+            double line = top + (height - text) / 2;
+            if (words.hand) {
+                place.first = QRectF(textLeft, line, right - textLeft, words.hand->height());
+                line += words.hand->height() + lineGap;
+                place.second = QRectF(textLeft, line, right - textLeft, words.award.height());
+            } else {
+                place.first = QRectF(textLeft, line, right - textLeft, words.award.height());
+            }
+        } else {
+            const double textLeft = left + disc + 8;
+            const double height =
+                std::max({disc, words.award.height(), words.hand ? words.hand->height() : 0.0});
+            const double top = next(height);
+            place.disc = QRectF(left, top + (height - disc) / 2, disc, disc);
+            // The award keeps its width first; the hand's name takes what is left.
+            const double award = std::min(words.award.width(), right - textLeft);
+            place.first = QRectF(textLeft, top, award, height);
+            if (words.hand) {
+                const double handLeft = textLeft + award + 8;
+                place.second = QRectF(handLeft, top, std::max(right - handLeft, 0.0), height);
+            }
+        }
+        results.rows.push_back(place);
+    }
+    if (single && whyHeight) {
+        results.why = QRectF(left, next(*whyHeight), right - left, *whyHeight);
+    }
+    results.height = y + (single ? 8 : 6);
+    return results;
+}
+
+} // namespace ShowdownLayout

@@ -11,11 +11,15 @@
 #include <functional>
 
 class GameController;
+class HoldResultButton;
+class QScrollArea;
+class ShowdownResults;
 class StyledButton;
 class StyledText;
 
 // Who won what at the end of a hand, the hold control and the next-hand button with its countdown.
-// The countdown repaints four times a second only while a deal is scheduled.
+// The results scroll when more winners are listed than their band holds; a click on them keeps the
+// result up. The countdown repaints four times a second only while a deal is scheduled.
 class ShowdownBannerView : public QWidget {
     Q_OBJECT
   public:
@@ -34,21 +38,30 @@ class ShowdownBannerView : public QWidget {
     const std::vector<ShowdownRow>& rows() const { return rows_; }
     QString nextHandTitle() const;
     bool countsDown() const { return countdown_.isActive(); }
+    HoldResultButton* holdButton() const { return hold_; }
+    StyledButton* nextButton() const { return next_; }
+    // The results' scrolling view and the column of rows inside it.
+    QScrollArea* resultsArea() const { return area_; }
+    QWidget* resultsContent() const;
+    // Where the rows and the explanation stand in that column.
+    const ShowdownLayout::Results& resultsLayout() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QRectF resultsRect() const;
+    ShowdownLayout::Bands bands() const;
 
     TableTheme theme_;
     GameController& controller_; // outlives the screen
     Clock now_;
     std::vector<ShowdownRow> rows_;
     std::optional<QString> why_;
-    std::function<AvatarModel(std::int64_t)> avatar_;
-    StyledButton* hold_;
+    QScrollArea* area_;
+    ShowdownResults* results_;
+    HoldResultButton* hold_;
     StyledText* held_;
     StyledButton* next_;
     QTimer countdown_;
