@@ -567,3 +567,27 @@ TEST(PokerBasicsView, FollowsThePlayersHandWhereItStands) {
     EXPECT_EQ(basics.tab(), GuideTab::basics);
     EXPECT_EQ(basics.page(), 3);
 }
+
+TEST(BasicsTab, ThePagesWordsFadeOutAsTheNextPagesFadeIn) {
+    BasicsTab tab(TableTheme::standard(), TableTheme::standard(), 0, {true, false, {}, {}},
+                  &quietAnnouncer());
+    activate(tab);
+    double seconds = 0;
+    tab.clock().setTimeSource([&seconds] { return seconds; });
+    const QImage before = tab.grab().toImage();
+    tab.forwardButton()->click();
+    // At the press the old words still show in full; the new ones have not begun.
+    tab.clock().ticked();
+    const QImage atPress = tab.grab().toImage();
+    const QRect words(0, 190, tab.width(), 80);
+    EXPECT_EQ(atPress.copy(words), before.copy(words));
+    // Halfway the two are mixed; at the end only the new page is left.
+    seconds = 0.1;
+    tab.clock().ticked();
+    EXPECT_NE(tab.grab().toImage().copy(words), before.copy(words));
+    seconds = 1;
+    tab.clock().ticked();
+    const QImage after = tab.grab().toImage();
+    tab.setPage(1);
+    EXPECT_EQ(after.copy(words), tab.grab().toImage().copy(words)) << "nothing of the first page is left";
+}

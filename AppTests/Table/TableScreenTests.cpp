@@ -12,6 +12,7 @@
 #include "Views/Controls/StyledButton.h"
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Learn/PracticeCaptionView.h"
+#include "Views/Support/LeavingPicture.h"
 #include "Views/Table/ShowdownBannerView.h"
 #include "Views/Table/StageView.h"
 #include "Views/Table/TopBarView.h"
@@ -242,6 +243,43 @@ TEST(TableScreen, ThePracticeCaptionIsItsOwnPanel) {
     EXPECT_FALSE(tag.isEmpty());
     EXPECT_LE(tag.width(), 144);
     EXPECT_LE(tag.right(), 420 - 16);
+}
+
+TEST(TableScreen, ANewPracticeCaptionCrossFadesWithTheOld) {
+    TableScreenHarness table;
+    auto& controller = table.game.controller;
+    controller.start(GameSetup::practice(PracticeSetup{}));
+    table.game.scheduler.advance(std::chrono::seconds(3));
+    ASSERT_EQ(table.screen->bottomRow(), BottomRow::practiceCaption);
+    const QString first = table.screen->practiceCaption()->caption().title;
+    // The next caption comes as soon as the narration moves on: catch it at its first frame.
+    table.screen->practiceCaption()->buttons().front()->click();
+    for (int i = 0; i < 100 && table.screen->practiceCaption()->caption().title == first; ++i) {
+        table.game.scheduler.advance(std::chrono::milliseconds(20));
+    }
+    ASSERT_EQ(table.screen->bottomRow(), BottomRow::practiceCaption);
+    ASSERT_NE(table.screen->practiceCaption()->caption().title, first);
+    // The old caption is still there, fading out as a picture, while the new one fades in.
+    QWidget* area = table.screen->practiceCaption()->parentWidget();
+    const auto leaving = [area] {
+        // The picture is a plain widget to Qt's casts; ask the language.
+        QList<LeavingPicture*> shown;
+        for (auto* child : area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            auto* picture = dynamic_cast<LeavingPicture*>(child);
+            if (picture && !picture->isHidden()) {
+                shown << picture;
+            }
+        }
+        return shown;
+    };
+    ASSERT_EQ(leaving().size(), 1);
+    EXPECT_EQ(leaving().front()->geometry(), table.screen->practiceCaption()->geometry());
+    ASSERT_TRUE(table.screen->rowEffect());
+    EXPECT_LT(table.screen->rowEffect()->look().opacity, 1);
+    table.game.scheduler.advance(std::chrono::seconds(1));
+    table.screen->clock().ticked();
+    EXPECT_TRUE(leaving().isEmpty()) << "gone once faded";
+    EXPECT_FALSE(table.screen->rowEffect());
 }
 
 TEST(TableScreen, TheKeysComeBackToTheTableWhenTheNarrationMakesWayForTheActionBar) {

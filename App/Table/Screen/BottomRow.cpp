@@ -131,4 +131,9 @@ explainedUnshownCards(bool learning, const PokerEngine::PlayerView& view,
     return {{found->first, found->second}};
 }
 
+QString captionIdentity(const PracticeCaption& caption) {
+    return std::holds_alternative<PracticeCaption::Folded>(caption.kind) ? QStringLiteral("folded")
+                                                                         : caption.title;
+}
+
 } // namespace TableScreenRules

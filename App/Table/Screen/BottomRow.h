@@ -2,6 +2,7 @@
 
 #include "Game/GameMode.h"
 #include "Game/PauseReason.h"
+#include "Learn/PracticeCaption.h"
 #include "Style/AnimationCurve.h"
 #include "Style/TableTheme.h"
 
@@ -76,6 +77,10 @@ struct RowMotion {
 std::optional<RowMotion> rowInsertion(BottomRow row, const TableTheme& theme, double timelineEnd);
 // The caption, the banner and the betting controls fade out; the other rows go at once.
 std::optional<RowMotion> rowRemoval(BottomRow row);
+
+// A practice caption stays the same caption while its title does (the fold caption is one caption);
+// a new one cross-fades with the old.
+QString captionIdentity(const PracticeCaption& caption);
 
 // Learning mode's aids show (the hand tag, the explanations, the held rank): the profile asks for them,
 // or the table is a practice hand.

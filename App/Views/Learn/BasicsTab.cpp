@@ -16,6 +16,7 @@
 #include "Views/Learn/MarkdownLabel.h"
 #include "Views/Support/Announcer.h"
 #include "Views/Support/DialogKeys.h"
+#include "Views/Support/LeavingPicture.h"
 
 // Six dots, the current page's filled; one element for a reader, "Page n of 6".
 class BasicsPageDots : public QWidget {
@@ -113,23 +114,41 @@ BasicsTab::BasicsTab(const TableTheme& art, const TableTheme& theme, int page, O
 
     connect(&clock_, &AnimationClock::ticked, this, [this] {
         const double now = clock_.now();
-        fade_->setOpacity(fading_.value(now));
+        const double shown = fading_.value(now);
+        fade_->setOpacity(shown);
+        if (leaving_) {
+            leaving_->setOpacity(1 - shown);
+        }
         if (fading_.isFinished(now)) {
-            clock_.stop();
-            fade_->setEnabled(false);
+            settle();
         }
     });
     display(page);
 }
 
-void BasicsTab::setPage(int page) {
+void BasicsTab::settle() {
     clock_.stop();
     fade_->setOpacity(1);
     fade_->setEnabled(false);
+    delete leaving_;
+    leaving_ = nullptr;
+}
+
+void BasicsTab::setPage(int page) {
+    settle();
     display(page);
 }
 
 void BasicsTab::go(int page) {
+    // The words of the page being left fade out from a picture of them, over the new ones fading in.
+    QPixmap words = text_->grab();
+    settle();
+    if (isVisible()) {
+        leaving_ = new LeavingPicture(std::move(words), this);
+        leaving_->setGeometry(text_->geometry());
+        leaving_->show();
+        leaving_->raise();
+    }
     fading_ = Transition{BasicsPaging::pageChange(theme_.reduceMotion), clock_.now(), 0, 1};
     fade_->setOpacity(0);
     fade_->setEnabled(true);

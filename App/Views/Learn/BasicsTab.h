@@ -11,6 +11,7 @@ class Announcer;
 class BasicsArt;
 class MarkdownLabel;
 class BasicsPageDots;
+class LeavingPicture;
 class QGraphicsOpacityEffect;
 class QLabel;
 class StyledButton;
@@ -51,6 +52,7 @@ class BasicsTab : public QWidget {
 
   private:
     void display(int page);
+    void settle();
     void pressForward();
 
     TableTheme theme_;
@@ -60,6 +62,8 @@ class BasicsTab : public QWidget {
     BasicsArt* art_ = nullptr;
     QWidget* text_ = nullptr;
     QGraphicsOpacityEffect* fade_ = nullptr;
+    // The page's words on their way out, fading as the new ones fade in.
+    LeavingPicture* leaving_ = nullptr;
     QLabel* count_ = nullptr;
     QLabel* title_ = nullptr;
     MarkdownLabel* body_ = nullptr;

@@ -11,6 +11,7 @@
 #include "SurfaceCoordinator.h"
 #include "Table/LogDiff.h"
 #include "Table/RaiseTarget.h"
+#include "Table/Screen/PlayerPause.h"
 #include "Table/Screen/ShowdownText.h"
 #include "Table/Screen/StageLayout.h"
 #include "Table/Screen/TableOverModel.h"
@@ -256,12 +257,15 @@ void TableScreen::layoutRows() {
     bottom_->setGeometry(QRect((width() - bottomWidth) / 2, y, bottomWidth, bottomHeight)
                              .adjusted(-rowRoom, -rowRoom, rowRoom, rowRoom));
     for (QWidget* row :
-         {static_cast<QWidget*>(message_), static_cast<QWidget*>(banner_), static_cast<QWidget*>(actionBar_),
-          static_cast<QWidget*>(line_), static_cast<QWidget*>(caption_), static_cast<QWidget*>(ghost_)}) {
+         {static_cast<QWidget*>(message_), static_cast<QWidget*>(banner_), static_cast<QWidget*>(line_),
+          static_cast<QWidget*>(caption_), static_cast<QWidget*>(ghost_)}) {
         if (row) {
             row->setGeometry(rowRect());
         }
     }
+    // The bar's buttons stand on the row's bottom edge; their shadows reach into the area's margin.
+    actionBar_->setReach(rowRoom);
+    actionBar_->setGeometry(bottom_->rect());
     placeGuide();
     banner_->refresh();
 }
@@ -413,7 +417,7 @@ void TableScreen::refreshBottom() {
     QWidget* leaving = rowWidget(previous);
     row_ = TableScreenRules::bottomRow(inputs);
     if (row_ != previous && leaving && leaving->isVisible()) {
-        moveRows(previous, leaving, row_);
+        moveRows(previous, leaving);
     }
 
     for (QWidget* row :
@@ -478,12 +482,8 @@ void TableScreen::refreshBottom() {
     }
     case BottomRow::paused:
         putMessage(QStringLiteral("Paused"), QStringLiteral("Press P or click Resume"),
-                   QStringLiteral("Resume"), ControlKind::confirm(), std::nullopt, [this] {
-                       GameController* controller = environment_.controller;
-                       controller->pauseReasons().contains(PauseReason::user)
-                           ? controller->resume(PauseReason::user)
-                           : controller->pause(PauseReason::user);
-                   });
+                   QStringLiteral("Resume"), ControlKind::confirm(), std::nullopt,
+                   [this] { PlayerPause::toggle(*environment_.controller); });
         break;
     case BottomRow::showdownBanner: {
         const auto name = [game](std::int64_t seat) { return game->nameOfSeat(seat); };
@@ -519,16 +519,20 @@ void TableScreen::refreshBottom() {
         refusal_.reset();
     }
     if (row_ != previous) {
-        if (const auto motion =
-                TableScreenRules::rowInsertion(row_, theme_, StageLayout::potLanded(presenter_->cues()))) {
-            QWidget* arriving = rowWidget(row_);
-            if (arrival_ && arrival_->widget) {
-                arrival_->widget->setGraphicsEffect(nullptr);
-            }
-            arrival_ = Arrival{arriving, *motion, clock_.now()};
-            arriving->setGraphicsEffect(new FadeScaleEffect([this] { return arrivalLook(); }, arriving));
-            clock_.start();
+        arrive(row_);
+    }
+}
+
+void TableScreen::arrive(BottomRow row) {
+    if (const auto motion =
+            TableScreenRules::rowInsertion(row, theme_, StageLayout::potLanded(presenter_->cues()))) {
+        QWidget* arriving = rowWidget(row);
+        if (arrival_ && arrival_->widget) {
+            arrival_->widget->setGraphicsEffect(nullptr);
         }
+        arrival_ = Arrival{arriving, *motion, clock_.now()};
+        arriving->setGraphicsEffect(new FadeScaleEffect([this] { return arrivalLook(); }, arriving));
+        clock_.start();
     }
 }
 
@@ -565,7 +569,7 @@ void TableScreen::hideRow(QWidget* row) {
     }
 }
 
-void TableScreen::moveRows(BottomRow from, QWidget* leaving, BottomRow to) {
+void TableScreen::moveRows(BottomRow from, QWidget* leaving) {
     // A row coming in that another change replaces stops where it is.
     if (arrival_ && arrival_->widget) {
         arrival_->widget->setGraphicsEffect(nullptr);
@@ -574,7 +578,7 @@ void TableScreen::moveRows(BottomRow from, QWidget* leaving, BottomRow to) {
     delete ghost_;
     ghost_ = nullptr;
     const auto motion = TableScreenRules::rowRemoval(from);
-    if (!motion || to == from) {
+    if (!motion) {
         return;
     }
     // What was there fades from a picture of it, so its widget is free for the next row at once.
@@ -612,7 +616,17 @@ void TableScreen::showPracticeCaption(const PracticeCaption& caption) {
         caption_ = new PracticeCaptionView(theme_, caption, std::move(actions), announcer_, bottom_);
         caption_->setGeometry(rowRect());
     } else {
+        const bool replaced =
+            !caption_->isHidden() && TableScreenRules::captionIdentity(caption_->caption()) !=
+                                         TableScreenRules::captionIdentity(caption);
+        if (replaced) {
+            // The old caption fades out from its picture as the new one fades in over it.
+            moveRows(BottomRow::practiceCaption, caption_);
+        }
         caption_->setCaption(caption);
+        if (replaced) {
+            arrive(BottomRow::practiceCaption);
+        }
     }
     caption_->show();
 }
@@ -807,8 +821,7 @@ void TableScreen::carryOut(const TableKeyCommand& command) {
             } else if constexpr (std::is_same_v<Step, TableCommand::AcknowledgePractice>) {
                 game->acknowledgePracticeStep();
             } else if constexpr (std::is_same_v<Step, TableCommand::TogglePause>) {
-                game->pauseReasons().contains(PauseReason::user) ? game->resume(PauseReason::user)
-                                                                 : game->pause(PauseReason::user);
+                PlayerPause::toggle(*game);
             } else if constexpr (std::is_same_v<Step, TableCommand::DealNextHand>) {
                 game->dealNextHand();
             } else if constexpr (std::is_same_v<Step, TableCommand::Act>) {

@@ -109,7 +109,9 @@ class TableScreen : public QWidget {
     void tick();
     // Starts the movements of a change of row: the old one fading out, the new one coming in.
     void hideRow(QWidget* row);
-    void moveRows(BottomRow from, QWidget* leaving, BottomRow to);
+    void moveRows(BottomRow from, QWidget* leaving);
+    // The row coming in fades in (and the banner grows in) as its rules say.
+    void arrive(BottomRow row);
     QWidget* rowWidget(BottomRow row) const;
     // Where the row under the table goes inside its area.
     QRect rowRect() const;
