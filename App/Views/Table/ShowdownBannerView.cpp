@@ -234,6 +234,8 @@ ShowdownBannerView::ShowdownBannerView(const TableTheme& theme, GameController& 
     area_->setFocusPolicy(Qt::NoFocus);
     results_ = new ShowdownResults(area_->viewport());
     area_->setWidget(results_);
+    // The panel behind shows through the rows (a scroll area fills the widget it is given).
+    results_->setAutoFillBackground(false);
     area_->viewport()->installEventFilter(this);
     results_->installEventFilter(this);
     connect(hold_, &QAbstractButton::clicked, this, [this] { controller_.holdResult(); });
