@@ -5,8 +5,8 @@
 #include "Game/GameClock.h"
 #include "GameController.h"
 #include "Scheduler.h"
-#include "Views/Home/HomeModel.h"
 #include "Views/Controls/StyledButton.h"
+#include "Views/Home/HomeModel.h"
 #include "Views/Home/HomePieces.h"
 #include "Views/Home/HomeView.h"
 #include "Views/Home/LobbyText.h"
@@ -93,6 +93,14 @@ TEST(SetAsideNotice, TheLobbyOnScreenShowsItWithAnOKButton) {
             (dark ? "/notice-save-set-aside-dark.png" : "/notice-save-set-aside-light.png")));
         EXPECT_FALSE(lobby.state.untoldSetAsideSave()) << "told";
     }
+}
+
+TEST(SetAsideNotice, APathInTheHomeFolderIsWrittenFromTilde) {
+    const QString keptAt =
+        QDir::homePath() + "/.local/share/Chipwhistle/savedgame.unreadable-2026-03-14T093005.json";
+    const QString message = LobbyText::noticeMessage(HomeNotice::saveSetAside(keptAt), std::nullopt, 0);
+    EXPECT_TRUE(message.contains(" ~/.local/share/Chipwhistle/savedgame.unreadable-2026-03-14T093005.json."))
+        << message.toStdString();
 }
 
 TEST(SetAsideNotice, NothingIsToldWhenNothingWasSetAside) {

@@ -156,11 +156,16 @@ QString noticeMessage(const HomeNotice& notice, const std::optional<SavedGame>& 
                    "the first time you open Chipwhistle each day.")
             .arg(grouped(spendable), refill);
     }
-    if (const auto* setAside = notice.asSaveSetAside())
+    if (const auto* setAside = notice.asSaveSetAside()) {
+        // Written from the home folder, as the shell writes it, the path is short enough to read.
+        QString keptAt = setAside->keptAt;
+        if (const QString home = QDir::homePath() + u'/'; keptAt.startsWith(home))
+            keptAt = QStringLiteral("~/") + keptAt.mid(home.size());
         return QStringLiteral(
                    "It was damaged or stopped Chipwhistle when resumed, so it was set aside. The file "
                    "is kept at %1.")
-            .arg(setAside->keptAt);
+            .arg(keptAt);
+    }
     if (!saved)
         return {};
     const std::int64_t forfeit = SavedGame::forfeit(saved->setup, saved->state, saved->hero);
