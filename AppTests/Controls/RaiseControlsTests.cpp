@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -168,24 +169,41 @@ TEST(AmountField, ReturnCommitsAGroupedAmountAndSubmits) {
     }
 }
 
-TEST(AmountField, UnreadableTextPutsTheAmountBack) {
-    AmountField field(theme(TableStyleID::satin));
-    field.show();
+TEST(AmountField, ReturnOnUnreadableTextIsRefusedAndLeavingPutsTheAmountBack) {
+    QWidget window;
+    AmountField field(theme(TableStyleID::satin), &window);
+    QLineEdit elsewhere(&window);
+    elsewhere.move(0, 60);
+    window.show();
+    QApplication::setActiveWindow(&window);
     field.setValue(400);
     int edits = 0;
+    int submitted = 0;
+    QStringList refusals;
     QObject::connect(&field, &AmountField::valueEdited, [&] { ++edits; });
+    QObject::connect(&field, &AmountField::submitted, [&] { ++submitted; });
+    QObject::connect(&field, &AmountField::refused, [&](const QString& why) { refusals << why; });
     for (const char* typed : {"", "lots", "-50", "12.5"}) {
         typeAndReturn(field, QString::fromUtf8(typed));
         EXPECT_EQ(field.value(), 400) << typed;
-        EXPECT_EQ(field.lineEdit()->text(), "400") << typed;
+        EXPECT_EQ(field.lineEdit()->text(), QString::fromUtf8(typed)) << typed;
+        EXPECT_TRUE(field.problem()) << typed;
     }
     EXPECT_EQ(edits, 0);
-    // Leaving the field commits as Return does.
+    EXPECT_EQ(submitted, 0);
+    EXPECT_EQ(refusals.size(), 4);
+    // Leaving the field puts the amount back and clears the mark.
+    elsewhere.setFocus();
+    EXPECT_EQ(field.lineEdit()->text(), "400");
+    EXPECT_FALSE(field.problem());
+    // A readable amount is written as it is typed, and kept on leaving.
     field.lineEdit()->setFocus();
-    field.lineEdit()->setText("600");
-    field.lineEdit()->clearFocus();
-    emit field.lineEdit()->editingFinished();
+    field.lineEdit()->selectAll();
+    QTest::keyClicks(field.lineEdit(), "600");
+    EXPECT_EQ(edits, 3);
+    elsewhere.setFocus();
     EXPECT_EQ(field.value(), 600);
+    EXPECT_EQ(field.lineEdit()->text(), "600");
 }
 
 TEST(AmountField, EditingFollowsKeyboardFocus) {

@@ -22,6 +22,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTest>
 
 #include "Support/WidgetEvents.h"
 
@@ -96,6 +97,24 @@ TEST(HomeViewKeys, ReturnDealsTheHeroAndTheRowsOpenSheets) {
     key(home.view.column(), Qt::Key_Return);
     EXPECT_TRUE(lobby.controller.hasTable());
     EXPECT_EQ(lobby.controller.setup()->mode(), GameMode::quickHand);
+}
+
+TEST(HomeViewKeys, ReturnAndSpacePressTheFocusedButtonAndTheHeroOnlyWithoutOne) {
+    LobbyHarness lobby;
+    ShownHome home(lobby);
+    for (Qt::Key pressed : {Qt::Key_Return, Qt::Key_Space}) {
+        home.view.guideButton()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), pressed);
+        EXPECT_TRUE(home.view.guide()) << pressed;
+        EXPECT_FALSE(lobby.controller.hasTable()) << pressed;
+        click(home.view.guide()->doneButton());
+        ASSERT_FALSE(home.view.guide());
+    }
+    // A row focused by Tab opens its sheet rather than dealing the hero game.
+    home.view.rows()[0]->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(home.view.sheet());
+    EXPECT_FALSE(lobby.controller.hasTable());
 }
 
 TEST(HomeViewNotice, ReturnNeverConfirmsTheForfeitButAClickDoes) {

@@ -215,3 +215,21 @@ TEST(TableKeys, WaitingForOthersIgnoresActionKeys) {
     EXPECT_FALSE(table.press(returnKey));
     EXPECT_EQ(table.press(typed("p")), TableKeyCommand(Cmd::TogglePause{}));
 }
+
+TEST(TableKeys, AHeldKeyIsOnePressAndUnseenControlsTakeNoReturnOrSpace) {
+    Table table;
+    for (TableKeyPress key : {typed("f"), typed("c"), returnKey, spaceKey, typed("p")}) {
+        key.autoRepeat = true;
+        EXPECT_FALSE(table.press(key)) << key.text.toStdString();
+    }
+    // Return and Space also move the narration on and deal: until the controls have been seen they
+    // bet nothing, while the letters, which mean only betting, still act.
+    table.context.controlsSeen = false;
+    EXPECT_FALSE(table.press(returnKey));
+    EXPECT_FALSE(table.press(spaceKey));
+    EXPECT_EQ(table.press(typed("c")), TableKeyCommand(Cmd::Act{Action::call()}));
+    table.view.street = Street::handComplete;
+    table.view.legalActions.reset();
+    table.context.showingResult = true;
+    EXPECT_EQ(table.press(returnKey), TableKeyCommand(Cmd::DealNextHand{}));
+}

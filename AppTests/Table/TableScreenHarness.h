@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTest>
 
 #include <memory>
 
@@ -45,6 +46,21 @@ struct TableScreenHarness {
         return event.isAccepted();
     }
 
+    // Shows the screen as the active window, so keys go where a player's would: through the window's
+    // shortcuts to whatever holds the keyboard.
+    void activate() {
+        screen->show();
+        QApplication::setActiveWindow(screen.get());
+        screen->activateWindow();
+        QApplication::processEvents();
+    }
+
+    // A key typed by the player into the active window, wherever its focus is.
+    void type(Qt::Key key) {
+        QWidget* focused = QApplication::focusWidget();
+        QTest::keyClick(focused ? focused : screen.get(), key);
+    }
+
     // Plays on by keys alone: `heroKey` on the player's turn, Return on a showing result, otherwise
     // the clock moves on to the next thing due. Returns the keys pressed.
     int playByKeys(const std::function<void()>& heroKey, int limit = 20000) {
@@ -55,12 +71,21 @@ struct TableScreenHarness {
                 break;
             }
             if (controller.isHeroTurn() && controller.pauseReasons().empty()) {
+                const auto before = controller.state();
                 heroKey();
                 ++keys;
+                if (controller.state() == before) {
+                    // The controls were not on screen long enough to be seen yet: look a moment.
+                    game.scheduler.advance(std::chrono::milliseconds(100));
+                }
             } else if (game.scheduler.nextDue()) {
                 game.scheduler.advance(*game.scheduler.nextDue() - game.scheduler.now());
             } else if (controller.isShowingResult()) {
-                press(Qt::Key_Return, QStringLiteral("\r"));
+                if (screen->isActiveWindow()) {
+                    type(Qt::Key_Return);
+                } else {
+                    press(Qt::Key_Return, QStringLiteral("\r"));
+                }
                 ++keys;
             } else {
                 break;

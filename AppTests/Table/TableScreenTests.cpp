@@ -23,11 +23,12 @@
 
 TEST(TableScreen, PlaysAQuickHandSeriesByKeys) {
     TableScreenHarness table;
+    table.activate();
     auto& controller = table.game.controller;
     controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 2024, 3)));
     table.game.scheduler.advance(std::chrono::seconds(2));
     ASSERT_TRUE(table.screen->presenter().shown());
-    const int keys = table.playByKeys([&] { table.press(Qt::Key_C, QStringLiteral("c")); });
+    const int keys = table.playByKeys([&] { table.type(Qt::Key_C); });
     EXPECT_GT(keys, 3);
     ASSERT_TRUE(controller.tableOver());
     EXPECT_EQ(table.screen->bottomRow(), BottomRow::tableOver);
@@ -43,10 +44,14 @@ TEST(TableScreen, PlaysAQuickHandSeriesByKeys) {
     EXPECT_LE(controller.state()->handNumber(), 3);
     // The player's turns were announced with their prompt.
     EXPECT_TRUE(table.announcer.spoken().join(' ').contains("Your turn. "));
+    // Return on the panel that ends the series presses its first choice, with the keys on the table.
+    table.type(Qt::Key_Return);
+    EXPECT_TRUE(!controller.hasTable() || !controller.tableOver());
 }
 
 TEST(TableScreen, PlaysASitAndGoToItsEndByKeys) {
     TableScreenHarness table(TableSurface::window);
+    table.activate();
     auto& controller = table.game.controller;
     controller.start(
         GameSetup::sitAndGo(SitAndGoSetup{BotSeating::opponents(5, TableDifficulty::easy, 99), 99}));
@@ -54,12 +59,13 @@ TEST(TableScreen, PlaysASitAndGoToItsEndByKeys) {
     table.playByKeys([&] {
         const bool canRaise = controller.view()->legalActions->minRaiseTo.has_value();
         if (canRaise) {
-            table.press(Qt::Key_4, QStringLiteral("4"));
-            table.press(Qt::Key_Return, QStringLiteral("\r"));
+            table.type(Qt::Key_4);
+            table.type(Qt::Key_Return);
         } else {
-            table.press(Qt::Key_C, QStringLiteral("c"));
+            table.type(Qt::Key_C);
         }
     });
+    // The Return that sent the last all-in did not also press the panel that followed it.
     ASSERT_TRUE(controller.tableOver());
     const auto* finished = std::get_if<TableOver::Finished>(&controller.tableOver()->value);
     ASSERT_TRUE(finished);
@@ -73,6 +79,10 @@ TEST(TableScreen, PlaysASitAndGoToItsEndByKeys) {
     // The engine saw the all-ins: at least one all-in by the player in the log of the last hand
     // or an elimination of the player.
     EXPECT_GE(controller.state()->handNumber(), 1);
+    // Return presses the panel's first choice with the keys on the table: another Sit & Go, or home
+    // when the chips for one are gone.
+    table.type(Qt::Key_Return);
+    EXPECT_TRUE(!controller.hasTable() || !controller.tableOver());
 }
 
 TEST(TableScreen, KeysWithWindowModifiersPassOn) {

@@ -73,6 +73,9 @@ std::optional<TableKeyCommand> handle(const TableKeyPress& press, const TableKey
     if (press.modifiers & windowModifiers) {
         return std::nullopt;
     }
+    if (press.autoRepeat) {
+        return std::nullopt;
+    }
     if (!context.view || context.confirmingLeave || context.guideOpen) {
         return std::nullopt;
     }
@@ -98,6 +101,9 @@ std::optional<TableKeyCommand> handle(const TableKeyPress& press, const TableKey
         return TableCommand::DealNextHand{};
     }
     if (!view.legalActions || !context.pauseReasons.empty()) {
+        return std::nullopt;
+    }
+    if (!context.controlsSeen && (isReturn(press) || isSpace(press))) {
         return std::nullopt;
     }
     return actionKey(press, typed, context);

@@ -20,6 +20,8 @@ struct TableKeyPress {
     QString text;
     int key = 0; // a Qt::Key
     Qt::KeyboardModifiers modifiers;
+    // The key held down and repeating: a held key is one press, so the repeats do nothing.
+    bool autoRepeat = false;
 };
 
 // Everything the keys depend on at the moment of the press.
@@ -34,6 +36,10 @@ struct TableKeyContext {
     PauseReasons pauseReasons;
     bool showingResult = false;
     std::int64_t raiseTo = 0;
+    // The betting controls have been on screen long enough to be seen. Return and Space also move the
+    // narration on and deal the next hand, so a player pressing them in a row must not bet with the
+    // press after the one that brought the controls up.
+    bool controlsSeen = true;
 };
 
 // What a handled key asks the screen to do.
@@ -79,6 +85,10 @@ using TableKeyCommand =
 
 // The table's single-key play. Pure: the screen carries out the command and reports `handled`.
 namespace TableKeys {
+
+// How long the betting controls are on screen before Return and Space bet with them: about the time
+// a player takes to see the amount on the button.
+inline constexpr double controlsSettleSeconds = 0.4;
 
 // Absent: the press is ignored and passes on to the window. A press with Ctrl, Alt or Super held is
 // always passed on, so window shortcuts (Ctrl+C, Alt+F) never fold or call.

@@ -1,6 +1,7 @@
 #include "Views/Controls/AmountField.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
@@ -16,11 +17,17 @@
 #include "Style/Drawing/ThemeFonts.h"
 #include "Style/PixelPalette.h"
 #include "Style/SatinPalette.h"
+#include "Table/AmountEntry.h"
 
 namespace {
 
 RGB paperInk(bool dark) {
     return dark ? RGB::bytes(243, 233, 214) : RGB::bytes(43, 43, 43);
+}
+
+// The mark of text that is not an amount: the platform's red for errors.
+RGB problemRed(bool dark) {
+    return dark ? RGB::bytes(255, 69, 58) : RGB::bytes(255, 59, 48);
 }
 
 QString cssColour(const RGB& colour) {
@@ -40,17 +47,12 @@ AmountField::AmountField(const TableTheme& theme, QWidget* parent)
     edit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edit_->setPlaceholderText(QStringLiteral("Amount"));
     edit_->setAccessibleName(QStringLiteral("Raise amount"));
-    // Long enough for any amount with its grouping; anything longer is not an amount.
-    edit_->setMaxLength(32);
     edit_->installEventFilter(this);
     setAccessibleName(QStringLiteral("Raise amount"));
     setFocusProxy(edit_);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    connect(edit_, &QLineEdit::returnPressed, this, [this] {
-        commit();
-        emit submitted();
-    });
-    connect(edit_, &QLineEdit::editingFinished, this, &AmountField::commit);
+    connect(edit_, &QLineEdit::textEdited, this, &AmountField::typed);
+    connect(edit_, &QLineEdit::returnPressed, this, &AmountField::submit);
     edit_->setText(AmountText::format(value_));
     restyle();
 }
@@ -67,6 +69,7 @@ void AmountField::setValue(std::int64_t value) {
         return;
     value_ = value;
     edit_->setText(AmountText::format(value_));
+    setProblem(std::nullopt);
     update();
 }
 
@@ -83,14 +86,45 @@ void AmountField::setEditing(bool editing) {
         edit_->clearFocus();
 }
 
-void AmountField::commit() {
-    const std::optional<std::int64_t> typed = AmountText::parse(edit_->text());
-    if (typed && *typed != value_) {
-        value_ = *typed;
+void AmountField::typed() {
+    setProblem(std::nullopt);
+    const AmountEntry entry = AmountEntry::read(edit_->text());
+    if (entry.amount && *entry.amount != value_) {
+        value_ = *entry.amount;
         emit valueEdited(value_);
     }
-    // Unreadable text goes back to the amount, and readable text takes the locale's grouping.
+}
+
+void AmountField::submit() {
+    const AmountEntry entry = AmountEntry::read(edit_->text());
+    if (!entry.amount) {
+        // The text stays for the player to mend; nothing is sent that the button did not show.
+        setProblem(entry.problem);
+        emit refused(entry.problem);
+        return;
+    }
+    typed();
     edit_->setText(AmountText::format(value_));
+    emit submitted();
+}
+
+void AmountField::settle() {
+    const AmountEntry entry = AmountEntry::read(edit_->text());
+    if (entry.amount && *entry.amount != value_) {
+        value_ = *entry.amount;
+        emit valueEdited(value_);
+    }
+    setProblem(std::nullopt);
+    edit_->setText(AmountText::format(value_));
+    update();
+}
+
+void AmountField::setProblem(std::optional<QString> problem) {
+    if (problem == problem_)
+        return;
+    problem_ = std::move(problem);
+    edit_->setToolTip(problem_.value_or(QString()));
+    restyle();
     update();
 }
 
@@ -124,14 +158,14 @@ void AmountField::restyle() {
     switch (theme_.style) {
     case TableStyleID::satin: {
         font = ThemeFonts::system(theme_.surface == TableSurface::window ? 13 : 12, FontWeight::regular);
-        const RGB accent = SatinPalette::accent(theme_.dark);
+        const RGB accent = problem_ ? problemRed(theme_.dark) : SatinPalette::accent(theme_.dark);
+        const RGB edge = problem_ ? problemRed(theme_.dark)
+                                  : (theme_.dark ? RGB::white.withAlpha(0.2) : RGB::black.withAlpha(0.2));
         css =
             QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid %3; border-radius: 5px;"
                            " padding: 0 6px; } QLineEdit:focus { border: 2px solid %4; }")
                 .arg(cssColour(theme_.dark ? RGB::bytes(44, 44, 48) : RGB::white),
-                     cssColour(theme_.dark ? RGB::white : RGB::black),
-                     cssColour(theme_.dark ? RGB::white.withAlpha(0.2) : RGB::black.withAlpha(0.2)),
-                     cssColour(accent));
+                     cssColour(theme_.dark ? RGB::white : RGB::black), cssColour(edge), cssColour(accent));
         break;
     }
     case TableStyleID::paper:
@@ -156,12 +190,24 @@ void AmountField::restyle() {
     edit_->setStyleSheet(css);
 }
 
+void AmountField::keyPressEvent(QKeyEvent* event) {
+    // The line edit lets Return pass on after it submits; the table behind must not take the same
+    // press as a second action.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void AmountField::resizeEvent(QResizeEvent*) {
     edit_->setGeometry(plate().toRect());
 }
 
 bool AmountField::eventFilter(QObject* watched, QEvent* event) {
     if (watched == edit_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        if (event->type() == QEvent::FocusOut)
+            settle();
         restyle();
         update();
         emit editingChanged(event->type() == QEvent::FocusIn);
@@ -188,7 +234,11 @@ void AmountField::paintEvent(QPaintEvent*) {
         QPainterPath shape;
         shape.addRoundedRect(box, 8, 8);
         stock.paint(painter, shape);
-        if (editing) {
+        if (problem_) {
+            QPainterPath ring;
+            ring.addRoundedRect(box.adjusted(-4, -4, 4, 4), 10, 10);
+            painter.strokePath(ring, QPen(toQColor(problemRed(dark)), 2));
+        } else if (editing) {
             QPainterPath ring;
             ring.addRoundedRect(box.adjusted(-4, -4, 4, 4), 10, 10);
             painter.strokePath(ring,
@@ -208,6 +258,11 @@ void AmountField::paintEvent(QPaintEvent*) {
     kit.fill(cells.edge, palette.outline());
     kit.fill(cells.inside, PixelPalette::cream());
     kit.fill(cells.shade, RGB::bytes(217, 201, 166));
+    if (problem_) {
+        painter.setPen(QPen(toQColor(problemRed(dark)), u, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(box.adjusted(-1.5 * u, -1.5 * u, 1.5 * u, 1.5 * u));
+    }
     if (editing) {
         const QRectF frame = box.adjusted(-2 * u, -2 * u, 2 * u, 2 * u);
         PixelKit(painter, u, frame.topLeft())

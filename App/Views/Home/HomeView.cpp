@@ -26,6 +26,7 @@
 #include "Views/Home/NewGameSheet.h"
 #include "Views/Learn/PokerBasicsCommand.h"
 #include "Views/Learn/PokerBasicsView.h"
+#include "Views/Support/FocusedButton.h"
 
 namespace {
 
@@ -64,12 +65,12 @@ HomeView::HomeView(const AppEnvironment& environment, TableSurface surface, cons
     layout->addStretch(1);
     buildFooter(layout);
 
-    // Return presses the hero card's primary button, unless a notice or a sheet is up.
+    // Return presses the focused button, else the hero card's primary one, unless a notice or a
+    // sheet is up (they take the keys).
     deal_ = new QShortcut(QKeySequence(Qt::Key_Return), this);
-    connect(deal_, &QShortcut::activated, this, [this] {
-        if (hero_ && hero_->primaryButton())
-            hero_->primaryButton()->click();
-    });
+    deal_->setAutoRepeat(false);
+    connect(deal_, &QShortcut::activated, this,
+            [this] { FocusedButton::pressOr(this, hero_ ? hero_->primaryButton() : nullptr); });
 
     AppState& state = *environment.appState;
     connect(&state, &AppState::profileChanged, this, &HomeView::refresh);

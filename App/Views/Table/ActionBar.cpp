@@ -6,6 +6,7 @@
 #include "Views/Controls/AmountField.h"
 #include "Views/Controls/ChipSlider.h"
 #include "Views/Controls/StyledButton.h"
+#include "Views/Support/Announcer.h"
 
 #include <cmath>
 
@@ -44,6 +45,10 @@ ActionBar::ActionBar(const TableTheme& theme, GameController* controller, RaiseT
     connect(slider_, &ChipSlider::valueEdited, &target_, &RaiseTarget::setRaiseTo);
     connect(field_, &AmountField::valueEdited, &target_, &RaiseTarget::setRaiseTo);
     connect(field_, &AmountField::submitted, this, &ActionBar::confirmRaise);
+    connect(field_, &AmountField::refused, this, [this](const QString& reason) {
+        if (announcer_)
+            announcer_->announce(reason);
+    });
     connect(field_, &AmountField::editingChanged, this, [this](bool editing) {
         if (editing)
             target_.setFocus(TableFocus::raiseField);

@@ -9,6 +9,7 @@
 
 class ChipSlider;
 class AmountField;
+class Announcer;
 class GameController;
 class RaiseTarget;
 class StyledButton;
@@ -24,6 +25,8 @@ class ActionBar : public QWidget {
               QWidget* parent = nullptr);
 
     void setTheme(const TableTheme& theme);
+    // Where the bar speaks why typed text was not sent; absent (the gallery), it only marks the field.
+    void setAnnouncer(Announcer* announcer) { announcer_ = announcer; }
     // The player's view on their turn; a view without legal actions allows nothing.
     void setView(const PokerEngine::PlayerView& view);
     ActionBarModel model() const;
@@ -70,4 +73,5 @@ class ActionBar : public QWidget {
     ChipSlider* slider_;
     AmountField* field_;
     int reach_ = 0;
+    Announcer* announcer_ = nullptr;
 };

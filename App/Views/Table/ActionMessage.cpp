@@ -13,6 +13,7 @@
 #include "Table/ActionBarModel.h"
 #include "Views/Controls/StyledButton.h"
 #include "Views/Support/Announcer.h"
+#include "Views/Support/FocusedButton.h"
 
 ActionMessage::ActionMessage(const TableTheme& theme, const QString& title, std::optional<QString> detail,
                              const QString& button, ControlKind kind, std::optional<Secondary> secondary,
@@ -39,9 +40,7 @@ ActionMessage::ActionMessage(const TableTheme& theme, const QString& title, std:
         secondary_ = new StyledButton(theme, secondary->first, ControlKind::secondary(), ControlSize::main,
                                       std::nullopt, secondary->second, this);
         row->addWidget(secondary_);
-        auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-        cancel->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(cancel, &QShortcut::activated, secondary_, &QAbstractButton::click);
+        connect(windowKey(Qt::Key_Escape), &QShortcut::activated, secondary_, &QAbstractButton::click);
     }
     primary_ =
         new StyledButton(theme, button, kind, ControlSize::main, std::nullopt, std::move(action), this);
@@ -56,11 +55,20 @@ ActionMessage::ActionMessage(const TableTheme& theme, const QString& title, std:
     row->addStretch();
     column->addLayout(row);
     column->addStretch();
-    for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* confirm = new QShortcut(QKeySequence(key), this);
-        confirm->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(confirm, &QShortcut::activated, primary_, &QAbstractButton::click);
-    }
+    for (auto key : {Qt::Key_Return, Qt::Key_Enter})
+        connect(windowKey(key), &QShortcut::activated, this,
+                [this] { FocusedButton::pressOr(this, primary_); });
+}
+
+QShortcut* ActionMessage::windowKey(Qt::Key key) {
+    // The table keeps the keyboard for its own keys, and in the window the log or the guide may hold
+    // it: the message answers wherever focus is in its window, while it is shown and enabled (not
+    // under the guide). Its own focused button still takes Return for itself. A held key is one press, so
+    // a Return held through the hand's end does not press the panel that follows.
+    auto* shortcut = new QShortcut(QKeySequence(key), this);
+    shortcut->setContext(Qt::WindowShortcut);
+    shortcut->setAutoRepeat(false);
+    return shortcut;
 }
 
 QString ActionMessage::announcement() const {

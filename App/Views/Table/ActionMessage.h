@@ -9,12 +9,13 @@
 #include "Style/ControlKind.h"
 
 class Announcer;
+class QShortcut;
 class StyledButton;
 class StyledParagraph;
 
 // A message in the action bar's place with one or two buttons: a title, an optional detail, an
-// optional secondary button on Escape and the primary button on Return. It tells screen readers its
-// title and detail each time it comes on screen.
+// optional secondary button on Escape and the primary button on Return, wherever the keyboard focus is
+// in its window. It tells screen readers its title and detail each time it comes on screen.
 class ActionMessage : public QWidget {
     Q_OBJECT
   public:
@@ -33,6 +34,8 @@ class ActionMessage : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
+    QShortcut* windowKey(Qt::Key key);
+
     QString title_;
     std::optional<QString> detail_;
     Announcer* announcer_;

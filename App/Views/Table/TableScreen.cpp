@@ -124,6 +124,7 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
     banner_ = new ShowdownBannerView(initial, *environment_.controller, services_.now, bottom_);
     line_ = new StatusLine(initial, QStringLiteral(" "), bottom_);
     actionBar_ = new ActionBar(initial, environment_.controller, *target_, bottom_);
+    actionBar_->setAnnouncer(announcer_);
     connect(&clock_, &AnimationClock::ticked, this, &TableScreen::tick);
     connect(target_.get(), &RaiseTarget::focusChanged, this, [this] {
         // Leaving the amount field hands the keys back to the table.
@@ -518,6 +519,9 @@ void TableScreen::refreshBottom() {
     if (row_ != BottomRow::tableOver) {
         refusal_.reset();
     }
+    if (row_ != previous && row_ == BottomRow::actionBar) {
+        controlsShownAt_ = clock_.now();
+    }
     if (row_ != previous) {
         arrive(row_);
     }
@@ -797,6 +801,8 @@ bool TableScreen::handle(const TableKeyPress& press) {
     context.pauseReasons = game->pauseReasons();
     context.showingResult = game->isShowingResult();
     context.raiseTo = target_->raiseTo();
+    context.controlsSeen =
+        row_ == BottomRow::actionBar && clock_.now() - controlsShownAt_ >= TableKeys::controlsSettleSeconds;
     const auto command = TableKeys::handle(press, context);
     if (!command) {
         return false;
@@ -844,7 +850,7 @@ void TableScreen::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    if (handle(TableKeyPress{event->text(), event->key(), event->modifiers()})) {
+    if (handle(TableKeyPress{event->text(), event->key(), event->modifiers(), event->isAutoRepeat()})) {
         event->accept();
         return;
     }
