@@ -31,7 +31,6 @@ struct StageTransition {
     SlideEffect slide;
     bool fadeOnly = false;
     bool gated = false;
-    bool operator==(const StageTransition&) const = default;
 };
 
 // One thing drawn on the stage, keyed by an identity that names its hand, seat and index, so a new
@@ -91,8 +90,6 @@ struct StageItem {
     QPointF from;
     double flightDelay = 0;
     double flightDuration = 0;
-
-    bool operator==(const StageItem&) const = default;
 };
 
 // Everything the stage reads of the presenter's timeline for one redraw.
