@@ -94,6 +94,8 @@ TEST(HomeViewKeys, ReturnDealsTheHeroAndTheRowsOpenSheets) {
     EXPECT_EQ(home.view.model().sheet()->mode(), GameMode::sitAndGo);
     key(home.view.sheet(), Qt::Key_Escape);
     EXPECT_FALSE(home.view.sheet());
+    // Off the row that opened the sheet, with no button focused, Return deals the hero game.
+    home.view.column()->setFocus(Qt::OtherFocusReason);
     key(home.view.column(), Qt::Key_Return);
     EXPECT_TRUE(lobby.controller.hasTable());
     EXPECT_EQ(lobby.controller.setup()->mode(), GameMode::quickHand);
@@ -504,4 +506,50 @@ TEST(HomeViewMotion, TheSheetRisesFromTheBottomEdgeAsTheColumnFades) {
     EXPECT_LT(opacityOf(home.view.column()), 1);
     home.at(0.48);
     EXPECT_EQ(opacityOf(home.view.column()), 1);
+}
+
+TEST(HomeViewFocus, ASheetTakesTheKeysOnItsFirstControlAndGivesThemBackToItsRow) {
+    LobbyHarness lobby;
+    ShownHome home(lobby);
+    ModeRow* row = home.view.rows()[0];
+    row->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    NewGameSheet* sheet = home.view.sheet();
+    ASSERT_TRUE(sheet);
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_TRUE(focused);
+    EXPECT_TRUE(sheet->isAncestorOf(focused)) << "the keys are in the sheet, on one of its controls";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    ASSERT_FALSE(home.view.sheet());
+    EXPECT_EQ(QApplication::focusWidget(), row);
+}
+
+TEST(HomeViewFocus, TheGuideTakesTheKeysAndGivesThemBackToItsButton) {
+    LobbyHarness lobby;
+    ShownHome home(lobby);
+    home.view.guideButton()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    PokerBasicsView* guide = home.view.guide();
+    ASSERT_TRUE(guide);
+    ASSERT_TRUE(QApplication::focusWidget());
+    EXPECT_TRUE(guide->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    ASSERT_FALSE(home.view.guide());
+    EXPECT_EQ(QApplication::focusWidget(), home.view.guideButton());
+}
+
+TEST(HomeViewFocus, ATermPanelGivesTheKeysBackToItsQuestionMark) {
+    LobbyHarness lobby;
+    ShownHome home(lobby);
+    home.view.model().openSheet(GameMode::cashTable);
+    NewGameSheet* sheet = home.view.sheet();
+    InfoButton* info = infoButton(sheet, Term::buyIn);
+    ASSERT_TRUE(info);
+    info->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    ASSERT_TRUE(sheet->termPanel());
+    EXPECT_EQ(QApplication::focusWidget(), sheet->termPanel()->gotItButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_FALSE(sheet->termPanel());
+    EXPECT_EQ(QApplication::focusWidget(), info);
 }

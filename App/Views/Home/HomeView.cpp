@@ -280,6 +280,9 @@ Transition HomeView::motion(bool animated) {
 
 void HomeView::showNotice(bool animated) {
     const Transition change = motion(animated);
+    const bool closing = notice_ && !model_->notice();
+    if (!notice_ && model_->notice())
+        noticeReturn_.remember(this);
     noticeLayer_.leave(notice_, change, art_.reduceMotion);
     dimLayer_.leave(dim_, change, art_.reduceMotion);
     dropLayer(notice_);
@@ -294,17 +297,23 @@ void HomeView::showNotice(bool animated) {
             [this] { model_->dismissNotice(); }, [this](const GameSetup& setup) { model_->begin(setup); },
             this);
         notice_->show();
+        // The safe answer takes the keys, with its ring showing.
         if (!model_->guide())
-            notice_->dismissButton()->setFocus(Qt::OtherFocusReason);
+            notice_->dismissButton()->setFocus(Qt::TabFocusReason);
         dimLayer_.enter(dim_, change, art_.reduceMotion);
         noticeLayer_.enter(notice_, change, art_.reduceMotion);
     }
     settle();
+    // Back where the keys were, once the layers below take input again.
+    if (closing && !model_->guide() && !model_->sheet())
+        noticeReturn_.restore(FocusReturn::firstControl(column_));
 }
 
 void HomeView::showSheet(bool animated) {
     const Transition change = motion(animated);
     const bool opening = model_->sheet() && !sheet_;
+    if (opening)
+        sheetReturn_.remember(this);
     sheetLayer_.leave(sheet_, change, art_.reduceMotion);
     dropLayer(sheet_);
     // The column fades out under a sheet coming in and back in as the sheet goes.
@@ -322,16 +331,18 @@ void HomeView::showSheet(bool animated) {
                 [this](const GuideDestination& destination) { model_->openGuide(destination); });
         sheet_->show();
         if (!model_->guide())
-            sheet_->setFocus(Qt::OtherFocusReason);
+            FocusReturn::enter(sheet_);
         sheetLayer_.enter(sheet_, change, art_.reduceMotion);
-    } else if (column_->isVisible() && !model_->notice() && !model_->guide()) {
-        column_->setFocus(Qt::OtherFocusReason);
     }
     settle();
+    if (!sheet_ && column_->isVisible() && !model_->notice() && !model_->guide())
+        sheetReturn_.restore(FocusReturn::firstControl(column_));
 }
 
 void HomeView::showGuide(bool animated) {
     const Transition change = motion(animated);
+    if (!guide_ && model_->guide())
+        guideReturn_.remember(this);
     guideLayer_.leave(guide_, change, art_.reduceMotion);
     dropLayer(guide_);
     if (const auto& destination = model_->guide()) {
@@ -345,17 +356,17 @@ void HomeView::showGuide(bool animated) {
         setup.announcer = environment_.announcer;
         guide_ = new PokerBasicsView(std::move(setup), this);
         guide_->show();
-        guide_->setFocus(Qt::OtherFocusReason);
+        FocusReturn::enter(guide_);
         guideLayer_.enter(guide_, change, art_.reduceMotion);
     } else {
-        // What was under the guide is back, and takes the keyboard again.
         cover(false);
-        if (notice_)
-            notice_->dismissButton()->setFocus(Qt::OtherFocusReason);
-        else if (sheet_)
-            sheet_->setFocus(Qt::OtherFocusReason);
     }
     settle();
+    if (!guide_) {
+        // What was under the guide is back and takes input again: the keys go where they were.
+        QWidget* top = notice_ ? notice_ : sheet_ ? static_cast<QWidget*>(sheet_) : column_;
+        guideReturn_.restore(notice_ ? notice_->dismissButton() : FocusReturn::firstControl(top));
+    }
 }
 
 void HomeView::cover(bool covered) {

@@ -12,6 +12,7 @@
 #include "Views/Home/HomeModel.h"
 #include "Views/Home/HomeScreenModel.h"
 #include "Views/Home/LobbyLayer.h"
+#include "Views/Support/FocusReturn.h"
 
 class BankrollAmount;
 class HeroCard;
@@ -107,6 +108,10 @@ class HomeView : public QWidget {
     NoticePanel* notice_ = nullptr;
     NewGameSheet* sheet_ = nullptr;
     PokerBasicsView* guide_ = nullptr;
+    // What held the keys before each layer took them.
+    FocusReturn noticeReturn_;
+    FocusReturn sheetReturn_;
+    FocusReturn guideReturn_;
 
     AnimationClock clock_;
     LobbyLayer columnLayer_{this, HomeLook::LayerEntrance::fade};

@@ -388,6 +388,8 @@ void NewGameSheet::explain(std::optional<Term> term) {
 void NewGameSheet::showTerm(bool animated) {
     const Transition change{animated ? HomeLook::lobbyMotion() : AnimationCurve::linear(0), clock_.now(), 0,
                             1};
+    if (explaining_ && !panel_)
+        termReturn_.remember(this);
     panelLayer_.leave(termLayer_, change, lobby_.reduceMotion);
     dimLayer_.leave(dim_, change, lobby_.reduceMotion);
     dropLayer(termLayer_);
@@ -416,11 +418,11 @@ void NewGameSheet::showTerm(bool animated) {
             termLayer_);
         frame->addWidget(panel_);
         termLayer_->show();
-        panel_->gotItButton()->setFocus(Qt::OtherFocusReason);
+        panel_->gotItButton()->setFocus(Qt::TabFocusReason);
         dimLayer_.enter(dim_, change, lobby_.reduceMotion);
         panelLayer_.enter(termLayer_, change, lobby_.reduceMotion);
     } else if (isVisible()) {
-        setFocus(Qt::OtherFocusReason);
+        termReturn_.restore(FocusReturn::firstControl(this));
     }
     clock_.start();
     place();

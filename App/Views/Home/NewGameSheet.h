@@ -12,6 +12,7 @@
 #include "Views/Controls/SeatPresence.h"
 #include "Views/Home/LobbyLayer.h"
 #include "Views/Home/NewGameSheetModel.h"
+#include "Views/Support/FocusReturn.h"
 
 class AppState;
 class Announcer;
@@ -101,6 +102,8 @@ class NewGameSheet : public QWidget {
     QWidget* dim_ = nullptr;
     QWidget* termLayer_ = nullptr;
     TermPanel* panel_ = nullptr;
+    // The info button that opened the term's panel gets the keys back when it closes.
+    FocusReturn termReturn_;
     LobbyLayer dimLayer_{this, HomeLook::LayerEntrance::fade};
     LobbyLayer panelLayer_{this, HomeLook::LayerEntrance::riseAndFade};
 

@@ -20,6 +20,7 @@
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Learn/PracticeCaptionView.h"
 #include "Views/Support/Announcer.h"
+#include "Views/Support/FocusReturn.h"
 #include "Views/Support/LeavingPicture.h"
 #include "Views/Table/ActionBar.h"
 #include "Views/Table/ActionMessage.h"
@@ -744,7 +745,7 @@ void TableScreen::showGuide(bool open) {
         }
     }
     if (open) {
-        guidePanel_->setFocus();
+        FocusReturn::enter(guidePanel_);
     } else {
         refresh();
         target_->setFocus(TableFocus::table);
