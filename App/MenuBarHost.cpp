@@ -73,9 +73,22 @@ MenuBarHost::MenuBarHost(QObject* parent)
     , launchAtLogin_(std::make_unique<LaunchAtLogin>())
     , presentation_(std::make_unique<PopoverPresentation>(scheduler_, *this, *surfaces_))
     , pokerBasics_(new PokerBasicsCommand(this))
+    , settingsCommand_(new QAction(QStringLiteral("Settings…"), this))
+    , quitCommand_(new QAction(QStringLiteral("Quit Chipwhistle"), this))
     , announcer_(std::make_unique<Announcer>()) {
     controller_->setSession(appState_.get());
     surfaces_->setHost(this);
+    // Each window holds these, so they answer in whichever one is active.
+    for (auto [command, key] : {std::pair{settingsCommand_, QKeySequence(Qt::CTRL | Qt::Key_Comma)},
+                                std::pair{quitCommand_, QKeySequence(Qt::CTRL | Qt::Key_Q)}}) {
+        command->setShortcut(key);
+        command->setShortcutContext(Qt::WindowShortcut);
+    }
+    connect(settingsCommand_, &QAction::triggered, this, [this] {
+        const bool inPopover = popoverWindow_ && QApplication::activeWindow() == popoverWindow_.get();
+        openSettingsFrom(inPopover ? TableSurface::popover : TableSurface::window);
+    });
+    connect(quitCommand_, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     connect(surfaces_.get(), &SurfaceCoordinator::visibilitySettled, this,
             [](bool visible) { SoundPlayer::shared().setSurfaceVisible(visible); });
     // Sees presses in this program's own windows while the popover shows, and the side windows closing.
@@ -267,11 +280,7 @@ void MenuBarHost::showStatusMenu() {
                 onboarded ? surfaces_->collapseToPopover() : showOnboarding();
                 break;
             case StatusMenuCommand::settings:
-                surfaces_->openSettings(TableSurface::popover, [self = QPointer<MenuBarHost>(this)] {
-                    if (self) {
-                        self->showSettings();
-                    }
-                });
+                openSettingsFrom(TableSurface::popover);
                 break;
             case StatusMenuCommand::quit:
                 QCoreApplication::quit();
@@ -331,7 +340,7 @@ bool MenuBarHost::mouseButtonDown() const {
 PopoverWindow* MenuBarHost::popoverWindow() {
     if (!popoverWindow_) {
         popoverWindow_ = std::make_unique<PopoverWindow>(environment());
-        offerPokerBasics(popoverWindow_.get());
+        offerCommands(popoverWindow_.get());
         connect(popoverWindow_.get(), &PopoverWindow::shown, presentation_.get(),
                 &PopoverPresentation::popoverDidShow);
         connect(popoverWindow_.get(), &PopoverWindow::hidden, presentation_.get(),
@@ -440,7 +449,7 @@ bool MenuBarHost::openWindow() {
         auto* window = new WindowRoot(environment());
         window->setAttribute(Qt::WA_DeleteOnClose);
         attach(window);
-        offerPokerBasics(window);
+        offerCommands(window);
     }
     tableWindow_->show();
     tableWindow_->raise();
@@ -470,9 +479,18 @@ void MenuBarHost::attach(WindowRoot* window) {
     });
 }
 
-void MenuBarHost::offerPokerBasics(QWidget* window) {
-    // Disabled while the window's screen publishes no guide, so the shortcut then does nothing.
-    window->addAction(pokerBasics_);
+void MenuBarHost::offerCommands(QWidget* window) {
+    // Poker Basics is disabled while the window's screen publishes no guide, so its shortcut then does
+    // nothing.
+    window->addActions({pokerBasics_, settingsCommand_, quitCommand_});
+}
+
+void MenuBarHost::openSettingsFrom(TableSurface from) {
+    surfaces_->openSettings(from, [self = QPointer<MenuBarHost>(this)] {
+        if (self) {
+            self->showSettings();
+        }
+    });
 }
 
 void MenuBarHost::focusWindow() {
@@ -520,7 +538,7 @@ void MenuBarHost::showSettings() {
         auto* settings = new SettingsView(environment());
         settings->setAttribute(Qt::WA_DeleteOnClose);
         settings->setWindowTitle(QStringLiteral("Chipwhistle Settings"));
-        offerPokerBasics(settings);
+        offerCommands(settings);
         settingsWindow_ = settings;
     }
     settingsWindow_->show();
@@ -533,7 +551,7 @@ void MenuBarHost::showOnboarding() {
         auto* onboarding = new OnboardingRoot(environment());
         onboarding->setAttribute(Qt::WA_DeleteOnClose);
         onboarding->setWindowTitle(QStringLiteral("Welcome to Chipwhistle"));
-        offerPokerBasics(onboarding);
+        offerCommands(onboarding);
         onboardingWindow_ = onboarding;
     }
     surfaces_->setOnboardingOpen(true);

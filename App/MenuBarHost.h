@@ -16,6 +16,7 @@
 #include <optional>
 
 class Announcer;
+class QAction;
 class AppState;
 class GameController;
 class GlobalHotkey;
@@ -78,6 +79,9 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     PopoverWindow* popoverWindow();
     // The application's one "Poker Basics" command (Ctrl+?), which every window of the game carries.
     PokerBasicsCommand* pokerBasicsCommand() const { return pokerBasics_; }
+    // The tray menu's "Settings…" (Ctrl+,) and "Quit Chipwhistle" (Ctrl+Q), carried by every window too.
+    QAction* settingsCommand() const { return settingsCommand_; }
+    QAction* quitCommand() const { return quitCommand_; }
     Announcer& announcer() const { return *announcer_; }
     QSystemTrayIcon* statusItem() const { return statusItem_.get(); }
 
@@ -102,8 +106,10 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     void updateIcon();
     void syncSettings();
     void attach(WindowRoot* window);
-    // Gives a window of the game the "Poker Basics" shortcut: with no menu bar to hold it, each window does.
-    void offerPokerBasics(QWidget* window);
+    // Gives a window of the game the program's shortcuts (Poker Basics, Settings, Quit): with no menu bar
+    // to hold them, each window does.
+    void offerCommands(QWidget* window);
+    void openSettingsFrom(TableSurface from);
     void onboardingWindowWillClose();
     void rawPress();
     void handFocusBack();
@@ -117,6 +123,8 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     std::unique_ptr<LaunchAtLogin> launchAtLogin_;
     std::unique_ptr<PopoverPresentation> presentation_;
     PokerBasicsCommand* pokerBasics_;
+    QAction* settingsCommand_;
+    QAction* quitCommand_;
     std::unique_ptr<Announcer> announcer_;
     std::unique_ptr<QSystemTrayIcon> statusItem_;
     std::unique_ptr<PopoverWindow> popoverWindow_;

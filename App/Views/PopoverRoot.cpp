@@ -4,9 +4,6 @@
 #include "Views/RootContent.h"
 #include "Views/RootTheme.h"
 
-#include <QCoreApplication>
-#include <QKeySequence>
-#include <QShortcut>
 #include <QStackedLayout>
 
 PopoverRoot::PopoverRoot(const AppEnvironment& environment, QWidget* parent)
@@ -18,9 +15,6 @@ PopoverRoot::PopoverRoot(const AppEnvironment& environment, QWidget* parent)
     , stack_(new QStackedLayout(this)) {
     setFixedSize(popoverSize);
     stack_->setContentsMargins(0, 0, 0, 0);
-    // The quit key while the popover has the keyboard; a shortcut, so screen readers never meet it.
-    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
-    connect(quit, &QShortcut::activated, qApp, &QCoreApplication::quit);
     if (environment_.controller) {
         connect(environment_.controller, &GameController::stateChanged, this, [this] {
             if (environment_.controller->hasTable() != showsTable_) {

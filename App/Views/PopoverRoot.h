@@ -9,8 +9,7 @@ class QStackedLayout;
 struct TableTheme;
 
 // The popover's content: the running table, or the lobby without one, in the popover's theme, at
-// the popover's fixed 420 × 560. Ctrl+Q quits while it has the keyboard. Starts the sound warm-up
-// when it comes on screen.
+// the popover's fixed 420 × 560. Starts the sound warm-up when it comes on screen.
 class PopoverRoot final : public QWidget {
     Q_OBJECT
 

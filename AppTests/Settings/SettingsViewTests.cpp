@@ -251,3 +251,35 @@ TEST(SettingsView, PokerBasicsOpensTheGuideAsASheetThatClosesItself) {
         EXPECT_TRUE(closed());
     }
 }
+
+TEST(SettingsViewKeys, EscapeAndCtrlWCloseTheWindowButEscapeFirstStopsARecording) {
+    SettingsWindow window;
+    const auto open = [&] {
+        window.view.show();
+        QApplication::setActiveWindow(&window.view);
+        window.view.activateWindow();
+        window.find<QCheckBox>("Learning mode")->setFocus(Qt::TabFocusReason);
+    };
+    open();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(window.view.isVisible());
+    open();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
+    EXPECT_FALSE(window.view.isVisible());
+    // A drop-down that has the keys lets Escape through when it is closed.
+    open();
+    window.combo(0)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(window.view.isVisible());
+    // Recording a shortcut, Escape stops the recording and the window stays.
+    open();
+    auto* recorder = window.view.findChild<ShortcutRecorder*>();
+    ASSERT_TRUE(recorder);
+    window.find<QCheckBox>("Global shortcut")->setChecked(true);
+    recorder->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(recorder, Qt::Key_Space);
+    ASSERT_TRUE(recorder->isRecording());
+    QTest::keyClick(recorder, Qt::Key_Escape);
+    EXPECT_FALSE(recorder->isRecording());
+    EXPECT_TRUE(window.view.isVisible());
+}

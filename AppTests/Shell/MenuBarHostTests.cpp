@@ -13,6 +13,7 @@
 #include "Views/WindowRoot.h"
 
 #include <QApplication>
+#include <QTest>
 #include <QToolBar>
 
 #include <QCoreApplication>
@@ -159,6 +160,50 @@ TEST(MenuBarHost, AnUnknownForcedSurfaceIsIgnored) {
     runPosted();
     EXPECT_EQ(host.tableWindow(), nullptr);
     EXPECT_FALSE(host.isPopoverShown());
+}
+
+TEST(MenuBarHost, CtrlCommaOpensSettingsAndCtrlQQuitsFromEveryWindow) {
+    TestHostEnvironment testHost("window");
+    MenuBarHost host;
+    host.applicationDidFinishLaunching({"chipwhistle"});
+    runPosted();
+    int quits = 0;
+    QObject::connect(host.quitCommand(), &QAction::triggered, [&] { ++quits; });
+    const auto settingsWindow = []() -> QWidget* {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->windowTitle() == "Chipwhistle Settings" && window->isVisible())
+                return window;
+        return nullptr;
+    };
+    const auto typeInto = [](QWidget* window, Qt::Key key) {
+        window->show();
+        QApplication::setActiveWindow(window);
+        window->activateWindow();
+        QWidget* focused = window->focusWidget();
+        QTest::keyClick(focused ? focused : window, key, Qt::ControlModifier);
+        runPosted();
+    };
+    ASSERT_TRUE(host.tableWindow());
+    host.popoverWindow()->show();
+    int expectedQuits = 0;
+    for (QWidget* window :
+         {static_cast<QWidget*>(host.tableWindow()), static_cast<QWidget*>(host.popoverWindow())}) {
+        SCOPED_TRACE(window->metaObject()->className());
+        if (QWidget* open = settingsWindow())
+            open->close();
+        runPosted();
+        typeInto(window, Qt::Key_Comma);
+        EXPECT_TRUE(settingsWindow());
+        typeInto(window, Qt::Key_Q);
+        EXPECT_EQ(quits, ++expectedQuits);
+    }
+    // The settings window itself answers both, and Ctrl+W closes it.
+    QWidget* settings = settingsWindow();
+    ASSERT_TRUE(settings);
+    typeInto(settings, Qt::Key_Q);
+    EXPECT_EQ(quits, expectedQuits + 1);
+    typeInto(settings, Qt::Key_W);
+    EXPECT_FALSE(settingsWindow());
 }
 
 } // namespace

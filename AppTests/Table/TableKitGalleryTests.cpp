@@ -5,6 +5,7 @@
 #include "Table/LogEntry.h"
 #include "Table/RaiseTarget.h"
 #include "Table/TableGeometry.h"
+#include "Views/Controls/AmountField.h"
 #include "Views/Table/ActionBar.h"
 #include "Views/Table/ActionLogView.h"
 #include "Views/Table/CardSlot.h"
@@ -15,9 +16,11 @@
 
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -203,6 +206,8 @@ struct BarCase {
     std::int64_t stack;
     std::int64_t raiseTo;
     std::optional<RaisePreset> chosen;
+    // Typed into the amount field and refused with Return.
+    QString refused = {};
 };
 
 std::vector<BarCase> barCases() {
@@ -224,7 +229,9 @@ std::vector<BarCase> barCases() {
          RaisePreset::halfPot},
         {"facing an all-in", legal(false, 300, std::nullopt, 300, false, false), 300, 0, std::nullopt},
         {"only all-in left", legal(false, 200, 500, 500, false, true), 500, 500, std::nullopt},
-        {"no raise possible", legal(false, 40, std::nullopt, 1500, false, false), 1500, 0, std::nullopt}};
+        {"no raise possible", legal(false, 40, std::nullopt, 1500, false, false), 1500, 0, std::nullopt},
+        {"12.5 typed and refused", legal(false, 40, 80, 1500, false, true), 1500, 80, std::nullopt,
+         QStringLiteral("12.5")}};
 }
 
 PokerEngine::PlayerView barView(const BarCase& bar) {
@@ -262,6 +269,10 @@ QImage barSheet(TableStyleID style, const AppearanceFlags& flags, TableSurface s
         ActionBar widget(theme, nullptr, target);
         widget.setView(barView(bar));
         widget.resize(width, 170);
+        if (!bar.refused.isEmpty()) {
+            widget.amountField()->lineEdit()->setText(bar.refused);
+            QTest::keyClick(widget.amountField()->lineEdit(), Qt::Key_Return);
+        }
         widget.render(&painter, QPoint(20, y + 20), QRegion(), QWidget::DrawChildren);
         y += 200;
     }

@@ -18,9 +18,11 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -135,6 +137,11 @@ SettingsView::SettingsView(AppEnvironment environment, QWidget* parent)
     layout->addWidget(generalSection());
     layout->addWidget(bankrollSection());
     layout->addStretch();
+    // Ctrl+W closes the window, as in any document or settings window here.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_W), this), &QShortcut::activated, this, [this] {
+        if (isWindow())
+            close();
+    });
 
     if (auto* state = environment_.appState) {
         connect(state, &AppState::profileChanged, this, &SettingsView::refresh);
@@ -453,6 +460,14 @@ void SettingsView::showEvent(QShowEvent* event) {
     if (auto* surfaces = environment_.surfaces)
         surfaces->setSettingsOpen(true);
     refresh();
+}
+
+void SettingsView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && isWindow()) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void SettingsView::hideEvent(QHideEvent* event) {

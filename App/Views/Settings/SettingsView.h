@@ -44,6 +44,9 @@ class SettingsView final : public QWidget {
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    // Escape closes the window, as it closes a dialog; a drop-down or the shortcut recorder takes it
+    // first while it is open or recording.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QWidget* gameplaySection();
