@@ -101,6 +101,21 @@ TEST(HomeViewKeys, ReturnDealsTheHeroAndTheRowsOpenSheets) {
     EXPECT_EQ(lobby.controller.setup()->mode(), GameMode::quickHand);
 }
 
+TEST(HomeViewKeys, ALobbyComesUpWithTheKeysOnTheHeroGamesButton) {
+    LobbyHarness lobby;
+    QWidget window;
+    auto* view = new HomeView(AppEnvironment{&lobby.state, &lobby.controller}, TableSurface::popover,
+                              TableTheme::standard(), std::nullopt, &window);
+    window.resize(420, 560);
+    view->resize(420, 560);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(view->heroCard());
+    EXPECT_EQ(QApplication::focusWidget(), view->heroCard()->primaryButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(lobby.controller.hasTable());
+}
+
 TEST(HomeViewKeys, ReturnAndSpacePressTheFocusedButtonAndTheHeroOnlyWithoutOne) {
     LobbyHarness lobby;
     ShownHome home(lobby);

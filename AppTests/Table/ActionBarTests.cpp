@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -158,6 +159,7 @@ TEST(ActionBar, ReturnOnTextThatIsNotAnAmountSendsNothingAndSaysWhy) {
         EXPECT_EQ(field.lineEdit()->text(), typed) << label;
         ASSERT_TRUE(field.problem()) << label;
         EXPECT_EQ(announcer.spoken().back(), *field.problem()) << label;
+        EXPECT_EQ(QToolTip::text(), *field.problem()) << label;
         EXPECT_TRUE(field.isEditing()) << label;
         EXPECT_EQ(harness.bar.raiseButton()->title(), shown) << label;
     }

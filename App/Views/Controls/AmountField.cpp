@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolTip>
 
 #include <cmath>
 
@@ -100,6 +101,8 @@ void AmountField::submit() {
     if (!entry.amount) {
         // The text stays for the player to mend; nothing is sent that the button did not show.
         setProblem(entry.problem);
+        // Said beside the field until the next key, and to screen readers by the owner.
+        QToolTip::showText(edit_->mapToGlobal(QPoint(0, edit_->height())), entry.problem, edit_);
         emit refused(entry.problem);
         return;
     }

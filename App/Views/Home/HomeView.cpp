@@ -439,6 +439,12 @@ void HomeView::resizeEvent(QResizeEvent*) {
 
 void HomeView::showEvent(QShowEvent*) {
     model_->appeared();
+    // A lobby coming on screen with the keys nowhere in it hands them to the hero game's button, so its
+    // ring shows where Return goes; left to the window, they would land on the first icon in the header.
+    const QWidget* keys = window()->focusWidget();
+    if (hero_ && hero_->primaryButton() && !model_->notice() && !model_->sheet() && !model_->guide() &&
+        (!keys || !isAncestorOf(keys)))
+        hero_->primaryButton()->setFocus(Qt::TabFocusReason);
 }
 
 void HomeView::paintEvent(QPaintEvent*) {
