@@ -7,8 +7,7 @@
 #   compare_evaluator.sh OLD-COMMIT [ROUNDS=7] [FILTER=regex of benchmark names]
 #
 # The older commit is checked out in a worktree under /tmp and gets this tree's
-# evaluator_throughput.cpp, RandomHands.h and benchmarks/CMakeLists.txt, so both sides run the
-# same loops.
+# evaluator_throughput.cpp and RandomHands.h, so both sides run the same loops.
 set -euo pipefail
 old_commit=$(git rev-parse --verify "$1^{commit}")
 rounds=${2:-7}
@@ -28,8 +27,12 @@ configure_and_build() {
 if [[ ! -d $old_tree ]]; then
   git -C "$root" worktree add --detach "$old_tree" "$old_commit" >/dev/null
 fi
-cp "$root/benchmarks/evaluator_throughput.cpp" "$root/benchmarks/RandomHands.h" "$root/benchmarks/CMakeLists.txt" \
-  "$old_tree/benchmarks/"
+cp "$root/benchmarks/evaluator_throughput.cpp" "$root/benchmarks/RandomHands.h" "$old_tree/benchmarks/"
+# Only this benchmark, linked to the two packages alone, whatever the older commit's own list holds.
+cat >"$old_tree/benchmarks/CMakeLists.txt" <<'EOF'
+add_executable(bench_evaluator_throughput evaluator_throughput.cpp)
+target_link_libraries(bench_evaluator_throughput PRIVATE BotKit PokerEngine benchmark::benchmark_main)
+EOF
 configure_and_build "$old_tree"
 configure_and_build "$root"
 

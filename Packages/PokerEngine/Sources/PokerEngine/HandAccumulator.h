@@ -53,7 +53,7 @@ class HandAccumulator {
         CW_PRECONDITION((cardMask_ & bit) == 0);
         cardMask_ |= bit;
         weights_ += HandEvaluatorCardTable::weights(card);
-        // The count reaches eight at the earliest in its top bit, so testing that bit is enough.
+        // An eighth card sets the sum's top bit, its sign, which the addition itself reports.
         CW_PRECONDITION((weights_ & HandEvaluatorCardTable::eightCards) == 0);
     }
 

@@ -24,7 +24,8 @@ inline constexpr std::array<std::uint32_t, 13> powersOf5 = {
 //   word of a sum is already the hash of the hand's rank key (the sum of the powers, whose base-5
 //   digits count each rank) and looking it up needs no multiplication; bits 32-35 take what the low
 //   words carry out, at most 6 for seven cards; bits 36-51 a one in the suit's four-bit tally
-//   (clubs lowest); bits 52-55 a one in the card count.
+//   (clubs lowest); bits 60-63 a one in the card count, so an eighth card is the first to set
+//   the top bit.
 // Adding `flushBias` to a hand's sum starts every tally at 3, so a suit holding five or more cards
 // sets the top bit of its nibble and the flush test is one addition and one mask; seven cards of
 // one suit reach 10, still inside the nibble. Sums themselves start at 0, so sums of sums add up.
@@ -33,7 +34,7 @@ namespace HandEvaluatorCardTable {
 static_assert(sizeof(Card) == 2);
 
 inline constexpr unsigned suitTallyShift = 36;
-inline constexpr unsigned countShift = 52;
+inline constexpr unsigned countShift = 60;
 inline constexpr std::uint32_t rankHashMultiplier = PerfectRankHash::multiplier;
 // The multiplier's inverse modulo 2^32, which turns a hash back into its key: each Newton step
 // doubles the number of correct low bits, and an odd number is its own inverse to three bits.
