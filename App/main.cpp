@@ -1,5 +1,6 @@
 #include "AppState.h"
 #include "MenuBarHost.h"
+#include "Style/Drawing/FocusRingStyle.h"
 #include "System/DesktopPalette.h"
 #include "System/SettingsPortal.h"
 #include "System/SingleInstance.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication application(argc, argv);
+    QApplication::setStyle(new FocusRingStyle);
     QApplication::setApplicationName(QStringLiteral("Chipwhistle"));
     QApplication::setDesktopFileName(QStringLiteral("chipwhistle"));
     QApplication::setWindowIcon(TrayIconArt::icon(false));

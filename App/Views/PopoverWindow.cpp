@@ -1,5 +1,6 @@
 #include "Views/PopoverWindow.h"
 
+#include "Style/Drawing/StyleAccessibility.h"
 #include "Views/PopoverRoot.h"
 
 #include <QShowEvent>
@@ -9,6 +10,9 @@ PopoverWindow::PopoverWindow(const AppEnvironment& environment)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , root_(new PopoverRoot(environment, this)) {
     setWindowTitle(QStringLiteral("Chipwhistle"));
+    // A frameless tool window is otherwise read as a nameless pane.
+    StyleAccessibility::setRole(this, QAccessible::Window);
+    setAccessibleName(windowTitle());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(root_);

@@ -73,19 +73,22 @@ TEST_P(StyledButtons, TakeKeyboardFocusAndSpeakTheirTitle) {
     EXPECT_FALSE(accessible->state().selected);
 }
 
-TEST_P(StyledButtons, AChosenPresetIsSelectedForScreenReaders) {
+TEST_P(StyledButtons, APresetIsARadioButtonCheckedWhenChosen) {
     int presses = 0;
     StyledButton preset(themeIn(GetParam()), QString::fromUtf8("½ Pot"), ControlKind::preset(true),
                         ControlSize::small, std::nullopt, [&presses] { ++presses; });
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&preset);
     ASSERT_NE(accessible, nullptr);
-    EXPECT_TRUE(accessible->state().selected);
+    EXPECT_EQ(accessible->role(), QAccessible::RadioButton);
+    EXPECT_TRUE(accessible->state().checkable);
+    EXPECT_TRUE(accessible->state().checked);
     EXPECT_EQ(accessible->text(QAccessible::Name), QString::fromUtf8("½ Pot"));
     ASSERT_NE(accessible->actionInterface(), nullptr);
     accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(presses, 1);
     preset.setKind(ControlKind::preset(false));
-    EXPECT_FALSE(accessible->state().selected);
+    EXPECT_FALSE(accessible->state().checked);
+    EXPECT_EQ(accessible->role(), QAccessible::RadioButton);
 }
 
 TEST_P(StyledButtons, IconButtonsSpeakTheirHelpAndPress) {

@@ -247,9 +247,9 @@ TEST_F(OnboardingViewTest, EachQuestionReadsWithItsTwoAnswers) {
         ASSERT_EQ(row->childCount(), 2);
         for (int card = 0; card < 2; ++card) {
             QAccessibleInterface* answer = row->child(card);
-            EXPECT_EQ(answer->role(), QAccessible::Button);
+            EXPECT_EQ(answer->role(), QAccessible::RadioButton);
             EXPECT_EQ(answer->text(QAccessible::Name), expected[i][1 + card]);
-            EXPECT_EQ(answer->state().selected, page->cards()[2 * i + card]->isSelected());
+            EXPECT_EQ(answer->state().checked, page->cards()[2 * i + card]->isSelected());
         }
     }
     // The rows keep the cards where the page lays them out: two columns of 254 with 12 between.

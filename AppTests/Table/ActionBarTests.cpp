@@ -306,13 +306,14 @@ TEST(ActionBar, ItsRowsFitTheAreaUnderTheTableOnBothSurfaces) {
             // Every face lies inside the bar; their shadows may reach past it.
             for (StyledButton* button : {bar.foldButton(), bar.passiveButton(), bar.raiseButton(),
                                          bar.presetButton(RaisePreset::halfPot)}) {
-                const QRectF face = button->faceRect().translated(button->pos());
+                const QRectF face = button->faceRect().translated(button->mapTo(&bar, QPoint(0, 0)));
                 EXPECT_GE(face.top(), -0.5) << toString(style);
                 EXPECT_LE(face.bottom(), 124.5) << toString(style);
             }
-            const QRectF presets = bar.presetButton(RaisePreset::halfPot)
-                                       ->faceRect()
-                                       .translated(bar.presetButton(RaisePreset::halfPot)->pos());
+            const QRectF presets =
+                bar.presetButton(RaisePreset::halfPot)
+                    ->faceRect()
+                    .translated(bar.presetButton(RaisePreset::halfPot)->mapTo(&bar, QPoint(0, 0)));
             const QRectF fold = bar.foldButton()->faceRect().translated(bar.foldButton()->pos());
             EXPECT_LT(presets.bottom(), fold.top()) << "the presets stand above the buttons";
         }

@@ -73,6 +73,6 @@ void PixelKit::bevel(int columns, int rows, bool pressed, const PixelPalette::Be
     }
 }
 
-void PixelKit::focusRing(int columns, int rows) const {
-    fill(PixelGeometry::focusRing(columns, rows), RGB::bytes(242, 181, 68));
+void PixelKit::focusRing(int columns, int rows, const RGB& colour) const {
+    fill(PixelGeometry::focusRing(columns, rows), colour);
 }

@@ -29,8 +29,8 @@ class PixelKit {
     // A chamfered button face over columns by rows cells from the origin.
     void bevel(int columns, int rows, bool pressed, const PixelPalette::Bevel& colours,
                const RGB& outline) const;
-    // The dotted gold focus frame over columns by rows cells from the origin.
-    void focusRing(int columns, int rows) const;
+    // The dotted focus frame over columns by rows cells from the origin.
+    void focusRing(int columns, int rows, const RGB& colour) const;
 
   private:
     QPainter& painter_;

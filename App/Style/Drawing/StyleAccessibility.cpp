@@ -11,17 +11,43 @@ class StyledAccessible : public QAccessibleWidget {
     StyledAccessible(QWidget* widget, QAccessible::Role role)
         : QAccessibleWidget(widget, role) {}
 
+    // Read each time: a view may change what it is (a preset button becomes one of a radio group).
+    QAccessible::Role role() const override {
+        return static_cast<QAccessible::Role>(widget()->property(StyleAccessibility::roleProperty).toInt());
+    }
+
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
         if (widget()->property(StyleAccessibility::hiddenProperty).toBool())
             state.invisible = true;
-        if (widget()->property(StyleAccessibility::selectedProperty).toBool()) {
+        if (widget()->property(StyleAccessibility::modalProperty).toBool())
+            state.modal = true;
+        auto* button = qobject_cast<QAbstractButton*>(widget());
+        const bool chosen = widget()->property(StyleAccessibility::selectedProperty).toBool() ||
+                            (button && button->isCheckable() && button->isChecked());
+        // One of a set is spoken checked or not checked, as a radio button is; elsewhere only the
+        // chosen one says so.
+        if (role() == QAccessible::RadioButton) {
+            state.checkable = true;
+            state.checked = chosen;
+        } else if (chosen) {
             state.selectable = true;
             state.selected = true;
         }
-        if (auto* button = qobject_cast<QAbstractButton*>(widget()))
+        if (button)
             state.pressed = button->isDown();
         return state;
+    }
+
+    // Qt falls back on the tooltip for a description; a tooltip that only says the name again would be
+    // spoken twice.
+    QString text(QAccessible::Text kind) const override {
+        const QString said = QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Description &&
+            said.trimmed().compare(QAccessibleWidget::text(QAccessible::Name).trimmed(),
+                                   Qt::CaseInsensitive) == 0)
+            return {};
+        return said;
     }
 
     QStringList actionNames() const override {
@@ -70,6 +96,11 @@ void setRole(QWidget* widget, QAccessible::Role role) {
 
 void setSelected(QWidget* widget, bool selected) {
     widget->setProperty(selectedProperty, selected);
+}
+
+void setModalDialog(QWidget* widget) {
+    setRole(widget, QAccessible::Dialog);
+    widget->setProperty(modalProperty, true);
 }
 
 void setHidden(QWidget* widget) {

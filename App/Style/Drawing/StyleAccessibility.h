@@ -15,9 +15,13 @@ void install();
 inline constexpr const char* roleProperty = "chipwhistleAccessibleRole";
 inline constexpr const char* selectedProperty = "chipwhistleAccessibleSelected";
 inline constexpr const char* hiddenProperty = "chipwhistleAccessibleHidden";
+inline constexpr const char* modalProperty = "chipwhistleAccessibleModal";
 
 void setRole(QWidget* widget, QAccessible::Role role);
+// The chosen one of a set: a radio button's checked state, any other role's selected state.
 void setSelected(QWidget* widget, bool selected);
+// A card that holds the keys until it is answered, read as a modal dialog.
+void setModalDialog(QWidget* widget);
 // Ornaments (avatar discs, chip faces, the dealer disc) are left out: the surrounding row speaks for them.
 void setHidden(QWidget* widget);
 

@@ -12,6 +12,8 @@
 #include "Style/AmountText.h"
 #include "Style/Drawing/CardstockShape.h"
 #include "Style/Drawing/Colors.h"
+#include "Style/Drawing/FocusRingPainter.h"
+#include "Style/Drawing/FocusRingStyle.h"
 #include "Style/Drawing/PaperFont.h"
 #include "Style/Drawing/PixelKit.h"
 #include "Style/Drawing/TextPainter.h"
@@ -49,6 +51,8 @@ AmountField::AmountField(const TableTheme& theme, QWidget* parent)
     edit_->setPlaceholderText(QStringLiteral("Amount"));
     edit_->setAccessibleName(QStringLiteral("Raise amount"));
     edit_->installEventFilter(this);
+    // The field rings its plate, round the edit.
+    edit_->setProperty(FocusRingStyle::ownRingProperty, true);
     setAccessibleName(QStringLiteral("Raise amount"));
     setFocusProxy(edit_);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -132,15 +136,7 @@ void AmountField::setProblem(std::optional<QString> problem) {
 }
 
 double AmountField::focusMargin(const TableTheme& theme) {
-    switch (theme.style) {
-    case TableStyleID::satin:
-        return 3;
-    case TableStyleID::paper:
-        return 5;
-    case TableStyleID::pixel:
-        return 2 * theme.pixelUnit;
-    }
-    return 0;
+    return std::ceil(FocusRing::reach(theme));
 }
 
 QRectF AmountField::plate() const {
@@ -161,14 +157,13 @@ void AmountField::restyle() {
     switch (theme_.style) {
     case TableStyleID::satin: {
         font = ThemeFonts::system(theme_.surface == TableSurface::window ? 13 : 12, FontWeight::regular);
-        const RGB accent = problem_ ? problemRed(theme_.dark) : SatinPalette::accent(theme_.dark);
         const RGB edge = problem_ ? problemRed(theme_.dark)
                                   : (theme_.dark ? RGB::white.withAlpha(0.2) : RGB::black.withAlpha(0.2));
         css =
             QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid %3; border-radius: 5px;"
-                           " padding: 0 6px; } QLineEdit:focus { border: 2px solid %4; }")
+                           " padding: 0 6px; }")
                 .arg(cssColour(theme_.dark ? RGB::bytes(44, 44, 48) : RGB::white),
-                     cssColour(theme_.dark ? RGB::white : RGB::black), cssColour(edge), cssColour(accent));
+                     cssColour(theme_.dark ? RGB::white : RGB::black), cssColour(edge));
         break;
     }
     case TableStyleID::paper:
@@ -223,6 +218,8 @@ void AmountField::paintEvent(QPaintEvent*) {
     const QRectF box = plate();
     const bool editing = isEditing();
     const bool dark = theme_.dark;
+    if (theme_.style == TableStyleID::satin && editing)
+        FocusRingPainter::paint(painter, box, theme_, FocusRingPainter::Outline::rounded, 5);
     if (theme_.style == TableStyleID::paper) {
         painter.setRenderHint(QPainter::Antialiasing);
         CardstockShape stock;
@@ -237,15 +234,13 @@ void AmountField::paintEvent(QPaintEvent*) {
         QPainterPath shape;
         shape.addRoundedRect(box, 8, 8);
         stock.paint(painter, shape);
+        // A refused amount keeps its red edge; the focus shows as the one ring.
         if (problem_) {
             QPainterPath ring;
             ring.addRoundedRect(box.adjusted(-4, -4, 4, 4), 10, 10);
             painter.strokePath(ring, QPen(toQColor(problemRed(dark)), 2));
         } else if (editing) {
-            QPainterPath ring;
-            ring.addRoundedRect(box.adjusted(-4, -4, 4, 4), 10, 10);
-            painter.strokePath(ring,
-                               QPen(toQColor(dark ? RGB::bytes(58, 134, 128) : RGB::bytes(42, 127, 122)), 2));
+            FocusRingPainter::paint(painter, box, theme_, FocusRingPainter::Outline::rounded, 8);
         }
         return;
     }
@@ -267,9 +262,7 @@ void AmountField::paintEvent(QPaintEvent*) {
         painter.drawRect(box.adjusted(-1.5 * u, -1.5 * u, 1.5 * u, 1.5 * u));
     }
     if (editing) {
-        const QRectF frame = box.adjusted(-2 * u, -2 * u, 2 * u, 2 * u);
-        PixelKit(painter, u, frame.topLeft())
-            .focusRing(wholeCells(frame.width(), u), wholeCells(frame.height(), u));
+        FocusRingPainter::paint(painter, box, theme_);
         return;
     }
     const QString shown = AmountText::format(value_);

@@ -7,6 +7,7 @@
 
 #include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/Colors.h"
+#include "Style/Drawing/FocusRingPainter.h"
 #include "Style/Drawing/Pill.h"
 #include "Style/Drawing/PixelKit.h"
 #include "Style/Drawing/SoftShadow.h"
@@ -17,23 +18,10 @@ namespace ButtonFaces {
 namespace {
 constexpr double satinShadowRadius = 3;
 constexpr QPointF satinShadowOffset(0, 1);
-// The focus rings: satin's 3 pt outside the face and 2.5 pt wide, paper's 4 pt outside and 2 pt wide.
-constexpr double satinFocusOutset = 3;
-constexpr double satinFocusWidth = 2.5;
-constexpr double paperFocusOutset = 4;
-constexpr double paperFocusWidth = 2;
 } // namespace
 
 double focusReach(const TableTheme& theme) {
-    switch (theme.style) {
-    case TableStyleID::satin:
-        return satinFocusOutset + satinFocusWidth / 2 + 0.5;
-    case TableStyleID::paper:
-        return paperFocusOutset + paperFocusWidth / 2 + 0.5;
-    case TableStyleID::pixel:
-        return 2 * theme.pixelUnit;
-    }
-    return 0;
+    return FocusRing::reach(theme);
 }
 
 CardstockShape paperStock(ControlKind kind, ControlSize size, const TableTheme& theme, double press) {
@@ -61,7 +49,8 @@ QMarginsF reach(const TableTheme& theme, ControlSize size) {
         const double drop = ControlStyle::paperDepth(size) - 1;
         const ControlKind any = ControlKind::secondary();
         covered = covered.united(paperStock(any, size, theme, 0).bounds(face))
-                      .united(paperStock(any, size, theme, 1).bounds(face.translated(0, drop)));
+                      .united(paperStock(any, size, theme, 1).bounds(face.translated(0, drop)))
+                      .united(covered.translated(0, ControlStyle::paperDepth(size)));
         break;
     }
     case TableStyleID::pixel:
@@ -120,8 +109,7 @@ void satin(QPainter& painter, const QRectF& face, ControlKind kind, const TableT
     rim.setColorAt(1, theme.dark ? QColor::fromRgbF(1, 1, 1, 0.08f) : QColor::fromRgbF(0, 0, 0, 0.10f));
     painter.strokePath(Pill{0.5}.path(face), QPen(QBrush(rim), 1));
     if (state.focused)
-        painter.strokePath(Pill{-satinFocusOutset}.path(face),
-                           QPen(toQColor(theme.color(PaletteToken::focus)), satinFocusWidth));
+        FocusRingPainter::paint(painter, face, theme);
     painter.restore();
     label(painter, face);
 }
@@ -131,13 +119,9 @@ void paper(QPainter& painter, const QRectF& face, ControlKind kind, ControlSize 
     const double drop = (ControlStyle::paperDepth(size) - 1) * state.pressDepth;
     paperStock(kind, size, theme, state.pressDepth).paint(painter, Pill{}.path(face.translated(0, drop)));
     label(painter, face.adjusted(10, 0, -10, 0).translated(0, drop));
-    if (state.focused) {
-        painter.save();
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.strokePath(Pill{-paperFocusOutset}.path(face),
-                           QPen(toQColor(theme.color(PaletteToken::focus)), paperFocusWidth));
-        painter.restore();
-    }
+    // The ring goes round the stock's side too, where it would otherwise cross a face of its colour.
+    if (state.focused)
+        FocusRingPainter::paint(painter, face.adjusted(0, 0, 0, ControlStyle::paperDepth(size)), theme);
 }
 
 void pixel(QPainter& painter, const QRectF& face, ControlKind kind, const TableTheme& theme,
@@ -152,11 +136,8 @@ void pixel(QPainter& painter, const QRectF& face, ControlKind kind, const TableT
     kit.bevel(columns, rows, state.pressed, palette.bevel(ControlStyle::pixelButtonKind(kind)),
               palette.outline());
     label(painter, face.adjusted(3 * u, 0, -3 * u, 0).translated(0, state.pressed ? u : -u / 2));
-    if (state.focused) {
-        const QRectF ring = face.adjusted(-2 * u, -2 * u, 2 * u, 2 * u);
-        PixelKit(painter, u, ring.topLeft())
-            .focusRing(wholeCells(ring.width(), u), wholeCells(ring.height(), u));
-    }
+    if (state.focused)
+        FocusRingPainter::paint(painter, face, theme);
 }
 
 } // namespace ButtonFaces

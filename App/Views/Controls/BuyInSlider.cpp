@@ -8,6 +8,7 @@
 
 #include "Style/Drawing/ChipFace.h"
 #include "Style/Drawing/Colors.h"
+#include "Style/Drawing/FocusRingPainter.h"
 #include "Style/Drawing/Hatch.h"
 #include "Style/Drawing/SoftShadow.h"
 #include "Style/Drawing/ThemeFonts.h"
@@ -33,10 +34,11 @@ BuyInSlider::BuyInSlider(const TableTheme& theme, std::int64_t bigBlinds, std::i
     , cap_(cap)
     , bigBlind_(bigBlind)
     , chip_(chip) {
+    // First: Qt settles what a widget is to a reader the first time its name or focus is touched.
+    Adjustable::announce(this);
     // A Linux desktop reaches every control by Tab, so the slider always takes focus.
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Buy-in"));
-    Adjustable::announce(this);
     setAccessibleDescription(accessibleValue());
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFixedHeight(static_cast<int>(bubbleRoom + boxHeight));
@@ -223,9 +225,10 @@ void BuyInSlider::paintEvent(QPaintEvent*) {
     ChipFace::paint(painter, QPointF(-14, -14), chip_, 28);
     painter.restore();
     if (hasFocus()) {
-        painter.setPen(QPen(toQColor(accent), 2));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(thumb, 16, 16);
+        const double radius = 14 * scale;
+        FocusRingPainter::paint(painter,
+                                QRectF(thumb - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)),
+                                theme_, FocusRingPainter::Outline::circle);
     }
 
     const double bubble = bubble_.value(now);

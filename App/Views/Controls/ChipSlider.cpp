@@ -13,6 +13,7 @@
 #include "Style/ChipSliderRules.h"
 #include "Style/Drawing/CardstockShape.h"
 #include "Style/Drawing/Colors.h"
+#include "Style/Drawing/FocusRingPainter.h"
 #include "Style/Drawing/Pill.h"
 #include "Style/Drawing/PixelKit.h"
 #include "Style/Drawing/SoftShadow.h"
@@ -198,8 +199,7 @@ void ChipSlider::paintSatin(QPainter& painter, double fraction) const {
     painter.fillPath(disc, theme_.dark ? QColor(220, 220, 224) : Qt::white);
     painter.strokePath(disc, QPen(QColor(0, 0, 0, 40), 0.5));
     if (hasFocus())
-        painter.strokePath(Pill{}.path(QRectF(x - 3, middle - knob / 2 - 3, knob + 6, knob + 6)),
-                           QPen(accent, 2));
+        FocusRingPainter::paint(painter, disc.boundingRect(), theme_, FocusRingPainter::Outline::circle);
 }
 
 void ChipSlider::paintPaper(QPainter& painter, double fraction) const {
@@ -222,11 +222,8 @@ void ChipSlider::paintPaper(QPainter& painter, double fraction) const {
     QPainterPath circle;
     circle.addEllipse(disc);
     stock.paint(painter, circle);
-    if (hasFocus()) {
-        QPainterPath ring;
-        ring.addEllipse(disc.adjusted(-4, -4, 4, 4));
-        painter.strokePath(ring, QPen(dark ? bytes(58, 134, 128) : bytes(42, 127, 122), 2));
-    }
+    if (hasFocus())
+        FocusRingPainter::paint(painter, disc, theme_, FocusRingPainter::Outline::circle);
 }
 
 void ChipSlider::paintPixel(QPainter& painter, double fraction) const {
@@ -248,5 +245,5 @@ void ChipSlider::paintPixel(QPainter& painter, double fraction) const {
     kit.fill(cells.thumbGold, gold);
     kit.fill(cells.thumbShade, RGB::bytes(185, 127, 31));
     kit.fill(cells.thumbLight, PixelPalette::cream());
-    kit.fill(cells.focus, gold);
+    kit.fill(cells.focus, FocusRing::color(theme_));
 }

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 
 #include "Style/Drawing/Colors.h"
+#include "Style/Drawing/FocusRingPainter.h"
 #include "Style/Drawing/SoftShadow.h"
 #include "Style/Drawing/SymbolIcons.h"
 #include "Style/Drawing/ThemeFonts.h"
@@ -45,11 +46,8 @@ class RoundButton : public QAbstractButton {
         painter.setBrush(toQColor(ink.withAlpha(isDown() ? 0.2 : 0.1)));
         painter.drawEllipse(disc);
         SymbolIcons::paint(painter, symbol_, disc.adjusted(7, 7, -7, -7), toQColor(ink));
-        if (hasFocus()) {
-            painter.setBrush(Qt::NoBrush);
-            painter.setPen(QPen(toQColor(SatinPanelColors::edge(theme_.dark)), 1.5));
-            painter.drawEllipse(disc.adjusted(0.75, 0.75, -0.75, -0.75));
-        }
+        if (hasFocus())
+            FocusRingPainter::paintInside(painter, disc, theme_, FocusRingPainter::Outline::circle);
     }
     bool hitButton(const QPoint& pos) const override {
         return QLineF(QPointF(pos), QRectF(rect()).center()).length() <= buttonSide / 2;
@@ -81,6 +79,8 @@ OpponentStepper::OpponentStepper(const TableTheme& theme, std::int64_t count, st
     , unit_(std::move(unit))
     , minus_(new RoundButton(QStringLiteral("minus"), theme, this))
     , plus_(new RoundButton(QStringLiteral("plus"), theme, this)) {
+    // First: Qt settles what a widget is to a reader the first time its name is touched.
+    Adjustable::announce(this);
     minus_->setToolTip(QStringLiteral("Fewer ") + unit_.many);
     plus_->setToolTip(QStringLiteral("More ") + unit_.many);
     minus_->setAccessibleName(minus_->toolTip());
@@ -88,7 +88,6 @@ OpponentStepper::OpponentStepper(const TableTheme& theme, std::int64_t count, st
     connect(minus_, &QAbstractButton::clicked, this, [this] { change(count_ - 1); });
     connect(plus_, &QAbstractButton::clicked, this, [this] { change(count_ + 1); });
     setAccessibleName(unit_.accessibleName());
-    Adjustable::announce(this);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     refresh();
 }

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 
 #include "Style/Drawing/Colors.h"
+#include "Style/Drawing/FocusRingPainter.h"
 #include "Style/Drawing/SoftShadow.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/ThemeFonts.h"
@@ -24,14 +25,15 @@ class Segment : public QAbstractButton {
     Segment(const SlidingPicker::Option& option, QWidget* parent)
         : QAbstractButton(parent)
         , option_(option) {
-        StyleAccessibility::setRole(this, QAccessible::Button);
+        StyleAccessibility::setRole(this, QAccessible::RadioButton);
         setText(option.title);
         setAccessibleName(option.spoken.isEmpty() ? option.title : option.spoken);
         setFocusPolicy(Qt::StrongFocus);
     }
-    void setLook(bool selected, bool dark) {
+    void setLook(bool selected, const TableTheme& theme) {
         selected_ = selected;
-        dark_ = dark;
+        theme_ = theme;
+        dark_ = theme.dark;
         StyleAccessibility::setSelected(this, selected);
         update();
     }
@@ -71,17 +73,15 @@ class Segment : public QAbstractButton {
         painter.setBrush(dot);
         for (int index = 0; index < option_.dots; ++index)
             painter.drawEllipse(QRectF(x + index * 6, this->height() / 2.0 - 2, 4, 4));
-        if (hasFocus()) {
-            painter.setBrush(Qt::NoBrush);
-            painter.setPen(QPen(ink, 1, Qt::DotLine));
-            painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 6, 6);
-        }
+        if (hasFocus())
+            FocusRingPainter::paintInside(painter, rect(), theme_, FocusRingPainter::Outline::rounded, 8);
     }
 
   private:
     static double dotsWidth(int dots) { return dots > 0 ? 5 + dots * 4 + (dots - 1) * 2 : 0; }
 
     SlidingPicker::Option option_;
+    TableTheme theme_;
     bool selected_ = false;
     bool dark_ = false;
     double scale_ = 1;
@@ -100,7 +100,8 @@ SlidingPicker::SlidingPicker(const TableTheme& theme, QString title, std::vector
     , theme_(theme)
     , options_(std::move(options))
     , selected_(selected) {
-    StyleAccessibility::setRole(this, QAccessible::PageTabList);
+    // A set of radio buttons under the picker's title.
+    StyleAccessibility::setRole(this, QAccessible::Grouping);
     setAccessibleName(title);
     for (int index = 0; index < static_cast<int>(options_.size()); ++index) {
         auto* segment = new Segment(options_[static_cast<std::size_t>(index)], this);
@@ -134,7 +135,7 @@ void SlidingPicker::choose(int index) {
 
 void SlidingPicker::moveTo(std::optional<int> index) {
     for (std::size_t i = 0; i < segments_.size(); ++i)
-        static_cast<Segment*>(segments_[i])->setLook(index == static_cast<int>(i), theme_.dark);
+        static_cast<Segment*>(segments_[i])->setLook(index == static_cast<int>(i), theme_);
     const double now = clock_.now();
     const double x = pillX_.value(now);
     const double shown = pillOpacity_.value(now);

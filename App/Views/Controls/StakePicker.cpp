@@ -6,6 +6,7 @@
 #include "Style/Drawing/AnimationClock.h"
 #include "Style/Drawing/ChipFace.h"
 #include "Style/Drawing/Colors.h"
+#include "Style/Drawing/FocusRingPainter.h"
 #include "Style/Drawing/SatinPanel.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/SymbolIcons.h"
@@ -21,7 +22,7 @@ class StakeCardButton : public QAbstractButton {
   public:
     explicit StakeCardButton(QWidget* parent)
         : QAbstractButton(parent) {
-        StyleAccessibility::setRole(this, QAccessible::Button);
+        StyleAccessibility::setRole(this, QAccessible::RadioButton);
         setFocusPolicy(Qt::StrongFocus);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         const QMargins room = SatinPanel::shadowMargins();
@@ -79,11 +80,8 @@ class StakeCardButton : public QAbstractButton {
         painter.drawText(QRectF(x, lineTop, inner.right() - x, 13), Qt::AlignLeft | Qt::AlignVCenter,
                          card_.subtitle);
 
-        if (hasFocus()) {
-            painter.setPen(QPen(toQColor(LabelColors::secondary(theme_.dark)), 1, Qt::DotLine));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRoundedRect(box.adjusted(2, 2, -2, -2), 10, 10);
-        }
+        if (hasFocus())
+            FocusRingPainter::paint(painter, box, theme_, FocusRingPainter::Outline::rounded, 12);
     }
     bool hitButton(const QPoint& pos) const override {
         return QRectF(rect()).marginsRemoved(SatinPanel::shadowMargins()).contains(pos);

@@ -66,6 +66,8 @@ void StyledButton::setTitle(const QString& title) {
 }
 
 void StyledButton::refreshAccessibility() {
+    // The presets are one choice among five, read as radio buttons with the chosen one checked.
+    StyleAccessibility::setRole(this, kind_.isPreset() ? QAccessible::RadioButton : QAccessible::Button);
     setAccessibleName(text());
     StyleAccessibility::setSelected(this, kind_.isSelectedPreset());
 }

@@ -7,6 +7,7 @@
 #include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/CardstockShape.h"
 #include "Style/Drawing/Colors.h"
+#include "Style/Drawing/FocusRingPainter.h"
 #include "Style/Drawing/FramedOrnament.h"
 #include "Style/Drawing/PixelKit.h"
 #include "Style/Drawing/StyleAccessibility.h"
@@ -123,14 +124,9 @@ void StyledIconButton::paintPaper(QPainter& painter, const QRectF& face) {
     SymbolIcons::paint(painter, systemImage_,
                        QRectF(disc.center().x() - side / 2, disc.center().y() - side / 2, side, side),
                        toQColor(colours.icon));
-    if (hasFocus()) {
-        painter.save();
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(toQColor(theme_.color(PaletteToken::focus)), 2));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(face.adjusted(-4, -4, 4, 4));
-        painter.restore();
-    }
+    // The ring does not sink with the disc.
+    if (hasFocus())
+        FocusRingPainter::paint(painter, face, theme_, FocusRingPainter::Outline::circle);
 }
 
 void StyledIconButton::paintPixel(QPainter& painter, const QRectF& face) const {
@@ -146,7 +142,7 @@ void StyledIconButton::paintPixel(QPainter& painter, const QRectF& face) const {
     const QPointF iconOrigin(face.left() + 4.5 * u, face.top() + (4 + (down ? 1 : -1)) * u);
     PixelKit(painter, u, iconOrigin).glyph(pixelIcon_, 0, 0, bevel.text);
     if (hasFocus())
-        PixelKit(painter, u, face.topLeft() - QPointF(2 * u, 2 * u)).focusRing(18, 17);
+        FocusRingPainter::paint(painter, face, theme_);
 }
 
 void StyledIconButton::paintEvent(QPaintEvent*) {

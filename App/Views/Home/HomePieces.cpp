@@ -12,6 +12,7 @@
 #include "Style/Drawing/ArtStage.h"
 #include "Style/Drawing/ArtView.h"
 #include "Style/Drawing/Colors.h"
+#include "Style/Drawing/FocusRingPainter.h"
 #include "Style/Drawing/SatinPanel.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/SymbolIcons.h"
@@ -79,11 +80,9 @@ class SymbolButton : public QAbstractButton {
         SymbolIcons::paint(painter, symbol_,
                            QRectF(box.center() - QPointF(glyph_ / 2, glyph_ / 2), QSizeF(glyph_, glyph_)),
                            toQColor(ink));
-        if (hasFocus()) {
-            painter.setPen(QPen(toQColor(SatinPalette::accent(dark_)), 2));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRoundedRect(box.adjusted(1, 1, -1, -1), 5, 5);
-        }
+        if (hasFocus())
+            FocusRingPainter::paintInside(painter, box, FocusRingPainter::desktopTheme(dark_),
+                                          FocusRingPainter::Outline::rounded, 6);
     }
 
   private:
@@ -225,11 +224,8 @@ void ModeRow::paintEvent(QPaintEvent*) {
         painter.drawText(QRectF(textLeft, y, textWidth, QFontMetricsF(warning).height()),
                          Qt::AlignLeft | Qt::AlignVCenter, *model_.needs);
     }
-    if (hasFocus()) {
-        painter.setPen(QPen(toQColor(SatinPalette::accent(dark)), 2));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 8, 8);
-    }
+    if (hasFocus())
+        FocusRingPainter::paintInside(painter, rect(), lobby_, FocusRingPainter::Outline::rounded, 10);
 }
 
 HeroCard::HeroCard(const TableTheme& lobby, const TableTheme& art, const HomeHero& hero,

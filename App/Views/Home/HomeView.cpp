@@ -12,6 +12,8 @@
 #include "AppState.h"
 #include "GameController.h"
 #include "Style/Drawing/Colors.h"
+#include "Style/Drawing/FocusRingPainter.h"
+#include "Style/Drawing/FocusRingStyle.h"
 #include "Style/Drawing/SatinPanel.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/ThemeFonts.h"
@@ -32,6 +34,8 @@ namespace {
 
 QFrame* divider(bool dark, QWidget* parent) {
     auto* line = new QFrame(parent);
+    // A reader names it a separator and moves on, instead of meeting an unnamed frame.
+    StyleAccessibility::setRole(line, QAccessible::Separator);
     line->setFixedHeight(1);
     QPalette palette = line->palette();
     palette.setColor(QPalette::Window, toQColor((dark ? RGB::white : RGB::black).withAlpha(0.1)));
@@ -39,6 +43,33 @@ QFrame* divider(bool dark, QWidget* parent) {
     line->setAutoFillBackground(true);
     return line;
 }
+
+// The footer's borderless button, ringed like every other control when it has the focus.
+class FooterButton final : public QPushButton {
+  public:
+    FooterButton(const QString& title, const TableTheme& theme, QWidget* parent)
+        : QPushButton(title, parent)
+        , theme_(theme) {
+        setFlat(true);
+        setProperty(FocusRingStyle::ownRingProperty, true);
+    }
+    void setTheme(const TableTheme& theme) {
+        theme_ = theme;
+        update();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPushButton::paintEvent(event);
+        if (hasFocus()) {
+            QPainter painter(this);
+            FocusRingPainter::paintInside(painter, rect(), theme_, FocusRingPainter::Outline::rounded, 8);
+        }
+    }
+
+  private:
+    TableTheme theme_;
+};
 
 } // namespace
 
@@ -157,8 +188,8 @@ void HomeView::buildFooter(QVBoxLayout* column) {
     footer->addWidget(LobbyWidgets::label(QStringLiteral("Play money only. Chips have no value."), 11.5,
                                           FontWeight::regular, LabelColors::secondary(dark), column_));
     footer->addStretch(1);
-    auto* quit = new QPushButton(QStringLiteral("Quit"), column_);
-    quit->setFlat(true);
+    auto* quit = new FooterButton(QStringLiteral("Quit"), lobby_, column_);
+    quit_ = quit;
     quit->setFont(ThemeFonts::system(11.5, FontWeight::regular));
     quit->setToolTip(QStringLiteral("Quit Chipwhistle (Ctrl+Q)"));
     quit->setCursor(Qt::PointingHandCursor);
@@ -179,6 +210,7 @@ void HomeView::setTheme(const TableTheme& art) {
         LobbyWidgets::recolor(label, LabelColors::secondary(lobby_.dark));
     for (StyledIconButton* button : {guideButton_, surfaceButton_, settingsButton_})
         button->setTheme(lobby_);
+    static_cast<FooterButton*>(quit_)->setTheme(lobby_);
     rebuildBody();
     showNotice(false);
     if (sheet_)

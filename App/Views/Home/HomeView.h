@@ -14,6 +14,7 @@
 #include "Views/Home/LobbyLayer.h"
 #include "Views/Support/FocusReturn.h"
 
+class QPushButton;
 class BankrollAmount;
 class HeroCard;
 class ModeRow;
@@ -57,6 +58,7 @@ class HomeView : public QWidget {
     StyledIconButton* guideButton() const { return guideButton_; }
     StyledIconButton* surfaceButton() const { return surfaceButton_; }
     StyledIconButton* settingsButton() const { return settingsButton_; }
+    QPushButton* quitButton() const { return quit_; }
     AnimationClock& clock() { return clock_; }
 
   protected:
@@ -102,6 +104,7 @@ class HomeView : public QWidget {
     StyledIconButton* guideButton_ = nullptr;
     StyledIconButton* surfaceButton_ = nullptr;
     StyledIconButton* settingsButton_ = nullptr;
+    QPushButton* quit_ = nullptr;
     HeroCard* hero_ = nullptr;
     std::vector<ModeRow*> rows_;
     PracticeRow* practice_ = nullptr;

@@ -71,6 +71,9 @@ NewGameSheet::NewGameSheet(const TableTheme& lobby, const TableTheme& art, AppSt
     , model_(model)
     , column_(column)
     , announcer_(std::make_unique<Announcer>()) {
+    // Over the lobby and holding its keys until started or cancelled: a modal dialog named by its title.
+    StyleAccessibility::setModalDialog(this);
+    setAccessibleName(NewGameSheetModel::title(model_.mode()));
     setFocusPolicy(Qt::StrongFocus);
     build();
     // The window's Escape and Return while the sheet shows; the home's Return is off meanwhile.

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "Learn/GlossarySearch.h"
+#include "Learn/GuideShell.h"
 #include "Learn/MarkdownText.h"
 #include "Style/Drawing/SatinPanel.h"
 #include "Style/Drawing/StyleAccessibility.h"
@@ -125,6 +126,9 @@ GlossaryTab::GlossaryTab(const TableTheme& theme, std::optional<Term> focused, A
     inner->addStretch(1);
 
     scroll_ = new QScrollArea;
+    // It takes the focus to scroll by keys; a reader names it by its tab.
+    StyleAccessibility::setRole(scroll_, QAccessible::Grouping);
+    scroll_->setAccessibleName(GuideShell::tabTitle(GuideTab::glossary));
     scroll_->setWidget(content);
     scroll_->setWidgetResizable(true);
     scroll_->setFrameShape(QFrame::NoFrame);

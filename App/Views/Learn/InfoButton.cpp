@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "Style/Drawing/FocusRingPainter.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/SymbolIcons.h"
 #include "Style/Drawing/SystemAppearance.h"
@@ -39,10 +40,9 @@ void InfoButton::paintEvent(QPaintEvent*) {
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(glyph.adjusted(0.65, 0.65, -0.65, -0.65));
     SymbolIcons::paint(painter, QStringLiteral("questionmark"), glyph.adjusted(3.6, 3.4, -3.6, -3.4), colour);
-    if (hasFocus()) {
-        painter.setPen(QPen(GuideColors::faded(GuideColors::accent(dark), 0.6), 2));
-        painter.drawEllipse(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
-    }
+    if (hasFocus())
+        FocusRingPainter::paintInside(painter, rect(), FocusRingPainter::desktopTheme(dark),
+                                      FocusRingPainter::Outline::circle);
 }
 
 TermHeader::TermHeader(const QString& title, Term term, std::function<void(Term)> explain, QWidget* parent)

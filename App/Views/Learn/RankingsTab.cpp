@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "Learn/GuideContent.h"
+#include "Learn/GuideShell.h"
 #include "Style/Drawing/SatinPanel.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/SystemAppearance.h"
@@ -82,6 +83,9 @@ RankingsTab::RankingsTab(const TableTheme& art, bool compact, std::optional<QStr
     : QScrollArea(parent)
     , dark_(SystemAppearance::current().dark)
     , held_(held) {
+    // It takes the focus to scroll by keys; a reader names it by its tab.
+    StyleAccessibility::setRole(this, QAccessible::Grouping);
+    setAccessibleName(GuideShell::tabTitle(GuideTab::rankings));
     const bool dark = dark_;
     auto* content = new QWidget;
     auto* stack = new QVBoxLayout(content);

@@ -12,6 +12,7 @@
 #include "Learn/StartersChart.h"
 #include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/Colors.h"
+#include "Style/Drawing/FocusRingPainter.h"
 #include "Style/Drawing/ThemeFonts.h"
 #include "Style/Ornaments.h"
 #include "Views/Learn/GuideColors.h"
@@ -338,11 +339,9 @@ void StartersChartView::paintEvent(QPaintEvent*) {
     if (current_) {
         outline(*current_, 2);
     }
-    if (hasFocus()) {
-        QPainterPath ring;
-        ring.addRoundedRect(QRectF(rect()).adjusted(1.25, 1.25, -1.25, -1.25), 5, 5);
-        painter.strokePath(ring, QPen(GuideColors::faded(GuideColors::accent(dark_), 0.6), 2.5));
-    }
+    if (hasFocus())
+        FocusRingPainter::paintInside(painter, rect(), FocusRingPainter::desktopTheme(dark_),
+                                      FocusRingPainter::Outline::rounded, 6);
 }
 
 void StartersChartView::mousePressEvent(QMouseEvent* event) {

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "Learn/GuideShell.h"
 #include "Learn/StartersChart.h"
 #include "Style/Drawing/SatinPanel.h"
 #include "Style/Drawing/StyleAccessibility.h"
@@ -103,6 +104,9 @@ StartersTab::StartersTab(const TableTheme& theme, std::optional<BotKit::Starting
     : QScrollArea(parent)
     , dark_(theme.dark)
     , announcer_(announcer) {
+    // It takes the focus to scroll by keys; a reader names it by its tab.
+    StyleAccessibility::setRole(this, QAccessible::Grouping);
+    setAccessibleName(GuideShell::tabTitle(GuideTab::starters));
     const bool dark = theme.dark;
     const bool increasedContrast = theme.increaseContrast;
     auto* content = new QWidget;

@@ -17,6 +17,8 @@ TermPanel::TermPanel(const TableTheme& theme, Term term, const TermNumbers& numb
                      std::function<void()> dismiss, OpenGuide openGuide, QWidget* parent)
     : SatinPanel(theme, false, 14, parent)
     , term_(term) {
+    // The card holds the keys until it is answered, so a reader hears it as a modal dialog.
+    StyleAccessibility::setModalDialog(this);
     setAccessibleName(title(term));
     const bool dark = SystemAppearance::current().dark;
     auto* stack = new QVBoxLayout(this);

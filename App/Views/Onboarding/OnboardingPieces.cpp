@@ -1,5 +1,6 @@
 #include "Views/Onboarding/OnboardingPieces.h"
 
+#include "Style/Drawing/FocusRingPainter.h"
 #include "Style/Drawing/StyleAccessibility.h"
 
 #include "Style/Drawing/Colors.h"
@@ -83,9 +84,9 @@ CardButton::CardButton(QSizeF cardSize, double hitRadius, QWidget* parent)
     : QAbstractButton(parent)
     , cardSize_(cardSize)
     , hitRadius_(hitRadius) {
-    // A button that reads as chosen, not a check box: a card is unchosen only by choosing another. Set
-    // before anything a screen reader may already be told about.
-    StyleAccessibility::setRole(this, QAccessible::Button);
+    // One of a set, as a radio button reads, not a check box: a card is unchosen only by choosing
+    // another. Set before anything a screen reader may already be told about.
+    StyleAccessibility::setRole(this, QAccessible::RadioButton);
     setCheckable(true);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
@@ -177,10 +178,8 @@ void OptionCard::paintEvent(QPaintEvent*) {
              lineWidth));
     painter.drawEllipse(ringBox.adjusted(lineWidth / 2, lineWidth / 2, -lineWidth / 2, -lineWidth / 2));
 
-    if (hasFocus()) {
-        painter.setPen(QPen(toQColor(theme_.color(PaletteToken::focus)), 2));
-        painter.drawRoundedRect(card.adjusted(-1, -1, 1, 1), 13, 13);
-    }
+    if (hasFocus())
+        FocusRingPainter::paint(painter, card, theme_, FocusRingPainter::Outline::rounded, 12);
 }
 
 StyleCard::StyleCard(const TableTheme& theme, TableStyleID style, bool selected, std::function<void()> action,
@@ -236,6 +235,8 @@ void StyleCard::paintEvent(QPaintEvent*) {
     painter.setPen(OnboardingInk::primary(theme_));
     painter.drawText(QRectF(x, row.top(), nameWidth + 1, row.height()), Qt::AlignLeft | Qt::AlignVCenter,
                      text());
+    if (hasFocus())
+        FocusRingPainter::paint(painter, card, theme_, FocusRingPainter::Outline::rounded, 12);
 }
 
 PageDots::PageDots(int count, int current, bool reduceMotion, QWidget* parent)

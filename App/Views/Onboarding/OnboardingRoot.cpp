@@ -2,6 +2,7 @@
 
 #include "AppState.h"
 #include "MenuBarHost.h"
+#include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/SystemAppearance.h"
 #include "Views/Onboarding/OnboardingView.h"
 #include "Views/Support/Announcer.h"
@@ -20,6 +21,7 @@ OnboardingRoot::OnboardingRoot(const AppEnvironment& environment, QWidget* paren
         if (host)
             host->finishOnboarding();
     })) {
+    StyleAccessibility::setRole(this, QAccessible::Window);
     setFixedSize(contentSize);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

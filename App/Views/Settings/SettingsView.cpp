@@ -2,6 +2,7 @@
 
 #include "AppState.h"
 #include "GameController.h"
+#include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/SystemAppearance.h"
 #include "SurfaceCoordinator.h"
 #include "System/GlobalHotkey.h"
@@ -70,8 +71,10 @@ QLabel* problemText() {
     return label;
 }
 
-// A switch with a secondary line under its title, as the grouped form draws a two-text label.
+// A switch with a secondary line under its title, as the grouped form draws a two-text label. A reader
+// hears the line as the switch's description.
 QWidget* withSubtitle(QWidget* control, const QString& text) {
+    control->setAccessibleDescription(text);
     auto* box = new QWidget;
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -83,13 +86,26 @@ QWidget* withSubtitle(QWidget* control, const QString& text) {
     return box;
 }
 
+// The title of a control that takes the focus: its buddy, so a reader finds the relation between the
+// two, and its name, so a reader speaks what the control sets and not only its value. A control that
+// names itself (the shortcut recorder says what it holds) keeps its own name.
+QLabel* titleFor(QWidget* control, const QString& title) {
+    auto* label = new QLabel(title);
+    if (control->focusPolicy() != Qt::NoFocus) {
+        label->setBuddy(control);
+        if (control->accessibleName().isEmpty())
+            control->setAccessibleName(title);
+    }
+    return label;
+}
+
 // A control with its title on the left. Rows of the form span its width so a wrapped line in any of
 // them gets the height it needs.
 QWidget* labelled(const QString& title, QWidget* control) {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(title));
+    layout->addWidget(titleFor(control, title));
     layout->addStretch();
     layout->addWidget(control);
     return row;
@@ -129,6 +145,8 @@ SettingsView::SettingsView(AppEnvironment environment, QWidget* parent)
         box.exec();
         return box.clickedButton() == reset;
     }) {
+    // Shown as a window of its own; a plain widget would be read as a nameless pane.
+    StyleAccessibility::setRole(this, QAccessible::Window);
     setFixedWidth(formWidth);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(gameplaySection());
@@ -193,6 +211,8 @@ QWidget* SettingsView::gameplaySection() {
                      QStringLiteral("Names your hand, rates your starting cards and explains each result.")));
 
     guide_ = new QPushButton(QStringLiteral("Poker Basics…"));
+    guide_->setAccessibleDescription(
+        QStringLiteral("How a hand works, what beats what, and which hands to play."));
     connect(guide_, &QPushButton::clicked, this, &SettingsView::showGuide);
     auto* learn = new QWidget;
     auto* learnLayout = new QHBoxLayout(learn);
@@ -202,8 +222,7 @@ QWidget* SettingsView::gameplaySection() {
     learnTexts->setContentsMargins(0, 0, 0, 0);
     learnTexts->setSpacing(2);
     learnTexts->addWidget(new QLabel(QStringLiteral("Learn to play")));
-    learnTexts->addWidget(
-        subtitle(QStringLiteral("How a hand works, what beats what, and which hands to play.")));
+    learnTexts->addWidget(subtitle(guide_->accessibleDescription()));
     learnLayout->addWidget(learnText, 1);
     learnLayout->addWidget(guide_, 0, Qt::AlignVCenter);
     form->addRow(learn);
@@ -295,17 +314,16 @@ QWidget* SettingsView::generalSection() {
         if (environment_.appState && index >= 0)
             environment_.appState->setLaunchSurface(surfaces[static_cast<std::size_t>(index)]);
     });
-    auto* surfaceLabel = new QWidget;
-    auto* surfaceTexts = new QVBoxLayout(surfaceLabel);
-    surfaceTexts->setContentsMargins(0, 0, 0, 0);
-    surfaceTexts->setSpacing(2);
-    surfaceTexts->addWidget(new QLabel(QStringLiteral("Open Chipwhistle in")));
-    launchSurfaceSubtitle_ = subtitle({});
-    surfaceTexts->addWidget(launchSurfaceSubtitle_);
+    // The title and the drop-down share one parent, where a reader looks for the title's relation.
     auto* surfaceRow = new QWidget;
     auto* surfaceLayout = new QHBoxLayout(surfaceRow);
     surfaceLayout->setContentsMargins(0, 0, 0, 0);
-    surfaceLayout->addWidget(surfaceLabel, 1);
+    auto* surfaceTexts = new QVBoxLayout;
+    surfaceTexts->setSpacing(2);
+    surfaceTexts->addWidget(titleFor(launchSurface_, QStringLiteral("Open Chipwhistle in")));
+    launchSurfaceSubtitle_ = subtitle({});
+    surfaceTexts->addWidget(launchSurfaceSubtitle_);
+    surfaceLayout->addLayout(surfaceTexts, 1);
     surfaceLayout->addWidget(launchSurface_, 0, Qt::AlignTop);
     form->addRow(surfaceRow);
 
@@ -433,6 +451,7 @@ void SettingsView::refresh() {
 
     setIndex(launchSurface_, settings.launchSurface == LaunchSurface::window ? 1 : 0);
     launchSurfaceSubtitle_->setText(SettingsRules::launchSurfaceSubtitle(settings.launchSurface));
+    launchSurface_->setAccessibleDescription(launchSurfaceSubtitle_->text());
     const LaunchAtLogin* login = environment_.launchAtLogin;
     const LoginItemStatus status = login ? login->status() : LoginItemStatus::notRegistered;
     setChecked(launchAtLogin_,

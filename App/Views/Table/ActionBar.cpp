@@ -2,6 +2,7 @@
 
 #include "GameController.h"
 #include "PokerEngine/EngineError.h"
+#include "Style/Drawing/StyleAccessibility.h"
 #include "Table/RaiseTarget.h"
 #include "Views/Controls/AmountField.h"
 #include "Views/Controls/ChipSlider.h"
@@ -23,15 +24,18 @@ ActionBar::ActionBar(const TableTheme& theme, GameController* controller, RaiseT
     , raise_(new StyledButton(theme, QString(), ControlKind::confirm(), ControlSize::main, std::nullopt, {},
                               this))
     , slider_(new ChipSlider(theme, QStringLiteral("Raise amount"), this))
-    , field_(new AmountField(theme, this)) {
+    , field_(new AmountField(theme, this))
+    , presetGroup_(new QWidget(this)) {
     view_.legalActions = PokerEngine::LegalActions::none();
+    StyleAccessibility::setRole(presetGroup_, QAccessible::Grouping);
+    presetGroup_->setAccessibleName(QStringLiteral("Raise presets"));
     fold_->setToolTip(ActionBarModel::foldTooltip());
     connect(fold_, &QAbstractButton::clicked, this, [this] { send(PokerEngine::Action::fold()); });
     connect(passive_, &QAbstractButton::clicked, this, [this] { send(model().passiveAction()); });
     connect(raise_, &QAbstractButton::clicked, this, &ActionBar::confirmRaise);
     for (RaisePreset preset : allRaisePresets) {
         auto* button = new StyledButton(theme, label(preset), ControlKind::preset(false), ControlSize::small,
-                                        std::nullopt, {}, this);
+                                        std::nullopt, {}, presetGroup_);
         button->setToolTip(help(preset));
         button->setAccessibleDescription(description(preset));
         // A preset only prepares the amount; Bet/Raise or Return sends it.
@@ -121,9 +125,9 @@ void ActionBar::refresh() {
     const auto selected = bar.selectedPreset();
     for (RaisePreset preset : allRaisePresets) {
         StyledButton* button = presets_[static_cast<std::size_t>(preset)];
-        button->setVisible(raising);
         button->setKind(ControlKind::preset(selected == preset));
     }
+    presetGroup_->setVisible(raising);
     slider_->setRange(bar.sliderLower(), bar.sliderUpper(), bar.sliderStep());
     slider_->setValue(bar.raiseTo);
     field_->setValue(bar.raiseTo);
@@ -164,9 +168,16 @@ void ActionBar::layOut() {
         double y = *tops.presets;
         const double spacing = ActionBarModel::presetSpacing(theme_);
         const double presetWidth = (width - 4 * spacing) / 5;
+        const QMargins room = presets_[0]->room();
+        // The group spans the row; `place` moves each preset by the bar's reach, the group's origin back.
+        const QRect row =
+            QRectF(reach_, reach_ + y, width, presetHeight).marginsAdded(QMarginsF(room)).toAlignedRect();
+        presetGroup_->setGeometry(row);
         for (std::size_t i = 0; i < presets_.size(); ++i)
-            place(presets_[i], QRectF(i * (presetWidth + spacing), y, presetWidth, presetHeight),
-                  presets_[i]->room());
+            place(
+                presets_[i],
+                QRectF(i * (presetWidth + spacing), y, presetWidth, presetHeight).translated(-row.topLeft()),
+                room);
         y = *tops.amount;
         const double amountHeight = ActionBarModel::amountRowHeight(theme_);
         const double fieldWidth = ActionBarModel::amountFieldWidth(theme_);

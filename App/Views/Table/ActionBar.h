@@ -74,4 +74,6 @@ class ActionBar : public QWidget {
     AmountField* field_;
     int reach_ = 0;
     Announcer* announcer_ = nullptr;
+    // Holds the presets so a reader hears them as one group.
+    QWidget* presetGroup_;
 };

@@ -1,6 +1,7 @@
 #include "Views/Table/HoldResultButton.h"
 
 #include "Style/Drawing/Colors.h"
+#include "Style/Drawing/FocusRingPainter.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/TextPainter.h"
 #include "Views/Controls/ButtonFaces.h"
@@ -14,8 +15,8 @@
 namespace {
 
 const QString caption = QStringLiteral("Click the result to keep it up");
-// 5 points left and right and 3 above and below the words; the ring reaches 1 point past that, and is
-// stroked 2 wide about its edge.
+// 5 points left and right and 3 above and below the words, and round them the room the focus ring is
+// drawn in.
 const QMarginsF padding(5, 3, 5, 3);
 constexpr double ringRoom = 2;
 
@@ -54,14 +55,8 @@ void HoldResultButton::paintEvent(QPaintEvent*) {
     const QRectF box = captionRect();
     TextPainter::paint(painter, box.marginsRemoved(padding), theme_, caption, TextRole::caption,
                        theme_.color(PaletteToken::ink2));
-    if (hasFocus()) {
-        painter.setRenderHint(QPainter::Antialiasing);
-        QPainterPath ring;
-        ring.addRoundedRect(box.adjusted(-1, -1, 1, 1), 5, 5);
-        QPen pen(toQColor(theme_.color(PaletteToken::focus)), 2);
-        pen.setMiterLimit(10);
-        painter.strokePath(ring, pen);
-    }
+    if (hasFocus())
+        FocusRingPainter::paintInside(painter, rect(), theme_, FocusRingPainter::Outline::rounded, 6);
 }
 
 void HoldResultButton::keyPressEvent(QKeyEvent* event) {

@@ -2,6 +2,7 @@
 
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/DealerButtonView.h"
+#include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/TagView.h"
 #include "Table/Screen/PotText.h"
 #include "Table/Screen/StageHelp.h"
@@ -25,6 +26,8 @@ namespace {
 
 QWidget* spot(QWidget* parent) {
     auto* widget = new QWidget(parent);
+    // Painted by the stage; the spot only speaks, as the text it stands for.
+    StyleAccessibility::setRole(widget, QAccessible::StaticText);
     widget->setAttribute(Qt::WA_TransparentForMouseEvents);
     widget->setFocusPolicy(Qt::NoFocus);
     widget->hide();
@@ -34,7 +37,8 @@ QWidget* spot(QWidget* parent) {
 void place(QWidget* widget, const QRectF& rect, const QString& name, const QString& hint = {}) {
     widget->setGeometry(rect.toAlignedRect());
     widget->setAccessibleName(name);
-    widget->setAccessibleDescription(hint);
+    // A hint that only says the name again is left out: a reader would speak it twice.
+    widget->setAccessibleDescription(name.contains(hint, Qt::CaseInsensitive) ? QString() : hint);
     widget->setToolTip(QString());
     widget->show();
 }
@@ -97,6 +101,12 @@ StageView::StageView(QWidget* parent)
     }
     heroCards_ = spot(this);
     dealer_ = spot(this);
+    // A reader walks the spots in the order of the stage's children: the seats round the table, the
+    // board and the pot in its middle, the last action, your cards, the dealer button.
+    for (QWidget* spoken : plates_)
+        spoken->raise();
+    for (QWidget* spoken : {board_, pot_, lastAction_, heroCards_, dealer_})
+        spoken->raise();
     setAccessibleName(QStringLiteral("Table"));
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     connect(&clock_, &AnimationClock::ticked, this, &StageView::tick);

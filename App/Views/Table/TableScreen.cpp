@@ -8,6 +8,7 @@
 #include "Scheduler.h"
 #include "Sound/Playback/SoundPlayer.h"
 #include "Style/Drawing/FadeScaleEffect.h"
+#include "Style/Drawing/StyleAccessibility.h"
 #include "SurfaceCoordinator.h"
 #include "Table/LogDiff.h"
 #include "Table/RaiseTarget.h"
@@ -112,6 +113,8 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
     });
     presenter_->setStyle([appState] { return drawnStyle(appState.data()); });
 
+    // It holds the keys of the game, so a reader meets it: as the table's panel, not a layout filler.
+    StyleAccessibility::setRole(this, QAccessible::Grouping);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Table"));
     if (surface_ == TableSurface::popover) {

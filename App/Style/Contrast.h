@@ -1,0 +1,15 @@
+#pragma once
+
+#include "Style/RGB.h"
+
+// How far apart two colours read, as the web's accessibility guidelines measure it: 1 for the same
+// colour up to 21 for black on white. Text wants 4.5 and a focus ring or a control's edge wants 3.
+namespace Contrast {
+
+// The colour's light output, 0 for black to 1 for white; the alpha is ignored.
+double relativeLuminance(const RGB& colour);
+// `top` laid over `under` by its alpha, so a translucent colour is measured as it shows.
+RGB over(const RGB& top, const RGB& under);
+double ratio(const RGB& first, const RGB& second);
+
+} // namespace Contrast

@@ -1,0 +1,84 @@
+#include "Style/Drawing/FocusRingStyle.h"
+
+#include <QPainter>
+#include <QStyleOption>
+#include <QWidget>
+
+#include <memory>
+
+#include "Style/Drawing/FocusRingPainter.h"
+
+namespace {
+
+bool ringsItself(const QWidget* widget) {
+    return widget && widget->property(FocusRingStyle::ownRingProperty).toBool();
+}
+
+bool focused(const QStyleOption* option, const QWidget* widget) {
+    return option && (option->state & QStyle::State_HasFocus) && !ringsItself(widget);
+}
+
+// The ring inside the whole widget, a point in from its edge so that it lies on the control's face and
+// not on its grey frame: a standard control keeps no room round itself.
+void ring(QPainter* painter, const QWidget* widget, const QRect& fallback) {
+    const QRectF frame = QRectF(widget ? widget->rect() : fallback).adjusted(1.5, 1.5, -1.5, -1.5);
+    const bool dark = widget ? widget->palette().color(QPalette::Window).lightness() < 128 : false;
+    FocusRingPainter::paintInside(*painter, frame, FocusRingPainter::desktopTheme(dark),
+                                  FocusRingPainter::Outline::rounded, 6);
+}
+
+template <typename Option> std::unique_ptr<Option> withoutFocus(const Option* option) {
+    auto copy = std::make_unique<Option>(*option);
+    copy->state &= ~QStyle::State_HasFocus;
+    return copy;
+}
+
+} // namespace
+
+FocusRingStyle::FocusRingStyle() = default;
+
+void FocusRingStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                                   const QWidget* widget) const {
+    if (element == PE_FrameFocusRect && !ringsItself(widget))
+        return;
+    if ((element == PE_PanelLineEdit || element == PE_FrameLineEdit) && focused(option, widget)) {
+        QProxyStyle::drawPrimitive(element, withoutFocus(option).get(), painter, widget);
+        if (element == PE_PanelLineEdit)
+            ring(painter, widget, option->rect);
+        return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+void FocusRingStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                                 const QWidget* widget) const {
+    const bool marks = element == CE_PushButton || element == CE_CheckBox || element == CE_RadioButton;
+    if (!marks || !focused(option, widget)) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option))
+        QProxyStyle::drawControl(element, withoutFocus(button).get(), painter, widget);
+    ring(painter, widget, option->rect);
+}
+
+void FocusRingStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                        QPainter* painter, const QWidget* widget) const {
+    if (control != CC_ComboBox && control != CC_SpinBox && control != CC_Slider) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    if (!focused(option, widget)) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    if (const auto* box = qstyleoption_cast<const QStyleOptionComboBox*>(option))
+        QProxyStyle::drawComplexControl(control, withoutFocus(box).get(), painter, widget);
+    else if (const auto* spin = qstyleoption_cast<const QStyleOptionSpinBox*>(option))
+        QProxyStyle::drawComplexControl(control, withoutFocus(spin).get(), painter, widget);
+    else if (const auto* slider = qstyleoption_cast<const QStyleOptionSlider*>(option))
+        QProxyStyle::drawComplexControl(control, withoutFocus(slider).get(), painter, widget);
+    else
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+    ring(painter, widget, option->rect);
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QComboBox>
+#include <QLabel>
+#include <QStringList>
+#include <QWidget>
+
+// What a screen reader would stumble on in a window, read through the same accessibility interfaces
+// it reads: each problem as one line naming the element and what is wrong with it.
+namespace AccessibleTree {
+
+inline QString roleName(QAccessible::Role role) {
+    return QString::number(static_cast<int>(role), 16);
+}
+
+inline QString describe(QAccessibleInterface* element) {
+    QString text =
+        QStringLiteral("role 0x%1 \"%2\"").arg(roleName(element->role()), element->text(QAccessible::Name));
+    if (QObject* object = element->object())
+        text += QStringLiteral(" (%1)").arg(QString::fromLatin1(object->metaObject()->className()));
+    return text;
+}
+
+// Roles that say nothing a reader can act on: a frame, a blank, a layout filler.
+inline bool speaksNothing(QAccessible::Role role) {
+    switch (role) {
+    case QAccessible::NoRole:
+    case QAccessible::Client:
+    case QAccessible::Border:
+    case QAccessible::Whitespace:
+    case QAccessible::Grip:
+    case QAccessible::Caret:
+    case QAccessible::Cursor:
+    case QAccessible::Sound:
+        return true;
+    default:
+        return false;
+    }
+}
+
+inline bool sameWords(const QString& first, const QString& second) {
+    return first.trimmed().compare(second.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+inline void walk(QAccessibleInterface* element, QStringList& problems) {
+    if (!element || !element->isValid())
+        return;
+    const QAccessible::State state = element->state();
+    if (state.invisible)
+        return;
+    const QString name = element->text(QAccessible::Name);
+    const QString description = element->text(QAccessible::Description);
+    const QAccessible::Role role = element->role();
+    if (state.focusable) {
+        if (name.trimmed().isEmpty())
+            problems << describe(element) + QStringLiteral(": takes the focus but has no name");
+        if (speaksNothing(role) || role == QAccessible::Separator || role == QAccessible::Graphic)
+            problems << describe(element) +
+                            QStringLiteral(": takes the focus in a role a reader does not speak");
+    }
+    if (!description.isEmpty() && sameWords(name, description))
+        problems << describe(element) + QStringLiteral(": its description repeats its name");
+    if (speaksNothing(role) && name.trimmed().isEmpty() && element->childCount() == 0)
+        problems << describe(element) + QStringLiteral(": an unnamed frame with nothing in it");
+    // Qt on Linux names a drop-down by its value and leaves what it sets to the label it is related to.
+    if (qobject_cast<QComboBox*>(element->object()) && element->relations(QAccessible::Label).isEmpty())
+        problems << describe(element) + QStringLiteral(": no label says what it sets");
+    for (int index = 0; index < element->childCount(); ++index)
+        walk(element->child(index), problems);
+}
+
+// Every visible label that names a control must be found from the control as its label.
+inline void checkLabels(QWidget* root, QStringList& problems) {
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        QWidget* control = label->buddy();
+        if (!control || !label->isVisibleTo(root) || !control->isVisibleTo(root))
+            continue;
+        QAccessibleInterface* element = QAccessible::queryAccessibleInterface(control);
+        QAccessibleInterface* title = QAccessible::queryAccessibleInterface(label);
+        bool related = false;
+        for (const auto& [other, relation] : element->relations(QAccessible::Label))
+            related = related || other->object() == label;
+        if (!related)
+            problems << describe(element) +
+                            QStringLiteral(": not labelled by \"%1\"").arg(title->text(QAccessible::Name));
+    }
+}
+
+// The problems of the window `root` heads, empty when a reader finds nothing wrong.
+inline QStringList problems(QWidget* root) {
+    QStringList found;
+    walk(QAccessible::queryAccessibleInterface(root), found);
+    checkLabels(root, found);
+    return found;
+}
+
+} // namespace AccessibleTree
