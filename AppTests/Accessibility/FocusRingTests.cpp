@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QToolButton>
 
 #include <functional>
 #include <memory>
@@ -271,7 +272,10 @@ TEST(FocusRing, TheDesktopsOwnControlsDrawItToo) {
     speeds.addItems({QStringLiteral("Fast"), QStringLiteral("Normal")});
     QPushButton button(QStringLiteral("Poker Basics…"));
     QLineEdit search;
-    for (QWidget* control : std::initializer_list<QWidget*>{&box, &speeds, &button, &search}) {
+    QToolButton tool;
+    tool.setText(QStringLiteral("Poker Basics"));
+    tool.setToolButtonStyle(Qt::ToolButtonTextOnly);
+    for (QWidget* control : std::initializer_list<QWidget*>{&box, &speeds, &button, &search, &tool}) {
         control->setStyle(&style);
         control->resize(control->sizeHint().expandedTo(QSize(120, 0)));
         control->show();

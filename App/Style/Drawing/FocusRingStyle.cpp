@@ -64,7 +64,7 @@ void FocusRingStyle::drawControl(ControlElement element, const QStyleOption* opt
 
 void FocusRingStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                         QPainter* painter, const QWidget* widget) const {
-    if (control != CC_ComboBox && control != CC_SpinBox && control != CC_Slider) {
+    if (control != CC_ComboBox && control != CC_SpinBox && control != CC_Slider && control != CC_ToolButton) {
         QProxyStyle::drawComplexControl(control, option, painter, widget);
         return;
     }
@@ -78,6 +78,8 @@ void FocusRingStyle::drawComplexControl(ComplexControl control, const QStyleOpti
         QProxyStyle::drawComplexControl(control, withoutFocus(spin).get(), painter, widget);
     else if (const auto* slider = qstyleoption_cast<const QStyleOptionSlider*>(option))
         QProxyStyle::drawComplexControl(control, withoutFocus(slider).get(), painter, widget);
+    else if (const auto* tool = qstyleoption_cast<const QStyleOptionToolButton*>(option))
+        QProxyStyle::drawComplexControl(control, withoutFocus(tool).get(), painter, widget);
     else
         QProxyStyle::drawComplexControl(control, option, painter, widget);
     ring(painter, widget, option->rect);
