@@ -110,12 +110,17 @@ HandTag HandTag::preflop(const BotKit::StartingHand& hand, int players) {
     const QString title = QString::fromUtf8(said.title);
     QString help =
         QStringLiteral("%1 (%2 of 5): %3").arg(title).arg(pips).arg(QString::fromUtf8(said.phrase));
+    QStringList lines{name};
+    QString spoken = QStringLiteral("%1, %2 of 5. %3.").arg(title).arg(pips).arg(name);
     if (rated != startingBand(hand)) {
         help += QStringLiteral(
             " With fewer players, more hands are worth playing, so this rates one step higher.");
+        // The guide's chart rates every hand for a full table, so the step up is said where it shows.
+        const QString why = QStringLiteral("Rated up for %1 players").arg(players);
+        lines.append(why);
+        spoken += QLatin1Char(' ') + why + QLatin1Char('.');
     }
-    return HandTag{
-        title, pips, {name}, help, QStringLiteral("%1, %2 of 5. %3.").arg(title).arg(pips).arg(name)};
+    return HandTag{title, pips, lines, help, spoken};
 }
 
 HandTag HandTag::postflop(const std::vector<Card>& hole, const std::vector<Card>& board) {
@@ -145,7 +150,9 @@ HandTag HandTag::postflop(const std::vector<Card>& hole, const std::vector<Card>
 std::optional<HandTag::Hint> HandTag::helper(const BotKit::HandReading& reading,
                                              const std::vector<Card>& hole, const std::vector<Card>& board) {
     const HandCategory category = reading.value.category();
-    if (!reading.usesHoleCards && (board.size() == 5 || category > HandCategory::highCard)) {
+    // Only five shared cards can make a whole hand: before the river the best five always take a hole
+    // card, even when the board alone holds the pair.
+    if (board.size() == 5 && !reading.usesHoleCards) {
         return Hint{
             QStringLiteral("Board plays"),
             QStringLiteral("Board plays: your best five are all on the board, so everyone still in has "

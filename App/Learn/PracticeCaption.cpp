@@ -254,5 +254,8 @@ std::optional<PracticeCaption> PracticeNarration::caption(const PlayerView& view
     if (!step) {
         return std::nullopt;
     }
-    return PracticeCaption{*step, title(*step), body(*step, *this, view)};
+    // The hand can end with the bot folding: calling that a showdown would promise cards never shown.
+    const bool shown = *step != PracticeStep::showdown || ShowdownWhy::winningHand(view.log);
+    return PracticeCaption{*step, shown ? title(*step) : QStringLiteral("No showdown"),
+                           body(*step, *this, view)};
 }

@@ -60,6 +60,12 @@ TEST(HandTag, PreflopRatesTheStartForTheTableSize) {
     EXPECT_EQ(HandTag::preflop(sevenTwo, 6).pips, 1);
     EXPECT_EQ(HandTag::preflop(sevenTwo, 2).title, "Risky start");
     EXPECT_EQ(HandTag::preflop(sevenTwo, 2).pips, 2);
+    // The guide's chart rates for a full table; a tag that rates higher says why where it is seen.
+    EXPECT_EQ(HandTag::preflop(sevenTwo, 2).lines,
+              (QStringList{"Seven-two offsuit", "Rated up for 2 players"}));
+    EXPECT_EQ(HandTag::preflop(sevenTwo, 2).spoken,
+              "Risky start, 2 of 5. Seven-two offsuit. Rated up for 2 players.");
+    EXPECT_EQ(HandTag::preflop(sevenTwo, 6).lines, QStringList{"Seven-two offsuit"});
     EXPECT_EQ(HandTag::preflop(sevenTwo, 3).help,
               "Risky start (2 of 5): it can win, but it often loses to better hands." + fewerPlayers);
 
@@ -122,8 +128,17 @@ TEST(HandTag, HintRules) {
     // The board's five play: even high card gets the hint.
     EXPECT_EQ(HandTag::postflop(cards({"2c", "3d"}), cards({"Ah", "Kh", "Qs", "Jd", "9c"})).lines,
               QStringList{"Board plays"});
-    EXPECT_EQ(HandTag::postflop(cards({"2c", "3d"}), cards({"Ah", "Ad", "Qs"})).lines,
-              QStringList{"Board plays"});
+    // With fewer than five shared cards the best five always hold a hole card, however strong the
+    // board's own hand.
+    EXPECT_TRUE(HandTag::postflop(cards({"4d", "8s"}), cards({"Th", "Qh", "Qc"})).lines.isEmpty());
+    EXPECT_EQ(HandTag::postflop(cards({"2c", "3d"}), cards({"Ah", "Ad", "Qs", "Qd"})).lines,
+              QStringList{"Aces and Queens"});
+    // A hole card that only ties the board's five still leaves the board playing.
+    EXPECT_EQ(HandTag::postflop(cards({"Qc", "2d"}), cards({"Ah", "Ad", "Kh", "Kd", "Qs"})).lines,
+              (QStringList{"Aces and Kings", "Board plays"}));
+    // A kicker from the hand beats the board's fifth card: the hand plays.
+    EXPECT_EQ(HandTag::postflop(cards({"Jc", "2d"}), cards({"Ah", "Ad", "Kh", "Kd", "9s"})).lines,
+              QStringList{"Aces and Kings"});
     // A pocket pair over the board is not "top pair".
     EXPECT_TRUE(HandTag::postflop(cards({"Ac", "Ad"}), cards({"Kh", "9s", "2d"})).lines.isEmpty());
     // Four hearts all on the board are not the player's draw.

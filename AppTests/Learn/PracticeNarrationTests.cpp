@@ -156,6 +156,28 @@ TEST(PracticeNarration, FoldingAndShowdownCaptions) {
     }
     const auto showdown = narration.caption(split);
     EXPECT_EQ(showdown->stepLabel(), "Step 7 of 7");
+    EXPECT_EQ(showdown->title, "Showdown");
     EXPECT_EQ(showdown->body,
               "Both hands are shown, and the best five cards win. You split the pot of 1,240.");
+}
+
+TEST(PracticeNarration, ALastStepWithNothingShownIsNoShowdown) {
+    PlayerView view = startOfHand();
+    view.log.push_back(HandEvent(HandEvent::Acted{1, ActionKind::fold, 0, 20, false}));
+    view.log.push_back(HandEvent(HandEvent::PotAwarded{0, 30, {{0, 30}}, std::nullopt}));
+    view.street = Street::handComplete;
+    PracticeNarration narration = rascal;
+    for (const auto step : allPracticeSteps) {
+        if (step != PracticeStep::showdown) {
+            narration.acknowledged.insert(step);
+        }
+    }
+    const auto last = narration.caption(view);
+    ASSERT_TRUE(last);
+    EXPECT_EQ(last->kind, PracticeCaption::Kind(PracticeStep::showdown));
+    EXPECT_EQ(last->stepLabel(), "Step 7 of 7");
+    EXPECT_EQ(last->title, "No showdown");
+    EXPECT_EQ(last->body,
+              "Rascal folded, so you win the pot of 30 without showing your cards. Betting can win a "
+              "pot even without the best hand.");
 }
