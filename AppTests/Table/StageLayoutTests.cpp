@@ -323,3 +323,29 @@ TEST(StageLayout, TheHandTagHasOneIdentityPerHand) {
               StageLayout::handTagOrigin(stage.inputs.geometry));
     EXPECT_EQ(StageLayout::handTagId(12), "tag-12");
 }
+
+TEST(StageLayout, ANewHandsTagWaitsForItsCardsWhileTheOldCardsFadeWhereTheyLie) {
+    for (const bool reduceMotion : {false, true}) {
+        Stage stage(3, TableSurface::window, TableStyleID::satin, reduceMotion);
+        stage.inputs.handTag = true;
+        stage.inputs.timeline.cues.emplace(MotionCue::dealHole(0, 0),
+                                           TimedCue{MotionCue::dealHole(0, 0), 0.5, 0.3});
+        stage.inputs.timeline.cues.emplace(MotionCue::dealHole(0, 1),
+                                           TimedCue{MotionCue::dealHole(0, 1), 0.9, 0.3});
+        const auto tag = *stage.item(StageLayout::handTagId(7));
+        EXPECT_DOUBLE_EQ(tag.arrival.delay, 1.2) << "not before the second card has landed";
+        EXPECT_TRUE(tag.arrival.fadeOnly);
+        // Leaving, the tag and the cards fade at once where they are: no slide back toward the dealer's
+        // seat, faces up.
+        for (const QString& id : {QStringLiteral("hero-7-0"), QStringLiteral("hero-7-1"), tag.id}) {
+            const auto leaving = *stage.item(id);
+            EXPECT_TRUE(leaving.removal.fadeOnly) << id.toStdString();
+            EXPECT_EQ(leaving.removal.delay, 0) << id.toStdString();
+            EXPECT_LE(leaving.removal.curve.duration(), 0.25) << id.toStdString();
+        }
+    }
+    // A restored table has no deal to wait for.
+    Stage restored(3, TableSurface::window);
+    restored.inputs.handTag = true;
+    EXPECT_EQ(restored.item(StageLayout::handTagId(7))->arrival.delay, 0);
+}

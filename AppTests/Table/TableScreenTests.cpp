@@ -343,8 +343,9 @@ TEST(TableScreen, LearningModeTagsTheCardsAndLightsTheWinners) {
     EXPECT_EQ(table.screen->stage().inputs()->litCards, ShowdownWhy::winningFive(*shown));
 }
 
-TEST(TableScreen, TheBannerGrowsInOnceTheHandsLastMovesAreOver) {
-    TableScreenHarness table;
+namespace {
+// A five-hand Quick Hand folded by keys until the first hand's result shows.
+void foldToTheBanner(TableScreenHarness& table) {
     auto& controller = table.game.controller;
     controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 31, 5)));
     for (int i = 0; i < 500 && table.screen->bottomRow() != BottomRow::showdownBanner; ++i) {
@@ -354,6 +355,12 @@ TEST(TableScreen, TheBannerGrowsInOnceTheHandsLastMovesAreOver) {
             table.game.scheduler.advance(std::chrono::milliseconds(20));
         }
     }
+}
+} // namespace
+
+TEST(TableScreen, TheBannerGrowsInOnceTheHandsLastMovesAreOver) {
+    TableScreenHarness table;
+    foldToTheBanner(table);
     ASSERT_EQ(table.screen->bottomRow(), BottomRow::showdownBanner);
     const auto* effect = table.screen->rowEffect();
     ASSERT_TRUE(effect);
@@ -368,6 +375,33 @@ TEST(TableScreen, TheBannerGrowsInOnceTheHandsLastMovesAreOver) {
     table.game.scheduler.advance(std::chrono::seconds(1));
     EXPECT_EQ(effect->look().opacity, 1);
     EXPECT_EQ(effect->look().scale, 1);
+}
+
+TEST(TableScreen, TheRowAfterTheBannerWaitsForItToFade) {
+    TableScreenHarness table;
+    foldToTheBanner(table);
+    ASSERT_EQ(table.screen->bottomRow(), BottomRow::showdownBanner);
+    // The banner fully in, then on to the next hand.
+    table.game.scheduler.advance(std::chrono::seconds(3));
+    ASSERT_EQ(table.screen->bottomRow(), BottomRow::showdownBanner);
+    table.press(Qt::Key_Return, QStringLiteral("\r"));
+    for (int i = 0; i < 100 && table.screen->bottomRow() == BottomRow::showdownBanner; ++i) {
+        table.game.scheduler.advance(std::chrono::milliseconds(20));
+    }
+    const BottomRow next = table.screen->bottomRow();
+    ASSERT_TRUE(next == BottomRow::waitingLine || next == BottomRow::actionBar) << int(next);
+    // The banner fades out over 0.18 s from a picture of it; the new row stays clear of it till then.
+    const auto opacity = [&] {
+        const auto* effect = table.screen->rowEffect();
+        return effect ? effect->look().opacity : 1.0;
+    };
+    ASSERT_TRUE(table.screen->rowEffect()) << "the new row came in at once, over the fading banner";
+    EXPECT_EQ(opacity(), 0);
+    table.game.scheduler.advance(std::chrono::milliseconds(100));
+    ASSERT_EQ(table.screen->bottomRow(), next);
+    EXPECT_EQ(opacity(), 0);
+    table.game.scheduler.advance(std::chrono::milliseconds(200));
+    EXPECT_GT(opacity(), 0);
 }
 
 TEST(TableScreen, ThePopoversTopBarShowsTheWholeTitle) {

@@ -95,6 +95,18 @@ std::optional<RowMotion> rowRemoval(BottomRow row) {
     }
 }
 
+std::optional<RowMotion> rowHandOff(std::optional<BottomRow> from, BottomRow to, const TableTheme& theme,
+                                    double timelineEnd) {
+    const auto coming = rowInsertion(to, theme, timelineEnd);
+    const auto going = from && *from != to ? rowRemoval(*from) : std::nullopt;
+    if (!going) {
+        return coming;
+    }
+    RowMotion motion = coming.value_or(RowMotion{AnimationCurve::easeOut(0.15), 0, 1});
+    motion.delay = std::max(motion.delay, going->delay + going->curve.duration());
+    return motion;
+}
+
 bool isLearning(bool learningMode, std::optional<GameMode> mode) {
     return learningMode || mode == GameMode::practice;
 }

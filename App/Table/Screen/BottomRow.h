@@ -77,6 +77,11 @@ struct RowMotion {
 std::optional<RowMotion> rowInsertion(BottomRow row, const TableTheme& theme, double timelineEnd);
 // The caption, the banner and the betting controls fade out; the other rows go at once.
 std::optional<RowMotion> rowRemoval(BottomRow row);
+// How `to` comes in when it takes the place of `from` (none: nothing was showing): as it would alone,
+// but only once `from` has faded out, fading in if it had no motion of its own, so the two rows are
+// never drawn over each other.
+std::optional<RowMotion> rowHandOff(std::optional<BottomRow> from, BottomRow to, const TableTheme& theme,
+                                    double timelineEnd);
 
 // A practice caption stays the same caption while its title does (the fold caption is one caption);
 // a new one cross-fades with the old.

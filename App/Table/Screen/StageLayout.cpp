@@ -322,7 +322,9 @@ void addHeroCards(const Context& c, std::vector<StageItem>& items) {
         card.arrival = c.theme.reduceMotion ? c.fade(MotionStyle::reducedFade(), delay)
                                             : c.slideIn(StageMotion::deal(c.theme), delay,
                                                         c.dealer - card.center, -card.rotationDegrees);
-        card.removal = card.arrival;
+        // Face up, the player's old cards fade where they lie: sent back along the deal they would
+        // fly, faces showing, to the new dealer's seat, as if a bot's cards were being shown.
+        card.removal = c.fade(c.motion.fold());
         items.push_back(card);
     }
     if (c.in.handTag && !c.view.holeCards.empty()) {
@@ -332,8 +334,15 @@ void addHeroCards(const Context& c, std::vector<StageItem>& items) {
         const QPointF origin = handTagOrigin(c.geometry);
         tag.size = QSizeF(handTagWidth(c.geometry), size.height());
         tag.center = origin + QPointF(tag.size.width() / 2, tag.size.height() / 2);
-        tag.arrival = c.fade(c.motion.fold());
-        tag.removal = tag.arrival;
+        // The tag names the new cards, so it comes once they have landed, not while the old ones leave.
+        double landed = 0;
+        for (std::size_t i = 0; i < c.view.holeCards.size(); ++i) {
+            const auto dealt =
+                c.cue(MotionCue::dealHole(c.view.seatIndex.value_or(0), static_cast<std::int64_t>(i)));
+            landed = std::max(landed, dealt ? dealt->end() : 0.0);
+        }
+        tag.arrival = c.fade(c.motion.fold(), landed);
+        tag.removal = c.fade(c.motion.fold());
         items.push_back(tag);
     }
 }

@@ -421,7 +421,9 @@ void TableScreen::refreshBottom() {
     const BottomRow previous = row_;
     QWidget* leaving = rowWidget(previous);
     row_ = TableScreenRules::bottomRow(inputs);
-    if (row_ != previous && leaving && leaving->isVisible()) {
+    // Shown within the screen, whether or not the screen's window is up yet.
+    const bool handsOver = row_ != previous && leaving && leaving->isVisibleTo(this);
+    if (handsOver) {
         moveRows(previous, leaving);
     }
 
@@ -527,13 +529,13 @@ void TableScreen::refreshBottom() {
         controlsShownAt_ = clock_.now();
     }
     if (row_ != previous) {
-        arrive(row_);
+        arrive(row_, handsOver ? std::optional(previous) : std::nullopt);
     }
 }
 
-void TableScreen::arrive(BottomRow row) {
+void TableScreen::arrive(BottomRow row, std::optional<BottomRow> after) {
     if (const auto motion =
-            TableScreenRules::rowInsertion(row, theme_, StageLayout::potLanded(presenter_->cues()))) {
+            TableScreenRules::rowHandOff(after, row, theme_, StageLayout::potLanded(presenter_->cues()))) {
         QWidget* arriving = rowWidget(row);
         if (arrival_ && arrival_->widget) {
             arrival_->widget->setGraphicsEffect(nullptr);

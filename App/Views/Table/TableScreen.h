@@ -111,7 +111,8 @@ class TableScreen : public QWidget {
     void hideRow(QWidget* row);
     void moveRows(BottomRow from, QWidget* leaving);
     // The row coming in fades in (and the banner grows in) as its rules say.
-    void arrive(BottomRow row);
+    // `after`: the row it takes the place of, which it waits for to fade out; none for a cross-fade.
+    void arrive(BottomRow row, std::optional<BottomRow> after = std::nullopt);
     QWidget* rowWidget(BottomRow row) const;
     // Where the row under the table goes inside its area.
     QRect rowRect() const;
