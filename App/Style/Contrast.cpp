@@ -25,4 +25,24 @@ double ratio(const RGB& first, const RGB& second) {
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
+double textRatio(const RGB& foreground, const RGB& background) {
+    return ratio(over(foreground, background), background);
+}
+
+RGB readable(const RGB& colour, const RGB& background, const RGB& toward, double wanted) {
+    if (textRatio(colour, background) >= wanted) {
+        return colour;
+    }
+    // A little beyond the mark, so rounding to the screen's 8-bit channels cannot pull it under.
+    wanted += 0.02;
+    // The ratio grows steadily along the way to a target that reads, so halving finds the nearest.
+    double low = 0;
+    double high = 1;
+    for (int step = 0; step < 20; ++step) {
+        const double middle = (low + high) / 2;
+        (textRatio(colour.mixed(toward, middle), background) >= wanted ? high : low) = middle;
+    }
+    return colour.mixed(toward, high);
+}
+
 } // namespace Contrast

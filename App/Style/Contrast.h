@@ -12,4 +12,13 @@ double relativeLuminance(const RGB& colour);
 RGB over(const RGB& top, const RGB& under);
 double ratio(const RGB& first, const RGB& second);
 
+// Body text needs this much; large text (18 pt, or 14 pt bold) 3.
+inline constexpr double text = 4.5;
+inline constexpr double largeText = 3;
+// Text of `foreground`, its alpha laid on the opaque `background`, against that background.
+double textRatio(const RGB& foreground, const RGB& background);
+// `colour` moved toward `toward` only as far as it takes to read at `wanted` on `background`;
+// unchanged when it already does.
+RGB readable(const RGB& colour, const RGB& background, const RGB& toward, double wanted = text);
+
 } // namespace Contrast

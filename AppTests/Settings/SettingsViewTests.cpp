@@ -1,10 +1,13 @@
 #include "AppState.h"
 #include "Game/ControllerHarness.h"
 #include "Settings/TakenGrabber.h"
+#include "Style/Contrast.h"
+#include "Style/Drawing/ThemeFonts.h"
 #include "System/GlobalHotkey.h"
 #include "System/LaunchAtLogin.h"
 #include "Views/Controls/StyledButton.h"
 #include "Views/Learn/PokerBasicsView.h"
+#include "Views/Settings/SettingsRules.h"
 #include "Views/Settings/SettingsView.h"
 #include "Views/Settings/ShortcutRecorder.h"
 
@@ -15,6 +18,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -173,8 +178,8 @@ TEST(SettingsView, ARefusedShortcutKeepsThePreviousOneStoredAndInForceWithoutThe
     };
     const auto redShown = [&] {
         for (auto* label : window->view.findChildren<QLabel*>())
-            if (label->isVisibleTo(&window->view) &&
-                label->palette().color(QPalette::WindowText) == QColor(0xd7, 0x26, 0x1e))
+            if (label->isVisibleTo(&window->view) && !label->text().isEmpty() &&
+                label->property("chipwhistleProblem").toBool())
                 return true;
         return false;
     };
@@ -282,4 +287,61 @@ TEST(SettingsViewKeys, EscapeAndCtrlWCloseTheWindowButEscapeFirstStopsARecording
     QTest::keyClick(recorder, Qt::Key_Escape);
     EXPECT_FALSE(recorder->isRecording());
     EXPECT_TRUE(window.view.isVisible());
+}
+
+TEST(SettingsView, OpensWithinTheScreenAndScrollsToEverySection) {
+    SettingsWindow window;
+    window.view.show();
+    QApplication::processEvents();
+    const QRect room = window.view.screen()->availableGeometry();
+    // The offscreen screen is shorter than the form, as a 1366 x 768 laptop's is.
+    ASSERT_LT(room.height(), window.view.sizeHint().height());
+    EXPECT_LE(window.view.frameGeometry().height(), room.height());
+    EXPECT_TRUE(room.contains(window.view.geometry()));
+    auto* scroll = window.view.findChild<QScrollArea*>();
+    ASSERT_TRUE(scroll) << "the form does not scroll";
+    auto* reset = window.find<QPushButton>(QStringLiteral("Reset Bankroll…"));
+    ASSERT_TRUE(reset);
+    scroll->ensureWidgetVisible(reset);
+    const QRect shown = QRect(reset->mapTo(scroll->viewport(), QPoint()), reset->size());
+    EXPECT_TRUE(scroll->viewport()->rect().contains(shown));
+    // On a screen with room, the whole form shows without scrolling.
+    EXPECT_EQ(SettingsRules::windowHeight(860, 1440 - 28), 860);
+    EXPECT_EQ(SettingsRules::windowHeight(860, 768 - 28), 768 - 28 - 48);
+}
+
+TEST(SettingsView, UsesTheGamesTypeface) {
+    SettingsWindow window;
+    EXPECT_EQ(window.view.font().family(), ThemeFonts::systemFamily());
+    EXPECT_EQ(window.find<QCheckBox>("Learning mode")->font().family(), ThemeFonts::systemFamily());
+}
+
+TEST(SettingsView, EveryTextReadsOnTheWindowInLightAndDark) {
+    // As a desktop sets its palette: the text and window colours, the placeholder grey left as it was.
+    for (const bool dark : {false, true}) {
+        const QPalette saved = QApplication::palette();
+        QPalette desktop = saved;
+        desktop.setColor(QPalette::Window, dark ? QColor(30, 30, 30) : QColor(236, 236, 236));
+        desktop.setColor(QPalette::WindowText, dark ? QColor(235, 235, 235) : QColor(29, 29, 31));
+        QApplication::setPalette(desktop);
+        {
+            // The problem texts shown too, in their red.
+            SettingsWindow window;
+            window.find<QCheckBox>("Global shortcut")->click();
+            window.hotkey.update(window.state.hotkey().shortcut);
+            window.view.show();
+            const auto rgb = [](const QColor& colour) {
+                return RGB{colour.redF(), colour.greenF(), colour.blueF(), colour.alphaF()};
+            };
+            for (QLabel* label : window.view.findChildren<QLabel*>()) {
+                if (label->text().isEmpty())
+                    continue;
+                const double ratio = Contrast::textRatio(rgb(label->palette().color(QPalette::WindowText)),
+                                                         rgb(label->palette().color(QPalette::Window)));
+                EXPECT_GE(ratio, Contrast::text)
+                    << (dark ? "dark: " : "light: ") << label->text().toStdString();
+            }
+        }
+        QApplication::setPalette(saved);
+    }
 }

@@ -1,5 +1,7 @@
 #include "AppState.h"
 #include "Game/ControllerHarness.h"
+#include "Support/WidgetEvents.h"
+#include "Views/Settings/SettingsRules.h"
 #include "Views/Settings/SettingsView.h"
 #include "Views/Settings/StylePreviews.h"
 #include "Views/Table/CardView.h"
@@ -128,13 +130,23 @@ TEST(StylePreviews, Gallery) {
 }
 
 TEST(SettingsView, Gallery) {
-    AppState state{std::nullopt};
-    ControllerHarness harness;
-    harness.controller.setSession(&state);
-    state.setHotkey(HotkeySetting{true, KeyShortcut{}});
-    state.setFourColorDeck(true);
-    SettingsView view(AppEnvironment{&state, &harness.controller, nullptr, nullptr, nullptr, nullptr});
-    view.show();
-    view.adjustSize();
-    EXPECT_TRUE(view.grab().save(galleryFolder() + QStringLiteral("/settings-window.png")));
+    for (const bool dark : {false, true}) {
+        WidgetEvents::DesktopAppearance appearance(dark);
+        AppState state{std::nullopt};
+        ControllerHarness harness;
+        harness.controller.setSession(&state);
+        state.setHotkey(HotkeySetting{true, KeyShortcut{}});
+        state.setFourColorDeck(true);
+        SettingsView view(AppEnvironment{&state, &harness.controller, nullptr, nullptr, nullptr, nullptr});
+        view.show();
+        const QString suffix = dark ? QStringLiteral("-dark") : QString();
+        // The whole form, then the window as it opens on a 1366 x 768 screen under a 28-pixel panel.
+        view.resize(view.sizeHint());
+        QApplication::processEvents();
+        EXPECT_TRUE(view.grab().save(galleryFolder() + QStringLiteral("/settings-window%1.png").arg(suffix)));
+        view.resize(SettingsView::formWidth, SettingsRules::windowHeight(view.sizeHint().height(), 768 - 28));
+        QApplication::processEvents();
+        EXPECT_TRUE(view.grab().save(galleryFolder() +
+                                     QStringLiteral("/settings-window-1366x768%1.png").arg(suffix)));
+    }
 }

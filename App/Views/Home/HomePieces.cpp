@@ -56,7 +56,8 @@ double costWidth(const QString& cost, bool locked) {
            (locked ? 14 : 0);
 }
 
-// A plain button showing a small symbol in the tertiary colour: no face, the whole frame its target.
+// A plain button showing a small symbol in the secondary colour, which a control needs to be seen: no
+// face, the whole frame its target.
 class SymbolButton : public QAbstractButton {
   public:
     SymbolButton(const QString& symbol, double glyph, bool dark, std::function<void()> action,
@@ -75,7 +76,7 @@ class SymbolButton : public QAbstractButton {
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        const RGB ink = isDown() ? LabelColors::secondary(dark_) : LabelColors::tertiary(dark_);
+        const RGB ink = isDown() ? LabelColors::primary(dark_) : LabelColors::secondary(dark_);
         const QRectF box = QRectF(rect());
         SymbolIcons::paint(painter, symbol_,
                            QRectF(box.center() - QPointF(glyph_ / 2, glyph_ / 2), QSizeF(glyph_, glyph_)),

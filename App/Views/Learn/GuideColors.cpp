@@ -16,7 +16,8 @@ QColor primary(bool dark) {
 }
 
 QColor secondary(bool dark) {
-    return dark ? QColor(235, 235, 245, 153) : QColor(60, 60, 67, 153);
+    // Light, the desktop's usual 60 % grey reads at only 3.2:1 on the window; 80 % reads at 5.3:1.
+    return dark ? QColor(235, 235, 245, 153) : QColor(60, 60, 67, 204);
 }
 
 QColor faded(QColor colour, double opacity) {

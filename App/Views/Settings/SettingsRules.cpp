@@ -1,10 +1,14 @@
 #include "Views/Settings/SettingsRules.h"
 
+#include "Style/Contrast.h"
+
 #include "AppState.h"
 #include "GameController.h"
 #include "System/GlobalHotkey.h"
 
 #include <QLocale>
+
+#include <algorithm>
 
 namespace SettingsRules {
 
@@ -115,6 +119,20 @@ void resetBankroll(AppState& appState, GameController& controller) {
         controller.leaveTable();
     appState.abandonSavedGame();
     appState.resetBankroll();
+}
+
+RGB explanationColour(const RGB& text, const RGB& window) {
+    return Contrast::readable(text.mixed(window, 0.45).withAlpha(1), window, text);
+}
+
+RGB problemColour(const RGB& text, const RGB& window) {
+    return Contrast::readable(RGB::bytes(0xd7, 0x26, 0x1e), window, text);
+}
+
+int windowHeight(int contentHeight, int availableHeight) {
+    // A title bar and the frame round it, which the screen's available area does not leave room for.
+    constexpr int frame = 48;
+    return std::max(std::min(contentHeight, availableHeight - frame), 0);
 }
 
 } // namespace SettingsRules

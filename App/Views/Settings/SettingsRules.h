@@ -61,4 +61,15 @@ QString resetMessage(bool hasTable, bool hasSavedGame);
 // saved game behind (one it did not write); that is abandoned too, so nothing stays half-booked.
 void resetBankroll(AppState& appState, GameController& controller);
 
+// The grey of the explanation lines under a setting, from the desktop's text and window colours: part of
+// the way from the text toward the window, but never so far that it reads at less than 4.5:1. (The
+// desktop's placeholder grey is made for fields and can all but vanish on a dark window.)
+RGB explanationColour(const RGB& text, const RGB& window);
+// The red of a problem line: moved toward the text colour as far as it takes to read at 4.5:1.
+RGB problemColour(const RGB& text, const RGB& window);
+
+// How tall the window opens: its content's height where the screen has room for it, else the screen's
+// available height less room for the window's frame; the form scrolls inside.
+int windowHeight(int contentHeight, int availableHeight);
+
 } // namespace SettingsRules

@@ -2,8 +2,10 @@
 
 #include "AppState.h"
 #include "GameController.h"
+#include "Style/Drawing/Colors.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/SystemAppearance.h"
+#include "Style/Drawing/ThemeFonts.h"
 #include "SurfaceCoordinator.h"
 #include "System/GlobalHotkey.h"
 #include "System/LaunchAtLogin.h"
@@ -23,7 +25,10 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -53,21 +58,47 @@ class WrappedLine final : public QLabel {
     }
 };
 
+// Marks the explanation lines, whose grey follows the desktop's colours.
+constexpr const char* explanationProperty = "chipwhistleExplanation";
+
+RGB fromQColor(const QColor& colour) {
+    return RGB{colour.redF(), colour.greenF(), colour.blueF(), colour.alphaF()};
+}
+
+void colourExplanation(QLabel* label) {
+    const QPalette desktop = QApplication::palette(label);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, toQColor(SettingsRules::explanationColour(
+                                               fromQColor(desktop.color(QPalette::WindowText)),
+                                               fromQColor(desktop.color(QPalette::Window)))));
+    label->setPalette(palette);
+}
+
+// Marks the problem lines, red as far as the window lets red read.
+constexpr const char* problemProperty = "chipwhistleProblem";
+
+void colourProblem(QLabel* label) {
+    const QPalette desktop = QApplication::palette(label);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText,
+                     toQColor(SettingsRules::problemColour(fromQColor(desktop.color(QPalette::WindowText)),
+                                                           fromQColor(desktop.color(QPalette::Window)))));
+    label->setPalette(palette);
+}
+
 QLabel* subtitle(const QString& text) {
     auto* label = new WrappedLine(text);
     label->setWordWrap(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::PlaceholderText));
-    label->setPalette(palette);
+    label->setProperty(explanationProperty, true);
+    colourExplanation(label);
     return label;
 }
 
 QLabel* problemText() {
     auto* label = new QLabel;
     label->setWordWrap(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0xd7, 0x26, 0x1e));
-    label->setPalette(palette);
+    label->setProperty(problemProperty, true);
+    colourProblem(label);
     return label;
 }
 
@@ -148,13 +179,25 @@ SettingsView::SettingsView(AppEnvironment environment, QWidget* parent)
     // Shown as a window of its own; a plain widget would be read as a nameless pane.
     StyleAccessibility::setRole(this, QAccessible::Window);
     setFixedWidth(formWidth);
-    auto* layout = new QVBoxLayout(this);
+    // The game's own typeface, as in every other window of the game.
+    setFont(ThemeFonts::system(13, FontWeight::regular));
+    // The form scrolls, so the window fits a small screen and still reaches every section.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    scroll_ = new QScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    outer->addWidget(scroll_);
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
     layout->addWidget(gameplaySection());
     layout->addWidget(tableSection());
     layout->addWidget(menuBarSection());
     layout->addWidget(generalSection());
     layout->addWidget(bankrollSection());
     layout->addStretch();
+    scroll_->setWidget(content);
     // Ctrl+W closes the window, as in any document or settings window here.
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_W), this), &QShortcut::activated, this, [this] {
         if (isWindow())
@@ -425,6 +468,12 @@ void SettingsView::refresh() {
     if (!state)
         return;
     const AppSettings& settings = state->profile().settings;
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (label->property(explanationProperty).toBool())
+            colourExplanation(label);
+        if (label->property(problemProperty).toBool())
+            colourProblem(label);
+    }
 
     for (std::size_t i = 0; i < speeds.size(); ++i)
         if (speeds[i] == settings.botSpeed)
@@ -472,7 +521,31 @@ bool SettingsView::isDark() const {
     return SystemAppearance::current().dark;
 }
 
+QSize SettingsView::sizeHint() const {
+    return {formWidth, scroll_->widget()->sizeHint().height()};
+}
+
+void SettingsView::fitScreen() {
+    const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (!screen) {
+        return;
+    }
+    const QRect room = screen->availableGeometry();
+    resize(formWidth, SettingsRules::windowHeight(sizeHint().height(), room.height()));
+    QRect frame(QPoint(), size());
+    frame.moveCenter(room.center());
+    move(frame.topLeft());
+}
+
 void SettingsView::showEvent(QShowEvent* event) {
+    if (!event->spontaneous() && !fitted_) {
+        // Sized and placed once, on the screen it opens on; after that the player's size stands.
+        fitted_ = true;
+        fitScreen();
+    }
     QWidget::showEvent(event);
     if (auto* login = environment_.launchAtLogin)
         login->setStatus(login->currentStatus());

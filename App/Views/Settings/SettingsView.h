@@ -14,6 +14,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QWidget;
 class ShortcutRecorder;
 
@@ -41,6 +42,12 @@ class SettingsView final : public QWidget {
     // Reads every control back from the stored settings.
     void refresh();
 
+    // The whole form's size: the window opens at it where the screen has room.
+    QSize sizeHint() const override;
+    // Fits the window to the screen under the pointer (the tray's), centred on it; the form scrolls.
+    void fitScreen();
+    QScrollArea* scrollArea() const { return scroll_; }
+
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -58,6 +65,8 @@ class SettingsView final : public QWidget {
     bool isDark() const;
 
     AppEnvironment environment_;
+    QScrollArea* scroll_ = nullptr;
+    bool fitted_ = false;
     QPointer<QDialog> guideSheet_;
     std::function<bool(const QString&, const QString&)> confirm_;
 
