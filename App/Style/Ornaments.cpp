@@ -1,5 +1,7 @@
 #include "Style/Ornaments.h"
 
+#include <algorithm>
+
 #include "Style/SatinPalette.h"
 
 std::array<RGB, 3> chipFaceGradient(ChipDenomination denomination) {
@@ -30,3 +32,10 @@ RGB warning(bool dark) {
     return dark ? RGB::bytes(255, 159, 10) : RGB::bytes(163, 66, 0);
 }
 } // namespace SatinPanelColors
+
+double tileChipScale(QSizeF pile, QSizeF tile) {
+    if (pile.width() <= 0 || pile.height() <= 0) {
+        return 1;
+    }
+    return std::min({1.0, 0.76 * tile.width() / pile.width(), 0.62 * tile.height() / pile.height()});
+}

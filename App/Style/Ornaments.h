@@ -26,7 +26,13 @@ struct ChipFaceGeometry {
     static constexpr double rimLineWidth = 0.8;
     static constexpr double inlayOpacity = 0.9;
     static constexpr double shadowOpacity = 0.25;
+    // A chip this dark (the black 100) gets a light outline, or it vanishes on a dark card.
+    static constexpr bool needsOutline(const RGB& top) { return top.luma() < 0.25; }
 };
+
+// How much smaller a lobby icon tile draws its pile of chips: none while the pile keeps clear of the
+// tile's rounded edge (within 76 % of its width and 62 % of its height), else just enough to.
+double tileChipScale(QSizeF pile, QSizeF tile);
 
 // The chip face's three gradient stops from light to dark, in the satin chip colours of the denomination.
 std::array<RGB, 3> chipFaceGradient(ChipDenomination denomination);

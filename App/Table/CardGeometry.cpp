@@ -1,11 +1,21 @@
 #include "Table/CardGeometry.h"
 
+#include <algorithm>
+
 #include <cmath>
 
 namespace CardGeometry {
 
 bool isLarge(double width) {
     return width >= largeWidth;
+}
+
+double rankFontSize(double width) {
+    return std::max(0.36 * width, 10.0);
+}
+
+double suitFontSize(double width) {
+    return std::max(0.26 * width, 8.0);
 }
 
 double cornerRadius(double width) {

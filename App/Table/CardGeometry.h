@@ -21,6 +21,11 @@ bool isLarge(double width);
 // Corner radius of satin and paper cards (and of the satin empty place's outline).
 double cornerRadius(double width);
 
+// The corner index's font sizes in pixels: shares of the card's width, but never below what reads on a
+// small card (the action log's, a ranking's), where the shares alone give a rank 4 pixels high.
+double rankFontSize(double width);
+double suitFontSize(double width);
+
 // The index text: "10" for a ten, else the rank letter.
 QString rankText(PokerEngine::Rank rank);
 // The black suit character with the text-presentation selector, so no font shows it as an emoji.

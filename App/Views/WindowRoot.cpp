@@ -1,5 +1,7 @@
 #include "Views/WindowRoot.h"
 
+#include "Views/Controls/SlidingPicker.h"
+
 #include "AppState.h"
 #include "GameController.h"
 #include "Style/Drawing/Colors.h"
@@ -17,11 +19,9 @@
 #include "Views/WindowChrome.h"
 
 #include <QAction>
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QPainter>
-#include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -167,26 +167,28 @@ const TableTheme& WindowRoot::theme() const {
     return theme_->theme();
 }
 
+TableTheme WindowRoot::guideControls(const TableTheme& window) {
+    // Drawn in satin whatever the table's style, with the window's look and pixel unit.
+    TableTheme satin = window;
+    satin.style = TableStyleID::satin;
+    satin.pixelUnit = 3;
+    satin.palette = TableTheme::paletteFor(TableStyleID::satin, window.dark, window.increaseContrast);
+    return satin;
+}
+
 QWidget* WindowRoot::makeSidebar() {
     auto* sidebar = new QWidget;
     sidebar->setMinimumWidth(sidebarMinimum);
     auto* layout = new QVBoxLayout(sidebar);
     layout->setContentsMargins(14, 10, 14, 2);
-    auto* row = new QHBoxLayout;
-    row->setSpacing(0);
-    segments_ = new QButtonGroup(sidebar);
-    segments_->setExclusive(true);
-    for (const auto& [title, content] : {std::pair{QStringLiteral("Log"), SidebarContent::log},
-                                         {QStringLiteral("Guide"), SidebarContent::guide}}) {
-        auto* segment = new QPushButton(title, sidebar);
-        segment->setCheckable(true);
-        segment->setAccessibleDescription(QStringLiteral("Sidebar content"));
-        segments_->addButton(segment, int(content));
-        row->addWidget(segment);
-    }
-    connect(segments_, &QButtonGroup::idClicked, this,
+    // The game's own segmented control, as the guide's tabs: a desktop's checked push buttons read
+    // the wrong way round in a dark theme.
+    segments_ = new SlidingPicker(guideControls(theme_->theme()), QStringLiteral("Sidebar content"),
+                                  {{QStringLiteral("Log"), 0, {}}, {QStringLiteral("Guide"), 0, {}}},
+                                  int(sidebarContent_), sidebar);
+    connect(segments_, &SlidingPicker::picked, this,
             [this](int id) { setSidebar(true, SidebarContent(id)); });
-    layout->addLayout(row);
+    layout->addWidget(segments_);
     sidebarPages_ = new QStackedWidget(sidebar);
     log_ = new ActionLogView(theme_->theme(), environment_.controller);
     sidebarPages_->addWidget(log_);
@@ -243,7 +245,8 @@ void WindowRoot::refreshChrome() {
             button->updateGeometry();
         }
     }
-    segments_->button(int(sidebarContent_))->setChecked(true);
+    segments_->setTheme(guideControls(theme_->theme()));
+    segments_->setSelected(int(sidebarContent_));
     refreshGuide();
     sidebarPages_->setCurrentWidget(sidebarContent_ == SidebarContent::guide && guide_
                                         ? static_cast<QWidget*>(guide_)
@@ -283,15 +286,9 @@ void WindowRoot::refreshGuide() {
     if (!wanted) {
         return;
     }
-    // Drawn in satin whatever the table's style, with the window's look and pixel unit.
-    const TableTheme& window = theme_->theme();
-    TableTheme satin = window;
-    satin.style = TableStyleID::satin;
-    satin.pixelUnit = 3;
-    satin.palette = TableTheme::paletteFor(TableStyleID::satin, window.dark, window.increaseContrast);
     PokerBasicsView::Setup setup;
-    setup.art = window;
-    setup.theme = satin;
+    setup.art = theme_->theme();
+    setup.theme = guideControls(theme_->theme());
     setup.presentation = PokerBasicsView::Presentation::sidebar;
     setup.currentHand = hand;
     setup.heldRank = held;

@@ -2,6 +2,7 @@
 
 #include "Learn/GuideDestination.h"
 #include "Style/Drawing/AnimationClock.h"
+#include "Style/TableTheme.h"
 #include "Views/AppEnvironment.h"
 #include "Views/WindowChrome.h"
 
@@ -11,7 +12,7 @@
 class ActionLogView;
 class PokerBasicsView;
 class QAction;
-class QButtonGroup;
+class SlidingPicker;
 class QSplitter;
 class QStackedWidget;
 class QToolBar;
@@ -56,6 +57,8 @@ class WindowRoot final : public QWidget {
 
   private:
     QWidget* makeSidebar();
+    // The look of the guide and of the sidebar's switch: satin, in the window's appearance.
+    static TableTheme guideControls(const TableTheme& window);
     void showContent();
     void refreshChrome();
     // `animated`: a sidebar coming out slides in, and a page changing in it fades in, ease-out 0.2 s.
@@ -80,7 +83,7 @@ class WindowRoot final : public QWidget {
     QAction* sidebarToggle_ = nullptr;
     QSplitter* splitter_;
     QWidget* sidebar_ = nullptr;
-    QButtonGroup* segments_ = nullptr;
+    SlidingPicker* segments_ = nullptr;
     QStackedWidget* sidebarPages_ = nullptr;
     ActionLogView* log_ = nullptr;
     // Rebuilt when the window's look changes.

@@ -9,6 +9,7 @@
 #include "Views/Home/HomePieces.h"
 #include "Views/Home/HomeView.h"
 #include "Views/Home/NewGameSheet.h"
+#include "Views/Home/NewGameSheetModel.h"
 #include "Views/Learn/InfoButton.h"
 #include "Views/Learn/PokerBasicsCommand.h"
 #include "Views/Learn/PokerBasicsView.h"
@@ -567,4 +568,36 @@ TEST(HomeViewFocus, ATermPanelGivesTheKeysBackToItsQuestionMark) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     ASSERT_FALSE(sheet->termPanel());
     EXPECT_EQ(QApplication::focusWidget(), info);
+}
+
+TEST(NewGameSheetLayout, EverySheetsRowsKeepClearOfEachOtherInThePopover) {
+    for (const GameMode mode : {GameMode::quickHand, GameMode::sitAndGo, GameMode::cashTable}) {
+        LobbyHarness lobby;
+        ShownHome home(lobby);
+        home.view.model().openSheet(mode);
+        NewGameSheet* sheet = home.view.sheet();
+        ASSERT_TRUE(sheet);
+        QApplication::processEvents();
+        QWidget* form = sheet->startButton()->parentWidget();
+        std::vector<QRect> rows;
+        for (QWidget* child : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child->isVisibleTo(form) && child != sheet->stepper() && !child->isWindow())
+                rows.push_back(child->geometry());
+        }
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            for (std::size_t j = i + 1; j < rows.size(); ++j)
+                EXPECT_FALSE(rows[i].intersects(rows[j])) << int(mode) << ": rows " << i << " and " << j;
+        if (sheet->stepper()) {
+            // The count sits over the preview's corner and nowhere else.
+            const QRect pill = sheet->stepper()->geometry();
+            for (const QRect& row : rows) {
+                if (!row.contains(pill)) {
+                    EXPECT_FALSE(row.intersects(pill)) << int(mode);
+                }
+            }
+        }
+    }
+    EXPECT_EQ(NewGameSheetModel::previewHeight(-20), 140);
+    EXPECT_EQ(NewGameSheetModel::previewHeight(30), 110);
+    EXPECT_EQ(NewGameSheetModel::previewHeight(90), 96);
 }

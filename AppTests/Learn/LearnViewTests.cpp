@@ -275,6 +275,11 @@ TEST(BasicsTab, PracticeOnTheLastPageAndCompactSizes) {
     BasicsTab sidebar(TableTheme::standard(), TableTheme::standard(), 1, {false, true, {}, {}}, nullptr);
     EXPECT_EQ(sidebar.backButton()->width(), 64);
     EXPECT_EQ(sidebar.forwardButton()->width(), 84);
+    // The last page's "Rankings ›" is wider than the compact width: the button takes its title's width.
+    // In the window's sidebar, as the player meets it.
+    BasicsTab last(windowTheme(), windowTheme(), 5, {false, true, {}, {}}, nullptr);
+    EXPECT_EQ(last.forwardButton()->title(), QString::fromUtf8("Rankings \u203A"));
+    EXPECT_GE(last.forwardButton()->width(), last.forwardButton()->sizeHint().width());
 }
 
 TEST(PokerBasicsView, OpensWhereItIsAsked) {
@@ -383,12 +388,12 @@ TEST(PokerBasicsView, PickerSwitchesTabs) {
 }
 
 TEST(GlossaryTab, SearchFiltersAndAnnounces) {
+    const qsizetype before = quietAnnouncer().spoken().size();
     GlossaryTab tab(TableTheme::standard(), std::nullopt, &quietAnnouncer());
     activate(tab);
     EXPECT_EQ(tab.shownTerms().size(), 30u);
     EXPECT_EQ(tab.searchField()->placeholderText(), "Search 30 words");
-    const qsizetype before = quietAnnouncer().spoken().size();
-    EXPECT_EQ(before, quietAnnouncer().spoken().size());
+    EXPECT_EQ(quietAnnouncer().spoken().size(), before) << "the glossary's first showing says nothing";
     tab.searchField()->setText(" Blind ");
     EXPECT_EQ(tab.shownTerms(), (std::vector<Term>{Term::bigBlind, Term::blinds, Term::sitAndGo,
                                                    Term::smallBlind, Term::stakes}));
@@ -524,6 +529,19 @@ TEST(HandTagView, ShrinksItsTextToFitButNoFurther) {
     EXPECT_LT(view.minimumSizeHint().width(), view.sizeHint().width());
     view.resize(view.minimumSizeHint());
     EXPECT_NEAR(view.textScale(), HandTagMetrics::minimumScale, 0.01);
+}
+
+TEST(HandTagView, ANarrowChipPutsThePipsUnderTheTitleRatherThanCutIt) {
+    const HandTag tag{
+        "Playable start", 3, {"Queen-jack offsuit", "Rated up for 2 players"}, "help", "spoken"};
+    HandTagView view(TableTheme::standard(), tag);
+    view.resize(view.sizeHint());
+    const int oneRow = view.heightForWidth(view.width());
+    // The popover's room beside the player's cards.
+    const int narrow = 112;
+    view.resize(narrow, view.heightForWidth(narrow));
+    EXPECT_EQ(view.shownTitle(), "Playable start");
+    EXPECT_GT(view.height(), oneRow) << "the pips took a row of their own";
 }
 
 TEST(HandTagView, SizesFollowTheSurfaceAndLinesWrap) {

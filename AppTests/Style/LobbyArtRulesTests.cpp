@@ -1,3 +1,4 @@
+#include "Style/Ornaments.h"
 #include "Style/PixelDither.h"
 #include "Style/SeatedTableLayout.h"
 
@@ -60,4 +61,10 @@ TEST(SeatedTableLayout, NamesTheOpponentsForScreenReaders) {
     EXPECT_EQ(model.slug, std::nullopt);
     EXPECT_EQ(model.backdrop, RGB::bytes(142, 142, 147));
     EXPECT_EQ(avatar(biscuit).slug, "biscuit");
+}
+
+TEST(IconTile, APileThatWouldReachTheTilesEdgeIsDrawnSmaller) {
+    EXPECT_EQ(tileChipScale(QSizeF(20, 14), QSizeF(44, 44)), 1);
+    EXPECT_DOUBLE_EQ(tileChipScale(QSizeF(44, 14), QSizeF(44, 44)), 0.76);
+    EXPECT_DOUBLE_EQ(tileChipScale(QSizeF(20, 44), QSizeF(44, 44)), 0.62);
 }

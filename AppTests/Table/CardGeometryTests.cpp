@@ -160,3 +160,12 @@ TEST(CardGeometry, PixelSlotIsADottedRingOfTruncatedCells) {
     // The ring holds 2 × 20 + 2 × 26 cells, every other one lit.
     EXPECT_EQ(cells.size(), 46u);
 }
+
+TEST(CardGeometry, ASmallCardsIndexStillReads) {
+    // The action log's and a ranking's cards: the shares of the width alone would give 5- and 4-pixel text.
+    EXPECT_EQ(CardGeometry::rankFontSize(17), 10);
+    EXPECT_EQ(CardGeometry::suitFontSize(17), 8);
+    // A table's cards keep their shares.
+    EXPECT_DOUBLE_EQ(CardGeometry::rankFontSize(50), 18);
+    EXPECT_DOUBLE_EQ(CardGeometry::suitFontSize(50), 13);
+}

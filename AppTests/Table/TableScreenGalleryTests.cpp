@@ -69,6 +69,9 @@ std::vector<Frame> storyboard(TableSurface surface, TableStyleID style, bool dar
     game.controller.start(
         GameSetup::sitAndGo(SitAndGoSetup{BotSeating::opponents(5, TableDifficulty::easy, 7), 7}));
     grab("1-deal");
+    table.press(Qt::Key_P, QStringLiteral("p"));
+    grab("2-paused");
+    table.press(Qt::Key_P, QStringLiteral("p"));
     PokerEngine::Street street = PokerEngine::Street::preflop;
     for (int step = 0; step < 4000; ++step) {
         auto& controller = game.controller;

@@ -416,3 +416,25 @@ TEST(TableScreen, ThePopoversTopBarShowsTheWholeTitle) {
         EXPECT_EQ(title->width(), title->sizeHint().width()) << toString(style);
     }
 }
+
+TEST(TableScreen, AScreenOpenedOnAPausedTableDrawsThePauseInItsStyle) {
+    // Opening the window on a table paused in the popover makes a new screen over a paused game.
+    TableScreenHarness popover;
+    popover.game.controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 8, 3)));
+    popover.game.scheduler.advance(std::chrono::seconds(2));
+    ASSERT_TRUE(popover.press(Qt::Key_P, QStringLiteral("p")));
+    ASSERT_FALSE(popover.game.controller.pauseReasons().empty());
+    TableScreen::Services services{&popover.game.scheduler, &popover.sounds, &popover.announcer,
+                                   [&] { return popover.game.base + popover.game.scheduler.now(); }};
+    TableScreen window(popover.environment, TableSurface::window, std::function<void()>{}, services);
+    window.resize(1100, 750);
+    ASSERT_EQ(window.bottomRow(), BottomRow::paused);
+    const QImage picture = window.grab().toImage();
+    int magenta = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor pixel = picture.pixelColor(x, y);
+            magenta += pixel.red() > 200 && pixel.blue() > 200 && pixel.green() < 60 ? 1 : 0;
+        }
+    EXPECT_EQ(magenta, 0) << "drawn in a colour missing from the palette";
+}

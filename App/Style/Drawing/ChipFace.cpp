@@ -68,6 +68,12 @@ void paintChip(QPainter& painter, QPointF topLeft, ChipDenomination denomination
     painter.setPen(rim);
     const double rimInset = ChipFaceGeometry::rimInset;
     painter.drawEllipse(disc.adjusted(rimInset, rimInset, -rimInset, -rimInset));
+    if (ChipFaceGeometry::needsOutline(colours.top)) {
+        // A black chip on a dark card would vanish into it: a light hairline keeps its round edge.
+        painter.setPen(QPen(QColor::fromRgbF(1, 1, 1, 0.45f), 0.75));
+        painter.drawEllipse(
+            disc.united(disc.translated(0, geometry.edgeDrop())).adjusted(0.4, 0.4, -0.4, -0.4));
+    }
     painter.restore();
 }
 } // namespace

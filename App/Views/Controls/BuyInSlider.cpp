@@ -18,12 +18,14 @@
 #include "Views/Controls/ButtonFaces.h"
 
 namespace {
-// Room above the 46-point box for the value bubble.
+// Room above the box for the value bubble.
 constexpr double bubbleRoom = 26;
 // Room on each side for the end labels and the bubble over a thumb at either end.
 constexpr double sideRoom = 12;
-constexpr double boxHeight = 46;
+constexpr double boxHeight = 50;
 constexpr double trackTop = 11;
+// The detent labels sit below the thumb grown under the pointer, its edge and its shadow.
+constexpr double labelTop = 35;
 } // namespace
 
 BuyInSlider::BuyInSlider(const TableTheme& theme, std::int64_t bigBlinds, std::int64_t cap,
@@ -213,7 +215,7 @@ void BuyInSlider::paintEvent(QPaintEvent*) {
         painter.setFont(
             ThemeFonts::system(10.5, detent == shown ? FontWeight::semibold : FontWeight::regular));
         painter.setPen(toQColor(LabelColors::secondary(theme_.dark)));
-        painter.drawText(QRectF(centre.x() - 30, 31, 60, 14), Qt::AlignCenter,
+        painter.drawText(QRectF(centre.x() - 30, labelTop, 60, 14), Qt::AlignCenter,
                          QStringLiteral("%1 BB").arg(detent));
     }
 

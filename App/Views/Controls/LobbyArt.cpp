@@ -1,5 +1,7 @@
 #include "Views/Controls/LobbyArt.h"
 
+#include "Style/Ornaments.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -42,6 +44,17 @@ void paintChips(QPainter& painter, QPointF centre, const TableTheme& theme, std:
     const QSizeF size = ChipStackView::size(amount, theme);
     ChipStackView::paint(painter, centre - QPointF(size.width() / 2, size.height() / 2), theme, amount,
                          false);
+}
+
+// The chips of an icon tile, made smaller where the pile would reach the tile's rounded edge.
+void paintChipsInTile(QPainter& painter, QPointF centre, const QRectF& tile, const TableTheme& theme,
+                      std::int64_t amount) {
+    const double scale = tileChipScale(ChipStackView::size(amount, theme), tile.size());
+    painter.save();
+    painter.translate(centre);
+    painter.scale(scale, scale);
+    paintChips(painter, QPointF(), theme, amount);
+    painter.restore();
 }
 
 RGB windowWhite(bool dark) {
@@ -94,10 +107,10 @@ void paintPictogram(QPainter& painter, const QRectF& tile, const TableTheme& the
         break;
     }
     case ArtIcon::sitAndGo:
-        paintChips(painter, c + QPointF(0, 0.08 * s), theme, 3500);
+        paintChipsInTile(painter, c + QPointF(0, 0.08 * s), tile, theme, 3500);
         break;
     case ArtIcon::cashTable:
-        paintChips(painter, c + QPointF(0, 0.08 * s), theme, 700);
+        paintChipsInTile(painter, c + QPointF(0, 0.08 * s), tile, theme, 700);
         break;
     case ArtIcon::menuBar: {
         const double top = c.y() - 0.27 * s;

@@ -376,6 +376,10 @@ void NewGameSheet::placeStepper() {
 
 void NewGameSheet::resizeEvent(QResizeEvent*) {
     form_->setGeometry(HomeColumn::frame(rect(), column_));
+    preview_->setFixedHeight(NewGameSheetModel::previewHeight(0));
+    form_->layout()->activate();
+    const int overflow = form_->layout()->minimumSize().height() - form_->height();
+    preview_->setFixedHeight(NewGameSheetModel::previewHeight(overflow));
     form_->layout()->activate();
     placeStepper();
     place();

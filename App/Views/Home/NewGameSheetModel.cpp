@@ -89,3 +89,9 @@ QString NewGameSheetModel::messageLine(const std::optional<QString>& lockedReaso
                                        const std::optional<QString>& blocked) {
     return lockedReason.value_or(blocked.value_or(QStringLiteral(" ")));
 }
+
+int NewGameSheetModel::previewHeight(int overflow) {
+    constexpr int natural = 140;
+    constexpr int least = 96;
+    return std::clamp(natural - std::max(overflow, 0), least, natural);
+}

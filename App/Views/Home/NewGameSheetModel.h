@@ -66,6 +66,10 @@ class NewGameSheetModel {
     static GameSetup practiceSetup();
     // Heading of the sheet: the mode title.
     static QString title(GameMode mode);
+    // The table preview's height when the sheet's rows need `overflow` more than the sheet has (the
+    // popover's cash table): it gives up height first, down to a floor, rather than let the rows run
+    // into each other.
+    static int previewHeight(int overflow);
 
   private:
     GameMode mode_;

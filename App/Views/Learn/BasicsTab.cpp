@@ -1,5 +1,7 @@
 #include "Views/Learn/BasicsTab.h"
 
+#include <algorithm>
+
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -176,7 +178,8 @@ void BasicsTab::display(int page) {
     const auto forward =
         BasicsPaging::forward(page, static_cast<bool>(options_.playPractice), options_.compact);
     forward_->setTitle(forward.title);
-    forward_->setFixedWidth(static_cast<int>(forward.width));
+    // Never narrower than its title, which would cut it short ("Rankin…").
+    forward_->setFixedWidth(std::max(static_cast<int>(forward.width), forward_->sizeHint().width()));
     forward_->setToolTip(forward.does == BasicsPaging::Press::practice ? BasicsPaging::practiceHelp()
                                                                        : QString());
     emit pageChanged(page_);

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 #include "Learn/LearnMetrics.h"
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/SoftShadow.h"
@@ -26,11 +28,13 @@ struct HandTagView::Layout {
     double titleWidth = 0;
     double titleHeight = 0;
     double contentWidth = 0;
+    // Too narrow for the title and the pips side by side: the pips take a row of their own.
+    bool pipsBelow = false;
     std::vector<double> lineHeights;
 
     double pipsWidth() const { return pipCount * metrics.pipSize + (pipCount - 1) * pipGap; }
     double height() const {
-        double total = titleHeight;
+        double total = titleHeight + (pipsBelow ? metrics.spacing + metrics.pipSize : 0);
         for (const double line : lineHeights) {
             total += metrics.spacing + line;
         }
@@ -71,8 +75,14 @@ HandTagView::Layout HandTagView::measure(double scale, double wrapWidth) const {
     layout.lineFont = ThemeFonts::system(layout.metrics.lineSize * scale, FontWeight::regular);
     const QFontMetricsF title(layout.titleFont);
     layout.titleWidth = title.horizontalAdvance(tag_.title);
-    layout.titleHeight = std::max(title.height(), tag_.pips ? layout.metrics.pipSize : 0.0);
-    const double rowWidth = layout.titleWidth + (tag_.pips ? titleGap + layout.pipsWidth() : 0);
+    double rowWidth = layout.titleWidth + (tag_.pips ? titleGap + layout.pipsWidth() : 0);
+    // Cutting the title short would hide what the tag says; the pips move under it instead.
+    layout.pipsBelow = tag_.pips && rowWidth > wrapWidth + 1;
+    if (layout.pipsBelow) {
+        rowWidth = std::max(layout.titleWidth, layout.pipsWidth());
+    }
+    layout.titleHeight =
+        std::max(title.height(), tag_.pips && !layout.pipsBelow ? layout.metrics.pipSize : 0.0);
     const QFontMetricsF line(layout.lineFont);
     double widest = 0;
     for (const QString& text : tag_.lines) {
@@ -95,9 +105,15 @@ HandTagView::Layout HandTagView::layout(double chipWidth) const {
         return natural;
     }
     // Given less than its natural width, all the text shrinks by one share, to no less than the
-    // minimum; the lines then wrap at the width left and a title that still does not fit is cut short.
-    return measure(shrinkToFit(natural.contentWidth, room, HandTagMetrics::minimumScale),
-                   std::max(room, 0.0));
+    // minimum, far enough for the title to keep its pips beside it (they do not shrink); the lines then
+    // wrap at the width left, and a title that still does not fit puts the pips under it.
+    double scale = shrinkToFit(natural.contentWidth, room, HandTagMetrics::minimumScale);
+    if (tag_.pips && !natural.pipsBelow && natural.titleWidth > 0) {
+        const double besideTitle = room - titleGap - natural.pipsWidth();
+        scale =
+            std::clamp(std::min(scale, besideTitle / natural.titleWidth), HandTagMetrics::minimumScale, 1.0);
+    }
+    return measure(scale, std::max(room, 0.0));
 }
 
 double HandTagView::textScale() const {
@@ -131,6 +147,19 @@ int HandTagView::heightForWidth(int width) const {
     return sizeFor(layout(width - margins.left() - margins.right())).height();
 }
 
+double HandTagView::titleRoomIn(const Layout& shape) const {
+    return shape.contentWidth - (tag_.pips && !shape.pipsBelow ? titleGap + shape.pipsWidth() : 0);
+}
+
+QString HandTagView::drawnTitle(const Layout& shape) const {
+    return QFontMetricsF(shape.titleFont)
+        .elidedText(tag_.title, Qt::ElideRight, std::max(titleRoomIn(shape), 0.0) + 0.5);
+}
+
+QString HandTagView::shownTitle() const {
+    return drawnTitle(layout(chipRect().width()));
+}
+
 void HandTagView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -156,16 +185,15 @@ void HandTagView::paintEvent(QPaintEvent*) {
     double y = chip.top() + HandTagMetrics::paddingTop;
     painter.setFont(shape.titleFont);
     painter.setPen(name);
-    const double titleRoom = shape.contentWidth - (tag_.pips ? titleGap + shape.pipsWidth() : 0);
-    const QString title =
-        QFontMetricsF(shape.titleFont).elidedText(tag_.title, Qt::ElideRight, std::max(titleRoom, 0.0) + 0.5);
+    const double titleRoom = titleRoomIn(shape);
     const double titleWidth = std::min(shape.titleWidth, std::max(titleRoom, 0.0));
     painter.drawText(QRectF(x, y, titleWidth + 1, shape.titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     title);
+                     drawnTitle(shape));
     if (tag_.pips) {
         const double size = shape.metrics.pipSize;
-        double pipX = x + titleWidth + titleGap;
-        const double pipY = y + (shape.titleHeight - size) / 2;
+        double pipX = shape.pipsBelow ? x : x + titleWidth + titleGap;
+        const double pipY = shape.pipsBelow ? y + shape.titleHeight + shape.metrics.spacing
+                                            : y + (shape.titleHeight - size) / 2;
         painter.setPen(Qt::NoPen);
         for (int i = 0; i < pipCount; ++i) {
             QColor colour = name;
@@ -177,7 +205,7 @@ void HandTagView::paintEvent(QPaintEvent*) {
             pipX += size + pipGap;
         }
     }
-    y += shape.titleHeight;
+    y += shape.titleHeight + (shape.pipsBelow ? shape.metrics.spacing + shape.metrics.pipSize : 0);
     painter.setFont(shape.lineFont);
     painter.setPen(toQColor(theme_.color(PaletteToken::plateStack)));
     for (qsizetype i = 0; i < tag_.lines.size(); ++i) {

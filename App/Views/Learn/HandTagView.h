@@ -25,6 +25,8 @@ class HandTagView : public QWidget {
     // The share of their size the texts are drawn at now: below 1 only when the chip is given less
     // than its natural width, and never below the minimum scale.
     double textScale() const;
+    // The title as drawn at the present width: whole, unless even alone on its row it cannot fit.
+    QString shownTitle() const;
 
     QSize sizeHint() const override;
     // The chip with its text at the minimum scale.
@@ -42,6 +44,8 @@ class HandTagView : public QWidget {
     // The layout for a chip `chipWidth` wide.
     Layout layout(double chipWidth) const;
     static QSize sizeFor(const Layout& shape);
+    double titleRoomIn(const Layout& shape) const;
+    QString drawnTitle(const Layout& shape) const;
 
     TableTheme theme_;
     HandTag tag_;

@@ -116,7 +116,9 @@ OptionCard::OptionCard(const TableTheme& theme, ArtIcon icon, const QString& tit
     , detail_(detail) {
     setText(title);
     setAccessibleName(title);
-    setAccessibleDescription(detail);
+    // What keeps a line whole on screen means nothing to a reader: word joiners go, no-break spaces
+    // are spaces.
+    setAccessibleDescription(QString(detail).remove(QChar(0x2060)).replace(QChar(0x00A0), QLatin1Char(' ')));
     if (action)
         connect(this, &QAbstractButton::clicked, this, [action = std::move(action)] { action(); });
 }

@@ -60,7 +60,7 @@ void paintIndexAndPip(QPainter& painter, const QRectF& card, const TableTheme& t
     QFont rankFont = style.rank;
     if (rank.size() == 2)
         rankFont.setLetterSpacing(QFont::AbsoluteSpacing, -0.5);
-    const QFont suitFont = ThemeFonts::system(0.26 * w, FontWeight::regular);
+    const QFont suitFont = ThemeFonts::system(CardGeometry::suitFontSize(w), FontWeight::regular);
     const QFontMetricsF rankMetrics(rankFont);
     const QFontMetricsF suitMetrics(suitFont);
     const QSizeF rankSize(rankMetrics.horizontalAdvance(rank), rankMetrics.height());
@@ -118,7 +118,7 @@ void paintSatinFace(QPainter& painter, const QRectF& card, const TableTheme& the
     painter.fillRect(card, background);
     const double w = card.width();
     paintIndexAndPip(painter, card, theme, face,
-                     {ThemeFonts::system(0.36 * w, FontWeight::semibold), -0.04, 0.04});
+                     {ThemeFonts::system(CardGeometry::rankFontSize(w), FontWeight::semibold), -0.04, 0.04});
 }
 
 } // namespace
@@ -196,7 +196,8 @@ void paper(QPainter& painter, const QRectF& card, const TableTheme& theme,
         painter.fillPath(rounded(card.adjusted(inset, inset, -inset, -inset), radius),
                          toQColor(RGB::bytes(196, 67, 46)));
     } else {
-        paintIndexAndPip(painter, card, theme, *face, {PaperFont::font(0.36 * w, 800), -0.05, 0.03});
+        paintIndexAndPip(painter, card, theme, *face,
+                         {PaperFont::font(CardGeometry::rankFontSize(w), 800), -0.05, 0.03});
     }
     painter.restore();
 }

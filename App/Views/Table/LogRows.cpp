@@ -160,7 +160,8 @@ namespace LogRows {
 QSizeF cardSize(const TableTheme& theme) {
     if (theme.style == TableStyleID::pixel)
         return {9 * theme.pixelUnit, 12 * theme.pixelUnit};
-    return {14, 20};
+    // Large enough for a corner index that reads.
+    return {17, 24};
 }
 
 QWidget* heading(const TableTheme& theme, const LogEntry::Heading& row, QWidget* parent) {

@@ -162,9 +162,11 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
     }
 
     target_->setFocus(TableFocus::table);
+    // The look first: taking in the view draws the rows, and a row made without it (the pause message
+    // of a table paused before this screen opened) keeps the colours of no style.
+    updateTheme();
     lastView_ = game->view();
     presenter_->ingest(lastView_, static_cast<std::int64_t>(game->tableGeneration()));
-    updateTheme();
     resetRaise();
     refresh();
 }
