@@ -76,6 +76,7 @@ TEST(ArtCache, ACopyLandsOnTheSamePixelsAsDrawingDirectly) {
 }
 
 TEST(ArtCache, RepaintingTheSameArtDrawsNoNewImage) {
+    ArtCache::forgetAll();
     QImage image = canvas(400, 400);
     QPainter painter(&image);
     const TableTheme satin = themeIn(TableStyleID::satin);

@@ -143,4 +143,8 @@ std::size_t imagesMade() {
     return madeCount;
 }
 
+void forgetAll() {
+    cache().clear();
+}
+
 } // namespace ArtCache

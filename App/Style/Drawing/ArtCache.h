@@ -39,4 +39,8 @@ QMarginsF beyond(const QRectF& frame, const QRectF& covered);
 // How many images have been drawn since the process started; tests and benchmarks read it.
 std::size_t imagesMade();
 
+// Drops every kept image, so a test that counts new images starts from an empty cache whatever ran
+// before it.
+void forgetAll();
+
 } // namespace ArtCache
