@@ -97,7 +97,8 @@ BasicsTab::BasicsTab(const TableTheme& art, const TableTheme& theme, int page, O
     stack->addSpacing(10);
 
     auto* row = new QHBoxLayout;
-    row->setSpacing(10);
+    // In the narrow sidebar the buttons' shadow rooms make the gap, so the widest title still fits.
+    row->setSpacing(options_.compact ? 0 : 10);
     dots_ = new BasicsPageDots(this);
     row->addWidget(dots_, 0, Qt::AlignVCenter);
     row->addStretch(1);
