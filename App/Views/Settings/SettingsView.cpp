@@ -188,6 +188,8 @@ SettingsView::SettingsView(AppEnvironment environment, QWidget* parent)
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setWidgetResizable(true);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The keys go to the controls, and the form follows them as they move down it.
+    scroll_->setFocusPolicy(Qt::NoFocus);
     outer->addWidget(scroll_);
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
