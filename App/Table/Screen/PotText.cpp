@@ -107,9 +107,11 @@ PotLabelLayout PotLabelLayout::make(const TableTheme& theme, QPointF center, con
         pad = QSizeF(10, 2);
     }
     const QSizeF pill(words.width() + 2 * pad.width(), words.height() + 2 * pad.height());
-    const std::optional<QSizeF> sideLabel = pixel ? std::nullopt : sizes.sideLabel;
+    // The pixel style writes the side pots inside the pill, so it has no label beneath.
+    const bool hasSideLabel = !pixel && sizes.sideLabel.has_value();
+    const QSizeF sideLabel = hasSideLabel ? *sizes.sideLabel : QSizeF();
     const double rowWidth = pill.width() + (sizes.chips ? sizes.chips->width() + 6 : 0);
-    const double height = pill.height() + (sideLabel ? 3 + sideLabel->height() : 0);
+    const double height = pill.height() + (hasSideLabel ? 3 + sideLabel.height() : 0);
     const double top = center.y() - height / 2;
     const double left = center.x() - rowWidth / 2;
 
@@ -130,9 +132,9 @@ PotLabelLayout PotLabelLayout::make(const TableTheme& theme, QPointF center, con
     } else {
         layout.total = inner;
     }
-    if (sideLabel) {
+    if (hasSideLabel) {
         layout.sideLabel =
-            QRectF(QPointF(center.x() - sideLabel->width() / 2, top + pill.height() + 3), *sideLabel);
+            QRectF(QPointF(center.x() - sideLabel.width() / 2, top + pill.height() + 3), sideLabel);
     }
     return layout;
 }

@@ -32,7 +32,7 @@ class HomeNotice {
     static HomeNotice cantAfford(GameMode mode, std::int64_t needs) {
         return HomeNotice(CantAfford{mode, needs});
     }
-    static HomeNotice replaceSaved(GameSetup setup) { return HomeNotice(ReplaceSaved{std::move(setup)}); }
+    static HomeNotice replaceSaved(const GameSetup& setup) { return HomeNotice(ReplaceSaved{setup}); }
     static HomeNotice saveSetAside(QString keptAt) { return HomeNotice(SaveSetAside{std::move(keptAt)}); }
 
     const CantAfford* asCantAfford() const { return std::get_if<CantAfford>(&value_); }
