@@ -46,6 +46,15 @@ struct Banner {
         view.show();
         QApplication::processEvents();
     }
+    // Plays an auto-dealt Quick Hand by checking or folding until its result shows.
+    void playToAutoDealtResult() {
+        harness.controller.setAutoDeal(true);
+        harness.controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 31, 5)));
+        int hands = 0;
+        for (int i = 0; i < 2000 && !harness.controller.isShowingResult(); ++i) {
+            harness.stepOnce(checkOrFold, hands);
+        }
+    }
     ControllerHarness harness;
     ShowdownBannerView view;
 };
@@ -151,12 +160,7 @@ TEST(ShowdownBanner, AFourthWinnerScrollsInsteadOfCoveringTheControls) {
 
 TEST(ShowdownBanner, AClickOnTheResultsHoldsThem) {
     Banner banner;
-    banner.harness.controller.setAutoDeal(true);
-    banner.harness.controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 31, 5)));
-    int hands = 0;
-    for (int i = 0; i < 2000 && !banner.harness.controller.isShowingResult(); ++i) {
-        banner.harness.stepOnce(checkOrFold, hands);
-    }
+    banner.playToAutoDealtResult();
     ASSERT_TRUE(banner.harness.controller.autoDealAt());
     banner.view.setResult(winners(4), std::nullopt, {});
     banner.view.refresh();
@@ -169,12 +173,7 @@ TEST(ShowdownBanner, AClickOnTheResultsHoldsThem) {
 
 TEST(ShowdownBanner, TheHoldControlIsACaptionWithItsOwnFocusRing) {
     Banner banner;
-    banner.harness.controller.setAutoDeal(true);
-    banner.harness.controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 31, 5)));
-    int hands = 0;
-    for (int i = 0; i < 2000 && !banner.harness.controller.isShowingResult(); ++i) {
-        banner.harness.stepOnce(checkOrFold, hands);
-    }
+    banner.playToAutoDealtResult();
     ASSERT_TRUE(banner.harness.controller.autoDealAt());
     banner.view.refresh();
     HoldResultButton* hold = banner.view.holdButton();
