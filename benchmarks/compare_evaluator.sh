@@ -13,7 +13,8 @@ old_commit=$(git rev-parse --verify "$1^{commit}")
 rounds=${2:-7}
 filter=${3:-.}
 root=$(cd "$(dirname "$0")/.." && pwd)
-old_tree=/tmp/chipwhistle-compare-${old_commit:0:12}
+# One older tree per checkout, so two checkouts comparing at once never share one.
+old_tree=/tmp/chipwhistle-compare-${old_commit:0:12}-$(basename "$root")
 target=bench_evaluator_throughput
 
 configure_and_build() {
