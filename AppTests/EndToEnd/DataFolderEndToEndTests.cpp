@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <nlohmann/json.hpp>
@@ -51,18 +50,10 @@ QProcessEnvironment persistenceLogged() {
     return extra;
 }
 
-class DataFolderTest : public ::testing::TestWithParam<Unwritable> {
+class DataFolderTest : public DesktopTest, public ::testing::WithParamInterface<Unwritable> {
   protected:
-    static void SetUpTestSuite() { desktop = Desktop::start(whyNot).release(); }
-    static void TearDownTestSuite() {
-        delete desktop;
-        desktop = nullptr;
-    }
     void SetUp() override {
-        if (!desktop) {
-            GTEST_SKIP() << whyNot.toStdString();
-        }
-        ASSERT_TRUE(home.isValid());
+        DesktopTest::SetUp();
         folder = dataFolder(home.path());
     }
     void TearDown() override {
@@ -91,15 +82,9 @@ class DataFolderTest : public ::testing::TestWithParam<Unwritable> {
                0;
     }
 
-    static Desktop* desktop;
-    static QString whyNot;
-    QTemporaryDir home;
     QString folder;
     bool mounted = false;
 };
-
-Desktop* DataFolderTest::desktop = nullptr;
-QString DataFolderTest::whyNot;
 
 TEST_P(DataFolderTest, TheGameStartsNamesTheTroubleAndSavesOnceItCan) {
     const Unwritable kind = GetParam();
@@ -123,10 +108,7 @@ TEST_P(DataFolderTest, TheGameStartsNamesTheTroubleAndSavesOnceItCan) {
 
     GameProcess game(*desktop, home.path(), {"--launched-at-login"}, persistenceLogged());
     ASSERT_TRUE(game.waitForLine("launch: atLogin=true", 20000)) << game.output().toStdString();
-    for (int i = 0; i < 200 && !desktop->trayIcon(); ++i) {
-        QThread::msleep(50);
-    }
-    EXPECT_TRUE(desktop->trayIcon()) << "the chip reached the tray";
+    EXPECT_TRUE(waitUntil([] { return desktop->trayIcon().has_value(); })) << "the chip reached the tray";
     // What could be read is played with: the onboarded profile from the read-only or full folder.
     const bool profileReadable = kind != Unwritable::aFileInItsPlace;
     EXPECT_TRUE(game.waitForLine(

@@ -12,6 +12,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstdio>
+
 namespace {
 
 const QString gameBinary = QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/App/chipwhistle");
@@ -30,8 +32,12 @@ bool stop(QProcess& process) {
 
 } // namespace
 
-std::unique_ptr<Desktop> Desktop::start(QString& whyNot) {
-    for (const char* tool : {"Xvfb", "trayer", "xdotool", "xwininfo"}) {
+std::unique_ptr<Desktop> Desktop::start(QString& whyNot, const QStringList& windowManager) {
+    QStringList tools{"Xvfb", "trayer", "xdotool", "xwininfo"};
+    if (!windowManager.isEmpty()) {
+        tools << windowManager.front() << "xprop";
+    }
+    for (const QString& tool : tools) {
         if (QStandardPaths::findExecutable(tool).isEmpty()) {
             whyNot = QStringLiteral("%1 is not installed").arg(tool);
             return nullptr;
@@ -75,20 +81,44 @@ std::unique_ptr<Desktop> Desktop::start(QString& whyNot) {
         whyNot = QStringLiteral("trayer's panel never appeared");
         return nullptr;
     }
+    if (!windowManager.isEmpty() && !desktop->startWindowManager(windowManager)) {
+        whyNot = windowManager.front() + " did not come up";
+        return nullptr;
+    }
     return desktop;
 }
 
+bool Desktop::startWindowManager(const QStringList& command) {
+    manager_.setProcessEnvironment(environment());
+    manager_.start(command.front(), command.mid(1));
+    const auto managing = [this] {
+        return output("xprop", {"-root", "_NET_SUPPORTED"}).contains("_NET_ACTIVE_WINDOW");
+    };
+    return waitUntil(managing, 10000);
+}
+
 Desktop::~Desktop() {
+    stop(manager_);
     stop(trayer_);
     stop(xvfb_);
 }
 
-bool Desktop::run(const QString& program, const QStringList& arguments, QString* output) const {
-    QProcess process;
+QProcessEnvironment Desktop::environment() const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("DISPLAY", display_);
     environment.remove("QT_QPA_PLATFORM");
-    process.setProcessEnvironment(environment);
+    return environment;
+}
+
+QString Desktop::output(const QString& program, const QStringList& arguments) const {
+    QString printed;
+    run(program, arguments, &printed);
+    return printed;
+}
+
+bool Desktop::run(const QString& program, const QStringList& arguments, QString* output) const {
+    QProcess process;
+    process.setProcessEnvironment(environment());
     process.start(program, arguments);
     const bool finished = process.waitForFinished(10000);
     if (output) {
@@ -102,9 +132,7 @@ bool Desktop::xdotool(const QStringList& arguments) const {
 }
 
 QString Desktop::windowTree() const {
-    QString tree;
-    run("xwininfo", {"-root", "-tree"}, &tree);
-    return tree;
+    return output("xwininfo", {"-root", "-tree"});
 }
 
 namespace {
@@ -165,9 +193,7 @@ bool Desktop::closeWindow(QRect frame, const QString& windowClass) const {
 }
 
 QProcessEnvironment gameEnvironment(const Desktop& desktop, const QString& home) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("DISPLAY", desktop.display());
-    environment.remove("QT_QPA_PLATFORM");
+    QProcessEnvironment environment = desktop.environment();
     environment.remove("WAYLAND_DISPLAY");
     environment.insert("HOME", home);
     environment.insert("XDG_CONFIG_HOME", home + "/.config");
@@ -198,9 +224,7 @@ std::unique_ptr<GameProcess> startOnboardedGame(const Desktop& desktop, const QS
                                                 const QStringList& arguments, bool hotkey) {
     writeProfile(home, true, hotkey);
     auto game = std::make_unique<GameProcess>(desktop, home, arguments);
-    for (int i = 0; i < 600 && !desktop.trayIcon(); ++i) {
-        QThread::msleep(50);
-    }
+    waitUntil([&] { return desktop.trayIcon().has_value(); }, 30000);
     return game;
 }
 
@@ -275,4 +299,53 @@ std::optional<int> GameProcess::waitForExit(int milliseconds) {
 void GameProcess::kill() {
     process_.kill();
     process_.waitForFinished(3000);
+}
+
+bool waitUntil(const std::function<bool()>& condition, int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > milliseconds) {
+            return false;
+        }
+        QThread::msleep(50);
+    }
+    return true;
+}
+
+Desktop* DesktopTest::desktop = nullptr;
+QString DesktopTest::whyNot;
+
+void DesktopTest::startDesktop(const QStringList& windowManager) {
+    whyNot.clear();
+    desktop = Desktop::start(whyNot, windowManager).release();
+    if (!desktop) {
+        std::fprintf(stderr, "end-to-end tests skip: %s\n", qPrintable(whyNot));
+    }
+}
+
+void DesktopTest::TearDownTestSuite() {
+    delete desktop;
+    desktop = nullptr;
+}
+
+void DesktopTest::SetUp() {
+    if (!desktop) {
+        GTEST_SKIP() << whyNot.toStdString();
+    }
+    ASSERT_TRUE(home.isValid()) << "no temporary folder for a home";
+}
+
+std::unique_ptr<GameProcess> DesktopTest::startGame(QStringList arguments, bool hotkey) const {
+    return startOnboardedGame(*desktop, home.path(), arguments, hotkey);
+}
+
+bool DesktopTest::click(QPoint at, int button) const {
+    return desktop->xdotool(
+        {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", QString::number(button)});
+}
+
+QList<QRect> DesktopTest::waitForWindows(QSize size, int count) const {
+    waitUntil([&] { return desktop->windows(size).size() == count; });
+    return desktop->windows(size);
 }

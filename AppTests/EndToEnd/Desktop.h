@@ -6,6 +6,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -13,11 +16,16 @@
 // tray host, xdotool for the pointer and the keys. Everything is stopped by its own process id.
 class Desktop {
   public:
-    // Null, with the reason in `whyNot`, when a part cannot start.
-    static std::unique_ptr<Desktop> start(QString& whyNot);
+    // Null, with the reason in `whyNot`, when a part cannot start. With a `windowManager` command, that
+    // manager takes in the windows once it says it follows EWMH; with none, nothing manages them.
+    static std::unique_ptr<Desktop> start(QString& whyNot, const QStringList& windowManager = {});
     ~Desktop();
 
     const QString& display() const { return display_; }
+    // The environment of a program on this display.
+    QProcessEnvironment environment() const;
+    // What `program` printed on this display.
+    QString output(const QString& program, const QStringList& arguments) const;
     // Runs xdotool with `arguments` on this display; true when it succeeded.
     bool xdotool(const QStringList& arguments) const;
     // The output of `xwininfo -root -tree`.
@@ -34,10 +42,12 @@ class Desktop {
 
   private:
     Desktop() = default;
+    bool startWindowManager(const QStringList& command);
     // Runs a program on this display; true when it ended with success. `output` gets what it printed.
     bool run(const QString& program, const QStringList& arguments, QString* output = nullptr) const;
     QProcess xvfb_;
     QProcess trayer_;
+    QProcess manager_;
     QString display_;
 };
 
@@ -81,3 +91,35 @@ QProcessEnvironment gameEnvironment(const Desktop& desktop, const QString& home)
 // Writes a profile under `home` as the game reads it.
 void writeProfile(const QString& home, bool onboarded, bool hotkey = false);
 QString dataFolder(const QString& home);
+
+// The sizes the game's popover and table window open at.
+inline constexpr QSize popoverSize{420, 560};
+inline constexpr QSize windowSize{1100, 750};
+
+// Polls `condition` until it holds or `milliseconds` have passed; whether it held.
+bool waitUntil(const std::function<bool()>& condition, int milliseconds = 15000);
+
+// The tests of one suite share a desktop, started before the first and stopped after the last. Each
+// test has a home of its own and skips, saying why, when the desktop could not start.
+class DesktopTest : public ::testing::Test {
+  public:
+    static void SetUpTestSuite() { startDesktop(); }
+    static void TearDownTestSuite();
+
+  protected:
+    // A suite that needs more than the bare desktop starts it itself, with `windowManager` if any.
+    static void startDesktop(const QStringList& windowManager = {});
+    void SetUp() override;
+
+    // An onboarded game in this test's home, once its icon is in the tray.
+    std::unique_ptr<GameProcess> startGame(QStringList arguments = {}, bool hotkey = false) const;
+    QRect icon() const { return desktop->trayIcon().value_or(QRect()); }
+    // Whether xdotool could move there and click.
+    bool click(QPoint at, int button = 1) const;
+    // The windows of that size once `count` of them show, or as they are after fifteen seconds.
+    QList<QRect> waitForWindows(QSize size, int count = 1) const;
+
+    static Desktop* desktop;
+    static QString whyNot;
+    QTemporaryDir home;
+};

@@ -12,8 +12,6 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -78,11 +76,11 @@ QStringList execLine(const QString& desktopFile) {
     return QProcess::splitCommand(exec);
 }
 
-} // namespace
+using DebianPackage = DesktopTest;
 
-TEST(DebianPackage, InstallsStartsFromItsDesktopEntryAndUninstallsCleanly) {
-    if (const QString whyNot = whyPackagingCannotRun(); !whyNot.isEmpty()) {
-        GTEST_SKIP() << whyNot.toStdString();
+TEST_F(DebianPackage, InstallsStartsFromItsDesktopEntryAndUninstallsCleanly) {
+    if (const QString why = whyPackagingCannotRun(); !why.isEmpty()) {
+        GTEST_SKIP() << why.toStdString();
     }
     // Builds of other checkouts on this machine install the same package: one at a time.
     QLockFile machineWide(QDir::tempPath() + "/chipwhistle-package-test.lock");
@@ -90,11 +88,6 @@ TEST(DebianPackage, InstallsStartsFromItsDesktopEntryAndUninstallsCleanly) {
     ASSERT_TRUE(machineWide.tryLock(15 * 60 * 1000));
     if (installed()) {
         GTEST_SKIP() << "a chipwhistle package is already installed here; it is left alone";
-    }
-    QString whyNot;
-    const std::unique_ptr<Desktop> desktop = Desktop::start(whyNot);
-    if (!desktop) {
-        GTEST_SKIP() << whyNot.toStdString();
     }
 
     // Packed quickly: this test needs the package, not the smallest one.
@@ -144,18 +137,13 @@ TEST(DebianPackage, InstallsStartsFromItsDesktopEntryAndUninstallsCleanly) {
     const QStringList command = execLine(entry);
     ASSERT_FALSE(command.isEmpty());
     EXPECT_EQ(QStandardPaths::findExecutable(command.first()), "/usr/bin/chipwhistle");
-    QTemporaryDir home;
     QProcess game;
     game.setProcessEnvironment(gameEnvironment(*desktop, home.path()));
     game.setProcessChannelMode(QProcess::MergedChannels);
     game.start(command.first(), command.mid(1));
     ASSERT_TRUE(game.waitForStarted(10000));
-    std::optional<QRect> icon;
-    for (int i = 0; i < 600 && !(icon = desktop->trayIcon()); ++i) {
-        QThread::msleep(50);
-    }
-    EXPECT_TRUE(icon.has_value()) << "the installed game shows no tray icon: "
-                                  << QString::fromLocal8Bit(game.readAll()).toStdString();
+    EXPECT_TRUE(waitUntil([] { return desktop->trayIcon().has_value(); }, 30000))
+        << "the installed game shows no tray icon: " << QString::fromLocal8Bit(game.readAll()).toStdString();
     EXPECT_EQ(game.state(), QProcess::Running);
     game.terminate();
     if (!game.waitForFinished(5000)) {
@@ -174,3 +162,5 @@ TEST(DebianPackage, InstallsStartsFromItsDesktopEntryAndUninstallsCleanly) {
         }
     }
 }
+
+} // namespace

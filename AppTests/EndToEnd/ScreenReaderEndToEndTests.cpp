@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include <optional>
 
@@ -103,12 +102,11 @@ void expectSpoken(const QList<Element>& elements, const char* screen) {
     }
 }
 
-// Runs the game on `desktop` with a fresh home and the reader beside it, all on one private session
+// Runs the game on `desktop` in `home` with the reader beside it, all on one private session
 // bus with the accessibility bus; the script stops what it started by process id. What the reader
 // printed, or nothing with `whyNot` when the bus did not carry the game.
-std::optional<QString> readTheGame(const Desktop& desktop, QString& whyNot) {
-    QTemporaryDir home;
-    QProcessEnvironment environment = gameEnvironment(desktop, home.path());
+std::optional<QString> readTheGame(const Desktop& desktop, const QString& home, QString& whyNot) {
+    QProcessEnvironment environment = gameEnvironment(desktop, home);
     environment.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     environment.insert("GAME", QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/App/chipwhistle"));
     environment.insert("READER", QString::fromUtf8(reader));
@@ -137,14 +135,14 @@ std::optional<QString> readTheGame(const Desktop& desktop, QString& whyNot) {
     return output;
 }
 
-} // namespace
+using ScreenReaderEndToEnd = DesktopTest;
 
-TEST(ScreenReaderEndToEnd, TheOnboardingWindowIsReadWithNamesRolesAndCheckedChoices) {
-    QString whyNot = whyNoReader();
-    const std::unique_ptr<Desktop> desktop = whyNot.isEmpty() ? Desktop::start(whyNot) : nullptr;
-    const std::optional<QString> read = desktop ? readTheGame(*desktop, whyNot) : std::nullopt;
+TEST_F(ScreenReaderEndToEnd, TheOnboardingWindowIsReadWithNamesRolesAndCheckedChoices) {
+    QString why = whyNoReader();
+    const std::optional<QString> read =
+        why.isEmpty() ? readTheGame(*desktop, home.path(), why) : std::nullopt;
     if (!read)
-        GTEST_SKIP() << whyNot.toStdString();
+        GTEST_SKIP() << why.toStdString();
     const QString& output = *read;
 
     const QStringList parts = output.split(QStringLiteral("--- after two Returns"));
@@ -170,3 +168,5 @@ TEST(ScreenReaderEndToEnd, TheOnboardingWindowIsReadWithNamesRolesAndCheckedChoi
     EXPECT_GE(radios, 6) << parts[1].toStdString();
     EXPECT_GE(checked, 2) << "a choice is checked in each question";
 }
+
+} // namespace

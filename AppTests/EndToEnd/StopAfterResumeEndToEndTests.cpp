@@ -8,9 +8,7 @@
 #include "Persistence/PersistenceStore.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -31,25 +29,9 @@ void saveAQuickHand(const QString& folder) {
     }
 }
 
-bool waitFor(const std::function<bool()>& condition, int milliseconds) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > milliseconds) {
-            return false;
-        }
-        QThread::msleep(5);
-    }
-    return true;
-}
+using StopAfterResume = DesktopTest;
 
-TEST(StopAfterResume, ATerminateRightAfterResumeEndsCleanlyAndTheTableComesBack) {
-    QString whyNot;
-    const std::unique_ptr<Desktop> desktop = Desktop::start(whyNot);
-    if (!desktop) {
-        GTEST_SKIP() << whyNot.toStdString();
-    }
-    QTemporaryDir home;
+TEST_F(StopAfterResume, ATerminateRightAfterResumeEndsCleanlyAndTheTableComesBack) {
     const QString folder = dataFolder(home.path());
     saveAQuickHand(folder);
     const PersistenceStore store(folder);
@@ -60,15 +42,14 @@ TEST(StopAfterResume, ATerminateRightAfterResumeEndsCleanlyAndTheTableComesBack)
         GameProcess game(*desktop, home.path());
         ASSERT_TRUE(game.waitForLine("launch: atLogin=false onboarded=true opensIn=window"))
             << game.output().toStdString();
-        QList<QRect> windows;
-        ASSERT_TRUE(waitFor([&] { return !(windows = desktop->windows({1100, 750})).isEmpty(); }, 10000));
+        const QList<QRect> windows = waitForWindows(windowSize);
+        ASSERT_EQ(windows.size(), 1);
         QThread::msleep(800);
         const QRect window = windows.front();
         // A click on the header gives the window the keys; Return is the resume card's button.
-        desktop->xdotool({"mousemove", QString::number(window.center().x()),
-                          QString::number(window.top() + 12), "click", "1"});
+        click({window.center().x(), window.top() + 12});
         desktop->xdotool({"key", "Return"});
-        ASSERT_TRUE(waitFor([&] { return store.hasResumeMark(); }, 5000)) << "the saved table was resumed";
+        ASSERT_TRUE(waitUntil([&] { return store.hasResumeMark(); }, 5000)) << "the saved table was resumed";
         game.terminate();
         EXPECT_EQ(game.waitForExit(10000), 0) << game.output().toStdString();
         EXPECT_FALSE(store.hasResumeMark());

@@ -3,7 +3,6 @@
 // Skipped, saying why, when the display, the tray or xdotool cannot start.
 #include "Desktop.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
@@ -14,47 +13,9 @@
 
 namespace {
 
-struct TrayTest : ::testing::Test {
-    static void SetUpTestSuite() {
-        desktop = Desktop::start(whyNot).release();
-        if (!desktop) {
-            std::fprintf(stderr, "end-to-end tests skip: %s\n", qPrintable(whyNot));
-        }
-    }
-    static void TearDownTestSuite() {
-        delete desktop;
-        desktop = nullptr;
-    }
-    void SetUp() override {
-        if (!desktop) {
-            GTEST_SKIP() << whyNot.toStdString();
-        }
-        ASSERT_TRUE(home.isValid());
-    }
-
-    // Starts an onboarded game and waits for its icon in the tray.
-    std::unique_ptr<GameProcess> startGame(QStringList arguments = {}, bool hotkey = false) {
-        return startOnboardedGame(*desktop, home.path(), arguments, hotkey);
-    }
-    QRect icon() const { return desktop->trayIcon().value_or(QRect()); }
-    void click(QPoint at, int button = 1) {
-        desktop->xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click",
-                          QString::number(button)});
-    }
-    QList<QRect> popovers() const { return desktop->windows({420, 560}); }
-    void waitForPopovers(int count) {
-        for (int i = 0; i < 300 && popovers().size() != count; ++i) {
-            QThread::msleep(50);
-        }
-    }
-
-    static Desktop* desktop;
-    static QString whyNot;
-    QTemporaryDir home;
+struct TrayTest : DesktopTest {
+    QList<QRect> popovers() const { return desktop->windows(popoverSize); }
 };
-
-Desktop* TrayTest::desktop = nullptr;
-QString TrayTest::whyNot;
 
 TEST_F(TrayTest, TheIconComesUpAndAClickOpensThePopoverUnderIt) {
     auto game = startGame({"--launched-at-login"});
@@ -65,8 +26,7 @@ TEST_F(TrayTest, TheIconComesUpAndAClickOpensThePopoverUnderIt) {
 
     click(icon().center());
     ASSERT_TRUE(game->waitForLine("showPopover"));
-    waitForPopovers(1);
-    ASSERT_EQ(popovers().size(), 1);
+    ASSERT_EQ(waitForWindows(popoverSize).size(), 1);
     const QRect popover = popovers().front();
     EXPECT_GE(popover.top(), icon().bottom());
     EXPECT_LE(popover.top(), icon().bottom() + 8);
@@ -102,12 +62,9 @@ TEST_F(TrayTest, TheMenuOpensTheWindowWhichClosesBackToTheTray) {
     QThread::msleep(300);
     desktop->xdotool({"key", "Down", "Return"});
     ASSERT_TRUE(game->waitForLine("openWindow"));
-    for (int i = 0; i < 300 && desktop->windows({1100, 750}).isEmpty(); ++i) {
-        QThread::msleep(50);
-    }
-    ASSERT_EQ(desktop->windows({1100, 750}).size(), 1) << "the table window at its first size";
+    ASSERT_EQ(waitForWindows(windowSize).size(), 1) << "the table window at its first size";
     QThread::msleep(300);
-    EXPECT_TRUE(desktop->screenshot("xvfb-window", desktop->windows({1100, 750}).front()));
+    EXPECT_TRUE(desktop->screenshot("xvfb-window", desktop->windows(windowSize).front()));
     EXPECT_TRUE(game->waitForLine("policy → regular"));
 
     // Closing the window leaves the game in the tray.
@@ -118,13 +75,13 @@ TEST_F(TrayTest, TheMenuOpensTheWindowWhichClosesBackToTheTray) {
     // only, not understood yet); a person would press the close button again, and so does the test.
     int requests = 0;
     do {
-        desktop->closeWindow(desktop->windows({1100, 750}).value(0));
+        desktop->closeWindow(desktop->windows(windowSize).value(0));
     } while (++requests < 5 && !game->waitForLine("policy → accessory", 2000, before));
     EXPECT_TRUE(game->waitForLine("policy → accessory", 1000, before))
         << "the window closed\n"
         << game->lines().mid(before).join('\n').toStdString();
     EXPECT_EQ(game->waitForExit(1000), std::nullopt) << "the game stays in the tray";
-    EXPECT_TRUE(desktop->windows({1100, 750}).isEmpty());
+    EXPECT_TRUE(desktop->windows(windowSize).isEmpty());
     EXPECT_TRUE(desktop->trayIcon());
 }
 
@@ -170,13 +127,9 @@ TEST_F(TrayTest, AKilledGameResumesTheSameHandAfterARestart) {
     QThread::msleep(300);
     const QRect popover = popovers().value(0);
     // The lobby's hero button: Deal for a new player, Resume with a saved game; both cross this line.
-    desktop->xdotool({"mousemove", QString::number(popover.center().x()),
-                      QString::number(popover.top() + 274), "click", "1"});
+    click({popover.center().x(), popover.top() + 274});
     const QString saved = dataFolder(home.path()) + "/savedgame.json";
-    for (int i = 0; i < 300 && !QFile::exists(saved); ++i) {
-        QThread::msleep(50);
-    }
-    ASSERT_TRUE(QFile::exists(saved)) << "a Quick Hand was started and saved";
+    ASSERT_TRUE(waitUntil([&] { return QFile::exists(saved); })) << "a Quick Hand was started and saved";
     QFile before(saved);
     ASSERT_TRUE(before.open(QIODevice::ReadOnly));
     const auto stateBefore = nlohmann::json::parse(before.readAll().toStdString());
@@ -185,8 +138,7 @@ TEST_F(TrayTest, AKilledGameResumesTheSameHandAfterARestart) {
     game = startGame();
     ASSERT_TRUE(game->waitForLine("showPopover"));
     QThread::msleep(300);
-    desktop->xdotool({"mousemove", QString::number(popover.center().x()),
-                      QString::number(popover.top() + 274), "click", "1"});
+    click({popover.center().x(), popover.top() + 274});
     // Read at once, before a bot's pace has passed: the hand is exactly as it was restored.
     QThread::msleep(300);
     QFile after(saved);

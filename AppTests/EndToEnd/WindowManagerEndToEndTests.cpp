@@ -3,12 +3,10 @@
 // closes. Skipped, saying why, when the display, the tray or the manager cannot start.
 #include "Desktop.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -21,67 +19,13 @@ struct ManagedWindow {
     QSize size;
 };
 
-struct WindowManagerTest : ::testing::Test {
-    static void startDesktop(const QString& windowManager) {
-        whyNot.clear();
-        if (QStandardPaths::findExecutable(windowManager).isEmpty() ||
-            QStandardPaths::findExecutable("xprop").isEmpty() ||
-            QStandardPaths::findExecutable("xmessage").isEmpty()) {
-            whyNot = windowManager + ", xprop or xmessage is not installed";
+struct WindowManagerTest : DesktopTest {
+    static void startUnder(const QStringList& windowManager) {
+        if (QStandardPaths::findExecutable("xmessage").isEmpty()) {
+            whyNot = "xmessage is not installed";
             return;
         }
-        desktop = Desktop::start(whyNot).release();
-        if (!desktop) {
-            return;
-        }
-        manager = new QProcess;
-        manager->setProcessEnvironment(displayOnly());
-        // evilwm looks for a font that a bare X server may not have; "fixed" is always there.
-        manager->start(windowManager,
-                       windowManager == "evilwm" ? QStringList{"-fn", "fixed"} : QStringList{});
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 10000 &&
-               !x("xprop", {"-root", "_NET_SUPPORTED"}).contains("_NET_ACTIVE_WINDOW")) {
-            QThread::msleep(50);
-        }
-        if (!x("xprop", {"-root", "_NET_SUPPORTED"}).contains("_NET_ACTIVE_WINDOW")) {
-            whyNot = windowManager + " did not come up";
-            TearDownTestSuite();
-        }
-    }
-    static void TearDownTestSuite() {
-        if (manager) {
-            manager->terminate();
-            if (!manager->waitForFinished(3000)) {
-                manager->kill();
-                manager->waitForFinished(3000);
-            }
-            delete manager;
-            manager = nullptr;
-        }
-        delete desktop;
-        desktop = nullptr;
-    }
-    void SetUp() override {
-        if (!desktop || !home.isValid()) {
-            GTEST_SKIP() << (desktop ? "no temporary folder for a home" : whyNot.toStdString());
-        }
-    }
-
-    static QProcessEnvironment displayOnly() {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DISPLAY", desktop->display());
-        environment.remove("QT_QPA_PLATFORM");
-        return environment;
-    }
-    // What an X client prints on this display.
-    static QString x(const QString& program, const QStringList& arguments) {
-        QProcess process;
-        process.setProcessEnvironment(displayOnly());
-        process.start(program, arguments);
-        process.waitForFinished(10000);
-        return QString::fromUtf8(process.readAllStandardOutput());
+        startDesktop(windowManager);
     }
 
     // The windows the manager has taken in, as it lists them for task bars and window switchers.
@@ -90,27 +34,22 @@ struct WindowManagerTest : ::testing::Test {
         static const QRegularExpression windowClass(R"re(WM_CLASS\(STRING\) = "([^"]*)")re");
         static const QRegularExpression width(R"(Width: (\d+))"), height(R"(Height: (\d+))");
         QList<ManagedWindow> found;
-        auto ids = id.globalMatch(x("xprop", {"-root", "_NET_CLIENT_LIST"}));
+        auto ids = id.globalMatch(desktop->output("xprop", {"-root", "_NET_CLIENT_LIST"}));
         while (ids.hasNext()) {
             const QString window = ids.next().captured();
-            const QString info = x("xwininfo", {"-id", window});
+            const QString info = desktop->output("xwininfo", {"-id", window});
             found.push_back(
-                {window, windowClass.match(x("xprop", {"-id", window, "WM_CLASS"})).captured(1),
+                {window, windowClass.match(desktop->output("xprop", {"-id", window, "WM_CLASS"})).captured(1),
                  QSize(width.match(info).captured(1).toInt(), height.match(info).captured(1).toInt())});
         }
         return found;
     }
     static QString activeWindow() {
         static const QRegularExpression id("0x[0-9a-f]+");
-        return id.match(x("xprop", {"-root", "_NET_ACTIVE_WINDOW"})).captured();
+        return id.match(desktop->output("xprop", {"-root", "_NET_ACTIVE_WINDOW"})).captured();
     }
-    static bool waitForActive(const QString& window, int milliseconds = 5000) {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < milliseconds && activeWindow() != window) {
-            QThread::msleep(50);
-        }
-        return activeWindow() == window;
+    static bool waitForActive(const QString& window) {
+        return waitUntil([&] { return activeWindow() == window; }, 5000);
     }
 
     // Another program's window, which the player has clicked into.
@@ -119,7 +58,7 @@ struct WindowManagerTest : ::testing::Test {
         for (const ManagedWindow& window : managedWindows()) {
             known << window.id;
         }
-        process.setProcessEnvironment(displayOnly());
+        process.setProcessEnvironment(desktop->environment());
         process.start("xmessage",
                       {"-geometry", QStringLiteral("360x120+%1+%2").arg(at.x()).arg(at.y()), words});
         for (int i = 0; i < 200; ++i) {
@@ -134,49 +73,30 @@ struct WindowManagerTest : ::testing::Test {
         }
         return {};
     }
-
-    std::unique_ptr<GameProcess> startGame(QStringList arguments = {}, bool hotkey = false) {
-        return startOnboardedGame(*desktop, home.path(), arguments, hotkey);
-    }
-    QRect icon() const { return desktop->trayIcon().value_or(QRect()); }
-    void click(QPoint at) {
-        desktop->xdotool({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
-    }
-
-    static Desktop* desktop;
-    static QProcess* manager;
-    static QString whyNot;
-    QTemporaryDir home;
 };
-
-Desktop* WindowManagerTest::desktop = nullptr;
-QProcess* WindowManagerTest::manager = nullptr;
-QString WindowManagerTest::whyNot;
 
 // Openbox takes in every window that asks to be managed, as the big desktops' managers do.
 struct UnderOpenbox : WindowManagerTest {
-    static void SetUpTestSuite() { startDesktop("openbox"); }
+    static void SetUpTestSuite() { startUnder({"openbox"}); }
 };
 
 // evilwm moves the focus nowhere when the focused window goes: the focus comes back only if the
 // game gives it back.
 struct UnderEvilwm : WindowManagerTest {
-    static void SetUpTestSuite() { startDesktop("evilwm"); }
+    // evilwm looks for a font that a bare X server may not have; "fixed" is always there.
+    static void SetUpTestSuite() { startUnder({"evilwm", "-fn", "fixed"}); }
 };
 
 TEST_F(UnderOpenbox, ATableThatSpeaksLeavesNoStrayWindowsForTheTaskBar) {
     auto game = startGame();
     ASSERT_TRUE(game->waitForLine("showPopover")) << "an ordinary start shows the popover";
     QThread::msleep(500);
-    const QList<QRect> popovers = desktop->windows({420, 560});
+    const QList<QRect> popovers = desktop->windows(popoverSize);
     ASSERT_EQ(popovers.size(), 1);
     // The lobby's hero button deals a Quick Hand; the table then says what happens at it.
     click({popovers.front().center().x(), popovers.front().top() + 274});
     const QString saved = dataFolder(home.path()) + "/savedgame.json";
-    for (int i = 0; i < 300 && !QFile::exists(saved); ++i) {
-        QThread::msleep(50);
-    }
-    ASSERT_TRUE(QFile::exists(saved)) << "a Quick Hand was started";
+    ASSERT_TRUE(waitUntil([&] { return QFile::exists(saved); })) << "a Quick Hand was started";
     QThread::msleep(3000);
 
     QStringList ours;
