@@ -7,15 +7,22 @@
 #include "Game/BotSeating.h"
 #include "SurfaceCoordinator.h"
 #include "Table/Screen/BottomRow.h"
+#include "Views/Controls/SlidingPicker.h"
+#include "Views/Learn/GlossaryTab.h"
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Learn/RankingsTab.h"
 #include "Views/Learn/StartersChartView.h"
 #include "Views/Learn/StartersTab.h"
+#include "Views/Support/Announcer.h"
+#include "Views/Table/ActionLogView.h"
 #include "Views/WindowRoot.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
+#include <QApplication>
+#include <QLineEdit>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QTest>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -28,6 +35,7 @@ namespace {
 
 struct TableWindow : ::testing::Test {
     TableWindow() {
+        announcer.setShowsNotifications(false);
         window.resize(1100, 750);
         window.clock().setTimeSource([this] { return seconds; });
     }
@@ -58,6 +66,23 @@ struct TableWindow : ::testing::Test {
         ADD_FAILURE() << "no toolbar button " << title.toStdString();
         return nullptr;
     }
+    // Plays on, the player checking or calling, until a hand's result is showing.
+    void playToResult() {
+        int hands = 0;
+        for (int steps = 0; steps < 2000 && !harness.controller.isShowingResult(); ++steps) {
+            ASSERT_TRUE(harness.stepOnce(checkOrCall, hands));
+        }
+        ASSERT_TRUE(harness.controller.isShowingResult());
+        QCoreApplication::processEvents();
+    }
+    // A click of the pointer on the window where the middle of `widget` is drawn; it gives the keys to
+    // whatever takes them there.
+    void clickWhereDrawn(QWidget* widget) {
+        const QPoint spot = widget->mapTo(&window, widget->rect().center());
+        QWidget* under = window.childAt(spot);
+        ASSERT_TRUE(under);
+        QTest::mouseClick(under, Qt::LeftButton, Qt::NoModifier, under->mapFrom(&window, spot));
+    }
     // Lets the sidebar's slide and fades run out.
     void settle() {
         seconds += 1;
@@ -68,7 +93,10 @@ struct TableWindow : ::testing::Test {
     ControllerHarness harness;
     AppState appState{std::nullopt};
     SurfaceCoordinator surfaces{harness.controller};
-    WindowRoot window{AppEnvironment{&appState, &harness.controller, &surfaces, nullptr, nullptr, nullptr}};
+    // Silent: its spoken notes are windows of their own, which would take the keys from this one.
+    Announcer announcer;
+    WindowRoot window{
+        AppEnvironment{&appState, &harness.controller, &surfaces, nullptr, nullptr, nullptr, &announcer}};
     double seconds = 0;
 };
 
@@ -170,6 +198,47 @@ TEST_F(TableWindow, TheGuidePutAwayStartsAfreshWhenItComesBack) {
     settle();
     ASSERT_TRUE(window.guide());
     EXPECT_EQ(window.guide()->tab(), GuideTab::basics);
+}
+
+TEST_F(TableWindow, TheResultDealsOnFromTheLogWithoutTakingKeysTheSidebarNeeds) {
+    startSitAndGo();
+    QApplication::setActiveWindow(&window);
+    QCoreApplication::processEvents();
+    playToResult();
+    // The player clicks into the log beside the table: the keys go there.
+    auto* log = window.findChild<ActionLogView*>();
+    ASSERT_TRUE(log);
+    clickWhereDrawn(log->scrollArea()->viewport());
+    ASSERT_TRUE(log->isAncestorOf(QApplication::focusWidget()));
+    const std::int64_t hand = harness.controller.view()->handNumber;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(harness.controller.view()->handNumber, hand + 1) << "Return in the log deals on";
+
+    playToResult();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(harness.controller.view()->handNumber, hand + 2) << "so does Space";
+
+    // A focused control keeps the keys it uses: the sidebar's switch presses on Space, and what is
+    // typed into the guide's search goes into the field, Return included.
+    playToResult();
+    auto* picker = window.findChild<SlidingPicker*>();
+    ASSERT_TRUE(picker);
+    QAbstractButton* guideSegment = picker->segments().at(1);
+    guideSegment->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(guideSegment, Qt::Key_Space);
+    settle();
+    EXPECT_EQ(window.sidebarContent(), WindowRoot::SidebarContent::guide);
+    ASSERT_TRUE(window.guide());
+    click(window.guide()->tabButton(GuideTab::glossary));
+    auto* glossary = qobject_cast<GlossaryTab*>(window.guide()->tabContent());
+    ASSERT_TRUE(glossary);
+    clickWhereDrawn(glossary->searchField());
+    ASSERT_EQ(QApplication::focusWidget(), glossary->searchField());
+    QTest::keyClicks(glossary->searchField(), "all in");
+    QTest::keyClick(glossary->searchField(), Qt::Key_Return);
+    EXPECT_EQ(glossary->searchField()->text(), "all in");
+    EXPECT_EQ(harness.controller.view()->handNumber, hand + 2);
+    EXPECT_TRUE(harness.controller.isShowingResult());
 }
 
 } // namespace

@@ -233,3 +233,29 @@ TEST(TableKeys, AHeldKeyIsOnePressAndUnseenControlsTakeNoReturnOrSpace) {
     table.context.showingResult = true;
     EXPECT_EQ(table.press(returnKey), TableKeyCommand(Cmd::DealNextHand{}));
 }
+
+TEST(TableKeys, FromElsewhereInTheWindowOnlyTheShowingResultsKeysCount) {
+    Table table;
+    const auto elsewhere = [&](TableKeyPress key) {
+        key.fromElsewhere = true;
+        return table.press(key);
+    };
+    // The player's turn: the log beside the table keeps its letters, Return and Space.
+    for (const TableKeyPress& key :
+         {typed("f"), typed("c"), typed("r"), typed("p"), typed("?"), typed("2"), returnKey, spaceKey}) {
+        EXPECT_FALSE(elsewhere(key)) << key.text.toStdString();
+    }
+    table.view.street = Street::handComplete;
+    table.view.legalActions.reset();
+    table.context.showingResult = true;
+    EXPECT_EQ(elsewhere(returnKey), TableKeyCommand(Cmd::DealNextHand{}));
+    EXPECT_EQ(elsewhere(enterKey), TableKeyCommand(Cmd::DealNextHand{}));
+    EXPECT_EQ(elsewhere(spaceKey), TableKeyCommand(Cmd::DealNextHand{}));
+    EXPECT_FALSE(elsewhere(typed("p")));
+    // Under a practice caption or a leave question the result is not what the keys answer.
+    table.context.caption = PracticeCaption{PracticeCaption::Folded{}, "Folded", "body"};
+    EXPECT_FALSE(elsewhere(returnKey));
+    table.context.caption.reset();
+    table.context.confirmingLeave = true;
+    EXPECT_FALSE(elsewhere(spaceKey));
+}

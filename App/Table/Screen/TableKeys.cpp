@@ -19,6 +19,11 @@ bool isEscape(const TableKeyPress& press) {
     return press.key == Qt::Key_Escape;
 }
 
+bool dealsNextHand(const TableKeyPress& press, const TableKeyContext& context) {
+    return context.view->street == PokerEngine::Street::handComplete && context.showingResult &&
+           (isReturn(press) || isSpace(press));
+}
+
 std::optional<TableKeyCommand> practiceKey(const TableKeyPress& press, const PracticeCaption& caption) {
     if (!isReturn(press) && !isSpace(press)) {
         return std::nullopt;
@@ -79,6 +84,12 @@ std::optional<TableKeyCommand> handle(const TableKeyPress& press, const TableKey
     if (!context.view || context.confirmingLeave || context.guideOpen) {
         return std::nullopt;
     }
+    if (press.fromElsewhere) {
+        if (context.caption || !dealsNextHand(press, context)) {
+            return std::nullopt;
+        }
+        return TableCommand::DealNextHand{};
+    }
     if (context.focus == TableFocus::raiseField) {
         if (isEscape(press)) {
             return TableCommand::FocusTable{};
@@ -95,12 +106,10 @@ std::optional<TableKeyCommand> handle(const TableKeyPress& press, const TableKey
     if (typed == QStringLiteral("p")) {
         return TableCommand::TogglePause{};
     }
-    const PokerEngine::PlayerView& view = *context.view;
-    if (view.street == PokerEngine::Street::handComplete && context.showingResult &&
-        (isReturn(press) || isSpace(press))) {
+    if (dealsNextHand(press, context)) {
         return TableCommand::DealNextHand{};
     }
-    if (!view.legalActions || !context.pauseReasons.empty()) {
+    if (!context.view->legalActions || !context.pauseReasons.empty()) {
         return std::nullopt;
     }
     if (!context.controlsSeen && (isReturn(press) || isSpace(press))) {

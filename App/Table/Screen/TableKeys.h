@@ -22,6 +22,10 @@ struct TableKeyPress {
     Qt::KeyboardModifiers modifiers;
     // The key held down and repeating: a held key is one press, so the repeats do nothing.
     bool autoRepeat = false;
+    // The press reached the table from elsewhere in its window (the action log or the guide beside it)
+    // because nothing there took it. From there only the showing result's Return and Space count, so
+    // the player deals on from the log, while every other key stays the log's and the guide's.
+    bool fromElsewhere = false;
 };
 
 // Everything the keys depend on at the moment of the press.

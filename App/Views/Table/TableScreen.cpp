@@ -30,6 +30,7 @@
 #include "Views/Table/StageView.h"
 #include "Views/Table/StatusLine.h"
 #include "Views/Table/TopBarView.h"
+#include "Views/Table/UnclaimedWindowKeys.h"
 
 #include "PokerEngine/EngineError.h"
 
@@ -161,6 +162,10 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
                 &TableScreen::refresh);
     }
 
+    windowKeys_ = new UnclaimedWindowKeys(*this, [this](const QKeyEvent& key) {
+        return handle(TableKeyPress{key.text(), key.key(), key.modifiers(), key.isAutoRepeat(), true});
+    });
+
     target_->setFocus(TableFocus::table);
     // The look first: taking in the view draws the rows, and a row made without it (the pause message
     // of a table paused before this screen opened) keeps the colours of no style.
@@ -285,6 +290,7 @@ void TableScreen::resizeEvent(QResizeEvent* event) {
 
 void TableScreen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    windowKeys_->follow();
     target_->setFocus(TableFocus::table);
     setFocus();
 }

@@ -38,6 +38,7 @@ class SoundSink;
 class StageView;
 class TablePresenter;
 class TopBarView;
+class UnclaimedWindowKeys;
 
 // The playing screen while the controller has a table, in the popover or the window: the top bar
 // (popover only), the animated stage and one row under it (the leave question, the practice caption,
@@ -162,6 +163,7 @@ class TableScreen : public QWidget {
     ActionBar* actionBar_;
     PracticeCaptionView* caption_ = nullptr;
     PokerBasicsView* guidePanel_ = nullptr;
+    UnclaimedWindowKeys* windowKeys_;
 
     AnimationClock clock_;
     // 0 closed to 1 open.
