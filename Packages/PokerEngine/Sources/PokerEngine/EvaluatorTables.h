@@ -47,9 +47,9 @@ class EvaluatorTables final {
     }
 
     // The same strength for cards summed as HandEvaluatorCardTable describes, which is what
-    // evaluation reads: the flush test is an addition and a mask, and the rank key's hash, summed
-    // with the cards, goes through a perfect hash that stays in cache instead of the
-    // open-addressing table. The mask is only read for a flush.
+    // evaluation reads: the flush test is an addition and a mask, and the ranks' hash, summed with
+    // the cards, goes through a perfect hash that stays in cache instead of the open-addressing
+    // table. The mask is only read for a flush.
     std::uint16_t strength(const DealtCards& cards) const {
         using namespace HandEvaluatorCardTable;
         if (const std::uint64_t flushSuits = flushSuitsOf(cards.weights()); flushSuits != 0) [[unlikely]] {
@@ -57,7 +57,7 @@ class EvaluatorTables final {
             const auto flag = static_cast<unsigned>(std::countr_zero(flushSuits));
             return flush_[(cards.cardMask() >> (4u * (flag - (suitTallyShift + 3)))) & 0x1FFF];
         }
-        return rankHash_.strengthOfHash(rankHashOf(cards.weights()));
+        return rankHash_.strengthOfWord(rankWordOf(cards.weights()));
     }
 
     // classes()[s] is the class of strength s; entry 0 is an empty high-card placeholder.

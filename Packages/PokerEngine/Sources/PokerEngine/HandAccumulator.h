@@ -16,10 +16,10 @@
 namespace PokerEngine {
 
 // Up to seven cards summarised for the evaluator: a suit-by-rank bit mask (one 16-bit lane per
-// suit, rank index as the bit) and one 64-bit sum of the cards' weights that holds the rank key
-// (the sum of 5^(rank index), whose base-5 digits count each rank) as its hash, the cards of each
-// suit and the card count (see HandEvaluatorCardTable). Built card by card, so a caller dealing many boards
-// onto the same cards adds only the new ones: adding a card is one OR and one addition.
+// suit, rank index as the bit) and one 64-bit sum of the cards' weights that holds the hash of
+// their ranks, the cards of each suit and the card count (see HandEvaluatorCardTable). Built card
+// by card, so a caller dealing many boards onto the same cards adds only the new ones: adding a
+// card is one OR and one addition.
 class HandAccumulator {
   public:
     HandAccumulator() = default;
@@ -39,7 +39,7 @@ class HandAccumulator {
     // Bit (suit raw value × 16 + rank index) is set for each card held.
     std::uint64_t cardMask() const { return cardMask_; }
     // Equal keys mean equal rank multisets, whatever the suits.
-    std::uint32_t rankKey() const { return HandEvaluatorCardTable::rankKeyOf(weights_); }
+    std::uint32_t rankKey() const { return HandEvaluatorCardTable::rankKeyOfMask(cardMask_); }
     std::int64_t count() const { return HandEvaluatorCardTable::countOf(weights_); }
     // The number of cards of each suit, four bits each, clubs lowest.
     std::uint32_t suitTally() const { return HandEvaluatorCardTable::suitTallyOf(weights_); }

@@ -20,12 +20,10 @@ inline constexpr std::array<std::uint32_t, 13> powersOf5 = {
 // spends one load on it instead of unpacking rank and suit:
 // - its bit in the suit-by-rank mask (suit raw value × 16 + rank index);
 // - its weights, one 64-bit number that several cards add up without carries between the parts:
-//   bits 0-31 the rank's power of five times the rank hash's multiplier, modulo 2^32, so the low
-//   word of a sum is already the hash of the hand's rank key (the sum of the powers, whose base-5
-//   digits count each rank) and looking it up needs no multiplication; bits 32-35 take what the low
-//   words carry out, at most 6 for seven cards; bits 36-51 a one in the suit's four-bit tally
-//   (clubs lowest); bits 60-63 a one in the card count, so an eighth card is the first to set
-//   the top bit.
+//   bits 0-31 the rank's word in the rank hash (see PerfectRankHash), so the low word of a sum is
+//   already the word the hash looks up; bits 32-35 take what the low words carry out, at most 6 for
+//   seven cards; bits 36-51 a one in the suit's four-bit tally (clubs lowest); bits 60-63 a one in
+//   the card count, so an eighth card is the first to set the top bit.
 // Adding `flushBias` to a hand's sum starts every tally at 3, so a suit holding five or more cards
 // sets the top bit of its nibble and the flush test is one addition and one mask; seven cards of
 // one suit reach 10, still inside the nibble. Sums themselves start at 0, so sums of sums add up.
@@ -35,17 +33,6 @@ static_assert(sizeof(Card) == 2);
 
 inline constexpr unsigned suitTallyShift = 36;
 inline constexpr unsigned countShift = 60;
-inline constexpr std::uint32_t rankHashMultiplier = PerfectRankHash::multiplier;
-// The multiplier's inverse modulo 2^32, which turns a hash back into its key: each Newton step
-// doubles the number of correct low bits, and an odd number is its own inverse to three bits.
-inline constexpr std::uint32_t rankHashInverse = [] {
-    std::uint32_t inverse = rankHashMultiplier;
-    for (int step = 0; step < 4; ++step) {
-        inverse *= 2u - rankHashMultiplier * inverse;
-    }
-    return inverse;
-}();
-static_assert(rankHashMultiplier * rankHashInverse == 1u);
 inline constexpr std::uint64_t flushBias = std::uint64_t{0x3333} << suitTallyShift;
 inline constexpr std::uint64_t flushSuitBits = std::uint64_t{0x8888} << suitTallyShift;
 // Every sum of up to seven cards stays below this; the eighth card reaches it.
@@ -82,7 +69,7 @@ inline constexpr Entries entries = [] {
     for (const Suit suit : allSuits) {
         for (const Rank rank : allRanks) {
             const auto index = static_cast<unsigned>(rankIndex(rank));
-            const std::uint64_t weights = std::uint32_t{powersOf5[index] * rankHashMultiplier} |
+            const std::uint64_t weights = PerfectRankHash::wordOfRank(index) |
                                           (std::uint64_t{1} << (suitTallyShift + 4u * rawValue(suit))) |
                                           (std::uint64_t{1} << countShift);
             const std::uint64_t bit = std::uint64_t{1} << (16u * rawValue(suit) + index);
@@ -103,11 +90,18 @@ inline std::uint64_t weights(Card card) {
     return lanes(card)[weightsLane];
 }
 
-constexpr std::uint32_t rankHashOf(std::uint64_t weights) {
+constexpr std::uint32_t rankWordOf(std::uint64_t weights) {
     return static_cast<std::uint32_t>(weights);
 }
-constexpr std::uint32_t rankKeyOf(std::uint64_t weights) {
-    return rankHashOf(weights) * rankHashInverse;
+// The rank key (the sum of 5^(rank index) over the cards) of a suit-by-rank mask: each rank counts
+// the suit lanes that hold its bit.
+constexpr std::uint32_t rankKeyOfMask(std::uint64_t cardMask) {
+    std::uint32_t key = 0;
+    for (std::size_t rank = 0; rank < powersOf5.size(); ++rank) {
+        const auto count = std::popcount((cardMask >> rank) & 0x0001'0001'0001'0001u);
+        key += static_cast<std::uint32_t>(count) * powersOf5[rank];
+    }
+    return key;
 }
 // Four bits per suit, clubs lowest.
 constexpr std::uint32_t suitTallyOf(std::uint64_t weights) {

@@ -3,46 +3,89 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 using namespace PokerEngine;
 
-TEST(PerfectRankHash, FindsEveryStoredKeyAndSkipsEmptySlots) {
-    // Keys spread as the evaluator's are, including neighbours that share most of their hash,
-    // between the empty slots of an open-addressing table.
-    std::vector<RankKeyStrength> entries;
-    for (std::uint32_t key = 9; key < 1'123'046'875u; key = key * 7 + 3) {
-        entries.push_back({key, static_cast<std::uint16_t>(entries.size() % 7462 + 1)});
-        entries.push_back({key + 1, static_cast<std::uint16_t>((entries.size() * 31) % 7462 + 1)});
-        entries.push_back({});
+namespace {
+
+struct Multiset {
+    std::uint32_t rankKey;
+    std::uint32_t weightSum;
+    int size;
+};
+
+// Every multiset of up to seven ranks with at most four of each, with its rank key and its sum of
+// the hash's rank weights.
+std::vector<Multiset> multisetsUpToSeven() {
+    std::vector<Multiset> all;
+    const auto extend = [&](const auto& self, std::size_t rank, Multiset so) -> void {
+        if (rank == PerfectRankHash::rankWeights.size()) {
+            all.push_back(so);
+            return;
+        }
+        for (int count = 0; count <= 4 && so.size + count <= 7; ++count) {
+            const auto times = static_cast<std::uint32_t>(count);
+            self(self, rank + 1,
+                 {so.rankKey + times * powersOf5[rank],
+                  so.weightSum + times * PerfectRankHash::rankWeights[rank], so.size + count});
+        }
+    };
+    extend(extend, 0, {0, 0, 0});
+    return all;
+}
+
+} // namespace
+
+TEST(PerfectRankHash, RankWeightsGiveEveryMultisetItsOwnSum) {
+    const std::vector<Multiset> all = multisetsUpToSeven();
+    std::vector<std::uint32_t> sums;
+    std::vector<std::uint32_t> words;
+    for (const Multiset& multiset : all) {
+        ASSERT_LE(multiset.weightSum, PerfectRankHash::hashMask);
+        sums.push_back(multiset.weightSum);
+        words.push_back(PerfectRankHash::wordOfKey(multiset.rankKey));
     }
+    std::sort(sums.begin(), sums.end());
+    EXPECT_EQ(std::adjacent_find(sums.begin(), sums.end()), sums.end());
+    // The words scatter the sums without merging any two.
+    std::sort(words.begin(), words.end());
+    EXPECT_EQ(std::adjacent_find(words.begin(), words.end()), words.end());
+}
+
+TEST(PerfectRankHash, FindsEveryStoredMultisetOfFiveToSevenCards) {
+    std::vector<RankKeyStrength> entries;
+    for (const Multiset& multiset : multisetsUpToSeven()) {
+        if (multiset.size >= 5) {
+            // Neighbouring multisets get unrelated strengths, so a lookup one slot off shows.
+            const auto strength = static_cast<std::uint16_t>((entries.size() * 7919) % 7462 + 1);
+            entries.push_back({multiset.rankKey, strength});
+            entries.push_back({});
+        }
+    }
+    ASSERT_EQ(entries.size(), 2u * 73'775u);
     const PerfectRankHash hash(entries);
     for (const RankKeyStrength& entry : entries) {
         if (entry.key != 0) {
-            EXPECT_EQ(hash.strength(entry.key), entry.strength) << entry.key;
+            ASSERT_EQ(hash.strength(entry.key), entry.strength) << entry.key;
         }
     }
 }
 
-// The key whose hash is the given one: the multiplier is odd, so its inverse modulo 2^32 undoes it.
-std::uint32_t keyWithHash(std::uint32_t hash) {
-    return hash * HandEvaluatorCardTable::rankHashInverse;
+TEST(PerfectRankHash, SumsTheWordsOfCardsAsTheirKeysAdd) {
+    // Seven cards summed one word at a time, carries out of the top included, give the word of
+    // their whole key: four aces and three kings, the largest key.
+    std::uint64_t sum = 0;
+    for (const std::size_t rank : {12, 12, 12, 12, 11, 11, 11}) {
+        sum += PerfectRankHash::wordOfRank(rank);
+    }
+    EXPECT_EQ(HandEvaluatorCardTable::rankWordOf(sum), PerfectRankHash::wordOfKey(1'123'046'875u));
 }
 
-TEST(PerfectRankHash, PlacesKeysCrowdedAtTheLastHomesPastTheEnd) {
-    // Hundreds of buckets whose keys all want the same last few home slots: most must be displaced
-    // beyond the last home, and every one must still be found.
-    constexpr unsigned homeShift = 32 - PerfectRankHash::slotBits;
-    std::vector<RankKeyStrength> entries;
-    for (std::uint32_t bucket = 1; bucket <= 300; ++bucket) {
-        for (std::uint32_t fromTop = 0; fromTop < 20; ++fromTop) {
-            const auto home = static_cast<std::uint32_t>(PerfectRankHash::homeCount - 1 - fromTop);
-            const std::uint32_t key = keyWithHash((home << homeShift) | bucket);
-            entries.push_back({key, static_cast<std::uint16_t>(bucket * 20 + fromTop)});
-        }
-    }
-    const PerfectRankHash hash(entries);
-    for (const RankKeyStrength& entry : entries) {
-        ASSERT_EQ(hash.strength(entry.key), entry.strength) << entry.key;
-    }
+TEST(PerfectRankHashDeathTest, StopsOnTwoStrengthsForOneKey) {
+    const std::vector<RankKeyStrength> entries = {{9, 1}, {9, 2}};
+    EXPECT_DEATH(PerfectRankHash{entries}, "Precondition failed");
 }
