@@ -1,14 +1,7 @@
 #include "FakeAudioOutput.h"
 
-#include "Sound/Playback/QtAudioOutput.h"
 #include "Sound/Playback/SoundPlayer.h"
 #include "Sound/SoundSynth.h"
-
-#include <QAudioDevice>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QMediaDevices>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -267,43 +260,4 @@ TEST_F(SoundPlayerTest, ARestartThatFailsTurnsSoundOff) {
     player.play(SoundEvent::cardFlip, TableStyleID::satin, 0, always);
     EXPECT_EQ(totalQueued(), 0u);
     EXPECT_EQ(LogCapture::messages().size(), 1u);
-}
-
-// Without a sound server (as on CI) Qt has no default output: the real output reports why.
-TEST(QtAudioOutput, ReportsTheCauseWhenThereIsNoOutputDevice) {
-    if (!QMediaDevices::defaultAudioOutput().isNull()) {
-        GTEST_SKIP() << "an audio output device is present";
-    }
-    SoundMixer mixer;
-    QtAudioOutput output(mixer);
-    const auto failure = output.start();
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(*failure, QStringLiteral("no audio output device"));
-    EXPECT_FALSE(output.isRunning());
-}
-
-// With a sound server (a PulseAudio null sink will do) the real output pulls the mixer's voices.
-TEST(QtAudioOutput, PlaysQueuedSoundsThroughTheDefaultDevice) {
-    if (QMediaDevices::defaultAudioOutput().isNull()) {
-        GTEST_SKIP() << "no audio output device";
-    }
-    SoundMixer mixer;
-    QtAudioOutput output(mixer);
-    ASSERT_EQ(output.start(), std::nullopt);
-    EXPECT_TRUE(output.isRunning());
-    auto chime = std::make_shared<const std::vector<float>>(
-        SoundSynth::samples(SoundEvent::turnChime, TableStyleID::satin, 0));
-    mixer.schedule(2, chime);
-    mixer.play(2);
-    // A null sink takes its samples in large blocks, so allow it a few seconds.
-    QElapsedTimer clock;
-    clock.start();
-    while (mixer.queuedCount(2) > 0 && clock.elapsed() < 5000) {
-        QEventLoop loop;
-        QTimer::singleShot(10, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    EXPECT_EQ(mixer.queuedCount(2), 0u);
-    output.stop();
-    EXPECT_FALSE(output.isRunning());
 }

@@ -1,5 +1,6 @@
 #include "Sound/Playback/QtAudioOutput.h"
 
+#include "Sound/Playback/AudioTeardown.h"
 #include "Sound/SoundMixer.h"
 #include "Sound/SoundSynth.h"
 
@@ -72,6 +73,7 @@ QtAudioOutput::~QtAudioOutput() {
 std::optional<QString> QtAudioOutput::start() {
     if (!sink_) {
         const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+        AudioTeardown::skipAtExitAfter(AudioTeardown::Connection::deviceList);
         if (device.isNull()) {
             return QStringLiteral("no audio output device");
         }
@@ -90,6 +92,8 @@ std::optional<QString> QtAudioOutput::start() {
         stream_.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     }
     sink_->start(&stream_);
+    // The sink connects to the server (and Qt registers its teardown) on its first start.
+    AudioTeardown::skipAtExitAfter(AudioTeardown::Connection::output);
     if (sink_->error() != QAudio::NoError || sink_->state() == QAudio::StoppedState) {
         const QString cause = describe(sink_->error());
         sink_.reset();
