@@ -1,6 +1,7 @@
 #include "Style/FocusRing.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "Style/Contrast.h"
 #include "Style/LabelColors.h"
@@ -55,6 +56,16 @@ double reach(const TableTheme& theme) {
     if (ring.dotted)
         return ring.outset;
     return ring.outset + ring.width / 2 + 0.5;
+}
+
+int room(const TableTheme& theme) {
+    return static_cast<int>(std::ceil(reach(theme)));
+}
+
+QRectF frameAround(const QRectF& target, const QRectF& widget, const TableTheme& theme) {
+    const Look ring = look(theme);
+    const double edge = ring.dotted ? ring.outset : ring.outset + ring.width / 2;
+    return target.adjusted(-edge, -edge, edge, edge).intersected(widget);
 }
 
 } // namespace FocusRing

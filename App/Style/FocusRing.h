@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include <QRectF>
+
 #include "Style/TableTheme.h"
 
 // The one keyboard focus ring of every control: how it is coloured, how thick it is and how far it
@@ -29,5 +31,11 @@ RGB color(const TableTheme& theme);
 Look look(const TableTheme& theme);
 // How far the ring's drawing reaches beyond what it surrounds, antialiasing included.
 double reach(const TableTheme& theme);
+// The whole points a control keeps free round what takes its click, so its ring is never cut off.
+int room(const TableTheme& theme);
+// The frame a ring drawn inside it needs to stand round `target` at the theme's outset, kept within
+// `widget`, the rectangle it is painted in: a choice's ring goes round its box and its title, the part
+// that takes the click, not along the whole row the control spans.
+QRectF frameAround(const QRectF& target, const QRectF& widget, const TableTheme& theme);
 
 } // namespace FocusRing

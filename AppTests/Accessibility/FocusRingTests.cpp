@@ -282,3 +282,19 @@ TEST(FocusRing, TheDesktopsOwnControlsDrawItToo) {
         expectRing(control->metaObject()->className(), desktop, control, control);
     }
 }
+
+TEST(FocusRing, AChoicesRingStandsRoundWhatTakesTheClickAndInsideItsWidget) {
+    const TableTheme satin = FocusRingPainter::desktopTheme(false);
+    const FocusRing::Look look = FocusRing::look(satin);
+    const double edge = look.outset + look.width / 2;
+    const QRectF click(10, 10, 120, 16);
+    // Room enough: the frame stands out from the box and title by the outset and the stroke.
+    EXPECT_EQ(FocusRing::frameAround(click, QRectF(0, 0, 400, 40), satin),
+              click.adjusted(-edge, -edge, edge, edge));
+    // Too little: it closes in rather than be cut off, and never reaches along the row.
+    const QRectF tight(5, 8, 400, 20);
+    const QRectF frame = FocusRing::frameAround(click, tight, satin);
+    EXPECT_TRUE(tight.contains(frame));
+    EXPECT_LT(frame.right(), click.right() + edge + 0.01);
+    EXPECT_GE(FocusRing::room(satin), FocusRing::reach(satin));
+}

@@ -97,8 +97,8 @@ TEST(GuideSpeech, FromTheSettingsWindowsButton) {
         }
     }
     ASSERT_TRUE(settings);
-    QPushButton* opener = nullptr;
-    for (QPushButton* button : settings->findChildren<QPushButton*>()) {
+    QAbstractButton* opener = nullptr;
+    for (QAbstractButton* button : settings->findChildren<QAbstractButton*>()) {
         if (button->text().startsWith("Poker Basics")) {
             opener = button;
         }

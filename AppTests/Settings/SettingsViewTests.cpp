@@ -144,12 +144,12 @@ TEST(SettingsView, ResetAsksFirstAndCancellingChangesNothing) {
         asked = title + " / " + message;
         return false;
     });
-    window.find<QPushButton>("Reset Bankroll…")->click();
+    window.find<QAbstractButton>("Reset Bankroll…")->click();
     EXPECT_EQ(asked, "Reset your bankroll to 10,000 chips? / Lifetime counters are kept.");
     EXPECT_EQ(window.state.profile().bankroll, 55);
 
     window.view.setConfirm([](const QString&, const QString&) { return true; });
-    window.find<QPushButton>("Reset Bankroll…")->click();
+    window.find<QAbstractButton>("Reset Bankroll…")->click();
     EXPECT_EQ(window.state.profile().bankroll, 10000);
     EXPECT_TRUE(window.find<QLabel>("10,000 chips"));
 }
@@ -234,7 +234,7 @@ TEST(SettingsView, PokerBasicsOpensTheGuideAsASheetThatClosesItself) {
         return window.view.guideSheet() == nullptr;
     };
     for (const bool byEscape : {false, true}) {
-        window.find<QPushButton>("Poker Basics…")->click();
+        window.find<QAbstractButton>("Poker Basics…")->click();
         QDialog* sheet = window.view.guideSheet();
         ASSERT_TRUE(sheet);
         EXPECT_TRUE(sheet->isVisible());
@@ -246,7 +246,7 @@ TEST(SettingsView, PokerBasicsOpensTheGuideAsASheetThatClosesItself) {
         ASSERT_TRUE(guide->doneButton()) << "the panel presentation, with its own Done";
         EXPECT_EQ(guide->tab(), GuideTab::basics);
 
-        window.find<QPushButton>("Poker Basics…")->click();
+        window.find<QAbstractButton>("Poker Basics…")->click();
         EXPECT_EQ(window.view.guideSheet(), sheet) << "one guide at a time";
 
         if (byEscape)
@@ -300,7 +300,7 @@ TEST(SettingsView, OpensWithinTheScreenAndScrollsToEverySection) {
     EXPECT_TRUE(room.contains(window.view.geometry()));
     auto* scroll = window.view.findChild<QScrollArea*>();
     ASSERT_TRUE(scroll) << "the form does not scroll";
-    auto* reset = window.find<QPushButton>(QStringLiteral("Reset Bankroll…"));
+    auto* reset = window.find<QAbstractButton>(QStringLiteral("Reset Bankroll…"));
     ASSERT_TRUE(reset);
     scroll->ensureWidgetVisible(reset);
     const QRect shown = QRect(reset->mapTo(scroll->viewport(), QPoint()), reset->size());

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "Style/Drawing/FocusRingPainter.h"
+#include "Style/FocusRing.h"
 
 namespace {
 
@@ -25,6 +26,25 @@ void ring(QPainter* painter, const QWidget* widget, const QRect& fallback) {
     const bool dark = widget ? widget->palette().color(QPalette::Window).lightness() < 128 : false;
     FocusRingPainter::paintInside(*painter, frame, FocusRingPainter::desktopTheme(dark),
                                   FocusRingPainter::Outline::rounded, 6);
+}
+
+// The room a choice keeps round its box and title; the ring is as wide in light and dark.
+int choiceRoom() {
+    return FocusRing::room(FocusRingPainter::desktopTheme(false));
+}
+
+bool isChoice(QStyle::ContentsType type) {
+    return type == QStyle::CT_CheckBox || type == QStyle::CT_RadioButton;
+}
+
+// The ring of a check box or radio button: round the box and title that take its click.
+void ringChoice(QPainter* painter, const QStyle& style, QStyle::SubElement click, const QStyleOption* option,
+                const QWidget* widget) {
+    const bool dark = widget ? widget->palette().color(QPalette::Window).lightness() < 128 : false;
+    const TableTheme theme = FocusRingPainter::desktopTheme(dark);
+    const QRectF frame = FocusRing::frameAround(QRectF(style.subElementRect(click, option, widget)),
+                                                QRectF(option->rect), theme);
+    FocusRingPainter::paintInside(*painter, frame, theme, FocusRingPainter::Outline::rounded, 6);
 }
 
 template <typename Option> std::unique_ptr<Option> withoutFocus(const Option* option) {
@@ -59,7 +79,53 @@ void FocusRingStyle::drawControl(ControlElement element, const QStyleOption* opt
     }
     if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option))
         QProxyStyle::drawControl(element, withoutFocus(button).get(), painter, widget);
-    ring(painter, widget, option->rect);
+    if (element == CE_CheckBox)
+        ringChoice(painter, *proxy(), SE_CheckBoxClickRect, option, widget);
+    else if (element == CE_RadioButton)
+        ringChoice(painter, *proxy(), SE_RadioButtonClickRect, option, widget);
+    else
+        ring(painter, widget, option->rect);
+}
+
+QSize FocusRingStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                                       const QWidget* widget) const {
+    const QSize natural = QProxyStyle::sizeFromContents(type, option, size, widget);
+    if (!isChoice(type))
+        return natural;
+    return natural + QSize(2 * choiceRoom(), 2 * choiceRoom());
+}
+
+QRect FocusRingStyle::subElementRect(SubElement element, const QStyleOption* option,
+                                     const QWidget* widget) const {
+    const int room = choiceRoom();
+    switch (element) {
+    case SE_CheckBoxLayoutItem:
+    case SE_RadioButtonLayoutItem:
+        return option->rect.adjusted(room, room, -room, -room);
+    case SE_CheckBoxIndicator:
+    case SE_CheckBoxContents:
+    case SE_CheckBoxFocusRect:
+    case SE_CheckBoxClickRect:
+    case SE_RadioButtonIndicator:
+    case SE_RadioButtonContents:
+    case SE_RadioButtonFocusRect:
+    case SE_RadioButtonClickRect: {
+        // Laid out as the desktop lays it out, inside the room. The desktop's style asks for the other
+        // parts of the choice through here while it works one out: those are inside already.
+        static thread_local bool working = false;
+        const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+        if (!button || working)
+            return QProxyStyle::subElementRect(element, option, widget);
+        QStyleOptionButton inside(*button);
+        inside.rect = button->rect.adjusted(room, room, -room, -room);
+        working = true;
+        const QRect rect = QProxyStyle::subElementRect(element, &inside, widget);
+        working = false;
+        return rect;
+    }
+    default:
+        return QProxyStyle::subElementRect(element, option, widget);
+    }
 }
 
 void FocusRingStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,

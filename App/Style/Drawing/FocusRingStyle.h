@@ -20,4 +20,10 @@ class FocusRingStyle final : public QProxyStyle {
                      const QWidget* widget) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
                             const QWidget* widget) const override;
+    // A check box or radio button keeps room round its box and title for the ring, outside the
+    // rectangle the layouts line it up by, as a drawn button keeps room round its face.
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override;
+    QRect subElementRect(SubElement element, const QStyleOption* option,
+                         const QWidget* widget) const override;
 };

@@ -11,6 +11,7 @@
 #include "Style/Drawing/Pill.h"
 #include "Style/Drawing/PixelKit.h"
 #include "Style/Drawing/SoftShadow.h"
+#include "Style/SatinGlass.h"
 #include "Style/SatinPalette.h"
 
 namespace ButtonFaces {
@@ -92,12 +93,9 @@ void satin(QPainter& painter, const QRectF& face, ControlKind kind, const TableT
         const RGB accent = SatinPalette::accent(theme.dark);
         glass.setColorAt(0, toQColor(accent.mixed(RGB::white, 0.18)));
         glass.setColorAt(1, toQColor(accent.mixed(RGB::black, 0.06)));
-    } else if (theme.dark) {
-        glass.setColorAt(0, QColor::fromRgbF(1, 1, 1, 0.20f));
-        glass.setColorAt(1, QColor::fromRgbF(1, 1, 1, 0.10f));
     } else {
-        glass.setColorAt(0, QColor::fromRgbF(1, 1, 1, 0.95f));
-        glass.setColorAt(1, QColor::fromRgbF(0.96f, 0.96f, 0.97f, 0.85f));
+        glass.setColorAt(0, toQColor(SatinGlass::top(theme.dark)));
+        glass.setColorAt(1, toQColor(SatinGlass::bottom(theme.dark)));
     }
     painter.fillPath(capsule, glass);
     if (state.pressed)

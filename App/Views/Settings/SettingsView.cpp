@@ -9,7 +9,9 @@
 #include "SurfaceCoordinator.h"
 #include "System/GlobalHotkey.h"
 #include "System/LaunchAtLogin.h"
+#include "Views/Controls/StyledButton.h"
 #include "Views/Learn/PokerBasicsView.h"
+#include "Views/Settings/SettingsLook.h"
 #include "Views/Settings/SettingsRules.h"
 #include "Views/Settings/ShortcutRecorder.h"
 #include "Views/Settings/StylePreviews.h"
@@ -24,7 +26,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
@@ -58,39 +59,39 @@ class WrappedLine final : public QLabel {
     }
 };
 
-// Marks the explanation lines, whose grey follows the desktop's colours.
+// Marks the explanation lines in their grey, and the problem lines in their red.
 constexpr const char* explanationProperty = "chipwhistleExplanation";
-
-RGB fromQColor(const QColor& colour) {
-    return RGB{colour.redF(), colour.greenF(), colour.blueF(), colour.alphaF()};
-}
-
-void colourExplanation(QLabel* label) {
-    const QPalette desktop = QApplication::palette(label);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, toQColor(SettingsRules::explanationColour(
-                                               fromQColor(desktop.color(QPalette::WindowText)),
-                                               fromQColor(desktop.color(QPalette::Window)))));
-    label->setPalette(palette);
-}
-
-// Marks the problem lines, red as far as the window lets red read.
 constexpr const char* problemProperty = "chipwhistleProblem";
 
-void colourProblem(QLabel* label) {
-    const QPalette desktop = QApplication::palette(label);
+void setTextColour(QLabel* label, const RGB& colour) {
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText,
-                     toQColor(SettingsRules::problemColour(fromQColor(desktop.color(QPalette::WindowText)),
-                                                           fromQColor(desktop.color(QPalette::Window)))));
+    palette.setColor(QPalette::WindowText, toQColor(colour));
     label->setPalette(palette);
+}
+
+// The form's palette: every role a standard control of the form draws with, in the game's look.
+QPalette formPalette(const SettingsLook::Colours& look) {
+    QPalette palette(toQColor(look.controlFace), toQColor(look.window));
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const bool disabled = group == QPalette::Disabled;
+        palette.setColor(group, QPalette::WindowText, toQColor(disabled ? look.disabledText : look.text));
+        palette.setColor(group, QPalette::ButtonText,
+                         toQColor(disabled ? look.disabledText : look.controlText));
+        // A drop-down's list and a check box's box are faced as the controls are.
+        palette.setColor(group, QPalette::Base, toQColor(look.controlFace));
+        palette.setColor(group, QPalette::AlternateBase, toQColor(look.controlFace));
+        palette.setColor(group, QPalette::Text, toQColor(disabled ? look.disabledText : look.controlText));
+        palette.setColor(group, QPalette::PlaceholderText, toQColor(look.explanation));
+        palette.setColor(group, QPalette::Highlight, toQColor(look.highlight));
+        palette.setColor(group, QPalette::HighlightedText, toQColor(look.highlightedText));
+    }
+    return palette;
 }
 
 QLabel* subtitle(const QString& text) {
     auto* label = new WrappedLine(text);
     label->setWordWrap(true);
     label->setProperty(explanationProperty, true);
-    colourExplanation(label);
     return label;
 }
 
@@ -98,23 +99,22 @@ QLabel* problemText() {
     auto* label = new QLabel;
     label->setWordWrap(true);
     label->setProperty(problemProperty, true);
-    colourProblem(label);
     return label;
 }
 
 // A switch with a secondary line under its title, as the grouped form draws a two-text label. A reader
-// hears the line as the switch's description.
-QWidget* withSubtitle(QWidget* control, const QString& text) {
+// hears the line as the switch's description. A layout, not a widget round the two, so the switch's
+// focus ring may reach past the row without being cut off.
+QLayout* withSubtitle(QWidget* control, const QString& text) {
     control->setAccessibleDescription(text);
-    auto* box = new QWidget;
-    auto* layout = new QVBoxLayout(box);
+    auto* layout = new QVBoxLayout;
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     layout->addWidget(control);
     auto* line = subtitle(text);
     line->setContentsMargins(24, 0, 0, 0);
     layout->addWidget(line);
-    return box;
+    return layout;
 }
 
 // The title of a control that takes the focus: its buddy, so a reader finds the relation between the
@@ -165,6 +165,7 @@ void setChecked(QCheckBox* box, bool on) {
 SettingsView::SettingsView(AppEnvironment environment, QWidget* parent)
     : QWidget(parent)
     , environment_(environment)
+    , appearance_(new AppearanceWatcher(this))
     , confirm_([this](const QString& title, const QString& message) {
         QMessageBox box(QMessageBox::Warning, title, title, QMessageBox::NoButton, this);
         box.setInformativeText(message);
@@ -216,6 +217,11 @@ SettingsView::SettingsView(AppEnvironment environment, QWidget* parent)
         connect(login, &LaunchAtLogin::statusChanged, this, &SettingsView::refresh);
         connect(login, &LaunchAtLogin::errorChanged, this, &SettingsView::refresh);
     }
+    connect(appearance_, &AppearanceWatcher::changed, this, [this] {
+        applyLook();
+        refresh();
+    });
+    applyLook();
     refresh();
 }
 
@@ -255,10 +261,10 @@ QWidget* SettingsView::gameplaySection() {
         withSubtitle(learningMode_,
                      QStringLiteral("Names your hand, rates your starting cards and explains each result.")));
 
-    guide_ = new QPushButton(QStringLiteral("Poker Basics…"));
+    guide_ = button(QStringLiteral("Poker Basics…"));
     guide_->setAccessibleDescription(
         QStringLiteral("How a hand works, what beats what, and which hands to play."));
-    connect(guide_, &QPushButton::clicked, this, &SettingsView::showGuide);
+    connect(guide_, &QAbstractButton::clicked, this, &SettingsView::showGuide);
     auto* learn = new QWidget;
     auto* learnLayout = new QHBoxLayout(learn);
     learnLayout->setContentsMargins(0, 0, 0, 0);
@@ -387,7 +393,7 @@ QWidget* SettingsView::generalSection() {
     approval->addWidget(
         subtitle(QStringLiteral("Allow Chipwhistle in Login Items to finish turning this on.")), 1);
     // Autostart entries never wait for approval here, so this row has nowhere to send the player.
-    auto* openLoginItems = new QPushButton(QStringLiteral("Open Login Items…"));
+    auto* openLoginItems = button(QStringLiteral("Open Login Items…"));
     openLoginItems->setEnabled(false);
     approval->addWidget(openLoginItems);
     form->addRow(approvalRow_);
@@ -409,8 +415,8 @@ QWidget* SettingsView::bankrollSection() {
     form->addRow(labelled(QStringLiteral("Hands played"), handsPlayed_));
     form->addRow(labelled(QStringLiteral("Sit & Go results"), sitAndGoResults_));
 
-    auto* reset = new QPushButton(QStringLiteral("Reset Bankroll…"));
-    connect(reset, &QPushButton::clicked, this, &SettingsView::askToReset);
+    auto* reset = button(QStringLiteral("Reset Bankroll…"));
+    connect(reset, &QAbstractButton::clicked, this, &SettingsView::askToReset);
     auto* resetRow = new QWidget;
     auto* row = new QHBoxLayout(resetRow);
     row->setContentsMargins(0, 0, 0, 0);
@@ -470,12 +476,6 @@ void SettingsView::refresh() {
     if (!state)
         return;
     const AppSettings& settings = state->profile().settings;
-    for (QLabel* label : findChildren<QLabel*>()) {
-        if (label->property(explanationProperty).toBool())
-            colourExplanation(label);
-        if (label->property(problemProperty).toBool())
-            colourProblem(label);
-    }
 
     for (std::size_t i = 0; i < speeds.size(); ++i)
         if (speeds[i] == settings.botSpeed)
@@ -520,7 +520,29 @@ void SettingsView::refresh() {
 }
 
 bool SettingsView::isDark() const {
-    return SystemAppearance::current().dark;
+    return appearance_->flags().dark;
+}
+
+StyledButton* SettingsView::button(const QString& title) {
+    auto* made = new StyledButton(SettingsLook::theme(appearance_->flags()), title, ControlKind::secondary(),
+                                  ControlSize::small);
+    made->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    buttons_.push_back(made);
+    return made;
+}
+
+void SettingsView::applyLook() {
+    const TableTheme theme = SettingsLook::theme(appearance_->flags());
+    const SettingsLook::Colours look = SettingsLook::colours(theme);
+    setPalette(formPalette(look));
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (label->property(explanationProperty).toBool())
+            setTextColour(label, look.explanation);
+        if (label->property(problemProperty).toBool())
+            setTextColour(label, look.problem);
+    }
+    for (StyledButton* made : buttons_)
+        made->setTheme(theme);
 }
 
 QSize SettingsView::sizeHint() const {

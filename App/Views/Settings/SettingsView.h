@@ -8,15 +8,18 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
+class AppearanceWatcher;
 class DeckPreview;
+class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QPushButton;
 class QScrollArea;
 class QWidget;
 class ShortcutRecorder;
+class StyledButton;
 
 // The Settings window's content: one form in which every stored setting is changed the moment a
 // control changes, written through the app state. There is no apply step, and the form reads the
@@ -63,8 +66,14 @@ class SettingsView final : public QWidget {
     QWidget* bankrollSection();
     void askToReset();
     bool isDark() const;
+    // A button of the form, drawn as the game's buttons are.
+    StyledButton* button(const QString& title);
+    // Colours the form and its controls in the game's look for the desktop's appearance.
+    void applyLook();
 
     AppEnvironment environment_;
+    AppearanceWatcher* appearance_;
+    std::vector<StyledButton*> buttons_;
     QScrollArea* scroll_ = nullptr;
     bool fitted_ = false;
     QPointer<QDialog> guideSheet_;
@@ -74,7 +83,7 @@ class SettingsView final : public QWidget {
     QCheckBox* autoDeal_ = nullptr;
     QComboBox* defaultTable_ = nullptr;
     QCheckBox* learningMode_ = nullptr;
-    QPushButton* guide_ = nullptr;
+    QAbstractButton* guide_ = nullptr;
     QCheckBox* fourColorDeck_ = nullptr;
     DeckPreview* deckPreview_ = nullptr;
     QCheckBox* sounds_ = nullptr;

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "Style/RGB.h"
+
+// The glass face of a satin control that is not filled with the accent colour: the styled buttons
+// draw it as a gradient, and the desktop's drop-downs in a form drawn in the game's look take its
+// middle as their face, so the two read as one kind of control.
+namespace SatinGlass {
+// The gradient's stops, top and bottom, laid over whatever the control sits on.
+RGB top(bool dark);
+RGB bottom(bool dark);
+// The face as one opaque colour over `under`: halfway down the gradient.
+RGB face(bool dark, const RGB& under);
+} // namespace SatinGlass
