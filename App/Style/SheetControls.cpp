@@ -1,5 +1,7 @@
 #include "Style/SheetControls.h"
 
+#include "Style/Ornaments.h"
+
 #include <QLocale>
 #include <QStringList>
 
@@ -125,4 +127,17 @@ QString StepperUnit::accessibleName() const {
         if (!word.isEmpty())
             word = word.left(1).toUpper() + word.mid(1).toLower();
     return words.join(u' ');
+}
+
+double BuyInScale::chipBottom(double scale) {
+    const ChipFaceGeometry chip{chipDiameter};
+    return chipCentreY + scale * (chipDiameter / 2 + chip.edgeDrop());
+}
+
+RGB SlidingPickerRules::trackColour(bool dark, bool increaseContrast) {
+    return (dark ? RGB::white : RGB::black).withAlpha(increaseContrast ? 0.16 : 0.07);
+}
+
+RGB SlidingPickerRules::pillColour(bool dark) {
+    return dark ? RGB{0.39, 0.39, 0.39, 1} : RGB::white;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Game/CashStakes.h"
+#include "Style/RGB.h"
 #include "Table/ChipDenomination.h"
 
 #include <QString>
@@ -58,6 +59,21 @@ std::int64_t valueAt(double fraction, std::int64_t cap);
 std::int64_t stepped(std::int64_t bigBlinds, std::int64_t cap, std::int64_t step);
 // "600 chips, 60 big blinds. You can afford up to 75 big blinds".
 QString spokenValue(std::int64_t bigBlinds, std::int64_t cap, std::int64_t bigBlind);
+
+// The slider's box from its top down: the track, the chip riding on it, and the detent labels.
+inline constexpr double boxHeight = 50;
+inline constexpr double trackTop = 11;
+inline constexpr double trackHeight = 8;
+inline constexpr double chipDiameter = 28;
+// The chip grows by this under the pointer.
+inline constexpr double grownScale = 1.12;
+inline constexpr double labelTop = 35;
+inline constexpr double labelHeight = 14;
+// The chip's centre, on the middle of the track.
+inline constexpr double chipCentreY = trackTop + trackHeight / 2;
+// How far down the chip reaches at `scale`, its edge included. The labels start below it grown, so the
+// chip never covers "100 BB".
+double chipBottom(double scale);
 } // namespace BuyInScale
 
 // Where the sliding picker's arrow keys go: from nothing to the first (right) or last (left),
@@ -71,6 +87,10 @@ inline constexpr double minimumTitleScale = 0.75;
 // The share of their size all titles are drawn at so that the widest, `widestTitle` wide at full size,
 // fits a segment `segmentWidth` wide: 1 when it fits, else smaller, down to `minimumTitleScale`.
 double titleScale(double widestTitle, double segmentWidth);
+// The track, laid over what the picker sits on, and the raised pill that marks the chosen segment: the
+// pill is lighter than the track in dark as in light, so the chosen side reads as chosen.
+RGB trackColour(bool dark, bool increaseContrast);
+RGB pillColour(bool dark);
 } // namespace SlidingPickerRules
 
 // The words of the stepper: "1 opponent", "3 opponents"; the spoken name "Opponents".

@@ -22,10 +22,8 @@ namespace {
 constexpr double bubbleRoom = 26;
 // Room on each side for the end labels and the bubble over a thumb at either end.
 constexpr double sideRoom = 12;
-constexpr double boxHeight = 50;
-constexpr double trackTop = 11;
-// The detent labels sit below the thumb grown under the pointer, its edge and its shadow.
-constexpr double labelTop = 35;
+using BuyInScale::boxHeight;
+using BuyInScale::trackTop;
 } // namespace
 
 BuyInSlider::BuyInSlider(const TableTheme& theme, std::int64_t bigBlinds, std::int64_t cap,
@@ -205,7 +203,7 @@ void BuyInSlider::paintEvent(QPaintEvent*) {
     painter.fillPath(fill, gradient);
 
     for (int detent : BuyInScale::detents) {
-        const QPointF centre(x(detent), trackTop + 4);
+        const QPointF centre(x(detent), BuyInScale::chipCentreY);
         painter.setOpacity((isEnabled() ? 1 : 0.5) * (detent <= cap_ ? 1 : 0.3));
         QPainterPath dot;
         dot.addEllipse(centre, 2, 2);
@@ -215,19 +213,20 @@ void BuyInSlider::paintEvent(QPaintEvent*) {
         painter.setFont(
             ThemeFonts::system(10.5, detent == shown ? FontWeight::semibold : FontWeight::regular));
         painter.setPen(toQColor(LabelColors::secondary(theme_.dark)));
-        painter.drawText(QRectF(centre.x() - 30, labelTop, 60, 14), Qt::AlignCenter,
-                         QStringLiteral("%1 BB").arg(detent));
+        painter.drawText(QRectF(centre.x() - 30, BuyInScale::labelTop, 60, BuyInScale::labelHeight),
+                         Qt::AlignCenter, QStringLiteral("%1 BB").arg(detent));
     }
 
-    const double scale = 1 + 0.12 * grown_.value(now);
-    const QPointF thumb(x(shown), trackTop + 4);
+    const double scale = 1 + (BuyInScale::grownScale - 1) * grown_.value(now);
+    const QPointF thumb(x(shown), BuyInScale::chipCentreY);
+    const double half = BuyInScale::chipDiameter / 2;
     painter.save();
     painter.translate(thumb);
     painter.scale(scale, scale);
-    ChipFace::paint(painter, QPointF(-14, -14), chip_, 28);
+    ChipFace::paint(painter, QPointF(-half, -half), chip_, BuyInScale::chipDiameter);
     painter.restore();
     if (hasFocus()) {
-        const double radius = 14 * scale;
+        const double radius = half * scale;
         FocusRingPainter::paint(painter,
                                 QRectF(thumb - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)),
                                 theme_, FocusRingPainter::Outline::circle);

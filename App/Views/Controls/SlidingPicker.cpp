@@ -202,7 +202,8 @@ void SlidingPicker::paintEvent(QPaintEvent*) {
     const RGB ink = theme_.dark ? RGB::white : RGB::black;
     QPainterPath trackShape;
     trackShape.addRoundedRect(track, 10, 10);
-    painter.fillPath(trackShape, toQColor(ink.withAlpha(theme_.increaseContrast ? 0.16 : 0.07)));
+    painter.fillPath(trackShape,
+                     toQColor(SlidingPickerRules::trackColour(theme_.dark, theme_.increaseContrast)));
 
     const double now = clock_.now();
     const double opacity = pillOpacity_.value(now);
@@ -212,7 +213,7 @@ void SlidingPicker::paintEvent(QPaintEvent*) {
         pillShape.addRoundedRect(pill, 7, 7);
         painter.setOpacity(opacity);
         SoftShadow::paint(painter, pillShape, 1.5, QColor::fromRgbF(0, 0, 0, 0.18f), QPointF(0, 1));
-        painter.fillPath(pillShape, theme_.dark ? QColor::fromRgbF(0.39f, 0.39f, 0.39f) : QColor(Qt::white));
+        painter.fillPath(pillShape, toQColor(SlidingPickerRules::pillColour(theme_.dark)));
         painter.setOpacity(1);
     }
     if (theme_.increaseContrast) {

@@ -105,8 +105,7 @@ MakeItYoursPage::MakeItYoursPage(const TableTheme& theme, AppState* appState, st
                        }),
                        rows_[1]),
         new OptionCard(theme, ArtIcon::sitAndGo, QStringLiteral("Sit & Go"),
-                       // Word joiners and a no-break space keep the range whole on one line.
-                       QStringLiteral("Six players, rising blinds. 10\u2060–\u206015\u00A0min."),
+                       QStringLiteral("Six players, rising blinds. 10–15 min."),
                        choose([](AppState& s) { OnboardingFlow::chooseDefaultTable(s, GameMode::sitAndGo); }),
                        rows_[1]),
         new OptionCard(theme, ArtIcon::menuBar, QStringLiteral("System Tray"),

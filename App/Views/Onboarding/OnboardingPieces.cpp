@@ -7,6 +7,7 @@
 #include "Style/Drawing/SatinPanel.h"
 #include "Style/Drawing/SymbolIcons.h"
 #include "Style/Drawing/ThemeFonts.h"
+#include "Style/LineBreaks.h"
 #include "Style/SatinPalette.h"
 #include "Views/Controls/LobbyArt.h"
 #include "Views/Onboarding/OnboardingFlow.h"
@@ -113,12 +114,10 @@ OptionCard::OptionCard(const TableTheme& theme, ArtIcon icon, const QString& tit
     : CardButton(cardSize, 14, parent)
     , theme_(theme)
     , icon_(icon)
-    , detail_(detail) {
+    , detail_(LineBreaks::keepRangesWhole(detail)) {
     setText(title);
     setAccessibleName(title);
-    // What keeps a line whole on screen means nothing to a reader: word joiners go, no-break spaces
-    // are spaces.
-    setAccessibleDescription(QString(detail).remove(QChar(0x2060)).replace(QChar(0x00A0), QLatin1Char(' ')));
+    setAccessibleDescription(detail);
     if (action)
         connect(this, &QAbstractButton::clicked, this, [action = std::move(action)] { action(); });
 }

@@ -1,0 +1,94 @@
+// What keeps the sheets' and tiles' marks readable: the buy-in labels clear of the chip, black chips
+// seen on dark cards, a time range never split over two lines, and a picker's chosen side marked as
+// chosen in either appearance.
+#include "Style/Contrast.h"
+#include "Style/Drawing/ChipFace.h"
+#include "Style/Drawing/Colors.h"
+#include "Style/LabelColors.h"
+#include "Style/LineBreaks.h"
+#include "Style/Ornaments.h"
+#include "Style/SatinPalette.h"
+#include "Style/SheetControls.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTextBoundaryFinder>
+
+#include <gtest/gtest.h>
+
+#include "Support/WidgetEvents.h"
+
+TEST(BuyInScale, TheDetentLabelsStandBelowTheChipGrownUnderThePointer) {
+    EXPECT_LE(BuyInScale::chipBottom(BuyInScale::grownScale), BuyInScale::labelTop);
+    EXPECT_LT(BuyInScale::chipBottom(1), BuyInScale::chipBottom(BuyInScale::grownScale));
+    EXPECT_LE(BuyInScale::labelTop + BuyInScale::labelHeight, BuyInScale::boxHeight);
+    // The chip rides on the middle of the track.
+    EXPECT_DOUBLE_EQ(BuyInScale::chipCentreY, BuyInScale::trackTop + BuyInScale::trackHeight / 2);
+}
+
+namespace {
+
+// The dark stake card a chip is drawn on: the satin panel over the dark window.
+RGB darkCard() {
+    return Contrast::over(SatinPanelColors::fill(true), LabelColors::window(true));
+}
+
+double strongestEdge(ChipDenomination denomination, const RGB& under) {
+    constexpr double diameter = 20;
+    QImage image(40, 40, QImage::Format_ARGB32_Premultiplied);
+    image.fill(toQColor(under));
+    QPainter painter(&image);
+    ChipFace::paint(painter, QPointF(10, 8), denomination, diameter);
+    painter.end();
+    image.save(WidgetEvents::galleryFolder(QStringLiteral("controls")) +
+               QStringLiteral("/chip-%1-on-dark-card.png").arg(static_cast<int>(denomination)));
+    // The lowest rows of the chip, where the edge shows under the face and no rim light falls.
+    const int bottom = static_cast<int>(8 + diameter + ChipFaceGeometry{diameter}.edgeDrop());
+    double strongest = 1;
+    for (int y = bottom - 2; y <= bottom; ++y) {
+        const QColor colour = image.pixelColor(20, y);
+        strongest = std::max(strongest,
+                             Contrast::ratio(RGB{colour.redF(), colour.greenF(), colour.blueF(), 1}, under));
+    }
+    return strongest;
+}
+
+} // namespace
+
+TEST(ChipFace, ABlackChipKeepsItsEdgeOnADarkCard) {
+    for (const ChipDenomination denomination :
+         {ChipDenomination::d1, ChipDenomination::d5, ChipDenomination::d25, ChipDenomination::d100,
+          ChipDenomination::d500, ChipDenomination::d1000, ChipDenomination::d5000, ChipDenomination::d25000})
+        EXPECT_EQ(ChipFaceGeometry::needsOutline(SatinPalette::chip(denomination).top),
+                  denomination == ChipDenomination::d100)
+            << static_cast<int>(denomination);
+    // Its round edge stands out from the card, where the bare black edge would all but vanish.
+    EXPECT_GE(strongestEdge(ChipDenomination::d100, darkCard()), 1.8);
+}
+
+TEST(LineBreaks, ARangeAndItsUnitNeverBreakAcrossLines) {
+    const QString written = QStringLiteral("Six players, rising blinds. 10–15 min.");
+    const QString shown = LineBreaks::keepRangesWhole(written);
+    const qsizetype start = shown.indexOf(QStringLiteral("10"));
+    ASSERT_GE(start, 0);
+    QTextBoundaryFinder lines(QTextBoundaryFinder::Line, shown);
+    for (qsizetype at = lines.toNextBoundary(); at != -1; at = lines.toNextBoundary())
+        EXPECT_FALSE(at > start && at < shown.size()) << "a line may break at " << at;
+    // Read as written, and the words before the range still wrap.
+    EXPECT_EQ(QString(shown).remove(QChar(0x2060)).replace(QChar(0x00A0), QLatin1Char(' ')), written);
+    EXPECT_EQ(LineBreaks::keepRangesWhole(QStringLiteral("about 2 minutes")), "about 2 minutes");
+    EXPECT_EQ(LineBreaks::keepRangesWhole(QStringLiteral("ages 3–5")).remove(QChar(0x2060)), "ages 3–5");
+}
+
+TEST(SlidingPickerRules, TheChosenSideIsTheLighterInDarkAsInLight) {
+    for (const bool dark : {false, true}) {
+        for (const bool contrast : {false, true}) {
+            const RGB window = LabelColors::window(dark);
+            const RGB track = Contrast::over(SlidingPickerRules::trackColour(dark, contrast), window);
+            const RGB pill = SlidingPickerRules::pillColour(dark);
+            EXPECT_GT(Contrast::relativeLuminance(pill), Contrast::relativeLuminance(track))
+                << (dark ? "dark" : "light") << (contrast ? " contrast" : "");
+            EXPECT_GE(Contrast::ratio(pill, track), 1.2);
+        }
+    }
+}
