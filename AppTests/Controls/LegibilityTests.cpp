@@ -33,7 +33,7 @@ RGB darkCard() {
     return Contrast::over(SatinPanelColors::fill(true), LabelColors::window(true));
 }
 
-double strongestEdge(ChipDenomination denomination, const RGB& under) {
+double edgeContrast(ChipDenomination denomination, const RGB& under) {
     constexpr double diameter = 20;
     QImage image(40, 40, QImage::Format_ARGB32_Premultiplied);
     image.fill(toQColor(under));
@@ -42,15 +42,14 @@ double strongestEdge(ChipDenomination denomination, const RGB& under) {
     painter.end();
     image.save(WidgetEvents::galleryFolder(QStringLiteral("controls")) +
                QStringLiteral("/chip-%1-on-dark-card.png").arg(static_cast<int>(denomination)));
-    // The lowest rows of the chip, where the edge shows under the face and no rim light falls.
+    // The edge that shows under the face, where no rim light falls.
     const int bottom = static_cast<int>(8 + diameter + ChipFaceGeometry{diameter}.edgeDrop());
-    double strongest = 1;
-    for (int y = bottom - 2; y <= bottom; ++y) {
+    // The chip's lowest row against the card just under it, the chip's shadow included.
+    const auto at = [&](int y) {
         const QColor colour = image.pixelColor(20, y);
-        strongest = std::max(strongest,
-                             Contrast::ratio(RGB{colour.redF(), colour.greenF(), colour.blueF(), 1}, under));
-    }
-    return strongest;
+        return RGB{colour.redF(), colour.greenF(), colour.blueF(), 1};
+    };
+    return Contrast::ratio(at(bottom - 1), at(bottom + 2));
 }
 
 } // namespace
@@ -63,7 +62,7 @@ TEST(ChipFace, ABlackChipKeepsItsEdgeOnADarkCard) {
                   denomination == ChipDenomination::d100)
             << static_cast<int>(denomination);
     // Its round edge stands out from the card, where the bare black edge would all but vanish.
-    EXPECT_GE(strongestEdge(ChipDenomination::d100, darkCard()), 1.8);
+    EXPECT_GE(edgeContrast(ChipDenomination::d100, darkCard()), 1.8);
 }
 
 TEST(LineBreaks, ARangeAndItsUnitNeverBreakAcrossLines) {
