@@ -197,6 +197,14 @@ TEST(SettingsLook, ASwitchsFocusRingGoesRoundItsBoxAndTitleNotTheWholeRow) {
         const QRect click = style.subElementRect(QStyle::SE_CheckBoxClickRect, &option, autoDeal);
         const int reach = FocusRing::room(desktopTheme);
         EXPECT_TRUE(drawn.contains(click)) << "the ring crosses the title or the box";
+        // And the box and title are drawn where they take the click, inside the ring.
+        const RGB row = pixel(before, QPoint(before.width() - 2, before.height() / 2));
+        QRect marks;
+        for (int y = 0; y < before.height(); ++y)
+            for (int x = 0; x < before.width(); ++x)
+                if (Contrast::ratio(pixel(before, QPoint(x, y)), row) > 1.5)
+                    marks |= QRect(x, y, 1, 1);
+        EXPECT_TRUE(click.contains(marks)) << "drawn outside where the click is taken";
         EXPECT_TRUE(click.adjusted(-reach, -reach, reach, reach).contains(drawn));
         EXPECT_GT(drawn.left(), 0) << "cut off at the control's edge";
         EXPECT_LT(drawn.right(), autoDeal->width() / 2) << "spans the row";

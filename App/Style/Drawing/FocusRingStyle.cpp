@@ -72,19 +72,26 @@ void FocusRingStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
 
 void FocusRingStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                                  const QWidget* widget) const {
-    const bool marks = element == CE_PushButton || element == CE_CheckBox || element == CE_RadioButton;
-    if (!marks || !focused(option, widget)) {
+    const auto* choice = qstyleoption_cast<const QStyleOptionButton*>(option);
+    if (choice && (element == CE_CheckBox || element == CE_RadioButton)) {
+        // The desktop's style lays out its box and title inside the room, where the click is taken.
+        QStyleOptionButton inside(*choice);
+        inside.rect = choice->rect.adjusted(choiceRoom(), choiceRoom(), -choiceRoom(), -choiceRoom());
+        inside.state &= ~State_HasFocus;
+        QProxyStyle::drawControl(element, &inside, painter, widget);
+        if (focused(option, widget))
+            ringChoice(painter, *proxy(),
+                       element == CE_CheckBox ? SE_CheckBoxClickRect : SE_RadioButtonClickRect, option,
+                       widget);
+        return;
+    }
+    if (element != CE_PushButton || !focused(option, widget)) {
         QProxyStyle::drawControl(element, option, painter, widget);
         return;
     }
     if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option))
         QProxyStyle::drawControl(element, withoutFocus(button).get(), painter, widget);
-    if (element == CE_CheckBox)
-        ringChoice(painter, *proxy(), SE_CheckBoxClickRect, option, widget);
-    else if (element == CE_RadioButton)
-        ringChoice(painter, *proxy(), SE_RadioButtonClickRect, option, widget);
-    else
-        ring(painter, widget, option->rect);
+    ring(painter, widget, option->rect);
 }
 
 QSize FocusRingStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
