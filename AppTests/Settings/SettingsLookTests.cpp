@@ -135,6 +135,10 @@ TEST(SettingsLook, EveryControlsTextReadsOnItsFaceAndInTheListItOpens) {
             QTest::mouseClick(box, Qt::LeftButton);
             QAbstractItemView* list = box->view();
             ASSERT_TRUE(list->isVisible()) << box->currentText().toStdString();
+            list->window()->grab().save(WidgetEvents::galleryFolder(QStringLiteral("settings")) +
+                                        QStringLiteral("/settings-list-%1%2.png")
+                                            .arg(box->accessibleName().replace(' ', '-').toLower(),
+                                                 dark ? QStringLiteral("-dark") : QString()));
             expectReads(list->palette(), QPalette::Text, QPalette::Base, box->currentText() + " list");
             expectReads(list->palette(), QPalette::HighlightedText, QPalette::Highlight,
                         box->currentText() + " chosen row");
