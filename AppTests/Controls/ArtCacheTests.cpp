@@ -53,25 +53,32 @@ const AvatarModel biscuit{"B", CharacterBackdrop::color("biscuit"), false, "bisc
 } // namespace
 
 TEST(ArtCache, ACopyLandsOnTheSamePixelsAsDrawingDirectly) {
-    for (QPointF at : {QPointF(10, 12), QPointF(10.25, 7.5), QPointF(31.6, 40.125)}) {
-        QImage cached = canvas();
-        QImage direct = canvas();
-        {
-            QPainter painter(&cached);
-            painter.translate(3, 2);
-            ArtCache::draw(painter, "graded disc", QRectF(at, QSizeF(40, 40)), QMarginsF(2, 2, 2, 2),
-                           [](QPainter& p, QPointF topLeft) {
-                               p.setRenderHint(QPainter::Antialiasing);
-                               gradedDisc(p, topLeft);
-                           });
+    // On a doubled screen too: the kept image must keep its pixel ratio, or it lands twice as large.
+    for (const double ratio : {1.0, 2.0}) {
+        for (QPointF at : {QPointF(10, 12), QPointF(10.25, 7.5), QPointF(31.6, 40.125)}) {
+            QImage cached = canvas(static_cast<int>(120 * ratio), static_cast<int>(120 * ratio));
+            QImage direct = cached;
+            cached.setDevicePixelRatio(ratio);
+            direct.setDevicePixelRatio(ratio);
+            // Twice: the first drawing makes the image, the second copies the kept one.
+            for (int time = 0; time < 2; ++time) {
+                cached.fill(Qt::transparent);
+                QPainter painter(&cached);
+                painter.translate(3, 2);
+                ArtCache::draw(painter, "graded disc", QRectF(at, QSizeF(40, 40)), QMarginsF(2, 2, 2, 2),
+                               [](QPainter& p, QPointF topLeft) {
+                                   p.setRenderHint(QPainter::Antialiasing);
+                                   gradedDisc(p, topLeft);
+                               });
+            }
+            {
+                QPainter painter(&direct);
+                painter.setRenderHint(QPainter::Antialiasing);
+                painter.translate(3, 2);
+                gradedDisc(painter, at);
+            }
+            EXPECT_LE(largestDifference(cached, direct), 2) << ratio << "x at " << at.x() << "," << at.y();
         }
-        {
-            QPainter painter(&direct);
-            painter.setRenderHint(QPainter::Antialiasing);
-            painter.translate(3, 2);
-            gradedDisc(painter, at);
-        }
-        EXPECT_LE(largestDifference(cached, direct), 2) << at.x() << "," << at.y();
     }
 }
 

@@ -1,5 +1,7 @@
 #include "Style/Drawing/ArtCache.h"
 
+#include "Style/Drawing/KeptImage.h"
+
 #include <QCache>
 #include <QDataStream>
 #include <QIODevice>
@@ -79,7 +81,7 @@ const QImage& kept(const QByteArray& full, const Placement& placement, double ra
     if (const QImage* image = cache().object(full))
         return *image;
     drawn = render(placement, ratio, paint, finish);
-    cache().insert(full, new QImage(drawn),
+    cache().insert(full, new QImage(KeptImage::pixelsOnly(drawn)),
                    static_cast<int>(std::max<qsizetype>(1, drawn.sizeInBytes() / 1024)));
     return drawn;
 }

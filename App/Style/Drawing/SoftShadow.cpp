@@ -1,5 +1,7 @@
 #include "Style/Drawing/SoftShadow.h"
 
+#include "Style/Drawing/KeptImage.h"
+
 #include <QCache>
 #include <QDataStream>
 #include <QIODevice>
@@ -109,6 +111,7 @@ Shadow* makeShadow(const QPainterPath& shape, double radius, const QColor& color
         painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
         painter.fillRect(shadow->image.rect(), color);
     }
+    shadow->image = KeptImage::pixelsOnly(shadow->image);
     shadow->image.setDevicePixelRatio(ratio);
     shadow->origin = QPointF(-pad, -pad);
     ++madeCount;
