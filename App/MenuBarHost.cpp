@@ -9,6 +9,7 @@
 #include "SurfaceCoordinator.h"
 #include "SurfacesLog.h"
 #include "System/GlobalHotkey.h"
+#include "System/HeapTrim.h"
 #include "System/LaunchAtLogin.h"
 #include "System/X11ActiveWindow.h"
 #include "System/X11HotkeyGrabber.h"
@@ -77,6 +78,7 @@ MenuBarHost::MenuBarHost(QObject* parent)
     , quitCommand_(new QAction(QStringLiteral("Quit Chipwhistle"), this))
     , announcer_(std::make_unique<Announcer>()) {
     controller_->setSession(appState_.get());
+    HeapTrim::afterEachHand(*controller_, this);
     surfaces_->setHost(this);
     // Each window holds these, so they answer in whichever one is active.
     for (auto [command, key] : {std::pair{settingsCommand_, QKeySequence(Qt::CTRL | Qt::Key_Comma)},
