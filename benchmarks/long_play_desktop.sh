@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# Resident memory of the real game over long play on a desktop, where bench_long_play measures the
+# table alone offscreen: the game on the X platform (xcb, shared-memory window images, the tray) on a
+# private display with a window manager and a tray, at a six-handed cash table in the window or in the
+# tray's popover, bots fast and the next hand dealt automatically, the player calling whatever comes
+# (and sitting down again when out of chips). Prints hands played and resident size every 10 s, then
+# the median while playing, the size after the first 100 hands (or the first tenth of the run), the
+# growth from there to the end and the peak, and where the memory lies at the end (heap, libraries,
+# window images, other).
+# Usage: long_play_desktop.sh BUILD-DIR [window|popover|both] [HANDS]   (both surfaces and 150 hands
+# when not given; a hand takes about 10 s)
+set -euo pipefail
+build=$1
+surface=${2:-both}
+hands_wanted=${3:-150}
+if [[ $surface == both ]]; then
+  "$0" "$build" window "$hands_wanted"
+  exec "$0" "$build" popover "$hands_wanted"
+fi
+game="$build/App/chipwhistle"
+for tool in Xvfb openbox trayer xdotool xwininfo; do
+  command -v "$tool" >/dev/null || { echo "long_play_desktop: $tool is not installed; skipped"; exit 0; }
+done
+[[ -x "$game" ]] || { echo "long_play_desktop: $game is not built"; exit 1; }
+case $surface in
+  window) launch=window size=1100x750 call_x=350 call_y=717 ;;
+  popover) launch=menuBar size=420x560 call_x=175 call_y=533 ;;
+  *) echo "long_play_desktop: the surface is window or popover, not $surface"; exit 1 ;;
+esac
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.05; done
+export DISPLAY=":$(cat "$work/display")"
+openbox >/dev/null 2>&1 &
+pids+=($!)
+trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do xwininfo -root -tree | grep -q '"panel"' && break; sleep 0.05; done
+
+home="$work/home"
+data="$home/.local/share/Chipwhistle"
+mkdir -p "$home/run" "$data" && chmod 700 "$home/run"
+cat >"$data/profile.json" <<EOF
+{"schemaVersion": 1, "bankroll": 100000000, "onboarded": true,
+ "settings": {"botSpeed": "fast", "autoDeal": true, "launchSurface": "$launch", "defaultTable": "cashTable"}}
+EOF
+env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/.config" \
+  XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$home/run" "$game" >"$work/game.log" 2>&1 &
+pid=$!
+pids+=("$pid")
+
+# The game's own window of the surface's size.
+surface_window() {
+  xwininfo -root -tree | awk -v size="$size" '/\("chipwhistle" / && $0 ~ (" " size "\\+") && !found { found = 1; print $1 }'
+}
+for _ in $(seq 200); do [[ -n "$(surface_window)" ]] && break; sleep 0.1; done
+[[ -n "$(surface_window)" ]] || { echo "long_play_desktop: the $surface never opened"; cat "$work/game.log"; exit 1; }
+sleep 1
+
+hands_played() { grep -o '"handsPlayed": *[0-9]*' "$data/profile.json" 2>/dev/null | grep -o '[0-9]*$' || echo 0; }
+# From the lobby: Deal, then Sit Down on the sheet; out of chips, Leave Table comes first.
+sit_down() {
+  local target
+  target=$(surface_window)
+  # A click on the window's edge gives it the keys without pressing anything.
+  xdotool mousemove --window "$target" 2 2 click 1 2>/dev/null || true
+  for _ in 1 2 3; do
+    xdotool key Return
+    sleep 3
+  done
+}
+sit_down
+
+rss_kb() { awk '/^VmRSS/ { print $2 }' "/proc/$pid/status"; }
+: >"$work/samples"
+start=$(date +%s)
+last_hands=-1
+last_change=$start
+next_sample=$start
+printf '%6s %6s %9s\n' "s" hands "RSS (MB)"
+while kill -0 "$pid" 2>/dev/null; do
+  now=$(date +%s)
+  hands=$(hands_played)
+  if ((now >= next_sample)); then
+    rss=$(rss_kb)
+    echo "$((now - start)) $hands $rss" >>"$work/samples"
+    printf '%6d %6d %9.1f\n' "$((now - start))" "$hands" "$(awk -v k="$rss" 'BEGIN { print k / 1024 }')"
+    next_sample=$((now + 10))
+  fi
+  ((hands >= hands_wanted)) && break
+  if ((hands != last_hands)); then
+    last_hands=$hands
+    last_change=$now
+  elif ((now - last_change > 40)); then
+    sit_down
+    last_change=$(date +%s)
+  fi
+  target=$(surface_window)
+  [[ -n "$target" ]] && xdotool mousemove --window "$target" "$call_x" "$call_y" click 1 2>/dev/null || true
+  sleep 0.5
+done
+kill -0 "$pid" 2>/dev/null || { echo "long_play_desktop: the game ended early"; tail -20 "$work/game.log"; exit 1; }
+
+# Where the memory lies: the heap, mapped libraries and fonts, the window images shared with the X
+# server, and the rest (thread stacks and arenas, large images).
+awk '
+  /^[0-9a-f]+-[0-9a-f]+ / { name = $6 }
+  /^Rss:/ {
+    if (name == "[heap]") heap += $2
+    else if (name ~ /memfd:|SYSV|^\/dev\/shm/) shm += $2
+    else if (name ~ /^\//) files += $2
+    else other += $2
+  }
+  END { printf "at the end: heap %.1f MB, libraries and fonts %.1f MB, window images %.1f MB, other %.1f MB\n",
+        heap / 1024, files / 1024, shm / 1024, other / 1024 }' "/proc/$pid/smaps"
+
+settle=$((hands_wanted >= 150 ? 100 : hands_wanted / 3))
+median=$(awk '$2 >= 1 { print $3 }' "$work/samples" | sort -n |
+  awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }')
+awk -v settle="$settle" -v surface="$surface" -v median="$median" '
+  $2 >= settle && at_settle == "" { at_settle = $3 }
+  { last = $3; if ($3 > peak) peak = $3; hands = $2 }
+  END {
+    printf "%s, %d hands: median %.1f MB while playing, %.1f MB after hand %d, %.1f MB at the end (growth %+.2f MB), peak %.1f MB\n",
+      surface, hands, median / 1024, at_settle / 1024, settle, last / 1024, (last - at_settle) / 1024, peak / 1024
+  }' "$work/samples"
