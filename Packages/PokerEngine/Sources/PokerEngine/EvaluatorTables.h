@@ -47,15 +47,14 @@ class EvaluatorTables final {
     }
 
     // The same strength for cards summed as HandEvaluatorCardTable describes, which is what
-    // evaluation reads: the flush test is an addition and a mask, and the ranks' hash, summed with
+    // evaluation reads: the flush test is one AND, and the ranks' hash, summed with
     // the cards, goes through a perfect hash that stays in cache instead of the open-addressing
     // table. The mask is only read for a flush.
     std::uint16_t strength(const DealtCards& cards) const {
         using namespace HandEvaluatorCardTable;
         if (const std::uint64_t flushSuits = flushSuitsOf(cards.weights()); flushSuits != 0) [[unlikely]] {
-            // The flag of suit s is bit (suitTallyShift + 3 + 4s); its lane starts at bit 16s.
-            const auto flag = static_cast<unsigned>(std::countr_zero(flushSuits));
-            return flush_[(cards.cardMask() >> (4u * (flag - (suitTallyShift + 3)))) & 0x1FFF];
+            const unsigned suit = suitOfFlushBit(static_cast<unsigned>(std::countr_zero(flushSuits)));
+            return flush_[(cards.cardMask() >> (16u * suit)) & 0x1FFF];
         }
         return rankHash_.strengthOfWord(rankWordOf(cards.weights()));
     }

@@ -34,7 +34,9 @@ inline HandValue evaluate(std::span<const Card> cards) {
         sum += added;
         either |= added.lanes;
     }
-    CW_PRECONDITION(sum.cardMask() == either[HandEvaluatorCardTable::maskLane]);
+    // Compared in one vector, so only one lane has to leave it.
+    const HandEvaluatorCardTable::CardLanes carried = sum.lanes ^ either;
+    CW_PRECONDITION(carried[HandEvaluatorCardTable::maskLane] == 0);
     return HandValue{tables.strength(sum)};
 }
 

@@ -22,19 +22,21 @@ inline constexpr std::array<std::uint32_t, 13> powersOf5 = {
 // - its weights, one 64-bit number that several cards add up without carries between the parts:
 //   bits 0-31 the rank's word in the rank hash (see PerfectRankHash), so the low word of a sum is
 //   already the word the hash looks up; bits 32-35 take what the low words carry out, at most 6 for
-//   seven cards; bits 36-51 a one in the suit's four-bit tally (clubs lowest); bits 60-63 a one in
-//   the card count, so an eighth card is the first to set the top bit.
-// Adding `flushBias` to a hand's sum starts every tally at 3, so a suit holding five or more cards
-// sets the top bit of its nibble and the flush test is one addition and one mask; seven cards of
-// one suit reach 10, still inside the nibble. Sums themselves start at 0, so sums of sums add up.
+//   seven cards; bits 36-59 the suits' six-bit fields (clubs lowest), to which each card adds 7;
+//   bits 60-63 a one in the card count, so an eighth card is the first to set the top bit.
+// A suit field holds 7 × its count: 28 for four cards, at least 35 for five, at most 49 for seven, so
+// its top bit is set exactly when the suit holds five or more and the flush test is one AND with a
+// constant. Sums start at 0, so sums of sums add up.
 namespace HandEvaluatorCardTable {
 
 static_assert(sizeof(Card) == 2);
 
-inline constexpr unsigned suitTallyShift = 36;
+inline constexpr unsigned suitFieldShift = 36;
+inline constexpr unsigned suitFieldBits = 6;
+inline constexpr std::uint64_t suitFieldStep = 7;
 inline constexpr unsigned countShift = 60;
-inline constexpr std::uint64_t flushBias = std::uint64_t{0x3333} << suitTallyShift;
-inline constexpr std::uint64_t flushSuitBits = std::uint64_t{0x8888} << suitTallyShift;
+// The top bit of each suit's field.
+inline constexpr std::uint64_t flushSuitBits = std::uint64_t{0x820820} << suitFieldShift;
 // Every sum of up to seven cards stays below this; the eighth card reaches it.
 inline constexpr std::uint64_t eightCards = (std::uint64_t{8} << countShift);
 
@@ -69,9 +71,10 @@ inline constexpr Entries entries = [] {
     for (const Suit suit : allSuits) {
         for (const Rank rank : allRanks) {
             const auto index = static_cast<unsigned>(rankIndex(rank));
-            const std::uint64_t weights = PerfectRankHash::wordOfRank(index) |
-                                          (std::uint64_t{1} << (suitTallyShift + 4u * rawValue(suit))) |
-                                          (std::uint64_t{1} << countShift);
+            const std::uint64_t weights =
+                PerfectRankHash::wordOfRank(index) |
+                (suitFieldStep << (suitFieldShift + suitFieldBits * rawValue(suit))) |
+                (std::uint64_t{1} << countShift);
             const std::uint64_t bit = std::uint64_t{1} << (16u * rawValue(suit) + index);
             result.lanes[slot(Card{rank, suit})] = CardLanes{weights, bit};
         }
@@ -105,11 +108,20 @@ constexpr std::uint32_t rankKeyOfMask(std::uint64_t cardMask) {
 }
 // Four bits per suit, clubs lowest.
 constexpr std::uint32_t suitTallyOf(std::uint64_t weights) {
-    return static_cast<std::uint32_t>((weights >> suitTallyShift) & 0xFFFF);
+    std::uint32_t tally = 0;
+    for (unsigned suit = 0; suit < 4; ++suit) {
+        const std::uint64_t field = (weights >> (suitFieldShift + suitFieldBits * suit)) & 0x3F;
+        tally |= static_cast<std::uint32_t>(field / suitFieldStep) << (4 * suit);
+    }
+    return tally;
 }
-// The flag bits (suitTallyShift + 3 + 4 × suit) of the suits holding five or more cards.
+// The top bits of the fields of the suits holding five or more cards.
 constexpr std::uint64_t flushSuitsOf(std::uint64_t weights) {
-    return (weights + flushBias) & flushSuitBits;
+    return weights & flushSuitBits;
+}
+// The suit (raw value) of a field's top bit.
+constexpr unsigned suitOfFlushBit(unsigned bit) {
+    return (bit - (suitFieldShift + suitFieldBits - 1)) / suitFieldBits;
 }
 constexpr std::int64_t countOf(std::uint64_t weights) {
     return static_cast<std::int64_t>(weights >> countShift);
