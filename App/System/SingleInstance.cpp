@@ -2,13 +2,17 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QFile>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -42,7 +46,7 @@ QString SingleInstance::defaultFolder() {
 SingleInstance::SingleInstance(QString folder, QObject* parent)
     : QObject(parent)
     , folder_(folder.isEmpty() ? defaultFolder() : std::move(folder))
-    , socketPath_(folder_ + QStringLiteral("/chipwhistle.socket"))
+    , pipePath_(folder_ + QStringLiteral("/chipwhistle.pipe"))
     , lock_(folder_ + QStringLiteral("/chipwhistle.lock")) {
     // A program killed without a chance to unlock leaves its lock behind; QLockFile sees that the
     // process named in it is gone. A live holder's lock never goes stale by age.
@@ -50,8 +54,10 @@ SingleInstance::SingleInstance(QString folder, QObject* parent)
 }
 
 SingleInstance::~SingleInstance() {
-    if (server_) {
-        server_->close();
+    if (pipe_ >= 0) {
+        listener_.reset();
+        ::close(pipe_);
+        QFile::remove(pipePath_);
     }
 }
 
@@ -62,9 +68,8 @@ SingleInstance::Claim SingleInstance::claim() {
         return Claim::first;
     }
     if (lock_.tryLock(0)) {
-        if (!listen()) {
-            playOnUnguarded(
-                QStringLiteral("couldn't listen on %1: %2").arg(socketPath_, server_->errorString()));
+        if (const QString failure = listen(); !failure.isEmpty()) {
+            playOnUnguarded(QStringLiteral("couldn't listen on %1: %2").arg(pipePath_, failure));
         }
         return Claim::first;
     }
@@ -92,36 +97,49 @@ void SingleInstance::playOnUnguarded(const QString& why) {
     std::fprintf(stderr, "chipwhistle: %s; playing on without the one-copy guard\n", qPrintable(why));
 }
 
-bool SingleInstance::listen() {
-    // The lock is ours, so a socket file left at the path is a dead program's.
-    QLocalServer::removeServer(socketPath_);
-    server_ = std::make_unique<QLocalServer>();
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(server_.get(), &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = server_->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                while (socket->canReadLine()) {
-                    if (socket->readLine() == reopenMessage) {
-                        emit reopenRequested();
-                    }
-                }
-            });
+// A named pipe rather than a local socket: Qt's sockets live in Qt Network, which with the libraries
+// it brings would add a third to what the game loads before its icon shows.
+QString SingleInstance::listen() {
+    // The lock is ours, so a pipe left at the path is a dead program's.
+    const QByteArray path = QFile::encodeName(pipePath_);
+    ::unlink(path.constData());
+    if (::mkfifo(path.constData(), S_IRUSR | S_IWUSR) != 0) {
+        return QString::fromLocal8Bit(std::strerror(errno));
+    }
+    // Open for writing as well, so the pipe never reads as closed between two later starts.
+    pipe_ = ::open(path.constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    if (pipe_ < 0) {
+        return QString::fromLocal8Bit(std::strerror(errno));
+    }
+    listener_ = std::make_unique<QSocketNotifier>(pipe_, QSocketNotifier::Read);
+    connect(listener_.get(), &QSocketNotifier::activated, this, [this] {
+        char chunk[256];
+        ssize_t count = 0;
+        while ((count = ::read(pipe_, chunk, sizeof chunk)) > 0) {
+            heard_.append(chunk, count);
+        }
+        for (qsizetype end = heard_.indexOf('\n'); end >= 0; end = heard_.indexOf('\n')) {
+            const bool reopen = heard_.first(end + 1) == reopenMessage;
+            heard_.remove(0, end + 1);
+            if (reopen) {
+                emit reopenRequested();
+            }
         }
     });
-    return server_->listen(socketPath_);
+    return {};
 }
 
 bool SingleInstance::askFirstToReopen() const {
     // The first program may still be starting and not listen yet: try for a couple of seconds.
+    const QByteArray path = QFile::encodeName(pipePath_);
     const QDeadlineTimer deadline(2000);
     while (!deadline.hasExpired()) {
-        QLocalSocket socket;
-        socket.connectToServer(socketPath_);
-        if (socket.waitForConnected(200)) {
-            socket.write(reopenMessage);
-            const bool sent = socket.waitForBytesWritten(1000);
-            socket.disconnectFromServer();
+        const int pipe = ::open(path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        if (pipe >= 0) {
+            // Shorter than the pipe's atomic size: it arrives whole or not at all.
+            const auto length = static_cast<ssize_t>(sizeof reopenMessage - 1);
+            const bool sent = ::write(pipe, reopenMessage, length) == length;
+            ::close(pipe);
             return sent;
         }
         QThread::msleep(50);

@@ -1,15 +1,16 @@
 #pragma once
 
+#include <QByteArray>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
 
 #include <memory>
 
-class QLocalServer;
+class QSocketNotifier;
 
 // One running program per user, so a start at login and a start by hand never both write the
-// profile and the saved game. The first start holds a lock file and listens on a local socket, both
+// profile and the saved game. The first start holds a lock file and listens on a named pipe, both
 // in the user's runtime folder; a later start finds the lock taken, asks the first to come forward,
 // and ends.
 //
@@ -29,7 +30,7 @@ class SingleInstance final : public QObject {
         unanswered,
     };
 
-    // `folder` holds the lock and the socket; by default this user's runtime folder.
+    // `folder` holds the lock and the pipe; by default this user's runtime folder.
     explicit SingleInstance(QString folder = {}, QObject* parent = nullptr);
     ~SingleInstance() override;
 
@@ -45,13 +46,17 @@ class SingleInstance final : public QObject {
     void reopenRequested();
 
   private:
-    bool listen();
+    // Makes the pipe and listens on it; the cause when it cannot.
+    QString listen();
     bool askFirstToReopen() const;
     void playOnUnguarded(const QString& why);
 
     QString folder_;
-    QString socketPath_;
+    QString pipePath_;
     QLockFile lock_;
-    std::unique_ptr<QLocalServer> server_;
+    int pipe_ = -1;
+    std::unique_ptr<QSocketNotifier> listener_;
+    // What the pipe has brought that is not yet a whole line.
+    QByteArray heard_;
     QString trouble_;
 };

@@ -42,6 +42,32 @@ TEST(SingleInstance, AFreedLockCanBeTakenAgain) {
     EXPECT_TRUE(next.trouble().isEmpty());
 }
 
+TEST(SingleInstance, WhatAKilledProgramLeftAtThePipesPathIsReplaced) {
+    QTemporaryDir folder;
+    QFile left(folder.filePath("chipwhistle.pipe"));
+    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    left.write("reopen\n");
+    left.close();
+
+    SingleInstance first(folder.path());
+    ASSERT_EQ(first.claim(), SingleInstance::Claim::first);
+    EXPECT_TRUE(first.trouble().isEmpty()) << first.trouble().toStdString();
+    int reopens = 0;
+    QObject::connect(&first, &SingleInstance::reopenRequested, [&] { ++reopens; });
+    std::thread starter([&] {
+        for (int start = 0; start < 2; ++start) {
+            SingleInstance(folder.path()).claim();
+        }
+    });
+    QElapsedTimer clock;
+    clock.start();
+    while (reopens < 2 && clock.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    starter.join();
+    EXPECT_EQ(reopens, 2);
+}
+
 TEST(SingleInstance, AFolderThatCantHoldTheLockLetsTheGamePlayOnAndSaysWhy) {
     QTemporaryDir home;
     const QString notAFolder = home.filePath("run");
@@ -58,7 +84,7 @@ TEST(SingleInstance, AFolderThatCantHoldTheLockLetsTheGamePlayOnAndSaysWhy) {
 
 TEST(SingleInstance, ALiveHolderThatDoesNotAnswerIsNamed) {
     QTemporaryDir folder;
-    // Held by this very process, which listens on no socket: alive, yet silent.
+    // Held by this very process, which listens on no pipe: alive, yet silent.
     QLockFile held(folder.filePath("chipwhistle.lock"));
     ASSERT_TRUE(held.tryLock(0));
 
