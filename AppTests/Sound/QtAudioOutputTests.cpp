@@ -1,7 +1,8 @@
-// The real output on the desktop's default device. Without a sound server (as on CI) there is none;
-// scripts/test starts a PulseAudio null sink so the device tests run too.
-#include "Sound/Playback/QtAudioOutput.h"
-#include "Sound/SoundMixer.h"
+// The real output on the desktop's default device, loaded from the audio module as the game loads it.
+// Without a sound server (as on CI) there is none; scripts/test starts a PulseAudio null sink so the
+// device tests run too.
+#include "BuiltAudioModule.h"
+
 #include "Sound/SoundSynth.h"
 
 #include <QAudioDevice>
@@ -21,11 +22,11 @@ TEST(QtAudioOutput, ReportsTheCauseWhenThereIsNoOutputDevice) {
         GTEST_SKIP() << "an audio output device is present";
     }
     SoundMixer mixer;
-    QtAudioOutput output(mixer);
-    const auto failure = output.start();
+    const auto output = builtModuleOutput(mixer);
+    const auto failure = output->start();
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(*failure, QStringLiteral("no audio output device"));
-    EXPECT_FALSE(output.isRunning());
+    EXPECT_FALSE(output->isRunning());
 }
 
 TEST(QtAudioOutput, PlaysQueuedSoundsThroughTheDefaultDevice) {
@@ -33,9 +34,9 @@ TEST(QtAudioOutput, PlaysQueuedSoundsThroughTheDefaultDevice) {
         GTEST_SKIP() << "no audio output device";
     }
     SoundMixer mixer;
-    QtAudioOutput output(mixer);
-    ASSERT_EQ(output.start(), std::nullopt);
-    EXPECT_TRUE(output.isRunning());
+    const auto output = builtModuleOutput(mixer);
+    ASSERT_EQ(output->start(), std::nullopt);
+    EXPECT_TRUE(output->isRunning());
     auto chime = std::make_shared<const std::vector<float>>(
         SoundSynth::samples(SoundEvent::turnChime, TableStyleID::satin, 0));
     mixer.schedule(2, chime);
@@ -49,8 +50,8 @@ TEST(QtAudioOutput, PlaysQueuedSoundsThroughTheDefaultDevice) {
         loop.exec();
     }
     EXPECT_EQ(mixer.queuedCount(2), 0u);
-    output.stop();
-    EXPECT_FALSE(output.isRunning());
+    output->stop();
+    EXPECT_FALSE(output->isRunning());
 }
 
 // The sound server's events keep coming until the very end, and the audio library's own teardown at
@@ -66,11 +67,11 @@ TEST(QtAudioOutputDeathTest, AProcessThatPlayedEndsWithItsStatusBeforeTheAudioLi
         {
             std::atexit([] { _exit(4); });
             SoundMixer mixer;
-            QtAudioOutput output(mixer);
-            if (output.start()) {
+            const auto output = builtModuleOutput(mixer);
+            if (output->start()) {
                 _exit(5);
             }
-            output.stop();
+            output->stop();
             std::exit(3);
         },
         ::testing::ExitedWithCode(3), "");

@@ -1,7 +1,6 @@
 #include "Sound/Playback/QtAudioOutput.h"
 
 #include "Sound/Playback/AudioTeardown.h"
-#include "Sound/SoundMixer.h"
 #include "Sound/SoundSynth.h"
 
 #include <QAudioDevice>
@@ -56,13 +55,13 @@ qint64 QtAudioOutput::MixerStream::readData(char* data, qint64 maxSize) {
         return 0;
     }
     mixed_.resize(frames);
-    mixer_.render(mixed_.data(), frames);
+    pull_(mixed_.data(), frames);
     std::memcpy(data, mixed_.data(), frames * sizeof(float));
     return static_cast<qint64>(frames * sizeof(float));
 }
 
-QtAudioOutput::QtAudioOutput(SoundMixer& mixer)
-    : stream_(mixer) {}
+QtAudioOutput::QtAudioOutput(SamplePull pull)
+    : stream_(std::move(pull)) {}
 
 QtAudioOutput::~QtAudioOutput() {
     if (sink_) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Sound/Playback/AudioOutput.h"
+#include "Sound/Playback/AudioOutputPlugin.h"
 
 #include <QIODevice>
 
@@ -8,12 +8,11 @@
 #include <vector>
 
 class QAudioSink;
-class SoundMixer;
 
-// Pulls the mixer's stream into a QAudioSink on the default output: mono, 44.1 kHz, 32-bit float.
+// Pulls the mixed stream into a QAudioSink on the default output: mono, 44.1 kHz, 32-bit float.
 class QtAudioOutput final : public AudioOutput {
   public:
-    explicit QtAudioOutput(SoundMixer& mixer);
+    explicit QtAudioOutput(SamplePull pull);
     ~QtAudioOutput() override;
 
     std::optional<QString> start() override;
@@ -24,8 +23,8 @@ class QtAudioOutput final : public AudioOutput {
     // An endless stream of the mixer's output; silence while no voice sounds.
     class MixerStream final : public QIODevice {
       public:
-        explicit MixerStream(SoundMixer& mixer)
-            : mixer_(mixer) {}
+        explicit MixerStream(SamplePull pull)
+            : pull_(std::move(pull)) {}
         bool isSequential() const override { return true; }
         qint64 bytesAvailable() const override;
 
@@ -34,7 +33,7 @@ class QtAudioOutput final : public AudioOutput {
         qint64 writeData(const char*, qint64) override { return -1; }
 
       private:
-        SoundMixer& mixer_;
+        SamplePull pull_;
         // Reused from pull to pull (its capacity only grows), so the audio path stops allocating.
         std::vector<float> mixed_;
     };

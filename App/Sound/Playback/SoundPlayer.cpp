@@ -1,6 +1,6 @@
 #include "Sound/Playback/SoundPlayer.h"
 
-#include "Sound/Playback/QtAudioOutput.h"
+#include "Sound/Playback/AudioModule.h"
 #include "Sound/SoundLog.h"
 #include "Sound/SoundSynth.h"
 
@@ -49,8 +49,11 @@ SoundPlayer& SoundPlayer::shared() {
     // the application object is gone. It falls silent when the application quits.
     static SoundPlayer* const player = [] {
         auto* scheduler = new QTimerScheduler();
-        auto* made = new SoundPlayer(
-            *scheduler, [](SoundMixer& mixer) { return std::make_unique<QtAudioOutput>(mixer); });
+        // The module is looked for at the first sound, when the application knows its folder.
+        auto* made = new SoundPlayer(*scheduler, [](SoundMixer& mixer) {
+            static AudioModule module(AudioModule::folders(QCoreApplication::applicationDirPath()));
+            return module.makeOutput([&mixer](float* out, std::size_t frames) { mixer.render(out, frames); });
+        });
         if (auto* application = QCoreApplication::instance()) {
             QObject::connect(application, &QCoreApplication::aboutToQuit, made, [made] { made->stop(); });
         }
