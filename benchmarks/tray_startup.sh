@@ -3,25 +3,33 @@
 # QSystemTrayIcon, nothing else), on one private X display with a tray, interleaved run by run so both
 # see the same machine: time from starting the process to its icon being embedded in the tray, the
 # resident memory 5 s after the start, and the CPU used while idle over the next 5 s (popover hidden,
-# no table). Prints every run, then the medians and the game's time as a multiple of the bare one.
-# Usage: tray_startup.sh BUILD-DIR [RUNS]
+# no table). Prints every run, then the medians with their spread (lowest–highest) and the game's time
+# as a multiple of the bare one. Given an earlier build's game as well, that one is started in the same
+# rounds, so a change is measured against what it replaces on the same machine at the same moment.
+# Usage: tray_startup.sh BUILD-DIR [RUNS] [EARLIER-GAME]
 set -euo pipefail
 build=$1
 runs=${2:-7}
 game="$build/App/chipwhistle"
 bare="$build/benchmarks/bare_tray"
+earlier=${3:-}
 for tool in Xvfb trayer xwininfo; do
   command -v "$tool" >/dev/null || { echo "tray_startup: $tool is not installed; skipped"; exit 0; }
 done
-for program in "$game" "$bare"; do
+entrants=(game bare)
+[[ -n "$earlier" ]] && entrants+=(earlier)
+for program in "$game" "$bare" ${earlier:+"$earlier"}; do
   [[ -x "$program" ]] || { echo "tray_startup: $program is not built"; exit 1; }
 done
 
 work=$(mktemp -d)
+# A desktop session's runtime folder (/run/user/…) is in memory; one on disk would make every lock
+# file written at start-up wait for the disk.
+runtime=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
+  rm -rf "$work" "$runtime"
 }
 trap cleanup EXIT
 
@@ -40,14 +48,14 @@ clock_ticks=$(getconf CLK_TCK)
 measure() {
   local name=$1 program=$2 class=$3
   shift 3
-  local home="$work/$name$run"
-  mkdir -p "$home/run" "$home/.local/share/Chipwhistle" && chmod 700 "$home/run"
+  local home="$work/$name$run" run_folder="$runtime/$name$run"
+  mkdir -p "$run_folder" "$home/.local/share/Chipwhistle" && chmod 700 "$run_folder"
   # A player who has been through the introduction: the game starts in the tray alone.
   echo '{"schemaVersion": 1, "bankroll": 10000, "onboarded": true}' >"$home/.local/share/Chipwhistle/profile.json"
   local start embedded="" pid
   start=$(date +%s.%N)
   env -u QT_QPA_PLATFORM HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
-    XDG_RUNTIME_DIR="$home/run" "$program" "$@" >/dev/null 2>&1 &
+    XDG_RUNTIME_DIR="$run_folder" "$program" "$@" >/dev/null 2>&1 &
   pid=$!
   for _ in $(seq 2000); do
     # The icon is embedded once a small window of the program sits inside the tray's panel.
@@ -74,26 +82,34 @@ measure() {
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-printf '%-4s %-6s %10s %10s %16s\n' run what "tray (s)" "RSS (MB)" "idle CPU (s/5s)"
-: >"$work/game" && : >"$work/bare"
+# spread: "median (lowest–highest)" of a column of numbers.
+spread() {
+  local sorted
+  sorted=$(sort -n)
+  printf '%s (%s–%s)' "$(median <<<"$sorted")" "$(head -1 <<<"$sorted")" "$(tail -1 <<<"$sorted")"
+}
+
+printf '%-4s %-8s %10s %10s %16s\n' run what "tray (s)" "RSS (MB)" "idle CPU (s/5s)"
+for what in "${entrants[@]}"; do : >"$work/$what"; done
 for run in $(seq "$runs"); do
-  # Alternate which goes first, so neither always meets a warmer cache.
-  order=(game bare)
-  ((run % 2 == 0)) && order=(bare game)
+  # Rotate which goes first, so none always meets a warmer cache.
+  order=("${entrants[@]:run % ${#entrants[@]}}" "${entrants[@]:0:run % ${#entrants[@]}}")
   for what in "${order[@]}"; do
-    if [[ $what == game ]]; then
-      result=$(measure game "$game" chipwhistle --launched-at-login)
-    else
-      result=$(measure bare "$bare" bare_tray)
-    fi
+    case $what in
+    game) result=$(measure game "$game" chipwhistle --launched-at-login) ;;
+    earlier) result=$(measure earlier "$earlier" chipwhistle --launched-at-login) ;;
+    bare) result=$(measure bare "$bare" bare_tray) ;;
+    esac
     echo "$result" >>"$work/$what"
     read -r tray rss cpu <<<"$result"
-    printf '%-4s %-6s %10s %10s %16s\n' "$run" "$what" "$tray" "$rss" "$cpu"
+    printf '%-4s %-8s %10s %10s %16s\n' "$run" "$what" "$tray" "$rss" "$cpu"
   done
 done
 
-game_tray=$(awk '{print $1}' "$work/game" | median)
 bare_tray=$(awk '{print $1}' "$work/bare" | median)
-printf 'median game: tray %.4f s, RSS %s MB; bare: tray %.4f s, RSS %s MB; game/bare tray time %.2f×\n' \
-  "$game_tray" "$(awk '{print $2}' "$work/game" | median)" "$bare_tray" "$(awk '{print $2}' "$work/bare" | median)" \
-  "$(awk -v g="$game_tray" -v b="$bare_tray" 'BEGIN { print g / b }')"
+echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
+for what in "${entrants[@]}"; do
+  tray=$(awk '{print $1}' "$work/$what" | median)
+  printf '%-8s tray %s s, RSS %s MB, %.2f× bare\n' "$what" "$(awk '{print $1}' "$work/$what" | spread)" \
+    "$(awk '{print $2}' "$work/$what" | spread)" "$(awk -v g="$tray" -v b="$bare_tray" 'BEGIN { print g / b }')"
+done
