@@ -3,6 +3,8 @@
 // It installs into the real system, so it runs only as root with dpkg and apt at hand, one run at a
 // time on the machine; otherwise it skips, saying why.
 #include "Desktop.h"
+#include "Sound/Playback/AudioModule.h"
+#include "Sound/SoundMixer.h"
 
 #include <QDir>
 #include <QFile>
@@ -125,6 +127,15 @@ TEST_F(DebianPackage, InstallsStartsFromItsDesktopEntryAndUninstallsCleanly) {
                                 QString("/usr/share/icons/hicolor/scalable/apps/chipwhistle.svg")}) {
         EXPECT_TRUE(files.contains(file)) << file.toStdString();
     }
+    // The audio module, where the installed game looks for it, loads and opens the device (or finds none).
+    const QString moduleFolder = AudioModule::folders("/usr/bin").last();
+    EXPECT_TRUE(files.contains(moduleFolder + "/" + AudioModule::fileName)) << moduleFolder.toStdString();
+    SoundMixer mixer;
+    const auto soundFailure =
+        AudioModule({moduleFolder})
+            .makeOutput([&mixer](float* out, std::size_t frames) { mixer.render(out, frames); })
+            ->start();
+    EXPECT_TRUE(!soundFailure || *soundFailure == "no audio output device") << soundFailure->toStdString();
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QString icon = QStringLiteral("/usr/share/icons/hicolor/%1x%1/apps/chipwhistle.png").arg(size);
         EXPECT_EQ(QImage(icon).size(), QSize(size, size)) << icon.toStdString();
