@@ -131,7 +131,24 @@ QPointF TableGeometry::holeCardCenter(int slot, int card, bool revealed) const {
         y = plate.y() + plateHeight / 2 + 4 + size.height() / 2;
     }
     const double cw = size.width();
-    const double x =
-        plate.x() + metrics.plate.width() / 2 - inset - (1 + step) * cw + cw / 2 + card * step * cw;
+    const double pairLeft = plate.x() + metrics.plate.width() / 2 - inset - (1 + step) * cw;
+    double x = pairLeft + cw / 2 + card * step * cw;
+    if (revealed) {
+        x += clearOfBoard(QRectF(pairLeft, y - size.height() / 2, (1 + step) * cw, size.height()), plate.x());
+    }
     return QPointF(x, y);
+}
+
+double TableGeometry::clearOfBoard(const QRectF& pair, double plateX) const {
+    const QSizeF place = metrics.boardCard;
+    const QPointF corner(place.width() / 2, place.height() / 2);
+    const QRectF board(boardCardCenter(0) - corner, boardCardCenter(4) + corner);
+    // A plate above the board's middle has nowhere sideways to go.
+    if (!pair.intersects(board) || (plateX > board.left() && plateX < board.right())) {
+        return 0;
+    }
+    if (plateX <= board.left()) {
+        return board.left() - metrics.boardGap - pair.right();
+    }
+    return board.right() + metrics.boardGap - pair.left();
 }

@@ -34,5 +34,11 @@ struct TableGeometry {
     QPointF boardCardCenter(int index) const;
     QPointF potCenter() const;
     // Centre of a bot's hole card 0 or 1 beside its plate, face down or revealed (1.15 times larger).
+    // A revealed pair of a seat beside the board that would reach over it (the popover's upper-left
+    // seat, whose pair hangs down to the first card's rank) stands just clear of it instead.
     QPointF holeCardCenter(int slot, int card, bool revealed) const;
+
+  private:
+    // How far a revealed pair, beside a plate centred at `plateX`, moves sideways to clear the board.
+    double clearOfBoard(const QRectF& pair, double plateX) const;
 };

@@ -241,4 +241,43 @@ TEST_F(TableWindow, TheResultDealsOnFromTheLogWithoutTakingKeysTheSidebarNeeds) 
     EXPECT_TRUE(harness.controller.isShowingResult());
 }
 
+TEST_F(TableWindow, TheNarrationMovesOnFromTheLog) {
+    harness.controller.start(GameSetup::practice(PracticeSetup{}));
+    window.show();
+    QApplication::setActiveWindow(&window);
+    harness.scheduler.advance(std::chrono::seconds(3));
+    QCoreApplication::processEvents();
+    const auto caption = [this] {
+        return harness.controller.practice()->caption(*harness.controller.view());
+    };
+    const auto first = caption();
+    ASSERT_TRUE(first);
+    clickWhereDrawn(window.findChild<ActionLogView*>()->scrollArea()->viewport());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    const auto second = caption();
+    ASSERT_TRUE(second);
+    EXPECT_NE(second->title.toStdString(), first->title.toStdString())
+        << "Return in the log moves the narration on";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    ASSERT_TRUE(caption());
+    EXPECT_NE(caption()->title.toStdString(), second->title.toStdString()) << "so does Space";
+}
+
+TEST_F(TableWindow, TheLogShowsWhenItHoldsTheKeys) {
+    startSitAndGo();
+    QApplication::setActiveWindow(&window);
+    QCoreApplication::processEvents();
+    auto* log = window.findChild<ActionLogView*>();
+    ASSERT_TRUE(log);
+    EXPECT_FALSE(log->focusFrame()->isVisible());
+    clickWhereDrawn(log->scrollArea()->viewport());
+    ASSERT_TRUE(log->scrollArea()->hasFocus());
+    EXPECT_TRUE(log->focusFrame()->isVisible());
+    EXPECT_EQ(log->focusFrame()->geometry(), log->scrollArea()->geometry());
+    // Tabbing on takes the keys and the ring away.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_FALSE(log->scrollArea()->hasFocus());
+    EXPECT_FALSE(log->focusFrame()->isVisible());
+}
+
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 void expectPoint(QPointF actual, double x, double y) {
@@ -137,6 +139,41 @@ TEST(TableGeometry, BotHoleCardsSitBesideTheirPlates) {
     expectPoint(g.holeCardCenter(3, 1, true), 210 + 56 - 6 - w / 2, topPlateY + 18 + 4 + h / 2);
     expectPoint(g.holeCardCenter(1, 0, true), 16 + 0.155 * 388 + 56 - 6 - 1.8 * w + w / 2,
                 44 + 0.83 * 214 - 18 - 4 - h / 2);
+}
+
+TEST(TableGeometry, ShownCardsStandClearOfTheBoard) {
+    // In the popover and a window of its first size, the upper-left seat's shown pair hangs down to the
+    // first board card's corner, where its rank is printed. At the sizes a player meets, every shown
+    // pair stands clear of the board's five places, in every style.
+    std::vector<TableGeometry> geometries;
+    for (const TableStyleID style : {TableStyleID::satin, TableStyleID::paper, TableStyleID::pixel}) {
+        geometries.push_back(TableGeometry::popover(style));
+        for (const QSizeF stage : {QSizeF(800, 554), QSizeF(700, 500), QSizeF(1400, 1000)}) {
+            geometries.push_back(TableGeometry::window(stage, style));
+        }
+    }
+    for (const TableGeometry& g : geometries) {
+        const QSizeF place = g.metrics.boardCard;
+        const QRectF board = QRectF(g.boardCardCenter(0) - QPointF(place.width(), place.height()) / 2,
+                                    g.boardCardCenter(4) + QPointF(place.width(), place.height()) / 2);
+        const QSizeF shown = g.metrics.botCard * 1.15;
+        for (int slot = 1; slot < 6; ++slot) {
+            for (int card = 0; card < 2; ++card) {
+                const QPointF centre = g.holeCardCenter(slot, card, true);
+                const QRectF face(centre - QPointF(shown.width(), shown.height()) / 2, shown);
+                EXPECT_FALSE(face.intersects(board))
+                    << "slot " << slot << " card " << card << " on a " << g.stage.width() << "x"
+                    << g.stage.height() << " stage";
+            }
+        }
+    }
+    // The popover's upper-left pair moves only sideways, and stays over the table.
+    const auto g = TableGeometry::popover(TableStyleID::satin);
+    const double w = 22 * 1.15;
+    const double h = 31 * 1.15;
+    EXPECT_NEAR(g.holeCardCenter(2, 0, true).y(), 44 + 0.075 * 214 + 18 + 4 + h / 2, 1e-9);
+    EXPECT_GE(g.holeCardCenter(2, 0, true).x() - w / 2, g.table.left());
+    EXPECT_NEAR(g.holeCardCenter(2, 1, true).x() - g.holeCardCenter(2, 0, true).x(), 0.8 * w, 1e-9);
 }
 
 TEST(TableGeometryDeathTest, SlotsOutsideTheTableStopTheProgram) {

@@ -234,7 +234,7 @@ TEST(TableKeys, AHeldKeyIsOnePressAndUnseenControlsTakeNoReturnOrSpace) {
     EXPECT_EQ(table.press(returnKey), TableKeyCommand(Cmd::DealNextHand{}));
 }
 
-TEST(TableKeys, FromElsewhereInTheWindowOnlyTheShowingResultsKeysCount) {
+TEST(TableKeys, FromElsewhereInTheWindowOnlyReturnAndSpaceOnTheNarrationOrAResultCount) {
     Table table;
     const auto elsewhere = [&](TableKeyPress key) {
         key.fromElsewhere = true;
@@ -252,10 +252,16 @@ TEST(TableKeys, FromElsewhereInTheWindowOnlyTheShowingResultsKeysCount) {
     EXPECT_EQ(elsewhere(enterKey), TableKeyCommand(Cmd::DealNextHand{}));
     EXPECT_EQ(elsewhere(spaceKey), TableKeyCommand(Cmd::DealNextHand{}));
     EXPECT_FALSE(elsewhere(typed("p")));
-    // Under a practice caption or a leave question the result is not what the keys answer.
+    // Under a practice caption they move the narration on, and nothing else reaches the table.
+    table.context.caption = PracticeCaption{PracticeStep::blinds, "Blinds", "body"};
+    EXPECT_EQ(elsewhere(returnKey), TableKeyCommand(Cmd::AcknowledgePractice{}));
+    EXPECT_EQ(elsewhere(spaceKey), TableKeyCommand(Cmd::AcknowledgePractice{}));
+    EXPECT_FALSE(elsewhere(typed("p")));
+    EXPECT_FALSE(elsewhere(typed("?")));
     table.context.caption = PracticeCaption{PracticeCaption::Folded{}, "Folded", "body"};
-    EXPECT_FALSE(elsewhere(returnKey));
+    EXPECT_EQ(elsewhere(returnKey), TableKeyCommand(Cmd::PracticeAgain{}));
     table.context.caption.reset();
+    // Under a leave question the keys are the question's.
     table.context.confirmingLeave = true;
     EXPECT_FALSE(elsewhere(spaceKey));
 }

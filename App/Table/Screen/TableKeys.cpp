@@ -85,7 +85,10 @@ std::optional<TableKeyCommand> handle(const TableKeyPress& press, const TableKey
         return std::nullopt;
     }
     if (press.fromElsewhere) {
-        if (context.caption || !dealsNextHand(press, context)) {
+        if (context.caption) {
+            return practiceKey(press, *context.caption);
+        }
+        if (!dealsNextHand(press, context)) {
             return std::nullopt;
         }
         return TableCommand::DealNextHand{};

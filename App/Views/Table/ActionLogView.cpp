@@ -1,5 +1,6 @@
 #include "Views/Table/ActionLogView.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -9,6 +10,7 @@
 
 #include "GameController.h"
 #include "Style/Drawing/Colors.h"
+#include "Style/Drawing/FocusRingPainter.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/TextPainter.h"
 #include "Views/Table/LogRows.h"
@@ -61,6 +63,32 @@ class ActionLogView::Header : public QWidget {
     QString text_;
 };
 
+// The ring round the rows while they hold the keys (the arrows and page keys scroll them): a click
+// into the log moves the keys there, and the player sees where they went. It lies over the scroll
+// area and lets every click through.
+class ActionLogView::FocusFrame : public QWidget {
+  public:
+    FocusFrame(const TableTheme& theme, QWidget* parent)
+        : QWidget(parent)
+        , theme_(theme) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+    void setTheme(const TableTheme& theme) {
+        theme_ = theme;
+        update();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        FocusRingPainter::paintInside(painter, rect(), theme_, FocusRingPainter::Outline::rounded, 6);
+    }
+
+  private:
+    TableTheme theme_;
+};
+
 ActionLogView::ActionLogView(const TableTheme& theme, GameController* controller, QWidget* parent)
     : QWidget(parent)
     , theme_(theme)
@@ -68,7 +96,8 @@ ActionLogView::ActionLogView(const TableTheme& theme, GameController* controller
     , header_(new Header(this))
     , scroll_(new QScrollArea(this))
     , content_(new QWidget)
-    , column_(new QVBoxLayout(content_)) {
+    , column_(new QVBoxLayout(content_))
+    , focusFrame_(new FocusFrame(theme, this)) {
     StyleAccessibility::setRole(this, QAccessible::Grouping);
     setAccessibleName(QStringLiteral("This hand"));
     auto* layout = new QVBoxLayout(this);
@@ -86,6 +115,7 @@ ActionLogView::ActionLogView(const TableTheme& theme, GameController* controller
     // The log lies on its owner's panel: nothing of the scroll area paints over it.
     scroll_->viewport()->setAutoFillBackground(false);
     content_->setAutoFillBackground(false);
+    scroll_->installEventFilter(this);
     connect(&clock_, &AnimationClock::ticked, this, &ActionLogView::stepScroll);
     if (controller_) {
         connect(controller_, &GameController::stateChanged, this, &ActionLogView::follow);
@@ -98,6 +128,7 @@ ActionLogView::ActionLogView(const TableTheme& theme, GameController* controller
 
 void ActionLogView::setTheme(const TableTheme& theme) {
     theme_ = theme;
+    focusFrame_->setTheme(theme);
     header_->set(theme, header_->text().isEmpty() ? QStringLiteral("This Hand") : header_->text());
     column_->setSpacing(theme.style == TableStyleID::pixel ? 2 : 4);
     // Every row is drawn in the theme, so the rows are built again.
@@ -107,6 +138,10 @@ void ActionLogView::setTheme(const TableTheme& theme) {
         delete widget;
     rows_ = rows;
     rebuild();
+}
+
+QWidget* ActionLogView::focusFrame() const {
+    return focusFrame_;
 }
 
 QString ActionLogView::header() const {
@@ -203,4 +238,22 @@ void ActionLogView::stepScroll() {
     scroll_->verticalScrollBar()->setValue(static_cast<int>(std::lround(scrolling_.value(now))));
     if (scrolling_.isFinished(now))
         clock_.stop();
+}
+
+bool ActionLogView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scroll_) {
+        switch (event->type()) {
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+        case QEvent::Resize:
+        case QEvent::Move:
+            focusFrame_->setGeometry(scroll_->geometry());
+            focusFrame_->setVisible(scroll_->hasFocus());
+            focusFrame_->raise();
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -34,6 +34,11 @@ class ActionLogView : public QWidget {
     AnimationClock& clock() { return clock_; }
     // The row widgets, in order; a row keeps its widget while rows are appended below it.
     std::vector<QWidget*> rowWidgets() const;
+    // Shown round the rows while they hold the keyboard focus.
+    QWidget* focusFrame() const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void follow();
@@ -46,10 +51,12 @@ class ActionLogView : public QWidget {
     std::vector<LogEntry> rows_;
     SeatColors colors_;
     class Header;
+    class FocusFrame;
     Header* header_;
     QScrollArea* scroll_;
     QWidget* content_;
     QVBoxLayout* column_;
+    FocusFrame* focusFrame_;
     AnimationClock clock_;
     Transition scrolling_;
     bool shownOnce_ = false;
