@@ -142,6 +142,13 @@ WindowRoot::WindowRoot(const AppEnvironment& environment, QWidget* parent)
         setSidebar(next.shown, next.content);
     });
 
+    // The toolbar is on the keyboard's way round the window like every other control, so leaving,
+    // settings and the sidebar are in reach without the pointer.
+    for (QAction* action : toolbar_->actions()) {
+        if (QWidget* button = toolbar_->widgetForAction(action)) {
+            button->setFocusPolicy(Qt::TabFocus);
+        }
+    }
     connect(&clock_, &AnimationClock::ticked, this, &WindowRoot::tick);
     if (controller) {
         connect(controller, &GameController::stateChanged, this, [this] {

@@ -280,4 +280,36 @@ TEST_F(TableWindow, TheLogShowsWhenItHoldsTheKeys) {
     EXPECT_FALSE(log->focusFrame()->isVisible());
 }
 
+TEST_F(TableWindow, PauseAndTheGuideAnswerTheirKeysFromTheLog) {
+    startSitAndGo();
+    QApplication::setActiveWindow(&window);
+    QCoreApplication::processEvents();
+    clickWhereDrawn(window.findChild<ActionLogView*>()->scrollArea()->viewport());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P);
+    EXPECT_TRUE(harness.controller.pauseReasons().contains(PauseReason::user))
+        << "P pauses, as the toolbar says";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P);
+    EXPECT_TRUE(harness.controller.pauseReasons().empty());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Question, Qt::ShiftModifier);
+    EXPECT_EQ(window.sidebarContent(), WindowRoot::SidebarContent::guide)
+        << "? opens the guide beside the table";
+}
+
+TEST_F(TableWindow, TheToolbarIsInReachOfTheKeys) {
+    startSitAndGo();
+    QApplication::setActiveWindow(&window);
+    playToResult();
+    QWidget* leave = toolbarButton("Forfeit");
+    ASSERT_TRUE(leave);
+    for (int presses = 0; presses < 20 && QApplication::focusWidget() != leave; ++presses) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    ASSERT_EQ(QApplication::focusWidget(), leave) << "Tab reaches the toolbar";
+    // Return presses the focused button; the result under the table stays up.
+    const std::int64_t hand = harness.controller.view()->handNumber;
+    QTest::keyClick(leave, Qt::Key_Return);
+    EXPECT_TRUE(surfaces.isConfirmingLeave());
+    EXPECT_EQ(harness.controller.view()->handNumber, hand);
+}
+
 } // namespace

@@ -234,30 +234,36 @@ TEST(TableKeys, AHeldKeyIsOnePressAndUnseenControlsTakeNoReturnOrSpace) {
     EXPECT_EQ(table.press(returnKey), TableKeyCommand(Cmd::DealNextHand{}));
 }
 
-TEST(TableKeys, FromElsewhereInTheWindowOnlyReturnAndSpaceOnTheNarrationOrAResultCount) {
+TEST(TableKeys, FromElsewhereInTheWindowTheWindowsKeysAndTheRowsReturnAndSpaceCount) {
     Table table;
     const auto elsewhere = [&](TableKeyPress key) {
         key.fromElsewhere = true;
         return table.press(key);
     };
-    // The player's turn: the log beside the table keeps its letters, Return and Space.
-    for (const TableKeyPress& key :
-         {typed("f"), typed("c"), typed("r"), typed("p"), typed("?"), typed("2"), returnKey, spaceKey}) {
+    // The player's turn: betting is the table's own, while pause and the guide, which the window's
+    // toolbar names by their keys, answer from anywhere; so also with the amount field left holding
+    // the table's focus.
+    for (const TableKeyPress& key : {typed("f"), typed("c"), typed("r"), typed("2"), returnKey, spaceKey}) {
         EXPECT_FALSE(elsewhere(key)) << key.text.toStdString();
     }
+    EXPECT_EQ(elsewhere(typed("p")), TableKeyCommand(Cmd::TogglePause{}));
+    EXPECT_EQ(elsewhere(typed("?")), TableKeyCommand(Cmd::OpenGuide{}));
+    table.context.focus = TableFocus::raiseField;
+    EXPECT_EQ(elsewhere(typed("p")), TableKeyCommand(Cmd::TogglePause{}));
+    EXPECT_FALSE(elsewhere(typed("c")));
+    table.context.focus = TableFocus::table;
     table.view.street = Street::handComplete;
     table.view.legalActions.reset();
     table.context.showingResult = true;
     EXPECT_EQ(elsewhere(returnKey), TableKeyCommand(Cmd::DealNextHand{}));
     EXPECT_EQ(elsewhere(enterKey), TableKeyCommand(Cmd::DealNextHand{}));
     EXPECT_EQ(elsewhere(spaceKey), TableKeyCommand(Cmd::DealNextHand{}));
-    EXPECT_FALSE(elsewhere(typed("p")));
-    // Under a practice caption they move the narration on, and nothing else reaches the table.
+    // Under a practice caption Return and Space move the narration on.
     table.context.caption = PracticeCaption{PracticeStep::blinds, "Blinds", "body"};
     EXPECT_EQ(elsewhere(returnKey), TableKeyCommand(Cmd::AcknowledgePractice{}));
     EXPECT_EQ(elsewhere(spaceKey), TableKeyCommand(Cmd::AcknowledgePractice{}));
-    EXPECT_FALSE(elsewhere(typed("p")));
-    EXPECT_FALSE(elsewhere(typed("?")));
+    EXPECT_EQ(elsewhere(typed("p")), TableKeyCommand(Cmd::TogglePause{}));
+    EXPECT_FALSE(elsewhere(typed("f")));
     table.context.caption = PracticeCaption{PracticeCaption::Folded{}, "Folded", "body"};
     EXPECT_EQ(elsewhere(returnKey), TableKeyCommand(Cmd::PracticeAgain{}));
     table.context.caption.reset();

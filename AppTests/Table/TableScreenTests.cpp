@@ -377,6 +377,28 @@ TEST(TableScreen, TheBannerGrowsInOnceTheHandsLastMovesAreOver) {
     EXPECT_EQ(effect->look().scale, 1);
 }
 
+TEST(TableScreen, TheResultComesBackAtOnceWhenTheGuideCloses) {
+    // The hand's moves are long over: the result under the guide shows again as the guide goes, not
+    // after the wait that lets a fresh result's chips land first.
+    TableScreenHarness table;
+    table.activate();
+    foldToTheBanner(table);
+    table.game.scheduler.advance(std::chrono::seconds(5));
+    table.type(Qt::Key_Question);
+    table.game.scheduler.advance(std::chrono::seconds(1));
+    ASSERT_TRUE(table.screen->guideOpen());
+    table.type(Qt::Key_Escape);
+    ASSERT_FALSE(table.screen->guideOpen());
+    ASSERT_EQ(table.screen->bottomRow(), BottomRow::showdownBanner);
+    table.game.scheduler.advance(std::chrono::milliseconds(100));
+    const auto* effect = table.screen->rowEffect();
+    ASSERT_TRUE(effect);
+    EXPECT_GT(effect->look().opacity, 0) << "it is already coming in";
+    table.game.scheduler.advance(std::chrono::milliseconds(250));
+    table.screen->clock().ticked();
+    EXPECT_FALSE(table.screen->rowEffect() && table.screen->rowEffect()->look().opacity < 1);
+}
+
 TEST(TableScreen, TheRowAfterTheBannerWaitsForItToFade) {
     TableScreenHarness table;
     foldToTheBanner(table);

@@ -66,6 +66,10 @@ double bannerDelay(double timelineEnd) {
     return std::clamp(timelineEnd, 0.0, 1.5);
 }
 
+double timelineLeft(double end, double since) {
+    return std::max(end - since, 0.0);
+}
+
 std::optional<RowMotion> rowInsertion(BottomRow row, const TableTheme& theme, double timelineEnd) {
     switch (row) {
     case BottomRow::practiceCaption:

@@ -62,6 +62,10 @@ QString waitingLine(const std::optional<QString>& thinkingName, const std::optio
 // When the showdown banner starts appearing after its view shows: once the timeline is over, never
 // later than 1.5 s.
 double bannerDelay(double timelineEnd);
+// What is still to come of the latest timeline, which ends `end` seconds after it started `since`
+// seconds ago: a row that comes in long after the hand's moves (the result shown again when the guide
+// closes) waits for nothing.
+double timelineLeft(double end, double since);
 
 // How a row of the area under the table comes in or goes: after `delay`, along `curve`, fading and, when
 // `scaleFrom` is below 1, growing to its size about its centre. A row with none appears or goes at once.

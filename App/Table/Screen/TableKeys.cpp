@@ -72,27 +72,9 @@ std::optional<TableKeyCommand> actionKey(const TableKeyPress& press, const QStri
 
 namespace TableKeys {
 
-std::optional<TableKeyCommand> handle(const TableKeyPress& press, const TableKeyContext& context) {
-    constexpr Qt::KeyboardModifiers windowModifiers =
-        Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (press.modifiers & windowModifiers) {
-        return std::nullopt;
-    }
-    if (press.autoRepeat) {
-        return std::nullopt;
-    }
-    if (!context.view || context.confirmingLeave || context.guideOpen) {
-        return std::nullopt;
-    }
-    if (press.fromElsewhere) {
-        if (context.caption) {
-            return practiceKey(press, *context.caption);
-        }
-        if (!dealsNextHand(press, context)) {
-            return std::nullopt;
-        }
-        return TableCommand::DealNextHand{};
-    }
+namespace {
+
+std::optional<TableKeyCommand> onTheTable(const TableKeyPress& press, const TableKeyContext& context) {
     if (context.focus == TableFocus::raiseField) {
         if (isEscape(press)) {
             return TableCommand::FocusTable{};
@@ -119,6 +101,43 @@ std::optional<TableKeyCommand> handle(const TableKeyPress& press, const TableKey
         return std::nullopt;
     }
     return actionKey(press, typed, context);
+}
+
+// The window's own keys, which the toolbar names, and the row under the table's Return and Space;
+// betting stays with the table itself.
+bool reachesFromElsewhere(const TableKeyCommand& command) {
+    return std::holds_alternative<TableCommand::OpenGuide>(command) ||
+           std::holds_alternative<TableCommand::TogglePause>(command) ||
+           std::holds_alternative<TableCommand::AcknowledgePractice>(command) ||
+           std::holds_alternative<TableCommand::PracticeAgain>(command) ||
+           std::holds_alternative<TableCommand::DealNextHand>(command);
+}
+
+} // namespace
+
+std::optional<TableKeyCommand> handle(const TableKeyPress& press, const TableKeyContext& context) {
+    constexpr Qt::KeyboardModifiers windowModifiers =
+        Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (press.modifiers & windowModifiers) {
+        return std::nullopt;
+    }
+    if (press.autoRepeat) {
+        return std::nullopt;
+    }
+    if (!context.view || context.confirmingLeave || context.guideOpen) {
+        return std::nullopt;
+    }
+    if (!press.fromElsewhere) {
+        return onTheTable(press, context);
+    }
+    // The amount field is not where the keys are.
+    TableKeyContext elsewhere = context;
+    elsewhere.focus = TableFocus::table;
+    auto command = onTheTable(press, elsewhere);
+    if (command && !reachesFromElsewhere(*command)) {
+        return std::nullopt;
+    }
+    return command;
 }
 
 } // namespace TableKeys

@@ -23,8 +23,8 @@ struct TableKeyPress {
     // The key held down and repeating: a held key is one press, so the repeats do nothing.
     bool autoRepeat = false;
     // The press reached the table from elsewhere in its window (the action log or the guide beside it)
-    // because nothing there took it. From there only Return and Space count, moving the narration on or
-    // dealing on from a showing result, while every other key stays the log's and the guide's.
+    // because nothing there took it. From there "p" and "?", which the window's toolbar names, and
+    // Return and Space on the narration or a showing result count; the betting keys do not.
     bool fromElsewhere = false;
 };
 

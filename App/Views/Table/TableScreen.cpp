@@ -146,6 +146,8 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
                         &GameController::isResultHeldChanged, &GameController::setupChanged}) {
         connect(game, signal, this, &TableScreen::refresh);
     }
+    // First, so the rows that follow a new batch count its timeline from now.
+    connect(presenter_.get(), &TablePresenter::cuesChanged, this, [this] { cuesAt_ = clock_.now(); });
     for (auto signal : {&TablePresenter::shownChanged, &TablePresenter::cuesChanged,
                         &TablePresenter::betExitsChanged, &TablePresenter::knocksChanged,
                         &TablePresenter::flightsChanged, &TablePresenter::holdsDealChanged}) {
@@ -542,8 +544,9 @@ void TableScreen::refreshBottom() {
 }
 
 void TableScreen::arrive(BottomRow row, std::optional<BottomRow> after) {
-    if (const auto motion =
-            TableScreenRules::rowHandOff(after, row, theme_, StageLayout::potLanded(presenter_->cues()))) {
+    const double timeline =
+        TableScreenRules::timelineLeft(StageLayout::potLanded(presenter_->cues()), clock_.now() - cuesAt_);
+    if (const auto motion = TableScreenRules::rowHandOff(after, row, theme_, timeline)) {
         QWidget* arriving = rowWidget(row);
         if (arrival_ && arrival_->widget) {
             arrival_->widget->setGraphicsEffect(nullptr);

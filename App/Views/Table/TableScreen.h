@@ -179,8 +179,10 @@ class TableScreen : public QWidget {
     Transition ghostFade_{AnimationCurve::linear(0), 0, 1, 1};
 
     BottomRow row_ = BottomRow::waitingLine;
-    // When the betting controls last came on screen, on the clock of the rows' movements.
+    // When the betting controls last came on screen, and when the presenter's latest timeline started,
+    // on the clock of the rows' movements.
     double controlsShownAt_ = 0;
+    double cuesAt_ = 0;
     std::optional<PokerEngine::PlayerView> lastView_;
     bool guideOpen_ = false;
     std::optional<PokerEngine::LegalActions> shownLegal_;

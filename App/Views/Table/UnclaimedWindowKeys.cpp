@@ -1,7 +1,10 @@
 #include "Views/Table/UnclaimedWindowKeys.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QWidget>
+
+#include "Views/Support/FocusedButton.h"
 
 UnclaimedWindowKeys::UnclaimedWindowKeys(QWidget& owner, std::function<bool(const QKeyEvent&)> answer)
     : QObject(&owner)
@@ -26,7 +29,20 @@ void UnclaimedWindowKeys::follow() {
 bool UnclaimedWindowKeys::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window_ && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (offered() && answer_(*key)) {
+        if (!offered()) {
+            return QObject::eventFilter(watched, event);
+        }
+        // A button that lets Return pass (a toolbar's) is still pressed by it, as on the rest of this
+        // desktop, rather than the table answering over it.
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (QAbstractButton* button = FocusedButton::in(window_); button && enter) {
+            if (!key->isAutoRepeat()) {
+                button->click();
+            }
+            key->accept();
+            return true;
+        }
+        if (answer_(*key)) {
             key->accept();
             return true;
         }
