@@ -120,7 +120,8 @@ TEST(EquityDeathTest, RefusesMalformedArguments) {
 
 // Estimates pinned bit for bit, with the generator's end state: every seeded bot decision rests on
 // these draws and sums staying exactly as they are. They cover any-hand and narrow ranges, the
-// unit draw and the board test on every street, flush-draw boards and the untested 31st pair.
+// unit draw and the board test on every street, flush-draw boards, the untested 31st pair and
+// five opponents on the flop, where most of the redrawn pairs are dealt.
 TEST(Equity, ReproducesPinnedEstimates) {
     struct Pinned {
         const char* hole;
@@ -181,6 +182,20 @@ TEST(Equity, ReproducesPinnedEstimates) {
          7,
          0x1.d00aec33e1f67p-1,
          {0xacde96ec81ac94d4ULL, 0xb99a85b270442ac5ULL, 0xc87596a969993303ULL, 0xae7d44f909e03aa1ULL}},
+        {"Ah Kd",
+         "Kc 8h 2d",
+         {{0.3, 0.4}, {0.3, 0.4}, {0.3, 0.4}, {0.3, 0.4}, {0.3, 0.4}},
+         2000,
+         8,
+         0x1.cf1a9fbe76c8cp-2,
+         {0xf9860bc0259aa6b8ULL, 0xa6c2d5f3b1cb996eULL, 0xb7bb2cf2de25e0e3ULL, 0x7d32ee6afe6cf9cdULL}},
+        {"Qs Jd",
+         "Ts 8s 3d",
+         {{0.15, 0.75}, {1.0, 0.0}, {0.5, 0.4}, {0.04, 1.0}, {0.3, 0.6}},
+         2000,
+         9,
+         0x1.5810624dd2f1bp-3,
+         {0xa269da1099099bfcULL, 0xcfa007eeb2b60641ULL, 0x1a8781651cc29f74ULL, 0x4abb8a508e4d7523ULL}},
     };
     for (const Pinned& entry : pinned) {
         SeededRNG rng(entry.seed);
