@@ -114,6 +114,7 @@ ConnectedPairs connectedPairs(CardMask dead, std::uint16_t rankBelow, const Perc
 struct OpponentTest {
     std::uint16_t inRangeBelow = 0;
     std::uint64_t unitBitsAtLeast = 0;
+    bool keepsFirstPair = false;
 };
 
 // Deals one opponent's pair: two free cards per attempt; up to the thirtieth attempt a pair out of
@@ -125,6 +126,15 @@ template <bool boardTest>
 [[gnu::always_inline]] inline std::size_t
 dealOpponent(CardMask used, const OpponentTest& test, const std::uint16_t* ranks,
              const std::uint8_t* connected, PokerEngine::SeededRNG& rng) {
+    if (test.keepsFirstPair) {
+        // Every pair is in range and, on a board, passes its unit: the first pair stays.
+        const int c1 = randomCard(used, rng);
+        const int c2 = randomCard(used | bit(c1), rng);
+        if constexpr (boardTest) {
+            rng.next();
+        }
+        return pairOf(c1, c2);
+    }
     for (int attempt = 1;; ++attempt) {
         const int c1 = randomCard(used, rng);
         const int c2 = randomCard(used | bit(c1), rng);
@@ -194,7 +204,9 @@ double estimate(std::span<const Card> hole, std::span<const Card> board,
     // connecting, so only those are evaluated, once for the whole run.
     std::uint16_t connectsTestedBelow = 0;
     for (const OpponentRange& range : opponents) {
-        const OpponentTest test{ranks.inRangeBelow(range.top), unitBitsAtLeast(range.strengthShown)};
+        OpponentTest test{ranks.inRangeBelow(range.top), unitBitsAtLeast(range.strengthShown)};
+        test.keepsFirstPair =
+            test.inRangeBelow == ranks.distinct.size() && (!boardTest || test.unitBitsAtLeast == 0);
         tests.push_back(test);
         if (test.unitBitsAtLeast > 0) {
             connectsTestedBelow = std::max(connectsTestedBelow, test.inRangeBelow);
@@ -207,9 +219,8 @@ double estimate(std::span<const Card> hole, std::span<const Card> board,
     const std::size_t missing = 5 - board.size();
     // Before the flop, opponents whose range holds every pair take their first two free cards.
     const bool everyPairTaken =
-        !boardTest && std::all_of(tests.begin(), tests.end(), [&](const OpponentTest& test) {
-            return test.inRangeBelow == ranks.distinct.size();
-        });
+        !boardTest && std::all_of(tests.begin(), tests.end(),
+                                  [&](const OpponentTest& test) { return test.keepsFirstPair; });
     const std::size_t knownCount = hole.size() + board.size();
     const bool trialByScan = everyPairTaken && scanPays(knownCount, 2 * opponents.size() + missing);
     const bool boardByScan = scanPays(knownCount + 2 * opponents.size(), missing);

@@ -242,11 +242,13 @@ TEST(EquityIdentity, DrawsAsThePlainSamplerAtTheEdges) {
     constexpr double nan = std::numeric_limits<double>::quiet_NaN();
     constexpr double infinity = std::numeric_limits<double>::infinity();
     // Limits outside 0 ... 1, exactly on a percentile or a unit value, and NaN, which every
-    // comparison answers no.
+    // comparison answers no; some take every pair and pass every unit, so each opponent keeps its
+    // first pair.
     const std::vector<OpponentRange> unusual = {
         {0.0, 0.0},     {1.0, 1.0},     {-1.0, -1.0},         {2.0, 2.0},       {nan, 0.4},
         {0.3, nan},     {nan, nan},     {infinity, infinity}, {-infinity, 0.5}, {0.5, 0x1.fffffffffffffp-1},
-        {0.5, 0x1p-53}, {0.5, 0x1p-60}, {0.5, 0.5},           {0.0, 1.0}};
+        {0.5, 0x1p-53}, {0.5, 0x1p-60}, {0.5, 0.5},           {0.0, 1.0},       {nan, 0.0},
+        {2.0, -1.0},    {1.0, -0.0}};
     constexpr std::array<std::size_t, 4> boardSizes = {0, 3, 4, 5};
     for (const OpponentRange& range : unusual) {
         for (const std::size_t boardSize : boardSizes) {
