@@ -132,7 +132,9 @@ void MenuBarHost::applicationDidFinishLaunching(const QStringList& arguments) {
         const bool active = state == Qt::ApplicationActive;
         qCInfo(surfacesLog).noquote() << QStringLiteral("%1 %2").arg(
             active ? QStringLiteral("became active") : QStringLiteral("resigned active"), activationState());
-        if (!active) {
+        if (active) {
+            presentation_->applicationActivated();
+        } else {
             presentation_->applicationDeactivated();
         }
     });

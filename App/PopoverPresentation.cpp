@@ -148,6 +148,7 @@ void PopoverPresentation::closeForOutsideClick(const QString& reason, std::optio
     }
     qCInfo(surfacesLog).noquote() << QStringLiteral("popover will close: %1 (mouse %2, icon %3)")
                                          .arg(reason, pointText(cursor), rectText(icon));
+    pendingCloseIsSwitch_ = false;
     pendingClose_ = scheduler_.after(outsideCloseGrace, [this, reason] {
         if (surface_.isShown()) {
             closePopover(reason);
@@ -157,15 +158,24 @@ void PopoverPresentation::closeForOutsideClick(const QString& reason, std::optio
 
 void PopoverPresentation::pressInAnotherApp() {
     if (watching_ && !OutsideClickRule::isOnIcon(surface_.cursor(), surface_.iconFrame())) {
-        closeForOutsideClick(QStringLiteral("a click in another app"));
+        closeForClick(QStringLiteral("a click in another app"));
     }
 }
 
 void PopoverPresentation::pressInOwnWindow(const QString& windowClass) {
     if (watching_ && !OutsideClickRule::isOnIcon(surface_.cursor(), surface_.iconFrame())) {
         const QString name = windowClass.isEmpty() ? QStringLiteral("none") : windowClass;
-        closeForOutsideClick(QStringLiteral("a click in another window (%1)").arg(name));
+        closeForClick(QStringLiteral("a click in another window (%1)").arg(name));
     }
+}
+
+void PopoverPresentation::closeForClick(const QString& reason) {
+    // A click outweighs a loss of activation still waiting out its grace, which may yet prove to be none.
+    if (pendingCloseIsSwitch_) {
+        pendingClose_.cancel();
+        pendingCloseIsSwitch_ = false;
+    }
+    closeForOutsideClick(reason);
 }
 
 void PopoverPresentation::applicationDeactivated() {
@@ -175,7 +185,17 @@ void PopoverPresentation::applicationDeactivated() {
     if (surface_.mouseButtonDown() && OutsideClickRule::isOnIcon(surface_.cursor(), surface_.iconFrame())) {
         return;
     }
+    const bool alreadyPending = pendingClose_.isPending();
     closeForOutsideClick(QStringLiteral("switched to another app"));
+    pendingCloseIsSwitch_ = !alreadyPending && pendingClose_.isPending();
+}
+
+void PopoverPresentation::applicationActivated() {
+    if (pendingCloseIsSwitch_ && pendingClose_.isPending()) {
+        pendingClose_.cancel();
+        qCInfo(surfacesLog) << "popover stays: the program is active again";
+    }
+    pendingCloseIsSwitch_ = false;
 }
 
 bool PopoverPresentation::cancelPendingClose() {

@@ -87,6 +87,10 @@ class PopoverPresentation final : public QObject {
     // A press in another window of this program; `windowClass` names it, or is empty for no window.
     void pressInOwnWindow(const QString& windowClass);
     void applicationDeactivated();
+    // The program is active again. A close that losing activation started and that is still waiting
+    // out the grace is dropped: the focus only passed between windows of ours, as it can on a busy
+    // desktop while the popover takes it.
+    void applicationActivated();
 
     // The icon was clicked: a pending outside close is dropped. True when one was.
     bool cancelPendingClose();
@@ -98,6 +102,7 @@ class PopoverPresentation final : public QObject {
     void popoverDidClose();
 
   private:
+    void closeForClick(const QString& reason);
     void startClosingOnOutsideClicks();
     void stopClosingOnOutsideClicks();
 
@@ -107,6 +112,8 @@ class PopoverPresentation final : public QObject {
     std::optional<QString> closeReason_;
     bool watching_ = false;
     ScheduledWork pendingClose_;
+    // Whether the pending close was started by losing activation rather than by a click.
+    bool pendingCloseIsSwitch_ = false;
     ScheduledWork iconRetry_;
     // Where the last launch check found the icon.
     std::optional<QRect> iconSeenAt_;

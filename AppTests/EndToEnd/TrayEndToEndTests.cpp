@@ -43,16 +43,17 @@ TEST_F(TrayTest, TheIconComesUpAndAClickOpensThePopoverUnderIt) {
 TEST_F(TrayTest, AClickFarAwayClosesAtOnceAndOneNearTheIconAfterTheGrace) {
     auto game = startGame();
     ASSERT_TRUE(game->waitForLine("showPopover")) << "an ordinary start shows the popover";
+    const auto log = [&] { return game->lines().join('\n').toStdString(); };
     int before = game->lineCount();
     click({300, 900});
-    EXPECT_TRUE(game->waitForLine("popover closing now: a click in another app", 20000, before));
+    EXPECT_TRUE(game->waitForLine("popover closing now: a click in another app", 20000, before)) << log();
 
     click(icon().center());
-    ASSERT_TRUE(game->waitForLine("showPopover", 20000, before));
+    ASSERT_TRUE(game->waitForLine("showPopover", 20000, before)) << log();
     before = game->lineCount();
     click(icon().center() - QPoint(40, 0));
-    EXPECT_TRUE(game->waitForLine("popover will close: a click in another app", 20000, before));
-    EXPECT_TRUE(game->waitForLine("popover closed (a click in another app)", 20000, before));
+    EXPECT_TRUE(game->waitForLine("popover will close: a click in another app", 20000, before)) << log();
+    EXPECT_TRUE(game->waitForLine("popover closed (a click in another app)", 20000, before)) << log();
 }
 
 TEST_F(TrayTest, TheMenuOpensTheWindowWhichClosesBackToTheTray) {

@@ -250,6 +250,39 @@ TEST_F(PresentationTest, SwitchingAwayClosesUnlessThePointerPressesTheIcon) {
     EXPECT_EQ(LogCapture::lines().last(), "closePopover (switched to another app) → shown=false");
 }
 
+// On a busy desktop the focus can take long enough passing from the icon to the popover that the
+// program looks inactive for a moment: that is no switch to another app.
+TEST_F(PresentationTest, ActiveAgainWithinTheGraceKeepsThePopoverButNotAfterAClick) {
+    presentation.showPopover();
+    popover.pointer = {1810, 30};
+    presentation.applicationDeactivated();
+    scheduler.advance(100ms);
+    presentation.applicationActivated();
+    scheduler.advance(1s);
+    EXPECT_TRUE(popover.shown);
+    EXPECT_EQ(LogCapture::starting("popover stays").value(0), "popover stays: the program is active again");
+
+    presentation.pressInAnotherApp();
+    presentation.applicationDeactivated();
+    presentation.applicationActivated();
+    scheduler.advance(200ms);
+    EXPECT_FALSE(popover.shown) << "a click near the icon still closes after the grace";
+
+    presentation.showPopover();
+    presentation.applicationDeactivated();
+    presentation.pressInAnotherApp();
+    presentation.applicationActivated();
+    scheduler.advance(200ms);
+    EXPECT_FALSE(popover.shown) << "a click while the switch waits is not lost";
+    EXPECT_EQ(LogCapture::starting("popover will close: a click").size(), 2);
+
+    presentation.showPopover();
+    presentation.applicationActivated();
+    presentation.applicationDeactivated();
+    scheduler.advance(200ms);
+    EXPECT_FALSE(popover.shown) << "a switch that lasts closes after the grace";
+}
+
 TEST_F(PresentationTest, NothingIsWatchedOrClosedWhileHidden) {
     presentation.pressInAnotherApp();
     presentation.applicationDeactivated();
