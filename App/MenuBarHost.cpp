@@ -213,7 +213,8 @@ void MenuBarHost::syncSettings() {
 // Status item ----------------------------------------------------------------------------------
 
 void MenuBarHost::createStatusItem() {
-    statusItem_ = std::make_unique<QSystemTrayIcon>(TrayIconArt::icon(false));
+    // Made blank: updateIcon paints the chip, once, before the icon is shown.
+    statusItem_ = std::make_unique<QSystemTrayIcon>();
     connect(statusItem_.get(), &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) { handleIconClick(iconEvent(reason)); });
     updateIcon();

@@ -39,7 +39,6 @@ int main(int argc, char** argv) {
     QApplication::setStyle(new FocusRingStyle);
     QApplication::setApplicationName(QStringLiteral("Chipwhistle"));
     QApplication::setDesktopFileName(QStringLiteral("chipwhistle"));
-    QApplication::setWindowIcon(TrayIconArt::icon(false));
     // Closing the table window leaves the game in the tray; only Quit ends it.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -68,5 +67,7 @@ int main(int argc, char** argv) {
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &host,
                      [&host] { host.appState().prepareToEnd(); });
     host.applicationDidFinishLaunching(QApplication::arguments());
+    // Painted once the tray has been asked for the icon: a window already open takes it up at once.
+    QApplication::setWindowIcon(TrayIconArt::icon(false));
     return QApplication::exec();
 }
