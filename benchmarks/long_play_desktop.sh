@@ -4,9 +4,9 @@
 # private display with a window manager and a tray, at a six-handed cash table in the window or in the
 # tray's popover, bots fast and the next hand dealt automatically, the player calling whatever comes
 # (and sitting down again when out of chips). Prints hands played and resident size every 10 s, then
-# the median while playing, the size after the first 100 hands (or the first tenth of the run), the
-# growth from there to the end and the peak, and where the memory lies at the end (heap, libraries,
-# window images, other).
+# where the memory lies at the end (heap, libraries, window images, other), the median while playing,
+# the medians over ten hands from hand 100 (a third of a shorter run) and over the last ten, the growth
+# between the two, and the peak.
 # Usage: long_play_desktop.sh BUILD-DIR [window|popover|both] [HANDS]   (both surfaces and 150 hands
 # when not given; a hand takes about 10 s)
 set -euo pipefail
@@ -124,12 +124,16 @@ awk '
         heap / 1024, files / 1024, shm / 1024, other / 1024 }' "/proc/$pid/smaps"
 
 settle=$((hands_wanted >= 150 ? 100 : hands_wanted / 3))
-median=$(awk '$2 >= 1 { print $3 }' "$work/samples" | sort -n |
-  awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }')
-awk -v settle="$settle" -v surface="$surface" -v median="$median" '
-  $2 >= settle && at_settle == "" { at_settle = $3 }
-  { last = $3; if ($3 > peak) peak = $3; hands = $2 }
-  END {
-    printf "%s, %d hands: median %.1f MB while playing, %.1f MB after hand %d, %.1f MB at the end (growth %+.2f MB), peak %.1f MB\n",
-      surface, hands, median / 1024, at_settle / 1024, settle, last / 1024, (last - at_settle) / 1024, peak / 1024
-  }' "$work/samples"
+# Medians, since the size swings by a few megabytes within each hand: while playing, over the ten
+# hands from the settling hand on, and over the last ten hands.
+median() { sort -n | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+last_hand=$(tail -1 "$work/samples" | awk '{ print $2 }')
+playing=$(awk '$2 >= 1 { print $3 }' "$work/samples" | median)
+settled=$(awk -v from="$settle" '$2 >= from && $2 < from + 10 { print $3 }' "$work/samples" | median)
+ending=$(awk -v last="$last_hand" '$2 > last - 10 { print $3 }' "$work/samples" | median)
+peak=$(awk '{ print $3 }' "$work/samples" | sort -n | tail -1)
+awk -v surface="$surface" -v hands="$last_hand" -v settle="$settle" -v playing="$playing" -v settled="$settled" \
+  -v ending="$ending" -v peak="$peak" 'BEGIN {
+    printf "%s, %d hands: median %.1f MB while playing, %.1f MB over hands %d-%d, %.1f MB over the last 10 (growth %+.2f MB), peak %.1f MB\n",
+      surface, hands, playing / 1024, settled / 1024, settle, settle + 9, ending / 1024, (ending - settled) / 1024, peak / 1024
+  }'
