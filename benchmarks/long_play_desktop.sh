@@ -90,7 +90,7 @@ printf '%6s %6s %9s\n' "s" hands "RSS (MB)"
 while kill -0 "$pid" 2>/dev/null; do
   now=$(date +%s)
   hands=$(hands_played)
-  if ((now >= next_sample)); then
+  if ((now >= next_sample || hands >= hands_wanted)); then
     rss=$(rss_kb)
     echo "$((now - start)) $hands $rss" >>"$work/samples"
     printf '%6d %6d %9.1f\n' "$((now - start))" "$hands" "$(awk -v k="$rss" 'BEGIN { print k / 1024 }')"
