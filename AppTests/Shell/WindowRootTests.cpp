@@ -15,6 +15,7 @@
 #include "Views/Learn/StartersTab.h"
 #include "Views/Support/Announcer.h"
 #include "Views/Table/ActionLogView.h"
+#include "Views/Table/TableScreen.h"
 #include "Views/WindowRoot.h"
 
 #include <QAbstractButton>
@@ -310,6 +311,26 @@ TEST_F(TableWindow, TheToolbarIsInReachOfTheKeys) {
     QTest::keyClick(leave, Qt::Key_Return);
     EXPECT_TRUE(surfaces.isConfirmingLeave());
     EXPECT_EQ(harness.controller.view()->handNumber, hand);
+}
+
+TEST_F(TableWindow, TheTableShowsWhenTabGivesItTheKeys) {
+    startSitAndGo();
+    QApplication::setActiveWindow(&window);
+    QCoreApplication::processEvents();
+    auto* table = qobject_cast<TableScreen*>(window.content());
+    ASSERT_TRUE(table);
+    ASSERT_TRUE(table->hasFocus());
+    EXPECT_FALSE(table->focusFrame()->isVisible()) << "holding the keys from the start rings nothing";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_FALSE(table->hasFocus());
+    for (int presses = 0; presses < 20 && !table->hasFocus(); ++presses) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    ASSERT_TRUE(table->hasFocus()) << "Tab comes round to the table";
+    EXPECT_TRUE(table->focusFrame()->isVisible());
+    EXPECT_EQ(table->focusFrame()->geometry(), table->rect());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_FALSE(table->focusFrame()->isVisible());
 }
 
 } // namespace

@@ -10,9 +10,9 @@
 
 #include "GameController.h"
 #include "Style/Drawing/Colors.h"
-#include "Style/Drawing/FocusRingPainter.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/TextPainter.h"
+#include "Views/Table/FocusFrame.h"
 #include "Views/Table/LogRows.h"
 
 namespace {
@@ -61,32 +61,6 @@ class ActionLogView::Header : public QWidget {
   private:
     TableTheme theme_;
     QString text_;
-};
-
-// The ring round the rows while they hold the keys (the arrows and page keys scroll them): a click
-// into the log moves the keys there, and the player sees where they went. It lies over the scroll
-// area and lets every click through.
-class ActionLogView::FocusFrame : public QWidget {
-  public:
-    FocusFrame(const TableTheme& theme, QWidget* parent)
-        : QWidget(parent)
-        , theme_(theme) {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        hide();
-    }
-    void setTheme(const TableTheme& theme) {
-        theme_ = theme;
-        update();
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        FocusRingPainter::paintInside(painter, rect(), theme_, FocusRingPainter::Outline::rounded, 6);
-    }
-
-  private:
-    TableTheme theme_;
 };
 
 ActionLogView::ActionLogView(const TableTheme& theme, GameController* controller, QWidget* parent)
@@ -247,9 +221,13 @@ bool ActionLogView::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::FocusOut:
         case QEvent::Resize:
         case QEvent::Move:
-            focusFrame_->setGeometry(scroll_->geometry());
-            focusFrame_->setVisible(scroll_->hasFocus());
-            focusFrame_->raise();
+            // The rows' arrows and page keys scroll them: a click into the log moves the keys there,
+            // and the player sees where they went.
+            if (scroll_->hasFocus()) {
+                focusFrame_->ring(scroll_->geometry());
+            } else {
+                focusFrame_->hide();
+            }
             break;
         default:
             break;

@@ -9,6 +9,7 @@
 #include "Style/TableTheme.h"
 #include "Table/LogEntry.h"
 
+class FocusFrame;
 class GameController;
 class QScrollArea;
 class QVBoxLayout;
@@ -51,7 +52,6 @@ class ActionLogView : public QWidget {
     std::vector<LogEntry> rows_;
     SeatColors colors_;
     class Header;
-    class FocusFrame;
     Header* header_;
     QScrollArea* scroll_;
     QWidget* content_;

@@ -26,6 +26,7 @@
 #include "Views/Table/ActionBar.h"
 #include "Views/Table/ActionMessage.h"
 #include "Views/Table/FeltLabels.h"
+#include "Views/Table/FocusFrame.h"
 #include "Views/Table/ShowdownBannerView.h"
 #include "Views/Table/StageView.h"
 #include "Views/Table/StatusLine.h"
@@ -164,6 +165,7 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
                 &TableScreen::refresh);
     }
 
+    focusFrame_ = new FocusFrame(theme_, this);
     windowKeys_ = new UnclaimedWindowKeys(*this, [this](const QKeyEvent& key) {
         return handle(TableKeyPress{key.text(), key.key(), key.modifiers(), key.isAutoRepeat(), true});
     });
@@ -235,6 +237,7 @@ void TableScreen::updateTheme() {
     const bool fourColors = environment_.appState && environment_.appState->profile().settings.fourColorDeck;
     theme_ = previewStyle_ ? TableTheme::drawnIn(style, surface_, unit, appearance_, fourColors)
                            : TableTheme::make(style, surface_, unit, appearance_, fourColors);
+    focusFrame_->setTheme(theme_);
     if (surface_ == TableSurface::popover) {
         geometry_ = TableGeometry::popover(style);
     } else {
@@ -288,6 +291,23 @@ void TableScreen::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     updateTheme();
     refreshStage();
+    if (focusFrame_->isVisible()) {
+        focusFrame_->ring(rect());
+    }
+}
+
+void TableScreen::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    // A player going round the window with Tab sees the table take the keys; a click, or the table
+    // taking them back from its own rows, rings nothing.
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+        focusFrame_->ring(rect());
+    }
+}
+
+void TableScreen::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    focusFrame_->hide();
 }
 
 void TableScreen::showEvent(QShowEvent* event) {
@@ -295,6 +315,10 @@ void TableScreen::showEvent(QShowEvent* event) {
     windowKeys_->follow();
     target_->setFocus(TableFocus::table);
     setFocus();
+}
+
+QWidget* TableScreen::focusFrame() const {
+    return focusFrame_;
 }
 
 TableFocus TableScreen::focus() const {

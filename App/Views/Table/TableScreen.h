@@ -26,6 +26,7 @@
 
 class ActionBar;
 class ActionMessage;
+class FocusFrame;
 class Announcer;
 class LeavingPicture;
 class PokerBasicsView;
@@ -91,6 +92,8 @@ class TableScreen : public QWidget {
     RaiseTarget& raiseTarget() const { return *target_; }
     TableFocus focus() const;
     bool guideOpen() const { return guideOpen_; }
+    // Shown round the table while Tab has given it the keys.
+    QWidget* focusFrame() const;
 
     // Opens or closes the guide: the given action when there is one, else the guide panel over the
     // table, which pauses the game while it is open.
@@ -103,6 +106,8 @@ class TableScreen : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
@@ -164,6 +169,8 @@ class TableScreen : public QWidget {
     PracticeCaptionView* caption_ = nullptr;
     PokerBasicsView* guidePanel_ = nullptr;
     UnclaimedWindowKeys* windowKeys_;
+    // Rings the table while it holds the keys it was given by Tab.
+    FocusFrame* focusFrame_;
 
     AnimationClock clock_;
     // 0 closed to 1 open.
