@@ -18,6 +18,8 @@
 namespace {
 
 constexpr char reopenMessage[] = "reopen\n";
+// Far longer than any message a later start sends; a longer line is no message of ours.
+constexpr qsizetype longestMessage = 256;
 
 QString lockReason(QLockFile::LockError error) {
     switch (error) {
@@ -47,7 +49,8 @@ SingleInstance::SingleInstance(QString folder, QObject* parent)
     : QObject(parent)
     , folder_(folder.isEmpty() ? defaultFolder() : std::move(folder))
     , pipePath_(folder_ + QStringLiteral("/chipwhistle.pipe"))
-    , lock_(folder_ + QStringLiteral("/chipwhistle.lock")) {
+    , lock_(folder_ + QStringLiteral("/chipwhistle.lock"))
+    , heard_(longestMessage) {
     // A program killed without a chance to unlock leaves its lock behind; QLockFile sees that the
     // process named in it is gone. A live holder's lock never goes stale by age.
     lock_.setStaleLockTime(0);
@@ -116,14 +119,17 @@ QString SingleInstance::listen() {
         char chunk[256];
         ssize_t count = 0;
         while ((count = ::read(pipe_, chunk, sizeof chunk)) > 0) {
-            heard_.append(chunk, count);
-        }
-        for (qsizetype end = heard_.indexOf('\n'); end >= 0; end = heard_.indexOf('\n')) {
-            const bool reopen = heard_.first(end + 1) == reopenMessage;
-            heard_.remove(0, end + 1);
-            if (reopen) {
-                emit reopenRequested();
+            for (const QByteArray& line : heard_.take(QByteArrayView(chunk, count))) {
+                if (line == reopenMessage) {
+                    emit reopenRequested();
+                }
             }
+        }
+        if (const int dropped = heard_.takeDropped(); dropped > 0) {
+            std::fprintf(stderr,
+                         "chipwhistle: dropped %d line(s) on %s longer than any message (%lld bytes); "
+                         "listening on\n",
+                         dropped, qPrintable(pipePath_), static_cast<long long>(longestMessage));
         }
     });
     return {};

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QByteArray>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
+
+#include "System/PipeLines.h"
 
 #include <memory>
 
@@ -56,7 +57,7 @@ class SingleInstance final : public QObject {
     QLockFile lock_;
     int pipe_ = -1;
     std::unique_ptr<QSocketNotifier> listener_;
-    // What the pipe has brought that is not yet a whole line.
-    QByteArray heard_;
+    // What the pipe has brought that is not yet a whole line, bounded by the longest message.
+    PipeLines heard_;
     QString trouble_;
 };

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 TEST(SingleInstance, TheSecondStartHandsOverAndTheFirstHearsIt) {
@@ -29,6 +32,38 @@ TEST(SingleInstance, TheSecondStartHandsOverAndTheFirstHearsIt) {
     starter.join();
     EXPECT_EQ(second, SingleInstance::Claim::handedOver);
     EXPECT_EQ(reopens, 1);
+}
+
+TEST(SingleInstance, AWriterThatNeverEndsItsLineIsCutOffWithAReasonAndTheNextLineIsHeard) {
+    QTemporaryDir folder;
+    SingleInstance first(folder.path());
+    ASSERT_EQ(first.claim(), SingleInstance::Claim::first);
+    int reopens = 0;
+    QObject::connect(&first, &SingleInstance::reopenRequested, [&] { ++reopens; });
+
+    testing::internal::CaptureStderr();
+    // Four megabytes with no newline, far more than the pipe holds: the writer blocks until the
+    // program has read it, as a stray writer on the user's pipe would.
+    std::thread writer([path = QFile::encodeName(folder.filePath("chipwhistle.pipe"))] {
+        const int pipe = ::open(path.constData(), O_WRONLY | O_CLOEXEC);
+        ASSERT_GE(pipe, 0);
+        const QByteArray junk(64 * 1024, 'x');
+        for (int block = 0; block < 64; ++block) {
+            ASSERT_EQ(::write(pipe, junk.constData(), junk.size()), junk.size());
+        }
+        const char rest[] = "\nreopen\n";
+        ASSERT_EQ(::write(pipe, rest, sizeof rest - 1), static_cast<ssize_t>(sizeof rest - 1));
+        ::close(pipe);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    while (reopens == 0 && clock.elapsed() < 10000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    writer.join();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(reopens, 1) << "the line after the long one is read as ever";
+    EXPECT_NE(said.find("dropped 1 line"), std::string::npos) << said;
 }
 
 TEST(SingleInstance, AFreedLockCanBeTakenAgain) {
