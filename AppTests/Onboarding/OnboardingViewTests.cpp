@@ -11,6 +11,8 @@
 #include "Views/Support/Announcer.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -258,4 +260,64 @@ TEST_F(OnboardingViewTest, EachQuestionReadsWithItsTwoAnswers) {
     EXPECT_DOUBLE_EQ(quickHand.left(), 40);
     EXPECT_DOUBLE_EQ(sitAndGo.left(), 306);
     EXPECT_DOUBLE_EQ(sitAndGo.right(), 560);
+}
+
+TEST_F(OnboardingViewTest, ArrowKeysMoveEachQuestionsAnswerWithTheFocus) {
+    auto view = makeView();
+    view->go(2);
+    MakeItYoursPage* page = choices(*view);
+    ASSERT_TRUE(page);
+    const auto& cards = page->cards();
+    const auto tabTo = [](QWidget* target) {
+        for (int presses = 0; presses < 20 && QApplication::focusWidget() != target; ++presses)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), target);
+    };
+    const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    tabTo(cards[0]);
+    ASSERT_FALSE(cards[0]->isSelected());
+    ASSERT_FALSE(cards[1]->isSelected());
+
+    // Nothing answered yet: the first arrow answers with the card it lands on.
+    press(Qt::Key_Right);
+    EXPECT_EQ(QApplication::focusWidget(), cards[1]);
+    EXPECT_TRUE(cards[1]->isSelected());
+    EXPECT_FALSE(cards[0]->isSelected());
+    EXPECT_EQ(view->newToPoker(), true);
+    EXPECT_TRUE(state.profile().settings.learningMode);
+
+    press(Qt::Key_Left);
+    EXPECT_EQ(QApplication::focusWidget(), cards[0]);
+    EXPECT_TRUE(cards[0]->isSelected());
+    EXPECT_EQ(view->newToPoker(), false);
+    // At the end of the row the focus and the answer stay; the key leaves the question no other way.
+    press(Qt::Key_Up);
+    press(Qt::Key_Left);
+    EXPECT_EQ(QApplication::focusWidget(), cards[0]);
+    EXPECT_TRUE(cards[0]->isSelected());
+    EXPECT_FALSE(cards[1]->isSelected());
+    press(Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), cards[1]);
+    EXPECT_EQ(view->newToPoker(), true);
+
+    // Tab goes on to the next question, whose arrows write its own setting.
+    tabTo(cards[2]);
+    EXPECT_TRUE(cards[1]->isSelected()) << "leaving a question keeps its answer";
+    press(Qt::Key_Right);
+    EXPECT_EQ(QApplication::focusWidget(), cards[3]);
+    EXPECT_EQ(state.profile().settings.defaultTable, GameMode::sitAndGo);
+    EXPECT_EQ(view->page(), 2) << "no arrow turns the page";
+    EXPECT_FALSE(state.profile().onboarded);
+}
+
+TEST_F(OnboardingViewTest, SpacePicksTheFocusedCardOfAQuestionNotYetAnswered) {
+    auto view = makeView();
+    view->go(2);
+    OptionCard* knowsRules = choices(*view)->cards()[0];
+    for (int presses = 0; presses < 20 && QApplication::focusWidget() != knowsRules; ++presses)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), knowsRules);
+    QTest::keyClick(knowsRules, Qt::Key_Space);
+    EXPECT_TRUE(knowsRules->isSelected());
+    EXPECT_EQ(view->newToPoker(), false);
 }

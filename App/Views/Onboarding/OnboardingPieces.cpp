@@ -9,11 +9,13 @@
 #include "Style/Drawing/ThemeFonts.h"
 #include "Style/LineBreaks.h"
 #include "Style/SatinPalette.h"
+#include "Style/SheetControls.h"
 #include "Views/Controls/LobbyArt.h"
 #include "Views/Onboarding/OnboardingFlow.h"
 #include "Views/Settings/StylePreviews.h"
 
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -107,6 +109,26 @@ bool CardButton::hitButton(const QPoint& position) const {
     QPainterPath shape;
     shape.addRoundedRect(cardRect(), hitRadius_, hitRadius_);
     return shape.contains(position);
+}
+
+void CardButton::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const int by = key == Qt::Key_Right || key == Qt::Key_Down ? 1
+                   : key == Qt::Key_Left || key == Qt::Key_Up  ? -1
+                                                               : 0;
+    const QList<CardButton*> group =
+        parentWidget() ? parentWidget()->findChildren<CardButton*>(Qt::FindDirectChildrenOnly)
+                       : QList<CardButton*>{};
+    if (by == 0 || group.size() < 2) {
+        QAbstractButton::keyPressEvent(event);
+        return;
+    }
+    // The segmented picker's rule: one step, stopping at either end.
+    CardButton* target = group[SlidingPickerRules::stepped(group.indexOf(this), int(group.size()), by)];
+    target->setFocus(by < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    if (!target->isChecked())
+        target->click();
+    event->accept();
 }
 
 OptionCard::OptionCard(const TableTheme& theme, ArtIcon icon, const QString& title, const QString& detail,

@@ -34,6 +34,8 @@ QColor accent(const TableTheme& theme);
 
 // A satin card that is a button as a whole: pressable anywhere on the card, not in the room kept round it
 // for its shadow. Its checked state is what the owner says is chosen, never flipped by the click itself.
+// The cards that share a parent are one question's answers: the arrow keys move the focus among them
+// and press the card they land on, as a radio group's arrows move its choice.
 class CardButton : public QAbstractButton {
     Q_OBJECT
   public:
@@ -45,6 +47,7 @@ class CardButton : public QAbstractButton {
   protected:
     bool hitButton(const QPoint& position) const override;
     void nextCheckState() override {}
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QSizeF cardSize_;
