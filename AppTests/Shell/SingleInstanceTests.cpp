@@ -9,37 +9,45 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
-TEST(SingleInstance, TheSecondStartHandsOverAndTheFirstHearsIt) {
+// Lets the first program hear its pipe until `heard` holds, or ten seconds have passed.
+void listenUntil(const std::function<bool()>& heard) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!heard() && clock.elapsed() < 10000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+}
+
+// A first start holding the lock and counting the reopens it hears.
+struct FirstStart : ::testing::Test {
+    void SetUp() override {
+        ASSERT_EQ(first.claim(), SingleInstance::Claim::first);
+        QObject::connect(&first, &SingleInstance::reopenRequested, [this] { ++reopens; });
+    }
     QTemporaryDir folder;
-    SingleInstance first(folder.path());
-    ASSERT_EQ(first.claim(), SingleInstance::Claim::first);
+    SingleInstance first{folder.path()};
     int reopens = 0;
-    QObject::connect(&first, &SingleInstance::reopenRequested, [&] { ++reopens; });
+};
+
+TEST_F(FirstStart, TheSecondStartHandsOverAndTheFirstHearsIt) {
 
     // The second start runs its handshake on a thread of its own, as a second process would.
     SingleInstance::Claim second = SingleInstance::Claim::unanswered;
     std::thread starter([&] { second = SingleInstance(folder.path()).claim(); });
-    QElapsedTimer clock;
-    clock.start();
-    while (reopens == 0 && clock.elapsed() < 5000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
+    listenUntil([&] { return reopens > 0; });
     starter.join();
     EXPECT_EQ(second, SingleInstance::Claim::handedOver);
     EXPECT_EQ(reopens, 1);
 }
 
-TEST(SingleInstance, AWriterThatNeverEndsItsLineIsCutOffWithAReasonAndTheNextLineIsHeard) {
-    QTemporaryDir folder;
-    SingleInstance first(folder.path());
-    ASSERT_EQ(first.claim(), SingleInstance::Claim::first);
-    int reopens = 0;
-    QObject::connect(&first, &SingleInstance::reopenRequested, [&] { ++reopens; });
+TEST_F(FirstStart, AWriterThatNeverEndsItsLineIsCutOffWithAReasonAndTheNextLineIsHeard) {
 
     testing::internal::CaptureStderr();
     // Four megabytes with no newline, far more than the pipe holds: the writer blocks until the
@@ -55,11 +63,7 @@ TEST(SingleInstance, AWriterThatNeverEndsItsLineIsCutOffWithAReasonAndTheNextLin
         ASSERT_EQ(::write(pipe, rest, sizeof rest - 1), static_cast<ssize_t>(sizeof rest - 1));
         ::close(pipe);
     });
-    QElapsedTimer clock;
-    clock.start();
-    while (reopens == 0 && clock.elapsed() < 10000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
+    listenUntil([&] { return reopens > 0; });
     writer.join();
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(reopens, 1) << "the line after the long one is read as ever";
@@ -94,11 +98,7 @@ TEST(SingleInstance, WhatAKilledProgramLeftAtThePipesPathIsReplaced) {
             SingleInstance(folder.path()).claim();
         }
     });
-    QElapsedTimer clock;
-    clock.start();
-    while (reopens < 2 && clock.elapsed() < 5000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
+    listenUntil([&] { return reopens >= 2; });
     starter.join();
     EXPECT_EQ(reopens, 2);
 }
