@@ -20,7 +20,9 @@
 #include "Views/PopoverWindow.h"
 #include "Views/Settings/SettingsView.h"
 #include "Views/Support/Announcer.h"
+#include "Views/Support/ScreenFit.h"
 #include "Views/TrayIconArt.h"
+#include "Views/WindowChrome.h"
 #include "Views/WindowRoot.h"
 
 #include "BotKit/TieredBot.h"
@@ -455,6 +457,8 @@ bool MenuBarHost::openWindow() {
         window->setAttribute(Qt::WA_DeleteOnClose);
         attach(window);
         offerCommands(window);
+        ScreenFit::open(*window,
+                        tableWindowSize_.isValid() ? tableWindowSize_ : WindowChrome::defaultSize.toSize());
     }
     tableWindow_->show();
     tableWindow_->raise();
@@ -476,6 +480,10 @@ void MenuBarHost::attach(WindowRoot* window) {
                 window->activateWindow();
             }
         });
+    });
+    connect(window, &WindowRoot::closing, this, [this, window] {
+        // Its size before it was maximized, if it was: the size the player chose.
+        tableWindowSize_ = window->normalGeometry().size();
     });
     connect(window, &WindowRoot::closing, surfaces_.get(), &SurfaceCoordinator::windowDidClose);
     connect(window, &WindowRoot::minimizedChanged, this, [this](bool minimized) {

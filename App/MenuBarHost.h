@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSize>
 #include <QStringList>
 
 #include <cstdint>
@@ -134,6 +135,8 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     std::optional<std::uint32_t> activeBeforePopover_;
     ScheduledWork focusBack_;
     QPointer<WindowRoot> tableWindow_;
+    // The size the player left the table window at, which it opens at again during this run.
+    QSize tableWindowSize_;
     QPointer<QWidget> onboardingWindow_;
     QPointer<QWidget> settingsWindow_;
     std::optional<StatusIconState> drawnIcon_;

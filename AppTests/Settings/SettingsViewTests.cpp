@@ -10,6 +10,7 @@
 #include "Views/Settings/SettingsRules.h"
 #include "Views/Settings/SettingsView.h"
 #include "Views/Settings/ShortcutRecorder.h"
+#include "Views/WindowFit.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -306,8 +307,9 @@ TEST(SettingsView, OpensWithinTheScreenAndScrollsToEverySection) {
     const QRect shown = QRect(reset->mapTo(scroll->viewport(), QPoint()), reset->size());
     EXPECT_TRUE(scroll->viewport()->rect().contains(shown));
     // On a screen with room, the whole form shows without scrolling.
-    EXPECT_EQ(SettingsRules::windowHeight(860, 1440 - 28), 860);
-    EXPECT_EQ(SettingsRules::windowHeight(860, 768 - 28), 768 - 28 - 48);
+    const QSize form(SettingsView::formWidth, 860);
+    EXPECT_EQ(WindowFit::size(form, {}, {2560, 1440 - 28}), form);
+    EXPECT_EQ(WindowFit::size(form, {}, {1366, 768 - 28}).height(), 768 - 28 - 48);
 }
 
 TEST(SettingsView, UsesTheGamesTypeface) {

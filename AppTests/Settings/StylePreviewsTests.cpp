@@ -1,10 +1,10 @@
 #include "AppState.h"
 #include "Game/ControllerHarness.h"
 #include "Support/WidgetEvents.h"
-#include "Views/Settings/SettingsRules.h"
 #include "Views/Settings/SettingsView.h"
 #include "Views/Settings/StylePreviews.h"
 #include "Views/Table/CardView.h"
+#include "Views/WindowFit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -144,7 +144,7 @@ TEST(SettingsView, Gallery) {
         view.resize(view.sizeHint());
         QApplication::processEvents();
         EXPECT_TRUE(view.grab().save(galleryFolder() + QStringLiteral("/settings-window%1.png").arg(suffix)));
-        view.resize(SettingsView::formWidth, SettingsRules::windowHeight(view.sizeHint().height(), 768 - 28));
+        view.resize(WindowFit::size(view.sizeHint(), view.minimumSize(), {1366, 768 - 28}));
         QApplication::processEvents();
         EXPECT_TRUE(view.grab().save(galleryFolder() +
                                      QStringLiteral("/settings-window-1366x768%1.png").arg(suffix)));

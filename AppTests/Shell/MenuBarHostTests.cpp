@@ -9,10 +9,12 @@
 #include "Views/Controls/StyledIconButton.h"
 #include "Views/Learn/PokerBasicsCommand.h"
 #include "Views/PopoverWindow.h"
+#include "Views/Support/Announcer.h"
 #include "Views/Table/TopBarView.h"
 #include "Views/WindowRoot.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QTest>
 #include <QToolBar>
 
@@ -104,7 +106,13 @@ TEST(MenuBarHost, AForcedWindowOpensAfterLaunchAndClosingItKeepsTheHost) {
     ASSERT_NE(host.tableWindow(), nullptr);
     EXPECT_TRUE(host.surfaces().windowOpen());
     EXPECT_TRUE(host.surfaces().showsDockIcon());
-    EXPECT_EQ(host.tableWindow()->size(), QSize(1100, 750));
+    // The test screen is 800 x 800: too narrow for 1100, so the window takes its least width there;
+    // 750 high fits under a title bar.
+    const QRect room = host.tableWindow()->screen()->availableGeometry();
+    ASSERT_EQ(room.size(), QSize(800, 800));
+    EXPECT_EQ(host.tableWindow()->size(), QSize(900, 750));
+    EXPECT_GE(host.tableWindow()->geometry().top(), room.top());
+    EXPECT_GE(host.tableWindow()->geometry().left(), room.left());
 
     EXPECT_TRUE(host.closeTableWindow());
     runPosted();
@@ -113,9 +121,38 @@ TEST(MenuBarHost, AForcedWindowOpensAfterLaunchAndClosingItKeepsTheHost) {
     EXPECT_EQ(host.tableWindow(), nullptr) << "a closed window is gone; the next open builds a new one";
 }
 
+TEST(MenuBarHost, TheWindowReopensAtThePlayersSizeCutToTheScreen) {
+    TestHostEnvironment testHost;
+    MenuBarHost host;
+    host.applicationDidFinishLaunching({"chipwhistle"});
+    runPosted();
+    ASSERT_TRUE(host.openWindow());
+    runPosted();
+    // Stretched past the 800 x 800 test screen by the player, it comes back as tall as the screen
+    // leaves room for, and no narrower than its minimum.
+    host.tableWindow()->resize(1500, 1000);
+    ASSERT_TRUE(host.closeTableWindow());
+    runPosted();
+    ASSERT_TRUE(host.openWindow());
+    runPosted();
+    ASSERT_NE(host.tableWindow(), nullptr);
+    EXPECT_EQ(host.tableWindow()->size(), QSize(900, 800 - 48));
+    // A size the screen has room for comes back as it was.
+    host.tableWindow()->resize(900, 700);
+    ASSERT_TRUE(host.closeTableWindow());
+    runPosted();
+    ASSERT_TRUE(host.openWindow());
+    runPosted();
+    EXPECT_EQ(host.tableWindow()->size(), QSize(900, 700));
+    host.closeTableWindow();
+    runPosted();
+}
+
 TEST(MenuBarHost, EveryWindowCarriesTheOnePokerBasicsCommand) {
     TestHostEnvironment testHost("window");
     MenuBarHost host;
+    // Silent: a spoken note is a window of its own, which could take the keys from the table window.
+    host.announcer().setShowsNotifications(false);
     host.applicationDidFinishLaunching({"chipwhistle"});
     runPosted();
     PokerBasicsCommand* command = host.pokerBasicsCommand();

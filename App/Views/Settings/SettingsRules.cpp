@@ -129,10 +129,4 @@ RGB problemColour(const RGB& text, const RGB& window) {
     return Contrast::readable(RGB::bytes(0xd7, 0x26, 0x1e), window, text);
 }
 
-int windowHeight(int contentHeight, int availableHeight) {
-    // A title bar and the frame round it, which the screen's available area does not leave room for.
-    constexpr int frame = 48;
-    return std::max(std::min(contentHeight, availableHeight - frame), 0);
-}
-
 } // namespace SettingsRules

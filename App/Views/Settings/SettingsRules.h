@@ -68,8 +68,4 @@ RGB explanationColour(const RGB& text, const RGB& window);
 // The red of a problem line: moved toward the text colour as far as it takes to read at 4.5:1.
 RGB problemColour(const RGB& text, const RGB& window);
 
-// How tall the window opens: its content's height where the screen has room for it, else the screen's
-// available height less room for the window's frame; the form scrolls inside.
-int windowHeight(int contentHeight, int availableHeight);
-
 } // namespace SettingsRules

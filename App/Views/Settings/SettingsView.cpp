@@ -15,6 +15,7 @@
 #include "Views/Settings/SettingsRules.h"
 #include "Views/Settings/ShortcutRecorder.h"
 #include "Views/Settings/StylePreviews.h"
+#include "Views/Support/ScreenFit.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,7 +27,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
-#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QShowEvent>
@@ -550,18 +550,8 @@ QSize SettingsView::sizeHint() const {
 }
 
 void SettingsView::fitScreen() {
-    const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
-    if (!screen) {
-        screen = QGuiApplication::primaryScreen();
-    }
-    if (!screen) {
-        return;
-    }
-    const QRect room = screen->availableGeometry();
-    resize(formWidth, SettingsRules::windowHeight(sizeHint().height(), room.height()));
-    QRect frame(QPoint(), size());
-    frame.moveCenter(room.center());
-    move(frame.topLeft());
+    // The form scrolls inside a window shorter than it.
+    ScreenFit::open(*this, sizeHint());
 }
 
 void SettingsView::showEvent(QShowEvent* event) {

@@ -1,0 +1,28 @@
+#include "Views/Support/ScreenFit.h"
+
+#include "Views/WindowFit.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace ScreenFit {
+
+QScreen* openingScreen() {
+    if (QScreen* screen = QGuiApplication::screenAt(QCursor::pos())) {
+        return screen;
+    }
+    return QGuiApplication::primaryScreen();
+}
+
+void open(QWidget& window, QSize wanted) {
+    const QScreen* screen = openingScreen();
+    if (!screen) {
+        window.resize(wanted);
+        return;
+    }
+    window.setGeometry(WindowFit::frame(wanted, window.minimumSize(), screen->availableGeometry()));
+}
+
+} // namespace ScreenFit
