@@ -18,6 +18,7 @@
 #include "Views/Table/TopBarView.h"
 
 #include <QSplitter>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -290,6 +291,49 @@ TEST(TableScreen, ANewPracticeCaptionCrossFadesWithTheOld) {
     table.screen->clock().ticked();
     EXPECT_TRUE(leaving().isEmpty()) << "gone once faded";
     EXPECT_FALSE(table.screen->rowEffect());
+}
+
+TEST(TableScreen, GotItStaysWhereThePointerIsFromStepToStep) {
+    // A player reading on clicks "Got It" again and again without moving the pointer, however long
+    // each step's explanation runs.
+    for (const TableSurface surface : {TableSurface::popover, TableSurface::window}) {
+        TableScreenHarness table(surface);
+        table.activate();
+        auto& controller = table.game.controller;
+        controller.start(GameSetup::practice(PracticeSetup{}));
+        table.game.scheduler.advance(std::chrono::seconds(3));
+        ASSERT_EQ(table.screen->bottomRow(), BottomRow::practiceCaption);
+        StyledButton* first = table.screen->practiceCaption()->buttons().front();
+        const QRect place(first->mapTo(table.screen.get(), QPoint()), first->size());
+        const QPoint spot = place.center();
+        QStringList titles;
+        // The player checks or calls when the narration hands the table over, as the practice hand asks.
+        for (int moves = 0; moves < 100; ++moves) {
+            if (table.screen->bottomRow() != BottomRow::practiceCaption) {
+                if (controller.isShowingResult()) {
+                    break;
+                }
+                if (controller.isHeroTurn()) {
+                    controller.act(checkOrCall(*controller.view()));
+                }
+                table.game.scheduler.advance(std::chrono::milliseconds(500));
+                continue;
+            }
+            PracticeCaptionView* caption = table.screen->practiceCaption();
+            titles << caption->caption().title;
+            StyledButton* gotIt = caption->buttons().front();
+            EXPECT_EQ(QRect(gotIt->mapTo(table.screen.get(), QPoint()), gotIt->size()), place)
+                << "\"Got It\" moved at \"" << titles.back().toStdString() << "\"";
+            QWidget* under = table.screen->childAt(spot);
+            ASSERT_TRUE(under);
+            ASSERT_EQ(under, gotIt) << "the pointer is no longer on \"Got It\"";
+            QTest::mouseClick(under, Qt::LeftButton, Qt::NoModifier,
+                              under->mapFrom(table.screen.get(), spot));
+            table.game.scheduler.advance(std::chrono::seconds(3));
+        }
+        EXPECT_GE(titles.size(), 6) << "the narration went on step by step";
+        EXPECT_EQ(titles.removeDuplicates(), 0);
+    }
 }
 
 TEST(TableScreen, TheKeysComeBackToTheTableWhenTheNarrationMakesWayForTheActionBar) {

@@ -59,8 +59,9 @@ PracticeCaptionView::PracticeCaptionView(const TableTheme& theme, const Practice
     gotIt_ = make(QStringLiteral("Got It"), ControlKind::confirm(), actions_.gotIt);
     home_ = make(QStringLiteral("Home"), ControlKind::secondary(), actions_.home);
     tryAgain_ = make(QStringLiteral("Try Again"), ControlKind::confirm(), actions_.tryAgain);
+    // The buttons stand on the card's bottom edge and the text grows upwards from them, so "Got It" stays
+    // under a player's pointer from one step to the next however long each explanation is.
     stack->addWidget(buttonRow_, 0, Qt::AlignHCenter);
-    stack->addStretch(1);
 
     // Return presses the card's confirming button, whichever it is; Escape is "Home" after a fold.
     DialogKeys::bindDefault(this, [this] { (gotIt_->isVisible() ? gotIt_ : tryAgain_)->click(); });
