@@ -276,6 +276,7 @@ void GameController::startTable(const GameSetup& setup) {
         kinds.push_back(PlayerKind::bot(bots[i]));
         rngs.emplace(static_cast<std::int64_t>(i + 1), SeededRNG(seed, i + 1));
     }
+    runner_->prepare();
     GameState first = PokerEngine::startHand(PokerEngine::newTable(config, players, seed));
     setSeatKinds(std::move(kinds));
     botRNGs_ = std::move(rngs);
@@ -298,6 +299,7 @@ void GameController::restoreTable(const SavedGame& saved) {
         current->resumeStarted();
     }
     resuming_ = true;
+    runner_->prepare();
     setHero(saved.hero);
     setSetup(saved.setup);
     setSeatKinds(saved.seatKinds);

@@ -1,5 +1,7 @@
 #include "Game/DecisionRunner.h"
 
+#include "PokerEngine/EvaluatorTables.h"
+
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QThreadPool>
@@ -14,4 +16,9 @@ void ThreadPoolDecisionRunner::run(Work work, Done done) {
             [done = std::move(done), decision = std::move(decision)]() mutable { done(std::move(decision)); },
             Qt::QueuedConnection);
     });
+}
+
+void ThreadPoolDecisionRunner::prepare() {
+    // Built once per run; a GUI-thread caller arriving meanwhile waits only for the rest of the build.
+    QThreadPool::globalInstance()->start([] { static_cast<void>(PokerEngine::EvaluatorTables::shared()); });
 }

@@ -19,6 +19,10 @@ class DecisionRunner {
     virtual ~DecisionRunner() = default;
     // Runs `work`, then `done` with its result on the GUI thread.
     virtual void run(Work work, Done done) = 0;
+    // Readies, ahead of a table's first decision or showdown, what evaluating a hand reads: the
+    // evaluator's tables take tens of milliseconds to build, which the GUI thread must not wait for
+    // when the first flop is named or the first showdown settled.
+    virtual void prepare() {}
 };
 
 // The application's runner: decisions run on the global thread pool, so a hard bot's equity
@@ -26,6 +30,8 @@ class DecisionRunner {
 class ThreadPoolDecisionRunner final : public DecisionRunner {
   public:
     void run(Work work, Done done) override;
+    // Builds the evaluator's tables on the pool.
+    void prepare() override;
 };
 
 // Decides at once on the calling thread: deterministic tests and benchmarks.

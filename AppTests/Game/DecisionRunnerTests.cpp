@@ -1,3 +1,5 @@
+#include "ControllerHarness.h"
+#include "Game/BotSeating.h"
 #include "Game/DecisionRunner.h"
 
 #include <QCoreApplication>
@@ -37,4 +39,33 @@ TEST(ThreadPoolDecisionRunner, DecidesOffTheGuiThreadAndAnswersOnIt) {
     PokerEngine::SeededRNG expected(7, 1);
     expected.next();
     EXPECT_EQ(answer->rng, expected);
+}
+
+namespace {
+
+// Counts what the controller readies; decides at once.
+class PreparingRunner final : public DecisionRunner {
+  public:
+    explicit PreparingRunner(int& prepared)
+        : prepared_(prepared) {}
+    void run(Work work, Done done) override { done(work()); }
+    void prepare() override { ++prepared_; }
+
+  private:
+    int& prepared_;
+};
+
+} // namespace
+
+TEST(GameController, ReadiesHandEvaluationWhenATableStartsAndWhenOneIsResumed) {
+    int prepared = 0;
+    ControllerHarness first(std::make_unique<PreparingRunner>(prepared));
+    first.controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::medium, 3, 1)));
+    EXPECT_EQ(prepared, 1);
+    const SavedGame saved = *first.controller.snapshot();
+
+    int preparedOnResume = 0;
+    ControllerHarness second(std::make_unique<PreparingRunner>(preparedOnResume));
+    second.controller.restore(saved);
+    EXPECT_EQ(preparedOnResume, 1);
 }
