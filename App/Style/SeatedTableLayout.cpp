@@ -36,6 +36,44 @@ QPointF heroCentre(QSizeF size, const QRectF& table, double diameter) {
             std::min(table.bottom() + 0.4 * diameter, size.height() - (diameter + 4) / 2 - 4)};
 }
 
+std::vector<QRectF> covered(QSizeF size, const Shape& shape, TableStyleID style, double pixelUnit,
+                            double diameter) {
+    // The longest cast name in the miniature's 10-point type, and the space between it and its disc.
+    constexpr double nameWidth = 52;
+    constexpr double nameHeight = 14;
+    constexpr double nameGap = 6;
+    const QRectF table = tableRect(size, shape, style, pixelUnit);
+    const QSizeF disc(diameter, diameter);
+    std::vector<QRectF> parts{table};
+    for (int index = 0; index < seats; ++index) {
+        const QPointF centre = seatCentre(index, table);
+        parts.emplace_back(centre - QPointF(diameter / 2, diameter / 2), disc);
+        if (!isAboveFelt(index)) {
+            const bool left = centre.x() < table.center().x();
+            const double inner = diameter / 2 + nameGap;
+            parts.emplace_back(left ? centre.x() - inner - nameWidth : centre.x() + inner,
+                               centre.y() - nameHeight / 2, nameWidth, nameHeight);
+        }
+    }
+    const double hero = diameter + 4;
+    parts.emplace_back(heroCentre(size, table, diameter) - QPointF(hero / 2, hero / 2), QSizeF(hero, hero));
+    return parts;
+}
+
+double leadingRoom(QSizeF size, const Shape& shape, TableStyleID style, double pixelUnit, double diameter,
+                   const QRectF& control, double gap) {
+    const QRectF keepClear = control.adjusted(-gap, -gap, gap, gap);
+    const int most = static_cast<int>(size.width() / 2);
+    for (int room = 0; room < most; ++room) {
+        const QSizeF rest(size.width() - room, size.height());
+        const auto parts = covered(rest, shape, style, pixelUnit, diameter);
+        if (std::none_of(parts.begin(), parts.end(),
+                         [&](const QRectF& part) { return part.translated(room, 0).intersects(keepClear); }))
+            return room;
+    }
+    return most;
+}
+
 QString accessibleName(const std::vector<BotKit::BotProfile>& players) {
     if (players.empty())
         return QStringLiteral("Table preview");

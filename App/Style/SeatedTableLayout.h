@@ -35,6 +35,15 @@ QPointF seatCentre(int index, const QRectF& table);
 bool isAboveFelt(int index);
 // The player's disc centre: just below the felt's near edge, never closer than 4 to the bottom.
 QPointF heroCentre(QSizeF size, const QRectF& table, double diameter);
+// What the miniature covers in a picture of `size` with discs `diameter` across: the felt, each seat's
+// disc, the end seats' names beside theirs, and the player's disc.
+std::vector<QRectF> covered(QSizeF size, const Shape& shape, TableStyleID style, double pixelUnit,
+                            double diameter);
+// The width to leave free at the picture's leading edge, the miniature laid out in the rest, so that
+// nothing it covers comes within `gap` of `control` (a control laid over the picture): 0 when the
+// miniature is clear of it already, and never more than half the picture.
+double leadingRoom(QSizeF size, const Shape& shape, TableStyleID style, double pixelUnit, double diameter,
+                   const QRectF& control, double gap = 4);
 // "At the table: Biscuit, Goldie and you", or "Table preview" without opponents.
 QString accessibleName(const std::vector<BotKit::BotProfile>& players);
 // A bot's disc: its initial on the cast colour, grey for a slug the cast has no colour for.

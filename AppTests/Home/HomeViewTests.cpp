@@ -1,4 +1,5 @@
 #include "Game/BotSeating.h"
+#include "Style/Drawing/ArtView.h"
 #include "Views/Controls/BuyInSlider.h"
 #include "Views/Controls/OpponentStepper.h"
 #include "Views/Controls/SlidingPicker.h"
@@ -218,6 +219,31 @@ TEST(HomeViewPractice, TheSuggestionLeavesWhenClosedOrWhenTheColumnIsTooShort) {
     click(home.view.practiceRow()->closeButton());
     EXPECT_TRUE(lobby.state.profile().practiceRowDismissed);
     EXPECT_FALSE(home.view.practiceRow());
+}
+
+TEST(NewGameSheetPreview, TheOpponentsPillSitsClearOfTheTable) {
+    // The popover's sheet leaves the preview short; the window's gives it its whole height.
+    for (const TableSurface surface : {TableSurface::popover, TableSurface::window}) {
+        const bool window = surface == TableSurface::window;
+        LobbyHarness lobby;
+        HomeView view(AppEnvironment{&lobby.state, &lobby.controller}, surface, TableTheme::standard(),
+                      window ? std::optional<QSize>(HomeColumn::window) : std::nullopt);
+        view.resize(window ? QSize(700, 720) : QSize(420, 560));
+        view.show();
+        view.model().openSheet(GameMode::cashTable);
+        QApplication::processEvents();
+        NewGameSheet* sheet = view.sheet();
+        ASSERT_TRUE(sheet);
+        const OpponentStepper* stepper = sheet->stepper();
+        ASSERT_TRUE(stepper);
+        const QRectF pill = stepper->capsule().translated(stepper->pos() - sheet->preview()->pos());
+        ASSERT_TRUE(QRectF(sheet->preview()->rect()).contains(pill)) << "the pill stands on the preview";
+        // Clear by a few pixels, so the felt's rim and the seats never touch the pill.
+        for (const QRectF& part : sheet->previewCovers())
+            EXPECT_FALSE(part.intersects(pill.adjusted(-4, -4, 4, 4)))
+                << (window ? "window: " : "popover: ") << part.x() << ", " << part.y() << " " << part.width()
+                << " x " << part.height();
+    }
 }
 
 TEST(NewGameSheetKeys, ReturnStartsOnlyWhenAffordableAndTabWalksTheControls) {

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 TEST(PixelDither, BayerThresholdsAndAStageLevelThatNeverPassesTheRamp) {
     EXPECT_DOUBLE_EQ(PixelDither::matrix[0][0], 0.5 / 16);
     EXPECT_DOUBLE_EQ(PixelDither::matrix[3][0], 15.5 / 16);
@@ -61,6 +63,37 @@ TEST(SeatedTableLayout, NamesTheOpponentsForScreenReaders) {
     EXPECT_EQ(model.slug, std::nullopt);
     EXPECT_EQ(model.backdrop, RGB::bytes(142, 142, 147));
     EXPECT_EQ(avatar(biscuit).slug, "biscuit");
+}
+
+TEST(SeatedTableLayout, AControlOverThePictureGetsRoomAtTheLeadingEdge) {
+    using namespace SeatedTableLayout;
+    const Shape shape;
+    constexpr double gap = 4;
+    const auto clearOf = [&](QSizeF size, const QRectF& control, double room) {
+        const auto parts =
+            covered(QSizeF(size.width() - room, size.height()), shape, TableStyleID::satin, 2, 24);
+        return std::none_of(parts.begin(), parts.end(), [&](const QRectF& part) {
+            return part.translated(room, 0).intersects(control.adjusted(-gap, -gap, gap, gap));
+        });
+    };
+    // A pill 32 high in the bottom-leading corner, 10 in: on the popover's short preview it runs into
+    // the felt and the left end's seat; on the window's taller one it touches the felt's near edge.
+    for (const QSizeF picture : {QSizeF(384, 110), QSizeF(544, 140)}) {
+        const QRectF pill(10, picture.height() - 42, 152, 32);
+        ASSERT_FALSE(clearOf(picture, pill, 0)) << picture.width() << " x " << picture.height();
+        const double room = leadingRoom(picture, shape, TableStyleID::satin, 2, 24, pill, gap);
+        EXPECT_TRUE(clearOf(picture, pill, room)) << picture.width() << " x " << picture.height();
+        EXPECT_FALSE(clearOf(picture, pill, room - 1))
+            << "the least room, so the felt stays as large as it can";
+        // The felt keeps most of its size beside the pill.
+        EXPECT_GE(tableRect(QSizeF(picture.width() - room, picture.height()), shape, TableStyleID::satin, 2)
+                      .width(),
+                  0.3 * picture.width());
+    }
+    // However much a control covers, the miniature keeps half the picture.
+    EXPECT_EQ(leadingRoom({384, 110}, shape, TableStyleID::satin, 2, 24, QRectF(0, 0, 384, 110)), 192);
+    // A control away from the miniature takes nothing from it.
+    EXPECT_EQ(leadingRoom({384, 110}, shape, TableStyleID::satin, 2, 24, QRectF(0, 0, 4, 4)), 0);
 }
 
 TEST(IconTile, APileThatWouldReachTheTilesEdgeIsDrawnSmaller) {

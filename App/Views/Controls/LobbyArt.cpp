@@ -245,8 +245,10 @@ void paintSeatedTable(QPainter& painter, const QRectF& rect, const TableTheme& t
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
     painter.translate(rect.topLeft());
-    const QSizeF size = rect.size();
-    ArtStage::paint(painter, QRectF(QPointF(), size), theme, 0.86);
+    // The stage runs on past the right edge by the room, so its light stays centred on the table.
+    ArtStage::paint(painter, QRectF(0, 0, rect.width() + scene.leadingRoom, rect.height()), theme, 0.86);
+    painter.translate(scene.leadingRoom, 0);
+    const QSizeF size(rect.width() - scene.leadingRoom, rect.height());
     const QRectF table = tableRect(size, scene.shape, theme.style, theme.pixelUnit);
     const double d = scene.diameter;
     const RGB ink = theme.color(PaletteToken::ink);

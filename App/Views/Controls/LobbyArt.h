@@ -34,6 +34,9 @@ struct SeatedTableScene {
     double diameter = 24;
     std::vector<PokerEngine::Card> board;
     SeatedTableLayout::Shape shape;
+    // Width kept free at the leading edge for a control laid over the picture; the table sits in the
+    // rest, the stage still fills the whole picture.
+    double leadingRoom = 0;
 };
 void paintSeatedTable(QPainter& painter, const QRectF& rect, const TableTheme& theme,
                       const SeatedTableScene& scene, const std::vector<double>& presence = {});

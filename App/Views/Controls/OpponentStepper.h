@@ -29,6 +29,8 @@ class OpponentStepper : public QWidget, public Adjustable {
     QString accessibleValue() const override { return unit_.value(count_); }
 
     QSize sizeHint() const override;
+    // The capsule as drawn, inside the room the widget keeps round it for its shadow.
+    QRectF capsule() const;
 
   signals:
     // The player changed the count.
@@ -41,7 +43,6 @@ class OpponentStepper : public QWidget, public Adjustable {
   private:
     void change(std::int64_t count);
     void refresh();
-    QRectF capsule() const;
     double labelWidth() const;
 
     TableTheme theme_;

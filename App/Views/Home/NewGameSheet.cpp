@@ -34,6 +34,10 @@ namespace {
 
 constexpr std::array<std::int64_t, 4> handOptions{1, 3, 5, 10};
 
+// The miniature table of the preview: its proportions and its discs.
+constexpr SeatedTableLayout::Shape previewShape{0.46, 0.36, 0.34};
+constexpr double previewDiameter = 24;
+
 std::optional<int> indexOf(std::int64_t hands) {
     for (std::size_t index = 0; index < handOptions.size(); ++index)
         if (handOptions[index] == hands)
@@ -359,9 +363,27 @@ void NewGameSheet::paintPreview(QPainter& painter, const QRectF& rect) const {
     QPainterPath clip;
     clip.addRoundedRect(rect, 14, 14);
     painter.setClipPath(clip);
-    const LobbyArt::SeatedTableScene scene{
-        seats_.drawn(), true, model_.mode() == GameMode::cashTable, 24, {}, {0.46, 0.36, 0.34}};
+    LobbyArt::SeatedTableScene scene{seats_.drawn(),  true, model_.mode() == GameMode::cashTable,
+                                     previewDiameter, {},   previewShape};
+    scene.leadingRoom = previewRoom();
     LobbyArt::paintSeatedTable(painter, rect, art_, scene, seats_.presence(clock_.now()));
+}
+
+double NewGameSheet::previewRoom() const {
+    if (!stepper_)
+        return 0;
+    const QRectF pill = stepper_->capsule().translated(stepper_->pos() - preview_->pos());
+    return SeatedTableLayout::leadingRoom(preview_->size(), previewShape, art_.style, art_.pixelUnit,
+                                          previewDiameter, pill);
+}
+
+std::vector<QRectF> NewGameSheet::previewCovers() const {
+    const double room = previewRoom();
+    auto parts = SeatedTableLayout::covered(QSizeF(preview_->width() - room, preview_->height()),
+                                            previewShape, art_.style, art_.pixelUnit, previewDiameter);
+    for (QRectF& part : parts)
+        part.translate(room, 0);
+    return parts;
 }
 
 void NewGameSheet::placeStepper() {

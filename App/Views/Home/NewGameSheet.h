@@ -2,7 +2,9 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
+#include <QRectF>
 #include <QWidget>
 
 #include "Learn/GuideDestination.h"
@@ -55,6 +57,10 @@ class NewGameSheet : public QWidget {
     StyledButton* startButton() const { return start_; }
     StyledButton* cancelButton() const { return cancel_; }
     OpponentStepper* stepper() const { return stepper_; }
+    ArtView* preview() const { return preview_; }
+    // What the miniature table covers in the preview as drawn, in the preview's coordinates: kept clear
+    // of the stepper over its corner.
+    std::vector<QRectF> previewCovers() const;
     SlidingPicker* handsPicker() const { return hands_; }
     SlidingPicker* difficultyPicker() const { return difficulty_; }
     StakePicker* stakePicker() const { return stakes_; }
@@ -76,6 +82,8 @@ class NewGameSheet : public QWidget {
   private:
     void placeStepper();
     void paintPreview(QPainter& painter, const QRectF& rect) const;
+    // The room the miniature leaves at the preview's leading edge for the stepper.
+    double previewRoom() const;
     void showTerm(bool animated);
     void place();
     void build();
