@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -20,6 +21,9 @@ double reservedBelow(TableStyleID style) {
     }
     return 144;
 }
+
+// The lowest satin or paper table the window's sizes fit.
+constexpr double leastWindowSizesHeight = 330;
 
 // Top bar, heading and a margin above the table.
 constexpr double topChrome = 23 + 18 + 4;
@@ -37,16 +41,24 @@ double heroCardGap(TableStyleID style, double pixelUnit) {
     return 14;
 }
 
+// The player's cards lie tilted by 3 degrees: their centre is never so low that a card, its edge or
+// the most of its shadow runs past the stage's bottom.
+double lowestHeroCards(QSizeF stage, QSizeF card) {
+    const double tilt = 3 * std::numbers::pi / 180;
+    const double halfHeight = card.height() / 2 * std::cos(tilt) + card.width() / 2 * std::sin(tilt);
+    return stage.height() - halfHeight - 8;
+}
+
 } // namespace
 
 TableGeometry TableGeometry::popover(TableStyleID style) {
     TableGeometry geometry;
     geometry.stage = QSizeF(420, 388);
     geometry.table = QRectF(16, 44, 388, 214);
-    geometry.heroCards = QPointF(210, 352);
     geometry.pixelUnit = 2;
     geometry.metrics = style == TableStyleID::pixel ? TableMetrics::pixel(2, TableSurface::popover)
                                                     : TableMetrics::satinPopover();
+    geometry.heroCards = QPointF(210, lowestHeroCards(geometry.stage, geometry.metrics.heroCard));
     return geometry;
 }
 
@@ -65,6 +77,13 @@ TableGeometry TableGeometry::window(QSizeF stage, TableStyleID style) {
         h = large ? 366 : 214;
         geometry.pixelUnit = large ? 3 : 2;
         geometry.metrics = TableMetrics::pixel(geometry.pixelUnit, TableSurface::window);
+    } else if (h < leastWindowSizesHeight) {
+        // The window's cards and plates crowd a table this low: plates meet, and the top seat's shown
+        // cards reach the board. Like the pixel style's small table, it takes the popover's table and sizes.
+        w = 388;
+        h = 214;
+        geometry.pixelUnit = 3;
+        geometry.metrics = TableMetrics::satinPopover();
     } else {
         geometry.pixelUnit = 3;
         geometry.metrics = TableMetrics::satinWindow();
@@ -86,7 +105,7 @@ double TableGeometry::fullTableColumnWidth(double stageHeight, TableStyleID styl
     if (style == TableStyleID::pixel) {
         return w >= 660 ? 708 : 436;
     }
-    return std::ceil(w + 48);
+    return h < leastWindowSizesHeight ? 436 : std::ceil(w + 48);
 }
 
 QPointF TableGeometry::plateCenter(int slot) const {
@@ -109,13 +128,18 @@ QPointF TableGeometry::boardCardCenter(int index) const {
                    table.top() + 0.39 * table.height());
 }
 
+QRectF TableGeometry::boardArea() const {
+    const QPointF corner(metrics.boardCard.width() / 2, metrics.boardCard.height() / 2);
+    return QRectF(boardCardCenter(0) - corner, boardCardCenter(4) + corner);
+}
+
 QPointF TableGeometry::potCenter() const {
     const double below = metrics.surface == TableSurface::popover ? 11 : 14;
     return QPointF(table.center().x(),
                    table.top() + 0.39 * table.height() + metrics.boardCard.height() / 2 + 8 + below);
 }
 
-QPointF TableGeometry::holeCardCenter(int slot, int card, bool revealed) const {
+QPointF TableGeometry::holeCardCenter(int slot, int card, bool revealed, double clearance) const {
     CW_PRECONDITION(card == 0 || card == 1);
     const QPointF plate = plateCenter(slot);
     const double plateHeight = metrics.plate.height();
@@ -126,29 +150,34 @@ QPointF TableGeometry::holeCardCenter(int slot, int card, bool revealed) const {
     if (!revealed) {
         y = plate.y() - plateHeight / 2 - metrics.botCardPeek + size.height() / 2;
     } else if (SeatLayout::anchor(slot).plate.y() >= 0.5) {
-        y = plate.y() - plateHeight / 2 - 4 - size.height() / 2;
+        y = plate.y() - plateHeight / 2 - clearance - size.height() / 2;
     } else {
-        y = plate.y() + plateHeight / 2 + 4 + size.height() / 2;
+        y = plate.y() + plateHeight / 2 + clearance + size.height() / 2;
     }
     const double cw = size.width();
     const double pairLeft = plate.x() + metrics.plate.width() / 2 - inset - (1 + step) * cw;
     double x = pairLeft + cw / 2 + card * step * cw;
     if (revealed) {
-        x += clearOfBoard(QRectF(pairLeft, y - size.height() / 2, (1 + step) * cw, size.height()), plate.x());
+        const QPointF shift =
+            clearOfBoard(QRectF(pairLeft, y - size.height() / 2, (1 + step) * cw, size.height()), plate.x());
+        x += shift.x();
+        y += shift.y();
     }
     return QPointF(x, y);
 }
 
-double TableGeometry::clearOfBoard(const QRectF& pair, double plateX) const {
-    const QSizeF place = metrics.boardCard;
-    const QPointF corner(place.width() / 2, place.height() / 2);
-    const QRectF board(boardCardCenter(0) - corner, boardCardCenter(4) + corner);
-    // A plate above the board's middle has nowhere sideways to go.
-    if (!pair.intersects(board) || (plateX > board.left() && plateX < board.right())) {
-        return 0;
+QPointF TableGeometry::clearOfBoard(const QRectF& pair, double plateX) const {
+    const QRectF board = boardArea();
+    if (!pair.intersects(board)) {
+        return {};
     }
-    if (plateX <= board.left()) {
-        return board.left() - metrics.boardGap - pair.right();
+    // The plate over the board's middle card has nowhere sideways to go: on a table too low for its
+    // pair between the plate and the board, the pair rises over the plate rather than cover the board.
+    if (std::abs(plateX - board.center().x()) < metrics.boardCard.width() / 2) {
+        return QPointF(0, board.top() - metrics.boardGap - pair.bottom());
     }
-    return board.right() + metrics.boardGap - pair.left();
+    if (plateX < board.center().x()) {
+        return QPointF(board.left() - metrics.boardGap - pair.right(), 0);
+    }
+    return QPointF(board.right() + metrics.boardGap - pair.left(), 0);
 }

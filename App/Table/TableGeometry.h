@@ -32,13 +32,17 @@ struct TableGeometry {
     QPointF dealerCenter(int slot) const;
     // Centre of board card 0...4.
     QPointF boardCardCenter(int index) const;
+    // The board's five places together.
+    QRectF boardArea() const;
     QPointF potCenter() const;
     // Centre of a bot's hole card 0 or 1 beside its plate, face down or revealed (1.15 times larger).
-    // A revealed pair of a seat beside the board that would reach over it (the popover's upper-left
-    // seat, whose pair hangs down to the first card's rank) stands just clear of it instead.
-    QPointF holeCardCenter(int slot, int card, bool revealed) const;
+    // A revealed pair stands `clearance` from its plate's edge, past whatever the plate hangs there. A
+    // revealed pair that would reach over the board (the popover's upper-left seat, whose pair hangs
+    // down to the first card's rank; the top seat's on a low table) stands just clear of it instead.
+    QPointF holeCardCenter(int slot, int card, bool revealed, double clearance = 4) const;
 
   private:
-    // How far a revealed pair, beside a plate centred at `plateX`, moves sideways to clear the board.
-    double clearOfBoard(const QRectF& pair, double plateX) const;
+    // How far a revealed pair of a plate centred at `plateX` moves to clear the board: outwards beside
+    // it, upwards over its middle.
+    QPointF clearOfBoard(const QRectF& pair, double plateX) const;
 };

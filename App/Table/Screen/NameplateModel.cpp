@@ -19,10 +19,6 @@ QString chips(std::int64_t amount, const TableTheme& theme) {
     return theme.surface == TableSurface::popover ? ChipText::compact(amount) : ChipText::full(amount);
 }
 
-double tagHeightOf(const TableTheme& theme) {
-    return isPixel(theme) ? 9 * theme.pixelUnit : (theme.surface == TableSurface::window ? 15 : 13);
-}
-
 double dimming(SeatStatus status) {
     switch (status) {
     case SeatStatus::folded:
@@ -36,6 +32,10 @@ double dimming(SeatStatus status) {
 }
 
 } // namespace
+
+double NameplateModel::tagHeightIn(const TableTheme& theme) {
+    return isPixel(theme) ? 9 * theme.pixelUnit : (theme.surface == TableSurface::window ? 15 : 13);
+}
 
 QSizeF NameplateModel::plateSize(const TableTheme& theme) {
     if (isPixel(theme)) {
@@ -83,7 +83,7 @@ QString NameplateModel::displayName(const QString& name, const TableTheme& theme
 NameplateModel::Tag NameplateModel::turnTag(const TableTheme& theme) {
     const QSizeF plate = plateSize(theme);
     const double avatar = avatarSize(theme);
-    const double h = tagHeightOf(theme);
+    const double h = tagHeightIn(theme);
     const QPointF offset =
         isPixel(theme) ? QPointF(avatar - 4, theme.pixelUnit - h) : QPointF(avatar - 4, -0.75 * h);
     return Tag{TagKind::turn, QStringLiteral("Your turn"), QString(), offset, plate.width() - avatar};
@@ -99,7 +99,7 @@ NameplateModel NameplateModel::make(const SeatModel& seat, bool showsTurn, bool 
     plate.plate = plateSize(theme);
     plate.avatar = avatarSize(theme);
     plate.ringOverhang = std::max((plate.avatar - plate.plate.height()) / 2, 0.0);
-    plate.tagHeight = tagHeightOf(theme);
+    plate.tagHeight = tagHeightIn(theme);
     plate.empty = seat.status == SeatStatus::empty;
     plate.ringOn = !plate.empty && ((seat.isActing && showsTurn) || seat.isWinner);
     plate.name = displayName(seat.name, theme);

@@ -53,6 +53,8 @@ struct NameplateModel {
     // The plate and avatar sizes of a style and surface.
     static QSizeF plateSize(const TableTheme& theme);
     static double avatarSize(const TableTheme& theme);
+    // The height of the tags hung off a plate.
+    static double tagHeightIn(const TableTheme& theme);
     // The stack line as text: compact in the popover, in full in the window.
     static QString stackText(const SeatModel::StackLine& line, const TableTheme& theme);
     // The name as drawn: pixel names are upper-cased and cut to the plate with a full stop.

@@ -2,6 +2,7 @@
 
 #include "Table/Screen/NameplateModel.h"
 #include "Table/Screen/PotText.h"
+#include "Table/Screen/SeatClearance.h"
 #include "Table/SeatLayout.h"
 
 #include <QStringList>
@@ -201,6 +202,30 @@ void addLastActionAndPot(const Context& c, std::vector<StageItem>& items) {
     }
 }
 
+// A seat's bet, clear of its plate, the tags hung off it and a bot's face-down cards.
+QPointF betCenter(const Context& c, const SeatModel& seat) {
+    const QPointF anchor = c.tablePoint(SeatLayout::anchor(seat.slot).bet);
+    if (!c.in.betSize || !c.in.tagSize) {
+        return anchor;
+    }
+    const QRectF plate = SeatClearance::plateBox(c.geometry, c.theme, seat.slot);
+    std::vector<QRectF> hung;
+    const auto look = NameplateModel::make(seat, seat.isHero || !c.in.paused, true, c.theme);
+    for (const auto& tag : look.tags) {
+        hung.push_back(NameplateModel::tagArea(tag, plate.topLeft(), c.in.tagSize(tag.text)));
+    }
+    if (!seat.isHero && seat.hasCards && !seat.shownCards) {
+        const QSizeF card = c.geometry.metrics.botCard;
+        for (int i = 0; i < 2; ++i) {
+            hung.emplace_back(c.geometry.holeCardCenter(seat.slot, i, false) -
+                                  QPointF(card.width() / 2, card.height() / 2),
+                              card);
+        }
+    }
+    return SeatClearance::betCenter(anchor, c.in.betSize(seat.streetBet), plate, hung,
+                                    c.geometry.boardArea());
+}
+
 void addBets(const Context& c, std::vector<StageItem>& items) {
     if (c.in.timeline.holdsDeal) {
         return;
@@ -215,7 +240,7 @@ void addBets(const Context& c, std::vector<StageItem>& items) {
         bet.seat = seat.seat;
         bet.amount = seat.streetBet;
         bet.rolls = StageMotion::amountsRoll(c.theme);
-        bet.center = c.tablePoint(SeatLayout::anchor(seat.slot).bet);
+        bet.center = betCenter(c, seat);
         const QPointF plate = c.geometry.plateCenter(seat.slot);
         double arrivalDelay = 0;
         if (const auto in = c.cue(MotionCue::betIn(seat.seat, false))) {
@@ -272,7 +297,8 @@ void addHoleCards(const Context& c, std::vector<StageItem>& items, double potLan
             }
             card.light = c.light(card.card);
             card.size = c.geometry.metrics.botCard;
-            card.center = c.geometry.holeCardCenter(seat.slot, i, revealed);
+            card.center = c.geometry.holeCardCenter(seat.slot, i, revealed,
+                                                    SeatClearance::shownCardsClearance(c.theme, seat.slot));
             card.scale = revealed ? 1.15 : 1;
             card.revealDelay = revealCue ? revealCue->delay : potLanded;
             card.change = StageTransition{StageMotion::reveal(c.theme),

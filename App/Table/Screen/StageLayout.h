@@ -16,6 +16,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <unordered_map>
@@ -111,6 +112,10 @@ struct StageInputs {
     bool paused = false;
     bool handTag = false;
     std::optional<std::unordered_set<PokerEngine::Card>> litCards;
+    // The drawn sizes of a bet marker (its chips and its amount) and of a plate's tag, so a bet can
+    // stand clear of its plate; without them a bet stands at its anchor.
+    std::function<QSizeF(std::int64_t amount)> betSize;
+    std::function<QSizeF(const QString& text)> tagSize;
 };
 
 // The movements of the table by style; Reduce Motion turns each into the short fade.

@@ -106,14 +106,27 @@ void paintLabel(QPainter& painter, QPointF center, const TableTheme& theme, cons
     }
 }
 
+namespace {
+
+double betSpacing(const TableTheme& theme) {
+    return theme.style == TableStyleID::pixel ? 3 * theme.pixelUnit : 4;
+}
+
+} // namespace
+
+QSizeF betSize(const TableTheme& theme, std::int64_t amount) {
+    const QSizeF chips = StageKit::chipsSize(amount, theme);
+    const QSizeF label = labelSize(theme, QLocale().toString(static_cast<qint64>(amount)), TextRole::bet);
+    return {chips.width() + betSpacing(theme) + label.width(), std::max(chips.height(), label.height())};
+}
+
 void paintBet(QPainter& painter, QPointF center, const TableTheme& theme, std::int64_t amount,
               AmountRoll roll) {
     const QString text = QLocale().toString(static_cast<qint64>(amount));
     const QSizeF chips = StageKit::chipsSize(amount, theme);
     const QSizeF label = labelSize(theme, text, TextRole::bet);
-    const double spacing = theme.style == TableStyleID::pixel ? 3 * theme.pixelUnit : 4;
-    const double width = chips.width() + spacing + label.width();
-    const double left = center.x() - width / 2;
+    const double spacing = betSpacing(theme);
+    const double left = center.x() - betSize(theme, amount).width() / 2;
     StageKit::chips(painter, QPointF(left + chips.width() / 2, center.y()), theme, amount, false);
     paintLabel(painter, QPointF(left + chips.width() + spacing + label.width() / 2, center.y()), theme, text,
                TextRole::bet,

@@ -32,6 +32,8 @@ QSizeF labelSize(const TableTheme& theme, const QString& text, TextRole role);
 // `previous`: the words rolling out as `text` rolls in, `progress` of the way.
 void paintLabel(QPainter& painter, QPointF center, const TableTheme& theme, const QString& text,
                 TextRole role, const QString& previous = {}, double progress = 1);
+// A bet marker's size: its chips and its amount side by side.
+QSizeF betSize(const TableTheme& theme, std::int64_t amount);
 void paintBet(QPainter& painter, QPointF center, const TableTheme& theme, std::int64_t amount,
               AmountRoll roll = {});
 // Where the pot label's pieces fall for a view, centred on `center`.

@@ -11,9 +11,10 @@ constexpr double knockHalf = 0.07;
 constexpr double gateFade = 0.04;
 constexpr double flightFade = 0.18;
 
-// Back to front, the stage's layers.
-int layer(Kind kind) {
-    switch (kind) {
+// Back to front, the stage's layers. A bot's face-down cards peek from behind its plate; once shown
+// they lie over the plates, so no ring or tag ever hides a shown card.
+int layer(const StageItem& item) {
+    switch (item.kind) {
     case Kind::boardCard:
         return 3;
     case Kind::lastAction:
@@ -23,7 +24,7 @@ int layer(Kind kind) {
     case Kind::bet:
         return 6;
     case Kind::holeCard:
-        return 7;
+        return item.card ? 11 : 7;
     case Kind::heroCard:
         return 8;
     case Kind::handTag:
@@ -31,9 +32,9 @@ int layer(Kind kind) {
     case Kind::nameplate:
         return 10;
     case Kind::dealer:
-        return 11;
-    case Kind::flight:
         return 12;
+    case Kind::flight:
+        return 13;
     }
     return 0;
 }
@@ -229,8 +230,8 @@ std::vector<StageScene::Pose> StageScene::poses(double now) const {
         }
     }
     std::sort(order.begin(), order.end(), [](const Live* a, const Live* b) {
-        const int la = layer(a->item.kind);
-        const int lb = layer(b->item.kind);
+        const int la = layer(a->item);
+        const int lb = layer(b->item);
         return la != lb ? la < lb : a->order < b->order;
     });
     std::vector<Pose> poses;

@@ -144,6 +144,10 @@ void StageView::show(Inputs inputs) {
     stage.paused = inputs_->paused;
     stage.handTag = inputs_->handTag.has_value();
     stage.litCards = inputs_->litCards;
+    stage.betSize = [theme = inputs_->theme](std::int64_t amount) {
+        return FeltLabels::betSize(theme, amount);
+    };
+    stage.tagSize = [theme = inputs_->theme](const QString& text) { return TagView::measure(theme, text); };
     scene_.update(StageLayout::items(stage), now, inputs_->theme, resized);
     updateHandTag();
     updateAccessibility();

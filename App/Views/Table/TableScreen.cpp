@@ -418,6 +418,8 @@ void TableScreen::refreshStage() {
         *shown, name, [this](std::int64_t seat) { return avatarOf(seat); }, unshownCards(*shown));
     inputs.geometry = geometry_;
     inputs.theme = theme_;
+    // A low window table is drawn at the popover's sizes, its words and tags too.
+    inputs.theme.surface = geometry_.metrics.surface;
     inputs.timeline = StageTimeline{{presenter_->cues().begin(), presenter_->cues().end()},
                                     presenter_->betExits(),
                                     presenter_->knocks(),

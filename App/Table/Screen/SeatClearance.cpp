@@ -1,0 +1,106 @@
+#include "Table/Screen/SeatClearance.h"
+
+#include "Table/Screen/NameplateModel.h"
+#include "Table/SeatLayout.h"
+
+#include <algorithm>
+
+namespace SeatClearance {
+
+namespace {
+
+// Room left between a plate's reach and what stands beside it.
+constexpr double gap = 2;
+
+// How far the ring of a seat to act or a winner reaches past the plate's top and bottom edges. The avatar
+// may be taller than the plate; the ring goes round it.
+Reach ringReach(const TableTheme& theme) {
+    const double plate = NameplateModel::plateSize(theme).height();
+    const double overhang = std::max((NameplateModel::avatarSize(theme) - plate) / 2, 0.0);
+    switch (theme.style) {
+    case TableStyleID::satin:
+        // The ring's frame stands 5.5 out; half its 2.5-wide stroke lies outside that.
+        return {overhang + 6.75, overhang + 6.75};
+    case TableStyleID::paper:
+        // The card-stock ring shows its 3-deep edge and its shadow below.
+        return {overhang + 5, overhang + 5 + 3 + 2};
+    case TableStyleID::pixel:
+        break;
+    }
+    return {3 * theme.pixelUnit, 3 * theme.pixelUnit};
+}
+
+} // namespace
+
+Reach plateReach(const TableTheme& theme) {
+    const double tag = NameplateModel::tagHeightIn(theme);
+    // A paper tag is card stock too: its edge and shadow show under it.
+    const double tagEdge = theme.style == TableStyleID::paper ? 4 : 0;
+    const Reach ring = ringReach(theme);
+    Reach reach;
+    // The all-in and "Your turn" tags hang three quarters of their height over the top edge.
+    reach.above = std::max(ring.above, 0.75 * tag);
+    // The blind tag straddles the bottom edge, 0.55 of it below.
+    reach.below = std::max(ring.below, 0.55 * tag + tagEdge);
+    return reach;
+}
+
+QRectF plateBox(const TableGeometry& geometry, const TableTheme& theme, int slot) {
+    const QSizeF size = geometry.metrics.plate;
+    const QPointF centre = geometry.plateCenter(slot);
+    // Paper plates are card stock: their edge and a hard shadow show under them; pixel plates cast a row.
+    const double under = theme.style == TableStyleID::paper   ? 4
+                         : theme.style == TableStyleID::pixel ? theme.pixelUnit
+                                                              : 1;
+    return QRectF(centre.x() - size.width() / 2, centre.y() - size.height() / 2, size.width(),
+                  size.height() + under);
+}
+
+QPointF betCenter(QPointF anchor, QSizeF size, const QRectF& plate, const std::vector<QRectF>& hung,
+                  const QRectF& board) {
+    const auto at = [&size](QPointF centre) {
+        return QRectF(centre - QPointF(size.width() / 2, size.height() / 2), size);
+    };
+    std::vector<QRectF> pieces = hung;
+    pieces.push_back(plate);
+    const auto meets = [&pieces](const QRectF& bet) {
+        return std::any_of(pieces.begin(), pieces.end(),
+                           [&bet](const QRectF& piece) { return bet.intersects(piece); });
+    };
+    if (!meets(at(anchor))) {
+        return anchor;
+    }
+    // Out of the plate's way, up or down…
+    const bool plateBelow = plate.center().y() > anchor.y();
+    QPointF off = anchor;
+    for (const QRectF& piece : pieces) {
+        off.setY(plateBelow ? std::min(off.y(), piece.top() - gap - size.height() / 2)
+                            : std::max(off.y(), piece.bottom() + gap + size.height() / 2));
+    }
+    if (!at(off).intersects(board)) {
+        return off;
+    }
+    // …or, where that would cover the board (the popover's upper seats), clear of the plate itself and
+    // then sideways past what hangs off it, towards the plate's middle.
+    off = anchor;
+    off.setY(plateBelow ? std::min(off.y(), plate.top() - gap - size.height() / 2)
+                        : std::max(off.y(), plate.bottom() + gap + size.height() / 2));
+    for (const QRectF& piece : hung) {
+        if (at(off).intersects(piece)) {
+            off.setX(plate.center().x() < piece.center().x() ? piece.left() - gap - size.width() / 2
+                                                             : piece.right() + gap + size.width() / 2);
+        }
+    }
+    // A table with no room between the plate and the board at all (the pixel style's small table, whose
+    // words stand tall) keeps the bet where it was laid out.
+    return at(off).intersects(board) ? anchor : off;
+}
+
+double shownCardsClearance(const TableTheme& theme, int slot) {
+    const Reach reach = plateReach(theme);
+    // Shown cards stand above a plate in the lower half of the table and below one in the upper half.
+    const bool above = SeatLayout::anchor(slot).plate.y() >= 0.5;
+    return (above ? reach.above : reach.below) + gap;
+}
+
+} // namespace SeatClearance

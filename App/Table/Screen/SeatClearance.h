@@ -1,0 +1,37 @@
+#pragma once
+
+#include "Style/TableTheme.h"
+#include "Table/TableGeometry.h"
+
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
+
+#include <vector>
+
+// A nameplate draws beyond its box: its ring, its card-stock edge, the tags hung off its top and bottom
+// edges and, for a bot, the face-down cards peeking over it. A seat's bet and its shown cards stand
+// clear of all that, so nothing a plate draws covers a bet's chips, its amount or a shown card. Pure.
+namespace SeatClearance {
+
+// How far a plate draws above and below its box, with its ring and every tag that can hang off it.
+struct Reach {
+    double above = 0;
+    double below = 0;
+    bool operator==(const Reach&) const = default;
+};
+Reach plateReach(const TableTheme& theme);
+
+// A slot's plate as it lies on the felt, with the edge or shadow drawn under it.
+QRectF plateBox(const TableGeometry& geometry, const TableTheme& theme, int slot);
+
+// The centre of a bet marker `size` big: at `anchor`, or, where it would meet its `plate` or what
+// hangs off it (`hung`: its tags, a bot's face-down cards), just clear of them, up or down; where that
+// would cover the `board`, sideways past the hung pieces instead.
+QPointF betCenter(QPointF anchor, QSizeF size, const QRectF& plate, const std::vector<QRectF>& hung,
+                  const QRectF& board);
+
+// How far a slot's shown cards keep from its plate's edge: past the plate's reach on their side.
+double shownCardsClearance(const TableTheme& theme, int slot);
+
+} // namespace SeatClearance

@@ -1,0 +1,255 @@
+// What hangs off a nameplate, and the bets, shown cards and player's cards that must stay clear of it
+// and of the board on every surface a player meets.
+#include "CrowdedTable.h"
+
+#include "Style/Drawing/TagView.h"
+#include "Table/Screen/NameplateModel.h"
+#include "Table/Screen/SeatClearance.h"
+#include "Table/Screen/StageLayout.h"
+#include "Table/SeatLayout.h"
+#include "Views/Table/FeltLabels.h"
+#include "Views/Table/NameplatePainter.h"
+#include "Views/Table/StageScene.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTransform>
+
+#include <gtest/gtest.h>
+
+#include <numbers>
+
+using Kind = StageItem::Kind;
+
+namespace {
+
+constexpr std::array styles{TableStyleID::satin, TableStyleID::paper, TableStyleID::pixel};
+
+QRectF around(QPointF centre, QSizeF size) {
+    return QRectF(centre - QPointF(size.width() / 2, size.height() / 2), size);
+}
+
+// The popover, and window table screens from the smallest window's to a large one.
+std::vector<TableGeometry> everySurface(TableStyleID style) {
+    std::vector<TableGeometry> geometries{TableGeometry::popover(style)};
+    for (const double width : {540.0, 600.0, 700.0, 820.0, 1100.0, 1500.0}) {
+        for (double height = 560; height <= 900; height += 20) {
+            geometries.push_back(CrowdedTable::geometry(TableSurface::window, style, QSizeF(width, height)));
+        }
+    }
+    return geometries;
+}
+
+std::string where(const TableGeometry& geometry, TableStyleID style) {
+    return std::string(toString(style)) + " on a " + std::to_string(int(geometry.stage.width())) + "x" +
+           std::to_string(int(geometry.stage.height())) + " stage";
+}
+
+struct Laid {
+    StageView::Inputs inputs;
+    std::vector<StageItem> items;
+};
+
+Laid lay(CrowdedTable::Moment moment, const TableGeometry& geometry, TableStyleID style) {
+    Laid laid{CrowdedTable::inputs(moment, geometry, style), {}};
+    StageInputs stage;
+    stage.view = &laid.inputs.view;
+    stage.seats = &laid.inputs.seats;
+    stage.geometry = geometry;
+    stage.theme = laid.inputs.theme;
+    stage.litCards = laid.inputs.litCards;
+    stage.betSize = [theme = laid.inputs.theme](std::int64_t amount) {
+        return FeltLabels::betSize(theme, amount);
+    };
+    stage.tagSize = [theme = laid.inputs.theme](const QString& text) {
+        return TagView::measure(theme, text);
+    };
+    laid.items = StageLayout::items(stage);
+    return laid;
+}
+
+// What each plate paints beyond its box that stands out from it: its tags where they hang.
+std::vector<QRectF> tagAreas(const Laid& laid) {
+    std::vector<QRectF> areas;
+    const TableTheme& theme = laid.inputs.theme;
+    for (const auto& seat : laid.inputs.seats) {
+        const auto plate = NameplateModel::make(seat, true, false, theme);
+        const QPointF corner = laid.inputs.geometry.plateCenter(seat.slot) -
+                               QPointF(plate.plate.width() / 2, plate.plate.height() / 2);
+        for (const auto& tag : plate.tags) {
+            areas.push_back(NameplateModel::tagArea(tag, corner, TagView::measure(theme, tag.text)));
+        }
+    }
+    return areas;
+}
+
+} // namespace
+
+TEST(SeatClearance, ABetStandsClearOfEveryPlateItsTagsAndTheCardsPeekingOverIt) {
+    for (const auto style : styles) {
+        for (const auto& geometry : everySurface(style)) {
+            const Laid laid = lay(CrowdedTable::Moment::betting, geometry, style);
+            const QRectF board = geometry.boardArea();
+            std::vector<QRectF> bets;
+            std::vector<QRectF> covers = tagAreas(laid);
+            for (const auto& item : laid.items) {
+                if (item.kind == Kind::holeCard || item.kind == Kind::nameplate) {
+                    covers.push_back(around(item.center, item.kind == Kind::holeCard ? item.size * item.scale
+                                                                                     : item.size));
+                }
+            }
+            for (const auto& item : laid.items) {
+                if (item.kind != Kind::bet) {
+                    continue;
+                }
+                const QRectF bet = around(item.center, FeltLabels::betSize(laid.inputs.theme, item.amount));
+                // The pixel style's small table (no player sees it: pixel is not offered) has no room for
+                // its tall words between an upper plate and the board; its bets keep their places.
+                const bool noRoom = style == TableStyleID::pixel && geometry.pixelUnit < 3;
+                for (const QRectF& cover : covers) {
+                    EXPECT_TRUE(noRoom || !bet.intersects(cover))
+                        << "seat " << item.seat << "'s bet under a plate, tag or card, "
+                        << where(geometry, style);
+                }
+                // A bet moved out of its plate's way never lands on the board.
+                const int slot = laid.inputs.seats[std::size_t(item.seat)].slot;
+                const QPointF unit = SeatLayout::anchor(slot).bet;
+                const QPointF anchor(geometry.table.left() + unit.x() * geometry.table.width(),
+                                     geometry.table.top() + unit.y() * geometry.table.height());
+                EXPECT_TRUE(item.center == anchor || !bet.intersects(board))
+                    << "seat " << item.seat << "'s bet moved onto the board, " << where(geometry, style);
+                for (const QRectF& other : bets) {
+                    EXPECT_FALSE(bet.intersects(other))
+                        << "seat " << item.seat << "'s bet on another, " << where(geometry, style);
+                }
+                bets.push_back(bet);
+            }
+            EXPECT_EQ(bets.size(), 6u);
+        }
+    }
+}
+
+TEST(SeatClearance, ShownCardsNeverCoverTheBoardAndNoPlateCoversThem) {
+    for (const auto style : styles) {
+        for (const auto& geometry : everySurface(style)) {
+            const Laid laid = lay(CrowdedTable::Moment::showdown, geometry, style);
+            const QRectF board = geometry.boardArea();
+            // Where the table leaves room, a shown pair also keeps off every plate, its ring and its tags.
+            const auto reach = SeatClearance::plateReach(laid.inputs.theme);
+            const bool roomy = geometry.plateCenter(3).y() + geometry.metrics.plate.height() / 2 +
+                                   reach.below + 1.15 * geometry.metrics.botCard.height() <
+                               board.top() - geometry.metrics.boardGap - 2;
+            std::vector<QRectF> plates = tagAreas(laid);
+            for (const auto& seat : laid.inputs.seats) {
+                plates.push_back(around(geometry.plateCenter(seat.slot), geometry.metrics.plate)
+                                     .adjusted(0, -reach.above, 0, reach.below));
+            }
+            int shown = 0;
+            for (const auto& item : laid.items) {
+                if (item.kind != Kind::holeCard) {
+                    continue;
+                }
+                ++shown;
+                const QRectF card = around(item.center, item.size * item.scale);
+                EXPECT_FALSE(card.intersects(board))
+                    << "seat " << item.seat << "'s shown card over the board, " << where(geometry, style);
+                for (const QRectF& plate : plates) {
+                    EXPECT_TRUE(!roomy || !card.intersects(plate))
+                        << "seat " << item.seat << "'s shown card on a plate, " << where(geometry, style);
+                }
+            }
+            EXPECT_EQ(shown, 10);
+            for (std::size_t a = 0; a < laid.items.size(); ++a) {
+                for (std::size_t b = a + 1; b < laid.items.size(); ++b) {
+                    const StageItem& one = laid.items[a];
+                    const StageItem& other = laid.items[b];
+                    if (one.kind == Kind::holeCard && other.kind == Kind::holeCard &&
+                        one.seat != other.seat) {
+                        EXPECT_FALSE(around(one.center, one.size * one.scale)
+                                         .intersects(around(other.center, other.size * other.scale)))
+                            << "seats " << one.seat << " and " << other.seat << " show on each other, "
+                            << where(geometry, style);
+                    }
+                }
+            }
+            // However low the table, what overlaps a shown card lies under it.
+            StageScene scene;
+            scene.update(laid.items, 0, laid.inputs.theme, false);
+            bool platesDrawn = false;
+            for (const auto& pose : scene.poses(10)) {
+                platesDrawn = platesDrawn || pose.item->kind == Kind::nameplate;
+                if (pose.item->kind == Kind::holeCard) {
+                    EXPECT_TRUE(platesDrawn) << "a shown card drawn under the plates";
+                }
+            }
+        }
+    }
+}
+
+TEST(SeatClearance, PlatesNeverMeet) {
+    for (const auto style : styles) {
+        for (const auto& geometry : everySurface(style)) {
+            for (int slot = 0; slot < SeatLayout::slotCount; ++slot) {
+                const QRectF plate = around(geometry.plateCenter(slot), geometry.metrics.plate);
+                for (int other = slot + 1; other < SeatLayout::slotCount; ++other) {
+                    EXPECT_FALSE(
+                        plate.intersects(around(geometry.plateCenter(other), geometry.metrics.plate)))
+                        << "slots " << slot << " and " << other << ", " << where(geometry, style);
+                }
+            }
+        }
+    }
+}
+
+TEST(SeatClearance, ThePlayersTiltedCardsLieWholeInThePopover) {
+    for (const auto style : styles) {
+        const TableGeometry geometry = TableGeometry::popover(style);
+        const QSizeF card = geometry.metrics.heroCard;
+        for (const double side : {-0.5, 0.5}) {
+            const QPointF centre(geometry.heroCards.x() + side * 0.9 * card.width(), geometry.heroCards.y());
+            const QRectF tilted = QTransform().rotate(side < 0 ? -3 : 3).mapRect(around(QPointF(), card));
+            // Room for the card's edge and most of its shadow below it.
+            EXPECT_LE(centre.y() + tilted.bottom() + 6, geometry.stage.height()) << toString(style);
+            EXPECT_GE(centre.y() + tilted.top(), geometry.table.bottom()) << toString(style);
+        }
+    }
+}
+
+TEST(SeatClearance, APlatesReachHoldsEverythingItPaints) {
+    // A winner's plate, all in, with its blind: ring, tags and card-stock edges all drawn.
+    for (const auto style : styles) {
+        for (const auto surface : {TableSurface::popover, TableSurface::window}) {
+            const TableTheme theme =
+                TableTheme::drawnIn(style, surface, surface == TableSurface::popover ? 2 : 3, {});
+            SeatModel seat;
+            seat.name = QStringLiteral("Pancake");
+            seat.status = PokerEngine::SeatStatus::allIn;
+            seat.isWinner = true;
+            seat.blind = QStringLiteral("BB");
+            seat.stackLine = SeatModel::StackLine::chips(0);
+            const auto plate = NameplateModel::make(seat, true, false, theme);
+            QImage image(400, 200, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            const QPointF centre(200, 100);
+            {
+                QPainter painter(&image);
+                paintNameplate(painter, centre, plate, seat, theme, NameplateFades{1, 0, 1, 0, 1});
+            }
+            int top = image.height();
+            int bottom = -1;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    // Faint shadow is allowed past the reach; anything a player reads is not.
+                    if (qAlpha(image.pixel(x, y)) > 96) {
+                        top = std::min(top, y);
+                        bottom = std::max(bottom, y);
+                    }
+                }
+            }
+            const auto reach = SeatClearance::plateReach(theme);
+            const double half = plate.plate.height() / 2;
+            EXPECT_GE(top, std::floor(centre.y() - half - reach.above)) << toString(style);
+            EXPECT_LE(bottom + 1, std::ceil(centre.y() + half + reach.below)) << toString(style);
+        }
+    }
+}
