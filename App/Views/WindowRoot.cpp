@@ -15,6 +15,8 @@
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/RootContent.h"
 #include "Views/RootTheme.h"
+#include "Views/Settings/SettingsLook.h"
+#include "Views/Support/LookPalette.h"
 #include "Views/Table/ActionLogView.h"
 #include "Views/WindowChrome.h"
 
@@ -22,6 +24,8 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -186,6 +190,7 @@ TableTheme WindowRoot::guideControls(const TableTheme& window) {
 QWidget* WindowRoot::makeSidebar() {
     auto* sidebar = new QWidget;
     sidebar->setMinimumWidth(sidebarMinimum);
+    sidebar->setAutoFillBackground(true);
     auto* layout = new QVBoxLayout(sidebar);
     layout->setContentsMargins(14, 10, 14, 2);
     // The game's own segmented control, as the guide's tabs: a desktop's checked push buttons read
@@ -231,6 +236,14 @@ void WindowRoot::refreshChrome() {
     refreshTitle();
     toolbar_->setVisible(showsTable_);
     sidebar_->setVisible(showsTable_ && showsSidebar_);
+    // The toolbar's buttons, the sidebar under the log and the log's scroll bar are the desktop's
+    // controls: they take the game's light or dark look, which a desktop's palette may not match. The
+    // scroll bar is told itself, as the splitter's style sheet keeps a palette from reaching it.
+    const QPalette look = lookPalette(SettingsLook::colours(guideControls(theme_->theme())));
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{toolbar_, sidebar_, log_->scrollArea()->verticalScrollBar()}) {
+        control->setPalette(look);
+    }
     // The icons take the toolbar's text colour, so they read in a dark desktop theme too.
     const QColor ink = toolbar_->palette().color(QPalette::ButtonText);
     applyControl(back_, {"Back to System Tray", "arrow.down.right.and.arrow.up.left", "Back to System Tray"},

@@ -1,10 +1,13 @@
 // The table window as a player meets it: the title that follows the game, the toolbar's pause, and the
 // guide in the sidebar that follows the player's hand without losing their place and starts afresh once
-// put away. Every control is clicked where it is drawn.
+// put away; under a dark desktop, the toolbar and the log's scroll bar in the game's dark look. Every
+// control is clicked where it is drawn.
 #include "Game/ControllerHarness.h"
 
 #include "AppState.h"
 #include "Game/BotSeating.h"
+#include "Style/Contrast.h"
+#include "Style/Drawing/FocusRingStyle.h"
 #include "SurfaceCoordinator.h"
 #include "Table/Screen/BottomRow.h"
 #include "Views/Controls/SlidingPicker.h"
@@ -331,6 +334,89 @@ TEST_F(TableWindow, TheTableShowsWhenTabGivesItTheKeys) {
     EXPECT_EQ(table->focusFrame()->geometry(), table->rect());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_FALSE(table->focusFrame()->isVisible());
+}
+
+RGB pixel(const QImage& image, int x, int y) {
+    const QColor colour = image.pixelColor(x, y);
+    return RGB::bytes(colour.red(), colour.green(), colour.blue());
+}
+
+// Where a toolbar button's title is drawn, under its symbol.
+QRect titleArea(const QRect& button) {
+    return {button.left() + 6, button.center().y() + 4, button.width() - 12, button.height() / 2 - 8};
+}
+
+// The strongest contrast against `against` among the pixels of `area`.
+double strongest(const QImage& image, const QRect& area, const RGB& against) {
+    double most = 1;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            most = std::max(most, Contrast::ratio(pixel(image, x, y), against));
+    }
+    return most;
+}
+
+// A desktop that turns dark with the window open, its palette darkening the window and the text but
+// not the controls' faces, as some desktops' palettes do.
+struct DarkDesktopWindow : TableWindow {
+    void SetUp() override {
+        startSitAndGo();
+        QApplication::setActiveWindow(&window);
+        QCoreApplication::processEvents();
+    }
+    QImage toolbarPicture(const QString& name) {
+        QCoreApplication::processEvents();
+        const QImage strip = window.toolbar()->grab().toImage();
+        strip.save(WidgetEvents::galleryFolder("shell") + '/' + name + ".png");
+        return strip;
+    }
+    // The game's own style, as the program sets it, on the control under test: it draws the ring.
+    void styled(QWidget* control) { control->setStyle(&style); }
+
+    WidgetEvents::DesktopAppearance desktop{true};
+    FocusRingStyle style;
+};
+
+TEST_F(DarkDesktopWindow, TheFocusedToolbarButtonIsDarkWithItsRingAndTitleShowing) {
+    ASSERT_TRUE(window.theme().dark);
+    QWidget* settings = toolbarButton("Settings");
+    styled(settings);
+    QTest::mouseMove(&window, window.rect().center());
+    for (int presses = 0; presses < 20 && QApplication::focusWidget() != settings; ++presses)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), settings);
+
+    const QImage strip = toolbarPicture("window-dark-desktop-focused-toolbar");
+    const QRect button = settings->geometry();
+    // The face between the ring and the title, halfway down.
+    const RGB face = pixel(strip, button.left() + 5, button.center().y());
+    EXPECT_LT(Contrast::relativeLuminance(face), 0.2) << "a light face on the dark toolbar";
+    EXPECT_GE(strongest(strip, QRect(button.left(), button.center().y(), 5, 1), face), 3)
+        << "the focus ring stands out from the face";
+    EXPECT_GE(strongest(strip, titleArea(button), face), Contrast::text) << "the title reads on the face";
+}
+
+TEST_F(DarkDesktopWindow, TheButtonUnderThePointerIsDarkWithItsTitleShowing) {
+    QWidget* leave = toolbarButton("Forfeit");
+    styled(leave);
+    QTest::mouseMove(leave, leave->rect().center());
+    const QImage strip = toolbarPicture("window-dark-desktop-pointed-toolbar");
+    const QRect button = leave->geometry();
+    const RGB face = pixel(strip, button.left() + 5, button.center().y());
+    EXPECT_LT(Contrast::relativeLuminance(face), 0.2) << "a light face on the dark toolbar";
+    EXPECT_GE(strongest(strip, titleArea(button), face), Contrast::text) << "the title reads on the face";
+}
+
+TEST_F(DarkDesktopWindow, TheLogsScrollBarIsDark) {
+    QScrollBar* bar = window.findChild<ActionLogView*>()->scrollArea()->verticalScrollBar();
+    ASSERT_TRUE(bar->isVisible());
+    const QImage image = bar->grab().toImage();
+    image.save(WidgetEvents::galleryFolder("shell") + "/window-dark-desktop-log-scroll-bar.png");
+    // The track, with the handle or without: nowhere a light bar beside the dark log.
+    for (const double down : {0.25, 0.5, 0.75}) {
+        const RGB track = pixel(image, image.width() / 2, static_cast<int>(image.height() * down));
+        EXPECT_LT(Contrast::relativeLuminance(track), 0.2) << down;
+    }
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "Views/Settings/SettingsRules.h"
 #include "Views/Settings/ShortcutRecorder.h"
 #include "Views/Settings/StylePreviews.h"
+#include "Views/Support/LookPalette.h"
 #include "Views/Support/ScreenFit.h"
 
 #include <QApplication>
@@ -67,25 +68,6 @@ void setTextColour(QLabel* label, const RGB& colour) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, toQColor(colour));
     label->setPalette(palette);
-}
-
-// The form's palette: every role a standard control of the form draws with, in the game's look.
-QPalette formPalette(const SettingsLook::Colours& look) {
-    QPalette palette(toQColor(look.controlFace), toQColor(look.window));
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        const bool disabled = group == QPalette::Disabled;
-        palette.setColor(group, QPalette::WindowText, toQColor(disabled ? look.disabledText : look.text));
-        palette.setColor(group, QPalette::ButtonText,
-                         toQColor(disabled ? look.disabledText : look.controlText));
-        // A drop-down's list and a check box's box are faced as the controls are.
-        palette.setColor(group, QPalette::Base, toQColor(look.controlFace));
-        palette.setColor(group, QPalette::AlternateBase, toQColor(look.controlFace));
-        palette.setColor(group, QPalette::Text, toQColor(disabled ? look.disabledText : look.controlText));
-        palette.setColor(group, QPalette::PlaceholderText, toQColor(look.explanation));
-        palette.setColor(group, QPalette::Highlight, toQColor(look.highlight));
-        palette.setColor(group, QPalette::HighlightedText, toQColor(look.highlightedText));
-    }
-    return palette;
 }
 
 QLabel* subtitle(const QString& text) {
@@ -534,7 +516,7 @@ StyledButton* SettingsView::button(const QString& title) {
 void SettingsView::applyLook() {
     const TableTheme theme = SettingsLook::theme(appearance_->flags());
     const SettingsLook::Colours look = SettingsLook::colours(theme);
-    setPalette(formPalette(look));
+    setPalette(lookPalette(look));
     for (QLabel* label : findChildren<QLabel*>()) {
         if (label->property(explanationProperty).toBool())
             setTextColour(label, look.explanation);
