@@ -101,6 +101,10 @@ WindowRoot::WindowRoot(const AppEnvironment& environment, QWidget* parent)
           environment.appState, TableSurface::window,
           [this] {
               RootContent::setTheme(content_, theme_->theme());
+              // The log is drawn in the theme too: a desktop turning dark must not leave it light.
+              if (log_) {
+                  log_->setTheme(theme_->theme());
+              }
               if (guide_) {
                   // The guide draws in the window's new look; it opens where it stood.
                   guideStanding_ = standing(*guide_);

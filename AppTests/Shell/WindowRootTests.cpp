@@ -356,6 +356,45 @@ double strongest(const QImage& image, const QRect& area, const RGB& against) {
     return most;
 }
 
+// Every dot of the log measured where it is drawn, against the log's ground beside it, and the
+// lines beside them, as the desktop goes light or dark and asks for more contrast with the game open.
+TEST_F(TableWindow, TheLogsDotsAndLinesStandOutInLightDarkAndIncreasedContrast) {
+    startSitAndGo();
+    playToResult();
+    auto* log = window.findChild<ActionLogView*>();
+    for (const bool contrast : {false, true}) {
+        qputenv("CHIPWHISTLE_INCREASE_CONTRAST", contrast ? "1" : "0");
+        for (const bool dark : {false, true}) {
+            WidgetEvents::DesktopAppearance desktop(dark);
+            QCoreApplication::processEvents();
+            ASSERT_EQ(window.theme().dark, dark);
+            ASSERT_EQ(window.theme().increaseContrast, contrast);
+            // The window as drawn, cut to the log, so the log is seen on what it lies on.
+            const QImage image =
+                window.grab().toImage().copy(QRect(log->mapTo(&window, QPoint()), log->size()));
+            image.save(WidgetEvents::galleryFolder("shell") +
+                       QStringLiteral("/window-log-%1%2.png")
+                           .arg(dark ? "dark" : "light", contrast ? "-contrast" : ""));
+            int dots = 0;
+            for (QWidget* dot : log->findChildren<QWidget*>()) {
+                const QPoint at = dot->mapTo(log, QPoint());
+                if (dot->size() != QSize(8, 8) || !dot->isVisible() ||
+                    !image.rect().contains(QRect(at, dot->size())))
+                    continue;
+                ++dots;
+                const RGB ground = pixel(image, at.x() - 3, at.y() + 4);
+                EXPECT_GE(strongest(image, QRect(at, dot->size()), ground), 3)
+                    << "dot " << dots << (dark ? " dark" : " light") << (contrast ? " contrast" : "");
+                // The line beside it, its first line's height from the dot's top.
+                EXPECT_GE(strongest(image, QRect(at.x() + 16, at.y() - 2, 60, 12), ground), Contrast::text)
+                    << "line " << dots << (dark ? " dark" : " light") << (contrast ? " contrast" : "");
+            }
+            EXPECT_GE(dots, 4);
+        }
+    }
+    qunsetenv("CHIPWHISTLE_INCREASE_CONTRAST");
+}
+
 // A desktop that turns dark with the window open, its palette darkening the window and the text but
 // not the controls' faces, as some desktops' palettes do.
 struct DarkDesktopWindow : TableWindow {

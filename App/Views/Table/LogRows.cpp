@@ -13,6 +13,7 @@
 #include "Style/Drawing/TextPainter.h"
 #include "Style/SatinPalette.h"
 #include "Table/CardGeometry.h"
+#include "Table/LogDot.h"
 #include "Views/Table/CardView.h"
 
 namespace {
@@ -68,9 +69,9 @@ class HeadingRow : public QWidget {
 
 class SeatDot : public QWidget {
   public:
-    SeatDot(std::optional<RGB> colour, QWidget* parent)
+    SeatDot(const LogDot& dot, QWidget* parent)
         : QWidget(parent)
-        , colour_(colour) {
+        , dot_(dot) {
         StyleAccessibility::setHidden(this);
         setFixedSize(8, 8);
     }
@@ -81,16 +82,17 @@ class SeatDot : public QWidget {
         painter.setRenderHint(QPainter::Antialiasing);
         QPainterPath disc;
         disc.addEllipse(QRectF(0, 0, 8, 8));
-        if (colour_)
-            painter.fillPath(disc, toQColor(*colour_));
-        // The border lies inside the dot.
-        QPainterPath ring;
-        ring.addEllipse(QRectF(0.25, 0.25, 7.5, 7.5));
-        painter.strokePath(ring, QPen(QColor::fromRgbF(0, 0, 0, colour_ ? 0.12f : 0.25f), 0.5));
+        if (dot_.fill)
+            painter.fillPath(disc, toQColor(*dot_.fill));
+        // The edge lies inside the dot.
+        const double inset = dot_.edgeWidth / 2;
+        QPainterPath edge;
+        edge.addEllipse(QRectF(inset, inset, 8 - 2 * inset, 8 - 2 * inset));
+        painter.strokePath(edge, QPen(toQColor(dot_.edge), dot_.edgeWidth));
     }
 
   private:
-    std::optional<RGB> colour_;
+    LogDot dot_;
 };
 
 class YourTurnRow : public QWidget {
@@ -177,7 +179,8 @@ QWidget* line(const TableTheme& theme, const LogEntry::Line& row, const RGB& sea
     const double firstLine = TextPainter::measure(theme, QStringLiteral("Ag"), TextRole::log).height();
     auto* dotColumn = new QVBoxLayout;
     dotColumn->setContentsMargins(0, static_cast<int>(std::max(0.0, std::round((firstLine - 8) / 2))), 0, 0);
-    dotColumn->addWidget(new SeatDot(row.seat ? std::optional<RGB>(seatColor) : std::nullopt, widget));
+    dotColumn->addWidget(
+        new SeatDot(LogDot::of(row.seat ? std::optional<RGB>(seatColor) : std::nullopt, theme.dark), widget));
     dotColumn->addStretch();
     layout->addLayout(dotColumn);
     layout->addWidget(
