@@ -11,6 +11,7 @@
 
 #include "OffscreenApplication.h"
 
+#include "Style/Drawing/TagView.h"
 #include "Table/SeatLayout.h"
 #include "Views/Table/FeltLabels.h"
 #include "Views/Table/StageView.h"
@@ -121,8 +122,30 @@ void popover(benchmark::State& state) {
     stageFrame(state, TableSurface::popover, static_cast<TableStyleID>(state.range(0)));
 }
 
+// One redraw's layout of the popover's mid-hand stage, with the bets kept clear of their plates (1: the
+// bet and tag measures given, as the stage view gives them) or left at their anchors (0).
+void layout(benchmark::State& state) {
+    ensureApplication();
+    const StageView::Inputs in = midHand(TableSurface::popover, TableStyleID::satin);
+    StageInputs stage;
+    stage.view = &in.view;
+    stage.seats = &in.seats;
+    stage.geometry = in.geometry;
+    stage.theme = in.theme;
+    stage.timeline = in.timeline;
+    stage.lastAction = in.lastAction;
+    if (state.range(0) == 1) {
+        stage.betSize = [&in](std::int64_t amount) { return FeltLabels::betSize(in.theme, amount); };
+        stage.tagSize = [&in](const QString& text) { return TagView::measure(in.theme, text); };
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(StageLayout::items(stage));
+    }
+}
+
 } // namespace
 
+BENCHMARK(layout)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
 // 0 satin, 1 paper, 2 pixel.
 BENCHMARK(window)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(popover)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);

@@ -7,6 +7,7 @@
 #include "Game/BotSeating.h"
 #include "Game/ControllerHarness.h"
 #include "SurfaceCoordinator.h"
+#include "TableScreenHarness.h"
 #include "Views/Table/FeltLabels.h"
 #include "Views/Table/TableScreen.h"
 #include "Views/WindowRoot.h"
@@ -77,5 +78,46 @@ TEST(TableLayoutGallery, CrowdedTables) {
                 }
             }
         }
+    }
+}
+
+// A Sit & Go played by keys in the real table screen at the smallest window's size, grabbed on the
+// flop and at the first showdown, in every style: the screen draws its low table at the popover's sizes.
+TEST(TableLayoutGallery, SmallestWindowPlayed) {
+    const QString folder = QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery/table-layout");
+    QDir().mkpath(folder);
+    const QSize smallest = smallestWindowScreen().toSize();
+    ASSERT_FALSE(smallest.isEmpty());
+    for (const auto style : {TableStyleID::satin, TableStyleID::paper, TableStyleID::pixel}) {
+        TableScreenHarness table(TableSurface::window);
+        table.screen->resize(smallest);
+        table.screen->setPreviewStyle(style);
+        auto& game = table.game;
+        game.controller.start(
+            GameSetup::sitAndGo(SitAndGoSetup{BotSeating::opponents(5, TableDifficulty::easy, 7), 7}));
+        const auto grab = [&](const QString& moment) {
+            game.scheduler.advance(std::chrono::seconds(3));
+            const QString name = QStringLiteral("%1/window-smallest-played-%2-%3.png")
+                                     .arg(folder, QString::fromUtf8(toString(style)), moment);
+            EXPECT_TRUE(table.screen->grab().save(name)) << name.toStdString();
+        };
+        PokerEngine::Street street = PokerEngine::Street::preflop;
+        for (int step = 0; step < 4000 && street != PokerEngine::Street::handComplete; ++step) {
+            auto& controller = game.controller;
+            if (const auto now = controller.state()->street(); now != street) {
+                street = now;
+                if (now == PokerEngine::Street::flop || now == PokerEngine::Street::handComplete) {
+                    grab(QString::fromUtf8(toString(now)));
+                }
+            }
+            if (controller.isHeroTurn()) {
+                table.press(Qt::Key_C, QStringLiteral("c"));
+            } else if (game.scheduler.nextDue()) {
+                game.scheduler.advance(*game.scheduler.nextDue() - game.scheduler.now());
+            } else {
+                break;
+            }
+        }
+        EXPECT_EQ(street, PokerEngine::Street::handComplete);
     }
 }
