@@ -1,5 +1,5 @@
 // A first launch on a private X display: with no profile the onboarding window comes up, and going
-// through it by keys and a click writes the choices and opens the chosen surface.
+// through it by keys, a click and an arrow key writes the choices and opens the chosen surface.
 #include "Desktop.h"
 
 #include "Persistence/Profile.h"
@@ -34,9 +34,13 @@ TEST_F(OnboardingEndToEnd, AFirstLaunchShowsOnboardingAndFinishingOpensTheChosen
     QThread::msleep(400);
     ASSERT_TRUE(desktop->xdotool({"key", "Return"}));
     QThread::msleep(1200);
-    // "Window", the right-hand card of the last question, then Return starts.
-    ASSERT_TRUE(click(window.topLeft() + QPoint(430, 440)));
+    // The last question's left-hand card, "System Tray", takes the keys; the right arrow moves the
+    // answer to "Window", as a radio group's arrow does; then Return starts.
+    ASSERT_TRUE(click(window.topLeft() + QPoint(170, 440)));
     QThread::msleep(300);
+    ASSERT_TRUE(desktop->xdotool({"key", "Right"}));
+    QThread::msleep(300);
+    EXPECT_TRUE(desktop->screenshot("xvfb-onboarding-choices", window));
     ASSERT_TRUE(desktop->xdotool({"key", "Return"}));
 
     EXPECT_TRUE(game.waitForLine("finishOnboarding → window", 5000)) << game.lines().join('\n').toStdString();
