@@ -255,8 +255,10 @@ TEST(NewGameSheetKeys, ReturnStartsOnlyWhenAffordableAndTabWalksTheControls) {
     ASSERT_TRUE(sheet);
     EXPECT_FALSE(sheet->startButton()->isEnabled());
     EXPECT_EQ(sheet->blockedLine()->text(), "Needs 2,000 chips. You have 1,999.");
-    key(sheet, Qt::Key_Return);
+    sheet->handsPicker()->setFocus(Qt::TabFocusReason);
+    key(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(lobby.controller.hasTable());
+    ASSERT_EQ(home.view.sheet(), sheet);
 
     lobby.setBankroll(2000);
     EXPECT_TRUE(sheet->startButton()->isEnabled());
@@ -272,8 +274,70 @@ TEST(NewGameSheetKeys, ReturnStartsOnlyWhenAffordableAndTabWalksTheControls) {
     EXPECT_TRUE(visited.count(sheet->handsPicker()->segments()[0]));
     EXPECT_TRUE(visited.count(sheet->startButton()));
     (void)first;
-    key(sheet, Qt::Key_Return);
+    sheet->startButton()->setFocus(Qt::TabFocusReason);
+    key(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_TRUE(lobby.controller.hasTable());
+}
+
+TEST(NewGameSheetKeys, TheRingStartsOnTheStartButtonSoReturnDoesWhatItShows) {
+    for (const std::size_t row : {0u, 1u}) {
+        LobbyHarness lobby;
+        ShownHome home(lobby);
+        home.view.rows()[row]->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        NewGameSheet* sheet = home.view.sheet();
+        ASSERT_TRUE(sheet);
+        EXPECT_EQ(QApplication::focusWidget(), sheet->startButton()) << row;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_TRUE(lobby.controller.hasTable()) << row;
+    }
+}
+
+TEST(NewGameSheetKeys, ReturnPressesTheFocusedButtonElseStartsAndABlockedSheetOpensOnCancel) {
+    LobbyHarness lobby;
+    lobby.setBankroll(1999);
+    ShownHome home(lobby);
+    home.view.model().openSheet(GameMode::quickHand);
+    NewGameSheet* sheet = home.view.sheet();
+    ASSERT_TRUE(sheet);
+    // Nothing to start: the keys wait on Cancel, and Return does what its ring says.
+    EXPECT_EQ(QApplication::focusWidget(), sheet->cancelButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(home.view.sheet());
+    EXPECT_FALSE(lobby.controller.hasTable());
+
+    lobby.setBankroll(10000);
+    home.view.model().openSheet(GameMode::cashTable);
+    sheet = home.view.sheet();
+    ASSERT_TRUE(sheet);
+    sheet->cancelButton()->setFocus(Qt::BacktabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(home.view.sheet());
+    EXPECT_FALSE(lobby.controller.hasTable());
+
+    // On a control that is no button, Return is the sheet's default: it sits down.
+    home.view.model().openSheet(GameMode::cashTable);
+    sheet = home.view.sheet();
+    ASSERT_TRUE(sheet);
+    sheet->buyInSlider()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(lobby.controller.hasTable());
+}
+
+TEST(NewGameSheetKeys, EveryTabStopIsAControlWhoseRingShows) {
+    LobbyHarness lobby;
+    ShownHome home(lobby);
+    home.view.model().openSheet(GameMode::sitAndGo);
+    NewGameSheet* sheet = home.view.sheet();
+    ASSERT_TRUE(sheet);
+    sheet->startButton()->setFocus(Qt::TabFocusReason);
+    for (int step = 0; step < 12; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_TRUE(focused);
+        EXPECT_NE(focused, sheet) << "the sheet itself has no ring to show: step " << step;
+        EXPECT_TRUE(sheet->isAncestorOf(focused)) << step;
+    }
 }
 
 TEST(NewGameSheetChoices, PickerAndStepperShareTheRememberedHands) {

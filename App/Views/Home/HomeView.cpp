@@ -363,7 +363,7 @@ void HomeView::showSheet(bool animated) {
                 [this](const GuideDestination& destination) { model_->openGuide(destination); });
         sheet_->show();
         if (!model_->guide())
-            FocusReturn::enter(sheet_);
+            sheet_->takeKeys();
         sheetLayer_.enter(sheet_, change, art_.reduceMotion);
     }
     settle();

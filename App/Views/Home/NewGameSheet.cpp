@@ -29,6 +29,7 @@
 #include "Views/Learn/InfoButton.h"
 #include "Views/Learn/TermPanel.h"
 #include "Views/Support/Announcer.h"
+#include "Views/Support/FocusedButton.h"
 
 namespace {
 
@@ -78,12 +79,15 @@ NewGameSheet::NewGameSheet(const TableTheme& lobby, const TableTheme& art, AppSt
     // Over the lobby and holding its keys until started or cancelled: a modal dialog named by its title.
     StyleAccessibility::setModalDialog(this);
     setAccessibleName(NewGameSheetModel::title(model_.mode()));
-    setFocusPolicy(Qt::StrongFocus);
+    // Only its controls take the keys: a stop on the sheet itself would show no ring at all.
+    setFocusPolicy(Qt::NoFocus);
     build();
-    // The window's Escape and Return while the sheet shows; the home's Return is off meanwhile.
+    // The window's Escape and Return while the sheet shows; the home's Return is off meanwhile. Return
+    // presses the focused button, as everywhere on this desktop, and otherwise starts.
+    const auto pressReturn = [this] { FocusedButton::pressOr(this, start_); };
     keys_ = {new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &NewGameSheet::cancelled),
-             new QShortcut(QKeySequence(Qt::Key_Return), this, this, &NewGameSheet::start),
-             new QShortcut(QKeySequence(Qt::Key_Enter), this, this, &NewGameSheet::start)};
+             new QShortcut(QKeySequence(Qt::Key_Return), this, pressReturn),
+             new QShortcut(QKeySequence(Qt::Key_Enter), this, pressReturn)};
     connect(&clock_, &AnimationClock::ticked, this, &NewGameSheet::place);
     connect(&appState_, &AppState::profileChanged, this, &NewGameSheet::refresh);
     connect(&appState_, &AppState::savedGameChanged, this, &NewGameSheet::refresh);
@@ -91,6 +95,11 @@ NewGameSheet::NewGameSheet(const TableTheme& lobby, const TableTheme& art, AppSt
 }
 
 NewGameSheet::~NewGameSheet() = default;
+
+void NewGameSheet::takeKeys() {
+    // The ring opens where Return acts: on the start button, or on Cancel while nothing can start.
+    (start_->isEnabled() ? start_ : FocusReturn::firstControl(this))->setFocus(Qt::TabFocusReason);
+}
 
 void NewGameSheet::setTheme(const TableTheme& lobby, const TableTheme& art) {
     lobby_ = lobby;

@@ -31,8 +31,9 @@ class StyledButton;
 
 // The options of one new game, in place of the lobby's column: the mode's name and the spendable chips,
 // a preview of the table the seed will seat, the mode's choices (each remembered the moment it
-// changes), why a start is refused, and the start button. Return starts, Escape cancels. A section's
-// question mark explains its term in a panel over the shaded form; the panel's link leaves for the guide.
+// changes), why a start is refused, and the start button. Return starts (or presses the focused button),
+// Escape cancels. A section's question mark explains its term in a panel over the shaded form; the
+// panel's link leaves for the guide.
 class NewGameSheet : public QWidget {
     Q_OBJECT
   public:
@@ -43,6 +44,8 @@ class NewGameSheet : public QWidget {
     ~NewGameSheet() override;
 
     void setTheme(const TableTheme& lobby, const TableTheme& art);
+    // Puts the keyboard in the sheet as it opens.
+    void takeKeys();
     const NewGameSheetModel& model() const { return model_; }
     const std::optional<QString>& lockedReason() const { return lockedReason_; }
     Announcer& announcer() { return *announcer_; }
