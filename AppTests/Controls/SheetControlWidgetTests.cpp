@@ -38,6 +38,33 @@ TEST(SheetControls, BuyInSliderDragsSnapsAndSteps) {
     EXPECT_EQ(written.back(), 48);
 }
 
+TEST(SheetControls, BuyInSliderAtRestShowsNoBubbleAndAnUngrownThumb) {
+    // Reduced motion, so the bubble and the thumb settle at once after each change.
+    TableTheme theme = TableTheme::standard();
+    theme.reduceMotion = true;
+    QWidget window;
+    auto* slider = new BuyInSlider(theme, 100, 100, 10, ChipDenomination::d5, &window);
+    auto* other = new QWidget(&window);
+    other->setFocusPolicy(Qt::StrongFocus);
+    slider->resize(252, slider->sizeHint().height());
+    window.resize(300, 120);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    other->setFocus(Qt::TabFocusReason);
+    const QImage untouched = slider->grab().toImage();
+
+    slider->setFocus(Qt::TabFocusReason);
+    EXPECT_NE(slider->grab().toImage(), untouched) << "focused, it shows its ring and bubble";
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(251, 40), slider->mapToGlobal(QPointF(251, 40)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(slider, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(251, 40), slider->mapToGlobal(QPointF(251, 40)),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(slider, &release);
+    other->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(slider->grab().toImage(), untouched) << "back at rest it looks as it did before";
+}
+
 TEST(SheetControls, StepperStopsAtTheEndsOfItsRange) {
     OpponentStepper stepper(TableTheme::standard(), 1, 1, 5, {"opponent", "opponents"});
     EXPECT_FALSE(stepper.minusButton()->isEnabled());

@@ -57,8 +57,8 @@ class BuyInSlider : public QWidget, public Adjustable {
     ChipDenomination chip_;
     bool dragging_ = false;
     AnimationClock clock_;
-    // 0 at rest, 1 while dragged: the thumb's growth.
-    Transition grown_;
+    // 0 at rest, 1 while dragged: the thumb's growth. Both start settled at rest.
+    Transition grown_{AnimationCurve::linear(0), 0, 0, 0};
     // The bubble's opacity: shown while dragged or focused.
-    Transition bubble_;
+    Transition bubble_{AnimationCurve::linear(0), 0, 0, 0};
 };
