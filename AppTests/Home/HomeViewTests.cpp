@@ -48,6 +48,12 @@ struct ShownHome {
     HomeView view;
 };
 
+// The sheet of `mode`, opened over `home`.
+NewGameSheet* openedSheet(ShownHome& home, GameMode mode) {
+    home.view.model().openSheet(mode);
+    return home.view.sheet();
+}
+
 // The info button of `term` on a sheet.
 InfoButton* infoButton(NewGameSheet* sheet, Term term) {
     for (InfoButton* button : sheet->findChildren<InfoButton*>())
@@ -297,8 +303,7 @@ TEST(NewGameSheetKeys, ReturnPressesTheFocusedButtonElseStartsAndABlockedSheetOp
     LobbyHarness lobby;
     lobby.setBankroll(1999);
     ShownHome home(lobby);
-    home.view.model().openSheet(GameMode::quickHand);
-    NewGameSheet* sheet = home.view.sheet();
+    NewGameSheet* sheet = openedSheet(home, GameMode::quickHand);
     ASSERT_TRUE(sheet);
     // Nothing to start: the keys wait on Cancel, and Return does what its ring says.
     EXPECT_EQ(QApplication::focusWidget(), sheet->cancelButton());
@@ -307,8 +312,7 @@ TEST(NewGameSheetKeys, ReturnPressesTheFocusedButtonElseStartsAndABlockedSheetOp
     EXPECT_FALSE(lobby.controller.hasTable());
 
     lobby.setBankroll(10000);
-    home.view.model().openSheet(GameMode::cashTable);
-    sheet = home.view.sheet();
+    sheet = openedSheet(home, GameMode::cashTable);
     ASSERT_TRUE(sheet);
     sheet->cancelButton()->setFocus(Qt::BacktabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -316,8 +320,7 @@ TEST(NewGameSheetKeys, ReturnPressesTheFocusedButtonElseStartsAndABlockedSheetOp
     EXPECT_FALSE(lobby.controller.hasTable());
 
     // On a control that is no button, Return is the sheet's default: it sits down.
-    home.view.model().openSheet(GameMode::cashTable);
-    sheet = home.view.sheet();
+    sheet = openedSheet(home, GameMode::cashTable);
     ASSERT_TRUE(sheet);
     sheet->buyInSlider()->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -327,8 +330,7 @@ TEST(NewGameSheetKeys, ReturnPressesTheFocusedButtonElseStartsAndABlockedSheetOp
 TEST(NewGameSheetKeys, EveryTabStopIsAControlWhoseRingShows) {
     LobbyHarness lobby;
     ShownHome home(lobby);
-    home.view.model().openSheet(GameMode::sitAndGo);
-    NewGameSheet* sheet = home.view.sheet();
+    NewGameSheet* sheet = openedSheet(home, GameMode::sitAndGo);
     ASSERT_TRUE(sheet);
     sheet->startButton()->setFocus(Qt::TabFocusReason);
     for (int step = 0; step < 12; ++step) {
