@@ -411,6 +411,12 @@ struct DarkDesktopWindow : TableWindow {
     }
     // The game's own style, as the program sets it, on the control under test: it draws the ring.
     void styled(QWidget* control) { control->setStyle(&style); }
+    // Tab pressed round the window until `control` has the keys.
+    bool tabTo(QWidget* control) {
+        for (int presses = 0; presses < 20 && QApplication::focusWidget() != control; ++presses)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        return QApplication::focusWidget() == control;
+    }
 
     WidgetEvents::DesktopAppearance desktop{true};
     FocusRingStyle style;
@@ -421,9 +427,7 @@ TEST_F(DarkDesktopWindow, TheFocusedToolbarButtonIsDarkWithItsRingAndTitleShowin
     QWidget* settings = toolbarButton("Settings");
     styled(settings);
     QTest::mouseMove(&window, window.rect().center());
-    for (int presses = 0; presses < 20 && QApplication::focusWidget() != settings; ++presses)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), settings);
+    ASSERT_TRUE(tabTo(settings));
 
     const QImage strip = toolbarPicture("window-dark-desktop-focused-toolbar");
     const QRect button = settings->geometry();
@@ -432,6 +436,33 @@ TEST_F(DarkDesktopWindow, TheFocusedToolbarButtonIsDarkWithItsRingAndTitleShowin
     EXPECT_LT(Contrast::relativeLuminance(face), 0.2) << "a light face on the dark toolbar";
     EXPECT_GE(strongest(strip, QRect(button.left(), button.center().y(), 5, 1), face), 3)
         << "the focus ring stands out from the face";
+    EXPECT_GE(strongest(strip, titleArea(button), face), Contrast::text) << "the title reads on the face";
+}
+
+// The pointer resting on the button that has the keys: its ring still stands out from the face under
+// it, in the colour the ring has on every other control.
+TEST_F(DarkDesktopWindow, TheFocusedButtonUnderThePointerKeepsItsRingShowing) {
+    QWidget* settings = toolbarButton("Settings");
+    styled(settings);
+    QTest::mouseMove(&window, window.rect().center());
+    ASSERT_TRUE(tabTo(settings));
+    const QImage away = window.toolbar()->grab().toImage();
+    QTest::mouseMove(settings, settings->rect().center());
+    const QImage strip = toolbarPicture("window-dark-desktop-focused-pointed-toolbar");
+
+    const QRect button = settings->geometry();
+    const RGB face = pixel(strip, button.left() + 5, button.center().y());
+    EXPECT_GE(strongest(strip, QRect(button.left(), button.center().y(), 5, 1), face), 3)
+        << "the focus ring stands out from the face under the pointer";
+    // The ring's core, where it stands out most with the pointer away, keeps its colour.
+    const int y = button.center().y();
+    const RGB awayFace = pixel(away, button.left() + 5, y);
+    int core = button.left();
+    for (int x = button.left(); x < button.left() + 5; ++x) {
+        if (Contrast::ratio(pixel(away, x, y), awayFace) > Contrast::ratio(pixel(away, core, y), awayFace))
+            core = x;
+    }
+    EXPECT_EQ(pixel(strip, core, y), pixel(away, core, y));
     EXPECT_GE(strongest(strip, titleArea(button), face), Contrast::text) << "the title reads on the face";
 }
 

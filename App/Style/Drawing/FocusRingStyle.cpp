@@ -151,9 +151,14 @@ void FocusRingStyle::drawComplexControl(ComplexControl control, const QStyleOpti
         QProxyStyle::drawComplexControl(control, withoutFocus(spin).get(), painter, widget);
     else if (const auto* slider = qstyleoption_cast<const QStyleOptionSlider*>(option))
         QProxyStyle::drawComplexControl(control, withoutFocus(slider).get(), painter, widget);
-    else if (const auto* tool = qstyleoption_cast<const QStyleOptionToolButton*>(option))
-        QProxyStyle::drawComplexControl(control, withoutFocus(tool).get(), painter, widget);
-    else
+    else if (const auto* tool = qstyleoption_cast<const QStyleOptionToolButton*>(option)) {
+        // A flat button's lighter face under the pointer would leave its ring too faint, so while it
+        // has the keys the ring alone marks it, standing on the bar as it does with the pointer away.
+        auto plain = withoutFocus(tool);
+        if (plain->state & State_AutoRaise)
+            plain->state &= ~State_MouseOver;
+        QProxyStyle::drawComplexControl(control, plain.get(), painter, widget);
+    } else
         QProxyStyle::drawComplexControl(control, option, painter, widget);
     ring(painter, widget, option->rect);
 }
