@@ -316,6 +316,30 @@ TEST_F(TableWindow, TheToolbarIsInReachOfTheKeys) {
     EXPECT_EQ(harness.controller.view()->handNumber, hand);
 }
 
+// On the player's turn too, Tab goes all round the window: past the action buttons to the toolbar,
+// the sidebar's switch and the log, not back and forth among the buttons of the turn.
+TEST_F(TableWindow, TabGoesRoundTheWholeWindowOnThePlayersTurn) {
+    startSitAndGo();
+    QApplication::setActiveWindow(&window);
+    int hands = 0;
+    for (int steps = 0; steps < 200 && !harness.controller.isHeroTurn(); ++steps)
+        ASSERT_TRUE(harness.stepOnce(checkOrCall, hands));
+    ASSERT_TRUE(harness.controller.isHeroTurn());
+    QCoreApplication::processEvents();
+    QWidget* settings = toolbarButton("Settings");
+    auto* picker = window.findChild<SlidingPicker*>();
+    bool reachedSettings = false;
+    bool reachedPicker = false;
+    for (int presses = 0; presses < 40; ++presses) {
+        QWidget* focused = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+        reachedSettings = reachedSettings || focused == settings;
+        reachedPicker = reachedPicker || picker->isAncestorOf(focused);
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    EXPECT_TRUE(reachedSettings) << "Tab reaches the toolbar";
+    EXPECT_TRUE(reachedPicker) << "Tab reaches the sidebar's switch";
+}
+
 TEST_F(TableWindow, TheTableShowsWhenTabGivesItTheKeys) {
     startSitAndGo();
     QApplication::setActiveWindow(&window);

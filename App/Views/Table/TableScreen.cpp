@@ -35,6 +35,7 @@
 
 #include "PokerEngine/EngineError.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -133,8 +134,9 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
     actionBar_->setAnnouncer(announcer_);
     connect(&clock_, &AnimationClock::ticked, this, &TableScreen::tick);
     connect(target_.get(), &RaiseTarget::focusChanged, this, [this] {
-        // Leaving the amount field hands the keys back to the table.
-        if (target_->focus() != TableFocus::raiseField) {
+        // Leaving the amount field by Return or Escape hands the keys back to the table; Tab or a
+        // click has given them to another control already, and they stay there.
+        if (target_->focus() != TableFocus::raiseField && !QApplication::focusWidget()) {
             setFocus();
         }
     });
