@@ -9,6 +9,7 @@
 #include "Table/ActionBarModel.h"
 #include "Table/Screen/StageLayout.h"
 #include "Table/TablePresenter.h"
+#include "Views/Controls/AmountField.h"
 #include "Views/Controls/StyledButton.h"
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Learn/PracticeCaptionView.h"
@@ -17,6 +18,7 @@
 #include "Views/Table/StageView.h"
 #include "Views/Table/TopBarView.h"
 
+#include <QLineEdit>
 #include <QSplitter>
 #include <QTest>
 
@@ -84,6 +86,33 @@ TEST(TableScreen, PlaysASitAndGoToItsEndByKeys) {
     // when the chips for one are gone.
     table.type(Qt::Key_Return);
     EXPECT_TRUE(!controller.hasTable() || !controller.tableOver());
+}
+
+// R puts the keys in the amount field with its amount chosen, so what the player types next stands in
+// its place rather than after it: "60" raises to 60, never to 2060. The screen can close while they
+// type.
+TEST(TableScreen, TheAmountTypedAfterRReplacesTheOneShown) {
+    TableScreenHarness table(TableSurface::window);
+    table.activate();
+    auto& controller = table.game.controller;
+    controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 2024, 1)));
+    for (int step = 0; step < 200 && !controller.isHeroTurn(); ++step)
+        table.game.scheduler.advance(std::chrono::milliseconds(100));
+    ASSERT_TRUE(controller.isHeroTurn());
+    table.game.scheduler.advance(std::chrono::seconds(1));
+    auto* field = table.screen->findChild<AmountField*>();
+    ASSERT_TRUE(field && field->isVisible());
+    ASSERT_NE(field->lineEdit()->text(), QStringLiteral("60"));
+
+    table.type(Qt::Key_R);
+    ASSERT_EQ(QApplication::focusWidget(), field->lineEdit());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("60"));
+    EXPECT_EQ(field->lineEdit()->text(), QStringLiteral("60"));
+    EXPECT_EQ(table.screen->raiseTarget().raiseTo(), 60);
+
+    // The table closing under the player's typing takes the field with it, the amount unsent.
+    table.screen.reset();
+    EXPECT_TRUE(controller.isHeroTurn());
 }
 
 TEST(TableScreen, KeysWithWindowModifiersPassOn) {

@@ -85,10 +85,14 @@ bool AmountField::isEditing() const {
 void AmountField::setEditing(bool editing) {
     if (editing == isEditing())
         return;
-    if (editing)
+    if (editing) {
         edit_->setFocus(Qt::OtherFocusReason);
-    else
+        // Sent here by a key, the player types a new amount: it replaces the shown one, as it does
+        // when Tab brings them in.
+        edit_->selectAll();
+    } else {
         edit_->clearFocus();
+    }
 }
 
 void AmountField::typed() {

@@ -187,9 +187,12 @@ TableScreen::~TableScreen() {
     if (guideOpen_) {
         environment_.controller->resume(PauseReason::guide);
     }
-    // Children that read the presenter go before it.
+    // Children that read the presenter go before it, and the action bar before the raise target it
+    // writes: an amount field that held the keys writes to it as it lets them go.
     delete stage_;
     stage_ = nullptr;
+    delete bottom_;
+    bottom_ = nullptr;
 }
 
 void TableScreen::setAppearance(AppearanceFlags appearance) {
