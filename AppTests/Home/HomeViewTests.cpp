@@ -24,6 +24,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
 
 #include "Support/WidgetEvents.h"
@@ -140,6 +141,22 @@ TEST(HomeViewKeys, ReturnAndSpacePressTheFocusedButtonAndTheHeroOnlyWithoutOne) 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_TRUE(home.view.sheet());
     EXPECT_FALSE(lobby.controller.hasTable());
+}
+
+TEST(HomeViewKeys, TabWalksTheLobbyTopToBottomWithQuitLast) {
+    LobbyHarness lobby;
+    ShownHome home(lobby);
+    const auto tabFrom = [](QWidget* from) {
+        from->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        return QApplication::focusWidget();
+    };
+    EXPECT_EQ(tabFrom(home.view.settingsButton()), home.view.heroCard()->primaryButton());
+    EXPECT_EQ(tabFrom(home.view.rows().back()), home.view.quitButton());
+    // A lobby rebuilt under a new bankroll keeps the order.
+    lobby.setBankroll(1500);
+    EXPECT_EQ(tabFrom(home.view.settingsButton()), home.view.heroCard()->primaryButton());
+    EXPECT_EQ(tabFrom(home.view.rows().back()), home.view.quitButton());
 }
 
 TEST(HomeViewNotice, ReturnNeverConfirmsTheForfeitButAClickDoes) {

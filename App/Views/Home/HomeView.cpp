@@ -301,6 +301,13 @@ void HomeView::rebuildBody() {
             bodyContent_);
         layout->addWidget(practice_);
     }
+    // The body is built after the footer, so Tab would reach Quit before the hero card: Quit goes
+    // after the body's last control, as it stands on screen.
+    QWidget* last = bodyContent_;
+    for (QWidget* next = last->nextInFocusChain(); bodyContent_->isAncestorOf(next);
+         next = next->nextInFocusChain())
+        last = next;
+    QWidget::setTabOrder(last, quit_);
     // Now, not when the layout would get round to it: a lobby rebuilt on screen never shows blank.
     bodyContent_->show();
     place();
