@@ -151,8 +151,11 @@ WindowRoot::WindowRoot(const AppEnvironment& environment, QWidget* parent)
     });
 
     // The toolbar is on the keyboard's way round the window like every other control, so leaving,
-    // settings and the sidebar are in reach without the pointer.
+    // settings and the sidebar are in reach without the pointer; the line between its groups is not.
     for (QAction* action : toolbar_->actions()) {
+        if (action->isSeparator()) {
+            continue;
+        }
         if (QWidget* button = toolbar_->widgetForAction(action)) {
             button->setFocusPolicy(Qt::TabFocus);
         }

@@ -317,7 +317,8 @@ TEST_F(TableWindow, TheToolbarIsInReachOfTheKeys) {
 }
 
 // On the player's turn too, Tab goes all round the window: past the action buttons to the toolbar,
-// the sidebar's switch and the log, not back and forth among the buttons of the turn.
+// the sidebar's switch and the log, not back and forth among the buttons of the turn, and stopping
+// only where a ring shows.
 TEST_F(TableWindow, TabGoesRoundTheWholeWindowOnThePlayersTurn) {
     startSitAndGo();
     QApplication::setActiveWindow(&window);
@@ -334,6 +335,10 @@ TEST_F(TableWindow, TabGoesRoundTheWholeWindowOnThePlayersTurn) {
         QWidget* focused = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
         reachedSettings = reachedSettings || focused == settings;
         reachedPicker = reachedPicker || picker->isAncestorOf(focused);
+        // Every stop on the toolbar is a button that shows its ring, never the line between them.
+        if (window.toolbar()->isAncestorOf(focused)) {
+            EXPECT_TRUE(qobject_cast<QAbstractButton*>(focused)) << focused->metaObject()->className();
+        }
         QTest::keyClick(focused, Qt::Key_Tab);
     }
     EXPECT_TRUE(reachedSettings) << "Tab reaches the toolbar";
