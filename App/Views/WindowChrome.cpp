@@ -47,6 +47,14 @@ Control soundControl(bool soundsOn) {
                     : Control{"Unmute Sounds", "speaker.slash.fill", "Unmute Sounds"};
 }
 
+QStringList pauseTitles() {
+    return {pauseControl({}).title, pauseControl({PauseReason::user}).title};
+}
+
+QStringList soundTitles() {
+    return {soundControl(true).title, soundControl(false).title};
+}
+
 Control sidebarControl(bool showsSidebar) {
     return Control{"Sidebar", "sidebar.trailing", showsSidebar ? "Hide Sidebar" : "Show Sidebar"};
 }

@@ -8,6 +8,7 @@
 
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -42,6 +43,10 @@ struct Control {
 // "Resume" while the table is paused for anything but the practice narration, else "Pause".
 Control pauseControl(const PauseReasons& reasons);
 Control soundControl(bool soundsOn);
+// Every title the pause and sound buttons take in turn: each is as wide as its longest, so the buttons
+// after it keep their places when it changes.
+QStringList pauseTitles();
+QStringList soundTitles();
 Control sidebarControl(bool showsSidebar);
 
 // What the sidebar shows, and whether it is out.

@@ -22,6 +22,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QScrollArea>
@@ -33,6 +34,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -64,6 +66,20 @@ void applyControl(QAction* action, const WindowChrome::Control& control, const Q
     action->setText(control.title);
     action->setToolTip(control.help);
     action->setIcon(symbolIcon(drawnSymbol(control.symbol), colour));
+}
+
+// The button of `action` as wide as it is with the longest of `titles`, whichever it shows.
+void keepWidest(QToolBar& toolbar, QAction* action, const QStringList& titles) {
+    QWidget* button = toolbar.widgetForAction(action);
+    if (!button) {
+        return;
+    }
+    const QFontMetrics metrics(button->font());
+    int widest = 0;
+    for (const QString& title : titles) {
+        widest = std::max(widest, metrics.horizontalAdvance(title));
+    }
+    button->setMinimumWidth(button->sizeHint().width() - metrics.horizontalAdvance(action->text()) + widest);
 }
 
 std::optional<GameMode> modeOf(const GameController* controller) {
@@ -272,6 +288,8 @@ void WindowRoot::refreshChrome() {
             button->updateGeometry();
         }
     }
+    keepWidest(*toolbar_, pause_, WindowChrome::pauseTitles());
+    keepWidest(*toolbar_, sound_, WindowChrome::soundTitles());
     segments_->setTheme(guideControls(theme_->theme()));
     segments_->setSelected(int(sidebarContent_));
     refreshGuide();

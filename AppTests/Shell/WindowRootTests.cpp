@@ -141,6 +141,29 @@ TEST_F(TableWindow, TheMuteButtonWritesTheProfile) {
     EXPECT_TRUE(toolbarButton("Unmute Sounds"));
 }
 
+// Pausing and muting turn their buttons' titles, and the buttons after them stay where they were,
+// with each title whole.
+TEST_F(TableWindow, TheToolbarStaysPutAsPauseAndSoundTurn) {
+    startSitAndGo();
+    QCoreApplication::processEvents();
+    const int back = toolbarButton("Back to System Tray")->geometry().x();
+    const int guide = toolbarButton("Poker Basics")->geometry().x();
+    click(toolbarButton("Pause"));
+    QCoreApplication::processEvents();
+    QWidget* resume = toolbarButton("Resume");
+    ASSERT_TRUE(resume);
+    EXPECT_EQ(toolbarButton("Back to System Tray")->geometry().x(), back);
+    EXPECT_GE(resume->width(), resume->fontMetrics().horizontalAdvance("Resume"));
+    click(resume);
+    click(toolbarButton("Mute Sounds"));
+    QCoreApplication::processEvents();
+    QWidget* unmute = toolbarButton("Unmute Sounds");
+    ASSERT_TRUE(unmute);
+    EXPECT_EQ(toolbarButton("Poker Basics")->geometry().x(), guide);
+    EXPECT_EQ(toolbarButton("Back to System Tray")->geometry().x(), back);
+    EXPECT_GE(unmute->width(), unmute->fontMetrics().horizontalAdvance("Unmute Sounds"));
+}
+
 TEST_F(TableWindow, ANewHandKeepsTheChartSelectionAndTheRankingsScroll) {
     startSitAndGo();
     click(toolbarButton("Poker Basics"));
