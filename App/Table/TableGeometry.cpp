@@ -24,6 +24,9 @@ double reservedBelow(TableStyleID style) {
 
 // The lowest satin or paper table the window's sizes fit.
 constexpr double leastWindowSizesHeight = 330;
+// The popover's table, the smallest its sizes are laid out for.
+constexpr double popoverTableWidth = 388;
+constexpr double popoverTableHeight = 214;
 
 // Top bar, heading and a margin above the table.
 constexpr double topChrome = 23 + 18 + 4;
@@ -54,7 +57,7 @@ double lowestHeroCards(QSizeF stage, QSizeF card) {
 TableGeometry TableGeometry::popover(TableStyleID style) {
     TableGeometry geometry;
     geometry.stage = QSizeF(420, 388);
-    geometry.table = QRectF(16, 44, 388, 214);
+    geometry.table = QRectF(16, 44, popoverTableWidth, popoverTableHeight);
     geometry.pixelUnit = 2;
     geometry.metrics = style == TableStyleID::pixel ? TableMetrics::pixel(2, TableSurface::popover)
                                                     : TableMetrics::satinPopover();
@@ -79,9 +82,10 @@ TableGeometry TableGeometry::window(QSizeF stage, TableStyleID style) {
         geometry.metrics = TableMetrics::pixel(geometry.pixelUnit, TableSurface::window);
     } else if (h < leastWindowSizesHeight) {
         // The window's cards and plates crowd a table this low: plates meet, and the top seat's shown
-        // cards reach the board. Like the pixel style's small table, it takes the popover's table and sizes.
-        w = 388;
-        h = 214;
+        // cards reach the board. The table keeps the room the window gives it, never less than the
+        // popover's, and takes the popover's plates and cards, which are laid out for that.
+        w = std::max(w, popoverTableWidth);
+        h = std::max(h, popoverTableHeight);
         geometry.pixelUnit = 3;
         geometry.metrics = TableMetrics::satinPopover();
     } else {
@@ -105,7 +109,7 @@ double TableGeometry::fullTableColumnWidth(double stageHeight, TableStyleID styl
     if (style == TableStyleID::pixel) {
         return w >= 660 ? 708 : 436;
     }
-    return h < leastWindowSizesHeight ? 436 : std::ceil(w + 48);
+    return std::ceil((h < leastWindowSizesHeight ? std::max(w, popoverTableWidth) : w) + 48);
 }
 
 QPointF TableGeometry::plateCenter(int slot) const {

@@ -56,9 +56,10 @@ TEST(TableGeometry, ThePopoverTableIsFixed) {
     EXPECT_EQ(pixel.metrics, TableMetrics::pixel(2, TableSurface::popover));
 }
 
-TEST(TableGeometry, ALowWindowTableTakesThePopoversSizes) {
-    // The window's cards and plates need a table at least 330 high; below that satin and paper draw the
-    // popover's table with its sizes, centred as any window table, as the pixel style does.
+TEST(TableGeometry, ALowWindowTableTakesThePopoversPlatesAndCardsButKeepsItsRoom) {
+    // The window's cards and plates need a table at least 330 high; below that satin and paper draw
+    // the popover's plates and cards on a table as large as the window allows, never below the
+    // popover's own, centred as any window table.
     const auto tiny = TableGeometry::window(QSizeF(100, 100), TableStyleID::satin);
     // 388 x 214 even though it overflows; y is the top inset 0.04 × 214 + 45.
     EXPECT_EQ(tiny.table, QRectF(-144, 54, 388, 214));
@@ -67,9 +68,15 @@ TEST(TableGeometry, ALowWindowTableTakesThePopoversSizes) {
     EXPECT_EQ(tiny.metrics, TableMetrics::satinPopover());
     EXPECT_EQ(tiny.pixelUnit, 3);
 
-    // The smallest window's stage, 599 x 427, gets the popover's; a stage just tall enough, the window's.
-    EXPECT_EQ(TableGeometry::window(QSizeF(599, 427), TableStyleID::paper).metrics,
-              TableMetrics::satinPopover());
+    // The smallest window's stage, 599 x 427, gets the popover's sizes on a table that fills its room.
+    const auto smallest = TableGeometry::window(QSizeF(599, 427), TableStyleID::paper);
+    EXPECT_EQ(smallest.metrics, TableMetrics::satinPopover());
+    EXPECT_NEAR(smallest.table.height(), (427 - 146 - 45) / 1.04, 1e-9);
+    // A laptop's window (1366 x 768 with a panel) keeps a table far larger than the popover's.
+    const auto laptop = TableGeometry::window(QSizeF(799, 520), TableStyleID::satin);
+    EXPECT_EQ(laptop.metrics, TableMetrics::satinPopover());
+    EXPECT_NEAR(laptop.table.width(), 1.8 * (520 - 144 - 45) / 1.04, 1e-9);
+    // A stage just tall enough gets the window's.
     const auto enough = TableGeometry::window(QSizeF(700, 540), TableStyleID::satin);
     EXPECT_EQ(enough.metrics, TableMetrics::satinWindow());
     EXPECT_NEAR(enough.table.height(), 351 / 1.04, 1e-9);
@@ -117,9 +124,10 @@ TEST(TableGeometry, FullTableColumnWidths) {
     EXPECT_EQ(TableGeometry::fullTableColumnWidth(5000, TableStyleID::pixel), 708);
     // h = 411 / 1.04 = 395.19..., w = 711.35...
     EXPECT_EQ(TableGeometry::fullTableColumnWidth(600, TableStyleID::satin), 760);
-    // A table too low for the window's sizes is the popover's, 388 wide.
+    // A table too low for the window's sizes is never narrower than the popover's, 388.
     EXPECT_EQ(TableGeometry::fullTableColumnWidth(100, TableStyleID::satin), 436);
-    EXPECT_EQ(TableGeometry::fullTableColumnWidth(484, TableStyleID::paper), 436);
+    // h = 293 / 1.04 = 281.7..., w = 507.1...
+    EXPECT_EQ(TableGeometry::fullTableColumnWidth(484, TableStyleID::paper), 556);
     EXPECT_EQ(TableGeometry::fullTableColumnWidth(100, TableStyleID::pixel), 436);
 }
 
