@@ -9,12 +9,18 @@
 
 namespace ScreenFit {
 
+namespace {
+
+// The screen a window opening now opens on: the one under the pointer, else the primary one; null when
+// there is no screen at all.
 QScreen* openingScreen() {
     if (QScreen* screen = QGuiApplication::screenAt(QCursor::pos())) {
         return screen;
     }
     return QGuiApplication::primaryScreen();
 }
+
+} // namespace
 
 void open(QWidget& window, QSize wanted) {
     const QScreen* screen = openingScreen();
