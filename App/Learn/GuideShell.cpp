@@ -30,4 +30,11 @@ double pickerWidth(double guideWidth, bool sidebar) {
     return std::max(0.0, guideWidth - 2 * padding(sidebar));
 }
 
+ReturnPress onReturn(bool sidebar, GuideTab tab, FocusOn focus) {
+    if (focus == FocusOn::button) {
+        return ReturnPress::focusedButton;
+    }
+    return !sidebar && tab == GuideTab::basics ? ReturnPress::basicsForward : ReturnPress::nothing;
+}
+
 } // namespace GuideShell

@@ -21,4 +21,14 @@ inline constexpr double narrowestWidth = 260;
 // The tab picker's width in a guide `guideWidth` wide.
 double pickerWidth(double guideWidth, bool sidebar);
 
+// What has the keyboard focus inside the guide when Return is pressed: a button, a segment of a picker
+// (a choice, which Return does not press), or anything else.
+enum class FocusOn { button, choice, other };
+// What Return does there.
+enum class ReturnPress { focusedButton, basicsForward, nothing };
+// A focused button takes Return, as it takes Space, wherever it is. Otherwise the panel, which covers
+// its screen, turns the Basics page (its last page leads on to the rankings or the practice hand); the
+// sidebar leaves Return to the table beside it, as it does on every other tab.
+ReturnPress onReturn(bool sidebar, GuideTab tab, FocusOn focus);
+
 } // namespace GuideShell

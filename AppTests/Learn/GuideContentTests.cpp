@@ -146,4 +146,11 @@ TEST(GuideShell, TabTitlesAndPresentationMeasures) {
     EXPECT_EQ(GuideShell::pickerWidth(GuideShell::narrowestWidth, true), 232);
     EXPECT_EQ(GuideShell::pickerWidth(420, false), 384);
     EXPECT_EQ(GuideShell::pickerWidth(20, true), 0);
+
+    using GuideShell::FocusOn;
+    using GuideShell::ReturnPress;
+    EXPECT_EQ(GuideShell::onReturn(false, GuideTab::basics, FocusOn::button), ReturnPress::focusedButton);
+    EXPECT_EQ(GuideShell::onReturn(false, GuideTab::basics, FocusOn::choice), ReturnPress::basicsForward);
+    EXPECT_EQ(GuideShell::onReturn(false, GuideTab::glossary, FocusOn::other), ReturnPress::nothing);
+    EXPECT_EQ(GuideShell::onReturn(true, GuideTab::basics, FocusOn::other), ReturnPress::nothing);
 }

@@ -370,6 +370,14 @@ TEST(PokerBasicsView, TheSidebarClaimsNeitherReturnNorEscape) {
     press(paged, Qt::Key_Return);
     EXPECT_EQ(paged->page(), 1);
     EXPECT_EQ(panel.page(), 1);
+    // A focused button takes Return, as Space: "Back" goes back and "Done" closes.
+    paged->backButton()->setFocus();
+    press(paged->backButton(), Qt::Key_Return);
+    EXPECT_EQ(panel.page(), 0);
+    panel.doneButton()->setFocus();
+    press(panel.doneButton(), Qt::Key_Return);
+    EXPECT_EQ(done, 1);
+    EXPECT_EQ(panel.page(), 0);
 }
 
 TEST(PokerBasicsView, PickerSwitchesTabs) {

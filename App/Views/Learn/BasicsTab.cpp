@@ -18,6 +18,7 @@
 #include "Views/Learn/MarkdownLabel.h"
 #include "Views/Support/Announcer.h"
 #include "Views/Support/DialogKeys.h"
+#include "Views/Support/FocusedButton.h"
 #include "Views/Support/LeavingPicture.h"
 
 // Six dots, the current page's filled; one element for a reader, "Page n of 6".
@@ -112,7 +113,8 @@ BasicsTab::BasicsTab(const TableTheme& art, const TableTheme& theme, int page, O
     row->addWidget(forward_);
     stack->addLayout(row);
     if (options_.keyboard) {
-        DialogKeys::bindDefault(this, forward_);
+        // A focused "Back" takes Return as it takes Space.
+        DialogKeys::bindDefault(this, [this] { FocusedButton::pressOr(this, forward_); });
     }
 
     connect(&clock_, &AnimationClock::ticked, this, [this] {

@@ -19,6 +19,7 @@
 #include "Views/Learn/RankingsTab.h"
 #include "Views/Learn/StartersTab.h"
 #include "Views/Support/DialogKeys.h"
+#include "Views/Support/FocusedButton.h"
 
 PokerBasicsView::PokerBasicsView(Setup setup, QWidget* parent)
     : QWidget(parent)
@@ -62,12 +63,7 @@ PokerBasicsView::PokerBasicsView(Setup setup, QWidget* parent)
                 setup_.onDone();
             }
         });
-        // Return turns the Basics page wherever the focus is in the guide, the tab picker included.
-        DialogKeys::bindDefault(this, [this] {
-            if (auto* basics = qobject_cast<BasicsTab*>(content_)) {
-                basics->forwardButton()->click();
-            }
-        });
+        DialogKeys::bindDefault(this, [this] { pressReturn(); });
     }
 
     std::vector<SlidingPicker::Option> options;
@@ -95,6 +91,25 @@ void PokerBasicsView::showEvent(QShowEvent* event) {
         tabButton(tab_)->setFocus(Qt::OtherFocusReason);
     }
     shown_ = true;
+}
+
+void PokerBasicsView::pressReturn() {
+    using GuideShell::FocusOn;
+    QAbstractButton* focused = FocusedButton::in(this);
+    const bool choice = focused && qobject_cast<SlidingPicker*>(focused->parentWidget());
+    const FocusOn focus = !focused ? FocusOn::other : choice ? FocusOn::choice : FocusOn::button;
+    switch (GuideShell::onReturn(setup_.presentation == Presentation::sidebar, tab_, focus)) {
+    case GuideShell::ReturnPress::focusedButton:
+        focused->click();
+        break;
+    case GuideShell::ReturnPress::basicsForward:
+        if (auto* basics = qobject_cast<BasicsTab*>(content_)) {
+            basics->forwardButton()->click();
+        }
+        break;
+    case GuideShell::ReturnPress::nothing:
+        break;
+    }
 }
 
 void PokerBasicsView::setPlayerHand(std::optional<BotKit::StartingHand> currentHand,
@@ -130,7 +145,7 @@ void PokerBasicsView::buildContent() {
     const bool compact = setup_.presentation == Presentation::sidebar;
     switch (tab_) {
     case GuideTab::basics: {
-        // The panel's Return is bound on the whole guide (below), so the tab binds none of its own.
+        // The panel binds Return on the whole guide, so the tab binds none of its own.
         BasicsTab::Options options{false, compact, setup_.playPractice,
                                    [this] { setTab(GuideTab::rankings); }};
         auto* basics =

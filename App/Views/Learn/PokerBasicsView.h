@@ -62,6 +62,8 @@ class PokerBasicsView : public QWidget {
 
   private:
     void buildContent();
+    // The panel's Return: the focused button, else the Basics page forward.
+    void pressReturn();
 
     Setup setup_;
     GuideTab tab_;
