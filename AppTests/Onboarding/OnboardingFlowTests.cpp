@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
+
 namespace {
 
 AppState memoryState() {
@@ -21,13 +24,26 @@ TEST(OnboardingFlow, MovesAnnounceTheTargetPage) {
     EXPECT_DOUBLE_EQ(OnboardingFlow::glowY(2), 1.0);
 }
 
-TEST(OnboardingFlow, BottomBarOffersBackNextAndStartByPage) {
+TEST(OnboardingFlow, BottomBarOffersBackNextAndStartByPageAndReturnPressesTheFocusedOne) {
     using Bar = OnboardingFlow::BottomBar;
     EXPECT_EQ(OnboardingFlow::bottomBar(0), (Bar{false, true, false}));
     EXPECT_EQ(OnboardingFlow::bottomBar(1), (Bar{true, true, false}));
     EXPECT_EQ(OnboardingFlow::bottomBar(2), (Bar{true, false, true}));
     EXPECT_EQ(OnboardingFlow::clampedPage(-1), 0);
     EXPECT_EQ(OnboardingFlow::clampedPage(3), 2);
+
+    // Return presses the focused button; an answer, nothing, or a button the page hides: the default.
+    using C = OnboardingFlow::Control;
+    const std::array<std::tuple<int, C, C>, 8> rows{{{0, C::none, C::next},
+                                                     {1, C::back, C::back},
+                                                     {2, C::back, C::back},
+                                                     {2, C::none, C::start},
+                                                     {2, C::answer, C::start},
+                                                     {2, C::next, C::start},
+                                                     {0, C::back, C::next},
+                                                     {1, C::other, C::other}}};
+    for (const auto& [page, focused, pressed] : rows)
+        EXPECT_EQ(OnboardingFlow::returnPresses(page, focused), pressed) << page << " " << int(focused);
 }
 
 TEST(OnboardingFlow, TextsUseTheLocalesGroupingNeverTheBankroll) {

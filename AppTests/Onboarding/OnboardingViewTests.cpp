@@ -76,6 +76,18 @@ TEST_F(OnboardingViewTest, ReturnAndEscapeWalkThePagesAndAnnounceEachMove) {
     EXPECT_EQ(announcer.spoken(),
               (QStringList{"Page 2 of 3. Play money only.", "Page 1 of 3. Poker for your coffee break.",
                            "Page 2 of 3. Play money only.", "Page 3 of 3. Make it yours."}));
+
+    // With the ring on Back, Return goes back, never on or to the start; once Back leaves with the
+    // first page, the ring goes to Next, and Return goes on again.
+    view->backButton()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(view->page(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), view->backButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(view->page(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), view->nextButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(view->page(), 1);
     EXPECT_FALSE(state.profile().onboarded);
 }
 

@@ -48,6 +48,15 @@ BottomBar bottomBar(int page) {
     return {shown >= 1, shown <= 1, shown == pageCount - 1};
 }
 
+Control returnPresses(int page, Control focused) {
+    const BottomBar bar = bottomBar(page);
+    const bool shown = (focused == Control::back && bar.back) || (focused == Control::next && bar.next) ||
+                       (focused == Control::start && bar.start) || focused == Control::other;
+    if (shown)
+        return focused;
+    return bar.start ? Control::start : Control::next;
+}
+
 const std::array<Fact, 3>& playMoneyFacts() {
     static const std::array<Fact, 3> facts = [] {
         const QLocale locale;

@@ -40,6 +40,14 @@ BottomBar bottomBar(int page);
 // The page a move leads to, kept within the pages.
 int clampedPage(int page);
 
+// What holds the keys, as far as Return is concerned: nothing, one of the bar's buttons, an answer
+// card, or another button of the window.
+enum class Control { none, back, next, start, answer, other };
+// What Return presses: the focused button, as everywhere on this desktop. With no button focused, a
+// button the page does not show, or an answer card (a choice, which Space and the arrows make), it is
+// the page's default: Next, or the start button on the last page.
+Control returnPresses(int page, Control focused);
+
 // The three facts of the play-money page, fixed at first use in the process.
 struct Fact {
     QString title;

@@ -9,9 +9,11 @@
 #include "Views/Onboarding/PlayMoneyPage.h"
 #include "Views/Onboarding/WelcomePage.h"
 #include "Views/Support/Announcer.h"
+#include "Views/Support/FocusedButton.h"
 
 #include <QGraphicsOpacityEffect>
 #include <QPainter>
+#include <QPointer>
 #include <QShortcut>
 
 #include <array>
@@ -54,14 +56,15 @@ OnboardingView::OnboardingView(AppState* appState, const TableTheme& theme, Anno
     glow_ = {AnimationCurve::linear(0), 0, OnboardingFlow::glowY(0), OnboardingFlow::glowY(0)};
     connect(&clock_, &AnimationClock::ticked, this, &OnboardingView::tick);
 
-    // The platform's cancel and default actions: Escape goes back, Return goes on or starts.
+    // The platform's cancel and default actions: Escape goes back; Return presses the focused button,
+    // else goes on or starts.
     auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     cancel->setContext(Qt::WidgetWithChildrenShortcut);
     connect(cancel, &QShortcut::activated, this, &OnboardingView::backward);
     for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* confirm = new QShortcut(QKeySequence(key), this);
         confirm->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(confirm, &QShortcut::activated, this, &OnboardingView::forward);
+        connect(confirm, &QShortcut::activated, this, &OnboardingView::pressReturn);
     }
     showPage();
 }
@@ -87,6 +90,50 @@ void OnboardingView::forward() {
         finish();
 }
 
+void OnboardingView::pressReturn() {
+    using OnboardingFlow::Control;
+    QAbstractButton* focused = FocusedButton::in(window());
+    const Control control = !focused                             ? Control::none
+                            : focused == back_                   ? Control::back
+                            : focused == next_                   ? Control::next
+                            : focused == start_                  ? Control::start
+                            : qobject_cast<CardButton*>(focused) ? Control::answer
+                                                                 : Control::other;
+    if (QAbstractButton* button = buttonFor(OnboardingFlow::returnPresses(page_, control), focused))
+        button->click();
+}
+
+QAbstractButton* OnboardingView::buttonFor(OnboardingFlow::Control control, QAbstractButton* focused) const {
+    using OnboardingFlow::Control;
+    switch (control) {
+    case Control::back:
+        return back_;
+    case Control::next:
+        return next_;
+    case Control::start:
+        return start_;
+    case Control::other:
+        return focused;
+    case Control::none:
+    case Control::answer:
+        break;
+    }
+    return nullptr;
+}
+
+void OnboardingView::giveKeysToDefault() {
+    if (QAbstractButton* button =
+            buttonFor(OnboardingFlow::returnPresses(page_, OnboardingFlow::Control::none)))
+        button->setFocus(Qt::TabFocusReason);
+}
+
+void OnboardingView::showEvent(QShowEvent*) {
+    // The window opens with the ring on the button Return presses, as the lobby does.
+    const QWidget* keys = window()->focusWidget();
+    if (!keys || !isAncestorOf(keys))
+        giveKeysToDefault();
+}
+
 void OnboardingView::backward() {
     // The first page has no Back button, hence no cancel action.
     if (page_ > 0)
@@ -103,8 +150,13 @@ void OnboardingView::go(int target) {
     fade_ = {curve, now, 0, 1};
     if (current_)
         leaving_ = current_->grab();
+    const QPointer<QWidget> keys = window()->focusWidget();
     page_ = target;
     showPage();
+    // The keys stay on a bar button the new page still shows; what left with the old page hands them
+    // to the new page's default, so the ring never lands on a card or the close control by itself.
+    if (keys && isAncestorOf(keys) && !keys->isVisible())
+        giveKeysToDefault();
     clock_.start();
     if (announcer_)
         announcer_->announce(OnboardingFlow::announcement(target));

@@ -11,14 +11,15 @@
 #include <optional>
 
 class Announcer;
+class QAbstractButton;
 class AppState;
 class OnboardingPage;
 class PageDots;
 class StyledButton;
 
-// The first-run flow: the backdrop, the page shown and the bottom bar. Next (Return) and Back (Escape)
-// move between the pages, each move announced; the start button (Return on the last page) marks the
-// player onboarded and hands over, once.
+// The first-run flow: the backdrop, the page shown and the bottom bar. Next and Back (Escape) move
+// between the pages, each move announced; the start button marks the player onboarded and hands over,
+// once. Return presses the focused button, else Next or the start button.
 class OnboardingView final : public QWidget {
     Q_OBJECT
   public:
@@ -45,6 +46,7 @@ class OnboardingView final : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void showPage();
@@ -52,6 +54,11 @@ class OnboardingView final : public QWidget {
     void tick();
     void forward();
     void backward();
+    void pressReturn();
+    // The button that stands for `control`; `focused` for another button of the window.
+    QAbstractButton* buttonFor(OnboardingFlow::Control control, QAbstractButton* focused = nullptr) const;
+    // The ring on the button Return presses when no button has it.
+    void giveKeysToDefault();
 
     AppState* appState_;
     TableTheme theme_;
