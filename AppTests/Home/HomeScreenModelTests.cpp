@@ -169,3 +169,26 @@ TEST(HomeLook, LayersRiseFadeOrBothAndOnlyFadeUnderReducedMotion) {
     EXPECT_GT(HomeLook::lobbyMotion().progress(0.12), 0.5);
     EXPECT_DOUBLE_EQ(HomeLook::lobbyMotion().progress(0.24), 1);
 }
+
+TEST(HomeScreen, ARebuiltBodyKeepsTheKeysOnTheSameControlElseOnTheHerosButton) {
+    using Part = BodyControl::Part;
+    Profile learning = withDefault(GameMode::quickHand);
+    learning.settings.learningMode = true;
+    const auto quickHand = HomeScreenModel::make(learning, std::nullopt, 10000, 0);
+    const auto sitAndGo = HomeScreenModel::make(withDefault(GameMode::sitAndGo), std::nullopt, 10000, 0);
+    const auto broke = HomeScreenModel::make(withDefault(GameMode::sitAndGo, 300), std::nullopt, 300, 0);
+    const BodyControl hero;
+    struct Row {
+        const HomeScreenModel& body;
+        BodyControl held, kept;
+    };
+    for (const Row& row : std::initializer_list<Row>{
+             {sitAndGo, BodyControl::row(GameMode::cashTable), BodyControl::row(GameMode::cashTable)},
+             {sitAndGo, BodyControl::row(GameMode::sitAndGo), hero},
+             {sitAndGo, {Part::heroOptions}, {Part::heroOptions}},
+             {broke, {Part::heroOptions}, hero},
+             {quickHand, {Part::practiceClose}, {Part::practiceClose}},
+             {sitAndGo, {Part::practicePlay}, hero}})
+        EXPECT_EQ(row.body.keep(row.held), row.kept) << int(row.held.part) << " " << int(row.held.mode)
+                                                     << " over " << row.body.heroCard.title.toStdString();
+}

@@ -634,19 +634,51 @@ TEST(HomeViewMotion, TheSheetRisesFromTheBottomEdgeAsTheColumnFades) {
 }
 
 TEST(HomeViewFocus, ASheetTakesTheKeysOnItsFirstControlAndGivesThemBackToItsRow) {
+    for (const bool changeAChoice : {false, true}) {
+        LobbyHarness lobby;
+        ShownHome home(lobby);
+        home.view.rows()[0]->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        NewGameSheet* sheet = home.view.sheet();
+        ASSERT_TRUE(sheet);
+        ASSERT_TRUE(sheet->isAncestorOf(QApplication::focusWidget()))
+            << "the keys are on one of its controls";
+        // A changed choice rebuilds the lobby's rows under the sheet, the row that opened it too.
+        const NewGameChoices before = lobby.state.choices();
+        for (int presses = 0; changeAChoice && presses < 20 &&
+                              !sheet->difficultyPicker()->isAncestorOf(QApplication::focusWidget());
+             ++presses)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        if (changeAChoice)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        ASSERT_EQ(lobby.state.choices() != before, changeAChoice);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        ASSERT_FALSE(home.view.sheet());
+        EXPECT_EQ(QApplication::focusWidget(), home.view.rows()[0]) << "choice changed: " << changeAChoice;
+    }
+}
+
+TEST(HomeViewFocus, ALightOrDarkSwitchKeepsTheKeysOnTheirControl) {
     LobbyHarness lobby;
+    Profile profile = lobby.state.profile();
+    profile.settings.learningMode = true; // the practice suggestion shows
+    lobby.state.setProfile(profile);
     ShownHome home(lobby);
-    ModeRow* row = home.view.rows()[0];
-    row->setFocus(Qt::TabFocusReason);
+    HomeView& view = home.view;
+    view.resize(420, 760);
+    const std::vector<std::function<QWidget*()>> controls{
+        [&] { return view.rows()[1]; }, [&] { return view.practiceRow()->closeButton(); },
+        [&] { return view.settingsButton(); }, [&] { return view.heroCard()->primaryButton(); }};
+    for (std::size_t index = 0; index < controls.size(); ++index) {
+        controls[index]()->setFocus(Qt::TabFocusReason);
+        TableTheme theme = TableTheme::standard();
+        theme.dark = index % 2 == 0;
+        view.setTheme(theme);
+        EXPECT_EQ(QApplication::focusWidget(), controls[index]()) << "control " << index;
+    }
+    // The ring stayed on the hero game's button: Return deals rather than opening the guide.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    NewGameSheet* sheet = home.view.sheet();
-    ASSERT_TRUE(sheet);
-    QWidget* focused = QApplication::focusWidget();
-    ASSERT_TRUE(focused);
-    EXPECT_TRUE(sheet->isAncestorOf(focused)) << "the keys are in the sheet, on one of its controls";
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    ASSERT_FALSE(home.view.sheet());
-    EXPECT_EQ(QApplication::focusWidget(), row);
+    EXPECT_TRUE(lobby.controller.hasTable());
 }
 
 TEST(HomeViewFocus, TheGuideTakesTheKeysAndGivesThemBackToItsButton) {

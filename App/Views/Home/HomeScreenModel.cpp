@@ -86,6 +86,27 @@ HomeScreenModel HomeScreenModel::make(const AppState& state) {
     return make(state.profile(), state.savedGame(), state.spendable(), state.lastRefillAmount());
 }
 
+BodyControl HomeScreenModel::keep(const BodyControl& control) const {
+    bool kept = false;
+    switch (control.part) {
+    case BodyControl::Part::heroPrimary:
+        kept = true;
+        break;
+    case BodyControl::Part::heroOptions:
+        kept = heroCard.offersOptions;
+        break;
+    case BodyControl::Part::row:
+        kept = std::any_of(rows.begin(), rows.end(),
+                           [&](const ModeRowModel& row) { return row.mode == control.mode; });
+        break;
+    case BodyControl::Part::practicePlay:
+    case BodyControl::Part::practiceClose:
+        kept = offersPractice;
+        break;
+    }
+    return kept ? control : BodyControl{};
+}
+
 namespace HomeLook {
 
 TableTheme lobbyTheme(const TableTheme& art) {

@@ -78,6 +78,18 @@ struct SurfaceSwitch {
     QString help;
 };
 
+// A control of the lobby's body known by what it does, not by its widget: the body is built anew on a
+// changed choice or a light/dark switch, and the keys (and a sheet's way back) must find it again.
+struct BodyControl {
+    enum class Part { heroPrimary, heroOptions, row, practicePlay, practiceClose };
+    Part part = Part::heroPrimary;
+    // The row's mode; the same for every other part.
+    GameMode mode = GameMode::quickHand;
+
+    static BodyControl row(GameMode mode) { return {Part::row, mode}; }
+    bool operator==(const BodyControl&) const = default;
+};
+
 // Everything the lobby's column shows, decided from the app state alone; the widgets paint it.
 struct HomeScreenModel {
     QString bankroll;
@@ -97,6 +109,11 @@ struct HomeScreenModel {
     static HeroCardModel heroCardFor(const HomeHero& hero, const Profile& profile,
                                      const std::optional<SavedGame>& saved, std::int64_t spendable);
     static ModeRowModel rowFor(GameMode mode, const NewGameChoices& choices, std::int64_t spendable);
+
+    // Where the keys go in this body for `control` of the body before: the same control while this
+    // body has it, else the hero card's primary button (a row whose mode took the hero card, options
+    // a resume card has none of, a suggestion gone), where Return deals.
+    BodyControl keep(const BodyControl& control) const;
 
     bool operator==(const HomeScreenModel&) const = default;
 };

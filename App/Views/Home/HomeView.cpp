@@ -9,6 +9,9 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include <array>
+#include <utility>
+
 #include "AppState.h"
 #include "GameController.h"
 #include "Style/Drawing/Colors.h"
@@ -239,7 +242,14 @@ void HomeView::rebuildBody() {
     // The suggestion closed for good fades where it stood; nothing under it moves.
     if (practice_ && !screen_.offersPractice)
         practiceLayer_.leave(practice_, motion(true), art_.reduceMotion);
-    dropLayer(bodyContent_);
+    // The keys, and where each layer gives them back, go to the same controls of the new body: known
+    // by what they do, since their widgets go with the old one.
+    const std::optional<BodyControl> keys = bodyControl(window()->focusWidget());
+    const std::array<FocusReturn*, 3> returns{&noticeReturn_, &sheetReturn_, &guideReturn_};
+    std::array<std::optional<BodyControl>, 3> returnsTo;
+    for (std::size_t index = 0; index < returns.size(); ++index)
+        returnsTo[index] = bodyControl(returns[index]->held());
+    QWidget* old = std::exchange(bodyContent_, nullptr);
     rows_.clear();
     hero_ = nullptr;
     practice_ = nullptr;
@@ -310,7 +320,65 @@ void HomeView::rebuildBody() {
     QWidget::setTabOrder(last, quit_);
     // Now, not when the layout would get round to it: a lobby rebuilt on screen never shows blank.
     bodyContent_->show();
+    // Before the old body goes, so the keys never pass through another control on the way.
+    QWidget* focus = keys ? bodyWidget(screen_.keep(*keys)) : nullptr;
+    if (focus)
+        focus->setFocus(Qt::TabFocusReason);
+    for (std::size_t index = 0; index < returns.size(); ++index)
+        if (returnsTo[index])
+            returns[index]->hold(bodyWidget(screen_.keep(*returnsTo[index])));
+    // Out of the column's measure at once: the suggestion is fitted to the room the new body leaves.
+    if (old)
+        body_->removeWidget(old);
+    dropLayer(old);
     place();
+    // A suggestion the column has no room for leaves the keys where Return deals.
+    if (focus && !focus->isVisible() && isVisible() && hero_)
+        hero_->primaryButton()->setFocus(Qt::TabFocusReason);
+}
+
+std::optional<BodyControl> HomeView::bodyControl(const QWidget* widget) const {
+    using Part = BodyControl::Part;
+    if (!widget || !bodyContent_ || !bodyContent_->isAncestorOf(widget))
+        return std::nullopt;
+    if (hero_ && widget == hero_->primaryButton())
+        return BodyControl{Part::heroPrimary};
+    if (hero_ && widget == hero_->optionsButton())
+        return BodyControl{Part::heroOptions};
+    if (practice_ && widget == practice_->playButton())
+        return BodyControl{Part::practicePlay};
+    if (practice_ && widget == practice_->closeButton())
+        return BodyControl{Part::practiceClose};
+    for (const ModeRow* row : rows_)
+        if (widget == row)
+            return BodyControl::row(row->model().mode);
+    return std::nullopt;
+}
+
+QWidget* HomeView::bodyWidget(const BodyControl& control) const {
+    using Part = BodyControl::Part;
+    QWidget* widget = nullptr;
+    switch (control.part) {
+    case Part::heroPrimary:
+        break;
+    case Part::heroOptions:
+        widget = hero_ ? hero_->optionsButton() : nullptr;
+        break;
+    case Part::row:
+        for (ModeRow* row : rows_)
+            if (row->model().mode == control.mode)
+                widget = row;
+        break;
+    case Part::practicePlay:
+        widget = practice_ ? practice_->playButton() : nullptr;
+        break;
+    case Part::practiceClose:
+        widget = practice_ ? practice_->closeButton() : nullptr;
+        break;
+    }
+    if (!widget && hero_)
+        widget = hero_->primaryButton();
+    return widget;
 }
 
 Transition HomeView::motion(bool animated) {
@@ -380,6 +448,8 @@ void HomeView::showSheet(bool animated) {
 
 void HomeView::showGuide(bool animated) {
     const Transition change = motion(animated);
+    // A new look redraws the layers with no guide coming or going: the keys stay where they are.
+    const bool closing = guide_ && !model_->guide();
     if (!guide_ && model_->guide())
         guideReturn_.remember(this);
     guideLayer_.leave(guide_, change, art_.reduceMotion);
@@ -401,7 +471,7 @@ void HomeView::showGuide(bool animated) {
         cover(false);
     }
     settle();
-    if (!guide_) {
+    if (closing) {
         // What was under the guide is back and takes input again: the keys go where they were.
         QWidget* top = notice_ ? notice_ : sheet_ ? static_cast<QWidget*>(sheet_) : column_;
         guideReturn_.restore(notice_ ? notice_->dismissButton() : FocusReturn::firstControl(top));

@@ -82,6 +82,9 @@ class HomeView : public QWidget {
     void fitPracticeRow(const QRect& frame);
     // A change of layers starting now: the lobby motion, or at once.
     Transition motion(bool animated);
+    // The body's control `widget` is, if it is one; and the widget of a control in the body now.
+    std::optional<BodyControl> bodyControl(const QWidget* widget) const;
+    QWidget* bodyWidget(const BodyControl& control) const;
 
     AppEnvironment environment_;
     TableSurface surface_;

@@ -12,6 +12,9 @@ class FocusReturn {
     // Gives the keyboard back to what was remembered when it is still on screen and takes keys, else
     // to `fallback`; forgets it either way.
     void restore(QWidget* fallback);
+    // What it gives the keyboard back to; a screen that builds its controls anew hands over their likes.
+    QWidget* held() const { return held_; }
+    void hold(QWidget* widget) { held_ = widget; }
 
     // The first control of `scope` in Tab order, or `scope` itself when it has none.
     static QWidget* firstControl(QWidget* scope);
