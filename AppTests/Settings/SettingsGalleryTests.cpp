@@ -6,6 +6,10 @@
 #include "Support/WidgetEvents.h"
 #include "Views/Settings/SettingsView.h"
 #include "Views/Settings/ShortcutRecorder.h"
+#include "Views/Support/ConfirmationPanel.h"
+
+#include <QAbstractButton>
+#include <QApplication>
 
 #include <QImage>
 #include <QPainter>
@@ -63,5 +67,26 @@ TEST(SettingsGallery, TheGuideOpenOverTheWindow) {
         EXPECT_TRUE(image.save(WidgetEvents::galleryFolder(QStringLiteral("settings")) +
                                QStringLiteral("/settings-guide%1.png").arg(dark ? "-dark" : "")));
         sheet->close();
+    }
+}
+
+TEST(SettingsGallery, TheResetQuestionOverTheForm) {
+    for (const bool dark : {false, true}) {
+        for (const bool contrast : {false, true}) {
+            WidgetEvents::DesktopAppearance appearance(dark, contrast);
+            Shot shot;
+            shot.view.resize(shot.view.width(), 640);
+            // Active, so the ring shows on the answer Return presses.
+            QApplication::setActiveWindow(&shot.view);
+            auto* reset = shot.view.findChild<ConfirmationPanel*>();
+            ASSERT_FALSE(reset);
+            for (auto* button : shot.view.findChildren<QAbstractButton*>())
+                if (button->text() == QStringLiteral("Reset Bankroll…"))
+                    button->click();
+            ASSERT_TRUE(shot.view.resetQuestion());
+            EXPECT_TRUE(shot.view.grab().save(WidgetEvents::galleryFolder(QStringLiteral("settings")) +
+                                              QStringLiteral("/settings-reset-question%1%2.png")
+                                                  .arg(dark ? "-dark" : "", contrast ? "-contrast" : "")));
+        }
     }
 }

@@ -10,6 +10,7 @@
 #include "Views/Settings/SettingsRules.h"
 #include "Views/Settings/SettingsView.h"
 #include "Views/Settings/ShortcutRecorder.h"
+#include "Views/Support/ConfirmationPanel.h"
 #include "Views/WindowFit.h"
 
 #include <QApplication>
@@ -25,6 +26,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include "Support/WidgetEvents.h"
 
 namespace {
 
@@ -134,23 +137,69 @@ TEST(SettingsView, LaunchAtLoginShowsWhatTheDesktopReports) {
     EXPECT_FALSE(toggle->isChecked());
 }
 
+// Asked in the game's own card over the form, its whole title showing: Escape, a click on the shade
+// and Return (the ring is on Cancel) all keep the bankroll; only "Reset Bankroll" resets it.
 TEST(SettingsView, ResetAsksFirstAndCancellingChangesNothing) {
     SettingsWindow window;
     Profile profile = window.state.profile();
     profile.bankroll = 55;
     window.state.setProfile(profile);
+    window.view.show();
+    QApplication::setActiveWindow(&window.view);
+    auto* reset = window.find<QAbstractButton>("Reset Bankroll…");
+    // Asked from the keyboard, or with a click.
+    const auto ask = [&](bool keys = false) {
+        window.view.scrollArea()->ensureWidgetVisible(reset);
+        if (keys) {
+            reset->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(reset, Qt::Key_Space);
+        } else {
+            WidgetEvents::click(reset);
+        }
+        ConfirmationPanel* question = window.view.resetQuestion();
+        EXPECT_TRUE(question && question->isVisible());
+        return question;
+    };
+    const auto unanswered = [&](const char* how) {
+        EXPECT_FALSE(window.view.resetQuestion()) << how;
+        EXPECT_EQ(window.state.profile().bankroll, 55) << how;
+        EXPECT_TRUE(window.view.isVisible()) << how;
+    };
 
-    QString asked;
-    window.view.setConfirm([&](const QString& title, const QString& message) {
-        asked = title + " / " + message;
-        return false;
-    });
-    window.find<QAbstractButton>("Reset Bankroll…")->click();
-    EXPECT_EQ(asked, "Reset your bankroll to 10,000 chips? / Lifetime counters are kept.");
-    EXPECT_EQ(window.state.profile().bankroll, 55);
+    ConfirmationPanel* question = ask(true);
+    ASSERT_TRUE(question);
+    EXPECT_EQ(question->accessibleName(), "Reset your bankroll to 10,000 chips?");
+    QStringList texts;
+    for (QLabel* label : question->findChildren<QLabel*>()) {
+        texts << label->text();
+        EXPECT_LE(label->heightForWidth(label->width()), label->height())
+            << "cut: " << label->text().toStdString();
+    }
+    EXPECT_EQ(texts, QStringList({"Reset your bankroll to 10,000 chips?", "Lifetime counters are kept."}));
+    EXPECT_EQ(question->dismissButton()->title(), "Cancel");
+    EXPECT_EQ(question->confirmButton()->title(), "Reset Bankroll");
+    EXPECT_EQ(question->confirmButton()->kind(), ControlKind::danger());
+    EXPECT_TRUE(question->dismissButton()->hasFocus()) << "the ring is on what Return presses";
+    EXPECT_FALSE(window.view.scrollArea()->isEnabled()) << "the form under the question takes input";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    unanswered("Escape");
+    EXPECT_TRUE(reset->hasFocus()) << "the keys go back to the button that asked";
 
-    window.view.setConfirm([](const QString&, const QString&) { return true; });
-    window.find<QAbstractButton>("Reset Bankroll…")->click();
+    ask();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    unanswered("Return");
+    question = ask();
+    ASSERT_TRUE(question);
+    question->confirmButton()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(question->confirmButton(), Qt::Key_Return);
+    EXPECT_EQ(window.state.profile().bankroll, 55) << "Return never resets";
+    WidgetEvents::click(window.view.childAt(20, 20));
+    unanswered("a click on the shaded form");
+
+    question = ask();
+    ASSERT_TRUE(question);
+    WidgetEvents::click(question->confirmButton());
+    EXPECT_FALSE(window.view.resetQuestion());
     EXPECT_EQ(window.state.profile().bankroll, 10000);
     EXPECT_TRUE(window.find<QLabel>("10,000 chips"));
 }

@@ -40,8 +40,12 @@ inline QString galleryFolder(const QString& area) {
 // Satin panels follow the desktop's appearance; a dark shot has the desktop go dark with it.
 class DesktopAppearance {
   public:
-    explicit DesktopAppearance(bool dark)
-        : saved_(QApplication::palette()) {
+    // With `contrast`, the desktop asks for increased contrast too; without, it is left as it was.
+    explicit DesktopAppearance(bool dark, bool contrast = false)
+        : saved_(QApplication::palette())
+        , contrast_(contrast) {
+        if (contrast_)
+            qputenv("CHIPWHISTLE_INCREASE_CONTRAST", "1");
         QPalette palette = saved_;
         palette.setColor(QPalette::Window, dark ? QColor(30, 30, 30) : QColor(236, 236, 236));
         if (dark) {
@@ -53,12 +57,17 @@ class DesktopAppearance {
         }
         QApplication::setPalette(palette);
     }
-    ~DesktopAppearance() { QApplication::setPalette(saved_); }
+    ~DesktopAppearance() {
+        QApplication::setPalette(saved_);
+        if (contrast_)
+            qunsetenv("CHIPWHISTLE_INCREASE_CONTRAST");
+    }
     DesktopAppearance(const DesktopAppearance&) = delete;
     DesktopAppearance& operator=(const DesktopAppearance&) = delete;
 
   private:
     QPalette saved_;
+    bool contrast_;
 };
 
 } // namespace WidgetEvents

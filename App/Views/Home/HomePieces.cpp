@@ -2,14 +2,11 @@
 
 #include <QFontMetricsF>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
-#include <QShortcut>
 #include <QVBoxLayout>
 
-#include "Style/Drawing/ArtStage.h"
 #include "Style/Drawing/ArtView.h"
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/FocusRingPainter.h"
@@ -26,7 +23,6 @@
 #include "Views/Controls/StyledIconButton.h"
 #include "Views/Home/LobbyText.h"
 #include "Views/Home/LobbyWidgets.h"
-#include "Views/Table/ChipStackView.h"
 
 namespace {
 
@@ -353,86 +349,28 @@ void PracticeRow::paintEvent(QPaintEvent*) {
     painter.strokePath(edge, QPen(toQColor(SatinPalette::accent(lobby_.dark).withAlpha(0.45)), 1));
 }
 
+namespace {
+
+// "Start <mode>" for a saved game's question; none for a notice that only says why not.
+std::optional<ConfirmationPanel::Answer> startAnswer(const HomeNotice& notice,
+                                                     const std::function<void(const GameSetup&)>& confirm) {
+    // Branch on the case actually read: the setup is copied only from a notice that holds one.
+    const auto* replace = notice.asReplaceSaved();
+    if (!replace)
+        return std::nullopt;
+    return ConfirmationPanel::Answer{LobbyText::startTitle(replace->setup),
+                                     [confirm, setup = replace->setup] { confirm(setup); }};
+}
+
+} // namespace
+
 NoticePanel::NoticePanel(const TableTheme& lobby, const TableTheme& art, const HomeNotice& notice,
                          const QString& title, const QString& message, std::function<void()> dismiss,
                          std::function<void(const GameSetup&)> confirm, QWidget* parent)
-    : QWidget(parent)
-    , lobby_(lobby) {
-    StyleAccessibility::setRole(this, QAccessible::Dialog);
-    setAccessibleName(title);
-    const QMargins room = SatinPanel::shadowMargins();
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(room.left() + 16, room.top() + 16, room.right() + 16, room.bottom() + 16);
-    column->setSpacing(12);
-    auto* top = new QHBoxLayout;
-    top->setSpacing(14);
-    auto* picture = new ArtView(
-        [art](QPainter& painter, const QRectF& rect) {
-            QPainterPath clip;
-            clip.addRoundedRect(rect, 12, 12);
-            painter.setClipPath(clip);
-            ArtStage::paint(painter, rect, art, 0.82);
-            const QSizeF chips = ChipStackView::size(2000, art);
-            ChipStackView::paint(painter, rect.center() + QPointF(-chips.width() / 2, 8 - chips.height() / 2),
-                                 art, 2000, false);
-        },
-        this);
-    picture->setFixedSize(64, 64);
-    top->addWidget(picture, 0, Qt::AlignTop);
-    auto* texts = new QVBoxLayout;
-    texts->setSpacing(4);
-    const bool dark = lobby.dark;
-    auto* heading = LobbyWidgets::label(title, 15, FontWeight::semibold, LabelColors::primary(dark), this);
-    heading->setWordWrap(true);
-    texts->addWidget(heading);
-    if (!message.isEmpty()) {
-        auto* body =
-            LobbyWidgets::label(message, 12, FontWeight::regular, LabelColors::secondary(dark), this);
-        body->setWordWrap(true);
-        texts->addWidget(body);
-    }
-    texts->addStretch(1);
-    top->addLayout(texts, 1);
-    column->addLayout(top);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(8);
-    buttons->addStretch(1);
-    // Branch on the case actually read: the setup is copied only from a notice that holds one.
-    if (const auto* replace = notice.asReplaceSaved()) {
-        dismiss_ = new StyledButton(lobby, QStringLiteral("Keep Playing"), ControlKind::secondary(),
-                                    ControlSize::small, std::nullopt, dismiss, this);
-        confirm_ = new StyledButton(
-            lobby, LobbyText::startTitle(replace->setup), ControlKind::danger(), ControlSize::small,
-            std::nullopt, [confirm, setup = replace->setup] { confirm(setup); }, this);
-        dismiss_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-        confirm_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-        // The destructive start takes a click or Space, never the Return that may be meant elsewhere.
-        confirm_->installEventFilter(this);
-        buttons->addWidget(dismiss_);
-        buttons->addWidget(confirm_);
-    } else {
-        dismiss_ = new StyledButton(lobby, QStringLiteral("OK"), ControlKind::secondary(), ControlSize::small,
-                                    std::nullopt, dismiss, this);
-        dismiss_->setFixedWidth(LobbyWidgets::buttonWidth(lobby, ControlSize::small, 90));
-        buttons->addWidget(dismiss_);
-    }
-    column->addLayout(buttons);
-    // The only Escape of the window while the notice shows (the home's keys are off meanwhile).
-    new QShortcut(QKeySequence(Qt::Key_Escape), this, std::move(dismiss));
-}
-
-bool NoticePanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == confirm_ && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            return true;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void NoticePanel::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    const QRectF card = QRectF(rect()).marginsRemoved(SatinPanel::shadowMargins());
-    SatinPanel::paint(painter, card, lobby_, lobby_.dark, false, 14);
+    : ConfirmationPanel(lobby, art, title, message,
+                        {notice.asReplaceSaved() ? QStringLiteral("Keep Playing") : QStringLiteral("OK"),
+                         std::move(dismiss)},
+                        startAnswer(notice, confirm), parent) {
+    if (!confirmButton())
+        dismissButton()->setFixedWidth(LobbyWidgets::buttonWidth(lobby, ControlSize::small, 90));
 }

@@ -9,6 +9,7 @@
 #include "Style/TableTheme.h"
 #include "Views/Home/HomeNotice.h"
 #include "Views/Home/HomeScreenModel.h"
+#include "Views/Support/ConfirmationPanel.h"
 
 class QLabel;
 class StyledButton;
@@ -91,22 +92,11 @@ class PracticeRow : public QWidget {
 };
 
 // The notice over the home: a mode the player can't afford, or the question before a saved game is
-// given up. Escape dismisses; Return never presses the destructive Start button.
-class NoticePanel : public QWidget {
+// given up, asked as the game asks every question.
+class NoticePanel : public ConfirmationPanel {
     Q_OBJECT
   public:
     NoticePanel(const TableTheme& lobby, const TableTheme& art, const HomeNotice& notice,
                 const QString& title, const QString& message, std::function<void()> dismiss,
                 std::function<void(const GameSetup&)> confirm, QWidget* parent = nullptr);
-    StyledButton* dismissButton() const { return dismiss_; }
-    StyledButton* confirmButton() const { return confirm_; }
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
-    TableTheme lobby_;
-    StyledButton* dismiss_ = nullptr;
-    StyledButton* confirm_ = nullptr;
 };

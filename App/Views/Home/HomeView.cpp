@@ -395,7 +395,7 @@ void HomeView::showNotice(bool animated) {
     dropLayer(notice_);
     dropLayer(dim_);
     if (const auto& notice = model_->notice()) {
-        dim_ = new LobbyShade([this] { model_->dismissNotice(); }, this);
+        dim_ = new CardShade([this] { model_->dismissNotice(); }, this);
         dim_->show();
         const AppState& state = *environment_.appState;
         notice_ = new NoticePanel(

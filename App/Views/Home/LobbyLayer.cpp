@@ -1,13 +1,9 @@
 #include "Views/Home/LobbyLayer.h"
 
 #include <QGraphicsOpacityEffect>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPixmap>
 #include <QWidget>
 
-#include "Style/Drawing/SatinPanel.h"
-#include "Style/Drawing/StyleAccessibility.h"
 #include "Views/Support/LeavingPicture.h"
 
 namespace {
@@ -90,28 +86,4 @@ void LobbyLayer::raise() {
 
 bool LobbyLayer::isMoving(double now) const {
     return (widget_ && !in_.isFinished(now)) || leaving_;
-}
-
-QRect restingAtBottom(const QRect& column, const QWidget& card) {
-    const QMargins room = SatinPanel::shadowMargins();
-    const QRect area =
-        column.adjusted(12 - room.left(), 12 - room.top(), -12 + room.right(), -12 + room.bottom());
-    const int height =
-        card.hasHeightForWidth() ? card.heightForWidth(area.width()) : card.sizeHint().height();
-    return {area.left(), area.bottom() - height + 1, area.width(), height};
-}
-
-LobbyShade::LobbyShade(std::function<void()> tapped, QWidget* parent)
-    : QWidget(parent)
-    , tapped_(std::move(tapped)) {
-    StyleAccessibility::setHidden(this);
-}
-
-void LobbyShade::paintEvent(QPaintEvent*) {
-    QPainter(this).fillRect(rect(), QColor::fromRgbF(0, 0, 0, 0.35f));
-}
-
-void LobbyShade::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        tapped_();
 }

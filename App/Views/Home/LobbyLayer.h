@@ -7,6 +7,7 @@
 
 #include "Style/Drawing/AnimationClock.h"
 #include "Views/Home/HomeScreenModel.h"
+#include "Views/Support/CardOverlay.h"
 
 #include <QWidget>
 
@@ -59,22 +60,4 @@ class LobbyLayer {
     bool reduceOut_ = false;
     QRect leavingPlace_;
     QRect lastPlace_;
-};
-
-// Where a card over the lobby rests: at the bottom of `column`, 12 in from its edges, as tall as the
-// card needs at that width. The card's widget keeps room round the card for its shadow.
-QRect restingAtBottom(const QRect& column, const QWidget& card);
-
-// The shade over the lobby (or a sheet) under a notice or a term's panel: black at 0.35, hidden from
-// screen readers; a click on it runs `tapped`, which closes what it shades.
-class LobbyShade : public QWidget {
-  public:
-    LobbyShade(std::function<void()> tapped, QWidget* parent);
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-
-  private:
-    std::function<void()> tapped_;
 };

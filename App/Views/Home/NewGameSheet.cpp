@@ -438,7 +438,7 @@ void NewGameSheet::showTerm(bool animated) {
     for (QShortcut* key : keys_)
         key->setEnabled(!explaining_);
     if (explaining_) {
-        dim_ = new LobbyShade([this] { explain(std::nullopt); }, this);
+        dim_ = new CardShade([this] { explain(std::nullopt); }, this);
         dim_->show();
         // The panel keeps its own clipping effect; the layer round it fades.
         termLayer_ = new QWidget(this);

@@ -15,6 +15,8 @@
 #include "Views/Settings/SettingsRules.h"
 #include "Views/Settings/ShortcutRecorder.h"
 #include "Views/Settings/StylePreviews.h"
+#include "Views/Support/CardOverlay.h"
+#include "Views/Support/ConfirmationPanel.h"
 #include "Views/Support/LookPalette.h"
 #include "Views/Support/ScreenFit.h"
 
@@ -27,7 +29,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QShowEvent>
@@ -147,18 +149,7 @@ void setChecked(QCheckBox* box, bool on) {
 SettingsView::SettingsView(AppEnvironment environment, QWidget* parent)
     : QWidget(parent)
     , environment_(environment)
-    , appearance_(new AppearanceWatcher(this))
-    , confirm_([this](const QString& title, const QString& message) {
-        QMessageBox box(QMessageBox::Warning, title, title, QMessageBox::NoButton, this);
-        box.setInformativeText(message);
-        auto* reset = box.addButton(QStringLiteral("Reset Bankroll"), QMessageBox::DestructiveRole);
-        auto* cancel = box.addButton(QMessageBox::Cancel);
-        // Return must not reset: the safe answer is the default.
-        box.setDefaultButton(cancel);
-        box.setEscapeButton(cancel);
-        box.exec();
-        return box.clickedButton() == reset;
-    }) {
+    , appearance_(new AppearanceWatcher(this)) {
     // Shown as a window of its own; a plain widget would be read as a nameless pane.
     StyleAccessibility::setRole(this, QAccessible::Window);
     setFixedWidth(formWidth);
@@ -437,15 +428,48 @@ void SettingsView::showGuide() {
     sheet->show();
 }
 
-void SettingsView::setConfirm(std::function<bool(const QString&, const QString&)> confirm) {
-    confirm_ = std::move(confirm);
-}
-
 void SettingsView::askToReset() {
     const bool hasTable = environment_.controller && environment_.controller->hasTable();
     const bool hasSave = environment_.appState && environment_.appState->savedGame().has_value();
-    if (confirm_(SettingsRules::resetTitle(), SettingsRules::resetMessage(hasTable, hasSave)))
-        confirmReset();
+    // Asked again in a new look keeps the keys where the first asking found them.
+    if (!resetQuestion_)
+        resetReturn_.remember(this);
+    closeResetQuestion(false);
+    const TableTheme look = SettingsLook::theme(appearance_->flags());
+    resetShade_ = new CardShade([this] { closeResetQuestion(true); }, this);
+    resetQuestion_ = new ConfirmationPanel(look, look, SettingsRules::resetTitle(),
+                                           SettingsRules::resetMessage(hasTable, hasSave),
+                                           {QStringLiteral("Cancel"), [this] { closeResetQuestion(true); }},
+                                           ConfirmationPanel::Answer{QStringLiteral("Reset Bankroll"),
+                                                                     [this] {
+                                                                         closeResetQuestion(true);
+                                                                         confirmReset();
+                                                                     }},
+                                           this);
+    // The form under the question takes neither clicks nor keys, so Tab stays on its two answers.
+    scroll_->setEnabled(false);
+    resetShade_->setGeometry(rect());
+    resetQuestion_->setGeometry(restingAtBottom(rect(), *resetQuestion_));
+    resetShade_->show();
+    resetQuestion_->show();
+    resetQuestion_->raise();
+    // The safe answer takes the keys, with its ring showing what Return presses.
+    resetQuestion_->dismissButton()->setFocus(Qt::TabFocusReason);
+}
+
+void SettingsView::closeResetQuestion(bool giveKeysBack) {
+    if (!resetQuestion_)
+        return;
+    for (QWidget* layer : {static_cast<QWidget*>(resetQuestion_), static_cast<QWidget*>(resetShade_)}) {
+        // The button whose click closes the question is still on the stack.
+        layer->hide();
+        layer->deleteLater();
+    }
+    resetQuestion_.clear();
+    resetShade_.clear();
+    scroll_->setEnabled(true);
+    if (giveKeysBack)
+        resetReturn_.restore(FocusReturn::firstControl(scroll_->widget()));
 }
 
 void SettingsView::confirmReset() {
@@ -525,6 +549,8 @@ void SettingsView::applyLook() {
     }
     for (StyledButton* made : buttons_)
         made->setTheme(theme);
+    if (resetQuestion_)
+        askToReset();
 }
 
 QSize SettingsView::sizeHint() const {
@@ -558,11 +584,21 @@ void SettingsView::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+void SettingsView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (resetQuestion_) {
+        resetShade_->setGeometry(rect());
+        resetQuestion_->setGeometry(restingAtBottom(rect(), *resetQuestion_));
+    }
+}
+
 void SettingsView::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     // A minimized window is still open.
     if (window()->isMinimized())
         return;
+    // Closing the window answers nothing: it opens again without the question.
+    closeResetQuestion(false);
     if (auto* surfaces = environment_.surfaces)
         surfaces->settingsDidClose();
 }

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "Views/AppEnvironment.h"
+#include "Views/Support/CardOverlay.h"
+#include "Views/Support/ConfirmationPanel.h"
+#include "Views/Support/FocusReturn.h"
 
 #include <QDialog>
 #include <QPointer>
 #include <QWidget>
 
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -39,8 +41,8 @@ class SettingsView final : public QWidget {
     QDialog* guideSheet() const { return guideSheet_; }
     // Runs the bankroll reset as its confirmation's destructive button does.
     void confirmReset();
-    // The reset confirmation asks before anything changes; tests answer it.
-    void setConfirm(std::function<bool(const QString& title, const QString& message)> confirm);
+    // The question "Reset Bankroll…" asks over the form before anything changes, while it shows.
+    ConfirmationPanel* resetQuestion() const { return resetQuestion_; }
 
     // Reads every control back from the stored settings.
     void refresh();
@@ -54,6 +56,7 @@ class SettingsView final : public QWidget {
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // Escape closes the window, as it closes a dialog; a drop-down or the shortcut recorder takes it
     // first while it is open or recording.
     void keyPressEvent(QKeyEvent* event) override;
@@ -65,6 +68,8 @@ class SettingsView final : public QWidget {
     QWidget* generalSection();
     QWidget* bankrollSection();
     void askToReset();
+    // Takes the question away; the keys go back where they were when `giveKeysBack`.
+    void closeResetQuestion(bool giveKeysBack);
     bool isDark() const;
     // A button of the form, drawn as the game's buttons are.
     StyledButton* button(const QString& title);
@@ -77,7 +82,9 @@ class SettingsView final : public QWidget {
     QScrollArea* scroll_ = nullptr;
     bool fitted_ = false;
     QPointer<QDialog> guideSheet_;
-    std::function<bool(const QString&, const QString&)> confirm_;
+    QPointer<CardShade> resetShade_;
+    QPointer<ConfirmationPanel> resetQuestion_;
+    FocusReturn resetReturn_;
 
     QComboBox* botSpeed_ = nullptr;
     QCheckBox* autoDeal_ = nullptr;
