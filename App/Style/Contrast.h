@@ -12,9 +12,13 @@ double relativeLuminance(const RGB& colour);
 RGB over(const RGB& top, const RGB& under);
 double ratio(const RGB& first, const RGB& second);
 
-// Body text needs this much; large text (18 pt, or 14 pt bold) 3.
+// Body text needs this much; large text (18 pt, or 14 pt bold) 3; text for a reader who asked for
+// more contrast 7, the guidelines' enhanced level.
 inline constexpr double text = 4.5;
 inline constexpr double largeText = 3;
+inline constexpr double enhancedText = 7;
+// The edge that tells where a control is, against what lies round it.
+inline constexpr double boundary = 3;
 // Text of `foreground`, its alpha laid on the opaque `background`, against that background.
 double textRatio(const RGB& foreground, const RGB& background);
 // `colour` moved toward `toward` only as far as it takes to read at `wanted` on `background`;

@@ -18,10 +18,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
+#include <QLabel>
 #include <QStyleOption>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <tuple>
 
 #include "Support/WidgetEvents.h"
 
@@ -62,6 +67,8 @@ struct Form {
 
 } // namespace
 
+// Measured in the model and on the form as drawn: every explanation line against the section it is
+// drawn on, and every switch's box edge against the section round it.
 TEST(SettingsLook, EveryTextReadsOnWhatItIsDrawnOnAndTheControlsBelongToTheAppearance) {
     for (const bool dark : {false, true}) {
         for (const bool contrast : {false, true}) {
@@ -69,9 +76,14 @@ TEST(SettingsLook, EveryTextReadsOnWhatItIsDrawnOnAndTheControlsBelongToTheAppea
             const TableTheme theme = SettingsLook::theme(AppearanceFlags{dark, contrast, false});
             EXPECT_EQ(theme.style, TableStyleID::satin);
             const SettingsLook::Colours look = SettingsLook::colours(theme);
-            EXPECT_GE(Contrast::textRatio(look.text, look.window), Contrast::text);
-            EXPECT_GE(Contrast::textRatio(look.explanation, look.window), Contrast::text);
-            EXPECT_GE(Contrast::textRatio(look.problem, look.window), Contrast::text);
+            const double text = contrast ? Contrast::enhancedText : Contrast::text;
+            const double edge = contrast ? Contrast::text : Contrast::boundary;
+            for (const RGB& ground : {look.window, look.section}) {
+                EXPECT_GE(Contrast::textRatio(look.text, ground), text);
+                EXPECT_GE(Contrast::textRatio(look.explanation, ground), text);
+                EXPECT_GE(Contrast::textRatio(look.problem, ground), text);
+                EXPECT_GE(Contrast::ratio(look.controlEdge, ground), edge);
+            }
             EXPECT_GE(Contrast::textRatio(look.controlText, look.controlFace), Contrast::text);
             EXPECT_GE(Contrast::textRatio(look.disabledText, look.controlFace), Contrast::text);
             EXPECT_GE(Contrast::textRatio(look.highlightedText, look.highlight), Contrast::text);
@@ -81,6 +93,47 @@ TEST(SettingsLook, EveryTextReadsOnWhatItIsDrawnOnAndTheControlsBelongToTheAppea
             const double face = Contrast::relativeLuminance(look.controlFace);
             EXPECT_GT(face, Contrast::relativeLuminance(look.window));
             EXPECT_LT(Contrast::ratio(look.controlFace, look.window), dark ? 1.8 : 1.2);
+
+            WidgetEvents::DesktopAppearance desktop(dark, contrast);
+            Form form;
+            const QImage shot = form.view.grab().toImage();
+            for (QLabel* line : form.view.findChildren<QLabel*>()) {
+                if (!line->property("chipwhistleExplanation").toBool() || !line->isVisible() ||
+                    line->text().isEmpty())
+                    continue;
+                // The ground is what most of the line's box shows; the text its strongest pixel on it.
+                const QRect box(line->mapTo(&form.view, QPoint()), line->size());
+                std::map<std::tuple<double, double, double>, int> seen;
+                for (int y = box.top(); y <= box.bottom(); ++y)
+                    for (int x = box.left(); x <= box.right(); ++x) {
+                        const RGB at = pixel(shot, QPoint(x, y));
+                        ++seen[{at.red, at.green, at.blue}];
+                    }
+                const auto most =
+                    std::max_element(seen.begin(), seen.end(),
+                                     [](const auto& a, const auto& b) { return a.second < b.second; });
+                const RGB ground{std::get<0>(most->first), std::get<1>(most->first), std::get<2>(most->first),
+                                 1};
+                double strongest = 0;
+                for (const auto& [colour, count] : seen)
+                    strongest = std::max(
+                        strongest,
+                        Contrast::ratio(RGB{std::get<0>(colour), std::get<1>(colour), std::get<2>(colour), 1},
+                                        ground));
+                EXPECT_GE(strongest, text) << line->text().toStdString();
+            }
+            for (QCheckBox* choice : form.view.findChildren<QCheckBox*>()) {
+                if (!choice->isVisible())
+                    continue;
+                QStyleOptionButton option;
+                option.initFrom(choice);
+                option.text = choice->text();
+                const QRect box =
+                    choice->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, choice);
+                const QPoint left = choice->mapTo(&form.view, QPoint(box.left(), box.center().y()));
+                EXPECT_GE(Contrast::ratio(pixel(shot, left), pixel(shot, left - QPoint(2, 0))), edge)
+                    << choice->text().toStdString();
+            }
         }
     }
 }

@@ -17,8 +17,12 @@ Colours colours(const TableTheme& theme) {
     Colours look;
     look.window = LabelColors::window(dark);
     look.text = Contrast::over(LabelColors::primary(dark), look.window);
-    look.explanation = SettingsRules::explanationColour(look.text, look.window);
-    look.problem = SettingsRules::problemColour(look.text, look.window);
+    look.section = look.window.mixed(look.text, 0.03);
+    const double text = theme.increaseContrast ? Contrast::enhancedText : Contrast::text;
+    look.explanation = SettingsRules::explanationColour(look.text, look.section, text);
+    look.problem = SettingsRules::problemColour(look.text, look.section, text);
+    look.controlEdge = SettingsRules::controlEdgeColour(
+        look.text, look.section, theme.increaseContrast ? Contrast::text : Contrast::boundary);
     look.controlFace = SatinGlass::face(dark, look.window);
     look.controlText = Contrast::over(theme.color(PaletteToken::ink), look.controlFace);
     look.highlightedText = RGB::white;

@@ -121,12 +121,16 @@ void resetBankroll(AppState& appState, GameController& controller) {
     appState.resetBankroll();
 }
 
-RGB explanationColour(const RGB& text, const RGB& window) {
-    return Contrast::readable(text.mixed(window, 0.45).withAlpha(1), window, text);
+RGB explanationColour(const RGB& text, const RGB& ground, double wanted) {
+    return Contrast::readable(text.mixed(ground, 0.45).withAlpha(1), ground, text, wanted);
 }
 
-RGB problemColour(const RGB& text, const RGB& window) {
-    return Contrast::readable(RGB::bytes(0xd7, 0x26, 0x1e), window, text);
+RGB problemColour(const RGB& text, const RGB& ground, double wanted) {
+    return Contrast::readable(RGB::bytes(0xd7, 0x26, 0x1e), ground, text, wanted);
+}
+
+RGB controlEdgeColour(const RGB& text, const RGB& ground, double wanted) {
+    return Contrast::readable(ground.mixed(text, 0.3).withAlpha(1), ground, text, wanted);
 }
 
 } // namespace SettingsRules

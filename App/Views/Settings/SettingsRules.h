@@ -61,11 +61,15 @@ QString resetMessage(bool hasTable, bool hasSavedGame);
 // saved game behind (one it did not write); that is abandoned too, so nothing stays half-booked.
 void resetBankroll(AppState& appState, GameController& controller);
 
-// The grey of the explanation lines under a setting, from the desktop's text and window colours: part of
-// the way from the text toward the window, but never so far that it reads at less than 4.5:1. (The
-// desktop's placeholder grey is made for fields and can all but vanish on a dark window.)
-RGB explanationColour(const RGB& text, const RGB& window);
-// The red of a problem line: moved toward the text colour as far as it takes to read at 4.5:1.
-RGB problemColour(const RGB& text, const RGB& window);
+// The grey of the explanation lines under a setting, from the text colour and the ground the line is
+// drawn on: part of the way from the text toward the ground, but never so far that it reads at less
+// than `wanted`. (The desktop's placeholder grey is made for fields and can all but vanish on a dark
+// window.)
+RGB explanationColour(const RGB& text, const RGB& ground, double wanted);
+// The red of a problem line: moved toward the text colour as far as it takes to read at `wanted`.
+RGB problemColour(const RGB& text, const RGB& ground, double wanted);
+// The edge of a check box's box: part of the way from the ground toward the text, as far as it takes
+// to stand out at `wanted` (a control's boundary wants 3:1).
+RGB controlEdgeColour(const RGB& text, const RGB& ground, double wanted);
 
 } // namespace SettingsRules

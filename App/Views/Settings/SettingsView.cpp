@@ -29,11 +29,13 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <QStyleOptionButton>
 #include <QVBoxLayout>
 
 #include <array>
@@ -60,6 +62,33 @@ class WrappedLine final : public QLabel {
         if (needed > 0 && minimumHeight() != needed)
             setMinimumHeight(needed);
     }
+};
+
+// A switch whose box keeps an edge that shows where it is: the desktop's style draws the edge a shade
+// off the window, too faint to find the box by.
+class FormSwitch final : public QCheckBox {
+  public:
+    explicit FormSwitch(const QString& title)
+        : QCheckBox(title) {}
+    void setEdge(const RGB& edge) {
+        edge_ = edge;
+        update();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QCheckBox::paintEvent(event);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QRect box = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(toQColor(edge_), 1));
+        painter.drawRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+
+  private:
+    RGB edge_;
 };
 
 // Marks the explanation lines in their grey, and the problem lines in their red.
@@ -210,7 +239,7 @@ QWidget* SettingsView::gameplaySection() {
     });
     form->addRow(labelled(QStringLiteral("Bot speed"), botSpeed_));
 
-    autoDeal_ = new QCheckBox(QStringLiteral("Deal next hand automatically"));
+    autoDeal_ = new FormSwitch(QStringLiteral("Deal next hand automatically"));
     connect(autoDeal_, &QCheckBox::toggled, this, [this](bool on) {
         if (environment_.appState)
             environment_.appState->setAutoDeal(on);
@@ -225,7 +254,7 @@ QWidget* SettingsView::gameplaySection() {
     });
     form->addRow(labelled(QStringLiteral("Default table"), defaultTable_));
 
-    learningMode_ = new QCheckBox(QStringLiteral("Learning mode"));
+    learningMode_ = new FormSwitch(QStringLiteral("Learning mode"));
     connect(learningMode_, &QCheckBox::toggled, this, [this](bool on) {
         if (environment_.appState)
             environment_.appState->setLearningMode(on);
@@ -257,7 +286,7 @@ QWidget* SettingsView::tableSection() {
     QFormLayout* form = nullptr;
     auto* group = section(QStringLiteral("Table"), form);
 
-    fourColorDeck_ = new QCheckBox(QStringLiteral("Four-color deck"));
+    fourColorDeck_ = new FormSwitch(QStringLiteral("Four-color deck"));
     connect(fourColorDeck_, &QCheckBox::toggled, this, [this](bool on) {
         if (environment_.appState)
             environment_.appState->setFourColorDeck(on);
@@ -268,7 +297,7 @@ QWidget* SettingsView::tableSection() {
     deckPreview_ = new DeckPreview;
     form->addRow(deckPreview_);
 
-    sounds_ = new QCheckBox(QStringLiteral("Sounds"));
+    sounds_ = new FormSwitch(QStringLiteral("Sounds"));
     connect(sounds_, &QCheckBox::toggled, this, [this](bool on) {
         if (environment_.appState)
             environment_.appState->setSoundsOn(on);
@@ -281,7 +310,7 @@ QWidget* SettingsView::menuBarSection() {
     QFormLayout* form = nullptr;
     auto* group = section(QStringLiteral("System tray"), form);
 
-    stackInMenuBar_ = new QCheckBox(QStringLiteral("Show stack in system tray"));
+    stackInMenuBar_ = new FormSwitch(QStringLiteral("Show stack in system tray"));
     connect(stackInMenuBar_, &QCheckBox::toggled, this, [this](bool on) {
         if (environment_.appState)
             environment_.appState->setShowStackInMenuBar(on);
@@ -290,7 +319,7 @@ QWidget* SettingsView::menuBarSection() {
         withSubtitle(stackInMenuBar_,
                      QStringLiteral("Your chips at the table, or your bankroll when you're not playing.")));
 
-    globalShortcut_ = new QCheckBox(QStringLiteral("Global shortcut"));
+    globalShortcut_ = new FormSwitch(QStringLiteral("Global shortcut"));
     connect(globalShortcut_, &QCheckBox::toggled, this, [this](bool on) {
         if (auto* state = environment_.appState)
             state->setHotkey(SettingsRules::withEnabled(state->hotkey(), on));
@@ -351,7 +380,7 @@ QWidget* SettingsView::generalSection() {
     surfaceLayout->addWidget(launchSurface_, 0, Qt::AlignTop);
     form->addRow(surfaceRow);
 
-    launchAtLogin_ = new QCheckBox(QStringLiteral("Launch at login"));
+    launchAtLogin_ = new FormSwitch(QStringLiteral("Launch at login"));
     connect(launchAtLogin_, &QCheckBox::toggled, this, [this](bool on) {
         if (environment_.launchAtLogin)
             environment_.launchAtLogin->set(on);
@@ -549,6 +578,8 @@ void SettingsView::applyLook() {
     }
     for (StyledButton* made : buttons_)
         made->setTheme(theme);
+    for (FormSwitch* choice : findChildren<FormSwitch*>())
+        choice->setEdge(look.controlEdge);
     if (resetQuestion_)
         askToReset();
 }
