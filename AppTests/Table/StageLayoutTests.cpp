@@ -335,12 +335,15 @@ TEST(StageLayout, ANewHandsTagWaitsForItsCardsWhileTheOldCardsFadeWhereTheyLie) 
                                            TimedCue{MotionCue::dealHole(0, 0), 0.5, 0.3});
         stage.inputs.timeline.cues.emplace(MotionCue::dealHole(0, 1),
                                            TimedCue{MotionCue::dealHole(0, 1), 0.9, 0.3});
+        stage.inputs.timeline.cues.emplace(MotionCue::dealBoard(2),
+                                           TimedCue{MotionCue::dealBoard(2), 0.4, 0.46});
         const auto tag = *stage.item(StageLayout::handTagId(7));
         EXPECT_DOUBLE_EQ(tag.arrival.delay, 1.2) << "not before the second card has landed";
         EXPECT_TRUE(tag.arrival.fadeOnly);
-        // Leaving, the tag and the cards fade at once where they are: no slide back toward the dealer's
-        // seat, faces up.
-        for (const QString& id : {QStringLiteral("hero-7-0"), QStringLiteral("hero-7-1"), tag.id}) {
+        // Leaving, the tag and the cards, the board's too, fade at once where they are: no slide back
+        // toward the dealer's seat, faces up.
+        for (const QString& id : {QStringLiteral("hero-7-0"), QStringLiteral("hero-7-1"), tag.id,
+                                  QStringLiteral("board-7-0"), QStringLiteral("board-7-2")}) {
             const auto leaving = *stage.item(id);
             EXPECT_TRUE(leaving.removal.fadeOnly) << id.toStdString();
             EXPECT_EQ(leaving.removal.delay, 0) << id.toStdString();

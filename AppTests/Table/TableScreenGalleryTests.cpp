@@ -62,12 +62,13 @@ std::vector<Frame> storyboard(TableSurface surface, TableStyleID style, bool dar
     auto& game = table.game;
     dress(table, style, dark);
     std::vector<Frame> frames;
-    const auto grab = [&](const QString& moment) {
-        game.scheduler.advance(std::chrono::seconds(3));
+    const auto grab = [&](const QString& moment, std::chrono::milliseconds settle = std::chrono::seconds(3)) {
+        game.scheduler.advance(settle);
         frames.push_back(Frame{moment, table.screen->grab()});
     };
     game.controller.start(
         GameSetup::sitAndGo(SitAndGoSetup{BotSeating::opponents(5, TableDifficulty::easy, 7), 7}));
+    bool nextDealSeen = false;
     grab("1-deal");
     table.press(Qt::Key_P, QStringLiteral("p"));
     grab("2-paused");
@@ -77,6 +78,15 @@ std::vector<Frame> storyboard(TableSurface surface, TableStyleID style, bool dar
         auto& controller = game.controller;
         if (controller.tableOver() && !controller.isShowingResult()) {
             break;
+        }
+        if (!nextDealSeen && controller.state()->handNumber() == 2) {
+            // The first hand's cards leaving as the second is dealt.
+            nextDealSeen = true;
+            int shown = 0;
+            for (const int ms : {50, 100, 200, 350}) {
+                grab(QStringLiteral("7-next-deal-%1ms").arg(ms), std::chrono::milliseconds(ms - shown));
+                shown = ms;
+            }
         }
         const auto now = controller.state()->street();
         if (now != street) {

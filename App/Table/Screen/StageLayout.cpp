@@ -163,7 +163,9 @@ void addBoard(const Context& c, std::vector<StageItem>& items) {
         }
         card.arrival = c.theme.reduceMotion ? c.fade(c.motion.boardSlide(), delay)
                                             : c.slideIn(c.motion.boardSlide(), delay, c.dealer - card.center);
-        card.removal = card.arrival;
+        // The old board fades where it lies: sent back along its deal it would land, faces up, on the
+        // new dealer's plate, as if that seat were showing them.
+        card.removal = c.fade(c.motion.fold());
         items.push_back(card);
     }
 }
