@@ -172,16 +172,18 @@ QPointF TableGeometry::holeCardCenter(int slot, int card, bool revealed, double 
 
 QPointF TableGeometry::clearOfBoard(const QRectF& pair, double plateX) const {
     const QRectF board = boardArea();
-    if (!pair.intersects(board)) {
+    // Shown cards keep at least the board's own gap from it, or they read as part of the board.
+    const double gap = metrics.boardGap;
+    if (!pair.intersects(board.adjusted(-gap, -gap, gap, gap))) {
         return {};
     }
     // The plate over the board's middle card has nowhere sideways to go: on a table too low for its
     // pair between the plate and the board, the pair rises over the plate rather than cover the board.
     if (std::abs(plateX - board.center().x()) < metrics.boardCard.width() / 2) {
-        return QPointF(0, board.top() - metrics.boardGap - pair.bottom());
+        return QPointF(0, board.top() - gap - pair.bottom());
     }
     if (plateX < board.center().x()) {
-        return QPointF(board.left() - metrics.boardGap - pair.right(), 0);
+        return QPointF(board.left() - gap - pair.right(), 0);
     }
-    return QPointF(board.right() + metrics.boardGap - pair.left(), 0);
+    return QPointF(board.right() + gap - pair.left(), 0);
 }

@@ -37,8 +37,9 @@ struct TableGeometry {
     QPointF potCenter() const;
     // Centre of a bot's hole card 0 or 1 beside its plate, face down or revealed (1.15 times larger).
     // A revealed pair stands `clearance` from its plate's edge, past whatever the plate hangs there. A
-    // revealed pair that would reach over the board (the popover's upper-left seat, whose pair hangs
-    // down to the first card's rank; the top seat's on a low table) stands just clear of it instead.
+    // revealed pair that would come within the board's card gap of it (the popover's upper-left seat,
+    // whose pair hangs down to the first card's rank; the top seat's on a low table) stands that gap
+    // clear of it instead.
     QPointF holeCardCenter(int slot, int card, bool revealed, double clearance = 4) const;
 
   private:

@@ -151,8 +151,10 @@ TEST(SeatClearance, ShownCardsNeverCoverTheBoardAndNoPlateCoversThem) {
                 }
                 ++shown;
                 const QRectF card = around(item.center, item.size * item.scale);
-                EXPECT_FALSE(card.intersects(board))
-                    << "seat " << item.seat << "'s shown card over the board, " << where(geometry, style);
+                const double gap = geometry.metrics.boardGap - 0.01;
+                EXPECT_FALSE(card.intersects(board.adjusted(-gap, -gap, gap, gap)))
+                    << "seat " << item.seat << "'s shown card within the board's card gap of it, "
+                    << where(geometry, style);
                 for (const QRectF& plate : plates) {
                     EXPECT_TRUE(!roomy || !card.intersects(plate))
                         << "seat " << item.seat << "'s shown card on a plate, " << where(geometry, style);

@@ -163,7 +163,7 @@ TEST(TableGeometry, BotHoleCardsSitBesideTheirPlates) {
 TEST(TableGeometry, ShownCardsStandClearOfTheBoard) {
     // In the popover and a window of its first size, the upper-left seat's shown pair hangs down to the
     // first board card's corner, where its rank is printed. At the sizes a player meets, every shown
-    // pair stands clear of the board's five places, in every style.
+    // pair stands at least the board's own card gap clear of its five places, in every style.
     std::vector<TableGeometry> geometries;
     for (const TableStyleID style : {TableStyleID::satin, TableStyleID::paper, TableStyleID::pixel}) {
         geometries.push_back(TableGeometry::popover(style));
@@ -173,8 +173,10 @@ TEST(TableGeometry, ShownCardsStandClearOfTheBoard) {
     }
     for (const TableGeometry& g : geometries) {
         const QSizeF place = g.metrics.boardCard;
+        const double gap = g.metrics.boardGap - 0.01;
         const QRectF board = QRectF(g.boardCardCenter(0) - QPointF(place.width(), place.height()) / 2,
-                                    g.boardCardCenter(4) + QPointF(place.width(), place.height()) / 2);
+                                    g.boardCardCenter(4) + QPointF(place.width(), place.height()) / 2)
+                                 .adjusted(-gap, -gap, gap, gap);
         const QSizeF shown = g.metrics.botCard * 1.15;
         for (int slot = 1; slot < 6; ++slot) {
             for (int card = 0; card < 2; ++card) {
