@@ -13,7 +13,7 @@
 
 #include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/SoftShadow.h"
-#include "Table/TableGeometry.h"
+#include "Table/Screen/SeatClearance.h"
 #include "Views/Table/CardView.h"
 #include "Views/Table/ChipStackView.h"
 #include "Views/Table/FeltView.h"
@@ -72,7 +72,7 @@ void paintFelt(benchmark::State& state) {
     const TableSurface surface = surfaceOf(state);
     const TableTheme theme = themeFor(style, surface);
     const TableGeometry geometry = surface == TableSurface::window
-                                       ? TableGeometry::window(QSizeF(1100, 750), style)
+                                       ? SeatClearance::windowGeometry(QSizeF(1100, 750), style)
                                        : TableGeometry::popover(style);
     const QRectF table(QPointF(30, 30), geometry.table.size());
     repaint(state, (table.size() + QSizeF(60, 80)).toSize(),

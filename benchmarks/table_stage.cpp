@@ -12,6 +12,7 @@
 #include "OffscreenApplication.h"
 
 #include "Style/Drawing/TagView.h"
+#include "Table/Screen/SeatClearance.h"
 #include "Table/SeatLayout.h"
 #include "Views/Table/FeltLabels.h"
 #include "Views/Table/StageView.h"
@@ -61,7 +62,7 @@ StageView::Inputs midHand(TableSurface surface, TableStyleID style) {
     }
     in.theme = TableTheme::drawnIn(style, surface, surface == TableSurface::popover ? 2 : 3, {});
     in.geometry = surface == TableSurface::popover ? TableGeometry::popover(style)
-                                                   : TableGeometry::window(QSizeF(1100, 614), style);
+                                                   : SeatClearance::windowGeometry(QSizeF(1100, 614), style);
     in.theme.pixelUnit = in.geometry.pixelUnit;
     in.lastAction = QStringLiteral("Player 4 raises to 100");
     in.handTag = HandTag{QStringLiteral("Great start"),

@@ -22,8 +22,6 @@ double reservedBelow(TableStyleID style) {
     return 144;
 }
 
-// The lowest satin or paper table the window's sizes fit.
-constexpr double leastWindowSizesHeight = 330;
 // The popover's table, the smallest its sizes are laid out for.
 constexpr double popoverTableWidth = 388;
 constexpr double popoverTableHeight = 214;
@@ -31,6 +29,8 @@ constexpr double popoverTableHeight = 214;
 // Top bar, heading and a margin above the table.
 constexpr double topChrome = 23 + 18 + 4;
 constexpr double aspect = 1.8;
+// The board's centre line, as a fraction of the table's height.
+constexpr double boardRow = 0.39;
 
 double heroCardGap(TableStyleID style, double pixelUnit) {
     switch (style) {
@@ -65,7 +65,7 @@ TableGeometry TableGeometry::popover(TableStyleID style) {
     return geometry;
 }
 
-TableGeometry TableGeometry::window(QSizeF stage, TableStyleID style) {
+TableGeometry TableGeometry::window(QSizeF stage, TableStyleID style, double leastWindowSizesHeight) {
     const double W = stage.width();
     const double H = stage.height();
     const double reserved = reservedBelow(style);
@@ -81,9 +81,9 @@ TableGeometry TableGeometry::window(QSizeF stage, TableStyleID style) {
         geometry.pixelUnit = large ? 3 : 2;
         geometry.metrics = TableMetrics::pixel(geometry.pixelUnit, TableSurface::window);
     } else if (h < leastWindowSizesHeight) {
-        // The window's cards and plates crowd a table this low: plates meet, and the top seat's shown
-        // cards reach the board. The table keeps the room the window gives it, never less than the
-        // popover's, and takes the popover's plates and cards, which are laid out for that.
+        // The window's cards and plates crowd a table this low: the top seat's shown cards have no
+        // room between its plate and the board. The table keeps the room the window gives it, never
+        // less than the popover's, and takes the popover's plates and cards, which are laid out for that.
         w = std::max(w, popoverTableWidth);
         h = std::max(h, popoverTableHeight);
         geometry.pixelUnit = 3;
@@ -103,13 +103,22 @@ TableGeometry TableGeometry::window(QSizeF stage, TableStyleID style) {
     return geometry;
 }
 
-double TableGeometry::fullTableColumnWidth(double stageHeight, TableStyleID style) {
+double TableGeometry::fullTableColumnWidth(double stageHeight, TableStyleID style,
+                                           double leastWindowSizesHeight) {
     const double h = (stageHeight - reservedBelow(style) - topChrome) / 1.04;
     const double w = h < 420 ? aspect * std::max(h, 150.0) : 756;
     if (style == TableStyleID::pixel) {
         return w >= 660 ? 708 : 436;
     }
     return std::ceil((h < leastWindowSizesHeight ? std::max(w, popoverTableWidth) : w) + 48);
+}
+
+double TableGeometry::leastHeightForShownPair(double pairClearance) {
+    const TableMetrics m = TableMetrics::satinWindow();
+    const double plateRow = SeatLayout::anchor(3).plate.y();
+    const double pair = 1.15 * m.botCard.height();
+    return (m.plate.height() / 2 + pairClearance + pair + m.boardCard.height() / 2 + m.boardGap) /
+           (boardRow - plateRow);
 }
 
 QPointF TableGeometry::plateCenter(int slot) const {
@@ -129,7 +138,7 @@ QPointF TableGeometry::boardCardCenter(int index) const {
     const double cardWidth = metrics.boardCard.width();
     const double rowWidth = 5 * cardWidth + 4 * metrics.boardGap;
     return QPointF(table.center().x() - rowWidth / 2 + cardWidth / 2 + index * (cardWidth + metrics.boardGap),
-                   table.top() + 0.39 * table.height());
+                   table.top() + boardRow * table.height());
 }
 
 QRectF TableGeometry::boardArea() const {
@@ -140,7 +149,7 @@ QRectF TableGeometry::boardArea() const {
 QPointF TableGeometry::potCenter() const {
     const double below = metrics.surface == TableSurface::popover ? 11 : 14;
     return QPointF(table.center().x(),
-                   table.top() + 0.39 * table.height() + metrics.boardCard.height() / 2 + 8 + below);
+                   table.top() + boardRow * table.height() + metrics.boardCard.height() / 2 + 8 + below);
 }
 
 QPointF TableGeometry::holeCardCenter(int slot, int card, bool revealed, double clearance) const {

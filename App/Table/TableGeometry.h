@@ -22,10 +22,14 @@ struct TableGeometry {
 
     // The popover's fixed table (the pixel style has its own metrics).
     static TableGeometry popover(TableStyleID style);
-    // The table window's table for a stage of any size.
-    static TableGeometry window(QSizeF stage, TableStyleID style);
+    // The table window's table for a stage of any size. A satin or paper table lower than
+    // `leastWindowSizesHeight` takes the popover's plates and cards.
+    static TableGeometry window(QSizeF stage, TableStyleID style, double leastWindowSizesHeight);
     // The width of the window's table column at which the table is no longer narrowed by the width.
-    static double fullTableColumnWidth(double stageHeight, TableStyleID style);
+    static double fullTableColumnWidth(double stageHeight, TableStyleID style, double leastWindowSizesHeight);
+    // The lowest table on which a top seat's shown pair, `pairClearance` below its plate, stands the
+    // board's card gap clear of the board, with the window's plates and cards.
+    static double leastHeightForShownPair(double pairClearance);
 
     // Centre of a slot's nameplate. Slots run 0...5; any other stops the program.
     QPointF plateCenter(int slot) const;

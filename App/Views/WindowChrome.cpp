@@ -1,7 +1,7 @@
 #include "Views/WindowChrome.h"
 
+#include "Table/Screen/SeatClearance.h"
 #include "Table/Screen/TopBarText.h"
-#include "Table/TableGeometry.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,7 +11,7 @@ namespace WindowChrome {
 SidebarWidths sidebarWidths(QSizeF window, TableStyleID style) {
     const double top = style == TableStyleID::paper ? 48 : style == TableStyleID::pixel ? 51 : 0;
     const double stageHeight = std::max(window.height() - top - 124 - 12, 300.0);
-    const double column = TableGeometry::fullTableColumnWidth(stageHeight, style);
+    const double column = SeatClearance::fullTableColumnWidth(stageHeight, style);
     SidebarWidths widths;
     widths.max = std::max(std::floor(window.width() - column), 360.0);
     widths.ideal = std::max(std::round(0.24 * window.width()), 300.0);

@@ -2,6 +2,7 @@
 
 #include "HandEvents.h"
 
+#include "Table/Screen/SeatClearance.h"
 #include "Views/Table/StageView.h"
 
 #include "PokerEngine/Card.h"
@@ -26,7 +27,8 @@ inline TableGeometry geometry(TableSurface surface, TableStyleID style, QSizeF s
         return TableGeometry::popover(style);
     }
     // The screen keeps its bottom row and a margin under the stage.
-    return TableGeometry::window(QSizeF(screen.width(), std::max(screen.height() - 136, 300.0)), style);
+    return SeatClearance::windowGeometry(QSizeF(screen.width(), std::max(screen.height() - 136, 300.0)),
+                                         style);
 }
 
 inline StageView::Inputs inputs(Moment moment, const TableGeometry& geometry, TableStyleID style,

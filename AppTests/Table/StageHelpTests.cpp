@@ -2,6 +2,7 @@
 // tags, an empty seat at a cash table, the dealer button and the side-pot line.
 #include "Style/Drawing/DealerButtonView.h"
 #include "Style/Drawing/TagView.h"
+#include "Table/Screen/SeatClearance.h"
 #include "Table/Screen/StageHelp.h"
 #include "Table/SeatLayout.h"
 #include "Views/Table/FeltLabels.h"
@@ -52,7 +53,7 @@ StageView::Inputs fourSeats(TableStyleID style) {
         in.seats.push_back(model);
     }
     in.theme = TableTheme::drawnIn(style, TableSurface::window, 3, {});
-    in.geometry = TableGeometry::window(QSizeF(1100, 614), style);
+    in.geometry = SeatClearance::windowGeometry(QSizeF(1100, 614), style);
     in.theme.pixelUnit = in.geometry.pixelUnit;
     return in;
 }

@@ -51,8 +51,9 @@ struct Stage {
         appearance.reduceMotion = reduceMotion;
         inputs.theme =
             TableTheme::drawnIn(style, surface, surface == TableSurface::popover ? 2 : 3, appearance);
-        inputs.geometry = surface == TableSurface::popover ? TableGeometry::popover(style)
-                                                           : TableGeometry::window(QSizeF(1100, 614), style);
+        inputs.geometry = surface == TableSurface::popover
+                              ? TableGeometry::popover(style)
+                              : SeatClearance::windowGeometry(QSizeF(1100, 614), style);
         inputs.view = &view;
         inputs.seats = &seats;
     }
@@ -263,7 +264,9 @@ TEST(StageLayout, HandTagStaysInsideThePopover) {
     EXPECT_DOUBLE_EQ(left, 210 + 0.95 * 52 + 12);
     EXPECT_LE(StageLayout::handTagWidth(popover), 144);
     EXPECT_LE(left + StageLayout::handTagWidth(popover), 420 - 16);
-    EXPECT_EQ(StageLayout::handTagWidth(TableGeometry::window(QSizeF(1100, 614), TableStyleID::satin)), 190);
+    EXPECT_EQ(
+        StageLayout::handTagWidth(SeatClearance::windowGeometry(QSizeF(1100, 614), TableStyleID::satin)),
+        190);
 }
 
 TEST(StageLayout, PotLandedIsCapped) {

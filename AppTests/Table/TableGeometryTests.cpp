@@ -1,3 +1,4 @@
+#include "Table/Screen/SeatClearance.h"
 #include "Table/TableGeometry.h"
 
 #include "Table/SeatLayout.h"
@@ -57,10 +58,10 @@ TEST(TableGeometry, ThePopoverTableIsFixed) {
 }
 
 TEST(TableGeometry, ALowWindowTableTakesThePopoversPlatesAndCardsButKeepsItsRoom) {
-    // The window's cards and plates need a table at least 330 high; below that satin and paper draw
-    // the popover's plates and cards on a table as large as the window allows, never below the
-    // popover's own, centred as any window table.
-    const auto tiny = TableGeometry::window(QSizeF(100, 100), TableStyleID::satin);
+    // The window's cards and plates need a table on which the top seat's shown pair fits between its
+    // plate and the board; below that satin and paper draw the popover's plates and cards on a table
+    // as large as the window allows, never below the popover's own, centred as any window table.
+    const auto tiny = SeatClearance::windowGeometry(QSizeF(100, 100), TableStyleID::satin);
     // 388 x 214 even though it overflows; y is the top inset 0.04 × 214 + 45.
     EXPECT_EQ(tiny.table, QRectF(-144, 54, 388, 214));
     expectPoint(tiny.heroCards, 50, 54 + 214 + 18 + 14 + 36.5);
@@ -69,33 +70,38 @@ TEST(TableGeometry, ALowWindowTableTakesThePopoversPlatesAndCardsButKeepsItsRoom
     EXPECT_EQ(tiny.pixelUnit, 3);
 
     // The smallest window's stage, 599 x 427, gets the popover's sizes on a table that fills its room.
-    const auto smallest = TableGeometry::window(QSizeF(599, 427), TableStyleID::paper);
+    const auto smallest = SeatClearance::windowGeometry(QSizeF(599, 427), TableStyleID::paper);
     EXPECT_EQ(smallest.metrics, TableMetrics::satinPopover());
     EXPECT_NEAR(smallest.table.height(), (427 - 146 - 45) / 1.04, 1e-9);
-    // A laptop's window (1366 x 768 with a panel) keeps a table far larger than the popover's.
-    const auto laptop = TableGeometry::window(QSizeF(799, 520), TableStyleID::satin);
-    EXPECT_EQ(laptop.metrics, TableMetrics::satinPopover());
+    // A laptop's window (1366 x 768 with a panel), 318 high, keeps the window's own in satin, whose
+    // plate hangs least below it; paper's, whose card-stock edges hang lower, needs more than its 316.
+    const auto laptop = SeatClearance::windowGeometry(QSizeF(799, 520), TableStyleID::satin);
+    EXPECT_EQ(laptop.metrics, TableMetrics::satinWindow());
     EXPECT_NEAR(laptop.table.width(), 1.8 * (520 - 144 - 45) / 1.04, 1e-9);
+    EXPECT_EQ(SeatClearance::windowGeometry(QSizeF(799, 520), TableStyleID::paper).metrics,
+              TableMetrics::satinPopover());
+    EXPECT_EQ(SeatClearance::windowGeometry(QSizeF(799, 532), TableStyleID::paper).metrics,
+              TableMetrics::satinWindow());
     // A stage just tall enough gets the window's.
-    const auto enough = TableGeometry::window(QSizeF(700, 540), TableStyleID::satin);
+    const auto enough = SeatClearance::windowGeometry(QSizeF(700, 540), TableStyleID::satin);
     EXPECT_EQ(enough.metrics, TableMetrics::satinWindow());
     EXPECT_NEAR(enough.table.height(), 351 / 1.04, 1e-9);
 }
 
 TEST(TableGeometry, ALargeWindowCapsTheTableAndCentresIt) {
-    const auto geometry = TableGeometry::window(QSizeF(2000, 1500), TableStyleID::satin);
+    const auto geometry = SeatClearance::windowGeometry(QSizeF(2000, 1500), TableStyleID::satin);
     // Centred in what is left under the top inset 61.8: 61.8 + (1500 − 144 − 420 − 61.8) / 2 = 498.9.
     EXPECT_EQ(geometry.table, QRectF(622, 499, 756, 420));
     expectPoint(geometry.heroCards, 1000, 499 + 420 + 23 + 14 + 50.5);
 
-    const auto paper = TableGeometry::window(QSizeF(2000, 1500), TableStyleID::paper);
+    const auto paper = SeatClearance::windowGeometry(QSizeF(2000, 1500), TableStyleID::paper);
     EXPECT_EQ(paper.table, QRectF(622, 498, 756, 420));
     expectPoint(paper.heroCards, 1000, 498 + 420 + 23 + 16 + 50.5);
 }
 
 TEST(TableGeometry, TheDefaultWindowIsLimitedByItsHeight) {
     // The table window's default stage: 1100 wide, 750 − 136 high.
-    const auto geometry = TableGeometry::window(QSizeF(1100, 614), TableStyleID::satin);
+    const auto geometry = SeatClearance::windowGeometry(QSizeF(1100, 614), TableStyleID::satin);
     const double h = 425 / 1.04;
     EXPECT_NEAR(geometry.table.height(), h, 1e-9);
     EXPECT_NEAR(geometry.table.width(), 1.8 * h, 1e-9);
@@ -104,31 +110,32 @@ TEST(TableGeometry, TheDefaultWindowIsLimitedByItsHeight) {
 }
 
 TEST(TableGeometry, ThePixelTableJumpsBetweenTwoExactSizes) {
-    const auto large = TableGeometry::window(QSizeF(1100, 614), TableStyleID::pixel);
+    const auto large = SeatClearance::windowGeometry(QSizeF(1100, 614), TableStyleID::pixel);
     EXPECT_EQ(large.table, QRectF(220, 81, 660, 366));
     EXPECT_EQ(large.pixelUnit, 3);
     EXPECT_EQ(large.metrics, TableMetrics::pixel(3, TableSurface::window));
     expectPoint(large.heroCards, 550, 81 + 366 + 22.5 + 15 + 51);
 
     // 1.8 × h just under 660 gives the small table.
-    const auto small = TableGeometry::window(QSizeF(700, 600), TableStyleID::pixel);
+    const auto small = SeatClearance::windowGeometry(QSizeF(700, 600), TableStyleID::pixel);
     EXPECT_EQ(small.table.size(), QSizeF(388, 214));
     EXPECT_EQ(small.pixelUnit, 2);
     EXPECT_EQ(small.metrics, TableMetrics::pixel(2, TableSurface::window));
-    EXPECT_EQ(TableGeometry::window(QSizeF(800, 600), TableStyleID::pixel).table.size(), QSizeF(660, 366));
+    EXPECT_EQ(SeatClearance::windowGeometry(QSizeF(800, 600), TableStyleID::pixel).table.size(),
+              QSizeF(660, 366));
 }
 
 TEST(TableGeometry, FullTableColumnWidths) {
-    EXPECT_EQ(TableGeometry::fullTableColumnWidth(5000, TableStyleID::satin), 804);
-    EXPECT_EQ(TableGeometry::fullTableColumnWidth(5000, TableStyleID::paper), 804);
-    EXPECT_EQ(TableGeometry::fullTableColumnWidth(5000, TableStyleID::pixel), 708);
+    EXPECT_EQ(SeatClearance::fullTableColumnWidth(5000, TableStyleID::satin), 804);
+    EXPECT_EQ(SeatClearance::fullTableColumnWidth(5000, TableStyleID::paper), 804);
+    EXPECT_EQ(SeatClearance::fullTableColumnWidth(5000, TableStyleID::pixel), 708);
     // h = 411 / 1.04 = 395.19..., w = 711.35...
-    EXPECT_EQ(TableGeometry::fullTableColumnWidth(600, TableStyleID::satin), 760);
+    EXPECT_EQ(SeatClearance::fullTableColumnWidth(600, TableStyleID::satin), 760);
     // A table too low for the window's sizes is never narrower than the popover's, 388.
-    EXPECT_EQ(TableGeometry::fullTableColumnWidth(100, TableStyleID::satin), 436);
+    EXPECT_EQ(SeatClearance::fullTableColumnWidth(100, TableStyleID::satin), 436);
     // h = 293 / 1.04 = 281.7..., w = 507.1...
-    EXPECT_EQ(TableGeometry::fullTableColumnWidth(484, TableStyleID::paper), 556);
-    EXPECT_EQ(TableGeometry::fullTableColumnWidth(100, TableStyleID::pixel), 436);
+    EXPECT_EQ(SeatClearance::fullTableColumnWidth(484, TableStyleID::paper), 556);
+    EXPECT_EQ(SeatClearance::fullTableColumnWidth(100, TableStyleID::pixel), 436);
 }
 
 TEST(TableGeometry, CentresOnThePopoverTable) {
@@ -142,7 +149,7 @@ TEST(TableGeometry, CentresOnThePopoverTable) {
     expectPoint(g.boardCardCenter(0), 118, 44 + 0.39 * 214);
     expectPoint(g.boardCardCenter(4), 302, 44 + 0.39 * 214);
     expectPoint(g.potCenter(), 210, 44 + 0.39 * 214 + 28 + 8 + 11);
-    const auto window = TableGeometry::window(QSizeF(2000, 1500), TableStyleID::satin);
+    const auto window = SeatClearance::windowGeometry(QSizeF(2000, 1500), TableStyleID::satin);
     expectPoint(window.potCenter(), 1000, 499 + 0.39 * 420 + 42 + 8 + 14);
 }
 
@@ -168,7 +175,7 @@ TEST(TableGeometry, ShownCardsStandClearOfTheBoard) {
     for (const TableStyleID style : {TableStyleID::satin, TableStyleID::paper, TableStyleID::pixel}) {
         geometries.push_back(TableGeometry::popover(style));
         for (const QSizeF stage : {QSizeF(800, 554), QSizeF(700, 500), QSizeF(1400, 1000)}) {
-            geometries.push_back(TableGeometry::window(stage, style));
+            geometries.push_back(SeatClearance::windowGeometry(stage, style));
         }
     }
     for (const TableGeometry& g : geometries) {

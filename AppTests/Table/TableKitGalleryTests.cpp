@@ -4,7 +4,7 @@
 #include "Style/Drawing/TextPainter.h"
 #include "Table/LogEntry.h"
 #include "Table/RaiseTarget.h"
-#include "Table/TableGeometry.h"
+#include "Table/Screen/SeatClearance.h"
 #include "Views/Controls/AmountField.h"
 #include "Views/Table/ActionBar.h"
 #include "Views/Table/ActionLogView.h"
@@ -101,7 +101,7 @@ QImage cardSheet(const TableTheme& theme) {
 QSizeF tableSize(TableStyleID style, TableSurface surface) {
     if (surface == TableSurface::popover)
         return TableGeometry::popover(style).table.size();
-    return TableGeometry::window(QSizeF(1100, 750), style).table.size();
+    return SeatClearance::windowGeometry(QSizeF(1100, 750), style).table.size();
 }
 
 // Light and dark down the sheet, plain and paused across.

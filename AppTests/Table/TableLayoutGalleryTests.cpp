@@ -17,24 +17,26 @@
 #include <QImage>
 #include <QPainter>
 
+#include <optional>
+
 #include <gtest/gtest.h>
 
 namespace {
 
-// The table screen's size in the window at the smallest size the window allows.
-QSizeF smallestWindowScreen() {
+// The table screen's size in the window at `size`, or at the smallest size the window allows.
+QSizeF windowScreen(std::optional<QSize> size = std::nullopt) {
     ControllerHarness harness;
     AppState appState{std::nullopt};
     SurfaceCoordinator surfaces{harness.controller};
     WindowRoot window(AppEnvironment{&appState, &harness.controller, &surfaces, nullptr, nullptr, nullptr});
-    window.resize(window.minimumSize());
+    window.resize(size.value_or(window.minimumSize()));
     harness.controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 3, 1)));
     window.show();
     QCoreApplication::processEvents();
     const auto* screen = window.findChild<TableScreen*>();
-    const QSizeF size = screen ? QSizeF(screen->size()) : QSizeF();
+    const QSizeF inside = screen ? QSizeF(screen->size()) : QSizeF();
     window.close();
-    return size;
+    return inside;
 }
 
 QImage paint(const StageView::Inputs& inputs) {
@@ -57,11 +59,14 @@ QImage paint(const StageView::Inputs& inputs) {
 TEST(TableLayoutGallery, CrowdedTables) {
     const QString folder = QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery/table-layout");
     QDir().mkpath(folder);
-    const QSizeF smallest = smallestWindowScreen();
+    const QSizeF smallest = windowScreen();
     ASSERT_FALSE(smallest.isEmpty());
     const std::vector<std::pair<QString, std::pair<TableSurface, QSizeF>>> surfaces{
         {QStringLiteral("popover"), {TableSurface::popover, {}}},
         {QStringLiteral("window-smallest"), {TableSurface::window, smallest}},
+        {QStringLiteral("window-900x620"), {TableSurface::window, windowScreen(QSize(900, 620))}},
+        {QStringLiteral("window-1100x688"), {TableSurface::window, windowScreen(QSize(1100, 688))}},
+        {QStringLiteral("window-1366x768"), {TableSurface::window, windowScreen(QSize(1366, 768))}},
         {QStringLiteral("window"), {TableSurface::window, QSizeF(1100, 750)}}};
     for (const auto& [surfaceName, surface] : surfaces) {
         for (const auto style : {TableStyleID::satin, TableStyleID::paper, TableStyleID::pixel}) {
@@ -86,7 +91,7 @@ TEST(TableLayoutGallery, CrowdedTables) {
 TEST(TableLayoutGallery, SmallestWindowPlayed) {
     const QString folder = QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery/table-layout");
     QDir().mkpath(folder);
-    const QSize smallest = smallestWindowScreen().toSize();
+    const QSize smallest = windowScreen().toSize();
     ASSERT_FALSE(smallest.isEmpty());
     for (const auto style : {TableStyleID::satin, TableStyleID::paper, TableStyleID::pixel}) {
         TableScreenHarness table(TableSurface::window);

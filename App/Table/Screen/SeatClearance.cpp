@@ -103,4 +103,17 @@ double shownCardsClearance(const TableTheme& theme, int slot) {
     return (above ? reach.above : reach.below) + gap;
 }
 
+double leastWindowSizesHeight(TableStyleID style) {
+    const TableTheme window = TableTheme::drawnIn(style, TableSurface::window, 3, {});
+    return TableGeometry::leastHeightForShownPair(shownCardsClearance(window, 3));
+}
+
+TableGeometry windowGeometry(QSizeF stage, TableStyleID style) {
+    return TableGeometry::window(stage, style, leastWindowSizesHeight(style));
+}
+
+double fullTableColumnWidth(double stageHeight, TableStyleID style) {
+    return TableGeometry::fullTableColumnWidth(stageHeight, style, leastWindowSizesHeight(style));
+}
+
 } // namespace SeatClearance

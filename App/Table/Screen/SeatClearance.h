@@ -34,4 +34,11 @@ QPointF betCenter(QPointF anchor, QSizeF size, const QRectF& plate, const std::v
 // How far a slot's shown cards keep from its plate's edge: past the plate's reach on their side.
 double shownCardsClearance(const TableTheme& theme, int slot);
 
+// The lowest satin or paper window table whose own plates and cards fit: the top seat's shown pair
+// stands between its plate's reach and the board. A lower one takes the popover's.
+double leastWindowSizesHeight(TableStyleID style);
+// The window's table, and the column width its table needs, by that rule.
+TableGeometry windowGeometry(QSizeF stage, TableStyleID style);
+double fullTableColumnWidth(double stageHeight, TableStyleID style);
+
 } // namespace SeatClearance

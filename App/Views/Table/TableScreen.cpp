@@ -13,6 +13,7 @@
 #include "Table/LogDiff.h"
 #include "Table/RaiseTarget.h"
 #include "Table/Screen/PlayerPause.h"
+#include "Table/Screen/SeatClearance.h"
 #include "Table/Screen/ShowdownText.h"
 #include "Table/Screen/StageLayout.h"
 #include "Table/Screen/TableOverModel.h"
@@ -247,7 +248,7 @@ void TableScreen::updateTheme() {
         geometry_ = TableGeometry::popover(style);
     } else {
         const double stageHeight = std::max(height() - bottomHeight - 12.0, 300.0);
-        geometry_ = TableGeometry::window(QSizeF(std::max(width(), 1), stageHeight), style);
+        geometry_ = SeatClearance::windowGeometry(QSizeF(std::max(width(), 1), stageHeight), style);
     }
     theme_.pixelUnit = geometry_.pixelUnit;
     if (topBar_) {
