@@ -352,6 +352,8 @@ PopoverWindow* MenuBarHost::popoverWindow() {
                 &PopoverPresentation::popoverDidShow);
         connect(popoverWindow_.get(), &PopoverWindow::hidden, presentation_.get(),
                 &PopoverPresentation::popoverDidClose);
+        connect(popoverWindow_.get(), &PopoverWindow::dismissed, presentation_.get(),
+                [this] { presentation_->closePopover(QStringLiteral("Escape")); });
     }
     return popoverWindow_.get();
 }

@@ -3,6 +3,7 @@
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Views/PopoverRoot.h"
 
+#include <QKeyEvent>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -31,4 +32,13 @@ void PopoverWindow::hideEvent(QHideEvent* event) {
     if (!event->spontaneous()) {
         emit hidden();
     }
+}
+
+void PopoverWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        emit dismissed();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -243,4 +243,24 @@ TEST(MenuBarHost, CtrlCommaOpensSettingsAndCtrlQQuitsFromEveryWindow) {
     EXPECT_FALSE(settingsWindow());
 }
 
+// Escape closes the popover, as a popup on this desktop, once nothing in it takes the press first.
+TEST(MenuBarHost, EscapeClosesThePopoverWhenNothingInItTakesItFirst) {
+    TestHostEnvironment testHost;
+    MenuBarHost host;
+    host.applicationDidFinishLaunching({"chipwhistle"});
+    runPosted();
+    PopoverWindow* popover = host.popoverWindow();
+    const auto shownAfter = [&](Qt::Key key) {
+        popover->show();
+        QApplication::setActiveWindow(popover);
+        QTest::keyClick(popover->focusWidget() ? popover->focusWidget() : popover, key);
+        return popover->isVisible();
+    };
+    EXPECT_FALSE(shownAfter(Qt::Key_Escape)) << "the lobby";
+    host.controller().start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 3, 1)));
+    ASSERT_TRUE(shownAfter(Qt::Key_Question));
+    EXPECT_TRUE(shownAfter(Qt::Key_Escape)) << "the guide over the table takes the first";
+    EXPECT_FALSE(shownAfter(Qt::Key_Escape)) << "the table";
+}
+
 } // namespace
