@@ -11,6 +11,7 @@
 #include "SurfaceCoordinator.h"
 #include "Table/Screen/BottomRow.h"
 #include "Views/Controls/SlidingPicker.h"
+#include "Views/Controls/StyledButton.h"
 #include "Views/Learn/GlossaryTab.h"
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Learn/RankingsTab.h"
@@ -18,6 +19,7 @@
 #include "Views/Learn/StartersTab.h"
 #include "Views/Support/Announcer.h"
 #include "Views/Table/ActionLogView.h"
+#include "Views/Table/ActionMessage.h"
 #include "Views/Table/TableScreen.h"
 #include "Views/WindowRoot.h"
 
@@ -307,11 +309,32 @@ TEST_F(TableWindow, TheLogShowsWhenItHoldsTheKeys) {
     EXPECT_FALSE(log->focusFrame()->isVisible());
 }
 
-TEST_F(TableWindow, PauseAndTheGuideAnswerTheirKeysFromTheLog) {
-    startSitAndGo();
+TEST_F(TableWindow, TheTablesKeysAnswerFromTheLog) {
+    harness.controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 21, 3)));
+    window.show();
     QApplication::setActiveWindow(&window);
     QCoreApplication::processEvents();
-    clickWhereDrawn(window.findChild<ActionLogView*>()->scrollArea()->viewport());
+    auto* log = window.findChild<ActionLogView*>();
+    int hands = 0;
+    for (int steps = 0; steps < 2000 && !harness.controller.isHeroTurn(); ++steps)
+        ASSERT_TRUE(harness.stepOnce(checkOrCall, hands));
+    clickWhereDrawn(log->scrollArea()->viewport());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F);
+    ASSERT_FALSE(harness.controller.isHeroTurn()) << "F folds from the log on the player's turn";
+    while (harness.stepOnce(checkOrCall, hands)) {
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    // The end of the game's panel takes the keys; from the log, Return plays again, and the new game
+    // gives the table the keys.
+    auto* table = qobject_cast<TableScreen*>(window.content());
+    ASSERT_TRUE(table && table->message());
+    EXPECT_EQ(QApplication::focusWidget(), table->message()->primaryButton());
+    clickWhereDrawn(log->scrollArea()->viewport());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_FALSE(harness.controller.tableOver());
+    EXPECT_EQ(QApplication::focusWidget(), table);
+
+    clickWhereDrawn(log->scrollArea()->viewport());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_P);
     EXPECT_TRUE(harness.controller.pauseReasons().contains(PauseReason::user))
         << "P pauses, as the toolbar says";

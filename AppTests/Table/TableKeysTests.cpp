@@ -234,23 +234,31 @@ TEST(TableKeys, AHeldKeyIsOnePressAndUnseenControlsTakeNoReturnOrSpace) {
     EXPECT_EQ(table.press(returnKey), TableKeyCommand(Cmd::DealNextHand{}));
 }
 
-TEST(TableKeys, FromElsewhereInTheWindowTheWindowsKeysAndTheRowsReturnAndSpaceCount) {
+TEST(TableKeys, FromElsewhereInTheWindowEveryTableKeyCounts) {
     Table table;
     const auto elsewhere = [&](TableKeyPress key) {
         key.fromElsewhere = true;
         return table.press(key);
     };
-    // The player's turn: betting is the table's own, while pause and the guide, which the window's
-    // toolbar names by their keys, answer from anywhere; so also with the amount field left holding
-    // the table's focus.
-    for (const TableKeyPress& key : {typed("f"), typed("c"), typed("r"), typed("2"), returnKey, spaceKey}) {
-        EXPECT_FALSE(elsewhere(key)) << key.text.toStdString();
+    // The player's turn, with the keys in the log or on the toolbar: the table plays as from itself,
+    // also with the amount field left holding the table's focus.
+    const std::pair<TableKeyPress, TableKeyCommand> turn[] = {
+        {typed("f"), Cmd::Act{Action::fold()}},
+        {typed("c"), Cmd::Act{Action::call()}},
+        {spaceKey, Cmd::Act{Action::call()}},
+        {typed("r"), Cmd::FocusRaiseField{}},
+        {typed("4"), Cmd::ChoosePreset{RaisePreset::allIn, 1000}},
+        {returnKey, Cmd::Act{Action::raise(40)}},
+        {typed("p"), Cmd::TogglePause{}},
+        {typed("?"), Cmd::OpenGuide{}},
+    };
+    for (const auto& [key, command] : turn) {
+        EXPECT_EQ(elsewhere(key), command) << key.text.toStdString();
     }
-    EXPECT_EQ(elsewhere(typed("p")), TableKeyCommand(Cmd::TogglePause{}));
-    EXPECT_EQ(elsewhere(typed("?")), TableKeyCommand(Cmd::OpenGuide{}));
+    EXPECT_FALSE(elsewhere(escapeKey));
     table.context.focus = TableFocus::raiseField;
     EXPECT_EQ(elsewhere(typed("p")), TableKeyCommand(Cmd::TogglePause{}));
-    EXPECT_FALSE(elsewhere(typed("c")));
+    EXPECT_EQ(elsewhere(typed("c")), TableKeyCommand(Cmd::Act{Action::call()}));
     table.context.focus = TableFocus::table;
     table.view.street = Street::handComplete;
     table.view.legalActions.reset();

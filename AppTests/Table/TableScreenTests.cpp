@@ -14,6 +14,7 @@
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Learn/PracticeCaptionView.h"
 #include "Views/Support/LeavingPicture.h"
+#include "Views/Table/ActionMessage.h"
 #include "Views/Table/ShowdownBannerView.h"
 #include "Views/Table/StageView.h"
 #include "Views/Table/TopBarView.h"
@@ -47,9 +48,14 @@ TEST(TableScreen, PlaysAQuickHandSeriesByKeys) {
     EXPECT_LE(controller.state()->handNumber(), 3);
     // The player's turns were announced with their prompt.
     EXPECT_TRUE(table.announcer.spoken().join(' ').contains("Your turn. "));
-    // Return on the panel that ends the series presses its first choice, with the keys on the table.
-    table.type(Qt::Key_Return);
-    EXPECT_TRUE(!controller.hasTable() || !controller.tableOver());
+    // The panel that ends the series takes the keys on its primary button, where Space presses it as
+    // on any focused button; the new game is played from the table.
+    ASSERT_TRUE(table.screen->message());
+    EXPECT_EQ(QApplication::focusWidget(), table.screen->message()->primaryButton());
+    table.type(Qt::Key_Space);
+    ASSERT_TRUE(controller.hasTable());
+    EXPECT_FALSE(controller.tableOver());
+    EXPECT_EQ(QApplication::focusWidget(), table.screen.get());
 }
 
 TEST(TableScreen, PlaysASitAndGoToItsEndByKeys) {

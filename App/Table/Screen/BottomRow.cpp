@@ -10,6 +10,10 @@
 
 namespace TableScreenRules {
 
+bool takesKeys(BottomRow row) {
+    return row == BottomRow::tableOver || row == BottomRow::practiceCaption;
+}
+
 bool isPaused(const PauseReasons& reasons) {
     return TopBarText::showsPaused(reasons);
 }

@@ -44,6 +44,10 @@ namespace TableScreenRules {
 
 BottomRow bottomRow(const BottomRowInputs& inputs);
 
+// The row takes the keys as it comes, from wherever they are in the window: the practice caption, and
+// the end of the game on its primary button, where the table's own keys have nothing left to do.
+bool takesKeys(BottomRow row);
+
 // The table is stopped for a reason the player sees (the practice hold alone does not dim the table).
 bool isPaused(const PauseReasons& reasons);
 

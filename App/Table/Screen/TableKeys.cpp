@@ -103,16 +103,6 @@ std::optional<TableKeyCommand> onTheTable(const TableKeyPress& press, const Tabl
     return actionKey(press, typed, context);
 }
 
-// The window's own keys, which the toolbar names, and the row under the table's Return and Space;
-// betting stays with the table itself.
-bool reachesFromElsewhere(const TableKeyCommand& command) {
-    return std::holds_alternative<TableCommand::OpenGuide>(command) ||
-           std::holds_alternative<TableCommand::TogglePause>(command) ||
-           std::holds_alternative<TableCommand::AcknowledgePractice>(command) ||
-           std::holds_alternative<TableCommand::PracticeAgain>(command) ||
-           std::holds_alternative<TableCommand::DealNextHand>(command);
-}
-
 } // namespace
 
 std::optional<TableKeyCommand> handle(const TableKeyPress& press, const TableKeyContext& context) {
@@ -133,11 +123,7 @@ std::optional<TableKeyCommand> handle(const TableKeyPress& press, const TableKey
     // The amount field is not where the keys are.
     TableKeyContext elsewhere = context;
     elsewhere.focus = TableFocus::table;
-    auto command = onTheTable(press, elsewhere);
-    if (command && !reachesFromElsewhere(*command)) {
-        return std::nullopt;
-    }
-    return command;
+    return onTheTable(press, elsewhere);
 }
 
 } // namespace TableKeys

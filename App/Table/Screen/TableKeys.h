@@ -22,9 +22,9 @@ struct TableKeyPress {
     Qt::KeyboardModifiers modifiers;
     // The key held down and repeating: a held key is one press, so the repeats do nothing.
     bool autoRepeat = false;
-    // The press reached the table from elsewhere in its window (the action log or the guide beside it)
-    // because nothing there took it. From there "p" and "?", which the window's toolbar names, and
-    // Return and Space on the narration or a showing result count; the betting keys do not.
+    // The press reached the table from elsewhere in its window (the action log, the toolbar or the guide
+    // beside it) because nothing there took it. Every table key counts from there, as it would on the
+    // table: the player sees the table and its prompt, wherever the focus happens to rest.
     bool fromElsewhere = false;
 };
 

@@ -19,6 +19,7 @@
 #include "Table/Screen/TableOverModel.h"
 #include "Table/SeatModel.h"
 #include "Table/TablePresenter.h"
+#include "Views/Controls/StyledButton.h"
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Learn/PracticeCaptionView.h"
 #include "Views/Support/Announcer.h"
@@ -178,6 +179,7 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
     // of a table paused before this screen opened) keeps the colours of no style.
     updateTheme();
     lastView_ = game->view();
+    generation_ = game->tableGeneration();
     presenter_->ingest(lastView_, static_cast<std::int64_t>(game->tableGeneration()));
     resetRaise();
     refresh();
@@ -319,8 +321,19 @@ void TableScreen::focusOutEvent(QFocusEvent* event) {
 void TableScreen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     windowKeys_->follow();
+    takeKeys();
+}
+
+void TableScreen::takeKeys() {
     target_->setFocus(TableFocus::table);
-    setFocus();
+    if (row_ == BottomRow::tableOver && message_) {
+        // Its primary button, with its ring showing; the reader names it as it takes them.
+        message_->primaryButton()->setFocus(Qt::TabFocusReason);
+    } else if (row_ == BottomRow::practiceCaption && caption_) {
+        caption_->setFocus(Qt::OtherFocusReason);
+    } else {
+        setFocus();
+    }
 }
 
 QWidget* TableScreen::focusFrame() const {
@@ -377,6 +390,11 @@ void TableScreen::viewChanged() {
     }
     lastView_ = next;
     refresh();
+    if (next && game->tableGeneration() != generation_) {
+        generation_ = game->tableGeneration();
+        // A new game is played from the table, wherever the press that started it was made.
+        takeKeys();
+    }
 }
 
 void TableScreen::announce(const std::optional<PlayerView>& from, const PlayerView& to) {
@@ -461,6 +479,7 @@ void TableScreen::refreshBottom() {
     inputs.shownStreet = shown->street;
     inputs.shownHasLegalActions = shown->legalActions.has_value();
     const BottomRow previous = row_;
+    const ActionMessage* previousMessage = message_;
     QWidget* leaving = rowWidget(previous);
     row_ = TableScreenRules::bottomRow(inputs);
     // Shown within the screen, whether or not the screen's window is up yet.
@@ -569,6 +588,9 @@ void TableScreen::refreshBottom() {
     }
     if (row_ != previous && row_ == BottomRow::actionBar) {
         controlsShownAt_ = clock_.now();
+    }
+    if (TableScreenRules::takesKeys(row_) && (row_ != previous || message_ != previousMessage)) {
+        takeKeys();
     }
     if (row_ != previous) {
         arrive(row_, handsOver ? std::optional(previous) : std::nullopt);
@@ -796,8 +818,7 @@ void TableScreen::showGuide(bool open) {
         FocusReturn::enter(guidePanel_);
     } else {
         refresh();
-        target_->setFocus(TableFocus::table);
-        setFocus();
+        takeKeys();
     }
     clock_.start();
 }

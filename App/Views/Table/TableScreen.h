@@ -112,6 +112,8 @@ class TableScreen : public QWidget {
 
   private:
     void viewChanged();
+    // Gives the keys to the table, or to the row under it that takes them.
+    void takeKeys();
     void tick();
     // Starts the movements of a change of row: the old one fading out, the new one coming in.
     void hideRow(QWidget* row);
@@ -191,6 +193,8 @@ class TableScreen : public QWidget {
     double controlsShownAt_ = 0;
     double cuesAt_ = 0;
     std::optional<PokerEngine::PlayerView> lastView_;
+    // The table the screen last showed, to tell a new game.
+    std::uint64_t generation_ = 0;
     bool guideOpen_ = false;
     std::optional<PokerEngine::LegalActions> shownLegal_;
     std::optional<QString> refusal_;
