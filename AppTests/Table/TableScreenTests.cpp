@@ -14,6 +14,7 @@
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Learn/PracticeCaptionView.h"
 #include "Views/Support/LeavingPicture.h"
+#include "Views/Table/ActionBar.h"
 #include "Views/Table/ActionMessage.h"
 #include "Views/Table/ShowdownBannerView.h"
 #include "Views/Table/StageView.h"
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QSplitter>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -115,6 +117,18 @@ TEST(TableScreen, TheAmountTypedAfterRReplacesTheOneShown) {
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("60"));
     EXPECT_EQ(field->lineEdit()->text(), QStringLiteral("60"));
     EXPECT_EQ(table.screen->raiseTarget().raiseTo(), 60);
+
+    // A refused amount: its word goes with the next key (in the desktop's fade, not ten seconds on),
+    // and left with Escape the field shows the amount the button names and sends.
+    table.type(Qt::Key_Escape);
+    table.type(Qt::Key_R);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12.5"));
+    table.type(Qt::Key_Return);
+    ASSERT_TRUE(QToolTip::isVisible());
+    table.type(Qt::Key_Backspace);
+    QTRY_VERIFY_WITH_TIMEOUT(!QToolTip::isVisible(), 1000);
+    table.type(Qt::Key_Escape);
+    EXPECT_EQ(field->lineEdit()->text(), table.screen->actionBar()->raiseButton()->title().section(' ', -1));
 
     // The table closing under the player's typing takes the field with it, the amount unsent.
     table.screen.reset();

@@ -133,6 +133,9 @@ void AmountField::settle() {
 void AmountField::setProblem(std::optional<QString> problem) {
     if (problem == problem_)
         return;
+    // The word on what was refused goes with it: here a tooltip stays up through typing otherwise.
+    if (problem_ && QToolTip::isVisible() && QToolTip::text() == *problem_)
+        QToolTip::hideText();
     problem_ = std::move(problem);
     edit_->setToolTip(problem_.value_or(QString()));
     restyle();

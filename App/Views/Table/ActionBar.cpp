@@ -54,10 +54,16 @@ ActionBar::ActionBar(const TableTheme& theme, GameController* controller, RaiseT
             announcer_->announce(reason);
     });
     connect(field_, &AmountField::editingChanged, this, [this](bool editing) {
-        if (editing)
+        if (editing) {
             target_.setFocus(TableFocus::raiseField);
-        else if (target_.isFieldFocused())
+            return;
+        }
+        if (target_.isFieldFocused())
             target_.setFocus(std::nullopt);
+        // Typed out of range, the amount is held in it as the field is left, so the field shows the
+        // amount the Bet/Raise button names and sends.
+        if (model().canRaise())
+            target_.setRaiseTo(model().current());
     });
     connect(&target_, &RaiseTarget::focusChanged, this,
             [this] { field_->setEditing(target_.isFieldFocused()); });
