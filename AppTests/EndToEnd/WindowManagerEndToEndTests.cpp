@@ -112,6 +112,37 @@ TEST_F(UnderOpenbox, ATableThatSpeaksLeavesNoStrayWindowsForTheTaskBar) {
                               << ours.join('\n').toStdString();
 }
 
+TEST_F(UnderOpenbox, TheOnboardingWindowWithoutATitleBarIsListedFocusedAndMovedByItsBackground) {
+    GameProcess game(*desktop, home.path());
+    ASSERT_TRUE(game.waitForLine("launch: atLogin=false onboarded=false", 10000));
+    const QSize size(600, 640);
+    const QList<QRect> shown = waitForWindows(size);
+    ASSERT_EQ(shown.size(), 1);
+    QString id;
+    for (const ManagedWindow& window : managedWindows())
+        id = window.windowClass == "chipwhistle" && window.size == size ? window.id : id;
+    ASSERT_FALSE(id.isEmpty()) << "listed for task bars and window switchers";
+    EXPECT_TRUE(waitForActive(id)) << "active: " << activeWindow().toStdString();
+    EXPECT_TRUE(desktop->output("xprop", {"-id", id, "_NET_FRAME_EXTENTS"}).contains("0, 0, 0, 0"));
+    QThread::msleep(1500); // the welcome page's art has come in
+    EXPECT_TRUE(desktop->screenshot("xvfb-onboarding-openbox", shown.front().adjusted(-20, -20, 20, 20)));
+
+    // A drag on the backdrop above the title moves the window as far as the pointer went.
+    const QPoint grip = shown.front().topLeft() + QPoint(300, 24), by(-120, 90);
+    for (int step = 0; step <= 6; ++step) {
+        const QPoint at = grip + by * step / 6;
+        desktop->xdotool({"mousemove", QString::number(at.x()), QString::number(at.y())});
+        desktop->xdotool({step == 0 ? "mousedown" : "sleep", step == 0 ? "1" : "0.05"});
+    }
+    desktop->xdotool({"mouseup", "1"});
+    EXPECT_TRUE(
+        waitUntil([&] { return desktop->windows(size) == QList<QRect>{shown.front().translated(by)}; }));
+    // Ctrl+W closes it, as its close control does.
+    desktop->xdotool({"key", "ctrl+w"});
+    EXPECT_TRUE(waitUntil([&] { return desktop->windows(size).isEmpty(); }, 5000));
+    game.kill();
+}
+
 TEST_F(UnderEvilwm, ClosingThePopoverGivesTheFocusBackToTheWindowBefore) {
     QProcess editor;
     const QString before = otherProgram(editor, "the program the player was in", {200, 300});

@@ -33,19 +33,23 @@ void goAndSettle(OnboardingView& view, int page, double& now) {
     emit view.currentPage()->clock().ticked();
 }
 
+// The whole window, its close control over the art included.
 void shoot(bool dark, const QString& suffix) {
     WidgetEvents::DesktopAppearance appearance(dark);
     AppState state{std::nullopt};
-    Announcer announcer;
-    announcer.setShowsNotifications(false);
+    AppEnvironment environment;
+    environment.appState = &state;
+    OnboardingRoot root(environment);
+    ASSERT_EQ(root.theme().dark, dark);
+    root.announcer()->setShowsNotifications(false);
+    OnboardingView& view = *root.view();
     double now = 1000;
-    OnboardingView view(&state, OnboardingRoot::flowTheme({dark, false, false}, false), &announcer, [] {});
     view.clock().setTimeSource([&] { return now; });
-    view.show();
+    root.show();
     const QString folder = WidgetEvents::galleryFolder(QStringLiteral("onboarding"));
     for (int page = 0; page < 3; ++page) {
         goAndSettle(view, page, now);
-        const QImage shot = view.grab().toImage();
+        const QImage shot = root.grab().toImage();
         ASSERT_FALSE(shot.isNull());
         EXPECT_TRUE(shot.save(folder + QStringLiteral("/page%1%2.png").arg(page).arg(suffix)));
     }

@@ -2,6 +2,7 @@
 #include "Style/MotionStyle.h"
 #include "Support/WidgetEvents.h"
 #include "Views/Controls/StyledButton.h"
+#include "Views/Controls/StyledIconButton.h"
 #include "Views/Onboarding/MakeItYoursPage.h"
 #include "Views/Onboarding/OnboardingPieces.h"
 #include "Views/Onboarding/OnboardingRoot.h"
@@ -12,7 +13,9 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QPointer>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -211,6 +214,38 @@ TEST(OnboardingRoot, DrawsInSatinWhateverStyleIsStoredAndPassesTheDeckThrough) {
     root.view()->go(2);
     root.view()->finish();
     EXPECT_TRUE(state.profile().onboarded);
+}
+
+TEST(OnboardingRoot, AsAWindowItHasNoTitleBarMovesByItsBackgroundAndClosesByItsOwnControl) {
+    AppState state{std::nullopt};
+    AppEnvironment environment{&state};
+    auto* root = new OnboardingRoot(environment);
+    root->setAttribute(Qt::WA_DeleteOnClose);
+    const QPointer<OnboardingRoot> alive(root);
+    EXPECT_TRUE(root->windowFlags() & Qt::FramelessWindowHint);
+    root->move(100, 100);
+    root->show();
+    QApplication::setActiveWindow(root);
+    // A drag on the backdrop moves the window (by hand: no window manager here), one from a control
+    // does not; the pointer stays over the same spot of a window that went with it.
+    QWindow* window = root->windowHandle();
+    const QPoint next = root->view()->nextButton()->mapTo(root, root->view()->nextButton()->rect().center());
+    for (const QPoint& grip : {QPoint(300, 24), next}) {
+        QTest::mousePress(window, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(window, grip + QPoint(40, 30));
+        QTest::mouseRelease(window, Qt::LeftButton, {}, grip == next ? next + QPoint(40, 30) : grip);
+        EXPECT_EQ(root->pos(), QPoint(140, 130));
+    }
+    // The close control sits in the top-left corner, in the Tab order, named for a reader.
+    StyledIconButton* close = root->closeButton();
+    EXPECT_EQ(close->mapTo(root, close->faceRect().topLeft().toPoint()), OnboardingRoot::closeInset);
+    EXPECT_EQ(close->accessibleName(), "Close");
+    for (int presses = 0; presses < 20 && QApplication::focusWidget() != close; ++presses)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(alive);
+    EXPECT_FALSE(state.profile().onboarded);
 }
 
 TEST(WelcomePage, TheArtIsAllThereAndTheTitleBlockReadsAsOne) {
