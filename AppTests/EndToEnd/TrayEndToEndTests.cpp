@@ -113,6 +113,49 @@ TEST_F(TrayTest, AKeyAnotherProgramHoldsIsNotTaken) {
     EXPECT_FALSE(late.waitForLine("hotkey", 1000)) << "the refused grab never fires";
 }
 
+// While the recorder waits, every combination comes to it: one another program holds is refused, and
+// the shortcut in force is recorded rather than acted on.
+TEST_F(TrayTest, TheShortcutRecorderTakesEveryCombinationWhileItWaits) {
+    auto game = startGame({"--launched-at-login"});
+    const QRect ourIcon = icon();
+    QTemporaryDir otherHome;
+    writeProfile(otherHome.path(), true, true);
+    GameProcess holder(*desktop, otherHome.path(), {"--launched-at-login"});
+    ASSERT_TRUE(holder.waitForLine("launch:"));
+    const auto stored = [&](const char* shortcut) {
+        QFile profile(dataFolder(home.path()) + "/profile.json");
+        return profile.open(QIODevice::ReadOnly) && profile.readAll().contains(shortcut);
+    };
+    const char* controlAltJ = R"("key":"J","keyCode":38,"option":true,"shift":false)";
+
+    click(ourIcon.center(), 3);
+    ASSERT_TRUE(game->waitForLine("icon click: event=rightMouseDown"));
+    QThread::msleep(300);
+    desktop->xdotool({"key", "Down", "Down", "Return"});
+    ASSERT_TRUE(waitUntil([&] { return desktop->windowTree().contains("\"Chipwhistle Settings\""); }));
+    QThread::msleep(700);
+    // "Global shortcut" is the ninth control of Settings and the recorder the tenth.
+    for (int control = 1; control < 9; ++control)
+        desktop->xdotool({"key", "Tab"});
+    desktop->xdotool({"key", "space", "Tab", "space"});
+    QThread::msleep(300);
+    desktop->xdotool({"key", "ctrl+shift+p"});
+    EXPECT_FALSE(holder.waitForLine("hotkey", 1500)) << "the other program's shortcut does not act";
+    desktop->xdotool({"key", "ctrl+alt+j"});
+    EXPECT_TRUE(waitUntil([&] { return stored(controlAltJ); }, 5000))
+        << "recording went on after the refusal";
+
+    const int before = game->lineCount();
+    // The keyboard is held once the recorder has seen Space go up.
+    desktop->xdotool({"key", "space"});
+    QThread::msleep(300);
+    desktop->xdotool({"key", "ctrl+alt+j"});
+    EXPECT_FALSE(game->waitForLine("hotkey", 1500, before))
+        << "the shortcut in force is recorded, not acted on";
+    desktop->xdotool({"key", "ctrl+alt+j"});
+    EXPECT_TRUE(game->waitForLine("hotkey popover=", 20000, before)) << "recorded, and in force";
+}
+
 TEST_F(TrayTest, ASecondStartReopensTheFirstAndEnds) {
     auto first = startGame({"--launched-at-login"});
     ASSERT_TRUE(first->waitForLine("launch:"));

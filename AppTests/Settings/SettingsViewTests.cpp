@@ -17,11 +17,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyleOptionGroupBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -243,6 +245,16 @@ TEST(SettingsView, ARefusedShortcutKeepsThePreviousOneStoredAndInForceWithoutThe
     EXPECT_FALSE(redShown());
     EXPECT_TRUE(recorder->isRecording()) << "it waits for another combination";
     EXPECT_EQ(refusalLabels(), 1) << "the reason shows while it waits";
+    // Settings' own close key and the desktop's copy key, which a grab would take from every window.
+    for (const auto& [key, why] :
+         {std::pair{Qt::Key_W, "Ctrl+W closes Settings. Pick another shortcut."},
+          std::pair{Qt::Key_C, "Ctrl+C copies in every app. Pick another shortcut."}}) {
+        QTest::keyClick(recorder, key, Qt::ControlModifier);
+        EXPECT_TRUE(recorder->isRecording() && window->view.isVisible()) << why;
+        EXPECT_TRUE(window->shows(window->find<QLabel>(why))) << why;
+    }
+    EXPECT_EQ(window->state.hotkey().shortcut, KeyShortcut{});
+    QTest::keyClick(recorder, Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
 
     QTest::keyClick(recorder, Qt::Key_Escape);
     EXPECT_FALSE(recorder->isRecording());
@@ -265,6 +277,30 @@ TEST(SettingsView, ARefusedShortcutKeepsThePreviousOneStoredAndInForceWithoutThe
     EXPECT_EQ(window->held, accepted);
     EXPECT_EQ(recorder->text(), "Ctrl+Shift+L");
     EXPECT_EQ(window->hotkey.problem(), std::nullopt);
+}
+
+// A click anywhere but on the recorder ends a recording, where nothing takes the focus too.
+TEST(SettingsView, AClickOutsideTheRecorderEndsARecording) {
+    SettingsWindow window;
+    window.view.show();
+    window.find<QCheckBox>("Global shortcut")->click();
+    auto* recorder = window.view.findChild<ShortcutRecorder*>();
+    QGroupBox* section = window.view.findChild<QGroupBox*>();
+    for (auto* group : window.view.findChildren<QGroupBox*>())
+        section = group->isAncestorOf(recorder) ? group : section;
+    QStyleOptionGroupBox heading;
+    heading.initFrom(section);
+    heading.text = section->title();
+    heading.subControls = QStyle::SC_GroupBoxLabel;
+    const QRect title =
+        section->style()->subControlRect(QStyle::CC_GroupBox, &heading, QStyle::SC_GroupBoxLabel, section);
+    for (const QPoint at : {title.center(), QPoint(2, section->height() / 2)}) {
+        QTest::mouseClick(recorder, Qt::LeftButton);
+        ASSERT_TRUE(recorder->isRecording());
+        QTest::mouseClick(section, Qt::LeftButton, {}, at);
+        EXPECT_FALSE(recorder->isRecording()) << at.x() << "," << at.y();
+        EXPECT_EQ(QWidget::keyboardGrabber(), nullptr) << "the keyboard is the desktop's again";
+    }
 }
 
 // Where the stored shortcut itself is held by another program, the red text stays: it is not in force.

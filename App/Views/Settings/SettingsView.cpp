@@ -20,7 +20,6 @@
 #include "Views/Support/LookPalette.h"
 #include "Views/Support/ScreenFit.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -227,6 +226,11 @@ SettingsView::SettingsView(AppEnvironment environment, QWidget* parent)
     refresh();
 }
 
+SettingsView::~SettingsView() {
+    // A recording stops as the recorder goes, after the parts of this view it would refresh are gone.
+    disconnect(recorder_, nullptr, this, nullptr);
+}
+
 QWidget* SettingsView::gameplaySection() {
     QFormLayout* form = nullptr;
     auto* group = section(QStringLiteral("Gameplay"), form);
@@ -328,24 +332,13 @@ QWidget* SettingsView::menuBarSection() {
 
     recorder_ = new ShortcutRecorder;
     recorder_->setFixedSize(140, 24);
-    recorder_->setOnRecord([this](const KeyShortcut& shortcut) {
+    recorder_->setOnRecord([this](const KeyShortcut& shortcut) -> std::optional<QString> {
         auto* state = environment_.appState;
         if (!state)
-            return;
-        shortcutRefusal_ = SettingsRules::recordShortcut(*state, environment_.hotkey, shortcut);
-        if (shortcutRefusal_) {
-            // Refused like a key that does not qualify: a beep, and the recorder waits for another.
-            QApplication::beep();
-            recorder_->toggleRecording();
-            refresh();
-        }
+            return std::nullopt;
+        return SettingsRules::recordShortcut(*state, environment_.hotkey, shortcut);
     });
-    connect(recorder_, &ShortcutRecorder::recordingChanged, this, [this] {
-        if (!recorder_->isRecording() && shortcutRefusal_) {
-            shortcutRefusal_.reset();
-            refresh();
-        }
-    });
+    connect(recorder_, &ShortcutRecorder::recordingChanged, this, &SettingsView::refresh);
     shortcutRow_ = labelled(QStringLiteral("Shortcut"), recorder_);
     form->addRow(shortcutRow_);
 
@@ -531,7 +524,7 @@ void SettingsView::refresh() {
     hotkeyProblem_->setText(problem.value_or(QString()));
     hotkeyProblem_->setVisible(SettingsRules::showsHotkeyProblem(settings.hotkey, problem));
     const std::optional<QString> refusal =
-        SettingsRules::refusalNote(settings.hotkey, recorder_->isRecording(), shortcutRefusal_);
+        SettingsRules::refusalNote(settings.hotkey, recorder_->isRecording(), recorder_->refusal());
     refusalNote_->setText(refusal.value_or(QString()));
     refusalNote_->setVisible(refusal.has_value());
 

@@ -33,6 +33,7 @@ class SettingsView final : public QWidget {
     static constexpr int formWidth = 460;
 
     explicit SettingsView(AppEnvironment environment, QWidget* parent = nullptr);
+    ~SettingsView() override;
 
     // Opens the Poker Basics guide as a sheet of this window, as "Poker Basics…" does. It closes with its
     // own "Done" or Escape.
@@ -99,10 +100,9 @@ class SettingsView final : public QWidget {
     QWidget* shortcutRow_ = nullptr;
     ShortcutRecorder* recorder_ = nullptr;
     QLabel* hotkeyProblem_ = nullptr;
-    // Why the desktop refused the shortcut just recorded, shown grey while the recorder waits for
-    // another: the stored one is still in force, so it is no problem of the hotkey's.
+    // Why the shortcut just recorded was refused, shown grey while the recorder waits for another: the
+    // stored one is still in force, so it is no problem of the hotkey's.
     QLabel* refusalNote_ = nullptr;
-    std::optional<QString> shortcutRefusal_;
     QComboBox* launchSurface_ = nullptr;
     QLabel* launchSurfaceSubtitle_ = nullptr;
     QCheckBox* launchAtLogin_ = nullptr;

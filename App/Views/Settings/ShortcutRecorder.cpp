@@ -16,30 +16,49 @@ ShortcutRecorder::ShortcutRecorder(QWidget* parent)
     updateTitle();
 }
 
+ShortcutRecorder::~ShortcutRecorder() {
+    holdInput(false);
+}
+
 void ShortcutRecorder::setShortcut(const KeyShortcut& shortcut) {
     shortcut_ = shortcut;
     updateTitle();
 }
 
 void ShortcutRecorder::toggleRecording() {
-    recording_ = !recording_;
-    updateTitle();
+    setRecording(!recording_);
     if (recording_)
         setFocus(Qt::OtherFocusReason);
 }
 
-void ShortcutRecorder::stopRecording() {
-    recording_ = false;
+void ShortcutRecorder::setRecording(bool recording, std::optional<QString> refusal) {
+    const bool changed = recording != recording_ || refusal != refusal_;
+    recording_ = recording;
+    refusal_ = recording ? std::move(refusal) : std::nullopt;
+    holdInput(recording_ && isVisible());
     updateTitle();
+    if (changed)
+        emit recordingChanged();
+}
+
+void ShortcutRecorder::holdInput(bool hold) {
+    if (hold == holdingInput_)
+        return;
+    holdingInput_ = hold;
+    // On X the keyboard grab is an active one, which outranks every program's passive shortcut grab.
+    if (hold) {
+        grabKeyboard();
+        qApp->installEventFilter(this);
+    } else {
+        if (keyboardGrabber() == this)
+            releaseKeyboard();
+        qApp->removeEventFilter(this);
+    }
 }
 
 void ShortcutRecorder::updateTitle() {
     setText(ShortcutRecording::title(recording_, shortcut_));
     setAccessibleName(ShortcutRecording::accessibleLabel(recording_, shortcut_));
-    if (recording_ != titledRecording_) {
-        titledRecording_ = recording_;
-        emit recordingChanged();
-    }
 }
 
 std::optional<ShortcutRecording::KeyPress> ShortcutRecorder::keyPress(const QKeyEvent& event,
@@ -67,6 +86,17 @@ std::optional<ShortcutRecording::KeyPress> ShortcutRecorder::keyPress(const QKey
     if (const auto keysym = KeyCodes::keysym(*code); keysym && *keysym > ' ' && *keysym < 0x7f)
         press.characters = std::string(1, char(*keysym));
     return press;
+}
+
+bool ShortcutRecorder::eventFilter(QObject* watched, QEvent* event) {
+    // A click anywhere but on the button, a blank part of the window included, ends the recording; the
+    // button's own click toggles it.
+    if (recording_ && event->type() == QEvent::MouseButtonPress) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget != this && !isAncestorOf(widget))
+            setRecording(false);
+    }
+    return QPushButton::eventFilter(watched, event);
 }
 
 bool ShortcutRecorder::event(QEvent* event) {
@@ -99,21 +129,29 @@ void ShortcutRecorder::keyPressEvent(QKeyEvent* event) {
     }
     const auto press = keyPress(*event, keyboardMap_);
     // A key this keyboard table does not know cannot be stored, so it is refused like a bare key.
-    const auto result =
-        press ? ShortcutRecording::press(true, *press)
-              : ShortcutRecording::Result{ShortcutRecording::Outcome::refuse, std::nullopt, true};
+    const auto result = press ? ShortcutRecording::press(true, *press)
+                              : ShortcutRecording::Result{ShortcutRecording::Outcome::refuse, std::nullopt,
+                                                          true, std::nullopt};
     if (result.outcome == ShortcutRecording::Outcome::refuse) {
         QApplication::beep();
+        setRecording(true, result.reason);
         return;
     }
-    recording_ = result.recording;
-    updateTitle();
-    if (result.shortcut && onRecord_)
-        onRecord_(*result.shortcut);
+    setRecording(result.recording);
+    if (!result.shortcut || !onRecord_)
+        return;
+    if (auto refusal = onRecord_(*result.shortcut)) {
+        QApplication::beep();
+        setRecording(true, std::move(refusal));
+    }
 }
 
 void ShortcutRecorder::focusOutEvent(QFocusEvent* event) {
-    if (recording_)
-        stopRecording();
+    setRecording(false);
     QPushButton::focusOutEvent(event);
+}
+
+void ShortcutRecorder::hideEvent(QHideEvent* event) {
+    setRecording(false);
+    QPushButton::hideEvent(event);
 }

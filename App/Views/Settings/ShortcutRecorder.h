@@ -7,20 +7,31 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 // The button that records the global shortcut: clicked, it takes the next key press, and reports an
 // accepted combination through `onRecord`. Its title follows the setting it is given, never a key press
 // directly, so what it shows is always what is stored.
+//
+// While it records it holds the whole keyboard, so every combination reaches it: one another program
+// holds, and the global shortcut in force, which would otherwise be taken before any window sees
+// them. A click anywhere else ends the recording, as does the focus leaving.
 class ShortcutRecorder : public QPushButton {
     Q_OBJECT
   public:
     explicit ShortcutRecorder(QWidget* parent = nullptr);
+    ~ShortcutRecorder() override;
 
-    void setOnRecord(std::function<void(const KeyShortcut&)> onRecord) { onRecord_ = std::move(onRecord); }
+    // Reports an accepted combination. An answer says why it could not be taken: the recorder then
+    // beeps and waits for another, with the answer as its `refusal`.
+    using OnRecord = std::function<std::optional<QString>(const KeyShortcut&)>;
+    void setOnRecord(OnRecord onRecord) { onRecord_ = std::move(onRecord); }
     void setShortcut(const KeyShortcut& shortcut);
     const KeyShortcut& shortcut() const { return shortcut_; }
     bool isRecording() const { return recording_; }
+    // Why the combination last pressed was refused, while the recorder waits for another.
+    const std::optional<QString>& refusal() const { return refusal_; }
     void toggleRecording();
 
     // The keysyms of a native key code, unshifted first; the desktop's keyboard map unless a test
@@ -34,21 +45,26 @@ class ShortcutRecorder : public QPushButton {
                                                                const KeyboardMap& keyboardMap);
 
   signals:
+    // Recording started or ended, or its refusal changed.
     void recordingChanged();
 
   protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
-    void stopRecording();
+    void setRecording(bool recording, std::optional<QString> refusal = std::nullopt);
+    void holdInput(bool hold);
     void updateTitle();
 
-    std::function<void(const KeyShortcut&)> onRecord_;
+    OnRecord onRecord_;
     KeyboardMap keyboardMap_;
     KeyShortcut shortcut_;
     bool recording_ = false;
-    // The state the title last showed, so `recordingChanged` fires once per change.
-    bool titledRecording_ = false;
+    std::optional<QString> refusal_;
+    // Whether the keyboard and the application's clicks are watched, as they are while recording.
+    bool holdingInput_ = false;
 };

@@ -38,6 +38,9 @@ struct Result {
     Outcome outcome = Outcome::passOn;
     std::optional<KeyShortcut> shortcut;
     bool recording = false;
+    // Why a refused combination can't be the shortcut, for the line under the recorder; none for a key
+    // that plainly lacks a modifier.
+    std::optional<QString> reason;
     bool operator==(const Result&) const = default;
 };
 
