@@ -127,9 +127,9 @@ QPointF TableGeometry::plateCenter(int slot) const {
                    table.top() + anchor.plate.y() * table.height());
 }
 
-QPointF TableGeometry::dealerCenter(int slot) const {
+QPointF TableGeometry::dealerCenter(int slot, double clearance) const {
     const QPointF plate = plateCenter(slot);
-    const double shift = metrics.plate.width() / 2 + 6 + metrics.dealerButton / 2;
+    const double shift = metrics.plate.width() / 2 + clearance + metrics.dealerButton / 2;
     const bool right = SeatLayout::anchor(slot).dealerSide == SeatLayout::DealerSide::right;
     return QPointF(plate.x() + (right ? shift : -shift), plate.y());
 }

@@ -33,7 +33,8 @@ struct TableGeometry {
 
     // Centre of a slot's nameplate. Slots run 0...5; any other stops the program.
     QPointF plateCenter(int slot) const;
-    QPointF dealerCenter(int slot) const;
+    // The dealer button beside a slot's plate, `clearance` out from the plate's side.
+    QPointF dealerCenter(int slot, double clearance = 6) const;
     // Centre of board card 0...4.
     QPointF boardCardCenter(int index) const;
     // The board's five places together.

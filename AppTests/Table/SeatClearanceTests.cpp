@@ -190,15 +190,29 @@ TEST(SeatClearance, ShownCardsNeverCoverTheBoardAndNoPlateCoversThem) {
     }
 }
 
-TEST(SeatClearance, PlatesNeverMeet) {
+TEST(SeatClearance, PlatesAndDealerButtonsNeverMeet) {
     for (const auto style : styles) {
         for (const auto& geometry : everySurface(style)) {
+            const TableTheme theme =
+                TableTheme::drawnIn(style, geometry.metrics.surface, geometry.pixelUnit, {});
+            const auto reach = SeatClearance::plateReach(theme);
             for (int slot = 0; slot < SeatLayout::slotCount; ++slot) {
                 const QRectF plate = around(geometry.plateCenter(slot), geometry.metrics.plate);
                 for (int other = slot + 1; other < SeatLayout::slotCount; ++other) {
                     EXPECT_FALSE(
                         plate.intersects(around(geometry.plateCenter(other), geometry.metrics.plate)))
                         << "slots " << slot << " and " << other << ", " << where(geometry, style);
+                }
+                // The button stays clear of every plate's turn ring at its widest, and of its tags.
+                const double diameter = geometry.metrics.dealerButton;
+                const QRectF button =
+                    around(SeatClearance::dealerCenter(geometry, theme, slot), QSizeF(diameter, diameter));
+                for (int other = 0; other < SeatLayout::slotCount; ++other) {
+                    const QRectF reached = around(geometry.plateCenter(other), geometry.metrics.plate)
+                                               .adjusted(-reach.left, -reach.above, reach.right, reach.below);
+                    EXPECT_FALSE(button.intersects(reached))
+                        << "slot " << slot << "'s button on slot " << other << "'s ring, "
+                        << where(geometry, style);
                 }
             }
         }
@@ -241,12 +255,16 @@ TEST(SeatClearance, APlatesReachHoldsEverythingItPaints) {
             }
             int top = image.height();
             int bottom = -1;
+            int left = image.width();
+            int right = -1;
             for (int y = 0; y < image.height(); ++y) {
                 for (int x = 0; x < image.width(); ++x) {
                     // Faint shadow is allowed past the reach; anything a player reads is not.
                     if (qAlpha(image.pixel(x, y)) > 96) {
                         top = std::min(top, y);
                         bottom = std::max(bottom, y);
+                        left = std::min(left, x);
+                        right = std::max(right, x);
                     }
                 }
             }
@@ -254,6 +272,9 @@ TEST(SeatClearance, APlatesReachHoldsEverythingItPaints) {
             const double half = plate.plate.height() / 2;
             EXPECT_GE(top, std::floor(centre.y() - half - reach.above)) << toString(style);
             EXPECT_LE(bottom + 1, std::ceil(centre.y() + half + reach.below)) << toString(style);
+            const double halfWidth = plate.plate.width() / 2;
+            EXPECT_GE(left, std::floor(centre.x() - halfWidth - reach.left)) << toString(style);
+            EXPECT_LE(right + 1, std::ceil(centre.x() + halfWidth + reach.right)) << toString(style);
         }
     }
 }

@@ -143,7 +143,8 @@ TEST(StageView, TooltipsWhereThePointerRests) {
         EXPECT_EQ(table.tooltipAt(table.tagCenter(2, NameplateModel::TagKind::blind)),
                   "Big blind: the larger forced bet, put in by the second player after the button.");
         EXPECT_EQ(table.tooltipAt(in.geometry.plateCenter(in.seats[3].slot)), "A new player joins next hand");
-        EXPECT_EQ(table.tooltipAt(in.geometry.dealerCenter(in.seats[2].slot)), StageHelp::dealerHelp());
+        EXPECT_EQ(table.tooltipAt(SeatClearance::dealerCenter(in.geometry, in.theme, in.seats[2].slot)),
+                  StageHelp::dealerHelp());
         QPointF potCenter;
         for (const auto& pose : table.stage.scene().poses(table.seconds)) {
             if (pose.item->kind == StageItem::Kind::pot) {

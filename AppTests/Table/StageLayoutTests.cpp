@@ -131,7 +131,8 @@ TEST(StageLayout, BoardCardsFlipWhenDealtAndSlideFromTheDealer) {
     EXPECT_EQ(dealt.flipDelay, 0.4 + 0.2);
     EXPECT_EQ(dealt.arrival.delay, 0.4);
     EXPECT_TRUE(dealt.arrival.gated);
-    const QPointF dealer = stage.inputs.geometry.dealerCenter(stage.seats[1].slot);
+    const QPointF dealer =
+        SeatClearance::dealerCenter(stage.inputs.geometry, stage.inputs.theme, stage.seats[1].slot);
     EXPECT_EQ(QPointF(dealt.arrival.slide.offsetX, dealt.arrival.slide.offsetY), dealer - dealt.center);
     // Without a cue (redrawn later, or a restored table) the card is face up at once, no delay.
     const auto settled = *stage.item("board-7-0");

@@ -19,15 +19,17 @@ Reach ringReach(const TableTheme& theme) {
     const double overhang = std::max((NameplateModel::avatarSize(theme) - plate) / 2, 0.0);
     switch (theme.style) {
     case TableStyleID::satin:
-        // The ring's frame stands 5.5 out; half its 2.5-wide stroke lies outside that.
-        return {overhang + 6.75, overhang + 6.75};
+        // The ring's frame stands 5.5 out, 9.5 on the avatar's side; half its 2.5-wide stroke lies
+        // outside that.
+        return {overhang + 6.75, overhang + 6.75, 10.75, 6.75};
     case TableStyleID::paper:
-        // The card-stock ring shows its 3-deep edge and its shadow below.
-        return {overhang + 5, overhang + 5 + 3 + 2};
+        // The card-stock ring shows its 3-deep edge and its shadow below, and the shadow's blur beside.
+        return {overhang + 5, overhang + 5 + 3 + 2, 9 + 2, 5 + 2};
     case TableStyleID::pixel:
         break;
     }
-    return {3 * theme.pixelUnit, 3 * theme.pixelUnit};
+    const double u = theme.pixelUnit;
+    return {3 * u, 3 * u, 6 * u, 3 * u};
 }
 
 } // namespace
@@ -42,6 +44,8 @@ Reach plateReach(const TableTheme& theme) {
     reach.above = std::max(ring.above, 0.75 * tag);
     // The blind tag straddles the bottom edge, 0.55 of it below.
     reach.below = std::max(ring.below, 0.55 * tag + tagEdge);
+    reach.left = ring.left;
+    reach.right = ring.right;
     return reach;
 }
 
@@ -101,6 +105,31 @@ double shownCardsClearance(const TableTheme& theme, int slot) {
     // Shown cards stand above a plate in the lower half of the table and below one in the upper half.
     const bool above = SeatLayout::anchor(slot).plate.y() >= 0.5;
     return (above ? reach.above : reach.below) + gap;
+}
+
+QPointF dealerCenter(const TableGeometry& geometry, const TableTheme& theme, int slot) {
+    const Reach reach = plateReach(theme);
+    const bool right = SeatLayout::anchor(slot).dealerSide == SeatLayout::DealerSide::right;
+    QPointF centre = geometry.dealerCenter(slot, (right ? reach.right : reach.left) + gap);
+    // Where the upper seats crowd (the popover's), the button beside one plate meets the next one's
+    // ring: it slides along its own plate's side, the shorter way, just clear of it.
+    const double radius = geometry.metrics.dealerButton / 2;
+    for (int other = 0; other < SeatLayout::slotCount; ++other) {
+        const QPointF plate = geometry.plateCenter(other);
+        const QSizeF size = geometry.metrics.plate;
+        const QRectF reached(plate.x() - size.width() / 2 - reach.left - gap,
+                             plate.y() - size.height() / 2 - reach.above - gap,
+                             size.width() + reach.left + reach.right + 2 * gap,
+                             size.height() + reach.above + reach.below + 2 * gap);
+        const QRectF button(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+        if (other == slot || !button.intersects(reached)) {
+            continue;
+        }
+        const double up = reached.top() - radius - centre.y();
+        const double down = reached.bottom() + radius - centre.y();
+        centre.ry() += -up < down ? up : down;
+    }
+    return centre;
 }
 
 double leastWindowSizesHeight(TableStyleID style) {

@@ -18,6 +18,9 @@ namespace SeatClearance {
 struct Reach {
     double above = 0;
     double below = 0;
+    // Sideways only the ring reaches out: further on the avatar's side, the left.
+    double left = 0;
+    double right = 0;
     bool operator==(const Reach&) const = default;
 };
 Reach plateReach(const TableTheme& theme);
@@ -33,6 +36,8 @@ QPointF betCenter(QPointF anchor, QSizeF size, const QRectF& plate, const std::v
 
 // How far a slot's shown cards keep from its plate's edge: past the plate's reach on their side.
 double shownCardsClearance(const TableTheme& theme, int slot);
+// The dealer button beside a slot's plate, clear of the plate's ring at its widest.
+QPointF dealerCenter(const TableGeometry& geometry, const TableTheme& theme, int slot);
 
 // The lowest satin or paper window table whose own plates and cards fit: the top seat's shown pair
 // stands between its plate's reach and the board. A lower one takes the popover's.

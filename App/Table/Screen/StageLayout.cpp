@@ -409,7 +409,7 @@ void addPlatesAndButton(const Context& c, std::vector<StageItem>& items) {
         button.kind = Kind::dealer;
         button.id = QStringLiteral("dealer");
         button.seat = dealer->seat;
-        button.center = c.geometry.dealerCenter(dealer->slot);
+        button.center = SeatClearance::dealerCenter(c.geometry, c.theme, dealer->slot);
         button.size = QSizeF(c.geometry.metrics.dealerButton, c.geometry.metrics.dealerButton);
         if (const auto move = StageMotion::dealerMove(c.theme)) {
             button.change = StageTransition{*move, 0, {}, false, false};
@@ -490,15 +490,16 @@ std::vector<StageItem> items(const StageInputs& in) {
     if (!in.view || !in.seats) {
         return items;
     }
-    const Context c{in,
-                    *in.view,
-                    *in.seats,
-                    in.geometry,
-                    in.theme,
-                    MotionStyle{in.theme.style, in.theme.reduceMotion},
-                    in.theme.style == TableStyleID::pixel ? in.theme.pixelUnit : 0,
-                    in.geometry.dealerCenter(slotOf(in.view->buttonIndex, *in.seats)),
-                    QString::number(in.view->handNumber)};
+    const Context c{
+        in,
+        *in.view,
+        *in.seats,
+        in.geometry,
+        in.theme,
+        MotionStyle{in.theme.style, in.theme.reduceMotion},
+        in.theme.style == TableStyleID::pixel ? in.theme.pixelUnit : 0,
+        SeatClearance::dealerCenter(in.geometry, in.theme, slotOf(in.view->buttonIndex, *in.seats)),
+        QString::number(in.view->handNumber)};
     addBoard(c, items);
     addLastActionAndPot(c, items);
     addBets(c, items);

@@ -5,6 +5,7 @@
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/TagView.h"
 #include "Table/Screen/PotText.h"
+#include "Table/Screen/SeatClearance.h"
 #include "Table/Screen/StageHelp.h"
 #include "Views/Learn/HandTagView.h"
 #include "Views/Table/FeltLabels.h"
@@ -342,7 +343,8 @@ void StageView::updateAccessibility() {
         std::find_if(in.seats.begin(), in.seats.end(), [](const SeatModel& seat) { return seat.isDealer; });
     if (dealer != in.seats.end()) {
         const double size = geometry.metrics.dealerButton;
-        place(dealer_, around(geometry.dealerCenter(dealer->slot), QSizeF(size, size)),
+        place(dealer_,
+              around(SeatClearance::dealerCenter(geometry, in.theme, dealer->slot), QSizeF(size, size)),
               StageHelp::dealerHelp());
     } else {
         dealer_->hide();
