@@ -134,8 +134,11 @@ TEST(HomeGallery, NoticesAndSheets) {
     {
         LobbyHarness lobby;
         lobby.setBankroll(935);
-        bothSurfaces(lobby, QStringLiteral("sheet-cashTable-short"),
-                     [](HomeView& view) { view.model().openSheet(GameMode::cashTable); });
+        // A locked stake chosen, so its message shows over the buy-in.
+        bothSurfaces(lobby, QStringLiteral("sheet-cashTable-short"), [](HomeView& view) {
+            view.model().openSheet(GameMode::cashTable);
+            view.findChild<StakePicker*>()->card(CashStakes::medium)->click();
+        });
     }
 }
 

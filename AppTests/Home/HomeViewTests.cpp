@@ -1,5 +1,6 @@
 #include "Game/BotSeating.h"
 #include "Style/Drawing/ArtView.h"
+#include "Style/Drawing/SatinPanel.h"
 #include "Views/Controls/BuyInSlider.h"
 #include "Views/Controls/OpponentStepper.h"
 #include "Views/Controls/SlidingPicker.h"
@@ -21,6 +22,7 @@
 
 #include <QApplication>
 #include <QGraphicsOpacityEffect>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -48,6 +50,21 @@ struct ShownHome {
     }
     HomeView view;
 };
+
+// Where the words inside `box` of `image` are: every pixel that stands apart from the box's corner.
+struct Ink {
+    QRect rows;
+    bool found() const { return rows.isValid(); }
+};
+Ink inkIn(const QImage& image, const QRect& box) {
+    const QColor ground = image.pixelColor(box.topLeft());
+    Ink ink;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            if (std::abs(image.pixelColor(x, y).lightness() - ground.lightness()) > 60)
+                ink.rows |= QRect(x, y, 1, 1);
+    return ink;
+}
 
 // The sheet of `mode`, opened over `home`.
 NewGameSheet* openedSheet(ShownHome& home, GameMode mode) {
@@ -201,6 +218,28 @@ TEST(HomeViewNotice, EscapeAndTheShadeDismissAndKeepTheSavedGame) {
     ASSERT_TRUE(shade);
     click(shade, QPoint(210, 20));
     EXPECT_FALSE(home.view.model().notice());
+}
+
+// The footer's two ends line up with the cards above them, on either surface.
+TEST(HomeViewFooter, QuitEndsWhereTheColumnsCardsEnd) {
+    for (const TableSurface surface : {TableSurface::popover, TableSurface::window}) {
+        LobbyHarness lobby;
+        ShownHome home(lobby, surface);
+        if (surface == TableSurface::window)
+            home.view.resize(1100, 720);
+        QApplication::processEvents();
+        QWidget* quit = home.view.quitButton();
+        QWidget* column = quit->parentWidget();
+        const QImage shot = column->grab().toImage();
+        const Ink title = inkIn(shot, QRect(quit->mapTo(column, QPoint()), quit->size()));
+        ASSERT_TRUE(title.found());
+        // The hero card's widget keeps its shadow's room round the card.
+        QWidget* hero = home.view.heroCard();
+        const int cardsEnd =
+            hero->mapTo(column, QPoint(hero->width() - 1, 0)).x() - SatinPanel::shadowMargins().right();
+        EXPECT_LE(title.rows.right(), cardsEnd) << int(surface);
+        EXPECT_GE(title.rows.right(), cardsEnd - 2) << int(surface) << ": Quit stops short of the edge";
+    }
 }
 
 TEST(HomeViewHeader, NamesTheOtherSurfaceAndReadsTheBankrollAsOne) {
@@ -404,6 +443,15 @@ TEST(NewGameSheetStakes, ALockedStakeExplainsItselfUntilAnotherIsChosen) {
     EXPECT_EQ(lobby.state.choices().cashStakes, CashStakes::low);
     EXPECT_EQ(sheet->messageLine()->text(), "100/200 needs 8,000 chips (40 BB). You have 3,000.");
     EXPECT_EQ(sheet->announcer().spoken(), QStringList{"100/200 needs 8,000 chips (40 BB). You have 3,000."});
+    // Its words stand clear of the "Buy-in" heading under it.
+    const QImage shot = sheet->grab().toImage();
+    const auto box = [sheet](QWidget* widget) {
+        return QRect(widget->mapTo(sheet, QPoint()), widget->size());
+    };
+    const Ink message = inkIn(shot, box(sheet->messageLine()));
+    const Ink heading = inkIn(shot, box(infoButton(sheet, Term::buyIn)->parentWidget()));
+    ASSERT_TRUE(message.found() && heading.found());
+    EXPECT_GE(heading.rows.top() - message.rows.bottom() - 1, 6);
     click(sheet->stakePicker()->card(CashStakes::medium));
     EXPECT_EQ(lobby.state.choices().cashStakes, CashStakes::medium);
     EXPECT_EQ(sheet->lockedReason(), std::nullopt);

@@ -265,5 +265,32 @@ TEST(SettingsLook, ASwitchsFocusRingGoesRoundItsBoxAndTitleNotTheWholeRow) {
         EXPECT_TRUE(click.adjusted(-reach, -reach, reach, reach).contains(drawn));
         EXPECT_GT(drawn.left(), 0) << "cut off at the control's edge";
         EXPECT_LT(drawn.right(), autoDeal->width() / 2) << "spans the row";
+
+        // A switch with a line under it: the ring keeps clear of the line's words.
+        auto* shortcut = form.find<QCheckBox>(QStringLiteral("Global shortcut"));
+        ASSERT_TRUE(shortcut);
+        QLabel* line = nullptr;
+        for (QLabel* label : form.view.findChildren<QLabel*>())
+            if (label->text() == shortcut->accessibleDescription())
+                line = label;
+        ASSERT_TRUE(line);
+        const QImage plain = form.view.grab().toImage();
+        shortcut->setFocus(Qt::TabFocusReason);
+        const QImage ringed = form.view.grab().toImage();
+        ringed.save(WidgetEvents::galleryFolder(QStringLiteral("settings")) +
+                    QStringLiteral("/settings-switch-with-line-focused%1.png").arg(dark ? "-dark" : ""));
+        int ringBottom = -1;
+        for (int y = 0; y < ringed.height(); ++y)
+            for (int x = 0; x < ringed.width(); ++x)
+                if (pixel(ringed, QPoint(x, y)) != pixel(plain, QPoint(x, y)))
+                    ringBottom = std::max(ringBottom, y);
+        const QRect lineBox(line->mapTo(&form.view, QPoint()), line->size());
+        const RGB ground = pixel(plain, lineBox.topLeft() + QPoint(1, 0));
+        int inkTop = plain.height();
+        for (int y = lineBox.top(); y <= lineBox.bottom(); ++y)
+            for (int x = lineBox.left(); x <= lineBox.right(); ++x)
+                if (Contrast::ratio(pixel(plain, QPoint(x, y)), ground) > 1.5)
+                    inkTop = std::min(inkTop, y);
+        EXPECT_GE(inkTop - ringBottom - 1, 3) << "the ring touches the line under its switch";
     }
 }

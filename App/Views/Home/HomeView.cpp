@@ -60,6 +60,13 @@ class FooterButton final : public QPushButton {
         theme_ = theme;
         update();
     }
+    // As wide as its title and the room its ring takes on either side, so the title ends where the
+    // column's cards end and not short of them as a push button's own width would leave it.
+    static constexpr int ringRoom = 8;
+    QSize sizeHint() const override {
+        return {fontMetrics().horizontalAdvance(text()) + 2 * ringRoom, QPushButton::sizeHint().height()};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override {
@@ -187,7 +194,9 @@ void HomeView::buildHeader(QVBoxLayout* column) {
 void HomeView::buildFooter(QVBoxLayout* column) {
     const bool dark = lobby_.dark;
     auto* footer = new QHBoxLayout;
-    footer->setContentsMargins(SatinPanel::shadowMargins().left(), 0, SatinPanel::shadowMargins().right(), 0);
+    // Quit's title, not its ring's room, lines up with the cards' edge.
+    footer->setContentsMargins(SatinPanel::shadowMargins().left(), 0,
+                               SatinPanel::shadowMargins().right() - FooterButton::ringRoom, 0);
     footer->addWidget(LobbyWidgets::label(QStringLiteral("Play money only. Chips have no value."), 11.5,
                                           FontWeight::regular, LabelColors::secondary(dark), column_));
     footer->addStretch(1);

@@ -273,7 +273,9 @@ void NewGameSheet::build() {
         message_ =
             LobbyWidgets::label(QString(), 11.5, FontWeight::regular, LabelColors::secondary(dark), form_);
         message_->setFixedHeight(18);
-        message_->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        // At the top of its line, under the stakes it speaks of: at the foot it sat against the
+        // "Buy-in" heading.
+        message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         form->addWidget(message_);
         form->addWidget(section(QStringLiteral("Buy-in"), Term::buyIn, 2));
         auto* figures = new QHBoxLayout;

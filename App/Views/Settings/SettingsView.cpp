@@ -3,9 +3,11 @@
 #include "AppState.h"
 #include "GameController.h"
 #include "Style/Drawing/Colors.h"
+#include "Style/Drawing/FocusRingPainter.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/SystemAppearance.h"
 #include "Style/Drawing/ThemeFonts.h"
+#include "Style/FocusRing.h"
 #include "SurfaceCoordinator.h"
 #include "System/GlobalHotkey.h"
 #include "System/LaunchAtLogin.h"
@@ -121,7 +123,9 @@ QLayout* withSubtitle(QWidget* control, const QString& text) {
     control->setAccessibleDescription(text);
     auto* layout = new QVBoxLayout;
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
+    // The switch's ring reaches into the room the style keeps below its title; the line starts two
+    // points past it, so the ring stands clear of its words.
+    layout->setSpacing(FocusRing::room(FocusRingPainter::desktopTheme(false)) + 2);
     layout->addWidget(control);
     auto* line = subtitle(text);
     line->setContentsMargins(24, 0, 0, 0);
