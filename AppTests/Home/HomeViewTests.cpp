@@ -724,7 +724,14 @@ TEST(HomeViewFocus, ALightOrDarkSwitchKeepsTheKeysOnTheirControl) {
         view.setTheme(theme);
         EXPECT_EQ(QApplication::focusWidget(), controls[index]()) << "control " << index;
     }
-    // The ring stayed on the hero game's button: Return deals rather than opening the guide.
+    // In a sheet too: with the ring kept on Cancel, Return cancels instead of starting.
+    view.model().openSheet(GameMode::sitAndGo);
+    view.sheet()->cancelButton()->setFocus(Qt::TabFocusReason);
+    view.setTheme(TableTheme::standard());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_FALSE(view.sheet());
+    EXPECT_FALSE(lobby.controller.hasTable());
+    // The ring is back on the hero game's button: Return deals rather than opening the guide.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_TRUE(lobby.controller.hasTable());
 }

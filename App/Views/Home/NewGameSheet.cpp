@@ -104,6 +104,10 @@ void NewGameSheet::takeKeys() {
 void NewGameSheet::setTheme(const TableTheme& lobby, const TableTheme& art) {
     lobby_ = lobby;
     art_ = art;
+    // The form is built anew in the new look: the keys, and a term panel's way back, go to the control
+    // at the same place in it.
+    const int keys = FocusReturn::placeOf(form_, window()->focusWidget());
+    const int back = FocusReturn::placeOf(form_, termReturn_.held());
     delete form_;
     stepper_ = nullptr;
     hands_ = nullptr;
@@ -113,6 +117,10 @@ void NewGameSheet::setTheme(const TableTheme& lobby, const TableTheme& art) {
     message_ = nullptr;
     build();
     refresh();
+    if (QWidget* control = FocusReturn::controlAt(form_, keys))
+        control->setFocus(Qt::TabFocusReason);
+    if (back >= 0)
+        termReturn_.hold(FocusReturn::controlAt(form_, back));
     showTerm(false);
 }
 
@@ -147,7 +155,6 @@ QWidget* NewGameSheet::stat(const QString& title, const QString& value) {
 void NewGameSheet::build() {
     form_ = new QWidget(this);
     form_->setGeometry(HomeColumn::frame(rect(), column_));
-    form_->show();
     const bool dark = lobby_.dark;
     const NewGameChoices& choices = appState_.choices();
     const GameMode mode = model_.mode();
@@ -317,6 +324,9 @@ void NewGameSheet::build() {
         lobby_, QString(), ControlKind::confirm(), ControlSize::main, std::nullopt, [this] { start(); },
         form_);
     form->addWidget(start_);
+    // Shown with its controls now, not once the event loop gets round to them: a form built anew in
+    // a new look takes the keys at once.
+    form_->show();
 }
 
 void NewGameSheet::refresh() {
@@ -430,6 +440,8 @@ void NewGameSheet::showTerm(bool animated) {
                             1};
     if (explaining_ && !panel_)
         termReturn_.remember(this);
+    // A new look redraws the panel with none coming or going: the keys stay where they are.
+    const bool closing = panel_ && !explaining_;
     panelLayer_.leave(termLayer_, change, lobby_.reduceMotion);
     dimLayer_.leave(dim_, change, lobby_.reduceMotion);
     dropLayer(termLayer_);
@@ -461,7 +473,7 @@ void NewGameSheet::showTerm(bool animated) {
         panel_->gotItButton()->setFocus(Qt::TabFocusReason);
         dimLayer_.enter(dim_, change, lobby_.reduceMotion);
         panelLayer_.enter(termLayer_, change, lobby_.reduceMotion);
-    } else if (isVisible()) {
+    } else if (closing && isVisible()) {
         termReturn_.restore(FocusReturn::firstControl(this));
     }
     clock_.start();

@@ -18,6 +18,10 @@ class FocusReturn {
 
     // The first control of `scope` in Tab order, or `scope` itself when it has none.
     static QWidget* firstControl(QWidget* scope);
+    // Where `widget` stands among `scope`'s controls in Tab order (-1 when it is none of them), and the
+    // control standing there: a form built anew the same way has its like at the same place.
+    static int placeOf(const QWidget* scope, const QWidget* widget);
+    static QWidget* controlAt(const QWidget* scope, int place);
     // Puts the keyboard on the first control of `opened`, with its focus ring showing.
     static void enter(QWidget* opened);
 
