@@ -212,6 +212,7 @@ TEST(Ornaments, AreHiddenFromScreenReaders) {
 }
 
 TEST(AvatarDisc, PortraitLookupsRememberMisses) {
+    AvatarDisc::forgetPortraits();
     const std::size_t before = AvatarDisc::portraitLoads();
     // No portraits are shipped: the first lookup of a name misses, and the miss is remembered.
     EXPECT_EQ(AvatarDisc::portrait(TableStyleID::satin, "portrait-cache-test"), nullptr);

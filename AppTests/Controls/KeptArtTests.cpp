@@ -68,6 +68,7 @@ TableTheme themeIn(TableStyleID style, bool dark) {
 } // namespace
 
 TEST(KeptArt, RepaintingAStageAndItsShadowDrawsNoNewImage) {
+    ArtCache::forgetAll();
     QImage image = canvas(400, 300);
     QPainter painter(&image);
     for (const TableStyleID style : allTableStyleIDs) {

@@ -184,14 +184,23 @@ void AvatarDisc::setState(bool folded, bool busted) {
 
 namespace {
 std::size_t loads = 0;
+
+std::map<QString, std::optional<QImage>>& portraits() {
+    static std::map<QString, std::optional<QImage>> kept;
+    return kept;
+}
 } // namespace
 
 std::size_t AvatarDisc::portraitLoads() {
     return loads;
 }
 
+void AvatarDisc::forgetPortraits() {
+    portraits().clear();
+}
+
 const QImage* AvatarDisc::portrait(TableStyleID style, const std::string& slug) {
-    static std::map<QString, std::optional<QImage>> cache;
+    auto& cache = portraits();
     const QString name = QStringLiteral("avatar.%1.%2")
                              .arg(QString::fromUtf8(toString(style).data()), QString::fromStdString(slug));
     auto found = cache.find(name);

@@ -25,6 +25,9 @@ class AvatarDisc : public FramedOrnament {
     static const QImage* portrait(TableStyleID style, const std::string& slug);
     // How many times a portrait has been looked for in the resources since the process started.
     static std::size_t portraitLoads();
+    // Drops every remembered lookup, so a test that counts lookups starts from nothing whatever ran
+    // before it.
+    static void forgetPortraits();
 
   protected:
     QSizeF frameSize() const override { return {diameter_, diameter_}; }
