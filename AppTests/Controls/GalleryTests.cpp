@@ -7,6 +7,7 @@
 #include "Style/Drawing/SatinPanel.h"
 #include "Style/Drawing/TagView.h"
 #include "Style/Drawing/TextPainter.h"
+#include "Support/TestPaths.h"
 #include "Views/Controls/StyledButton.h"
 #include "Views/Controls/StyledIconButton.h"
 
@@ -29,7 +30,7 @@
 namespace {
 
 QString galleryFolder() {
-    const QString folder = QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery");
+    const QString folder = TestPaths::buildFolder() + QStringLiteral("/gallery");
     QDir().mkpath(folder);
     return folder;
 }

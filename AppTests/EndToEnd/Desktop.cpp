@@ -1,6 +1,7 @@
 #include "Desktop.h"
 
 #include "Persistence/Profile.h"
+#include "Support/TestPaths.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,7 +17,7 @@
 
 namespace {
 
-const QString gameBinary = QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/App/chipwhistle");
+const QString gameBinary = TestPaths::buildFolder() + QStringLiteral("/App/chipwhistle");
 
 bool stop(QProcess& process) {
     if (process.state() == QProcess::NotRunning) {
@@ -175,9 +176,9 @@ QList<QRect> Desktop::windows(QSize size, const QString& windowClass) const {
 }
 
 bool Desktop::screenshot(const QString& name, QRect area) const {
-    const QString folder = QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery/shell");
+    const QString folder = TestPaths::buildFolder() + QStringLiteral("/gallery/shell");
     QDir().mkpath(folder);
-    return run(QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/tools/grab_screen"),
+    return run(TestPaths::buildFolder() + QStringLiteral("/tools/grab_screen"),
                {folder + '/' + name + ".png", QString::number(area.x()), QString::number(area.y()),
                 QString::number(area.width()), QString::number(area.height())});
 }
@@ -185,7 +186,7 @@ bool Desktop::screenshot(const QString& name, QRect area) const {
 bool Desktop::closeWindow(QRect frame, const QString& windowClass) const {
     for (const auto& [row, rect] : classedWindows(windowTree(), windowClass)) {
         if (rect == frame) {
-            return run(QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/tools/close_window"),
+            return run(TestPaths::buildFolder() + QStringLiteral("/tools/close_window"),
                        {row.trimmed().section(' ', 0, 0)});
         }
     }

@@ -5,6 +5,7 @@
 #include "Desktop.h"
 #include "Sound/Playback/AudioModule.h"
 #include "Sound/SoundMixer.h"
+#include "Support/TestPaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,7 +22,7 @@
 
 namespace {
 
-const QString buildFolder = QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR);
+const QString buildFolder = TestPaths::buildFolder();
 const QString package = QStringLiteral("chipwhistle");
 
 struct CommandResult {

@@ -1,6 +1,7 @@
 // The game as a screen reader on the desktop reads it: a real accessibility client (pyatspi, what
 // Orca uses) walks the running game's tree over the accessibility bus.
 #include "Desktop.h"
+#include "Support/TestPaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -108,7 +109,7 @@ void expectSpoken(const QList<Element>& elements, const char* screen) {
 std::optional<QString> readTheGame(const Desktop& desktop, const QString& home, QString& whyNot) {
     QProcessEnvironment environment = gameEnvironment(desktop, home);
     environment.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
-    environment.insert("GAME", QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/App/chipwhistle"));
+    environment.insert("GAME", TestPaths::buildFolder() + QStringLiteral("/App/chipwhistle"));
     environment.insert("READER", QString::fromUtf8(reader));
     const QString script =
         QStringLiteral("/usr/libexec/at-spi-bus-launcher --launch-immediately & launcher=$!\n"

@@ -1,3 +1,4 @@
+#include "Support/TestPaths.h"
 #include "Views/Onboarding/ChipPileView.h"
 #include "Views/Onboarding/OnboardingRoot.h"
 
@@ -12,7 +13,7 @@
 namespace {
 
 QString galleryFolder() {
-    const QString folder = QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery/onboarding");
+    const QString folder = TestPaths::buildFolder() + QStringLiteral("/gallery/onboarding");
     QDir().mkpath(folder);
     return folder;
 }

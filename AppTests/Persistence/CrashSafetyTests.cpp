@@ -3,9 +3,10 @@
 // resumed is set aside instead of locking the player out.
 #include "AppState.h"
 #include "Game/ControllerHarness.h"
-#include "Game/HandSettlement.h"
+#include "HandSettlement.h"
 #include "Persistence/PersistenceStore.h"
 #include "PersistenceTestSupport.h"
+#include "Support/TestPaths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,7 +21,7 @@ namespace {
 // The folder the child process and the test share. Each run of a test starts it empty; the child
 // re-runs the test from its start, so it must not depend on anything drawn at random.
 QString sharedFolder(const char* name) {
-    return QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/crash-safety/%1").arg(QString::fromUtf8(name));
+    return TestPaths::buildFolder() + QStringLiteral("/crash-safety/%1").arg(QString::fromUtf8(name));
 }
 
 void emptyFolder(const QString& folder) {

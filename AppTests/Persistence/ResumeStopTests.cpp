@@ -5,6 +5,7 @@
 #include "Game/ControllerHarness.h"
 #include "Persistence/PersistenceStore.h"
 #include "PersistenceTestSupport.h"
+#include "Support/TestPaths.h"
 
 #include <QDir>
 
@@ -46,7 +47,7 @@ const char* nameOf(Moment moment) {
 }
 
 QString folderNamed(const char* name) {
-    return QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/resume-stops/%1").arg(QString::fromUtf8(name));
+    return TestPaths::buildFolder() + QStringLiteral("/resume-stops/%1").arg(QString::fromUtf8(name));
 }
 
 GameSetup series() {

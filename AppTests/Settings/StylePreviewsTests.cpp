@@ -1,5 +1,6 @@
 #include "AppState.h"
 #include "Game/ControllerHarness.h"
+#include "Support/TestPaths.h"
 #include "Support/WidgetEvents.h"
 #include "Views/Settings/SettingsView.h"
 #include "Views/Settings/StylePreviews.h"
@@ -19,7 +20,7 @@ using namespace StylePreviews;
 namespace {
 
 QString galleryFolder() {
-    const QString folder = QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery/settings");
+    const QString folder = TestPaths::buildFolder() + QStringLiteral("/gallery/settings");
     QDir().mkpath(folder);
     return folder;
 }

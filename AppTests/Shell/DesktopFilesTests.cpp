@@ -1,5 +1,7 @@
 // What software centres and menus read about the game: the AppStream description and the desktop
 // entry it names must agree and pass the validators Debian ships; skipped, saying so, without them.
+#include "Support/TestPaths.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -10,7 +12,7 @@
 
 namespace {
 
-const QString resources = QStringLiteral(CHIPWHISTLE_SOURCE_DIR "/App/Resources");
+const QString resources = TestPaths::sourceFolder() + QStringLiteral("/App/Resources");
 const QString metainfo = resources + "/org.chipwhistle.Chipwhistle.metainfo.xml";
 
 QString readAll(const QString& path) {

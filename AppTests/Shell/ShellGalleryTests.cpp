@@ -4,6 +4,7 @@
 
 #include "AppState.h"
 #include "Game/BotSeating.h"
+#include "Support/TestPaths.h"
 #include "SurfaceCoordinator.h"
 #include "Views/Controls/StyledButton.h"
 #include "Views/Home/HomePieces.h"
@@ -24,7 +25,7 @@
 
 namespace {
 
-const QString folder = QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery/shell");
+const QString folder = TestPaths::buildFolder() + QStringLiteral("/gallery/shell");
 
 void save(QWidget& widget, const QString& name) {
     QDir().mkpath(folder);

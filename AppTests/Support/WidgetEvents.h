@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Support/TestPaths.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -32,7 +34,7 @@ inline void click(QWidget* widget, QPoint at = {-1, -1}) {
 
 // The folder of an area's gallery under the build folder, made when missing.
 inline QString galleryFolder(const QString& area) {
-    const QString path = QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery/") + area;
+    const QString path = TestPaths::buildFolder() + QStringLiteral("/gallery/") + area;
     QDir().mkpath(path);
     return path;
 }

@@ -2,6 +2,7 @@
 #include "Style/AvatarModel.h"
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/TextPainter.h"
+#include "Support/TestPaths.h"
 #include "Table/LogEntry.h"
 #include "Table/RaiseTarget.h"
 #include "Table/Screen/SeatClearance.h"
@@ -32,7 +33,7 @@ namespace {
 using PokerEngine::Card;
 
 QString galleryFolder() {
-    const QString folder = QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery/table-kit");
+    const QString folder = TestPaths::buildFolder() + QStringLiteral("/gallery/table-kit");
     QDir().mkpath(folder);
     return folder;
 }

@@ -6,6 +6,7 @@
 #include "AppState.h"
 #include "Game/BotSeating.h"
 #include "Game/ControllerHarness.h"
+#include "Support/TestPaths.h"
 #include "SurfaceCoordinator.h"
 #include "TableScreenHarness.h"
 #include "Views/Table/FeltLabels.h"
@@ -57,7 +58,7 @@ QImage paint(const StageView::Inputs& inputs) {
 } // namespace
 
 TEST(TableLayoutGallery, CrowdedTables) {
-    const QString folder = QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery/table-layout");
+    const QString folder = TestPaths::buildFolder() + QStringLiteral("/gallery/table-layout");
     QDir().mkpath(folder);
     const QSizeF smallest = windowScreen();
     ASSERT_FALSE(smallest.isEmpty());
@@ -89,7 +90,7 @@ TEST(TableLayoutGallery, CrowdedTables) {
 // A Sit & Go played by keys in the real table screen at the smallest window's size, grabbed on the
 // flop and at the first showdown, in every style: the screen draws its low table at the popover's sizes.
 TEST(TableLayoutGallery, SmallestWindowPlayed) {
-    const QString folder = QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery/table-layout");
+    const QString folder = TestPaths::buildFolder() + QStringLiteral("/gallery/table-layout");
     QDir().mkpath(folder);
     const QSize smallest = windowScreen().toSize();
     ASSERT_FALSE(smallest.isEmpty());

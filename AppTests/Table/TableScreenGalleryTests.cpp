@@ -4,6 +4,7 @@
 
 #include "Game/BotSeating.h"
 #include "Style/Drawing/AnimationClock.h"
+#include "Support/TestPaths.h"
 #include "Support/WidgetEvents.h"
 #include "Table/Screen/StageLayout.h"
 #include "Table/TablePresenter.h"
@@ -124,7 +125,7 @@ std::vector<Frame> storyboard(TableSurface surface, TableStyleID style, bool dar
 } // namespace
 
 TEST(TableScreenGallery, Storyboards) {
-    writeStory(QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery/table-screen"), QString(), storyboard, 3);
+    writeStory(TestPaths::buildFolder() + QStringLiteral("/gallery/table-screen"), QString(), storyboard, 3);
 }
 
 namespace {
@@ -224,11 +225,11 @@ std::vector<Frame> learningStory(TableSurface surface, TableStyleID style, bool 
 } // namespace
 
 TEST(TableScreenGallery, LearningModeTagsAndResults) {
-    writeStory(QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery/table-screen/learning"),
+    writeStory(TestPaths::buildFolder() + QStringLiteral("/gallery/table-screen/learning"),
                QStringLiteral("quick-"), learningStory, 4);
 }
 
 TEST(TableScreenGallery, PracticeHandWithItsAids) {
-    writeStory(QStringLiteral(CHIPWHISTLE_TEST_OUTPUT_DIR "/gallery/table-screen/learning"), QString(),
+    writeStory(TestPaths::buildFolder() + QStringLiteral("/gallery/table-screen/learning"), QString(),
                practiceStory, 3);
 }
