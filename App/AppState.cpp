@@ -1,6 +1,6 @@
 #include "AppState.h"
 
-#include "Game/HandSettlement.h"
+#include "HandSettlement.h"
 #include "Persistence/DailyRefill.h"
 #include "Persistence/Ledger.h"
 #include "Persistence/PersistenceLog.h"

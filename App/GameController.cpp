@@ -2,7 +2,7 @@
 
 #include "Game/BotSeating.h"
 #include "Game/GameModeRules.h"
-#include "Game/HandSettlement.h"
+#include "HandSettlement.h"
 
 #include "PokerEngine/CheckedMath.h"
 #include "PokerEngine/Engine.h"

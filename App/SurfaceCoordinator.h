@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Persistence/LaunchSurface.h"
+#include "Style/TableSurface.h"
 #include "SurfaceHost.h"
-#include "Table/TableSurface.h"
 
 #include <QObject>
 

@@ -3,10 +3,10 @@
 #include "AppState.h"
 #include "Game/DecisionRunner.h"
 #include "Game/GameClock.h"
-#include "Game/HandSettlement.h"
 #include "GameController.h"
-#include "Persistence/StoredJson.h"
+#include "HandSettlement.h"
 #include "Scheduler.h"
+#include "Json/StoredJson.h"
 
 #include "BotKit/TieredBot.h"
 #include "PokerEngine/SeededRNG.h"

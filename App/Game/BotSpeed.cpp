@@ -1,6 +1,6 @@
 #include "Game/BotSpeed.h"
 
-#include "Persistence/JsonRead.h"
+#include "Json/JsonRead.h"
 
 std::string_view toString(BotSpeed value) {
     switch (value) {

@@ -1,6 +1,6 @@
 #include "Game/CashStakes.h"
 
-#include "Persistence/JsonRead.h"
+#include "Json/JsonRead.h"
 
 #include <string>
 

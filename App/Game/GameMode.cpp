@@ -1,6 +1,6 @@
 #include "Game/GameMode.h"
 
-#include "Persistence/JsonRead.h"
+#include "Json/JsonRead.h"
 
 std::string_view toString(GameMode value) {
     switch (value) {

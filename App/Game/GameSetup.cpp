@@ -1,8 +1,8 @@
 #include "Game/GameSetup.h"
 
-#include "Persistence/JsonRead.h"
 #include "PokerEngine/Hashing.h"
 #include "PokerEngine/JsonRead.h"
+#include "Json/JsonRead.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,6 +1,6 @@
 #include "Game/TableDifficulty.h"
 
-#include "Persistence/JsonRead.h"
+#include "Json/JsonRead.h"
 
 std::string_view toString(TableDifficulty value) {
     switch (value) {

@@ -1,7 +1,7 @@
 #include "Persistence/CalendarDay.h"
 
-#include "Persistence/JsonRead.h"
 #include "PokerEngine/Hashing.h"
+#include "Json/JsonRead.h"
 
 #include <QDateTime>
 

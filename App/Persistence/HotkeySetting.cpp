@@ -1,6 +1,6 @@
 #include "Persistence/HotkeySetting.h"
 
-#include "Persistence/JsonRead.h"
+#include "Json/JsonRead.h"
 
 void to_json(nlohmann::json& json, const HotkeySetting& hotkey) {
     json = {{"enabled", hotkey.enabled}, {"shortcut", hotkey.shortcut}};

@@ -1,8 +1,8 @@
 #include "Persistence/KeyShortcut.h"
 
-#include "Persistence/JsonRead.h"
 #include "Persistence/KeyCodes.h"
 #include "PokerEngine/Hashing.h"
+#include "Json/JsonRead.h"
 
 #include <limits>
 

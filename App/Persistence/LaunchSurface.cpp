@@ -1,6 +1,6 @@
 #include "Persistence/LaunchSurface.h"
 
-#include "Persistence/JsonRead.h"
+#include "Json/JsonRead.h"
 
 std::string_view toString(LaunchSurface surface) {
     return surface == LaunchSurface::window ? "window" : "menuBar";

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Persistence/Instant.h"
-#include "Persistence/JsonRead.h"
+#include "Json/JsonRead.h"
 
 #include <nlohmann/json.hpp>
 

@@ -2,9 +2,9 @@
 
 #include "Persistence/PersistenceError.h"
 #include "Persistence/PersistenceLog.h"
-#include "Persistence/StoredJson.h"
 #include "Persistence/WriteFully.h"
 #include "PokerEngine/JsonRead.h"
+#include "Json/StoredJson.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Table/ChipDenomination.h"
+#include "Style/ChipDenomination.h"
 
 #include <array>
 #include <cstdint>

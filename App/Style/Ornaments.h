@@ -6,8 +6,8 @@
 #include <QPointF>
 #include <QRectF>
 
+#include "Style/ChipDenomination.h"
 #include "Style/RGB.h"
-#include "Table/ChipDenomination.h"
 
 // Measurements of one casino chip of diameter d; every size is a share of d.
 struct ChipFaceGeometry {

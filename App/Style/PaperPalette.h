@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "Style/ChipDenomination.h"
 #include "Style/Palette.h"
-#include "Table/ChipDenomination.h"
 
 // The paper style's colours: card stock, ink and laminate.
 struct PaperPalette {

@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "Style/ChipDenomination.h"
 #include "Style/Palette.h"
-#include "Table/ChipDenomination.h"
 
 // The pixel style's colours: a small fixed set of inks, felts and bevels.
 struct PixelPalette {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "Style/ChipDenomination.h"
 #include "Style/Palette.h"
-#include "Table/ChipDenomination.h"
 
 // The satin style's colours: the style in use.
 struct SatinPalette {

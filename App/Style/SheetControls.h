@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Game/CashStakes.h"
+#include "Style/ChipDenomination.h"
 #include "Style/RGB.h"
-#include "Table/ChipDenomination.h"
 
 #include <QString>
 

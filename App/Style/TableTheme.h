@@ -4,8 +4,8 @@
 #include "Style/Palette.h"
 #include "Style/PixelFont.h"
 #include "Style/TableStyleID.h"
+#include "Style/TableSurface.h"
 #include "Style/TextRole.h"
-#include "Table/TableSurface.h"
 
 // What the desktop says about how things should look; see Style/Drawing/SystemAppearance.h.
 struct AppearanceFlags {

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstddef>
 
-#include "Table/TableSurface.h"
+#include "Style/TableSurface.h"
 
 // What a piece of text is for; the role picks its size, weight and digit spacing in every style.
 enum class TextRole {

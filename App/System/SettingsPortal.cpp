@@ -1,5 +1,7 @@
 #include "System/SettingsPortal.h"
 
+#include "Style/Drawing/SystemAppearance.h"
+
 #include <QDBusArgument>
 #include <QDBusError>
 #include <QDBusMessage>
@@ -40,8 +42,14 @@ SettingsPortal::SettingsPortal(QObject* parent)
 }
 
 SettingsPortal& SettingsPortal::shared() {
-    // Lives as long as the process: the roots and views that read it come and go.
-    static SettingsPortal* const portal = new SettingsPortal();
+    // Lives as long as the process: the roots and views that read it come and go. What it hears is
+    // handed to the style, which never reads the desktop itself.
+    static SettingsPortal* const portal = [] {
+        auto* made = new SettingsPortal();
+        QObject::connect(made, &SettingsPortal::changed, made,
+                         [made] { SystemAppearance::useDesktopPreferences(made->preferences()); });
+        return made;
+    }();
     return *portal;
 }
 

@@ -6,9 +6,9 @@
 #include <QPointF>
 #include <QSizeF>
 
+#include "Style/ChipStacking.h"
 #include "Style/PixelGeometry.h"
 #include "Style/TableTheme.h"
-#include "Table/ChipStacking.h"
 
 // How a drawn chip stack is laid out in each style: satin and paper stand chips as small cylinders
 // seen from above at an angle, pixel stacks a ten-by-five sprite two cells at a time.

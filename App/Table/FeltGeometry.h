@@ -8,7 +8,7 @@
 #include <QString>
 
 #include "Style/PixelGeometry.h"
-#include "Table/TableSurface.h"
+#include "Style/TableSurface.h"
 
 // The measures of the drawn table: the rail of the vector felts, and the cell grid of the pixel felt
 // and of the pixel style's paused checkerboard.

@@ -1,5 +1,7 @@
 #include "Table/TableMetrics.h"
 
+#include "Style/DealerButtonSize.h"
+
 TableMetrics TableMetrics::pixel(double u, TableSurface surface) {
     const bool small = u < 3;
     TableMetrics m;
@@ -12,7 +14,7 @@ TableMetrics TableMetrics::pixel(double u, TableSurface surface) {
     m.botCardPeek = 6 * u;
     m.plate = small ? QSizeF(56 * u, 18 * u) : QSizeF(50 * u, 15 * u);
     m.avatar = small ? 18 * u : 15 * u;
-    m.dealerButton = 9 * u;
+    m.dealerButton = dealerButtonDiameter(TableStyleID::pixel, surface, u);
     m.railWidth = small ? 5 * u : 6 * u;
     m.chipDiameter = 10 * u;
     m.chipPitch = 2 * u;
@@ -33,7 +35,7 @@ TableMetrics TableMetrics::satinWindow() {
     m.botCardPeek = 18;
     m.plate = QSizeF(150, 46);
     m.avatar = 48;
-    m.dealerButton = 22;
+    m.dealerButton = dealerButtonDiameter(TableStyleID::satin, TableSurface::window, 1);
     m.railWidth = 14;
     m.chipDiameter = 28;
     m.chipPitch = 4;
@@ -54,7 +56,7 @@ TableMetrics TableMetrics::satinPopover() {
     m.botCardPeek = 12;
     m.plate = QSizeF(112, 36);
     m.avatar = 36;
-    m.dealerButton = 16;
+    m.dealerButton = dealerButtonDiameter(TableStyleID::satin, TableSurface::popover, 1);
     m.railWidth = 10;
     m.chipDiameter = 20;
     m.chipPitch = 3;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Style/TableStyleID.h"
-#include "Table/TableSurface.h"
+#include "Style/TableSurface.h"
 
 #include <QSizeF>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Table/TableSurface.h"
+#include "Style/TableSurface.h"
 
 class AppState;
 class GameController;

@@ -2,6 +2,7 @@
 #include "Game/BotSeating.h"
 #include "Game/GameModeRules.h"
 
+#include "Persistence/ChoicesSetup.h"
 #include "Support/CashChoices.h"
 
 #include <gtest/gtest.h>
@@ -27,9 +28,9 @@ TEST(SetupFromChoices, CashBuyInStaysWithinTheStakesAndTheSpendableChips) {
     };
     for (const auto& c : cases) {
         const auto choices = cashChoices(c.stakes, c.chosen);
-        EXPECT_EQ(GameModeRules::cashBuyInBB(choices, c.spendable), c.buyIn)
+        EXPECT_EQ(ChoicesSetup::cashBuyInBB(choices, c.spendable), c.buyIn)
             << "chosen " << c.chosen << ", spendable " << c.spendable;
-        const GameSetup setup = GameModeRules::setupFromChoices(GameMode::cashTable, choices, c.spendable, 1);
+        const GameSetup setup = ChoicesSetup::setupFromChoices(GameMode::cashTable, choices, c.spendable, 1);
         EXPECT_EQ(std::get<CashTableSetup>(setup.value()).buyInBB, c.buyIn);
     }
 }
@@ -38,7 +39,7 @@ TEST(SetupFromChoices, ACashTableNeverCostsMoreThanCanBeSpentOnceTheMinimumIs) {
     for (const CashStakes stakes : allCashStakes) {
         for (std::int64_t chosen = 0; chosen <= 140; chosen += 7) {
             for (std::int64_t spendable = 0; spendable <= 25'000; spendable += 373) {
-                const GameSetup setup = GameModeRules::setupFromChoices(
+                const GameSetup setup = ChoicesSetup::setupFromChoices(
                     GameMode::cashTable, cashChoices(stakes, chosen), spendable, 3);
                 const auto buyIn = std::get<CashTableSetup>(setup.value()).buyInBB;
                 ASSERT_GE(buyIn, GameModeRules::cashMinimumBuyInBB);
@@ -62,14 +63,14 @@ TEST(SetupFromChoices, EachModeFromItsRememberedChoices) {
     choices.cashOpponents = 9;
     choices.cashDifficulty = TableDifficulty::mixed;
 
-    const GameSetup quick = GameModeRules::setupFromChoices(GameMode::quickHand, choices, 0, 42);
+    const GameSetup quick = ChoicesSetup::setupFromChoices(GameMode::quickHand, choices, 0, 42);
     EXPECT_EQ(quick, GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::hard, 42, 5)));
 
-    const GameSetup sitAndGo = GameModeRules::setupFromChoices(GameMode::sitAndGo, choices, 0, 42);
+    const GameSetup sitAndGo = ChoicesSetup::setupFromChoices(GameMode::sitAndGo, choices, 0, 42);
     EXPECT_EQ(sitAndGo,
               GameSetup::sitAndGo(SitAndGoSetup{BotSeating::opponents(5, TableDifficulty::easy, 42), 42}));
 
-    const GameSetup cash = GameModeRules::setupFromChoices(GameMode::cashTable, choices, 4000, 42);
+    const GameSetup cash = ChoicesSetup::setupFromChoices(GameMode::cashTable, choices, 4000, 42);
     const auto& table = std::get<CashTableSetup>(cash.value());
     EXPECT_EQ(table.stakes, CashStakes::medium);
     EXPECT_EQ(table.buyInBB, 80);
@@ -78,14 +79,14 @@ TEST(SetupFromChoices, EachModeFromItsRememberedChoices) {
     EXPECT_EQ(table.seed, 42u);
     choices.cashOpponents = 0;
     EXPECT_EQ(std::get<CashTableSetup>(
-                  GameModeRules::setupFromChoices(GameMode::cashTable, choices, 4000, 42).value())
+                  ChoicesSetup::setupFromChoices(GameMode::cashTable, choices, 4000, 42).value())
                   .opponents.size(),
               1u);
 
     // The practice hand always deals the same cards, whatever the seed.
-    EXPECT_EQ(GameModeRules::setupFromChoices(GameMode::practice, choices, 0, 42),
+    EXPECT_EQ(ChoicesSetup::setupFromChoices(GameMode::practice, choices, 0, 42),
               GameSetup::practice(PracticeSetup{}));
     // The same choices and seed seat the same table.
-    EXPECT_EQ(GameModeRules::setupFromChoices(GameMode::cashTable, choices, 4000, 7),
-              GameModeRules::setupFromChoices(GameMode::cashTable, choices, 4000, 7));
+    EXPECT_EQ(ChoicesSetup::setupFromChoices(GameMode::cashTable, choices, 4000, 7),
+              ChoicesSetup::setupFromChoices(GameMode::cashTable, choices, 4000, 7));
 }

@@ -1,6 +1,6 @@
 #include "Persistence/Profile.h"
-#include "Persistence/StoredJson.h"
 #include "PokerEngine/DecodingError.h"
+#include "Json/StoredJson.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -1,7 +1,7 @@
 #include "Persistence/PersistenceStore.h"
-#include "Persistence/StoredJson.h"
 #include "PersistenceTestSupport.h"
 #include "SavedGameFixtures.h"
+#include "Json/StoredJson.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

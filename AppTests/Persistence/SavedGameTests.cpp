@@ -1,7 +1,7 @@
 #include "Persistence/SavedGame.h"
-#include "Persistence/StoredJson.h"
 #include "PokerEngine/DecodingError.h"
 #include "SavedGameFixtures.h"
+#include "Json/StoredJson.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

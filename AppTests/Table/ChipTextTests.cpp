@@ -1,4 +1,4 @@
-#include "Table/ChipStacking.h"
+#include "Style/ChipStacking.h"
 #include "Table/ChipText.h"
 
 #include <gtest/gtest.h>

@@ -4,6 +4,7 @@
 #include "Game/BotSeating.h"
 #include "Game/GameModeRules.h"
 #include "Learn/HandTag.h"
+#include "Persistence/ChoicesSetup.h"
 #include "Table/Screen/BottomRow.h"
 #include "Table/Screen/ShowdownText.h"
 #include "Table/Screen/TableOverModel.h"
@@ -283,13 +284,13 @@ TEST(TableOverPanel, PlayAgainSeatsTheTableTheLobbysSheetWould) {
     choices.cashOpponents = 3;
     for (const GameMode mode :
          {GameMode::quickHand, GameMode::cashTable, GameMode::sitAndGo, GameMode::practice}) {
-        const GameSetup current = GameModeRules::setupFromChoices(mode, NewGameChoices{}, 5000, 1);
+        const GameSetup current = ChoicesSetup::setupFromChoices(mode, NewGameChoices{}, 5000, 1);
         // The chips the player can spend decide the buy-in, not the bankroll alone.
         EXPECT_EQ(TableOverModel::nextSetup(current, choices, 730, 9),
-                  GameModeRules::setupFromChoices(mode, choices, 730, 9));
+                  ChoicesSetup::setupFromChoices(mode, choices, 730, 9));
     }
     TableOverModel::Inputs in{TableOver::handPlayed(0, 1),
-                              GameModeRules::setupFromChoices(GameMode::cashTable, choices, 5000, 1),
+                              ChoicesSetup::setupFromChoices(GameMode::cashTable, choices, 5000, 1),
                               choices,
                               5000,
                               730,

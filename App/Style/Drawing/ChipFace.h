@@ -2,7 +2,7 @@
 
 #include "Style/Drawing/FramedOrnament.h"
 
-#include "Table/ChipDenomination.h"
+#include "Style/ChipDenomination.h"
 
 // One casino chip seen from above, in the satin chip colours whatever the table style. Decorative:
 // screen readers read the control around it.

@@ -4,6 +4,7 @@
 #include <QIODevice>
 #include <QPainter>
 
+#include "Style/DealerButtonSize.h"
 #include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/CardstockShape.h"
 #include "Style/Drawing/Colors.h"
@@ -12,7 +13,6 @@
 #include "Style/Drawing/SoftShadow.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/ThemeFonts.h"
-#include "Table/TableMetrics.h"
 
 namespace {
 const PixelGlyph& discMask() {
@@ -49,11 +49,7 @@ void DealerButtonView::setTheme(const TableTheme& theme) {
 }
 
 double DealerButtonView::diameter(const TableTheme& theme) {
-    if (theme.style == TableStyleID::pixel)
-        return TableMetrics::pixel(theme.pixelUnit, theme.surface).dealerButton;
-    const TableMetrics metrics =
-        theme.surface == TableSurface::window ? TableMetrics::satinWindow() : TableMetrics::satinPopover();
-    return metrics.dealerButton;
+    return dealerButtonDiameter(theme.style, theme.surface, theme.pixelUnit);
 }
 
 QMarginsF DealerButtonView::overhang(const TableTheme& theme) {

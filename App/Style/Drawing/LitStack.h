@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Table/ChipStacking.h"
+#include "Style/ChipStacking.h"
 
 #include <QPointF>
 #include <QSizeF>

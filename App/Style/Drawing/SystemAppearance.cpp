@@ -1,13 +1,34 @@
 #include "Style/Drawing/SystemAppearance.h"
 
-#include "Style/DesktopAppearance.h"
-#include "System/SettingsPortal.h"
-
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPalette>
 
+namespace {
+
+// What the desktop last said, and who to tell when it says something new.
+struct DesktopSaid : QObject {
+    Q_OBJECT
+  public:
+    DesktopPreferences preferences;
+  signals:
+    void changed();
+};
+
+DesktopSaid& desktopSaid() {
+    // Lives as long as the process, like the portal that feeds it.
+    static DesktopSaid* const said = new DesktopSaid();
+    return *said;
+}
+
+} // namespace
+
 namespace SystemAppearance {
+
+void useDesktopPreferences(const DesktopPreferences& preferences) {
+    desktopSaid().preferences = preferences;
+    emit desktopSaid().changed();
+}
 
 AppearanceFlags current() {
     const bool paletteDark = QGuiApplication::palette().color(QPalette::Window).lightnessF() < 0.5;
@@ -15,7 +36,7 @@ AppearanceFlags current() {
         DesktopAppearance::parseOverride(qgetenv("CHIPWHISTLE_INCREASE_CONTRAST")),
         DesktopAppearance::parseOverride(qgetenv("CHIPWHISTLE_REDUCE_MOTION")),
     };
-    return DesktopAppearance::resolve(SettingsPortal::shared().preferences(), paletteDark, overrides);
+    return DesktopAppearance::resolve(desktopSaid().preferences, paletteDark, overrides);
 }
 
 } // namespace SystemAppearance
@@ -25,7 +46,7 @@ AppearanceWatcher::AppearanceWatcher(QObject* parent)
     , flags_(SystemAppearance::current()) {
     if (qApp)
         qApp->installEventFilter(this);
-    connect(&SettingsPortal::shared(), &SettingsPortal::changed, this, &AppearanceWatcher::recheck);
+    connect(&desktopSaid(), &DesktopSaid::changed, this, &AppearanceWatcher::recheck);
 }
 
 bool AppearanceWatcher::eventFilter(QObject* watched, QEvent* event) {
@@ -43,3 +64,5 @@ void AppearanceWatcher::recheck() {
         emit changed(flags_);
     }
 }
+
+#include "SystemAppearance.moc"

@@ -4,12 +4,16 @@
 
 #include "Style/TableTheme.h"
 
-// How dark mode, increased contrast and Reduce Motion reach the theme: from the desktop's settings
-// portal where there is one, otherwise dark from the lightness of the application palette's window
-// colour. CHIPWHISTLE_INCREASE_CONTRAST and CHIPWHISTLE_REDUCE_MOTION set to 1 or 0 win over the
-// desktop.
+#include "Style/DesktopAppearance.h"
+
+// How dark mode, increased contrast and Reduce Motion reach the theme: from what the desktop last said
+// (the shell hands it over from the desktop's settings portal), otherwise dark from the lightness of
+// the application palette's window colour. CHIPWHISTLE_INCREASE_CONTRAST and CHIPWHISTLE_REDUCE_MOTION
+// set to 1 or 0 win over the desktop.
 namespace SystemAppearance {
 AppearanceFlags current();
+// What the desktop says now; every AppearanceWatcher rechecks.
+void useDesktopPreferences(const DesktopPreferences& preferences);
 } // namespace SystemAppearance
 
 // Tells its owner when the desktop's appearance changes, so the owner rebuilds its theme and passes it down.

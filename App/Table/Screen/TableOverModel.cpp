@@ -1,6 +1,7 @@
 #include "Table/Screen/TableOverModel.h"
 
 #include "Game/GameModeRules.h"
+#include "Persistence/ChoicesSetup.h"
 #include "Table/ActionBarModel.h"
 #include "Table/ChipText.h"
 
@@ -69,7 +70,7 @@ std::optional<GameSetup> TableOverModel::nextSetup(const std::optional<GameSetup
     if (!current) {
         return std::nullopt;
     }
-    return GameModeRules::setupFromChoices(current->mode(), choices, spendable, seed);
+    return ChoicesSetup::setupFromChoices(current->mode(), choices, spendable, seed);
 }
 
 QString TableOverModel::refusal(std::int64_t cost, std::int64_t spendable) {
@@ -92,7 +93,7 @@ TableOverModel TableOverModel::make(const Inputs& in) {
         panel.primary = home;
         if (!in.savedGame && in.spendable >= GameModeRules::entryCost(GameMode::quickHand)) {
             panel.offer =
-                GameModeRules::setupFromChoices(GameMode::quickHand, in.choices, in.spendable, in.seed);
+                ChoicesSetup::setupFromChoices(GameMode::quickHand, in.choices, in.spendable, in.seed);
             panel.offerCost = GameModeRules::entryCost(GameMode::quickHand);
             panel.primary = Button{QStringLiteral("Play a Quick Hand"), Action::quickHand};
             panel.secondary = home;

@@ -4,7 +4,7 @@
 #include "Game/PauseReason.h"
 
 #include "Style/PixelFont.h"
-#include "Table/TableSurface.h"
+#include "Style/TableSurface.h"
 
 #include "PokerEngine/BlindSchedule.h"
 

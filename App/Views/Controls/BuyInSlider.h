@@ -2,10 +2,10 @@
 
 #include <QWidget>
 
+#include "Style/ChipDenomination.h"
 #include "Style/Drawing/Adjustable.h"
 #include "Style/Drawing/AnimationClock.h"
 #include "Style/TableTheme.h"
-#include "Table/ChipDenomination.h"
 
 // The cash table's buy-in, 40 to 100 big blinds: a track with detents at 40, 60, 80 and 100, a chip
 // for a thumb, a bubble with the amount in chips while dragged or focused, and stripes over the stretch

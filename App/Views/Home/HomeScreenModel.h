@@ -5,8 +5,8 @@
 #include "Persistence/SavedGame.h"
 #include "Style/AnimationCurve.h"
 #include "Style/PixelFont.h"
+#include "Style/TableSurface.h"
 #include "Style/TableTheme.h"
-#include "Table/TableSurface.h"
 
 #include "BotKit/BotProfile.h"
 #include "PokerEngine/Card.h"

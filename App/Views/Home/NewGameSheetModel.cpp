@@ -2,6 +2,7 @@
 
 #include "Game/BotSeating.h"
 #include "Game/GameModeRules.h"
+#include "Persistence/ChoicesSetup.h"
 #include "Style/SheetControls.h"
 #include "Views/Home/LobbyText.h"
 
@@ -44,7 +45,7 @@ BuyInFigures NewGameSheetModel::buyIn(const NewGameChoices& choices, std::int64_
 }
 
 GameSetup NewGameSheetModel::setup(const NewGameChoices& choices, std::int64_t spendable) const {
-    return GameModeRules::setupFromChoices(mode_, choices, spendable, seed_);
+    return ChoicesSetup::setupFromChoices(mode_, choices, spendable, seed_);
 }
 
 std::optional<QString> NewGameSheetModel::blockedReason(const NewGameChoices& choices,

@@ -9,8 +9,8 @@
 
 #include "BotKit/BotTier.h"
 #include "Style/AvatarModel.h"
+#include "Style/ChipStacking.h"
 #include "Style/TableTheme.h"
-#include "Table/ChipStacking.h"
 
 class QPainter;
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Style/AvatarModel.h"
+#include "Style/ChipDenomination.h"
 #include "Style/FloatingArt.h"
-#include "Table/ChipDenomination.h"
 #include "Views/Onboarding/OnboardingPage.h"
 #include "Views/Onboarding/OnboardingPieces.h"
 

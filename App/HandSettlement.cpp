@@ -1,7 +1,7 @@
-#include "Game/HandSettlement.h"
+#include "HandSettlement.h"
 
 #include "Game/GameModeRules.h"
-#include "Persistence/StoredJson.h"
+#include "Json/StoredJson.h"
 
 #include "PokerEngine/CheckedMath.h"
 

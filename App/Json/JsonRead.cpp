@@ -1,4 +1,4 @@
-#include "Persistence/JsonRead.h"
+#include "Json/JsonRead.h"
 
 namespace JsonRead {
 

@@ -1,4 +1,4 @@
-#include "Persistence/StoredJson.h"
+#include "Json/StoredJson.h"
 
 std::string storedJsonText(const nlohmann::json& value) {
     // nlohmann keeps object keys in a sorted map, so a plain dump is already in key order. Outside
