@@ -23,7 +23,7 @@ namespace {
 void paintChart(benchmark::State& state) {
     ensureApplication();
     StartersChartView chart(BotKit::StartingHand(PokerEngine::Rank::king, PokerEngine::Rank::queen, true),
-                            false, false, state.range(0) != 0);
+                            false, state.range(0) != 0);
     chart.resize(360, 360);
     QImage canvas(chart.size() * 2, QImage::Format_ARGB32_Premultiplied);
     canvas.setDevicePixelRatio(2);
@@ -39,7 +39,7 @@ BENCHMARK(paintChart)->Arg(0)->Arg(1)->ArgName("increasedContrast")->Unit(benchm
 void paintChartAfresh(benchmark::State& state) {
     ensureApplication();
     StartersChartView chart(BotKit::StartingHand(PokerEngine::Rank::king, PokerEngine::Rank::queen, true),
-                            false, false, state.range(0) != 0);
+                            false, state.range(0) != 0);
     QImage canvas(QSize(362, 362) * 2, QImage::Format_ARGB32_Premultiplied);
     canvas.setDevicePixelRatio(2);
     int width = 360;

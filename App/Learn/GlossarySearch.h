@@ -16,5 +16,8 @@ std::vector<Term> matching(const QString& search);
 QString announcement(std::size_t matches);
 // The search field's prompt: "Search 30 words".
 QString prompt();
+// The room the typed text and the prompt keep from the field's left and right edges, beyond the field's
+// own frame, so that neither starts flush against it.
+inline constexpr int textInset = 6;
 
 } // namespace GlossarySearch

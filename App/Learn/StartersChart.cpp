@@ -1,6 +1,9 @@
 #include "Learn/StartersChart.h"
 
+#include "Learn/GuideInk.h"
 #include "Learn/HandNames.h"
+#include "Style/Contrast.h"
+#include "Style/Ornaments.h"
 
 #include <algorithm>
 #include <cmath>
@@ -48,13 +51,51 @@ BotKit::StartingHand move(std::optional<BotKit::StartingHand> selected,
     return chartCell(std::clamp(at.row, 0, chartSide - 1), std::clamp(at.column, 0, chartSide - 1));
 }
 
-double labelSize(bool increasedContrast, bool compact, double chartWidth) {
-    if (!increasedContrast) {
-        return compact ? 7.5 : 8.5;
-    }
+std::optional<BotKit::StartingHand> selectionWhenCardsArrive(std::optional<BotKit::StartingHand> selected,
+                                                             std::optional<BotKit::StartingHand> current) {
+    return selected ? selected : current;
+}
+
+double labelSize(double chartWidth) {
     // The grid's 2 pt padding on each side and its twelve 1.5 pt gaps.
     const double side = std::max((chartWidth - 4 - 18) / chartSide, 0.0);
     return std::clamp(std::floor((side - 3) / 1.9), 9.0, 13.0);
+}
+
+double labelShare(double cellSide, double widestLabel) {
+    if (widestLabel <= 0) {
+        return 1;
+    }
+    return std::clamp((cellSide - 1) / widestLabel, 0.6, 1.0);
+}
+
+BandLook bandLook(StartingBand band, bool dark, bool increasedContrast) {
+    const RGB accent = GuideInk::accent(dark);
+    const auto tint = [&](double fill, double border) {
+        return BandLook{accent.withAlpha(fill), accent.withAlpha(border), increasedContrast ? 1.0 : 0.0,
+                        GuideInk::primary(dark)};
+    };
+    switch (band) {
+    case StartingBand::great: {
+        // The light look's white label reads at only 4:1 on the bare accent: the fill deepens as far as
+        // the label needs.
+        const RGB label = dark ? RGB::black : RGB::white;
+        const RGB fill = Contrast::readable(accent, label, dark ? RGB::white : RGB::black);
+        return BandLook{fill, fill, increasedContrast ? 1.0 : 0.0, label};
+    }
+    case StartingBand::good:
+        return tint(0.55, 0.85);
+    case StartingBand::playable:
+        return tint(0.28, 0.65);
+    case StartingBand::risky:
+        return tint(0.11, 0.5);
+    case StartingBand::fold:
+        break;
+    }
+    const RGB secondary = GuideInk::secondary(dark);
+    return BandLook{SatinPanelColors::fill(dark),
+                    increasedContrast ? secondary : SatinPanelColors::border(dark),
+                    increasedContrast ? 1.0 : 0.5, secondary};
 }
 
 std::optional<Detail> detail(std::optional<BotKit::StartingHand> selected,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Learn/GuideContent.h"
+#include "Style/RGB.h"
 
 #include <QString>
 
@@ -21,9 +22,29 @@ QString cellSpoken(const BotKit::StartingHand& hand);
 BotKit::StartingHand move(std::optional<BotKit::StartingHand> selected,
                           std::optional<BotKit::StartingHand> current, Arrow arrow);
 
-// The cell label's size in points. With increased contrast it follows the measured width of the padded
-// grid (9 to 13); otherwise it is fixed by the presentation.
-double labelSize(bool increasedContrast, bool compact, double chartWidth);
+// The selection once the player's cards change: the player's own choice stays; with none yet, it
+// takes the new cards.
+std::optional<BotKit::StartingHand> selectionWhenCardsArrive(std::optional<BotKit::StartingHand> selected,
+                                                             std::optional<BotKit::StartingHand> current);
+
+// The cell label's size in points: it follows the measured width of the padded grid, from 9 (a size a
+// person reads) to 13. The same in either contrast, and in the narrow sidebar too.
+double labelSize(double chartWidth);
+// The share of that size the labels are drawn at, all alike, so that the widest (`widestLabel` wide at
+// full size) stays inside a cell `cellSide` wide with half a point to spare on each side; never below
+// 0.6, and never above 1.
+double labelShare(double cellSide, double widestLabel);
+
+// How a band's cells and legend swatch are drawn: its fill, its border (none where the width is 0)
+// and the colour of a cell's label, which reads at 4.5:1 on the fill over the guide's ground.
+struct BandLook {
+    RGB fill;
+    RGB border;
+    double borderWidth = 0;
+    RGB label;
+    bool operator==(const BandLook&) const = default;
+};
+BandLook bandLook(StartingBand band, bool dark, bool increasedContrast);
 
 // The line under the chart, in its three pieces: "Your hand: " when the selection is the player's hand,
 // the hand's name (both semibold), and " · <band>".

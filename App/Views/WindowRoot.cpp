@@ -16,10 +16,12 @@
 #include "Views/RootContent.h"
 #include "Views/RootTheme.h"
 #include "Views/Settings/SettingsLook.h"
+#include "Views/Support/FocusChain.h"
 #include "Views/Support/LookPalette.h"
 #include "Views/Table/ActionLogView.h"
 #include "Views/WindowChrome.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -215,7 +217,9 @@ QWidget* WindowRoot::makeSidebar() {
     sidebar->setMinimumWidth(sidebarMinimum);
     sidebar->setAutoFillBackground(true);
     auto* layout = new QVBoxLayout(sidebar);
-    layout->setContentsMargins(14, 10, 14, 2);
+    // The switch and the log keep 14 points from the sidebar's edges; the guide keeps its own padding,
+    // so it takes the sidebar's whole width.
+    layout->setContentsMargins(0, 10, 0, 2);
     // The game's own segmented control, as the guide's tabs: a desktop's checked push buttons read
     // the wrong way round in a dark theme.
     segments_ = new SlidingPicker(guideControls(theme_->theme()), QStringLiteral("Sidebar content"),
@@ -223,9 +227,13 @@ QWidget* WindowRoot::makeSidebar() {
                                   int(sidebarContent_), sidebar);
     connect(segments_, &SlidingPicker::picked, this,
             [this](int id) { setSidebar(true, SidebarContent(id)); });
-    layout->addWidget(segments_);
+    auto* switchRow = new QHBoxLayout;
+    switchRow->setContentsMargins(14, 0, 14, 0);
+    switchRow->addWidget(segments_);
+    layout->addLayout(switchRow);
     sidebarPages_ = new QStackedWidget(sidebar);
     log_ = new ActionLogView(theme_->theme(), environment_.controller);
+    log_->setContentsMargins(14, 0, 14, 0);
     sidebarPages_->addWidget(log_);
     layout->addWidget(sidebarPages_, 1);
     return sidebar;
@@ -343,6 +351,8 @@ void WindowRoot::refreshGuide() {
     setup.announcer = environment_.announcer;
     guide_ = new PokerBasicsView(std::move(setup));
     sidebarPages_->addWidget(guide_);
+    // Built after the table, it would be reached after the action bar; it follows the sidebar's switch.
+    FocusChain::placeAfter(segments_->segments().back(), guide_);
 }
 
 void WindowRoot::setSidebar(bool shown, SidebarContent content, bool animated) {

@@ -140,7 +140,7 @@ TEST(LearnGallery, ChartWithSelection) {
     for (const bool dark : {false, true}) {
         for (const bool contrast : {false, true}) {
             StartersChartView chart(
-                BotKit::StartingHand(PokerEngine::Rank::king, PokerEngine::Rank::queen, true), false, dark,
+                BotKit::StartingHand(PokerEngine::Rank::king, PokerEngine::Rank::queen, true), dark,
                 contrast);
             chart.select(BotKit::StartingHand(PokerEngine::Rank::six, PokerEngine::Rank::six, false));
             save(chart, QSize(360, 360),

@@ -1,3 +1,4 @@
+#include "Learn/GlossarySearch.h"
 #include "Learn/GuideContent.h"
 #include "Learn/GuideShell.h"
 #include "Learn/LearnMetrics.h"
@@ -24,6 +25,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -382,6 +384,8 @@ TEST(PokerBasicsView, TheSidebarClaimsNeitherReturnNorEscape) {
 
 TEST(PokerBasicsView, PickerSwitchesTabs) {
     PokerBasicsView guide(PokerBasicsView::Setup{});
+    // Made after the guide, as the table's action bar is made after the window's sidebar.
+    auto* madeLater = new QPushButton(QStringLiteral("Later"), &guide);
     activate(guide);
     EXPECT_EQ(guide.tabPicker()->selected(), 0);
     guide.tabButton(GuideTab::starters)->click();
@@ -391,6 +395,10 @@ TEST(PokerBasicsView, PickerSwitchesTabs) {
     press(guide.tabButton(GuideTab::starters), Qt::Key_Right);
     EXPECT_EQ(guide.tab(), GuideTab::glossary);
     EXPECT_EQ(guide.tabPicker()->selected(), 3);
+    // Tab goes from the picker into the tab below it, as they are drawn.
+    press(guide.tabButton(GuideTab::glossary), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), qobject_cast<GlossaryTab*>(guide.tabContent())->searchField());
+    EXPECT_NE(QApplication::focusWidget(), madeLater);
     guide.setTab(GuideTab::rankings);
     EXPECT_EQ(guide.tabPicker()->selected(), 1);
 }
@@ -401,6 +409,9 @@ TEST(GlossaryTab, SearchFiltersAndAnnounces) {
     activate(tab);
     EXPECT_EQ(tab.shownTerms().size(), 30u);
     EXPECT_EQ(tab.searchField()->placeholderText(), "Search 30 words");
+    // The prompt, and the text typed, start clear of the field's edge.
+    EXPECT_GE(tab.searchField()->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x(),
+              GlossarySearch::textInset);
     EXPECT_EQ(quietAnnouncer().spoken().size(), before) << "the glossary's first showing says nothing";
     tab.searchField()->setText(" Blind ");
     EXPECT_EQ(tab.shownTerms(), (std::vector<Term>{Term::bigBlind, Term::blinds, Term::sitAndGo,
@@ -476,7 +487,7 @@ TEST(StartersTab, ASelectionIsAnnounced) {
 }
 
 TEST(StartersChartView, ReadsAsAChartOfButtons) {
-    StartersChartView chart(std::nullopt, false, false, false);
+    StartersChartView chart(std::nullopt, false, false);
     chart.resize(330, 330);
     QAccessibleInterface* access = QAccessible::queryAccessibleInterface(&chart);
     ASSERT_TRUE(access);
@@ -491,17 +502,18 @@ TEST(StartersChartView, ReadsAsAChartOfButtons) {
     EXPECT_EQ(chart.selected(), StartingHand(Rank::king, Rank::queen, true));
     EXPECT_TRUE(kingQueen->state().selected);
     EXPECT_EQ(access->indexOfChild(kingQueen), 15);
-    EXPECT_EQ(chart.labelSize(), 8.5);
+    EXPECT_EQ(chart.labelSize(), 10);
 }
 
 TEST(StartersChartView, LabelSizesWithIncreasedContrastFollowTheWidth) {
-    StartersChartView chart(std::nullopt, true, false, true);
+    StartersChartView chart(std::nullopt, false, true);
     for (const auto& [width, size] : {std::pair{300, 9.0}, {350, 11.0}, {400, 13.0}}) {
         chart.resize(width, width);
         EXPECT_EQ(chart.labelSize(), size) << width;
     }
-    StartersChartView compact(std::nullopt, true, false, false);
-    EXPECT_EQ(compact.labelSize(), 7.5);
+    StartersChartView standard(std::nullopt, false, false);
+    standard.resize(400, 400);
+    EXPECT_EQ(standard.labelSize(), 13);
 }
 
 TEST(RankingsTab, HighlightsTheHeldRow) {

@@ -1,4 +1,6 @@
+#include "Learn/GuideInk.h"
 #include "Learn/StartersChart.h"
+#include "Style/Contrast.h"
 
 #include <gtest/gtest.h>
 
@@ -32,16 +34,30 @@ TEST(StartersChart, ArrowsStartFromTheSelectionThenTheHeldHand) {
     EXPECT_EQ(StartersChart::move(twos, std::nullopt, Arrow::right), twos);
     EXPECT_EQ(StartersChart::move(twos, std::nullopt, Arrow::down), twos);
     EXPECT_EQ(StartersChart::move(twos, std::nullopt, Arrow::up), StartingHand(Rank::three, Rank::two, true));
+    // Cards dealt while the tab is open become the selection only when the player has made none.
+    EXPECT_EQ(StartersChart::selectionWhenCardsArrive(std::nullopt, kingQueenSuited), kingQueenSuited);
+    EXPECT_EQ(StartersChart::selectionWhenCardsArrive(aces, kingQueenSuited), aces);
 }
 
-TEST(StartersChart, LabelSizes) {
-    EXPECT_EQ(StartersChart::labelSize(false, true, 400), 7.5);
-    EXPECT_EQ(StartersChart::labelSize(false, false, 400), 8.5);
-    EXPECT_EQ(StartersChart::labelSize(true, false, 0), 9);
-    EXPECT_EQ(StartersChart::labelSize(true, true, 300), 9);
-    EXPECT_EQ(StartersChart::labelSize(true, false, 350), 11);
-    EXPECT_EQ(StartersChart::labelSize(true, true, 400), 13);
-    EXPECT_EQ(StartersChart::labelSize(true, false, 2000), 13);
+TEST(StartersChart, LabelsReadAtTheirSizeAndColour) {
+    for (const auto& [width, size] : {std::pair{0.0, 9.0}, {300, 9}, {350, 11}, {400, 13}, {2000, 13}}) {
+        EXPECT_EQ(StartersChart::labelSize(width), size) << width;
+    }
+    // All labels shrink alike so the widest keeps half a point each side, down to 0.6.
+    EXPECT_EQ(StartersChart::labelShare(20, 18), 1);
+    EXPECT_DOUBLE_EQ(StartersChart::labelShare(17, 20), 0.8);
+    EXPECT_EQ(StartersChart::labelShare(5, 20), 0.6);
+    for (const bool dark : {false, true}) {
+        for (const bool increased : {false, true}) {
+            for (const StartingBand band : allStartingBands) {
+                const auto look = StartersChart::bandLook(band, dark, increased);
+                const RGB cell = Contrast::over(look.fill, GuideInk::ground(dark));
+                EXPECT_GE(Contrast::textRatio(look.label, cell), Contrast::text)
+                    << StartersChart::bandName(band).toStdString() << dark << increased;
+                EXPECT_EQ(look.borderWidth, increased ? 1 : band == StartingBand::fold ? 0.5 : 0);
+            }
+        }
+    }
 }
 
 TEST(StartersChart, NamesAndDetail) {

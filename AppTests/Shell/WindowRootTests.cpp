@@ -12,6 +12,7 @@
 #include "Table/Screen/BottomRow.h"
 #include "Views/Controls/SlidingPicker.h"
 #include "Views/Controls/StyledButton.h"
+#include "Views/Learn/BasicsTab.h"
 #include "Views/Learn/GlossaryTab.h"
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Learn/RankingsTab.h"
@@ -167,6 +168,8 @@ TEST_F(TableWindow, TheToolbarStaysPutAsPauseAndSoundTurn) {
 }
 
 TEST_F(TableWindow, ANewHandKeepsTheChartSelectionAndTheRankingsScroll) {
+    // As short as the window goes, so the rankings scroll.
+    window.resize(WindowChrome::minimumSize.toSize());
     startSitAndGo();
     click(toolbarButton("Poker Basics"));
     settle();
@@ -227,6 +230,19 @@ TEST_F(TableWindow, TheGuidePutAwayStartsAfreshWhenItComesBack) {
     settle();
     ASSERT_TRUE(window.guide());
     EXPECT_EQ(window.guide()->tab(), GuideTab::basics);
+
+    // Built after the table, the guide still follows the sidebar's switch on the keyboard's way round:
+    // its four tabs, then "Next", before anything of the table.
+    QApplication::setActiveWindow(&window);
+    auto* sidebarSwitch = window.sidebar()->findChild<SlidingPicker*>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_TRUE(sidebarSwitch);
+    sidebarSwitch->segments().back()->setFocus();
+    for (int presses = 0; presses < 5; ++presses) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_TRUE(window.guide()->isAncestorOf(QApplication::focusWidget())) << presses;
+    }
+    EXPECT_EQ(QApplication::focusWidget(),
+              static_cast<QWidget*>(qobject_cast<BasicsTab*>(window.guide()->tabContent())->forwardButton()));
 }
 
 TEST_F(TableWindow, TheResultDealsOnFromTheLogWithoutTakingKeysTheSidebarNeeds) {

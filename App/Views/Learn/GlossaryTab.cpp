@@ -102,6 +102,7 @@ GlossaryTab::GlossaryTab(const TableTheme& theme, std::optional<Term> focused, A
     search_->setPlaceholderText(GlossarySearch::prompt());
     search_->setAccessibleName(QStringLiteral("Search"));
     search_->setClearButtonEnabled(true);
+    search_->setTextMargins(GlossarySearch::textInset, 0, GlossarySearch::textInset, 0);
     // The field lines up with the panel's card, not with the room kept for its shadow.
     const QMargins shadow = SatinPanel::shadowMargins();
     auto* field = new QHBoxLayout;

@@ -2,22 +2,21 @@
 
 #include <QWidget>
 
+#include "Learn/GuideInk.h"
 #include "Style/Drawing/Colors.h"
-#include "Style/SatinPalette.h"
 
 namespace GuideColors {
 
 QColor accent(bool dark) {
-    return toQColor(SatinPalette::accent(dark));
+    return toQColor(GuideInk::accent(dark));
 }
 
 QColor primary(bool dark) {
-    return dark ? QColor(255, 255, 255, 235) : QColor(0, 0, 0, 217);
+    return toQColor(GuideInk::primary(dark));
 }
 
 QColor secondary(bool dark) {
-    // Light, the desktop's usual 60 % grey reads at only 3.2:1 on the window; 80 % reads at 5.3:1.
-    return dark ? QColor(235, 235, 245, 153) : QColor(60, 60, 67, 204);
+    return toQColor(GuideInk::secondary(dark));
 }
 
 QColor faded(QColor colour, double opacity) {

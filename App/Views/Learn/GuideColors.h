@@ -4,8 +4,7 @@
 
 class QWidget;
 
-// The desktop's own colours the guide's tabs draw in (the accent and the label colours), rather than
-// the table palette, for a light or dark appearance.
+// The guide's colours (`GuideInk`) as the tabs paint them.
 namespace GuideColors {
 
 QColor accent(bool dark);

@@ -19,6 +19,7 @@
 #include "Views/Learn/RankingsTab.h"
 #include "Views/Learn/StartersTab.h"
 #include "Views/Support/DialogKeys.h"
+#include "Views/Support/FocusChain.h"
 #include "Views/Support/FocusedButton.h"
 
 PokerBasicsView::PokerBasicsView(Setup setup, QWidget* parent)
@@ -165,5 +166,7 @@ void PokerBasicsView::buildContent() {
         break;
     }
     stack_->addWidget(content_, 1);
+    // Read in the order it is drawn: the tab's controls follow the picker above them.
+    FocusChain::placeAfter(picker_->segments().back(), content_);
     content_->show();
 }

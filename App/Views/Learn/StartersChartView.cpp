@@ -151,12 +151,11 @@ QAccessibleInterface* chartFactory(const QString& className, QObject* object) {
 
 } // namespace
 
-StartersChartView::StartersChartView(std::optional<BotKit::StartingHand> current, bool compact, bool dark,
+StartersChartView::StartersChartView(std::optional<BotKit::StartingHand> current, bool dark,
                                      bool increasedContrast, QWidget* parent)
     : QWidget(parent)
     , current_(current)
     , selected_(current)
-    , compact_(compact)
     , dark_(dark)
     , increasedContrast_(increasedContrast) {
     static const bool installed = [] {
@@ -186,8 +185,9 @@ void StartersChartView::setCurrent(std::optional<BotKit::StartingHand> current) 
     }
     current_ = current;
     update();
-    if (!selected_ && current_) {
-        select(*current_);
+    if (const auto selection = StartersChart::selectionWhenCardsArrive(selected_, current_);
+        selection != selected_) {
+        select(*selection);
     }
 }
 
@@ -208,35 +208,12 @@ std::optional<BotKit::StartingHand> StartersChartView::handAt(QPointF point) con
 }
 
 double StartersChartView::labelSize() const {
-    return StartersChart::labelSize(increasedContrast_, compact_, width());
+    return StartersChart::labelSize(width());
 }
 
 StartersChartView::BandLook StartersChartView::look(StartingBand band, bool dark, bool increasedContrast) {
-    const QColor accent = GuideColors::accent(dark);
-    const QColor primary = GuideColors::primary(dark);
-    const auto tint = [&](double fill, double border) {
-        return BandLook{GuideColors::faded(accent, fill), GuideColors::faded(accent, border),
-                        increasedContrast ? 1.0 : 0.0, primary};
-    };
-    switch (band) {
-    case StartingBand::great: {
-        BandLook great = tint(1, 1);
-        great.label = dark ? Qt::black : Qt::white;
-        return great;
-    }
-    case StartingBand::good:
-        return tint(0.55, 0.85);
-    case StartingBand::playable:
-        return tint(0.28, 0.65);
-    case StartingBand::risky:
-        return tint(0.11, 0.5);
-    case StartingBand::fold:
-        break;
-    }
-    const QColor secondary = GuideColors::secondary(dark);
-    return BandLook{toQColor(SatinPanelColors::fill(dark)),
-                    increasedContrast ? secondary : toQColor(SatinPanelColors::border(dark)),
-                    increasedContrast ? 1.0 : 0.5, secondary};
+    const StartersChart::BandLook look = StartersChart::bandLook(band, dark, increasedContrast);
+    return {toQColor(look.fill), toQColor(look.border), look.borderWidth, toQColor(look.label)};
 }
 
 void StartersChartView::paintSwatch(QPainter& painter, const QRectF& box, const BandLook& look) {
@@ -274,11 +251,8 @@ QPixmap StartersChartView::paintCells(double ratio) const {
             paintSwatch(art, QRectF(at, cell.size()), looks[static_cast<std::size_t>(band)]);
         });
     }
-    // Labels that would overflow their cells shrink, down to 0.6 of their size; all by the same factor,
-    // from the widest label, so the chart reads evenly.
-    const double side = cellRect(0, 0).width();
     const QFont natural = ThemeFonts::system(labelSize(), FontWeight::semibold);
-    const double shrink = std::max(0.6, std::min(1.0, (side - 2) / widestLabel(natural)));
+    const double shrink = StartersChart::labelShare(cellRect(0, 0).width(), widestLabel(natural));
     const QFont font = ThemeFonts::system(labelSize() * shrink, FontWeight::semibold);
     painter.setFont(font);
     const std::vector<QStaticText>& labels = preparedLabels(font);

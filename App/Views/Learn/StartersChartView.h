@@ -16,8 +16,8 @@
 class StartersChartView : public QWidget {
     Q_OBJECT
   public:
-    StartersChartView(std::optional<BotKit::StartingHand> current, bool compact, bool dark,
-                      bool increasedContrast, QWidget* parent = nullptr);
+    StartersChartView(std::optional<BotKit::StartingHand> current, bool dark, bool increasedContrast,
+                      QWidget* parent = nullptr);
 
     std::optional<BotKit::StartingHand> selected() const { return selected_; }
     std::optional<BotKit::StartingHand> current() const { return current_; }
@@ -65,7 +65,6 @@ class StartersChartView : public QWidget {
 
     std::optional<BotKit::StartingHand> current_;
     std::optional<BotKit::StartingHand> selected_;
-    bool compact_;
     bool dark_;
     bool increasedContrast_;
     QPixmap cells_;

@@ -133,8 +133,13 @@ StartersTab::StartersTab(const TableTheme& theme, std::optional<BotKit::Starting
     below->setContentsMargins(shadow.left(), 0, shadow.right(), 0);
     below->setSpacing(10);
     stack->addLayout(below);
-    chart_ = new StartersChartView(currentHand, compact, dark, increasedContrast, content);
-    below->addWidget(chart_);
+    chart_ = new StartersChartView(currentHand, dark, increasedContrast, content);
+    if (compact) {
+        // The narrow sidebar gives the chart the shadow's room too, so its cells hold labels that read.
+        stack->insertWidget(stack->indexOf(rule) + 1, chart_);
+    } else {
+        below->addWidget(chart_);
+    }
     legend_ = new BandLegend(dark, increasedContrast, content);
     below->addWidget(legend_);
     detail_ = paragraph({}, 12, FontWeight::regular, GuideColors::primary(dark), content);
