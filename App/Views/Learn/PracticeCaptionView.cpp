@@ -1,6 +1,7 @@
 #include "Views/Learn/PracticeCaptionView.h"
 
 #include <QHBoxLayout>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "Learn/LearnMetrics.h"
@@ -63,13 +64,10 @@ PracticeCaptionView::PracticeCaptionView(const TableTheme& theme, const Practice
     // under a player's pointer from one step to the next however long each explanation is.
     stack->addWidget(buttonRow_, 0, Qt::AlignHCenter);
 
-    // Return presses the card's confirming button, whichever it is; Escape is "Home" after a fold.
+    // Return presses the card's confirming button, whichever it is; Escape is "Home" after a fold, and
+    // before one it is left to the window (the popover closes on it).
     DialogKeys::bindDefault(this, [this] { (gotIt_->isVisible() ? gotIt_ : tryAgain_)->click(); });
-    DialogKeys::bindCancel(this, [this] {
-        if (home_->isVisible()) {
-            home_->click();
-        }
-    });
+    cancel_ = DialogKeys::bindCancel(this, [this] { home_->click(); });
     setFocusPolicy(Qt::StrongFocus);
     rebuild();
 }
@@ -116,6 +114,7 @@ void PracticeCaptionView::rebuild() {
     gotIt_->setVisible(!folded);
     home_->setVisible(folded);
     tryAgain_->setVisible(folded);
+    cancel_->setEnabled(folded);
     for (StyledButton* button : {gotIt_, home_, tryAgain_}) {
         button->setFixedWidth(static_cast<int>(metrics.buttonWidth));
     }

@@ -9,6 +9,7 @@
 
 class Announcer;
 class MarkdownLabel;
+class QShortcut;
 class StyledButton;
 class StyledText;
 
@@ -59,5 +60,7 @@ class PracticeCaptionView : public QWidget {
     QWidget* buttonRow_ = nullptr;
     StyledButton* gotIt_ = nullptr;
     StyledButton* home_ = nullptr;
+    // Escape as "Home", only while that button shows.
+    QShortcut* cancel_ = nullptr;
     StyledButton* tryAgain_ = nullptr;
 };

@@ -6,11 +6,12 @@
 namespace DialogKeys {
 
 namespace {
-void bind(QWidget* scope, QKeySequence key, std::function<void()> action) {
+QShortcut* bind(QWidget* scope, QKeySequence key, std::function<void()> action) {
     auto* shortcut = new QShortcut(key, scope);
     shortcut->setContext(Qt::WidgetWithChildrenShortcut);
     shortcut->setAutoRepeat(false);
     QObject::connect(shortcut, &QShortcut::activated, scope, std::move(action));
+    return shortcut;
 }
 } // namespace
 
@@ -28,8 +29,8 @@ void bindDefault(QWidget* scope, std::function<void()> press) {
     }
 }
 
-void bindCancel(QWidget* scope, std::function<void()> action) {
-    bind(scope, QKeySequence(Qt::Key_Escape), std::move(action));
+QShortcut* bindCancel(QWidget* scope, std::function<void()> action) {
+    return bind(scope, QKeySequence(Qt::Key_Escape), std::move(action));
 }
 
 } // namespace DialogKeys

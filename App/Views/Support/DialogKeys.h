@@ -3,6 +3,7 @@
 #include <functional>
 
 class QAbstractButton;
+class QShortcut;
 class QWidget;
 
 // Return for a card's default button and Escape for its cancel action, while the keyboard focus is
@@ -13,6 +14,7 @@ namespace DialogKeys {
 void bindDefault(QWidget* scope, QAbstractButton* button);
 // For a card whose default button changes: `press` clicks whichever is the default now.
 void bindDefault(QWidget* scope, std::function<void()> press);
-void bindCancel(QWidget* scope, std::function<void()> action);
+// The binding, for a card whose Escape holds only at times: disabled, it lets Escape pass on.
+QShortcut* bindCancel(QWidget* scope, std::function<void()> action);
 
 } // namespace DialogKeys
