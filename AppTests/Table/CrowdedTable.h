@@ -10,9 +10,9 @@
 #include <QStringList>
 
 // A six-seat table at its most crowded: every seat with a bet of thousands out, the blinds' tags on
-// the upper-left and top seats, the upper-right to act; or, at the showdown, every bot all in and
-// showing its cards beside a full board, two of them winners with their rings lit. What a layout must
-// keep apart, on any surface and stage.
+// the upper-left and top seats, the big blind's sentence over the board, the upper-right to act; or, at
+// the showdown, every bot all in and showing its cards beside a full board, two of them winners with
+// their rings lit. What a layout must keep apart, on any surface and stage.
 namespace CrowdedTable {
 
 enum class Moment { betting, showdown };
@@ -69,6 +69,7 @@ inline StageView::Inputs inputs(Moment moment, const TableGeometry& geometry, Ta
         view.log.push_back(HandEvents::awarded(0, {{1, 16000}, {3, 12000}}));
     } else {
         view.actingIndex = 4;
+        in.lastAction = QStringLiteral("Pancake posts the big blind of 800");
     }
     const QStringList names{"You", "Biscuit", "Clucky", "Pancake", "Goldie", "Rascal"};
     in.seats = SeatModel::seats(

@@ -64,6 +64,10 @@ Laid lay(CrowdedTable::Moment moment, const TableGeometry& geometry, TableStyleI
     stage.tagSize = [theme = laid.inputs.theme](const QString& text) {
         return TagView::measure(theme, text);
     };
+    stage.lastAction = laid.inputs.lastAction;
+    stage.sentenceSize = [theme = laid.inputs.theme](const QStringList& lines) {
+        return FeltLabels::labelSize(theme, lines, TextRole::lastAction);
+    };
     laid.items = StageLayout::items(stage);
     return laid;
 }
@@ -125,6 +129,17 @@ TEST(SeatClearance, ABetStandsClearOfEveryPlateItsTagsAndTheCardsPeekingOverIt) 
                 bets.push_back(bet);
             }
             EXPECT_EQ(bets.size(), 6u);
+            // The last action's sentence keeps clear of every bet, wrapped or shrunk where it must be; the
+            // pixel style's bitmap words cannot shrink, and no player sees that style.
+            const auto sentence =
+                std::find_if(laid.items.begin(), laid.items.end(),
+                             [](const StageItem& item) { return item.kind == Kind::lastAction; });
+            ASSERT_NE(sentence, laid.items.end());
+            const QRectF words = around(sentence->center, sentence->size * sentence->scale);
+            for (const QRectF& bet : bets) {
+                EXPECT_TRUE(style == TableStyleID::pixel || !words.intersects(bet))
+                    << "the sentence on a bet, " << where(geometry, style);
+            }
         }
     }
 }

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 using PokerEngine::Card;
 using PokerEngine::SeatStatus;
@@ -174,6 +175,23 @@ double boardLine(const TableGeometry& geometry) {
     return geometry.table.top() + 0.39 * geometry.table.height();
 }
 
+QPointF betCenter(const Context& c, const SeatModel& seat);
+
+// Where the bets stand on the felt, with their sizes.
+std::vector<QRectF> betAreas(const Context& c) {
+    std::vector<QRectF> areas;
+    if (c.in.timeline.holdsDeal || !c.in.betSize) {
+        return areas;
+    }
+    for (const auto& seat : c.seats) {
+        if (seat.streetBet >= 1) {
+            const QSizeF size = c.in.betSize(seat.streetBet);
+            areas.emplace_back(betCenter(c, seat) - QPointF(size.width() / 2, size.height() / 2), size);
+        }
+    }
+    return areas;
+}
+
 void addLastActionAndPot(const Context& c, std::vector<StageItem>& items) {
     const double cardHalf = 0.5 * c.geometry.metrics.boardCard.height();
     const bool popover = c.geometry.metrics.surface == TableSurface::popover;
@@ -184,6 +202,15 @@ void addLastActionAndPot(const Context& c, std::vector<StageItem>& items) {
         label.text = *c.in.lastAction;
         label.center =
             QPointF(c.tablePoint({0.5, 0}).x(), boardLine(c.geometry) - cardHalf - (popover ? 11 : 15));
+        if (c.in.sentenceSize) {
+            // Bitmap words shrink by no whole pixel; the pixel style's sentence only wraps.
+            const Sentence fitted = fitSentence(*c.in.lastAction, label.center, betAreas(c),
+                                                c.in.sentenceSize, c.theme.style != TableStyleID::pixel);
+            label.text = fitted.lines.join(QLatin1Char('\n'));
+            label.center = fitted.centre;
+            label.size = fitted.size;
+            label.scale = fitted.scale;
+        }
         label.arrival = c.fade(AnimationCurve::easeOut(0.15));
         label.removal = label.arrival;
         items.push_back(label);
@@ -464,6 +491,62 @@ double potLanded(const std::unordered_map<MotionCue, TimedCue>& cues) {
         end = std::max(end, timed.end());
     }
     return std::min(end, 1.5);
+}
+
+Sentence fitSentence(const QString& text, QPointF centre, const std::vector<QRectF>& bets,
+                     const std::function<QSizeF(const QStringList&)>& size, bool shrinks) {
+    std::vector<QStringList> layouts{{text}};
+    const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    // Two lines split where the longer of them is shortest.
+    QStringList halves;
+    double narrowest = 0;
+    for (qsizetype i = 1; i < words.size(); ++i) {
+        const QStringList lines{words.mid(0, i).join(QLatin1Char(' ')), words.mid(i).join(QLatin1Char(' '))};
+        const double width = size(lines).width();
+        if (halves.isEmpty() || width < narrowest) {
+            halves = lines;
+            narrowest = width;
+        }
+    }
+    if (!halves.isEmpty()) {
+        layouts.push_back(halves);
+    }
+    // Room between the sentence and a bet's chips or amount.
+    constexpr double gap = 3;
+    const double bottom = centre.y() + size({text}).height() / 2;
+    Sentence fitted;
+    for (const double scale : shrinks ? std::vector<double>{1, 0.9, 0.8} : std::vector<double>{1}) {
+        for (const QStringList& lines : layouts) {
+            const QSizeF natural = size(lines);
+            const QSizeF drawn = natural * scale;
+            const QRectF box(centre.x() - drawn.width() / 2, bottom - drawn.height(), drawn.width(),
+                             drawn.height());
+            fitted = Sentence{lines, scale, box.center(), natural};
+            // The room left between the bets beside it in its rows; it moves off the middle if it must.
+            double left = -std::numeric_limits<double>::infinity();
+            double right = std::numeric_limits<double>::infinity();
+            for (const QRectF& bet : bets) {
+                const QRectF kept = bet.adjusted(-gap, -gap, gap, gap);
+                if (kept.bottom() <= box.top() || kept.top() >= box.bottom()) {
+                    continue;
+                }
+                if (kept.left() < centre.x() && kept.right() > centre.x()) {
+                    left = right;
+                } else if (kept.right() <= centre.x()) {
+                    left = std::max(left, kept.right());
+                } else {
+                    right = std::min(right, kept.left());
+                }
+            }
+            if (drawn.width() <= right - left) {
+                fitted.centre.setX(
+                    std::clamp(centre.x(), left + drawn.width() / 2, right - drawn.width() / 2));
+                return fitted;
+            }
+        }
+    }
+    // Nowhere clear: the smallest, on two lines.
+    return fitted;
 }
 
 QString handTagId(std::int64_t handNumber) {

@@ -12,8 +12,10 @@
 #include "PokerEngine/PlayerView.h"
 
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -68,7 +70,7 @@ struct StageItem {
     Light light = Light::none;
 
     // The seat a bet, a hole card, a plate or the dealer button belongs to; the amount of a bet or a
-    // flight; the text of the last action.
+    // flight; the text of the last action, its lines split by line feeds.
     std::int64_t seat = -1;
     std::int64_t amount = 0;
     QString text;
@@ -116,6 +118,9 @@ struct StageInputs {
     // stand clear of its plate; without them a bet stands at its anchor.
     std::function<QSizeF(std::int64_t amount)> betSize;
     std::function<QSizeF(const QString& text)> tagSize;
+    // The drawn size of the last action's sentence set in `lines`, so it can keep clear of the bets;
+    // without it the sentence stands on one line.
+    std::function<QSizeF(const QStringList& lines)> sentenceSize;
 };
 
 // The movements of the table by style; Reduce Motion turns each into the short fade.
@@ -148,6 +153,18 @@ std::optional<QString> boardLabel(const std::vector<PokerEngine::Card>& board);
 int slotOf(std::int64_t seat, const std::vector<SeatModel>& seats);
 // When the timeline's last cue ends, never later than 1.5 s.
 double potLanded(const std::unordered_map<MotionCue, TimedCue>& cues);
+// The last action's sentence as it keeps clear of `bets` (where they stand, with their sizes): on one
+// line centred at `centre` when that clears them, else the least shrinking (`scale`, where `shrinks`),
+// then the fewest lines, that do; its bottom edge stays, so a taller sentence grows away from the board.
+struct Sentence {
+    QStringList lines;
+    double scale = 1;
+    QPointF centre;
+    QSizeF size;
+    bool operator==(const Sentence&) const = default;
+};
+Sentence fitSentence(const QString& text, QPointF centre, const std::vector<QRectF>& bets,
+                     const std::function<QSizeF(const QStringList&)>& size, bool shrinks);
 // The identity of a hand's tag beside the player's cards.
 QString handTagId(std::int64_t handNumber);
 // Left edge and width of the hand tag beside the player's cards.

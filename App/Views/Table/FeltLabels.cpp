@@ -77,9 +77,20 @@ QSizeF labelSize(const TableTheme& theme, const QString& text, TextRole role) {
     return QSizeF(words.width() + 2 * pad.width(), words.height() + 2 * pad.height());
 }
 
-void paintLabel(QPainter& painter, QPointF center, const TableTheme& theme, const QString& text,
-                TextRole role, const QString& previous, double progress) {
-    const QRectF box = around(center, labelSize(theme, text, role));
+QSizeF labelSize(const TableTheme& theme, const QStringList& lines, TextRole role) {
+    QSizeF words;
+    for (const QString& line : lines) {
+        const QSizeF one = TextPainter::measure(theme, line, role);
+        words = QSizeF(std::max(words.width(), one.width()), words.height() + one.height());
+    }
+    const QSizeF pad = padding(theme);
+    return QSizeF(words.width() + 2 * pad.width(), words.height() + 2 * pad.height());
+}
+
+namespace {
+
+// The style's backing behind words on the felt: a card-stock tag in paper, a box in pixel.
+void paintBacking(QPainter& painter, const QRectF& box, const TableTheme& theme) {
     if (theme.style == TableStyleID::paper) {
         QPainterPath shape;
         shape.addRoundedRect(box, 5, 5);
@@ -95,6 +106,14 @@ void paintLabel(QPainter& painter, QPointF center, const TableTheme& theme, cons
     } else if (theme.style == TableStyleID::pixel) {
         paintPixelBox(painter, box, theme, theme.color(PaletteToken::feltTextBackground));
     }
+}
+
+} // namespace
+
+void paintLabel(QPainter& painter, QPointF center, const TableTheme& theme, const QString& text,
+                TextRole role, const QString& previous, double progress) {
+    const QRectF box = around(center, labelSize(theme, text, role));
+    paintBacking(painter, box, theme);
     const RGB ink = theme.color(PaletteToken::feltText);
     if (progress < 1) {
         const QSizeF pad = padding(theme);
@@ -103,6 +122,21 @@ void paintLabel(QPainter& painter, QPointF center, const TableTheme& theme, cons
                                   previous, text, role, ink, progress);
     } else {
         TextPainter::paint(painter, box, theme, text, role, ink);
+    }
+}
+
+void paintLabel(QPainter& painter, QPointF center, const TableTheme& theme, const QStringList& lines,
+                TextRole role) {
+    const QRectF box = around(center, labelSize(theme, lines, role));
+    paintBacking(painter, box, theme);
+    const QSizeF pad = padding(theme);
+    double top = box.top() + pad.height();
+    for (const QString& line : lines) {
+        const double height = TextPainter::measure(theme, line, role).height();
+        TextPainter::paint(painter,
+                           QRectF(box.left() + pad.width(), top, box.width() - 2 * pad.width(), height),
+                           theme, line, role, theme.color(PaletteToken::feltText));
+        top += height;
     }
 }
 

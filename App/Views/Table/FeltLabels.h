@@ -9,6 +9,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -32,6 +33,10 @@ QSizeF labelSize(const TableTheme& theme, const QString& text, TextRole role);
 // `previous`: the words rolling out as `text` rolls in, `progress` of the way.
 void paintLabel(QPainter& painter, QPointF center, const TableTheme& theme, const QString& text,
                 TextRole role, const QString& previous = {}, double progress = 1);
+// A label of several lines, each centred, on one backing.
+QSizeF labelSize(const TableTheme& theme, const QStringList& lines, TextRole role);
+void paintLabel(QPainter& painter, QPointF center, const TableTheme& theme, const QStringList& lines,
+                TextRole role);
 // A bet marker's size: its chips and its amount side by side.
 QSizeF betSize(const TableTheme& theme, std::int64_t amount);
 void paintBet(QPainter& painter, QPointF center, const TableTheme& theme, std::int64_t amount,

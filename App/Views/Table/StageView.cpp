@@ -149,6 +149,9 @@ void StageView::show(Inputs inputs) {
         return FeltLabels::betSize(theme, amount);
     };
     stage.tagSize = [theme = inputs_->theme](const QString& text) { return TagView::measure(theme, text); };
+    stage.sentenceSize = [theme = inputs_->theme](const QStringList& lines) {
+        return FeltLabels::labelSize(theme, lines, TextRole::lastAction);
+    };
     scene_.update(StageLayout::items(stage), now, inputs_->theme, resized);
     updateHandTag();
     updateAccessibility();
@@ -390,7 +393,10 @@ void StageView::paintStage(QPainter& painter) {
             paintCard(painter, pose, theme);
             break;
         case Kind::lastAction:
-            FeltLabels::paintLabel(painter, pose.center, theme, item.text, TextRole::lastAction);
+            painter.translate(pose.center);
+            painter.scale(pose.scale, pose.scale);
+            FeltLabels::paintLabel(painter, QPointF(), theme, item.text.split(QLatin1Char('\n')),
+                                   TextRole::lastAction);
             break;
         case Kind::pot:
             FeltLabels::paintPot(painter, pose.center, theme, in.view,
