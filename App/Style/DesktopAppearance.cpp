@@ -4,6 +4,7 @@ namespace {
 
 const QString appearanceGroup = QStringLiteral("org.freedesktop.appearance");
 const QString gnomeInterfaceGroup = QStringLiteral("org.gnome.desktop.interface");
+const QString gnomeAccessibilityGroup = QStringLiteral("org.gnome.desktop.a11y.interface");
 const QString kdeGroup = QStringLiteral("org.kde.kdeglobals.KDE");
 
 // The portal's enumerations are 32-bit unsigned; a provider sending a signed integer means the same.
@@ -55,7 +56,7 @@ std::optional<bool> animationsFromFactor(const QVariant& value) {
 namespace DesktopAppearance {
 
 QStringList namespaces() {
-    return {appearanceGroup, gnomeInterfaceGroup, kdeGroup};
+    return {appearanceGroup, gnomeInterfaceGroup, gnomeAccessibilityGroup, kdeGroup};
 }
 
 DesktopPreferences withSetting(DesktopPreferences preferences, const QString& group, const QString& key,
@@ -64,6 +65,8 @@ DesktopPreferences withSetting(DesktopPreferences preferences, const QString& gr
         preferences.dark = choice(value, 1, 2);
     } else if (group == appearanceGroup && key == QLatin1String("contrast")) {
         preferences.increaseContrast = choice(value, 1, 0);
+    } else if (group == gnomeAccessibilityGroup && key == QLatin1String("high-contrast")) {
+        preferences.highContrast = flag(value);
     } else if (group == gnomeInterfaceGroup && key == QLatin1String("enable-animations")) {
         preferences.animations = flag(value);
     } else if (group == kdeGroup && key == QLatin1String("AnimationDurationFactor")) {
@@ -87,8 +90,9 @@ AppearanceFlags resolve(const DesktopPreferences& preferences, bool paletteDark,
                         const AppearanceOverrides& overrides) {
     AppearanceFlags flags;
     flags.dark = preferences.dark.value_or(paletteDark);
-    flags.increaseContrast =
-        overrides.increaseContrast.value_or(preferences.increaseContrast.value_or(false));
+    // The portal's "no preference" must not hide GNOME's switch being on.
+    const bool desktopContrast = preferences.increaseContrast == true || preferences.highContrast == true;
+    flags.increaseContrast = overrides.increaseContrast.value_or(desktopContrast);
     flags.reduceMotion = overrides.reduceMotion.value_or(!preferences.animations.value_or(true));
     return flags;
 }

@@ -13,6 +13,8 @@
 struct DesktopPreferences {
     std::optional<bool> dark;
     std::optional<bool> increaseContrast;
+    // GNOME's accessibility switch, which older portals pass on in place of `increaseContrast`.
+    std::optional<bool> highContrast;
     std::optional<bool> animations;
     bool operator==(const DesktopPreferences&) const = default;
 };
@@ -26,7 +28,7 @@ struct AppearanceOverrides {
 namespace DesktopAppearance {
 
 // The settings-portal namespaces the game listens to: the portal's own appearance keys, and the
-// desktops' animation switches, which the portal passes on under their own names.
+// desktops' contrast and animation switches, which the portal passes on under their own names.
 QStringList namespaces();
 
 // The preferences after the desktop reported `value` for `key` in `group`. Keys the game does not
@@ -38,7 +40,8 @@ DesktopPreferences withSetting(DesktopPreferences preferences, const QString& gr
 std::optional<bool> parseOverride(const QByteArray& text);
 
 // The flags the theme is drawn with. Without a colour-scheme preference dark follows the palette Qt
-// chose (`paletteDark`); the environment wins over the desktop for contrast and motion.
+// chose (`paletteDark`); contrast is raised when either the portal or GNOME's switch asks for it;
+// the environment wins over the desktop for contrast and motion.
 AppearanceFlags resolve(const DesktopPreferences& preferences, bool paletteDark,
                         const AppearanceOverrides& overrides);
 

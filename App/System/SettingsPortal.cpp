@@ -94,6 +94,7 @@ void SettingsPortal::readAllFinished(QDBusPendingCallWatcher* call) {
     DesktopPreferences merged = preferences_;
     merged.dark = merged.dark ? merged.dark : read.dark;
     merged.increaseContrast = merged.increaseContrast ? merged.increaseContrast : read.increaseContrast;
+    merged.highContrast = merged.highContrast ? merged.highContrast : read.highContrast;
     merged.animations = merged.animations ? merged.animations : read.animations;
     apply(merged);
 }

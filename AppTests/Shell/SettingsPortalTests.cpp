@@ -16,6 +16,7 @@ namespace {
 
 const QString appearance = "org.freedesktop.appearance";
 const QString gnome = "org.gnome.desktop.interface";
+const QString gnomeAccessibility = "org.gnome.desktop.a11y.interface";
 
 bool paletteIsDark() {
     return QApplication::palette().color(QPalette::Window).lightnessF() < 0.5;
@@ -74,7 +75,9 @@ TEST_F(SettingsPortalOnPrivateBus, TheThemeAndPaletteFollowTheDesktopWhileTheGam
     EXPECT_TRUE(QTest::qWaitFor([&] { return !root.theme().dark; }, 3000));
     EXPECT_FALSE(paletteIsDark());
 
-    fake->set(appearance, "contrast", 1u);
+    // As Debian 12's GNOME says it: no contrast preference from the portal, and GNOME's own switch on.
+    fake->set(appearance, "contrast", 0u);
+    fake->set(gnomeAccessibility, "high-contrast", true);
     fake->set(gnome, "enable-animations", false);
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return root.theme().increaseContrast && root.theme().reduceMotion; }, 3000));
@@ -92,10 +95,12 @@ TEST_F(SettingsPortalOnPrivateBus, ReadsTheDesktopsPreferencesWhenItStartsFollow
         SettingsPortal portal;
         const auto fake = serve(portal,
                                 {{appearance, {{"color-scheme", 1u}, {"contrast", 1u}, {"accent-color", 3u}}},
-                                 {gnome, {{"enable-animations", false}, {"font-name", "Cantarell 11"}}}},
+                                 {gnome, {{"enable-animations", false}, {"font-name", "Cantarell 11"}}},
+                                 {gnomeAccessibility, {{"high-contrast", true}}}},
                                 wrapped);
         EXPECT_EQ(portal.preferences().dark, true) << "wrapped " << wrapped;
         EXPECT_EQ(portal.preferences().increaseContrast, true) << "wrapped " << wrapped;
+        EXPECT_EQ(portal.preferences().highContrast, true) << "wrapped " << wrapped;
         EXPECT_EQ(portal.preferences().animations, false) << "wrapped " << wrapped;
         QDBusConnection::disconnectFromBus("portal");
         QDBusConnection::disconnectFromBus("game");

@@ -43,9 +43,22 @@ TEST(DesktopAppearance, ReadsThePortalsColourSchemeAndContrast) {
     }
 }
 
-TEST(DesktopAppearance, ReadsEachDesktopsAnimationSwitch) {
+TEST(DesktopAppearance, ReadsEachDesktopsContrastAndAnimationSwitch) {
     const QString gnome = "org.gnome.desktop.interface";
+    const QString gnomeAccessibility = "org.gnome.desktop.a11y.interface";
     const QString kde = "org.kde.kdeglobals.KDE";
+    const auto contrast = [](const DesktopPreferences& preferences) {
+        return DesktopAppearance::resolve(preferences, false, {}).increaseContrast;
+    };
+    // Debian 12's portal has no contrast key: GNOME's own switch is all it passes on.
+    EXPECT_TRUE(contrast(after(gnomeAccessibility, "high-contrast", true)));
+    EXPECT_FALSE(contrast(after(gnomeAccessibility, "high-contrast", false)));
+    EXPECT_FALSE(contrast(after(gnomeAccessibility, "high-contrast", 1u)));
+    // The portal's "no preference" leaves GNOME's switch in force, whichever was said last.
+    EXPECT_TRUE(
+        contrast(after(appearance, "contrast", 0u, after(gnomeAccessibility, "high-contrast", true))));
+    EXPECT_TRUE(
+        contrast(after(gnomeAccessibility, "high-contrast", false, after(appearance, "contrast", 1u))));
     EXPECT_EQ(after(gnome, "enable-animations", false).animations, false);
     EXPECT_EQ(after(gnome, "enable-animations", true).animations, true);
     EXPECT_EQ(after(gnome, "enable-animations", 0u).animations, std::nullopt);
