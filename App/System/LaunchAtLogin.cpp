@@ -25,6 +25,20 @@ QString quoted(QString argument) {
     return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
 
+// A desktop-entry string: its own escapes for the backslash and the control characters.
+QString desktopString(QString value) {
+    value.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    value.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    value.replace(QLatin1Char('\t'), QStringLiteral("\\t"));
+    value.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
+    return value;
+}
+
+QString readEntry(const QString& path) {
+    QFile entry(path);
+    return entry.open(QIODevice::ReadOnly) ? QString::fromUtf8(entry.readAll()) : QString();
+}
+
 } // namespace
 
 QString desktopExecLine(const QStringList& arguments) {
@@ -45,7 +59,23 @@ LaunchAtLogin::LaunchAtLogin(QString autostartFolder, QString program, QObject* 
                   ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/autostart"
                   : std::move(autostartFolder))
     , program_(program.isEmpty() ? QCoreApplication::applicationFilePath() : std::move(program)) {
+    upgradeEntryWithoutTryExec();
     status_ = currentStatus();
+}
+
+void LaunchAtLogin::upgradeEntryWithoutTryExec() {
+    // Entries of earlier versions name no TryExec, so once the program is removed the session tries
+    // to start a missing program at every login. One that starts this very program is written anew.
+    const QString text = readEntry(entryPath());
+    const QString exec = QStringLiteral("\nExec=%1\n").arg(execLine());
+    if (text.contains(exec) && !text.contains(QLatin1String("\nTryExec=")) &&
+        !text.contains(QLatin1String("\nHidden=true"))) {
+        writeEntry();
+    }
+}
+
+QString LaunchAtLogin::execLine() const {
+    return desktopExecLine({program_, QString::fromLatin1(launchedAtLoginArgument)});
 }
 
 QString LaunchAtLogin::entryPath() const {
@@ -80,27 +110,35 @@ LoginItemStatus LaunchAtLogin::currentStatus() const {
 }
 
 QString LaunchAtLogin::entryText() const {
+    // TryExec makes the session skip the entry once the program is gone (a removed package leaves
+    // the entry behind in the player's home).
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
                           "Name=Chipwhistle\n"
                           "Comment=Texas Hold'em against computer opponents, in the tray\n"
-                          "Exec=%1\n"
+                          "TryExec=%1\n"
+                          "Exec=%2\n"
                           "Icon=chipwhistle\n"
                           "Terminal=false\n"
                           "X-GNOME-Autostart-enabled=true\n")
-        .arg(desktopExecLine({program_, QString::fromLatin1(launchedAtLoginArgument)}));
+        .arg(desktopString(program_), execLine());
+}
+
+std::optional<QString> LaunchAtLogin::writeEntry() const {
+    QSaveFile file(entryPath());
+    if (!QDir().mkpath(folder_)) {
+        return QStringLiteral("Couldn't create the folder %1.").arg(QDir::toNativeSeparators(folder_));
+    }
+    if (!file.open(QIODevice::WriteOnly) || file.write(entryText().toUtf8()) < 0 || !file.commit()) {
+        return file.errorString();
+    }
+    return std::nullopt;
 }
 
 void LaunchAtLogin::set(bool launchAtLogin) {
     setError(std::nullopt);
     if (launchAtLogin) {
-        QSaveFile file(entryPath());
-        if (!QDir().mkpath(folder_)) {
-            setError(QStringLiteral("Couldn't create the folder %1.").arg(QDir::toNativeSeparators(folder_)));
-        } else if (!file.open(QIODevice::WriteOnly) || file.write(entryText().toUtf8()) < 0 ||
-                   !file.commit()) {
-            setError(file.errorString());
-        }
+        setError(writeEntry());
     } else {
         QFile file(entryPath());
         if (file.exists() && !file.remove()) {

@@ -41,7 +41,11 @@ class LaunchAtLogin final : public QObject {
 
   private:
     void setError(std::optional<QString> error);
+    void upgradeEntryWithoutTryExec();
+    QString execLine() const;
     QString entryText() const;
+    // Why the entry could not be written; none when it was.
+    std::optional<QString> writeEntry() const;
 
     QString folder_;
     QString program_;

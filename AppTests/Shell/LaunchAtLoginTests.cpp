@@ -44,6 +44,8 @@ TEST_F(LoginItemTest, TurningItOnWritesAnEntryThatPassesTheLoginArgument) {
     const QString entry = read(folder + "/chipwhistle.desktop");
     EXPECT_TRUE(entry.startsWith("[Desktop Entry]\n"));
     EXPECT_TRUE(entry.contains("\nExec=\"/opt/my games/chipwhistle\" \"--launched-at-login\"\n"));
+    // Once the program is removed, the session skips the entry instead of starting nothing.
+    EXPECT_TRUE(entry.contains("\nTryExec=/opt/my games/chipwhistle\n"));
     EXPECT_TRUE(entry.contains("\nType=Application\n"));
     login.set(true);
     EXPECT_EQ(changes, 1) << "an unchanged status notifies nobody";
@@ -59,13 +61,34 @@ TEST_F(LoginItemTest, TurningItOffRemovesTheEntry) {
     EXPECT_EQ(login.error(), std::nullopt);
 }
 
-TEST_F(LoginItemTest, AnEntryTheDesktopHidesDoesNotCount) {
-    QDir().mkpath(folder);
-    QFile file(folder + "/chipwhistle.desktop");
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[Desktop Entry]\nType=Application\nExec=chipwhistle\nHidden=true\n");
-    file.close();
-    EXPECT_EQ(LaunchAtLogin(folder, "x").status(), LoginItemStatus::notRegistered);
+TEST_F(LoginItemTest, AnEntryFoundAtStartCountsUnlessHiddenAndGainsTheTryExecItLacks) {
+    const QByteArray olderEntry =
+        "[Desktop Entry]\nType=Application\nExec=\"/opt/my games/chipwhistle\" \"--launched-at-login\"\n";
+    struct Case {
+        const char* name;
+        QByteArray written;
+        LoginItemStatus status;
+        bool gainsTryExec;
+    };
+    const std::vector<Case> cases = {
+        {"hidden by the desktop", "[Desktop Entry]\nType=Application\nExec=chipwhistle\nHidden=true\n",
+         LoginItemStatus::notRegistered, false},
+        {"an earlier version's, for this program", olderEntry, LoginItemStatus::enabled, true},
+        {"an earlier version's, hidden", olderEntry + "Hidden=true\n", LoginItemStatus::notRegistered, false},
+        {"someone else's command", "[Desktop Entry]\nType=Application\nExec=chipwhistle --tray\n",
+         LoginItemStatus::enabled, false},
+    };
+    for (const Case& c : cases) {
+        QDir().mkpath(folder);
+        QFile file(folder + "/chipwhistle.desktop");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.written);
+        file.close();
+        EXPECT_EQ(LaunchAtLogin(folder, "/opt/my games/chipwhistle").status(), c.status) << c.name;
+        const QString entry = read(folder + "/chipwhistle.desktop");
+        EXPECT_EQ(entry.contains("\nTryExec=/opt/my games/chipwhistle\n"), c.gainsTryExec) << c.name;
+        EXPECT_EQ(entry == QString::fromUtf8(c.written), !c.gainsTryExec) << c.name << ": left as it was";
+    }
 }
 
 TEST_F(LoginItemTest, AFailureKeepsItsReasonUntilASuccess) {
