@@ -100,6 +100,7 @@ MenuBarHost::MenuBarHost(QObject* parent)
 }
 
 MenuBarHost::~MenuBarHost() {
+    closePopoverForQuit();
     qApp->removeEventFilter(this);
     focusBack_.cancel();
     surfaces_->setHost(nullptr);
@@ -424,7 +425,19 @@ void MenuBarHost::rawPress() {
     presentation_->pressInAnotherApp();
 }
 
+void MenuBarHost::closePopoverForQuit() {
+    // Quitting closes every window; a popover closed without a word from us would be logged as an
+    // error, with the call stack.
+    if (isShown()) {
+        presentation_->closePopover(QStringLiteral("quit"));
+        focusBack_.cancel();
+    }
+}
+
 bool MenuBarHost::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Quit && watched == qApp) {
+        closePopoverForQuit();
+    }
     if (event->type() == QEvent::MouseButtonPress && watchingOutside_ && watched->isWidgetType()) {
         QWidget* window = static_cast<QWidget*>(watched)->window();
         if (window != popoverWindow_.get() && window == watched) {

@@ -103,6 +103,7 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     void watchOutsideClicks(bool on) override;
     QString activationState() const override;
 
+    void closePopoverForQuit();
     void createStatusItem();
     void updateIcon();
     void syncSettings();

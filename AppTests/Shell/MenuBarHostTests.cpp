@@ -16,12 +16,14 @@
 #include <QApplication>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
+#include "LogCapture.h"
 #include "Support/TestHost.h"
 
 namespace {
@@ -241,6 +243,27 @@ TEST(MenuBarHost, CtrlCommaOpensSettingsAndCtrlQQuitsFromEveryWindow) {
     EXPECT_EQ(quits, expectedQuits + 1);
     typeInto(settings, Qt::Key_W);
     EXPECT_FALSE(settingsWindow());
+
+    // Carried out, Ctrl+Q with the popover open closes it as a quit, with no error logged. In a
+    // process of its own: a quit ends the application's event loop for good.
+    const std::string style = GTEST_FLAG_GET(death_test_style);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            LogCapture log;
+            QWidget* popover = host.popoverWindow();
+            popover->show();
+            QTimer::singleShot(0, [popover] {
+                QApplication::setActiveWindow(popover);
+                QTest::keyClick(popover->focusWidget() ? popover->focusWidget() : popover, Qt::Key_Q,
+                                Qt::ControlModifier);
+            });
+            QCoreApplication::exec();
+            std::fputs(qPrintable(LogCapture::lines().join('\n') + '\n'), stderr);
+            std::_Exit(host.isPopoverShown() || !LogCapture::starting("ERROR").isEmpty() ? 1 : 0);
+        },
+        ::testing::ExitedWithCode(0), "popover closed \\(quit\\)");
+    GTEST_FLAG_SET(death_test_style, style);
 }
 
 // Escape closes the popover, as a popup on this desktop, once nothing in it takes the press first.
