@@ -1,5 +1,7 @@
 #include "AppState.h"
 #include "MenuBarHost.h"
+#include "Persistence/PersistenceStore.h"
+#include "Sound/TestHost.h"
 #include "Style/Drawing/FocusRingStyle.h"
 #include "System/DesktopPalette.h"
 #include "System/SettingsPortal.h"
@@ -46,7 +48,8 @@ int main(int argc, char** argv) {
     StopSignals stops;
     QObject::connect(&stops, &StopSignals::stopRequested, &application, &QCoreApplication::quit);
 
-    SingleInstance instance;
+    // A test host keeps no data, so only the runtime folder's lock guards it.
+    SingleInstance instance({}, isTestHost() ? QString() : PersistenceStore::userDataDirectory());
     switch (instance.claim()) {
     case SingleInstance::Claim::first:
         break;

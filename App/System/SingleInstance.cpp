@@ -21,17 +21,12 @@ constexpr char reopenMessage[] = "reopen\n";
 // Far longer than any message a later start sends; a longer line is no message of ours.
 constexpr qsizetype longestMessage = 256;
 
-QString lockReason(QLockFile::LockError error) {
-    switch (error) {
-    case QLockFile::PermissionError:
-        return QStringLiteral("the folder can't be written");
-    case QLockFile::UnknownError:
-        return QStringLiteral("the file couldn't be created (is the disk full?)");
-    case QLockFile::NoError:
-    case QLockFile::LockFailedError:
-        break;
+// What a lock file left by a copy no longer running said, for the log.
+QString leftBehind(const AdvisoryLock& lock) {
+    if (const qint64 process = lock.namedProcess(); process > 0) {
+        return QStringLiteral("it named process %1").arg(process);
     }
-    return QStringLiteral("unknown error");
+    return lock.found().isEmpty() ? QStringLiteral("it was empty") : QStringLiteral("it named no process");
 }
 
 } // namespace
@@ -45,16 +40,13 @@ QString SingleInstance::defaultFolder() {
     return folder;
 }
 
-SingleInstance::SingleInstance(QString folder, QObject* parent)
+SingleInstance::SingleInstance(QString folder, QString dataFolder, QObject* parent)
     : QObject(parent)
     , folder_(folder.isEmpty() ? defaultFolder() : std::move(folder))
+    , dataFolder_(std::move(dataFolder))
     , pipePath_(folder_ + QStringLiteral("/chipwhistle.pipe"))
-    , lock_(folder_ + QStringLiteral("/chipwhistle.lock"))
-    , heard_(longestMessage) {
-    // A program killed without a chance to unlock leaves its lock behind; QLockFile sees that the
-    // process named in it is gone. A live holder's lock never goes stale by age.
-    lock_.setStaleLockTime(0);
-}
+    , lockPath_(folder_ + QStringLiteral("/chipwhistle.lock"))
+    , heard_(longestMessage) {}
 
 SingleInstance::~SingleInstance() {
     if (pipe_ >= 0) {
@@ -66,33 +58,69 @@ SingleInstance::~SingleInstance() {
 
 SingleInstance::Claim SingleInstance::claim() {
     trouble_.clear();
+    QString runtimeTrouble;
     if (!QDir().mkpath(folder_)) {
-        playOnUnguarded(QStringLiteral("couldn't create the folder %1").arg(folder_));
-        return Claim::first;
-    }
-    if (lock_.tryLock(0)) {
-        if (const QString failure = listen(); !failure.isEmpty()) {
-            playOnUnguarded(QStringLiteral("couldn't listen on %1: %2").arg(pipePath_, failure));
+        runtimeTrouble = QStringLiteral("couldn't create the folder %1").arg(folder_);
+    } else {
+        lock_ = AdvisoryLock::onFile(lockPath_);
+        switch (lock_->outcome()) {
+        case AdvisoryLock::Outcome::taken:
+            if (lock_->tookOver()) {
+                std::fprintf(stderr, "chipwhistle: took over %s, which no running copy held (%s)\n",
+                             qPrintable(lockPath_), qPrintable(leftBehind(*lock_)));
+            }
+            break;
+        case AdvisoryLock::Outcome::heldElsewhere: {
+            if (askFirstToReopen()) {
+                return Claim::handedOver;
+            }
+            const qint64 holder = lock_->namedProcess();
+            trouble_ =
+                QStringLiteral("another copy %1holds %2 but did not answer; it may have stopped responding")
+                    .arg(holder > 0 ? QStringLiteral("(process %1) ").arg(holder) : QString(), lockPath_);
+            return Claim::unanswered;
         }
+        case AdvisoryLock::Outcome::unusable:
+            runtimeTrouble = QStringLiteral("couldn't use the lock %1: %2")
+                                 .arg(lockPath_, QString::fromLocal8Bit(lock_->found()));
+            break;
+        }
+    }
+    const bool runtimeHeld = runtimeTrouble.isEmpty();
+    if (!lockDataFolder()) {
+        // Where the runtime folder could not be used, the copy playing may still listen on the pipe.
+        if (!runtimeHeld && askFirstToReopen()) {
+            return Claim::handedOver;
+        }
+        trouble_ = QStringLiteral("another copy is already playing on %1 but did not answer; it may run in "
+                                  "another session or have stopped responding")
+                       .arg(dataFolder_);
+        return Claim::unanswered;
+    }
+    const bool dataHeld = dataLock_ && dataLock_->outcome() == AdvisoryLock::Outcome::taken;
+    if (!runtimeHeld && !dataHeld) {
+        playOnUnguarded(runtimeTrouble);
         return Claim::first;
     }
-    if (lock_.error() != QLockFile::LockFailedError) {
-        playOnUnguarded(
-            QStringLiteral("couldn't make the lock %1: %2").arg(lock_.fileName(), lockReason(lock_.error())));
-        return Claim::first;
+    if (!runtimeHeld) {
+        std::fprintf(stderr, "chipwhistle: %s; one copy per data folder is still kept through %s\n",
+                     qPrintable(runtimeTrouble), qPrintable(dataFolder_));
     }
-    if (askFirstToReopen()) {
-        return Claim::handedOver;
+    if (const QString failure = listen(); !failure.isEmpty() && runtimeHeld) {
+        playOnUnguarded(QStringLiteral("couldn't listen on %1: %2").arg(pipePath_, failure));
     }
-    qint64 holder = 0;
-    QString host;
-    QString application;
-    lock_.getLockInfo(&holder, &host, &application);
-    trouble_ = QStringLiteral("another copy (process %1) holds %2 but did not answer; it may have stopped "
-                              "responding")
-                   .arg(holder)
-                   .arg(lock_.fileName());
-    return Claim::unanswered;
+    return Claim::first;
+}
+
+bool SingleInstance::lockDataFolder() {
+    if (dataFolder_.isEmpty()) {
+        return true;
+    }
+    // Made here so that the very first start is guarded too; a folder that can't be made is the
+    // store's to report, and the runtime folder's lock guards alone.
+    QDir().mkpath(dataFolder_);
+    dataLock_ = AdvisoryLock::onFolder(dataFolder_);
+    return dataLock_->outcome() != AdvisoryLock::Outcome::heldElsewhere;
 }
 
 void SingleInstance::playOnUnguarded(const QString& why) {
@@ -103,7 +131,7 @@ void SingleInstance::playOnUnguarded(const QString& why) {
 // A named pipe rather than a local socket: Qt's sockets live in Qt Network, which with the libraries
 // it brings would add a third to what the game loads before its icon shows.
 QString SingleInstance::listen() {
-    // The lock is ours, so a pipe left at the path is a dead program's.
+    // A lock is ours, so a pipe left at the path is a dead program's.
     const QByteArray path = QFile::encodeName(pipePath_);
     ::unlink(path.constData());
     if (::mkfifo(path.constData(), S_IRUSR | S_IWUSR) != 0) {

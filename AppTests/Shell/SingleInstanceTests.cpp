@@ -2,6 +2,7 @@
 #include "System/SingleInstance.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLockFile>
@@ -10,8 +11,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iostream>
 
 #include <fcntl.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 namespace {
@@ -101,6 +104,89 @@ TEST(SingleInstance, WhatAKilledProgramLeftAtThePipesPathIsReplaced) {
     listenUntil([&] { return reopens >= 2; });
     starter.join();
     EXPECT_EQ(reopens, 2);
+}
+
+TEST(SingleInstance, WhatAStoppedCopyLeftNeverStopsAStartAndOneCopyPlaysPerDataFolder) {
+    enum class Left { emptyLock, notALock, goneProcess, folderInItsPlace, runtimeNotAFolder, fullRuntime };
+    struct Case {
+        const char* name;
+        Left left;
+        // What the start says about it on its way, if anything.
+        const char* said;
+    };
+    const std::vector<Case> cases = {
+        {"an empty lock, as a stop before the process id was written leaves", Left::emptyLock, "took over"},
+        {"a lock file that is no lock", Left::notALock, "(it named no process)"},
+        {"the lock of a process long gone", Left::goneProcess, "(it named process 4000000)"},
+        {"a folder in the lock's place", Left::folderInItsPlace, "still kept through"},
+        {"a file in the runtime folder's place", Left::runtimeNotAFolder, "still kept through"},
+        {"a full runtime folder", Left::fullRuntime, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir home;
+        QString runtime = home.filePath("run");
+        const QString data = home.filePath("data/Chipwhistle");
+        QDir().mkpath(runtime);
+        const auto leave = [&](const QByteArray& bytes) {
+            QFile lock(runtime + "/chipwhistle.lock");
+            ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+            lock.write(bytes);
+        };
+        bool mounted = false;
+        switch (c.left) {
+        case Left::emptyLock:
+            leave("");
+            break;
+        case Left::notALock:
+            leave("chipwhistle was here\n");
+            break;
+        case Left::goneProcess:
+            leave("4000000\nchipwhistle\nsomehost\n");
+            break;
+        case Left::folderInItsPlace:
+            QDir().mkpath(runtime + "/chipwhistle.lock");
+            break;
+        case Left::runtimeNotAFolder:
+            ASSERT_TRUE(QFile(runtime + "/file").open(QIODevice::WriteOnly));
+            runtime += "/file/chipwhistle";
+            break;
+        case Left::fullRuntime: {
+            if (::mount("tmpfs", QFile::encodeName(runtime).constData(), "tmpfs", 0,
+                        "size=16k,nr_inodes=4") != 0) {
+                std::cerr << "skipped: no small file system for the runtime folder\n";
+                continue;
+            }
+            mounted = true;
+            QFile filler(runtime + "/filler");
+            ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            while (filler.write(QByteArray(4096, 'f')) > 0) {
+            }
+            for (int file = 0; QFile(runtime + QString("/inode%1").arg(file)).open(QIODevice::WriteOnly);
+                 ++file) {
+            }
+            break;
+        }
+        }
+        {
+            testing::internal::CaptureStderr();
+            SingleInstance first(runtime, data);
+            const SingleInstance::Claim claimed = first.claim();
+            const std::string said = testing::internal::GetCapturedStderr();
+            EXPECT_EQ(claimed, SingleInstance::Claim::first) << first.trouble().toStdString();
+            if (c.said) {
+                EXPECT_NE(said.find(c.said), std::string::npos) << said;
+            }
+            SingleInstance second(runtime, data);
+            EXPECT_NE(second.claim(), SingleInstance::Claim::first) << "two copies on one data folder";
+            EXPECT_FALSE(second.trouble().contains("process 0")) << second.trouble().toStdString();
+        }
+        SingleInstance next(runtime, data);
+        EXPECT_EQ(next.claim(), SingleInstance::Claim::first) << "the locks go with the copy that held them";
+        if (mounted) {
+            ::umount2(QFile::encodeName(runtime).constData(), MNT_DETACH);
+        }
+    }
 }
 
 TEST(SingleInstance, AFolderThatCantHoldTheLockLetsTheGamePlayOnAndSaysWhy) {
