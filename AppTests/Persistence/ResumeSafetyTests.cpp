@@ -83,6 +83,17 @@ const std::vector<Damage>& damages() {
              pots[0]["amount"] = INT64_MAX;
              pots.push_back(pots[0]);
          }},
+        // Chips that do not add up would be played on and booked off by the difference.
+        {"pots a chip short of what was committed", Street::flop,
+         [](json& g) {
+             auto& pot = g["state"]["pots"][0]["amount"];
+             pot = pot.get<std::int64_t>() - 1;
+         }},
+        {"the hero's stack 100 short of the hand's start", Street::preflop,
+         [](json& g) {
+             auto& stack = g["state"]["seats"][0]["stack"];
+             stack = stack.get<std::int64_t>() - 100;
+         }},
         {"a bot's looseness far outside its range", Street::preflop,
          [](json& g) { g["setup"]["cashTable"]["_0"]["opponents"][0]["looseness"] = 1e300; }},
         {"a seated bot's aggression below zero", Street::preflop,

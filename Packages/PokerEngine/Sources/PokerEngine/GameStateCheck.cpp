@@ -266,6 +266,92 @@ std::optional<std::string> findLogProblem(const GameState& state) {
     return std::nullopt;
 }
 
+// Where each seat's chips went this hand, from the log.
+struct ChipFlow {
+    std::int64_t paid = 0;
+    std::int64_t returned = 0;
+    std::int64_t awarded = 0;
+};
+
+// Chips are only moved, never made: every stack is its start of the hand less what the log says it
+// paid in, plus what came back to it or was awarded to it; while the hand is bet, what a seat paid
+// in and did not get back is its commitment, and the pots hold exactly what was committed on the
+// streets before this one. A saved game edited anywhere else would be played and booked off by the
+// difference. Runs after the log's seats and amounts are known to be in range.
+std::optional<std::string> findChipFlowProblem(const GameState& state) {
+    std::int64_t inPots = 0;
+    for (const auto& pot : state.pots()) {
+        inPots += pot.amount;
+    }
+    std::int64_t committedBefore = 0;
+    for (const auto& seat : state.seats()) {
+        committedBefore += seat.totalCommitted - seat.streetBet;
+    }
+    if (inPots != committedBefore) {
+        return "the pots do not hold the chips committed";
+    }
+    if (state.street() == Street::waitingToStart) {
+        return std::nullopt;
+    }
+    const auto& started = *state.log().front().as<HandEvent::HandStarted>();
+    std::vector<std::optional<std::int64_t>> start(state.seats().size());
+    for (const auto& entry : started.stacks) {
+        auto& stack = start[static_cast<std::size_t>(entry.seat)];
+        if (stack) {
+            return "the hand's start names a seat twice";
+        }
+        stack = entry.amount;
+    }
+    std::vector<ChipFlow> flows(state.seats().size());
+    // Bounds each running sum well inside 64 bits, however long an edited log is.
+    bool tooMuch = false;
+    const auto add = [&tooMuch](std::int64_t& sum, std::int64_t amount) {
+        sum += amount;
+        tooMuch = tooMuch || sum > 4 * maxTableChips;
+    };
+    const auto flowOf = [&flows](std::int64_t seat) -> ChipFlow& {
+        return flows[static_cast<std::size_t>(seat)];
+    };
+    for (const auto& event : state.log()) {
+        std::visit(
+            Overloaded{
+                [&](const HandEvent::AntePosted& e) { add(flowOf(e.seat).paid, e.amount); },
+                [&](const HandEvent::BlindPosted& e) { add(flowOf(e.seat).paid, e.amount); },
+                [&](const HandEvent::Acted& e) { add(flowOf(e.seat).paid, e.amount); },
+                [&](const HandEvent::UncalledBetReturned& e) { add(flowOf(e.seat).returned, e.amount); },
+                [&](const HandEvent::PotAwarded& e) {
+                    for (const auto& share : e.shares) {
+                        add(flowOf(share.seat).awarded, share.amount);
+                    }
+                },
+                [](const auto&) {},
+            },
+            event.payload());
+        if (tooMuch) {
+            return "the hand log's amounts do not add up";
+        }
+    }
+    const bool betting = isBetting(state.street());
+    for (std::size_t index = 0; index < flows.size(); ++index) {
+        const auto& flow = flows[index];
+        const auto& seat = state.seats()[index];
+        const auto where = " at seat " + std::to_string(index);
+        if (!start[index]) {
+            if (flow.paid != 0 || flow.returned != 0 || flow.awarded != 0) {
+                return "chips moved for a seat not dealt in" + where;
+            }
+            continue;
+        }
+        if (seat.stack != *start[index] - flow.paid + flow.returned + flow.awarded) {
+            return "the stack does not add up from the hand's start" + where;
+        }
+        if (betting && seat.totalCommitted != flow.paid - flow.returned) {
+            return "the chips committed do not match the hand log" + where;
+        }
+    }
+    return std::nullopt;
+}
+
 bool chipTotalFits(const GameState& state) {
     std::int64_t total = 0;
     for (const auto& seat : state.seats()) {
@@ -293,7 +379,10 @@ std::optional<std::string> findInconsistency(const GameState& state) {
     if (!chipTotalFits(state)) {
         return "chip total out of range";
     }
-    return findLogProblem(state);
+    if (auto problem = findLogProblem(state)) {
+        return problem;
+    }
+    return findChipFlowProblem(state);
 }
 
 } // namespace PokerEngine

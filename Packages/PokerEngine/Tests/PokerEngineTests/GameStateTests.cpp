@@ -181,6 +181,13 @@ TEST(GameStateJson, RefusesStatesThatWouldStopPlayLater) {
             {"a minimum raise past any integer", &preflop,
              [](auto& j) { j["lastFullRaiseSize"] = INT64_MAX; }},
             {"a current bet past any chips", &preflop, [](auto& j) { j["currentBet"] = big; }},
+            // Played on, each would be booked off by the chips it makes up or loses.
+            {"pots that do not hold the chips committed", &flop,
+             [](auto& j) { j["pots"][0]["amount"] = j["pots"][0]["amount"].template get<int>() - 1; }},
+            {"a stack that does not add up from the hand's start", &preflop,
+             [other](auto& j) {
+                 j["seats"][other]["stack"] = j["seats"][other]["stack"].template get<int>() - 100;
+             }},
             {"pots that add up past any chips", &flop,
              [](auto& j) {
                  j["pots"][0]["amount"] = maxTableChips;
