@@ -25,7 +25,9 @@ AppState::AppState(std::optional<PersistenceStore> store, Clock now, QTimeZone c
     if (auto game = store_->readSavedGame(); game.isLoaded()) {
         savedGame_ = game.value();
     }
-    untoldSetAsideSave_ = store_->setAsidePath(PersistenceStore::savedGameFileName);
+    if (const auto keptAt = store_->setAsidePath(PersistenceStore::savedGameFileName)) {
+        untoldSetAsideSave_ = SetAsideSave{*keptAt, false};
+    }
     // The finished hand in the save is booked first: setting the save aside must not lose it.
     settleSavedHand();
     weighResumeMark();
@@ -82,7 +84,7 @@ void AppState::weighResumeMark() {
                .arg(strikes_.stops)
                .arg(*keptAt);
     savedGame_.reset();
-    untoldSetAsideSave_ = keptAt;
+    untoldSetAsideSave_ = SetAsideSave{*keptAt, true};
     strikes_ = {};
 }
 

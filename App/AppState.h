@@ -53,9 +53,14 @@ class AppState : public QObject, public GameSession {
     // Touches no file; checkpoint() is the writer.
     void setSavedGame(const std::optional<SavedGame>& game);
 
-    // Where this start moved a saved game it could not resume (unreadable, or stopping the game), until
-    // the player has been told.
-    const std::optional<QString>& untoldSetAsideSave() const { return untoldSetAsideSave_; }
+    // A saved game this start moved aside rather than resume, until the player has been told: where
+    // its file is kept, and whether the game stopped at each of its last resumes (else it was damaged).
+    struct SetAsideSave {
+        QString keptAt;
+        bool stoppedResuming = false;
+        bool operator==(const SetAsideSave&) const = default;
+    };
+    const std::optional<SetAsideSave>& untoldSetAsideSave() const { return untoldSetAsideSave_; }
     void setAsideSaveTold() { untoldSetAsideSave_.reset(); }
 
     // The chips the latest daily refill of this run added; 0 when none did.
@@ -129,7 +134,7 @@ class AppState : public QObject, public GameSession {
     Profile profile_;
     std::optional<SavedGame> savedGame_;
     std::int64_t lastRefillAmount_ = 0;
-    std::optional<QString> untoldSetAsideSave_;
+    std::optional<SetAsideSave> untoldSetAsideSave_;
     // The save the last run stopped while resuming, and how many runs in a row it has stopped.
     PersistenceStore::ResumeMark strikes_;
     // A write of the profile failed and no later one has succeeded.

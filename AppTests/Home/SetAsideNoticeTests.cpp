@@ -1,6 +1,7 @@
 // A saved game that could not be resumed is set aside at start-up; the lobby tells the player once,
 // naming where the file was kept.
 #include "AppState.h"
+#include "Game/BotSeating.h"
 #include "Game/DecisionRunner.h"
 #include "Game/GameClock.h"
 #include "GameController.h"
@@ -49,26 +50,54 @@ struct SetAsideLobby {
     HomeModel home;
 };
 
-TEST(SetAsideNotice, TheLobbyTellsOnceWhereTheUnresumableSaveWasKept) {
-    QTemporaryDir temporary;
-    SetAsideLobby lobby(folderWithADamagedSave(temporary));
-    ASSERT_FALSE(lobby.state.savedGame());
-    ASSERT_TRUE(lobby.state.untoldSetAsideSave());
-    const QString keptAt = *lobby.state.untoldSetAsideSave();
-    EXPECT_TRUE(QFile::exists(keptAt));
+// A data folder whose saved game stopped the game at the last resume, and whose next resume stops
+// it again.
+QString folderWithASaveThatStoppedTwoResumes(const QTemporaryDir& temporary) {
+    const QString folder = temporary.filePath("Chipwhistle");
+    {
+        SetAsideLobby lobby(folder);
+        lobby.controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 7, 3)));
+    }
+    const PersistenceStore store(folder);
+    store.markResuming({store.savedGameDigest(), AppState::resumeStopsBeforeSetAside - 1});
+    return folder;
+}
 
-    lobby.home.appeared();
-    ASSERT_TRUE(lobby.home.notice());
-    const auto* told = lobby.home.notice()->asSaveSetAside();
-    ASSERT_TRUE(told);
-    EXPECT_EQ(told->keptAt, keptAt);
-    EXPECT_EQ(LobbyText::noticeTitle(*lobby.home.notice(), std::nullopt),
-              "Your saved game couldn't be resumed");
-    EXPECT_TRUE(LobbyText::noticeMessage(*lobby.home.notice(), std::nullopt, 0).contains(keptAt));
+TEST(SetAsideNotice, TheLobbyTellsOnceWhyTheSaveWasSetAsideAndWhereItWasKept) {
+    struct Case {
+        const char* name;
+        QString (*folder)(const QTemporaryDir&);
+        QString why;
+    };
+    const std::vector<Case> cases = {
+        {"damaged", folderWithADamagedSave, "It was damaged, so it was set aside. "},
+        // Not blamed on the save: two power cuts in a row would do the same.
+        {"stopped twice", folderWithASaveThatStoppedTwoResumes,
+         "Chipwhistle stopped twice while resuming this table, so it was set aside. "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir temporary;
+        SetAsideLobby lobby(c.folder(temporary));
+        ASSERT_FALSE(lobby.state.savedGame());
+        ASSERT_TRUE(lobby.state.untoldSetAsideSave());
+        const QString keptAt = lobby.state.untoldSetAsideSave()->keptAt;
+        EXPECT_TRUE(QFile::exists(keptAt));
 
-    lobby.home.dismissNotice();
-    lobby.home.appeared();
-    EXPECT_FALSE(lobby.home.notice()) << "told once";
+        lobby.home.appeared();
+        ASSERT_TRUE(lobby.home.notice());
+        const auto* told = lobby.home.notice()->asSaveSetAside();
+        ASSERT_TRUE(told);
+        EXPECT_EQ(told->keptAt, keptAt);
+        EXPECT_EQ(LobbyText::noticeTitle(*lobby.home.notice(), std::nullopt),
+                  "Your saved game couldn't be resumed");
+        EXPECT_EQ(LobbyText::noticeMessage(*lobby.home.notice(), std::nullopt, 0),
+                  c.why + "The file is kept at " + keptAt + ".");
+
+        lobby.home.dismissNotice();
+        lobby.home.appeared();
+        EXPECT_FALSE(lobby.home.notice()) << "told once";
+    }
 }
 
 TEST(SetAsideNotice, TheLobbyOnScreenShowsItWithAnOKButton) {

@@ -196,7 +196,8 @@ TEST(ResumeGuard, ASaveThatStopsTheGameAtTwoResumesInARowIsSetAsideAndThePlayerT
     EXPECT_TRUE(names[0].startsWith("savedgame.unreadable-"));
     EXPECT_EQ(readBytes(QDir(folder).filePath(names[0])), bytes);
     ASSERT_TRUE(restarted.untoldSetAsideSave());
-    EXPECT_EQ(*restarted.untoldSetAsideSave(), QDir(folder).filePath(names[0]));
+    EXPECT_EQ(*restarted.untoldSetAsideSave(),
+              (AppState::SetAsideSave{QDir(folder).filePath(names[0]), true}));
 
     // The player starts another game as usual.
     ControllerHarness harness;

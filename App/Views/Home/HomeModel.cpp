@@ -131,8 +131,8 @@ void HomeModel::dismissPracticeRow() {
 void HomeModel::appeared() {
     appState_.refillIfNewDay();
     // Told once, the first time the lobby shows, and never over a question already asked.
-    if (const auto keptAt = appState_.untoldSetAsideSave(); keptAt && !notice_) {
-        setNotice(HomeNotice::saveSetAside(*keptAt), true);
+    if (const auto setAside = appState_.untoldSetAsideSave(); setAside && !notice_) {
+        setNotice(HomeNotice::saveSetAside(setAside->keptAt, setAside->stoppedResuming), true);
         appState_.setAsideSaveTold();
     }
 }

@@ -26,6 +26,8 @@ class HomeNotice {
 
     struct SaveSetAside {
         QString keptAt;
+        // The game stopped at each of the save's last resumes; otherwise the save was damaged.
+        bool stoppedResuming = false;
         bool operator==(const SaveSetAside&) const = default;
     };
 
@@ -33,7 +35,9 @@ class HomeNotice {
         return HomeNotice(CantAfford{mode, needs});
     }
     static HomeNotice replaceSaved(const GameSetup& setup) { return HomeNotice(ReplaceSaved{setup}); }
-    static HomeNotice saveSetAside(QString keptAt) { return HomeNotice(SaveSetAside{std::move(keptAt)}); }
+    static HomeNotice saveSetAside(QString keptAt, bool stoppedResuming = false) {
+        return HomeNotice(SaveSetAside{std::move(keptAt), stoppedResuming});
+    }
 
     const CantAfford* asCantAfford() const { return std::get_if<CantAfford>(&value_); }
     const ReplaceSaved* asReplaceSaved() const { return std::get_if<ReplaceSaved>(&value_); }

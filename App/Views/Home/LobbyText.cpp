@@ -161,10 +161,11 @@ QString noticeMessage(const HomeNotice& notice, const std::optional<SavedGame>& 
         QString keptAt = setAside->keptAt;
         if (const QString home = QDir::homePath() + u'/'; keptAt.startsWith(home))
             keptAt = QStringLiteral("~/") + keptAt.mid(home.size());
-        return QStringLiteral(
-                   "It was damaged or stopped Chipwhistle when resumed, so it was set aside. The file "
-                   "is kept at %1.")
-            .arg(keptAt);
+        // Two stops in a row may be power cuts as well as a fault in the save: say only what is known.
+        const QString why = setAside->stoppedResuming
+                                ? QStringLiteral("Chipwhistle stopped twice while resuming this table")
+                                : QStringLiteral("It was damaged");
+        return QStringLiteral("%1, so it was set aside. The file is kept at %2.").arg(why, keptAt);
     }
     if (!saved)
         return {};
