@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -144,7 +145,22 @@ TEST(SettingsView, Gallery) {
         // The whole form, then the window as it opens on a 1366 x 768 screen under a 28-pixel panel.
         view.resize(view.sizeHint());
         QApplication::processEvents();
-        EXPECT_TRUE(view.grab().save(galleryFolder() + QStringLiteral("/settings-window%1.png").arg(suffix)));
+        const QImage whole = view.grab().toImage();
+        EXPECT_TRUE(whole.save(galleryFolder() + QStringLiteral("/settings-window%1.png").arg(suffix)));
+        // Every grey line starts at the top of its box, under what it explains, even one that only
+        // just fits on one line.
+        for (QLabel* line : view.findChildren<QLabel*>()) {
+            if (!line->property("chipwhistleExplanation").toBool() || !line->isVisible())
+                continue;
+            const QRect box(line->mapTo(&view, QPoint()), line->size());
+            const QColor ground = whole.pixelColor(box.topLeft());
+            int top = box.height();
+            for (int y = box.bottom(); y >= box.top(); --y)
+                for (int x = box.left(); x <= box.right(); ++x)
+                    if (std::abs(whole.pixelColor(x, y).lightness() - ground.lightness()) > 40)
+                        top = y - box.top();
+            EXPECT_LE(top, 4) << line->text().toStdString();
+        }
         view.resize(WindowFit::size(view.sizeHint(), view.minimumSize(), {1366, 768 - 28}));
         QApplication::processEvents();
         EXPECT_TRUE(view.grab().save(galleryFolder() +

@@ -54,6 +54,9 @@ class WrappedLine final : public QLabel {
     explicit WrappedLine(const QString& text)
         : QLabel(text) {
         setWordWrap(true);
+        // Under what it explains. A line that only just fits on one line is measured as two (the
+        // label measures in whole pixels and draws in fractions); centred, it stood a line below.
+        setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
 
   protected:
