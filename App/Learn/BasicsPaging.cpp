@@ -2,6 +2,8 @@
 
 #include "Style/MotionStyle.h"
 
+#include <algorithm>
+
 namespace BasicsPaging {
 
 namespace {
@@ -48,6 +50,10 @@ std::optional<Button> back(int page, bool compact) {
         return std::nullopt;
     }
     return Button{QStringLiteral("Back"), Press::back, compact ? 64.0 : 80.0};
+}
+
+double drawnWidth(const Button& button, double titleWidth) {
+    return std::max(button.width, titleWidth);
 }
 
 QString practiceHelp() {

@@ -37,6 +37,9 @@ struct Button {
 Button forward(int page, bool canPractise, bool compact);
 // "Back" from page 1 on; none on the first page.
 std::optional<Button> back(int page, bool compact);
+// The width a button is drawn at, its title being `titleWidth` wide at its natural size: never narrower
+// than the title, which would cut it short ("Rankin…").
+double drawnWidth(const Button& button, double titleWidth);
 
 // The hover text of the practice button.
 QString practiceHelp();

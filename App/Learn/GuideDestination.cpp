@@ -20,6 +20,20 @@ std::optional<GuideTab> guideTabFromString(std::string_view text) {
     return tabNames.fromString(text);
 }
 
+GuideDestination GuideDestination::standing(GuideTab tab, int page) {
+    switch (tab) {
+    case GuideTab::basics:
+        break;
+    case GuideTab::rankings:
+        return rankings();
+    case GuideTab::starters:
+        return starters();
+    case GuideTab::glossary:
+        return glossary();
+    }
+    return basics(page);
+}
+
 GuideOpening GuideOpening::of(const GuideDestination& destination) {
     if (const auto* basics = std::get_if<GuideDestination::Basics>(&destination.where)) {
         return {GuideTab::basics, std::clamp(basics->page, 0, basicsPageCount - 1), std::nullopt};

@@ -40,6 +40,9 @@ struct GuideDestination {
     static GuideDestination glossary(std::optional<Term> term = std::nullopt) { return {Glossary{term}}; }
     static GuideDestination rankings() { return {Rankings{}}; }
     static GuideDestination starters() { return {Starters{}}; }
+    // Where a guide showing `tab` (and Basics page `page`) stands, so a guide built anew opens there; the
+    // glossary opens on its plain list.
+    static GuideDestination standing(GuideTab tab, int page);
 
     bool operator==(const GuideDestination&) const = default;
 };

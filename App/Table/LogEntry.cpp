@@ -87,6 +87,12 @@ std::size_t std::hash<LogEntry>::operator()(const LogEntry& entry) const noexcep
     return seed;
 }
 
+QSizeF logCardSize(const TableTheme& theme) {
+    if (theme.style == TableStyleID::pixel)
+        return {9 * theme.pixelUnit, 12 * theme.pixelUnit};
+    return {17, 24};
+}
+
 RGB logSeatColor(const std::optional<BotKit::BotProfile>& profile) {
     if (profile)
         return CharacterBackdrop::color(profile->avatar);

@@ -5,12 +5,14 @@
 #include <variant>
 #include <vector>
 
+#include <QSizeF>
 #include <QString>
 
 #include "BotKit/BotProfile.h"
 #include "Game/TableText.h"
 #include "PokerEngine/PlayerView.h"
 #include "Style/RGB.h"
+#include "Style/TableTheme.h"
 
 // One row of the action log: a street heading with the cards dealt on it, a sentence about a seat, or
 // the prompt while the player is to act.
@@ -48,3 +50,7 @@ template <> struct std::hash<LogEntry> { std::size_t operator()(const LogEntry& 
 // The colour of a row's seat dot: a bot's backdrop colour (grey when its avatar has none), else the
 // player's own.
 RGB logSeatColor(const std::optional<BotKit::BotProfile>& profile);
+
+// The size of the small cards in a street heading: large enough for a corner index that reads, and on
+// the pixel grid in the pixel style.
+QSizeF logCardSize(const TableTheme& theme);

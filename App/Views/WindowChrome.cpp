@@ -70,4 +70,8 @@ Sidebar afterSidebarControl(Sidebar sidebar) {
     return {!sidebar.shown, sidebar.content};
 }
 
+bool guideLives(bool hasTable, Sidebar sidebar) {
+    return hasTable && sidebar.shown && sidebar.content == SidebarContent::guide;
+}
+
 } // namespace WindowChrome

@@ -61,5 +61,8 @@ struct Sidebar {
 Sidebar afterGuideControl(Sidebar sidebar);
 // "Sidebar": hides or shows it on what it showed.
 Sidebar afterSidebarControl(Sidebar sidebar);
+// Whether the sidebar's guide exists: only while it shows beside a table. Put away it is destroyed, so
+// the next opens where a new guide does.
+bool guideLives(bool hasTable, Sidebar sidebar);
 
 } // namespace WindowChrome

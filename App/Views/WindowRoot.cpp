@@ -95,21 +95,6 @@ std::optional<GameMode> modeOf(const GameController* controller) {
 const AnimationCurve sidebarMotion = AnimationCurve::easeOut(0.2);
 constexpr int sidebarMinimum = 260;
 
-// Where an open guide stands, so a guide built anew opens there.
-GuideDestination standing(const PokerBasicsView& guide) {
-    switch (guide.tab()) {
-    case GuideTab::basics:
-        break;
-    case GuideTab::rankings:
-        return GuideDestination::rankings();
-    case GuideTab::starters:
-        return GuideDestination::starters();
-    case GuideTab::glossary:
-        return GuideDestination::glossary();
-    }
-    return GuideDestination::basics(guide.page());
-}
-
 } // namespace
 
 WindowRoot::WindowRoot(const AppEnvironment& environment, QWidget* parent)
@@ -125,7 +110,7 @@ WindowRoot::WindowRoot(const AppEnvironment& environment, QWidget* parent)
               }
               if (guide_) {
                   // The guide draws in the window's new look; it opens where it stood.
-                  guideStanding_ = standing(*guide_);
+                  guideStanding_ = GuideDestination::standing(guide_->tab(), guide_->page());
                   delete guide_;
               }
               refreshChrome();
@@ -317,7 +302,7 @@ PokerBasicsView* WindowRoot::guide() const {
 }
 
 void WindowRoot::refreshGuide() {
-    const bool wanted = showsTable_ && showsSidebar_ && sidebarContent_ == SidebarContent::guide;
+    const bool wanted = WindowChrome::guideLives(showsTable_, {showsSidebar_, sidebarContent_});
     GameController* controller = environment_.controller;
     const auto view = controller ? controller->view() : std::nullopt;
     const bool learning = TableScreenRules::isLearning(

@@ -53,6 +53,10 @@ TEST(BasicsPaging, CountsDotsAndButtons) {
               (Button{QString::fromUtf8("Rankings \u203A"), Press::rankings, 100}));
     EXPECT_EQ(BasicsPaging::forward(5, true, false), (Button{"Play a Practice Hand", Press::practice, 160}));
     EXPECT_EQ(BasicsPaging::forward(5, true, true).width, 160);
+    // As drawn in the window's sidebar, where "Next" measures 61 and "Rankings ›" 90 at their natural size.
+    EXPECT_EQ(BasicsPaging::drawnWidth(BasicsPaging::forward(4, false, true), 61), 84);
+    EXPECT_EQ(BasicsPaging::drawnWidth(BasicsPaging::forward(5, false, true), 90), 90);
+    EXPECT_EQ(BasicsPaging::drawnWidth(BasicsPaging::forward(5, false, false), 90), 100);
 }
 
 TEST(HandRank, TenRowsWithFiveCardsEach) {

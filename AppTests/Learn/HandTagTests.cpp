@@ -168,6 +168,17 @@ TEST(HandTagMetrics, TextShrinksToFitButNoFurtherThanTheMinimum) {
     EXPECT_DOUBLE_EQ(shrinkToFit(100, 90, HandTagMetrics::minimumScale), 0.9);
     EXPECT_EQ(shrinkToFit(100, 50, HandTagMetrics::minimumScale), 0.85);
     EXPECT_EQ(shrinkToFit(0, 50, HandTagMetrics::minimumScale), 1);
+
+    // In the popover the five pips with their gaps are 38 wide, 6 from the title.
+    const HandTagMetrics popover = HandTagMetrics::of(TableTheme::standard());
+    EXPECT_EQ(popover.pipsWidth(), 38);
+    EXPECT_FALSE(popover.pipsBelow(50, 94));
+    EXPECT_TRUE(popover.pipsBelow(50, 92)) << "the pips move under the title rather than cut it";
+    EXPECT_EQ(popover.textScale(100, 120, 80, true), 1);
+    EXPECT_DOUBLE_EQ(popover.textScale(120, 108, 60, false), 0.9);
+    // The title gives up more so its pips stay beside it: 91 left of 135 for a title of 100.
+    EXPECT_DOUBLE_EQ(popover.textScale(144, 135, 100, true), 0.91);
+    EXPECT_EQ(popover.textScale(144, 100, 100, true), HandTagMetrics::minimumScale);
 }
 
 TEST(HandTagMetrics, SmallerInThePopover) {

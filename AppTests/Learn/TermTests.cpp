@@ -215,6 +215,10 @@ TEST(GuideDestination, OpensTheGuide) {
     EXPECT_EQ(GuideOpening::of(GuideDestination::starters()),
               (GuideOpening{GuideTab::starters, 0, std::nullopt}));
     for (const GuideTab tab : allGuideTabs) {
+        // A guide built anew where another stood shows the same tab and page.
+        const GuideOpening again = GuideOpening::of(GuideDestination::standing(tab, 3));
+        EXPECT_EQ(again.tab, tab);
+        EXPECT_EQ(again.page, tab == GuideTab::basics ? 3 : 0);
         EXPECT_EQ(guideTabFromString(toString(tab)), tab);
     }
     EXPECT_EQ(guideTabFromString("Basics"), std::nullopt);

@@ -77,24 +77,26 @@ TEST(WindowChromeText, TheTitleCarriesTheGamesStandingOnceAHandIsDealt) {
 
 TEST(WindowChromeText, TheGuideAndSidebarControlsMoveTheSidebar) {
     using WindowChrome::Sidebar;
-    using WindowChrome::SidebarContent;
+    using enum WindowChrome::SidebarContent;
     struct Case {
         Sidebar before;
         Sidebar afterGuide;
         Sidebar afterSidebar;
+        // Beside a table, the guide exists only while it shows.
+        bool guideLives;
     };
     for (const Case& c : {
              // The guide showing: "Poker Basics" goes back to the log and the sidebar stays out.
-             Case{{true, SidebarContent::guide}, {true, SidebarContent::log}, {false, SidebarContent::guide}},
+             Case{{true, guide}, {true, log}, {false, guide}, true},
              // The log showing, or the sidebar away: it comes out on the guide.
-             Case{{true, SidebarContent::log}, {true, SidebarContent::guide}, {false, SidebarContent::log}},
-             Case{{false, SidebarContent::log}, {true, SidebarContent::guide}, {true, SidebarContent::log}},
-             Case{{false, SidebarContent::guide},
-                  {true, SidebarContent::guide},
-                  {true, SidebarContent::guide}},
+             Case{{true, log}, {true, guide}, {false, log}, false},
+             Case{{false, log}, {true, guide}, {true, log}, false},
+             Case{{false, guide}, {true, guide}, {true, guide}, false},
          }) {
         EXPECT_EQ(WindowChrome::afterGuideControl(c.before), c.afterGuide);
         EXPECT_EQ(WindowChrome::afterSidebarControl(c.before), c.afterSidebar);
+        EXPECT_EQ(WindowChrome::guideLives(true, c.before), c.guideLives);
+        EXPECT_FALSE(WindowChrome::guideLives(false, c.before)) << "the lobby has no guide in a sidebar";
     }
 }
 

@@ -64,6 +64,10 @@ TEST(LogEntry, StreetsBecomeHeadingsWithTheirCards) {
     EXPECT_EQ(rows[2], heading("Flop", {two, two, two}));
     EXPECT_EQ(rows[3], heading("Turn", {two}));
     EXPECT_EQ(rows[4], heading("River", {two}));
+    // Their cards are small, on the pixel grid in the pixel style.
+    EXPECT_EQ(logCardSize(TableTheme::standard()), QSizeF(17, 24));
+    EXPECT_EQ(logCardSize(TableTheme::drawnIn(TableStyleID::pixel, TableSurface::window, 3, {})),
+              QSizeF(27, 36));
 }
 
 TEST(LogEntry, LinesCarryTheirSeatsAndSentences) {

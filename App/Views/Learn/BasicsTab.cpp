@@ -1,6 +1,6 @@
 #include "Views/Learn/BasicsTab.h"
 
-#include <algorithm>
+#include <cmath>
 
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
@@ -176,13 +176,14 @@ void BasicsTab::display(int page) {
     const auto back = BasicsPaging::back(page, options_.compact);
     back_->setVisible(back.has_value());
     if (back) {
-        back_->setFixedWidth(static_cast<int>(back->width));
+        back_->setFixedWidth(
+            static_cast<int>(std::ceil(BasicsPaging::drawnWidth(*back, back_->sizeHint().width()))));
     }
     const auto forward =
         BasicsPaging::forward(page, static_cast<bool>(options_.playPractice), options_.compact);
     forward_->setTitle(forward.title);
-    // Never narrower than its title, which would cut it short ("Rankin…").
-    forward_->setFixedWidth(std::max(static_cast<int>(forward.width), forward_->sizeHint().width()));
+    forward_->setFixedWidth(
+        static_cast<int>(std::ceil(BasicsPaging::drawnWidth(forward, forward_->sizeHint().width()))));
     forward_->setToolTip(forward.does == BasicsPaging::Press::practice ? BasicsPaging::practiceHelp()
                                                                        : QString());
     emit pageChanged(page_);

@@ -13,9 +13,6 @@
 #include "Style/Drawing/ThemeFonts.h"
 
 namespace {
-constexpr double titleGap = 6;
-constexpr double pipGap = 2;
-constexpr int pipCount = 5;
 constexpr double dimPip = 0.22;
 } // namespace
 
@@ -32,7 +29,7 @@ struct HandTagView::Layout {
     bool pipsBelow = false;
     std::vector<double> lineHeights;
 
-    double pipsWidth() const { return pipCount * metrics.pipSize + (pipCount - 1) * pipGap; }
+    double pipsWidth() const { return metrics.pipsWidth(); }
     double height() const {
         double total = titleHeight + (pipsBelow ? metrics.spacing + metrics.pipSize : 0);
         for (const double line : lineHeights) {
@@ -75,9 +72,8 @@ HandTagView::Layout HandTagView::measure(double scale, double wrapWidth) const {
     layout.lineFont = ThemeFonts::system(layout.metrics.lineSize * scale, FontWeight::regular);
     const QFontMetricsF title(layout.titleFont);
     layout.titleWidth = title.horizontalAdvance(tag_.title);
-    double rowWidth = layout.titleWidth + (tag_.pips ? titleGap + layout.pipsWidth() : 0);
-    // Cutting the title short would hide what the tag says; the pips move under it instead.
-    layout.pipsBelow = tag_.pips && rowWidth > wrapWidth + 1;
+    double rowWidth = layout.titleWidth + (tag_.pips ? HandTagMetrics::titleGap + layout.pipsWidth() : 0);
+    layout.pipsBelow = tag_.pips && layout.metrics.pipsBelow(layout.titleWidth, wrapWidth);
     if (layout.pipsBelow) {
         rowWidth = std::max(layout.titleWidth, layout.pipsWidth());
     }
@@ -104,15 +100,8 @@ HandTagView::Layout HandTagView::layout(double chipWidth) const {
     if (room >= natural.contentWidth) {
         return natural;
     }
-    // Given less than its natural width, all the text shrinks by one share, to no less than the
-    // minimum, far enough for the title to keep its pips beside it (they do not shrink); the lines then
-    // wrap at the width left, and a title that still does not fit puts the pips under it.
-    double scale = shrinkToFit(natural.contentWidth, room, HandTagMetrics::minimumScale);
-    if (tag_.pips && !natural.pipsBelow && natural.titleWidth > 0) {
-        const double besideTitle = room - titleGap - natural.pipsWidth();
-        scale =
-            std::clamp(std::min(scale, besideTitle / natural.titleWidth), HandTagMetrics::minimumScale, 1.0);
-    }
+    const double scale = natural.metrics.textScale(natural.contentWidth, room, natural.titleWidth,
+                                                   tag_.pips && !natural.pipsBelow);
     return measure(scale, std::max(room, 0.0));
 }
 
@@ -148,7 +137,8 @@ int HandTagView::heightForWidth(int width) const {
 }
 
 double HandTagView::titleRoomIn(const Layout& shape) const {
-    return shape.contentWidth - (tag_.pips && !shape.pipsBelow ? titleGap + shape.pipsWidth() : 0);
+    return shape.contentWidth -
+           (tag_.pips && !shape.pipsBelow ? HandTagMetrics::titleGap + shape.pipsWidth() : 0);
 }
 
 QString HandTagView::drawnTitle(const Layout& shape) const {
@@ -191,18 +181,18 @@ void HandTagView::paintEvent(QPaintEvent*) {
                      drawnTitle(shape));
     if (tag_.pips) {
         const double size = shape.metrics.pipSize;
-        double pipX = shape.pipsBelow ? x : x + titleWidth + titleGap;
+        double pipX = shape.pipsBelow ? x : x + titleWidth + HandTagMetrics::titleGap;
         const double pipY = shape.pipsBelow ? y + shape.titleHeight + shape.metrics.spacing
                                             : y + (shape.titleHeight - size) / 2;
         painter.setPen(Qt::NoPen);
-        for (int i = 0; i < pipCount; ++i) {
+        for (int i = 0; i < HandTagMetrics::pipCount; ++i) {
             QColor colour = name;
             if (i >= *tag_.pips) {
                 colour.setAlphaF(colour.alphaF() * static_cast<float>(dimPip));
             }
             painter.setBrush(colour);
             painter.drawEllipse(QRectF(pipX, pipY, size, size));
-            pipX += size + pipGap;
+            pipX += size + HandTagMetrics::pipGap;
         }
     }
     y += shape.titleHeight + (shape.pipsBelow ? shape.metrics.spacing + shape.metrics.pipSize : 0);

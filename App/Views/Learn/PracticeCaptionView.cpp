@@ -21,10 +21,10 @@ PracticeCaptionView::PracticeCaptionView(const TableTheme& theme, const Practice
     , caption_(caption)
     , actions_(std::move(actions))
     , announcer_(announcer) {
-    auto* stack = new QVBoxLayout(this);
+    content_ = new QWidget(this);
+    auto* stack = new QVBoxLayout(content_);
     stack->setSpacing(5);
     stack->setContentsMargins(0, 0, 0, 0);
-    stack->addStretch(1);
     stepLabel_ = new StyledText(theme_, {}, TextRole::tag, theme_.color(PaletteToken::ink2), false, this);
     stack->addWidget(stepLabel_, 0, Qt::AlignHCenter);
     title_ =
@@ -60,8 +60,6 @@ PracticeCaptionView::PracticeCaptionView(const TableTheme& theme, const Practice
     gotIt_ = make(QStringLiteral("Got It"), ControlKind::confirm(), actions_.gotIt);
     home_ = make(QStringLiteral("Home"), ControlKind::secondary(), actions_.home);
     tryAgain_ = make(QStringLiteral("Try Again"), ControlKind::confirm(), actions_.tryAgain);
-    // The buttons stand on the card's bottom edge and the text grows upwards from them, so "Got It" stays
-    // under a player's pointer from one step to the next however long each explanation is.
     stack->addWidget(buttonRow_, 0, Qt::AlignHCenter);
 
     // Return presses the card's confirming button, whichever it is; Escape is "Home" after a fold, and
@@ -118,6 +116,29 @@ void PracticeCaptionView::rebuild() {
     for (StyledButton* button : {gotIt_, home_, tryAgain_}) {
         button->setFixedWidth(static_cast<int>(metrics.buttonWidth));
     }
+    placeContent();
+}
+
+void PracticeCaptionView::placeContent() {
+    // Measured afresh at the card's width: the body's width or text may have just changed.
+    QLayout* stack = content_->layout();
+    for (QLayout* row : stack->findChildren<QLayout*>()) {
+        row->invalidate();
+    }
+    stack->invalidate();
+    const int wanted =
+        stack->hasHeightForWidth() ? stack->totalHeightForWidth(width()) : stack->totalSizeHint().height();
+    const int shown = std::min(wanted, height());
+    content_->setGeometry(0, static_cast<int>(PracticeCaptionMetrics::contentTop(height(), shown)), width(),
+                          shown);
+}
+
+QSize PracticeCaptionView::sizeHint() const {
+    return content_->sizeHint();
+}
+
+QSize PracticeCaptionView::minimumSizeHint() const {
+    return content_->minimumSizeHint();
 }
 
 QString PracticeCaptionView::identity(const PracticeCaption& caption) {
@@ -151,4 +172,5 @@ void PracticeCaptionView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // The body wraps within its column and grows downwards; it never widens the card.
     body_->setFixedWidth(std::min(width(), static_cast<int>(PracticeCaptionMetrics::maxBodyWidth)));
+    placeContent();
 }

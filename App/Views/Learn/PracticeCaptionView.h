@@ -39,6 +39,9 @@ class PracticeCaptionView : public QWidget {
     std::vector<StyledButton*> buttons() const;
     MarkdownLabel* bodyLabel() const { return body_; }
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -46,6 +49,7 @@ class PracticeCaptionView : public QWidget {
 
   private:
     void rebuild();
+    void placeContent();
     void announceIfNew();
     static QString identity(const PracticeCaption& caption);
 
@@ -54,6 +58,7 @@ class PracticeCaptionView : public QWidget {
     Actions actions_;
     Announcer* announcer_;
     QString announced_;
+    QWidget* content_ = nullptr;
     StyledText* stepLabel_ = nullptr;
     StyledText* title_ = nullptr;
     MarkdownLabel* body_ = nullptr;

@@ -37,7 +37,7 @@ class HeadingRow : public QWidget {
 
     QSize sizeHint() const override {
         const QSizeF title = TextPainter::measure(theme_, row_.title, TextRole::tag);
-        const QSizeF card = LogRows::cardSize(theme_);
+        const QSizeF card = logCardSize(theme_);
         const double below = row_.cards.empty() ? 0 : CardView::shadowMargins(theme_, card, false).bottom();
         const double width = title.width() + row_.cards.size() * (card.width() + cardSpacing);
         const double height = std::max(title.height(), row_.cards.empty() ? 0.0 : card.height());
@@ -48,7 +48,7 @@ class HeadingRow : public QWidget {
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         const QSizeF title = TextPainter::measure(theme_, row_.title, TextRole::tag);
-        const QSizeF card = LogRows::cardSize(theme_);
+        const QSizeF card = logCardSize(theme_);
         const double height = std::max(title.height(), row_.cards.empty() ? 0.0 : card.height());
         const double middle = headingInset + height / 2;
         TextPainter::paint(painter, QRectF(0, middle - title.height() / 2, title.width(), title.height()),
@@ -158,13 +158,6 @@ class YourTurnRow : public QWidget {
 } // namespace
 
 namespace LogRows {
-
-QSizeF cardSize(const TableTheme& theme) {
-    if (theme.style == TableStyleID::pixel)
-        return {9 * theme.pixelUnit, 12 * theme.pixelUnit};
-    // Large enough for a corner index that reads.
-    return {17, 24};
-}
 
 QWidget* heading(const TableTheme& theme, const LogEntry::Heading& row, QWidget* parent) {
     return new HeadingRow(theme, row, parent);

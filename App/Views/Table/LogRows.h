@@ -15,7 +15,4 @@ QWidget* line(const TableTheme& theme, const LogEntry::Line& row, const RGB& sea
 // The highlighted prompt while the player is to act.
 QWidget* yourTurn(const TableTheme& theme, const LogEntry::YourTurn& row, QWidget* parent);
 
-// The size of the small cards in headings.
-QSizeF cardSize(const TableTheme& theme);
-
 } // namespace LogRows
