@@ -36,25 +36,43 @@ QPointF heroCentre(QSizeF size, const QRectF& table, double diameter) {
             std::min(table.bottom() + 0.4 * diameter, size.height() - (diameter + 4) / 2 - 4)};
 }
 
-std::vector<QRectF> covered(QSizeF size, const Shape& shape, TableStyleID style, double pixelUnit,
-                            double diameter) {
+Shape sheetPreviewShape(QSizeF picture) {
+    return picture.height() < 120 ? Shape{0.46, 0.25, 0.33} : Shape{0.46, 0.36, 0.34};
+}
+
+std::vector<QRectF> nameAreas(QSizeF size, const Shape& shape, TableStyleID style, double pixelUnit,
+                              double diameter) {
     // The longest cast name in the miniature's 10-point type, and the space between it and its disc.
     constexpr double nameWidth = 52;
     constexpr double nameHeight = 14;
     constexpr double nameGap = 6;
     const QRectF table = tableRect(size, shape, style, pixelUnit);
-    const QSizeF disc(diameter, diameter);
-    std::vector<QRectF> parts{table};
+    std::vector<QRectF> areas;
     for (int index = 0; index < seats; ++index) {
         const QPointF centre = seatCentre(index, table);
-        parts.emplace_back(centre - QPointF(diameter / 2, diameter / 2), disc);
-        if (!isAboveFelt(index)) {
+        if (isAboveFelt(index)) {
+            areas.emplace_back(centre.x() - nameWidth / 2, centre.y() - diameter / 2 - 9 - nameHeight / 2,
+                               nameWidth, nameHeight);
+        } else {
             const bool left = centre.x() < table.center().x();
             const double inner = diameter / 2 + nameGap;
-            parts.emplace_back(left ? centre.x() - inner - nameWidth : centre.x() + inner,
+            areas.emplace_back(left ? centre.x() - inner - nameWidth : centre.x() + inner,
                                centre.y() - nameHeight / 2, nameWidth, nameHeight);
         }
     }
+    return areas;
+}
+
+std::vector<QRectF> covered(QSizeF size, const Shape& shape, TableStyleID style, double pixelUnit,
+                            double diameter) {
+    const QRectF table = tableRect(size, shape, style, pixelUnit);
+    const QSizeF disc(diameter, diameter);
+    std::vector<QRectF> parts{table};
+    for (int index = 0; index < seats; ++index) {
+        parts.emplace_back(seatCentre(index, table) - QPointF(diameter / 2, diameter / 2), disc);
+    }
+    const auto names = nameAreas(size, shape, style, pixelUnit, diameter);
+    parts.insert(parts.end(), names.begin(), names.end());
     const double hero = diameter + 4;
     parts.emplace_back(heroCentre(size, table, diameter) - QPointF(hero / 2, hero / 2), QSizeF(hero, hero));
     return parts;

@@ -35,8 +35,16 @@ QPointF seatCentre(int index, const QRectF& table);
 bool isAboveFelt(int index);
 // The player's disc centre: just below the felt's near edge, never closer than 4 to the bottom.
 QPointF heroCentre(QSizeF size, const QRectF& table, double diameter);
+// The new-game sheet's preview: a felt a third as high as wide, or, on the popover's short picture,
+// a flatter one set higher, so the far seats' names keep apart and the end seats clear the stepper in
+// the corner below them.
+Shape sheetPreviewShape(QSizeF picture);
+// Where each seat's name is written, at most the longest cast name wide: over the far seats' discs,
+// beside the end seats'.
+std::vector<QRectF> nameAreas(QSizeF size, const Shape& shape, TableStyleID style, double pixelUnit,
+                              double diameter);
 // What the miniature covers in a picture of `size` with discs `diameter` across: the felt, each seat's
-// disc, the end seats' names beside theirs, and the player's disc.
+// disc and name, and the player's disc.
 std::vector<QRectF> covered(QSizeF size, const Shape& shape, TableStyleID style, double pixelUnit,
                             double diameter);
 // The width to leave free at the picture's leading edge, the miniature laid out in the rest, so that

@@ -90,6 +90,25 @@ TEST(SeatedTableLayout, AControlOverThePictureGetsRoomAtTheLeadingEdge) {
                       .width(),
                   0.3 * picture.width());
     }
+    // On the sheet's previews, with five opponents seated beside the stepper, every name keeps 6 from
+    // the next one and 8 inside the picture.
+    for (const QSizeF picture : {QSizeF(384, 110), QSizeF(544, 140)}) {
+        const QRectF pill(10, picture.height() - 42, 152, 32);
+        const Shape sheet = sheetPreviewShape(picture);
+        const double room = leadingRoom(picture, sheet, TableStyleID::satin, 2, 24, pill, gap);
+        auto names =
+            nameAreas(QSizeF(picture.width() - room, picture.height()), sheet, TableStyleID::satin, 2, 24);
+        for (QRectF& name : names)
+            name.translate(room, 0);
+        for (std::size_t a = 0; a < names.size(); ++a) {
+            EXPECT_TRUE(QRectF(QPointF(), picture).adjusted(8, 0, -8, 0).contains(names[a]))
+                << "name " << a << " at the edge of " << picture.width() << " x " << picture.height();
+            for (std::size_t b = a + 1; b < names.size(); ++b)
+                EXPECT_FALSE(names[a].adjusted(-3, -3, 3, 3).intersects(names[b].adjusted(-3, -3, 3, 3)))
+                    << "names " << a << " and " << b << " on " << picture.width() << " x "
+                    << picture.height();
+        }
+    }
     // However much a control covers, the miniature keeps half the picture.
     EXPECT_EQ(leadingRoom({384, 110}, shape, TableStyleID::satin, 2, 24, QRectF(0, 0, 384, 110)), 192);
     // A control away from the miniature takes nothing from it.

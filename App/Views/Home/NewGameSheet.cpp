@@ -35,8 +35,7 @@ namespace {
 
 constexpr std::array<std::int64_t, 4> handOptions{1, 3, 5, 10};
 
-// The miniature table of the preview: its proportions and its discs.
-constexpr SeatedTableLayout::Shape previewShape{0.46, 0.36, 0.34};
+// The miniature table's discs.
 constexpr double previewDiameter = 24;
 
 std::optional<int> indexOf(std::int64_t hands) {
@@ -384,8 +383,9 @@ void NewGameSheet::paintPreview(QPainter& painter, const QRectF& rect) const {
     QPainterPath clip;
     clip.addRoundedRect(rect, 14, 14);
     painter.setClipPath(clip);
-    LobbyArt::SeatedTableScene scene{seats_.drawn(),  true, model_.mode() == GameMode::cashTable,
-                                     previewDiameter, {},   previewShape};
+    LobbyArt::SeatedTableScene scene{
+        seats_.drawn(),  true, model_.mode() == GameMode::cashTable,
+        previewDiameter, {},   SeatedTableLayout::sheetPreviewShape(preview_->size())};
     scene.leadingRoom = previewRoom();
     LobbyArt::paintSeatedTable(painter, rect, art_, scene, seats_.presence(clock_.now()));
 }
@@ -394,14 +394,16 @@ double NewGameSheet::previewRoom() const {
     if (!stepper_)
         return 0;
     const QRectF pill = stepper_->capsule().translated(stepper_->pos() - preview_->pos());
-    return SeatedTableLayout::leadingRoom(preview_->size(), previewShape, art_.style, art_.pixelUnit,
-                                          previewDiameter, pill);
+    return SeatedTableLayout::leadingRoom(preview_->size(),
+                                          SeatedTableLayout::sheetPreviewShape(preview_->size()), art_.style,
+                                          art_.pixelUnit, previewDiameter, pill);
 }
 
 std::vector<QRectF> NewGameSheet::previewCovers() const {
     const double room = previewRoom();
     auto parts = SeatedTableLayout::covered(QSizeF(preview_->width() - room, preview_->height()),
-                                            previewShape, art_.style, art_.pixelUnit, previewDiameter);
+                                            SeatedTableLayout::sheetPreviewShape(preview_->size()),
+                                            art_.style, art_.pixelUnit, previewDiameter);
     for (QRectF& part : parts)
         part.translate(room, 0);
     return parts;
