@@ -78,8 +78,6 @@ TEST(SettingsGallery, TheResetQuestionOverTheForm) {
             shot.view.resize(shot.view.width(), 640);
             // Active, so the ring shows on the answer Return presses.
             QApplication::setActiveWindow(&shot.view);
-            auto* reset = shot.view.findChild<ConfirmationPanel*>();
-            ASSERT_FALSE(reset);
             for (auto* button : shot.view.findChildren<QAbstractButton*>())
                 if (button->text() == QStringLiteral("Reset Bankroll…"))
                     button->click();
