@@ -6,8 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <map>
 #include <optional>
 
 #include <gtest/gtest.h>
@@ -103,30 +105,36 @@ void expectSpoken(const QList<Element>& elements, const char* screen) {
     }
 }
 
-// Runs the game on `desktop` in `home` with the reader beside it, all on one private session
-// bus with the accessibility bus; the script stops what it started by process id. What the reader
-// printed, or nothing with `whyNot` when the bus did not carry the game.
-std::optional<QString> readTheGame(const Desktop& desktop, const QString& home, QString& whyNot) {
+// Runs the game on `desktop` in `home` with `client` (a Python script reading the bus) beside it, all
+// on one private session bus with the accessibility bus, and with Orca logging to `spoken` what it
+// would say when that is given and Orca is installed; the script stops what it started by process id.
+// What the client printed, or nothing with `whyNot` when the bus did not carry the game.
+std::optional<QString> runBesideTheGame(const Desktop& desktop, const QString& home, const char* client,
+                                        const QString& spoken, QString& whyNot) {
     QProcessEnvironment environment = gameEnvironment(desktop, home);
     environment.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     environment.insert("GAME", TestPaths::buildFolder() + QStringLiteral("/App/chipwhistle"));
-    environment.insert("READER", QString::fromUtf8(reader));
+    environment.insert("CLIENT", QString::fromUtf8(client));
+    environment.insert("SPOKEN", spoken);
     const QString script =
         QStringLiteral("/usr/libexec/at-spi-bus-launcher --launch-immediately & launcher=$!\n"
                        "sleep 1\n"
+                       "if [ -n \"$SPOKEN\" ] && command -v orca >/dev/null; then\n"
+                       "  orca --debug-file \"$SPOKEN\" >/dev/null 2>&1 & orca=$!; sleep 3\n"
+                       "fi\n"
                        "\"$GAME\" & game=$!\n"
-                       "/usr/bin/python3 -c \"$READER\"; status=$?\n"
-                       "kill $game $launcher 2>/dev/null; wait $game 2>/dev/null\n"
+                       "/usr/bin/python3 -c \"$CLIENT\"; status=$?\n"
+                       "kill $game $orca $launcher 2>/dev/null; wait $game 2>/dev/null\n"
                        "exit $status\n");
     QProcess session;
     session.setProcessEnvironment(environment);
     session.start("dbus-run-session", {"--", "sh", "-c", script});
-    if (!session.waitForStarted(5000) || !session.waitForFinished(180000)) {
+    if (!session.waitForStarted(5000) || !session.waitForFinished(300000)) {
         whyNot = QStringLiteral("the session with the reader did not run to its end");
         return std::nullopt;
     }
     const QString output = QString::fromUtf8(session.readAllStandardOutput());
-    // The reader ends with 3 when the game never showed up on the bus; any other failure shows in
+    // The client ends with 3 when the game never showed up on the bus; any other failure shows in
     // what it printed.
     if (session.exitCode() == 3) {
         whyNot = QStringLiteral("the accessibility bus did not carry the game: ") + output.left(300) +
@@ -136,12 +144,193 @@ std::optional<QString> readTheGame(const Desktop& desktop, const QString& home, 
     return output;
 }
 
+// Plays a five-hand Quick Hand by keys (Return deals from the lobby, "c" checks or calls every second)
+// while listening to every change the game tells the bus, as a reader hears it: "E" lines with the
+// time, object, event, role, state, the words it then holds and whether those words are surely the
+// ones it was told of. Then opens Settings and prints each drop-down: "C" lines with its name,
+// description and the names of what labels it.
+const char* player = R"py(
+import re, sys, time, subprocess, threading, collections, pyatspi
+from gi.repository import GLib, Gio
+for _ in range(180):
+    app = next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name.lower() == "chipwhistle" and a.childCount), None)
+    if app: break
+    time.sleep(0.5)
+if not app: print("no application named chipwhistle on the bus"); sys.exit(3)
+start, presses, over = time.time(), [0], [False]
+def said(value): return str(value).replace("\t", " ").replace("\n", " ")
+# Qt's events carry no words: a reader asks for them when it gets to the event. The filter notes the
+# order messages arrive in, so words asked for after a later change of the same object (which they
+# then already show) are marked as not surely those of their event.
+address = Gio.bus_get_sync(Gio.BusType.SESSION).call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus",
+    "GetAddress", None, None, Gio.DBusCallFlags.NONE, -1).unpack()[0]
+bus = Gio.DBusConnection.new_for_address_sync(address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT |
+                                              Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
+lock, arrivals, order, replies, count = threading.Lock(), collections.deque(), collections.defaultdict(list), {}, [0]
+def stamp(connection, message, incoming):
+    with lock:
+        count[0] += 1
+        if message.get_message_type() == Gio.DBusMessageType.METHOD_RETURN:
+            replies[message.get_reply_serial()] = count[0]
+        elif message.get_interface() == "org.a11y.atspi.Event.Object":
+            arrivals.append(count[0])
+            order[(message.get_path(), message.get_member(), message.get_body()[0])].append(count[0])
+    return message
+bus.add_filter(stamp)
+def ask(sender, path, interface, method, body=None):
+    message = Gio.DBusMessage.new_method_call(sender, path, interface, method)
+    if body: message.set_body(body)
+    reply, serial = bus.send_message_with_reply_sync(message, Gio.DBusSendMessageFlags.NONE, 5000)
+    with lock: answered = replies.pop(serial, 0)
+    reply.to_gerror()
+    return reply.get_body()[0], answered
+def heard(connection, sender, path, interface, member, body):
+    kind, detail = body[0], body[1]
+    with lock: arrived = arrivals.popleft()
+    words, role, sure = "", "", 1
+    asked = {"accessible-name": "Name", "accessible-description": "Description", "accessible-value": "CurrentValue"}
+    if member == "PropertyChange" and kind in asked:
+        try:
+            words, answered = ask(sender, path, "org.freedesktop.DBus.Properties", "Get", GLib.Variant("(ss)", (
+                "org.a11y.atspi." + ("Value" if kind == "accessible-value" else "Accessible"), asked[kind])))
+            if kind == "accessible-name": role = ask(sender, path, "org.a11y.atspi.Accessible", "GetRoleName")[0]
+        except GLib.Error: return  # gone before anyone could read it
+        with lock: sure = int(not any(arrived < later < answered for later in order[(path, member, kind)]))
+    over[0] = over[0] or words == "Play Again"
+    print("E\t%.2f\t%s\tobject:%s:%s\t%s\t%d\t%s\t%d" % (time.time() - start, path,
+          re.sub("(?<!^)([A-Z])", r"-\1", member).lower(), kind, role, detail, said(words), sure))
+bus.signal_subscribe(None, "org.a11y.atspi.Event.Object", None, None, None, Gio.DBusSignalFlags.NONE, heard)
+def drops(node, found):
+    if node.getRole() == pyatspi.ROLE_COMBO_BOX:
+        found.add("C\t%s\t%s\t%s" % (said(node.name), said(node.description), "|".join(
+            r.getTarget(i).name for r in node.getRelationSet()
+            if r.getRelationType() == pyatspi.RELATION_LABELLED_BY for i in range(r.getNTargets()))))
+    for child in node: drops(child, found)
+def settings():
+    subprocess.run(["xdotool", "key", "ctrl+comma"])
+    found = set()
+    while not found and time.time() - start < 200:
+        time.sleep(1)
+        for window in app: drops(window, found)
+    print("\n".join(sorted(found)))
+    pyatspi.Registry.stop()
+def play():
+    presses[0] += 1
+    subprocess.run(["xdotool", "key", "Return" if presses[0] == 2 else "c"])
+    if not over[0] and time.time() - start < 150: return True
+    print("over" if over[0] else "the series did not end")
+    GLib.timeout_add(3000, settings)
+# The game tells the bus only what some reader listens for.
+pyatspi.Registry.registerEventListener(lambda event: None, "object", "window", "focus")
+GLib.timeout_add(1000, play)
+pyatspi.Registry.start()
+)py";
+
+struct Series {
+    QString listened;
+    // What Orca said it would speak, or empty with why not.
+    QStringList spoken;
+    QString whyNotSpoken;
+};
+
+// One series for the whole suite: a sanitized game plays it in about a minute.
+const std::optional<Series>& playedSeries(const Desktop& desktop, const QString& home, QString& whyNot) {
+    static std::optional<Series> series;
+    static QString why;
+    static bool played = false;
+    if (!played) {
+        played = true;
+        QDir().mkpath(dataFolder(home));
+        QFile file(dataFolder(home) + "/profile.json");
+        file.open(QIODevice::WriteOnly);
+        file.write(
+            R"({"schemaVersion": 1, "bankroll": 10000, "onboarded": true, "choices": {"quickHandHands": 5},
+                      "settings": {"botSpeed": "fast", "autoDeal": true, "launchSurface": "window"}})");
+        file.close();
+        const std::optional<QString> listened =
+            runBesideTheGame(desktop, home, player, home + "/orca.log", why);
+        if (listened) {
+            series = Series{*listened, {}, {}};
+            QFile log(home + "/orca.log");
+            if (QStandardPaths::findExecutable("orca").isEmpty()) {
+                series->whyNotSpoken = QStringLiteral("Orca is not installed");
+            } else if (!log.open(QIODevice::ReadOnly)) {
+                series->whyNotSpoken = QStringLiteral("Orca did not start");
+            } else {
+                for (const QString& line : QString::fromUtf8(log.readAll()).split('\n'))
+                    if (line.contains(QStringLiteral("SPEECH OUTPUT: ")))
+                        series->spoken << line.section(QStringLiteral("SPEECH OUTPUT: "), 1);
+                if (series->spoken.isEmpty())
+                    series->whyNotSpoken = QStringLiteral("Orca started but said nothing");
+            }
+        }
+    }
+    whyNot = why;
+    return series;
+}
+
+QList<QStringList> linesOf(const QString& output, const QString& kind) {
+    QList<QStringList> found;
+    for (const QString& line : output.split('\n'))
+        if (line.startsWith(kind + '\t'))
+            found << line.split('\t').mid(1);
+    return found;
+}
+
 using ScreenReaderEndToEnd = DesktopTest;
+
+TEST_F(ScreenReaderEndToEnd, AFiveHandSeriesTellsTheReaderOfRealChangesOnlyAndFewAHand) {
+    QString why = whyNoReader();
+    const std::optional<Series>* series = why.isEmpty() ? &playedSeries(*desktop, home.path(), why) : nullptr;
+    if (!series || !*series)
+        GTEST_SKIP() << why.toStdString();
+    const QString& listened = (*series)->listened;
+    ASSERT_TRUE(listened.contains(QStringLiteral("\nover\n"))) << listened.right(2000).toStdString();
+
+    // Words, a value or a state told again as they already stood: a reader spends its time on nothing.
+    // Words read after a later change of the same object say nothing of the event before it.
+    std::map<std::pair<QString, QString>, std::optional<QString>> last;
+    QStringList again;
+    const QList<QStringList> events = linesOf(listened, QStringLiteral("E"));
+    for (const QStringList& event : events) {
+        const bool state = event[2].startsWith(QStringLiteral("object:state-changed"));
+        if (!state && !event[2].startsWith(QStringLiteral("object:property-change")))
+            continue;
+        const QString now = state ? event[4] : event[5];
+        const auto key = std::pair{event[1], event[2]};
+        const bool sure = event[6] == QStringLiteral("1");
+        if (sure && last.contains(key) && last[key] == now)
+            again << event.join(' ');
+        last[key] = sure ? std::optional(now) : std::nullopt;
+    }
+    EXPECT_TRUE(again.isEmpty()) << again.size() << " told again, the first:\n"
+                                 << again.mid(0, 12).join('\n').toStdString();
+    EXPECT_LE(events.size() / 5, 350) << events.size() << " events in five hands";
+}
+
+TEST_F(ScreenReaderEndToEnd, OrcaSpeaksEveryAnnouncementOfAFiveHandSeriesWithEveryResult) {
+    QString why = whyNoReader();
+    const std::optional<Series>* series = why.isEmpty() ? &playedSeries(*desktop, home.path(), why) : nullptr;
+    if (!series || !*series)
+        GTEST_SKIP() << why.toStdString();
+    if (!(*series)->whyNotSpoken.isEmpty())
+        GTEST_SKIP() << (*series)->whyNotSpoken.toStdString();
+    const QString spoken = (*series)->spoken.join('\n');
+    int results = 0;
+    for (const QStringList& event : linesOf((*series)->listened, QStringLiteral("E"))) {
+        if (event[3] != QStringLiteral("notification") ||
+            !event[2].endsWith(QStringLiteral("accessible-name")))
+            continue;
+        results += event[5].contains(QRegularExpression(QStringLiteral("\\bwins? \\d"))) ? 1 : 0;
+        EXPECT_TRUE(spoken.contains(event[5])) << "never spoken: " << event[5].toStdString();
+    }
+    EXPECT_GE(results, 5) << "a result a hand:\n" << spoken.toStdString();
+}
 
 TEST_F(ScreenReaderEndToEnd, TheOnboardingWindowIsReadWithNamesRolesAndCheckedChoices) {
     QString why = whyNoReader();
     const std::optional<QString> read =
-        why.isEmpty() ? readTheGame(*desktop, home.path(), why) : std::nullopt;
+        why.isEmpty() ? runBesideTheGame(*desktop, home.path(), reader, {}, why) : std::nullopt;
     if (!read)
         GTEST_SKIP() << why.toStdString();
     const QString& output = *read;

@@ -13,13 +13,13 @@ PixelText::PixelText(const QString& string, PixelFontFace face, double pixel, co
     , pixel_(pixel)
     , colour_(colour) {
     StyleAccessibility::setRole(this, QAccessible::StaticText);
-    setAccessibleName(string_);
+    StyleAccessibility::setName(this, string_);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
 void PixelText::setString(const QString& string) {
     string_ = string;
-    setAccessibleName(string_);
+    StyleAccessibility::setName(this, string_);
     updateGeometry();
     update();
 }

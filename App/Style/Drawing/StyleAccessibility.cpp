@@ -42,6 +42,11 @@ class StyledAccessible : public QAccessibleWidget {
     // Qt falls back on the tooltip for a description; a tooltip that only says the name again would be
     // spoken twice.
     QString text(QAccessible::Text kind) const override {
+        // A button is named by its text unless it was given a name of its own, as Qt's buttons are; Qt
+        // tells the reader when that text changes, so the name needs no second telling.
+        auto* button = qobject_cast<QAbstractButton*>(widget());
+        if (kind == QAccessible::Name && button && widget()->accessibleName().isEmpty())
+            return button->text();
         const QString said = QAccessibleWidget::text(kind);
         if (kind == QAccessible::Description &&
             said.trimmed().compare(QAccessibleWidget::text(QAccessible::Name).trimmed(),
@@ -95,7 +100,15 @@ void setRole(QWidget* widget, QAccessible::Role role) {
 }
 
 void setSelected(QWidget* widget, bool selected) {
+    if (widget->property(selectedProperty).toBool() == selected)
+        return;
     widget->setProperty(selectedProperty, selected);
+    // Read as checked in a set of radio buttons, as selected elsewhere: the reader hears whichever it is.
+    QAccessible::State changed;
+    changed.checked = true;
+    changed.selected = true;
+    QAccessibleStateChangeEvent event(widget, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void setModalDialog(QWidget* widget) {
@@ -106,6 +119,16 @@ void setModalDialog(QWidget* widget) {
 void setHidden(QWidget* widget) {
     setRole(widget, QAccessible::Graphic);
     widget->setProperty(hiddenProperty, true);
+}
+
+void setName(QWidget* widget, const QString& name) {
+    if (widget->accessibleName() != name)
+        widget->setAccessibleName(name);
+}
+
+void setDescription(QWidget* widget, const QString& description) {
+    if (widget->accessibleDescription() != description)
+        widget->setAccessibleDescription(description);
 }
 
 } // namespace StyleAccessibility

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAccessible>
+#include <QString>
 
 class QWidget;
 
@@ -24,5 +25,11 @@ void setSelected(QWidget* widget, bool selected);
 void setModalDialog(QWidget* widget);
 // Ornaments (avatar discs, chip faces, the dealer disc) are left out: the surrounding row speaks for them.
 void setHidden(QWidget* widget);
+
+// Qt tells the reader of a new name or description on every call, even when the words are the same; a
+// view that refreshes its words on every frame or rebuild would flood the reader until it drops what
+// matters. Every view sets its words through these, which tell the reader only of a real change.
+void setName(QWidget* widget, const QString& name);
+void setDescription(QWidget* widget, const QString& description);
 
 } // namespace StyleAccessibility

@@ -26,7 +26,7 @@ StyledParagraph::StyledParagraph(const TableTheme& theme, const QString& string,
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
-    setAccessibleName(string_);
+    StyleAccessibility::setName(this, string_);
 }
 
 void StyledParagraph::setTheme(const TableTheme& theme) {
@@ -37,7 +37,7 @@ void StyledParagraph::setTheme(const TableTheme& theme) {
 
 void StyledParagraph::setString(const QString& string) {
     string_ = string;
-    setAccessibleName(string_);
+    StyleAccessibility::setName(this, string_);
     updateGeometry();
     update();
 }

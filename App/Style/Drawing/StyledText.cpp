@@ -51,7 +51,7 @@ QSize StyledText::sizeHint() const {
 }
 
 void StyledText::updateAccessibility() {
-    setAccessibleName(TextPainter::shown(theme_, string_, role_));
+    StyleAccessibility::setName(this, TextPainter::shown(theme_, string_, role_));
 }
 
 void StyledText::paintEvent(QPaintEvent*) {

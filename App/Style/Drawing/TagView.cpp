@@ -31,12 +31,12 @@ TagView::TagView(const TableTheme& theme, const QString& text, Kind kind, QWidge
     , text_(text)
     , kind_(kind) {
     StyleAccessibility::setRole(this, QAccessible::StaticText);
-    setAccessibleName(TextPainter::shown(theme_, text_, TextRole::tag));
+    StyleAccessibility::setName(this, TextPainter::shown(theme_, text_, TextRole::tag));
 }
 
 void TagView::setTheme(const TableTheme& theme) {
     theme_ = theme;
-    setAccessibleName(TextPainter::shown(theme_, text_, TextRole::tag));
+    StyleAccessibility::setName(this, TextPainter::shown(theme_, text_, TextRole::tag));
     updateGeometry();
     update();
 }

@@ -1,5 +1,7 @@
 #include "Views/Controls/AmountField.h"
 
+#include "Style/Drawing/StyleAccessibility.h"
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -49,11 +51,11 @@ AmountField::AmountField(const TableTheme& theme, QWidget* parent)
     , edit_(new QLineEdit(this)) {
     edit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edit_->setPlaceholderText(QStringLiteral("Amount"));
-    edit_->setAccessibleName(QStringLiteral("Raise amount"));
+    StyleAccessibility::setName(edit_, QStringLiteral("Raise amount"));
     edit_->installEventFilter(this);
     // The field rings its plate, round the edit.
     edit_->setProperty(FocusRingStyle::ownRingProperty, true);
-    setAccessibleName(QStringLiteral("Raise amount"));
+    StyleAccessibility::setName(this, QStringLiteral("Raise amount"));
     setFocusProxy(edit_);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(edit_, &QLineEdit::textEdited, this, &AmountField::typed);

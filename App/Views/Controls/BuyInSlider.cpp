@@ -1,5 +1,7 @@
 #include "Views/Controls/BuyInSlider.h"
 
+#include "Style/Drawing/StyleAccessibility.h"
+
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
@@ -38,8 +40,8 @@ BuyInSlider::BuyInSlider(const TableTheme& theme, std::int64_t bigBlinds, std::i
     Adjustable::announce(this);
     // A Linux desktop reaches every control by Tab, so the slider always takes focus.
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Buy-in"));
-    setAccessibleDescription(accessibleValue());
+    StyleAccessibility::setName(this, QStringLiteral("Buy-in"));
+    StyleAccessibility::setDescription(this, accessibleValue());
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFixedHeight(static_cast<int>(bubbleRoom + boxHeight));
     connect(&clock_, &AnimationClock::ticked, this, qOverload<>(&QWidget::update));
@@ -51,7 +53,7 @@ void BuyInSlider::setValues(std::int64_t bigBlinds, std::int64_t cap, std::int64
     cap_ = cap;
     bigBlind_ = bigBlind;
     chip_ = chip;
-    setAccessibleDescription(accessibleValue());
+    StyleAccessibility::setDescription(this, accessibleValue());
     update();
 }
 
@@ -76,7 +78,7 @@ void BuyInSlider::write(std::int64_t bigBlinds) {
     if (bigBlinds == bigBlinds_)
         return;
     bigBlinds_ = bigBlinds;
-    setAccessibleDescription(accessibleValue());
+    StyleAccessibility::setDescription(this, accessibleValue());
     update();
     emit bigBlindsChanged(bigBlinds_);
 }

@@ -1,5 +1,7 @@
 #include "Views/Controls/ChipSlider.h"
 
+#include "Style/Drawing/StyleAccessibility.h"
+
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -71,7 +73,7 @@ ChipSlider::ChipSlider(const TableTheme& theme, const QString& label, QWidget* p
     : QWidget(parent)
     , theme_(theme) {
     installAccessibility();
-    setAccessibleName(label);
+    StyleAccessibility::setName(this, label);
     // Reached with Tab; a click moves the slider without taking the keyboard from the table.
     setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

@@ -1,5 +1,7 @@
 #include "Views/Controls/OpponentStepper.h"
 
+#include "Style/Drawing/StyleAccessibility.h"
+
 #include <QAbstractButton>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -83,11 +85,11 @@ OpponentStepper::OpponentStepper(const TableTheme& theme, std::int64_t count, st
     Adjustable::announce(this);
     minus_->setToolTip(QStringLiteral("Fewer ") + unit_.many);
     plus_->setToolTip(QStringLiteral("More ") + unit_.many);
-    minus_->setAccessibleName(minus_->toolTip());
-    plus_->setAccessibleName(plus_->toolTip());
+    StyleAccessibility::setName(minus_, minus_->toolTip());
+    StyleAccessibility::setName(plus_, plus_->toolTip());
     connect(minus_, &QAbstractButton::clicked, this, [this] { change(count_ - 1); });
     connect(plus_, &QAbstractButton::clicked, this, [this] { change(count_ + 1); });
-    setAccessibleName(unit_.accessibleName());
+    StyleAccessibility::setName(this, unit_.accessibleName());
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     refresh();
 }
@@ -125,7 +127,7 @@ void OpponentStepper::decrement() {
 void OpponentStepper::refresh() {
     minus_->setEnabled(count_ > lowest_);
     plus_->setEnabled(count_ < highest_);
-    setAccessibleDescription(accessibleValue());
+    StyleAccessibility::setDescription(this, accessibleValue());
     updateGeometry();
     resizeEvent(nullptr);
     update();

@@ -27,7 +27,7 @@ class Segment : public QAbstractButton {
         , option_(option) {
         StyleAccessibility::setRole(this, QAccessible::RadioButton);
         setText(option.title);
-        setAccessibleName(option.spoken.isEmpty() ? option.title : option.spoken);
+        StyleAccessibility::setName(this, option.spoken.isEmpty() ? option.title : option.spoken);
         setFocusPolicy(Qt::StrongFocus);
     }
     void setLook(bool selected, const TableTheme& theme) {
@@ -102,7 +102,7 @@ SlidingPicker::SlidingPicker(const TableTheme& theme, QString title, std::vector
     , selected_(selected) {
     // A set of radio buttons under the picker's title.
     StyleAccessibility::setRole(this, QAccessible::Grouping);
-    setAccessibleName(title);
+    StyleAccessibility::setName(this, title);
     for (int index = 0; index < static_cast<int>(options_.size()); ++index) {
         auto* segment = new Segment(options_[static_cast<std::size_t>(index)], this);
         segment->installEventFilter(this);

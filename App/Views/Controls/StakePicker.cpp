@@ -40,7 +40,7 @@ class StakeCardButton : public QAbstractButton {
         card_ = card;
         theme_ = theme;
         setText(card.title);
-        setAccessibleName(card.accessibleName);
+        StyleAccessibility::setName(this, card.accessibleName);
         StyleAccessibility::setSelected(this, card.selected);
         update();
     }
@@ -103,7 +103,7 @@ StakePicker::StakePicker(const TableTheme& theme, CashStakes selection, std::int
     , selection_(selection)
     , spendable_(spendable) {
     StyleAccessibility::setRole(this, QAccessible::Grouping);
-    setAccessibleName(QStringLiteral("Stakes"));
+    StyleAccessibility::setName(this, QStringLiteral("Stakes"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     for (CashStakes stakes : allCashStakes) {
         auto* button = new StakeCardButton(this);

@@ -33,7 +33,8 @@ StyledButton::StyledButton(const TableTheme& theme, const QString& title, Contro
     , kind_(kind)
     , size_(size)
     , icon_(icon)
-    , press_(*this) {
+    , press_(*this)
+    , title_(title) {
     // Before anything that could make Qt build (and cache) its own accessible interface for us.
     StyleAccessibility::setRole(this, QAccessible::Button);
     setText(title);
@@ -60,15 +61,29 @@ void StyledButton::setKind(ControlKind kind) {
 }
 
 void StyledButton::setTitle(const QString& title) {
-    setText(title);
+    if (title == title_)
+        return;
+    title_ = title;
+    if (spokenName_.isEmpty())
+        setText(title);
     refreshAccessibility();
     updateGeometry();
+    update();
+}
+
+void StyledButton::setSpokenName(const QString& name) {
+    if (name == spokenName_)
+        return;
+    spokenName_ = name;
+    // Qt tells the reader of every new text: with a name of its own, the text stays that name, so a
+    // title that counts down is drawn without a word to the reader.
+    setText(name.isEmpty() ? title_ : name);
+    refreshAccessibility();
 }
 
 void StyledButton::refreshAccessibility() {
     // The presets are one choice among five, read as radio buttons with the chosen one checked.
     StyleAccessibility::setRole(this, kind_.isPreset() ? QAccessible::RadioButton : QAccessible::Button);
-    setAccessibleName(text());
     StyleAccessibility::setSelected(this, kind_.isSelectedPreset());
 }
 
@@ -92,9 +107,9 @@ double StyledButton::labelWidth() const {
     if (theme_.style == TableStyleID::satin) {
         const QFontMetricsF metrics(satinFont(theme_, kind_, role()));
         const double icon = icon_ ? metrics.height() + metrics.horizontalAdvance(u' ') : 0;
-        return icon + metrics.horizontalAdvance(text());
+        return icon + metrics.horizontalAdvance(title_);
     }
-    const double text = TextPainter::measure(theme_, this->text(), role()).width();
+    const double text = TextPainter::measure(theme_, title_, role()).width();
     if (!icon_)
         return text;
     if (theme_.style == TableStyleID::pixel)
@@ -129,7 +144,7 @@ void StyledButton::paintLabel(QPainter& painter, const QRectF& box) const {
         const double iconSide = icon_ ? metrics.ascent() : 0;
         const double gap = icon_ ? metrics.horizontalAdvance(u' ') : 0;
         const QString title =
-            metrics.elidedText(text(), Qt::ElideRight, std::max(0.0, inside.width() - iconSide - gap));
+            metrics.elidedText(title_, Qt::ElideRight, std::max(0.0, inside.width() - iconSide - gap));
         const double total = iconSide + gap + metrics.horizontalAdvance(title);
         double x = inside.center().x() - total / 2;
         if (icon_) {
@@ -143,7 +158,7 @@ void StyledButton::paintLabel(QPainter& painter, const QRectF& box) const {
         painter.drawText(QRectF(x, box.top(), total, box.height()), Qt::AlignLeft | Qt::AlignVCenter, title);
         return;
     }
-    const double textWidth = TextPainter::measure(theme_, text(), role()).width();
+    const double textWidth = TextPainter::measure(theme_, title_, role()).width();
     const double total = labelWidth();
     double x = std::round(box.center().x() - std::min(total, box.width()) / 2);
     if (icon_) {
@@ -161,7 +176,7 @@ void StyledButton::paintLabel(QPainter& painter, const QRectF& box) const {
     }
     const double available = box.right() - x;
     TextPainter::paint(painter, QRectF(x, box.top(), std::min(textWidth, available), box.height()), theme_,
-                       text(), role(), colour, Qt::AlignLeft | Qt::AlignVCenter);
+                       title_, role(), colour, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void StyledButton::paintEvent(QPaintEvent*) {

@@ -20,11 +20,14 @@ class StyledButton : public QAbstractButton {
     void setTheme(const TableTheme& theme);
     void setKind(ControlKind kind);
     void setTitle(const QString& title);
+    // What a reader hears while the drawn title changes with time ("Next hand" for a countdown); empty
+    // goes back to the title.
+    void setSpokenName(const QString& name);
 
     const TableTheme& theme() const { return theme_; }
     ControlKind kind() const { return kind_; }
     ControlSize controlSize() const { return size_; }
-    QString title() const { return text(); }
+    const QString& title() const { return title_; }
 
     // Where the face is drawn inside the widget, centred; the room around it holds the focus ring and
     // the shadow, so neither is cut off at the widget's edge.
@@ -58,4 +61,6 @@ class StyledButton : public QAbstractButton {
     ControlSize size_;
     std::optional<ControlIcon> icon_;
     PressMotion press_;
+    QString title_;
+    QString spokenName_;
 };

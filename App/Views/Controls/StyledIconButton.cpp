@@ -52,7 +52,7 @@ void StyledIconButton::setSystemImage(const QString& name, const PixelGlyph& pix
 
 void StyledIconButton::setHelp(const QString& help) {
     setToolTip(help);
-    setAccessibleName(help);
+    StyleAccessibility::setName(this, help);
 }
 
 StyledIconButton::PaperTint StyledIconButton::paperTint(Tint tint, bool dark) {

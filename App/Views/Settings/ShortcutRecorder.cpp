@@ -1,5 +1,7 @@
 #include "Views/Settings/ShortcutRecorder.h"
 
+#include "Style/Drawing/StyleAccessibility.h"
+
 #include "Persistence/KeyCodes.h"
 #include "System/X11KeyboardMap.h"
 
@@ -10,7 +12,7 @@ ShortcutRecorder::ShortcutRecorder(QWidget* parent)
     : QPushButton(parent)
     , keyboardMap_(x11Keysyms) {
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleDescription(ShortcutRecording::accessibleHelp());
+    StyleAccessibility::setDescription(this, ShortcutRecording::accessibleHelp());
     setToolTip(ShortcutRecording::accessibleHelp());
     connect(this, &QPushButton::clicked, this, &ShortcutRecorder::toggleRecording);
     updateTitle();
@@ -58,7 +60,7 @@ void ShortcutRecorder::holdInput(bool hold) {
 
 void ShortcutRecorder::updateTitle() {
     setText(ShortcutRecording::title(recording_, shortcut_));
-    setAccessibleName(ShortcutRecording::accessibleLabel(recording_, shortcut_));
+    StyleAccessibility::setName(this, ShortcutRecording::accessibleLabel(recording_, shortcut_));
 }
 
 std::optional<ShortcutRecording::KeyPress> ShortcutRecorder::keyPress(const QKeyEvent& event,

@@ -11,7 +11,7 @@ Announcer::Announcer(QObject* parent)
 Announcer::~Announcer() = default;
 
 QWidget* Announcer::notificationWindow() const {
-    return notification_.get();
+    return notifications_.empty() ? nullptr : notifications_.back().get();
 }
 
 void Announcer::announce(const QString& text) {
@@ -25,21 +25,23 @@ void Announcer::announce(const QString& text) {
     emit announced(text);
     if (!showsNotifications_)
         return;
-    if (!notification_) {
-        // Unmanaged (override-redirect): a window manager would otherwise list it in the task bar and
-        // the window switcher; readers find it through the accessibility tree all the same.
-        notification_ = std::make_unique<QWidget>(
-            nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint |
-                         Qt::WindowDoesNotAcceptFocus | Qt::WindowStaysOnTopHint);
-        StyleAccessibility::setRole(notification_.get(), QAccessible::Notification);
-        notification_->setAttribute(Qt::WA_ShowWithoutActivating);
-        notification_->setAttribute(Qt::WA_TransparentForMouseEvents);
-        notification_->setWindowOpacity(0);
-        notification_->resize(1, 1);
-        notification_->move(-10, -10);
-    }
-    // Readers speak a notification when it appears, so it is hidden and shown again with the new words.
-    notification_->hide();
-    notification_->setAccessibleName(text);
-    notification_->show();
+    // Unmanaged (override-redirect): a window manager would otherwise list it in the task bar and the
+    // window switcher; readers find it through the accessibility tree all the same.
+    auto notification = std::make_unique<QWidget>(
+        nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint |
+                     Qt::WindowDoesNotAcceptFocus | Qt::WindowStaysOnTopHint);
+    StyleAccessibility::setRole(notification.get(), QAccessible::Notification);
+    notification->setAttribute(Qt::WA_ShowWithoutActivating);
+    notification->setAttribute(Qt::WA_TransparentForMouseEvents);
+    notification->setWindowOpacity(0);
+    notification->resize(1, 1);
+    notification->move(-10, -10);
+    notification->setAccessibleName(text);
+    if (!notifications_.empty())
+        notifications_.back()->hide();
+    // Readers speak a notification when it appears.
+    notification->show();
+    notifications_.push_back(std::move(notification));
+    if (notifications_.size() > keptNotifications)
+        notifications_.pop_front();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <memory>
 
 #include <QObject>
@@ -9,8 +10,11 @@ class QWidget;
 
 // Screen-reader announcements. Qt 6.4 has no announcement event and its AT-SPI bridge drops alerts;
 // what readers do speak is a small window whose accessible role is a notification, shown with the
-// words as its name. The announcer re-shows one such window for every announcement and keeps a record
-// of what it said lately (the screens' tests read it).
+// words as its name. A reader handles events in turn and reads the name only when it reaches the
+// event, often a second later: one window renamed for each announcement would by then say the
+// latest words twice and lose the ones before. So every announcement gets a window of its own, kept
+// (hidden once the next one shows) until the reader has surely read it. The announcer also keeps a
+// record of what it said lately (the screens' tests read it).
 class Announcer : public QObject {
     Q_OBJECT
   public:
@@ -19,12 +23,15 @@ class Announcer : public QObject {
 
     // How many of the latest announcements the record keeps at most.
     static constexpr qsizetype keptRecord = 512;
+    // How many notification windows stay alive for a reader that lags behind.
+    static constexpr std::size_t keptNotifications = 16;
 
     // Says `text`; empty text says nothing.
     void announce(const QString& text);
     const QStringList& spoken() const { return spoken_; }
     // Tests that only read the record can leave the notification window unshown.
     void setShowsNotifications(bool shows) { showsNotifications_ = shows; }
+    // The window of the latest announcement; none before the first.
     QWidget* notificationWindow() const;
 
   signals:
@@ -33,5 +40,5 @@ class Announcer : public QObject {
   private:
     QStringList spoken_;
     bool showsNotifications_ = true;
-    std::unique_ptr<QWidget> notification_;
+    std::deque<std::unique_ptr<QWidget>> notifications_;
 };

@@ -28,7 +28,7 @@ ActionBar::ActionBar(const TableTheme& theme, GameController* controller, RaiseT
     , presetGroup_(new QWidget(this)) {
     view_.legalActions = PokerEngine::LegalActions::none();
     StyleAccessibility::setRole(presetGroup_, QAccessible::Grouping);
-    presetGroup_->setAccessibleName(QStringLiteral("Raise presets"));
+    StyleAccessibility::setName(presetGroup_, QStringLiteral("Raise presets"));
     fold_->setToolTip(ActionBarModel::foldTooltip());
     connect(fold_, &QAbstractButton::clicked, this, [this] { send(PokerEngine::Action::fold()); });
     connect(passive_, &QAbstractButton::clicked, this, [this] { send(model().passiveAction()); });
@@ -37,7 +37,7 @@ ActionBar::ActionBar(const TableTheme& theme, GameController* controller, RaiseT
         auto* button = new StyledButton(theme, label(preset), ControlKind::preset(false), ControlSize::small,
                                         std::nullopt, {}, presetGroup_);
         button->setToolTip(help(preset));
-        button->setAccessibleDescription(description(preset));
+        StyleAccessibility::setDescription(button, description(preset));
         // A preset only prepares the amount; Bet/Raise or Return sends it.
         connect(button, &QAbstractButton::clicked, this, [this, preset] {
             const auto amounts = model().presetAmounts();
@@ -67,8 +67,14 @@ ActionBar::ActionBar(const TableTheme& theme, GameController* controller, RaiseT
     });
     connect(&target_, &RaiseTarget::focusChanged, this,
             [this] { field_->setEditing(target_.isFieldFocused()); });
-    connect(&target_, &RaiseTarget::raiseToChanged, this, &ActionBar::refresh);
-    connect(&target_, &RaiseTarget::chosenPresetChanged, this, &ActionBar::refresh);
+    // A hidden bar waits for its next view: drawn from the last one, its titles would flicker through
+    // amounts of a turn that is over, each told to the reader.
+    const auto follow = [this] {
+        if (!isHidden())
+            refresh();
+    };
+    connect(&target_, &RaiseTarget::raiseToChanged, this, follow);
+    connect(&target_, &RaiseTarget::chosenPresetChanged, this, follow);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     refresh();
 }

@@ -35,7 +35,7 @@ class ActionLogView::Header : public QWidget {
     void set(const TableTheme& theme, const QString& text) {
         theme_ = theme;
         text_ = text;
-        setAccessibleName(text);
+        StyleAccessibility::setName(this, text);
         setVisible(theme.style != TableStyleID::satin);
         updateGeometry();
         update();
@@ -73,7 +73,7 @@ ActionLogView::ActionLogView(const TableTheme& theme, GameController* controller
     , column_(new QVBoxLayout(content_))
     , focusFrame_(new FocusFrame(theme, this)) {
     StyleAccessibility::setRole(this, QAccessible::Grouping);
-    setAccessibleName(QStringLiteral("This hand"));
+    StyleAccessibility::setName(this, QStringLiteral("This hand"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -11,7 +11,7 @@ CardView::CardView(const TableTheme& theme, std::optional<PokerEngine::Card> car
     , card_(card)
     , lifted_(lifted) {
     StyleAccessibility::setRole(this, QAccessible::Graphic);
-    setAccessibleName(CardGeometry::spokenName(card_));
+    StyleAccessibility::setName(this, CardGeometry::spokenName(card_));
     changed();
 }
 
@@ -19,7 +19,7 @@ void CardView::setCard(std::optional<PokerEngine::Card> card) {
     if (card == card_)
         return;
     card_ = card;
-    setAccessibleName(CardGeometry::spokenName(card_));
+    StyleAccessibility::setName(this, CardGeometry::spokenName(card_));
     update();
 }
 

@@ -25,11 +25,12 @@ constexpr double ringRoom = 2;
 HoldResultButton::HoldResultButton(const TableTheme& theme, QWidget* parent)
     : QAbstractButton(parent)
     , theme_(theme) {
-    setText(caption);
+    // The caption is painted, not set as the button's text: Qt would tell the reader of that text as
+    // a second name.
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
     setToolTip(QStringLiteral("Keep this result up until you deal"));
-    setAccessibleName(QStringLiteral("Keep this result up"));
+    StyleAccessibility::setName(this, QStringLiteral("Keep this result up"));
     StyleAccessibility::setRole(this, QAccessible::Button);
 }
 

@@ -31,7 +31,7 @@ class HeadingRow : public QWidget {
         QStringList spoken{row_.title};
         for (const auto& card : row_.cards)
             spoken << CardGeometry::spokenName(card);
-        setAccessibleName(spoken.join(QStringLiteral(", ")));
+        StyleAccessibility::setName(this, spoken.join(QStringLiteral(", ")));
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     }
 
@@ -102,7 +102,7 @@ class YourTurnRow : public QWidget {
         , theme_(theme)
         , row_(std::move(row)) {
         StyleAccessibility::setRole(this, QAccessible::StaticText);
-        setAccessibleName(row_.text);
+        StyleAccessibility::setName(this, row_.text);
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     }
 

@@ -1,5 +1,7 @@
 #include "Views/Table/ShowdownBannerView.h"
 
+#include "Style/Drawing/StyleAccessibility.h"
+
 #include "GameController.h"
 #include "Learn/LearnMetrics.h"
 #include "Style/ControlKind.h"
@@ -267,7 +269,7 @@ void ShowdownBannerView::setResult(std::vector<ShowdownRow> rows, std::optional<
                                    std::function<AvatarModel(std::int64_t)> avatar) {
     rows_ = std::move(rows);
     why_ = rows_.size() == 1 ? std::move(why) : std::nullopt;
-    setAccessibleName(ShowdownRow::spokenSummary(rows_, why_));
+    StyleAccessibility::setName(this, ShowdownRow::spokenSummary(rows_, why_));
     results_->show(theme_, rows_, why_, std::move(avatar));
     area_->verticalScrollBar()->setValue(0);
     update();
@@ -285,9 +287,10 @@ ShowdownLayout::Bands ShowdownBannerView::bands() const {
 void ShowdownBannerView::refresh() {
     const auto seconds = NextHandText::secondsLeft(controller_.autoDealAt(), now_());
     const bool over = controller_.tableOver().has_value();
+    // Named first, so the countdown in the title never reaches the reader.
+    next_->setSpokenName(over ? QStringLiteral("Continue") : QStringLiteral("Next hand"));
     next_->setTitle(NextHandText::title(over, seconds));
-    next_->setAccessibleName(over ? QStringLiteral("Continue") : QStringLiteral("Next hand"));
-    next_->setAccessibleDescription(NextHandText::spokenValue(seconds));
+    StyleAccessibility::setDescription(next_, NextHandText::spokenValue(seconds));
     const auto left =
         ShowdownLayout::leftControl(controller_.autoDealAt().has_value(), controller_.isResultHeld());
     hold_->setVisible(left == ShowdownLayout::LeftControl::hold);

@@ -37,9 +37,9 @@ QWidget* spot(QWidget* parent) {
 
 void place(QWidget* widget, const QRectF& rect, const QString& name, const QString& hint = {}) {
     widget->setGeometry(rect.toAlignedRect());
-    widget->setAccessibleName(name);
+    StyleAccessibility::setName(widget, name);
     // A hint that only says the name again is left out: a reader would speak it twice.
-    widget->setAccessibleDescription(name.contains(hint, Qt::CaseInsensitive) ? QString() : hint);
+    StyleAccessibility::setDescription(widget, name.contains(hint, Qt::CaseInsensitive) ? QString() : hint);
     widget->setToolTip(QString());
     widget->show();
 }
@@ -108,7 +108,7 @@ StageView::StageView(QWidget* parent)
         spoken->raise();
     for (QWidget* spoken : {board_, pot_, lastAction_, heroCards_, dealer_})
         spoken->raise();
-    setAccessibleName(QStringLiteral("Table"));
+    StyleAccessibility::setName(this, QStringLiteral("Table"));
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     connect(&clock_, &AnimationClock::ticked, this, &StageView::tick);
 }

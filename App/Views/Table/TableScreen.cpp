@@ -121,7 +121,7 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
     // It holds the keys of the game, so a reader meets it: as the table's panel, not a layout filler.
     StyleAccessibility::setRole(this, QAccessible::Grouping);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Table"));
+    StyleAccessibility::setName(this, QStringLiteral("Table"));
     if (surface_ == TableSurface::popover) {
         topBar_ = new TopBarView(
             environment_, surface_, [this] { showGuide(true); }, this);
@@ -384,7 +384,12 @@ void TableScreen::paintEvent(QPaintEvent*) {
 void TableScreen::viewChanged() {
     GameController* game = environment_.controller;
     const auto next = game->view();
+    // The presenter tells of its new view, timeline, flights and exits one after another; drawn after
+    // each, the table would pass through mixes of old and new, each told to the reader. It is drawn once,
+    // when all of them are in.
+    ingesting_ = true;
     presenter_->ingest(next, static_cast<std::int64_t>(game->tableGeneration()));
+    ingesting_ = false;
     if (next) {
         announce(lastView_, *next);
     }
@@ -409,6 +414,9 @@ void TableScreen::announce(const std::optional<PlayerView>& from, const PlayerVi
 }
 
 void TableScreen::refresh() {
+    if (ingesting_) {
+        return;
+    }
     const auto& shown = presenter_->shown();
     const std::optional<PokerEngine::LegalActions> legal = shown ? shown->legalActions : std::nullopt;
     if (legal != shownLegal_) {

@@ -196,6 +196,7 @@ class TableScreen : public QWidget {
     // The table the screen last showed, to tell a new game.
     std::uint64_t generation_ = 0;
     bool guideOpen_ = false;
+    bool ingesting_ = false;
     std::optional<PokerEngine::LegalActions> shownLegal_;
     std::optional<QString> refusal_;
 };

@@ -1,5 +1,7 @@
 #include "Views/Table/TopBarView.h"
 
+#include "Style/Drawing/StyleAccessibility.h"
+
 #include "AppState.h"
 #include "GameController.h"
 #include "Style/Drawing/StyledText.h"
@@ -163,13 +165,13 @@ void TopBarView::refresh(const PokerEngine::PlayerView& view) {
     mode_->setString(TopBarText::modeTitle(now.mode));
     level_->setVisible(now.mode == GameMode::sitAndGo);
     level_->setString(TopBarText::levelText(view.handNumber));
-    level_->setAccessibleName(TopBarText::levelSpoken(view.handNumber));
+    StyleAccessibility::setName(level_, TopBarText::levelSpoken(view.handNumber));
     blinds_->setString(TopBarText::blindsText(view.blinds));
-    blinds_->setAccessibleName(TopBarText::blindsSpoken(view.blinds));
-    blinds_->setAccessibleDescription(TopBarText::blindsHint());
+    StyleAccessibility::setName(blinds_, TopBarText::blindsSpoken(view.blinds));
+    StyleAccessibility::setDescription(blinds_, TopBarText::blindsHint());
     blinds_->setToolTip(TopBarText::blindsHelp(view.blinds));
     hand_->setString(TopBarText::handText(view.handNumber, series));
-    hand_->setAccessibleName(TopBarText::handSpoken(view.handNumber, series));
+    StyleAccessibility::setName(hand_, TopBarText::handSpoken(view.handNumber, series));
     hand_->setToolTip(TopBarText::handSpoken(view.handNumber, series));
     paused_->setVisible(now.paused);
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
