@@ -327,6 +327,24 @@ TEST_F(ScreenReaderEndToEnd, OrcaSpeaksEveryAnnouncementOfAFiveHandSeriesWithEve
     EXPECT_GE(results, 5) << "a result a hand:\n" << spoken.toStdString();
 }
 
+TEST_F(ScreenReaderEndToEnd, SettingsDropDownsReachTheReaderByTheirTitlesWithTheirExplanations) {
+    QString why = whyNoReader();
+    const std::optional<Series>* series = why.isEmpty() ? &playedSeries(*desktop, home.path(), why) : nullptr;
+    if (!series || !*series)
+        GTEST_SKIP() << why.toStdString();
+    const QList<QStringList> drops = linesOf((*series)->listened, QStringLiteral("C"));
+    ASSERT_EQ(drops.size(), 3) << (*series)->listened.right(1000).toStdString();
+    const std::map<QString, QString> explanations{
+        {"Bot speed", ""}, {"Default table", ""}, {"Open Chipwhistle in", "Opens in a full window"}};
+    for (const QStringList& drop : drops) {
+        const QString title = drop[2].split('|').value(0, drop[0]);
+        SCOPED_TRACE(drop.join(" / ").toStdString());
+        ASSERT_TRUE(explanations.contains(title)) << "named or labelled by its title";
+        EXPECT_EQ(drop[1].isEmpty(), explanations.at(title).isEmpty());
+        EXPECT_TRUE(drop[1].startsWith(explanations.at(title)));
+    }
+}
+
 TEST_F(ScreenReaderEndToEnd, TheOnboardingWindowIsReadWithNamesRolesAndCheckedChoices) {
     QString why = whyNoReader();
     const std::optional<QString> read =
