@@ -591,6 +591,10 @@ void MenuBarHost::showOnboarding() {
             onboardingWindow_->move(frame.topLeft());
         }
     }
+    // A window the manager minimised comes back as well as in front.
+    if (onboardingWindow_->isMinimized()) {
+        onboardingWindow_->showNormal();
+    }
     onboardingWindow_->show();
     onboardingWindow_->raise();
     onboardingWindow_->activateWindow();
