@@ -78,6 +78,7 @@ TEST(Pill, CornerRadiusIsHalfTheShorterSideAfterTheInset) {
 }
 
 TEST(SoftShadow, RepaintingReusesTheBlurredImage) {
+    SoftShadow::forgetAll();
     QImage image = blank(200, 200);
     QPainter painter(&image);
     QPainterPath shape;

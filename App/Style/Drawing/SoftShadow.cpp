@@ -156,6 +156,10 @@ QRectF bounds(const QRectF& shapeBounds, double radius, QPointF offset) {
     return shapeBounds.translated(offset).adjusted(-spread, -spread, spread, spread);
 }
 
+void forgetAll() {
+    cache().clear();
+}
+
 std::size_t imagesMade() {
     return madeCount;
 }

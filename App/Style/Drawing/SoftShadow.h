@@ -21,5 +21,8 @@ QRectF bounds(const QRectF& shapeBounds, double radius, QPointF offset);
 
 // How many shadow images have been blurred since the process started; tests and benchmarks read it.
 std::size_t imagesMade();
+// Drops every kept shadow, so a test that counts new images starts from an empty cache whatever ran
+// before it.
+void forgetAll();
 
 } // namespace SoftShadow
