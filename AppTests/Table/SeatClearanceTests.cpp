@@ -248,48 +248,86 @@ TEST(SeatClearance, ThePlayersTiltedCardsLieWholeInThePopover) {
     }
 }
 
-TEST(SeatClearance, APlatesReachHoldsEverythingItPaints) {
-    // A winner's plate, all in, with its blind: ring, tags and card-stock edges all drawn.
+TEST(SeatClearance, APlatesReachHoldsEverythingItPaintsAndItsRingBreaksRoundItsTags) {
+    // A winner's plate, all in, with its blind, and the player's own to act on the small blind: ring,
+    // tags and card-stock edges all drawn.
+    SeatModel winner;
+    winner.name = QStringLiteral("Pancake");
+    winner.status = PokerEngine::SeatStatus::allIn;
+    winner.isWinner = true;
+    winner.blind = QStringLiteral("BB");
+    winner.stackLine = SeatModel::StackLine::chips(0);
+    SeatModel hero = winner;
+    hero.name = QStringLiteral("You");
+    hero.status = PokerEngine::SeatStatus::active;
+    hero.isWinner = false;
+    hero.isHero = true;
+    hero.isActing = true;
+    hero.blind = QStringLiteral("SB");
+    hero.stackLine = SeatModel::StackLine::chips(4820);
     for (const auto style : styles) {
         for (const auto surface : {TableSurface::popover, TableSurface::window}) {
-            const TableTheme theme =
-                TableTheme::drawnIn(style, surface, surface == TableSurface::popover ? 2 : 3, {});
-            SeatModel seat;
-            seat.name = QStringLiteral("Pancake");
-            seat.status = PokerEngine::SeatStatus::allIn;
-            seat.isWinner = true;
-            seat.blind = QStringLiteral("BB");
-            seat.stackLine = SeatModel::StackLine::chips(0);
-            const auto plate = NameplateModel::make(seat, true, false, theme);
-            QImage image(400, 200, QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::transparent);
-            const QPointF centre(200, 100);
-            {
-                QPainter painter(&image);
-                paintNameplate(painter, centre, plate, seat, theme, NameplateFades{1, 0, 1, 0, 1});
-            }
-            int top = image.height();
-            int bottom = -1;
-            int left = image.width();
-            int right = -1;
-            for (int y = 0; y < image.height(); ++y) {
-                for (int x = 0; x < image.width(); ++x) {
-                    // Faint shadow is allowed past the reach; anything a player reads is not.
-                    if (qAlpha(image.pixel(x, y)) > 96) {
-                        top = std::min(top, y);
-                        bottom = std::max(bottom, y);
-                        left = std::min(left, x);
-                        right = std::max(right, x);
+            for (const SeatModel& seat : {winner, hero}) {
+                const TableTheme theme =
+                    TableTheme::drawnIn(style, surface, surface == TableSurface::popover ? 2 : 3, {});
+                const auto plate = NameplateModel::make(seat, true, false, theme);
+                const QPointF centre(200, 100);
+                const auto paint = [&](double ring, double turnTag) {
+                    QImage image(400, 200, QImage::Format_ARGB32_Premultiplied);
+                    image.fill(Qt::transparent);
+                    QPainter painter(&image);
+                    paintNameplate(painter, centre, plate, seat, theme,
+                                   NameplateFades{ring, turnTag, 1, 0, 1});
+                    return image;
+                };
+                // The reach holds every seat's tags; the player's own turn tag, which hangs higher in the
+                // pixel style, is left out of it.
+                const QImage image = paint(1, 0);
+                const double turnTag = plate.hasTurnTag() ? 1 : 0;
+                const QImage lit = paint(1, turnTag);
+                const QImage unlit = paint(0, turnTag);
+                // No tag sits on the ring's line or touches it: round each, the ring's width clear of
+                // it, the lit ring changes nothing.
+                const QPointF corner = centre - QPointF(plate.plate.width() / 2, plate.plate.height() / 2);
+                std::vector<QRectF> clear;
+                for (const auto& tag : plate.tags) {
+                    clear.push_back(NameplateModel::tagArea(tag, corner, TagView::measure(theme, tag.text))
+                                        .marginsAdded(TagView::overhang(theme))
+                                        .adjusted(-2, -2, 2, 2));
+                }
+                int top = image.height();
+                int bottom = -1;
+                int left = image.width();
+                int right = -1;
+                int ringOnTags = 0;
+                for (int y = 0; y < image.height(); ++y) {
+                    for (int x = 0; x < image.width(); ++x) {
+                        // Faint shadow is allowed past the reach; anything a player reads is not.
+                        if (qAlpha(image.pixel(x, y)) > 96) {
+                            top = std::min(top, y);
+                            bottom = std::max(bottom, y);
+                            left = std::min(left, x);
+                            right = std::max(right, x);
+                        }
+                        const QRectF pixel(x, y, 1, 1);
+                        const bool nearTag =
+                            std::any_of(clear.begin(), clear.end(),
+                                        [&pixel](const QRectF& r) { return r.contains(pixel); });
+                        ringOnTags += nearTag && lit.pixel(x, y) != unlit.pixel(x, y);
                     }
                 }
+                const std::string what =
+                    std::string(toString(style)) + ", " + seat.name.toStdString() +
+                    (surface == TableSurface::popover ? " in the popover" : " in the window");
+                EXPECT_EQ(ringOnTags, 0) << what;
+                const auto reach = SeatClearance::plateReach(theme);
+                const double half = plate.plate.height() / 2;
+                EXPECT_GE(top, std::floor(centre.y() - half - reach.above)) << what;
+                EXPECT_LE(bottom + 1, std::ceil(centre.y() + half + reach.below)) << what;
+                const double halfWidth = plate.plate.width() / 2;
+                EXPECT_GE(left, std::floor(centre.x() - halfWidth - reach.left)) << what;
+                EXPECT_LE(right + 1, std::ceil(centre.x() + halfWidth + reach.right)) << what;
             }
-            const auto reach = SeatClearance::plateReach(theme);
-            const double half = plate.plate.height() / 2;
-            EXPECT_GE(top, std::floor(centre.y() - half - reach.above)) << toString(style);
-            EXPECT_LE(bottom + 1, std::ceil(centre.y() + half + reach.below)) << toString(style);
-            const double halfWidth = plate.plate.width() / 2;
-            EXPECT_GE(left, std::floor(centre.x() - halfWidth - reach.left)) << toString(style);
-            EXPECT_LE(right + 1, std::ceil(centre.x() + halfWidth + reach.right)) << toString(style);
         }
     }
 }

@@ -4,6 +4,7 @@
 #include "Table/SeatLayout.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace SeatClearance {
 
@@ -32,6 +33,19 @@ Reach ringReach(const TableTheme& theme) {
     return {3 * u, 3 * u, 6 * u, 3 * u};
 }
 
+// How wide the ring's line is: the satin stroke, the card stock's depth, a pixel cell.
+double ringWidth(const TableTheme& theme) {
+    switch (theme.style) {
+    case TableStyleID::satin:
+        return 2.5;
+    case TableStyleID::paper:
+        return 3;
+    case TableStyleID::pixel:
+        break;
+    }
+    return std::max(theme.pixelUnit, 2.0);
+}
+
 } // namespace
 
 Reach plateReach(const TableTheme& theme) {
@@ -47,6 +61,25 @@ Reach plateReach(const TableTheme& theme) {
     reach.left = ring.left;
     reach.right = ring.right;
     return reach;
+}
+
+std::vector<QRectF> ringGaps(const QRectF& plate, const TableTheme& theme, const std::vector<QRectF>& tags) {
+    const double margin = ringWidth(theme);
+    // The pixel ring's cells start 6 cells left of the plate and 3 above it.
+    const double u = theme.pixelUnit;
+    const QPointF grid = plate.topLeft() - QPointF(6 * u, 3 * u);
+    const auto down = [u](double at, double origin) { return origin + std::floor((at - origin) / u) * u; };
+    const auto up = [u](double at, double origin) { return origin + std::ceil((at - origin) / u) * u; };
+    std::vector<QRectF> gaps;
+    for (const QRectF& tag : tags) {
+        QRectF gap = tag.adjusted(-margin, -margin, margin, margin);
+        if (theme.style == TableStyleID::pixel && u > 0) {
+            gap.setCoords(down(gap.left(), grid.x()), down(gap.top(), grid.y()), up(gap.right(), grid.x()),
+                          up(gap.bottom(), grid.y()));
+        }
+        gaps.push_back(gap);
+    }
+    return gaps;
 }
 
 QRectF plateBox(const TableGeometry& geometry, const TableTheme& theme, int slot) {

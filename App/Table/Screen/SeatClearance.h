@@ -25,6 +25,11 @@ struct Reach {
 };
 Reach plateReach(const TableTheme& theme);
 
+// A lit ring breaks where a tag hangs across its line, so that no tag sits on it or touches it: round a
+// plate whose box is `plate` it leaves out each tag's drawn box (`tags`) grown by the ring's own width,
+// in the pixel style by whole cells of the ring's grid.
+std::vector<QRectF> ringGaps(const QRectF& plate, const TableTheme& theme, const std::vector<QRectF>& tags);
+
 // A slot's plate as it lies on the felt, with the edge or shadow drawn under it.
 QRectF plateBox(const TableGeometry& geometry, const TableTheme& theme, int slot);
 

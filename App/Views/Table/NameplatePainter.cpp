@@ -11,11 +11,14 @@
 #include "Style/Drawing/TextPainter.h"
 #include "Style/PixelPalette.h"
 #include "Style/SatinPalette.h"
+#include "Table/Screen/SeatClearance.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 using PokerEngine::SeatStatus;
 
@@ -89,8 +92,23 @@ QByteArray plateKey(const char* part, const TableTheme& theme) {
 // How far a plate's shadow, or a ring's stroke, reaches beyond its frame, with room to spare.
 const QMarginsF plateOverhang(10, 10, 10, 14);
 
+// Keeps the ring's painting out of its gaps round the tags; the caller saves and restores the painter.
+void clipOutGaps(QPainter& painter, const QRectF& box, const std::vector<QRectF>& gaps) {
+    if (gaps.empty()) {
+        return;
+    }
+    QPainterPath area;
+    area.addRect(box.marginsAdded(plateOverhang * 4));
+    for (const QRectF& gap : gaps) {
+        QPainterPath cut;
+        cut.addRect(gap);
+        area = area.subtracted(cut);
+    }
+    painter.setClipPath(area, Qt::IntersectClip);
+}
+
 void paintSatinPlate(QPainter& painter, const QRectF& box, const NameplateModel& plate,
-                     const TableTheme& theme, double ring) {
+                     const TableTheme& theme, double ring, const std::vector<QRectF>& gaps) {
     const double d = plate.ringOverhang;
     ArtCache::draw(
         painter, plateKey("satin plate", theme), box, plateOverhang, [&](QPainter& art, QPointF at) {
@@ -106,6 +124,7 @@ void paintSatinPlate(QPainter& painter, const QRectF& box, const NameplateModel&
         const QRectF around = box.adjusted(-9.5, -(d + 5.5), 5.5, d + 5.5);
         painter.save();
         painter.setOpacity(painter.opacity() * ring);
+        clipOutGaps(painter, box, gaps);
         ArtCache::draw(
             painter, plateKey("satin ring", theme), around, plateOverhang, [&](QPainter& art, QPointF at) {
                 art.strokePath(Pill{1.25}.path(QRectF(at, around.size())), QPen(QColor(242, 193, 78), 2.5));
@@ -115,12 +134,13 @@ void paintSatinPlate(QPainter& painter, const QRectF& box, const NameplateModel&
 }
 
 void paintPaperPlate(QPainter& painter, const QRectF& box, const NameplateModel& plate,
-                     const TableTheme& theme, double ring) {
+                     const TableTheme& theme, double ring, const std::vector<QRectF>& gaps) {
     const double d = plate.ringOverhang;
     if (ring > 0) {
         const QRectF around = box.adjusted(-9, -(d + 5), 5, d + 5);
         painter.save();
         painter.setOpacity(painter.opacity() * ring);
+        clipOutGaps(painter, box, gaps);
         ArtCache::draw(painter, plateKey("paper ring", theme), around, plateOverhang,
                        [&](QPainter& art, QPointF at) {
                            CardstockShape{byTheme(theme, RGB::bytes(225, 167, 48), RGB::bytes(232, 182, 76)),
@@ -153,7 +173,8 @@ void paintPaperPlate(QPainter& painter, const QRectF& box, const NameplateModel&
                    });
 }
 
-void paintPixelPlate(QPainter& painter, const QRectF& box, bool ringOn, const TableTheme& theme) {
+void paintPixelPlate(QPainter& painter, const QRectF& box, bool ringOn, const TableTheme& theme,
+                     const std::vector<QRectF>& gaps) {
     const double u = theme.pixelUnit;
     const int C = wholeCells(box.width(), u);
     const int R = wholeCells(box.height(), u);
@@ -162,12 +183,15 @@ void paintPixelPlate(QPainter& painter, const QRectF& box, bool ringOn, const Ta
         return w > 0 && h > 0 ? std::vector<CellRect>{CellRect{x, y, w, h}} : std::vector<CellRect>{};
     };
     if (ringOn) {
+        painter.save();
+        clipOutGaps(painter, box, gaps);
         const RGB gold = RGB::bytes(242, 181, 68);
         kit.fill(rect(1, 0, C + 7, R + 6), gold);
         kit.fill(rect(0, 1, C + 9, R + 4), gold);
         const RGB felt = PixelPalette{theme.dark, theme.increaseContrast}.felt().at(3);
         kit.fill(rect(2, 1, C + 5, R + 4), felt);
         kit.fill(rect(1, 2, C + 7, R + 2), felt);
+        painter.restore();
     }
     kit.fill(rect(7, R + 3, C - 1, 1), byTheme(theme, RGB::bytes(18, 50, 47), RGB::bytes(15, 42, 40)));
     const RGB rim =
@@ -211,6 +235,23 @@ void paintTags(QPainter& painter, const QRectF& box, const NameplateModel& plate
     paintTurn();
 }
 
+// Where the tags being drawn lie, with what their card stock paints beyond them: the ring breaks there.
+std::vector<QRectF> drawnTags(const QRectF& box, const NameplateModel& plate, const TableTheme& theme,
+                              double turnTag) {
+    std::vector<NameplateModel::Tag> tags;
+    std::copy_if(plate.tags.begin(), plate.tags.end(), std::back_inserter(tags),
+                 [](const NameplateModel::Tag& tag) { return tag.kind != NameplateModel::TagKind::turn; });
+    if (turnTag > 0) {
+        tags.push_back(NameplateModel::turnTag(theme));
+    }
+    std::vector<QRectF> areas;
+    for (const auto& tag : tags) {
+        areas.push_back(NameplateModel::tagArea(tag, box.topLeft(), TagView::measure(theme, tag.text))
+                            .marginsAdded(TagView::overhang(theme)));
+    }
+    return areas;
+}
+
 } // namespace
 
 void paintNameplate(QPainter& painter, QPointF center, const NameplateModel& plate, const SeatModel& seat,
@@ -225,15 +266,16 @@ void paintNameplate(QPainter& painter, QPointF center, const NameplateModel& pla
         painter.restore();
         return;
     }
+    const auto gaps = SeatClearance::ringGaps(box, theme, drawnTags(box, plate, theme, fades.turnTag));
     switch (theme.style) {
     case TableStyleID::satin:
-        paintSatinPlate(painter, box, plate, theme, ring);
+        paintSatinPlate(painter, box, plate, theme, ring, gaps);
         break;
     case TableStyleID::paper:
-        paintPaperPlate(painter, box, plate, theme, ring);
+        paintPaperPlate(painter, box, plate, theme, ring, gaps);
         break;
     case TableStyleID::pixel:
-        paintPixelPlate(painter, box, ring > 0.5, theme);
+        paintPixelPlate(painter, box, ring > 0.5, theme, gaps);
         break;
     }
     const bool pixel = theme.style == TableStyleID::pixel;
