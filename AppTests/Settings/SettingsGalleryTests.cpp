@@ -12,6 +12,7 @@
 #include <QApplication>
 
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 
 #include <gtest/gtest.h>
@@ -44,8 +45,17 @@ TEST(SettingsGallery, ARefusedShortcut) {
     auto* recorder = shot.view.findChild<ShortcutRecorder*>();
     recorder->click();
     WidgetEvents::key(recorder, Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
-    shot.view.adjustSize();
+    // The whole form, so the line under the recorder saying why is in the picture.
+    shot.view.resize(shot.view.sizeHint());
+    // Laid out at that size before the picture, with no scroll bar left from the smaller one.
+    QCoreApplication::processEvents();
     ASSERT_EQ(shot.state.hotkey().shortcut, KeyShortcut{});
+    ASSERT_TRUE(recorder->refusal());
+    QLabel* why = nullptr;
+    for (auto* label : shot.view.findChildren<QLabel*>())
+        why = label->isVisible() && label->text() == *recorder->refusal() ? label : why;
+    ASSERT_TRUE(why);
+    EXPECT_EQ(why->visibleRegion().boundingRect(), why->rect()) << "the refusal line is shown whole";
     EXPECT_TRUE(shot.view.grab().save(WidgetEvents::galleryFolder(QStringLiteral("settings")) +
                                       QStringLiteral("/settings-shortcut-refused.png")));
 }
