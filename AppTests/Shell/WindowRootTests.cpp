@@ -376,6 +376,14 @@ TEST_F(TableWindow, TheToolbarIsInReachOfTheKeys) {
     QTest::keyClick(leave, Qt::Key_Return);
     EXPECT_TRUE(surfaces.isConfirmingLeave());
     EXPECT_EQ(harness.controller.view()->handNumber, hand);
+    // The question takes the keys on "Keep Playing", its ring showing the answer Return gives.
+    auto* table = qobject_cast<TableScreen*>(window.content());
+    ASSERT_TRUE(table && table->message() && table->message()->secondaryButton());
+    EXPECT_EQ(QApplication::focusWidget(), table->message()->secondaryButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(surfaces.isConfirmingLeave());
+    EXPECT_TRUE(harness.controller.hasTable()) << "the Sit & Go goes on";
+    EXPECT_EQ(QApplication::focusWidget(), table);
 }
 
 // On the player's turn too, Tab goes all round the window: past the action buttons to the toolbar,

@@ -11,7 +11,8 @@
 namespace TableScreenRules {
 
 bool takesKeys(BottomRow row) {
-    return row == BottomRow::tableOver || row == BottomRow::practiceCaption;
+    return row == BottomRow::tableOver || row == BottomRow::practiceCaption ||
+           row == BottomRow::leaveConfirmation;
 }
 
 bool isPaused(const PauseReasons& reasons) {

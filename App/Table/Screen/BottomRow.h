@@ -44,8 +44,9 @@ namespace TableScreenRules {
 
 BottomRow bottomRow(const BottomRowInputs& inputs);
 
-// The row takes the keys as it comes, from wherever they are in the window: the practice caption, and
-// the end of the game on its primary button, where the table's own keys have nothing left to do.
+// The row takes the keys as it comes, from wherever they are in the window: the practice caption, the
+// end of the game on its primary button, where the table's own keys have nothing left to do, and the
+// question before leaving on "Keep Playing", so a Return that follows gives nothing up unseen.
 bool takesKeys(BottomRow row);
 
 // The table is stopped for a reason the player sees (the practice hold alone does not dim the table).

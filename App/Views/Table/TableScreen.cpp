@@ -329,6 +329,9 @@ void TableScreen::takeKeys() {
     if (row_ == BottomRow::tableOver && message_) {
         // Its primary button, with its ring showing; the reader names it as it takes them.
         message_->primaryButton()->setFocus(Qt::TabFocusReason);
+    } else if (row_ == BottomRow::leaveConfirmation && message_ && message_->secondaryButton()) {
+        // The safe answer, ringed, as the lobby's and Settings' questions give it.
+        message_->secondaryButton()->setFocus(Qt::TabFocusReason);
     } else if (row_ == BottomRow::practiceCaption && caption_) {
         caption_->setFocus(Qt::OtherFocusReason);
     } else {
