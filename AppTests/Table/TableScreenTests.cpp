@@ -5,6 +5,7 @@
 #include "Game/BotSeating.h"
 #include "Learn/HandTag.h"
 #include "Learn/ShowdownWhy.h"
+#include "Style/Drawing/StyledParagraph.h"
 #include "Style/Drawing/StyledText.h"
 #include "Table/ActionBarModel.h"
 #include "Table/Screen/StageLayout.h"
@@ -161,6 +162,22 @@ TEST(TableScreen, PausingAndTheGuide) {
     EXPECT_EQ(table.screen->bottomRow(), BottomRow::paused);
     EXPECT_EQ(table.screen->bottomText(), "Paused");
     EXPECT_TRUE(table.screen->stage().inputs()->paused);
+    // The desktop turning dark while it shows redraws the message in the dark look: its title light on
+    // the dark ground, not the light look's ink, which read at barely 1.3:1 there.
+    AppearanceFlags dark;
+    dark.dark = true;
+    table.screen->setAppearance(dark);
+    // Its title drawn alone, on nothing: the ink's own lightness.
+    auto* heading = table.screen->message()->findChild<StyledParagraph*>();
+    QImage title(heading->size(), QImage::Format_ARGB32_Premultiplied);
+    title.fill(Qt::transparent);
+    heading->render(&title, QPoint(), QRegion(), QWidget::DrawChildren);
+    int lightest = 0;
+    for (int y = 0; y < title.height(); ++y)
+        for (int x = 0; x < title.width(); ++x)
+            lightest = std::max(lightest, qAlpha(title.pixel(x, y)) > 128 ? qGray(title.pixel(x, y)) : 0);
+    EXPECT_GT(lightest, 200);
+    table.screen->setAppearance({});
     EXPECT_TRUE(table.press(Qt::Key_P, QStringLiteral("P"), Qt::ShiftModifier));
     EXPECT_TRUE(controller.pauseReasons().empty());
 

@@ -35,6 +35,11 @@ void StyledParagraph::setTheme(const TableTheme& theme) {
     update();
 }
 
+void StyledParagraph::setColor(const RGB& colour) {
+    colour_ = colour;
+    update();
+}
+
 void StyledParagraph::setString(const QString& string) {
     string_ = string;
     StyleAccessibility::setName(this, string_);

@@ -13,6 +13,7 @@ class StyledParagraph : public QWidget {
                     bool centered = false, QWidget* parent = nullptr);
 
     void setTheme(const TableTheme& theme);
+    void setColor(const RGB& colour);
     void setString(const QString& string);
 
     // The pixel words: split at single spaces, empty pieces dropped.

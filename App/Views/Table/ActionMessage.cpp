@@ -26,13 +26,15 @@ ActionMessage::ActionMessage(const TableTheme& theme, const QString& title, std:
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(8);
     column->addStretch();
-    auto* heading =
+    heading_ =
         new StyledParagraph(theme, title_, TextRole::title, theme.color(PaletteToken::ink), true, this);
-    StyleAccessibility::setRole(heading, QAccessible::Heading);
-    column->addWidget(heading);
-    if (detail_)
-        column->addWidget(new StyledParagraph(theme, *detail_, TextRole::body,
-                                              theme.color(PaletteToken::ink2), true, this));
+    StyleAccessibility::setRole(heading_, QAccessible::Heading);
+    column->addWidget(heading_);
+    if (detail_) {
+        detailLine_ =
+            new StyledParagraph(theme, *detail_, TextRole::body, theme.color(PaletteToken::ink2), true, this);
+        column->addWidget(detailLine_);
+    }
     auto* row = new QHBoxLayout;
     row->setSpacing(10);
     row->addStretch();
@@ -58,6 +60,18 @@ ActionMessage::ActionMessage(const TableTheme& theme, const QString& title, std:
     for (auto key : {Qt::Key_Return, Qt::Key_Enter})
         connect(windowKey(key), &QShortcut::activated, this,
                 [this] { FocusedButton::pressOr(this, primary_); });
+}
+
+void ActionMessage::setTheme(const TableTheme& theme) {
+    heading_->setTheme(theme);
+    heading_->setColor(theme.color(PaletteToken::ink));
+    if (detailLine_) {
+        detailLine_->setTheme(theme);
+        detailLine_->setColor(theme.color(PaletteToken::ink2));
+    }
+    for (StyledButton* button : {secondary_, primary_})
+        if (button)
+            button->setTheme(theme);
 }
 
 QShortcut* ActionMessage::windowKey(Qt::Key key) {

@@ -26,6 +26,10 @@ class ActionMessage : public QWidget {
                   const QString& button, ControlKind kind, std::optional<Secondary> secondary,
                   std::function<void()> action, Announcer* announcer, QWidget* parent = nullptr);
 
+    // Draws it anew in `theme`, as when the desktop turns light or dark while it shows; its words and
+    // buttons stay, so nothing is announced again.
+    void setTheme(const TableTheme& theme);
+
     StyledButton* primaryButton() const { return primary_; }
     StyledButton* secondaryButton() const { return secondary_; }
     QString announcement() const;
@@ -39,6 +43,8 @@ class ActionMessage : public QWidget {
     QString title_;
     std::optional<QString> detail_;
     Announcer* announcer_;
+    StyledParagraph* heading_ = nullptr;
+    StyledParagraph* detailLine_ = nullptr;
     StyledButton* primary_ = nullptr;
     StyledButton* secondary_ = nullptr;
 };

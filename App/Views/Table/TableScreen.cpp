@@ -259,6 +259,9 @@ void TableScreen::updateTheme() {
     banner_->setTheme(theme_);
     line_->setTheme(theme_);
     actionBar_->setTheme(theme_);
+    if (message_) {
+        message_->setTheme(theme_);
+    }
     if (caption_) {
         caption_->setTheme(theme_);
     }
