@@ -112,6 +112,10 @@ int stepped(std::optional<int> from, int count, int by) {
     return std::clamp(*from + by, 0, count - 1);
 }
 
+int tabStop(std::optional<int> selected, int count) {
+    return selected && *selected >= 0 && *selected < count ? *selected : 0;
+}
+
 double titleScale(double widestTitle, double segmentWidth) {
     const double room = segmentWidth - 2 * titleInset;
     if (widestTitle <= 0 || room >= widestTitle)

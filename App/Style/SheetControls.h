@@ -80,6 +80,9 @@ double chipBottom(double scale);
 // otherwise one step, stopping at the ends.
 namespace SlidingPickerRules {
 int stepped(std::optional<int> from, int count, int by);
+// The one segment Tab reaches, so the ring always marks the choice: the chosen one, or the first
+// while nothing is chosen. The arrows move the choice, and the keys with it.
+int tabStop(std::optional<int> selected, int count);
 // Titles keep this much room from their segment's sides.
 inline constexpr double titleInset = 4;
 // Titles shrink no further than this share of their size; past it they are cut short.

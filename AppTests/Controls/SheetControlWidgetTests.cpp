@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
+#include <QTest>
 
 #include "Support/WidgetEvents.h"
 
@@ -99,6 +101,30 @@ TEST(SheetControls, SlidingPickerArrowsStopAtTheEnds) {
     EXPECT_EQ(picker.selected(), 0);
     EXPECT_EQ(picked.back(), 0);
     EXPECT_EQ(picker.accessibleName(), "Difficulty");
+}
+
+TEST(SheetControls, TabReachesOnlyThePickersChoiceSoTheRingMarksIt) {
+    QWidget window;
+    auto* before = new QPushButton("Before", &window);
+    auto* picker =
+        new SlidingPicker(TableTheme::standard(), "Sidebar", {{"Log", 0, {}}, {"Guide", 0, {}}}, 0, &window);
+    auto* after = new QPushButton("After", &window);
+    picker->move(0, 40);
+    after->move(0, 80);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), picker->segments()[0]);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), after);
+    // The arrow takes the choice and the keys along; Tab from before now lands on the new choice.
+    picker->segments()[0]->setFocus();
+    QTest::keyClick(picker->segments()[0], Qt::Key_Right);
+    EXPECT_EQ(QApplication::focusWidget(), picker->segments()[1]);
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), picker->segments()[1]);
 }
 
 TEST(SheetControls, LockedStakesReportInsteadOfSelecting) {

@@ -70,6 +70,10 @@ TEST(SlidingPickerRules, ArrowsStopAtTheEndsAndStartFromNothing) {
     EXPECT_EQ(SlidingPickerRules::stepped(std::nullopt, 4, 1), 0);
     EXPECT_EQ(SlidingPickerRules::stepped(std::nullopt, 4, -1), 3);
     EXPECT_EQ(SlidingPickerRules::stepped(std::nullopt, 0, 1), 0);
+    // Tab reaches the chosen segment only, or the first while none is chosen.
+    EXPECT_EQ(SlidingPickerRules::tabStop(2, 4), 2);
+    EXPECT_EQ(SlidingPickerRules::tabStop(std::nullopt, 4), 0);
+    EXPECT_EQ(SlidingPickerRules::tabStop(7, 4), 0);
 }
 
 TEST(SlidingPickerRules, TitlesShrinkTogetherToFitNarrowSegments) {

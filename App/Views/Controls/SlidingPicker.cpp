@@ -1,5 +1,7 @@
 #include "Views/Controls/SlidingPicker.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QPainter>
@@ -134,8 +136,15 @@ void SlidingPicker::choose(int index) {
 }
 
 void SlidingPicker::moveTo(std::optional<int> index) {
-    for (std::size_t i = 0; i < segments_.size(); ++i)
+    const int stop = SlidingPickerRules::tabStop(index, static_cast<int>(segments_.size()));
+    const bool focused = std::any_of(segments_.begin(), segments_.end(),
+                                     [](const QAbstractButton* segment) { return segment->hasFocus(); });
+    for (std::size_t i = 0; i < segments_.size(); ++i) {
         static_cast<Segment*>(segments_[i])->setLook(index == static_cast<int>(i), theme_);
+        segments_[i]->setFocusPolicy(static_cast<int>(i) == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+    if (focused && !segments_.empty())
+        segments_[static_cast<std::size_t>(stop)]->setFocus(Qt::OtherFocusReason);
     const double now = clock_.now();
     const double x = pillX_.value(now);
     const double shown = pillOpacity_.value(now);

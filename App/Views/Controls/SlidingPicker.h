@@ -12,7 +12,8 @@ class QAbstractButton;
 
 // The segmented control: one segment per option, with a raised pill behind the chosen one that slides
 // to a newly chosen segment. Options are addressed by index; the owner maps them to its values. Each
-// segment is a button that focus reaches; the arrow keys step the choice without wrapping.
+// segment is a button; Tab reaches the chosen one only, and the arrow keys step the choice, and the
+// keys with it, without wrapping.
 class SlidingPicker : public QWidget {
     Q_OBJECT
   public:
