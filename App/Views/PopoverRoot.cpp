@@ -3,6 +3,7 @@
 #include "GameController.h"
 #include "Views/RootContent.h"
 #include "Views/RootTheme.h"
+#include "Views/Support/LostKeys.h"
 
 #include <QStackedLayout>
 
@@ -23,6 +24,7 @@ PopoverRoot::PopoverRoot(const AppEnvironment& environment, QWidget* parent)
         });
     }
     showContent();
+    new LostKeys(*this, [this] { RootContent::takeKeys(content_); });
 }
 
 PopoverRoot::~PopoverRoot() = default;

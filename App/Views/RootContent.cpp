@@ -37,4 +37,14 @@ void setTheme(QWidget* content, const TableTheme& theme) {
     }
 }
 
+void takeKeys(QWidget* content) {
+    if (auto* home = qobject_cast<HomeView*>(content)) {
+        home->takeKeys();
+    } else if (auto* screen = qobject_cast<TableScreen*>(content)) {
+        screen->takeKeys();
+    } else if (content) {
+        content->setFocus(Qt::OtherFocusReason);
+    }
+}
+
 } // namespace RootContent

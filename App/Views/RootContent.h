@@ -16,4 +16,7 @@ QWidget* make(const AppEnvironment& environment, TableSurface surface, const Tab
               std::function<void()> openGuide = {});
 // Hands a new theme to a screen made by make().
 void setTheme(QWidget* content, const TableTheme& theme);
+// Gives the keys to the control a screen made by make() starts with: the table, its message's button
+// or its caption; the lobby's hero game; the placeholder itself.
+void takeKeys(QWidget* content);
 } // namespace RootContent

@@ -18,6 +18,7 @@
 #include "Views/Settings/SettingsLook.h"
 #include "Views/Support/FocusChain.h"
 #include "Views/Support/LookPalette.h"
+#include "Views/Support/LostKeys.h"
 #include "Views/Table/ActionLogView.h"
 #include "Views/WindowChrome.h"
 
@@ -132,6 +133,7 @@ WindowRoot::WindowRoot(const AppEnvironment& environment, QWidget* parent)
     splitter_->setStyleSheet(QStringLiteral("QSplitter::handle { background: palette(mid); }"));
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolbar_->setMovable(false);
+    new LostKeys(*this, [this] { RootContent::takeKeys(content_); });
 
     GameController* controller = environment_.controller;
     SurfaceCoordinator* surfaces = environment_.surfaces;

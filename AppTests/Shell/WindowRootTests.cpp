@@ -356,6 +356,13 @@ TEST_F(TableWindow, TheTablesKeysAnswerFromTheLog) {
         << "P pauses, as the toolbar says";
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_P);
     EXPECT_TRUE(harness.controller.pauseReasons().empty());
+    // Keys left nowhere in the window (their control gone) come back to the table before the next press.
+    QApplication::focusWidget()->clearFocus();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(QApplication::focusWidget());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P);
+    EXPECT_TRUE(harness.controller.pauseReasons().contains(PauseReason::user));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Question, Qt::ShiftModifier);
     EXPECT_EQ(window.sidebarContent(), WindowRoot::SidebarContent::guide)
         << "? opens the guide beside the table";

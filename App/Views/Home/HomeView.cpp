@@ -557,8 +557,11 @@ void HomeView::resizeEvent(QResizeEvent*) {
 
 void HomeView::showEvent(QShowEvent*) {
     model_->appeared();
-    // A lobby coming on screen with the keys nowhere in it hands them to the hero game's button, so its
-    // ring shows where Return goes; left to the window, they would land on the first icon in the header.
+    // Left to the window, the keys would land on the first icon in the header.
+    takeKeys();
+}
+
+void HomeView::takeKeys() {
     const QWidget* keys = window()->focusWidget();
     if (hero_ && hero_->primaryButton() && !model_->notice() && !model_->sheet() && !model_->guide() &&
         (!keys || !isAncestorOf(keys)))

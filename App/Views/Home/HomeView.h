@@ -42,6 +42,9 @@ class HomeView : public QWidget {
 
     void setTheme(const TableTheme& art);
     const TableTheme& art() const { return art_; }
+    // With the keys nowhere in the lobby, hands them to the hero game's button, so its ring shows where
+    // Return goes; an open notice, sheet or guide keeps its own.
+    void takeKeys();
     HomeModel& model() { return *model_; }
     const HomeScreenModel& screen() const { return screen_; }
 

@@ -100,6 +100,8 @@ class TableScreen : public QWidget {
     void showGuide(bool open);
     // Answers one key press; true when the table used it.
     bool handle(const TableKeyPress& press);
+    // Gives the keys to the table, or to the row under it that takes them.
+    void takeKeys();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -112,8 +114,6 @@ class TableScreen : public QWidget {
 
   private:
     void viewChanged();
-    // Gives the keys to the table, or to the row under it that takes them.
-    void takeKeys();
     void tick();
     // Starts the movements of a change of row: the old one fading out, the new one coming in.
     void hideRow(QWidget* row);
