@@ -224,6 +224,9 @@ void writeProfile(const QString& home, bool onboarded, bool hotkey) {
 std::unique_ptr<GameProcess> startOnboardedGame(const Desktop& desktop, const QString& home,
                                                 const QStringList& arguments, bool hotkey) {
     writeProfile(home, true, hotkey);
+    // The tray lets go of an ended game's icon a moment after the game has gone; the new icon is the
+    // one found only once the old one has left.
+    waitUntil([&] { return !desktop.trayIcon().has_value(); }, 5000);
     auto game = std::make_unique<GameProcess>(desktop, home, arguments);
     waitUntil([&] { return desktop.trayIcon().has_value(); }, 30000);
     return game;

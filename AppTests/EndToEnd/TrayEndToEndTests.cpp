@@ -72,13 +72,8 @@ TEST_F(TrayTest, TheMenuOpensTheWindowWhichClosesBackToTheTray) {
     const int before = game->lineCount();
     click(icon().center());
     EXPECT_TRUE(game->waitForLine("focusWindow", 20000, before)) << "a click with the window open focuses it";
-    // Without a window manager the first close request is now and then not acted on (seen under Xvfb
-    // only, not understood yet); a person would press the close button again, and so does the test.
-    int requests = 0;
-    do {
-        desktop->closeWindow(desktop->windows(windowSize).value(0));
-    } while (++requests < 5 && !game->waitForLine("policy → accessory", 2000, before));
-    EXPECT_TRUE(game->waitForLine("policy → accessory", 1000, before))
+    EXPECT_TRUE(desktop->closeWindow(desktop->windows(windowSize).value(0)));
+    EXPECT_TRUE(game->waitForLine("policy → accessory", 20000, before))
         << "the window closed\n"
         << game->lines().mid(before).join('\n').toStdString();
     EXPECT_EQ(game->waitForExit(1000), std::nullopt) << "the game stays in the tray";
@@ -117,22 +112,22 @@ TEST_F(TrayTest, AKeyAnotherProgramHoldsIsNotTaken) {
 // the shortcut in force is recorded rather than acted on.
 TEST_F(TrayTest, TheShortcutRecorderTakesEveryCombinationWhileItWaits) {
     auto game = startGame({"--launched-at-login"});
-    const QRect ourIcon = icon();
-    QTemporaryDir otherHome;
-    writeProfile(otherHome.path(), true, true);
-    GameProcess holder(*desktop, otherHome.path(), {"--launched-at-login"});
-    ASSERT_TRUE(holder.waitForLine("launch:"));
     const auto stored = [&](const char* shortcut) {
         QFile profile(dataFolder(home.path()) + "/profile.json");
         return profile.open(QIODevice::ReadOnly) && profile.readAll().contains(shortcut);
     };
     const char* controlAltJ = R"("key":"J","keyCode":38,"option":true,"shift":false)";
 
-    click(ourIcon.center(), 3);
+    // Settings opens from our icon before the other program's icon joins the tray and moves it.
+    click(icon().center(), 3);
     ASSERT_TRUE(game->waitForLine("icon click: event=rightMouseDown"));
     QThread::msleep(300);
     desktop->xdotool({"key", "Down", "Down", "Return"});
     ASSERT_TRUE(waitUntil([&] { return desktop->windowTree().contains("\"Chipwhistle Settings\""); }));
+    QTemporaryDir otherHome;
+    writeProfile(otherHome.path(), true, true);
+    GameProcess holder(*desktop, otherHome.path(), {"--launched-at-login"});
+    ASSERT_TRUE(holder.waitForLine("launch:"));
     QThread::msleep(700);
     // "Global shortcut" is the ninth control of Settings and the recorder the tenth.
     for (int control = 1; control < 9; ++control)
