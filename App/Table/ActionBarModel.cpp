@@ -123,6 +123,16 @@ ActionBarModel::RowTops ActionBarModel::rowTops(const TableTheme& theme, double 
     return tops;
 }
 
+std::vector<ActionBarControl> ActionBarModel::readingOrder() {
+    using Kind = ActionBarControl::Kind;
+    std::vector<ActionBarControl> order;
+    for (RaisePreset preset : allRaisePresets)
+        order.push_back({Kind::preset, preset});
+    for (Kind kind : {Kind::slider, Kind::amountField, Kind::fold, Kind::passive, Kind::raise})
+        order.push_back({kind, std::nullopt});
+    return order;
+}
+
 QString ordinal(std::int64_t number) {
     // The remainders keep the sign of the number, so zero and negatives take "th".
     const std::int64_t lastTwo = number % 100;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include <QString>
 
@@ -9,6 +10,14 @@
 #include "PokerEngine/Action.h"
 #include "PokerEngine/PlayerView.h"
 #include "Style/TableTheme.h"
+
+// One control of the action bar, as the keyboard reaches it; a preset names which one.
+struct ActionBarControl {
+    enum class Kind { preset, slider, amountField, fold, passive, raise };
+    Kind kind = Kind::fold;
+    std::optional<RaisePreset> preset;
+    bool operator==(const ActionBarControl&) const = default;
+};
 
 // Everything the action bar shows and sends, decided from the player's view, its legal actions and the
 // shared raise target: titles, tooltips, widths, which preset is lit, and the bet or raise that the
@@ -74,6 +83,10 @@ struct ActionBarModel {
     };
     double columnHeight(const TableTheme& theme, double presetHeight) const;
     RowTops rowTops(const TableTheme& theme, double presetHeight, double bandHeight) const;
+    // Every control of the bar in the order it is read in, which Tab follows: row by row from the top
+    // (the presets, the slider and the field, the main buttons), each row left to right. Tab passes
+    // over the controls a view hides.
+    static std::vector<ActionBarControl> readingOrder();
 };
 
 // An English ordinal: 1st, 2nd, 3rd, 4th, 11th, 21st, 111th.

@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using PokerEngine::Action;
@@ -218,6 +220,26 @@ TEST(ActionBar, FocusIsSharedWithTheTarget) {
     harness.bar.confirmRaise();
     EXPECT_FALSE(harness.bar.amountField()->isEditing());
     EXPECT_EQ(harness.target.focus(), std::nullopt);
+
+    // Tab reads the bar as it is drawn: the presets' row, the slider and the field, then the buttons.
+    ActionBar& bar = harness.bar;
+    const std::vector<QWidget*> drawn{bar.presetButton(RaisePreset::min),
+                                      bar.presetButton(RaisePreset::halfPot),
+                                      bar.presetButton(RaisePreset::threeQuarterPot),
+                                      bar.presetButton(RaisePreset::pot),
+                                      bar.presetButton(RaisePreset::allIn),
+                                      bar.slider(),
+                                      bar.amountField()->lineEdit(),
+                                      bar.foldButton(),
+                                      bar.passiveButton(),
+                                      bar.raiseButton()};
+    drawn.front()->setFocus(Qt::TabFocusReason);
+    for (std::size_t stop = 1; stop <= drawn.size(); ++stop) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), drawn[stop % drawn.size()]) << "Tab number " << stop;
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), drawn.back()) << "Shift+Tab goes back the same way";
 }
 
 TEST(ActionBar, WithoutARaiseOnlyFoldAndCallShow) {
@@ -352,6 +374,20 @@ TEST(ActionBarModel, TheColumnStandsOnTheBandsBottom) {
     EXPECT_EQ(*tops.amount, tops.buttons - 8 - 28);
     EXPECT_EQ(*tops.presets, *tops.amount - 8 - 24);
     EXPECT_EQ(bar.columnHeight(satin, 24), 124 - *tops.presets);
+    // Tab reads the rows in the same order, from the top, each left to right.
+    using Kind = ActionBarControl::Kind;
+    const auto order = ActionBarModel::readingOrder();
+    const auto at = [&order](Kind kind, std::optional<RaisePreset> preset = std::nullopt) {
+        return std::find(order.begin(), order.end(), ActionBarControl{kind, preset}) - order.begin();
+    };
+    ASSERT_EQ(order.size(), 10u);
+    EXPECT_EQ(at(Kind::preset, RaisePreset::min), 0);
+    EXPECT_LT(at(Kind::preset, RaisePreset::halfPot), at(Kind::preset, RaisePreset::pot));
+    EXPECT_LT(at(Kind::preset, RaisePreset::allIn), at(Kind::slider));
+    EXPECT_LT(at(Kind::slider), at(Kind::amountField));
+    EXPECT_LT(at(Kind::amountField), at(Kind::fold));
+    EXPECT_LT(at(Kind::fold), at(Kind::passive));
+    EXPECT_EQ(at(Kind::raise), 9);
 
     bar.legal.minRaiseTo.reset();
     EXPECT_EQ(bar.rowTops(satin, 24, 124), (ActionBarModel::RowTops{std::nullopt, std::nullopt, 124 - row}));

@@ -17,35 +17,13 @@ ActionBar::ActionBar(const TableTheme& theme, GameController* controller, RaiseT
     , theme_(theme)
     , controller_(controller)
     , target_(target)
-    , fold_(new StyledButton(theme, QStringLiteral("Fold"), ControlKind::fold(), ControlSize::main,
-                             std::nullopt, {}, this))
-    , passive_(new StyledButton(theme, QStringLiteral("Check"), ControlKind::call(), ControlSize::main,
-                                std::nullopt, {}, this))
-    , raise_(new StyledButton(theme, QString(), ControlKind::confirm(), ControlSize::main, std::nullopt, {},
-                              this))
-    , slider_(new ChipSlider(theme, QStringLiteral("Raise amount"), this))
-    , field_(new AmountField(theme, this))
     , presetGroup_(new QWidget(this)) {
     view_.legalActions = PokerEngine::LegalActions::none();
     StyleAccessibility::setRole(presetGroup_, QAccessible::Grouping);
     StyleAccessibility::setName(presetGroup_, QStringLiteral("Raise presets"));
-    fold_->setToolTip(ActionBarModel::foldTooltip());
-    connect(fold_, &QAbstractButton::clicked, this, [this] { send(PokerEngine::Action::fold()); });
-    connect(passive_, &QAbstractButton::clicked, this, [this] { send(model().passiveAction()); });
-    connect(raise_, &QAbstractButton::clicked, this, &ActionBar::confirmRaise);
-    for (RaisePreset preset : allRaisePresets) {
-        auto* button = new StyledButton(theme, label(preset), ControlKind::preset(false), ControlSize::small,
-                                        std::nullopt, {}, presetGroup_);
-        button->setToolTip(help(preset));
-        StyleAccessibility::setDescription(button, description(preset));
-        // A preset only prepares the amount; Bet/Raise or Return sends it.
-        connect(button, &QAbstractButton::clicked, this, [this, preset] {
-            const auto amounts = model().presetAmounts();
-            if (const auto found = amounts.find(preset); found != amounts.end())
-                target_.choose(preset, found->second);
-        });
-        presets_[static_cast<std::size_t>(preset)] = button;
-    }
+    // Tab follows the order widgets are made in, so they are made in the order the bar is read in.
+    for (const ActionBarControl& control : ActionBarModel::readingOrder())
+        make(control);
     connect(slider_, &ChipSlider::valueEdited, &target_, &RaiseTarget::setRaiseTo);
     connect(field_, &AmountField::valueEdited, &target_, &RaiseTarget::setRaiseTo);
     connect(field_, &AmountField::submitted, this, &ActionBar::confirmRaise);
@@ -77,6 +55,49 @@ ActionBar::ActionBar(const TableTheme& theme, GameController* controller, RaiseT
     connect(&target_, &RaiseTarget::chosenPresetChanged, this, follow);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     refresh();
+}
+
+void ActionBar::make(const ActionBarControl& control) {
+    using Kind = ActionBarControl::Kind;
+    switch (control.kind) {
+    case Kind::preset: {
+        const RaisePreset preset = control.preset.value_or(RaisePreset::min);
+        auto* button = new StyledButton(theme_, label(preset), ControlKind::preset(false), ControlSize::small,
+                                        std::nullopt, {}, presetGroup_);
+        button->setToolTip(help(preset));
+        StyleAccessibility::setDescription(button, description(preset));
+        // A preset only prepares the amount; Bet/Raise or Return sends it.
+        connect(button, &QAbstractButton::clicked, this, [this, preset] {
+            const auto amounts = model().presetAmounts();
+            if (const auto found = amounts.find(preset); found != amounts.end())
+                target_.choose(preset, found->second);
+        });
+        presets_[static_cast<std::size_t>(preset)] = button;
+        break;
+    }
+    case Kind::slider:
+        slider_ = new ChipSlider(theme_, QStringLiteral("Raise amount"), this);
+        break;
+    case Kind::amountField:
+        field_ = new AmountField(theme_, this);
+        break;
+    case Kind::fold:
+        fold_ = new StyledButton(theme_, QStringLiteral("Fold"), ControlKind::fold(), ControlSize::main,
+                                 std::nullopt, {}, this);
+        fold_->setToolTip(ActionBarModel::foldTooltip());
+        connect(fold_, &QAbstractButton::clicked, this, [this] { send(PokerEngine::Action::fold()); });
+        break;
+    case Kind::passive:
+        passive_ = new StyledButton(theme_, QStringLiteral("Check"), ControlKind::call(), ControlSize::main,
+                                    std::nullopt, {}, this);
+        connect(passive_, &QAbstractButton::clicked, this, [this] { send(model().passiveAction()); });
+        break;
+    case Kind::raise:
+        raise_ = new StyledButton(theme_, QString(), ControlKind::confirm(), ControlSize::main, std::nullopt,
+                                  {}, this);
+        connect(raise_, &QAbstractButton::clicked, this, &ActionBar::confirmRaise);
+        break;
+    }
 }
 
 void ActionBar::setTheme(const TableTheme& theme) {

@@ -59,6 +59,8 @@ class ActionBar : public QWidget {
     void send(const PokerEngine::Action& action);
     void refresh();
     void layOut();
+    // Makes one of the bar's controls and wires it up.
+    void make(const ActionBarControl& control);
     // The height of the rows' faces with the spaces between them.
     double columnHeight() const;
 
@@ -66,12 +68,12 @@ class ActionBar : public QWidget {
     GameController* controller_;
     RaiseTarget& target_;
     PokerEngine::PlayerView view_;
-    StyledButton* fold_;
-    StyledButton* passive_;
-    StyledButton* raise_;
+    StyledButton* fold_ = nullptr;
+    StyledButton* passive_ = nullptr;
+    StyledButton* raise_ = nullptr;
     std::array<StyledButton*, 5> presets_{};
-    ChipSlider* slider_;
-    AmountField* field_;
+    ChipSlider* slider_ = nullptr;
+    AmountField* field_ = nullptr;
     int reach_ = 0;
     Announcer* announcer_ = nullptr;
     // Holds the presets so a reader hears them as one group.
