@@ -362,6 +362,16 @@ TEST_F(ScreenReaderEndToEnd, TheOnboardingWindowIsReadWithNamesRolesAndCheckedCh
         window = window ||
                  (element.depth == 0 && element.role == "frame" && element.name == "Welcome to Chipwhistle");
     EXPECT_TRUE(window) << parts[0].toStdString();
+    // What a page does not show is nowhere a reader browses: no Back on the first page, no start
+    // button before the last, and no Next on the last.
+    const auto offered = [](const QList<Element>& elements) {
+        QStringList buttons;
+        for (const Element& element : elements)
+            if (element.role == "push button")
+                buttons << element.name;
+        return buttons.join(", ").toStdString();
+    };
+    EXPECT_EQ(offered(welcome), "Next, Close");
 
     const QList<Element> choices = parse(parts[1]);
     expectSpoken(choices, "choices page");
@@ -375,6 +385,7 @@ TEST_F(ScreenReaderEndToEnd, TheOnboardingWindowIsReadWithNamesRolesAndCheckedCh
     }
     EXPECT_GE(radios, 6) << parts[1].toStdString();
     EXPECT_GE(checked, 2) << "a choice is checked in each question";
+    EXPECT_EQ(offered(choices), "Back, Start playing with 10,000 chips, Close");
 }
 
 } // namespace

@@ -54,7 +54,7 @@ TEST_F(OnboardingViewTest, ReturnAndEscapeWalkThePagesAndAnnounceEachMove) {
     auto view = makeView();
     EXPECT_TRUE(qobject_cast<WelcomePage*>(view->currentPage()));
     EXPECT_TRUE(announcer.spoken().isEmpty()); // the first page is not announced when the window opens
-    EXPECT_FALSE(view->backButton()->isVisible());
+    EXPECT_FALSE(view->backButton());          // what a page does not offer is not there for a reader either
 
     WidgetEvents::key(view.get(), Qt::Key_Escape);
     EXPECT_EQ(view->page(), 0);
@@ -72,7 +72,7 @@ TEST_F(OnboardingViewTest, ReturnAndEscapeWalkThePagesAndAnnounceEachMove) {
     WidgetEvents::key(view.get(), Qt::Key_Enter);
     WidgetEvents::key(view.get(), Qt::Key_Return);
     EXPECT_EQ(view->page(), 2);
-    EXPECT_FALSE(view->nextButton()->isVisible());
+    EXPECT_FALSE(view->nextButton());
     EXPECT_TRUE(view->startButton()->isVisible());
     EXPECT_EQ(view->startButton()->title(), "Start playing with 10,000 chips");
 

@@ -44,13 +44,7 @@ OnboardingView::OnboardingView(AppState* appState, const TableTheme& theme, Anno
     , theme_(theme)
     , announcer_(announcer)
     , onFinish_(std::move(onFinish))
-    , dots_(new PageDots(OnboardingFlow::pageCount, 0, theme.reduceMotion, this))
-    , back_(barButton(this, theme, QStringLiteral("Back"), ControlKind::secondary(), ControlSize::small,
-                      backWidth, [this] { backward(); }))
-    , next_(barButton(this, theme, QStringLiteral("Next"), ControlKind::confirm(), ControlSize::main,
-                      nextWidth, [this] { forward(); }))
-    , start_(barButton(this, theme, OnboardingFlow::startTitle(), ControlKind::confirm(), ControlSize::main,
-                       startWidth, [this] { finish(); })) {
+    , dots_(new PageDots(OnboardingFlow::pageCount, 0, theme.reduceMotion, this)) {
     setFixedSize(OnboardingPage::pageSize);
     dots_->setTheme(theme);
     glow_ = {AnimationCurve::linear(0), 0, OnboardingFlow::glowY(0), OnboardingFlow::glowY(0)};
@@ -77,7 +71,8 @@ void OnboardingView::setTheme(const TableTheme& theme) {
     theme_ = theme;
     dots_->setTheme(theme);
     for (StyledButton* button : {back_, next_, start_})
-        button->setTheme(theme);
+        if (button)
+            button->setTheme(theme);
     if (current_)
         current_->setTheme(theme);
     update();
@@ -151,11 +146,12 @@ void OnboardingView::go(int target) {
     if (current_)
         leaving_ = current_->grab();
     const QPointer<QWidget> keys = window()->focusWidget();
+    const bool keysHere = keys && isAncestorOf(keys);
     page_ = target;
     showPage();
     // The keys stay on a bar button the new page still shows; what left with the old page hands them
     // to the new page's default, so the ring never lands on a card or the close control by itself.
-    if (keys && isAncestorOf(keys) && !keys->isVisible())
+    if (keysHere && (!keys || !keys->isVisible()))
         giveKeysToDefault();
     clock_.start();
     if (announcer_)
@@ -200,11 +196,39 @@ void OnboardingView::showPage() {
     dots_->setCurrent(page_);
 }
 
+void OnboardingView::offer(StyledButton*& button, bool shown, const QString& title, ControlKind kind,
+                           ControlSize size, int faceWidth, std::function<void()> action) {
+    if (shown && !button) {
+        button = barButton(this, theme_, title, kind, size, faceWidth, std::move(action));
+        button->show();
+    } else if (!shown && button) {
+        // A hidden button would still be listed to a screen reader, so a button the page does not
+        // offer goes. It may be the one being clicked, so it goes once its click is over.
+        button->hide();
+        button->deleteLater();
+        button = nullptr;
+    }
+}
+
 void OnboardingView::layOutBar() {
     const OnboardingFlow::BottomBar bar = OnboardingFlow::bottomBar(page_);
-    back_->setVisible(bar.back);
-    next_->setVisible(bar.next);
-    start_->setVisible(bar.start);
+    offer(back_, bar.back, QStringLiteral("Back"), ControlKind::secondary(), ControlSize::small, backWidth,
+          [this] { backward(); });
+    offer(next_, bar.next, QStringLiteral("Next"), ControlKind::confirm(), ControlSize::main, nextWidth,
+          [this] { forward(); });
+    offer(start_, bar.start, OnboardingFlow::startTitle(), ControlKind::confirm(), ControlSize::main,
+          startWidth, [this] { finish(); });
+    // Read and reached in the order they stand: Back, then Next or the start button.
+    QWidget* before = nullptr;
+    for (StyledButton* button : {back_, next_, start_}) {
+        if (!button)
+            continue;
+        if (before) {
+            button->raise();
+            setTabOrder(before, button);
+        }
+        before = button;
+    }
 
     dots_->move(static_cast<int>(barRect.left()),
                 static_cast<int>(barRect.center().y() - dots_->height() / 2.0));

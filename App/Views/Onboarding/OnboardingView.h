@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Style/ControlKind.h"
 #include "Style/Drawing/AnimationClock.h"
 #include "Style/TableTheme.h"
 #include "Views/Onboarding/OnboardingFlow.h"
@@ -31,6 +32,7 @@ class OnboardingView final : public QWidget {
     std::optional<bool> newToPoker() const { return newToPoker_; }
     OnboardingPage* currentPage() const { return current_; }
     PageDots* dots() const { return dots_; }
+    // The bar's buttons; null where the page does not offer one.
     StyledButton* backButton() const { return back_; }
     StyledButton* nextButton() const { return next_; }
     StyledButton* startButton() const { return start_; }
@@ -51,6 +53,9 @@ class OnboardingView final : public QWidget {
   private:
     void showPage();
     void layOutBar();
+    // Makes `button` when the page offers it, or lets it go when the page does not.
+    void offer(StyledButton*& button, bool shown, const QString& title, ControlKind kind, ControlSize size,
+               int faceWidth, std::function<void()> action);
     void tick();
     void forward();
     void backward();
@@ -70,9 +75,9 @@ class OnboardingView final : public QWidget {
 
     OnboardingPage* current_ = nullptr;
     PageDots* dots_;
-    StyledButton* back_;
-    StyledButton* next_;
-    StyledButton* start_;
+    StyledButton* back_ = nullptr;
+    StyledButton* next_ = nullptr;
+    StyledButton* start_ = nullptr;
 
     AnimationClock clock_;
     Transition glow_;
