@@ -9,13 +9,23 @@
 
 #include <QStringList>
 
-// A six-seat table at its most crowded: every seat with a bet of thousands out, the blinds' tags on
-// the upper-left and top seats, the big blind's sentence over the board, the upper-right to act; or, at
-// the showdown, every bot all in and showing its cards beside a full board, two of them winners with
-// their rings lit. What a layout must keep apart, on any surface and stage.
+#include <algorithm>
+
+// A table at its most crowded: every seat with a bet of thousands out, the blinds' tags beside them,
+// the big blind's sentence over the board, the upper-right to act; before the flop, the blinds' and
+// callers' few chips out with the player to act; or, at the showdown, every bot all in and showing its
+// cards beside a full board, two of them winners with their rings lit. What a layout must keep apart,
+// on any surface and stage.
 namespace CrowdedTable {
 
-enum class Moment { betting, showdown };
+enum class Moment { betting, blinds, showdown };
+
+// How many sit at the table and who holds the button; the blinds sit after it, the button itself
+// posting the small one heads-up.
+struct Seating {
+    int seats = 6;
+    int button = 1;
+};
 
 inline PokerEngine::Card card(const char* code) {
     return *PokerEngine::Card::fromCode(code);
@@ -32,28 +42,38 @@ inline TableGeometry geometry(TableSurface surface, TableStyleID style, QSizeF s
 }
 
 inline StageView::Inputs inputs(Moment moment, const TableGeometry& geometry, TableStyleID style,
-                                bool dark = false) {
+                                bool dark = false, Seating seating = {}) {
     StageView::Inputs in;
     auto& view = in.view;
     const bool showdown = moment == Moment::showdown;
+    const bool blinds = moment == Moment::blinds;
+    const int n = seating.seats;
+    const int small = n == 2 ? seating.button : (seating.button + 1) % n;
+    const int big = (small + 1) % n;
     view.handNumber = 12;
-    view.street = showdown ? PokerEngine::Street::handComplete : PokerEngine::Street::flop;
+    view.street = showdown ? PokerEngine::Street::handComplete
+                  : blinds ? PokerEngine::Street::preflop
+                           : PokerEngine::Street::flop;
     view.holeCards = {card("Qs"), card("Qd")};
-    view.board = showdown ? std::vector{card("Ah"), card("Ad"), card("8c"), card("Kh"), card("Ts")}
-                          : std::vector{card("Ah"), card("Ad"), card("8c")};
-    view.buttonIndex = 1;
+    if (!blinds) {
+        view.board = showdown ? std::vector{card("Ah"), card("Ad"), card("8c"), card("Kh"), card("Ts")}
+                              : std::vector{card("Ah"), card("Ad"), card("8c")};
+    }
+    view.buttonIndex = seating.button;
     view.seatIndex = 0;
-    view.blinds = PokerEngine::BlindLevel{400, 800, 0};
-    if (!showdown) {
+    view.blinds = blinds ? PokerEngine::BlindLevel{5, 10, 0} : PokerEngine::BlindLevel{400, 800, 0};
+    if (moment == Moment::betting) {
         view.pots = {PokerEngine::Pot{2460, {}}};
     }
     const std::vector<std::vector<const char*>> shown{{},           {"Kd", "Kc"}, {"9h", "9d"},
                                                       {"Js", "Jd"}, {"Ac", "2c"}, {"Th", "Tc"}};
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < n; ++i) {
         PokerEngine::SeatView seat;
         seat.index = i;
         seat.stack = showdown ? 0 : 4820 + 137 * i;
-        seat.streetBet = showdown ? 0 : 2880 + 1110 * i;
+        // Before the flop the blinds are out and the others have called or raised.
+        const std::int64_t preflop = i == small ? 5 : i == big ? 10 : 10 + 25 * (i % 2);
+        seat.streetBet = showdown ? 0 : blinds ? preflop : 2880 + 1110 * i;
         seat.status = showdown && i > 0 ? PokerEngine::SeatStatus::allIn : PokerEngine::SeatStatus::active;
         seat.hasCards = true;
         if (showdown && i > 0) {
@@ -64,14 +84,17 @@ inline StageView::Inputs inputs(Moment moment, const TableGeometry& geometry, Ta
         }
         view.seats.push_back(seat);
     }
-    view.log = {HandEvents::smallBlind(2, 400), HandEvents::bigBlind(3, 800)};
-    if (showdown) {
-        view.log.push_back(HandEvents::awarded(0, {{1, 16000}, {3, 12000}}));
-    } else {
-        view.actingIndex = 4;
-        in.lastAction = QStringLiteral("Pancake posts the big blind of 800");
-    }
+    view.log = {HandEvents::smallBlind(small, blinds ? 5 : 400),
+                HandEvents::bigBlind(big, blinds ? 10 : 800)};
     const QStringList names{"You", "Biscuit", "Clucky", "Pancake", "Goldie", "Rascal"};
+    if (showdown) {
+        view.log.push_back(n > 3 ? HandEvents::awarded(0, {{1, 16000}, {3, 12000}})
+                                 : HandEvents::awarded(0, {{1, 28000}}));
+    } else {
+        view.actingIndex = blinds ? 0 : std::min(4, n - 1);
+        in.lastAction = names[big] + (blinds ? QStringLiteral(" posts the big blind of 10")
+                                             : QStringLiteral(" posts the big blind of 800"));
+    }
     in.seats = SeatModel::seats(
         view, [&names](std::int64_t seat) { return names[int(seat)]; },
         [&names](std::int64_t seat) {

@@ -40,9 +40,32 @@ std::vector<TableGeometry> everySurface(TableStyleID style) {
     return geometries;
 }
 
-std::string where(const TableGeometry& geometry, TableStyleID style) {
+// A few window sizes from the smallest to a large one, and the popover: every seating is tried on them.
+std::vector<TableGeometry> someSurfaces(TableStyleID style) {
+    std::vector<TableGeometry> geometries{TableGeometry::popover(style)};
+    for (const double width : {540.0, 700.0, 1100.0, 1500.0}) {
+        for (const double height : {560.0, 700.0, 900.0}) {
+            geometries.push_back(CrowdedTable::geometry(TableSurface::window, style, QSizeF(width, height)));
+        }
+    }
+    return geometries;
+}
+
+// Two to six seats, the button at each of them in turn, so the blinds' tags hang off every slot.
+std::vector<CrowdedTable::Seating> everySeating() {
+    std::vector<CrowdedTable::Seating> seatings;
+    for (int seats = 2; seats <= 6; ++seats) {
+        for (int button = 0; button < seats; ++button) {
+            seatings.push_back({seats, button});
+        }
+    }
+    return seatings;
+}
+
+std::string where(const TableGeometry& geometry, TableStyleID style, CrowdedTable::Seating seating = {}) {
     return std::string(toString(style)) + " on a " + std::to_string(int(geometry.stage.width())) + "x" +
-           std::to_string(int(geometry.stage.height())) + " stage";
+           std::to_string(int(geometry.stage.height())) + " stage, " + std::to_string(seating.seats) +
+           " seats, button at " + std::to_string(seating.button);
 }
 
 struct Laid {
@@ -50,8 +73,9 @@ struct Laid {
     std::vector<StageItem> items;
 };
 
-Laid lay(CrowdedTable::Moment moment, const TableGeometry& geometry, TableStyleID style) {
-    Laid laid{CrowdedTable::inputs(moment, geometry, style), {}};
+Laid lay(CrowdedTable::Moment moment, const TableGeometry& geometry, TableStyleID style,
+         CrowdedTable::Seating seating = {}) {
+    Laid laid{CrowdedTable::inputs(moment, geometry, style, false, seating), {}};
     StageInputs stage;
     stage.view = &laid.inputs.view;
     stage.seats = &laid.inputs.seats;
@@ -90,16 +114,45 @@ std::vector<QRectF> tagAreas(const Laid& laid) {
 } // namespace
 
 TEST(SeatClearance, ABetStandsClearOfEveryPlateItsTagsAndTheCardsPeekingOverIt) {
+    struct Case {
+        CrowdedTable::Moment moment;
+        TableGeometry geometry;
+        CrowdedTable::Seating seating;
+    };
     for (const auto style : styles) {
+        // Six seats betting thousands on every surface; every seating, betting thousands or only the
+        // blinds and a call, on some.
+        std::vector<Case> cases;
         for (const auto& geometry : everySurface(style)) {
-            const Laid laid = lay(CrowdedTable::Moment::betting, geometry, style);
+            cases.push_back({CrowdedTable::Moment::betting, geometry, {}});
+        }
+        for (const auto& geometry : someSurfaces(style)) {
+            for (const auto seating : everySeating()) {
+                for (const auto moment : {CrowdedTable::Moment::betting, CrowdedTable::Moment::blinds}) {
+                    cases.push_back({moment, geometry, seating});
+                }
+            }
+        }
+        for (const auto& [moment, geometry, seating] : cases) {
+            const Laid laid = lay(moment, geometry, style, seating);
             const QRectF board = geometry.boardArea();
+            // Paper tags and bet labels are card stock, their edge showing under them; what a player sees
+            // of each keeps a point's gap from the others.
+            const double edge = style == TableStyleID::paper ? 2 : 0;
+            const auto drawn = [edge](const QRectF& box) { return box.adjusted(0, 0, 0, edge); };
             std::vector<QRectF> bets;
-            std::vector<QRectF> covers = tagAreas(laid);
+            std::vector<std::pair<QRectF, std::string>> covers;
+            for (const QRectF& tag : tagAreas(laid)) {
+                covers.emplace_back(drawn(tag), "a tag");
+            }
             for (const auto& item : laid.items) {
-                if (item.kind == Kind::holeCard || item.kind == Kind::nameplate) {
-                    covers.push_back(around(item.center, item.kind == Kind::holeCard ? item.size * item.scale
-                                                                                     : item.size));
+                if (item.kind == Kind::holeCard || item.kind == Kind::nameplate ||
+                    item.kind == Kind::dealer) {
+                    covers.emplace_back(
+                        around(item.center, item.kind == Kind::holeCard ? item.size * item.scale : item.size),
+                        item.kind == Kind::holeCard    ? "a card"
+                        : item.kind == Kind::nameplate ? "seat " + std::to_string(item.seat) + "'s plate"
+                                                       : "the button");
                 }
             }
             for (const auto& item : laid.items) {
@@ -110,10 +163,10 @@ TEST(SeatClearance, ABetStandsClearOfEveryPlateItsTagsAndTheCardsPeekingOverIt) 
                 // The pixel style's small table (no player sees it: pixel is not offered) has no room for
                 // its tall words between an upper plate and the board; its bets keep their places.
                 const bool noRoom = style == TableStyleID::pixel && geometry.pixelUnit < 3;
-                for (const QRectF& cover : covers) {
-                    EXPECT_TRUE(noRoom || !bet.intersects(cover))
-                        << "seat " << item.seat << "'s bet under a plate, tag or card, "
-                        << where(geometry, style);
+                for (const auto& [cover, what] : covers) {
+                    EXPECT_TRUE(noRoom || !drawn(bet).adjusted(-1, -1, 1, 1).intersects(cover))
+                        << "seat " << item.seat << "'s bet under or against " << what << ", "
+                        << where(geometry, style, seating);
                 }
                 // A bet moved out of its plate's way never lands on the board.
                 const int slot = laid.inputs.seats[std::size_t(item.seat)].slot;
@@ -121,14 +174,15 @@ TEST(SeatClearance, ABetStandsClearOfEveryPlateItsTagsAndTheCardsPeekingOverIt) 
                 const QPointF anchor(geometry.table.left() + unit.x() * geometry.table.width(),
                                      geometry.table.top() + unit.y() * geometry.table.height());
                 EXPECT_TRUE(item.center == anchor || !bet.intersects(board))
-                    << "seat " << item.seat << "'s bet moved onto the board, " << where(geometry, style);
+                    << "seat " << item.seat << "'s bet moved onto the board, "
+                    << where(geometry, style, seating);
                 for (const QRectF& other : bets) {
                     EXPECT_FALSE(bet.intersects(other))
-                        << "seat " << item.seat << "'s bet on another, " << where(geometry, style);
+                        << "seat " << item.seat << "'s bet on another, " << where(geometry, style, seating);
                 }
                 bets.push_back(bet);
             }
-            EXPECT_EQ(bets.size(), 6u);
+            EXPECT_EQ(bets.size(), std::size_t(seating.seats));
             // The last action's sentence keeps clear of every bet, wrapped or shrunk where it must be; the
             // pixel style's bitmap words cannot shrink, and no player sees that style.
             const auto sentence =
@@ -138,7 +192,8 @@ TEST(SeatClearance, ABetStandsClearOfEveryPlateItsTagsAndTheCardsPeekingOverIt) 
             const QRectF words = around(sentence->center, sentence->size * sentence->scale);
             for (const QRectF& bet : bets) {
                 EXPECT_TRUE(style == TableStyleID::pixel || !words.intersects(bet))
-                    << "the sentence on a bet, " << where(geometry, style);
+                    << "the sentence on a bet, " << where(geometry, style, seating)
+                    << (moment == CrowdedTable::Moment::blinds ? ", blinds" : ", betting");
             }
         }
     }

@@ -87,6 +87,37 @@ TEST(TableLayoutGallery, CrowdedTables) {
     }
 }
 
+// Two to six seats betting thousands, before the flop with the blinds' and callers' few chips out beside
+// the blinds' tags and the player to act, and at the showdown, in the popover and a mid-sized window.
+TEST(TableLayoutGallery, EverySeatCount) {
+    const QString folder = TestPaths::buildFolder() + QStringLiteral("/gallery/table-layout/seats");
+    QDir().mkpath(folder);
+    const std::vector<std::pair<QString, std::pair<TableSurface, QSizeF>>> surfaces{
+        {QStringLiteral("popover"), {TableSurface::popover, {}}},
+        {QStringLiteral("window-900x620"), {TableSurface::window, windowScreen(QSize(900, 620))}}};
+    for (const auto& [surfaceName, surface] : surfaces) {
+        for (const auto style : {TableStyleID::satin, TableStyleID::paper, TableStyleID::pixel}) {
+            const TableGeometry geometry = CrowdedTable::geometry(surface.first, style, surface.second);
+            for (int seats = 2; seats <= 6; ++seats) {
+                for (const bool dark : {false, true}) {
+                    for (const auto& [moment, momentName] :
+                         {std::pair{CrowdedTable::Moment::betting, "bets"},
+                          std::pair{CrowdedTable::Moment::blinds, "blinds"},
+                          std::pair{CrowdedTable::Moment::showdown, "showdown"}}) {
+                        const QString name = QStringLiteral("%1/%2-%3-%4seats-%5-%6.png")
+                                                 .arg(folder, surfaceName, QString::fromUtf8(toString(style)))
+                                                 .arg(seats)
+                                                 .arg(dark ? "dark" : "light", momentName);
+                        EXPECT_TRUE(
+                            paint(CrowdedTable::inputs(moment, geometry, style, dark, {seats, 0})).save(name))
+                            << name.toStdString();
+                    }
+                }
+            }
+        }
+    }
+}
+
 // A Sit & Go played by keys in the real table screen at the smallest window's size, grabbed on the
 // flop and at the first showdown, in every style: the screen draws its low table at the popover's sizes.
 TEST(TableLayoutGallery, SmallestWindowPlayed) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace SeatClearance {
 
@@ -46,6 +47,17 @@ double ringWidth(const TableTheme& theme) {
     return std::max(theme.pixelUnit, 2.0);
 }
 
+// Whether a box lies on the felt: within the capsule `felt`, whose ends are half circles.
+bool onFelt(const QRectF& box, const QRectF& felt) {
+    const double radius = felt.height() / 2;
+    const auto inside = [&](QPointF corner) {
+        const double x = std::clamp(corner.x(), felt.left() + radius, felt.right() - radius);
+        return std::hypot(corner.x() - x, corner.y() - felt.center().y()) <= radius;
+    };
+    return inside(box.topLeft()) && inside(box.topRight()) && inside(box.bottomLeft()) &&
+           inside(box.bottomRight());
+}
+
 } // namespace
 
 Reach plateReach(const TableTheme& theme) {
@@ -82,55 +94,105 @@ std::vector<QRectF> ringGaps(const QRectF& plate, const TableTheme& theme, const
     return gaps;
 }
 
+double plateUnder(const TableTheme& theme) {
+    // Paper plates are card stock: their edge and a hard shadow show under them; pixel plates cast a row.
+    return theme.style == TableStyleID::paper ? 4 : theme.style == TableStyleID::pixel ? theme.pixelUnit : 1;
+}
+
 QRectF plateBox(const TableGeometry& geometry, const TableTheme& theme, int slot) {
     const QSizeF size = geometry.metrics.plate;
     const QPointF centre = geometry.plateCenter(slot);
-    // Paper plates are card stock: their edge and a hard shadow show under them; pixel plates cast a row.
-    const double under = theme.style == TableStyleID::paper   ? 4
-                         : theme.style == TableStyleID::pixel ? theme.pixelUnit
-                                                              : 1;
     return QRectF(centre.x() - size.width() / 2, centre.y() - size.height() / 2, size.width(),
-                  size.height() + under);
+                  size.height() + plateUnder(theme));
 }
 
-QPointF betCenter(QPointF anchor, QSizeF size, const QRectF& plate, const std::vector<QRectF>& hung,
-                  const QRectF& board) {
-    const auto at = [&size](QPointF centre) {
-        return QRectF(centre - QPointF(size.width() / 2, size.height() / 2), size);
-    };
-    std::vector<QRectF> pieces = hung;
+double cardStockEdge(const TableTheme& theme) {
+    return theme.style == TableStyleID::paper ? 2 : 0;
+}
+
+QPointF betCenter(QPointF anchor, QSizeF size, const BetRoom& room) {
+    const double w = size.width();
+    const double h = size.height();
+    const auto box = [&](QPointF centre) { return QRectF(centre - QPointF(w / 2, h / 2), size); };
+    // The bet as drawn, its label's edge included.
+    const auto drawn = [&](QPointF centre) { return box(centre).adjusted(0, 0, 0, room.edge); };
+    const QRectF plate = room.plate.adjusted(0, 0, 0, room.under);
+    std::vector<QRectF> pieces = room.hung;
     pieces.push_back(plate);
-    const auto meets = [&pieces](const QRectF& bet) {
-        return std::any_of(pieces.begin(), pieces.end(),
-                           [&bet](const QRectF& piece) { return bet.intersects(piece); });
+    // Standing exactly the gap away is clear.
+    const auto meets = [](const QRectF& bet, const QRectF& piece) {
+        return bet.adjusted(-gap + 0.01, -gap + 0.01, gap - 0.01, gap - 0.01).intersects(piece);
     };
-    if (!meets(at(anchor))) {
+    const auto blocked = [&](const QRectF& bet, const std::vector<QRectF>& own) {
+        const auto hit = [&](const QRectF& piece) { return meets(bet, piece); };
+        return std::any_of(own.begin(), own.end(), hit) ||
+               std::any_of(room.others.begin(), room.others.end(), hit);
+    };
+    // Where a bet's centre stands to be just clear of a piece: above, below, left or right of it.
+    const auto above = [&](const QRectF& piece) { return piece.top() - gap - room.edge - h / 2; };
+    const auto below = [&](const QRectF& piece) { return piece.bottom() + gap + h / 2; };
+    const auto left = [&](const QRectF& piece) { return piece.left() - gap - w / 2; };
+    const auto right = [&](const QRectF& piece) { return piece.right() + gap + w / 2; };
+    if (!blocked(drawn(anchor), pieces)) {
         return anchor;
     }
-    // Out of the plate's way, up or down…
     const bool plateBelow = plate.center().y() > anchor.y();
+    const auto clear = [&](QPointF centre) {
+        return !blocked(drawn(centre), pieces) && !box(centre).intersects(room.board);
+    };
+    // Just clear of the plate itself, then sideways past what hangs off it, towards the plate's middle,
+    // which keeps the room between the plate and the board for the last action's words…
     QPointF off = anchor;
-    for (const QRectF& piece : pieces) {
-        off.setY(plateBelow ? std::min(off.y(), piece.top() - gap - size.height() / 2)
-                            : std::max(off.y(), piece.bottom() + gap + size.height() / 2));
+    off.setY(plateBelow ? std::min(off.y(), above(plate)) : std::max(off.y(), below(plate)));
+    for (const QRectF& piece : room.hung) {
+        if (meets(drawn(off), piece)) {
+            off.setX(plate.center().x() < piece.center().x() ? left(piece) : right(piece));
+        }
     }
-    if (!at(off).intersects(board)) {
+    if (clear(off)) {
         return off;
     }
-    // …or, where that would cover the board (the popover's upper seats), clear of the plate itself and
-    // then sideways past what hangs off it, towards the plate's middle.
+    // …or out of the way of the plate and what hangs off it in the bet's column, up or down…
     off = anchor;
-    off.setY(plateBelow ? std::min(off.y(), plate.top() - gap - size.height() / 2)
-                        : std::max(off.y(), plate.bottom() + gap + size.height() / 2));
-    for (const QRectF& piece : hung) {
-        if (at(off).intersects(piece)) {
-            off.setX(plate.center().x() < piece.center().x() ? piece.left() - gap - size.width() / 2
-                                                             : piece.right() + gap + size.width() / 2);
+    const QRectF column = box(anchor);
+    for (const QRectF& piece : pieces) {
+        if (piece.left() < column.right() + gap && piece.right() > column.left() - gap) {
+            off.setY(plateBelow ? std::min(off.y(), above(piece)) : std::max(off.y(), below(piece)));
+        }
+    }
+    if (clear(off)) {
+        return off;
+    }
+    // …or, where neither is clear (its own tags, a neighbour's or the button in the way), at the nearest
+    // place on the felt clear of them all and of the board, over its own plate's shadow if it must be:
+    // each edge of what is in the way gives the places to try.
+    std::vector<QRectF> kept = room.hung;
+    kept.push_back(room.plate);
+    kept.push_back(room.board);
+    kept.insert(kept.end(), room.spared.begin(), room.spared.end());
+    std::vector<double> xs{anchor.x()};
+    std::vector<double> ys{anchor.y()};
+    std::vector<QRectF> edges = kept;
+    edges.insert(edges.end(), room.others.begin(), room.others.end());
+    for (const QRectF& piece : edges) {
+        xs.insert(xs.end(), {left(piece), right(piece)});
+        ys.insert(ys.end(), {above(piece), below(piece)});
+    }
+    std::optional<QPointF> nearest;
+    double shortest = 0;
+    for (const double x : xs) {
+        for (const double y : ys) {
+            const double distance = std::hypot(x - anchor.x(), y - anchor.y());
+            if ((!nearest || distance < shortest) && onFelt(drawn({x, y}), room.felt) &&
+                !blocked(drawn({x, y}), kept)) {
+                nearest = QPointF(x, y);
+                shortest = distance;
+            }
         }
     }
     // A table with no room between the plate and the board at all (the pixel style's small table, whose
     // words stand tall) keeps the bet where it was laid out.
-    return at(off).intersects(board) ? anchor : off;
+    return nearest.value_or(anchor);
 }
 
 double shownCardsClearance(const TableTheme& theme, int slot) {

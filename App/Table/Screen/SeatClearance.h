@@ -30,14 +30,34 @@ Reach plateReach(const TableTheme& theme);
 // in the pixel style by whole cells of the ring's grid.
 std::vector<QRectF> ringGaps(const QRectF& plate, const TableTheme& theme, const std::vector<QRectF>& tags);
 
-// A slot's plate as it lies on the felt, with the edge or shadow drawn under it.
+// A slot's plate as it lies on the felt, with the edge or shadow drawn under it, which reaches
+// `plateUnder` below its face.
 QRectF plateBox(const TableGeometry& geometry, const TableTheme& theme, int slot);
+double plateUnder(const TableTheme& theme);
 
-// The centre of a bet marker `size` big: at `anchor`, or, where it would meet its `plate` or what
-// hangs off it (`hung`: its tags, a bot's face-down cards), just clear of them, up or down; where that
-// would cover the `board`, sideways past the hung pieces instead.
-QPointF betCenter(QPointF anchor, QSizeF size, const QRectF& plate, const std::vector<QRectF>& hung,
-                  const QRectF& board);
+// How far paper's card stock shows under a tag or a bet's label: its edge.
+double cardStockEdge(const TableTheme& theme);
+
+// What a seat's bet keeps clear of, as drawn: its own `plate` (its face; its edge or shadow shows
+// `under` it) and what hangs off it (`hung`: its tags, a bot's face-down cards), everything else on the
+// felt (`others`: the other plates and what hangs off them, their bets, the dealer button) and the
+// `board`. It stays on the `felt`, the table's capsule inside its rail; its label's edge shows `edge`
+// under it. A bet that must search for a place also leaves `spared` free (the last action's words).
+struct BetRoom {
+    QRectF plate;
+    double under = 0;
+    std::vector<QRectF> hung;
+    std::vector<QRectF> others;
+    std::vector<QRectF> spared;
+    QRectF board;
+    QRectF felt;
+    double edge = 0;
+};
+// The centre of a bet marker `size` big: at `anchor`, or, where it would meet what `room` holds, just
+// clear of its plate and what hangs off it, up or down; where that would cover the board, sideways past
+// the hung pieces instead; where neither is clear, at the nearest place on the felt that is, over its
+// own plate's shadow if it must.
+QPointF betCenter(QPointF anchor, QSizeF size, const BetRoom& room);
 
 // How far a slot's shown cards keep from its plate's edge: past the plate's reach on their side.
 double shownCardsClearance(const TableTheme& theme, int slot);

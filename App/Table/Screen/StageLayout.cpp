@@ -104,6 +104,8 @@ struct Context {
     double grid;
     QPointF dealer;
     QString hand;
+    // Where each seat's bet stands, by seat.
+    std::map<std::int64_t, QPointF> bets;
 
     QPointF tablePoint(QPointF unit) const {
         const QRectF& table = geometry.table;
@@ -171,11 +173,54 @@ void addBoard(const Context& c, std::vector<StageItem>& items) {
     }
 }
 
+// The last action's sentence laid out in order of preference: on one line, then on two, at each
+// scale down to its smallest; its bottom edge stays where `centre` puts a line's.
+std::vector<Sentence> sentenceLayouts(const QString& text, QPointF centre,
+                                      const std::function<QSizeF(const QStringList&)>& size, bool shrinks) {
+    std::vector<QStringList> layouts{{text}};
+    const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    // Two lines split where the longer of them is shortest.
+    QStringList halves;
+    double narrowest = 0;
+    for (qsizetype i = 1; i < words.size(); ++i) {
+        const QStringList lines{words.mid(0, i).join(QLatin1Char(' ')), words.mid(i).join(QLatin1Char(' '))};
+        const double width = size(lines).width();
+        if (halves.isEmpty() || width < narrowest) {
+            halves = lines;
+            narrowest = width;
+        }
+    }
+    if (!halves.isEmpty()) {
+        layouts.push_back(halves);
+    }
+    const double bottom = centre.y() + size({text}).height() / 2;
+    std::vector<Sentence> sentences;
+    for (const double scale : shrinks ? std::vector<double>{1, 0.9, 0.8} : std::vector<double>{1}) {
+        for (const QStringList& lines : layouts) {
+            const QSizeF natural = size(lines);
+            const QSizeF drawn = natural * scale;
+            sentences.push_back(
+                Sentence{lines, scale, QPointF(centre.x(), bottom - drawn.height() / 2), natural});
+        }
+    }
+    return sentences;
+}
+
 double boardLine(const TableGeometry& geometry) {
     return geometry.table.top() + 0.39 * geometry.table.height();
 }
 
-QPointF betCenter(const Context& c, const SeatModel& seat);
+// The last action's words on one line, over the board's middle.
+QPointF lastActionCentre(const Context& c) {
+    const bool popover = c.geometry.metrics.surface == TableSurface::popover;
+    return QPointF(c.tablePoint({0.5, 0}).x(),
+                   boardLine(c.geometry) - 0.5 * c.geometry.metrics.boardCard.height() - (popover ? 11 : 15));
+}
+
+QRectF betArea(const Context& c, const SeatModel& seat, QPointF centre) {
+    const QSizeF size = c.in.betSize(seat.streetBet);
+    return QRectF(centre - QPointF(size.width() / 2, size.height() / 2), size);
+}
 
 // Where the bets stand on the felt, with their sizes.
 std::vector<QRectF> betAreas(const Context& c) {
@@ -184,9 +229,8 @@ std::vector<QRectF> betAreas(const Context& c) {
         return areas;
     }
     for (const auto& seat : c.seats) {
-        if (seat.streetBet >= 1) {
-            const QSizeF size = c.in.betSize(seat.streetBet);
-            areas.emplace_back(betCenter(c, seat) - QPointF(size.width() / 2, size.height() / 2), size);
+        if (const auto found = c.bets.find(seat.seat); found != c.bets.end()) {
+            areas.push_back(betArea(c, seat, found->second));
         }
     }
     return areas;
@@ -194,14 +238,12 @@ std::vector<QRectF> betAreas(const Context& c) {
 
 void addLastActionAndPot(const Context& c, std::vector<StageItem>& items) {
     const double cardHalf = 0.5 * c.geometry.metrics.boardCard.height();
-    const bool popover = c.geometry.metrics.surface == TableSurface::popover;
     if (c.in.lastAction) {
         StageItem label;
         label.kind = Kind::lastAction;
         label.id = *c.in.lastAction;
         label.text = *c.in.lastAction;
-        label.center =
-            QPointF(c.tablePoint({0.5, 0}).x(), boardLine(c.geometry) - cardHalf - (popover ? 11 : 15));
+        label.center = lastActionCentre(c);
         if (c.in.sentenceSize) {
             // Bitmap words shrink by no whole pixel; the pixel style's sentence only wraps.
             const Sentence fitted = fitSentence(*c.in.lastAction, label.center, betAreas(c),
@@ -231,17 +273,15 @@ void addLastActionAndPot(const Context& c, std::vector<StageItem>& items) {
     }
 }
 
-// A seat's bet, clear of its plate, the tags hung off it and a bot's face-down cards.
-QPointF betCenter(const Context& c, const SeatModel& seat) {
-    const QPointF anchor = c.tablePoint(SeatLayout::anchor(seat.slot).bet);
-    if (!c.in.betSize || !c.in.tagSize) {
-        return anchor;
-    }
-    const QRectF plate = SeatClearance::plateBox(c.geometry, c.theme, seat.slot);
+// What hangs off a seat's plate whose box is `plate`: its tags, and a bot's face-down cards peeking over it.
+std::vector<QRectF> hungOff(const Context& c, const SeatModel& seat, const QRectF& plate) {
     std::vector<QRectF> hung;
     const auto look = NameplateModel::make(seat, seat.isHero || !c.in.paused, true, c.theme);
+    // Paper tags are card stock, their edge showing under them.
+    const double edge = SeatClearance::cardStockEdge(c.theme);
     for (const auto& tag : look.tags) {
-        hung.push_back(NameplateModel::tagArea(tag, plate.topLeft(), c.in.tagSize(tag.text)));
+        hung.push_back(
+            NameplateModel::tagArea(tag, plate.topLeft(), c.in.tagSize(tag.text)).adjusted(0, 0, 0, edge));
     }
     if (!seat.isHero && seat.hasCards && !seat.shownCards) {
         const QSizeF card = c.geometry.metrics.botCard;
@@ -251,8 +291,68 @@ QPointF betCenter(const Context& c, const SeatModel& seat) {
                               card);
         }
     }
-    return SeatClearance::betCenter(anchor, c.in.betSize(seat.streetBet), plate, hung,
-                                    c.geometry.boardArea());
+    return hung;
+}
+
+// Each seat's bet, in seat order, clear of its plate and what hangs off it, of the other plates and
+// theirs, of the dealer button and of the other bets: where those placed before it stand, and where the
+// rest will stand unless they must move.
+std::map<std::int64_t, QPointF> betCenters(const Context& c) {
+    std::map<std::int64_t, QPointF> centres;
+    for (const auto& seat : c.seats) {
+        if (seat.streetBet >= 1) {
+            centres[seat.seat] = c.tablePoint(SeatLayout::anchor(seat.slot).bet);
+        }
+    }
+    if (!c.in.betSize || !c.in.tagSize) {
+        return centres;
+    }
+    // What every bet keeps clear of.
+    SeatClearance::BetRoom shared;
+    const auto dealer =
+        std::find_if(c.seats.begin(), c.seats.end(), [](const SeatModel& one) { return one.isDealer; });
+    if (dealer != c.seats.end()) {
+        const double button = c.geometry.metrics.dealerButton;
+        shared.others.emplace_back(SeatClearance::dealerCenter(c.geometry, c.theme, dealer->slot) -
+                                       QPointF(button / 2, button / 2),
+                                   QSizeF(button, button));
+    }
+    shared.board = c.geometry.boardArea();
+    const double rail = c.geometry.metrics.railWidth;
+    shared.felt = c.geometry.table.adjusted(rail, rail, -rail, -rail);
+    shared.edge = SeatClearance::cardStockEdge(c.theme);
+    shared.under = SeatClearance::plateUnder(c.theme);
+    if (c.in.lastAction && c.in.sentenceSize) {
+        // A bet that must find a new place leaves the last action's words the least room they take.
+        const Sentence least = sentenceLayouts(*c.in.lastAction, lastActionCentre(c), c.in.sentenceSize,
+                                               c.theme.style != TableStyleID::pixel)
+                                   .back();
+        const QSizeF drawn = least.size * least.scale;
+        shared.spared.emplace_back(least.centre - QPointF(drawn.width() / 2, drawn.height() / 2), drawn);
+    }
+    for (const auto& seat : c.seats) {
+        if (seat.streetBet < 1) {
+            continue;
+        }
+        SeatClearance::BetRoom room = shared;
+        const QRectF plate = SeatClearance::plateBox(c.geometry, c.theme, seat.slot);
+        room.plate = plate.adjusted(0, 0, 0, -room.under);
+        room.hung = hungOff(c, seat, plate);
+        for (const auto& other : c.seats) {
+            if (other.seat == seat.seat) {
+                continue;
+            }
+            const QRectF theirs = SeatClearance::plateBox(c.geometry, c.theme, other.slot);
+            const auto hung = hungOff(c, other, theirs);
+            room.others.push_back(theirs);
+            room.others.insert(room.others.end(), hung.begin(), hung.end());
+            if (const auto bet = centres.find(other.seat); bet != centres.end()) {
+                room.others.push_back(betArea(c, other, bet->second).adjusted(0, 0, 0, room.edge));
+            }
+        }
+        centres[seat.seat] = SeatClearance::betCenter(centres[seat.seat], c.in.betSize(seat.streetBet), room);
+    }
+    return centres;
 }
 
 void addBets(const Context& c, std::vector<StageItem>& items) {
@@ -269,7 +369,7 @@ void addBets(const Context& c, std::vector<StageItem>& items) {
         bet.seat = seat.seat;
         bet.amount = seat.streetBet;
         bet.rolls = StageMotion::amountsRoll(c.theme);
-        bet.center = betCenter(c, seat);
+        bet.center = c.bets.at(seat.seat);
         const QPointF plate = c.geometry.plateCenter(seat.slot);
         double arrivalDelay = 0;
         if (const auto in = c.cue(MotionCue::betIn(seat.seat, false))) {
@@ -495,58 +595,35 @@ double potLanded(const std::unordered_map<MotionCue, TimedCue>& cues) {
 
 Sentence fitSentence(const QString& text, QPointF centre, const std::vector<QRectF>& bets,
                      const std::function<QSizeF(const QStringList&)>& size, bool shrinks) {
-    std::vector<QStringList> layouts{{text}};
-    const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    // Two lines split where the longer of them is shortest.
-    QStringList halves;
-    double narrowest = 0;
-    for (qsizetype i = 1; i < words.size(); ++i) {
-        const QStringList lines{words.mid(0, i).join(QLatin1Char(' ')), words.mid(i).join(QLatin1Char(' '))};
-        const double width = size(lines).width();
-        if (halves.isEmpty() || width < narrowest) {
-            halves = lines;
-            narrowest = width;
-        }
-    }
-    if (!halves.isEmpty()) {
-        layouts.push_back(halves);
-    }
     // Room between the sentence and a bet's chips or amount.
     constexpr double gap = 3;
-    const double bottom = centre.y() + size({text}).height() / 2;
-    Sentence fitted;
-    for (const double scale : shrinks ? std::vector<double>{1, 0.9, 0.8} : std::vector<double>{1}) {
-        for (const QStringList& lines : layouts) {
-            const QSizeF natural = size(lines);
-            const QSizeF drawn = natural * scale;
-            const QRectF box(centre.x() - drawn.width() / 2, bottom - drawn.height(), drawn.width(),
-                             drawn.height());
-            fitted = Sentence{lines, scale, box.center(), natural};
-            // The room left between the bets beside it in its rows; it moves off the middle if it must.
-            double left = -std::numeric_limits<double>::infinity();
-            double right = std::numeric_limits<double>::infinity();
-            for (const QRectF& bet : bets) {
-                const QRectF kept = bet.adjusted(-gap, -gap, gap, gap);
-                if (kept.bottom() <= box.top() || kept.top() >= box.bottom()) {
-                    continue;
-                }
-                if (kept.left() < centre.x() && kept.right() > centre.x()) {
-                    left = right;
-                } else if (kept.right() <= centre.x()) {
-                    left = std::max(left, kept.right());
-                } else {
-                    right = std::min(right, kept.left());
-                }
+    const std::vector<Sentence> sentences = sentenceLayouts(text, centre, size, shrinks);
+    for (Sentence fitted : sentences) {
+        const QSizeF drawn = fitted.size * fitted.scale;
+        const QRectF box(fitted.centre - QPointF(drawn.width() / 2, drawn.height() / 2), drawn);
+        // The room left between the bets beside it in its rows; it moves off the middle if it must.
+        double left = -std::numeric_limits<double>::infinity();
+        double right = std::numeric_limits<double>::infinity();
+        for (const QRectF& bet : bets) {
+            const QRectF kept = bet.adjusted(-gap, -gap, gap, gap);
+            if (kept.bottom() <= box.top() || kept.top() >= box.bottom()) {
+                continue;
             }
-            if (drawn.width() <= right - left) {
-                fitted.centre.setX(
-                    std::clamp(centre.x(), left + drawn.width() / 2, right - drawn.width() / 2));
-                return fitted;
+            if (kept.left() < centre.x() && kept.right() > centre.x()) {
+                left = right;
+            } else if (kept.right() <= centre.x()) {
+                left = std::max(left, kept.right());
+            } else {
+                right = std::min(right, kept.left());
             }
+        }
+        if (drawn.width() <= right - left) {
+            fitted.centre.setX(std::clamp(centre.x(), left + drawn.width() / 2, right - drawn.width() / 2));
+            return fitted;
         }
     }
     // Nowhere clear: the smallest, on two lines.
-    return fitted;
+    return sentences.back();
 }
 
 QString handTagId(std::int64_t handNumber) {
@@ -573,16 +650,17 @@ std::vector<StageItem> items(const StageInputs& in) {
     if (!in.view || !in.seats) {
         return items;
     }
-    const Context c{
-        in,
-        *in.view,
-        *in.seats,
-        in.geometry,
-        in.theme,
-        MotionStyle{in.theme.style, in.theme.reduceMotion},
-        in.theme.style == TableStyleID::pixel ? in.theme.pixelUnit : 0,
-        SeatClearance::dealerCenter(in.geometry, in.theme, slotOf(in.view->buttonIndex, *in.seats)),
-        QString::number(in.view->handNumber)};
+    Context c{in,
+              *in.view,
+              *in.seats,
+              in.geometry,
+              in.theme,
+              MotionStyle{in.theme.style, in.theme.reduceMotion},
+              in.theme.style == TableStyleID::pixel ? in.theme.pixelUnit : 0,
+              SeatClearance::dealerCenter(in.geometry, in.theme, slotOf(in.view->buttonIndex, *in.seats)),
+              QString::number(in.view->handNumber),
+              {}};
+    c.bets = betCenters(c);
     addBoard(c, items);
     addLastActionAndPot(c, items);
     addBets(c, items);
