@@ -398,12 +398,17 @@ void MenuBarHost::handFocusBack() {
     const bool ownWindowShowing =
         showing(tableWindow_) || showing(settingsWindow_) || showing(onboardingWindow_);
     const std::optional<X11ActiveWindow::Window> activeNow = activeWindows_->active();
-    const auto target = FocusHandBackRule::target(
-        activeBeforePopover_, activeNow, X11ActiveWindow::Window(popoverWindow_->winId()), ownWindowShowing);
+    const bool beforeIsStillThere =
+        activeBeforePopover_ && activeWindows_->isStillThere(*activeBeforePopover_);
+    const FocusHandBackRule::HandBack handBack = FocusHandBackRule::decide(
+        activeBeforePopover_, activeNow, X11ActiveWindow::Window(popoverWindow_->winId()), ownWindowShowing,
+        beforeIsStillThere);
     activeBeforePopover_.reset();
-    if (target) {
-        qCInfo(surfacesLog).noquote() << QStringLiteral("focus back to 0x%1").arg(*target, 0, 16);
-        activeWindows_->activate(*target, activeNow.value_or(0));
+    if (!handBack.logLine.isEmpty()) {
+        qCInfo(surfacesLog).noquote() << handBack.logLine;
+    }
+    if (handBack.target) {
+        activeWindows_->activate(*handBack.target, activeNow.value_or(0));
     }
 }
 

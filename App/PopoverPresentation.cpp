@@ -56,16 +56,20 @@ bool waitsForIconClick(QPoint cursor, QRect iconFrame) {
 
 namespace FocusHandBackRule {
 
-std::optional<std::uint32_t> target(std::optional<std::uint32_t> before,
-                                    std::optional<std::uint32_t> activeNow, std::uint32_t popover,
-                                    bool ownWindowShowing) {
+HandBack decide(std::optional<std::uint32_t> before, std::optional<std::uint32_t> activeNow,
+                std::uint32_t popover, bool ownWindowShowing, bool beforeIsStillThere) {
     if (!before || *before == popover || ownWindowShowing) {
-        return std::nullopt;
+        return {};
     }
     if (activeNow && *activeNow != popover) {
-        return std::nullopt;
+        return {};
     }
-    return before;
+    const QString window = QStringLiteral("0x%1").arg(*before, 0, 16);
+    if (!beforeIsStillThere) {
+        return {std::nullopt,
+                QStringLiteral("focus back to nothing: %1, active before the popover, is gone").arg(window)};
+    }
+    return {before, QStringLiteral("focus back to %1").arg(window)};
 }
 
 } // namespace FocusHandBackRule

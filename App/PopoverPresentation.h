@@ -51,12 +51,20 @@ bool waitsForIconClick(QPoint cursor, QRect iconFrame);
 
 // Whom the focus goes back to once the popover has closed.
 namespace FocusHandBackRule {
-// `before`: the desktop's active window when the popover opened; `activeNow`: the active window now.
+struct HandBack {
+    // The window the focus goes back to; none leaves it where it is.
+    std::optional<std::uint32_t> target;
+    // What the log says was done; empty when the focus was left to whoever took it.
+    QString logLine;
+    bool operator==(const HandBack&) const = default;
+};
+// `before`: the desktop's active window when the popover opened; `activeNow`: the active window now;
+// `beforeIsStillThere`: whether `before` is still a window that can take the focus.
 // The focus goes back to `before` only when nothing else has taken it: not the player's click
-// elsewhere, not the window manager on its own, not another window of this program being shown.
-std::optional<std::uint32_t> target(std::optional<std::uint32_t> before,
-                                    std::optional<std::uint32_t> activeNow, std::uint32_t popover,
-                                    bool ownWindowShowing);
+// elsewhere, not the window manager on its own, not another window of this program being shown. When
+// `before` has gone meanwhile (the table window the popover took the place of), it goes to nothing.
+HandBack decide(std::optional<std::uint32_t> before, std::optional<std::uint32_t> activeNow,
+                std::uint32_t popover, bool ownWindowShowing, bool beforeIsStillThere);
 } // namespace FocusHandBackRule
 
 // Shows the popover, closes it on request with a reason for the log, and closes it by itself when

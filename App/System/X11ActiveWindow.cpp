@@ -6,6 +6,7 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -39,11 +40,11 @@ std::uint32_t X11ActiveWindow::atom(const char* name) const {
     return reply ? reply->atom : std::uint32_t(XCB_ATOM_NONE);
 }
 
-bool X11ActiveWindow::managerSupportsIt() const {
+bool X11ActiveWindow::managerSupports(const char* name) const {
     // Asked each time: a window manager may come, go or be replaced while the game runs.
     const std::uint32_t supported = atom("_NET_SUPPORTED");
-    const std::uint32_t activeWindow = atom("_NET_ACTIVE_WINDOW");
-    if (supported == XCB_ATOM_NONE || activeWindow == XCB_ATOM_NONE) {
+    const std::uint32_t wanted = atom(name);
+    if (supported == XCB_ATOM_NONE || wanted == XCB_ATOM_NONE) {
         return false;
     }
     ReplyPointer<xcb_get_property_reply_t> reply{xcb_get_property_reply(
@@ -54,7 +55,7 @@ bool X11ActiveWindow::managerSupportsIt() const {
     const auto* atoms = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.reply));
     const int count = xcb_get_property_value_length(reply.reply) / 4;
     for (int i = 0; i < count; ++i) {
-        if (atoms[i] == activeWindow) {
+        if (atoms[i] == wanted) {
             return true;
         }
     }
@@ -62,7 +63,7 @@ bool X11ActiveWindow::managerSupportsIt() const {
 }
 
 std::optional<X11ActiveWindow::Window> X11ActiveWindow::active() const {
-    if (!managerSupportsIt()) {
+    if (!managerSupports("_NET_ACTIVE_WINDOW")) {
         return std::nullopt;
     }
     ReplyPointer<xcb_get_property_reply_t> reply{xcb_get_property_reply(
@@ -79,7 +80,7 @@ std::optional<X11ActiveWindow::Window> X11ActiveWindow::active() const {
 }
 
 void X11ActiveWindow::activate(Window window, Window currentlyActive) const {
-    if (!managerSupportsIt()) {
+    if (!managerSupports("_NET_ACTIVE_WINDOW")) {
         return;
     }
     xcb_client_message_event_t message{};
@@ -94,4 +95,24 @@ void X11ActiveWindow::activate(Window window, Window currentlyActive) const {
                    XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                    reinterpret_cast<const char*>(&message));
     xcb_flush(connection_);
+}
+
+bool X11ActiveWindow::isStillThere(Window window) const {
+    if (managerSupports("_NET_CLIENT_LIST")) {
+        ReplyPointer<xcb_get_property_reply_t> reply{xcb_get_property_reply(
+            connection_,
+            xcb_get_property(connection_, 0, root_, atom("_NET_CLIENT_LIST"), XCB_ATOM_WINDOW, 0, 65536),
+            nullptr)};
+        if (reply && reply->format == 32) {
+            const auto* windows = static_cast<const Window*>(xcb_get_property_value(reply.reply));
+            const int count = xcb_get_property_value_length(reply.reply) / 4;
+            return std::find(windows, windows + count, window) != windows + count;
+        }
+    }
+    // The error for a window that is gone is taken here, not left for the toolkit to report.
+    xcb_generic_error_t* error = nullptr;
+    ReplyPointer<xcb_get_window_attributes_reply_t> attributes{
+        xcb_get_window_attributes_reply(connection_, xcb_get_window_attributes(connection_, window), &error)};
+    std::free(error);
+    return static_cast<bool>(attributes);
 }

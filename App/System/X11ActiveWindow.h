@@ -21,10 +21,15 @@ class X11ActiveWindow final {
     // Asks the window manager to activate `window`, as a pager would (source indication 2), so the
     // manager's focus-stealing prevention lets it through. Does nothing without a supporting manager.
     void activate(Window window, Window currentlyActive) const;
+    // Whether `window` is still there to take the focus: one the manager lists among the windows it
+    // manages (`_NET_CLIENT_LIST`), or, where it lists none, one that still exists. A window that was
+    // closed, or one that was never more than part of another (a tray icon), is not.
+    bool isStillThere(Window window) const;
 
   private:
     X11ActiveWindow(xcb_connection_t* connection, Window root);
-    bool managerSupportsIt() const;
+    // Whether the window manager says it keeps the root property `name` up to date.
+    bool managerSupports(const char* name) const;
     std::uint32_t atom(const char* name) const;
 
     xcb_connection_t* connection_;

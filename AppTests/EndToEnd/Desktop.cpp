@@ -353,3 +353,14 @@ QList<QRect> DesktopTest::waitForWindows(QSize size, int count) const {
     waitUntil([&] { return desktop->windows(size).size() == count; });
     return desktop->windows(size);
 }
+
+bool DesktopTest::openWindowFromTheMenu(GameProcess& game) const {
+    const int before = game.lineCount();
+    click(icon().center(), 3);
+    if (!game.waitForLine("icon click: event=rightMouseDown", 20000, before)) {
+        return false;
+    }
+    QThread::msleep(300);
+    desktop->xdotool({"key", "Down", "Return"});
+    return game.waitForLine("openWindow", 20000, before) && waitForWindows(windowSize).size() == 1;
+}

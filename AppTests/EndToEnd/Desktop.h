@@ -118,6 +118,8 @@ class DesktopTest : public ::testing::Test {
     bool click(QPoint at, int button = 1) const;
     // The windows of that size once `count` of them show, or as they are after fifteen seconds.
     QList<QRect> waitForWindows(QSize size, int count = 1) const;
+    // Opens the table window from the tray icon's menu, as a player does; true once it shows.
+    bool openWindowFromTheMenu(GameProcess& game) const;
 
     static Desktop* desktop;
     static QString whyNot;

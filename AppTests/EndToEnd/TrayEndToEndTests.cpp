@@ -58,12 +58,7 @@ TEST_F(TrayTest, AClickFarAwayClosesAtOnceAndOneNearTheIconAfterTheGrace) {
 
 TEST_F(TrayTest, TheMenuOpensTheWindowWhichClosesBackToTheTray) {
     auto game = startGame({"--launched-at-login"});
-    click(icon().center(), 3);
-    ASSERT_TRUE(game->waitForLine("icon click: event=rightMouseDown"));
-    QThread::msleep(300);
-    desktop->xdotool({"key", "Down", "Return"});
-    ASSERT_TRUE(game->waitForLine("openWindow"));
-    ASSERT_EQ(waitForWindows(windowSize).size(), 1) << "the table window at its first size";
+    ASSERT_TRUE(openWindowFromTheMenu(*game)) << "the table window at its first size";
     QThread::msleep(300);
     EXPECT_TRUE(desktop->screenshot("xvfb-window", desktop->windows(windowSize).front()));
     EXPECT_TRUE(game->waitForLine("policy → regular"));

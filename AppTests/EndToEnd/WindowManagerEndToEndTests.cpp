@@ -112,6 +112,26 @@ TEST_F(UnderOpenbox, ATableThatSpeaksLeavesNoStrayWindowsForTheTaskBar) {
                               << ours.join('\n').toStdString();
 }
 
+// The table window opened from the tray's menu goes back to the tray: the popover takes its place and
+// the window closes. Escape on the popover then has no window to give the focus back to, and says so.
+TEST_F(UnderOpenbox, ClosingThePopoverGivesTheFocusOnlyToAWindowStillThere) {
+    auto game = startGame({"--launched-at-login"});
+    ASSERT_TRUE(openWindowFromTheMenu(*game));
+    QThread::msleep(700);
+    const int collapsing = game->lineCount();
+    // From the lobby's first control, back past Settings to "Back to System Tray".
+    desktop->xdotool({"key", "shift+Tab", "shift+Tab", "space"});
+    ASSERT_TRUE(game->waitForLine("showPopover", 20000, collapsing));
+    QThread::msleep(700);
+    const int escaping = game->lineCount();
+    desktop->xdotool({"key", "Escape"});
+    ASSERT_TRUE(game->waitForLine("popover closed (Escape)", 20000, escaping));
+    EXPECT_TRUE(game->waitForLine("focus back to nothing: ", 5000, escaping))
+        << game->lines().mid(escaping).join('\n').toStdString();
+    for (const QString& line : game->lines().mid(escaping))
+        EXPECT_FALSE(line.startsWith("focus back to 0x")) << line.toStdString();
+}
+
 TEST_F(UnderOpenbox, TheOnboardingWindowWithoutATitleBarIsListedFocusedAndMovedByItsBackground) {
     GameProcess game(*desktop, home.path());
     ASSERT_TRUE(game.waitForLine("launch: atLogin=false onboarded=false", 10000));

@@ -86,17 +86,36 @@ TEST(OutsideClickRule, NearTheIconOrWithoutOneThePresentationWaits) {
 
 TEST(FocusHandBackRule, TheFocusGoesBackOnlyWhenNothingElseTookIt) {
     constexpr std::uint32_t editor = 0x600007, popover = 0x400012, browser = 0x800003;
-    // Nobody holds the focus, or the hidden popover still does: back to the window before.
-    EXPECT_EQ(FocusHandBackRule::target(editor, std::nullopt, popover, false), editor);
-    EXPECT_EQ(FocusHandBackRule::target(editor, popover, popover, false), editor);
-    // The player clicked elsewhere, or the window manager already gave it back.
-    EXPECT_EQ(FocusHandBackRule::target(editor, browser, popover, false), std::nullopt);
-    EXPECT_EQ(FocusHandBackRule::target(editor, editor, popover, false), std::nullopt);
-    // The popover made way for the table window or Settings, which take the focus.
-    EXPECT_EQ(FocusHandBackRule::target(editor, std::nullopt, popover, true), std::nullopt);
-    // Nothing was active before, or only the popover itself.
-    EXPECT_EQ(FocusHandBackRule::target(std::nullopt, std::nullopt, popover, false), std::nullopt);
-    EXPECT_EQ(FocusHandBackRule::target(popover, std::nullopt, popover, false), std::nullopt);
+    using HandBack = FocusHandBackRule::HandBack;
+    const HandBack toEditor{editor, "focus back to 0x600007"};
+    const HandBack leftAlone{};
+    const HandBack toNothing{std::nullopt,
+                             "focus back to nothing: 0x600007, active before the popover, is gone"};
+    struct Case {
+        const char* what;
+        std::optional<std::uint32_t> before, activeNow;
+        bool ownWindowShowing = false, beforeIsStillThere = true;
+        HandBack expected;
+    };
+    const Case cases[] = {
+        {"nobody holds the focus", editor, std::nullopt, false, true, toEditor},
+        {"the hidden popover still holds it", editor, popover, false, true, toEditor},
+        {"the player clicked elsewhere", editor, browser, false, true, leftAlone},
+        {"the window manager already gave it back", editor, editor, false, true, leftAlone},
+        {"the table window or Settings takes it", editor, std::nullopt, true, true, leftAlone},
+        {"nothing was active before", std::nullopt, std::nullopt, false, true, leftAlone},
+        {"only the popover was", popover, std::nullopt, false, true, leftAlone},
+        // The table window the popover took the place of has closed since.
+        {"the window before is gone", editor, popover, false, false, toNothing},
+        {"gone, and nobody holds the focus", editor, std::nullopt, false, false, toNothing},
+        {"gone, and the player clicked elsewhere", editor, browser, false, false, leftAlone},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FocusHandBackRule::decide(c.before, c.activeNow, popover, c.ownWindowShowing,
+                                            c.beforeIsStillThere),
+                  c.expected)
+            << c.what;
+    }
 }
 
 TEST_F(PresentationTest, ShowingStartsTheWatchAndChecksAgainAfterAThirdOfASecond) {
