@@ -73,7 +73,7 @@ void paintFelt(benchmark::State& state) {
     const TableTheme theme = themeFor(style, surface);
     const TableGeometry geometry = surface == TableSurface::window
                                        ? SeatClearance::windowGeometry(QSizeF(1100, 750), style)
-                                       : TableGeometry::popover(style);
+                                       : SeatClearance::popoverGeometry(style);
     const QRectF table(QPointF(30, 30), geometry.table.size());
     repaint(state, (table.size() + QSizeF(60, 80)).toSize(),
             [&](QPainter& painter) { FeltView::paint(painter, table, theme); });

@@ -61,7 +61,7 @@ StageView::Inputs midHand(TableSurface surface, TableStyleID style) {
         in.seats.push_back(model);
     }
     in.theme = TableTheme::drawnIn(style, surface, surface == TableSurface::popover ? 2 : 3, {});
-    in.geometry = surface == TableSurface::popover ? TableGeometry::popover(style)
+    in.geometry = surface == TableSurface::popover ? SeatClearance::popoverGeometry(style)
                                                    : SeatClearance::windowGeometry(QSizeF(1100, 614), style);
     in.theme.pixelUnit = in.geometry.pixelUnit;
     in.lastAction = QStringLiteral("Player 4 raises to 100");

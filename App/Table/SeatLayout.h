@@ -20,6 +20,8 @@ struct Anchor {
 };
 
 inline constexpr int slotCount = 6;
+// The top centre slot, whose plate stands over the board's middle.
+inline constexpr int topSlot = 3;
 
 const std::array<Anchor, slotCount>& anchors();
 // The anchor of a slot; a slot outside 0...5 stops the program.

@@ -124,7 +124,21 @@ double TableGeometry::leastHeightForShownPair(double pairClearance) {
 QPointF TableGeometry::plateCenter(int slot) const {
     const auto& anchor = SeatLayout::anchor(slot);
     return QPointF(table.left() + anchor.plate.x() * table.width(),
-                   table.top() + anchor.plate.y() * table.height());
+                   table.top() + anchor.plate.y() * table.height() -
+                       (slot == SeatLayout::topSlot ? topPlateRise : 0));
+}
+
+TableGeometry TableGeometry::withRoomForTopPair(double pairClearance, double above) const {
+    TableGeometry raised = *this;
+    raised.topPlateRise = 0;
+    const double plate = raised.plateCenter(SeatLayout::topSlot).y();
+    const double pairBottom =
+        plate + metrics.plate.height() / 2 + pairClearance + 1.15 * metrics.botCard.height();
+    // A hair more than the shortfall, so the pair stands clear rather than exactly on the gap's edge.
+    const double shortfall = pairBottom - (boardArea().top() - metrics.boardGap) + 0.01;
+    const double headroom = plate - metrics.plate.height() / 2 - above;
+    raised.topPlateRise = std::clamp(shortfall, 0.0, std::max(headroom, 0.0));
+    return raised;
 }
 
 QPointF TableGeometry::dealerCenter(int slot, double clearance) const {

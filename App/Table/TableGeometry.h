@@ -17,6 +17,9 @@ struct TableGeometry {
     QPointF heroCards;
     // Side of one pixel of the pixel style.
     double pixelUnit = 2;
+    // How far the top seat's plate stands above its place, on a table too low for that seat's shown
+    // pair between its plate and the board.
+    double topPlateRise = 0;
 
     bool operator==(const TableGeometry&) const = default;
 
@@ -30,6 +33,11 @@ struct TableGeometry {
     // The lowest table on which a top seat's shown pair, `pairClearance` below its plate, stands the
     // board's card gap clear of the board, with the window's plates and cards.
     static double leastHeightForShownPair(double pairClearance);
+
+    // This table with its top plate raised as far as its shown pair, `pairClearance` below the plate,
+    // needs to stand the board's card gap clear of the board; never so far that what reaches `above`
+    // the plate's top edge (its ring, its tags, the cards peeking over it) leaves the stage.
+    TableGeometry withRoomForTopPair(double pairClearance, double above) const;
 
     // Centre of a slot's nameplate. Slots run 0...5; any other stops the program.
     QPointF plateCenter(int slot) const;

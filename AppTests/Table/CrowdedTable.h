@@ -34,7 +34,7 @@ inline PokerEngine::Card card(const char* code) {
 // The stage of a window whose table screen is `screen` big, or the popover's.
 inline TableGeometry geometry(TableSurface surface, TableStyleID style, QSizeF screen = {}) {
     if (surface == TableSurface::popover) {
-        return TableGeometry::popover(style);
+        return SeatClearance::popoverGeometry(style);
     }
     // The screen keeps its bottom row and a margin under the stage.
     return SeatClearance::windowGeometry(QSizeF(screen.width(), std::max(screen.height() - 136, 300.0)),

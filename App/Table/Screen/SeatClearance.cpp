@@ -232,8 +232,23 @@ double leastWindowSizesHeight(TableStyleID style) {
     return TableGeometry::leastHeightForShownPair(shownCardsClearance(window, 3));
 }
 
+namespace {
+
+TableGeometry withRoomForTopPair(const TableGeometry& geometry, TableStyleID style) {
+    // The stage draws a low window's table with the plates of the surface its sizes come from.
+    const TableTheme theme = TableTheme::drawnIn(style, geometry.metrics.surface, geometry.pixelUnit, {});
+    return geometry.withRoomForTopPair(shownCardsClearance(theme, SeatLayout::topSlot),
+                                       std::max(plateReach(theme).above, geometry.metrics.botCardPeek));
+}
+
+} // namespace
+
+TableGeometry popoverGeometry(TableStyleID style) {
+    return withRoomForTopPair(TableGeometry::popover(style), style);
+}
+
 TableGeometry windowGeometry(QSizeF stage, TableStyleID style) {
-    return TableGeometry::window(stage, style, leastWindowSizesHeight(style));
+    return withRoomForTopPair(TableGeometry::window(stage, style, leastWindowSizesHeight(style)), style);
 }
 
 double fullTableColumnWidth(double stageHeight, TableStyleID style) {

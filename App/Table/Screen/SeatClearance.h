@@ -67,7 +67,9 @@ QPointF dealerCenter(const TableGeometry& geometry, const TableTheme& theme, int
 // The lowest satin or paper window table whose own plates and cards fit: the top seat's shown pair
 // stands between its plate's reach and the board. A lower one takes the popover's.
 double leastWindowSizesHeight(TableStyleID style);
-// The window's table, and the column width its table needs, by that rule.
+// The popover's table and the window's, the top plate raised where the table is too low for its shown
+// pair; and the column width the window's table needs, by that rule.
+TableGeometry popoverGeometry(TableStyleID style);
 TableGeometry windowGeometry(QSizeF stage, TableStyleID style);
 double fullTableColumnWidth(double stageHeight, TableStyleID style);
 

@@ -247,7 +247,7 @@ void TableScreen::updateTheme() {
                            : TableTheme::make(style, surface_, unit, appearance_, fourColors);
     focusFrame_->setTheme(theme_);
     if (surface_ == TableSurface::popover) {
-        geometry_ = TableGeometry::popover(style);
+        geometry_ = SeatClearance::popoverGeometry(style);
     } else {
         const double stageHeight = std::max(height() - bottomHeight - 12.0, 300.0);
         geometry_ = SeatClearance::windowGeometry(QSizeF(std::max(width(), 1), stageHeight), style);
