@@ -68,4 +68,12 @@ QRectF frameAround(const QRectF& target, const QRectF& widget, const TableTheme&
     return target.adjusted(-edge, -edge, edge, edge).intersected(widget);
 }
 
+QRectF frameClearOf(const QRectF& area, const QRectF& bar) {
+    QRectF frame = area;
+    if (bar.intersects(area)) {
+        frame.setRight(std::max(area.left(), bar.left()));
+    }
+    return frame;
+}
+
 } // namespace FocusRing

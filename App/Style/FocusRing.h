@@ -37,5 +37,9 @@ int room(const TableTheme& theme);
 // `widget`, the rectangle it is painted in: a choice's ring goes round its box and its title, the part
 // that takes the click, not along the whole row the control spans.
 QRectF frameAround(const QRectF& target, const QRectF& widget, const TableTheme& theme);
+// The frame a ring drawn inside `area` needs to stay clear of a scroll bar `bar` standing in it at its
+// right edge: the part of the area left of the bar, so the ring goes round what scrolls and
+// neither crosses the bar's arrows nor hides under them. Without a bar in the area, the area itself.
+QRectF frameClearOf(const QRectF& area, const QRectF& bar);
 
 } // namespace FocusRing

@@ -297,4 +297,9 @@ TEST(FocusRing, AChoicesRingStandsRoundWhatTakesTheClickAndInsideItsWidget) {
     EXPECT_TRUE(tight.contains(frame));
     EXPECT_LT(frame.right(), click.right() + edge + 0.01);
     EXPECT_GE(FocusRing::room(satin), FocusRing::reach(satin));
+
+    // A ring round a scrolling area stands beside its scroll bar, never across it.
+    const QRectF rows(0, 40, 280, 600);
+    EXPECT_EQ(FocusRing::frameClearOf(rows, QRectF(266, 40, 14, 600)), QRectF(0, 40, 266, 600));
+    EXPECT_EQ(FocusRing::frameClearOf(rows, QRectF(300, 40, 14, 600)), rows) << "a bar elsewhere";
 }

@@ -315,10 +315,20 @@ TEST_F(TableWindow, TheLogShowsWhenItHoldsTheKeys) {
     auto* log = window.findChild<ActionLogView*>();
     ASSERT_TRUE(log);
     EXPECT_FALSE(log->focusFrame()->isVisible());
+    QScrollBar* bar = log->scrollArea()->verticalScrollBar();
+    const QRect barInWindow(bar->mapTo(&window, QPoint(0, 0)), bar->size());
+    const QImage barAlone = window.grab(barInWindow).toImage();
     clickWhereDrawn(log->scrollArea()->viewport());
     ASSERT_TRUE(log->scrollArea()->hasFocus());
     EXPECT_TRUE(log->focusFrame()->isVisible());
-    EXPECT_EQ(log->focusFrame()->geometry(), log->scrollArea()->geometry());
+    // The ring goes round the rows, clear of the scroll bar beside them: its arrows and handle show
+    // as they were, and no part of the ring hides under them.
+    const QRect ring(log->focusFrame()->mapTo(&window, QPoint(0, 0)), log->focusFrame()->size());
+    EXPECT_EQ(window.grab(barInWindow).toImage(), barAlone);
+    EXPECT_FALSE(ring.intersects(barInWindow));
+    const QRect rows(log->scrollArea()->viewport()->mapTo(&window, QPoint(0, 0)),
+                     log->scrollArea()->viewport()->size());
+    EXPECT_TRUE(ring.contains(rows)) << "round every row";
     // Tabbing on takes the keys and the ring away.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_FALSE(log->scrollArea()->hasFocus());

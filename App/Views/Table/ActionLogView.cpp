@@ -12,6 +12,7 @@
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/TextPainter.h"
+#include "Style/FocusRing.h"
 #include "Views/Table/FocusFrame.h"
 #include "Views/Table/LogRows.h"
 
@@ -224,7 +225,11 @@ bool ActionLogView::eventFilter(QObject* watched, QEvent* event) {
             // The rows' arrows and page keys scroll them: a click into the log moves the keys there,
             // and the player sees where they went.
             if (scroll_->hasFocus()) {
-                focusFrame_->ring(scroll_->geometry());
+                const QScrollBar* bar = scroll_->verticalScrollBar();
+                const QRectF barArea(bar->mapTo(this, QPoint(0, 0)), bar->size());
+                focusFrame_->ring(
+                    FocusRing::frameClearOf(scroll_->geometry(), bar->isVisible() ? barArea : QRectF())
+                        .toAlignedRect());
             } else {
                 focusFrame_->hide();
             }
