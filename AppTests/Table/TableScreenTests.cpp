@@ -54,11 +54,22 @@ TEST(TableScreen, PlaysAQuickHandSeriesByKeys) {
     // The panel that ends the series takes the keys on its primary button, where Space presses it as
     // on any focused button; the new game is played from the table.
     ASSERT_TRUE(table.screen->message());
-    EXPECT_EQ(QApplication::focusWidget(), table.screen->message()->primaryButton());
+    QWidget* playAgain = table.screen->message()->primaryButton();
+    EXPECT_EQ(QApplication::focusWidget(), playAgain);
+    // Tab goes round by the table, which rings itself, and on back to the panel's button.
+    for (int presses = 0; presses < 10 && !table.screen->focusFrame()->isVisible(); ++presses)
+        table.type(Qt::Key_Tab);
+    ASSERT_TRUE(table.screen->hasFocus() && table.screen->focusFrame()->isVisible());
+    for (int presses = 0; presses < 10 && QApplication::focusWidget() != playAgain; ++presses)
+        table.type(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), playAgain);
+    EXPECT_FALSE(table.screen->focusFrame()->isVisible()) << "the ring goes with the keys";
     table.type(Qt::Key_Space);
     ASSERT_TRUE(controller.hasTable());
     EXPECT_FALSE(controller.tableOver());
     EXPECT_EQ(QApplication::focusWidget(), table.screen.get());
+    EXPECT_FALSE(table.screen->focusFrame()->isVisible())
+        << "the new game gave the table the keys; no key did, so nothing is ringed";
 }
 
 TEST(TableScreen, PlaysASitAndGoToItsEndByKeys) {

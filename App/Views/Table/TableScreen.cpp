@@ -361,7 +361,7 @@ void TableScreen::putMessage(const QString& title, const std::optional<QString>&
         return;
     }
     if (message_) {
-        message_->hide();
+        hideRow(message_);
         message_->deleteLater();
     }
     message_ = new ActionMessage(theme_, title, detail, button, kind, std::move(secondary), std::move(action),
@@ -649,13 +649,14 @@ QWidget* TableScreen::rowWidget(BottomRow row) const {
 
 void TableScreen::hideRow(QWidget* row) {
     // A row that held the keys (the narration takes them while it speaks) hands them back to the
-    // table; left to itself, a window in the background would keep sending them to the hidden row.
+    // table; left to itself, a window in the background would keep sending them to the hidden row. They
+    // are handed over before the row goes: hiding the control that holds them makes Qt pass them on as
+    // if Tab had been pressed, and the table would ring itself though no key moved them there.
     const QWidget* keys = window()->focusWidget();
-    const bool heldKeys = keys && (keys == row || row->isAncestorOf(keys));
-    row->hide();
-    if (heldKeys) {
-        setFocus();
+    if (keys && (keys == row || row->isAncestorOf(keys))) {
+        setFocus(Qt::OtherFocusReason);
     }
+    row->hide();
 }
 
 void TableScreen::moveRows(BottomRow from, QWidget* leaving) {
