@@ -31,6 +31,10 @@ bool isAboveFelt(int index) {
     return anchors[static_cast<std::size_t>(order[static_cast<std::size_t>(index)])].y() < 0;
 }
 
+bool isBehindFelt(int index, const QRectF& table, double diameter) {
+    return isAboveFelt(index) && seatCentre(index, table).y() + diameter / 2 <= table.top();
+}
+
 QPointF heroCentre(QSizeF size, const QRectF& table, double diameter) {
     return {size.width() / 2,
             std::min(table.bottom() + 0.4 * diameter, size.height() - (diameter + 4) / 2 - 4)};

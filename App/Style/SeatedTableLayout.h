@@ -33,6 +33,9 @@ QRectF tableRect(QSizeF size, const Shape& shape, TableStyleID style, double pix
 QPointF seatCentre(int index, const QRectF& table);
 // A seat above the felt (the far side) has its name over the disc; the ends have it beside.
 bool isAboveFelt(int index);
+// A far seat sits behind the felt only where its disc, `diameter` across, stands clear of it; on a felt
+// too flat for that it sits in front, so every disc shows whole.
+bool isBehindFelt(int index, const QRectF& table, double diameter);
 // The player's disc centre: just below the felt's near edge, never closer than 4 to the bottom.
 QPointF heroCentre(QSizeF size, const QRectF& table, double diameter);
 // The new-game sheet's preview: a felt a third as high as wide, or, on the popover's short picture,

@@ -131,6 +131,13 @@ TEST(HomeGallery, NoticesAndSheets) {
         const QString name = QStringLiteral("sheet-") + QString::fromLatin1(toString(mode).data());
         bothSurfaces(lobby, name, [mode](HomeView& view) { view.model().openSheet(mode); });
     }
+    // The cash table's preview at every opponent count.
+    for (int opponents = 1; opponents <= 5; ++opponents) {
+        LobbyHarness lobby;
+        lobby.setChoices([opponents](NewGameChoices& c) { c.cashOpponents = opponents; });
+        bothSurfaces(lobby, QStringLiteral("sheet-cashTable-%1-opponents").arg(opponents),
+                     [](HomeView& view) { view.model().openSheet(GameMode::cashTable); });
+    }
     {
         LobbyHarness lobby;
         lobby.setBankroll(935);

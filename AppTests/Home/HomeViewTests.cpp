@@ -305,6 +305,30 @@ TEST(NewGameSheetPreview, TheOpponentsPillSitsClearOfTheTable) {
             EXPECT_FALSE(part.intersects(pill.adjusted(-4, -4, 4, 4)))
                 << (window ? "window: " : "popover: ") << part.x() << ", " << part.y() << " " << part.width()
                 << " x " << part.height();
+        // Every opponent's disc shows whole, whatever the count: as a seat is taken, what is drawn just
+        // inside its disc's lowest edge changes from the felt, its rim or the stage to the disc.
+        double now = 10;
+        sheet->clock().setTimeSource([&now] { return now; });
+        const auto seat = [&](int opponents) {
+            lobby.setChoices([opponents](NewGameChoices& c) { c.cashOpponents = opponents; });
+            emit sheet->clock().ticked();
+            return sheet->preview()->grab().toImage();
+        };
+        for (int opponents = 2; opponents <= 5; ++opponents) {
+            seat(opponents - 1);
+            now += 5;
+            const QImage empty = seat(opponents);
+            now += 5;
+            emit sheet->clock().ticked();
+            const QImage taken = sheet->preview()->grab().toImage();
+            // The covers list the felt, then the five seats' discs in seating order.
+            const QRectF disc = sheet->previewCovers()[std::size_t(opponents)];
+            const QPoint foot =
+                (QPointF(disc.center().x(), disc.bottom() - 3) * taken.devicePixelRatio()).toPoint();
+            EXPECT_NE(empty.pixel(foot), taken.pixel(foot))
+                << (window ? "window: " : "popover: ") << "opponent " << opponents
+                << "'s disc hidden at its foot";
+        }
     }
 }
 

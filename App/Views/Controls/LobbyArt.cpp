@@ -253,7 +253,7 @@ void paintSeatedTable(QPainter& painter, const QRectF& rect, const TableTheme& t
     const double d = scene.diameter;
     const RGB ink = theme.color(PaletteToken::ink);
 
-    // Far seats go behind the felt, the ends in front of it.
+    // Far seats go behind the felt where they clear it, the others in front of it.
     const auto paintSeat = [&](int index) {
         const QPointF centre = seatCentre(index, table);
         if (scene.showsEmptySeats) {
@@ -298,7 +298,7 @@ void paintSeatedTable(QPainter& painter, const QRectF& rect, const TableTheme& t
         painter.restore();
     };
     for (int index = 0; index < seats; ++index)
-        if (isAboveFelt(index))
+        if (isBehindFelt(index, table, d))
             paintSeat(index);
     FeltView::paint(painter, table, theme);
     if (!scene.board.empty()) {
@@ -312,7 +312,7 @@ void paintSeatedTable(QPainter& painter, const QRectF& rect, const TableTheme& t
         }
     }
     for (int index = 0; index < seats; ++index)
-        if (!isAboveFelt(index))
+        if (!isBehindFelt(index, table, d))
             paintSeat(index);
     const double heroDiameter = d + 4;
     AvatarDisc::paint(painter, heroCentre(size, table, d) - QPointF(heroDiameter / 2, heroDiameter / 2),
