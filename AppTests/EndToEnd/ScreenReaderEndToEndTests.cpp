@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <iostream>
 #include <map>
 #include <optional>
 
@@ -108,9 +109,10 @@ void expectSpoken(const QList<Element>& elements, const char* screen) {
 // Runs the game on `desktop` in `home` with `client` (a Python script reading the bus) beside it, all
 // on one private session bus with the accessibility bus, and with Orca logging to `spoken` what it
 // would say when that is given and Orca is installed; the script stops what it started by process id.
-// What the client printed, or nothing with `whyNot` when the bus did not carry the game.
+// What the client printed, or nothing with `whyNot` when the bus did not carry the game; `warned` gets
+// what the programs of the session wrote to their error output, the game's warnings among it.
 std::optional<QString> runBesideTheGame(const Desktop& desktop, const QString& home, const char* client,
-                                        const QString& spoken, QString& whyNot) {
+                                        const QString& spoken, QString& whyNot, QString* warned = nullptr) {
     QProcessEnvironment environment = gameEnvironment(desktop, home);
     environment.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     environment.insert("GAME", TestPaths::buildFolder() + QStringLiteral("/App/chipwhistle"));
@@ -134,11 +136,14 @@ std::optional<QString> runBesideTheGame(const Desktop& desktop, const QString& h
         return std::nullopt;
     }
     const QString output = QString::fromUtf8(session.readAllStandardOutput());
+    const QString errors = QString::fromUtf8(session.readAllStandardError());
+    if (warned)
+        *warned = errors;
     // The client ends with 3 when the game never showed up on the bus; any other failure shows in
     // what it printed.
     if (session.exitCode() == 3) {
         whyNot = QStringLiteral("the accessibility bus did not carry the game: ") + output.left(300) +
-                 QString::fromUtf8(session.readAllStandardError()).left(300);
+                 errors.left(300);
         return std::nullopt;
     }
     return output;
@@ -219,6 +224,7 @@ def play():
     subprocess.run(["xdotool", "key", "Return" if presses[0] == 2 else "c"])
     if not over[0] and time.time() - start < 150: return True
     print("over" if over[0] else "the series did not end")
+    print("K\t%d" % presses[0])
     GLib.timeout_add(3000, settings)
 # The game tells the bus only what some reader listens for.
 pyatspi.Registry.registerEventListener(lambda event: None, "object", "window", "focus")
@@ -231,6 +237,9 @@ struct Series {
     // What Orca said it would speak, or empty with why not.
     QStringList spoken;
     QString whyNotSpoken;
+    // Keys Qt gave the game without the reader's answer, which it waits for 100 ms: a reader busy
+    // with what the game told it answers late.
+    int keysUnanswered = 0;
 };
 
 // One series for the whole suite: a sanitized game plays it in about a minute.
@@ -247,10 +256,12 @@ const std::optional<Series>& playedSeries(const Desktop& desktop, const QString&
             R"({"schemaVersion": 1, "bankroll": 10000, "onboarded": true, "choices": {"quickHandHands": 5},
                       "settings": {"botSpeed": "fast", "autoDeal": true, "launchSurface": "window"}})");
         file.close();
+        QString warned;
         const std::optional<QString> listened =
-            runBesideTheGame(desktop, home, player, home + "/orca.log", why);
+            runBesideTheGame(desktop, home, player, home + "/orca.log", why, &warned);
         if (listened) {
-            series = Series{*listened, {}, {}};
+            series =
+                Series{*listened, {}, {}, static_cast<int>(warned.count(QStringLiteral("keyEventError")))};
             QFile log(home + "/orca.log");
             if (QStandardPaths::findExecutable("orca").isEmpty()) {
                 series->whyNotSpoken = QStringLiteral("Orca is not installed");
@@ -325,6 +336,18 @@ TEST_F(ScreenReaderEndToEnd, OrcaSpeaksEveryAnnouncementOfAFiveHandSeriesWithEve
         EXPECT_TRUE(spoken.contains(event[5])) << "never spoken: " << event[5].toStdString();
     }
     EXPECT_GE(results, 5) << "a result a hand:\n" << spoken.toStdString();
+
+    // Qt hands every key (its press and its release) to the reader first and gives it to the game
+    // without an answer after a fixed 100 ms. A reader still working through what the game just told
+    // it (a turn's changes, about eight questions back to the game for each) answers late, most often
+    // for the release of the key whose press changed the table. The count follows the machine's load
+    // too closely to hold to a number, so each run records it beside the keys pressed.
+    const QList<QStringList> keys = linesOf((*series)->listened, QStringLiteral("K"));
+    ASSERT_EQ(keys.size(), 1);
+    RecordProperty("keysPressed", keys[0][0].toInt());
+    RecordProperty("keyEventsGivenWithoutTheReadersAnswer", (*series)->keysUnanswered);
+    std::cout << keys[0][0].toStdString() << " keys pressed, " << (*series)->keysUnanswered
+              << " key events given to the game without the reader's answer\n";
 }
 
 TEST_F(ScreenReaderEndToEnd, SettingsDropDownsReachTheReaderByTheirTitlesWithTheirExplanations) {
