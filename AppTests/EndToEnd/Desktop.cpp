@@ -69,17 +69,29 @@ std::unique_ptr<Desktop> Desktop::start(QString& whyNot, const QStringList& wind
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("DISPLAY", desktop->display_);
     desktop->trayer_.setProcessEnvironment(environment);
-    desktop->trayer_.start("trayer", {"--edge", "top", "--align", "right", "--widthtype", "request",
-                                      "--height", "32", "--SetDockType", "true", "--transparent", "false"});
-    if (!desktop->trayer_.waitForStarted(5000)) {
-        whyNot = QStringLiteral("trayer did not start");
-        return nullptr;
+    // On a loaded machine trayer now and then ends before its panel shows; it gets one more start.
+    const auto panelShows = [&] { return desktop->windowTree().contains("\"panel\""); };
+    for (int start = 0; start < 2 && !panelShows() && desktop->trayer_.state() == QProcess::NotRunning;
+         ++start) {
+        desktop->trayer_.start("trayer",
+                               {"--edge", "top", "--align", "right", "--widthtype", "request", "--height",
+                                "32", "--SetDockType", "true", "--transparent", "false"});
+        if (!desktop->trayer_.waitForStarted(5000)) {
+            whyNot = QStringLiteral("trayer did not start");
+            return nullptr;
+        }
+        clock.restart();
+        // Waiting on the process notices its end as well as passing the time.
+        while (clock.elapsed() < 20000 && !panelShows() && !desktop->trayer_.waitForFinished(50) &&
+               desktop->trayer_.state() == QProcess::Running) {
+        }
     }
-    while (clock.elapsed() < 15000 && !desktop->windowTree().contains("\"panel\"")) {
-        QThread::msleep(50);
-    }
-    if (!desktop->windowTree().contains("\"panel\"")) {
-        whyNot = QStringLiteral("trayer's panel never appeared");
+    if (!panelShows()) {
+        whyNot = desktop->trayer_.state() == QProcess::Running
+                     ? QStringLiteral("trayer's panel never appeared")
+                     : QStringLiteral("trayer ended (exit %1) before its panel appeared: %2")
+                           .arg(desktop->trayer_.exitCode())
+                           .arg(QString::fromLocal8Bit(desktop->trayer_.readAllStandardError()).left(300));
         return nullptr;
     }
     if (!windowManager.isEmpty() && !desktop->startWindowManager(windowManager)) {
