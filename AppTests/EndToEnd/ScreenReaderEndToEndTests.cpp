@@ -121,17 +121,26 @@ std::optional<QString> runBesideTheGame(const Desktop& desktop, const QString& h
     const QString script =
         QStringLiteral("/usr/libexec/at-spi-bus-launcher --launch-immediately & launcher=$!\n"
                        "sleep 1\n"
+                       // Orca runs once per user and ends at once beside another: test runs
+                       // side by side take turns with it. The lock is this shell's alone, so no
+                       // program it starts can keep it past the run.
                        "if [ -n \"$SPOKEN\" ] && command -v orca >/dev/null; then\n"
-                       "  orca --debug-file \"$SPOKEN\" >/dev/null 2>&1 & orca=$!; sleep 3\n"
+                       "  exec 9>\"${TMPDIR:-/tmp}/chipwhistle-tests-orca.lock\"; flock -w 240 9\n"
+                       "  orca --debug-file \"$SPOKEN\" >\"$SPOKEN.out\" 2>&1 9>&- & orca=$!; sleep 3\n"
                        "fi\n"
-                       "\"$GAME\" & game=$!\n"
-                       "/usr/bin/python3 -c \"$CLIENT\"; status=$?\n"
+                       "\"$GAME\" 9>&- & game=$!\n"
+                       "/usr/bin/python3 -c \"$CLIENT\" 9>&-; status=$?\n"
                        "kill $game $orca $launcher 2>/dev/null; wait $game 2>/dev/null\n"
+                       // The next run's Orca starts only once this one has gone.
+                       "if [ -n \"$orca\" ]; then\n"
+                       "  (sleep 5; kill -9 $orca 2>/dev/null) 9>&- & watchdog=$!\n"
+                       "  wait $orca 2>/dev/null; kill $watchdog 2>/dev/null\n"
+                       "fi\n"
                        "exit $status\n");
     QProcess session;
     session.setProcessEnvironment(environment);
     session.start("dbus-run-session", {"--", "sh", "-c", script});
-    if (!session.waitForStarted(5000) || !session.waitForFinished(300000)) {
+    if (!session.waitForStarted(5000) || !session.waitForFinished(480000)) {
         whyNot = QStringLiteral("the session with the reader did not run to its end");
         return std::nullopt;
     }
@@ -271,8 +280,12 @@ const std::optional<Series>& playedSeries(const Desktop& desktop, const QString&
                 for (const QString& line : QString::fromUtf8(log.readAll()).split('\n'))
                     if (line.contains(QStringLiteral("SPEECH OUTPUT: ")))
                         series->spoken << line.section(QStringLiteral("SPEECH OUTPUT: "), 1);
+                QFile printed(home + "/orca.log.out");
                 if (series->spoken.isEmpty())
-                    series->whyNotSpoken = QStringLiteral("Orca started but said nothing");
+                    series->whyNotSpoken = QStringLiteral("Orca started but said nothing: ") +
+                                           (printed.open(QIODevice::ReadOnly)
+                                                ? QString::fromLocal8Bit(printed.readAll()).trimmed()
+                                                : QString());
             }
         }
     }
