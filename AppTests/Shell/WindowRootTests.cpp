@@ -25,6 +25,7 @@
 #include "Views/WindowRoot.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -321,6 +322,8 @@ TEST_F(TableWindow, TheLogShowsWhenItHoldsTheKeys) {
     clickWhereDrawn(log->scrollArea()->viewport());
     ASSERT_TRUE(log->scrollArea()->hasFocus());
     EXPECT_TRUE(log->focusFrame()->isVisible());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(log->scrollArea())->text(QAccessible::Name),
+              "Action log");
     // The ring goes round the rows, clear of the scroll bar beside them: its arrows and handle show
     // as they were, and no part of the ring hides under them.
     const QRect ring(log->focusFrame()->mapTo(&window, QPoint(0, 0)), log->focusFrame()->size());

@@ -80,6 +80,8 @@ ActionLogView::ActionLogView(const TableTheme& theme, GameController* controller
     layout->setSpacing(0);
     layout->addWidget(header_);
     layout->addWidget(scroll_, 1);
+    // The rows take the keys to scroll; a reader reaching them by Tab hears what they are.
+    StyleAccessibility::setName(scroll_, QStringLiteral("Action log"));
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setWidgetResizable(true);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
