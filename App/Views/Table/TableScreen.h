@@ -145,6 +145,12 @@ class TableScreen : public QWidget {
     std::map<std::int64_t, std::vector<PokerEngine::Card>>
     unshownCards(const PokerEngine::PlayerView& view) const;
     void showPracticeCaption(const PracticeCaption& caption);
+    void showLeaveQuestion(std::optional<GameMode> mode);
+    void showTableOver();
+    void showPause();
+
+    // Room round the row under the table for what its controls draw beyond their faces.
+    static constexpr int rowRoom = 8;
 
     AppEnvironment environment_;
     TableSurface surface_;

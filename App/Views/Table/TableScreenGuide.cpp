@@ -1,0 +1,100 @@
+#include "Views/Table/TableScreen.h"
+
+#include "GameController.h"
+#include "Style/MotionStyle.h"
+#include "Table/TablePresenter.h"
+#include "Views/Learn/PokerBasicsView.h"
+#include "Views/Support/FocusReturn.h"
+#include "Views/Table/StageView.h"
+#include "Views/Table/TopBarView.h"
+
+#include <cmath>
+
+// The Poker Basics panel over the table.
+
+void TableScreen::showGuide(bool open) {
+    if (open && openGuide_) {
+        openGuide_();
+        return;
+    }
+    if (open == guideOpen_) {
+        return;
+    }
+    GameController* game = environment_.controller;
+    open ? game->pause(PauseReason::guide) : game->resume(PauseReason::guide);
+    guideOpen_ = open;
+    const double now = clock_.now();
+    const AnimationCurve curve =
+        theme_.reduceMotion ? MotionStyle::reducedFade() : AnimationCurve::easeOut(0.24);
+    guide_ = Transition{curve, now, guide_.value(now), open ? 1.0 : 0.0};
+    if (open && !guidePanel_) {
+        // The guide always draws in satin, whatever the table's style.
+        const TableTheme satin = TableTheme::make(TableStyleID::satin, surface_, theme_.pixelUnit,
+                                                  appearance_, theme_.fourColorDeck);
+        PokerBasicsView::Setup setup;
+        setup.art = theme_;
+        setup.theme = satin;
+        setup.presentation = PokerBasicsView::Presentation::panel;
+        setup.currentHand = TableScreenRules::heroHand(game->view());
+        setup.heldRank = TableScreenRules::guideHeldRank(learning(), game->view());
+        setup.onDone = [this] { showGuide(false); };
+        setup.announcer = announcer_;
+        guidePanel_ = new PokerBasicsView(std::move(setup), this);
+        if (theme_.reduceMotion) {
+            guidePanel_->setGraphicsEffect(new FadeScaleEffect(
+                [this] {
+                    return FadeScaleEffect::Look{guide_.value(clock_.now()), 1};
+                },
+                guidePanel_));
+        }
+        guidePanel_->show();
+    }
+    guidePanel_->raise();
+    placeGuide();
+    for (QWidget* content : {static_cast<QWidget*>(topBar_), static_cast<QWidget*>(stage_), bottom_}) {
+        if (content) {
+            content->setEnabled(!open);
+        }
+    }
+    if (open) {
+        FocusReturn::enter(guidePanel_);
+    } else {
+        refresh();
+        takeKeys();
+    }
+    clock_.start();
+}
+
+void TableScreen::placeGuide() {
+    if (!guidePanel_) {
+        return;
+    }
+    const double shown = guide_.value(clock_.now());
+    if (auto* fade = guidePanel_->graphicsEffect()) {
+        // Reduce Motion: the panel fades in place.
+        fade->update();
+        guidePanel_->setGeometry(rect());
+    } else {
+        // It rises from the bottom edge and goes back down.
+        guidePanel_->setGeometry(rect().translated(0, static_cast<int>(std::round((1 - shown) * height()))));
+    }
+    showContent();
+}
+
+void TableScreen::showContent() {
+    // Nothing before the first view; and once the guide covers the table, the table is hidden from
+    // screen readers too.
+    const bool covered = guideOpen_ && guide_.isFinished(clock_.now());
+    const bool visible = presenter_->shown().has_value() && !covered;
+    for (QWidget* content : {static_cast<QWidget*>(topBar_), static_cast<QWidget*>(stage_), bottom_}) {
+        if (content && content->isHidden() == visible) {
+            content->setVisible(visible);
+        }
+    }
+}
+
+void TableScreen::closedGuide() {
+    guidePanel_->hide();
+    guidePanel_->deleteLater();
+    guidePanel_ = nullptr;
+}

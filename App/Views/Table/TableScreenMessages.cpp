@@ -1,0 +1,89 @@
+#include "Views/Table/TableScreen.h"
+
+#include "AppState.h"
+#include "GameController.h"
+#include "SurfaceCoordinator.h"
+#include "Table/Screen/PlayerPause.h"
+#include "Table/Screen/TableOverModel.h"
+#include "Views/Table/ActionMessage.h"
+
+#include <QRandomGenerator>
+
+// The messages the row under the table shows: the question before leaving, the end of the game and the
+// pause.
+
+void TableScreen::showLeaveQuestion(std::optional<GameMode> mode) {
+    const auto confirm = TableScreenRules::leaveConfirmation(mode, environment_.controller->leaveForfeit());
+    putMessage(confirm.title, confirm.detail, confirm.button, ControlKind::danger(),
+               std::make_pair(QStringLiteral("Keep Playing"), std::function<void()>([this] {
+                                  environment_.surfaces->setConfirmingLeave(false);
+                              })),
+               [this] {
+                   environment_.surfaces->setConfirmingLeave(false);
+                   environment_.controller->leaveTable();
+               });
+}
+
+void TableScreen::showTableOver() {
+    GameController* game = environment_.controller;
+    AppState* appState = environment_.appState;
+    TableOverModel::Inputs in{*game->tableOver(),
+                              game->setup(),
+                              appState ? appState->choices() : NewGameChoices{},
+                              appState ? appState->profile().bankroll : 0,
+                              appState ? appState->spendable() : 0,
+                              appState && appState->savedGame().has_value(),
+                              QRandomGenerator::system()->generate64()};
+    const TableOverModel panel = TableOverModel::make(in);
+    const auto press = [this, panel](TableOverModel::Action action) {
+        return std::function<void()>([this, panel, action] {
+            if (action == TableOverModel::Action::home || action == TableOverModel::Action::leaveTable) {
+                environment_.controller->leaveTable();
+                return;
+            }
+            // The chips are checked again at the press: they may have gone since the panel showed.
+            const std::int64_t spendable = environment_.appState ? environment_.appState->spendable() : 0;
+            if (!panel.offer || spendable < panel.offerCost) {
+                refusal_ = TableOverModel::refusal(panel.offerCost, spendable);
+                refreshBottom();
+                return;
+            }
+            refusal_.reset();
+            environment_.controller->start(*panel.offer);
+        });
+    };
+    std::optional<std::pair<QString, std::function<void()>>> secondary;
+    if (panel.secondary) {
+        secondary = std::make_pair(panel.secondary->title, press(panel.secondary->action));
+    }
+    putMessage(panel.title, refusal_.value_or(panel.detail), panel.primary.title, ControlKind::confirm(),
+               secondary, press(panel.primary.action));
+}
+
+void TableScreen::showPause() {
+    putMessage(QStringLiteral("Paused"), QStringLiteral("Press P or click Resume"), QStringLiteral("Resume"),
+               ControlKind::confirm(), std::nullopt,
+               [this] { PlayerPause::toggle(*environment_.controller); });
+}
+
+void TableScreen::putMessage(const QString& title, const std::optional<QString>& detail,
+                             const QString& button, ControlKind kind,
+                             std::optional<std::pair<QString, std::function<void()>>> secondary,
+                             std::function<void()> action) {
+    // A message is made anew only when its words change, so it is announced once.
+    const QString words = title + QLatin1Char('\n') + detail.value_or(QString()) + QLatin1Char('\n') + button;
+    if (message_ && message_->property("words").toString() == words) {
+        message_->show();
+        return;
+    }
+    if (message_) {
+        hideRow(message_);
+        message_->deleteLater();
+    }
+    message_ = new ActionMessage(theme_, title, detail, button, kind, std::move(secondary), std::move(action),
+                                 announcer_, bottom_);
+    message_->setProperty("words", words);
+    messageTitle_ = title;
+    message_->setGeometry(rowRect());
+    message_->show();
+}
