@@ -149,6 +149,31 @@ TEST(TableOverPanel, AQuickHandAfterPracticeUnlessASavedGameWaits) {
     EXPECT_EQ(TableOverModel::make(in).primary.title, "Home");
 }
 
+// The chips are checked again at the press: they may have gone since the panel offered the game.
+TEST(TableOverPanel, APressLeavesStartsOrRefusesWithTheChipsLeftAtThatMoment) {
+    const auto offering = TableOverModel::make(inputs(TableOver::handPlayed(10, 3), quickHand, 2000));
+    const auto homeOnly = TableOverModel::make(inputs(TableOver::handPlayed(10, 3), quickHand, 1999));
+    using Action = TableOverModel::Action;
+    using Press = TableOverModel::Press;
+    const QString refused = TableOverModel::refusal(2000, 1500);
+    const struct {
+        const TableOverModel& panel;
+        Action action;
+        std::int64_t spendable;
+        Press expected;
+    } rows[] = {
+        {offering, Action::playAgain, 2000, {false, offering.offer, std::nullopt}},
+        {offering, Action::playAgain, 1500, {false, std::nullopt, refused}},
+        {offering, Action::quickHand, 1500, {false, std::nullopt, refused}},
+        {offering, Action::home, 0, {true, std::nullopt, std::nullopt}},
+        {homeOnly, Action::leaveTable, 0, {true, std::nullopt, std::nullopt}},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(row.panel.press(row.action, row.spendable), row.expected)
+            << static_cast<int>(row.action) << " with " << row.spendable;
+    }
+}
+
 TEST(TableOverPanel, NextCashTableFollowsTheChoicesAndTheBankroll) {
     NewGameChoices choices;
     choices.cashStakes = CashStakes::medium;
@@ -207,6 +232,13 @@ TEST(TableScreenRules, LeaveConfirmationWaitingLineAndBannerDelay) {
     EXPECT_EQ(TableScreenRules::leaveConfirmation(GameMode::sitAndGo, 500),
               (LeaveConfirmation{"Forfeit the Sit & Go?", "You lose the 500-chip buy-in.", "Forfeit"}));
     EXPECT_EQ(TableScreenRules::leaveConfirmation(std::nullopt, 0).button, "Leave Table");
+    EXPECT_EQ(TableScreenRules::leaveConfirmation(GameMode::sitAndGo, 500).keepPlaying, "Keep Playing");
+    EXPECT_EQ(TableScreenRules::PauseMessage{},
+              (TableScreenRules::PauseMessage{"Paused", "Press P or click Resume", "Resume"}));
+    // The showdown is explained only in learning mode, and only when one player took everything.
+    EXPECT_TRUE(TableScreenRules::explainsShowdown(true, 1));
+    EXPECT_FALSE(TableScreenRules::explainsShowdown(true, 2));
+    EXPECT_FALSE(TableScreenRules::explainsShowdown(false, 1));
     EXPECT_EQ(TableScreenRules::waitingLine(QStringLiteral("Rascal"), QStringLiteral("Goldie")),
               "Rascal is thinking…");
     EXPECT_EQ(TableScreenRules::waitingLine(std::nullopt, QStringLiteral("Goldie")), "Waiting for Goldie…");

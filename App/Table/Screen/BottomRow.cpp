@@ -57,6 +57,10 @@ LeaveConfirmation leaveConfirmation(std::optional<GameMode> mode, std::int64_t f
     return confirmation;
 }
 
+bool explainsShowdown(bool learning, std::size_t winnerRows) {
+    return learning && winnerRows == 1;
+}
+
 QString waitingLine(const std::optional<QString>& thinkingName, const std::optional<QString>& actingName) {
     if (thinkingName) {
         return *thinkingName + QStringLiteral(" is thinking\u2026");

@@ -11,6 +11,7 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -56,10 +57,24 @@ struct LeaveConfirmation {
     QString title;
     std::optional<QString> detail;
     QString button;
+    // The answer that stays.
+    QString keepPlaying = QStringLiteral("Keep Playing");
     bool operator==(const LeaveConfirmation&) const = default;
 };
 // `forfeit`: what leaving now would cost.
 LeaveConfirmation leaveConfirmation(std::optional<GameMode> mode, std::int64_t forfeit);
+
+// The message of a table paused for a reason the player sees.
+struct PauseMessage {
+    QString title = QStringLiteral("Paused");
+    QString detail = QStringLiteral("Press P or click Resume");
+    QString button = QStringLiteral("Resume");
+    bool operator==(const PauseMessage&) const = default;
+};
+
+// The showdown banner explains how the hand was won only in learning mode, and only when one player
+// took everything (`winnerRows`: the banner's rows, one a winning seat).
+bool explainsShowdown(bool learning, std::size_t winnerRows);
 
 // "Rascal is thinking…", "Waiting for Goldie…", or a single space.
 QString waitingLine(const std::optional<QString>& thinkingName, const std::optional<QString>& actingName);

@@ -78,6 +78,16 @@ QString TableOverModel::refusal(std::int64_t cost, std::int64_t spendable) {
            QStringLiteral(" and you have ") + ChipText::full(spendable) + QStringLiteral(" to spend.");
 }
 
+TableOverModel::Press TableOverModel::press(Action action, std::int64_t spendable) const {
+    if (action == Action::home || action == Action::leaveTable) {
+        return {true, std::nullopt, std::nullopt};
+    }
+    if (!offer || spendable < offerCost) {
+        return {false, std::nullopt, refusal(offerCost, spendable)};
+    }
+    return {false, offer, std::nullopt};
+}
+
 TableOverModel TableOverModel::make(const Inputs& in) {
     TableOverModel panel;
     const Text words = text(in.over, in.bankroll);

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <optional>
 
-// The panel that sums up a finished game and offers the next one. Pure: the screen draws it and, for
-// an offer, checks again at the press that the chips are still there.
+// The panel that sums up a finished game and offers the next one. Pure: the screen draws it and does
+// what a press of its buttons comes to.
 struct TableOverModel {
     enum class Action { playAgain, quickHand, home, leaveTable };
     struct Button {
@@ -56,4 +56,15 @@ struct TableOverModel {
                                               std::uint64_t seed);
     // Why an offer pressed after the chips went could not start.
     static QString refusal(std::int64_t cost, std::int64_t spendable);
+
+    // What a press of a button comes to: leaving the table, starting the offer, or, when the chips
+    // have gone since the panel showed (`spendable`: what the player can spend at the press), the
+    // refusal to show in place of the detail.
+    struct Press {
+        bool leaves = false;
+        std::optional<GameSetup> starts;
+        std::optional<QString> refusal;
+        bool operator==(const Press&) const = default;
+    };
+    Press press(Action action, std::int64_t spendable) const;
 };

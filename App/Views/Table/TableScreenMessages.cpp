@@ -37,19 +37,16 @@ void TableScreen::showTableOver() {
     const TableOverModel panel = TableOverModel::make(in);
     const auto press = [this, panel](TableOverModel::Action action) {
         return std::function<void()>([this, panel, action] {
-            if (action == TableOverModel::Action::home || action == TableOverModel::Action::leaveTable) {
+            const auto pressed =
+                panel.press(action, environment_.appState ? environment_.appState->spendable() : 0);
+            refusal_ = pressed.refusal;
+            if (pressed.leaves) {
                 environment_.controller->leaveTable();
-                return;
-            }
-            // The chips are checked again at the press: they may have gone since the panel showed.
-            const std::int64_t spendable = environment_.appState ? environment_.appState->spendable() : 0;
-            if (!panel.offer || spendable < panel.offerCost) {
-                refusal_ = TableOverModel::refusal(panel.offerCost, spendable);
+            } else if (pressed.starts) {
+                environment_.controller->start(*pressed.starts);
+            } else {
                 refreshBottom();
-                return;
             }
-            refusal_.reset();
-            environment_.controller->start(*panel.offer);
         });
     };
     std::optional<std::pair<QString, std::function<void()>>> secondary;
@@ -61,8 +58,8 @@ void TableScreen::showTableOver() {
 }
 
 void TableScreen::showPause() {
-    putMessage(QStringLiteral("Paused"), QStringLiteral("Press P or click Resume"), QStringLiteral("Resume"),
-               ControlKind::confirm(), std::nullopt,
+    const TableScreenRules::PauseMessage paused;
+    putMessage(paused.title, paused.detail, paused.button, ControlKind::confirm(), std::nullopt,
                [this] { PlayerPause::toggle(*environment_.controller); });
 }
 

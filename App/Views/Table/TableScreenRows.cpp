@@ -70,7 +70,7 @@ void TableScreen::refreshBottom() {
         const auto name = [game](std::int64_t seat) { return game->nameOfSeat(seat); };
         auto rows = ShowdownRow::rows(shown->log, name);
         std::optional<QString> why;
-        if (learning() && rows.size() == 1) {
+        if (TableScreenRules::explainsShowdown(learning(), rows.size())) {
             why = ShowdownWhy::line(shown->log, shown->seatIndex, name, shown->board, unshownCards(*shown));
         }
         banner_->setResult(std::move(rows), why, [this](std::int64_t seat) { return avatarOf(seat); });
