@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "Style/ControlKind.h"
+#include "Style/SpokenSentences.h"
 
 namespace {
 QString amountText(std::int64_t amount) {
@@ -155,10 +156,5 @@ double actionMessageButtonWidth(const TableTheme& theme, double widestButton) {
 }
 
 QString actionMessageAnnouncement(const QString& title, const std::optional<QString>& detail) {
-    QStringList parts;
-    if (!title.isEmpty())
-        parts << title;
-    if (detail && !detail->isEmpty())
-        parts << *detail;
-    return parts.join(QStringLiteral(". "));
+    return SpokenSentences::join({title, detail.value_or(QString())});
 }

@@ -93,7 +93,7 @@ struct ActionBarModel {
 QString ordinal(std::int64_t number);
 
 // What a message in the action bar's place says to a screen reader when it appears: the title and the
-// detail joined by ". ", an absent detail left out.
+// detail as sentences, an absent detail left out.
 QString actionMessageAnnouncement(const QString& title, const std::optional<QString>& detail);
 
 // The width of both of a message's buttons: the style's frame (140 points, 60 pixel units in the

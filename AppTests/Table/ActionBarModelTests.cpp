@@ -195,6 +195,10 @@ TEST(ActionMessageAnnouncement, TitleAndDetail) {
     EXPECT_EQ(actionMessageAnnouncement("You won", QString("Pot of 1,200")), "You won. Pot of 1,200");
     EXPECT_EQ(actionMessageAnnouncement("You won", QString()), "You won");
     EXPECT_EQ(actionMessageAnnouncement("", std::nullopt), "");
+    // A question is read with its question mark alone, never a full stop after it.
+    EXPECT_EQ(actionMessageAnnouncement("Forfeit the Sit & Go?", QString("You lose the 500-chip buy-in.")),
+              "Forfeit the Sit & Go? You lose the 500-chip buy-in.");
+    EXPECT_EQ(actionMessageAnnouncement("Leave mid-hand?", std::nullopt), "Leave mid-hand?");
 }
 
 TEST(ActionMessageButtonWidth, TheStyleFrameUnlessATitleNeedsMore) {
