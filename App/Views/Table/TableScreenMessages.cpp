@@ -15,7 +15,7 @@
 void TableScreen::showLeaveQuestion(std::optional<GameMode> mode) {
     const auto confirm = TableScreenRules::leaveConfirmation(mode, environment_.controller->leaveForfeit());
     putMessage(confirm.title, confirm.detail, confirm.button, ControlKind::danger(),
-               std::make_pair(QStringLiteral("Keep Playing"), std::function<void()>([this] {
+               std::make_pair(confirm.keepPlaying, std::function<void()>([this] {
                                   environment_.surfaces->setConfirmingLeave(false);
                               })),
                [this] {
