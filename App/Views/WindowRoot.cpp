@@ -6,6 +6,7 @@
 #include "GameController.h"
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/FadeScaleEffect.h"
+#include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/SymbolIcons.h"
 #include "SurfaceCoordinator.h"
 #include "Table/Screen/BottomRow.h"
@@ -163,6 +164,9 @@ WindowRoot::WindowRoot(const AppEnvironment& environment, QWidget* parent)
         }
         if (QWidget* button = toolbar_->widgetForAction(action)) {
             button->setFocusPolicy(Qt::TabFocus);
+            // Read as the game's own buttons are: a tooltip that only says the name again is no
+            // description.
+            StyleAccessibility::setRole(button, QAccessible::Button);
         }
     }
     connect(&clock_, &AnimationClock::ticked, this, &WindowRoot::tick);

@@ -406,6 +406,22 @@ TEST_F(TableWindow, TheToolbarIsInReachOfTheKeys) {
     EXPECT_EQ(QApplication::focusWidget(), table);
 }
 
+// A reader hears each toolbar button's name once: a tooltip that says it again is no description.
+TEST_F(TableWindow, NoToolbarButtonRepeatsItsNameAsItsDescription) {
+    startSitAndGo();
+    for (QAction* action : window.toolbar()->actions()) {
+        QWidget* button = window.toolbar()->widgetForAction(action);
+        if (action->isSeparator() || !button) {
+            continue;
+        }
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(button);
+        ASSERT_TRUE(read);
+        const QString name = read->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty());
+        EXPECT_NE(read->text(QAccessible::Description).toLower(), name.toLower()) << name.toStdString();
+    }
+}
+
 // On the player's turn too, Tab goes all round the window: past the action buttons to the toolbar,
 // the sidebar's switch and the log, not back and forth among the buttons of the turn, and stopping
 // only where a ring shows.

@@ -49,8 +49,7 @@ class StyledAccessible : public QAccessibleWidget {
             return button->text();
         const QString said = QAccessibleWidget::text(kind);
         if (kind == QAccessible::Description &&
-            said.trimmed().compare(QAccessibleWidget::text(QAccessible::Name).trimmed(),
-                                   Qt::CaseInsensitive) == 0)
+            said.trimmed().compare(text(QAccessible::Name).trimmed(), Qt::CaseInsensitive) == 0)
             return {};
         return said;
     }
