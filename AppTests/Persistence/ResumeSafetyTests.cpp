@@ -13,14 +13,34 @@
 #include <nlohmann/json.hpp>
 
 #include <functional>
+#include <stdexcept>
 
 using nlohmann::json;
 
 namespace {
 
+// A three-handed cash table whose first hand the first to act took with a raise that both blinds
+// folded to: the part of the raise nobody called went back, and the blinds made the pot.
+SavedGame cashTableTakenByARaise() {
+    using namespace PokerEngine;
+    auto game = SavedGameFixtures::cashTable(2, 0);
+    auto& state = game.state;
+    const auto playerToAct = [&state] {
+        return *state.seats().at(static_cast<std::size_t>(*state.actingIndex())).player;
+    };
+    state = apply(Action::raise(*legalActions(state).minRaiseTo), playerToAct(), state);
+    while (state.actingIndex()) {
+        state = apply(Action::fold(), playerToAct(), state);
+    }
+    return game;
+}
+
 // A three-handed cash table in the middle of its first hand: preflop, or the first action after
-// the flop.
+// the flop; or, for a finished hand, the one taken by a raise.
 SavedGame cashTableOn(PokerEngine::Street street) {
+    if (street == PokerEngine::Street::handComplete) {
+        return cashTableTakenByARaise();
+    }
     for (int actions = 0; actions < 40; ++actions) {
         auto game = SavedGameFixtures::cashTable(2, actions);
         if (game.state.street() == street) {
@@ -42,6 +62,31 @@ const std::int64_t from61 = std::int64_t{1} << 61;
 // The seat to act and another seat still in the hand.
 std::size_t acting(const json& game) {
     return game["state"]["actingIndex"].get<std::size_t>();
+}
+
+// The finished hand's log entry of a kind ("potAwarded", "uncalledBetReturned"), and the seat folded in it.
+json& logged(json& game, const char* kind) {
+    for (auto& event : game["state"]["log"]) {
+        if (event.contains(kind)) {
+            return event[kind];
+        }
+    }
+    throw std::logic_error(std::string("no ") + kind + " in the hand");
+}
+
+std::size_t foldedSeat(const json& game) {
+    for (const auto& seat : game["state"]["seats"]) {
+        if (seat["status"] == "folded") {
+            return seat["index"].get<std::size_t>();
+        }
+    }
+    throw std::logic_error("nobody folded");
+}
+
+// Adds chips to a seat's stack as an edited award or return would.
+void addToStack(json& game, std::size_t seat, std::int64_t chips) {
+    auto& stack = game["state"]["seats"][seat]["stack"];
+    stack = stack.get<std::int64_t>() + chips;
 }
 
 const std::vector<Damage>& damages() {
@@ -93,6 +138,40 @@ const std::vector<Damage>& damages() {
          [](json& g) {
              auto& stack = g["state"]["seats"][0]["stack"];
              stack = stack.get<std::int64_t>() - 100;
+         }},
+        {"an all-in seat with chips behind", Street::preflop,
+         [](json& g) { g["state"]["seats"][(acting(g) + 1) % 3]["status"] = "allIn"; }},
+        // Each of these stacks adds up with its log, but the log makes chips the hand never had.
+        {"a folded seat awarded 1,000 chips from nowhere", Street::handComplete,
+         [](json& g) {
+             auto& award = logged(g, "potAwarded");
+             const auto seat = foldedSeat(g);
+             award["shares"].push_back({{"seat", seat}, {"amount", 1000}});
+             award["amount"] = award["amount"].get<std::int64_t>() + 1000;
+             addToStack(g, seat, 1000);
+         }},
+        {"a folded seat given a share of the pot", Street::handComplete,
+         [](json& g) {
+             auto& share = logged(g, "potAwarded")["shares"][0];
+             const auto seat = foldedSeat(g);
+             addToStack(g, share["seat"].get<std::size_t>(), -1);
+             share["amount"] = share["amount"].get<std::int64_t>() - 1;
+             logged(g, "potAwarded")["shares"].push_back({{"seat", seat}, {"amount", 1}});
+             addToStack(g, seat, 1);
+         }},
+        {"an award a chip larger than its pot", Street::handComplete,
+         [](json& g) {
+             auto& award = logged(g, "potAwarded");
+             award["amount"] = award["amount"].get<std::int64_t>() + 1;
+             auto& share = award["shares"][0];
+             share["amount"] = share["amount"].get<std::int64_t>() + 1;
+             addToStack(g, share["seat"].get<std::size_t>(), 1);
+         }},
+        {"an uncalled bet returned a chip larger than it was", Street::handComplete,
+         [](json& g) {
+             auto& returned = logged(g, "uncalledBetReturned");
+             returned["amount"] = returned["amount"].get<std::int64_t>() + 1;
+             addToStack(g, returned["seat"].get<std::size_t>(), 1);
          }},
         {"a bot's looseness far outside its range", Street::preflop,
          [](json& g) { g["setup"]["cashTable"]["_0"]["opponents"][0]["looseness"] = 1e300; }},

@@ -1,6 +1,7 @@
 #include "PokerEngine/GameStateCheck.h"
 
 #include "PokerEngine/Overloaded.h"
+#include "PokerEngine/PotLayers.h"
 
 #include <algorithm>
 #include <bitset>
@@ -81,6 +82,10 @@ std::optional<std::string> findSeatProblem(const GameState& state) {
         // A seat left without chips is all-in, so an active one always has chips to act with.
         if (betting && seat.status == SeatStatus::active && seat.stack == 0) {
             return "an active seat without chips" + where;
+        }
+        // Only a seat with nothing behind is all-in; one with chips would be skipped with them.
+        if (betting && seat.status == SeatStatus::allIn && seat.stack != 0) {
+            return "an all-in seat with chips behind" + where;
         }
         if (betting && seat.streetBet > state.currentBet()) {
             return "a street bet above the bet to call" + where;
@@ -352,6 +357,122 @@ std::optional<std::string> findChipFlowProblem(const GameState& state) {
     return std::nullopt;
 }
 
+// Why an uncalled bet's return is one the engine could not have made, if it is: only the one seat
+// that put in more than every other gets chips back, and no more than the part nobody matched.
+std::optional<std::string> findReturnProblem(const std::vector<Seat>& seats,
+                                             const HandEvent::UncalledBetReturned& returned) {
+    std::int64_t top = 0;
+    for (const auto& seat : seats) {
+        top = std::max(top, seat.totalCommitted);
+    }
+    std::int64_t second = 0;
+    for (const auto& seat : seats) {
+        if (seat.index != returned.seat) {
+            second = std::max(second, seat.totalCommitted);
+        }
+    }
+    if (seats[static_cast<std::size_t>(returned.seat)].totalCommitted != top || second == top ||
+        returned.amount > top - second) {
+        return "a bet returned beyond what nobody called at seat " + std::to_string(returned.seat);
+    }
+    return std::nullopt;
+}
+
+// Why an award is one the engine could not have made, if it is: each pot is awarded once, in full,
+// and only to seats still in the hand that can win it.
+std::optional<std::string> findShareProblem(const std::vector<Seat>& seats, const std::vector<Pot>& pots,
+                                            std::vector<bool>& awarded, const HandEvent::PotAwarded& award) {
+    if (award.potIndex < 0 || award.potIndex >= static_cast<std::int64_t>(pots.size()) ||
+        awarded[static_cast<std::size_t>(award.potIndex)]) {
+        return "an award for a pot the hand did not make";
+    }
+    awarded[static_cast<std::size_t>(award.potIndex)] = true;
+    const auto& pot = pots[static_cast<std::size_t>(award.potIndex)];
+    if (award.amount != pot.amount) {
+        return "an award that is not its pot";
+    }
+    std::int64_t shared = 0;
+    std::set<std::int64_t> winners;
+    for (const auto& share : award.shares) {
+        const auto& seat = seats[static_cast<std::size_t>(share.seat)];
+        if (!seat.isInHand() || !pot.eligible.contains(*seat.player) || !winners.insert(share.seat).second) {
+            return "a share of a pot for a seat that cannot win it at seat " + std::to_string(share.seat);
+        }
+        shared += share.amount;
+    }
+    if (shared != award.amount) {
+        return "an award's shares do not make its pot";
+    }
+    return std::nullopt;
+}
+
+// Returned bets and awards move only chips the log says were bet: replays the hand's commitments
+// and folds, holds each return against the bet it returns and, once the hand is settled, each award
+// against the pot those commitments make. An edited award or return would otherwise be booked as
+// chips won from nowhere. Runs after the log's chips are known to add up within range.
+std::optional<std::string> findAwardProblem(const GameState& state) {
+    if (state.street() == Street::waitingToStart) {
+        return std::nullopt;
+    }
+    std::vector<Seat> seats(state.seats().size());
+    for (std::size_t index = 0; index < seats.size(); ++index) {
+        seats[index] =
+            Seat(static_cast<std::int64_t>(index), state.seats()[index].player, 0, SeatStatus::sittingOut);
+    }
+    for (const auto& entry : state.log().front().as<HandEvent::HandStarted>()->stacks) {
+        auto& seat = seats[static_cast<std::size_t>(entry.seat)];
+        if (!seat.player) {
+            return "the hand's start deals in an empty seat";
+        }
+        seat.status = SeatStatus::active;
+    }
+    const auto seatOf = [&seats](std::int64_t index) -> Seat& {
+        return seats[static_cast<std::size_t>(index)];
+    };
+    std::optional<std::vector<Pot>> pots;
+    std::vector<bool> awarded;
+    for (const auto& event : state.log()) {
+        std::optional<std::string> problem;
+        std::visit(Overloaded{
+                       [&](const HandEvent::AntePosted& e) { seatOf(e.seat).totalCommitted += e.amount; },
+                       [&](const HandEvent::BlindPosted& e) { seatOf(e.seat).totalCommitted += e.amount; },
+                       [&](const HandEvent::Acted& e) {
+                           seatOf(e.seat).totalCommitted += e.amount;
+                           if (e.kind == ActionKind::fold) {
+                               seatOf(e.seat).status = SeatStatus::folded;
+                           }
+                       },
+                       [&](const HandEvent::UncalledBetReturned& e) {
+                           problem = findReturnProblem(seats, e);
+                           seatOf(e.seat).totalCommitted -= e.amount;
+                       },
+                       [&](const HandEvent::PotAwarded& e) {
+                           if (isBetting(state.street())) {
+                               problem = "an award while the hand is still bet";
+                               return;
+                           }
+                           if (!pots) {
+                               pots = potsFromCommitments(seats);
+                               awarded.assign(pots->size(), false);
+                           }
+                           problem = findShareProblem(seats, *pots, awarded, e);
+                       },
+                       [](const auto&) {},
+                   },
+                   event.payload());
+        if (problem) {
+            return problem;
+        }
+    }
+    if (!pots && state.street() == Street::handComplete && !potsFromCommitments(seats).empty()) {
+        return "a settled hand without its awards";
+    }
+    if (std::find(awarded.begin(), awarded.end(), false) != awarded.end()) {
+        return "a settled hand left a pot unawarded";
+    }
+    return std::nullopt;
+}
+
 bool chipTotalFits(const GameState& state) {
     std::int64_t total = 0;
     for (const auto& seat : state.seats()) {
@@ -382,7 +503,10 @@ std::optional<std::string> findInconsistency(const GameState& state) {
     if (auto problem = findLogProblem(state)) {
         return problem;
     }
-    return findChipFlowProblem(state);
+    if (auto problem = findChipFlowProblem(state)) {
+        return problem;
+    }
+    return findAwardProblem(state);
 }
 
 } // namespace PokerEngine

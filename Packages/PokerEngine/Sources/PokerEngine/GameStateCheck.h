@@ -18,8 +18,10 @@ inline constexpr std::int64_t maxTableChips = std::int64_t{1} << 40;
 // board size for the street, chips within range and only where the hand can hold them, a hand in
 // progress with two players in it and a seat to act that can act, a usable blind schedule, a log
 // that names real seats, and chips that add up: each stack from the hand's start through the log,
-// the chips committed, and the pots. A sound state can be played on by the engine and the bots to
-// the end of the table without stopping the program, and books what was played.
+// the chips committed, and the pots; an uncalled bet returned only to the one seat above the rest and
+// no more than nobody matched; each pot of a settled hand awarded once, whole, to seats still in the
+// hand that can win it; and no all-in seat with chips behind. A sound state can be played on by the engine
+// and the bots to the end of the table without stopping the program, and books what was played.
 std::optional<std::string> findInconsistency(const GameState& state);
 
 } // namespace PokerEngine
