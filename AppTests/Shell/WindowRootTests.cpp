@@ -3,6 +3,7 @@
 // put away; under a dark desktop, the toolbar and the log's scroll bar in the game's dark look. Every
 // control is clicked where it is drawn.
 #include "Game/ControllerHarness.h"
+#include "Game/PracticeToItsPanel.h"
 
 #include "AppState.h"
 #include "Game/BotSeating.h"
@@ -422,19 +423,10 @@ TEST_F(TableWindow, TheToolbarIsInReachOfTheKeys) {
 // Once the practice hand is over, a key acts on what the focus shows: Tab never stops on a pause that
 // holds nothing now, and Return on a toolbar button presses it, not the panel's offer of a paid game.
 TEST_F(TableWindow, ReturnOnAToolbarButtonAfterThePracticeHandPressesThatButton) {
-    harness.controller.start(GameSetup::practice(PracticeSetup{}));
     window.show();
     QApplication::setActiveWindow(&window);
+    playPracticeToItsPanel(harness);
     GameController& game = harness.controller;
-    for (int steps = 0; steps < 500 && (!game.tableOver() || game.isShowingResult()); ++steps) {
-        if (game.pauseReasons().contains(PauseReason::practice)) {
-            game.acknowledgePracticeStep();
-        } else if (game.isHeroTurn()) {
-            game.act(checkOrCall(*game.view()));
-        } else if (harness.scheduler.nextDue()) {
-            harness.scheduler.advance(*harness.scheduler.nextDue() - harness.scheduler.now());
-        }
-    }
     ASSERT_TRUE(game.tableOver() && !game.isShowingResult());
     QCoreApplication::processEvents();
     auto* table = qobject_cast<TableScreen*>(window.content());
