@@ -8,6 +8,7 @@
 #include "Support/TestPaths.h"
 #include "SurfaceCoordinator.h"
 #include "Views/Controls/StyledButton.h"
+#include "Views/Controls/StyledIconButton.h"
 #include "Views/Home/HomePieces.h"
 #include "Views/Home/HomeView.h"
 #include "Views/Learn/PokerBasicsCommand.h"
@@ -15,6 +16,7 @@
 #include "Views/PopoverRoot.h"
 #include "Views/ShellPlaceholder.h"
 #include "Views/Table/TableScreen.h"
+#include "Views/Table/TopBarView.h"
 #include "Views/TrayIconArt.h"
 #include "Views/WindowRoot.h"
 
@@ -127,6 +129,9 @@ TEST_F(ShellGallery, TheWindowAndThePopoverAfterThePracticeHand) {
     playPracticeToItsPanel(harness);
     QCoreApplication::processEvents();
     EXPECT_FALSE(window.toolbar()->actions().at(0)->isEnabled());
+    auto* popoverTable = qobject_cast<TableScreen*>(popover.content());
+    ASSERT_TRUE(popoverTable && popoverTable->topBar());
+    EXPECT_FALSE(popoverTable->topBar()->button(TopBarText::TopBarButton::pause)->isEnabled());
     // The panel as it stands once it has faded in.
     for (auto* table :
          {qobject_cast<TableScreen*>(window.content()), qobject_cast<TableScreen*>(popover.content())}) {
