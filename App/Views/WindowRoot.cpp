@@ -179,7 +179,10 @@ WindowRoot::WindowRoot(const AppEnvironment& environment, QWidget* parent)
             refreshTitle();
         });
         connect(controller, &GameController::setupChanged, this, &WindowRoot::refreshChrome);
-        connect(controller, &GameController::pauseReasonsChanged, this, &WindowRoot::refreshChrome);
+        for (auto signal : {&GameController::pauseReasonsChanged, &GameController::tableOverChanged,
+                            &GameController::isShowingResultChanged}) {
+            connect(controller, signal, this, &WindowRoot::refreshChrome);
+        }
     }
     if (appState) {
         connect(appState, &AppState::profileChanged, this, &WindowRoot::refreshChrome);
@@ -276,6 +279,10 @@ void WindowRoot::refreshChrome() {
                  WindowChrome::pauseControl(environment_.controller ? environment_.controller->pauseReasons()
                                                                     : PauseReasons{}),
                  ink);
+    // Once the game is over it holds nothing: no Tab stop, and read as unavailable.
+    pause_->setEnabled(!environment_.controller ||
+                       TopBarText::pauseAvailable(environment_.controller->tableOver().has_value(),
+                                                  environment_.controller->isShowingResult()));
     const QString leave = TopBarText::leaveTitle(mode);
     applyControl(leave_, {leave, "rectangle.portrait.and.arrow.right", leave}, ink);
     applyControl(

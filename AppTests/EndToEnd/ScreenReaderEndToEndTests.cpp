@@ -12,14 +12,15 @@
 #include <iostream>
 #include <map>
 #include <optional>
+#include <string>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Waits for the game on the bus, then prints one line per element: depth, role, name, description,
-// states; with "press" after a reading, sends Return to the focused window and reads again.
-const char* reader = R"(
+// Waits for the game on the bus; `walk` prints one line per element: depth, role, name, description,
+// states.
+const std::string findTheGame = R"(
 import sys, time, subprocess, pyatspi
 
 def find():
@@ -47,6 +48,10 @@ app = find()
 if app is None:
     print("no application named chipwhistle on the bus")
     sys.exit(3)
+)";
+
+// Reads the window, then sends Return twice to the focused window and reads again.
+const std::string reader = findTheGame + R"(
 time.sleep(2)
 for window in app:
     walk(window, 0)
@@ -55,6 +60,19 @@ sys.stdout.flush()
 for _ in range(2):
     subprocess.run(["xdotool", "key", "Return"])
     time.sleep(1.5)
+for window in app:
+    walk(window, 0)
+)";
+
+// Starts a Quick Hand from the window's lobby with Return, then reads the window once the table's
+// toolbar shows.
+const std::string tableReader = findTheGame + R"(
+time.sleep(3)
+subprocess.run(["xdotool", "key", "Return"])
+deadline = time.time() + 90
+while time.time() < deadline and not any(
+        pyatspi.findDescendant(window, lambda node: node.name == "Back to System Tray") for window in app):
+    time.sleep(2)
 for window in app:
     walk(window, 0)
 )";
@@ -395,10 +413,36 @@ TEST_F(ScreenReaderEndToEnd, SettingsDropDownsReachTheReaderByTheirTitlesWithThe
     }
 }
 
+// Each toolbar button of the table window is read by its name once, not with its tooltip repeating it.
+TEST_F(ScreenReaderEndToEnd, TheTableWindowsToolbarButtonsSayTheirNamesOnce) {
+    QString why = whyNoReader();
+    if (why.isEmpty()) {
+        QDir().mkpath(dataFolder(home.path()));
+        QFile file(dataFolder(home.path()) + "/profile.json");
+        file.open(QIODevice::WriteOnly);
+        file.write(R"({"schemaVersion": 1, "bankroll": 10000, "onboarded": true,
+                      "settings": {"launchSurface": "window"}})");
+    }
+    const std::optional<QString> read =
+        why.isEmpty() ? runBesideTheGame(*desktop, home.path(), tableReader.c_str(), {}, why) : std::nullopt;
+    if (!read)
+        GTEST_SKIP() << why.toStdString();
+    QStringList buttons;
+    for (const Element& element : parse(*read)) {
+        if (element.role != "push button")
+            continue;
+        buttons << element.name;
+        if (!element.description.isEmpty()) {
+            EXPECT_NE(element.description.toLower(), element.name.toLower()) << element.name.toStdString();
+        }
+    }
+    EXPECT_TRUE(buttons.contains("Back to System Tray")) << read->right(3000).toStdString();
+}
+
 TEST_F(ScreenReaderEndToEnd, TheOnboardingWindowIsReadWithNamesRolesAndCheckedChoices) {
     QString why = whyNoReader();
     const std::optional<QString> read =
-        why.isEmpty() ? runBesideTheGame(*desktop, home.path(), reader, {}, why) : std::nullopt;
+        why.isEmpty() ? runBesideTheGame(*desktop, home.path(), reader.c_str(), {}, why) : std::nullopt;
     if (!read)
         GTEST_SKIP() << why.toStdString();
     const QString& output = *read;

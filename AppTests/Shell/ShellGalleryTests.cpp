@@ -1,12 +1,14 @@
 // Pictures of the shell for a person to look at: the popover and the window, with and without a
 // table, the placeholders in every style, and the tray chip. Written under gallery/shell.
 #include "Game/ControllerHarness.h"
+#include "Game/PracticeToItsPanel.h"
 
 #include "AppState.h"
 #include "Game/BotSeating.h"
 #include "Support/TestPaths.h"
 #include "SurfaceCoordinator.h"
 #include "Views/Controls/StyledButton.h"
+#include "Views/Controls/StyledIconButton.h"
 #include "Views/Home/HomePieces.h"
 #include "Views/Home/HomeView.h"
 #include "Views/Learn/PokerBasicsCommand.h"
@@ -14,6 +16,7 @@
 #include "Views/PopoverRoot.h"
 #include "Views/ShellPlaceholder.h"
 #include "Views/Table/TableScreen.h"
+#include "Views/Table/TopBarView.h"
 #include "Views/TrayIconArt.h"
 #include "Views/WindowRoot.h"
 
@@ -113,6 +116,31 @@ TEST_F(ShellGallery, WindowWithTheLobbyAndWithATable) {
     save(window, "window-table-guide-fading-in");
     seconds = 1;
     save(window, "window-table-guide");
+    window.close();
+}
+
+// Once the game is over the pause holds nothing and shows it cannot be pressed, in the window's
+// toolbar and the popover's top bar.
+TEST_F(ShellGallery, TheWindowAndThePopoverAfterThePracticeHand) {
+    WindowRoot window(environment());
+    window.resize(1100, 750);
+    window.show();
+    PopoverRoot popover(environment());
+    playPracticeToItsPanel(harness);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.toolbar()->actions().at(0)->isEnabled());
+    auto* popoverTable = qobject_cast<TableScreen*>(popover.content());
+    ASSERT_TRUE(popoverTable && popoverTable->topBar());
+    EXPECT_FALSE(popoverTable->topBar()->button(TopBarText::TopBarButton::pause)->isEnabled());
+    // The panel as it stands once it has faded in.
+    for (auto* table :
+         {qobject_cast<TableScreen*>(window.content()), qobject_cast<TableScreen*>(popover.content())}) {
+        ASSERT_TRUE(table);
+        table->clock().setTimeSource([] { return 100.0; });
+        table->clock().ticked();
+    }
+    save(window, "window-practice-over");
+    save(popover, "popover-practice-over");
     window.close();
 }
 

@@ -3,6 +3,7 @@
 // put away; under a dark desktop, the toolbar and the log's scroll bar in the game's dark look. Every
 // control is clicked where it is drawn.
 #include "Game/ControllerHarness.h"
+#include "Game/PracticeToItsPanel.h"
 
 #include "AppState.h"
 #include "Game/BotSeating.h"
@@ -32,6 +33,8 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QToolBar>
+
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -400,10 +403,48 @@ TEST_F(TableWindow, TheToolbarIsInReachOfTheKeys) {
     auto* table = qobject_cast<TableScreen*>(window.content());
     ASSERT_TRUE(table && table->message() && table->message()->secondaryButton());
     EXPECT_EQ(QApplication::focusWidget(), table->message()->secondaryButton());
+    // While it waits, Tab goes round its answers only, and the one that gives up says what it gives up.
+    const std::set<QWidget*> answers{table->message()->secondaryButton(), table->message()->primaryButton()};
+    for (const auto key :
+         {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Backtab, Qt::Key_Backtab}) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_TRUE(answers.contains(QApplication::focusWidget())) << "Tab left the open question";
+    }
+    EXPECT_EQ(
+        QAccessible::queryAccessibleInterface(table->message()->primaryButton())->text(QAccessible::Name),
+        "Forfeit the Sit & Go");
+    ASSERT_EQ(QApplication::focusWidget(), table->message()->secondaryButton());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(surfaces.isConfirmingLeave());
     EXPECT_TRUE(harness.controller.hasTable()) << "the Sit & Go goes on";
     EXPECT_EQ(QApplication::focusWidget(), table);
+}
+
+// Once the practice hand is over, a key acts on what the focus shows: Tab never stops on a pause that
+// holds nothing now, and Return on a toolbar button presses it, not the panel's offer of a paid game.
+TEST_F(TableWindow, ReturnOnAToolbarButtonAfterThePracticeHandPressesThatButton) {
+    window.show();
+    QApplication::setActiveWindow(&window);
+    playPracticeToItsPanel(harness);
+    GameController& game = harness.controller;
+    ASSERT_TRUE(game.tableOver() && !game.isShowingResult());
+    QCoreApplication::processEvents();
+    auto* table = qobject_cast<TableScreen*>(window.content());
+    ASSERT_TRUE(table && table->message());
+    ASSERT_EQ(table->message()->primaryButton()->text(), "Play a Quick Hand");
+    EXPECT_EQ(QApplication::focusWidget(), table->message()->primaryButton());
+
+    QWidget* pause = toolbarButton("Pause");
+    QWidget* sidebarButton = toolbarButton("Sidebar");
+    EXPECT_FALSE(pause->isEnabled());
+    for (int presses = 0; presses < 30 && QApplication::focusWidget() != sidebarButton; ++presses) {
+        EXPECT_NE(QApplication::focusWidget(), pause) << "a Tab stop that does nothing";
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    ASSERT_EQ(QApplication::focusWidget(), sidebarButton);
+    QTest::keyClick(sidebarButton, Qt::Key_Return);
+    EXPECT_EQ(game.setup()->mode(), GameMode::practice) << "no Quick Hand was bought";
+    EXPECT_FALSE(window.sidebar()->isVisible()) << "the focused button was pressed";
 }
 
 // A reader hears each toolbar button's name once: a tooltip that says it again is no description.

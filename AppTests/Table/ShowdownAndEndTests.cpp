@@ -224,13 +224,14 @@ TEST(BottomRowChoice, FirstMatchWins) {
 TEST(TableScreenRules, LeaveConfirmationWaitingLineAndBannerDelay) {
     using TableScreenRules::LeaveConfirmation;
     EXPECT_EQ(TableScreenRules::leaveConfirmation(GameMode::quickHand, 0),
-              (LeaveConfirmation{"Leave mid-hand?", std::nullopt, "Leave"}));
+              (LeaveConfirmation{"Leave mid-hand?", std::nullopt, "Leave", "Leave now"}));
     EXPECT_EQ(
         TableScreenRules::leaveConfirmation(GameMode::cashTable, 1250),
         (LeaveConfirmation{"Leave mid-hand?", "That folds this hand: the 1,250 chips you put in are lost.",
-                           "Leave Table"}));
+                           "Leave Table", "Leave Table and fold this hand"}));
     EXPECT_EQ(TableScreenRules::leaveConfirmation(GameMode::sitAndGo, 500),
-              (LeaveConfirmation{"Forfeit the Sit & Go?", "You lose the 500-chip buy-in.", "Forfeit"}));
+              (LeaveConfirmation{"Forfeit the Sit & Go?", "You lose the 500-chip buy-in.", "Forfeit",
+                                 "Forfeit the Sit & Go"}));
     EXPECT_EQ(TableScreenRules::leaveConfirmation(std::nullopt, 0).button, "Leave Table");
     EXPECT_EQ(TableScreenRules::leaveConfirmation(GameMode::sitAndGo, 500).keepPlaying, "Keep Playing");
     EXPECT_EQ(TableScreenRules::PauseMessage{},

@@ -54,6 +54,12 @@ LeaveConfirmation leaveConfirmation(std::optional<GameMode> mode, std::int64_t f
                               QStringLiteral(" chips you put in are lost.");
     }
     confirmation.button = TopBarText::leaveTitle(mode);
+    if (sitAndGo) {
+        confirmation.buttonName = QStringLiteral("Forfeit the Sit & Go");
+    } else {
+        confirmation.buttonName = confirmation.button + (forfeit >= 1 ? QStringLiteral(" and fold this hand")
+                                                                      : QStringLiteral(" now"));
+    }
     return confirmation;
 }
 

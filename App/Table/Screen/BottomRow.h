@@ -57,6 +57,9 @@ struct LeaveConfirmation {
     QString title;
     std::optional<QString> detail;
     QString button;
+    // The button's name for a screen reader, saying what it does to the game: the toolbar's leave
+    // button has the same title and must not sound the same.
+    QString buttonName;
     // The answer that stays.
     QString keepPlaying = QStringLiteral("Keep Playing");
     bool operator==(const LeaveConfirmation&) const = default;

@@ -105,6 +105,10 @@ QString subtitle(std::optional<GameMode> mode, const PokerEngine::BlindLevel& bl
     return text;
 }
 
+bool pauseAvailable(bool tableOver, bool showingResult) {
+    return !tableOver || showingResult;
+}
+
 bool showsPaused(const PauseReasons& reasons) {
     return std::any_of(reasons.begin(), reasons.end(),
                        [](PauseReason reason) { return reason != PauseReason::practice; });

@@ -44,6 +44,9 @@ QString subtitle(std::optional<GameMode> mode, const PokerEngine::BlindLevel& bl
 // Paused for the player, the hidden surface or the guide; the practice narration's hold alone is not
 // shown as a pause.
 bool showsPaused(const PauseReasons& reasons);
+// The player's pause holds a game going on: once the end-of-game panel has taken the table's place
+// there is nothing left to hold, and the pause buttons are unavailable.
+bool pauseAvailable(bool tableOver, bool showingResult);
 
 // The leave button's help, also the leave confirmation's button for the same games.
 QString leaveTitle(std::optional<GameMode> mode);
@@ -57,6 +60,7 @@ inline constexpr std::array<TopBarButton, 6> allTopBarButtons{TopBarButton::paus
 // What the buttons show depends on these.
 struct TopBarState {
     bool paused = false; // showsPaused() of the pause reasons
+    bool pauseAvailable = true;
     bool soundsOn = true;
     TableSurface surface = TableSurface::popover;
     std::optional<GameMode> mode;

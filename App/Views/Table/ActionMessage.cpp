@@ -57,9 +57,11 @@ ActionMessage::ActionMessage(const TableTheme& theme, const QString& title, std:
     row->addStretch();
     column->addLayout(row);
     column->addStretch();
+    // Return presses whichever button shows the focus, the toolbar's too: the player acts on what the
+    // ring and the reader say, never on a panel elsewhere.
     for (auto key : {Qt::Key_Return, Qt::Key_Enter})
         connect(windowKey(key), &QShortcut::activated, this,
-                [this] { FocusedButton::pressOr(this, primary_); });
+                [this] { FocusedButton::pressOr(window(), primary_); });
 }
 
 void ActionMessage::setTheme(const TableTheme& theme) {
@@ -83,6 +85,22 @@ QShortcut* ActionMessage::windowKey(Qt::Key key) {
     shortcut->setContext(Qt::WindowShortcut);
     shortcut->setAutoRepeat(false);
     return shortcut;
+}
+
+bool ActionMessage::focusNextPrevChild(bool next) {
+    if (!keepsTab_)
+        return QWidget::focusNextPrevChild(next);
+    QList<StyledButton*> stops;
+    for (StyledButton* button : {secondary_, primary_})
+        if (button && button->isVisible() && button->isEnabled())
+            stops << button;
+    if (stops.isEmpty())
+        return QWidget::focusNextPrevChild(next);
+    const qsizetype at = stops.indexOf(qobject_cast<StyledButton*>(window()->focusWidget()));
+    const qsizetype count = stops.size();
+    const qsizetype to = at < 0 ? 0 : (at + (next ? 1 : count - 1)) % count;
+    stops[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 QString ActionMessage::announcement() const {

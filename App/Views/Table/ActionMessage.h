@@ -15,7 +15,8 @@ class StyledParagraph;
 
 // A message in the action bar's place with one or two buttons: a title, an optional detail, an
 // optional secondary button on Escape and the primary button on Return, wherever the keyboard focus is
-// in its window. It tells screen readers its title and detail each time it comes on screen.
+// in its window, unless a button holds it there. It tells screen readers its title and detail each time
+// it comes on screen.
 class ActionMessage : public QWidget {
     Q_OBJECT
   public:
@@ -33,9 +34,12 @@ class ActionMessage : public QWidget {
     StyledButton* primaryButton() const { return primary_; }
     StyledButton* secondaryButton() const { return secondary_; }
     QString announcement() const;
+    // A question waiting for its answer keeps Tab and Shift+Tab going round its own buttons.
+    void setKeepsTab(bool keeps) { keepsTab_ = keeps; }
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
     QShortcut* windowKey(Qt::Key key);
@@ -47,4 +51,5 @@ class ActionMessage : public QWidget {
     StyledParagraph* detailLine_ = nullptr;
     StyledButton* primary_ = nullptr;
     StyledButton* secondary_ = nullptr;
+    bool keepsTab_ = false;
 };

@@ -2,9 +2,11 @@
 
 #include "AppState.h"
 #include "GameController.h"
+#include "Style/Drawing/StyleAccessibility.h"
 #include "SurfaceCoordinator.h"
 #include "Table/Screen/PlayerPause.h"
 #include "Table/Screen/TableOverModel.h"
+#include "Views/Controls/StyledButton.h"
 #include "Views/Table/ActionMessage.h"
 
 #include <QRandomGenerator>
@@ -22,6 +24,8 @@ void TableScreen::showLeaveQuestion(std::optional<GameMode> mode) {
                    environment_.surfaces->setConfirmingLeave(false);
                    environment_.controller->leaveTable();
                });
+    message_->setKeepsTab(true);
+    StyleAccessibility::setName(message_->primaryButton(), confirm.buttonName);
 }
 
 void TableScreen::showTableOver() {

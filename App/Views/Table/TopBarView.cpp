@@ -89,6 +89,8 @@ TopBarText::TopBarState TopBarView::state() const {
     state.surface = surface_;
     if (environment_.controller) {
         state.paused = TopBarText::showsPaused(environment_.controller->pauseReasons());
+        state.pauseAvailable = TopBarText::pauseAvailable(environment_.controller->tableOver().has_value(),
+                                                          environment_.controller->isShowingResult());
         if (const auto& setup = environment_.controller->setup()) {
             state.mode = setup->mode();
         }
@@ -178,6 +180,7 @@ void TopBarView::refresh(const PokerEngine::PlayerView& view) {
         const auto icon = TopBarText::icon(TopBarText::allTopBarButtons[i], now);
         buttons_[i]->setSystemImage(icon.symbol, icon.pixel);
         buttons_[i]->setHelp(icon.help);
+        buttons_[i]->setEnabled(TopBarText::allTopBarButtons[i] != TopBarButton::pause || now.pauseAvailable);
     }
     layOut();
 }
