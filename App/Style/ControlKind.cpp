@@ -1,5 +1,10 @@
 #include "Style/ControlKind.h"
 
+#include "Style/Contrast.h"
+#include "Style/LabelColors.h"
+#include "Style/Ornaments.h"
+#include "Style/SatinGlass.h"
+
 namespace ControlStyle {
 
 double buttonHeight(ControlSize size, const TableTheme& theme) {
@@ -57,7 +62,36 @@ PixelPalette::ButtonKind pixelButtonKind(ControlKind kind) {
     return B::secondary;
 }
 
+bool isProminentInSatin(ControlKind kind) {
+    return kind.kind() == ControlKind::Case::confirm || kind.isSelectedPreset();
+}
+
+namespace {
+
+// The desktop's red for a destructive action, deepened (light) or lifted (dark) only as far as it takes
+// to read on both ends of the glass's gradient laid on the window and on a panel, the two grounds a
+// satin button stands on.
+RGB satinDanger(const TableTheme& theme) {
+    const bool dark = theme.dark;
+    const double wanted = theme.increaseContrast ? Contrast::enhancedText : Contrast::text;
+    RGB red = dark ? RGB::bytes(255, 69, 58) : RGB::bytes(255, 59, 48);
+    for (const RGB& ground : {LabelColors::window(dark), SatinPanelColors::fill(dark)})
+        for (const RGB& glass : {SatinGlass::top(dark), SatinGlass::bottom(dark)})
+            red = Contrast::readable(red, Contrast::over(glass, ground), dark ? RGB::white : RGB::black,
+                                     wanted);
+    return red;
+}
+
+} // namespace
+
 RGB textColor(ControlKind kind, const TableTheme& theme) {
+    if (theme.style == TableStyleID::satin) {
+        if (isProminentInSatin(kind))
+            return RGB::white;
+        if (kind.kind() == ControlKind::Case::danger)
+            return satinDanger(theme);
+        return theme.color(PaletteToken::ink);
+    }
     if (theme.style == TableStyleID::pixel)
         return PixelPalette{theme.dark, theme.increaseContrast}.bevel(pixelButtonKind(kind)).text;
     return paperColors(kind, theme.dark).text;

@@ -61,7 +61,11 @@ PaperColors paperColors(ControlKind kind, bool dark);
 // The pixel bevel a kind is drawn with; a chosen preset shines like confirm.
 PixelPalette::ButtonKind pixelButtonKind(ControlKind kind);
 
-// The colour of a button's title and icon in the theme's style.
+// Whether a satin button of this kind is glass filled with the accent colour.
+bool isProminentInSatin(ControlKind kind);
+
+// The colour of a button's title and icon in the theme's style. A danger button's red reads on its glass
+// at 4.5:1, and at 7:1 with increased contrast, on every ground a satin button stands on.
 RGB textColor(ControlKind kind, const TableTheme& theme);
 
 // The system symbol drawn for the icon in satin and paper, and its five-by-five pixel glyph.

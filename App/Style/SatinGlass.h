@@ -9,6 +9,11 @@ namespace SatinGlass {
 // The gradient's stops, top and bottom, laid over whatever the control sits on.
 RGB top(bool dark);
 RGB bottom(bool dark);
+// The gradient laid on `under`, `depth` of the way down the face (0 at the top, 1 at the bottom).
+RGB at(bool dark, const RGB& under, double depth);
 // The face as one opaque colour over `under`: halfway down the gradient.
 RGB face(bool dark, const RGB& under);
+// How far down the face a label's letters reach from the top and to the bottom: what a title is read on.
+inline constexpr double labelTop = 0.25;
+inline constexpr double labelBottom = 0.75;
 } // namespace SatinGlass

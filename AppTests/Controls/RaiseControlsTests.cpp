@@ -225,6 +225,42 @@ TEST(AmountField, EditingFollowsKeyboardFocus) {
     EXPECT_NE(resting, editing);
 }
 
+// A reader speaks a line run of text attributes by run: the runs must cover the whole amount, or the
+// last digit goes unsaid ("4 selected" for 40), and the selection the keys make must hold all of it.
+TEST(AmountField, AReaderGetsTheWholeAmountAsItsTextAndItsSelection) {
+    AmountField field(theme(TableStyleID::satin));
+    field.resize(field.sizeHint());
+    field.show();
+    QApplication::setActiveWindow(&field);
+    for (const std::int64_t amount : {40, 300, 1250}) {
+        field.setEditing(false);
+        field.setValue(amount);
+        field.setEditing(true);
+        const QString shown = field.lineEdit()->text();
+        SCOPED_TRACE(shown.toStdString());
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(field.lineEdit());
+        ASSERT_TRUE(read && read->textInterface());
+        QAccessibleTextInterface* text = read->textInterface();
+        ASSERT_EQ(text->characterCount(), shown.size());
+        QString spoken;
+        for (int offset = 0; offset < text->characterCount();) {
+            int start = -1;
+            int end = -1;
+            text->attributes(offset, &start, &end);
+            ASSERT_LE(start, offset);
+            ASSERT_GT(end, offset) << "a run that ends where it starts, at " << offset;
+            spoken += text->text(offset, end);
+            offset = end;
+        }
+        EXPECT_EQ(spoken, shown);
+        ASSERT_EQ(text->selectionCount(), 1);
+        int start = -1;
+        int end = -1;
+        text->selection(0, &start, &end);
+        EXPECT_EQ(text->text(start, end), shown) << "typing replaces the whole amount";
+    }
+}
+
 TEST(AmountField, PaperOutlinesThePlateOnlyUnderIncreasedContrast) {
     AmountField plain(theme(TableStyleID::paper));
     AmountField contrast(theme(TableStyleID::paper, true));

@@ -1,6 +1,7 @@
 // The game as a screen reader on the desktop reads it: a real accessibility client (pyatspi, what
 // Orca uses) walks the running game's tree over the accessibility bus.
 #include "Desktop.h"
+#include "Persistence/Profile.h"
 #include "Support/TestPaths.h"
 
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <string>
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 namespace {
 
@@ -437,6 +439,136 @@ TEST_F(ScreenReaderEndToEnd, TheTableWindowsToolbarButtonsSayTheirNamesOnce) {
         }
     }
     EXPECT_TRUE(buttons.contains("Back to System Tray")) << read->right(3000).toStdString();
+}
+
+// Opens Settings by keys once Orca speaks, and marks in "M" lines how many lines Orca had said before
+// each step: the form opened (its first drop-down, Bot speed, takes the focus), Down pressed on it, Tab
+// walked to the shortcut recorder, Space pressed there to record and Ctrl+W pressed, which it refuses.
+// Orca speaks seconds behind on a busy machine: the run ends once it has said why, or half a minute on.
+const char* settingsKeys = R"py(
+import os, sys, time, subprocess, pyatspi
+for _ in range(180):
+    app = next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name.lower() == "chipwhistle" and a.childCount), None)
+    if app: break
+    time.sleep(0.5)
+if not app: print("no application named chipwhistle on the bus"); sys.exit(3)
+def spoken():
+    try:
+        with open(os.environ["SPOKEN"], errors="replace") as log:
+            return [line for line in log if "SPEECH OUTPUT: " in line]
+    except OSError: return []
+def said(): return len(spoken())
+deadline = time.time() + 90
+while not said() and time.time() < deadline: time.sleep(0.5)
+def focused(node):
+    try:
+        if node.getState().contains(pyatspi.STATE_FOCUSED): return node
+    except Exception: return None
+    for child in node:
+        found = child is not None and focused(child)
+        if found: return found
+    return None
+def focus():
+    for window in app:
+        found = focused(window)
+        if found: return found.name or ""
+    return ""
+def step(name, keys, pause=5):
+    print("M\t%s\t%d" % (name, said())); sys.stdout.flush()
+    subprocess.run(["xdotool", "key"] + keys)
+    time.sleep(pause)
+    print("F\t%s\t%s" % (name, focus())); sys.stdout.flush()
+step("opened", ["ctrl+comma"], 6)
+step("down", ["Down"])
+for _ in range(30):
+    if focus().startswith("Shortcut"): break
+    subprocess.run(["xdotool", "key", "Tab"]); time.sleep(0.6)
+step("record", ["space"])
+step("refused", ["ctrl+w"], 1)
+deadline = time.time() + 30
+while time.time() < deadline and not any("another shortcut" in line for line in spoken()): time.sleep(0.5)
+print("M\tend\t%d" % said())
+)py";
+
+// One run of Settings with the reader for the suite: the lines Orca spoke, and all it spoke from each
+// step on.
+struct SettingsSpeech {
+    std::map<QString, QStringList> spokenAfter;
+    QStringList all;
+    QString printed;
+    QString whyNot;
+};
+
+const SettingsSpeech& settingsSpeech(const Desktop& desktop, const QString& home) {
+    static std::optional<SettingsSpeech> heard;
+    if (heard)
+        return *heard;
+    heard.emplace();
+    heard->whyNot = whyNoReader();
+    if (heard->whyNot.isEmpty() && QStandardPaths::findExecutable("orca").isEmpty())
+        heard->whyNot = QStringLiteral("Orca is not installed");
+    if (!heard->whyNot.isEmpty())
+        return *heard;
+    Profile profile;
+    profile.onboarded = true;
+    profile.settings.launchSurface = LaunchSurface::window;
+    profile.settings.hotkey.enabled = true;
+    QDir().mkpath(dataFolder(home));
+    QFile file(dataFolder(home) + "/profile.json");
+    file.open(QIODevice::WriteOnly);
+    file.write(QByteArray::fromStdString(nlohmann::json(profile).dump()));
+    file.close();
+    const std::optional<QString> printed =
+        runBesideTheGame(desktop, home, settingsKeys, home + "/orca.log", heard->whyNot);
+    if (!printed)
+        return *heard;
+    heard->printed = *printed;
+    QStringList spoken;
+    QFile log(home + "/orca.log");
+    if (log.open(QIODevice::ReadOnly))
+        for (const QString& line : QString::fromUtf8(log.readAll()).split('\n'))
+            if (line.contains(QStringLiteral("SPEECH OUTPUT: ")))
+                spoken << line.section(QStringLiteral("SPEECH OUTPUT: "), 1);
+    heard->all = spoken;
+    if (spoken.isEmpty()) {
+        heard->whyNot = QStringLiteral("Orca said nothing");
+        return *heard;
+    }
+    const QList<QStringList> marks = linesOf(*printed, QStringLiteral("M"));
+    for (const QStringList& mark : marks)
+        heard->spokenAfter[mark[0]] = spoken.mid(mark[1].toInt());
+    return *heard;
+}
+
+TEST_F(ScreenReaderEndToEnd, OrcaSpeaksADropDownsTitleAndOptionOnFocusAndEachOptionTheArrowsChoose) {
+    const SettingsSpeech& heard = settingsSpeech(*desktop, home.path());
+    if (!heard.whyNot.isEmpty())
+        GTEST_SKIP() << heard.whyNot.toStdString();
+    ASSERT_TRUE(heard.spokenAfter.contains("down")) << heard.printed.toStdString();
+    // Orca speaks a moment after each key: the focus's words may come after Down was pressed.
+    const QString spoken = heard.spokenAfter.at("opened").join('\n').replace("'", "");
+    const QRegularExpressionMatch focus =
+        QRegularExpression(QStringLiteral("Bot speed[^\n]*combo box[^\n]*\n?[^\n]*Normal")).match(spoken);
+    EXPECT_TRUE(focus.hasMatch()) << "spoken as Settings opened and Down was pressed:\n"
+                                  << spoken.toStdString();
+    EXPECT_GT(spoken.indexOf(QStringLiteral("Slow"), focus.capturedEnd()), 0)
+        << "the option Down chose, after the focus:\n"
+        << spoken.toStdString();
+}
+
+TEST_F(ScreenReaderEndToEnd, OrcaSpeaksTheShortcutRecordersStartAndRefusal) {
+    const SettingsSpeech& heard = settingsSpeech(*desktop, home.path());
+    if (!heard.whyNot.isEmpty())
+        GTEST_SKIP() << heard.whyNot.toStdString();
+    ASSERT_TRUE(heard.spokenAfter.contains("refused")) << heard.printed.toStdString();
+    const QString spoken = heard.spokenAfter.at("record").join('\n');
+    const qsizetype started = spoken.indexOf(QStringLiteral("Recording shortcut"));
+    EXPECT_GE(started, 0) << "spoken from Space on:\n" << spoken.toStdString();
+    EXPECT_GT(spoken.indexOf(QStringLiteral("Ctrl+W closes Settings. Pick another shortcut."), started),
+              started)
+        << "spoken from Space on:\n"
+        << spoken.toStdString() << "\n"
+        << heard.printed.toStdString();
 }
 
 TEST_F(ScreenReaderEndToEnd, TheOnboardingWindowIsReadWithNamesRolesAndCheckedChoices) {

@@ -240,3 +240,51 @@ TEST_F(UnderEvilwm, AClickIntoAnotherProgramKeepsTheFocusThere) {
 }
 
 } // namespace
+
+// A press on the title bar the manager draws round Settings ends a recording as any click outside the
+// recorder does: the combination pressed next is not taken.
+TEST_F(UnderOpenbox, APressOnSettingsTitleBarEndsARecording) {
+    auto game = startGame({"--launched-at-login"}, true);
+    ASSERT_TRUE(openWindowFromTheMenu(*game));
+    QThread::msleep(700);
+    desktop->xdotool({"key", "ctrl+comma"});
+    QString settings;
+    ASSERT_TRUE(waitUntil([&] {
+        for (const ManagedWindow& window : managedWindows())
+            if (window.windowClass == "chipwhistle" && window.size.width() == 460)
+                settings = window.id;
+        return !settings.isEmpty() && waitForActive(settings);
+    })) << "Settings did not open";
+    QThread::msleep(700);
+    const auto stored = [&] {
+        QFile file(dataFolder(home.path()) + "/profile.json");
+        file.open(QIODevice::ReadOnly);
+        static const QRegularExpression key(R"re("key"\s*:\s*"(\w+)")re");
+        return key.match(QString::fromUtf8(file.readAll())).captured(1);
+    };
+    // From the first drop-down, Tab by Tab to the recorder, which records Ctrl+Shift+L.
+    for (int tab = 0; tab < 9; ++tab)
+        desktop->xdotool({"key", "Tab"});
+    desktop->xdotool({"key", "space"});
+    QThread::msleep(500);
+    desktop->xdotool({"key", "ctrl+shift+l"});
+    ASSERT_TRUE(waitUntil([&] { return stored() == "L"; }, 5000)) << "recorded: " << stored().toStdString();
+
+    desktop->xdotool({"key", "space"});
+    QThread::msleep(500);
+    static const QRegularExpression number(R"(Absolute upper-left (X|Y):\s+(-?\d+))");
+    const QString info = desktop->output("xwininfo", {"-id", settings});
+    auto corner = number.globalMatch(info);
+    const int x = corner.next().captured(2).toInt();
+    const int y = corner.next().captured(2).toInt();
+    const QStringList extents =
+        desktop->output("xprop", {"-id", settings, "_NET_FRAME_EXTENTS"}).section('=', 1).split(',');
+    ASSERT_EQ(extents.size(), 4) << "openbox draws no frame round Settings";
+    ASSERT_GT(extents[2].trimmed().toInt(), 4);
+    click({x + 120, y - extents[2].trimmed().toInt() / 2});
+    QThread::msleep(700);
+    desktop->xdotool({"key", "ctrl+shift+k"});
+    QThread::msleep(1500);
+    EXPECT_EQ(stored().toStdString(), "L") << "still recording after the press on the title bar";
+    game->kill();
+}

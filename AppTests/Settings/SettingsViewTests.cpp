@@ -10,9 +10,11 @@
 #include "Views/Settings/SettingsRules.h"
 #include "Views/Settings/SettingsView.h"
 #include "Views/Settings/ShortcutRecorder.h"
+#include "Views/Support/Announcer.h"
 #include "Views/Support/ConfirmationPanel.h"
 #include "Views/WindowFit.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,8 +39,10 @@ struct SettingsWindow {
     explicit SettingsWindow(TakenGrabber::Taken taken = [](const KeyShortcut&) { return true; })
         : hotkey(std::make_unique<TakenGrabber>(std::move(taken), held))
         , launchAtLogin(autostart.path(), QStringLiteral("/usr/bin/chipwhistle"))
-        , view(AppEnvironment{&state, &harness.controller, nullptr, &hotkey, &launchAtLogin, nullptr}) {
+        , view(AppEnvironment{&state, &harness.controller, nullptr, &hotkey, &launchAtLogin, nullptr,
+                              &announcer}) {
         harness.controller.setSession(&state);
+        announcer.setShowsNotifications(false);
     }
 
     template <class T> T* find(const QString& text) const {
@@ -57,6 +61,7 @@ struct SettingsWindow {
     GlobalHotkey hotkey;
     QTemporaryDir autostart;
     LaunchAtLogin launchAtLogin;
+    Announcer announcer;
     SettingsView view;
 };
 
@@ -139,8 +144,9 @@ TEST(SettingsView, LaunchAtLoginShowsWhatTheDesktopReports) {
     EXPECT_FALSE(toggle->isChecked());
 }
 
-// Asked in the game's own card over the form, its whole title showing: Escape, a click on the shade
-// and Return (the ring is on Cancel) all keep the bankroll; only "Reset Bankroll" resets it.
+// Asked in the game's own card over the form, its whole title showing and the figures it asks about in
+// view: Escape, a click on the shade and Return (the ring is on Cancel) all keep the bankroll; only
+// "Reset Bankroll", clicked or pressed with Return once the ring is on it, resets it.
 TEST(SettingsView, ResetAsksFirstAndCancellingChangesNothing) {
     SettingsWindow window;
     Profile profile = window.state.profile();
@@ -192,10 +198,15 @@ TEST(SettingsView, ResetAsksFirstAndCancellingChangesNothing) {
     unanswered("Return");
     question = ask();
     ASSERT_TRUE(question);
-    question->confirmButton()->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(question->confirmButton(), Qt::Key_Return);
-    EXPECT_EQ(window.state.profile().bankroll, 55) << "Return never resets";
-    WidgetEvents::click(window.view.childAt(20, 20));
+    const QRect asked(question->mapTo(&window.view, QPoint()), question->size());
+    for (const char* figure : {"Bankroll", "55 chips", "Hands played", "Sit & Go results"}) {
+        QLabel* label = window.find<QLabel>(figure);
+        ASSERT_TRUE(label) << figure;
+        const QRect shown(label->mapTo(&window.view, QPoint()), label->size());
+        EXPECT_TRUE(window.view.rect().contains(shown)) << figure << " out of view";
+        EXPECT_FALSE(asked.intersects(shown)) << figure << " under the question";
+    }
+    WidgetEvents::click(window.view.childAt(20, window.view.height() - 20));
     unanswered("a click on the shaded form");
 
     question = ask();
@@ -204,11 +215,23 @@ TEST(SettingsView, ResetAsksFirstAndCancellingChangesNothing) {
     EXPECT_FALSE(window.view.resetQuestion());
     EXPECT_EQ(window.state.profile().bankroll, 10000);
     EXPECT_TRUE(window.find<QLabel>("10,000 chips"));
+    EXPECT_EQ(window.announcer.spoken(), QStringList{"Bankroll reset to 10,000 chips."});
+
+    profile = window.state.profile();
+    profile.bankroll = 55;
+    window.state.setProfile(profile);
+    question = ask(true);
+    ASSERT_TRUE(question);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(question->confirmButton()->hasFocus()) << "Tab moves the ring to the other answer";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(window.view.resetQuestion());
+    EXPECT_EQ(window.state.profile().bankroll, 10000) << "Return presses the answer with the ring";
 }
 
-// The red text says the stored shortcut is not in force. A refused new one leaves the stored one
-// working, so it gets a beep, a grey word on why and the recorder waiting for another, never the red
-// text, neither then nor when Settings opens again.
+// The hotkey's problem says the stored shortcut is not in force. A refused new one leaves the stored one
+// working, so it gets a beep, a word on why (in the red of every refusal, and spoken) and the recorder
+// waiting for another, never the problem, neither then nor when Settings opens again.
 TEST(SettingsView, ARefusedShortcutKeepsThePreviousOneStoredAndInForceWithoutTheRedText) {
     const KeyShortcut taken{40, true, true, false, false, "K"};
     auto window =
@@ -221,6 +244,10 @@ TEST(SettingsView, ARefusedShortcutKeepsThePreviousOneStoredAndInForceWithoutThe
     ASSERT_EQ(window->held, KeyShortcut{});
 
     auto* recorder = window->view.findChild<ShortcutRecorder*>();
+    // It names itself, title first: no label names it a second time.
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(recorder);
+    EXPECT_EQ(read->text(QAccessible::Name), "Shortcut Ctrl+Shift+P");
+    EXPECT_TRUE(read->relations(QAccessible::Label).isEmpty());
     const QString refusal = "Ctrl+Shift+K is already used by another app. Pick another shortcut.";
     const auto refusalLabels = [&] {
         int shown = 0;
@@ -231,12 +258,20 @@ TEST(SettingsView, ARefusedShortcutKeepsThePreviousOneStoredAndInForceWithoutThe
     const auto redShown = [&] {
         for (auto* label : window->view.findChildren<QLabel*>())
             if (label->isVisibleTo(&window->view) && !label->text().isEmpty() &&
-                label->property("chipwhistleProblem").toBool())
+                label->property("chipwhistleProblem").toBool() &&
+                !label->text().endsWith("another shortcut."))
                 return true;
         return false;
     };
+    const auto lastSpoken = [&] {
+        return window->announcer.spoken().value(window->announcer.spoken().size() - 1);
+    };
     recorder->click();
+    EXPECT_EQ(lastSpoken(), "Recording shortcut. Press the new one, or Escape to keep Ctrl+Shift+P.");
     QTest::keyClick(recorder, Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(lastSpoken(), refusal);
+    EXPECT_TRUE(window->find<QLabel>(refusal)->property("chipwhistleProblem").toBool())
+        << "a refusal looks as the one found at start-up does";
     applySettings();
     EXPECT_EQ(window->state.hotkey().shortcut, KeyShortcut{}) << "the refused shortcut is not stored";
     EXPECT_EQ(window->held, KeyShortcut{}) << "the previous shortcut is still in force";
@@ -252,7 +287,11 @@ TEST(SettingsView, ARefusedShortcutKeepsThePreviousOneStoredAndInForceWithoutThe
         QTest::keyClick(recorder, key, Qt::ControlModifier);
         EXPECT_TRUE(recorder->isRecording() && window->view.isVisible()) << why;
         EXPECT_TRUE(window->shows(window->find<QLabel>(why))) << why;
+        EXPECT_EQ(lastSpoken(), why);
     }
+    QTest::keyClick(recorder, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(window->announcer.spoken().count("Ctrl+C copies in every app. Pick another shortcut."), 2)
+        << "each refusal is spoken";
     EXPECT_EQ(window->state.hotkey().shortcut, KeyShortcut{});
     QTest::keyClick(recorder, Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
 
@@ -276,10 +315,12 @@ TEST(SettingsView, ARefusedShortcutKeepsThePreviousOneStoredAndInForceWithoutThe
     EXPECT_EQ(window->state.hotkey().shortcut, accepted);
     EXPECT_EQ(window->held, accepted);
     EXPECT_EQ(recorder->text(), "Ctrl+Shift+L");
+    EXPECT_EQ(lastSpoken(), "Shortcut set to Ctrl+Shift+L.");
     EXPECT_EQ(window->hotkey.problem(), std::nullopt);
 }
 
-// A click anywhere but on the recorder ends a recording, where nothing takes the focus too.
+// A click anywhere but on the recorder ends a recording, where nothing takes the focus too, and so does
+// a press on the window's frame.
 TEST(SettingsView, AClickOutsideTheRecorderEndsARecording) {
     SettingsWindow window;
     window.view.show();
@@ -301,6 +342,12 @@ TEST(SettingsView, AClickOutsideTheRecorderEndsARecording) {
         EXPECT_FALSE(recorder->isRecording()) << at.x() << "," << at.y();
         EXPECT_EQ(QWidget::keyboardGrabber(), nullptr) << "the keyboard is the desktop's again";
     }
+    // Pressed on its title bar, which the window manager draws, the window moves under the press.
+    QTest::mouseClick(recorder, Qt::LeftButton);
+    ASSERT_TRUE(recorder->isRecording());
+    window.view.move(window.view.pos() + QPoint(40, 30));
+    QApplication::processEvents();
+    EXPECT_FALSE(recorder->isRecording()) << "the window moved by its frame";
 }
 
 // Where the stored shortcut itself is held by another program, the red text stays: it is not in force.
@@ -431,4 +478,46 @@ TEST(SettingsView, EveryTextReadsOnTheWindowInLightAndDark) {
         }
         QApplication::setPalette(saved);
     }
+}
+
+// A reader gets a drop-down's title as its name and its option as its text, and hears each option the
+// arrow keys choose; the window reads each title once, with its explanation only as its description.
+TEST(SettingsViewKeys, ADropDownSaysItsTitleAndOptionAndEachOptionTheArrowsChoose) {
+    SettingsWindow window;
+    window.view.show();
+    QApplication::setActiveWindow(&window.view);
+    const std::vector<std::pair<QString, QString>> shown{
+        {"Bot speed", "Normal"}, {"Default table", "Quick Hand"}, {"Open Chipwhistle in", "System Tray"}};
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        QComboBox* box = window.combo(int(i));
+        SCOPED_TRACE(shown[i].first.toStdString());
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(box);
+        ASSERT_TRUE(read && read->textInterface());
+        EXPECT_EQ(read->role(), QAccessible::ComboBox);
+        EXPECT_EQ(read->text(QAccessible::Name), shown[i].first);
+        QAccessibleTextInterface* text = read->textInterface();
+        EXPECT_EQ(text->text(0, text->characterCount()), shown[i].second);
+
+        box->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(box, Qt::Key_Down);
+        EXPECT_EQ(text->text(0, text->characterCount()), box->currentText());
+        EXPECT_EQ(window.announcer.spoken().value(window.announcer.spoken().size() - 1), box->currentText());
+        QTest::keyClick(box, Qt::Key_Up);
+        EXPECT_EQ(window.announcer.spoken().value(window.announcer.spoken().size() - 1), shown[i].second);
+    }
+    EXPECT_EQ(window.state.profile().settings.botSpeed, BotSpeed::normal);
+
+    // A line a control speaks as its description is not read a second time as a loose label.
+    int described = 0;
+    for (QWidget* control : window.view.findChildren<QWidget*>()) {
+        if (control->accessibleDescription().isEmpty() || control->focusPolicy() == Qt::NoFocus)
+            continue;
+        for (QLabel* line : window.view.findChildren<QLabel*>())
+            if (line->text() == control->accessibleDescription()) {
+                ++described;
+                EXPECT_TRUE(QAccessible::queryAccessibleInterface(line)->state().invisible)
+                    << line->text().toStdString();
+            }
+    }
+    EXPECT_GE(described, 6);
 }

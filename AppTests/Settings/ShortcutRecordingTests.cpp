@@ -62,6 +62,8 @@ TEST(ShortcutRecording, RefusedCombinationsKeepRecordingAndSayWhy) {
         {key(7, "x", true), "Ctrl+X cuts in every app. Pick another shortcut."},
         {key(6, "z", true), "Ctrl+Z undoes in every app. Pick another shortcut."},
         {key(0, "a", true), "Ctrl+A selects all in every app. Pick another shortcut."},
+        {key(8, "c", true, true), "Ctrl+Shift+C copies in a terminal. Pick another shortcut."},
+        {key(9, "v", true, true), "Ctrl+Shift+V pastes in a terminal. Pick another shortcut."},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(press(true, c.pressed), (Result{Outcome::refuse, std::nullopt, true, c.reason}))

@@ -1,5 +1,8 @@
+#include "Style/Contrast.h"
 #include "Style/ControlKind.h"
+#include "Style/LabelColors.h"
 #include "Style/Ornaments.h"
+#include "Style/SatinGlass.h"
 #include "Style/SatinPalette.h"
 
 #include <gtest/gtest.h>
@@ -116,4 +119,34 @@ TEST(SatinPanel, AdaptiveColours) {
     EXPECT_EQ(SatinPanelColors::edge(false), (RGB{0, 0, 0, 0.55}));
     EXPECT_EQ(SatinPanelColors::warning(false), RGB::bytes(163, 66, 0));
     EXPECT_EQ(SatinPanelColors::warning(true), RGB::bytes(255, 159, 10));
+}
+
+// A danger button's title on its own face: in satin on the glass where its letters stand, over the
+// window and over a panel; in paper on its card stock; in pixel on its bevel.
+TEST(ControlStyle, ADangerTitleReadsOnItsFaceInEveryLook) {
+    for (const TableStyleID style : {TableStyleID::satin, TableStyleID::paper, TableStyleID::pixel})
+        for (const bool dark : {false, true})
+            for (const bool contrast : {false, true}) {
+                const TableTheme look = TableTheme::drawnIn(style, TableSurface::popover, 2,
+                                                            AppearanceFlags{dark, contrast, false});
+                SCOPED_TRACE(std::string(toString(style)) + (dark ? " dark" : " light") +
+                             (contrast ? " contrast" : ""));
+                const RGB title = ControlStyle::textColor(ControlKind::danger(), look);
+                // Only satin is offered; its reader who asks for more contrast gets the enhanced level.
+                const double wanted =
+                    contrast && style == TableStyleID::satin ? Contrast::enhancedText : Contrast::text;
+                std::vector<RGB> faces;
+                if (style == TableStyleID::satin) {
+                    for (const RGB& ground : {LabelColors::window(dark), SatinPanelColors::fill(dark)})
+                        for (const double depth : {SatinGlass::labelTop, SatinGlass::labelBottom})
+                            faces.push_back(SatinGlass::at(dark, ground, depth));
+                } else if (style == TableStyleID::paper) {
+                    faces.push_back(ControlStyle::paperColors(ControlKind::danger(), dark).face);
+                } else {
+                    faces.push_back(
+                        PixelPalette{dark, contrast}.bevel(PixelPalette::ButtonKind::danger).fill);
+                }
+                for (const RGB& face : faces)
+                    EXPECT_GE(Contrast::textRatio(title, face), wanted);
+            }
 }

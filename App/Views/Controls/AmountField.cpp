@@ -1,5 +1,6 @@
 #include "Views/Controls/AmountField.h"
 
+#include "Style/Drawing/EntryAccessibility.h"
 #include "Style/Drawing/StyleAccessibility.h"
 
 #include <QEvent>
@@ -51,6 +52,7 @@ AmountField::AmountField(const TableTheme& theme, QWidget* parent)
     , edit_(new QLineEdit(this)) {
     edit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edit_->setPlaceholderText(QStringLiteral("Amount"));
+    EntryAccessibility::readWhole(edit_);
     StyleAccessibility::setName(edit_, QStringLiteral("Raise amount"));
     edit_->installEventFilter(this);
     // The field rings its plate, round the edit.

@@ -60,10 +60,6 @@ QMarginsF reach(const TableTheme& theme, ControlSize size) {
     return ArtCache::beyond(face, covered);
 }
 
-bool isProminentInSatin(ControlKind kind) {
-    return kind.kind() == ControlKind::Case::confirm || kind.isSelectedPreset();
-}
-
 bool pressOnReturn(QAbstractButton& button, QKeyEvent& event) {
     if (event.key() != Qt::Key_Return && event.key() != Qt::Key_Enter)
         return false;
@@ -71,14 +67,6 @@ bool pressOnReturn(QAbstractButton& button, QKeyEvent& event) {
         button.click();
     event.accept();
     return true;
-}
-
-RGB satinTextColor(ControlKind kind, const TableTheme& theme) {
-    if (isProminentInSatin(kind))
-        return RGB::white;
-    if (kind.kind() == ControlKind::Case::danger)
-        return theme.dark ? RGB::bytes(255, 69, 58) : RGB::bytes(255, 59, 48);
-    return theme.color(PaletteToken::ink);
 }
 
 void satin(QPainter& painter, const QRectF& face, ControlKind kind, const TableTheme& theme,
@@ -89,7 +77,7 @@ void satin(QPainter& painter, const QRectF& face, ControlKind kind, const TableT
     SoftShadow::paint(painter, capsule, satinShadowRadius,
                       QColor::fromRgbF(0, 0, 0, theme.dark ? 0.35f : 0.12f), satinShadowOffset);
     QLinearGradient glass(face.topLeft(), face.bottomLeft());
-    if (isProminentInSatin(kind)) {
+    if (ControlStyle::isProminentInSatin(kind)) {
         const RGB accent = SatinPalette::accent(theme.dark);
         glass.setColorAt(0, toQColor(accent.mixed(RGB::white, 0.18)));
         glass.setColorAt(1, toQColor(accent.mixed(RGB::black, 0.06)));

@@ -43,10 +43,6 @@ void paper(QPainter& painter, const QRectF& face, ControlKind kind, ControlSize 
 void pixel(QPainter& painter, const QRectF& face, ControlKind kind, const TableTheme& theme,
            const State& state, const LabelPainter& label);
 
-// The satin text colour of a kind, and whether the kind is glass filled with the accent colour.
-RGB satinTextColor(ControlKind kind, const TableTheme& theme);
-bool isProminentInSatin(ControlKind kind);
-
 // Return and Enter press a focused button as Space does; true when the key was one of them.
 bool pressOnReturn(QAbstractButton& button, QKeyEvent& event);
 

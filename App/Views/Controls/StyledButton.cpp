@@ -134,8 +134,7 @@ QSize StyledButton::minimumSizeHint() const {
 }
 
 void StyledButton::paintLabel(QPainter& painter, const QRectF& box) const {
-    const RGB colour = theme_.style == TableStyleID::satin ? ButtonFaces::satinTextColor(kind_, theme_)
-                                                           : ControlStyle::textColor(kind_, theme_);
+    const RGB colour = ControlStyle::textColor(kind_, theme_);
     if (theme_.style == TableStyleID::satin) {
         const QFont font = satinFont(theme_, kind_, role());
         const QFontMetricsF metrics(font);

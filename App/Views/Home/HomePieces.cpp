@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -373,4 +374,16 @@ NoticePanel::NoticePanel(const TableTheme& lobby, const TableTheme& art, const H
                         startAnswer(notice, confirm), parent) {
     if (!confirmButton())
         dismissButton()->setFixedWidth(LobbyWidgets::buttonWidth(lobby, ControlSize::small, 90));
+    else
+        confirmButton()->installEventFilter(this);
+}
+
+bool NoticePanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == confirmButton() &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+    }
+    return ConfirmationPanel::eventFilter(watched, event);
 }

@@ -92,11 +92,15 @@ class PracticeRow : public QWidget {
 };
 
 // The notice over the home: a mode the player can't afford, or the question before a saved game is
-// given up, asked as the game asks every question.
+// given up, asked as the game asks every question. Giving up the saved game takes a click or Space,
+// never a Return that may be meant for the lobby's own default action.
 class NoticePanel : public ConfirmationPanel {
     Q_OBJECT
   public:
     NoticePanel(const TableTheme& lobby, const TableTheme& art, const HomeNotice& notice,
                 const QString& title, const QString& message, std::function<void()> dismiss,
                 std::function<void(const GameSetup&)> confirm, QWidget* parent = nullptr);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };

@@ -114,6 +114,10 @@ QString resetMessage(bool hasTable, bool hasSavedGame) {
     return QStringLiteral("Lifetime counters are kept.");
 }
 
+QString resetAnnouncement(std::int64_t bankroll) {
+    return QStringLiteral("Bankroll reset to %1.").arg(bankrollText(bankroll));
+}
+
 void resetBankroll(AppState& appState, GameController& controller) {
     if (controller.hasTable())
         controller.leaveTable();

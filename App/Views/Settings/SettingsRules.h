@@ -57,6 +57,8 @@ GuideThemes guideThemes(TableStyleID storedStyle, AppearanceFlags appearance, bo
 // The reset confirmation.
 QString resetTitle();
 QString resetMessage(bool hasTable, bool hasSavedGame);
+// What a reader hears once the bankroll is back: "Bankroll reset to 10,000 chips."
+QString resetAnnouncement(std::int64_t bankroll);
 // Ends whatever game is in progress, then puts the bankroll back. A table left here may still leave a
 // saved game behind (one it did not write); that is abandoned too, so nothing stays half-booked.
 void resetBankroll(AppState& appState, GameController& controller);

@@ -13,10 +13,12 @@
 #include "System/LaunchAtLogin.h"
 #include "Views/Controls/StyledButton.h"
 #include "Views/Learn/PokerBasicsView.h"
+#include "Views/Settings/FormDropDown.h"
 #include "Views/Settings/SettingsLook.h"
 #include "Views/Settings/SettingsRules.h"
 #include "Views/Settings/ShortcutRecorder.h"
 #include "Views/Settings/StylePreviews.h"
+#include "Views/Support/Announcer.h"
 #include "Views/Support/CardOverlay.h"
 #include "Views/Support/ConfirmationPanel.h"
 #include "Views/Support/LookPalette.h"
@@ -112,6 +114,17 @@ QLabel* subtitle(const QString& text) {
     return label;
 }
 
+// A secondary line that a control speaks as its description: a reader that also read the line itself,
+// as it reads the loose lines of a row the focus enters, would say it twice.
+QLabel* description(QWidget* control, const QString& text) {
+    control->setAccessibleDescription(text);
+    // Hidden before it holds words: a label given words is at once known to a listening reader as one.
+    auto* line = subtitle({});
+    StyleAccessibility::setHidden(line);
+    line->setText(text);
+    return line;
+}
+
 QLabel* problemText() {
     auto* label = new QLabel;
     label->setWordWrap(true);
@@ -123,14 +136,13 @@ QLabel* problemText() {
 // hears the line as the switch's description. A layout, not a widget round the two, so the switch's
 // focus ring may reach past the row without being cut off.
 QLayout* withSubtitle(QWidget* control, const QString& text) {
-    control->setAccessibleDescription(text);
     auto* layout = new QVBoxLayout;
     layout->setContentsMargins(0, 0, 0, 0);
     // The switch's ring reaches into the room the style keeps below its title; the line starts two
     // points past it, so the ring stands clear of its words.
     layout->setSpacing(FocusRing::room(FocusRingPainter::desktopTheme(false)) + 2);
     layout->addWidget(control);
-    auto* line = subtitle(text);
+    auto* line = description(control, text);
     line->setContentsMargins(24, 0, 0, 0);
     layout->addWidget(line);
     return layout;
@@ -138,13 +150,13 @@ QLayout* withSubtitle(QWidget* control, const QString& text) {
 
 // The title of a control that takes the focus: its buddy, so a reader finds the relation between the
 // two, and its name, so a reader speaks what the control sets and not only its value. A control that
-// names itself (the shortcut recorder says what it holds) keeps its own name.
+// names itself (the shortcut recorder says what it holds, title first) keeps its own name and has no
+// buddy, which a reader would speak before that name as well.
 QLabel* titleFor(QWidget* control, const QString& title) {
     auto* label = new QLabel(title);
-    if (control->focusPolicy() != Qt::NoFocus) {
+    if (control->focusPolicy() != Qt::NoFocus && control->accessibleName().isEmpty()) {
         label->setBuddy(control);
-        if (control->accessibleName().isEmpty())
-            control->setAccessibleName(title);
+        control->setAccessibleName(title);
     }
     return label;
 }
@@ -242,8 +254,7 @@ QWidget* SettingsView::gameplaySection() {
     QFormLayout* form = nullptr;
     auto* group = section(QStringLiteral("Gameplay"), form);
 
-    botSpeed_ = new QComboBox;
-    botSpeed_->addItems({QStringLiteral("Fast"), QStringLiteral("Normal"), QStringLiteral("Slow")});
+    botSpeed_ = dropDown({QStringLiteral("Fast"), QStringLiteral("Normal"), QStringLiteral("Slow")});
     connect(botSpeed_, &QComboBox::activated, this, [this](int index) {
         if (environment_.appState && index >= 0)
             environment_.appState->setBotSpeed(speeds[static_cast<std::size_t>(index)]);
@@ -257,8 +268,7 @@ QWidget* SettingsView::gameplaySection() {
     });
     form->addRow(autoDeal_);
 
-    defaultTable_ = new QComboBox;
-    defaultTable_->addItems({QStringLiteral("Quick Hand"), QStringLiteral("Sit & Go")});
+    defaultTable_ = dropDown({QStringLiteral("Quick Hand"), QStringLiteral("Sit & Go")});
     connect(defaultTable_, &QComboBox::activated, this, [this](int index) {
         if (environment_.appState && index >= 0)
             environment_.appState->setDefaultTable(SettingsRules::defaultTableAt(index));
@@ -275,8 +285,6 @@ QWidget* SettingsView::gameplaySection() {
                      QStringLiteral("Names your hand, rates your starting cards and explains each result.")));
 
     guide_ = button(QStringLiteral("Poker Basics…"));
-    guide_->setAccessibleDescription(
-        QStringLiteral("How a hand works, what beats what, and which hands to play."));
     connect(guide_, &QAbstractButton::clicked, this, &SettingsView::showGuide);
     auto* learn = new QWidget;
     auto* learnLayout = new QHBoxLayout(learn);
@@ -286,7 +294,8 @@ QWidget* SettingsView::gameplaySection() {
     learnTexts->setContentsMargins(0, 0, 0, 0);
     learnTexts->setSpacing(2);
     learnTexts->addWidget(new QLabel(QStringLiteral("Learn to play")));
-    learnTexts->addWidget(subtitle(guide_->accessibleDescription()));
+    learnTexts->addWidget(
+        description(guide_, QStringLiteral("How a hand works, what beats what, and which hands to play.")));
     learnLayout->addWidget(learnText, 1);
     learnLayout->addWidget(guide_, 0, Qt::AlignVCenter);
     form->addRow(learn);
@@ -343,13 +352,23 @@ QWidget* SettingsView::menuBarSection() {
         auto* state = environment_.appState;
         if (!state)
             return std::nullopt;
-        return SettingsRules::recordShortcut(*state, environment_.hotkey, shortcut);
+        std::optional<QString> refusal = SettingsRules::recordShortcut(*state, environment_.hotkey, shortcut);
+        if (!refusal)
+            say(ShortcutRecording::recordedAnnouncement(shortcut));
+        return refusal;
     });
-    connect(recorder_, &ShortcutRecorder::recordingChanged, this, &SettingsView::refresh);
+    connect(recorder_, &ShortcutRecorder::recordingChanged, this, [this] {
+        if (recorder_->isRecording() && !recorderWasRecording_)
+            say(ShortcutRecording::startedAnnouncement(recorder_->shortcut()));
+        recorderWasRecording_ = recorder_->isRecording();
+        refresh();
+    });
+    // The line under the recorder is shown; a reader hears it too, each time a combination is refused.
+    connect(recorder_, &ShortcutRecorder::refused, this, &SettingsView::say);
     shortcutRow_ = labelled(QStringLiteral("Shortcut"), recorder_);
     form->addRow(shortcutRow_);
 
-    refusalNote_ = subtitle(QString());
+    refusalNote_ = problemText();
     form->addRow(refusalNote_);
 
     hotkeyProblem_ = problemText();
@@ -361,8 +380,7 @@ QWidget* SettingsView::generalSection() {
     QFormLayout* form = nullptr;
     auto* group = section(QStringLiteral("General"), form);
 
-    launchSurface_ = new QComboBox;
-    launchSurface_->addItems({QStringLiteral("System Tray"), QStringLiteral("Window")});
+    launchSurface_ = dropDown({QStringLiteral("System Tray"), QStringLiteral("Window")});
     connect(launchSurface_, &QComboBox::activated, this, [this](int index) {
         if (environment_.appState && index >= 0)
             environment_.appState->setLaunchSurface(surfaces[static_cast<std::size_t>(index)]);
@@ -374,7 +392,7 @@ QWidget* SettingsView::generalSection() {
     auto* surfaceTexts = new QVBoxLayout;
     surfaceTexts->setSpacing(2);
     surfaceTexts->addWidget(titleFor(launchSurface_, QStringLiteral("Open Chipwhistle in")));
-    launchSurfaceSubtitle_ = subtitle({});
+    launchSurfaceSubtitle_ = description(launchSurface_, {});
     surfaceTexts->addWidget(launchSurfaceSubtitle_);
     surfaceLayout->addLayout(surfaceTexts, 1);
     surfaceLayout->addWidget(launchSurface_, 0, Qt::AlignTop);
@@ -408,6 +426,7 @@ QWidget* SettingsView::generalSection() {
 QWidget* SettingsView::bankrollSection() {
     QFormLayout* form = nullptr;
     auto* group = section(QStringLiteral("Bankroll"), form);
+    bankrollSection_ = group;
     bankroll_ = new QLabel;
     handsPlayed_ = new QLabel;
     sitAndGoResults_ = new QLabel;
@@ -477,13 +496,20 @@ void SettingsView::askToReset() {
                                            this);
     // The form under the question takes neither clicks nor keys, so Tab stays on its two answers.
     scroll_->setEnabled(false);
-    resetShade_->setGeometry(rect());
-    resetQuestion_->setGeometry(restingAtBottom(rect(), *resetQuestion_));
+    // The figures the question asks about stay in view under it: the question rests at the top, and the
+    // form shows its end, where they stand.
+    scroll_->ensureWidgetVisible(bankrollSection_, 0, 0);
+    placeResetQuestion();
     resetShade_->show();
     resetQuestion_->show();
     resetQuestion_->raise();
     // The safe answer takes the keys, with its ring showing what Return presses.
     resetQuestion_->dismissButton()->setFocus(Qt::TabFocusReason);
+}
+
+void SettingsView::placeResetQuestion() {
+    resetShade_->setGeometry(rect());
+    resetQuestion_->setGeometry(restingAtTop(rect(), *resetQuestion_));
 }
 
 void SettingsView::closeResetQuestion(bool giveKeysBack) {
@@ -502,8 +528,15 @@ void SettingsView::closeResetQuestion(bool giveKeysBack) {
 }
 
 void SettingsView::confirmReset() {
-    if (environment_.appState && environment_.controller)
-        SettingsRules::resetBankroll(*environment_.appState, *environment_.controller);
+    if (!environment_.appState || !environment_.controller)
+        return;
+    SettingsRules::resetBankroll(*environment_.appState, *environment_.controller);
+    say(SettingsRules::resetAnnouncement(environment_.appState->profile().bankroll));
+}
+
+void SettingsView::say(const QString& words) {
+    if (environment_.announcer)
+        environment_.announcer->announce(words);
 }
 
 void SettingsView::refresh() {
@@ -537,7 +570,7 @@ void SettingsView::refresh() {
 
     setIndex(launchSurface_, settings.launchSurface == LaunchSurface::window ? 1 : 0);
     launchSurfaceSubtitle_->setText(SettingsRules::launchSurfaceSubtitle(settings.launchSurface));
-    launchSurface_->setAccessibleDescription(launchSurfaceSubtitle_->text());
+    StyleAccessibility::setDescription(launchSurface_, launchSurfaceSubtitle_->text());
     const LaunchAtLogin* login = environment_.launchAtLogin;
     const LoginItemStatus status = login ? login->status() : LoginItemStatus::notRegistered;
     setChecked(launchAtLogin_,
@@ -556,6 +589,12 @@ void SettingsView::refresh() {
 
 bool SettingsView::isDark() const {
     return appearance_->flags().dark;
+}
+
+FormDropDown* SettingsView::dropDown(const QStringList& options) {
+    auto* made = new FormDropDown(options);
+    connect(made, &FormDropDown::steppedTo, this, &SettingsView::say);
+    return made;
 }
 
 StyledButton* SettingsView::button(const QString& title) {
@@ -617,10 +656,8 @@ void SettingsView::keyPressEvent(QKeyEvent* event) {
 
 void SettingsView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (resetQuestion_) {
-        resetShade_->setGeometry(rect());
-        resetQuestion_->setGeometry(restingAtBottom(rect(), *resetQuestion_));
-    }
+    if (resetQuestion_)
+        placeResetQuestion();
 }
 
 void SettingsView::hideEvent(QHideEvent* event) {

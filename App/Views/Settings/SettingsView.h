@@ -14,6 +14,7 @@
 
 class AppearanceWatcher;
 class DeckPreview;
+class FormDropDown;
 class QAbstractButton;
 class QCheckBox;
 class QComboBox;
@@ -69,11 +70,16 @@ class SettingsView final : public QWidget {
     QWidget* generalSection();
     QWidget* bankrollSection();
     void askToReset();
+    // Tells a screen reader, through the game's one voice.
+    void say(const QString& words);
+    void placeResetQuestion();
     // Takes the question away; the keys go back where they were when `giveKeysBack`.
     void closeResetQuestion(bool giveKeysBack);
     bool isDark() const;
     // A button of the form, drawn as the game's buttons are.
     StyledButton* button(const QString& title);
+    // A drop-down of the form, whose changes by key a reader is told of.
+    FormDropDown* dropDown(const QStringList& options);
     // Colours the form and its controls in the game's look for the desktop's appearance.
     void applyLook();
 
@@ -100,14 +106,16 @@ class SettingsView final : public QWidget {
     QWidget* shortcutRow_ = nullptr;
     ShortcutRecorder* recorder_ = nullptr;
     QLabel* hotkeyProblem_ = nullptr;
-    // Why the shortcut just recorded was refused, shown grey while the recorder waits for another: the
-    // stored one is still in force, so it is no problem of the hotkey's.
+    // Why the shortcut just recorded was refused, shown while the recorder waits for another, in the red
+    // of every refusal.
     QLabel* refusalNote_ = nullptr;
+    bool recorderWasRecording_ = false;
     QComboBox* launchSurface_ = nullptr;
     QLabel* launchSurfaceSubtitle_ = nullptr;
     QCheckBox* launchAtLogin_ = nullptr;
     QWidget* approvalRow_ = nullptr;
     QLabel* loginError_ = nullptr;
+    QWidget* bankrollSection_ = nullptr;
     QLabel* bankroll_ = nullptr;
     QLabel* handsPlayed_ = nullptr;
     QLabel* sitAndGoResults_ = nullptr;

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QWindow>
 
 ShortcutRecorder::ShortcutRecorder(QWidget* parent)
     : QPushButton(parent)
@@ -48,12 +49,19 @@ void ShortcutRecorder::holdInput(bool hold) {
         return;
     holdingInput_ = hold;
     // On X the keyboard grab is an active one, which outranks every program's passive shortcut grab.
+    // The pointer is held too, so that a press the window manager would take (on the window's own title
+    // bar) or another program would take reaches this window as a click outside the recorder.
+    QWindow* window = this->window()->windowHandle();
     if (hold) {
         grabKeyboard();
+        if (window)
+            window->setMouseGrabEnabled(true);
         qApp->installEventFilter(this);
     } else {
         if (keyboardGrabber() == this)
             releaseKeyboard();
+        if (window)
+            window->setMouseGrabEnabled(false);
         qApp->removeEventFilter(this);
     }
 }
@@ -98,6 +106,9 @@ bool ShortcutRecorder::eventFilter(QObject* watched, QEvent* event) {
         if (widget && widget != this && !isAncestorOf(widget))
             setRecording(false);
     }
+    // A window moved by its frame was pressed outside the recorder too.
+    if (recording_ && event->type() == QEvent::Move && watched == window())
+        setRecording(false);
     return QPushButton::eventFilter(watched, event);
 }
 
@@ -135,17 +146,21 @@ void ShortcutRecorder::keyPressEvent(QKeyEvent* event) {
                               : ShortcutRecording::Result{ShortcutRecording::Outcome::refuse, std::nullopt,
                                                           true, std::nullopt};
     if (result.outcome == ShortcutRecording::Outcome::refuse) {
-        QApplication::beep();
-        setRecording(true, result.reason);
+        refuse(result.reason);
         return;
     }
     setRecording(result.recording);
     if (!result.shortcut || !onRecord_)
         return;
-    if (auto refusal = onRecord_(*result.shortcut)) {
-        QApplication::beep();
-        setRecording(true, std::move(refusal));
-    }
+    if (auto refusal = onRecord_(*result.shortcut))
+        refuse(std::move(refusal));
+}
+
+void ShortcutRecorder::refuse(std::optional<QString> reason) {
+    QApplication::beep();
+    setRecording(true, reason);
+    if (reason)
+        emit refused(*reason);
 }
 
 void ShortcutRecorder::focusOutEvent(QFocusEvent* event) {

@@ -47,6 +47,8 @@ class ShortcutRecorder : public QPushButton {
   signals:
     // Recording started or ended, or its refusal changed.
     void recordingChanged();
+    // A combination was refused for `reason`, each time one is, while recording goes on.
+    void refused(const QString& reason);
 
   protected:
     bool event(QEvent* event) override;
@@ -57,6 +59,9 @@ class ShortcutRecorder : public QPushButton {
 
   private:
     void setRecording(bool recording, std::optional<QString> refusal = std::nullopt);
+    // Beeps and waits for another combination, saying why when there is a reason beyond a missing
+    // modifier.
+    void refuse(std::optional<QString> reason);
     void holdInput(bool hold);
     void updateTitle();
 

@@ -26,6 +26,8 @@ constexpr std::array reservedKeys{
     ReservedKey{7, false, "Ctrl+X", "cuts in every app"},
     ReservedKey{6, false, "Ctrl+Z", "undoes in every app"},
     ReservedKey{0, false, "Ctrl+A", "selects all in every app"},
+    ReservedKey{8, true, "Ctrl+Shift+C", "copies in a terminal"},
+    ReservedKey{9, true, "Ctrl+Shift+V", "pastes in a terminal"},
 };
 
 // Why `shortcut` may not be the global shortcut although it has a modifier: the game's own keys, which
@@ -86,6 +88,15 @@ QString accessibleLabel(bool recording, const KeyShortcut& shortcut) {
 
 QString accessibleHelp() {
     return QStringLiteral("Click, then press the new shortcut");
+}
+
+QString startedAnnouncement(const KeyShortcut& kept) {
+    return QStringLiteral("Recording shortcut. Press the new one, or Escape to keep %1.")
+        .arg(QString::fromStdString(kept.display()));
+}
+
+QString recordedAnnouncement(const KeyShortcut& recorded) {
+    return QStringLiteral("Shortcut set to %1.").arg(QString::fromStdString(recorded.display()));
 }
 
 } // namespace ShortcutRecording

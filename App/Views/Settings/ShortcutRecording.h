@@ -60,5 +60,9 @@ std::string keyName(std::uint16_t keyCode, const std::string& characters);
 QString title(bool recording, const KeyShortcut& shortcut);
 QString accessibleLabel(bool recording, const KeyShortcut& shortcut);
 QString accessibleHelp();
+// What a reader hears as recording starts (with the shortcut kept by Escape), and once a combination is
+// taken.
+QString startedAnnouncement(const KeyShortcut& kept);
+QString recordedAnnouncement(const KeyShortcut& recorded);
 
 } // namespace ShortcutRecording

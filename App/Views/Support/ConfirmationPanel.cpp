@@ -1,7 +1,6 @@
 #include "Views/Support/ConfirmationPanel.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -70,21 +69,11 @@ ConfirmationPanel::ConfirmationPanel(const TableTheme& look, const TableTheme& a
         confirm_ = new StyledButton(look, destructive->title, ControlKind::danger(), ControlSize::small,
                                     std::nullopt, std::move(destructive->action), this);
         confirm_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-        confirm_->installEventFilter(this);
         buttons->addWidget(confirm_);
     }
     column->addLayout(buttons);
     // The only Escape of the window while the card shows (what it covers takes no keys meanwhile).
     new QShortcut(QKeySequence(Qt::Key_Escape), this, std::move(safe.action));
-}
-
-bool ConfirmationPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == confirm_ && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void ConfirmationPanel::paintEvent(QPaintEvent*) {

@@ -12,9 +12,8 @@ class StyledButton;
 
 // The game's one way of asking before something happens (giving up a saved game, resetting the
 // bankroll) or of saying why it can't: a card in the satin panel look with the chips art, a title and
-// a message that wrap and are never cut, and its answers. Escape runs the safe answer; the destructive
-// one takes a click or Space, never a Return that may be meant elsewhere. The screen that shows the
-// card gives the safe answer the keys, so its ring shows what Return presses.
+// a message that wrap and are never cut, and its answers. Escape runs the safe answer; Return presses
+// the answer that shows the ring. The screen that shows the card gives the safe answer the keys first.
 class ConfirmationPanel : public QWidget {
     Q_OBJECT
   public:
@@ -33,7 +32,6 @@ class ConfirmationPanel : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     TableTheme look_;
