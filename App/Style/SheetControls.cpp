@@ -4,6 +4,7 @@
 
 #include <QLocale>
 #include <QStringList>
+#include <QtCore/qnamespace.h>
 
 #include <algorithm>
 #include <cmath>
@@ -90,6 +91,28 @@ std::int64_t valueAt(double fraction, std::int64_t cap) {
 
 std::int64_t stepped(std::int64_t bigBlinds, std::int64_t cap, std::int64_t step) {
     return std::clamp<std::int64_t>(shown(bigBlinds, cap) + step, Stakes::minimumBigBlinds, limit(cap));
+}
+
+std::optional<std::int64_t> keyed(int key, bool shift, std::int64_t bigBlinds, std::int64_t cap) {
+    const std::int64_t arrow = shift ? 10 : 1;
+    switch (key) {
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        return stepped(bigBlinds, cap, arrow);
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        return stepped(bigBlinds, cap, -arrow);
+    case Qt::Key_PageUp:
+        return stepped(bigBlinds, cap, 10);
+    case Qt::Key_PageDown:
+        return stepped(bigBlinds, cap, -10);
+    case Qt::Key_Home:
+        return Stakes::minimumBigBlinds;
+    case Qt::Key_End:
+        return limit(cap);
+    default:
+        return std::nullopt;
+    }
 }
 
 QString spokenValue(std::int64_t bigBlinds, std::int64_t cap, std::int64_t bigBlind) {

@@ -57,6 +57,9 @@ double x(double value, double width);
 std::int64_t valueAt(double fraction, std::int64_t cap);
 // An arrow key: `step` (±1, ±10) from the shown value, kept in range, never snapped.
 std::int64_t stepped(std::int64_t bigBlinds, std::int64_t cap, std::int64_t step);
+// Where a key moves the slider, as every slider of the desktop moves: the arrows by 1 (10 with Shift),
+// Page Up and Page Down by 10, Home and End to either end. None for a key the slider leaves alone.
+std::optional<std::int64_t> keyed(int key, bool shift, std::int64_t bigBlinds, std::int64_t cap);
 // "600 chips, 60 big blinds. You can afford up to 75 big blinds".
 QString spokenValue(std::int64_t bigBlinds, std::int64_t cap, std::int64_t bigBlind);
 

@@ -44,13 +44,24 @@ inline bool sameWords(const QString& first, const QString& second) {
     return first.trimmed().compare(second.trimmed(), Qt::CaseInsensitive) == 0;
 }
 
-inline void walk(QAccessibleInterface* element, QStringList& problems) {
+// What a reader reads in one breath: a text and the texts inside it, or a tile read as one.
+inline bool readWhole(QAccessible::Role role) {
+    return role == QAccessible::StaticText || role == QAccessible::Heading;
+}
+
+// `reached` gathers every element walked; `whole` is the nearest enclosing element read in one
+// breath, whose words its parts must not say again.
+inline void walk(QAccessibleInterface* element, QStringList& problems, QList<QObject*>& reached,
+                 const QString& whole = {}) {
     if (!element || !element->isValid())
         return;
     const QAccessible::State state = element->state();
     if (state.invisible)
         return;
+    reached << element->object();
     const QString name = element->text(QAccessible::Name);
+    if (!whole.isEmpty() && !name.trimmed().isEmpty() && whole.contains(name.trimmed(), Qt::CaseInsensitive))
+        problems << describe(element) + QStringLiteral(": read twice, inside \"%1\" too").arg(whole);
     const QString description = element->text(QAccessible::Description);
     const QAccessible::Role role = element->role();
     if (state.focusable) {
@@ -67,8 +78,20 @@ inline void walk(QAccessibleInterface* element, QStringList& problems) {
     // Qt on Linux names a drop-down by its value and leaves what it sets to the label it is related to.
     if (qobject_cast<QComboBox*>(element->object()) && element->relations(QAccessible::Label).isEmpty())
         problems << describe(element) + QStringLiteral(": no label says what it sets");
+    const QString inside = whole.isEmpty() && readWhole(element->role()) ? name : whole;
     for (int index = 0; index < element->childCount(); ++index)
-        walk(element->child(index), problems);
+        walk(element->child(index), problems, reached, inside);
+}
+
+// Every control the keys reach must be in the tree where a reader looks for it: a reader ignores the
+// focus of an element its parent does not list.
+inline void checkReachable(QWidget* root, const QList<QObject*>& reached, QStringList& problems) {
+    for (QWidget* widget : root->findChildren<QWidget*>()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(root) && widget->isEnabled() &&
+            !reached.contains(widget) && !widget->isWindow())
+            problems << describe(QAccessible::queryAccessibleInterface(widget)) +
+                            QStringLiteral(": takes the focus where no reader finds it");
+    }
 }
 
 // Every visible label that names a control must be found from the control as its label.
@@ -91,8 +114,10 @@ inline void checkLabels(QWidget* root, QStringList& problems) {
 // The problems of the window `root` heads, empty when a reader finds nothing wrong.
 inline QStringList problems(QWidget* root) {
     QStringList found;
-    walk(QAccessible::queryAccessibleInterface(root), found);
+    QList<QObject*> reached;
+    walk(QAccessible::queryAccessibleInterface(root), found, reached);
     checkLabels(root, found);
+    checkReachable(root, reached, found);
     return found;
 }
 

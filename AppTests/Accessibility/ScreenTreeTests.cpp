@@ -2,6 +2,7 @@
 // spoken, no description repeating a name, no empty frame, every titled control related to its title.
 #include "Game/BotSeating.h"
 #include "Learn/GuideDestination.h"
+#include "Views/Controls/StakePicker.h"
 #include "Views/Controls/StyledButton.h"
 #include "Views/Home/HomeColumn.h"
 #include "Views/Home/HomeView.h"
@@ -60,6 +61,19 @@ TEST(ScreenTree, TheLobbyItsSheetsNoticesAndTermPanels) {
             lobby.view.model().openSheet(mode);
             ASSERT_TRUE(lobby.view.sheet());
             expectReadable(&lobby.view, toString(mode).data());
+        }
+        {
+            // A stake the bankroll can't reach, tried: why is read under the stakes.
+            LobbyHarness harness;
+            harness.setBankroll(935);
+            Lobby lobby(surface, harness);
+            lobby.view.model().openSheet(GameMode::cashTable);
+            NewGameSheet* sheet = lobby.view.sheet();
+            WidgetEvents::click(sheet->stakePicker()->card(CashStakes::medium));
+            QAccessibleInterface* line = QAccessible::queryAccessibleInterface(sheet->messageLine());
+            EXPECT_FALSE(line->state().invisible);
+            EXPECT_EQ(line->text(QAccessible::Name), "25/50 needs 2,000 chips (40 BB). You have 935.");
+            expectReadable(&lobby.view, "the reason a stake is locked");
         }
         {
             LobbyHarness harness;

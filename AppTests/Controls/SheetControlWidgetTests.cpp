@@ -5,6 +5,8 @@
 #include "Views/Controls/StakePicker.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
@@ -81,6 +83,47 @@ TEST(SheetControls, StepperStopsAtTheEndsOfItsRange) {
     EXPECT_EQ(stepper.count(), 5);
     EXPECT_EQ(stepper.plusButton()->toolTip(), "More opponents");
     EXPECT_EQ(stepper.accessibleName(), "Opponents");
+}
+
+// A reader gets the buy-in in chips and the count as numbers with their ends and step, and finds the
+// stepper's buttons, which hold the keys, in the tree with the count beside them. (That it hears each
+// move is for the reader itself to say: the end-to-end test with Orca.)
+TEST(SheetControls, AReaderGetsTheBuyInAndTheCountAsValuesAndHearsThemMove) {
+    QWidget window;
+    auto* slider = new BuyInSlider(TableTheme::standard(), 100, 75, 10, ChipDenomination::d5, &window);
+    auto* stepper = new OpponentStepper(TableTheme::standard(), 5, 1, 5, {"opponent", "opponents"}, &window);
+    slider->setGeometry(0, 0, 252, slider->sizeHint().height());
+    stepper->move(0, 100);
+    window.resize(300, 200);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    slider->setFocus(Qt::TabFocusReason);
+
+    QAccessibleValueInterface* value = QAccessible::queryAccessibleInterface(slider)->valueInterface();
+    ASSERT_TRUE(value);
+    EXPECT_EQ(value->currentValue().toDouble(), 750);
+    EXPECT_EQ(value->minimumValue().toDouble(), 400);
+    EXPECT_EQ(value->maximumValue().toDouble(), 750);
+    EXPECT_EQ(value->minimumStepSize().toDouble(), 10);
+    for (const auto& [key, lands] : std::vector<std::pair<Qt::Key, std::int64_t>>{
+             {Qt::Key_Home, 40}, {Qt::Key_PageUp, 50}, {Qt::Key_End, 75}, {Qt::Key_PageDown, 65}}) {
+        QTest::keyClick(slider, key);
+        EXPECT_EQ(slider->bigBlinds(), lands) << key;
+        EXPECT_EQ(value->currentValue().toDouble(), static_cast<double>(lands * 10)) << key;
+    }
+    value->setCurrentValue(600);
+    EXPECT_EQ(slider->bigBlinds(), 60);
+
+    QAccessibleInterface* count = QAccessible::queryAccessibleInterface(stepper);
+    ASSERT_EQ(count->childCount(), 2);
+    QAccessibleInterface* fewer = count->child(0);
+    EXPECT_EQ(count->indexOfChild(fewer), 0);
+    EXPECT_EQ(fewer->text(QAccessible::Name), "Fewer opponents");
+    EXPECT_EQ(count->child(1)->text(QAccessible::Name), "More opponents");
+    EXPECT_EQ(fewer->text(QAccessible::Description), "5 opponents");
+    click(stepper->minusButton());
+    EXPECT_EQ(fewer->text(QAccessible::Description), "4 opponents");
+    EXPECT_EQ(count->valueInterface()->currentValue().toDouble(), 4);
 }
 
 TEST(SheetControls, SlidingPickerArrowsStopAtTheEnds) {

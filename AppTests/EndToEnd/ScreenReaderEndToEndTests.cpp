@@ -335,6 +335,54 @@ QList<QStringList> linesOf(const QString& output, const QString& kind) {
     return found;
 }
 
+// Opens the Cash Table sheet from the lobby by keys (the default table is the cash table, so Return
+// on the hero game opens it), tabs to the buy-in slider, then moves it with Left and with Home, a step
+// every second and a half, so Orca has spoken each before the next; then Tab leaves it. Prints "F" once
+// the slider has the keys, or why it never got them.
+const char* buyInPlayer = R"py(
+import os, sys, time, shutil, subprocess, pyatspi
+from gi.repository import GLib
+for _ in range(180):
+    app = next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name.lower() == "chipwhistle" and a.childCount), None)
+    if app: break
+    time.sleep(0.5)
+if not app: print("no application named chipwhistle on the bus"); sys.exit(3)
+focus, start, phase, tabs = [None], time.time(), ["wait"], [0]
+def focused(event):
+    if event.detail1: focus[0] = event.source
+pyatspi.Registry.registerEventListener(focused, "object:state-changed:focused")
+def orcaListens():
+    try:
+        with open(os.environ["SPOKEN"], errors="replace") as log: return "SPEECH OUTPUT: " in log.read()
+    except (OSError, KeyError): return False
+def key(name): subprocess.run(["xdotool", "key", name])
+def step():
+    if phase[0] == "wait":
+        if orcaListens() or time.time() - start > 90: phase[0] = "open"
+    elif phase[0] == "open":
+        key("Return"); phase[0] = "find"
+    elif phase[0] == "find":
+        try: role = focus[0].getRoleName() if focus[0] else ""
+        except Exception: role = ""
+        if role == "slider":
+            print("F\tslider"); sys.stdout.flush(); key("Left"); phase[0] = "left"
+        elif tabs[0] >= 30:
+            print("the slider never had the keys"); pyatspi.Registry.stop(); return False
+        else:
+            tabs[0] += 1; key("Tab")
+    elif phase[0] == "left":
+        key("Home"); phase[0] = "home"
+    elif phase[0] == "home":
+        # Orca writes its log in blocks and is stopped, not asked to quit: moving on makes it write
+        # enough more that what it said of Home is in the file.
+        key("Tab"); phase[0] = "heard"
+    else:
+        pyatspi.Registry.stop(); return False
+    return True
+GLib.timeout_add(1500, step)
+pyatspi.Registry.start()
+)py";
+
 using ScreenReaderEndToEnd = DesktopTest;
 
 TEST_F(ScreenReaderEndToEnd, AFiveHandSeriesTellsTheReaderOfRealChangesOnlyAndFewAHand) {
@@ -612,6 +660,55 @@ TEST_F(ScreenReaderEndToEnd, TheOnboardingWindowIsReadWithNamesRolesAndCheckedCh
     EXPECT_GE(radios, 6) << parts[1].toStdString();
     EXPECT_GE(checked, 2) << "a choice is checked in each question";
     EXPECT_EQ(offered(choices), "Back, Start playing with 10,000 chips, Close");
+}
+
+// The buy-in slider, reached by Tab and moved by keys, as Orca speaks it: its amount in chips when it
+// gets the keys, and the new amount at every move, Left by one big blind and Home to the least.
+TEST_F(ScreenReaderEndToEnd, OrcaSpeaksTheBuyInAmountWhenTheSliderGetsTheKeysAndAtEveryMove) {
+    QString why = whyNoReader();
+    if (why.isEmpty() && QStandardPaths::findExecutable("orca").isEmpty())
+        why = QStringLiteral("Orca is not installed");
+    if (!why.isEmpty())
+        GTEST_SKIP() << why.toStdString();
+    QDir().mkpath(dataFolder(home.path()));
+    QFile file(dataFolder(home.path()) + "/profile.json");
+    file.open(QIODevice::WriteOnly);
+    file.write(R"({"schemaVersion": 1, "bankroll": 10000, "onboarded": true,
+                  "settings": {"defaultTable": "cashTable", "launchSurface": "window"}})");
+    file.close();
+    const QString log = home.path() + "/orca.log";
+    const std::optional<QString> listened = runBesideTheGame(*desktop, home.path(), buyInPlayer, log, why);
+    if (!listened)
+        GTEST_SKIP() << why.toStdString();
+    ASSERT_TRUE(listened->contains(QStringLiteral("F\tslider"))) << listened->toStdString();
+    QFile spokenLog(log);
+    ASSERT_TRUE(spokenLog.open(QIODevice::ReadOnly));
+    QStringList spoken;
+    for (const QString& line : QString::fromUtf8(spokenLog.readAll()).split('\n'))
+        if (line.contains(QStringLiteral("SPEECH OUTPUT: ")))
+            spoken << line.section(QStringLiteral("SPEECH OUTPUT: "), 1);
+    if (spoken.isEmpty())
+        GTEST_SKIP() << "Orca started but said nothing";
+    // 100 big blinds of 10 at the start, then 99, then the least, 40: each amount in its own words,
+    // whatever the grouping Orca gives it, in the order the keys were pressed.
+    const auto said = [&spoken](const QString& amount, qsizetype from) {
+        const QRegularExpression words(QStringLiteral("\\b%1\\b").arg(amount));
+        for (qsizetype index = from; index < spoken.size(); ++index)
+            if (spoken[index].contains(words))
+                return index;
+        return qsizetype(-1);
+    };
+    qsizetype focusedAt = -1;
+    for (qsizetype index = 0; index < spoken.size() && focusedAt < 0; ++index)
+        if (spoken[index].contains(QStringLiteral("slider")))
+            focusedAt = index;
+    const std::string heard = spoken.join('\n').toStdString();
+    ASSERT_GE(focusedAt, 0) << heard;
+    EXPECT_TRUE(spoken[focusedAt].contains(QRegularExpression(QStringLiteral("\\b1,?000\\b"))))
+        << "the amount as the slider gets the keys: " << spoken[focusedAt].toStdString();
+    const qsizetype left = said(QStringLiteral("990"), focusedAt + 1);
+    EXPECT_GT(left, focusedAt) << "Left by one big blind:\n" << heard;
+    EXPECT_GT(said(QStringLiteral("400"), std::max(left, focusedAt) + 1), focusedAt) << "Home:\n" << heard;
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "Style/SeatedTableLayout.h"
 #include "Views/Home/NewGameSheetModel.h"
 
 #include "Game/BotSeating.h"
@@ -62,6 +63,8 @@ TEST(NewGameSheetCash, FiguresBelowAtAndAboveEachMinimum) {
     };
     EXPECT_EQ(low(5000).range, "400 – 1,000");
     EXPECT_EQ(low(5000).amount, 1000);
+    EXPECT_EQ(low(5000).spoken, "Buy-in: 1,000 chips, 100 big blinds");
+    EXPECT_EQ(low(935).spoken, "Buy-in: 930 chips, 93 big blinds");
     EXPECT_FALSE(low(5000).isShort);
     EXPECT_EQ(low(935).range, "400 – 930 (your bankroll)");
     EXPECT_EQ(low(935).cap, 93);
@@ -110,6 +113,30 @@ TEST(NewGameSheetPreview, ShowsExactlyTheBotsTheSeedSeats) {
     const NewGameSheetModel quick(GameMode::quickHand, 77);
     EXPECT_EQ(quick.previewPlayers(NewGameChoices(), 0).size(), 1u);
     EXPECT_EQ(NewGameSheetModel(GameMode::sitAndGo, 77).previewPlayers(NewGameChoices(), 0).size(), 5u);
+}
+
+// A reader hears the count on the stepper first, in its own words, then who sits down.
+TEST(NewGameSheetPreview, IsSpokenWithTheCountOnItsStepper) {
+    const auto seated = [](const NewGameSheetModel& sheet, const NewGameChoices& choices) {
+        return SeatedTableLayout::accessibleName(sheet.previewPlayers(choices, 5000));
+    };
+    const NewGameSheetModel cash(GameMode::cashTable, 77);
+    for (const std::int64_t opponents : {1, 3, 9}) {
+        const auto choices = cashChoices(CashStakes::low, 100, opponents);
+        const QString count = opponents == 1   ? "1 opponent. "
+                              : opponents == 3 ? "3 opponents. "
+                                               : "5 opponents. ";
+        EXPECT_EQ(cash.previewSpoken(choices, 5000), count + seated(cash, choices)) << opponents;
+    }
+    const NewGameSheetModel quick(GameMode::quickHand, 77);
+    NewGameChoices hands;
+    hands.quickHandHands = 1;
+    EXPECT_EQ(quick.previewSpoken(hands, 5000), "1 hand. " + seated(quick, hands));
+    hands.quickHandHands = 7;
+    EXPECT_EQ(quick.previewSpoken(hands, 5000), "7 hands. " + seated(quick, hands));
+    const NewGameSheetModel sitAndGo(GameMode::sitAndGo, 77);
+    EXPECT_EQ(sitAndGo.previewSpoken(hands, 5000), seated(sitAndGo, hands));
+    EXPECT_TRUE(seated(sitAndGo, hands).startsWith("At the table: "));
 }
 
 TEST(NewGameSheetTerms, CashBlindsFollowTheStakesOthersAreTenTwenty) {

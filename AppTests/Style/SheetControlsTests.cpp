@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 
 TEST(StakeCards, LockedBelowFortyBigBlinds) {
     const auto card = [](CashStakes stakes, std::int64_t spendable) {
@@ -52,6 +53,38 @@ TEST(BuyInScale, KeysStepWithoutSnapping) {
     EXPECT_EQ(BuyInScale::stepped(61, 100, 1), 62);
     EXPECT_EQ(BuyInScale::stepped(30, 100, 1), 41);
     EXPECT_EQ(BuyInScale::stepped(90, 75, 1), 75);
+}
+
+// Every key a desktop's slider answers, from a value (bound, cap) to where it lands; none for a key
+// left to the sheet.
+TEST(BuyInScale, KeysMoveAsOnEveryDesktopSlider) {
+    struct Case {
+        int key;
+        bool shift;
+        std::int64_t bigBlinds;
+        std::int64_t cap;
+        std::optional<std::int64_t> lands;
+    };
+    const Case cases[] = {
+        {Qt::Key_Right, false, 61, 100, 62},
+        {Qt::Key_Up, true, 95, 100, 100},
+        {Qt::Key_Left, true, 45, 100, 40},
+        {Qt::Key_Down, false, 40, 100, 40},
+        {Qt::Key_PageUp, false, 60, 100, 70},
+        {Qt::Key_PageUp, false, 70, 75, 75},
+        {Qt::Key_PageDown, false, 100, 100, 90},
+        {Qt::Key_PageDown, false, 45, 100, 40},
+        {Qt::Key_Home, false, 100, 100, 40},
+        {Qt::Key_End, false, 40, 100, 100},
+        {Qt::Key_End, false, 40, 75, 75},
+        {Qt::Key_End, false, 40, 10, 40},
+        {Qt::Key_Home, false, 30, 100, 40},
+        {Qt::Key_Return, false, 60, 100, std::nullopt},
+        {Qt::Key_Tab, false, 60, 100, std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(BuyInScale::keyed(c.key, c.shift, c.bigBlinds, c.cap), c.lands)
+            << "key " << std::hex << c.key << std::dec << " from " << c.bigBlinds << " under " << c.cap;
 }
 
 TEST(BuyInScale, SpokenValueAddsTheLimitBelowAHundred) {

@@ -98,6 +98,11 @@ void setRole(QWidget* widget, QAccessible::Role role) {
     widget->setProperty(roleProperty, static_cast<int>(role));
 }
 
+void setRead(QWidget* widget, QAccessible::Role role) {
+    setRole(widget, role);
+    widget->setProperty(hiddenProperty, false);
+}
+
 void setSelected(QWidget* widget, bool selected) {
     if (widget->property(selectedProperty).toBool() == selected)
         return;

@@ -19,6 +19,8 @@ inline constexpr const char* hiddenProperty = "chipwhistleAccessibleHidden";
 inline constexpr const char* modalProperty = "chipwhistleAccessibleModal";
 
 void setRole(QWidget* widget, QAccessible::Role role);
+// Read in `role` from now on, even where it was hidden before (an ornament the screen gives words).
+void setRead(QWidget* widget, QAccessible::Role role);
 // The chosen one of a set: a radio button's checked state, any other role's selected state.
 void setSelected(QWidget* widget, bool selected);
 // A card that holds the keys until it is answered, read as a modal dialog.

@@ -49,12 +49,19 @@ BuyInSlider::BuyInSlider(const TableTheme& theme, std::int64_t bigBlinds, std::i
 
 void BuyInSlider::setValues(std::int64_t bigBlinds, std::int64_t cap, std::int64_t bigBlind,
                             ChipDenomination chip) {
+    const double before = accessibleScale().current;
     bigBlinds_ = bigBlinds;
     cap_ = cap;
     bigBlind_ = bigBlind;
     chip_ = chip;
-    StyleAccessibility::setDescription(this, accessibleValue());
+    spoken(before);
     update();
+}
+
+void BuyInSlider::spoken(double amountBefore) {
+    StyleAccessibility::setDescription(this, accessibleValue());
+    if (accessibleScale().current != amountBefore)
+        Adjustable::valueMoved(this);
 }
 
 void BuyInSlider::setTheme(const TableTheme& theme) {
@@ -74,11 +81,19 @@ QString BuyInSlider::accessibleValue() const {
     return BuyInScale::spokenValue(bigBlinds_, cap_, bigBlind_);
 }
 
+Adjustable::Scale BuyInSlider::accessibleScale() const {
+    // In chips, a big blind a step: the amount the player sits down with is what a reader speaks.
+    const auto chips = [this](std::int64_t bigBlinds) { return static_cast<double>(bigBlinds * bigBlind_); };
+    return {chips(BuyInScale::shown(bigBlinds_, cap_)), chips(Stakes::minimumBigBlinds),
+            chips(BuyInScale::limit(cap_)), static_cast<double>(bigBlind_)};
+}
+
 void BuyInSlider::write(std::int64_t bigBlinds) {
     if (bigBlinds == bigBlinds_)
         return;
+    const double before = accessibleScale().current;
     bigBlinds_ = bigBlinds;
-    StyleAccessibility::setDescription(this, accessibleValue());
+    spoken(before);
     update();
     emit bigBlindsChanged(bigBlinds_);
 }
@@ -134,22 +149,13 @@ void BuyInSlider::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void BuyInSlider::keyPressEvent(QKeyEvent* event) {
-    int direction = 0;
-    switch (event->key()) {
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-        direction = 1;
-        break;
-    case Qt::Key_Left:
-    case Qt::Key_Down:
-        direction = -1;
-        break;
-    default:
+    const std::optional<std::int64_t> lands =
+        BuyInScale::keyed(event->key(), event->modifiers().testFlag(Qt::ShiftModifier), bigBlinds_, cap_);
+    if (!lands) {
         QWidget::keyPressEvent(event);
         return;
     }
-    const int step = event->modifiers().testFlag(Qt::ShiftModifier) ? 10 : 1;
-    write(BuyInScale::stepped(bigBlinds_, cap_, direction * step));
+    write(*lands);
     event->accept();
 }
 

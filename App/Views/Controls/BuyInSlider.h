@@ -9,7 +9,8 @@
 
 // The cash table's buy-in, 40 to 100 big blinds: a track with detents at 40, 60, 80 and 100, a chip
 // for a thumb, a bubble with the amount in chips while dragged or focused, and stripes over the stretch
-// the bankroll can't reach. Dragging snaps near a detent; the arrows step by 1 (10 with Shift).
+// the bankroll can't reach. Dragging snaps near a detent; the arrows step by 1 (10 with Shift), Page Up
+// and Page Down by 10, Home and End go to either end. A reader gets the amount in chips as its value.
 class BuyInSlider : public QWidget, public Adjustable {
     Q_OBJECT
   public:
@@ -28,6 +29,7 @@ class BuyInSlider : public QWidget, public Adjustable {
     void increment() override;
     void decrement() override;
     QString accessibleValue() const override;
+    Scale accessibleScale() const override;
 
     QSize sizeHint() const override;
 
@@ -46,6 +48,8 @@ class BuyInSlider : public QWidget, public Adjustable {
 
   private:
     void write(std::int64_t bigBlinds);
+    // Tells the reader of the new words and amount once the values changed.
+    void spoken(double amountBefore);
     void dragTo(double x);
     void setDragging(bool dragging);
     void raiseBubble();

@@ -99,6 +99,7 @@ void OpponentStepper::setCount(std::int64_t count) {
         return;
     count_ = count;
     refresh();
+    Adjustable::valueMoved(this);
 }
 
 void OpponentStepper::setTheme(const TableTheme& theme) {
@@ -113,6 +114,7 @@ void OpponentStepper::change(std::int64_t count) {
         return;
     count_ = count;
     refresh();
+    Adjustable::valueMoved(this);
     emit countChanged(count_);
 }
 
@@ -128,6 +130,10 @@ void OpponentStepper::refresh() {
     minus_->setEnabled(count_ > lowest_);
     plus_->setEnabled(count_ < highest_);
     StyleAccessibility::setDescription(this, accessibleValue());
+    // The buttons hold the keys while the count changes under them: each carries the count, so a
+    // reader speaks it on reaching the button and again at every press.
+    for (QAbstractButton* button : {minus_, plus_})
+        StyleAccessibility::setDescription(button, accessibleValue());
     updateGeometry();
     resizeEvent(nullptr);
     update();

@@ -27,6 +27,9 @@ class OpponentStepper : public QWidget, public Adjustable {
     void increment() override;
     void decrement() override;
     QString accessibleValue() const override { return unit_.value(count_); }
+    Scale accessibleScale() const override {
+        return {static_cast<double>(count_), static_cast<double>(lowest_), static_cast<double>(highest_), 1};
+    }
 
     QSize sizeHint() const override;
     // The capsule as drawn, inside the room the widget keeps round it for its shadow.

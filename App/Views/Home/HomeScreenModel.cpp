@@ -71,7 +71,7 @@ HomeScreenModel HomeScreenModel::make(const Profile& profile, const std::optiona
                                       std::int64_t spendable, std::int64_t lastRefillAmount) {
     HomeScreenModel model;
     model.bankroll = LobbyText::grouped(profile.bankroll);
-    model.bankrollSpoken = QStringLiteral("Bankroll: %1 chips").arg(model.bankroll);
+    model.bankrollSpoken = LobbyText::spokenBankroll(profile.bankroll);
     model.status = LobbyText::status(saved, lastRefillAmount);
     model.hero = HomeHero::choose(saved.has_value(), profile.settings.defaultTable);
     model.heroCard = heroCardFor(model.hero, profile, saved, spendable);

@@ -144,8 +144,8 @@ void HomeView::buildHeader(QVBoxLayout* column) {
     amount_ = new BankrollAmount(lobby_, QString(), column_);
     amount_->setMinimumHeight(amount_->sizeHint().height());
     amountLine->addWidget(amount_, 0, Qt::AlignBottom);
-    chipsWord_ = LobbyWidgets::label(QStringLiteral("chips"), 14, FontWeight::medium,
-                                     LabelColors::secondary(dark), column_);
+    chipsWord_ = LobbyWidgets::partLabel(QStringLiteral("chips"), 14, FontWeight::medium,
+                                         LabelColors::secondary(dark), column_);
     amountLine->addWidget(chipsWord_, 0, Qt::AlignBottom);
     amountLine->addStretch(1);
     // One element for screen readers: "Bankroll: 10,000 chips".

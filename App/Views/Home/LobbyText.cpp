@@ -50,6 +50,10 @@ QString grouped(std::int64_t amount) {
     return QLocale().toString(static_cast<qint64>(amount));
 }
 
+QString spokenBankroll(std::int64_t chips) {
+    return QStringLiteral("Bankroll: %1 chips").arg(grouped(chips));
+}
+
 QString needsLine(std::int64_t cost) {
     return QStringLiteral("Needs %1 chips").arg(grouped(cost));
 }

@@ -29,6 +29,8 @@ QString modeTitle(GameMode mode);
 QString difficultyTitle(TableDifficulty difficulty);
 // An amount in the locale's integer format: 2000 reads "2,000".
 QString grouped(std::int64_t amount);
+// "Bankroll: 10,000 chips", as a reader hears the bankroll.
+QString spokenBankroll(std::int64_t chips);
 // "Needs 2,000 chips".
 QString needsLine(std::int64_t cost);
 

@@ -1,6 +1,7 @@
 #include "Views/Home/LobbyWidgets.h"
 
 #include "Style/Drawing/Colors.h"
+#include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/ThemeFonts.h"
 #include "Views/Controls/ButtonFaces.h"
 
@@ -14,6 +15,14 @@ QLabel* label(const QString& text, double size, FontWeight weight, const RGB& co
     label->setTextFormat(Qt::PlainText);
     recolor(label, colour);
     return label;
+}
+
+QLabel* partLabel(const QString& text, double size, FontWeight weight, const RGB& colour, QWidget* parent) {
+    // Hidden before it has words: Qt settles what a label is to a reader when its text is first set.
+    QLabel* line = label(QString(), size, weight, colour, parent);
+    StyleAccessibility::setHidden(line);
+    line->setText(text);
+    return line;
 }
 
 void recolor(QLabel* label, const RGB& colour) {

@@ -142,10 +142,11 @@ QWidget* NewGameSheet::stat(const QString& title, const QString& value) {
     column->setContentsMargins(10, 6, 10, 6);
     column->setSpacing(2);
     column->addWidget(
-        LobbyWidgets::label(title, 11, FontWeight::regular, LabelColors::secondary(lobby_.dark), tile));
+        LobbyWidgets::partLabel(title, 11, FontWeight::regular, LabelColors::secondary(lobby_.dark), tile));
     column->addWidget(
-        LobbyWidgets::label(value, 12.5, FontWeight::semibold, LabelColors::primary(lobby_.dark), tile));
+        LobbyWidgets::partLabel(value, 12.5, FontWeight::semibold, LabelColors::primary(lobby_.dark), tile));
     tile->setMinimumHeight(48 + SatinPanel::shadowMargins().top() + SatinPanel::shadowMargins().bottom());
+    // One element read once: the tile says its title and value together.
     StyleAccessibility::setRole(tile, QAccessible::StaticText);
     tile->setAccessibleName(title + QStringLiteral(", ") + value);
     return tile;
@@ -184,15 +185,14 @@ void NewGameSheet::build() {
     preview_ =
         new ArtView([this](QPainter& painter, const QRectF& rect) { paintPreview(painter, rect); }, form_);
     preview_->setFixedHeight(140);
+    // Read with the sheet's text as it opens: the count on its stepper and who sits at the table.
+    StyleAccessibility::setRead(preview_, QAccessible::StaticText);
     form->addWidget(preview_);
     if (mode == GameMode::quickHand || mode == GameMode::cashTable) {
         const bool quick = mode == GameMode::quickHand;
         stepper_ = new OpponentStepper(
             lobby_, quick ? NewGameSheetModel::hands(choices) : NewGameSheetModel::opponents(choices), 1,
-            quick ? 50 : 5,
-            quick ? StepperUnit{QStringLiteral("hand"), QStringLiteral("hands")}
-                  : StepperUnit{QStringLiteral("opponent"), QStringLiteral("opponents")},
-            form_);
+            quick ? 50 : 5, *NewGameSheetModel::countUnit(mode), form_);
         connect(stepper_, &OpponentStepper::countChanged, this, [this, quick](std::int64_t count) {
             change(
                 [quick, count](NewGameChoices& c) { (quick ? c.quickHandHands : c.cashOpponents) = count; });
@@ -334,12 +334,13 @@ void NewGameSheet::refresh() {
     const GameMode mode = model_.mode();
     const std::optional<QString> blocked = model_.blockedReason(choices, spendable);
     bankroll_->setText(QStringLiteral("Bankroll ") + LobbyText::grouped(spendable));
+    StyleAccessibility::setName(bankroll_, LobbyText::spokenBankroll(spendable));
 
     const std::vector<BotKit::BotProfile> players = model_.previewPlayers(choices, spendable);
     seats_.update(players, clock_.now(), art_.reduceMotion);
     if (seats_.isMoving(clock_.now()))
         clock_.start();
-    preview_->setAccessibleName(SeatedTableLayout::accessibleName(players));
+    StyleAccessibility::setName(preview_, model_.previewSpoken(choices, spendable));
     preview_->update();
     if (stepper_) {
         stepper_->setCount(mode == GameMode::quickHand ? NewGameSheetModel::hands(choices)
@@ -358,7 +359,7 @@ void NewGameSheet::refresh() {
         LobbyWidgets::recolor(message_, lockedReason_ ? SatinPanelColors::warning(lobby_.dark)
                                                       : LabelColors::secondary(lobby_.dark));
         if (lockedReason_ || blocked)
-            StyleAccessibility::setRole(message_, QAccessible::StaticText);
+            StyleAccessibility::setRead(message_, QAccessible::StaticText);
         else
             StyleAccessibility::setHidden(message_);
         const BuyInFigures figures = NewGameSheetModel::buyIn(choices, spendable);
@@ -368,6 +369,7 @@ void NewGameSheet::refresh() {
                 .arg(LobbyText::grouped(figures.amount),
                      toQColor(LabelColors::secondary(lobby_.dark)).name(QColor::HexArgb))
                 .arg(figures.shown));
+        StyleAccessibility::setName(buyInAmount_, figures.spoken);
         buyInRange_->setText(figures.range);
         buyIn_->setValues(choices.cashBuyInBB, figures.cap, bigBlind(choices.cashStakes),
                           Stakes::chip(choices.cashStakes));

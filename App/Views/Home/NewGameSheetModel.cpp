@@ -3,6 +3,7 @@
 #include "Game/BotSeating.h"
 #include "Game/GameModeRules.h"
 #include "Persistence/ChoicesSetup.h"
+#include "Style/SeatedTableLayout.h"
 #include "Style/SheetControls.h"
 #include "Views/Home/LobbyText.h"
 
@@ -41,6 +42,9 @@ BuyInFigures NewGameSheetModel::buyIn(const NewGameChoices& choices, std::int64_
         LobbyText::grouped(Stakes::minimumBuyIn(choices.cashStakes)), LobbyText::grouped(big * figures.cap));
     if (reach < Stakes::maximumBigBlinds)
         figures.range += QStringLiteral(" (your bankroll)");
+    figures.spoken = QStringLiteral("Buy-in: %1 chips, %2 big blinds")
+                         .arg(LobbyText::grouped(figures.amount))
+                         .arg(figures.shown);
     return figures;
 }
 
@@ -77,6 +81,26 @@ QString NewGameSheetModel::startTitle(const NewGameChoices& choices, std::int64_
 std::vector<BotKit::BotProfile> NewGameSheetModel::previewPlayers(const NewGameChoices& choices,
                                                                   std::int64_t spendable) const {
     return GameModeRules::botsOf(setup(choices, spendable));
+}
+
+QString NewGameSheetModel::previewSpoken(const NewGameChoices& choices, std::int64_t spendable) const {
+    const QString seated = SeatedTableLayout::accessibleName(previewPlayers(choices, spendable));
+    const std::optional<StepperUnit> unit = countUnit(mode_);
+    if (!unit)
+        return seated;
+    return unit->value(mode_ == GameMode::quickHand ? hands(choices) : opponents(choices)) +
+           QStringLiteral(". ") + seated;
+}
+
+std::optional<StepperUnit> NewGameSheetModel::countUnit(GameMode mode) {
+    switch (mode) {
+    case GameMode::quickHand:
+        return StepperUnit{QStringLiteral("hand"), QStringLiteral("hands")};
+    case GameMode::cashTable:
+        return StepperUnit{QStringLiteral("opponent"), QStringLiteral("opponents")};
+    default:
+        return std::nullopt;
+    }
 }
 
 PokerEngine::BlindLevel NewGameSheetModel::termBlinds(const NewGameChoices& choices) const {

@@ -3,6 +3,7 @@
 #include "Game/GameMode.h"
 #include "Game/GameSetup.h"
 #include "Persistence/NewGameChoices.h"
+#include "Style/SheetControls.h"
 
 #include "BotKit/BotProfile.h"
 #include "PokerEngine/BlindSchedule.h"
@@ -25,6 +26,8 @@ struct BuyInFigures {
     bool isShort = false;
     // "400 – 930 (your bankroll)".
     QString range;
+    // "Buy-in: 1,000 chips, 100 big blinds": the amount line as a reader hears it.
+    QString spoken;
 
     bool operator==(const BuyInFigures&) const = default;
 };
@@ -51,6 +54,12 @@ class NewGameSheetModel {
     // The opponents shown on the preview: exactly the bots the setup seats.
     std::vector<BotKit::BotProfile> previewPlayers(const NewGameChoices& choices,
                                                    std::int64_t spendable) const;
+    // What a reader hears of the preview, which it reads as the sheet opens: the count on the stepper
+    // over it ("3 opponents", "5 hands"), then who sits at the table.
+    QString previewSpoken(const NewGameChoices& choices, std::int64_t spendable) const;
+    // The words of the count on the preview's stepper: hands for a Quick Hand, opponents at a cash
+    // table; none where the preview has no stepper.
+    static std::optional<StepperUnit> countUnit(GameMode mode);
     // The blinds a term explanation quotes: the cash stakes' blinds, otherwise 10/20.
     PokerEngine::BlindLevel termBlinds(const NewGameChoices& choices) const;
 
