@@ -821,3 +821,41 @@ TEST(NewGameSheetLayout, EverySheetsRowsKeepClearOfEachOtherInThePopover) {
     EXPECT_EQ(NewGameSheetModel::previewHeight(30), 110);
     EXPECT_EQ(NewGameSheetModel::previewHeight(90), 96);
 }
+
+// In the window the start button comes 8 under the last choice and the form sits in the middle of the
+// window; in the popover the button rests at the foot, 18 in.
+TEST(NewGameSheetLayout, TheStartButtonFollowsTheChoicesInTheWindowAndRestsAtTheFootInThePopover) {
+    for (const bool window : {true, false}) {
+        for (const GameMode mode : {GameMode::quickHand, GameMode::sitAndGo, GameMode::cashTable}) {
+            SCOPED_TRACE(std::string(window ? "window " : "popover ") + toString(mode).data());
+            LobbyHarness lobby;
+            HomeView view(AppEnvironment{&lobby.state, &lobby.controller},
+                          window ? TableSurface::window : TableSurface::popover, TableTheme::standard(),
+                          window ? std::optional(HomeColumn::window) : std::nullopt);
+            view.resize(window ? QSize(1100, 750) : QSize(420, 560));
+            view.show();
+            view.model().openSheet(mode);
+            NewGameSheet* sheet = view.sheet();
+            ASSERT_TRUE(sheet);
+            QApplication::processEvents();
+            const QRect start = sheet->startButton()->geometry();
+            const QRect choices = sheet->difficultyPicker()->geometry();
+            QWidget* form = sheet->form();
+            if (window) {
+                EXPECT_EQ(start.top() - (choices.bottom() + 1), 8);
+                EXPECT_LE(std::abs(form->geometry().center().y() - sheet->rect().center().y()), 1);
+                EXPECT_LE(form->height(), HomeColumn::window.height());
+            } else {
+                EXPECT_EQ(form->geometry(), sheet->rect());
+                EXPECT_EQ(form->height() - (start.bottom() + 1), 18);
+            }
+        }
+    }
+    const QRect popover(0, 0, 420, 560);
+    EXPECT_EQ(NewGameSheetModel::formFrame(popover, std::nullopt, 300), popover);
+    const QRect window(0, 0, 1100, 750);
+    EXPECT_EQ(NewGameSheetModel::formFrame(window, HomeColumn::window, 450), QRect(310, 150, 480, 450));
+    EXPECT_EQ(NewGameSheetModel::formFrame(window, HomeColumn::window, 900), QRect(310, 55, 480, 640));
+    EXPECT_EQ(NewGameSheetModel::formFrame(QRect(0, 0, 400, 500), HomeColumn::window, 600),
+              QRect(0, 0, 400, 500));
+}

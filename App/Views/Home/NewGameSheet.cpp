@@ -379,6 +379,9 @@ void NewGameSheet::refresh() {
     blocked_->setVisible(blocked.has_value() && mode != GameMode::cashTable);
     start_->setTitle(model_.startTitle(choices, spendable));
     start_->setEnabled(!blocked);
+    // A reason shown or taken away, or a form built anew, changes what the rows need.
+    if (!size().isEmpty())
+        placeForm();
 }
 
 void NewGameSheet::paintPreview(QPainter& painter, const QRectF& rect) const {
@@ -422,14 +425,23 @@ void NewGameSheet::placeStepper() {
 }
 
 void NewGameSheet::resizeEvent(QResizeEvent*) {
-    form_->setGeometry(HomeColumn::frame(rect(), column_));
-    preview_->setFixedHeight(NewGameSheetModel::previewHeight(0));
-    form_->layout()->activate();
-    const int overflow = form_->layout()->minimumSize().height() - form_->height();
-    preview_->setFixedHeight(NewGameSheetModel::previewHeight(overflow));
-    form_->layout()->activate();
-    placeStepper();
+    placeForm();
     place();
+}
+
+void NewGameSheet::placeForm() {
+    const QRect column = HomeColumn::frame(rect(), column_);
+    form_->setGeometry(column);
+    QLayout* rows = form_->layout();
+    preview_->setFixedHeight(NewGameSheetModel::previewHeight(0));
+    rows->activate();
+    const int overflow = rows->minimumSize().height() - form_->height();
+    preview_->setFixedHeight(NewGameSheetModel::previewHeight(overflow));
+    const int natural =
+        rows->hasHeightForWidth() ? rows->heightForWidth(column.width()) : rows->sizeHint().height();
+    form_->setGeometry(NewGameSheetModel::formFrame(rect(), column_, natural));
+    rows->activate();
+    placeStepper();
 }
 
 void NewGameSheet::explain(std::optional<Term> term) {

@@ -83,6 +83,7 @@ class NewGameSheet : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void placeForm();
     void placeStepper();
     void paintPreview(QPainter& painter, const QRectF& rect) const;
     // The room the miniature leaves at the preview's leading edge for the stepper.

@@ -5,6 +5,7 @@
 #include "Persistence/ChoicesSetup.h"
 #include "Style/SeatedTableLayout.h"
 #include "Style/SheetControls.h"
+#include "Views/Home/HomeColumn.h"
 #include "Views/Home/LobbyText.h"
 
 #include "BotKit/BotTier.h"
@@ -119,4 +120,10 @@ int NewGameSheetModel::previewHeight(int overflow) {
     constexpr int natural = 140;
     constexpr int least = 96;
     return std::clamp(natural - std::max(overflow, 0), least, natural);
+}
+
+QRect NewGameSheetModel::formFrame(const QRect& sheet, const std::optional<QSize>& column, int natural) {
+    if (!column)
+        return sheet;
+    return HomeColumn::frame(sheet, QSize(column->width(), std::clamp(natural, 0, column->height())));
 }

@@ -8,6 +8,8 @@
 #include "BotKit/BotProfile.h"
 #include "PokerEngine/BlindSchedule.h"
 
+#include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
@@ -79,6 +81,11 @@ class NewGameSheetModel {
     // popover's cash table): it gives up height first, down to a floor, rather than let the rows run
     // into each other.
     static int previewHeight(int overflow);
+    // Where the form sits in a sheet covering `sheet`. In the popover (no `column`) it fills the sheet
+    // and the start button rests at its foot. In the window's column it is as tall as its rows need
+    // (`natural`, the start button 8 under the last choice), at most the column, and centred: the
+    // button follows the choices instead of leaving an empty band above it.
+    static QRect formFrame(const QRect& sheet, const std::optional<QSize>& column, int natural);
 
   private:
     GameMode mode_;
