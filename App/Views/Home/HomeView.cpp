@@ -53,11 +53,15 @@ class FooterButton final : public QPushButton {
     FooterButton(const QString& title, const TableTheme& theme, QWidget* parent)
         : QPushButton(title, parent)
         , theme_(theme) {
+        setTheme(theme);
         setFlat(true);
         setProperty(FocusRingStyle::ownRingProperty, true);
     }
     void setTheme(const TableTheme& theme) {
         theme_ = theme;
+        QPalette colours = palette();
+        colours.setColor(QPalette::ButtonText, toQColor(LabelColors::secondary(theme.dark)));
+        setPalette(colours);
         update();
     }
     // As wide as its title and the room its ring takes on either side, so the title ends where the
@@ -197,17 +201,15 @@ void HomeView::buildFooter(QVBoxLayout* column) {
     // Quit's title, not its ring's room, lines up with the cards' edge.
     footer->setContentsMargins(SatinPanel::shadowMargins().left(), 0,
                                SatinPanel::shadowMargins().right() - FooterButton::ringRoom, 0);
-    footer->addWidget(LobbyWidgets::label(QStringLiteral("Play money only. Chips have no value."), 11.5,
-                                          FontWeight::regular, LabelColors::secondary(dark), column_));
+    footnote_ = LobbyWidgets::label(QStringLiteral("Play money only. Chips have no value."), 11.5,
+                                    FontWeight::regular, LabelColors::secondary(dark), column_);
+    footer->addWidget(footnote_);
     footer->addStretch(1);
     auto* quit = new FooterButton(QStringLiteral("Quit"), lobby_, column_);
     quit_ = quit;
     quit->setFont(ThemeFonts::system(11.5, FontWeight::regular));
     quit->setToolTip(QStringLiteral("Quit Chipwhistle (Ctrl+Q)"));
     quit->setCursor(Qt::PointingHandCursor);
-    QPalette palette = quit->palette();
-    palette.setColor(QPalette::ButtonText, toQColor(LabelColors::secondary(dark)));
-    quit->setPalette(palette);
     // Nothing to save: every change was written when it happened.
     connect(quit, &QPushButton::clicked, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     footer->addWidget(quit);
@@ -218,7 +220,7 @@ void HomeView::setTheme(const TableTheme& art) {
     art_ = art;
     lobby_ = HomeLook::lobbyTheme(art);
     amount_->setTheme(lobby_);
-    for (QLabel* label : {caption_, chipsWord_, status_})
+    for (QLabel* label : {caption_, chipsWord_, status_, footnote_})
         LobbyWidgets::recolor(label, LabelColors::secondary(lobby_.dark));
     for (StyledIconButton* button : {guideButton_, surfaceButton_, settingsButton_})
         button->setTheme(lobby_);

@@ -104,6 +104,7 @@ class HomeView : public QWidget {
     QLabel* chipsWord_ = nullptr;
     QLabel* caption_ = nullptr;
     QLabel* status_ = nullptr;
+    QLabel* footnote_ = nullptr;
     QWidget* bankrollLine_ = nullptr;
     QWidget* dim_ = nullptr;
     QShortcut* deal_ = nullptr;

@@ -1,0 +1,250 @@
+// The desktop turning light or dark while the game is open: every screen, redrawn in the new look,
+// is pixel for pixel the screen opened in that look from the start. Every movement is run to its end
+// on a clock of the test's first, so only a colour left behind can tell the two apart.
+#include "Game/ControllerHarness.h"
+#include "Table/TableScreenHarness.h"
+
+#include "AppState.h"
+#include "Game/BotSeating.h"
+#include "Style/Drawing/SystemAppearance.h"
+#include "SurfaceCoordinator.h"
+#include "Views/Home/HomeColumn.h"
+#include "Views/Home/HomeScreenModel.h"
+#include "Views/Home/HomeView.h"
+#include "Views/Home/NewGameSheet.h"
+#include "Views/Learn/PokerBasicsView.h"
+#include "Views/Onboarding/OnboardingPage.h"
+#include "Views/Onboarding/OnboardingRoot.h"
+#include "Views/Onboarding/OnboardingView.h"
+#include "Views/PopoverRoot.h"
+#include "Views/Settings/SettingsView.h"
+#include "Views/Support/Announcer.h"
+#include "Views/Table/StageView.h"
+#include "Views/Table/TableScreen.h"
+#include "Views/WindowRoot.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "Support/WidgetEvents.h"
+
+namespace {
+
+// One run of the game's screens: its own profile, controller and desktop surfaces.
+struct Game {
+    AppEnvironment environment() {
+        return AppEnvironment{&appState, &harness.controller, &surfaces, nullptr, nullptr,
+                              nullptr,   &announcer};
+    }
+    ControllerHarness harness;
+    AppState appState{std::nullopt};
+    SurfaceCoordinator surfaces{harness.controller};
+    Announcer announcer;
+    std::unique_ptr<QWidget> window;
+    std::unique_ptr<TableScreenHarness> table;
+    // The lobby's clocks: a movement started at 0 has ended at `later`.
+    double seconds = 0;
+};
+
+void settle() {
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+// Long after any movement of the lobby ended.
+constexpr double later = 100;
+
+// Runs the movements started on `clock` to their end.
+void runToTheEnd(Game& game, AnimationClock& clock) {
+    game.seconds = later;
+    emit clock.ticked();
+    settle();
+}
+
+// A screen opened in the look of the moment: the widget to picture, the game's windows kept in `game`.
+// `opened` is the same screen opened before the switch, where the fresh one must match what it shows.
+using Open = std::function<QWidget*(Game& game, QWidget* opened)>;
+
+HomeView* lobbyOf(Game& game, TableSurface surface) {
+    if (surface == TableSurface::popover) {
+        game.window = std::make_unique<PopoverRoot>(game.environment());
+    } else {
+        game.window = std::make_unique<WindowRoot>(game.environment());
+        game.window->resize(1100, 750);
+    }
+    game.window->show();
+    settle();
+    auto* home = game.window->findChild<HomeView*>();
+    home->clock().setTimeSource([&game] { return game.seconds; });
+    return home;
+}
+
+Open lobby(TableSurface surface) {
+    return [surface](Game& game, QWidget*) -> QWidget* {
+        lobbyOf(game, surface);
+        return game.window.get();
+    };
+}
+
+// A sheet draws a fresh seed each time it opens: the one opened after the switch is made with the
+// seed the first one drew, in the lobby's look as the lobby hands it over.
+Open sheet(TableSurface surface, GameMode mode) {
+    return [surface, mode](Game& game, QWidget* opened) -> QWidget* {
+        HomeView* home = lobbyOf(game, surface);
+        NewGameSheet* sheet = nullptr;
+        if (!opened) {
+            home->model().openSheet(mode);
+            sheet = home->sheet();
+        } else {
+            const auto* first = static_cast<NewGameSheet*>(opened);
+            sheet = new NewGameSheet(
+                HomeLook::lobbyTheme(home->art()), home->art(), game.appState, first->model(),
+                surface == TableSurface::window ? std::optional(HomeColumn::window) : std::nullopt, home);
+            sheet->setGeometry(first->geometry());
+            sheet->show();
+            // The keys where the sheet puts them as it opens, as in the first.
+            sheet->takeKeys();
+        }
+        sheet->clock().setTimeSource([&game] { return game.seconds; });
+        runToTheEnd(game, home->clock());
+        runToTheEnd(game, sheet->clock());
+        return sheet;
+    };
+}
+
+Open guide(TableSurface surface) {
+    return [surface](Game& game, QWidget*) -> QWidget* {
+        HomeView* home = lobbyOf(game, surface);
+        home->model().openGuide(GuideDestination::basics(0));
+        runToTheEnd(game, home->clock());
+        return game.window.get();
+    };
+}
+
+Open settings() {
+    return [](Game& game, QWidget*) -> QWidget* {
+        game.window = std::make_unique<SettingsView>(game.environment());
+        game.window->resize(game.window->sizeHint());
+        game.window->show();
+        settle();
+        return game.window.get();
+    };
+}
+
+Open onboarding() {
+    return [](Game& game, QWidget*) -> QWidget* {
+        auto* root = new OnboardingRoot(game.environment());
+        game.window.reset(root);
+        root->view()->clock().setTimeSource([] { return later; });
+        root->view()->currentPage()->clock().setTimeSource([] { return later; });
+        root->show();
+        settle();
+        return root;
+    };
+}
+
+// A Sit & Go dealt from the same seed, every movement on the table's virtual clock run to its end; the
+// root hands the desktop's look to the table screen as the appearance.
+Open table(TableSurface surface) {
+    return [surface](Game& game, QWidget*) -> QWidget* {
+        game.table = std::make_unique<TableScreenHarness>(surface);
+        const std::uint64_t seed = 11;
+        game.table->game.controller.start(GameSetup::sitAndGo(
+            SitAndGoSetup{BotSeating::opponents(5, TableDifficulty::medium, seed), seed}));
+        TableScreen& screen = *game.table->screen;
+        screen.setAppearance(SystemAppearance::current());
+        screen.show();
+        game.table->game.scheduler.advance(std::chrono::seconds(30));
+        settle();
+        return &screen;
+    };
+}
+
+// Pixels apart by more than a rounding of their colours.
+struct Difference {
+    int pixels = 0;
+    QRect box;
+};
+
+Difference compare(const QImage& a, const QImage& b) {
+    Difference difference;
+    if (a.size() != b.size()) {
+        difference.pixels = -1;
+        return difference;
+    }
+    const QImage left = a.convertToFormat(QImage::Format_ARGB32);
+    const QImage right = b.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < left.height(); ++y) {
+        const auto* l = reinterpret_cast<const QRgb*>(left.constScanLine(y));
+        const auto* r = reinterpret_cast<const QRgb*>(right.constScanLine(y));
+        for (int x = 0; x < left.width(); ++x) {
+            const int apart =
+                std::max({std::abs(qRed(l[x]) - qRed(r[x])), std::abs(qGreen(l[x]) - qGreen(r[x])),
+                          std::abs(qBlue(l[x]) - qBlue(r[x]))});
+            if (apart > 6) {
+                ++difference.pixels;
+                difference.box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return difference;
+}
+
+struct Screen {
+    const char* name;
+    Open open;
+    // The table screen is handed the look by its root; everything else follows the desktop itself.
+    bool handedTheLook = false;
+};
+
+TEST(LiveAppearance, EveryScreenRedrawnAfterTheDesktopTurnsLightOrDarkIsTheScreenOpenedInThatLook) {
+    const Screen screens[] = {
+        {"popover-lobby", lobby(TableSurface::popover)},
+        {"window-lobby", lobby(TableSurface::window)},
+        {"popover-quick-hand-sheet", sheet(TableSurface::popover, GameMode::quickHand)},
+        {"window-quick-hand-sheet", sheet(TableSurface::window, GameMode::quickHand)},
+        {"popover-cash-sheet", sheet(TableSurface::popover, GameMode::cashTable)},
+        {"window-cash-sheet", sheet(TableSurface::window, GameMode::cashTable)},
+        {"popover-sit-and-go-sheet", sheet(TableSurface::popover, GameMode::sitAndGo)},
+        {"window-sit-and-go-sheet", sheet(TableSurface::window, GameMode::sitAndGo)},
+        {"popover-guide", guide(TableSurface::popover)},
+        {"window-guide", guide(TableSurface::window)},
+        {"settings", settings()},
+        {"onboarding", onboarding()},
+        {"popover-table", table(TableSurface::popover), true},
+        {"window-table", table(TableSurface::window), true},
+    };
+    const QString folder = WidgetEvents::galleryFolder("appearance");
+    for (const Screen& screen : screens) {
+        for (const bool dark : {true, false}) {
+            const QString name = QStringLiteral("%1-to-%2").arg(screen.name, dark ? "dark" : "light");
+            SCOPED_TRACE(name.toStdString());
+            WidgetEvents::DesktopAppearance before(!dark);
+            Game switched;
+            QWidget* opened = screen.open(switched, nullptr);
+            WidgetEvents::DesktopAppearance after(dark);
+            if (screen.handedTheLook)
+                static_cast<TableScreen*>(opened)->setAppearance(SystemAppearance::current());
+            settle();
+            const QImage live = opened->grab().toImage();
+            Game fresh;
+            const QImage started = screen.open(fresh, opened)->grab().toImage();
+            const Difference difference = compare(live, started);
+            // Every screen as it looks after the switch, for a person to look at; and on a
+            // difference, the screen opened in that look beside it.
+            live.save(folder + '/' + name + ".png");
+            if (difference.pixels != 0)
+                started.save(folder + '/' + name + "-opened.png");
+            EXPECT_EQ(difference.pixels, 0)
+                << "left in the old look inside (" << difference.box.x() << ", " << difference.box.y() << ") "
+                << difference.box.width() << " x " << difference.box.height() << "; see "
+                << name.toStdString() << ".png";
+        }
+    }
+}
+
+} // namespace
