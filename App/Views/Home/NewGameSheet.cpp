@@ -278,6 +278,8 @@ void NewGameSheet::build() {
         form->addWidget(stakes_);
         message_ =
             LobbyWidgets::label(QString(), 11.5, FontWeight::regular, LabelColors::secondary(dark), form_);
+        // Hidden before its first words: Qt settles what a label is to a reader when its text is set.
+        StyleAccessibility::setHidden(message_);
         message_->setFixedHeight(18);
         // At the top of its line, under the stakes it speaks of: at the foot it sat against the
         // "Buy-in" heading.
@@ -358,6 +360,7 @@ void NewGameSheet::refresh() {
         message_->setText(line);
         LobbyWidgets::recolor(message_, lockedReason_ ? SatinPanelColors::warning(lobby_.dark)
                                                       : LabelColors::secondary(lobby_.dark));
+        StyleAccessibility::setName(message_, line);
         if (lockedReason_ || blocked)
             StyleAccessibility::setRead(message_, QAccessible::StaticText);
         else
