@@ -217,6 +217,11 @@ TEST(StageLayout, RevealedCardsGrowAndWaitForThePot) {
     stage.inputs.timeline.cues.emplace(MotionCue::reveal(1), TimedCue{MotionCue::reveal(1), 0.6, 0.3});
     EXPECT_EQ(stage.item("hole-7-1-0")->revealDelay, 0.6);
     EXPECT_EQ(stage.item("hole-7-1-0")->change->delay, 0.6);
+    // Knocked out by the hand it shows (so holding no cards): they stay face up over its "Out".
+    stage.seats[2].hasCards = false;
+    EXPECT_FALSE(stage.item("hole-7-2-0"));
+    stage.seats[2].shownCards = std::vector<Card>{card("Ad"), card("3d")};
+    EXPECT_EQ(stage.item("hole-7-2-1")->card, card("3d"));
 }
 
 TEST(StageLayout, ReduceMotionFadesEverythingAndDropsFlights) {

@@ -411,7 +411,9 @@ void addHoleCards(const Context& c, std::vector<StageItem>& items, double potLan
     }
     const QPointF middle = c.tablePoint({0.5, 0.39});
     for (const auto& seat : c.seats) {
-        if (seat.isHero || !seat.hasCards) {
+        // Cards shown stay on the felt until the next deal, also those of a seat that the showdown
+        // knocked out of the game (and so out of the hand) in the same update that turned them up.
+        if (seat.isHero || (!seat.hasCards && !seat.shownCards)) {
             continue;
         }
         const bool revealed = seat.shownCards.has_value();
