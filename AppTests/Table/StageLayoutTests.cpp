@@ -313,6 +313,10 @@ TEST(StageLayout, PlatesCarryTheirRingTurnTagDimmingAndRollingStack) {
     stage.inputs.paused = true;
     EXPECT_EQ(stage.item("plate-2")->plateRing, 0);
     EXPECT_EQ(stage.item("plate-0")->plateRing, 1);
+    stage.inputs.paused = false; // the player's turn shows once their cards have come
+    stage.inputs.timeline.dealingToPlayer = true;
+    EXPECT_EQ(stage.item("plate-0")->turnTag + stage.item("plate-0")->plateRing, 0);
+    EXPECT_EQ(stage.item("plate-2")->plateRing, 1);
 
     // Pixel greys the name instead of dimming; nothing rolls there or under Reduce Motion.
     Stage pixel(3, TableSurface::popover, TableStyleID::pixel);

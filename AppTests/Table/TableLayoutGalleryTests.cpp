@@ -160,7 +160,7 @@ TEST(TableLayoutGallery, SmallestWindowPlayed) {
                     grab(QString::fromUtf8(toString(now)));
                 }
             }
-            if (controller.isHeroTurn()) {
+            if (table.canAct()) {
                 table.press(Qt::Key_C, QStringLiteral("c"));
             } else if (game.scheduler.nextDue()) {
                 game.scheduler.advance(*game.scheduler.nextDue() - game.scheduler.now());

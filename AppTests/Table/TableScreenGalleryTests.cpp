@@ -100,7 +100,7 @@ std::vector<Frame> storyboard(TableSurface surface, TableStyleID style, bool dar
                          .arg(QString::fromStdString(std::string(toString(now)))));
             }
         }
-        if (controller.isHeroTurn()) {
+        if (table.canAct()) {
             // The first hand is called down to show every street; then all in, to reach the end.
             const bool shove =
                 controller.state()->handNumber() > 1 && controller.view()->legalActions->minRaiseTo;
@@ -186,6 +186,7 @@ std::vector<Frame> learningStory(TableSurface surface, TableStyleID style, bool 
     };
     game.controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::hard, 17, 3)));
     PokerEngine::Street street = PokerEngine::Street::waitingToStart;
+    bool dealtSeen = false;
     for (int step = 0; step < 4000; ++step) {
         auto& controller = game.controller;
         if (controller.tableOver() && !controller.isShowingResult()) {
@@ -200,7 +201,12 @@ std::vector<Frame> learningStory(TableSurface surface, TableStyleID style, bool 
                      std::chrono::seconds(2));
             }
         }
-        if (controller.isHeroTurn()) {
+        if (!dealtSeen && controller.isHeroTurn() && table.screen->presenter().dealingToPlayer()) {
+            // The player opens while their cards are still on the way: no prompt, no controls yet.
+            dealtSeen = true;
+            grab(QStringLiteral("hand%1-dealing-to-you").arg(hand), std::chrono::milliseconds(300));
+        }
+        if (table.canAct()) {
             const auto now = controller.view();
             const bool facingBet = !now->legalActions->canCheck;
             const bool fold = facingBet && now->street != PokerEngine::Street::preflop;

@@ -276,7 +276,8 @@ void addLastActionAndPot(const Context& c, std::vector<StageItem>& items) {
 // What hangs off a seat's plate whose box is `plate`: its tags, and a bot's face-down cards peeking over it.
 std::vector<QRectF> hungOff(const Context& c, const SeatModel& seat, const QRectF& plate) {
     std::vector<QRectF> hung;
-    const auto look = NameplateModel::make(seat, seat.isHero || !c.in.paused, true, c.theme);
+    const auto look = NameplateModel::make(seat, showsTurn(seat, c.in.paused, c.in.timeline.dealingToPlayer),
+                                           true, c.theme);
     // Paper tags are card stock, their edge showing under them.
     const double edge = SeatClearance::cardStockEdge(c.theme);
     for (const auto& tag : look.tags) {
@@ -514,8 +515,9 @@ void addPlatesAndButton(const Context& c, std::vector<StageItem>& items) {
         plate.size = c.geometry.metrics.plate;
         const auto knocks = c.in.timeline.knocks.find(seat.seat);
         plate.knocks = knocks == c.in.timeline.knocks.end() ? 0 : knocks->second;
-        // A bot's turn ring stops on a paused table; the player's own never does.
-        const auto look = NameplateModel::make(seat, seat.isHero || !c.in.paused, true, c.theme);
+        // A bot's turn ring stops on a paused table; the player's own waits for their cards.
+        const auto look = NameplateModel::make(
+            seat, showsTurn(seat, c.in.paused, c.in.timeline.dealingToPlayer), true, c.theme);
         plate.plateRing = look.ringOn ? 1 : 0;
         plate.turnTag = look.hasTurnTag() ? 1 : 0;
         plate.content = look.contentOpacity;
@@ -579,6 +581,10 @@ std::optional<QString> boardLabel(const std::vector<Card>& board) {
         names << QString::fromStdString(card.name());
     }
     return QStringLiteral("Board: ") + names.join(QStringLiteral(", "));
+}
+
+bool showsTurn(const SeatModel& seat, bool paused, bool dealingToPlayer) {
+    return seat.isHero ? !dealingToPlayer : !paused;
 }
 
 int slotOf(std::int64_t seat, const std::vector<SeatModel>& seats) {

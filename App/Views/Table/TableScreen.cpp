@@ -117,6 +117,7 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
                !TableScreenRules::isPaused(controller->pauseReasons());
     });
     presenter_->setStyle([appState] { return drawnStyle(appState.data()); });
+    presenter_->setDealSettle([this] { return StageMotion::deal(theme_).duration(); });
 
     // It holds the keys of the game, so a reader meets it: as the table's panel, not a layout filler.
     StyleAccessibility::setRole(this, QAccessible::Grouping);
@@ -153,9 +154,10 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
     }
     // First, so the rows that follow a new batch count its timeline from now.
     connect(presenter_.get(), &TablePresenter::cuesChanged, this, [this] { cuesAt_ = clock_.now(); });
-    for (auto signal : {&TablePresenter::shownChanged, &TablePresenter::cuesChanged,
-                        &TablePresenter::betExitsChanged, &TablePresenter::knocksChanged,
-                        &TablePresenter::flightsChanged, &TablePresenter::holdsDealChanged}) {
+    for (auto signal :
+         {&TablePresenter::shownChanged, &TablePresenter::cuesChanged, &TablePresenter::betExitsChanged,
+          &TablePresenter::knocksChanged, &TablePresenter::flightsChanged, &TablePresenter::holdsDealChanged,
+          &TablePresenter::dealingToPlayerChanged}) {
         connect(presenter_.get(), signal, this, &TableScreen::refresh);
     }
     if (environment_.appState) {
@@ -462,7 +464,8 @@ void TableScreen::refreshStage() {
                                     presenter_->betExits(),
                                     presenter_->knocks(),
                                     presenter_->flights(),
-                                    presenter_->holdsDeal()};
+                                    presenter_->holdsDeal(),
+                                    presenter_->dealingToPlayer()};
     inputs.lastAction = lastActionLine(*shown, TableText{name});
     inputs.paused = TableScreenRules::isPaused(game->pauseReasons());
     inputs.cashTable = true;
@@ -492,6 +495,7 @@ void TableScreen::refreshBottom() {
     inputs.pauseReasons = game->pauseReasons();
     inputs.shownStreet = shown->street;
     inputs.shownHasLegalActions = shown->legalActions.has_value();
+    inputs.dealingToPlayer = presenter_->dealingToPlayer();
     const BottomRow previous = row_;
     const ActionMessage* previousMessage = message_;
     QWidget* leaving = rowWidget(previous);
@@ -585,8 +589,8 @@ void TableScreen::refreshBottom() {
             thinking = game->nameOfSeat(*game->thinkingSeat());
         }
         std::optional<QString> acting;
-        if (shown->actingIndex) {
-            acting = game->nameOfSeat(*shown->actingIndex);
+        if (const auto seat = TableScreenRules::awaitedSeat(*shown)) {
+            acting = game->nameOfSeat(*seat);
         }
         line_->setText(TableScreenRules::waitingLine(thinking, acting));
         line_->show();
@@ -886,6 +890,7 @@ bool TableScreen::handle(const TableKeyPress& press) {
     context.pauseReasons = game->pauseReasons();
     context.showingResult = game->isShowingResult();
     context.raiseTo = target_->raiseTo();
+    context.dealingToPlayer = presenter_->dealingToPlayer();
     context.controlsSeen =
         row_ == BottomRow::actionBar && clock_.now() - controlsShownAt_ >= TableKeys::controlsSettleSeconds;
     const auto command = TableKeys::handle(press, context);
