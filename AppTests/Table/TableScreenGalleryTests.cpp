@@ -56,7 +56,7 @@ void writeStory(const QString& folder, const QString& prefix, Story story, std::
     }
 }
 
-// Plays a six-seat Sit & Go and grabs the screen at the deal, each street, the
+// Plays a six-seat Sit & Go and grabs the screen during and after the deal, each street, the
 // showdown and the end of the table.
 std::vector<Frame> storyboard(TableSurface surface, TableStyleID style, bool dark) {
     TableScreenHarness table(surface);
@@ -70,7 +70,10 @@ std::vector<Frame> storyboard(TableSurface surface, TableStyleID style, bool dar
     game.controller.start(
         GameSetup::sitAndGo(SitAndGoSetup{BotSeating::opponents(5, TableDifficulty::easy, 7), 7}));
     bool nextDealSeen = false;
-    grab("1-deal");
+    // The deal on its way, and still playing on once the first bot has acted (at 0.9 s).
+    grab("0-deal-300ms", std::chrono::milliseconds(300));
+    grab("0-deal-1000ms", std::chrono::milliseconds(700));
+    grab("1-deal", std::chrono::milliseconds(2000));
     table.press(Qt::Key_P, QStringLiteral("p"));
     grab("2-paused");
     table.press(Qt::Key_P, QStringLiteral("p"));
@@ -204,7 +207,7 @@ std::vector<Frame> learningStory(TableSurface surface, TableStyleID style, bool 
         if (!dealtSeen && controller.isHeroTurn() && table.screen->presenter().dealingToPlayer()) {
             // The player opens while their cards are still on the way: no prompt, no controls yet.
             dealtSeen = true;
-            grab(QStringLiteral("hand%1-dealing-to-you").arg(hand), std::chrono::milliseconds(300));
+            grab(QStringLiteral("hand%1-dealing-to-you").arg(hand), std::chrono::milliseconds(0));
         }
         if (table.canAct()) {
             const auto now = controller.view();

@@ -614,3 +614,16 @@ TEST(TableScreen, NoKeyActsWhileThePlayersOwnCardsAreStillBeingDealt) {
     EXPECT_EQ(table.screen->bottomRow(), BottomRow::actionBar);
     EXPECT_EQ(poseOf(table, plate)->turnTag, 1);
 }
+
+// The fastest bots act while the deal still plays: the player's second card still flies in after.
+TEST(TableScreen, ABotActingMidDealLetsTheDealPlayOut) {
+    TableScreenHarness table;
+    table.game.controller.setBotSpeed(BotSpeed::fast);
+    table.game.controller.start(
+        GameSetup::sitAndGo(SitAndGoSetup{BotSeating::opponents(5, TableDifficulty::easy, 7), 7}));
+    table.game.scheduler.advance(std::chrono::milliseconds(450));
+    ASSERT_GT(table.screen->presenter().batch(), 1) << "no bot acted during the deal";
+    EXPECT_EQ(poseOf(table, "hero-1-1")->opacity, 0);
+    table.game.scheduler.advance(std::chrono::milliseconds(400));
+    EXPECT_TRUE(poseOf(table, "hero-1-1")->moving);
+}

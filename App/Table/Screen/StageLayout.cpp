@@ -255,6 +255,7 @@ void addLastActionAndPot(const Context& c, std::vector<StageItem>& items) {
         }
         label.arrival = c.fade(AnimationCurve::easeOut(0.15));
         label.removal = label.arrival;
+        label.takesTurns = true;
         items.push_back(label);
     }
     const std::int64_t total = c.view.totalPot();

@@ -83,6 +83,9 @@ struct StageItem {
     double content = 1;
     // A bet's amount, the pot or a plate's stack (in `amount`) rolls its digits when it changes.
     bool rolls = false;
+    // Only one of its kind is seen at a time: arriving while another leaves, it waits until that one
+    // has gone (the last action's sentence).
+    bool takesTurns = false;
 
     StageTransition arrival;
     StageTransition removal;
