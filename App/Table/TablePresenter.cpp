@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 namespace {
@@ -21,6 +22,24 @@ constexpr double flightLinger = 0.25;
 
 Scheduler::Duration wholeMilliseconds(double seconds) {
     return Scheduler::Duration(static_cast<Scheduler::Duration::rep>(seconds * 1000));
+}
+
+Scheduler::Duration nearestMilliseconds(double seconds) {
+    return Scheduler::Duration(static_cast<Scheduler::Duration::rep>(std::llround(seconds * 1000)));
+}
+
+// When the last of `seat`'s hole cards planned in this batch comes to rest: the latest deal cue's start
+// plus the longer of its own time and `settle`. None when the batch deals that seat nothing.
+std::optional<double> cardsLanding(const std::vector<TimedCue>& planned, std::optional<std::int64_t> seat,
+                                   double settle) {
+    std::optional<double> landing;
+    for (const auto& timed : planned) {
+        const auto* dealt = timed.cue.as<MotionCue::DealHole>();
+        if (seat && dealt && dealt->seat == *seat) {
+            landing = std::max(landing.value_or(0), timed.delay + std::max(timed.duration, settle));
+        }
+    }
+    return landing;
 }
 
 bool hasStreetBets(const PlayerView& view) {
@@ -51,6 +70,7 @@ bool TablePresenter::soundsAllowedNow() const {
 
 void TablePresenter::forget() {
     latest_.reset();
+    waitForPlayersCards(std::nullopt);
     if (shown_) {
         shown_.reset();
         emit shownChanged();
@@ -82,6 +102,27 @@ void TablePresenter::setHoldsDeal(bool holds) {
         holdsDeal_ = holds;
         emit holdsDealChanged();
     }
+}
+
+void TablePresenter::setDealingToPlayer(bool dealing) {
+    if (dealingToPlayer_ != dealing) {
+        dealingToPlayer_ = dealing;
+        emit dealingToPlayerChanged();
+    }
+}
+
+void TablePresenter::waitForPlayersCards(std::optional<double> landing) {
+    const int generation = ++dealGeneration_;
+    setDealingToPlayer(landing.has_value());
+    if (!landing) {
+        return;
+    }
+    QPointer<TablePresenter> self(this);
+    scheduler_.after(nearestMilliseconds(*landing), [self, generation] {
+        if (self && self->dealGeneration_ == generation) {
+            self->setDealingToPlayer(false);
+        }
+    });
 }
 
 void TablePresenter::ingest(const std::optional<PlayerView>& view, std::int64_t tableGeneration) {
@@ -173,6 +214,13 @@ void TablePresenter::ingest(const std::optional<PlayerView>& incoming) {
         for (const auto& timed : sounds) {
             sounds_.play(timed.sound, style, timed.delay, stillAllowed);
         }
+    }
+
+    // A batch that deals the player nothing (a bot acting while the deal plays) leaves the wait as it is.
+    const double settle = dealSettle_ ? dealSettle_() : 0;
+    if (auto landing = cardsLanding(planned, view.seatIndex, settle)) {
+        // The first deal's cards set off once the hold is over.
+        waitForPlayersCards(*landing + (old ? 0 : std::chrono::duration<double>(dealHold).count()));
     }
 
     QPointer<TablePresenter> self(this);

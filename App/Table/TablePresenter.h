@@ -47,11 +47,18 @@ class TablePresenter final : public QObject {
     const std::vector<ChipFlight>& flights() const { return flights_; }
     // True for a moment after a table's first animated view, so the first deal starts from nothing.
     bool holdsDeal() const { return holdsDeal_; }
+    // True from a batch that deals the player's own cards until they have come to rest face up: until
+    // then the player's turn is not offered (its tag, the betting controls, the keys), so nothing is
+    // decided on cards not yet seen.
+    bool dealingToPlayer() const { return dealingToPlayer_; }
 
     // Asked before a batch's sounds start and again when each plays; no sound until it is installed.
     void setSoundsAllowed(std::function<bool()> allowed) { soundsAllowed_ = std::move(allowed); }
     // The table style the sounds are rendered in; satin until installed.
     void setStyle(std::function<TableStyleID()> style) { style_ = std::move(style); }
+    // How long a dealt card takes to come to rest once it sets off, as the stage moves it; until
+    // installed, the plan's own time for a deal.
+    void setDealSettle(std::function<double()> seconds) { dealSettle_ = std::move(seconds); }
 
     // Hands over the controller's current view (none when the table went away).
     void ingest(const std::optional<PokerEngine::PlayerView>& view);
@@ -67,11 +74,15 @@ class TablePresenter final : public QObject {
     void knocksChanged();
     void flightsChanged();
     void holdsDealChanged();
+    void dealingToPlayerChanged();
 
   private:
     void forget();
     void show(const PokerEngine::PlayerView& view);
     void setHoldsDeal(bool holds);
+    // The player's cards of this batch come to rest `landing` seconds from now (none: none are dealt).
+    void waitForPlayersCards(std::optional<double> landing);
+    void setDealingToPlayer(bool dealing);
     void startFlights(std::vector<ChipFlight> flights);
     bool soundsAllowedNow() const;
 
@@ -79,6 +90,7 @@ class TablePresenter final : public QObject {
     SoundSink& sounds_;
     std::function<bool()> soundsAllowed_;
     std::function<TableStyleID()> style_;
+    std::function<double()> dealSettle_;
 
     std::optional<PokerEngine::PlayerView> shown_;
     CueTimeline cues_;
@@ -87,10 +99,13 @@ class TablePresenter final : public QObject {
     std::map<std::int64_t, int> knocks_;
     std::vector<ChipFlight> flights_;
     bool holdsDeal_ = false;
+    bool dealingToPlayer_ = false;
 
     std::optional<PokerEngine::PlayerView> latest_;
     std::optional<std::int64_t> tableGeneration_;
     int nextFlight_ = 0;
     // Moves every time the shown view is decided, so a deferred show that has been overtaken does nothing.
     int showGeneration_ = 0;
+    // Moves with every deal to the player, so the end of an earlier one's wait does nothing.
+    int dealGeneration_ = 0;
 };

@@ -11,6 +11,7 @@
 #include "Style/Drawing/FocusRingStyle.h"
 #include "SurfaceCoordinator.h"
 #include "Table/Screen/BottomRow.h"
+#include "Table/TablePresenter.h"
 #include "Views/Controls/SlidingPicker.h"
 #include "Views/Controls/StyledButton.h"
 #include "Views/Learn/BasicsTab.h"
@@ -350,6 +351,10 @@ TEST_F(TableWindow, TheTablesKeysAnswerFromTheLog) {
     int hands = 0;
     for (int steps = 0; steps < 2000 && !harness.controller.isHeroTurn(); ++steps)
         ASSERT_TRUE(harness.stepOnce(checkOrCall, hands));
+    // The keys act once the player's own cards have landed.
+    auto* screen = qobject_cast<TableScreen*>(window.content());
+    ASSERT_TRUE(screen);
+    QTRY_VERIFY_WITH_TIMEOUT(!screen->presenter().dealingToPlayer(), 5000);
     clickWhereDrawn(log->scrollArea()->viewport());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F);
     ASSERT_FALSE(harness.controller.isHeroTurn()) << "F folds from the log on the player's turn";

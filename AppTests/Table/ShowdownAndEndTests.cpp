@@ -198,6 +198,9 @@ TEST(BottomRowChoice, FirstMatchWins) {
     in.shownStreet = Street::flop;
     in.shownHasLegalActions = true;
     EXPECT_EQ(TableScreenRules::bottomRow(in), BottomRow::actionBar);
+    in.dealingToPlayer = true; // the player's cards still on their way
+    EXPECT_EQ(TableScreenRules::bottomRow(in), BottomRow::waitingLine);
+    in.dealingToPlayer = false;
     in.shownHasLegalActions = false;
     EXPECT_EQ(TableScreenRules::bottomRow(in), BottomRow::waitingLine);
     in.shownStreet = Street::handComplete;
@@ -244,6 +247,11 @@ TEST(TableScreenRules, LeaveConfirmationWaitingLineAndBannerDelay) {
               "Rascal is thinking…");
     EXPECT_EQ(TableScreenRules::waitingLine(std::nullopt, QStringLiteral("Goldie")), "Waiting for Goldie…");
     EXPECT_EQ(TableScreenRules::waitingLine(std::nullopt, std::nullopt), " ");
+    auto view = HandEvents::view(3, 1); // the line waits for the seat to act, never the player's own
+    for (const auto& [acting, awaited] : {std::pair{2, 2}, {1, -1}}) {
+        view.actingIndex = acting;
+        EXPECT_EQ(TableScreenRules::awaitedSeat(view).value_or(-1), awaited);
+    }
     EXPECT_EQ(TableScreenRules::bannerDelay(0), 0);
     EXPECT_EQ(TableScreenRules::bannerDelay(0.8), 0.8);
     EXPECT_EQ(TableScreenRules::bannerDelay(4), 1.5);

@@ -217,6 +217,11 @@ TEST(StageLayout, RevealedCardsGrowAndWaitForThePot) {
     stage.inputs.timeline.cues.emplace(MotionCue::reveal(1), TimedCue{MotionCue::reveal(1), 0.6, 0.3});
     EXPECT_EQ(stage.item("hole-7-1-0")->revealDelay, 0.6);
     EXPECT_EQ(stage.item("hole-7-1-0")->change->delay, 0.6);
+    // Knocked out by the hand it shows (so holding no cards): they stay face up over its "Out".
+    stage.seats[2].hasCards = false;
+    EXPECT_FALSE(stage.item("hole-7-2-0"));
+    stage.seats[2].shownCards = std::vector<Card>{card("Ad"), card("3d")};
+    EXPECT_EQ(stage.item("hole-7-2-1")->card, card("3d"));
 }
 
 TEST(StageLayout, ReduceMotionFadesEverythingAndDropsFlights) {
@@ -308,6 +313,10 @@ TEST(StageLayout, PlatesCarryTheirRingTurnTagDimmingAndRollingStack) {
     stage.inputs.paused = true;
     EXPECT_EQ(stage.item("plate-2")->plateRing, 0);
     EXPECT_EQ(stage.item("plate-0")->plateRing, 1);
+    stage.inputs.paused = false; // the player's turn shows once their cards have come
+    stage.inputs.timeline.dealingToPlayer = true;
+    EXPECT_EQ(stage.item("plate-0")->turnTag + stage.item("plate-0")->plateRing, 0);
+    EXPECT_EQ(stage.item("plate-2")->plateRing, 1);
 
     // Pixel greys the name instead of dimming; nothing rolls there or under Reduce Motion.
     Stage pixel(3, TableSurface::popover, TableStyleID::pixel);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace {
 
 StageItem card(const QString& id, QPointF center, StageTransition arrival = {}) {
@@ -47,6 +49,44 @@ TEST(StageScene, ACardWaitsForItsCueThenSlidesFromTheDealer) {
     EXPECT_EQ(only(scene.poses(10.8)).opacity, 1);
     EXPECT_FALSE(only(scene.poses(10.8)).moving);
     EXPECT_FALSE(scene.isMoving(10.8));
+}
+
+// A bot acting mid-deal redraws the stage from a timeline of its action alone: a card not dealt yet
+// still waits for its turn, and one taken away before it came (its seat folded) lands, then leaves.
+// A new sentence waits for the old one to fade.
+TEST(StageScene, ALaterRedrawLetsTheDealPlayOutAndSentencesTakeTurns) {
+    StageScene scene;
+    auto late = card("hole-1-1-0", {100, 100}, slideFrom({-50, 0}, 0.5));
+    auto folded = card("hole-1-2-0", {100, 100}, slideFrom({-50, 0}, 0.6));
+    folded.removal = StageTransition{AnimationCurve::linear(0.2), 0, {}, true, false};
+    StageItem said;
+    said.kind = StageItem::Kind::lastAction;
+    said.id = "Biscuit posts the big blind of 10";
+    said.arrival = said.removal = folded.removal;
+    said.takesTurns = true;
+    scene.update({late, folded, said}, 0, satin);
+    late.arrival.delay = 0;
+    auto next = said;
+    next.id = "Big Lou folds";
+    scene.update({late, next}, 0.3, satin);
+    std::map<QString, StageScene::Pose> at;
+    const auto look = [&](double now) {
+        at.clear();
+        for (const auto& pose : scene.poses(now))
+            at[pose.item->id] = pose;
+    };
+    look(0.4);
+    EXPECT_EQ(at["hole-1-1-0"].opacity, 0);
+    EXPECT_NEAR(at[said.id].opacity, 0.5, 1e-9);
+    EXPECT_EQ(at[next.id].opacity, 0);
+    look(0.7);
+    EXPECT_NEAR(at["hole-1-1-0"].center.x(), 100, 1e-3);
+    EXPECT_FALSE(at["hole-1-2-0"].leaving);
+    EXPECT_GT(at["hole-1-2-0"].center.x(), 50);
+    EXPECT_NEAR(at[next.id].opacity, 1, 1e-9);
+    EXPECT_FALSE(at.contains(said.id));
+    look(0.9);
+    EXPECT_NEAR(at["hole-1-2-0"].opacity, 0.5, 1e-9);
 }
 
 TEST(StageScene, LeavingItemsStayUntilTheirTransitionEnds) {

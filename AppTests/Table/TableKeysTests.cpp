@@ -206,7 +206,7 @@ TEST(TableKeys, AShowingResultDealsOnReturnOrSpace) {
     EXPECT_FALSE(table.press(returnKey));
 }
 
-TEST(TableKeys, WaitingForOthersIgnoresActionKeys) {
+TEST(TableKeys, WaitingForOthersOrForTheDealIgnoresActionKeys) {
     Table table;
     table.view.legalActions.reset();
     table.view.actingIndex = 1;
@@ -214,6 +214,10 @@ TEST(TableKeys, WaitingForOthersIgnoresActionKeys) {
     EXPECT_FALSE(table.press(spaceKey));
     EXPECT_FALSE(table.press(returnKey));
     EXPECT_EQ(table.press(typed("p")), TableKeyCommand(Cmd::TogglePause{}));
+    Table dealing; // the player's turn, while their cards are still being dealt to them
+    dealing.context.dealingToPlayer = true;
+    for (const auto& key : {typed("f"), typed("c"), typed("r"), typed("1"), spaceKey, returnKey})
+        EXPECT_FALSE(dealing.press(key)) << key.text.toStdString();
 }
 
 TEST(TableKeys, AHeldKeyIsOnePressAndUnseenControlsTakeNoReturnOrSpace) {

@@ -82,6 +82,19 @@ TEST(TableLayoutGallery, CrowdedTables) {
                     EXPECT_TRUE(paint(CrowdedTable::inputs(moment, geometry, style, dark)).save(name))
                         << name.toStdString();
                 }
+                // The losers knocked out of the game by the showdown: "Out" under the cards they showed.
+                auto out = CrowdedTable::inputs(CrowdedTable::Moment::showdown, geometry, style, dark);
+                for (auto& seat : out.seats) {
+                    if (!seat.isHero && !seat.isWinner) {
+                        seat.status = PokerEngine::SeatStatus::busted;
+                        seat.stackLine = SeatModel::StackLine::out();
+                        seat.hasCards = false;
+                    }
+                }
+                const QString name = QStringLiteral("%1/%2-%3-%4-knocked-out.png")
+                                         .arg(folder, surfaceName, QString::fromUtf8(toString(style)),
+                                              dark ? "dark" : "light");
+                EXPECT_TRUE(paint(out).save(name)) << name.toStdString();
             }
         }
     }
@@ -147,7 +160,7 @@ TEST(TableLayoutGallery, SmallestWindowPlayed) {
                     grab(QString::fromUtf8(toString(now)));
                 }
             }
-            if (controller.isHeroTurn()) {
+            if (table.canAct()) {
                 table.press(Qt::Key_C, QStringLiteral("c"));
             } else if (game.scheduler.nextDue()) {
                 game.scheduler.advance(*game.scheduler.nextDue() - game.scheduler.now());

@@ -326,3 +326,34 @@ TEST_F(TablePresenterTest, ANewTableIsAnimatedEvenWhenItsHandNumberRepeats) {
     EXPECT_EQ(presenter.shown(), dealt());
     EXPECT_EQ(events(sounds), std::vector<SoundEvent>(4, SoundEvent::cardDeal));
 }
+
+TEST_F(TablePresenterTest, ThePlayersTurnWaitsUntilTheirCardsHaveComeToRest) {
+    presenter.setDealSettle([] { return 0.43; });
+    presenter.ingest(dealt());
+    // The player's second card sets off at 0.42 s, after the 0.03 s hold, and rests 0.43 s later. A bot
+    // acting meanwhile neither ends the wait nor starts it again.
+    EXPECT_TRUE(presenter.dealingToPlayer());
+    scheduler.advance(400ms);
+    auto checked = dealt();
+    checked.log.push_back(acted(1, ActionKind::check));
+    presenter.ingest(checked);
+    scheduler.advance(479ms);
+    EXPECT_TRUE(presenter.dealingToPlayer());
+    scheduler.advance(1ms);
+    EXPECT_FALSE(presenter.dealingToPlayer());
+
+    // The next hand, over the last one's cards, with no hold; the table going away ends the wait, and
+    // a deal the viewer has no seat in never starts one.
+    auto next = dealt();
+    next.handNumber = 2;
+    next.log = {started(2), smallBlind(1), bigBlind(0), hole(1), hole(0)};
+    presenter.ingest(next);
+    scheduler.advance(std::chrono::milliseconds(830 + 430 - 1));
+    EXPECT_TRUE(presenter.dealingToPlayer());
+    presenter.ingest(std::nullopt);
+    EXPECT_FALSE(presenter.dealingToPlayer());
+    presenter.ingest(checked);
+    next.seatIndex.reset();
+    presenter.ingest(next);
+    EXPECT_FALSE(presenter.dealingToPlayer());
+}

@@ -56,7 +56,7 @@ void writeStory(const QString& folder, const QString& prefix, Story story, std::
     }
 }
 
-// Plays a six-seat Sit & Go and grabs the screen at the deal, each street, the
+// Plays a six-seat Sit & Go and grabs the screen during and after the deal, each street, the
 // showdown and the end of the table.
 std::vector<Frame> storyboard(TableSurface surface, TableStyleID style, bool dark) {
     TableScreenHarness table(surface);
@@ -70,7 +70,10 @@ std::vector<Frame> storyboard(TableSurface surface, TableStyleID style, bool dar
     game.controller.start(
         GameSetup::sitAndGo(SitAndGoSetup{BotSeating::opponents(5, TableDifficulty::easy, 7), 7}));
     bool nextDealSeen = false;
-    grab("1-deal");
+    // The deal on its way, and still playing on once the first bot has acted (at 0.9 s).
+    grab("0-deal-300ms", std::chrono::milliseconds(300));
+    grab("0-deal-1000ms", std::chrono::milliseconds(700));
+    grab("1-deal", std::chrono::milliseconds(2000));
     table.press(Qt::Key_P, QStringLiteral("p"));
     grab("2-paused");
     table.press(Qt::Key_P, QStringLiteral("p"));
@@ -100,7 +103,7 @@ std::vector<Frame> storyboard(TableSurface surface, TableStyleID style, bool dar
                          .arg(QString::fromStdString(std::string(toString(now)))));
             }
         }
-        if (controller.isHeroTurn()) {
+        if (table.canAct()) {
             // The first hand is called down to show every street; then all in, to reach the end.
             const bool shove =
                 controller.state()->handNumber() > 1 && controller.view()->legalActions->minRaiseTo;
@@ -186,6 +189,7 @@ std::vector<Frame> learningStory(TableSurface surface, TableStyleID style, bool 
     };
     game.controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::hard, 17, 3)));
     PokerEngine::Street street = PokerEngine::Street::waitingToStart;
+    bool dealtSeen = false;
     for (int step = 0; step < 4000; ++step) {
         auto& controller = game.controller;
         if (controller.tableOver() && !controller.isShowingResult()) {
@@ -200,7 +204,12 @@ std::vector<Frame> learningStory(TableSurface surface, TableStyleID style, bool 
                      std::chrono::seconds(2));
             }
         }
-        if (controller.isHeroTurn()) {
+        if (!dealtSeen && controller.isHeroTurn() && table.screen->presenter().dealingToPlayer()) {
+            // The player opens while their cards are still on the way: no prompt, no controls yet.
+            dealtSeen = true;
+            grab(QStringLiteral("hand%1-dealing-to-you").arg(hand), std::chrono::milliseconds(0));
+        }
+        if (table.canAct()) {
             const auto now = controller.view();
             const bool facingBet = !now->legalActions->canCheck;
             const bool fold = facingBet && now->street != PokerEngine::Street::preflop;

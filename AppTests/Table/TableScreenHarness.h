@@ -4,6 +4,7 @@
 
 #include "AppState.h"
 #include "Sound/SoundSink.h"
+#include "Table/TablePresenter.h"
 #include "Views/Support/Announcer.h"
 #include "Views/Table/StageView.h"
 #include "Views/Table/TableScreen.h"
@@ -38,6 +39,9 @@ struct TableScreenHarness {
         screen->clock().setTimeSource(seconds);
         screen->stage().clock().setTimeSource(seconds);
     }
+
+    // The player is to act and holds the cards dealt to them: the table takes their keys.
+    bool canAct() const { return game.controller.isHeroTurn() && !screen->presenter().dealingToPlayer(); }
 
     // A key press as the window delivers it; true when the screen took it.
     bool press(int key, const QString& text = {}, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {

@@ -211,7 +211,7 @@ TEST(TableScreen, ShowdownBannerCountsDownAndHolds) {
     controller.setAutoDeal(true);
     controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 31, 5)));
     for (int i = 0; i < 500 && !controller.isShowingResult(); ++i) {
-        if (controller.isHeroTurn()) {
+        if (table.canAct()) {
             table.press(Qt::Key_F, QStringLiteral("f"));
         } else {
             table.game.scheduler.advance(std::chrono::milliseconds(100));
@@ -451,7 +451,7 @@ TEST(TableScreen, LearningModeTagsTheCardsAndLightsTheWinners) {
     EXPECT_LE(table.screen->stage().handTagRect().width(), 190);
     // Called down to a showdown: the winning five are handed to the stage to light.
     for (int i = 0; i < 400 && !controller.isShowingResult(); ++i) {
-        if (controller.isHeroTurn()) {
+        if (table.canAct()) {
             table.press(Qt::Key_C, QStringLiteral("c"));
         } else {
             table.game.scheduler.advance(std::chrono::milliseconds(100));
@@ -470,7 +470,7 @@ void foldToTheBanner(TableScreenHarness& table) {
     auto& controller = table.game.controller;
     controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 31, 5)));
     for (int i = 0; i < 500 && table.screen->bottomRow() != BottomRow::showdownBanner; ++i) {
-        if (controller.isHeroTurn()) {
+        if (table.canAct()) {
             table.press(Qt::Key_F, QStringLiteral("f"));
         } else {
             table.game.scheduler.advance(std::chrono::milliseconds(20));
@@ -580,4 +580,50 @@ TEST(TableScreen, AScreenOpenedOnAPausedTableDrawsThePauseInItsStyle) {
             magenta += pixel.red() > 200 && pixel.blue() > 200 && pixel.green() < 60 ? 1 : 0;
         }
     EXPECT_EQ(magenta, 0) << "drawn in a colour missing from the palette";
+}
+
+namespace {
+
+std::optional<StageScene::Pose> poseOf(TableScreenHarness& table, const QString& id) {
+    auto& stage = table.screen->stage();
+    for (const auto& pose : stage.scene().poses(stage.clock().now())) {
+        if (pose.item->id == id)
+            return pose;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+TEST(TableScreen, NoKeyActsWhileThePlayersOwnCardsAreStillBeingDealt) {
+    TableScreenHarness table;
+    table.activate();
+    auto& controller = table.game.controller;
+    for (std::uint64_t seed = 1; seed < 20 && !controller.isHeroTurn(); ++seed) {
+        controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, seed, 1)));
+    }
+    const auto plate = QStringLiteral("plate-%1").arg(*controller.view()->seatIndex);
+    table.game.scheduler.advance(std::chrono::milliseconds(300));
+    EXPECT_EQ(table.screen->bottomText(), " ");
+    EXPECT_EQ(poseOf(table, plate)->turnTag, 0);
+    const auto before = controller.state();
+    for (const auto key : {Qt::Key_F, Qt::Key_C, Qt::Key_Space})
+        table.type(key);
+    EXPECT_EQ(controller.state(), before) << "a key acted on cards not yet seen";
+    table.game.scheduler.advance(std::chrono::seconds(1));
+    EXPECT_EQ(table.screen->bottomRow(), BottomRow::actionBar);
+    EXPECT_EQ(poseOf(table, plate)->turnTag, 1);
+}
+
+// The fastest bots act while the deal still plays: the player's second card still flies in after.
+TEST(TableScreen, ABotActingMidDealLetsTheDealPlayOut) {
+    TableScreenHarness table;
+    table.game.controller.setBotSpeed(BotSpeed::fast);
+    table.game.controller.start(
+        GameSetup::sitAndGo(SitAndGoSetup{BotSeating::opponents(5, TableDifficulty::easy, 7), 7}));
+    table.game.scheduler.advance(std::chrono::milliseconds(450));
+    ASSERT_GT(table.screen->presenter().batch(), 1) << "no bot acted during the deal";
+    EXPECT_EQ(poseOf(table, "hero-1-1")->opacity, 0);
+    table.game.scheduler.advance(std::chrono::milliseconds(400));
+    EXPECT_TRUE(poseOf(table, "hero-1-1")->moving);
 }

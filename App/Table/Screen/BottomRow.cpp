@@ -35,7 +35,7 @@ BottomRow bottomRow(const BottomRowInputs& in) {
     if (in.shownStreet == PokerEngine::Street::handComplete) {
         return BottomRow::showdownBanner;
     }
-    if (!in.shownHasLegalActions) {
+    if (!in.shownHasLegalActions || in.dealingToPlayer) {
         return BottomRow::waitingLine;
     }
     return BottomRow::actionBar;
@@ -75,6 +75,13 @@ QString waitingLine(const std::optional<QString>& thinkingName, const std::optio
         return QStringLiteral("Waiting for ") + *actingName + QStringLiteral("\u2026");
     }
     return QStringLiteral(" ");
+}
+
+std::optional<std::int64_t> awaitedSeat(const PokerEngine::PlayerView& view) {
+    if (view.actingIndex == view.seatIndex) {
+        return std::nullopt;
+    }
+    return view.actingIndex;
 }
 
 double bannerDelay(double timelineEnd) {

@@ -38,6 +38,8 @@ struct BottomRowInputs {
     // The view the stage shows, which may lag behind the controller's while the timeline plays.
     PokerEngine::Street shownStreet = PokerEngine::Street::waitingToStart;
     bool shownHasLegalActions = false;
+    // The player's own cards are still on their way: their turn waits for them.
+    bool dealingToPlayer = false;
 };
 
 // The screen's rules that need no widget. Pure.
@@ -81,6 +83,9 @@ bool explainsShowdown(bool learning, std::size_t winnerRows);
 
 // "Rascal is thinking…", "Waiting for Goldie…", or a single space.
 QString waitingLine(const std::optional<QString>& thinkingName, const std::optional<QString>& actingName);
+// The seat the waiting line waits for: the one to act, unless it is the player, whose turn waits for
+// their cards to be dealt.
+std::optional<std::int64_t> awaitedSeat(const PokerEngine::PlayerView& view);
 
 // When the showdown banner starts appearing after its view shows: once the timeline is over, never
 // later than 1.5 s.

@@ -255,6 +255,7 @@ void addLastActionAndPot(const Context& c, std::vector<StageItem>& items) {
         }
         label.arrival = c.fade(AnimationCurve::easeOut(0.15));
         label.removal = label.arrival;
+        label.takesTurns = true;
         items.push_back(label);
     }
     const std::int64_t total = c.view.totalPot();
@@ -276,7 +277,8 @@ void addLastActionAndPot(const Context& c, std::vector<StageItem>& items) {
 // What hangs off a seat's plate whose box is `plate`: its tags, and a bot's face-down cards peeking over it.
 std::vector<QRectF> hungOff(const Context& c, const SeatModel& seat, const QRectF& plate) {
     std::vector<QRectF> hung;
-    const auto look = NameplateModel::make(seat, seat.isHero || !c.in.paused, true, c.theme);
+    const auto look = NameplateModel::make(seat, showsTurn(seat, c.in.paused, c.in.timeline.dealingToPlayer),
+                                           true, c.theme);
     // Paper tags are card stock, their edge showing under them.
     const double edge = SeatClearance::cardStockEdge(c.theme);
     for (const auto& tag : look.tags) {
@@ -411,7 +413,9 @@ void addHoleCards(const Context& c, std::vector<StageItem>& items, double potLan
     }
     const QPointF middle = c.tablePoint({0.5, 0.39});
     for (const auto& seat : c.seats) {
-        if (seat.isHero || !seat.hasCards) {
+        // Cards shown stay on the felt until the next deal, also those of a seat that the showdown
+        // knocked out of the game (and so out of the hand) in the same update that turned them up.
+        if (seat.isHero || (!seat.hasCards && !seat.shownCards)) {
             continue;
         }
         const bool revealed = seat.shownCards.has_value();
@@ -512,8 +516,9 @@ void addPlatesAndButton(const Context& c, std::vector<StageItem>& items) {
         plate.size = c.geometry.metrics.plate;
         const auto knocks = c.in.timeline.knocks.find(seat.seat);
         plate.knocks = knocks == c.in.timeline.knocks.end() ? 0 : knocks->second;
-        // A bot's turn ring stops on a paused table; the player's own never does.
-        const auto look = NameplateModel::make(seat, seat.isHero || !c.in.paused, true, c.theme);
+        // A bot's turn ring stops on a paused table; the player's own waits for their cards.
+        const auto look = NameplateModel::make(
+            seat, showsTurn(seat, c.in.paused, c.in.timeline.dealingToPlayer), true, c.theme);
         plate.plateRing = look.ringOn ? 1 : 0;
         plate.turnTag = look.hasTurnTag() ? 1 : 0;
         plate.content = look.contentOpacity;
@@ -577,6 +582,10 @@ std::optional<QString> boardLabel(const std::vector<Card>& board) {
         names << QString::fromStdString(card.name());
     }
     return QStringLiteral("Board: ") + names.join(QStringLiteral(", "));
+}
+
+bool showsTurn(const SeatModel& seat, bool paused, bool dealingToPlayer) {
+    return seat.isHero ? !dealingToPlayer : !paused;
 }
 
 int slotOf(std::int64_t seat, const std::vector<SeatModel>& seats) {

@@ -83,6 +83,9 @@ struct StageItem {
     double content = 1;
     // A bet's amount, the pot or a plate's stack (in `amount`) rolls its digits when it changes.
     bool rolls = false;
+    // Only one of its kind is seen at a time: arriving while another leaves, it waits until that one
+    // has gone (the last action's sentence).
+    bool takesTurns = false;
 
     StageTransition arrival;
     StageTransition removal;
@@ -102,6 +105,8 @@ struct StageTimeline {
     std::map<std::int64_t, int> knocks;
     std::vector<ChipFlight> flights;
     bool holdsDeal = false;
+    // The player's own cards are still on their way: their turn is not shown yet.
+    bool dealingToPlayer = false;
 };
 
 struct StageInputs {
@@ -149,6 +154,9 @@ std::vector<StageItem> items(const StageInputs& inputs);
 
 // "Board: Ace of spades, Ten of hearts, Two of clubs"; absent for an empty board.
 std::optional<QString> boardLabel(const std::vector<PokerEngine::Card>& board);
+// A plate may show that its seat is to act: a bot's not on a paused table, the player's own once
+// their cards have come to rest.
+bool showsTurn(const SeatModel& seat, bool paused, bool dealingToPlayer);
 // The slot of a seat, 0 when no model has that seat.
 int slotOf(std::int64_t seat, const std::vector<SeatModel>& seats);
 // When the timeline's last cue ends, never later than 1.5 s.

@@ -94,7 +94,7 @@ std::optional<TableKeyCommand> onTheTable(const TableKeyPress& press, const Tabl
     if (dealsNextHand(press, context)) {
         return TableCommand::DealNextHand{};
     }
-    if (!context.view->legalActions || !context.pauseReasons.empty()) {
+    if (!context.view->legalActions || !context.pauseReasons.empty() || context.dealingToPlayer) {
         return std::nullopt;
     }
     if (!context.controlsSeen && (isReturn(press) || isSpace(press))) {

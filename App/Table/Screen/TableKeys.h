@@ -44,6 +44,8 @@ struct TableKeyContext {
     // narration on and deal the next hand, so a player pressing them in a row must not bet with the
     // press after the one that brought the controls up.
     bool controlsSeen = true;
+    // The player's own cards are still being dealt: no action key counts on cards not seen yet.
+    bool dealingToPlayer = false;
 };
 
 // What a handled key asks the screen to do.

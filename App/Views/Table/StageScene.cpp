@@ -63,17 +63,22 @@ bool StageScene::contains(const QString& id) const {
 
 void StageScene::update(std::vector<StageItem> items, double now, const TableTheme& theme, bool resized) {
     std::set<QString> present;
-    for (auto& item : items) {
+    for (const auto& item : items) {
         present.insert(item.id);
+    }
+    // What goes is marked first, so an arrival that takes turns knows what it waits for. An item taken
+    // away before it has come (a card dealt to a seat that folds before it lands) comes all the same
+    // and then leaves: the deal plays out.
+    for (auto& [id, live] : live_) {
+        if (!present.contains(id) && !live.removedAt) {
+            live.removedAt = std::max(now, finishedAt(live.item.arrival, live.born));
+        }
+    }
+    for (auto& item : items) {
         if (auto found = live_.find(item.id); found != live_.end()) {
             change(found->second, std::move(item), now, theme, resized);
         } else {
             arrive(std::move(item), now, theme);
-        }
-    }
-    for (auto& [id, live] : live_) {
-        if (!present.contains(id) && !live.removedAt) {
-            live.removedAt = now;
         }
     }
 }
@@ -81,6 +86,13 @@ void StageScene::update(std::vector<StageItem> items, double now, const TableThe
 void StageScene::arrive(StageItem item, double now, const TableTheme& theme) {
     Live live;
     live.born = now;
+    if (item.takesTurns) {
+        for (const auto& [id, other] : live_) {
+            if (other.item.kind == item.kind && other.removedAt) {
+                live.born = std::max(live.born, finishedAt(other.item.removal, *other.removedAt));
+            }
+        }
+    }
     live.order = nextOrder_++;
     const auto still = [](double value) { return Motion{AnimationCurve::linear(0), 0, value, value}; };
     live.x = still(item.center.x());
@@ -89,7 +101,7 @@ void StageScene::arrive(StageItem item, double now, const TableTheme& theme) {
     live.opacity = still(item.opacity);
     live.flip = still(item.card ? item.startAngle : 0);
     if (item.card && item.startAngle > 0 && item.flipDelay) {
-        live.flip = Motion{StageMotion::flip(theme), now + *item.flipDelay, item.startAngle, 0};
+        live.flip = Motion{StageMotion::flip(theme), live.born + *item.flipDelay, item.startAngle, 0};
     }
     live.ring = still(0);
     live.dim = still(1);
@@ -121,6 +133,9 @@ void StageScene::light(Live& live, StageItem::Light light, double now, const Tab
 
 void StageScene::change(Live& live, StageItem item, double now, const TableTheme& theme, bool resized) {
     const StageItem& old = live.item;
+    // An item comes as it was planned when it appeared: a later redraw, whose timeline no longer holds
+    // the cue it waited for, neither hurries nor holds it back.
+    item.arrival = old.arrival;
     const StageTransition moving =
         item.change.value_or(StageTransition{AnimationCurve::linear(0), 0, {}, false, false});
     const auto retarget = [&](Motion& motion, double to) {
@@ -214,7 +229,7 @@ StageScene::Pose StageScene::pose(const Live& live, double now) const {
         pose.opacity *= std::clamp(sinceArrival / gateFade, 0.0, 1.0);
     }
     if (live.removedAt) {
-        pose.leaving = true;
+        pose.leaving = now >= *live.removedAt;
         apply(item.removal, 1 - progress(item.removal.curve, now - *live.removedAt - item.removal.delay));
     }
     return pose;

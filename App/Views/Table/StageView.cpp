@@ -237,8 +237,9 @@ std::vector<StageHelp::Spot> StageView::helpSpots() const {
         switch (item.kind) {
         case Kind::nameplate:
             if (const SeatModel* seat = seatOf(in.seats, item.seat)) {
-                const auto plate =
-                    NameplateModel::make(*seat, seat->isHero || !in.paused, in.cashTable, theme);
+                const auto plate = NameplateModel::make(
+                    *seat, StageLayout::showsTurn(*seat, in.paused, in.timeline.dealingToPlayer),
+                    in.cashTable, theme);
                 const auto own = StageHelp::plate(plate, pose.center + QPointF(0, pose.knock), tagSize);
                 spots.insert(spots.end(), own.begin(), own.end());
             }
@@ -417,8 +418,9 @@ void StageView::paintStage(QPainter& painter) {
             break;
         case Kind::nameplate:
             if (const SeatModel* seat = seatOf(in.seats, item.seat)) {
-                const bool showsTurn = seat->isHero || !in.paused;
-                const auto plate = NameplateModel::make(*seat, showsTurn, in.cashTable, theme);
+                const auto plate = NameplateModel::make(
+                    *seat, StageLayout::showsTurn(*seat, in.paused, in.timeline.dealingToPlayer),
+                    in.cashTable, theme);
                 paintNameplate(painter, pose.center + QPointF(0, pose.knock), plate, *seat, theme,
                                {pose.plateRing, pose.turnTag, pose.content, pose.rolledFrom, pose.roll});
             }

@@ -101,6 +101,7 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
                !TableScreenRules::isPaused(controller->pauseReasons());
     });
     presenter_->setStyle([appState] { return drawnStyle(appState.data()); });
+    presenter_->setDealSettle([this] { return StageMotion::deal(theme_).duration(); });
 
     // It holds the keys of the game, so a reader meets it: as the table's panel, not a layout filler.
     StyleAccessibility::setRole(this, QAccessible::Grouping);
@@ -137,9 +138,10 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
     }
     // First, so the rows that follow a new batch count its timeline from now.
     connect(presenter_.get(), &TablePresenter::cuesChanged, this, [this] { cuesAt_ = clock_.now(); });
-    for (auto signal : {&TablePresenter::shownChanged, &TablePresenter::cuesChanged,
-                        &TablePresenter::betExitsChanged, &TablePresenter::knocksChanged,
-                        &TablePresenter::flightsChanged, &TablePresenter::holdsDealChanged}) {
+    for (auto signal :
+         {&TablePresenter::shownChanged, &TablePresenter::cuesChanged, &TablePresenter::betExitsChanged,
+          &TablePresenter::knocksChanged, &TablePresenter::flightsChanged, &TablePresenter::holdsDealChanged,
+          &TablePresenter::dealingToPlayerChanged}) {
         connect(presenter_.get(), signal, this, &TableScreen::refresh);
     }
     if (environment_.appState) {
@@ -387,7 +389,8 @@ void TableScreen::refreshStage() {
                                     presenter_->betExits(),
                                     presenter_->knocks(),
                                     presenter_->flights(),
-                                    presenter_->holdsDeal()};
+                                    presenter_->holdsDeal(),
+                                    presenter_->dealingToPlayer()};
     inputs.lastAction = lastActionLine(*shown, TableText{name});
     inputs.paused = TableScreenRules::isPaused(game->pauseReasons());
     inputs.cashTable = true;

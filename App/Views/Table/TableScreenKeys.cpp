@@ -3,6 +3,7 @@
 #include "GameController.h"
 #include "SurfaceCoordinator.h"
 #include "Table/RaiseTarget.h"
+#include "Table/TablePresenter.h"
 #include "Table/Screen/PlayerPause.h"
 #include "Views/Controls/StyledButton.h"
 #include "Views/Learn/PracticeCaptionView.h"
@@ -66,6 +67,7 @@ bool TableScreen::handle(const TableKeyPress& press) {
     context.pauseReasons = game->pauseReasons();
     context.showingResult = game->isShowingResult();
     context.raiseTo = target_->raiseTo();
+    context.dealingToPlayer = presenter_->dealingToPlayer();
     context.controlsSeen =
         row_ == BottomRow::actionBar && clock_.now() - controlsShownAt_ >= TableKeys::controlsSettleSeconds;
     const auto command = TableKeys::handle(press, context);

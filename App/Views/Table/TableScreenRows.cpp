@@ -34,6 +34,7 @@ void TableScreen::refreshBottom() {
     inputs.pauseReasons = game->pauseReasons();
     inputs.shownStreet = shown->street;
     inputs.shownHasLegalActions = shown->legalActions.has_value();
+    inputs.dealingToPlayer = presenter_->dealingToPlayer();
     const BottomRow previous = row_;
     const ActionMessage* previousMessage = message_;
     QWidget* leaving = rowWidget(previous);
@@ -84,8 +85,8 @@ void TableScreen::refreshBottom() {
             thinking = game->nameOfSeat(*game->thinkingSeat());
         }
         std::optional<QString> acting;
-        if (shown->actingIndex) {
-            acting = game->nameOfSeat(*shown->actingIndex);
+        if (const auto seat = TableScreenRules::awaitedSeat(*shown)) {
+            acting = game->nameOfSeat(*seat);
         }
         line_->setText(TableScreenRules::waitingLine(thinking, acting));
         line_->show();
