@@ -227,6 +227,16 @@ TEST(SeatClearance, ShownCardsNeverCoverTheBoardAndNoPlateCoversThem) {
                 plates.push_back(around(geometry.plateCenter(seat.slot), geometry.metrics.plate)
                                      .adjusted(-reach.left, -reach.above, reach.right, reach.below));
             }
+            // And from the dealer button, wherever it stands.
+            std::vector<QRectF> buttons;
+            for (const auto& item : laid.items) {
+                if (item.kind == Kind::dealer) {
+                    buttons.push_back(around(item.center, item.size));
+                }
+            }
+            ASSERT_EQ(buttons.size(), 1u);
+            const double rail = geometry.metrics.railWidth;
+            const QRectF felt = geometry.table.adjusted(rail, rail, -rail, -rail);
             int shown = 0;
             for (const auto& item : laid.items) {
                 if (item.kind != Kind::holeCard) {
@@ -242,6 +252,18 @@ TEST(SeatClearance, ShownCardsNeverCoverTheBoardAndNoPlateCoversThem) {
                     EXPECT_TRUE((atStageTop && style == TableStyleID::paper) ||
                                 !card.adjusted(-1, -1, 1, 1).intersects(plate))
                         << "seat " << item.seat << "'s shown card on a plate, "
+                        << where(geometry, style, seating);
+                }
+                EXPECT_FALSE(card.adjusted(-1, -1, 1, 1).intersects(buttons.front()))
+                    << "seat " << item.seat << "'s shown card under the button, "
+                    << where(geometry, style, seating);
+                // The felt's rounded ends hold the cards: none hangs over the rail.
+                const double radius = felt.height() / 2;
+                for (const QPointF corner :
+                     {card.topLeft(), card.topRight(), card.bottomLeft(), card.bottomRight()}) {
+                    const double x = std::clamp(corner.x(), felt.left() + radius, felt.right() - radius);
+                    EXPECT_LE(std::hypot(corner.x() - x, corner.y() - felt.center().y()), radius + 0.01)
+                        << "seat " << item.seat << "'s shown card over the rail, "
                         << where(geometry, style, seating);
                 }
             }
