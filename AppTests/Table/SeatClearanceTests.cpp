@@ -183,6 +183,14 @@ TEST(SeatClearance, ABetStandsClearOfEveryPlateItsTagsAndTheCardsPeekingOverIt) 
                 bets.push_back(bet);
             }
             EXPECT_EQ(bets.size(), std::size_t(seating.seats));
+            // A bot's face-down cards peek over its plate clear of its tags.
+            for (const auto& item : laid.items) {
+                for (const QRectF& tag : tagAreas(laid)) {
+                    EXPECT_TRUE(item.kind != Kind::holeCard ||
+                                !around(item.center, item.size).intersects(drawn(tag)))
+                        << "a tag on seat " << item.seat << "'s cards, " << where(geometry, style, seating);
+                }
+            }
             // The last action's sentence keeps clear of every bet, wrapped or shrunk where it must be; the
             // pixel style's bitmap words cannot shrink, and no player sees that style.
             const auto sentence =

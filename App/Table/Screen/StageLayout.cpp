@@ -273,6 +273,26 @@ void addLastActionAndPot(const Context& c, std::vector<StageItem>& items) {
     }
 }
 
+// Where a bot's face-down card peeks over its plate's trailing end: past the all-in tag, which hangs
+// over the plate's top edge in front of the cards and would hide them.
+QPointF faceDownCenter(const Context& c, const SeatModel& seat, int card) {
+    QPointF centre = c.geometry.holeCardCenter(seat.slot, card, false);
+    if (seat.status != SeatStatus::allIn || !c.in.tagSize) {
+        return centre;
+    }
+    const QSizeF plate = c.geometry.metrics.plate;
+    const QPointF corner = c.geometry.plateCenter(seat.slot) - QPointF(plate.width() / 2, plate.height() / 2);
+    const double pairLeft =
+        c.geometry.holeCardCenter(seat.slot, 0, false).x() - c.geometry.metrics.botCard.width() / 2;
+    for (const auto& tag : NameplateModel::make(seat, true, true, c.theme).tags) {
+        if (tag.kind == NameplateModel::TagKind::allIn) {
+            const QRectF area = NameplateModel::tagArea(tag, corner, c.in.tagSize(tag.text));
+            centre.rx() += std::max(area.right() + SeatClearance::cardStockEdge(c.theme) + 2 - pairLeft, 0.0);
+        }
+    }
+    return centre;
+}
+
 // What hangs off a seat's plate whose box is `plate`: its tags, and a bot's face-down cards peeking over it.
 std::vector<QRectF> hungOff(const Context& c, const SeatModel& seat, const QRectF& plate) {
     std::vector<QRectF> hung;
@@ -286,8 +306,7 @@ std::vector<QRectF> hungOff(const Context& c, const SeatModel& seat, const QRect
     if (!seat.isHero && seat.hasCards && !seat.shownCards) {
         const QSizeF card = c.geometry.metrics.botCard;
         for (int i = 0; i < 2; ++i) {
-            hung.emplace_back(c.geometry.holeCardCenter(seat.slot, i, false) -
-                                  QPointF(card.width() / 2, card.height() / 2),
+            hung.emplace_back(faceDownCenter(c, seat, i) - QPointF(card.width() / 2, card.height() / 2),
                               card);
         }
     }
@@ -426,8 +445,10 @@ void addHoleCards(const Context& c, std::vector<StageItem>& items, double potLan
             }
             card.light = c.light(card.card);
             card.size = c.geometry.metrics.botCard;
-            card.center = c.geometry.holeCardCenter(seat.slot, i, revealed,
-                                                    SeatClearance::shownCardsClearance(c.theme, seat.slot));
+            card.center =
+                revealed ? c.geometry.holeCardCenter(seat.slot, i, true,
+                                                     SeatClearance::shownCardsClearance(c.theme, seat.slot))
+                         : faceDownCenter(c, seat, i);
             card.scale = revealed ? 1.15 : 1;
             card.revealDelay = revealCue ? revealCue->delay : potLanded;
             card.change = StageTransition{StageMotion::reveal(c.theme),
