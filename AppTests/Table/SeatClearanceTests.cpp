@@ -191,15 +191,15 @@ TEST(SeatClearance, ABetStandsClearOfEveryPlateItsTagsAndTheCardsPeekingOverIt) 
                         << "a tag on seat " << item.seat << "'s cards, " << where(geometry, style, seating);
                 }
             }
-            // The last action's sentence keeps clear of every bet, wrapped or shrunk where it must be; the
-            // pixel style's bitmap words cannot shrink, and no player sees that style.
+            // The last action's sentence keeps a gap a player sees from every bet, wrapped or shrunk where
+            // it must be; the pixel style's bitmap words cannot shrink, and no player sees that style.
             const auto sentence =
                 std::find_if(laid.items.begin(), laid.items.end(),
                              [](const StageItem& item) { return item.kind == Kind::lastAction; });
             ASSERT_NE(sentence, laid.items.end());
             const QRectF words = around(sentence->center, sentence->size * sentence->scale);
             for (const QRectF& bet : bets) {
-                EXPECT_TRUE(style == TableStyleID::pixel || !words.intersects(bet))
+                EXPECT_TRUE(style == TableStyleID::pixel || !words.adjusted(-5, -5, 5, 5).intersects(bet))
                     << "the sentence on a bet, " << where(geometry, style, seating)
                     << (moment == CrowdedTable::Moment::blinds ? ", blinds" : ", betting");
             }

@@ -206,6 +206,9 @@ std::vector<Sentence> sentenceLayouts(const QString& text, QPointF centre,
     return sentences;
 }
 
+// Room between the last action's words and a bet's chips or amount that reads as a gap, not as one label.
+constexpr double sentenceGap = 6;
+
 double boardLine(const TableGeometry& geometry) {
     return geometry.table.top() + 0.39 * geometry.table.height();
 }
@@ -343,11 +346,23 @@ std::map<std::int64_t, QPointF> betCenters(const Context& c) {
     shared.under = SeatClearance::plateUnder(c.theme);
     if (c.in.lastAction && c.in.sentenceSize) {
         // A bet that must find a new place leaves the last action's words the least room they take.
-        const Sentence least = sentenceLayouts(*c.in.lastAction, lastActionCentre(c), c.in.sentenceSize,
-                                               c.theme.style != TableStyleID::pixel)
-                                   .back();
-        const QSizeF drawn = least.size * least.scale;
-        shared.spared.emplace_back(least.centre - QPointF(drawn.width() / 2, drawn.height() / 2), drawn);
+        const std::vector<Sentence> layouts = sentenceLayouts(
+            *c.in.lastAction, lastActionCentre(c), c.in.sentenceSize, c.theme.style != TableStyleID::pixel);
+        const auto box = [](const Sentence& sentence) {
+            const QSizeF drawn = sentence.size * sentence.scale;
+            return QRectF(sentence.centre - QPointF(drawn.width() / 2, drawn.height() / 2), drawn);
+        };
+        shared.spared.push_back(box(layouts.back()));
+        // No bet stands within a gap of the words on one line: on a crowded table they could find no
+        // place at all that a player reads apart from the chips beside them.
+        shared.others.push_back(
+            box(layouts.front()).adjusted(-sentenceGap, -sentenceGap, sentenceGap, sentenceGap));
+    }
+    if (c.view.street != Street::handComplete && c.view.totalPot() >= 1) {
+        // Nor the pot's row under the board.
+        const QRectF& board = shared.board;
+        shared.spared.emplace_back(board.left(), board.bottom(), board.width(),
+                                   8 + 2 * PotText::potHeightHalf(c.theme, c.view.pots.size()));
     }
     for (const auto& seat : c.seats) {
         if (seat.streetBet < 1) {
@@ -616,8 +631,7 @@ double potLanded(const std::unordered_map<MotionCue, TimedCue>& cues) {
 
 Sentence fitSentence(const QString& text, QPointF centre, const std::vector<QRectF>& bets,
                      const std::function<QSizeF(const QStringList&)>& size, bool shrinks) {
-    // Room between the sentence and a bet's chips or amount.
-    constexpr double gap = 3;
+    constexpr double gap = sentenceGap;
     const std::vector<Sentence> sentences = sentenceLayouts(text, centre, size, shrinks);
     for (Sentence fitted : sentences) {
         const QSizeF drawn = fitted.size * fitted.scale;
