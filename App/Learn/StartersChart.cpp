@@ -62,11 +62,15 @@ double labelSize(double chartWidth) {
     return std::clamp(std::floor((side - 3) / 1.9), 9.0, 13.0);
 }
 
-double labelShare(double cellSide, double widestLabel) {
-    if (widestLabel <= 0) {
+double labelShare(double cellSide, double widestLabel, double size) {
+    if (widestLabel <= 0 || size <= 0) {
         return 1;
     }
-    return std::clamp((cellSide - 1) / widestLabel, 0.6, 1.0);
+    return std::clamp((cellSide - 1) / widestLabel, std::min(std::max(0.6, smallestLabel / size), 1.0), 1.0);
+}
+
+bool labelFits(double cellSide, double labelWidth) {
+    return labelWidth <= cellSide - 1;
 }
 
 BandLook bandLook(StartingBand band, bool dark, bool increasedContrast) {

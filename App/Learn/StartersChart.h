@@ -30,10 +30,14 @@ std::optional<BotKit::StartingHand> selectionWhenCardsArrive(std::optional<BotKi
 // The cell label's size in points: it follows the measured width of the padded grid, from 9 (a size a
 // person reads) to 13. The same in either contrast, and in the narrow sidebar too.
 double labelSize(double chartWidth);
-// The share of that size the labels are drawn at, all alike, so that the widest (`widestLabel` wide at
-// full size) stays inside a cell `cellSide` wide with half a point to spare on each side; never below
-// 0.6, and never above 1.
-double labelShare(double cellSide, double widestLabel);
+// The share of that size (`size`) the labels are drawn at, all alike, so that the widest (`widestLabel`
+// wide at full size) stays inside a cell `cellSide` wide with half a point to spare on each side; never
+// above 1, and never below 0.6 nor below `smallestLabel`.
+inline constexpr double smallestLabel = 9;
+double labelShare(double cellSide, double widestLabel, double size);
+// Whether a label `labelWidth` wide as drawn fits its cell with that half point each side; a cell that
+// cannot hold its label shows only its band's colour.
+bool labelFits(double cellSide, double labelWidth);
 
 // How a band's cells and legend swatch are drawn: its fill, its border (none where the width is 0)
 // and the colour of a cell's label, which reads at 4.5:1 on the fill over the guide's ground.

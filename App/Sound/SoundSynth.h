@@ -1,7 +1,7 @@
 #pragma once
 
+#include "Sound/SoundEvent.h"
 #include "Style/TableStyleID.h"
-#include "Table/SoundEvent.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -45,3 +45,8 @@ AmountEntry AmountEntry::read(const QString& text) {
         return refused(QStringLiteral("That is more chips than any stack holds."));
     return refused(QStringLiteral("Type the amount in digits, like 1,000."));
 }
+
+QPointF AmountEntry::problemCorner(const QRectF& field, const QSizeF& size) {
+    constexpr double gap = 6;
+    return {field.left() - gap - size.width(), field.center().y() - size.height() / 2};
+}

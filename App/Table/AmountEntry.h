@@ -3,6 +3,9 @@
 #include <cstdint>
 #include <optional>
 
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
 #include <QString>
 
 // What the player typed in the raise amount field, read before anything is sent: a whole, non-negative
@@ -14,5 +17,9 @@ struct AmountEntry {
     QString problem;
 
     static AmountEntry read(const QString& text);
+    // Where the words on what is wrong, `size` big, stand beside the field whose face is `field`: level
+    // with it on its leading side, over the slider, so that they cover neither the presets above it nor
+    // the Bet/Raise button under it, which must show what it would send.
+    static QPointF problemCorner(const QRectF& field, const QSizeF& size);
     bool operator==(const AmountEntry&) const = default;
 };

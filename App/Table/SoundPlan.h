@@ -1,7 +1,7 @@
 #pragma once
 
+#include "Sound/SoundEvent.h"
 #include "Table/MotionCue.h"
-#include "Table/SoundEvent.h"
 
 #include <cstdint>
 #include <optional>

@@ -182,15 +182,41 @@ QPointF TableGeometry::holeCardCenter(int slot, int card, bool revealed, double 
         y = plate.y() + plateHeight / 2 + clearance + size.height() / 2;
     }
     const double cw = size.width();
-    const double pairLeft = plate.x() + metrics.plate.width() / 2 - inset - (1 + step) * cw;
+    const double pairWidth = (1 + step) * cw;
+    // Face down, a pair peeks over its plate's trailing end. Shown, it stands on its plate's inner side,
+    // where the felt is widest: past a right seat's outer end it would hang over the rail. The top seat's
+    // stands under the plate's middle, clear of the dealer button beside either neighbour.
+    const double side = SeatLayout::anchor(slot).plate.x();
+    double pairLeft = plate.x() + metrics.plate.width() / 2 - inset - pairWidth;
+    if (revealed && side > 0.5) {
+        pairLeft = plate.x() - metrics.plate.width() / 2 + inset;
+    } else if (revealed && side == 0.5) {
+        pairLeft = plate.x() - pairWidth / 2;
+    }
     double x = pairLeft + cw / 2 + card * step * cw;
     if (revealed) {
         const QPointF shift =
-            clearOfBoard(QRectF(pairLeft, y - size.height() / 2, (1 + step) * cw, size.height()), plate.x());
+            clearOfBoard(QRectF(pairLeft, y - size.height() / 2, pairWidth, size.height()), plate.x());
         x += shift.x();
         y += shift.y();
+        y += ontoFelt(QRectF(pairLeft + shift.x(), y - size.height() / 2, pairWidth, size.height()));
     }
     return QPointF(x, y);
+}
+
+double TableGeometry::ontoFelt(const QRectF& pair) const {
+    const double rail = metrics.railWidth;
+    const QRectF felt = table.adjusted(rail, rail, -rail, -rail);
+    const double radius = felt.height() / 2;
+    // How far the pair reaches into a rounded end, and how high and low the felt runs there.
+    const double into =
+        std::max({felt.left() + radius - pair.left(), pair.right() - (felt.right() - radius), 0.0});
+    if (into <= 0 || into >= radius) {
+        return 0;
+    }
+    const double reach = std::sqrt(radius * radius - into * into);
+    const double middle = felt.center().y();
+    return std::max(middle - reach - pair.top(), 0.0) - std::max(pair.bottom() - (middle + reach), 0.0);
 }
 
 QPointF TableGeometry::clearOfBoard(const QRectF& pair, double plateX) const {

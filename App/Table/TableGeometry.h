@@ -49,14 +49,17 @@ struct TableGeometry {
     QRectF boardArea() const;
     QPointF potCenter() const;
     // Centre of a bot's hole card 0 or 1 beside its plate, face down or revealed (1.15 times larger).
-    // A revealed pair stands `clearance` from its plate's edge, past whatever the plate hangs there. A
-    // revealed pair that would come within the board's card gap of it (the popover's upper-left seat,
-    // whose pair hangs down to the first card's rank; the top seat's on a low table) stands that gap
-    // clear of it instead.
+    // A revealed pair stands `clearance` from its plate's edge, past whatever the plate hangs there, on
+    // the plate's inner side. A revealed pair that would come within the board's card gap of it (the
+    // popover's upper-left seat, whose pair hangs down to the first card's rank; the top seat's on a low
+    // table) stands that gap clear of it instead, and one that would reach over the rail comes in off it.
     QPointF holeCardCenter(int slot, int card, bool revealed, double clearance = 4) const;
 
   private:
     // How far a revealed pair of a plate centred at `plateX` moves to clear the board: outwards beside
     // it, upwards over its middle.
     QPointF clearOfBoard(const QRectF& pair, double plateX) const;
+    // How far a revealed pair moves down (or up, when negative) to lie whole on the felt inside the
+    // rail: where it reaches into a rounded end, towards the end's middle.
+    double ontoFelt(const QRectF& pair) const;
 };

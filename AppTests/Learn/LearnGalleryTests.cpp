@@ -143,9 +143,14 @@ TEST(LearnGallery, ChartWithSelection) {
                 BotKit::StartingHand(PokerEngine::Rank::king, PokerEngine::Rank::queen, true), dark,
                 contrast);
             chart.select(BotKit::StartingHand(PokerEngine::Rank::six, PokerEngine::Rank::six, false));
-            save(chart, QSize(360, 360),
-                 QStringLiteral("chart-%1%2").arg(dark ? "dark" : "light", contrast ? "-contrast" : ""),
-                 dark ? QColor(30, 30, 30) : QColor(246, 246, 246));
+            // As wide as the guide gives it, and in the narrowest sidebar.
+            for (const int side : {360, 234}) {
+                save(chart, QSize(side, side),
+                     QStringLiteral("chart-%1%2%3")
+                         .arg(dark ? "dark" : "light", contrast ? "-contrast" : "",
+                              side < 300 ? "-narrowest" : ""),
+                     dark ? QColor(30, 30, 30) : QColor(246, 246, 246));
+            }
         }
     }
 }

@@ -43,10 +43,20 @@ TEST(StartersChart, LabelsReadAtTheirSizeAndColour) {
     for (const auto& [width, size] : {std::pair{0.0, 9.0}, {300, 9}, {350, 11}, {400, 13}, {2000, 13}}) {
         EXPECT_EQ(StartersChart::labelSize(width), size) << width;
     }
-    // All labels shrink alike so the widest keeps half a point each side, down to 0.6.
-    EXPECT_EQ(StartersChart::labelShare(20, 18), 1);
-    EXPECT_DOUBLE_EQ(StartersChart::labelShare(17, 20), 0.8);
-    EXPECT_EQ(StartersChart::labelShare(5, 20), 0.6);
+    // All labels shrink alike so the widest keeps half a point each side, down to 0.6 and never under
+    // 9 pt: the narrowest sidebar's cells, 15.8 wide, keep 9 pt; a label they cannot hold is left out.
+    struct Share {
+        double cell, widest, size, share;
+    };
+    for (const auto& [cell, widest, size, share] : {Share{20, 18, 13, 1},
+                                                    {17, 20, 13, 0.8},
+                                                    {5, 20, 20, 0.6},
+                                                    {5, 20, 13, 9.0 / 13},
+                                                    {15.8, 20, 9, 1}}) {
+        EXPECT_DOUBLE_EQ(StartersChart::labelShare(cell, widest, size), share) << cell << " " << widest;
+    }
+    EXPECT_TRUE(StartersChart::labelFits(15.8, 14.8));
+    EXPECT_FALSE(StartersChart::labelFits(15.8, 15));
     for (const bool dark : {false, true}) {
         for (const bool increased : {false, true}) {
             for (const StartingBand band : allStartingBands) {

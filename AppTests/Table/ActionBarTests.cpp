@@ -162,6 +162,24 @@ TEST(ActionBar, ReturnOnTextThatIsNotAnAmountSendsNothingAndSaysWhy) {
         ASSERT_TRUE(field.problem()) << label;
         EXPECT_EQ(announcer.spoken().back(), *field.problem()) << label;
         EXPECT_EQ(QToolTip::text(), *field.problem()) << label;
+        // Said beside the field, clear of the button whose words tell what Return would send.
+        const QWidget* raise = harness.bar.raiseButton();
+        const QRect button(raise->mapToGlobal(QPoint()), raise->size());
+        const auto widgets = QApplication::topLevelWidgets();
+        EXPECT_EQ(std::count_if(widgets.begin(), widgets.end(),
+                                [](const QWidget* tip) {
+                                    return tip->objectName() == QLatin1String("qtooltip_label") &&
+                                           tip->isVisible();
+                                }),
+                  1)
+            << label;
+        for (const QWidget* tip : widgets) {
+            if (tip->objectName() == QLatin1String("qtooltip_label") && tip->isVisible()) {
+                EXPECT_FALSE(tip->geometry().intersects(button)) << label;
+                EXPECT_FALSE(tip->geometry().intersects(QRect(field.mapToGlobal(QPoint()), field.size())))
+                    << label;
+            }
+        }
         EXPECT_TRUE(field.isEditing()) << label;
         EXPECT_EQ(harness.bar.raiseButton()->title(), shown) << label;
     }

@@ -11,11 +11,11 @@
 
 #include <algorithm>
 
-// A table at its most crowded: every seat with a bet of thousands out, the blinds' tags beside them,
-// the big blind's sentence over the board, the upper-right to act; before the flop, the blinds' and
-// callers' few chips out with the player to act; or, at the showdown, every bot all in and showing its
-// cards beside a full board, two of them winners with their rings lit. What a layout must keep apart,
-// on any surface and stage.
+// A table at its most crowded: every seat with a bet of thousands out, every other bot all in, the
+// blinds' tags beside them, the big blind's sentence over the board, the upper-right to act; before the
+// flop, the blinds' and callers' few chips out with the player to act; or, at the showdown, every bot
+// all in and showing its cards beside a full board, two of them winners with their rings lit. What a
+// layout must keep apart, on any surface and stage.
 namespace CrowdedTable {
 
 enum class Moment { betting, blinds, showdown };
@@ -74,7 +74,12 @@ inline StageView::Inputs inputs(Moment moment, const TableGeometry& geometry, Ta
         // Before the flop the blinds are out and the others have called or raised.
         const std::int64_t preflop = i == small ? 5 : i == big ? 10 : 10 + 25 * (i % 2);
         seat.streetBet = showdown ? 0 : blinds ? preflop : 2880 + 1110 * i;
-        seat.status = showdown && i > 0 ? PokerEngine::SeatStatus::allIn : PokerEngine::SeatStatus::active;
+        // While betting every other bot has put in its last chip: its all-in tag hangs over its cards.
+        const bool allIn = i > 0 && (showdown || (moment == Moment::betting && i % 2 == 1));
+        if (allIn && !showdown) {
+            seat.stack = 0;
+        }
+        seat.status = allIn ? PokerEngine::SeatStatus::allIn : PokerEngine::SeatStatus::active;
         seat.hasCards = true;
         if (showdown && i > 0) {
             seat.holeCards = std::vector<PokerEngine::Card>{};

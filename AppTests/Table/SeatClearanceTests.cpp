@@ -183,15 +183,23 @@ TEST(SeatClearance, ABetStandsClearOfEveryPlateItsTagsAndTheCardsPeekingOverIt) 
                 bets.push_back(bet);
             }
             EXPECT_EQ(bets.size(), std::size_t(seating.seats));
-            // The last action's sentence keeps clear of every bet, wrapped or shrunk where it must be; the
-            // pixel style's bitmap words cannot shrink, and no player sees that style.
+            // A bot's face-down cards peek over its plate clear of its tags.
+            for (const auto& item : laid.items) {
+                for (const QRectF& tag : tagAreas(laid)) {
+                    EXPECT_TRUE(item.kind != Kind::holeCard ||
+                                !around(item.center, item.size).intersects(drawn(tag)))
+                        << "a tag on seat " << item.seat << "'s cards, " << where(geometry, style, seating);
+                }
+            }
+            // The last action's sentence keeps a gap a player sees from every bet, wrapped or shrunk where
+            // it must be; the pixel style's bitmap words cannot shrink, and no player sees that style.
             const auto sentence =
                 std::find_if(laid.items.begin(), laid.items.end(),
                              [](const StageItem& item) { return item.kind == Kind::lastAction; });
             ASSERT_NE(sentence, laid.items.end());
             const QRectF words = around(sentence->center, sentence->size * sentence->scale);
             for (const QRectF& bet : bets) {
-                EXPECT_TRUE(style == TableStyleID::pixel || !words.intersects(bet))
+                EXPECT_TRUE(style == TableStyleID::pixel || !words.adjusted(-5, -5, 5, 5).intersects(bet))
                     << "the sentence on a bet, " << where(geometry, style, seating)
                     << (moment == CrowdedTable::Moment::blinds ? ", blinds" : ", betting");
             }
@@ -227,6 +235,16 @@ TEST(SeatClearance, ShownCardsNeverCoverTheBoardAndNoPlateCoversThem) {
                 plates.push_back(around(geometry.plateCenter(seat.slot), geometry.metrics.plate)
                                      .adjusted(-reach.left, -reach.above, reach.right, reach.below));
             }
+            // And from the dealer button, wherever it stands.
+            std::vector<QRectF> buttons;
+            for (const auto& item : laid.items) {
+                if (item.kind == Kind::dealer) {
+                    buttons.push_back(around(item.center, item.size));
+                }
+            }
+            ASSERT_EQ(buttons.size(), 1u);
+            const double rail = geometry.metrics.railWidth;
+            const QRectF felt = geometry.table.adjusted(rail, rail, -rail, -rail);
             int shown = 0;
             for (const auto& item : laid.items) {
                 if (item.kind != Kind::holeCard) {
@@ -242,6 +260,18 @@ TEST(SeatClearance, ShownCardsNeverCoverTheBoardAndNoPlateCoversThem) {
                     EXPECT_TRUE((atStageTop && style == TableStyleID::paper) ||
                                 !card.adjusted(-1, -1, 1, 1).intersects(plate))
                         << "seat " << item.seat << "'s shown card on a plate, "
+                        << where(geometry, style, seating);
+                }
+                EXPECT_FALSE(card.adjusted(-1, -1, 1, 1).intersects(buttons.front()))
+                    << "seat " << item.seat << "'s shown card under the button, "
+                    << where(geometry, style, seating);
+                // The felt's rounded ends hold the cards: none hangs over the rail.
+                const double radius = felt.height() / 2;
+                for (const QPointF corner :
+                     {card.topLeft(), card.topRight(), card.bottomLeft(), card.bottomRight()}) {
+                    const double x = std::clamp(corner.x(), felt.left() + radius, felt.right() - radius);
+                    EXPECT_LE(std::hypot(corner.x() - x, corner.y() - felt.center().y()), radius + 0.01)
+                        << "seat " << item.seat << "'s shown card over the rail, "
                         << where(geometry, style, seating);
                 }
             }

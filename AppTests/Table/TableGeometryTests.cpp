@@ -159,11 +159,14 @@ TEST(TableGeometry, BotHoleCardsSitBesideTheirPlates) {
     // Face down: peeking 12 points above the plate, card 1 ten points inside the plate's right edge.
     expectPoint(g.holeCardCenter(3, 0, false), 210 + 56 - 10 - 1.55 * 22 + 11, topPlateY - 18 - 12 + 15.5);
     expectPoint(g.holeCardCenter(3, 1, false), 210 + 56 - 10 - 11, topPlateY - 18 - 12 + 15.5);
-    // Revealed cards are 1.15 times larger: below a plate in the upper half, above one in the lower half.
+    // Revealed cards are 1.15 times larger: below a plate in the upper half, above one in the lower half,
+    // on the plate's inner side, under the top plate's middle.
     const double w = 22 * 1.15;
     const double h = 31 * 1.15;
-    expectPoint(g.holeCardCenter(3, 1, true), 210 + 56 - 6 - w / 2, topPlateY + 18 + 4 + h / 2);
+    expectPoint(g.holeCardCenter(3, 1, true), 210 - 0.9 * w + 0.8 * w + w / 2, topPlateY + 18 + 4 + h / 2);
     expectPoint(g.holeCardCenter(1, 0, true), 16 + 0.155 * 388 + 56 - 6 - 1.8 * w + w / 2,
+                44 + 0.83 * 214 - 18 - 4 - h / 2);
+    expectPoint(g.holeCardCenter(5, 0, true), 16 + 0.845 * 388 - 56 + 6 + w / 2,
                 44 + 0.83 * 214 - 18 - 4 - h / 2);
 }
 
@@ -195,11 +198,11 @@ TEST(TableGeometry, ShownCardsStandClearOfTheBoard) {
             }
         }
     }
-    // The popover's upper-left pair moves only sideways, and stays over the table.
+    // The popover's upper-left pair moves sideways, and down off the rail, and stays over the table.
     const auto g = TableGeometry::popover(TableStyleID::satin);
     const double w = 22 * 1.15;
     const double h = 31 * 1.15;
-    EXPECT_NEAR(g.holeCardCenter(2, 0, true).y(), 44 + 0.075 * 214 + 18 + 4 + h / 2, 1e-9);
+    EXPECT_GT(g.holeCardCenter(2, 0, true).y(), 44 + 0.075 * 214 + 18 + 4 + h / 2);
     EXPECT_GE(g.holeCardCenter(2, 0, true).x() - w / 2, g.table.left());
     EXPECT_NEAR(g.holeCardCenter(2, 1, true).x() - g.holeCardCenter(2, 0, true).x(), 0.8 * w, 1e-9);
 }

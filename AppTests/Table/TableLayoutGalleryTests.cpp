@@ -6,6 +6,8 @@
 #include "AppState.h"
 #include "Game/BotSeating.h"
 #include "Game/ControllerHarness.h"
+#include "Style/Drawing/Colors.h"
+#include "Style/LabelColors.h"
 #include "Support/TestPaths.h"
 #include "SurfaceCoordinator.h"
 #include "TableScreenHarness.h"
@@ -48,7 +50,9 @@ QImage paint(const StageView::Inputs& inputs) {
     stage.show(inputs);
     // Everything dealt, moved and turned up.
     now = 10;
+    // The window's own background under the page, as behind the table screen: satin draws no page.
     QImage image(inputs.geometry.stage.toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(toQColor(LabelColors::window(inputs.theme.dark)));
     QPainter painter(&image);
     PageBackground::paint(painter, QRectF(QPointF(), inputs.geometry.stage), inputs.theme);
     stage.paintStage(painter);

@@ -206,6 +206,9 @@ std::vector<Sentence> sentenceLayouts(const QString& text, QPointF centre,
     return sentences;
 }
 
+// Room between the last action's words and a bet's chips or amount that reads as a gap, not as one label.
+constexpr double sentenceGap = 6;
+
 double boardLine(const TableGeometry& geometry) {
     return geometry.table.top() + 0.39 * geometry.table.height();
 }
@@ -274,6 +277,26 @@ void addLastActionAndPot(const Context& c, std::vector<StageItem>& items) {
     }
 }
 
+// Where a bot's face-down card peeks over its plate's trailing end: past the all-in tag, which hangs
+// over the plate's top edge in front of the cards and would hide them.
+QPointF faceDownCenter(const Context& c, const SeatModel& seat, int card) {
+    QPointF centre = c.geometry.holeCardCenter(seat.slot, card, false);
+    if (seat.status != SeatStatus::allIn || !c.in.tagSize) {
+        return centre;
+    }
+    const QSizeF plate = c.geometry.metrics.plate;
+    const QPointF corner = c.geometry.plateCenter(seat.slot) - QPointF(plate.width() / 2, plate.height() / 2);
+    const double pairLeft =
+        c.geometry.holeCardCenter(seat.slot, 0, false).x() - c.geometry.metrics.botCard.width() / 2;
+    for (const auto& tag : NameplateModel::make(seat, true, true, c.theme).tags) {
+        if (tag.kind == NameplateModel::TagKind::allIn) {
+            const QRectF area = NameplateModel::tagArea(tag, corner, c.in.tagSize(tag.text));
+            centre.rx() += std::max(area.right() + SeatClearance::cardStockEdge(c.theme) + 2 - pairLeft, 0.0);
+        }
+    }
+    return centre;
+}
+
 // What hangs off a seat's plate whose box is `plate`: its tags, and a bot's face-down cards peeking over it.
 std::vector<QRectF> hungOff(const Context& c, const SeatModel& seat, const QRectF& plate) {
     std::vector<QRectF> hung;
@@ -288,8 +311,7 @@ std::vector<QRectF> hungOff(const Context& c, const SeatModel& seat, const QRect
     if (!seat.isHero && seat.hasCards && !seat.shownCards) {
         const QSizeF card = c.geometry.metrics.botCard;
         for (int i = 0; i < 2; ++i) {
-            hung.emplace_back(c.geometry.holeCardCenter(seat.slot, i, false) -
-                                  QPointF(card.width() / 2, card.height() / 2),
+            hung.emplace_back(faceDownCenter(c, seat, i) - QPointF(card.width() / 2, card.height() / 2),
                               card);
         }
     }
@@ -326,11 +348,23 @@ std::map<std::int64_t, QPointF> betCenters(const Context& c) {
     shared.under = SeatClearance::plateUnder(c.theme);
     if (c.in.lastAction && c.in.sentenceSize) {
         // A bet that must find a new place leaves the last action's words the least room they take.
-        const Sentence least = sentenceLayouts(*c.in.lastAction, lastActionCentre(c), c.in.sentenceSize,
-                                               c.theme.style != TableStyleID::pixel)
-                                   .back();
-        const QSizeF drawn = least.size * least.scale;
-        shared.spared.emplace_back(least.centre - QPointF(drawn.width() / 2, drawn.height() / 2), drawn);
+        const std::vector<Sentence> layouts = sentenceLayouts(
+            *c.in.lastAction, lastActionCentre(c), c.in.sentenceSize, c.theme.style != TableStyleID::pixel);
+        const auto box = [](const Sentence& sentence) {
+            const QSizeF drawn = sentence.size * sentence.scale;
+            return QRectF(sentence.centre - QPointF(drawn.width() / 2, drawn.height() / 2), drawn);
+        };
+        shared.spared.push_back(box(layouts.back()));
+        // No bet stands within a gap of the words on one line: on a crowded table they could find no
+        // place at all that a player reads apart from the chips beside them.
+        shared.others.push_back(
+            box(layouts.front()).adjusted(-sentenceGap, -sentenceGap, sentenceGap, sentenceGap));
+    }
+    if (c.view.street != Street::handComplete && c.view.totalPot() >= 1) {
+        // Nor the pot's row under the board.
+        const QRectF& board = shared.board;
+        shared.spared.emplace_back(board.left(), board.bottom(), board.width(),
+                                   8 + 2 * PotText::potHeightHalf(c.theme, c.view.pots.size()));
     }
     for (const auto& seat : c.seats) {
         if (seat.streetBet < 1) {
@@ -430,8 +464,10 @@ void addHoleCards(const Context& c, std::vector<StageItem>& items, double potLan
             }
             card.light = c.light(card.card);
             card.size = c.geometry.metrics.botCard;
-            card.center = c.geometry.holeCardCenter(seat.slot, i, revealed,
-                                                    SeatClearance::shownCardsClearance(c.theme, seat.slot));
+            card.center =
+                revealed ? c.geometry.holeCardCenter(seat.slot, i, true,
+                                                     SeatClearance::shownCardsClearance(c.theme, seat.slot))
+                         : faceDownCenter(c, seat, i);
             card.scale = revealed ? 1.15 : 1;
             card.revealDelay = revealCue ? revealCue->delay : potLanded;
             card.change = StageTransition{StageMotion::reveal(c.theme),
@@ -604,8 +640,7 @@ double potLanded(const std::unordered_map<MotionCue, TimedCue>& cues) {
 
 Sentence fitSentence(const QString& text, QPointF centre, const std::vector<QRectF>& bets,
                      const std::function<QSizeF(const QStringList&)>& size, bool shrinks) {
-    // Room between the sentence and a bet's chips or amount.
-    constexpr double gap = 3;
+    constexpr double gap = sentenceGap;
     const std::vector<Sentence> sentences = sentenceLayouts(text, centre, size, shrinks);
     for (Sentence fitted : sentences) {
         const QSizeF drawn = fitted.size * fitted.scale;

@@ -3,6 +3,7 @@
 #include "Style/Drawing/EntryAccessibility.h"
 #include "Style/Drawing/StyleAccessibility.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -115,12 +116,24 @@ void AmountField::submit() {
         setProblem(entry.problem);
         // Said beside the field until the next key, and to screen readers by the owner.
         QToolTip::showText(edit_->mapToGlobal(QPoint(0, edit_->height())), entry.problem, edit_);
+        placeProblemTip();
         emit refused(entry.problem);
         return;
     }
     typed();
     edit_->setText(AmountText::format(value_));
     emit submitted();
+}
+
+void AmountField::placeProblemTip() {
+    // Qt hangs a tip under the spot it is given, which here is the Bet/Raise button's words.
+    for (QWidget* tip : QApplication::topLevelWidgets()) {
+        if (tip->objectName() == QLatin1String("qtooltip_label") && tip->isVisible()) {
+            // Clear of the focus ring the field shows while the player mends the text.
+            const QRectF field(mapToGlobal(QPointF()), QSizeF(size()));
+            tip->move(AmountEntry::problemCorner(field, tip->size()).toPoint());
+        }
+    }
 }
 
 void AmountField::settle() {

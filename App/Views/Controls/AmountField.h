@@ -56,6 +56,8 @@ class AmountField : public QWidget {
     // Leaving the field: a readable amount stays, in the locale's grouping; anything else goes back.
     void settle();
     void setProblem(std::optional<QString> problem);
+    // Moves the tip saying what is wrong beside the field.
+    void placeProblemTip();
     void restyle();
     QRectF plate() const;
 

@@ -252,7 +252,8 @@ QPixmap StartersChartView::paintCells(double ratio) const {
         });
     }
     const QFont natural = ThemeFonts::system(labelSize(), FontWeight::semibold);
-    const double shrink = StartersChart::labelShare(cellRect(0, 0).width(), widestLabel(natural));
+    const double side = cellRect(0, 0).width();
+    const double shrink = StartersChart::labelShare(side, widestLabel(natural), labelSize());
     const QFont font = ThemeFonts::system(labelSize() * shrink, FontWeight::semibold);
     painter.setFont(font);
     const std::vector<QStaticText>& labels = preparedLabels(font);
@@ -260,6 +261,9 @@ QPixmap StartersChartView::paintCells(double ratio) const {
         const QRectF cell = cellRect(index / chartSide, index % chartSide);
         const QStaticText& label = labels[static_cast<std::size_t>(index)];
         const QSizeF shown = label.size();
+        if (!StartersChart::labelFits(side, shown.width())) {
+            continue;
+        }
         painter.setPen(looks[static_cast<std::size_t>(startingBand(handAtIndex(index)))].label);
         painter.drawStaticText(cell.center() - QPointF(shown.width() / 2, shown.height() / 2), label);
     }

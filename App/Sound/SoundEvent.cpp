@@ -1,4 +1,4 @@
-#include "Table/SoundEvent.h"
+#include "Sound/SoundEvent.h"
 
 std::string_view toString(SoundEvent event) {
     switch (event) {
