@@ -44,13 +44,3 @@ QString launchLogLine(const LaunchFacts& facts) {
     return QStringLiteral("launch: atLogin=%1 onboarded=%2 opensIn=%3")
         .arg(logFlag(facts.atLogin), logFlag(facts.onboarded), surfaceName(facts.launchSurface));
 }
-
-ReopenAction reopenAction(bool hasVisibleWindows, bool popoverShown, bool onboarded, LaunchSurface surface) {
-    if (hasVisibleWindows || popoverShown) {
-        return ReopenAction::nothing;
-    }
-    if (!onboarded) {
-        return ReopenAction::showOnboarding;
-    }
-    return surface == LaunchSurface::window ? ReopenAction::openWindow : ReopenAction::showPopover;
-}

@@ -44,9 +44,3 @@ QString launchLogLine(const LaunchFacts& facts);
 
 // "window" or "menuBar", as the log and the settings write a surface.
 QString surfaceName(LaunchSurface surface);
-
-enum class ReopenAction { nothing, openWindow, showPopover, showOnboarding };
-
-// A second start of the program asks the running one to reopen: nothing changes while a window or
-// the popover is up; otherwise the chosen surface opens, or onboarding before the player is onboarded.
-ReopenAction reopenAction(bool hasVisibleWindows, bool popoverShown, bool onboarded, LaunchSurface surface);

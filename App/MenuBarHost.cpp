@@ -65,6 +65,13 @@ std::optional<IconEvent> iconEvent(QSystemTrayIcon::ActivationReason reason) {
     return std::nullopt;
 }
 
+WindowPresence presenceOf(const QWidget* window) {
+    if (!window || !window->isVisible()) {
+        return WindowPresence::closed;
+    }
+    return window->isMinimized() ? WindowPresence::minimized : WindowPresence::onScreen;
+}
+
 } // namespace
 
 MenuBarHost::MenuBarHost(QObject* parent)
@@ -178,12 +185,8 @@ void MenuBarHost::applicationDidFinishLaunching(const QStringList& arguments) {
 }
 
 void MenuBarHost::reopen() {
-    const bool visibleWindows = (tableWindow_ && tableWindow_->isVisible() && !tableWindow_->isMinimized()) ||
-                                (settingsWindow_ && settingsWindow_->isVisible()) ||
-                                (onboardingWindow_ && onboardingWindow_->isVisible());
     const Profile& profile = appState_->profile();
-    switch (
-        reopenAction(visibleWindows, isPopoverShown(), profile.onboarded, profile.settings.launchSurface)) {
+    switch (reopenAction(ownWindows(), isPopoverShown(), profile.onboarded, profile.settings.launchSurface)) {
     case ReopenAction::nothing:
         break;
     case ReopenAction::openWindow:
@@ -195,6 +198,12 @@ void MenuBarHost::reopen() {
         break;
     case ReopenAction::showOnboarding:
         showOnboarding();
+        break;
+    case ReopenAction::focusTableWindow:
+        focusWindow();
+        break;
+    case ReopenAction::focusSettings:
+        showSettings();
         break;
     }
 }
@@ -392,11 +401,7 @@ void MenuBarHost::handFocusBack() {
     if (!activeWindows_ || !popoverWindow_ || isShown()) {
         return;
     }
-    const auto showing = [](const QWidget* window) {
-        return window && window->isVisible() && !window->isMinimized();
-    };
-    const bool ownWindowShowing =
-        showing(tableWindow_) || showing(settingsWindow_) || showing(onboardingWindow_);
+    const bool ownWindowShowing = ownWindows().anyOnScreen();
     const std::optional<X11ActiveWindow::Window> activeNow = activeWindows_->active();
     const bool beforeIsStillThere =
         activeBeforePopover_ && activeWindows_->isStillThere(*activeBeforePopover_);
@@ -526,16 +531,38 @@ void MenuBarHost::openSettingsFrom(TableSurface from) {
     });
 }
 
+OwnWindows MenuBarHost::ownWindows() const {
+    return {presenceOf(tableWindow_), presenceOf(settingsWindow_), presenceOf(onboardingWindow_)};
+}
+
+void MenuBarHost::bringForward(QWidget* window) {
+    // Restored as it was before it was minimised, maximised included.
+    if (window->isMinimized()) {
+        Qt::WindowStates state = window->windowState();
+        state.setFlag(Qt::WindowMinimized, false);
+        window->setWindowState(state);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    // A request of our own carries no recent press of the player's, and a window manager that
+    // prevents focus stealing answers it by only flagging the window; the player did ask, by a click
+    // or a second start, so the manager is asked as a task bar would ask it.
+    if (!activeWindows_) {
+        activeWindows_ = X11ActiveWindow::create();
+    }
+    if (activeWindows_) {
+        activeWindows_->activate(X11ActiveWindow::Window(window->winId()),
+                                 activeWindows_->active().value_or(0));
+    }
+}
+
 void MenuBarHost::focusWindow() {
     if (!tableWindow_) {
         openWindow();
         return;
     }
-    if (tableWindow_->isMinimized()) {
-        tableWindow_->showNormal();
-    }
-    tableWindow_->raise();
-    tableWindow_->activateWindow();
+    bringForward(tableWindow_);
     qCInfo(surfacesLog).noquote()
         << QStringLiteral("focusWindow onActiveSpace=true %1").arg(activationState());
 }
@@ -574,9 +601,7 @@ void MenuBarHost::showSettings() {
         offerCommands(settings);
         settingsWindow_ = settings;
     }
-    settingsWindow_->show();
-    settingsWindow_->raise();
-    settingsWindow_->activateWindow();
+    bringForward(settingsWindow_);
 }
 
 void MenuBarHost::showOnboarding() {
@@ -596,13 +621,7 @@ void MenuBarHost::showOnboarding() {
             onboardingWindow_->move(frame.topLeft());
         }
     }
-    // A window the manager minimised comes back as well as in front.
-    if (onboardingWindow_->isMinimized()) {
-        onboardingWindow_->showNormal();
-    }
-    onboardingWindow_->show();
-    onboardingWindow_->raise();
-    onboardingWindow_->activateWindow();
+    bringForward(onboardingWindow_);
 }
 
 void MenuBarHost::onboardingWindowWillClose() {

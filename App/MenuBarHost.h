@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Game/GameClock.h"
+#include "OwnWindows.h"
 #include "PopoverPresentation.h"
 #include "Scheduler.h"
 #include "StatusIcon.h"
@@ -113,6 +114,9 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     void offerCommands(QWidget* window);
     void openSettingsFrom(TableSurface from);
     void onboardingWindowWillClose();
+    OwnWindows ownWindows() const;
+    // Shows `window` in front with the keys, restored when minimised.
+    void bringForward(QWidget* window);
     void rawPress();
     void handFocusBack();
 

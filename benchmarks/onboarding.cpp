@@ -1,5 +1,8 @@
 // One frame of the onboarding's moving art: the chip pile mid-fall, and the welcome page with its eleven
-// floating pieces bobbing and its title block. A frame at display rate has about 16 ms.
+// floating pieces bobbing and its title block. A frame at display rate has about 16 ms. Then what the
+// welcome page costs while its art floats: one second of its frames, each repainting only what moved
+// over the backdrop, as the window does; `coreShare` is that second's painting as a share of one core, in
+// percent (at most 5 while the art floats, the window's other work included).
 
 #include <QApplication>
 #include <QImage>
@@ -7,7 +10,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+
 #include "OffscreenApplication.h"
+
+#include "Style/Drawing/ArtStage.h"
+#include "Views/Onboarding/OnboardingFlow.h"
 
 #include "Views/Onboarding/ChipPileView.h"
 #include "Views/Onboarding/OnboardingRoot.h"
@@ -43,5 +51,32 @@ void welcomePageFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(welcomePageFrame)->Unit(benchmark::kMicrosecond);
+
+void welcomePageFloatingSecond(benchmark::State& state) {
+    ensureApplication();
+    const TableTheme theme = OnboardingRoot::flowTheme({}, false);
+    const QRect page(QPoint(), OnboardingPage::pageSize);
+    QImage image(page.size(), QImage::Format_ARGB32_Premultiplied);
+    const int frames = static_cast<int>(std::lround(1 / WelcomePage::floatingFrameInterval));
+    OnboardingPage::Moment moment{5, 0};
+    for (auto _ : state) {
+        for (int i = 0; i < frames; ++i) {
+            const OnboardingPage::Moment next{moment.sinceShown + 1.0 / frames, moment.time + 1.0 / frames};
+            const QRegion changed = WelcomePage::changedArea(theme, moment, next);
+            moment = next;
+            if (changed.isEmpty())
+                continue;
+            QPainter painter(&image);
+            painter.setClipRegion(changed);
+            ArtStage::paint(painter, page, theme, OnboardingFlow::glowY(0));
+            WelcomePage::paintPage(painter, theme, moment.sinceShown, moment.time, changed);
+        }
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    // Seconds of the process's time per floating second, in percent.
+    state.counters["coreShare"] = benchmark::Counter(
+        double(state.iterations()) / 100, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(welcomePageFloatingSecond)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 } // namespace

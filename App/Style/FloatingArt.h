@@ -25,7 +25,12 @@ struct FloatingArt {
         double rotation = 0;
         double shadowStrength = 1;
         double shadowScale = 1;
+        bool operator==(const Placement&) const = default;
     };
+
+    // The farthest any drawn point of a piece moves between two of its pictures, in points: half a
+    // pixel of a slow float nobody sees as a step, and the piece is painted anew only that often.
+    static constexpr double drawnStep = 0.5;
 
     QPointF center;
     QSizeF from;
@@ -38,6 +43,14 @@ struct FloatingArt {
     // How far up the bob is at clock time `time`: 0 at the floor, 1 at the crest; 0 under Reduce Motion.
     double bob(double time, bool reduceMotion) const;
     Placement at(double sinceShown, double time, bool reduceMotion) const;
+    // The placement at a given bob rather than a clock time.
+    Placement atBob(double sinceShown, double bob, bool reduceMotion) const;
+    // How far the farthest drawn point travels from floor to crest, in points, for content reaching
+    // `radius` from its centre: the lift, the sway at that radius and the ends of the shadow.
+    double travel(double radius) const;
+    // The bob as drawn: held on steps of at most `drawnStep` points of travel, so between two steps
+    // the piece's picture does not change.
+    double drawnBob(double time, bool reduceMotion, double radius) const;
     // Whether the entrance is over (the bob goes on unless motion is reduced).
     bool entered(double sinceShown, bool reduceMotion) const;
 };

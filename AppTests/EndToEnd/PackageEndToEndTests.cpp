@@ -125,7 +125,8 @@ TEST_F(DebianPackage, InstallsStartsFromItsDesktopEntryAndUninstallsCleanly) {
     const QString entry = "/usr/share/applications/chipwhistle.desktop";
     const QString metainfo = "/usr/share/metainfo/org.chipwhistle.Chipwhistle.metainfo.xml";
     for (const QString& file : {QString("/usr/bin/chipwhistle"), entry, metainfo,
-                                QString("/usr/share/icons/hicolor/scalable/apps/chipwhistle.svg")}) {
+                                QString("/usr/share/icons/hicolor/scalable/apps/chipwhistle.svg"),
+                                QString("/usr/share/doc/chipwhistle/copyright")}) {
         EXPECT_TRUE(files.contains(file)) << file.toStdString();
     }
     // The audio module, where the installed game looks for it, loads and opens the device (or finds none).

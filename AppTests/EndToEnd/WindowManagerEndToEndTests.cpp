@@ -51,16 +51,47 @@ struct WindowManagerTest : DesktopTest {
     static bool waitForActive(const QString& window) {
         return waitUntil([&] { return activeWindow() == window; }, 5000);
     }
+    // The game's managed window of that size.
+    static QString ourWindow(QSize size) {
+        QString id;
+        for (const ManagedWindow& window : managedWindows())
+            id = window.windowClass == "chipwhistle" && window.size == size ? window.id : id;
+        return id;
+    }
+    static void minimise(const QString& window) {
+        desktop->xdotool({"windowminimize", QString::number(window.toULongLong(nullptr, 16))});
+    }
+    static bool minimised(const QString& window) {
+        return desktop->output("xprop", {"-id", window, "_NET_WM_STATE"}).contains("HIDDEN");
+    }
+    // Whether `window` stands above `other` in the manager's stacking order.
+    static bool above(const QString& window, const QString& other) {
+        static const QRegularExpression id("0x[0-9a-f]+");
+        QStringList order;
+        auto ids = id.globalMatch(desktop->output("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"}));
+        while (ids.hasNext())
+            order << ids.next().captured();
+        return order.indexOf(window) > order.indexOf(other);
+    }
+    // Starts the game again in this test's home, as a player does from a launcher; the second copy
+    // hands over to the running one and ends.
+    void startAgain() const {
+        GameProcess second(*desktop, home.path());
+        EXPECT_EQ(second.waitForExit(20000), 0);
+    }
 
     // Another program's window, which the player has clicked into.
-    QString otherProgram(QProcess& process, const QString& words, QPoint at) {
+    QString otherProgram(QProcess& process, const QString& words, QPoint at, QSize size = {360, 120}) {
         QStringList known;
         for (const ManagedWindow& window : managedWindows()) {
             known << window.id;
         }
         process.setProcessEnvironment(desktop->environment());
-        process.start("xmessage",
-                      {"-geometry", QStringLiteral("360x120+%1+%2").arg(at.x()).arg(at.y()), words});
+        process.start(
+            "xmessage",
+            {"-geometry",
+             QStringLiteral("%1x%2+%3+%4").arg(size.width()).arg(size.height()).arg(at.x()).arg(at.y()),
+             words});
         for (int i = 0; i < 200; ++i) {
             for (const ManagedWindow& window : managedWindows()) {
                 if (window.windowClass == "xmessage" && !known.contains(window.id)) {
@@ -138,9 +169,7 @@ TEST_F(UnderOpenbox, TheOnboardingWindowWithoutATitleBarIsListedFocusedAndMovedB
     const QSize size(600, 640);
     const QList<QRect> shown = waitForWindows(size);
     ASSERT_EQ(shown.size(), 1);
-    QString id;
-    for (const ManagedWindow& window : managedWindows())
-        id = window.windowClass == "chipwhistle" && window.size == size ? window.id : id;
+    const QString id = ourWindow(size);
     ASSERT_FALSE(id.isEmpty()) << "listed for task bars and window switchers";
     EXPECT_TRUE(waitForActive(id)) << "active: " << activeWindow().toStdString();
     EXPECT_TRUE(desktop->output("xprop", {"-id", id, "_NET_FRAME_EXTENTS"}).contains("0, 0, 0, 0"));
@@ -179,15 +208,48 @@ TEST_F(UnderOpenbox, TheOnboardingWindowWithoutATitleBarIsListedFocusedAndMovedB
     EXPECT_TRUE(waitUntil([&] { return topLeft() == grip + by + offset; }))
         << "at " << topLeft().x() << "," << topLeft().y();
     // Minimised by the manager, it comes back un-minimised and in front at a click on the tray icon.
-    desktop->xdotool({"windowminimize", QString::number(id.toULongLong(nullptr, 16))});
+    minimise(id);
     ASSERT_TRUE(waitUntil([&] { return activeWindow() != id; }, 5000));
     click(icon().center());
     EXPECT_TRUE(waitForActive(id)) << "active: " << activeWindow().toStdString();
-    EXPECT_FALSE(desktop->output("xprop", {"-id", id, "_NET_WM_STATE"}).contains("HIDDEN"));
+    EXPECT_FALSE(minimised(id));
+    // And at a second start of the game.
+    minimise(id);
+    ASSERT_TRUE(waitUntil([&] { return activeWindow() != id; }, 5000));
+    startAgain();
+    EXPECT_TRUE(waitForActive(id)) << "active: " << activeWindow().toStdString();
+    EXPECT_FALSE(minimised(id));
     // Ctrl+W closes it, as its close control does.
     desktop->xdotool({"key", "ctrl+w"});
     EXPECT_TRUE(waitUntil([&] { return desktop->windows(size).isEmpty(); }, 5000));
     game.kill();
+}
+
+// A second start brings the table window forward with the keys, whether another program covers it
+// or the player minimised it.
+TEST_F(UnderOpenbox, ASecondStartBringsTheCoveredOrMinimisedWindowForward) {
+    auto game = startGame({"--launched-at-login"});
+    ASSERT_TRUE(openWindowFromTheMenu(*game));
+    const QString table = ourWindow(windowSize);
+    ASSERT_FALSE(table.isEmpty());
+    ASSERT_TRUE(waitForActive(table));
+
+    QProcess editor;
+    const QString other = otherProgram(editor, "a program over the whole screen", {0, 0}, {1900, 1040});
+    ASSERT_FALSE(other.isEmpty()) << "xmessage's window never showed";
+    ASSERT_TRUE(above(other, table));
+    startAgain();
+    EXPECT_TRUE(waitForActive(table)) << "active: " << activeWindow().toStdString();
+    EXPECT_TRUE(above(table, other)) << "the table window is in front";
+
+    minimise(table);
+    ASSERT_TRUE(waitUntil([&] { return minimised(table) && activeWindow() != table; }, 5000));
+    startAgain();
+    EXPECT_TRUE(waitForActive(table)) << "active: " << activeWindow().toStdString();
+    EXPECT_FALSE(minimised(table));
+    EXPECT_TRUE(above(table, other));
+    editor.kill();
+    editor.waitForFinished(3000);
 }
 
 TEST_F(UnderEvilwm, ClosingThePopoverGivesTheFocusBackToTheWindowBefore) {

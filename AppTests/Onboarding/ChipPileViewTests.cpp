@@ -54,6 +54,14 @@ TEST(ChipPileView, StopsTickingOnceSettledAndFallsAnewOnEachVisit) {
     pile.show();
     EXPECT_DOUBLE_EQ(pile.elapsed(), 0);
     EXPECT_TRUE(pile.clock().isRunning());
+
+    // Out of the player's sight it draws nothing; back in sight it goes on from where the drop is by then.
+    pile.setInSight(false);
+    EXPECT_FALSE(pile.clock().isRunning());
+    now += 1;
+    pile.setInSight(true);
+    EXPECT_TRUE(pile.clock().isRunning());
+    EXPECT_DOUBLE_EQ(pile.elapsed(), 1);
 }
 
 TEST(ChipPileView, GalleryFrames) {

@@ -45,6 +45,26 @@ TEST(FloatingArt, BobsFromFloorToCrestWithItsShadowShrinking) {
     EXPECT_DOUBLE_EQ(crest.slide.y(), 0);
 }
 
+TEST(FloatingArt, TheDrawnBobStepsNoFartherThanHalfAPoint) {
+    // From floor to crest: the lift of 7, the sway of 2° at 50 points, the shadow's ends 0.09 of 90.
+    const double travel = 7 + 2 * M_PI / 180 * 50 + 0.09 * 90;
+    EXPECT_NEAR(art.travel(50), travel, 1e-9);
+    const double steps = std::ceil(travel / FloatingArt::drawnStep);
+    int changes = 0;
+    double last = art.drawnBob(0, false, 50);
+    for (double t = 0; t < art.period; t += 1.0 / 60) {
+        const double drawn = art.drawnBob(t, false, 50);
+        EXPECT_LE(std::abs(drawn - art.bob(t, false)) * travel, FloatingArt::drawnStep / 2 + 1e-9) << t;
+        EXPECT_NEAR(drawn * steps, std::round(drawn * steps), 1e-9) << "on a step at " << t;
+        changes += drawn != last;
+        last = drawn;
+    }
+    // Up and down once a period: each step is passed twice, so far fewer pictures than frames.
+    EXPECT_LE(changes, 2 * steps + 2);
+    EXPECT_LT(changes, art.period * 60 / 2);
+    EXPECT_DOUBLE_EQ(art.drawnBob(3, true, 50), 0);
+}
+
 TEST(FloatingArt, ReduceMotionOnlyFadesWithoutDelayAndNeverBobs) {
     const auto start = art.at(0.05, 1.7, true);
     EXPECT_GT(start.opacity, 0);

@@ -13,6 +13,9 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QImage>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QTest>
 #include <QWindow>
@@ -186,6 +189,79 @@ TEST_F(OnboardingViewTest, PagesStopTheirClocksWhenStillOrHidden) {
     EXPECT_TRUE(moving->currentPage()->clock().isRunning()); // the art bobs while shown
     moving->hide();
     EXPECT_FALSE(moving->currentPage()->clock().isRunning());
+}
+
+TEST(WelcomePage, RepaintingWhatChangedGivesTheSamePictureAsPaintingItAll) {
+    const TableTheme theme = OnboardingRoot::flowTheme({}, false);
+    const QRect page(QPoint(), OnboardingPage::pageSize);
+    const auto painted = [&](OnboardingPage::Moment at) {
+        QImage image(page.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        WelcomePage::paintPage(painter, theme, at.sinceShown, at.time);
+        return image;
+    };
+    // While the art comes in, all of it changes; a moment compared with itself, nothing.
+    EXPECT_EQ(WelcomePage::changedArea(theme, {0.5, 10}, {0.52, 10.02}), QRegion(page));
+    EXPECT_TRUE(WelcomePage::changedArea(theme, {5, 10}, {5, 10}).isEmpty());
+    const struct {
+        OnboardingPage::Moment before, now;
+    } rows[] = {{{4, 100}, {4 + 1.0 / 60, 100 + 1.0 / 60}}, {{6, 7.3}, {6.1, 7.4}}, {{3, 52}, {3.5, 52.5}}};
+    for (const auto& row : rows) {
+        const QRegion changed = WelcomePage::changedArea(theme, row.before, row.now);
+        QImage patched = painted(row.before);
+        {
+            QPainter painter(&patched);
+            painter.setClipRegion(changed);
+            painter.setCompositionMode(QPainter::CompositionMode_Clear);
+            painter.fillRect(page, Qt::transparent);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            WelcomePage::paintPage(painter, theme, row.now.sinceShown, row.now.time, changed);
+        }
+        EXPECT_EQ(patched, painted(row.now)) << "at " << row.now.time;
+    }
+}
+
+TEST(WelcomePage, TheFloatingArtRepaintsOnlyWhatMovedAndStandsStillOutOfSight) {
+    AppState state{std::nullopt};
+    OnboardingRoot root(AppEnvironment{&state});
+    root.show();
+    auto* welcome = qobject_cast<WelcomePage*>(root.view()->currentPage());
+    ASSERT_TRUE(welcome);
+    double now = 1000;
+    welcome->clock().setTimeSource([&] { return now; });
+    welcome->hide();
+    welcome->show();
+    struct Painted : QObject {
+        qint64 pixels = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint)
+                for (const QRect& rect : static_cast<QPaintEvent*>(event)->region())
+                    pixels += qint64(rect.width()) * rect.height();
+            return false;
+        }
+    } painted;
+    welcome->installEventFilter(&painted);
+    const auto frame = [&](double seconds) {
+        now += seconds;
+        emit welcome->clock().ticked();
+        QTest::qWait(25);
+    };
+    frame(5); // every piece has come in
+    painted.pixels = 0;
+    constexpr int frames = 30;
+    for (int i = 0; i < frames; ++i)
+        frame(1.0 / 60);
+    const qint64 page = qint64(OnboardingPage::pageSize.width()) * OnboardingPage::pageSize.height();
+    EXPECT_LT(painted.pixels, frames * page / 10) << "a tenth of the page a frame at most";
+    EXPECT_GT(painted.pixels, 0) << "the art still floats";
+
+    root.showMinimized();
+    EXPECT_FALSE(welcome->clock().isRunning()) << "nothing ticks for a minimised window";
+    root.showNormal();
+    EXPECT_TRUE(welcome->clock().isRunning());
+    root.view()->setArtInSight(false);
+    EXPECT_FALSE(welcome->clock().isRunning()) << "nor for a covered one";
 }
 
 TEST_F(OnboardingViewTest, PageChangesTakeTheReducedFadeUnderReduceMotion) {

@@ -1,4 +1,4 @@
-// What the launch shows, when it came at login, under a test host, and what a second start reopens.
+// What the launch shows, when it came at login and under a test host.
 #include "LaunchPlan.h"
 
 #include <gtest/gtest.h>
@@ -59,17 +59,6 @@ TEST(LaunchPlan, TheLogLineSaysWhatTheLaunchKnew) {
     facts.atLogin = true;
     EXPECT_EQ(launchLogLine(facts), "launch: atLogin=true onboarded=true opensIn=window");
     EXPECT_EQ(launchLogLine(LaunchFacts{}), "launch: atLogin=false onboarded=false opensIn=menuBar");
-}
-
-TEST(Reopen, ChangesNothingWhileASurfaceIsUp) {
-    EXPECT_EQ(reopenAction(true, false, true, LaunchSurface::window), ReopenAction::nothing);
-    EXPECT_EQ(reopenAction(false, true, false, LaunchSurface::window), ReopenAction::nothing);
-}
-
-TEST(Reopen, OpensTheChosenSurfaceOrOnboarding) {
-    EXPECT_EQ(reopenAction(false, false, true, LaunchSurface::window), ReopenAction::openWindow);
-    EXPECT_EQ(reopenAction(false, false, true, LaunchSurface::menuBar), ReopenAction::showPopover);
-    EXPECT_EQ(reopenAction(false, false, false, LaunchSurface::menuBar), ReopenAction::showOnboarding);
 }
 
 } // namespace

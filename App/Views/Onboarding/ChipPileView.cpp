@@ -112,9 +112,17 @@ ChipPileView::ChipPileView(const TableTheme& theme, QWidget* parent)
 void ChipPileView::restart() {
     startedAt_ = clock_.now();
     finished_ = theme_.reduceMotion;
-    if (!finished_ && isVisible())
+    if (!finished_ && inSight_ && isVisible())
         clock_.start();
     update();
+}
+
+void ChipPileView::setInSight(bool inSight) {
+    inSight_ = inSight;
+    if (!inSight_)
+        clock_.stop();
+    else if (!finished_ && isVisible())
+        clock_.start();
 }
 
 void ChipPileView::setTheme(const TableTheme& theme) {

@@ -24,6 +24,8 @@ class ChipPileView : public QWidget {
     // The drop's time now, in seconds; +∞ under Reduce Motion.
     double elapsed() const;
     bool isFinished() const { return finished_; }
+    // Whether the player can see the window: out of sight the drop goes on in time but draws no frames.
+    void setInSight(bool inSight);
     AnimationClock& clock() { return clock_; }
 
     // Paints the frame at drop time `t` (tests and the gallery choose their moment).
@@ -44,4 +46,5 @@ class ChipPileView : public QWidget {
     AnimationClock clock_;
     double startedAt_ = 0;
     bool finished_ = false;
+    bool inSight_ = true;
 };

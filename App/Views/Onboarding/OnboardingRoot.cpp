@@ -4,11 +4,13 @@
 #include "MenuBarHost.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/SystemAppearance.h"
+#include "System/X11Coverage.h"
 #include "Views/Controls/StyledIconButton.h"
 #include "Views/Onboarding/OnboardingView.h"
 #include "Views/Support/Announcer.h"
 #include "Views/Support/BackgroundDrag.h"
 
+#include <QEvent>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -49,6 +51,23 @@ OnboardingRoot::OnboardingRoot(const AppEnvironment& environment, QWidget* paren
 }
 
 OnboardingRoot::~OnboardingRoot() = default;
+
+void OnboardingRoot::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!coverage_)
+        coverage_ = X11Coverage::watch(static_cast<std::uint32_t>(winId()), [this](bool) { followSight(); });
+    followSight();
+}
+
+void OnboardingRoot::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        followSight();
+}
+
+void OnboardingRoot::followSight() {
+    view_->setArtInSight(!isMinimized() && !(coverage_ && coverage_->isCovered()));
+}
 
 TableTheme OnboardingRoot::flowTheme(AppearanceFlags appearance, bool fourColorDeck) {
     return TableTheme::make(TableStyleID::satin, TableSurface::popover, 2, appearance, fourColorDeck);

@@ -5,10 +5,13 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class Announcer;
 class AppearanceWatcher;
 class OnboardingView;
 class StyledIconButton;
+class X11Coverage;
 
 // The onboarding window's content: always drawn in satin, whatever style the profile stores, in the
 // desktop's appearance and with the profile's four-colour deck. Finishing hands over to the host, when
@@ -33,8 +36,14 @@ class OnboardingRoot final : public QWidget {
     // The flow's theme: satin on the popover surface, pixel unit 2, whatever style is stored.
     static TableTheme flowTheme(AppearanceFlags appearance, bool fourColorDeck);
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
   private:
     void rebuildTheme();
+    // The art moves only while the player can see it: not while the window is minimised or covered.
+    void followSight();
 
     AppEnvironment environment_;
     Announcer* announcer_;
@@ -42,4 +51,5 @@ class OnboardingRoot final : public QWidget {
     TableTheme theme_;
     OnboardingView* view_;
     StyledIconButton* close_;
+    std::unique_ptr<X11Coverage> coverage_;
 };

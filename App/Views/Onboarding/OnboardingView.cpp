@@ -12,6 +12,7 @@
 #include "Views/Support/FocusedButton.h"
 
 #include <QGraphicsOpacityEffect>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QShortcut>
@@ -76,6 +77,12 @@ void OnboardingView::setTheme(const TableTheme& theme) {
     if (current_)
         current_->setTheme(theme);
     update();
+}
+
+void OnboardingView::setArtInSight(bool inSight) {
+    artInSight_ = inSight;
+    if (current_)
+        current_->setInSight(inSight);
 }
 
 void OnboardingView::forward() {
@@ -185,6 +192,7 @@ void OnboardingView::showPage() {
         break;
     }
     current_->move(0, 0);
+    current_->setInSight(artInSight_);
     if (!fade_.isFinished(clock_.now())) {
         auto* effect = new QGraphicsOpacityEffect(current_);
         effect->setOpacity(0);
@@ -265,10 +273,16 @@ void OnboardingView::tick() {
     update();
 }
 
-void OnboardingView::paintEvent(QPaintEvent*) {
+void OnboardingView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const double now = clock_.now();
-    ArtStage::paint(painter, rect(), theme_, glow_.value(now));
+    // Rectangle by rectangle: the kept backdrop is then copied line by line, which a clip of many
+    // rectangles would turn into a blend spread over Qt's thread pool.
+    for (const QRect& area : event->region()) {
+        painter.setClipRect(area);
+        ArtStage::paint(painter, rect(), theme_, glow_.value(now));
+    }
+    painter.setClipping(false);
     if (!leaving_.isNull() && !fade_.isFinished(now)) {
         painter.setOpacity(1 - fade_.value(now));
         painter.drawPixmap(0, 0, leaving_);

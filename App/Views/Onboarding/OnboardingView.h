@@ -39,6 +39,9 @@ class OnboardingView final : public QWidget {
     AnimationClock& clock() { return clock_; }
     bool isFinished() const { return finish_.finished(); }
 
+    // Whether the player can see the window; the pages' art stands still while not.
+    void setArtInSight(bool inSight);
+
     // Moves to `target` (kept within the pages), announcing it.
     void go(int target);
     void finish();
@@ -72,6 +75,7 @@ class OnboardingView final : public QWidget {
     OnboardingFinish finish_;
     int page_ = 0;
     std::optional<bool> newToPoker_;
+    bool artInSight_ = true;
 
     OnboardingPage* current_ = nullptr;
     PageDots* dots_;

@@ -71,6 +71,11 @@ void PlayMoneyPage::setTheme(const TableTheme& theme) {
     OnboardingPage::setTheme(theme);
 }
 
+void PlayMoneyPage::setInSight(bool inSight) {
+    pile_->setInSight(inSight);
+    OnboardingPage::setInSight(inSight);
+}
+
 QRectF PlayMoneyPage::panelRect() {
     double height = 0;
     for (const auto& fact : OnboardingFlow::playMoneyFacts())

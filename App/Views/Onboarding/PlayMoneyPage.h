@@ -11,6 +11,7 @@ class PlayMoneyPage final : public OnboardingPage {
     explicit PlayMoneyPage(const TableTheme& theme, QWidget* parent = nullptr);
 
     void setTheme(const TableTheme& theme) override;
+    void setInSight(bool inSight) override;
     ChipPileView* pile() const { return pile_; }
 
     // The facts panel's place on the page.

@@ -6,6 +6,7 @@
 #include "Style/Drawing/ArtStage.h"
 #include "Style/Drawing/AvatarDisc.h"
 #include "Style/Drawing/LitChip.h"
+#include "Style/Drawing/SatinPanel.h"
 #include "Style/Drawing/ThemeFonts.h"
 #include "Views/Table/CardFaces.h"
 #include "Views/Table/CardView.h"
@@ -13,7 +14,11 @@
 #include <QDataStream>
 #include <QFontMetricsF>
 #include <QIODevice>
+#include <QPaintEvent>
 #include <QPainter>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -55,10 +60,42 @@ WelcomePage::Piece chip(ChipDenomination denomination, double radius, double squ
                 FloatingArt::Shadow{{centre.x() + 0.2 * radius, centre.y() + 1.6 * radius}, 2.2 * radius}}};
 }
 
+QSizeF cardSize(const WelcomePage::TiltedCard& tilted) {
+    return {tilted.width, 1.4 * tilted.width};
+}
+
+// How each kind of piece is turned and squeezed about its centre, before its bob's sway.
+QTransform pose(const WelcomePage::TiltedCard& tilted) {
+    return QTransform().rotate(tilted.angle).scale(1, 0.94);
+}
+
+QTransform pose(const WelcomePage::Character&) {
+    return {};
+}
+
+QTransform pose(const WelcomePage::Chip& chip) {
+    return QTransform().rotate(chip.angle);
+}
+
+// What each piece draws about its centre, before its pose, with its own shadow.
+QRectF extent(const TableTheme& theme, const WelcomePage::TiltedCard& tilted) {
+    const QSizeF size = cardSize(tilted);
+    return QRectF(QPointF(-size.width() / 2, -size.height() / 2), size) +
+           CardFaces::shadowMargins(theme, size, false);
+}
+
+QRectF extent(const TableTheme& theme, const WelcomePage::Character& character) {
+    const double d = character.diameter;
+    return QRectF(-d / 2, -d / 2, d, d) + AvatarDisc::overhang(theme, d);
+}
+
+QRectF extent(const TableTheme&, const WelcomePage::Chip& chip) {
+    const QSizeF frame = LitChip::frame(chip.radius, chip.squash);
+    return {QPointF(-frame.width() / 2, -frame.height() / 2), frame};
+}
+
 void paintContent(QPainter& painter, const TableTheme& theme, const WelcomePage::TiltedCard& tilted) {
-    const QSizeF size(tilted.width, 1.4 * tilted.width);
-    painter.rotate(tilted.angle);
-    painter.scale(1, 0.94);
+    const QSizeF size = cardSize(tilted);
     // The card turns with its bob on every frame; its upright image is kept and turned, not drawn anew.
     QByteArray key;
     QDataStream stream(&key, QIODevice::WriteOnly);
@@ -80,28 +117,59 @@ void paintContent(QPainter& painter, const TableTheme& theme, const WelcomePage:
 
 void paintContent(QPainter& painter, const TableTheme&, const WelcomePage::Chip& chip) {
     const QSizeF frame = LitChip::frame(chip.radius, chip.squash);
-    painter.rotate(chip.angle);
     LitChip::paintMoving(painter, QPointF(-frame.width() / 2, -frame.height() / 2), chip.denomination,
                          chip.radius, chip.squash);
 }
 
+// How far the piece's drawing reaches from its centre, whichever way it sways.
+double reach(const TableTheme& theme, const WelcomePage::Piece& piece) {
+    return std::visit(
+        [&](const auto& content) {
+            const QPolygonF drawn = pose(content).map(QPolygonF(extent(theme, content)));
+            double farthest = 0;
+            for (const QPointF& corner : drawn)
+                farthest = std::max(farthest, std::hypot(corner.x(), corner.y()));
+            return farthest;
+        },
+        piece.content);
+}
+
+// Where the piece's content stands on the page at a placement: its bob lifts and sways it, its pose turns it.
+QTransform contentPlace(const WelcomePage::Piece& piece, const FloatingArt::Placement& at) {
+    const QPointF centre = piece.art.center - QPointF(0, at.lift) + at.slide;
+    const QTransform sway = QTransform::fromTranslate(centre.x(), centre.y()).rotate(at.rotation);
+    return std::visit([&](const auto& content) { return pose(content) * sway; }, piece.content);
+}
+
+// Room for the anti-aliased edge of a piece drawn at a sub-pixel position.
+constexpr double edgeRoom = 2;
+
+// The entrance scales the whole layer, which fills the page, about the page's centre.
+QTransform entranceScale(double scale) {
+    return QTransform::fromTranslate(viewCentre.x(), viewCentre.y())
+        .scale(scale, scale)
+        .translate(-viewCentre.x(), -viewCentre.y());
+}
+
+bool settled(double sinceShown, bool reduceMotion) {
+    return pillsRise.entered(sinceShown, reduceMotion) &&
+           std::all_of(
+               WelcomePage::pieces().begin(), WelcomePage::pieces().end(),
+               [&](const WelcomePage::Piece& piece) { return piece.art.entered(sinceShown, reduceMotion); });
+}
+
 void paintPiece(QPainter& painter, const TableTheme& theme, const WelcomePage::Piece& piece,
-                double sinceShown, double time) {
-    const FloatingArt::Placement at = piece.art.at(sinceShown, time, theme.reduceMotion);
+                const FloatingArt::Placement& at) {
     if (at.opacity <= 0)
         return;
     painter.save();
     painter.setOpacity(at.opacity);
-    // The entrance scales the whole layer, which fills the page, about the page's centre.
-    painter.translate(viewCentre);
-    painter.scale(at.scale, at.scale);
-    painter.translate(-viewCentre);
-    painter.translate(at.slide);
-    if (piece.art.shadow)
-        FloorShadow::paint(painter, piece.art.shadow->center, theme, piece.art.shadow->width * at.shadowScale,
+    painter.setTransform(entranceScale(at.scale), true);
+    // The bob's steps are few, so each width and strength of the shadow is drawn once and kept.
+    if (const auto& shadow = piece.art.shadow)
+        FloorShadow::paint(painter, shadow->center + at.slide, theme, shadow->width * at.shadowScale,
                            at.shadowStrength);
-    painter.translate(piece.art.center - QPointF(0, at.lift));
-    painter.rotate(at.rotation);
+    painter.setTransform(contentPlace(piece, at), true);
     std::visit([&](const auto& content) { paintContent(painter, theme, content); }, piece.content);
     painter.restore();
 }
@@ -118,12 +186,47 @@ double linesHeight(const QFont& font, int lines) {
     return QFontMetricsF(font).lineSpacing() * lines;
 }
 
+// The title, the subtitle and the pills, with room below for their rise and the pills' shadows.
+QRectF titleBlock() {
+    const double height = linesHeight(titleFont(), 2) + 14 + linesHeight(subtitleFont(), 2) + 22 +
+                          FactPill::height + SatinPanel::shadowMargins().bottom() + 16;
+    return {0, titleTop - SatinPanel::shadowMargins().top(), double(OnboardingPage::pageSize.width()),
+            height + SatinPanel::shadowMargins().top()};
+}
+
 void paintCentred(QPainter& painter, const QString& text, const QFont& font, const QColor& colour, double top,
                   double dy, int lines) {
     painter.setFont(font);
     painter.setPen(colour);
     painter.drawText(QRectF(0, top + dy, OnboardingPage::pageSize.width(), linesHeight(font, lines)),
                      Qt::AlignHCenter | Qt::AlignTop, text);
+}
+
+// The title, the subtitle and the pills, each risen in as far as it has `sinceShown` after the page appeared.
+void paintTitleBlock(QPainter& painter, const TableTheme& theme, double sinceShown) {
+    const bool reduced = theme.reduceMotion;
+    double top = titleTop;
+    const auto rise = [&](const RiseIn& r) {
+        const RiseIn::Placement at = r.at(sinceShown, reduced);
+        painter.setOpacity(at.opacity);
+        return at.dy;
+    };
+    paintCentred(painter, title, titleFont(), OnboardingInk::primary(theme), top, rise(titleRise), 2);
+    top += linesHeight(titleFont(), 2) + 14;
+    paintCentred(painter, subtitle, subtitleFont(), OnboardingInk::secondary(theme), top, rise(subtitleRise),
+                 2);
+    top += linesHeight(subtitleFont(), 2) + 22;
+
+    const double dy = rise(pillsRise);
+    double rowWidth = pillSpacing * (WelcomePage::pills().size() - 1);
+    for (const FactPill& pill : WelcomePage::pills())
+        rowWidth += pill.width();
+    double x = (OnboardingPage::pageSize.width() - rowWidth) / 2;
+    for (const FactPill& pill : WelcomePage::pills()) {
+        pill.paint(painter, QPointF(x, top + dy), theme);
+        x += pill.width() + pillSpacing;
+    }
+    painter.setOpacity(1);
 }
 
 } // namespace
@@ -176,6 +279,39 @@ QString WelcomePage::spokenText() {
            QStringLiteral(" ") + pillTexts.join(QStringLiteral(", ")) + QStringLiteral(".");
 }
 
+FloatingArt::Placement WelcomePage::drawnAt(const Piece& piece, const TableTheme& theme, Moment moment) {
+    const bool reduced = theme.reduceMotion;
+    return piece.art.atBob(moment.sinceShown, piece.art.drawnBob(moment.time, reduced, reach(theme, piece)),
+                           reduced);
+}
+
+QRectF WelcomePage::bounds(const Piece& piece, const TableTheme& theme, const FloatingArt::Placement& at) {
+    const QRectF drawn =
+        std::visit([&](const auto& content) { return extent(theme, content); }, piece.content);
+    QRectF covered =
+        contentPlace(piece, at).mapRect(drawn).adjusted(-edgeRoom, -edgeRoom, edgeRoom, edgeRoom);
+    if (const auto& shadow = piece.art.shadow) {
+        const QSizeF size = QSizeF(shadow->width, 0.2 * shadow->width) * at.shadowScale;
+        const QRectF floor(shadow->center + at.slide - QPointF(size.width() / 2, size.height() / 2), size);
+        covered |= floor.adjusted(-edgeRoom, -edgeRoom, edgeRoom, edgeRoom);
+    }
+    return entranceScale(at.scale).mapRect(covered);
+}
+
+QRegion WelcomePage::changedArea(const TableTheme& theme, Moment before, Moment now) {
+    if (!settled(before.sinceShown, theme.reduceMotion) || !settled(now.sinceShown, theme.reduceMotion))
+        return QRegion(QRect(QPoint(), pageSize));
+    QRegion area;
+    for (const Piece& piece : pieces()) {
+        const FloatingArt::Placement was = drawnAt(piece, theme, before);
+        const FloatingArt::Placement is = drawnAt(piece, theme, now);
+        if (was != is)
+            area +=
+                bounds(piece, theme, was).toAlignedRect().united(bounds(piece, theme, is).toAlignedRect());
+    }
+    return area;
+}
+
 WelcomePage::WelcomePage(const TableTheme& theme, QWidget* parent)
     : OnboardingPage(theme, parent) {
     setAccessibleName(spokenText());
@@ -188,38 +324,41 @@ bool WelcomePage::moving(double sinceShown) const {
     return !pillsRise.entered(sinceShown, true);
 }
 
-void WelcomePage::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    paintPage(painter, theme(), sinceShown(), clock().now());
+double WelcomePage::frameInterval(double sinceShown) const {
+    return settled(sinceShown, reduceMotion()) ? floatingFrameInterval : 0;
 }
 
-void WelcomePage::paintPage(QPainter& painter, const TableTheme& theme, double sinceShown, double time) {
+QRegion WelcomePage::changed(Moment before, Moment now) const {
+    return changedArea(theme(), before, now);
+}
+
+void WelcomePage::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    paintPage(painter, theme(), frame().sinceShown, frame().time, event->region());
+}
+
+void WelcomePage::paintPage(QPainter& painter, const TableTheme& theme, double sinceShown, double time,
+                            const QRegion& area) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (const Piece& piece : pieces())
-        paintPiece(painter, theme, piece, sinceShown, time);
-
-    const bool reduced = theme.reduceMotion;
-    double top = titleTop;
-    const auto rise = [&](const RiseIn& r) {
-        const RiseIn::Placement at = r.at(sinceShown, reduced);
-        painter.setOpacity(at.opacity);
-        return at.dy;
-    };
-    paintCentred(painter, title, titleFont(), OnboardingInk::primary(theme), top, rise(titleRise), 2);
-    top += linesHeight(titleFont(), 2) + 14;
-    paintCentred(painter, subtitle, subtitleFont(), OnboardingInk::secondary(theme), top, rise(subtitleRise),
-                 2);
-    top += linesHeight(subtitleFont(), 2) + 22;
-
-    const double dy = rise(pillsRise);
-    double rowWidth = pillSpacing * (pills().size() - 1);
-    for (const FactPill& pill : pills())
-        rowWidth += pill.width();
-    double x = (pageSize.width() - rowWidth) / 2;
-    for (const FactPill& pill : pills()) {
-        pill.paint(painter, QPointF(x, top + dy), theme);
-        x += pill.width() + pillSpacing;
+    for (const Piece& piece : pieces()) {
+        const FloatingArt::Placement at = drawnAt(piece, theme, {sinceShown, time});
+        if (area.intersects(bounds(piece, theme, at).toAlignedRect()))
+            paintPiece(painter, theme, piece, at);
     }
-    painter.setOpacity(1);
+    const QRectF block = titleBlock();
+    if (!area.intersects(block.toAlignedRect()))
+        return;
+    if (!settled(sinceShown, theme.reduceMotion)) {
+        paintTitleBlock(painter, theme, sinceShown);
+        return;
+    }
+    // Still once it has risen in: kept as one image, so the pieces floating over its edges cost one copy.
+    QByteArray key;
+    QDataStream stream(&key, QIODevice::WriteOnly);
+    stream << "welcome title" << static_cast<qint8>(theme.style) << theme.dark << theme.increaseContrast;
+    ArtCache::draw(painter, key, block, {}, [&](QPainter& art, QPointF at) {
+        art.translate(at - block.topLeft());
+        paintTitleBlock(art, theme, sinceShown);
+    });
 }

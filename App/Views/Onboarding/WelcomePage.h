@@ -46,10 +46,24 @@ class WelcomePage final : public OnboardingPage {
 
     explicit WelcomePage(const TableTheme& theme, QWidget* parent = nullptr);
 
-    // Paints the page `sinceShown` seconds after it appeared, at clock time `time` (the bob's phase).
-    static void paintPage(QPainter& painter, const TableTheme& theme, double sinceShown, double time);
+    // A piece as it is drawn at a moment: its bob held on steps, so it is painted anew only when it moved.
+    static FloatingArt::Placement drawnAt(const Piece& piece, const TableTheme& theme, Moment moment);
+    // The part of the page a piece covers at a placement, its shadow included.
+    static QRectF bounds(const Piece& piece, const TableTheme& theme, const FloatingArt::Placement& at);
+    // What of the page looks different at `now` than at `before`: all of it while anything comes in,
+    // then only the pieces whose bob stepped, where they were and where they are.
+    static QRegion changedArea(const TableTheme& theme, Moment before, Moment now);
+    // Once everything has come in, only the slow bob moves: a frame every 1/30 s shows it as smoothly.
+    static constexpr double floatingFrameInterval = 1.0 / 30;
+
+    // Paints the page `sinceShown` seconds after it appeared, at clock time `time` (the bob's phase); only
+    // what reaches into `area` is drawn.
+    static void paintPage(QPainter& painter, const TableTheme& theme, double sinceShown, double time,
+                          const QRegion& area = QRegion(QRect(QPoint(), pageSize)));
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     bool moving(double sinceShown) const override;
+    QRegion changed(Moment before, Moment now) const override;
+    double frameInterval(double sinceShown) const override;
 };

@@ -1,0 +1,30 @@
+#include "OwnWindows.h"
+
+bool OwnWindows::anyOnScreen() const {
+    for (const WindowPresence presence : {table, settings, onboarding}) {
+        if (presence == WindowPresence::onScreen) {
+            return true;
+        }
+    }
+    return false;
+}
+
+ReopenAction reopenAction(const OwnWindows& windows, bool popoverShown, bool onboarded,
+                          LaunchSurface surface) {
+    if (popoverShown) {
+        return ReopenAction::nothing;
+    }
+    if (windows.onboarding != WindowPresence::closed) {
+        return ReopenAction::showOnboarding;
+    }
+    if (windows.table != WindowPresence::closed) {
+        return ReopenAction::focusTableWindow;
+    }
+    if (windows.settings != WindowPresence::closed) {
+        return ReopenAction::focusSettings;
+    }
+    if (!onboarded) {
+        return ReopenAction::showOnboarding;
+    }
+    return surface == LaunchSurface::window ? ReopenAction::openWindow : ReopenAction::showPopover;
+}
