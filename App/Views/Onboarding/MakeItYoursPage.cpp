@@ -4,6 +4,8 @@
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/ThemeFonts.h"
 #include "Style/FloatingArt.h"
+#include "Style/SheetControls.h"
+#include "Style/SpokenText.h"
 #include "Views/Onboarding/OnboardingFlow.h"
 #include "Views/Onboarding/OnboardingPieces.h"
 
@@ -134,11 +136,15 @@ MakeItYoursPage::MakeItYoursPage(const TableTheme& theme, AppState* appState, st
         for (OptionCard* card : {first, second})
             card->move(card->pos() - span.topLeft());
     }
-    setAccessibleName(heading);
+    setAccessibleName(reading());
     if (appState_)
         connect(appState_, &AppState::profileChanged, this, &MakeItYoursPage::refresh);
     refresh();
     advance(0);
+}
+
+QString MakeItYoursPage::reading() const {
+    return SpokenText::sentences({heading, intro});
 }
 
 void MakeItYoursPage::setTheme(const TableTheme& theme) {

@@ -22,6 +22,7 @@ class MakeItYoursPage final : public OnboardingPage {
                     AnswerNewToPoker answer, QWidget* parent = nullptr);
 
     void setTheme(const TableTheme& theme) override;
+    QString reading() const override;
     void setNewToPoker(std::optional<bool> newToPoker);
     // The six cards, section by section, left then right.
     const std::array<OptionCard*, 6>& cards() const { return cards_; }

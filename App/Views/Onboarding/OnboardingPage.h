@@ -20,6 +20,8 @@ class OnboardingPage : public QWidget {
     AnimationClock& clock() { return clock_; }
     // Seconds since the page came on screen.
     double sinceShown() const { return clock_.now() - shownAt_; }
+    // Everything the page says, read in one go: its name for a reader and what a move to it announces.
+    virtual QString reading() const = 0;
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -45,6 +45,7 @@ class WelcomePage final : public OnboardingPage {
     static QString spokenText();
 
     explicit WelcomePage(const TableTheme& theme, QWidget* parent = nullptr);
+    QString reading() const override { return spokenText(); }
 
     // Paints the page `sinceShown` seconds after it appeared, at clock time `time` (the bob's phase).
     static void paintPage(QPainter& painter, const TableTheme& theme, double sinceShown, double time);
