@@ -372,6 +372,19 @@ TEST_F(OnboardingViewTest, ArrowKeysMoveEachQuestionsAnswerWithTheFocus) {
     EXPECT_EQ(state.profile().settings.defaultTable, GameMode::sitAndGo);
     EXPECT_EQ(view->page(), 2) << "no arrow turns the page";
     EXPECT_FALSE(state.profile().onboarded);
+
+    // Each question is one Tab stop, at its answer, as the game's other pickers are.
+    press(Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), cards[1])
+        << "back to the first question's answer, past the other card";
+    press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), cards[3]);
+    press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), cards[4]);
+    int stops = 0;
+    for (const OptionCard* card : cards)
+        stops += (card->focusPolicy() & Qt::TabFocus) ? 1 : 0;
+    EXPECT_EQ(stops, 3);
 }
 
 TEST_F(OnboardingViewTest, SpacePicksTheFocusedCardOfAQuestionNotYetAnswered) {

@@ -37,6 +37,7 @@ class MakeItYoursPage final : public OnboardingPage {
 
   private:
     void refresh();
+    void placeTabStops();
 
     AppState* appState_;
     std::optional<bool> newToPoker_;
