@@ -160,8 +160,10 @@ TEST(PracticeCaptionView, StepCaptionHasOneButton) {
     ASSERT_EQ(buttons.size(), 1u);
     EXPECT_EQ(buttons[0]->title(), "Got It");
     activate(view);
-    EXPECT_EQ(lastSaid(), "The blinds. Two forced bets start the pot.");
+    EXPECT_EQ(lastSaid(), caption.announcement());
     EXPECT_TRUE(buttons[0]->isVisible());
+    // The keys land on the button Return presses, named, not on the card round it.
+    EXPECT_EQ(QApplication::focusWidget(), buttons[0]);
     press(&view, Qt::Key_Return);
     EXPECT_EQ(gotIt, 1);
     EXPECT_FALSE(qt_sendShortcutOverrideEvent(&view, 0, Qt::Key_Escape, Qt::NoModifier, {}, false))
@@ -172,7 +174,7 @@ TEST(PracticeCaptionView, StepCaptionHasOneButton) {
     view.setCaption(caption);
     EXPECT_EQ(quietAnnouncer().spoken().size(), said);
     view.setCaption(PracticeCaption{PracticeStep::flop, "The flop", "Three **shared** cards."});
-    EXPECT_EQ(lastSaid(), "The flop. Three shared cards.");
+    EXPECT_EQ(lastSaid(), "Step 4 of 7. The flop. Three shared cards. Press Return for Got It.");
 }
 
 TEST(PracticeCaptionView, FoldedCaptionOffersHomeAndTryAgain) {
@@ -186,10 +188,16 @@ TEST(PracticeCaptionView, FoldedCaptionOffersHomeAndTryAgain) {
     EXPECT_EQ(buttons[0]->title(), "Home");
     EXPECT_EQ(buttons[1]->title(), "Try Again");
     activate(view);
+    EXPECT_EQ(QApplication::focusWidget(), buttons[1]);
     press(&view, Qt::Key_Return);
     EXPECT_EQ(tryAgain, 1);
     press(&view, Qt::Key_Escape);
     EXPECT_EQ(home, 1);
+    EXPECT_EQ(tryAgain, 1);
+    // With the ring moved to "Home", Return presses "Home".
+    buttons[0]->setFocus(Qt::TabFocusReason);
+    press(buttons[0], Qt::Key_Return);
+    EXPECT_EQ(home, 2);
     EXPECT_EQ(tryAgain, 1);
 }
 

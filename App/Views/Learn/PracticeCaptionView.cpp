@@ -13,6 +13,7 @@
 #include "Views/Learn/MarkdownLabel.h"
 #include "Views/Support/Announcer.h"
 #include "Views/Support/DialogKeys.h"
+#include "Views/Support/FocusedButton.h"
 
 PracticeCaptionView::PracticeCaptionView(const TableTheme& theme, const PracticeCaption& caption,
                                          Actions actions, Announcer* announcer, QWidget* parent)
@@ -62,9 +63,9 @@ PracticeCaptionView::PracticeCaptionView(const TableTheme& theme, const Practice
     tryAgain_ = make(QStringLiteral("Try Again"), ControlKind::confirm(), actions_.tryAgain);
     stack->addWidget(buttonRow_, 0, Qt::AlignHCenter);
 
-    // Return presses the card's confirming button, whichever it is; Escape is "Home" after a fold, and
-    // before one it is left to the window (the popover closes on it).
-    DialogKeys::bindDefault(this, [this] { (gotIt_->isVisible() ? gotIt_ : tryAgain_)->click(); });
+    // Return presses the focused button, else the card's confirming one; Escape is "Home" after a fold,
+    // and before one it is left to the window (the popover closes on it).
+    DialogKeys::bindDefault(this, [this] { FocusedButton::pressOr(this, confirming()); });
     cancel_ = DialogKeys::bindCancel(this, [this] { home_->click(); });
     setFocusPolicy(Qt::StrongFocus);
     rebuild();
@@ -116,7 +117,13 @@ void PracticeCaptionView::rebuild() {
     for (StyledButton* button : {gotIt_, home_, tryAgain_}) {
         button->setFixedWidth(static_cast<int>(metrics.buttonWidth));
     }
+    // The keys given to the card land on the button Return presses, which a reader names.
+    setFocusProxy(confirming());
     placeContent();
+}
+
+StyledButton* PracticeCaptionView::confirming() const {
+    return std::holds_alternative<PracticeCaption::Folded>(caption_.kind) ? tryAgain_ : gotIt_;
 }
 
 void PracticeCaptionView::placeContent() {

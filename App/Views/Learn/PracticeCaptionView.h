@@ -51,6 +51,8 @@ class PracticeCaptionView : public QWidget {
     void rebuild();
     void placeContent();
     void announceIfNew();
+    // "Got It", or "Try Again" after a fold.
+    StyledButton* confirming() const;
     static QString identity(const PracticeCaption& caption);
 
     TableTheme theme_;
