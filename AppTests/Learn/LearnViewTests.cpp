@@ -162,8 +162,11 @@ TEST(PracticeCaptionView, StepCaptionHasOneButton) {
     activate(view);
     EXPECT_EQ(lastSaid(), caption.announcement());
     EXPECT_TRUE(buttons[0]->isVisible());
-    // The keys land on the button Return presses, named, not on the card round it.
+    // The keys land on the button Return presses, named, not on the card round it, which a reader is
+    // never told holds them.
     EXPECT_EQ(QApplication::focusWidget(), buttons[0]);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(&view)->state().focused);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(&view)->state().focusable);
     press(&view, Qt::Key_Return);
     EXPECT_EQ(gotIt, 1);
     EXPECT_FALSE(qt_sendShortcutOverrideEvent(&view, 0, Qt::Key_Escape, Qt::NoModifier, {}, false))

@@ -1,5 +1,6 @@
 #include "Views/Learn/PracticeCaptionView.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -67,7 +68,6 @@ PracticeCaptionView::PracticeCaptionView(const TableTheme& theme, const Practice
     // and before one it is left to the window (the popover closes on it).
     DialogKeys::bindDefault(this, [this] { FocusedButton::pressOr(this, confirming()); });
     cancel_ = DialogKeys::bindCancel(this, [this] { home_->click(); });
-    setFocusPolicy(Qt::StrongFocus);
     rebuild();
 }
 
@@ -99,6 +99,7 @@ std::vector<StyledButton*> PracticeCaptionView::buttons() const {
 }
 
 void PracticeCaptionView::rebuild() {
+    const bool hadKeys = isAncestorOf(QApplication::focusWidget());
     const PracticeCaptionMetrics metrics = PracticeCaptionMetrics::of(theme_);
     const auto step = caption_.stepLabel();
     stepLabel_->setString(step.value_or(QString()));
@@ -117,9 +118,15 @@ void PracticeCaptionView::rebuild() {
     for (StyledButton* button : {gotIt_, home_, tryAgain_}) {
         button->setFixedWidth(static_cast<int>(metrics.buttonWidth));
     }
-    // The keys given to the card land on the button Return presses, which a reader names.
-    setFocusProxy(confirming());
+    // A button that held the keys and is gone hands them to the one Return presses now.
+    if (hadKeys && !isAncestorOf(QApplication::focusWidget())) {
+        takeKeys();
+    }
     placeContent();
+}
+
+void PracticeCaptionView::takeKeys() {
+    confirming()->setFocus(Qt::OtherFocusReason);
 }
 
 StyledButton* PracticeCaptionView::confirming() const {
@@ -166,7 +173,7 @@ void PracticeCaptionView::announceIfNew() {
 void PracticeCaptionView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     announceIfNew();
-    setFocus(Qt::OtherFocusReason);
+    takeKeys();
 }
 
 void PracticeCaptionView::hideEvent(QHideEvent* event) {

@@ -35,6 +35,8 @@ class PracticeCaptionView : public QWidget {
     void setCaption(const PracticeCaption& caption);
     const PracticeCaption& caption() const { return caption_; }
 
+    // Gives the keys to the button Return presses, which a reader names; the card itself never takes them.
+    void takeKeys();
     // The buttons as they stand, in order: "Got It", or "Home" then "Try Again".
     std::vector<StyledButton*> buttons() const;
     MarkdownLabel* bodyLabel() const { return body_; }
