@@ -2,7 +2,7 @@
 
 #include "Learn/MarkdownText.h"
 #include "Style/MotionStyle.h"
-#include "Style/SpokenText.h"
+#include "Style/SpokenSentences.h"
 
 #include <algorithm>
 
@@ -29,7 +29,7 @@ std::optional<QString> reading(int page) {
     if (!shown) {
         return std::nullopt;
     }
-    return SpokenText::sentences({dotsLabel(page), title(*shown), MarkdownText(body(*shown)).plain()});
+    return SpokenSentences::join({dotsLabel(page), title(*shown), MarkdownText(body(*shown)).plain()});
 }
 
 std::optional<QString> announcement(int from, int to, bool canPractise) {
@@ -42,7 +42,7 @@ std::optional<QString> announcement(int from, int to, bool canPractise) {
     if (before == now) {
         return words;
     }
-    return SpokenText::sentences({*words, before + QStringLiteral(" is now ") + now});
+    return SpokenSentences::join({*words, before + QStringLiteral(" is now ") + now + QLatin1Char('.')});
 }
 
 QString Button::spokenTitle() const {

@@ -19,9 +19,9 @@ TEST(OnboardingFlow, MovesAnnounceTheTargetPageWithAllItSays) {
     const std::array<std::tuple<int, const char*, const char*>, 4> rows{{
         {1, "Play money only. Under 2,000? It refills.",
          "Page 2 of 3. Play money only. Under 2,000? It refills."},
-        {0, "Poker for your coffee break", "Page 1 of 3. Poker for your coffee break."},
+        {0, "Poker for your coffee break", "Page 1 of 3. Poker for your coffee break"},
         {2, " Make it yours.  ", "Page 3 of 3. Make it yours."},
-        {5, "", "Page 3 of 3."},
+        {5, "", "Page 3 of 3"},
     }};
     for (const auto& [page, reading, said] : rows)
         EXPECT_EQ(OnboardingFlow::announcement(page, reading), said) << reading;

@@ -5,7 +5,7 @@
 #include "Style/Drawing/ThemeFonts.h"
 #include "Style/FloatingArt.h"
 #include "Style/SheetControls.h"
-#include "Style/SpokenText.h"
+#include "Style/SpokenSentences.h"
 #include "Views/Onboarding/OnboardingFlow.h"
 #include "Views/Onboarding/OnboardingPieces.h"
 
@@ -144,7 +144,7 @@ MakeItYoursPage::MakeItYoursPage(const TableTheme& theme, AppState* appState, st
 }
 
 QString MakeItYoursPage::reading() const {
-    return SpokenText::sentences({heading, intro});
+    return SpokenSentences::join({heading, intro});
 }
 
 void MakeItYoursPage::setTheme(const TableTheme& theme) {

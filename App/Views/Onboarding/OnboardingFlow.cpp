@@ -1,7 +1,7 @@
 #include "Views/Onboarding/OnboardingFlow.h"
 
 #include "AppState.h"
-#include "Style/SpokenText.h"
+#include "Style/SpokenSentences.h"
 
 #include <QLocale>
 
@@ -37,7 +37,7 @@ QString dotsLabel(int current, int count) {
 }
 
 QString announcement(int page, const QString& reading) {
-    return SpokenText::sentences({dotsLabel(clampedPage(page), pageCount), reading});
+    return SpokenSentences::join({dotsLabel(clampedPage(page), pageCount), reading});
 }
 
 QString startTitle() {

@@ -4,7 +4,7 @@
 #include "Style/Drawing/SymbolIcons.h"
 #include "Style/Drawing/ThemeFonts.h"
 #include "Style/FloatingArt.h"
-#include "Style/SpokenText.h"
+#include "Style/SpokenSentences.h"
 #include "Views/Onboarding/ChipPileView.h"
 #include "Views/Onboarding/OnboardingFlow.h"
 #include "Views/Onboarding/OnboardingPieces.h"
@@ -68,7 +68,7 @@ QString PlayMoneyPage::reading() const {
     QStringList spoken{OnboardingFlow::title(1)};
     for (const auto& fact : OnboardingFlow::playMoneyFacts())
         spoken << fact.title << fact.detail;
-    return SpokenText::sentences(spoken);
+    return SpokenSentences::join(spoken);
 }
 
 void PlayMoneyPage::setTheme(const TableTheme& theme) {
