@@ -1,6 +1,8 @@
 #include "Learn/BasicsPaging.h"
 
+#include "Learn/MarkdownText.h"
 #include "Style/MotionStyle.h"
+#include "Style/SpokenSentences.h"
 
 #include <algorithm>
 
@@ -22,12 +24,30 @@ QString dotsLabel(int page) {
     return QStringLiteral("Page %1 of %2").arg(page + 1).arg(basicsPageCount);
 }
 
-std::optional<QString> announcement(int page) {
+std::optional<QString> reading(int page) {
     const auto shown = basicsPageFromRawValue(page);
     if (!shown) {
         return std::nullopt;
     }
-    return dotsLabel(page) + QStringLiteral(". ") + title(*shown) + QLatin1Char('.');
+    return SpokenSentences::join({dotsLabel(page), title(*shown), MarkdownText(body(*shown)).plain()});
+}
+
+std::optional<QString> announcement(int from, int to, bool canPractise) {
+    const auto words = reading(to);
+    if (!words) {
+        return std::nullopt;
+    }
+    const QString before = forward(from, canPractise, false).spokenTitle();
+    const QString now = forward(to, canPractise, false).spokenTitle();
+    if (before == now) {
+        return words;
+    }
+    return SpokenSentences::join({*words, before + QStringLiteral(" is now ") + now + QLatin1Char('.')});
+}
+
+QString Button::spokenTitle() const {
+    QString spoken = title;
+    return spoken.remove(QChar(0x203A)).trimmed();
 }
 
 AnimationCurve pageChange(bool reduceMotion) {

@@ -17,8 +17,13 @@ BasicsPage pageInUse(int page);
 QString pageCount(int page);
 // The dots as a reader hears them: "Page 1 of 6".
 QString dotsLabel(int page);
-// "Page 3 of 6. Blinds and the button."; none for a number that is not a page.
-std::optional<QString> announcement(int page);
+// The page as a reader hears it: "Page 3 of 6. Blinds and the button. The button (D) marks the dealer.
+// …", its text without the bold markers; none for a number that is not a page.
+std::optional<QString> reading(int page);
+// What a move from page `from` to page `to` says: the new page's reading and, when the forward button
+// the player has just pressed is now another, what it has become ("Next is now Play a Practice Hand.");
+// none for a number that is not a page.
+std::optional<QString> announcement(int from, int to, bool canPractise);
 
 // How a page change moves: a 0.2 s ease-in-out, or the short fade under Reduce Motion.
 AnimationCurve pageChange(bool reduceMotion);
@@ -28,6 +33,8 @@ enum class Press { back, next, rankings, practice };
 
 struct Button {
     QString title;
+    // The title as a reader says it, without the drawn chevron.
+    QString spokenTitle() const;
     Press does = Press::next;
     double width = 0;
     bool operator==(const Button&) const = default;

@@ -4,6 +4,7 @@
 #include "Learn/MarkdownText.h"
 #include "Learn/PracticeNarration.h"
 #include "Learn/ShowdownWhy.h"
+#include "Style/SpokenSentences.h"
 
 #include "BotKit/StartingHand.h"
 #include "PokerEngine/HandCategory.h"
@@ -243,7 +244,10 @@ std::optional<QString> PracticeCaption::stepLabel() const {
 }
 
 QString PracticeCaption::announcement() const {
-    return title + QStringLiteral(". ") + MarkdownText(body).plain();
+    const QString keys = std::holds_alternative<Folded>(kind)
+                             ? QStringLiteral("Press Return to try again, or Escape for Home.")
+                             : QStringLiteral("Press Return for Got It.");
+    return SpokenSentences::join({stepLabel().value_or(QString()), title, MarkdownText(body).plain(), keys});
 }
 
 std::optional<PracticeCaption> PracticeNarration::caption(const PlayerView& view) const {

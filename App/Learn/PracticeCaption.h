@@ -23,7 +23,8 @@ struct PracticeCaption {
 
     // "Step <n> of 7"; none for the fold caption.
     std::optional<QString> stepLabel() const;
-    // What a screen reader hears when the card appears: "<title>. <body>", the body without its markers.
+    // What a screen reader hears when the card appears: the step label, the title, the body without its
+    // markers, and the keys that answer it ("Step 2 of 7. The blinds. … Press Return for Got It.").
     QString announcement() const;
 };
 

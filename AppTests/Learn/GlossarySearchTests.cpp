@@ -1,4 +1,5 @@
 #include "Learn/GlossarySearch.h"
+#include "Learn/ListKeys.h"
 
 #include <QStringList>
 
@@ -42,4 +43,29 @@ TEST(GlossarySearch, MatchesTitlesThenDefinitions) {
     EXPECT_TRUE(GlossarySearch::matching("sensible").empty());
     EXPECT_TRUE(GlossarySearch::matching("zebra").empty());
     EXPECT_EQ(GlossarySearch::announcement(0), "No matches");
+}
+
+TEST(ListKeys, ArrowsPagesAndEndsStopAtTheEdges) {
+    struct Row {
+        int from;
+        int count;
+        int key;
+        std::optional<int> to;
+    };
+    const Row rows[] = {
+        {0, 30, Qt::Key_Down, 1},
+        {0, 30, Qt::Key_Up, 0},
+        {29, 30, Qt::Key_Down, 29},
+        {3, 30, Qt::Key_PageDown, 8},
+        {3, 30, Qt::Key_PageUp, 0},
+        {27, 30, Qt::Key_PageDown, 29},
+        {12, 30, Qt::Key_Home, 0},
+        {12, 30, Qt::Key_End, 29},
+        {0, 1, Qt::Key_End, 0},
+        {4, 10, Qt::Key_Left, std::nullopt},
+        {0, 0, Qt::Key_Down, std::nullopt},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(ListKeys::target(row.from, row.count, row.key), row.to)
+            << row.from << " of " << row.count << " by key " << row.key;
 }

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
+#include <vector>
 
 using BotKit::StartingHand;
 using PokerEngine::Rank;
@@ -35,10 +37,29 @@ TEST(BasicsPage, SixPagesInReadingOrder) {
 TEST(BasicsPaging, CountsDotsAndButtons) {
     EXPECT_EQ(BasicsPaging::pageCount(0), "1 OF 6");
     EXPECT_EQ(BasicsPaging::dotsLabel(0), "Page 1 of 6");
-    EXPECT_EQ(BasicsPaging::announcement(1), "Page 2 of 6. Your cards and the board.");
-    EXPECT_EQ(BasicsPaging::announcement(2), "Page 3 of 6. Blinds and the button.");
-    EXPECT_EQ(BasicsPaging::announcement(6), std::nullopt);
-    EXPECT_EQ(BasicsPaging::announcement(-1), std::nullopt);
+    EXPECT_EQ(
+        BasicsPaging::reading(2),
+        "Page 3 of 6. Blinds and the button. The button (D) marks the dealer. The two players after it put "
+        "in the small blind and the big blind before any cards, so there's always a pot to play for. The "
+        "button moves one seat each hand, so everyone takes a turn.");
+    // A move reads the page it lands on, and says so when the button just pressed has become another.
+    const char* chipsEnd = "the first time you open Chipwhistle each day.";
+    const std::vector<std::tuple<int, int, bool, QString>> moves{
+        {0, 1, true,
+         "Page 2 of 6. Your cards and the board. You get two cards only you can see, your hole cards."},
+        {4, 5, true, QString(chipsEnd) + " Next is now Play a Practice Hand."},
+        {4, 5, false, QString(chipsEnd) + " Next is now Rankings."},
+        {5, 4, true, "the last player left wins without showing. Play a Practice Hand is now Next."},
+        {2, 3, false, "There's a round of betting before the flop and after each new card."},
+    };
+    for (const auto& [from, to, practise, said] : moves) {
+        const auto words = BasicsPaging::announcement(from, to, practise);
+        ASSERT_TRUE(words) << from << " to " << to;
+        EXPECT_TRUE(words->startsWith(said) || words->endsWith(said)) << words->toStdString();
+        EXPECT_FALSE(words->contains("**") || words->contains("..")) << words->toStdString();
+    }
+    EXPECT_EQ(BasicsPaging::announcement(5, 6, true), std::nullopt);
+    EXPECT_EQ(BasicsPaging::announcement(0, -1, false), std::nullopt);
     EXPECT_EQ(BasicsPaging::pageInUse(9), BasicsPage::goal);
     EXPECT_EQ(BasicsPaging::pageInUse(4), BasicsPage::showdown);
 

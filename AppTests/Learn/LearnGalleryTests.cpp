@@ -6,6 +6,7 @@
 #include "Views/Learn/HandTagView.h"
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Learn/PracticeCaptionView.h"
+#include "Views/Learn/RankingsTab.h"
 #include "Views/Learn/StartersChartView.h"
 #include "Views/Learn/StartersTab.h"
 #include "Views/Learn/TermPanel.h"
@@ -40,7 +41,8 @@ QString styleName(TableStyleID style) {
 
 // A widget at a size, on a backdrop of the colour a screen would show behind it. It is drawn inside a
 // host window, as screens show it, so effects on the widget itself (the panels' clip) apply.
-void save(QWidget& widget, QSize size, const QString& name, QColor backdrop = QColor(236, 236, 236)) {
+void save(QWidget& widget, QSize size, const QString& name, QColor backdrop = QColor(236, 236, 236),
+          QWidget* focused = nullptr) {
     QWidget host;
     QPalette palette = host.palette();
     palette.setColor(QPalette::Window, backdrop);
@@ -50,6 +52,10 @@ void save(QWidget& widget, QSize size, const QString& name, QColor backdrop = QC
     widget.setGeometry(QRect(QPoint(), size));
     host.resize(size);
     host.show();
+    if (focused) {
+        QApplication::setActiveWindow(&host);
+        focused->setFocus(Qt::TabFocusReason);
+    }
     QApplication::processEvents();
     QImage image(size * 2, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(2);
@@ -134,6 +140,14 @@ TEST(LearnGallery, GlossarySearches) {
         tab.searchField()->setText(query);
         save(tab, QSize(300, 420), QStringLiteral("glossary-search-%1").arg(query));
     }
+    // The keys on a result: the row ringed, as Tab from the field leaves it.
+    GlossaryTab tab(TableTheme::standard(), std::nullopt, nullptr);
+    tab.searchField()->setText(QStringLiteral("blind"));
+    save(tab, QSize(300, 420), QStringLiteral("glossary-search-blind-row-focused"), QColor(236, 236, 236),
+         tab.row(Term::blinds));
+    RankingsTab ranked(TableTheme::standard(), false, std::nullopt);
+    save(ranked, QSize(420, 560), QStringLiteral("rankings-row-focused"), QColor(236, 236, 236),
+         ranked.rows()[1]);
 }
 
 TEST(LearnGallery, ChartWithSelection) {

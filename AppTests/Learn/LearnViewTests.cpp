@@ -1,3 +1,4 @@
+#include "Learn/BasicsPaging.h"
 #include "Learn/GlossarySearch.h"
 #include "Learn/GuideContent.h"
 #include "Learn/GuideShell.h"
@@ -159,8 +160,13 @@ TEST(PracticeCaptionView, StepCaptionHasOneButton) {
     ASSERT_EQ(buttons.size(), 1u);
     EXPECT_EQ(buttons[0]->title(), "Got It");
     activate(view);
-    EXPECT_EQ(lastSaid(), "The blinds. Two forced bets start the pot.");
+    EXPECT_EQ(lastSaid(), caption.announcement());
     EXPECT_TRUE(buttons[0]->isVisible());
+    // The keys land on the button Return presses, named, not on the card round it, which a reader is
+    // never told holds them.
+    EXPECT_EQ(QApplication::focusWidget(), buttons[0]);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(&view)->state().focused);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(&view)->state().focusable);
     press(&view, Qt::Key_Return);
     EXPECT_EQ(gotIt, 1);
     EXPECT_FALSE(qt_sendShortcutOverrideEvent(&view, 0, Qt::Key_Escape, Qt::NoModifier, {}, false))
@@ -171,7 +177,7 @@ TEST(PracticeCaptionView, StepCaptionHasOneButton) {
     view.setCaption(caption);
     EXPECT_EQ(quietAnnouncer().spoken().size(), said);
     view.setCaption(PracticeCaption{PracticeStep::flop, "The flop", "Three **shared** cards."});
-    EXPECT_EQ(lastSaid(), "The flop. Three shared cards.");
+    EXPECT_EQ(lastSaid(), "Step 4 of 7. The flop. Three shared cards. Press Return for Got It.");
 }
 
 TEST(PracticeCaptionView, FoldedCaptionOffersHomeAndTryAgain) {
@@ -185,10 +191,16 @@ TEST(PracticeCaptionView, FoldedCaptionOffersHomeAndTryAgain) {
     EXPECT_EQ(buttons[0]->title(), "Home");
     EXPECT_EQ(buttons[1]->title(), "Try Again");
     activate(view);
+    EXPECT_EQ(QApplication::focusWidget(), buttons[1]);
     press(&view, Qt::Key_Return);
     EXPECT_EQ(tryAgain, 1);
     press(&view, Qt::Key_Escape);
     EXPECT_EQ(home, 1);
+    EXPECT_EQ(tryAgain, 1);
+    // With the ring moved to "Home", Return presses "Home".
+    buttons[0]->setFocus(Qt::TabFocusReason);
+    press(buttons[0], Qt::Key_Return);
+    EXPECT_EQ(home, 2);
     EXPECT_EQ(tryAgain, 1);
 }
 
@@ -258,11 +270,15 @@ TEST(BasicsTab, PagesButtonsAndAnnouncements) {
     EXPECT_EQ(tab.forwardButton()->title(), "Next");
     tab.forwardButton()->click();
     EXPECT_EQ(tab.page(), 1);
-    EXPECT_EQ(lastSaid(), "Page 2 of 6. Your cards and the board.");
+    EXPECT_TRUE(lastSaid().startsWith("Page 2 of 6. Your cards and the board. You get two cards"))
+        << lastSaid().toStdString();
     EXPECT_TRUE(tab.backButton()->isVisible());
     press(tab.forwardButton(), Qt::Key_Return);
     EXPECT_EQ(tab.page(), 2);
-    EXPECT_EQ(lastSaid(), "Page 3 of 6. Blinds and the button.");
+    EXPECT_EQ(lastSaid(), BasicsPaging::reading(2));
+    tab.setPage(4);
+    tab.forwardButton()->click();
+    EXPECT_TRUE(lastSaid().endsWith("each day. Next is now Rankings.")) << lastSaid().toStdString();
 
     tab.setPage(5);
     EXPECT_EQ(tab.forwardButton()->title(), QString::fromUtf8("Rankings \u203A"));
@@ -302,6 +318,20 @@ TEST(PokerBasicsView, OpensWhereItIsAsked) {
     PokerBasicsView glossary(setup);
     EXPECT_EQ(glossary.tab(), GuideTab::glossary);
     EXPECT_NE(qobject_cast<GlossaryTab*>(glossary.tabContent()), nullptr);
+}
+
+TEST(PokerBasicsView, ThePanelReadsThePageItOpensOnAndTheBasicsTabReadsItsPageWhenChosen) {
+    PokerBasicsView::Setup setup;
+    setup.announcer = &quietAnnouncer();
+    setup.opening = GuideDestination::basics(3);
+    PokerBasicsView guide(setup);
+    activate(guide);
+    EXPECT_EQ(lastSaid(), BasicsPaging::reading(3));
+    guide.tabButton(GuideTab::glossary)->click();
+    const qsizetype said = quietAnnouncer().spoken().size();
+    guide.tabButton(GuideTab::basics)->click();
+    EXPECT_EQ(quietAnnouncer().spoken().size(), said + 1);
+    EXPECT_EQ(lastSaid(), BasicsPaging::reading(3));
 }
 
 TEST(PokerBasicsView, LastBasicsButtonSwitchesToRankings) {
@@ -430,6 +460,31 @@ TEST(GlossaryTab, SearchFiltersAndAnnounces) {
     tab.searchField()->clear();
     EXPECT_FALSE(tab.showsNoMatches());
     EXPECT_EQ(lastSaid(), "30 words");
+
+    // Typed on by keys: the count is said when it changes, not again for each key that keeps it.
+    tab.searchField()->setText("blind");
+    EXPECT_EQ(lastSaid(), "5 words");
+    const qsizetype said = quietAnnouncer().spoken().size();
+    tab.searchField()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(tab.searchField(), Qt::Key_Space);
+    QTest::keyClick(tab.searchField(), Qt::Key_Backspace);
+    EXPECT_EQ(quietAnnouncer().spoken().size(), said) << lastSaid().toStdString();
+    // Tab from the field reaches the first result, which a reader hears with its word.
+    press(tab.searchField(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), tab.row(Term::bigBlind));
+    EXPECT_TRUE(
+        tab.row(Term::bigBlind)->accessibleName().startsWith("Big blind (BB), The larger forced bet"));
+    // Nothing inside a row speaks apart from it: a reader entering the list would read the words
+    // without their term.
+    for (QWidget* inside : tab.row(Term::bigBlind)->findChildren<QWidget*>())
+        EXPECT_TRUE(QAccessible::queryAccessibleInterface(inside)->state().invisible)
+            << inside->metaObject()->className();
+    press(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), tab.row(Term::blinds));
+    // Back in the field by keys, the query is selected, ready to be typed over.
+    press(QApplication::focusWidget(), Qt::Key_Backtab);
+    ASSERT_EQ(QApplication::focusWidget(), tab.searchField());
+    EXPECT_EQ(tab.searchField()->selectedText(), "blind");
 }
 
 TEST(GlossaryTab, OpensOnTheFocusedTerm) {
@@ -518,6 +573,35 @@ TEST(StartersChartView, LabelSizesWithIncreasedContrastFollowTheWidth) {
     StartersChartView standard(std::nullopt, false, false);
     standard.resize(400, 400);
     EXPECT_EQ(standard.labelSize(), 13);
+}
+
+TEST(RankingsTab, TheRowsAreOneTabStopAndTheKeysReadThemOneByOne) {
+    QWidget window;
+    auto* before = new QPushButton(QStringLiteral("Before"), &window);
+    auto* tab = new RankingsTab(TableTheme::standard(), false, std::nullopt, &window);
+    auto* stack = new QVBoxLayout(&window);
+    stack->addWidget(before);
+    stack->addWidget(tab);
+    window.resize(420, 320);
+    activate(window);
+    before->setFocus(Qt::TabFocusReason);
+    press(before, Qt::Key_Tab);
+    const auto& rows = tab->rows();
+    ASSERT_EQ(QApplication::focusWidget(), rows[0]);
+    QAccessibleInterface* row = QAccessible::queryAccessibleInterface(rows[0]);
+    EXPECT_EQ(row->role(), QAccessible::ListItem);
+    EXPECT_TRUE(row->state().focused);
+    EXPECT_TRUE(row->text(QAccessible::Name).startsWith("1. Royal Flush: A, K, Q, J and 10, all one suit."));
+    press(rows[0], Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), rows[1]);
+    press(rows[1], Qt::Key_End);
+    EXPECT_EQ(QApplication::focusWidget(), rows[9]);
+    EXPECT_FALSE(rows[9]->visibleRegion().isEmpty()) << "scrolled into view";
+    // Tab leaves the list at once and Shift+Tab comes back to the row last read.
+    press(rows[9], Qt::Key_Tab);
+    EXPECT_FALSE(tab->isAncestorOf(QApplication::focusWidget()));
+    press(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), rows[9]);
 }
 
 TEST(RankingsTab, HighlightsTheHeldRow) {

@@ -75,11 +75,18 @@ TEST(ShowdownWhy, ShownHands) {
     EXPECT_EQ(ShowdownWhy::winningHand({award(1, straight, 1), award(0, flush)}), flush);
 }
 
-TEST(PracticeCaption, StepLabels) {
+TEST(PracticeCaption, StepLabelsAndWhatAReaderHears) {
     EXPECT_EQ((PracticeCaption{PracticeStep::river, title(PracticeStep::river), {}}).stepLabel(),
               "Step 6 of 7");
     EXPECT_EQ((PracticeCaption{PracticeStep::yourCards, {}, {}}).stepLabel(), "Step 1 of 7");
     EXPECT_EQ((PracticeCaption{PracticeCaption::Folded{}, {}, {}}).stepLabel(), std::nullopt);
+    // The step, the words without their markers, and the keys that answer the card, each said once.
+    EXPECT_EQ((PracticeCaption{PracticeStep::blinds, "The blinds", "Two **forced bets** start the pot."})
+                  .announcement(),
+              "Step 2 of 7. The blinds. Two forced bets start the pot. Press Return for Got It.");
+    EXPECT_EQ((PracticeCaption{PracticeCaption::Folded{}, "You folded", "Folding gave up **your cards**"})
+                  .announcement(),
+              "You folded. Folding gave up your cards. Press Return to try again, or Escape for Home.");
 }
 
 namespace {

@@ -14,10 +14,17 @@ AppState memoryState() {
 
 } // namespace
 
-TEST(OnboardingFlow, MovesAnnounceTheTargetPage) {
-    EXPECT_EQ(OnboardingFlow::announcement(1), "Page 2 of 3. Play money only.");
-    EXPECT_EQ(OnboardingFlow::announcement(0), "Page 1 of 3. Poker for your coffee break.");
-    EXPECT_EQ(OnboardingFlow::announcement(2), "Page 3 of 3. Make it yours.");
+TEST(OnboardingFlow, MovesAnnounceTheTargetPageWithAllItSays) {
+    // Each part a sentence with one closing mark, whatever mark the page's own words end on.
+    const std::array<std::tuple<int, const char*, const char*>, 4> rows{{
+        {1, "Play money only. Under 2,000? It refills.",
+         "Page 2 of 3. Play money only. Under 2,000? It refills."},
+        {0, "Poker for your coffee break", "Page 1 of 3. Poker for your coffee break"},
+        {2, " Make it yours.  ", "Page 3 of 3. Make it yours."},
+        {5, "", "Page 3 of 3"},
+    }};
+    for (const auto& [page, reading, said] : rows)
+        EXPECT_EQ(OnboardingFlow::announcement(page, reading), said) << reading;
     EXPECT_EQ(OnboardingFlow::dotsLabel(0, 3), "Page 1 of 3");
     EXPECT_DOUBLE_EQ(OnboardingFlow::glowY(0), 0.94);
     EXPECT_DOUBLE_EQ(OnboardingFlow::glowY(1), 0.425);

@@ -56,12 +56,16 @@ class OnboardingViewTest : public ::testing::Test {
 TEST_F(OnboardingViewTest, ReturnAndEscapeWalkThePagesAndAnnounceEachMove) {
     auto view = makeView();
     EXPECT_TRUE(qobject_cast<WelcomePage*>(view->currentPage()));
-    EXPECT_TRUE(announcer.spoken().isEmpty()); // the first page is not announced when the window opens
-    EXPECT_FALSE(view->backButton());          // what a page does not offer is not there for a reader either
+    // The window opens reading its first page, once.
+    const QString welcome =
+        "Page 1 of 3. Poker for your coffee break. No-Limit Hold'em against bots, right from "
+        "your system tray. 1 min a hand, Lives in your system tray, Pauses when you leave.";
+    EXPECT_EQ(announcer.spoken(), QStringList{welcome});
+    EXPECT_FALSE(view->backButton()); // what a page does not offer is not there for a reader either
 
     WidgetEvents::key(view.get(), Qt::Key_Escape);
     EXPECT_EQ(view->page(), 0);
-    EXPECT_TRUE(announcer.spoken().isEmpty());
+    EXPECT_EQ(announcer.spoken(), QStringList{welcome});
 
     WidgetEvents::key(view.get(), Qt::Key_Return);
     EXPECT_EQ(view->page(), 1);
@@ -79,9 +83,18 @@ TEST_F(OnboardingViewTest, ReturnAndEscapeWalkThePagesAndAnnounceEachMove) {
     EXPECT_TRUE(view->startButton()->isVisible());
     EXPECT_EQ(view->startButton()->title(), "Start playing with 10,000 chips");
 
+    // Every move reads the page it lands on, points and all, each sentence closed once.
+    const QString playMoney = "Page 2 of 3. Play money only. No cash value. You can't buy chips, and you "
+                              "can't cash them out. 10,000 "
+                              "to start. Your bankroll, as soon as you finish setting up. Tops up daily. "
+                              "Under 2,000? It refills to "
+                              "2,000 the first time you open Chipwhistle each day.";
     EXPECT_EQ(announcer.spoken(),
-              (QStringList{"Page 2 of 3. Play money only.", "Page 1 of 3. Poker for your coffee break.",
-                           "Page 2 of 3. Play money only.", "Page 3 of 3. Make it yours."}));
+              (QStringList{welcome, playMoney, welcome, playMoney,
+                           "Page 3 of 3. Make it yours. Tell us how well you know poker, and pick how you'll "
+                           "play. You can change these in Settings."}));
+    for (QWidget* page : view->findChildren<OnboardingPage*>())
+        EXPECT_EQ(page->accessibleName(), qobject_cast<OnboardingPage*>(page)->reading());
 
     // With the ring on Back, Return goes back, never on or to the start; once Back leaves with the
     // first page, the ring goes to Next, and Return goes on again.
@@ -295,6 +308,10 @@ TEST(OnboardingRoot, DrawsInSatinWhateverStyleIsStoredAndPassesTheDeckThrough) {
 TEST(OnboardingRoot, AsAWindowItHasNoTitleBarMovesByItsBackgroundAndClosesByItsOwnControl) {
     AppState state{std::nullopt};
     AppEnvironment environment{&state};
+    // What the window says as it opens is read from the record: no notification window comes and goes.
+    Announcer quiet;
+    quiet.setShowsNotifications(false);
+    environment.announcer = &quiet;
     auto* root = new OnboardingRoot(environment);
     root->setAttribute(Qt::WA_DeleteOnClose);
     const QPointer<OnboardingRoot> alive(root);
@@ -431,6 +448,19 @@ TEST_F(OnboardingViewTest, ArrowKeysMoveEachQuestionsAnswerWithTheFocus) {
     EXPECT_EQ(state.profile().settings.defaultTable, GameMode::sitAndGo);
     EXPECT_EQ(view->page(), 2) << "no arrow turns the page";
     EXPECT_FALSE(state.profile().onboarded);
+
+    // Each question is one Tab stop, at its answer, as the game's other pickers are.
+    press(Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), cards[1])
+        << "back to the first question's answer, past the other card";
+    press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), cards[3]);
+    press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), cards[4]);
+    int stops = 0;
+    for (const OptionCard* card : cards)
+        stops += (card->focusPolicy() & Qt::TabFocus) ? 1 : 0;
+    EXPECT_EQ(stops, 3);
 }
 
 TEST_F(OnboardingViewTest, SpacePicksTheFocusedCardOfAQuestionNotYetAnswered) {

@@ -415,7 +415,8 @@ TEST(TableScreen, GotItStaysWhereThePointerIsFromStepToStep) {
 
 TEST(TableScreen, TheKeysComeBackToTheTableWhenTheNarrationMakesWayForTheActionBar) {
     // A window in the background remembers where its keys go for when it comes to the front: the
-    // narration while it speaks, the table once the narration hides, not a hidden caption.
+    // narration's button while it speaks (named for a reader, never the card round it), the table once
+    // the narration hides, not a hidden caption.
     QSplitter window;
     TableScreenHarness table(TableSurface::window);
     window.addWidget(table.screen.get());
@@ -424,7 +425,7 @@ TEST(TableScreen, TheKeysComeBackToTheTableWhenTheNarrationMakesWayForTheActionB
     controller.start(GameSetup::practice(PracticeSetup{}));
     table.game.scheduler.advance(std::chrono::seconds(3));
     for (int step = 0; step < 5 && table.screen->bottomRow() == BottomRow::practiceCaption; ++step) {
-        EXPECT_EQ(window.focusWidget(), table.screen->practiceCaption());
+        EXPECT_EQ(window.focusWidget(), table.screen->practiceCaption()->buttons().back());
         table.screen->practiceCaption()->buttons().front()->click();
         table.game.scheduler.advance(std::chrono::seconds(3));
     }

@@ -145,6 +145,7 @@ void BasicsTab::setPage(int page) {
 }
 
 void BasicsTab::go(int page) {
+    const int from = page_;
     // The words of the page being left fade out from a picture of them, over the new ones fading in.
     QPixmap words = text_->grab();
     settle();
@@ -159,7 +160,14 @@ void BasicsTab::go(int page) {
     fade_->setEnabled(true);
     clock_.start();
     display(page);
-    if (const auto words = BasicsPaging::announcement(page); words && announcer_) {
+    if (const auto words = BasicsPaging::announcement(from, page, static_cast<bool>(options_.playPractice));
+        words && announcer_) {
+        announcer_->announce(*words);
+    }
+}
+
+void BasicsTab::readPage() {
+    if (const auto words = BasicsPaging::reading(page_); words && announcer_) {
         announcer_->announce(*words);
     }
 }

@@ -40,8 +40,11 @@ class BasicsTab : public QWidget {
     int page() const { return page_; }
     // Shows a page chosen from outside, at once and without an announcement.
     void setPage(int page);
-    // Moves to a page as its buttons do: a fade, and "Page n of 6. <title>." spoken.
+    // Moves to a page as its buttons do: a fade, and the new page read out, with what the forward
+    // button has become when it changed under the player's keys.
     void go(int page);
+    // Reads out the page shown: where it stands, its title and its text.
+    void readPage();
 
     StyledButton* backButton() const { return back_; }
     StyledButton* forwardButton() const { return forward_; }

@@ -16,6 +16,7 @@
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/SystemAppearance.h"
 #include "Style/Drawing/ThemeFonts.h"
+#include "Views/Controls/ReaderLineEdit.h"
 #include "Views/Learn/GuideColors.h"
 #include "Views/Learn/GuideList.h"
 #include "Views/Learn/MarkdownLabel.h"
@@ -94,11 +95,12 @@ GlossaryTab::GlossaryTab(const TableTheme& theme, std::optional<Term> focused, A
                          QWidget* parent)
     : QWidget(parent)
     , focused_(focused)
-    , announcer_(announcer) {
+    , announcer_(announcer)
+    , matchCount_(alphabeticalTerms().size()) {
     auto* stack = new QVBoxLayout(this);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(10);
-    search_ = new QLineEdit(this);
+    search_ = new ReaderLineEdit(this);
     search_->setPlaceholderText(GlossarySearch::prompt());
     search_->setAccessibleName(QStringLiteral("Search"));
     search_->setClearButtonEnabled(true);
@@ -127,7 +129,8 @@ GlossaryTab::GlossaryTab(const TableTheme& theme, std::optional<Term> focused, A
     inner->addStretch(1);
 
     scroll_ = new QScrollArea;
-    // It takes the focus to scroll by keys; a reader names it by its tab.
+    // The keys reach its rows one by one, which scroll into view; a reader names it by its tab.
+    scroll_->setFocusPolicy(Qt::NoFocus);
     StyleAccessibility::setRole(scroll_, QAccessible::Grouping);
     scroll_->setAccessibleName(GuideShell::tabTitle(GuideTab::glossary));
     scroll_->setWidget(content);
@@ -145,7 +148,11 @@ GlossaryTab::GlossaryTab(const TableTheme& theme, std::optional<Term> focused, A
     // The rows come last, once the scroll area holds the list: their texts are then first laid out
     // when the tab gets its size, not at the scroll area's size before it is placed.
     for (const Term term : alphabeticalTerms()) {
-        list_->append(new TermRow(term, focused == term, list_));
+        auto* row = new TermRow(term, focused == term, list_);
+        list_->append(row);
+        if (focused == term) {
+            list_->setCurrent(row);
+        }
     }
 
     connect(search_, &QLineEdit::textChanged, this, &GlossaryTab::searchChanged);
@@ -165,9 +172,11 @@ void GlossaryTab::searchChanged(const QString& text) {
     });
     noMatches_->setVisible(matches.empty());
     panel_->updateGeometry();
-    if (announcer_) {
+    // Typing on through the same matches says nothing new.
+    if (announcer_ && matches.size() != matchCount_) {
         announcer_->announce(GlossarySearch::announcement(matches.size()));
     }
+    matchCount_ = matches.size();
 }
 
 std::vector<Term> GlossaryTab::shownTerms() const {

@@ -45,4 +45,6 @@ class GlossaryTab : public QWidget {
     QLabel* noMatches_ = nullptr;
     QWidget* panel_ = nullptr;
     bool scrolled_ = false;
+    // How many terms the list shows, as last announced.
+    std::size_t matchCount_;
 };

@@ -73,8 +73,11 @@ PokerBasicsView::PokerBasicsView(Setup setup, QWidget* parent)
     }
     picker_ = new SlidingPicker(setup_.theme, GuideShell::pickerTitle(), std::move(options),
                                 static_cast<int>(tab_), this);
-    connect(picker_, &SlidingPicker::picked, this,
-            [this](int index) { setTab(allGuideTabs[static_cast<std::size_t>(index)]); });
+    connect(picker_, &SlidingPicker::picked, this, [this](int index) {
+        setTab(allGuideTabs[static_cast<std::size_t>(index)]);
+        // The page's words sit under the picker where no key reaches them: choosing the tab reads them.
+        readBasicsPage();
+    });
     stack_->addWidget(picker_);
     stack_->addSpacing(12);
     buildContent();
@@ -91,7 +94,17 @@ void PokerBasicsView::showEvent(QShowEvent* event) {
     if (!shown_ && setup_.presentation == Presentation::panel && !isAncestorOf(QApplication::focusWidget())) {
         tabButton(tab_)->setFocus(Qt::OtherFocusReason);
     }
+    // The panel opens over its screen with the focus on the tab; the page it opens on is read once.
+    if (!shown_ && setup_.presentation == Presentation::panel) {
+        readBasicsPage();
+    }
     shown_ = true;
+}
+
+void PokerBasicsView::readBasicsPage() {
+    if (auto* basics = qobject_cast<BasicsTab*>(content_)) {
+        basics->readPage();
+    }
 }
 
 void PokerBasicsView::pressReturn() {

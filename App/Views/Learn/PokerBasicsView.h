@@ -64,6 +64,8 @@ class PokerBasicsView : public QWidget {
     void buildContent();
     // The panel's Return: the focused button, else the Basics page forward.
     void pressReturn();
+    // Reads out the Basics page shown, when the Basics tab is.
+    void readBasicsPage();
 
     Setup setup_;
     GuideTab tab_;

@@ -1,5 +1,6 @@
 #include "Views/Learn/PracticeCaptionView.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -13,6 +14,7 @@
 #include "Views/Learn/MarkdownLabel.h"
 #include "Views/Support/Announcer.h"
 #include "Views/Support/DialogKeys.h"
+#include "Views/Support/FocusedButton.h"
 
 PracticeCaptionView::PracticeCaptionView(const TableTheme& theme, const PracticeCaption& caption,
                                          Actions actions, Announcer* announcer, QWidget* parent)
@@ -62,11 +64,10 @@ PracticeCaptionView::PracticeCaptionView(const TableTheme& theme, const Practice
     tryAgain_ = make(QStringLiteral("Try Again"), ControlKind::confirm(), actions_.tryAgain);
     stack->addWidget(buttonRow_, 0, Qt::AlignHCenter);
 
-    // Return presses the card's confirming button, whichever it is; Escape is "Home" after a fold, and
-    // before one it is left to the window (the popover closes on it).
-    DialogKeys::bindDefault(this, [this] { (gotIt_->isVisible() ? gotIt_ : tryAgain_)->click(); });
+    // Return presses the focused button, else the card's confirming one; Escape is "Home" after a fold,
+    // and before one it is left to the window (the popover closes on it).
+    DialogKeys::bindDefault(this, [this] { FocusedButton::pressOr(this, confirming()); });
     cancel_ = DialogKeys::bindCancel(this, [this] { home_->click(); });
-    setFocusPolicy(Qt::StrongFocus);
     rebuild();
 }
 
@@ -98,6 +99,7 @@ std::vector<StyledButton*> PracticeCaptionView::buttons() const {
 }
 
 void PracticeCaptionView::rebuild() {
+    const bool hadKeys = isAncestorOf(QApplication::focusWidget());
     const PracticeCaptionMetrics metrics = PracticeCaptionMetrics::of(theme_);
     const auto step = caption_.stepLabel();
     stepLabel_->setString(step.value_or(QString()));
@@ -116,7 +118,19 @@ void PracticeCaptionView::rebuild() {
     for (StyledButton* button : {gotIt_, home_, tryAgain_}) {
         button->setFixedWidth(static_cast<int>(metrics.buttonWidth));
     }
+    // A button that held the keys and is gone hands them to the one Return presses now.
+    if (hadKeys && !isAncestorOf(QApplication::focusWidget())) {
+        takeKeys();
+    }
     placeContent();
+}
+
+void PracticeCaptionView::takeKeys() {
+    confirming()->setFocus(Qt::OtherFocusReason);
+}
+
+StyledButton* PracticeCaptionView::confirming() const {
+    return std::holds_alternative<PracticeCaption::Folded>(caption_.kind) ? tryAgain_ : gotIt_;
 }
 
 void PracticeCaptionView::placeContent() {
@@ -159,7 +173,7 @@ void PracticeCaptionView::announceIfNew() {
 void PracticeCaptionView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     announceIfNew();
-    setFocus(Qt::OtherFocusReason);
+    takeKeys();
 }
 
 void PracticeCaptionView::hideEvent(QHideEvent* event) {

@@ -35,6 +35,8 @@ class PracticeCaptionView : public QWidget {
     void setCaption(const PracticeCaption& caption);
     const PracticeCaption& caption() const { return caption_; }
 
+    // Gives the keys to the button Return presses, which a reader names; the card itself never takes them.
+    void takeKeys();
     // The buttons as they stand, in order: "Got It", or "Home" then "Try Again".
     std::vector<StyledButton*> buttons() const;
     MarkdownLabel* bodyLabel() const { return body_; }
@@ -51,6 +53,8 @@ class PracticeCaptionView : public QWidget {
     void rebuild();
     void placeContent();
     void announceIfNew();
+    // "Got It", or "Try Again" after a fold.
+    StyledButton* confirming() const;
     static QString identity(const PracticeCaption& caption);
 
     TableTheme theme_;

@@ -83,7 +83,8 @@ RankingsTab::RankingsTab(const TableTheme& art, bool compact, std::optional<QStr
     : QScrollArea(parent)
     , dark_(SystemAppearance::current().dark)
     , held_(held) {
-    // It takes the focus to scroll by keys; a reader names it by its tab.
+    // The keys reach its rows one by one, which scroll into view; a reader names it by its tab.
+    setFocusPolicy(Qt::NoFocus);
     StyleAccessibility::setRole(this, QAccessible::Grouping);
     setAccessibleName(GuideShell::tabTitle(GuideTab::rankings));
     const bool dark = dark_;

@@ -4,6 +4,8 @@
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/ThemeFonts.h"
 #include "Style/FloatingArt.h"
+#include "Style/SheetControls.h"
+#include "Style/SpokenSentences.h"
 #include "Views/Onboarding/OnboardingFlow.h"
 #include "Views/Onboarding/OnboardingPieces.h"
 
@@ -134,11 +136,15 @@ MakeItYoursPage::MakeItYoursPage(const TableTheme& theme, AppState* appState, st
         for (OptionCard* card : {first, second})
             card->move(card->pos() - span.topLeft());
     }
-    setAccessibleName(heading);
+    setAccessibleName(reading());
     if (appState_)
         connect(appState_, &AppState::profileChanged, this, &MakeItYoursPage::refresh);
     refresh();
     advance(0);
+}
+
+QString MakeItYoursPage::reading() const {
+    return SpokenSentences::join({heading, intro});
 }
 
 void MakeItYoursPage::setTheme(const TableTheme& theme) {
@@ -155,13 +161,30 @@ void MakeItYoursPage::setNewToPoker(std::optional<bool> newToPoker) {
 void MakeItYoursPage::refresh() {
     cards_[0]->setSelected(newToPoker_ == false);
     cards_[1]->setSelected(newToPoker_ == true);
-    if (!appState_)
+    if (!appState_) {
+        placeTabStops();
         return;
+    }
     const AppSettings& settings = appState_->profile().settings;
     cards_[2]->setSelected(settings.defaultTable == GameMode::quickHand);
     cards_[3]->setSelected(settings.defaultTable == GameMode::sitAndGo);
     cards_[4]->setSelected(settings.launchSurface == LaunchSurface::menuBar);
     cards_[5]->setSelected(settings.launchSurface == LaunchSurface::window);
+    placeTabStops();
+}
+
+void MakeItYoursPage::placeTabStops() {
+    // A question is one Tab stop, at its answer (the first card while unanswered); the arrows move the
+    // answer and the keys with it, as in the game's other pickers.
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        const std::array<OptionCard*, 2> pair{cards_[2 * row], cards_[2 * row + 1]};
+        const std::optional<int> chosen = pair[0]->isSelected()   ? std::optional(0)
+                                          : pair[1]->isSelected() ? std::optional(1)
+                                                                  : std::nullopt;
+        const int stop = SlidingPickerRules::tabStop(chosen, static_cast<int>(pair.size()));
+        for (int i = 0; i < static_cast<int>(pair.size()); ++i)
+            pair[static_cast<std::size_t>(i)]->setFocusPolicy(i == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 bool MakeItYoursPage::moving(double sinceShown) const {

@@ -22,6 +22,7 @@ class MakeItYoursPage final : public OnboardingPage {
                     AnswerNewToPoker answer, QWidget* parent = nullptr);
 
     void setTheme(const TableTheme& theme) override;
+    QString reading() const override;
     void setNewToPoker(std::optional<bool> newToPoker);
     // The six cards, section by section, left then right.
     const std::array<OptionCard*, 6>& cards() const { return cards_; }
@@ -36,6 +37,7 @@ class MakeItYoursPage final : public OnboardingPage {
 
   private:
     void refresh();
+    void placeTabStops();
 
     AppState* appState_;
     std::optional<bool> newToPoker_;

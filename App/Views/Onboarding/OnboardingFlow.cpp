@@ -1,6 +1,7 @@
 #include "Views/Onboarding/OnboardingFlow.h"
 
 #include "AppState.h"
+#include "Style/SpokenSentences.h"
 
 #include <QLocale>
 
@@ -35,8 +36,8 @@ QString dotsLabel(int current, int count) {
     return QStringLiteral("Page %1 of %2").arg(current + 1).arg(count);
 }
 
-QString announcement(int page) {
-    return dotsLabel(page, pageCount) + QStringLiteral(". ") + title(page) + QStringLiteral(".");
+QString announcement(int page, const QString& reading) {
+    return SpokenSentences::join({dotsLabel(clampedPage(page), pageCount), reading});
 }
 
 QString startTitle() {

@@ -21,8 +21,9 @@ QString title(int page);
 // Where the backdrop's glow sits, as a share of the view's height.
 double glowY(int page);
 
-// "Page 2 of 3. Play money only."
-QString announcement(int page);
+// What a move to a page says: its place among the pages, then what the page reads as ("Page 2 of 3. Play
+// money only. No cash value. …"), each part a sentence with one closing mark.
+QString announcement(int page, const QString& reading);
 // "Page 2 of 3", what the page dots read as.
 QString dotsLabel(int current, int count);
 

@@ -34,6 +34,8 @@ class OnboardingPage : public QWidget {
     // Whether the player can see the page's window; while not, nothing ticks.
     virtual void setInSight(bool inSight);
     bool isInSight() const { return inSight_; }
+    // Everything the page says, read in one go: its name for a reader and what a move to it announces.
+    virtual QString reading() const = 0;
 
   protected:
     void showEvent(QShowEvent* event) override;

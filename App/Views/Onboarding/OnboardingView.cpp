@@ -11,6 +11,7 @@
 #include "Views/Support/Announcer.h"
 #include "Views/Support/FocusedButton.h"
 
+#include <QEvent>
 #include <QGraphicsOpacityEffect>
 #include <QPaintEvent>
 #include <QPainter>
@@ -134,6 +135,32 @@ void OnboardingView::showEvent(QShowEvent*) {
     const QWidget* keys = window()->focusWidget();
     if (!keys || !isAncestorOf(keys))
         giveKeysToDefault();
+    // A reader names the window and the focused button as the window becomes active; the page's own
+    // words follow, once, so that they are not lost under that.
+    if (!announcedOpening_) {
+        if (window()->isActiveWindow())
+            announceOpening();
+        else
+            window()->installEventFilter(this);
+    }
+}
+
+bool OnboardingView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window() && event->type() == QEvent::WindowActivate && !announcedOpening_) {
+        watched->removeEventFilter(this);
+        announceOpening();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void OnboardingView::announceOpening() {
+    announcedOpening_ = true;
+    announcePage();
+}
+
+void OnboardingView::announcePage() {
+    if (announcer_ && current_)
+        announcer_->announce(OnboardingFlow::announcement(page_, current_->reading()));
 }
 
 void OnboardingView::backward() {
@@ -161,8 +188,7 @@ void OnboardingView::go(int target) {
     if (keysHere && (!keys || !keys->isVisible()))
         giveKeysToDefault();
     clock_.start();
-    if (announcer_)
-        announcer_->announce(OnboardingFlow::announcement(target));
+    announcePage();
 }
 
 void OnboardingView::finish() {

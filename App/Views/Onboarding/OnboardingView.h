@@ -19,8 +19,9 @@ class PageDots;
 class StyledButton;
 
 // The first-run flow: the backdrop, the page shown and the bottom bar. Next and Back (Escape) move
-// between the pages, each move announced; the start button marks the player onboarded and hands over,
-// once. Return presses the focused button, else Next or the start button.
+// between the pages, the opening page and each move announced with all the page says; the start button marks
+// the player onboarded and hands over, once. Return presses the focused button, else Next or the start
+// button.
 class OnboardingView final : public QWidget {
     Q_OBJECT
   public:
@@ -52,6 +53,7 @@ class OnboardingView final : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void showPage();
@@ -67,6 +69,9 @@ class OnboardingView final : public QWidget {
     QAbstractButton* buttonFor(OnboardingFlow::Control control, QAbstractButton* focused = nullptr) const;
     // The ring on the button Return presses when no button has it.
     void giveKeysToDefault();
+    // Says where the flow stands and what the page shown says.
+    void announcePage();
+    void announceOpening();
 
     AppState* appState_;
     TableTheme theme_;
@@ -88,4 +93,5 @@ class OnboardingView final : public QWidget {
     Transition fade_;
     // The page that is leaving, fading out under the one that comes.
     QPixmap leaving_;
+    bool announcedOpening_ = false;
 };

@@ -4,6 +4,7 @@
 #include "Style/Drawing/SymbolIcons.h"
 #include "Style/Drawing/ThemeFonts.h"
 #include "Style/FloatingArt.h"
+#include "Style/SpokenSentences.h"
 #include "Views/Onboarding/ChipPileView.h"
 #include "Views/Onboarding/OnboardingFlow.h"
 #include "Views/Onboarding/OnboardingPieces.h"
@@ -60,10 +61,14 @@ PlayMoneyPage::PlayMoneyPage(const TableTheme& theme, QWidget* parent)
     , pile_(new ChipPileView(theme, this)) {
     pile_->move(0, 0);
     pile_->resize(ChipPileView::viewSize);
+    setAccessibleName(reading());
+}
+
+QString PlayMoneyPage::reading() const {
     QStringList spoken{OnboardingFlow::title(1)};
     for (const auto& fact : OnboardingFlow::playMoneyFacts())
-        spoken << fact.title + QStringLiteral(", ") + fact.detail;
-    setAccessibleName(spoken.join(QStringLiteral(". ")));
+        spoken << fact.title << fact.detail;
+    return SpokenSentences::join(spoken);
 }
 
 void PlayMoneyPage::setTheme(const TableTheme& theme) {

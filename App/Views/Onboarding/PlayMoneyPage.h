@@ -9,6 +9,7 @@ class PlayMoneyPage final : public OnboardingPage {
     Q_OBJECT
   public:
     explicit PlayMoneyPage(const TableTheme& theme, QWidget* parent = nullptr);
+    QString reading() const override;
 
     void setTheme(const TableTheme& theme) override;
     void setInSight(bool inSight) override;

@@ -45,6 +45,7 @@ class WelcomePage final : public OnboardingPage {
     static QString spokenText();
 
     explicit WelcomePage(const TableTheme& theme, QWidget* parent = nullptr);
+    QString reading() const override { return spokenText(); }
 
     // A piece as it is drawn at a moment: its bob held on steps, so it is painted anew only when it moved.
     static FloatingArt::Placement drawnAt(const Piece& piece, const TableTheme& theme, Moment moment);

@@ -13,7 +13,8 @@ void placeAfter(QWidget* anchor, QWidget* block) {
     std::vector<QWidget*> stops;
     for (QWidget* widget = block->nextInFocusChain(); widget && widget != block;
          widget = widget->nextInFocusChain()) {
-        if (block->isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus)) {
+        // Widgets that Tab passes by today come along too: a list moves its one Tab stop between them.
+        if (block->isAncestorOf(widget) && widget->focusPolicy() != Qt::NoFocus) {
             stops.push_back(widget);
         }
     }

@@ -39,7 +39,7 @@ void TableScreen::takeKeys() {
         // The safe answer, ringed, as the lobby's and Settings' questions give it.
         message_->secondaryButton()->setFocus(Qt::TabFocusReason);
     } else if (row_ == BottomRow::practiceCaption && caption_) {
-        caption_->setFocus(Qt::OtherFocusReason);
+        caption_->takeKeys();
     } else {
         setFocus();
     }

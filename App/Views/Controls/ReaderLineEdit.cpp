@@ -1,0 +1,20 @@
+#include "Views/Controls/ReaderLineEdit.h"
+
+#include <QFocusEvent>
+#include <QTimer>
+
+void ReaderLineEdit::focusInEvent(QFocusEvent* event) {
+    const Qt::FocusReason reason = event->reason();
+    const bool selects =
+        reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    if (!selects) {
+        QLineEdit::focusInEvent(event);
+        return;
+    }
+    QFocusEvent quiet(event->type(), Qt::OtherFocusReason);
+    QLineEdit::focusInEvent(&quiet);
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus() && !hasSelectedText())
+            selectAll();
+    });
+}
