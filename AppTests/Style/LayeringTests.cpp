@@ -24,7 +24,7 @@ const std::vector<std::vector<std::string>> layers{
     {"GameController"},
     {"Sound"},
     {"Table"},
-    {"System", "LaunchPlan", "SurfacesLog"},
+    {"System", "LaunchPlan", "OwnWindows", "SurfacesLog"},
     {"Views", "MenuBarHost", "SurfaceCoordinator", "SurfaceHost", "PopoverPresentation", "PopoverPlacement",
      "StatusIcon", "main"},
 };
