@@ -72,6 +72,44 @@ TEST(TableScreen, PlaysAQuickHandSeriesByKeys) {
         << "the new game gave the table the keys; no key did, so nothing is ringed";
 }
 
+TEST(TableScreen, TellsTheReaderEveryHandAndEveryTurnOfASeriesStartedBeforeTheScreen) {
+    TableScreenHarness table;
+    auto& controller = table.game.controller;
+    // Started from the lobby: the game has dealt when the root makes the table's screen.
+    controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 2024, 4)));
+    table.makeScreen();
+    // What the new screen says, not the one the harness began with.
+    const qsizetype before = table.announcer.spoken().size();
+    table.activate();
+    for (int step = 0; step < 200 && !controller.isHeroTurn(); ++step)
+        table.game.scheduler.advance(table.game.scheduler.nextDue().value_or(std::chrono::seconds(1)));
+    ASSERT_TRUE(controller.isHeroTurn());
+    // Hidden mid-turn the table pauses and its pause message waits with it; shown again, the table is on
+    // again as soon as its window is up: the reader hears the turn that stands, not the pause that was.
+    table.screen->hide();
+    controller.pause(PauseReason::hidden);
+    table.game.scheduler.advance(std::chrono::seconds(1));
+    table.screen->show();
+    controller.resume(PauseReason::hidden);
+    table.game.scheduler.runDue();
+    EXPECT_TRUE(table.announcer.spoken().back().startsWith("Your turn. "));
+
+    int decisions = 0;
+    table.playByKeys([&] {
+        const auto before = controller.state();
+        table.type(Qt::Key_C);
+        decisions += controller.state() != before ? 1 : 0;
+    });
+    const QString spoken = table.announcer.spoken().mid(before).join('\n');
+    EXPECT_FALSE(spoken.contains("Paused")) << spoken.toStdString();
+    for (std::int64_t hand = 1; hand <= controller.state()->handNumber(); ++hand)
+        EXPECT_EQ(spoken.count(QStringLiteral("Hand %1. Blinds 10 20.").arg(hand)), 1)
+            << spoken.toStdString();
+    // One prompt for every decision the keys made, and one for the turn the table was shown again on.
+    EXPECT_GT(decisions, 4);
+    EXPECT_EQ(spoken.count("Your turn. "), decisions + 1) << spoken.toStdString();
+}
+
 TEST(TableScreen, PlaysASitAndGoToItsEndByKeys) {
     TableScreenHarness table(TableSurface::window);
     table.activate();

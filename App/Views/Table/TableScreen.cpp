@@ -9,11 +9,11 @@
 #include "Sound/Playback/SoundPlayer.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "SurfaceCoordinator.h"
-#include "Table/LogDiff.h"
 #include "Table/RaiseTarget.h"
 #include "Table/Screen/SeatClearance.h"
 #include "Table/SeatModel.h"
 #include "Table/TablePresenter.h"
+#include "Table/TableSpeech.h"
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Learn/PracticeCaptionView.h"
 #include "Views/Support/Announcer.h"
@@ -162,14 +162,14 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
     // The look first: taking in the view draws the rows, and a row made without it (the pause message
     // of a table paused before this screen opened) keeps the colours of no style.
     updateTheme();
-    lastView_ = game->view();
     generation_ = game->tableGeneration();
-    presenter_->ingest(lastView_, static_cast<std::int64_t>(game->tableGeneration()));
+    presenter_->ingest(game->view(), static_cast<std::int64_t>(game->tableGeneration()));
     resetRaise();
     refresh();
 }
 
 TableScreen::~TableScreen() {
+    appearing_.cancel();
     // A screen gone with its guide open takes the guide's pause with it.
     if (guideOpen_) {
         environment_.controller->resume(PauseReason::guide);
@@ -295,6 +295,12 @@ void TableScreen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     windowKeys_->follow();
     takeKeys();
+    if (!event->spontaneous()) {
+        // After the keys, so the reader hears the table after the control that has them; and once the
+        // window showing with it has lifted its own pause.
+        appearing_.cancel();
+        appearing_ = services_.scheduler->post([this] { appear(); });
+    }
 }
 
 void TableScreen::hideEvent(QHideEvent* event) {
@@ -322,9 +328,8 @@ void TableScreen::viewChanged() {
     presenter_->ingest(next, static_cast<std::int64_t>(game->tableGeneration()));
     ingesting_ = false;
     if (next) {
-        announce(lastView_, *next);
+        tell(*next);
     }
-    lastView_ = next;
     refresh();
     if (next && game->tableGeneration() != generation_) {
         generation_ = game->tableGeneration();
@@ -333,15 +338,34 @@ void TableScreen::viewChanged() {
     }
 }
 
-void TableScreen::announce(const std::optional<PlayerView>& from, const PlayerView& to) {
-    if (guideOpen_) {
+void TableScreen::tell(const PlayerView& to) {
+    if (appearing_.isPending()) {
         return;
     }
-    const bool turnBegins = to.legalActions && (!from || !from->legalActions);
-    const TableText text{[this](std::int64_t seat) { return environment_.controller->nameOfSeat(seat); }};
-    const QStringList lines = TableAnnouncer::lines(LogDiff::newEvents(from, to), to.seatIndex,
-                                                    turnBegins ? to.legalActions : std::nullopt, text);
-    announcer_->announce(lines.join(QLatin1Char(' ')));
+    // A hidden screen says nothing (another surface may be speaking the same game); shown again, it
+    // tells the table as it then stands.
+    if (!guideOpen_ && isVisible()) {
+        announcer_->announce(TableSpeech::change(told_, to, tableText()).join(QLatin1Char(' ')));
+    }
+    told_ = to;
+}
+
+void TableScreen::appear() {
+    const auto now = environment_.controller->view();
+    if (!now) {
+        return;
+    }
+    if (!guideOpen_ && isVisible()) {
+        const bool stopped = TableScreenRules::isPaused(environment_.controller->pauseReasons()) ||
+                             (message_ && rowWidget(row_) == message_);
+        announcer_->announce(
+            TableSpeech::appearing(told_, *now, !stopped, tableText()).join(QLatin1Char(' ')));
+    }
+    told_ = now;
+}
+
+TableText TableScreen::tableText() const {
+    return TableText{[this](std::int64_t seat) { return environment_.controller->nameOfSeat(seat); }};
 }
 
 void TableScreen::refresh() {
