@@ -598,6 +598,29 @@ TEST(TableScreen, ThePopoversTopBarShowsTheWholeTitle) {
     }
 }
 
+TEST(TableScreen, ThePopoversTopBarKeepsItsSpokenWordsThroughARedraw) {
+    TableScreenHarness table;
+    table.game.controller.start(
+        GameSetup::sitAndGo(SitAndGoSetup{BotSeating::opponents(5, TableDifficulty::easy, 9), 9}));
+    table.game.scheduler.advance(std::chrono::seconds(2));
+    TopBarView* bar = table.screen->topBar();
+    const auto names = [bar] {
+        QStringList spoken;
+        for (const StyledText* text : bar->findChildren<StyledText*>())
+            spoken << text->accessibleName();
+        return spoken;
+    };
+    const QStringList before = names();
+    EXPECT_TRUE(before.contains("Level 1") && before.contains("Blinds 10/20"))
+        << before.join(", ").toStdString();
+    // A new look (the bankroll booked after every hand redraws the screen in it) changes no words: a
+    // name that passed through the shown "L1" on the way would be told to the reader twice a redraw.
+    TableTheme dark = table.screen->theme();
+    dark.dark = true;
+    bar->setTheme(dark);
+    EXPECT_EQ(names().join(", "), before.join(", "));
+}
+
 TEST(TableScreen, AScreenOpenedOnAPausedTableDrawsThePauseInItsStyle) {
     // Opening the window on a table paused in the popover makes a new screen over a paused game.
     TableScreenHarness popover;
