@@ -9,6 +9,7 @@
 #include "Style/Drawing/StyledText.h"
 #include "Table/ActionBarModel.h"
 #include "Table/Screen/StageLayout.h"
+#include "Table/Screen/TableOverModel.h"
 #include "Table/TablePresenter.h"
 #include "Views/Controls/AmountField.h"
 #include "Views/Controls/StyledButton.h"
@@ -108,6 +109,24 @@ TEST(TableScreen, TellsTheReaderEveryHandAndEveryTurnOfASeriesStartedBeforeTheSc
     // One prompt for every decision the keys made, and one for the turn the table was shown again on.
     EXPECT_GT(decisions, 4);
     EXPECT_EQ(spoken.count("Your turn. "), decisions + 1) << spoken.toStdString();
+}
+
+TEST(TableScreen, LeavingACashTableTellsTheReaderWhatThePlayerTookAway) {
+    TableScreenHarness table;
+    table.activate();
+    auto& controller = table.game.controller;
+    controller.start(GameSetup::cashTable(CashTableSetup{
+        CashStakes::low, 80, TableDifficulty::easy, BotSeating::opponents(2, TableDifficulty::easy, 5), 5}));
+    table.game.scheduler.advance(std::chrono::seconds(2));
+    const auto view = controller.view();
+    ASSERT_TRUE(view && view->seatIndex);
+    // Mid-hand: what the player put in stays in the pot.
+    const std::int64_t behind = view->seats[static_cast<std::size_t>(*view->seatIndex)].stack;
+    controller.leaveTable();
+    // The root puts the screen away for the lobby.
+    table.screen->hide();
+    EXPECT_EQ(table.announcer.spoken().back(),
+              TableOverModel::leftCashTable(behind, 800, table.appState.profile().bankroll));
 }
 
 TEST(TableScreen, PlaysASitAndGoToItsEndByKeys) {

@@ -1,6 +1,7 @@
 #include "Views/Table/TableScreen.h"
 
 #include "AppState.h"
+#include "Game/CashStakes.h"
 #include "Game/TableText.h"
 #include "GameController.h"
 #include "Learn/HandTag.h"
@@ -11,6 +12,7 @@
 #include "SurfaceCoordinator.h"
 #include "Table/RaiseTarget.h"
 #include "Table/Screen/SeatClearance.h"
+#include "Table/Screen/TableOverModel.h"
 #include "Table/SeatModel.h"
 #include "Table/TablePresenter.h"
 #include "Table/TableSpeech.h"
@@ -164,6 +166,9 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
     updateTheme();
     generation_ = game->tableGeneration();
     presenter_->ingest(game->view(), static_cast<std::int64_t>(game->tableGeneration()));
+    if (const auto view = game->view()) {
+        leaving_ = cashLeaving(*view);
+    }
     resetRaise();
     refresh();
 }
@@ -307,6 +312,12 @@ void TableScreen::hideEvent(QHideEvent* event) {
     if (guideOpen_) {
         showGuide(false);
     }
+    // Put away because the player left a cash table: the reader hears what they took with them.
+    if (leaving_ && !environment_.controller->hasTable() && environment_.appState) {
+        announcer_->announce(TableOverModel::leftCashTable(leaving_->takenBack, leaving_->buyIn,
+                                                           environment_.appState->profile().bankroll));
+        leaving_.reset();
+    }
     QWidget::hideEvent(event);
 }
 
@@ -329,6 +340,7 @@ void TableScreen::viewChanged() {
     ingesting_ = false;
     if (next) {
         tell(*next);
+        leaving_ = cashLeaving(*next);
     }
     refresh();
     if (next && game->tableGeneration() != generation_) {
@@ -362,6 +374,20 @@ void TableScreen::appear() {
             TableSpeech::appearing(told_, *now, !stopped, tableText()).join(QLatin1Char(' ')));
     }
     told_ = now;
+}
+
+std::optional<TableScreen::Leaving> TableScreen::cashLeaving(const PlayerView& view) const {
+    GameController* game = environment_.controller;
+    const auto* cash = game->setup() ? std::get_if<CashTableSetup>(&game->setup()->value()) : nullptr;
+    if (!cash || game->tableOver() || !view.seatIndex) {
+        return std::nullopt;
+    }
+    for (const auto& seat : view.seats) {
+        if (seat.index == *view.seatIndex) {
+            return Leaving{seat.stack, cash->buyInBB * bigBlind(cash->stakes)};
+        }
+    }
+    return std::nullopt;
 }
 
 TableText TableScreen::tableText() const {

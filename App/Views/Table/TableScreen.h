@@ -139,6 +139,12 @@ class TableScreen : public QWidget {
     void tell(const PokerEngine::PlayerView& to);
     void appear();
     TableText tableText() const;
+    // What leaving a cash table now gives back: the player's chips behind and the buy-in.
+    struct Leaving {
+        std::int64_t takenBack = 0;
+        std::int64_t buyIn = 0;
+    };
+    std::optional<Leaving> cashLeaving(const PokerEngine::PlayerView& view) const;
     void carryOut(const TableKeyCommand& command);
     // Puts up a message in the row under the table (a new one each time its words change).
     void putMessage(const QString& title, const std::optional<QString>& detail, const QString& button,
@@ -205,6 +211,7 @@ class TableScreen : public QWidget {
     // The view the reader was last told of; none before the screen first said anything.
     std::optional<PokerEngine::PlayerView> told_;
     ScheduledWork appearing_;
+    std::optional<Leaving> leaving_;
     // The table the screen last showed, to tell a new game.
     std::uint64_t generation_ = 0;
     bool guideOpen_ = false;
