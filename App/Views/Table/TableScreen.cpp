@@ -299,13 +299,18 @@ void TableScreen::resizeEvent(QResizeEvent* event) {
 void TableScreen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     windowKeys_->follow();
-    takeKeys();
+    appearing_.cancel();
     if (!event->spontaneous()) {
-        // After the keys, so the reader hears the table after the control that has them; and once the
-        // window showing with it has lifted its own pause.
-        appearing_.cancel();
-        appearing_ = services_.scheduler->post([this] { appear(); });
+        // Told before the table takes the keys: a reader that has fallen behind (a new table shows a great
+        // many things at once) drops what it was told after the focus moved. A table stopped as it shows
+        // may be stopped only for its window being away, which lifts once the window is up: it is told then.
+        if (TableScreenRules::isPaused(environment_.controller->pauseReasons())) {
+            appearing_ = services_.scheduler->post([this] { appear(); });
+        } else {
+            appear();
+        }
     }
+    takeKeys();
 }
 
 void TableScreen::hideEvent(QHideEvent* event) {
