@@ -30,6 +30,12 @@ struct TableScreenHarness {
         appState.setProfile(profile);
         environment.appState = &appState;
         environment.controller = &game.controller;
+        makeScreen(surface);
+    }
+
+    // A new screen over the same game, as a root makes one for a table already running.
+    void makeScreen(TableSurface surface = TableSurface::popover) {
+        screen.reset();
         TableScreen::Services services{&game.scheduler, &sounds, &announcer,
                                        [this] { return game.base + game.scheduler.now(); }};
         screen = std::make_unique<TableScreen>(environment, surface, std::function<void()>{}, services);

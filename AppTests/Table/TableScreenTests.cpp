@@ -9,6 +9,7 @@
 #include "Style/Drawing/StyledText.h"
 #include "Table/ActionBarModel.h"
 #include "Table/Screen/StageLayout.h"
+#include "Table/Screen/TableOverModel.h"
 #include "Table/TablePresenter.h"
 #include "Views/Controls/AmountField.h"
 #include "Views/Controls/StyledButton.h"
@@ -70,6 +71,62 @@ TEST(TableScreen, PlaysAQuickHandSeriesByKeys) {
     EXPECT_EQ(QApplication::focusWidget(), table.screen.get());
     EXPECT_FALSE(table.screen->focusFrame()->isVisible())
         << "the new game gave the table the keys; no key did, so nothing is ringed";
+}
+
+TEST(TableScreen, TellsTheReaderEveryHandAndEveryTurnOfASeriesStartedBeforeTheScreen) {
+    TableScreenHarness table;
+    auto& controller = table.game.controller;
+    // Started from the lobby: the game has dealt when the root makes the table's screen.
+    controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 2024, 4)));
+    table.makeScreen();
+    // What the new screen says, not the one the harness began with.
+    const qsizetype before = table.announcer.spoken().size();
+    table.activate();
+    for (int step = 0; step < 200 && !controller.isHeroTurn(); ++step)
+        table.game.scheduler.advance(table.game.scheduler.nextDue().value_or(std::chrono::seconds(1)));
+    ASSERT_TRUE(controller.isHeroTurn());
+    // Hidden mid-turn the table pauses and its pause message waits with it; shown again, the table is on
+    // again as soon as its window is up: the reader hears the turn that stands, not the pause that was.
+    table.screen->hide();
+    controller.pause(PauseReason::hidden);
+    table.game.scheduler.advance(std::chrono::seconds(1));
+    table.screen->show();
+    controller.resume(PauseReason::hidden);
+    table.game.scheduler.runDue();
+    EXPECT_TRUE(table.announcer.spoken().back().startsWith("Your turn. "));
+
+    int decisions = 0;
+    table.playByKeys([&] {
+        const auto before = controller.state();
+        table.type(Qt::Key_C);
+        decisions += controller.state() != before ? 1 : 0;
+    });
+    const QString spoken = table.announcer.spoken().mid(before).join('\n');
+    EXPECT_FALSE(spoken.contains("Paused")) << spoken.toStdString();
+    for (std::int64_t hand = 1; hand <= controller.state()->handNumber(); ++hand)
+        EXPECT_EQ(spoken.count(QStringLiteral("Hand %1. Blinds 10 20.").arg(hand)), 1)
+            << spoken.toStdString();
+    // One prompt for every decision the keys made, and one for the turn the table was shown again on.
+    EXPECT_GT(decisions, 4);
+    EXPECT_EQ(spoken.count("Your turn. "), decisions + 1) << spoken.toStdString();
+}
+
+TEST(TableScreen, LeavingACashTableTellsTheReaderWhatThePlayerTookAway) {
+    TableScreenHarness table;
+    table.activate();
+    auto& controller = table.game.controller;
+    controller.start(GameSetup::cashTable(CashTableSetup{
+        CashStakes::low, 80, TableDifficulty::easy, BotSeating::opponents(2, TableDifficulty::easy, 5), 5}));
+    table.game.scheduler.advance(std::chrono::seconds(2));
+    const auto view = controller.view();
+    ASSERT_TRUE(view && view->seatIndex);
+    // Mid-hand: what the player put in stays in the pot.
+    const std::int64_t behind = view->seats[static_cast<std::size_t>(*view->seatIndex)].stack;
+    controller.leaveTable();
+    // The root puts the screen away for the lobby.
+    table.screen->hide();
+    EXPECT_EQ(table.announcer.spoken().back(),
+              TableOverModel::leftCashTable(behind, 800, table.appState.profile().bankroll));
 }
 
 TEST(TableScreen, PlaysASitAndGoToItsEndByKeys) {
@@ -559,6 +616,29 @@ TEST(TableScreen, ThePopoversTopBarShowsTheWholeTitle) {
         EXPECT_EQ(title->string(), "Sit & Go");
         EXPECT_EQ(title->width(), title->sizeHint().width()) << toString(style);
     }
+}
+
+TEST(TableScreen, ThePopoversTopBarKeepsItsSpokenWordsThroughARedraw) {
+    TableScreenHarness table;
+    table.game.controller.start(
+        GameSetup::sitAndGo(SitAndGoSetup{BotSeating::opponents(5, TableDifficulty::easy, 9), 9}));
+    table.game.scheduler.advance(std::chrono::seconds(2));
+    TopBarView* bar = table.screen->topBar();
+    const auto names = [bar] {
+        QStringList spoken;
+        for (const StyledText* text : bar->findChildren<StyledText*>())
+            spoken << text->accessibleName();
+        return spoken;
+    };
+    const QStringList before = names();
+    EXPECT_TRUE(before.contains("Level 1") && before.contains("Blinds 10/20"))
+        << before.join(", ").toStdString();
+    // A new look (the bankroll booked after every hand redraws the screen in it) changes no words: a
+    // name that passed through the shown "L1" on the way would be told to the reader twice a redraw.
+    TableTheme dark = table.screen->theme();
+    dark.dark = true;
+    bar->setTheme(dark);
+    EXPECT_EQ(names().join(", "), before.join(", "));
 }
 
 TEST(TableScreen, AScreenOpenedOnAPausedTableDrawsThePauseInItsStyle) {

@@ -50,8 +50,13 @@ QSize StyledText::sizeHint() const {
     return TextPainter::measure(theme_, string_, role_).toSize();
 }
 
+void StyledText::setSpokenString(const std::optional<QString>& spoken) {
+    spoken_ = spoken;
+    updateAccessibility();
+}
+
 void StyledText::updateAccessibility() {
-    StyleAccessibility::setName(this, TextPainter::shown(theme_, string_, role_));
+    StyleAccessibility::setName(this, spoken_.value_or(TextPainter::shown(theme_, string_, role_)));
 }
 
 void StyledText::paintEvent(QPaintEvent*) {

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 #include "Style/Drawing/AnimationClock.h"
 #include "Style/TableTheme.h"
 
@@ -16,6 +18,8 @@ class StyledText : public QWidget {
     void setTheme(const TableTheme& theme);
     void setString(const QString& string);
     void setColor(const RGB& colour);
+    // The words a reader hears in place of the shown ones ("Level 1" for "L1"); none: the shown ones.
+    void setSpokenString(const std::optional<QString>& spoken);
     const QString& string() const { return string_; }
     AnimationClock& clock() { return clock_; }
     bool isRolling() const { return rolling_.has_value(); }
@@ -31,6 +35,7 @@ class StyledText : public QWidget {
 
     TableTheme theme_;
     QString string_;
+    std::optional<QString> spoken_;
     TextRole role_;
     RGB colour_;
     bool rolls_;

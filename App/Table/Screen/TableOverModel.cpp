@@ -29,19 +29,29 @@ QString finishedDetail(std::int64_t prize, std::int64_t bankroll) {
            tail;
 }
 
+QString netTitle(std::int64_t net) {
+    if (net > 0) {
+        return QStringLiteral("You won ") + ChipText::full(net);
+    }
+    if (net < 0) {
+        return QStringLiteral("You lost ") + ChipText::full(-net);
+    }
+    return QStringLiteral("Even");
+}
+
 } // namespace
+
+QString TableOverModel::leftCashTable(std::int64_t takenBack, std::int64_t buyIn, std::int64_t bankroll) {
+    return QStringLiteral("You left the table with ") + ChipText::full(takenBack) +
+           QStringLiteral(" chips. ") + netTitle(takenBack - buyIn) + QStringLiteral(". Bankroll: ") +
+           ChipText::full(bankroll) + QStringLiteral(" chips.");
+}
 
 TableOverModel::Text TableOverModel::text(const TableOver& over, std::int64_t bankroll) {
     return std::visit(
         PokerEngine::Overloaded{
             [&](const TableOver::HandPlayed& played) {
-                QString title = QStringLiteral("Even");
-                if (played.net > 0) {
-                    title = QStringLiteral("You won ") + ChipText::full(played.net);
-                } else if (played.net < 0) {
-                    title = QStringLiteral("You lost ") + ChipText::full(-played.net);
-                }
-                return Text{title, handPlayedDetail(played.hands, bankroll)};
+                return Text{netTitle(played.net), handPlayedDetail(played.hands, bankroll)};
             },
             [&](const TableOver::Finished& finished) {
                 const QString title = finished.place == 1

@@ -48,6 +48,9 @@ struct TableOverModel {
         bool operator==(const Text&) const = default;
     };
     static Text text(const TableOver& over, std::int64_t bankroll);
+    // What a reader hears as the player leaves a cash table that is not over: the chips taken back, the
+    // win or loss against the buy-in, and the bankroll they went back into.
+    static QString leftCashTable(std::int64_t takenBack, std::int64_t buyIn, std::int64_t bankroll);
 
     // A fresh game like `current` from the remembered choices and the chips the player can spend now;
     // absent without a game.

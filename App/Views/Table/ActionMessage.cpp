@@ -7,6 +7,7 @@
 #include <QShortcut>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/StyledParagraph.h"
@@ -109,6 +110,10 @@ QString ActionMessage::announcement() const {
 
 void ActionMessage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (announcer_ && !event->spontaneous())
+    // A message that comes up only because its window does (a hidden table shown again) may be stale by
+    // the time the window is up: the table tells its state itself then.
+    const QWindow* shownIn = window()->windowHandle();
+    const bool withItsWindow = window() != this && !(shownIn && shownIn->isVisible());
+    if (announcer_ && !event->spontaneous() && !withItsWindow)
         announcer_->announce(announcement());
 }

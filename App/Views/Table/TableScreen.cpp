@@ -1,6 +1,7 @@
 #include "Views/Table/TableScreen.h"
 
 #include "AppState.h"
+#include "Game/CashStakes.h"
 #include "Game/TableText.h"
 #include "GameController.h"
 #include "Learn/HandTag.h"
@@ -9,11 +10,12 @@
 #include "Sound/Playback/SoundPlayer.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "SurfaceCoordinator.h"
-#include "Table/LogDiff.h"
 #include "Table/RaiseTarget.h"
 #include "Table/Screen/SeatClearance.h"
+#include "Table/Screen/TableOverModel.h"
 #include "Table/SeatModel.h"
 #include "Table/TablePresenter.h"
+#include "Table/TableSpeech.h"
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Learn/PracticeCaptionView.h"
 #include "Views/Support/Announcer.h"
@@ -164,14 +166,17 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
     // The look first: taking in the view draws the rows, and a row made without it (the pause message
     // of a table paused before this screen opened) keeps the colours of no style.
     updateTheme();
-    lastView_ = game->view();
     generation_ = game->tableGeneration();
-    presenter_->ingest(lastView_, static_cast<std::int64_t>(game->tableGeneration()));
+    presenter_->ingest(game->view(), static_cast<std::int64_t>(game->tableGeneration()));
+    if (const auto view = game->view()) {
+        leaving_ = cashLeaving(*view);
+    }
     resetRaise();
     refresh();
 }
 
 TableScreen::~TableScreen() {
+    appearing_.cancel();
     // A screen gone with its guide open takes the guide's pause with it.
     if (guideOpen_) {
         environment_.controller->resume(PauseReason::guide);
@@ -296,12 +301,29 @@ void TableScreen::resizeEvent(QResizeEvent* event) {
 void TableScreen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     windowKeys_->follow();
+    appearing_.cancel();
+    if (!event->spontaneous()) {
+        // Told before the table takes the keys: a reader that has fallen behind (a new table shows a great
+        // many things at once) drops what it was told after the focus moved. A table stopped as it shows
+        // may be stopped only for its window being away, which lifts once the window is up: it is told then.
+        if (TableScreenRules::isPaused(environment_.controller->pauseReasons())) {
+            appearing_ = services_.scheduler->post([this] { appear(); });
+        } else {
+            appear();
+        }
+    }
     takeKeys();
 }
 
 void TableScreen::hideEvent(QHideEvent* event) {
     if (guideOpen_) {
         showGuide(false);
+    }
+    // Put away because the player left a cash table: the reader hears what they took with them.
+    if (leaving_ && !environment_.controller->hasTable() && environment_.appState) {
+        announcer_->announce(TableOverModel::leftCashTable(leaving_->takenBack, leaving_->buyIn,
+                                                           environment_.appState->profile().bankroll));
+        leaving_.reset();
     }
     QWidget::hideEvent(event);
 }
@@ -324,9 +346,9 @@ void TableScreen::viewChanged() {
     presenter_->ingest(next, static_cast<std::int64_t>(game->tableGeneration()));
     ingesting_ = false;
     if (next) {
-        announce(lastView_, *next);
+        tell(*next);
+        leaving_ = cashLeaving(*next);
     }
-    lastView_ = next;
     refresh();
     if (next && game->tableGeneration() != generation_) {
         generation_ = game->tableGeneration();
@@ -335,15 +357,48 @@ void TableScreen::viewChanged() {
     }
 }
 
-void TableScreen::announce(const std::optional<PlayerView>& from, const PlayerView& to) {
-    if (guideOpen_) {
+void TableScreen::tell(const PlayerView& to) {
+    if (appearing_.isPending()) {
         return;
     }
-    const bool turnBegins = to.legalActions && (!from || !from->legalActions);
-    const TableText text{[this](std::int64_t seat) { return environment_.controller->nameOfSeat(seat); }};
-    const QStringList lines = TableAnnouncer::lines(LogDiff::newEvents(from, to), to.seatIndex,
-                                                    turnBegins ? to.legalActions : std::nullopt, text);
-    announcer_->announce(lines.join(QLatin1Char(' ')));
+    // A hidden screen says nothing (another surface may be speaking the same game); shown again, it
+    // tells the table as it then stands.
+    if (!guideOpen_ && isVisible()) {
+        announcer_->announce(TableSpeech::change(told_, to, tableText()).join(QLatin1Char(' ')));
+    }
+    told_ = to;
+}
+
+void TableScreen::appear() {
+    const auto now = environment_.controller->view();
+    if (!now) {
+        return;
+    }
+    if (!guideOpen_ && isVisible()) {
+        const bool stopped = TableScreenRules::isPaused(environment_.controller->pauseReasons()) ||
+                             (message_ && rowWidget(row_) == message_);
+        announcer_->announce(
+            TableSpeech::appearing(told_, *now, !stopped, tableText()).join(QLatin1Char(' ')));
+    }
+    told_ = now;
+}
+
+std::optional<TableScreen::Leaving> TableScreen::cashLeaving(const PlayerView& view) const {
+    GameController* game = environment_.controller;
+    const auto* cash = game->setup() ? std::get_if<CashTableSetup>(&game->setup()->value()) : nullptr;
+    if (!cash || game->tableOver() || !view.seatIndex) {
+        return std::nullopt;
+    }
+    for (const auto& seat : view.seats) {
+        if (seat.index == *view.seatIndex) {
+            return Leaving{seat.stack, cash->buyInBB * bigBlind(cash->stakes)};
+        }
+    }
+    return std::nullopt;
+}
+
+TableText TableScreen::tableText() const {
+    return TableText{[this](std::int64_t seat) { return environment_.controller->nameOfSeat(seat); }};
 }
 
 void TableScreen::refresh() {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "Game/RaisePreset.h"
+#include "Game/TableText.h"
 #include "Learn/PracticeCaption.h"
 #include "Persistence/Instant.h"
+#include "Scheduler.h"
 #include "Style/AvatarModel.h"
 #include "Style/ControlKind.h"
 #include "Style/Drawing/AnimationClock.h"
@@ -33,7 +35,6 @@ class PokerBasicsView;
 class PracticeCaptionView;
 class RaiseTarget;
 class StatusLine;
-class Scheduler;
 class ShowdownBannerView;
 class SoundSink;
 class StageView;
@@ -134,7 +135,16 @@ class TableScreen : public QWidget {
     void layoutRows();
     void updateTheme();
     void resetRaise();
-    void announce(const std::optional<PokerEngine::PlayerView>& from, const PokerEngine::PlayerView& to);
+    // Tells the reader of a change of the game's view; `appear` of the table as it stands.
+    void tell(const PokerEngine::PlayerView& to);
+    void appear();
+    TableText tableText() const;
+    // What leaving a cash table now gives back: the player's chips behind and the buy-in.
+    struct Leaving {
+        std::int64_t takenBack = 0;
+        std::int64_t buyIn = 0;
+    };
+    std::optional<Leaving> cashLeaving(const PokerEngine::PlayerView& view) const;
     void carryOut(const TableKeyCommand& command);
     // Puts up a message in the row under the table (a new one each time its words change).
     void putMessage(const QString& title, const std::optional<QString>& detail, const QString& button,
@@ -198,7 +208,10 @@ class TableScreen : public QWidget {
     // on the clock of the rows' movements.
     double controlsShownAt_ = 0;
     double cuesAt_ = 0;
-    std::optional<PokerEngine::PlayerView> lastView_;
+    // The view the reader was last told of; none before the screen first said anything.
+    std::optional<PokerEngine::PlayerView> told_;
+    ScheduledWork appearing_;
+    std::optional<Leaving> leaving_;
     // The table the screen last showed, to tell a new game.
     std::uint64_t generation_ = 0;
     bool guideOpen_ = false;

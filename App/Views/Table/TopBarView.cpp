@@ -167,13 +167,13 @@ void TopBarView::refresh(const PokerEngine::PlayerView& view) {
     mode_->setString(TopBarText::modeTitle(now.mode));
     level_->setVisible(now.mode == GameMode::sitAndGo);
     level_->setString(TopBarText::levelText(view.handNumber));
-    StyleAccessibility::setName(level_, TopBarText::levelSpoken(view.handNumber));
+    level_->setSpokenString(TopBarText::levelSpoken(view.handNumber));
     blinds_->setString(TopBarText::blindsText(view.blinds));
-    StyleAccessibility::setName(blinds_, TopBarText::blindsSpoken(view.blinds));
+    blinds_->setSpokenString(TopBarText::blindsSpoken(view.blinds));
     StyleAccessibility::setDescription(blinds_, TopBarText::blindsHint());
     blinds_->setToolTip(TopBarText::blindsHelp(view.blinds));
     hand_->setString(TopBarText::handText(view.handNumber, series));
-    StyleAccessibility::setName(hand_, TopBarText::handSpoken(view.handNumber, series));
+    hand_->setSpokenString(TopBarText::handSpoken(view.handNumber, series));
     hand_->setToolTip(TopBarText::handSpoken(view.handNumber, series));
     paused_->setVisible(now.paused);
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
