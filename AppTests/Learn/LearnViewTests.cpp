@@ -501,6 +501,29 @@ TEST(GlossaryTab, OpensOnTheFocusedTerm) {
     EXPECT_TRUE(row->isHidden());
 }
 
+TEST(GlossaryTab, ScrollBarOnlyWhileTheRowsOverflow) {
+    // Typed down from every term to a few, the rows fit the panel and no bar shows; all back, it returns.
+    for (const int width : {236, 360}) {
+        GlossaryTab tab(TableTheme::standard(), std::nullopt, nullptr);
+        tab.resize(width, 600);
+        activate(tab);
+        QApplication::processEvents();
+        const QScrollBar* bar = tab.scrollArea()->verticalScrollBar();
+        EXPECT_TRUE(bar->isVisible()) << width;
+        tab.searchField()->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(QApplication::focusWidget(), "blind");
+        QApplication::processEvents();
+        EXPECT_FALSE(bar->isVisible()) << width;
+        EXPECT_EQ(bar->maximum(), 0) << width;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+        QApplication::processEvents();
+        EXPECT_EQ(tab.shownTerms().size(), 30u) << width;
+        EXPECT_TRUE(bar->isVisible()) << width;
+        EXPECT_GT(bar->maximum(), 0) << width;
+    }
+}
+
 TEST(StartersTab, SelectionByArrowsAndClicks) {
     StartersTab away(TableTheme::standard(), std::nullopt, false);
     activate(away);

@@ -171,6 +171,9 @@ void GlossaryTab::searchChanged(const QString& text) {
         return false;
     });
     noMatches_->setVisible(matches.empty());
+    // The scroll area hears of nothing when rows inside its content hide or show, so it would keep the
+    // longer list's height and its bar; told, it fits the content to the rows that show.
+    scroll_->widget()->updateGeometry();
     panel_->updateGeometry();
     // Typing on through the same matches says nothing new.
     if (announcer_ && matches.size() != matchCount_) {
