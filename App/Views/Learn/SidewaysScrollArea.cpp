@@ -1,0 +1,35 @@
+#include "Views/Learn/SidewaysScrollArea.h"
+
+#include <QScrollBar>
+
+SidewaysScrollArea::SidewaysScrollArea(QWidget* content, QWidget* parent)
+    : QScrollArea(parent) {
+    setFrameShape(QFrame::NoFrame);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setWidget(content);
+    setWidgetResizable(true);
+    // What lies behind shows through, as it does round the widget held.
+    viewport()->setAutoFillBackground(false);
+    content->setAutoFillBackground(false);
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+}
+
+int SidewaysScrollArea::heightForWidth(int width) const {
+    const int shown = std::max(width, widget()->minimumWidth());
+    const int bar = shown > width ? horizontalScrollBar()->sizeHint().height() : 0;
+    return widget()->heightForWidth(shown) + bar;
+}
+
+QSize SidewaysScrollArea::sizeHint() const {
+    const int width = widget()->sizeHint().width();
+    return {width, heightForWidth(width)};
+}
+
+QSize SidewaysScrollArea::minimumSizeHint() const {
+    // As narrow as its bar's arrows; as tall as the widget at its narrowest.
+    const int width = horizontalScrollBar()->minimumSizeHint().width();
+    return {width, heightForWidth(width)};
+}
