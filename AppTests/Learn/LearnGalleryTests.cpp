@@ -127,6 +127,13 @@ TEST(LearnGallery, GuideTabs) {
                 BotKit::StartingHand(PokerEngine::Rank::king, PokerEngine::Rank::queen, true);
             PokerBasicsView chart(starters);
             save(chart, place.size, prefix + QStringLiteral("-starters"), backdrop(dark));
+            if (place.presentation == PokerBasicsView::Presentation::sidebar) {
+                // The keys on the chart where it scrolls sideways: the ring round the part in view.
+                PokerBasicsView keyed(starters);
+                auto* tab = qobject_cast<StartersTab*>(keyed.tabContent());
+                save(keyed, place.size, prefix + QStringLiteral("-starters-focused"), backdrop(dark),
+                     tab->chart());
+            }
 
             PokerBasicsView words(guideAt(GuideDestination::glossary(Term::sidePot)));
             save(words, place.size, prefix + QStringLiteral("-glossary"), backdrop(dark));

@@ -5,6 +5,8 @@
 SidewaysScrollArea::SidewaysScrollArea(QWidget* content, QWidget* parent)
     : QScrollArea(parent) {
     setFrameShape(QFrame::NoFrame);
+    // The widget held takes the keys and brings what they reach into view; the area is no stop of its own.
+    setFocusPolicy(Qt::NoFocus);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setWidget(content);

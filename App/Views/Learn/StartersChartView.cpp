@@ -330,9 +330,12 @@ void StartersChartView::paintEvent(QPaintEvent*) {
     if (current_) {
         outline(*current_, 2);
     }
-    if (hasFocus())
-        FocusRingPainter::paintInside(painter, rect(), FocusRingPainter::desktopTheme(dark_),
+    if (hasFocus()) {
+        // Where the chart scrolls sideways, the ring goes round the part in view.
+        const QRect shown = visibleRegion().isEmpty() ? rect() : visibleRegion().boundingRect();
+        FocusRingPainter::paintInside(painter, shown, FocusRingPainter::desktopTheme(dark_),
                                       FocusRingPainter::Outline::rounded, 6);
+    }
 }
 
 void StartersChartView::mousePressEvent(QMouseEvent* event) {

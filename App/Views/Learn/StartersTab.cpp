@@ -168,6 +168,9 @@ StartersTab::StartersTab(const TableTheme& theme, std::optional<BotKit::Starting
     // The player's hand is in view when the tab opens, and the selection stays so as the room changes.
     connect(chartScroll_->horizontalScrollBar(), &QScrollBar::rangeChanged, this,
             &StartersTab::showSelection);
+    // The focus ring follows the part of the chart in view.
+    connect(chartScroll_->horizontalScrollBar(), &QScrollBar::valueChanged, chart_,
+            qOverload<>(&QWidget::update));
     showDetail();
 }
 
