@@ -10,6 +10,58 @@
 
 namespace StartersChart {
 
+namespace {
+// The grid's 2 pt padding on each side and its twelve 1.5 pt gaps.
+constexpr double gridMargins = 2 * 2 + (chartSide - 1) * 1.5;
+
+// A band's look as the desktop's colours give it; the borders only where more contrast is asked for
+// (and the 0.5 pt edge of the folded hands).
+BandLook standardLook(StartingBand band, bool dark, bool increasedContrast) {
+    const RGB accent = GuideInk::accent(dark);
+    const auto tint = [&](double fill, double border) {
+        return BandLook{accent.withAlpha(fill), accent.withAlpha(border), increasedContrast ? 1.0 : 0.0,
+                        GuideInk::primary(dark)};
+    };
+    switch (band) {
+    case StartingBand::great: {
+        // The light look's white label reads at only 4:1 on the bare accent: the fill deepens as far as
+        // the label needs.
+        const RGB label = dark ? RGB::black : RGB::white;
+        const RGB fill = Contrast::readable(accent, label, dark ? RGB::white : RGB::black);
+        return BandLook{fill, fill, increasedContrast ? 1.0 : 0.0, label};
+    }
+    case StartingBand::good:
+        return tint(0.55, 0.85);
+    case StartingBand::playable:
+        return tint(0.28, 0.65);
+    case StartingBand::risky:
+        return tint(0.11, 0.5);
+    case StartingBand::fold:
+        break;
+    }
+    const RGB secondary = GuideInk::secondary(dark);
+    return BandLook{SatinPanelColors::fill(dark),
+                    increasedContrast ? secondary : SatinPanelColors::border(dark),
+                    increasedContrast ? 1.0 : 0.5, secondary};
+}
+
+// For a reader who asked for more contrast: the cell turns opaque, so it shows the same on whatever the
+// guide lies on; the label moves toward its own end (black or white) until it reads at 7:1 on it, and
+// where even that end falls short, the cell moves away from the label as far as it must.
+BandLook enhanced(BandLook look, bool dark) {
+    look.fill = Contrast::over(look.fill, GuideInk::ground(dark));
+    const bool lightLabel = look.label.luma() > 0.5;
+    look.label = Contrast::readable(look.label, look.fill, lightLabel ? RGB::white : RGB::black,
+                                    Contrast::enhancedText);
+    if (Contrast::textRatio(look.label, look.fill) < Contrast::enhancedText) {
+        // The label is all black or white by now.
+        look.fill = Contrast::readable(look.fill, look.label, lightLabel ? RGB::black : RGB::white,
+                                       Contrast::enhancedText);
+    }
+    return look;
+}
+} // namespace
+
 QString bandName(StartingBand band) {
     switch (band) {
     case StartingBand::great:
@@ -57,49 +109,37 @@ std::optional<BotKit::StartingHand> selectionWhenCardsArrive(std::optional<BotKi
 }
 
 double labelSize(double chartWidth) {
-    // The grid's 2 pt padding on each side and its twelve 1.5 pt gaps.
-    const double side = std::max((chartWidth - 4 - 18) / chartSide, 0.0);
-    return std::clamp(std::floor((side - 3) / 1.9), 9.0, 13.0);
+    return std::clamp(std::floor((cellSide(chartWidth) - 3) / 1.9), double(smallestLabel),
+                      double(largestLabel));
 }
 
-double labelShare(double cellSide, double widestLabel, double size) {
-    if (widestLabel <= 0 || size <= 0) {
-        return 1;
+double cellSide(double chartWidth) {
+    return std::max((chartWidth - gridMargins) / chartSide, 0.0);
+}
+
+bool labelInside(double cellSide, QSizeF label) {
+    return std::max(label.width(), label.height()) + 2 * labelInset <= cellSide;
+}
+
+double narrowestChart(const LabelMeasures& measures) {
+    const QSizeF smallest = measures.front();
+    return std::ceil(chartSide * (std::max(smallest.width(), smallest.height()) + 2 * labelInset) +
+                     gridMargins);
+}
+
+int labelPixels(double chartWidth, const LabelMeasures& measures) {
+    const double side = cellSide(chartWidth);
+    for (int size = static_cast<int>(labelSize(chartWidth)); size > smallestLabel; --size) {
+        if (labelInside(side, measures[static_cast<std::size_t>(size - smallestLabel)])) {
+            return size;
+        }
     }
-    return std::clamp((cellSide - 1) / widestLabel, std::min(std::max(0.6, smallestLabel / size), 1.0), 1.0);
-}
-
-bool labelFits(double cellSide, double labelWidth) {
-    return labelWidth <= cellSide - 1;
+    return smallestLabel;
 }
 
 BandLook bandLook(StartingBand band, bool dark, bool increasedContrast) {
-    const RGB accent = GuideInk::accent(dark);
-    const auto tint = [&](double fill, double border) {
-        return BandLook{accent.withAlpha(fill), accent.withAlpha(border), increasedContrast ? 1.0 : 0.0,
-                        GuideInk::primary(dark)};
-    };
-    switch (band) {
-    case StartingBand::great: {
-        // The light look's white label reads at only 4:1 on the bare accent: the fill deepens as far as
-        // the label needs.
-        const RGB label = dark ? RGB::black : RGB::white;
-        const RGB fill = Contrast::readable(accent, label, dark ? RGB::white : RGB::black);
-        return BandLook{fill, fill, increasedContrast ? 1.0 : 0.0, label};
-    }
-    case StartingBand::good:
-        return tint(0.55, 0.85);
-    case StartingBand::playable:
-        return tint(0.28, 0.65);
-    case StartingBand::risky:
-        return tint(0.11, 0.5);
-    case StartingBand::fold:
-        break;
-    }
-    const RGB secondary = GuideInk::secondary(dark);
-    return BandLook{SatinPanelColors::fill(dark),
-                    increasedContrast ? secondary : SatinPanelColors::border(dark),
-                    increasedContrast ? 1.0 : 0.5, secondary};
+    const BandLook look = standardLook(band, dark, increasedContrast);
+    return increasedContrast ? enhanced(look, dark) : look;
 }
 
 std::optional<Detail> detail(std::optional<BotKit::StartingHand> selected,

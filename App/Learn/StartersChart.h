@@ -3,8 +3,10 @@
 #include "Learn/GuideContent.h"
 #include "Style/RGB.h"
 
+#include <QSizeF>
 #include <QString>
 
+#include <array>
 #include <optional>
 
 // The rules of the starting-hands chart: band names, what a cell says, where an arrow key moves the
@@ -27,20 +29,32 @@ BotKit::StartingHand move(std::optional<BotKit::StartingHand> selected,
 std::optional<BotKit::StartingHand> selectionWhenCardsArrive(std::optional<BotKit::StartingHand> selected,
                                                              std::optional<BotKit::StartingHand> current);
 
-// The cell label's size in points: it follows the measured width of the padded grid, from 9 (a size a
-// person reads) to 13. The same in either contrast, and in the narrow sidebar too.
+// The labels' sizes are whole pixels, from 9 (a size a person reads) to 13.
+inline constexpr int smallestLabel = 9;
+inline constexpr int largestLabel = 13;
+// The size the labels would take in a chart `chartWidth` wide (the padded grid) if they fitted: it
+// follows the width, the same in either contrast and in the narrow sidebar too.
 double labelSize(double chartWidth);
-// The share of that size (`size`) the labels are drawn at, all alike, so that the widest (`widestLabel`
-// wide at full size) stays inside a cell `cellSide` wide with half a point to spare on each side; never
-// above 1, and never below 0.6 nor below `smallestLabel`.
-inline constexpr double smallestLabel = 9;
-double labelShare(double cellSide, double widestLabel, double size);
-// Whether a label `labelWidth` wide as drawn fits its cell with that half point each side; a cell that
-// cannot hold its label shows only its band's colour.
-bool labelFits(double cellSide, double labelWidth);
+// The side of one cell in a chart `chartWidth` wide.
+double cellSide(double chartWidth);
+
+// The widest of the 169 labels and their line height as drawn at each size, smallest first; the view
+// measures them in its font.
+using LabelMeasures = std::array<QSizeF, largestLabel - smallestLabel + 1>;
+// A label lies inside its cell with this much room on every side, so it stays clear of the cell's 1 pt
+// border and of the player's hand's outline.
+inline constexpr double labelInset = 1.5;
+bool labelInside(double cellSide, QSizeF label);
+// The narrowest chart whose cells hold every label at the smallest size. Where the room is narrower the
+// chart keeps this width and scrolls sideways, rather than leave a hand unnamed.
+double narrowestChart(const LabelMeasures& measures);
+// The size the labels are drawn at in a chart `chartWidth` wide (at least `narrowestChart`): the
+// largest, up to `labelSize`, at which the widest label lies inside its cell; all labels alike.
+int labelPixels(double chartWidth, const LabelMeasures& measures);
 
 // How a band's cells and legend swatch are drawn: its fill, its border (none where the width is 0)
-// and the colour of a cell's label, which reads at 4.5:1 on the fill over the guide's ground.
+// and the colour of a cell's label, which reads at 4.5:1 on the fill over the guide's ground, and at 7:1
+// for a reader who asked for more contrast.
 struct BandLook {
     RGB fill;
     RGB border;

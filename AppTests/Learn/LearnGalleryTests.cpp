@@ -127,6 +127,13 @@ TEST(LearnGallery, GuideTabs) {
                 BotKit::StartingHand(PokerEngine::Rank::king, PokerEngine::Rank::queen, true);
             PokerBasicsView chart(starters);
             save(chart, place.size, prefix + QStringLiteral("-starters"), backdrop(dark));
+            if (place.presentation == PokerBasicsView::Presentation::sidebar) {
+                // The keys on the chart where it scrolls sideways: the ring round the part in view.
+                PokerBasicsView keyed(starters);
+                auto* tab = qobject_cast<StartersTab*>(keyed.tabContent());
+                save(keyed, place.size, prefix + QStringLiteral("-starters-focused"), backdrop(dark),
+                     tab->chart());
+            }
 
             PokerBasicsView words(guideAt(GuideDestination::glossary(Term::sidePot)));
             save(words, place.size, prefix + QStringLiteral("-glossary"), backdrop(dark));
@@ -157,12 +164,13 @@ TEST(LearnGallery, ChartWithSelection) {
                 BotKit::StartingHand(PokerEngine::Rank::king, PokerEngine::Rank::queen, true), dark,
                 contrast);
             chart.select(BotKit::StartingHand(PokerEngine::Rank::six, PokerEngine::Rank::six, false));
-            // As wide as the guide gives it, and in the narrowest sidebar.
-            for (const int side : {360, 234}) {
+            // As wide as the guide gives it, and at its narrowest, where the sidebar scrolls it.
+            const int narrowest = chart.minimumWidth();
+            for (const int side : {360, narrowest}) {
                 save(chart, QSize(side, side),
                      QStringLiteral("chart-%1%2%3")
                          .arg(dark ? "dark" : "light", contrast ? "-contrast" : "",
-                              side < 300 ? "-narrowest" : ""),
+                              side == narrowest ? "-narrowest" : ""),
                      dark ? QColor(30, 30, 30) : QColor(246, 246, 246));
             }
         }

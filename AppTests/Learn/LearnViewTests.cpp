@@ -3,6 +3,7 @@
 #include "Learn/GuideContent.h"
 #include "Learn/GuideShell.h"
 #include "Learn/LearnMetrics.h"
+#include "Learn/StartersChart.h"
 #include "Style/Drawing/ThemeFonts.h"
 #include "Style/SheetControls.h"
 #include "Views/Controls/SlidingPicker.h"
@@ -547,6 +548,38 @@ TEST(StartersTab, SelectionByArrowsAndClicks) {
     EXPECT_EQ(atTable.chart()->current(), kingQueen);
 }
 
+TEST(StartersTab, TheNarrowestSidebarScrollsTheChartSidewaysRatherThanLeaveHandsUnnamed) {
+    PokerBasicsView::Setup setup;
+    setup.presentation = PokerBasicsView::Presentation::sidebar;
+    setup.opening = GuideDestination::starters();
+    setup.currentHand = StartingHand(Rank::ace, Rank::two, true);
+    PokerBasicsView guide(setup);
+    guide.resize(static_cast<int>(GuideShell::narrowestWidth), 500);
+    activate(guide);
+    auto* tab = qobject_cast<StartersTab*>(guide.tabContent());
+    ASSERT_TRUE(tab);
+    StartersChartView* chart = tab->chart();
+    EXPECT_EQ(chart->width(), StartersChart::narrowestChart(StartersChartView::labelMeasures()));
+    EXPECT_GE(chart->labelSize(), 9);
+    auto* sideways = qobject_cast<QScrollArea*>(chart->parentWidget()->parentWidget());
+    ASSERT_TRUE(sideways);
+    EXPECT_TRUE(sideways->horizontalScrollBar()->isVisible());
+    EXPECT_GE(sideways->height(), chart->height() + sideways->horizontalScrollBar()->height());
+    // The player's ace-deuce suited, in the last column, is in view as the tab opens; the keys bring the
+    // aces back.
+    const auto inView = [&](int row, int column) {
+        return chart->visibleRegion().boundingRect().contains(chart->cellRect(row, column).toRect());
+    };
+    EXPECT_TRUE(inView(0, 12));
+    EXPECT_FALSE(inView(0, 0));
+    chart->setFocus();
+    for (int step = 0; step < 12; ++step) {
+        press(chart, Qt::Key_Left);
+    }
+    EXPECT_EQ(chart->selected(), StartingHand(Rank::ace, Rank::ace, false));
+    EXPECT_TRUE(inView(0, 0));
+}
+
 TEST(StartersTab, TheLegendTakesTwoRowsWhenOneDoesNotFit) {
     BandLegend legend(false, false);
     EXPECT_EQ(legend.rowsAt(600), 1);
@@ -588,14 +621,18 @@ TEST(StartersChartView, ReadsAsAChartOfButtons) {
 }
 
 TEST(StartersChartView, LabelSizesWithIncreasedContrastFollowTheWidth) {
+    // The size the width gives (9 at 300, 11 at 350, 13 at 400), shrunk alike where the widest label
+    // would reach its cell's border; a chart never gets narrower than holds every label at 9.
     StartersChartView chart(std::nullopt, false, true);
-    for (const auto& [width, size] : {std::pair{300, 9.0}, {350, 11.0}, {400, 13.0}}) {
+    for (const auto& [width, size, shown] :
+         {std::tuple{300, 9, 300}, {350, 10, 350}, {400, 12, 400}, {216, 9, chart.minimumWidth()}}) {
         chart.resize(width, width);
         EXPECT_EQ(chart.labelSize(), size) << width;
+        EXPECT_EQ(chart.width(), shown) << width;
     }
     StartersChartView standard(std::nullopt, false, false);
     standard.resize(400, 400);
-    EXPECT_EQ(standard.labelSize(), 13);
+    EXPECT_EQ(standard.labelSize(), 12);
 }
 
 TEST(RankingsTab, TheRowsAreOneTabStopAndTheKeysReadThemOneByOne) {

@@ -1,6 +1,9 @@
 #include "Learn/GuideInk.h"
 #include "Learn/StartersChart.h"
 #include "Style/Contrast.h"
+#include "Views/Learn/StartersChartView.h"
+
+#include <QFontMetricsF>
 
 #include <gtest/gtest.h>
 
@@ -43,26 +46,36 @@ TEST(StartersChart, LabelsReadAtTheirSizeAndColour) {
     for (const auto& [width, size] : {std::pair{0.0, 9.0}, {300, 9}, {350, 11}, {400, 13}, {2000, 13}}) {
         EXPECT_EQ(StartersChart::labelSize(width), size) << width;
     }
-    // All labels shrink alike so the widest keeps half a point each side, down to 0.6 and never under
-    // 9 pt: the narrowest sidebar's cells, 15.8 wide, keep 9 pt; a label they cannot hold is left out.
-    struct Share {
-        double cell, widest, size, share;
-    };
-    for (const auto& [cell, widest, size, share] : {Share{20, 18, 13, 1},
-                                                    {17, 20, 13, 0.8},
-                                                    {5, 20, 20, 0.6},
-                                                    {5, 20, 13, 9.0 / 13},
-                                                    {15.8, 20, 9, 1}}) {
-        EXPECT_DOUBLE_EQ(StartersChart::labelShare(cell, widest, size), share) << cell << " " << widest;
+    // Every hand is named inside its cell, clear of its border, at 9 px or more, in whatever room the
+    // guide gives the chart: from the narrowest sidebar with its scroll bar to a wide window's sidebar.
+    // Where the room is too narrow the chart keeps the width that holds them, and scrolls.
+    const StartersChart::LabelMeasures& measures = StartersChartView::labelMeasures();
+    for (const double room : {0.0, 120.0, 204.0, 216.0, 230.0, 260.0, 300.0, 330.0, 350.0, 400.0, 800.0}) {
+        const double chart = std::max(room, StartersChart::narrowestChart(measures));
+        const int size = StartersChart::labelPixels(chart, measures);
+        EXPECT_GE(size, 9) << room;
+        const QFontMetricsF metrics(StartersChartView::labelFont(size));
+        const double side = StartersChart::cellSide(chart);
+        QStringList outside;
+        for (int index = 0; index < chartSide * chartSide; ++index) {
+            const QString label =
+                QString::fromStdString(chartCell(index / chartSide, index % chartSide).description());
+            const double widest = std::max(metrics.horizontalAdvance(label), metrics.height());
+            if (widest + 2 * StartersChart::labelInset > side) {
+                outside << QStringLiteral("%1 (%2)").arg(label).arg(widest);
+            }
+        }
+        EXPECT_TRUE(outside.empty()) << "room " << room << ", cells " << side << " wide, labels at " << size
+                                     << " px: " << outside.join(QStringLiteral(" ")).toStdString();
     }
-    EXPECT_TRUE(StartersChart::labelFits(15.8, 14.8));
-    EXPECT_FALSE(StartersChart::labelFits(15.8, 15));
+    // Every cell's label reads on its colour: at 4.5:1, and at 7:1 with more contrast asked for.
     for (const bool dark : {false, true}) {
         for (const bool increased : {false, true}) {
             for (const StartingBand band : allStartingBands) {
                 const auto look = StartersChart::bandLook(band, dark, increased);
                 const RGB cell = Contrast::over(look.fill, GuideInk::ground(dark));
-                EXPECT_GE(Contrast::textRatio(look.label, cell), Contrast::text)
+                EXPECT_GE(Contrast::textRatio(look.label, cell),
+                          increased ? Contrast::enhancedText : Contrast::text)
                     << StartersChart::bandName(band).toStdString() << dark << increased;
                 EXPECT_EQ(look.borderWidth, increased ? 1 : band == StartingBand::fold ? 0.5 : 0);
             }

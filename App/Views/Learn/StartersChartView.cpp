@@ -168,6 +168,14 @@ StartersChartView::StartersChartView(std::optional<BotKit::StartingHand> current
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
+    // Never so narrow that a hand goes unnamed: where the room is narrower, what holds the chart
+    // scrolls it.
+    const int narrowest = static_cast<int>(StartersChart::narrowestChart(labelMeasures()));
+    setMinimumSize(narrowest, narrowest);
+}
+
+QSize StartersChartView::sizeHint() const {
+    return minimumSize().expandedTo({320, 320});
 }
 
 void StartersChartView::select(const BotKit::StartingHand& hand) {
@@ -192,7 +200,7 @@ void StartersChartView::setCurrent(std::optional<BotKit::StartingHand> current) 
 }
 
 QRectF StartersChartView::cellRect(int row, int column) const {
-    const double side = std::max((width() - 2 * padding - (chartSide - 1) * gap) / chartSide, 0.0);
+    const double side = StartersChart::cellSide(width());
     return QRectF(padding + column * (side + gap), padding + row * (side + gap), side, side);
 }
 
@@ -207,8 +215,28 @@ std::optional<BotKit::StartingHand> StartersChartView::handAt(QPointF point) con
     return std::nullopt;
 }
 
-double StartersChartView::labelSize() const {
-    return StartersChart::labelSize(width());
+int StartersChartView::labelSize() const {
+    return StartersChart::labelPixels(width(), labelMeasures());
+}
+
+QFont StartersChartView::labelFont(int pixelSize) {
+    return ThemeFonts::system(pixelSize, FontWeight::semibold);
+}
+
+const StartersChart::LabelMeasures& StartersChartView::labelMeasures() {
+    static const StartersChart::LabelMeasures measures = [] {
+        StartersChart::LabelMeasures sizes;
+        for (int size = StartersChart::smallestLabel; size <= StartersChart::largestLabel; ++size) {
+            const QFontMetricsF metrics(labelFont(size));
+            double widest = 0;
+            for (const QString& label : cellLabels()) {
+                widest = std::max(widest, metrics.horizontalAdvance(label));
+            }
+            sizes[static_cast<std::size_t>(size - StartersChart::smallestLabel)] = {widest, metrics.height()};
+        }
+        return sizes;
+    }();
+    return measures;
 }
 
 StartersChartView::BandLook StartersChartView::look(StartingBand band, bool dark, bool increasedContrast) {
@@ -251,32 +279,17 @@ QPixmap StartersChartView::paintCells(double ratio) const {
             paintSwatch(art, QRectF(at, cell.size()), looks[static_cast<std::size_t>(band)]);
         });
     }
-    const QFont natural = ThemeFonts::system(labelSize(), FontWeight::semibold);
-    const double side = cellRect(0, 0).width();
-    const double shrink = StartersChart::labelShare(side, widestLabel(natural), labelSize());
-    const QFont font = ThemeFonts::system(labelSize() * shrink, FontWeight::semibold);
+    const QFont font = labelFont(labelSize());
     painter.setFont(font);
     const std::vector<QStaticText>& labels = preparedLabels(font);
     for (int index = 0; index < chartSide * chartSide; ++index) {
         const QRectF cell = cellRect(index / chartSide, index % chartSide);
         const QStaticText& label = labels[static_cast<std::size_t>(index)];
         const QSizeF shown = label.size();
-        if (!StartersChart::labelFits(side, shown.width())) {
-            continue;
-        }
         painter.setPen(looks[static_cast<std::size_t>(startingBand(handAtIndex(index)))].label);
         painter.drawStaticText(cell.center() - QPointF(shown.width() / 2, shown.height() / 2), label);
     }
     return cells;
-}
-
-double StartersChartView::widestLabel(const QFont& font) {
-    const QFontMetricsF metrics(font);
-    double widest = 0;
-    for (const QString& label : cellLabels()) {
-        widest = std::max(widest, metrics.horizontalAdvance(label));
-    }
-    return widest;
 }
 
 const std::vector<QStaticText>& StartersChartView::preparedLabels(const QFont& font) const {
@@ -317,9 +330,12 @@ void StartersChartView::paintEvent(QPaintEvent*) {
     if (current_) {
         outline(*current_, 2);
     }
-    if (hasFocus())
-        FocusRingPainter::paintInside(painter, rect(), FocusRingPainter::desktopTheme(dark_),
+    if (hasFocus()) {
+        // Where the chart scrolls sideways, the ring goes round the part in view.
+        const QRect shown = visibleRegion().isEmpty() ? rect() : visibleRegion().boundingRect();
+        FocusRingPainter::paintInside(painter, shown, FocusRingPainter::desktopTheme(dark_),
                                       FocusRingPainter::Outline::rounded, 6);
+    }
 }
 
 void StartersChartView::mousePressEvent(QMouseEvent* event) {

@@ -9,6 +9,7 @@
 
 #include "BotKit/StartingHand.h"
 #include "Learn/GuideContent.h"
+#include "Learn/StartersChart.h"
 
 // The 13 by 13 starting-hands chart as one painted widget: each cell coloured by its band and labelled
 // ("AKs", "T9o", "QQ"), the player's hand outlined, the selection outlined more thinly. A click selects a
@@ -29,8 +30,12 @@ class StartersChartView : public QWidget {
     // The cell under a point, if any.
     std::optional<BotKit::StartingHand> handAt(QPointF point) const;
     QRectF cellRect(int row, int column) const;
-    // The label size now, from the measured width.
-    double labelSize() const;
+    // The label size now, from the width.
+    int labelSize() const;
+    // The widest label and the line height at each size the labels take, in the labels' font.
+    static const StartersChart::LabelMeasures& labelMeasures();
+    // The labels' font at a size.
+    static QFont labelFont(int pixelSize);
 
     // Bands' colours, shared with the legend.
     struct BandLook {
@@ -44,8 +49,7 @@ class StartersChartView : public QWidget {
 
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override { return width; }
-    QSize sizeHint() const override { return {320, 320}; }
-    QSize minimumSizeHint() const override { return {13 * 10 + 22, 13 * 10 + 22}; }
+    QSize sizeHint() const override;
 
   signals:
     void selectionChanged(const BotKit::StartingHand& hand);
@@ -60,7 +64,6 @@ class StartersChartView : public QWidget {
   private:
     // The cells and their labels, without outlines, at a device pixel ratio.
     QPixmap paintCells(double ratio) const;
-    static double widestLabel(const QFont& font);
     const std::vector<QStaticText>& preparedLabels(const QFont& font) const;
 
     std::optional<BotKit::StartingHand> current_;

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPainter>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "Learn/GuideShell.h"
@@ -11,6 +12,7 @@
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/ThemeFonts.h"
 #include "Views/Learn/GuideColors.h"
+#include "Views/Learn/SidewaysScrollArea.h"
 #include "Views/Learn/StartersChartView.h"
 #include "Views/Support/Announcer.h"
 
@@ -133,12 +135,13 @@ StartersTab::StartersTab(const TableTheme& theme, std::optional<BotKit::Starting
     below->setContentsMargins(shadow.left(), 0, shadow.right(), 0);
     below->setSpacing(10);
     stack->addLayout(below);
-    chart_ = new StartersChartView(currentHand, dark, increasedContrast, content);
+    chart_ = new StartersChartView(currentHand, dark, increasedContrast);
+    chartScroll_ = new SidewaysScrollArea(chart_, content);
     if (compact) {
-        // The narrow sidebar gives the chart the shadow's room too, so its cells hold labels that read.
-        stack->insertWidget(stack->indexOf(rule) + 1, chart_);
+        // The narrow sidebar gives the chart the shadow's room too, so it scrolls sideways less often.
+        stack->insertWidget(stack->indexOf(rule) + 1, chartScroll_);
     } else {
-        below->addWidget(chart_);
+        below->addWidget(chartScroll_);
     }
     legend_ = new BandLegend(dark, increasedContrast, content);
     below->addWidget(legend_);
@@ -157,16 +160,31 @@ StartersTab::StartersTab(const TableTheme& theme, std::optional<BotKit::Starting
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(chart_, &StartersChartView::selectionChanged, this, [this](const BotKit::StartingHand& hand) {
         showDetail();
+        showSelection();
         if (announcer_) {
             announcer_->announce(StartersChart::selectionAnnouncement(hand, chart_->current()));
         }
     });
+    // The player's hand is in view when the tab opens, and the selection stays so as the room changes.
+    connect(chartScroll_->horizontalScrollBar(), &QScrollBar::rangeChanged, this,
+            &StartersTab::showSelection);
+    // The focus ring follows the part of the chart in view.
+    connect(chartScroll_->horizontalScrollBar(), &QScrollBar::valueChanged, chart_,
+            qOverload<>(&QWidget::update));
     showDetail();
 }
 
 void StartersTab::setCurrentHand(std::optional<BotKit::StartingHand> currentHand) {
     chart_->setCurrent(currentHand);
     showDetail();
+}
+
+void StartersTab::showSelection() {
+    if (const auto hand = chart_->selected()) {
+        const QRectF cell = chart_->cellRect(chartPosition(*hand).row, chartPosition(*hand).column);
+        const QPoint centre = cell.center().toPoint();
+        chartScroll_->ensureVisible(centre.x(), centre.y(), static_cast<int>(cell.width()), 0);
+    }
 }
 
 void StartersTab::showDetail() {

@@ -10,6 +10,7 @@
 class Announcer;
 class BandLegend;
 class QLabel;
+class SidewaysScrollArea;
 class StartersChartView;
 
 // The Starters tab: a rule of thumb, the 13 by 13 chart, the legend of the five bands, a line naming the
@@ -31,10 +32,13 @@ class StartersTab : public QScrollArea {
 
   private:
     void showDetail();
+    // Where the chart scrolls sideways, the selected cell is brought into view.
+    void showSelection();
 
     bool dark_;
     Announcer* announcer_;
     StartersChartView* chart_ = nullptr;
+    SidewaysScrollArea* chartScroll_ = nullptr;
     BandLegend* legend_ = nullptr;
     QLabel* detail_ = nullptr;
 };
