@@ -20,6 +20,7 @@
 
 #include "Home/LobbyHarness.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QGraphicsOpacityEffect>
 #include <QImage>
@@ -42,8 +43,10 @@ namespace {
 
 // A home on screen in the popover's size, active so its keys reach it.
 struct ShownHome {
-    explicit ShownHome(LobbyHarness& lobby, TableSurface surface = TableSurface::popover)
-        : view(AppEnvironment{&lobby.state, &lobby.controller}, surface, TableTheme::standard()) {
+    explicit ShownHome(LobbyHarness& lobby, TableSurface surface = TableSurface::popover,
+                       Announcer* announcer = nullptr)
+        : view(AppEnvironment{&lobby.state, &lobby.controller, nullptr, nullptr, nullptr, nullptr, announcer},
+               surface, TableTheme::standard()) {
         view.resize(420, 560);
         view.show();
         QApplication::setActiveWindow(&view);
@@ -453,6 +456,36 @@ TEST(NewGameSheetChoices, StoredValuesOutOfRangeShowAsTheTableSeatsThem) {
     EXPECT_EQ(sheet->stepper()->count(), 5);
     EXPECT_FALSE(sheet->stepper()->plusButton()->isEnabled());
     EXPECT_EQ(sheet->startButton()->title(), "Sit Down · 1,000");
+}
+
+// The buttons keep the keys while the count beside them changes, so each new count is said through the
+// program's one voice, in the window's lobby as in the popover's, by Return and Space alike.
+TEST(NewGameSheetChoices, EachCountTheKeysSetIsSpokenThroughTheProgramsVoice) {
+    struct Press {
+        QAbstractButton* (OpponentStepper::*button)() const;
+        Qt::Key key;
+        const char* heard;
+    };
+    const std::vector<Press> presses{{&OpponentStepper::minusButton, Qt::Key_Return, "4 opponents"},
+                                     {&OpponentStepper::minusButton, Qt::Key_Space, "3 opponents"},
+                                     {&OpponentStepper::plusButton, Qt::Key_Return, "4 opponents"}};
+    for (const TableSurface surface : {TableSurface::popover, TableSurface::window}) {
+        LobbyHarness lobby;
+        Announcer voice;
+        voice.setShowsNotifications(false);
+        ShownHome home(lobby, surface, &voice);
+        NewGameSheet* sheet = openedSheet(home, GameMode::cashTable);
+        ASSERT_TRUE(sheet);
+        for (const Press& press : presses) {
+            QAbstractButton* button = (sheet->stepper()->*press.button)();
+            button->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(button, press.key);
+            EXPECT_EQ(voice.spoken().value(voice.spoken().size() - 1).toStdString(), press.heard)
+                << static_cast<int>(surface) << " " << button->accessibleName().toStdString();
+        }
+        EXPECT_EQ(lobby.state.choices().cashOpponents, 4);
+        EXPECT_EQ(voice.spoken().size(), static_cast<qsizetype>(presses.size()));
+    }
 }
 
 TEST(NewGameSheetStakes, ALockedStakeExplainsItselfUntilAnotherIsChosen) {
