@@ -111,22 +111,42 @@ TEST(TableScreen, TellsTheReaderEveryHandAndEveryTurnOfASeriesStartedBeforeTheSc
     EXPECT_EQ(spoken.count("Your turn. "), decisions + 1) << spoken.toStdString();
 }
 
-TEST(TableScreen, LeavingACashTableTellsTheReaderWhatThePlayerTookAway) {
-    TableScreenHarness table;
-    table.activate();
-    auto& controller = table.game.controller;
-    controller.start(GameSetup::cashTable(CashTableSetup{
-        CashStakes::low, 80, TableDifficulty::easy, BotSeating::opponents(2, TableDifficulty::easy, 5), 5}));
-    table.game.scheduler.advance(std::chrono::seconds(2));
-    const auto view = controller.view();
-    ASSERT_TRUE(view && view->seatIndex);
-    // Mid-hand: what the player put in stays in the pot.
-    const std::int64_t behind = view->seats[static_cast<std::size_t>(*view->seatIndex)].stack;
-    controller.leaveTable();
-    // The root puts the screen away for the lobby.
-    table.screen->hide();
-    EXPECT_EQ(table.announcer.spoken().back(),
-              TableOverModel::leftCashTable(behind, 800, table.appState.profile().bankroll));
+TEST(TableScreen, LeavingBeforeTheEndTellsTheReaderWhatThePlayerTookAway) {
+    struct Case {
+        const char* name;
+        GameSetup setup;
+        // Left once a hand's result shows (between hands), else in the middle of the first hand, where
+        // what the player put in stays in the pot.
+        bool betweenHands;
+        std::int64_t broughtIn;
+    };
+    const std::vector<Case> cases{
+        {"cash table mid-hand",
+         GameSetup::cashTable(CashTableSetup{CashStakes::low, 80, TableDifficulty::easy,
+                                             BotSeating::opponents(2, TableDifficulty::easy, 5), 5}),
+         false, 800},
+        {"Quick Hand between hands", GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 5, 3)),
+         true, 2000},
+    };
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.name);
+        TableScreenHarness table;
+        table.activate();
+        auto& controller = table.game.controller;
+        controller.start(row.setup);
+        table.game.scheduler.advance(std::chrono::seconds(2));
+        int hands = 0;
+        while (row.betweenHands && !controller.isShowingResult())
+            ASSERT_TRUE(table.game.stepOnce(checkOrCall, hands));
+        const auto view = controller.view();
+        ASSERT_TRUE(view && view->seatIndex);
+        const std::int64_t behind = view->seats[static_cast<std::size_t>(*view->seatIndex)].stack;
+        controller.leaveTable();
+        // The root puts the screen away for the lobby.
+        table.screen->hide();
+        EXPECT_EQ(table.announcer.spoken().back(),
+                  TableOverModel::leftTable(behind, row.broughtIn, table.appState.profile().bankroll));
+    }
 }
 
 TEST(TableScreen, PlaysASitAndGoToItsEndByKeys) {
