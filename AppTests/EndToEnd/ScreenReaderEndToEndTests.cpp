@@ -1023,7 +1023,9 @@ TEST_F(ScreenReaderEndToEnd, OrcaSpeaksEachOpponentCountAndTheToolbarsMuteAndUnm
     for (const char* reached : {"T\tFewer opponents", "T\tSit Down", "T\tMute Sounds"})
         ASSERT_TRUE(printed.contains(reached)) << reached << " never had the keys:\n"
                                                << printed.toStdString();
-    for (const char* words : {"4 opponents", "3 opponents", "2 opponents", "Sounds off.", "Sounds on."})
+    // The last count, 2, is also read as "More opponents" gets the keys: the counts before it are
+    // heard only if each press is told.
+    for (const char* words : {"4 opponents", "3 opponents", "Sounds off.", "Sounds on."})
         EXPECT_TRUE(spoken.contains(words)) << "never spoken: " << words << "\n"
                                             << printed.toStdString() << spoken.toStdString();
 }
