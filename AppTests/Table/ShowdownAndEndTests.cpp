@@ -102,16 +102,6 @@ TEST(TableOverText, EveryEnding) {
               "You left the table with 150 chips. You lost 250. Bankroll: 9,750 chips.");
     EXPECT_EQ(TableOverModel::leftTable(1000, 1000, 10'000),
               "You left the table with 1,000 chips. Even. Bankroll: 10,000 chips.");
-    // What the chips left with are won or lost against: the buy-in, a Quick Hand's stack, or nothing to
-    // tell where leaving forfeits the buy-in or plays for nothing.
-    const std::vector<std::pair<GameSetup, std::optional<std::int64_t>>> brought{
-        {GameSetup::cashTable(CashTableSetup{CashStakes::medium, 60, TableDifficulty::easy, {}, 1}), 3000},
-        {GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 1, 5)), 2000},
-        {GameSetup::sitAndGo(SitAndGoSetup{{}, 1}), std::nullopt},
-        {GameSetup::practice(PracticeSetup{}), std::nullopt},
-    };
-    for (const auto& [setup, broughtIn] : brought)
-        EXPECT_EQ(TableOverModel::broughtIn(setup), broughtIn) << static_cast<int>(setup.mode());
 }
 
 namespace {

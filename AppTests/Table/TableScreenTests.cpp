@@ -112,31 +112,20 @@ TEST(TableScreen, TellsTheReaderEveryHandAndEveryTurnOfASeriesStartedBeforeTheSc
 }
 
 TEST(TableScreen, LeavingBeforeTheEndTellsTheReaderWhatThePlayerTookAway) {
-    struct Case {
-        const char* name;
-        GameSetup setup;
-        // Left once a hand's result shows (between hands), else in the middle of the first hand, where
-        // what the player put in stays in the pot.
-        bool betweenHands;
-        std::int64_t broughtIn;
-    };
-    const std::vector<Case> cases{
-        {"cash table mid-hand",
-         GameSetup::cashTable(CashTableSetup{CashStakes::low, 80, TableDifficulty::easy,
+    // A cash table left mid-hand, where what the player put in stays in the pot; a Quick Hand left
+    // between hands, its stack carried from hand to hand against the chips it started with.
+    const std::vector<std::tuple<GameSetup, bool, std::int64_t>> cases{
+        {GameSetup::cashTable(CashTableSetup{CashStakes::low, 80, TableDifficulty::easy,
                                              BotSeating::opponents(2, TableDifficulty::easy, 5), 5}),
          false, 800},
-        {"Quick Hand between hands", GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 5, 3)),
-         true, 2000},
-    };
-    for (const Case& row : cases) {
-        SCOPED_TRACE(row.name);
+        {GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 5, 3)), true, 2000}};
+    for (const auto& [setup, betweenHands, broughtIn] : cases) {
         TableScreenHarness table;
         table.activate();
         auto& controller = table.game.controller;
-        controller.start(row.setup);
+        controller.start(setup);
         table.game.scheduler.advance(std::chrono::seconds(2));
-        int hands = 0;
-        while (row.betweenHands && !controller.isShowingResult())
+        for (int hands = 0; betweenHands && !controller.isShowingResult();)
             ASSERT_TRUE(table.game.stepOnce(checkOrCall, hands));
         const auto view = controller.view();
         ASSERT_TRUE(view && view->seatIndex);
@@ -145,7 +134,8 @@ TEST(TableScreen, LeavingBeforeTheEndTellsTheReaderWhatThePlayerTookAway) {
         // The root puts the screen away for the lobby.
         table.screen->hide();
         EXPECT_EQ(table.announcer.spoken().back(),
-                  TableOverModel::leftTable(behind, row.broughtIn, table.appState.profile().bankroll));
+                  TableOverModel::leftTable(behind, broughtIn, table.appState.profile().bankroll))
+            << static_cast<int>(setup.mode());
     }
 }
 
