@@ -1,7 +1,10 @@
 #include "Views/AppEnvironment.h"
 
+#include "AppState.h"
 #include "MenuBarHost.h"
 #include "SurfaceCoordinator.h"
+#include "Table/Screen/TopBarText.h"
+#include "Views/Support/Announcer.h"
 
 void openSettings(const AppEnvironment& environment, TableSurface from) {
     if (!environment.surfaces)
@@ -10,4 +13,12 @@ void openSettings(const AppEnvironment& environment, TableSurface from) {
         if (host)
             host->showSettings();
     });
+}
+
+void toggleSounds(const AppEnvironment& environment) {
+    if (!environment.appState)
+        return;
+    environment.appState->setSoundsOn(!environment.appState->soundsOn());
+    if (environment.announcer)
+        environment.announcer->announce(TopBarText::soundsTurned(environment.appState->soundsOn()));
 }

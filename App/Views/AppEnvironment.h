@@ -27,3 +27,5 @@ struct AppEnvironment {
 // Opens the settings window from a surface's settings button: the surface coordinator closes the
 // popover it comes from, and the host shows the window.
 void openSettings(const AppEnvironment& environment, TableSurface from);
+// The sound button of a table's bar or toolbar: turns the sounds off or on and says which.
+void toggleSounds(const AppEnvironment& environment);

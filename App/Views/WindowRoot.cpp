@@ -145,8 +145,7 @@ WindowRoot::WindowRoot(const AppEnvironment& environment, QWidget* parent)
         toolbar_->addAction(QString(), this, [this] { openSettings(environment_, TableSurface::window); });
     leave_ = toolbar_->addAction(QString(), this, [surfaces] { surfaces->requestLeave(); });
     toolbar_->addSeparator();
-    sound_ =
-        toolbar_->addAction(QString(), this, [appState] { appState->setSoundsOn(!appState->soundsOn()); });
+    sound_ = toolbar_->addAction(QString(), this, [this] { toggleSounds(environment_); });
     guideItem_ = toolbar_->addAction(QString(), this, [this] {
         const auto next = WindowChrome::afterGuideControl({showsSidebar_, sidebarContent_});
         setSidebar(next.shown, next.content, true);

@@ -979,4 +979,55 @@ TEST_F(ScreenReaderEndToEnd, OrcaHearsTheWayIntoThePracticeHandWhoseCaptionsHold
     EXPECT_TRUE(spoken.contains("Next is now Play a Practice Hand.")) << spoken.toStdString();
 }
 
+// From the window's lobby by keys: Return opens the Cash Table sheet, Tab reaches "Fewer opponents",
+// Return three times takes the count from 5 to 2; then Tab reaches "Sit Down", the table starts and is
+// paused by P, and Return on the toolbar's "Mute Sounds" mutes and then unmutes.
+const std::string countAndMuteReader = std::string(keySteps) + R"py(
+def tabTo(name):
+    for _ in range(60):
+        app.clearCache()
+        node = next((found for found in (focused(window) for window in app) if found), None)
+        if node is not None and (node.name or "").startswith(name):
+            print("T\t%s" % name); sys.stdout.flush(); return
+        subprocess.run(["xdotool", "key", "Tab"]); time.sleep(0.6)
+step("sheet", "Return")
+tabTo("Fewer opponents")
+step("fewer", "Return", "Return", "Return")
+waitUntilSaid("2 opponents", 20)
+tabTo("Sit Down")
+step("seated", "Return")
+time.sleep(3)
+step("paused", "p")
+tabTo("Mute Sounds")
+step("muted", "Return")
+waitUntilSaid("Sounds off.", 20)
+step("unmuted", "Return")
+# Orca writes its record in blocks: moving on makes it write out what it said of the last press.
+step("moved on", "Tab")
+waitUntilSaid("Sounds on.", 20)
+)py";
+
+// Each count the sheet's buttons set, and each turn of the toolbar's sound button, is spoken.
+TEST_F(ScreenReaderEndToEnd, OrcaSpeaksEachOpponentCountAndTheToolbarsMuteAndUnmute) {
+    QDir().mkpath(dataFolder(home.path()));
+    QFile profile(dataFolder(home.path()) + "/profile.json");
+    ASSERT_TRUE(profile.open(QIODevice::WriteOnly));
+    profile.write(R"({"schemaVersion": 1, "bankroll": 10000, "onboarded": true,
+                      "settings": {"defaultTable": "cashTable", "launchSurface": "window"}})");
+    profile.close();
+    QString why;
+    const auto read = readWithOrca(*desktop, home.path(), countAndMuteReader, why);
+    if (!read)
+        GTEST_SKIP() << why.toStdString();
+    const auto& [printed, spoken] = *read;
+    for (const char* reached : {"T\tFewer opponents", "T\tSit Down", "T\tMute Sounds"})
+        ASSERT_TRUE(printed.contains(reached)) << reached << " never had the keys:\n"
+                                               << printed.toStdString();
+    // The last count, 2, is also read as "More opponents" gets the keys: the counts before it are
+    // heard only if each press is told.
+    for (const char* words : {"4 opponents", "3 opponents", "Sounds off.", "Sounds on."})
+        EXPECT_TRUE(spoken.contains(words)) << "never spoken: " << words << "\n"
+                                            << printed.toStdString() << spoken.toStdString();
+}
+
 } // namespace

@@ -42,8 +42,10 @@ namespace {
 
 // A home on screen in the popover's size, active so its keys reach it.
 struct ShownHome {
-    explicit ShownHome(LobbyHarness& lobby, TableSurface surface = TableSurface::popover)
-        : view(AppEnvironment{&lobby.state, &lobby.controller}, surface, TableTheme::standard()) {
+    explicit ShownHome(LobbyHarness& lobby, TableSurface surface = TableSurface::popover,
+                       Announcer* announcer = nullptr)
+        : view(AppEnvironment{&lobby.state, &lobby.controller, nullptr, nullptr, nullptr, nullptr, announcer},
+               surface, TableTheme::standard()) {
         view.resize(420, 560);
         view.show();
         QApplication::setActiveWindow(&view);
@@ -453,6 +455,26 @@ TEST(NewGameSheetChoices, StoredValuesOutOfRangeShowAsTheTableSeatsThem) {
     EXPECT_EQ(sheet->stepper()->count(), 5);
     EXPECT_FALSE(sheet->stepper()->plusButton()->isEnabled());
     EXPECT_EQ(sheet->startButton()->title(), "Sit Down · 1,000");
+}
+
+// The buttons keep the keys while the count beside them changes: each new count is said through the
+// program's one voice, in the popover's lobby as in the window's, by Return and Space alike.
+TEST(NewGameSheetChoices, EachCountTheKeysSetIsSpokenThroughTheProgramsVoice) {
+    for (const TableSurface surface : {TableSurface::popover, TableSurface::window}) {
+        LobbyHarness lobby;
+        Announcer voice;
+        voice.setShowsNotifications(false);
+        ShownHome home(lobby, surface, &voice);
+        OpponentStepper* stepper = openedSheet(home, GameMode::cashTable)->stepper();
+        for (const auto& [button, key] : {std::pair{stepper->minusButton(), Qt::Key_Return},
+                                          {stepper->minusButton(), Qt::Key_Space},
+                                          {stepper->plusButton(), Qt::Key_Return}}) {
+            button->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(button, key);
+        }
+        EXPECT_EQ(voice.spoken().join(", ").toStdString(), "4 opponents, 3 opponents, 4 opponents")
+            << static_cast<int>(surface);
+    }
 }
 
 TEST(NewGameSheetStakes, ALockedStakeExplainsItselfUntilAnotherIsChosen) {

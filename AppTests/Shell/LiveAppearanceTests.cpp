@@ -102,7 +102,7 @@ Open sheet(TableSurface surface, GameMode mode) {
         } else {
             const auto* first = static_cast<NewGameSheet*>(opened);
             sheet = new NewGameSheet(
-                HomeLook::lobbyTheme(home->art()), home->art(), game.appState, first->model(),
+                HomeLook::lobbyTheme(home->art()), home->art(), game.appState, first->model(), nullptr,
                 surface == TableSurface::window ? std::optional(HomeColumn::window) : std::nullopt, home);
             sheet->setGeometry(first->geometry());
             sheet->show();

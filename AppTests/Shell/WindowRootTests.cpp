@@ -14,6 +14,7 @@
 #include "Table/TablePresenter.h"
 #include "Views/Controls/SlidingPicker.h"
 #include "Views/Controls/StyledButton.h"
+#include "Views/Controls/StyledIconButton.h"
 #include "Views/Learn/BasicsTab.h"
 #include "Views/Learn/GlossaryTab.h"
 #include "Views/Learn/PokerBasicsView.h"
@@ -24,6 +25,7 @@
 #include "Views/Table/ActionLogView.h"
 #include "Views/Table/ActionMessage.h"
 #include "Views/Table/TableScreen.h"
+#include "Views/Table/TopBarView.h"
 #include "Views/WindowRoot.h"
 
 #include <QAbstractButton>
@@ -107,8 +109,9 @@ struct TableWindow : ::testing::Test {
     SurfaceCoordinator surfaces{harness.controller};
     // Silent: its spoken notes are windows of their own, which would take the keys from this one.
     Announcer announcer;
-    WindowRoot window{
-        AppEnvironment{&appState, &harness.controller, &surfaces, nullptr, nullptr, nullptr, &announcer}};
+    AppEnvironment environment{&appState, &harness.controller, &surfaces, nullptr, nullptr,
+                               nullptr,   &announcer};
+    WindowRoot window{environment};
     double seconds = 0;
 };
 
@@ -140,12 +143,29 @@ TEST_F(TableWindow, ThePauseButtonResumesOnlyThePlayersOwnPause) {
     EXPECT_TRUE(harness.controller.pauseReasons().contains(PauseReason::hidden));
 }
 
-TEST_F(TableWindow, TheMuteButtonWritesTheProfile) {
+// Muting by Return on the window's toolbar or the popover's bar writes the profile and says so: a
+// reader does not speak the new name of the button it is on.
+TEST_F(TableWindow, TheMuteButtonWritesTheProfileAndSaysSo) {
     startSitAndGo();
+    QApplication::setActiveWindow(&window);
     QWidget* mute = toolbarButton("Mute Sounds");
     ASSERT_TRUE(mute);
+    TopBarView bar(environment, TableSurface::popover, [] {});
+    bar.show();
+    const std::vector<std::pair<const char*, QWidget*>> buttons{
+        {"window's toolbar", mute}, {"popover's bar", bar.button(TopBarText::TopBarButton::sound)}};
+    for (const auto& [where, button] : buttons) {
+        SCOPED_TRACE(where);
+        QApplication::setActiveWindow(button->window());
+        button->setFocus(Qt::TabFocusReason);
+        const qsizetype before = announcer.spoken().size();
+        QTest::keyClick(button, Qt::Key_Return);
+        EXPECT_FALSE(appState.profile().settings.soundsOn);
+        QTest::keyClick(button, Qt::Key_Return);
+        EXPECT_TRUE(appState.profile().settings.soundsOn);
+        EXPECT_EQ(announcer.spoken().mid(before), (QStringList{"Sounds off.", "Sounds on."}));
+    }
     click(mute);
-    EXPECT_FALSE(appState.profile().settings.soundsOn);
     EXPECT_TRUE(toolbarButton("Unmute Sounds"));
 }
 

@@ -96,11 +96,11 @@ TEST(TableOverText, EveryEnding) {
     EXPECT_EQ(TableOverModel::text(TableOver::heroBusted(), 800),
               (Text{"You're out of chips", "Your bankroll has 800 chips."}));
     EXPECT_EQ(TableOverModel::text(TableOver::practiced(), 0).title, "That's a hand of poker");
-    EXPECT_EQ(TableOverModel::leftCashTable(1240, 1000, 10'240),
+    EXPECT_EQ(TableOverModel::leftTable(1240, 1000, 10'240),
               "You left the table with 1,240 chips. You won 240. Bankroll: 10,240 chips.");
-    EXPECT_EQ(TableOverModel::leftCashTable(150, 400, 9750),
+    EXPECT_EQ(TableOverModel::leftTable(150, 400, 9750),
               "You left the table with 150 chips. You lost 250. Bankroll: 9,750 chips.");
-    EXPECT_EQ(TableOverModel::leftCashTable(1000, 1000, 10'000),
+    EXPECT_EQ(TableOverModel::leftTable(1000, 1000, 10'000),
               "You left the table with 1,000 chips. Even. Bankroll: 10,000 chips.");
 }
 

@@ -111,22 +111,32 @@ TEST(TableScreen, TellsTheReaderEveryHandAndEveryTurnOfASeriesStartedBeforeTheSc
     EXPECT_EQ(spoken.count("Your turn. "), decisions + 1) << spoken.toStdString();
 }
 
-TEST(TableScreen, LeavingACashTableTellsTheReaderWhatThePlayerTookAway) {
-    TableScreenHarness table;
-    table.activate();
-    auto& controller = table.game.controller;
-    controller.start(GameSetup::cashTable(CashTableSetup{
-        CashStakes::low, 80, TableDifficulty::easy, BotSeating::opponents(2, TableDifficulty::easy, 5), 5}));
-    table.game.scheduler.advance(std::chrono::seconds(2));
-    const auto view = controller.view();
-    ASSERT_TRUE(view && view->seatIndex);
-    // Mid-hand: what the player put in stays in the pot.
-    const std::int64_t behind = view->seats[static_cast<std::size_t>(*view->seatIndex)].stack;
-    controller.leaveTable();
-    // The root puts the screen away for the lobby.
-    table.screen->hide();
-    EXPECT_EQ(table.announcer.spoken().back(),
-              TableOverModel::leftCashTable(behind, 800, table.appState.profile().bankroll));
+TEST(TableScreen, LeavingBeforeTheEndTellsTheReaderWhatThePlayerTookAway) {
+    // A cash table left mid-hand, where what the player put in stays in the pot; a Quick Hand left
+    // between hands, its stack carried from hand to hand against the chips it started with.
+    const std::vector<std::tuple<GameSetup, bool, std::int64_t>> cases{
+        {GameSetup::cashTable(CashTableSetup{CashStakes::low, 80, TableDifficulty::easy,
+                                             BotSeating::opponents(2, TableDifficulty::easy, 5), 5}),
+         false, 800},
+        {GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 5, 3)), true, 2000}};
+    for (const auto& [setup, betweenHands, broughtIn] : cases) {
+        TableScreenHarness table;
+        table.activate();
+        auto& controller = table.game.controller;
+        controller.start(setup);
+        table.game.scheduler.advance(std::chrono::seconds(2));
+        for (int hands = 0; betweenHands && !controller.isShowingResult();)
+            ASSERT_TRUE(table.game.stepOnce(checkOrCall, hands));
+        const auto view = controller.view();
+        ASSERT_TRUE(view && view->seatIndex);
+        const std::int64_t behind = view->seats[static_cast<std::size_t>(*view->seatIndex)].stack;
+        controller.leaveTable();
+        // The root puts the screen away for the lobby.
+        table.screen->hide();
+        EXPECT_EQ(table.announcer.spoken().back(),
+                  TableOverModel::leftTable(behind, broughtIn, table.appState.profile().bankroll))
+            << static_cast<int>(setup.mode());
+    }
 }
 
 TEST(TableScreen, PlaysASitAndGoToItsEndByKeys) {

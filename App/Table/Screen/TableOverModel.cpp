@@ -1,5 +1,6 @@
 #include "Table/Screen/TableOverModel.h"
 
+#include "Game/CashStakes.h"
 #include "Game/GameModeRules.h"
 #include "Persistence/ChoicesSetup.h"
 #include "Table/ActionBarModel.h"
@@ -41,9 +42,19 @@ QString netTitle(std::int64_t net) {
 
 } // namespace
 
-QString TableOverModel::leftCashTable(std::int64_t takenBack, std::int64_t buyIn, std::int64_t bankroll) {
+std::optional<std::int64_t> TableOverModel::broughtIn(const GameSetup& setup) {
+    if (const auto* cash = std::get_if<CashTableSetup>(&setup.value())) {
+        return cash->buyInBB * bigBlind(cash->stakes);
+    }
+    if (setup.mode() == GameMode::quickHand) {
+        return GameModeRules::quickHandStack;
+    }
+    return std::nullopt;
+}
+
+QString TableOverModel::leftTable(std::int64_t takenBack, std::int64_t broughtIn, std::int64_t bankroll) {
     return QStringLiteral("You left the table with ") + ChipText::full(takenBack) +
-           QStringLiteral(" chips. ") + netTitle(takenBack - buyIn) + QStringLiteral(". Bankroll: ") +
+           QStringLiteral(" chips. ") + netTitle(takenBack - broughtIn) + QStringLiteral(". Bankroll: ") +
            ChipText::full(bankroll) + QStringLiteral(" chips.");
 }
 

@@ -48,9 +48,14 @@ struct TableOverModel {
         bool operator==(const Text&) const = default;
     };
     static Text text(const TableOver& over, std::int64_t bankroll);
-    // What a reader hears as the player leaves a cash table that is not over: the chips taken back, the
-    // win or loss against the buy-in, and the bankroll they went back into.
-    static QString leftCashTable(std::int64_t takenBack, std::int64_t buyIn, std::int64_t bankroll);
+    // What the player sat down with at a game they may leave before it is over, against which the chips
+    // in front of them are won or lost: a cash table's buy-in, or a Quick Hand's starting stack (its
+    // hands are booked one by one, and the stack carries from hand to hand). None for a Sit & Go, whose
+    // leaving forfeits the buy-in, or a practice hand, which plays for nothing.
+    static std::optional<std::int64_t> broughtIn(const GameSetup& setup);
+    // What a reader hears as the player leaves such a game: the chips in front of them, the win or loss
+    // against what they brought, and the bankroll.
+    static QString leftTable(std::int64_t takenBack, std::int64_t broughtIn, std::int64_t bankroll);
 
     // A fresh game like `current` from the remembered choices and the chips the player can spend now;
     // absent without a game.

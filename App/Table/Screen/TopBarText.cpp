@@ -114,6 +114,10 @@ bool showsPaused(const PauseReasons& reasons) {
                        [](PauseReason reason) { return reason != PauseReason::practice; });
 }
 
+QString soundsTurned(bool soundsOn) {
+    return soundsOn ? QStringLiteral("Sounds on.") : QStringLiteral("Sounds off.");
+}
+
 QString leaveTitle(std::optional<GameMode> mode) {
     if (mode == GameMode::sitAndGo) {
         return QStringLiteral("Forfeit");

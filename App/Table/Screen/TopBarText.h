@@ -48,6 +48,10 @@ bool showsPaused(const PauseReasons& reasons);
 // there is nothing left to hold, and the pause buttons are unavailable.
 bool pauseAvailable(bool tableOver, bool showingResult);
 
+// What a reader hears once the sound button has turned the sounds on or off: the button's new name
+// alone would not tell them, since a reader does not speak the renamed button it is on.
+QString soundsTurned(bool soundsOn); // "Sounds off."
+
 // The leave button's help, also the leave confirmation's button for the same games.
 QString leaveTitle(std::optional<GameMode> mode);
 

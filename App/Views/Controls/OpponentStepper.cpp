@@ -14,6 +14,7 @@
 #include "Style/Drawing/ThemeFonts.h"
 #include "Style/LabelColors.h"
 #include "Style/Ornaments.h"
+#include "Views/Support/Announcer.h"
 
 namespace {
 
@@ -115,6 +116,8 @@ void OpponentStepper::change(std::int64_t count) {
     count_ = count;
     refresh();
     Adjustable::valueMoved(this);
+    if (announcer_)
+        announcer_->announce(accessibleValue());
     emit countChanged(count_);
 }
 
@@ -130,8 +133,9 @@ void OpponentStepper::refresh() {
     minus_->setEnabled(count_ > lowest_);
     plus_->setEnabled(count_ < highest_);
     StyleAccessibility::setDescription(this, accessibleValue());
-    // The buttons hold the keys while the count changes under them: each carries the count, so a
-    // reader speaks it on reaching the button and again at every press.
+    // The buttons hold the keys while the count changes beside them: each carries the count, so a
+    // reader speaks it on reaching the button. (Orca will not speak a new description of the focused
+    // element: a press is told through the announcer.)
     for (QAbstractButton* button : {minus_, plus_})
         StyleAccessibility::setDescription(button, accessibleValue());
     updateGeometry();

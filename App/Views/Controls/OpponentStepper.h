@@ -6,6 +6,7 @@
 #include "Style/SheetControls.h"
 #include "Style/TableTheme.h"
 
+class Announcer;
 class QAbstractButton;
 
 // A count with its unit between a minus and a plus button, in a capsule: "3 opponents". The buttons
@@ -20,6 +21,10 @@ class OpponentStepper : public QWidget, public Adjustable {
     // Shows a count set from outside; sends nothing.
     void setCount(std::int64_t count);
     void setTheme(const TableTheme& theme);
+    // Where each count the player sets is said. The buttons keep the keys while the count changes
+    // beside them, and a reader speaks a value only of the element it is on: without a voice a blind
+    // player would press on unheard.
+    void setAnnouncer(Announcer* announcer) { announcer_ = announcer; }
 
     QAbstractButton* minusButton() const { return minus_; }
     QAbstractButton* plusButton() const { return plus_; }
@@ -55,4 +60,5 @@ class OpponentStepper : public QWidget, public Adjustable {
     StepperUnit unit_;
     QAbstractButton* minus_;
     QAbstractButton* plus_;
+    Announcer* announcer_ = nullptr;
 };

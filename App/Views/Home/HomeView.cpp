@@ -441,7 +441,8 @@ void HomeView::showSheet(bool animated) {
         columnLayer_.enter(column_, change, art_.reduceMotion);
     column_->setVisible(!model_->sheet());
     if (const auto& sheet = model_->sheet()) {
-        sheet_ = new NewGameSheet(lobby_, art_, *environment_.appState, *sheet, columnSize_, this);
+        sheet_ = new NewGameSheet(lobby_, art_, *environment_.appState, *sheet, environment_.announcer,
+                                  columnSize_, this);
         connect(sheet_, &NewGameSheet::cancelled, this, [this] { model_->closeSheet(); });
         connect(sheet_, &NewGameSheet::started, this,
                 [this](const GameSetup& setup) { model_->begin(setup); });

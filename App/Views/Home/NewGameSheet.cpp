@@ -67,14 +67,16 @@ TableDifficulty NewGameChoices::*difficultyField(GameMode mode) {
 } // namespace
 
 NewGameSheet::NewGameSheet(const TableTheme& lobby, const TableTheme& art, AppState& appState,
-                           NewGameSheetModel model, std::optional<QSize> column, QWidget* parent)
+                           NewGameSheetModel model, Announcer* announcer, std::optional<QSize> column,
+                           QWidget* parent)
     : QWidget(parent)
     , lobby_(lobby)
     , art_(art)
     , appState_(appState)
     , model_(model)
     , column_(column)
-    , announcer_(std::make_unique<Announcer>()) {
+    , ownAnnouncer_(announcer ? nullptr : std::make_unique<Announcer>())
+    , announcer_(announcer ? announcer : ownAnnouncer_.get()) {
     // Over the lobby and holding its keys until started or cancelled: a modal dialog named by its title.
     StyleAccessibility::setModalDialog(this);
     setAccessibleName(NewGameSheetModel::title(model_.mode()));
@@ -193,6 +195,7 @@ void NewGameSheet::build() {
         stepper_ = new OpponentStepper(
             lobby_, quick ? NewGameSheetModel::hands(choices) : NewGameSheetModel::opponents(choices), 1,
             quick ? 50 : 5, *NewGameSheetModel::countUnit(mode), form_);
+        stepper_->setAnnouncer(announcer_);
         connect(stepper_, &OpponentStepper::countChanged, this, [this, quick](std::int64_t count) {
             change(
                 [quick, count](NewGameChoices& c) { (quick ? c.quickHandHands : c.cashOpponents) = count; });

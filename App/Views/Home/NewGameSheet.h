@@ -38,9 +38,10 @@ class NewGameSheet : public QWidget {
     Q_OBJECT
   public:
     // The sheet fills the lobby; its form and a term's panel keep to the lobby's `column` (none in the
-    // popover), and the shade under the panel covers all of it.
+    // popover), and the shade under the panel covers all of it. It speaks through `announcer`, the
+    // program's voice; without one (a test, the gallery) it has a voice of its own.
     NewGameSheet(const TableTheme& lobby, const TableTheme& art, AppState& appState, NewGameSheetModel model,
-                 std::optional<QSize> column = std::nullopt, QWidget* parent = nullptr);
+                 Announcer* announcer, std::optional<QSize> column = std::nullopt, QWidget* parent = nullptr);
     ~NewGameSheet() override;
 
     void setTheme(const TableTheme& lobby, const TableTheme& art);
@@ -103,7 +104,8 @@ class NewGameSheet : public QWidget {
     NewGameSheetModel model_;
     std::optional<QSize> column_;
     std::optional<QString> lockedReason_;
-    std::unique_ptr<Announcer> announcer_;
+    std::unique_ptr<Announcer> ownAnnouncer_;
+    Announcer* announcer_;
     std::optional<Term> explaining_;
     // The preview's seats, growing in and shrinking away as the opponents change.
     SeatPresence seats_;

@@ -1,7 +1,6 @@
 #include "Views/Table/TableScreen.h"
 
 #include "AppState.h"
-#include "Game/CashStakes.h"
 #include "Game/TableText.h"
 #include "GameController.h"
 #include "Learn/HandTag.h"
@@ -169,7 +168,7 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
     generation_ = game->tableGeneration();
     presenter_->ingest(game->view(), static_cast<std::int64_t>(game->tableGeneration()));
     if (const auto view = game->view()) {
-        leaving_ = cashLeaving(*view);
+        leaving_ = leavingNow(*view);
     }
     resetRaise();
     refresh();
@@ -319,10 +318,10 @@ void TableScreen::hideEvent(QHideEvent* event) {
     if (guideOpen_) {
         showGuide(false);
     }
-    // Put away because the player left a cash table: the reader hears what they took with them.
+    // Put away because the player left a game before its end: the reader hears what they took with them.
     if (leaving_ && !environment_.controller->hasTable() && environment_.appState) {
-        announcer_->announce(TableOverModel::leftCashTable(leaving_->takenBack, leaving_->buyIn,
-                                                           environment_.appState->profile().bankroll));
+        announcer_->announce(TableOverModel::leftTable(leaving_->takenBack, leaving_->broughtIn,
+                                                       environment_.appState->profile().bankroll));
         leaving_.reset();
     }
     QWidget::hideEvent(event);
@@ -347,7 +346,7 @@ void TableScreen::viewChanged() {
     ingesting_ = false;
     if (next) {
         tell(*next);
-        leaving_ = cashLeaving(*next);
+        leaving_ = leavingNow(*next);
     }
     refresh();
     if (next && game->tableGeneration() != generation_) {
@@ -383,15 +382,15 @@ void TableScreen::appear() {
     told_ = now;
 }
 
-std::optional<TableScreen::Leaving> TableScreen::cashLeaving(const PlayerView& view) const {
+std::optional<TableScreen::Leaving> TableScreen::leavingNow(const PlayerView& view) const {
     GameController* game = environment_.controller;
-    const auto* cash = game->setup() ? std::get_if<CashTableSetup>(&game->setup()->value()) : nullptr;
-    if (!cash || game->tableOver() || !view.seatIndex) {
+    const auto broughtIn = game->setup() ? TableOverModel::broughtIn(*game->setup()) : std::nullopt;
+    if (!broughtIn || game->tableOver() || !view.seatIndex) {
         return std::nullopt;
     }
     for (const auto& seat : view.seats) {
         if (seat.index == *view.seatIndex) {
-            return Leaving{seat.stack, cash->buyInBB * bigBlind(cash->stakes)};
+            return Leaving{seat.stack, *broughtIn};
         }
     }
     return std::nullopt;

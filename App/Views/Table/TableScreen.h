@@ -139,12 +139,12 @@ class TableScreen : public QWidget {
     void tell(const PokerEngine::PlayerView& to);
     void appear();
     TableText tableText() const;
-    // What leaving a cash table now gives back: the player's chips behind and the buy-in.
+    // What leaving now takes away: the player's chips behind and what they sat down with.
     struct Leaving {
         std::int64_t takenBack = 0;
-        std::int64_t buyIn = 0;
+        std::int64_t broughtIn = 0;
     };
-    std::optional<Leaving> cashLeaving(const PokerEngine::PlayerView& view) const;
+    std::optional<Leaving> leavingNow(const PokerEngine::PlayerView& view) const;
     void carryOut(const TableKeyCommand& command);
     // Puts up a message in the row under the table (a new one each time its words change).
     void putMessage(const QString& title, const std::optional<QString>& detail, const QString& button,

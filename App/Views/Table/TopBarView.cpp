@@ -195,9 +195,7 @@ void TopBarView::pressed(TopBarButton which) {
         }
         break;
     case TopBarButton::sound:
-        if (AppState* appState = environment_.appState) {
-            appState->setSoundsOn(!appState->soundsOn());
-        }
+        toggleSounds(environment_);
         break;
     case TopBarButton::guide:
         if (openGuide_) {
