@@ -74,4 +74,8 @@ bool guideLives(bool hasTable, Sidebar sidebar) {
     return hasTable && sidebar.shown && sidebar.content == SidebarContent::guide;
 }
 
+bool guideComesOut(bool hasTable, Sidebar before, Sidebar after) {
+    return !guideLives(hasTable, before) && guideLives(hasTable, after);
+}
+
 } // namespace WindowChrome

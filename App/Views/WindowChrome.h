@@ -64,5 +64,8 @@ Sidebar afterSidebarControl(Sidebar sidebar);
 // Whether the sidebar's guide exists: only while it shows beside a table. Put away it is destroyed, so
 // the next opens where a new guide does.
 bool guideLives(bool hasTable, Sidebar sidebar);
+// Whether a change of the sidebar brings a new guide out beside a table: it then reads the page it
+// opens on, which otherwise only sits in the sidebar where the keys are not.
+bool guideComesOut(bool hasTable, Sidebar before, Sidebar after);
 
 } // namespace WindowChrome

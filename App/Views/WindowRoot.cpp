@@ -355,9 +355,15 @@ void WindowRoot::refreshGuide() {
 void WindowRoot::setSidebar(bool shown, SidebarContent content, bool animated) {
     const bool appears = shown && !showsSidebar_;
     const bool turns = shown && showsSidebar_ && content != sidebarContent_;
+    const bool guideComesOut =
+        WindowChrome::guideComesOut(showsTable_, {showsSidebar_, sidebarContent_}, {shown, content});
     showsSidebar_ = shown;
     sidebarContent_ = content;
     refreshChrome();
+    if (guideComesOut && guide_) {
+        // The keys stay with the table, so the page the guide opens on is read out.
+        guide_->readBasicsPage();
+    }
     const double now = clock_.now();
     if (animated && appears && showsTable_) {
         // It slides out from the window's trailing edge, the table giving way.

@@ -49,6 +49,26 @@ inline bool readWhole(QAccessible::Role role) {
     return role == QAccessible::StaticText || role == QAccessible::Heading;
 }
 
+// A reader speaks a line run of text attributes by run: a run that ends where it starts leaves what
+// follows it unsaid, and Orca said "po" for a field holding "pot". The problem with the runs of a text,
+// if any.
+inline QString attributeRunsProblem(QAccessibleTextInterface* text) {
+    const int count = text->characterCount();
+    for (int offset = 0; offset < count;) {
+        int start = -1;
+        int end = -1;
+        text->attributes(offset, &start, &end);
+        if (start > offset || end <= offset)
+            return QStringLiteral("its text \"%1\" has a run of attributes from %2 to %3 at %4")
+                .arg(text->text(0, count))
+                .arg(start)
+                .arg(end)
+                .arg(offset);
+        offset = end;
+    }
+    return {};
+}
+
 // `reached` gathers every element walked; `whole` is the nearest enclosing element read in one
 // breath, whose words its parts must not say again.
 inline void walk(QAccessibleInterface* element, QStringList& problems, QList<QObject*>& reached,
@@ -78,6 +98,9 @@ inline void walk(QAccessibleInterface* element, QStringList& problems, QList<QOb
     // Qt on Linux names a drop-down by its value and leaves what it sets to the label it is related to.
     if (qobject_cast<QComboBox*>(element->object()) && element->relations(QAccessible::Label).isEmpty())
         problems << describe(element) + QStringLiteral(": no label says what it sets");
+    if (QAccessibleTextInterface* text = element->textInterface())
+        if (const QString problem = attributeRunsProblem(text); !problem.isEmpty())
+            problems << describe(element) + QStringLiteral(": ") + problem;
     const QString inside = whole.isEmpty() && readWhole(element->role()) ? name : whole;
     for (int index = 0; index < element->childCount(); ++index)
         walk(element->child(index), problems, reached, inside);

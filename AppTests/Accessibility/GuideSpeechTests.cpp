@@ -27,6 +27,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "Support/TestHost.h"
 #include "Support/WidgetEvents.h"
 
@@ -51,6 +53,21 @@ void expectTheGuideSpeaks(PokerBasicsView* guide, MenuBarHost& host, const char*
     click(basics->forwardButton());
     EXPECT_TRUE(lastSaid(host).startsWith("Page 2 of 6. Your cards and the board. You get two cards"))
         << lastSaid(host).toStdString();
+
+    // Pressed by its keys, the last page's way to the rankings leaves the keys in them: the page's
+    // buttons go, and the keys must not fall to whatever follows the guide in the window.
+    QApplication::setActiveWindow(guide->window());
+    basics->forwardButton()->setFocus(Qt::TabFocusReason);
+    while (basics->page() < 5) {
+        QTest::keyClick(basics->forwardButton(), Qt::Key_Space);
+    }
+    if (basics->forwardButton()->title().startsWith("Rankings")) {
+        QTest::keyClick(basics->forwardButton(), Qt::Key_Space);
+        EXPECT_EQ(guide->tab(), GuideTab::rankings);
+        QWidget* keys = QApplication::focusWidget();
+        EXPECT_TRUE(guide->tabContent()->isAncestorOf(keys))
+            << (keys ? keys->metaObject()->className() : "nothing") << " holds the keys";
+    }
 
     click(guide->tabButton(GuideTab::glossary));
     auto* glossary = qobject_cast<GlossaryTab*>(guide->tabContent());
@@ -138,8 +155,16 @@ TEST(GuideSpeech, FromTheTableWindowsToolbar) {
     } else {
         QWidget* button = window->toolbar()->widgetForAction(guideItem);
         ASSERT_TRUE(button);
+        host.announcer().setShowsNotifications(false);
+        const qsizetype before = host.announcer().spoken().size();
         QTest::mouseClick(button, Qt::LeftButton);
         runPosted();
+        QTest::qWaitFor([&] { return !window->clock().isRunning(); });
+        // Opened beside the table, it reads the page it opens on, whatever the table says meanwhile.
+        const QStringList since = host.announcer().spoken().mid(before);
+        EXPECT_TRUE(std::any_of(since.begin(), since.end(), [](const QString& words) {
+            return words.startsWith("Page 1 of 6. The goal. ");
+        })) << since.join(" | ").toStdString();
     }
     expectTheGuideSpeaks(window->guide(), host, "window sidebar");
 }

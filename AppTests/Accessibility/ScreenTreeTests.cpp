@@ -7,6 +7,7 @@
 #include "Views/Home/HomeColumn.h"
 #include "Views/Home/HomeView.h"
 #include "Views/Home/NewGameSheet.h"
+#include "Views/Learn/GlossaryTab.h"
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Learn/TermPanel.h"
 #include "Views/Onboarding/OnboardingRoot.h"
@@ -16,6 +17,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -218,6 +221,11 @@ TEST(ScreenTree, TheGuidesTabsAndTheOnboardingPages) {
         PokerBasicsView guide(setup);
         guide.resize(440, 600);
         guide.show();
+        // A search field is read with what the player typed in it.
+        if (auto* glossary = qobject_cast<GlossaryTab*>(guide.tabContent())) {
+            glossary->searchField()->setFocus(Qt::TabFocusReason);
+            QTest::keyClicks(glossary->searchField(), "pot");
+        }
         expectReadable(&guide, "guide");
     }
     AppState state{std::nullopt};

@@ -1030,4 +1030,62 @@ TEST_F(ScreenReaderEndToEnd, OrcaSpeaksEachOpponentCountAndTheToolbarsMuteAndUnm
                                             << printed.toStdString() << spoken.toStdString();
 }
 
+// At a Quick Hand started from the window's lobby: Ctrl+? brings the guide out beside the table, Tab
+// walks to its pages' forward button, Space turns to the last page and presses "Rankings ›"; then the
+// glossary is searched for "pot" and the field reached again by Shift+Tab.
+const std::string sidebarGuideReader = std::string(keySteps) + R"py(
+def holder():
+    app.clearCache()
+    node = next((found for found in (focused(window) for window in app) if found), None)
+    return (node.name or "") if node else ""
+subprocess.run(["xdotool", "key", "Return"])
+deadline = time.time() + 90
+while time.time() < deadline and not any(
+        pyatspi.findDescendant(window, lambda node: node.name == "Back to System Tray") for window in app):
+    time.sleep(2)
+time.sleep(3)
+step("opened", "ctrl+question")
+waitUntilSaid("Page 1 of 6", 20)
+for _ in range(60):
+    if holder() == "Next": break
+    subprocess.run(["xdotool", "key", "Tab"]); time.sleep(0.6)
+step("last page", "space", "space", "space", "space", "space")
+step("rankings", "space")
+waitUntilSaid("Royal Flush", 15)
+step("search", "shift+Tab", "Right", "Right", "Tab")
+step("typed", "p", "o", "t")
+step("result", "Tab")
+step("back", "shift+Tab")
+waitUntilSaid("pot selected", 15)
+)py";
+
+TEST_F(ScreenReaderEndToEnd, OrcaReadsTheSidebarGuideAsItOpensAndKeepsItsKeysOnTheWayToTheRankings) {
+    ASSERT_TRUE(writeOnboardedInTheWindow(home.path()));
+    QString why;
+    const auto orcaRead = readWithOrca(*desktop, home.path(), sidebarGuideReader, why);
+    if (!orcaRead)
+        GTEST_SKIP() << why.toStdString();
+    const auto& [printed, spoken] = *orcaRead;
+    std::map<QString, QStringList> held;
+    for (const QStringList& focus : linesOf(printed, QStringLiteral("F")))
+        held[focus.value(0)] = focus.mid(1);
+    const std::string heard = printed.toStdString() + "\n" + spoken.toStdString();
+    // Opening reads the page, before Tab reaches the guide.
+    const qsizetype opened = spoken.indexOf("Page 1 of 6. The goal.");
+    EXPECT_GE(opened, 0) << heard;
+    EXPECT_LT(opened, spoken.indexOf("Next push button")) << heard;
+    // The keys go from "Rankings ›" to the first ranking, not to the table beside the guide.
+    EXPECT_EQ(held["last page"].value(1).toStdString(), "Rankings \u203a") << heard;
+    EXPECT_EQ(held["rankings"].value(0).toStdString(), "list item") << heard;
+    EXPECT_TRUE(held["rankings"].value(1).startsWith("1. Royal Flush")) << heard;
+    const qsizetype pressed = spoken.indexOf("Next is now Rankings.");
+    const qsizetype ranked = spoken.indexOf("1. Royal Flush", pressed);
+    ASSERT_GE(pressed, 0) << heard;
+    EXPECT_FALSE(spoken.mid(pressed, ranked - pressed).contains("Table panel")) << heard;
+    // The field is read with all it holds.
+    EXPECT_EQ(held["back"].join('|').toStdString(), "text|Search") << heard;
+    EXPECT_TRUE(spoken.contains("pot selected")) << heard;
+    EXPECT_FALSE(spoken.contains("po selected")) << heard;
+}
+
 } // namespace

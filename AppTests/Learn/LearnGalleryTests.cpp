@@ -152,6 +152,12 @@ TEST(LearnGallery, GlossarySearches) {
     tab.searchField()->setText(QStringLiteral("blind"));
     save(tab, QSize(300, 420), QStringLiteral("glossary-search-blind-row-focused"), QColor(236, 236, 236),
          tab.row(Term::blinds));
+    // A result that nearly fills the panel, in the guide as Settings shows it: no bar.
+    PokerBasicsView::Setup settings;
+    settings.opening = GuideDestination::glossary(std::nullopt);
+    PokerBasicsView guide(settings);
+    qobject_cast<GlossaryTab*>(guide.tabContent())->searchField()->setText(QStringLiteral("blind"));
+    save(guide, QSize(440, 600), QStringLiteral("glossary-search-blind-settings"));
     RankingsTab ranked(TableTheme::standard(), false, std::nullopt);
     save(ranked, QSize(420, 560), QStringLiteral("rankings-row-focused"), QColor(236, 236, 236),
          ranked.rows()[1]);

@@ -32,6 +32,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -504,24 +505,41 @@ TEST(GlossaryTab, OpensOnTheFocusedTerm) {
 
 TEST(GlossaryTab, ScrollBarOnlyWhileTheRowsOverflow) {
     // Typed down from every term to a few, the rows fit the panel and no bar shows; all back, it returns.
-    for (const int width : {236, 360}) {
+    // Where the few nearly fill the panel, the rows end at their last line: they scroll by what they
+    // overflow, if at all, and one wheel turn down shows the last row whole.
+    struct Case {
+        QSize size;
+        bool overflows;
+    };
+    for (const Case& c : {Case{{236, 600}, false}, Case{{360, 600}, false}, Case{{404, 392}, false},
+                          Case{{404, 382}, true}}) {
+        SCOPED_TRACE(c.size.width());
+        SCOPED_TRACE(c.size.height());
         GlossaryTab tab(TableTheme::standard(), std::nullopt, nullptr);
-        tab.resize(width, 600);
+        tab.resize(c.size);
         activate(tab);
         QApplication::processEvents();
         const QScrollBar* bar = tab.scrollArea()->verticalScrollBar();
-        EXPECT_TRUE(bar->isVisible()) << width;
+        EXPECT_TRUE(bar->isVisible());
         tab.searchField()->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(QApplication::focusWidget(), "blind");
         QApplication::processEvents();
-        EXPECT_FALSE(bar->isVisible()) << width;
-        EXPECT_EQ(bar->maximum(), 0) << width;
+        const QWidget* viewport = tab.scrollArea()->viewport();
+        const QWidget* last = tab.row(tab.shownTerms().back());
+        const int rowsEnd = last->mapTo(tab.scrollArea()->widget(), QPoint(0, last->height())).y();
+        EXPECT_EQ(tab.scrollArea()->widget()->height(), std::max(viewport->height(), rowsEnd));
+        EXPECT_EQ(bar->isVisible(), c.overflows);
+        const QPoint middle = viewport->rect().center();
+        QWheelEvent turn(middle, viewport->mapToGlobal(middle), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                         Qt::NoScrollPhase, false);
+        QApplication::sendEvent(tab.scrollArea()->viewport(), &turn);
+        EXPECT_EQ(rowsEnd - bar->value(), c.overflows ? viewport->height() : rowsEnd) << "the last row whole";
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
         QApplication::processEvents();
-        EXPECT_EQ(tab.shownTerms().size(), 30u) << width;
-        EXPECT_TRUE(bar->isVisible()) << width;
-        EXPECT_GT(bar->maximum(), 0) << width;
+        EXPECT_EQ(tab.shownTerms().size(), 30u);
+        EXPECT_TRUE(bar->isVisible());
+        EXPECT_GT(bar->maximum(), 0);
     }
 }
 

@@ -84,19 +84,25 @@ TEST(WindowChromeText, TheGuideAndSidebarControlsMoveTheSidebar) {
         Sidebar afterSidebar;
         // Beside a table, the guide exists only while it shows.
         bool guideLives;
+        // Whether each control brings the guide out, so that it reads its page.
+        bool guideComesOut;
+        bool sidebarBringsTheGuide;
     };
     for (const Case& c : {
              // The guide showing: "Poker Basics" goes back to the log and the sidebar stays out.
-             Case{{true, guide}, {true, log}, {false, guide}, true},
+             Case{{true, guide}, {true, log}, {false, guide}, true, false, false},
              // The log showing, or the sidebar away: it comes out on the guide.
-             Case{{true, log}, {true, guide}, {false, log}, false},
-             Case{{false, log}, {true, guide}, {true, log}, false},
-             Case{{false, guide}, {true, guide}, {true, guide}, false},
+             Case{{true, log}, {true, guide}, {false, log}, false, true, false},
+             Case{{false, log}, {true, guide}, {true, log}, false, true, false},
+             Case{{false, guide}, {true, guide}, {true, guide}, false, true, true},
          }) {
         EXPECT_EQ(WindowChrome::afterGuideControl(c.before), c.afterGuide);
         EXPECT_EQ(WindowChrome::afterSidebarControl(c.before), c.afterSidebar);
         EXPECT_EQ(WindowChrome::guideLives(true, c.before), c.guideLives);
         EXPECT_FALSE(WindowChrome::guideLives(false, c.before)) << "the lobby has no guide in a sidebar";
+        EXPECT_EQ(WindowChrome::guideComesOut(true, c.before, c.afterGuide), c.guideComesOut);
+        EXPECT_EQ(WindowChrome::guideComesOut(true, c.before, c.afterSidebar), c.sidebarBringsTheGuide);
+        EXPECT_FALSE(WindowChrome::guideComesOut(false, c.before, c.afterGuide)) << "the lobby";
     }
 }
 

@@ -1,6 +1,5 @@
 #include "Views/Controls/AmountField.h"
 
-#include "Style/Drawing/EntryAccessibility.h"
 #include "Style/Drawing/StyleAccessibility.h"
 
 #include <QApplication>
@@ -25,6 +24,7 @@
 #include "Style/PixelPalette.h"
 #include "Style/SatinPalette.h"
 #include "Table/AmountEntry.h"
+#include "Views/Controls/ReaderLineEdit.h"
 
 namespace {
 
@@ -50,10 +50,9 @@ QString cssColour(const RGB& colour) {
 AmountField::AmountField(const TableTheme& theme, QWidget* parent)
     : QWidget(parent)
     , theme_(theme)
-    , edit_(new QLineEdit(this)) {
+    , edit_(new ReaderLineEdit(this)) {
     edit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edit_->setPlaceholderText(QStringLiteral("Amount"));
-    EntryAccessibility::readWhole(edit_);
     StyleAccessibility::setName(edit_, QStringLiteral("Raise amount"));
     edit_->installEventFilter(this);
     // The field rings its plate, round the edit.

@@ -3,6 +3,13 @@
 #include <QFocusEvent>
 #include <QTimer>
 
+#include "Style/Drawing/EntryAccessibility.h"
+
+ReaderLineEdit::ReaderLineEdit(QWidget* parent)
+    : QLineEdit(parent) {
+    EntryAccessibility::readWhole(this);
+}
+
 void ReaderLineEdit::focusInEvent(QFocusEvent* event) {
     const Qt::FocusReason reason = event->reason();
     const bool selects =

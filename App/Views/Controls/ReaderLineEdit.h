@@ -2,14 +2,15 @@
 
 #include <QLineEdit>
 
-// A one-line text field that a screen reader names as the keys reach it. Reached by Tab, Qt's field
+// The program's one-line text field, as a screen reader should meet it. Reached by Tab, Qt's field
 // selects its text as it takes the focus, and so tells the reader of the caret and the selection before
 // it tells of the focus; Orca takes the caret's move for the focus arriving quietly and then says
-// nothing when the focus comes. This field selects its text just after, once the reader knows.
+// nothing when the focus comes. This field selects its text just after, once the reader knows. Its text
+// is read whole, as one run (see EntryAccessibility).
 class ReaderLineEdit : public QLineEdit {
     Q_OBJECT
   public:
-    using QLineEdit::QLineEdit;
+    explicit ReaderLineEdit(QWidget* parent = nullptr);
 
   protected:
     void focusInEvent(QFocusEvent* event) override;

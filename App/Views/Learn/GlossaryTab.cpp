@@ -115,6 +115,10 @@ GlossaryTab::GlossaryTab(const TableTheme& theme, std::optional<Term> focused, A
     // The rows scroll inside the panel, so a keystroke redraws only the rows in view and the panel's
     // rounded clip keeps its size.
     auto* content = new QWidget;
+    // The rows are as tall as their texts wrap at the list's width. The least height Qt would also hold
+    // them to is the texts' guess at some other width, a dozen pixels more for a few terms: the rows
+    // then scrolled past their last line, behind a bar where everything fitted.
+    content->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
     auto* inner = new QVBoxLayout(content);
     inner->setContentsMargins(0, 0, 0, 0);
     inner->setSpacing(0);

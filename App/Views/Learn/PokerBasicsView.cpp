@@ -20,6 +20,7 @@
 #include "Views/Learn/StartersTab.h"
 #include "Views/Support/DialogKeys.h"
 #include "Views/Support/FocusChain.h"
+#include "Views/Support/FocusReturn.h"
 #include "Views/Support/FocusedButton.h"
 
 PokerBasicsView::PokerBasicsView(Setup setup, QWidget* parent)
@@ -151,11 +152,10 @@ void PokerBasicsView::setTab(GuideTab tab) {
 }
 
 void PokerBasicsView::buildContent() {
-    if (content_) {
-        content_->deleteLater();
-        content_->hide();
-        stack_->removeWidget(content_);
-    }
+    QWidget* leaving = content_;
+    // A tab changed under the keys (the last page's "Rankings ›") hands them to the new tab. Hidden
+    // with them, the old one would pass them on down the window: to the table beside the sidebar.
+    const bool hadKeys = leaving && leaving->isAncestorOf(QApplication::focusWidget());
     const bool compact = setup_.presentation == Presentation::sidebar;
     switch (tab_) {
     case GuideTab::basics: {
@@ -182,4 +182,12 @@ void PokerBasicsView::buildContent() {
     // Read in the order it is drawn: the tab's controls follow the picker above them.
     FocusChain::placeAfter(picker_->segments().back(), content_);
     content_->show();
+    if (hadKeys) {
+        FocusReturn::enter(content_);
+    }
+    if (leaving) {
+        leaving->hide();
+        stack_->removeWidget(leaving);
+        leaving->deleteLater();
+    }
 }

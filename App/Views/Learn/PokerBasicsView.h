@@ -56,6 +56,8 @@ class PokerBasicsView : public QWidget {
     QAbstractButton* tabButton(GuideTab tab) const;
     // "Done"; absent in the sidebar.
     StyledButton* doneButton() const { return done_; }
+    // Reads out the Basics page shown, when the Basics tab is.
+    void readBasicsPage();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -64,8 +66,6 @@ class PokerBasicsView : public QWidget {
     void buildContent();
     // The panel's Return: the focused button, else the Basics page forward.
     void pressReturn();
-    // Reads out the Basics page shown, when the Basics tab is.
-    void readBasicsPage();
 
     Setup setup_;
     GuideTab tab_;
