@@ -4,6 +4,9 @@
 # process uses is read from /proc over SECONDS seconds while the window is in view, then while another
 # program's window covers it, then (under openbox) while it is minimised. Printed as a share of one
 # core, in percent; the art must cost at most 5 % while it floats, and next to nothing out of sight.
+# With strace installed it then counts the futex calls all the game's threads make a second while the
+# art floats, over another SECONDS seconds: threads that wake each other between frames show there
+# long before they show as CPU.
 # Given an earlier build's game as well, that one is measured the same way after this one.
 # Usage: onboarding_desktop.sh BUILD-DIR [SECONDS] [EARLIER-GAME]
 set -euo pipefail
@@ -50,6 +53,14 @@ share() {
   after=$(cpu "$1")
   awk -v ticks="$((after - before))" -v hz="$clock_ticks" -v s="$seconds" 'BEGIN { printf "%.1f", 100 * ticks / hz / s }'
 }
+# futexes PID: the futex calls a second of all the process's threads over the next $seconds seconds.
+futexes() {
+  command -v strace >/dev/null || { echo "-"; return; }
+  rm -f "$work/futex"
+  timeout -s INT "$seconds" strace -f -qq -c -e trace=futex -p "$1" -o "$work/futex" 2>/dev/null || true
+  [[ -s "$work/futex" ]] || { echo "-"; return; }
+  awk -v s="$seconds" '$NF == "futex" { calls = $4 } END { printf "%.0f", calls / s }' "$work/futex"
+}
 
 for game in "${games[@]}"; do
   home="$work/home-$RANDOM"
@@ -67,6 +78,7 @@ for game in "${games[@]}"; do
   [[ -n "$window" ]] || { echo "onboarding_desktop: $game never showed its first-run window"; kill "$pid"; exit 1; }
   sleep 5 # the art has come in and floats
   in_view=$(share "$pid")
+  futex_rate=$(futexes "$pid")
   kill -0 "$pid" 2>/dev/null || echo "onboarding_desktop: $game ended while in view" >&2
   xmessage -geometry 1920x1080+0+0 "a program over the whole screen" &
   cover=$!
@@ -83,7 +95,7 @@ for game in "${games[@]}"; do
   fi
   kill "$pid"
   wait "$pid" 2>/dev/null || true
-  printf '%s: in view %s %%, covered %s %%, minimised %s %% of a core (over %s s each)\n' \
-    "$game" "$in_view" "$covered" "$minimised" "$seconds"
+  printf '%s: in view %s %% (%s futex calls/s), covered %s %%, minimised %s %% of a core (over %s s each)\n' \
+    "$game" "$in_view" "$futex_rate" "$covered" "$minimised" "$seconds"
 done
 echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"

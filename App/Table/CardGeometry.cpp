@@ -10,6 +10,43 @@ bool isLarge(double width) {
     return width >= largeWidth;
 }
 
+double satinEdgeDrop(double width) {
+    return isLarge(width) ? 2 : 1;
+}
+
+PaperDepth paperDepth(double width, bool lifted) {
+    const bool large = isLarge(width);
+    return {large ? 2.0 : 1.5, lifted ? 9.0 : (large ? 5.0 : 3.0), large ? 7.0 : 4.0};
+}
+
+namespace {
+
+// A shadow's reach beyond its shape: the blur spreads about one and a half radii.
+QMarginsF reach(double blur, QPointF offset, double extraBelow) {
+    const double spread = 1.5 * blur + 1;
+    return QMarginsF(std::ceil(std::max(0.0, spread - offset.x())),
+                     std::ceil(std::max(0.0, spread - offset.y())),
+                     std::ceil(std::max(0.0, spread + offset.x())),
+                     std::ceil(std::max(0.0, spread + offset.y() + extraBelow)));
+}
+
+} // namespace
+
+QMarginsF drawnReach(TableStyleID style, double width, bool lifted) {
+    switch (style) {
+    case TableStyleID::satin:
+        return reach(satinShadowBlur, satinShadowOffset, satinEdgeDrop(width));
+    case TableStyleID::paper: {
+        const PaperDepth depth = paperDepth(width, lifted);
+        return reach(depth.shadowBlur * 0.5, QPointF(depth.shadowY * 0.3, depth.shadowY - depth.thickness),
+                     depth.thickness);
+    }
+    case TableStyleID::pixel:
+        break;
+    }
+    return {};
+}
+
 double rankFontSize(double width) {
     return std::max(0.36 * width, 10.0);
 }

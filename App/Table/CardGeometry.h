@@ -3,12 +3,14 @@
 #include <optional>
 #include <vector>
 
+#include <QMarginsF>
 #include <QPointF>
 #include <QSizeF>
 #include <QString>
 
 #include "PokerEngine/Card.h"
 #include "Style/PixelGeometry.h"
+#include "Style/TableStyleID.h"
 
 // The measures of a drawn card and of an empty card place, all derived from the card's size, so the
 // card view only paints what these say. 36 points wide is the step from small to large cards.
@@ -25,6 +27,21 @@ double cornerRadius(double width);
 // small card (the action log's, a ranking's), where the shares alone give a rank 4 pixels high.
 double rankFontSize(double width);
 double suitFontSize(double width);
+
+// How a card stands off the felt. A satin card shows its edge `satinEdgeDrop` below its face, and the
+// two cast one soft shadow; paper's card stock shows its depth and casts a harder shadow, deeper while
+// the card is lifted in motion; pixel cards draw their shadow in cells inside their own rectangle.
+inline constexpr double satinShadowBlur = 3;
+inline constexpr QPointF satinShadowOffset{0.6, 4};
+double satinEdgeDrop(double width);
+struct PaperDepth {
+    double thickness = 0;
+    double shadowY = 0;
+    double shadowBlur = 0;
+};
+PaperDepth paperDepth(double width, bool lifted);
+// How far a card's drawing (its edge and its shadow) reaches past the card's rectangle on each side.
+QMarginsF drawnReach(TableStyleID style, double width, bool lifted);
 
 // The index text: "10" for a ten, else the rank letter.
 QString rankText(PokerEngine::Rank rank);

@@ -1,6 +1,7 @@
 #include "Table/TableGeometry.h"
 
 #include "PokerEngine/Precondition.h"
+#include "Table/CardGeometry.h"
 #include "Table/SeatLayout.h"
 
 #include <algorithm>
@@ -9,8 +10,8 @@
 
 namespace {
 
-// Room kept below the table for the player's plate and cards.
-double reservedBelow(TableStyleID style) {
+// The style's room below the table for the player's plate and cards.
+double styleInset(TableStyleID style) {
     switch (style) {
     case TableStyleID::satin:
         return 144;
@@ -44,12 +45,25 @@ double heroCardGap(TableStyleID style, double pixelUnit) {
     return 14;
 }
 
-// The player's cards lie tilted by 3 degrees: their centre is never so low that a card, its edge or
-// the most of its shadow runs past the stage's bottom.
-double lowestHeroCards(QSizeF stage, QSizeF card) {
-    const double tilt = 3 * std::numbers::pi / 180;
-    const double halfHeight = card.height() / 2 * std::cos(tilt) + card.width() / 2 * std::sin(tilt);
-    return stage.height() - halfHeight - 8;
+// Room between the player's cards as drawn and the row under the stage (the action bar, the showdown
+// banner), so the two never touch.
+constexpr double bottomRowGap = 2;
+
+// Where the player's cards stand lowest: never so low that a card, tilted, with its edge and shadow,
+// comes within the gap of the stage's bottom, where the row under the stage begins.
+double lowestHeroCards(QSizeF stage, TableStyleID style, QSizeF card) {
+    return stage.height() - TableGeometry::heroCardReachBelow(style, card) - bottomRowGap;
+}
+
+// Room kept below the table for the player's plate and cards: the style's own, or more where the
+// window's cards as drawn would otherwise come too near the row under the stage. The popover's smaller
+// cards, which a low window's table takes, need less.
+double reservedBelow(TableStyleID style) {
+    const TableMetrics m = style == TableStyleID::pixel ? TableMetrics::pixel(3, TableSurface::window)
+                                                        : TableMetrics::satinWindow();
+    const double cards = m.plate.height() / 2 + heroCardGap(style, 3) + m.heroCard.height() / 2 +
+                         TableGeometry::heroCardReachBelow(style, m.heroCard) + bottomRowGap;
+    return std::max(styleInset(style), std::ceil(cards));
 }
 
 } // namespace
@@ -61,7 +75,7 @@ TableGeometry TableGeometry::popover(TableStyleID style) {
     geometry.pixelUnit = 2;
     geometry.metrics = style == TableStyleID::pixel ? TableMetrics::pixel(2, TableSurface::popover)
                                                     : TableMetrics::satinPopover();
-    geometry.heroCards = QPointF(210, lowestHeroCards(geometry.stage, geometry.metrics.heroCard));
+    geometry.heroCards = QPointF(210, lowestHeroCards(geometry.stage, style, geometry.metrics.heroCard));
     return geometry;
 }
 
@@ -113,12 +127,30 @@ double TableGeometry::fullTableColumnWidth(double stageHeight, TableStyleID styl
     return std::ceil((h < leastWindowSizesHeight ? std::max(w, popoverTableWidth) : w) + 48);
 }
 
-double TableGeometry::leastHeightForShownPair(double pairClearance) {
+double TableGeometry::leastHeightForShownPair(double pairClearance, double above) {
     const TableMetrics m = TableMetrics::satinWindow();
     const double plateRow = SeatLayout::anchor(3).plate.y();
     const double pair = 1.15 * m.botCard.height();
-    return (m.plate.height() / 2 + pairClearance + pair + m.boardCard.height() / 2 + m.boardGap) /
+    // The top plate stands at least the top inset down the stage; it may rise as far as what reaches
+    // above it allows (withRoomForTopPair), and a hair less, so the pair stands clear.
+    const double rise = std::max(topChrome - m.plate.height() / 2 - above - 0.01, 0.0);
+    return (m.plate.height() / 2 + pairClearance + pair + m.boardCard.height() / 2 + m.boardGap - rise) /
            (boardRow - plateRow);
+}
+
+double TableGeometry::heroCardTilt(TableStyleID style) {
+    return style == TableStyleID::pixel ? 0 : 3;
+}
+
+double TableGeometry::heroCardReachBelow(TableStyleID style, QSizeF card) {
+    // A winning card's ring stands 2 out from its edge; the shadow mostly reaches further.
+    const double ring = 2;
+    const QMarginsF drawn = CardGeometry::drawnReach(style, card.width(), false);
+    const double below = card.height() / 2 + std::max(drawn.bottom(), ring);
+    const double side = card.width() / 2 + std::max({drawn.left(), drawn.right(), ring});
+    // Turned either way, the lower corner of the drawn box comes lowest.
+    const double tilt = heroCardTilt(style) * std::numbers::pi / 180;
+    return below * std::cos(tilt) + side * std::sin(tilt);
 }
 
 QPointF TableGeometry::plateCenter(int slot) const {

@@ -31,13 +31,20 @@ struct TableGeometry {
     // The width of the window's table column at which the table is no longer narrowed by the width.
     static double fullTableColumnWidth(double stageHeight, TableStyleID style, double leastWindowSizesHeight);
     // The lowest table on which a top seat's shown pair, `pairClearance` below its plate, stands the
-    // board's card gap clear of the board, with the window's plates and cards.
-    static double leastHeightForShownPair(double pairClearance);
+    // board's card gap clear of the board, with the window's plates and cards, the plate raised as far
+    // as what reaches `above` its top edge lets it.
+    static double leastHeightForShownPair(double pairClearance, double above);
 
     // This table with its top plate raised as far as its shown pair, `pairClearance` below the plate,
     // needs to stand the board's card gap clear of the board; never so far that what reaches `above`
     // the plate's top edge (its ring, its tags, the cards peeking over it) leaves the stage.
     TableGeometry withRoomForTopPair(double pairClearance, double above) const;
+
+    // How many degrees the player's first card is turned one way and the second the other.
+    static double heroCardTilt(TableStyleID style);
+    // How far below its centre one of the player's cards `card` big reaches as drawn: tilted, with its
+    // edge, its shadow and a winner's ring.
+    static double heroCardReachBelow(TableStyleID style, QSizeF card);
 
     // Centre of a slot's nameplate. Slots run 0...5; any other stops the program.
     QPointF plateCenter(int slot) const;

@@ -1,4 +1,5 @@
-// A chip that turns from frame to frame is copied from one kept image, not drawn anew for each angle.
+// A chip that turns from frame to frame is copied from one kept image, not drawn anew for each angle; a
+// chip that sways over and over on the same few angles keeps each turned picture too.
 #include "Style/Drawing/ArtCache.h"
 #include "Style/Drawing/LitChip.h"
 
@@ -9,7 +10,7 @@
 
 namespace {
 
-QImage turned(bool cached, double angle) {
+QImage turned(bool cached, double angle, ArtCache::Turns turns = ArtCache::Turns::passing) {
     QImage image(80, 80, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -17,7 +18,7 @@ QImage turned(bool cached, double angle) {
     painter.translate(40, 40);
     painter.rotate(angle);
     if (cached)
-        LitChip::paintMoving(painter, QPointF(-22, -16), ChipDenomination::d1000, 20, 0.5);
+        LitChip::paintMoving(painter, QPointF(-22, -16), ChipDenomination::d1000, 20, 0.5, turns);
     else
         LitChip::paint(painter, QPointF(-22, -16), ChipDenomination::d1000, 20, 0.5);
     return image;
@@ -35,12 +36,23 @@ double coverage(const QImage& image) {
 } // namespace
 
 TEST(LitChip, ATurningChipIsCopiedFromOneImage) {
-    turned(true, 3);
-    const std::size_t made = ArtCache::imagesMade();
-    for (const double angle : {-20.0, 7.5, 31.0}) {
-        const QImage copy = turned(true, angle);
-        const double direct = coverage(turned(false, angle));
-        EXPECT_NEAR(coverage(copy), direct, 0.03 * direct) << angle;
+    struct Row {
+        ArtCache::Turns turns;
+        // New images the first time an angle is shown, and when it comes again.
+        std::size_t first;
+        std::size_t again;
+    };
+    for (const Row& row : {Row{ArtCache::Turns::passing, 0, 0}, Row{ArtCache::Turns::repeating, 1, 0}}) {
+        turned(true, 3, row.turns);
+        for (const double angle : {-20.0, 7.5, 31.0}) {
+            const double direct = coverage(turned(false, angle));
+            std::size_t made = ArtCache::imagesMade();
+            const QImage copy = turned(true, angle, row.turns);
+            EXPECT_EQ(ArtCache::imagesMade() - made, row.first) << angle;
+            EXPECT_NEAR(coverage(copy), direct, 0.03 * direct) << angle;
+            made = ArtCache::imagesMade();
+            EXPECT_EQ(turned(true, angle, row.turns), copy) << angle;
+            EXPECT_EQ(ArtCache::imagesMade() - made, row.again) << angle;
+        }
     }
-    EXPECT_EQ(ArtCache::imagesMade(), made);
 }

@@ -15,6 +15,8 @@
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/PopoverRoot.h"
 #include "Views/ShellPlaceholder.h"
+#include "Views/Table/ShowdownBannerView.h"
+#include "Views/Table/StageView.h"
 #include "Views/Table/TableScreen.h"
 #include "Views/Table/TopBarView.h"
 #include "Views/TrayIconArt.h"
@@ -141,6 +143,43 @@ TEST_F(ShellGallery, TheWindowAndThePopoverAfterThePracticeHand) {
     }
     save(window, "window-practice-over");
     save(popover, "popover-practice-over");
+    window.close();
+}
+
+// A laptop's screen, 768 high under a panel, leaves the window 716 or 736: at the showdown the banner
+// begins where the stage ends, below the player's cards, which stay clear of the stage's bottom.
+TEST_F(ShellGallery, TheShowdownBannerUnderThePlayersCardsInALaptopsWindow) {
+    WindowRoot window(environment());
+    window.resize(1366, 716);
+    GameController& game = harness.controller;
+    game.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 3, 2)));
+    window.show();
+    for (int steps = 0;
+         steps < 500 && game.view() && game.view()->street != PokerEngine::Street::handComplete; ++steps) {
+        if (game.isHeroTurn()) {
+            game.act(checkOrCall(*game.view()));
+        } else if (harness.scheduler.nextDue()) {
+            harness.scheduler.advance(*harness.scheduler.nextDue() - harness.scheduler.now());
+        }
+    }
+    ASSERT_EQ(game.view()->street, PokerEngine::Street::handComplete);
+    harness.scheduler.advance(std::chrono::seconds(2));
+    auto* table = qobject_cast<TableScreen*>(window.content());
+    ASSERT_TRUE(table);
+    for (const int height : {716, 736}) {
+        window.resize(1366, height);
+        QCoreApplication::processEvents();
+        for (AnimationClock* clock : {&table->clock(), &table->stage().clock()}) {
+            clock->setTimeSource([] { return 100.0; });
+            clock->ticked();
+        }
+        ASSERT_TRUE(table->banner()->isVisible()) << height;
+        EXPECT_EQ(table->banner()->mapTo(table, QPoint()).y(), table->stage().geometry().bottom() + 1)
+            << height;
+        // The shortest window a laptop gives is no lower than the stages the table's rules are tried on.
+        EXPECT_GE(table->height(), 563) << height;
+        save(window, QStringLiteral("window-1366x%1-showdown").arg(height));
+    }
     window.close();
 }
 

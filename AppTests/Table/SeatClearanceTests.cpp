@@ -7,6 +7,7 @@
 #include "Table/Screen/SeatClearance.h"
 #include "Table/Screen/StageLayout.h"
 #include "Table/SeatLayout.h"
+#include "Views/Table/CardView.h"
 #include "Views/Table/FeltLabels.h"
 #include "Views/Table/NameplatePainter.h"
 #include "Views/Table/StageScene.h"
@@ -332,16 +333,40 @@ TEST(SeatClearance, PlatesAndDealerButtonsNeverMeet) {
     }
 }
 
-TEST(SeatClearance, ThePlayersTiltedCardsLieWholeInThePopover) {
+TEST(SeatClearance, ThePlayersCardsAsDrawnStayClearOfTheRowUnderTheStage) {
+    // The row under the stage (the showdown banner, the action bar) begins at the stage's bottom. The
+    // popover, and the window's table screen at every height from the smallest window's up: a laptop's
+    // window beside its sidebar (1366 wide, 716 high under a panel: a 659-high screen) point by point.
     for (const auto style : styles) {
-        const TableGeometry geometry = TableGeometry::popover(style);
-        const QSizeF card = geometry.metrics.heroCard;
-        for (const double side : {-0.5, 0.5}) {
-            const QPointF centre(geometry.heroCards.x() + side * 0.9 * card.width(), geometry.heroCards.y());
-            const QRectF tilted = QTransform().rotate(side < 0 ? -3 : 3).mapRect(around(QPointF(), card));
-            // Room for the card's edge and most of its shadow below it.
-            EXPECT_LE(centre.y() + tilted.bottom() + 6, geometry.stage.height()) << toString(style);
-            EXPECT_GE(centre.y() + tilted.top(), geometry.table.bottom()) << toString(style);
+        std::vector<TableGeometry> surfaces{SeatClearance::popoverGeometry(style)};
+        for (double height = 563; height <= 1300; height += 1) {
+            for (const double width : {599.0, 1038.0, 1700.0}) {
+                if (width == 1038 || int(height) % 20 == 3) {
+                    surfaces.push_back(
+                        CrowdedTable::geometry(TableSurface::window, style, QSizeF(width, height)));
+                }
+            }
+        }
+        for (const auto& geometry : surfaces) {
+            const Laid laid = lay(CrowdedTable::Moment::showdown, geometry, style);
+            int cards = 0;
+            for (const auto& item : laid.items) {
+                if (item.kind != Kind::heroCard) {
+                    continue;
+                }
+                ++cards;
+                // The card with its edge and shadow, and a winner's ring 2 out from its edge.
+                const QMarginsF shadow = CardView::shadowMargins(laid.inputs.theme, item.size, false);
+                const QRectF drawn =
+                    around(QPointF(), item.size)
+                        .adjusted(-std::max(shadow.left(), 2.0), -std::max(shadow.top(), 2.0),
+                                  std::max(shadow.right(), 2.0), std::max(shadow.bottom(), 2.0));
+                const QRectF tilted =
+                    QTransform().rotate(item.rotationDegrees).mapRect(drawn).translated(item.center);
+                EXPECT_LE(tilted.bottom(), geometry.stage.height()) << where(geometry, style);
+                EXPECT_GE(tilted.top(), geometry.table.bottom()) << where(geometry, style);
+            }
+            EXPECT_EQ(cards, 2) << where(geometry, style);
         }
     }
 }

@@ -50,7 +50,11 @@ TEST(TableGeometry, ThePopoverTableIsFixed) {
     EXPECT_EQ(satin.metrics, TableMetrics::satinPopover());
     EXPECT_EQ(satin.metrics.heroCard, QSizeF(52, 73));
     EXPECT_EQ(satin.metrics.dealerButton, 16);
-    EXPECT_EQ(TableGeometry::popover(TableStyleID::paper), satin);
+    // Paper shares it all but where the player's cards stand, clear of the row below by its own shadow.
+    auto paper = TableGeometry::popover(TableStyleID::paper);
+    EXPECT_EQ(paper.heroCards.x(), 210);
+    paper.heroCards = satin.heroCards;
+    EXPECT_EQ(paper, satin);
 
     const auto pixel = TableGeometry::popover(TableStyleID::pixel);
     EXPECT_EQ(pixel.table, satin.table);
@@ -72,12 +76,13 @@ TEST(TableGeometry, ALowWindowTableTakesThePopoversPlatesAndCardsButKeepsItsRoom
     // The smallest window's stage, 599 x 427, gets the popover's sizes on a table that fills its room.
     const auto smallest = SeatClearance::windowGeometry(QSizeF(599, 427), TableStyleID::paper);
     EXPECT_EQ(smallest.metrics, TableMetrics::satinPopover());
-    EXPECT_NEAR(smallest.table.height(), (427 - 146 - 45) / 1.04, 1e-9);
-    // A laptop's window (1366 x 768 with a panel), 318 high, keeps the window's own in satin, whose
-    // plate hangs least below it; paper's, whose card-stock edges hang lower, needs more than its 316.
+    EXPECT_NEAR(smallest.table.height(), (427 - 157 - 45) / 1.04, 1e-9);
+    // A laptop's window (1366 x 768 with a panel), 308 high, keeps the window's own in satin, whose
+    // plate hangs least below it, the top plate rising a little for its pair; paper's, whose
+    // card-stock edges hang lower, needs more than its 306.
     const auto laptop = SeatClearance::windowGeometry(QSizeF(799, 520), TableStyleID::satin);
     EXPECT_EQ(laptop.metrics, TableMetrics::satinWindow());
-    EXPECT_NEAR(laptop.table.width(), 1.8 * (520 - 144 - 45) / 1.04, 1e-9);
+    EXPECT_NEAR(laptop.table.width(), 1.8 * (520 - 155 - 45) / 1.04, 1e-9);
     EXPECT_EQ(SeatClearance::windowGeometry(QSizeF(799, 520), TableStyleID::paper).metrics,
               TableMetrics::satinPopover());
     EXPECT_EQ(SeatClearance::windowGeometry(QSizeF(799, 532), TableStyleID::paper).metrics,
@@ -85,27 +90,28 @@ TEST(TableGeometry, ALowWindowTableTakesThePopoversPlatesAndCardsButKeepsItsRoom
     // A stage just tall enough gets the window's.
     const auto enough = SeatClearance::windowGeometry(QSizeF(700, 540), TableStyleID::satin);
     EXPECT_EQ(enough.metrics, TableMetrics::satinWindow());
-    EXPECT_NEAR(enough.table.height(), 351 / 1.04, 1e-9);
+    EXPECT_NEAR(enough.table.height(), 340 / 1.04, 1e-9);
 }
 
 TEST(TableGeometry, ALargeWindowCapsTheTableAndCentresIt) {
     const auto geometry = SeatClearance::windowGeometry(QSizeF(2000, 1500), TableStyleID::satin);
-    // Centred in what is left under the top inset 61.8: 61.8 + (1500 − 144 − 420 − 61.8) / 2 = 498.9.
-    EXPECT_EQ(geometry.table, QRectF(622, 499, 756, 420));
-    expectPoint(geometry.heroCards, 1000, 499 + 420 + 23 + 14 + 50.5);
+    // Centred in what is left under the top inset 61.8 and over the player's cards' 155:
+    // 61.8 + (1500 − 155 − 420 − 61.8) / 2 = 493.4.
+    EXPECT_EQ(geometry.table, QRectF(622, 493, 756, 420));
+    expectPoint(geometry.heroCards, 1000, 493 + 420 + 23 + 14 + 50.5);
 
     const auto paper = SeatClearance::windowGeometry(QSizeF(2000, 1500), TableStyleID::paper);
-    EXPECT_EQ(paper.table, QRectF(622, 498, 756, 420));
-    expectPoint(paper.heroCards, 1000, 498 + 420 + 23 + 16 + 50.5);
+    EXPECT_EQ(paper.table, QRectF(622, 492, 756, 420));
+    expectPoint(paper.heroCards, 1000, 492 + 420 + 23 + 16 + 50.5);
 }
 
 TEST(TableGeometry, TheDefaultWindowIsLimitedByItsHeight) {
     // The table window's default stage: 1100 wide, 750 − 136 high.
     const auto geometry = SeatClearance::windowGeometry(QSizeF(1100, 614), TableStyleID::satin);
-    const double h = 425 / 1.04;
+    const double h = 414 / 1.04;
     EXPECT_NEAR(geometry.table.height(), h, 1e-9);
     EXPECT_NEAR(geometry.table.width(), 1.8 * h, 1e-9);
-    EXPECT_EQ(geometry.table.x(), 182);
+    EXPECT_EQ(geometry.table.x(), 192);
     EXPECT_EQ(geometry.table.y(), 61);
 }
 
@@ -129,12 +135,12 @@ TEST(TableGeometry, FullTableColumnWidths) {
     EXPECT_EQ(SeatClearance::fullTableColumnWidth(5000, TableStyleID::satin), 804);
     EXPECT_EQ(SeatClearance::fullTableColumnWidth(5000, TableStyleID::paper), 804);
     EXPECT_EQ(SeatClearance::fullTableColumnWidth(5000, TableStyleID::pixel), 708);
-    // h = 411 / 1.04 = 395.19..., w = 711.35...
-    EXPECT_EQ(SeatClearance::fullTableColumnWidth(600, TableStyleID::satin), 760);
+    // h = 400 / 1.04 = 384.61..., w = 692.30...
+    EXPECT_EQ(SeatClearance::fullTableColumnWidth(600, TableStyleID::satin), 741);
     // A table too low for the window's sizes is never narrower than the popover's, 388.
     EXPECT_EQ(SeatClearance::fullTableColumnWidth(100, TableStyleID::satin), 436);
-    // h = 293 / 1.04 = 281.7..., w = 507.1...
-    EXPECT_EQ(SeatClearance::fullTableColumnWidth(484, TableStyleID::paper), 556);
+    // h = 282 / 1.04 = 271.1..., w = 488.0...
+    EXPECT_EQ(SeatClearance::fullTableColumnWidth(484, TableStyleID::paper), 537);
     EXPECT_EQ(SeatClearance::fullTableColumnWidth(100, TableStyleID::pixel), 436);
 }
 
@@ -150,7 +156,7 @@ TEST(TableGeometry, CentresOnThePopoverTable) {
     expectPoint(g.boardCardCenter(4), 302, 44 + 0.39 * 214);
     expectPoint(g.potCenter(), 210, 44 + 0.39 * 214 + 28 + 8 + 11);
     const auto window = SeatClearance::windowGeometry(QSizeF(2000, 1500), TableStyleID::satin);
-    expectPoint(window.potCenter(), 1000, 499 + 0.39 * 420 + 42 + 8 + 14);
+    expectPoint(window.potCenter(), 1000, 493 + 0.39 * 420 + 42 + 8 + 14);
 }
 
 TEST(TableGeometry, BotHoleCardsSitBesideTheirPlates) {

@@ -21,6 +21,14 @@ QCache<QByteArray, QImage>& cache() {
     return images;
 }
 
+// The turned pictures of swaying art, apart, so they never push out the upright art they are made
+// from: every step of the first-run window's floating pieces fits (about 6 MB, four times that at
+// twice the pixel ratio).
+QCache<QByteArray, QImage>& turnedCache() {
+    static QCache<QByteArray, QImage> images(32 * 1024);
+    return images;
+}
+
 // Where the art's image lies on the device and how the frame sits inside it.
 struct Placement {
     QPoint origin;   // the image's top-left, in device pixels
@@ -86,6 +94,16 @@ const QImage& kept(const QByteArray& full, const Placement& placement, double ra
     return drawn;
 }
 
+// Copies a kept image onto whole device pixels: upright and unscaled, with nothing to smooth, so Qt
+// copies it row by row rather than as a smooth blend spread over its thread pool.
+void copy(QPainter& painter, QPoint origin, double ratio, const QImage& image) {
+    painter.save();
+    painter.resetTransform();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QPointF(origin) / ratio, image);
+    painter.restore();
+}
+
 } // namespace
 
 namespace ArtCache {
@@ -113,27 +131,61 @@ void draw(QPainter& painter, const QByteArray& key, const QRectF& frame, const Q
     QImage drawn;
     const QImage& image = kept(fullKey(key, frame.size(), placement, ratio, deviceTopLeft), placement, ratio,
                                paint, finish, drawn);
-    painter.save();
-    painter.resetTransform();
-    painter.drawImage(QPointF(placement.origin) / ratio, image);
-    painter.restore();
+    copy(painter, placement.origin, ratio, image);
 }
 
 void drawMoving(QPainter& painter, const QByteArray& key, const QRectF& frame, const QMarginsF& overhang,
-                const Paint& paint) {
+                const Paint& paint, Turns turns) {
     if (painter.worldTransform().type() <= QTransform::TxTranslate) {
         draw(painter, key, frame, overhang, paint);
         return;
     }
     const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     const Placement placement = place(QPointF(), frame.size(), overhang, ratio);
+    const QByteArray upright = fullKey(key, frame.size(), placement, ratio, QPointF());
     QImage drawn;
-    const QImage& image =
-        kept(fullKey(key, frame.size(), placement, ratio, QPointF()), placement, ratio, paint, {}, drawn);
-    painter.save();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(frame.topLeft() - placement.frameAt, image);
-    painter.restore();
+    // Held by value: keeping a turned image may push the upright one out of the cache.
+    const QImage image = kept(upright, placement, ratio, paint, {}, drawn);
+    const QPointF at = frame.topLeft() - placement.frameAt;
+    if (turns == Turns::passing) {
+        painter.save();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(at, image);
+        painter.restore();
+        return;
+    }
+    // The turned image on whole device pixels, kept by the turn and by where it falls within a pixel.
+    const QTransform device = painter.worldTransform() * QTransform::fromScale(ratio, ratio);
+    const QRectF covered = device.mapRect(QRectF(at, QSizeF(placement.pixels) / ratio));
+    const QPoint origin(static_cast<int>(std::floor(covered.left())),
+                        static_cast<int>(std::floor(covered.top())));
+    const QSize pixels(static_cast<int>(std::ceil(covered.right())) - origin.x(),
+                       static_cast<int>(std::ceil(covered.bottom())) - origin.y());
+    QByteArray turnedKey = upright;
+    {
+        QDataStream stream(&turnedKey, QIODevice::WriteOnly | QIODevice::Append);
+        auto q = [](double value) { return static_cast<qint64>(std::llround(value * 4096)); };
+        stream << q(device.m11()) << q(device.m12()) << q(device.m21()) << q(device.m22())
+               << q(device.dx() - origin.x()) << q(device.dy() - origin.y()) << pixels;
+    }
+    const QImage* turned = turnedCache().object(turnedKey);
+    QImage made;
+    if (!turned) {
+        made = QImage(pixels.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+        made.fill(Qt::transparent);
+        {
+            QPainter art(&made);
+            art.setRenderHint(QPainter::SmoothPixmapTransform);
+            art.setTransform(device * QTransform::fromTranslate(-origin.x(), -origin.y()));
+            art.drawImage(at, image);
+        }
+        made.setDevicePixelRatio(ratio);
+        ++madeCount;
+        turnedCache().insert(turnedKey, new QImage(made),
+                             static_cast<int>(std::max<qsizetype>(1, made.sizeInBytes() / 1024)));
+        turned = &made;
+    }
+    copy(painter, origin, ratio, *turned);
 }
 
 QMarginsF beyond(const QRectF& frame, const QRectF& covered) {
@@ -145,8 +197,13 @@ std::size_t imagesMade() {
     return madeCount;
 }
 
+void forgetTurns() {
+    turnedCache().clear();
+}
+
 void forgetAll() {
     cache().clear();
+    turnedCache().clear();
 }
 
 } // namespace ArtCache

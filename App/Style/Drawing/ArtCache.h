@@ -27,14 +27,23 @@ using Finish = std::function<void(QImage& image)>;
 void draw(QPainter& painter, const QByteArray& key, const QRectF& frame, const QMarginsF& overhang,
           const Paint& paint, const Finish& finish = {});
 
+// How the turns of moving art come: each once (a fall, an entrance), or over and over on a few steps
+// (a float's sway, drawn on steps of its bob).
+enum class Turns { passing, repeating };
+
 // As draw(), for art that turns and scales on every frame (falling and floating chips): under such a
 // transform the kept image, drawn upright at the device's pixel ratio, is mapped through it smoothly
-// instead of the art being drawn anew.
+// instead of the art being drawn anew. Repeating turns are kept as turned too, and copied upright onto
+// whole pixels when they come again: Qt spreads every fill of a turned image over its thread pool,
+// which woke all its threads on every frame of a float.
 void drawMoving(QPainter& painter, const QByteArray& key, const QRectF& frame, const QMarginsF& overhang,
-                const Paint& paint);
+                const Paint& paint, Turns turns = Turns::passing);
 
 // How far `covered` (what a drawing covers) reaches beyond `frame` on each side; 0 where it does not.
 QMarginsF beyond(const QRectF& frame, const QRectF& covered);
+
+// Drops the kept turns of swaying art once it is put away.
+void forgetTurns();
 
 // How many images have been drawn since the process started; tests and benchmarks read it.
 std::size_t imagesMade();

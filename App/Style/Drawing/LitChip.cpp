@@ -112,10 +112,10 @@ void paint(QPainter& painter, const QPointF& topLeft, ChipDenomination denominat
 }
 
 void paintMoving(QPainter& painter, const QPointF& topLeft, ChipDenomination denomination, double radius,
-                 double squash) {
+                 double squash, ArtCache::Turns turns) {
     ArtCache::drawMoving(
         painter, keyFor(denomination, radius, squash), QRectF(topLeft, frame(radius, squash)), {},
-        [&](QPainter& art, QPointF at) { paintChip(art, at, denomination, radius, squash); });
+        [&](QPainter& art, QPointF at) { paintChip(art, at, denomination, radius, squash); }, turns);
 }
 
 } // namespace LitChip

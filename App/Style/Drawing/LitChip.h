@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Style/ChipDenomination.h"
+#include "Style/Drawing/ArtCache.h"
 
 #include <QSizeF>
 
@@ -21,6 +22,6 @@ void paint(QPainter& painter, const QPointF& topLeft, ChipDenomination denominat
 // The same chip for art that turns and scales it every frame (falling and floating chips): its kept
 // image is mapped through the transform rather than the chip being drawn anew at each angle.
 void paintMoving(QPainter& painter, const QPointF& topLeft, ChipDenomination denomination, double radius,
-                 double squash);
+                 double squash, ArtCache::Turns turns = ArtCache::Turns::passing);
 
 } // namespace LitChip

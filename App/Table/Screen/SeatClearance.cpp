@@ -229,7 +229,9 @@ QPointF dealerCenter(const TableGeometry& geometry, const TableTheme& theme, int
 
 double leastWindowSizesHeight(TableStyleID style) {
     const TableTheme window = TableTheme::drawnIn(style, TableSurface::window, 3, {});
-    return TableGeometry::leastHeightForShownPair(shownCardsClearance(window, 3));
+    return TableGeometry::leastHeightForShownPair(
+        shownCardsClearance(window, 3),
+        std::max(plateReach(window).above, TableMetrics::satinWindow().botCardPeek));
 }
 
 namespace {

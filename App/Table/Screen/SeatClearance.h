@@ -65,7 +65,8 @@ double shownCardsClearance(const TableTheme& theme, int slot);
 QPointF dealerCenter(const TableGeometry& geometry, const TableTheme& theme, int slot);
 
 // The lowest satin or paper window table whose own plates and cards fit: the top seat's shown pair
-// stands between its plate's reach and the board. A lower one takes the popover's.
+// stands between its plate's reach and the board, the plate raised into the room above it if need be.
+// A lower one takes the popover's.
 double leastWindowSizesHeight(TableStyleID style);
 // The popover's table and the window's, the top plate raised where the table is too low for its shown
 // pair; and the column width the window's table needs, by that rule.

@@ -509,7 +509,8 @@ void addHeroCards(const Context& c, std::vector<StageItem>& items) {
         card.light = c.light(card.card);
         card.size = size;
         card.center = QPointF(c.geometry.heroCards.x() + side * 0.9 * size.width(), c.geometry.heroCards.y());
-        card.rotationDegrees = c.theme.style == TableStyleID::pixel ? 0 : (i == 0 ? -3 : 3);
+        const double tilt = TableGeometry::heroCardTilt(c.theme.style);
+        card.rotationDegrees = i == 0 ? -tilt : tilt;
         card.opacity = folded ? 0.4 : 1;
         card.change = StageTransition{c.motion.fold(), 0, {}, false, false};
         const double delay =

@@ -94,7 +94,8 @@ QRectF extent(const TableTheme&, const WelcomePage::Chip& chip) {
     return {QPointF(-frame.width() / 2, -frame.height() / 2), frame};
 }
 
-void paintContent(QPainter& painter, const TableTheme& theme, const WelcomePage::TiltedCard& tilted) {
+void paintContent(QPainter& painter, const TableTheme& theme, const WelcomePage::TiltedCard& tilted,
+                  ArtCache::Turns turns) {
     const QSizeF size = cardSize(tilted);
     // The card turns with its bob on every frame; its upright image is kept and turned, not drawn anew.
     QByteArray key;
@@ -102,23 +103,25 @@ void paintContent(QPainter& painter, const TableTheme& theme, const WelcomePage:
     stream << "welcome card" << QString::fromStdString(tilted.code) << static_cast<qint8>(theme.style)
            << theme.dark << theme.increaseContrast << theme.fourColorDeck;
     const auto card = PokerEngine::Card::fromCode(tilted.code);
-    ArtCache::drawMoving(painter, key, QRectF(QPointF(-size.width() / 2, -size.height() / 2), size),
-                         CardFaces::shadowMargins(theme, size, false), [&](QPainter& art, QPointF at) {
-                             CardView::paint(art, at, theme, card, size, false);
-                         });
+    ArtCache::drawMoving(
+        painter, key, QRectF(QPointF(-size.width() / 2, -size.height() / 2), size),
+        CardFaces::shadowMargins(theme, size, false),
+        [&](QPainter& art, QPointF at) { CardView::paint(art, at, theme, card, size, false); }, turns);
 }
 
-void paintContent(QPainter& painter, const TableTheme& theme, const WelcomePage::Character& character) {
+void paintContent(QPainter& painter, const TableTheme& theme, const WelcomePage::Character& character,
+                  ArtCache::Turns) {
     if (const auto model = WelcomePage::avatar(character.slug)) {
         const double d = character.diameter;
         AvatarDisc::paint(painter, QPointF(-d / 2, -d / 2), theme, *model, d, false, false);
     }
 }
 
-void paintContent(QPainter& painter, const TableTheme&, const WelcomePage::Chip& chip) {
+void paintContent(QPainter& painter, const TableTheme&, const WelcomePage::Chip& chip,
+                  ArtCache::Turns turns) {
     const QSizeF frame = LitChip::frame(chip.radius, chip.squash);
     LitChip::paintMoving(painter, QPointF(-frame.width() / 2, -frame.height() / 2), chip.denomination,
-                         chip.radius, chip.squash);
+                         chip.radius, chip.squash, turns);
 }
 
 // How far the piece's drawing reaches from its centre, whichever way it sways.
@@ -159,7 +162,7 @@ bool settled(double sinceShown, bool reduceMotion) {
 }
 
 void paintPiece(QPainter& painter, const TableTheme& theme, const WelcomePage::Piece& piece,
-                const FloatingArt::Placement& at) {
+                const FloatingArt::Placement& at, bool entered) {
     if (at.opacity <= 0)
         return;
     painter.save();
@@ -170,7 +173,9 @@ void paintPiece(QPainter& painter, const TableTheme& theme, const WelcomePage::P
         FloorShadow::paint(painter, shadow->center + at.slide, theme, shadow->width * at.shadowScale,
                            at.shadowStrength);
     painter.setTransform(contentPlace(piece, at), true);
-    std::visit([&](const auto& content) { paintContent(painter, theme, content); }, piece.content);
+    // Come in, a piece sways on the few steps of its bob, over and over.
+    const ArtCache::Turns turns = entered ? ArtCache::Turns::repeating : ArtCache::Turns::passing;
+    std::visit([&](const auto& content) { paintContent(painter, theme, content, turns); }, piece.content);
     painter.restore();
 }
 
@@ -334,7 +339,18 @@ QRegion WelcomePage::changed(Moment before, Moment now) const {
 
 void WelcomePage::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    paintPage(painter, theme(), frame().sinceShown, frame().time, event->region());
+    // Rectangle by rectangle, as the backdrop under it: a clip of many rectangles turns each copy of a
+    // kept image into a blend spread over Qt's thread pool.
+    for (const QRect& area : event->region()) {
+        painter.setClipRect(area);
+        paintPage(painter, theme(), frame().sinceShown, frame().time, area);
+    }
+}
+
+void WelcomePage::hideEvent(QHideEvent* event) {
+    OnboardingPage::hideEvent(event);
+    // The pieces' turned pictures are kept only while they sway in sight.
+    ArtCache::forgetTurns();
 }
 
 void WelcomePage::paintPage(QPainter& painter, const TableTheme& theme, double sinceShown, double time,
@@ -344,7 +360,7 @@ void WelcomePage::paintPage(QPainter& painter, const TableTheme& theme, double s
     for (const Piece& piece : pieces()) {
         const FloatingArt::Placement at = drawnAt(piece, theme, {sinceShown, time});
         if (area.intersects(bounds(piece, theme, at).toAlignedRect()))
-            paintPiece(painter, theme, piece, at);
+            paintPiece(painter, theme, piece, at, piece.art.entered(sinceShown, theme.reduceMotion));
     }
     const QRectF block = titleBlock();
     if (!area.intersects(block.toAlignedRect()))

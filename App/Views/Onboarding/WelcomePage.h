@@ -64,6 +64,7 @@ class WelcomePage final : public OnboardingPage {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool moving(double sinceShown) const override;
     QRegion changed(Moment before, Moment now) const override;
     double frameInterval(double sinceShown) const override;

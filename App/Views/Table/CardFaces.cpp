@@ -27,15 +27,6 @@ QPainterPath rounded(const QRectF& rect, double radius) {
     return path;
 }
 
-// A shadow's reach beyond its shape: the blur spreads about one and a half radii.
-QMarginsF reach(double blur, QPointF offset, double extraBelow) {
-    const double spread = 1.5 * blur + 1;
-    return QMarginsF(std::ceil(std::max(0.0, spread - offset.x())),
-                     std::ceil(std::max(0.0, spread - offset.y())),
-                     std::ceil(std::max(0.0, spread + offset.x())),
-                     std::ceil(std::max(0.0, spread + offset.y() + extraBelow)));
-}
-
 void drawText(QPainter& painter, const QFont& font, const QString& text, const QRectF& box,
               const QColor& colour) {
     painter.setFont(font);
@@ -129,13 +120,13 @@ void satin(QPainter& painter, const QRectF& card, const TableTheme& theme,
            const std::optional<PokerEngine::Card>& face) {
     const double w = card.width();
     const double r = cornerRadius(w);
-    const double edgeDrop = isLarge(w) ? 2 : 1;
+    const double edgeDrop = CardGeometry::satinEdgeDrop(w);
     const QPainterPath body = rounded(card, r);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     // The card and its edge showing below it cast one shadow.
-    SoftShadow::paint(painter, rounded(card.adjusted(0, 0, 0, edgeDrop), r), 3,
-                      QColor::fromRgbF(0, 0, 0, theme.dark ? 0.35f : 0.28f), QPointF(0.6, 4));
+    SoftShadow::paint(painter, rounded(card.adjusted(0, 0, 0, edgeDrop), r), CardGeometry::satinShadowBlur,
+                      QColor::fromRgbF(0, 0, 0, theme.dark ? 0.35f : 0.28f), CardGeometry::satinShadowOffset);
     painter.fillPath(body.translated(0, edgeDrop),
                      toQColor(theme.dark ? RGB::bytes(156, 157, 163) : RGB::bytes(191, 192, 198)));
     painter.save();
@@ -159,24 +150,12 @@ void satin(QPainter& painter, const QRectF& card, const TableTheme& theme,
     painter.restore();
 }
 
-namespace {
-struct PaperShadow {
-    double thickness;
-    double shadowY;
-    double shadowBlur;
-};
-PaperShadow paperShadow(double w, bool lifted) {
-    const bool large = isLarge(w);
-    return {large ? 2.0 : 1.5, lifted ? 9.0 : (large ? 5.0 : 3.0), large ? 7.0 : 4.0};
-}
-} // namespace
-
 void paper(QPainter& painter, const QRectF& card, const TableTheme& theme,
            const std::optional<PokerEngine::Card>& face, bool lifted) {
     const double w = card.width();
     const double r = cornerRadius(w);
     const bool dark = theme.dark;
-    const PaperShadow depth = paperShadow(w, lifted);
+    const CardGeometry::PaperDepth depth = CardGeometry::paperDepth(w, lifted);
     CardstockShape stock;
     stock.face = face ? RGB::bytes(251, 246, 234) : (dark ? RGB::bytes(15, 19, 28) : RGB::bytes(43, 43, 43));
     stock.side = face ? (dark ? RGB::bytes(185, 174, 152) : RGB::bytes(216, 201, 168))
@@ -217,19 +196,7 @@ void pixel(QPainter& painter, const QRectF& card, const TableTheme& theme,
 }
 
 QMarginsF shadowMargins(const TableTheme& theme, QSizeF size, bool lifted) {
-    const double w = size.width();
-    switch (theme.style) {
-    case TableStyleID::satin:
-        return reach(3, QPointF(0.6, 4), isLarge(w) ? 2 : 1);
-    case TableStyleID::paper: {
-        const PaperShadow depth = paperShadow(w, lifted);
-        return reach(depth.shadowBlur * 0.5, QPointF(depth.shadowY * 0.3, depth.shadowY - depth.thickness),
-                     depth.thickness);
-    }
-    case TableStyleID::pixel:
-        break;
-    }
-    return {};
+    return CardGeometry::drawnReach(theme.style, size.width(), lifted);
 }
 
 void slot(QPainter& painter, const QRectF& place, const TableTheme& theme) {
