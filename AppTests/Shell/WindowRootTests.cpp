@@ -354,7 +354,7 @@ TEST_F(TableWindow, TheTablesKeysAnswerFromTheLog) {
     // The keys act once the player's own cards have landed.
     auto* screen = qobject_cast<TableScreen*>(window.content());
     ASSERT_TRUE(screen);
-    QTRY_VERIFY_WITH_TIMEOUT(!screen->presenter().dealingToPlayer(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!screen->presenter().cardsComing(), 5000);
     clickWhereDrawn(log->scrollArea()->viewport());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F);
     ASSERT_FALSE(harness.controller.isHeroTurn()) << "F folds from the log on the player's turn";
