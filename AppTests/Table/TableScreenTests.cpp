@@ -7,6 +7,7 @@
 #include "Learn/ShowdownWhy.h"
 #include "Style/Drawing/StyledParagraph.h"
 #include "Style/Drawing/StyledText.h"
+#include "SurfaceCoordinator.h"
 #include "Table/ActionBarModel.h"
 #include "Table/Screen/StageLayout.h"
 #include "Table/Screen/TableOverModel.h"
@@ -22,6 +23,7 @@
 #include "Views/Table/StageView.h"
 #include "Views/Table/TopBarView.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QSplitter>
 #include <QTest>
@@ -862,4 +864,31 @@ TEST(TableScreen, ThePracticeHandPromptsWhereThePlayerActsAndTheNextTableStartsA
     table.game.scheduler.advance(std::chrono::seconds(3));
     EXPECT_TRUE(table.announcer.spoken().mid(practiced).join(' ').startsWith("Hand 1. Blinds 10 20."))
         << table.announcer.spoken().mid(practiced).join('\n').toStdString();
+}
+
+// A question over the controls closes the turn; "Keep Playing" opens it again, and it is told again.
+// The keys coming back to the table must not make a reader read the whole table out: a reader reads out
+// every line inside a panel that takes the keys.
+TEST(TableScreen, KeepPlayingTellsTheTurnAgainAndTheTableTakesTheKeysBackQuietly) {
+    TableScreenHarness table;
+    SurfaceCoordinator surfaces{table.game.controller};
+    table.environment.surfaces = &surfaces;
+    table.makeScreen();
+    table.activate();
+    auto& controller = table.game.controller;
+    controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 2024, 3)));
+    for (int step = 0; step < 2000 && !table.canAct(); ++step)
+        table.game.scheduler.advance(std::chrono::milliseconds(50));
+    ASSERT_TRUE(table.canAct());
+    const qsizetype told = prompts(table);
+    surfaces.setConfirmingLeave(true);
+    ASSERT_EQ(table.screen->bottomRow(), BottomRow::leaveConfirmation);
+    EXPECT_FALSE(table.screen->turnOpen());
+    table.type(Qt::Key_Return);
+    ASSERT_FALSE(surfaces.isConfirmingLeave());
+    EXPECT_EQ(table.screen->bottomRow(), BottomRow::actionBar);
+    EXPECT_EQ(prompts(table), told + 1) << table.announcer.spoken().join('\n').toStdString();
+    EXPECT_TRUE(table.announcer.spoken().back().startsWith("Your turn. "));
+    ASSERT_EQ(QApplication::focusWidget(), table.screen.get());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(table.screen.get())->role(), QAccessible::Section);
 }

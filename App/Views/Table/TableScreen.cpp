@@ -108,8 +108,10 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
                                           StageMotion::boardSeen(theme_)};
     });
 
-    // It holds the keys of the game, so a reader meets it: as the table's panel, not a layout filler.
-    StyleAccessibility::setRole(this, QAccessible::Grouping);
+    // It holds the keys of the game, so a reader meets it: as the table's section, not a layout filler.
+    // Not as a panel: a reader reads out every line inside a panel that takes the keys, and the keys come
+    // back to the table after every amount typed and every question answered.
+    StyleAccessibility::setRole(this, QAccessible::Section);
     setFocusPolicy(Qt::StrongFocus);
     StyleAccessibility::setName(this, QStringLiteral("Table"));
     if (surface_ == TableSurface::popover) {
