@@ -14,6 +14,10 @@ Decision decision(std::uint64_t table, const PlayerView& view) {
     return Decision{table, view.handNumber, view.log.size()};
 }
 
+bool promptDue(bool wasOpen, const std::optional<Decision>& prompted, const Decision& now) {
+    return !wasOpen || prompted != now;
+}
+
 QString actionKeys(const PokerEngine::LegalActions& legal) {
     QStringList keys{legal.canCheck ? QStringLiteral("C to check") : QStringLiteral("C to call")};
     if (legal.minRaiseTo) {

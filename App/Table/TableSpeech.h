@@ -29,6 +29,9 @@ struct Decision {
     bool operator==(const Decision&) const = default;
 };
 Decision decision(std::uint64_t table, const PokerEngine::PlayerView& view);
+// The open turn's prompt is due: once for every decision, and again when the turn opens after something
+// hid its controls (a question, the pause, the screen away; `wasOpen` false).
+bool promptDue(bool wasOpen, const std::optional<Decision>& prompted, const Decision& now);
 
 // The turn's prompt; in the practice hand (`namingKeys`) followed by the keys that act.
 QString prompt(const PokerEngine::LegalActions& legal, bool namingKeys);

@@ -80,6 +80,11 @@ TEST(TableSpeech, EventsAreToldAsTheyComeAndEachMomentTheGameWaitsIsADecision) {
     }
     EXPECT_NE(TableSpeech::decision(1, at(dealt, true)), TableSpeech::decision(2, at(dealt, true)))
         << "a new table's first decision";
+    // Prompted once while the turn stays open; again once it opens after a question or the pause.
+    const auto now = TableSpeech::decision(1, at(called, true));
+    EXPECT_FALSE(TableSpeech::promptDue(true, now, now));
+    EXPECT_TRUE(TableSpeech::promptDue(false, now, now));
+    EXPECT_TRUE(TableSpeech::promptDue(true, TableSpeech::decision(1, at(dealt, true)), now));
 }
 
 TEST(TableSpeech, ThePromptAndInThePracticeHandTheKeysThatAct) {

@@ -398,10 +398,8 @@ void TableScreen::speakTurn() {
     const auto& shown = presenter_->shown();
     const bool onScreen = turnOpen_ && shown && isVisible() && !appearing_.isPending();
     if (onScreen) {
-        // Once for every decision, and again whenever something that hid the controls (a question, the
-        // pause, the screen away) makes way for them.
         const auto decision = TableSpeech::decision(environment_.controller->tableGeneration(), *shown);
-        if (!turnTold_ || prompted_ != decision) {
+        if (TableSpeech::promptDue(turnTold_, prompted_, decision)) {
             const auto& setup = environment_.controller->setup();
             saying_ << TableSpeech::prompt(*shown->legalActions,
                                            setup && setup->mode() == GameMode::practice);
