@@ -248,7 +248,7 @@ std::optional<QString> runBesideTheGame(const Desktop& desktop, const QString& h
     QProcess session;
     session.setProcessEnvironment(environment);
     session.start("dbus-run-session", {"--", "sh", "-c", script});
-    if (!session.waitForStarted(5000) || !session.waitForFinished(480000)) {
+    if (!session.waitForStarted(5000) || !session.waitForFinished(720000)) {
         whyNot = QStringLiteral("the session with the reader did not run to its end");
         return std::nullopt;
     }
