@@ -243,11 +243,15 @@ std::optional<QString> PracticeCaption::stepLabel() const {
     return QStringLiteral("Step %1 of 7").arg(rawValue(*step) + 1);
 }
 
+QString PracticeCaption::keys() const {
+    return std::holds_alternative<Folded>(kind)
+               ? QStringLiteral("Press Return to try again, or Escape for Home.")
+               : QStringLiteral("Press Return for Got It.");
+}
+
 QString PracticeCaption::announcement() const {
-    const QString keys = std::holds_alternative<Folded>(kind)
-                             ? QStringLiteral("Press Return to try again, or Escape for Home.")
-                             : QStringLiteral("Press Return for Got It.");
-    return SpokenSentences::join({stepLabel().value_or(QString()), title, MarkdownText(body).plain(), keys});
+    return SpokenSentences::join(
+        {stepLabel().value_or(QString()), title, MarkdownText(body).plain(), keys()});
 }
 
 std::optional<PracticeCaption> PracticeNarration::caption(const PlayerView& view) const {

@@ -26,6 +26,8 @@ struct PracticeCaption {
     // What a screen reader hears when the card appears: the step label, the title, the body without its
     // markers, and the keys that answer it ("Step 2 of 7. The blinds. … Press Return for Got It.").
     QString announcement() const;
+    // The keys that answer it: "Press Return for Got It.".
+    QString keys() const;
 };
 
 // The heading of a step's caption.

@@ -24,19 +24,23 @@ Scheduler::Duration wholeMilliseconds(double seconds) {
     return Scheduler::Duration(static_cast<Scheduler::Duration::rep>(seconds * 1000));
 }
 
-Scheduler::Duration nearestMilliseconds(double seconds) {
-    return Scheduler::Duration(static_cast<Scheduler::Duration::rep>(std::llround(seconds * 1000)));
+// Rounded up, so a wait never ends before what it waits for.
+Scheduler::Duration millisecondsAfter(double seconds) {
+    return Scheduler::Duration(static_cast<Scheduler::Duration::rep>(std::ceil(seconds * 1000 - 1e-6)));
 }
 
-// When the last of `seat`'s hole cards planned in this batch comes to rest: the latest deal cue's start
-// plus the longer of its own time and `settle`. None when the batch deals that seat nothing.
+// When the last card planned in this batch that the player must see (`seat`'s hole cards, the board)
+// has come to rest face up: the latest such cue's start plus the longer of its own time and the
+// stage's. None when the batch deals none of them.
 std::optional<double> cardsLanding(const std::vector<TimedCue>& planned, std::optional<std::int64_t> seat,
-                                   double settle) {
+                                   const TablePresenter::CardSettle& settle) {
     std::optional<double> landing;
     for (const auto& timed : planned) {
-        const auto* dealt = timed.cue.as<MotionCue::DealHole>();
-        if (seat && dealt && dealt->seat == *seat) {
-            landing = std::max(landing.value_or(0), timed.delay + std::max(timed.duration, settle));
+        const auto* hole = timed.cue.as<MotionCue::DealHole>();
+        const bool own = seat && hole && hole->seat == *seat;
+        if (own || timed.cue.is<MotionCue::DealBoard>()) {
+            const double seen = std::max(timed.duration, own ? settle.hole : settle.board);
+            landing = std::max(landing.value_or(0), timed.delay + seen);
         }
     }
     return landing;
@@ -70,7 +74,7 @@ bool TablePresenter::soundsAllowedNow() const {
 
 void TablePresenter::forget() {
     latest_.reset();
-    waitForPlayersCards(std::nullopt);
+    stopWaiting();
     if (shown_) {
         shown_.reset();
         emit shownChanged();
@@ -104,23 +108,22 @@ void TablePresenter::setHoldsDeal(bool holds) {
     }
 }
 
-void TablePresenter::setDealingToPlayer(bool dealing) {
-    if (dealingToPlayer_ != dealing) {
-        dealingToPlayer_ = dealing;
-        emit dealingToPlayerChanged();
+void TablePresenter::stopWaiting() {
+    ++waitGeneration_;
+    if (waits_ > 0) {
+        waits_ = 0;
+        emit cardsComingChanged();
     }
 }
 
-void TablePresenter::waitForPlayersCards(std::optional<double> landing) {
-    const int generation = ++dealGeneration_;
-    setDealingToPlayer(landing.has_value());
-    if (!landing) {
-        return;
+void TablePresenter::waitForCards(double landing) {
+    if (++waits_ == 1) {
+        emit cardsComingChanged();
     }
     QPointer<TablePresenter> self(this);
-    scheduler_.after(nearestMilliseconds(*landing), [self, generation] {
-        if (self && self->dealGeneration_ == generation) {
-            self->setDealingToPlayer(false);
+    scheduler_.after(millisecondsAfter(landing), [self, generation = waitGeneration_] {
+        if (self && self->waitGeneration_ == generation && --self->waits_ == 0) {
+            emit self->cardsComingChanged();
         }
     });
 }
@@ -217,10 +220,10 @@ void TablePresenter::ingest(const std::optional<PlayerView>& incoming) {
     }
 
     // A batch that deals the player nothing (a bot acting while the deal plays) leaves the wait as it is.
-    const double settle = dealSettle_ ? dealSettle_() : 0;
+    const CardSettle settle = cardSettle_ ? cardSettle_() : CardSettle{};
     if (auto landing = cardsLanding(planned, view.seatIndex, settle)) {
         // The first deal's cards set off once the hold is over.
-        waitForPlayersCards(*landing + (old ? 0 : std::chrono::duration<double>(dealHold).count()));
+        waitForCards(*landing + (old ? 0 : std::chrono::duration<double>(dealHold).count()));
     }
 
     QPointer<TablePresenter> self(this);

@@ -47,18 +47,24 @@ class TablePresenter final : public QObject {
     const std::vector<ChipFlight>& flights() const { return flights_; }
     // True for a moment after a table's first animated view, so the first deal starts from nothing.
     bool holdsDeal() const { return holdsDeal_; }
-    // True from a batch that deals the player's own cards until they have come to rest face up: until
-    // then the player's turn is not offered (its tag, the betting controls, the keys), so nothing is
+    // True from a batch that deals cards the player must see (their own, or the board's) until the last
+    // of them has come to rest face up: until then the player's turn does not open, so nothing is
     // decided on cards not yet seen.
-    bool dealingToPlayer() const { return dealingToPlayer_; }
+    bool cardsComing() const { return waits_ > 0; }
 
     // Asked before a batch's sounds start and again when each plays; no sound until it is installed.
     void setSoundsAllowed(std::function<bool()> allowed) { soundsAllowed_ = std::move(allowed); }
     // The table style the sounds are rendered in; satin until installed.
     void setStyle(std::function<TableStyleID()> style) { style_ = std::move(style); }
-    // How long a dealt card takes to come to rest once it sets off, as the stage moves it; until
-    // installed, the plan's own time for a deal.
-    void setDealSettle(std::function<double()> seconds) { dealSettle_ = std::move(seconds); }
+    // How long dealt cards take to be seen once they set off, as the stage moves them (seconds).
+    struct CardSettle {
+        // A hole card, to rest.
+        double hole = 0;
+        // A board card, to rest and turned face up.
+        double board = 0;
+    };
+    // Until installed, the plan's own times for a deal.
+    void setCardSettle(std::function<CardSettle()> settle) { cardSettle_ = std::move(settle); }
 
     // Hands over the controller's current view (none when the table went away).
     void ingest(const std::optional<PokerEngine::PlayerView>& view);
@@ -74,15 +80,16 @@ class TablePresenter final : public QObject {
     void knocksChanged();
     void flightsChanged();
     void holdsDealChanged();
-    void dealingToPlayerChanged();
+    void cardsComingChanged();
 
   private:
     void forget();
     void show(const PokerEngine::PlayerView& view);
     void setHoldsDeal(bool holds);
-    // The player's cards of this batch come to rest `landing` seconds from now (none: none are dealt).
-    void waitForPlayersCards(std::optional<double> landing);
-    void setDealingToPlayer(bool dealing);
+    // The cards of this batch the player must see are seen `landing` seconds from now. A wait only
+    // ever adds to those already running, so a later batch never shortens an earlier one's.
+    void waitForCards(double landing);
+    void stopWaiting();
     void startFlights(std::vector<ChipFlight> flights);
     bool soundsAllowedNow() const;
 
@@ -90,7 +97,7 @@ class TablePresenter final : public QObject {
     SoundSink& sounds_;
     std::function<bool()> soundsAllowed_;
     std::function<TableStyleID()> style_;
-    std::function<double()> dealSettle_;
+    std::function<CardSettle()> cardSettle_;
 
     std::optional<PokerEngine::PlayerView> shown_;
     CueTimeline cues_;
@@ -99,13 +106,14 @@ class TablePresenter final : public QObject {
     std::map<std::int64_t, int> knocks_;
     std::vector<ChipFlight> flights_;
     bool holdsDeal_ = false;
-    bool dealingToPlayer_ = false;
+    // The cards' waits still running.
+    int waits_ = 0;
 
     std::optional<PokerEngine::PlayerView> latest_;
     std::optional<std::int64_t> tableGeneration_;
     int nextFlight_ = 0;
     // Moves every time the shown view is decided, so a deferred show that has been overtaken does nothing.
     int showGeneration_ = 0;
-    // Moves with every deal to the player, so the end of an earlier one's wait does nothing.
-    int dealGeneration_ = 0;
+    // Moves when the table is cleared, so the end of a wait from before does nothing.
+    int waitGeneration_ = 0;
 };

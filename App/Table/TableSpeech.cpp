@@ -6,24 +6,26 @@ namespace TableSpeech {
 
 using PokerEngine::PlayerView;
 
-std::optional<PokerEngine::LegalActions> newTurn(const std::optional<PlayerView>& from,
-                                                 const PlayerView& to) {
-    if (!to.legalActions) {
-        return std::nullopt;
+QStringList events(const std::optional<PlayerView>& from, const PlayerView& to, const TableText& text) {
+    return TableAnnouncer::lines(LogDiff::newEvents(from, to), to.seatIndex, std::nullopt, text);
+}
+
+Decision decision(std::uint64_t table, const PlayerView& view) {
+    return Decision{table, view.handNumber, view.log.size()};
+}
+
+QString actionKeys(const PokerEngine::LegalActions& legal) {
+    QStringList keys{legal.canCheck ? QStringLiteral("C to check") : QStringLiteral("C to call")};
+    if (legal.minRaiseTo) {
+        keys << (legal.opensBetting ? QStringLiteral("R to bet") : QStringLiteral("R to raise"));
     }
-    const bool movedOn =
-        !from || !from->legalActions || from->handNumber != to.handNumber || from->log.size() < to.log.size();
-    return movedOn ? to.legalActions : std::nullopt;
+    keys << QStringLiteral("F to fold");
+    return QStringLiteral("Press ") + keys.join(QStringLiteral(", ")) + QStringLiteral(".");
 }
 
-QStringList change(const std::optional<PlayerView>& from, const PlayerView& to, const TableText& text) {
-    return TableAnnouncer::lines(LogDiff::newEvents(from, to), to.seatIndex, newTurn(from, to), text);
-}
-
-QStringList appearing(const std::optional<PlayerView>& told, const PlayerView& now, bool controlsShow,
-                      const TableText& text) {
-    return TableAnnouncer::lines(LogDiff::newEvents(told, now), now.seatIndex,
-                                 controlsShow ? now.legalActions : std::nullopt, text);
+QString prompt(const PokerEngine::LegalActions& legal, bool namingKeys) {
+    const QString turn = TableAnnouncer::turnPrompt(legal);
+    return namingKeys ? turn + QLatin1Char(' ') + actionKeys(legal) : turn;
 }
 
 } // namespace TableSpeech

@@ -7,27 +7,32 @@
 
 #include <QStringList>
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 
 // What the table screen tells a screen reader: each change of the game as it comes, and the table as it
-// stands when the screen appears. Every moment the game waits for the player is told once, with its
-// prompt, whatever led to it.
+// stands when the screen appears. The turn's prompt is said apart from them, when the turn opens (see
+// Table/TurnGate.h), once for every moment the game waits for the player.
 namespace TableSpeech {
 
-// The player's legal actions when `to` is a new moment the game waits for the player: the turn has just
-// come round, or the game has moved on since `from` (the player's own action closed a street, a new hand
-// began) and the player is to act again.
-std::optional<PokerEngine::LegalActions> newTurn(const std::optional<PokerEngine::PlayerView>& from,
-                                                 const PokerEngine::PlayerView& to);
-
-// The lines for a change from `from` to `to`: its new events, then the prompt of a new turn.
-QStringList change(const std::optional<PokerEngine::PlayerView>& from, const PokerEngine::PlayerView& to,
+// The new events of a change from `from` (none: nothing told yet) to `to`, one line each.
+QStringList events(const std::optional<PokerEngine::PlayerView>& from, const PokerEngine::PlayerView& to,
                    const TableText& text);
 
-// The lines as the screen appears, the reader having last been told of `told` (none: nothing yet): the
-// events it still needs (a table just dealt), then the prompt while the game waits for the player and
-// shows the betting controls (`controlsShow`).
-QStringList appearing(const std::optional<PokerEngine::PlayerView>& told, const PokerEngine::PlayerView& now,
-                      bool controlsShow, const TableText& text);
+// A moment the game waits for the player: a new table, a new hand, or the game moved on in the hand
+// (a bot's action handing the turn over, the player's own action closing a street they open).
+struct Decision {
+    std::uint64_t table = 0;
+    std::int64_t hand = 0;
+    std::size_t events = 0;
+    bool operator==(const Decision&) const = default;
+};
+Decision decision(std::uint64_t table, const PokerEngine::PlayerView& view);
+
+// The turn's prompt; in the practice hand (`namingKeys`) followed by the keys that act.
+QString prompt(const PokerEngine::LegalActions& legal, bool namingKeys);
+// "Press C to call, R to raise, F to fold.", or to check and bet, without R when no raise is possible.
+QString actionKeys(const PokerEngine::LegalActions& legal);
 
 } // namespace TableSpeech

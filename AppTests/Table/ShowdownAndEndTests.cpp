@@ -204,9 +204,9 @@ TEST(BottomRowChoice, FirstMatchWins) {
     in.shownStreet = Street::flop;
     in.shownHasLegalActions = true;
     EXPECT_EQ(TableScreenRules::bottomRow(in), BottomRow::actionBar);
-    in.dealingToPlayer = true; // the player's cards still on their way
+    in.turnWaits = true; // the player's cards still on their way
     EXPECT_EQ(TableScreenRules::bottomRow(in), BottomRow::waitingLine);
-    in.dealingToPlayer = false;
+    in.turnWaits = false;
     in.shownHasLegalActions = false;
     EXPECT_EQ(TableScreenRules::bottomRow(in), BottomRow::waitingLine);
     in.shownStreet = Street::handComplete;

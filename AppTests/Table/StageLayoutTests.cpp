@@ -314,7 +314,7 @@ TEST(StageLayout, PlatesCarryTheirRingTurnTagDimmingAndRollingStack) {
     EXPECT_EQ(stage.item("plate-2")->plateRing, 0);
     EXPECT_EQ(stage.item("plate-0")->plateRing, 1);
     stage.inputs.paused = false; // the player's turn shows once their cards have come
-    stage.inputs.timeline.dealingToPlayer = true;
+    stage.inputs.timeline.turnHeld = true;
     EXPECT_EQ(stage.item("plate-0")->turnTag + stage.item("plate-0")->plateRing, 0);
     EXPECT_EQ(stage.item("plate-2")->plateRing, 1);
 

@@ -2,6 +2,7 @@
 #include "HandEvents.h"
 
 #include "Table/Screen/TableKeys.h"
+#include "Table/TurnGate.h"
 
 #include <gtest/gtest.h>
 
@@ -45,10 +46,16 @@ PokerEngine::PlayerView facingBet() {
     return view;
 }
 
+// An action key the table cannot take is answered with why.
+const TableKeyCommand told = Cmd::Tell{QStringLiteral("Not now.")};
+
 struct Table {
     PokerEngine::PlayerView view = facingBet();
     TableKeyContext context;
-    Table() { context.view = &view; }
+    Table() {
+        context.view = &view;
+        context.notNow = QStringLiteral("Not now.");
+    }
     std::optional<TableKeyCommand> press(const TableKeyPress& key) { return TableKeys::handle(key, context); }
 };
 
@@ -168,8 +175,9 @@ TEST(TableKeys, PracticeCaptionKeys) {
     EXPECT_EQ(table.press(typed("?")), TableKeyCommand(Cmd::OpenGuide{}));
     EXPECT_EQ(table.press(typed("p")), TableKeyCommand(Cmd::TogglePause{}));
     for (const char* key : {"f", "c", "r", "1", "4"}) {
-        EXPECT_FALSE(table.press(typed(key))) << key;
+        EXPECT_EQ(table.press(typed(key)), told) << key;
     }
+    EXPECT_FALSE(table.press(escapeKey));
     table.context.caption = PracticeCaption{PracticeCaption::Folded{}, "Folded", "body"};
     EXPECT_EQ(table.press(returnKey), TableKeyCommand(Cmd::PracticeAgain{}));
     EXPECT_EQ(table.press(spaceKey), TableKeyCommand(Cmd::PracticeAgain{}));
@@ -181,9 +189,9 @@ TEST(TableKeys, PausesStopTheActionKeysOnly) {
         Table table;
         table.context.pauseReasons = {reason};
         for (const char* key : {"f", "c", "r", "2"}) {
-            EXPECT_FALSE(table.press(typed(key))) << key;
+            EXPECT_EQ(table.press(typed(key)), told) << key;
         }
-        EXPECT_FALSE(table.press(returnKey));
+        EXPECT_EQ(table.press(returnKey), told);
         EXPECT_EQ(table.press(typed("p")), TableKeyCommand(Cmd::TogglePause{}));
         EXPECT_EQ(table.press(typed("P", Qt::ShiftModifier)), TableKeyCommand(Cmd::TogglePause{}));
         EXPECT_EQ(table.press(typed("?")), TableKeyCommand(Cmd::OpenGuide{}));
@@ -197,27 +205,53 @@ TEST(TableKeys, AShowingResultDealsOnReturnOrSpace) {
     table.context.showingResult = true;
     EXPECT_EQ(table.press(returnKey), TableKeyCommand(Cmd::DealNextHand{}));
     EXPECT_EQ(table.press(spaceKey), TableKeyCommand(Cmd::DealNextHand{}));
-    EXPECT_FALSE(table.press(typed("f")));
+    EXPECT_EQ(table.press(typed("f")), told);
     // A paused table still lets Return ask for the deal; the controller decides whether it may.
     table.context.pauseReasons = {PauseReason::user};
     EXPECT_EQ(table.press(returnKey), TableKeyCommand(Cmd::DealNextHand{}));
     // Once the result has stopped showing, nothing is dealt from the keyboard.
     table.context.showingResult = false;
-    EXPECT_FALSE(table.press(returnKey));
+    EXPECT_EQ(table.press(returnKey), told);
 }
 
-TEST(TableKeys, WaitingForOthersOrForTheDealIgnoresActionKeys) {
+TEST(TableKeys, ActionKeysWhileWaitingForOthersOrForTheTurnToOpenAreToldNotKept) {
     Table table;
     table.view.legalActions.reset();
     table.view.actingIndex = 1;
-    EXPECT_FALSE(table.press(typed("f")));
-    EXPECT_FALSE(table.press(spaceKey));
-    EXPECT_FALSE(table.press(returnKey));
-    EXPECT_EQ(table.press(typed("p")), TableKeyCommand(Cmd::TogglePause{}));
-    Table dealing; // the player's turn, while their cards are still being dealt to them
-    dealing.context.dealingToPlayer = true;
     for (const auto& key : {typed("f"), typed("c"), typed("r"), typed("1"), spaceKey, returnKey})
-        EXPECT_FALSE(dealing.press(key)) << key.text.toStdString();
+        EXPECT_EQ(table.press(key), told) << key.text.toStdString();
+    EXPECT_EQ(table.press(typed("p")), TableKeyCommand(Cmd::TogglePause{}));
+    EXPECT_FALSE(table.press(typed("x")));
+    EXPECT_FALSE(table.press(escapeKey));
+    Table opening; // the player's turn, not open yet: its cards still coming, the stage catching up
+    opening.context.turnOpen = false;
+    for (const auto& key : {typed("f"), typed("c"), typed("r"), typed("1"), spaceKey, returnKey})
+        EXPECT_EQ(opening.press(key), told) << key.text.toStdString();
+}
+
+TEST(TableKeys, WhyAnActionKeyCannotActNow) {
+    struct Row {
+        const char* standing;
+        TurnGate::Standing in;
+        const char* said;
+    };
+    const PracticeCaption step{PracticeStep::blinds, "Blinds", "body"};
+    const PracticeCaption folded{PracticeCaption::Folded{}, "Folded", "body"};
+    const std::vector<Row> rows{
+        {"a practice caption", {step, false, true, false, {}}, "Press Return for Got It."},
+        {"the fold caption",
+         {folded, false, false, false, {}},
+         "Press Return to try again, or Escape for Home."},
+        {"paused on the turn", {{}, true, true, true, {}}, "Paused. Press P to resume."},
+        {"the turn's cards coming", {{}, false, true, true, {}}, "Not yet: the cards are still being dealt."},
+        {"the turn about to open", {{}, false, true, false, {}}, "Not yet: your turn is about to open."},
+        {"a bot to act",
+         {{}, false, false, false, QStringLiteral("Rascal")},
+         "Not your turn. Waiting for Rascal."},
+        {"nobody to act", {{}, false, false, false, {}}, "Not your turn."},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(TurnGate::notNow(row.in), row.said) << row.standing;
 }
 
 TEST(TableKeys, AHeldKeyIsOnePressAndUnseenControlsTakeNoReturnOrSpace) {
@@ -229,8 +263,13 @@ TEST(TableKeys, AHeldKeyIsOnePressAndUnseenControlsTakeNoReturnOrSpace) {
     // Return and Space also move the narration on and deal: until the controls have been seen they
     // bet nothing, while the letters, which mean only betting, still act.
     table.context.controlsSeen = false;
-    EXPECT_FALSE(table.press(returnKey));
-    EXPECT_FALSE(table.press(spaceKey));
+    EXPECT_EQ(table.press(returnKey), told);
+    EXPECT_EQ(table.press(spaceKey), told);
+    // Controls up 0.1 s after the Return that brought them wait 0.4 s; controls that came up by
+    // themselves, long after the last such press (the cards of a new hand landing), take one at once.
+    EXPECT_FALSE(TableKeys::controlsSeen(10.1, 10.0, 9.95));
+    EXPECT_TRUE(TableKeys::controlsSeen(10.4, 10.0, 9.95));
+    EXPECT_TRUE(TableKeys::controlsSeen(10.05, 10.0, 8.5));
     EXPECT_EQ(table.press(typed("c")), TableKeyCommand(Cmd::Act{Action::call()}));
     table.view.street = Street::handComplete;
     table.view.legalActions.reset();
@@ -275,7 +314,7 @@ TEST(TableKeys, FromElsewhereInTheWindowEveryTableKeyCounts) {
     EXPECT_EQ(elsewhere(returnKey), TableKeyCommand(Cmd::AcknowledgePractice{}));
     EXPECT_EQ(elsewhere(spaceKey), TableKeyCommand(Cmd::AcknowledgePractice{}));
     EXPECT_EQ(elsewhere(typed("p")), TableKeyCommand(Cmd::TogglePause{}));
-    EXPECT_FALSE(elsewhere(typed("f")));
+    EXPECT_EQ(elsewhere(typed("f")), told);
     table.context.caption = PracticeCaption{PracticeCaption::Folded{}, "Folded", "body"};
     EXPECT_EQ(elsewhere(returnKey), TableKeyCommand(Cmd::PracticeAgain{}));
     table.context.caption.reset();

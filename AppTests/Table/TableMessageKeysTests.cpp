@@ -95,8 +95,7 @@ TEST(TableMessageKeys, ReturnsPressedThroughTheNarrationDoNotBetWhenTheControlsA
     TableScreenHarness table;
     table.activate();
     auto& controller = table.game.controller;
-    controller.start(GameSetup::practice(PracticeSetup{}));
-    table.game.scheduler.advance(std::chrono::seconds(3));
+    table.startPractice();
     ASSERT_EQ(table.screen->bottomRow(), BottomRow::practiceCaption);
     // A player hurrying through: Return ten times a second until the controls come up, and a few times
     // more before the eye has caught up with them.

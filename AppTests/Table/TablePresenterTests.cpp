@@ -327,20 +327,24 @@ TEST_F(TablePresenterTest, ANewTableIsAnimatedEvenWhenItsHandNumberRepeats) {
     EXPECT_EQ(events(sounds), std::vector<SoundEvent>(4, SoundEvent::cardDeal));
 }
 
-TEST_F(TablePresenterTest, ThePlayersTurnWaitsUntilTheirCardsHaveComeToRest) {
-    presenter.setDealSettle([] { return 0.43; });
+TEST_F(TablePresenterTest, ThePlayersTurnWaitsUntilEveryCardTheyMustSeeHasCome) {
+    presenter.setCardSettle([] { return TablePresenter::CardSettle{0.43, 0.6}; });
+    // The wait lasts `span` more and ends then.
+    const auto endsAfter = [&](std::chrono::milliseconds span) {
+        scheduler.advance(span - 1ms);
+        EXPECT_TRUE(presenter.cardsComing());
+        scheduler.advance(1ms);
+        EXPECT_FALSE(presenter.cardsComing());
+    };
     presenter.ingest(dealt());
     // The player's second card sets off at 0.42 s, after the 0.03 s hold, and rests 0.43 s later. A bot
     // acting meanwhile neither ends the wait nor starts it again.
-    EXPECT_TRUE(presenter.dealingToPlayer());
+    EXPECT_TRUE(presenter.cardsComing());
     scheduler.advance(400ms);
     auto checked = dealt();
     checked.log.push_back(acted(1, ActionKind::check));
     presenter.ingest(checked);
-    scheduler.advance(479ms);
-    EXPECT_TRUE(presenter.dealingToPlayer());
-    scheduler.advance(1ms);
-    EXPECT_FALSE(presenter.dealingToPlayer());
+    endsAfter(480ms);
 
     // The next hand, over the last one's cards, with no hold; the table going away ends the wait, and
     // a deal the viewer has no seat in never starts one.
@@ -349,11 +353,31 @@ TEST_F(TablePresenterTest, ThePlayersTurnWaitsUntilTheirCardsHaveComeToRest) {
     next.log = {started(2), smallBlind(1), bigBlind(0), hole(1), hole(0)};
     presenter.ingest(next);
     scheduler.advance(std::chrono::milliseconds(830 + 430 - 1));
-    EXPECT_TRUE(presenter.dealingToPlayer());
+    EXPECT_TRUE(presenter.cardsComing());
     presenter.ingest(std::nullopt);
-    EXPECT_FALSE(presenter.dealingToPlayer());
+    EXPECT_FALSE(presenter.cardsComing());
     presenter.ingest(checked);
     next.seatIndex.reset();
     presenter.ingest(next);
-    EXPECT_FALSE(presenter.dealingToPlayer());
+    EXPECT_FALSE(presenter.cardsComing());
+
+    // The flop after the call: its last card sets off at 0.81 s, once the call has gone in, the bets
+    // have slid to the pot and the two cards before it have set off, and is face up 0.6 s later. The bot
+    // acting first on it leaves the wait as it is.
+    auto flop = checked;
+    flop.log.push_back(acted(0, ActionKind::call, 10, 20));
+    flop.log.push_back(board(Street::flop));
+    for (auto& seat : flop.seats)
+        seat.streetBet = 0;
+    flop.board = {*PokerEngine::Card::fromCode("2c"), *PokerEngine::Card::fromCode("7d"),
+                  *PokerEngine::Card::fromCode("Jh")};
+    presenter.ingest(checked);
+    scheduler.advance(5s);
+    presenter.ingest(flop);
+    EXPECT_TRUE(presenter.cardsComing()) << "the flop is not waited for";
+    scheduler.advance(100ms);
+    auto botFirst = flop;
+    botFirst.log.push_back(acted(1, ActionKind::check));
+    presenter.ingest(botFirst);
+    endsAfter(1310ms);
 }

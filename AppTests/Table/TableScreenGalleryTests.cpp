@@ -204,7 +204,7 @@ std::vector<Frame> learningStory(TableSurface surface, TableStyleID style, bool 
                      std::chrono::seconds(2));
             }
         }
-        if (!dealtSeen && controller.isHeroTurn() && table.screen->presenter().dealingToPlayer()) {
+        if (!dealtSeen && controller.isHeroTurn() && table.screen->presenter().cardsComing()) {
             // The player opens while their cards are still on the way: no prompt, no controls yet.
             dealtSeen = true;
             grab(QStringLiteral("hand%1-dealing-to-you").arg(hand), std::chrono::milliseconds(0));

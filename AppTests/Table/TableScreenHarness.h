@@ -46,8 +46,14 @@ struct TableScreenHarness {
         screen->stage().clock().setTimeSource(seconds);
     }
 
-    // The player is to act and holds the cards dealt to them: the table takes their keys.
-    bool canAct() const { return game.controller.isHeroTurn() && !screen->presenter().dealingToPlayer(); }
+    // The player is to act and their turn is open: the table takes their keys.
+    bool canAct() const { return game.controller.isHeroTurn() && screen->turnOpen(); }
+
+    // The practice hand, at its first caption.
+    void startPractice() {
+        game.controller.start(GameSetup::practice(PracticeSetup{}));
+        game.scheduler.advance(std::chrono::seconds(3));
+    }
 
     // A key press as the window delivers it; true when the screen took it.
     bool press(int key, const QString& text = {}, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {

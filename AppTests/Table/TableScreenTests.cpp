@@ -7,6 +7,7 @@
 #include "Learn/ShowdownWhy.h"
 #include "Style/Drawing/StyledParagraph.h"
 #include "Style/Drawing/StyledText.h"
+#include "SurfaceCoordinator.h"
 #include "Table/ActionBarModel.h"
 #include "Table/Screen/StageLayout.h"
 #include "Table/Screen/TableOverModel.h"
@@ -22,6 +23,7 @@
 #include "Views/Table/StageView.h"
 #include "Views/Table/TopBarView.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QSplitter>
 #include <QTest>
@@ -360,8 +362,7 @@ TEST(TableScreen, UnderReduceMotionTheGuideFadesInPlace) {
 TEST(TableScreen, ThePracticeCaptionIsItsOwnPanel) {
     TableScreenHarness table;
     auto& controller = table.game.controller;
-    controller.start(GameSetup::practice(PracticeSetup{}));
-    table.game.scheduler.advance(std::chrono::seconds(3));
+    table.startPractice();
     ASSERT_EQ(table.screen->bottomRow(), BottomRow::practiceCaption);
     PracticeCaptionView* caption = table.screen->practiceCaption();
     ASSERT_TRUE(caption);
@@ -392,9 +393,7 @@ TEST(TableScreen, ThePracticeCaptionIsItsOwnPanel) {
 
 TEST(TableScreen, ANewPracticeCaptionCrossFadesWithTheOld) {
     TableScreenHarness table;
-    auto& controller = table.game.controller;
-    controller.start(GameSetup::practice(PracticeSetup{}));
-    table.game.scheduler.advance(std::chrono::seconds(3));
+    table.startPractice();
     ASSERT_EQ(table.screen->bottomRow(), BottomRow::practiceCaption);
     const QString first = table.screen->practiceCaption()->caption().title;
     // The next caption comes as soon as the narration moves on: catch it at its first frame.
@@ -478,9 +477,7 @@ TEST(TableScreen, TheKeysComeBackToTheTableWhenTheNarrationMakesWayForTheActionB
     TableScreenHarness table(TableSurface::window);
     window.addWidget(table.screen.get());
     window.show();
-    auto& controller = table.game.controller;
-    controller.start(GameSetup::practice(PracticeSetup{}));
-    table.game.scheduler.advance(std::chrono::seconds(3));
+    table.startPractice();
     for (int step = 0; step < 5 && table.screen->bottomRow() == BottomRow::practiceCaption; ++step) {
         EXPECT_EQ(window.focusWidget(), table.screen->practiceCaption()->buttons().back());
         table.screen->practiceCaption()->buttons().front()->click();
@@ -707,4 +704,191 @@ TEST(TableScreen, ABotActingMidDealLetsTheDealPlayOut) {
     EXPECT_EQ(poseOf(table, "hero-1-1")->opacity, 0);
     table.game.scheduler.advance(std::chrono::milliseconds(400));
     EXPECT_TRUE(poseOf(table, "hero-1-1")->moving);
+}
+
+namespace {
+
+using PokerEngine::HandEvent;
+
+// Every board card on the stage lies where it belongs, face up and fully drawn; else the first that
+// does not.
+std::optional<std::string> boardMoving(TableScreenHarness& table) {
+    auto& stage = table.screen->stage();
+    for (const auto& pose : stage.scene().poses(stage.clock().now())) {
+        const QPointF off = pose.center - pose.item->center;
+        if (pose.item->kind == StageItem::Kind::boardCard && !pose.leaving &&
+            (std::hypot(off.x(), off.y()) > 0.01 || std::abs(pose.flipDegrees) > 0.01 ||
+             pose.opacity < 0.999))
+            return QStringLiteral("%1 at %2 s: %3 from its place, turned %4 degrees, opacity %5")
+                .arg(pose.item->id)
+                .arg(stage.clock().now())
+                .arg(std::hypot(off.x(), off.y()))
+                .arg(pose.flipDegrees)
+                .arg(pose.opacity)
+                .toStdString();
+    }
+    return std::nullopt;
+}
+
+qsizetype prompts(const TableScreenHarness& table) {
+    return table.announcer.spoken().join('\n').count("Your turn. ");
+}
+
+// A seat other than the player's acted on the street the view shows, before the player.
+bool botActedFirstOnThisStreet(const PokerEngine::PlayerView& view) {
+    auto event = view.log.rbegin();
+    for (; event != view.log.rend() && !event->is<HandEvent::BoardDealt>(); ++event) {
+    }
+    if (event == view.log.rbegin() || event == view.log.rend())
+        return false;
+    const auto* first = std::prev(event)->as<HandEvent::Acted>();
+    return first && first->seat != view.seatIndex;
+}
+
+} // namespace
+
+// Heads-up, the bot acts first after the flop every other hand: the player's turn (the controls, the
+// tag, the prompt, the keys) opens only once the street's cards have come to rest face up.
+TEST(TableScreen, ThePlayersTurnOpensOnlyOnceTheBoardHasComeToRestFaceUp) {
+    for (const bool reduceMotion : {false, true}) {
+        SCOPED_TRACE(reduceMotion ? "Reduce Motion" : "full motion");
+        TableScreenHarness table;
+        table.screen->setAppearance(AppearanceFlags{false, false, reduceMotion});
+        table.activate();
+        auto& controller = table.game.controller;
+        // Counted from before the deal: a prompt that comes with it counts.
+        qsizetype told = prompts(table);
+        controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 2024, 6)));
+        int botFirst = 0;
+        bool wasOpen = false;
+        double tag = 0;
+        for (int step = 0; step < 100000 && !(controller.tableOver() && !controller.isShowingResult());
+             ++step) {
+            table.game.scheduler.advance(std::chrono::milliseconds(10));
+            const bool open = table.screen->bottomRow() == BottomRow::actionBar;
+            const qsizetype now = prompts(table);
+            EXPECT_TRUE(now == told || open)
+                << "prompted before the controls: " << table.announcer.spoken().back().toStdString();
+            const auto view = *controller.view();
+            const double tagNow = poseOf(table, QStringLiteral("plate-%1").arg(*view.seatIndex))->turnTag;
+            const auto moving = boardMoving(table);
+            EXPECT_TRUE(!moving || tagNow <= tag) << "the tag rose over a moving board: " << *moving;
+            tag = tagNow;
+            if (open && !wasOpen) {
+                EXPECT_FALSE(moving) << "turn open over a moving board, hand " << view.handNumber << ": "
+                                     << moving.value_or("");
+                EXPECT_EQ(now, told + 1) << "turn open without its prompt, hand " << view.handNumber;
+                botFirst += botActedFirstOnThisStreet(view) ? 1 : 0;
+                const auto before = controller.state();
+                table.type(Qt::Key_C);
+                EXPECT_NE(controller.state(), before) << "the open turn did not take its key";
+            } else if (controller.isShowingResult()) {
+                table.type(Qt::Key_Return);
+            }
+            told = now;
+            wasOpen = table.screen->bottomRow() == BottomRow::actionBar;
+        }
+        EXPECT_TRUE(controller.tableOver());
+        EXPECT_GE(botFirst, 3) << "too few streets a bot opened";
+    }
+}
+
+// A player answering each prompt at once is never ignored; a key pressed just after a call that ends
+// a street never acts on the next one, which has not been shown, and the player hears why.
+TEST(TableScreen, AKeyRightAfterEachPromptActsAndOneRightAfterAStreetEndsIsTold) {
+    TableScreenHarness table;
+    table.activate();
+    auto& controller = table.game.controller;
+    qsizetype told = prompts(table);
+    controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 7, 5)));
+    int prompted = 0;
+    int acted = 0;
+    int secondKeys = 0;
+    const Qt::Key answers[] = {Qt::Key_C, Qt::Key_Space};
+    for (int step = 0; step < 100000 && !(controller.tableOver() && !controller.isShowingResult()); ++step) {
+        table.game.scheduler.advance(std::chrono::milliseconds(10));
+        if (prompts(table) > told) {
+            ++prompted;
+            table.game.scheduler.advance(std::chrono::milliseconds(50));
+            const auto before = controller.state();
+            const auto board = controller.view()->board.size();
+            table.type(answers[prompted % 2]);
+            if (controller.state() != before)
+                ++acted;
+            else
+                ADD_FAILURE() << "a key 50 ms after the prompt did nothing: "
+                              << table.announcer.spoken().back().toStdString();
+            if (controller.view() && controller.view()->board.size() > board) {
+                table.game.scheduler.advance(std::chrono::milliseconds(30 + 10 * (secondKeys % 6)));
+                const auto street = controller.state();
+                table.type(Qt::Key_F);
+                EXPECT_EQ(controller.state(), street) << "a second key acted on a street not shown";
+                EXPECT_TRUE(table.announcer.spoken().back().startsWith("Not "))
+                    << table.announcer.spoken().back().toStdString();
+                ++secondKeys;
+            }
+        } else if (controller.isShowingResult()) {
+            table.type(Qt::Key_Return);
+        }
+        told = prompts(table);
+    }
+    EXPECT_GT(prompted, 5);
+    EXPECT_EQ(acted, prompted);
+    EXPECT_GE(secondKeys, 1);
+}
+
+// The practice hand prompts only where the player acts, naming the keys; at its captions a betting key
+// says what the caption wants; a Quick Hand started after it is told from hand 1.
+TEST(TableScreen, ThePracticeHandPromptsWhereThePlayerActsAndTheNextTableStartsAtHandOne) {
+    TableScreenHarness table;
+    table.activate();
+    auto& controller = table.game.controller;
+    table.startPractice();
+    ASSERT_EQ(table.screen->bottomRow(), BottomRow::practiceCaption);
+    const auto before = controller.state();
+    table.type(Qt::Key_C);
+    EXPECT_EQ(controller.state(), before);
+    EXPECT_EQ(table.announcer.spoken().back(), "Press Return for Got It.");
+    for (int step = 0; step < 10 && table.screen->bottomRow() == BottomRow::practiceCaption; ++step) {
+        EXPECT_FALSE(table.announcer.spoken().join(' ').contains("Your turn."))
+            << table.announcer.spoken().join('\n').toStdString();
+        table.type(Qt::Key_Return);
+        table.game.scheduler.advance(std::chrono::seconds(3));
+    }
+    ASSERT_EQ(table.screen->bottomRow(), BottomRow::actionBar);
+    EXPECT_EQ(table.announcer.spoken().back(),
+              "Your turn. 10 to call. Press C to call, R to raise, F to fold.");
+
+    const qsizetype practiced = table.announcer.spoken().size();
+    controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 3, 3)));
+    table.game.scheduler.advance(std::chrono::seconds(3));
+    EXPECT_TRUE(table.announcer.spoken().mid(practiced).join(' ').startsWith("Hand 1. Blinds 10 20."))
+        << table.announcer.spoken().mid(practiced).join('\n').toStdString();
+}
+
+// A question over the controls closes the turn; "Keep Playing" opens it again, and it is told again.
+// The keys coming back to the table must not make a reader read the whole table out: a reader reads out
+// every line inside a panel that takes the keys.
+TEST(TableScreen, KeepPlayingTellsTheTurnAgainAndTheTableTakesTheKeysBackQuietly) {
+    TableScreenHarness table;
+    SurfaceCoordinator surfaces{table.game.controller};
+    table.environment.surfaces = &surfaces;
+    table.makeScreen();
+    table.activate();
+    auto& controller = table.game.controller;
+    controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 2024, 3)));
+    for (int step = 0; step < 2000 && !table.canAct(); ++step)
+        table.game.scheduler.advance(std::chrono::milliseconds(50));
+    ASSERT_TRUE(table.canAct());
+    const qsizetype told = prompts(table);
+    surfaces.setConfirmingLeave(true);
+    ASSERT_EQ(table.screen->bottomRow(), BottomRow::leaveConfirmation);
+    EXPECT_FALSE(table.screen->turnOpen());
+    table.type(Qt::Key_Return);
+    ASSERT_FALSE(surfaces.isConfirmingLeave());
+    EXPECT_EQ(table.screen->bottomRow(), BottomRow::actionBar);
+    EXPECT_EQ(prompts(table), told + 1) << table.announcer.spoken().join('\n').toStdString();
+    EXPECT_TRUE(table.announcer.spoken().back().startsWith("Your turn. "));
+    ASSERT_EQ(QApplication::focusWidget(), table.screen.get());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(table.screen.get())->role(), QAccessible::Section);
 }

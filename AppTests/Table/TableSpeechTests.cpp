@@ -27,7 +27,7 @@ PlayerView at(std::vector<PokerEngine::HandEvent> log, bool heroToAct, std::int6
 
 } // namespace
 
-TEST(TableSpeech, EveryMomentTheGameWaitsForThePlayerIsToldOnce) {
+TEST(TableSpeech, EventsAreToldAsTheyComeAndEachMomentTheGameWaitsIsADecision) {
     const std::vector<PokerEngine::HandEvent> dealt{started(), smallBlind(1), bigBlind(0), hole(0)};
     auto called = dealt;
     called.push_back(acted(1, ActionKind::call, 10, 20));
@@ -40,37 +40,74 @@ TEST(TableSpeech, EveryMomentTheGameWaitsForThePlayerIsToldOnce) {
         std::optional<PlayerView> from;
         PlayerView to;
         QStringList said;
+        // The player is asked again: a new decision, not the one before.
+        bool newDecision;
     };
     const std::vector<Row> rows{
         {"a bot's action hands the player the turn",
          at(dealt, false),
          at(called, true),
-         {"Goldie calls 10.", "Your turn. Check or bet."}},
+         {"Goldie calls 10."},
+         true},
         {"the player's own check closes a street they open",
          at(called, true),
          at(flop, true),
-         {flopLine, "Your turn. Check or bet."}},
-        {"the same view again", at(flop, true), at(flop, true), {}},
+         {flopLine},
+         true},
+        {"the same view again", at(flop, true), at(flop, true), {}, false},
         {"a new hand dealt with the player first",
          at(flop, true),
          at(dealt, true, 2),
-         {"Hand 1. Blinds 10 20.", "Your turn. Check or bet."}},
-        {"a table first seen mid-hand", std::nullopt, at(flop, true), {"Your turn. Check or bet."}},
-        {"the player's turn is over", at(called, true), at(flop, false), {flopLine}},
+         {"Hand 1. Blinds 10 20."},
+         true},
+        {"a table just dealt, nothing told yet",
+         std::nullopt,
+         at(dealt, true),
+         {"Hand 1. Blinds 10 20."},
+         true},
+        {"a table first seen mid-hand", std::nullopt, at(flop, true), {}, true},
+        {"a new table, told from its first event, whatever hand the reader heard last",
+         PlayerView{},
+         at(flop, true),
+         {"Hand 1. Blinds 10 20.", "Goldie calls 10.", flopLine},
+         true},
+        {"the player's turn is over", at(called, true), at(flop, false), {flopLine}, true},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(TableSpeech::change(row.from, row.to, names), row.said) << row.moment;
+        EXPECT_EQ(TableSpeech::events(row.from, row.to, names), row.said) << row.moment;
+        const bool same = row.from && TableSpeech::decision(1, *row.from) == TableSpeech::decision(1, row.to);
+        EXPECT_EQ(!same, row.newDecision) << row.moment;
     }
+    EXPECT_NE(TableSpeech::decision(1, at(dealt, true)), TableSpeech::decision(2, at(dealt, true)))
+        << "a new table's first decision";
 }
 
-TEST(TableSpeech, AScreenAppearingTellsTheTableAsItStands) {
-    const std::vector<PokerEngine::HandEvent> dealt{started(), smallBlind(0), bigBlind(1), hole(0)};
-    const PlayerView fresh = at(dealt, true);
-    // A table just dealt, nothing told yet: the hand, then the turn.
-    EXPECT_EQ(TableSpeech::appearing(std::nullopt, fresh, true, names),
-              (QStringList{"Hand 1. Blinds 10 20.", "Your turn. Check or bet."}));
-    // Shown again on the turn it was hidden on: the turn alone; with the table stopped, nothing.
-    EXPECT_EQ(TableSpeech::appearing(fresh, fresh, true, names), QStringList{"Your turn. Check or bet."});
-    EXPECT_EQ(TableSpeech::appearing(fresh, fresh, false, names), QStringList{});
-    EXPECT_EQ(TableSpeech::appearing(fresh, at(dealt, false), true, names), QStringList{});
+TEST(TableSpeech, ThePromptAndInThePracticeHandTheKeysThatAct) {
+    const auto legal = [](std::optional<std::int64_t> call, std::optional<std::int64_t> minRaise,
+                          bool opens) {
+        PokerEngine::LegalActions actions;
+        actions.canFold = true;
+        actions.canCheck = !call;
+        actions.callAmount = call;
+        actions.minRaiseTo = minRaise;
+        actions.opensBetting = opens;
+        return actions;
+    };
+    struct Row {
+        PokerEngine::LegalActions legal;
+        bool practice;
+        const char* said;
+    };
+    const std::vector<Row> rows{
+        {legal(10, 40, false), false, "Your turn. 10 to call."},
+        {legal(10, 40, false), true, "Your turn. 10 to call. Press C to call, R to raise, F to fold."},
+        {legal(std::nullopt, 20, true), true,
+         "Your turn. Check or bet. Press C to check, R to bet, F to fold."},
+        {legal(std::nullopt, 40, false), true,
+         "Your turn. Check or bet. Press C to check, R to raise, F to fold."},
+        {legal(1200, std::nullopt, false), true, "Your turn. 1,200 to call. Press C to call, F to fold."},
+        {legal(std::nullopt, std::nullopt, false), true, "Your turn. Check. Press C to check, F to fold."},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(TableSpeech::prompt(row.legal, row.practice), row.said) << row.said;
 }

@@ -35,7 +35,7 @@ BottomRow bottomRow(const BottomRowInputs& in) {
     if (in.shownStreet == PokerEngine::Street::handComplete) {
         return BottomRow::showdownBanner;
     }
-    if (!in.shownHasLegalActions || in.dealingToPlayer) {
+    if (!in.shownHasLegalActions || in.turnWaits) {
         return BottomRow::waitingLine;
     }
     return BottomRow::actionBar;

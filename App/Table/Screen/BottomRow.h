@@ -38,8 +38,9 @@ struct BottomRowInputs {
     // The view the stage shows, which may lag behind the controller's while the timeline plays.
     PokerEngine::Street shownStreet = PokerEngine::Street::waitingToStart;
     bool shownHasLegalActions = false;
-    // The player's own cards are still on their way: their turn waits for them.
-    bool dealingToPlayer = false;
+    // The decision shown is not yet the player's to take (cards still on their way, the stage still
+    // catching up with the game): their turn waits for it.
+    bool turnWaits = false;
 };
 
 // The screen's rules that need no widget. Pure.

@@ -75,6 +75,11 @@ AnimationCurve flip(const TableTheme& theme) {
     return reveal(theme);
 }
 
+double boardSeen(const TableTheme& theme) {
+    const MotionStyle motion{theme.style, theme.reduceMotion};
+    return std::max(motion.boardSlide().duration(), boardTurnLag + flip(theme).duration());
+}
+
 AnimationCurve plateRing(const TableTheme& theme) {
     return theme.style == TableStyleID::pixel ? AnimationCurve::linear(0) : AnimationCurve::easeOut(0.2);
 }
@@ -162,7 +167,7 @@ void addBoard(const Context& c, std::vector<StageItem>& items) {
         if (const auto dealt = c.cue(MotionCue::dealBoard(index))) {
             delay = dealt->delay;
             card.startAngle = 180;
-            card.flipDelay = delay + 0.2;
+            card.flipDelay = delay + StageMotion::boardTurnLag;
         }
         card.arrival = c.theme.reduceMotion ? c.fade(c.motion.boardSlide(), delay)
                                             : c.slideIn(c.motion.boardSlide(), delay, c.dealer - card.center);
@@ -300,8 +305,8 @@ QPointF faceDownCenter(const Context& c, const SeatModel& seat, int card) {
 // What hangs off a seat's plate whose box is `plate`: its tags, and a bot's face-down cards peeking over it.
 std::vector<QRectF> hungOff(const Context& c, const SeatModel& seat, const QRectF& plate) {
     std::vector<QRectF> hung;
-    const auto look = NameplateModel::make(seat, showsTurn(seat, c.in.paused, c.in.timeline.dealingToPlayer),
-                                           true, c.theme);
+    const auto look =
+        NameplateModel::make(seat, showsTurn(seat, c.in.paused, c.in.timeline.turnHeld), true, c.theme);
     // Paper tags are card stock, their edge showing under them.
     const double edge = SeatClearance::cardStockEdge(c.theme);
     for (const auto& tag : look.tags) {
@@ -553,8 +558,8 @@ void addPlatesAndButton(const Context& c, std::vector<StageItem>& items) {
         const auto knocks = c.in.timeline.knocks.find(seat.seat);
         plate.knocks = knocks == c.in.timeline.knocks.end() ? 0 : knocks->second;
         // A bot's turn ring stops on a paused table; the player's own waits for their cards.
-        const auto look = NameplateModel::make(
-            seat, showsTurn(seat, c.in.paused, c.in.timeline.dealingToPlayer), true, c.theme);
+        const auto look =
+            NameplateModel::make(seat, showsTurn(seat, c.in.paused, c.in.timeline.turnHeld), true, c.theme);
         plate.plateRing = look.ringOn ? 1 : 0;
         plate.turnTag = look.hasTurnTag() ? 1 : 0;
         plate.content = look.contentOpacity;
@@ -620,8 +625,8 @@ std::optional<QString> boardLabel(const std::vector<Card>& board) {
     return QStringLiteral("Board: ") + names.join(QStringLiteral(", "));
 }
 
-bool showsTurn(const SeatModel& seat, bool paused, bool dealingToPlayer) {
-    return seat.isHero ? !dealingToPlayer : !paused;
+bool showsTurn(const SeatModel& seat, bool paused, bool turnHeld) {
+    return seat.isHero ? !turnHeld : !paused;
 }
 
 int slotOf(std::int64_t seat, const std::vector<SeatModel>& seats) {

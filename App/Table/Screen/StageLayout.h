@@ -105,8 +105,8 @@ struct StageTimeline {
     std::map<std::int64_t, int> knocks;
     std::vector<ChipFlight> flights;
     bool holdsDeal = false;
-    // The player's own cards are still on their way: their turn is not shown yet.
-    bool dealingToPlayer = false;
+    // The player's turn is held back (cards still coming, the table held): its tag and ring wait.
+    bool turnHeld = false;
 };
 
 struct StageInputs {
@@ -138,6 +138,10 @@ AnimationCurve flight(const TableTheme& theme);
 AnimationCurve reveal(const TableTheme& theme);
 AnimationCurve busted(const TableTheme& theme);
 AnimationCurve flip(const TableTheme& theme);
+// A board card starts turning face up this long after it sets off.
+inline constexpr double boardTurnLag = 0.2;
+// How long a board card takes from setting off to lying face up.
+double boardSeen(const TableTheme& theme);
 // A plate's ring fades in and out; the pixel ring is simply redrawn on or off.
 AnimationCurve plateRing(const TableTheme& theme);
 // The "Your turn" tag fades, in whole frames in the pixel style.
@@ -155,8 +159,8 @@ std::vector<StageItem> items(const StageInputs& inputs);
 // "Board: Ace of spades, Ten of hearts, Two of clubs"; absent for an empty board.
 std::optional<QString> boardLabel(const std::vector<PokerEngine::Card>& board);
 // A plate may show that its seat is to act: a bot's not on a paused table, the player's own once
-// their cards have come to rest.
-bool showsTurn(const SeatModel& seat, bool paused, bool dealingToPlayer);
+// their turn is open.
+bool showsTurn(const SeatModel& seat, bool paused, bool turnHeld);
 // The slot of a seat, 0 when no model has that seat.
 int slotOf(std::int64_t seat, const std::vector<SeatModel>& seats);
 // When the timeline's last cue ends, never later than 1.5 s.

@@ -2,6 +2,8 @@
 
 #include "Table/ActionBarModel.h"
 
+#include <QStringList>
+
 using PokerEngine::Action;
 using PokerEngine::LegalActions;
 
@@ -24,10 +26,21 @@ bool dealsNextHand(const TableKeyPress& press, const TableKeyContext& context) {
            (isReturn(press) || isSpace(press));
 }
 
-std::optional<TableKeyCommand> practiceKey(const TableKeyPress& press, const PracticeCaption& caption) {
+// The keys that bet: f, c, Space, r, the preset digits and Return.
+bool isActionKey(const TableKeyPress& press, const QString& typed) {
+    static const QStringList letters{QStringLiteral("f"), QStringLiteral("c"), QStringLiteral("r"),
+                                     QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                     QStringLiteral("4")};
+    return isReturn(press) || isSpace(press) || letters.contains(typed);
+}
+
+std::optional<TableKeyCommand> practiceKey(const TableKeyPress& press, const QString& typed,
+                                           const TableKeyContext& context) {
     if (!isReturn(press) && !isSpace(press)) {
-        return std::nullopt;
+        return isActionKey(press, typed) ? std::optional<TableKeyCommand>(TableCommand::Tell{context.notNow})
+                                         : std::nullopt;
     }
+    const PracticeCaption& caption = *context.caption;
     if (std::holds_alternative<PracticeCaption::Folded>(caption.kind)) {
         return TableCommand::PracticeAgain{};
     }
@@ -72,6 +85,10 @@ std::optional<TableKeyCommand> actionKey(const TableKeyPress& press, const QStri
 
 namespace TableKeys {
 
+bool controlsSeen(double now, double shownAt, double advancedAt) {
+    return now - shownAt >= controlsSettleSeconds || shownAt - advancedAt >= controlsSettleSeconds;
+}
+
 namespace {
 
 std::optional<TableKeyCommand> onTheTable(const TableKeyPress& press, const TableKeyContext& context) {
@@ -86,7 +103,7 @@ std::optional<TableKeyCommand> onTheTable(const TableKeyPress& press, const Tabl
         return TableCommand::OpenGuide{};
     }
     if (context.caption && typed != QStringLiteral("p")) {
-        return practiceKey(press, *context.caption);
+        return practiceKey(press, typed, context);
     }
     if (typed == QStringLiteral("p")) {
         return TableCommand::TogglePause{};
@@ -94,11 +111,13 @@ std::optional<TableKeyCommand> onTheTable(const TableKeyPress& press, const Tabl
     if (dealsNextHand(press, context)) {
         return TableCommand::DealNextHand{};
     }
-    if (!context.view->legalActions || !context.pauseReasons.empty() || context.dealingToPlayer) {
+    if (!isActionKey(press, typed)) {
         return std::nullopt;
     }
-    if (!context.controlsSeen && (isReturn(press) || isSpace(press))) {
-        return std::nullopt;
+    // Never lost without a word, and never kept for later: it would act on a decision not yet shown.
+    const bool unseenControls = !context.controlsSeen && (isReturn(press) || isSpace(press));
+    if (!context.view->legalActions || !context.pauseReasons.empty() || !context.turnOpen || unseenControls) {
+        return TableCommand::Tell{context.notNow};
     }
     return actionKey(press, typed, context);
 }

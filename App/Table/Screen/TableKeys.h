@@ -30,7 +30,7 @@ struct TableKeyPress {
 
 // Everything the keys depend on at the moment of the press.
 struct TableKeyContext {
-    // The controller's current view (not the one the stage is still animating towards).
+    // The view the table shows: a key acts only on a decision the player has seen.
     const PokerEngine::PlayerView* view = nullptr;
     bool confirmingLeave = false;
     bool guideOpen = false;
@@ -44,8 +44,10 @@ struct TableKeyContext {
     // narration on and deal the next hand, so a player pressing them in a row must not bet with the
     // press after the one that brought the controls up.
     bool controlsSeen = true;
-    // The player's own cards are still being dealt: no action key counts on cards not seen yet.
-    bool dealingToPlayer = false;
+    // The player's turn is open: the decision shown is the game's, its cards seen, nothing holding it.
+    bool turnOpen = true;
+    // What the reader is told when an action key cannot act now.
+    QString notNow;
 };
 
 // What a handled key asks the screen to do.
@@ -77,6 +79,11 @@ struct Act {
     PokerEngine::Action action;
     bool operator==(const Act&) const = default;
 };
+// An action key the table cannot take now: the player hears why instead.
+struct Tell {
+    QString sentence;
+    bool operator==(const Tell&) const = default;
+};
 struct ChoosePreset {
     RaisePreset preset;
     std::int64_t raiseTo = 0;
@@ -87,7 +94,8 @@ struct ChoosePreset {
 using TableKeyCommand =
     std::variant<TableCommand::FocusTable, TableCommand::FocusRaiseField, TableCommand::OpenGuide,
                  TableCommand::PracticeAgain, TableCommand::AcknowledgePractice, TableCommand::TogglePause,
-                 TableCommand::DealNextHand, TableCommand::Act, TableCommand::ChoosePreset>;
+                 TableCommand::DealNextHand, TableCommand::Act, TableCommand::ChoosePreset,
+                 TableCommand::Tell>;
 
 // The table's single-key play. Pure: the screen carries out the command and reports `handled`.
 namespace TableKeys {
@@ -95,6 +103,11 @@ namespace TableKeys {
 // How long the betting controls are on screen before Return and Space bet with them: about the time
 // a player takes to see the amount on the button.
 inline constexpr double controlsSettleSeconds = 0.4;
+
+// Return and Space bet with controls that came up `shownAt` only once they have been seen, unless they
+// came up well after the last Return or Space that moved the game on (`advancedAt`): only a press
+// right after the one that brought them up could mean that one again. Times in seconds.
+bool controlsSeen(double now, double shownAt, double advancedAt);
 
 // Absent: the press is ignored and passes on to the window. A press with Ctrl, Alt or Super held is
 // always passed on, so window shortcuts (Ctrl+C, Alt+F) never fold or call.

@@ -238,8 +238,8 @@ std::vector<StageHelp::Spot> StageView::helpSpots() const {
         case Kind::nameplate:
             if (const SeatModel* seat = seatOf(in.seats, item.seat)) {
                 const auto plate = NameplateModel::make(
-                    *seat, StageLayout::showsTurn(*seat, in.paused, in.timeline.dealingToPlayer),
-                    in.cashTable, theme);
+                    *seat, StageLayout::showsTurn(*seat, in.paused, in.timeline.turnHeld), in.cashTable,
+                    theme);
                 const auto own = StageHelp::plate(plate, pose.center + QPointF(0, pose.knock), tagSize);
                 spots.insert(spots.end(), own.begin(), own.end());
             }
@@ -419,8 +419,8 @@ void StageView::paintStage(QPainter& painter) {
         case Kind::nameplate:
             if (const SeatModel* seat = seatOf(in.seats, item.seat)) {
                 const auto plate = NameplateModel::make(
-                    *seat, StageLayout::showsTurn(*seat, in.paused, in.timeline.dealingToPlayer),
-                    in.cashTable, theme);
+                    *seat, StageLayout::showsTurn(*seat, in.paused, in.timeline.turnHeld), in.cashTable,
+                    theme);
                 paintNameplate(painter, pose.center + QPointF(0, pose.knock), plate, *seat, theme,
                                {pose.plateRing, pose.turnTag, pose.content, pose.rolledFrom, pose.roll});
             }

@@ -103,10 +103,15 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
                !TableScreenRules::isPaused(controller->pauseReasons());
     });
     presenter_->setStyle([appState] { return drawnStyle(appState.data()); });
-    presenter_->setDealSettle([this] { return StageMotion::deal(theme_).duration(); });
+    presenter_->setCardSettle([this] {
+        return TablePresenter::CardSettle{StageMotion::deal(theme_).duration(),
+                                          StageMotion::boardSeen(theme_)};
+    });
 
-    // It holds the keys of the game, so a reader meets it: as the table's panel, not a layout filler.
-    StyleAccessibility::setRole(this, QAccessible::Grouping);
+    // It holds the keys of the game, so a reader meets it: as the table's section, not a layout filler.
+    // Not as a panel: a reader reads out every line inside a panel that takes the keys, and the keys come
+    // back to the table after every amount typed and every question answered.
+    StyleAccessibility::setRole(this, QAccessible::Section);
     setFocusPolicy(Qt::StrongFocus);
     StyleAccessibility::setName(this, QStringLiteral("Table"));
     if (surface_ == TableSurface::popover) {
@@ -143,7 +148,7 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
     for (auto signal :
          {&TablePresenter::shownChanged, &TablePresenter::cuesChanged, &TablePresenter::betExitsChanged,
           &TablePresenter::knocksChanged, &TablePresenter::flightsChanged, &TablePresenter::holdsDealChanged,
-          &TablePresenter::dealingToPlayerChanged}) {
+          &TablePresenter::cardsComingChanged}) {
         connect(presenter_.get(), signal, this, &TableScreen::refresh);
     }
     if (environment_.appState) {
@@ -319,6 +324,8 @@ void TableScreen::hideEvent(QHideEvent* event) {
     if (guideOpen_) {
         showGuide(false);
     }
+    // Shown again, an open turn is told again.
+    turnTold_ = false;
     // Put away because the player left a cash table: the reader hears what they took with them.
     if (leaving_ && !environment_.controller->hasTable() && environment_.appState) {
         announcer_->announce(TableOverModel::leftCashTable(leaving_->takenBack, leaving_->buyIn,
@@ -339,6 +346,12 @@ void TableScreen::paintEvent(QPaintEvent*) {
 void TableScreen::viewChanged() {
     GameController* game = environment_.controller;
     const auto next = game->view();
+    if (next && game->tableGeneration() != generation_) {
+        // A new table (a Quick Hand after the practice hand) is told from its first event, though its
+        // hand number may be the one the reader last heard of.
+        told_ = PlayerView{};
+        prompted_.reset();
+    }
     // The presenter tells of its new view, timeline, flights and exits one after another; drawn after
     // each, the table would pass through mixes of old and new, each told to the reader. It is drawn once,
     // when all of them are in.
@@ -364,7 +377,7 @@ void TableScreen::tell(const PlayerView& to) {
     // A hidden screen says nothing (another surface may be speaking the same game); shown again, it
     // tells the table as it then stands.
     if (!guideOpen_ && isVisible()) {
-        announcer_->announce(TableSpeech::change(told_, to, tableText()).join(QLatin1Char(' ')));
+        saying_ << TableSpeech::events(told_, to, tableText());
     }
     told_ = to;
 }
@@ -375,12 +388,32 @@ void TableScreen::appear() {
         return;
     }
     if (!guideOpen_ && isVisible()) {
-        const bool stopped = TableScreenRules::isPaused(environment_.controller->pauseReasons()) ||
-                             (message_ && rowWidget(row_) == message_);
-        announcer_->announce(
-            TableSpeech::appearing(told_, *now, !stopped, tableText()).join(QLatin1Char(' ')));
+        saying_ << TableSpeech::events(told_, *now, tableText());
     }
     told_ = now;
+    speakTurn();
+}
+
+void TableScreen::speakTurn() {
+    const auto& shown = presenter_->shown();
+    const bool onScreen = turnOpen_ && shown && isVisible() && !appearing_.isPending();
+    if (onScreen) {
+        // Once for every decision, and again whenever something that hid the controls (a question, the
+        // pause, the screen away) makes way for them.
+        const auto decision = TableSpeech::decision(environment_.controller->tableGeneration(), *shown);
+        if (!turnTold_ || prompted_ != decision) {
+            const auto& setup = environment_.controller->setup();
+            saying_ << TableSpeech::prompt(*shown->legalActions,
+                                           setup && setup->mode() == GameMode::practice);
+            prompted_ = decision;
+        }
+    }
+    turnTold_ = onScreen;
+    const QString said = saying_.join(QLatin1Char(' '));
+    saying_.clear();
+    if (!said.isEmpty()) {
+        announcer_->announce(said);
+    }
 }
 
 std::optional<TableScreen::Leaving> TableScreen::cashLeaving(const PlayerView& view) const {
@@ -411,8 +444,8 @@ void TableScreen::refresh() {
         shownLegal_ = legal;
         resetRaise();
     }
-    refreshStage();
     refreshBottom();
+    refreshStage();
     if (topBar_ && shown) {
         topBar_->refresh(*shown);
     }
@@ -422,6 +455,7 @@ void TableScreen::refresh() {
         guidePanel_->setPlayerHand(TableScreenRules::heroHand(view),
                                    TableScreenRules::guideHeldRank(learning(), view));
     }
+    speakTurn();
     update();
 }
 
@@ -445,7 +479,7 @@ void TableScreen::refreshStage() {
                                     presenter_->knocks(),
                                     presenter_->flights(),
                                     presenter_->holdsDeal(),
-                                    presenter_->dealingToPlayer()};
+                                    !turnOpen_};
     inputs.lastAction = lastActionLine(*shown, TableText{name});
     inputs.paused = TableScreenRules::isPaused(game->pauseReasons());
     inputs.cashTable = true;

@@ -13,6 +13,7 @@
 #include "Table/Screen/BottomRow.h"
 #include "Table/Screen/TableKeys.h"
 #include "Table/TableGeometry.h"
+#include "Table/TableSpeech.h"
 #include "Views/AppEnvironment.h"
 
 #include "PokerEngine/PlayerView.h"
@@ -93,6 +94,8 @@ class TableScreen : public QWidget {
     RaiseTarget& raiseTarget() const { return *target_; }
     TableFocus focus() const;
     bool guideOpen() const { return guideOpen_; }
+    // The player's turn is open: its controls show and its keys act (see Table/TurnGate.h).
+    bool turnOpen() const { return turnOpen_; }
     // Shown round the table while Tab has given it the keys.
     QWidget* focusFrame() const;
 
@@ -138,6 +141,10 @@ class TableScreen : public QWidget {
     // Tells the reader of a change of the game's view; `appear` of the table as it stands.
     void tell(const PokerEngine::PlayerView& to);
     void appear();
+    // Adds the prompt when the player's turn has just opened on screen, and says what is due.
+    void speakTurn();
+    // Why an action key does nothing now.
+    QString notNow() const;
     TableText tableText() const;
     // What leaving a cash table now gives back: the player's chips behind and the buy-in.
     struct Leaving {
@@ -210,6 +217,14 @@ class TableScreen : public QWidget {
     double cuesAt_ = 0;
     // The view the reader was last told of; none before the screen first said anything.
     std::optional<PokerEngine::PlayerView> told_;
+    // What is still to be said at the end of the current change, as one announcement.
+    QStringList saying_;
+    // The player's turn is open (see TurnGate), and was told on screen; the decision last prompted.
+    bool turnOpen_ = false;
+    bool turnTold_ = false;
+    std::optional<TableSpeech::Decision> prompted_;
+    // When a Return or Space last moved the game on (the narration, the next deal), on the rows' clock.
+    double advancedAt_ = -1e9;
     ScheduledWork appearing_;
     std::optional<Leaving> leaving_;
     // The table the screen last showed, to tell a new game.

@@ -3,10 +3,12 @@
 #include "GameController.h"
 #include "SurfaceCoordinator.h"
 #include "Table/RaiseTarget.h"
-#include "Table/TablePresenter.h"
 #include "Table/Screen/PlayerPause.h"
+#include "Table/TablePresenter.h"
+#include "Table/TurnGate.h"
 #include "Views/Controls/StyledButton.h"
 #include "Views/Learn/PracticeCaptionView.h"
+#include "Views/Support/Announcer.h"
 #include "Views/Table/ActionMessage.h"
 #include "Views/Table/FocusFrame.h"
 
@@ -53,9 +55,29 @@ TableFocus TableScreen::focus() const {
     return target_->focus().value_or(TableFocus::table);
 }
 
+QString TableScreen::notNow() const {
+    GameController* game = environment_.controller;
+    const auto& shown = presenter_->shown();
+    const auto current = game->view();
+    TurnGate::Standing standing;
+    if (shown && game->practice()) {
+        standing.caption = game->practice()->caption(*shown);
+    }
+    standing.paused = TableScreenRules::isPaused(game->pauseReasons());
+    standing.playersTurn = current && current->legalActions;
+    standing.cardsComing = presenter_->cardsComing();
+    if (current) {
+        if (const auto seat = TableScreenRules::awaitedSeat(*current)) {
+            standing.awaited = game->nameOfSeat(*seat);
+        }
+    }
+    return TurnGate::notNow(standing);
+}
+
 bool TableScreen::handle(const TableKeyPress& press) {
     GameController* game = environment_.controller;
-    const auto view = game->view();
+    // The keys act on what the player has been shown, never on a newer decision still on its way.
+    const auto& view = presenter_->shown();
     TableKeyContext context;
     context.view = view ? &*view : nullptr;
     context.confirmingLeave = environment_.surfaces && environment_.surfaces->isConfirmingLeave();
@@ -67,9 +89,10 @@ bool TableScreen::handle(const TableKeyPress& press) {
     context.pauseReasons = game->pauseReasons();
     context.showingResult = game->isShowingResult();
     context.raiseTo = target_->raiseTo();
-    context.dealingToPlayer = presenter_->dealingToPlayer();
+    context.turnOpen = turnOpen_;
     context.controlsSeen =
-        row_ == BottomRow::actionBar && clock_.now() - controlsShownAt_ >= TableKeys::controlsSettleSeconds;
+        row_ == BottomRow::actionBar && TableKeys::controlsSeen(clock_.now(), controlsShownAt_, advancedAt_);
+    context.notNow = notNow();
     const auto command = TableKeys::handle(press, context);
     if (!command) {
         return false;
@@ -90,12 +113,15 @@ void TableScreen::carryOut(const TableKeyCommand& command) {
             } else if constexpr (std::is_same_v<Step, TableCommand::OpenGuide>) {
                 showGuide(true);
             } else if constexpr (std::is_same_v<Step, TableCommand::PracticeAgain>) {
+                advancedAt_ = clock_.now();
                 game->start(GameSetup::practice(PracticeSetup{}));
             } else if constexpr (std::is_same_v<Step, TableCommand::AcknowledgePractice>) {
+                advancedAt_ = clock_.now();
                 game->acknowledgePracticeStep();
             } else if constexpr (std::is_same_v<Step, TableCommand::TogglePause>) {
                 PlayerPause::toggle(*game);
             } else if constexpr (std::is_same_v<Step, TableCommand::DealNextHand>) {
+                advancedAt_ = clock_.now();
                 game->dealNextHand();
             } else if constexpr (std::is_same_v<Step, TableCommand::Act>) {
                 try {
@@ -106,6 +132,8 @@ void TableScreen::carryOut(const TableKeyCommand& command) {
                 }
             } else if constexpr (std::is_same_v<Step, TableCommand::ChoosePreset>) {
                 target_->choose(step.preset, step.raiseTo);
+            } else if constexpr (std::is_same_v<Step, TableCommand::Tell>) {
+                announcer_->announce(step.sentence);
             }
         },
         command);

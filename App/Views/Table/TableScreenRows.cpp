@@ -6,6 +6,7 @@
 #include "Table/Screen/ShowdownText.h"
 #include "Table/Screen/StageLayout.h"
 #include "Table/TablePresenter.h"
+#include "Table/TurnGate.h"
 #include "Views/Learn/PracticeCaptionView.h"
 #include "Views/Support/LeavingPicture.h"
 #include "Views/Table/ActionBar.h"
@@ -18,6 +19,7 @@
 void TableScreen::refreshBottom() {
     const auto& shown = presenter_->shown();
     if (!shown) {
+        turnOpen_ = false;
         return;
     }
     GameController* game = environment_.controller;
@@ -34,7 +36,9 @@ void TableScreen::refreshBottom() {
     inputs.pauseReasons = game->pauseReasons();
     inputs.shownStreet = shown->street;
     inputs.shownHasLegalActions = shown->legalActions.has_value();
-    inputs.dealingToPlayer = presenter_->dealingToPlayer();
+    const auto current = game->view();
+    const bool ready = TurnGate::ready(current ? &*current : nullptr, &*shown, presenter_->cardsComing());
+    inputs.turnWaits = !ready;
     const BottomRow previous = row_;
     const ActionMessage* previousMessage = message_;
     QWidget* leaving = rowWidget(previous);
@@ -100,6 +104,7 @@ void TableScreen::refreshBottom() {
     if (row_ != BottomRow::tableOver) {
         refusal_.reset();
     }
+    turnOpen_ = TurnGate::open(ready, row_, guideOpen_);
     if (row_ != previous && row_ == BottomRow::actionBar) {
         controlsShownAt_ = clock_.now();
     }
@@ -200,8 +205,14 @@ const FadeScaleEffect* TableScreen::rowEffect() const {
 void TableScreen::showPracticeCaption(const PracticeCaption& caption) {
     if (!caption_) {
         PracticeCaptionView::Actions actions;
-        actions.gotIt = [this] { environment_.controller->acknowledgePracticeStep(); };
-        actions.tryAgain = [this] { environment_.controller->start(GameSetup::practice(PracticeSetup{})); };
+        actions.gotIt = [this] {
+            advancedAt_ = clock_.now();
+            environment_.controller->acknowledgePracticeStep();
+        };
+        actions.tryAgain = [this] {
+            advancedAt_ = clock_.now();
+            environment_.controller->start(GameSetup::practice(PracticeSetup{}));
+        };
         actions.home = [this] { environment_.controller->leaveTable(); };
         caption_ = new PracticeCaptionView(theme_, caption, std::move(actions), announcer_, bottom_);
         caption_->setGeometry(rowRect());
