@@ -223,6 +223,7 @@ std::optional<QString> runBesideTheGame(const Desktop& desktop, const QString& h
     QFile customize(lineByLine + QStringLiteral("/sitecustomize.py"));
     if (customize.open(QIODevice::WriteOnly))
         customize.write(orcaWritesEachLine);
+    customize.close();
     environment.insert("ORCA_SITE", lineByLine);
     const QString script = QStringLiteral(
         "/usr/libexec/at-spi-bus-launcher --launch-immediately & launcher=$!\n"
