@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Resident memory of the real game over long play on a desktop, where bench_long_play measures the
-# table alone offscreen: the game on the X platform (xcb, shared-memory window images, the tray) on a
-# private display with a window manager and a tray, at a six-handed cash table in the window or in the
-# tray's popover, bots fast and the next hand dealt automatically, the player calling whatever comes
-# (and sitting down again when out of chips). Prints hands played and resident size every 10 s, then
+# popover's table or the window offscreen: the game on the X platform (xcb, shared-memory window
+# images, the tray) on a private display with a window manager and a tray, its screen large enough for
+# the window's full size (the clicks below are placed for it), at a six-handed cash table in the window
+# or in the tray's popover, bots fast and the next hand dealt automatically, the player calling
+# whatever comes (and sitting down again when out of chips). Prints hands played and resident size every 10 s, then
 # where the memory lies at the end (heap, libraries, window images, other), the median while playing,
 # the medians over ten hands from hand 100 (a third of a shorter run) and over the last ten, the growth
 # between the two, and the peak.
@@ -18,9 +19,9 @@ if [[ $surface == both ]]; then
   exec "$0" "$build" popover "$hands_wanted"
 fi
 game="$build/App/chipwhistle"
-for tool in Xvfb openbox trayer xdotool xwininfo; do
-  command -v "$tool" >/dev/null || { echo "long_play_desktop: $tool is not installed; skipped"; exit 0; }
-done
+# shellcheck source-path=SCRIPTDIR source=lib/desktop.sh
+source "$(dirname "$0")/lib/desktop.sh"
+require_tools long_play_desktop Xvfb openbox trayer xdotool xwininfo
 [[ -x "$game" ]] || { echo "long_play_desktop: $game is not built"; exit 1; }
 case $surface in
   window) launch=window size=1100x750 call_x=350 call_y=717 ;;
@@ -28,23 +29,9 @@ case $surface in
   *) echo "long_play_desktop: the surface is window or popover, not $surface"; exit 1 ;;
 esac
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do xwininfo -root -tree | grep -q '"panel"' && break; sleep 0.05; done
+start_display 1920x1080
+start_window_manager
+start_tray 24
 
 home="$work/home"
 data="$home/.local/share/Chipwhistle"

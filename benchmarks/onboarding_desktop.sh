@@ -13,31 +13,18 @@ set -euo pipefail
 build=$1
 seconds=${2:-20}
 earlier=${3:-}
-for tool in Xvfb xdotool xmessage xwininfo; do
-  command -v "$tool" >/dev/null || { echo "onboarding_desktop: $tool is not installed; skipped"; exit 0; }
-done
+# shellcheck source-path=SCRIPTDIR source=lib/desktop.sh
+source "$(dirname "$0")/lib/desktop.sh"
+require_tools onboarding_desktop Xvfb xdotool xmessage xwininfo
 games=("$build/App/chipwhistle" ${earlier:+"$earlier"})
 for game in "${games[@]}"; do
   [[ -x "$game" ]] || { echo "onboarding_desktop: $game is not built"; exit 1; }
 done
 
-work=$(mktemp -d)
-runtime=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work" "$runtime"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")"
+start_display 1920x1080
 managed=false
 if command -v openbox >/dev/null; then
-  openbox >/dev/null 2>&1 &
-  pids+=($!)
+  start_window_manager
   managed=true
   sleep 1
 fi

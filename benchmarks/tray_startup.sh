@@ -13,34 +13,17 @@ runs=${2:-7}
 game="$build/App/chipwhistle"
 bare="$build/benchmarks/bare_tray"
 earlier=${3:-}
-for tool in Xvfb trayer xwininfo; do
-  command -v "$tool" >/dev/null || { echo "tray_startup: $tool is not installed; skipped"; exit 0; }
-done
+# shellcheck source-path=SCRIPTDIR source=lib/desktop.sh
+source "$(dirname "$0")/lib/desktop.sh"
+require_tools tray_startup Xvfb trayer xwininfo
 entrants=(game bare)
 [[ -n "$earlier" ]] && entrants+=(earlier)
 for program in "$game" "$bare" ${earlier:+"$earlier"}; do
   [[ -x "$program" ]] || { echo "tray_startup: $program is not built"; exit 1; }
 done
 
-work=$(mktemp -d)
-# A desktop session's runtime folder (/run/user/…) is in memory; one on disk would make every lock
-# file written at start-up wait for the disk.
-runtime=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work" "$runtime"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")"
-trayer --edge top --align right --widthtype request --height 32 --SetDockType true --transparent false \
-  >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do xwininfo -root -tree | grep -q '"panel"' && break; sleep 0.05; done
+start_display 1920x1080
+start_tray 32 --SetDockType true --transparent false
 
 clock_ticks=$(getconf CLK_TCK)
 

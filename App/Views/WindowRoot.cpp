@@ -7,7 +7,6 @@
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/FadeScaleEffect.h"
 #include "Style/Drawing/StyleAccessibility.h"
-#include "Style/Drawing/SymbolIcons.h"
 #include "SurfaceCoordinator.h"
 #include "Table/Screen/BottomRow.h"
 #include "Table/Screen/PlayerPause.h"
@@ -20,6 +19,7 @@
 #include "Views/Support/FocusChain.h"
 #include "Views/Support/LookPalette.h"
 #include "Views/Support/LostKeys.h"
+#include "Views/Support/ToolbarIcons.h"
 #include "Views/Table/ActionLogView.h"
 #include "Views/WindowChrome.h"
 
@@ -28,7 +28,6 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
-#include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
@@ -43,33 +42,15 @@
 
 namespace {
 
-QIcon symbolIcon(const QString& name, const QColor& colour) {
-    QPixmap pixmap(36, 36);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    SymbolIcons::paint(painter, name, QRectF(5, 5, 26, 26), colour);
-    return QIcon(pixmap);
-}
-
-// The symbols this window names that our icon set draws under a nearby name.
-QString drawnSymbol(const QString& name) {
-    if (name == QLatin1String("gearshape")) {
-        return QStringLiteral("gearshape.fill");
-    }
-    if (name == QLatin1String("questionmark.circle")) {
-        return QStringLiteral("questionmark");
-    }
-    if (name == QLatin1String("sidebar.trailing")) {
-        return QStringLiteral("book.fill");
-    }
-    return name;
-}
-
-void applyControl(QAction* action, const WindowChrome::Control& control, const QColor& colour) {
+void applyControl(QAction* action, const WindowChrome::Control& control, ToolbarIcons& icons,
+                  const QColor& colour) {
     action->setText(control.title);
     action->setToolTip(control.help);
-    action->setIcon(symbolIcon(drawnSymbol(control.symbol), colour));
+    // The same icon set again would still repaint the button: only a new symbol or colour is set.
+    const QIcon icon = icons.icon(control.symbol, colour);
+    if (action->icon().cacheKey() != icon.cacheKey()) {
+        action->setIcon(icon);
+    }
 }
 
 // The button of `action` as wide as it is with the longest of `titles`, whichever it shows.
@@ -271,22 +252,23 @@ void WindowRoot::refreshChrome() {
     // The icons take the toolbar's text colour, so they read in a dark desktop theme too.
     const QColor ink = toolbar_->palette().color(QPalette::ButtonText);
     applyControl(back_, {"Back to System Tray", "arrow.down.right.and.arrow.up.left", "Back to System Tray"},
-                 ink);
-    applyControl(settings_, {"Settings", "gearshape", "Settings"}, ink);
-    applyControl(guideItem_, {"Poker Basics", "questionmark.circle", "Poker Basics (?)"}, ink);
+                 icons_, ink);
+    applyControl(settings_, {"Settings", "gearshape", "Settings"}, icons_, ink);
+    applyControl(guideItem_, {"Poker Basics", "questionmark.circle", "Poker Basics (?)"}, icons_, ink);
     applyControl(pause_,
                  WindowChrome::pauseControl(environment_.controller ? environment_.controller->pauseReasons()
                                                                     : PauseReasons{}),
-                 ink);
+                 icons_, ink);
     // Once the game is over it holds nothing: no Tab stop, and read as unavailable.
     pause_->setEnabled(!environment_.controller ||
                        TopBarText::pauseAvailable(environment_.controller->tableOver().has_value(),
                                                   environment_.controller->isShowingResult()));
     const QString leave = TopBarText::leaveTitle(mode);
-    applyControl(leave_, {leave, "rectangle.portrait.and.arrow.right", leave}, ink);
-    applyControl(
-        sound_, WindowChrome::soundControl(!environment_.appState || environment_.appState->soundsOn()), ink);
-    applyControl(sidebarToggle_, WindowChrome::sidebarControl(showsSidebar_), ink);
+    applyControl(leave_, {leave, "rectangle.portrait.and.arrow.right", leave}, icons_, ink);
+    applyControl(sound_,
+                 WindowChrome::soundControl(!environment_.appState || environment_.appState->soundsOn()),
+                 icons_, ink);
+    applyControl(sidebarToggle_, WindowChrome::sidebarControl(showsSidebar_), icons_, ink);
     // A button keeps the width of its first title unless told that its title changed.
     for (QAction* action : {pause_, leave_, sound_, sidebarToggle_}) {
         if (QWidget* button = toolbar_->widgetForAction(action)) {

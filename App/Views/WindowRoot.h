@@ -4,6 +4,7 @@
 #include "Style/Drawing/AnimationClock.h"
 #include "Style/TableTheme.h"
 #include "Views/AppEnvironment.h"
+#include "Views/Support/ToolbarIcons.h"
 #include "Views/WindowChrome.h"
 
 #include <QPointer>
@@ -81,6 +82,7 @@ class WindowRoot final : public QWidget {
     QAction* leave_ = nullptr;
     QAction* sound_ = nullptr;
     QAction* sidebarToggle_ = nullptr;
+    ToolbarIcons icons_;
     QSplitter* splitter_;
     QWidget* sidebar_ = nullptr;
     SlidingPicker* segments_ = nullptr;

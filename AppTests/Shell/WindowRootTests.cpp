@@ -37,6 +37,9 @@
 #include <QTest>
 #include <QToolBar>
 
+#include <functional>
+#include <map>
+#include <optional>
 #include <set>
 
 #include <gtest/gtest.h>
@@ -169,27 +172,53 @@ TEST_F(TableWindow, TheMuteButtonWritesTheProfileAndSaysSo) {
     EXPECT_TRUE(toolbarButton("Unmute Sounds"));
 }
 
-// Pausing and muting turn their buttons' titles, and the buttons after them stay where they were,
-// with each title whole.
-TEST_F(TableWindow, TheToolbarStaysPutAsPauseAndSoundTurn) {
+// Each change turns only the buttons it concerns, and the buttons after them stay where they were,
+// with each title whole. A button that looks the same keeps the very icon it had, and one that turns
+// back gets its old icon again: Qt caches a scaled copy of every icon it paints, so a new icon at each
+// hand would grow the program for good.
+TEST_F(TableWindow, TheToolbarTurnsOnlyTheButtonsAChangeConcerns) {
     startSitAndGo();
     QCoreApplication::processEvents();
-    const int back = toolbarButton("Back to System Tray")->geometry().x();
-    const int guide = toolbarButton("Poker Basics")->geometry().x();
-    click(toolbarButton("Pause"));
-    QCoreApplication::processEvents();
-    QWidget* resume = toolbarButton("Resume");
-    ASSERT_TRUE(resume);
-    EXPECT_EQ(toolbarButton("Back to System Tray")->geometry().x(), back);
-    EXPECT_GE(resume->width(), resume->fontMetrics().horizontalAdvance("Resume"));
-    click(resume);
-    click(toolbarButton("Mute Sounds"));
-    QCoreApplication::processEvents();
-    QWidget* unmute = toolbarButton("Unmute Sounds");
-    ASSERT_TRUE(unmute);
-    EXPECT_EQ(toolbarButton("Poker Basics")->geometry().x(), guide);
-    EXPECT_EQ(toolbarButton("Back to System Tray")->geometry().x(), back);
-    EXPECT_GE(unmute->width(), unmute->fontMetrics().horizontalAdvance("Unmute Sounds"));
+    std::optional<WidgetEvents::DesktopAppearance> desktop;
+    struct Row {
+        const char* change;
+        std::function<void()> make;
+        // The titles the change gives: only their buttons get another icon.
+        QStringList turnedTo;
+        // A new colour for every symbol.
+        bool recoloured = false;
+    };
+    const Row rows[] = {
+        {"a hand's result and the next deal", [&] { playToNextHand(); }, {}},
+        {"pause", [&] { click(toolbarButton("Pause")); }, {"Resume"}},
+        {"resume", [&] { click(toolbarButton("Resume")); }, {"Pause"}},
+        {"mute", [&] { click(toolbarButton("Mute Sounds")); }, {"Unmute Sounds"}},
+        {"unmute", [&] { click(toolbarButton("Unmute Sounds")); }, {"Mute Sounds"}},
+        {"a dark desktop", [&] { desktop.emplace(true); }, {}, true},
+    };
+    QList<QAction*> buttons = window.toolbar()->actions();
+    buttons.removeIf([](const QAction* action) { return action->isSeparator(); });
+    // Each title's icon in the desktop's present colours.
+    std::map<QString, qint64> iconOf;
+    for (const Row& row : rows) {
+        std::map<QAction*, std::pair<qint64, int>> before;
+        for (QAction* action : buttons) {
+            before[action] = {action->icon().cacheKey(), window.toolbar()->widgetForAction(action)->x()};
+        }
+        row.make();
+        QCoreApplication::processEvents();
+        if (row.recoloured)
+            iconOf.clear();
+        for (QAction* action : buttons) {
+            SCOPED_TRACE(std::string(row.change) + ": " + action->text().toStdString());
+            const QWidget* button = window.toolbar()->widgetForAction(action);
+            const qint64 icon = action->icon().cacheKey();
+            EXPECT_EQ(button->x(), before[action].second);
+            EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(action->text()));
+            EXPECT_EQ(icon != before[action].first, row.turnedTo.contains(action->text()) || row.recoloured);
+            EXPECT_EQ(iconOf.emplace(action->text(), icon).first->second, icon) << "a second icon";
+        }
+    }
 }
 
 TEST_F(TableWindow, ANewHandKeepsTheChartSelectionAndTheRankingsScroll) {
