@@ -159,7 +159,7 @@ TEST(GuideSpeech, FromTheTableWindowsToolbar) {
         const qsizetype before = host.announcer().spoken().size();
         QTest::mouseClick(button, Qt::LeftButton);
         runPosted();
-        QTest::qWaitFor([&] { return !window->clock().isRunning(); });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !window->clock().isRunning(); }));
         // Opened beside the table, it reads the page it opens on, whatever the table says meanwhile.
         const QStringList since = host.announcer().spoken().mid(before);
         EXPECT_TRUE(std::any_of(since.begin(), since.end(), [](const QString& words) {
