@@ -61,6 +61,10 @@ struct WindowManagerTest : DesktopTest {
     static void minimise(const QString& window) {
         desktop->xdotool({"windowminimize", QString::number(window.toULongLong(nullptr, 16))});
     }
+    // A number property, as in {"-root", "_NET_CURRENT_DESKTOP"}.
+    static QString cardinal(const QStringList& where) {
+        return desktop->output("xprop", where).section('=', 1).trimmed();
+    }
     static bool minimised(const QString& window) {
         return desktop->output("xprop", {"-id", window, "_NET_WM_STATE"}).contains("HIDDEN");
     }
@@ -79,6 +83,8 @@ struct WindowManagerTest : DesktopTest {
         GameProcess second(*desktop, home.path());
         EXPECT_EQ(second.waitForExit(20000), 0);
     }
+
+    void secondStartBringsTheWindowForward();
 
     // Another program's window, which the player has clicked into.
     QString otherProgram(QProcess& process, const QString& words, QPoint at, QSize size = {360, 120}) {
@@ -106,9 +112,53 @@ struct WindowManagerTest : DesktopTest {
     }
 };
 
+void WindowManagerTest::secondStartBringsTheWindowForward() {
+    auto game = startGame({"--launched-at-login"});
+    ASSERT_TRUE(openWindowFromTheMenu(*game));
+    QString table;
+    ASSERT_TRUE(waitUntil([&] { return !(table = ourWindow(windowSize)).isEmpty(); }, 5000));
+    ASSERT_TRUE(waitForActive(table));
+    const QString number = QString::number(table.toULongLong(nullptr, 16));
+    QProcess editor;
+    const QString other = otherProgram(editor, "a program over the whole screen", {0, 0}, {1900, 1040});
+    ASSERT_FALSE(other.isEmpty()) << "xmessage's window never showed";
+    ASSERT_TRUE(above(other, table));
+    const std::pair<const char*, std::function<void()>> rows[] = {
+        {"covered", [] {}},
+        {"minimised", [&] { minimise(table); }},
+        {"on another workspace",
+         [&] {
+             desktop->xdotool({"set_desktop_for_window", number, "1"});
+         }},
+        {"left on the workspace the player went from",
+         [&] {
+             desktop->xdotool({"set_desktop", "2"});
+         }},
+    };
+    for (const auto& [where, sendAway] : rows) {
+        sendAway();
+        ASSERT_TRUE(waitUntil([&] { return activeWindow() != table; }, 5000)) << where;
+        startAgain();
+        EXPECT_TRUE(waitForActive(table)) << where << ": active " << activeWindow().toStdString() << ", "
+                                          << cardinal({"-id", table, "_NET_WM_STATE"}).toStdString();
+        EXPECT_EQ(cardinal({"-id", table, "_NET_WM_DESKTOP"}), cardinal({"-root", "_NET_CURRENT_DESKTOP"}))
+            << where << ": on the player's workspace";
+        EXPECT_FALSE(minimised(table)) << where;
+        EXPECT_TRUE(above(table, other)) << where;
+    }
+    desktop->xdotool({"set_desktop", "0"});
+    editor.kill();
+    editor.waitForFinished(3000);
+}
+
 // Openbox takes in every window that asks to be managed, as the big desktops' managers do.
 struct UnderOpenbox : WindowManagerTest {
     static void SetUpTestSuite() { startUnder({"openbox"}); }
+};
+
+// Metacity, GNOME's manager of old, prevents focus stealing the way the big desktops do.
+struct UnderMetacity : WindowManagerTest {
+    static void SetUpTestSuite() { startUnder({"metacity", "--sm-disable", "--no-composite"}); }
 };
 
 // evilwm moves the focus nowhere when the focused window goes: the focus comes back only if the
@@ -225,31 +275,15 @@ TEST_F(UnderOpenbox, TheOnboardingWindowWithoutATitleBarIsListedFocusedAndMovedB
     game.kill();
 }
 
-// A second start brings the table window forward with the keys, whether another program covers it
-// or the player minimised it.
-TEST_F(UnderOpenbox, ASecondStartBringsTheCoveredOrMinimisedWindowForward) {
-    auto game = startGame({"--launched-at-login"});
-    ASSERT_TRUE(openWindowFromTheMenu(*game));
-    const QString table = ourWindow(windowSize);
-    ASSERT_FALSE(table.isEmpty());
-    ASSERT_TRUE(waitForActive(table));
+// A second start brings the table window forward with the keys and onto the player's workspace,
+// whether another program covers it, the player minimised it, moved it to another workspace or went
+// to another workspace.
+TEST_F(UnderOpenbox, ASecondStartBringsTheWindowForwardWhereverItIs) {
+    secondStartBringsTheWindowForward();
+}
 
-    QProcess editor;
-    const QString other = otherProgram(editor, "a program over the whole screen", {0, 0}, {1900, 1040});
-    ASSERT_FALSE(other.isEmpty()) << "xmessage's window never showed";
-    ASSERT_TRUE(above(other, table));
-    startAgain();
-    EXPECT_TRUE(waitForActive(table)) << "active: " << activeWindow().toStdString();
-    EXPECT_TRUE(above(table, other)) << "the table window is in front";
-
-    minimise(table);
-    ASSERT_TRUE(waitUntil([&] { return minimised(table) && activeWindow() != table; }, 5000));
-    startAgain();
-    EXPECT_TRUE(waitForActive(table)) << "active: " << activeWindow().toStdString();
-    EXPECT_FALSE(minimised(table));
-    EXPECT_TRUE(above(table, other));
-    editor.kill();
-    editor.waitForFinished(3000);
+TEST_F(UnderMetacity, ASecondStartBringsTheWindowForwardWhereverItIs) {
+    secondStartBringsTheWindowForward();
 }
 
 TEST_F(UnderEvilwm, ClosingThePopoverGivesTheFocusBackToTheWindowBefore) {
