@@ -429,9 +429,6 @@ void MenuBarHost::watchOutsideClicks(bool on) {
 
 void MenuBarHost::rawPress() {
     // A press over one of this program's windows is seen by the event filter, which knows the window.
-    if (QApplication::topLevelAt(QCursor::pos())) {
-        return;
-    }
     presentation_->pressInAnotherApp();
 }
 

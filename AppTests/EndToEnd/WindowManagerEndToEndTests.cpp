@@ -11,7 +11,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <tuple>
+#include <utility>
+
 namespace {
+
+// How far below Settings' top edge its Sounds switch lies, with the deck's preview above it.
+constexpr int soundsDown = 410;
 
 struct ManagedWindow {
     QString id;
@@ -337,9 +344,10 @@ TEST_F(UnderEvilwm, AClickIntoAnotherProgramKeepsTheFocusThere) {
 
 } // namespace
 
-// A press on the title bar the manager draws round Settings ends a recording as any click outside the
-// recorder does: the combination pressed next is not taken.
-TEST_F(UnderOpenbox, APressOnSettingsTitleBarEndsARecording) {
+// A press outside the recorder ends a recording and does nothing else in the game: on the title bar
+// the manager draws round Settings, or on another program's window that lies over the Sounds switch,
+// where the press is that program's. The combination pressed next is not taken.
+TEST_F(UnderOpenbox, APressOutsideTheRecorderEndsARecordingAndNothingElse) {
     auto game = startGame({"--launched-at-login"}, true);
     ASSERT_TRUE(openWindowFromTheMenu(*game));
     QThread::msleep(700);
@@ -355,8 +363,7 @@ TEST_F(UnderOpenbox, APressOnSettingsTitleBarEndsARecording) {
     const auto stored = [&] {
         QFile file(dataFolder(home.path()) + "/profile.json");
         file.open(QIODevice::ReadOnly);
-        static const QRegularExpression key(R"re("key"\s*:\s*"(\w+)")re");
-        return key.match(QString::fromUtf8(file.readAll())).captured(1);
+        return QString::fromUtf8(file.readAll());
     };
     // From the first drop-down, Tab by Tab to the recorder, which records Ctrl+Shift+L.
     for (int tab = 0; tab < 9; ++tab)
@@ -364,23 +371,46 @@ TEST_F(UnderOpenbox, APressOnSettingsTitleBarEndsARecording) {
     desktop->xdotool({"key", "space"});
     QThread::msleep(500);
     desktop->xdotool({"key", "ctrl+shift+l"});
-    ASSERT_TRUE(waitUntil([&] { return stored() == "L"; }, 5000)) << "recorded: " << stored().toStdString();
+    ASSERT_TRUE(waitUntil([&] { return stored().contains(R"("key":"L")"); }, 5000)) << stored().toStdString();
+    ASSERT_TRUE(stored().contains(R"("soundsOn":true)"));
 
-    desktop->xdotool({"key", "space"});
-    QThread::msleep(500);
     static const QRegularExpression number(R"(Absolute upper-left (X|Y):\s+(-?\d+))");
-    const QString info = desktop->output("xwininfo", {"-id", settings});
-    auto corner = number.globalMatch(info);
+    auto corner = number.globalMatch(desktop->output("xwininfo", {"-id", settings}));
     const int x = corner.next().captured(2).toInt();
     const int y = corner.next().captured(2).toInt();
     const QStringList extents =
         desktop->output("xprop", {"-id", settings, "_NET_FRAME_EXTENTS"}).section('=', 1).split(',');
     ASSERT_EQ(extents.size(), 4) << "openbox draws no frame round Settings";
-    ASSERT_GT(extents[2].trimmed().toInt(), 4);
-    click({x + 120, y - extents[2].trimmed().toInt() / 2});
-    QThread::msleep(700);
-    desktop->xdotool({"key", "ctrl+shift+k"});
-    QThread::msleep(1500);
-    EXPECT_EQ(stored().toStdString(), "L") << "still recording after the press on the title bar";
+    const int titleBar = extents[2].trimmed().toInt();
+    ASSERT_GT(titleBar, 4);
+    const QPoint sounds(x + 45, y + soundsDown);
+    QProcess program;
+    // Each row sets the scene and gives the window the press goes to.
+    const std::tuple<const char*, std::function<QString()>, QPoint> rows[] = {
+        {"the title bar", [&] { return settings; }, {x + 120, y - titleBar / 2}},
+        {"another program over the Sounds switch",
+         [&] {
+             const QString other = otherProgram(program, "over Settings", sounds - QPoint(180, 30));
+             // The keys go back to Settings, which stays under the other program.
+             desktop->xdotool({"windowfocus", QString::number(settings.toULongLong(nullptr, 16))});
+             return waitForActive(settings) ? other : QString();
+         },
+         sounds},
+    };
+    for (const auto& [where, prepare, at] : rows) {
+        const QString pressedInto = prepare();
+        ASSERT_TRUE(pressedInto == settings || above(pressedInto, settings)) << where;
+        const QString before = stored();
+        desktop->xdotool({"key", "space"});
+        QThread::msleep(500);
+        click(at);
+        EXPECT_TRUE(waitForActive(pressedInto)) << where << ": active " << activeWindow().toStdString();
+        QThread::msleep(700);
+        desktop->xdotool({"key", "ctrl+shift+k"});
+        QThread::msleep(1500);
+        EXPECT_EQ(stored().toStdString(), before.toStdString()) << where << ": still recording, or a change";
+    }
+    program.kill();
+    program.waitForFinished(3000);
     game->kill();
 }
