@@ -120,11 +120,13 @@ struct WindowManagerTest : DesktopTest {
 };
 
 void WindowManagerTest::secondStartBringsTheWindowForward() {
-    auto game = startGame({"--launched-at-login"});
-    ASSERT_TRUE(openWindowFromTheMenu(*game));
+    auto game = startGameInTheWindow();
     QString table;
-    ASSERT_TRUE(waitUntil([&] { return !(table = ourWindow(windowSize)).isEmpty(); }, 5000));
-    ASSERT_TRUE(waitForActive(table));
+    ASSERT_TRUE(waitUntil([&] { return !(table = ourWindow(windowSize)).isEmpty(); }))
+        << "the table window never showed; shown:\n"
+        << desktop->shown().toStdString() << "\nthe game said:\n"
+        << game->lines().join('\n').toStdString();
+    ASSERT_TRUE(waitForActive(table)) << desktop->shown().toStdString();
     const QString number = QString::number(table.toULongLong(nullptr, 16));
     QProcess editor;
     const QString other = otherProgram(editor, "a program over the whole screen", {0, 0}, {1900, 1040});
