@@ -20,6 +20,10 @@ namespace {
 
 const QString gameBinary = TestPaths::buildFolder() + QStringLiteral("/App/chipwhistle");
 
+// How long the X server and a window manager may take to come up. Both take seconds on two cores a
+// sanitized game and other builds keep busy; one that takes longer is taken for one that cannot start.
+constexpr int comingUp = 60000;
+
 bool stop(QProcess& process) {
     if (process.state() == QProcess::NotRunning) {
         return true;
@@ -55,7 +59,7 @@ std::unique_ptr<Desktop> Desktop::start(QString& whyNot, const QStringList& wind
     QElapsedTimer clock;
     clock.start();
     QString number;
-    while (clock.elapsed() < 10000 && !number.contains('\n')) {
+    while (clock.elapsed() < comingUp && !number.contains('\n')) {
         desktop->xvfb_.waitForReadyRead(100);
         number += QString::fromLatin1(desktop->xvfb_.readAllStandardOutput());
         if (desktop->xvfb_.state() == QProcess::NotRunning) {
@@ -63,7 +67,9 @@ std::unique_ptr<Desktop> Desktop::start(QString& whyNot, const QStringList& wind
         }
     }
     if (!number.contains('\n')) {
-        whyNot = QStringLiteral("Xvfb did not start");
+        whyNot = QStringLiteral("Xvfb did not start in %1 s: %2")
+                     .arg(clock.elapsed() / 1000)
+                     .arg(QString::fromLocal8Bit(desktop->xvfb_.readAllStandardError()).right(300));
         return nullptr;
     }
     desktop->display_ = ':' + number.trimmed();
@@ -96,7 +102,7 @@ std::unique_ptr<Desktop> Desktop::start(QString& whyNot, const QStringList& wind
         return nullptr;
     }
     if (!windowManager.isEmpty() && !desktop->startWindowManager(windowManager)) {
-        whyNot = windowManager.front() + " did not come up";
+        whyNot = QStringLiteral("%1 did not come up in %2 s").arg(windowManager.front()).arg(comingUp / 1000);
         return nullptr;
     }
     return desktop;
@@ -108,7 +114,7 @@ bool Desktop::startWindowManager(const QStringList& command) {
     const auto managing = [this] {
         return output("xprop", {"-root", "_NET_SUPPORTED"}).contains("_NET_ACTIVE_WINDOW");
     };
-    return waitUntil(managing, 10000);
+    return waitUntil(managing, comingUp);
 }
 
 Desktop::~Desktop() {
