@@ -108,8 +108,11 @@ struct WindowManagerTest : DesktopTest {
         for (int i = 0; i < 200; ++i) {
             for (const ManagedWindow& window : managedWindows()) {
                 if (window.windowClass == "xmessage" && !known.contains(window.id)) {
-                    click(at + QPoint(180, 30));
-                    waitForActive(window.id);
+                    // Clicked again when the first click came before the window could take it.
+                    for (int tries = 0; tries < 3 && activeWindow() != window.id; ++tries) {
+                        click(at + QPoint(180, 30));
+                        waitForActive(window.id);
+                    }
                     return window.id;
                 }
             }
@@ -131,7 +134,17 @@ void WindowManagerTest::secondStartBringsTheWindowForward() {
     QProcess editor;
     const QString other = otherProgram(editor, "a program over the whole screen", {0, 0}, {1900, 1040});
     ASSERT_FALSE(other.isEmpty()) << "xmessage's window never showed";
-    ASSERT_TRUE(above(other, table));
+    // The game's window raises itself once more as it appears; a player who sees it come back over
+    // the program clicks the program again.
+    const auto otherInFront = [&] { return activeWindow() == other && above(other, table); };
+    for (int tries = 0; tries < 3 && !otherInFront(); ++tries) {
+        click({180, 30});
+        waitUntil(otherInFront, 3000);
+    }
+    ASSERT_TRUE(above(other, table))
+        << "stacked from the bottom: "
+        << desktop->output("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"}).toStdString()
+        << desktop->shown().toStdString();
     const std::pair<const char*, std::function<void()>> rows[] = {
         {"covered", [] {}},
         {"minimised", [&] { minimise(table); }},
