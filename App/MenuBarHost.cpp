@@ -429,9 +429,6 @@ void MenuBarHost::watchOutsideClicks(bool on) {
 
 void MenuBarHost::rawPress() {
     // A press over one of this program's windows is seen by the event filter, which knows the window.
-    if (QApplication::topLevelAt(QCursor::pos())) {
-        return;
-    }
     presentation_->pressInAnotherApp();
 }
 
@@ -536,6 +533,22 @@ OwnWindows MenuBarHost::ownWindows() const {
 }
 
 void MenuBarHost::bringForward(QWidget* window) {
+    if (!activeWindows_) {
+        activeWindows_ = X11ActiveWindow::create();
+    }
+    // A request of our own carries no recent press of the player's, and a window manager that
+    // prevents focus stealing answers it by only flagging the window, as it does for a window on
+    // another workspace; the player did ask, by a click or a second start, so the window first comes
+    // to the player's workspace and the manager is asked as a task bar would ask it.
+    const auto id = X11ActiveWindow::Window(window->winId());
+    ActivationRequest request;
+    if (activeWindows_) {
+        request = activationRequest(activeWindows_->desktopOf(id), activeWindows_->currentDesktop(),
+                                    X11ActiveWindow::serverTime());
+        if (request.moveToDesktop) {
+            activeWindows_->moveToDesktop(id, *request.moveToDesktop);
+        }
+    }
     // Restored as it was before it was minimised, maximised included.
     if (window->isMinimized()) {
         Qt::WindowStates state = window->windowState();
@@ -545,15 +558,8 @@ void MenuBarHost::bringForward(QWidget* window) {
     window->show();
     window->raise();
     window->activateWindow();
-    // A request of our own carries no recent press of the player's, and a window manager that
-    // prevents focus stealing answers it by only flagging the window; the player did ask, by a click
-    // or a second start, so the manager is asked as a task bar would ask it.
-    if (!activeWindows_) {
-        activeWindows_ = X11ActiveWindow::create();
-    }
     if (activeWindows_) {
-        activeWindows_->activate(X11ActiveWindow::Window(window->winId()),
-                                 activeWindows_->active().value_or(0));
+        activeWindows_->activate(id, activeWindows_->active().value_or(0), request.timestamp);
     }
 }
 

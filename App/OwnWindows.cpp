@@ -28,3 +28,14 @@ ReopenAction reopenAction(const OwnWindows& windows, bool popoverShown, bool onb
     }
     return surface == LaunchSurface::window ? ReopenAction::openWindow : ReopenAction::showPopover;
 }
+
+ActivationRequest activationRequest(std::optional<std::uint32_t> windowDesktop,
+                                    std::optional<std::uint32_t> currentDesktop, std::uint32_t serverTime) {
+    ActivationRequest request;
+    request.timestamp = serverTime;
+    if (windowDesktop && currentDesktop && *windowDesktop != *currentDesktop &&
+        *windowDesktop != allDesktops) {
+        request.moveToDesktop = *currentDesktop;
+    }
+    return request;
+}

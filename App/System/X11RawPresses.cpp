@@ -1,6 +1,7 @@
 #include "System/X11RawPresses.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QGuiApplication>
 
 #include <xcb/xcb.h>
@@ -52,7 +53,10 @@ void X11RawPresses::setWatching(bool on) {
         return;
     }
     watching_ = on;
-    select(on);
+    watchers_ += on ? 1 : -1;
+    if (watchers_ == int(on)) {
+        select(on);
+    }
     if (auto* application = QCoreApplication::instance()) {
         if (on) {
             application->installNativeEventFilter(this);
@@ -72,12 +76,11 @@ bool X11RawPresses::nativeEventFilter(const QByteArray& eventType, void* message
         return false;
     }
     const auto* raw = static_cast<const xcb_input_raw_button_press_event_t*>(message);
-    // Buttons 4 to 7 are wheel steps, not presses.
-    if (raw->detail >= 4 && raw->detail <= 7) {
-        return true;
-    }
-    if (pressed_) {
+    // Buttons 4 to 7 are wheel steps, not presses. The window under the pointer now is where the press
+    // went: one of ours gets it as a plain press. Every watcher sees the event, so it is passed on.
+    const bool wheel = raw->detail >= 4 && raw->detail <= 7;
+    if (pressed_ && !wheel && !QGuiApplication::topLevelAt(QCursor::pos())) {
         pressed_();
     }
-    return true;
+    return false;
 }

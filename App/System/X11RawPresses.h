@@ -8,9 +8,10 @@
 
 struct xcb_connection_t;
 
-// Mouse presses anywhere on the X display, other applications' windows included, through XInput2
-// raw button events on the root window. Watching only while asked, so nothing runs while the
-// popover is hidden.
+// Mouse presses outside this program's windows (on other applications' windows, on the frames a window
+// manager draws round ours, on the desktop), through XInput2 raw button events on the root window. A
+// press on one of our own windows reaches that window as an ordinary event. Watching only while
+// asked, so nothing runs while no one listens.
 class X11RawPresses final : private QAbstractNativeEventFilter {
   public:
     // Null when the program does not run on X11 or the server lacks XInput.
@@ -31,4 +32,7 @@ class X11RawPresses final : private QAbstractNativeEventFilter {
     std::uint8_t opcode_;
     std::function<void()> pressed_;
     bool watching_ = false;
+    // The selection on the root window is the connection's, shared by every watcher of this program:
+    // it stays on while one of them still watches.
+    static inline int watchers_ = 0;
 };

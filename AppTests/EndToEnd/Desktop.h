@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Persistence/LaunchSurface.h"
+
 #include <QProcess>
 #include <QRect>
 #include <QString>
@@ -34,6 +36,10 @@ class Desktop {
     std::optional<QRect> trayIcon(const QString& windowClass = "chipwhistle") const;
     // Top-level windows of that class with the given size, as on-screen rectangles.
     QList<QRect> windows(QSize size, const QString& windowClass = "chipwhistle") const;
+    // The game's menu at its tray icon, while it shows.
+    std::optional<QRect> trayMenu() const;
+    // What a person would see: the windows shown, biggest first, with their class, and which is active.
+    QString shown() const;
 
     // Saves what the display shows inside `area` as a PNG under gallery/shell.
     bool screenshot(const QString& name, QRect area) const;
@@ -81,15 +87,17 @@ class GameProcess {
     QString output_;
 };
 
-// Starts a game whose player has finished the introduction (with the shortcut on when `hotkey`) and
-// waits for its icon in the tray.
+// Starts a game whose player has finished the introduction (with the shortcut on when `hotkey`, and
+// chose to open the game in `opensIn`) and waits for its icon in the tray.
 std::unique_ptr<GameProcess> startOnboardedGame(const Desktop& desktop, const QString& home,
-                                                const QStringList& arguments, bool hotkey);
+                                                const QStringList& arguments, bool hotkey,
+                                                LaunchSurface opensIn = LaunchSurface::menuBar);
 
 // The environment a game process sees: this desktop's display and everything under `home`.
 QProcessEnvironment gameEnvironment(const Desktop& desktop, const QString& home);
 // Writes a profile under `home` as the game reads it.
-void writeProfile(const QString& home, bool onboarded, bool hotkey = false);
+void writeProfile(const QString& home, bool onboarded, bool hotkey = false,
+                  LaunchSurface opensIn = LaunchSurface::menuBar);
 QString dataFolder(const QString& home);
 
 // The sizes the game's popover and table window open at.
@@ -113,13 +121,20 @@ class DesktopTest : public ::testing::Test {
 
     // An onboarded game in this test's home, once its icon is in the tray.
     std::unique_ptr<GameProcess> startGame(QStringList arguments = {}, bool hotkey = false) const;
+    // An onboarded game whose player chose to open it in the table window, started as from a launcher:
+    // the window shows without a menu or a click.
+    std::unique_ptr<GameProcess> startGameInTheWindow(bool hotkey = false) const;
     QRect icon() const { return desktop->trayIcon().value_or(QRect()); }
     // Whether xdotool could move there and click.
     bool click(QPoint at, int button = 1) const;
     // The windows of that size once `count` of them show, or as they are after fifteen seconds.
     QList<QRect> waitForWindows(QSize size, int count = 1) const;
-    // Opens the table window from the tray icon's menu, as a player does; true once it shows.
-    bool openWindowFromTheMenu(GameProcess& game) const;
+    // Opens the tray icon's menu and picks an item with `keys`, as a player does: the keys go once the
+    // menu shows, and a menu that did not show, or stayed open, is opened again. What was seen when
+    // that never worked.
+    ::testing::AssertionResult chooseFromTheMenu(GameProcess& game, const QStringList& keys) const;
+    // Opens the table window from the tray icon's menu; what was seen when it did not show.
+    ::testing::AssertionResult openWindowFromTheMenu(GameProcess& game) const;
 
     static Desktop* desktop;
     static QString whyNot;

@@ -31,6 +31,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "Support/WidgetEvents.h"
 
 namespace {
@@ -319,8 +321,8 @@ TEST(SettingsView, ARefusedShortcutKeepsThePreviousOneStoredAndInForceWithoutThe
     EXPECT_EQ(window->hotkey.problem(), std::nullopt);
 }
 
-// A click anywhere but on the recorder ends a recording, where nothing takes the focus too, and so does
-// a press on the window's frame.
+// A click anywhere but on the recorder ends a recording and does nothing else, where nothing takes the
+// focus too, and so does a press on the window's frame.
 TEST(SettingsView, AClickOutsideTheRecorderEndsARecording) {
     SettingsWindow window;
     window.view.show();
@@ -335,13 +337,24 @@ TEST(SettingsView, AClickOutsideTheRecorderEndsARecording) {
     heading.subControls = QStyle::SC_GroupBoxLabel;
     const QRect title =
         section->style()->subControlRect(QStyle::CC_GroupBox, &heading, QStyle::SC_GroupBoxLabel, section);
-    for (const QPoint at : {title.center(), QPoint(2, section->height() / 2)}) {
+    auto* sounds = window.find<QCheckBox>("Sounds");
+    // On the switch's box, at its left.
+    const QPoint onSounds(6, sounds->height() / 2);
+    const std::tuple<QWidget*, QPoint, const char*> rows[] = {
+        {section, title.center(), "the section's title"},
+        {section, QPoint(2, section->height() / 2), "the section's margin"},
+        {sounds, onSounds, "the Sounds switch"},
+    };
+    for (const auto& [pressed, at, where] : rows) {
         QTest::mouseClick(recorder, Qt::LeftButton);
         ASSERT_TRUE(recorder->isRecording());
-        QTest::mouseClick(section, Qt::LeftButton, {}, at);
-        EXPECT_FALSE(recorder->isRecording()) << at.x() << "," << at.y();
+        QTest::mouseClick(pressed, Qt::LeftButton, {}, at);
+        EXPECT_FALSE(recorder->isRecording()) << where;
         EXPECT_EQ(QWidget::keyboardGrabber(), nullptr) << "the keyboard is the desktop's again";
+        EXPECT_TRUE(window.state.profile().settings.soundsOn && sounds->isChecked()) << where;
     }
+    QTest::mouseClick(sounds, Qt::LeftButton, {}, onSounds);
+    EXPECT_FALSE(window.state.profile().settings.soundsOn) << "once the recording is over, a click acts";
     // Pressed on its title bar, which the window manager draws, the window moves under the press.
     QTest::mouseClick(recorder, Qt::LeftButton);
     ASSERT_TRUE(recorder->isRecording());

@@ -39,6 +39,31 @@ TEST(Reopen, BringsTheOpenWindowForwardOrOpensTheChosenSurface) {
     }
 }
 
+TEST(Reopen, MovesTheWindowToThePlayersWorkspaceAndAsksWithTheServerTime) {
+    struct Row {
+        std::optional<std::uint32_t> windowDesktop;
+        std::optional<std::uint32_t> currentDesktop;
+        std::uint32_t serverTime;
+        ActivationRequest expected;
+    };
+    const Row rows[] = {
+        {0, 0, 5000, {std::nullopt, 5000}},
+        {2, 0, 5000, {0, 5000}},
+        {0, 3, 77, {3, 77}},
+        // Shown on every workspace, it needs no move.
+        {allDesktops, 1, 77, {std::nullopt, 77}},
+        // A manager without workspaces, or a window it has not placed on one.
+        {std::nullopt, 1, 77, {std::nullopt, 77}},
+        {1, std::nullopt, 77, {std::nullopt, 77}},
+        // The clock could not be read: the current time, as an old client asks.
+        {1, 0, 0, {0, 0}},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(activationRequest(row.windowDesktop, row.currentDesktop, row.serverTime), row.expected)
+            << "row " << (&row - rows);
+    }
+}
+
 TEST(OwnWindows, OnlyAWindowOnScreenCountsAsShowing) {
     EXPECT_FALSE(OwnWindows{}.anyOnScreen());
     EXPECT_FALSE((OwnWindows{minimized, minimized, minimized}.anyOnScreen()));

@@ -4,9 +4,11 @@
 
 #include "Persistence/KeyCodes.h"
 #include "System/X11KeyboardMap.h"
+#include "System/X11RawPresses.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QWindow>
 
 ShortcutRecorder::ShortcutRecorder(QWidget* parent)
@@ -21,6 +23,7 @@ ShortcutRecorder::ShortcutRecorder(QWidget* parent)
 
 ShortcutRecorder::~ShortcutRecorder() {
     holdInput(false);
+    qApp->removeEventFilter(this);
 }
 
 void ShortcutRecorder::setShortcut(const KeyShortcut& shortcut) {
@@ -49,21 +52,21 @@ void ShortcutRecorder::holdInput(bool hold) {
         return;
     holdingInput_ = hold;
     // On X the keyboard grab is an active one, which outranks every program's passive shortcut grab.
-    // The pointer is held too, so that a press the window manager would take (on the window's own title
-    // bar) or another program would take reaches this window as a click outside the recorder.
-    QWindow* window = this->window()->windowHandle();
+    // The pointer stays free, so a click on another program reaches it: that press, like one on a frame
+    // the window manager draws (this window's title bar included), is seen as a raw press.
     if (hold) {
         grabKeyboard();
-        if (window)
-            window->setMouseGrabEnabled(true);
+        if (!pressesElsewhere_)
+            pressesElsewhere_ = X11RawPresses::create([this] { setRecording(false); });
         qApp->installEventFilter(this);
-    } else {
-        if (keyboardGrabber() == this)
-            releaseKeyboard();
-        if (window)
-            window->setMouseGrabEnabled(false);
-        qApp->removeEventFilter(this);
+    } else if (keyboardGrabber() == this) {
+        releaseKeyboard();
     }
+    if (pressesElsewhere_)
+        pressesElsewhere_->setWatching(hold);
+    // The release of a press that ended the recording is still to come, and is not the game's either.
+    if (!hold && !endingPress_)
+        qApp->removeEventFilter(this);
 }
 
 void ShortcutRecorder::updateTitle() {
@@ -99,15 +102,29 @@ std::optional<ShortcutRecording::KeyPress> ShortcutRecorder::keyPress(const QKey
 }
 
 bool ShortcutRecorder::eventFilter(QObject* watched, QEvent* event) {
-    // A click anywhere but on the button, a blank part of the window included, ends the recording; the
-    // button's own click toggles it.
-    if (recording_ && event->type() == QEvent::MouseButtonPress) {
+    // A click anywhere but on the button, a blank part of the window or another of the game's windows
+    // included, ends the recording and does nothing else; the button's own click toggles it.
+    const auto type = event->type();
+    if (recording_ && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)) {
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget != this && !isAncestorOf(widget))
+        if (widget && widget != this && !isAncestorOf(widget)) {
+            endingPress_ = static_cast<QMouseEvent*>(event)->button();
             setRecording(false);
+            return true;
+        }
+    }
+    if (endingPress_ && !recording_ && watched->isWidgetType() &&
+        (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+         type == QEvent::MouseButtonRelease || type == QEvent::MouseMove)) {
+        if (type == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == *endingPress_) {
+            endingPress_.reset();
+            qApp->removeEventFilter(this);
+        }
+        return true;
     }
     // A window moved by its frame was pressed outside the recorder too.
-    if (recording_ && event->type() == QEvent::Move && watched == window())
+    if (recording_ && type == QEvent::Move && watched == window())
         setRecording(false);
     return QPushButton::eventFilter(watched, event);
 }

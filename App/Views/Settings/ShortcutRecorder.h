@@ -5,8 +5,11 @@
 
 #include <QPushButton>
 
+class X11RawPresses;
+
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -16,7 +19,8 @@
 //
 // While it records it holds the whole keyboard, so every combination reaches it: one another program
 // holds, and the global shortcut in force, which would otherwise be taken before any window sees
-// them. A click anywhere else ends the recording, as does the focus leaving.
+// them. A click anywhere else ends the recording, as does the focus leaving; in the game such a click
+// does nothing more, and one on another program reaches that program.
 class ShortcutRecorder : public QPushButton {
     Q_OBJECT
   public:
@@ -70,6 +74,10 @@ class ShortcutRecorder : public QPushButton {
     KeyShortcut shortcut_;
     bool recording_ = false;
     std::optional<QString> refusal_;
-    // Whether the keyboard and the application's clicks are watched, as they are while recording.
+    // Whether the keyboard and the clicks are watched, as they are while recording.
     bool holdingInput_ = false;
+    // Presses outside the game's windows, watched while recording.
+    std::unique_ptr<X11RawPresses> pressesElsewhere_;
+    // The button of a press in the game that ended the recording, until it is released.
+    std::optional<Qt::MouseButton> endingPress_;
 };
