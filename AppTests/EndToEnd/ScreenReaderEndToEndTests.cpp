@@ -343,7 +343,7 @@ def settings():
 # The player's own moves, hand by hand, from the window's action log: a hand is told from the one before
 # by its dealer's row, and a reading without one is of a log being rebuilt. Read five times a second,
 # so each hand is read after its last move: the log holds a hand until the next is dealt.
-log, hands, awaited = [None], [], [False]
+log, hands, awaited, progress = [None], [], [False], []
 def table():
     try:
         if log[0] is None:
@@ -357,6 +357,7 @@ def table():
     moves = sum(1 for row in rows if re.match(r"You (check|call|bet|raise|fold)\b", row))
     if not hands or hands[-1][0] != dealer: hands.append([dealer, 0])
     hands[-1][1] = max(hands[-1][1], moves)
+    if not progress or progress[-1][1] != decisions(): progress.append((time.time(), decisions()))
     return True
 def decisions(): return sum(moved for dealer, moved in hands)
 # Each key with when it was pressed, why (a prompt or the wait) and, after a prompt, when it was said;
@@ -422,10 +423,14 @@ def finish():
     time.sleep(1)
     table()
     print("over" if over[0] else "the series did not end")
+    # A key's moves as the quick listener timed them, or as the log's readings counted them before the
+    # next key: a row the listener met first under other words is still counted in the log.
+    def counted(before): return max([total for at, total in progress if at < before], default=0)
     for index, (at, why, prompted) in enumerate(keys):
         until = keys[index + 1][0] if index + 1 < len(keys) else time.time()
+        made = max(sum(1 for move in moved if at <= move < until), counted(until) - counted(at))
         print("P\t%s.%03d\t%s\t%d\t%s" % (time.strftime("%H:%M:%S", time.localtime(at)), at * 1000 % 1000, why,
-              sum(1 for move in moved if at <= move < until), "%d ms" % ((at - prompted) * 1000) if prompted else ""))
+              made, "%d ms" % ((at - prompted) * 1000) if prompted else ""))
     print("D\t%d" % decisions())
     GLib.timeout_add(3000, settings)
 def play():
@@ -633,7 +638,8 @@ std::string keysAndPrompts(const Series& series) {
         met << key.value(0) + QStringLiteral(" key after ") + key.value(1) + QLatin1Char(' ') + key.value(3) +
                    QStringLiteral(", moves made: ") + key.value(2);
     for (const QString& line : spokenIn(series.orcaLog, true))
-        if (line.contains(QStringLiteral("Your turn. ")))
+        if (line.contains(QStringLiteral("Your turn. ")) || line.contains(QStringLiteral("Not ")) ||
+            line.contains(QStringLiteral("Press Return")))
             met << line;
     met.sort();
     return met.join('\n').toStdString();
