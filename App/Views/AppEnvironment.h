@@ -9,6 +9,7 @@ class GlobalHotkey;
 class LaunchAtLogin;
 class MenuBarHost;
 class Announcer;
+class Scheduler;
 
 // The shared objects the menu-bar host hands to every root view, and the roots to the views inside
 // them. The host creates them before any view and destroys them after the last, so views keep plain
@@ -22,6 +23,9 @@ struct AppEnvironment {
     MenuBarHost* host = nullptr;
     // The program's one voice: every screen, and every guide it opens, speaks through it.
     Announcer* announcer = nullptr;
+    // The waits of the tables the roots show (the first deal's hold, the chips' flights); without it
+    // each table screen keeps its own timers. A test gives the virtual time its game runs on.
+    Scheduler* scheduler = nullptr;
 };
 
 // Opens the settings window from a surface's settings button: the surface coordinator closes the

@@ -77,6 +77,9 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
     , openGuide_(std::move(openGuide))
     , services_(std::move(services)) {
     if (!services_.scheduler) {
+        services_.scheduler = environment_.scheduler;
+    }
+    if (!services_.scheduler) {
         ownScheduler_ = std::make_unique<QTimerScheduler>();
         services_.scheduler = ownScheduler_.get();
     }
