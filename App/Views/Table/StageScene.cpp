@@ -83,6 +83,24 @@ void StageScene::update(std::vector<StageItem> items, double now, const TableThe
     }
 }
 
+void StageScene::settle(std::vector<StageItem> items, double now, const TableTheme& theme) {
+    std::set<QString> settled;
+    for (auto& item : items) {
+        item.arrival = StageTransition{};
+        item.startAngle = 0;
+        item.flipDelay.reset();
+        if (!live_.contains(item.id)) {
+            settled.insert(item.id);
+        }
+    }
+    update(std::move(items), now, theme);
+    for (const QString& id : settled) {
+        Live& live = live_.at(id);
+        live.ring = Motion{AnimationCurve::linear(0), now, live.ring.to, live.ring.to};
+        live.dim = Motion{AnimationCurve::linear(0), now, live.dim.to, live.dim.to};
+    }
+}
+
 void StageScene::arrive(StageItem item, double now, const TableTheme& theme) {
     Live live;
     live.born = now;

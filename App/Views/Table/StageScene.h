@@ -43,6 +43,9 @@ class StageScene {
     // Takes the items of a redraw made at `now`. Reduce Motion turns off the flips and knocks. `resized`:
     // the stage took a new size, so kept items stand at once where it puts them rather than gliding there.
     void update(std::vector<StageItem> items, double now, const TableTheme& theme, bool resized = false);
+    // Takes a stage's first items as they stand: a table opened on a hand under way shows it where it
+    // is, every card at its place with its face as laid out and the showdown's light on, not dealt again.
+    void settle(std::vector<StageItem> items, double now, const TableTheme& theme);
     // Every item back to front, as it is at `now` (which must not be before the last update).
     std::vector<Pose> poses(double now) const;
     // True while anything still moves or waits to move; the stage's clock can stop otherwise.

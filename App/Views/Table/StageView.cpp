@@ -133,6 +133,7 @@ void StageView::show(Inputs inputs) {
                                       shade_.value(now), target}
                          : Transition{AnimationCurve::linear(0), now, target, target};
     }
+    const bool first = !inputs_;
     const bool resized = inputs_ && inputs_->geometry != inputs.geometry;
     inputs_ = std::move(inputs);
     StageInputs stage;
@@ -152,7 +153,11 @@ void StageView::show(Inputs inputs) {
     stage.sentenceSize = [theme = inputs_->theme](const QStringList& lines) {
         return FeltLabels::labelSize(theme, lines, TextRole::lastAction);
     };
-    scene_.update(StageLayout::items(stage), now, inputs_->theme, resized);
+    if (first) {
+        scene_.settle(StageLayout::items(stage), now, inputs_->theme);
+    } else {
+        scene_.update(StageLayout::items(stage), now, inputs_->theme, resized);
+    }
     updateHandTag();
     updateAccessibility();
     if (scene_.isMoving(now) || !shade_.isFinished(now)) {
