@@ -167,9 +167,8 @@ TEST_F(ShellGallery, TheWindowAndThePopoverAfterThePracticeHand) {
 // A laptop's screen, 768 high under a panel, leaves the window 716 or 736: at the showdown the banner
 // begins where the stage ends, below the player's cards, which stay clear of the stage's bottom.
 TEST_F(ShellGallery, TheShowdownBannerUnderThePlayersCardsInALaptopsWindow) {
-    // The table's own waits run on the game's virtual time, so the first deal's hold has lifted, and
-    // the cards come, before the picture stops the clocks; on the wall clock that turns on how fast
-    // the hand was played, which depends on what earlier windows in this process have warmed up.
+    // On the game's virtual time the first deal's hold lifts before the picture stops the clocks, not
+    // when the wall clock says, which turns on how much earlier windows in this process warmed up.
     AppEnvironment env = environment();
     env.scheduler = &harness.scheduler;
     WindowRoot window(env);
@@ -213,7 +212,6 @@ TEST_F(ShellGallery, TheShowdownBannerUnderThePlayersCardsInALaptopsWindow) {
     auto* again = qobject_cast<TableScreen*>(reopened.content());
     ASSERT_TRUE(again);
     expectShownCardsInPlace(again->stage(), "in the reopened window");
-    reopened.close();
 }
 
 TEST_F(ShellGallery, PlaceholdersInEveryStyle) {
