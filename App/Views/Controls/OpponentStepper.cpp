@@ -57,6 +57,8 @@ class RoundButton : public QAbstractButton {
         painter.setBrush(toQColor(ink.withAlpha(isDown() ? 0.2 : 0.1)));
         painter.drawEllipse(disc);
         SymbolIcons::paint(painter, symbol_, disc.adjusted(7, 7, -7, -7), toQColor(ink));
+        // A faded button at an end of the range still holds the keys: its ring shows in full.
+        painter.setOpacity(1);
         if (hasFocus())
             FocusRingPainter::paintInside(painter, disc, theme_, FocusRingPainter::Outline::circle);
     }
