@@ -4,6 +4,7 @@
 #include "Sound/TestHost.h"
 #include "Style/Drawing/FocusRingStyle.h"
 #include "System/DesktopPalette.h"
+#include "System/ReaderChangeEvents.h"
 #include "System/SettingsPortal.h"
 #include "System/SingleInstance.h"
 #include "System/StopSignals.h"
@@ -43,6 +44,8 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral("chipwhistle"));
     // Closing the table window leaves the game in the tray; only Quit ends it.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Before the first window: a reader hears a focused control's new name or explanation.
+    ReaderChangeEvents::install();
 
     // A stop from the desktop ends the program as Quit does, so the table is saved and left ready.
     StopSignals stops;

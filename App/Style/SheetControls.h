@@ -106,6 +106,10 @@ struct StepperUnit {
 
     QString word(std::int64_t count) const { return count == 1 ? one : many; }
     QString value(std::int64_t count) const { return QString::number(count) + u' ' + word(count); }
+    // Said on a press past an end of the range: "1 opponent is the fewest.", "5 opponents is the most."
+    QString limit(std::int64_t count, bool lowest) const {
+        return value(count) + (lowest ? QStringLiteral(" is the fewest.") : QStringLiteral(" is the most."));
+    }
     // `many` with every word capitalised.
     QString accessibleName() const;
 };

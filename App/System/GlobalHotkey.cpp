@@ -31,9 +31,13 @@ void GlobalHotkey::releaseGrab() {
     }
 }
 
+QString GlobalHotkey::missingModifierProblem() {
+    return QStringLiteral("Add Ctrl, Alt or Super to use a shortcut from other apps.");
+}
+
 std::optional<QString> GlobalHotkey::grab(const KeyShortcut& shortcut) {
     if (!shortcut.command && !shortcut.option && !shortcut.control) {
-        return QStringLiteral("Add Ctrl, Alt or Super to use a shortcut from other apps.");
+        return missingModifierProblem();
     }
     if (!grabber_) {
         return std::nullopt;

@@ -40,6 +40,8 @@ class GlobalHotkey final : public QObject {
 
     // Why the current shortcut is not in force; none when it works or none is set.
     const std::optional<QString>& problem() const { return problem_; }
+    // Why a shortcut without Ctrl, Alt or Super cannot be used from other programs.
+    static QString missingModifierProblem();
     void setAction(std::function<void()> action) { action_ = std::move(action); }
     // The shortcut of the last update, whether or not it could be grabbed.
     const std::optional<KeyShortcut>& registered() const { return registered_; }

@@ -270,6 +270,14 @@ TEST(Announcer, RecordsWhatItSaysAndShowsANotification) {
     ASSERT_NE(accessible, nullptr);
     EXPECT_EQ(accessible->role(), QAccessible::Notification);
     EXPECT_EQ(accessible->text(QAccessible::Name), "Your turn.");
+
+    // Once read, the windows close: a long session leaves none behind in the reader's tree.
+    announcer.setNotificationLifetime(std::chrono::milliseconds(0));
+    for (int refused = 0; refused < 30; ++refused)
+        announcer.announce("Add Ctrl, Alt or Super to use a shortcut from other apps.");
+    QApplication::processEvents();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        EXPECT_NE(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Notification);
 }
 
 TEST(Hatch, PathCoversTheStripesOnly) {

@@ -3,6 +3,7 @@
 #include "Views/Controls/OpponentStepper.h"
 #include "Views/Controls/SlidingPicker.h"
 #include "Views/Controls/StakePicker.h"
+#include "Views/Support/Announcer.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -18,6 +19,8 @@
 #include "Support/WidgetEvents.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 using WidgetEvents::click;
 using WidgetEvents::key;
@@ -71,18 +74,45 @@ TEST(SheetControls, BuyInSliderAtRestShowsNoBubbleAndAnUngrownThumb) {
 
 TEST(SheetControls, StepperStopsAtTheEndsOfItsRange) {
     OpponentStepper stepper(TableTheme::standard(), 1, 1, 5, {"opponent", "opponents"});
-    EXPECT_FALSE(stepper.minusButton()->isEnabled());
-    EXPECT_TRUE(stepper.plusButton()->isEnabled());
+    EXPECT_FALSE(stepper.canLower());
+    EXPECT_TRUE(stepper.canRaise());
     EXPECT_EQ(stepper.accessibleValue(), "1 opponent");
     stepper.decrement();
     EXPECT_EQ(stepper.count(), 1);
     stepper.setCount(7);
-    EXPECT_FALSE(stepper.plusButton()->isEnabled());
-    EXPECT_TRUE(stepper.minusButton()->isEnabled());
+    EXPECT_FALSE(stepper.canRaise());
+    EXPECT_TRUE(stepper.canLower());
     stepper.increment();
     EXPECT_EQ(stepper.count(), 5);
     EXPECT_EQ(stepper.plusButton()->toolTip(), "More opponents");
     EXPECT_EQ(stepper.accessibleName(), "Opponents");
+}
+
+// By keys: the pressed button keeps them up to and past the end of the range, where a press changes
+// nothing and says the end, once a press.
+TEST(SheetControls, StepperButtonsKeepTheKeysAtTheEndsAndSayTheEnd) {
+    using Case = std::tuple<std::int64_t, bool, int, std::int64_t, QStringList>;
+    for (const auto& [start, fewer, presses, lands, said] :
+         std::vector<Case>{{2, true, 3, 1, {"1 opponent is the fewest.", "1 opponent is the fewest."}},
+                           {3, true, 2, 1, {}},
+                           {4, false, 2, 5, {"5 opponents is the most."}}}) {
+        QWidget window;
+        auto* stepper =
+            new OpponentStepper(TableTheme::standard(), start, 1, 5, {"opponent", "opponents"}, &window);
+        (new QPushButton("About Stakes", &window))->move(0, 60);
+        Announcer voice;
+        voice.setShowsNotifications(false);
+        stepper->setAnnouncer(&voice);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QAbstractButton* pressed = fewer ? stepper->minusButton() : stepper->plusButton();
+        pressed->setFocus(Qt::TabFocusReason);
+        for (int press = 0; press < presses; ++press)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        EXPECT_EQ(QApplication::focusWidget(), pressed) << start;
+        EXPECT_EQ(stepper->count(), lands) << start;
+        EXPECT_EQ(voice.spoken(), said) << start;
+    }
 }
 
 // A reader gets the buy-in in chips and the count as numbers with their ends and step, and finds the

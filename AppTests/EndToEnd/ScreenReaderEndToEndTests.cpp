@@ -727,9 +727,12 @@ TEST_F(ScreenReaderEndToEnd, TheTableWindowsToolbarButtonsSayTheirNamesOnce) {
 
 // Opens Settings by keys once Orca speaks, and marks in "M" lines how many lines Orca had said before
 // each step: the form opened (its first drop-down, Bot speed, takes the focus), Down pressed on it, Tab
-// walked to the shortcut recorder, Space pressed there to record and Ctrl+W pressed, which it refuses.
-// Orca speaks seconds behind on a busy machine: the run ends once it has said why, or half a minute on.
+// walked to the shortcut recorder, Space pressed there to record, then keys it refuses: Ctrl+W, a bare
+// P, and Ctrl+Alt+K, which another program holds; Escape ends the recording. Last, Up on "Open
+// Chipwhistle in" chooses the other place. Orca speaks seconds behind on a busy machine: each step
+// waits until Orca has said what it should, or a quarter of a minute.
 const std::string settingsKeys = findTheGame + R"py(
+import ctypes
 def heard(): return len(spoken() or [])
 deadline = time.time() + 90
 while not heard() and time.time() < deadline: time.sleep(0.5)
@@ -743,23 +746,35 @@ def step(name, keys, pause=5):
     subprocess.run(["xdotool", "key"] + keys)
     time.sleep(pause)
     print("F\t%s\t%s" % (name, focus())); sys.stdout.flush()
+def saidSince(words, mark, seconds=15):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        lines = spoken()
+        if lines is None or any(words in line for line in lines[mark:]): return
+        time.sleep(0.5)
+def tabTo(name):
+    for _ in range(30):
+        if focus().startswith(name): return
+        subprocess.run(["xdotool", "key", "Tab"]); time.sleep(0.6)
+# Another program holds Ctrl+Alt+K (Caps and Num Lock on or off), as a desktop's own shortcut would.
+x11 = ctypes.CDLL("libX11.so.6")
+x11.XOpenDisplay.restype = x11.XDefaultRootWindow.restype = ctypes.c_void_p
+holder = ctypes.c_void_p(x11.XOpenDisplay(None))
+for locks in (0, 2, 16, 18):
+    x11.XGrabKey(holder, x11.XKeysymToKeycode(holder, ctypes.c_ulong(ord("k"))), 12 | locks,
+                 ctypes.c_void_p(x11.XDefaultRootWindow(holder)), 1, 1, 1)
+x11.XSync(holder, 0)
 step("opened", ["ctrl+comma"], 6)
 step("down", ["Down"])
-for _ in range(30):
-    if focus().startswith("Shortcut"): break
-    subprocess.run(["xdotool", "key", "Tab"]); time.sleep(0.6)
+tabTo("Shortcut")
 step("record", ["space"])
 step("refused", ["ctrl+w"], 1)
-# Orca writes its log in blocks and is stopped, not asked to quit: what it said last may wait unwritten
-# until it says more. Escape ends the recording, and a Tab after it moves on, each giving it more to say.
-def heard_refusal(): return any("another shortcut" in line for line in spoken() or [])
-deadline = time.time() + 5
-while time.time() < deadline and not heard_refusal(): time.sleep(0.5)
-for key in ["Escape", "Tab"]:
-    if heard_refusal(): break
-    subprocess.run(["xdotool", "key", key])
-    deadline = time.time() + 12
-    while time.time() < deadline and not heard_refusal(): time.sleep(0.5)
+saidSince("another shortcut", heard())
+mark = heard(); step("bare", ["p"], 1); saidSince("Add Ctrl", mark)
+mark = heard(); step("held", ["ctrl+alt+k"], 1); saidSince("already used", mark)
+mark = heard(); step("escape", ["Escape"], 1); saidSince("Shortcut Ctrl+Shift+P", mark)
+tabTo("Open Chipwhistle in")
+mark = heard(); step("surface", ["Up"], 1); saidSince("Opens as a small popover", mark)
 print("M\tend\t%d" % heard())
 )py";
 
@@ -768,6 +783,8 @@ print("M\tend\t%d" % heard())
 struct SettingsSpeech {
     std::map<QString, QStringList> spokenAfter;
     QStringList all;
+    // Orca's whole record, its complaints among it.
+    QString record;
     QString printed;
     QString whyNot;
 };
@@ -796,7 +813,8 @@ const SettingsSpeech& settingsSpeech(const Desktop& desktop, const QString& home
     if (!printed)
         return *heard;
     heard->printed = *printed;
-    const QStringList spoken = spokenIn(orcaRecord(home + "/orca.log").value_or(QString()));
+    heard->record = orcaRecord(home + "/orca.log").value_or(QString());
+    const QStringList spoken = spokenIn(heard->record);
     heard->all = spoken;
     if (spoken.isEmpty()) {
         heard->whyNot = QStringLiteral("Orca said nothing");
@@ -822,21 +840,37 @@ TEST_F(ScreenReaderEndToEnd, OrcaSpeaksADropDownsTitleAndOptionOnFocusAndEachOpt
     EXPECT_GT(spoken.indexOf(QStringLiteral("Slow"), focus.capturedEnd()), 0)
         << "the option Down chose, after the focus:\n"
         << spoken.toStdString();
+    // A choice that changes the drop-down's explanation is followed by the new explanation.
+    ASSERT_TRUE(heard.spokenAfter.contains("surface")) << heard.printed.toStdString();
+    const QString explained = heard.spokenAfter.at("surface").join('\n');
+    EXPECT_TRUE(
+        explained.contains("Opens as a small popover from the chip icon in the system tray. It pauses "
+                           "the moment you click away."))
+        << "spoken from Up on Open Chipwhistle in:\n"
+        << explained.toStdString();
+    // Every change of a name or an explanation the game sends is words Orca can speak.
+    EXPECT_FALSE(heard.record.contains("bad content sent to speak()"))
+        << heard.record.count("bad content sent to speak()") << " changes Orca could not speak";
 }
 
+// Each key the recorder refuses is told why, once, and recording is not said to start again; Escape
+// is told by the shortcut it keeps.
 TEST_F(ScreenReaderEndToEnd, OrcaSpeaksTheShortcutRecordersStartAndRefusal) {
     const SettingsSpeech& heard = settingsSpeech(*desktop, home.path());
     if (!heard.whyNot.isEmpty())
         GTEST_SKIP() << heard.whyNot.toStdString();
-    ASSERT_TRUE(heard.spokenAfter.contains("refused")) << heard.printed.toStdString();
-    const QString spoken = heard.spokenAfter.at("record").join('\n');
-    const qsizetype started = spoken.indexOf(QStringLiteral("Recording shortcut"));
-    EXPECT_GE(started, 0) << "spoken from Space on:\n" << spoken.toStdString();
-    EXPECT_GT(spoken.indexOf(QStringLiteral("Ctrl+W closes Settings. Pick another shortcut."), started),
-              started)
-        << "spoken from Space on:\n"
-        << spoken.toStdString() << "\n"
-        << heard.printed.toStdString();
+    ASSERT_TRUE(heard.spokenAfter.contains("surface")) << heard.printed.toStdString();
+    // From each step to the end, its words are heard once: "Recording shortcut" is not heard again as
+    // a refusal comes, nor a refusal twice.
+    for (const auto& [step, words] : std::vector<std::pair<const char*, const char*>>{
+             {"record", "Recording shortcut"},
+             {"refused", "Ctrl+W closes Settings. Pick another shortcut."},
+             {"bare", "Add Ctrl, Alt or Super to use a shortcut from other apps."},
+             {"held", "Ctrl+Alt+K is already used by another app. Pick another shortcut."},
+             {"escape", "Shortcut Ctrl+Shift+P"}})
+        EXPECT_EQ(heard.spokenAfter.at(step).filter(words).size(), 1)
+            << step << ": " << words << "\n"
+            << heard.spokenAfter.at(step).join('\n').toStdString();
 }
 
 TEST_F(ScreenReaderEndToEnd, TheOnboardingWindowIsReadWithNamesRolesAndCheckedChoices) {
@@ -1085,8 +1119,9 @@ TEST_F(ScreenReaderEndToEnd, OrcaHearsTheWayIntoThePracticeHandWhoseCaptionsHold
 }
 
 // From the window's lobby by keys: Return opens the Cash Table sheet, Tab reaches "Fewer opponents",
-// Return three times takes the count from 5 to 2; then Tab reaches "Sit Down", the table starts and is
-// paused by P, and Return on the toolbar's "Mute Sounds" mutes and then unmutes.
+// Return four times takes the count from 5 to 1 and once more presses past the end; Tab reaches "More
+// opponents", where five presses take it back to 5 and past; then Tab reaches "Sit Down", the table
+// starts and is paused by P, and Return on the toolbar's "Mute Sounds" mutes and then unmutes.
 const std::string countAndMuteReader = std::string(keySteps) + R"py(
 def tabTo(name):
     for _ in range(60):
@@ -1097,8 +1132,14 @@ def tabTo(name):
         subprocess.run(["xdotool", "key", "Tab"]); time.sleep(0.6)
 step("sheet", "Return")
 tabTo("Fewer opponents")
-step("fewer", "Return", "Return", "Return")
-waitUntilSaid("2 opponents", 20)
+step("fewer", "Return", "Return", "Return", "Return")
+waitUntilSaid("1 opponent", 20)
+step("fewest", "Return")
+waitUntilSaid("1 opponent is the fewest.", 20)
+tabTo("More opponents")
+step("more", "Return", "Return", "Return", "Return")
+step("most", "Return")
+waitUntilSaid("5 opponents is the most.", 20)
 tabTo("Sit Down")
 step("seated", "Return")
 time.sleep(3)
@@ -1125,14 +1166,25 @@ TEST_F(ScreenReaderEndToEnd, OrcaSpeaksEachOpponentCountAndTheToolbarsMuteAndUnm
     if (!read)
         GTEST_SKIP() << why.toStdString();
     const auto& [printed, spoken] = *read;
-    for (const char* reached : {"T\tFewer opponents", "T\tSit Down", "T\tMute Sounds"})
+    for (const char* reached : {"T\tFewer opponents", "T\tMore opponents", "T\tSit Down", "T\tMute Sounds"})
         ASSERT_TRUE(printed.contains(reached)) << reached << " never had the keys:\n"
                                                << printed.toStdString();
-    // The last count, 2, is also read as "More opponents" gets the keys: the counts before it are
-    // heard only if each press is told.
-    for (const char* words : {"4 opponents", "3 opponents", "Sounds off.", "Sounds on."})
-        EXPECT_TRUE(spoken.contains(words)) << "never spoken: " << words << "\n"
-                                            << printed.toStdString() << spoken.toStdString();
+    // A press past either end leaves the keys on the button pressed.
+    for (const char* held :
+         {"F\tfewest\tpush button\tFewer opponents", "F\tmost\tpush button\tMore opponents"})
+        EXPECT_TRUE(printed.contains(held)) << held << "\n" << printed.toStdString();
+    std::map<QString, int> said;
+    for (const QString& line : spoken.split('\n'))
+        if (const auto words = QRegularExpression("^'(.*?)'(\\{|$)").match(line); words.hasMatch())
+            ++said[words.captured(1)];
+    // Each count a press sets is said once, by the button pressed (a button reached by Tab says the count
+    // with Orca's full stop after it); each press past an end says the end once.
+    for (const char* words : {"4 opponents", "3 opponents", "2 opponents"})
+        EXPECT_EQ(said[words], 2) << words << "\n" << spoken.toStdString();
+    for (const char* words :
+         {"1 opponent", "5 opponents", "notification 1 opponent is the fewest.",
+          "notification 5 opponents is the most.", "notification Sounds off.", "notification Sounds on."})
+        EXPECT_EQ(said[words], 1) << words << "\n" << spoken.toStdString();
 }
 
 // At a Quick Hand started from the window's lobby: Ctrl+? brings the guide out beside the table, Tab

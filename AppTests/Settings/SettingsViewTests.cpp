@@ -269,9 +269,12 @@ TEST(SettingsView, ARefusedShortcutKeepsThePreviousOneStoredAndInForceWithoutThe
         return window->announcer.spoken().value(window->announcer.spoken().size() - 1);
     };
     recorder->click();
-    EXPECT_EQ(lastSpoken(), "Recording shortcut. Press the new one, or Escape to keep Ctrl+Shift+P.");
+    const QString started = "Press the new shortcut, or Escape to keep Ctrl+Shift+P.";
+    EXPECT_EQ(lastSpoken(), started);
     QTest::keyClick(recorder, Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(lastSpoken(), refusal);
+    EXPECT_EQ(window->announcer.spoken().count(started), 1) << "recording goes on; it does not start again";
+    EXPECT_EQ(recorder->accessibleName(), "Recording shortcut");
     EXPECT_TRUE(window->find<QLabel>(refusal)->property("chipwhistleProblem").toBool())
         << "a refusal looks as the one found at start-up does";
     applySettings();
@@ -294,6 +297,16 @@ TEST(SettingsView, ARefusedShortcutKeepsThePreviousOneStoredAndInForceWithoutThe
     QTest::keyClick(recorder, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(window->announcer.spoken().count("Ctrl+C copies in every app. Pick another shortcut."), 2)
         << "each refusal is spoken";
+    // A key without Ctrl, Alt or Super is refused with its reason too, once a press.
+    const QString needsModifier = "Add Ctrl, Alt or Super to use a shortcut from other apps.";
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_P, Qt::KeyboardModifiers()}, std::pair{Qt::Key_F5, Qt::KeyboardModifiers()},
+          std::pair{Qt::Key_P, Qt::KeyboardModifiers(Qt::ShiftModifier)}}) {
+        const qsizetype before = window->announcer.spoken().size();
+        QTest::keyClick(recorder, key, modifiers);
+        EXPECT_TRUE(recorder->isRecording()) << key;
+        EXPECT_EQ(window->announcer.spoken().mid(before), QStringList{needsModifier}) << key;
+    }
     EXPECT_EQ(window->state.hotkey().shortcut, KeyShortcut{});
     QTest::keyClick(recorder, Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
 

@@ -50,9 +50,9 @@ TEST(ShortcutRecording, RefusedCombinationsKeepRecordingAndSayWhy) {
         std::optional<QString> reason;
     };
     const std::vector<Case> cases{
-        {key(35, "p"), std::nullopt},
-        {key(35, "p", false, true), std::nullopt},
-        {key(96, ""), std::nullopt}, // function keys need a modifier too
+        {key(35, "p"), "Add Ctrl, Alt or Super to use a shortcut from other apps."},
+        {key(35, "p", false, true), "Add Ctrl, Alt or Super to use a shortcut from other apps."},
+        {key(96, ""), "Add Ctrl, Alt or Super to use a shortcut from other apps."}, // function keys too
         {key(13, "w", true), "Ctrl+W closes Settings. Pick another shortcut."},
         {key(12, "q", true), "Ctrl+Q quits Chipwhistle. Pick another shortcut."},
         {key(43, ",", true), "Ctrl+, opens Settings. Pick another shortcut."},

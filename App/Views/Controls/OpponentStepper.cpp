@@ -37,18 +37,28 @@ class RoundButton : public QAbstractButton {
         theme_ = theme;
         update();
     }
+    // At the end of the range the button is drawn faded but keeps the keys, so a further press stays
+    // where the player is and is told.
+    void setAtLimit(bool atLimit) {
+        if (atLimit == atLimit_)
+            return;
+        atLimit_ = atLimit;
+        update();
+    }
 
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setOpacity(isEnabled() ? 1 : 0.35);
+        painter.setOpacity(isEnabled() && !atLimit_ ? 1 : 0.35);
         const QRectF disc(0, 0, buttonSide, buttonSide);
         const RGB ink = LabelColors::primary(theme_.dark);
         painter.setPen(Qt::NoPen);
         painter.setBrush(toQColor(ink.withAlpha(isDown() ? 0.2 : 0.1)));
         painter.drawEllipse(disc);
         SymbolIcons::paint(painter, symbol_, disc.adjusted(7, 7, -7, -7), toQColor(ink));
+        // A faded button at an end of the range still holds the keys: its ring shows in full.
+        painter.setOpacity(1);
         if (hasFocus())
             FocusRingPainter::paintInside(painter, disc, theme_, FocusRingPainter::Outline::circle);
     }
@@ -59,6 +69,7 @@ class RoundButton : public QAbstractButton {
   private:
     QString symbol_;
     TableTheme theme_;
+    bool atLimit_ = false;
 };
 
 QFont countFont() {
@@ -88,8 +99,8 @@ OpponentStepper::OpponentStepper(const TableTheme& theme, std::int64_t count, st
     plus_->setToolTip(QStringLiteral("More ") + unit_.many);
     StyleAccessibility::setName(minus_, minus_->toolTip());
     StyleAccessibility::setName(plus_, plus_->toolTip());
-    connect(minus_, &QAbstractButton::clicked, this, [this] { change(count_ - 1); });
-    connect(plus_, &QAbstractButton::clicked, this, [this] { change(count_ + 1); });
+    connect(minus_, &QAbstractButton::clicked, this, [this] { press(-1); });
+    connect(plus_, &QAbstractButton::clicked, this, [this] { press(+1); });
     StyleAccessibility::setName(this, unit_.accessibleName());
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     refresh();
@@ -110,14 +121,22 @@ void OpponentStepper::setTheme(const TableTheme& theme) {
     update();
 }
 
+void OpponentStepper::press(int step) {
+    const std::int64_t wanted = count_ + step;
+    if (wanted < lowest_ || wanted > highest_) {
+        if (announcer_)
+            announcer_->announce(unit_.limit(count_, wanted < lowest_));
+        return;
+    }
+    change(wanted);
+}
+
 void OpponentStepper::change(std::int64_t count) {
     if (count == count_)
         return;
     count_ = count;
     refresh();
     Adjustable::valueMoved(this);
-    if (announcer_)
-        announcer_->announce(accessibleValue());
     emit countChanged(count_);
 }
 
@@ -130,12 +149,12 @@ void OpponentStepper::decrement() {
 }
 
 void OpponentStepper::refresh() {
-    minus_->setEnabled(count_ > lowest_);
-    plus_->setEnabled(count_ < highest_);
+    static_cast<RoundButton*>(minus_)->setAtLimit(!canLower());
+    static_cast<RoundButton*>(plus_)->setAtLimit(!canRaise());
     StyleAccessibility::setDescription(this, accessibleValue());
     // The buttons hold the keys while the count changes beside them: each carries the count, so a
-    // reader speaks it on reaching the button. (Orca will not speak a new description of the focused
-    // element: a press is told through the announcer.)
+    // reader speaks it on reaching the button, and speaks the new count as the pressed button's
+    // description changes: said once, by the button the player is on.
     for (QAbstractButton* button : {minus_, plus_})
         StyleAccessibility::setDescription(button, accessibleValue());
     updateGeometry();

@@ -10,7 +10,9 @@ class Announcer;
 class QAbstractButton;
 
 // A count with its unit between a minus and a plus button, in a capsule: "3 opponents". The buttons
-// stop at the ends of the range. One look in every table style; the theme gives only the appearance.
+// stop at the ends of the range, where they stay in reach of the keys: a focus that jumped to the
+// next control would turn the player's next press into another control's. One look in every table style; the
+// theme gives only the appearance.
 class OpponentStepper : public QWidget, public Adjustable {
     Q_OBJECT
   public:
@@ -21,10 +23,12 @@ class OpponentStepper : public QWidget, public Adjustable {
     // Shows a count set from outside; sends nothing.
     void setCount(std::int64_t count);
     void setTheme(const TableTheme& theme);
-    // Where each count the player sets is said. The buttons keep the keys while the count changes
-    // beside them, and a reader speaks a value only of the element it is on: without a voice a blind
-    // player would press on unheard.
+    // Where a press past either end of the range is told: it changes nothing a reader could hear.
     void setAnnouncer(Announcer* announcer) { announcer_ = announcer; }
+    // Whether the count is above the range's lowest and below its highest: each button is faded
+    // without it, and keeps the keys.
+    bool canLower() const { return count_ > lowest_; }
+    bool canRaise() const { return count_ < highest_; }
 
     QAbstractButton* minusButton() const { return minus_; }
     QAbstractButton* plusButton() const { return plus_; }
@@ -49,6 +53,8 @@ class OpponentStepper : public QWidget, public Adjustable {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // A button's press: one step, or at an end of the range a word that it is the end.
+    void press(int step);
     void change(std::int64_t count);
     void refresh();
     double labelWidth() const;

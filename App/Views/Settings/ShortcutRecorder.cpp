@@ -70,8 +70,10 @@ void ShortcutRecorder::holdInput(bool hold) {
 }
 
 void ShortcutRecorder::updateTitle() {
-    setText(ShortcutRecording::title(recording_, shortcut_));
+    // The name first: the title's change tells a reader of the name as it stands, which must be the new
+    // one.
     StyleAccessibility::setName(this, ShortcutRecording::accessibleLabel(recording_, shortcut_));
+    setText(ShortcutRecording::title(recording_, shortcut_));
 }
 
 std::optional<ShortcutRecording::KeyPress> ShortcutRecorder::keyPress(const QKeyEvent& event,
@@ -158,19 +160,23 @@ void ShortcutRecorder::keyPressEvent(QKeyEvent* event) {
         break;
     }
     const auto press = keyPress(*event, keyboardMap_);
-    // A key this keyboard table does not know cannot be stored, so it is refused like a bare key.
+    // A key this keyboard table does not know cannot be stored.
     const auto result = press ? ShortcutRecording::press(true, *press)
                               : ShortcutRecording::Result{ShortcutRecording::Outcome::refuse, std::nullopt,
-                                                          true, std::nullopt};
+                                                          true, ShortcutRecording::unknownKeyReason()};
     if (result.outcome == ShortcutRecording::Outcome::refuse) {
         refuse(result.reason);
         return;
     }
+    // Asked while still recording: a combination the desktop refuses keeps the recording going, and the
+    // reader hears only why, not the recording begin again.
+    if (result.shortcut && onRecord_) {
+        if (auto refusal = onRecord_(*result.shortcut)) {
+            refuse(std::move(refusal));
+            return;
+        }
+    }
     setRecording(result.recording);
-    if (!result.shortcut || !onRecord_)
-        return;
-    if (auto refusal = onRecord_(*result.shortcut))
-        refuse(std::move(refusal));
 }
 
 void ShortcutRecorder::refuse(std::optional<QString> reason) {

@@ -63,8 +63,7 @@ class ShortcutRecorder : public QPushButton {
 
   private:
     void setRecording(bool recording, std::optional<QString> refusal = std::nullopt);
-    // Beeps and waits for another combination, saying why when there is a reason beyond a missing
-    // modifier.
+    // Beeps and waits for another combination, saying why.
     void refuse(std::optional<QString> reason);
     void holdInput(bool hold);
     void updateTitle();

@@ -1,6 +1,7 @@
 #include "Views/Settings/ShortcutRecording.h"
 
 #include "Persistence/KeyCodes.h"
+#include "System/GlobalHotkey.h"
 
 #include <array>
 
@@ -61,7 +62,7 @@ Result press(bool recording, const KeyPress& key) {
         return {Outcome::cancel, std::nullopt, false, std::nullopt};
     // Shift alone does not make a shortcut that other applications leave alone.
     if (!(key.command || key.option || key.control))
-        return {Outcome::refuse, std::nullopt, true, std::nullopt};
+        return {Outcome::refuse, std::nullopt, true, GlobalHotkey::missingModifierProblem()};
     KeyShortcut shortcut;
     shortcut.keyCode = key.keyCode;
     shortcut.command = key.command;
@@ -90,8 +91,12 @@ QString accessibleHelp() {
     return QStringLiteral("Click, then press the new shortcut");
 }
 
+QString unknownKeyReason() {
+    return QStringLiteral("That key can't be stored. Pick another shortcut.");
+}
+
 QString startedAnnouncement(const KeyShortcut& kept) {
-    return QStringLiteral("Recording shortcut. Press the new one, or Escape to keep %1.")
+    return QStringLiteral("Press the new shortcut, or Escape to keep %1.")
         .arg(QString::fromStdString(kept.display()));
 }
 

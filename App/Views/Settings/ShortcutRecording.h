@@ -38,8 +38,7 @@ struct Result {
     Outcome outcome = Outcome::passOn;
     std::optional<KeyShortcut> shortcut;
     bool recording = false;
-    // Why a refused combination can't be the shortcut, for the line under the recorder; none for a key
-    // that plainly lacks a modifier.
+    // Why a refused combination can't be the shortcut, for the line under the recorder and the reader.
     std::optional<QString> reason;
     bool operator==(const Result&) const = default;
 };
@@ -60,8 +59,11 @@ std::string keyName(std::uint16_t keyCode, const std::string& characters);
 QString title(bool recording, const KeyShortcut& shortcut);
 QString accessibleLabel(bool recording, const KeyShortcut& shortcut);
 QString accessibleHelp();
-// What a reader hears as recording starts (with the shortcut kept by Escape), and once a combination is
-// taken.
+// Why a key the key table cannot store is refused (one without Ctrl, Alt or Super is refused as the
+// global hotkey refuses it).
+QString unknownKeyReason();
+// What a reader hears as recording starts, after the button's new name (with the shortcut kept by
+// Escape), and once a combination is taken.
 QString startedAnnouncement(const KeyShortcut& kept);
 QString recordedAnnouncement(const KeyShortcut& recorded);
 

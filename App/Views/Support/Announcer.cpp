@@ -1,6 +1,7 @@
 #include "Views/Support/Announcer.h"
 
 #include <QAccessible>
+#include <QTimer>
 #include <QWidget>
 
 #include "Style/Drawing/StyleAccessibility.h"
@@ -41,6 +42,11 @@ void Announcer::announce(const QString& text) {
         notifications_.back()->hide();
     // Readers speak a notification when it appears.
     notification->show();
+    // Read by now even by a reader far behind: closed, so the windows of a long session do not crowd
+    // the reader's view of the game.
+    QTimer::singleShot(lifetime_, this, [this, shown = notification.get()] {
+        std::erase_if(notifications_, [shown](const auto& kept) { return kept.get() == shown; });
+    });
     notifications_.push_back(std::move(notification));
     if (notifications_.size() > keptNotifications)
         notifications_.pop_front();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <deque>
 #include <memory>
 
@@ -13,8 +14,9 @@ class QWidget;
 // words as its name. A reader handles events in turn and reads the name only when it reaches the
 // event, often a second later: one window renamed for each announcement would by then say the
 // latest words twice and lose the ones before. So every announcement gets a window of its own, kept
-// (hidden once the next one shows) until the reader has surely read it. The announcer also keeps a
-// record of what it said lately (the screens' tests read it).
+// (hidden once the next one shows) until the reader has surely read it, and then closed: each one
+// stays in the reader's tree of the game while it lives. The announcer also keeps a record of what it
+// said lately (the screens' tests read it).
 class Announcer : public QObject {
     Q_OBJECT
   public:
@@ -23,16 +25,19 @@ class Announcer : public QObject {
 
     // How many of the latest announcements the record keeps at most.
     static constexpr qsizetype keptRecord = 512;
-    // How many notification windows stay alive for a reader that lags behind.
+    // How many notification windows stay alive for a reader that lags behind, and for how long.
     static constexpr std::size_t keptNotifications = 16;
+    static constexpr std::chrono::milliseconds notificationLifetime{30000};
 
     // Says `text`; empty text says nothing.
     void announce(const QString& text);
     const QStringList& spoken() const { return spoken_; }
     // Tests that only read the record can leave the notification window unshown.
     void setShowsNotifications(bool shows) { showsNotifications_ = shows; }
-    // The window of the latest announcement; none before the first.
+    // The window of the latest announcement; none before the first or once it is closed.
     QWidget* notificationWindow() const;
+    // Tests close the windows sooner.
+    void setNotificationLifetime(std::chrono::milliseconds lifetime) { lifetime_ = lifetime; }
 
   signals:
     void announced(const QString& text);
@@ -40,5 +45,6 @@ class Announcer : public QObject {
   private:
     QStringList spoken_;
     bool showsNotifications_ = true;
+    std::chrono::milliseconds lifetime_ = notificationLifetime;
     std::deque<std::unique_ptr<QWidget>> notifications_;
 };

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class QAccessibleInterface;
+
+// Qt 6.4's AT-SPI bridge tells readers of a new name or description with the element itself where
+// the new words belong. Orca takes that for words, cannot speak it and drops the change ("bad content
+// sent to speak()"): a focused control's new name or explanation is never heard. Installed once at
+// start, this sends those two changes with their words instead, and only when the words really
+// changed; every other event goes its usual way.
+namespace ReaderChangeEvents {
+
+void install();
+
+// The AT-SPI object path Qt's bridge gives `element`: where a change must come from for a reader to
+// match it to the element it already knows.
+QString objectPath(QAccessibleInterface* element);
+
+} // namespace ReaderChangeEvents
