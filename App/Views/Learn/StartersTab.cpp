@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "Learn/GuideShell.h"
@@ -120,13 +121,10 @@ StartersTab::StartersTab(const TableTheme& theme, std::optional<BotKit::Starting
     auto* ruleWords = new QVBoxLayout(rule);
     ruleWords->setContentsMargins(12, 10, 12, 10);
     ruleWords->setSpacing(3);
-    ruleWords->addWidget(paragraph(QStringLiteral("Rule of thumb"), 13, FontWeight::semibold,
+    ruleWords->addWidget(paragraph(GuideShell::startersRuleTitle(), 13, FontWeight::semibold,
                                    GuideColors::primary(dark), rule));
-    ruleWords->addWidget(paragraph(
-        QStringLiteral(
-            "Play pairs, two high cards (A, K, Q, J, 10), and an ace with a card of the same suit. Fold "
-            "most of the rest, and play fewer hands when more players are left to act after you."),
-        12, FontWeight::regular, GuideColors::secondary(dark), rule));
+    ruleWords->addWidget(
+        paragraph(GuideShell::startersRule(), 12, FontWeight::regular, GuideColors::secondary(dark), rule));
     stack->addWidget(rule);
 
     // What follows the panel lines up with the panel's card, not with the room kept for its shadow.
@@ -158,6 +156,13 @@ StartersTab::StartersTab(const TableTheme& theme, std::optional<BotKit::Starting
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Focus coming into the chart names the cell the arrow keys start from, as a list names its
+    // current row.
+    connect(chart_, &StartersChartView::entered, this, [this] {
+        if (announcer_) {
+            announcer_->announce(selectionLine());
+        }
+    });
     connect(chart_, &StartersChartView::selectionChanged, this, [this](const BotKit::StartingHand& hand) {
         showDetail();
         showSelection();
@@ -177,6 +182,25 @@ StartersTab::StartersTab(const TableTheme& theme, std::optional<BotKit::Starting
 void StartersTab::setCurrentHand(std::optional<BotKit::StartingHand> currentHand) {
     chart_->setCurrent(currentHand);
     showDetail();
+}
+
+void StartersTab::restoreSelection(std::optional<BotKit::StartingHand> selected) {
+    if (!selected || selected == chart_->selected()) {
+        return;
+    }
+    {
+        // Nothing was chosen now: nothing to say.
+        const QSignalBlocker quiet(chart_);
+        chart_->select(*selected);
+    }
+    showDetail();
+    showSelection();
+}
+
+QString StartersTab::selectionLine() const {
+    const auto selected = chart_->selected();
+    return selected ? StartersChart::selectionAnnouncement(*selected, chart_->current())
+                    : StartersChart::noSelectionText();
 }
 
 void StartersTab::showSelection() {

@@ -27,7 +27,11 @@ class StartersTab : public QScrollArea {
     StartersChartView* chart() const { return chart_; }
     // A new hand at the table: the chart outlines it, keeping the player's selection and the scroll.
     void setCurrentHand(std::optional<BotKit::StartingHand> currentHand);
+    // The selection the player had on the tab this one replaces, taken back without a word.
+    void restoreSelection(std::optional<BotKit::StartingHand> selected);
     QLabel* detailLabel() const { return detail_; }
+    // What a reader hears of the selection: the cell's words, or that none is chosen yet.
+    QString selectionLine() const;
     BandLegend* legend() const { return legend_; }
 
   private:

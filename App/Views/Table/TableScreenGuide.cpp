@@ -28,12 +28,9 @@ void TableScreen::showGuide(bool open) {
         theme_.reduceMotion ? MotionStyle::reducedFade() : AnimationCurve::easeOut(0.24);
     guide_ = Transition{curve, now, guide_.value(now), open ? 1.0 : 0.0};
     if (open && !guidePanel_) {
-        // The guide always draws in satin, whatever the table's style.
-        const TableTheme satin = TableTheme::make(TableStyleID::satin, surface_, theme_.pixelUnit,
-                                                  appearance_, theme_.fourColorDeck);
         PokerBasicsView::Setup setup;
         setup.art = theme_;
-        setup.theme = satin;
+        setup.theme = guideLook();
         setup.presentation = PokerBasicsView::Presentation::panel;
         setup.currentHand = TableScreenRules::heroHand(game->view());
         setup.heldRank = TableScreenRules::guideHeldRank(learning(), game->view());
@@ -63,6 +60,12 @@ void TableScreen::showGuide(bool open) {
         takeKeys();
     }
     clock_.start();
+}
+
+TableTheme TableScreen::guideLook() const {
+    // The guide always draws in satin, whatever the table's style.
+    return TableTheme::make(TableStyleID::satin, surface_, theme_.pixelUnit, appearance_,
+                            theme_.fourColorDeck);
 }
 
 void TableScreen::placeGuide() {
