@@ -680,6 +680,56 @@ TEST(StartersChartView, LabelSizesWithIncreasedContrastFollowTheWidth) {
     EXPECT_EQ(standard.labelSize(), 12);
 }
 
+// How far a label's inkiest pixel stands from its cell's colour, as measured on a screenshot.
+double labelContrastAsDrawn(const QImage& image, const QRectF& cell) {
+    const auto colour = [&](QPoint at) {
+        const QRgb pixel = image.pixel(at);
+        return RGB::bytes(qRed(pixel), qGreen(pixel), qBlue(pixel));
+    };
+    // The cell's colour just inside its top edge, clear of the border and of the label.
+    const RGB fill = colour(QPoint(static_cast<int>(cell.center().x()), static_cast<int>(cell.top() + 2.5)));
+    double best = 1;
+    const QRect label = cell.adjusted(2, 4, -2, -4).toRect();
+    for (int y = label.top(); y <= label.bottom(); ++y) {
+        for (int x = label.left(); x <= label.right(); ++x) {
+            best = std::max(best, Contrast::ratio(colour(QPoint(x, y)), fill));
+        }
+    }
+    return best;
+}
+
+TEST(StartersChartView, EveryLabelReadsOnItsCellAsDrawn) {
+    // Measured on the pixels a player sees, at the sidebar's and the panel's sizes: 7:1 for a reader who
+    // asked for more contrast, 4.5:1 otherwise.
+    for (const bool dark : {false, true}) {
+        for (const bool increased : {false, true}) {
+            for (const int width : {230, 300, 384}) {
+                StartersChartView chart(std::nullopt, dark, increased);
+                chart.resize(width, width);
+                QImage image(chart.size(), QImage::Format_ARGB32);
+                image.fill(toQColor(GuideInk::ground(dark)));
+                chart.render(&image, {}, {}, QWidget::DrawChildren);
+                QStringList faint;
+                double least = 21;
+                for (int index = 0; index < chartSide * chartSide; ++index) {
+                    const double reached =
+                        labelContrastAsDrawn(image, chart.cellRect(index / chartSide, index % chartSide));
+                    least = std::min(least, reached);
+                    if (reached < (increased ? Contrast::enhancedText : Contrast::text)) {
+                        faint << QStringLiteral("%1 %2")
+                                     .arg(QString::fromStdString(
+                                         chartCell(index / chartSide, index % chartSide).description()))
+                                     .arg(reached, 0, 'f', 1);
+                    }
+                }
+                EXPECT_TRUE(faint.isEmpty())
+                    << (dark ? "dark" : "light") << (increased ? " contrast " : " ") << width << ": least "
+                    << least << "; " << faint.join(QStringLiteral(", ")).toStdString();
+            }
+        }
+    }
+}
+
 TEST(RankingsTab, TheRowsAreOneTabStopAndTheKeysReadThemOneByOne) {
     QWidget window;
     auto* before = new QPushButton(QStringLiteral("Before"), &window);
