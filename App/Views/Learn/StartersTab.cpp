@@ -1,6 +1,7 @@
 #include "Views/Learn/StartersTab.h"
 
 #include <QFontMetricsF>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QScrollBar>
@@ -118,6 +119,7 @@ StartersTab::StartersTab(const TableTheme& theme, std::optional<BotKit::Starting
     stack->setSpacing(10);
 
     auto* rule = new SatinPanel(theme, false, 12, content);
+    rule_ = rule;
     auto* ruleWords = new QVBoxLayout(rule);
     ruleWords->setContentsMargins(12, 10, 12, 10);
     ruleWords->setSpacing(3);
@@ -135,11 +137,17 @@ StartersTab::StartersTab(const TableTheme& theme, std::optional<BotKit::Starting
     stack->addLayout(below);
     chart_ = new StartersChartView(currentHand, dark, increasedContrast);
     chartScroll_ = new SidewaysScrollArea(chart_, content);
+    // Centred where the room under the rule of thumb holds less than the width would give it.
+    auto* chartRow = new QHBoxLayout;
+    chartRow->setContentsMargins(0, 0, 0, 0);
+    chartRow->addStretch(0);
+    chartRow->addWidget(chartScroll_, 1);
+    chartRow->addStretch(0);
     if (compact) {
         // The narrow sidebar gives the chart the shadow's room too, so it scrolls sideways less often.
-        stack->insertWidget(stack->indexOf(rule) + 1, chartScroll_);
+        stack->insertLayout(stack->indexOf(rule) + 1, chartRow);
     } else {
-        below->addWidget(chartScroll_);
+        below->addLayout(chartRow);
     }
     legend_ = new BandLegend(dark, increasedContrast, content);
     below->addWidget(legend_);
@@ -177,6 +185,18 @@ StartersTab::StartersTab(const TableTheme& theme, std::optional<BotKit::Starting
     connect(chartScroll_->horizontalScrollBar(), &QScrollBar::valueChanged, chart_,
             qOverload<>(&QWidget::update));
     showDetail();
+}
+
+void StartersTab::resizeEvent(QResizeEvent* event) {
+    QScrollArea::resizeEvent(event);
+    fitChart();
+}
+
+void StartersTab::fitChart() {
+    // Laid out as the stack above lays it: its 1 pt margins, the card and the 10 pt between.
+    const int above = 1 + rule_->heightForWidth(viewport()->width() - 2) + 10;
+    const int room = viewport()->height() - above - 1;
+    chartScroll_->setMaximumWidth(std::max(room, chart_->minimumWidth()));
 }
 
 void StartersTab::setCurrentHand(std::optional<BotKit::StartingHand> currentHand) {

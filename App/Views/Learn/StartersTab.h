@@ -34,13 +34,20 @@ class StartersTab : public QScrollArea {
     QString selectionLine() const;
     BandLegend* legend() const { return legend_; }
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
+    // The chart as large as the width allows, but no taller than the room under the rule of thumb,
+    // so the whole of it is in view as the tab opens.
+    void fitChart();
     void showDetail();
     // Where the chart scrolls sideways, the selected cell is brought into view.
     void showSelection();
 
     bool dark_;
     Announcer* announcer_;
+    QWidget* rule_ = nullptr;
     StartersChartView* chart_ = nullptr;
     SidewaysScrollArea* chartScroll_ = nullptr;
     BandLegend* legend_ = nullptr;

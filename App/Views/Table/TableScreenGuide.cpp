@@ -37,14 +37,14 @@ void TableScreen::showGuide(bool open) {
         setup.onDone = [this] { showGuide(false); };
         setup.announcer = announcer_;
         guidePanel_ = new PokerBasicsView(std::move(setup), this);
-        if (theme_.reduceMotion) {
-            guidePanel_->setGraphicsEffect(new FadeScaleEffect(
-                [this] {
-                    return FadeScaleEffect::Look{guide_.value(clock_.now()), 1};
-                },
-                guidePanel_));
-        }
         guidePanel_->show();
+    }
+    if (theme_.reduceMotion && !guidePanel_->graphicsEffect()) {
+        guidePanel_->setGraphicsEffect(new FadeScaleEffect(
+            [this] {
+                return FadeScaleEffect::Look{guide_.value(clock_.now()), 1};
+            },
+            guidePanel_));
     }
     guidePanel_->raise();
     placeGuide();
@@ -72,10 +72,17 @@ void TableScreen::placeGuide() {
     if (!guidePanel_) {
         return;
     }
-    const double shown = guide_.value(clock_.now());
+    const double now = clock_.now();
+    const double shown = guide_.value(now);
     if (auto* fade = guidePanel_->graphicsEffect()) {
-        // Reduce Motion: the panel fades in place.
-        fade->update();
+        // Reduce Motion: the panel fades in place. Faded in, it draws itself: the satin panels inside
+        // clip their corners with an effect of their own, which Qt leaves undrawn inside another, and
+        // the guide's cards would stay blank.
+        if (guideOpen_ && guide_.isFinished(now)) {
+            guidePanel_->setGraphicsEffect(nullptr);
+        } else {
+            fade->update();
+        }
         guidePanel_->setGeometry(rect());
     } else {
         // It rises from the bottom edge and goes back down.
