@@ -201,6 +201,20 @@ Open settings() {
     };
 }
 
+// The guide over Settings, opened by its button, on one of its tabs.
+Open settingsGuide(GuideTab tab) {
+    return [tab](Game& game, QWidget* opened) -> QWidget* {
+        settings()(game, opened);
+        auto* view = static_cast<SettingsView*>(game.window.get());
+        for (QAbstractButton* button : view->findChildren<QAbstractButton*>())
+            if (button->text() == QStringLiteral("Poker Basics\u2026"))
+                WidgetEvents::click(button);
+        settle();
+        pickTab(view->guideSheet()->findChild<PokerBasicsView*>(), tab);
+        return view->guideSheet();
+    };
+}
+
 Open onboarding() {
     return [](Game& game, QWidget*) -> QWidget* {
         auto* root = new OnboardingRoot(game.environment());
@@ -297,6 +311,7 @@ TEST(LiveAppearance, EveryScreenRedrawnAfterTheDesktopTurnsLightOrDarkIsTheScree
         {"popover-table-guide-starters", tableGuide(GuideTab::starters), true, true},
         {"popover-table-guide-glossary", tableGuide(GuideTab::glossary), true},
         {"settings", settings()},
+        {"settings-guide-starters", settingsGuide(GuideTab::starters), false, true},
         {"onboarding", onboarding()},
         {"popover-table", table(TableSurface::popover), true},
         {"window-table", table(TableSurface::window), true},
