@@ -1,5 +1,8 @@
 #include "Learn/GuideShell.h"
 
+#include "Learn/GlossarySearch.h"
+#include "Style/SpokenSentences.h"
+
 #include <algorithm>
 
 namespace GuideShell {
@@ -20,6 +23,35 @@ QString tabTitle(GuideTab tab) {
 
 QString pickerTitle() {
     return QStringLiteral("Poker Basics section");
+}
+
+QString rankingsIntro() {
+    return QStringLiteral("Best first. You make the best five cards you can from your two and the five on "
+                          "the board. Suits never break a tie.");
+}
+
+QString startersRuleTitle() {
+    return QStringLiteral("Rule of thumb");
+}
+
+QString startersRule() {
+    return QStringLiteral("Play pairs, two high cards (A, K, Q, J, 10), and an ace with a card of the same "
+                          "suit. Fold most of the rest, and play fewer hands when more players are left to "
+                          "act after you.");
+}
+
+QString tabReading(GuideTab tab, const QString& chartLine) {
+    switch (tab) {
+    case GuideTab::basics:
+        return {};
+    case GuideTab::rankings:
+        return rankingsIntro();
+    case GuideTab::starters:
+        return SpokenSentences::join({startersRuleTitle(), startersRule(), chartLine});
+    case GuideTab::glossary:
+        break;
+    }
+    return GlossarySearch::prompt();
 }
 
 double padding(bool sidebar) {

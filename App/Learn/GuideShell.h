@@ -13,6 +13,14 @@ QString tabTitle(GuideTab tab);
 // What a reader calls the tab picker.
 QString pickerTitle();
 
+// The words at the top of the Rankings tab, and the Starters tab's rule of thumb: its title and text.
+QString rankingsIntro();
+QString startersRuleTitle();
+QString startersRule();
+// What a reader hears when the picker brings up a tab: the words at its top, which the keys reach only
+// after Tab. The Basics page reads itself; the chart adds what it says of its selection (`chartLine`).
+QString tabReading(GuideTab tab, const QString& chartLine);
+
 // The padding on every edge of the guide.
 double padding(bool sidebar);
 // The narrowest the guide is ever shown: the window's sidebar at its minimum width. Every tab title

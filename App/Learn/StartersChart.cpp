@@ -23,13 +23,8 @@ BandLook standardLook(StartingBand band, bool dark, bool increasedContrast) {
                         GuideInk::primary(dark)};
     };
     switch (band) {
-    case StartingBand::great: {
-        // The light look's white label reads at only 4:1 on the bare accent: the fill deepens as far as
-        // the label needs.
-        const RGB label = dark ? RGB::black : RGB::white;
-        const RGB fill = Contrast::readable(accent, label, dark ? RGB::white : RGB::black);
-        return BandLook{fill, fill, increasedContrast ? 1.0 : 0.0, label};
-    }
+    case StartingBand::great:
+        return BandLook{accent, accent, increasedContrast ? 1.0 : 0.0, dark ? RGB::black : RGB::white};
     case StartingBand::good:
         return tint(0.55, 0.85);
     case StartingBand::playable:
@@ -45,19 +40,36 @@ BandLook standardLook(StartingBand band, bool dark, bool increasedContrast) {
                     increasedContrast ? 1.0 : 0.5, secondary};
 }
 
-// For a reader who asked for more contrast: the cell turns opaque, so it shows the same on whatever the
-// guide lies on; the label moves toward its own end (black or white) until it reads at 7:1 on it, and
-// where even that end falls short, the cell moves away from the label as far as it must.
-BandLook enhanced(BandLook look, bool dark) {
-    look.fill = Contrast::over(look.fill, GuideInk::ground(dark));
-    const bool lightLabel = look.label.luma() > 0.5;
-    look.label = Contrast::readable(look.label, look.fill, lightLabel ? RGB::white : RGB::black,
-                                    Contrast::enhancedText);
-    if (Contrast::textRatio(look.label, look.fill) < Contrast::enhancedText) {
-        // The label is all black or white by now.
-        look.fill = Contrast::readable(look.fill, look.label, lightLabel ? RGB::black : RGB::white,
-                                       Contrast::enhancedText);
+// The end of the scale a label lies toward: black for a dark label, white for a light one.
+RGB labelEnd(const RGB& label) {
+    return label.luma() > 0.5 ? RGB::white : RGB::black;
+}
+
+// The labels are small and drawn smoothed: the inkiest pixel of their thinnest strokes stands less far
+// from the cell than the ink itself. The ink aims this much above the mark, so the label as drawn
+// still reaches it.
+double aimFor(double wanted) {
+    return wanted * labelSmoothing;
+}
+
+// The standard looks keep their tints; where a label's colour falls short on its cell, the label takes
+// whichever of black or white reads better.
+BandLook legible(BandLook look) {
+    if (Contrast::textRatio(look.label, look.fill) >= aimFor(Contrast::text)) {
+        return look;
     }
+    const double black = Contrast::ratio(RGB::black, look.fill);
+    const double white = Contrast::ratio(RGB::white, look.fill);
+    look.label = black >= white ? RGB::black : RGB::white;
+    return look;
+}
+
+// For a reader who asked for more contrast: the label goes all the way to its own end (black or
+// white), and where even that falls short of 7:1 as drawn, the cell moves away from it as far as it must.
+BandLook enhanced(BandLook look) {
+    look.label = labelEnd(look.label);
+    look.fill = Contrast::readable(look.fill, look.label, look.label == RGB::white ? RGB::black : RGB::white,
+                                   aimFor(Contrast::enhancedText));
     return look;
 }
 } // namespace
@@ -138,8 +150,11 @@ int labelPixels(double chartWidth, const LabelMeasures& measures) {
 }
 
 BandLook bandLook(StartingBand band, bool dark, bool increasedContrast) {
-    const BandLook look = standardLook(band, dark, increasedContrast);
-    return increasedContrast ? enhanced(look, dark) : look;
+    BandLook look = standardLook(band, dark, increasedContrast);
+    // Every cell is opaque, laid on the guide's ground: it shows the same, and its label reads as
+    // measured, on whatever the guide lies on.
+    look.fill = Contrast::over(look.fill, GuideInk::ground(dark));
+    return increasedContrast ? enhanced(look) : legible(look);
 }
 
 std::optional<Detail> detail(std::optional<BotKit::StartingHand> selected,

@@ -52,9 +52,13 @@ double narrowestChart(const LabelMeasures& measures);
 // largest, up to `labelSize`, at which the widest label lies inside its cell; all labels alike.
 int labelPixels(double chartWidth, const LabelMeasures& measures);
 
-// How a band's cells and legend swatch are drawn: its fill, its border (none where the width is 0)
-// and the colour of a cell's label, which reads at 4.5:1 on the fill over the guide's ground, and at 7:1
-// for a reader who asked for more contrast.
+// How much contrast a small label smoothed onto its cell loses at its inkiest pixel, at most: its ink
+// aims that much higher.
+inline constexpr double labelSmoothing = 1.3;
+// How a band's cells and legend swatch are drawn: its fill (opaque, on the guide's ground), its border
+// (none where the width is 0) and the colour of a cell's label. As drawn, the label reads at 7:1 for a
+// reader who asked for more contrast; otherwise at 4.5:1 wherever the band's tint allows it with black
+// or white ink.
 struct BandLook {
     RGB fill;
     RGB border;

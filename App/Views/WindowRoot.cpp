@@ -92,9 +92,8 @@ WindowRoot::WindowRoot(const AppEnvironment& environment, QWidget* parent)
                   log_->setTheme(theme_->theme());
               }
               if (guide_) {
-                  // The guide draws in the window's new look; it opens where it stood.
-                  guideStanding_ = GuideDestination::standing(guide_->tab(), guide_->page());
-                  delete guide_;
+                  // The guide draws in the window's new look where it stands.
+                  guide_->setTheme(theme_->theme(), guideControls(theme_->theme()));
               }
               refreshChrome();
           },
@@ -308,7 +307,6 @@ void WindowRoot::refreshGuide() {
             sidebarPages_->setCurrentWidget(log_);
         }
         delete guide_;
-        guideStanding_.reset();
         return;
     }
     if (guide_) {
@@ -324,9 +322,6 @@ void WindowRoot::refreshGuide() {
     setup.presentation = PokerBasicsView::Presentation::sidebar;
     setup.currentHand = hand;
     setup.heldRank = held;
-    if (guideStanding_) {
-        setup.opening = *guideStanding_;
-    }
     setup.announcer = environment_.announcer;
     guide_ = new PokerBasicsView(std::move(setup));
     sidebarPages_->addWidget(guide_);

@@ -88,9 +88,7 @@ class WindowRoot final : public QWidget {
     SlidingPicker* segments_ = nullptr;
     QStackedWidget* sidebarPages_ = nullptr;
     ActionLogView* log_ = nullptr;
-    // Rebuilt when the window's look changes.
     QPointer<PokerBasicsView> guide_;
-    std::optional<GuideDestination> guideStanding_;
     AnimationClock clock_;
     // The sidebar's share of its width while it slides in, and the new page's opacity while it fades in.
     std::optional<Transition> slide_;

@@ -980,15 +980,17 @@ def step(name, *keys):
     sys.stdout.flush()
 )py";
 
-// Opens Poker Basics by its command, turns a page, then walks by keys to the rankings and to a glossary
-// search's first result.
+// Opens Poker Basics by its command, turns a page, then walks by keys to the rankings, into the
+// starting-hands chart and to a glossary search's first result.
 const std::string guideReader = keySteps + R"py(
 step("opened", "ctrl+question")
 step("section", "Tab")
 step("turned", "Return")
 step("rankings", "Right", "Tab")
 step("second ranking", "Down")
-step("search", "shift+Tab", "Right", "Right", "Tab")
+step("chart", "shift+Tab", "Right", "Tab")
+step("chosen", "Right")
+step("search", "shift+Tab", "Right", "Tab")
 step("typed", "b", "i", "g")
 step("result", "Tab")
 # Orca reads the list it enters before the row.
@@ -1089,14 +1091,19 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsTheGuidesPagesRankingsAndGlossaryWordByWor
     expectHeld("turned", "radio button", "Basics");
     expectHeld("rankings", "list item", "1. Royal Flush: A, K, Q, J and 10, all one suit.");
     expectHeld("second ranking", "list item", "2. Straight Flush");
+    expectHeld("chart", "table", "Starting hands chart");
     expectHeld("search", "text", "Search");
     expectHeld("result", "list item", "Big blind (BB), The larger forced bet");
 
     // What Orca said: the turned page's own words, each ranking with its name, the field's name. The
     // result is held to its name over the bus above: entering the list, Orca first reads the panel round
     // it, which on two loaded cores can outlast the run.
-    for (const char* words : {"You get two cards only you can see, your hole cards.", "1. Royal Flush",
-                              "2. Straight Flush", "Search"})
+    // A tab chosen says the words at its top; the chart entered names where the arrows start, and each
+    // cell they choose.
+    for (const char* words :
+         {"You get two cards only you can see, your hole cards.", "notification Best first.",
+          "1. Royal Flush", "2. Straight Flush", "notification Rule of thumb. Play pairs",
+          "notification Click a hand to see how it rates.", "Ace-king suited, great", "Search"})
         EXPECT_TRUE(spoken.contains(words)) << "never spoken: " << words << "\n" << spoken.toStdString();
 }
 

@@ -1,9 +1,12 @@
 #include "Learn/BasicsPaging.h"
 #include "Learn/GlossarySearch.h"
 #include "Learn/GuideContent.h"
+#include "Learn/GuideInk.h"
 #include "Learn/GuideShell.h"
 #include "Learn/LearnMetrics.h"
 #include "Learn/StartersChart.h"
+#include "Style/Contrast.h"
+#include "Style/Drawing/Colors.h"
 #include "Style/Drawing/ThemeFonts.h"
 #include "Style/SheetControls.h"
 #include "Views/Controls/SlidingPicker.h"
@@ -322,18 +325,38 @@ TEST(PokerBasicsView, OpensWhereItIsAsked) {
     EXPECT_NE(qobject_cast<GlossaryTab*>(glossary.tabContent()), nullptr);
 }
 
-TEST(PokerBasicsView, ThePanelReadsThePageItOpensOnAndTheBasicsTabReadsItsPageWhenChosen) {
+TEST(PokerBasicsView, ThePanelReadsThePageItOpensOnAndEachTabReadsItsWordsWhenChosen) {
     PokerBasicsView::Setup setup;
     setup.announcer = &quietAnnouncer();
     setup.opening = GuideDestination::basics(3);
+    setup.currentHand = StartingHand(Rank::king, Rank::queen, true);
     PokerBasicsView guide(setup);
     activate(guide);
     EXPECT_EQ(lastSaid(), BasicsPaging::reading(3));
-    guide.tabButton(GuideTab::glossary)->click();
-    const qsizetype said = quietAnnouncer().spoken().size();
-    guide.tabButton(GuideTab::basics)->click();
-    EXPECT_EQ(quietAnnouncer().spoken().size(), said + 1);
-    EXPECT_EQ(lastSaid(), BasicsPaging::reading(3));
+    // Chosen by its segment, each tab reads the words at its top that the keys reach only after Tab.
+    const struct {
+        GuideTab tab;
+        QString said;
+    } tabs[] = {
+        {GuideTab::glossary, "Search 30 words"},
+        {GuideTab::rankings,
+         "Best first. You make the best five cards you can from your two and the five on the "
+         "board. Suits never break a tie."},
+        {GuideTab::starters,
+         "Rule of thumb. Play pairs, two high cards (A, K, Q, J, 10), and an ace with a card "
+         "of the same suit. Fold most of the rest, and play fewer hands when more players "
+         "are left to act after you. Your hand: King-queen suited, great"},
+        {GuideTab::basics, *BasicsPaging::reading(3)},
+    };
+    for (const auto& row : tabs) {
+        SCOPED_TRACE(GuideShell::tabTitle(row.tab).toStdString());
+        const qsizetype said = quietAnnouncer().spoken().size();
+        QAbstractButton* segment = guide.tabButton(row.tab);
+        QTest::mouseClick(segment, Qt::LeftButton, {}, segment->rect().center());
+        QApplication::processEvents();
+        EXPECT_EQ(quietAnnouncer().spoken().size(), said + 1);
+        EXPECT_EQ(lastSaid(), row.said);
+    }
 }
 
 TEST(PokerBasicsView, LastBasicsButtonSwitchesToRankings) {
@@ -611,12 +634,16 @@ TEST(StartersTab, ASelectionIsAnnounced) {
     StartersTab tab(TableTheme::standard(), kingQueen, false, &quietAnnouncer());
     activate(tab);
     const qsizetype before = quietAnnouncer().spoken().size();
-    tab.chart()->setFocus();
+    // The keys coming into the chart name the cell they start from.
+    tab.setFocus(Qt::OtherFocusReason);
+    press(&tab, Qt::Key_Tab);
+    ASSERT_TRUE(tab.chart()->hasFocus());
+    EXPECT_EQ(lastSaid(), "Your hand: King-queen suited, great");
     press(tab.chart(), Qt::Key_Left);
     EXPECT_EQ(lastSaid(), "Pair of kings, great");
     press(tab.chart(), Qt::Key_Right);
     EXPECT_EQ(lastSaid(), "Your hand: King-queen suited, great");
-    EXPECT_EQ(quietAnnouncer().spoken().size(), before + 2);
+    EXPECT_EQ(quietAnnouncer().spoken().size(), before + 3);
 }
 
 TEST(StartersChartView, ReadsAsAChartOfButtons) {
@@ -651,6 +678,43 @@ TEST(StartersChartView, LabelSizesWithIncreasedContrastFollowTheWidth) {
     StartersChartView standard(std::nullopt, false, false);
     standard.resize(400, 400);
     EXPECT_EQ(standard.labelSize(), 12);
+}
+
+TEST(StartersChartView, EveryLabelReadsOnItsCellAsDrawn) {
+    // Measured on the pixels a player sees, at the sidebar's and the panel's sizes: the inkiest pixel
+    // of each label against its cell just inside the top edge, 7:1 with more contrast, 4.5:1 otherwise.
+    for (const auto& [dark, increased, width] : {std::tuple{false, false, 230},
+                                                 {false, false, 384},
+                                                 {true, false, 230},
+                                                 {true, false, 384},
+                                                 {false, true, 230},
+                                                 {false, true, 384},
+                                                 {true, true, 230},
+                                                 {true, true, 384}}) {
+        StartersChartView chart(std::nullopt, dark, increased);
+        chart.resize(width, width);
+        QImage image(chart.size(), QImage::Format_RGB32);
+        image.fill(toQColor(GuideInk::ground(dark)));
+        chart.render(&image, {}, {}, QWidget::DrawChildren);
+        const auto colour = [&](QPoint at) {
+            return RGB::bytes(qRed(image.pixel(at)), qGreen(image.pixel(at)), qBlue(image.pixel(at)));
+        };
+        QStringList faint;
+        for (int index = 0; index < chartSide * chartSide; ++index) {
+            const QRectF cell = chart.cellRect(index / chartSide, index % chartSide);
+            const RGB fill = colour(QPointF(cell.center().x(), cell.top() + 2.5).toPoint());
+            double inkiest = 1;
+            const QRect label = cell.adjusted(2, 4, -2, -4).toRect();
+            for (int y = label.top(); y <= label.bottom(); ++y)
+                for (int x = label.left(); x <= label.right(); ++x)
+                    inkiest = std::max(inkiest, Contrast::ratio(colour({x, y}), fill));
+            if (inkiest < (increased ? Contrast::enhancedText : Contrast::text))
+                faint << QString::fromStdString(
+                             chartCell(index / chartSide, index % chartSide).description()) +
+                             QStringLiteral(" %1").arg(inkiest, 0, 'f', 1);
+        }
+        EXPECT_TRUE(faint.isEmpty()) << dark << increased << width << ": " << faint.join(", ").toStdString();
+    }
 }
 
 TEST(RankingsTab, TheRowsAreOneTabStopAndTheKeysReadThemOneByOne) {

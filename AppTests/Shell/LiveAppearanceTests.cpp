@@ -8,6 +8,7 @@
 #include "Game/BotSeating.h"
 #include "Style/Drawing/SystemAppearance.h"
 #include "SurfaceCoordinator.h"
+#include "Views/Controls/SlidingPicker.h"
 #include "Views/Home/HomeColumn.h"
 #include "Views/Home/HomeScreenModel.h"
 #include "Views/Home/HomeView.h"
@@ -23,7 +24,10 @@
 #include "Views/Table/TableScreen.h"
 #include "Views/WindowRoot.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -116,12 +120,74 @@ Open sheet(TableSurface surface, GameMode mode) {
     };
 }
 
-Open guide(TableSurface surface) {
-    return [surface](Game& game, QWidget*) -> QWidget* {
+Open table(TableSurface surface);
+
+// The guide opens on its first page; the player picks the tab where its switch is drawn.
+void pickTab(PokerBasicsView* guide, GuideTab tab) {
+    if (tab == GuideTab::basics)
+        return;
+    // The picker's pill slides on a clock of the test's, run to its end.
+    auto seconds = std::make_shared<double>(0);
+    AnimationClock& clock = guide->tabPicker()->clock();
+    clock.setTimeSource([seconds] { return *seconds; });
+    WidgetEvents::click(guide->tabButton(tab));
+    *seconds = later;
+    emit clock.ticked();
+    settle();
+}
+
+Open guide(TableSurface surface, GuideTab tab = GuideTab::basics) {
+    return [surface, tab](Game& game, QWidget*) -> QWidget* {
         HomeView* home = lobbyOf(game, surface);
         home->model().openGuide(GuideDestination::basics(0));
         runToTheEnd(game, home->clock());
+        pickTab(game.window->findChild<PokerBasicsView*>(), tab);
         return game.window.get();
+    };
+}
+
+void startSitAndGo(ControllerHarness& harness) {
+    const std::uint64_t seed = 11;
+    harness.controller.start(
+        GameSetup::sitAndGo(SitAndGoSetup{BotSeating::opponents(5, TableDifficulty::medium, seed), seed}));
+}
+
+// The guide beside the table in the window, opened from the toolbar, on one of its tabs.
+Open sidebarGuide(GuideTab tab) {
+    return [tab](Game& game, QWidget*) -> QWidget* {
+        auto* root = new WindowRoot(game.environment());
+        game.window.reset(root);
+        root->resize(1100, 750);
+        root->clock().setTimeSource([&game] { return game.seconds; });
+        startSitAndGo(game.harness);
+        root->show();
+        settle();
+        // The sidebar's switch, whose pill slides to "Guide".
+        AnimationClock& sidebarSwitch = root->findChild<SlidingPicker*>()->clock();
+        sidebarSwitch.setTimeSource([&game] { return game.seconds; });
+        for (QAction* action : root->toolbar()->actions())
+            if (action->text() == QStringLiteral("Poker Basics"))
+                WidgetEvents::click(root->toolbar()->widgetForAction(action));
+        runToTheEnd(game, root->clock());
+        runToTheEnd(game, sidebarSwitch);
+        pickTab(root->guide(), tab);
+        // The sidebar as it stands beside the table: its switch, and the guide on its ground.
+        return root->guide()->parentWidget()->parentWidget();
+    };
+}
+
+// The guide over the popover's table, on one of its tabs.
+Open tableGuide(GuideTab tab) {
+    return [tab](Game& game, QWidget*) -> QWidget* {
+        QWidget* screen = table(TableSurface::popover)(game, nullptr);
+        auto* tableScreen = static_cast<TableScreen*>(screen);
+        tableScreen->showGuide(true);
+        // The panel's rise, on the table's virtual clock, run to its end.
+        game.table->game.scheduler.advance(std::chrono::seconds(2));
+        emit tableScreen->clock().ticked();
+        settle();
+        pickTab(tableScreen->guidePanel(), tab);
+        return screen;
     };
 }
 
@@ -132,6 +198,20 @@ Open settings() {
         game.window->show();
         settle();
         return game.window.get();
+    };
+}
+
+// The guide over Settings, opened by its button, on one of its tabs.
+Open settingsGuide(GuideTab tab) {
+    return [tab](Game& game, QWidget* opened) -> QWidget* {
+        settings()(game, opened);
+        auto* view = static_cast<SettingsView*>(game.window.get());
+        for (QAbstractButton* button : view->findChildren<QAbstractButton*>())
+            if (button->text() == QStringLiteral("Poker Basics\u2026"))
+                WidgetEvents::click(button);
+        settle();
+        pickTab(view->guideSheet()->findChild<PokerBasicsView*>(), tab);
+        return view->guideSheet();
     };
 }
 
@@ -199,6 +279,13 @@ struct Screen {
     Open open;
     // The table screen is handed the look by its root; everything else follows the desktop itself.
     bool handedTheLook = false;
+    // Turned to increased contrast too, as well as to light and dark.
+    bool contrast = false;
+};
+
+struct Look {
+    bool dark;
+    bool contrast;
 };
 
 TEST(LiveAppearance, EveryScreenRedrawnAfterTheDesktopTurnsLightOrDarkIsTheScreenOpenedInThatLook) {
@@ -213,20 +300,35 @@ TEST(LiveAppearance, EveryScreenRedrawnAfterTheDesktopTurnsLightOrDarkIsTheScree
         {"window-sit-and-go-sheet", sheet(TableSurface::window, GameMode::sitAndGo)},
         {"popover-guide", guide(TableSurface::popover)},
         {"window-guide", guide(TableSurface::window)},
+        {"popover-guide-starters", guide(TableSurface::popover, GuideTab::starters), false, true},
+        {"popover-guide-glossary", guide(TableSurface::popover, GuideTab::glossary)},
+        {"sidebar-guide-basics", sidebarGuide(GuideTab::basics), false, true},
+        {"sidebar-guide-rankings", sidebarGuide(GuideTab::rankings)},
+        {"sidebar-guide-starters", sidebarGuide(GuideTab::starters), false, true},
+        {"sidebar-guide-glossary", sidebarGuide(GuideTab::glossary)},
+        {"popover-table-guide-basics", tableGuide(GuideTab::basics), true, true},
+        {"popover-table-guide-rankings", tableGuide(GuideTab::rankings), true},
+        {"popover-table-guide-starters", tableGuide(GuideTab::starters), true, true},
+        {"popover-table-guide-glossary", tableGuide(GuideTab::glossary), true},
         {"settings", settings()},
+        {"settings-guide-starters", settingsGuide(GuideTab::starters), false, true},
         {"onboarding", onboarding()},
         {"popover-table", table(TableSurface::popover), true},
         {"window-table", table(TableSurface::window), true},
     };
     const QString folder = WidgetEvents::galleryFolder("appearance");
     for (const Screen& screen : screens) {
-        for (const bool dark : {true, false}) {
-            const QString name = QStringLiteral("%1-to-%2").arg(screen.name, dark ? "dark" : "light");
+        for (const Look look : {Look{true, false}, Look{false, false}, Look{true, true}, Look{false, true}}) {
+            if (look.contrast && !screen.contrast)
+                continue;
+            const QString name =
+                QStringLiteral("%1-to-%2%3")
+                    .arg(screen.name, look.dark ? "dark" : "light", look.contrast ? "-contrast" : "");
             SCOPED_TRACE(name.toStdString());
-            WidgetEvents::DesktopAppearance before(!dark);
+            WidgetEvents::DesktopAppearance before(!look.dark);
             Game switched;
             QWidget* opened = screen.open(switched, nullptr);
-            WidgetEvents::DesktopAppearance after(dark);
+            WidgetEvents::DesktopAppearance after(look.dark, look.contrast);
             if (screen.handedTheLook)
                 static_cast<TableScreen*>(opened)->setAppearance(SystemAppearance::current());
             settle();

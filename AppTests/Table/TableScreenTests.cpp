@@ -16,6 +16,8 @@
 #include "Views/Controls/StyledButton.h"
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Learn/PracticeCaptionView.h"
+#include "Views/Learn/StartersChartView.h"
+#include "Views/Learn/StartersTab.h"
 #include "Views/Support/LeavingPicture.h"
 #include "Views/Table/ActionBar.h"
 #include "Views/Table/ActionMessage.h"
@@ -23,8 +25,11 @@
 #include "Views/Table/StageView.h"
 #include "Views/Table/TopBarView.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
+#include <QLayout>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTest>
 #include <QToolTip>
@@ -367,6 +372,47 @@ TEST(TableScreen, UnderReduceMotionTheGuideFadesInPlace) {
     table.game.scheduler.advance(std::chrono::milliseconds(75));
     EXPECT_GT(fade->look().opacity, 0);
     EXPECT_LT(fade->look().opacity, 1);
+}
+
+TEST(TableScreen, TheGuidesStartersTabOpensWithItsRuleAndTheWholeChartInView) {
+    for (const bool reduceMotion : {false, true}) {
+        SCOPED_TRACE(reduceMotion ? "Reduce Motion" : "moving");
+        TableScreenHarness table;
+        AppearanceFlags look;
+        look.reduceMotion = reduceMotion;
+        table.screen->setAppearance(look);
+        table.game.controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 8, 2)));
+        table.activate();
+        table.game.scheduler.advance(std::chrono::seconds(2));
+        table.press(Qt::Key_Question, QStringLiteral("?"));
+        table.game.scheduler.advance(std::chrono::seconds(1));
+        emit table.screen->clock().ticked();
+        PokerBasicsView* guide = table.screen->guidePanel();
+        ASSERT_TRUE(guide);
+        QAbstractButton* starters = guide->tabButton(GuideTab::starters);
+        QTest::mouseClick(starters, Qt::LeftButton, {}, starters->rect().center());
+        QApplication::processEvents();
+        auto* tab = qobject_cast<StartersTab*>(guide->tabContent());
+        ASSERT_TRUE(tab);
+        // The rule of thumb's card is drawn where it stands, right under the picker: no plain band.
+        const QImage shown = guide->grab().toImage();
+        QWidget* rule = tab->widget()->layout()->itemAt(0)->widget();
+        const QRect card = QRect(rule->mapTo(guide, QPoint(0, 0)), rule->size()).adjusted(12, 12, -12, -12);
+        const QRgb ground = shown.pixel(card.topLeft() - QPoint(20, 0));
+        int drawn = 0;
+        for (int y = card.top(); y <= card.bottom(); ++y)
+            for (int x = card.left(); x <= card.right(); ++x)
+                drawn += shown.pixel(x, y) != ground;
+        EXPECT_GT(drawn, card.width() * card.height() / 2);
+        // The tab stays inside the guide, with the whole chart in view as it opens.
+        EXPECT_LE(tab->mapTo(guide, QPoint(0, tab->height())).y(), guide->height());
+        StartersChartView* chart = tab->chart();
+        const QRectF lastCell = chart->cellRect(chartSide - 1, chartSide - 1);
+        EXPECT_LE(chart->mapTo(tab->viewport(), lastCell.bottomRight().toPoint()).y(),
+                  tab->viewport()->height());
+        EXPECT_LE(chart->mapTo(tab->viewport(), lastCell.bottomRight().toPoint()).x(),
+                  tab->viewport()->width());
+    }
 }
 
 TEST(TableScreen, ThePracticeCaptionIsItsOwnPanel) {

@@ -35,6 +35,8 @@ class SlidingPicker : public QWidget {
     const std::vector<QAbstractButton*>& segments() const { return segments_; }
     // The share of their size the titles are drawn at, so that each fits its segment.
     double titleScale() const { return titleScale_; }
+    // The clock of the pill's movement.
+    AnimationClock& clock() { return clock_; }
 
     QSize sizeHint() const override;
 

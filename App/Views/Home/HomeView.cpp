@@ -229,7 +229,11 @@ void HomeView::setTheme(const TableTheme& art) {
     showNotice(false);
     if (sheet_)
         sheet_->setTheme(lobby_, art_);
-    showGuide(false);
+    // The guide redraws where it stands: the player keeps their tab, page and place on it.
+    if (guide_ && model_->guide())
+        guide_->setTheme(art_, lobby_);
+    else
+        showGuide(false);
     update();
 }
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "Learn/GuideShell.h"
@@ -17,7 +18,9 @@
 #include "Views/Learn/GlossaryTab.h"
 #include "Views/Learn/GuideColors.h"
 #include "Views/Learn/RankingsTab.h"
+#include "Views/Learn/StartersChartView.h"
 #include "Views/Learn/StartersTab.h"
+#include "Views/Support/Announcer.h"
 #include "Views/Support/DialogKeys.h"
 #include "Views/Support/FocusChain.h"
 #include "Views/Support/FocusReturn.h"
@@ -32,15 +35,7 @@ PokerBasicsView::PokerBasicsView(Setup setup, QWidget* parent)
     focusedTerm_ = opening.focusedTerm;
     const bool panel = setup_.presentation == Presentation::panel;
     setAccessibleName(QStringLiteral("Poker Basics"));
-    if (panel) {
-        // The page takes its colour from the guide's own look, like its texts, so it reads the same
-        // over any screen and in a window whose palette follows another appearance.
-        QPalette page = palette();
-        page.setColor(QPalette::Window, toQColor(LabelColors::window(setup_.theme.dark)));
-        setPalette(page);
-        setAutoFillBackground(true);
-        setBackgroundRole(QPalette::Window);
-    }
+    paintPage();
 
     stack_ = new QVBoxLayout(this);
     const int padding = static_cast<int>(GuideShell::padding(!panel));
@@ -48,11 +43,11 @@ PokerBasicsView::PokerBasicsView(Setup setup, QWidget* parent)
     stack_->setSpacing(0);
     if (panel) {
         auto* header = new QHBoxLayout;
-        auto* heading = new QLabel(QStringLiteral("Poker Basics"), this);
-        heading->setFont(ThemeFonts::system(20, FontWeight::semibold));
-        GuideColors::setTextColour(heading, GuideColors::primary(setup_.theme.dark));
-        StyleAccessibility::setRole(heading, QAccessible::Heading);
-        header->addWidget(heading);
+        heading_ = new QLabel(QStringLiteral("Poker Basics"), this);
+        heading_->setFont(ThemeFonts::system(20, FontWeight::semibold));
+        GuideColors::setTextColour(heading_, GuideColors::primary(setup_.theme.dark));
+        StyleAccessibility::setRole(heading_, QAccessible::Heading);
+        header->addWidget(heading_);
         header->addStretch(1);
         done_ = new StyledButton(setup_.theme, QStringLiteral("Done"), ControlKind::secondary(),
                                  ControlSize::small, std::nullopt, setup_.onDone, this);
@@ -76,12 +71,58 @@ PokerBasicsView::PokerBasicsView(Setup setup, QWidget* parent)
                                 static_cast<int>(tab_), this);
     connect(picker_, &SlidingPicker::picked, this, [this](int index) {
         setTab(allGuideTabs[static_cast<std::size_t>(index)]);
-        // The page's words sit under the picker where no key reaches them: choosing the tab reads them.
-        readBasicsPage();
+        // The tab's words sit under the picker where no key reaches them: choosing the tab reads them.
+        readTab();
     });
     stack_->addWidget(picker_);
     stack_->addSpacing(12);
     buildContent();
+}
+
+void PokerBasicsView::paintPage() {
+    if (setup_.presentation != Presentation::panel) {
+        return;
+    }
+    // The page takes its colour from the guide's own look, like its texts, so it reads the same
+    // over any screen and in a window whose palette follows another appearance.
+    QPalette page = palette();
+    page.setColor(QPalette::Window, toQColor(LabelColors::window(setup_.theme.dark)));
+    setPalette(page);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Window);
+}
+
+void PokerBasicsView::setTheme(const TableTheme& art, const TableTheme& theme) {
+    setup_.art = art;
+    setup_.theme = theme;
+    paintPage();
+    if (heading_) {
+        GuideColors::setTextColour(heading_, GuideColors::primary(theme.dark));
+    }
+    if (done_) {
+        done_->setTheme(theme);
+    }
+    picker_->setTheme(theme);
+    // The tab is drawn anew in the new look; what the player chose on it carries over.
+    std::optional<BotKit::StartingHand> chosen;
+    if (auto* starters = qobject_cast<StartersTab*>(content_)) {
+        chosen = starters->chart()->selected();
+    }
+    auto* scrolled = qobject_cast<QAbstractScrollArea*>(content_);
+    const int scroll = scrolled ? scrolled->verticalScrollBar()->value() : 0;
+    QWidget* focused = QApplication::focusWidget();
+    const bool chartHadKeys = qobject_cast<StartersChartView*>(focused) && content_->isAncestorOf(focused);
+    buildContent();
+    stack_->activate();
+    if (auto* starters = qobject_cast<StartersTab*>(content_)) {
+        starters->restoreSelection(chosen);
+        if (chartHadKeys) {
+            starters->chart()->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(content_)) {
+        area->verticalScrollBar()->setValue(scroll);
+    }
 }
 
 QAbstractButton* PokerBasicsView::tabButton(GuideTab tab) const {
@@ -100,6 +141,19 @@ void PokerBasicsView::showEvent(QShowEvent* event) {
         readBasicsPage();
     }
     shown_ = true;
+}
+
+void PokerBasicsView::readTab() {
+    if (tab_ == GuideTab::basics) {
+        readBasicsPage();
+        return;
+    }
+    if (!setup_.announcer) {
+        return;
+    }
+    auto* starters = qobject_cast<StartersTab*>(content_);
+    setup_.announcer->announce(
+        GuideShell::tabReading(tab_, starters ? starters->selectionLine() : QString()));
 }
 
 void PokerBasicsView::readBasicsPage() {

@@ -11,6 +11,7 @@
 
 class Announcer;
 class QAbstractButton;
+class QLabel;
 class QVBoxLayout;
 class SlidingPicker;
 class StyledButton;
@@ -58,12 +59,18 @@ class PokerBasicsView : public QWidget {
     StyledButton* doneButton() const { return done_; }
     // Reads out the Basics page shown, when the Basics tab is.
     void readBasicsPage();
+    // The desktop turned light or dark, or asked for more contrast: the guide redraws in the new look
+    // where it stands, on the same tab, page, chart choice and scroll.
+    void setTheme(const TableTheme& art, const TableTheme& theme);
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
     void buildContent();
+    // Reads out the words at the top of the tab shown.
+    void readTab();
+    void paintPage();
     // The panel's Return: the focused button, else the Basics page forward.
     void pressReturn();
 
@@ -74,6 +81,7 @@ class PokerBasicsView : public QWidget {
     QVBoxLayout* stack_ = nullptr;
     SlidingPicker* picker_ = nullptr;
     StyledButton* done_ = nullptr;
+    QLabel* heading_ = nullptr;
     QWidget* content_ = nullptr;
     bool shown_ = false;
 };

@@ -92,10 +92,7 @@ RankingsTab::RankingsTab(const TableTheme& art, bool compact, std::optional<QStr
     auto* stack = new QVBoxLayout(content);
     stack->setContentsMargins(1, 1, 1, 1);
     stack->setSpacing(8);
-    auto* intro =
-        new QLabel(QStringLiteral("Best first. You make the best five cards you can from your two and the "
-                                  "five on the board. Suits never break a tie."),
-                   content);
+    auto* intro = new QLabel(GuideShell::rankingsIntro(), content);
     intro->setWordWrap(true);
     // The words line up 2 points inside the panel's card, not the room kept for its shadow.
     const QMargins shadow = SatinPanel::shadowMargins();

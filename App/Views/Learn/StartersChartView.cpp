@@ -371,6 +371,13 @@ void StartersChartView::keyPressEvent(QKeyEvent* event) {
 void StartersChartView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update();
+    // Only the keys' coming: a window turning active again hands back the focus it had, and a click
+    // tells of the cell it chooses.
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+        reason == Qt::ShortcutFocusReason) {
+        emit entered();
+    }
 }
 
 void StartersChartView::focusOutEvent(QFocusEvent* event) {

@@ -53,6 +53,8 @@ class StartersChartView : public QWidget {
 
   signals:
     void selectionChanged(const BotKit::StartingHand& hand);
+    // The keys came into the chart from elsewhere.
+    void entered();
 
   protected:
     void paintEvent(QPaintEvent* event) override;

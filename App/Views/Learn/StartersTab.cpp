@@ -1,9 +1,11 @@
 #include "Views/Learn/StartersTab.h"
 
 #include <QFontMetricsF>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "Learn/GuideShell.h"
@@ -117,16 +119,14 @@ StartersTab::StartersTab(const TableTheme& theme, std::optional<BotKit::Starting
     stack->setSpacing(10);
 
     auto* rule = new SatinPanel(theme, false, 12, content);
+    rule_ = rule;
     auto* ruleWords = new QVBoxLayout(rule);
     ruleWords->setContentsMargins(12, 10, 12, 10);
     ruleWords->setSpacing(3);
-    ruleWords->addWidget(paragraph(QStringLiteral("Rule of thumb"), 13, FontWeight::semibold,
+    ruleWords->addWidget(paragraph(GuideShell::startersRuleTitle(), 13, FontWeight::semibold,
                                    GuideColors::primary(dark), rule));
-    ruleWords->addWidget(paragraph(
-        QStringLiteral(
-            "Play pairs, two high cards (A, K, Q, J, 10), and an ace with a card of the same suit. Fold "
-            "most of the rest, and play fewer hands when more players are left to act after you."),
-        12, FontWeight::regular, GuideColors::secondary(dark), rule));
+    ruleWords->addWidget(
+        paragraph(GuideShell::startersRule(), 12, FontWeight::regular, GuideColors::secondary(dark), rule));
     stack->addWidget(rule);
 
     // What follows the panel lines up with the panel's card, not with the room kept for its shadow.
@@ -137,11 +137,17 @@ StartersTab::StartersTab(const TableTheme& theme, std::optional<BotKit::Starting
     stack->addLayout(below);
     chart_ = new StartersChartView(currentHand, dark, increasedContrast);
     chartScroll_ = new SidewaysScrollArea(chart_, content);
+    // Centred where the room under the rule of thumb holds less than the width would give it.
+    auto* chartRow = new QHBoxLayout;
+    chartRow->setContentsMargins(0, 0, 0, 0);
+    chartRow->addStretch(0);
+    chartRow->addWidget(chartScroll_, 1);
+    chartRow->addStretch(0);
     if (compact) {
         // The narrow sidebar gives the chart the shadow's room too, so it scrolls sideways less often.
-        stack->insertWidget(stack->indexOf(rule) + 1, chartScroll_);
+        stack->insertLayout(stack->indexOf(rule) + 1, chartRow);
     } else {
-        below->addWidget(chartScroll_);
+        below->addLayout(chartRow);
     }
     legend_ = new BandLegend(dark, increasedContrast, content);
     below->addWidget(legend_);
@@ -158,6 +164,13 @@ StartersTab::StartersTab(const TableTheme& theme, std::optional<BotKit::Starting
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Focus coming into the chart names the cell the arrow keys start from, as a list names its
+    // current row.
+    connect(chart_, &StartersChartView::entered, this, [this] {
+        if (announcer_) {
+            announcer_->announce(selectionLine());
+        }
+    });
     connect(chart_, &StartersChartView::selectionChanged, this, [this](const BotKit::StartingHand& hand) {
         showDetail();
         showSelection();
@@ -174,9 +187,40 @@ StartersTab::StartersTab(const TableTheme& theme, std::optional<BotKit::Starting
     showDetail();
 }
 
+void StartersTab::resizeEvent(QResizeEvent* event) {
+    QScrollArea::resizeEvent(event);
+    fitChart();
+}
+
+void StartersTab::fitChart() {
+    // Laid out as the stack above lays it: its 1 pt margins, the card and the 10 pt between.
+    const int above = 1 + rule_->heightForWidth(viewport()->width() - 2) + 10;
+    const int room = viewport()->height() - above - 1;
+    chartScroll_->setMaximumWidth(std::max(room, chart_->minimumWidth()));
+}
+
 void StartersTab::setCurrentHand(std::optional<BotKit::StartingHand> currentHand) {
     chart_->setCurrent(currentHand);
     showDetail();
+}
+
+void StartersTab::restoreSelection(std::optional<BotKit::StartingHand> selected) {
+    if (!selected || selected == chart_->selected()) {
+        return;
+    }
+    {
+        // Nothing was chosen now: nothing to say.
+        const QSignalBlocker quiet(chart_);
+        chart_->select(*selected);
+    }
+    showDetail();
+    showSelection();
+}
+
+QString StartersTab::selectionLine() const {
+    const auto selected = chart_->selected();
+    return selected ? StartersChart::selectionAnnouncement(*selected, chart_->current())
+                    : StartersChart::noSelectionText();
 }
 
 void StartersTab::showSelection() {

@@ -27,16 +27,27 @@ class StartersTab : public QScrollArea {
     StartersChartView* chart() const { return chart_; }
     // A new hand at the table: the chart outlines it, keeping the player's selection and the scroll.
     void setCurrentHand(std::optional<BotKit::StartingHand> currentHand);
+    // The selection the player had on the tab this one replaces, taken back without a word.
+    void restoreSelection(std::optional<BotKit::StartingHand> selected);
     QLabel* detailLabel() const { return detail_; }
+    // What a reader hears of the selection: the cell's words, or that none is chosen yet.
+    QString selectionLine() const;
     BandLegend* legend() const { return legend_; }
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
+    // The chart as large as the width allows, but no taller than the room under the rule of thumb,
+    // so the whole of it is in view as the tab opens.
+    void fitChart();
     void showDetail();
     // Where the chart scrolls sideways, the selected cell is brought into view.
     void showSelection();
 
     bool dark_;
     Announcer* announcer_;
+    QWidget* rule_ = nullptr;
     StartersChartView* chart_ = nullptr;
     SidewaysScrollArea* chartScroll_ = nullptr;
     BandLegend* legend_ = nullptr;

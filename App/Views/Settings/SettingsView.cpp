@@ -191,6 +191,13 @@ void setChecked(QCheckBox* box, bool on) {
     box->setChecked(on);
 }
 
+// The guide's looks for the profile's style and the desktop's appearance of the moment.
+SettingsRules::GuideThemes guideThemesNow(const AppEnvironment& environment) {
+    const AppSettings settings =
+        environment.appState ? environment.appState->profile().settings : AppSettings{};
+    return SettingsRules::guideThemes(settings.style, SystemAppearance::current(), settings.fourColorDeck);
+}
+
 } // namespace
 
 SettingsView::SettingsView(AppEnvironment environment, QWidget* parent)
@@ -240,6 +247,11 @@ SettingsView::SettingsView(AppEnvironment environment, QWidget* parent)
     connect(appearance_, &AppearanceWatcher::changed, this, [this] {
         applyLook();
         refresh();
+        // The guide open over Settings draws in the new look where it stands.
+        if (auto* guide = guideSheet_ ? guideSheet_->findChild<PokerBasicsView*>() : nullptr) {
+            const SettingsRules::GuideThemes themes = guideThemesNow(environment_);
+            guide->setTheme(themes.art, themes.theme);
+        }
     });
     applyLook();
     refresh();
@@ -453,10 +465,7 @@ void SettingsView::showGuide() {
         guideSheet_->activateWindow();
         return;
     }
-    const AppSettings settings =
-        environment_.appState ? environment_.appState->profile().settings : AppSettings{};
-    const SettingsRules::GuideThemes themes =
-        SettingsRules::guideThemes(settings.style, SystemAppearance::current(), settings.fourColorDeck);
+    const SettingsRules::GuideThemes themes = guideThemesNow(environment_);
 
     auto* sheet = new QDialog(this);
     sheet->setAttribute(Qt::WA_DeleteOnClose);

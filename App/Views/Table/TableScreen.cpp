@@ -199,6 +199,9 @@ TableScreen::~TableScreen() {
 void TableScreen::setAppearance(AppearanceFlags appearance) {
     appearance_ = appearance;
     updateTheme();
+    if (guidePanel_) {
+        guidePanel_->setTheme(theme_, guideLook());
+    }
     refresh();
 }
 

@@ -130,6 +130,8 @@ class TableScreen : public QWidget {
     QRect rowRect() const;
     FadeScaleEffect::Look arrivalLook() const;
     void placeGuide();
+    // The guide's controls: satin whatever the table's style, in the table's look.
+    TableTheme guideLook() const;
     void showContent();
     void closedGuide();
     void refresh();

@@ -28,26 +28,23 @@ void TableScreen::showGuide(bool open) {
         theme_.reduceMotion ? MotionStyle::reducedFade() : AnimationCurve::easeOut(0.24);
     guide_ = Transition{curve, now, guide_.value(now), open ? 1.0 : 0.0};
     if (open && !guidePanel_) {
-        // The guide always draws in satin, whatever the table's style.
-        const TableTheme satin = TableTheme::make(TableStyleID::satin, surface_, theme_.pixelUnit,
-                                                  appearance_, theme_.fourColorDeck);
         PokerBasicsView::Setup setup;
         setup.art = theme_;
-        setup.theme = satin;
+        setup.theme = guideLook();
         setup.presentation = PokerBasicsView::Presentation::panel;
         setup.currentHand = TableScreenRules::heroHand(game->view());
         setup.heldRank = TableScreenRules::guideHeldRank(learning(), game->view());
         setup.onDone = [this] { showGuide(false); };
         setup.announcer = announcer_;
         guidePanel_ = new PokerBasicsView(std::move(setup), this);
-        if (theme_.reduceMotion) {
-            guidePanel_->setGraphicsEffect(new FadeScaleEffect(
-                [this] {
-                    return FadeScaleEffect::Look{guide_.value(clock_.now()), 1};
-                },
-                guidePanel_));
-        }
         guidePanel_->show();
+    }
+    if (theme_.reduceMotion && !guidePanel_->graphicsEffect()) {
+        guidePanel_->setGraphicsEffect(new FadeScaleEffect(
+            [this] {
+                return FadeScaleEffect::Look{guide_.value(clock_.now()), 1};
+            },
+            guidePanel_));
     }
     guidePanel_->raise();
     placeGuide();
@@ -65,14 +62,27 @@ void TableScreen::showGuide(bool open) {
     clock_.start();
 }
 
+TableTheme TableScreen::guideLook() const {
+    // The guide always draws in satin, whatever the table's style.
+    return TableTheme::make(TableStyleID::satin, surface_, theme_.pixelUnit, appearance_,
+                            theme_.fourColorDeck);
+}
+
 void TableScreen::placeGuide() {
     if (!guidePanel_) {
         return;
     }
-    const double shown = guide_.value(clock_.now());
+    const double now = clock_.now();
+    const double shown = guide_.value(now);
     if (auto* fade = guidePanel_->graphicsEffect()) {
-        // Reduce Motion: the panel fades in place.
-        fade->update();
+        // Reduce Motion: the panel fades in place. Faded in, it draws itself: the satin panels inside
+        // clip their corners with an effect of their own, which Qt leaves undrawn inside another, and
+        // the guide's cards would stay blank.
+        if (guideOpen_ && guide_.isFinished(now)) {
+            guidePanel_->setGraphicsEffect(nullptr);
+        } else {
+            fade->update();
+        }
         guidePanel_->setGeometry(rect());
     } else {
         // It rises from the bottom edge and goes back down.
