@@ -5,6 +5,7 @@
 
 #include "PokerEngine/Street.h"
 #include "Style/AvatarModel.h"
+#include "Table/CardGeometry.h"
 
 using PokerEngine::HandEvent;
 
@@ -97,4 +98,37 @@ RGB logSeatColor(const std::optional<BotKit::BotProfile>& profile) {
     if (profile)
         return CharacterBackdrop::color(profile->avatar);
     return CharacterBackdrop::hero();
+}
+
+QString LogEntry::spoken() const {
+    return std::visit(
+        [](const auto& row) {
+            using Row = std::decay_t<decltype(row)>;
+            if constexpr (std::is_same_v<Row, Heading>) {
+                QStringList words{row.title};
+                for (const auto& card : row.cards)
+                    words << CardGeometry::spokenName(card);
+                return words.join(QStringLiteral(", "));
+            } else {
+                return row.text;
+            }
+        },
+        kind);
+}
+
+QString LogEntry::spoken(const std::vector<LogEntry>& rows) {
+    QString said;
+    for (const LogEntry& row : rows) {
+        const QString words = row.spoken();
+        if (words.isEmpty())
+            continue;
+        if (!said.isEmpty())
+            said += QLatin1Char(' ');
+        said += words;
+        // A row that is not already a sentence is made one, so the reader pauses between rows.
+        static const QString endings = QStringLiteral(".!?\u2026");
+        if (!endings.contains(words.back()))
+            said += QLatin1Char('.');
+    }
+    return said;
 }

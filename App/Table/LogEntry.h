@@ -43,6 +43,12 @@ struct LogEntry {
     // player's turn. `newcomers` are the seats filled by bots before this hand.
     static std::vector<LogEntry> entries(const PokerEngine::PlayerView& view, const TableText& text,
                                          const std::vector<int>& newcomers);
+
+    // The row in words, as a screen reader says it: a heading's title with its cards by their spoken
+    // names, a line or the prompt as written.
+    QString spoken() const;
+    // The rows read one after another, each its own sentence; empty for no rows.
+    static QString spoken(const std::vector<LogEntry>& rows);
 };
 
 template <> struct std::hash<LogEntry> { std::size_t operator()(const LogEntry& entry) const noexcept; };

@@ -205,7 +205,9 @@ QWidget* WindowRoot::makeSidebar() {
     switchRow->addWidget(segments_);
     layout->addLayout(switchRow);
     sidebarPages_ = new QStackedWidget(sidebar);
-    log_ = new ActionLogView(theme_->theme(), environment_.controller);
+    // Only a holder of pages: a reader entering the sidebar hears the page, not the stack it lies in.
+    StyleAccessibility::setRole(sidebarPages_, QAccessible::Client);
+    log_ = new ActionLogView(theme_->theme(), environment_.controller, environment_.announcer);
     log_->setContentsMargins(14, 0, 14, 0);
     sidebarPages_->addWidget(log_);
     layout->addWidget(sidebarPages_, 1);

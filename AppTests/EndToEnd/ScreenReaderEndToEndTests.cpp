@@ -1252,4 +1252,114 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsTheSidebarGuideAsItOpensAndKeepsItsKeysOnT
     EXPECT_FALSE(spoken.contains("po selected")) << heard;
 }
 
+// At a Quick Hand series started from the window's lobby the player checks or calls with "c" at each
+// prompt until a street has been dealt; then, on the player's turn, Shift+Tab takes the keys to the action
+// log. Prints "M" with how much Orca had said before, "F" with what then holds the keys (role, name),
+// "A" for each element on the way from the window down to it (role, name, states), and "R" for each of
+// the log's rows as the bus gives them (role, name, top edge).
+const std::string logReader = std::string(keySteps) + R"py(
+def held():
+    app.clearCache()
+    return next((found for found in (focused(window) for window in app) if found), None)
+def logRows():
+    app.clearCache()
+    log = next((found for found in (pyatspi.findDescendant(window, lambda node: node.name == "Action log")
+                                    for window in app) if found), None)
+    if log is None: return []
+    return pyatspi.findAllDescendants(log, lambda node: node.getRole() in (
+        pyatspi.ROLE_LIST_ITEM, pyatspi.ROLE_HEADING) and node.getState().contains(pyatspi.STATE_SHOWING))
+subprocess.run(["xdotool", "key", "Return"])
+deadline, ready = time.time() + 240, False
+while time.time() < deadline and not ready:
+    time.sleep(1.5)
+    try: names = [node.name for node in logRows()]
+    except Exception: continue
+    if not names or not names[-1].startswith("Your turn"): continue
+    ready = any(re.match(r"(Flop|Turn|River), ", name) for name in names)
+    if not ready: subprocess.run(["xdotool", "key", "c"])
+print("M\t%d" % len(spoken() or [])); sys.stdout.flush()
+# Each press waits for the keys to move, however slowly a loaded game moves them.
+node = held()
+for _ in range(12):
+    if node is not None and node.name == "Action log": break
+    subprocess.run(["xdotool", "key", "shift+Tab"])
+    deadline, before = time.time() + 10, node
+    while time.time() < deadline and node == before:
+        time.sleep(0.5); node = held()
+print("F\t%s\t%s" % (node.getRoleName() if node else "", said(node.name) if node else ""))
+way = []
+while node is not None and node.getRole() != pyatspi.ROLE_APPLICATION:
+    way.insert(0, node); node = node.parent
+for step in way:
+    print("A\t%s\t%s\t%s" % (step.getRoleName(), said(step.name or ""),
+          ",".join(pyatspi.stateToString(s) for s in step.getState().getStates())))
+for row in logRows():
+    print("R\t%s\t%s\t%d" % (row.getRoleName(), said(row.name),
+          row.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).y))
+sys.stdout.flush()
+waitUntilSaid("Your turn \u00b7", 30)
+# Orca writes its record in blocks: moving on makes it write out what it said of the log.
+subprocess.run(["xdotool", "key", "Tab"]); time.sleep(3)
+)py";
+
+// Shift+Tab to the action log: the rows the bus gives are one element each, in the order they are
+// drawn, and Orca says every one of them in that order, the short lines and the street headings with
+// their cards among them; nothing on the way in is an unnamed element holding the keys, or a layered
+// pane.
+TEST_F(ScreenReaderEndToEnd, OrcaReadsEveryRowOfTheActionLogInOrderWhenShiftTabReachesIt) {
+    QDir().mkpath(dataFolder(home.path()));
+    QFile profile(dataFolder(home.path()) + "/profile.json");
+    ASSERT_TRUE(profile.open(QIODevice::WriteOnly));
+    profile.write(
+        R"({"schemaVersion": 1, "bankroll": 10000, "onboarded": true, "choices": {"quickHandHands": 10},
+                      "settings": {"botSpeed": "fast", "autoDeal": true, "launchSurface": "window"}})");
+    profile.close();
+    QString why;
+    const auto read = readWithOrca(*desktop, home.path(), logReader, why);
+    if (!read)
+        GTEST_SKIP() << why.toStdString();
+    const auto& [printed, spoken] = *read;
+    const std::string seen = printed.toStdString() + "\n" + spoken.toStdString();
+    const QList<QStringList> held = linesOf(printed, QStringLiteral("F"));
+    ASSERT_EQ(held.size(), 1) << seen;
+    EXPECT_EQ(held[0].join('|').toStdString(), "list|Action log") << seen;
+    for (const QStringList& step : linesOf(printed, QStringLiteral("A"))) {
+        EXPECT_NE(step.value(0).toStdString(), "layered pane") << seen;
+        if (step.value(2).split(',').contains("focused")) {
+            EXPECT_EQ(step.value(1).toStdString(), "Action log")
+                << "holds the keys beside the log: " << step.join('|').toStdString();
+        }
+    }
+
+    const QList<QStringList> rows = linesOf(printed, QStringLiteral("R"));
+    ASSERT_GE(rows.size(), 4) << seen;
+    EXPECT_EQ(rows.front().value(1).toStdString(), "Preflop") << seen;
+    EXPECT_TRUE(rows.back().value(1).startsWith("Your turn \u00b7 ")) << seen;
+    bool street = false;
+    for (qsizetype index = 0; index < rows.size(); ++index) {
+        if (index > 0) {
+            EXPECT_GT(rows[index].value(2).toInt(), rows[index - 1].value(2).toInt())
+                << "drawn out of order:\n"
+                << seen;
+        }
+        street =
+            street ||
+            QRegularExpression("^(Flop|Turn|River), \\w+ of \\w+").match(rows[index].value(1)).hasMatch();
+    }
+    EXPECT_TRUE(street) << "no street with its cards:\n" << seen;
+
+    // Heard after Shift+Tab, each row in its own words, in the order drawn.
+    const qsizetype before = linesOf(printed, QStringLiteral("M")).value(0).value(0).toInt();
+    const QString heard = spoken.split('\n').mid(before).join('\n');
+    EXPECT_FALSE(heard.contains("layered pane")) << heard.toStdString();
+    qsizetype at = heard.indexOf("Action log");
+    EXPECT_GE(at, 0) << heard.toStdString();
+    for (const QStringList& row : rows) {
+        const qsizetype found = heard.indexOf(row.value(1), std::max<qsizetype>(at, 0));
+        EXPECT_GE(found, 0) << "never heard, or out of order: " << row.value(1).toStdString() << "\n"
+                            << heard.toStdString();
+        at = found < 0 ? at : found + row.value(1).size();
+    }
+}
+
 } // namespace

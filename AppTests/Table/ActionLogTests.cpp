@@ -3,11 +3,16 @@
 #include "PokerEngine/Engine.h"
 #include "Style/AvatarModel.h"
 #include "Table/HandEvents.h"
+#include "Views/Support/Announcer.h"
 #include "Views/Table/ActionLogView.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTest>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -36,6 +41,10 @@ LogEntry line(std::optional<std::int64_t> seat, const QString& text) {
 
 LogEntry heading(const QString& title, std::vector<Card> cards = {}) {
     return {LogEntry::Heading{title, std::move(cards)}};
+}
+
+Card card(const char* code) {
+    return *Card::fromCode(code);
 }
 
 const AppearanceFlags reduceMotion{.reduceMotion = true};
@@ -105,6 +114,28 @@ TEST(LogEntry, EqualRowsHashAlike) {
     EXPECT_EQ(std::hash<LogEntry>{}(a), std::hash<LogEntry>{}(b));
     EXPECT_NE(a, line(std::nullopt, "Finn folds"));
     EXPECT_NE(a, LogEntry{LogEntry::YourTurn{"Finn folds"}});
+}
+
+TEST(LogEntry, ReadAloudEachRowIsASentenceAndAHeadingNamesItsCards) {
+    const struct {
+        const char* name;
+        std::vector<LogEntry> rows;
+        QString spoken;
+    } cases[] = {
+        {"no rows", {}, ""},
+        {"short lines kept whole, a street with its cards",
+         {line(1, "Goldie folds"), heading("Flop", {card("Th"), card("2c"), card("As")}),
+          line(0, "You check")},
+         "Goldie folds. Flop, Ten of hearts, Two of clubs, Ace of spades. You check."},
+        {"a row already a sentence",
+         {line(0, "You win 20."), line(std::nullopt, "Split pot!")},
+         "You win 20. Split pot!"},
+        {"the prompt as written",
+         {LogEntry{LogEntry::YourTurn{"Your turn · 20 to call"}}},
+         "Your turn · 20 to call."},
+    };
+    for (const auto& row : cases)
+        EXPECT_EQ(LogEntry::spoken(row.rows), row.spoken) << row.name;
 }
 
 TEST(LogEntry, SeatDotColours) {
@@ -263,4 +294,37 @@ TEST(ActionLogView, LongLinesWrapWithinTheLogAndTheNewestStaysInReach) {
     QApplication::processEvents();
     const QWidget* only = log.rowWidgets().front();
     EXPECT_EQ(only->height(), only->heightForWidth(only->width()));
+}
+
+// A reader reaching the log by Tab or Shift+Tab hears every row in order, the short lines and the
+// headings with their cards among them; only the log is read as holding the keys, not its viewport.
+TEST(ActionLogView, ReachedByTheKeysItIsReadWholeInOrder) {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    Announcer announcer;
+    announcer.setShowsNotifications(false);
+    auto* log = new ActionLogView(satinWindow(reduceMotion), nullptr, &announcer);
+    QPushButton before, after;
+    layout->addWidget(&before);
+    layout->addWidget(log);
+    layout->addWidget(&after);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    log->setRows({heading("Preflop"), line(1, "Goldie folds"),
+                  heading("Flop", {card("Th"), card("2c"), card("As")}), line(0, "You check")},
+                 3, [](std::int64_t) { return RGB::white; });
+    for (QWidget* from : {&before, &after}) {
+        from->setFocus();
+        QTest::keyClick(from, Qt::Key_Tab, from == &after ? Qt::ShiftModifier : Qt::NoModifier);
+        QApplication::processEvents();
+        ASSERT_TRUE(log->scrollArea()->hasFocus());
+        EXPECT_EQ(announcer.spoken().join('|').toStdString(),
+                  QStringList(from == &after ? 2 : 1,
+                              "Preflop. Goldie folds. Flop, Ten of hearts, Two of clubs, "
+                              "Ace of spades. You check.")
+                      .join('|')
+                      .toStdString());
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(log->scrollArea())->role(), QAccessible::List);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(log->scrollArea()->viewport())->state().focused);
 }

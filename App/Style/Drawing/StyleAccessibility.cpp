@@ -18,6 +18,10 @@ class StyledAccessible : public QAccessibleWidget {
 
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
+        // A widget that hands its keys to another (a scroll area's viewport) says so through Qt as if it
+        // held them too: only the one it hands them to is focused.
+        if (widget()->focusProxy())
+            state.focused = false;
         if (widget()->property(StyleAccessibility::hiddenProperty).toBool())
             state.invisible = true;
         if (widget()->property(StyleAccessibility::modalProperty).toBool())

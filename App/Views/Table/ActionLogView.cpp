@@ -1,9 +1,11 @@
 #include "Views/Table/ActionLogView.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -13,6 +15,7 @@
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/TextPainter.h"
 #include "Style/FocusRing.h"
+#include "Views/Support/Announcer.h"
 #include "Views/Table/FocusFrame.h"
 #include "Views/Table/LogRows.h"
 
@@ -64,10 +67,12 @@ class ActionLogView::Header : public QWidget {
     QString text_;
 };
 
-ActionLogView::ActionLogView(const TableTheme& theme, GameController* controller, QWidget* parent)
+ActionLogView::ActionLogView(const TableTheme& theme, GameController* controller, Announcer* announcer,
+                             QWidget* parent)
     : QWidget(parent)
     , theme_(theme)
     , controller_(controller)
+    , announcer_(announcer)
     , header_(new Header(this))
     , scroll_(new QScrollArea(this))
     , content_(new QWidget)
@@ -80,8 +85,12 @@ ActionLogView::ActionLogView(const TableTheme& theme, GameController* controller
     layout->setSpacing(0);
     layout->addWidget(header_);
     layout->addWidget(scroll_, 1);
-    // The rows take the keys to scroll; a reader reaching them by Tab hears what they are.
+    // The rows take the keys to scroll; a reader reaching them by Tab hears what they are. They are a
+    // list of items: a reader walking the panel round them finds no loose labels to pick from, and the
+    // view the rows scroll in only hands its keys on, so it is not spoken as holding them.
+    StyleAccessibility::setRole(scroll_, QAccessible::List);
     StyleAccessibility::setName(scroll_, QStringLiteral("Action log"));
+    StyleAccessibility::setRole(scroll_->viewport(), QAccessible::Client);
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setWidgetResizable(true);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -221,6 +230,18 @@ bool ActionLogView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == scroll_) {
         switch (event->type()) {
         case QEvent::FocusIn:
+            // A reader picks only the longer of a panel's lines, and never its headings: reached by the
+            // keys, the log is read whole, in order. Told once the reader has been told of the focus,
+            // whose words would otherwise cut the log's short.
+            if (announcer_) {
+                const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+                if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+                    QTimer::singleShot(0, this, [this] {
+                        if (scroll_->hasFocus())
+                            announcer_->announce(LogEntry::spoken(rows_));
+                    });
+            }
+            [[fallthrough]];
         case QEvent::FocusOut:
         case QEvent::Resize:
         case QEvent::Move:

@@ -9,6 +9,7 @@
 #include "Style/TableTheme.h"
 #include "Table/LogEntry.h"
 
+class Announcer;
 class FocusFrame;
 class GameController;
 class QScrollArea;
@@ -20,8 +21,10 @@ class QVBoxLayout;
 class ActionLogView : public QWidget {
     Q_OBJECT
   public:
-    // `controller` may be null: the log then shows no rows until `setRows` gives some.
-    ActionLogView(const TableTheme& theme, GameController* controller, QWidget* parent = nullptr);
+    // `controller` may be null: the log then shows no rows until `setRows` gives some. With an
+    // `announcer`, a reader that reaches the rows by Tab or Shift+Tab hears every one of them in order.
+    ActionLogView(const TableTheme& theme, GameController* controller, Announcer* announcer = nullptr,
+                  QWidget* parent = nullptr);
 
     void setTheme(const TableTheme& theme);
     // The rows to show, the hand's number (none without a table) and each seat's dot colour.
@@ -49,6 +52,7 @@ class ActionLogView : public QWidget {
 
     TableTheme theme_;
     GameController* controller_;
+    Announcer* announcer_;
     std::vector<LogEntry> rows_;
     SeatColors colors_;
     class Header;

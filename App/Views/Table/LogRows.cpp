@@ -12,7 +12,6 @@
 #include "Style/Drawing/StyledParagraph.h"
 #include "Style/Drawing/TextPainter.h"
 #include "Style/SatinPalette.h"
-#include "Table/CardGeometry.h"
 #include "Table/LogDot.h"
 #include "Views/Table/CardView.h"
 
@@ -28,10 +27,7 @@ class HeadingRow : public QWidget {
         , theme_(theme)
         , row_(std::move(row)) {
         StyleAccessibility::setRole(this, QAccessible::Heading);
-        QStringList spoken{row_.title};
-        for (const auto& card : row_.cards)
-            spoken << CardGeometry::spokenName(card);
-        StyleAccessibility::setName(this, spoken.join(QStringLiteral(", ")));
+        StyleAccessibility::setName(this, LogEntry{row_}.spoken());
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     }
 
@@ -101,8 +97,8 @@ class YourTurnRow : public QWidget {
         : QWidget(parent)
         , theme_(theme)
         , row_(std::move(row)) {
-        StyleAccessibility::setRole(this, QAccessible::StaticText);
-        StyleAccessibility::setName(this, row_.text);
+        StyleAccessibility::setRole(this, QAccessible::ListItem);
+        StyleAccessibility::setName(this, LogEntry{row_}.spoken());
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     }
 
@@ -165,6 +161,9 @@ QWidget* heading(const TableTheme& theme, const LogEntry::Heading& row, QWidget*
 
 QWidget* line(const TableTheme& theme, const LogEntry::Line& row, const RGB& seatColor, QWidget* parent) {
     auto* widget = new QWidget(parent);
+    // One item of the log's list, named by its sentence; the dot and the drawn text say nothing more.
+    StyleAccessibility::setRole(widget, QAccessible::ListItem);
+    StyleAccessibility::setName(widget, LogEntry{row}.spoken());
     auto* layout = new QHBoxLayout(widget);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
@@ -176,9 +175,12 @@ QWidget* line(const TableTheme& theme, const LogEntry::Line& row, const RGB& sea
         new SeatDot(LogDot::of(row.seat ? std::optional<RGB>(seatColor) : std::nullopt, theme.dark), widget));
     dotColumn->addStretch();
     layout->addLayout(dotColumn);
-    layout->addWidget(
-        new StyledParagraph(theme, row.text, TextRole::log, theme.color(PaletteToken::ink), false, widget),
-        1);
+    auto* text =
+        new StyledParagraph(theme, row.text, TextRole::log, theme.color(PaletteToken::ink), false, widget);
+    // The item says the sentence; the text drawn in it has no words of its own for a reader to count twice.
+    StyleAccessibility::setHidden(text);
+    StyleAccessibility::setName(text, QString());
+    layout->addWidget(text, 1);
     return widget;
 }
 
