@@ -14,6 +14,7 @@
 #include "Table/TablePresenter.h"
 #include "Views/Controls/AmountField.h"
 #include "Views/Controls/StyledButton.h"
+#include "Views/Controls/StyledIconButton.h"
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Learn/PracticeCaptionView.h"
 #include "Views/Support/LeavingPicture.h"
@@ -171,6 +172,21 @@ TEST(TableScreen, PlaysASitAndGoToItsEndByKeys) {
     // The engine saw the all-ins: at least one all-in by the player in the log of the last hand
     // or an elimination of the player.
     EXPECT_GE(controller.state()->handNumber(), 1);
+    // The popover's bar under the panel offers no forfeit of a game already over: a click there leaves
+    // the panel's choices standing.
+    SurfaceCoordinator surfaces{controller};
+    table.environment.surfaces = &surfaces;
+    table.makeScreen(TableSurface::popover);
+    table.activate();
+    StyledIconButton* forfeit = nullptr;
+    for (auto* button : table.screen->topBar()->findChildren<StyledIconButton*>())
+        forfeit = button->accessibleName() == "Forfeit" ? button : forfeit;
+    ASSERT_TRUE(forfeit);
+    EXPECT_FALSE(forfeit->isEnabled());
+    QTest::mouseClick(forfeit, Qt::LeftButton, {}, forfeit->rect().center());
+    ASSERT_TRUE(controller.hasTable() && controller.tableOver());
+    EXPECT_FALSE(surfaces.isConfirmingLeave());
+    EXPECT_EQ(table.screen->bottomRow(), BottomRow::tableOver);
     // Return presses the panel's first choice with the keys on the table: another Sit & Go, or home
     // when the chips for one are gone.
     table.type(Qt::Key_Return);
