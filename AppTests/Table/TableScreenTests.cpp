@@ -290,6 +290,61 @@ TEST(TableScreen, PausingAndTheGuide) {
     EXPECT_EQ(table.announcer.spoken().size(), spoken);
 }
 
+// Frame by frame in the table's time, as a player watches a series: a board card is named only once
+// its face shows, and the words of one action never stand over another's, bots acting mid-deal included.
+TEST(TableScreen, TheSentenceOverTheBoardNamesOnlyCardsShownAndStandsAlone) {
+    struct Case {
+        TableStyleID style;
+        bool reduceMotion;
+    };
+    for (const auto [style, reduceMotion] :
+         {Case{TableStyleID::satin, false}, Case{TableStyleID::pixel, false},
+          Case{TableStyleID::satin, true}}) {
+        TableScreenHarness table;
+        Profile profile = table.appState.profile();
+        profile.settings.style = style;
+        table.appState.setProfile(profile);
+        table.screen->setAppearance(AppearanceFlags{.reduceMotion = reduceMotion});
+        table.activate();
+        auto& controller = table.game.controller;
+        controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 31, 4)));
+        StageView& stage = table.screen->stage();
+        int named = 0;
+        for (int frame = 0; frame < 20000 && !(controller.tableOver() && !controller.isShowingResult());
+             ++frame) {
+            table.game.scheduler.advance(std::chrono::milliseconds(30));
+            if (table.canAct()) {
+                table.type(Qt::Key_C);
+            } else if (controller.isShowingResult() && frame % 40 == 0) {
+                table.type(Qt::Key_Return);
+            }
+            const double now = stage.clock().now();
+            QStringList said;
+            bool going = false;
+            std::map<int, bool> faceUp;
+            for (const auto& pose : stage.scene().poses(now)) {
+                if (pose.item->kind == StageItem::Kind::lastAction && pose.opacity > 0) {
+                    said << pose.item->text;
+                    going = pose.leaving;
+                }
+                if (pose.item->kind == StageItem::Kind::boardCard && !pose.leaving)
+                    faceUp[pose.item->id.section('-', -1).toInt()] =
+                        pose.flipDegrees < 90 && pose.opacity == 1;
+            }
+            EXPECT_LE(said.size(), 1) << said.join(" / ").toStdString() << " at " << now;
+            // "Turn: 2♦" names the board's first four cards; at the hand's end it fades with them.
+            const QString street = said.size() == 1 && !going ? said.front().section(':', 0, 0) : QString();
+            const int cards = street == "Flop" ? 3 : street == "Turn" ? 4 : street == "River" ? 5 : 0;
+            named += cards > 0 ? 1 : 0;
+            for (int card = 0; card < cards; ++card)
+                EXPECT_TRUE(faceUp[card])
+                    << said.front().toStdString() << " before card " << card << " shows its face, at " << now
+                    << (reduceMotion ? " under Reduce Motion" : "");
+        }
+        EXPECT_GT(named, 0) << "no board was ever named";
+    }
+}
+
 TEST(TableScreen, ShowdownBannerCountsDownAndHolds) {
     TableScreenHarness table;
     auto& controller = table.game.controller;
