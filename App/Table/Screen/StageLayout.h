@@ -84,7 +84,7 @@ struct StageItem {
     // A bet's amount, the pot or a plate's stack (in `amount`) rolls its digits when it changes.
     bool rolls = false;
     // Only one of its kind is seen at a time: arriving while another leaves, it waits until that one
-    // has gone (the last action's sentence).
+    // has gone, and one replaced before it began to show is never shown (the last action's sentence).
     bool takesTurns = false;
 
     StageTransition arrival;
