@@ -132,7 +132,7 @@ double TableGeometry::leastHeightForShownPair(double pairClearance, double above
     const double plateRow = SeatLayout::anchor(3).plate.y();
     const double pair = 1.15 * m.botCard.height();
     // The top plate stands at least the top inset down the stage; it may rise as far as what reaches
-    // above it allows (withRoomForTopPair), and a hair less, so the pair stands clear.
+    // above it allows (withRoomForShownPairs), and a hair less, so the pair stands clear.
     const double rise = std::max(topChrome - m.plate.height() / 2 - above - 0.01, 0.0);
     return (m.plate.height() / 2 + pairClearance + pair + m.boardCard.height() / 2 + m.boardGap - rise) /
            (boardRow - plateRow);
@@ -155,21 +155,32 @@ double TableGeometry::heroCardReachBelow(TableStyleID style, QSizeF card) {
 
 QPointF TableGeometry::plateCenter(int slot) const {
     const auto& anchor = SeatLayout::anchor(slot);
+    double rise = 0;
+    if (slot == SeatLayout::topSlot) {
+        rise = topPlateRise;
+    } else if (anchor.plate.y() < 0.5) {
+        rise = sidePlateRise;
+    }
     return QPointF(table.left() + anchor.plate.x() * table.width(),
-                   table.top() + anchor.plate.y() * table.height() -
-                       (slot == SeatLayout::topSlot ? topPlateRise : 0));
+                   table.top() + anchor.plate.y() * table.height() - rise);
 }
 
-TableGeometry TableGeometry::withRoomForTopPair(double pairClearance, double above) const {
+TableGeometry TableGeometry::withRoomForShownPairs(double pairClearance, double above) const {
     TableGeometry raised = *this;
     raised.topPlateRise = 0;
-    const double plate = raised.plateCenter(SeatLayout::topSlot).y();
-    const double pairBottom =
-        plate + metrics.plate.height() / 2 + pairClearance + 1.15 * metrics.botCard.height();
-    // A hair more than the shortfall, so the pair stands clear rather than exactly on the gap's edge.
-    const double shortfall = pairBottom - (boardArea().top() - metrics.boardGap) + 0.01;
-    const double headroom = plate - metrics.plate.height() / 2 - above;
-    raised.topPlateRise = std::clamp(shortfall, 0.0, std::max(headroom, 0.0));
+    raised.sidePlateRise = 0;
+    const auto rise = [&](int slot) {
+        const double plate = raised.plateCenter(slot).y();
+        const double pairBottom =
+            plate + metrics.plate.height() / 2 + pairClearance + 1.15 * metrics.botCard.height();
+        // A hair more than the shortfall, so the pair stands clear rather than exactly on the gap's edge.
+        const double shortfall = pairBottom - (boardArea().top() - metrics.boardGap) + 0.01;
+        const double headroom = plate - metrics.plate.height() / 2 - above;
+        return std::clamp(shortfall, 0.0, std::max(headroom, 0.0));
+    };
+    raised.topPlateRise = rise(SeatLayout::topSlot);
+    // The upper left and right places are level with each other.
+    raised.sidePlateRise = rise(2);
     return raised;
 }
 
@@ -226,7 +237,12 @@ QPointF TableGeometry::holeCardCenter(int slot, int card, bool revealed, double 
         pairLeft = plate.x() - pairWidth / 2;
     }
     double x = pairLeft + cw / 2 + card * step * cw;
-    if (revealed) {
+    const QRectF pair(pairLeft, y - size.height() / 2, pairWidth, size.height());
+    if (revealed && side != 0.5 && SeatLayout::anchor(slot).plate.y() < 0.5 && aboveBoardRow(pair)) {
+        // Level with the board it would read as more board cards: it keeps its height under its plate
+        // and comes in off the rail sideways.
+        x += inwardOntoFelt(pair);
+    } else if (revealed) {
         const QPointF shift =
             clearOfBoard(QRectF(pairLeft, y - size.height() / 2, pairWidth, size.height()), plate.x());
         x += shift.x();
@@ -249,6 +265,23 @@ double TableGeometry::ontoFelt(const QRectF& pair) const {
     const double reach = std::sqrt(radius * radius - into * into);
     const double middle = felt.center().y();
     return std::max(middle - reach - pair.top(), 0.0) - std::max(pair.bottom() - (middle + reach), 0.0);
+}
+
+double TableGeometry::inwardOntoFelt(const QRectF& pair) const {
+    const double rail = metrics.railWidth;
+    const QRectF felt = table.adjusted(rail, rail, -rail, -rail);
+    const double radius = felt.height() / 2;
+    // The felt is narrowest along the pair's edge furthest from its middle line.
+    const double off =
+        std::max(std::abs(pair.top() - felt.center().y()), std::abs(pair.bottom() - felt.center().y()));
+    const double halfChord = std::sqrt(std::max(radius * radius - off * off, 0.0));
+    const double left = felt.left() + radius - halfChord;
+    const double right = felt.right() - radius + halfChord;
+    return std::max(left - pair.left(), 0.0) - std::max(pair.right() - right, 0.0);
+}
+
+bool TableGeometry::aboveBoardRow(const QRectF& pair) const {
+    return pair.bottom() <= boardArea().top() - metrics.boardGap;
 }
 
 QPointF TableGeometry::clearOfBoard(const QRectF& pair, double plateX) const {

@@ -20,6 +20,9 @@ struct TableGeometry {
     // How far the top seat's plate stands above its place, on a table too low for that seat's shown
     // pair between its plate and the board.
     double topPlateRise = 0;
+    // How far the upper left and right plates stand above their places, on a table too low for their
+    // shown pairs between the plates and the board's row.
+    double sidePlateRise = 0;
 
     bool operator==(const TableGeometry&) const = default;
 
@@ -35,10 +38,12 @@ struct TableGeometry {
     // as what reaches `above` its top edge lets it.
     static double leastHeightForShownPair(double pairClearance, double above);
 
-    // This table with its top plate raised as far as its shown pair, `pairClearance` below the plate,
-    // needs to stand the board's card gap clear of the board; never so far that what reaches `above`
-    // the plate's top edge (its ring, its tags, the cards peeking over it) leaves the stage.
-    TableGeometry withRoomForTopPair(double pairClearance, double above) const;
+    // This table with its upper plates raised as far as their shown pairs, `pairClearance` below the
+    // plates, need to stand the board's card gap clear of the board's row: the top one over the board,
+    // the upper left and right ones beside it, where a pair level with the board would read as more
+    // board cards. Never so far that what reaches `above` a plate's top edge (its ring, its tags, the
+    // cards peeking over it) leaves the stage.
+    TableGeometry withRoomForShownPairs(double pairClearance, double above) const;
 
     // How many degrees the player's first card is turned one way and the second the other.
     static double heroCardTilt(TableStyleID style);
@@ -57,9 +62,10 @@ struct TableGeometry {
     QPointF potCenter() const;
     // Centre of a bot's hole card 0 or 1 beside its plate, face down or revealed (1.15 times larger).
     // A revealed pair stands `clearance` from its plate's edge, past whatever the plate hangs there, on
-    // the plate's inner side. A revealed pair that would come within the board's card gap of it (the
-    // popover's upper-left seat, whose pair hangs down to the first card's rank; the top seat's on a low
-    // table) stands that gap clear of it instead, and one that would reach over the rail comes in off it.
+    // the plate's inner side. A revealed pair under an upper plate stands clear of the board's row (its
+    // plate rises for that, see withRoomForShownPairs) and comes inwards off the rail. One that would
+    // still come within the board's card gap of the board (a table too low even for a raised plate)
+    // stands that gap clear of it instead, and one that would reach over the rail comes in off it.
     QPointF holeCardCenter(int slot, int card, bool revealed, double clearance = 4) const;
 
   private:
@@ -69,4 +75,8 @@ struct TableGeometry {
     // How far a revealed pair moves down (or up, when negative) to lie whole on the felt inside the
     // rail: where it reaches into a rounded end, towards the end's middle.
     double ontoFelt(const QRectF& pair) const;
+    // How far a revealed pair moves sideways, towards the table's middle, to lie whole on the felt.
+    double inwardOntoFelt(const QRectF& pair) const;
+    // The pair under an upper plate lies above the board's row, the board's card gap clear of it.
+    bool aboveBoardRow(const QRectF& pair) const;
 };

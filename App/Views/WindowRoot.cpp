@@ -260,12 +260,15 @@ void WindowRoot::refreshChrome() {
                  WindowChrome::pauseControl(environment_.controller ? environment_.controller->pauseReasons()
                                                                     : PauseReasons{}),
                  icons_, ink);
-    // Once the game is over it holds nothing: no Tab stop, and read as unavailable.
+    // Once the game is over pausing holds nothing and leaving gives nothing up: no Tab stop, and read as
+    // unavailable.
     pause_->setEnabled(!environment_.controller ||
                        TopBarText::pauseAvailable(environment_.controller->tableOver().has_value(),
                                                   environment_.controller->isShowingResult()));
     const QString leave = TopBarText::leaveTitle(mode);
     applyControl(leave_, {leave, "rectangle.portrait.and.arrow.right", leave}, icons_, ink);
+    leave_->setEnabled(!environment_.controller ||
+                       TopBarText::leaveAvailable(environment_.controller->tableOver().has_value()));
     applyControl(sound_,
                  WindowChrome::soundControl(!environment_.appState || environment_.appState->soundsOn()),
                  icons_, ink);

@@ -477,7 +477,8 @@ TEST_F(TableWindow, TheToolbarIsInReachOfTheKeys) {
 }
 
 // Once the practice hand is over, a key acts on what the focus shows: Tab never stops on a pause that
-// holds nothing now, and Return on a toolbar button presses it, not the panel's offer of a paid game.
+// holds nothing now nor on leaving a game already over, and Return on a toolbar button presses it, not the
+// panel's offer of a paid game.
 TEST_F(TableWindow, ReturnOnAToolbarButtonAfterThePracticeHandPressesThatButton) {
     window.show();
     QApplication::setActiveWindow(&window);
@@ -491,10 +492,13 @@ TEST_F(TableWindow, ReturnOnAToolbarButtonAfterThePracticeHandPressesThatButton)
     EXPECT_EQ(QApplication::focusWidget(), table->message()->primaryButton());
 
     QWidget* pause = toolbarButton("Pause");
+    QWidget* leave = toolbarButton("Leave");
     QWidget* sidebarButton = toolbarButton("Sidebar");
     EXPECT_FALSE(pause->isEnabled());
+    EXPECT_FALSE(leave->isEnabled()) << "nothing is left to leave: the panel offers the way home";
     for (int presses = 0; presses < 30 && QApplication::focusWidget() != sidebarButton; ++presses) {
         EXPECT_NE(QApplication::focusWidget(), pause) << "a Tab stop that does nothing";
+        EXPECT_NE(QApplication::focusWidget(), leave) << "a Tab stop that does nothing";
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     ASSERT_EQ(QApplication::focusWidget(), sidebarButton);

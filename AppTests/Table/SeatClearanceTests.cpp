@@ -257,6 +257,11 @@ TEST(SeatClearance, ShownCardsNeverCoverTheBoardAndNoPlateCoversThem) {
                 EXPECT_FALSE(card.intersects(board.adjusted(-gap, -gap, gap, gap)))
                     << "seat " << item.seat << "'s shown card within the board's card gap of it, "
                     << where(geometry, style, seating);
+                // Level with the board, beside it, a pair reads as more board cards.
+                EXPECT_TRUE((atStageTop && style == TableStyleID::paper) ||
+                            card.bottom() <= board.top() + 0.01 || card.top() >= board.bottom() - 0.01)
+                    << "seat " << item.seat << "'s shown card in the board's row, "
+                    << where(geometry, style, seating);
                 for (const QRectF& plate : plates) {
                     EXPECT_TRUE((atStageTop && style == TableStyleID::paper) ||
                                 !card.adjusted(-1, -1, 1, 1).intersects(plate))

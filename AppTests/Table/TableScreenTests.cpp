@@ -14,6 +14,7 @@
 #include "Table/TablePresenter.h"
 #include "Views/Controls/AmountField.h"
 #include "Views/Controls/StyledButton.h"
+#include "Views/Controls/StyledIconButton.h"
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Learn/PracticeCaptionView.h"
 #include "Views/Learn/StartersChartView.h"
@@ -176,6 +177,21 @@ TEST(TableScreen, PlaysASitAndGoToItsEndByKeys) {
     // The engine saw the all-ins: at least one all-in by the player in the log of the last hand
     // or an elimination of the player.
     EXPECT_GE(controller.state()->handNumber(), 1);
+    // The popover's bar under the panel offers no forfeit of a game already over: a click there leaves
+    // the panel's choices standing.
+    SurfaceCoordinator surfaces{controller};
+    table.environment.surfaces = &surfaces;
+    table.makeScreen(TableSurface::popover);
+    table.activate();
+    StyledIconButton* forfeit = nullptr;
+    for (auto* button : table.screen->topBar()->findChildren<StyledIconButton*>())
+        forfeit = button->accessibleName() == "Forfeit" ? button : forfeit;
+    ASSERT_TRUE(forfeit);
+    EXPECT_FALSE(forfeit->isEnabled());
+    QTest::mouseClick(forfeit, Qt::LeftButton, {}, forfeit->rect().center());
+    ASSERT_TRUE(controller.hasTable() && controller.tableOver());
+    EXPECT_FALSE(surfaces.isConfirmingLeave());
+    EXPECT_EQ(table.screen->bottomRow(), BottomRow::tableOver);
     // Return presses the panel's first choice with the keys on the table: another Sit & Go, or home
     // when the chips for one are gone.
     table.type(Qt::Key_Return);
@@ -277,6 +293,61 @@ TEST(TableScreen, PausingAndTheGuide) {
     EXPECT_TRUE(controller.pauseReasons().empty());
     EXPECT_EQ(table.screen->focus(), TableFocus::table);
     EXPECT_EQ(table.announcer.spoken().size(), spoken);
+}
+
+// Frame by frame in the table's time, as a player watches a series: a board card is named only once
+// its face shows, and the words of one action never stand over another's, bots acting mid-deal included.
+TEST(TableScreen, TheSentenceOverTheBoardNamesOnlyCardsShownAndStandsAlone) {
+    struct Case {
+        TableStyleID style;
+        bool reduceMotion;
+    };
+    for (const auto [style, reduceMotion] :
+         {Case{TableStyleID::satin, false}, Case{TableStyleID::pixel, false},
+          Case{TableStyleID::satin, true}}) {
+        TableScreenHarness table;
+        Profile profile = table.appState.profile();
+        profile.settings.style = style;
+        table.appState.setProfile(profile);
+        table.screen->setAppearance(AppearanceFlags{.reduceMotion = reduceMotion});
+        table.activate();
+        auto& controller = table.game.controller;
+        controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 31, 4)));
+        StageView& stage = table.screen->stage();
+        int named = 0;
+        for (int frame = 0; frame < 20000 && !(controller.tableOver() && !controller.isShowingResult());
+             ++frame) {
+            table.game.scheduler.advance(std::chrono::milliseconds(30));
+            if (table.canAct()) {
+                table.type(Qt::Key_C);
+            } else if (controller.isShowingResult() && frame % 40 == 0) {
+                table.type(Qt::Key_Return);
+            }
+            const double now = stage.clock().now();
+            QStringList said;
+            bool going = false;
+            std::map<int, bool> faceUp;
+            for (const auto& pose : stage.scene().poses(now)) {
+                if (pose.item->kind == StageItem::Kind::lastAction && pose.opacity > 0) {
+                    said << pose.item->text;
+                    going = pose.leaving;
+                }
+                if (pose.item->kind == StageItem::Kind::boardCard && !pose.leaving)
+                    faceUp[pose.item->id.section('-', -1).toInt()] =
+                        pose.flipDegrees < 90 && pose.opacity == 1;
+            }
+            EXPECT_LE(said.size(), 1) << said.join(" / ").toStdString() << " at " << now;
+            // "Turn: 2♦" names the board's first four cards; at the hand's end it fades with them.
+            const QString street = said.size() == 1 && !going ? said.front().section(':', 0, 0) : QString();
+            const int cards = street == "Flop" ? 3 : street == "Turn" ? 4 : street == "River" ? 5 : 0;
+            named += cards > 0 ? 1 : 0;
+            for (int card = 0; card < cards; ++card)
+                EXPECT_TRUE(faceUp[card])
+                    << said.front().toStdString() << " before card " << card << " shows its face, at " << now
+                    << (reduceMotion ? " under Reduce Motion" : "");
+        }
+        EXPECT_GT(named, 0) << "no board was ever named";
+    }
 }
 
 TEST(TableScreen, ShowdownBannerCountsDownAndHolds) {

@@ -99,7 +99,10 @@ TEST(TopBarText, ButtonsFollowTheState) {
     EXPECT_EQ(icon(TopBarButton::surface, state).symbol, "arrow.down.right.and.arrow.up.left");
     EXPECT_EQ(icon(TopBarButton::surface, state).help, "Back to System Tray");
     EXPECT_EQ(icon(TopBarButton::leave, state).help, "Forfeit");
+    state.pauseAvailable = false;
+    state.leaveAvailable = false;
     for (const auto button : allTopBarButtons) {
+        EXPECT_EQ(available(button, state), button != TopBarButton::pause && button != TopBarButton::leave);
         const auto drawn = icon(button, state);
         ASSERT_EQ(drawn.pixel.size(), 5u);
         for (const auto& row : drawn.pixel) {

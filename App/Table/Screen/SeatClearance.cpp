@@ -205,26 +205,73 @@ double shownCardsClearance(const TableTheme& theme, int slot) {
 QPointF dealerCenter(const TableGeometry& geometry, const TableTheme& theme, int slot) {
     const Reach reach = plateReach(theme);
     const bool right = SeatLayout::anchor(slot).dealerSide == SeatLayout::DealerSide::right;
-    QPointF centre = geometry.dealerCenter(slot, (right ? reach.right : reach.left) + gap);
-    // Where the upper seats crowd (the popover's), the button beside one plate meets the next one's
-    // ring: it slides along its own plate's side, the shorter way, just clear of it.
     const double radius = geometry.metrics.dealerButton / 2;
+    const QSizeF size = geometry.metrics.plate;
+    // What the button keeps clear of: every other plate as it draws, and every seat's pair where it
+    // would be shown, so that the button stands in one place whether cards are shown or not.
+    std::vector<QRectF> plates;
+    std::vector<QRectF> pairs;
     for (int other = 0; other < SeatLayout::slotCount; ++other) {
         const QPointF plate = geometry.plateCenter(other);
-        const QSizeF size = geometry.metrics.plate;
-        const QRectF reached(plate.x() - size.width() / 2 - reach.left - gap,
-                             plate.y() - size.height() / 2 - reach.above - gap,
-                             size.width() + reach.left + reach.right + 2 * gap,
-                             size.height() + reach.above + reach.below + 2 * gap);
+        if (other != slot) {
+            plates.emplace_back(plate.x() - size.width() / 2 - reach.left - gap,
+                                plate.y() - size.height() / 2 - reach.above - gap,
+                                size.width() + reach.left + reach.right + 2 * gap,
+                                size.height() + reach.above + reach.below + 2 * gap);
+        }
+        if (other != 0) {
+            const QSizeF card = geometry.metrics.botCard * 1.15;
+            const double clearance = shownCardsClearance(theme, other);
+            const QPointF first = geometry.holeCardCenter(other, 0, true, clearance);
+            const QPointF second = geometry.holeCardCenter(other, 1, true, clearance);
+            pairs.push_back(QRectF(first - QPointF(card.width() / 2, card.height() / 2),
+                                   second + QPointF(card.width() / 2, card.height() / 2))
+                                .adjusted(-gap, -gap, gap, gap));
+        }
+    }
+    const auto clear = [&](QPointF centre) {
         const QRectF button(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
-        if (other == slot || !button.intersects(reached)) {
+        const auto meets = [&](const QRectF& area) { return button.intersects(area); };
+        return std::none_of(plates.begin(), plates.end(), meets) &&
+               std::none_of(pairs.begin(), pairs.end(), meets);
+    };
+    const QPointF beside = geometry.dealerCenter(slot, (right ? reach.right : reach.left) + gap);
+    // Where the upper seats crowd (the popover's), the button beside one plate meets the next one's
+    // ring: it slides along its own plate's side, the shorter way, just clear of it.
+    QPointF slid = beside;
+    for (const QRectF& reached : plates) {
+        const QRectF button(slid.x() - radius, slid.y() - radius, 2 * radius, 2 * radius);
+        if (!button.intersects(reached)) {
             continue;
         }
-        const double up = reached.top() - radius - centre.y();
-        const double down = reached.bottom() + radius - centre.y();
-        centre.ry() += -up < down ? up : down;
+        const double up = reached.top() - radius - slid.y();
+        const double down = reached.bottom() + radius - slid.y();
+        slid.ry() += -up < down ? up : down;
     }
-    return centre;
+    if (clear(beside) || clear(slid)) {
+        return clear(beside) ? beside : slid;
+    }
+    // Otherwise it stands where it is clear nearest its place beside the plate: slid on past a shown
+    // pair's place, away from its plate, or under its own plate at either end.
+    QPointF past = slid;
+    for (const QRectF& pair : pairs) {
+        if (QRectF(past.x() - radius, past.y() - radius, 2 * radius, 2 * radius).intersects(pair)) {
+            past.rx() = right ? pair.right() + radius : pair.left() - radius;
+        }
+    }
+    const QPointF plate = geometry.plateCenter(slot);
+    const double under = plate.y() + size.height() / 2 + reach.below + gap + radius;
+    const double end = size.width() / 2 - radius;
+    std::optional<QPointF> nearest;
+    for (const QPointF candidate : {past, QPointF(plate.x() - end, under), QPointF(plate.x() + end, under)}) {
+        const auto distance = [&](QPointF point) {
+            return std::hypot(point.x() - beside.x(), point.y() - beside.y());
+        };
+        if (clear(candidate) && (!nearest || distance(candidate) < distance(*nearest))) {
+            nearest = candidate;
+        }
+    }
+    return nearest.value_or(slid);
 }
 
 double leastWindowSizesHeight(TableStyleID style) {
@@ -236,21 +283,21 @@ double leastWindowSizesHeight(TableStyleID style) {
 
 namespace {
 
-TableGeometry withRoomForTopPair(const TableGeometry& geometry, TableStyleID style) {
+TableGeometry withRoomForShownPairs(const TableGeometry& geometry, TableStyleID style) {
     // The stage draws a low window's table with the plates of the surface its sizes come from.
     const TableTheme theme = TableTheme::drawnIn(style, geometry.metrics.surface, geometry.pixelUnit, {});
-    return geometry.withRoomForTopPair(shownCardsClearance(theme, SeatLayout::topSlot),
-                                       std::max(plateReach(theme).above, geometry.metrics.botCardPeek));
+    return geometry.withRoomForShownPairs(shownCardsClearance(theme, SeatLayout::topSlot),
+                                          std::max(plateReach(theme).above, geometry.metrics.botCardPeek));
 }
 
 } // namespace
 
 TableGeometry popoverGeometry(TableStyleID style) {
-    return withRoomForTopPair(TableGeometry::popover(style), style);
+    return withRoomForShownPairs(TableGeometry::popover(style), style);
 }
 
 TableGeometry windowGeometry(QSizeF stage, TableStyleID style) {
-    return withRoomForTopPair(TableGeometry::window(stage, style, leastWindowSizesHeight(style)), style);
+    return withRoomForShownPairs(TableGeometry::window(stage, style, leastWindowSizesHeight(style)), style);
 }
 
 double fullTableColumnWidth(double stageHeight, TableStyleID style) {

@@ -61,7 +61,8 @@ QPointF betCenter(QPointF anchor, QSizeF size, const BetRoom& room);
 
 // How far a slot's shown cards keep from its plate's edge: past the plate's reach on their side.
 double shownCardsClearance(const TableTheme& theme, int slot);
-// The dealer button beside a slot's plate, clear of the plate's ring at its widest.
+// The dealer button beside a slot's plate, clear of the plate's ring at its widest, of the other plates
+// and of every place a bot's pair is shown; where the upper plates crowd, the nearest place clear of them.
 QPointF dealerCenter(const TableGeometry& geometry, const TableTheme& theme, int slot);
 
 // The lowest satin or paper window table whose own plates and cards fit: the top seat's shown pair

@@ -12,6 +12,7 @@
 #include <limits>
 
 using PokerEngine::Card;
+using PokerEngine::HandEvent;
 using PokerEngine::SeatStatus;
 using PokerEngine::Street;
 using Kind = StageItem::Kind;
@@ -249,7 +250,10 @@ void addLastActionAndPot(const Context& c, std::vector<StageItem>& items) {
     if (c.in.lastAction) {
         StageItem label;
         label.kind = Kind::lastAction;
-        label.id = *c.in.lastAction;
+        // Each event's words are their own item: the same words told again later (a seat checking on
+        // the next street) arrive anew rather than bring back the ones still fading.
+        const auto told = toldEvent(c.view);
+        label.id = told ? identity("said", c.hand, {static_cast<std::int64_t>(*told)}) : *c.in.lastAction;
         label.text = *c.in.lastAction;
         label.center = lastActionCentre(c);
         if (c.in.sentenceSize) {
@@ -261,8 +265,17 @@ void addLastActionAndPot(const Context& c, std::vector<StageItem>& items) {
             label.size = fitted.size;
             label.scale = fitted.scale;
         }
-        label.arrival = c.fade(AnimationCurve::easeOut(0.15));
-        label.removal = label.arrival;
+        // Words that name the board wait until the cards they name lie face up.
+        double shown = 0;
+        if (told && c.view.log[*told].is<HandEvent::BoardDealt>()) {
+            for (std::size_t i = 0; i < c.view.board.size(); ++i) {
+                if (const auto dealt = c.cue(MotionCue::dealBoard(static_cast<std::int64_t>(i)))) {
+                    shown = std::max(shown, dealt->delay + StageMotion::boardSeen(c.theme));
+                }
+            }
+        }
+        label.arrival = c.fade(AnimationCurve::easeOut(0.15), shown);
+        label.removal = c.fade(AnimationCurve::easeOut(0.15));
         label.takesTurns = true;
         items.push_back(label);
     }
@@ -614,6 +627,20 @@ void addFlights(const Context& c, std::vector<StageItem>& items) {
 }
 
 } // namespace
+
+std::optional<std::size_t> toldEvent(const PokerEngine::PlayerView& view) {
+    if (view.street == Street::handComplete) {
+        return std::nullopt;
+    }
+    for (std::size_t i = view.log.size(); i-- > 0;) {
+        const HandEvent& event = view.log[i];
+        if (event.is<HandEvent::BlindPosted>() || event.is<HandEvent::BoardDealt>() ||
+            event.is<HandEvent::Acted>() || event.is<HandEvent::PotAwarded>()) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
 
 std::optional<QString> boardLabel(const std::vector<Card>& board) {
     if (board.empty()) {

@@ -84,7 +84,7 @@ struct StageItem {
     // A bet's amount, the pot or a plate's stack (in `amount`) rolls its digits when it changes.
     bool rolls = false;
     // Only one of its kind is seen at a time: arriving while another leaves, it waits until that one
-    // has gone (the last action's sentence).
+    // has gone, and one replaced before it began to show is never shown (the last action's sentence).
     bool takesTurns = false;
 
     StageTransition arrival;
@@ -156,6 +156,9 @@ namespace StageLayout {
 
 std::vector<StageItem> items(const StageInputs& inputs);
 
+// Where in the hand's log the event the last action's sentence tells stands: the latest blind, board,
+// action or award; absent before any and once the hand is complete.
+std::optional<std::size_t> toldEvent(const PokerEngine::PlayerView& view);
 // "Board: Ace of spades, Ten of hearts, Two of clubs"; absent for an empty board.
 std::optional<QString> boardLabel(const std::vector<PokerEngine::Card>& board);
 // A plate may show that its seat is to act: a bot's not on a paused table, the player's own once

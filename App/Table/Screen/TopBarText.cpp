@@ -109,6 +109,21 @@ bool pauseAvailable(bool tableOver, bool showingResult) {
     return !tableOver || showingResult;
 }
 
+bool leaveAvailable(bool tableOver) {
+    return !tableOver;
+}
+
+bool available(TopBarButton button, const TopBarState& state) {
+    switch (button) {
+    case TopBarButton::pause:
+        return state.pauseAvailable;
+    case TopBarButton::leave:
+        return state.leaveAvailable;
+    default:
+        return true;
+    }
+}
+
 bool showsPaused(const PauseReasons& reasons) {
     return std::any_of(reasons.begin(), reasons.end(),
                        [](PauseReason reason) { return reason != PauseReason::practice; });

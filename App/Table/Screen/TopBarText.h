@@ -47,6 +47,10 @@ bool showsPaused(const PauseReasons& reasons);
 // The player's pause holds a game going on: once the end-of-game panel has taken the table's place
 // there is nothing left to hold, and the pause buttons are unavailable.
 bool pauseAvailable(bool tableOver, bool showingResult);
+// Leaving is for a game going on: once it is over nothing is left to forfeit, and the end-of-game panel
+// that follows the last result offers the way home. From the last hand's result on, the leave button
+// is unavailable.
+bool leaveAvailable(bool tableOver);
 
 // What a reader hears once the sound button has turned the sounds on or off: the button's new name
 // alone would not tell them, since a reader does not speak the renamed button it is on.
@@ -65,6 +69,7 @@ inline constexpr std::array<TopBarButton, 6> allTopBarButtons{TopBarButton::paus
 struct TopBarState {
     bool paused = false; // showsPaused() of the pause reasons
     bool pauseAvailable = true;
+    bool leaveAvailable = true;
     bool soundsOn = true;
     TableSurface surface = TableSurface::popover;
     std::optional<GameMode> mode;
@@ -78,6 +83,8 @@ struct TopBarIcon {
     bool operator==(const TopBarIcon&) const = default;
 };
 TopBarIcon icon(TopBarButton button, const TopBarState& state);
+// Whether the button can be pressed in that state.
+bool available(TopBarButton button, const TopBarState& state);
 
 // How the bar's row is measured: its width, the margin at both ends, the space between texts, and
 // the width of one button's face and the space between faces. A button's shadow and focus ring may

@@ -74,6 +74,12 @@ void StageScene::update(std::vector<StageItem> items, double now, const TableThe
             live.removedAt = std::max(now, finishedAt(live.item.arrival, live.born));
         }
     }
+    // Words replaced before they began to show are never shown: the next words need not wait for them.
+    std::erase_if(live_, [&](const auto& entry) {
+        const Live& live = entry.second;
+        return live.item.takesTurns && !present.contains(entry.first) &&
+               now < live.born + live.item.arrival.delay;
+    });
     for (auto& item : items) {
         if (auto found = live_.find(item.id); found != live_.end()) {
             change(found->second, std::move(item), now, theme, resized);

@@ -51,16 +51,8 @@ TableStyleID drawnStyle(const AppState* appState) {
 }
 
 std::optional<QString> lastActionLine(const PlayerView& view, const TableText& text) {
-    if (view.street == Street::handComplete) {
-        return std::nullopt;
-    }
-    for (auto event = view.log.rbegin(); event != view.log.rend(); ++event) {
-        if (event->is<HandEvent::BlindPosted>() || event->is<HandEvent::BoardDealt>() ||
-            event->is<HandEvent::Acted>() || event->is<HandEvent::PotAwarded>()) {
-            return text.sentence(*event);
-        }
-    }
-    return std::nullopt;
+    const auto told = StageLayout::toldEvent(view);
+    return told ? text.sentence(view.log[*told]) : std::nullopt;
 }
 
 } // namespace

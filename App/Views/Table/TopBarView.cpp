@@ -91,6 +91,7 @@ TopBarText::TopBarState TopBarView::state() const {
         state.paused = TopBarText::showsPaused(environment_.controller->pauseReasons());
         state.pauseAvailable = TopBarText::pauseAvailable(environment_.controller->tableOver().has_value(),
                                                           environment_.controller->isShowingResult());
+        state.leaveAvailable = TopBarText::leaveAvailable(environment_.controller->tableOver().has_value());
         if (const auto& setup = environment_.controller->setup()) {
             state.mode = setup->mode();
         }
@@ -180,7 +181,7 @@ void TopBarView::refresh(const PokerEngine::PlayerView& view) {
         const auto icon = TopBarText::icon(TopBarText::allTopBarButtons[i], now);
         buttons_[i]->setSystemImage(icon.symbol, icon.pixel);
         buttons_[i]->setHelp(icon.help);
-        buttons_[i]->setEnabled(TopBarText::allTopBarButtons[i] != TopBarButton::pause || now.pauseAvailable);
+        buttons_[i]->setEnabled(TopBarText::available(TopBarText::allTopBarButtons[i], now));
     }
     layOut();
 }
