@@ -43,7 +43,7 @@ LogEntry heading(const QString& title, std::vector<Card> cards = {}) {
     return {LogEntry::Heading{title, std::move(cards)}};
 }
 
-Card card(const char* code) {
+Card shownCard(const char* code) {
     return *Card::fromCode(code);
 }
 
@@ -124,7 +124,7 @@ TEST(LogEntry, ReadAloudEachRowIsASentenceAndAHeadingNamesItsCards) {
     } cases[] = {
         {"no rows", {}, ""},
         {"short lines kept whole, a street with its cards",
-         {line(1, "Goldie folds"), heading("Flop", {card("Th"), card("2c"), card("As")}),
+         {line(1, "Goldie folds"), heading("Flop", {shownCard("Th"), shownCard("2c"), shownCard("As")}),
           line(0, "You check")},
          "Goldie folds. Flop, Ten of hearts, Two of clubs, Ace of spades. You check."},
         {"a row already a sentence",
@@ -311,7 +311,7 @@ TEST(ActionLogView, ReachedByTheKeysItIsReadWholeInOrder) {
     window.show();
     QApplication::setActiveWindow(&window);
     log->setRows({heading("Preflop"), line(1, "Goldie folds"),
-                  heading("Flop", {card("Th"), card("2c"), card("As")}), line(0, "You check")},
+                  heading("Flop", {shownCard("Th"), shownCard("2c"), shownCard("As")}), line(0, "You check")},
                  3, [](std::int64_t) { return RGB::white; });
     for (QWidget* from : {&before, &after}) {
         from->setFocus();
