@@ -2,14 +2,10 @@
 
 namespace SpokenSentences {
 
-namespace {
-
 bool endsSentence(const QString& text) {
     static const QString endings = QStringLiteral(".?!\u2026:");
     return !text.isEmpty() && endings.contains(text.back());
 }
-
-} // namespace
 
 QString join(const QStringList& parts) {
     QString joined;

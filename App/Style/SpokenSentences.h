@@ -10,5 +10,8 @@ namespace SpokenSentences {
 // stop before the next: a question keeps its question mark and is never read with a full stop after
 // it. The last part ends as it was given.
 QString join(const QStringList& parts);
+// Whether `text` already ends as a sentence does (a full stop, question or exclamation mark, an
+// ellipsis or a colon).
+bool endsSentence(const QString& text);
 
 } // namespace SpokenSentences

@@ -5,6 +5,7 @@
 
 #include "PokerEngine/Street.h"
 #include "Style/AvatarModel.h"
+#include "Style/SpokenSentences.h"
 #include "Table/CardGeometry.h"
 
 using PokerEngine::HandEvent;
@@ -117,18 +118,10 @@ QString LogEntry::spoken() const {
 }
 
 QString LogEntry::spoken(const std::vector<LogEntry>& rows) {
-    QString said;
-    for (const LogEntry& row : rows) {
-        const QString words = row.spoken();
-        if (words.isEmpty())
-            continue;
-        if (!said.isEmpty())
-            said += QLatin1Char(' ');
-        said += words;
-        // A row that is not already a sentence is made one, so the reader pauses between rows.
-        static const QString endings = QStringLiteral(".!?\u2026");
-        if (!endings.contains(words.back()))
-            said += QLatin1Char('.');
-    }
-    return said;
+    QStringList parts;
+    for (const LogEntry& row : rows)
+        parts << row.spoken();
+    // The last row is closed too, so the reader pauses after the log as between its rows.
+    const QString said = SpokenSentences::join(parts);
+    return said.isEmpty() || SpokenSentences::endsSentence(said) ? said : said + QLatin1Char('.');
 }
