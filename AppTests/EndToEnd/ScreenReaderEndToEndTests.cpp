@@ -349,8 +349,11 @@ def table():
         if log[0] is None:
             log[0] = pyatspi.findDescendant(app, lambda node: node.name == "This hand")
         if log[0] is None: return True
-        rows = [node.name or "" for node in pyatspi.findAllDescendants(log[0], lambda node: node.name)]
+        read = [node.name or "" for node in pyatspi.findAllDescendants(log[0], lambda node: node.name)]
     except Exception: return True  # a row gone while it was read: the next reading has it
+    # Rows replaced while they are read can come twice over the bus. Two of the player's moves are always
+    # parted by another's or by a new street, so a row the same as the one before it is that row again.
+    rows = [row for index, row in enumerate(read) if index == 0 or row != read[index - 1]]
     dealer = next((row for row in rows if re.search(r" (is|are) the dealer$", row)), None)
     if dealer is None: return True
     awaited[0] = any(row.startswith("Your turn") for row in rows)
