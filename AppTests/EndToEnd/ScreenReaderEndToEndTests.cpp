@@ -671,6 +671,25 @@ TEST_F(ScreenReaderEndToEnd, OrcaTellsEveryHandFromTheFirstAndEveryTurnOnceWitho
         inVain += key.value(1) == QStringLiteral("prompt") && key.value(2) == QStringLiteral("0") ? 1 : 0;
     }
     EXPECT_EQ(inVain, 0) << "of " << prompted << " keys pressed after a prompt\n" << keysAndPrompts(*series);
+    // Each hand's own two cards are heard once they rest, before the hand's first prompt.
+    const QRegularExpression heard(
+        QStringLiteral("Hand (\\d+)\\. Blinds|Your cards: \\w+ of \\w+, \\w+ of \\w+\\.|Your turn\\. "));
+    std::map<int, int> cardsOf;
+    std::map<int, int> promptedOf;
+    int hand = 0;
+    for (auto match = heard.globalMatch(spoken); match.hasNext();) {
+        const auto next = match.next();
+        if (!next.captured(1).isEmpty())
+            hand = next.captured(1).toInt();
+        else if (next.captured(0).startsWith(QStringLiteral("Your cards")))
+            cardsOf[hand] += promptedOf[hand] == 0 ? 1 : 0;
+        else
+            ++promptedOf[hand];
+    }
+    for (const auto& [prompts, count] : promptedOf)
+        EXPECT_EQ(cardsOf[prompts], 1) << "hand " << prompts << ": its cards before its first prompt\n"
+                                       << spoken.toStdString();
+    EXPECT_GE(promptedOf.size(), static_cast<std::size_t>(seriesHands) / 2) << spoken.toStdString();
     // Orca drops events it cannot keep up with, and says so in its record.
     EXPECT_FALSE(series->orcaLog.contains(QStringLiteral("deluge"), Qt::CaseInsensitive));
 }
@@ -1082,6 +1101,46 @@ TEST_F(ScreenReaderEndToEnd, OrcaHearsTheWayIntoThePracticeHandWhoseCaptionsHold
     // the series above); it is held to its words in the caption's own tests. On two loaded cores Orca
     // may find the table too busy to answer while it is built and drop the first.
     EXPECT_TRUE(spoken.contains("Next is now Play a Practice Hand.")) << spoken.toStdString();
+}
+
+// A Quick Hand from the window's lobby by keys: once Orca says "Your turn", Tab reaches the toolbar's
+// "Leave" and Return presses it; when the player has chips in the pot, the question's button that leaves
+// is reached by Tab and pressed too. Prints an "M" line with how many lines Orca had said before.
+const std::string leavingReader = std::string(keySteps) + R"py(
+def holder():
+    app.clearCache()
+    node = next((found for found in (focused(window) for window in app) if found), None)
+    return (node.name or "") if node else ""
+def tabTo(name):
+    for _ in range(40):
+        if holder().startswith(name): return
+        subprocess.run(["xdotool", "key", "Tab"]); time.sleep(0.6)
+subprocess.run(["xdotool", "key", "Return"])
+waitUntilSaid("Your turn. ", 120)
+tabTo("Leave")
+print("M\t%d" % len(spoken() or [])); sys.stdout.flush()
+step("leave", "Return")
+if holder() == "Keep Playing":
+    tabTo("Leave")
+    step("left", "Return")
+waitUntilSaid("You left the table", 20)
+step("moved on", "Tab")
+)py";
+
+// Once the player has chosen to leave, nothing more is said of their turn: the game says what they left
+// with.
+TEST_F(ScreenReaderEndToEnd, OrcaSaysNoTurnOnceThePlayerLeavesMidHand) {
+    ASSERT_TRUE(writeOnboardedInTheWindow(home.path()));
+    QString why;
+    const auto read = readWithOrca(*desktop, home.path(), leavingReader, why);
+    if (!read)
+        GTEST_SKIP() << why.toStdString();
+    const auto& [printed, spoken] = *read;
+    const QList<QStringList> mark = linesOf(printed, QStringLiteral("M"));
+    ASSERT_EQ(mark.size(), 1) << printed.toStdString() << spoken.toStdString();
+    const QString afterLeaving = spoken.split('\n').mid(mark[0].value(0).toInt()).join('\n');
+    EXPECT_TRUE(afterLeaving.contains(QStringLiteral("You left the table with"))) << spoken.toStdString();
+    EXPECT_FALSE(afterLeaving.contains(QStringLiteral("Your turn"))) << afterLeaving.toStdString();
 }
 
 // From the window's lobby by keys: Return opens the Cash Table sheet, Tab reaches "Fewer opponents",

@@ -16,6 +16,7 @@
 #include "Views/Controls/StyledButton.h"
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Learn/PracticeCaptionView.h"
+#include "Views/Settings/SettingsRules.h"
 #include "Views/Support/LeavingPicture.h"
 #include "Views/Table/ActionBar.h"
 #include "Views/Table/ActionMessage.h"
@@ -25,11 +26,14 @@
 
 #include <QAccessible>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSplitter>
 #include <QTest>
 #include <QToolTip>
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 TEST(TableScreen, PlaysAQuickHandSeriesByKeys) {
     TableScreenHarness table;
@@ -111,33 +115,88 @@ TEST(TableScreen, TellsTheReaderEveryHandAndEveryTurnOfASeriesStartedBeforeTheSc
     // One prompt for every decision the keys made, and one for the turn the table was shown again on.
     EXPECT_GT(decisions, 4);
     EXPECT_EQ(spoken.count("Your turn. "), decisions + 1) << spoken.toStdString();
+    // Every hand's two cards once, after the hand is announced and before its first prompt.
+    const QRegularExpression heard(
+        QStringLiteral("Hand (\\d+)\\. Blinds|Your cards: \\w+ of \\w+, \\w+ of \\w+\\.|Your turn\\. "));
+    std::map<std::int64_t, int> cardsOf;
+    std::int64_t hand = 0;
+    for (auto match = heard.globalMatch(spoken); match.hasNext();) {
+        const auto next = match.next();
+        if (!next.captured(1).isEmpty()) {
+            hand = next.captured(1).toLongLong();
+        } else if (next.captured(0).startsWith("Your cards")) {
+            ++cardsOf[hand];
+        } else {
+            EXPECT_EQ(cardsOf[hand], 1) << "hand " << hand << " prompted before its cards\n"
+                                        << spoken.toStdString();
+        }
+    }
+    EXPECT_EQ(cardsOf.size(), static_cast<std::size_t>(controller.state()->handNumber()))
+        << spoken.toStdString();
+    // Without the automatic deal, each result says how to go on, once.
+    EXPECT_EQ(spoken.count("Press Return for the next hand."), controller.state()->handNumber() - 1)
+        << spoken.toStdString();
+    EXPECT_EQ(spoken.count("Press Return to continue."), 1) << spoken.toStdString();
 }
 
 TEST(TableScreen, LeavingBeforeTheEndTellsTheReaderWhatThePlayerTookAway) {
     // A cash table left mid-hand, where what the player put in stays in the pot; a Quick Hand left
-    // between hands, its stack carried from hand to hand against the chips it started with.
-    const std::vector<std::tuple<GameSetup, bool, std::int64_t>> cases{
+    // between hands, its stack carried from hand to hand against the chips it started with; a Quick Hand
+    // left on the player's turn by the question's button or ended by resetting the bankroll, where no
+    // word of that turn may come after the choice.
+    enum class Leave { directly, byTheQuestion, byResettingTheBankroll };
+    struct Row {
+        GameSetup setup;
+        bool betweenHands;
+        std::int64_t broughtIn;
+        Leave how;
+    };
+    const std::vector<Row> rows{
         {GameSetup::cashTable(CashTableSetup{CashStakes::low, 80, TableDifficulty::easy,
                                              BotSeating::opponents(2, TableDifficulty::easy, 5), 5}),
-         false, 800},
-        {GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 5, 3)), true, 2000}};
-    for (const auto& [setup, betweenHands, broughtIn] : cases) {
+         false, 800, Leave::directly},
+        {GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 5, 3)), true, 2000, Leave::directly},
+        {GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 5, 3)), false, 2000,
+         Leave::byTheQuestion},
+        {GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 5, 3)), false, 2000,
+         Leave::byResettingTheBankroll},
+    };
+    for (const auto& [setup, betweenHands, broughtIn, how] : rows) {
+        SCOPED_TRACE(static_cast<int>(how));
         TableScreenHarness table;
+        SurfaceCoordinator surfaces{table.game.controller};
+        table.environment.surfaces = &surfaces;
+        table.makeScreen();
         table.activate();
         auto& controller = table.game.controller;
         controller.start(setup);
         table.game.scheduler.advance(std::chrono::seconds(2));
         for (int hands = 0; betweenHands && !controller.isShowingResult();)
             ASSERT_TRUE(table.game.stepOnce(checkOrCall, hands));
+        for (int step = 0; how != Leave::directly && step < 2000 && !table.canAct(); ++step)
+            table.game.scheduler.advance(std::chrono::milliseconds(50));
+        ASSERT_TRUE(how == Leave::directly || table.canAct());
         const auto view = controller.view();
         ASSERT_TRUE(view && view->seatIndex);
         const std::int64_t behind = view->seats[static_cast<std::size_t>(*view->seatIndex)].stack;
-        controller.leaveTable();
+        const qsizetype before = table.announcer.spoken().size();
+        if (how == Leave::directly) {
+            controller.leaveTable();
+        } else if (how == Leave::byResettingTheBankroll) {
+            SettingsRules::resetBankroll(table.appState, controller);
+        } else {
+            surfaces.setConfirmingLeave(true);
+            // The keys rest on "Keep Playing"; Shift+Tab reaches the button that leaves.
+            table.type(Qt::Key_Backtab);
+            table.type(Qt::Key_Return);
+            ASSERT_FALSE(controller.hasTable());
+        }
         // The root puts the screen away for the lobby.
         table.screen->hide();
-        EXPECT_EQ(table.announcer.spoken().back(),
-                  TableOverModel::leftTable(behind, broughtIn, table.appState.profile().bankroll))
-            << static_cast<int>(setup.mode());
+        const QStringList said = table.announcer.spoken().mid(before);
+        EXPECT_FALSE(said.join(' ').contains("Your turn")) << said.join('\n').toStdString();
+        EXPECT_EQ(said.back(),
+                  TableOverModel::leftTable(behind, broughtIn, table.appState.profile().bankroll));
     }
 }
 
@@ -868,6 +927,25 @@ TEST(TableScreen, ThePracticeHandPromptsWhereThePlayerActsAndTheNextTableStartsA
     ASSERT_EQ(table.screen->bottomRow(), BottomRow::actionBar);
     EXPECT_EQ(table.announcer.spoken().back(),
               "Your turn. 10 to call. Press C to call, R to raise, F to fold.");
+    // Played to its end, each caption is heard after the events it explains.
+    for (int step = 0; step < 400 && !controller.isShowingResult(); ++step) {
+        if (table.screen->bottomRow() == BottomRow::practiceCaption)
+            table.type(Qt::Key_Return);
+        else if (table.canAct())
+            table.type(Qt::Key_C);
+        table.game.scheduler.advance(std::chrono::milliseconds(500));
+    }
+    const QString heard = table.announcer.spoken().join('\n');
+    const std::vector<std::pair<const char*, const char*>> explained{
+        {"Hand 1. Blinds 10 20.", "Step 1 of 7."},
+        {"Flop: ", "Step 4 of 7."},
+        {"Turn: ", "Step 5 of 7."},
+        {"River: ", "Step 6 of 7."}};
+    for (const auto& [event, caption] : explained) {
+        ASSERT_GE(heard.indexOf(caption), 0) << caption << "\n" << heard.toStdString();
+        ASSERT_GE(heard.indexOf(event), 0) << event << "\n" << heard.toStdString();
+        EXPECT_LT(heard.indexOf(event), heard.indexOf(caption)) << caption << "\n" << heard.toStdString();
+    }
 
     const qsizetype practiced = table.announcer.spoken().size();
     controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 3, 3)));
