@@ -419,8 +419,9 @@ void TableScreen::speakTable() {
         saying_ << captionSaying_;
         captionSaying_.clear();
     }
+    // After the cards of a hand that ended as they were dealt.
     if (row_ == BottomRow::showdownBanner && game->isShowingResult() && !game->autoDeal() &&
-        waitTold_ != hand) {
+        !presenter_->cardsComing() && waitTold_ != hand) {
         saying_ << TableSpeech::nextHandWaits(game->tableOver().has_value());
         waitTold_ = hand;
     }
