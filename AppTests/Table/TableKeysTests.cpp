@@ -91,31 +91,23 @@ TEST(TableKeys, DigitsPickThePresets) {
 }
 
 TEST(TableKeys, WithoutARaiseOnlyFoldCheckAndCall) {
-    // "r" keeps the focus on the table and says why there is no raise, with the keys that act.
-    struct Row {
-        const char* moment;
-        PokerEngine::SeatStatus opponent;
-        std::int64_t heroCanReach;
-        const char* said;
-    };
-    const std::vector<Row> rows{
-        {"every opponent all in", PokerEngine::SeatStatus::allIn, 1000,
-         "No raise: every opponent is all in. Press C to call, F to fold."},
-        {"the call takes every chip", PokerEngine::SeatStatus::active, 20,
-         "No raise: calling puts you all in. Press C to call, F to fold."},
-        {"a short all-in after the player acted", PokerEngine::SeatStatus::active, 1000,
-         "No raise: a short all-in does not reopen the betting to you. Press C to call, F to fold."},
-    };
-    for (const Row& row : rows) {
+    // "r" keeps the focus on the table and says why there is no raise: the opponent all in, the call
+    // taking every chip, a short all-in not reopening the betting.
+    const std::vector<std::tuple<PokerEngine::SeatStatus, std::int64_t, const char*>> rows{
+        {PokerEngine::SeatStatus::allIn, 1000, "No raise: every opponent is all in."},
+        {PokerEngine::SeatStatus::active, 20, "No raise: calling puts you all in."},
+        {PokerEngine::SeatStatus::active, 1000,
+         "No raise: a short all-in does not reopen the betting to you."}};
+    for (const auto& [opponent, heroCanReach, why] : rows) {
         Table table;
         table.view.legalActions->minRaiseTo.reset();
-        table.view.legalActions->maxRaiseTo = row.heroCanReach;
-        table.view.seats[1].status = row.opponent;
-        EXPECT_EQ(table.press(typed("r")), TableKeyCommand(Cmd::Tell{QString::fromUtf8(row.said)}))
-            << row.moment;
-        EXPECT_FALSE(table.press(typed("1"))) << row.moment;
-        EXPECT_FALSE(table.press(returnKey)) << row.moment;
-        EXPECT_EQ(table.press(typed("c")), TableKeyCommand(Cmd::Act{Action::call()})) << row.moment;
+        table.view.legalActions->maxRaiseTo = heroCanReach;
+        table.view.seats[1].status = opponent;
+        EXPECT_EQ(table.press(typed("r")),
+                  TableKeyCommand(Cmd::Tell{QString::fromUtf8(why) + " Press C to call, F to fold."}));
+        EXPECT_FALSE(table.press(typed("1")));
+        EXPECT_FALSE(table.press(returnKey));
+        EXPECT_EQ(table.press(typed("c")), TableKeyCommand(Cmd::Act{Action::call()}));
     }
 }
 

@@ -33,8 +33,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 TEST(TableScreen, PlaysAQuickHandSeriesByKeys) {
     TableScreenHarness table;
     table.activate();
@@ -115,53 +113,34 @@ TEST(TableScreen, TellsTheReaderEveryHandAndEveryTurnOfASeriesStartedBeforeTheSc
     // One prompt for every decision the keys made, and one for the turn the table was shown again on.
     EXPECT_GT(decisions, 4);
     EXPECT_EQ(spoken.count("Your turn. "), decisions + 1) << spoken.toStdString();
-    // Every hand's two cards once, after the hand is announced and before its first prompt or the key
-    // that moves on from its result.
-    const QRegularExpression heard(QStringLiteral(
-        "Hand (\\d+)\\. Blinds|Your cards: \\w+ of \\w+, \\w+ of \\w+\\.|Your turn\\. |Press Return"));
-    std::map<std::int64_t, int> cardsOf;
-    std::int64_t hand = 0;
-    for (auto match = heard.globalMatch(spoken); match.hasNext();) {
-        const auto next = match.next();
-        if (!next.captured(1).isEmpty()) {
-            hand = next.captured(1).toLongLong();
-        } else if (next.captured(0).startsWith("Your cards")) {
-            ++cardsOf[hand];
-        } else {
-            EXPECT_EQ(cardsOf[hand], 1) << "hand " << hand << " went on before its cards\n"
-                                        << spoken.toStdString();
-        }
+    // Each hand's two cards once, before its first prompt or the key that moves on from its result,
+    // which without the automatic deal every result names.
+    const QStringList hands = spoken.split(QRegularExpression(QStringLiteral("Hand \\d+\\. Blinds"))).mid(1);
+    EXPECT_EQ(hands.size(), controller.state()->handNumber());
+    for (const QString& heard : hands) {
+        EXPECT_EQ(
+            heard.count(QRegularExpression(QStringLiteral("Your cards: \\w+ of \\w+, \\w+ of \\w+\\."))), 1);
+        EXPECT_LT(heard.indexOf("Your cards: "),
+                  heard.indexOf(QRegularExpression("Your turn\\. |Press Return")))
+            << heard.toStdString();
     }
-    EXPECT_EQ(cardsOf.size(), static_cast<std::size_t>(controller.state()->handNumber()))
-        << spoken.toStdString();
-    // Without the automatic deal, each result says how to go on, once.
-    EXPECT_EQ(spoken.count("Press Return for the next hand."), controller.state()->handNumber() - 1)
-        << spoken.toStdString();
-    EXPECT_EQ(spoken.count("Press Return to continue."), 1) << spoken.toStdString();
+    EXPECT_EQ(spoken.count("Press Return for the next hand."), controller.state()->handNumber() - 1);
+    EXPECT_EQ(spoken.count("Press Return to continue."), 1);
 }
 
 TEST(TableScreen, LeavingBeforeTheEndTellsTheReaderWhatThePlayerTookAway) {
     // A cash table left mid-hand, where what the player put in stays in the pot; a Quick Hand left
-    // between hands, its stack carried from hand to hand against the chips it started with; a Quick Hand
-    // left on the player's turn by the question's button or ended by resetting the bankroll, where no
-    // word of that turn may come after the choice.
+    // between hands, its stack carried from hand to hand against the chips it started with; and left on
+    // the player's turn, after which nothing of that turn is said.
     enum class Leave { directly, byTheQuestion, byResettingTheBankroll };
-    struct Row {
-        GameSetup setup;
-        bool betweenHands;
-        std::int64_t broughtIn;
-        Leave how;
-    };
-    const std::vector<Row> rows{
+    const auto quickHand = GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 5, 3));
+    const std::vector<std::tuple<GameSetup, bool, std::int64_t, Leave>> rows{
         {GameSetup::cashTable(CashTableSetup{CashStakes::low, 80, TableDifficulty::easy,
                                              BotSeating::opponents(2, TableDifficulty::easy, 5), 5}),
          false, 800, Leave::directly},
-        {GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 5, 3)), true, 2000, Leave::directly},
-        {GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 5, 3)), false, 2000,
-         Leave::byTheQuestion},
-        {GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 5, 3)), false, 2000,
-         Leave::byResettingTheBankroll},
-    };
+        {quickHand, true, 2000, Leave::directly},
+        {quickHand, false, 2000, Leave::byTheQuestion},
+        {quickHand, false, 2000, Leave::byResettingTheBankroll}};
     for (const auto& [setup, betweenHands, broughtIn, how] : rows) {
         SCOPED_TRACE(static_cast<int>(how));
         TableScreenHarness table;
@@ -937,15 +916,12 @@ TEST(TableScreen, ThePracticeHandPromptsWhereThePlayerActsAndTheNextTableStartsA
         table.game.scheduler.advance(std::chrono::milliseconds(500));
     }
     const QString heard = table.announcer.spoken().join('\n');
-    const std::vector<std::pair<const char*, const char*>> explained{
-        {"Hand 1. Blinds 10 20.", "Step 1 of 7."},
-        {"Flop: ", "Step 4 of 7."},
-        {"Turn: ", "Step 5 of 7."},
-        {"River: ", "Step 6 of 7."}};
-    for (const auto& [event, caption] : explained) {
-        ASSERT_GE(heard.indexOf(caption), 0) << caption << "\n" << heard.toStdString();
-        ASSERT_GE(heard.indexOf(event), 0) << event << "\n" << heard.toStdString();
-        EXPECT_LT(heard.indexOf(event), heard.indexOf(caption)) << caption << "\n" << heard.toStdString();
+    for (const auto& [event, caption] :
+         std::vector<std::pair<const char*, const char*>>{{"Hand 1. Blinds 10 20.", "Step 1 of 7."},
+                                                          {"Flop: ", "Step 4 of 7."},
+                                                          {"River: ", "Step 6 of 7."}}) {
+        const qsizetype told = heard.indexOf(event);
+        EXPECT_TRUE(told >= 0 && told < heard.indexOf(caption)) << caption << "\n" << heard.toStdString();
     }
 
     const qsizetype practiced = table.announcer.spoken().size();
