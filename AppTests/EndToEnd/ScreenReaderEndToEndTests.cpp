@@ -1092,7 +1092,8 @@ TEST_F(ScreenReaderEndToEnd, OrcaHearsTheWayIntoThePracticeHandWhoseCaptionsHold
     EXPECT_TRUE(spoken.contains("Next is now Play a Practice Hand.")) << spoken.toStdString();
 }
 
-// A Quick Hand from the window's lobby by keys: once Orca says "Your turn", Tab reaches the toolbar's
+// A Quick Hand from the window's lobby by keys: once Orca says "Your turn", the player asks Orca where
+// they are (a "W" line with how many lines Orca had said before), then Tab reaches the toolbar's
 // "Leave" and Return presses it; when the player has chips in the pot, the question's button that leaves
 // is reached by Tab and pressed too. Prints an "M" line with how many lines Orca had said before.
 const std::string leavingReader = std::string(keySteps) + R"py(
@@ -1106,6 +1107,8 @@ def tabTo(name):
         subprocess.run(["xdotool", "key", "Tab"]); time.sleep(0.6)
 subprocess.run(["xdotool", "key", "Return"])
 waitUntilSaid("Your turn. ", 120)
+print("W\t%d" % len(spoken() or [])); sys.stdout.flush()
+step("where am I", "KP_Enter")
 tabTo("Leave")
 print("M\t%d" % len(spoken() or [])); sys.stdout.flush()
 step("leave", "Return")
@@ -1137,6 +1140,14 @@ TEST_F(ScreenReaderEndToEnd, OrcaSaysNoTurnOnceThePlayerLeavesMidHand) {
     ASSERT_TRUE(lines.mid(0, mark[0].value(0).toInt()).join('\n').contains(QStringLiteral("Your turn. ")))
         << spoken.toStdString();
     const QString afterLeaving = lines.mid(mark[0].value(0).toInt()).join('\n');
+    // Where Am I on the table names the player's cards and chips.
+    const QList<QStringList> asked = linesOf(printed, QStringLiteral("W"));
+    ASSERT_EQ(asked.size(), 1) << printed.toStdString();
+    EXPECT_TRUE(
+        lines.mid(asked[0].value(0).toInt())
+            .join('\n')
+            .contains(QRegularExpression(QStringLiteral("Your cards: [^\n]* You have [\\d,]+ chips\\."))))
+        << spoken.toStdString();
     EXPECT_TRUE(afterLeaving.contains(QStringLiteral("You left the table with"))) << spoken.toStdString();
     EXPECT_FALSE(afterLeaving.contains(QStringLiteral("Your turn"))) << afterLeaving.toStdString();
 }
