@@ -350,6 +350,7 @@ void TableScreen::viewChanged() {
         // hand number may be the one the reader last heard of.
         told_ = PlayerView{};
         prompted_.reset();
+        captionSaying_.clear();
         leavingTable_ = false;
     }
     // The presenter tells of its new view, timeline, flights and exits one after another; drawn after
