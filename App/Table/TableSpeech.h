@@ -38,4 +38,18 @@ QString prompt(const PokerEngine::LegalActions& legal, bool namingKeys);
 // "Press C to call, R to raise, F to fold.", or to check and bet, without R when no raise is possible.
 QString actionKeys(const PokerEngine::LegalActions& legal);
 
+// The player's own two cards, said once they rest in front of the player and before the hand's first
+// prompt: "Your cards: Eight of spades, Two of hearts.", followed in learning mode by what the hand's
+// tag says of them (`tag`). None while the player holds no two cards.
+std::optional<QString> holeCards(const PokerEngine::PlayerView& view, const std::optional<QString>& tag);
+
+// What the table says of itself when a reader comes to it or asks where it is: the player's cards and
+// chips, then the board and the pot once there are any. Never the whole table: each seat speaks for
+// itself.
+QString standing(const PokerEngine::PlayerView& view);
+
+// A hand's result stays up until the player deals the next one: the key that does it. `over`: the game
+// ended with the hand, and the key goes on to its summing-up.
+QString nextHandWaits(bool over);
+
 } // namespace TableSpeech

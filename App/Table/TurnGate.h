@@ -39,4 +39,8 @@ struct Standing {
 // "Not your turn. Waiting for Rascal.", the caption's own keys.
 QString notNow(const Standing& standing);
 
+// What "r" says when the player's turn allows no raise (`view` asks the player to act): why, and the keys
+// that do act. "No raise: every opponent is all in. Press C to call, F to fold."
+QString noRaise(const PokerEngine::PlayerView& view);
+
 } // namespace TurnGate

@@ -674,6 +674,14 @@ TEST_F(ScreenReaderEndToEnd, OrcaTellsEveryHandFromTheFirstAndEveryTurnOnceWitho
         inVain += key.value(1) == QStringLiteral("prompt") && key.value(2) == QStringLiteral("0") ? 1 : 0;
     }
     EXPECT_EQ(inVain, 0) << "of " << prompted << " keys pressed after a prompt\n" << keysAndPrompts(*series);
+    // Each hand's own two cards are heard once they rest, before the hand's first prompt.
+    const QStringList hands = spoken.split(QRegularExpression(QStringLiteral("Hand \\d+\\. Blinds"))).mid(1);
+    EXPECT_GE(hands.size(), seriesHands) << spoken.toStdString();
+    for (const QString& heard : hands) {
+        const qsizetype cards = heard.indexOf(QStringLiteral("Your cards: "));
+        const qsizetype turn = heard.indexOf(QStringLiteral("Your turn. "));
+        EXPECT_TRUE(turn < 0 || (cards >= 0 && cards < turn)) << heard.toStdString();
+    }
     // Orca drops events it cannot keep up with, and says so in its record.
     EXPECT_FALSE(series->orcaLog.contains(QStringLiteral("deluge"), Qt::CaseInsensitive));
 }
@@ -1126,6 +1134,66 @@ TEST_F(ScreenReaderEndToEnd, OrcaHearsTheWayIntoThePracticeHandWhoseCaptionsHold
     // the series above); it is held to its words in the caption's own tests. On two loaded cores Orca
     // may find the table too busy to answer while it is built and drop the first.
     EXPECT_TRUE(spoken.contains("Next is now Play a Practice Hand.")) << spoken.toStdString();
+}
+
+// A Quick Hand from the window's lobby by keys: once Orca says "Your turn", the player asks Orca where
+// they are (a "W" line with how many lines Orca had said before), then Tab reaches the toolbar's
+// "Leave" and Return presses it; when the player has chips in the pot, the question's button that leaves
+// is reached by Tab and pressed too. Prints an "M" line with how many lines Orca had said before.
+const std::string leavingReader = std::string(keySteps) + R"py(
+def holder():
+    app.clearCache()
+    node = next((found for found in (focused(window) for window in app) if found), None)
+    return (node.name or "") if node else ""
+def tabTo(name):
+    for _ in range(40):
+        if holder().startswith(name): return
+        subprocess.run(["xdotool", "key", "Tab"]); time.sleep(0.6)
+subprocess.run(["xdotool", "key", "Return"])
+waitUntilSaid("Your turn. ", 120)
+print("W\t%d" % len(spoken() or [])); sys.stdout.flush()
+step("where am I", "KP_Enter")
+tabTo("Leave")
+print("M\t%d" % len(spoken() or [])); sys.stdout.flush()
+step("leave", "Return")
+if holder() == "Keep Playing":
+    tabTo("Leave")
+    step("left", "Return")
+waitUntilSaid("You left the table", 20)
+step("moved on", "Tab")
+)py";
+
+// Once the player has chosen to leave, nothing more is said of their turn: the game says what they left
+// with.
+TEST_F(ScreenReaderEndToEnd, OrcaSaysNoTurnOnceThePlayerLeavesMidHand) {
+    QDir().mkpath(dataFolder(home.path()));
+    QFile profile(dataFolder(home.path()) + "/profile.json");
+    ASSERT_TRUE(profile.open(QIODevice::WriteOnly));
+    profile.write(
+        R"({"schemaVersion": 1, "bankroll": 10000, "onboarded": true, "choices": {"quickHandHands": 10},
+                      "settings": {"botSpeed": "fast", "autoDeal": true, "launchSurface": "window"}})");
+    profile.close();
+    QString why;
+    const auto read = readWithOrca(*desktop, home.path(), leavingReader, why);
+    if (!read)
+        GTEST_SKIP() << why.toStdString();
+    const auto& [printed, spoken] = *read;
+    const QList<QStringList> mark = linesOf(printed, QStringLiteral("M"));
+    ASSERT_EQ(mark.size(), 1) << printed.toStdString() << spoken.toStdString();
+    const QStringList lines = spoken.split('\n');
+    ASSERT_TRUE(lines.mid(0, mark[0].value(0).toInt()).join('\n').contains(QStringLiteral("Your turn. ")))
+        << spoken.toStdString();
+    const QString afterLeaving = lines.mid(mark[0].value(0).toInt()).join('\n');
+    // Where Am I on the table names the player's cards and chips.
+    const QList<QStringList> asked = linesOf(printed, QStringLiteral("W"));
+    ASSERT_EQ(asked.size(), 1) << printed.toStdString();
+    EXPECT_TRUE(
+        lines.mid(asked[0].value(0).toInt())
+            .join('\n')
+            .contains(QRegularExpression(QStringLiteral("Your cards: [^\n]* You have [\\d,]+ chips\\."))))
+        << spoken.toStdString();
+    EXPECT_TRUE(afterLeaving.contains(QStringLiteral("You left the table with"))) << spoken.toStdString();
+    EXPECT_FALSE(afterLeaving.contains(QStringLiteral("Your turn"))) << afterLeaving.toStdString();
 }
 
 // From the window's lobby by keys: Return opens the Cash Table sheet, Tab reaches "Fewer opponents",

@@ -91,12 +91,24 @@ TEST(TableKeys, DigitsPickThePresets) {
 }
 
 TEST(TableKeys, WithoutARaiseOnlyFoldCheckAndCall) {
-    Table table;
-    table.view.legalActions->minRaiseTo.reset();
-    EXPECT_FALSE(table.press(typed("r"))); // the focus stays on the table
-    EXPECT_FALSE(table.press(typed("1")));
-    EXPECT_FALSE(table.press(returnKey));
-    EXPECT_EQ(table.press(typed("c")), TableKeyCommand(Cmd::Act{Action::call()}));
+    // "r" keeps the focus on the table and says why there is no raise: the opponent all in, the call
+    // taking every chip, a short all-in not reopening the betting.
+    const std::vector<std::tuple<PokerEngine::SeatStatus, std::int64_t, const char*>> rows{
+        {PokerEngine::SeatStatus::allIn, 1000, "No raise: every opponent is all in."},
+        {PokerEngine::SeatStatus::active, 20, "No raise: calling puts you all in."},
+        {PokerEngine::SeatStatus::active, 1000,
+         "No raise: a short all-in does not reopen the betting to you."}};
+    for (const auto& [opponent, heroCanReach, why] : rows) {
+        Table table;
+        table.view.legalActions->minRaiseTo.reset();
+        table.view.legalActions->maxRaiseTo = heroCanReach;
+        table.view.seats[1].status = opponent;
+        EXPECT_EQ(table.press(typed("r")),
+                  TableKeyCommand(Cmd::Tell{QString::fromUtf8(why) + " Press C to call, F to fold."}));
+        EXPECT_FALSE(table.press(typed("1")));
+        EXPECT_FALSE(table.press(returnKey));
+        EXPECT_EQ(table.press(typed("c")), TableKeyCommand(Cmd::Act{Action::call()}));
+    }
 }
 
 TEST(TableKeys, ReturnConfirmsTheClampedRaise) {

@@ -19,6 +19,7 @@
 #include "Views/Learn/PracticeCaptionView.h"
 #include "Views/Learn/StartersChartView.h"
 #include "Views/Learn/StartersTab.h"
+#include "Views/Settings/SettingsRules.h"
 #include "Views/Support/LeavingPicture.h"
 #include "Views/Table/ActionBar.h"
 #include "Views/Table/ActionMessage.h"
@@ -30,6 +31,7 @@
 #include <QAccessible>
 #include <QLayout>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTest>
@@ -117,33 +119,70 @@ TEST(TableScreen, TellsTheReaderEveryHandAndEveryTurnOfASeriesStartedBeforeTheSc
     // One prompt for every decision the keys made, and one for the turn the table was shown again on.
     EXPECT_GT(decisions, 4);
     EXPECT_EQ(spoken.count("Your turn. "), decisions + 1) << spoken.toStdString();
+    // Each hand's two cards once, before its first prompt or the key that moves on from its result,
+    // which without the automatic deal every result names.
+    const QStringList hands = spoken.split(QRegularExpression(QStringLiteral("Hand \\d+\\. Blinds"))).mid(1);
+    EXPECT_EQ(hands.size(), controller.state()->handNumber());
+    for (const QString& heard : hands) {
+        EXPECT_EQ(
+            heard.count(QRegularExpression(QStringLiteral("Your cards: \\w+ of \\w+, \\w+ of \\w+\\."))), 1);
+        EXPECT_LT(heard.indexOf("Your cards: "),
+                  heard.indexOf(QRegularExpression("Your turn\\. |Press Return")))
+            << heard.toStdString();
+    }
+    EXPECT_EQ(spoken.count("Press Return for the next hand."), controller.state()->handNumber() - 1);
+    EXPECT_EQ(spoken.count("Press Return to continue."), 1);
 }
 
 TEST(TableScreen, LeavingBeforeTheEndTellsTheReaderWhatThePlayerTookAway) {
     // A cash table left mid-hand, where what the player put in stays in the pot; a Quick Hand left
-    // between hands, its stack carried from hand to hand against the chips it started with.
-    const std::vector<std::tuple<GameSetup, bool, std::int64_t>> cases{
+    // between hands, its stack carried from hand to hand against the chips it started with; and left on
+    // the player's turn, after which nothing of that turn is said.
+    enum class Leave { directly, byTheQuestion, byResettingTheBankroll };
+    const auto quickHand = GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 5, 3));
+    const std::vector<std::tuple<GameSetup, bool, std::int64_t, Leave>> rows{
         {GameSetup::cashTable(CashTableSetup{CashStakes::low, 80, TableDifficulty::easy,
                                              BotSeating::opponents(2, TableDifficulty::easy, 5), 5}),
-         false, 800},
-        {GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 5, 3)), true, 2000}};
-    for (const auto& [setup, betweenHands, broughtIn] : cases) {
+         false, 800, Leave::directly},
+        {quickHand, true, 2000, Leave::directly},
+        {quickHand, false, 2000, Leave::byTheQuestion},
+        {quickHand, false, 2000, Leave::byResettingTheBankroll}};
+    for (const auto& [setup, betweenHands, broughtIn, how] : rows) {
+        SCOPED_TRACE(static_cast<int>(how));
         TableScreenHarness table;
+        SurfaceCoordinator surfaces{table.game.controller};
+        table.environment.surfaces = &surfaces;
+        table.makeScreen();
         table.activate();
         auto& controller = table.game.controller;
         controller.start(setup);
         table.game.scheduler.advance(std::chrono::seconds(2));
         for (int hands = 0; betweenHands && !controller.isShowingResult();)
             ASSERT_TRUE(table.game.stepOnce(checkOrCall, hands));
+        for (int step = 0; how != Leave::directly && step < 2000 && !table.canAct(); ++step)
+            table.game.scheduler.advance(std::chrono::milliseconds(50));
+        ASSERT_TRUE(how == Leave::directly || table.canAct());
         const auto view = controller.view();
         ASSERT_TRUE(view && view->seatIndex);
         const std::int64_t behind = view->seats[static_cast<std::size_t>(*view->seatIndex)].stack;
-        controller.leaveTable();
+        const qsizetype before = table.announcer.spoken().size();
+        if (how == Leave::directly) {
+            controller.leaveTable();
+        } else if (how == Leave::byResettingTheBankroll) {
+            SettingsRules::resetBankroll(table.appState, controller);
+        } else {
+            surfaces.setConfirmingLeave(true);
+            // The keys rest on "Keep Playing"; Shift+Tab reaches the button that leaves.
+            table.type(Qt::Key_Backtab);
+            table.type(Qt::Key_Return);
+            ASSERT_FALSE(controller.hasTable());
+        }
         // The root puts the screen away for the lobby.
         table.screen->hide();
-        EXPECT_EQ(table.announcer.spoken().back(),
-                  TableOverModel::leftTable(behind, broughtIn, table.appState.profile().bankroll))
-            << static_cast<int>(setup.mode());
+        const QStringList said = table.announcer.spoken().mid(before);
+        EXPECT_FALSE(said.join(' ').contains("Your turn")) << said.join('\n').toStdString();
+        EXPECT_EQ(said.back(),
+                  TableOverModel::leftTable(behind, broughtIn, table.appState.profile().bankroll));
     }
 }
 
@@ -985,6 +1024,22 @@ TEST(TableScreen, ThePracticeHandPromptsWhereThePlayerActsAndTheNextTableStartsA
     ASSERT_EQ(table.screen->bottomRow(), BottomRow::actionBar);
     EXPECT_EQ(table.announcer.spoken().back(),
               "Your turn. 10 to call. Press C to call, R to raise, F to fold.");
+    // Played to its end, each caption is heard after the events it explains.
+    for (int step = 0; step < 400 && !controller.isShowingResult(); ++step) {
+        if (table.screen->bottomRow() == BottomRow::practiceCaption)
+            table.type(Qt::Key_Return);
+        else if (table.canAct())
+            table.type(Qt::Key_C);
+        table.game.scheduler.advance(std::chrono::milliseconds(500));
+    }
+    const QString heard = table.announcer.spoken().join('\n');
+    for (const auto& [event, caption] :
+         std::vector<std::pair<const char*, const char*>>{{"Hand 1. Blinds 10 20.", "Step 1 of 7."},
+                                                          {"Flop: ", "Step 4 of 7."},
+                                                          {"River: ", "Step 6 of 7."}}) {
+        const qsizetype told = heard.indexOf(event);
+        EXPECT_TRUE(told >= 0 && told < heard.indexOf(caption)) << caption << "\n" << heard.toStdString();
+    }
 
     const qsizetype practiced = table.announcer.spoken().size();
     controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 3, 3)));

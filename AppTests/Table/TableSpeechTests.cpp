@@ -116,3 +116,23 @@ TEST(TableSpeech, ThePromptAndInThePracticeHandTheKeysThatAct) {
     for (const Row& row : rows)
         EXPECT_EQ(TableSpeech::prompt(row.legal, row.practice), row.said) << row.said;
 }
+
+// What the table says of the player's own cards as they rest, and of itself when a reader comes to it.
+TEST(TableSpeech, ThePlayersCardsAndTheTableAsItStands) {
+    const auto card = [](const char* code) { return *PokerEngine::Card::fromCode(code); };
+    PlayerView seen = view();
+    seen.seats[0].stack = 990;
+    EXPECT_EQ(TableSpeech::holeCards(seen, std::nullopt), std::nullopt);
+    EXPECT_EQ(TableSpeech::standing(seen), "You have 990 chips.");
+    seen.holeCards = {card("Ks"), card("Qs")};
+    EXPECT_EQ(TableSpeech::holeCards(seen, std::nullopt), "Your cards: King of spades, Queen of spades.");
+    EXPECT_EQ(TableSpeech::holeCards(seen, "Good start, 4 of 5. King-queen suited."),
+              "Your cards: King of spades, Queen of spades. Good start, 4 of 5. King-queen suited.");
+    seen.board = {card("Ac"), card("7d"), card("2c")};
+    seen.pots = {PokerEngine::Pot{1250, {}}};
+    EXPECT_EQ(TableSpeech::standing(seen),
+              "Your cards: King of spades, Queen of spades. You have 990 chips. "
+              "Board: Ace of clubs, Seven of diamonds, Two of clubs. Pot: 1,250 chips.");
+    EXPECT_EQ(TableSpeech::nextHandWaits(false), "Press Return for the next hand.");
+    EXPECT_EQ(TableSpeech::nextHandWaits(true), "Press Return to continue.");
+}

@@ -51,7 +51,10 @@ class StyledAccessible : public QAccessibleWidget {
         auto* button = qobject_cast<QAbstractButton*>(widget());
         if (kind == QAccessible::Name && button && widget()->accessibleName().isEmpty())
             return button->text();
-        const QString said = QAccessibleWidget::text(kind);
+        const QVariant asked = widget()->property(StyleAccessibility::askedDescriptionProperty);
+        const QString said = kind == QAccessible::Description && asked.isValid()
+                                 ? asked.toString()
+                                 : QAccessibleWidget::text(kind);
         if (kind == QAccessible::Description &&
             said.trimmed().compare(text(QAccessible::Name).trimmed(), Qt::CaseInsensitive) == 0)
             return {};
@@ -137,6 +140,11 @@ void setName(QWidget* widget, const QString& name) {
 void setDescription(QWidget* widget, const QString& description) {
     if (widget->accessibleDescription() != description)
         widget->setAccessibleDescription(description);
+}
+
+void setAskedDescription(QWidget* widget, const QString& description) {
+    // A plain property: Qt tells the reader nothing of it, and the reader asks for it afresh each time.
+    widget->setProperty(askedDescriptionProperty, description);
 }
 
 } // namespace StyleAccessibility

@@ -17,6 +17,7 @@ inline constexpr const char* roleProperty = "chipwhistleAccessibleRole";
 inline constexpr const char* selectedProperty = "chipwhistleAccessibleSelected";
 inline constexpr const char* hiddenProperty = "chipwhistleAccessibleHidden";
 inline constexpr const char* modalProperty = "chipwhistleAccessibleModal";
+inline constexpr const char* askedDescriptionProperty = "chipwhistleAccessibleAskedDescription";
 
 void setRole(QWidget* widget, QAccessible::Role role);
 // Read in `role` from now on, even where it was hidden before (an ornament the screen gives words).
@@ -33,5 +34,9 @@ void setHidden(QWidget* widget);
 // matters. Every view sets its words through these, which tell the reader only of a real change.
 void setName(QWidget* widget, const QString& name);
 void setDescription(QWidget* widget, const QString& description);
+// Words the reader reads when it comes to the view (the focus moves there, the player asks where they
+// are) and is never told of as they change: words that change with every move of a game would be read
+// out at each move while the view holds the keys.
+void setAskedDescription(QWidget* widget, const QString& description);
 
 } // namespace StyleAccessibility

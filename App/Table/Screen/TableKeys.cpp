@@ -1,6 +1,7 @@
 #include "Table/Screen/TableKeys.h"
 
 #include "Table/ActionBarModel.h"
+#include "Table/TurnGate.h"
 
 #include <QStringList>
 
@@ -58,7 +59,8 @@ std::optional<TableKeyCommand> actionKey(const TableKeyPress& press, const QStri
     }
     if (typed == QStringLiteral("r")) {
         if (!legal.minRaiseTo) {
-            return std::nullopt;
+            // The focus stays on the table, and the player hears why.
+            return TableCommand::Tell{TurnGate::noRaise(*context.view)};
         }
         return TableCommand::FocusRaiseField{};
     }

@@ -165,7 +165,9 @@ void PracticeCaptionView::announceIfNew() {
         return;
     }
     announced_ = identity(caption_);
-    if (announcer_) {
+    if (speaker_) {
+        speaker_(caption_.announcement());
+    } else if (announcer_) {
         announcer_->announce(caption_.announcement());
     }
 }

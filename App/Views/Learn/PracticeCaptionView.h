@@ -31,6 +31,9 @@ class PracticeCaptionView : public QWidget {
                         Announcer* announcer, QWidget* parent = nullptr);
 
     void setTheme(const TableTheme& theme);
+    // Where each caption's words go instead of the announcer: the table says them after the events they
+    // explain, which it may not have said yet.
+    void setSpeaker(std::function<void(const QString&)> speaker) { speaker_ = std::move(speaker); }
     // A caption with another title (or the fold caption) is a new card: it is announced when shown.
     void setCaption(const PracticeCaption& caption);
     const PracticeCaption& caption() const { return caption_; }
@@ -61,6 +64,7 @@ class PracticeCaptionView : public QWidget {
     PracticeCaption caption_;
     Actions actions_;
     Announcer* announcer_;
+    std::function<void(const QString&)> speaker_;
     QString announced_;
     QWidget* content_ = nullptr;
     StyledText* stepLabel_ = nullptr;

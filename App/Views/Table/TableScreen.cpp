@@ -348,6 +348,8 @@ void TableScreen::viewChanged() {
         // hand number may be the one the reader last heard of.
         told_ = PlayerView{};
         prompted_.reset();
+        captionSaying_.clear();
+        leavingTable_ = false;
     }
     // The presenter tells of its new view, timeline, flights and exits one after another; drawn after
     // each, the table would pass through mixes of old and new, each told to the reader. It is drawn once,
@@ -391,9 +393,43 @@ void TableScreen::appear() {
     speakTurn();
 }
 
-void TableScreen::speakTurn() {
+void TableScreen::speakTable() {
     const auto& shown = presenter_->shown();
-    const bool onScreen = turnOpen_ && shown && isVisible() && !appearing_.isPending();
+    if (!shown || !isVisible() || appearing_.isPending() || guideOpen_) {
+        return;
+    }
+    GameController* game = environment_.controller;
+    const HandKey hand{game->tableGeneration(), shown->handNumber};
+    if (cardsTold_ != hand && !presenter_->cardsComing()) {
+        std::optional<QString> tag;
+        if (learning()) {
+            if (const auto made = HandTag::make(*shown)) {
+                tag = made->spoken;
+            }
+        }
+        if (const auto cards = TableSpeech::holeCards(*shown, tag)) {
+            saying_ << *cards;
+            cardsTold_ = hand;
+        }
+    }
+    const auto current = game->view();
+    const bool eventsTold = told_ && current && *told_ == *current;
+    if (!captionSaying_.isEmpty() && eventsTold) {
+        saying_ << captionSaying_;
+        captionSaying_.clear();
+    }
+    // After the cards of a hand that ended as they were dealt.
+    if (row_ == BottomRow::showdownBanner && game->isShowingResult() && !game->autoDeal() &&
+        !presenter_->cardsComing() && waitTold_ != hand) {
+        saying_ << TableSpeech::nextHandWaits(game->tableOver().has_value());
+        waitTold_ = hand;
+    }
+}
+
+void TableScreen::speakTurn() {
+    speakTable();
+    const auto& shown = presenter_->shown();
+    const bool onScreen = turnOpen_ && shown && isVisible() && !appearing_.isPending() && !leavingTable_;
     if (onScreen) {
         const auto decision = TableSpeech::decision(environment_.controller->tableGeneration(), *shown);
         if (TableSpeech::promptDue(turnTold_, prompted_, decision)) {
@@ -445,6 +481,7 @@ void TableScreen::refresh() {
         topBar_->refresh(*shown);
     }
     showContent();
+    StyleAccessibility::setAskedDescription(this, shown ? TableSpeech::standing(*shown) : QString());
     if (guidePanel_) {
         const auto view = environment_.controller->view();
         guidePanel_->setPlayerHand(TableScreenRules::heroHand(view),

@@ -145,6 +145,9 @@ class TableScreen : public QWidget {
     void appear();
     // Adds the prompt when the player's turn has just opened on screen, and says what is due.
     void speakTurn();
+    // Adds what the shown table has for the reader besides its events: the player's cards once they rest,
+    // the practice caption once its events are told, the key a waiting result needs.
+    void speakTable();
     // Why an action key does nothing now.
     QString notNow() const;
     TableText tableText() const;
@@ -225,6 +228,15 @@ class TableScreen : public QWidget {
     bool turnOpen_ = false;
     bool turnTold_ = false;
     std::optional<TableSpeech::Decision> prompted_;
+    // A hand as the reader knows it: the table's generation and the hand's number.
+    using HandKey = std::pair<std::uint64_t, std::int64_t>;
+    // The hand whose cards the player was told, and whose waiting result they were told how to move on.
+    std::optional<HandKey> cardsTold_;
+    std::optional<HandKey> waitTold_;
+    // The practice caption's words, said once the events it explains have been.
+    QString captionSaying_;
+    // The player confirmed leaving: nothing more is said of a turn at this table.
+    bool leavingTable_ = false;
     // When a Return or Space last moved the game on (the narration, the next deal), on the rows' clock.
     double advancedAt_ = -1e9;
     ScheduledWork appearing_;

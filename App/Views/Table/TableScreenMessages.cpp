@@ -21,6 +21,8 @@ void TableScreen::showLeaveQuestion(std::optional<GameMode> mode) {
                                   environment_.surfaces->setConfirmingLeave(false);
                               })),
                [this] {
+                   // Taking the question away opens the turn again for a moment; the player has left it.
+                   leavingTable_ = true;
                    environment_.surfaces->setConfirmingLeave(false);
                    environment_.controller->leaveTable();
                });
