@@ -851,12 +851,15 @@ TEST_F(ScreenReaderEndToEnd, OrcaSpeaksADropDownsTitleAndOptionOnFocusAndEachOpt
     EXPECT_GT(spoken.indexOf(QStringLiteral("Slow"), focus.capturedEnd()), 0)
         << "the option Down chose, after the focus:\n"
         << spoken.toStdString();
-    // A choice that changes the drop-down's explanation is followed by the new explanation.
+    // A choice that changes the drop-down's explanation is said, then followed by the new explanation.
     ASSERT_TRUE(heard.spokenAfter.contains("surface")) << heard.printed.toStdString();
     const QString explained = heard.spokenAfter.at("surface").join('\n');
-    EXPECT_TRUE(
-        explained.contains("Opens as a small popover from the chip icon in the system tray. It pauses "
-                           "the moment you click away."))
+    const qsizetype chosen = explained.indexOf("System Tray.");
+    EXPECT_GE(chosen, 0) << "spoken from Up on Open Chipwhistle in:\n" << explained.toStdString();
+    EXPECT_GT(explained.indexOf("Opens as a small popover from the chip icon in the system tray. It pauses "
+                                "the moment you click away.",
+                                chosen + 1),
+              chosen)
         << "spoken from Up on Open Chipwhistle in:\n"
         << explained.toStdString();
     // Every change of a name or an explanation the game sends is words Orca can speak.

@@ -39,6 +39,7 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QStyleOptionButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <array>
@@ -579,7 +580,15 @@ void SettingsView::refresh() {
 
     setIndex(launchSurface_, settings.launchSurface == LaunchSurface::window ? 1 : 0);
     launchSurfaceSubtitle_->setText(SettingsRules::launchSurfaceSubtitle(settings.launchSurface));
-    StyleAccessibility::setDescription(launchSurface_, launchSurfaceSubtitle_->text());
+    // A reader speaks a new explanation of the drop-down it is on. The option an arrow chose is said as
+    // the key's handling ends, and the player hears it first, then what it means.
+    const QString explanation = launchSurfaceSubtitle_->text();
+    if (launchSurface_->hasFocus())
+        QTimer::singleShot(0, launchSurface_, [box = launchSurface_, explanation] {
+            StyleAccessibility::setDescription(box, explanation);
+        });
+    else
+        StyleAccessibility::setDescription(launchSurface_, explanation);
     const LaunchAtLogin* login = environment_.launchAtLogin;
     const LoginItemStatus status = login ? login->status() : LoginItemStatus::notRegistered;
     setChecked(launchAtLogin_,
