@@ -78,6 +78,11 @@ class Mutator {
             return;
         }
         const json::json_pointer target(paths[pick(paths.size())]);
+        // A file that is one bare value, or an empty list or object, has no container to take from.
+        if (target.empty()) {
+            document_ = boundaryValue();
+            return;
+        }
         switch (rng_.next(7)) {
         case 0:
         case 1:

@@ -52,6 +52,10 @@ TEST(ResumeFuzzSeeds, MutationsAreDeterministicAndChangeTheSave) {
     }
     EXPECT_GT(changed, 40);
     EXPECT_NE(mutateSave("not json", 1), "not json");
+    // A file worn down to one bare value, or to nothing in a list or object, mutates on.
+    for (const char* worn : {"5", "\"As\"", "null", "[]", "{}", "true"})
+        for (std::uint64_t round = 0; round < 50; ++round)
+            EXPECT_NO_THROW(mutateSave(worn, round)) << worn;
 }
 
 } // namespace
