@@ -343,7 +343,7 @@ def settings():
 # The player's own moves, hand by hand, from the window's action log: a hand is told from the one before
 # by its dealer's row, and a reading without one is of a log being rebuilt. Read five times a second,
 # so each hand is read after its last move: the log holds a hand until the next is dealt.
-log, hands, awaited, progress = [None], [], [False], []
+log, hands, awaited, progress = [None], [], [None], []
 def table():
     try:
         if log[0] is None:
@@ -356,7 +356,8 @@ def table():
     rows = [row for index, row in enumerate(read) if index == 0 or row != read[index - 1]]
     dealer = next((row for row in rows if re.search(r" (is|are) the dealer$", row)), None)
     if dealer is None: return True
-    awaited[0] = any(row.startswith("Your turn") for row in rows)
+    # Since when the log has shown it is the player's turn.
+    awaited[0] = (awaited[0] or time.time()) if any(row.startswith("Your turn") for row in rows) else None
     moves = sum(1 for row in rows if re.match(r"You (check|call|bet|raise|fold)\b", row))
     if not hands or hands[-1][0] != dealer: hands.append([dealer, 0])
     hands[-1][1] = max(hands[-1][1], moves)
@@ -452,8 +453,10 @@ def play():
         return False
     # A prompt the game told the reader, Orca may not have said yet: on two busy cores it falls seconds
     # behind. Only a prompt it never says is waited out for long.
+    # The log shows the turn as the prompt is told, and the prompt may reach the bus a moment later: a
+    # key pressed then would take the decision before the prompt that asks for it.
     waited = time.time() - pressed[0]
-    if awaited[0] and (waited > 5 and prompts["said"] >= prompts["told"] or waited > 20): press("wait")
+    if awaited[0] and time.time() - awaited[0] > 2 and (waited > 5 and prompts["said"] >= prompts["told"] or waited > 20): press("wait")
     return True
 # The game tells the bus only what some reader listens for.
 pyatspi.Registry.registerEventListener(lambda event: None, "object", "window", "focus")
