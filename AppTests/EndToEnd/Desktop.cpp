@@ -293,15 +293,19 @@ QString dataFolder(const QString& home) {
     return home + "/.local/share/Chipwhistle";
 }
 
+bool writeProfile(const QString& home, const Profile& profile) {
+    QDir().mkpath(dataFolder(home));
+    QFile file(dataFolder(home) + "/profile.json");
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(QByteArray::fromStdString(nlohmann::json(profile).dump())) > 0;
+}
+
 void writeProfile(const QString& home, bool onboarded, bool hotkey, LaunchSurface opensIn) {
     Profile profile;
     profile.onboarded = onboarded;
     profile.settings.hotkey.enabled = hotkey;
     profile.settings.launchSurface = opensIn;
-    QDir().mkpath(dataFolder(home));
-    QFile file(dataFolder(home) + "/profile.json");
-    file.open(QIODevice::WriteOnly);
-    file.write(QByteArray::fromStdString(nlohmann::json(profile).dump()));
+    writeProfile(home, profile);
 }
 
 std::unique_ptr<GameProcess> startOnboardedGame(const Desktop& desktop, const QString& home,

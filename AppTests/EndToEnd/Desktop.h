@@ -14,6 +14,8 @@
 #include <memory>
 #include <optional>
 
+struct Profile;
+
 // A private X display with a tray for end-to-end tests: Xvfb on a free display number, trayer as the
 // tray host, xdotool for the pointer and the keys. Everything is stopped by its own process id.
 class Desktop {
@@ -95,7 +97,8 @@ std::unique_ptr<GameProcess> startOnboardedGame(const Desktop& desktop, const QS
 
 // The environment a game process sees: this desktop's display and everything under `home`.
 QProcessEnvironment gameEnvironment(const Desktop& desktop, const QString& home);
-// Writes a profile under `home` as the game reads it.
+// Writes a profile under `home` as the game reads it; false when it cannot.
+bool writeProfile(const QString& home, const Profile& profile);
 void writeProfile(const QString& home, bool onboarded, bool hotkey = false,
                   LaunchSurface opensIn = LaunchSurface::menuBar);
 QString dataFolder(const QString& home);

@@ -17,7 +17,6 @@
 #include <utility>
 
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 namespace {
 
@@ -468,6 +467,30 @@ pyatspi.Registry.start()
 // Hands in the series the reader hears.
 constexpr int seriesHands = 10;
 
+// A player who has been through onboarding, has the starting chips and plays in the window.
+Profile onboardedInTheWindow() {
+    Profile profile;
+    profile.onboarded = true;
+    profile.settings.launchSurface = LaunchSurface::window;
+    return profile;
+}
+
+// Such a player who sits at the Cash Table when a game starts from the lobby.
+Profile atTheCashTable() {
+    Profile profile = onboardedInTheWindow();
+    profile.settings.defaultTable = GameMode::cashTable;
+    return profile;
+}
+
+// Such a player who plays Quick Hands of ten hands against fast bots, each hand dealt by itself.
+Profile playingQuickTenHands() {
+    Profile profile = onboardedInTheWindow();
+    profile.choices.quickHandHands = 10;
+    profile.settings.botSpeed = BotSpeed::fast;
+    profile.settings.autoDeal = true;
+    return profile;
+}
+
 struct Series {
     QString listened;
     // What Orca said it would speak, or empty with why not.
@@ -487,13 +510,7 @@ const std::optional<Series>& playedSeries(const Desktop& desktop, const QString&
     static bool played = false;
     if (!played) {
         played = true;
-        QDir().mkpath(dataFolder(home));
-        QFile file(dataFolder(home) + "/profile.json");
-        file.open(QIODevice::WriteOnly);
-        file.write(
-            R"({"schemaVersion": 1, "bankroll": 10000, "onboarded": true, "choices": {"quickHandHands": 10},
-                      "settings": {"botSpeed": "fast", "autoDeal": true, "launchSurface": "window"}})");
-        file.close();
+        writeProfile(home, playingQuickTenHands());
         QString warned;
         const std::optional<QString> listened =
             runBesideTheGame(desktop, home, player, home + "/orca.log", why, &warned);
@@ -717,11 +734,7 @@ TEST_F(ScreenReaderEndToEnd, SettingsDropDownsReachTheReaderByTheirTitlesWithThe
 TEST_F(ScreenReaderEndToEnd, TheTableWindowsToolbarButtonsSayTheirNamesOnce) {
     QString why = whyNoReader();
     if (why.isEmpty()) {
-        QDir().mkpath(dataFolder(home.path()));
-        QFile file(dataFolder(home.path()) + "/profile.json");
-        file.open(QIODevice::WriteOnly);
-        file.write(R"({"schemaVersion": 1, "bankroll": 10000, "onboarded": true,
-                      "settings": {"launchSurface": "window"}})");
+        writeProfile(home.path(), onboardedInTheWindow());
     }
     const std::optional<QString> read =
         why.isEmpty() ? runBesideTheGame(*desktop, home.path(), tableReader, {}, why) : std::nullopt;
@@ -821,15 +834,9 @@ const SettingsSpeech& settingsSpeech(const Desktop& desktop, const QString& home
         heard->whyNot = QStringLiteral("Orca is not installed");
     if (!heard->whyNot.isEmpty())
         return *heard;
-    Profile profile;
-    profile.onboarded = true;
-    profile.settings.launchSurface = LaunchSurface::window;
+    Profile profile = onboardedInTheWindow();
     profile.settings.hotkey.enabled = true;
-    QDir().mkpath(dataFolder(home));
-    QFile file(dataFolder(home) + "/profile.json");
-    file.open(QIODevice::WriteOnly);
-    file.write(QByteArray::fromStdString(nlohmann::json(profile).dump()));
-    file.close();
+    writeProfile(home, profile);
     const std::optional<QString> printed =
         runBesideTheGame(desktop, home, settingsKeys, home + "/orca.log", heard->whyNot);
     if (!printed)
@@ -949,12 +956,7 @@ TEST_F(ScreenReaderEndToEnd, OrcaSpeaksTheBuyInAmountWhenTheSliderGetsTheKeysAnd
         why = QStringLiteral("Orca is not installed");
     if (!why.isEmpty())
         GTEST_SKIP() << why.toStdString();
-    QDir().mkpath(dataFolder(home.path()));
-    QFile file(dataFolder(home.path()) + "/profile.json");
-    file.open(QIODevice::WriteOnly);
-    file.write(R"({"schemaVersion": 1, "bankroll": 10000, "onboarded": true,
-                  "settings": {"defaultTable": "cashTable", "launchSurface": "window"}})");
-    file.close();
+    ASSERT_TRUE(writeProfile(home.path(), atTheCashTable()));
     const QString log = home.path() + "/orca.log";
     const std::optional<QString> listened = runBesideTheGame(*desktop, home.path(), buyInPlayer, log, why);
     if (!listened)
@@ -1064,15 +1066,6 @@ std::optional<std::pair<QString, QString>> readWithOrca(const Desktop& desktop, 
     return std::pair{*read, said.join('\n')};
 }
 
-// A player who has been through onboarding and plays in the window.
-bool writeOnboardedInTheWindow(const QString& home) {
-    QDir().mkpath(dataFolder(home));
-    QFile profile(dataFolder(home) + "/profile.json");
-    return profile.open(QIODevice::WriteOnly) &&
-           profile.write(R"({"schemaVersion": 1, "bankroll": 10000, "onboarded": true,
-                             "settings": {"launchSurface": "window"}})") > 0;
-}
-
 TEST_F(ScreenReaderEndToEnd, OrcaReadsEachOnboardingPageAndEachQuestionIsOneTabStop) {
     QString why;
     const auto read = readWithOrca(*desktop, home.path(), onboardingReader, why);
@@ -1096,7 +1089,7 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsEachOnboardingPageAndEachQuestionIsOneTabS
 }
 
 TEST_F(ScreenReaderEndToEnd, OrcaReadsTheGuidesPagesRankingsAndGlossaryWordByWord) {
-    ASSERT_TRUE(writeOnboardedInTheWindow(home.path()));
+    ASSERT_TRUE(writeProfile(home.path(), onboardedInTheWindow()));
     QString why;
     const auto orcaRead = readWithOrca(*desktop, home.path(), guideReader, why);
     if (!orcaRead)
@@ -1133,7 +1126,7 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsTheGuidesPagesRankingsAndGlossaryWordByWor
 }
 
 TEST_F(ScreenReaderEndToEnd, OrcaHearsTheWayIntoThePracticeHandWhoseCaptionsHoldTheKeysOnANamedButton) {
-    ASSERT_TRUE(writeOnboardedInTheWindow(home.path()));
+    ASSERT_TRUE(writeProfile(home.path(), onboardedInTheWindow()));
     QString why;
     const auto read = readWithOrca(*desktop, home.path(), practiceReader, why);
     if (!read)
@@ -1180,13 +1173,7 @@ step("moved on", "Tab")
 // Once the player has chosen to leave, nothing more is said of their turn: the game says what they left
 // with.
 TEST_F(ScreenReaderEndToEnd, OrcaSaysNoTurnOnceThePlayerLeavesMidHand) {
-    QDir().mkpath(dataFolder(home.path()));
-    QFile profile(dataFolder(home.path()) + "/profile.json");
-    ASSERT_TRUE(profile.open(QIODevice::WriteOnly));
-    profile.write(
-        R"({"schemaVersion": 1, "bankroll": 10000, "onboarded": true, "choices": {"quickHandHands": 10},
-                      "settings": {"botSpeed": "fast", "autoDeal": true, "launchSurface": "window"}})");
-    profile.close();
+    ASSERT_TRUE(writeProfile(home.path(), playingQuickTenHands()));
     QString why;
     const auto read = readWithOrca(*desktop, home.path(), leavingReader, why);
     if (!read)
@@ -1251,12 +1238,7 @@ waitUntilSaid("Sounds on.", 20)
 
 // Each count the sheet's buttons set, and each turn of the toolbar's sound button, is spoken.
 TEST_F(ScreenReaderEndToEnd, OrcaSpeaksEachOpponentCountAndTheToolbarsMuteAndUnmute) {
-    QDir().mkpath(dataFolder(home.path()));
-    QFile profile(dataFolder(home.path()) + "/profile.json");
-    ASSERT_TRUE(profile.open(QIODevice::WriteOnly));
-    profile.write(R"({"schemaVersion": 1, "bankroll": 10000, "onboarded": true,
-                      "settings": {"defaultTable": "cashTable", "launchSurface": "window"}})");
-    profile.close();
+    ASSERT_TRUE(writeProfile(home.path(), atTheCashTable()));
     QString why;
     const auto read = readWithOrca(*desktop, home.path(), countAndMuteReader, why);
     if (!read)
@@ -1313,7 +1295,7 @@ waitUntilSaid("pot selected", 15)
 )py";
 
 TEST_F(ScreenReaderEndToEnd, OrcaReadsTheSidebarGuideAsItOpensAndKeepsItsKeysOnTheWayToTheRankings) {
-    ASSERT_TRUE(writeOnboardedInTheWindow(home.path()));
+    ASSERT_TRUE(writeProfile(home.path(), onboardedInTheWindow()));
     QString why;
     const auto orcaRead = readWithOrca(*desktop, home.path(), sidebarGuideReader, why);
     if (!orcaRead)
@@ -1396,13 +1378,7 @@ subprocess.run(["xdotool", "key", "Tab"]); time.sleep(3)
 // their cards among them; nothing on the way in is an unnamed element holding the keys, or a layered
 // pane.
 TEST_F(ScreenReaderEndToEnd, OrcaReadsEveryRowOfTheActionLogInOrderWhenShiftTabReachesIt) {
-    QDir().mkpath(dataFolder(home.path()));
-    QFile profile(dataFolder(home.path()) + "/profile.json");
-    ASSERT_TRUE(profile.open(QIODevice::WriteOnly));
-    profile.write(
-        R"({"schemaVersion": 1, "bankroll": 10000, "onboarded": true, "choices": {"quickHandHands": 10},
-                      "settings": {"botSpeed": "fast", "autoDeal": true, "launchSurface": "window"}})");
-    profile.close();
+    ASSERT_TRUE(writeProfile(home.path(), playingQuickTenHands()));
     QString why;
     const auto read = readWithOrca(*desktop, home.path(), logReader, why);
     if (!read)
