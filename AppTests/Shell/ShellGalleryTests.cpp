@@ -156,8 +156,11 @@ TEST_F(ShellGallery, TheWindowAndThePopoverAfterThePracticeHand) {
     for (auto* table :
          {qobject_cast<TableScreen*>(window.content()), qobject_cast<TableScreen*>(popover.content())}) {
         ASSERT_TRUE(table);
-        table->clock().setTimeSource([] { return 100.0; });
-        table->clock().ticked();
+        // The stage too, where the hand's last cards and chips would otherwise still be on their way.
+        for (AnimationClock* clock : {&table->clock(), &table->stage().clock()}) {
+            clock->setTimeSource([] { return 100.0; });
+            emit clock->ticked();
+        }
     }
     save(window, "window-practice-over");
     save(popover, "popover-practice-over");

@@ -153,7 +153,7 @@ TEST(TableLayoutGallery, SmallestWindowPlayed) {
             game.scheduler.advance(std::chrono::seconds(3));
             const QString name = QStringLiteral("%1/window-smallest-played-%2-%3.png")
                                      .arg(folder, QString::fromUtf8(toString(style)), moment);
-            EXPECT_TRUE(table.screen->grab().save(name)) << name.toStdString();
+            EXPECT_TRUE(table.picture().save(name)) << name.toStdString();
         };
         PokerEngine::Street street = PokerEngine::Street::preflop;
         for (int step = 0; step < 4000 && street != PokerEngine::Street::handComplete; ++step) {

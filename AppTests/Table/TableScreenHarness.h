@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPixmap>
 #include <QTest>
 
 #include <memory>
@@ -44,6 +45,14 @@ struct TableScreenHarness {
         const auto seconds = [this] { return std::chrono::duration<double>(game.scheduler.now()).count(); };
         screen->clock().setTimeSource(seconds);
         screen->stage().clock().setTimeSource(seconds);
+    }
+
+    // The screen as a player sees it at the virtual time. The rows under the table fade on the screen's
+    // clock as it ticks at display rate, in real time: it ticks once first, so a row that has left by
+    // now is not drawn at the opacity of the last tick.
+    QPixmap picture() {
+        emit screen->clock().ticked();
+        return screen->grab();
     }
 
     // The player is to act and their turn is open: the table takes their keys.
