@@ -5,6 +5,7 @@
 #include "Style/Drawing/Pill.h"
 #include "Style/Drawing/PixelKit.h"
 #include "Style/Drawing/SoftShadow.h"
+#include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/StyledParagraph.h"
 #include "Style/Drawing/StyledText.h"
 #include "Style/Drawing/SymbolIcons.h"
@@ -184,6 +185,10 @@ TEST(StyledParagraph, PixelWordsSplitAtSingleSpacesAndReadUnchanged) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&paragraph)->text(QAccessible::Name), "two  words");
     StyledParagraph empty(pixelTheme(2), "", TextRole::body, RGB::black);
     EXPECT_EQ(empty.heightForWidth(100), 0);
+    // Hidden from readers, it takes words to draw without a name that tells a reader of them.
+    StyleAccessibility::setHidden(&empty);
+    empty.setString("two words");
+    EXPECT_TRUE(empty.accessibleName().isEmpty());
 }
 
 TEST(TagView, PixelTagsMeasureTheSpelledOutHalf) {

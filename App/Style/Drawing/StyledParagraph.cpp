@@ -42,7 +42,10 @@ void StyledParagraph::setColor(const RGB& colour) {
 
 void StyledParagraph::setString(const QString& string) {
     string_ = string;
-    StyleAccessibility::setName(this, string_);
+    // Hidden from readers, its words said by what holds it, it has no name to tell them of: each new
+    // name is one more event a reader has to work through.
+    if (!property(StyleAccessibility::hiddenProperty).toBool())
+        StyleAccessibility::setName(this, string_);
     updateGeometry();
     update();
 }

@@ -175,11 +175,12 @@ QWidget* line(const TableTheme& theme, const LogEntry::Line& row, const RGB& sea
         new SeatDot(LogDot::of(row.seat ? std::optional<RGB>(seatColor) : std::nullopt, theme.dark), widget));
     dotColumn->addStretch();
     layout->addLayout(dotColumn);
+    // The item says the sentence; the text drawn in it has no words of its own for a reader to count
+    // twice, so it is hidden before it is given any.
     auto* text =
-        new StyledParagraph(theme, row.text, TextRole::log, theme.color(PaletteToken::ink), false, widget);
-    // The item says the sentence; the text drawn in it has no words of its own for a reader to count twice.
+        new StyledParagraph(theme, QString(), TextRole::log, theme.color(PaletteToken::ink), false, widget);
     StyleAccessibility::setHidden(text);
-    StyleAccessibility::setName(text, QString());
+    text->setString(row.text);
     layout->addWidget(text, 1);
     return widget;
 }
