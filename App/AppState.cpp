@@ -37,6 +37,9 @@ AppState::AppState(std::optional<PersistenceStore> store, Clock now, QTimeZone c
 }
 
 AppState::~AppState() {
+    // The last try below must plan no retry that would outlive this object.
+    retryScheduler_ = nullptr;
+    retry_.cancel();
     prepareToEnd();
 }
 
@@ -45,13 +48,47 @@ void AppState::prepareToEnd() {
         return;
     }
     // A last try for what a full or read-only folder refused earlier: it may take writes again.
+    catchUp();
+    store_->clearResumeMark();
+}
+
+void AppState::retryFailedWritesOn(Scheduler& scheduler) {
+    retryScheduler_ = &scheduler;
+    retryLater();
+}
+
+void AppState::catchUp() {
+    // In the order the game makes the changes: a finished hand is saved before it is booked, and a
+    // table's end is booked before its save goes. A stop between two writes leaves what the next
+    // start settles once, never a booking lost or made twice.
+    if (savedGameFailing_ && savedGame_) {
+        checkpoint(savedGame_);
+    }
     if (profileFileBehind_) {
         saveProfile();
     }
-    if (savedGameFailing_) {
-        checkpoint(savedGame_);
+    if (savedGameFailing_ && !savedGame_ && !profileFileBehind_) {
+        checkpoint(std::nullopt);
     }
-    store_->clearResumeMark();
+}
+
+void AppState::retryLater() {
+    if (!retryScheduler_ || retry_.isPending()) {
+        return;
+    }
+    // A file the store keeps because it could not read it is never written this run: retrying it
+    // would only fail again, as would the removal of a save that waits for such a profile.
+    const bool profileRetried = profileFileBehind_ && !store_->isKept(PersistenceStore::profileFileName);
+    const bool waitsForProfile = !savedGame_ && profileFileBehind_;
+    const bool gameRetried = savedGameFailing_ && !store_->isKept(PersistenceStore::savedGameFileName) &&
+                             (!waitsForProfile || profileRetried);
+    if (!profileRetried && !gameRetried) {
+        return;
+    }
+    retry_ = retryScheduler_->after(writeRetryPeriod, [this] {
+        catchUp();
+        retryLater();
+    });
 }
 
 void AppState::weighResumeMark() {
@@ -209,8 +246,14 @@ void AppState::checkpoint(const std::optional<SavedGame>& game) {
         return;
     }
     if (!game) {
-        store_->deleteSavedGame();
-        savedGameFailing_ = false;
+        // The save goes only once the profile booking the table's end is on disk, else a stop would
+        // lose that booking; and a save a read-only folder keeps would offer the ended table to be
+        // booked again. Either way its removal is retried like a failed write.
+        if (profileFileBehind_) {
+            saveProfile();
+        }
+        savedGameFailing_ = profileFileBehind_ || !store_->deleteSavedGame();
+        retryLater();
         return;
     }
     try {
@@ -241,6 +284,7 @@ void AppState::noteWriteFailed(bool& failing, const QString& message) {
         qCCritical(persistenceLog).noquote() << message;
     }
     failing = true;
+    retryLater();
 }
 
 void AppState::noteWriteSucceeded(bool& failing, const QString& message) {

@@ -5,6 +5,7 @@
 #include "Persistence/PersistenceStore.h"
 #include "Persistence/Profile.h"
 #include "Persistence/SavedGame.h"
+#include "Scheduler.h"
 
 #include <QObject>
 #include <QTimeZone>
@@ -18,9 +19,9 @@
 // or deletes the saved game on request. Without a store (a test host) it works on memory alone.
 //
 // Lives on the GUI thread. Each change signal fires only when the value really changed. In memory the
-// object is the authority: after a failed write it keeps the new values, remembers that the profile
-// file is behind and writes it again at the next change. A failing file logs its first failure and
-// its recovery, not every repeat.
+// object is the authority: after a failed write it keeps the new values, remembers which file is
+// behind and writes it again at the next change, or at the next retry once it is given a scheduler.
+// A failing file logs its first failure and its recovery, not every repeat.
 class AppState : public QObject, public GameSession {
     Q_OBJECT
 
@@ -44,6 +45,12 @@ class AppState : public QObject, public GameSession {
     // writes that failed are tried once more, and nothing on disk may read as a stop by the resumed
     // save.
     void prepareToEnd();
+
+    // How often a file that is behind is tried again, so that what a full or read-only folder
+    // refused reaches the disk soon after the folder takes writes, with no change needed.
+    static constexpr Scheduler::Duration writeRetryPeriod{2000};
+    // From now on writes that failed are retried through `scheduler`, which must outlive this object.
+    void retryFailedWritesOn(Scheduler& scheduler);
 
     const Profile& profile() const { return profile_; }
     // Saves the profile when it differs from the current one.
@@ -125,7 +132,11 @@ class AppState : public QObject, public GameSession {
     // At start-up: books the saved game's finished hand if a stop came before its booking, and
     // deletes the save when that hand ended the table.
     void settleSavedHand();
-    static void noteWriteFailed(bool& failing, const QString& message);
+    // Writes again each file that is behind.
+    void catchUp();
+    // Plans the next catch-up while a file that can still be written is behind.
+    void retryLater();
+    void noteWriteFailed(bool& failing, const QString& message);
     static void noteWriteSucceeded(bool& failing, const QString& message);
 
     std::optional<PersistenceStore> store_;
@@ -139,6 +150,8 @@ class AppState : public QObject, public GameSession {
     PersistenceStore::ResumeMark strikes_;
     // A write of the profile failed and no later one has succeeded.
     bool profileFileBehind_ = false;
-    // The same for the saved game.
+    // The same for the saved game, or the save of a table that is over is still to be removed.
     bool savedGameFailing_ = false;
+    Scheduler* retryScheduler_ = nullptr;
+    ScheduledWork retry_;
 };

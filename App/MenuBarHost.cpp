@@ -87,6 +87,7 @@ MenuBarHost::MenuBarHost(QObject* parent)
     , quitCommand_(new QAction(QStringLiteral("Quit Chipwhistle"), this))
     , announcer_(std::make_unique<Announcer>()) {
     controller_->setSession(appState_.get());
+    appState_->retryFailedWritesOn(scheduler_);
     HeapTrim::afterEachHand(*controller_, this);
     surfaces_->setHost(this);
     // Each window holds these, so they answer in whichever one is active.

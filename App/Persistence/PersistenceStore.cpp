@@ -75,8 +75,8 @@ void PersistenceStore::writeSavedGame(const SavedGame& game) const {
     write(game, savedGameFileName);
 }
 
-void PersistenceStore::deleteSavedGame() const {
-    remove(savedGameFileName);
+bool PersistenceStore::deleteSavedGame() const {
+    return remove(savedGameFileName);
 }
 
 template <class T> Loaded<T> PersistenceStore::read(const QString& fileName) const {
@@ -195,13 +195,13 @@ void PersistenceStore::write(const nlohmann::json& value, const QString& fileNam
     }
 }
 
-void PersistenceStore::remove(const QString& fileName) const {
+bool PersistenceStore::remove(const QString& fileName) const {
     if (isKept(fileName)) {
         qCWarning(persistenceLog).noquote()
             << QStringLiteral("%1 is kept as it is, not deleted").arg(fileName);
-        return;
+        return false;
     }
-    QFile::remove(path(fileName));
+    return QFile::remove(path(fileName)) || !QFileInfo::exists(path(fileName));
 }
 
 std::optional<QString> PersistenceStore::setAsideSavedGame() const {

@@ -60,8 +60,9 @@ class PersistenceStore {
     Loaded<SavedGame> readSavedGame() const;
     // As writeProfile.
     void writeSavedGame(const SavedGame& game) const;
-    // Removes "savedgame.json" if it can; never fails and logs nothing for a missing file.
-    void deleteSavedGame() const;
+    // Removes "savedgame.json" if it can; never fails and logs nothing for a missing file. Whether
+    // no such file is left.
+    bool deleteSavedGame() const;
     // Moves "savedgame.json" aside under a quarantine name, as an unreadable file is, and gives the
     // path it now has; none when there was no file or it could not be moved (then it is kept).
     std::optional<QString> setAsideSavedGame() const;
@@ -82,16 +83,18 @@ class PersistenceStore {
     // "savedgame.json" (their name plus a dot and six letters or digits). Returns their names.
     QStringList removeStaleTemporaryFiles() const;
 
+    // Whether `fileName` is kept as it is for the rest of the run: it is never written over.
+    bool isKept(const QString& fileName) const;
+
   private:
     template <class T> Loaded<T> read(const QString& fileName) const;
     // The file's JSON once its schema version is accepted.
     Loaded<nlohmann::json> readChecked(const QString& fileName) const;
     void write(const nlohmann::json& value, const QString& fileName) const;
-    void remove(const QString& fileName) const;
+    bool remove(const QString& fileName) const;
 
     QString path(const QString& fileName) const;
     std::optional<QString> setAside(const QString& fileName) const;
-    bool isKept(const QString& fileName) const;
 
     QString directory_;
     std::shared_ptr<std::set<QString>> keptFiles_;

@@ -1,9 +1,12 @@
 // The real program with a data folder it cannot write (a file in its place, a read-only file
 // system, a full disk): it starts, plays with what it could read, names the real trouble, and saves
-// again once the folder takes writes. Started as a test host, it leaves the data folder alone.
+// again once the folder takes writes, soon enough that a kill a few seconds later loses nothing.
+// Started as a test host, it leaves the data folder alone.
 // Skipped, saying why, when the display or a small file system cannot be had.
 #include "Desktop.h"
 
+#include "Game/ControllerHarness.h"
+#include "Persistence/PersistenceStore.h"
 #include "Persistence/Profile.h"
 
 #include <QDir>
@@ -35,6 +38,15 @@ const char* nameOf(Unwritable kind) {
     return "";
 }
 
+// How the run ends once the folder takes writes again: asked to stop, the game saves on its way
+// out; killed, it has only what it saved by itself meanwhile.
+enum class Ending { askedToStop, killedOnceSaved };
+
+struct Row {
+    Unwritable kind;
+    Ending ending;
+};
+
 // An onboarded player whose bankroll the day's refill tops up at start: a write the game must make.
 QByteArray profileDueARefill() {
     Profile profile;
@@ -44,13 +56,40 @@ QByteArray profileDueARefill() {
     return QByteArray::fromStdString(nlohmann::json(profile).dump());
 }
 
+// Catches the table as the game saves it the moment a hand is over, before it books the hand.
+class FinishedHandCatcher : public RecordingSession {
+  public:
+    void checkpoint(const std::optional<SavedGame>& game) override {
+        RecordingSession::checkpoint(game);
+        if (game && !finished && game->state.street() == PokerEngine::Street::handComplete) {
+            finished = game;
+        }
+    }
+    std::optional<SavedGame> finished;
+};
+
+// A one-hand quick hand saved as the game left it when stopped right after the hand ended: the next
+// start books the hand's result and removes the save of the table that is over, changes the game
+// must make on disk.
+SavedGame finishedUnbookedHand() {
+    FinishedHandCatcher catcher;
+    ControllerHarness harness;
+    harness.controller.setSession(&catcher);
+    harness.controller.start(
+        GameSetup::quickHand({BotKit::BotProfile::standard(BotKit::BotTier::easy), 20261209, 1}));
+    for (int step = 0, hands = 0; step < 500 && !catcher.finished; ++step) {
+        harness.stepOnce(checkOrCall, hands);
+    }
+    return catcher.finished.value();
+}
+
 QProcessEnvironment persistenceLogged() {
     QProcessEnvironment extra;
     extra.insert("QT_LOGGING_RULES", "Chipwhistle.surfaces.info=true;Chipwhistle.persistence.info=true");
     return extra;
 }
 
-class DataFolderTest : public DesktopTest, public ::testing::WithParamInterface<Unwritable> {
+class DataFolderTest : public DesktopTest, public ::testing::WithParamInterface<Row> {
   protected:
     void SetUp() override {
         DesktopTest::SetUp();
@@ -62,7 +101,8 @@ class DataFolderTest : public DesktopTest, public ::testing::WithParamInterface<
         }
     }
 
-    // A 64 KiB file system at the data folder holding the profile; empty when one can't be mounted.
+    // A 64 KiB file system at the data folder holding the profile and a finished hand still to book;
+    // empty when one can't be mounted.
     QString mountSmallDisk() {
         QDir().mkpath(folder);
         if (::mount("tmpfs", folder.toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0) {
@@ -70,6 +110,7 @@ class DataFolderTest : public DesktopTest, public ::testing::WithParamInterface<
         }
         mounted = true;
         writeFile(folder + "/profile.json", profileDueARefill());
+        PersistenceStore(folder).writeSavedGame(finishedUnbookedHand());
         return {};
     }
     static void writeFile(const QString& path, const QByteArray& bytes) {
@@ -87,7 +128,7 @@ class DataFolderTest : public DesktopTest, public ::testing::WithParamInterface<
 };
 
 TEST_P(DataFolderTest, TheGameStartsNamesTheTroubleAndSavesOnceItCan) {
-    const Unwritable kind = GetParam();
+    const auto [kind, ending] = GetParam();
     if (kind == Unwritable::aFileInItsPlace) {
         QDir().mkpath(QFileInfo(folder).path());
         writeFile(folder, "not a folder");
@@ -106,20 +147,43 @@ TEST_P(DataFolderTest, TheGameStartsNamesTheTroubleAndSavesOnceItCan) {
         }
     }
 
-    GameProcess game(*desktop, home.path(), {"--launched-at-login"}, persistenceLogged());
-    ASSERT_TRUE(game.waitForLine("launch: atLogin=true", 20000)) << game.output().toStdString();
-    EXPECT_TRUE(waitUntil([] { return desktop->trayIcon().has_value(); })) << "the chip reached the tray";
+    // With nothing to read, a player who starts the game goes through the introduction meanwhile.
+    const bool onboards = kind == Unwritable::aFileInItsPlace && ending == Ending::killedOnceSaved;
+    const QString atLogin = onboards ? "false" : "true";
+    GameProcess game(*desktop, home.path(), onboards ? QStringList() : QStringList{"--launched-at-login"},
+                     persistenceLogged());
+    ASSERT_TRUE(game.waitForLine("launch: atLogin=" + atLogin, 20000)) << game.output().toStdString();
+    if (!onboards) {
+        EXPECT_TRUE(waitUntil([] { return desktop->trayIcon().has_value(); })) << "the chip reached the tray";
+    }
     // What could be read is played with: the onboarded profile from the read-only or full folder.
     const bool profileReadable = kind != Unwritable::aFileInItsPlace;
     EXPECT_TRUE(game.waitForLine(
-        QStringLiteral("launch: atLogin=true onboarded=%1").arg(profileReadable ? "true" : "false")));
-    if (profileReadable) {
-        QThread::msleep(500);
-        EXPECT_TRUE(game.output().contains("couldn't save the profile: ")) << game.output().toStdString();
+        QStringLiteral("launch: atLogin=%1 onboarded=%2").arg(atLogin, profileReadable ? "true" : "false")));
+    if (onboards) {
+        ASSERT_TRUE(goThroughOnboarding(game));
+    }
+    const bool changed = profileReadable || onboards;
+    if (changed) {
+        EXPECT_TRUE(game.waitForOutput("couldn't save the profile: ", 5000)) << game.output().toStdString();
     }
     EXPECT_FALSE(game.output().contains("another copy")) << game.output().toStdString();
 
-    // The folder takes writes again; the game, asked to stop as a desktop would, saves on its way out.
+    // What the files hold once every change of the run is on disk.
+    const auto saved = [&] {
+        QFile file(folder + "/profile.json");
+        std::optional<Profile> profile;
+        if (file.open(QIODevice::ReadOnly)) {
+            profile = nlohmann::json::parse(file.readAll().toStdString()).get<Profile>();
+        }
+        const bool settled = onboards
+                                 ? profile && profile->onboarded
+                                 : profile && profile->counters.handsPlayed == 1 && profile->bankroll >= 2000;
+        // The save of the table that ended goes once its end is booked.
+        return settled && !QFileInfo::exists(folder + "/savedgame.json");
+    };
+
+    // The folder takes writes again.
     if (kind == Unwritable::aFileInItsPlace) {
         ASSERT_TRUE(QFile::remove(folder));
     } else if (kind == Unwritable::readOnly) {
@@ -127,21 +191,44 @@ TEST_P(DataFolderTest, TheGameStartsNamesTheTroubleAndSavesOnceItCan) {
     } else {
         ASSERT_TRUE(QFile::remove(folder + "/filler"));
     }
-    game.terminate();
-    EXPECT_EQ(game.waitForExit(10000), 0) << game.output().toStdString();
-    if (profileReadable) {
-        EXPECT_TRUE(game.output().contains("the profile is saved again")) << game.output().toStdString();
-        QFile saved(folder + "/profile.json");
-        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-        const Profile profile = nlohmann::json::parse(saved.readAll().toStdString()).get<Profile>();
+    if (ending == Ending::askedToStop) {
+        // Asked to stop as a desktop would, the game saves on its way out.
+        game.terminate();
+        EXPECT_EQ(game.waitForExit(10000), 0) << game.output().toStdString();
+    } else if (changed) {
+        // The game saves by itself within seconds, with nothing changed; a kill then loses nothing.
+        EXPECT_TRUE(waitUntil(saved, 10000)) << game.output().toStdString();
+        game.kill();
+    }
+    if (!changed) {
+        return;
+    }
+    EXPECT_TRUE(game.output().contains("the profile is saved again")) << game.output().toStdString();
+    EXPECT_TRUE(saved()) << "every change of the run on disk";
+    QFile file(folder + "/profile.json");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const Profile profile = nlohmann::json::parse(file.readAll().toStdString()).get<Profile>();
+    if (onboards) {
+        EXPECT_EQ(profile.bankroll, Profile::startingBankroll);
+        EXPECT_EQ(profile.settings.launchSurface, LaunchSurface::window)
+            << "the choice made in the introduction";
+    } else {
         EXPECT_GE(profile.bankroll, 2000) << "the day's refill reached the file";
+        EXPECT_EQ(profile.counters.handsPlayed, 1) << "the finished hand's result reached the file";
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, DataFolderTest,
-                         ::testing::Values(Unwritable::aFileInItsPlace, Unwritable::readOnly,
-                                           Unwritable::fullDisk),
-                         [](const auto& info) { return std::string(nameOf(info.param)); });
+                         ::testing::Values(Row{Unwritable::aFileInItsPlace, Ending::askedToStop},
+                                           Row{Unwritable::readOnly, Ending::askedToStop},
+                                           Row{Unwritable::fullDisk, Ending::askedToStop},
+                                           Row{Unwritable::aFileInItsPlace, Ending::killedOnceSaved},
+                                           Row{Unwritable::readOnly, Ending::killedOnceSaved},
+                                           Row{Unwritable::fullDisk, Ending::killedOnceSaved}),
+                         [](const auto& info) {
+                             return std::string(nameOf(info.param.kind)) +
+                                    (info.param.ending == Ending::killedOnceSaved ? "ThenKilled" : "");
+                         });
 
 TEST_F(DataFolderTest, AsATestHostTheGameTouchesNothingInTheDataFolder) {
     QProcessEnvironment extra = persistenceLogged();

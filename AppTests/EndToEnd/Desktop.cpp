@@ -377,6 +377,18 @@ bool GameProcess::waitForLine(const QString& prefix, int milliseconds, int from)
     return false;
 }
 
+bool GameProcess::waitForOutput(const QString& text, int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!output().contains(text)) {
+        if (clock.elapsed() > milliseconds) {
+            return false;
+        }
+        process_.waitForReadyRead(50);
+    }
+    return true;
+}
+
 std::optional<int> GameProcess::waitForExit(int milliseconds) {
     if (!process_.waitForFinished(milliseconds) && process_.state() != QProcess::NotRunning) {
         return std::nullopt;
@@ -491,4 +503,41 @@ std::unique_ptr<GameProcess> DesktopTest::startGameInTheWindow(bool hotkey) cons
     return ::testing::AssertionFailure() << "no table window after the menu's first item; shown:\n"
                                          << desktop->shown().toStdString() << "\nthe game said:\n"
                                          << game.lines().mid(before).join('\n').toStdString();
+}
+
+::testing::AssertionResult
+DesktopTest::goThroughOnboarding(GameProcess& game,
+                                 const std::function<void(const QString& page, QRect window)>& seen) const {
+    const QList<QRect> windows = waitForWindows(onboardingSize);
+    if (windows.size() != 1) {
+        return ::testing::AssertionFailure() << "no onboarding window at its size; shown:\n"
+                                             << desktop->shown().toStdString();
+    }
+    const QRect window = windows.front();
+    QThread::msleep(1500); // the welcome page's art has come in
+    if (seen) {
+        seen(QStringLiteral("welcome"), window);
+    }
+    // A click on an empty spot gives the window the keys; Return twice reaches the choices page.
+    if (!click(window.topLeft() + QPoint(300, 20)) || !desktop->xdotool({"key", "Return"})) {
+        return ::testing::AssertionFailure() << "xdotool failed on the welcome page";
+    }
+    QThread::msleep(400);
+    desktop->xdotool({"key", "Return"});
+    QThread::msleep(1200);
+    // The last question's left-hand card, "System Tray", takes the keys; the right arrow moves the
+    // answer to "Window", as a radio group's arrow does; then Return starts.
+    click(window.topLeft() + QPoint(170, 440));
+    QThread::msleep(300);
+    desktop->xdotool({"key", "Right"});
+    QThread::msleep(300);
+    if (seen) {
+        seen(QStringLiteral("choices"), window);
+    }
+    desktop->xdotool({"key", "Return"});
+    if (game.waitForLine("finishOnboarding → window", 10000)) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << "the introduction did not finish; the game said:\n"
+                                         << game.lines().join('\n').toStdString();
 }

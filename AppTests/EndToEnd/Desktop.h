@@ -74,6 +74,9 @@ class GameProcess {
     // starting with `prefix` after the first `from` lines.
     bool waitForLine(const QString& prefix, int milliseconds = 20000, int from = 0);
     QStringList lines();
+    // Waits up to `milliseconds` for `text` anywhere in what the process printed, any category's lines
+    // included.
+    bool waitForOutput(const QString& text, int milliseconds = 20000);
     int lineCount() { return lines().size(); }
     // Waits for the process to end; its exit code, or none when it did not end or crashed.
     std::optional<int> waitForExit(int milliseconds = 5000);
@@ -106,6 +109,7 @@ QString dataFolder(const QString& home);
 // The sizes the game's popover and table window open at.
 inline constexpr QSize popoverSize{420, 560};
 inline constexpr QSize windowSize{1100, 750};
+inline constexpr QSize onboardingSize{600, 640};
 
 // Polls `condition` until it holds or `milliseconds` have passed; whether it held.
 bool waitUntil(const std::function<bool()>& condition, int milliseconds = 15000);
@@ -138,6 +142,12 @@ class DesktopTest : public ::testing::Test {
     ::testing::AssertionResult chooseFromTheMenu(GameProcess& game, const QStringList& keys) const;
     // Opens the table window from the tray icon's menu; what was seen when it did not show.
     ::testing::AssertionResult openWindowFromTheMenu(GameProcess& game) const;
+    // Goes through a first launch's introduction by keys, a click and an arrow key, choosing to open
+    // the game in the window, until the game says it finished; what was seen when it did not.
+    // `seen` is shown the window at its welcome page and with the choices made.
+    ::testing::AssertionResult
+    goThroughOnboarding(GameProcess& game,
+                        const std::function<void(const QString& page, QRect window)>& seen = {}) const;
 
     static Desktop* desktop;
     static QString whyNot;

@@ -322,6 +322,30 @@ TEST_F(AppStateTest, FailedWritesAreLoggedAndCaughtUpAtTheNextChange) {
     EXPECT_EQ(log.messages().filter("couldn't save the profile: ").size(), 2);
 }
 
+TEST_F(AppStateTest, WhatAFolderRefusedIsWrittenSoonAfterItTakesWritesWithNoChangeNeeded) {
+    writeBytes(folder(), "a file where the folder should be");
+    const auto state = start();
+    ManualScheduler scheduler;
+    state->retryFailedWritesOn(scheduler);
+    state->completeOnboarding();
+    state->setSoundsOn(false);
+    state->checkpoint(SavedGameFixtures::quickHand(1));
+    scheduler.advance(AppState::writeRetryPeriod * 10);
+    EXPECT_EQ(log.messages().filter("couldn't save the profile: ").size(), 1);
+    EXPECT_EQ(log.messages().filter("couldn't save the game: ").size(), 1);
+
+    QFile::remove(folder());
+    scheduler.advance(AppState::writeRetryPeriod);
+    const auto profile = store().readProfile();
+    const auto game = store().readSavedGame();
+    ASSERT_TRUE(profile.isLoaded() && game.isLoaded()) << "both written with no change needed";
+    EXPECT_EQ(profile.value(), state->profile());
+    EXPECT_EQ(game.value(), *state->savedGame());
+    EXPECT_EQ(log.messages().filter("the profile is saved again").size(), 1);
+    EXPECT_EQ(log.messages().filter("the game is saved again").size(), 1);
+    EXPECT_EQ(scheduler.pendingCount(), 0u) << "nothing is retried once all is saved";
+}
+
 TEST_F(AppStateTest, AFinishedHandIsBookedOnceUnderItsMark) {
     const auto state = start();
     const std::vector<SessionEvent> hand{SessionEvent::handFinished(GameMode::quickHand, 50),
@@ -345,12 +369,21 @@ TEST_F(AppStateTest, AFinishedHandIsBookedOnceUnderItsMark) {
 
 TEST_F(AppStateTest, AProfileThatCouldNotBeReadIsNeverReplaced) {
     QDir().mkpath(file("profile.json"));
+    store().writeSavedGame(SavedGameFixtures::sitAndGo(3));
     const auto state = start();
+    ManualScheduler scheduler;
+    state->retryFailedWritesOn(scheduler);
     EXPECT_EQ(state->profile(), Profile());
     state->completeOnboarding();
     EXPECT_TRUE(state->profile().onboarded);
     EXPECT_TRUE(log.contains("couldn't save the profile: "));
     EXPECT_TRUE(QFileInfo(file("profile.json")).isDir());
+
+    // The forfeit of a table left can't reach the disk: its save stays, to be left at a later start.
+    state->abandonSavedGame();
+    EXPECT_FALSE(state->savedGame());
+    EXPECT_TRUE(QFileInfo::exists(file("savedgame.json")));
+    EXPECT_EQ(scheduler.pendingCount(), 0u) << "what waits on a file kept as it is is not retried";
 }
 
 TEST_F(AppStateTest, DamagedFilesAreSetAsideAndTheAppStartsFromDefaults) {
