@@ -162,6 +162,22 @@ TEST_P(DataFolderTest, TheGameStartsNamesTheTroubleAndSavesOnceItCan) {
         QStringLiteral("launch: atLogin=%1 onboarded=%2").arg(atLogin, profileReadable ? "true" : "false")));
     if (onboards) {
         ASSERT_TRUE(goThroughOnboarding(game));
+        // The lobby the window opens on settles the day's refill: the last change before the folder
+        // comes back.
+        ASSERT_TRUE(game.waitForLine("openWindow"));
+        const QList<QRect> windows = waitForWindows(windowSize);
+        ASSERT_EQ(windows.size(), 1) << "the table window opened";
+        QThread::msleep(1000);
+        // A setting changed meanwhile: a click on the header gives the window the keys, its shortcut
+        // brings Settings forward with the keys on its first control, and Tab reaches the switch
+        // "Deal next hand automatically", which Space turns on.
+        ASSERT_TRUE(click({windows.front().center().x(), windows.front().top() + 12}));
+        desktop->xdotool({"key", "ctrl+comma"});
+        QThread::msleep(1500);
+        desktop->xdotool({"key", "Tab"});
+        QThread::msleep(300);
+        desktop->xdotool({"key", "space"});
+        QThread::msleep(500);
     }
     const bool changed = profileReadable || onboards;
     if (changed) {
@@ -212,6 +228,7 @@ TEST_P(DataFolderTest, TheGameStartsNamesTheTroubleAndSavesOnceItCan) {
         EXPECT_EQ(profile.bankroll, Profile::startingBankroll);
         EXPECT_EQ(profile.settings.launchSurface, LaunchSurface::window)
             << "the choice made in the introduction";
+        EXPECT_TRUE(profile.settings.autoDeal) << "the switch turned on in Settings";
     } else {
         EXPECT_GE(profile.bankroll, 2000) << "the day's refill reached the file";
         EXPECT_EQ(profile.counters.handsPlayed, 1) << "the finished hand's result reached the file";
