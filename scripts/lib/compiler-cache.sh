@@ -2,5 +2,3 @@
 # ccache (which scripts/bootstrap installs), set so that clones in other folders share what it
 # compiled; a build folder configured when this file named plain ccache takes that launcher instead.
 compiler_cache=(-UCMAKE_CXX_COMPILER_LAUNCHER)
-# Room for the sanitized, the optimised and the fuzzing builds of a few commits at once.
-export CCACHE_MAXSIZE="${CCACHE_MAXSIZE:-20G}"
