@@ -31,7 +31,7 @@ struct CommandResult {
     bool ok() const { return exitCode == 0; }
 };
 
-// Where and how a command runs, when not here as the test does.
+// Where and how a command runs, when not in the test's own folder and environment.
 struct CommandPlace {
     QString folder;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
