@@ -19,6 +19,7 @@
 #include "Views/PopoverRoot.h"
 #include "Views/PopoverWindow.h"
 #include "Views/Settings/SettingsView.h"
+#include "Views/StatusMenu.h"
 #include "Views/Support/Announcer.h"
 #include "Views/Support/ScreenFit.h"
 #include "Views/TrayIconArt.h"
@@ -29,7 +30,6 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStandardPaths>
@@ -279,17 +279,9 @@ void MenuBarHost::showStatusMenu() {
     if (!statusItem_) {
         return;
     }
-    auto* menu = new QMenu;
-    menu->setAttribute(Qt::WA_DeleteOnClose);
     const bool onboarded = appState_->profile().onboarded;
-    for (const StatusMenuItem& item : statusMenuItems(surfaces_->iconOpens())) {
-        if (item.command == StatusMenuCommand::separator) {
-            menu->addSeparator();
-            continue;
-        }
-        QAction* action = menu->addAction(item.title);
-        action->setShortcut(QKeySequence(item.shortcut));
-        connect(action, &QAction::triggered, this, [this, command = item.command, onboarded] {
+    auto* menu =
+        new StatusMenu(statusMenuItems(surfaces_->iconOpens()), [this, onboarded](StatusMenuCommand command) {
             switch (command) {
             case StatusMenuCommand::openWindow:
                 onboarded ? surfaces_->expandToWindow() : showOnboarding();
@@ -307,10 +299,10 @@ void MenuBarHost::showStatusMenu() {
                 break;
             }
         });
-    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
     const QRect icon = iconFrame();
     const QPoint at = icon.isEmpty() ? QCursor::pos() : icon.bottomLeft() + QPoint(0, 4);
-    menu->popup(at);
+    menu->open(at);
 }
 
 // Popover --------------------------------------------------------------------------------------

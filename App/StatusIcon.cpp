@@ -6,6 +6,8 @@
 
 #include <QLocale>
 
+#include <utility>
+
 StatusIconState statusIconState(const GameController& controller, const Profile& profile) {
     PauseReasons reasons = controller.pauseReasons();
     reasons.erase(PauseReason::practice);
@@ -71,4 +73,19 @@ std::vector<StatusMenuItem> statusMenuItems(LaunchSurface iconOpens) {
         {StatusMenuCommand::separator, {}, {}},
         {StatusMenuCommand::quit, QStringLiteral("Quit Chipwhistle"), QStringLiteral("Ctrl+Q")},
     };
+}
+
+QString statusMenuItemSpokenName(const StatusMenuItem& item) {
+    if (item.shortcut.isEmpty()) {
+        return item.title;
+    }
+    QString keys = item.shortcut;
+    static const std::pair<QChar, const char*> punctuation[] = {
+        {u',', "Comma"}, {u'.', "Period"}, {u'/', "Slash"}, {u';', "Semicolon"}};
+    for (const auto& [key, name] : punctuation) {
+        if (keys.endsWith(QStringLiteral("+") + key)) {
+            keys = keys.chopped(1) + QLatin1String(name);
+        }
+    }
+    return item.title + QStringLiteral(", ") + keys;
 }

@@ -52,3 +52,7 @@ struct StatusMenuItem {
 
 // The right-click menu. Its first item offers the surface a left click does not open.
 std::vector<StatusMenuItem> statusMenuItems(LaunchSurface iconOpens);
+
+// What a reader says for an item: its title, then the shortcut the menu shows beside it, a punctuation
+// key by its name ("Settings…, Ctrl+Comma"): readers pass over a lone comma.
+QString statusMenuItemSpokenName(const StatusMenuItem& item);

@@ -6,6 +6,7 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
+#include <QLibraryInfo>
 #include <QObject>
 #include <QVariant>
 
@@ -13,10 +14,15 @@ namespace ReaderChangeEvents {
 
 namespace {
 
+// The first Qt whose bridge sends a new name's words and a table's new rows itself.
+const QVersionNumber wordsSentFrom(6, 8);
+const QString objectPrefix = QStringLiteral("/org/a11y/atspi/accessible/");
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+
 // The connection Qt's bridge opens to the accessibility bus, under this name: a change must come
 // from the same sender as the element for a reader to place it.
 const QString busConnection = QStringLiteral("a11y");
-const QString objectPrefix = QStringLiteral("/org/a11y/atspi/accessible/");
 // The words last sent for each element, so a repeat (Qt tells of every call, changed or not) is not
 // spoken again.
 constexpr const char* sentNameProperty = "chipwhistleReaderName";
@@ -71,7 +77,13 @@ void handle(QAccessibleEvent* event) {
     }
 }
 
+#endif
+
 } // namespace
+
+bool bridgeSendsWords(const QVersionNumber& running) {
+    return running >= wordsSentFrom;
+}
 
 QString objectPath(QAccessibleInterface* element) {
     if (element->role() == QAccessible::Application)
@@ -80,7 +92,10 @@ QString objectPath(QAccessibleInterface* element) {
 }
 
 void install() {
-    QAccessible::installUpdateHandler(handle);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (!bridgeSendsWords(QLibraryInfo::version()))
+        QAccessible::installUpdateHandler(handle);
+#endif
 }
 
 } // namespace ReaderChangeEvents

@@ -1427,4 +1427,107 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsEveryRowOfTheActionLogInOrderWhenShiftTabR
     }
 }
 
+// Right-clicks the game's icon in the tray once Orca listens, then goes down the menu by arrows round to
+// its first item. "M" and "D" lines tell how many lines Orca had said before the click and before the
+// first arrow. Then, with the menu
+// still open, an "N" line for each change of a name the game told the bus of: the object, whether the
+// change carried words ("words") or anything else, what it carried, and the name the object now has.
+const std::string trayMenuReader = findTheGame + R"py(
+from gi.repository import GLib, Gio
+address = Gio.bus_get_sync(Gio.BusType.SESSION).call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus",
+    "GetAddress", None, None, Gio.DBusCallFlags.NONE, -1).unpack()[0]
+bus = Gio.DBusConnection.new_for_address_sync(address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT |
+                                              Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
+renamed = []
+def changed(connection, sender, path, interface, member, body):
+    if body[0] == "accessible-name": renamed.append((sender, path, body[3]))
+bus.signal_subscribe(None, "org.a11y.atspi.Event.Object", "PropertyChange", None, None,
+                     Gio.DBusSignalFlags.NONE, changed)
+# Waits up to `seconds` for Orca to say `words` after its first `mark` lines, hearing the bus meanwhile.
+def saidAfter(mark, words, seconds):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        while GLib.MainContext.default().iteration(False): pass
+        lines = spoken()
+        if lines is None or any(words in line for line in lines[mark:]): return
+        time.sleep(0.2)
+def heard(): return len(spoken() or [])
+saidAfter(0, "Screen reader on", 90)
+saidAfter(0, "not said", 2)
+icon, deadline = None, time.time() + 60
+while icon is None and time.time() < deadline:
+    tree = subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True, text=True).stdout
+    for row in tree.split("\n"):
+        found = re.search(r'\("chipwhistle" "[^"]*"\)\s+(\d+)x(\d+)\S*\s+\+(-?\d+)\+(-?\d+)', row)
+        if found and row.startswith("           ") and int(found.group(1)) <= 64:
+            icon = [int(value) for value in found.groups()]
+    time.sleep(0.5)
+mark = heard()
+print("M\t%d" % mark)
+sys.stdout.flush()
+x, y = icon[2] + icon[0] // 2, icon[3] + icon[1] // 2
+subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "3"])
+saidAfter(mark, "Open Window", 30)
+print("D\t%d" % heard())
+for words in ("Settings", "Quit Chipwhistle", "Open Window"):
+    mark = heard()
+    subprocess.run(["xdotool", "key", "Down"])
+    saidAfter(mark, words, 30)
+for sender, path, carried in renamed:
+    try:
+        now = bus.call_sync(sender, path, "org.freedesktop.DBus.Properties", "Get", GLib.Variant("(ss)", (
+            "org.a11y.atspi.Accessible", "Name")), None, Gio.DBusCallFlags.NONE, 5000).unpack()[0]
+    except GLib.Error:
+        now = "(gone)"
+    kind = "words" if isinstance(carried, str) else "other"
+    print("N\t%s\t%s\t%s\t%s" % (path, kind, said(carried), said(now)))
+subprocess.run(["xdotool", "key", "Escape"])
+)py";
+
+// The tray's menu as a player who cannot see it meets it: opened by a right click on the icon, Orca reads
+// its first item at once, and each item the arrows reach with the shortcut the menu shows beside it. And
+// a new name the game tells a reader of comes with its words: the menu's, "Chipwhistle", as it is built.
+TEST_F(ScreenReaderEndToEnd, OrcaReadsTheTrayMenusFirstItemAsItOpensAndEachItemWithItsShortcut) {
+    writeProfile(home.path(), true);
+    QString why;
+    const auto read = readWithOrca(*desktop, home.path(), trayMenuReader, why);
+    if (!read)
+        GTEST_SKIP() << why.toStdString();
+    const auto& [printed, heard] = *read;
+    const auto mark = [&printed](const char* kind) {
+        const QRegularExpression line(QStringLiteral("^%1\\t(\\d+)$").arg(kind),
+                                      QRegularExpression::MultilineOption);
+        const auto found = line.match(printed);
+        return found.hasMatch() ? found.captured(1).toInt() : -1;
+    };
+    const int clicked = mark("M"), arrowed = mark("D");
+    ASSERT_TRUE(clicked >= 0 && arrowed >= clicked) << printed.toStdString();
+    const QStringList all = heard.split('\n');
+    const QStringList opening = all.mid(clicked, arrowed - clicked), spoken = all.mid(arrowed);
+    const std::string said = all.mid(clicked).join('\n').toStdString();
+    EXPECT_TRUE(opening.join('\n').contains(QStringLiteral("Open Window"))) << "said as the menu opened:\n"
+                                                                            << said;
+    qsizetype at = -1;
+    for (const QString words : {"Settings…, Ctrl+Comma", "Quit Chipwhistle, Ctrl+Q", "Open Window"}) {
+        const auto found = std::find_if(spoken.begin() + at + 1, spoken.end(),
+                                        [&words](const QString& line) { return line.contains(words); });
+        if (found == spoken.end()) {
+            ADD_FAILURE() << "the arrows reached \"" << words.toStdString() << "\":\n" << said;
+            break;
+        }
+        at = found - spoken.begin();
+    }
+    // Every new name the game told the bus of came with its words, the menu's "Chipwhistle" among them.
+    QStringList named;
+    for (const QString& line : printed.split('\n')) {
+        const QStringList fields = line.split('\t');
+        if (fields.size() != 5 || fields[0] != QStringLiteral("N"))
+            continue;
+        EXPECT_EQ(fields[2], QStringLiteral("words")) << line.toStdString();
+        if (fields[4] == QStringLiteral("Chipwhistle"))
+            named << fields[3];
+    }
+    EXPECT_TRUE(named.contains(QStringLiteral("Chipwhistle"))) << printed.toStdString();
+}
+
 } // namespace

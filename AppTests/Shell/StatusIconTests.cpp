@@ -3,8 +3,14 @@
 
 #include "Persistence/Profile.h"
 #include "StatusIcon.h"
+#include "Views/StatusMenu.h"
+
+#include <QAccessible>
+#include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 
@@ -92,6 +98,28 @@ TEST(StatusMenu, OffersTheSurfaceALeftClickDoesNotOpen) {
     EXPECT_EQ(menuBar[3], (StatusMenuItem{StatusMenuCommand::quit, "Quit Chipwhistle", "Ctrl+Q"}));
     EXPECT_EQ(statusMenuItems(LaunchSurface::window)[0],
               (StatusMenuItem{StatusMenuCommand::showPopover, "Show Popover", ""}));
+}
+
+// Readers hear nothing of a menu that opens with nothing held, and Qt reads an item by its title alone.
+TEST(StatusMenu, OpensOnItsFirstItemAndReadsEachItemWithItsShortcut) {
+    std::optional<StatusMenuCommand> chosen;
+    StatusMenu menu(statusMenuItems(LaunchSurface::menuBar),
+                    [&](StatusMenuCommand command) { chosen = command; });
+    menu.open({100, 100});
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&menu);
+    ASSERT_NE(reader, nullptr);
+    ASSERT_EQ(reader->childCount(), 4);
+    const QStringList read{"Open Window", "Settings…, Ctrl+Comma", "", "Quit Chipwhistle, Ctrl+Q"};
+    for (int item = 0; item < 4; ++item) {
+        EXPECT_EQ(reader->child(item)->text(QAccessible::Name), read[item]) << item;
+        EXPECT_EQ(reader->child(item)->state().focused, item == 0) << item;
+    }
+    QTest::keyClick(&menu, Qt::Key_Down);
+    EXPECT_TRUE(reader->child(1)->state().focused);
+    QTest::keyClick(&menu, Qt::Key_Return);
+    EXPECT_EQ(chosen, StatusMenuCommand::settings);
+    EXPECT_FALSE(menu.isVisible());
 }
 
 } // namespace

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "StatusIcon.h"
+
+#include <QMenu>
+
+#include <functional>
+#include <vector>
+
+// The tray icon's menu, as a reader hears it too. Qt keeps a popup out of the reader's view of the
+// program, so a menu that opens with nothing held says nothing until an arrow key moves onto an item;
+// and Qt names an item by its title alone, without the shortcut the menu shows beside it. This menu
+// opens with its first item held, and names each item with its shortcut.
+class StatusMenu final : public QMenu {
+    Q_OBJECT
+
+  public:
+    // `choose` runs the command of the item the player chose.
+    StatusMenu(const std::vector<StatusMenuItem>& items, std::function<void(StatusMenuCommand)> choose);
+
+    // Shows the menu at `at`, its first item held.
+    void open(QPoint at);
+
+    // The words an item of this menu is read with; none for an action of any other menu.
+    static QString spokenName(const QAction* action);
+};
