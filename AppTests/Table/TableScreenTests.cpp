@@ -324,14 +324,22 @@ TEST(TableScreen, PausingAndTheGuide) {
     EXPECT_TRUE(table.press(Qt::Key_Question, QStringLiteral("?"), Qt::ShiftModifier));
     EXPECT_TRUE(table.screen->guideOpen());
     EXPECT_TRUE(controller.pauseReasons().contains(PauseReason::guide));
+    // While the guide is open new events are not announced, the table's keys say why they do nothing, and
+    // Tab goes round the guide alone, never to the table under it.
+    table.activate();
     const auto spoken = table.announcer.spoken().size();
-    // While the guide is open the table's keys do nothing, and new events are not announced.
-    EXPECT_FALSE(table.press(Qt::Key_P, QStringLiteral("p")));
+    for (int presses = 0; presses < 30; ++presses) {
+        table.type(Qt::Key_Tab);
+        ASSERT_TRUE(table.screen->guidePanel()->isAncestorOf(QApplication::focusWidget())) << presses;
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::NoModifier);
+    EXPECT_EQ(table.announcer.spoken().mid(spoken),
+              QStringList{"Poker Basics covers the table. Press Escape to go back to it."});
     EXPECT_TRUE(table.press(Qt::Key_Escape));
     EXPECT_FALSE(table.screen->guideOpen());
     EXPECT_TRUE(controller.pauseReasons().empty());
     EXPECT_EQ(table.screen->focus(), TableFocus::table);
-    EXPECT_EQ(table.announcer.spoken().size(), spoken);
+    EXPECT_EQ(table.announcer.spoken().size(), spoken + 1);
 }
 
 // Frame by frame in the table's time, as a player watches a series: a board card is named only once
