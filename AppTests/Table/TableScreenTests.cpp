@@ -29,6 +29,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QDialog>
 #include <QLayout>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -1081,4 +1082,18 @@ TEST(TableScreen, KeepPlayingTellsTheTurnAgainAndTheTableTakesTheKeysBackQuietly
     EXPECT_TRUE(table.announcer.spoken().back().startsWith("Your turn. "));
     ASSERT_EQ(QApplication::focusWidget(), table.screen.get());
     EXPECT_EQ(QAccessible::queryAccessibleInterface(table.screen.get())->role(), QAccessible::Section);
+    // A window over the table (Settings) says nothing of the turn while it is up, though what it changes
+    // redraws the table; closed with Escape, the window manager hands the table back and the turn is told.
+    QDialog settings;
+    settings.show();
+    QApplication::setActiveWindow(&settings);
+    Profile profile = table.appState.profile();
+    profile.settings.fourColorDeck = !profile.settings.fourColorDeck;
+    table.appState.setProfile(profile);
+    EXPECT_EQ(prompts(table), told + 1);
+    QTest::keyClick(&settings, Qt::Key_Escape);
+    ASSERT_FALSE(settings.isVisible());
+    QApplication::setActiveWindow(table.screen.get());
+    EXPECT_EQ(prompts(table), told + 2) << table.announcer.spoken().join('\n').toStdString();
+    EXPECT_TRUE(table.announcer.spoken().back().startsWith("Your turn. "));
 }
