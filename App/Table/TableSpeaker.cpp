@@ -59,8 +59,14 @@ void TableSpeaker::caption(const QString& words) {
 }
 
 void TableSpeaker::arrived(std::uint64_t table, const PlayerView& shown, bool cardsComing) {
-    if (!cardsComing && shown.holeCards.size() == 2) {
-        cardsTold_ = handOf(table, shown);
+    if (cardsComing || shown.holeCards.size() != 2) {
+        return;
+    }
+    cardsTold_ = handOf(table, shown);
+    // A screen made for a hand dealt a while ago (the table moved to the other surface) tells it from here
+    // on: its start was heard where it was dealt.
+    if (!told_) {
+        told_ = shown;
     }
 }
 

@@ -50,7 +50,8 @@ class TableSpeaker {
     // The practice caption's words, said once the events and the cards it explains have been.
     void caption(const QString& words);
     // The screen comes up and the table takes the keys: the reader hears its standing, the player's
-    // cards among it when they rest already; they are not said again.
+    // cards among it when they rest already; they are not said again, nor, on a screen that has said
+    // nothing yet, what came before.
     void arrived(std::uint64_t table, const PokerEngine::PlayerView& shown, bool cardsComing);
     // The player turned away from the table (its window went to the background, or it was put away):
     // nothing of the turn is said until they come back, and then the open turn is said again.

@@ -180,7 +180,8 @@ PokerEngine::HandEvent wins(std::int64_t seat, std::int64_t amount, const char* 
 
 // One thing the screen hands the speaker; `speak` records what it then says, "" for nothing.
 struct Step {
-    enum class Kind { change, unheard, caption, arrive, away, back, leave, speak } kind;
+    // `made`, first: a screen made for a table already under way; else the screen saw the table start.
+    enum class Kind { made, change, unheard, caption, arrive, away, back, leave, speak } kind;
     PlayerView view;
     bool cardsComing = false;
     bool resultWaits = false;
@@ -238,6 +239,9 @@ TEST(TableSpeech, TheSpeakerSaysEachHandInOrderAndEachThingOnce) {
         {"cards read with the table as it took the keys are not said again",
          {just(Kind::arrive, turnView), change(turnView), speak(turnView)},
          {"Hand 1. Blinds 10 20. Goldie calls 10. " + turn}},
+        {"a screen made for a hand dealt a while ago tells it from where it stands",
+         {just(Kind::made), just(Kind::arrive, dealt({})), change(dealt({})), speak(dealt({}))},
+         {""}},
         {"a hand dealt on before the last one's cards rested: those cards, its moves, then the new hand",
          {change(foldedTo), change(dealt({}, false, 2)), speak(dealt({}, false, 2), true)},
          {"Hand 1. Blinds 10 20. " + cards + " Goldie folds. You win 30. Hand 2. Blinds 10 20."}},
@@ -250,10 +254,13 @@ TEST(TableSpeech, TheSpeakerSaysEachHandInOrderAndEachThingOnce) {
     };
     for (const Row& row : rows) {
         TableSpeaker speaker;
-        speaker.newTable();
+        if (row.steps.front().kind != Kind::made)
+            speaker.newTable();
         QStringList said;
         for (const Step& step : row.steps) {
             switch (step.kind) {
+            case Kind::made:
+                break;
             case Kind::change:
             case Kind::unheard:
                 speaker.viewChanged(1, step.view, step.kind == Kind::change, names);
