@@ -5,6 +5,7 @@
 #include "Game/BotSeating.h"
 #include "Learn/HandTag.h"
 #include "Learn/ShowdownWhy.h"
+#include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/StyledParagraph.h"
 #include "Style/Drawing/StyledText.h"
 #include "SurfaceCoordinator.h"
@@ -93,6 +94,8 @@ TEST(TableScreen, TellsTheReaderEveryHandAndEveryTurnOfASeriesStartedBeforeTheSc
     // What the new screen says, not the one the harness began with.
     const qsizetype before = table.announcer.spoken().size();
     table.activate();
+    // What the table says of itself as it takes the keys.
+    const QString described = table.screen->property(StyleAccessibility::askedDescriptionProperty).toString();
     for (int step = 0; step < 200 && !controller.isHeroTurn(); ++step)
         table.game.scheduler.advance(table.game.scheduler.nextDue().value_or(std::chrono::seconds(1)));
     ASSERT_TRUE(controller.isHeroTurn());
@@ -124,6 +127,9 @@ TEST(TableScreen, TellsTheReaderEveryHandAndEveryTurnOfASeriesStartedBeforeTheSc
     // which without the automatic deal every result names.
     const QStringList hands = spoken.split(QRegularExpression(QStringLiteral("Hand \\d+\\. Blinds"))).mid(1);
     EXPECT_EQ(hands.size(), controller.state()->handNumber());
+    ASSERT_FALSE(hands.isEmpty());
+    EXPECT_FALSE(described.contains("Your cards: "))
+        << "the first hand's cards are heard once, when they rest";
     for (const QString& heard : hands) {
         EXPECT_EQ(
             heard.count(QRegularExpression(QStringLiteral("Your cards: \\w+ of \\w+, \\w+ of \\w+\\."))), 1);

@@ -415,6 +415,8 @@ void TableScreen::speakTurn() {
     if (!said.isEmpty()) {
         announcer_->announce(said);
     }
+    // The player's cards join the table's own words once they have been heard.
+    describe();
 }
 
 std::optional<TableScreen::Leaving> TableScreen::leavingNow(const PlayerView& view) const {
@@ -451,7 +453,6 @@ void TableScreen::refresh() {
         topBar_->refresh(*shown);
     }
     showContent();
-    describe();
     if (guidePanel_) {
         const auto view = environment_.controller->view();
         guidePanel_->setPlayerHand(TableScreenRules::heroHand(view),
