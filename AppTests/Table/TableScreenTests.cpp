@@ -108,6 +108,18 @@ TEST(TableScreen, TellsTheReaderEveryHandAndEveryTurnOfASeriesStartedBeforeTheSc
     controller.resume(PauseReason::hidden);
     table.game.scheduler.runDue();
     EXPECT_TRUE(table.announcer.spoken().back().startsWith("Your turn. "));
+    // Moved to the other surface on the turn: the new screen's table is read as it stands as it takes the
+    // keys, and only the turn is said, not the hand's start or the player's cards again.
+    const qsizetype moved = table.announcer.spoken().size();
+    table.makeScreen();
+    table.activate();
+    table.game.scheduler.runDue();
+    EXPECT_EQ(table.announcer.spoken().mid(moved).join(' ').toStdString(),
+              table.announcer.spoken().back().toStdString());
+    EXPECT_TRUE(table.announcer.spoken().back().startsWith("Your turn. "));
+    EXPECT_TRUE(table.screen->property(StyleAccessibility::askedDescriptionProperty)
+                    .toString()
+                    .startsWith("Your cards: "));
 
     int decisions = 0;
     table.playByKeys([&] {
@@ -120,9 +132,9 @@ TEST(TableScreen, TellsTheReaderEveryHandAndEveryTurnOfASeriesStartedBeforeTheSc
     for (std::int64_t hand = 1; hand <= controller.state()->handNumber(); ++hand)
         EXPECT_EQ(spoken.count(QStringLiteral("Hand %1. Blinds 10 20.").arg(hand)), 1)
             << spoken.toStdString();
-    // One prompt for every decision the keys made, and one for the turn the table was shown again on.
+    // One prompt for every decision the keys made, and one for each screen the turn was shown again on.
     EXPECT_GT(decisions, 4);
-    EXPECT_EQ(spoken.count("Your turn. "), decisions + 1) << spoken.toStdString();
+    EXPECT_EQ(spoken.count("Your turn. "), decisions + 2) << spoken.toStdString();
     // Each hand's two cards once, before its first prompt or the key that moves on from its result,
     // which without the automatic deal every result names.
     const QStringList hands = spoken.split(QRegularExpression(QStringLiteral("Hand \\d+\\. Blinds"))).mid(1);
