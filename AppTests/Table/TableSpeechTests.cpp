@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 using PokerEngine::PlayerView;
@@ -166,36 +168,38 @@ PlayerView dealt(std::vector<PokerEngine::HandEvent> moves, bool heroToAct = fal
     return seen;
 }
 
-// What a seat shows at the showdown, and the pot it wins with its hand.
-PokerEngine::HandEvent shows(std::int64_t seat, const char* first, const char* second) {
+// What a seat shows at the showdown with the board 2c 7d 9h, and the pot it wins with that hand.
+PokerEngine::HandValue valueOf(const char* first, const char* second) {
     const std::vector<PokerEngine::Card> cards{card(first), card(second), card("2c"), card("7d"), card("9h")};
-    return PokerEngine::HandEvent::HandRevealed{
-        seat, {cards[0], cards[1]}, PokerEngine::HandEvaluator::evaluate(cards)};
+    return PokerEngine::HandEvaluator::evaluate(cards);
 }
-PokerEngine::HandEvent wins(std::int64_t seat, std::int64_t amount, const char* first, const char* second) {
-    const std::vector<PokerEngine::Card> cards{card(first), card(second), card("2c"), card("7d"), card("9h")};
-    return PokerEngine::HandEvent::PotAwarded{
-        0, amount, {{seat, amount}}, PokerEngine::HandEvaluator::evaluate(cards)};
+PokerEngine::HandEvent shows(std::int64_t seat, const char* first, const char* second) {
+    return PokerEngine::HandEvent::HandRevealed{seat, {card(first), card(second)}, valueOf(first, second)};
 }
 
-// One thing the screen hands the speaker; `speak` records what it then says, "" for nothing.
-struct Step {
-    // `made`, first: a screen made for a table already under way; else the screen saw the table start.
-    enum class Kind { made, change, unheard, caption, arrive, away, back, leave, speak } kind;
-    PlayerView view;
-    bool cardsComing = false;
-    bool resultWaits = false;
-    QString words;
-};
-Step change(PlayerView view) {
-    return {Step::Kind::change, std::move(view), false, false, {}};
+// One thing the screen hands the speaker; a moment it may speak records what it says, "" for nothing.
+using Step = std::function<void(TableSpeaker&, QStringList&)>;
+Step change(const PlayerView& view, bool heard = true) {
+    return [=](TableSpeaker& speaker, QStringList&) { speaker.viewChanged(1, view, heard, names); };
 }
-// The cards still coming, or come to rest; the result waiting for Return.
-Step speak(PlayerView view, bool cardsComing = false, bool resultWaits = false) {
-    return {Step::Kind::speak, std::move(view), cardsComing, resultWaits, {}};
+// The view's cards still coming, or come to rest; its result waiting for Return.
+Step speak(const PlayerView& view, bool cardsComing = false, bool resultWaits = false) {
+    return [=](TableSpeaker& speaker, QStringList& said) {
+        TableSpeaker::Moment moment;
+        moment.table = 1;
+        moment.current = moment.shown = &view;
+        moment.cardsComing = cardsComing;
+        moment.heard = true;
+        moment.turnOpen = view.legalActions && !cardsComing;
+        moment.resultWaits = resultWaits;
+        said << speaker.speak(moment);
+    };
 }
-Step just(Step::Kind kind, PlayerView view = {}, QString words = {}) {
-    return {kind, std::move(view), false, false, std::move(words)};
+Step arrive(const PlayerView& view) {
+    return [=](TableSpeaker& speaker, QStringList&) { speaker.arrived(1, view, false); };
+}
+Step call(void (TableSpeaker::*what)()) {
+    return [=](TableSpeaker& speaker, QStringList&) { (speaker.*what)(); };
 }
 
 } // namespace
@@ -203,17 +207,22 @@ Step just(Step::Kind kind, PlayerView view = {}, QString words = {}) {
 // Each hand heard as its start, the player's cards, then what happens in order; each thing once; the
 // turn said for every decision and every return to the table while it waits.
 TEST(TableSpeech, TheSpeakerSaysEachHandInOrderAndEachThingOnce) {
-    using Kind = Step::Kind;
     const QString cards = "Your cards: King of spades, Queen of spades.";
     const QString turn = "Your turn. Check or bet.";
     const auto turnView = dealt({acted(1, ActionKind::call, 10, 20)}, true);
     const auto foldedTo = dealt({acted(1, ActionKind::fold), awarded(0, {{0, 30}})});
     const auto showdown = dealt({acted(1, ActionKind::call, 10, 20), acted(0, ActionKind::check),
-                                 shows(1, "Kd", "Kh"), shows(0, "Ks", "Qs"), wins(1, 40, "Kd", "Kh")});
+                                 shows(1, "Kd", "Kh"), shows(0, "Ks", "Qs"),
+                                 PokerEngine::HandEvent::PotAwarded{0, 40, {{1, 40}}, valueOf("Kd", "Kh")}});
+    const Step caption = [](TableSpeaker& speaker, QStringList&) {
+        speaker.caption("Only you see these two.");
+    };
     struct Row {
         const char* moment;
         std::vector<Step> steps;
         QStringList said;
+        // The screen was made for a table under way; else it saw the table start.
+        bool underWay = false;
     };
     const std::vector<Row> rows{
         {"a bot's first move waits behind the player's cards, the turn after both",
@@ -223,9 +232,8 @@ TEST(TableSpeech, TheSpeakerSaysEachHandInOrderAndEachThingOnce) {
          {change(foldedTo), speak(foldedTo, true, true), speak(foldedTo, false, true)},
          {"Hand 1. Blinds 10 20.", cards + " Goldie folds. You win 30. Press Return for the next hand."}},
         {"the practice caption waits for the cards it explains",
-         {change(dealt({})), just(Kind::caption, {}, "Your cards. Only you can see these two."),
-          speak(dealt({}), true), speak(dealt({}))},
-         {"Hand 1. Blinds 10 20.", cards + " Your cards. Only you can see these two."}},
+         {change(dealt({})), caption, speak(dealt({}), true), speak(dealt({}))},
+         {"Hand 1. Blinds 10 20.", cards + " Only you see these two."}},
         {"every shown hand by its cards' names and value, then the result as it stands",
          {change(dealt({})), speak(dealt({})), change(showdown), speak(showdown)},
          {"Hand 1. Blinds 10 20. " + cards,
@@ -233,66 +241,33 @@ TEST(TableSpeech, TheSpeakerSaysEachHandInOrderAndEachThingOnce) {
           "of "
           "spades and Queen of spades, King High. Goldie wins 40 with Pair of Kings."}},
         {"the prompt once a decision, none while away, again on coming back",
-         {change(turnView), speak(turnView), speak(turnView), just(Kind::away), speak(turnView),
-          just(Kind::back), speak(turnView), speak(turnView)},
+         {change(turnView), speak(turnView), speak(turnView), call(&TableSpeaker::away), speak(turnView),
+          call(&TableSpeaker::back), speak(turnView), speak(turnView)},
          {"Hand 1. Blinds 10 20. " + cards + " Goldie calls 10. " + turn, "", "", turn, ""}},
         {"cards read with the table as it took the keys are not said again",
-         {just(Kind::arrive, turnView), change(turnView), speak(turnView)},
+         {arrive(turnView), change(turnView), speak(turnView)},
          {"Hand 1. Blinds 10 20. Goldie calls 10. " + turn}},
         {"a screen made for a hand dealt a while ago tells it from where it stands",
-         {just(Kind::made), just(Kind::arrive, dealt({})), change(dealt({})), speak(dealt({}))},
-         {""}},
+         {arrive(dealt({})), change(dealt({})), speak(dealt({}))},
+         {""},
+         true},
         {"a hand dealt on before the last one's cards rested: those cards, its moves, then the new hand",
          {change(foldedTo), change(dealt({}, false, 2)), speak(dealt({}, false, 2), true)},
          {"Hand 1. Blinds 10 20. " + cards + " Goldie folds. You win 30. Hand 2. Blinds 10 20."}},
         {"changes the reader could not hear are kept up with, not told later",
-         {just(Kind::unheard, turnView), speak(turnView), change(turnView), speak(turnView)},
+         {change(turnView, false), speak(turnView), change(turnView), speak(turnView)},
          {cards + " " + turn, ""}},
         {"once the player leaves, no turn",
-         {just(Kind::leave), change(turnView), speak(turnView)},
+         {call(&TableSpeaker::leaving), change(turnView), speak(turnView)},
          {"Hand 1. Blinds 10 20. " + cards + " Goldie calls 10."}},
     };
     for (const Row& row : rows) {
         TableSpeaker speaker;
-        if (row.steps.front().kind != Kind::made)
+        if (!row.underWay)
             speaker.newTable();
         QStringList said;
-        for (const Step& step : row.steps) {
-            switch (step.kind) {
-            case Kind::made:
-                break;
-            case Kind::change:
-            case Kind::unheard:
-                speaker.viewChanged(1, step.view, step.kind == Kind::change, names);
-                break;
-            case Kind::caption:
-                speaker.caption(step.words);
-                break;
-            case Kind::arrive:
-                speaker.arrived(1, step.view, false);
-                break;
-            case Kind::away:
-                speaker.away();
-                break;
-            case Kind::back:
-                speaker.back();
-                break;
-            case Kind::leave:
-                speaker.leaving();
-                break;
-            case Kind::speak: {
-                TableSpeaker::Moment moment;
-                moment.table = 1;
-                moment.current = moment.shown = &step.view;
-                moment.cardsComing = step.cardsComing;
-                moment.heard = true;
-                moment.turnOpen = step.view.legalActions && !step.cardsComing;
-                moment.resultWaits = step.resultWaits;
-                said << speaker.speak(moment);
-                break;
-            }
-            }
-        }
+        for (const Step& step : row.steps)
+            step(speaker, said);
         EXPECT_EQ(said.join('|').toStdString(), row.said.join('|').toStdString()) << row.moment;
     }
     // The table's own words leave out cards the reader has not heard yet.
