@@ -21,6 +21,7 @@
 #include "Views/Learn/StartersChartView.h"
 #include "Views/Learn/StartersTab.h"
 #include "Views/Settings/SettingsRules.h"
+#include "Views/Settings/SettingsView.h"
 #include "Views/Support/LeavingPicture.h"
 #include "Views/Table/ActionBar.h"
 #include "Views/Table/ActionMessage.h"
@@ -1100,18 +1101,25 @@ TEST(TableScreen, KeepPlayingTellsTheTurnAgainAndTheTableTakesTheKeysBackQuietly
     EXPECT_TRUE(table.announcer.spoken().back().startsWith("Your turn. "));
     ASSERT_EQ(QApplication::focusWidget(), table.screen.get());
     EXPECT_EQ(QAccessible::queryAccessibleInterface(table.screen.get())->role(), QAccessible::Section);
-    // A window over the table (Settings) says nothing of the turn while it is up, though what it changes
-    // redraws the table; closed with Escape, the window manager hands the table back and the turn is told.
-    QDialog settings;
-    settings.show();
-    QApplication::setActiveWindow(&settings);
+    // Settings over the table says nothing of the turn while it is up, though what it changes redraws the
+    // table; closed with Escape, the turn is told once, whether or not a window manager then hands the
+    // table's window the keys; and so is a return from any other window.
+    auto* settings = new SettingsView(table.environment);
+    settings->setAttribute(Qt::WA_DeleteOnClose);
+    settings->show();
+    QApplication::setActiveWindow(settings);
     Profile profile = table.appState.profile();
     profile.settings.fourColorDeck = !profile.settings.fourColorDeck;
     table.appState.setProfile(profile);
     EXPECT_EQ(prompts(table), told + 1);
-    QTest::keyClick(&settings, Qt::Key_Escape);
-    ASSERT_FALSE(settings.isVisible());
-    QApplication::setActiveWindow(table.screen.get());
+    QTest::keyClick(settings, Qt::Key_Escape);
     EXPECT_EQ(prompts(table), told + 2) << table.announcer.spoken().join('\n').toStdString();
     EXPECT_TRUE(table.announcer.spoken().back().startsWith("Your turn. "));
+    QApplication::setActiveWindow(table.screen.get());
+    QDialog other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    other.hide();
+    QApplication::setActiveWindow(table.screen.get());
+    EXPECT_EQ(prompts(table), told + 3) << table.announcer.spoken().join('\n').toStdString();
 }

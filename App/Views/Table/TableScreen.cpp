@@ -153,6 +153,16 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
     if (environment_.surfaces) {
         connect(environment_.surfaces, &SurfaceCoordinator::isConfirmingLeaveChanged, this,
                 &TableScreen::refresh);
+        // Settings is time away from the table, and closing it comes back to the table, whether or not
+        // a window manager hands the table's window the keys again.
+        connect(environment_.surfaces, &SurfaceCoordinator::isSettingsOpenChanged, this, [this] {
+            if (environment_.surfaces->isSettingsOpen()) {
+                speaker_.away();
+            } else {
+                speaker_.back();
+                speakTurn();
+            }
+        });
     }
 
     focusFrame_ = new FocusFrame(theme_, this);
