@@ -372,6 +372,7 @@ prompts = {"told": 0, "said": 0}
 detour = [False]
 def lookIntoSettings():
     detour[0] = True
+    pressed[0] = time.time()
     subprocess.run(["xdotool", "key", "ctrl+comma"])
     time.sleep(4)
     subprocess.run(["xdotool", "key", "Escape"])
@@ -384,6 +385,8 @@ def press(why, prompted=None):
         if why == "prompt" and not detour[0] and prompts["said"] == 3:
             lookIntoSettings()
             return False
+        # A wait that began before Settings was looked into has not been a wait since.
+        if why == "wait" and time.time() - pressed[0] < 5: return False
         keys.append((time.time(), why, prompted))
         pressed[0] = time.time()
         subprocess.run(["xdotool", "key", "c"])
