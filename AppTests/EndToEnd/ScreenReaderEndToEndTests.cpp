@@ -377,7 +377,8 @@ def lookIntoSettings():
     time.sleep(4)
     subprocess.run(["xdotool", "key", "Escape"])
     at = time.time()
-    print("S\t%s.%03d" % (time.strftime("%H:%M:%S", time.localtime(at)), at * 1000 % 1000))
+    # One write: a line printed beside the listener's could be split by one of its lines.
+    sys.stdout.write("S\t%s.%03d\n" % (time.strftime("%H:%M:%S", time.localtime(at)), at * 1000 % 1000))
     pressed[0] = time.time()
 def press(why, prompted=None):
     with keying:
