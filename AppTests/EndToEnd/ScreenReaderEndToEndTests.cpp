@@ -376,9 +376,8 @@ def lookIntoSettings():
     subprocess.run(["xdotool", "key", "ctrl+comma"])
     time.sleep(4)
     subprocess.run(["xdotool", "key", "Escape"])
-    at = time.time()
-    # One write: a line printed beside the listener's could be split by one of its lines.
-    sys.stdout.write("S\t%s.%03d\n" % (time.strftime("%H:%M:%S", time.localtime(at)), at * 1000 % 1000))
+    # Printed at the end, by the thread that prints the rest: lines printed side by side can be split.
+    detour.append(time.time())
     pressed[0] = time.time()
 def press(why, prompted=None):
     with keying:
@@ -453,6 +452,8 @@ def finish():
         print("P\t%s.%03d\t%s\t%d\t%s" % (time.strftime("%H:%M:%S", time.localtime(at)), at * 1000 % 1000, why,
               made, "%d ms" % ((at - prompted) * 1000) if prompted else ""))
     print("D\t%d" % decisions())
+    for at in detour[1:]:
+        print("S\t%s.%03d" % (time.strftime("%H:%M:%S", time.localtime(at)), at * 1000 % 1000))
     GLib.timeout_add(3000, settings)
 def play():
     global start
