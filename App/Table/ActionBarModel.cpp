@@ -27,12 +27,17 @@ QString ActionBarModel::passiveTitle() const {
     if (!legal.callAmount)
         return QStringLiteral("Call");
     QString title = QStringLiteral("Call ") + amountText(*legal.callAmount);
-    if (view.seatIndex) {
-        for (const auto& seat : view.seats)
-            if (seat.index == *view.seatIndex && seat.stack == *legal.callAmount)
-                title += QStringLiteral(" (all-in)");
-    }
+    if (callIsAllIn())
+        title += QStringLiteral(" (all-in)");
     return title;
+}
+
+bool ActionBarModel::callIsAllIn() const {
+    if (!legal.callAmount || !view.seatIndex)
+        return false;
+    return std::any_of(view.seats.begin(), view.seats.end(), [this](const auto& seat) {
+        return seat.index == *view.seatIndex && seat.stack == *legal.callAmount;
+    });
 }
 
 QString ActionBarModel::raiseTitle() const {

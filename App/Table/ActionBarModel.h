@@ -36,6 +36,8 @@ struct ActionBarModel {
     // The target the Bet/Raise button shows: never below the minimum.
     std::int64_t shownTarget() const;
 
+    // Calling takes every chip the player has behind.
+    bool callIsAllIn() const;
     QString passiveTitle() const;
     QString raiseTitle() const;
     static QString foldTooltip() { return QStringLiteral("Fold (F)"); }

@@ -1,5 +1,6 @@
 #include "Table/TableSpeech.h"
 
+#include "Table/ActionBarModel.h"
 #include "Table/ChipText.h"
 #include "Table/LogDiff.h"
 
@@ -9,18 +10,36 @@ using PokerEngine::PlayerView;
 
 namespace {
 
-QString named(const std::vector<PokerEngine::Card>& cards) {
+QString named(const std::vector<PokerEngine::Card>& cards, const QString& separator = QStringLiteral(", ")) {
     QStringList names;
     for (const auto& card : cards) {
         names << QString::fromStdString(card.name());
     }
-    return names.join(QStringLiteral(", "));
+    return names.join(separator);
 }
 
 } // namespace
 
+std::optional<QString> line(const PokerEngine::HandEvent& event, std::optional<std::int64_t> heroSeat,
+                            const TableText& text) {
+    if (const auto* revealed = event.as<PokerEngine::HandEvent::HandRevealed>()) {
+        const QString name = text.name(revealed->seat);
+        return name + (name == QStringLiteral("You") ? QStringLiteral(" show ") : QStringLiteral(" shows ")) +
+               named(revealed->cards, QStringLiteral(" and ")) + QStringLiteral(", ") +
+               QString::fromStdString(revealed->value.name()) + QLatin1Char('.');
+    }
+    const QStringList lines = TableAnnouncer::lines({event}, heroSeat, std::nullopt, text);
+    return lines.isEmpty() ? std::nullopt : std::optional(lines.join(QLatin1Char(' ')));
+}
+
 QStringList events(const std::optional<PlayerView>& from, const PlayerView& to, const TableText& text) {
-    return TableAnnouncer::lines(LogDiff::newEvents(from, to), to.seatIndex, std::nullopt, text);
+    QStringList lines;
+    for (const auto& event : LogDiff::newEvents(from, to)) {
+        if (const auto said = line(event, to.seatIndex, text)) {
+            lines << *said;
+        }
+    }
+    return lines;
 }
 
 Decision decision(std::uint64_t table, const PlayerView& view) {
@@ -40,8 +59,12 @@ QString actionKeys(const PokerEngine::LegalActions& legal) {
     return QStringLiteral("Press ") + keys.join(QStringLiteral(", ")) + QStringLiteral(".");
 }
 
-QString prompt(const PokerEngine::LegalActions& legal, bool namingKeys) {
-    const QString turn = TableAnnouncer::turnPrompt(legal);
+QString prompt(const PlayerView& view, bool namingKeys) {
+    const PokerEngine::LegalActions& legal = *view.legalActions;
+    QString turn = TableAnnouncer::turnPrompt(legal);
+    if (ActionBarModel{view, legal, 0, std::nullopt}.callIsAllIn()) {
+        turn += QStringLiteral(" Calling puts you all in.");
+    }
     return namingKeys ? turn + QLatin1Char(' ') + actionKeys(legal) : turn;
 }
 
@@ -56,9 +79,9 @@ std::optional<QString> holeCards(const PlayerView& view, const std::optional<QSt
     return said;
 }
 
-QString standing(const PlayerView& view) {
+QString standing(const PlayerView& view, bool withCards) {
     QStringList said;
-    if (view.holeCards.size() == 2) {
+    if (withCards && view.holeCards.size() == 2) {
         said << QStringLiteral("Your cards: ") + named(view.holeCards) + QLatin1Char('.');
     }
     for (const auto& seat : view.seats) {

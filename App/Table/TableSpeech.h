@@ -2,6 +2,7 @@
 
 #include "Game/TableText.h"
 
+#include "PokerEngine/HandEvent.h"
 #include "PokerEngine/LegalActions.h"
 #include "PokerEngine/PlayerView.h"
 
@@ -16,6 +17,10 @@
 // Table/TurnGate.h), once for every moment the game waits for the player.
 namespace TableSpeech {
 
+// The line an event is heard by, or none. Each shown hand is heard by its cards' names and its value, as
+// the seats name shown cards: "Goldie shows King of diamonds and King of hearts, Pair of Kings."
+std::optional<QString> line(const PokerEngine::HandEvent& event, std::optional<std::int64_t> heroSeat,
+                            const TableText& text);
 // The new events of a change from `from` (none: nothing told yet) to `to`, one line each.
 QStringList events(const std::optional<PokerEngine::PlayerView>& from, const PokerEngine::PlayerView& to,
                    const TableText& text);
@@ -33,8 +38,9 @@ Decision decision(std::uint64_t table, const PokerEngine::PlayerView& view);
 // hid its controls (a question, the pause, the screen away; `wasOpen` false).
 bool promptDue(bool wasOpen, const std::optional<Decision>& prompted, const Decision& now);
 
-// The turn's prompt; in the practice hand (`namingKeys`) followed by the keys that act.
-QString prompt(const PokerEngine::LegalActions& legal, bool namingKeys);
+// The turn's prompt for `view`, which asks the player to act; a call that takes every chip says so, as
+// its button does; in the practice hand (`namingKeys`) followed by the keys that act.
+QString prompt(const PokerEngine::PlayerView& view, bool namingKeys);
 // "Press C to call, R to raise, F to fold.", or to check and bet, without R when no raise is possible.
 QString actionKeys(const PokerEngine::LegalActions& legal);
 
@@ -43,10 +49,10 @@ QString actionKeys(const PokerEngine::LegalActions& legal);
 // tag says of them (`tag`). None while the player holds no two cards.
 std::optional<QString> holeCards(const PokerEngine::PlayerView& view, const std::optional<QString>& tag);
 
-// What the table says of itself when a reader comes to it or asks where it is: the player's cards and
-// chips, then the board and the pot once there are any. Never the whole table: each seat speaks for
-// itself.
-QString standing(const PokerEngine::PlayerView& view);
+// What the table says of itself when a reader comes to it or asks where it is: the player's cards (once
+// `withCards`: they have been heard, or rest in front of the player) and chips, then the board and the
+// pot once there are any. Never the whole table: each seat speaks for itself.
+QString standing(const PokerEngine::PlayerView& view, bool withCards = true);
 
 // A hand's result stays up until the player deals the next one: the key that does it. `over`: the game
 // ended with the hand, and the key goes on to its summing-up.

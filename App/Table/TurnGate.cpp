@@ -15,6 +15,9 @@ bool open(bool ready, BottomRow row, bool guideOpen) {
 }
 
 QString notNow(const Standing& standing) {
+    if (standing.guideOpen) {
+        return QStringLiteral("Poker Basics covers the table. Press Escape to go back to it.");
+    }
     if (standing.caption) {
         return standing.caption->keys();
     }

@@ -34,6 +34,8 @@ struct Standing {
     bool cardsComing = false;
     // The seat the game waits for, by name.
     std::optional<QString> awaited;
+    // The guide covers the table.
+    bool guideOpen = false;
 };
 // The short sentence the reader hears instead: "Not yet: the cards are still being dealt.",
 // "Not your turn. Waiting for Rascal.", the caption's own keys.

@@ -367,9 +367,26 @@ def decisions(): return sum(moved for dealer, moved in hands)
 # and when each of the player's moves showed in the log.
 keys, moved, playing, pressed, keying = [], [], [False], [time.time()], threading.Lock()
 prompts = {"told": 0, "said": 0}
+# At the third prompt the player looks into Settings and closes it with Escape, then waits to hear their
+# turn again: an "S" line says when Escape went.
+detour = [False]
+def lookIntoSettings():
+    detour[0] = True
+    pressed[0] = time.time()
+    subprocess.run(["xdotool", "key", "ctrl+comma"])
+    time.sleep(4)
+    subprocess.run(["xdotool", "key", "Escape"])
+    # Printed at the end, by the thread that prints the rest: lines printed side by side can be split.
+    detour.append(time.time())
+    pressed[0] = time.time()
 def press(why, prompted=None):
     with keying:
         if not playing[0]: return False
+        if why == "prompt" and not detour[0] and prompts["said"] == 3:
+            lookIntoSettings()
+            return False
+        # A wait that began before Settings was looked into has not been a wait since.
+        if why == "wait" and time.time() - pressed[0] < 5: return False
         keys.append((time.time(), why, prompted))
         pressed[0] = time.time()
         subprocess.run(["xdotool", "key", "c"])
@@ -435,6 +452,8 @@ def finish():
         print("P\t%s.%03d\t%s\t%d\t%s" % (time.strftime("%H:%M:%S", time.localtime(at)), at * 1000 % 1000, why,
               made, "%d ms" % ((at - prompted) * 1000) if prompted else ""))
     print("D\t%d" % decisions())
+    for at in detour[1:]:
+        print("S\t%s.%03d" % (time.strftime("%H:%M:%S", time.localtime(at)), at * 1000 % 1000))
     GLib.timeout_add(3000, settings)
 def play():
     global start
@@ -683,13 +702,24 @@ TEST_F(ScreenReaderEndToEnd, OrcaTellsEveryHandFromTheFirstAndEveryTurnOnceWitho
     // The first hand of a game started from the lobby, as every hand after it.
     EXPECT_TRUE(spoken.contains(QStringLiteral("Hand 1. Blinds 10 20."))) << spoken.toStdString();
     // A player who cannot see the table acts when told it is their turn: once for every decision,
-    // whatever came before it (their own move closing a street, a new street, a bot, a new hand). The
-    // decisions are the moves their keys made.
+    // whatever came before it (their own move closing a street, a new street, a bot, a new hand), and
+    // once more as they come back from Settings, closed with Escape on their turn. The decisions are the
+    // moves their keys made.
     const QList<QStringList> decided = linesOf(series->listened, QStringLiteral("D"));
     ASSERT_EQ(decided.size(), 1) << series->listened.right(2000).toStdString();
     const int decisions = decided[0][0].toInt();
     EXPECT_GE(decisions, seriesHands) << keysAndPrompts(*series);
-    EXPECT_EQ(spoken.count(QRegularExpression(QStringLiteral("Your turn\\. "))), decisions)
+    EXPECT_EQ(spoken.count(QRegularExpression(QStringLiteral("Your turn\\. "))), decisions + 1)
+        << keysAndPrompts(*series);
+    const QList<QStringList> settingsClosed = linesOf(series->listened, QStringLiteral("S"));
+    ASSERT_EQ(settingsClosed.size(), 1) << keysAndPrompts(*series);
+    // The key after Settings closed answered the turn Orca said, not the wait.
+    QString keyAfterSettings;
+    for (const QStringList& key : linesOf(series->listened, QStringLiteral("P")))
+        if (keyAfterSettings.isEmpty() && key.value(0) > settingsClosed[0][0])
+            keyAfterSettings = key.value(1);
+    EXPECT_EQ(keyAfterSettings, QStringLiteral("prompt"))
+        << "Settings closed at " << settingsClosed[0][0].toStdString() << "\n"
         << keysAndPrompts(*series);
     // Nor is a player who answers at once, a tenth of a second after each "Your turn", ever left pressing a
     // key that does nothing.
@@ -703,11 +733,39 @@ TEST_F(ScreenReaderEndToEnd, OrcaTellsEveryHandFromTheFirstAndEveryTurnOnceWitho
     // Each hand's own two cards are heard once they rest, before the hand's first prompt.
     const QStringList hands = spoken.split(QRegularExpression(QStringLiteral("Hand \\d+\\. Blinds"))).mid(1);
     EXPECT_GE(hands.size(), seriesHands) << spoken.toStdString();
+    // Before any other player's move too, and every hand shown at a showdown is heard by its cards' names
+    // and value before the result that names the winner's.
+    int showdowns = 0;
     for (const QString& heard : hands) {
         const qsizetype cards = heard.indexOf(QStringLiteral("Your cards: "));
         const qsizetype turn = heard.indexOf(QStringLiteral("Your turn. "));
         EXPECT_TRUE(turn < 0 || (cards >= 0 && cards < turn)) << heard.toStdString();
+        const qsizetype move =
+            heard.indexOf(QRegularExpression(QStringLiteral("\\w (folds|checks|calls|bets|raises)\\b")));
+        EXPECT_TRUE(move < 0 || (cards >= 0 && cards < move)) << heard.toStdString();
+        const qsizetype result = heard.indexOf(QRegularExpression(QStringLiteral("\\bwins? [\\d,]+ with ")));
+        if (result < 0)
+            continue;
+        ++showdowns;
+        const qsizetype shown =
+            heard.indexOf(QRegularExpression(QStringLiteral("\\bshows? \\w+ of \\w+ and \\w+ of \\w+, ")));
+        EXPECT_TRUE(shown >= 0 && shown < result) << heard.toStdString();
     }
+    // A call that takes every chip is said to, as its button says.
+    int allInCalls = 0;
+    for (const QStringList& event : linesOf(series->listened, QStringLiteral("E"))) {
+        const auto call =
+            QRegularExpression(QStringLiteral("^Call ([\\d,]+) \\(all-in\\)$")).match(event.value(5));
+        if (!call.hasMatch())
+            continue;
+        ++allInCalls;
+        EXPECT_TRUE(spoken.contains(
+            QStringLiteral("Your turn. %1 to call. Calling puts you all in.").arg(call.captured(1))))
+            << call.captured(0).toStdString();
+    }
+    RecordProperty("showdowns", showdowns);
+    RecordProperty("allInCalls", allInCalls);
+    std::cout << showdowns << " showdowns, " << allInCalls << " calls all in\n";
     // Orca drops events it cannot keep up with, and says so in its record.
     EXPECT_FALSE(series->orcaLog.contains(QStringLiteral("deluge"), Qt::CaseInsensitive));
 }
@@ -1141,6 +1199,10 @@ TEST_F(ScreenReaderEndToEnd, OrcaHearsTheWayIntoThePracticeHandWhoseCaptionsHold
     // the series above); it is held to its words in the caption's own tests. On two loaded cores Orca
     // may find the table too busy to answer while it is built and drop the first.
     EXPECT_TRUE(spoken.contains("Next is now Play a Practice Hand.")) << spoken.toStdString();
+    // The first caption explains the player's cards: it comes after them.
+    const qsizetype caption = spoken.indexOf(QStringLiteral("Only you can see these two"));
+    EXPECT_TRUE(caption < 0 || spoken.lastIndexOf(QStringLiteral("Your cards: "), caption) >= 0)
+        << spoken.toStdString();
 }
 
 // A Quick Hand from the window's lobby by keys: once Orca says "Your turn", the player asks Orca where

@@ -149,7 +149,7 @@ TEST(TableKeys, WindowModifiersAlwaysPassOn) {
     EXPECT_TRUE(table.press(TableKeyPress{"2", Qt::Key_2, Qt::KeypadModifier}));
 }
 
-TEST(TableKeys, NothingWithoutAViewTheLeaveConfirmationOrTheGuide) {
+TEST(TableKeys, NothingWithoutAViewOrUnderTheLeaveQuestionAndUnderTheGuideTheTablesKeysAreTold) {
     Table table;
     table.context.view = nullptr;
     EXPECT_FALSE(table.press(typed("p")));
@@ -163,9 +163,11 @@ TEST(TableKeys, NothingWithoutAViewTheLeaveConfirmationOrTheGuide) {
 
     Table reading;
     reading.context.guideOpen = true;
-    EXPECT_FALSE(reading.press(typed("?")));
-    EXPECT_FALSE(reading.press(typed("p")));
+    for (const char* key : {"?", "p", "c", "f", "r", "1"})
+        EXPECT_EQ(reading.press(typed(key)), told) << key;
+    EXPECT_EQ(reading.press(spaceKey), told);
     EXPECT_FALSE(reading.press(escapeKey));
+    EXPECT_FALSE(reading.press(typed("x")));
 }
 
 TEST(TableKeys, TheRaiseFieldKeepsItsKeysButEscape) {
@@ -261,6 +263,9 @@ TEST(TableKeys, WhyAnActionKeyCannotActNow) {
          {{}, false, false, false, QStringLiteral("Rascal")},
          "Not your turn. Waiting for Rascal."},
         {"nobody to act", {{}, false, false, false, {}}, "Not your turn."},
+        {"the guide over the table on the turn",
+         {{}, false, true, false, {}, true},
+         "Poker Basics covers the table. Press Escape to go back to it."},
     };
     for (const Row& row : rows)
         EXPECT_EQ(TurnGate::notNow(row.in), row.said) << row.standing;

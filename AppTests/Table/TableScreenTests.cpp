@@ -5,6 +5,7 @@
 #include "Game/BotSeating.h"
 #include "Learn/HandTag.h"
 #include "Learn/ShowdownWhy.h"
+#include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/StyledParagraph.h"
 #include "Style/Drawing/StyledText.h"
 #include "SurfaceCoordinator.h"
@@ -20,6 +21,7 @@
 #include "Views/Learn/StartersChartView.h"
 #include "Views/Learn/StartersTab.h"
 #include "Views/Settings/SettingsRules.h"
+#include "Views/Settings/SettingsView.h"
 #include "Views/Support/LeavingPicture.h"
 #include "Views/Table/ActionBar.h"
 #include "Views/Table/ActionMessage.h"
@@ -29,6 +31,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QDialog>
 #include <QLayout>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -92,6 +95,8 @@ TEST(TableScreen, TellsTheReaderEveryHandAndEveryTurnOfASeriesStartedBeforeTheSc
     // What the new screen says, not the one the harness began with.
     const qsizetype before = table.announcer.spoken().size();
     table.activate();
+    // What the table says of itself as it takes the keys.
+    const QString described = table.screen->property(StyleAccessibility::askedDescriptionProperty).toString();
     for (int step = 0; step < 200 && !controller.isHeroTurn(); ++step)
         table.game.scheduler.advance(table.game.scheduler.nextDue().value_or(std::chrono::seconds(1)));
     ASSERT_TRUE(controller.isHeroTurn());
@@ -104,6 +109,18 @@ TEST(TableScreen, TellsTheReaderEveryHandAndEveryTurnOfASeriesStartedBeforeTheSc
     controller.resume(PauseReason::hidden);
     table.game.scheduler.runDue();
     EXPECT_TRUE(table.announcer.spoken().back().startsWith("Your turn. "));
+    // Moved to the other surface on the turn: the new screen's table is read as it stands as it takes the
+    // keys, and only the turn is said, not the hand's start or the player's cards again.
+    const qsizetype moved = table.announcer.spoken().size();
+    table.makeScreen();
+    table.activate();
+    table.game.scheduler.runDue();
+    EXPECT_EQ(table.announcer.spoken().mid(moved).join(' ').toStdString(),
+              table.announcer.spoken().back().toStdString());
+    EXPECT_TRUE(table.announcer.spoken().back().startsWith("Your turn. "));
+    EXPECT_TRUE(table.screen->property(StyleAccessibility::askedDescriptionProperty)
+                    .toString()
+                    .startsWith("Your cards: "));
 
     int decisions = 0;
     table.playByKeys([&] {
@@ -116,13 +133,16 @@ TEST(TableScreen, TellsTheReaderEveryHandAndEveryTurnOfASeriesStartedBeforeTheSc
     for (std::int64_t hand = 1; hand <= controller.state()->handNumber(); ++hand)
         EXPECT_EQ(spoken.count(QStringLiteral("Hand %1. Blinds 10 20.").arg(hand)), 1)
             << spoken.toStdString();
-    // One prompt for every decision the keys made, and one for the turn the table was shown again on.
+    // One prompt for every decision the keys made, and one for each screen the turn was shown again on.
     EXPECT_GT(decisions, 4);
-    EXPECT_EQ(spoken.count("Your turn. "), decisions + 1) << spoken.toStdString();
+    EXPECT_EQ(spoken.count("Your turn. "), decisions + 2) << spoken.toStdString();
     // Each hand's two cards once, before its first prompt or the key that moves on from its result,
     // which without the automatic deal every result names.
     const QStringList hands = spoken.split(QRegularExpression(QStringLiteral("Hand \\d+\\. Blinds"))).mid(1);
     EXPECT_EQ(hands.size(), controller.state()->handNumber());
+    ASSERT_FALSE(hands.isEmpty());
+    EXPECT_FALSE(described.contains("Your cards: "))
+        << "the first hand's cards are heard once, when they rest";
     for (const QString& heard : hands) {
         EXPECT_EQ(
             heard.count(QRegularExpression(QStringLiteral("Your cards: \\w+ of \\w+, \\w+ of \\w+\\."))), 1);
@@ -324,14 +344,22 @@ TEST(TableScreen, PausingAndTheGuide) {
     EXPECT_TRUE(table.press(Qt::Key_Question, QStringLiteral("?"), Qt::ShiftModifier));
     EXPECT_TRUE(table.screen->guideOpen());
     EXPECT_TRUE(controller.pauseReasons().contains(PauseReason::guide));
+    // While the guide is open new events are not announced, the table's keys say why they do nothing, and
+    // Tab goes round the guide alone, never to the table under it.
+    table.activate();
     const auto spoken = table.announcer.spoken().size();
-    // While the guide is open the table's keys do nothing, and new events are not announced.
-    EXPECT_FALSE(table.press(Qt::Key_P, QStringLiteral("p")));
+    for (int presses = 0; presses < 30; ++presses) {
+        table.type(Qt::Key_Tab);
+        ASSERT_TRUE(table.screen->guidePanel()->isAncestorOf(QApplication::focusWidget())) << presses;
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::NoModifier);
+    EXPECT_EQ(table.announcer.spoken().mid(spoken),
+              QStringList{"Poker Basics covers the table. Press Escape to go back to it."});
     EXPECT_TRUE(table.press(Qt::Key_Escape));
     EXPECT_FALSE(table.screen->guideOpen());
     EXPECT_TRUE(controller.pauseReasons().empty());
     EXPECT_EQ(table.screen->focus(), TableFocus::table);
-    EXPECT_EQ(table.announcer.spoken().size(), spoken);
+    EXPECT_EQ(table.announcer.spoken().size(), spoken + 1);
 }
 
 // Frame by frame in the table's time, as a player watches a series: a board card is named only once
@@ -1073,4 +1101,25 @@ TEST(TableScreen, KeepPlayingTellsTheTurnAgainAndTheTableTakesTheKeysBackQuietly
     EXPECT_TRUE(table.announcer.spoken().back().startsWith("Your turn. "));
     ASSERT_EQ(QApplication::focusWidget(), table.screen.get());
     EXPECT_EQ(QAccessible::queryAccessibleInterface(table.screen.get())->role(), QAccessible::Section);
+    // Settings over the table says nothing of the turn while it is up, though what it changes redraws the
+    // table; closed with Escape, the turn is told once, whether or not a window manager then hands the
+    // table's window the keys; and so is a return from any other window.
+    auto* settings = new SettingsView(table.environment);
+    settings->setAttribute(Qt::WA_DeleteOnClose);
+    settings->show();
+    QApplication::setActiveWindow(settings);
+    Profile profile = table.appState.profile();
+    profile.settings.fourColorDeck = !profile.settings.fourColorDeck;
+    table.appState.setProfile(profile);
+    EXPECT_EQ(prompts(table), told + 1);
+    QTest::keyClick(settings, Qt::Key_Escape);
+    EXPECT_EQ(prompts(table), told + 2) << table.announcer.spoken().join('\n').toStdString();
+    EXPECT_TRUE(table.announcer.spoken().back().startsWith("Your turn. "));
+    QApplication::setActiveWindow(table.screen.get());
+    QDialog other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    other.hide();
+    QApplication::setActiveWindow(table.screen.get());
+    EXPECT_EQ(prompts(table), told + 3) << table.announcer.spoken().join('\n').toStdString();
 }

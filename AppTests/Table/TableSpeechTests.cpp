@@ -1,8 +1,13 @@
+#include "Table/TableSpeaker.h"
 #include "Table/TableSpeech.h"
 
 #include "Table/HandEvents.h"
 
+#include "PokerEngine/HandEvaluator.h"
+
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -102,6 +107,8 @@ TEST(TableSpeech, ThePromptAndInThePracticeHandTheKeysThatAct) {
         PokerEngine::LegalActions legal;
         bool practice;
         const char* said;
+        // The player's chips behind.
+        std::int64_t stack = 1000;
     };
     const std::vector<Row> rows{
         {legal(10, 40, false), false, "Your turn. 10 to call."},
@@ -112,9 +119,17 @@ TEST(TableSpeech, ThePromptAndInThePracticeHandTheKeysThatAct) {
          "Your turn. Check or bet. Press C to check, R to raise, F to fold."},
         {legal(1200, std::nullopt, false), true, "Your turn. 1,200 to call. Press C to call, F to fold."},
         {legal(std::nullopt, std::nullopt, false), true, "Your turn. Check. Press C to check, F to fold."},
+        {legal(717, std::nullopt, false), false, "Your turn. 717 to call. Calling puts you all in.", 717},
+        {legal(717, std::nullopt, false), true,
+         "Your turn. 717 to call. Calling puts you all in. Press C to call, F to fold.", 717},
+        {legal(717, std::nullopt, false), false, "Your turn. 717 to call.", 718},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(TableSpeech::prompt(row.legal, row.practice), row.said) << row.said;
+    for (const Row& row : rows) {
+        PlayerView asked = view();
+        asked.legalActions = row.legal;
+        asked.seats[0].stack = row.stack;
+        EXPECT_EQ(TableSpeech::prompt(asked, row.practice), row.said) << row.said;
+    }
 }
 
 // What the table says of the player's own cards as they rest, and of itself when a reader comes to it.
@@ -135,4 +150,129 @@ TEST(TableSpeech, ThePlayersCardsAndTheTableAsItStands) {
               "Board: Ace of clubs, Seven of diamonds, Two of clubs. Pot: 1,250 chips.");
     EXPECT_EQ(TableSpeech::nextHandWaits(false), "Press Return for the next hand.");
     EXPECT_EQ(TableSpeech::nextHandWaits(true), "Press Return to continue.");
+}
+
+namespace {
+
+PokerEngine::Card card(const char* code) {
+    return *PokerEngine::Card::fromCode(code);
+}
+
+// Hand `hand` as the player holding the king and queen of spades sees it after `moves`; `heroToAct`: the
+// game waits for the player.
+PlayerView dealt(std::vector<PokerEngine::HandEvent> moves, bool heroToAct = false, std::int64_t hand = 1) {
+    std::vector<PokerEngine::HandEvent> log{started(hand), smallBlind(1), bigBlind(0), hole(0), hole(1)};
+    log.insert(log.end(), moves.begin(), moves.end());
+    PlayerView seen = at(std::move(log), heroToAct, hand);
+    seen.holeCards = {card("Ks"), card("Qs")};
+    return seen;
+}
+
+// What a seat shows at the showdown with the board 2c 7d 9h, and the pot it wins with that hand.
+PokerEngine::HandValue valueOf(const char* first, const char* second) {
+    const std::vector<PokerEngine::Card> cards{card(first), card(second), card("2c"), card("7d"), card("9h")};
+    return PokerEngine::HandEvaluator::evaluate(cards);
+}
+PokerEngine::HandEvent shows(std::int64_t seat, const char* first, const char* second) {
+    return PokerEngine::HandEvent::HandRevealed{seat, {card(first), card(second)}, valueOf(first, second)};
+}
+
+// One thing the screen hands the speaker; a moment it may speak records what it says, "" for nothing.
+using Step = std::function<void(TableSpeaker&, QStringList&)>;
+Step change(const PlayerView& view, bool heard = true) {
+    return [=](TableSpeaker& speaker, QStringList&) { speaker.viewChanged(1, view, heard, names); };
+}
+// The view's cards still coming, or come to rest; its result waiting for Return.
+Step speak(const PlayerView& view, bool cardsComing = false, bool resultWaits = false) {
+    return [=](TableSpeaker& speaker, QStringList& said) {
+        TableSpeaker::Moment moment;
+        moment.table = 1;
+        moment.current = moment.shown = &view;
+        moment.cardsComing = cardsComing;
+        moment.heard = true;
+        moment.turnOpen = view.legalActions && !cardsComing;
+        moment.resultWaits = resultWaits;
+        said << speaker.speak(moment);
+    };
+}
+Step arrive(const PlayerView& view) {
+    return [=](TableSpeaker& speaker, QStringList&) { speaker.arrived(1, view, false); };
+}
+Step call(void (TableSpeaker::*what)()) {
+    return [=](TableSpeaker& speaker, QStringList&) { (speaker.*what)(); };
+}
+
+} // namespace
+
+// Each hand heard as its start, the player's cards, then what happens in order; each thing once; the
+// turn said for every decision and every return to the table while it waits.
+TEST(TableSpeech, TheSpeakerSaysEachHandInOrderAndEachThingOnce) {
+    const QString cards = "Your cards: King of spades, Queen of spades.";
+    const QString turn = "Your turn. Check or bet.";
+    const auto turnView = dealt({acted(1, ActionKind::call, 10, 20)}, true);
+    const auto foldedTo = dealt({acted(1, ActionKind::fold), awarded(0, {{0, 30}})});
+    const auto showdown = dealt({acted(1, ActionKind::call, 10, 20), acted(0, ActionKind::check),
+                                 shows(1, "Kd", "Kh"), shows(0, "Ks", "Qs"),
+                                 PokerEngine::HandEvent::PotAwarded{0, 40, {{1, 40}}, valueOf("Kd", "Kh")}});
+    const Step caption = [](TableSpeaker& speaker, QStringList&) {
+        speaker.caption("Only you see these two.");
+    };
+    struct Row {
+        const char* moment;
+        std::vector<Step> steps;
+        QStringList said;
+        // The screen was made for a table under way; else it saw the table start.
+        bool underWay = false;
+    };
+    const std::vector<Row> rows{
+        {"a bot's first move waits behind the player's cards, the turn after both",
+         {change(turnView), speak(turnView, true), speak(turnView)},
+         {"Hand 1. Blinds 10 20.", cards + " Goldie calls 10. " + turn}},
+        {"a bot folding before the player's turn: the cards before the result and the key to move on",
+         {change(foldedTo), speak(foldedTo, true, true), speak(foldedTo, false, true)},
+         {"Hand 1. Blinds 10 20.", cards + " Goldie folds. You win 30. Press Return for the next hand."}},
+        {"the practice caption waits for the cards it explains",
+         {change(dealt({})), caption, speak(dealt({}), true), speak(dealt({}))},
+         {"Hand 1. Blinds 10 20.", cards + " Only you see these two."}},
+        {"every shown hand by its cards' names and value, then the result as it stands",
+         {change(dealt({})), speak(dealt({})), change(showdown), speak(showdown)},
+         {"Hand 1. Blinds 10 20. " + cards,
+          "Goldie calls 10. Goldie shows King of diamonds and King of hearts, Pair of Kings. You show King "
+          "of "
+          "spades and Queen of spades, King High. Goldie wins 40 with Pair of Kings."}},
+        {"the prompt once a decision, none while away, again on coming back",
+         {change(turnView), speak(turnView), speak(turnView), call(&TableSpeaker::away), speak(turnView),
+          call(&TableSpeaker::back), speak(turnView), speak(turnView)},
+         {"Hand 1. Blinds 10 20. " + cards + " Goldie calls 10. " + turn, "", "", turn, ""}},
+        {"cards read with the table as it took the keys are not said again",
+         {arrive(turnView), change(turnView), speak(turnView)},
+         {"Hand 1. Blinds 10 20. Goldie calls 10. " + turn}},
+        {"a screen made for a hand dealt a while ago tells it from where it stands",
+         {arrive(dealt({})), change(dealt({})), speak(dealt({}))},
+         {""},
+         true},
+        {"a hand dealt on before the last one's cards rested: those cards, its moves, then the new hand",
+         {change(foldedTo), change(dealt({}, false, 2)), speak(dealt({}, false, 2), true)},
+         {"Hand 1. Blinds 10 20. " + cards + " Goldie folds. You win 30. Hand 2. Blinds 10 20."}},
+        {"changes the reader could not hear are kept up with, not told later",
+         {change(turnView, false), speak(turnView), change(turnView), speak(turnView)},
+         {cards + " " + turn, ""}},
+        {"once the player leaves, no turn",
+         {call(&TableSpeaker::leaving), change(turnView), speak(turnView)},
+         {"Hand 1. Blinds 10 20. " + cards + " Goldie calls 10."}},
+    };
+    for (const Row& row : rows) {
+        TableSpeaker speaker;
+        if (!row.underWay)
+            speaker.newTable();
+        QStringList said;
+        for (const Step& step : row.steps)
+            step(speaker, said);
+        EXPECT_EQ(said.join('|').toStdString(), row.said.join('|').toStdString()) << row.moment;
+    }
+    // The table's own words leave out cards the reader has not heard yet.
+    TableSpeaker speaker;
+    EXPECT_EQ(speaker.standing(1, turnView), "You have 1,000 chips.");
+    speaker.arrived(1, turnView, false);
+    EXPECT_EQ(speaker.standing(1, turnView), cards + " You have 1,000 chips.");
 }

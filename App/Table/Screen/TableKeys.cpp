@@ -135,8 +135,15 @@ std::optional<TableKeyCommand> handle(const TableKeyPress& press, const TableKey
     if (press.autoRepeat) {
         return std::nullopt;
     }
-    if (!context.view || context.confirmingLeave || context.guideOpen) {
+    if (!context.view || context.confirmingLeave) {
         return std::nullopt;
+    }
+    if (context.guideOpen) {
+        // The table's keys reach it from inside the guide over it: the player hears why they do nothing.
+        const QString typed = press.text.toLower();
+        const bool tableKey =
+            typed == QStringLiteral("?") || typed == QStringLiteral("p") || isActionKey(press, typed);
+        return tableKey ? std::optional<TableKeyCommand>(TableCommand::Tell{context.notNow}) : std::nullopt;
     }
     if (!press.fromElsewhere) {
         return onTheTable(press, context);

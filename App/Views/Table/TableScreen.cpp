@@ -14,7 +14,6 @@
 #include "Table/Screen/TableOverModel.h"
 #include "Table/SeatModel.h"
 #include "Table/TablePresenter.h"
-#include "Table/TableSpeech.h"
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Learn/PracticeCaptionView.h"
 #include "Views/Support/Announcer.h"
@@ -154,6 +153,16 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
     if (environment_.surfaces) {
         connect(environment_.surfaces, &SurfaceCoordinator::isConfirmingLeaveChanged, this,
                 &TableScreen::refresh);
+        // Settings is time away from the table, and closing it comes back to the table, whether or not
+        // a window manager hands the table's window the keys again.
+        connect(environment_.surfaces, &SurfaceCoordinator::isSettingsOpenChanged, this, [this] {
+            if (environment_.surfaces->isSettingsOpen()) {
+                speaker_.away();
+            } else {
+                speaker_.back();
+                speakTurn();
+            }
+        });
     }
 
     focusFrame_ = new FocusFrame(theme_, this);
@@ -304,7 +313,15 @@ void TableScreen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     windowKeys_->follow();
     appearing_.cancel();
+    speaker_.back();
     if (!event->spontaneous()) {
+        // The table about to take the keys is read as it stands, the player's cards among it when they rest.
+        const auto& shown = presenter_->shown();
+        if (shown && row_ != BottomRow::tableOver && row_ != BottomRow::leaveConfirmation &&
+            row_ != BottomRow::practiceCaption) {
+            speaker_.arrived(environment_.controller->tableGeneration(), *shown, presenter_->cardsComing());
+            describe();
+        }
         // Told before the table takes the keys: a reader that has fallen behind (a new table shows a great
         // many things at once) drops what it was told after the focus moved. A table stopped as it shows
         // may be stopped only for its window being away, which lifts once the window is up: it is told then.
@@ -322,7 +339,7 @@ void TableScreen::hideEvent(QHideEvent* event) {
         showGuide(false);
     }
     // Shown again, an open turn is told again.
-    turnTold_ = false;
+    speaker_.away();
     // Put away because the player left a game before its end: the reader hears what they took with them.
     if (leaving_ && !environment_.controller->hasTable() && environment_.appState) {
         announcer_->announce(TableOverModel::leftTable(leaving_->takenBack, leaving_->broughtIn,
@@ -346,10 +363,7 @@ void TableScreen::viewChanged() {
     if (next && game->tableGeneration() != generation_) {
         // A new table (a Quick Hand after the practice hand) is told from its first event, though its
         // hand number may be the one the reader last heard of.
-        told_ = PlayerView{};
-        prompted_.reset();
-        captionSaying_.clear();
-        leavingTable_ = false;
+        speaker_.newTable();
     }
     // The presenter tells of its new view, timeline, flights and exits one after another; drawn after
     // each, the table would pass through mixes of old and new, each told to the reader. It is drawn once,
@@ -375,10 +389,7 @@ void TableScreen::tell(const PlayerView& to) {
     }
     // A hidden screen says nothing (another surface may be speaking the same game); shown again, it
     // tells the table as it then stands.
-    if (!guideOpen_ && isVisible()) {
-        saying_ << TableSpeech::events(told_, to, tableText());
-    }
-    told_ = to;
+    speaker_.viewChanged(environment_.controller->tableGeneration(), to, heard(), tableText());
 }
 
 void TableScreen::appear() {
@@ -386,65 +397,36 @@ void TableScreen::appear() {
     if (!now) {
         return;
     }
-    if (!guideOpen_ && isVisible()) {
-        saying_ << TableSpeech::events(told_, *now, tableText());
-    }
-    told_ = now;
+    speaker_.viewChanged(environment_.controller->tableGeneration(), *now, heard(), tableText());
     speakTurn();
 }
 
-void TableScreen::speakTable() {
-    const auto& shown = presenter_->shown();
-    if (!shown || !isVisible() || appearing_.isPending() || guideOpen_) {
-        return;
-    }
-    GameController* game = environment_.controller;
-    const HandKey hand{game->tableGeneration(), shown->handNumber};
-    if (cardsTold_ != hand && !presenter_->cardsComing()) {
-        std::optional<QString> tag;
-        if (learning()) {
-            if (const auto made = HandTag::make(*shown)) {
-                tag = made->spoken;
-            }
-        }
-        if (const auto cards = TableSpeech::holeCards(*shown, tag)) {
-            saying_ << *cards;
-            cardsTold_ = hand;
-        }
-    }
-    const auto current = game->view();
-    const bool eventsTold = told_ && current && *told_ == *current;
-    if (!captionSaying_.isEmpty() && eventsTold) {
-        saying_ << captionSaying_;
-        captionSaying_.clear();
-    }
-    // After the cards of a hand that ended as they were dealt.
-    if (row_ == BottomRow::showdownBanner && game->isShowingResult() && !game->autoDeal() &&
-        !presenter_->cardsComing() && waitTold_ != hand) {
-        saying_ << TableSpeech::nextHandWaits(game->tableOver().has_value());
-        waitTold_ = hand;
-    }
+bool TableScreen::heard() const {
+    return !guideOpen_ && isVisible() && !appearing_.isPending();
 }
 
 void TableScreen::speakTurn() {
-    speakTable();
+    GameController* game = environment_.controller;
     const auto& shown = presenter_->shown();
-    const bool onScreen = turnOpen_ && shown && isVisible() && !appearing_.isPending() && !leavingTable_;
-    if (onScreen) {
-        const auto decision = TableSpeech::decision(environment_.controller->tableGeneration(), *shown);
-        if (TableSpeech::promptDue(turnTold_, prompted_, decision)) {
-            const auto& setup = environment_.controller->setup();
-            saying_ << TableSpeech::prompt(*shown->legalActions,
-                                           setup && setup->mode() == GameMode::practice);
-            prompted_ = decision;
-        }
-    }
-    turnTold_ = onScreen;
-    const QString said = saying_.join(QLatin1Char(' '));
-    saying_.clear();
+    const auto current = game->view();
+    const auto& setup = game->setup();
+    TableSpeaker::Moment moment;
+    moment.table = game->tableGeneration();
+    moment.current = current ? &*current : nullptr;
+    moment.shown = shown ? &*shown : nullptr;
+    moment.cardsComing = presenter_->cardsComing();
+    moment.heard = heard();
+    moment.turnOpen = turnOpen_;
+    moment.learning = learning();
+    moment.namingKeys = setup && setup->mode() == GameMode::practice;
+    moment.resultWaits = row_ == BottomRow::showdownBanner && game->isShowingResult() && !game->autoDeal();
+    moment.over = game->tableOver().has_value();
+    const QString said = speaker_.speak(moment);
     if (!said.isEmpty()) {
         announcer_->announce(said);
     }
+    // The player's cards join the table's own words once they have been heard.
+    describe();
 }
 
 std::optional<TableScreen::Leaving> TableScreen::leavingNow(const PlayerView& view) const {
@@ -481,7 +463,6 @@ void TableScreen::refresh() {
         topBar_->refresh(*shown);
     }
     showContent();
-    StyleAccessibility::setAskedDescription(this, shown ? TableSpeech::standing(*shown) : QString());
     if (guidePanel_) {
         const auto view = environment_.controller->view();
         guidePanel_->setPlayerHand(TableScreenRules::heroHand(view),
@@ -489,6 +470,12 @@ void TableScreen::refresh() {
     }
     speakTurn();
     update();
+}
+
+void TableScreen::describe() {
+    const auto& shown = presenter_->shown();
+    StyleAccessibility::setAskedDescription(
+        this, shown ? speaker_.standing(environment_.controller->tableGeneration(), *shown) : QString());
 }
 
 void TableScreen::refreshStage() {

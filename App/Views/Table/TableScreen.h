@@ -13,7 +13,7 @@
 #include "Table/Screen/BottomRow.h"
 #include "Table/Screen/TableKeys.h"
 #include "Table/TableGeometry.h"
-#include "Table/TableSpeech.h"
+#include "Table/TableSpeaker.h"
 #include "Views/AppEnvironment.h"
 
 #include "PokerEngine/PlayerView.h"
@@ -114,6 +114,7 @@ class TableScreen : public QWidget {
     void hideEvent(QHideEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
@@ -143,11 +144,13 @@ class TableScreen : public QWidget {
     // Tells the reader of a change of the game's view; `appear` of the table as it stands.
     void tell(const PokerEngine::PlayerView& to);
     void appear();
-    // Adds the prompt when the player's turn has just opened on screen, and says what is due.
+    // Says what is due: the events told, the player's cards once they rest, the practice caption, the key
+    // a waiting result needs, the prompt when the player's turn has just opened on screen.
     void speakTurn();
-    // Adds what the shown table has for the reader besides its events: the player's cards once they rest,
-    // the practice caption once its events are told, the key a waiting result needs.
-    void speakTable();
+    // The reader can hear the table: on screen, shown as it stands, with nothing over it.
+    bool heard() const;
+    // Sets what the table says of itself to a reader who comes to it or asks.
+    void describe();
     // Why an action key does nothing now.
     QString notNow() const;
     TableText tableText() const;
@@ -220,23 +223,10 @@ class TableScreen : public QWidget {
     // on the clock of the rows' movements.
     double controlsShownAt_ = 0;
     double cuesAt_ = 0;
-    // The view the reader was last told of; none before the screen first said anything.
-    std::optional<PokerEngine::PlayerView> told_;
-    // What is still to be said at the end of the current change, as one announcement.
-    QStringList saying_;
-    // The player's turn is open (see TurnGate), and was told on screen; the decision last prompted.
+    // What the reader is told, when and how often.
+    TableSpeaker speaker_;
+    // The player's turn is open (see TurnGate).
     bool turnOpen_ = false;
-    bool turnTold_ = false;
-    std::optional<TableSpeech::Decision> prompted_;
-    // A hand as the reader knows it: the table's generation and the hand's number.
-    using HandKey = std::pair<std::uint64_t, std::int64_t>;
-    // The hand whose cards the player was told, and whose waiting result they were told how to move on.
-    std::optional<HandKey> cardsTold_;
-    std::optional<HandKey> waitTold_;
-    // The practice caption's words, said once the events it explains have been.
-    QString captionSaying_;
-    // The player confirmed leaving: nothing more is said of a turn at this table.
-    bool leavingTable_ = false;
     // When a Return or Space last moved the game on (the narration, the next deal), on the rows' clock.
     double advancedAt_ = -1e9;
     ScheduledWork appearing_;

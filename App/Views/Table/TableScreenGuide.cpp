@@ -53,6 +53,8 @@ void TableScreen::showGuide(bool open) {
             content->setEnabled(!open);
         }
     }
+    // Covered, the table is no stop of Tab's: the keys go round the guide alone.
+    setFocusPolicy(open ? Qt::NoFocus : Qt::StrongFocus);
     if (open) {
         FocusReturn::enter(guidePanel_);
     } else {

@@ -32,6 +32,20 @@ void TableScreen::focusOutEvent(QFocusEvent* event) {
     focusFrame_->hide();
 }
 
+void TableScreen::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // The player coming back to the table (from Settings, another program) while it waits for them hears
+    // their turn again.
+    if (event->type() == QEvent::ActivationChange && isVisible()) {
+        if (isActiveWindow()) {
+            speaker_.back();
+            speakTurn();
+        } else {
+            speaker_.away();
+        }
+    }
+}
+
 void TableScreen::takeKeys() {
     target_->setFocus(TableFocus::table);
     if (row_ == BottomRow::tableOver && message_) {
@@ -63,6 +77,7 @@ QString TableScreen::notNow() const {
     if (shown && game->practice()) {
         standing.caption = game->practice()->caption(*shown);
     }
+    standing.guideOpen = guideOpen_;
     standing.paused = TableScreenRules::isPaused(game->pauseReasons());
     standing.playersTurn = current && current->legalActions;
     standing.cardsComing = presenter_->cardsComing();

@@ -22,7 +22,7 @@ void TableScreen::showLeaveQuestion(std::optional<GameMode> mode) {
                               })),
                [this] {
                    // Taking the question away opens the turn again for a moment; the player has left it.
-                   leavingTable_ = true;
+                   speaker_.leaving();
                    environment_.surfaces->setConfirmingLeave(false);
                    environment_.controller->leaveTable();
                });

@@ -215,7 +215,7 @@ void TableScreen::showPracticeCaption(const PracticeCaption& caption) {
         };
         actions.home = [this] { environment_.controller->leaveTable(); };
         caption_ = new PracticeCaptionView(theme_, caption, std::move(actions), announcer_, bottom_);
-        caption_->setSpeaker([this](const QString& words) { captionSaying_ = words; });
+        caption_->setSpeaker([this](const QString& words) { speaker_.caption(words); });
         caption_->setGeometry(rowRect());
     } else {
         const bool replaced =

@@ -1,0 +1,141 @@
+#include "Table/TableSpeaker.h"
+
+#include "Learn/HandTag.h"
+#include "Table/LogDiff.h"
+
+using PokerEngine::HandEvent;
+using PokerEngine::PlayerView;
+
+void TableSpeaker::newTable() {
+    told_ = PlayerView{};
+    held_.clear();
+    heldHand_.reset();
+    prompted_.reset();
+    caption_.clear();
+    leaving_ = false;
+}
+
+void TableSpeaker::viewChanged(std::uint64_t table, const PlayerView& to, bool heard, const TableText& text) {
+    const auto events = LogDiff::newEvents(told_, to);
+    told_ = to;
+    if (!heard) {
+        return;
+    }
+    const HandKey hand = handOf(table, to);
+    if (heldHand_ && *heldHand_ != hand) {
+        // The game moved on before that hand's cards came to rest: what waited for them is said now.
+        release();
+    }
+    // Other players' first moves wait behind the player's own cards; the hand's start does not.
+    const bool cardsAwaited = cardsTold_ != hand && to.holeCards.size() == 2;
+    for (const HandEvent& event : events) {
+        const auto line = TableSpeech::line(event, to.seatIndex, text);
+        if (!line) {
+            continue;
+        }
+        if (cardsAwaited && !event.is<HandEvent::HandStarted>()) {
+            held_ << *line;
+            heldHand_ = hand;
+            heldCards_ = TableSpeech::holeCards(to, std::nullopt).value_or(QString());
+        } else {
+            saying_ << *line;
+        }
+    }
+}
+
+void TableSpeaker::release() {
+    if (!heldCards_.isEmpty()) {
+        saying_ << heldCards_;
+        cardsTold_ = heldHand_;
+    }
+    saying_ << held_;
+    held_.clear();
+    heldHand_.reset();
+    heldCards_.clear();
+}
+
+void TableSpeaker::caption(const QString& words) {
+    caption_ = words;
+}
+
+void TableSpeaker::arrived(std::uint64_t table, const PlayerView& shown, bool cardsComing) {
+    if (cardsComing || shown.holeCards.size() != 2) {
+        return;
+    }
+    cardsTold_ = handOf(table, shown);
+    // A screen made for a hand dealt a while ago (the table moved to the other surface) tells it from here
+    // on: its start was heard where it was dealt.
+    if (!told_) {
+        told_ = shown;
+    }
+}
+
+void TableSpeaker::away() {
+    away_ = true;
+    turnTold_ = false;
+}
+
+void TableSpeaker::back() {
+    away_ = false;
+}
+
+void TableSpeaker::leaving() {
+    leaving_ = true;
+}
+
+QString TableSpeaker::speak(const Moment& moment) {
+    QStringList said;
+    said.swap(saying_);
+    const PlayerView* shown = moment.heard ? moment.shown : nullptr;
+    if (shown) {
+        const HandKey hand = handOf(moment.table, *shown);
+        if (cardsTold_ != hand && !moment.cardsComing) {
+            std::optional<QString> tag;
+            if (moment.learning) {
+                if (const auto made = HandTag::make(*shown)) {
+                    tag = made->spoken;
+                }
+            }
+            if (const auto cards = TableSpeech::holeCards(*shown, tag)) {
+                said << *cards;
+                cardsTold_ = hand;
+            }
+        }
+        // Dealt no cards to wait for, the hand's lines go on without them.
+        if (heldHand_ == hand && !moment.cardsComing) {
+            heldCards_.clear();
+            said << held_;
+            held_.clear();
+            heldHand_.reset();
+        }
+        const PlayerView* current = moment.current;
+        const bool eventsTold = told_ && current && *told_ == *current;
+        const bool currentCardsTold =
+            current && (current->holeCards.size() != 2 || cardsTold_ == handOf(moment.table, *current));
+        if (!caption_.isEmpty() && eventsTold && currentCardsTold && !heldHand_) {
+            said << caption_;
+            caption_.clear();
+        }
+        // After the cards of a hand that ended as they were dealt.
+        if (moment.resultWaits && !moment.cardsComing && waitTold_ != hand && !heldHand_) {
+            said << TableSpeech::nextHandWaits(moment.over);
+            waitTold_ = hand;
+        }
+    }
+    const bool onScreen = shown && moment.turnOpen && !leaving_ && !away_;
+    bool told = false;
+    if (onScreen) {
+        const auto decision = TableSpeech::decision(moment.table, *shown);
+        if (TableSpeech::promptDue(turnTold_, prompted_, decision) && !heldHand_) {
+            said << TableSpeech::prompt(*shown, moment.namingKeys);
+            prompted_ = decision;
+        }
+        told = prompted_ == decision;
+    }
+    turnTold_ = told;
+    return said.join(QLatin1Char(' '));
+}
+
+QString TableSpeaker::standing(std::uint64_t table, const PlayerView& shown) const {
+    return TableSpeech::standing(shown, cardsTold_ == handOf(table, shown));
+}
