@@ -25,3 +25,18 @@ void ReaderLineEdit::focusInEvent(QFocusEvent* event) {
             selectAll();
     });
 }
+
+void ReaderLineEdit::focusOutEvent(QFocusEvent* event) {
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
+        QLineEdit::focusOutEvent(event);
+        return;
+    }
+    // Qt keeps the selection of a field whose window only lost the keys; it is dropped below instead.
+    QFocusEvent keeping(event->type(), Qt::ActiveWindowFocusReason);
+    QLineEdit::focusOutEvent(&keeping);
+    QTimer::singleShot(0, this, [this] {
+        if (!hasFocus())
+            deselect();
+    });
+}
