@@ -346,7 +346,7 @@ log, hands, awaited, progress = [None], [], [None], []
 def table():
     try:
         if log[0] is None:
-            log[0] = pyatspi.findDescendant(app, lambda node: node.name == "This hand")
+            log[0] = pyatspi.findDescendant(app, lambda node: node.name == "Action log")
         if log[0] is None: return True
         read = [node.name or "" for node in pyatspi.findAllDescendants(log[0], lambda node: node.name)]
     except Exception: return True  # a row gone while it was read: the next reading has it
@@ -1321,6 +1321,62 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsTheSidebarGuideAsItOpensAndKeepsItsKeysOnT
     EXPECT_EQ(held["back"].join('|').toStdString(), "text|Search") << heard;
     EXPECT_TRUE(spoken.contains("pot selected")) << heard;
     EXPECT_FALSE(spoken.contains("po selected")) << heard;
+}
+
+// At a Quick Hand in the popover: "?" opens the guide over the table, Escape closes it and "?" opens it
+// again; then Tab reaches the guide's tabs and Right walks them to the glossary. Prints "M" with how much
+// Orca had said before each step.
+const std::string popoverGuideReader = std::string(keySteps) + R"py(
+def mark(name):
+    print("M\t%s\t%d" % (name, len(spoken() or []))); sys.stdout.flush()
+def waitUntilPages(count):
+    deadline = time.time() + 20
+    while time.time() < deadline and len([line for line in spoken() or [] if "Page 1 of 6" in line]) < count:
+        time.sleep(1)
+subprocess.run(["xdotool", "key", "Return"])
+waitUntilSaid("Your cards: ", 90)
+time.sleep(2)
+mark("opened")
+step("opened", "question")
+waitUntilPages(1)
+step("closed", "Escape")
+time.sleep(2)
+mark("again")
+step("again", "question")
+waitUntilPages(2)
+time.sleep(2)
+mark("tabs")
+step("tabs", "Tab", "Right", "Right", "Right")
+waitUntilSaid("Search 30 words", 20)
+mark("end")
+step("moved on", "Tab")
+)py";
+
+// The guide over the popover's table reads the page it opens on at each opening, once, and the glossary
+// chosen reads its top as the other tabs do.
+TEST_F(ScreenReaderEndToEnd, OrcaReadsThePopoversGuideOnceAtEachOpeningAndTheGlossaryChosen) {
+    Profile profile = playingQuickTenHands();
+    profile.settings.launchSurface = LaunchSurface::menuBar;
+    ASSERT_TRUE(writeProfile(home.path(), profile));
+    QString why;
+    const auto orcaRead = readWithOrca(*desktop, home.path(), popoverGuideReader, why);
+    if (!orcaRead)
+        GTEST_SKIP() << why.toStdString();
+    const auto& [printed, spoken] = *orcaRead;
+    std::map<QString, int> marks;
+    for (const QStringList& mark : linesOf(printed, QStringLiteral("M")))
+        marks[mark.value(0)] = mark.value(1).toInt();
+    const std::string heard = printed.toStdString() + "\n" + spoken.toStdString();
+    ASSERT_EQ(marks.size(), 4u) << heard;
+    const QStringList lines = spoken.split('\n');
+    const auto pages = [&](const char* from, const char* to) {
+        return lines.mid(marks[from], marks[to] - marks[from])
+            .filter(QStringLiteral("Page 1 of 6. The goal."))
+            .size();
+    };
+    EXPECT_EQ(pages("opened", "again"), 1) << heard;
+    EXPECT_EQ(pages("again", "tabs"), 1) << heard;
+    EXPECT_TRUE(lines.mid(marks["tabs"]).join('\n').contains(QStringLiteral("Search 30 words"))) << heard;
 }
 
 // At a Quick Hand series started from the window's lobby the player checks or calls with "c" at each
