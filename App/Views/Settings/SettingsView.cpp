@@ -149,21 +149,26 @@ QLayout* withSubtitle(QWidget* control, const QString& text) {
     return layout;
 }
 
-// The title of a control that takes the focus: its buddy, so a reader finds the relation between the
-// two, and its name, so a reader speaks what the control sets and not only its value. A control that
-// names itself (the shortcut recorder says what it holds, title first) keeps its own name and has no
-// buddy, which a reader would speak before that name as well.
 // The title of a value no key reaches, which the value is read with.
 constexpr const char* valueTitleProperty = "chipwhistleValueTitle";
 
+// The title of a control that takes the focus: its buddy, so a reader finds the relation between the
+// two, and its name, so a reader speaks what the control sets and not only its value. A control that
+// names itself (the shortcut recorder says what it holds, title first) keeps its own name and has no
+// buddy, which a reader would speak before that name as well. A value no key reaches is read with
+// its title, which is then left out.
+
 QLabel* titleFor(QWidget* control, const QString& title) {
-    auto* label = new QLabel(title);
+    // Worded last: Qt settles what a label is to a reader as it first tells of its words.
+    auto* label = new QLabel;
     if (control->focusPolicy() != Qt::NoFocus && control->accessibleName().isEmpty()) {
         label->setBuddy(control);
         control->setAccessibleName(title);
-    } else {
+    } else if (control->focusPolicy() == Qt::NoFocus) {
         control->setProperty(valueTitleProperty, title);
+        StyleAccessibility::setHidden(label);
     }
+    label->setText(title);
     return label;
 }
 
