@@ -32,11 +32,8 @@ void ReaderLineEdit::focusOutEvent(QFocusEvent* event) {
         QLineEdit::focusOutEvent(event);
         return;
     }
-    // Qt keeps the selection of a field whose window only lost the keys; it is dropped below instead.
+    // Qt keeps the selection of a field whose window only lost the keys; this one keeps it whenever the
+    // keys leave. A reader hears of a selection dropped whatever holds the keys by then.
     QFocusEvent keeping(event->type(), Qt::ActiveWindowFocusReason);
     QLineEdit::focusOutEvent(&keeping);
-    QTimer::singleShot(0, this, [this] {
-        if (!hasFocus())
-            deselect();
-    });
 }

@@ -6,8 +6,8 @@
 // selects its text as it takes the focus, and so tells the reader of the caret and the selection before
 // it tells of the focus; Orca takes the caret's move for the focus arriving quietly and then says
 // nothing when the focus comes. This field selects its text just after, once the reader knows. Leaving,
-// Qt's field drops its selection while it still holds the focus, and the reader says "Text unselected"
-// of a field the player has left: this one drops it once the focus has gone. Its text is read whole,
+// Qt's field drops its selection, and the reader says "Text unselected" of a field the player has
+// left: this one keeps its selection, which Tab coming back selects again. Its text is read whole,
 // as one run (see EntryAccessibility).
 class ReaderLineEdit : public QLineEdit {
     Q_OBJECT
