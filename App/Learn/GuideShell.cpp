@@ -40,14 +40,14 @@ QString startersRule() {
                           "act after you.");
 }
 
-QString tabReading(GuideTab tab, const QString& chartLine) {
+QString tabReading(GuideTab tab) {
     switch (tab) {
     case GuideTab::basics:
         return {};
     case GuideTab::rankings:
         return rankingsIntro();
     case GuideTab::starters:
-        return SpokenSentences::join({startersRuleTitle(), startersRule(), chartLine});
+        return SpokenSentences::join({startersRuleTitle(), startersRule()});
     case GuideTab::glossary:
         break;
     }

@@ -18,8 +18,8 @@ QString rankingsIntro();
 QString startersRuleTitle();
 QString startersRule();
 // What a reader hears when the picker brings up a tab: the words at its top, which the keys reach only
-// after Tab. The Basics page reads itself; the chart adds what it says of its selection (`chartLine`).
-QString tabReading(GuideTab tab, const QString& chartLine);
+// after Tab. The Basics page reads itself; the chart says what it has selected as the keys enter it.
+QString tabReading(GuideTab tab);
 
 // The padding on every edge of the guide.
 double padding(bool sidebar);

@@ -194,8 +194,9 @@ QWidget* WindowRoot::makeSidebar() {
     // so it takes the sidebar's whole width.
     layout->setContentsMargins(0, 10, 0, 2);
     // The game's own segmented control, as the guide's tabs: a desktop's checked push buttons read
-    // the wrong way round in a dark theme.
-    segments_ = new SlidingPicker(guideControls(theme_->theme()), QStringLiteral("Sidebar content"),
+    // the wrong way round in a dark theme. Untitled: a reader reaching it hears its two choices, not a
+    // title it never shows.
+    segments_ = new SlidingPicker(guideControls(theme_->theme()), QString(),
                                   {{QStringLiteral("Log"), 0, {}}, {QStringLiteral("Guide"), 0, {}}},
                                   int(sidebarContent_), sidebar);
     connect(segments_, &SlidingPicker::picked, this,

@@ -69,16 +69,29 @@ void expectTheGuideSpeaks(PokerBasicsView* guide, MenuBarHost& host, const char*
             << (keys ? keys->metaObject()->className() : "nothing") << " holds the keys";
     }
 
+    // Chosen, the tab reads its top as the other tabs do.
     click(guide->tabButton(GuideTab::glossary));
+    EXPECT_EQ(lastSaid(host), "Search 30 words");
     auto* glossary = qobject_cast<GlossaryTab*>(guide->tabContent());
     ASSERT_TRUE(glossary);
     QTest::keyClicks(glossary->searchField(), "kicker");
     EXPECT_EQ(lastSaid(host), "1 word");
+    // Left by Tab, the field keeps its selection: dropped, a reader says "Text unselected" of the
+    // field the player has left.
+    glossary->searchField()->setFocus();
+    glossary->searchField()->selectAll();
+    QTest::keyClick(glossary->searchField(), Qt::Key_Tab);
+    runPosted();
+    EXPECT_TRUE(glossary->searchField()->hasSelectedText());
 
+    const qsizetype chosen = host.announcer().spoken().size();
     click(guide->tabButton(GuideTab::starters));
     auto* starters = qobject_cast<StartersTab*>(guide->tabContent());
     ASSERT_TRUE(starters);
-    starters->chart()->setFocus();
+    // Chosen and entered by Tab, the tab says what the chart holds once.
+    starters->chart()->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(host.announcer().spoken().mid(chosen).filter(starters->selectionLine()).size(), 1)
+        << host.announcer().spoken().mid(chosen).join(" | ").toStdString();
     const qsizetype before = host.announcer().spoken().size();
     // One of the two moves the selection whatever hand the chart starts on.
     QTest::keyClick(starters->chart(), Qt::Key_Right);

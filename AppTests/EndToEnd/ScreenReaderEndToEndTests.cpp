@@ -346,7 +346,7 @@ log, hands, awaited, progress = [None], [], [None], []
 def table():
     try:
         if log[0] is None:
-            log[0] = pyatspi.findDescendant(app, lambda node: node.name == "This hand")
+            log[0] = pyatspi.findDescendant(app, lambda node: node.name == "Action log")
         if log[0] is None: return True
         read = [node.name or "" for node in pyatspi.findAllDescendants(log[0], lambda node: node.name)]
     except Exception: return True  # a row gone while it was read: the next reading has it
@@ -1383,6 +1383,53 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsTheSidebarGuideAsItOpensAndKeepsItsKeysOnT
     EXPECT_EQ(held["back"].join('|').toStdString(), "text|Search") << heard;
     EXPECT_TRUE(spoken.contains("pot selected")) << heard;
     EXPECT_FALSE(spoken.contains("po selected")) << heard;
+}
+
+// At a Quick Hand in the popover: "?" opens the guide over the table, Escape closes it and "?" opens it
+// again; then Tab and Right walk the guide's tabs to the glossary. Prints "M" with how much Orca had said
+// before each opening and the walk.
+const std::string popoverGuideReader = std::string(keySteps) + R"py(
+def pages(count):
+    deadline = time.time() + 20
+    while time.time() < deadline and len([line for line in spoken() or [] if "Page 1 of 6" in line]) < count:
+        time.sleep(1)
+    print("M\t%d" % len(spoken() or [])); sys.stdout.flush()
+subprocess.run(["xdotool", "key", "Return"])
+waitUntilSaid("Your cards: ", 90)
+time.sleep(2)
+pages(0)
+step("opened", "question")
+pages(1)
+step("closed", "Escape", "question")
+pages(2)
+step("tabs", "Tab", "Right", "Right", "Right")
+waitUntilSaid("Search 30 words", 20)
+step("moved on", "Tab")
+)py";
+
+// The guide over the popover's table reads its page once at each opening, and the glossary chosen reads
+// its top as the other tabs do.
+TEST_F(ScreenReaderEndToEnd, OrcaReadsThePopoversGuideOnceAtEachOpeningAndTheGlossaryChosen) {
+    Profile profile = playingQuickTenHands();
+    profile.settings.launchSurface = LaunchSurface::menuBar;
+    ASSERT_TRUE(writeProfile(home.path(), profile));
+    QString why;
+    const auto orcaRead = readWithOrca(*desktop, home.path(), popoverGuideReader, why);
+    if (!orcaRead)
+        GTEST_SKIP() << why.toStdString();
+    const auto& [printed, spoken] = *orcaRead;
+    const QList<QStringList> marks = linesOf(printed, QStringLiteral("M"));
+    const std::string heard = printed.toStdString() + "\n" + spoken.toStdString();
+    ASSERT_EQ(marks.size(), 3) << heard;
+    const QStringList lines = spoken.split('\n');
+    for (int opening : {0, 1}) {
+        const int from = marks[opening][0].toInt();
+        EXPECT_EQ(
+            lines.mid(from, marks[opening + 1][0].toInt() - from).filter("Page 1 of 6. The goal.").size(), 1)
+            << opening << "\n"
+            << heard;
+    }
+    EXPECT_TRUE(lines.mid(marks[2][0].toInt()).join('\n').contains("Search 30 words")) << heard;
 }
 
 // At a Quick Hand series started from the window's lobby the player checks or calls with "c" at each

@@ -13,6 +13,7 @@ TEST(SettingsRules, SitAndGoSummaryCountsInPlainDigits) {
     EXPECT_EQ(sitAndGoSummary(1234, 1, 1), "1234 wins, 1 second place, 1 played");
     EXPECT_EQ(bankrollText(1234567), "1,234,567 chips");
     EXPECT_EQ(handsPlayedText(0), "0");
+    EXPECT_EQ(spokenValue("Bankroll", bankrollText(10000)), "Bankroll, 10,000 chips");
 }
 
 TEST(SettingsRules, LaunchSurfaceSubtitleFollowsTheStoredSurface) {

@@ -80,7 +80,10 @@ TEST(SettingsView, AFreshProfileShowsTheDefaults) {
     EXPECT_FALSE(window.find<QCheckBox>("Global shortcut")->isChecked());
     EXPECT_FALSE(window.shows(window.view.findChild<ShortcutRecorder*>()));
     EXPECT_EQ(window.combo(2)->currentText(), "System Tray");
-    EXPECT_TRUE(window.find<QLabel>("10,000 chips"));
+    ASSERT_TRUE(window.find<QLabel>("10,000 chips"));
+    // A reader passing the section hears the figures with their titles.
+    EXPECT_EQ(window.find<QLabel>("10,000 chips")->accessibleName(), "Bankroll, 10,000 chips");
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(window.find<QLabel>("Bankroll"))->state().invisible);
     EXPECT_TRUE(window.find<QLabel>("0 wins, 0 second places, 0 played"));
     EXPECT_EQ(window.view.guideSheet(), nullptr);
 }

@@ -20,6 +20,12 @@ class AdjustableAccessible : public QAccessibleWidget, public QAccessibleValueIn
         return QAccessibleWidget::interface_cast(type);
     }
 
+    // A control whose parts take the keys (the stepper's buttons, which carry the count in their words)
+    // is passed over on the way to them: a reader speaks a slider it enters as its bare number.
+    QAccessible::Role role() const override {
+        return parts().isEmpty() ? QAccessible::Slider : QAccessible::Client;
+    }
+
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Value)
             return adjustable_.accessibleValue();

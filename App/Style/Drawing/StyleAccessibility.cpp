@@ -48,6 +48,9 @@ class StyledAccessible : public QAccessibleWidget {
     QString text(QAccessible::Text kind) const override {
         // A button is named by its text unless it was given a name of its own, as Qt's buttons are; Qt
         // tells the reader when that text changes, so the name needs no second telling.
+        const QVariant shown = widget()->property(StyleAccessibility::shownNameProperty);
+        if (kind == QAccessible::Name && shown.isValid())
+            return shown.toString();
         auto* button = qobject_cast<QAbstractButton*>(widget());
         if (kind == QAccessible::Name && button && widget()->accessibleName().isEmpty())
             return button->text();
@@ -145,6 +148,17 @@ void setDescription(QWidget* widget, const QString& description) {
 void setAskedDescription(QWidget* widget, const QString& description) {
     // A plain property: Qt tells the reader nothing of it, and the reader asks for it afresh each time.
     widget->setProperty(askedDescriptionProperty, description);
+}
+
+void setShownName(QWidget* widget, const QString& name) {
+    const QVariant before = widget->property(shownNameProperty);
+    if (before.isValid() && before.toString() == name)
+        return;
+    widget->setProperty(shownNameProperty, name);
+    if (widget->isVisible()) {
+        QAccessibleEvent event(widget, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 } // namespace StyleAccessibility

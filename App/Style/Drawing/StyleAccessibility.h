@@ -18,6 +18,7 @@ inline constexpr const char* selectedProperty = "chipwhistleAccessibleSelected";
 inline constexpr const char* hiddenProperty = "chipwhistleAccessibleHidden";
 inline constexpr const char* modalProperty = "chipwhistleAccessibleModal";
 inline constexpr const char* askedDescriptionProperty = "chipwhistleAccessibleAskedDescription";
+inline constexpr const char* shownNameProperty = "chipwhistleAccessibleShownName";
 
 void setRole(QWidget* widget, QAccessible::Role role);
 // Read in `role` from now on, even where it was hidden before (an ornament the screen gives words).
@@ -38,5 +39,9 @@ void setDescription(QWidget* widget, const QString& description);
 // are) and is never told of as they change: words that change with every move of a game would be read
 // out at each move while the view holds the keys.
 void setAskedDescription(QWidget* widget, const QString& description);
+// The name of a view built among many (a tab's paragraphs), told to the reader as it changes only while
+// the view shows: Qt tells of every name set, even on a view not yet on screen, and a reader told of a
+// tab's worth at once drops the announcements among them. The view must have a role set here.
+void setShownName(QWidget* widget, const QString& name);
 
 } // namespace StyleAccessibility

@@ -142,7 +142,10 @@ void AmountField::settle() {
         emit valueEdited(value_);
     }
     setProblem(std::nullopt);
-    edit_->setText(AmountText::format(value_));
+    // Written again only when it reads otherwise: rewritten, the field drops its selection and its words
+    // as the keys leave it, and a reader still on it says "Text unselected".
+    if (const QString shown = AmountText::format(value_); edit_->text() != shown)
+        edit_->setText(shown);
     update();
 }
 

@@ -49,19 +49,18 @@ BuyInSlider::BuyInSlider(const TableTheme& theme, std::int64_t bigBlinds, std::i
 
 void BuyInSlider::setValues(std::int64_t bigBlinds, std::int64_t cap, std::int64_t bigBlind,
                             ChipDenomination chip) {
-    const double before = accessibleScale().current;
     bigBlinds_ = bigBlinds;
     cap_ = cap;
     bigBlind_ = bigBlind;
     chip_ = chip;
-    spoken(before);
+    spoken();
     update();
 }
 
-void BuyInSlider::spoken(double amountBefore) {
+void BuyInSlider::spoken() {
+    // The words are told as they change, and a reader speaks them of the slider it is on. Told the bare
+    // value moved as well, it would say the amount a second time, as a number without its words.
     StyleAccessibility::setDescription(this, accessibleValue());
-    if (accessibleScale().current != amountBefore)
-        Adjustable::valueMoved(this);
 }
 
 void BuyInSlider::setTheme(const TableTheme& theme) {
@@ -91,9 +90,8 @@ Adjustable::Scale BuyInSlider::accessibleScale() const {
 void BuyInSlider::write(std::int64_t bigBlinds) {
     if (bigBlinds == bigBlinds_)
         return;
-    const double before = accessibleScale().current;
     bigBlinds_ = bigBlinds;
-    spoken(before);
+    spoken();
     update();
     emit bigBlindsChanged(bigBlinds_);
 }

@@ -48,8 +48,8 @@ class BuyInSlider : public QWidget, public Adjustable {
 
   private:
     void write(std::int64_t bigBlinds);
-    // Tells the reader of the new words and amount once the values changed.
-    void spoken(double amountBefore);
+    // Tells the reader of the new words once the values changed.
+    void spoken();
     void dragTo(double x);
     void setDragging(bool dragging);
     void raiseBubble();

@@ -25,3 +25,15 @@ void ReaderLineEdit::focusInEvent(QFocusEvent* event) {
             selectAll();
     });
 }
+
+void ReaderLineEdit::focusOutEvent(QFocusEvent* event) {
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
+        QLineEdit::focusOutEvent(event);
+        return;
+    }
+    // Qt keeps the selection of a field whose window only lost the keys; this one keeps it whenever the
+    // keys leave. A reader hears of a selection dropped whatever holds the keys by then.
+    QFocusEvent keeping(event->type(), Qt::ActiveWindowFocusReason);
+    QLineEdit::focusOutEvent(&keeping);
+}

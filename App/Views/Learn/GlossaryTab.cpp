@@ -35,7 +35,8 @@ class TermRow : public GuideList::Row {
         auto* stack = new QVBoxLayout(this);
         stack->setContentsMargins(12, 8, 12, 8);
         stack->setSpacing(2);
-        auto* heading = new QLabel(title(term), this);
+        // Drawn as the explanation is: a tab of thirty rows built at once tells the reader nothing of them.
+        auto* heading = new MarkdownLabel(title(term), this);
         heading->setFont(ThemeFonts::system(13, FontWeight::semibold));
         GuideColors::setTextColour(heading, GuideColors::primary(dark));
         stack->addWidget(heading);

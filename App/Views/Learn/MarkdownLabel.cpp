@@ -37,7 +37,7 @@ void MarkdownLabel::setMarkdown(const QString& markdown) {
         }
         plain_ += run.text;
     }
-    setAccessibleName(plain_);
+    StyleAccessibility::setShownName(this, plain_);
     forget();
 }
 

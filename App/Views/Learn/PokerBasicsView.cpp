@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "Learn/GuideShell.h"
@@ -136,9 +137,15 @@ void PokerBasicsView::showEvent(QShowEvent* event) {
     if (!shown_ && setup_.presentation == Presentation::panel && !isAncestorOf(QApplication::focusWidget())) {
         tabButton(tab_)->setFocus(Qt::OtherFocusReason);
     }
-    // The panel opens over its screen with the focus on the tab; the page it opens on is read once.
+    // The panel opens over its screen with the focus on the tab; the page it opens on is read once, when
+    // the opening is over. The screen it covers stops taking input and the keys move in, each change told
+    // to the reader: one flooded so drops the announcements told before the focus moved.
     if (!shown_ && setup_.presentation == Presentation::panel) {
-        readBasicsPage();
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible()) {
+                readBasicsPage();
+            }
+        });
     }
     shown_ = true;
 }
@@ -151,9 +158,7 @@ void PokerBasicsView::readTab() {
     if (!setup_.announcer) {
         return;
     }
-    auto* starters = qobject_cast<StartersTab*>(content_);
-    setup_.announcer->announce(
-        GuideShell::tabReading(tab_, starters ? starters->selectionLine() : QString()));
+    setup_.announcer->announce(GuideShell::tabReading(tab_));
 }
 
 void PokerBasicsView::readBasicsPage() {

@@ -108,9 +108,12 @@ StartersTab::StartersTab(const TableTheme& theme, std::optional<BotKit::Starting
     : QScrollArea(parent)
     , dark_(theme.dark)
     , announcer_(announcer) {
-    // It takes the focus to scroll by keys; a reader names it by its tab.
+    // Unnamed and taking no focus of its own, a reader passes it on the way into the chart: the picker
+    // has named the tab, and read as a named panel it would read out the whole tab around the chart,
+    // the selection's words among it, after the chart has said them. The keys the chart leaves (Page
+    // Up, Page Down) come up to it and scroll it.
     StyleAccessibility::setRole(this, QAccessible::Grouping);
-    setAccessibleName(GuideShell::tabTitle(GuideTab::starters));
+    setFocusPolicy(Qt::NoFocus);
     const bool dark = theme.dark;
     const bool increasedContrast = theme.increaseContrast;
     auto* content = new QWidget;

@@ -32,6 +32,10 @@ QString bankrollText(std::int64_t bankroll) {
     return QLocale().toString(bankroll) + QStringLiteral(" chips");
 }
 
+QString spokenValue(const QString& title, const QString& value) {
+    return title + QStringLiteral(", ") + value;
+}
+
 QString handsPlayedText(std::int64_t hands) {
     return QLocale().toString(hands);
 }

@@ -22,6 +22,9 @@ QString sitAndGoSummary(std::int64_t firsts, std::int64_t seconds, std::int64_t 
 // "10,000 chips".
 QString bankrollText(std::int64_t bankroll);
 QString handsPlayedText(std::int64_t hands);
+// A value no key reaches, as a reader reads it: with its title, "Bankroll, 10,000 chips". A reader that
+// passes the section reads out only its lines of a few words, and a bare figure is not among them.
+QString spokenValue(const QString& title, const QString& value);
 
 // The subtitle under "Open Chipwhistle in", which follows the stored surface.
 QString launchSurfaceSubtitle(LaunchSurface surface);

@@ -149,16 +149,26 @@ QLayout* withSubtitle(QWidget* control, const QString& text) {
     return layout;
 }
 
+// The title of a value no key reaches, which the value is read with.
+constexpr const char* valueTitleProperty = "chipwhistleValueTitle";
+
 // The title of a control that takes the focus: its buddy, so a reader finds the relation between the
 // two, and its name, so a reader speaks what the control sets and not only its value. A control that
 // names itself (the shortcut recorder says what it holds, title first) keeps its own name and has no
-// buddy, which a reader would speak before that name as well.
+// buddy, which a reader would speak before that name as well. A value no key reaches is read with
+// its title, which is then left out.
+
 QLabel* titleFor(QWidget* control, const QString& title) {
-    auto* label = new QLabel(title);
+    // Worded last: Qt settles what a label is to a reader as it first tells of its words.
+    auto* label = new QLabel;
     if (control->focusPolicy() != Qt::NoFocus && control->accessibleName().isEmpty()) {
         label->setBuddy(control);
         control->setAccessibleName(title);
+    } else if (control->focusPolicy() == Qt::NoFocus) {
+        control->setProperty(valueTitleProperty, title);
+        StyleAccessibility::setHidden(label);
     }
+    label->setText(title);
     return label;
 }
 
@@ -599,10 +609,16 @@ void SettingsView::refresh() {
     loginError_->setVisible(loginError.has_value());
 
     const Profile& profile = state->profile();
-    bankroll_->setText(SettingsRules::bankrollText(profile.bankroll));
-    handsPlayed_->setText(SettingsRules::handsPlayedText(profile.counters.handsPlayed));
-    sitAndGoResults_->setText(SettingsRules::sitAndGoSummary(
-        profile.counters.sitAndGoFirsts, profile.counters.sitAndGoSeconds, profile.counters.sitAndGosPlayed));
+    const auto show = [](QLabel* value, const QString& text) {
+        value->setText(text);
+        StyleAccessibility::setName(
+            value, SettingsRules::spokenValue(value->property(valueTitleProperty).toString(), text));
+    };
+    show(bankroll_, SettingsRules::bankrollText(profile.bankroll));
+    show(handsPlayed_, SettingsRules::handsPlayedText(profile.counters.handsPlayed));
+    show(sitAndGoResults_,
+         SettingsRules::sitAndGoSummary(profile.counters.sitAndGoFirsts, profile.counters.sitAndGoSeconds,
+                                        profile.counters.sitAndGosPlayed));
 }
 
 bool SettingsView::isDark() const {

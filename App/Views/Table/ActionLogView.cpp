@@ -78,8 +78,8 @@ ActionLogView::ActionLogView(const TableTheme& theme, GameController* controller
     , content_(new QWidget)
     , column_(new QVBoxLayout(content_))
     , focusFrame_(new FocusFrame(theme, this)) {
+    // Unnamed: a reader entering the log hears the list, not a name the panel never shows.
     StyleAccessibility::setRole(this, QAccessible::Grouping);
-    StyleAccessibility::setName(this, QStringLiteral("This hand"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
