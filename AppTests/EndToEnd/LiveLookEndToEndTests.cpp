@@ -29,7 +29,8 @@ constexpr QSize guideSheetSize{440, 600};
 
 // One thing the player does; a click or a wheel turn at a point of the window of size `in`.
 struct Step {
-    enum class Kind { key, click, type, wheel } kind;
+    // `titled` waits for a window whose title holds `keys`.
+    enum class Kind { key, click, type, wheel, titled } kind;
     QString keys;
     QPoint at;
     QSize in = windowSize;
@@ -46,6 +47,9 @@ Step type(const char* words) {
 }
 Step wheelDown(int x, int y) {
     return {Step::Kind::wheel, {}, {x, y}};
+}
+Step titled(const char* words) {
+    return {Step::Kind::titled, words, {}};
 }
 
 // A place in the guide, walked to from the game as it opens.
@@ -72,7 +76,7 @@ const QRect sidebarChart(801, 280, 299, 300);
 constexpr int panelTabs = 81;
 
 std::vector<Step> toTheSidebar() {
-    return {key("Return"), key("ctrl+question")};
+    return {key("Return"), titled("Quick Hand"), key("ctrl+question")};
 }
 
 std::vector<Step> then(std::vector<Step> walk, std::initializer_list<Step> more) {
@@ -193,6 +197,8 @@ class LiveLookEndToEnd : public DesktopTest {
         case Step::Kind::type:
             desktop->xdotool({"type", "--delay", "150", step.keys});
             break;
+        case Step::Kind::titled:
+            return serveUntil([&step] { return desktop->shown().contains(step.keys); }, 30000);
         }
         // The pill slides, a page fades in, a hand is dealt: all long over by then.
         serve(step.keys == "Return" ? 6000 : 1500);
@@ -241,12 +247,20 @@ class LiveLookEndToEnd : public DesktopTest {
         QProcessEnvironment session;
         session.insert("DBUS_SESSION_BUS_ADDRESS", bus->address());
         GameProcess game(*desktop, own.path(), {}, session);
+        // The first click waits for the first window to have come in and settled.
+        const QSize first = place.opensIn == LaunchSurface::window ? windowSize : popoverSize;
+        const auto opening = window(first);
+        const auto settled = opening ? still(QStringLiteral("live-look-opening"), *opening) : std::nullopt;
+        if (!settled) {
+            trouble = "the game's first window never settled; the game said:\n" + game.output();
+            return std::nullopt;
+        }
         for (const Step& step : place.walk) {
             if (!take(step)) {
-                trouble = QStringLiteral("no window of %1 x %2 to click in; shown:\n%3\nthe game said:\n%4")
+                trouble = QStringLiteral("no window of %1 x %2 %3; shown:\n%4\nthe game said:\n%5")
                               .arg(step.in.width())
                               .arg(step.in.height())
-                              .arg(desktop->shown(), game.output());
+                              .arg(step.keys, desktop->shown(), game.output());
                 return std::nullopt;
             }
         }
@@ -257,8 +271,14 @@ class LiveLookEndToEnd : public DesktopTest {
         }
         const QRect area = place.shown.translated(frame->topLeft());
         const QString name = QStringLiteral("live-look-%1-%2").arg(place.name, dark ? "dark" : "light");
-        Shots shots;
         const auto opened = still(name, area);
+        // A key or a click taken before the window took it would leave the place unreached, and
+        // two games left alike would pass unseen.
+        if (opened && place.window == first &&
+            pixelDifference(settled->copy(place.shown), *opened).pixels == 0) {
+            trouble = "the walk left the window as it opened";
+            return std::nullopt;
+        }
         portal.set(group, "color-scheme", colourScheme(!dark));
         const auto switched = still(name + (dark ? "-to-light" : "-to-dark"), area);
         portal.set(group, "color-scheme", colourScheme(dark));
