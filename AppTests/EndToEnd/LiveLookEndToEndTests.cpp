@@ -45,8 +45,13 @@ Step click(int x, int y, QSize in = windowSize) {
 Step type(const char* words) {
     return {Step::Kind::type, words, {}};
 }
+// The wheel turned three notches down; `keys` names X's button for the way it turns.
 Step wheelDown(int x, int y) {
-    return {Step::Kind::wheel, {}, {x, y}};
+    return {Step::Kind::wheel, "5", {x, y}};
+}
+// The wheel tipped left as far as a chart goes.
+Step wheelLeft(int x, int y) {
+    return {Step::Kind::wheel, "6", {x, y}};
 }
 Step titled(const char* words) {
     return {Step::Kind::titled, words, {}};
@@ -70,8 +75,8 @@ const QRect wholeWindow({0, 0}, windowSize);
 // The guide beside the table, once a Quick Hand is dealt from the lobby by Return.
 constexpr int sidebarTabs = 134;
 const QRect sidebar(801, 0, 299, 750);
-// The chart's cells in the sidebar, over its sideways scroll bar.
-const QRect sidebarChart(801, 280, 299, 300);
+// The chart's cells in the sidebar and the ring round the hand dealt, over its sideways scroll bar.
+const QRect sidebarChart(801, 280, 299, 303);
 // The tabs of the popover's guide and of the guide over Settings.
 constexpr int panelTabs = 81;
 
@@ -99,9 +104,12 @@ const Place places[] = {
      windowSize,
      wholeWindow,
      {}},
-    // The top-left hand chosen, so the line under the legend names the same hand in every game.
+    // The chart opens scrolled to the hand dealt, which differs from game to game: scrolled back to its
+    // left edge, the top-left hand is chosen, so the line under the legend names the same hand in every
+    // game.
     {"sidebar-guide-starters", LaunchSurface::window,
-     then(toTheSidebar(), {click(983, sidebarTabs), click(828, 296)}), windowSize, sidebar, sidebarChart},
+     then(toTheSidebar(), {click(983, sidebarTabs), wheelLeft(950, 430), click(828, 296)}), windowSize,
+     sidebar, sidebarChart},
     {"sidebar-guide-rankings",
      LaunchSurface::window,
      then(toTheSidebar(), {click(916, sidebarTabs), wheelDown(950, 400)}),
@@ -189,8 +197,10 @@ class LiveLookEndToEnd : public DesktopTest {
                 return false;
             }
             QStringList pointer{"mousemove", QString::number(at->x()), QString::number(at->y()), "click"};
-            pointer << (step.kind == Step::Kind::click ? QStringList{"1"}
-                                                       : QStringList{"--repeat", "3", "--delay", "150", "5"});
+            pointer << (step.kind == Step::Kind::click
+                            ? QStringList{"1"}
+                            : QStringList{"--repeat", step.keys == "6" ? "12" : "3", "--delay", "150",
+                                          step.keys});
             desktop->xdotool(pointer);
             break;
         }
