@@ -46,8 +46,12 @@ SettingsPortal& SettingsPortal::shared() {
     // handed to the style, which never reads the desktop itself.
     static SettingsPortal* const portal = [] {
         auto* made = new SettingsPortal();
-        QObject::connect(made, &SettingsPortal::changed, made,
-                         [made] { SystemAppearance::useDesktopPreferences(made->preferences()); });
+        // Handed on a moment later, once the application palette has followed the desktop (whoever
+        // keeps it hears `changed` at once): a screen redrawn in the new look is then laid out and
+        // polished with the new palette, not left with the one before.
+        QObject::connect(
+            made, &SettingsPortal::changed, made,
+            [made] { SystemAppearance::useDesktopPreferences(made->preferences()); }, Qt::QueuedConnection);
         return made;
     }();
     return *portal;

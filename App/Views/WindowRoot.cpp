@@ -109,9 +109,10 @@ WindowRoot::WindowRoot(const AppEnvironment& environment, QWidget* parent)
     layout->addWidget(toolbar_);
     layout->addWidget(splitter_, 1);
     splitter_->setChildrenCollapsible(false);
-    // A hairline between the table and the sidebar, as an inspector column has.
+    // A hairline between the table and the sidebar, as an inspector column has; filled when the sidebar
+    // comes in. A style sheet would draw it too, but would keep every palette set in the sidebar from
+    // reaching the controls inside it.
     splitter_->setHandleWidth(1);
-    splitter_->setStyleSheet(QStringLiteral("QSplitter::handle { background: palette(mid); }"));
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolbar_->setMovable(false);
     new LostKeys(*this, [this] { RootContent::takeKeys(content_); });
@@ -233,6 +234,9 @@ void WindowRoot::showContent() {
     if (!sidebar_->parent()) {
         splitter_->addWidget(sidebar_);
         splitter_->setStretchFactor(1, 0);
+        QSplitterHandle* hairline = splitter_->handle(splitter_->indexOf(sidebar_));
+        hairline->setBackgroundRole(QPalette::Mid);
+        hairline->setAutoFillBackground(true);
     }
     refreshChrome();
     applySidebarWidths();
@@ -244,8 +248,7 @@ void WindowRoot::refreshChrome() {
     toolbar_->setVisible(showsTable_);
     sidebar_->setVisible(showsTable_ && showsSidebar_);
     // The toolbar's buttons, the sidebar under the log and the log's scroll bar are the desktop's
-    // controls: they take the game's light or dark look, which a desktop's palette may not match. The
-    // scroll bar is told itself, as the splitter's style sheet keeps a palette from reaching it.
+    // controls: they take the game's light or dark look, which a desktop's palette may not match.
     const QPalette look = lookPalette(SettingsLook::colours(guideControls(theme_->theme())));
     for (QWidget* control :
          std::initializer_list<QWidget*>{toolbar_, sidebar_, log_->scrollArea()->verticalScrollBar()}) {

@@ -38,6 +38,8 @@ class PrivateBus {
             session_.waitForFinished(2000);
         }
     }
+    // Where a program is told to find this bus as its session bus.
+    const QString& address() const { return address_; }
     // A new connection of its own to this bus, so a service and its client talk through the daemon.
     QDBusConnection connect(const QString& name) {
         names_ << name;

@@ -34,6 +34,7 @@
 #include <functional>
 #include <memory>
 
+#include "Support/PixelDifference.h"
 #include "Support/WidgetEvents.h"
 
 namespace {
@@ -244,36 +245,6 @@ Open table(TableSurface surface) {
     };
 }
 
-// Pixels apart by more than a rounding of their colours.
-struct Difference {
-    int pixels = 0;
-    QRect box;
-};
-
-Difference compare(const QImage& a, const QImage& b) {
-    Difference difference;
-    if (a.size() != b.size()) {
-        difference.pixels = -1;
-        return difference;
-    }
-    const QImage left = a.convertToFormat(QImage::Format_ARGB32);
-    const QImage right = b.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < left.height(); ++y) {
-        const auto* l = reinterpret_cast<const QRgb*>(left.constScanLine(y));
-        const auto* r = reinterpret_cast<const QRgb*>(right.constScanLine(y));
-        for (int x = 0; x < left.width(); ++x) {
-            const int apart =
-                std::max({std::abs(qRed(l[x]) - qRed(r[x])), std::abs(qGreen(l[x]) - qGreen(r[x])),
-                          std::abs(qBlue(l[x]) - qBlue(r[x]))});
-            if (apart > 6) {
-                ++difference.pixels;
-                difference.box |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return difference;
-}
-
 struct Screen {
     const char* name;
     Open open;
@@ -335,7 +306,7 @@ TEST(LiveAppearance, EveryScreenRedrawnAfterTheDesktopTurnsLightOrDarkIsTheScree
             const QImage live = opened->grab().toImage();
             Game fresh;
             const QImage started = screen.open(fresh, opened)->grab().toImage();
-            const Difference difference = compare(live, started);
+            const PixelDifference difference = pixelDifference(live, started);
             // Every screen as it looks after the switch, for a person to look at; and on a
             // difference, the screen opened in that look beside it.
             live.save(folder + '/' + name + ".png");

@@ -19,6 +19,7 @@
 #include "Views/Learn/GlossaryTab.h"
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Learn/RankingsTab.h"
+#include "Views/Learn/SidewaysScrollArea.h"
 #include "Views/Learn/StartersChartView.h"
 #include "Views/Learn/StartersTab.h"
 #include "Views/Support/Announcer.h"
@@ -713,15 +714,57 @@ TEST_F(DarkDesktopWindow, TheButtonUnderThePointerIsDarkWithItsTitleShowing) {
     EXPECT_GE(strongest(strip, titleArea(button), face), Contrast::text) << "the title reads on the face";
 }
 
-TEST_F(DarkDesktopWindow, TheLogsScrollBarIsDark) {
-    QScrollBar* bar = window.findChild<ActionLogView*>()->scrollArea()->verticalScrollBar();
-    ASSERT_TRUE(bar->isVisible());
-    const QImage image = bar->grab().toImage();
-    image.save(WidgetEvents::galleryFolder("shell") + "/window-dark-desktop-log-scroll-bar.png");
-    // The track, with the handle or without: nowhere a light bar beside the dark log.
-    for (const double down : {0.25, 0.5, 0.75}) {
-        const RGB track = pixel(image, image.width() / 2, static_cast<int>(image.height() * down));
-        EXPECT_LT(Contrast::relativeLuminance(track), 0.2) << down;
+TEST_F(DarkDesktopWindow, EveryScrollBarBesideTheTableIsDark) {
+    // The guide's tab in the sidebar, in a window of that size: as short as it goes, the lists scroll; at
+    // its opening size, the chart is wider than the sidebar and scrolls sideways.
+    const auto guideTab = [this](GuideTab tab, QSize size) {
+        window.resize(size);
+        if (!window.guide()) {
+            click(toolbarButton("Poker Basics"));
+            settle();
+        }
+        click(window.guide()->tabButton(tab));
+        settle();
+        return window.guide()->tabContent();
+    };
+    const QSize shortest = WindowChrome::minimumSize.toSize();
+    const QSize opening = WindowChrome::defaultSize.toSize();
+    const struct {
+        const char* name;
+        std::function<QScrollBar*()> bar;
+    } bars[] = {
+        {"log", [&] { return window.findChild<ActionLogView*>()->scrollArea()->verticalScrollBar(); }},
+        {"guide-rankings",
+         [&] {
+             return qobject_cast<RankingsTab*>(guideTab(GuideTab::rankings, shortest))->verticalScrollBar();
+         }},
+        {"guide-glossary",
+         [&] {
+             return qobject_cast<GlossaryTab*>(guideTab(GuideTab::glossary, shortest))
+                 ->scrollArea()
+                 ->verticalScrollBar();
+         }},
+        {"guide-chart",
+         [&] {
+             return guideTab(GuideTab::starters, opening)
+                 ->findChild<SidewaysScrollArea*>()
+                 ->horizontalScrollBar();
+         }},
+    };
+    for (const auto& row : bars) {
+        QScrollBar* bar = row.bar();
+        ASSERT_TRUE(bar->isVisible()) << row.name;
+        const QImage image = bar->grab().toImage();
+        image.save(WidgetEvents::galleryFolder("shell") +
+                   QStringLiteral("/window-dark-desktop-%1-scroll-bar.png").arg(row.name));
+        // The track, with the handle or without: nowhere a light bar beside the dark sidebar.
+        const bool upright = bar->orientation() == Qt::Vertical;
+        for (const double along : {0.25, 0.5, 0.75}) {
+            const QPoint at = upright ? QPoint(image.width() / 2, static_cast<int>(image.height() * along))
+                                      : QPoint(static_cast<int>(image.width() * along), image.height() / 2);
+            EXPECT_LT(Contrast::relativeLuminance(pixel(image, at.x(), at.y())), 0.2)
+                << row.name << " " << along;
+        }
     }
 }
 

@@ -128,7 +128,7 @@ GlossaryTab::GlossaryTab(const TableTheme& theme, std::optional<Term> focused, A
     noMatches_ = new QLabel(QStringLiteral("No matches."), content);
     noMatches_->setFont(ThemeFonts::system(12, FontWeight::regular));
     noMatches_->setContentsMargins(12, 12, 12, 12);
-    GuideColors::setTextColour(noMatches_, GuideColors::secondary(SystemAppearance::current().dark));
+    GuideColors::setTextColour(noMatches_, GuideColors::secondary(theme.dark));
     noMatches_->hide();
     inner->addWidget(noMatches_);
     inner->addStretch(1);
@@ -185,6 +185,12 @@ void GlossaryTab::searchChanged(const QString& text) {
         announcer_->announce(GlossarySearch::announcement(matches.size()));
     }
     matchCount_ = matches.size();
+}
+
+void GlossaryTab::restoreSearch(const QString& text) {
+    // The matches are the ones the player last heard counted.
+    matchCount_ = GlossarySearch::matching(text).size();
+    search_->setText(text);
 }
 
 std::vector<Term> GlossaryTab::shownTerms() const {

@@ -30,6 +30,8 @@ class GlossaryTab : public QWidget {
     // The row of a term.
     QWidget* row(Term term) const;
     QScrollArea* scrollArea() const { return scroll_; }
+    // The search typed on the tab this one replaces, taken back without a word.
+    void restoreSearch(const QString& text);
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -26,6 +27,35 @@
 #include "Views/Support/FocusChain.h"
 #include "Views/Support/FocusReturn.h"
 #include "Views/Support/FocusedButton.h"
+#include "Views/Support/LookPalette.h"
+
+namespace {
+
+// The list that scrolls up and down in a tab: the tab itself, or the glossary's results.
+QScrollBar* tabScrollBar(QWidget* tab) {
+    if (auto* glossary = qobject_cast<GlossaryTab*>(tab)) {
+        return glossary->scrollArea()->verticalScrollBar();
+    }
+    auto* area = qobject_cast<QAbstractScrollArea*>(tab);
+    return area ? area->verticalScrollBar() : nullptr;
+}
+
+int scrollOf(QWidget* tab) {
+    const QScrollBar* bar = tabScrollBar(tab);
+    return bar ? bar->value() : 0;
+}
+
+void restoreScroll(QWidget* tab, int scroll) {
+    QScrollBar* bar = tabScrollBar(tab);
+    if (!bar) {
+        return;
+    }
+    bar->setValue(scroll);
+    // A list filtered anew takes its height only once its layout has run.
+    QTimer::singleShot(0, bar, [bar, scroll] { bar->setValue(scroll); });
+}
+
+} // namespace
 
 PokerBasicsView::PokerBasicsView(Setup setup, QWidget* parent)
     : QWidget(parent)
@@ -81,16 +111,17 @@ PokerBasicsView::PokerBasicsView(Setup setup, QWidget* parent)
 }
 
 void PokerBasicsView::paintPage() {
-    if (setup_.presentation != Presentation::panel) {
-        return;
+    // The desktop's controls the tabs hold (the glossary's field, the scroll bars) are faced in the
+    // guide's own look, as its texts are: the desktop's palette may follow another appearance, or
+    // follow a switch only after the guide has redrawn.
+    QPalette look = lookPalette(SettingsLook::colours(setup_.theme));
+    if (setup_.presentation == Presentation::panel) {
+        // The page reads the same over any screen and in a window whose palette follows another look.
+        look.setColor(QPalette::Window, toQColor(LabelColors::window(setup_.theme.dark)));
+        setAutoFillBackground(true);
+        setBackgroundRole(QPalette::Window);
     }
-    // The page takes its colour from the guide's own look, like its texts, so it reads the same
-    // over any screen and in a window whose palette follows another appearance.
-    QPalette page = palette();
-    page.setColor(QPalette::Window, toQColor(LabelColors::window(setup_.theme.dark)));
-    setPalette(page);
-    setAutoFillBackground(true);
-    setBackgroundRole(QPalette::Window);
+    setPalette(look);
 }
 
 void PokerBasicsView::setTheme(const TableTheme& art, const TableTheme& theme) {
@@ -104,26 +135,31 @@ void PokerBasicsView::setTheme(const TableTheme& art, const TableTheme& theme) {
         done_->setTheme(theme);
     }
     picker_->setTheme(theme);
-    // The tab is drawn anew in the new look; what the player chose on it carries over.
+    // The tab is drawn anew in the new look; what the player chose, typed and scrolled to on it carries
+    // over, and the keys stay on the same control: the rebuilt tab holds its widgets in the same order.
     std::optional<BotKit::StartingHand> chosen;
     if (auto* starters = qobject_cast<StartersTab*>(content_)) {
         chosen = starters->chart()->selected();
     }
-    auto* scrolled = qobject_cast<QAbstractScrollArea*>(content_);
-    const int scroll = scrolled ? scrolled->verticalScrollBar()->value() : 0;
-    QWidget* focused = QApplication::focusWidget();
-    const bool chartHadKeys = qobject_cast<StartersChartView*>(focused) && content_->isAncestorOf(focused);
+    QString searched;
+    if (auto* glossary = qobject_cast<GlossaryTab*>(content_)) {
+        searched = glossary->searchField()->text();
+    }
+    const int scroll = scrollOf(content_);
+    const qsizetype keys = content_->findChildren<QWidget*>().indexOf(QApplication::focusWidget());
     buildContent();
     stack_->activate();
     if (auto* starters = qobject_cast<StartersTab*>(content_)) {
         starters->restoreSelection(chosen);
-        if (chartHadKeys) {
-            starters->chart()->setFocus(Qt::OtherFocusReason);
-        }
     }
-    if (auto* area = qobject_cast<QAbstractScrollArea*>(content_)) {
-        area->verticalScrollBar()->setValue(scroll);
+    if (auto* glossary = qobject_cast<GlossaryTab*>(content_)) {
+        glossary->restoreSearch(searched);
     }
+    if (const QList<QWidget*> widgets = content_->findChildren<QWidget*>();
+        keys >= 0 && keys < widgets.size()) {
+        widgets[keys]->setFocus(Qt::OtherFocusReason);
+    }
+    restoreScroll(content_, scroll);
 }
 
 QAbstractButton* PokerBasicsView::tabButton(GuideTab tab) const {

@@ -166,6 +166,10 @@ StartersTab::StartersTab(const TableTheme& theme, std::optional<BotKit::Starting
     setWidget(content);
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
+    // The guide's page shows through, as round the other tabs: a ground of the tab's own would be
+    // one more colour to keep in step with the page when the look changes.
+    viewport()->setAutoFillBackground(false);
+    content->setAutoFillBackground(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Focus coming into the chart names the cell the arrow keys start from, as a list names its
     // current row.
