@@ -9,6 +9,11 @@ class QAccessibleInterface;
 // sent to speak()"): a focused control's new name or explanation is never heard. Installed once at
 // start, this sends those two changes with their words instead, and only when the words really
 // changed; every other event goes its usual way.
+//
+// Nor does the bridge ever tell a reader that an element is gone: the reader keeps every element it
+// was ever told of (each row of every hand, each announcement's window) for as long as the game runs,
+// and lets them all go at once when it quits, tens of thousands after a long session. So each element
+// the reader is told of is followed, and told gone when it goes.
 namespace ReaderChangeEvents {
 
 void install();
