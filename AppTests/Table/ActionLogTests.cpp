@@ -362,14 +362,14 @@ TEST(ActionLogView, ReachedByTheKeysItIsReadWholeInOrder) {
                  {Qt::Key_Down, "Goldie folds"}, {Qt::Key_PageUp, "Preflop"},
                  {Qt::Key_End, "You check"}};
     for (const auto& step : steps) {
-        QTest::keyClick(QApplication::focusWidget(), step.key);
+        QTest::keyClick(log->scrollArea(), step.key);
         EXPECT_EQ(focused(), step.row.toStdString()) << step.key;
     }
     // A new hand takes the row away, and Tab away leaves none focused.
     log->setRows({heading("Preflop")}, 4, [](std::int64_t) { return RGB::white; });
     EXPECT_EQ(focused(), "");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(log->scrollArea(), Qt::Key_Down);
     EXPECT_EQ(focused(), "Preflop");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(log->scrollArea(), Qt::Key_Tab);
     EXPECT_EQ(focused(), "");
 }
