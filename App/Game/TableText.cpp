@@ -27,6 +27,14 @@ QString cardsText(const std::vector<PokerEngine::Card>& cards) {
     return parts.join(QLatin1Char(' '));
 }
 
+QString cardNames(const std::vector<PokerEngine::Card>& cards) {
+    QStringList names;
+    for (const auto& card : cards) {
+        names << QString::fromStdString(card.name());
+    }
+    return names.join(QStringLiteral(", "));
+}
+
 // Only the player's own name, exactly "You", takes the plain form of the verb.
 QString withVerb(const QString& name, const char* plain, const char* thirdPerson) {
     return name + QLatin1Char(' ') + QString::fromUtf8(name == QStringLiteral("You") ? plain : thirdPerson);
@@ -50,6 +58,15 @@ QString cardText(const PokerEngine::Card& card) {
 }
 
 std::optional<QString> TableText::sentence(const HandEvent& event) const {
+    return worded(event, cardsText);
+}
+
+std::optional<QString> TableText::spokenSentence(const HandEvent& event) const {
+    return worded(event, cardNames);
+}
+
+std::optional<QString> TableText::worded(const HandEvent& event,
+                                         QString (*cards)(const std::vector<PokerEngine::Card>&)) const {
     if (const auto* started = event.as<HandEvent::HandStarted>()) {
         QString text = QStringLiteral("Hand %1 · blinds %2/%3")
                            .arg(QString::number(started->handNumber), amountText(started->blinds.smallBlind),
@@ -73,7 +90,7 @@ std::optional<QString> TableText::sentence(const HandEvent& event) const {
         return std::nullopt;
     }
     if (const auto* board = event.as<HandEvent::BoardDealt>()) {
-        return streetName(board->street) + QStringLiteral(": ") + cardsText(board->cards);
+        return streetName(board->street) + QStringLiteral(": ") + cards(board->cards);
     }
     if (const auto* acted = event.as<HandEvent::Acted>()) {
         const QString who = name(acted->seat);
@@ -102,8 +119,8 @@ std::optional<QString> TableText::sentence(const HandEvent& event) const {
         return amountText(returned->amount) + QStringLiteral(" returned to ") + who;
     }
     if (const auto* revealed = event.as<HandEvent::HandRevealed>()) {
-        return withVerb(name(revealed->seat), "show", "shows") + QLatin1Char(' ') +
-               cardsText(revealed->cards) + QStringLiteral(", ") + handName(revealed->value);
+        return withVerb(name(revealed->seat), "show", "shows") + QLatin1Char(' ') + cards(revealed->cards) +
+               QStringLiteral(", ") + handName(revealed->value);
     }
     if (const auto* awarded = event.as<HandEvent::PotAwarded>()) {
         QStringList clauses;

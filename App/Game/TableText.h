@@ -18,6 +18,13 @@ struct TableText {
     std::function<QString(std::int64_t seat)> name;
 
     std::optional<QString> sentence(const PokerEngine::HandEvent& event) const;
+    // The same sentence as a reader hears it: cards by their names, not their symbols ("Goldie shows
+    // King of diamonds, King of hearts, Pair of Kings").
+    std::optional<QString> spokenSentence(const PokerEngine::HandEvent& event) const;
+
+  private:
+    std::optional<QString> worded(const PokerEngine::HandEvent& event,
+                                  QString (*cards)(const std::vector<PokerEngine::Card>&)) const;
 };
 
 // What a screen reader hears when new events arrive, and the prompt on the player's turn.

@@ -6,10 +6,12 @@
 
 namespace ListKeys {
 
-std::optional<int> target(int from, int count, int key) {
+std::optional<int> target(std::optional<int> row, int count, int key) {
     if (count < 1) {
         return std::nullopt;
     }
+    const bool up = key == Qt::Key_Up || key == Qt::Key_PageUp || key == Qt::Key_Home;
+    const int from = row.value_or(up ? count : -1);
     int to = from;
     switch (key) {
     case Qt::Key_Up:

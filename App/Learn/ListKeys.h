@@ -10,7 +10,8 @@ namespace ListKeys {
 inline constexpr int pageRows = 5;
 
 // The row `key` (a Qt key code) leads to from row `from` of `count`; none for a key that does not move
-// through the list.
-std::optional<int> target(int from, int count, int key);
+// through the list. With no row yet, the keys that move down start above the first row and those that
+// move up below the last: Down reaches the first, Up the last.
+std::optional<int> target(std::optional<int> from, int count, int key);
 
 } // namespace ListKeys

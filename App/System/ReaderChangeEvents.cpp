@@ -1,6 +1,7 @@
 #include "System/ReaderChangeEvents.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -27,6 +28,9 @@ const QString busConnection = QStringLiteral("a11y");
 // spoken again.
 constexpr const char* sentNameProperty = "chipwhistleReaderName";
 constexpr const char* sentDescriptionProperty = "chipwhistleReaderDescription";
+// The paths the reader was told of an object by (Qt can give an object a second element once it is
+// built), each followed until the object goes.
+constexpr const char* followedProperty = "chipwhistleReaderFollowed";
 
 void handle(QAccessibleEvent* event);
 
@@ -61,7 +65,43 @@ bool sendWords(QAccessibleEvent* event) {
     return bus.send(signal);
 }
 
+// Tells the reader the element at `path` is gone: it lets go of it at once, as it would of every element
+// left when the game quits.
+void tellGone(const QString& path) {
+    QDBusConnection bus(busConnection);
+    // At the very end the whole game goes anyway, and the reader lets all of it go together.
+    if (!bus.isConnected() || QCoreApplication::closingDown())
+        return;
+    QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/a11y/atspi/cache"),
+                                                     QStringLiteral("org.a11y.atspi.Cache"),
+                                                     QStringLiteral("RemoveAccessible"));
+    QDBusArgument gone;
+    gone.beginStructure();
+    gone << bus.baseService() << QDBusObjectPath(path);
+    gone.endStructure();
+    signal << QVariant::fromValue(gone);
+    bus.send(signal);
+}
+
+// Whatever an event tells the reader of, the reader keeps until it is told the element is gone.
+void followUntilGone(QAccessibleEvent* event) {
+    if (!QDBusConnection(busConnection).isConnected())
+        return;
+    QAccessibleInterface* element = event->accessibleInterface();
+    QObject* object = element && element->isValid() ? element->object() : nullptr;
+    if (!object || element->role() == QAccessible::Application)
+        return;
+    const QString path = objectPath(element);
+    QStringList followed = object->property(followedProperty).toStringList();
+    if (followed.contains(path))
+        return;
+    followed << path;
+    object->setProperty(followedProperty, followed);
+    QObject::connect(object, &QObject::destroyed, [path] { tellGone(path); });
+}
+
 void handle(QAccessibleEvent* event) {
+    followUntilGone(event);
     switch (event->type()) {
     case QAccessible::NameChanged:
     case QAccessible::DescriptionChanged:

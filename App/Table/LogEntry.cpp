@@ -52,8 +52,10 @@ std::vector<LogEntry> LogEntry::entries(const PokerEngine::PlayerView& view, con
         } else if (const auto* board = event.as<HandEvent::BoardDealt>()) {
             rows.push_back({Heading{capitalised(PokerEngine::toString(board->street)), board->cards}});
         } else if (!event.is<HandEvent::HoleCardsDealt>()) {
-            if (const auto sentence = text.sentence(event))
-                rows.push_back({Line{seatOf(event), *sentence}});
+            if (const auto sentence = text.sentence(event)) {
+                const QString spoken = text.spokenSentence(event).value_or(*sentence);
+                rows.push_back({Line{seatOf(event), *sentence, spoken == *sentence ? QString() : spoken}});
+            }
         }
     }
     if (view.legalActions) {
@@ -110,6 +112,8 @@ QString LogEntry::spoken() const {
                 for (const auto& card : row.cards)
                     words << CardGeometry::spokenName(card);
                 return words.join(QStringLiteral(", "));
+            } else if constexpr (std::is_same_v<Row, Line>) {
+                return row.spoken.isEmpty() ? row.text : row.spoken;
             } else {
                 return row.text;
             }

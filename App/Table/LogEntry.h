@@ -26,6 +26,9 @@ struct LogEntry {
         // The seat whose dot colours the row; absent for a row about no one seat.
         std::optional<std::int64_t> seat;
         QString text;
+        // The sentence as a reader hears it where it differs from the text drawn: shown cards by their
+        // names, never their symbols.
+        QString spoken = {};
         bool operator==(const Line&) const = default;
     };
     struct YourTurn {
@@ -45,7 +48,7 @@ struct LogEntry {
                                          const std::vector<int>& newcomers);
 
     // The row in words, as a screen reader says it: a heading's title with its cards by their spoken
-    // names, a line or the prompt as written.
+    // names, a line with the cards it shows by name, the prompt as written.
     QString spoken() const;
     // The rows read one after another, each its own sentence; empty for no rows.
     static QString spoken(const std::vector<LogEntry>& rows);

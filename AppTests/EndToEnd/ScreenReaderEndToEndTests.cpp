@@ -278,8 +278,10 @@ std::optional<QString> runBesideTheGame(const Desktop& desktop, const QString& h
 // object, event, role, state, the words it then holds and whether those words are surely the ones it
 // was told of. A "P" line for each key: when, whether a prompt or the wait brought it, and the moves it
 // made (the player's rows in the window's action log that came before the next key); a "D" line the
-// moves of the whole series. Then opens Settings and prints each drop-down: "C" lines with its name,
-// description and the names of what labels it.
+// moves of the whole series; a "W" line for each row of the log that shows a hand; a "G" line with how
+// many elements the game told of during the series, how many of them it has not told gone, and how many
+// "defunct" a reader got while the series ran. Then opens Settings and prints each drop-down: "C" lines with
+// its name, description and the names of what labels it.
 const std::string player = findTheGame + R"py(
 import threading, collections, datetime
 from gi.repository import GLib, Gio
@@ -325,6 +327,15 @@ def heard(connection, sender, path, interface, member, body):
     print("E\t%.2f\t%s\tobject:%s:%s\t%s\t%d\t%s\t%d" % (time.time() - start, path,
           re.sub("(?<!^)([A-Z])", r"-\1", member).lower(), kind, role, detail, said(words), sure))
 bus.signal_subscribe(None, "org.a11y.atspi.Event.Object", None, None, None, Gio.DBusSignalFlags.NONE, heard)
+# The elements the game told of, those it told gone, and the "defunct" a reader gets for each gone.
+toldOf, toldGone, defunct = set(), set(), [0]
+def told(connection, sender, path, interface, member, body):
+    if interface == "org.a11y.atspi.Cache": toldGone.add(body[0][1])
+    elif not over[0]: toldOf.add(path)
+bus.signal_subscribe(None, None, None, None, None, Gio.DBusSignalFlags.NONE, told)
+def gone(event):
+    if not over[0]: defunct[0] += 1
+pyatspi.Registry.registerEventListener(gone, "object:state-changed:defunct")
 def drops(node, found):
     if node.getRole() == pyatspi.ROLE_COMBO_BOX:
         found.add("C\t%s\t%s\t%s" % (said(node.name), said(node.description), "|".join(
@@ -342,7 +353,7 @@ def settings():
 # The player's own moves, hand by hand, from the window's action log: a hand is told from the one before
 # by its dealer's row, and a reading without one is of a log being rebuilt. Read five times a second,
 # so each hand is read after its last move: the log holds a hand until the next is dealt.
-log, hands, awaited, progress = [None], [], [None], []
+log, hands, awaited, progress, shown = [None], [], [None], [], set()
 def table():
     try:
         if log[0] is None:
@@ -353,6 +364,7 @@ def table():
     # Rows replaced while they are read can come twice over the bus. Two of the player's moves are always
     # parted by another's or by a new street, so a row the same as the one before it is that row again.
     rows = [row for index, row in enumerate(read) if index == 0 or row != read[index - 1]]
+    shown.update(row for row in rows if " shows " in row)
     dealer = next((row for row in rows if re.search(r" (is|are) the dealer$", row)), None)
     if dealer is None: return True
     # Since when the log has shown it is the player's turn.
@@ -454,6 +466,8 @@ def finish():
     print("D\t%d" % decisions())
     for at in detour[1:]:
         print("S\t%s.%03d" % (time.strftime("%H:%M:%S", time.localtime(at)), at * 1000 % 1000))
+    for row in sorted(shown): print("W\t%s" % said(row))
+    print("G\t%d\t%d\t%d" % (len(toldOf), len(toldOf - toldGone), defunct[0]))
     GLib.timeout_add(3000, settings)
 def play():
     global start
@@ -648,6 +662,19 @@ TEST_F(ScreenReaderEndToEnd, ATenHandSeriesTellsTheReaderOfRealChangesOnlyAndFew
     const qsizetype played = seriesHands + decided[0][0].toInt();
     EXPECT_LE(events.size() / played, 100) << events.size() << " events in " << seriesHands << " hands and "
                                            << decided[0][0].toStdString() << " decisions";
+    // What goes (the rows of every hand before, each announcement after its time) is told gone as it
+    // goes: the reader keeps only what is still there, and not all of it at once when the game quits.
+    const QList<QStringList> kept = linesOf(listened, QStringLiteral("G"));
+    ASSERT_EQ(kept.size(), 1) << listened.right(2000).toStdString();
+    std::cout << kept[0].join(' ').toStdString() << " (elements told of, not told gone, defunct in play)\n";
+    EXPECT_LE(kept[0][1].toInt(), 250) << kept[0].join(' ').toStdString();
+    EXPECT_GT(kept[0][2].toInt(), 0);
+    // Every hand shown is read with its cards' names, never their symbols.
+    const QList<QStringList> shown = linesOf(listened, QStringLiteral("W"));
+    std::cout << shown.size() << " shown hands read in the log\n";
+    for (const QStringList& row : shown)
+        EXPECT_TRUE(row[0].contains(QRegularExpression(" shows \\w+ of \\w+, \\w+ of \\w+, ")))
+            << row[0].toStdString();
 }
 
 TEST_F(ScreenReaderEndToEnd, OrcaSpeaksEveryAnnouncementOfATenHandSeriesWithEveryResult) {
@@ -1478,6 +1505,17 @@ for row in logRows():
           row.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).y))
 sys.stdout.flush()
 waitUntilSaid("Your turn \u00b7", 30)
+# Then the keys step through the rows: "S" for each key, with how much Orca had said before it and the
+# rows the bus then gives as focused. Each waits for Orca to say the row it should reach.
+names = [row.name for row in logRows()]
+for key, reached in (("Up", -1), ("Up", -2), ("Home", 0), ("Down", 1), ("End", -1)):
+    mark = len(spoken() or [])
+    subprocess.run(["xdotool", "key", key])
+    deadline = time.time() + 15
+    while time.time() < deadline and not any(names[reached] in line for line in (spoken() or [])[mark:]):
+        time.sleep(0.5)
+    focusedRows = [said(row.name) for row in logRows() if row.getState().contains(pyatspi.STATE_FOCUSED)]
+    print("S\t%s\t%d\t%s" % (key, mark, "|".join(focusedRows))); sys.stdout.flush()
 # Orca writes its record in blocks: moving on makes it write out what it said of the log.
 subprocess.run(["xdotool", "key", "Tab"]); time.sleep(3)
 )py";
@@ -1485,7 +1523,7 @@ subprocess.run(["xdotool", "key", "Tab"]); time.sleep(3)
 // Shift+Tab to the action log: the rows the bus gives are one element each, in the order they are
 // drawn, and Orca says every one of them in that order, the short lines and the street headings with
 // their cards among them; nothing on the way in is an unnamed element holding the keys, or a layered
-// pane.
+// pane. Then the arrows, Home and End step through the rows, and Orca says each row they reach.
 TEST_F(ScreenReaderEndToEnd, OrcaReadsEveryRowOfTheActionLogInOrderWhenShiftTabReachesIt) {
     ASSERT_TRUE(writeProfile(home.path(), playingQuickTenHands()));
     QString why;
@@ -1533,6 +1571,19 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsEveryRowOfTheActionLogInOrderWhenShiftTabR
         EXPECT_GE(found, 0) << "never heard, or out of order: " << row.value(1).toStdString() << "\n"
                             << heard.toStdString();
         at = found < 0 ? at : found + row.value(1).size();
+    }
+
+    const QList<QStringList> steps = linesOf(printed, QStringLiteral("S"));
+    ASSERT_EQ(steps.size(), 5) << seen;
+    const QStringList spokenLines = spoken.split('\n');
+    const qsizetype reached[] = {rows.size() - 1, rows.size() - 2, 0, 1, rows.size() - 1};
+    for (qsizetype index = 0; index < steps.size(); ++index) {
+        const QString row = rows[reached[index]].value(1);
+        EXPECT_EQ(steps[index].value(2).toStdString(), row.toStdString())
+            << steps[index].value(0).toStdString();
+        EXPECT_TRUE(spokenLines.mid(steps[index].value(1).toInt()).join('\n').contains(row))
+            << steps[index].value(0).toStdString() << " never said " << row.toStdString() << "\n"
+            << seen;
     }
 }
 

@@ -47,7 +47,7 @@ TEST(GlossarySearch, MatchesTitlesThenDefinitions) {
 
 TEST(ListKeys, ArrowsPagesAndEndsStopAtTheEdges) {
     struct Row {
-        int from;
+        std::optional<int> from;
         int count;
         int key;
         std::optional<int> to;
@@ -64,8 +64,11 @@ TEST(ListKeys, ArrowsPagesAndEndsStopAtTheEdges) {
         {0, 1, Qt::Key_End, 0},
         {4, 10, Qt::Key_Left, std::nullopt},
         {0, 0, Qt::Key_Down, std::nullopt},
+        {std::nullopt, 30, Qt::Key_Down, 0},
+        {std::nullopt, 30, Qt::Key_Up, 29},
+        {std::nullopt, 30, Qt::Key_Home, 0},
     };
     for (const Row& row : rows)
         EXPECT_EQ(ListKeys::target(row.from, row.count, row.key), row.to)
-            << row.from << " of " << row.count << " by key " << row.key;
+            << row.from.value_or(-1) << " of " << row.count << " by key " << row.key;
 }

@@ -93,6 +93,10 @@ TEST(LogEntry, LinesCarryTheirSeatsAndSentences) {
         if (const auto sentence = names.sentence(events[i]))
             expected.push_back(line(seats[i], *sentence));
     EXPECT_EQ(rows, expected);
+    // A shown hand is read with its cards' names.
+    const HandEvent shown = HandEvent::HandRevealed{1, {shownCard("Kd")}, {}};
+    EXPECT_EQ(LogEntry::entries(logView({started(), shown}), names, {}).back().spoken(),
+              "Goldie shows King of diamonds, " + QString::fromStdString(PokerEngine::HandValue{}.name()));
 }
 
 TEST(LogEntry, TheYourTurnRowComesLastOnThePlayersTurn) {
@@ -130,6 +134,10 @@ TEST(LogEntry, ReadAloudEachRowIsASentenceAndAHeadingNamesItsCards) {
         {"a row already a sentence",
          {line(0, "You win 20."), line(std::nullopt, "Split pot!")},
          "You win 20. Split pot!"},
+        {"shown cards by name, never by symbol",
+         {LogEntry{LogEntry::Line{1, "Goldie shows K♦ K♥, Pair of Kings",
+                                  "Goldie shows King of diamonds, King of hearts, Pair of Kings"}}},
+         "Goldie shows King of diamonds, King of hearts, Pair of Kings."},
         {"the prompt as written",
          {LogEntry{LogEntry::YourTurn{"Your turn · 20 to call"}}},
          "Your turn · 20 to call."},
@@ -327,4 +335,34 @@ TEST(ActionLogView, ReachedByTheKeysItIsReadWholeInOrder) {
     }
     EXPECT_EQ(QAccessible::queryAccessibleInterface(log->scrollArea())->role(), QAccessible::List);
     EXPECT_FALSE(QAccessible::queryAccessibleInterface(log->scrollArea()->viewport())->state().focused);
+
+    // Then the keys step through the rows, each read as shown: the row the keys reached reads as
+    // focused. From the log as a whole Up goes to the last row.
+    const QString flop = "Flop, Ten of hearts, Two of clubs, Ace of spades";
+    const auto focused = [log] {
+        QStringList rows;
+        for (QWidget* row : log->rowWidgets())
+            if (QAccessible::queryAccessibleInterface(row)->state().focused)
+                rows << QAccessible::queryAccessibleInterface(row)->text(QAccessible::Name);
+        return rows.join('|').toStdString();
+    };
+    const struct {
+        Qt::Key key;
+        QString row;
+    } steps[] = {{Qt::Key_Up, "You check"},
+                 {Qt::Key_Up, flop},
+                 {Qt::Key_Home, "Preflop"},
+                 {Qt::Key_Down, "Goldie folds"},
+                 {Qt::Key_End, "You check"}};
+    for (const auto& step : steps) {
+        QTest::keyClick(log->scrollArea(), step.key);
+        EXPECT_EQ(focused(), step.row.toStdString()) << step.key;
+    }
+    // A new hand takes the row away, and Tab away leaves none focused.
+    log->setRows({heading("Preflop")}, 4, [](std::int64_t) { return RGB::white; });
+    EXPECT_EQ(focused(), "");
+    QTest::keyClick(log->scrollArea(), Qt::Key_Down);
+    EXPECT_EQ(focused(), "Preflop");
+    QTest::keyClick(log->scrollArea(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), "");
 }

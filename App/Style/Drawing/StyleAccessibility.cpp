@@ -26,6 +26,10 @@ class StyledAccessible : public QAccessibleWidget {
             state.invisible = true;
         if (widget()->property(StyleAccessibility::modalProperty).toBool())
             state.modal = true;
+        if (widget()->property(StyleAccessibility::placeProperty).toBool()) {
+            state.focusable = true;
+            state.focused = true;
+        }
         auto* button = qobject_cast<QAbstractButton*>(widget());
         const bool chosen = widget()->property(StyleAccessibility::selectedProperty).toBool() ||
                             (button && button->isCheckable() && button->isChecked());
@@ -133,6 +137,16 @@ void setModalDialog(QWidget* widget) {
 void setHidden(QWidget* widget) {
     setRole(widget, QAccessible::Graphic);
     widget->setProperty(hiddenProperty, true);
+}
+
+void movePlace(QWidget* previous, QWidget* widget) {
+    if (previous)
+        previous->setProperty(placeProperty, false);
+    if (!widget)
+        return;
+    widget->setProperty(placeProperty, true);
+    QAccessibleEvent event(widget, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
 }
 
 void setName(QWidget* widget, const QString& name) {

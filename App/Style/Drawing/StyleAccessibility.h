@@ -19,6 +19,7 @@ inline constexpr const char* hiddenProperty = "chipwhistleAccessibleHidden";
 inline constexpr const char* modalProperty = "chipwhistleAccessibleModal";
 inline constexpr const char* askedDescriptionProperty = "chipwhistleAccessibleAskedDescription";
 inline constexpr const char* shownNameProperty = "chipwhistleAccessibleShownName";
+inline constexpr const char* placeProperty = "chipwhistleAccessiblePlace";
 
 void setRole(QWidget* widget, QAccessible::Role role);
 // Read in `role` from now on, even where it was hidden before (an ornament the screen gives words).
@@ -29,6 +30,10 @@ void setSelected(QWidget* widget, bool selected);
 void setModalDialog(QWidget* widget);
 // Ornaments (avatar discs, chip faces, the dealer disc) are left out: the surrounding row speaks for them.
 void setHidden(QWidget* widget);
+// The row of a list the reader's place is on while the list holds the keys (the list keeps the keys
+// itself): read as the element focused, and the reader told so, as it is of a widget taking the keys.
+// `widget` null moves the place off every row; `previous` is the row it was on, if any.
+void movePlace(QWidget* previous, QWidget* widget);
 
 // Qt tells the reader of a new name or description on every call, even when the words are the same; a
 // view that refreshes its words on every frame or rebuild would flood the reader until it drops what

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -11,6 +12,7 @@
 #include <cmath>
 
 #include "GameController.h"
+#include "Learn/ListKeys.h"
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/TextPainter.h"
@@ -120,6 +122,7 @@ void ActionLogView::setTheme(const TableTheme& theme) {
     // Every row is drawn in the theme, so the rows are built again.
     const auto rows = std::move(rows_);
     rows_.clear();
+    leavePlace();
     for (QWidget* widget : rowWidgets())
         delete widget;
     rows_ = rows;
@@ -158,6 +161,7 @@ void ActionLogView::setRows(const std::vector<LogEntry>& rows, std::optional<std
     std::size_t same = 0;
     while (same < rows.size() && same < rows_.size() && rows[same] == rows_[same])
         ++same;
+    leavePlace(same);
     std::vector<QWidget*> widgets = rowWidgets();
     for (std::size_t index = same; index < widgets.size(); ++index)
         delete widgets[index];
@@ -226,9 +230,43 @@ void ActionLogView::stepScroll() {
         clock_.stop();
 }
 
+bool ActionLogView::step(int key) {
+    const std::vector<QWidget*> widgets = rowWidgets();
+    const auto at = place_ ? std::optional(static_cast<int>(*place_)) : std::nullopt;
+    const auto to = ListKeys::target(at, static_cast<int>(widgets.size()), key);
+    if (!to)
+        return false;
+    // A key at either end stays on its row, and the reader, already there, hears nothing new.
+    if (to == at)
+        return true;
+    QWidget* row = widgets[static_cast<std::size_t>(*to)];
+    scroll_->ensureWidgetVisible(row, 0, 0);
+    StyleAccessibility::movePlace(place_ ? widgets[*place_] : nullptr, row);
+    place_ = static_cast<std::size_t>(*to);
+    return true;
+}
+
+void ActionLogView::leavePlace(std::size_t first) {
+    if (!place_ || *place_ < first)
+        return;
+    StyleAccessibility::movePlace(rowWidgets()[*place_], nullptr);
+    place_.reset();
+    // The reader's focus was on a row that is going: it comes back to the rows as a whole.
+    if (scroll_->hasFocus()) {
+        QAccessibleEvent focus(scroll_, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
 bool ActionLogView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == scroll_) {
         switch (event->type()) {
+        case QEvent::KeyPress: {
+            const auto* press = static_cast<QKeyEvent*>(event);
+            if (!(press->modifiers() & ~Qt::KeypadModifier) && step(press->key()))
+                return true;
+            break;
+        }
         case QEvent::FocusIn:
             // A reader picks only the longer of a panel's lines, and never its headings: reached by the
             // keys, the log is read whole, in order. Told once the reader has been told of the focus,
@@ -243,10 +281,13 @@ bool ActionLogView::eventFilter(QObject* watched, QEvent* event) {
             }
             [[fallthrough]];
         case QEvent::FocusOut:
+            // Each time the keys come to the rows, they are read whole and stepped from either end.
+            leavePlace();
+            [[fallthrough]];
         case QEvent::Resize:
         case QEvent::Move:
-            // The rows' arrows and page keys scroll them: a click into the log moves the keys there,
-            // and the player sees where they went.
+            // The rows' keys step through them: a click into the log moves the keys there, and the
+            // player sees where they went.
             if (scroll_->hasFocus()) {
                 const QScrollBar* bar = scroll_->verticalScrollBar();
                 const QRectF barArea(bar->mapTo(this, QPoint(0, 0)), bar->size());

@@ -22,7 +22,8 @@ class ActionLogView : public QWidget {
     Q_OBJECT
   public:
     // `controller` may be null: the log then shows no rows until `setRows` gives some. With an
-    // `announcer`, a reader that reaches the rows by Tab or Shift+Tab hears every one of them in order.
+    // `announcer`, a reader that reaches the rows by Tab or Shift+Tab hears every one of them in order;
+    // then the arrows, Page Up, Page Down, Home and End step through them, a row at a time.
     ActionLogView(const TableTheme& theme, GameController* controller, Announcer* announcer = nullptr,
                   QWidget* parent = nullptr);
 
@@ -40,6 +41,8 @@ class ActionLogView : public QWidget {
     std::vector<QWidget*> rowWidgets() const;
     // Shown round the rows while they hold the keyboard focus.
     QWidget* focusFrame() const;
+    // The row the keys have stepped to, read as focused while the rows hold the keys.
+    std::optional<std::size_t> place() const { return place_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,6 +52,10 @@ class ActionLogView : public QWidget {
     void rebuild();
     void scrollToNewest();
     void stepScroll();
+    // Moves the reader's place as `key` asks; false for a key that does not step through the rows.
+    bool step(int key);
+    // Rows from `first` on are going: a place among them goes with them, back to the rows as a whole.
+    void leavePlace(std::size_t first = 0);
 
     TableTheme theme_;
     GameController* controller_;
@@ -64,4 +71,5 @@ class ActionLogView : public QWidget {
     AnimationClock clock_;
     Transition scrolling_;
     bool shownOnce_ = false;
+    std::optional<std::size_t> place_;
 };
