@@ -599,6 +599,13 @@ void MenuBarHost::showSettings() {
         settings->setWindowTitle(QStringLiteral("Chipwhistle Settings"));
         offerCommands(settings);
         settingsWindow_ = settings;
+        // The keys go back to the game's window they came from, as a window manager would give them;
+        // without one nothing would, and the table's next key would reach no window.
+        connect(settings, &QObject::destroyed, this,
+                [this, cameFrom = QPointer<QWidget>(QApplication::activeWindow())] {
+                    if (cameFrom && cameFrom->isVisible() && !QApplication::activeWindow())
+                        bringForward(cameFrom);
+                });
     }
     bringForward(settingsWindow_);
 }
