@@ -1,6 +1,6 @@
 // What keeps the sheets' and tiles' marks readable: the buy-in labels clear of the chip, black chips
-// seen on dark cards, a time range never split over two lines, and a picker's chosen side marked as
-// chosen in either appearance.
+// seen on dark cards, a time range never split over two lines, a picker's chosen side marked as
+// chosen in either appearance, and grey labels that never read weaker for asking for more contrast.
 #include "Style/Contrast.h"
 #include "Style/Drawing/ChipFace.h"
 #include "Style/Drawing/Colors.h"
@@ -9,10 +9,13 @@
 #include "Style/Ornaments.h"
 #include "Style/SatinPalette.h"
 #include "Style/SheetControls.h"
+#include "Style/TableTheme.h"
+#include "Views/Controls/SlidingPicker.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QTextBoundaryFinder>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -88,6 +91,84 @@ TEST(SlidingPickerRules, TheChosenSideIsTheLighterInDarkAsInLight) {
             EXPECT_GT(Contrast::relativeLuminance(pill), Contrast::relativeLuminance(track))
                 << (dark ? "dark" : "light") << (contrast ? " contrast" : "");
             EXPECT_GE(Contrast::ratio(pill, track), 1.2);
+        }
+    }
+}
+
+namespace {
+
+// What a secondary label is drawn on, with or without increased contrast: the window, a panel on it,
+// and a picker's track, which strengthens under increased contrast.
+struct SecondaryGround {
+    const char* name;
+    RGB (*colour)(bool dark, bool increaseContrast);
+};
+
+const SecondaryGround secondaryGrounds[] = {
+    {"window", [](bool dark, bool) { return LabelColors::window(dark); }},
+    {"panel",
+     [](bool dark, bool) { return Contrast::over(SatinPanelColors::fill(dark), LabelColors::window(dark)); }},
+    {"picker track",
+     [](bool dark, bool increaseContrast) {
+         return Contrast::over(SlidingPickerRules::trackColour(dark, increaseContrast),
+                               LabelColors::window(dark));
+     }},
+};
+
+// The unchosen segment's title at its strongest pixel against the track beside it, as drawn on the window.
+double unchosenTitleContrast(const TableTheme& theme) {
+    QWidget page;
+    QPalette palette = page.palette();
+    palette.setColor(QPalette::Window, toQColor(LabelColors::window(theme.dark)));
+    page.setPalette(palette);
+    page.setAutoFillBackground(true);
+    auto* column = new QVBoxLayout(&page);
+    auto* picker = new SlidingPicker(theme, "Sidebar", {{"Log", 0, {}}, {"Guide", 0, {}}}, 1, &page);
+    column->addWidget(picker);
+    page.resize(240, 60);
+    page.show();
+    const QImage shot = page.grab().toImage();
+    const QRect segment(picker->segments().front()->mapTo(&page, QPoint(0, 0)),
+                        picker->segments().front()->size());
+    const auto at = [&](int x, int y) {
+        const QColor colour = shot.pixelColor(x, y);
+        return RGB{colour.redF(), colour.greenF(), colour.blueF(), 1};
+    };
+    // A point of the track inside the segment, clear of the title and the track's edge.
+    const RGB track = at(segment.center().x(), segment.top() + 2);
+    double strongest = 1;
+    for (int y = segment.top(); y <= segment.bottom(); ++y)
+        for (int x = segment.left(); x <= segment.right(); ++x)
+            strongest = std::max(strongest, Contrast::ratio(at(x, y), track));
+    return strongest;
+}
+
+} // namespace
+
+TEST(SecondaryLabels, ReadAtLeastAsWellUnderIncreasedContrast) {
+    for (const bool dark : {false, true}) {
+        for (const SecondaryGround& ground : secondaryGrounds) {
+            const double plain =
+                Contrast::textRatio(LabelColors::secondary(dark, false), ground.colour(dark, false));
+            const double raised =
+                Contrast::textRatio(LabelColors::secondary(dark, true), ground.colour(dark, true));
+            EXPECT_GE(raised, plain) << (dark ? "dark " : "light ") << ground.name;
+            // A reader who asked for more contrast gets the guidelines' enhanced level where the track
+            // does not lie under the text.
+            if (ground.colour(dark, true) == ground.colour(dark, false)) {
+                EXPECT_GE(raised, Contrast::enhancedText) << (dark ? "dark " : "light ") << ground.name;
+            }
+        }
+    }
+    // As drawn: the unchosen titles of a picker (the new-game sheet's, the sidebar's tabs) in every style.
+    for (const TableStyleID style : allTableStyleIDs) {
+        for (const bool dark : {false, true}) {
+            const auto theme = [&](bool increaseContrast) {
+                return TableTheme::drawnIn(style, TableSurface::window, 3,
+                                           AppearanceFlags{dark, increaseContrast, false});
+            };
+            EXPECT_GE(unchosenTitleContrast(theme(true)), unchosenTitleContrast(theme(false)))
+                << toString(style) << (dark ? " dark" : " light");
         }
     }
 }

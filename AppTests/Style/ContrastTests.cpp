@@ -83,7 +83,10 @@ TEST(Contrast, TheLobbyAndGuideTextsReadOnTheWindowAndItsPanels) {
                                  GuideColors::secondary(dark).blueF(), GuideColors::secondary(dark).alphaF()};
         for (const RGB& ground : {LabelColors::window(dark), SatinPanelColors::fill(dark)}) {
             EXPECT_GE(Contrast::textRatio(LabelColors::primary(dark), ground), Contrast::text) << look;
-            EXPECT_GE(Contrast::textRatio(LabelColors::secondary(dark), ground), Contrast::text) << look;
+            for (const bool contrast : {false, true}) {
+                EXPECT_GE(Contrast::textRatio(LabelColors::secondary(dark, contrast), ground), Contrast::text)
+                    << look << (contrast ? " contrast" : "");
+            }
             EXPECT_GE(Contrast::textRatio(guideSecondary, ground), Contrast::text) << look;
             EXPECT_GE(Contrast::textRatio(SatinPanelColors::warning(dark), ground), Contrast::text) << look;
         }

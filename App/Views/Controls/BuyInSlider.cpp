@@ -197,7 +197,9 @@ void BuyInSlider::paintEvent(QPaintEvent*) {
         painter.save();
         painter.setClipRect(stretch);
         painter.setClipPath(clip, Qt::IntersectClip);
-        painter.fillPath(hatchPath(stretch), toQColor(LabelColors::secondary(theme_.dark).withAlpha(0.35)));
+        painter.fillPath(
+            hatchPath(stretch),
+            toQColor(LabelColors::secondary(theme_.dark, theme_.increaseContrast).withAlpha(0.35)));
         painter.restore();
     }
     const double fillWidth = std::max(x(shown) - 14 + 8, 8.0);
@@ -218,7 +220,7 @@ void BuyInSlider::paintEvent(QPaintEvent*) {
         painter.setOpacity(isEnabled() ? 1 : 0.5);
         painter.setFont(
             ThemeFonts::system(10.5, detent == shown ? FontWeight::semibold : FontWeight::regular));
-        painter.setPen(toQColor(LabelColors::secondary(theme_.dark)));
+        painter.setPen(toQColor(LabelColors::secondary(theme_.dark, theme_.increaseContrast)));
         painter.drawText(QRectF(centre.x() - 30, BuyInScale::labelTop, 60, BuyInScale::labelHeight),
                          Qt::AlignCenter, QStringLiteral("%1 BB").arg(detent));
     }

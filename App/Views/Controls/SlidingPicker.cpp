@@ -55,7 +55,8 @@ class Segment : public QAbstractButton {
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        const QColor ink = toQColor(selected_ ? LabelColors::primary(dark_) : LabelColors::secondary(dark_));
+        const QColor ink = toQColor(selected_ ? LabelColors::primary(dark_)
+                                              : LabelColors::secondary(dark_, theme_.increaseContrast));
         const QFont face = font(scale_);
         const QFontMetricsF metrics(face);
         const double dots = dotsWidth(option_.dots);

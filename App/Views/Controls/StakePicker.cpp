@@ -68,7 +68,7 @@ class StakeCardButton : public QAbstractButton {
                          Qt::AlignLeft | Qt::AlignVCenter, card_.title);
         painter.setOpacity(1);
 
-        const QColor secondary = toQColor(LabelColors::secondary(theme_.dark));
+        const QColor secondary = toQColor(LabelColors::secondary(theme_.dark, theme_.increaseContrast));
         double x = inner.left();
         const double lineTop = inner.top() + 23;
         if (card_.locked) {

@@ -57,12 +57,13 @@ double costWidth(const QString& cost, bool locked) {
 // face, the whole frame its target.
 class SymbolButton : public QAbstractButton {
   public:
-    SymbolButton(const QString& symbol, double glyph, bool dark, std::function<void()> action,
+    SymbolButton(const QString& symbol, double glyph, const TableTheme& lobby, std::function<void()> action,
                  QWidget* parent)
         : QAbstractButton(parent)
         , symbol_(symbol)
         , glyph_(glyph)
-        , dark_(dark) {
+        , dark_(lobby.dark)
+        , increaseContrast_(lobby.increaseContrast) {
         StyleAccessibility::setRole(this, QAccessible::Button);
         setFocusPolicy(Qt::StrongFocus);
         setCursor(Qt::PointingHandCursor);
@@ -73,7 +74,8 @@ class SymbolButton : public QAbstractButton {
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        const RGB ink = isDown() ? LabelColors::primary(dark_) : LabelColors::secondary(dark_);
+        const RGB ink =
+            isDown() ? LabelColors::primary(dark_) : LabelColors::secondary(dark_, increaseContrast_);
         const QRectF box = QRectF(rect());
         SymbolIcons::paint(painter, symbol_,
                            QRectF(box.center() - QPointF(glyph_ / 2, glyph_ / 2), QSizeF(glyph_, glyph_)),
@@ -87,6 +89,7 @@ class SymbolButton : public QAbstractButton {
     QString symbol_;
     double glyph_;
     bool dark_;
+    bool increaseContrast_;
 };
 
 ArtIcon iconOf(GameMode mode) {
@@ -211,7 +214,7 @@ void ModeRow::paintEvent(QPaintEvent*) {
                      Qt::AlignLeft | Qt::AlignVCenter, model_.title);
     y += QFontMetricsF(title).height() + 2;
     painter.setFont(small);
-    painter.setPen(toQColor(LabelColors::secondary(dark)));
+    painter.setPen(toQColor(LabelColors::secondary(dark, lobby_.increaseContrast)));
     painter.drawText(QRectF(textLeft, y, textWidth, QFontMetricsF(small).height()),
                      Qt::AlignLeft | Qt::AlignVCenter,
                      QFontMetricsF(small).elidedText(model_.detail, Qt::ElideRight, textWidth));
@@ -272,8 +275,8 @@ HeroCard::HeroCard(const TableTheme& lobby, const TableTheme& art, const HomeHer
         titleRow->addWidget(cost);
     }
     texts->addLayout(titleRow);
-    auto* detail =
-        LobbyWidgets::label(model.detail, 12, FontWeight::regular, LabelColors::secondary(dark), panel);
+    auto* detail = LobbyWidgets::label(model.detail, 12, FontWeight::regular,
+                                       LabelColors::secondary(dark, lobby.increaseContrast), panel);
     detail->setMinimumWidth(1);
     texts->addWidget(detail);
     if (model.needs)
@@ -319,9 +322,10 @@ PracticeRow::PracticeRow(const TableTheme& lobby, std::function<void()> play, st
     row->addWidget(icon);
     auto* label = new QLabel(this);
     label->setTextFormat(Qt::RichText);
-    label->setText(QStringLiteral("<span style=\"font-size:13px; font-weight:600\">Try a practice hand</span>"
-                                  "<span style=\"font-size:11.5px; color:%1\">&nbsp;&nbsp;Free, 2 min</span>")
-                       .arg(toQColor(LabelColors::secondary(dark)).name(QColor::HexArgb)));
+    label->setText(
+        QStringLiteral("<span style=\"font-size:13px; font-weight:600\">Try a practice hand</span>"
+                       "<span style=\"font-size:11.5px; color:%1\">&nbsp;&nbsp;Free, 2 min</span>")
+            .arg(toQColor(LabelColors::secondary(dark, lobby.increaseContrast)).name(QColor::HexArgb)));
     label->setFont(ThemeFonts::system(13, FontWeight::regular));
     LobbyWidgets::recolor(label, LabelColors::primary(dark));
     label->setToolTip(QStringLiteral("One free hand against Biscuit, explained step by step"));
@@ -333,7 +337,7 @@ PracticeRow::PracticeRow(const TableTheme& lobby, std::function<void()> play, st
     play_->setFixedWidth(LobbyWidgets::buttonWidth(lobby, ControlSize::small, 60));
     row->addWidget(play_);
     // The 11-point mark in a 20 by 20 target.
-    close_ = new SymbolButton(QStringLiteral("xmark"), 8, dark, std::move(close), this);
+    close_ = new SymbolButton(QStringLiteral("xmark"), 8, lobby, std::move(close), this);
     close_->setFixedSize(20, 20);
     close_->setToolTip(QStringLiteral("Don't show this again"));
     close_->setAccessibleName(QStringLiteral("Close practice hand suggestion"));

@@ -60,7 +60,8 @@ class FooterButton final : public QPushButton {
     void setTheme(const TableTheme& theme) {
         theme_ = theme;
         QPalette colours = palette();
-        colours.setColor(QPalette::ButtonText, toQColor(LabelColors::secondary(theme.dark)));
+        colours.setColor(QPalette::ButtonText,
+                         toQColor(LabelColors::secondary(theme.dark, theme.increaseContrast)));
         setPalette(colours);
         update();
     }
@@ -140,7 +141,7 @@ void HomeView::buildHeader(QVBoxLayout* column) {
     auto* bank = new QVBoxLayout;
     bank->setSpacing(0);
     caption_ = LobbyWidgets::label(QStringLiteral("Bankroll"), 12, FontWeight::semibold,
-                                   LabelColors::secondary(dark), column_);
+                                   LabelColors::secondary(dark, lobby_.increaseContrast), column_);
     StyleAccessibility::setHidden(caption_);
     bank->addWidget(caption_);
     auto* amountLine = new QHBoxLayout;
@@ -149,7 +150,7 @@ void HomeView::buildHeader(QVBoxLayout* column) {
     amount_->setMinimumHeight(amount_->sizeHint().height());
     amountLine->addWidget(amount_, 0, Qt::AlignBottom);
     chipsWord_ = LobbyWidgets::partLabel(QStringLiteral("chips"), 14, FontWeight::medium,
-                                         LabelColors::secondary(dark), column_);
+                                         LabelColors::secondary(dark, lobby_.increaseContrast), column_);
     amountLine->addWidget(chipsWord_, 0, Qt::AlignBottom);
     amountLine->addStretch(1);
     // One element for screen readers: "Bankroll: 10,000 chips".
@@ -159,7 +160,8 @@ void HomeView::buildHeader(QVBoxLayout* column) {
     StyleAccessibility::setRole(amountGroup, QAccessible::StaticText);
     bankrollLine_ = amountGroup;
     bank->addWidget(amountGroup);
-    status_ = LobbyWidgets::label(QString(), 12, FontWeight::regular, LabelColors::secondary(dark), column_);
+    status_ = LobbyWidgets::label(QString(), 12, FontWeight::regular,
+                                  LabelColors::secondary(dark, lobby_.increaseContrast), column_);
     bank->addWidget(status_);
     header->addLayout(bank);
     header->addStretch(1);
@@ -202,7 +204,8 @@ void HomeView::buildFooter(QVBoxLayout* column) {
     footer->setContentsMargins(SatinPanel::shadowMargins().left(), 0,
                                SatinPanel::shadowMargins().right() - FooterButton::ringRoom, 0);
     footnote_ = LobbyWidgets::label(QStringLiteral("Play money only. Chips have no value."), 11.5,
-                                    FontWeight::regular, LabelColors::secondary(dark), column_);
+                                    FontWeight::regular,
+                                    LabelColors::secondary(dark, lobby_.increaseContrast), column_);
     footer->addWidget(footnote_);
     footer->addStretch(1);
     auto* quit = new FooterButton(QStringLiteral("Quit"), lobby_, column_);
@@ -221,7 +224,7 @@ void HomeView::setTheme(const TableTheme& art) {
     lobby_ = HomeLook::lobbyTheme(art);
     amount_->setTheme(lobby_);
     for (QLabel* label : {caption_, chipsWord_, status_, footnote_})
-        LobbyWidgets::recolor(label, LabelColors::secondary(lobby_.dark));
+        LobbyWidgets::recolor(label, LabelColors::secondary(lobby_.dark, lobby_.increaseContrast));
     for (StyledIconButton* button : {guideButton_, surfaceButton_, settingsButton_})
         button->setTheme(lobby_);
     static_cast<FooterButton*>(quit_)->setTheme(lobby_);
@@ -292,7 +295,7 @@ void HomeView::rebuildBody() {
     layout->addWidget(hero_);
 
     auto* heading = LobbyWidgets::label(screen_.sectionHeading, 12, FontWeight::semibold,
-                                        LabelColors::secondary(dark), bodyContent_);
+                                        LabelColors::secondary(dark, lobby_.increaseContrast), bodyContent_);
     StyleAccessibility::setRole(heading, QAccessible::Heading);
     heading->setAccessibleName(screen_.sectionHeading);
     heading->setContentsMargins(room.left() + 2, 16 - room.bottom(), 0, 8 - room.top());

@@ -143,8 +143,8 @@ QWidget* NewGameSheet::stat(const QString& title, const QString& value) {
     auto* column = new QVBoxLayout(tile);
     column->setContentsMargins(10, 6, 10, 6);
     column->setSpacing(2);
-    column->addWidget(
-        LobbyWidgets::partLabel(title, 11, FontWeight::regular, LabelColors::secondary(lobby_.dark), tile));
+    column->addWidget(LobbyWidgets::partLabel(
+        title, 11, FontWeight::regular, LabelColors::secondary(lobby_.dark, lobby_.increaseContrast), tile));
     column->addWidget(
         LobbyWidgets::partLabel(value, 12.5, FontWeight::semibold, LabelColors::primary(lobby_.dark), tile));
     tile->setMinimumHeight(48 + SatinPanel::shadowMargins().top() + SatinPanel::shadowMargins().bottom());
@@ -172,7 +172,8 @@ void NewGameSheet::build() {
     StyleAccessibility::setRole(title, QAccessible::Heading);
     title->setAccessibleName(title->text());
     titles->addWidget(title);
-    bankroll_ = LobbyWidgets::label(QString(), 12, FontWeight::regular, LabelColors::secondary(dark), form_);
+    bankroll_ = LobbyWidgets::label(QString(), 12, FontWeight::regular,
+                                    LabelColors::secondary(dark, lobby_.increaseContrast), form_);
     titles->addWidget(bankroll_);
     header->addLayout(titles);
     header->addStretch(1);
@@ -220,7 +221,7 @@ void NewGameSheet::build() {
             QStringLiteral("You against one bot, 10/20 blinds, %1 chips each. Your chips go back "
                            "to your bankroll after every hand.")
                 .arg(LobbyText::grouped(2000)),
-            12, FontWeight::regular, LabelColors::secondary(dark), form_);
+            12, FontWeight::regular, LabelColors::secondary(dark, lobby_.increaseContrast), form_);
         about->setWordWrap(true);
         // The mark sits 3 above the text's top, so its middle meets the first line's: the text is
         // lowered by 3 inside a row that starts 3 higher.
@@ -279,8 +280,8 @@ void NewGameSheet::build() {
             refresh();
         });
         form->addWidget(stakes_);
-        message_ =
-            LobbyWidgets::label(QString(), 11.5, FontWeight::regular, LabelColors::secondary(dark), form_);
+        message_ = LobbyWidgets::label(QString(), 11.5, FontWeight::regular,
+                                       LabelColors::secondary(dark, lobby_.increaseContrast), form_);
         // Hidden before its first words: Qt settles what a label is to a reader when its text is set.
         StyleAccessibility::setHidden(message_);
         message_->setFixedHeight(18);
@@ -296,8 +297,8 @@ void NewGameSheet::build() {
         buyInAmount_->setTextFormat(Qt::RichText);
         figures->addWidget(buyInAmount_, 0, Qt::AlignBaseline);
         figures->addStretch(1);
-        buyInRange_ =
-            LobbyWidgets::label(QString(), 11, FontWeight::regular, LabelColors::secondary(dark), form_);
+        buyInRange_ = LobbyWidgets::label(QString(), 11, FontWeight::regular,
+                                          LabelColors::secondary(dark, lobby_.increaseContrast), form_);
         figures->addWidget(buyInRange_, 0, Qt::AlignBaseline);
         form->addLayout(figures);
         const BuyInFigures buyIn = NewGameSheetModel::buyIn(choices, appState_.spendable());
@@ -320,7 +321,8 @@ void NewGameSheet::build() {
 
     form->addStretch(1);
     form->addSpacing(8);
-    blocked_ = LobbyWidgets::label(QString(), 11.5, FontWeight::regular, LabelColors::secondary(dark), form_);
+    blocked_ = LobbyWidgets::label(QString(), 11.5, FontWeight::regular,
+                                   LabelColors::secondary(dark, lobby_.increaseContrast), form_);
     blocked_->setWordWrap(true);
     blocked_->setContentsMargins(0, 0, 0, 8);
     form->addWidget(blocked_);
@@ -361,8 +363,9 @@ void NewGameSheet::refresh() {
         stakes_->setSelection(choices.cashStakes);
         const QString line = NewGameSheetModel::messageLine(lockedReason_, blocked);
         message_->setText(line);
-        LobbyWidgets::recolor(message_, lockedReason_ ? SatinPanelColors::warning(lobby_.dark)
-                                                      : LabelColors::secondary(lobby_.dark));
+        LobbyWidgets::recolor(message_, lockedReason_
+                                            ? SatinPanelColors::warning(lobby_.dark)
+                                            : LabelColors::secondary(lobby_.dark, lobby_.increaseContrast));
         StyleAccessibility::setName(message_, line);
         if (lockedReason_ || blocked)
             StyleAccessibility::setRead(message_, QAccessible::StaticText);
@@ -373,7 +376,8 @@ void NewGameSheet::refresh() {
             QStringLiteral(
                 "%1<span style=\"font-size:12px; font-weight:500; color:%2\">&nbsp;&nbsp;%3 BB</span>")
                 .arg(LobbyText::grouped(figures.amount),
-                     toQColor(LabelColors::secondary(lobby_.dark)).name(QColor::HexArgb))
+                     toQColor(LabelColors::secondary(lobby_.dark, lobby_.increaseContrast))
+                         .name(QColor::HexArgb))
                 .arg(figures.shown));
         StyleAccessibility::setName(buyInAmount_, figures.spoken);
         buyInRange_->setText(figures.range);

@@ -49,8 +49,8 @@ ConfirmationPanel::ConfirmationPanel(const TableTheme& look, const TableTheme& a
     heading->setWordWrap(true);
     texts->addWidget(heading);
     if (!message.isEmpty()) {
-        auto* body =
-            LobbyWidgets::label(message, 12, FontWeight::regular, LabelColors::secondary(dark), this);
+        auto* body = LobbyWidgets::label(message, 12, FontWeight::regular,
+                                         LabelColors::secondary(dark, look.increaseContrast), this);
         body->setWordWrap(true);
         texts->addWidget(body);
     }
