@@ -45,7 +45,7 @@ class StoppingSession : public QObject, public GameSession {
             std::raise(SIGKILL);
         }
     }
-    void recordHand(const std::vector<SessionEvent>& entries, const std::string& mark) override {
+    void recordHand(const std::vector<SessionEvent>& entries, const BookedHand& mark) override {
         state_.recordHand(entries, mark);
         if (stop_ == StopAt::handBooked) {
             std::raise(SIGKILL);
@@ -108,7 +108,8 @@ TEST_P(CrashSafetyTest, AStopAroundTheBookingNeitherBooksTwiceNorLosesTheHand) {
     // The next start settles the hand once, whichever side of the booking the stop came.
     AppState restarted{PersistenceStore(folder)};
     EXPECT_EQ(restarted.profile().counters.handsPlayed, 1);
-    EXPECT_EQ(restarted.profile().lastBookedHand, handMark(left.value().state));
+    ASSERT_TRUE(restarted.profile().lastBooked);
+    EXPECT_EQ(restarted.profile().lastBooked->ending, handMark(left.value().state));
     EXPECT_EQ(AppState{PersistenceStore(folder)}.profile().counters.handsPlayed, 1);
 
     // Played on to the end, the series books exactly what an uninterrupted one does.
@@ -197,7 +198,7 @@ TEST(ResumeGuard, ASaveThatStopsTheGameAtTwoResumesInARowIsSetAsideAndThePlayerT
     EXPECT_EQ(readBytes(QDir(folder).filePath(names[0])), bytes);
     ASSERT_TRUE(restarted.untoldSetAsideSave());
     EXPECT_EQ(*restarted.untoldSetAsideSave(),
-              (AppState::SetAsideSave{QDir(folder).filePath(names[0]), true}));
+              (AppState::SetAsideSave{QDir(folder).filePath(names[0]), SetAsideReason::stoppedResuming}));
 
     // The player starts another game as usual.
     ControllerHarness harness;
