@@ -26,7 +26,7 @@ AppState::AppState(std::optional<PersistenceStore> store, Clock now, QTimeZone c
         savedGame_ = game.value();
     }
     if (const auto keptAt = store_->setAsidePath(PersistenceStore::savedGameFileName)) {
-        untoldSetAsideSave_ = SetAsideSave{*keptAt, false};
+        untoldSetAsideSave_ = SetAsideSave{*keptAt, SetAsideReason::damaged};
     }
     // The finished hand in the save is booked first: setting the save aside must not lose it.
     settleSavedHand();
@@ -121,7 +121,7 @@ void AppState::weighResumeMark() {
                .arg(strikes_.stops)
                .arg(*keptAt);
     savedGame_.reset();
-    untoldSetAsideSave_ = SetAsideSave{*keptAt, true};
+    untoldSetAsideSave_ = SetAsideSave{*keptAt, SetAsideReason::stoppedResuming};
     strikes_ = {};
 }
 
@@ -129,14 +129,40 @@ void AppState::settleSavedHand() {
     if (!savedGame_) {
         return;
     }
+    if (savedGameIsBehindItsBooking()) {
+        const BookedHand& booked = *profile_.lastBooked;
+        qCWarning(persistenceLog).noquote()
+            << QStringLiteral(
+                   "%1 stands at hand %2 of a table whose hand %3 is booked already; it is removed")
+                   .arg(PersistenceStore::savedGameFileName)
+                   .arg(savedGame_->state.handNumber())
+                   .arg(booked.hand);
+        // A table the booking closed is over, as after any last hand; one that was to go on can't
+        // be rebuilt from a save of before the booked hand's end, and the player is told.
+        if (!booked.endedTable) {
+            untoldSetAsideSave_ = SetAsideSave{QString(), SetAsideReason::bookedAhead};
+        }
+        checkpoint(std::nullopt);
+        return;
+    }
     const auto settlement = settleHand(savedGame_->setup, savedGame_->hero, savedGame_->state);
     if (!settlement) {
         return;
     }
-    recordHand(settlement->entries, handMark(savedGame_->state));
+    recordHand(settlement->entries, settlement->mark);
     if (settlement->over) {
         checkpoint(std::nullopt);
     }
+}
+
+bool AppState::savedGameIsBehindItsBooking() const {
+    const auto& booked = profile_.lastBooked;
+    const auto& state = savedGame_->state;
+    if (!booked || !booked->covers(tableMark(savedGame_->setup, savedGame_->hero), state.handNumber())) {
+        return false;
+    }
+    // The booked hand's own end is the save the booking follows: the table goes on from it.
+    return state.street() != PokerEngine::Street::handComplete || state.handNumber() < booked->hand;
 }
 
 void AppState::setProfile(const Profile& profile) {
@@ -211,17 +237,17 @@ void AppState::record(const SessionEvent& event) {
     changeProfile([&](Profile& profile) { Ledger::apply(event, profile); });
 }
 
-void AppState::recordHand(const std::vector<SessionEvent>& entries, const std::string& mark) {
-    if (profile_.lastBookedHand == mark) {
+void AppState::recordHand(const std::vector<SessionEvent>& entries, const BookedHand& mark) {
+    if (profile_.lastBooked && profile_.lastBooked->includes(mark)) {
         qCInfo(persistenceLog).noquote()
-            << QStringLiteral("hand %1 is booked already").arg(QString::fromStdString(mark));
+            << QStringLiteral("hand %1 is booked already").arg(QString::fromStdString(mark.ending));
         return;
     }
     changeProfile([&](Profile& profile) {
         for (const auto& entry : entries) {
             Ledger::apply(entry, profile);
         }
-        profile.lastBookedHand = mark;
+        profile.lastBooked = mark;
     });
 }
 
@@ -252,16 +278,35 @@ void AppState::checkpoint(const std::optional<SavedGame>& game) {
         if (profileFileBehind_) {
             saveProfile();
         }
-        savedGameFailing_ = profileFileBehind_ || !store_->deleteSavedGame();
-        retryLater();
+        if (profileFileBehind_) {
+            savedGameFailing_ = true;
+            retryLater();
+            return;
+        }
+        removeSavedGame();
         return;
     }
     try {
         store_->writeSavedGame(*game);
+        saveRemovalFailing_ = false;
         noteWriteSucceeded(savedGameFailing_, QStringLiteral("the game is saved again"));
     } catch (const std::exception& error) {
         noteWriteFailed(savedGameFailing_, QStringLiteral("couldn't save the game: %1").arg(error.what()));
     }
+}
+
+void AppState::removeSavedGame() {
+    // Left behind, a save of a table that is over would offer it again, or hold a hand booked already.
+    if (const auto failure = store_->deleteSavedGame()) {
+        savedGameFailing_ = true;
+        noteWriteFailed(
+            saveRemovalFailing_,
+            QStringLiteral("couldn't remove %1: %2").arg(PersistenceStore::savedGameFileName, *failure));
+        return;
+    }
+    savedGameFailing_ = false;
+    noteWriteSucceeded(saveRemovalFailing_,
+                       QStringLiteral("%1 is removed").arg(PersistenceStore::savedGameFileName));
 }
 
 void AppState::saveProfile() {

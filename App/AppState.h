@@ -5,6 +5,7 @@
 #include "Persistence/PersistenceStore.h"
 #include "Persistence/Profile.h"
 #include "Persistence/SavedGame.h"
+#include "Persistence/SetAsideReason.h"
 #include "Scheduler.h"
 
 #include <QObject>
@@ -60,11 +61,11 @@ class AppState : public QObject, public GameSession {
     // Touches no file; checkpoint() is the writer.
     void setSavedGame(const std::optional<SavedGame>& game);
 
-    // A saved game this start moved aside rather than resume, until the player has been told: where
-    // its file is kept, and whether the game stopped at each of its last resumes (else it was damaged).
+    // A saved game this start did not offer for resume, until the player has been told: where its
+    // file is kept (empty when it was removed) and why.
     struct SetAsideSave {
         QString keptAt;
-        bool stoppedResuming = false;
+        SetAsideReason reason = SetAsideReason::damaged;
         bool operator==(const SetAsideSave&) const = default;
     };
     const std::optional<SetAsideSave>& untoldSetAsideSave() const { return untoldSetAsideSave_; }
@@ -88,7 +89,7 @@ class AppState : public QObject, public GameSession {
 
     void record(const SessionEvent& event) override;
     void checkpoint(const std::optional<SavedGame>& game) override;
-    void recordHand(const std::vector<SessionEvent>& entries, const std::string& mark) override;
+    void recordHand(const std::vector<SessionEvent>& entries, const BookedHand& mark) override;
     void resumeStarted() override;
     void resumeSettled() override;
 
@@ -126,12 +127,18 @@ class AppState : public QObject, public GameSession {
         setProfile(changed);
     }
     void saveProfile();
+    // Removes "savedgame.json"; a failure is logged once and retried like a failed write.
+    void removeSavedGame();
     // At start-up: counts a stop during the last resume against the save it was about, and sets the
     // save aside once it has stopped the game too often.
     void weighResumeMark();
     // At start-up: books the saved game's finished hand if a stop came before its booking, and
-    // deletes the save when that hand ended the table.
+    // deletes the save when that hand ended the table, or when the save stands before a hand the
+    // profile has booked already.
     void settleSavedHand();
+    // Whether the saved game stands before the end of the last hand booked at its table: its last
+    // write failed and a stop came after the booking.
+    bool savedGameIsBehindItsBooking() const;
     // Writes again each file that is behind.
     void catchUp();
     // Plans the next catch-up while a file that can still be written is behind.
@@ -152,6 +159,8 @@ class AppState : public QObject, public GameSession {
     bool profileFileBehind_ = false;
     // The same for the saved game, or the save of a table that is over is still to be removed.
     bool savedGameFailing_ = false;
+    // A removal of the save failed and no later one, nor a write of it, has succeeded.
+    bool saveRemovalFailing_ = false;
     Scheduler* retryScheduler_ = nullptr;
     ScheduledWork retry_;
 };

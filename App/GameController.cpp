@@ -686,7 +686,7 @@ void GameController::settleHand(const GameState& completed) {
     }
     // Booked before the table shows as over, so whatever shows the end reads the booked profile.
     if (GameSession* current = session()) {
-        current->recordHand(settlement->entries, handMark(completed));
+        current->recordHand(settlement->entries, settlement->mark);
     }
     if (settlement->over) {
         setTableOver(settlement->over);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Persistence/BookedHand.h"
 #include "Persistence/SavedGame.h"
 #include "Persistence/SessionEvent.h"
 
@@ -18,11 +19,11 @@ class GameSession {
     // Stores the table in progress, or, given none, deletes the saved game.
     virtual void checkpoint(const std::optional<SavedGame>& game) = 0;
 
-    // Books a finished hand's entries in one change of the profile, under `mark` (handMark of the
-    // hand). The controller saves the finished hand before booking it, so after a stop between the
-    // two the hand is settled again: a session that keeps the last mark booked skips it then, and
-    // the hand counts once. This one, for sessions without such a memory, books every time.
-    virtual void recordHand(const std::vector<SessionEvent>& entries, const std::string& mark) {
+    // Books a finished hand's entries in one change of the profile, under `mark` (the settlement's).
+    // The controller saves the finished hand before booking it, so after a stop between the two the
+    // hand is settled again: a session that keeps the last mark booked skips it then, and the hand
+    // counts once. This one, for sessions without such a memory, books every time.
+    virtual void recordHand(const std::vector<SessionEvent>& entries, const BookedHand& mark) {
         static_cast<void>(mark);
         for (const auto& entry : entries) {
             record(entry);

@@ -15,6 +15,17 @@ using PokerEngine::Street;
 
 namespace {
 
+// FNV-1a over the stored text: stable across runs and builds, unlike std::hash.
+std::string digestOf(const nlohmann::json& value) {
+    std::uint64_t digest = 0xcbf29ce484222325u;
+    for (const char character : storedJsonText(value)) {
+        digest = (digest ^ static_cast<unsigned char>(character)) * 0x100000001b3u;
+    }
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(digest));
+    return text;
+}
+
 std::optional<TableOver> sitAndGoOver(const GameState& completed, const PokerEngine::PlayerID& hero,
                                       std::int64_t heroSeat, std::int64_t heroStack) {
     const auto& out = completed.eliminated();
@@ -57,7 +68,8 @@ std::optional<HandSettlement> settleHand(const GameSetup& setup, const PokerEngi
     const std::int64_t heroStack = completed.seats()[static_cast<std::size_t>(*heroSeat)].stack;
     HandSettlement settlement{
         {SessionEvent::handFinished(mode, PokerEngine::checkedSub(heroStack, startEntry->amount))},
-        std::nullopt};
+        std::nullopt,
+        {handMark(completed), tableMark(setup, hero), completed.handNumber(), false}};
 
     switch (mode) {
     case GameMode::sitAndGo:
@@ -90,16 +102,14 @@ std::optional<HandSettlement> settleHand(const GameSetup& setup, const PokerEngi
     case GameMode::practice:
         break;
     }
+    settlement.mark.endedTable = settlement.over.has_value();
     return settlement;
 }
 
 std::string handMark(const GameState& completed) {
-    // FNV-1a over the stored text: stable across runs and builds, unlike std::hash.
-    std::uint64_t digest = 0xcbf29ce484222325u;
-    for (const char character : storedJsonText(nlohmann::json(completed))) {
-        digest = (digest ^ static_cast<unsigned char>(character)) * 0x100000001b3u;
-    }
-    char text[17];
-    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(digest));
-    return text;
+    return digestOf(nlohmann::json(completed));
+}
+
+std::string tableMark(const GameSetup& setup, const PokerEngine::PlayerID& hero) {
+    return digestOf(nlohmann::json{{"hero", hero}, {"setup", setup}});
 }

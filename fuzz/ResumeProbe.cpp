@@ -108,7 +108,7 @@ Outcome resumeAndPlay(std::string_view bytes, int moveLimit) {
     Table table;
     // What the start-up does with a save whose last hand a stop left unbooked.
     if (const auto settlement = settleHand(saved->setup, saved->hero, saved->state)) {
-        table.session.recordHand(settlement->entries, handMark(saved->state));
+        table.session.recordHand(settlement->entries, settlement->mark);
         if (settlement->over) {
             return outcome;
         }

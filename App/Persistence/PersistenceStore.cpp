@@ -75,7 +75,7 @@ void PersistenceStore::writeSavedGame(const SavedGame& game) const {
     write(game, savedGameFileName);
 }
 
-bool PersistenceStore::deleteSavedGame() const {
+std::optional<QString> PersistenceStore::deleteSavedGame() const {
     return remove(savedGameFileName);
 }
 
@@ -195,13 +195,15 @@ void PersistenceStore::write(const nlohmann::json& value, const QString& fileNam
     }
 }
 
-bool PersistenceStore::remove(const QString& fileName) const {
+std::optional<QString> PersistenceStore::remove(const QString& fileName) const {
     if (isKept(fileName)) {
-        qCWarning(persistenceLog).noquote()
-            << QStringLiteral("%1 is kept as it is, not deleted").arg(fileName);
-        return false;
+        return QStringLiteral("it holds data that couldn't be read or moved aside, so it is kept as it is");
     }
-    return QFile::remove(path(fileName)) || !QFileInfo::exists(path(fileName));
+    QFile file(path(fileName));
+    if (file.remove() || !file.exists()) {
+        return std::nullopt;
+    }
+    return file.errorString();
 }
 
 std::optional<QString> PersistenceStore::setAsideSavedGame() const {

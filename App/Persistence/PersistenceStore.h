@@ -60,9 +60,9 @@ class PersistenceStore {
     Loaded<SavedGame> readSavedGame() const;
     // As writeProfile.
     void writeSavedGame(const SavedGame& game) const;
-    // Removes "savedgame.json" if it can; never fails and logs nothing for a missing file. Whether
-    // no such file is left.
-    bool deleteSavedGame() const;
+    // Removes "savedgame.json" if it can; never throws and logs nothing. Gives why the file is still
+    // there, or none once no such file is left (a missing file included).
+    std::optional<QString> deleteSavedGame() const;
     // Moves "savedgame.json" aside under a quarantine name, as an unreadable file is, and gives the
     // path it now has; none when there was no file or it could not be moved (then it is kept).
     std::optional<QString> setAsideSavedGame() const;
@@ -91,7 +91,7 @@ class PersistenceStore {
     // The file's JSON once its schema version is accepted.
     Loaded<nlohmann::json> readChecked(const QString& fileName) const;
     void write(const nlohmann::json& value, const QString& fileName) const;
-    bool remove(const QString& fileName) const;
+    std::optional<QString> remove(const QString& fileName) const;
 
     QString path(const QString& fileName) const;
     std::optional<QString> setAside(const QString& fileName) const;

@@ -16,10 +16,43 @@ void to_json(nlohmann::json& json, const Profile& profile) {
     if (profile.lastRefillCheckDay) {
         json["lastRefillCheckDay"] = *profile.lastRefillCheckDay;
     }
-    if (profile.lastBookedHand) {
-        json["lastBookedHand"] = *profile.lastBookedHand;
+    // The ending stays under the key older versions read, so a profile taken back to one of them
+    // still books each finished hand once.
+    if (profile.lastBooked) {
+        json["lastBookedHand"] = profile.lastBooked->ending;
+        if (!profile.lastBooked->table.empty()) {
+            json["lastBookedTable"] = {{"id", profile.lastBooked->table},
+                                       {"hand", profile.lastBooked->hand},
+                                       {"ended", profile.lastBooked->endedTable}};
+        }
     }
 }
+
+namespace {
+
+// Absent unless some of it reads; the table's part only as a whole.
+std::optional<BookedHand> readLastBooked(const nlohmann::json& json) {
+    std::optional<std::string> ending;
+    Lenient::read(json, "lastBookedHand", ending);
+    BookedHand booked{ending.value_or(std::string()), {}, 0, false};
+    const auto table = json.find("lastBookedTable");
+    if (table != json.end() && table->is_object()) {
+        const auto id = JsonRead::asString(table->value("id", nlohmann::json()));
+        const auto hand = JsonRead::asInt64(table->value("hand", nlohmann::json()));
+        const auto ended = JsonRead::asBool(table->value("ended", nlohmann::json()));
+        if (id && !id->empty() && hand && ended) {
+            booked.table = *id;
+            booked.hand = *hand;
+            booked.endedTable = *ended;
+        }
+    }
+    if (!ending && booked.table.empty()) {
+        return std::nullopt;
+    }
+    return booked;
+}
+
+} // namespace
 
 void from_json(const nlohmann::json& json, Profile& profile) {
     Profile read;
@@ -33,6 +66,6 @@ void from_json(const nlohmann::json& json, Profile& profile) {
     Lenient::read(json, "counters", read.counters);
     Lenient::read(json, "choices", read.choices);
     Lenient::read(json, "practiceRowDismissed", read.practiceRowDismissed);
-    Lenient::read(json, "lastBookedHand", read.lastBookedHand);
+    read.lastBooked = readLastBooked(json);
     profile = read;
 }

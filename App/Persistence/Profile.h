@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Persistence/AppSettings.h"
+#include "Persistence/BookedHand.h"
 #include "Persistence/CalendarDay.h"
 #include "Persistence/Instant.h"
 #include "Persistence/LifetimeCounters.h"
@@ -27,9 +28,9 @@ struct Profile {
     LifetimeCounters counters;
     NewGameChoices choices;
     bool practiceRowDismissed = false;
-    // The mark of the last finished hand booked, so a hand settled again after a stop is not booked
-    // twice; absent before the first.
-    std::optional<std::string> lastBookedHand;
+    // The last finished hand booked, so a hand settled again after a stop is not booked twice, and a
+    // save of a hand booked already is not played again; absent before the first.
+    std::optional<BookedHand> lastBooked;
 
     bool operator==(const Profile&) const = default;
 };

@@ -2,9 +2,11 @@
 // naming where the file was kept.
 #include "AppState.h"
 #include "Game/BotSeating.h"
+#include "Game/ControllerHarness.h"
 #include "Game/DecisionRunner.h"
 #include "Game/GameClock.h"
 #include "GameController.h"
+#include "Persistence/PersistenceTestSupport.h"
 #include "Scheduler.h"
 #include "Views/Controls/StyledButton.h"
 #include "Views/Home/HomeModel.h"
@@ -63,17 +65,43 @@ QString folderWithASaveThatStoppedTwoResumes(const QTemporaryDir& temporary) {
     return folder;
 }
 
+// A data folder whose profile booked the first hand of a three-hand series while its save still
+// stood at that hand's first deal: every later save of the hand failed, and the game stopped.
+QString folderWithASaveBehindItsBooking(const QTemporaryDir& temporary) {
+    const QString folder = temporary.filePath("Chipwhistle");
+    const QString save = QDir(folder).filePath("savedgame.json");
+    QByteArray unfinished;
+    {
+        AppState state{PersistenceStore(folder)};
+        ControllerHarness harness;
+        harness.controller.setSession(&state);
+        harness.controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 7, 3)));
+        unfinished = readBytes(save);
+        int hands = 0;
+        while (!harness.controller.isShowingResult() && harness.stepOnce(checkOrCall, hands)) {
+        }
+        EXPECT_EQ(state.profile().counters.handsPlayed, 1);
+    }
+    writeBytes(save, unfinished);
+    return folder;
+}
+
 TEST(SetAsideNotice, TheLobbyTellsOnceWhyTheSaveWasSetAsideAndWhereItWasKept) {
     struct Case {
         const char* name;
         QString (*folder)(const QTemporaryDir&);
         QString why;
+        bool kept;
     };
     const std::vector<Case> cases = {
-        {"damaged", folderWithADamagedSave, "It was damaged, so it was set aside. "},
+        {"damaged", folderWithADamagedSave, "It was damaged, so it was set aside. ", true},
         // Not blamed on the save: two power cuts in a row would do the same.
         {"stopped twice", folderWithASaveThatStoppedTwoResumes,
-         "Chipwhistle stopped twice while resuming this table, so it was set aside. "},
+         "Chipwhistle stopped twice while resuming this table, so it was set aside. ", true},
+        {"behind its booking", folderWithASaveBehindItsBooking,
+         "Chipwhistle stopped after your last hand at this table was counted but before the table was "
+         "saved, so the table was closed. That hand counts once.",
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -82,7 +110,7 @@ TEST(SetAsideNotice, TheLobbyTellsOnceWhyTheSaveWasSetAsideAndWhereItWasKept) {
         ASSERT_FALSE(lobby.state.savedGame());
         ASSERT_TRUE(lobby.state.untoldSetAsideSave());
         const QString keptAt = lobby.state.untoldSetAsideSave()->keptAt;
-        EXPECT_TRUE(QFile::exists(keptAt));
+        EXPECT_EQ(QFile::exists(keptAt), c.kept);
 
         lobby.home.appeared();
         ASSERT_TRUE(lobby.home.notice());
@@ -92,7 +120,7 @@ TEST(SetAsideNotice, TheLobbyTellsOnceWhyTheSaveWasSetAsideAndWhereItWasKept) {
         EXPECT_EQ(LobbyText::noticeTitle(*lobby.home.notice(), std::nullopt),
                   "Your saved game couldn't be resumed");
         EXPECT_EQ(LobbyText::noticeMessage(*lobby.home.notice(), std::nullopt, 0),
-                  c.why + "The file is kept at " + keptAt + ".");
+                  c.kept ? c.why + "The file is kept at " + keptAt + "." : c.why);
 
         lobby.home.dismissNotice();
         lobby.home.appeared();

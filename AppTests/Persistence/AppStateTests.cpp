@@ -1,4 +1,5 @@
 #include "AppState.h"
+#include "HandSettlement.h"
 #include "PersistenceTestSupport.h"
 #include "SavedGameFixtures.h"
 
@@ -218,6 +219,82 @@ TEST_F(AppStateTest, CheckpointWritesAndDeletesTheSave) {
     EXPECT_EQ(*restarted->savedGame(), game);
     restarted->checkpoint(std::nullopt);
     EXPECT_FALSE(QFileInfo::exists(file("savedgame.json")));
+
+    // A save that can't be removed is logged once, and removed once it can be.
+    ManualScheduler scheduler;
+    restarted->retryFailedWritesOn(scheduler);
+    restarted->checkpoint(game);
+    QFile::remove(file("savedgame.json"));
+    QDir().mkpath(file("savedgame.json"));
+    writeBytes(QDir(file("savedgame.json")).filePath("in the way"), "x");
+    restarted->checkpoint(std::nullopt);
+    scheduler.advance(AppState::writeRetryPeriod * 3);
+    EXPECT_EQ(log.messages().filter("couldn't remove savedgame.json: ").size(), 1)
+        << log.messages().join("\n").toStdString();
+    QDir(file("savedgame.json")).removeRecursively();
+    writeBytes(file("savedgame.json"), "left by the stop");
+    scheduler.advance(AppState::writeRetryPeriod);
+    EXPECT_FALSE(QFileInfo::exists(file("savedgame.json")));
+    EXPECT_TRUE(log.contains("savedgame.json is removed"));
+    EXPECT_EQ(scheduler.pendingCount(), 0u);
+}
+
+TEST_F(AppStateTest, ASaveStandingAtAHandBookedAlreadyIsRemovedNotOffered) {
+    using PokerEngine::Street;
+    const auto bookedAt = [](const SavedGame& game, std::int64_t hand, bool ended) {
+        return BookedHand{"00000000000000ff", tableMark(game.setup, game.hero), hand, ended};
+    };
+    const auto anotherTable = [](const SavedGame& game) {
+        return BookedHand{"00000000000000ff", tableMark(game.setup, PokerEngine::PlayerID::random()), 9,
+                          false};
+    };
+    const auto olderRecord = [](const SavedGame&) { return BookedHand{"00000000000000ff", "", 0, false}; };
+    using Told = std::optional<SetAsideReason>;
+    struct Case {
+        const char* name;
+        SavedGame game;
+        Street street;
+        std::function<BookedHand(const SavedGame&)> booked;
+        bool offered;
+        Told told;
+    };
+    const auto quick = [](int actions) { return SavedGameFixtures::quickHand(actions); };
+    const std::vector<Case> cases = {
+        {"preflop, the table going on", quick(0), Street::preflop,
+         [&](const SavedGame& g) { return bookedAt(g, 1, false); }, false, SetAsideReason::bookedAhead},
+        {"flop, the table ended", quick(2), Street::flop,
+         [&](const SavedGame& g) { return bookedAt(g, 1, true); }, false, std::nullopt},
+        {"turn of a cash table", SavedGameFixtures::cashTable(2, 6), Street::turn,
+         [&](const SavedGame& g) { return bookedAt(g, 1, false); }, false, SetAsideReason::bookedAhead},
+        {"river, the table going on", quick(8), Street::river,
+         [&](const SavedGame& g) { return bookedAt(g, 1, false); }, false, SetAsideReason::bookedAhead},
+        {"a Sit & Go", SavedGameFixtures::sitAndGo(4), Street::preflop,
+         [&](const SavedGame& g) { return bookedAt(g, 1, false); }, false, SetAsideReason::bookedAhead},
+        {"a hand before the booked one", quick(1), Street::preflop,
+         [&](const SavedGame& g) { return bookedAt(g, 2, true); }, false, std::nullopt},
+        {"the booked hand's end", quick(99), Street::handComplete,
+         [&](const SavedGame& g) { return bookedAt(g, 1, false); }, true, std::nullopt},
+        {"another table", quick(1), Street::preflop, anotherTable, true, std::nullopt},
+        {"an older profile's record", quick(1), Street::preflop, olderRecord, true, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(folder()).removeRecursively();
+        Profile profile;
+        profile.bankroll = 9848;
+        profile.counters.handsPlayed = 1;
+        profile.lastBooked = c.booked(c.game);
+        storeProfile(profile);
+        store().writeSavedGame(c.game);
+        ASSERT_EQ(c.game.state.street(), c.street) << "the fixture's street";
+
+        const auto state = start();
+        EXPECT_EQ(state->savedGame().has_value(), c.offered);
+        EXPECT_EQ(QFileInfo::exists(file("savedgame.json")), c.offered);
+        EXPECT_EQ(state->profile(), profile) << "nothing is booked again";
+        EXPECT_EQ(state->untoldSetAsideSave(),
+                  c.told ? std::optional(AppState::SetAsideSave{QString(), *c.told}) : std::nullopt);
+    }
 }
 
 TEST_F(AppStateTest, SpendableSubtractsTheForfeit) {
@@ -350,21 +427,30 @@ TEST_F(AppStateTest, AFinishedHandIsBookedOnceUnderItsMark) {
     const auto state = start();
     const std::vector<SessionEvent> hand{SessionEvent::handFinished(GameMode::quickHand, 50),
                                          SessionEvent::tableFinished(GameMode::quickHand, 0, std::nullopt)};
-    state->recordHand(hand, "0000000000000001");
+    const BookedHand mark{"0000000000000001", "00000000000000a1", 3, true};
+    state->recordHand(hand, mark);
     EXPECT_EQ(storedProfile().bankroll, 10050);
     EXPECT_EQ(storedProfile().counters.handsPlayed, 1);
-    EXPECT_EQ(storedProfile().lastBookedHand, "0000000000000001");
+    EXPECT_EQ(storedProfile().lastBooked, mark);
 
-    // The same hand settled again after a restart books nothing.
+    // The same hand settled again after a restart books nothing: as it ended, or replayed from an
+    // earlier save of it, or of an earlier hand, to another ending.
     const auto restarted = start();
-    restarted->recordHand(hand, "0000000000000001");
-    EXPECT_EQ(restarted->profile().bankroll, 10050);
-    EXPECT_EQ(restarted->profile().counters.handsPlayed, 1);
+    for (const BookedHand& again : {mark, BookedHand{"00000000000000ff", "00000000000000a1", 3, false},
+                                    BookedHand{"00000000000000fe", "00000000000000a1", 2, false}}) {
+        restarted->recordHand(hand, again);
+        EXPECT_EQ(restarted->profile().bankroll, 10050) << again.ending;
+        EXPECT_EQ(restarted->profile().counters.handsPlayed, 1) << again.ending;
+    }
     EXPECT_TRUE(log.contains("hand 0000000000000001 is booked already"));
 
-    restarted->recordHand({SessionEvent::handFinished(GameMode::cashTable, -20)}, "0000000000000002");
-    EXPECT_EQ(storedProfile().bankroll, 10030);
-    EXPECT_EQ(storedProfile().counters.handsPlayed, 2);
+    // The next hand of the table is booked, and so is a hand of another table.
+    restarted->recordHand({SessionEvent::handFinished(GameMode::cashTable, -20)},
+                          {"0000000000000002", "00000000000000a1", 4, false});
+    restarted->recordHand({SessionEvent::handFinished(GameMode::cashTable, -20)},
+                          {"0000000000000003", "00000000000000b2", 1, false});
+    EXPECT_EQ(storedProfile().bankroll, 10010);
+    EXPECT_EQ(storedProfile().counters.handsPlayed, 3);
 }
 
 TEST_F(AppStateTest, AProfileThatCouldNotBeReadIsNeverReplaced) {

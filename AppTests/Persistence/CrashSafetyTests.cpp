@@ -31,23 +31,36 @@ void emptyFolder(const QString& folder) {
 
 enum class StopAt { finishedHandSaved, handBooked };
 
+struct Stop {
+    const char* name;
+    StopAt at;
+    // Every save of the first hand after its first one at this street fails: the folder keeps that
+    // one, unfinished, beside the booking.
+    std::optional<PokerEngine::Street> lastSaveAt;
+    std::int64_t hands = 3;
+};
+
 // Passes everything on to the app state, and stops the process the moment the chosen write is done.
 class StoppingSession : public QObject, public GameSession {
   public:
-    StoppingSession(AppState& state, StopAt stop)
+    StoppingSession(AppState& state, const Stop& stop)
         : state_(state)
         , stop_(stop) {}
     void record(const SessionEvent& event) override { state_.record(event); }
     void checkpoint(const std::optional<SavedGame>& game) override {
+        if (savesFail_) {
+            return;
+        }
         state_.checkpoint(game);
-        if (stop_ == StopAt::finishedHandSaved && game &&
+        savesFail_ = game && stop_.lastSaveAt == game->state.street();
+        if (stop_.at == StopAt::finishedHandSaved && game &&
             game->state.street() == PokerEngine::Street::handComplete) {
             std::raise(SIGKILL);
         }
     }
-    void recordHand(const std::vector<SessionEvent>& entries, const std::string& mark) override {
+    void recordHand(const std::vector<SessionEvent>& entries, const BookedHand& mark) override {
         state_.recordHand(entries, mark);
-        if (stop_ == StopAt::handBooked) {
+        if (stop_.at == StopAt::handBooked) {
             std::raise(SIGKILL);
         }
     }
@@ -56,30 +69,36 @@ class StoppingSession : public QObject, public GameSession {
 
   private:
     AppState& state_;
-    StopAt stop_;
+    Stop stop_;
+    bool savesFail_ = false;
 };
 
+GameSetup series(std::int64_t hands) {
+    return GameSetup::quickHand({BotKit::BotProfile::standard(BotKit::BotTier::medium), 20261207, hands});
+}
+
 GameSetup threeHands() {
-    return GameSetup::quickHand({BotKit::BotProfile::standard(BotKit::BotTier::medium), 20261207, 3});
+    return series(3);
 }
 
 // Plays a whole quick-hand series on files in `folder` and gives the profile it leaves.
-Profile uninterruptedRun(const QString& folder) {
+Profile uninterruptedRun(const QString& folder, std::int64_t hands = 3) {
     AppState state{PersistenceStore(folder)};
     ControllerHarness harness;
     harness.controller.setSession(&state);
-    harness.controller.start(threeHands());
+    harness.controller.start(series(hands));
     harness.playToEnd(checkOrCall);
     return state.profile();
 }
 
-class CrashSafetyTest : public ::testing::TestWithParam<StopAt> {
+class CrashSafetyTest : public ::testing::TestWithParam<Stop> {
   protected:
     void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
 };
 
 TEST_P(CrashSafetyTest, AStopAroundTheBookingNeitherBooksTwiceNorLosesTheHand) {
-    const QString folder = sharedFolder(GetParam() == StopAt::handBooked ? "booked" : "saved");
+    const Stop& stop = GetParam();
+    const QString folder = sharedFolder(stop.name);
     const QString reference = sharedFolder("reference");
     emptyFolder(folder);
     emptyFolder(reference);
@@ -87,29 +106,44 @@ TEST_P(CrashSafetyTest, AStopAroundTheBookingNeitherBooksTwiceNorLosesTheHand) {
     EXPECT_EXIT(
         {
             AppState state{PersistenceStore(folder)};
-            StoppingSession stopping(state, GetParam());
+            StoppingSession stopping(state, stop);
             ControllerHarness harness;
             harness.controller.setSession(&stopping);
-            harness.controller.start(threeHands());
+            harness.controller.start(series(stop.hands));
             harness.playToEnd(checkOrCall);
             std::exit(0);
         },
         ::testing::KilledBySignal(SIGKILL), "");
 
-    // What the stop left: the first hand finished and saved; booked or not, depending on the moment.
+    // What the stop left: a save of the first hand, finished unless its last saves failed; booked or
+    // not, depending on the moment.
     const PersistenceStore store(folder);
     const auto left = store.readSavedGame();
     ASSERT_TRUE(left.isLoaded());
-    EXPECT_EQ(left.value().state.street(), PokerEngine::Street::handComplete);
+    EXPECT_EQ(left.value().state.street(), stop.lastSaveAt.value_or(PokerEngine::Street::handComplete));
     EXPECT_EQ(left.value().state.handNumber(), 1);
     const auto booked = store.readProfile();
-    EXPECT_EQ(booked.isLoaded(), GetParam() == StopAt::handBooked);
+    EXPECT_EQ(booked.isLoaded(), stop.at == StopAt::handBooked);
 
     // The next start settles the hand once, whichever side of the booking the stop came.
     AppState restarted{PersistenceStore(folder)};
     EXPECT_EQ(restarted.profile().counters.handsPlayed, 1);
-    EXPECT_EQ(restarted.profile().lastBookedHand, handMark(left.value().state));
+    ASSERT_TRUE(restarted.profile().lastBooked);
+    EXPECT_EQ(restarted.profile().lastBooked->hand, 1);
     EXPECT_EQ(AppState{PersistenceStore(folder)}.profile().counters.handsPlayed, 1);
+
+    if (stop.lastSaveAt) {
+        // A save from before the booked hand's end is never offered, whatever the player would play
+        // from it: it goes, and the player hears of it when the table had more hands to go.
+        EXPECT_FALSE(restarted.savedGame());
+        EXPECT_EQ(fileNames(folder), QStringList{"profile.json"});
+        EXPECT_EQ(restarted.untoldSetAsideSave().has_value(), stop.hands > 1);
+        const Profile expected = uninterruptedRun(reference, 1);
+        EXPECT_EQ(restarted.profile().bankroll, expected.bankroll);
+        EXPECT_EQ(restarted.profile().counters.handsPlayed, expected.counters.handsPlayed);
+        return;
+    }
+    EXPECT_EQ(restarted.profile().lastBooked->ending, handMark(left.value().state));
 
     // Played on to the end, the series books exactly what an uninterrupted one does.
     ControllerHarness harness;
@@ -124,13 +158,18 @@ TEST_P(CrashSafetyTest, AStopAroundTheBookingNeitherBooksTwiceNorLosesTheHand) {
     EXPECT_FALSE(restarted.savedGame());
 }
 
-INSTANTIATE_TEST_SUITE_P(Moments, CrashSafetyTest,
-                         ::testing::Values(StopAt::finishedHandSaved, StopAt::handBooked),
-                         [](const auto& info) {
-                             return std::string(info.param == StopAt::handBooked
-                                                    ? "RightAfterTheBooking"
-                                                    : "RightAfterSavingTheFinishedHand");
-                         });
+using PokerEngine::Street;
+INSTANTIATE_TEST_SUITE_P(
+    Moments, CrashSafetyTest,
+    ::testing::Values(Stop{"RightAfterSavingTheFinishedHand", StopAt::finishedHandSaved, std::nullopt},
+                      Stop{"RightAfterTheBooking", StopAt::handBooked, std::nullopt},
+                      // The last hand of its table, its save failing from each street on.
+                      Stop{"BookedWithItsSaveLeftAtPreflop", StopAt::handBooked, Street::preflop, 1},
+                      Stop{"BookedWithItsSaveLeftAtTheFlop", StopAt::handBooked, Street::flop, 1},
+                      Stop{"BookedWithItsSaveLeftAtTheTurn", StopAt::handBooked, Street::turn, 1},
+                      Stop{"BookedWithItsSaveLeftAtTheRiver", StopAt::handBooked, Street::river, 1},
+                      Stop{"BookedWithHandsToGoAndItsSaveLeftAtTheRiver", StopAt::handBooked, Street::river}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Stands in for a fault no check foresaw: the first bot to decide on the resumed table stops the
 // program.
@@ -197,7 +236,7 @@ TEST(ResumeGuard, ASaveThatStopsTheGameAtTwoResumesInARowIsSetAsideAndThePlayerT
     EXPECT_EQ(readBytes(QDir(folder).filePath(names[0])), bytes);
     ASSERT_TRUE(restarted.untoldSetAsideSave());
     EXPECT_EQ(*restarted.untoldSetAsideSave(),
-              (AppState::SetAsideSave{QDir(folder).filePath(names[0]), true}));
+              (AppState::SetAsideSave{QDir(folder).filePath(names[0]), SetAsideReason::stoppedResuming}));
 
     // The player starts another game as usual.
     ControllerHarness harness;
@@ -213,7 +252,7 @@ TEST(ResumeGuard, TheFinishedHandInASaveIsBookedBeforeTheSaveIsSetAside) {
     // A stop right after the finished hand was saved, before its booking.
     ASSERT_EQ(signalThatEnded([&] {
                   AppState state{PersistenceStore(folder)};
-                  StoppingSession stopping(state, StopAt::finishedHandSaved);
+                  StoppingSession stopping(state, {"", StopAt::finishedHandSaved, std::nullopt});
                   ControllerHarness harness;
                   harness.controller.setSession(&stopping);
                   harness.controller.start(threeHands());

@@ -43,7 +43,7 @@ Profile unusualProfile() {
     profile.choices = {TableDifficulty::hard,  10, TableDifficulty::easy, CashStakes::high, 40, 2,
                        TableDifficulty::medium};
     profile.practiceRowDismissed = true;
-    profile.lastBookedHand = "00c0ffee12345678";
+    profile.lastBooked = BookedHand{"00c0ffee12345678", "5eed5eed5eed5eed", 4, true};
     return profile;
 }
 
@@ -119,7 +119,8 @@ TEST(ProfileJson, EachMalformedKeyFallsBackAloneAndTheRestIsKept) {
 
 TEST(ProfileJson, TopLevelOptionalKeysFallBackAlone) {
     const json stored = unusualProfile();
-    for (const char* key : {"lastRefillDate", "lastRefillCheckDay", "onboarded", "practiceRowDismissed"}) {
+    for (const char* key :
+         {"lastRefillDate", "lastRefillCheckDay", "onboarded", "practiceRowDismissed", "lastBookedTable"}) {
         json damaged = stored;
         damaged[key] = json::array();
         const auto read = damaged.get<Profile>();
@@ -131,6 +132,30 @@ TEST(ProfileJson, TopLevelOptionalKeysFallBackAlone) {
         }
         EXPECT_EQ(json(read), expected) << key;
     }
+}
+
+TEST(ProfileJson, TheLastBookedHandReadsFromOlderProfilesAndItsTablePartOnlyWhole) {
+    const auto booked = [](const std::string& keys) {
+        return decode(R"({"schemaVersion":1,"bankroll":5)" + keys + "}").lastBooked;
+    };
+    const std::string ending = R"(,"lastBookedHand":"00c0ffee12345678")";
+    const BookedHand older{"00c0ffee12345678", "", 0, false};
+    EXPECT_EQ(booked(""), std::nullopt);
+    EXPECT_EQ(booked(ending), older);
+    EXPECT_EQ(booked(ending + R"(,"lastBookedTable":{"id":"5eed","hand":4,"ended":true})"),
+              (BookedHand{"00c0ffee12345678", "5eed", 4, true}));
+    EXPECT_EQ(booked(R"(,"lastBookedTable":{"id":"5eed","hand":4,"ended":false})"),
+              (BookedHand{"", "5eed", 4, false}));
+    for (const char* table :
+         {R"({"id":7,"hand":4,"ended":true})", R"({"id":"5eed","ended":true})",
+          R"({"id":"5eed","hand":4.5,"ended":true})", R"({"id":"","hand":4,"ended":true})",
+          R"({"id":"5eed","hand":4,"ended":"yes"})", R"(["5eed",4,true])"}) {
+        EXPECT_EQ(booked(ending + R"(,"lastBookedTable":)" + table), older) << table;
+    }
+    // Written back, an older record keeps the one key an older version reads.
+    const json written = decode(R"({"schemaVersion":1,"bankroll":5)" + ending + "}");
+    EXPECT_EQ(written["lastBookedHand"], "00c0ffee12345678");
+    EXPECT_FALSE(written.contains("lastBookedTable"));
 }
 
 TEST(ProfileJson, SettingsReadKeyByKey) {

@@ -69,7 +69,7 @@ class StoppingSession : public QObject, public GameSession {
             std::raise(signal_);
         }
     }
-    void recordHand(const std::vector<SessionEvent>& entries, const std::string& mark) override {
+    void recordHand(const std::vector<SessionEvent>& entries, const BookedHand& mark) override {
         state_.recordHand(entries, mark);
         if (moment_ == Moment::afterTheBooking) {
             std::raise(signal_);

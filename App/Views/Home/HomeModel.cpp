@@ -132,7 +132,7 @@ void HomeModel::appeared() {
     appState_.refillIfNewDay();
     // Told once, the first time the lobby shows, and never over a question already asked.
     if (const auto setAside = appState_.untoldSetAsideSave(); setAside && !notice_) {
-        setNotice(HomeNotice::saveSetAside(setAside->keptAt, setAside->stoppedResuming), true);
+        setNotice(HomeNotice::saveSetAside(setAside->keptAt, setAside->reason), true);
         appState_.setAsideSaveTold();
     }
 }

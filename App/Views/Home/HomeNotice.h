@@ -2,6 +2,7 @@
 
 #include "Game/GameMode.h"
 #include "Game/GameSetup.h"
+#include "Persistence/SetAsideReason.h"
 
 #include <QString>
 
@@ -9,8 +10,8 @@
 #include <variant>
 
 // What the lobby shows over its column: a mode the spendable chips can't pay for, a new game
-// waiting for the player to give up the saved one, or a saved game that could not be resumed and
-// where its file was kept. Equal when the case and the whole payload are equal, the setup's seed
+// waiting for the player to give up the saved one, or a saved game that could not be resumed, why,
+// and where its file was kept. Equal when the case and the whole payload are equal, the setup's seed
 // included.
 class HomeNotice {
   public:
@@ -25,9 +26,9 @@ class HomeNotice {
     };
 
     struct SaveSetAside {
+        // Empty when the save was removed.
         QString keptAt;
-        // The game stopped at each of the save's last resumes; otherwise the save was damaged.
-        bool stoppedResuming = false;
+        SetAsideReason reason = SetAsideReason::damaged;
         bool operator==(const SaveSetAside&) const = default;
     };
 
@@ -35,8 +36,8 @@ class HomeNotice {
         return HomeNotice(CantAfford{mode, needs});
     }
     static HomeNotice replaceSaved(const GameSetup& setup) { return HomeNotice(ReplaceSaved{setup}); }
-    static HomeNotice saveSetAside(QString keptAt, bool stoppedResuming = false) {
-        return HomeNotice(SaveSetAside{std::move(keptAt), stoppedResuming});
+    static HomeNotice saveSetAside(QString keptAt, SetAsideReason reason = SetAsideReason::damaged) {
+        return HomeNotice(SaveSetAside{std::move(keptAt), reason});
     }
 
     const CantAfford* asCantAfford() const { return std::get_if<CantAfford>(&value_); }

@@ -161,12 +161,16 @@ QString noticeMessage(const HomeNotice& notice, const std::optional<SavedGame>& 
             .arg(grouped(spendable), refill);
     }
     if (const auto* setAside = notice.asSaveSetAside()) {
+        if (setAside->reason == SetAsideReason::bookedAhead)
+            return QStringLiteral("Chipwhistle stopped after your last hand at this table was counted "
+                                  "but before the table was saved, so the table was closed. That hand "
+                                  "counts once.");
         // Written from the home folder, as the shell writes it, the path is short enough to read.
         QString keptAt = setAside->keptAt;
         if (const QString home = QDir::homePath() + u'/'; keptAt.startsWith(home))
             keptAt = QStringLiteral("~/") + keptAt.mid(home.size());
         // Two stops in a row may be power cuts as well as a fault in the save: say only what is known.
-        const QString why = setAside->stoppedResuming
+        const QString why = setAside->reason == SetAsideReason::stoppedResuming
                                 ? QStringLiteral("Chipwhistle stopped twice while resuming this table")
                                 : QStringLiteral("It was damaged");
         return QStringLiteral("%1, so it was set aside. The file is kept at %2.").arg(why, keptAt);
