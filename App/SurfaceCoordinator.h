@@ -59,6 +59,8 @@ class SurfaceCoordinator final : public QObject {
     void expandToWindow();
     void collapseToPopover();
     // `open` opens the Settings window; it runs after the current event even if the coordinator is gone.
+    // Settings that closed the popover hand the table back to it when they close: with the tray out of
+    // the keyboard's reach, nothing else would bring a keyboard player back to their table.
     void openSettings(TableSurface from, std::function<void()> open);
     void settingsDidClose();
     void requestLeave();
@@ -92,6 +94,7 @@ class SurfaceCoordinator final : public QObject {
 
   private:
     void showPopoverAfterHandover();
+    void handOverToPopover();
     void askForWindow();
     void focusOrOpenWindow();
     bool popoverIsUp() const;
@@ -115,6 +118,8 @@ class SurfaceCoordinator final : public QObject {
     bool isOpeningWindow_ = false;
     bool isOnboardingOpen_ = false;
     bool isSettingsOpen_ = false;
+    // The open Settings closed the popover, which comes back when they close.
+    bool settingsLeftPopover_ = false;
     GameController& controller_;
     SurfaceHost* host_ = nullptr;
     LaunchSurface iconOpens_ = LaunchSurface::menuBar;
