@@ -157,7 +157,8 @@ TEST(TableScreen, TellsTheReaderEveryHandAndEveryTurnOfASeriesStartedBeforeTheSc
 TEST(TableScreen, LeavingBeforeTheEndTellsTheReaderWhatThePlayerTookAway) {
     // A cash table left mid-hand, where what the player put in stays in the pot; a Quick Hand left
     // between hands, its stack carried from hand to hand against the chips it started with; and left on
-    // the player's turn, after which nothing of that turn is said.
+    // the player's turn, after which nothing of that turn is said. Said once: the other surface's screen,
+    // shown earlier and put away with its surface, goes quietly.
     enum class Leave { directly, byTheQuestion, byResettingTheBankroll };
     const auto quickHand = GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 5, 3));
     const std::vector<std::tuple<GameSetup, bool, std::int64_t, Leave>> rows{
@@ -173,9 +174,16 @@ TEST(TableScreen, LeavingBeforeTheEndTellsTheReaderWhatThePlayerTookAway) {
         SurfaceCoordinator surfaces{table.game.controller};
         table.environment.surfaces = &surfaces;
         table.makeScreen();
-        table.activate();
         auto& controller = table.game.controller;
         controller.start(setup);
+        QWidget otherSurface;
+        TableScreen other(table.environment, TableSurface::window, {},
+                          {&table.game.scheduler, &table.sounds, &table.announcer,
+                           [&table] { return table.game.base + table.game.scheduler.now(); }},
+                          &otherSurface);
+        otherSurface.show();
+        otherSurface.hide();
+        table.activate();
         table.game.scheduler.advance(std::chrono::seconds(2));
         for (int hands = 0; betweenHands && !controller.isShowingResult();)
             ASSERT_TRUE(table.game.stepOnce(checkOrCall, hands));
@@ -197,10 +205,12 @@ TEST(TableScreen, LeavingBeforeTheEndTellsTheReaderWhatThePlayerTookAway) {
             table.type(Qt::Key_Return);
             ASSERT_FALSE(controller.hasTable());
         }
-        // The root puts the screen away for the lobby.
+        // The roots put the screens away for the lobby.
         table.screen->hide();
+        other.hide();
         const QStringList said = table.announcer.spoken().mid(before);
         EXPECT_FALSE(said.join(' ').contains("Your turn")) << said.join('\n').toStdString();
+        EXPECT_EQ(said.filter("You left the table").size(), 1) << said.join('\n').toStdString();
         EXPECT_EQ(said.back(),
                   TableOverModel::leftTable(behind, broughtIn, table.appState.profile().bankroll));
     }

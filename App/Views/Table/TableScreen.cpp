@@ -311,6 +311,7 @@ void TableScreen::resizeEvent(QResizeEvent* event) {
 
 void TableScreen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    onScreen_ = true;
     windowKeys_->follow();
     appearing_.cancel();
     speaker_.back();
@@ -340,12 +341,16 @@ void TableScreen::hideEvent(QHideEvent* event) {
     }
     // Shown again, an open turn is told again.
     speaker_.away();
-    // Put away because the player left a game before its end: the reader hears what they took with them.
+    // Put away because the player left a game before its end: the reader hears what they took with them,
+    // from the surface they left it on; the other surface's screen, closed earlier, goes quietly.
     if (leaving_ && !environment_.controller->hasTable() && environment_.appState) {
-        announcer_->announce(TableOverModel::leftTable(leaving_->takenBack, leaving_->broughtIn,
-                                                       environment_.appState->profile().bankroll));
+        if (onScreen_) {
+            announcer_->announce(TableOverModel::leftTable(leaving_->takenBack, leaving_->broughtIn,
+                                                           environment_.appState->profile().bankroll));
+        }
         leaving_.reset();
     }
+    onScreen_ = false;
     QWidget::hideEvent(event);
 }
 

@@ -231,6 +231,8 @@ class TableScreen : public QWidget {
     double advancedAt_ = -1e9;
     ScheduledWork appearing_;
     std::optional<Leaving> leaving_;
+    // Shown and not put away since: a screen on a surface already closed says nothing as it goes.
+    bool onScreen_ = false;
     // The table the screen last showed, to tell a new game.
     std::uint64_t generation_ = 0;
     bool guideOpen_ = false;
