@@ -388,6 +388,12 @@ void TableScreen::viewChanged() {
     }
 }
 
+void TableScreen::joinTableUnderWay() {
+    if (const auto now = environment_.controller->view()) {
+        speaker_.joined(environment_.controller->tableGeneration(), *now);
+    }
+}
+
 void TableScreen::tell(const PlayerView& to) {
     if (appearing_.isPending()) {
         return;

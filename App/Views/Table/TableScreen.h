@@ -106,6 +106,8 @@ class TableScreen : public QWidget {
     bool handle(const TableKeyPress& press);
     // Gives the keys to the table, or to the row under it that takes them.
     void takeKeys();
+    // Made for a table under way on the other surface: the reader heard its past there.
+    void joinTableUnderWay();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
