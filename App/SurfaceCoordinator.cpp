@@ -176,6 +176,14 @@ void SurfaceCoordinator::settingsDidClose() {
     setDockIcon(false);
 }
 
+bool SurfaceCoordinator::claimLeaveNotice(std::uint64_t table) {
+    if (leaveTold_ == table) {
+        return false;
+    }
+    leaveTold_ = table;
+    return true;
+}
+
 void SurfaceCoordinator::requestLeave() {
     if (controller_.leaveForfeit() >= 1) {
         setConfirmingLeave(true);

@@ -6,7 +6,9 @@
 
 #include <QObject>
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 class GameController;
 
@@ -64,6 +66,10 @@ class SurfaceCoordinator final : public QObject {
     void openSettings(TableSurface from, std::function<void()> open);
     void settingsDidClose();
     void requestLeave();
+    // A table left before its end is told to the reader once, by whichever of the surfaces' screens
+    // claims it first, whether its surface is up or was put away (Settings opened over the popover):
+    // true for the first claim of `table`, a table generation.
+    bool claimLeaveNotice(std::uint64_t table);
     void finishOnboarding(LaunchSurface openIn);
 
     // Surface events reported by the host.
@@ -120,6 +126,8 @@ class SurfaceCoordinator final : public QObject {
     bool isSettingsOpen_ = false;
     // The open Settings closed the popover, which comes back when they close.
     bool settingsLeftPopover_ = false;
+    // The last table whose early end was told.
+    std::optional<std::uint64_t> leaveTold_;
     GameController& controller_;
     SurfaceHost* host_ = nullptr;
     LaunchSurface iconOpens_ = LaunchSurface::menuBar;

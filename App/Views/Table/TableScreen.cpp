@@ -311,7 +311,6 @@ void TableScreen::resizeEvent(QResizeEvent* event) {
 
 void TableScreen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    onScreen_ = true;
     windowKeys_->follow();
     appearing_.cancel();
     speaker_.back();
@@ -341,16 +340,6 @@ void TableScreen::hideEvent(QHideEvent* event) {
     }
     // Shown again, an open turn is told again.
     speaker_.away();
-    // Put away because the player left a game before its end: the reader hears what they took with them,
-    // from the surface they left it on; the other surface's screen, closed earlier, goes quietly.
-    if (leaving_ && !environment_.controller->hasTable() && environment_.appState) {
-        if (onScreen_) {
-            announcer_->announce(TableOverModel::leftTable(leaving_->takenBack, leaving_->broughtIn,
-                                                           environment_.appState->profile().bankroll));
-        }
-        leaving_.reset();
-    }
-    onScreen_ = false;
     QWidget::hideEvent(event);
 }
 
@@ -379,6 +368,8 @@ void TableScreen::viewChanged() {
     if (next) {
         tell(*next);
         leaving_ = leavingNow(*next);
+    } else {
+        tellLeaving();
     }
     refresh();
     if (next && game->tableGeneration() != generation_) {
@@ -452,6 +443,21 @@ std::optional<TableScreen::Leaving> TableScreen::leavingNow(const PlayerView& vi
         }
     }
     return std::nullopt;
+}
+
+void TableScreen::tellLeaving() {
+    const auto leaving = std::exchange(leaving_, std::nullopt);
+    if (!leaving || environment_.controller->hasTable() || !environment_.appState) {
+        return;
+    }
+    // Told as the table ends, not as its screen is put away: Settings opened over the popover have put
+    // it away already, and the window may never have shown the table. Every screen of the game sees
+    // the end; the first to claim it speaks.
+    if (environment_.surfaces && !environment_.surfaces->claimLeaveNotice(generation_)) {
+        return;
+    }
+    announcer_->announce(TableOverModel::leftTable(leaving->takenBack, leaving->broughtIn,
+                                                   environment_.appState->profile().bankroll));
 }
 
 TableText TableScreen::tableText() const {

@@ -162,6 +162,8 @@ class TableScreen : public QWidget {
         std::int64_t broughtIn = 0;
     };
     std::optional<Leaving> leavingNow(const PokerEngine::PlayerView& view) const;
+    // The game was left before its end: the reader hears what the player took with them.
+    void tellLeaving();
     void carryOut(const TableKeyCommand& command);
     // Puts up a message in the row under the table (a new one each time its words change).
     void putMessage(const QString& title, const std::optional<QString>& detail, const QString& button,
@@ -233,8 +235,6 @@ class TableScreen : public QWidget {
     double advancedAt_ = -1e9;
     ScheduledWork appearing_;
     std::optional<Leaving> leaving_;
-    // Shown and not put away since: a screen on a surface already closed says nothing as it goes.
-    bool onScreen_ = false;
     // The table the screen last showed, to tell a new game.
     std::uint64_t generation_ = 0;
     bool guideOpen_ = false;
