@@ -105,19 +105,31 @@ TEST(TableScreen, TellsTheReaderEveryHandAndEveryTurnOfASeriesStartedBeforeTheSc
     table.screen->hide();
     controller.pause(PauseReason::hidden);
     table.game.scheduler.advance(std::chrono::seconds(1));
-    table.screen->show();
+    table.activate();
     controller.resume(PauseReason::hidden);
     table.game.scheduler.runDue();
     EXPECT_TRUE(table.announcer.spoken().back().startsWith("Your turn. "));
     // Moved to the other surface on the turn: the new screen's table is read as it stands as it takes the
-    // keys, and only the turn is said, not the hand's start or the player's cards again.
+    // keys, and only the turn is said, not the hand's start or the player's cards again; said once its
+    // window has the keys and its focus is in, not as it shows, where a reader cuts it off for the focus.
     const qsizetype moved = table.announcer.spoken().size();
-    table.makeScreen();
+    table.makeScreen(TableSurface::window);
+    table.screen->joinTableUnderWay();
+    table.screen->show();
+    table.game.scheduler.runDue();
+    EXPECT_FALSE(table.announcer.spoken().mid(moved).join(' ').contains("Your turn"))
+        << table.announcer.spoken().mid(moved).join('\n').toStdString();
+    std::optional<bool> keysIn;
+    QObject::connect(&table.announcer, &Announcer::announced, table.screen.get(), [&](const QString& words) {
+        if (words.startsWith("Your turn"))
+            keysIn = table.screen->isActiveWindow() && table.screen->hasFocus();
+    });
     table.activate();
     table.game.scheduler.runDue();
     EXPECT_EQ(table.announcer.spoken().mid(moved).join(' ').toStdString(),
               table.announcer.spoken().back().toStdString());
     EXPECT_TRUE(table.announcer.spoken().back().startsWith("Your turn. "));
+    EXPECT_EQ(keysIn, true);
     EXPECT_TRUE(table.screen->property(StyleAccessibility::askedDescriptionProperty)
                     .toString()
                     .startsWith("Your cards: "));
@@ -1169,5 +1181,7 @@ TEST(TableScreen, KeepPlayingTellsTheTurnAgainAndTheTableTakesTheKeysBackQuietly
     QApplication::setActiveWindow(&other);
     other.hide();
     QApplication::setActiveWindow(table.screen.get());
+    // Told once the focus is back in the table's window.
+    table.game.scheduler.runDue();
     EXPECT_EQ(prompts(table), told + 3) << table.announcer.spoken().join('\n').toStdString();
 }

@@ -185,6 +185,7 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
 
 TableScreen::~TableScreen() {
     appearing_.cancel();
+    comingBack_.cancel();
     // A screen gone with its guide open takes the guide's pause with it.
     if (guideOpen_) {
         environment_.controller->resume(PauseReason::guide);
@@ -313,7 +314,13 @@ void TableScreen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     windowKeys_->follow();
     appearing_.cancel();
-    speaker_.back();
+    // In a window still to get the keys (the table moved to the other surface), the turn waits for
+    // them: told first, it would be cut off by the reader as the focus comes in.
+    if (isActiveWindow()) {
+        speaker_.back();
+    } else {
+        speaker_.away();
+    }
     if (!event->spontaneous()) {
         // The table about to take the keys is read as it stands, the player's cards among it when they rest.
         const auto& shown = presenter_->shown();

@@ -234,6 +234,8 @@ class TableScreen : public QWidget {
     // When a Return or Space last moved the game on (the narration, the next deal), on the rows' clock.
     double advancedAt_ = -1e9;
     ScheduledWork appearing_;
+    // The window got the keys back: the turn is told again once its focus is in.
+    ScheduledWork comingBack_;
     std::optional<Leaving> leaving_;
     // The table the screen last showed, to tell a new game.
     std::uint64_t generation_ = 0;
