@@ -89,3 +89,7 @@ QString statusMenuItemSpokenName(const StatusMenuItem& item) {
     }
     return item.title + QStringLiteral(", ") + keys;
 }
+
+bool statusMenuHoldsFirstItem(bool readerListening, bool byMouse) {
+    return readerListening || !byMouse;
+}

@@ -53,6 +53,12 @@ struct StatusMenuItem {
 // The right-click menu. Its first item offers the surface a left click does not open.
 std::vector<StatusMenuItem> statusMenuItems(LaunchSurface iconOpens);
 
+// Whether the tray menu opens with its first item held: for a reader, which says nothing of a menu
+// with nothing held, and for a player who opened it from the keyboard (`byMouse` false), who goes on
+// by keys. A click opens it as menus open here, with nothing held, so Down then Return takes the first
+// item.
+bool statusMenuHoldsFirstItem(bool readerListening, bool byMouse);
+
 // What a reader says for an item: its title, then the shortcut the menu shows beside it, a punctuation
 // key by its name ("Settings…, Ctrl+Comma"): readers pass over a lone comma.
 QString statusMenuItemSpokenName(const StatusMenuItem& item);

@@ -4,6 +4,8 @@
 
 #include <QPointer>
 
+#include <utility>
+
 namespace {
 
 // A slot that reacts to a pause by changing a surface again could otherwise keep the update
@@ -144,6 +146,7 @@ void SurfaceCoordinator::collapseToPopover() {
 void SurfaceCoordinator::openSettings(TableSurface from, std::function<void()> open) {
     setSettingsOpen(true);
     if (from == TableSurface::popover && popoverIsUp() && host_) {
+        settingsLeftPopover_ = true;
         host_->closePopover(QStringLiteral("Settings"));
     }
     if (host_) {
@@ -160,9 +163,25 @@ void SurfaceCoordinator::openSettings(TableSurface from, std::function<void()> o
 
 void SurfaceCoordinator::settingsDidClose() {
     setSettingsOpen(false);
-    if (!windowOpen_ && !popoverShown_ && !isHandingOverToPopover_ && !isOpeningWindow_) {
-        setDockIcon(false);
+    const bool backToPopover = std::exchange(settingsLeftPopover_, false);
+    if (windowOpen_ || popoverShown_ || isHandingOverToPopover_ || isOpeningWindow_) {
+        return;
     }
+    if (backToPopover) {
+        // Shown once Settings has gone, as after the window's close; the game waits for it.
+        setHandingOver(true);
+        handOverToPopover();
+        return;
+    }
+    setDockIcon(false);
+}
+
+bool SurfaceCoordinator::claimLeaveNotice(std::uint64_t table) {
+    if (leaveTold_ == table) {
+        return false;
+    }
+    leaveTold_ = table;
+    return true;
 }
 
 void SurfaceCoordinator::requestLeave() {
@@ -188,13 +207,7 @@ void SurfaceCoordinator::onboardingDidClose() {
     }
     setOnboardingOpen(false);
     if (isHandingOverToPopover_) {
-        if (host_) {
-            host_->afterCurrentEvent([self = QPointer<SurfaceCoordinator>(this)] {
-                if (self) {
-                    self->showPopoverAfterHandover();
-                }
-            });
-        }
+        handOverToPopover();
     } else if (!windowOpen_ && !popoverShown_ && !isOpeningWindow_) {
         setDockIcon(false);
     }
@@ -234,17 +247,21 @@ void SurfaceCoordinator::windowDidClose() {
     setWindowMinimized(false);
     if (isHandingOverToPopover_) {
         update();
-        if (host_) {
-            host_->afterCurrentEvent([self = QPointer<SurfaceCoordinator>(this)] {
-                if (self) {
-                    self->showPopoverAfterHandover();
-                }
-            });
-        }
+        handOverToPopover();
         return;
     }
     setDockIcon(false);
     update();
+}
+
+void SurfaceCoordinator::handOverToPopover() {
+    if (host_) {
+        host_->afterCurrentEvent([self = QPointer<SurfaceCoordinator>(this)] {
+            if (self) {
+                self->showPopoverAfterHandover();
+            }
+        });
+    }
 }
 
 void SurfaceCoordinator::showPopoverAfterHandover() {

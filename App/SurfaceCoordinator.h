@@ -6,7 +6,9 @@
 
 #include <QObject>
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 class GameController;
 
@@ -59,9 +61,15 @@ class SurfaceCoordinator final : public QObject {
     void expandToWindow();
     void collapseToPopover();
     // `open` opens the Settings window; it runs after the current event even if the coordinator is gone.
+    // Settings that closed the popover hand the table back to it when they close: with the tray out of
+    // the keyboard's reach, nothing else would bring a keyboard player back to their table.
     void openSettings(TableSurface from, std::function<void()> open);
     void settingsDidClose();
     void requestLeave();
+    // A table left before its end is told to the reader once, by whichever of the surfaces' screens
+    // claims it first, whether its surface is up or was put away (Settings opened over the popover):
+    // true for the first claim of `table`, a table generation.
+    bool claimLeaveNotice(std::uint64_t table);
     void finishOnboarding(LaunchSurface openIn);
 
     // Surface events reported by the host.
@@ -92,6 +100,7 @@ class SurfaceCoordinator final : public QObject {
 
   private:
     void showPopoverAfterHandover();
+    void handOverToPopover();
     void askForWindow();
     void focusOrOpenWindow();
     bool popoverIsUp() const;
@@ -115,6 +124,10 @@ class SurfaceCoordinator final : public QObject {
     bool isOpeningWindow_ = false;
     bool isOnboardingOpen_ = false;
     bool isSettingsOpen_ = false;
+    // The open Settings closed the popover, which comes back when they close.
+    bool settingsLeftPopover_ = false;
+    // The last table whose early end was told.
+    std::optional<std::uint64_t> leaveTold_;
     GameController& controller_;
     SurfaceHost* host_ = nullptr;
     LaunchSurface iconOpens_ = LaunchSurface::menuBar;

@@ -70,6 +70,13 @@ void TableSpeaker::arrived(std::uint64_t table, const PlayerView& shown, bool ca
     }
 }
 
+void TableSpeaker::joined(std::uint64_t table, const PlayerView& now) {
+    told_ = now;
+    if (now.holeCards.size() == 2) {
+        cardsTold_ = handOf(table, now);
+    }
+}
+
 void TableSpeaker::away() {
     away_ = true;
     turnTold_ = false;

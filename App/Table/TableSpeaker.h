@@ -53,6 +53,9 @@ class TableSpeaker {
     // cards among it when they rest already; they are not said again, nor, on a screen that has said
     // nothing yet, what came before.
     void arrived(std::uint64_t table, const PokerEngine::PlayerView& shown, bool cardsComing);
+    // The screen was made for a table under way (moved from the other surface, where the reader heard
+    // its past): it tells the table from `now` on, the player's cards with its standing, not again.
+    void joined(std::uint64_t table, const PokerEngine::PlayerView& now);
     // The player turned away from the table (its window went to the background, or it was put away):
     // nothing of the turn is said until they come back, and then the open turn is said again.
     void away();

@@ -35,7 +35,7 @@ const TableTheme& PopoverRoot::theme() const {
 
 void PopoverRoot::showContent() {
     showsTable_ = environment_.controller && environment_.controller->hasTable();
-    QWidget* next = RootContent::make(environment_, TableSurface::popover, theme_->theme());
+    QWidget* next = RootContent::make(environment_, TableSurface::popover, theme_->theme(), {}, !content_);
     stack_->addWidget(next);
     stack_->setCurrentWidget(next);
     if (content_) {

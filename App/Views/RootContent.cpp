@@ -10,9 +10,12 @@
 namespace RootContent {
 
 QWidget* make(const AppEnvironment& environment, TableSurface surface, const TableTheme& theme,
-              std::function<void()> openGuide) {
+              std::function<void()> openGuide, bool rootIsNew) {
     if (environment.controller && environment.controller->hasTable()) {
         auto* screen = new TableScreen(environment, surface, std::move(openGuide));
+        if (rootIsNew) {
+            screen->joinTableUnderWay();
+        }
         setTheme(screen, theme);
         return screen;
     }

@@ -12,8 +12,10 @@ struct TableTheme;
 // Screens still to be built show a placeholder that says so and keeps the game playable.
 namespace RootContent {
 // `openGuide`: how the table screen opens the guide; without it the guide covers the table.
+// `rootIsNew`: the root is being built, so a table the controller has is under way, its past heard on
+// the other surface; else the content changes because a table started or ended.
 QWidget* make(const AppEnvironment& environment, TableSurface surface, const TableTheme& theme,
-              std::function<void()> openGuide = {});
+              std::function<void()> openGuide = {}, bool rootIsNew = false);
 // Hands a new theme to a screen made by make().
 void setTheme(QWidget* content, const TableTheme& theme);
 // Gives the keys to the control a screen made by make() starts with: the table, its message's button

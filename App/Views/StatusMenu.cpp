@@ -112,10 +112,12 @@ StatusMenu::StatusMenu(const std::vector<StatusMenuItem>& items,
     }
 }
 
-void StatusMenu::open(QPoint at) {
+void StatusMenu::open(QPoint at, bool holdFirstItem) {
     popup(at);
     // Held once shown: Qt tells the reader of the item the menu holds only while the menu shows.
-    setActiveAction(actions().value(0));
+    if (holdFirstItem) {
+        setActiveAction(actions().value(0));
+    }
 }
 
 QString StatusMenu::spokenName(const QAction* action) {

@@ -10,7 +10,7 @@
 // The tray icon's menu, as a reader hears it too. Qt keeps a popup out of the reader's view of the
 // program, so a menu that opens with nothing held says nothing until an arrow key moves onto an item;
 // and Qt names an item by its title alone, without the shortcut the menu shows beside it. This menu
-// opens with its first item held, and names each item with its shortcut.
+// can open with its first item held, and names each item with its shortcut.
 class StatusMenu final : public QMenu {
     Q_OBJECT
 
@@ -18,8 +18,9 @@ class StatusMenu final : public QMenu {
     // `choose` runs the command of the item the player chose.
     StatusMenu(const std::vector<StatusMenuItem>& items, std::function<void(StatusMenuCommand)> choose);
 
-    // Shows the menu at `at`, its first item held.
-    void open(QPoint at);
+    // Shows the menu at `at`; with `holdFirstItem`, its first item held (see statusMenuHoldsFirstItem),
+    // else with nothing held, as menus open here for a click: Down then takes the first item.
+    void open(QPoint at, bool holdFirstItem);
 
     // The words an item of this menu is read with; none for an action of any other menu.
     static QString spokenName(const QAction* action);

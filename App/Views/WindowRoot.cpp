@@ -218,8 +218,8 @@ QWidget* WindowRoot::makeSidebar() {
 
 void WindowRoot::showContent() {
     showsTable_ = environment_.controller && environment_.controller->hasTable();
-    QWidget* next =
-        RootContent::make(environment_, TableSurface::window, theme_->theme(), [this] { openGuide(); });
+    QWidget* next = RootContent::make(
+        environment_, TableSurface::window, theme_->theme(), [this] { openGuide(); }, !content_);
     if (content_) {
         content_->hide();
         content_->deleteLater();

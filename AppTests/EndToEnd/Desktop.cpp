@@ -494,7 +494,7 @@ std::unique_ptr<GameProcess> DesktopTest::startGameInTheWindow(bool hotkey) cons
 
 ::testing::AssertionResult DesktopTest::openWindowFromTheMenu(GameProcess& game) const {
     const int before = game.lineCount();
-    if (auto chosen = chooseFromTheMenu(game, {"Return"}); !chosen) {
+    if (auto chosen = chooseFromTheMenu(game, {"Down", "Return"}); !chosen) {
         return chosen;
     }
     if (game.waitForLine("openWindow", 20000, before) && waitForWindows(windowSize).size() == 1) {

@@ -1690,4 +1690,87 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsTheTrayMenusFirstItemAsItOpensAndEachItemW
     EXPECT_TRUE(named.contains(QStringLiteral("Chipwhistle"))) << printed.toStdString();
 }
 
+// With the popover up, right-clicks the game's icon in the tray and holds the menu open for three
+// seconds, hearing what the game tells a reader meanwhile: an "E" line for each focus, window activation
+// or change of the active or focused state, with its time, event, role, name and detail. An "X" line
+// marks Escape, which closes the menu.
+const std::string menuOverThePopoverReader = findTheGame + R"py(
+start = time.time()
+def heard(event):
+    try: role, name = event.source.getRoleName(), event.source.name or ""
+    except Exception: role, name = "", ""
+    print("E\t%.3f\t%s\t%s\t%s\t%d" % (time.time() - start, event.type, role, said(name), event.detail1))
+    sys.stdout.flush()
+for kind in ("window:activate", "window:deactivate", "focus:", "object:state-changed:active",
+             "object:state-changed:focused"):
+    pyatspi.Registry.registerEventListener(heard, kind)
+def windows():
+    return subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True, text=True).stdout.split("\n")
+def icon():
+    for row in windows():
+        found = re.search(r'\("chipwhistle" "[^"]*"\)\s+(\d+)x(\d+)\S*\s+\+(-?\d+)\+(-?\d+)', row)
+        if found and row.startswith("           ") and int(found.group(1)) <= 64:
+            return [int(value) for value in found.groups()]
+    return None
+def step(stage=[0], spot=[None], deadline=[time.time() + 90]):
+    if stage[0] == 0:
+        spot[0] = icon()
+        popover = any('"chipwhistle"' in row and "420x560" in row for row in windows())
+        if spot[0] and popover:
+            stage[0], deadline[0] = 1, time.time() + 2
+        elif time.time() > deadline[0]:
+            print("no popover or icon")
+            pyatspi.Registry.stop()
+        return True
+    if stage[0] == 1 and time.time() > deadline[0]:
+        x, y = spot[0][2] + spot[0][0] // 2, spot[0][3] + spot[0][1] // 2
+        print("M\t%.3f" % (time.time() - start))
+        subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "3"])
+        stage[0], deadline[0] = 2, time.time() + 3
+    elif stage[0] == 2 and time.time() > deadline[0]:
+        print("X\t%.3f" % (time.time() - start))
+        subprocess.run(["xdotool", "key", "Escape"])
+        stage[0], deadline[0] = 3, time.time() + 1
+    elif stage[0] == 3 and time.time() > deadline[0]:
+        pyatspi.Registry.stop()
+    return True
+from gi.repository import GLib
+GLib.timeout_add(100, step)
+pyatspi.Registry.start()
+)py";
+
+// The tray's menu opened over the popover keeps the reader on it while it is open: once its first item
+// has the reader, nothing of the game turns to the popover's window (which a reader announces as the
+// frame it moved to, leaving the menu) until the menu closes.
+TEST_F(ScreenReaderEndToEnd, TheTrayMenuOpenedOverThePopoverKeepsTheReaderWhileItIsOpen) {
+    writeProfile(home.path(), true);
+    QString why = whyNoReader();
+    if (!why.isEmpty())
+        GTEST_SKIP() << why.toStdString();
+    const std::optional<QString> printed =
+        runBesideTheGame(*desktop, home.path(), menuOverThePopoverReader, {}, why);
+    ASSERT_TRUE(printed) << why.toStdString();
+    const QList<QStringList> clicked = linesOf(*printed, QStringLiteral("M"));
+    const QList<QStringList> closed = linesOf(*printed, QStringLiteral("X"));
+    ASSERT_TRUE(!clicked.isEmpty() && !closed.isEmpty()) << printed->toStdString();
+    const double closedAt = closed[0].value(0).toDouble();
+    bool onTheMenu = false;
+    for (const QStringList& event : linesOf(*printed, QStringLiteral("E"))) {
+        const double at = event.value(0).toDouble();
+        if (at < clicked[0].value(0).toDouble() || at >= closedAt)
+            continue;
+        const bool focusedItem = event.value(1).startsWith("object:state-changed:focused") &&
+                                 event.value(2) == "menu item" && event.value(4) == "1";
+        onTheMenu = onTheMenu || (focusedItem && event.value(3).startsWith("Open Window"));
+        if (!onTheMenu)
+            continue;
+        const bool toTheFrame = event.value(2) == "frame" &&
+                                (event.value(1).startsWith("window:activate") || event.value(4) == "1");
+        EXPECT_FALSE(toTheFrame) << "the reader was taken off the menu: " << event.join(' ').toStdString()
+                                 << "\n"
+                                 << printed->toStdString();
+    }
+    EXPECT_TRUE(onTheMenu) << "the menu's first item never reached the reader:\n" << printed->toStdString();
+}
+
 } // namespace

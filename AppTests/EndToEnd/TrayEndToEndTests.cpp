@@ -114,7 +114,7 @@ TEST_F(TrayTest, TheShortcutRecorderTakesEveryCombinationWhileItWaits) {
     const char* controlAltJ = R"("key":"J","keyCode":38,"option":true,"shift":false)";
 
     // Settings opens from our icon before the other program's icon joins the tray and moves it.
-    ASSERT_TRUE(chooseFromTheMenu(*game, {"Down", "Return"}));
+    ASSERT_TRUE(chooseFromTheMenu(*game, {"Down", "Down", "Return"}));
     ASSERT_TRUE(waitUntil([&] { return desktop->windowTree().contains("\"Chipwhistle Settings\""); }));
     QTemporaryDir otherHome;
     writeProfile(otherHome.path(), true, true);
@@ -191,9 +191,22 @@ TEST_F(TrayTest, QuitEndsTheGameWithSuccess) {
     EXPECT_EQ(game->waitForExit(20000), 0);
 }
 
+// Settings opened from the popover by keys close it, and closed, bring it back with the keys, which
+// no window manager is here to do: Ctrl+Q then reaches it.
 TEST_F(TrayTest, ControlQInThePopoverQuits) {
     auto game = startGame();
     ASSERT_TRUE(game->waitForLine("showPopover"));
+    QThread::msleep(500);
+    const int opening = game->lineCount();
+    desktop->xdotool({"key", "ctrl+comma"});
+    ASSERT_TRUE(game->waitForLine("closePopover (Settings)", 20000, opening));
+    ASSERT_TRUE(waitUntil([&] { return desktop->windowTree().contains("\"Chipwhistle Settings\""); }));
+    QThread::msleep(700);
+    const int closing = game->lineCount();
+    desktop->xdotool({"key", "ctrl+w"});
+    ASSERT_TRUE(game->waitForLine("showPopover", 20000, closing))
+        << game->lines().mid(closing).join('\n').toStdString();
+    EXPECT_TRUE(waitUntil([&] { return !desktop->windowTree().contains("\"Chipwhistle Settings\""); }));
     QThread::msleep(500);
     desktop->xdotool({"key", "ctrl+q"});
     EXPECT_EQ(game->waitForExit(20000), 0);

@@ -100,26 +100,34 @@ TEST(StatusMenu, OffersTheSurfaceALeftClickDoesNotOpen) {
               (StatusMenuItem{StatusMenuCommand::showPopover, "Show Popover", ""}));
 }
 
-// Readers hear nothing of a menu that opens with nothing held, and Qt reads an item by its title alone.
-TEST(StatusMenu, OpensOnItsFirstItemAndReadsEachItemWithItsShortcut) {
-    std::optional<StatusMenuCommand> chosen;
-    StatusMenu menu(statusMenuItems(LaunchSurface::menuBar),
-                    [&](StatusMenuCommand command) { chosen = command; });
-    menu.open({100, 100});
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
-    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&menu);
-    ASSERT_NE(reader, nullptr);
-    ASSERT_EQ(reader->childCount(), 4);
-    const QStringList read{"Open Window", "Settings…, Ctrl+Comma", "", "Quit Chipwhistle, Ctrl+Q"};
-    for (int item = 0; item < 4; ++item) {
-        EXPECT_EQ(reader->child(item)->text(QAccessible::Name), read[item]) << item;
-        EXPECT_EQ(reader->child(item)->state().focused, item == 0) << item;
+// Readers hear nothing of a menu that opens with nothing held, and Qt reads an item by its title alone;
+// a clicking player gets the menu as menus open here, where Down then takes the first item.
+TEST(StatusMenu, OpensOnItsFirstItemWhenAskedAndReadsEachItemWithItsShortcut) {
+    for (const bool held : {true, false}) {
+        SCOPED_TRACE(held ? "held" : "nothing held");
+        std::optional<StatusMenuCommand> chosen;
+        StatusMenu menu(statusMenuItems(LaunchSurface::menuBar),
+                        [&](StatusMenuCommand command) { chosen = command; });
+        menu.open({100, 100}, held);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&menu);
+        ASSERT_NE(reader, nullptr);
+        ASSERT_EQ(reader->childCount(), 4);
+        const QStringList read{"Open Window", "Settings…, Ctrl+Comma", "", "Quit Chipwhistle, Ctrl+Q"};
+        for (int item = 0; item < 4; ++item) {
+            EXPECT_EQ(reader->child(item)->text(QAccessible::Name), read[item]) << item;
+            EXPECT_EQ(reader->child(item)->state().focused, held && item == 0) << item;
+        }
+        QTest::keyClick(&menu, Qt::Key_Down);
+        EXPECT_TRUE(reader->child(held ? 1 : 0)->state().focused);
+        QTest::keyClick(&menu, Qt::Key_Return);
+        EXPECT_EQ(chosen, held ? StatusMenuCommand::settings : StatusMenuCommand::openWindow);
+        EXPECT_FALSE(menu.isVisible());
     }
-    QTest::keyClick(&menu, Qt::Key_Down);
-    EXPECT_TRUE(reader->child(1)->state().focused);
-    QTest::keyClick(&menu, Qt::Key_Return);
-    EXPECT_EQ(chosen, StatusMenuCommand::settings);
-    EXPECT_FALSE(menu.isVisible());
+    // Held for a reader, or for a menu the keys opened; a click with no reader opens it with nothing held.
+    EXPECT_TRUE(statusMenuHoldsFirstItem(true, true));
+    EXPECT_TRUE(statusMenuHoldsFirstItem(false, false));
+    EXPECT_FALSE(statusMenuHoldsFirstItem(false, true));
 }
 
 } // namespace

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -209,7 +211,7 @@ TEST_F(CoordinatorTest, SettingsKeepAnExistingTaskBarEntryAndTakeItAwayWhenClose
     EXPECT_FALSE(coordinator.showsDockIcon());
 }
 
-TEST_F(CoordinatorTest, SettingsFromThePopoverCloseItAndNeverAddATaskBarEntry) {
+TEST_F(CoordinatorTest, SettingsFromThePopoverCloseItAndBringItBackWhenClosedNeverAddingATaskBarEntry) {
     coordinator.statusItemClicked();
     int opened = 0;
     coordinator.openSettings(TableSurface::popover, [&] { ++opened; });
@@ -219,7 +221,34 @@ TEST_F(CoordinatorTest, SettingsFromThePopoverCloseItAndNeverAddATaskBarEntry) {
     host.runPosted();
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(host.calls.last(), "activate");
+    EXPECT_TRUE(pausedHidden());
+    // Closed, Settings hand the table back to the popover once they have gone; the game waits for it.
+    coordinator.settingsDidClose();
+    EXPECT_FALSE(host.popoverUp);
+    EXPECT_TRUE(pausedHidden());
+    host.runPosted();
+    EXPECT_TRUE(host.popoverUp);
+    EXPECT_FALSE(coordinator.isHandingOverToPopover());
+    EXPECT_FALSE(pausedHidden());
     EXPECT_TRUE(host.policies.empty());
+
+    // Nothing comes back where Settings closed no popover, or where the table went to the window meanwhile.
+    const std::tuple<const char*, std::function<void()>, std::function<void()>> rows[] = {
+        {"opened with the popover away", [&] { host.closePopover("toggle"); }, [] {}},
+        {"the window opened meanwhile", [] {}, [&] { coordinator.expandToWindow(); }},
+    };
+    for (const auto& [row, beforeOpening, whileOpen] : rows) {
+        host.showPopover();
+        beforeOpening();
+        coordinator.openSettings(TableSurface::popover, [] {});
+        whileOpen();
+        host.runPosted();
+        host.calls.clear();
+        coordinator.settingsDidClose();
+        host.runPosted();
+        EXPECT_FALSE(host.calls.contains("showPopover")) << row;
+        EXPECT_FALSE(host.popoverUp) << row;
+    }
 }
 
 TEST_F(CoordinatorTest, SettingsFromTheWindowLeaveThePopoverAloneAndOpenEvenWhenTheCoordinatorIsGone) {

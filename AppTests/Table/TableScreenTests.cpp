@@ -105,19 +105,31 @@ TEST(TableScreen, TellsTheReaderEveryHandAndEveryTurnOfASeriesStartedBeforeTheSc
     table.screen->hide();
     controller.pause(PauseReason::hidden);
     table.game.scheduler.advance(std::chrono::seconds(1));
-    table.screen->show();
+    table.activate();
     controller.resume(PauseReason::hidden);
     table.game.scheduler.runDue();
     EXPECT_TRUE(table.announcer.spoken().back().startsWith("Your turn. "));
     // Moved to the other surface on the turn: the new screen's table is read as it stands as it takes the
-    // keys, and only the turn is said, not the hand's start or the player's cards again.
+    // keys, and only the turn is said, not the hand's start or the player's cards again; said once its
+    // window has the keys and its focus is in, not as it shows, where a reader cuts it off for the focus.
     const qsizetype moved = table.announcer.spoken().size();
-    table.makeScreen();
+    table.makeScreen(TableSurface::window);
+    table.screen->joinTableUnderWay();
+    table.screen->show();
+    table.game.scheduler.runDue();
+    EXPECT_FALSE(table.announcer.spoken().mid(moved).join(' ').contains("Your turn"))
+        << table.announcer.spoken().mid(moved).join('\n').toStdString();
+    std::optional<bool> keysIn;
+    QObject::connect(&table.announcer, &Announcer::announced, table.screen.get(), [&](const QString& words) {
+        if (words.startsWith("Your turn"))
+            keysIn = table.screen->isActiveWindow() && table.screen->hasFocus();
+    });
     table.activate();
     table.game.scheduler.runDue();
     EXPECT_EQ(table.announcer.spoken().mid(moved).join(' ').toStdString(),
               table.announcer.spoken().back().toStdString());
     EXPECT_TRUE(table.announcer.spoken().back().startsWith("Your turn. "));
+    EXPECT_EQ(keysIn, true);
     EXPECT_TRUE(table.screen->property(StyleAccessibility::askedDescriptionProperty)
                     .toString()
                     .startsWith("Your cards: "));
@@ -157,38 +169,86 @@ TEST(TableScreen, TellsTheReaderEveryHandAndEveryTurnOfASeriesStartedBeforeTheSc
 TEST(TableScreen, LeavingBeforeTheEndTellsTheReaderWhatThePlayerTookAway) {
     // A cash table left mid-hand, where what the player put in stays in the pot; a Quick Hand left
     // between hands, its stack carried from hand to hand against the chips it started with; and left on
-    // the player's turn, after which nothing of that turn is said.
+    // the player's turn, after which nothing of that turn is said. Said once, from either surface: the
+    // other surface's screen, shown earlier and put away with its surface, goes quietly; and said though
+    // Settings opened over the popover closed it before the bankroll was reset.
     enum class Leave { directly, byTheQuestion, byResettingTheBankroll };
+    struct Path {
+        const char* name;
+        GameSetup setup;
+        bool betweenHands;
+        std::int64_t broughtIn;
+        Leave how;
+        TableSurface on;
+        bool otherShownEarlier;
+        bool settingsOverIt;
+    };
+    const auto cash = GameSetup::cashTable(CashTableSetup{
+        CashStakes::low, 80, TableDifficulty::easy, BotSeating::opponents(2, TableDifficulty::easy, 5), 5});
     const auto quickHand = GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 5, 3));
-    const std::vector<std::tuple<GameSetup, bool, std::int64_t, Leave>> rows{
-        {GameSetup::cashTable(CashTableSetup{CashStakes::low, 80, TableDifficulty::easy,
-                                             BotSeating::opponents(2, TableDifficulty::easy, 5), 5}),
-         false, 800, Leave::directly},
-        {quickHand, true, 2000, Leave::directly},
-        {quickHand, false, 2000, Leave::byTheQuestion},
-        {quickHand, false, 2000, Leave::byResettingTheBankroll}};
-    for (const auto& [setup, betweenHands, broughtIn, how] : rows) {
-        SCOPED_TRACE(static_cast<int>(how));
-        TableScreenHarness table;
+    constexpr auto popover = TableSurface::popover;
+    constexpr auto window = TableSurface::window;
+    const std::vector<Path> paths{
+        {"a cash table, from the popover", cash, false, 800, Leave::directly, popover, true, false},
+        {"between hands, from the window", quickHand, true, 2000, Leave::directly, window, false, false},
+        {"by the question in the popover", quickHand, false, 2000, Leave::byTheQuestion, popover, false,
+         false},
+        {"by the question in the window", quickHand, false, 2000, Leave::byTheQuestion, window, true, false},
+        {"reset over the window", quickHand, false, 2000, Leave::byResettingTheBankroll, window, false,
+         false},
+        {"reset over the window, the popover opened earlier", quickHand, false, 2000,
+         Leave::byResettingTheBankroll, window, true, false},
+        {"reset from Settings opened over the popover", quickHand, false, 2000, Leave::byResettingTheBankroll,
+         popover, false, true},
+        {"reset from Settings opened over the popover, the window opened earlier", quickHand, false, 2000,
+         Leave::byResettingTheBankroll, popover, true, true}};
+    for (const Path& path : paths) {
+        SCOPED_TRACE(path.name);
+        TableScreenHarness table(path.on);
         SurfaceCoordinator surfaces{table.game.controller};
         table.environment.surfaces = &surfaces;
-        table.makeScreen();
-        table.activate();
+        table.makeScreen(path.on);
         auto& controller = table.game.controller;
-        controller.start(setup);
+        controller.start(path.setup);
+        QWidget otherSurface;
+        std::unique_ptr<TableScreen> other;
+        if (path.otherShownEarlier) {
+            other = std::make_unique<TableScreen>(
+                table.environment, path.on == popover ? window : popover, std::function<void()>{},
+                TableScreen::Services{&table.game.scheduler, &table.sounds, &table.announcer,
+                                      [&table] { return table.game.base + table.game.scheduler.now(); }},
+                &otherSurface);
+            otherSurface.show();
+            otherSurface.hide();
+        }
+        // The roots put the screens away for the lobby as the table ends; the bankroll is the table's
+        // last, before a reset.
+        std::optional<std::int64_t> bankroll;
+        QObject::connect(&controller, &GameController::stateChanged, &otherSurface, [&] {
+            if (!controller.hasTable() && !bankroll) {
+                bankroll = table.appState.profile().bankroll;
+                table.screen->hide();
+            }
+        });
+        table.activate();
         table.game.scheduler.advance(std::chrono::seconds(2));
-        for (int hands = 0; betweenHands && !controller.isShowingResult();)
+        for (int hands = 0; path.betweenHands && !controller.isShowingResult();)
             ASSERT_TRUE(table.game.stepOnce(checkOrCall, hands));
-        for (int step = 0; how != Leave::directly && step < 2000 && !table.canAct(); ++step)
+        for (int step = 0; path.how != Leave::directly && step < 2000 && !table.canAct(); ++step)
             table.game.scheduler.advance(std::chrono::milliseconds(50));
-        ASSERT_TRUE(how == Leave::directly || table.canAct());
+        ASSERT_TRUE(path.how == Leave::directly || table.canAct());
         const auto view = controller.view();
         ASSERT_TRUE(view && view->seatIndex);
         const std::int64_t behind = view->seats[static_cast<std::size_t>(*view->seatIndex)].stack;
         const qsizetype before = table.announcer.spoken().size();
-        if (how == Leave::directly) {
+        if (path.how == Leave::directly) {
             controller.leaveTable();
-        } else if (how == Leave::byResettingTheBankroll) {
+        } else if (path.how == Leave::byResettingTheBankroll) {
+            surfaces.setSettingsOpen(true);
+            if (path.settingsOverIt) {
+                // Settings opened from the popover close it, and its screen with it.
+                table.screen->hide();
+            }
             SettingsRules::resetBankroll(table.appState, controller);
         } else {
             surfaces.setConfirmingLeave(true);
@@ -197,12 +257,12 @@ TEST(TableScreen, LeavingBeforeTheEndTellsTheReaderWhatThePlayerTookAway) {
             table.type(Qt::Key_Return);
             ASSERT_FALSE(controller.hasTable());
         }
-        // The root puts the screen away for the lobby.
-        table.screen->hide();
+        ASSERT_TRUE(bankroll);
         const QStringList said = table.announcer.spoken().mid(before);
         EXPECT_FALSE(said.join(' ').contains("Your turn")) << said.join('\n').toStdString();
-        EXPECT_EQ(said.back(),
-                  TableOverModel::leftTable(behind, broughtIn, table.appState.profile().bankroll));
+        ASSERT_EQ(said.filter("You left the table").size(), 1) << said.join('\n').toStdString();
+        EXPECT_EQ(said.filter("You left the table").front(),
+                  TableOverModel::leftTable(behind, path.broughtIn, *bankroll));
     }
 }
 
@@ -1121,5 +1181,7 @@ TEST(TableScreen, KeepPlayingTellsTheTurnAgainAndTheTableTakesTheKeysBackQuietly
     QApplication::setActiveWindow(&other);
     other.hide();
     QApplication::setActiveWindow(table.screen.get());
+    // Told once the focus is back in the table's window.
+    table.game.scheduler.runDue();
     EXPECT_EQ(prompts(table), told + 3) << table.announcer.spoken().join('\n').toStdString();
 }

@@ -198,6 +198,9 @@ Step speak(const PlayerView& view, bool cardsComing = false, bool resultWaits = 
 Step arrive(const PlayerView& view) {
     return [=](TableSpeaker& speaker, QStringList&) { speaker.arrived(1, view, false); };
 }
+Step join(const PlayerView& view) {
+    return [=](TableSpeaker& speaker, QStringList&) { speaker.joined(1, view); };
+}
 Step call(void (TableSpeaker::*what)()) {
     return [=](TableSpeaker& speaker, QStringList&) { (speaker.*what)(); };
 }
@@ -250,6 +253,10 @@ TEST(TableSpeech, TheSpeakerSaysEachHandInOrderAndEachThingOnce) {
         {"a screen made for a hand dealt a while ago tells it from where it stands",
          {arrive(dealt({})), change(dealt({})), speak(dealt({}))},
          {""},
+         true},
+        {"a table moved before anyone acted, its cards still coming on the new screen: no start, no cards",
+         {join(dealt({})), speak(dealt({}), true), change(dealt({})), speak(dealt({}))},
+         {"", ""},
          true},
         {"a hand dealt on before the last one's cards rested: those cards, its moves, then the new hand",
          {change(foldedTo), change(dealt({}, false, 2)), speak(dealt({}, false, 2), true)},

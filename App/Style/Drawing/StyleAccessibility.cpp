@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QWidget>
 
 namespace {
@@ -26,6 +27,11 @@ class StyledAccessible : public QAccessibleWidget {
             state.invisible = true;
         if (widget()->property(StyleAccessibility::modalProperty).toBool())
             state.modal = true;
+        // A window whose keys an open menu holds (the tray's, over the popover) is not the reader's active
+        // one until the menu closes: Qt tells the reader of the window as its keys move to the menu, and a
+        // window still called active then takes the reader off the menu.
+        if (widget()->isWindow() && QApplication::activePopupWidget())
+            state.active = false;
         if (widget()->property(StyleAccessibility::placeProperty).toBool()) {
             state.focusable = true;
             state.focused = true;

@@ -185,6 +185,7 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
 
 TableScreen::~TableScreen() {
     appearing_.cancel();
+    comingBack_.cancel();
     // A screen gone with its guide open takes the guide's pause with it.
     if (guideOpen_) {
         environment_.controller->resume(PauseReason::guide);
@@ -313,7 +314,13 @@ void TableScreen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     windowKeys_->follow();
     appearing_.cancel();
-    speaker_.back();
+    // In a window still to get the keys (the table moved to the other surface), the turn waits for
+    // them: told first, it would be cut off by the reader as the focus comes in.
+    if (isActiveWindow()) {
+        speaker_.back();
+    } else {
+        speaker_.away();
+    }
     if (!event->spontaneous()) {
         // The table about to take the keys is read as it stands, the player's cards among it when they rest.
         const auto& shown = presenter_->shown();
@@ -340,12 +347,6 @@ void TableScreen::hideEvent(QHideEvent* event) {
     }
     // Shown again, an open turn is told again.
     speaker_.away();
-    // Put away because the player left a game before its end: the reader hears what they took with them.
-    if (leaving_ && !environment_.controller->hasTable() && environment_.appState) {
-        announcer_->announce(TableOverModel::leftTable(leaving_->takenBack, leaving_->broughtIn,
-                                                       environment_.appState->profile().bankroll));
-        leaving_.reset();
-    }
     QWidget::hideEvent(event);
 }
 
@@ -374,12 +375,20 @@ void TableScreen::viewChanged() {
     if (next) {
         tell(*next);
         leaving_ = leavingNow(*next);
+    } else {
+        tellLeaving();
     }
     refresh();
     if (next && game->tableGeneration() != generation_) {
         generation_ = game->tableGeneration();
         // A new game is played from the table, wherever the press that started it was made.
         takeKeys();
+    }
+}
+
+void TableScreen::joinTableUnderWay() {
+    if (const auto now = environment_.controller->view()) {
+        speaker_.joined(environment_.controller->tableGeneration(), *now);
     }
 }
 
@@ -441,6 +450,21 @@ std::optional<TableScreen::Leaving> TableScreen::leavingNow(const PlayerView& vi
         }
     }
     return std::nullopt;
+}
+
+void TableScreen::tellLeaving() {
+    const auto leaving = std::exchange(leaving_, std::nullopt);
+    if (!leaving || environment_.controller->hasTable() || !environment_.appState) {
+        return;
+    }
+    // Told as the table ends, not as its screen is put away: Settings opened over the popover have put
+    // it away already, and the window may never have shown the table. Every screen of the game sees
+    // the end; the first to claim it speaks.
+    if (environment_.surfaces && !environment_.surfaces->claimLeaveNotice(generation_)) {
+        return;
+    }
+    announcer_->announce(TableOverModel::leftTable(leaving->takenBack, leaving->broughtIn,
+                                                   environment_.appState->profile().bankroll));
 }
 
 TableText TableScreen::tableText() const {

@@ -106,6 +106,8 @@ class TableScreen : public QWidget {
     bool handle(const TableKeyPress& press);
     // Gives the keys to the table, or to the row under it that takes them.
     void takeKeys();
+    // Made for a table under way on the other surface: the reader heard its past there.
+    void joinTableUnderWay();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -160,6 +162,8 @@ class TableScreen : public QWidget {
         std::int64_t broughtIn = 0;
     };
     std::optional<Leaving> leavingNow(const PokerEngine::PlayerView& view) const;
+    // The game was left before its end: the reader hears what the player took with them.
+    void tellLeaving();
     void carryOut(const TableKeyCommand& command);
     // Puts up a message in the row under the table (a new one each time its words change).
     void putMessage(const QString& title, const std::optional<QString>& detail, const QString& button,
@@ -230,6 +234,8 @@ class TableScreen : public QWidget {
     // When a Return or Space last moved the game on (the narration, the next deal), on the rows' clock.
     double advancedAt_ = -1e9;
     ScheduledWork appearing_;
+    // The window got the keys back: the turn is told again once its focus is in.
+    ScheduledWork comingBack_;
     std::optional<Leaving> leaving_;
     // The table the screen last showed, to tell a new game.
     std::uint64_t generation_ = 0;

@@ -37,9 +37,14 @@ void TableScreen::changeEvent(QEvent* event) {
     // The player coming back to the table (from Settings, another program) while it waits for them hears
     // their turn again.
     if (event->type() == QEvent::ActivationChange && isVisible()) {
+        comingBack_.cancel();
         if (isActiveWindow()) {
-            speaker_.back();
-            speakTurn();
+            // Once the focus has come in with the keys: a reader cuts off what it was told before the
+            // focus moved, to read where it landed.
+            comingBack_ = services_.scheduler->post([this] {
+                speaker_.back();
+                speakTurn();
+            });
         } else {
             speaker_.away();
         }
