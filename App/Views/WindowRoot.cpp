@@ -267,8 +267,7 @@ void WindowRoot::refreshChrome() {
     // Once the game is over pausing holds nothing and leaving gives nothing up: no Tab stop, and read as
     // unavailable.
     pause_->setEnabled(!environment_.controller ||
-                       TopBarText::pauseAvailable(environment_.controller->tableOver().has_value(),
-                                                  environment_.controller->isShowingResult()));
+                       TopBarText::pauseAvailable(environment_.controller->tableOver().has_value()));
     const QString leave = TopBarText::leaveTitle(mode);
     applyControl(leave_, {leave, "rectangle.portrait.and.arrow.right", leave}, icons_, ink);
     leave_->setEnabled(!environment_.controller ||

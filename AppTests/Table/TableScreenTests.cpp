@@ -42,6 +42,21 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
+// The popover bar's button a reader knows by `name` is greyed, and a click on it where a player would
+// click does nothing.
+void clickUnavailableBarButton(const TableScreenHarness& table, const QString& name) {
+    StyledIconButton* found = nullptr;
+    for (auto* button : table.screen->topBar()->findChildren<StyledIconButton*>())
+        found = button->accessibleName() == name ? button : found;
+    ASSERT_TRUE(found) << name.toStdString();
+    EXPECT_FALSE(found->isEnabled()) << name.toStdString();
+    QTest::mouseClick(found, Qt::LeftButton, {}, found->rect().center());
+}
+
+} // namespace
+
 TEST(TableScreen, PlaysAQuickHandSeriesByKeys) {
     TableScreenHarness table;
     table.activate();
@@ -49,7 +64,17 @@ TEST(TableScreen, PlaysAQuickHandSeriesByKeys) {
     controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 2024, 3)));
     table.game.scheduler.advance(std::chrono::seconds(2));
     ASSERT_TRUE(table.screen->presenter().shown());
-    const int keys = table.playByKeys([&] { table.type(Qt::Key_C); });
+    // Nothing acts on a game that is over, from its last result on: neither "p" nor the bar's pause.
+    bool finalResult = false;
+    const auto tryToPause = [&] {
+        finalResult = true;
+        table.type(Qt::Key_P);
+        clickUnavailableBarButton(table, "Pause (P)");
+        EXPECT_FALSE(controller.pauseReasons().contains(PauseReason::user));
+        EXPECT_NE(table.screen->bottomRow(), BottomRow::paused);
+    };
+    const int keys = table.playByKeys([&] { table.type(Qt::Key_C); }, 20000, tryToPause);
+    EXPECT_TRUE(finalResult);
     EXPECT_GT(keys, 3);
     ASSERT_TRUE(controller.tableOver());
     EXPECT_EQ(table.screen->bottomRow(), BottomRow::tableOver);
@@ -213,15 +238,25 @@ TEST(TableScreen, PlaysASitAndGoToItsEndByKeys) {
     controller.start(
         GameSetup::sitAndGo(SitAndGoSetup{BotSeating::opponents(5, TableDifficulty::easy, 99), 99}));
     // All in every hand: "4" picks the all-in preset, Return sends it (a call when no raise is left).
-    table.playByKeys([&] {
-        const bool canRaise = controller.view()->legalActions->minRaiseTo.has_value();
-        if (canRaise) {
-            table.type(Qt::Key_4);
-            table.type(Qt::Key_Return);
-        } else {
-            table.type(Qt::Key_C);
-        }
-    });
+    bool finalResult = false;
+    table.playByKeys(
+        [&] {
+            const bool canRaise = controller.view()->legalActions->minRaiseTo.has_value();
+            if (canRaise) {
+                table.type(Qt::Key_4);
+                table.type(Qt::Key_Return);
+            } else {
+                table.type(Qt::Key_C);
+            }
+        },
+        20000,
+        [&] {
+            // The last result is no pause's to hold.
+            finalResult = true;
+            table.type(Qt::Key_P);
+            EXPECT_FALSE(controller.pauseReasons().contains(PauseReason::user));
+        });
+    EXPECT_TRUE(finalResult);
     // The Return that sent the last all-in did not also press the panel that followed it.
     ASSERT_TRUE(controller.tableOver());
     const auto* finished = std::get_if<TableOver::Finished>(&controller.tableOver()->value);
@@ -242,12 +277,7 @@ TEST(TableScreen, PlaysASitAndGoToItsEndByKeys) {
     table.environment.surfaces = &surfaces;
     table.makeScreen(TableSurface::popover);
     table.activate();
-    StyledIconButton* forfeit = nullptr;
-    for (auto* button : table.screen->topBar()->findChildren<StyledIconButton*>())
-        forfeit = button->accessibleName() == "Forfeit" ? button : forfeit;
-    ASSERT_TRUE(forfeit);
-    EXPECT_FALSE(forfeit->isEnabled());
-    QTest::mouseClick(forfeit, Qt::LeftButton, {}, forfeit->rect().center());
+    clickUnavailableBarButton(table, "Forfeit");
     ASSERT_TRUE(controller.hasTable() && controller.tableOver());
     EXPECT_FALSE(surfaces.isConfirmingLeave());
     EXPECT_EQ(table.screen->bottomRow(), BottomRow::tableOver);
