@@ -49,6 +49,9 @@ class TableSpeaker {
                      const TableText& text);
     // The practice caption's words, said once the events and the cards it explains have been.
     void caption(const QString& words);
+    // A caption's words wait to be said: its button takes the keys only after them, so a reader hears
+    // what the button acknowledges before the button itself.
+    bool captionWaits() const { return !caption_.isEmpty(); }
     // The screen comes up and the table takes the keys: the reader hears its standing, the player's
     // cards among it when they rest already; they are not said again, nor, on a screen that has said
     // nothing yet, what came before.

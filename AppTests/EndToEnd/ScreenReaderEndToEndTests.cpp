@@ -1110,7 +1110,8 @@ waitUntilSaid("Big blind (BB)", 20)
 )py";
 
 // From the lobby's guide by keys: Return turns the pages to the last, whose forward button then starts
-// the practice hand, and goes on through its first captions.
+// the practice hand, and goes on through its first captions; then Space, which moves a caption on and
+// checks or calls on a turn, plays the hand to its showdown's caption.
 const std::string practiceReader = keySteps + R"py(
 step("opened", "ctrl+question")
 step("section", "Tab")
@@ -1118,6 +1119,10 @@ step("last page", "Return", "Return", "Return", "Return", "Return")
 step("first caption", "Return")
 step("second caption", "Return")
 waitUntilSaid("Step 2 of 7", 15)
+for _ in range(30):
+    if spoken() is None or any("Step 7 of 7" in line for line in spoken()): break
+    step("played on", "space")
+waitUntilSaid("Got It push button", 10)
 )py";
 
 // The first-run window: it opens, Return turns to the second and third pages, then Tab goes round the
@@ -1230,6 +1235,26 @@ TEST_F(ScreenReaderEndToEnd, OrcaHearsTheWayIntoThePracticeHandWhoseCaptionsHold
     const qsizetype caption = spoken.indexOf(QStringLiteral("Only you can see these two"));
     EXPECT_TRUE(caption < 0 || spoken.lastIndexOf(QStringLiteral("Your cards: "), caption) >= 0)
         << spoken.toStdString();
+    // A caption's button takes the keys only after the caption's words, which follow what they explain
+    // (the hand's start, the river, the showdown): "Got It" is heard right after a caption each time.
+    const QStringList lines = spoken.split('\n');
+    int gotIts = 0;
+    bool afterTheRiver = false;
+    for (qsizetype at = 0; at < lines.size(); ++at) {
+        if (!lines[at].contains(QStringLiteral("Got It push button")))
+            continue;
+        ++gotIts;
+        qsizetype told = at - 1;
+        while (told >= 0 && !lines[told].contains(QStringLiteral("notification")))
+            --told;
+        EXPECT_TRUE(told >= 0 && lines[told].contains(QStringLiteral(" of 7. ")))
+            << "\"Got It\" before its caption's words, after: "
+            << (told >= 0 ? lines[told] : QString()).toStdString() << "\n"
+            << spoken.toStdString();
+        afterTheRiver = afterTheRiver || (told >= 0 && lines[told].contains(QStringLiteral("Step 6 of 7")));
+    }
+    EXPECT_GE(gotIts, 2) << spoken.toStdString();
+    EXPECT_TRUE(afterTheRiver) << spoken.toStdString();
 }
 
 // A Quick Hand from the window's lobby by keys: once Orca says "Your turn", the player asks Orca where

@@ -1067,6 +1067,15 @@ TEST(TableScreen, ThePracticeHandPromptsWhereThePlayerActsAndTheNextTableStartsA
     TableScreenHarness table;
     table.activate();
     auto& controller = table.game.controller;
+    // A caption's button takes the keys once its words are heard, so a reader hears it after them.
+    std::vector<std::pair<QString, QString>> heardAsGotItTookTheKeys;
+    const auto watch = QObject::connect(qApp, &QApplication::focusChanged, [&](QWidget*, QWidget* now) {
+        PracticeCaptionView* caption = table.screen ? table.screen->practiceCaption() : nullptr;
+        if (now && caption && caption->isAncestorOf(now) && caption->caption().stepLabel())
+            heardAsGotItTookTheKeys.emplace_back(
+                *caption->caption().stepLabel(),
+                table.announcer.spoken().value(table.announcer.spoken().size() - 1));
+    });
     table.startPractice();
     ASSERT_EQ(table.screen->bottomRow(), BottomRow::practiceCaption);
     const auto before = controller.state();
@@ -1098,6 +1107,10 @@ TEST(TableScreen, ThePracticeHandPromptsWhereThePlayerActsAndTheNextTableStartsA
         const qsizetype told = heard.indexOf(event);
         EXPECT_TRUE(told >= 0 && told < heard.indexOf(caption)) << caption << "\n" << heard.toStdString();
     }
+    QObject::disconnect(watch);
+    EXPECT_GE(heardAsGotItTookTheKeys.size(), 3u) << heard.toStdString();
+    for (const auto& [step, lastHeard] : heardAsGotItTookTheKeys)
+        EXPECT_TRUE(lastHeard.contains(step)) << step.toStdString() << ": " << lastHeard.toStdString();
 
     const qsizetype practiced = table.announcer.spoken().size();
     controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 3, 3)));

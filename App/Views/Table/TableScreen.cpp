@@ -421,9 +421,13 @@ void TableScreen::speakTurn() {
     moment.namingKeys = setup && setup->mode() == GameMode::practice;
     moment.resultWaits = row_ == BottomRow::showdownBanner && game->isShowingResult() && !game->autoDeal();
     moment.over = game->tableOver().has_value();
+    const bool captionWaited = speaker_.captionWaits();
     const QString said = speaker_.speak(moment);
     if (!said.isEmpty()) {
         announcer_->announce(said);
+    }
+    if (captionWaited && !speaker_.captionWaits() && row_ == BottomRow::practiceCaption) {
+        takeKeys();
     }
     // The player's cards join the table's own words once they have been heard.
     describe();
