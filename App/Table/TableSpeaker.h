@@ -44,9 +44,9 @@ class TableSpeaker {
     // A new table: told from its first event, whatever hand the reader heard of last.
     void newTable();
     // The game's view changed (or the screen came up on it). Unheard, the change is only kept up with:
-    // shown again, the screen tells the table as it then stands.
+    // shown again, the screen tells the table as it then stands. `learning`: as in Moment.
     void viewChanged(std::uint64_t table, const PokerEngine::PlayerView& to, bool heard,
-                     const TableText& text);
+                     const TableText& text, bool learning);
     // The practice caption's words, said once the events and the cards it explains have been.
     void caption(const QString& words);
     // A caption's words wait to be said: its button takes the keys only after them, so a reader hears
@@ -64,8 +64,9 @@ class TableSpeaker {
     void leaving();
     // What is due now, as one announcement; empty when nothing is.
     QString speak(const Moment& moment);
-    // The table's own words for a reader who comes to it or asks (see TableSpeech::standing).
-    QString standing(std::uint64_t table, const PokerEngine::PlayerView& shown) const;
+    // The table's own words for a reader who comes to it or asks (see TableSpeech::standing), the
+    // player's cards with their hand's tag in learning mode.
+    QString standing(std::uint64_t table, const PokerEngine::PlayerView& shown, bool learning) const;
 
   private:
     // A hand as the reader knows it: the table's generation and the hand's number.

@@ -79,10 +79,12 @@ std::optional<QString> holeCards(const PlayerView& view, const std::optional<QSt
     return said;
 }
 
-QString standing(const PlayerView& view, bool withCards) {
+QString standing(const PlayerView& view, bool withCards, const std::optional<QString>& tag) {
     QStringList said;
-    if (withCards && view.holeCards.size() == 2) {
-        said << QStringLiteral("Your cards: ") + named(view.holeCards) + QLatin1Char('.');
+    if (withCards) {
+        if (const auto cards = holeCards(view, tag)) {
+            said << *cards;
+        }
     }
     for (const auto& seat : view.seats) {
         if (view.seatIndex && seat.index == *view.seatIndex) {

@@ -50,9 +50,10 @@ QString actionKeys(const PokerEngine::LegalActions& legal);
 std::optional<QString> holeCards(const PokerEngine::PlayerView& view, const std::optional<QString>& tag);
 
 // What the table says of itself when a reader comes to it or asks where it is: the player's cards (once
-// `withCards`: they have been heard, or rest in front of the player) and chips, then the board and the
-// pot once there are any. Never the whole table: each seat speaks for itself.
-QString standing(const PokerEngine::PlayerView& view, bool withCards = true);
+// `withCards`: they have been heard, or rest in front of the player) as holeCards() says them, and chips,
+// then the board and the pot once there are any. Never the whole table: each seat speaks for itself.
+QString standing(const PokerEngine::PlayerView& view, bool withCards = true,
+                 const std::optional<QString>& tag = std::nullopt);
 
 // A hand's result stays up until the player deals the next one: the key that does it. `over`: the game
 // ended with the hand, and the key goes on to its summing-up.

@@ -389,7 +389,7 @@ void TableScreen::tell(const PlayerView& to) {
     }
     // A hidden screen says nothing (another surface may be speaking the same game); shown again, it
     // tells the table as it then stands.
-    speaker_.viewChanged(environment_.controller->tableGeneration(), to, heard(), tableText());
+    speaker_.viewChanged(environment_.controller->tableGeneration(), to, heard(), tableText(), learning());
 }
 
 void TableScreen::appear() {
@@ -397,7 +397,7 @@ void TableScreen::appear() {
     if (!now) {
         return;
     }
-    speaker_.viewChanged(environment_.controller->tableGeneration(), *now, heard(), tableText());
+    speaker_.viewChanged(environment_.controller->tableGeneration(), *now, heard(), tableText(), learning());
     speakTurn();
 }
 
@@ -479,7 +479,8 @@ void TableScreen::refresh() {
 void TableScreen::describe() {
     const auto& shown = presenter_->shown();
     StyleAccessibility::setAskedDescription(
-        this, shown ? speaker_.standing(environment_.controller->tableGeneration(), *shown) : QString());
+        this, shown ? speaker_.standing(environment_.controller->tableGeneration(), *shown, learning())
+                    : QString());
 }
 
 void TableScreen::refreshStage() {
