@@ -17,8 +17,8 @@
 // Table/TurnGate.h), once for every moment the game waits for the player.
 namespace TableSpeech {
 
-// The line an event is heard by, or none. Each shown hand is heard by its cards' names and its value, as
-// the seats name shown cards: "Goldie shows King of diamonds and King of hearts, Pair of Kings."
+// The line an event is heard by, or none. Each shown hand is heard as the log's row reads it to a reader
+// (TableText::spokenSentence): "Goldie shows King of diamonds and King of hearts, Pair of Kings."
 std::optional<QString> line(const PokerEngine::HandEvent& event, std::optional<std::int64_t> heroSeat,
                             const TableText& text);
 // The new events of a change from `from` (none: nothing told yet) to `to`, one line each.
