@@ -489,10 +489,14 @@ TEST(TableScreen, TheGuideRisesOverThePopoversTableAndPausesIt) {
     controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 8, 2)));
     table.game.scheduler.advance(std::chrono::seconds(2));
     table.screen->show();
+    const BottomRow under = table.screen->bottomRow();
+    const qsizetype said = table.announcer.spoken().size();
     ASSERT_TRUE(table.press(Qt::Key_Question, QStringLiteral("?"), Qt::ShiftModifier));
     PokerBasicsView* guide = table.screen->guidePanel();
     ASSERT_TRUE(guide);
     EXPECT_TRUE(controller.pauseReasons().contains(PauseReason::guide));
+    // Its pause is its own: the row under the table stays as it was, with no pause message to flash.
+    EXPECT_EQ(table.screen->bottomRow(), under);
     EXPECT_TRUE(guide->doneButton()) << "the panel presentation, with its Done button";
     // It rises from the bottom edge, ease-out over 0.24 s, and then covers the whole table.
     table.game.scheduler.advance(std::chrono::milliseconds(120));
@@ -507,6 +511,8 @@ TEST(TableScreen, TheGuideRisesOverThePopoversTableAndPausesIt) {
 
     // Done (or Escape) closes it: it goes back down, the table resumes and has the keys again.
     guide->doneButton()->click();
+    EXPECT_FALSE(table.announcer.spoken().mid(said).join('\n').contains("Paused"))
+        << table.announcer.spoken().mid(said).join('\n').toStdString();
     EXPECT_FALSE(table.screen->guideOpen());
     EXPECT_FALSE(controller.pauseReasons().contains(PauseReason::guide));
     EXPECT_TRUE(table.screen->stage().isVisible());
