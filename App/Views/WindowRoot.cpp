@@ -372,6 +372,11 @@ void WindowRoot::setSidebar(bool shown, SidebarContent content, bool animated) {
 }
 
 void WindowRoot::openGuide() {
+    if (guide_ && WindowChrome::guideLives(showsTable_, {showsSidebar_, sidebarContent_})) {
+        // Already beside the table, where the player may not be looking: a reader hears where it stands.
+        guide_->readTab();
+        return;
+    }
     setSidebar(true, SidebarContent::guide, true);
 }
 
