@@ -669,11 +669,11 @@ TEST_F(ScreenReaderEndToEnd, ATenHandSeriesTellsTheReaderOfRealChangesOnlyAndFew
     std::cout << kept[0].join(' ').toStdString() << " (elements told of, not told gone, defunct in play)\n";
     EXPECT_LE(kept[0][1].toInt(), 250) << kept[0].join(' ').toStdString();
     EXPECT_GT(kept[0][2].toInt(), 0);
-    // Every hand shown is read with its cards' names, never their symbols.
+    // Every hand shown is read with its cards' names, never their symbols, worded as it was said.
     const QList<QStringList> shown = linesOf(listened, QStringLiteral("W"));
     std::cout << shown.size() << " shown hands read in the log\n";
     for (const QStringList& row : shown)
-        EXPECT_TRUE(row[0].contains(QRegularExpression(" shows \\w+ of \\w+, \\w+ of \\w+, ")))
+        EXPECT_TRUE(row[0].contains(QRegularExpression(" shows \\w+ of \\w+ and \\w+ of \\w+, ")))
             << row[0].toStdString();
 }
 
@@ -1093,7 +1093,7 @@ def step(name, *keys):
 )py";
 
 // Opens Poker Basics by its command, turns a page, then walks by keys to the rankings, into the
-// starting-hands chart and to a glossary search's first result.
+// starting-hands chart and to a glossary search's first result, then to another search's.
 const std::string guideReader = keySteps + R"py(
 step("opened", "ctrl+question")
 step("section", "Tab")
@@ -1107,6 +1107,8 @@ step("typed", "b", "i", "g")
 step("result", "Tab")
 # Orca reads the list it enters before the row.
 waitUntilSaid("Big blind (BB)", 20)
+step("searched again", "shift+Tab", "s", "u", "i", "t", "e", "d")
+step("suited", "Tab")
 )py";
 
 // From the lobby's guide by keys: Return turns the pages to the last, whose forward button then starts
@@ -1202,6 +1204,10 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsTheGuidesPagesRankingsAndGlossaryWordByWor
     expectHeld("chart", "table", "Starting hands chart");
     expectHeld("search", "text", "Search");
     expectHeld("result", "list item", "Big blind (BB), The larger forced bet");
+    // Cards are read by their names, as the table says them, not by their symbols.
+    expectHeld("suited", "list item",
+               "Suited and offsuit, Your two cards are suited when they share a suit, like Ace of spades and "
+               "Jack of spades, and offsuit");
 
     // What Orca said: the turned page's own words, each ranking with its name, the field's name. The
     // result is held to its name over the bus above: entering the list, Orca first reads the panel round
@@ -1255,6 +1261,13 @@ TEST_F(ScreenReaderEndToEnd, OrcaHearsTheWayIntoThePracticeHandWhoseCaptionsHold
     }
     EXPECT_GE(gotIts, 2) << spoken.toStdString();
     EXPECT_TRUE(afterTheRiver) << spoken.toStdString();
+    // The practice hand is a learning table: the player's cards come with what their tag says of them.
+    const QStringList cards = lines.filter(QStringLiteral("Your cards: "));
+    EXPECT_FALSE(cards.isEmpty()) << spoken.toStdString();
+    for (const QString& line : cards)
+        EXPECT_TRUE(
+            line.contains(QRegularExpression(QStringLiteral("Your cards: [^.]+\\. [^.]+, \\d of 5\\."))))
+            << line.toStdString();
 }
 
 // A Quick Hand from the window's lobby by keys: once Orca says "Your turn", the player asks Orca where
