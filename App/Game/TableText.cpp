@@ -57,16 +57,23 @@ QString cardText(const PokerEngine::Card& card) {
     return rank + QString::fromUtf8(PokerEngine::symbol(card.suit));
 }
 
+QString shownCardNames(const std::vector<PokerEngine::Card>& cards) {
+    QStringList names;
+    for (const auto& card : cards) {
+        names << QString::fromStdString(card.name());
+    }
+    return names.join(QStringLiteral(" and "));
+}
+
 std::optional<QString> TableText::sentence(const HandEvent& event) const {
-    return worded(event, cardsText);
+    return worded(event, false);
 }
 
 std::optional<QString> TableText::spokenSentence(const HandEvent& event) const {
-    return worded(event, cardNames);
+    return worded(event, true);
 }
 
-std::optional<QString> TableText::worded(const HandEvent& event,
-                                         QString (*cards)(const std::vector<PokerEngine::Card>&)) const {
+std::optional<QString> TableText::worded(const HandEvent& event, bool spoken) const {
     if (const auto* started = event.as<HandEvent::HandStarted>()) {
         QString text = QStringLiteral("Hand %1 · blinds %2/%3")
                            .arg(QString::number(started->handNumber), amountText(started->blinds.smallBlind),
@@ -90,7 +97,8 @@ std::optional<QString> TableText::worded(const HandEvent& event,
         return std::nullopt;
     }
     if (const auto* board = event.as<HandEvent::BoardDealt>()) {
-        return streetName(board->street) + QStringLiteral(": ") + cards(board->cards);
+        return streetName(board->street) + QStringLiteral(": ") +
+               (spoken ? cardNames(board->cards) : cardsText(board->cards));
     }
     if (const auto* acted = event.as<HandEvent::Acted>()) {
         const QString who = name(acted->seat);
@@ -119,7 +127,8 @@ std::optional<QString> TableText::worded(const HandEvent& event,
         return amountText(returned->amount) + QStringLiteral(" returned to ") + who;
     }
     if (const auto* revealed = event.as<HandEvent::HandRevealed>()) {
-        return withVerb(name(revealed->seat), "show", "shows") + QLatin1Char(' ') + cards(revealed->cards) +
+        return withVerb(name(revealed->seat), "show", "shows") + QLatin1Char(' ') +
+               (spoken ? shownCardNames(revealed->cards) : cardsText(revealed->cards)) +
                QStringLiteral(", ") + handName(revealed->value);
     }
     if (const auto* awarded = event.as<HandEvent::PotAwarded>()) {

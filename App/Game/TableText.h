@@ -18,14 +18,18 @@ struct TableText {
     std::function<QString(std::int64_t seat)> name;
 
     std::optional<QString> sentence(const PokerEngine::HandEvent& event) const;
-    // The same sentence as a reader hears it: cards by their names, not their symbols ("Goldie shows
-    // King of diamonds, King of hearts, Pair of Kings").
+    // The same sentence as a reader hears it, in the log's rows and as it happens: cards by their names,
+    // not their symbols ("Flop: Ace of spades, Ten of hearts, Two of clubs", "Goldie shows King of
+    // diamonds and King of hearts, Pair of Kings").
     std::optional<QString> spokenSentence(const PokerEngine::HandEvent& event) const;
 
   private:
-    std::optional<QString> worded(const PokerEngine::HandEvent& event,
-                                  QString (*cards)(const std::vector<PokerEngine::Card>&)) const;
+    std::optional<QString> worded(const PokerEngine::HandEvent& event, bool spoken) const;
 };
+
+// A shown hand's cards as a reader hears them, wherever they are named: "King of diamonds and King of
+// hearts".
+QString shownCardNames(const std::vector<PokerEngine::Card>& cards);
 
 // What a screen reader hears when new events arrive, and the prompt on the player's turn.
 namespace TableAnnouncer {

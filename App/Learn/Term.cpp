@@ -1,8 +1,10 @@
 #include "Learn/Term.h"
 
+#include "Game/TableText.h"
 #include "Learn/GuideContent.h"
 #include "Learn/GuideDestination.h"
 #include "Learn/HandNames.h"
+#include "Learn/MarkdownText.h"
 
 #include "PokerEngine/EnumText.h"
 
@@ -11,6 +13,13 @@
 #include <algorithm>
 
 namespace {
+
+// `example`: two suited cards, as the text shows them or as a reader hears them.
+QString suitedExplanation(const QString& example) {
+    return QStringLiteral("Your two cards are **suited** when they share a suit, like %1, and **offsuit** "
+                          "when they don't. Suited cards can make a flush, so they're a little stronger.")
+        .arg(example);
+}
 
 constexpr PokerEngine::EnumNames<Term, termCount> termNames{
     "Term",
@@ -135,10 +144,7 @@ QString explanation(Term term, const TermNumbers& numbers) {
             "When a player goes **all-in** with fewer chips than the others bet, they can only win what they "
             "matched. The extra chips go into a side pot that only the players who matched them can win.");
     case Term::suited:
-        return QStringLiteral("Your two cards are **suited** when they share a suit, like A%1 J%1, and "
-                              "**offsuit** when they don't. Suited cards can make a flush, so they're a "
-                              "little stronger.")
-            .arg(suitText(PokerEngine::Suit::spades));
+        return suitedExplanation(QStringLiteral("A%1 J%1").arg(suitText(PokerEngine::Suit::spades)));
     case Term::quickHand:
         return QStringLiteral(
                    "One hand, or as many as you pick, **heads-up**: just you and one bot. You each "
@@ -174,6 +180,18 @@ QString explanation(Term term, const TermNumbers& numbers) {
     default:
         return shortText(term);
     }
+}
+
+QString spokenExplanation(Term term, const TermNumbers& numbers) {
+    if (term == Term::suited) {
+        using PokerEngine::Card;
+        using PokerEngine::Rank;
+        using PokerEngine::Suit;
+        return MarkdownText(suitedExplanation(shownCardNames(
+                                {Card{Rank::ace, Suit::spades}, Card{Rank::jack, Suit::spades}})))
+            .plain();
+    }
+    return MarkdownText(explanation(term, numbers)).plain();
 }
 
 QString guideLinkTitle(Term term) {

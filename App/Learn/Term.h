@@ -64,6 +64,9 @@ QString title(Term term);
 QString shortText(Term term);
 // A Markdown paragraph; terms without a text of their own explain themselves with their short line.
 QString explanation(Term term, const TermNumbers& numbers);
+// The explanation as a reader hears it: plain text, cards by their names as the table says them
+// ("Ace of spades and Jack of spades"), not their symbols.
+QString spokenExplanation(Term term, const TermNumbers& numbers);
 // The caption of the link from a term's explanation into the guide: "Hand rankings in Poker Basics".
 QString guideLinkTitle(Term term);
 // Where that link opens the guide.

@@ -1,5 +1,6 @@
 #include "Table/SeatModel.h"
 
+#include "Game/TableText.h"
 #include "PokerEngine/HandEvent.h"
 #include "Table/SeatLayout.h"
 
@@ -150,11 +151,7 @@ QString SeatModel::accessibilityLabel() const {
         parts << QStringLiteral("winner");
     }
     if (!isHero && shownCards) {
-        QStringList names;
-        for (const auto& card : *shownCards) {
-            names << QString::fromStdString(card.name());
-        }
-        parts << QStringLiteral("shows ") + names.join(QStringLiteral(" and "));
+        parts << QStringLiteral("shows ") + shownCardNames(*shownCards);
     }
     return parts.join(QStringLiteral(", "));
 }

@@ -6,6 +6,19 @@
 using PokerEngine::HandEvent;
 using PokerEngine::PlayerView;
 
+namespace {
+
+// What the hand's tag says of the player's cards, in learning mode: said with them wherever they are.
+std::optional<QString> tagOf(const PlayerView& view, bool learning) {
+    if (!learning) {
+        return std::nullopt;
+    }
+    const auto made = HandTag::make(view);
+    return made ? std::optional(made->spoken) : std::nullopt;
+}
+
+} // namespace
+
 void TableSpeaker::newTable() {
     told_ = PlayerView{};
     held_.clear();
@@ -15,7 +28,8 @@ void TableSpeaker::newTable() {
     leaving_ = false;
 }
 
-void TableSpeaker::viewChanged(std::uint64_t table, const PlayerView& to, bool heard, const TableText& text) {
+void TableSpeaker::viewChanged(std::uint64_t table, const PlayerView& to, bool heard, const TableText& text,
+                               bool learning) {
     const auto events = LogDiff::newEvents(told_, to);
     told_ = to;
     if (!heard) {
@@ -36,7 +50,7 @@ void TableSpeaker::viewChanged(std::uint64_t table, const PlayerView& to, bool h
         if (cardsAwaited && !event.is<HandEvent::HandStarted>()) {
             held_ << *line;
             heldHand_ = hand;
-            heldCards_ = TableSpeech::holeCards(to, std::nullopt).value_or(QString());
+            heldCards_ = TableSpeech::holeCards(to, tagOf(to, learning)).value_or(QString());
         } else {
             saying_ << *line;
         }
@@ -97,13 +111,7 @@ QString TableSpeaker::speak(const Moment& moment) {
     if (shown) {
         const HandKey hand = handOf(moment.table, *shown);
         if (cardsTold_ != hand && !moment.cardsComing) {
-            std::optional<QString> tag;
-            if (moment.learning) {
-                if (const auto made = HandTag::make(*shown)) {
-                    tag = made->spoken;
-                }
-            }
-            if (const auto cards = TableSpeech::holeCards(*shown, tag)) {
+            if (const auto cards = TableSpeech::holeCards(*shown, tagOf(*shown, moment.learning))) {
                 said << *cards;
                 cardsTold_ = hand;
             }
@@ -143,6 +151,6 @@ QString TableSpeaker::speak(const Moment& moment) {
     return said.join(QLatin1Char(' '));
 }
 
-QString TableSpeaker::standing(std::uint64_t table, const PlayerView& shown) const {
-    return TableSpeech::standing(shown, cardsTold_ == handOf(table, shown));
+QString TableSpeaker::standing(std::uint64_t table, const PlayerView& shown, bool learning) const {
+    return TableSpeech::standing(shown, cardsTold_ == handOf(table, shown), tagOf(shown, learning));
 }

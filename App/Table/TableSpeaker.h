@@ -44,11 +44,14 @@ class TableSpeaker {
     // A new table: told from its first event, whatever hand the reader heard of last.
     void newTable();
     // The game's view changed (or the screen came up on it). Unheard, the change is only kept up with:
-    // shown again, the screen tells the table as it then stands.
+    // shown again, the screen tells the table as it then stands. `learning`: as in Moment.
     void viewChanged(std::uint64_t table, const PokerEngine::PlayerView& to, bool heard,
-                     const TableText& text);
+                     const TableText& text, bool learning);
     // The practice caption's words, said once the events and the cards it explains have been.
     void caption(const QString& words);
+    // A caption's words wait to be said: its button takes the keys only after them, so a reader hears
+    // what the button acknowledges before the button itself.
+    bool captionWaits() const { return !caption_.isEmpty(); }
     // The screen comes up and the table takes the keys: the reader hears its standing, the player's
     // cards among it when they rest already; they are not said again, nor, on a screen that has said
     // nothing yet, what came before.
@@ -64,8 +67,9 @@ class TableSpeaker {
     void leaving();
     // What is due now, as one announcement; empty when nothing is.
     QString speak(const Moment& moment);
-    // The table's own words for a reader who comes to it or asks (see TableSpeech::standing).
-    QString standing(std::uint64_t table, const PokerEngine::PlayerView& shown) const;
+    // The table's own words for a reader who comes to it or asks (see TableSpeech::standing), the
+    // player's cards with their hand's tag in learning mode.
+    QString standing(std::uint64_t table, const PokerEngine::PlayerView& shown, bool learning) const;
 
   private:
     // A hand as the reader knows it: the table's generation and the hand's number.

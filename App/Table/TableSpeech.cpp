@@ -10,23 +10,20 @@ using PokerEngine::PlayerView;
 
 namespace {
 
-QString named(const std::vector<PokerEngine::Card>& cards, const QString& separator = QStringLiteral(", ")) {
+QString named(const std::vector<PokerEngine::Card>& cards) {
     QStringList names;
     for (const auto& card : cards) {
         names << QString::fromStdString(card.name());
     }
-    return names.join(separator);
+    return names.join(QStringLiteral(", "));
 }
 
 } // namespace
 
 std::optional<QString> line(const PokerEngine::HandEvent& event, std::optional<std::int64_t> heroSeat,
                             const TableText& text) {
-    if (const auto* revealed = event.as<PokerEngine::HandEvent::HandRevealed>()) {
-        const QString name = text.name(revealed->seat);
-        return name + (name == QStringLiteral("You") ? QStringLiteral(" show ") : QStringLiteral(" shows ")) +
-               named(revealed->cards, QStringLiteral(" and ")) + QStringLiteral(", ") +
-               QString::fromStdString(revealed->value.name()) + QLatin1Char('.');
+    if (event.as<PokerEngine::HandEvent::HandRevealed>()) {
+        return text.spokenSentence(event).value_or(QString()) + QLatin1Char('.');
     }
     const QStringList lines = TableAnnouncer::lines({event}, heroSeat, std::nullopt, text);
     return lines.isEmpty() ? std::nullopt : std::optional(lines.join(QLatin1Char(' ')));
@@ -79,10 +76,12 @@ std::optional<QString> holeCards(const PlayerView& view, const std::optional<QSt
     return said;
 }
 
-QString standing(const PlayerView& view, bool withCards) {
+QString standing(const PlayerView& view, bool withCards, const std::optional<QString>& tag) {
     QStringList said;
-    if (withCards && view.holeCards.size() == 2) {
-        said << QStringLiteral("Your cards: ") + named(view.holeCards) + QLatin1Char('.');
+    if (withCards) {
+        if (const auto cards = holeCards(view, tag)) {
+            said << *cards;
+        }
     }
     for (const auto& seat : view.seats) {
         if (view.seatIndex && seat.index == *view.seatIndex) {

@@ -17,8 +17,8 @@
 // Table/TurnGate.h), once for every moment the game waits for the player.
 namespace TableSpeech {
 
-// The line an event is heard by, or none. Each shown hand is heard by its cards' names and its value, as
-// the seats name shown cards: "Goldie shows King of diamonds and King of hearts, Pair of Kings."
+// The line an event is heard by, or none. Each shown hand is heard as the log's row reads it to a reader
+// (TableText::spokenSentence): "Goldie shows King of diamonds and King of hearts, Pair of Kings."
 std::optional<QString> line(const PokerEngine::HandEvent& event, std::optional<std::int64_t> heroSeat,
                             const TableText& text);
 // The new events of a change from `from` (none: nothing told yet) to `to`, one line each.
@@ -50,9 +50,10 @@ QString actionKeys(const PokerEngine::LegalActions& legal);
 std::optional<QString> holeCards(const PokerEngine::PlayerView& view, const std::optional<QString>& tag);
 
 // What the table says of itself when a reader comes to it or asks where it is: the player's cards (once
-// `withCards`: they have been heard, or rest in front of the player) and chips, then the board and the
-// pot once there are any. Never the whole table: each seat speaks for itself.
-QString standing(const PokerEngine::PlayerView& view, bool withCards = true);
+// `withCards`: they have been heard, or rest in front of the player) as holeCards() says them, and chips,
+// then the board and the pot once there are any. Never the whole table: each seat speaks for itself.
+QString standing(const PokerEngine::PlayerView& view, bool withCards = true,
+                 const std::optional<QString>& tag = std::nullopt);
 
 // A hand's result stays up until the player deals the next one: the key that does it. `over`: the game
 // ended with the hand, and the key goes on to its summing-up.

@@ -267,8 +267,7 @@ void WindowRoot::refreshChrome() {
     // Once the game is over pausing holds nothing and leaving gives nothing up: no Tab stop, and read as
     // unavailable.
     pause_->setEnabled(!environment_.controller ||
-                       TopBarText::pauseAvailable(environment_.controller->tableOver().has_value(),
-                                                  environment_.controller->isShowingResult()));
+                       TopBarText::pauseAvailable(environment_.controller->tableOver().has_value()));
     const QString leave = TopBarText::leaveTitle(mode);
     applyControl(leave_, {leave, "rectangle.portrait.and.arrow.right", leave}, icons_, ink);
     leave_->setEnabled(!environment_.controller ||
@@ -373,6 +372,11 @@ void WindowRoot::setSidebar(bool shown, SidebarContent content, bool animated) {
 }
 
 void WindowRoot::openGuide() {
+    if (guide_ && WindowChrome::guideLives(showsTable_, {showsSidebar_, sidebarContent_})) {
+        // Already beside the table, where the player may not be looking: a reader hears where it stands.
+        guide_->readTab();
+        return;
+    }
     setSidebar(true, SidebarContent::guide, true);
 }
 

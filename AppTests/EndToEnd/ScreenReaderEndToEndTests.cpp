@@ -669,11 +669,11 @@ TEST_F(ScreenReaderEndToEnd, ATenHandSeriesTellsTheReaderOfRealChangesOnlyAndFew
     std::cout << kept[0].join(' ').toStdString() << " (elements told of, not told gone, defunct in play)\n";
     EXPECT_LE(kept[0][1].toInt(), 250) << kept[0].join(' ').toStdString();
     EXPECT_GT(kept[0][2].toInt(), 0);
-    // Every hand shown is read with its cards' names, never their symbols.
+    // Every hand shown is read with its cards' names, never their symbols, worded as it was said.
     const QList<QStringList> shown = linesOf(listened, QStringLiteral("W"));
     std::cout << shown.size() << " shown hands read in the log\n";
     for (const QStringList& row : shown)
-        EXPECT_TRUE(row[0].contains(QRegularExpression(" shows \\w+ of \\w+, \\w+ of \\w+, ")))
+        EXPECT_TRUE(row[0].contains(QRegularExpression(" shows \\w+ of \\w+ and \\w+ of \\w+, ")))
             << row[0].toStdString();
 }
 
@@ -1093,7 +1093,7 @@ def step(name, *keys):
 )py";
 
 // Opens Poker Basics by its command, turns a page, then walks by keys to the rankings, into the
-// starting-hands chart and to a glossary search's first result.
+// starting-hands chart and to a glossary search's first result, then to another search's.
 const std::string guideReader = keySteps + R"py(
 step("opened", "ctrl+question")
 step("section", "Tab")
@@ -1107,10 +1107,13 @@ step("typed", "b", "i", "g")
 step("result", "Tab")
 # Orca reads the list it enters before the row.
 waitUntilSaid("Big blind (BB)", 20)
+step("searched again", "shift+Tab", "s", "u", "i", "t", "e", "d")
+step("suited", "Tab")
 )py";
 
 // From the lobby's guide by keys: Return turns the pages to the last, whose forward button then starts
-// the practice hand, and goes on through its first captions.
+// the practice hand, and goes on through its first captions; then Space, which moves a caption on and
+// checks or calls on a turn, plays the hand to its showdown's caption.
 const std::string practiceReader = keySteps + R"py(
 step("opened", "ctrl+question")
 step("section", "Tab")
@@ -1118,6 +1121,10 @@ step("last page", "Return", "Return", "Return", "Return", "Return")
 step("first caption", "Return")
 step("second caption", "Return")
 waitUntilSaid("Step 2 of 7", 15)
+for _ in range(30):
+    if spoken() is None or any("Step 7 of 7" in line for line in spoken()): break
+    step("played on", "space")
+waitUntilSaid("Got It push button", 10)
 )py";
 
 // The first-run window: it opens, Return turns to the second and third pages, then Tab goes round the
@@ -1197,6 +1204,10 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsTheGuidesPagesRankingsAndGlossaryWordByWor
     expectHeld("chart", "table", "Starting hands chart");
     expectHeld("search", "text", "Search");
     expectHeld("result", "list item", "Big blind (BB), The larger forced bet");
+    // Cards are read by their names, as the table says them, not by their symbols.
+    expectHeld("suited", "list item",
+               "Suited and offsuit, Your two cards are suited when they share a suit, like Ace of spades and "
+               "Jack of spades, and offsuit");
 
     // What Orca said: the turned page's own words, each ranking with its name, the field's name. The
     // result is held to its name over the bus above: entering the list, Orca first reads the panel round
@@ -1230,6 +1241,35 @@ TEST_F(ScreenReaderEndToEnd, OrcaHearsTheWayIntoThePracticeHandWhoseCaptionsHold
     const qsizetype caption = spoken.indexOf(QStringLiteral("Only you can see these two"));
     EXPECT_TRUE(caption < 0 || spoken.lastIndexOf(QStringLiteral("Your cards: "), caption) >= 0)
         << spoken.toStdString();
+    // A caption's button takes the keys only after the caption's words, which follow what they explain
+    // (the hand's start, the river, the showdown): "Got It" is heard right after a caption each time.
+    const QStringList lines = spoken.split('\n');
+    int gotIts = 0;
+    bool afterTheRiver = false;
+    for (qsizetype at = 0; at < lines.size(); ++at) {
+        if (!lines[at].contains(QStringLiteral("Got It push button")))
+            continue;
+        ++gotIts;
+        qsizetype told = at - 1;
+        while (told >= 0 && !lines[told].contains(QStringLiteral("notification")))
+            --told;
+        EXPECT_TRUE(told >= 0 && lines[told].contains(QStringLiteral(" of 7. ")))
+            << "\"Got It\" before its caption's words, after: "
+            << (told >= 0 ? lines[told] : QString()).toStdString() << "\n"
+            << spoken.toStdString();
+        afterTheRiver = afterTheRiver || (told >= 0 && lines[told].contains(QStringLiteral("Step 6 of 7")));
+    }
+    EXPECT_GE(gotIts, 2) << spoken.toStdString();
+    EXPECT_TRUE(afterTheRiver) << spoken.toStdString();
+    // The practice hand is a learning table: the player's cards come with what their tag says of them,
+    // when they are dealt ("Great start, 5 of 5.") and in the table's words once the board is out (its
+    // king-queen makes a pair of kings or king high).
+    const QStringList cards = lines.filter(QStringLiteral("Your cards: "));
+    EXPECT_FALSE(cards.isEmpty()) << spoken.toStdString();
+    const QRegularExpression tagged(
+        QStringLiteral("Your cards: [^.]+\\. (\\w+ start, \\d of 5|Pair of \\w+|\\w+ High)\\."));
+    for (const QString& line : cards)
+        EXPECT_TRUE(line.contains(tagged)) << line.toStdString();
 }
 
 // A Quick Hand from the window's lobby by keys: once Orca says "Your turn", the player asks Orca where

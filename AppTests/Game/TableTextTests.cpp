@@ -84,7 +84,7 @@ TEST(TableText, BoardsShowsAndPots) {
               "Inky shows K♥ 5♠, " + QString::fromStdString(twoPair.name()));
     // A reader hears the shown cards by name; only sentences with cards differ.
     EXPECT_EQ(text.spokenSentence(HandEvent(HandEvent::HandRevealed{2, {card("Kh"), card("5s")}, twoPair})),
-              "Inky shows King of hearts, Five of spades, " + QString::fromStdString(twoPair.name()));
+              "Inky shows King of hearts and Five of spades, " + QString::fromStdString(twoPair.name()));
     EXPECT_EQ(text.spokenSentence(acted(1, ActionKind::call, 20, 40)), "Goldie calls 20");
     EXPECT_EQ(text.sentence(HandEvent(HandEvent::PotAwarded{0, 300, {{1, 150}, {2, 150}}, std::nullopt})),
               "Goldie wins 150, Inky wins 150");

@@ -500,6 +500,16 @@ TEST(GlossaryTab, SearchFiltersAndAnnounces) {
     EXPECT_EQ(QApplication::focusWidget(), tab.row(Term::bigBlind));
     EXPECT_TRUE(
         tab.row(Term::bigBlind)->accessibleName().startsWith("Big blind (BB), The larger forced bet"));
+    // Cards are read by their names, as the table says them, while the row shows their symbols.
+    EXPECT_EQ(tab.row(Term::suited)->accessibleName(),
+              "Suited and offsuit, Your two cards are suited when they share a suit, like Ace of spades and "
+              "Jack of spades, and offsuit when they don't. Suited cards can make a flush, so they're a "
+              "little stronger.");
+    bool symbolsShown = false;
+    for (const MarkdownLabel* words : tab.row(Term::suited)->findChildren<MarkdownLabel*>())
+        symbolsShown =
+            symbolsShown || words->markdown().contains(QString::fromUtf8("A\u2660\uFE0E J\u2660\uFE0E"));
+    EXPECT_TRUE(symbolsShown);
     // Nothing inside a row speaks apart from it: a reader entering the list would read the words
     // without their term.
     for (QWidget* inside : tab.row(Term::bigBlind)->findChildren<QWidget*>())

@@ -439,6 +439,13 @@ TEST_F(TableWindow, TheTablesKeysAnswerFromTheLog) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Question, Qt::ShiftModifier);
     EXPECT_EQ(window.sidebarContent(), WindowRoot::SidebarContent::guide)
         << "? opens the guide beside the table";
+    // Pressed again with the guide showing, a reader hears where the guide stands.
+    QCoreApplication::processEvents();
+    const qsizetype said = announcer.spoken().size();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Question, Qt::ShiftModifier);
+    ASSERT_EQ(announcer.spoken().size(), said + 1);
+    EXPECT_TRUE(announcer.spoken().back().startsWith("Page 1 of 6."))
+        << announcer.spoken().back().toStdString();
 }
 
 TEST_F(TableWindow, TheToolbarIsInReachOfTheKeys) {

@@ -3,6 +3,7 @@
 #include "PokerEngine/Engine.h"
 #include "Style/AvatarModel.h"
 #include "Table/HandEvents.h"
+#include "Table/TableSpeech.h"
 #include "Views/Support/Announcer.h"
 #include "Views/Table/ActionLogView.h"
 
@@ -93,10 +94,13 @@ TEST(LogEntry, LinesCarryTheirSeatsAndSentences) {
         if (const auto sentence = names.sentence(events[i]))
             expected.push_back(line(seats[i], *sentence));
     EXPECT_EQ(rows, expected);
-    // A shown hand is read with its cards' names.
-    const HandEvent shown = HandEvent::HandRevealed{1, {shownCard("Kd")}, {}};
+    // A shown hand is read with its cards' names, worded as it is said when it happens.
+    const HandEvent shown = HandEvent::HandRevealed{1, {shownCard("Kd"), shownCard("Kh")}, {}};
     EXPECT_EQ(LogEntry::entries(logView({started(), shown}), names, {}).back().spoken(),
-              "Goldie shows King of diamonds, " + QString::fromStdString(PokerEngine::HandValue{}.name()));
+              "Goldie shows King of diamonds and King of hearts, " +
+                  QString::fromStdString(PokerEngine::HandValue{}.name()));
+    EXPECT_EQ(LogEntry::entries(logView({started(), shown}), names, {}).back().spoken() + ".",
+              TableSpeech::line(shown, 0, names));
 }
 
 TEST(LogEntry, TheYourTurnRowComesLastOnThePlayersTurn) {
@@ -136,8 +140,8 @@ TEST(LogEntry, ReadAloudEachRowIsASentenceAndAHeadingNamesItsCards) {
          "You win 20. Split pot!"},
         {"shown cards by name, never by symbol",
          {LogEntry{LogEntry::Line{1, "Goldie shows K♦ K♥, Pair of Kings",
-                                  "Goldie shows King of diamonds, King of hearts, Pair of Kings"}}},
-         "Goldie shows King of diamonds, King of hearts, Pair of Kings."},
+                                  "Goldie shows King of diamonds and King of hearts, Pair of Kings"}}},
+         "Goldie shows King of diamonds and King of hearts, Pair of Kings."},
         {"the prompt as written",
          {LogEntry{LogEntry::YourTurn{"Your turn · 20 to call"}}},
          "Your turn · 20 to call."},

@@ -213,6 +213,10 @@ TEST(BottomRowChoice, FirstMatchWins) {
     EXPECT_EQ(TableScreenRules::bottomRow(in), BottomRow::showdownBanner);
     in.pauseReasons = {PauseReason::practice};
     EXPECT_EQ(TableScreenRules::bottomRow(in), BottomRow::showdownBanner); // the practice hold is not a pause
+    in.pauseReasons = {PauseReason::guide};
+    EXPECT_EQ(TableScreenRules::bottomRow(in), BottomRow::showdownBanner); // the guide over it holds it
+    in.pauseReasons = {PauseReason::guide, PauseReason::user};
+    EXPECT_EQ(TableScreenRules::bottomRow(in), BottomRow::paused);
     in.pauseReasons = {PauseReason::hidden};
     EXPECT_EQ(TableScreenRules::bottomRow(in), BottomRow::paused);
     in.tableOver = true;

@@ -87,13 +87,22 @@ struct TableScreenHarness {
     }
 
     // Plays on by keys alone: `heroKey` on the player's turn, Return on a showing result, otherwise
-    // the clock moves on to the next thing due. Returns the keys pressed.
-    int playByKeys(const std::function<void()>& heroKey, int limit = 20000) {
+    // the clock moves on to the next thing due; `atFinalResult` once, as the game's last result shows.
+    // Returns the keys pressed.
+    int playByKeys(const std::function<void()>& heroKey, int limit = 20000,
+                   const std::function<void()>& atFinalResult = {}) {
         int keys = 0;
+        bool finalResultSeen = false;
         for (int step = 0; step < limit; ++step) {
             auto& controller = game.controller;
             if (controller.tableOver() && !controller.isShowingResult()) {
                 break;
+            }
+            if (controller.tableOver() && !finalResultSeen) {
+                finalResultSeen = true;
+                if (atFinalResult) {
+                    atFinalResult();
+                }
             }
             if (controller.isHeroTurn() && controller.pauseReasons().empty()) {
                 const auto before = controller.state();

@@ -42,6 +42,21 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
+// The popover bar's button a reader knows by `name` is greyed, and a click on it where a player would
+// click does nothing.
+void clickUnavailableBarButton(const TableScreenHarness& table, const QString& name) {
+    StyledIconButton* found = nullptr;
+    for (auto* button : table.screen->topBar()->findChildren<StyledIconButton*>())
+        found = button->accessibleName() == name ? button : found;
+    ASSERT_TRUE(found) << name.toStdString();
+    EXPECT_FALSE(found->isEnabled()) << name.toStdString();
+    QTest::mouseClick(found, Qt::LeftButton, {}, found->rect().center());
+}
+
+} // namespace
+
 TEST(TableScreen, PlaysAQuickHandSeriesByKeys) {
     TableScreenHarness table;
     table.activate();
@@ -49,7 +64,17 @@ TEST(TableScreen, PlaysAQuickHandSeriesByKeys) {
     controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 2024, 3)));
     table.game.scheduler.advance(std::chrono::seconds(2));
     ASSERT_TRUE(table.screen->presenter().shown());
-    const int keys = table.playByKeys([&] { table.type(Qt::Key_C); });
+    // Nothing acts on a game that is over, from its last result on: neither "p" nor the bar's pause.
+    bool finalResult = false;
+    const auto tryToPause = [&] {
+        finalResult = true;
+        table.type(Qt::Key_P);
+        clickUnavailableBarButton(table, "Pause (P)");
+        EXPECT_FALSE(controller.pauseReasons().contains(PauseReason::user));
+        EXPECT_NE(table.screen->bottomRow(), BottomRow::paused);
+    };
+    const int keys = table.playByKeys([&] { table.type(Qt::Key_C); }, 20000, tryToPause);
+    EXPECT_TRUE(finalResult);
     EXPECT_GT(keys, 3);
     ASSERT_TRUE(controller.tableOver());
     EXPECT_EQ(table.screen->bottomRow(), BottomRow::tableOver);
@@ -273,15 +298,25 @@ TEST(TableScreen, PlaysASitAndGoToItsEndByKeys) {
     controller.start(
         GameSetup::sitAndGo(SitAndGoSetup{BotSeating::opponents(5, TableDifficulty::easy, 99), 99}));
     // All in every hand: "4" picks the all-in preset, Return sends it (a call when no raise is left).
-    table.playByKeys([&] {
-        const bool canRaise = controller.view()->legalActions->minRaiseTo.has_value();
-        if (canRaise) {
-            table.type(Qt::Key_4);
-            table.type(Qt::Key_Return);
-        } else {
-            table.type(Qt::Key_C);
-        }
-    });
+    bool finalResult = false;
+    table.playByKeys(
+        [&] {
+            const bool canRaise = controller.view()->legalActions->minRaiseTo.has_value();
+            if (canRaise) {
+                table.type(Qt::Key_4);
+                table.type(Qt::Key_Return);
+            } else {
+                table.type(Qt::Key_C);
+            }
+        },
+        20000,
+        [&] {
+            // The last result is no pause's to hold.
+            finalResult = true;
+            table.type(Qt::Key_P);
+            EXPECT_FALSE(controller.pauseReasons().contains(PauseReason::user));
+        });
+    EXPECT_TRUE(finalResult);
     // The Return that sent the last all-in did not also press the panel that followed it.
     ASSERT_TRUE(controller.tableOver());
     const auto* finished = std::get_if<TableOver::Finished>(&controller.tableOver()->value);
@@ -302,12 +337,7 @@ TEST(TableScreen, PlaysASitAndGoToItsEndByKeys) {
     table.environment.surfaces = &surfaces;
     table.makeScreen(TableSurface::popover);
     table.activate();
-    StyledIconButton* forfeit = nullptr;
-    for (auto* button : table.screen->topBar()->findChildren<StyledIconButton*>())
-        forfeit = button->accessibleName() == "Forfeit" ? button : forfeit;
-    ASSERT_TRUE(forfeit);
-    EXPECT_FALSE(forfeit->isEnabled());
-    QTest::mouseClick(forfeit, Qt::LeftButton, {}, forfeit->rect().center());
+    clickUnavailableBarButton(table, "Forfeit");
     ASSERT_TRUE(controller.hasTable() && controller.tableOver());
     EXPECT_FALSE(surfaces.isConfirmingLeave());
     EXPECT_EQ(table.screen->bottomRow(), BottomRow::tableOver);
@@ -519,10 +549,14 @@ TEST(TableScreen, TheGuideRisesOverThePopoversTableAndPausesIt) {
     controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 8, 2)));
     table.game.scheduler.advance(std::chrono::seconds(2));
     table.screen->show();
+    const BottomRow under = table.screen->bottomRow();
+    const qsizetype said = table.announcer.spoken().size();
     ASSERT_TRUE(table.press(Qt::Key_Question, QStringLiteral("?"), Qt::ShiftModifier));
     PokerBasicsView* guide = table.screen->guidePanel();
     ASSERT_TRUE(guide);
     EXPECT_TRUE(controller.pauseReasons().contains(PauseReason::guide));
+    // Its pause is its own: the row under the table stays as it was, with no pause message to flash.
+    EXPECT_EQ(table.screen->bottomRow(), under);
     EXPECT_TRUE(guide->doneButton()) << "the panel presentation, with its Done button";
     // It rises from the bottom edge, ease-out over 0.24 s, and then covers the whole table.
     table.game.scheduler.advance(std::chrono::milliseconds(120));
@@ -537,6 +571,8 @@ TEST(TableScreen, TheGuideRisesOverThePopoversTableAndPausesIt) {
 
     // Done (or Escape) closes it: it goes back down, the table resumes and has the keys again.
     guide->doneButton()->click();
+    EXPECT_FALSE(table.announcer.spoken().mid(said).join('\n').contains("Paused"))
+        << table.announcer.spoken().mid(said).join('\n').toStdString();
     EXPECT_FALSE(table.screen->guideOpen());
     EXPECT_FALSE(controller.pauseReasons().contains(PauseReason::guide));
     EXPECT_TRUE(table.screen->stage().isVisible());
@@ -1097,6 +1133,15 @@ TEST(TableScreen, ThePracticeHandPromptsWhereThePlayerActsAndTheNextTableStartsA
     TableScreenHarness table;
     table.activate();
     auto& controller = table.game.controller;
+    // A caption's button takes the keys once its words are heard, so a reader hears it after them.
+    std::vector<std::pair<QString, QString>> heardAsGotItTookTheKeys;
+    const auto watch = QObject::connect(qApp, &QApplication::focusChanged, [&](QWidget*, QWidget* now) {
+        PracticeCaptionView* caption = table.screen ? table.screen->practiceCaption() : nullptr;
+        if (now && caption && caption->isAncestorOf(now) && caption->caption().stepLabel())
+            heardAsGotItTookTheKeys.emplace_back(
+                *caption->caption().stepLabel(),
+                table.announcer.spoken().value(table.announcer.spoken().size() - 1));
+    });
     table.startPractice();
     ASSERT_EQ(table.screen->bottomRow(), BottomRow::practiceCaption);
     const auto before = controller.state();
@@ -1128,6 +1173,10 @@ TEST(TableScreen, ThePracticeHandPromptsWhereThePlayerActsAndTheNextTableStartsA
         const qsizetype told = heard.indexOf(event);
         EXPECT_TRUE(told >= 0 && told < heard.indexOf(caption)) << caption << "\n" << heard.toStdString();
     }
+    QObject::disconnect(watch);
+    EXPECT_GE(heardAsGotItTookTheKeys.size(), 3u) << heard.toStdString();
+    for (const auto& [step, lastHeard] : heardAsGotItTookTheKeys)
+        EXPECT_TRUE(lastHeard.contains(step)) << step.toStdString() << ": " << lastHeard.toStdString();
 
     const qsizetype practiced = table.announcer.spoken().size();
     controller.start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 3, 3)));

@@ -1,6 +1,7 @@
 #include "Table/TableSpeaker.h"
 #include "Table/TableSpeech.h"
 
+#include "Learn/HandTag.h"
 #include "Table/HandEvents.h"
 
 #include "PokerEngine/HandEvaluator.h"
@@ -179,11 +180,13 @@ PokerEngine::HandEvent shows(std::int64_t seat, const char* first, const char* s
 
 // One thing the screen hands the speaker; a moment it may speak records what it says, "" for nothing.
 using Step = std::function<void(TableSpeaker&, QStringList&)>;
-Step change(const PlayerView& view, bool heard = true) {
-    return [=](TableSpeaker& speaker, QStringList&) { speaker.viewChanged(1, view, heard, names); };
+// `learning`: the table tags the player's hand.
+Step change(const PlayerView& view, bool heard = true, bool learning = false) {
+    return [=](TableSpeaker& speaker, QStringList&) { speaker.viewChanged(1, view, heard, names, learning); };
 }
 // The view's cards still coming, or come to rest; its result waiting for Return.
-Step speak(const PlayerView& view, bool cardsComing = false, bool resultWaits = false) {
+Step speak(const PlayerView& view, bool cardsComing = false, bool resultWaits = false,
+           bool learning = false) {
     return [=](TableSpeaker& speaker, QStringList& said) {
         TableSpeaker::Moment moment;
         moment.table = 1;
@@ -192,6 +195,7 @@ Step speak(const PlayerView& view, bool cardsComing = false, bool resultWaits = 
         moment.heard = true;
         moment.turnOpen = view.legalActions && !cardsComing;
         moment.resultWaits = resultWaits;
+        moment.learning = learning;
         said << speaker.speak(moment);
     };
 }
@@ -220,6 +224,8 @@ TEST(TableSpeech, TheSpeakerSaysEachHandInOrderAndEachThingOnce) {
     const Step caption = [](TableSpeaker& speaker, QStringList&) {
         speaker.caption("Only you see these two.");
     };
+    // In learning mode the cards come with what their tag says of them, however they come to be said.
+    const QString tagged = cards + " " + HandTag::make(dealt({}))->spoken;
     struct Row {
         const char* moment;
         std::vector<Step> steps;
@@ -261,6 +267,14 @@ TEST(TableSpeech, TheSpeakerSaysEachHandInOrderAndEachThingOnce) {
         {"a hand dealt on before the last one's cards rested: those cards, its moves, then the new hand",
          {change(foldedTo), change(dealt({}, false, 2)), speak(dealt({}, false, 2), true)},
          {"Hand 1. Blinds 10 20. " + cards + " Goldie folds. You win 30. Hand 2. Blinds 10 20."}},
+        {"learning: the cards tagged once they rest",
+         {change(turnView, true, true), speak(turnView, true, false, true),
+          speak(turnView, false, false, true)},
+         {"Hand 1. Blinds 10 20.", tagged + " Goldie calls 10. " + turn}},
+        {"learning: the cards tagged when the next hand comes before they rest",
+         {change(foldedTo, true, true), change(dealt({}, false, 2), true, true),
+          speak(dealt({}, false, 2), true, false, true)},
+         {"Hand 1. Blinds 10 20. " + tagged + " Goldie folds. You win 30. Hand 2. Blinds 10 20."}},
         {"changes the reader could not hear are kept up with, not told later",
          {change(turnView, false), speak(turnView), change(turnView), speak(turnView)},
          {cards + " " + turn, ""}},
@@ -277,9 +291,11 @@ TEST(TableSpeech, TheSpeakerSaysEachHandInOrderAndEachThingOnce) {
             step(speaker, said);
         EXPECT_EQ(said.join('|').toStdString(), row.said.join('|').toStdString()) << row.moment;
     }
-    // The table's own words leave out cards the reader has not heard yet.
+    // The table's own words leave out cards the reader has not heard yet, and in learning mode say them
+    // with their tag.
     TableSpeaker speaker;
-    EXPECT_EQ(speaker.standing(1, turnView), "You have 1,000 chips.");
+    EXPECT_EQ(speaker.standing(1, turnView, false), "You have 1,000 chips.");
     speaker.arrived(1, turnView, false);
-    EXPECT_EQ(speaker.standing(1, turnView), cards + " You have 1,000 chips.");
+    EXPECT_EQ(speaker.standing(1, turnView, false), cards + " You have 1,000 chips.");
+    EXPECT_EQ(speaker.standing(1, turnView, true), tagged + " You have 1,000 chips.");
 }

@@ -70,10 +70,9 @@ TEST(TopBarText, PausedShowsForEveryReasonButThePracticeHold) {
     EXPECT_TRUE(showsPaused({PauseReason::hidden}));
     EXPECT_TRUE(showsPaused({PauseReason::guide, PauseReason::practice}));
     EXPECT_TRUE(showsPaused({PauseReason::user}));
-    // The last hand's result can still be held; the end-of-game panel holds nothing.
-    EXPECT_TRUE(pauseAvailable(false, false));
-    EXPECT_TRUE(pauseAvailable(true, true));
-    EXPECT_FALSE(pauseAvailable(true, false));
+    // A game that is over holds nothing, its last result included.
+    EXPECT_TRUE(pauseAvailable(false));
+    EXPECT_FALSE(pauseAvailable(true));
 }
 
 TEST(TopBarText, ButtonsFollowTheState) {

@@ -29,7 +29,11 @@ BottomRow bottomRow(const BottomRowInputs& in) {
     if (in.tableOver && !in.showingResult) {
         return BottomRow::tableOver;
     }
-    if (isPaused(in.pauseReasons)) {
+    // The guide's own pause is the guide's to lift: the message under it would only flash as the guide
+    // rises and falls, offering a key the guide does not take.
+    PauseReasons shownPause = in.pauseReasons;
+    shownPause.erase(PauseReason::guide);
+    if (isPaused(shownPause)) {
         return BottomRow::paused;
     }
     if (in.shownStreet == PokerEngine::Street::handComplete) {

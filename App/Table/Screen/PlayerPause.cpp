@@ -1,13 +1,14 @@
 #include "Table/Screen/PlayerPause.h"
 
 #include "GameController.h"
+#include "Table/Screen/TopBarText.h"
 
 namespace PlayerPause {
 
 void toggle(GameController& controller) {
     if (controller.pauseReasons().contains(PauseReason::user)) {
         controller.resume(PauseReason::user);
-    } else {
+    } else if (TopBarText::pauseAvailable(controller.tableOver().has_value())) {
         controller.pause(PauseReason::user);
     }
 }

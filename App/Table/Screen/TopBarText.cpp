@@ -105,8 +105,8 @@ QString subtitle(std::optional<GameMode> mode, const PokerEngine::BlindLevel& bl
     return text;
 }
 
-bool pauseAvailable(bool tableOver, bool showingResult) {
-    return !tableOver || showingResult;
+bool pauseAvailable(bool tableOver) {
+    return !tableOver;
 }
 
 bool leaveAvailable(bool tableOver) {

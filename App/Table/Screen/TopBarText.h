@@ -44,9 +44,9 @@ QString subtitle(std::optional<GameMode> mode, const PokerEngine::BlindLevel& bl
 // Paused for the player, the hidden surface or the guide; the practice narration's hold alone is not
 // shown as a pause.
 bool showsPaused(const PauseReasons& reasons);
-// The player's pause holds a game going on: once the end-of-game panel has taken the table's place
-// there is nothing left to hold, and the pause buttons are unavailable.
-bool pauseAvailable(bool tableOver, bool showingResult);
+// The player's pause holds a game going on: from the game's end on (its last result included) there is
+// nothing left to hold, and the pause buttons and key are unavailable.
+bool pauseAvailable(bool tableOver);
 // Leaving is for a game going on: once it is over nothing is left to forfeit, and the end-of-game panel
 // that follows the last result offers the way home. From the last hand's result on, the leave button
 // is unavailable.

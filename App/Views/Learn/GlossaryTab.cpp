@@ -45,7 +45,7 @@ class TermRow : public GuideList::Row {
         words->setFont(ThemeFonts::system(11.5, FontWeight::regular));
         GuideColors::setTextColour(words, GuideColors::secondary(dark));
         stack->addWidget(words);
-        speak(title(term) + QStringLiteral(", ") + MarkdownText(text).plain());
+        speak(title(term) + QStringLiteral(", ") + spokenExplanation(term, TermNumbers{}));
         StyleAccessibility::setSelected(this, focused);
     }
     Term term() const { return term_; }

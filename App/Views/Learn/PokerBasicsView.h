@@ -59,6 +59,8 @@ class PokerBasicsView : public QWidget {
     StyledButton* doneButton() const { return done_; }
     // Reads out the Basics page shown, when the Basics tab is.
     void readBasicsPage();
+    // Reads out the words at the top of the tab shown.
+    void readTab();
     // The desktop turned light or dark, or asked for more contrast: the guide redraws in the new look
     // where it stands, on the same tab, page, chart choice and scroll.
     void setTheme(const TableTheme& art, const TableTheme& theme);
@@ -68,8 +70,6 @@ class PokerBasicsView : public QWidget {
 
   private:
     void buildContent();
-    // Reads out the words at the top of the tab shown.
-    void readTab();
     void paintPage();
     // The panel's Return: the focused button, else the Basics page forward.
     void pressReturn();

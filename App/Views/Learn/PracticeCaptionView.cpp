@@ -175,7 +175,10 @@ void PracticeCaptionView::announceIfNew() {
 void PracticeCaptionView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     announceIfNew();
-    takeKeys();
+    // A speaker says the words later, and its owner gives the keys once it has.
+    if (!speaker_) {
+        takeKeys();
+    }
 }
 
 void PracticeCaptionView::hideEvent(QHideEvent* event) {

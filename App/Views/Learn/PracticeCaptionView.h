@@ -32,11 +32,13 @@ class PracticeCaptionView : public QWidget {
 
     void setTheme(const TableTheme& theme);
     // Where each caption's words go instead of the announcer: the table says them after the events they
-    // explain, which it may not have said yet.
+    // explain, which it may not have said yet, and then gives the card the keys (see takeKeys).
     void setSpeaker(std::function<void(const QString&)> speaker) { speaker_ = std::move(speaker); }
     // A caption with another title (or the fold caption) is a new card: it is announced when shown.
     void setCaption(const PracticeCaption& caption);
     const PracticeCaption& caption() const { return caption_; }
+    // The caption shown has handed its words to the speaker (or the announcer).
+    bool told() const { return announced_ == identity(caption_); }
 
     // Gives the keys to the button Return presses, which a reader names; the card itself never takes them.
     void takeKeys();

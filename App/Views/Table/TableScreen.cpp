@@ -398,7 +398,7 @@ void TableScreen::tell(const PlayerView& to) {
     }
     // A hidden screen says nothing (another surface may be speaking the same game); shown again, it
     // tells the table as it then stands.
-    speaker_.viewChanged(environment_.controller->tableGeneration(), to, heard(), tableText());
+    speaker_.viewChanged(environment_.controller->tableGeneration(), to, heard(), tableText(), learning());
 }
 
 void TableScreen::appear() {
@@ -406,7 +406,7 @@ void TableScreen::appear() {
     if (!now) {
         return;
     }
-    speaker_.viewChanged(environment_.controller->tableGeneration(), *now, heard(), tableText());
+    speaker_.viewChanged(environment_.controller->tableGeneration(), *now, heard(), tableText(), learning());
     speakTurn();
 }
 
@@ -430,9 +430,13 @@ void TableScreen::speakTurn() {
     moment.namingKeys = setup && setup->mode() == GameMode::practice;
     moment.resultWaits = row_ == BottomRow::showdownBanner && game->isShowingResult() && !game->autoDeal();
     moment.over = game->tableOver().has_value();
+    const bool captionWaited = speaker_.captionWaits();
     const QString said = speaker_.speak(moment);
     if (!said.isEmpty()) {
         announcer_->announce(said);
+    }
+    if (captionWaited && !speaker_.captionWaits() && row_ == BottomRow::practiceCaption) {
+        takeKeys();
     }
     // The player's cards join the table's own words once they have been heard.
     describe();
@@ -499,7 +503,8 @@ void TableScreen::refresh() {
 void TableScreen::describe() {
     const auto& shown = presenter_->shown();
     StyleAccessibility::setAskedDescription(
-        this, shown ? speaker_.standing(environment_.controller->tableGeneration(), *shown) : QString());
+        this, shown ? speaker_.standing(environment_.controller->tableGeneration(), *shown, learning())
+                    : QString());
 }
 
 void TableScreen::refreshStage() {

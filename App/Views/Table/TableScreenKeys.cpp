@@ -59,7 +59,9 @@ void TableScreen::takeKeys() {
     } else if (row_ == BottomRow::leaveConfirmation && message_ && message_->secondaryButton()) {
         // The safe answer, ringed, as the lobby's and Settings' questions give it.
         message_->secondaryButton()->setFocus(Qt::TabFocusReason);
-    } else if (row_ == BottomRow::practiceCaption && caption_) {
+    } else if (row_ == BottomRow::practiceCaption && caption_ && caption_->told() &&
+               !speaker_.captionWaits()) {
+        // Until its words are said the table keeps the keys, where Return moves the narration on too.
         caption_->takeKeys();
     } else {
         setFocus();

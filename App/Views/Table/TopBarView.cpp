@@ -89,8 +89,7 @@ TopBarText::TopBarState TopBarView::state() const {
     state.surface = surface_;
     if (environment_.controller) {
         state.paused = TopBarText::showsPaused(environment_.controller->pauseReasons());
-        state.pauseAvailable = TopBarText::pauseAvailable(environment_.controller->tableOver().has_value(),
-                                                          environment_.controller->isShowingResult());
+        state.pauseAvailable = TopBarText::pauseAvailable(environment_.controller->tableOver().has_value());
         state.leaveAvailable = TopBarText::leaveAvailable(environment_.controller->tableOver().has_value());
         if (const auto& setup = environment_.controller->setup()) {
             state.mode = setup->mode();
