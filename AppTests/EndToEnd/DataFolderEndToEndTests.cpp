@@ -99,6 +99,7 @@ class DataFolderTest : public DesktopTest, public ::testing::WithParamInterface<
         if (mounted) {
             ::umount2(folder.toLocal8Bit().constData(), MNT_DETACH);
         }
+        DesktopTest::TearDown();
     }
 
     // A 64 KiB file system at the data folder holding the profile and a finished hand still to book;

@@ -316,7 +316,7 @@ std::unique_ptr<GameProcess> startOnboardedGame(const Desktop& desktop, const QS
     // one found only once the old one has left.
     waitUntil([&] { return !desktop.trayIcon().has_value(); }, 5000);
     auto game = std::make_unique<GameProcess>(desktop, home, arguments);
-    waitUntil([&] { return desktop.trayIcon().has_value(); }, 30000);
+    waitUntil([&] { return desktop.trayIcon().has_value(); });
     return game;
 }
 
@@ -419,10 +419,12 @@ bool waitUntil(const std::function<bool()>& condition, int milliseconds) {
 
 Desktop* DesktopTest::desktop = nullptr;
 QString DesktopTest::whyNot;
+QStringList DesktopTest::windowManager;
 
-void DesktopTest::startDesktop(const QStringList& windowManager) {
+void DesktopTest::startDesktop(const QStringList& manager) {
     whyNot.clear();
-    desktop = Desktop::start(whyNot, windowManager).release();
+    windowManager = manager;
+    desktop = Desktop::start(whyNot, manager).release();
     if (!desktop) {
         std::fprintf(stderr, "end-to-end tests skip: %s\n", qPrintable(whyNot));
     }
@@ -431,6 +433,13 @@ void DesktopTest::startDesktop(const QStringList& windowManager) {
 void DesktopTest::TearDownTestSuite() {
     delete desktop;
     desktop = nullptr;
+}
+
+void DesktopTest::TearDown() {
+    if (desktop && HasFailure()) {
+        TearDownTestSuite();
+        startDesktop(windowManager);
+    }
 }
 
 void DesktopTest::SetUp() {
@@ -447,6 +456,16 @@ std::unique_ptr<GameProcess> DesktopTest::startGame(QStringList arguments, bool 
 bool DesktopTest::click(QPoint at, int button) const {
     return desktop->xdotool(
         {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", QString::number(button)});
+}
+
+bool DesktopTest::clickTheIcon(GameProcess& game) const {
+    const int before = game.lineCount();
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        click(icon().center());
+        if (game.waitForLine("icon click", loadedMachineWait / 3, before))
+            return true;
+    }
+    return false;
 }
 
 QList<QRect> DesktopTest::waitForWindows(QSize size, int count) const {
@@ -497,7 +516,7 @@ std::unique_ptr<GameProcess> DesktopTest::startGameInTheWindow(bool hotkey) cons
     if (auto chosen = chooseFromTheMenu(game, {"Return"}); !chosen) {
         return chosen;
     }
-    if (game.waitForLine("openWindow", 20000, before) && waitForWindows(windowSize).size() == 1) {
+    if (game.waitForLine("openWindow", loadedMachineWait, before) && waitForWindows(windowSize).size() == 1) {
         return ::testing::AssertionSuccess();
     }
     return ::testing::AssertionFailure() << "no table window after the menu's first item; shown:\n"
