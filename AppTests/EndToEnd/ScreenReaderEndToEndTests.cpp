@@ -237,7 +237,7 @@ std::optional<QString> runSessionBesideTheGame(const Desktop& desktop, const QSt
         // alone, so no program it starts can keep it past the run.
         "if [ -n \"$SPOKEN\" ] && command -v orca >/dev/null; then\n"
         "  exec 9>\"${TMPDIR:-/tmp}/chipwhistle-tests-orca.lock\"\n"
-        "  flock -w 400 9 || { kill $launcher; exit 4; }\n"
+        "  flock -w 200 9 || { kill $launcher; exit 4; }\n"
         "  PYTHONPATH=\"$ORCA_SITE\" orca --debug-file \"$SPOKEN\" >\"$SPOKEN.out\" 2>&1 9>&- & "
         "orca=$!; sleep 3\n"
         "fi\n"
@@ -264,7 +264,7 @@ std::optional<QString> runSessionBesideTheGame(const Desktop& desktop, const QSt
     // The client ends with 3 when the game never showed up on the bus, the session with 4 when Orca
     // was another run's all along; any other failure shows in what the client printed.
     if (session.exitCode() == 4) {
-        whyNot = QStringLiteral("another test run kept Orca for over 400 seconds");
+        whyNot = QStringLiteral("another test run kept Orca for over 200 seconds");
         return std::nullopt;
     }
     if (session.exitCode() == 3) {
@@ -1277,8 +1277,7 @@ TEST_F(ScreenReaderEndToEnd, OrcaHearsTheWayIntoThePracticeHandWhoseCaptionsHold
     EXPECT_EQ(held["first caption"], (QStringList{"push button", "Got It"})) << printed.toStdString();
     EXPECT_EQ(held["second caption"], (QStringList{"push button", "Got It"})) << printed.toStdString();
     // What each caption says is the game's announcement, which Orca speaks as it speaks every other (see
-    // the series above); it is held to its words in the caption's own tests. On two loaded cores Orca
-    // may find the table too busy to answer while it is built and drop the first.
+    // the series above); it is held to its words in the caption's own tests.
     EXPECT_TRUE(spoken.contains("Next is now Play a Practice Hand.")) << spoken.toStdString();
     // The first caption explains the player's cards: it comes after them.
     const qsizetype caption = spoken.indexOf(QStringLiteral("Only you can see these two"));

@@ -274,7 +274,7 @@ TEST_F(UnderOpenbox, TheOnboardingWindowWithoutATitleBarIsListedFocusedAndMovedB
     const auto pointTo = [&](QPoint at) {
         desktop->xdotool({"mousemove", QString::number(at.x()), QString::number(at.y())});
     };
-    // None while the window is not there once (as it is being moved).
+    // None unless the window shows exactly once, which it may not while it is being moved.
     const auto topLeft = [&] {
         const QList<QRect> now = desktop->windows(size);
         return now.size() == 1 ? std::optional(now.front().topLeft()) : std::nullopt;
