@@ -38,19 +38,25 @@ bool stop(QProcess& process) {
 
 } // namespace
 
-std::unique_ptr<Desktop> Desktop::start(QString& whyNot, const QStringList& windowManager) {
+QString Desktop::missing(const QStringList& windowManager) {
     QStringList tools{"Xvfb", "trayer", "xdotool", "xwininfo"};
     if (!windowManager.isEmpty()) {
         tools << windowManager.front() << "xprop";
     }
     for (const QString& tool : tools) {
         if (QStandardPaths::findExecutable(tool).isEmpty()) {
-            whyNot = QStringLiteral("%1 is not installed").arg(tool);
-            return nullptr;
+            return QStringLiteral("%1 is not installed").arg(tool);
         }
     }
     if (!QFile::exists(gameBinary)) {
-        whyNot = QStringLiteral("the game is not built at %1").arg(gameBinary);
+        return QStringLiteral("the game is not built at %1").arg(gameBinary);
+    }
+    return {};
+}
+
+std::unique_ptr<Desktop> Desktop::start(QString& whyNot, const QStringList& windowManager) {
+    whyNot = missing(windowManager);
+    if (!whyNot.isEmpty()) {
         return nullptr;
     }
     std::unique_ptr<Desktop> desktop(new Desktop);
@@ -420,19 +426,27 @@ bool waitUntil(const std::function<bool()>& condition, int milliseconds) {
 Desktop* DesktopTest::desktop = nullptr;
 QString DesktopTest::whyNot;
 QStringList DesktopTest::windowManager;
+bool DesktopTest::startFailed = false;
 
 void DesktopTest::startDesktop(const QStringList& manager) {
     whyNot.clear();
     windowManager = manager;
     desktop = Desktop::start(whyNot, manager).release();
+    // With every tool there, a display a loaded machine could not bring up is tried once more.
+    startFailed = !desktop && Desktop::missing(manager).isEmpty();
+    if (startFailed) {
+        desktop = Desktop::start(whyNot, manager).release();
+        startFailed = !desktop;
+    }
     if (!desktop) {
-        std::fprintf(stderr, "end-to-end tests skip: %s\n", qPrintable(whyNot));
+        std::fprintf(stderr, "end-to-end tests cannot start their desktop: %s\n", qPrintable(whyNot));
     }
 }
 
 void DesktopTest::TearDownTestSuite() {
     delete desktop;
     desktop = nullptr;
+    startFailed = false;
 }
 
 void DesktopTest::TearDown() {
@@ -443,9 +457,11 @@ void DesktopTest::TearDown() {
 }
 
 void DesktopTest::SetUp() {
-    if (!desktop) {
+    // Only a tool not installed skips: a desktop that would not start twice fails every test of it.
+    if (!desktop && !startFailed) {
         GTEST_SKIP() << whyNot.toStdString();
     }
+    ASSERT_TRUE(desktop) << whyNot.toStdString();
     ASSERT_TRUE(home.isValid()) << "no temporary folder for a home";
 }
 

@@ -29,6 +29,9 @@ class Desktop {
     // Null, with the reason in `whyNot`, when a part cannot start. With a `windowManager` command, that
     // manager takes in the windows once it says it follows EWMH; with none, nothing manages them.
     static std::unique_ptr<Desktop> start(QString& whyNot, const QStringList& windowManager = {});
+    // Which tool the desktop (with that manager) needs is not installed, or that the game is not built;
+    // empty when nothing is missing.
+    static QString missing(const QStringList& windowManager = {});
     ~Desktop();
 
     const QString& display() const { return display_; }
@@ -120,7 +123,7 @@ inline constexpr QSize onboardingSize{600, 640};
 bool waitUntil(const std::function<bool()>& condition, int milliseconds = loadedMachineWait);
 
 // The tests of one suite share a desktop, started before the first and stopped after the last. Each
-// test has a home of its own and skips, saying why, when the desktop could not start.
+// test has a home of its own and skips, saying why, when a tool the desktop needs is not installed.
 class DesktopTest : public ::testing::Test {
   public:
     static void SetUpTestSuite() { startDesktop(); }
@@ -163,5 +166,7 @@ class DesktopTest : public ::testing::Test {
     static Desktop* desktop;
     static QString whyNot;
     static QStringList windowManager;
+    // Whether the desktop would not start though every tool is there.
+    static bool startFailed;
     QTemporaryDir home;
 };
