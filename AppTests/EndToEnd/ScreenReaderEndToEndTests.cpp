@@ -234,9 +234,10 @@ std::optional<QString> runSessionBesideTheGame(const Desktop& desktop, const QSt
         "sleep 1\n"
         // Orca runs once per user and ends at once beside another: test runs side by side take turns
         // with it, and a run that cannot get its turn starts no second. The lock is this shell's
-        // alone, so no program it starts can keep it past the run.
+        // alone, so no program it starts can keep it past the run; it is the user's, wherever each
+        // run keeps its temporary files.
         "if [ -n \"$SPOKEN\" ] && command -v orca >/dev/null; then\n"
-        "  exec 9>\"${TMPDIR:-/tmp}/chipwhistle-tests-orca.lock\"\n"
+        "  exec 9>\"/tmp/chipwhistle-tests-orca-$(id -u).lock\"\n"
         "  flock -w 200 9 || { kill $launcher; exit 4; }\n"
         "  PYTHONPATH=\"$ORCA_SITE\" orca --debug-file \"$SPOKEN\" >\"$SPOKEN.out\" 2>&1 9>&- & "
         "orca=$!; sleep 3\n"
