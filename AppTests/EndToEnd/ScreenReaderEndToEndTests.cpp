@@ -239,6 +239,8 @@ std::optional<QString> runSessionBesideTheGame(const Desktop& desktop, const QSt
         "if [ -n \"$SPOKEN\" ] && command -v orca >/dev/null; then\n"
         "  exec 9>\"/tmp/chipwhistle-tests-orca-$(id -u).lock\"\n"
         "  flock -w 200 9 || { kill $launcher; exit 4; }\n"
+        // An Orca the lock does not know of (an older run's, or the user's own) is waited out too.
+        "  for _ in $(seq 200); do pgrep -u \"$(id -u)\" -x orca >/dev/null || break; sleep 1; done\n"
         "  PYTHONPATH=\"$ORCA_SITE\" orca --debug-file \"$SPOKEN\" >\"$SPOKEN.out\" 2>&1 9>&- & "
         "orca=$!; sleep 3\n"
         "fi\n"
