@@ -1288,9 +1288,9 @@ TEST_F(ScreenReaderEndToEnd, OrcaHearsTheWayIntoThePracticeHandWhoseCaptionsHold
     EXPECT_GE(spoken.lastIndexOf(QStringLiteral("Your cards: "), caption), 0) << spoken.toStdString();
 }
 
-// A player who opens the window, with a Quick Hand saved at their turn to call with every chip they
-// have: they raised all but a big blind before the flop, and the bot bet or raised. The call's amount,
-// or none when no deal of the first hundred came to it.
+// A player who opens the window, with a Quick Hand saved just before their turn to call with every chip
+// they have: they raised all but a big blind before the flop, and the bot is to bet or raise. The call's
+// amount, or none when no deal of the first hundred came to it.
 std::optional<std::int64_t> saveACallOfEveryChip(const QString& folder) {
     const auto raiseAllButABlind = [](const PokerEngine::PlayerView& view) {
         const PokerEngine::LegalActions& legal = *view.legalActions;
@@ -1303,15 +1303,27 @@ std::optional<std::int64_t> saveACallOfEveryChip(const QString& folder) {
         state.completeOnboarding();
         state.setLaunchSurface(LaunchSurface::window);
         state.setBotSpeed(BotSpeed::fast);
+        state.setAutoDeal(true);
         ControllerHarness harness;
         harness.controller.setSession(&state);
         harness.controller.start(
             GameSetup::quickHand({BotKit::BotProfile::standard(BotKit::BotTier::easy), seed, 10}));
+        // The table is saved as the bot is about to make the move that leaves the call, so the turn is
+        // told as it comes in play, not as the table is resumed.
+        QFile saved(folder + QStringLiteral("/savedgame.json"));
+        QByteArray beforeTheBot;
         for (int step = 0, hands = 0; step < 500 && !harness.controller.tableOver(); ++step) {
             if (harness.controller.isHeroTurn()) {
                 const PokerEngine::PlayerView view = *harness.controller.view();
-                if (ActionBarModel{view, *view.legalActions, 0, std::nullopt}.callIsAllIn())
+                if (ActionBarModel{view, *view.legalActions, 0, std::nullopt}.callIsAllIn() &&
+                    !beforeTheBot.isEmpty() && saved.open(QIODevice::WriteOnly)) {
+                    saved.write(beforeTheBot);
+                    saved.close();
                     return view.legalActions->callAmount;
+                }
+            } else if (saved.open(QIODevice::ReadOnly)) {
+                beforeTheBot = saved.readAll();
+                saved.close();
             }
             if (!harness.stepOnce(raiseAllButABlind, hands))
                 break;
