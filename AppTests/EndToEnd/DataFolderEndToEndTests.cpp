@@ -99,6 +99,7 @@ class DataFolderTest : public DesktopTest, public ::testing::WithParamInterface<
         if (mounted) {
             ::umount2(folder.toLocal8Bit().constData(), MNT_DETACH);
         }
+        DesktopTest::TearDown();
     }
 
     // A 64 KiB file system at the data folder holding the profile and a finished hand still to book;
@@ -152,7 +153,7 @@ TEST_P(DataFolderTest, TheGameStartsNamesTheTroubleAndSavesOnceItCan) {
     const QString atLogin = onboards ? "false" : "true";
     GameProcess game(*desktop, home.path(), onboards ? QStringList() : QStringList{"--launched-at-login"},
                      persistenceLogged());
-    ASSERT_TRUE(game.waitForLine("launch: atLogin=" + atLogin, 20000)) << game.output().toStdString();
+    ASSERT_TRUE(game.waitForLine("launch: atLogin=" + atLogin)) << game.output().toStdString();
     if (!onboards) {
         EXPECT_TRUE(waitUntil([] { return desktop->trayIcon().has_value(); })) << "the chip reached the tray";
     }
@@ -210,7 +211,7 @@ TEST_P(DataFolderTest, TheGameStartsNamesTheTroubleAndSavesOnceItCan) {
     if (ending == Ending::askedToStop) {
         // Asked to stop as a desktop would, the game saves on its way out.
         game.terminate();
-        EXPECT_EQ(game.waitForExit(10000), 0) << game.output().toStdString();
+        EXPECT_EQ(game.waitForExit(loadedMachineWait), 0) << game.output().toStdString();
     } else if (changed) {
         // The game saves by itself within seconds, with nothing changed; a kill then loses nothing.
         EXPECT_TRUE(waitUntil(saved, 10000)) << game.output().toStdString();
@@ -251,10 +252,10 @@ TEST_F(DataFolderTest, AsATestHostTheGameTouchesNothingInTheDataFolder) {
     QProcessEnvironment extra = persistenceLogged();
     extra.insert("XCTestConfigurationFilePath", "/dev/null");
     GameProcess game(*desktop, home.path(), {}, extra);
-    ASSERT_TRUE(game.waitForLine("launch: ", 20000)) << game.output().toStdString();
+    ASSERT_TRUE(game.waitForLine("launch: ")) << game.output().toStdString();
     QThread::msleep(1000);
     game.terminate();
-    EXPECT_EQ(game.waitForExit(10000), 0) << game.output().toStdString();
+    EXPECT_EQ(game.waitForExit(loadedMachineWait), 0) << game.output().toStdString();
     EXPECT_FALSE(QFileInfo::exists(QFileInfo(folder).path())) << "nothing under the data folder's parent";
 }
 

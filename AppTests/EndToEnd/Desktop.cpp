@@ -38,19 +38,25 @@ bool stop(QProcess& process) {
 
 } // namespace
 
-std::unique_ptr<Desktop> Desktop::start(QString& whyNot, const QStringList& windowManager) {
+QString Desktop::missing(const QStringList& windowManager) {
     QStringList tools{"Xvfb", "trayer", "xdotool", "xwininfo"};
     if (!windowManager.isEmpty()) {
         tools << windowManager.front() << "xprop";
     }
     for (const QString& tool : tools) {
         if (QStandardPaths::findExecutable(tool).isEmpty()) {
-            whyNot = QStringLiteral("%1 is not installed").arg(tool);
-            return nullptr;
+            return QStringLiteral("%1 is not installed").arg(tool);
         }
     }
     if (!QFile::exists(gameBinary)) {
-        whyNot = QStringLiteral("the game is not built at %1").arg(gameBinary);
+        return QStringLiteral("the game is not built at %1").arg(gameBinary);
+    }
+    return {};
+}
+
+std::unique_ptr<Desktop> Desktop::start(QString& whyNot, const QStringList& windowManager) {
+    whyNot = missing(windowManager);
+    if (!whyNot.isEmpty()) {
         return nullptr;
     }
     std::unique_ptr<Desktop> desktop(new Desktop);
@@ -316,7 +322,7 @@ std::unique_ptr<GameProcess> startOnboardedGame(const Desktop& desktop, const QS
     // one found only once the old one has left.
     waitUntil([&] { return !desktop.trayIcon().has_value(); }, 5000);
     auto game = std::make_unique<GameProcess>(desktop, home, arguments);
-    waitUntil([&] { return desktop.trayIcon().has_value(); }, 30000);
+    waitUntil([&] { return desktop.trayIcon().has_value(); });
     return game;
 }
 
@@ -419,24 +425,43 @@ bool waitUntil(const std::function<bool()>& condition, int milliseconds) {
 
 Desktop* DesktopTest::desktop = nullptr;
 QString DesktopTest::whyNot;
+QStringList DesktopTest::windowManager;
+bool DesktopTest::startFailed = false;
 
-void DesktopTest::startDesktop(const QStringList& windowManager) {
+void DesktopTest::startDesktop(const QStringList& manager) {
     whyNot.clear();
-    desktop = Desktop::start(whyNot, windowManager).release();
+    windowManager = manager;
+    desktop = Desktop::start(whyNot, manager).release();
+    // With every tool there, a display a loaded machine could not bring up is tried once more.
+    startFailed = !desktop && Desktop::missing(manager).isEmpty();
+    if (startFailed) {
+        desktop = Desktop::start(whyNot, manager).release();
+        startFailed = !desktop;
+    }
     if (!desktop) {
-        std::fprintf(stderr, "end-to-end tests skip: %s\n", qPrintable(whyNot));
+        std::fprintf(stderr, "end-to-end tests cannot start their desktop: %s\n", qPrintable(whyNot));
     }
 }
 
 void DesktopTest::TearDownTestSuite() {
     delete desktop;
     desktop = nullptr;
+    startFailed = false;
+}
+
+void DesktopTest::TearDown() {
+    if (desktop && HasFailure()) {
+        TearDownTestSuite();
+        startDesktop(windowManager);
+    }
 }
 
 void DesktopTest::SetUp() {
-    if (!desktop) {
+    // Only a tool not installed skips: a desktop that would not start twice fails every test of it.
+    if (!desktop && !startFailed) {
         GTEST_SKIP() << whyNot.toStdString();
     }
+    ASSERT_TRUE(desktop) << whyNot.toStdString();
     ASSERT_TRUE(home.isValid()) << "no temporary folder for a home";
 }
 
@@ -447,6 +472,16 @@ std::unique_ptr<GameProcess> DesktopTest::startGame(QStringList arguments, bool 
 bool DesktopTest::click(QPoint at, int button) const {
     return desktop->xdotool(
         {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", QString::number(button)});
+}
+
+bool DesktopTest::clickTheIcon(GameProcess& game) const {
+    const int before = game.lineCount();
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        click(icon().center());
+        if (game.waitForLine("icon click", loadedMachineWait / 3, before))
+            return true;
+    }
+    return false;
 }
 
 QList<QRect> DesktopTest::waitForWindows(QSize size, int count) const {
@@ -497,7 +532,7 @@ std::unique_ptr<GameProcess> DesktopTest::startGameInTheWindow(bool hotkey) cons
     if (auto chosen = chooseFromTheMenu(game, {"Down", "Return"}); !chosen) {
         return chosen;
     }
-    if (game.waitForLine("openWindow", 20000, before) && waitForWindows(windowSize).size() == 1) {
+    if (game.waitForLine("openWindow", loadedMachineWait, before) && waitForWindows(windowSize).size() == 1) {
         return ::testing::AssertionSuccess();
     }
     return ::testing::AssertionFailure() << "no table window after the menu's first item; shown:\n"

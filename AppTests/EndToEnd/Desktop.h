@@ -16,6 +16,12 @@
 
 struct Profile;
 
+// How long a test waits for a state it needs: a sanitized game on two cores that other builds and tests
+// keep busy can take a minute to start or to answer, and a wait that ends early fails for nothing. A
+// state that comes ends the wait at once; a test that waits in vain for several still ends well inside
+// its time limit.
+inline constexpr int loadedMachineWait = 90000;
+
 // A private X display with a tray for end-to-end tests: Xvfb on a free display number, trayer as the
 // tray host, xdotool for the pointer and the keys. Everything is stopped by its own process id.
 class Desktop {
@@ -23,6 +29,9 @@ class Desktop {
     // Null, with the reason in `whyNot`, when a part cannot start. With a `windowManager` command, that
     // manager takes in the windows once it says it follows EWMH; with none, nothing manages them.
     static std::unique_ptr<Desktop> start(QString& whyNot, const QStringList& windowManager = {});
+    // Which tool the desktop (with that manager) needs is not installed, or that the game is not built;
+    // empty when nothing is missing.
+    static QString missing(const QStringList& windowManager = {});
     ~Desktop();
 
     const QString& display() const { return display_; }
@@ -70,13 +79,12 @@ class GameProcess {
     ~GameProcess();
 
     bool started() const;
-    // Waits up to `milliseconds` for a log line (generous: a sanitized build on a busy machine is slow)
-    // starting with `prefix` after the first `from` lines.
-    bool waitForLine(const QString& prefix, int milliseconds = 20000, int from = 0);
+    // Waits up to `milliseconds` for a log line starting with `prefix` after the first `from` lines.
+    bool waitForLine(const QString& prefix, int milliseconds = loadedMachineWait, int from = 0);
     QStringList lines();
     // Waits up to `milliseconds` for `text` anywhere in what the process printed, any category's lines
     // included.
-    bool waitForOutput(const QString& text, int milliseconds = 20000);
+    bool waitForOutput(const QString& text, int milliseconds = loadedMachineWait);
     int lineCount() { return lines().size(); }
     // Waits for the process to end; its exit code, or none when it did not end or crashed.
     std::optional<int> waitForExit(int milliseconds = 5000);
@@ -112,10 +120,10 @@ inline constexpr QSize windowSize{1100, 750};
 inline constexpr QSize onboardingSize{600, 640};
 
 // Polls `condition` until it holds or `milliseconds` have passed; whether it held.
-bool waitUntil(const std::function<bool()>& condition, int milliseconds = 15000);
+bool waitUntil(const std::function<bool()>& condition, int milliseconds = loadedMachineWait);
 
 // The tests of one suite share a desktop, started before the first and stopped after the last. Each
-// test has a home of its own and skips, saying why, when the desktop could not start.
+// test has a home of its own and skips, saying why, when a tool the desktop needs is not installed.
 class DesktopTest : public ::testing::Test {
   public:
     static void SetUpTestSuite() { startDesktop(); }
@@ -125,6 +133,9 @@ class DesktopTest : public ::testing::Test {
     // A suite that needs more than the bare desktop starts it itself, with `windowManager` if any.
     static void startDesktop(const QStringList& windowManager = {});
     void SetUp() override;
+    // A test that failed may leave anything on its display (a button held down, a menu open, the keys
+    // nowhere): the next test gets a new display, with the same window manager.
+    void TearDown() override;
 
     // An onboarded game in this test's home, once its icon is in the tray.
     std::unique_ptr<GameProcess> startGame(QStringList arguments = {}, bool hotkey = false) const;
@@ -134,7 +145,10 @@ class DesktopTest : public ::testing::Test {
     QRect icon() const { return desktop->trayIcon().value_or(QRect()); }
     // Whether xdotool could move there and click.
     bool click(QPoint at, int button = 1) const;
-    // The windows of that size once `count` of them show, or as they are after fifteen seconds.
+    // Clicks the tray icon until the game says it had the click: one that came before the icon took
+    // clicks is clicked again. Whether the game had it.
+    bool clickTheIcon(GameProcess& game) const;
+    // The windows of that size once `count` of them show, or as they are after the wait's bound.
     QList<QRect> waitForWindows(QSize size, int count = 1) const;
     // Opens the tray icon's menu and picks an item with `keys`, as a player does: the keys go once the
     // menu shows, and a menu that did not show, or stayed open, is opened again. What was seen when
@@ -151,5 +165,8 @@ class DesktopTest : public ::testing::Test {
 
     static Desktop* desktop;
     static QString whyNot;
+    static QStringList windowManager;
+    // Whether the desktop would not start though every tool is there.
+    static bool startFailed;
     QTemporaryDir home;
 };

@@ -17,7 +17,7 @@ using OnboardingEndToEnd = DesktopTest;
 TEST_F(OnboardingEndToEnd, AFirstLaunchShowsOnboardingAndFinishingOpensTheChosenWindow) {
     GameProcess game(*desktop, home.path());
     ASSERT_TRUE(game.started());
-    ASSERT_TRUE(game.waitForLine("launch: atLogin=false onboarded=false", 10000))
+    ASSERT_TRUE(game.waitForLine("launch: atLogin=false onboarded=false"))
         << game.lines().join('\n').toStdString();
     ASSERT_TRUE(goThroughOnboarding(game, [](const QString& page, QRect window) {
         EXPECT_TRUE(

@@ -1,8 +1,13 @@
 // The game as a screen reader on the desktop reads it: a real accessibility client (pyatspi, what
 // Orca uses) walks the running game's tree over the accessibility bus.
 #include "Desktop.h"
+
+#include "AppState.h"
+#include "Game/ControllerHarness.h"
+#include "Persistence/PersistenceStore.h"
 #include "Persistence/Profile.h"
 #include "Support/TestPaths.h"
+#include "Table/ActionBarModel.h"
 
 #include <QDir>
 #include <QFile>
@@ -207,9 +212,9 @@ builtins.open = openLineByLine
 // would say when that is given and Orca is installed; the script stops what it started by process id.
 // What the client printed, or nothing with `whyNot` when the bus did not carry the game; `warned` gets
 // what the programs of the session wrote to their error output, the game's warnings among it.
-std::optional<QString> runBesideTheGame(const Desktop& desktop, const QString& home,
-                                        const std::string& client, const QString& spoken, QString& whyNot,
-                                        QString* warned = nullptr) {
+std::optional<QString> runSessionBesideTheGame(const Desktop& desktop, const QString& home,
+                                               const std::string& client, const QString& spoken,
+                                               QString& whyNot, QString* warned) {
     QProcessEnvironment environment = gameEnvironment(desktop, home);
     environment.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     environment.insert("GAME", TestPaths::buildFolder() + QStringLiteral("/App/chipwhistle"));
@@ -229,10 +234,13 @@ std::optional<QString> runBesideTheGame(const Desktop& desktop, const QString& h
         "sleep 1\n"
         // Orca runs once per user and ends at once beside another: test runs side by side take turns
         // with it, and a run that cannot get its turn starts no second. The lock is this shell's
-        // alone, so no program it starts can keep it past the run.
+        // alone, so no program it starts can keep it past the run; it is the user's, wherever each
+        // run keeps its temporary files.
         "if [ -n \"$SPOKEN\" ] && command -v orca >/dev/null; then\n"
-        "  exec 9>\"${TMPDIR:-/tmp}/chipwhistle-tests-orca.lock\"\n"
+        "  exec 9>\"/tmp/chipwhistle-tests-orca-$(id -u).lock\"\n"
         "  flock -w 200 9 || { kill $launcher; exit 4; }\n"
+        // An Orca the lock does not know of (an older run's, or the user's own) is waited out too.
+        "  for _ in $(seq 200); do pgrep -u \"$(id -u)\" -x orca >/dev/null || break; sleep 1; done\n"
         "  PYTHONPATH=\"$ORCA_SITE\" orca --debug-file \"$SPOKEN\" >\"$SPOKEN.out\" 2>&1 9>&- & "
         "orca=$!; sleep 3\n"
         "fi\n"
@@ -268,6 +276,67 @@ std::optional<QString> runBesideTheGame(const Desktop& desktop, const QString& h
         return std::nullopt;
     }
     return output;
+}
+
+// The files of the game's data folder under `home`, by name.
+std::map<QString, QByteArray> dataFiles(const QString& home) {
+    std::map<QString, QByteArray> files;
+    const QDir folder(dataFolder(home));
+    for (const QString& name : folder.entryList(QDir::Files)) {
+        QFile file(folder.filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            files[name] = file.readAll();
+    }
+    return files;
+}
+
+void restoreDataFiles(const QString& home, const std::map<QString, QByteArray>& files) {
+    QDir(dataFolder(home)).removeRecursively();
+    QDir().mkpath(dataFolder(home));
+    for (const auto& [name, bytes] : files) {
+        QFile file(dataFolder(home) + QLatin1Char('/') + name);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+    }
+}
+
+// A session as above that heard nothing (the game never on the bus, or Orca installed but silent or
+// kept by another run) is run once more from the same data folder, as a loaded machine can starve one
+// start. Heard nothing again, it fails the test that asked for it: only a tool not installed, which
+// the callers look for first, lets a reader's test skip.
+std::optional<QString> runBesideTheGame(const Desktop& desktop, const QString& home,
+                                        const std::string& client, const QString& spoken, QString& whyNot,
+                                        QString* warned = nullptr) {
+    const bool orcaSpeaks = !spoken.isEmpty() && !QStandardPaths::findExecutable("orca").isEmpty();
+    const std::map<QString, QByteArray> files = dataFiles(home);
+    QString why;
+    for (int run = 1; run <= 2; ++run) {
+        if (run > 1)
+            restoreDataFiles(home, files);
+        QFile::remove(spoken);
+        QFile::remove(spoken + QStringLiteral(".out"));
+        QString unheard;
+        std::optional<QString> printed =
+            runSessionBesideTheGame(desktop, home, client, spoken, unheard, warned);
+        if (printed && orcaSpeaks) {
+            QFile record(spoken);
+            QFile said(spoken + QStringLiteral(".out"));
+            if (!record.open(QIODevice::ReadOnly))
+                unheard = QStringLiteral("Orca did not start: ");
+            else if (!record.readAll().contains("SPEECH OUTPUT: "))
+                unheard = QStringLiteral("Orca started but said nothing: ");
+            if (!unheard.isEmpty() && said.open(QIODevice::ReadOnly))
+                unheard += QString::fromLocal8Bit(said.readAll()).trimmed().right(600);
+            if (!unheard.isEmpty())
+                printed.reset();
+        }
+        if (printed)
+            return printed;
+        why += QStringLiteral("\nrun %1: %2").arg(run).arg(unheard);
+    }
+    whyNot = QStringLiteral("the reader heard nothing twice:") + why;
+    ADD_FAILURE() << whyNot.toStdString();
+    return std::nullopt;
 }
 
 // Plays a Quick Hand series by keys as a quick player who cannot see the table: Return deals from the
@@ -541,6 +610,8 @@ const std::optional<Series>& playedSeries(const Desktop& desktop, const QString&
     static std::optional<Series> series;
     static QString why;
     static bool played = false;
+    if (played && !series)
+        ADD_FAILURE() << "the series heard nothing: " << why.toStdString();
     if (!played) {
         played = true;
         writeProfile(home, playingQuickTenHands());
@@ -550,20 +621,11 @@ const std::optional<Series>& playedSeries(const Desktop& desktop, const QString&
         if (listened) {
             series = Series{
                 *listened, {}, {}, static_cast<int>(warned.count(QStringLiteral("keyEventError"))), {}};
-            const std::optional<QString> record = orcaRecord(home + "/orca.log");
             if (QStandardPaths::findExecutable("orca").isEmpty()) {
                 series->whyNotSpoken = QStringLiteral("Orca is not installed");
-            } else if (!record) {
-                series->whyNotSpoken = QStringLiteral("Orca did not start");
             } else {
-                series->orcaLog = *record;
-                series->spoken = spokenIn(*record);
-                QFile printed(home + "/orca.log.out");
-                if (series->spoken.isEmpty())
-                    series->whyNotSpoken = QStringLiteral("Orca started but said nothing: ") +
-                                           (printed.open(QIODevice::ReadOnly)
-                                                ? QString::fromLocal8Bit(printed.readAll()).trimmed()
-                                                : QString());
+                series->orcaLog = orcaRecord(home + "/orca.log").value_or(QString());
+                series->spoken = spokenIn(series->orcaLog);
             }
         }
     }
@@ -907,10 +969,14 @@ struct SettingsSpeech {
     QString record;
     QString printed;
     QString whyNot;
+    // With every tool there: a failure, not a skip.
+    bool heardNothing = false;
 };
 
 const SettingsSpeech& settingsSpeech(const Desktop& desktop, const QString& home) {
     static std::optional<SettingsSpeech> heard;
+    if (heard && heard->heardNothing)
+        ADD_FAILURE() << "Settings heard nothing: " << heard->whyNot.toStdString();
     if (heard)
         return *heard;
     heard.emplace();
@@ -924,16 +990,13 @@ const SettingsSpeech& settingsSpeech(const Desktop& desktop, const QString& home
     writeProfile(home, profile);
     const std::optional<QString> printed =
         runBesideTheGame(desktop, home, settingsKeys, home + "/orca.log", heard->whyNot);
+    heard->heardNothing = !printed;
     if (!printed)
         return *heard;
     heard->printed = *printed;
     heard->record = orcaRecord(home + "/orca.log").value_or(QString());
     const QStringList spoken = spokenIn(heard->record);
     heard->all = spoken;
-    if (spoken.isEmpty()) {
-        heard->whyNot = QStringLiteral("Orca said nothing");
-        return *heard;
-    }
     const QList<QStringList> marks = linesOf(*printed, QStringLiteral("M"));
     for (const QStringList& mark : marks)
         heard->spokenAfter[mark[0]] = spoken.mid(mark[1].toInt());
@@ -1050,8 +1113,6 @@ TEST_F(ScreenReaderEndToEnd, OrcaSpeaksTheBuyInAmountWhenTheSliderGetsTheKeysAnd
     const std::optional<QString> record = orcaRecord(log);
     ASSERT_TRUE(record);
     const QStringList spoken = spokenIn(*record);
-    if (spoken.isEmpty())
-        GTEST_SKIP() << "Orca started but said nothing";
     // 100 big blinds of 10 at the start, then 99, then the least, 40: each amount in its own words,
     // whatever the grouping Orca gives it, in the order the keys were pressed.
     const auto said = [&spoken](const QString& amount, qsizetype from) {
@@ -1119,6 +1180,7 @@ step("opened", "ctrl+question")
 step("section", "Tab")
 step("last page", "Return", "Return", "Return", "Return", "Return")
 step("first caption", "Return")
+waitUntilSaid("Only you can see these two", 30)
 step("second caption", "Return")
 waitUntilSaid("Step 2 of 7", 15)
 for _ in range(30):
@@ -1150,12 +1212,7 @@ std::optional<std::pair<QString, QString>> readWithOrca(const Desktop& desktop, 
     const std::optional<QString> read = runBesideTheGame(desktop, home, client, log, whyNot);
     if (!read)
         return std::nullopt;
-    const QStringList said = spokenIn(orcaRecord(log).value_or(QString()));
-    if (said.isEmpty()) {
-        whyNot = QStringLiteral("Orca started but said nothing");
-        return std::nullopt;
-    }
-    return std::pair{*read, said.join('\n')};
+    return std::pair{*read, spokenIn(orcaRecord(log).value_or(QString())).join('\n')};
 }
 
 TEST_F(ScreenReaderEndToEnd, OrcaReadsEachOnboardingPageAndEachQuestionIsOneTabStop) {
@@ -1234,13 +1291,12 @@ TEST_F(ScreenReaderEndToEnd, OrcaHearsTheWayIntoThePracticeHandWhoseCaptionsHold
     EXPECT_EQ(held["first caption"], (QStringList{"push button", "Got It"})) << printed.toStdString();
     EXPECT_EQ(held["second caption"], (QStringList{"push button", "Got It"})) << printed.toStdString();
     // What each caption says is the game's announcement, which Orca speaks as it speaks every other (see
-    // the series above); it is held to its words in the caption's own tests. On two loaded cores Orca
-    // may find the table too busy to answer while it is built and drop the first.
+    // the series above); it is held to its words in the caption's own tests.
     EXPECT_TRUE(spoken.contains("Next is now Play a Practice Hand.")) << spoken.toStdString();
     // The first caption explains the player's cards: it comes after them.
     const qsizetype caption = spoken.indexOf(QStringLiteral("Only you can see these two"));
-    EXPECT_TRUE(caption < 0 || spoken.lastIndexOf(QStringLiteral("Your cards: "), caption) >= 0)
-        << spoken.toStdString();
+    EXPECT_GE(caption, 0) << spoken.toStdString();
+    EXPECT_GE(spoken.lastIndexOf(QStringLiteral("Your cards: "), caption), 0) << spoken.toStdString();
     // A caption's button takes the keys only after the caption's words, which follow what they explain
     // (the hand's start, the river, the showdown): "Got It" is heard right after a caption each time.
     const QStringList lines = spoken.split('\n');
@@ -1272,8 +1328,52 @@ TEST_F(ScreenReaderEndToEnd, OrcaHearsTheWayIntoThePracticeHandWhoseCaptionsHold
         EXPECT_TRUE(line.contains(tagged)) << line.toStdString();
 }
 
-// A Quick Hand from the window's lobby by keys: once Orca says "Your turn", the player asks Orca where
-// they are (a "W" line with how many lines Orca had said before), then Tab reaches the toolbar's
+// A player who opens the window, with a Quick Hand saved just before their turn to call with every chip
+// they have: they raised all but a big blind before the flop, and the bot is to bet or raise. The call's
+// amount, or none when no deal of the first hundred came to it.
+std::optional<std::int64_t> saveACallOfEveryChip(const QString& folder) {
+    const auto raiseAllButABlind = [](const PokerEngine::PlayerView& view) {
+        const PokerEngine::LegalActions& legal = *view.legalActions;
+        const std::int64_t to = legal.maxRaiseTo - 20;
+        return legal.minRaiseTo && *legal.minRaiseTo <= to ? legal.aggressiveAction(to) : checkOrCall(view);
+    };
+    for (std::uint64_t seed = 1; seed <= 100; ++seed) {
+        QDir(folder).removeRecursively();
+        AppState state{PersistenceStore(folder)};
+        state.completeOnboarding();
+        state.setLaunchSurface(LaunchSurface::window);
+        state.setBotSpeed(BotSpeed::fast);
+        state.setAutoDeal(true);
+        ControllerHarness harness;
+        harness.controller.setSession(&state);
+        harness.controller.start(
+            GameSetup::quickHand({BotKit::BotProfile::standard(BotKit::BotTier::easy), seed, 10}));
+        // The table is saved as the bot is about to make the move that leaves the call, so the turn is
+        // told as it comes in play, not as the table is resumed.
+        QFile saved(folder + QStringLiteral("/savedgame.json"));
+        QByteArray beforeTheBot;
+        for (int step = 0, hands = 0; step < 500 && !harness.controller.tableOver(); ++step) {
+            if (harness.controller.isHeroTurn()) {
+                const PokerEngine::PlayerView view = *harness.controller.view();
+                if (ActionBarModel{view, *view.legalActions, 0, std::nullopt}.callIsAllIn() &&
+                    !beforeTheBot.isEmpty() && saved.open(QIODevice::WriteOnly)) {
+                    saved.write(beforeTheBot);
+                    saved.close();
+                    return view.legalActions->callAmount;
+                }
+            } else if (saved.open(QIODevice::ReadOnly)) {
+                beforeTheBot = saved.readAll();
+                saved.close();
+            }
+            if (!harness.stepOnce(raiseAllButABlind, hands))
+                break;
+        }
+    }
+    return std::nullopt;
+}
+
+// A Quick Hand resumed from the window's lobby by keys: once Orca says "Your turn", the player asks Orca
+// where they are (a "W" line with how many lines Orca had said before), then Tab reaches the toolbar's
 // "Leave" and Return presses it; when the player has chips in the pot, the question's button that leaves
 // is reached by Tab and pressed too. Prints an "M" line with how many lines Orca had said before.
 const std::string leavingReader = std::string(keySteps) + R"py(
@@ -1299,10 +1399,11 @@ waitUntilSaid("You left the table", 20)
 step("moved on", "Tab")
 )py";
 
-// Once the player has chosen to leave, nothing more is said of their turn: the game says what they left
-// with.
-TEST_F(ScreenReaderEndToEnd, OrcaSaysNoTurnOnceThePlayerLeavesMidHand) {
-    ASSERT_TRUE(writeProfile(home.path(), playingQuickTenHands()));
+// A turn whose call takes every chip says so, as the call button does. Once the player has chosen to
+// leave, nothing more is said of their turn: the game says what they left with.
+TEST_F(ScreenReaderEndToEnd, OrcaSaysACallTakesEveryChipAndNoTurnOnceThePlayerLeavesMidHand) {
+    const std::optional<std::int64_t> call = saveACallOfEveryChip(dataFolder(home.path()));
+    ASSERT_TRUE(call) << "no deal came to a call of every chip";
     QString why;
     const auto read = readWithOrca(*desktop, home.path(), leavingReader, why);
     if (!read)
@@ -1311,8 +1412,10 @@ TEST_F(ScreenReaderEndToEnd, OrcaSaysNoTurnOnceThePlayerLeavesMidHand) {
     const QList<QStringList> mark = linesOf(printed, QStringLiteral("M"));
     ASSERT_EQ(mark.size(), 1) << printed.toStdString() << spoken.toStdString();
     const QStringList lines = spoken.split('\n');
-    const bool turnHeard =
-        lines.mid(0, mark[0].value(0).toInt()).join('\n').contains(QStringLiteral("Your turn. "));
+    EXPECT_TRUE(lines.mid(0, mark[0].value(0).toInt())
+                    .join('\n')
+                    .contains(QStringLiteral("Your turn. %1 to call. Calling puts you all in.").arg(*call)))
+        << spoken.toStdString();
     const QString afterLeaving = lines.mid(mark[0].value(0).toInt()).join('\n');
     // Where Am I on the table names the player's cards and chips.
     const QList<QStringList> asked = linesOf(printed, QStringLiteral("W"));
@@ -1324,10 +1427,6 @@ TEST_F(ScreenReaderEndToEnd, OrcaSaysNoTurnOnceThePlayerLeavesMidHand) {
         << spoken.toStdString();
     EXPECT_TRUE(afterLeaving.contains(QStringLiteral("You left the table with"))) << spoken.toStdString();
     EXPECT_FALSE(afterLeaving.contains(QStringLiteral("Your turn"))) << afterLeaving.toStdString();
-    // The series above counts a prompt for every turn; here a turn unheard leaves nothing to fall silent.
-    if (!turnHeard)
-        GTEST_SKIP() << "Orca said no turn before the player left, so none could be said after:\n"
-                     << spoken.toStdString();
 }
 
 // From the window's lobby by keys: Return opens the Cash Table sheet, Tab reaches "Fewer opponents",

@@ -24,7 +24,7 @@ TEST_F(TrayTest, TheIconComesUpAndAClickOpensThePopoverUnderIt) {
         << game->lines().join('\n').toStdString();
     EXPECT_TRUE(popovers().isEmpty()) << "a start at login shows nothing";
 
-    click(icon().center());
+    ASSERT_TRUE(clickTheIcon(*game)) << game->lines().join('\n').toStdString();
     ASSERT_TRUE(game->waitForLine("showPopover"));
     ASSERT_EQ(waitForWindows(popoverSize).size(), 1);
     const QRect popover = popovers().front();
@@ -36,7 +36,7 @@ TEST_F(TrayTest, TheIconComesUpAndAClickOpensThePopoverUnderIt) {
 
     const int before = game->lineCount();
     click(icon().center());
-    EXPECT_TRUE(game->waitForLine("popover closed (toggle)", 20000, before))
+    EXPECT_TRUE(game->waitForLine("popover closed (toggle)", loadedMachineWait, before))
         << game->lines().join('\n').toStdString();
 }
 
@@ -46,14 +46,17 @@ TEST_F(TrayTest, AClickFarAwayClosesAtOnceAndOneNearTheIconAfterTheGrace) {
     const auto log = [&] { return game->lines().join('\n').toStdString(); };
     int before = game->lineCount();
     click({300, 900});
-    EXPECT_TRUE(game->waitForLine("popover closing now: a click in another app", 20000, before)) << log();
+    EXPECT_TRUE(game->waitForLine("popover closing now: a click in another app", loadedMachineWait, before))
+        << log();
 
     click(icon().center());
-    ASSERT_TRUE(game->waitForLine("showPopover", 20000, before)) << log();
+    ASSERT_TRUE(game->waitForLine("showPopover", loadedMachineWait, before)) << log();
     before = game->lineCount();
     click(icon().center() - QPoint(40, 0));
-    EXPECT_TRUE(game->waitForLine("popover will close: a click in another app", 20000, before)) << log();
-    EXPECT_TRUE(game->waitForLine("popover closed (a click in another app)", 20000, before)) << log();
+    EXPECT_TRUE(game->waitForLine("popover will close: a click in another app", loadedMachineWait, before))
+        << log();
+    EXPECT_TRUE(game->waitForLine("popover closed (a click in another app)", loadedMachineWait, before))
+        << log();
 }
 
 TEST_F(TrayTest, TheMenuOpensTheWindowWhichClosesBackToTheTray) {
@@ -66,9 +69,10 @@ TEST_F(TrayTest, TheMenuOpensTheWindowWhichClosesBackToTheTray) {
     // Closing the window leaves the game in the tray.
     const int before = game->lineCount();
     click(icon().center());
-    EXPECT_TRUE(game->waitForLine("focusWindow", 20000, before)) << "a click with the window open focuses it";
+    EXPECT_TRUE(game->waitForLine("focusWindow", loadedMachineWait, before))
+        << "a click with the window open focuses it";
     EXPECT_TRUE(desktop->closeWindow(desktop->windows(windowSize).value(0)));
-    EXPECT_TRUE(game->waitForLine("policy → accessory", 20000, before))
+    EXPECT_TRUE(game->waitForLine("policy → accessory", loadedMachineWait, before))
         << "the window closed\n"
         << game->lines().mid(before).join('\n').toStdString();
     EXPECT_EQ(game->waitForExit(1000), std::nullopt) << "the game stays in the tray";
@@ -85,8 +89,8 @@ TEST_F(TrayTest, TheHotkeyTogglesThePopover) {
     EXPECT_TRUE(game->waitForLine("showPopover"));
     const int before = game->lineCount();
     desktop->xdotool({"key", "ctrl+shift+p"});
-    EXPECT_TRUE(game->waitForLine("hotkey popover=true", 20000, before));
-    EXPECT_TRUE(game->waitForLine("popover closed (toggle)", 20000, before));
+    EXPECT_TRUE(game->waitForLine("hotkey popover=true", loadedMachineWait, before));
+    EXPECT_TRUE(game->waitForLine("popover closed (toggle)", loadedMachineWait, before));
 }
 
 TEST_F(TrayTest, AKeyAnotherProgramHoldsIsNotTaken) {
@@ -129,8 +133,7 @@ TEST_F(TrayTest, TheShortcutRecorderTakesEveryCombinationWhileItWaits) {
     desktop->xdotool({"key", "ctrl+shift+p"});
     EXPECT_FALSE(holder.waitForLine("hotkey", 1500)) << "the other program's shortcut does not act";
     desktop->xdotool({"key", "ctrl+alt+j"});
-    EXPECT_TRUE(waitUntil([&] { return stored(controlAltJ); }, 5000))
-        << "recording went on after the refusal";
+    EXPECT_TRUE(waitUntil([&] { return stored(controlAltJ); })) << "recording went on after the refusal";
 
     const int before = game->lineCount();
     // The keyboard is held once the recorder has seen Space go up.
@@ -140,14 +143,14 @@ TEST_F(TrayTest, TheShortcutRecorderTakesEveryCombinationWhileItWaits) {
     EXPECT_FALSE(game->waitForLine("hotkey", 1500, before))
         << "the shortcut in force is recorded, not acted on";
     desktop->xdotool({"key", "ctrl+alt+j"});
-    EXPECT_TRUE(game->waitForLine("hotkey popover=", 20000, before)) << "recorded, and in force";
+    EXPECT_TRUE(game->waitForLine("hotkey popover=", loadedMachineWait, before)) << "recorded, and in force";
 }
 
 TEST_F(TrayTest, ASecondStartReopensTheFirstAndEnds) {
     auto first = startGame({"--launched-at-login"});
     ASSERT_TRUE(first->waitForLine("launch:"));
     GameProcess second(*desktop, home.path());
-    EXPECT_EQ(second.waitForExit(20000), 0);
+    EXPECT_EQ(second.waitForExit(loadedMachineWait), 0);
     EXPECT_TRUE(first->waitForLine("showPopover")) << "the first one came forward";
     EXPECT_TRUE(second.lines().isEmpty()) << "the second never launched";
 }
@@ -188,7 +191,7 @@ TEST_F(TrayTest, AKilledGameResumesTheSameHandAfterARestart) {
 TEST_F(TrayTest, QuitEndsTheGameWithSuccess) {
     auto game = startGame({"--launched-at-login"});
     ASSERT_TRUE(chooseFromTheMenu(*game, {"Up", "Return"}));
-    EXPECT_EQ(game->waitForExit(20000), 0);
+    EXPECT_EQ(game->waitForExit(loadedMachineWait), 0);
 }
 
 // Settings opened from the popover by keys close it, and closed, bring it back with the keys, which
@@ -209,7 +212,7 @@ TEST_F(TrayTest, ControlQInThePopoverQuits) {
     EXPECT_TRUE(waitUntil([&] { return !desktop->windowTree().contains("\"Chipwhistle Settings\""); }));
     QThread::msleep(500);
     desktop->xdotool({"key", "ctrl+q"});
-    EXPECT_EQ(game->waitForExit(20000), 0);
+    EXPECT_EQ(game->waitForExit(loadedMachineWait), 0);
 }
 
 } // namespace
