@@ -20,8 +20,8 @@ void ReaderLineEdit::focusInEvent(QFocusEvent* event) {
     }
     QFocusEvent quiet(event->type(), Qt::OtherFocusReason);
     QLineEdit::focusInEvent(&quiet);
-    QTimer::singleShot(0, this, [this] {
-        if (hasFocus() && !hasSelectedText())
+    QTimer::singleShot(0, this, [this, found = text()] {
+        if (hasFocus() && !hasSelectedText() && text() == found)
             selectAll();
     });
 }

@@ -5,7 +5,8 @@
 // The program's one-line text field, as a screen reader should meet it. Reached by Tab, Qt's field
 // selects its text as it takes the focus, and so tells the reader of the caret and the selection before
 // it tells of the focus; Orca takes the caret's move for the focus arriving quietly and then says
-// nothing when the focus comes. This field selects its text just after, once the reader knows. Leaving,
+// nothing when the focus comes. This field selects its text just after, once the reader knows; text
+// put in it meanwhile (a tab rebuilt round the keys gets its typing back) stays as it was put. Leaving,
 // Qt's field drops its selection, and the reader says "Text unselected" of a field the player has
 // left: this one keeps its selection, which Tab coming back selects again. Its text is read whole,
 // as one run (see EntryAccessibility).
