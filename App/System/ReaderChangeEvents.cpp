@@ -8,8 +8,10 @@
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QLibraryInfo>
+#include <QLineEdit>
 #include <QObject>
 #include <QVariant>
+#include <QWidget>
 
 namespace ReaderChangeEvents {
 
@@ -19,7 +21,26 @@ namespace {
 const QVersionNumber wordsSentFrom(6, 8);
 const QString objectPrefix = QStringLiteral("/org/a11y/atspi/accessible/");
 
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Set on a field while a key or an input method edits it: the text it held before.
+constexpr const char* typingProperty = "chipwhistleTypedOver";
+
+// A field's selection is told of only while the field holds the keys: a reader speaks a selection
+// dropped wherever it is ("Text unselected"), of a field the player has left. Nor is it told of when
+// typing over a selection replaces it: the change of text tells the reader that, and Orca, which may
+// take the selection's event first, said "Text unselected" of the amount being typed.
+bool keptFromReaders(QAccessibleEvent* event) {
+    auto* field = event->type() == QAccessible::TextSelectionChanged ? qobject_cast<QWidget*>(event->object())
+                                                                     : nullptr;
+    if (!field)
+        return false;
+    if (!field->hasFocus())
+        return true;
+    const auto* change = static_cast<QAccessibleTextSelectionEvent*>(event);
+    const QVariant before = field->property(typingProperty);
+    const auto* line = qobject_cast<QLineEdit*>(field);
+    return change->selectionStart() == change->selectionEnd() && before.isValid() && line &&
+           line->text() != before.toString();
+}
 
 // The connection Qt's bridge opens to the accessibility bus, under this name: a change must come
 // from the same sender as the element for a reader to place it.
@@ -101,6 +122,13 @@ void followUntilGone(QAccessibleEvent* event) {
 }
 
 void handle(QAccessibleEvent* event) {
+    if (keptFromReaders(event))
+        return;
+    static const bool wordsSent = bridgeSendsWords(QLibraryInfo::version());
+    if (wordsSent) {
+        passOn(event);
+        return;
+    }
     followUntilGone(event);
     switch (event->type()) {
     case QAccessible::NameChanged:
@@ -117,8 +145,6 @@ void handle(QAccessibleEvent* event) {
     }
 }
 
-#endif
-
 } // namespace
 
 bool bridgeSendsWords(const QVersionNumber& running) {
@@ -132,10 +158,17 @@ QString objectPath(QAccessibleInterface* element) {
 }
 
 void install() {
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    if (!bridgeSendsWords(QLibraryInfo::version()))
-        QAccessible::installUpdateHandler(handle);
-#endif
+    QAccessible::installUpdateHandler(handle);
+}
+
+Typing::Typing(QLineEdit* field)
+    : field_(field) {
+    field_->setProperty(typingProperty, field->text());
+}
+
+Typing::~Typing() {
+    if (field_)
+        field_->setProperty(typingProperty, QVariant());
 }
 
 } // namespace ReaderChangeEvents

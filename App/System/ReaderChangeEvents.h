@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QVersionNumber>
 
 class QAccessibleInterface;
+class QLineEdit;
 
 // Qt's AT-SPI bridge before 6.8 (6.4 here) tells readers of a new name or description with the element
 // itself where the new words belong. Orca takes that for words, cannot speak it and drops the change
@@ -16,14 +18,31 @@ class QAccessibleInterface;
 // was ever told of (each row of every hand, each announcement's window) for as long as the game runs,
 // and lets them all go at once when it quits, tens of thousands after a long session. So each element
 // the reader is told of is followed, and told gone when it goes.
+//
+// With any Qt, a text field's selection reaches readers only from the field that holds the keys, and
+// not when typing replaces it.
 namespace ReaderChangeEvents {
 
 // Whether the bridge of the Qt the program runs with sends the words itself. A build against an older
 // Qt may run with a newer one, which keeps its binary interface.
 bool bridgeSendsWords(const QVersionNumber& running);
 
-// Takes over the two changes where the running Qt's bridge needs it; does nothing elsewhere.
+// Installed once at start: takes over the two changes where the running Qt's bridge needs it, and
+// keeps selections from readers where they are not theirs.
 void install();
+
+// While one lives, `field` is being typed in: a selection it drops as its text changes goes with the
+// text that replaces it, and readers hear of the text alone.
+class Typing {
+  public:
+    explicit Typing(QLineEdit* field);
+    ~Typing();
+    Typing(const Typing&) = delete;
+    Typing& operator=(const Typing&) = delete;
+
+  private:
+    QPointer<QLineEdit> field_;
+};
 
 // The AT-SPI object path Qt's bridge gives `element`: where a change must come from for a reader to
 // match it to the element it already knows.

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -223,6 +224,47 @@ TEST(AmountField, EditingFollowsKeyboardFocus) {
     EXPECT_EQ(changes, (std::vector<bool>{true, false}));
     // Editing swaps the pixel-font amount for the live text and draws the gold frame.
     EXPECT_NE(resting, editing);
+}
+
+// As on the rest of the desktop, only the field with the keys shows a selection: reached by Tab it holds
+// the whole amount, which the first digit replaces; left, it shows none, through a new amount too, and
+// draws as a field the keys never reached.
+TEST(AmountField, OnlyTheFieldWithTheKeysShowsASelection) {
+    for (const TableStyleID style : {TableStyleID::satin, TableStyleID::paper, TableStyleID::pixel}) {
+        SCOPED_TRACE(static_cast<int>(style));
+        QWidget window;
+        QPushButton before(QStringLiteral("Before"), &window);
+        AmountField field(theme(style), &window);
+        QPushButton after(QStringLiteral("After"), &window);
+        field.move(0, 40);
+        field.resize(field.sizeHint());
+        after.move(0, 100);
+        AmountField untouched(theme(style));
+        untouched.resize(field.size());
+        window.show();
+        QApplication::setActiveWindow(&window);
+        field.setValue(40);
+        before.setFocus();
+        QTest::keyClick(&before, Qt::Key_Tab);
+        QApplication::processEvents();
+        ASSERT_TRUE(field.isEditing());
+        EXPECT_EQ(field.lineEdit()->selectedText().toStdString(), "40");
+        QTest::keyClick(field.lineEdit(), Qt::Key_6);
+        EXPECT_EQ(field.lineEdit()->text().toStdString(), "6");
+        field.lineEdit()->selectAll();
+        QTest::keyClick(field.lineEdit(), Qt::Key_Tab);
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::focusWidget(), &after);
+        EXPECT_FALSE(field.lineEdit()->hasSelectedText());
+        untouched.setValue(6);
+        EXPECT_EQ(render(field), render(untouched));
+        field.setValue(120);
+        EXPECT_FALSE(field.lineEdit()->hasSelectedText());
+        // Back by keys, the amount is chosen whole again.
+        QTest::keyClick(&after, Qt::Key_Backtab);
+        QApplication::processEvents();
+        EXPECT_EQ(field.lineEdit()->selectedText().toStdString(), "120");
+    }
 }
 
 // A reader speaks a line run of text attributes by run: the runs must cover the whole amount, or the

@@ -470,6 +470,12 @@ def press(why, prompted=None):
         if why == "wait" and time.time() - pressed[0] < 5: return False
         keys.append((time.time(), why, prompted))
         pressed[0] = time.time()
+        # At the fifth and seventh prompts the player calls by way of the raise amount: R chooses it,
+        # the seventh time "60" is typed over it, and Tab leaves it.
+        if why == "prompt" and prompts["said"] in (5, 7):
+            for name in ["r"] + (["6", "0"] if prompts["said"] == 7 else []) + ["Tab"]:
+                subprocess.run(["xdotool", "key", name])
+                time.sleep(0.4)
         subprocess.run(["xdotool", "key", "c"])
     return False
 # The quick player's ears. Orca's record is followed as it is written, and the key goes 100 ms after
@@ -754,6 +760,8 @@ TEST_F(ScreenReaderEndToEnd, OrcaSpeaksEveryAnnouncementOfATenHandSeriesWithEver
         EXPECT_TRUE(spoken.contains(event[5])) << "never spoken: " << event[5].toStdString();
     }
     EXPECT_GE(results, seriesHands) << "a result a hand:\n" << spoken.toStdString();
+    // Nor does a field the player left, or typed over, lose its selection aloud.
+    EXPECT_FALSE(spoken.contains(QStringLiteral("Text unselected"))) << spoken.toStdString();
 
     // Qt hands every key (its press and its release) to the reader first and gives it to the game
     // without an answer after a fixed 100 ms. A reader still working through what the game just told

@@ -13,6 +13,7 @@
 #include "Views/Home/HomeScreenModel.h"
 #include "Views/Home/HomeView.h"
 #include "Views/Home/NewGameSheet.h"
+#include "Views/Learn/GlossaryTab.h"
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Onboarding/OnboardingPage.h"
 #include "Views/Onboarding/OnboardingRoot.h"
@@ -27,6 +28,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
+#include <QTest>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -316,6 +319,59 @@ TEST(LiveAppearance, EveryScreenRedrawnAfterTheDesktopTurnsLightOrDarkIsTheScree
                 << "left in the old look inside (" << difference.box.x() << ", " << difference.box.y() << ") "
                 << difference.box.width() << " x " << difference.box.height() << "; see "
                 << name.toStdString() << ".png";
+        }
+    }
+}
+
+TEST(LiveAppearance, TheGlossarysSearchKeepsItsTextCaretAndSelectionThroughASwitch) {
+    const Screen places[] = {
+        {"popover-guide-glossary", guide(TableSurface::popover, GuideTab::glossary)},
+        {"window-guide-glossary", guide(TableSurface::window, GuideTab::glossary)},
+        {"sidebar-guide-glossary", sidebarGuide(GuideTab::glossary)},
+        {"popover-table-guide-glossary", tableGuide(GuideTab::glossary), true},
+    };
+    // "pot" typed, then the caret moved or some of it chosen; after the switch the next key goes where
+    // it would have gone before.
+    const struct {
+        const char* name;
+        std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
+        int cursor;
+        std::string selected;
+        std::string typedOn;
+    } typings[] = {
+        {"at the end", {}, 3, "", "pots"},
+        {"caret moved", {{Qt::Key_Left, Qt::NoModifier}}, 2, "", "post"},
+        {"part chosen", {{Qt::Key_Left, Qt::ShiftModifier}}, 2, "t", "pos"},
+    };
+    for (const Screen& place : places) {
+        for (const auto& typing : typings) {
+            SCOPED_TRACE(std::string(place.name) + ", " + typing.name);
+            WidgetEvents::DesktopAppearance before(false);
+            Game game;
+            QWidget* opened = place.open(game, nullptr);
+            QApplication::setActiveWindow(opened->window());
+            auto* guide = opened->findChild<PokerBasicsView*>();
+            ASSERT_TRUE(guide);
+            guide->tabButton(GuideTab::glossary)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            settle();
+            QTest::keyClicks(QApplication::focusWidget(), "pot");
+            for (const auto& [key, modifiers] : typing.keys)
+                QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+            WidgetEvents::DesktopAppearance after(true);
+            if (place.handedTheLook)
+                static_cast<TableScreen*>(opened)->setAppearance(SystemAppearance::current());
+            settle();
+            auto* glossary = qobject_cast<GlossaryTab*>(guide->tabContent());
+            ASSERT_TRUE(glossary);
+            QLineEdit* field = glossary->searchField();
+            // The keys stay in the field (offscreen, the announcement's window can take the active one).
+            ASSERT_EQ(field->window()->focusWidget(), field);
+            EXPECT_EQ(field->text().toStdString(), "pot");
+            EXPECT_EQ(field->cursorPosition(), typing.cursor);
+            EXPECT_EQ(field->selectedText().toStdString(), typing.selected);
+            QTest::keyClick(field, Qt::Key_S);
+            EXPECT_EQ(field->text().toStdString(), typing.typedOn);
         }
     }
 }

@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "Style/Drawing/EntryAccessibility.h"
+#include "System/ReaderChangeEvents.h"
 
 ReaderLineEdit::ReaderLineEdit(QWidget* parent)
     : QLineEdit(parent) {
@@ -20,20 +21,18 @@ void ReaderLineEdit::focusInEvent(QFocusEvent* event) {
     }
     QFocusEvent quiet(event->type(), Qt::OtherFocusReason);
     QLineEdit::focusInEvent(&quiet);
-    QTimer::singleShot(0, this, [this] {
-        if (hasFocus() && !hasSelectedText())
+    QTimer::singleShot(0, this, [this, found = text()] {
+        if (hasFocus() && !hasSelectedText() && text() == found)
             selectAll();
     });
 }
 
-void ReaderLineEdit::focusOutEvent(QFocusEvent* event) {
-    const Qt::FocusReason reason = event->reason();
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
-        QLineEdit::focusOutEvent(event);
-        return;
-    }
-    // Qt keeps the selection of a field whose window only lost the keys; this one keeps it whenever the
-    // keys leave. A reader hears of a selection dropped whatever holds the keys by then.
-    QFocusEvent keeping(event->type(), Qt::ActiveWindowFocusReason);
-    QLineEdit::focusOutEvent(&keeping);
+void ReaderLineEdit::keyPressEvent(QKeyEvent* event) {
+    const ReaderChangeEvents::Typing typing(this);
+    QLineEdit::keyPressEvent(event);
+}
+
+void ReaderLineEdit::inputMethodEvent(QInputMethodEvent* event) {
+    const ReaderChangeEvents::Typing typing(this);
+    QLineEdit::inputMethodEvent(event);
 }

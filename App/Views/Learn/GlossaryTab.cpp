@@ -187,10 +187,10 @@ void GlossaryTab::searchChanged(const QString& text) {
     matchCount_ = matches.size();
 }
 
-void GlossaryTab::restoreSearch(const QString& text) {
+void GlossaryTab::restoreSearch(const TypedText& typed) {
     // The matches are the ones the player last heard counted.
-    matchCount_ = GlossarySearch::matching(text).size();
-    search_->setText(text);
+    matchCount_ = GlossarySearch::matching(typed.text).size();
+    typed.putInto(*search_);
 }
 
 std::vector<Term> GlossaryTab::shownTerms() const {

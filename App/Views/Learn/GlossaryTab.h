@@ -6,6 +6,7 @@
 
 #include "Learn/Term.h"
 #include "Style/TableTheme.h"
+#include "Views/Controls/TypedText.h"
 
 class Announcer;
 class GuideList;
@@ -30,8 +31,9 @@ class GlossaryTab : public QWidget {
     // The row of a term.
     QWidget* row(Term term) const;
     QScrollArea* scrollArea() const { return scroll_; }
-    // The search typed on the tab this one replaces, taken back without a word.
-    void restoreSearch(const QString& text);
+    // The search typed on the tab this one replaces, caret and selection with it, taken back without a
+    // word.
+    void restoreSearch(const TypedText& typed);
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -141,9 +141,9 @@ void PokerBasicsView::setTheme(const TableTheme& art, const TableTheme& theme) {
     if (auto* starters = qobject_cast<StartersTab*>(content_)) {
         chosen = starters->chart()->selected();
     }
-    QString searched;
+    TypedText searched;
     if (auto* glossary = qobject_cast<GlossaryTab*>(content_)) {
-        searched = glossary->searchField()->text();
+        searched = TypedText::of(*glossary->searchField());
     }
     const int scroll = scrollOf(content_);
     const qsizetype keys = content_->findChildren<QWidget*>().indexOf(QApplication::focusWidget());
