@@ -1,5 +1,7 @@
 #include "System/ReaderChangeEvents.h"
 
+#include "System/PacedSignals.h"
+
 #include <QAccessible>
 #include <QCoreApplication>
 #include <QDBusArgument>
@@ -32,10 +34,55 @@ constexpr const char* sentDescriptionProperty = "chipwhistleReaderDescription";
 // built), each followed until the object goes.
 constexpr const char* followedProperty = "chipwhistleReaderFollowed";
 
+// Set once the program is ending: the reader lets go of all of it together as it goes.
+bool quitting = false;
+
 void handle(QAccessibleEvent* event);
+
+// An element as AT-SPI names one: the connection it lives on and its path.
+QDBusArgument reference(const QDBusConnection& bus, const QString& path) {
+    QDBusArgument element;
+    element.beginStructure();
+    element << bus.baseService() << QDBusObjectPath(path);
+    element.endStructure();
+    return element;
+}
+
+// Tells the reader an element came into or went out of view, as Qt's bridge would, but at the pace
+// of every other change of ours: a table's controls shown at once are a hundred of these.
+bool sendShowing(QAccessibleEvent* event) {
+    QDBusConnection bus(busConnection);
+    QAccessibleInterface* element = event->accessibleInterface();
+    if (!bus.isConnected() || !element || !element->isValid())
+        return false;
+    const QString path = objectPath(element);
+    QDBusMessage signal = QDBusMessage::createSignal(path, QStringLiteral("org.a11y.atspi.Event.Object"),
+                                                     QStringLiteral("StateChanged"));
+    signal << QStringLiteral("showing") << (event->type() == QAccessible::ObjectShow ? 1 : 0) << 0
+           << QVariant::fromValue(QDBusVariant(QVariant::fromValue(reference(bus, path))))
+           << QVariant::fromValue(reference(bus, objectPrefix + QStringLiteral("root")));
+    PacedSignals::send(busConnection, signal);
+    return true;
+}
+
+// Whether Qt's bridge sends a reader anything for an event of `type`.
+bool bridgeSends(QAccessible::Event type) {
+    switch (type) {
+    case QAccessible::ObjectCreated:
+    case QAccessible::ObjectDestroyed:
+    case QAccessible::ObjectReorder:
+    case QAccessible::LocationChanged:
+    case QAccessible::ParentChanged:
+        return false;
+    default:
+        return true;
+    }
+}
 
 // Hands `event` to Qt's bridge, as if no handler were installed.
 void passOn(QAccessibleEvent* event) {
+    if (bridgeSends(event->type()))
+        PacedSignals::noteSentByTheBridge();
     QAccessible::installUpdateHandler(nullptr);
     QAccessible::updateAccessibility(event);
     QAccessible::installUpdateHandler(handle);
@@ -56,31 +103,26 @@ bool sendWords(QAccessibleEvent* event) {
     object->setProperty(sent, words);
     QDBusMessage signal = QDBusMessage::createSignal(
         objectPath(element), QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
-    QDBusArgument application;
-    application.beginStructure();
-    application << bus.baseService() << QDBusObjectPath(objectPrefix + QStringLiteral("root"));
-    application.endStructure();
     signal << (name ? QStringLiteral("accessible-name") : QStringLiteral("accessible-description")) << 0 << 0
-           << QVariant::fromValue(QDBusVariant(words)) << QVariant::fromValue(application);
-    return bus.send(signal);
+           << QVariant::fromValue(QDBusVariant(words))
+           << QVariant::fromValue(reference(bus, objectPrefix + QStringLiteral("root")));
+    PacedSignals::send(busConnection, signal);
+    return true;
 }
 
 // Tells the reader the element at `path` is gone: it lets go of it at once, as it would of every element
 // left when the game quits.
 void tellGone(const QString& path) {
     QDBusConnection bus(busConnection);
-    // At the very end the whole game goes anyway, and the reader lets all of it go together.
-    if (!bus.isConnected() || QCoreApplication::closingDown())
+    // At the end the whole game goes anyway, and the reader lets all of it go together: told of each
+    // window's hundreds of elements, it was flooded in the last moment.
+    if (!bus.isConnected() || quitting || QCoreApplication::closingDown())
         return;
     QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/a11y/atspi/cache"),
                                                      QStringLiteral("org.a11y.atspi.Cache"),
                                                      QStringLiteral("RemoveAccessible"));
-    QDBusArgument gone;
-    gone.beginStructure();
-    gone << bus.baseService() << QDBusObjectPath(path);
-    gone.endStructure();
-    signal << QVariant::fromValue(gone);
-    bus.send(signal);
+    signal << QVariant::fromValue(reference(bus, path));
+    PacedSignals::send(busConnection, signal);
 }
 
 // Whatever an event tells the reader of, the reader keeps until it is told the element is gone.
@@ -105,7 +147,12 @@ void handle(QAccessibleEvent* event) {
     switch (event->type()) {
     case QAccessible::NameChanged:
     case QAccessible::DescriptionChanged:
-        if (!sendWords(event))
+        if (!quitting && !sendWords(event))
+            passOn(event);
+        return;
+    case QAccessible::ObjectShow:
+    case QAccessible::ObjectHide:
+        if (!quitting && !sendShowing(event))
             passOn(event);
         return;
     // Qt has already applied the change to the table's children before any handler runs, and the 6.4
@@ -133,8 +180,13 @@ QString objectPath(QAccessibleInterface* element) {
 
 void install() {
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    if (!bridgeSendsWords(QLibraryInfo::version()))
-        QAccessible::installUpdateHandler(handle);
+    if (bridgeSendsWords(QLibraryInfo::version()))
+        return;
+    QAccessible::installUpdateHandler(handle);
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, [] {
+        quitting = true;
+        PacedSignals::dropWaiting();
+    });
 #endif
 }
 

@@ -15,7 +15,11 @@ class QAccessibleInterface;
 // Nor does that bridge ever tell a reader that an element is gone: the reader keeps every element it
 // was ever told of (each row of every hand, each announcement's window) for as long as the game runs,
 // and lets them all go at once when it quits, tens of thousands after a long session. So each element
-// the reader is told of is followed, and told gone when it goes.
+// the reader is told of is followed, and told gone when it goes; not as the game quits, when the reader
+// lets all of it go at once.
+//
+// Those changes, and what comes into view or leaves it, go at a pace a reader keeps up with (see
+// PacedSignals): a table's controls built and shown together are a few hundred of them.
 namespace ReaderChangeEvents {
 
 // Whether the bridge of the Qt the program runs with sends the words itself. A build against an older
