@@ -954,6 +954,12 @@ TEST_F(ScreenReaderEndToEnd, OrcaSpeaksADropDownsTitleAndOptionOnFocusAndEachOpt
     EXPECT_GT(spoken.indexOf(QStringLiteral("Slow"), focus.capturedEnd()), 0)
         << "the option Down chose, after the focus:\n"
         << spoken.toStdString();
+    // The guide row's title is heard with the button it labels as Tab reaches it, not as the form opens.
+    const QString all = heard.all.join('\n');
+    const qsizetype title = all.indexOf(QStringLiteral("Learn to play"));
+    EXPECT_GT(title, all.indexOf(QStringLiteral("Bot speed"))) << all.toStdString();
+    EXPECT_TRUE(all.mid(title).section('\n', 0, 1).contains(QStringLiteral("Poker Basics")))
+        << all.toStdString();
     // A choice that changes the drop-down's explanation is said, then followed by the new explanation.
     ASSERT_TRUE(heard.spokenAfter.contains("surface")) << heard.printed.toStdString();
     const QString explained = heard.spokenAfter.at("surface").join('\n');
