@@ -18,8 +18,10 @@ class QAccessibleInterface;
 // the reader is told of is followed, and told gone when it goes; not as the game quits, when the reader
 // lets all of it go at once.
 //
-// Those changes, and what comes into view or leaves it, go at a pace a reader keeps up with (see
-// PacedSignals): a table's controls built and shown together are a few hundred of them.
+// Those changes, what comes into view or leaves it and what stops or starts taking input go at a pace a
+// reader keeps up with, merged while they wait (see PacedSignals): a table's controls built and shown
+// together, or a screen that stops taking input under a panel, are a few hundred of them. An
+// announcement goes at once.
 namespace ReaderChangeEvents {
 
 // Whether the bridge of the Qt the program runs with sends the words itself. A build against an older

@@ -323,6 +323,9 @@ def heard(connection, sender, path, interface, member, body):
             if kind == "accessible-name": role = ask(sender, path, "org.a11y.atspi.Accessible", "GetRoleName")[0]
         except GLib.Error: return  # gone before anyone could read it
         with lock: sure = int(not any(arrived < later < answered for later in order[(path, member, kind)]))
+        # The game's own changes carry their words, which a reader takes as they come however late it
+        # gets to them.
+        if isinstance(body[3], str): words, sure = body[3], 1
     over[0] = over[0] or words == "Play Again"
     print("E\t%.2f\t%s\tobject:%s:%s\t%s\t%d\t%s\t%d" % (time.time() - start, path,
           re.sub("(?<!^)([A-Z])", r"-\1", member).lower(), kind, role, detail, said(words), sure))
