@@ -1,12 +1,10 @@
 #include "System/ReaderChangeEvents.h"
 
+#include "System/PacedSignals.h"
+
 #include <QAccessible>
 #include <QCoreApplication>
-#include <QDBusArgument>
 #include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusObjectPath>
-#include <QDBusVariant>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QObject>
@@ -42,10 +40,10 @@ bool keptFromReaders(QAccessibleEvent* event) {
            line->text() != before.toString();
 }
 
-// The connection Qt's bridge opens to the accessibility bus, under this name: a change must come
-// from the same sender as the element for a reader to place it.
-const QString busConnection = QStringLiteral("a11y");
-// The words last sent for each element, so a repeat (Qt tells of every call, changed or not) is not
+using PacedSignals::busConnection;
+using ReaderChangeQueue::Change;
+
+// The words last told for each element, so a repeat (Qt tells of every call, changed or not) is not
 // spoken again.
 constexpr const char* sentNameProperty = "chipwhistleReaderName";
 constexpr const char* sentDescriptionProperty = "chipwhistleReaderDescription";
@@ -53,19 +51,61 @@ constexpr const char* sentDescriptionProperty = "chipwhistleReaderDescription";
 // built), each followed until the object goes.
 constexpr const char* followedProperty = "chipwhistleReaderFollowed";
 
+// Set once the program is ending: the reader lets go of all of it together as it goes.
+bool quitting = false;
+
 void handle(QAccessibleEvent* event);
+
+// Whether Qt's bridge sends a reader anything for an event of `type`.
+bool bridgeSends(QAccessible::Event type) {
+    switch (type) {
+    case QAccessible::ObjectCreated:
+    case QAccessible::ObjectDestroyed:
+    case QAccessible::ObjectReorder:
+    case QAccessible::LocationChanged:
+    case QAccessible::ParentChanged:
+        return false;
+    default:
+        return true;
+    }
+}
 
 // Hands `event` to Qt's bridge, as if no handler were installed.
 void passOn(QAccessibleEvent* event) {
+    if (bridgeSends(event->type()))
+        PacedSignals::noteSentByTheBridge();
     QAccessible::installUpdateHandler(nullptr);
     QAccessible::updateAccessibility(event);
     QAccessible::installUpdateHandler(handle);
 }
 
-bool sendWords(QAccessibleEvent* event) {
-    QDBusConnection bus(busConnection);
+// The element an event tells of, while the reader can be told of it.
+QAccessibleInterface* toldOf(QAccessibleEvent* event) {
     QAccessibleInterface* element = event->accessibleInterface();
-    if (!bus.isConnected() || !element || !element->isValid() || !element->object())
+    if (!QDBusConnection(busConnection).isConnected() || !element || !element->isValid())
+        return nullptr;
+    return element;
+}
+
+// Whether a reader can have met `element`: it finds a program's elements through its windows, and a
+// window never shown is none yet. What changes in one being built is read as it first shows.
+bool reachable(QAccessibleInterface* element) {
+    auto* widget = qobject_cast<QWidget*>(element->object());
+    return !widget || widget->window()->windowHandle();
+}
+
+// Tells `change` of `element`: an announcement at once, words first, as a reader speaks it when it
+// comes; anything else at the pace of the rest, once a reader can have met the element.
+void tell(QAccessibleInterface* element, const Change& change, const QString& known) {
+    if (element->role() == QAccessible::Notification)
+        PacedSignals::tellNow(change);
+    else if (reachable(element))
+        PacedSignals::tell(change, known);
+}
+
+bool sendWords(QAccessibleEvent* event) {
+    QAccessibleInterface* element = toldOf(event);
+    if (!element || !element->object())
         return false;
     const bool name = event->type() == QAccessible::NameChanged;
     const QString words = element->text(name ? QAccessible::Name : QAccessible::Description);
@@ -75,33 +115,57 @@ bool sendWords(QAccessibleEvent* event) {
     if (before.isValid() && before.toString() == words)
         return true;
     object->setProperty(sent, words);
-    QDBusMessage signal = QDBusMessage::createSignal(
-        objectPath(element), QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
-    QDBusArgument application;
-    application.beginStructure();
-    application << bus.baseService() << QDBusObjectPath(objectPrefix + QStringLiteral("root"));
-    application.endStructure();
-    signal << (name ? QStringLiteral("accessible-name") : QStringLiteral("accessible-description")) << 0 << 0
-           << QVariant::fromValue(QDBusVariant(words)) << QVariant::fromValue(application);
-    return bus.send(signal);
+    // What a reader held before is unknown until something was told: any words differ from it.
+    const QString known = before.isValid() ? before.toString() : QString(QChar(0));
+    tell(element,
+         {objectPath(element),
+          name ? QStringLiteral("accessible-name") : QStringLiteral("accessible-description"), words},
+         known);
+    return true;
+}
+
+// What comes into view or leaves it, as Qt's bridge tells it, but at the pace of every other change of
+// ours: a table's controls shown at once are a hundred of these.
+bool sendShowing(QAccessibleEvent* event) {
+    QAccessibleInterface* element = toldOf(event);
+    if (!element)
+        return false;
+    const bool shown = event->type() == QAccessible::ObjectShow;
+    tell(element,
+         {objectPath(element), QStringLiteral("showing"), shown ? QStringLiteral("1") : QStringLiteral("0")},
+         shown ? QStringLiteral("0") : QStringLiteral("1"));
+    return true;
+}
+
+// A control that stops or starts taking input: a whole screen does so as a panel opens over it. Told at
+// the pace of the rest; any other state the event carries goes to the bridge.
+bool sendEnabled(QAccessibleEvent* event) {
+    auto* change = static_cast<QAccessibleStateChangeEvent*>(event);
+    QAccessibleInterface* element = toldOf(event);
+    if (!element || !change->changedStates().disabled)
+        return false;
+    const bool enabled = !element->state().disabled;
+    tell(
+        element,
+        {objectPath(element), QStringLiteral("enabled"), enabled ? QStringLiteral("1") : QStringLiteral("0")},
+        enabled ? QStringLiteral("0") : QStringLiteral("1"));
+    QAccessible::State others = change->changedStates();
+    others.disabled = false;
+    if (!(others == QAccessible::State())) {
+        QAccessibleStateChangeEvent rest(element, others);
+        passOn(&rest);
+    }
+    return true;
 }
 
 // Tells the reader the element at `path` is gone: it lets go of it at once, as it would of every element
 // left when the game quits.
 void tellGone(const QString& path) {
-    QDBusConnection bus(busConnection);
-    // At the very end the whole game goes anyway, and the reader lets all of it go together.
-    if (!bus.isConnected() || QCoreApplication::closingDown())
+    // At the end the whole game goes anyway, and the reader lets all of it go together: told of each
+    // window's hundreds of elements, it was flooded in the last moment.
+    if (!QDBusConnection(busConnection).isConnected() || quitting || QCoreApplication::closingDown())
         return;
-    QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/a11y/atspi/cache"),
-                                                     QStringLiteral("org.a11y.atspi.Cache"),
-                                                     QStringLiteral("RemoveAccessible"));
-    QDBusArgument gone;
-    gone.beginStructure();
-    gone << bus.baseService() << QDBusObjectPath(path);
-    gone.endStructure();
-    signal << QVariant::fromValue(gone);
-    bus.send(signal);
+    PacedSignals::tell({path, ReaderChangeQueue::gone, {}}, {});
 }
 
 // Whatever an event tells the reader of, the reader keeps until it is told the element is gone.
@@ -133,7 +197,16 @@ void handle(QAccessibleEvent* event) {
     switch (event->type()) {
     case QAccessible::NameChanged:
     case QAccessible::DescriptionChanged:
-        if (!sendWords(event))
+        if (!quitting && !sendWords(event))
+            passOn(event);
+        return;
+    case QAccessible::ObjectShow:
+    case QAccessible::ObjectHide:
+        if (!quitting && !sendShowing(event))
+            passOn(event);
+        return;
+    case QAccessible::StateChanged:
+        if (!sendEnabled(event))
             passOn(event);
         return;
     // Qt has already applied the change to the table's children before any handler runs, and the 6.4
@@ -159,6 +232,10 @@ QString objectPath(QAccessibleInterface* element) {
 
 void install() {
     QAccessible::installUpdateHandler(handle);
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, [] {
+        quitting = true;
+        PacedSignals::dropWaiting();
+    });
 }
 
 Typing::Typing(QLineEdit* field)

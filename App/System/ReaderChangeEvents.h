@@ -17,7 +17,13 @@ class QLineEdit;
 // Nor does that bridge ever tell a reader that an element is gone: the reader keeps every element it
 // was ever told of (each row of every hand, each announcement's window) for as long as the game runs,
 // and lets them all go at once when it quits, tens of thousands after a long session. So each element
-// the reader is told of is followed, and told gone when it goes.
+// the reader is told of is followed, and told gone when it goes; not as the game quits, when the reader
+// lets all of it go at once.
+//
+// Those changes, what comes into view or leaves it and what stops or starts taking input go at a pace a
+// reader keeps up with, merged while they wait (see PacedSignals): a table's controls built and shown
+// together, or a screen that stops taking input under a panel, are a few hundred of them. An
+// announcement goes at once.
 //
 // With any Qt, a text field's selection reaches readers only from the field that holds the keys, and
 // not when typing replaces it.

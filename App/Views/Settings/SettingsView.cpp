@@ -309,17 +309,20 @@ QWidget* SettingsView::gameplaySection() {
 
     guide_ = button(QStringLiteral("Poker Basics…"));
     connect(guide_, &QAbstractButton::clicked, this, &SettingsView::showGuide);
+    // The title labels the button, beside it under one parent where a reader looks for the relation:
+    // the reader says it with the button, and not as a loose line of the section the keys enter first.
     auto* learn = new QWidget;
     auto* learnLayout = new QHBoxLayout(learn);
     learnLayout->setContentsMargins(0, 0, 0, 0);
-    auto* learnText = new QWidget;
-    auto* learnTexts = new QVBoxLayout(learnText);
-    learnTexts->setContentsMargins(0, 0, 0, 0);
+    auto* learnTexts = new QVBoxLayout;
     learnTexts->setSpacing(2);
-    learnTexts->addWidget(new QLabel(QStringLiteral("Learn to play")));
+    auto* learnTitle = new QLabel;
+    learnTitle->setBuddy(guide_);
+    learnTitle->setText(QStringLiteral("Learn to play"));
+    learnTexts->addWidget(learnTitle);
     learnTexts->addWidget(
         description(guide_, QStringLiteral("How a hand works, what beats what, and which hands to play.")));
-    learnLayout->addWidget(learnText, 1);
+    learnLayout->addLayout(learnTexts, 1);
     learnLayout->addWidget(guide_, 0, Qt::AlignVCenter);
     form->addRow(learn);
     return group;
