@@ -1894,7 +1894,7 @@ subprocess.run(["xdotool", "key", "Escape"])
 
 // The tray's menu as a player who cannot see it meets it: opened by a right click on the icon, Orca reads
 // its first item at once, and each item the arrows reach with the shortcut the menu shows beside it. And
-// a new name the game tells a reader of comes with its words: the menu's, "Chipwhistle", as it is built.
+// a new name the game tells a reader of comes with its words.
 TEST_F(ScreenReaderEndToEnd, OrcaReadsTheTrayMenusFirstItemAsItOpensAndEachItemWithItsShortcut) {
     writeProfile(home.path(), true);
     QString why;
@@ -1925,17 +1925,14 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsTheTrayMenusFirstItemAsItOpensAndEachItemW
         }
         at = found - spoken.begin();
     }
-    // Every new name the game told the bus of came with its words, the menu's "Chipwhistle" among them.
-    QStringList named;
+    // Every new name the game told the bus of came with its words. The menu's own name is no longer
+    // among them: a window not yet shown is told of no change, since no reader can have met it, and its
+    // name is read as it shows (the first item above is heard within it).
     for (const QString& line : printed.split('\n')) {
         const QStringList fields = line.split('\t');
-        if (fields.size() != 5 || fields[0] != QStringLiteral("N"))
-            continue;
-        EXPECT_EQ(fields[2], QStringLiteral("words")) << line.toStdString();
-        if (fields[4] == QStringLiteral("Chipwhistle"))
-            named << fields[3];
+        if (fields.size() == 5 && fields[0] == QStringLiteral("N"))
+            EXPECT_EQ(fields[2], QStringLiteral("words")) << line.toStdString();
     }
-    EXPECT_TRUE(named.contains(QStringLiteral("Chipwhistle"))) << printed.toStdString();
 }
 
 // With the popover up, right-clicks the game's icon in the tray and holds the menu open for three
