@@ -1538,6 +1538,64 @@ TEST_F(ScreenReaderEndToEnd, OrcaSaysACallTakesEveryChipAndNoTurnOnceThePlayerLe
     EXPECT_FALSE(afterLeaving.contains(QStringLiteral("Your turn"))) << afterLeaving.toStdString();
 }
 
+// A Quick Hand started in the popover by keys: once Orca says "Your turn", Tab reaches the top bar's
+// "Open in Window" and Return moves the table to the window; once the turn is said there, Tab reaches
+// "Back to System Tray" and Return moves it back. Prints "M" with how much Orca had said before each move.
+const std::string movingReader = std::string(keySteps) + R"py(
+def holder():
+    app.clearCache()
+    node = next((found for found in (focused(window) for window in app) if found), None)
+    return (node.name or "") if node else ""
+def tabTo(name):
+    for _ in range(40):
+        if holder().startswith(name): return
+        subprocess.run(["xdotool", "key", "Tab"]); time.sleep(0.6)
+def saidSince(mark, words, seconds):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        if any(words in line for line in (spoken() or [])[mark:]): return
+        time.sleep(0.5)
+subprocess.run(["xdotool", "key", "Return"])
+waitUntilSaid("Your turn. ", 90)
+tabTo("Open in Window")
+mark = len(spoken() or []); print("M\t%d" % mark); sys.stdout.flush()
+step("window", "Return")
+saidSince(mark, "Your turn. ", 20)
+time.sleep(2)
+tabTo("Back to System Tray")
+mark = len(spoken() or []); print("M\t%d" % mark); sys.stdout.flush()
+step("popover", "Return")
+time.sleep(6)
+step("moved on", "Tab")
+)py";
+
+// Moved at the player's turn, the table is read where it lands and its turn is said there once, after
+// the focus, in either direction; the hand is not told again from its start.
+TEST_F(ScreenReaderEndToEnd, OrcaSaysTheTurnOnceWhereverTheTableMovesAtIt) {
+    Profile profile = playingQuickTenHands();
+    profile.settings.launchSurface = LaunchSurface::menuBar;
+    ASSERT_TRUE(writeProfile(home.path(), profile));
+    QString why;
+    const auto read = readWithOrca(*desktop, home.path(), movingReader, why);
+    if (!read)
+        GTEST_SKIP() << why.toStdString();
+    const auto& [printed, spoken] = *read;
+    const std::string heard = printed.toStdString() + "\n" + spoken.toStdString();
+    const QList<QStringList> marks = linesOf(printed, QStringLiteral("M"));
+    ASSERT_EQ(marks.size(), 2) << heard;
+    const QStringList lines = spoken.split('\n');
+    const int toWindow = marks[0][0].toInt();
+    const int toPopover = marks[1][0].toInt();
+    for (const QStringList& moved : {lines.mid(toWindow, toPopover - toWindow), lines.mid(toPopover)}) {
+        const QStringList turns = moved.filter("Your turn. ");
+        EXPECT_EQ(turns.size(), 1) << heard;
+        EXPECT_LT(moved.indexOf(QRegularExpression(".*Table section.*")),
+                  moved.indexOf(QRegularExpression(".*Your turn\\. .*")))
+            << heard;
+        EXPECT_TRUE(moved.filter("Hand 1. Blinds").isEmpty()) << heard;
+    }
+}
+
 // From the window's lobby by keys: Return opens the Cash Table sheet, Tab reaches "Fewer opponents",
 // Return four times takes the count from 5 to 1 and once more presses past the end; Tab reaches "More
 // opponents", where five presses take it back to 5 and past; then Tab reaches "Sit Down", the table

@@ -75,9 +75,19 @@ struct TableScreenHarness {
     // shortcuts to whatever holds the keyboard.
     void activate() {
         screen->show();
-        QApplication::setActiveWindow(screen.get());
-        screen->activateWindow();
+        QWidget* window = screen->window();
+        window->show();
+        QApplication::setActiveWindow(window);
+        window->activateWindow();
         QApplication::processEvents();
+    }
+
+    // Puts the screen in a window of its own, as the game's surfaces hold it: what happens to a window
+    // (its activation among it) reaches the screen as it reaches a child.
+    void hostInWindow() {
+        host = std::make_unique<QWidget>();
+        host->resize(screen->size());
+        screen->setParent(host.get());
     }
 
     // A key typed by the player into the active window, wherever its focus is.
@@ -136,5 +146,7 @@ struct TableScreenHarness {
     SilentSounds sounds;
     Announcer announcer;
     AppEnvironment environment;
+    // The window holding the screen, when it has one; it outlives the screen.
+    std::unique_ptr<QWidget> host;
     std::unique_ptr<TableScreen> screen;
 };

@@ -139,8 +139,9 @@ TEST(TableScreen, TellsTheReaderEveryHandAndEveryTurnOfASeriesStartedBeforeTheSc
     // window has the keys and its focus is in, not as it shows, where a reader cuts it off for the focus.
     const qsizetype moved = table.announcer.spoken().size();
     table.makeScreen(TableSurface::window);
+    table.hostInWindow();
     table.screen->joinTableUnderWay();
-    table.screen->show();
+    table.host->show();
     table.game.scheduler.runDue();
     EXPECT_FALSE(table.announcer.spoken().mid(moved).join(' ').contains("Your turn"))
         << table.announcer.spoken().mid(moved).join('\n').toStdString();

@@ -32,13 +32,13 @@ void TableScreen::focusOutEvent(QFocusEvent* event) {
     focusFrame_->hide();
 }
 
-void TableScreen::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    // The player coming back to the table (from Settings, another program) while it waits for them hears
-    // their turn again.
-    if (event->type() == QEvent::ActivationChange && isVisible()) {
+bool TableScreen::event(QEvent* event) {
+    // The player coming back to the table (from Settings, another program, the other surface) while it
+    // waits for them hears their turn again. The screen lives inside its surface's window, where Qt
+    // tells a child of its window's activation by these two events, not by a change event.
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate) {
         comingBack_.cancel();
-        if (isActiveWindow()) {
+        if (event->type() == QEvent::WindowActivate) {
             // Once the focus has come in with the keys: a reader cuts off what it was told before the
             // focus moved, to read where it landed.
             comingBack_ = services_.scheduler->post([this] {
@@ -49,6 +49,7 @@ void TableScreen::changeEvent(QEvent* event) {
             speaker_.away();
         }
     }
+    return QWidget::event(event);
 }
 
 void TableScreen::takeKeys() {
