@@ -1988,8 +1988,9 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsTheTrayMenusFirstItemAsItOpensAndEachItemW
     // name is read as it shows (the first item above is heard within it).
     for (const QString& line : printed.split('\n')) {
         const QStringList fields = line.split('\t');
-        if (fields.size() == 5 && fields[0] == QStringLiteral("N"))
+        if (fields.size() == 5 && fields[0] == QStringLiteral("N")) {
             EXPECT_EQ(fields[2], QStringLiteral("words")) << line.toStdString();
+        }
     }
 }
 
