@@ -1299,13 +1299,18 @@ print("H\t%d" % heard("Hand 1. Blinds", mark))
 
 // No table's start nor quitting sends a reader more events at once than Orca keeps up with: past 50
 // waiting, Orca drops name changes and what shows, the first hand's words among them. Each table's
-// first hand is heard.
+// first hand is heard, in the window and in the popover a first launch opens.
 TEST_F(ScreenReaderEndToEnd, OrcaHearsEachTablesFirstHandAndNoStartOrQuittingFloodsIt) {
-    for (const GameMode mode : {GameMode::cashTable, GameMode::quickHand, GameMode::sitAndGo}) {
-        SCOPED_TRACE(toString(mode));
+    for (const auto& [mode, surface] : {std::pair{GameMode::cashTable, LaunchSurface::window},
+                                        std::pair{GameMode::quickHand, LaunchSurface::window},
+                                        std::pair{GameMode::sitAndGo, LaunchSurface::window},
+                                        std::pair{GameMode::quickHand, LaunchSurface::menuBar}}) {
+        SCOPED_TRACE(std::string(toString(mode)) +
+                     (surface == LaunchSurface::menuBar ? " in the popover" : ""));
         QTemporaryDir session;
         Profile profile = onboardedInTheWindow();
         profile.settings.defaultTable = mode;
+        profile.settings.launchSurface = surface;
         ASSERT_TRUE(writeProfile(session.path(), profile));
         QString why;
         const auto read = readWithOrca(*desktop, session.path(), tableStartPlayer, why);
