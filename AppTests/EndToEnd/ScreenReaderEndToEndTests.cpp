@@ -1486,11 +1486,9 @@ std::optional<std::int64_t> saveACallOfEveryChip(const QString& folder) {
     return std::nullopt;
 }
 
-// A Quick Hand resumed from the window's lobby by keys: once Orca says "Your turn", the player asks Orca
-// where they are (a "W" line with how many lines Orca had said before), then Tab reaches the toolbar's
-// "Leave" and Return presses it; when the player has chips in the pot, the question's button that leaves
-// is reached by Tab and pressed too. Prints an "M" line with how many lines Orca had said before.
-const std::string leavingReader = std::string(keySteps) + R"py(
+// The key steps, and `holder()`, the name of what holds the keys, and `tabTo(name)`, Tab pressed until
+// what holds the keys has a name that starts with `name`.
+const std::string tabSteps = std::string(keySteps) + R"py(
 def holder():
     app.clearCache()
     node = next((found for found in (focused(window) for window in app) if found), None)
@@ -1499,6 +1497,13 @@ def tabTo(name):
     for _ in range(40):
         if holder().startswith(name): return
         subprocess.run(["xdotool", "key", "Tab"]); time.sleep(0.6)
+)py";
+
+// A Quick Hand resumed from the window's lobby by keys: once Orca says "Your turn", the player asks Orca
+// where they are (a "W" line with how many lines Orca had said before), then Tab reaches the toolbar's
+// "Leave" and Return presses it; when the player has chips in the pot, the question's button that leaves
+// is reached by Tab and pressed too. Prints an "M" line with how many lines Orca had said before.
+const std::string leavingReader = tabSteps + R"py(
 subprocess.run(["xdotool", "key", "Return"])
 waitUntilSaid("Your turn. ", 120)
 print("W\t%d" % len(spoken() or [])); sys.stdout.flush()
@@ -1546,15 +1551,7 @@ TEST_F(ScreenReaderEndToEnd, OrcaSaysACallTakesEveryChipAndNoTurnOnceThePlayerLe
 // A Quick Hand started in the popover by keys: once Orca says "Your turn", Tab reaches the top bar's
 // "Open in Window" and Return moves the table to the window; once the turn is said there, Tab reaches
 // "Back to System Tray" and Return moves it back. Prints "M" with how much Orca had said before each move.
-const std::string movingReader = std::string(keySteps) + R"py(
-def holder():
-    app.clearCache()
-    node = next((found for found in (focused(window) for window in app) if found), None)
-    return (node.name or "") if node else ""
-def tabTo(name):
-    for _ in range(40):
-        if holder().startswith(name): return
-        subprocess.run(["xdotool", "key", "Tab"]); time.sleep(0.6)
+const std::string movingReader = tabSteps + R"py(
 def saidSince(mark, words, seconds):
     deadline = time.time() + seconds
     while time.time() < deadline:
