@@ -5,6 +5,7 @@
 #include "Style/Drawing/FocusRingStyle.h"
 #include "System/DesktopPalette.h"
 #include "System/ReaderChangeEvents.h"
+#include "System/ReaderFirstKeys.h"
 #include "System/SettingsPortal.h"
 #include "System/SingleInstance.h"
 #include "System/StopSignals.h"
@@ -39,6 +40,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication application(argc, argv);
+    // Before the accessibility bridge starts asking a reader about keys, which it does once the event
+    // loop runs: the reader then has each press before any shortcut of the game.
+    ReaderFirstKeys::install();
     QApplication::setStyle(new FocusRingStyle);
     QApplication::setApplicationName(QStringLiteral("Chipwhistle"));
     QApplication::setDesktopFileName(QStringLiteral("chipwhistle"));

@@ -1443,6 +1443,102 @@ TEST_F(ScreenReaderEndToEnd, OrcaHearsTheWayIntoThePracticeHandWhoseCaptionsHold
         EXPECT_TRUE(line.contains(tagged)) << line.toStdString();
 }
 
+// A reader's keys over the bus, taken as Orca takes them: a listener of the registry's, asked about each
+// key before the game has it, that keeps keypad Enter (Where Am I in Orca's desktop layout) and Return
+// while Caps Lock, the laptop layout's Orca key, is held. From the Cash Table's sheet, opened by Return
+// in the lobby, and the practice hand's first caption, reached through the guide by keys, each is asked
+// where it is in both layouts, then the sheet is closed by Escape and the caption moved on by Return.
+// An "F" line after each step: the step, what holds the keys, whether the sheet shows, the captions'
+// headings; a "T" line with each key the listener kept.
+const std::string readerKeysPlayer = findTheGame + R"py(
+from gi.repository import GLib
+# Keys by their X11 symbols: Qt names both Enters "Return".
+capsLock, keypadEnter, returnKey = 0xffe5, 0xff8d, 0xff0d
+orcaKeyHeld, kept = [False], []
+def listened(event):
+    pressed = event.type == pyatspi.KEY_PRESSED_EVENT
+    if event.id == capsLock:
+        orcaKeyHeld[0] = pressed
+        return True
+    if event.id == keypadEnter or (event.id == returnKey and orcaKeyHeld[0]):
+        if pressed: kept.append("KP_Enter" if event.id == keypadEnter else "Return")
+        return True
+    return False
+pyatspi.Registry.registerKeystrokeListener(listened, mask=pyatspi.allModifiers(),
+    kind=(pyatspi.KEY_PRESSED_EVENT, pyatspi.KEY_RELEASED_EVENT), synchronous=True, preemptive=True)
+# Qt's bridge asks about keys only while someone listens for its events, as a reader always does.
+pyatspi.Registry.registerEventListener(lambda event: None, "object:state-changed:focused")
+# The keys go from the loop's own turns, so the listener answers each at once, as a reader must.
+def keys(*names): subprocess.Popen(["xdotool"] + [word for name in names for word in name.split()])
+def report(name):
+    app.clearCache()
+    holder = next((found for found in (focused(window) for window in app) if found), None)
+    sheet = any(pyatspi.findDescendant(window, lambda node: node.name == "Cash Table" and
+                node.getState().contains(pyatspi.STATE_SHOWING)) for window in app)
+    headings = sorted(set(node.name for window in app for node in pyatspi.findAllDescendants(window,
+                lambda node: node.getRole() == pyatspi.ROLE_HEADING and node.name and
+                node.getState().contains(pyatspi.STATE_SHOWING))))
+    print("F\t%s\t%s\t%s\t%s" % (name, said(holder.name or "") if holder else "", "sheet" if sheet else "",
+                                 "|".join(said(heading) for heading in headings)))
+    sys.stdout.flush()
+whereAmI = ("key KP_Enter", "keydown Caps_Lock key Return keyup Caps_Lock key Caps_Lock")
+def steps():
+    yield 4
+    keys("key Return"); yield 3
+    report("sheet")
+    for index, press in enumerate(whereAmI):
+        keys(press); yield 3
+        report("sheet asked %d" % index)
+    keys("key Escape"); yield 3
+    keys("key ctrl+question"); yield 3
+    keys("key Tab"); yield 1.5
+    for _ in range(5):
+        keys("key Return"); yield 1.5
+    keys("key Return"); yield 4
+    report("caption")
+    for index, press in enumerate(whereAmI):
+        keys(press); yield 3
+        report("caption asked %d" % index)
+    keys("key Return"); yield 4
+    report("caption moved on")
+    print("T\t%s" % "\t".join(kept))
+    pyatspi.Registry.stop()
+script = steps()
+def advance():
+    try: GLib.timeout_add(int(next(script) * 1000), advance)
+    except StopIteration: pass
+    return False
+GLib.timeout_add(100, advance)
+pyatspi.Registry.start()
+)py";
+
+TEST_F(ScreenReaderEndToEnd, AReadersKeysReachItBeforeAnyDefaultButtonOnTheSheetAndTheCaption) {
+    QString why = whyNoReader();
+    if (!why.isEmpty())
+        GTEST_SKIP() << why.toStdString();
+    ASSERT_TRUE(writeProfile(home.path(), atTheCashTable()));
+    const std::optional<QString> printed = runBesideTheGame(*desktop, home.path(), readerKeysPlayer, {}, why);
+    ASSERT_TRUE(printed) << why.toStdString();
+    std::map<QString, QStringList> seen;
+    for (const QStringList& step : linesOf(*printed, QStringLiteral("F")))
+        seen[step.value(0)] = step.mid(1);
+    const std::string all = printed->toStdString();
+    ASSERT_EQ(seen["sheet"].value(1), "sheet") << all;
+    ASSERT_FALSE(seen["caption"].value(2).isEmpty()) << all;
+    for (const QString& asked : {QStringLiteral("asked 0"), QStringLiteral("asked 1")}) {
+        EXPECT_EQ(seen["sheet " + asked], seen["sheet"]) << "the sheet's default acted on the reader's key\n"
+                                                         << all;
+        EXPECT_EQ(seen["caption " + asked], seen["caption"])
+            << "the caption's Got It acted on the reader's key\n"
+            << all;
+    }
+    EXPECT_NE(seen["caption moved on"].value(2), seen["caption"].value(2)) << "Return is still Got It\n"
+                                                                           << all;
+    const QList<QStringList> kept = linesOf(*printed, QStringLiteral("T"));
+    ASSERT_EQ(kept.size(), 1) << all;
+    EXPECT_EQ(kept[0], (QStringList{"KP_Enter", "Return", "KP_Enter", "Return"})) << all;
+}
+
 // A player who opens the window, with a Quick Hand saved just before their turn to call with every chip
 // they have: they raised all but a big blind before the flop, and the bot is to bet or raise. The call's
 // amount, or none when no deal of the first hundred came to it.
