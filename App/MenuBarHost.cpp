@@ -446,7 +446,10 @@ bool MenuBarHost::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress && watchingOutside_ && watched->isWidgetType()) {
         QWidget* window = static_cast<QWidget*>(watched)->window();
         if (window != popoverWindow_.get() && window == watched) {
-            presentation_->pressInOwnWindow(QString::fromLatin1(window->metaObject()->className()));
+            presentation_->pressInOwnWindow(QString::fromLatin1(window->metaObject()->className()),
+                                            window->windowType() == Qt::Popup
+                                                ? PopoverPresentation::OwnWindow::menu
+                                                : PopoverPresentation::OwnWindow::window);
         }
     }
     if (event->type() == QEvent::Close) {

@@ -15,6 +15,9 @@ namespace {
 
 struct TrayTest : DesktopTest {
     QList<QRect> popovers() const { return desktop->windows(popoverSize); }
+    // Where a player clicks "Settings…" in the menu at `menu`: its second item, which spans the middle,
+    // the separator above "Quit Chipwhistle" being thinner than an item.
+    static QPoint settingsItem(QRect menu) { return menu.center(); }
 };
 
 TEST_F(TrayTest, TheIconComesUpAndAClickOpensThePopoverUnderIt) {
@@ -213,6 +216,27 @@ TEST_F(TrayTest, ControlQInThePopoverQuits) {
     QThread::msleep(500);
     desktop->xdotool({"key", "ctrl+q"});
     EXPECT_EQ(game->waitForExit(loadedMachineWait), 0);
+}
+
+// "Settings…" clicked in the tray's menu over the popover is the player's next step with it, not a click
+// elsewhere: Settings take the popover's place and, closed, bring it back, as the same choice by keys does.
+TEST_F(TrayTest, SettingsClickedInTheMenuOverThePopoverBringItBackWhenClosed) {
+    auto game = startGame();
+    ASSERT_TRUE(game->waitForLine("showPopover"));
+    QThread::msleep(500);
+    const int opening = game->lineCount();
+    const auto said = [&] { return game->lines().mid(opening).join('\n').toStdString(); };
+    QString seen;
+    const auto menu = openTheMenu(seen);
+    ASSERT_TRUE(menu) << seen.toStdString() << "\nthe game said:\n" << said();
+    click(settingsItem(*menu));
+    ASSERT_TRUE(game->waitForLine("closePopover (Settings)", loadedMachineWait, opening)) << said();
+    ASSERT_TRUE(waitUntil([&] { return desktop->windowTree().contains("\"Chipwhistle Settings\""); }));
+    QThread::msleep(700);
+    const int closing = game->lineCount();
+    desktop->xdotool({"key", "ctrl+w"});
+    EXPECT_TRUE(game->waitForLine("showPopover", loadedMachineWait, closing)) << said();
+    EXPECT_EQ(waitForWindows(popoverSize).size(), 1) << desktop->shown().toStdString();
 }
 
 } // namespace
