@@ -303,11 +303,8 @@ void MenuBarHost::showStatusMenu() {
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const QRect icon = iconFrame();
     const QPoint at = icon.isEmpty() ? QCursor::pos() : icon.bottomLeft() + QPoint(0, 4);
-    // A tray that embeds the icon hands the program the press itself, so a button is down while the
-    // menu is asked for; a tray that tells of the icon over D-Bus tells a key and a click alike, and
-    // nothing is down then: the menu opens as for the keyboard, which costs a clicking player nothing.
     // Qt talks to a reader only while one listens to the program.
-    menu->open(at, statusMenuHoldsFirstItem(QAccessible::isActive(), mouseButtonDown()));
+    menu->open(at, statusMenuHoldsFirstItem(QAccessible::isActive()));
 }
 
 // Popover --------------------------------------------------------------------------------------
@@ -446,7 +443,10 @@ bool MenuBarHost::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress && watchingOutside_ && watched->isWidgetType()) {
         QWidget* window = static_cast<QWidget*>(watched)->window();
         if (window != popoverWindow_.get() && window == watched) {
-            presentation_->pressInOwnWindow(QString::fromLatin1(window->metaObject()->className()));
+            presentation_->pressInOwnWindow(QString::fromLatin1(window->metaObject()->className()),
+                                            window->windowType() == Qt::Popup
+                                                ? PopoverPresentation::OwnWindow::menu
+                                                : PopoverPresentation::OwnWindow::window);
         }
     }
     if (event->type() == QEvent::Close) {

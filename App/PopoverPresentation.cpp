@@ -166,7 +166,10 @@ void PopoverPresentation::pressInAnotherApp() {
     }
 }
 
-void PopoverPresentation::pressInOwnWindow(const QString& windowClass) {
+void PopoverPresentation::pressInOwnWindow(const QString& windowClass, OwnWindow kind) {
+    if (kind == OwnWindow::menu) {
+        return;
+    }
     if (watching_ && !OutsideClickRule::isOnIcon(surface_.cursor(), surface_.iconFrame())) {
         const QString name = windowClass.isEmpty() ? QStringLiteral("none") : windowClass;
         closeForClick(QStringLiteral("a click in another window (%1)").arg(name));

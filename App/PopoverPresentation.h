@@ -92,8 +92,16 @@ class PopoverPresentation final : public QObject {
 
     // Reports from the desktop while the popover is shown.
     void pressInAnotherApp();
+    // What a press in another window of this program went to.
+    enum class OwnWindow {
+        // One the player turns to from the popover, such as the table window.
+        window,
+        // A menu of ours open over the popover, such as the tray icon's: the choice made in it is the
+        // player's next step with the popover, never a click elsewhere.
+        menu,
+    };
     // A press in another window of this program; `windowClass` names it, or is empty for no window.
-    void pressInOwnWindow(const QString& windowClass);
+    void pressInOwnWindow(const QString& windowClass, OwnWindow kind = OwnWindow::window);
     void applicationDeactivated();
     // The program is active again. A close that losing activation started and that is still waiting
     // out the grace is dropped: the focus only passed between windows of ours, as it can on a busy

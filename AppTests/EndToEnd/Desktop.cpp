@@ -493,18 +493,29 @@ std::unique_ptr<GameProcess> DesktopTest::startGameInTheWindow(bool hotkey) cons
     return startOnboardedGame(*desktop, home.path(), {}, hotkey, LaunchSurface::window);
 }
 
+std::optional<QRect> DesktopTest::openTheMenu(QString& seen, int tries) const {
+    for (int attempt = 1; attempt <= tries; ++attempt) {
+        click(icon().center(), 3);
+        if (waitUntil([] { return desktop->trayMenu().has_value(); }, 10000)) {
+            if (const auto menu = desktop->trayMenu()) {
+                return menu;
+            }
+        }
+        seen += QStringLiteral("\nno menu after a right click on the icon at %1,%2; shown:\n%3")
+                    .arg(icon().center().x())
+                    .arg(icon().center().y())
+                    .arg(desktop->shown());
+    }
+    return std::nullopt;
+}
+
 ::testing::AssertionResult DesktopTest::chooseFromTheMenu(GameProcess& game, const QStringList& keys) const {
     const int before = game.lineCount();
     QString seen;
     const auto menuShows = [] { return desktop->trayMenu().has_value(); };
     for (int attempt = 1; attempt <= 3; ++attempt) {
-        click(icon().center(), 3);
-        if (!waitUntil(menuShows, 10000)) {
-            seen += QStringLiteral("\ntry %1: no menu after a right click on the icon at %2,%3; shown:\n%4")
-                        .arg(attempt)
-                        .arg(icon().center().x())
-                        .arg(icon().center().y())
-                        .arg(desktop->shown());
+        if (QString missed; !openTheMenu(missed, 1)) {
+            seen += QStringLiteral("\ntry %1:%2").arg(attempt).arg(missed);
             continue;
         }
         desktop->xdotool(QStringList{"key"} + keys);

@@ -150,6 +150,9 @@ class DesktopTest : public ::testing::Test {
     bool clickTheIcon(GameProcess& game) const;
     // The windows of that size once `count` of them show, or as they are after the wait's bound.
     QList<QRect> waitForWindows(QSize size, int count = 1) const;
+    // Opens the tray icon's menu with a right click on the icon, clicking again when no menu showed: its
+    // frame once it shows, else none, with what was seen after each try added to `seen`.
+    std::optional<QRect> openTheMenu(QString& seen, int tries = 3) const;
     // Opens the tray icon's menu and picks an item with `keys`, as a player does: the keys go once the
     // menu shows, and a menu that did not show, or stayed open, is opened again. What was seen when
     // that never worked.

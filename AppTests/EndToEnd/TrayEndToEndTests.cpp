@@ -2,8 +2,13 @@
 // closing, the menu, the window, the hotkey, one program per user, a restart after a kill, and quit.
 // Skipped, saying why, when the display, the tray or xdotool cannot start.
 #include "Desktop.h"
+#include "FakeStatusNotifierWatcher.h"
+#include "Shell/FakeSettingsPortal.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -15,6 +20,9 @@ namespace {
 
 struct TrayTest : DesktopTest {
     QList<QRect> popovers() const { return desktop->windows(popoverSize); }
+    // Where a player clicks "Settings…" in the menu at `menu`: its second item, which spans the middle,
+    // the separator above "Quit Chipwhistle" being thinner than an item.
+    static QPoint settingsItem(QRect menu) { return menu.center(); }
 };
 
 TEST_F(TrayTest, TheIconComesUpAndAClickOpensThePopoverUnderIt) {
@@ -213,6 +221,66 @@ TEST_F(TrayTest, ControlQInThePopoverQuits) {
     QThread::msleep(500);
     desktop->xdotool({"key", "ctrl+q"});
     EXPECT_EQ(game->waitForExit(loadedMachineWait), 0);
+}
+
+// "Settings…" clicked in the tray's menu over the popover is the player's next step with it, not a click
+// elsewhere: Settings take the popover's place and, closed, bring it back, as the same choice by keys does.
+TEST_F(TrayTest, SettingsClickedInTheMenuOverThePopoverBringItBackWhenClosed) {
+    auto game = startGame();
+    ASSERT_TRUE(game->waitForLine("showPopover"));
+    QThread::msleep(500);
+    const int opening = game->lineCount();
+    const auto said = [&] { return game->lines().mid(opening).join('\n').toStdString(); };
+    QString seen;
+    const auto menu = openTheMenu(seen);
+    ASSERT_TRUE(menu) << seen.toStdString() << "\nthe game said:\n" << said();
+    click(settingsItem(*menu));
+    ASSERT_TRUE(game->waitForLine("closePopover (Settings)", loadedMachineWait, opening)) << said();
+    ASSERT_TRUE(waitUntil([&] { return desktop->windowTree().contains("\"Chipwhistle Settings\""); }));
+    QThread::msleep(700);
+    const int closing = game->lineCount();
+    desktop->xdotool({"key", "ctrl+w"});
+    EXPECT_TRUE(game->waitForLine("showPopover", loadedMachineWait, closing)) << said();
+    EXPECT_EQ(waitForWindows(popoverSize).size(), 1) << desktop->shown().toStdString();
+}
+
+// A tray that speaks StatusNotifierItem asks for the menu over D-Bus, with no button down, for a click and
+// for the tray's own keys alike. Without a reader the menu opens with nothing held, as on any tray, so
+// Down then Return takes its first item.
+TEST_F(TrayTest, OnAStatusNotifierTrayTheMenuOpensWithNothingHeldWithoutAReader) {
+    QString whyNot;
+    auto bus = PrivateBus::start(whyNot);
+    if (!bus) {
+        GTEST_SKIP() << whyNot.toStdString();
+    }
+    QThread answering;
+    const auto stopAnswering = qScopeGuard([&] {
+        answering.quit();
+        answering.wait();
+    });
+    FakeStatusNotifierWatcher* watcher = FakeStatusNotifierWatcher::start(answering);
+    ASSERT_TRUE(watcher->serve(bus->connect("watcher"))) << "the watcher could not take its name";
+    writeProfile(home.path(), true);
+    QProcessEnvironment session;
+    session.insert("DBUS_SESSION_BUS_ADDRESS", bus->address());
+    GameProcess game(*desktop, home.path(), {"--launched-at-login"}, session);
+    ASSERT_TRUE(waitUntil([&] { return watcher->item().has_value(); })) << game.output().toStdString();
+
+    // The tray's panel shows the menu where the player pointed.
+    desktop->xdotool({"mousemove", "1700", "20"});
+    QDBusMessage ask = QDBusMessage::createMethodCall(*watcher->item(), "/StatusNotifierItem",
+                                                      "org.kde.StatusNotifierItem", "ContextMenu");
+    ask << 1700 << 20;
+    const QDBusMessage answer = bus->connect("tray").call(ask, QDBus::Block, loadedMachineWait);
+    ASSERT_NE(answer.type(), QDBusMessage::ErrorMessage) << answer.errorMessage().toStdString();
+    ASSERT_TRUE(game.waitForLine("icon click: event=rightMouseDown")) << game.output().toStdString();
+    ASSERT_TRUE(waitUntil([] { return desktop->trayMenu().has_value(); })) << desktop->shown().toStdString();
+    const int choosing = game.lineCount();
+    desktop->xdotool({"key", "Down", "Return"});
+    EXPECT_TRUE(game.waitForLine("openWindow", loadedMachineWait, choosing))
+        << "Down then Return took another item; shown:\n"
+        << desktop->shown().toStdString() << "\nthe game said:\n"
+        << game.lines().mid(choosing).join('\n').toStdString();
 }
 
 } // namespace

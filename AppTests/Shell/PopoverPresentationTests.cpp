@@ -237,13 +237,20 @@ TEST_F(PresentationTest, AClickNearTheIconClosesAfterTheGraceUnlessTheIconIsClic
     EXPECT_FALSE(presentation.cancelPendingClose());
 }
 
-TEST_F(PresentationTest, AClickOnTheIconItselfNeverStartsAClose) {
+TEST_F(PresentationTest, AClickOnTheIconItselfOrInItsMenuNeverStartsAClose) {
     presentation.showPopover();
     popover.pointer = {1801, 25};
     presentation.pressInAnotherApp();
     presentation.pressInOwnWindow("QSystemTrayIconSys");
     EXPECT_FALSE(presentation.hasPendingClose());
     EXPECT_TRUE(popover.shown);
+    // The icon's menu, open over the popover: what is chosen there is the player's next step with it.
+    for (const QPoint pointer : {QPoint(1790, 60), QPoint(900, 700)}) {
+        popover.pointer = pointer;
+        presentation.pressInOwnWindow("StatusMenu", PopoverPresentation::OwnWindow::menu);
+        EXPECT_FALSE(presentation.hasPendingClose());
+        EXPECT_TRUE(popover.shown);
+    }
 }
 
 TEST_F(PresentationTest, AClickInTheTableWindowNamesIt) {
