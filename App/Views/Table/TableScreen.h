@@ -159,7 +159,7 @@ class TableScreen : public QWidget {
     TableText tableText() const;
     // What leaving now takes away, as `view` stands; absent for a game already over.
     std::optional<TableOverModel::Leaving> leavingNow(const PokerEngine::PlayerView& view) const;
-    // The game was left before its end: the reader hears what the player took with them.
+    // The game was left before its end: the reader hears what the player took with them, or what it cost.
     void tellLeaving();
     void carryOut(const TableKeyCommand& command);
     // Puts up a message in the row under the table (a new one each time its words change).
