@@ -1540,8 +1540,9 @@ TEST_F(ScreenReaderEndToEnd, AReadersKeysReachItBeforeAnyDefaultButtonOnTheSheet
 }
 
 // A player who opens the window, with a Quick Hand saved just before their turn to call with every chip
-// they have: they raised all but a big blind before the flop, and the bot is to bet or raise. The call's
-// amount, or none when no deal of the first hundred came to it.
+// they have: they raised all but a big blind before the flop, and the bot is to bet or raise. The lobby
+// offers a Sit & Go once it is left. The call's amount, or none when no deal of the first hundred came
+// to it.
 std::optional<std::int64_t> saveACallOfEveryChip(const QString& folder) {
     const auto raiseAllButABlind = [](const PokerEngine::PlayerView& view) {
         const PokerEngine::LegalActions& legal = *view.legalActions;
@@ -1553,6 +1554,7 @@ std::optional<std::int64_t> saveACallOfEveryChip(const QString& folder) {
         AppState state{PersistenceStore(folder)};
         state.completeOnboarding();
         state.setLaunchSurface(LaunchSurface::window);
+        state.setDefaultTable(GameMode::sitAndGo);
         state.setBotSpeed(BotSpeed::fast);
         state.setAutoDeal(true);
         ControllerHarness harness;
@@ -1583,23 +1585,27 @@ std::optional<std::int64_t> saveACallOfEveryChip(const QString& folder) {
     return std::nullopt;
 }
 
-// The key steps, and `holder()`, the name of what holds the keys, and `tabTo(name)`, Tab pressed until
-// what holds the keys has a name that starts with `name`.
+// The key steps, and `holder()`, the name of what holds the keys, and `tabTo(name)`, Tab (or `key`)
+// pressed until what holds the keys has a name that starts with `name`.
 const std::string tabSteps = std::string(keySteps) + R"py(
 def holder():
     app.clearCache()
     node = next((found for found in (focused(window) for window in app) if found), None)
     return (node.name or "") if node else ""
-def tabTo(name):
+def tabTo(name, key="Tab"):
     for _ in range(40):
         if holder().startswith(name): return
-        subprocess.run(["xdotool", "key", "Tab"]); time.sleep(0.6)
+        subprocess.run(["xdotool", "key", key]); time.sleep(0.6)
 )py";
 
 // A Quick Hand resumed from the window's lobby by keys: once Orca says "Your turn", the player asks Orca
 // where they are (a "W" line with how many lines Orca had said before), then Tab reaches the toolbar's
 // "Leave" and Return presses it; when the player has chips in the pot, the question's button that leaves
-// is reached by Tab and pressed too. Prints an "M" line with how many lines Orca had said before.
+// is reached by Tab and pressed too. Prints an "M" line with how many lines Orca had said before. Then
+// the lobby's card registers a Sit & Go, whose toolbar "Forfeit" (by Shift+Tab) and question's "Forfeit
+// the Sit & Go" are reached and pressed as its first hand is dealt; prints an "R" line and an "S" line
+// with how many lines Orca had said before registering and before the last press, and an "L" line with
+// the name of what holds the keys in the lobby then.
 const std::string leavingReader = tabSteps + R"py(
 subprocess.run(["xdotool", "key", "Return"])
 waitUntilSaid("Your turn. ", 120)
@@ -1613,10 +1619,24 @@ if holder() == "Keep Playing":
     step("left", "Return")
 waitUntilSaid("You left the table", 20)
 step("moved on", "Tab")
+tabTo("Register", "shift+Tab")
+mark = len(spoken() or [])
+print("R\t%d" % mark); sys.stdout.flush()
+step("registered", "Return")
+waitUntilSaid("Hand 1. Blinds", 20, mark)
+tabTo("Forfeit", "shift+Tab")
+step("forfeit", "Return")
+tabTo("Forfeit the Sit & Go")
+mark = len(spoken() or [])
+print("S\t%d" % mark); sys.stdout.flush()
+step("forfeited", "Return")
+waitUntilSaid("You left the Sit & Go", 20, mark)
+print("L\t%s" % holder()); sys.stdout.flush()
 )py";
 
 // A turn whose call takes every chip says so, as the call button does. Once the player has chosen to
-// leave, nothing more is said of their turn: the game says what they left with.
+// leave, nothing more is said of their turn: the game says what they left with. A Sit & Go forfeited
+// says, once, that it ended and what it cost, and the lobby's button that takes the keys is read.
 TEST_F(ScreenReaderEndToEnd, OrcaSaysACallTakesEveryChipAndNoTurnOnceThePlayerLeavesMidHand) {
     const std::optional<std::int64_t> call = saveACallOfEveryChip(dataFolder(home.path()));
     ASSERT_TRUE(call) << "no deal came to a call of every chip";
@@ -1632,7 +1652,12 @@ TEST_F(ScreenReaderEndToEnd, OrcaSaysACallTakesEveryChipAndNoTurnOnceThePlayerLe
                     .join('\n')
                     .contains(QStringLiteral("Your turn. %1 to call. Calling puts you all in.").arg(*call)))
         << spoken.toStdString();
-    const QString afterLeaving = lines.mid(mark[0].value(0).toInt()).join('\n');
+    // From leaving the Quick Hand to registering the Sit & Go.
+    const QList<QStringList> registering = linesOf(printed, QStringLiteral("R"));
+    ASSERT_EQ(registering.size(), 1) << printed.toStdString() << spoken.toStdString();
+    const QString afterLeaving =
+        lines.mid(mark[0].value(0).toInt(), registering[0].value(0).toInt() - mark[0].value(0).toInt())
+            .join('\n');
     // Where Am I on the table names the player's cards and chips.
     const QList<QStringList> asked = linesOf(printed, QStringLiteral("W"));
     ASSERT_EQ(asked.size(), 1) << printed.toStdString();
@@ -1643,6 +1668,17 @@ TEST_F(ScreenReaderEndToEnd, OrcaSaysACallTakesEveryChipAndNoTurnOnceThePlayerLe
         << spoken.toStdString();
     EXPECT_TRUE(afterLeaving.contains(QStringLiteral("You left the table with"))) << spoken.toStdString();
     EXPECT_FALSE(afterLeaving.contains(QStringLiteral("Your turn"))) << afterLeaving.toStdString();
+    const QList<QStringList> forfeit = linesOf(printed, QStringLiteral("S"));
+    ASSERT_EQ(forfeit.size(), 1) << printed.toStdString() << spoken.toStdString();
+    const QString afterForfeiting = lines.mid(forfeit[0].value(0).toInt()).join('\n');
+    EXPECT_EQ(afterForfeiting.count(
+                  QStringLiteral("You left the Sit & Go and lost the 500-chip buy-in. Bankroll: ")),
+              1)
+        << afterForfeiting.toStdString();
+    const QList<QStringList> lobby = linesOf(printed, QStringLiteral("L"));
+    ASSERT_EQ(lobby.size(), 1) << printed.toStdString();
+    ASSERT_FALSE(lobby[0].value(0).isEmpty()) << printed.toStdString();
+    EXPECT_TRUE(afterForfeiting.contains(lobby[0].value(0))) << afterForfeiting.toStdString();
 }
 
 // From the window's lobby by keys: Return opens the Cash Table sheet, Tab reaches "Fewer opponents",

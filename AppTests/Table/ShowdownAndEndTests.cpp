@@ -24,6 +24,9 @@ QString name(std::int64_t seat) {
                      : QStringList({QString(), "Rascal", "Goldie", "Moss"}).at(int(seat));
 }
 
+const GameSetup quickHand = GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 1, 3));
+const GameSetup sitAndGo = GameSetup::sitAndGo(SitAndGoSetup{{}, 1});
+
 HandEvent shown(const HandEvent& award) {
     auto pot = *award.as<HandEvent::PotAwarded>();
     pot.hand = PokerEngine::HandValue::fromStrength(1600);
@@ -102,6 +105,18 @@ TEST(TableOverText, EveryEnding) {
               "You left the table with 150 chips. You lost 250. Bankroll: 9,750 chips.");
     EXPECT_EQ(TableOverModel::leftTable(1000, 1000, 10'000),
               "You left the table with 1,000 chips. Even. Bankroll: 10,000 chips.");
+    // What a game left before its end takes away: the chips at a cash table or a Quick Hand, the buy-in
+    // of a Sit & Go whatever its chips, nothing of a practice hand.
+    using Leaving = TableOverModel::Leaving;
+    const auto cash = GameSetup::cashTable(CashTableSetup{CashStakes::low, 80, TableDifficulty::easy, {}, 5});
+    EXPECT_EQ(TableOverModel::leaving(cash, 640, 120), (Leaving{640, 800, std::nullopt}));
+    EXPECT_EQ(TableOverModel::leaving(quickHand, 2300, 0), (Leaving{2300, 2000, std::nullopt}));
+    EXPECT_EQ(TableOverModel::leaving(sitAndGo, 3100, 500), (Leaving{0, 0, 500}));
+    EXPECT_EQ(TableOverModel::leaving(GameSetup::practice(PracticeSetup{}), 980, 0), std::nullopt);
+    EXPECT_EQ(TableOverModel::leftTable(Leaving{640, 800, std::nullopt}, 9840),
+              "You left the table with 640 chips. You lost 160. Bankroll: 9,840 chips.");
+    EXPECT_EQ(TableOverModel::leftTable(Leaving{0, 0, 500}, 9500),
+              "You left the Sit & Go and lost the 500-chip buy-in. Bankroll: 9,500 chips.");
 }
 
 namespace {
@@ -110,9 +125,6 @@ TableOverModel::Inputs inputs(TableOver over, GameSetup setup, std::int64_t spen
     TableOverModel::Inputs in{over, setup, NewGameChoices{}, spendable, spendable, false, 77};
     return in;
 }
-
-const GameSetup quickHand = GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 1, 3));
-const GameSetup sitAndGo = GameSetup::sitAndGo(SitAndGoSetup{{}, 1});
 
 } // namespace
 

@@ -195,14 +195,16 @@ TEST(TableScreen, TellsTheReaderEveryHandAndEveryTurnOfASeriesStartedBeforeTheSc
 TEST(TableScreen, LeavingBeforeTheEndTellsTheReaderWhatThePlayerTookAway) {
     // A cash table left mid-hand, where what the player put in stays in the pot; a Quick Hand left
     // between hands, its stack carried from hand to hand against the chips it started with; and left on
-    // the player's turn, after which nothing of that turn is said. Said once, from either surface: the
-    // other surface's screen, shown earlier and put away with its surface, goes quietly; and said though
-    // Settings opened over the popover closed it before the bankroll was reset.
-    enum class Leave { directly, byTheQuestion, byResettingTheBankroll };
+    // the player's turn, after which nothing of that turn is said; and a Sit & Go forfeited, by the
+    // question's keys or by clicks, which ends the game and costs its buy-in. Said once, from either
+    // surface: the other surface's screen, shown earlier and put away with its surface, goes quietly; and
+    // said though Settings opened over the popover closed it before the bankroll was reset.
+    enum class Leave { directly, byTheQuestion, byClicks, byResettingTheBankroll };
     struct Path {
         const char* name;
         GameSetup setup;
         bool betweenHands;
+        // What the player sat down with; 0 at a Sit & Go, which takes nothing away but costs its buy-in.
         std::int64_t broughtIn;
         Leave how;
         TableSurface on;
@@ -212,6 +214,8 @@ TEST(TableScreen, LeavingBeforeTheEndTellsTheReaderWhatThePlayerTookAway) {
     const auto cash = GameSetup::cashTable(CashTableSetup{
         CashStakes::low, 80, TableDifficulty::easy, BotSeating::opponents(2, TableDifficulty::easy, 5), 5});
     const auto quickHand = GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 5, 3));
+    const auto sitAndGo =
+        GameSetup::sitAndGo(SitAndGoSetup{BotSeating::opponents(5, TableDifficulty::easy, 7), 7});
     constexpr auto popover = TableSurface::popover;
     constexpr auto window = TableSurface::window;
     const std::vector<Path> paths{
@@ -227,7 +231,15 @@ TEST(TableScreen, LeavingBeforeTheEndTellsTheReaderWhatThePlayerTookAway) {
         {"reset from Settings opened over the popover", quickHand, false, 2000, Leave::byResettingTheBankroll,
          popover, false, true},
         {"reset from Settings opened over the popover, the window opened earlier", quickHand, false, 2000,
-         Leave::byResettingTheBankroll, popover, true, true}};
+         Leave::byResettingTheBankroll, popover, true, true},
+        {"a Sit & Go forfeited by the question's keys in the window", sitAndGo, false, 0,
+         Leave::byTheQuestion, window, true, false},
+        {"a Sit & Go forfeited by the question's keys in the popover", sitAndGo, false, 0,
+         Leave::byTheQuestion, popover, false, false},
+        {"a Sit & Go forfeited by clicks in the popover", sitAndGo, false, 0, Leave::byClicks, popover, true,
+         false},
+        {"a Sit & Go forfeited by a click on the window's question", sitAndGo, false, 0, Leave::byClicks,
+         window, false, false}};
     for (const Path& path : paths) {
         SCOPED_TRACE(path.name);
         TableScreenHarness table(path.on);
@@ -235,6 +247,8 @@ TEST(TableScreen, LeavingBeforeTheEndTellsTheReaderWhatThePlayerTookAway) {
         table.environment.surfaces = &surfaces;
         table.makeScreen(path.on);
         auto& controller = table.game.controller;
+        // Booked as the game books it, so the bankroll told is the one the leave left.
+        controller.setSession(&table.appState);
         controller.start(path.setup);
         QWidget otherSurface;
         std::unique_ptr<TableScreen> other;
@@ -276,6 +290,20 @@ TEST(TableScreen, LeavingBeforeTheEndTellsTheReaderWhatThePlayerTookAway) {
                 table.screen->hide();
             }
             SettingsRules::resetBankroll(table.appState, controller);
+        } else if (path.how == Leave::byClicks) {
+            // The popover's bar asks first; in the window its toolbar, which is no part of the screen.
+            if (path.on == popover) {
+                StyledIconButton* leave = table.screen->topBar()->button(TopBarText::TopBarButton::leave);
+                ASSERT_EQ(leave->accessibleName(), "Forfeit");
+                QTest::mouseClick(leave, Qt::LeftButton, {}, leave->rect().center());
+            } else {
+                surfaces.requestLeave();
+            }
+            ASSERT_TRUE(table.screen->message());
+            ASSERT_EQ(table.screen->bottomText(), "Forfeit the Sit & Go?");
+            QWidget* forfeit = table.screen->message()->primaryButton();
+            QTest::mouseClick(forfeit, Qt::LeftButton, {}, forfeit->rect().center());
+            ASSERT_FALSE(controller.hasTable());
         } else {
             surfaces.setConfirmingLeave(true);
             // The keys rest on "Keep Playing"; Shift+Tab reaches the button that leaves.
@@ -286,9 +314,12 @@ TEST(TableScreen, LeavingBeforeTheEndTellsTheReaderWhatThePlayerTookAway) {
         ASSERT_TRUE(bankroll);
         const QStringList said = table.announcer.spoken().mid(before);
         EXPECT_FALSE(said.join(' ').contains("Your turn")) << said.join('\n').toStdString();
-        ASSERT_EQ(said.filter("You left the table").size(), 1) << said.join('\n').toStdString();
-        EXPECT_EQ(said.filter("You left the table").front(),
-                  TableOverModel::leftTable(behind, path.broughtIn, *bankroll));
+        ASSERT_EQ(said.filter("You left the").size(), 1) << said.join('\n').toStdString();
+        EXPECT_EQ(
+            said.filter("You left the").front(),
+            path.setup.mode() == GameMode::sitAndGo
+                ? QStringLiteral("You left the Sit & Go and lost the 500-chip buy-in. Bankroll: 9,500 chips.")
+                : TableOverModel::leftTable(behind, path.broughtIn, *bankroll));
     }
 }
 

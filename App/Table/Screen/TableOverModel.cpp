@@ -58,6 +58,26 @@ QString TableOverModel::leftTable(std::int64_t takenBack, std::int64_t broughtIn
            ChipText::full(bankroll) + QStringLiteral(" chips.");
 }
 
+std::optional<TableOverModel::Leaving> TableOverModel::leaving(const GameSetup& setup, std::int64_t stack,
+                                                               std::int64_t forfeit) {
+    if (setup.mode() == GameMode::sitAndGo) {
+        return Leaving{0, 0, forfeit};
+    }
+    if (const auto brought = broughtIn(setup)) {
+        return Leaving{stack, *brought, std::nullopt};
+    }
+    return std::nullopt;
+}
+
+QString TableOverModel::leftTable(const Leaving& leaving, std::int64_t bankroll) {
+    if (!leaving.forfeited) {
+        return leftTable(leaving.takenBack, leaving.broughtIn, bankroll);
+    }
+    // The words of the question the player has just answered: "You lose the 500-chip buy-in."
+    return QStringLiteral("You left the Sit & Go and lost the ") + ChipText::full(*leaving.forfeited) +
+           QStringLiteral("-chip buy-in. Bankroll: ") + ChipText::full(bankroll) + QStringLiteral(" chips.");
+}
+
 TableOverModel::Text TableOverModel::text(const TableOver& over, std::int64_t bankroll) {
     return std::visit(
         PokerEngine::Overloaded{

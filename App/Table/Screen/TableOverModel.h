@@ -57,6 +57,22 @@ struct TableOverModel {
     // against what they brought, and the bankroll.
     static QString leftTable(std::int64_t takenBack, std::int64_t broughtIn, std::int64_t bankroll);
 
+    // What leaving a game before its end takes away.
+    struct Leaving {
+        // At a cash table or a Quick Hand: the chips in front of the player, and what they sat down with.
+        std::int64_t takenBack = 0;
+        std::int64_t broughtIn = 0;
+        // At a Sit & Go: the buy-in lost with it. Its chips were never the player's to take away.
+        std::optional<std::int64_t> forfeited;
+        bool operator==(const Leaving&) const = default;
+    };
+    // Leaving `setup` now, with `stack` chips in front of the player and `forfeit` the cost of leaving
+    // (the controller's leave forfeit). Absent for a practice hand, which plays for nothing.
+    static std::optional<Leaving> leaving(const GameSetup& setup, std::int64_t stack, std::int64_t forfeit);
+    // What a reader hears as the player goes: what they took away, or what ended and what it cost; and
+    // the bankroll.
+    static QString leftTable(const Leaving& leaving, std::int64_t bankroll);
+
     // A fresh game like `current` from the remembered choices and the chips the player can spend now;
     // absent without a game.
     static std::optional<GameSetup> nextSetup(const std::optional<GameSetup>& current,

@@ -442,15 +442,14 @@ void TableScreen::speakTurn() {
     describe();
 }
 
-std::optional<TableScreen::Leaving> TableScreen::leavingNow(const PlayerView& view) const {
+std::optional<TableOverModel::Leaving> TableScreen::leavingNow(const PlayerView& view) const {
     GameController* game = environment_.controller;
-    const auto broughtIn = game->setup() ? TableOverModel::broughtIn(*game->setup()) : std::nullopt;
-    if (!broughtIn || game->tableOver() || !view.seatIndex) {
+    if (!game->setup() || game->tableOver() || !view.seatIndex) {
         return std::nullopt;
     }
     for (const auto& seat : view.seats) {
         if (seat.index == *view.seatIndex) {
-            return Leaving{seat.stack, *broughtIn};
+            return TableOverModel::leaving(*game->setup(), seat.stack, game->leaveForfeit());
         }
     }
     return std::nullopt;
@@ -467,8 +466,7 @@ void TableScreen::tellLeaving() {
     if (environment_.surfaces && !environment_.surfaces->claimLeaveNotice(generation_)) {
         return;
     }
-    announcer_->announce(TableOverModel::leftTable(leaving->takenBack, leaving->broughtIn,
-                                                   environment_.appState->profile().bankroll));
+    announcer_->announce(TableOverModel::leftTable(*leaving, environment_.appState->profile().bankroll));
 }
 
 TableText TableScreen::tableText() const {

@@ -12,6 +12,7 @@
 #include "Style/TableTheme.h"
 #include "Table/Screen/BottomRow.h"
 #include "Table/Screen/TableKeys.h"
+#include "Table/Screen/TableOverModel.h"
 #include "Table/TableGeometry.h"
 #include "Table/TableSpeaker.h"
 #include "Views/AppEnvironment.h"
@@ -156,13 +157,9 @@ class TableScreen : public QWidget {
     // Why an action key does nothing now.
     QString notNow() const;
     TableText tableText() const;
-    // What leaving now takes away: the player's chips behind and what they sat down with.
-    struct Leaving {
-        std::int64_t takenBack = 0;
-        std::int64_t broughtIn = 0;
-    };
-    std::optional<Leaving> leavingNow(const PokerEngine::PlayerView& view) const;
-    // The game was left before its end: the reader hears what the player took with them.
+    // What leaving now takes away, as `view` stands; absent for a game already over.
+    std::optional<TableOverModel::Leaving> leavingNow(const PokerEngine::PlayerView& view) const;
+    // The game was left before its end: the reader hears what the player took with them, or what it cost.
     void tellLeaving();
     void carryOut(const TableKeyCommand& command);
     // Puts up a message in the row under the table (a new one each time its words change).
@@ -236,7 +233,7 @@ class TableScreen : public QWidget {
     ScheduledWork appearing_;
     // The window got the keys back: the turn is told again once its focus is in.
     ScheduledWork comingBack_;
-    std::optional<Leaving> leaving_;
+    std::optional<TableOverModel::Leaving> leaving_;
     // The table the screen last showed, to tell a new game.
     std::uint64_t generation_ = 0;
     bool guideOpen_ = false;
