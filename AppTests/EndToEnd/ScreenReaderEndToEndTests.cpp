@@ -197,6 +197,32 @@ QStringList spokenIn(const QString& record, bool stamped = false) {
     return spoken;
 }
 
+// Whether Orca, in the lines it said (`spoken`), said `anchor` and first said `then` after it: the order
+// a check holds the reader to. An anchor never said fails, naming it, where comparing where each was said
+// would pass for want of one.
+testing::AssertionResult saidAnchorThen(const QStringList& spoken, const QString& anchor,
+                                        const QString& then) {
+    const auto first = [&spoken](const QString& words) -> std::optional<std::pair<qsizetype, qsizetype>> {
+        for (qsizetype line = 0; line < spoken.size(); ++line)
+            if (const qsizetype at = spoken[line].indexOf(words); at >= 0)
+                return std::pair{line, at};
+        return std::nullopt;
+    };
+    const auto anchored = first(anchor);
+    const auto followed = first(then);
+    if (!anchored)
+        return testing::AssertionFailure() << "Orca never said the anchor \"" << anchor.toStdString()
+                                           << "\" to hear \"" << then.toStdString() << "\" after";
+    if (!followed)
+        return testing::AssertionFailure()
+               << "Orca said \"" << anchor.toStdString() << "\" but never \"" << then.toStdString() << "\"";
+    if (*followed <= *anchored)
+        return testing::AssertionFailure()
+               << "Orca said \"" << then.toStdString() << "\" (line " << followed->first + 1 << ") before \""
+               << anchor.toStdString() << "\" (line " << anchored->first + 1 << ")";
+    return testing::AssertionSuccess();
+}
+
 // Opens Orca's record (the file named by SPOKEN) to be written line by line; Python reads this at its
 // start from the folder given first on its path.
 const char* orcaWritesEachLine = R"py(
@@ -1069,7 +1095,7 @@ TEST_F(ScreenReaderEndToEnd, OrcaSpeaksADropDownsTitleAndOptionOnFocusAndEachOpt
     // The guide row's title is heard with the button it labels as Tab reaches it, not as the form opens.
     const QString all = heard.all.join('\n');
     const qsizetype title = all.indexOf(QStringLiteral("Learn to play"));
-    EXPECT_GT(title, all.indexOf(QStringLiteral("Bot speed"))) << all.toStdString();
+    EXPECT_TRUE(saidAnchorThen(heard.all, "Bot speed", "Learn to play")) << all.toStdString();
     EXPECT_TRUE(all.mid(title).section('\n', 0, 1).contains(QStringLiteral("Poker Basics")))
         << all.toStdString();
     // A choice that changes the drop-down's explanation is said, then followed by the new explanation.
@@ -1775,9 +1801,7 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsThePopoversGuideOnceAtEachOpeningAndSaysTh
     const int toPopover = moves[1][0].toInt();
     for (const QStringList& moved : {lines.mid(toWindow, toPopover - toWindow), lines.mid(toPopover)}) {
         EXPECT_EQ(moved.filter("Your turn. ").size(), 1) << heard;
-        EXPECT_LT(moved.indexOf(QRegularExpression(".*Table section.*")),
-                  moved.indexOf(QRegularExpression(".*Your turn\\. .*")))
-            << heard;
+        EXPECT_TRUE(saidAnchorThen(moved, "Table section", "Your turn. ")) << heard;
         EXPECT_TRUE(moved.filter("Hand 1. Blinds").isEmpty()) << heard;
     }
 }
