@@ -1727,6 +1727,9 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsTheSidebarGuideAsItOpensAndKeepsItsKeysOnT
     const qsizetype pressed = spoken.indexOf("Next is now Rankings.");
     const qsizetype ranked = spoken.indexOf("1. Royal Flush", pressed);
     ASSERT_GE(pressed, 0) << heard;
+    // Without the ranking heard, nothing marks the end of the way there.
+    EXPECT_GT(ranked, pressed) << "Orca never said the first ranking after \"Next is now Rankings.\"\n"
+                               << heard;
     EXPECT_FALSE(spoken.mid(pressed, ranked - pressed).contains("Table panel")) << heard;
     // The field is read with all it holds.
     EXPECT_EQ(held["back"].join('|').toStdString(), "text|Search") << heard;
