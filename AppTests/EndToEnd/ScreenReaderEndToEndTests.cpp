@@ -197,6 +197,32 @@ QStringList spokenIn(const QString& record, bool stamped = false) {
     return spoken;
 }
 
+// Whether Orca, in the lines it said (`spoken`), said `anchor` and first said `then` after it: the order
+// a check holds the reader to. An anchor never said fails, naming it, where comparing where each was said
+// would pass for want of one.
+testing::AssertionResult saidAnchorThen(const QStringList& spoken, const QString& anchor,
+                                        const QString& then) {
+    const auto first = [&spoken](const QString& words) -> std::optional<std::pair<qsizetype, qsizetype>> {
+        for (qsizetype line = 0; line < spoken.size(); ++line)
+            if (const qsizetype at = spoken[line].indexOf(words); at >= 0)
+                return std::pair{line, at};
+        return std::nullopt;
+    };
+    const auto anchored = first(anchor);
+    const auto followed = first(then);
+    if (!anchored)
+        return testing::AssertionFailure() << "Orca never said the anchor \"" << anchor.toStdString()
+                                           << "\" to hear \"" << then.toStdString() << "\" after";
+    if (!followed)
+        return testing::AssertionFailure()
+               << "Orca said \"" << anchor.toStdString() << "\" but never \"" << then.toStdString() << "\"";
+    if (*followed <= *anchored)
+        return testing::AssertionFailure()
+               << "Orca said \"" << then.toStdString() << "\" (line " << followed->first + 1 << ") before \""
+               << anchor.toStdString() << "\" (line " << anchored->first + 1 << ")";
+    return testing::AssertionSuccess();
+}
+
 // Opens Orca's record (the file named by SPOKEN) to be written line by line; Python reads this at its
 // start from the folder given first on its path.
 const char* orcaWritesEachLine = R"py(
@@ -211,13 +237,17 @@ builtins.open = openLineByLine
 // Runs the game on `desktop` in `home` with `client` (a Python script reading the bus) beside it, all
 // on one private session bus with the accessibility bus, and with Orca logging to `spoken` what it
 // would say when that is given and Orca is installed; the script stops what it started by process id.
-// What the client printed, or nothing with `whyNot` when the bus did not carry the game; `warned` gets
+// What the client printed, or nothing with `whyNot` when the bus did not carry the game, or with
+// `besideOwnOrca` set when the player's own Orca runs and the test's cannot run beside it; `warned` gets
 // what the programs of the session wrote to their error output, the game's warnings among it.
 std::optional<QString> runSessionBesideTheGame(const Desktop& desktop, const QString& home,
                                                const std::string& client, const QString& spoken,
-                                               QString& whyNot, QString* warned) {
+                                               QString& whyNot, QString* warned, bool& besideOwnOrca) {
     QProcessEnvironment environment = gameEnvironment(desktop, home);
     environment.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+    // The session's own accessibility bus, never one the player's desktop names, where their own reader
+    // would hear the test's game.
+    environment.remove("AT_SPI_BUS_ADDRESS");
     environment.insert("GAME", TestPaths::buildFolder() + QStringLiteral("/App/chipwhistle"));
     environment.insert("CLIENT", QString::fromStdString(client));
     environment.insert("SPOKEN", spoken);
@@ -233,21 +263,40 @@ std::optional<QString> runSessionBesideTheGame(const Desktop& desktop, const QSt
     const QString script = QStringLiteral(
         "/usr/libexec/at-spi-bus-launcher --launch-immediately & launcher=$!\n"
         "sleep 1\n"
-        // Orca runs once per user and ends at once beside another: test runs side by side take turns
-        // with it, and a run that cannot get its turn starts no second. The lock is this shell's
-        // alone, so no program it starts can keep it past the run; it is the user's, wherever each
-        // run keeps its temporary files.
+        // Test runs side by side take turns with Orca, as where the system gives it no namespace of its
+        // own (below) two of the user's cannot run at once; a run that cannot get its turn starts no
+        // second. The lock is this shell's alone, so no program it starts can keep it past the run; it
+        // is the user's, wherever each run keeps its temporary files.
         "if [ -n \"$SPOKEN\" ] && command -v orca >/dev/null; then\n"
         "  exec 9>\"/tmp/chipwhistle-tests-orca-$(id -u).lock\"\n"
         "  flock -w 200 9 || { kill $launcher; exit 4; }\n"
-        // An Orca the lock does not know of (an older run's, or the user's own) is waited out too.
-        "  for _ in $(seq 200); do pgrep -u \"$(id -u)\" -x orca >/dev/null || break; sleep 1; done\n"
-        "  PYTHONPATH=\"$ORCA_SITE\" orca --debug-file \"$SPOKEN\" >\"$SPOKEN.out\" 2>&1 9>&- & "
-        "orca=$!; sleep 3\n"
+        // Orca ends at once when it finds another process of the user's named orca. In a process
+        // namespace of its own it finds none, so it runs beside the player's own Orca, which stays on
+        // the player's buses and display and never hears the test's game.
+        "  alone='unshare --user --map-current-user --pid --fork --mount-proc --kill-child'\n"
+        "  if ! refused=$($alone true 2>&1); then\n"
+        "    alone=''\n"
+        // Where the system gives none, a test run's Orca still going (marked as such) is waited out;
+        // the player's own never goes, and the run ends at once saying so.
+        "    for _ in $(seq 200); do\n"
+        "      others=$(pgrep -u \"$(id -u)\" -x orca) || break\n"
+        "      for other in $others; do\n"
+        "        started=$(tr '\\0' '\\n' <\"/proc/$other/environ\" 2>/dev/null) || continue\n"
+        "        echo \"$started\" | grep -qx CHIPWHISTLE_TEST_ORCA=1 && continue\n"
+        "        echo \"your own Orca is running (process $other), and this system gives the test's Orca"
+        " no process namespace of its own to run beside it: $refused\"\n"
+        "        kill $launcher; exit 5\n"
+        "      done\n"
+        "      sleep 1\n"
+        "    done\n"
+        "  fi\n"
+        "  CHIPWHISTLE_TEST_ORCA=1 PYTHONPATH=\"$ORCA_SITE\" $alone orca --debug-file \"$SPOKEN\" "
+        ">\"$SPOKEN.out\" 2>&1 9>&- & orca=$!; sleep 3\n"
         "fi\n"
         "\"$GAME\" 9>&- & game=$!\n"
         "/usr/bin/python3 -c \"$CLIENT\" 9>&-; status=$?\n"
-        "kill $game $orca $launcher 2>/dev/null; wait $game 2>/dev/null\n"
+        // In its namespace Orca is the child of unshare, which passes no signal on.
+        "kill $game $launcher ${orca:+$orca $(pgrep -P $orca)} 2>/dev/null; wait $game 2>/dev/null\n"
         // The next run's Orca starts only once this one has gone.
         "if [ -n \"$orca\" ]; then\n"
         "  (sleep 5; kill -9 $orca 2>/dev/null) 9>&- & watchdog=$!\n"
@@ -266,7 +315,13 @@ std::optional<QString> runSessionBesideTheGame(const Desktop& desktop, const QSt
     if (warned)
         *warned = errors;
     // The client ends with 3 when the game never showed up on the bus, the session with 4 when Orca
-    // was another run's all along; any other failure shows in what the client printed.
+    // was another run's all along and with 5 when it is the player's own; any other failure shows in
+    // what the client printed.
+    besideOwnOrca = session.exitCode() == 5;
+    if (besideOwnOrca) {
+        whyNot = output.trimmed();
+        return std::nullopt;
+    }
     if (session.exitCode() == 4) {
         whyNot = QStringLiteral("another test run kept Orca for over 200 seconds");
         return std::nullopt;
@@ -303,11 +358,12 @@ void restoreDataFiles(const QString& home, const std::map<QString, QByteArray>& 
 
 // A session as above that heard nothing (the game never on the bus, or Orca installed but silent or
 // kept by another run) is run once more from the same data folder, as a loaded machine can starve one
-// start. Heard nothing again, it fails the test that asked for it: only a tool not installed, which
-// the callers look for first, lets a reader's test skip.
+// start. Heard nothing again, it fails the test that asked for it, and says so in `failed`: only a tool
+// not installed, which the callers look for first, or the player's own Orca where the test's cannot run
+// beside it, lets a reader's test skip, at once and with `whyNot` saying why.
 std::optional<QString> runBesideTheGame(const Desktop& desktop, const QString& home,
                                         const std::string& client, const QString& spoken, QString& whyNot,
-                                        QString* warned = nullptr) {
+                                        QString* warned = nullptr, bool* failed = nullptr) {
     const bool orcaSpeaks = !spoken.isEmpty() && !QStandardPaths::findExecutable("orca").isEmpty();
     const std::map<QString, QByteArray> files = dataFiles(home);
     QString why;
@@ -317,8 +373,13 @@ std::optional<QString> runBesideTheGame(const Desktop& desktop, const QString& h
         QFile::remove(spoken);
         QFile::remove(spoken + QStringLiteral(".out"));
         QString unheard;
+        bool besideOwnOrca = false;
         std::optional<QString> printed =
-            runSessionBesideTheGame(desktop, home, client, spoken, unheard, warned);
+            runSessionBesideTheGame(desktop, home, client, spoken, unheard, warned, besideOwnOrca);
+        if (besideOwnOrca) {
+            whyNot = unheard;
+            return std::nullopt;
+        }
         if (printed && orcaSpeaks) {
             QFile record(spoken);
             QFile said(spoken + QStringLiteral(".out"));
@@ -337,6 +398,8 @@ std::optional<QString> runBesideTheGame(const Desktop& desktop, const QString& h
     }
     whyNot = QStringLiteral("the reader heard nothing twice:") + why;
     ADD_FAILURE() << whyNot.toStdString();
+    if (failed)
+        *failed = true;
     return std::nullopt;
 }
 
@@ -620,14 +683,15 @@ const std::optional<Series>& playedSeries(const Desktop& desktop, const QString&
     static std::optional<Series> series;
     static QString why;
     static bool played = false;
-    if (played && !series)
+    static bool failed = false;
+    if (played && failed)
         ADD_FAILURE() << "the series heard nothing: " << why.toStdString();
     if (!played) {
         played = true;
         writeProfile(home, playingQuickTenHands());
         QString warned;
         const std::optional<QString> listened =
-            runBesideTheGame(desktop, home, player, home + "/orca.log", why, &warned);
+            runBesideTheGame(desktop, home, player, home + "/orca.log", why, &warned, &failed);
         if (listened) {
             series = Series{
                 *listened, {}, {}, static_cast<int>(warned.count(QStringLiteral("keyEventError"))), {}};
@@ -1000,9 +1064,8 @@ const SettingsSpeech& settingsSpeech(const Desktop& desktop, const QString& home
     Profile profile = onboardedInTheWindow();
     profile.settings.hotkey.enabled = true;
     writeProfile(home, profile);
-    const std::optional<QString> printed =
-        runBesideTheGame(desktop, home, settingsKeys, home + "/orca.log", heard->whyNot);
-    heard->heardNothing = !printed;
+    const std::optional<QString> printed = runBesideTheGame(desktop, home, settingsKeys, home + "/orca.log",
+                                                            heard->whyNot, nullptr, &heard->heardNothing);
     if (!printed)
         return *heard;
     heard->printed = *printed;
@@ -1032,7 +1095,7 @@ TEST_F(ScreenReaderEndToEnd, OrcaSpeaksADropDownsTitleAndOptionOnFocusAndEachOpt
     // The guide row's title is heard with the button it labels as Tab reaches it, not as the form opens.
     const QString all = heard.all.join('\n');
     const qsizetype title = all.indexOf(QStringLiteral("Learn to play"));
-    EXPECT_GT(title, all.indexOf(QStringLiteral("Bot speed"))) << all.toStdString();
+    EXPECT_TRUE(saidAnchorThen(heard.all, "Bot speed", "Learn to play")) << all.toStdString();
     EXPECT_TRUE(all.mid(title).section('\n', 0, 1).contains(QStringLiteral("Poker Basics")))
         << all.toStdString();
     // A choice that changes the drop-down's explanation is said, then followed by the new explanation.
@@ -1796,6 +1859,9 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsTheSidebarGuideAsItOpensAndKeepsItsKeysOnT
     const qsizetype pressed = spoken.indexOf("Next is now Rankings.");
     const qsizetype ranked = spoken.indexOf("1. Royal Flush", pressed);
     ASSERT_GE(pressed, 0) << heard;
+    // Without the ranking heard, nothing marks the end of the way there.
+    EXPECT_GT(ranked, pressed) << "Orca never said the first ranking after \"Next is now Rankings.\"\n"
+                               << heard;
     EXPECT_FALSE(spoken.mid(pressed, ranked - pressed).contains("Table panel")) << heard;
     // The field is read with all it holds.
     EXPECT_EQ(held["back"].join('|').toStdString(), "text|Search") << heard;
@@ -1870,9 +1936,7 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsThePopoversGuideOnceAtEachOpeningAndSaysTh
     const int toPopover = moves[1][0].toInt();
     for (const QStringList& moved : {lines.mid(toWindow, toPopover - toWindow), lines.mid(toPopover)}) {
         EXPECT_EQ(moved.filter("Your turn. ").size(), 1) << heard;
-        EXPECT_LT(moved.indexOf(QRegularExpression(".*Table section.*")),
-                  moved.indexOf(QRegularExpression(".*Your turn\\. .*")))
-            << heard;
+        EXPECT_TRUE(saidAnchorThen(moved, "Table section", "Your turn. ")) << heard;
         EXPECT_TRUE(moved.filter("Hand 1. Blinds").isEmpty()) << heard;
     }
 }
