@@ -21,24 +21,8 @@ const QString objectPrefix = QStringLiteral("/org/a11y/atspi/accessible/");
 
 // Set on a field while a key or an input method edits it: the text it held before.
 constexpr const char* typingProperty = "chipwhistleTypedOver";
-
-// A field's selection is told of only while the field holds the keys: a reader speaks a selection
-// dropped wherever it is ("Text unselected"), of a field the player has left. Nor is it told of when
-// typing over a selection replaces it: the change of text tells the reader that, and Orca, which may
-// take the selection's event first, said "Text unselected" of the amount being typed.
-bool keptFromReaders(QAccessibleEvent* event) {
-    auto* field = event->type() == QAccessible::TextSelectionChanged ? qobject_cast<QWidget*>(event->object())
-                                                                     : nullptr;
-    if (!field)
-        return false;
-    if (!field->hasFocus())
-        return true;
-    const auto* change = static_cast<QAccessibleTextSelectionEvent*>(event);
-    const QVariant before = field->property(typingProperty);
-    const auto* line = qobject_cast<QLineEdit*>(field);
-    return change->selectionStart() == change->selectionEnd() && before.isValid() && line &&
-           line->text() != before.toString();
-}
+// Set on a field while it takes the keys with its text chosen.
+constexpr const char* takingProperty = "chipwhistleTakingTheKeys";
 
 using PacedSignals::busConnection;
 using ReaderChangeQueue::Change;
@@ -230,6 +214,20 @@ QString objectPath(QAccessibleInterface* element) {
     return objectPrefix + QString::number(QAccessible::uniqueId(element));
 }
 
+bool keptFromReaders(QAccessibleEvent* event) {
+    auto* field = event->type() == QAccessible::TextSelectionChanged ? qobject_cast<QWidget*>(event->object())
+                                                                     : nullptr;
+    if (!field)
+        return false;
+    if (!field->hasFocus() || field->property(takingProperty).isValid())
+        return true;
+    const auto* change = static_cast<QAccessibleTextSelectionEvent*>(event);
+    const QVariant before = field->property(typingProperty);
+    const auto* line = qobject_cast<QLineEdit*>(field);
+    return change->selectionStart() == change->selectionEnd() && before.isValid() && line &&
+           line->text() != before.toString();
+}
+
 void install() {
     QAccessible::installUpdateHandler(handle);
     QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, [] {
@@ -246,6 +244,16 @@ Typing::Typing(QLineEdit* field)
 Typing::~Typing() {
     if (field_)
         field_->setProperty(typingProperty, QVariant());
+}
+
+TakingTheKeys::TakingTheKeys(QLineEdit* field)
+    : field_(field) {
+    field_->setProperty(takingProperty, true);
+}
+
+TakingTheKeys::~TakingTheKeys() {
+    if (field_)
+        field_->setProperty(takingProperty, QVariant());
 }
 
 } // namespace ReaderChangeEvents

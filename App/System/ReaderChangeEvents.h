@@ -4,6 +4,7 @@
 #include <QString>
 #include <QVersionNumber>
 
+class QAccessibleEvent;
 class QAccessibleInterface;
 class QLineEdit;
 
@@ -25,8 +26,8 @@ class QLineEdit;
 // together, or a screen that stops taking input under a panel, are a few hundred of them. An
 // announcement goes at once.
 //
-// With any Qt, a text field's selection reaches readers only from the field that holds the keys, and
-// not when typing replaces it.
+// With any Qt, a text field's selection reaches readers only from the field that holds the keys, not
+// when typing replaces it, and not when it is made as the field takes the keys.
 namespace ReaderChangeEvents {
 
 // Whether the bridge of the Qt the program runs with sends the words itself. A build against an older
@@ -37,6 +38,13 @@ bool bridgeSendsWords(const QVersionNumber& running);
 // keeps selections from readers where they are not theirs.
 void install();
 
+// Whether `event` is kept from readers. Only a text field's selection changes are: told only while the
+// field holds the keys, since a reader speaks a selection dropped wherever it is ("Text unselected"),
+// of a field the player has left; not when typing replaces the selection, as the change of text tells
+// the reader that, and Orca, which may take the selection's event first, said "Text unselected" of the
+// amount being typed; and not when it is made as the field takes the keys (see TakingTheKeys).
+bool keptFromReaders(QAccessibleEvent* event);
+
 // While one lives, `field` is being typed in: a selection it drops as its text changes goes with the
 // text that replaces it, and readers hear of the text alone.
 class Typing {
@@ -45,6 +53,22 @@ class Typing {
     ~Typing();
     Typing(const Typing&) = delete;
     Typing& operator=(const Typing&) = delete;
+
+  private:
+    QPointer<QLineEdit> field_;
+};
+
+// While one lives, `field` takes the keys with its text chosen at once, for the player to type over (R
+// at the table): the reader reads the selection as it meets the field, and is not told of it apart.
+// Told apart, the change can reach a reader still reading the field after a digit typed at once has
+// replaced the selection; Orca, comparing the selection it read with the field as it is by then, says
+// "Text unselected".
+class TakingTheKeys {
+  public:
+    explicit TakingTheKeys(QLineEdit* field);
+    ~TakingTheKeys();
+    TakingTheKeys(const TakingTheKeys&) = delete;
+    TakingTheKeys& operator=(const TakingTheKeys&) = delete;
 
   private:
     QPointer<QLineEdit> field_;

@@ -1,5 +1,6 @@
 #include "Style/AmountText.h"
 #include "Style/ChipSliderRules.h"
+#include "Support/ToldSelections.h"
 #include "Views/Controls/AmountField.h"
 #include "Views/Controls/ChipSlider.h"
 
@@ -264,6 +265,59 @@ TEST(AmountField, OnlyTheFieldWithTheKeysShowsASelection) {
         QTest::keyClick(&after, Qt::Key_Backtab);
         QApplication::processEvents();
         EXPECT_EQ(field.lineEdit()->selectedText().toStdString(), "120");
+    }
+}
+
+// What a reader is told of the amount's selection as the keys come to the field and the player types
+// over it. The reader reads the field's selection as it meets the focus; told apart of a selection, it
+// may get to that only after a digit has replaced it, and Orca then says "Text unselected". So no
+// selection made with the focus (the owner handing over the keys, as the table does on R) is told
+// apart; Tab, which chooses the amount just after the focus is told, tells of it; typing over it and
+// leaving never tell of the selection going.
+TEST(AmountField, AReaderIsToldOfTheSelectionOnlyWhereItCannotReadItWithTheFocus) {
+    struct Case {
+        const char* keys;
+        bool byTab;
+        const char* typed;
+        bool leaves;
+        std::vector<ToldSelections::Selection> told;
+    };
+    const std::vector<Case> cases{
+        {"Tab", true, "", false, {{0, 2}}},
+        {"Tab, a digit", true, "6", false, {{0, 2}}},
+        {"Tab, then Tab out", true, "", true, {{0, 2}}},
+        {"R", false, "", false, {}},
+        {"R, a digit at once", false, "6", false, {}},
+        {"R, the amount at once, then Tab out", false, "60", true, {}},
+    };
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.keys);
+        QWidget window;
+        QPushButton before(QStringLiteral("Before"), &window);
+        AmountField field(theme(TableStyleID::satin), &window);
+        QPushButton after(QStringLiteral("After"), &window);
+        field.move(0, 40);
+        field.resize(field.sizeHint());
+        after.move(0, 100);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        field.setValue(40);
+        before.setFocus();
+        QApplication::processEvents();
+        const ToldSelections reader(field.lineEdit());
+        if (row.byTab) {
+            QTest::keyClick(&before, Qt::Key_Tab);
+            QApplication::processEvents();
+        } else {
+            field.setEditing(true);
+        }
+        ASSERT_EQ(QApplication::focusWidget(), field.lineEdit());
+        EXPECT_EQ(field.lineEdit()->selectedText().toStdString(), "40");
+        QTest::keyClicks(field.lineEdit(), QString::fromLatin1(row.typed));
+        if (row.leaves)
+            QTest::keyClick(field.lineEdit(), Qt::Key_Tab);
+        QApplication::processEvents();
+        EXPECT_EQ(reader.told(), row.told);
     }
 }
 

@@ -538,11 +538,19 @@ def press(why, prompted=None):
         keys.append((time.time(), why, prompted))
         pressed[0] = time.time()
         # At the fifth and seventh prompts the player calls by way of the raise amount: R chooses it,
-        # the seventh time "60" is typed over it, and Tab leaves it.
+        # the seventh time "60" is typed over it, and Tab leaves it. At the ninth, eleventh and
+        # thirteenth they type "60" at once, its first digit 0.1 s after R, while Orca is still
+        # reading the field.
         if why == "prompt" and prompts["said"] in (5, 7):
             for name in ["r"] + (["6", "0"] if prompts["said"] == 7 else []) + ["Tab"]:
                 subprocess.run(["xdotool", "key", name])
                 time.sleep(0.4)
+        elif why == "prompt" and prompts["said"] in (9, 11, 13):
+            subprocess.run(["xdotool", "key", "--delay", "100", "r", "6"])
+            for name in ["0", "Tab"]:
+                time.sleep(0.4)
+                subprocess.run(["xdotool", "key", name])
+            time.sleep(0.4)
         subprocess.run(["xdotool", "key", "c"])
     return False
 # The quick player's ears. Orca's record is followed as it is written, and the key goes 100 ms after
@@ -828,8 +836,11 @@ TEST_F(ScreenReaderEndToEnd, OrcaSpeaksEveryAnnouncementOfATenHandSeriesWithEver
         EXPECT_TRUE(spoken.contains(event[5])) << "never spoken: " << event[5].toStdString();
     }
     EXPECT_GE(results, seriesHands) << "a result a hand:\n" << spoken.toStdString();
-    // Nor does a field the player left, or typed over, lose its selection aloud.
+    // Nor does a field the player left, or typed over, however soon after R, lose its selection aloud;
+    // the amount R chooses is still read as the field takes the keys.
     EXPECT_FALSE(spoken.contains(QStringLiteral("Text unselected"))) << spoken.toStdString();
+    EXPECT_TRUE(spoken.contains(QRegularExpression(QStringLiteral("'[\\d,]+ selected\\.'"))))
+        << spoken.toStdString();
 
     // Qt hands every key (its press and its release) to the reader first and gives it to the game
     // without an answer after a fixed 100 ms. A reader still working through what the game just told

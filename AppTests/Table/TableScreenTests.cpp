@@ -8,6 +8,7 @@
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/StyledParagraph.h"
 #include "Style/Drawing/StyledText.h"
+#include "Support/ToldSelections.h"
 #include "SurfaceCoordinator.h"
 #include "Table/ActionBarModel.h"
 #include "Table/Screen/StageLayout.h"
@@ -395,11 +396,15 @@ TEST(TableScreen, TheAmountTypedAfterRReplacesTheOneShown) {
     ASSERT_TRUE(field && field->isVisible());
     ASSERT_NE(field->lineEdit()->text(), QStringLiteral("60"));
 
+    const ToldSelections reader(field->lineEdit());
     table.type(Qt::Key_R);
     ASSERT_EQ(QApplication::focusWidget(), field->lineEdit());
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("60"));
     EXPECT_EQ(field->lineEdit()->text(), QStringLiteral("60"));
     EXPECT_EQ(table.screen->raiseTarget().raiseTo(), 60);
+    // The amount chosen is read with the focus, and typed over, it goes with the text: told apart of
+    // either, a reader could get to the choice after the digits and say "Text unselected".
+    EXPECT_TRUE(reader.told().empty());
 
     // A refused amount: its word goes with the next key (in the desktop's fade, not ten seconds on),
     // and left with Escape the field shows the amount the button names and sends.

@@ -23,6 +23,7 @@
 #include "Style/Drawing/ThemeFonts.h"
 #include "Style/PixelPalette.h"
 #include "Style/SatinPalette.h"
+#include "System/ReaderChangeEvents.h"
 #include "Table/AmountEntry.h"
 #include "Views/Controls/ReaderLineEdit.h"
 
@@ -90,9 +91,10 @@ void AmountField::setEditing(bool editing) {
     if (editing == isEditing())
         return;
     if (editing) {
-        edit_->setFocus(Qt::OtherFocusReason);
         // Sent here by a key, the player types a new amount: it replaces the shown one, as it does
-        // when Tab brings them in.
+        // when Tab brings them in. A reader reads the amount chosen as it meets the field.
+        const ReaderChangeEvents::TakingTheKeys taking(edit_);
+        edit_->setFocus(Qt::OtherFocusReason);
         edit_->selectAll();
     } else {
         edit_->clearFocus();
