@@ -822,6 +822,17 @@ TEST_F(ScreenReaderEndToEnd, OrcaTellsEveryHandFromTheFirstAndEveryTurnOnceWitho
     EXPECT_EQ(keyAfterSettings, QStringLiteral("prompt"))
         << "Settings closed at " << settingsClosed[0][0].toStdString() << "\n"
         << keysAndPrompts(*series);
+    // That turn came after the table the keys came back to, as the popover says it: a turn said before
+    // the focus is read over by it. The table must be read for the order to hold.
+    QStringList back;
+    for (const QString& line : spokenIn(series->orcaLog, true))
+        if (line.section(' ', 0, 0) > settingsClosed[0][0])
+            back << line;
+    const qsizetype tableRead = back.indexOf(QRegularExpression(QStringLiteral(".*Table section.*")));
+    const qsizetype turnSaid = back.indexOf(QRegularExpression(QStringLiteral(".*Your turn\\. .*")));
+    EXPECT_TRUE(tableRead >= 0 && turnSaid > tableRead)
+        << "table read at " << tableRead << ", turn at " << turnSaid << " of:\n"
+        << back.mid(0, 12).join('\n').toStdString();
     // Nor is a player who answers at once, a tenth of a second after each "Your turn", ever left pressing a
     // key that does nothing.
     int prompted = 0;
