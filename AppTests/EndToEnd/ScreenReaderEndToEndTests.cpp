@@ -897,6 +897,17 @@ TEST_F(ScreenReaderEndToEnd, OrcaTellsEveryHandFromTheFirstAndEveryTurnOnceWitho
     EXPECT_EQ(keyAfterSettings, QStringLiteral("prompt"))
         << "Settings closed at " << settingsClosed[0][0].toStdString() << "\n"
         << keysAndPrompts(*series);
+    // That turn came after the table the keys came back to, as the popover says it: a turn said before
+    // the focus is read over by it. The table must be read for the order to hold.
+    QStringList back;
+    for (const QString& line : spokenIn(series->orcaLog, true))
+        if (line.section(' ', 0, 0) > settingsClosed[0][0])
+            back << line;
+    const qsizetype tableRead = back.indexOf(QRegularExpression(QStringLiteral(".*Table section.*")));
+    const qsizetype turnSaid = back.indexOf(QRegularExpression(QStringLiteral(".*Your turn\\. .*")));
+    EXPECT_TRUE(tableRead >= 0 && turnSaid > tableRead)
+        << "table read at " << tableRead << ", turn at " << turnSaid << " of:\n"
+        << back.mid(0, 12).join('\n').toStdString();
     // Nor is a player who answers at once, a tenth of a second after each "Your turn", ever left pressing a
     // key that does nothing.
     int prompted = 0;
@@ -1357,6 +1368,7 @@ while time.time() < deadline and not heard("Hand 1. Blinds", mark):
         subprocess.run(["xdotool", "key", "Return"])
         sheet = False
     time.sleep(0.5)
+waitUntilSaid("Table section", 20, mark)
 time.sleep(3)
 with lock: senders = set(sender for at, sender, kind in sent)
 ours = set(sender for sender in senders if owner(sender) == game)
@@ -1401,6 +1413,19 @@ TEST_F(ScreenReaderEndToEnd, OrcaHearsEachTablesFirstHandAndNoStartOrQuittingFlo
             EXPECT_LE(burst.value(1).toInt(), 50) << burst.join(' ').toStdString();
         }
         EXPECT_EQ(linesOf(printed, QStringLiteral("H")).value(0).value(0), QStringLiteral("1")) << seen;
+        // In the popover, the first hand is followed by where the keys landed, the table, with no bare name
+        // of the popover between them, as if the player had come to another window.
+        if (surface != LaunchSurface::menuBar)
+            continue;
+        const QStringList lines = spoken.split('\n');
+        const qsizetype hand = lines.indexOf(QRegularExpression(QStringLiteral(".*Hand 1\\. Blinds.*")));
+        const qsizetype table =
+            hand < 0 ? -1 : lines.indexOf(QRegularExpression(QStringLiteral(".*Table section.*")), hand);
+        ASSERT_TRUE(hand >= 0 && table > hand) << seen;
+        EXPECT_TRUE(lines.mid(hand, table - hand)
+                        .filter(QRegularExpression(QStringLiteral("^'Chipwhistle\\.'")))
+                        .isEmpty())
+            << seen;
     }
 }
 

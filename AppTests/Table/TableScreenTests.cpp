@@ -1248,8 +1248,14 @@ TEST(TableScreen, KeepPlayingTellsTheTurnAgainAndTheTableTakesTheKeysBackQuietly
     ASSERT_EQ(QApplication::focusWidget(), table.screen.get());
     EXPECT_EQ(QAccessible::queryAccessibleInterface(table.screen.get())->role(), QAccessible::Section);
     // Settings over the table says nothing of the turn while it is up, though what it changes redraws the
-    // table; closed with Escape, the turn is told once, whether or not a window manager then hands the
-    // table's window the keys; and so is a return from any other window.
+    // table; closed with Escape, the turn is told once the table's window has the keys back and its focus
+    // is in, after the reader has read where they landed, not as Settings go. Settings that never took
+    // the keys leave them with the table, which tells the turn as they close.
+    std::optional<bool> keysIn;
+    QObject::connect(&table.announcer, &Announcer::announced, table.screen.get(), [&](const QString& words) {
+        if (words.startsWith("Your turn"))
+            keysIn = table.screen->isActiveWindow() && table.screen->hasFocus();
+    });
     auto* settings = new SettingsView(table.environment);
     settings->setAttribute(Qt::WA_DeleteOnClose);
     settings->show();
@@ -1259,9 +1265,21 @@ TEST(TableScreen, KeepPlayingTellsTheTurnAgainAndTheTableTakesTheKeysBackQuietly
     table.appState.setProfile(profile);
     EXPECT_EQ(prompts(table), told + 1);
     QTest::keyClick(settings, Qt::Key_Escape);
+    table.game.scheduler.runDue();
+    EXPECT_EQ(prompts(table), told + 1) << table.announcer.spoken().join('\n').toStdString();
+    QApplication::setActiveWindow(table.screen.get());
+    table.game.scheduler.runDue();
     EXPECT_EQ(prompts(table), told + 2) << table.announcer.spoken().join('\n').toStdString();
     EXPECT_TRUE(table.announcer.spoken().back().startsWith("Your turn. "));
-    QApplication::setActiveWindow(table.screen.get());
+    EXPECT_EQ(keysIn, true);
+    keysIn.reset();
+    settings = new SettingsView(table.environment);
+    settings->setAttribute(Qt::WA_DeleteOnClose);
+    settings->setAttribute(Qt::WA_ShowWithoutActivating);
+    settings->show();
+    settings->close();
+    EXPECT_EQ(prompts(table), told + 3) << table.announcer.spoken().join('\n').toStdString();
+    EXPECT_EQ(keysIn, true);
     QDialog other;
     other.show();
     QApplication::setActiveWindow(&other);
@@ -1269,5 +1287,5 @@ TEST(TableScreen, KeepPlayingTellsTheTurnAgainAndTheTableTakesTheKeysBackQuietly
     QApplication::setActiveWindow(table.screen.get());
     // Told once the focus is back in the table's window.
     table.game.scheduler.runDue();
-    EXPECT_EQ(prompts(table), told + 3) << table.announcer.spoken().join('\n').toStdString();
+    EXPECT_EQ(prompts(table), told + 4) << table.announcer.spoken().join('\n').toStdString();
 }

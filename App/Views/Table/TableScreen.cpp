@@ -153,12 +153,14 @@ TableScreen::TableScreen(const AppEnvironment& environment, TableSurface surface
     if (environment_.surfaces) {
         connect(environment_.surfaces, &SurfaceCoordinator::isConfirmingLeaveChanged, this,
                 &TableScreen::refresh);
-        // Settings is time away from the table, and closing it comes back to the table, whether or not
-        // a window manager hands the table's window the keys again.
+        // Settings is time away from the table, and closing it comes back to the table. A window that
+        // still has the keys hears its turn at once; one the keys are still to come back to hears it
+        // as they do (see event()), after the reader has read where they landed: told as Settings
+        // went, the turn came before the window and its focus, which the reader then read over it.
         connect(environment_.surfaces, &SurfaceCoordinator::isSettingsOpenChanged, this, [this] {
             if (environment_.surfaces->isSettingsOpen()) {
                 speaker_.away();
-            } else {
+            } else if (isActiveWindow()) {
                 speaker_.back();
                 speakTurn();
             }
