@@ -172,6 +172,10 @@ TEST(GuideShell, TabTitlesAndPresentationMeasures) {
     EXPECT_EQ(GuideShell::pickerWidth(GuideShell::narrowestWidth, true), 232);
     EXPECT_EQ(GuideShell::pickerWidth(420, false), 384);
     EXPECT_EQ(GuideShell::pickerWidth(20, true), 0);
+    // The Glossary's top is its search: the prompt while every word shows, else where the search stands.
+    EXPECT_EQ(GuideShell::tabReading(GuideTab::glossary, ""), "Search 30 words");
+    EXPECT_EQ(GuideShell::tabReading(GuideTab::glossary, "bli"), "Search: bli. 5 words");
+    EXPECT_EQ(GuideShell::tabReading(GuideTab::rankings, "bli"), GuideShell::rankingsIntro());
 
     using GuideShell::FocusOn;
     using GuideShell::ReturnPress;
