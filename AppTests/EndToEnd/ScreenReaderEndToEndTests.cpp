@@ -1172,7 +1172,8 @@ def step(name, *keys):
 )py";
 
 // Opens Poker Basics by its command, turns a page, then walks by keys to the rankings, into the
-// starting-hands chart and to a glossary search's first result, then to another search's.
+// starting-hands chart and to a glossary search's first result, then to another search's; then asks
+// where the guide stands by the command again.
 const std::string guideReader = keySteps + R"py(
 step("opened", "ctrl+question")
 step("section", "Tab")
@@ -1188,6 +1189,8 @@ step("result", "Tab")
 waitUntilSaid("Big blind (BB)", 20)
 step("searched again", "shift+Tab", "s", "u", "i", "t", "e", "d")
 step("suited", "Tab")
+step("asked", "ctrl+question")
+waitUntilSaid("Search: suited", 20)
 )py";
 
 // From the lobby's guide by keys: Return turns the pages to the last, whose forward button then starts
@@ -1391,6 +1394,8 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsTheGuidesPagesRankingsAndGlossaryWordByWor
           "1. Royal Flush", "2. Straight Flush", "notification Rule of thumb. Play pairs",
           "notification Click a hand to see how it rates.", "Ace-king suited, great", "Search"})
         EXPECT_TRUE(spoken.contains(words)) << "never spoken: " << words << "\n" << spoken.toStdString();
+    // Asked where the guide stands, the searched glossary says what its field holds and finds.
+    EXPECT_TRUE(spoken.contains("Search: suited. 1 word")) << spoken.toStdString();
 }
 
 TEST_F(ScreenReaderEndToEnd, OrcaHearsTheWayIntoThePracticeHandWhoseCaptionsHoldTheKeysOnANamedButton) {
