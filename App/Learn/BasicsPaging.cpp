@@ -3,6 +3,7 @@
 #include "Learn/MarkdownText.h"
 #include "Style/MotionStyle.h"
 #include "Style/SpokenSentences.h"
+#include "Style/SpokenTitle.h"
 
 #include <algorithm>
 
@@ -46,8 +47,7 @@ std::optional<QString> announcement(int from, int to, bool canPractise) {
 }
 
 QString Button::spokenTitle() const {
-    QString spoken = title;
-    return spoken.remove(QChar(0x203A)).trimmed();
+    return SpokenTitle::of(title);
 }
 
 AnimationCurve pageChange(bool reduceMotion) {

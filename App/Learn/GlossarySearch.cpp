@@ -1,10 +1,12 @@
 #include "Learn/GlossarySearch.h"
 
+#include "Style/SpokenSentences.h"
+
 namespace GlossarySearch {
 
 namespace {
 // Blanks and tabs go from both ends; line breaks stay, as the field never holds them anyway.
-QString normalised(const QString& search) {
+QString trimmed(const QString& search) {
     qsizetype start = 0;
     qsizetype end = search.size();
     const auto blank = [](QChar c) {
@@ -16,7 +18,11 @@ QString normalised(const QString& search) {
     while (end > start && blank(search[end - 1])) {
         --end;
     }
-    return search.mid(start, end - start).toLower();
+    return search.mid(start, end - start);
+}
+
+QString normalised(const QString& search) {
+    return trimmed(search).toLower();
 }
 
 // The lower-cased title and definition of every term, built once: the filter runs on every keystroke.
@@ -61,6 +67,14 @@ QString announcement(std::size_t matches) {
 
 QString prompt() {
     return QStringLiteral("Search %1 words").arg(termCount);
+}
+
+QString reading(const QString& search) {
+    const QString typed = trimmed(search);
+    if (typed.isEmpty()) {
+        return prompt();
+    }
+    return SpokenSentences::join({QStringLiteral("Search: ") + typed, announcement(matching(search).size())});
 }
 
 } // namespace GlossarySearch

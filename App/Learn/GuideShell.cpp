@@ -40,7 +40,7 @@ QString startersRule() {
                           "act after you.");
 }
 
-QString tabReading(GuideTab tab) {
+QString tabReading(GuideTab tab, const QString& search) {
     switch (tab) {
     case GuideTab::basics:
         return {};
@@ -51,7 +51,7 @@ QString tabReading(GuideTab tab) {
     case GuideTab::glossary:
         break;
     }
-    return GlossarySearch::prompt();
+    return GlossarySearch::reading(search);
 }
 
 double padding(bool sidebar) {

@@ -17,9 +17,10 @@ QString pickerTitle();
 QString rankingsIntro();
 QString startersRuleTitle();
 QString startersRule();
-// What a reader hears when the picker brings up a tab: the words at its top, which the keys reach only
-// after Tab. The Basics page reads itself; the chart says what it has selected as the keys enter it.
-QString tabReading(GuideTab tab);
+// What a reader hears when the picker brings up a tab, or asks where the guide stands: the words at its
+// top, which the keys reach only after Tab; on the Glossary, where its search stands, `search` being what
+// its field holds. The Basics page reads itself; the chart says what it has selected as the keys enter it.
+QString tabReading(GuideTab tab, const QString& search);
 
 // The padding on every edge of the guide.
 double padding(bool sidebar);

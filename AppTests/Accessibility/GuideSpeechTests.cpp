@@ -18,6 +18,7 @@
 #include "Views/Support/Announcer.h"
 #include "Views/WindowRoot.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -62,6 +63,9 @@ void expectTheGuideSpeaks(PokerBasicsView* guide, MenuBarHost& host, const char*
         QTest::keyClick(basics->forwardButton(), Qt::Key_Space);
     }
     if (basics->forwardButton()->title().startsWith("Rankings")) {
+        // The chevron drawn after its word is not read out.
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(basics->forwardButton())->text(QAccessible::Name),
+                  "Rankings");
         QTest::keyClick(basics->forwardButton(), Qt::Key_Space);
         EXPECT_EQ(guide->tab(), GuideTab::rankings);
         QWidget* keys = QApplication::focusWidget();
@@ -184,6 +188,33 @@ TEST(GuideSpeech, FromTheTableWindowsToolbar) {
         })) << since.join(" | ").toStdString();
     }
     expectTheGuideSpeaks(window->guide(), host, "window sidebar");
+
+    // Asked where it stands, by the command's keys from the glossary's field or by the table's, the guide
+    // says what the search holds and how many words it finds.
+    click(window->guide()->tabButton(GuideTab::glossary));
+    auto* glossary = qobject_cast<GlossaryTab*>(window->guide()->tabContent());
+    ASSERT_TRUE(glossary);
+    click(glossary->searchField());
+    ASSERT_EQ(QApplication::focusWidget(), glossary->searchField());
+    QTest::keyClicks(glossary->searchField(), "bli");
+    ASSERT_EQ(glossary->shownTerms().size(), 5u);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Question, Qt::ControlModifier);
+    EXPECT_EQ(lastSaid(host), "Search: bli. 5 words");
+    EXPECT_EQ(glossary->searchField()->text(), "bli");
+    QTest::keyClicks(glossary->searchField(), "x");
+    // Tab takes the keys round the window to the table.
+    QWidget* table = window->content();
+    for (int press = 0; press < 60 && QApplication::focusWidget() != table; ++press)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), table);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Question, Qt::ShiftModifier);
+    EXPECT_EQ(lastSaid(host), "Search: blix. No matches");
+    // Emptied, the field is read by its prompt again.
+    click(glossary->searchField());
+    QTest::keyClick(glossary->searchField(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(glossary->searchField(), Qt::Key_Backspace);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Question, Qt::ControlModifier);
+    EXPECT_EQ(lastSaid(host), "Search 30 words");
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -63,14 +65,33 @@ TEST_P(StyledButtons, DisabledButtonsIgnoreMouseAndKeys) {
 }
 
 TEST_P(StyledButtons, TakeKeyboardFocusAndSpeakTheirTitle) {
-    StyledButton button(themeIn(GetParam()), "Fold", ControlKind::fold(), ControlSize::small,
-                        ControlIcon::lock);
-    EXPECT_EQ(button.focusPolicy(), Qt::StrongFocus);
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&button);
-    ASSERT_NE(accessible, nullptr);
-    EXPECT_EQ(accessible->role(), QAccessible::Button);
-    EXPECT_EQ(accessible->text(QAccessible::Name), "Fold");
-    EXPECT_FALSE(accessible->state().selected);
+    // The arrows drawn on a title to point the way are not read out; the title is drawn as given.
+    const std::pair<const char*, const char*> titles[] = {
+        {"Fold", "Fold"},
+        {"Rankings \u203A", "Rankings"},
+        {"\u2039 Back", "Back"},
+        {"Starting hands in Poker Basics \u203A", "Starting hands in Poker Basics"},
+        {"Next \u2192 page", "Next page"},
+        {"Deal \u00BB", "Deal"},
+        {"\u00BD Pot", "\u00BD Pot"},
+    };
+    for (const auto& [title, spoken] : titles) {
+        SCOPED_TRACE(title);
+        StyledButton button(themeIn(GetParam()), QString::fromUtf8(title), ControlKind::fold(),
+                            ControlSize::small, ControlIcon::lock);
+        EXPECT_EQ(button.focusPolicy(), Qt::StrongFocus);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&button);
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_EQ(accessible->role(), QAccessible::Button);
+        EXPECT_EQ(accessible->text(QAccessible::Name), QString::fromUtf8(spoken));
+        EXPECT_EQ(button.title(), QString::fromUtf8(title));
+        EXPECT_FALSE(accessible->state().selected);
+        // A title that changes is heard the same way.
+        StyledButton changing(themeIn(GetParam()), "Next", ControlKind::confirm(), ControlSize::small);
+        changing.setTitle(QString::fromUtf8(title));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(&changing)->text(QAccessible::Name),
+                  QString::fromUtf8(spoken));
+    }
 }
 
 TEST_P(StyledButtons, APresetIsARadioButtonCheckedWhenChosen) {

@@ -1257,7 +1257,8 @@ def step(name, *keys):
 )py";
 
 // Opens Poker Basics by its command, turns a page, then walks by keys to the rankings, into the
-// starting-hands chart and to a glossary search's first result, then to another search's.
+// starting-hands chart and to a glossary search's first result, then to another search's; then asks
+// where the guide stands by the command again.
 const std::string guideReader = keySteps + R"py(
 step("opened", "ctrl+question")
 step("section", "Tab")
@@ -1273,6 +1274,8 @@ step("result", "Tab")
 waitUntilSaid("Big blind (BB)", 20)
 step("searched again", "shift+Tab", "s", "u", "i", "t", "e", "d")
 step("suited", "Tab")
+step("asked", "ctrl+question")
+waitUntilSaid("Search: suited", 20)
 )py";
 
 // From the lobby's guide by keys: Return turns the pages to the last, whose forward button then starts
@@ -1490,6 +1493,8 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsTheGuidesPagesRankingsAndGlossaryWordByWor
           "1. Royal Flush", "2. Straight Flush", "notification Rule of thumb. Play pairs",
           "notification Click a hand to see how it rates.", "Ace-king suited, great", "Search"})
         EXPECT_TRUE(spoken.contains(words)) << "never spoken: " << words << "\n" << spoken.toStdString();
+    // Asked where the guide stands, the searched glossary says what its field holds and finds.
+    EXPECT_TRUE(spoken.contains("Search: suited. 1 word")) << spoken.toStdString();
 }
 
 TEST_F(ScreenReaderEndToEnd, OrcaHearsTheWayIntoThePracticeHandWhoseCaptionsHoldTheKeysOnANamedButton) {
@@ -1889,7 +1894,7 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsTheSidebarGuideAsItOpensAndKeepsItsKeysOnT
     EXPECT_GE(opened, 0) << heard;
     EXPECT_LT(opened, spoken.indexOf("Next push button")) << heard;
     // The keys go from "Rankings ›" to the first ranking, not to the table beside the guide.
-    EXPECT_EQ(held["last page"].value(1).toStdString(), "Rankings \u203a") << heard;
+    EXPECT_EQ(held["last page"].value(1).toStdString(), "Rankings") << heard;
     EXPECT_EQ(held["rankings"].value(0).toStdString(), "list item") << heard;
     EXPECT_TRUE(held["rankings"].value(1).startsWith("1. Royal Flush")) << heard;
     const qsizetype pressed = spoken.indexOf("Next is now Rankings.");
@@ -1906,11 +1911,12 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsTheSidebarGuideAsItOpensAndKeepsItsKeysOnT
 }
 
 // At a Quick Hand in the popover: "?" opens the guide over the table, Escape closes it and "?" opens it
-// again; then Tab and Right walk the guide's tabs to the glossary. Prints "M" with how much Orca had said
-// before each opening and the walk. Then Escape closes the guide and, once Orca says "Your turn", Tab
-// reaches the top bar's "Open in Window" and Return moves the table to the window; once the turn is said
-// there, Tab reaches "Back to System Tray" and Return moves it back. Prints "V" with how much Orca had
-// said before each move.
+// again; then Tab and Return turn to its last page, Tab walks to the page's forward button ("F" line),
+// Space takes it to the rankings, and Shift+Tab and Right walk the guide's tabs to the glossary. Prints "M"
+// with how much Orca had said before each opening and the walk. Then Escape closes the guide and, once Orca
+// says "Your turn", Tab reaches the top bar's "Open in Window" and Return moves the table to the window; once
+// the turn is said there, Tab reaches "Back to System Tray" and Return moves it back. Prints "V" with how
+// much Orca had said before each move.
 const std::string popoverGuideReader = tabSteps + R"py(
 def pages(count):
     deadline = time.time() + 20
@@ -1925,7 +1931,15 @@ step("opened", "question")
 pages(1)
 step("closed", "Escape", "question")
 pages(2)
-step("tabs", "Tab", "Right", "Right", "Right")
+step("last page", "Tab", "Return", "Return", "Return", "Return", "Return")
+for _ in range(12):
+    app.clearCache()
+    node = next((found for found in (focused(window) for window in app) if found), None)
+    if node is not None and node.getRoleName() == "push button" and (node.name or "").startswith("Rankings"):
+        break
+    subprocess.run(["xdotool", "key", "Tab"]); time.sleep(0.6)
+step("forward")
+step("tabs", "space", "shift+Tab", "Right", "Right")
 waitUntilSaid("Search 30 words", 20)
 mark = len(spoken() or [])
 step("guide closed", "Escape")
@@ -1966,6 +1980,12 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsThePopoversGuideOnceAtEachOpeningAndSaysTh
             << heard;
     }
     EXPECT_TRUE(lines.mid(marks[2][0].toInt()).join('\n').contains("Search 30 words")) << heard;
+    // The last page's way to the rankings is read by its word, never with the chevron drawn after it.
+    std::map<QString, QStringList> held;
+    for (const QStringList& focus : linesOf(printed, QStringLiteral("F")))
+        held[focus.value(0)] = focus.mid(1);
+    EXPECT_EQ(held["forward"].join('|').toStdString(), "push button|Rankings") << heard;
+    EXPECT_FALSE(spoken.contains(QChar(0x203A))) << heard;
     const QList<QStringList> moves = linesOf(printed, QStringLiteral("V"));
     ASSERT_EQ(moves.size(), 2) << heard;
     const int toWindow = moves[0][0].toInt();

@@ -12,6 +12,7 @@
 #include "Views/Home/HomeView.h"
 #include "Views/Home/NewGameSheet.h"
 #include "Views/Home/NewGameSheetModel.h"
+#include "Views/Learn/GlossaryTab.h"
 #include "Views/Learn/InfoButton.h"
 #include "Views/Learn/PokerBasicsCommand.h"
 #include "Views/Learn/PokerBasicsView.h"
@@ -26,6 +27,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
@@ -540,12 +542,30 @@ TEST(HomeViewGuide, OnlyTheWindowOffersTheGuideCommand) {
         command.refresh();
         EXPECT_FALSE(command.isEnabled());
     }
-    ShownHome window(lobby, TableSurface::window);
+    Announcer voice;
+    voice.setShowsNotifications(false);
+    ShownHome window(lobby, TableSurface::window, &voice);
+    window.view.addAction(&command);
     command.refresh();
     ASSERT_TRUE(command.isEnabled());
     command.trigger();
-    ASSERT_TRUE(window.view.guide());
+    PokerBasicsView* guide = window.view.guide();
+    ASSERT_TRUE(guide);
     EXPECT_EQ(window.view.model().guide(), GuideDestination::basics(0));
+
+    // Asked again over a searched glossary, the guide stays where the player is and says where that is.
+    click(guide->tabButton(GuideTab::glossary));
+    auto* glossary = qobject_cast<GlossaryTab*>(guide->tabContent());
+    ASSERT_TRUE(glossary);
+    click(glossary->searchField());
+    QTest::keyClicks(glossary->searchField(), "bli");
+    QApplication::processEvents();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Question, Qt::ControlModifier);
+    EXPECT_EQ(window.view.guide(), guide);
+    EXPECT_EQ(guide->tab(), GuideTab::glossary);
+    EXPECT_EQ(glossary->searchField()->text(), "bli");
+    ASSERT_FALSE(voice.spoken().isEmpty());
+    EXPECT_EQ(voice.spoken().back(), "Search: bli. 5 words");
 }
 
 TEST(HomeViewGuide, OverASheetEscapeClosesOnlyTheGuide) {

@@ -3,6 +3,8 @@
 
 #include <QStringList>
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -22,6 +24,7 @@ TEST(GlossarySearch, BlankQueriesListEverything) {
         EXPECT_EQ(title(terms.front()), "All-in");
         EXPECT_EQ(title(terms[1]), "Ante");
         EXPECT_EQ(title(terms.back()), "Turn");
+        EXPECT_EQ(GlossarySearch::reading(QString::fromUtf8(query)), "Search 30 words");
     }
     EXPECT_EQ(GlossarySearch::prompt(), "Search 30 words");
 }
@@ -43,6 +46,18 @@ TEST(GlossarySearch, MatchesTitlesThenDefinitions) {
     EXPECT_TRUE(GlossarySearch::matching("sensible").empty());
     EXPECT_TRUE(GlossarySearch::matching("zebra").empty());
     EXPECT_EQ(GlossarySearch::announcement(0), "No matches");
+
+    // Asked where it stands, the search says what the field holds, as typed, and what it finds.
+    const std::pair<const char*, const char*> readings[] = {
+        {"bli", "Search: bli. 5 words"},
+        {"  BLind \t", "Search: BLind. 5 words"},
+        {"big blind", "Search: big blind. 3 words"},
+        {"kicker", "Search: kicker. 1 word"},
+        {"zebra", "Search: zebra. No matches"},
+        {"what?", "Search: what? No matches"},
+    };
+    for (const auto& [query, said] : readings)
+        EXPECT_EQ(GlossarySearch::reading(QString::fromUtf8(query)), QString::fromUtf8(said)) << query;
 }
 
 TEST(ListKeys, ArrowsPagesAndEndsStopAtTheEdges) {

@@ -72,6 +72,7 @@ TEST(BasicsPaging, CountsDotsAndButtons) {
     EXPECT_EQ(BasicsPaging::forward(4, false, true), (Button{"Next", Press::next, 84}));
     EXPECT_EQ(BasicsPaging::forward(5, false, false),
               (Button{QString::fromUtf8("Rankings \u203A"), Press::rankings, 100}));
+    EXPECT_EQ(BasicsPaging::forward(5, false, true).spokenTitle(), "Rankings");
     EXPECT_EQ(BasicsPaging::forward(5, true, false), (Button{"Play a Practice Hand", Press::practice, 160}));
     EXPECT_EQ(BasicsPaging::forward(5, true, true).width, 160);
     // As drawn in the window's sidebar, where "Next" measures 61 and "Rankings ›" 90 at their natural size.
@@ -171,6 +172,10 @@ TEST(GuideShell, TabTitlesAndPresentationMeasures) {
     EXPECT_EQ(GuideShell::pickerWidth(GuideShell::narrowestWidth, true), 232);
     EXPECT_EQ(GuideShell::pickerWidth(420, false), 384);
     EXPECT_EQ(GuideShell::pickerWidth(20, true), 0);
+    // The Glossary's top is its search: the prompt while every word shows, else where the search stands.
+    EXPECT_EQ(GuideShell::tabReading(GuideTab::glossary, ""), "Search 30 words");
+    EXPECT_EQ(GuideShell::tabReading(GuideTab::glossary, "bli"), "Search: bli. 5 words");
+    EXPECT_EQ(GuideShell::tabReading(GuideTab::rankings, "bli"), GuideShell::rankingsIntro());
 
     using GuideShell::FocusOn;
     using GuideShell::ReturnPress;

@@ -137,6 +137,9 @@ TEST(TermPanel, GuideLinkLeadsToTheTermsPlace) {
         TableTheme::standard(), Term::suited, {}, TableTheme::standard(), [] {}, open);
     ASSERT_TRUE(suited.guideButton());
     EXPECT_EQ(suited.guideButton()->title(), QString::fromUtf8("Starting hands in Poker Basics \u203A"));
+    // A reader hears the words, not the chevron drawn after them.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(suited.guideButton())->text(QAccessible::Name),
+              "Starting hands in Poker Basics");
     suited.guideButton()->click();
     EXPECT_EQ(opened, GuideDestination::starters());
 
@@ -288,6 +291,8 @@ TEST(BasicsTab, PagesButtonsAndAnnouncements) {
 
     tab.setPage(5);
     EXPECT_EQ(tab.forwardButton()->title(), QString::fromUtf8("Rankings \u203A"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(tab.forwardButton())->text(QAccessible::Name),
+              "Rankings");
     const qsizetype said = quietAnnouncer().spoken().size();
     tab.forwardButton()->click();
     EXPECT_EQ(finished, 1);

@@ -12,6 +12,7 @@
 #include "Style/Drawing/SymbolIcons.h"
 #include "Style/Drawing/TextPainter.h"
 #include "Style/Drawing/ThemeFonts.h"
+#include "Style/SpokenTitle.h"
 #include "Views/Controls/ButtonFaces.h"
 
 namespace {
@@ -37,7 +38,8 @@ StyledButton::StyledButton(const TableTheme& theme, const QString& title, Contro
     , title_(title) {
     // Before anything that could make Qt build (and cache) its own accessible interface for us.
     StyleAccessibility::setRole(this, QAccessible::Button);
-    setText(title);
+    // The text is what a reader hears; the title is drawn as given.
+    setText(SpokenTitle::of(title));
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     refreshAccessibility();
@@ -65,7 +67,7 @@ void StyledButton::setTitle(const QString& title) {
         return;
     title_ = title;
     if (spokenName_.isEmpty())
-        setText(title);
+        setText(SpokenTitle::of(title));
     refreshAccessibility();
     updateGeometry();
     update();
@@ -77,7 +79,7 @@ void StyledButton::setSpokenName(const QString& name) {
     spokenName_ = name;
     // Qt tells the reader of every new text: with a name of its own, the text stays that name, so a
     // title that counts down is drawn without a word to the reader.
-    setText(name.isEmpty() ? title_ : name);
+    setText(name.isEmpty() ? SpokenTitle::of(title_) : name);
     refreshAccessibility();
 }
 

@@ -9,7 +9,8 @@
 #include "Views/Controls/PressMotion.h"
 
 // The application's one text button, drawn in the theme's style: glass in satin, card stock in paper,
-// a bevel in pixel. Space, Return and Enter press it when it has focus; a click presses it too.
+// a bevel in pixel. Space, Return and Enter press it when it has focus; a click presses it too. A reader
+// hears its title without the arrows drawn on it.
 class StyledButton : public QAbstractButton {
     Q_OBJECT
   public:

@@ -127,8 +127,16 @@ HomeView::HomeView(const AppEnvironment& environment, TableSurface surface, cons
     connect(model_.get(), &HomeModel::guideChanged, this, &HomeView::showGuide);
     connect(&clock_, &AnimationClock::ticked, this, &HomeView::place);
     // The window's "Poker Basics" command opens the guide over the lobby; the popover has no such command.
+    // Asked again while the guide shows, it leaves the player where they are and a reader hears where
+    // that is, as the press would otherwise go unanswered.
     if (surface_ == TableSurface::window)
-        new PokerBasicsAction(this, [this] { model_->openGuide(GuideDestination::basics(0)); });
+        new PokerBasicsAction(this, [this] {
+            if (guide_) {
+                guide_->readTab();
+                return;
+            }
+            model_->openGuide(GuideDestination::basics(0));
+        });
     refresh();
 }
 

@@ -194,7 +194,9 @@ void PokerBasicsView::readTab() {
     if (!setup_.announcer) {
         return;
     }
-    setup_.announcer->announce(GuideShell::tabReading(tab_));
+    auto* glossary = qobject_cast<GlossaryTab*>(content_);
+    setup_.announcer->announce(
+        GuideShell::tabReading(tab_, glossary ? glossary->searchField()->text() : QString()));
 }
 
 void PokerBasicsView::readBasicsPage() {
