@@ -1924,7 +1924,9 @@ def pages(count):
         time.sleep(1)
     print("M\t%d" % len(spoken() or [])); sys.stdout.flush()
 subprocess.run(["xdotool", "key", "Return"])
-waitUntilSaid("Your cards: ", 90)
+# The guide is opened at the player's turn, with the table at rest: a first hand the bot folds at once
+# deals the next just as the guide would open over it.
+waitUntilSaid("Your turn. ", 90)
 time.sleep(2)
 pages(0)
 step("opened", "question")
