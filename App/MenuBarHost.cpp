@@ -11,6 +11,7 @@
 #include "System/GlobalHotkey.h"
 #include "System/HeapTrim.h"
 #include "System/LaunchAtLogin.h"
+#include "System/ScreenReaderStatus.h"
 #include "System/X11ActiveWindow.h"
 #include "System/X11HotkeyGrabber.h"
 #include "System/X11RawPresses.h"
@@ -303,8 +304,9 @@ void MenuBarHost::showStatusMenu() {
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const QRect icon = iconFrame();
     const QPoint at = icon.isEmpty() ? QCursor::pos() : icon.bottomLeft() + QPoint(0, 4);
-    // Qt talks to a reader only while one listens to the program.
-    menu->open(at, statusMenuHoldsFirstItem(QAccessible::isActive()));
+    // Qt talks to assistive programs only while one listens; only a screen reader among them needs the
+    // item held.
+    menu->open(at, statusMenuHoldsFirstItem(QAccessible::isActive() && ScreenReaderStatus::runsNow()));
 }
 
 // Popover --------------------------------------------------------------------------------------

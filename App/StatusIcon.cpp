@@ -90,6 +90,6 @@ QString statusMenuItemSpokenName(const StatusMenuItem& item) {
     return item.title + QStringLiteral(", ") + keys;
 }
 
-bool statusMenuHoldsFirstItem(bool readerListening) {
-    return readerListening;
+bool statusMenuHoldsFirstItem(bool screenReaderRuns) {
+    return screenReaderRuns;
 }

@@ -53,12 +53,13 @@ struct StatusMenuItem {
 // The right-click menu. Its first item offers the surface a left click does not open.
 std::vector<StatusMenuItem> statusMenuItems(LaunchSurface iconOpens);
 
-// Whether the tray menu opens with its first item held: only while a reader listens, since a reader says
-// nothing of a menu with nothing held. How the menu was asked for has no say, for the program cannot
+// Whether the tray menu opens with its first item held: only while a screen reader runs, since a reader
+// says nothing of a menu with nothing held. How the menu was asked for has no say, for the program cannot
 // tell: a tray that embeds the icon hands over the press itself, while one that speaks StatusNotifierItem
-// calls over D-Bus with no button down, for a click and a key alike. Without a reader the menu opens as
-// menus open here, with nothing held, so Down then Return takes the first item.
-bool statusMenuHoldsFirstItem(bool readerListening);
+// calls over D-Bus with no button down, for a click and a key alike. Without a reader, an on-screen
+// keyboard or a magnifier included, the menu opens as menus open here, with nothing held, so Down then
+// Return takes the first item.
+bool statusMenuHoldsFirstItem(bool screenReaderRuns);
 
 // What a reader says for an item: its title, then the shortcut the menu shows beside it, a punctuation
 // key by its name ("Settings…, Ctrl+Comma"): readers pass over a lone comma.

@@ -261,7 +261,9 @@ std::optional<QString> runSessionBesideTheGame(const Desktop& desktop, const QSt
     customize.close();
     environment.insert("ORCA_SITE", lineByLine);
     const QString script = QStringLiteral(
-        "/usr/libexec/at-spi-bus-launcher --launch-immediately & launcher=$!\n"
+        // The launcher keeps its switches in the desktop's settings: the session's own may neither come
+        // from the player's nor outlive the run.
+        "GSETTINGS_BACKEND=memory /usr/libexec/at-spi-bus-launcher --launch-immediately & launcher=$!\n"
         "sleep 1\n"
         // Test runs side by side take turns with Orca, as where the system gives it no namespace of its
         // own (below) two of the user's cannot run at once; a run that cannot get its turn starts no
@@ -293,6 +295,11 @@ std::optional<QString> runSessionBesideTheGame(const Desktop& desktop, const QSt
         "  CHIPWHISTLE_TEST_ORCA=1 PYTHONPATH=\"$ORCA_SITE\" $alone orca --debug-file \"$SPOKEN\" "
         ">\"$SPOKEN.out\" 2>&1 9>&- & orca=$!; sleep 3\n"
         "fi\n"
+        // Without Orca the client stands for a reader, turned on as the desktop's reader switch turns one
+        // on; Orca, started by hand here, is known by its name.
+        "[ -n \"$orca\" ] || dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus "
+        "org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:ScreenReaderEnabled "
+        "variant:boolean:true >/dev/null\n"
         "\"$GAME\" 9>&- & game=$!\n"
         "/usr/bin/python3 -c \"$CLIENT\" 9>&-; status=$?\n"
         // In its namespace Orca is the child of unshare, which passes no signal on.

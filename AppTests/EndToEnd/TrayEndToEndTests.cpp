@@ -283,4 +283,68 @@ TEST_F(TrayTest, OnAStatusNotifierTrayTheMenuOpensWithNothingHeldWithoutAReader)
         << game.lines().mid(choosing).join('\n').toStdString();
 }
 
+// The accessibility bus is turned on by any assistive program, an on-screen keyboard or a magnifier as
+// much as a screen reader; the desktop's reader switch alone says a reader runs. The tray's menu holds its
+// first item for a reader only: for anyone else, Down then Return takes "Open Window", as on any tray.
+TEST_F(TrayTest, TheMenuHoldsItsFirstItemOnlyWhileAScreenReaderRuns) {
+    if (!QFile::exists("/usr/libexec/at-spi-bus-launcher")) {
+        GTEST_SKIP() << "at-spi2-core's bus launcher is not installed";
+    }
+    struct Row {
+        const char* session;
+        const char* property;
+        bool held;
+    };
+    const Row rows[] = {
+        {"an assistive program that is not a reader", "IsEnabled", false},
+        {"a screen reader turned on by the desktop", "ScreenReaderEnabled", true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.session);
+        QString whyNot;
+        auto bus = PrivateBus::start(whyNot);
+        if (!bus) {
+            GTEST_SKIP() << whyNot.toStdString();
+        }
+        QProcessEnvironment session = QProcessEnvironment::systemEnvironment();
+        session.insert("DBUS_SESSION_BUS_ADDRESS", bus->address());
+        // The launcher keeps both switches in the desktop's settings: a test's own may not outlive it.
+        session.insert("GSETTINGS_BACKEND", "memory");
+        QProcess launcher;
+        launcher.setProcessEnvironment(session);
+        launcher.start("/usr/libexec/at-spi-bus-launcher", {"--launch-immediately"});
+        const auto stopLauncher = qScopeGuard([&] {
+            launcher.kill();
+            launcher.waitForFinished(5000);
+        });
+        QDBusConnection assistant = bus->connect("assistant");
+        ASSERT_TRUE(waitUntil([&] {
+            QDBusMessage set = QDBusMessage::createMethodCall("org.a11y.Bus", "/org/a11y/bus",
+                                                              "org.freedesktop.DBus.Properties", "Set");
+            set << "org.a11y.Status" << row.property << QVariant::fromValue(QDBusVariant(true));
+            return assistant.call(set, QDBus::Block, 5000).type() == QDBusMessage::ReplyMessage;
+        })) << "the launcher never took "
+            << row.property;
+
+        QTemporaryDir rowHome;
+        writeProfile(rowHome.path(), true);
+        QProcessEnvironment extra;
+        extra.insert("DBUS_SESSION_BUS_ADDRESS", bus->address());
+        GameProcess game(*desktop, rowHome.path(), {"--launched-at-login"}, extra);
+        ASSERT_TRUE(waitUntil([&] { return desktop->trayIcon().has_value(); }))
+            << game.output().toStdString();
+        ASSERT_TRUE(game.waitForLine("launch: atLogin=true")) << game.output().toStdString();
+        const int choosing = game.lineCount();
+        ASSERT_TRUE(chooseFromTheMenu(game, {"Down", "Return"}));
+        const auto settingsShow = [] { return desktop->windowTree().contains("\"Chipwhistle Settings\""); };
+        EXPECT_TRUE(row.held ? waitUntil(settingsShow)
+                             : game.waitForLine("openWindow", loadedMachineWait, choosing))
+            << (row.held ? "Down then Return should reach Settings; "
+                         : "Down then Return should open the window; ")
+            << "shown:\n"
+            << desktop->shown().toStdString() << "\nthe game said:\n"
+            << game.lines().mid(choosing).join('\n').toStdString();
+    }
+}
+
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "Persistence/Profile.h"
 #include "StatusIcon.h"
+#include "System/ScreenReaderStatus.h"
 #include "Views/StatusMenu.h"
 
 #include <QAccessible>
@@ -124,28 +125,27 @@ TEST(StatusMenu, OpensOnItsFirstItemWhenAskedAndReadsEachItemWithItsShortcut) {
         EXPECT_EQ(chosen, held ? StatusMenuCommand::settings : StatusMenuCommand::openWindow);
         EXPECT_FALSE(menu.isVisible());
     }
-    // Held wherever a reader listens and nowhere else. An embedding tray hands over the right click with
-    // its button down; a tray speaking StatusNotifierItem asks over D-Bus with no button down, for a
-    // click and for its own keys alike; so neither the tray nor the hand may count.
+    // Held wherever a screen reader runs and nowhere else: not for another assistive program that turns
+    // the accessibility bus on, and not by how the menu was asked for, which the program cannot tell.
     struct Row {
-        bool reader;
-        const char* tray;
-        const char* openedBy;
+        const char* session;
+        bool readerEnabled;
+        QStringList clients;
         bool held;
     };
     const Row rows[] = {
-        {true, "XEmbed", "right click", true},
-        {true, "XEmbed", "keys", true},
-        {true, "StatusNotifierItem", "right click", true},
-        {true, "StatusNotifierItem", "keys", true},
-        {false, "XEmbed", "right click", false},
-        {false, "XEmbed", "keys", false},
-        {false, "StatusNotifierItem", "right click", false},
-        {false, "StatusNotifierItem", "keys", false},
+        {"the desktop's reader switch on", true, {}, true},
+        {"Orca started by hand", false, {"at-spi2-registr", "chipwhistle", "orca"}, true},
+        {"an on-screen keyboard", false, {"at-spi2-registr", "onboard", "chipwhistle"}, false},
+        {"a magnifier", false, {"kmag"}, false},
+        {"a client whose name could not be read", false, {""}, false},
+        {"a program merely named like a reader", false, {"orca-helper", "Orca"}, false},
+        {"nothing but the game", false, {"chipwhistle"}, false},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(statusMenuHoldsFirstItem(row.reader), row.held)
-            << (row.reader ? "reader, " : "no reader, ") << row.tray << ", " << row.openedBy;
+        EXPECT_EQ(statusMenuHoldsFirstItem(ScreenReaderStatus::runs(row.readerEnabled, row.clients)),
+                  row.held)
+            << row.session;
     }
 }
 
