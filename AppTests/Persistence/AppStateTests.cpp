@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 namespace {
 
 using namespace std::chrono;
@@ -399,28 +402,57 @@ TEST_F(AppStateTest, FailedWritesAreLoggedAndCaughtUpAtTheNextChange) {
     EXPECT_EQ(log.messages().filter("couldn't save the profile: ").size(), 2);
 }
 
+// Whatever keeps the profile from the disk keeps the table from it too: a table saved ahead of the
+// profile would be resumed after a stop with the hands booked in between lost.
 TEST_F(AppStateTest, WhatAFolderRefusedIsWrittenSoonAfterItTakesWritesWithNoChangeNeeded) {
-    writeBytes(folder(), "a file where the folder should be");
-    const auto state = start();
-    ManualScheduler scheduler;
-    state->retryFailedWritesOn(scheduler);
-    state->completeOnboarding();
-    state->setSoundsOn(false);
-    state->checkpoint(SavedGameFixtures::quickHand(1));
-    scheduler.advance(AppState::writeRetryPeriod * 10);
-    EXPECT_EQ(log.messages().filter("couldn't save the profile: ").size(), 1);
-    EXPECT_EQ(log.messages().filter("couldn't save the game: ").size(), 1);
+    struct Obstacle {
+        const char* name;
+        std::function<void(const QString& folder, bool)> place;
+    };
+    FolderSyncRecorder disk;
+    const std::vector<Obstacle> obstacles{
+        {"a file where the folder should be",
+         [](const QString& folder, bool in) {
+             in ? writeBytes(folder, "a file where the folder should be") : void(QFile::remove(folder));
+         }},
+        {"a folder that can't be synced", [&](const QString&, bool in) { disk.failing = in; }},
+        {"a profile that can't take its name",
+         [](const QString& folder, bool in) {
+             const QString profile = QDir(folder).filePath("profile.json");
+             in ? void(QDir().mkpath(profile)) : void(QDir(profile).removeRecursively());
+         }},
+    };
+    for (const Obstacle& obstacle : obstacles) {
+        const QString folder = temporary.filePath(QString::fromUtf8(obstacle.name));
+        const PersistenceStore store(folder, disk.sync());
+        const auto told = [&, from = log.messages().size()](const char* message) {
+            return log.messages().mid(from).filter(message).size();
+        };
+        AppState state(
+            store, [this] { return now; }, QTimeZone::utc());
+        obstacle.place(folder, true);
+        ManualScheduler scheduler;
+        state.retryFailedWritesOn(scheduler);
+        state.completeOnboarding();
+        state.setSoundsOn(false);
+        state.checkpoint(SavedGameFixtures::quickHand(1));
+        scheduler.advance(AppState::writeRetryPeriod * 10);
+        EXPECT_EQ(told("couldn't save the profile: "), 1) << obstacle.name;
+        EXPECT_EQ(told("couldn't save the game: "), 1) << obstacle.name;
+        EXPECT_FALSE(QFileInfo(QDir(folder).filePath("savedgame.json")).isFile()) << obstacle.name;
 
-    QFile::remove(folder());
-    scheduler.advance(AppState::writeRetryPeriod);
-    const auto profile = store().readProfile();
-    const auto game = store().readSavedGame();
-    ASSERT_TRUE(profile.isLoaded() && game.isLoaded()) << "both written with no change needed";
-    EXPECT_EQ(profile.value(), state->profile());
-    EXPECT_EQ(game.value(), *state->savedGame());
-    EXPECT_EQ(log.messages().filter("the profile is saved again").size(), 1);
-    EXPECT_EQ(log.messages().filter("the game is saved again").size(), 1);
-    EXPECT_EQ(scheduler.pendingCount(), 0u) << "nothing is retried once all is saved";
+        obstacle.place(folder, false);
+        scheduler.advance(AppState::writeRetryPeriod);
+        const auto profile = store.readProfile();
+        const auto game = store.readSavedGame();
+        ASSERT_TRUE(profile.isLoaded() && game.isLoaded())
+            << obstacle.name << ": both written, no change needed";
+        EXPECT_EQ(profile.value(), state.profile()) << obstacle.name;
+        EXPECT_EQ(game.value(), *state.savedGame()) << obstacle.name;
+        EXPECT_EQ(told("the profile is saved again"), 1) << obstacle.name;
+        EXPECT_EQ(told("the game is saved again"), 1) << obstacle.name;
+        EXPECT_EQ(scheduler.pendingCount(), 0u) << obstacle.name << ": nothing is retried once all is saved";
+    }
 }
 
 TEST_F(AppStateTest, AFinishedHandIsBookedOnceUnderItsMark) {

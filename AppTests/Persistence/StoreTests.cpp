@@ -1,6 +1,7 @@
 #include "Persistence/PersistenceError.h"
 #include "Persistence/PersistenceStore.h"
 #include "PersistenceTestSupport.h"
+#include "SavedGameFixtures.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -8,6 +9,9 @@
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+
+#include <functional>
+#include <vector>
 
 #include <unistd.h>
 
@@ -178,4 +182,85 @@ TEST_F(StoreTest, UnencodableTextLeavesTheOldFile) {
     profile.settings.hotkey.shortcut.key = "\xff";
     EXPECT_ANY_THROW(store.writeProfile(profile));
     EXPECT_EQ(store.readProfile().value(), Profile());
+}
+
+// A change of the folder (a file taking its name, moved aside or removed) is on the disk only once
+// the folder is synced: each is synced before its call returns, so that no later file's name reaches
+// the disk first. One whose sync failed is synced before the next change, which fails while it can't
+// be and opens no file meanwhile.
+TEST_F(StoreTest, EachChangeOfTheFolderIsSyncedBeforeTheNext) {
+    FolderSyncRecorder disk;
+    // The file names at each sync, with the bankroll the profile on disk holds.
+    disk.look = [](const QString& directory) {
+        const auto profile = PersistenceStore(directory).readProfile();
+        return fileNames(directory)
+            .join(' ')
+            .replace(QRegularExpression(R"(\.unreadable-[\dT-]+\.json)"), ".unreadable")
+            .replace("profile.json", QStringLiteral("profile.json=%1").arg(profile.value().bankroll));
+    };
+    const PersistenceStore synced(folder(), disk.sync());
+    const auto profile = [&](std::int64_t bankroll) {
+        return [&synced, bankroll] {
+            Profile changed;
+            changed.bankroll = bankroll;
+            synced.writeProfile(changed);
+            return true;
+        };
+    };
+    const auto game = [&] {
+        synced.writeSavedGame(SavedGameFixtures::quickHand(1));
+        return true;
+    };
+    const auto removal = [&] { return !synced.deleteSavedGame(); };
+    const auto moveAside = [&] { return synced.setAsideSavedGame().has_value(); };
+    struct Step {
+        const char* change;
+        std::function<bool()> make;
+        bool syncFails;
+        bool done;
+        QStringList seen;
+    };
+    const std::vector<Step> steps{
+        {"profile written", profile(101), false, true, {"profile.json=101"}},
+        {"game written", game, false, true, {"profile.json=101 savedgame.json"}},
+        {"game removed", removal, false, true, {"profile.json=101"}},
+        {"game written again", game, false, true, {"profile.json=101 savedgame.json"}},
+        // The move can't be undone, so it is done; the sync is owed.
+        {"game moved aside, unsynced", moveAside, true, true, {"profile.json=101 savedgame.unreadable"}},
+        {"game written, waiting", game, true, false, {"profile.json=101 savedgame.unreadable"}},
+        {"profile written, waiting", profile(102), true, false, {"profile.json=101 savedgame.unreadable"}},
+        {"game written once synced",
+         game,
+         false,
+         true,
+         {"profile.json=101 savedgame.unreadable", "profile.json=101 savedgame.json savedgame.unreadable"}},
+        {"game written, unsynced",
+         game,
+         true,
+         false,
+         {"profile.json=101 savedgame.json savedgame.unreadable"}},
+        {"game removed, waiting",
+         removal,
+         true,
+         false,
+         {"profile.json=101 savedgame.json savedgame.unreadable"}},
+        {"profile written once synced",
+         profile(103),
+         false,
+         true,
+         {"profile.json=101 savedgame.json savedgame.unreadable",
+          "profile.json=103 savedgame.json savedgame.unreadable"}},
+        {"game removed once synced", removal, false, true, {"profile.json=103 savedgame.unreadable"}},
+    };
+    for (const Step& step : steps) {
+        disk.seen.clear();
+        disk.failing = step.syncFails;
+        bool done = false;
+        try {
+            done = step.make();
+        } catch (const PersistenceError&) {
+        }
+        EXPECT_EQ(done, step.done) << step.change;
+        EXPECT_EQ(disk.seen.join(" | ").toStdString(), step.seen.join(" | ").toStdString()) << step.change;
+    }
 }
