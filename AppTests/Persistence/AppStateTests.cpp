@@ -1,5 +1,6 @@
 #include "AppState.h"
 #include "HandSettlement.h"
+#include "Persistence/PersistenceError.h"
 #include "PersistenceTestSupport.h"
 #include "SavedGameFixtures.h"
 
@@ -9,9 +10,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <functional>
-#include <vector>
 
 namespace {
 
@@ -34,18 +32,26 @@ struct Signals {
 };
 
 class AppStateTest : public ::testing::Test {
-  protected:
+  public:
     QString folder() const { return temporary.filePath("Chipwhistle"); }
     QString file(const QString& name) const { return QDir(folder()).filePath(name); }
-    PersistenceStore store() const { return PersistenceStore(folder()); }
+    PersistenceStore store() {
+        return PersistenceStore(folder(), [this](const QString& directory) {
+            if (folderSyncFails) {
+                throw PersistenceError("Input/output error");
+            }
+            syncFolder(directory);
+        });
+    }
     std::unique_ptr<AppState> start() {
         return std::make_unique<AppState>(
             store(), [this] { return now; }, QTimeZone::utc());
     }
     void storeProfile(const Profile& profile) { store().writeProfile(profile); }
-    Profile storedProfile() const { return store().readProfile().value(); }
+    Profile storedProfile() { return store().readProfile().value(); }
 
     QTemporaryDir temporary;
+    bool folderSyncFails = false;
     Instant now = marchDay(7);
     PersistenceLogCapture log;
 };
@@ -402,57 +408,62 @@ TEST_F(AppStateTest, FailedWritesAreLoggedAndCaughtUpAtTheNextChange) {
     EXPECT_EQ(log.messages().filter("couldn't save the profile: ").size(), 2);
 }
 
-// Whatever keeps the profile from the disk keeps the table from it too: a table saved ahead of the
+// What keeps the profile from the disk keeps the table from it too: a table saved ahead of the
 // profile would be resumed after a stop with the hands booked in between lost.
-TEST_F(AppStateTest, WhatAFolderRefusedIsWrittenSoonAfterItTakesWritesWithNoChangeNeeded) {
-    struct Obstacle {
-        const char* name;
-        std::function<void(const QString& folder, bool)> place;
-    };
-    FolderSyncRecorder disk;
-    const std::vector<Obstacle> obstacles{
-        {"a file where the folder should be",
-         [](const QString& folder, bool in) {
-             in ? writeBytes(folder, "a file where the folder should be") : void(QFile::remove(folder));
-         }},
-        {"a folder that can't be synced", [&](const QString&, bool in) { disk.failing = in; }},
-        {"a profile that can't take its name",
-         [](const QString& folder, bool in) {
-             const QString profile = QDir(folder).filePath("profile.json");
-             in ? void(QDir().mkpath(profile)) : void(QDir(profile).removeRecursively());
-         }},
-    };
-    for (const Obstacle& obstacle : obstacles) {
-        const QString folder = temporary.filePath(QString::fromUtf8(obstacle.name));
-        const PersistenceStore store(folder, disk.sync());
-        const auto told = [&, from = log.messages().size()](const char* message) {
-            return log.messages().mid(from).filter(message).size();
-        };
-        AppState state(
-            store, [this] { return now; }, QTimeZone::utc());
-        obstacle.place(folder, true);
-        ManualScheduler scheduler;
-        state.retryFailedWritesOn(scheduler);
-        state.completeOnboarding();
-        state.setSoundsOn(false);
-        state.checkpoint(SavedGameFixtures::quickHand(1));
-        scheduler.advance(AppState::writeRetryPeriod * 10);
-        EXPECT_EQ(told("couldn't save the profile: "), 1) << obstacle.name;
-        EXPECT_EQ(told("couldn't save the game: "), 1) << obstacle.name;
-        EXPECT_FALSE(QFileInfo(QDir(folder).filePath("savedgame.json")).isFile()) << obstacle.name;
+namespace {
 
-        obstacle.place(folder, false);
-        scheduler.advance(AppState::writeRetryPeriod);
-        const auto profile = store.readProfile();
-        const auto game = store.readSavedGame();
-        ASSERT_TRUE(profile.isLoaded() && game.isLoaded())
-            << obstacle.name << ": both written, no change needed";
-        EXPECT_EQ(profile.value(), state.profile()) << obstacle.name;
-        EXPECT_EQ(game.value(), *state.savedGame()) << obstacle.name;
-        EXPECT_EQ(told("the profile is saved again"), 1) << obstacle.name;
-        EXPECT_EQ(told("the game is saved again"), 1) << obstacle.name;
-        EXPECT_EQ(scheduler.pendingCount(), 0u) << obstacle.name << ": nothing is retried once all is saved";
-    }
+struct Obstacle {
+    const char* name;
+    std::function<void(AppStateTest&, bool)> place;
+};
+
+void PrintTo(const Obstacle& obstacle, std::ostream* out) {
+    *out << obstacle.name;
+}
+
+class ObstacleTest : public AppStateTest, public ::testing::WithParamInterface<Obstacle> {};
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(
+    Obstacles, ObstacleTest,
+    ::testing::Values(Obstacle{"AFileWhereTheFolderShouldBe",
+                               [](AppStateTest& test, bool in) {
+                                   in ? writeBytes(test.folder(), "in the way")
+                                      : void(QFile::remove(test.folder()));
+                               }},
+                      Obstacle{"AFolderThatCantBeSynced",
+                               [](AppStateTest& test, bool in) { test.folderSyncFails = in; }},
+                      Obstacle{"AProfileThatCantTakeItsName",
+                               [](AppStateTest& test, bool in) {
+                                   in ? void(QDir().mkpath(test.file("profile.json")))
+                                      : void(QDir(test.file("profile.json")).removeRecursively());
+                               }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(ObstacleTest, WhatAFolderRefusedIsWrittenSoonAfterItTakesWritesWithNoChangeNeeded) {
+    const auto state = start();
+    GetParam().place(*this, true);
+    ManualScheduler scheduler;
+    state->retryFailedWritesOn(scheduler);
+    state->completeOnboarding();
+    state->setSoundsOn(false);
+    state->checkpoint(SavedGameFixtures::quickHand(1));
+    scheduler.advance(AppState::writeRetryPeriod * 10);
+    EXPECT_EQ(log.messages().filter("couldn't save the profile: ").size(), 1);
+    EXPECT_EQ(log.messages().filter("couldn't save the game: ").size(), 1);
+    EXPECT_FALSE(QFileInfo(file("savedgame.json")).isFile());
+
+    GetParam().place(*this, false);
+    scheduler.advance(AppState::writeRetryPeriod);
+    const auto profile = store().readProfile();
+    const auto game = store().readSavedGame();
+    ASSERT_TRUE(profile.isLoaded() && game.isLoaded()) << "both written with no change needed";
+    EXPECT_EQ(profile.value(), state->profile());
+    EXPECT_EQ(game.value(), *state->savedGame());
+    EXPECT_EQ(log.messages().filter("the profile is saved again").size(), 1);
+    EXPECT_EQ(log.messages().filter("the game is saved again").size(), 1);
+    EXPECT_EQ(scheduler.pendingCount(), 0u) << "nothing is retried once all is saved";
 }
 
 TEST_F(AppStateTest, AFinishedHandIsBookedOnceUnderItsMark) {

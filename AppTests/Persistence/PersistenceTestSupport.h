@@ -7,8 +7,6 @@
 #include <QStringList>
 #include <QtGlobal>
 
-#include "Persistence/PersistenceError.h"
-#include "Persistence/PersistenceStore.h"
 #include "Persistence/Profile.h"
 
 #include <nlohmann/json.hpp>
@@ -58,26 +56,6 @@ inline QByteArray readBytes(const QString& path) {
 inline QStringList fileNames(const QString& directory) {
     return QDir(directory).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
 }
-
-// Stands in for the sync of a store's folder: notes what the folder holds at each sync, and fails
-// while told to, as a failing disk would.
-struct FolderSyncRecorder {
-    // The folder's file names at each sync, as `look` gives them.
-    QStringList seen;
-    bool failing = false;
-    std::function<QString(const QString& directory)> look = [](const QString& directory) {
-        return fileNames(directory).join(' ');
-    };
-
-    PersistenceStore::FolderSync sync() {
-        return [this](const QString& directory) {
-            seen << look(directory);
-            if (failing) {
-                throw PersistenceError("couldn't sync the folder: Input/output error");
-            }
-        };
-    }
-};
 
 // Runs `work` in a forked child process, which carries this process's files and state exactly, and
 // gives the signal that ended it; 0 when it ended by itself.

@@ -189,28 +189,27 @@ TEST_F(StoreTest, UnencodableTextLeavesTheOldFile) {
 // the disk first. One whose sync failed is synced before the next change, which fails while it can't
 // be and opens no file meanwhile.
 TEST_F(StoreTest, EachChangeOfTheFolderIsSyncedBeforeTheNext) {
-    FolderSyncRecorder disk;
-    // The file names at each sync, with the bankroll the profile on disk holds.
-    disk.look = [](const QString& directory) {
-        const auto profile = PersistenceStore(directory).readProfile();
-        return fileNames(directory)
-            .join(' ')
-            .replace(QRegularExpression(R"(\.unreadable-[\dT-]+\.json)"), ".unreadable")
-            .replace("profile.json", QStringLiteral("profile.json=%1").arg(profile.value().bankroll));
-    };
-    const PersistenceStore synced(folder(), disk.sync());
+    QStringList seen; // What the folder holds at each sync, with the profile's bankroll.
+    bool syncFails = false;
+    const PersistenceStore synced(folder(), [&](const QString& directory) {
+        const auto bankroll = PersistenceStore(directory).readProfile().value().bankroll;
+        seen << fileNames(directory)
+                    .join(' ')
+                    .replace(QRegularExpression(R"(\.unreadable-[\dT-]+\.json)"), ".aside")
+                    .replace("profile.json", QStringLiteral("profile=%1").arg(bankroll))
+                    .remove(".json");
+        if (syncFails) {
+            throw PersistenceError("Input/output error");
+        }
+    });
     const auto profile = [&](std::int64_t bankroll) {
         return [&synced, bankroll] {
             Profile changed;
             changed.bankroll = bankroll;
-            synced.writeProfile(changed);
-            return true;
+            return synced.writeProfile(changed), true;
         };
     };
-    const auto game = [&] {
-        synced.writeSavedGame(SavedGameFixtures::quickHand(1));
-        return true;
-    };
+    const auto game = [&] { return synced.writeSavedGame(SavedGameFixtures::quickHand(1)), true; };
     const auto removal = [&] { return !synced.deleteSavedGame(); };
     const auto moveAside = [&] { return synced.setAsideSavedGame().has_value(); };
     struct Step {
@@ -218,49 +217,30 @@ TEST_F(StoreTest, EachChangeOfTheFolderIsSyncedBeforeTheNext) {
         std::function<bool()> make;
         bool syncFails;
         bool done;
-        QStringList seen;
+        const char* seen;
     };
-    const std::vector<Step> steps{
-        {"profile written", profile(101), false, true, {"profile.json=101"}},
-        {"game written", game, false, true, {"profile.json=101 savedgame.json"}},
-        {"game removed", removal, false, true, {"profile.json=101"}},
-        {"game written again", game, false, true, {"profile.json=101 savedgame.json"}},
-        // The move can't be undone, so it is done; the sync is owed.
-        {"game moved aside, unsynced", moveAside, true, true, {"profile.json=101 savedgame.unreadable"}},
-        {"game written, waiting", game, true, false, {"profile.json=101 savedgame.unreadable"}},
-        {"profile written, waiting", profile(102), true, false, {"profile.json=101 savedgame.unreadable"}},
-        {"game written once synced",
-         game,
-         false,
-         true,
-         {"profile.json=101 savedgame.unreadable", "profile.json=101 savedgame.json savedgame.unreadable"}},
-        {"game written, unsynced",
-         game,
-         true,
-         false,
-         {"profile.json=101 savedgame.json savedgame.unreadable"}},
-        {"game removed, waiting",
-         removal,
-         true,
-         false,
-         {"profile.json=101 savedgame.json savedgame.unreadable"}},
-        {"profile written once synced",
-         profile(103),
-         false,
-         true,
-         {"profile.json=101 savedgame.json savedgame.unreadable",
-          "profile.json=103 savedgame.json savedgame.unreadable"}},
-        {"game removed once synced", removal, false, true, {"profile.json=103 savedgame.unreadable"}},
-    };
-    for (const Step& step : steps) {
-        disk.seen.clear();
-        disk.failing = step.syncFails;
+    for (const Step& step : std::vector<Step>{
+             {"profile written", profile(101), false, true, "profile=101"},
+             {"game written", game, false, true, "profile=101 savedgame"},
+             {"game removed", removal, false, true, "profile=101"},
+             {"game written again", game, false, true, "profile=101 savedgame"},
+             // A move can't be taken back: it is done, and its sync is owed.
+             {"game moved aside", moveAside, true, true, "profile=101 savedgame.aside"},
+             {"profile waiting", profile(102), true, false, "profile=101 savedgame.aside"},
+             {"game once synced", game, false, true,
+              "profile=101 savedgame.aside|profile=101 savedgame savedgame.aside"},
+             {"game removed, unsynced", removal, true, false, "profile=101 savedgame.aside"},
+             {"profile once synced", profile(103), false, true,
+              "profile=101 savedgame.aside|profile=103 savedgame.aside"},
+         }) {
+        seen.clear();
+        syncFails = step.syncFails;
         bool done = false;
         try {
             done = step.make();
         } catch (const PersistenceError&) {
         }
         EXPECT_EQ(done, step.done) << step.change;
-        EXPECT_EQ(disk.seen.join(" | ").toStdString(), step.seen.join(" | ").toStdString()) << step.change;
+        EXPECT_EQ(seen.join('|').toStdString(), step.seen) << step.change;
     }
 }
