@@ -142,8 +142,9 @@ Loaded<nlohmann::json> PersistenceStore::readChecked(const QString& fileName) co
 std::optional<QString> PersistenceStore::setAside(const QString& fileName) const {
     const Instant now = std::chrono::system_clock::now();
     const QDir directory(directory_);
-    // Moved aside ahead of an earlier change that a power cut then undid, a save could take the hand
-    // the profile was booking from it out of reach: files moved aside are never read.
+    // A file moved aside is never read again, so the move must not reach the disk ahead of an earlier
+    // change: a power cut that undid the booking of a save's finished hand would leave that hand
+    // neither booked nor resumable.
     bool earlierChangesSynced = true;
     try {
         syncEarlierFolderChange();

@@ -30,7 +30,7 @@
 // Only a file that does not exist reads as missing. A file the store could not read, or could not
 // move aside, is kept exactly as it is: for the rest of the run the store refuses to write over it
 // or delete it, so a passing read error never turns into a lost profile. Copies of a store share
-// that memory.
+// that memory, as they share a folder sync still owed.
 class PersistenceStore {
   public:
     static constexpr std::int64_t currentSchemaVersion = 1;
@@ -47,7 +47,8 @@ class PersistenceStore {
         bool operator==(const ResumeMark&) const = default;
     };
 
-    // Throws PersistenceError when the folder's entries can't be made durable.
+    // Makes the folder's entries durable or throws PersistenceError: syncFolder, unless a test stands
+    // in for the disk.
     using FolderSync = std::function<void(const QString& directory)>;
 
     // Nothing happens on disk until the first write, which creates the folder.
