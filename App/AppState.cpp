@@ -58,17 +58,14 @@ void AppState::retryFailedWritesOn(Scheduler& scheduler) {
 }
 
 void AppState::catchUp() {
-    // In the order the game makes the changes: a finished hand is saved before it is booked, and a
-    // table's end is booked before its save goes. A stop between two writes leaves what the next
-    // start settles once, never a booking lost or made twice.
-    if (savedGameFailing_ && savedGame_) {
-        checkpoint(savedGame_);
-    }
+    // The profile first: a table is never saved ahead of it, nor does the save of a table that is
+    // over go before the booking of its end. A stop between two writes leaves what the next start
+    // settles once, never a booking lost or made twice.
     if (profileFileBehind_) {
         saveProfile();
     }
-    if (savedGameFailing_ && !savedGame_ && !profileFileBehind_) {
-        checkpoint(std::nullopt);
+    if (savedGameFailing_) {
+        checkpoint(savedGame_);
     }
 }
 
@@ -271,18 +268,26 @@ void AppState::checkpoint(const std::optional<SavedGame>& game) {
     if (!store_) {
         return;
     }
+    // The profile reaches the disk first, the table after it. A table saved ahead of the profile would
+    // be resumed after a stop with the hands booked in between lost. The save of a table that is over
+    // goes only once the profile booking its end is on disk, else a stop would lose that booking; and
+    // a save a read-only folder keeps would offer the ended table to be booked again. Either waits
+    // and is retried like a failed write. A profile the store keeps as it is is never written this
+    // run: a table is saved without it, as the next start has no profile of this run to go with it.
+    if (profileFileBehind_) {
+        saveProfile();
+    }
+    if (profileFileBehind_ && !game) {
+        savedGameFailing_ = true;
+        retryLater();
+        return;
+    }
+    if (profileFileBehind_ && !store_->isKept(PersistenceStore::profileFileName)) {
+        noteWriteFailed(savedGameFailing_,
+                        QStringLiteral("couldn't save the game: the profile before it isn't saved"));
+        return;
+    }
     if (!game) {
-        // The save goes only once the profile booking the table's end is on disk, else a stop would
-        // lose that booking; and a save a read-only folder keeps would offer the ended table to be
-        // booked again. Either way its removal is retried like a failed write.
-        if (profileFileBehind_) {
-            saveProfile();
-        }
-        if (profileFileBehind_) {
-            savedGameFailing_ = true;
-            retryLater();
-            return;
-        }
         removeSavedGame();
         return;
     }

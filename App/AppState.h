@@ -157,7 +157,8 @@ class AppState : public QObject, public GameSession {
     PersistenceStore::ResumeMark strikes_;
     // A write of the profile failed and no later one has succeeded.
     bool profileFileBehind_ = false;
-    // The same for the saved game, or the save of a table that is over is still to be removed.
+    // The same for the saved game, or its save waits for the profile, or the save of a table that is
+    // over is still to be removed.
     bool savedGameFailing_ = false;
     // A removal of the save failed and no later one, nor a write of it, has succeeded.
     bool saveRemovalFailing_ = false;

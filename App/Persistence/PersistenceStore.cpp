@@ -34,10 +34,12 @@ QString text(const std::exception& error) {
 
 } // namespace
 
-PersistenceStore::PersistenceStore(QString directory)
+PersistenceStore::PersistenceStore(QString directory, FolderSync folderSync)
     : directory_(std::move(directory))
+    , folderSync_(std::move(folderSync))
     , keptFiles_(std::make_shared<std::set<QString>>())
-    , setAsideFiles_(std::make_shared<std::map<QString, QString>>()) {}
+    , setAsideFiles_(std::make_shared<std::map<QString, QString>>())
+    , folderChangeUnsynced_(std::make_shared<bool>(false)) {}
 
 QString PersistenceStore::userDataDirectory() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
@@ -140,7 +142,16 @@ Loaded<nlohmann::json> PersistenceStore::readChecked(const QString& fileName) co
 std::optional<QString> PersistenceStore::setAside(const QString& fileName) const {
     const Instant now = std::chrono::system_clock::now();
     const QDir directory(directory_);
-    for (int attempt = 1; attempt <= quarantineAttempts; ++attempt) {
+    // A file moved aside is never read again, so the move must not reach the disk ahead of an earlier
+    // change: a power cut that undid the booking of a save's finished hand would leave that hand
+    // neither booked nor resumable.
+    bool earlierChangesSynced = true;
+    try {
+        syncEarlierFolderChange();
+    } catch (const PersistenceError&) {
+        earlierChangesSynced = false;
+    }
+    for (int attempt = 1; earlierChangesSynced && attempt <= quarantineAttempts; ++attempt) {
         const QString target = directory.filePath(quarantineFileName(fileName, now, attempt));
         if (QFileInfo::exists(target)) {
             continue;
@@ -148,6 +159,12 @@ std::optional<QString> PersistenceStore::setAside(const QString& fileName) const
         // Qt renames without replacing an existing file, so a name taken meanwhile just fails.
         if (QFile::rename(path(fileName), target)) {
             (*setAsideFiles_)[fileName] = target;
+            // The move can't be taken back, so it is reported as done; a failed sync is remembered,
+            // and no later change reaches the disk ahead of it.
+            try {
+                syncFolderChange();
+            } catch (const PersistenceError&) {
+            }
             return target;
         }
         if (!QFileInfo::exists(target)) {
@@ -172,6 +189,8 @@ void PersistenceStore::write(const nlohmann::json& value, const QString& fileNam
     if (!QDir().mkpath(directory_)) {
         throw PersistenceError(QStringLiteral("couldn't create the folder %1").arg(directory_).toStdString());
     }
+    // This file's new name must not reach the disk ahead of an earlier change.
+    syncEarlierFolderChange();
     QSaveFile file(path(fileName));
     // Unbuffered, so a full disk shows in the write itself rather than in a flush at commit,
     // which QSaveFile does not check; the sync makes the file system report space it could not
@@ -193,17 +212,42 @@ void PersistenceStore::write(const nlohmann::json& value, const QString& fileNam
     if (!file.commit()) {
         throw PersistenceError(file.errorString().toStdString());
     }
+    syncFolderChange();
 }
 
 std::optional<QString> PersistenceStore::remove(const QString& fileName) const {
     if (isKept(fileName)) {
         return QStringLiteral("it holds data that couldn't be read or moved aside, so it is kept as it is");
     }
-    QFile file(path(fileName));
-    if (file.remove() || !file.exists()) {
-        return std::nullopt;
+    try {
+        syncEarlierFolderChange();
+        QFile file(path(fileName));
+        if (file.remove()) {
+            syncFolderChange();
+        } else if (file.exists()) {
+            return file.errorString();
+        }
+    } catch (const PersistenceError& error) {
+        return QString::fromUtf8(error.what());
     }
-    return file.errorString();
+    return std::nullopt;
+}
+
+// A folder sync that fails is not lost on the next write: file systems may write a folder's changes
+// in any order, so were the next file to take its name unchecked, a power cut could keep that name
+// and undo the earlier one, leaving a newer saved game beside the profile that missed the hands in
+// between. Until the folder syncs, every change (a write, a removal, a move aside) fails instead,
+// which the app state logs and retries as any failed write.
+void PersistenceStore::syncFolderChange() const {
+    *folderChangeUnsynced_ = true;
+    folderSync_(directory_);
+    *folderChangeUnsynced_ = false;
+}
+
+void PersistenceStore::syncEarlierFolderChange() const {
+    if (*folderChangeUnsynced_) {
+        syncFolderChange();
+    }
 }
 
 std::optional<QString> PersistenceStore::setAsideSavedGame() const {

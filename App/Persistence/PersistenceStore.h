@@ -4,6 +4,7 @@
 #include "Persistence/Loaded.h"
 #include "Persistence/Profile.h"
 #include "Persistence/SavedGame.h"
+#include "Persistence/SyncFolder.h"
 
 #include <nlohmann/json_fwd.hpp>
 
@@ -11,6 +12,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -20,10 +22,15 @@
 // missing or unreadable; an unreadable file is logged and moved aside under a quarantine name, and
 // writes are atomic. The store decides nothing about defaults.
 //
+// Changes reach the disk in the order they were made: a file is synced before it takes its name, and
+// the folder after each name a file takes, loses or changes, so that a power cut never leaves a
+// newer saved game beside an older profile. A folder that could not be synced is synced before the
+// next change, which fails while it can't be.
+//
 // Only a file that does not exist reads as missing. A file the store could not read, or could not
 // move aside, is kept exactly as it is: for the rest of the run the store refuses to write over it
 // or delete it, so a passing read error never turns into a lost profile. Copies of a store share
-// that memory.
+// that memory, as they share a folder sync still owed.
 class PersistenceStore {
   public:
     static constexpr std::int64_t currentSchemaVersion = 1;
@@ -40,8 +47,12 @@ class PersistenceStore {
         bool operator==(const ResumeMark&) const = default;
     };
 
+    // Makes the folder's entries durable or throws PersistenceError: syncFolder, unless a test stands
+    // in for the disk.
+    using FolderSync = std::function<void(const QString& directory)>;
+
     // Nothing happens on disk until the first write, which creates the folder.
-    explicit PersistenceStore(QString directory);
+    explicit PersistenceStore(QString directory, FolderSync folderSync = syncFolder);
 
     // "Chipwhistle" in the user's data folder (~/.local/share/Chipwhistle).
     static QString userDataDirectory();
@@ -54,14 +65,16 @@ class PersistenceStore {
 
     Loaded<Profile> readProfile() const;
     // Throws PersistenceError (or nlohmann's type_error for text that can't be encoded); the file on
-    // disk is then as it was.
+    // disk is then as it was, or new but not sure to outlive a power cut when the folder could not be
+    // synced.
     void writeProfile(const Profile& profile) const;
 
     Loaded<SavedGame> readSavedGame() const;
     // As writeProfile.
     void writeSavedGame(const SavedGame& game) const;
     // Removes "savedgame.json" if it can; never throws and logs nothing. Gives why the file is still
-    // there, or none once no such file is left (a missing file included).
+    // there, or could come back at a power cut, or none once no such file is left (a missing file
+    // included).
     std::optional<QString> deleteSavedGame() const;
     // Moves "savedgame.json" aside under a quarantine name, as an unreadable file is, and gives the
     // path it now has; none when there was no file or it could not be moved (then it is kept).
@@ -95,8 +108,15 @@ class PersistenceStore {
 
     QString path(const QString& fileName) const;
     std::optional<QString> setAside(const QString& fileName) const;
+    // Syncs the folder after a change of its entries; throws PersistenceError when it can't.
+    void syncFolderChange() const;
+    // Syncs the folder if a change of its entries has not reached the disk yet; throws when it can't.
+    void syncEarlierFolderChange() const;
 
     QString directory_;
+    FolderSync folderSync_;
     std::shared_ptr<std::set<QString>> keptFiles_;
     std::shared_ptr<std::map<QString, QString>> setAsideFiles_;
+    // A change of the folder's entries is not known to be on the disk.
+    std::shared_ptr<bool> folderChangeUnsynced_;
 };

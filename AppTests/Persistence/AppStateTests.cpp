@@ -1,5 +1,6 @@
 #include "AppState.h"
 #include "HandSettlement.h"
+#include "Persistence/PersistenceError.h"
 #include "PersistenceTestSupport.h"
 #include "SavedGameFixtures.h"
 
@@ -31,18 +32,26 @@ struct Signals {
 };
 
 class AppStateTest : public ::testing::Test {
-  protected:
+  public:
     QString folder() const { return temporary.filePath("Chipwhistle"); }
     QString file(const QString& name) const { return QDir(folder()).filePath(name); }
-    PersistenceStore store() const { return PersistenceStore(folder()); }
+    PersistenceStore store() {
+        return PersistenceStore(folder(), [this](const QString& directory) {
+            if (folderSyncFails) {
+                throw PersistenceError("Input/output error");
+            }
+            syncFolder(directory);
+        });
+    }
     std::unique_ptr<AppState> start() {
         return std::make_unique<AppState>(
             store(), [this] { return now; }, QTimeZone::utc());
     }
     void storeProfile(const Profile& profile) { store().writeProfile(profile); }
-    Profile storedProfile() const { return store().readProfile().value(); }
+    Profile storedProfile() { return store().readProfile().value(); }
 
     QTemporaryDir temporary;
+    bool folderSyncFails = false;
     Instant now = marchDay(7);
     PersistenceLogCapture log;
 };
@@ -399,9 +408,42 @@ TEST_F(AppStateTest, FailedWritesAreLoggedAndCaughtUpAtTheNextChange) {
     EXPECT_EQ(log.messages().filter("couldn't save the profile: ").size(), 2);
 }
 
-TEST_F(AppStateTest, WhatAFolderRefusedIsWrittenSoonAfterItTakesWritesWithNoChangeNeeded) {
-    writeBytes(folder(), "a file where the folder should be");
+// What keeps the profile from the disk keeps the table from it too: a table saved ahead of the
+// profile would be resumed after a stop with the hands booked in between lost.
+namespace {
+
+struct Obstacle {
+    const char* name;
+    std::function<void(AppStateTest&, bool)> place;
+};
+
+void PrintTo(const Obstacle& obstacle, std::ostream* out) {
+    *out << obstacle.name;
+}
+
+class ObstacleTest : public AppStateTest, public ::testing::WithParamInterface<Obstacle> {};
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(
+    Obstacles, ObstacleTest,
+    ::testing::Values(Obstacle{"AFileWhereTheFolderShouldBe",
+                               [](AppStateTest& test, bool in) {
+                                   in ? writeBytes(test.folder(), "in the way")
+                                      : void(QFile::remove(test.folder()));
+                               }},
+                      Obstacle{"AFolderThatCantBeSynced",
+                               [](AppStateTest& test, bool in) { test.folderSyncFails = in; }},
+                      Obstacle{"AProfileThatCantTakeItsName",
+                               [](AppStateTest& test, bool in) {
+                                   in ? void(QDir().mkpath(test.file("profile.json")))
+                                      : void(QDir(test.file("profile.json")).removeRecursively());
+                               }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(ObstacleTest, WhatAFolderRefusedIsWrittenSoonAfterItTakesWritesWithNoChangeNeeded) {
     const auto state = start();
+    GetParam().place(*this, true);
     ManualScheduler scheduler;
     state->retryFailedWritesOn(scheduler);
     state->completeOnboarding();
@@ -410,8 +452,9 @@ TEST_F(AppStateTest, WhatAFolderRefusedIsWrittenSoonAfterItTakesWritesWithNoChan
     scheduler.advance(AppState::writeRetryPeriod * 10);
     EXPECT_EQ(log.messages().filter("couldn't save the profile: ").size(), 1);
     EXPECT_EQ(log.messages().filter("couldn't save the game: ").size(), 1);
+    EXPECT_FALSE(QFileInfo(file("savedgame.json")).isFile());
 
-    QFile::remove(folder());
+    GetParam().place(*this, false);
     scheduler.advance(AppState::writeRetryPeriod);
     const auto profile = store().readProfile();
     const auto game = store().readSavedGame();

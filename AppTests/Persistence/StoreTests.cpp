@@ -1,6 +1,7 @@
 #include "Persistence/PersistenceError.h"
 #include "Persistence/PersistenceStore.h"
 #include "PersistenceTestSupport.h"
+#include "SavedGameFixtures.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -8,6 +9,9 @@
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+
+#include <functional>
+#include <vector>
 
 #include <unistd.h>
 
@@ -178,4 +182,65 @@ TEST_F(StoreTest, UnencodableTextLeavesTheOldFile) {
     profile.settings.hotkey.shortcut.key = "\xff";
     EXPECT_ANY_THROW(store.writeProfile(profile));
     EXPECT_EQ(store.readProfile().value(), Profile());
+}
+
+// A change of the folder (a file taking its name, moved aside or removed) is on the disk only once
+// the folder is synced: each is synced before its call returns, so that no later file's name reaches
+// the disk first. One whose sync failed is synced before the next change, which fails while it can't
+// be and opens no file meanwhile.
+TEST_F(StoreTest, EachChangeOfTheFolderIsSyncedBeforeTheNext) {
+    QStringList seen; // What the folder holds at each sync, with the profile's bankroll.
+    bool syncFails = false;
+    const PersistenceStore synced(folder(), [&](const QString& directory) {
+        const auto bankroll = PersistenceStore(directory).readProfile().value().bankroll;
+        seen << fileNames(directory)
+                    .join(' ')
+                    .replace(QRegularExpression(R"(\.unreadable-[\dT-]+\.json)"), ".aside")
+                    .replace("profile.json", QStringLiteral("profile=%1").arg(bankroll))
+                    .remove(".json");
+        if (syncFails) {
+            throw PersistenceError("Input/output error");
+        }
+    });
+    const auto profile = [&](std::int64_t bankroll) {
+        return [&synced, bankroll] {
+            Profile changed;
+            changed.bankroll = bankroll;
+            return synced.writeProfile(changed), true;
+        };
+    };
+    const auto game = [&] { return synced.writeSavedGame(SavedGameFixtures::quickHand(1)), true; };
+    const auto removal = [&] { return !synced.deleteSavedGame(); };
+    const auto moveAside = [&] { return synced.setAsideSavedGame().has_value(); };
+    struct Step {
+        const char* change;
+        std::function<bool()> make;
+        bool syncFails;
+        bool done;
+        const char* seen;
+    };
+    for (const Step& step : std::vector<Step>{
+             {"profile written", profile(101), false, true, "profile=101"},
+             {"game written", game, false, true, "profile=101 savedgame"},
+             {"game removed", removal, false, true, "profile=101"},
+             {"game written again", game, false, true, "profile=101 savedgame"},
+             // A move can't be taken back: it is done, and its sync is owed.
+             {"game moved aside", moveAside, true, true, "profile=101 savedgame.aside"},
+             {"profile waiting", profile(102), true, false, "profile=101 savedgame.aside"},
+             {"game once synced", game, false, true,
+              "profile=101 savedgame.aside|profile=101 savedgame savedgame.aside"},
+             {"game removed, unsynced", removal, true, false, "profile=101 savedgame.aside"},
+             {"profile once synced", profile(103), false, true,
+              "profile=101 savedgame.aside|profile=103 savedgame.aside"},
+         }) {
+        seen.clear();
+        syncFails = step.syncFails;
+        bool done = false;
+        try {
+            done = step.make();
+        } catch (const PersistenceError&) {
+        }
+        EXPECT_EQ(done, step.done) << step.change;
+        EXPECT_EQ(seen.join('|').toStdString(), step.seen) << step.change;
+    }
 }
