@@ -423,14 +423,16 @@ void MenuBarHost::show() {
     activeBeforePopover_ = activeWindows_ ? activeWindows_->active() : std::nullopt;
     const QPoint pointer = QCursor::pos();
     QRect anchor = iconFrame();
-    QScreen* screen = QGuiApplication::screenAt(anchor.isEmpty() ? pointer : anchor.center());
-    // A tray that draws the icon sits on a panel, which the work area of the main screen leaves out.
-    if (anchor.isEmpty() && trayKind_ == TrayKind::statusNotifier) {
-        screen = QGuiApplication::primaryScreen();
-        anchor = panelEndFrame(screen->geometry(), screen->availableGeometry());
-    }
+    // A tray that draws the icon and has told no place sits on a panel, which the work area of the main
+    // screen leaves out.
+    const bool onAPanel = anchor.isEmpty() && trayKind_ == TrayKind::statusNotifier;
+    QScreen* screen =
+        onAPanel ? nullptr : QGuiApplication::screenAt(anchor.isEmpty() ? pointer : anchor.center());
     if (!screen) {
         screen = QGuiApplication::primaryScreen();
+    }
+    if (onAPanel) {
+        anchor = panelEndFrame(screen->geometry(), screen->availableGeometry());
     }
     popoverWindow_->setGeometry(
         popoverFrame(anchor, pointer, screen->availableGeometry(), popoverWindow_->size()));

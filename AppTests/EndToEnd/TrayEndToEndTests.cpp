@@ -262,8 +262,9 @@ struct OnEitherTray : DesktopTest, ::testing::WithParamInterface<TrayKind> {
     }
 };
 
+// At launch, and by the shortcut with the tray untouched since, wherever the pointer is.
 TEST_P(OnEitherTray, ThePopoverChosenToOpenShowsAtLaunchByTheTray) {
-    auto game = startGame();
+    auto game = startGame({}, true);
     ASSERT_TRUE(desktop->trayIcon()) << "the chip never reached the tray";
     ASSERT_TRUE(game->waitForLine("showPopover")) << said(*game);
     ASSERT_EQ(waitForWindows(popoverSize).size(), 1) << said(*game);
@@ -272,6 +273,18 @@ TEST_P(OnEitherTray, ThePopoverChosenToOpenShowsAtLaunchByTheTray) {
     EXPECT_EQ(popover.right(), 1919) << said(*game);
     EXPECT_GE(popover.top(), 32) << said(*game);
     EXPECT_LE(popover.top(), 40) << said(*game);
+
+    int before = game->lineCount();
+    desktop->xdotool({"key", "ctrl+shift+p"});
+    ASSERT_TRUE(game->waitForLine("popover closed (toggle)", loadedMachineWait, before))
+        << said(*game, before);
+    desktop->xdotool({"mousemove", "900", "600"});
+    before = game->lineCount();
+    desktop->xdotool({"key", "ctrl+shift+p"});
+    ASSERT_TRUE(game->waitForLine("showPopover", loadedMachineWait, before)) << said(*game, before);
+    EXPECT_TRUE(waitUntil([&] { return popovers().value(0) == popover; }))
+        << "back at " << popovers().value(0).x() << "," << popovers().value(0).y() << "\n"
+        << said(*game, before);
 }
 
 TEST_P(OnEitherTray, AClickOpensThePopoverUnderTheIconAndAnotherClosesIt) {
