@@ -12,6 +12,7 @@
 #include "System/HeapTrim.h"
 #include "System/LaunchAtLogin.h"
 #include "System/ScreenReaderStatus.h"
+#include "System/StatusNotifierTray.h"
 #include "System/X11ActiveWindow.h"
 #include "System/X11HotkeyGrabber.h"
 #include "System/X11RawPresses.h"
@@ -214,6 +215,7 @@ void MenuBarHost::reopen() {
 void MenuBarHost::syncSettings() {
     const AppSettings& settings = appState_->profile().settings;
     surfaces_->setIconOpens(settings.launchSurface);
+    refreshTrayMenu();
     controller_->setBotSpeed(settings.botSpeed);
     controller_->setAutoDeal(settings.autoDeal);
     SoundPlayer& sound = SoundPlayer::shared();
@@ -230,14 +232,53 @@ void MenuBarHost::syncSettings() {
 void MenuBarHost::createStatusItem() {
     // Made blank: updateIcon paints the chip, once, before the icon is shown.
     statusItem_ = std::make_unique<QSystemTrayIcon>();
+    trayKind_ = StatusNotifierTray::kindOf(*statusItem_);
     connect(statusItem_.get(), &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) { handleIconClick(iconEvent(reason)); });
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                noteIconPlace();
+                handleIconClick(iconEvent(reason));
+            });
+    if (trayDrawsTheMenu(trayKind_)) {
+        trayMenu_ =
+            std::make_unique<StatusMenu>(statusMenuItems(surfaces_->iconOpens()),
+                                         [this](StatusMenuCommand command) { runMenuCommand(command); });
+        // The tray asks as it opens the menu for a press on the icon, which is no click elsewhere.
+        connect(trayMenu_.get(), &QMenu::aboutToShow, this, [this] {
+            noteIconPlace();
+            presentation_->cancelPendingClose();
+            refreshTrayMenu();
+        });
+        // Given before the icon shows: a tray reads whether there is a menu as it takes the icon.
+        statusItem_->setContextMenu(trayMenu_.get());
+    }
     updateIcon();
     for (auto changed : {&GameController::stateChanged, &GameController::pauseReasonsChanged}) {
         connect(controller_.get(), changed, this, &MenuBarHost::updateIcon);
     }
     connect(appState_.get(), &AppState::profileChanged, this, &MenuBarHost::updateIcon);
     statusItem_->show();
+}
+
+void MenuBarHost::refreshTrayMenu() {
+    if (trayMenu_) {
+        trayMenu_->setItems(statusMenuItems(surfaces_->iconOpens()));
+    }
+}
+
+void MenuBarHost::noteIconPlace() {
+    if (trayKind_ != TrayKind::statusNotifier) {
+        return;
+    }
+    const QPoint pointer = QCursor::pos();
+    QScreen* screen = QGuiApplication::screenAt(pointer);
+    if (!screen) {
+        return;
+    }
+    // The tray's own keys tell nothing: the place a press told stays.
+    if (const QRect frame = clickedIconFrame(pointer, screen->geometry(), screen->availableGeometry());
+        !frame.isEmpty()) {
+        pressedIconFrame_ = frame;
+    }
 }
 
 void MenuBarHost::updateIcon() {
@@ -281,32 +322,34 @@ void MenuBarHost::showStatusMenu() {
     if (!statusItem_) {
         return;
     }
-    const bool onboarded = appState_->profile().onboarded;
-    auto* menu =
-        new StatusMenu(statusMenuItems(surfaces_->iconOpens()), [this, onboarded](StatusMenuCommand command) {
-            switch (command) {
-            case StatusMenuCommand::openWindow:
-                onboarded ? surfaces_->expandToWindow() : showOnboarding();
-                break;
-            case StatusMenuCommand::showPopover:
-                onboarded ? surfaces_->collapseToPopover() : showOnboarding();
-                break;
-            case StatusMenuCommand::settings:
-                openSettingsFrom(TableSurface::popover);
-                break;
-            case StatusMenuCommand::quit:
-                QCoreApplication::quit();
-                break;
-            case StatusMenuCommand::separator:
-                break;
-            }
-        });
+    auto* menu = new StatusMenu(statusMenuItems(surfaces_->iconOpens()),
+                                [this](StatusMenuCommand command) { runMenuCommand(command); });
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const QRect icon = iconFrame();
     const QPoint at = icon.isEmpty() ? QCursor::pos() : icon.bottomLeft() + QPoint(0, 4);
     // Qt talks to assistive programs only while one listens; only a screen reader among them needs the
     // item held.
     menu->open(at, statusMenuHoldsFirstItem(QAccessible::isActive() && ScreenReaderStatus::runsNow()));
+}
+
+void MenuBarHost::runMenuCommand(StatusMenuCommand command) {
+    const bool onboarded = appState_->profile().onboarded;
+    switch (command) {
+    case StatusMenuCommand::openWindow:
+        onboarded ? surfaces_->expandToWindow() : showOnboarding();
+        break;
+    case StatusMenuCommand::showPopover:
+        onboarded ? surfaces_->collapseToPopover() : showOnboarding();
+        break;
+    case StatusMenuCommand::settings:
+        openSettingsFrom(TableSurface::popover);
+        break;
+    case StatusMenuCommand::quit:
+        QCoreApplication::quit();
+        break;
+    case StatusMenuCommand::separator:
+        break;
+    }
 }
 
 // Popover --------------------------------------------------------------------------------------
@@ -336,11 +379,19 @@ bool MenuBarHost::isOnScreen() const {
 }
 
 bool MenuBarHost::iconIsUp() const {
-    return statusItem_ && statusItem_->isVisible() && statusItem_->geometry().width() > 0;
+    if (!statusItem_) {
+        return false;
+    }
+    const bool registered = trayKind_ == TrayKind::statusNotifier && StatusNotifierTray::holdsAnIconOfOurs();
+    return trayIconIsUp(trayKind_, statusItem_->isVisible(), statusItem_->geometry(), registered);
 }
 
 QRect MenuBarHost::iconFrame() const {
-    return statusItem_ ? statusItem_->geometry() : QRect();
+    if (!statusItem_) {
+        return {};
+    }
+    const QRect frame = statusItem_->geometry();
+    return frame.isEmpty() ? pressedIconFrame_ : frame;
 }
 
 QPoint MenuBarHost::cursor() const {
@@ -373,12 +424,20 @@ void MenuBarHost::show() {
     }
     activeBeforePopover_ = activeWindows_ ? activeWindows_->active() : std::nullopt;
     const QPoint pointer = QCursor::pos();
-    QScreen* screen = QGuiApplication::screenAt(iconFrame().isEmpty() ? pointer : iconFrame().center());
+    QRect anchor = iconFrame();
+    // A tray that draws the icon and has told no place sits on a panel, which the work area of the main
+    // screen leaves out.
+    const bool onAPanel = anchor.isEmpty() && trayKind_ == TrayKind::statusNotifier;
+    QScreen* screen =
+        onAPanel ? nullptr : QGuiApplication::screenAt(anchor.isEmpty() ? pointer : anchor.center());
     if (!screen) {
         screen = QGuiApplication::primaryScreen();
     }
+    if (onAPanel) {
+        anchor = panelEndFrame(screen->geometry(), screen->availableGeometry());
+    }
     popoverWindow_->setGeometry(
-        popoverFrame(iconFrame(), pointer, screen->availableGeometry(), popoverWindow_->size()));
+        popoverFrame(anchor, pointer, screen->availableGeometry(), popoverWindow_->size()));
     popoverWindow_->show();
     popoverWindow_->raise();
     popoverWindow_->activateWindow();

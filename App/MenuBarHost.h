@@ -27,6 +27,7 @@ class PokerBasicsCommand;
 class PopoverWindow;
 class QSystemTrayIcon;
 class QWidget;
+class StatusMenu;
 class SurfaceCoordinator;
 class WindowRoot;
 class X11ActiveWindow;
@@ -106,6 +107,12 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
 
     void closePopoverForQuit();
     void createStatusItem();
+    // What an item of the tray's menu does, whichever menu it was chosen in.
+    void runMenuCommand(StatusMenuCommand command);
+    // The menu a tray that draws menus shows follows the surface a click opens.
+    void refreshTrayMenu();
+    // On a tray that tells no place, the pointer as the tray reports a press on the icon tells it.
+    void noteIconPlace();
     void updateIcon();
     void syncSettings();
     void attach(WindowRoot* window);
@@ -132,7 +139,12 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     QAction* settingsCommand_;
     QAction* quitCommand_;
     std::unique_ptr<Announcer> announcer_;
+    // Published for a tray that draws the menu itself; outlives the icon, which holds it.
+    std::unique_ptr<StatusMenu> trayMenu_;
     std::unique_ptr<QSystemTrayIcon> statusItem_;
+    TrayKind trayKind_ = TrayKind::embedding;
+    // Where a press told the icon is, on a tray that tells no place; empty before one.
+    QRect pressedIconFrame_;
     std::unique_ptr<PopoverWindow> popoverWindow_;
     std::unique_ptr<X11RawPresses> rawPresses_;
     std::unique_ptr<X11ActiveWindow> activeWindows_;

@@ -64,6 +64,17 @@ IconClickOutcome iconClickOutcome(std::optional<IconEvent> event, bool controlHe
     return onboarded ? IconClickOutcome::toggleSurface : IconClickOutcome::showOnboarding;
 }
 
+bool trayDrawsTheMenu(TrayKind tray) {
+    return tray == TrayKind::statusNotifier;
+}
+
+bool trayIconIsUp(TrayKind tray, bool shown, QRect frame, bool registered) {
+    if (!shown) {
+        return false;
+    }
+    return tray == TrayKind::embedding ? frame.width() > 0 : registered;
+}
+
 std::vector<StatusMenuItem> statusMenuItems(LaunchSurface iconOpens) {
     const bool opensPopover = iconOpens == LaunchSurface::menuBar;
     return {

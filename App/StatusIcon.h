@@ -2,6 +2,7 @@
 
 #include "Persistence/LaunchSurface.h"
 
+#include <QRect>
 #include <QString>
 
 #include <cstdint>
@@ -39,6 +40,20 @@ enum class IconClickOutcome { showMenu, toggleSurface, showOnboarding };
 // A right click or a click with Control (the Super key here) opens the menu; any other click
 // toggles the table once the player is onboarded, and brings onboarding back before that.
 IconClickOutcome iconClickOutcome(std::optional<IconEvent> event, bool controlHeld, bool onboarded);
+
+// The two kinds of tray. One embeds the icon's own window (XEmbed): it tells the icon's place and leaves
+// the menu to the program. The other draws the icon from what the program publishes over D-Bus
+// (StatusNotifierItem): it tells no place until a click and draws the menu itself, from the published one.
+enum class TrayKind { embedding, statusNotifier };
+
+// Whether the menu is published for the tray to draw on a right click, rather than popped up by the
+// program: a tray that draws the icon shows only a published menu, and Qt pops a published menu up by
+// itself on an embedding tray, over the program's own.
+bool trayDrawsTheMenu(TrayKind tray);
+
+// Whether the icon is up, so that the popover has a place to open at: an embedded one once the tray has
+// given it a frame, a drawn one once the tray's watcher holds it (the only word such a tray gives).
+bool trayIconIsUp(TrayKind tray, bool shown, QRect frame, bool registered);
 
 enum class StatusMenuCommand { openWindow, showPopover, settings, separator, quit };
 

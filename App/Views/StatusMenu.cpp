@@ -10,6 +10,8 @@ namespace {
 
 // Set on each item of the menu: the words it is read with.
 constexpr const char* spokenNameProperty = "chipwhistleSpokenName";
+// Set on each item but the separator: the command it runs.
+constexpr const char* commandProperty = "chipwhistleCommand";
 
 // An item of the menu as the reader meets it: Qt's own menu item, read with its shortcut.
 class SpokenMenuItem final : public QAccessibleInterface, public QAccessibleActionInterface {
@@ -89,7 +91,8 @@ QAccessibleInterface* spokenItems(const QString& className, QObject* object) {
 } // namespace
 
 StatusMenu::StatusMenu(const std::vector<StatusMenuItem>& items,
-                       std::function<void(StatusMenuCommand)> choose) {
+                       std::function<void(StatusMenuCommand)> choose)
+    : choose_(std::move(choose)) {
     // Qt asks the factories for a menu item's reader view before making its own.
     static const bool installed = [] {
         QAccessible::installFactory(spokenItems);
@@ -97,18 +100,41 @@ StatusMenu::StatusMenu(const std::vector<StatusMenuItem>& items,
     }();
     Q_UNUSED(installed);
     setAccessibleName(QStringLiteral("Chipwhistle"));
-    for (const StatusMenuItem& item : items) {
-        if (item.command == StatusMenuCommand::separator) {
-            addSeparator();
+    setItems(items);
+}
+
+void StatusMenu::setItems(const std::vector<StatusMenuItem>& items) {
+    if (actions().size() != qsizetype(items.size())) {
+        for (QAction* action : actions()) {
+            removeAction(action);
+            delete action;
+        }
+        for (const StatusMenuItem& item : items) {
+            if (item.command == StatusMenuCommand::separator) {
+                addSeparator();
+                continue;
+            }
+            // Named before it joins the menu: the menu asks for an item's reader view as it is added,
+            // and Qt keeps the first view it gets.
+            auto* action = new QAction(this);
+            action->setProperty(spokenNameProperty, statusMenuItemSpokenName(item));
+            addAction(action);
+            connect(action, &QAction::triggered, this, [this, action] {
+                choose_(StatusMenuCommand(action->property(commandProperty).toInt()));
+            });
+        }
+    }
+    const QList<QAction*> shown = actions();
+    for (std::size_t index = 0; index < items.size(); ++index) {
+        const StatusMenuItem& item = items[index];
+        QAction* action = shown[qsizetype(index)];
+        if (action->isSeparator()) {
             continue;
         }
-        // Named before it joins the menu: the menu asks for an item's reader view as it is added, and
-        // Qt keeps the first view it gets.
-        auto* action = new QAction(item.title, this);
-        action->setShortcut(QKeySequence(item.shortcut));
         action->setProperty(spokenNameProperty, statusMenuItemSpokenName(item));
-        addAction(action);
-        connect(action, &QAction::triggered, this, [choose, command = item.command] { choose(command); });
+        action->setProperty(commandProperty, int(item.command));
+        action->setText(item.title);
+        action->setShortcut(QKeySequence(item.shortcut));
     }
 }
 

@@ -4,6 +4,9 @@
 #include "Support/TestPaths.h"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -36,10 +39,42 @@ bool stop(QProcess& process) {
     return true;
 }
 
+// Xfce's panel at the top right, as short as what it holds: its tray alone, which draws the icons
+// registered over D-Bus as well as embedding others.
+constexpr char xfcePanelSettings[] = R"(<?xml version="1.0" encoding="UTF-8"?>
+<channel name="xfce4-panel" version="1.0">
+  <property name="configver" type="int" value="2"/>
+  <property name="panels" type="array">
+    <value type="int" value="1"/>
+    <property name="panel-1" type="empty">
+      <property name="position" type="string" value="p=2;x=0;y=0"/>
+      <property name="length" type="uint" value="1"/>
+      <property name="length-adjust" type="bool" value="true"/>
+      <property name="position-locked" type="bool" value="true"/>
+      <property name="size" type="uint" value="32"/>
+      <property name="plugin-ids" type="array">
+        <value type="int" value="1"/>
+      </property>
+    </property>
+  </property>
+  <property name="plugins" type="empty">
+    <property name="plugin-1" type="string" value="systray"/>
+  </property>
+</channel>
+)";
+
+// The X class of the windows Xfce's tray draws in: its icons and the menus it opens for them.
+const QString xfceTrayClass = QStringLiteral("wrapper-2.0");
+
+// The windows of that class in `tree` (xwininfo's), each with its row.
+QList<std::pair<QString, QRect>> classedWindows(const QString& tree, const QString& windowClass);
+
 } // namespace
 
-QString Desktop::missing(const QStringList& windowManager) {
-    QStringList tools{"Xvfb", "trayer", "xdotool", "xwininfo"};
+QString Desktop::missing(const QStringList& windowManager, TrayKind tray) {
+    QStringList tools{"Xvfb", "xdotool", "xwininfo"};
+    tools << (tray == TrayKind::embedding ? QStringList{"trayer"}
+                                          : QStringList{"xfce4-panel", "dbus-daemon", "xprop"});
     if (!windowManager.isEmpty()) {
         tools << windowManager.front() << "xprop";
     }
@@ -54,12 +89,13 @@ QString Desktop::missing(const QStringList& windowManager) {
     return {};
 }
 
-std::unique_ptr<Desktop> Desktop::start(QString& whyNot, const QStringList& windowManager) {
-    whyNot = missing(windowManager);
+std::unique_ptr<Desktop> Desktop::start(QString& whyNot, const QStringList& windowManager, TrayKind tray) {
+    whyNot = missing(windowManager, tray);
     if (!whyNot.isEmpty()) {
         return nullptr;
     }
     std::unique_ptr<Desktop> desktop(new Desktop);
+    desktop->tray_ = tray;
     // -displayfd 1 picks a free display and writes its number to standard output.
     desktop->xvfb_.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1920x1080x24", "-nolisten", "tcp"});
     QElapsedTimer clock;
@@ -79,32 +115,9 @@ std::unique_ptr<Desktop> Desktop::start(QString& whyNot, const QStringList& wind
         return nullptr;
     }
     desktop->display_ = ':' + number.trimmed();
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("DISPLAY", desktop->display_);
-    desktop->trayer_.setProcessEnvironment(environment);
-    // On a loaded machine trayer now and then ends before its panel shows; it gets one more start.
-    const auto panelShows = [&] { return desktop->windowTree().contains("\"panel\""); };
-    for (int start = 0; start < 2 && !panelShows() && desktop->trayer_.state() == QProcess::NotRunning;
-         ++start) {
-        desktop->trayer_.start("trayer",
-                               {"--edge", "top", "--align", "right", "--widthtype", "request", "--height",
-                                "32", "--SetDockType", "true", "--transparent", "false"});
-        if (!desktop->trayer_.waitForStarted(5000)) {
-            whyNot = QStringLiteral("trayer did not start");
-            return nullptr;
-        }
-        clock.restart();
-        // Waiting on the process notices its end as well as passing the time.
-        while (clock.elapsed() < 20000 && !panelShows() && !desktop->trayer_.waitForFinished(50) &&
-               desktop->trayer_.state() == QProcess::Running) {
-        }
-    }
-    if (!panelShows()) {
-        whyNot = desktop->trayer_.state() == QProcess::Running
-                     ? QStringLiteral("trayer's panel never appeared")
-                     : QStringLiteral("trayer ended (exit %1) before its panel appeared: %2")
-                           .arg(desktop->trayer_.exitCode())
-                           .arg(QString::fromLocal8Bit(desktop->trayer_.readAllStandardError()).left(300));
+    const bool trayUp =
+        tray == TrayKind::embedding ? desktop->startTrayer(whyNot) : desktop->startXfcePanel(whyNot);
+    if (!trayUp) {
         return nullptr;
     }
     if (!windowManager.isEmpty() && !desktop->startWindowManager(windowManager)) {
@@ -112,6 +125,121 @@ std::unique_ptr<Desktop> Desktop::start(QString& whyNot, const QStringList& wind
         return nullptr;
     }
     return desktop;
+}
+
+bool Desktop::startTrayer(QString& whyNot) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", display_);
+    trayer_.setProcessEnvironment(environment);
+    QElapsedTimer clock;
+    // On a loaded machine trayer now and then ends before its panel shows; it gets one more start.
+    const auto panelShows = [this] { return windowTree().contains("\"panel\""); };
+    for (int start = 0; start < 2 && !panelShows() && trayer_.state() == QProcess::NotRunning; ++start) {
+        trayer_.start("trayer", {"--edge", "top", "--align", "right", "--widthtype", "request", "--height",
+                                 "32", "--SetDockType", "true", "--transparent", "false"});
+        if (!trayer_.waitForStarted(5000)) {
+            whyNot = QStringLiteral("trayer did not start");
+            return false;
+        }
+        clock.restart();
+        // Waiting on the process notices its end as well as passing the time.
+        while (clock.elapsed() < 20000 && !panelShows() && !trayer_.waitForFinished(50) &&
+               trayer_.state() == QProcess::Running) {
+        }
+    }
+    if (!panelShows()) {
+        whyNot = trayer_.state() == QProcess::Running
+                     ? QStringLiteral("trayer's panel never appeared")
+                     : QStringLiteral("trayer ended (exit %1) before its panel appeared: %2")
+                           .arg(trayer_.exitCode())
+                           .arg(QString::fromLocal8Bit(trayer_.readAllStandardError()).left(300));
+        return false;
+    }
+    return true;
+}
+
+bool Desktop::startXfcePanel(QString& whyNot) {
+    if (!panelHome_.isValid()) {
+        whyNot = QStringLiteral("no temporary folder for the panel's settings");
+        return false;
+    }
+    const QString home = panelHome_.path();
+    const QString channels = home + "/config/xfce4/xfconf/xfce-perchannel-xml";
+    QDir().mkpath(channels);
+    QDir().mkpath(home + "/run");
+    QFile::setPermissions(home + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile settings(channels + "/xfce4-panel.xml");
+    if (!settings.open(QIODevice::WriteOnly) || settings.write(xfcePanelSettings) < 0) {
+        whyNot = QStringLiteral("the panel's settings could not be written");
+        return false;
+    }
+    settings.close();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", display_);
+    environment.remove("WAYLAND_DISPLAY");
+    environment.insert("XDG_CONFIG_HOME", home + "/config");
+    environment.insert("XDG_CACHE_HOME", home + "/cache");
+    environment.insert("XDG_DATA_HOME", home + "/data");
+    environment.insert("XDG_RUNTIME_DIR", home + "/run");
+    // Keeps the panel off the accessibility bus, which readers' tests on this machine start for themselves.
+    environment.insert("NO_AT_BRIDGE", "1");
+    environment.insert("GTK_A11Y", "none");
+    // The bus hands its environment on to the settings service it starts for the panel.
+    bus_.setProcessEnvironment(environment);
+    bus_.start("dbus-daemon", {"--session", "--nofork", "--print-address"});
+    if (!bus_.waitForStarted(5000) || !bus_.waitForReadyRead(comingUp)) {
+        whyNot = QStringLiteral("the session bus did not start");
+        return false;
+    }
+    busAddress_ = QString::fromUtf8(bus_.readLine()).trimmed();
+    environment.insert("DBUS_SESSION_BUS_ADDRESS", busAddress_);
+    panel_.setProcessEnvironment(environment);
+    panel_.start("xfce4-panel", {"--disable-wm-check"});
+    if (!panel_.waitForStarted(5000)) {
+        whyNot = QStringLiteral("xfce4-panel did not start");
+        return false;
+    }
+    // The tray is up once its watcher says a host shows the icons registered with it.
+    const QString connection = QStringLiteral("desktop") + display_;
+    bool hostUp = false;
+    {
+        QDBusConnection bus = QDBusConnection::connectToBus(busAddress_, connection);
+        hostUp = waitUntil(
+            [&] {
+                QDBusMessage ask =
+                    QDBusMessage::createMethodCall("org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
+                                                   "org.freedesktop.DBus.Properties", "Get");
+                ask << QStringLiteral("org.kde.StatusNotifierWatcher")
+                    << QStringLiteral("IsStatusNotifierHostRegistered");
+                const QDBusMessage answer = bus.call(ask, QDBus::Block, 2000);
+                return answer.type() == QDBusMessage::ReplyMessage && !answer.arguments().isEmpty() &&
+                       answer.arguments().constFirst().value<QDBusVariant>().variant().toBool();
+            },
+            comingUp);
+    }
+    QDBusConnection::disconnectFromBus(connection);
+    if (!hostUp) {
+        whyNot = QStringLiteral("Xfce's tray never registered as a host: %1")
+                     .arg(QString::fromLocal8Bit(panel_.readAllStandardError()).right(300));
+        return false;
+    }
+    // A window manager tells the programs the work area the panel leaves: with none here, the desktop
+    // does, from the panel's band at the top.
+    const auto panelBand = [this]() -> std::optional<QRect> {
+        for (const auto& [row, rect] : classedWindows(windowTree(), "xfce4-panel")) {
+            if (rect.top() == 0 && rect.height() > 16 && rect.height() <= 64) {
+                return rect;
+            }
+        }
+        return std::nullopt;
+    };
+    if (!waitUntil([&] { return panelBand().has_value(); }, comingUp)) {
+        whyNot = QStringLiteral("Xfce's panel never appeared");
+        return false;
+    }
+    const int below = panelBand()->bottom() + 1;
+    return run("xprop", {"-root", "-format", "_NET_WORKAREA", "32c", "-set", "_NET_WORKAREA",
+                         QStringLiteral("0, %1, 1920, %2").arg(below).arg(1080 - below)});
 }
 
 bool Desktop::startWindowManager(const QStringList& command) {
@@ -126,6 +254,8 @@ bool Desktop::startWindowManager(const QStringList& command) {
 Desktop::~Desktop() {
     stop(manager_);
     stop(trayer_);
+    stop(panel_);
+    stop(bus_);
     stop(xvfb_);
 }
 
@@ -133,6 +263,9 @@ QProcessEnvironment Desktop::environment() const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("DISPLAY", display_);
     environment.remove("QT_QPA_PLATFORM");
+    if (!busAddress_.isEmpty()) {
+        environment.insert("DBUS_SESSION_BUS_ADDRESS", busAddress_);
+    }
     return environment;
 }
 
@@ -216,7 +349,8 @@ QList<ShownWindow> shownWindows(const Desktop& desktop, const QStringList& searc
 } // namespace
 
 std::optional<QRect> Desktop::trayMenu() const {
-    for (const ShownWindow& window : shownWindows(*this, {"--class", "chipwhistle"})) {
+    const QString menuClass = tray_ == TrayKind::embedding ? QStringLiteral("chipwhistle") : xfceTrayClass;
+    for (const ShownWindow& window : shownWindows(*this, {"--class", menuClass})) {
         // Neither the icon, which sits in the tray's panel, nor the popover.
         if (window.placesItself && window.frame.width() > 64 && window.frame.size() != popoverSize) {
             return window.frame;
@@ -244,7 +378,12 @@ QString Desktop::shown() const {
 }
 
 std::optional<QRect> Desktop::trayIcon(const QString& windowClass) const {
-    for (const auto& [row, rect] : classedWindows(windowTree(), windowClass)) {
+    // Xfce's tray window in the panel is as wide as the icons it draws: a sliver while it draws none.
+    const QString iconClass = tray_ == TrayKind::embedding ? windowClass : xfceTrayClass;
+    for (const auto& [row, rect] : classedWindows(windowTree(), iconClass)) {
+        if (tray_ == TrayKind::statusNotifier && rect.width() < 16) {
+            continue;
+        }
         // The icon sits inside the tray's panel: a small window indented below it.
         if (rect.width() <= 64 && rect.height() <= 64 && row.startsWith("           ")) {
             return rect;
@@ -426,16 +565,18 @@ bool waitUntil(const std::function<bool()>& condition, int milliseconds) {
 Desktop* DesktopTest::desktop = nullptr;
 QString DesktopTest::whyNot;
 QStringList DesktopTest::windowManager;
+TrayKind DesktopTest::tray = TrayKind::embedding;
 bool DesktopTest::startFailed = false;
 
-void DesktopTest::startDesktop(const QStringList& manager) {
+void DesktopTest::startDesktop(const QStringList& manager, TrayKind trayKind) {
     whyNot.clear();
     windowManager = manager;
-    desktop = Desktop::start(whyNot, manager).release();
+    tray = trayKind;
+    desktop = Desktop::start(whyNot, manager, trayKind).release();
     // With every tool there, a display a loaded machine could not bring up is tried once more.
-    startFailed = !desktop && Desktop::missing(manager).isEmpty();
+    startFailed = !desktop && Desktop::missing(manager, trayKind).isEmpty();
     if (startFailed) {
-        desktop = Desktop::start(whyNot, manager).release();
+        desktop = Desktop::start(whyNot, manager, trayKind).release();
         startFailed = !desktop;
     }
     if (!desktop) {
@@ -452,7 +593,7 @@ void DesktopTest::TearDownTestSuite() {
 void DesktopTest::TearDown() {
     if (desktop && HasFailure()) {
         TearDownTestSuite();
-        startDesktop(windowManager);
+        startDesktop(windowManager, tray);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Persistence/LaunchSurface.h"
+#include "StatusIcon.h"
 
 #include <QProcess>
 #include <QRect>
@@ -22,16 +23,19 @@ struct Profile;
 // its time limit.
 inline constexpr int loadedMachineWait = 90000;
 
-// A private X display with a tray for end-to-end tests: Xvfb on a free display number, trayer as the
-// tray host, xdotool for the pointer and the keys. Everything is stopped by its own process id.
+// A private X display with a tray for end-to-end tests: Xvfb on a free display number, a tray host at
+// the top right, xdotool for the pointer and the keys. The tray embeds icons (trayer), or draws them
+// from what they publish (Xfce's panel holding only its tray, on a session bus of the desktop's own
+// that the programs on the display join). Everything is stopped by its own process id.
 class Desktop {
   public:
     // Null, with the reason in `whyNot`, when a part cannot start. With a `windowManager` command, that
     // manager takes in the windows once it says it follows EWMH; with none, nothing manages them.
-    static std::unique_ptr<Desktop> start(QString& whyNot, const QStringList& windowManager = {});
-    // Which tool the desktop (with that manager) needs is not installed, or that the game is not built;
-    // empty when nothing is missing.
-    static QString missing(const QStringList& windowManager = {});
+    static std::unique_ptr<Desktop> start(QString& whyNot, const QStringList& windowManager = {},
+                                          TrayKind tray = TrayKind::embedding);
+    // Which tool the desktop (with that manager and tray) needs is not installed, or that the game is
+    // not built; empty when nothing is missing.
+    static QString missing(const QStringList& windowManager = {}, TrayKind tray = TrayKind::embedding);
     ~Desktop();
 
     const QString& display() const { return display_; }
@@ -43,11 +47,13 @@ class Desktop {
     bool xdotool(const QStringList& arguments) const;
     // The output of `xwininfo -root -tree`.
     QString windowTree() const;
-    // The tray icon of the program whose class is `windowClass`, once embedded in the tray.
+    // The tray icon of the program whose class is `windowClass`, once embedded in the tray. Xfce's tray
+    // draws every icon in one window of its own: there, the icons it draws, once it draws any.
     std::optional<QRect> trayIcon(const QString& windowClass = "chipwhistle") const;
     // Top-level windows of that class with the given size, as on-screen rectangles.
     QList<QRect> windows(QSize size, const QString& windowClass = "chipwhistle") const;
-    // The game's menu at its tray icon, while it shows.
+    // The game's menu at its tray icon, while it shows: the game's own window, or the one Xfce's tray
+    // draws from the menu the game publishes.
     std::optional<QRect> trayMenu() const;
     // What a person would see: the windows shown, biggest first, with their class, and which is active.
     QString shown() const;
@@ -59,6 +65,8 @@ class Desktop {
 
   private:
     Desktop() = default;
+    bool startTrayer(QString& whyNot);
+    bool startXfcePanel(QString& whyNot);
     bool startWindowManager(const QStringList& command);
     // Runs a program on this display; true when it ended with success. `output` gets what it printed.
     bool run(const QString& program, const QStringList& arguments, QString* output = nullptr) const;
@@ -66,6 +74,12 @@ class Desktop {
     QProcess trayer_;
     QProcess manager_;
     QString display_;
+    TrayKind tray_ = TrayKind::embedding;
+    // Xfce's panel, its session bus and the folder its settings are read from.
+    QProcess bus_;
+    QProcess panel_;
+    QString busAddress_;
+    QTemporaryDir panelHome_;
 };
 
 // One run of the game on a desktop, with a home of its own so the player's real profile is never
@@ -130,8 +144,9 @@ class DesktopTest : public ::testing::Test {
     static void TearDownTestSuite();
 
   protected:
-    // A suite that needs more than the bare desktop starts it itself, with `windowManager` if any.
-    static void startDesktop(const QStringList& windowManager = {});
+    // A suite that needs more than the bare desktop starts it itself, with `windowManager` if any and
+    // that kind of tray.
+    static void startDesktop(const QStringList& windowManager = {}, TrayKind trayKind = TrayKind::embedding);
     void SetUp() override;
     // A test that failed may leave anything on its display (a button held down, a menu open, the keys
     // nowhere): the next test gets a new display, with the same window manager.
@@ -169,6 +184,7 @@ class DesktopTest : public ::testing::Test {
     static Desktop* desktop;
     static QString whyNot;
     static QStringList windowManager;
+    static TrayKind tray;
     // Whether the desktop would not start though every tool is there.
     static bool startFailed;
     QTemporaryDir home;

@@ -244,6 +244,85 @@ TEST_F(TrayTest, SettingsClickedInTheMenuOverThePopoverBringItBackWhenClosed) {
     EXPECT_EQ(waitForWindows(popoverSize).size(), 1) << desktop->shown().toStdString();
 }
 
+// The player's steps with the icon on either kind of tray: trayer embeds it (XEmbed); Xfce's panel draws
+// it from what the game publishes over D-Bus (StatusNotifierItem), and draws the game's menu too.
+struct OnEitherTray : DesktopTest, ::testing::WithParamInterface<TrayKind> {
+    // Each test brings up the tray it needs, keeping the desktop while the next needs the same.
+    static void SetUpTestSuite() {}
+    void SetUp() override {
+        if (tray != GetParam() || (!desktop && !startFailed)) {
+            TearDownTestSuite();
+            startDesktop({}, GetParam());
+        }
+        DesktopTest::SetUp();
+    }
+    QList<QRect> popovers() const { return desktop->windows(popoverSize); }
+    std::string said(GameProcess& game, int from = 0) const {
+        return (desktop->shown() + "\nthe game said:\n" + game.lines().mid(from).join('\n')).toStdString();
+    }
+};
+
+// At launch, and by the shortcut with the tray untouched since, wherever the pointer is.
+TEST_P(OnEitherTray, ThePopoverChosenToOpenShowsAtLaunchByTheTray) {
+    auto game = startGame({}, true);
+    ASSERT_TRUE(desktop->trayIcon()) << "the chip never reached the tray";
+    ASSERT_TRUE(game->waitForLine("showPopover")) << said(*game);
+    ASSERT_EQ(waitForWindows(popoverSize).size(), 1) << said(*game);
+    const QRect popover = popovers().front();
+    // Both trays sit at the top right, 32 pixels high.
+    EXPECT_EQ(popover.right(), 1919) << said(*game);
+    EXPECT_GE(popover.top(), 32) << said(*game);
+    EXPECT_LE(popover.top(), 40) << said(*game);
+
+    int before = game->lineCount();
+    desktop->xdotool({"key", "ctrl+shift+p"});
+    ASSERT_TRUE(game->waitForLine("popover closed (toggle)", loadedMachineWait, before))
+        << said(*game, before);
+    desktop->xdotool({"mousemove", "900", "600"});
+    before = game->lineCount();
+    desktop->xdotool({"key", "ctrl+shift+p"});
+    ASSERT_TRUE(game->waitForLine("showPopover", loadedMachineWait, before)) << said(*game, before);
+    EXPECT_TRUE(waitUntil([&] { return popovers().value(0) == popover; }))
+        << "back at " << popovers().value(0).x() << "," << popovers().value(0).y() << "\n"
+        << said(*game, before);
+}
+
+TEST_P(OnEitherTray, AClickOpensThePopoverUnderTheIconAndAnotherClosesIt) {
+    auto game = startGame({"--launched-at-login"});
+    ASSERT_TRUE(desktop->trayIcon()) << "the chip never reached the tray";
+    ASSERT_TRUE(clickTheIcon(*game)) << said(*game);
+    ASSERT_TRUE(game->waitForLine("showPopover")) << said(*game);
+    ASSERT_EQ(waitForWindows(popoverSize).size(), 1) << said(*game);
+    const QRect popover = popovers().front();
+    EXPECT_GE(popover.top(), icon().bottom()) << said(*game);
+    EXPECT_LE(popover.top(), icon().bottom() + 8) << said(*game);
+    EXPECT_EQ(popover.right(), 1919) << "kept on screen under an icon at the right edge";
+    const int before = game->lineCount();
+    click(icon().center());
+    EXPECT_TRUE(game->waitForLine("popover closed (toggle)", loadedMachineWait, before))
+        << said(*game, before);
+}
+
+// The game's menu, whoever draws it: its first item by keys, then "Settings…" by the mouse.
+TEST_P(OnEitherTray, ARightClickOpensTheGamesMenuWhichTakesTheKeysAndTheMouse) {
+    auto game = startGame({"--launched-at-login"});
+    ASSERT_TRUE(openWindowFromTheMenu(*game)) << "\"Open Window\" by Down and Return";
+    const int opening = game->lineCount();
+    QString seen;
+    const auto menu = openTheMenu(seen);
+    ASSERT_TRUE(menu) << seen.toStdString() << said(*game, opening);
+    click(TrayTest::settingsItem(*menu));
+    EXPECT_TRUE(waitUntil([&] { return desktop->windowTree().contains("\"Chipwhistle Settings\""); }))
+        << "\"Settings…\" by a click\n"
+        << said(*game, opening);
+}
+
+INSTANTIATE_TEST_SUITE_P(Trays, OnEitherTray,
+                         ::testing::Values(TrayKind::embedding, TrayKind::statusNotifier),
+                         [](const ::testing::TestParamInfo<TrayKind>& info) {
+                             return info.param == TrayKind::embedding ? "trayer" : "xfce";
+                         });
+
 // A tray that speaks StatusNotifierItem asks for the menu over D-Bus, with no button down, for a click and
 // for the tray's own keys alike. Without a reader the menu opens with nothing held, as on any tray, so
 // Down then Return takes its first item.

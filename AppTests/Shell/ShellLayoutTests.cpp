@@ -27,6 +27,42 @@ TEST(PopoverPlacement, WithoutAnIconOpensAtThePointer) {
     EXPECT_EQ(popoverFrame({}, {300, 200}, screen, popover), QRect(91, 205, 420, 560));
 }
 
+// A tray that draws the icon itself tells no place: a press on the icon tells it, by the pointer on the
+// panel; before any press, the panel's edge and end are read from where the work area leaves room.
+TEST(PopoverPlacement, WithoutAFrameFromTheTrayTheDesktopTellsAsNearAsItCan) {
+    const QRect underTopPanel(0, 32, 1920, 1048);
+    struct Row {
+        const char* what;
+        QRect found;
+        QRect frame;
+    };
+    const Row rows[] = {
+        {"a press on a top panel", clickedIconFrame({1890, 16}, screen, underTopPanel), {1878, 4, 24, 24}},
+        {"a press with no panel in the work area",
+         clickedIconFrame({1890, 16}, screen, screen),
+         {1878, 4, 24, 24}},
+        {"the tray's keys, the pointer in the work area",
+         clickedIconFrame({900, 500}, screen, underTopPanel),
+         {}},
+        {"a top panel", panelEndFrame(screen, underTopPanel), {1896, 4, 24, 24}},
+        {"a bottom panel", panelEndFrame(screen, {0, 0, 1920, 1040}), {1896, 1048, 24, 24}},
+        {"a left panel", panelEndFrame(screen, {48, 0, 1872, 1080}), {12, 1056, 24, 24}},
+        {"a right panel", panelEndFrame(screen, {0, 0, 1872, 1080}), {1884, 1056, 24, 24}},
+        {"the widest inset is the panel", panelEndFrame(screen, {0, 2, 1920, 1038}), {1896, 1048, 24, 24}},
+        {"no panel insets the work area", panelEndFrame(screen, screen), {}},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(row.found, row.frame) << row.what;
+    }
+    EXPECT_EQ(popoverFrame(panelEndFrame(screen, underTopPanel), {900, 500}, underTopPanel, popover),
+              QRect(1500, 32, 420, 560))
+        << "under the end of a top panel";
+    EXPECT_EQ(
+        popoverFrame(panelEndFrame(screen, {0, 0, 1920, 1040}), {900, 500}, {0, 0, 1920, 1040}, popover),
+        QRect(1500, 480, 420, 560))
+        << "above the end of a bottom panel";
+}
+
 TEST(SidebarWidths, FollowTheWindowAndTheStyle) {
     using WindowChrome::SidebarWidths;
     EXPECT_EQ(WindowChrome::sidebarWidths({1100, 750}, TableStyleID::satin), (SidebarWidths{300, 360}));

@@ -101,6 +101,53 @@ TEST(StatusMenu, OffersTheSurfaceALeftClickDoesNotOpen) {
               (StatusMenuItem{StatusMenuCommand::showPopover, "Show Popover", ""}));
 }
 
+// A tray that draws menus keeps the one it was given: its items change in place with the surface a
+// click opens, and each still runs its own command.
+TEST(StatusMenu, ItsItemsFollowTheSurfaceInPlace) {
+    std::optional<StatusMenuCommand> chosen;
+    StatusMenu menu(statusMenuItems(LaunchSurface::menuBar),
+                    [&](StatusMenuCommand command) { chosen = command; });
+    const QList<QAction*> before = menu.actions();
+    menu.setItems(statusMenuItems(LaunchSurface::window));
+    ASSERT_EQ(menu.actions(), before) << "the same items";
+    EXPECT_EQ(before[0]->text(), "Show Popover");
+    EXPECT_EQ(before[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    EXPECT_EQ(before[3]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(StatusMenu::spokenName(before[1]), "Settings…, Ctrl+Comma");
+    menu.popup({100, 100});
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    QTest::keyClick(&menu, Qt::Key_Down);
+    QTest::keyClick(&menu, Qt::Key_Return);
+    EXPECT_EQ(chosen, StatusMenuCommand::showPopover);
+}
+
+// Which tray gets the menu to draw, and when the icon counts as up for the popover to open at launch.
+TEST(TrayIcon, OnlyADrawingTrayGetsTheMenuAndEachTellsInItsOwnWayThatItTookTheIcon) {
+    EXPECT_FALSE(trayDrawsTheMenu(TrayKind::embedding)) << "Qt would pop it up over ours";
+    EXPECT_TRUE(trayDrawsTheMenu(TrayKind::statusNotifier));
+    struct Row {
+        TrayKind tray;
+        bool shown;
+        QRect frame;
+        bool registered;
+        bool up;
+    };
+    const Row rows[] = {
+        {TrayKind::embedding, true, {1896, 4, 24, 24}, false, true},
+        {TrayKind::embedding, true, {}, false, false},
+        {TrayKind::embedding, false, {1896, 4, 24, 24}, false, false},
+        {TrayKind::statusNotifier, true, {}, true, true},
+        {TrayKind::statusNotifier, true, {}, false, false},
+        {TrayKind::statusNotifier, false, {}, true, false},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(trayIconIsUp(row.tray, row.shown, row.frame, row.registered), row.up)
+            << (row.tray == TrayKind::embedding ? "embedded, " : "drawn, ")
+            << (row.shown ? "shown, " : "hidden, ") << (row.frame.isEmpty() ? "no frame, " : "a frame, ")
+            << (row.registered ? "held" : "not held");
+    }
+}
+
 // Readers hear nothing of a menu that opens with nothing held, and Qt reads an item by its title alone;
 // anyone else gets the menu as menus open here, where Down then takes the first item.
 TEST(StatusMenu, OpensOnItsFirstItemWhenAskedAndReadsEachItemWithItsShortcut) {

@@ -1,0 +1,53 @@
+#include "System/StatusNotifierTray.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QSystemTrayIcon>
+#include <QtWidgets/private/qsystemtrayicon_p.h>
+
+namespace StatusNotifierTray {
+
+namespace {
+
+// Long enough for a watcher on a busy desktop; a watcher that takes longer does not hold the icon yet.
+constexpr int answerWithin = 1000;
+
+} // namespace
+
+// Qt keeps the type information of its private classes to itself, so the sanitizer's check of the
+// object's type cannot link here.
+__attribute__((no_sanitize("vptr"))) TrayKind kindOf(const QSystemTrayIcon& icon) {
+    // Qt gives the icon a platform tray icon only when it speaks StatusNotifierItem; otherwise the icon
+    // is a window of its own that the tray embeds.
+    const auto* tray = static_cast<const QSystemTrayIconPrivate*>(QObjectPrivate::get(&icon));
+    return tray->qpa_sys ? TrayKind::statusNotifier : TrayKind::embedding;
+}
+
+bool holdsAnIconOfOurs() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    QDBusMessage ask = QDBusMessage::createMethodCall(
+        QStringLiteral("org.kde.StatusNotifierWatcher"), QStringLiteral("/StatusNotifierWatcher"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    ask << QStringLiteral("org.kde.StatusNotifierWatcher") << QStringLiteral("RegisteredStatusNotifierItems");
+    const QDBusMessage answer = bus.call(ask, QDBus::Block, answerWithin);
+    if (answer.type() != QDBusMessage::ReplyMessage || answer.arguments().isEmpty() || !bus.interface()) {
+        return false;
+    }
+    const QStringList items = answer.arguments().constFirst().value<QDBusVariant>().variant().toStringList();
+    // Watchers keep an item as the bus name it registered with (Qt's own well-known name), or as the
+    // name of the connection it came from, followed by its object's path: whichever, the name is one
+    // a connection of this process owns.
+    for (const QString& item : items) {
+        const QString name = item.section(QLatin1Char('/'), 0, 0);
+        if (!name.isEmpty() &&
+            bus.interface()->servicePid(name).value() == uint(QCoreApplication::applicationPid())) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace StatusNotifierTray
