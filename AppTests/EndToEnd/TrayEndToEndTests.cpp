@@ -311,6 +311,9 @@ TEST_P(OnEitherTray, ARightClickOpensTheGamesMenuWhichTakesTheKeysAndTheMouse) {
     QString seen;
     const auto menu = openTheMenu(seen);
     ASSERT_TRUE(menu) << seen.toStdString() << said(*game, opening);
+    QThread::msleep(300);
+    desktop->screenshot(GetParam() == TrayKind::embedding ? "xvfb-tray-menu-trayer" : "xvfb-tray-menu-xfce",
+                        menu->united(icon()).adjusted(-40, -4, 4, 20));
     click(TrayTest::settingsItem(*menu));
     EXPECT_TRUE(waitUntil([&] { return desktop->windowTree().contains("\"Chipwhistle Settings\""); }))
         << "\"Settings…\" by a click\n"
