@@ -232,7 +232,8 @@ void MenuBarHost::syncSettings() {
 void MenuBarHost::createStatusItem() {
     // Made blank: updateIcon paints the chip, once, before the icon is shown.
     statusItem_ = std::make_unique<QSystemTrayIcon>();
-    trayKind_ = StatusNotifierTray::kindOf(*statusItem_);
+    trayKind_ = StatusNotifierTray::speaksStatusNotifierItem(*statusItem_) ? TrayKind::statusNotifier
+                                                                           : TrayKind::embedding;
     connect(statusItem_.get(), &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 noteIconPlace();

@@ -19,11 +19,11 @@ constexpr int answerWithin = 1000;
 
 // Qt keeps the type information of its private classes to itself, so the sanitizer's check of the
 // object's type cannot link here.
-__attribute__((no_sanitize("vptr"))) TrayKind kindOf(const QSystemTrayIcon& icon) {
+__attribute__((no_sanitize("vptr"))) bool speaksStatusNotifierItem(const QSystemTrayIcon& icon) {
     // Qt gives the icon a platform tray icon only when it speaks StatusNotifierItem; otherwise the icon
     // is a window of its own that the tray embeds.
     const auto* tray = static_cast<const QSystemTrayIconPrivate*>(QObjectPrivate::get(&icon));
-    return tray->qpa_sys ? TrayKind::statusNotifier : TrayKind::embedding;
+    return tray->qpa_sys != nullptr;
 }
 
 bool holdsAnIconOfOurs() {
