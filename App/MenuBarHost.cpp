@@ -454,6 +454,12 @@ void MenuBarHost::close() {
     focusBack_ = scheduler_.after(focusBackDelay, [this] { handFocusBack(); });
 }
 
+void MenuBarHost::askForTheKeys() {
+    if (isShown()) {
+        bringForward(popoverWindow_.get());
+    }
+}
+
 void MenuBarHost::handFocusBack() {
     if (!activeWindows_ || !popoverWindow_ || isShown()) {
         return;
@@ -510,6 +516,12 @@ bool MenuBarHost::eventFilter(QObject* watched, QEvent* event) {
                                                 ? PopoverPresentation::OwnWindow::menu
                                                 : PopoverPresentation::OwnWindow::window);
         }
+    }
+    // After a press in the popover, a loss of activation is the player's own switch to another app.
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress) &&
+        watched->isWidgetType() && popoverWindow_ &&
+        static_cast<QWidget*>(watched)->window() == popoverWindow_.get()) {
+        presentation_->playerTurnedToPopover();
     }
     if (event->type() == QEvent::Close) {
         // The Settings view tells the coordinator itself when it leaves the screen.

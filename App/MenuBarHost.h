@@ -102,6 +102,7 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     bool mouseButtonDown() const override;
     void show() override;
     void close() override;
+    void askForTheKeys() override;
     void watchOutsideClicks(bool on) override;
     QString activationState() const override;
 

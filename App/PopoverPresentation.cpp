@@ -94,6 +94,8 @@ bool PopoverPresentation::showPopover() {
     if (surface_.isShown()) {
         return true;
     }
+    turnedTo_ = false;
+    keyAsks_ = 0;
     surface_.show();
     if (surface_.isShown()) {
         startClosingOnOutsideClicks();
@@ -192,6 +194,12 @@ void PopoverPresentation::applicationDeactivated() {
     if (surface_.mouseButtonDown() && OutsideClickRule::isOnIcon(surface_.cursor(), surface_.iconFrame())) {
         return;
     }
+    if (!turnedTo_ && keyAsks_ < maxKeyAsks) {
+        ++keyAsks_;
+        qCInfo(surfacesLog) << "popover stays: the player has not turned to it; asking for the keys again";
+        surface_.askForTheKeys();
+        return;
+    }
     const bool alreadyPending = pendingClose_.isPending();
     closeForOutsideClick(QStringLiteral("switched to another app"));
     pendingCloseIsSwitch_ = !alreadyPending && pendingClose_.isPending();
@@ -225,6 +233,12 @@ void PopoverPresentation::stopClosingOnOutsideClicks() {
     }
 }
 
+void PopoverPresentation::playerTurnedToPopover() {
+    if (surface_.isShown()) {
+        turnedTo_ = true;
+    }
+}
+
 void PopoverPresentation::popoverDidShow() {
     coordinator_.popoverDidShow();
 }
@@ -237,6 +251,7 @@ void PopoverPresentation::popoverDidClose() {
                                                  .arg(surface_.activationState(), callStack());
     }
     closeReason_.reset();
+    turnedTo_ = false;
     stopClosingOnOutsideClicks();
     coordinator_.popoverDidClose();
 }

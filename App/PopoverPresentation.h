@@ -34,6 +34,9 @@ class PopoverSurface {
     virtual void show() = 0;
     // Hides it; the host then reports popoverDidClose().
     virtual void close() = 0;
+    // Asks for the keyboard again for the shown popover, as a task bar asks the window manager, so a
+    // manager that prevents focus stealing lets it through.
+    virtual void askForTheKeys() = 0;
     // Starts or stops watching for presses outside the popover and for the program losing activation.
     virtual void watchOutsideClicks(bool on) = 0;
     // "active=… front=…" for the log.
@@ -76,6 +79,8 @@ class PopoverPresentation final : public QObject {
     static constexpr Scheduler::Duration outsideCloseGrace{200};
     static constexpr Scheduler::Duration showCheckDelay{300};
     static constexpr Scheduler::Duration iconRetryDelay{100};
+    // More would fight a window manager that keeps the keys elsewhere.
+    static constexpr int maxKeyAsks = 3;
 
     PopoverPresentation(Scheduler& scheduler, PopoverSurface& surface, SurfaceCoordinator& coordinator,
                         QObject* parent = nullptr);
@@ -102,6 +107,11 @@ class PopoverPresentation final : public QObject {
     };
     // A press in another window of this program; `windowClass` names it, or is empty for no window.
     void pressInOwnWindow(const QString& windowClass, OwnWindow kind = OwnWindow::window);
+    // Losing activation is a switch to another app only once the player has turned to the popover
+    // since it was shown: a switch by keys starts in it (the Alt of Alt+Tab), one by mouse is a press
+    // elsewhere, which closes it anyway. Before, it is the window manager moving the focus on by itself,
+    // as from Settings closing while the popover comes back in their place: the popover stays and asks
+    // for the keys again, a few times at most.
     void applicationDeactivated();
     // The program is active again. A close that losing activation started and that is still waiting
     // out the grace is dropped: the focus only passed between windows of ours, as it can on a busy
@@ -113,6 +123,8 @@ class PopoverPresentation final : public QObject {
     bool hasPendingClose() const { return pendingClose_.isPending(); }
     const std::optional<QString>& closeReason() const { return closeReason_; }
 
+    // The player pressed a key or a mouse button in the shown popover.
+    void playerTurnedToPopover();
     // The popover's show and hide events.
     void popoverDidShow();
     void popoverDidClose();
@@ -127,6 +139,10 @@ class PopoverPresentation final : public QObject {
     SurfaceCoordinator& coordinator_;
     std::optional<QString> closeReason_;
     bool watching_ = false;
+    // Whether the player has pressed in the popover since it was last shown, and how often it has
+    // asked for the keys again since then.
+    bool turnedTo_ = false;
+    int keyAsks_ = 0;
     ScheduledWork pendingClose_;
     // Whether the pending close was started by losing activation rather than by a click.
     bool pendingCloseIsSwitch_ = false;

@@ -420,6 +420,12 @@ bool Desktop::closeWindow(QRect frame, const QString& windowClass) const {
     return false;
 }
 
+bool Desktop::closeWindowTitled(const QString& title) const {
+    const QList<ShownWindow> shown = shownWindows(*this, {"--name", title});
+    return !shown.isEmpty() &&
+           run(TestPaths::buildFolder() + QStringLiteral("/tools/close_window"), {shown.front().id});
+}
+
 QProcessEnvironment gameEnvironment(const Desktop& desktop, const QString& home) {
     QProcessEnvironment environment = desktop.environment();
     environment.remove("WAYLAND_DISPLAY");

@@ -62,6 +62,8 @@ class Desktop {
     bool screenshot(const QString& name, QRect area) const;
     // Asks the window to close as a window manager's close button would.
     bool closeWindow(QRect frame, const QString& windowClass = "chipwhistle") const;
+    // The same for the shown window with that title.
+    bool closeWindowTitled(const QString& title) const;
 
   private:
     Desktop() = default;

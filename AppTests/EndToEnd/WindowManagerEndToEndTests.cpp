@@ -56,6 +56,16 @@ struct WindowManagerTest : DesktopTest {
         static const QRegularExpression id("0x[0-9a-f]+");
         return id.match(desktop->output("xprop", {"-root", "_NET_ACTIVE_WINDOW"})).captured();
     }
+    // Whether the window with the keys is the game's popover.
+    static bool popoverHasTheKeys() {
+        const QString window = activeWindow();
+        return !window.isEmpty() &&
+               desktop->output("xprop", {"-id", window, "WM_CLASS"}).contains("chipwhistle") &&
+               desktop->output("xwininfo", {"-id", window})
+                   .contains(QStringLiteral("Width: %1\n  Height: %2\n")
+                                 .arg(popoverSize.width())
+                                 .arg(popoverSize.height()));
+    }
     static bool waitForActive(const QString& window) {
         return waitUntil([&] { return activeWindow() == window; });
     }
@@ -93,6 +103,7 @@ struct WindowManagerTest : DesktopTest {
     }
 
     void secondStartBringsTheWindowForward();
+    void settingsBringThePopoverBack();
 
     // Presses the game's shortcut until the game says it had it: one pressed before the game took it
     // from the display is pressed again. Whether the game had it.
@@ -185,6 +196,64 @@ void WindowManagerTest::secondStartBringsTheWindowForward() {
         EXPECT_TRUE(above(table, other)) << where;
     }
     desktop->xdotool({"set_desktop", "0"});
+    editor.kill();
+    editor.waitForFinished(3000);
+}
+
+// Settings opened over the popover take its place and, closed, bring it back with the keys, over the
+// program the player was in: by keys (Ctrl+, in the popover, Ctrl+W in Settings) and by mouse (the
+// tray's menu, the manager's close). Escape in the popover then shows that the keys reach it, as does
+// Alt+Tab, a switch to the other program, which closes it.
+void WindowManagerTest::settingsBringThePopoverBack() {
+    QProcess editor;
+    ASSERT_FALSE(otherProgram(editor, "the program the player was in", {200, 300}).isEmpty());
+    auto game = startGame({"--launched-at-login"});
+    ASSERT_TRUE(desktop->trayIcon());
+    const auto said = [&](int from) { return game->lines().mid(from).join('\n').toStdString(); };
+    const auto settingsShown = [] { return desktop->windowTree().contains("\"Chipwhistle Settings\""); };
+    const auto press = [](const char* keys) { return [keys] { desktop->xdotool({"key", keys}); }; };
+    struct Row {
+        const char* how;
+        std::function<void()> open, close;
+        const char* leave;
+        const char* closed;
+    };
+    const Row rows[] = {
+        {"by keys", press("ctrl+comma"), press("ctrl+w"), "Escape", "popover closed (Escape)"},
+        {"by mouse",
+         [&] {
+             QString seen;
+             if (const auto menu = openTheMenu(seen))
+                 click(menu->center());
+         },
+         [] { desktop->closeWindowTitled("Chipwhistle Settings"); }, "alt+Tab",
+         "popover closed (switched to another app)"},
+    };
+    for (const Row& row : rows) {
+        const char* how = row.how;
+        const int showing = game->lineCount();
+        ASSERT_TRUE(clickTheIcon(*game)) << how;
+        ASSERT_TRUE(game->waitForLine("showPopover", loadedMachineWait, showing)) << how << said(showing);
+        QThread::msleep(700);
+        const int opening = game->lineCount();
+        row.open();
+        ASSERT_TRUE(game->waitForLine("closePopover (Settings)", loadedMachineWait, opening))
+            << how << said(opening);
+        ASSERT_TRUE(waitUntil(settingsShown)) << how;
+        QThread::msleep(700);
+        const int closing = game->lineCount();
+        row.close();
+        ASSERT_TRUE(game->waitForLine("showPopover", loadedMachineWait, closing)) << how << said(closing);
+        // The keys reach the popover and stay there once the manager has moved the focus on from the
+        // closed Settings.
+        EXPECT_TRUE(waitUntil(popoverHasTheKeys, loadedMachineWait / 3)) << how;
+        QThread::msleep(1000);
+        desktop->xdotool({"key", row.leave});
+        ASSERT_TRUE(game->waitForLine(row.closed, loadedMachineWait / 3, closing))
+            << how << ": the popover did not come back with the keys; shown:\n"
+            << desktop->shown().toStdString() << "\nthe game said:\n"
+            << said(closing);
+    }
     editor.kill();
     editor.waitForFinished(3000);
 }
@@ -332,6 +401,18 @@ TEST_F(UnderOpenbox, ASecondStartBringsTheWindowForwardWhereverItIs) {
 
 TEST_F(UnderMetacity, ASecondStartBringsTheWindowForwardWhereverItIs) {
     secondStartBringsTheWindowForward();
+}
+
+TEST_F(UnderOpenbox, SettingsOpenedFromThePopoverBringItBackWhenClosed) {
+    settingsBringThePopoverBack();
+}
+
+TEST_F(UnderMetacity, SettingsOpenedFromThePopoverBringItBackWhenClosed) {
+    settingsBringThePopoverBack();
+}
+
+TEST_F(UnderEvilwm, SettingsOpenedFromThePopoverBringItBackWhenClosed) {
+    settingsBringThePopoverBack();
 }
 
 TEST_F(UnderEvilwm, ClosingThePopoverGivesTheFocusBackToTheWindowBefore) {

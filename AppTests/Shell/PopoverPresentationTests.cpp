@@ -39,6 +39,7 @@ class FakePopover final : public PopoverSurface {
             presentation->popoverDidClose();
         }
     }
+    void askForTheKeys() override { ++keyAsks; }
     void watchOutsideClicks(bool on) override { watching = on; }
     QString activationState() const override { return QStringLiteral("active=true front=Chipwhistle"); }
 
@@ -52,6 +53,7 @@ class FakePopover final : public PopoverSurface {
     bool buttonDown = false;
     bool watching = false;
     int shows = 0;
+    int keyAsks = 0;
     QRect icon{1800, 0, 24, 24};
     QPoint pointer{400, 600};
 };
@@ -265,6 +267,7 @@ TEST_F(PresentationTest, AClickInTheTableWindowNamesIt) {
 
 TEST_F(PresentationTest, SwitchingAwayClosesUnlessThePointerPressesTheIcon) {
     presentation.showPopover();
+    presentation.playerTurnedToPopover(); // the Alt of Alt+Tab
     popover.pointer = {1810, 10};
     popover.buttonDown = true;
     presentation.applicationDeactivated();
@@ -280,6 +283,7 @@ TEST_F(PresentationTest, SwitchingAwayClosesUnlessThePointerPressesTheIcon) {
 // program looks inactive for a moment: that is no switch to another app.
 TEST_F(PresentationTest, ActiveAgainWithinTheGraceKeepsThePopoverButNotAfterAClick) {
     presentation.showPopover();
+    presentation.playerTurnedToPopover();
     popover.pointer = {1810, 30};
     presentation.applicationDeactivated();
     scheduler.advance(100ms);
@@ -295,6 +299,7 @@ TEST_F(PresentationTest, ActiveAgainWithinTheGraceKeepsThePopoverButNotAfterACli
     EXPECT_FALSE(popover.shown) << "a click near the icon still closes after the grace";
 
     presentation.showPopover();
+    presentation.playerTurnedToPopover();
     presentation.applicationDeactivated();
     presentation.pressInAnotherApp();
     presentation.applicationActivated();
@@ -303,10 +308,37 @@ TEST_F(PresentationTest, ActiveAgainWithinTheGraceKeepsThePopoverButNotAfterACli
     EXPECT_EQ(LogCapture::starting("popover will close: a click").size(), 2);
 
     presentation.showPopover();
+    presentation.playerTurnedToPopover();
     presentation.applicationActivated();
     presentation.applicationDeactivated();
     scheduler.advance(200ms);
     EXPECT_FALSE(popover.shown) << "a switch that lasts closes after the grace";
+
+    // A loss of activation before the player has pressed in the popover since it was last shown is
+    // the window manager's own doing, as when it comes back in place of closed Settings: far from the
+    // icon, where a switch closes at once, it stays and asks for the keys again, a few times.
+    popover.pointer = {400, 600};
+    presentation.showPopover();
+    for (int loss = 0; loss < 3; ++loss) {
+        presentation.applicationDeactivated();
+    }
+    scheduler.advance(1s);
+    EXPECT_TRUE(popover.shown) << "no switch before the player turned to the popover";
+    EXPECT_EQ(popover.keyAsks, 3) << "it asks for the keys again";
+    EXPECT_EQ(LogCapture::starting("popover stays: the player").value(0),
+              "popover stays: the player has not turned to it; asking for the keys again");
+    presentation.applicationDeactivated();
+    EXPECT_FALSE(popover.shown) << "a manager that keeps the keys elsewhere is not fought for ever";
+
+    presentation.showPopover();
+    presentation.applicationDeactivated();
+    presentation.playerTurnedToPopover();
+    presentation.applicationDeactivated();
+    EXPECT_FALSE(popover.shown) << "once the player pressed in it, a switch closes at once";
+    EXPECT_EQ(popover.keyAsks, 4);
+    presentation.showPopover();
+    presentation.pressInAnotherApp();
+    EXPECT_FALSE(popover.shown) << "a click elsewhere closes it without a press in it";
 }
 
 TEST_F(PresentationTest, NothingIsWatchedOrClosedWhileHidden) {
