@@ -8,8 +8,11 @@
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QTimer>
 #include <QVariant>
+
+#include <vector>
 
 namespace PacedSignals {
 
@@ -25,9 +28,17 @@ constexpr EventPace::Time span{20};
 
 const QString objectPrefix = QStringLiteral("/org/a11y/atspi/accessible/");
 
+// What runs once the changes waiting before `mark` have been told.
+struct Afterwards {
+    ReaderChangeQueue::Queue::Mark mark;
+    QPointer<QObject> context;
+    std::function<void()> then;
+};
+
 struct Pacing {
     EventPace pace{mostAtOnce, span};
     ReaderChangeQueue::Queue waiting;
+    std::vector<Afterwards> afterwards;
     QElapsedTimer clock;
     bool drainScheduled = false;
 
@@ -88,11 +99,24 @@ void send(const Change& change) {
     }
 }
 
+// Lets what waited for the changes told by now run, at the next turn of the event loop: a change may be
+// told from deep inside a widget's own work.
+void runAfterwards() {
+    std::erase_if(pacing().afterwards, [](Afterwards& after) {
+        if (pacing().waiting.holdsBefore(after.mark))
+            return false;
+        if (after.context)
+            QTimer::singleShot(0, after.context, std::move(after.then));
+        return true;
+    });
+}
+
 void drain() {
     Pacing& paced = pacing();
     paced.drainScheduled = false;
     while (!paced.waiting.empty() && paced.pace.nextAt(paced.now()) <= paced.now())
         send(*paced.waiting.take());
+    runAfterwards();
     if (paced.waiting.empty())
         return;
     paced.drainScheduled = true;
@@ -110,6 +134,19 @@ void tell(const Change& change, const QString& known) {
 
 void tellNow(const Change& change) {
     send(change);
+}
+
+void afterWaiting(QObject* context, std::function<void()> then) {
+    Pacing& paced = pacing();
+    if (paced.waiting.empty()) {
+        then();
+        return;
+    }
+    paced.afterwards.push_back({paced.waiting.mark(), context, std::move(then)});
+}
+
+std::size_t waiting() {
+    return pacing().waiting.size();
 }
 
 void noteSentByTheBridge() {

@@ -7,7 +7,7 @@ namespace ReaderChangeQueue {
 void Queue::add(const Change& change, const QString& known) {
     if (change.kind == gone) {
         std::erase_if(waiting_, [&](const Waiting& waiting) { return waiting.change.path == change.path; });
-        waiting_.push_back({change, {}});
+        waiting_.push_back({change, {}, added_++});
         return;
     }
     const auto same = std::find_if(waiting_.begin(), waiting_.end(), [&](const Waiting& waiting) {
@@ -15,7 +15,7 @@ void Queue::add(const Change& change, const QString& known) {
     });
     if (same == waiting_.end()) {
         if (change.value != known)
-            waiting_.push_back({change, known});
+            waiting_.push_back({change, known, added_++});
         return;
     }
     if (change.value == same->known)

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <deque>
 #include <optional>
 
@@ -31,13 +32,22 @@ class Queue {
     bool empty() const { return waiting_.empty(); }
     std::size_t size() const { return waiting_.size(); }
     void clear() { waiting_.clear(); }
+    // A point between what waits now and whatever is added after.
+    using Mark = std::uint64_t;
+    Mark mark() const { return added_; }
+    // Whether anything added before `mark` still waits: a later change merged into one of those still
+    // goes in its place, ahead of the mark.
+    bool holdsBefore(Mark mark) const { return !waiting_.empty() && waiting_.front().order < mark; }
 
   private:
     struct Waiting {
         Change change;
         QString known;
+        // The order it was added in: what waits is told in that order.
+        Mark order = 0;
     };
     std::deque<Waiting> waiting_;
+    Mark added_ = 0;
 };
 
 } // namespace ReaderChangeQueue

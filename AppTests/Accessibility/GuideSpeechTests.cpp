@@ -1,9 +1,12 @@
 // The guide speaks through the program's one announcer wherever it is opened: the lobby's button, the
-// Settings window's button and the table window's toolbar, each pressed as a player presses it.
+// Settings window's button, the table window's toolbar and the popover table's "?", each pressed as a
+// player presses it.
 #include "AppState.h"
 #include "Game/BotSeating.h"
 #include "GameController.h"
 #include "MenuBarHost.h"
+#include "System/PacedSignals.h"
+#include "System/ReaderChangeEvents.h"
 #include "Views/Controls/SlidingPicker.h"
 #include "Views/Controls/StyledButton.h"
 #include "Views/Controls/StyledIconButton.h"
@@ -16,6 +19,7 @@
 #include "Views/PopoverWindow.h"
 #include "Views/Settings/SettingsView.h"
 #include "Views/Support/Announcer.h"
+#include "Views/Table/TableScreen.h"
 #include "Views/WindowRoot.h"
 
 #include <QAccessible>
@@ -29,6 +33,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "Support/TestHost.h"
 #include "Support/WidgetEvents.h"
@@ -152,6 +157,48 @@ TEST(GuideSpeech, FromTheSettingsWindowsButton) {
         }
     }
     expectTheGuideSpeaks(guide, host, "settings");
+}
+
+// Opened by "?" over the popover's table as a hand is dealt, while the reader is still being told what
+// the deal changed, the guide reads the page it opens on once, after those changes: read ahead of them,
+// the page waited in the reader's queue while they piled up behind it, and a reader flooded so drops it.
+TEST(GuideSpeech, FromThePopoversTableAsAHandIsDealt) {
+    TestHostEnvironment testHost("menuBar");
+    MenuBarHost host;
+    host.applicationDidFinishLaunching({"chipwhistle"});
+    runPosted();
+    host.announcer().setShowsNotifications(false);
+    PopoverWindow* popover = host.popoverWindow();
+    ASSERT_TRUE(popover);
+    popover->show();
+    host.controller().start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 4, 1)));
+    runPosted();
+    auto* table = popover->findChild<TableScreen*>();
+    ASSERT_TRUE(table);
+    // The dealt table's elements come into view, told to the reader at the pace it keeps up with.
+    for (QWidget* shown : table->findChildren<QWidget*>()) {
+        if (QAccessibleInterface* element = QAccessible::queryAccessibleInterface(shown)) {
+            PacedSignals::tell({ReaderChangeEvents::objectPath(element), "showing", "1"}, "0");
+        }
+    }
+    ASSERT_GT(PacedSignals::waiting(), 0u);
+    int pages = 0;
+    std::optional<std::size_t> waitingAtPage;
+    QObject::connect(&host.announcer(), &Announcer::announced, popover, [&](const QString& words) {
+        if (words.startsWith("Page 1 of 6. The goal. ")) {
+            ++pages;
+            waitingAtPage = PacedSignals::waiting();
+        }
+    });
+    QApplication::setActiveWindow(popover);
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : popover, Qt::Key_Question,
+                    Qt::ShiftModifier);
+    ASSERT_TRUE(table->guidePanel());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return waitingAtPage.has_value(); }))
+        << host.announcer().spoken().join(" | ").toStdString();
+    EXPECT_EQ(*waitingAtPage, 0u) << "changes still to be told as the page was read";
+    runPosted();
+    EXPECT_EQ(pages, 1);
 }
 
 TEST(GuideSpeech, FromTheTableWindowsToolbar) {

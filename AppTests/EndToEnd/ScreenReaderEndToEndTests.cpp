@@ -1917,11 +1917,15 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsTheSidebarGuideAsItOpensAndKeepsItsKeysOnT
     EXPECT_FALSE(spoken.contains("po selected")) << heard;
 }
 
-// At a Quick Hand in the popover: "?" opens the guide over the table, Escape closes it and "?" opens it
-// again; then Tab and Return turn to its last page, Tab walks to the page's forward button ("F" line),
-// Space takes it to the rankings, and Shift+Tab and Right walk the guide's tabs to the glossary. Prints "M"
-// with how much Orca had said before each opening and the walk. Then Escape closes the guide and, once Orca
-// says "Your turn", Tab reaches the top bar's "Open in Window" and Return moves the table to the window; once
+// At a Quick Hand in the popover, once Orca says "Your turn": "f" folds and "?" opens the guide over the
+// table the moment the next hand is dealt (its start announced), then Escape closes it; prints "B" with
+// how much Orca had said before that opening (and whether the deal was caught) and once it has read the
+// page. Once the turn is said again, "?"
+// opens the guide with the table at rest, Escape closes it and "?" opens it again; then Tab and Return
+// turn to its last page, Tab walks to the page's forward button ("F" line), Space takes it to the
+// rankings, and Shift+Tab and Right walk the guide's tabs to the glossary. Prints "M" with how much Orca
+// had said before each of these openings and the walk. Then Escape closes the guide and, once Orca says
+// "Your turn", Tab reaches the top bar's "Open in Window" and Return moves the table to the window; once
 // the turn is said there, Tab reaches "Back to System Tray" and Return moves it back. Prints "V" with how
 // much Orca had said before each move.
 const std::string popoverGuideReader = tabSteps + R"py(
@@ -1930,16 +1934,45 @@ def pages(count):
     while time.time() < deadline and len([line for line in spoken() or [] if "Page 1 of 6" in line]) < count:
         time.sleep(1)
     print("M\t%d" % len(spoken() or [])); sys.stdout.flush()
+# Whether the game has just announced `words`: the announcement's window, before Orca gets to it.
+def announcedNow(words):
+    app.clearCache()
+    for window in app:
+        try:
+            if window.getRole() == pyatspi.ROLE_NOTIFICATION and (window.name or "").startswith(words):
+                return True
+        except Exception:
+            pass
+    return False
 subprocess.run(["xdotool", "key", "Return"])
-# The guide is opened at the player's turn, with the table at rest: a first hand the bot folds at once
-# deals the next just as the guide would open over it.
 waitUntilSaid("Your turn. ", 90)
 time.sleep(2)
-pages(0)
+# The guide opens over the next hand's deal: the reader is told the deal's changes and the opening's
+# together.
+hands = [int(found.group(1)) for found in (re.search(r"Hand (\d+)\. Blinds", line) for line in spoken() or []) if found]
+dealt = "Hand %d. Blinds" % ((max(hands) if hands else 1) + 1)
+subprocess.run(["xdotool", "key", "f"])
+deadline, caught = time.time() + 30, False
+while time.time() < deadline and not caught:
+    caught = announcedNow(dealt)
+    if not caught: time.sleep(0.05)
+before = len(spoken() or [])
+subprocess.run(["xdotool", "key", "question"])
+print("B\t%d\t%s" % (before, "dealt" if caught else "missed")); sys.stdout.flush()
+deadline = time.time() + 20
+while time.time() < deadline and not any("Page 1 of 6" in line for line in spoken() or []):
+    time.sleep(1)
+print("B\t%d" % len(spoken() or [])); sys.stdout.flush()
+mark = len(spoken() or [])
+read = len([line for line in spoken() or [] if "Page 1 of 6" in line])
+step("dealt closed", "Escape")
+waitUntilSaid("Your turn. ", 90, mark)
+time.sleep(2)
+pages(read)
 step("opened", "question")
-pages(1)
+pages(read + 1)
 step("closed", "Escape", "question")
-pages(2)
+pages(read + 2)
 step("last page", "Tab", "Return", "Return", "Return", "Return", "Return")
 for _ in range(12):
     app.clearCache()
@@ -1965,9 +1998,10 @@ time.sleep(6)
 step("moved on", "Tab")
 )py";
 
-// The guide over the popover's table reads its page once at each opening, and the glossary chosen reads
-// its top as the other tabs do. Moved at the player's turn, the table is read where it lands and its turn
-// is said there once, after the focus, in either direction; the hand is not told again from its start.
+// The guide over the popover's table reads its page once at each opening, opened as a hand is dealt or
+// with the table at rest, and the glossary chosen reads its top as the other tabs do. Moved at the
+// player's turn, the table is read where it lands and its turn is said there once, after the focus, in
+// either direction; the hand is not told again from its start.
 TEST_F(ScreenReaderEndToEnd, OrcaReadsThePopoversGuideOnceAtEachOpeningAndSaysTheTurnWhereverTheTableMoves) {
     Profile profile = playingQuickTenHands();
     profile.settings.launchSurface = LaunchSurface::menuBar;
@@ -1981,6 +2015,14 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsThePopoversGuideOnceAtEachOpeningAndSaysTh
     const std::string heard = printed.toStdString() + "\n" + spoken.toStdString();
     ASSERT_EQ(marks.size(), 3) << heard;
     const QStringList lines = spoken.split('\n');
+    const QList<QStringList> dealt = linesOf(printed, QStringLiteral("B"));
+    ASSERT_EQ(dealt.size(), 2) << heard;
+    EXPECT_EQ(dealt[0].value(1).toStdString(), "dealt") << heard;
+    const int dealtFrom = dealt[0][0].toInt();
+    EXPECT_EQ(lines.mid(dealtFrom, dealt[1][0].toInt() - dealtFrom).filter("Page 1 of 6. The goal.").size(),
+              1)
+        << "opened as a hand was dealt\n"
+        << heard;
     for (int opening : {0, 1}) {
         const int from = marks[opening][0].toInt();
         EXPECT_EQ(

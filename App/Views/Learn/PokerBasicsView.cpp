@@ -14,6 +14,7 @@
 #include "Style/Drawing/StyleAccessibility.h"
 #include "Style/Drawing/ThemeFonts.h"
 #include "Style/LabelColors.h"
+#include "System/PacedSignals.h"
 #include "Views/Controls/SlidingPicker.h"
 #include "Views/Controls/StyledButton.h"
 #include "Views/Learn/BasicsTab.h"
@@ -174,13 +175,17 @@ void PokerBasicsView::showEvent(QShowEvent* event) {
         tabButton(tab_)->setFocus(Qt::OtherFocusReason);
     }
     // The panel opens over its screen with the focus on the tab; the page it opens on is read once, when
-    // the opening is over. The screen it covers stops taking input and the keys move in, each change told
-    // to the reader: one flooded so drops the announcements told before the focus moved.
+    // the opening is over and the reader has been told of it. The screen it covers stops taking input and
+    // the keys move in, each change told to the reader; over a hand being dealt, the table's changes of
+    // the deal are told too. Read before those, the page waited in the reader's queue while they piled up
+    // behind it, and a reader flooded so drops every announcement that is not the focus's.
     if (!shown_ && setup_.presentation == Presentation::panel) {
         QTimer::singleShot(0, this, [this] {
-            if (isVisible()) {
-                readBasicsPage();
-            }
+            PacedSignals::afterWaiting(this, [this] {
+                if (isVisible()) {
+                    readBasicsPage();
+                }
+            });
         });
     }
     shown_ = true;
