@@ -243,10 +243,11 @@ void MenuBarHost::createStatusItem() {
         trayMenu_ =
             std::make_unique<StatusMenu>(statusMenuItems(surfaces_->iconOpens()),
                                          [this](StatusMenuCommand command) { runMenuCommand(command); });
-        // The tray asks as it opens the menu for a press on the icon, which is no click elsewhere.
+        // The tray asks as it opens the menu: the press on the icon and the keys its menu takes leave the
+        // popover as the game's own menu leaves it.
         connect(trayMenu_.get(), &QMenu::aboutToShow, this, [this] {
             noteIconPlace();
-            presentation_->cancelPendingClose();
+            presentation_->trayMenuOpening();
             refreshTrayMenu();
         });
         // Given before the icon shows: a tray reads whether there is a menu as it takes the icon.

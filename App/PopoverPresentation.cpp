@@ -163,6 +163,10 @@ void PopoverPresentation::closeForOutsideClick(const QString& reason, std::optio
 }
 
 void PopoverPresentation::pressInAnotherApp() {
+    // While the tray's menu has the keys, a press elsewhere is the player choosing in it.
+    if (trayMenu_ == TrayMenu::hasTheKeys) {
+        return;
+    }
     if (watching_ && !OutsideClickRule::isOnIcon(surface_.cursor(), surface_.iconFrame())) {
         closeForClick(QStringLiteral("a click in another app"));
     }
@@ -188,10 +192,18 @@ void PopoverPresentation::closeForClick(const QString& reason) {
 }
 
 void PopoverPresentation::applicationDeactivated() {
+    inactive_ = true;
     if (!watching_) {
         return;
     }
     if (surface_.mouseButtonDown() && OutsideClickRule::isOnIcon(surface_.cursor(), surface_.iconFrame())) {
+        return;
+    }
+    if (trayMenu_ == TrayMenu::opening) {
+        trayMenu_ = TrayMenu::hasTheKeys;
+        qCInfo(surfacesLog) << "popover stays: the tray's menu has the keys";
+    }
+    if (trayMenu_ == TrayMenu::hasTheKeys) {
         return;
     }
     if (!turnedTo_ && keyAsks_ < maxKeyAsks) {
@@ -206,6 +218,9 @@ void PopoverPresentation::applicationDeactivated() {
 }
 
 void PopoverPresentation::applicationActivated() {
+    inactive_ = false;
+    // The tray's menu has closed and the keys are back.
+    trayMenu_ = TrayMenu::closed;
     if (pendingCloseIsSwitch_ && pendingClose_.isPending()) {
         pendingClose_.cancel();
         qCInfo(surfacesLog) << "popover stays: the program is active again";
@@ -239,6 +254,15 @@ void PopoverPresentation::playerTurnedToPopover() {
     }
 }
 
+void PopoverPresentation::trayMenuOpening() {
+    pendingClose_.cancel();
+    pendingCloseIsSwitch_ = false;
+    if (surface_.isShown()) {
+        // The loss of the keys to the menu may have come first.
+        trayMenu_ = inactive_ ? TrayMenu::hasTheKeys : TrayMenu::opening;
+    }
+}
+
 void PopoverPresentation::popoverDidShow() {
     coordinator_.popoverDidShow();
 }
@@ -252,6 +276,7 @@ void PopoverPresentation::popoverDidClose() {
     }
     closeReason_.reset();
     turnedTo_ = false;
+    trayMenu_ = TrayMenu::closed;
     stopClosingOnOutsideClicks();
     coordinator_.popoverDidClose();
 }

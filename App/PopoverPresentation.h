@@ -125,6 +125,10 @@ class PopoverPresentation final : public QObject {
 
     // The player pressed a key or a mouse button in the shown popover.
     void playerTurnedToPopover();
+    // A tray that draws the game's menu itself is opening it: the press on the icon that asked for it,
+    // the keys the menu takes and the presses choosing in it are no leaving the popover, until the
+    // program has the keys back, as with the menu the game draws itself.
+    void trayMenuOpening();
     // The popover's show and hide events.
     void popoverDidShow();
     void popoverDidClose();
@@ -143,6 +147,12 @@ class PopoverPresentation final : public QObject {
     // asked for the keys again since then.
     bool turnedTo_ = false;
     int keyAsks_ = 0;
+    // A tray's own menu over the shown popover: opening (the loss of the keys it brings is still to
+    // come), or holding the keys until the program has them back.
+    enum class TrayMenu { closed, opening, hasTheKeys };
+    TrayMenu trayMenu_ = TrayMenu::closed;
+    // The program has lost activation and not had it back since.
+    bool inactive_ = false;
     ScheduledWork pendingClose_;
     // Whether the pending close was started by losing activation rather than by a click.
     bool pendingCloseIsSwitch_ = false;

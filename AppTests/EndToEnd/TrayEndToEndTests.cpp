@@ -345,6 +345,31 @@ TEST_P(OnEitherTray, ARightClickOpensTheGamesMenuWhichTakesTheKeysAndTheMouse) {
         << said(*game, opening);
 }
 
+// "Settings…" clicked in the menu over the popover the player was using: whoever draws the menu, Settings
+// take the popover's place and, closed, bring it back.
+TEST_P(OnEitherTray, SettingsChosenInTheMenuOverThePopoverBringItBack) {
+    auto game = startGame();
+    ASSERT_TRUE(game->waitForLine("showPopover")) << said(*game);
+    ASSERT_EQ(waitForWindows(popoverSize).size(), 1) << said(*game);
+    QThread::msleep(500);
+    // The player turns to the popover: a key it takes and does nothing with.
+    desktop->xdotool({"key", "shift"});
+    const int opening = game->lineCount();
+    QString seen;
+    const auto menu = openTheMenu(seen);
+    ASSERT_TRUE(menu) << seen.toStdString() << said(*game, opening);
+    QThread::msleep(500);
+    click(TrayTest::settingsItem(*menu));
+    ASSERT_TRUE(game->waitForLine("closePopover (Settings)", loadedMachineWait, opening))
+        << said(*game, opening);
+    ASSERT_TRUE(waitUntil([&] { return desktop->windowTree().contains("\"Chipwhistle Settings\""); }));
+    QThread::msleep(700);
+    const int closing = game->lineCount();
+    desktop->xdotool({"key", "ctrl+w"});
+    EXPECT_TRUE(game->waitForLine("showPopover", loadedMachineWait, closing)) << said(*game, opening);
+    EXPECT_EQ(waitForWindows(popoverSize).size(), 1) << said(*game, opening);
+}
+
 INSTANTIATE_TEST_SUITE_P(Trays, OnEitherTray,
                          ::testing::Values(TrayKind::embedding, TrayKind::statusNotifier),
                          [](const ::testing::TestParamInfo<TrayKind>& info) {

@@ -253,6 +253,35 @@ TEST_F(PresentationTest, AClickOnTheIconItselfOrInItsMenuNeverStartsAClose) {
         EXPECT_FALSE(presentation.hasPendingClose());
         EXPECT_TRUE(popover.shown);
     }
+    // A tray that draws the menu itself: the press on its icon is another program's, its menu takes the
+    // keys from the popover the player had turned to, and a choice in it is a press in another program.
+    // Whatever the order the first two come in, the popover stays; once the program has the keys back,
+    // a switch is a switch again.
+    for (const bool lossFirst : {false, true}) {
+        SCOPED_TRACE(lossFirst ? "the loss of the keys before the menu's opening" : "the opening first");
+        presentation.showPopover();
+        presentation.playerTurnedToPopover();
+        popover.pointer = {1790, 12};
+        presentation.pressInAnotherApp();
+        if (lossFirst) {
+            presentation.applicationDeactivated();
+            presentation.trayMenuOpening();
+        } else {
+            presentation.trayMenuOpening();
+            presentation.applicationDeactivated();
+        }
+        scheduler.advance(1s);
+        EXPECT_TRUE(popover.shown);
+        popover.pointer = {1700, 80};
+        presentation.pressInAnotherApp();
+        scheduler.advance(1s);
+        EXPECT_TRUE(popover.shown) << "a choice in the tray's menu";
+        EXPECT_EQ(popover.keyAsks, 0);
+        presentation.applicationActivated();
+        popover.pointer = {400, 600};
+        presentation.applicationDeactivated();
+        EXPECT_FALSE(popover.shown) << "a switch after the menu closed";
+    }
 }
 
 TEST_F(PresentationTest, AClickInTheTableWindowNamesIt) {
