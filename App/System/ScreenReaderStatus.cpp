@@ -1,9 +1,10 @@
 #include "ScreenReaderStatus.h"
 
+#include "System/BusProperty.h"
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QDBusVariant>
 #include <QFile>
 
 namespace {
@@ -14,19 +15,11 @@ const QString launcherPath = QStringLiteral("/org/a11y/bus");
 // menu back noticeably.
 constexpr int askTimeoutMs = 250;
 
-QDBusMessage ask(const QDBusConnection& bus, const QDBusMessage& question) {
-    return bus.call(question, QDBus::Block, askTimeoutMs);
-}
-
 bool readerEnabled(const QDBusConnection& session) {
-    QDBusMessage get = QDBusMessage::createMethodCall(
-        launcher, launcherPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-    get << QStringLiteral("org.a11y.Status") << QStringLiteral("ScreenReaderEnabled");
-    const QDBusMessage answer = ask(session, get);
-    if (answer.type() != QDBusMessage::ReplyMessage || answer.arguments().isEmpty()) {
-        return false;
-    }
-    return answer.arguments().constFirst().value<QDBusVariant>().variant().toBool();
+    return busProperty(session, launcher, launcherPath, QStringLiteral("org.a11y.Status"),
+                       QStringLiteral("ScreenReaderEnabled"), askTimeoutMs)
+        .value_or(false)
+        .toBool();
 }
 
 QString commandOf(uint pid) {
@@ -40,7 +33,7 @@ QString commandOf(uint pid) {
 QStringList clientsOf(const QDBusConnection& session) {
     QDBusMessage getAddress =
         QDBusMessage::createMethodCall(launcher, launcherPath, launcher, QStringLiteral("GetAddress"));
-    const QDBusMessage answer = ask(session, getAddress);
+    const QDBusMessage answer = session.call(getAddress, QDBus::Block, askTimeoutMs);
     if (answer.type() != QDBusMessage::ReplyMessage || answer.arguments().isEmpty()) {
         return {};
     }

@@ -1,10 +1,10 @@
 #include "System/StatusNotifierTray.h"
 
+#include "System/BusProperty.h"
+
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDBusMessage>
-#include <QDBusVariant>
 #include <QSystemTrayIcon>
 #include <QtWidgets/private/qsystemtrayicon_p.h>
 
@@ -28,15 +28,14 @@ __attribute__((no_sanitize("vptr"))) bool speaksStatusNotifierItem(const QSystem
 
 bool holdsAnIconOfOurs() {
     QDBusConnection bus = QDBusConnection::sessionBus();
-    QDBusMessage ask = QDBusMessage::createMethodCall(
-        QStringLiteral("org.kde.StatusNotifierWatcher"), QStringLiteral("/StatusNotifierWatcher"),
-        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-    ask << QStringLiteral("org.kde.StatusNotifierWatcher") << QStringLiteral("RegisteredStatusNotifierItems");
-    const QDBusMessage answer = bus.call(ask, QDBus::Block, answerWithin);
-    if (answer.type() != QDBusMessage::ReplyMessage || answer.arguments().isEmpty() || !bus.interface()) {
+    const std::optional<QVariant> registered =
+        busProperty(bus, QStringLiteral("org.kde.StatusNotifierWatcher"),
+                    QStringLiteral("/StatusNotifierWatcher"), QStringLiteral("org.kde.StatusNotifierWatcher"),
+                    QStringLiteral("RegisteredStatusNotifierItems"), answerWithin);
+    if (!registered || !bus.interface()) {
         return false;
     }
-    const QStringList items = answer.arguments().constFirst().value<QDBusVariant>().variant().toStringList();
+    const QStringList items = registered->toStringList();
     // Watchers keep an item as the bus name it registered with (Qt's own well-known name), or as the
     // name of the connection it came from, followed by its object's path: whichever, the name is one
     // a connection of this process owns.
