@@ -276,14 +276,28 @@ QString PersistenceStore::savedGameDigest() const {
 
 void PersistenceStore::markResuming(const ResumeMark& mark) const {
     // Written in place: a mark cut short by a stop reads as naming no save, which sets nothing aside,
-    // and leaves no temporary file behind.
+    // and leaves no temporary file behind. Its name takes its turn among the folder's changes like any
+    // other file's.
     const nlohmann::json content{{"save", mark.save.toStdString()}, {"stops", mark.stops}};
-    QFile file(path(resumeMarkFileName));
-    const QByteArray bytes = QByteArray::fromStdString(content.dump());
-    if (!QDir().mkpath(directory_) || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(bytes) != bytes.size() || !file.flush()) {
+    try {
+        if (!QDir().mkpath(directory_)) {
+            throw PersistenceError(
+                QStringLiteral("couldn't create the folder %1").arg(directory_).toStdString());
+        }
+        syncEarlierFolderChange();
+        QFile file(path(resumeMarkFileName));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+            throw PersistenceError(file.errorString().toStdString());
+        }
+        writeFully(file, content.dump());
+        if (::fsync(file.handle()) != 0) {
+            throw PersistenceError(std::strerror(errno));
+        }
+        file.close();
+        syncFolderChange();
+    } catch (const PersistenceError& error) {
         qCWarning(persistenceLog).noquote()
-            << QStringLiteral("couldn't mark the saved game as resuming: %1").arg(file.errorString());
+            << QStringLiteral("couldn't mark the saved game as resuming: %1").arg(text(error));
     }
 }
 
@@ -305,7 +319,10 @@ std::optional<PersistenceStore::ResumeMark> PersistenceStore::readResumeMark() c
 }
 
 void PersistenceStore::clearResumeMark() const {
-    QFile::remove(path(resumeMarkFileName));
+    if (const std::optional<QString> why = remove(resumeMarkFileName)) {
+        qCWarning(persistenceLog).noquote()
+            << QStringLiteral("couldn't remove the resume mark: %1").arg(*why);
+    }
 }
 
 bool PersistenceStore::hasResumeMark() const {

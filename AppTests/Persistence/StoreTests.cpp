@@ -212,6 +212,8 @@ TEST_F(StoreTest, EachChangeOfTheFolderIsSyncedBeforeTheNext) {
     const auto game = [&] { return synced.writeSavedGame(SavedGameFixtures::quickHand(1)), true; };
     const auto removal = [&] { return !synced.deleteSavedGame(); };
     const auto moveAside = [&] { return synced.setAsideSavedGame().has_value(); };
+    const auto mark = [&] { return synced.markResuming({"save", 0}), synced.hasResumeMark(); };
+    const auto unmark = [&] { return synced.clearResumeMark(), !synced.hasResumeMark(); };
     struct Step {
         const char* change;
         std::function<bool()> make;
@@ -232,6 +234,11 @@ TEST_F(StoreTest, EachChangeOfTheFolderIsSyncedBeforeTheNext) {
              {"game removed, unsynced", removal, true, false, "profile=101 savedgame.aside"},
              {"profile once synced", profile(103), false, true,
               "profile=101 savedgame.aside|profile=103 savedgame.aside"},
+             {"resume marked", mark, false, true, "profile=103 savedgame.resuming savedgame.aside"},
+             {"mark removed, unsynced", unmark, true, true, "profile=103 savedgame.aside"},
+             {"mark waiting", mark, true, false, "profile=103 savedgame.aside"},
+             {"profile after the mark", profile(104), false, true,
+              "profile=103 savedgame.aside|profile=104 savedgame.aside"},
          }) {
         seen.clear();
         syncFails = step.syncFails;
