@@ -86,7 +86,8 @@ class PersistenceStore {
 
     // A mark on disk that a saved game is being resumed. Written before the resumed table first
     // runs and removed once play on it is under way, it outlives a run that stopped meanwhile, so
-    // the next start can tell. Neither fails; a mark that can't be written is logged.
+    // the next start can tell. Neither fails; a mark that can't be written or removed is logged. Both
+    // take their turn among the folder's changes, as the files' names do.
     void markResuming(const ResumeMark& mark) const;
     void clearResumeMark() const;
     bool hasResumeMark() const;
