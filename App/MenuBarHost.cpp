@@ -1,6 +1,7 @@
 #include "MenuBarHost.h"
 
 #include "AppState.h"
+#include "DesktopScreens.h"
 #include "GameController.h"
 #include "LaunchPlan.h"
 #include "PopoverPlacement.h"
@@ -272,12 +273,13 @@ void MenuBarHost::noteIconPlace() {
         return;
     }
     const QPoint pointer = QCursor::pos();
-    QScreen* screen = QGuiApplication::screenAt(pointer);
-    if (!screen) {
+    if (!QGuiApplication::screenAt(pointer)) {
         return;
     }
+    const DesktopScreens screens = desktopScreens();
+    const std::size_t screen = screens.at(pointer);
     // The tray's own keys tell nothing: the place a press told stays.
-    if (const QRect frame = clickedIconFrame(pointer, screen->geometry(), screen->availableGeometry());
+    if (const QRect frame = clickedIconFrame(pointer, screens.geometries[screen], screens.workAreas[screen]);
         !frame.isEmpty()) {
         pressedIconFrame_ = frame;
     }
@@ -426,20 +428,14 @@ void MenuBarHost::show() {
     }
     activeBeforePopover_ = activeWindows_ ? activeWindows_->active() : std::nullopt;
     const QPoint pointer = QCursor::pos();
-    QRect anchor = iconFrame();
-    // A tray that draws the icon and has told no place sits on a panel, which the work area of the main
-    // screen leaves out.
-    const bool onAPanel = anchor.isEmpty() && trayKind_ == TrayKind::statusNotifier;
-    QScreen* screen =
-        onAPanel ? nullptr : QGuiApplication::screenAt(anchor.isEmpty() ? pointer : anchor.center());
-    if (!screen) {
-        screen = QGuiApplication::primaryScreen();
-    }
-    if (onAPanel) {
-        anchor = panelEndFrame(screen->geometry(), screen->availableGeometry());
-    }
-    popoverWindow_->setGeometry(
-        popoverFrame(anchor, pointer, screen->availableGeometry(), popoverWindow_->size()));
+    const DesktopScreens screens = desktopScreens();
+    const QRect icon = iconFrame();
+    // A tray that draws the icon and has told no place sits on a panel, which the work area leaves out.
+    const TrayAnchor anchor =
+        icon.isEmpty() && trayKind_ == TrayKind::statusNotifier
+            ? trayAnchor(screens.geometries, screens.workAreas, screens.primary)
+            : TrayAnchor{icon, screens.workAreas[screens.at(icon.isEmpty() ? pointer : icon.center())]};
+    popoverWindow_->setGeometry(popoverFrame(anchor.icon, pointer, anchor.area, popoverWindow_->size()));
     popoverWindow_->show();
     popoverWindow_->raise();
     popoverWindow_->activateWindow();

@@ -4,6 +4,11 @@
 #include <QRect>
 #include <QSize>
 
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
 // Where the popover opens: centred under the tray icon with a small gap, above it when the tray is
 // at the bottom of the screen, near the pointer when the tray tells no place, and always kept inside
 // the screen's available area.
@@ -19,3 +24,65 @@ QRect clickedIconFrame(QPoint pointer, QRect screen, QRect available);
 // whose edge is the side of the screen the work area leaves the most room on (the bottom end of a
 // panel at the left or right). Empty when no side is inset, so nothing tells where a panel is.
 QRect panelEndFrame(QRect screen, QRect available);
+
+// What a panel keeps for itself along the edges of the whole desktop, as it publishes it: a thickness
+// from each edge, over a span along that edge (its first and last pixel). Nothing along an edge whose
+// thickness is 0.
+struct PanelStrut {
+    int left = 0;
+    int right = 0;
+    int top = 0;
+    int bottom = 0;
+    int leftStartY = 0;
+    int leftEndY = 0;
+    int rightStartY = 0;
+    int rightEndY = 0;
+    int topStartX = 0;
+    int topEndX = 0;
+    int bottomStartX = 0;
+    int bottomEndX = 0;
+    bool operator==(const PanelStrut&) const = default;
+};
+
+// A panel's strut from the values it publishes on a desktop of `size`: twelve with the spans
+// (_NET_WM_STRUT_PARTIAL), or the four thicknesses alone, each then along the whole edge
+// (_NET_WM_STRUT). None from any other count.
+std::optional<PanelStrut> panelStrut(const std::vector<std::uint32_t>& values, QSize desktop);
+
+// A screen as the toolkit reports it: its place, the part it says windows may use, and how many of the
+// desktop's pixels make one of its own.
+struct ReportedScreen {
+    QRect geometry;
+    QRect available;
+    double scale = 1;
+};
+
+// What the desktop publishes of its panels: its whole size, in its own pixels, the panels' struts and
+// the one work area a window manager tells for all its screens together.
+struct DesktopPanels {
+    QSize desktop;
+    std::vector<PanelStrut> struts;
+    std::optional<QRect> workArea;
+};
+
+// The part of each screen windows may use, in the same order. The toolkit reads the desktop's one work
+// area only while there is a single screen, and then its word stands; with more it tells none. Each
+// screen then loses the bands the panels' struts keep on it (a band across a whole screen is another
+// screen's panel, reaching over it to the desktop's edge), or, when no panel publishes a strut, what
+// the desktop's work area leaves out of it.
+std::vector<QRect> workAreas(const std::vector<ReportedScreen>& screens, const DesktopPanels& panels);
+
+// Where the popover opens for a tray that never told its icon's place, and the area it is kept inside.
+struct TrayAnchor {
+    // Empty for near the pointer.
+    QRect icon;
+    QRect area;
+    bool operator==(const TrayAnchor&) const = default;
+};
+
+// The tray sits on a panel, under whose trailing end the popover opens: the main screen's (`primary`)
+// when a panel insets it, else the first screen's a panel insets. With no panel on any screen the
+// popover opens near the pointer, kept on the main screen. `screens` and their `workAreas` in the same
+// order.
+TrayAnchor trayAnchor(const std::vector<QRect>& screens, const std::vector<QRect>& workAreas,
+                      std::size_t primary);

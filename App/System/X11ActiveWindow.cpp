@@ -10,18 +10,6 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
-
-// Frees an xcb reply when it goes out of scope.
-template <typename Reply> struct ReplyPointer {
-    Reply* reply;
-    ~ReplyPointer() { std::free(reply); }
-    Reply* operator->() const { return reply; }
-    explicit operator bool() const { return reply != nullptr; }
-};
-
-} // namespace
-
 std::unique_ptr<X11ActiveWindow> X11ActiveWindow::create() {
     const std::optional<X11Display> display = x11Display();
     if (!display) {
@@ -32,51 +20,30 @@ std::unique_ptr<X11ActiveWindow> X11ActiveWindow::create() {
 
 X11ActiveWindow::X11ActiveWindow(xcb_connection_t* connection, Window root)
     : connection_(connection)
-    , root_(root) {}
-
-std::uint32_t X11ActiveWindow::atom(const char* name) const {
-    ReplyPointer<xcb_intern_atom_reply_t> reply{xcb_intern_atom_reply(
-        connection_, xcb_intern_atom(connection_, 0, std::uint16_t(std::strlen(name)), name), nullptr)};
-    return reply ? reply->atom : std::uint32_t(XCB_ATOM_NONE);
-}
+    , root_(root)
+    , properties_(connection) {}
 
 bool X11ActiveWindow::managerSupports(const char* name) const {
     // Asked each time: a window manager may come, go or be replaced while the game runs.
-    const std::uint32_t supported = atom("_NET_SUPPORTED");
-    const std::uint32_t wanted = atom(name);
-    if (supported == XCB_ATOM_NONE || wanted == XCB_ATOM_NONE) {
+    const std::uint32_t wanted = properties_.atom(name);
+    if (wanted == XCB_ATOM_NONE) {
         return false;
     }
-    ReplyPointer<xcb_get_property_reply_t> reply{xcb_get_property_reply(
-        connection_, xcb_get_property(connection_, 0, root_, supported, XCB_ATOM_ATOM, 0, 4096), nullptr)};
-    if (!reply || reply->format != 32) {
-        return false;
-    }
-    const auto* atoms = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.reply));
-    const int count = xcb_get_property_value_length(reply.reply) / 4;
-    for (int i = 0; i < count; ++i) {
-        if (atoms[i] == wanted) {
-            return true;
-        }
-    }
-    return false;
+    const std::vector<std::uint32_t> supported =
+        properties_.values(root_, "_NET_SUPPORTED", XCB_ATOM_ATOM, 4096);
+    return std::find(supported.begin(), supported.end(), wanted) != supported.end();
 }
 
 std::optional<X11ActiveWindow::Window> X11ActiveWindow::active() const {
     if (!managerSupports("_NET_ACTIVE_WINDOW")) {
         return std::nullopt;
     }
-    ReplyPointer<xcb_get_property_reply_t> reply{xcb_get_property_reply(
-        connection_,
-        xcb_get_property(connection_, 0, root_, atom("_NET_ACTIVE_WINDOW"), XCB_ATOM_WINDOW, 0, 1), nullptr)};
-    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.reply) < 4) {
+    const std::vector<std::uint32_t> window =
+        properties_.values(root_, "_NET_ACTIVE_WINDOW", XCB_ATOM_WINDOW);
+    if (window.empty() || window.front() == XCB_WINDOW_NONE) {
         return std::nullopt;
     }
-    const Window window = *static_cast<const std::uint32_t*>(xcb_get_property_value(reply.reply));
-    if (window == XCB_WINDOW_NONE) {
-        return std::nullopt;
-    }
-    return window;
+    return window.front();
 }
 
 void X11ActiveWindow::activate(Window window, Window currentlyActive, std::uint32_t timestamp) const {
@@ -97,7 +64,7 @@ void X11ActiveWindow::ask(Window window, const char* type, std::uint32_t first, 
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
     message.window = window;
-    message.type = atom(type);
+    message.type = properties_.atom(type);
     message.data.data32[0] = first;
     message.data.data32[1] = second;
     message.data.data32[2] = third;
@@ -111,12 +78,11 @@ std::optional<std::uint32_t> X11ActiveWindow::cardinal(Window window, const char
     if (!managerSupports(name)) {
         return std::nullopt;
     }
-    ReplyPointer<xcb_get_property_reply_t> reply{xcb_get_property_reply(
-        connection_, xcb_get_property(connection_, 0, window, atom(name), XCB_ATOM_CARDINAL, 0, 1), nullptr)};
-    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.reply) < 4) {
+    const std::vector<std::uint32_t> value = properties_.values(window, name, XCB_ATOM_CARDINAL);
+    if (value.empty()) {
         return std::nullopt;
     }
-    return *static_cast<const std::uint32_t*>(xcb_get_property_value(reply.reply));
+    return value.front();
 }
 
 std::optional<std::uint32_t> X11ActiveWindow::desktopOf(Window window) const {
@@ -160,20 +126,14 @@ std::uint32_t X11ActiveWindow::serverTime() {
 
 bool X11ActiveWindow::isStillThere(Window window) const {
     if (managerSupports("_NET_CLIENT_LIST")) {
-        ReplyPointer<xcb_get_property_reply_t> reply{xcb_get_property_reply(
-            connection_,
-            xcb_get_property(connection_, 0, root_, atom("_NET_CLIENT_LIST"), XCB_ATOM_WINDOW, 0, 65536),
-            nullptr)};
-        if (reply && reply->format == 32) {
-            const auto* windows = static_cast<const Window*>(xcb_get_property_value(reply.reply));
-            const int count = xcb_get_property_value_length(reply.reply) / 4;
-            return std::find(windows, windows + count, window) != windows + count;
-        }
+        const std::vector<std::uint32_t> windows =
+            properties_.values(root_, "_NET_CLIENT_LIST", XCB_ATOM_WINDOW, 65536);
+        return std::find(windows.begin(), windows.end(), window) != windows.end();
     }
     // The error for a window that is gone is taken here, not left for the toolkit to report.
     xcb_generic_error_t* error = nullptr;
-    ReplyPointer<xcb_get_window_attributes_reply_t> attributes{
+    const X11Reply<xcb_get_window_attributes_reply_t> attributes{
         xcb_get_window_attributes_reply(connection_, xcb_get_window_attributes(connection_, window), &error)};
     std::free(error);
-    return static_cast<bool>(attributes);
+    return attributes != nullptr;
 }

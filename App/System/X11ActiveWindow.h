@@ -1,5 +1,7 @@
 #pragma once
 
+#include "System/X11Properties.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -40,7 +42,6 @@ class X11ActiveWindow final {
     X11ActiveWindow(xcb_connection_t* connection, Window root);
     // Whether the window manager says it keeps the root property `name` up to date.
     bool managerSupports(const char* name) const;
-    std::uint32_t atom(const char* name) const;
     // A 32-bit cardinal property of `window` the manager says it keeps.
     std::optional<std::uint32_t> cardinal(Window window, const char* name) const;
     // Sends the manager a pager's client message about `window`.
@@ -49,4 +50,5 @@ class X11ActiveWindow final {
 
     xcb_connection_t* connection_;
     Window root_;
+    X11Properties properties_;
 };

@@ -71,8 +71,11 @@ QList<std::pair<QString, QRect>> classedWindows(const QString& tree, const QStri
 
 } // namespace
 
-QString Desktop::missing(const QStringList& windowManager, TrayKind tray) {
+QString Desktop::missing(const QStringList& windowManager, TrayKind tray, Screens screens) {
     QStringList tools{"Xvfb", "xdotool", "xwininfo"};
+    if (screens != Screens::one) {
+        tools << "xrandr";
+    }
     tools << (tray == TrayKind::embedding ? QStringList{"trayer"}
                                           : QStringList{"xfce4-panel", "dbus-daemon", "xprop"});
     if (!windowManager.isEmpty()) {
@@ -89,15 +92,27 @@ QString Desktop::missing(const QStringList& windowManager, TrayKind tray) {
     return {};
 }
 
-std::unique_ptr<Desktop> Desktop::start(QString& whyNot, const QStringList& windowManager, TrayKind tray) {
-    whyNot = missing(windowManager, tray);
+std::unique_ptr<Desktop> Desktop::start(QString& whyNot, const QStringList& windowManager, TrayKind tray,
+                                        Screens screens) {
+    whyNot = missing(windowManager, tray, screens);
     if (!whyNot.isEmpty()) {
         return nullptr;
     }
     std::unique_ptr<Desktop> desktop(new Desktop);
     desktop->tray_ = tray;
+    QStringList arguments{"-nolisten", "tcp"};
+    if (screens != Screens::one) {
+        desktop->size_ = QSize(3840, 1080);
+        // The screens are the server's own once set, but a server that lost its last program starts
+        // afresh, and the screens are set before the first program that stays.
+        arguments << "-noreset";
+    }
     // -displayfd 1 picks a free display and writes its number to standard output.
-    desktop->xvfb_.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1920x1080x24", "-nolisten", "tcp"});
+    desktop->xvfb_.start(
+        "Xvfb",
+        QStringList{"-displayfd", "1", "-screen", "0",
+                    QStringLiteral("%1x%2x24").arg(desktop->size_.width()).arg(desktop->size_.height())} +
+            arguments);
     QElapsedTimer clock;
     clock.start();
     QString number;
@@ -115,8 +130,13 @@ std::unique_ptr<Desktop> Desktop::start(QString& whyNot, const QStringList& wind
         return nullptr;
     }
     desktop->display_ = ':' + number.trimmed();
+    if (screens != Screens::one && !desktop->splitIntoTwoScreens(screens)) {
+        whyNot = QStringLiteral("xrandr could not split the display into two screens: %1")
+                     .arg(desktop->output("xrandr", {"--listmonitors"}));
+        return nullptr;
+    }
     const bool trayUp =
-        tray == TrayKind::embedding ? desktop->startTrayer(whyNot) : desktop->startXfcePanel(whyNot);
+        tray == TrayKind::embedding ? desktop->startTrayer(whyNot, screens) : desktop->startXfcePanel(whyNot);
     if (!trayUp) {
         return nullptr;
     }
@@ -127,7 +147,20 @@ std::unique_ptr<Desktop> Desktop::start(QString& whyNot, const QStringList& wind
     return desktop;
 }
 
-bool Desktop::startTrayer(QString& whyNot) {
+bool Desktop::splitIntoTwoScreens(Screens screens) {
+    // Xvfb has one output, and GTK (so Xfce's panel) sees only a screen that shows one: the panel's
+    // screen takes it, so the panel goes there. The toolkit of the game sees both screens.
+    const bool panelOnTheLeft = screens == Screens::twoWithThePanelOnTheLeft;
+    const QString theOutput = QStringLiteral("screen");
+    const QString none = QStringLiteral("none");
+    return run("xrandr",
+               {"--setmonitor", "*left", "1920/508x1080/286+0+0", panelOnTheLeft ? theOutput : none}) &&
+           run("xrandr",
+               {"--setmonitor", "right", "1920/508x1080/286+1920+0", panelOnTheLeft ? none : theOutput}) &&
+           output("xrandr", {"--listmonitors"}).startsWith("Monitors: 2");
+}
+
+bool Desktop::startTrayer(QString& whyNot, Screens screens) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("DISPLAY", display_);
     trayer_.setProcessEnvironment(environment);
@@ -136,7 +169,8 @@ bool Desktop::startTrayer(QString& whyNot) {
     const auto panelShows = [this] { return windowTree().contains("\"panel\""); };
     for (int start = 0; start < 2 && !panelShows() && trayer_.state() == QProcess::NotRunning; ++start) {
         trayer_.start("trayer", {"--edge", "top", "--align", "right", "--widthtype", "request", "--height",
-                                 "32", "--SetDockType", "true", "--transparent", "false"});
+                                 "32", "--SetDockType", "true", "--transparent", "false", "--monitor",
+                                 screens == Screens::twoWithThePanelOnTheRight ? "1" : "0"});
         if (!trayer_.waitForStarted(5000)) {
             whyNot = QStringLiteral("trayer did not start");
             return false;
@@ -238,8 +272,10 @@ bool Desktop::startXfcePanel(QString& whyNot) {
         return false;
     }
     const int below = panelBand()->bottom() + 1;
-    return run("xprop", {"-root", "-format", "_NET_WORKAREA", "32c", "-set", "_NET_WORKAREA",
-                         QStringLiteral("0, %1, 1920, %2").arg(below).arg(1080 - below)});
+    // A window manager tells one work area for all the screens together, as if the panel spanned them.
+    return run("xprop",
+               {"-root", "-format", "_NET_WORKAREA", "32c", "-set", "_NET_WORKAREA",
+                QStringLiteral("0, %1, %2, %3").arg(below).arg(size_.width()).arg(size_.height() - below)});
 }
 
 bool Desktop::startWindowManager(const QStringList& command) {
@@ -572,17 +608,19 @@ Desktop* DesktopTest::desktop = nullptr;
 QString DesktopTest::whyNot;
 QStringList DesktopTest::windowManager;
 TrayKind DesktopTest::tray = TrayKind::embedding;
+Screens DesktopTest::screens = Screens::one;
 bool DesktopTest::startFailed = false;
 
-void DesktopTest::startDesktop(const QStringList& manager, TrayKind trayKind) {
+void DesktopTest::startDesktop(const QStringList& manager, TrayKind trayKind, Screens screenLayout) {
     whyNot.clear();
     windowManager = manager;
     tray = trayKind;
-    desktop = Desktop::start(whyNot, manager, trayKind).release();
+    screens = screenLayout;
+    desktop = Desktop::start(whyNot, manager, trayKind, screenLayout).release();
     // With every tool there, a display a loaded machine could not bring up is tried once more.
-    startFailed = !desktop && Desktop::missing(manager, trayKind).isEmpty();
+    startFailed = !desktop && Desktop::missing(manager, trayKind, screenLayout).isEmpty();
     if (startFailed) {
-        desktop = Desktop::start(whyNot, manager, trayKind).release();
+        desktop = Desktop::start(whyNot, manager, trayKind, screenLayout).release();
         startFailed = !desktop;
     }
     if (!desktop) {
@@ -599,7 +637,7 @@ void DesktopTest::TearDownTestSuite() {
 void DesktopTest::TearDown() {
     if (desktop && HasFailure()) {
         TearDownTestSuite();
-        startDesktop(windowManager, tray);
+        startDesktop(windowManager, tray, screens);
     }
 }
 

@@ -23,6 +23,10 @@ struct Profile;
 // its time limit.
 inline constexpr int loadedMachineWait = 90000;
 
+// The screens of a desktop: one of 1920 × 1080, or two such side by side, the left one the main screen,
+// with the tray's panel at the top right of the one named.
+enum class Screens { one, twoWithThePanelOnTheLeft, twoWithThePanelOnTheRight };
+
 // A private X display with a tray for end-to-end tests: Xvfb on a free display number, a tray host at
 // the top right, xdotool for the pointer and the keys. The tray embeds icons (trayer), or draws them
 // from what they publish (Xfce's panel holding only its tray, on a session bus of the desktop's own
@@ -32,10 +36,12 @@ class Desktop {
     // Null, with the reason in `whyNot`, when a part cannot start. With a `windowManager` command, that
     // manager takes in the windows once it says it follows EWMH; with none, nothing manages them.
     static std::unique_ptr<Desktop> start(QString& whyNot, const QStringList& windowManager = {},
-                                          TrayKind tray = TrayKind::embedding);
-    // Which tool the desktop (with that manager and tray) needs is not installed, or that the game is
-    // not built; empty when nothing is missing.
-    static QString missing(const QStringList& windowManager = {}, TrayKind tray = TrayKind::embedding);
+                                          TrayKind tray = TrayKind::embedding,
+                                          Screens screens = Screens::one);
+    // Which tool the desktop (with that manager, tray and screens) needs is not installed, or that the
+    // game is not built; empty when nothing is missing.
+    static QString missing(const QStringList& windowManager = {}, TrayKind tray = TrayKind::embedding,
+                           Screens screens = Screens::one);
     ~Desktop();
 
     const QString& display() const { return display_; }
@@ -67,7 +73,9 @@ class Desktop {
 
   private:
     Desktop() = default;
-    bool startTrayer(QString& whyNot);
+    // Splits the desktop into two screens side by side, the panel's taking the X server's one output.
+    bool splitIntoTwoScreens(Screens screens);
+    bool startTrayer(QString& whyNot, Screens screens);
     bool startXfcePanel(QString& whyNot);
     bool startWindowManager(const QStringList& command);
     // Runs a program on this display; true when it ended with success. `output` gets what it printed.
@@ -76,6 +84,7 @@ class Desktop {
     QProcess trayer_;
     QProcess manager_;
     QString display_;
+    QSize size_{1920, 1080};
     TrayKind tray_ = TrayKind::embedding;
     // Xfce's panel, its session bus and the folder its settings are read from.
     QProcess bus_;
@@ -148,7 +157,8 @@ class DesktopTest : public ::testing::Test {
   protected:
     // A suite that needs more than the bare desktop starts it itself, with `windowManager` if any and
     // that kind of tray.
-    static void startDesktop(const QStringList& windowManager = {}, TrayKind trayKind = TrayKind::embedding);
+    static void startDesktop(const QStringList& windowManager = {}, TrayKind trayKind = TrayKind::embedding,
+                             Screens screenLayout = Screens::one);
     void SetUp() override;
     // A test that failed may leave anything on its display (a button held down, a menu open, the keys
     // nowhere): the next test gets a new display, with the same window manager.
@@ -187,6 +197,7 @@ class DesktopTest : public ::testing::Test {
     static QString whyNot;
     static QStringList windowManager;
     static TrayKind tray;
+    static Screens screens;
     // Whether the desktop would not start though every tool is there.
     static bool startFailed;
     QTemporaryDir home;

@@ -269,15 +269,13 @@ TEST_F(TrayTest, SettingsClickedInTheMenuOverThePopoverBringItBackWhenClosed) {
     }
 }
 
-// The player's steps with the icon on either kind of tray: trayer embeds it (XEmbed); Xfce's panel draws
-// it from what the game publishes over D-Bus (StatusNotifierItem), and draws the game's menu too.
-struct OnEitherTray : DesktopTest, ::testing::WithParamInterface<TrayKind> {
-    // Each test brings up the tray it needs, keeping the desktop while the next needs the same.
+// A desktop with the tray and screens a test names, brought up anew only when the last test's differed.
+struct TrayDesktopTest : DesktopTest {
     static void SetUpTestSuite() {}
-    void SetUp() override {
-        if (tray != GetParam() || (!desktop && !startFailed)) {
+    void bringUp(TrayKind trayKind, Screens layout) {
+        if (tray != trayKind || screens != layout || (!desktop && !startFailed)) {
             TearDownTestSuite();
-            startDesktop({}, GetParam());
+            startDesktop({}, trayKind, layout);
         }
         DesktopTest::SetUp();
     }
@@ -285,6 +283,38 @@ struct OnEitherTray : DesktopTest, ::testing::WithParamInterface<TrayKind> {
     std::string said(GameProcess& game, int from = 0) const {
         return (desktop->shown() + "\nthe game said:\n" + game.lines().mid(from).join('\n')).toStdString();
     }
+    // The shortcut closes the popover at `popover`, and brings it back there with the pointer at `pointer`.
+    void theShortcutReopensItThere(GameProcess& game, QRect popover, QPoint pointer) const {
+        int before = game.lineCount();
+        desktop->xdotool({"key", "ctrl+shift+p"});
+        ASSERT_TRUE(game.waitForLine("popover closed (toggle)", loadedMachineWait, before))
+            << said(game, before);
+        desktop->xdotool({"mousemove", QString::number(pointer.x()), QString::number(pointer.y())});
+        before = game.lineCount();
+        desktop->xdotool({"key", "ctrl+shift+p"});
+        ASSERT_TRUE(game.waitForLine("showPopover", loadedMachineWait, before)) << said(game, before);
+        EXPECT_TRUE(waitUntil([&] { return popovers().value(0) == popover; }))
+            << "back at " << popovers().value(0).x() << "," << popovers().value(0).y() << "\n"
+            << said(game, before);
+    }
+    // The popover a click on the icon opens, once it shows.
+    std::optional<QRect> clickOpensThePopover(GameProcess& game) const {
+        if (!clickTheIcon(game)) {
+            ADD_FAILURE() << "the game never had a click on the icon\n" << said(game);
+            return std::nullopt;
+        }
+        if (!game.waitForLine("showPopover") || waitForWindows(popoverSize).size() != 1) {
+            ADD_FAILURE() << "no popover after a click on the icon\n" << said(game);
+            return std::nullopt;
+        }
+        return popovers().front();
+    }
+};
+
+// The player's steps with the icon on either kind of tray: trayer embeds it (XEmbed); Xfce's panel draws
+// it from what the game publishes over D-Bus (StatusNotifierItem), and draws the game's menu too.
+struct OnEitherTray : TrayDesktopTest, ::testing::WithParamInterface<TrayKind> {
+    void SetUp() override { bringUp(GetParam(), Screens::one); }
 };
 
 // At launch, and by the shortcut with the tray untouched since, wherever the pointer is.
@@ -299,26 +329,15 @@ TEST_P(OnEitherTray, ThePopoverChosenToOpenShowsAtLaunchByTheTray) {
     EXPECT_GE(popover.top(), 32) << said(*game);
     EXPECT_LE(popover.top(), 40) << said(*game);
 
-    int before = game->lineCount();
-    desktop->xdotool({"key", "ctrl+shift+p"});
-    ASSERT_TRUE(game->waitForLine("popover closed (toggle)", loadedMachineWait, before))
-        << said(*game, before);
-    desktop->xdotool({"mousemove", "900", "600"});
-    before = game->lineCount();
-    desktop->xdotool({"key", "ctrl+shift+p"});
-    ASSERT_TRUE(game->waitForLine("showPopover", loadedMachineWait, before)) << said(*game, before);
-    EXPECT_TRUE(waitUntil([&] { return popovers().value(0) == popover; }))
-        << "back at " << popovers().value(0).x() << "," << popovers().value(0).y() << "\n"
-        << said(*game, before);
+    theShortcutReopensItThere(*game, popover, {900, 600});
 }
 
 TEST_P(OnEitherTray, AClickOpensThePopoverUnderTheIconAndAnotherClosesIt) {
     auto game = startGame({"--launched-at-login"});
     ASSERT_TRUE(desktop->trayIcon()) << "the chip never reached the tray";
-    ASSERT_TRUE(clickTheIcon(*game)) << said(*game);
-    ASSERT_TRUE(game->waitForLine("showPopover")) << said(*game);
-    ASSERT_EQ(waitForWindows(popoverSize).size(), 1) << said(*game);
-    const QRect popover = popovers().front();
+    const std::optional<QRect> opened = clickOpensThePopover(*game);
+    ASSERT_TRUE(opened);
+    const QRect popover = *opened;
     EXPECT_GE(popover.top(), icon().bottom()) << said(*game);
     EXPECT_LE(popover.top(), icon().bottom() + 8) << said(*game);
     EXPECT_EQ(popover.right(), 1919) << "kept on screen under an icon at the right edge";
@@ -375,6 +394,67 @@ INSTANTIATE_TEST_SUITE_P(Trays, OnEitherTray,
                          [](const ::testing::TestParamInfo<TrayKind>& info) {
                              return info.param == TrayKind::embedding ? "trayer" : "xfce";
                          });
+
+// Two screens side by side, the left one the main screen, with the tray's panel on one of them.
+struct TwoScreens {
+    TrayKind tray;
+    Screens screens;
+};
+
+struct OnTwoScreens : TrayDesktopTest, ::testing::WithParamInterface<TwoScreens> {
+    void SetUp() override { bringUp(GetParam().tray, GetParam().screens); }
+    bool panelOnTheLeft() const { return GetParam().screens == Screens::twoWithThePanelOnTheLeft; }
+    QRect trayScreen() const { return panelOnTheLeft() ? leftScreen : rightScreen; }
+    QRect otherScreen() const { return panelOnTheLeft() ? rightScreen : leftScreen; }
+    static constexpr QRect leftScreen{0, 0, 1920, 1080};
+    static constexpr QRect rightScreen{1920, 0, 1920, 1080};
+};
+
+// At launch, and by the shortcut with the tray untouched since, with the pointer on the other screen.
+TEST_P(OnTwoScreens, ThePopoverChosenToOpenShowsAtLaunchUnderTheTraysEnd) {
+    const QPoint away = otherScreen().center();
+    desktop->xdotool({"mousemove", QString::number(away.x()), QString::number(away.y())});
+    auto game = startGame({}, true);
+    ASSERT_TRUE(desktop->trayIcon()) << "the chip never reached the tray";
+    ASSERT_TRUE(game->waitForLine("showPopover")) << said(*game);
+    ASSERT_EQ(waitForWindows(popoverSize).size(), 1) << said(*game);
+    const QRect popover = popovers().front();
+    QThread::msleep(500);
+    desktop->screenshot(GetParam().tray == TrayKind::embedding ? "xvfb-two-screens-trayer"
+                        : panelOnTheLeft()                     ? "xvfb-two-screens-xfce-left"
+                                                               : "xvfb-two-screens-xfce-right",
+                        trayScreen().adjusted(1920 / 2, 0, 0, -1080 / 3));
+    // Either tray sits at its screen's top right, 32 pixels high or a little more.
+    EXPECT_EQ(popover.right(), trayScreen().right()) << said(*game);
+    EXPECT_GE(popover.top(), 32) << said(*game);
+    EXPECT_LE(popover.top(), 41) << said(*game);
+    theShortcutReopensItThere(*game, popover, away + QPoint(100, 100));
+}
+
+// A click on the icon tells its place, on whichever screen it is.
+TEST_P(OnTwoScreens, AClickOpensThePopoverUnderTheIcon) {
+    auto game = startGame({"--launched-at-login"});
+    ASSERT_TRUE(desktop->trayIcon()) << "the chip never reached the tray";
+    const std::optional<QRect> popover = clickOpensThePopover(*game);
+    ASSERT_TRUE(popover);
+    EXPECT_GE(popover->top(), icon().bottom()) << said(*game);
+    EXPECT_LE(popover->top(), icon().bottom() + 8) << said(*game);
+    EXPECT_EQ(popover->right(), trayScreen().right())
+        << "kept on the tray's screen under an icon at its right edge";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Trays, OnTwoScreens,
+    ::testing::Values(TwoScreens{TrayKind::embedding, Screens::twoWithThePanelOnTheRight},
+                      TwoScreens{TrayKind::statusNotifier, Screens::twoWithThePanelOnTheLeft},
+                      TwoScreens{TrayKind::statusNotifier, Screens::twoWithThePanelOnTheRight}),
+    [](const ::testing::TestParamInfo<TwoScreens>& info) {
+        if (info.param.tray == TrayKind::embedding) {
+            return std::string("trayer");
+        }
+        return std::string(info.param.screens == Screens::twoWithThePanelOnTheLeft ? "xfceOnTheLeft"
+                                                                                   : "xfceOnTheRight");
+    });
 
 // A tray that speaks StatusNotifierItem asks for the menu over D-Bus, with no button down, for a click and
 // for the tray's own keys alike. Without a reader the menu opens with nothing held, as on any tray, so

@@ -63,6 +63,105 @@ TEST(PopoverPlacement, WithoutAFrameFromTheTrayTheDesktopTellsAsNearAsItCan) {
         << "above the end of a bottom panel";
 }
 
+// With more than one screen the toolkit tells no work area: the panels' struts tell where each screen
+// has a panel, and so which screen the tray is on and where the press on its icon was.
+TEST(PopoverPlacement, OnSeveralScreensThePanelsTellWhereTheTraySits) {
+    const QRect left(0, 0, 1920, 1080);
+    const QRect right(1920, 0, 1920, 1080);
+    const QSize desktop(3840, 1080);
+    // Xfce's panel as long as its tray, at the top right of a screen.
+    const auto topRightPanel = [](int screenRight) {
+        PanelStrut strut;
+        strut.top = 33;
+        strut.topStartX = screenRight - 18;
+        strut.topEndX = screenRight;
+        return strut;
+    };
+    PanelStrut bottomOfTheRight;
+    bottomOfTheRight.bottom = 40;
+    bottomOfTheRight.bottomStartX = 1920;
+    bottomOfTheRight.bottomEndX = 3839;
+    // A panel at the left edge of the right screen keeps all of the left screen too, to reach the edge.
+    PanelStrut innerEdge;
+    innerEdge.left = 1968;
+    innerEdge.leftEndY = 1079;
+    struct Row {
+        const char* what;
+        std::vector<ReportedScreen> screens;
+        DesktopPanels panels;
+        std::size_t primary;
+        TrayAnchor anchor;
+    };
+    const Row rows[] = {
+        {"one screen: the toolkit's work area, as ever",
+         {{screen, {0, 32, 1920, 1048}}},
+         {desktop, {topRightPanel(3839)}, {}},
+         0,
+         {{1896, 4, 24, 24}, {0, 32, 1920, 1048}}},
+        {"one screen without a panel: at the pointer", {{screen, screen}}, {}, 0, {{}, screen}},
+        {"the panel on the right screen, the left one the main",
+         {{left, left}, {right, right}},
+         {desktop, {topRightPanel(3839)}, QRect(0, 32, 3840, 1048)},
+         0,
+         {{3816, 4, 24, 24}, {1920, 33, 1920, 1047}}},
+        {"the panel on the main screen, at the left",
+         {{left, left}, {right, right}},
+         {desktop, {topRightPanel(1919)}, QRect(0, 32, 3840, 1048)},
+         0,
+         {{1896, 4, 24, 24}, {0, 33, 1920, 1047}}},
+        {"the main screen's panel before another's",
+         {{left, left}, {right, right}},
+         {desktop, {topRightPanel(3839), topRightPanel(1919)}, {}},
+         1,
+         {{3816, 4, 24, 24}, {1920, 33, 1920, 1047}}},
+        {"a panel at the bottom",
+         {{left, left}, {right, right}},
+         {desktop, {bottomOfTheRight}, {}},
+         0,
+         {{3816, 1048, 24, 24}, {1920, 0, 1920, 1040}}},
+        {"a panel at the inner edge of the right screen",
+         {{left, left}, {right, right}},
+         {desktop, {innerEdge}, {}},
+         0,
+         {{1932, 1056, 24, 24}, {1968, 0, 1872, 1080}}},
+        {"a strut along a whole edge, in the older form",
+         {{left, left}, {right, right}},
+         {desktop, {*panelStrut({0, 0, 0, 40}, desktop)}, {}},
+         0,
+         {{1896, 1048, 24, 24}, {0, 0, 1920, 1040}}},
+        {"no strut: the work area the manager publishes",
+         {{left, left}, {right, right}},
+         {desktop, {}, QRect(0, 32, 3840, 1048)},
+         0,
+         {{1896, 4, 24, 24}, {0, 32, 1920, 1048}}},
+        {"no panel on any screen: at the pointer, on the main screen",
+         {{left, left}, {right, right}},
+         {desktop, {}, {}},
+         1,
+         {{}, right}},
+        {"a screen at twice the desktop's pixels",
+         {{left, left}, {{1920, 0, 960, 540}, {1920, 0, 960, 540}, 2}},
+         {desktop, {PanelStrut{0, 0, 64, 0, 0, 0, 0, 0, 1920, 3839, 0, 0}}, {}},
+         0,
+         {{2856, 4, 24, 24}, {1920, 32, 960, 508}}},
+    };
+    for (const Row& row : rows) {
+        std::vector<QRect> geometries;
+        for (const ReportedScreen& reported : row.screens) {
+            geometries.push_back(reported.geometry);
+        }
+        EXPECT_EQ(trayAnchor(geometries, workAreas(row.screens, row.panels), row.primary), row.anchor)
+            << row.what;
+    }
+
+    const std::vector<QRect> areas =
+        workAreas({{left, left}, {right, right}}, {desktop, {topRightPanel(3839)}, {}});
+    EXPECT_EQ(clickedIconFrame({3830, 16}, right, areas[1]), QRect(3818, 4, 24, 24))
+        << "a press on the panel";
+    EXPECT_EQ(clickedIconFrame({2500, 500}, right, areas[1]), QRect())
+        << "the tray's keys, the pointer beside the panel's screen's work area";
+}
+
 TEST(SidebarWidths, FollowTheWindowAndTheStyle) {
     using WindowChrome::SidebarWidths;
     EXPECT_EQ(WindowChrome::sidebarWidths({1100, 750}, TableStyleID::satin), (SidebarWidths{300, 360}));

@@ -26,7 +26,7 @@ const std::vector<std::vector<std::string>> layers{
     {"Table"},
     {"System", "LaunchPlan", "OwnWindows", "SurfacesLog"},
     {"Views", "MenuBarHost", "SurfaceCoordinator", "SurfaceHost", "PopoverPresentation", "PopoverPlacement",
-     "StatusIcon", "main"},
+     "DesktopScreens", "StatusIcon", "main"},
 };
 
 // The layer of a path under App/ ("Table/Screen/StageLayout.h", "Scheduler.h"): by its folder, or by
