@@ -240,9 +240,12 @@ void MenuBarHost::createStatusItem() {
                 noteIconPlace();
                 handleIconClick(iconEvent(reason));
             });
+    if (trayKind_ == TrayKind::statusNotifier && StatusNotifierTray::watcherIsGnomeShell()) {
+        leftClick_ = LeftClick::opensTheMenu;
+    }
     if (trayDrawsTheMenu(trayKind_)) {
         trayMenu_ =
-            std::make_unique<StatusMenu>(statusMenuItems(surfaces_->iconOpens()),
+            std::make_unique<StatusMenu>(statusMenuItems(surfaces_->iconOpens(), leftClick_),
                                          [this](StatusMenuCommand command) { runMenuCommand(command); });
         // The tray asks as it opens the menu: the press on the icon and the keys its menu takes leave the
         // popover as the game's own menu leaves it.
@@ -264,7 +267,7 @@ void MenuBarHost::createStatusItem() {
 
 void MenuBarHost::refreshTrayMenu() {
     if (trayMenu_) {
-        trayMenu_->setItems(statusMenuItems(surfaces_->iconOpens()));
+        trayMenu_->setItems(statusMenuItems(surfaces_->iconOpens(), leftClick_));
     }
 }
 
@@ -326,7 +329,7 @@ void MenuBarHost::showStatusMenu() {
     if (!statusItem_) {
         return;
     }
-    auto* menu = new StatusMenu(statusMenuItems(surfaces_->iconOpens()),
+    auto* menu = new StatusMenu(statusMenuItems(surfaces_->iconOpens(), leftClick_),
                                 [this](StatusMenuCommand command) { runMenuCommand(command); });
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const QRect icon = iconFrame();
@@ -386,7 +389,8 @@ bool MenuBarHost::iconIsUp() const {
     if (!statusItem_) {
         return false;
     }
-    const bool registered = trayKind_ == TrayKind::statusNotifier && StatusNotifierTray::holdsAnIconOfOurs();
+    const bool registered =
+        trayKind_ == TrayKind::statusNotifier && StatusNotifierTray::holdsTheIcon(*statusItem_);
     return trayIconIsUp(trayKind_, statusItem_->isVisible(), statusItem_->geometry(), registered);
 }
 

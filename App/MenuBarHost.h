@@ -144,6 +144,8 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     std::unique_ptr<StatusMenu> trayMenu_;
     std::unique_ptr<QSystemTrayIcon> statusItem_;
     TrayKind trayKind_ = TrayKind::embedding;
+    // Told by the tray once, as the icon is made.
+    LeftClick leftClick_ = LeftClick::reachesTheGame;
     // Where a press told the icon is, on a tray that tells no place; empty before one.
     QRect pressedIconFrame_;
     std::unique_ptr<PopoverWindow> popoverWindow_;

@@ -75,15 +75,22 @@ bool trayIconIsUp(TrayKind tray, bool shown, QRect frame, bool registered) {
     return tray == TrayKind::embedding ? frame.width() > 0 : registered;
 }
 
-std::vector<StatusMenuItem> statusMenuItems(LaunchSurface iconOpens) {
+std::vector<StatusMenuItem> statusMenuItems(LaunchSurface iconOpens, LeftClick leftClick) {
+    const StatusMenuItem window{StatusMenuCommand::openWindow, QStringLiteral("Open Window"), {}};
+    const StatusMenuItem popover{StatusMenuCommand::showPopover, QStringLiteral("Show Popover"), {}};
     const bool opensPopover = iconOpens == LaunchSurface::menuBar;
-    return {
-        opensPopover ? StatusMenuItem{StatusMenuCommand::openWindow, QStringLiteral("Open Window"), {}}
-                     : StatusMenuItem{StatusMenuCommand::showPopover, QStringLiteral("Show Popover"), {}},
-        {StatusMenuCommand::settings, QStringLiteral("Settings…"), QStringLiteral("Ctrl+,")},
-        {StatusMenuCommand::separator, {}, {}},
-        {StatusMenuCommand::quit, QStringLiteral("Quit Chipwhistle"), QStringLiteral("Ctrl+Q")},
-    };
+    std::vector<StatusMenuItem> items;
+    if (leftClick == LeftClick::opensTheMenu) {
+        items.push_back(opensPopover ? popover : window);
+    }
+    items.push_back(opensPopover ? window : popover);
+    items.insert(items.end(),
+                 {
+                     {StatusMenuCommand::settings, QStringLiteral("Settings…"), QStringLiteral("Ctrl+,")},
+                     {StatusMenuCommand::separator, {}, {}},
+                     {StatusMenuCommand::quit, QStringLiteral("Quit Chipwhistle"), QStringLiteral("Ctrl+Q")},
+                 });
+    return items;
 }
 
 QString statusMenuItemSpokenName(const StatusMenuItem& item) {

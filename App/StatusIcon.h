@@ -65,8 +65,13 @@ struct StatusMenuItem {
     bool operator==(const StatusMenuItem&) const = default;
 };
 
-// The right-click menu. Its first item offers the surface a left click does not open.
-std::vector<StatusMenuItem> statusMenuItems(LaunchSurface iconOpens);
+// What a left click on the icon does. It reaches the program on every tray but GNOME Shell's AppIndicator
+// extension, which opens the menu with it (by design) and calls the program only on a double click.
+enum class LeftClick { reachesTheGame, opensTheMenu };
+
+// The right-click menu. Its first item offers the surface a left click does not open: the other one,
+// or, where a left click opens only the menu, the one a click would open, then the other.
+std::vector<StatusMenuItem> statusMenuItems(LaunchSurface iconOpens, LeftClick leftClick);
 
 // Whether the tray menu opens with its first item held: only while a screen reader runs, since a reader
 // says nothing of a menu with nothing held. How the menu was asked for has no say, for the program cannot

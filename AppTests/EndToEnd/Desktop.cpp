@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
@@ -63,6 +64,33 @@ constexpr char xfcePanelSettings[] = R"(<?xml version="1.0" encoding="UTF-8"?>
 </channel>
 )";
 
+// GNOME Shell's AppIndicator extension, as Debian and Ubuntu name it, and as its authors do.
+QString appIndicatorExtension() {
+    for (const char* uuid : {"ubuntu-appindicators@ubuntu.com", "appindicatorsupport@rgcjonas.gmail.com"}) {
+        if (QFile::exists(QStringLiteral("/usr/share/gnome-shell/extensions/%1/metadata.json").arg(uuid))) {
+            return QString::fromLatin1(uuid);
+        }
+    }
+    return {};
+}
+
+// An extension of the tests' own, which lets them ask GNOME Shell what it shows (org.gnome.Shell.Eval),
+// as its Looking Glass may.
+const QString askingExtension = QStringLiteral("asking@chipwhistle.test");
+constexpr char askingExtensionMetadata[] = R"({"uuid": "asking@chipwhistle.test", "name": "Asking",
+ "description": "Lets tests ask the shell what it shows", "shell-version": ["43", "44"]})";
+constexpr char askingExtensionScript[] = R"(function init() {}
+function enable() { global.context.unsafe_mode = true; }
+function disable() { global.context.unsafe_mode = false; }
+)";
+
+// Writes `contents` to the file at `path`, making its folder; false when it cannot.
+bool writeFile(const QString& path, const QByteArray& contents) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
+}
+
 // The X class of the windows Xfce's tray draws in: its icons and the menus it opens for them.
 const QString xfceTrayClass = QStringLiteral("wrapper-2.0");
 
@@ -71,13 +99,26 @@ QList<std::pair<QString, QRect>> classedWindows(const QString& tree, const QStri
 
 } // namespace
 
-QString Desktop::missing(const QStringList& windowManager, TrayKind tray, Screens screens) {
+QString Desktop::missing(const QStringList& windowManager, TrayHost tray, Screens screens) {
     QStringList tools{"Xvfb", "xdotool", "xwininfo"};
     if (screens != Screens::one) {
         tools << "xrandr";
     }
-    tools << (tray == TrayKind::embedding ? QStringList{"trayer"}
-                                          : QStringList{"xfce4-panel", "dbus-daemon", "xprop"});
+    switch (tray) {
+    case TrayHost::trayer:
+        tools << "trayer";
+        break;
+    case TrayHost::xfcePanel:
+        tools << "xfce4-panel"
+              << "dbus-daemon"
+              << "xprop";
+        break;
+    case TrayHost::gnomeShell:
+        tools << "gnome-shell"
+              << "dbus-daemon"
+              << "xprop";
+        break;
+    }
     if (!windowManager.isEmpty()) {
         tools << windowManager.front() << "xprop";
     }
@@ -86,13 +127,17 @@ QString Desktop::missing(const QStringList& windowManager, TrayKind tray, Screen
             return QStringLiteral("%1 is not installed").arg(tool);
         }
     }
+    if (tray == TrayHost::gnomeShell && !QStandardPaths::findExecutable("gnome-shell").isEmpty() &&
+        appIndicatorExtension().isEmpty()) {
+        return QStringLiteral("GNOME Shell's AppIndicator extension is not installed");
+    }
     if (!QFile::exists(gameBinary)) {
         return QStringLiteral("the game is not built at %1").arg(gameBinary);
     }
     return {};
 }
 
-std::unique_ptr<Desktop> Desktop::start(QString& whyNot, const QStringList& windowManager, TrayKind tray,
+std::unique_ptr<Desktop> Desktop::start(QString& whyNot, const QStringList& windowManager, TrayHost tray,
                                         Screens screens) {
     whyNot = missing(windowManager, tray, screens);
     if (!whyNot.isEmpty()) {
@@ -135,8 +180,9 @@ std::unique_ptr<Desktop> Desktop::start(QString& whyNot, const QStringList& wind
                      .arg(desktop->output("xrandr", {"--listmonitors"}));
         return nullptr;
     }
-    const bool trayUp =
-        tray == TrayKind::embedding ? desktop->startTrayer(whyNot, screens) : desktop->startXfcePanel(whyNot);
+    const bool trayUp = tray == TrayHost::trayer      ? desktop->startTrayer(whyNot, screens)
+                        : tray == TrayHost::xfcePanel ? desktop->startXfcePanel(whyNot)
+                                                      : desktop->startGnomeShell(whyNot);
     if (!trayUp) {
         return nullptr;
     }
@@ -192,33 +238,25 @@ bool Desktop::startTrayer(QString& whyNot, Screens screens) {
     return true;
 }
 
-bool Desktop::startXfcePanel(QString& whyNot) {
+bool Desktop::startSessionBus(QProcessEnvironment& environment, QString& whyNot) {
     if (!panelHome_.isValid()) {
-        whyNot = QStringLiteral("no temporary folder for the panel's settings");
+        whyNot = QStringLiteral("no temporary folder for the tray host's settings");
         return false;
     }
     const QString home = panelHome_.path();
-    const QString channels = home + "/config/xfce4/xfconf/xfce-perchannel-xml";
-    QDir().mkpath(channels);
     QDir().mkpath(home + "/run");
     QFile::setPermissions(home + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QFile settings(channels + "/xfce4-panel.xml");
-    if (!settings.open(QIODevice::WriteOnly) || settings.write(xfcePanelSettings) < 0) {
-        whyNot = QStringLiteral("the panel's settings could not be written");
-        return false;
-    }
-    settings.close();
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment = QProcessEnvironment::systemEnvironment();
     environment.insert("DISPLAY", display_);
     environment.remove("WAYLAND_DISPLAY");
     environment.insert("XDG_CONFIG_HOME", home + "/config");
     environment.insert("XDG_CACHE_HOME", home + "/cache");
     environment.insert("XDG_DATA_HOME", home + "/data");
     environment.insert("XDG_RUNTIME_DIR", home + "/run");
-    // Keeps the panel off the accessibility bus, which readers' tests on this machine start for themselves.
+    // Keeps the host off the accessibility bus, which readers' tests on this machine start for themselves.
     environment.insert("NO_AT_BRIDGE", "1");
     environment.insert("GTK_A11Y", "none");
-    // The bus hands its environment on to the settings service it starts for the panel.
+    // The bus hands its environment on to the services it starts for the host.
     bus_.setProcessEnvironment(environment);
     bus_.start("dbus-daemon", {"--session", "--nofork", "--print-address"});
     if (!bus_.waitForStarted(5000) || !bus_.waitForReadyRead(comingUp)) {
@@ -227,14 +265,12 @@ bool Desktop::startXfcePanel(QString& whyNot) {
     }
     busAddress_ = QString::fromUtf8(bus_.readLine()).trimmed();
     environment.insert("DBUS_SESSION_BUS_ADDRESS", busAddress_);
-    panel_.setProcessEnvironment(environment);
-    panel_.start("xfce4-panel", {"--disable-wm-check"});
-    if (!panel_.waitForStarted(5000)) {
-        whyNot = QStringLiteral("xfce4-panel did not start");
-        return false;
-    }
+    return true;
+}
+
+bool Desktop::waitForTrayHost() {
     // The tray is up once its watcher says a host shows the icons registered with it.
-    const QString connection = QStringLiteral("desktop") + display_;
+    const QString connection = QStringLiteral("watcher") + display_;
     bool hostUp = false;
     {
         QDBusConnection bus = QDBusConnection::connectToBus(busAddress_, connection);
@@ -252,7 +288,26 @@ bool Desktop::startXfcePanel(QString& whyNot) {
             comingUp);
     }
     QDBusConnection::disconnectFromBus(connection);
-    if (!hostUp) {
+    return hostUp;
+}
+
+bool Desktop::startXfcePanel(QString& whyNot) {
+    QProcessEnvironment environment;
+    if (!startSessionBus(environment, whyNot)) {
+        return false;
+    }
+    if (!writeFile(panelHome_.path() + "/config/xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml",
+                   xfcePanelSettings)) {
+        whyNot = QStringLiteral("the panel's settings could not be written");
+        return false;
+    }
+    panel_.setProcessEnvironment(environment);
+    panel_.start("xfce4-panel", {"--disable-wm-check"});
+    if (!panel_.waitForStarted(5000)) {
+        whyNot = QStringLiteral("xfce4-panel did not start");
+        return false;
+    }
+    if (!waitForTrayHost()) {
         whyNot = QStringLiteral("Xfce's tray never registered as a host: %1")
                      .arg(QString::fromLocal8Bit(panel_.readAllStandardError()).right(300));
         return false;
@@ -278,6 +333,76 @@ bool Desktop::startXfcePanel(QString& whyNot) {
                 QStringLiteral("0, %1, %2, %3").arg(below).arg(size_.width()).arg(size_.height() - below)});
 }
 
+bool Desktop::startGnomeShell(QString& whyNot) {
+    QProcessEnvironment environment;
+    if (!startSessionBus(environment, whyNot)) {
+        return false;
+    }
+    const QString home = panelHome_.path();
+    // The shell reads its settings from a file of the desktop's own: the AppIndicator extension and the
+    // tests' own on, the welcome tour off.
+    const QByteArray settings = QStringLiteral("[org/gnome/shell]\nenabled-extensions=['%1', '%2']\n"
+                                               "welcome-dialog-last-shown-version='999'\n")
+                                    .arg(appIndicatorExtension(), askingExtension)
+                                    .toUtf8();
+    const QString extension = home + "/data/gnome-shell/extensions/" + askingExtension;
+    if (!writeFile(home + "/config/glib-2.0/settings/keyfile", settings) ||
+        !writeFile(extension + "/metadata.json", askingExtensionMetadata) ||
+        !writeFile(extension + "/extension.js", askingExtensionScript)) {
+        whyNot = QStringLiteral("GNOME Shell's settings could not be written");
+        return false;
+    }
+    environment.insert("GSETTINGS_BACKEND", "keyfile");
+    // The shell asks the system bus for the login manager and more: the desktop's own bus stands in, so
+    // it never reaches the machine's, where none of those may be.
+    environment.insert("DBUS_SYSTEM_BUS_ADDRESS", busAddress_);
+    panel_.setProcessEnvironment(environment);
+    // The shell says much, and nobody reads a pipe while the tests wait: a full one would stop it.
+    const QString log = home + "/gnome-shell.log";
+    panel_.setProcessChannelMode(QProcess::MergedChannels);
+    panel_.setStandardOutputFile(log);
+    panel_.start("gnome-shell", {"--x11", "--replace"});
+    if (!panel_.waitForStarted(5000)) {
+        whyNot = QStringLiteral("gnome-shell did not start");
+        return false;
+    }
+    const auto said = [log] {
+        QFile printed(log);
+        return printed.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(printed.readAll()).right(600)
+                                                 : QString();
+    };
+    if (!waitForTrayHost()) {
+        whyNot =
+            QStringLiteral("GNOME Shell's AppIndicator extension never served a watcher: %1").arg(said());
+        return false;
+    }
+    // The shell opens on its overview once it has started; a player's desktop shows the windows.
+    if (!waitUntil(
+            [this] {
+                return askTheShell("Main.layoutManager._startingUp || Main.overview.animationInProgress ? "
+                                   "'starting' : Main.overview.visible ? (Main.overview.hide(), 'shown') : "
+                                   "'hidden'") == QStringLiteral("\"hidden\"");
+            },
+            comingUp)) {
+        whyNot = QStringLiteral("GNOME Shell never answered, or kept its overview: %1").arg(said());
+        return false;
+    }
+    return true;
+}
+
+std::optional<QString> Desktop::askTheShell(const QString& expression) const {
+    QDBusConnection bus = QDBusConnection::connectToBus(busAddress_, QStringLiteral("shell") + display_);
+    QDBusMessage ask =
+        QDBusMessage::createMethodCall("org.gnome.Shell", "/org/gnome/Shell", "org.gnome.Shell", "Eval");
+    ask << expression;
+    const QDBusMessage answer = bus.call(ask, QDBus::Block, 10000);
+    if (answer.type() != QDBusMessage::ReplyMessage || answer.arguments().size() != 2 ||
+        !answer.arguments().constFirst().toBool()) {
+        return std::nullopt;
+    }
+    return answer.arguments().constLast().toString();
+}
+
 bool Desktop::startWindowManager(const QStringList& command) {
     manager_.setProcessEnvironment(environment());
     manager_.start(command.front(), command.mid(1));
@@ -288,6 +413,9 @@ bool Desktop::startWindowManager(const QStringList& command) {
 }
 
 Desktop::~Desktop() {
+    if (!busAddress_.isEmpty()) {
+        QDBusConnection::disconnectFromBus(QStringLiteral("shell") + display_);
+    }
     stop(manager_);
     stop(trayer_);
     stop(panel_);
@@ -384,8 +512,61 @@ QList<ShownWindow> shownWindows(const Desktop& desktop, const QStringList& searc
 
 } // namespace
 
+namespace {
+
+// The shell's script that finds the first icon the AppIndicator extension draws in the panel.
+const QString drawnIcon = QStringLiteral(
+    "Object.entries(Main.panel.statusArea).find(([id, item]) => id.startsWith('appindicator-') &&"
+    " item.visible && item.is_mapped())?.[1]");
+
+// The rectangle GNOME Shell gave as [x, y, width, height], with the sizes rounded; none for anything else.
+std::optional<QRect> shellRect(const std::optional<QString>& answer) {
+    if (!answer) {
+        return std::nullopt;
+    }
+    const auto rect = nlohmann::json::parse(answer->toStdString(), nullptr, false);
+    // A box not laid out yet has no numbers.
+    if (!rect.is_array() || rect.size() != 4 ||
+        !std::all_of(rect.begin(), rect.end(), [](const auto& value) { return value.is_number(); })) {
+        return std::nullopt;
+    }
+    return QRect(rect[0].get<int>(), rect[1].get<int>(), rect[2].get<int>(), rect[3].get<int>());
+}
+
+// The shell's script giving `actor`'s rectangle on the screen, or null.
+QString rectOf(const QString& actor) {
+    return QStringLiteral(
+               "((actor) => { if (!actor) return null; const [x, y] = actor.get_transformed_position();"
+               " const [w, h] = actor.get_transformed_size(); return [x, y, w, h].map(Math.round); })(%1)")
+        .arg(actor);
+}
+
+} // namespace
+
+QStringList Desktop::trayMenuItems() const {
+    if (tray_ != TrayHost::gnomeShell) {
+        return {};
+    }
+    const auto answer = askTheShell(
+        QStringLiteral("(%1)?.menu._getMenuItems().filter(item => item.visible && item.label?.text)"
+                       ".map(item => item.label.text) ?? []")
+            .arg(drawnIcon));
+    QStringList titles;
+    if (answer) {
+        const auto items = nlohmann::json::parse(answer->toStdString(), nullptr, false);
+        for (const auto& title : items.is_array() ? items : nlohmann::json::array()) {
+            titles << QString::fromStdString(title.get<std::string>());
+        }
+    }
+    return titles;
+}
+
 std::optional<QRect> Desktop::trayMenu() const {
-    const QString menuClass = tray_ == TrayKind::embedding ? QStringLiteral("chipwhistle") : xfceTrayClass;
+    if (tray_ == TrayHost::gnomeShell) {
+        return shellRect(askTheShell(rectOf(
+            QStringLiteral("((item) => item?.menu.isOpen ? item.menu.box : null)(%1)").arg(drawnIcon))));
+    }
+    const QString menuClass = tray_ == TrayHost::trayer ? QStringLiteral("chipwhistle") : xfceTrayClass;
     for (const ShownWindow& window : shownWindows(*this, {"--class", menuClass})) {
         // Neither the icon, which sits in the tray's panel, nor the popover.
         if (window.placesItself && window.frame.width() > 64 && window.frame.size() != popoverSize) {
@@ -414,10 +595,14 @@ QString Desktop::shown() const {
 }
 
 std::optional<QRect> Desktop::trayIcon(const QString& windowClass) const {
+    if (tray_ == TrayHost::gnomeShell) {
+        const std::optional<QRect> icon = shellRect(askTheShell(rectOf(drawnIcon)));
+        return icon && !icon->isEmpty() ? icon : std::nullopt;
+    }
     // Xfce's tray window in the panel is as wide as the icons it draws: a sliver while it draws none.
-    const QString iconClass = tray_ == TrayKind::embedding ? windowClass : xfceTrayClass;
+    const QString iconClass = tray_ == TrayHost::trayer ? windowClass : xfceTrayClass;
     for (const auto& [row, rect] : classedWindows(windowTree(), iconClass)) {
-        if (tray_ == TrayKind::statusNotifier && rect.width() < 16) {
+        if (tray_ == TrayHost::xfcePanel && rect.width() < 16) {
             continue;
         }
         // The icon sits inside the tray's panel: a small window indented below it.
@@ -607,11 +792,11 @@ bool waitUntil(const std::function<bool()>& condition, int milliseconds) {
 Desktop* DesktopTest::desktop = nullptr;
 QString DesktopTest::whyNot;
 QStringList DesktopTest::windowManager;
-TrayKind DesktopTest::tray = TrayKind::embedding;
+TrayHost DesktopTest::tray = TrayHost::trayer;
 Screens DesktopTest::screens = Screens::one;
 bool DesktopTest::startFailed = false;
 
-void DesktopTest::startDesktop(const QStringList& manager, TrayKind trayKind, Screens screenLayout) {
+void DesktopTest::startDesktop(const QStringList& manager, TrayHost trayKind, Screens screenLayout) {
     whyNot.clear();
     windowManager = manager;
     tray = trayKind;

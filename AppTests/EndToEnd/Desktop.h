@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Persistence/LaunchSurface.h"
-#include "StatusIcon.h"
 
 #include <QProcess>
 #include <QRect>
@@ -23,24 +22,28 @@ struct Profile;
 // its time limit.
 inline constexpr int loadedMachineWait = 90000;
 
+// What shows the tray icons: trayer embeds them (XEmbed); Xfce's panel, holding only its tray, and GNOME
+// Shell with its AppIndicator extension draw them from what they publish over D-Bus (StatusNotifierItem),
+// and draw their menus too.
+enum class TrayHost { trayer, xfcePanel, gnomeShell };
+
 // The screens of a desktop: one of 1920 × 1080, or two such side by side, the left one the main screen,
 // with the tray's panel at the top right of the one named.
 enum class Screens { one, twoWithThePanelOnTheLeft, twoWithThePanelOnTheRight };
 
 // A private X display with a tray for end-to-end tests: Xvfb on a free display number, a tray host at
-// the top right, xdotool for the pointer and the keys. The tray embeds icons (trayer), or draws them
-// from what they publish (Xfce's panel holding only its tray, on a session bus of the desktop's own
-// that the programs on the display join). Everything is stopped by its own process id.
+// the top right, xdotool for the pointer and the keys. A host that draws the icons runs on a session bus
+// of the desktop's own that the programs on the display join; GNOME Shell manages the windows too.
+// Everything is stopped by its own process id.
 class Desktop {
   public:
     // Null, with the reason in `whyNot`, when a part cannot start. With a `windowManager` command, that
     // manager takes in the windows once it says it follows EWMH; with none, nothing manages them.
     static std::unique_ptr<Desktop> start(QString& whyNot, const QStringList& windowManager = {},
-                                          TrayKind tray = TrayKind::embedding,
-                                          Screens screens = Screens::one);
+                                          TrayHost tray = TrayHost::trayer, Screens screens = Screens::one);
     // Which tool the desktop (with that manager, tray and screens) needs is not installed, or that the
     // game is not built; empty when nothing is missing.
-    static QString missing(const QStringList& windowManager = {}, TrayKind tray = TrayKind::embedding,
+    static QString missing(const QStringList& windowManager = {}, TrayHost tray = TrayHost::trayer,
                            Screens screens = Screens::one);
     ~Desktop();
 
@@ -54,13 +57,18 @@ class Desktop {
     // The output of `xwininfo -root -tree`.
     QString windowTree() const;
     // The tray icon of the program whose class is `windowClass`, once embedded in the tray. Xfce's tray
-    // draws every icon in one window of its own: there, the icons it draws, once it draws any.
+    // draws every icon in one window of its own: there, the icons it draws, once it draws any. GNOME
+    // Shell draws them in its panel, where the shell itself tells: the first it draws.
     std::optional<QRect> trayIcon(const QString& windowClass = "chipwhistle") const;
     // Top-level windows of that class with the given size, as on-screen rectangles.
     QList<QRect> windows(QSize size, const QString& windowClass = "chipwhistle") const;
     // The game's menu at its tray icon, while it shows: the game's own window, or the one Xfce's tray
-    // draws from the menu the game publishes.
+    // or GNOME Shell draws from the menu the game publishes.
     std::optional<QRect> trayMenu() const;
+    // The titles of the items of the menu GNOME Shell shows, as it draws them; empty elsewhere.
+    QStringList trayMenuItems() const;
+    // What GNOME Shell's script `expression` gives, as JSON text; none when the shell does not answer.
+    std::optional<QString> askTheShell(const QString& expression) const;
     // What a person would see: the windows shown, biggest first, with their class, and which is active.
     QString shown() const;
 
@@ -77,6 +85,12 @@ class Desktop {
     bool splitIntoTwoScreens(Screens screens);
     bool startTrayer(QString& whyNot, Screens screens);
     bool startXfcePanel(QString& whyNot);
+    bool startGnomeShell(QString& whyNot);
+    // Starts the desktop's own session bus, with the environment the tray host then runs in; false
+    // with the reason when it cannot.
+    bool startSessionBus(QProcessEnvironment& environment, QString& whyNot);
+    // Waits until the tray's StatusNotifierItem watcher says a host shows the icons.
+    bool waitForTrayHost();
     bool startWindowManager(const QStringList& command);
     // Runs a program on this display; true when it ended with success. `output` gets what it printed.
     bool run(const QString& program, const QStringList& arguments, QString* output = nullptr) const;
@@ -85,8 +99,8 @@ class Desktop {
     QProcess manager_;
     QString display_;
     QSize size_{1920, 1080};
-    TrayKind tray_ = TrayKind::embedding;
-    // Xfce's panel, its session bus and the folder its settings are read from.
+    TrayHost tray_ = TrayHost::trayer;
+    // Xfce's panel or GNOME Shell, its session bus and the folder its settings are read from.
     QProcess bus_;
     QProcess panel_;
     QString busAddress_;
@@ -157,7 +171,7 @@ class DesktopTest : public ::testing::Test {
   protected:
     // A suite that needs more than the bare desktop starts it itself, with `windowManager` if any and
     // that kind of tray.
-    static void startDesktop(const QStringList& windowManager = {}, TrayKind trayKind = TrayKind::embedding,
+    static void startDesktop(const QStringList& windowManager = {}, TrayHost trayHost = TrayHost::trayer,
                              Screens screenLayout = Screens::one);
     void SetUp() override;
     // A test that failed may leave anything on its display (a button held down, a menu open, the keys
@@ -196,7 +210,7 @@ class DesktopTest : public ::testing::Test {
     static Desktop* desktop;
     static QString whyNot;
     static QStringList windowManager;
-    static TrayKind tray;
+    static TrayHost tray;
     static Screens screens;
     // Whether the desktop would not start though every tool is there.
     static bool startFailed;

@@ -4,6 +4,7 @@
 #include "Persistence/Profile.h"
 #include "StatusIcon.h"
 #include "System/ScreenReaderStatus.h"
+#include "System/StatusNotifierTray.h"
 #include "Views/StatusMenu.h"
 
 #include <QAccessible>
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -91,24 +93,37 @@ TEST(IconClick, EventsAreNamedForTheLog) {
 }
 
 TEST(StatusMenu, OffersTheSurfaceALeftClickDoesNotOpen) {
-    const auto menuBar = statusMenuItems(LaunchSurface::menuBar);
+    const auto menuBar = statusMenuItems(LaunchSurface::menuBar, LeftClick::reachesTheGame);
     ASSERT_EQ(menuBar.size(), 4u);
     EXPECT_EQ(menuBar[0], (StatusMenuItem{StatusMenuCommand::openWindow, "Open Window", ""}));
     EXPECT_EQ(menuBar[1], (StatusMenuItem{StatusMenuCommand::settings, "Settings…", "Ctrl+,"}));
     EXPECT_EQ(menuBar[2].command, StatusMenuCommand::separator);
     EXPECT_EQ(menuBar[3], (StatusMenuItem{StatusMenuCommand::quit, "Quit Chipwhistle", "Ctrl+Q"}));
-    EXPECT_EQ(statusMenuItems(LaunchSurface::window)[0],
+    EXPECT_EQ(statusMenuItems(LaunchSurface::window, LeftClick::reachesTheGame)[0],
               (StatusMenuItem{StatusMenuCommand::showPopover, "Show Popover", ""}));
+    // Where a left click opens only the menu, it offers the surface a click would open first, then the
+    // other one.
+    const StatusMenuItem popover{StatusMenuCommand::showPopover, "Show Popover", ""};
+    const StatusMenuItem window{StatusMenuCommand::openWindow, "Open Window", ""};
+    for (const auto& [opens, first, second] : {std::tuple{LaunchSurface::menuBar, popover, window},
+                                               std::tuple{LaunchSurface::window, window, popover}}) {
+        const auto items = statusMenuItems(opens, LeftClick::opensTheMenu);
+        ASSERT_EQ(items.size(), 5u);
+        EXPECT_EQ(items[0], first);
+        EXPECT_EQ(items[1], second);
+        EXPECT_EQ(std::vector(items.begin() + 2, items.end()),
+                  std::vector(menuBar.begin() + 1, menuBar.end()));
+    }
 }
 
 // A tray that draws menus keeps the one it was given: its items change in place with the surface a
 // click opens, and each still runs its own command.
 TEST(StatusMenu, ItsItemsFollowTheSurfaceInPlace) {
     std::optional<StatusMenuCommand> chosen;
-    StatusMenu menu(statusMenuItems(LaunchSurface::menuBar),
+    StatusMenu menu(statusMenuItems(LaunchSurface::menuBar, LeftClick::reachesTheGame),
                     [&](StatusMenuCommand command) { chosen = command; });
     const QList<QAction*> before = menu.actions();
-    menu.setItems(statusMenuItems(LaunchSurface::window));
+    menu.setItems(statusMenuItems(LaunchSurface::window, LeftClick::reachesTheGame));
     ASSERT_EQ(menu.actions(), before) << "the same items";
     EXPECT_EQ(before[0]->text(), "Show Popover");
     EXPECT_EQ(before[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Comma));
@@ -148,13 +163,45 @@ TEST(TrayIcon, OnlyADrawingTrayGetsTheMenuAndEachTellsInItsOwnWayThatItTookTheIc
     }
 }
 
+// Each watcher keeps a registered icon in its own words; ours is found by the bus names Qt serves it on.
+TEST(TrayIcon, TheWatcherHoldsOurIconByItsBusNameHoweverItWritesIt) {
+    const QStringList ours{":1.15", "org.kde.StatusNotifierItem-4242-1"};
+    struct Row {
+        const char* watcher;
+        QString item;
+        std::optional<QString> name;
+        bool held;
+    };
+    const Row rows[] = {
+        {"Xfce", ":1.15/StatusNotifierItem", ":1.15", true},
+        {"KDE, by the well-known name", "org.kde.StatusNotifierItem-4242-1/StatusNotifierItem",
+         "org.kde.StatusNotifierItem-4242-1", true},
+        {"GNOME Shell", ":1.15@/StatusNotifierItem", ":1.15", true},
+        {"GNOME Shell, by the well-known name", "org.kde.StatusNotifierItem-4242-1",
+         "org.kde.StatusNotifierItem-4242-1", true},
+        {"another program's", ":1.150/StatusNotifierItem", ":1.150", false},
+        {"another program's well-known name", "org.kde.StatusNotifierItem-4243-1/StatusNotifierItem",
+         "org.kde.StatusNotifierItem-4243-1", false},
+        {"a path alone", "/StatusNotifierItem", std::nullopt, false},
+        {"empty", "", std::nullopt, false},
+        {"garbage", "not a name at all", std::nullopt, false},
+        {"a name of one word", "chipwhistle/StatusNotifierItem", std::nullopt, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.watcher);
+        EXPECT_EQ(StatusNotifierTray::registeredBusName(row.item), row.name);
+        EXPECT_EQ(StatusNotifierTray::holdsItemOn({":1.3/StatusNotifierItem", row.item}, ours), row.held);
+    }
+    EXPECT_FALSE(StatusNotifierTray::holdsItemOn({":1.15/StatusNotifierItem"}, {})) << "no names of ours";
+}
+
 // Readers hear nothing of a menu that opens with nothing held, and Qt reads an item by its title alone;
 // anyone else gets the menu as menus open here, where Down then takes the first item.
 TEST(StatusMenu, OpensOnItsFirstItemWhenAskedAndReadsEachItemWithItsShortcut) {
     for (const bool held : {true, false}) {
         SCOPED_TRACE(held ? "held" : "nothing held");
         std::optional<StatusMenuCommand> chosen;
-        StatusMenu menu(statusMenuItems(LaunchSurface::menuBar),
+        StatusMenu menu(statusMenuItems(LaunchSurface::menuBar, LeftClick::reachesTheGame),
                         [&](StatusMenuCommand command) { chosen = command; });
         menu.open({100, 100}, held);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
