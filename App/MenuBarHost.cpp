@@ -250,6 +250,10 @@ void MenuBarHost::createStatusItem() {
             presentation_->trayMenuOpening();
             refreshTrayMenu();
         });
+        // Qt turns a tray's "closed" event into this. KDE's panel sends one; Xfce's sends none, and there
+        // the keys coming back to the program end the menu's hold on the popover.
+        connect(trayMenu_.get(), &QMenu::aboutToHide, presentation_.get(),
+                &PopoverPresentation::trayMenuClosed);
         // Given before the icon shows: a tray reads whether there is a menu as it takes the icon.
         statusItem_->setContextMenu(trayMenu_.get());
     }

@@ -9,6 +9,7 @@
 #include <execinfo.h>
 
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -220,9 +221,9 @@ void PopoverPresentation::applicationDeactivated() {
     closeForSwitch();
 }
 
-void PopoverPresentation::closeForSwitch() {
+void PopoverPresentation::closeForSwitch(std::optional<bool> waitForIconClick) {
     const bool alreadyPending = pendingClose_.isPending();
-    closeForOutsideClick(QStringLiteral("switched to another app"));
+    closeForOutsideClick(QStringLiteral("switched to another app"), waitForIconClick);
     pendingCloseIsSwitch_ = !alreadyPending && pendingClose_.isPending();
 }
 
@@ -280,6 +281,14 @@ void PopoverPresentation::trayMenuOpening() {
     if (surface_.isShown()) {
         // The loss of the keys to the menu may have come first.
         trayMenu_ = inactive_ ? TrayMenu::hasTheKeys : TrayMenu::opening;
+    }
+}
+
+void PopoverPresentation::trayMenuClosed() {
+    const bool heldTheKeys = std::exchange(trayMenu_, TrayMenu::closed) == TrayMenu::hasTheKeys;
+    if (heldTheKeys && inactive_ && watching_) {
+        qCInfo(surfacesLog) << "the tray's menu closed with the keys elsewhere";
+        closeForSwitch(true);
     }
 }
 

@@ -142,15 +142,19 @@ class PopoverPresentation final : public QObject {
     void popoverHasTheKeys();
     // A tray that draws the game's menu itself is opening it: the press on the icon that asked for it,
     // the keys the menu takes and the presses choosing in it are no leaving the popover, until the
-    // program has the keys back, as with the menu the game draws itself.
+    // program has the keys back or the menu has closed, as with the menu the game draws itself.
     void trayMenuOpening();
+    // The tray's menu has closed. Closed with the keys elsewhere, it leaves the loss of them a switch to
+    // another app, after the grace: a menu closes before it reports the item chosen in it, and the keys
+    // may yet come back to the popover.
+    void trayMenuClosed();
     // The popover's show and hide events.
     void popoverDidShow();
     void popoverDidClose();
 
   private:
     void closeForClick(const QString& reason);
-    void closeForSwitch();
+    void closeForSwitch(std::optional<bool> waitForIconClick = std::nullopt);
     void endKeysGuard();
     void startClosingOnOutsideClicks();
     void stopClosingOnOutsideClicks();
@@ -168,7 +172,7 @@ class PopoverPresentation final : public QObject {
     // How often it has asked for the keys again since it was shown.
     int keyAsks_ = 0;
     // A tray's own menu over the shown popover: opening (the loss of the keys it brings is still to
-    // come), or holding the keys until the program has them back.
+    // come), or holding the keys until the program has them back or the menu closes.
     enum class TrayMenu { closed, opening, hasTheKeys };
     TrayMenu trayMenu_ = TrayMenu::closed;
     // The program has lost activation and not had it back since.

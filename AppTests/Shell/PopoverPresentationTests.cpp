@@ -442,6 +442,55 @@ TEST_F(PresentationTest, ALossOfTheKeysClosesThePopoverSaveTheManagersMoveOnFrom
     }
 }
 
+// A tray's own menu holds the popover open only while it is open: once it has closed, whether it ever
+// took the keys or not, a switch or a click elsewhere closes the popover again. Closed with the keys
+// elsewhere, it leaves a switch, which the choice made in the menu or the keys coming back overtake.
+TEST_F(PresentationTest, TheTraysMenuHoldsThePopoverOnlyWhileItIsOpen) {
+    const auto open = [this] { presentation.trayMenuOpening(); };
+    const auto closed = [this] { presentation.trayMenuClosed(); };
+    const auto lose = [this] { presentation.applicationDeactivated(); };
+    const auto regain = [this] { presentation.applicationActivated(); };
+    const auto click = [this] { presentation.pressInAnotherApp(); };
+    using Steps = std::vector<std::function<void()>>;
+    struct Row {
+        const char* what;
+        Steps steps;
+        // The close reason once a second has passed; empty while the popover stays.
+        QString closedBy;
+    };
+    const Row rows[] = {
+        {"asked for, its menu never took the keys, then a switch",
+         {open, closed, lose},
+         "switched to another app"},
+        {"asked for and closed, then a click elsewhere", {open, closed, click}, "a click in another app"},
+        {"dismissed into another program", {open, lose, closed}, "switched to another app"},
+        {"dismissed into another program, then a click there",
+         {open, lose, closed, click},
+         "a click in another app"},
+        {"still open after a click", {open, lose, click}, ""},
+        {"Settings chosen in it, which closes first",
+         {open, lose, closed, [this] { presentation.closePopover("Settings"); }},
+         "Settings"},
+        {"closed with Escape, the keys back in the popover", {open, lose, closed, regain}, ""},
+        {"closed once the keys were back", {open, lose, regain, closed}, ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        presentation.closePopover("toggle");
+        presentation.applicationActivated();
+        LogCapture::lines().clear();
+        presentation.showPopover();
+        presentation.playerTurnedToPopover();
+        for (const auto& step : row.steps) {
+            step();
+        }
+        scheduler.advance(1s);
+        EXPECT_EQ(popover.shown, row.closedBy.isEmpty());
+        EXPECT_EQ(LogCapture::starting("popover closed (").value(0),
+                  row.closedBy.isEmpty() ? QString() : "popover closed (" + row.closedBy + ")");
+    }
+}
+
 TEST_F(PresentationTest, NothingIsWatchedOrClosedWhileHidden) {
     presentation.pressInAnotherApp();
     presentation.applicationDeactivated();
