@@ -29,12 +29,12 @@ struct ManagedWindow {
 };
 
 struct WindowManagerTest : DesktopTest {
-    static void startUnder(const QStringList& windowManager) {
+    static void startUnder(const QStringList& windowManager, TrayKind trayKind = TrayKind::embedding) {
         if (QStandardPaths::findExecutable("xmessage").isEmpty()) {
             whyNot = "xmessage is not installed";
             return;
         }
-        startDesktop(windowManager);
+        startDesktop(windowManager, trayKind);
     }
 
     // The windows the manager has taken in, as it lists them for task bars and window switchers.
@@ -275,7 +275,7 @@ void WindowManagerTest::settingsBringThePopoverBack() {
     editor.waitForFinished(3000);
 }
 
-// The popover with the keys and nothing pressed in it yet, shown at launch and then by the shortcut:
+// The popover with the keys and nothing pressed in it yet, shown at launch, by the shortcut or the icon:
 // another program activated through the window manager, as a launcher's key, a drop-down terminal's key
 // or a program raising its own window does, keeps the keys; the popover closes as a switch, and the
 // letter the player types next reaches that program, not the table, where it would be a move.
@@ -286,11 +286,14 @@ void WindowManagerTest::anotherProgramActivatedKeepsTheKeys() {
     auto game = startGame({}, true);
     const auto said = [&](int from) { return game->lines().mid(from).join('\n').toStdString(); };
     QString typed;
+    // Shown at launch, by the shortcut, and by a click on the icon.
     for (const char* letter : {"k", "e", "y"}) {
         SCOPED_TRACE(letter);
         const int showing = game->lineCount();
-        if (letter != std::string_view("k")) {
+        if (letter == std::string_view("e")) {
             ASSERT_TRUE(pressTheShortcut(*game)) << said(showing);
+        } else if (letter == std::string_view("y")) {
+            ASSERT_TRUE(clickTheIcon(*game)) << said(showing);
         }
         ASSERT_TRUE(game->waitForLine("showPopover", loadedMachineWait, showing)) << said(showing);
         ASSERT_TRUE(waitUntil(popoverHasTheKeys)) << desktop->shown().toStdString() << said(showing);
@@ -308,8 +311,7 @@ void WindowManagerTest::anotherProgramActivatedKeepsTheKeys() {
         EXPECT_TRUE(waitUntil([&] {
             recorder.waitForReadyRead(100);
             return (typed += recorder.readAllStandardOutput()).contains(key);
-        }))
-            << "the other program never got the letter; shown:\n"
+        })) << "the other program never got the letter; shown:\n"
             << desktop->shown().toStdString() << "\nthe game said:\n"
             << said(switching);
         EXPECT_EQ(activeWindow(), other);
@@ -323,6 +325,12 @@ void WindowManagerTest::anotherProgramActivatedKeepsTheKeys() {
 // Openbox takes in every window that asks to be managed, as the big desktops' managers do.
 struct UnderOpenbox : WindowManagerTest {
     static void SetUpTestSuite() { startUnder({"openbox"}); }
+};
+
+// Openbox with Xfce's panel as the tray, which draws the game's icon and menu from what the game
+// publishes.
+struct UnderOpenboxOnXfce : WindowManagerTest {
+    static void SetUpTestSuite() { startUnder({"openbox"}, TrayKind::statusNotifier); }
 };
 
 // Metacity, GNOME's manager of old, prevents focus stealing the way the big desktops do.
@@ -482,6 +490,10 @@ TEST_F(UnderOpenbox, AnotherProgramActivatedKeepsTheKeysAndClosesThePopover) {
 }
 
 TEST_F(UnderMetacity, AnotherProgramActivatedKeepsTheKeysAndClosesThePopover) {
+    anotherProgramActivatedKeepsTheKeys();
+}
+
+TEST_F(UnderOpenboxOnXfce, AnotherProgramActivatedKeepsTheKeysAndClosesThePopover) {
     anotherProgramActivatedKeepsTheKeys();
 }
 
