@@ -199,7 +199,7 @@ void MenuBarHost::reopen() {
         break;
     case ReopenAction::showPopover:
         // Started from a terminal or a launcher, where the tray may not be: place it anyway.
-        showPopover();
+        showPopover(PopoverShowing::asked);
         break;
     case ReopenAction::showOnboarding:
         showOnboarding();
@@ -254,6 +254,10 @@ void MenuBarHost::createStatusItem() {
             presentation_->trayMenuOpening();
             refreshTrayMenu();
         });
+        // Qt turns a tray's "closed" event into this. KDE's panel sends one; Xfce's sends none, and there
+        // the keys coming back to the program end the menu's hold on the popover.
+        connect(trayMenu_.get(), &QMenu::aboutToHide, presentation_.get(),
+                &PopoverPresentation::trayMenuClosed);
         // Given before the icon shows: a tray reads whether there is a menu as it takes the icon.
         statusItem_->setContextMenu(trayMenu_.get());
     }
@@ -361,8 +365,8 @@ void MenuBarHost::runMenuCommand(StatusMenuCommand command) {
 
 // Popover --------------------------------------------------------------------------------------
 
-bool MenuBarHost::showPopover() {
-    return presentation_->showPopover();
+bool MenuBarHost::showPopover(PopoverShowing showing) {
+    return presentation_->showPopover(showing);
 }
 
 void MenuBarHost::closePopover(const QString& reason) {
@@ -518,11 +522,13 @@ bool MenuBarHost::eventFilter(QObject* watched, QEvent* event) {
                                                 : PopoverPresentation::OwnWindow::window);
         }
     }
-    // After a press in the popover, a loss of activation is the player's own switch to another app.
     if ((event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress) &&
         watched->isWidgetType() && popoverWindow_ &&
         static_cast<QWidget*>(watched)->window() == popoverWindow_.get()) {
         presentation_->playerTurnedToPopover();
+    }
+    if (event->type() == QEvent::WindowActivate && popoverWindow_ && watched == popoverWindow_.get()) {
+        presentation_->popoverHasTheKeys();
     }
     if (event->type() == QEvent::Close) {
         // The Settings view tells the coordinator itself when it leaves the screen.

@@ -69,7 +69,7 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     // SurfaceHost
     bool openWindow() override;
     void focusWindow() override;
-    bool showPopover() override;
+    bool showPopover(PopoverShowing showing) override;
     void closePopover(const QString& reason) override;
     bool isPopoverShown() const override;
     bool closeTableWindow() override;

@@ -9,6 +9,7 @@
 #include <execinfo.h>
 
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -85,20 +86,24 @@ PopoverPresentation::~PopoverPresentation() {
     pendingClose_.cancel();
     iconRetry_.cancel();
     showCheck_.cancel();
+    guardEnd_.cancel();
 }
 
-bool PopoverPresentation::showPopover() {
+bool PopoverPresentation::showPopover(PopoverShowing showing) {
     if (!surface_.hasStatusItem()) {
         return false;
     }
     if (surface_.isShown()) {
         return true;
     }
-    turnedTo_ = false;
     keyAsks_ = 0;
+    endKeysGuard();
     surface_.show();
     if (surface_.isShown()) {
         startClosingOnOutsideClicks();
+        if (showing == PopoverShowing::inPlaceOfSettings) {
+            keysGuard_ = KeysGuard::waitingForKeys;
+        }
     }
     qCInfo(surfacesLog).noquote() << QStringLiteral("showPopover %1").arg(surface_.activationState());
     showCheck_.cancel();
@@ -206,14 +211,19 @@ void PopoverPresentation::applicationDeactivated() {
     if (trayMenu_ == TrayMenu::hasTheKeys) {
         return;
     }
-    if (!turnedTo_ && keyAsks_ < maxKeyAsks) {
+    if (keysGuard_ != KeysGuard::off && keyAsks_ < maxKeyAsks) {
         ++keyAsks_;
-        qCInfo(surfacesLog) << "popover stays: the player has not turned to it; asking for the keys again";
+        qCInfo(surfacesLog) << "popover stays: the keys moved on from closed Settings; asking for them again";
         surface_.askForTheKeys();
         return;
     }
+    endKeysGuard();
+    closeForSwitch();
+}
+
+void PopoverPresentation::closeForSwitch(std::optional<bool> waitForIconClick) {
     const bool alreadyPending = pendingClose_.isPending();
-    closeForOutsideClick(QStringLiteral("switched to another app"));
+    closeForOutsideClick(QStringLiteral("switched to another app"), waitForIconClick);
     pendingCloseIsSwitch_ = !alreadyPending && pendingClose_.isPending();
 }
 
@@ -249,9 +259,20 @@ void PopoverPresentation::stopClosingOnOutsideClicks() {
 }
 
 void PopoverPresentation::playerTurnedToPopover() {
-    if (surface_.isShown()) {
-        turnedTo_ = true;
+    endKeysGuard();
+}
+
+void PopoverPresentation::popoverHasTheKeys() {
+    if (keysGuard_ != KeysGuard::waitingForKeys || !surface_.isShown()) {
+        return;
     }
+    keysGuard_ = KeysGuard::on;
+    guardEnd_ = scheduler_.after(managerMoveWindow, [this] { keysGuard_ = KeysGuard::off; });
+}
+
+void PopoverPresentation::endKeysGuard() {
+    keysGuard_ = KeysGuard::off;
+    guardEnd_.cancel();
 }
 
 void PopoverPresentation::trayMenuOpening() {
@@ -260,6 +281,14 @@ void PopoverPresentation::trayMenuOpening() {
     if (surface_.isShown()) {
         // The loss of the keys to the menu may have come first.
         trayMenu_ = inactive_ ? TrayMenu::hasTheKeys : TrayMenu::opening;
+    }
+}
+
+void PopoverPresentation::trayMenuClosed() {
+    const bool heldTheKeys = std::exchange(trayMenu_, TrayMenu::closed) == TrayMenu::hasTheKeys;
+    if (heldTheKeys && inactive_ && watching_) {
+        qCInfo(surfacesLog) << "the tray's menu closed with the keys elsewhere";
+        closeForSwitch(true);
     }
 }
 
@@ -275,7 +304,7 @@ void PopoverPresentation::popoverDidClose() {
                                                  .arg(surface_.activationState(), callStack());
     }
     closeReason_.reset();
-    turnedTo_ = false;
+    endKeysGuard();
     trayMenu_ = TrayMenu::closed;
     stopClosingOnOutsideClicks();
     coordinator_.popoverDidClose();

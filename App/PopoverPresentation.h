@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Scheduler.h"
+#include "SurfaceHost.h"
 
 #include <QObject>
 #include <QPoint>
@@ -79,6 +80,10 @@ class PopoverPresentation final : public QObject {
     static constexpr Scheduler::Duration outsideCloseGrace{200};
     static constexpr Scheduler::Duration showCheckDelay{300};
     static constexpr Scheduler::Duration iconRetryDelay{100};
+    // How long after the popover shown in closed Settings' place has the keys a loss of them is still
+    // the window manager moving on from the closed window. Qt reports a loss a tenth of a second after
+    // the window lost the focus; metacity's move on a busy desktop came within 0.15 s of the keys.
+    static constexpr Scheduler::Duration managerMoveWindow{1000};
     // More would fight a window manager that keeps the keys elsewhere.
     static constexpr int maxKeyAsks = 3;
 
@@ -87,7 +92,7 @@ class PopoverPresentation final : public QObject {
     ~PopoverPresentation() override;
 
     // True when the popover is shown afterwards.
-    bool showPopover();
+    bool showPopover(PopoverShowing showing = PopoverShowing::asked);
     // Shows the popover once the icon is up and settled in its place: a check now and up to `tries`
     // more, 0.1 s apart.
     void showPopoverWhenIconIsUp(int tries);
@@ -107,11 +112,19 @@ class PopoverPresentation final : public QObject {
     };
     // A press in another window of this program; `windowClass` names it, or is empty for no window.
     void pressInOwnWindow(const QString& windowClass, OwnWindow kind = OwnWindow::window);
-    // Losing activation is a switch to another app only once the player has turned to the popover
-    // since it was shown: a switch by keys starts in it (the Alt of Alt+Tab), one by mouse is a press
-    // elsewhere, which closes it anyway. Before, it is the window manager moving the focus on by itself,
-    // as from Settings closing while the popover comes back in their place: the popover stays and asks
-    // for the keys again, a few times at most.
+    // Losing activation is the player switching to another app, however they did it (Alt+Tab, a
+    // launcher's key, a drop-down terminal's key, a program of theirs raising its own window): the
+    // popover closes and the keys stay where they went.
+    //
+    // One loss is not the player's: Settings that closed leave the keys to the window manager, which
+    // may hand them on to the program behind just after the popover that came back in their place
+    // took them (metacity does, on a busy desktop). So the popover shown in closed Settings' place
+    // guards its keys, and only for a moment: from when it first has them, for managerMoveWindow, a
+    // loss makes it stay and ask for them again, a few times at most. A press in it (the player is
+    // at the table), its closing, or the end of that moment ends the guard for good, so a switch
+    // after it always closes the popover. Nothing tells the manager's move from another program
+    // taking the keys but the time; a player who has just closed Settings to get back to the table is
+    // not switching away within that moment, and every other showing never takes the keys back.
     void applicationDeactivated();
     // The program is active again. A close that losing activation started and that is still waiting
     // out the grace is dropped: the focus only passed between windows of ours, as it can on a busy
@@ -125,16 +138,24 @@ class PopoverPresentation final : public QObject {
 
     // The player pressed a key or a mouse button in the shown popover.
     void playerTurnedToPopover();
+    // The popover's window has the keys.
+    void popoverHasTheKeys();
     // A tray that draws the game's menu itself is opening it: the press on the icon that asked for it,
     // the keys the menu takes and the presses choosing in it are no leaving the popover, until the
-    // program has the keys back, as with the menu the game draws itself.
+    // program has the keys back or the menu has closed, as with the menu the game draws itself.
     void trayMenuOpening();
+    // The tray's menu has closed. Closed with the keys elsewhere, it leaves the loss of them a switch to
+    // another app, after the grace: a menu closes before it reports the item chosen in it, and the keys
+    // may yet come back to the popover.
+    void trayMenuClosed();
     // The popover's show and hide events.
     void popoverDidShow();
     void popoverDidClose();
 
   private:
     void closeForClick(const QString& reason);
+    void closeForSwitch(std::optional<bool> waitForIconClick = std::nullopt);
+    void endKeysGuard();
     void startClosingOnOutsideClicks();
     void stopClosingOnOutsideClicks();
 
@@ -143,12 +164,15 @@ class PopoverPresentation final : public QObject {
     SurfaceCoordinator& coordinator_;
     std::optional<QString> closeReason_;
     bool watching_ = false;
-    // Whether the player has pressed in the popover since it was last shown, and how often it has
-    // asked for the keys again since then.
-    bool turnedTo_ = false;
+    // The guard of the keys of the popover shown in closed Settings' place: waiting for it to first
+    // have the keys (a loss meanwhile is the one Settings' closing brought), then on until guardEnd_.
+    enum class KeysGuard { off, waitingForKeys, on };
+    KeysGuard keysGuard_ = KeysGuard::off;
+    ScheduledWork guardEnd_;
+    // How often it has asked for the keys again since it was shown.
     int keyAsks_ = 0;
     // A tray's own menu over the shown popover: opening (the loss of the keys it brings is still to
-    // come), or holding the keys until the program has them back.
+    // come), or holding the keys until the program has them back or the menu closes.
     enum class TrayMenu { closed, opening, hasTheKeys };
     TrayMenu trayMenu_ = TrayMenu::closed;
     // The program has lost activation and not had it back since.

@@ -117,7 +117,7 @@ void SurfaceCoordinator::statusItemClicked() {
         setOpeningWindow(true);
         askForWindow();
     } else if (host_) {
-        host_->showPopover();
+        host_->showPopover(PopoverShowing::asked);
     }
 }
 
@@ -139,7 +139,7 @@ void SurfaceCoordinator::collapseToPopover() {
         setHandingOver(false);
     }
     if (host_) {
-        host_->showPopover();
+        host_->showPopover(PopoverShowing::asked);
     }
 }
 
@@ -169,6 +169,7 @@ void SurfaceCoordinator::settingsDidClose() {
     }
     if (backToPopover) {
         // Shown once Settings has gone, as after the window's close; the game waits for it.
+        handingOverFromSettings_ = true;
         setHandingOver(true);
         handOverToPopover();
         return;
@@ -265,10 +266,12 @@ void SurfaceCoordinator::handOverToPopover() {
 }
 
 void SurfaceCoordinator::showPopoverAfterHandover() {
+    const bool fromSettings = std::exchange(handingOverFromSettings_, false);
     if (!isHandingOverToPopover_) {
         return;
     }
-    if (host_ && host_->showPopover()) {
+    if (host_ &&
+        host_->showPopover(fromSettings ? PopoverShowing::inPlaceOfSettings : PopoverShowing::asked)) {
         return;
     }
     setHandingOver(false);

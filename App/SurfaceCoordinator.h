@@ -126,6 +126,8 @@ class SurfaceCoordinator final : public QObject {
     bool isSettingsOpen_ = false;
     // The open Settings closed the popover, which comes back when they close.
     bool settingsLeftPopover_ = false;
+    // The hand-over under way brings the popover back in the place of closed Settings.
+    bool handingOverFromSettings_ = false;
     // The last table whose early end was told.
     std::optional<std::uint64_t> leaveTold_;
     GameController& controller_;

@@ -8,6 +8,14 @@
 // the tray. Linux desktops have no such switch; the host keeps the request and logs it.
 enum class ActivationPolicy { regular, accessory };
 
+// Why the popover is shown.
+enum class PopoverShowing {
+    // Asked for: a click on the icon, the shortcut, the launch, a second start, the tray's menu.
+    asked,
+    // Coming back in the place of Settings that closed, which had taken the popover's place.
+    inPlaceOfSettings,
+};
+
 // What the surface coordinator asks of the desktop side. MenuBarHost carries it out with real windows;
 // tests record the calls. Every operation runs on the GUI thread.
 class SurfaceHost {
@@ -20,7 +28,7 @@ class SurfaceHost {
     // Brings the open table window to the front (restoring it when minimized).
     virtual void focusWindow() = 0;
     // Shows the popover under the tray icon; true when it is on screen afterwards.
-    virtual bool showPopover() = 0;
+    virtual bool showPopover(PopoverShowing showing) = 0;
     // Closes the popover, recording why for the log.
     virtual void closePopover(const QString& reason) = 0;
     // Whether the popover is on screen now, which can be true before popoverDidShow() arrives.

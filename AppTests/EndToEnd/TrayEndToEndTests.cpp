@@ -7,6 +7,8 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
 #include <QFile>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -18,34 +20,46 @@
 
 namespace {
 
-// A session bus of a test's own, with a StatusNotifierItem watcher answering on it from a thread of its
-// own; the watcher lists icons as `itemForm` says (see FakeStatusNotifierWatcher::start).
-struct WatchedBus {
-    static std::unique_ptr<WatchedBus> start(QString& whyNot,
-                                             const QString& itemForm = QStringLiteral("{name}")) {
-        auto bus = PrivateBus::start(whyNot);
-        if (!bus) {
-            return nullptr;
-        }
-        auto watched = std::make_unique<WatchedBus>();
-        watched->bus = std::move(bus);
-        watched->watcher = FakeStatusNotifierWatcher::start(watched->answering, itemForm);
-        return watched;
-    }
-    ~WatchedBus() {
-        answering.quit();
-        answering.wait();
-    }
-    std::unique_ptr<PrivateBus> bus;
-    QThread answering;
-    FakeStatusNotifierWatcher* watcher = nullptr;
-};
-
 struct TrayTest : DesktopTest {
     QList<QRect> popovers() const { return desktop->windows(popoverSize); }
     // Where a player clicks "Settings…" in the menu at `menu`: its second item, which spans the middle,
     // the separator above "Quit Chipwhistle" being thinner than an item.
     static QPoint settingsItem(QRect menu) { return menu.center(); }
+};
+
+// A tray that speaks StatusNotifierItem, played by the test: a watcher on a private session bus, which a
+// game started with session() registers its icon with and the test reaches the game on, as a panel does.
+// `whyNot` says why it could not start; empty when it runs.
+struct StatusNotifierTray {
+    // The watcher lists icons as `itemForm` says (see FakeStatusNotifierWatcher::start).
+    explicit StatusNotifierTray(const QString& itemForm = QStringLiteral("{name}"))
+        : bus(PrivateBus::start(whyNot)) {
+        if (!bus) {
+            return;
+        }
+        watcher = FakeStatusNotifierWatcher::start(answering, itemForm);
+        if (!watcher->serve(bus->connect("watcher"))) {
+            whyNot = "the watcher could not take its name";
+        }
+    }
+    ~StatusNotifierTray() {
+        answering.quit();
+        answering.wait();
+    }
+    QProcessEnvironment session() const {
+        QProcessEnvironment environment;
+        environment.insert("DBUS_SESSION_BUS_ADDRESS", bus->address());
+        return environment;
+    }
+    // Waits for a game's icon to register.
+    bool holdsAnIcon() const {
+        return waitUntil([&] { return watcher->item().has_value(); });
+    }
+
+    QString whyNot;
+    std::unique_ptr<PrivateBus> bus;
+    QThread answering;
+    FakeStatusNotifierWatcher* watcher = nullptr;
 };
 
 TEST_F(TrayTest, TheIconComesUpAndAClickOpensThePopoverUnderIt) {
@@ -556,26 +570,21 @@ TEST_F(OnGnomeShell, ARightClickOpensTheGamesMenuWhichTakesTheKeys) {
 // for the tray's own keys alike. Without a reader the menu opens with nothing held, as on any tray, so
 // Down then Return takes its first item.
 TEST_F(TrayTest, OnAStatusNotifierTrayTheMenuOpensWithNothingHeldWithoutAReader) {
-    QString whyNot;
-    auto watched = WatchedBus::start(whyNot);
-    if (!watched) {
-        GTEST_SKIP() << whyNot.toStdString();
+    StatusNotifierTray tray;
+    if (!tray.whyNot.isEmpty()) {
+        GTEST_SKIP() << tray.whyNot.toStdString();
     }
-    PrivateBus* bus = watched->bus.get();
-    FakeStatusNotifierWatcher* watcher = watched->watcher;
-    ASSERT_TRUE(watcher->serve(bus->connect("watcher"))) << "the watcher could not take its name";
     writeProfile(home.path(), true);
-    QProcessEnvironment session;
-    session.insert("DBUS_SESSION_BUS_ADDRESS", bus->address());
-    GameProcess game(*desktop, home.path(), {"--launched-at-login"}, session);
-    ASSERT_TRUE(waitUntil([&] { return watcher->item().has_value(); })) << game.output().toStdString();
+    GameProcess game(*desktop, home.path(), {"--launched-at-login"}, tray.session());
+    ASSERT_TRUE(tray.holdsAnIcon()) << game.output().toStdString();
+    FakeStatusNotifierWatcher* watcher = tray.watcher;
 
     // The tray's panel shows the menu where the player pointed.
     desktop->xdotool({"mousemove", "1700", "20"});
     QDBusMessage ask = QDBusMessage::createMethodCall(*watcher->item(), "/StatusNotifierItem",
                                                       "org.kde.StatusNotifierItem", "ContextMenu");
     ask << 1700 << 20;
-    const QDBusMessage answer = bus->connect("tray").call(ask, QDBus::Block, loadedMachineWait);
+    const QDBusMessage answer = tray.bus->connect("tray").call(ask, QDBus::Block, loadedMachineWait);
     ASSERT_NE(answer.type(), QDBusMessage::ErrorMessage) << answer.errorMessage().toStdString();
     ASSERT_TRUE(game.waitForLine("icon click: event=rightMouseDown")) << game.output().toStdString();
     ASSERT_TRUE(waitUntil([] { return desktop->trayMenu().has_value(); })) << desktop->shown().toStdString();
@@ -599,23 +608,67 @@ TEST_F(TrayTest, ThePopoverChosenToOpenShowsAtLaunchHoweverTheWatcherListsTheIco
     };
     for (const auto& [listed, form] : rows) {
         SCOPED_TRACE(listed);
-        QString whyNot;
-        auto watched = WatchedBus::start(whyNot, form);
-        if (!watched) {
-            GTEST_SKIP() << whyNot.toStdString();
+        StatusNotifierTray tray(form);
+        if (!tray.whyNot.isEmpty()) {
+            GTEST_SKIP() << tray.whyNot.toStdString();
         }
-        ASSERT_TRUE(watched->watcher->serve(watched->bus->connect("watcher")))
-            << "the watcher could not take its name";
         QTemporaryDir rowHome;
         writeProfile(rowHome.path(), true);
-        QProcessEnvironment session;
-        session.insert("DBUS_SESSION_BUS_ADDRESS", watched->bus->address());
-        GameProcess game(*desktop, rowHome.path(), {}, session);
+        GameProcess game(*desktop, rowHome.path(), {}, tray.session());
         ASSERT_TRUE(waitUntil([&] {
             return game.waitForOutput("showPopover", 100) || game.output().contains("never came up");
         })) << game.output().toStdString();
         EXPECT_TRUE(game.waitForLine("showPopover", 0)) << game.output().toStdString();
     }
+}
+
+// A tray that speaks StatusNotifierItem may ask for the game's menu and close it again without the menu
+// ever taking the keys, as a panel that readies a menu it does not show does. Closed, the menu holds the
+// popover open no longer: another program taking the keys closes it as a switch.
+TEST_F(TrayTest, OnAStatusNotifierTrayAMenuClosedHoldsThePopoverNoLonger) {
+    StatusNotifierTray tray;
+    if (!tray.whyNot.isEmpty()) {
+        GTEST_SKIP() << tray.whyNot.toStdString();
+    }
+    writeProfile(home.path(), true);
+    GameProcess game(*desktop, home.path(), {}, tray.session());
+    ASSERT_TRUE(tray.holdsAnIcon()) << game.output().toStdString();
+    ASSERT_TRUE(game.waitForLine("showPopover")) << game.output().toStdString();
+    QThread::msleep(700);
+
+    QDBusConnection host = tray.bus->connect("tray");
+    const auto ask = [&](const char* path, const char* interface, const char* method,
+                         const QVariantList& with) {
+        QDBusMessage call = QDBusMessage::createMethodCall(*tray.watcher->item(), path, interface, method);
+        call.setArguments(with);
+        return host.call(call, QDBus::Block, loadedMachineWait);
+    };
+    const QDBusMessage menu = ask("/StatusNotifierItem", "org.freedesktop.DBus.Properties", "Get",
+                                  {"org.kde.StatusNotifierItem", "Menu"});
+    ASSERT_EQ(menu.type(), QDBusMessage::ReplyMessage) << menu.errorMessage().toStdString();
+    const QString menuPath =
+        menu.arguments().value(0).value<QDBusVariant>().variant().value<QDBusObjectPath>().path();
+    ASSERT_FALSE(menuPath.isEmpty());
+    const QByteArray path = menuPath.toUtf8();
+    for (const auto& [method, with] :
+         {std::pair<const char*, QVariantList>{"AboutToShow", {0}},
+          std::pair<const char*, QVariantList>{
+              "Event", {0, QString("closed"), QVariant::fromValue(QDBusVariant(0)), 0u}}}) {
+        const QDBusMessage answer = ask(path.constData(), "com.canonical.dbusmenu", method, with);
+        ASSERT_NE(answer.type(), QDBusMessage::ErrorMessage) << method << answer.errorMessage().toStdString();
+    }
+
+    const int switching = game.lineCount();
+    QProcess other;
+    other.setProcessEnvironment(desktop->environment());
+    other.start("xev", {"-geometry", "360x120+200+300", "-name", "another program", "-event", "keyboard"});
+    ASSERT_TRUE(desktop->xdotool({"search", "--sync", "--name", "^another program$", "windowfocus"}));
+    EXPECT_TRUE(
+        game.waitForLine("popover closed (switched to another app)", loadedMachineWait / 3, switching))
+        << "the game said:\n"
+        << game.lines().mid(switching).join('\n').toStdString();
+    other.kill();
+    other.waitForFinished(3000);
 }
 
 // The accessibility bus is turned on by any assistive program, an on-screen keyboard or a magnifier as

@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <optional>
+#include <string_view>
 #include <tuple>
 #include <utility>
 
@@ -28,12 +29,12 @@ struct ManagedWindow {
 };
 
 struct WindowManagerTest : DesktopTest {
-    static void startUnder(const QStringList& windowManager) {
+    static void startUnder(const QStringList& windowManager, TrayHost trayKind = TrayHost::trayer) {
         if (QStandardPaths::findExecutable("xmessage").isEmpty()) {
             whyNot = "xmessage is not installed";
             return;
         }
-        startDesktop(windowManager);
+        startDesktop(windowManager, trayKind);
     }
 
     // The windows the manager has taken in, as it lists them for task bars and window switchers.
@@ -104,6 +105,7 @@ struct WindowManagerTest : DesktopTest {
 
     void secondStartBringsTheWindowForward();
     void settingsBringThePopoverBack();
+    void anotherProgramActivatedKeepsTheKeys();
 
     // Presses the game's shortcut until the game says it had it: one pressed before the game took it
     // from the display is pressed again. Whether the game had it.
@@ -119,25 +121,40 @@ struct WindowManagerTest : DesktopTest {
 
     // Another program's window, which the player has clicked into.
     QString otherProgram(QProcess& process, const QString& words, QPoint at, QSize size = {360, 120}) {
+        return clickedInto(process, "xmessage", {words}, "xmessage", QRect(at, size));
+    }
+    // A window of another program that records the keys it gets, which the player has clicked into:
+    // what `process` printed names each key, as "(keysym 0x6b, k)".
+    QString keyRecorder(QProcess& process, QPoint at) {
+        return clickedInto(process, "xev", {"-name", "keys recorder", "-event", "keyboard"}, "keys recorder",
+                           QRect(at, QSize(360, 120)));
+    }
+    // Starts `program` with `arguments` in a window at `frame` titled `title`, and clicks into it: the
+    // window once it has the keys.
+    QString clickedInto(QProcess& process, const QString& program, const QStringList& arguments,
+                        const QString& title, QRect frame) {
         QStringList known;
         for (const ManagedWindow& window : managedWindows()) {
             known << window.id;
         }
         process.setProcessEnvironment(desktop->environment());
-        process.start(
-            "xmessage",
-            {"-geometry",
-             QStringLiteral("%1x%2+%3+%4").arg(size.width()).arg(size.height()).arg(at.x()).arg(at.y()),
-             words});
+        process.start(program, QStringList{"-geometry", QStringLiteral("%1x%2+%3+%4")
+                                                            .arg(frame.width())
+                                                            .arg(frame.height())
+                                                            .arg(frame.x())
+                                                            .arg(frame.y())} +
+                                   arguments);
         QString shown;
         waitUntil([&] {
             for (const ManagedWindow& window : managedWindows())
-                shown = window.windowClass == "xmessage" && !known.contains(window.id) ? window.id : shown;
+                if (!known.contains(window.id) &&
+                    desktop->output("xprop", {"-id", window.id, "WM_NAME"}).contains('"' + title + '"'))
+                    shown = window.id;
             return !shown.isEmpty();
         });
         // Clicked again when the first click came before the window could take it.
         for (int tries = 0; tries < 3 && !shown.isEmpty() && activeWindow() != shown; ++tries) {
-            click(at + QPoint(180, 30));
+            click(frame.topLeft() + QPoint(180, 30));
             waitUntil([&] { return activeWindow() == shown; }, loadedMachineWait / 3);
         }
         return shown;
@@ -258,9 +275,62 @@ void WindowManagerTest::settingsBringThePopoverBack() {
     editor.waitForFinished(3000);
 }
 
+// The popover with the keys and nothing pressed in it yet, shown at launch, by the shortcut or the icon:
+// another program activated through the window manager, as a launcher's key, a drop-down terminal's key
+// or a program raising its own window does, keeps the keys; the popover closes as a switch, and the
+// letter the player types next reaches that program, not the table, where it would be a move.
+void WindowManagerTest::anotherProgramActivatedKeepsTheKeys() {
+    QProcess recorder;
+    const QString other = keyRecorder(recorder, {200, 300});
+    ASSERT_FALSE(other.isEmpty()) << "xev's window never showed";
+    auto game = startGame({}, true);
+    const auto said = [&](int from) { return game->lines().mid(from).join('\n').toStdString(); };
+    QString typed;
+    // Shown at launch, by the shortcut, and by a click on the icon.
+    for (const char* letter : {"k", "e", "y"}) {
+        SCOPED_TRACE(letter);
+        const int showing = game->lineCount();
+        if (letter == std::string_view("e")) {
+            ASSERT_TRUE(pressTheShortcut(*game)) << said(showing);
+        } else if (letter == std::string_view("y")) {
+            ASSERT_TRUE(clickTheIcon(*game)) << said(showing);
+        }
+        ASSERT_TRUE(game->waitForLine("showPopover", loadedMachineWait, showing)) << said(showing);
+        ASSERT_TRUE(waitUntil(popoverHasTheKeys)) << desktop->shown().toStdString() << said(showing);
+        QThread::msleep(700);
+        const int switching = game->lineCount();
+        desktop->xdotool({"windowactivate", QString::number(other.toULongLong(nullptr, 16))});
+        ASSERT_TRUE(
+            game->waitForLine("popover closed (switched to another app)", loadedMachineWait / 3, switching))
+            << "shown:\n"
+            << desktop->shown().toStdString() << "\nthe game said:\n"
+            << said(switching);
+        EXPECT_TRUE(waitForActive(other)) << "active: " << activeWindow().toStdString();
+        desktop->xdotool({"key", letter});
+        const QString key = QStringLiteral(", %1)").arg(letter);
+        EXPECT_TRUE(waitUntil([&] {
+            recorder.waitForReadyRead(100);
+            return (typed += recorder.readAllStandardOutput()).contains(key);
+        })) << "the other program never got the letter; shown:\n"
+            << desktop->shown().toStdString() << "\nthe game said:\n"
+            << said(switching);
+        EXPECT_EQ(activeWindow(), other);
+        for (const QString& line : game->lines().mid(switching))
+            EXPECT_FALSE(line.startsWith("popover stays")) << line.toStdString();
+    }
+    recorder.kill();
+    recorder.waitForFinished(3000);
+}
+
 // Openbox takes in every window that asks to be managed, as the big desktops' managers do.
 struct UnderOpenbox : WindowManagerTest {
     static void SetUpTestSuite() { startUnder({"openbox"}); }
+};
+
+// Openbox with Xfce's panel as the tray, which draws the game's icon and menu from what the game
+// publishes.
+struct UnderOpenboxOnXfce : WindowManagerTest {
+    static void SetUpTestSuite() { startUnder({"openbox"}, TrayHost::xfcePanel); }
 };
 
 // Metacity, GNOME's manager of old, prevents focus stealing the way the big desktops do.
@@ -413,6 +483,18 @@ TEST_F(UnderMetacity, SettingsOpenedFromThePopoverBringItBackWhenClosed) {
 
 TEST_F(UnderEvilwm, SettingsOpenedFromThePopoverBringItBackWhenClosed) {
     settingsBringThePopoverBack();
+}
+
+TEST_F(UnderOpenbox, AnotherProgramActivatedKeepsTheKeysAndClosesThePopover) {
+    anotherProgramActivatedKeepsTheKeys();
+}
+
+TEST_F(UnderMetacity, AnotherProgramActivatedKeepsTheKeysAndClosesThePopover) {
+    anotherProgramActivatedKeepsTheKeys();
+}
+
+TEST_F(UnderOpenboxOnXfce, AnotherProgramActivatedKeepsTheKeysAndClosesThePopover) {
+    anotherProgramActivatedKeepsTheKeys();
 }
 
 TEST_F(UnderEvilwm, ClosingThePopoverGivesTheFocusBackToTheWindowBefore) {

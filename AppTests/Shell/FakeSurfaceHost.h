@@ -31,8 +31,9 @@ class FakeSurfaceHost final : public SurfaceHost {
         return opensWindow;
     }
     void focusWindow() override { calls << "focusWindow"; }
-    bool showPopover() override {
-        calls << "showPopover";
+    bool showPopover(PopoverShowing showing) override {
+        calls << (showing == PopoverShowing::inPlaceOfSettings ? "showPopover in place of Settings"
+                                                               : "showPopover");
         if (!popoverCanShow) {
             return false;
         }

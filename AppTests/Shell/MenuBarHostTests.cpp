@@ -77,7 +77,7 @@ TEST(MenuBarHost, ATestHostShowsNothingAndHasNoTrayIcon) {
     EXPECT_EQ(host.statusItem(), nullptr);
     EXPECT_FALSE(host.isPopoverShown());
     EXPECT_EQ(host.tableWindow(), nullptr);
-    EXPECT_FALSE(host.showPopover()) << "no icon to open under";
+    EXPECT_FALSE(host.showPopover(PopoverShowing::asked)) << "no icon to open under";
 }
 
 TEST(MenuBarHost, MirrorsEveryChangeOfTheSettings) {

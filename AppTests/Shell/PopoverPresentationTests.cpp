@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -342,32 +345,150 @@ TEST_F(PresentationTest, ActiveAgainWithinTheGraceKeepsThePopoverButNotAfterACli
     presentation.applicationDeactivated();
     scheduler.advance(200ms);
     EXPECT_FALSE(popover.shown) << "a switch that lasts closes after the grace";
+}
 
-    // A loss of activation before the player has pressed in the popover since it was last shown is
-    // the window manager's own doing, as when it comes back in place of closed Settings: far from the
-    // icon, where a switch closes at once, it stays and asks for the keys again, a few times.
-    popover.pointer = {400, 600};
-    presentation.showPopover();
-    for (int loss = 0; loss < 3; ++loss) {
-        presentation.applicationDeactivated();
+// A loss of the keys is the player's switch to another app, however it came (a launcher's key, a
+// program raising its own window): the popover closes and never takes them back. Only the popover
+// that comes back in closed Settings' place stays for the window manager's own move on from the closed
+// window, right after the popover first has the keys.
+TEST_F(PresentationTest, ALossOfTheKeysClosesThePopoverSaveTheManagersMoveOnFromClosedSettings) {
+    const auto lose = [this] { presentation.applicationDeactivated(); };
+    const auto regain = [this] { presentation.applicationActivated(); };
+    const auto hasKeys = [this] { presentation.popoverHasTheKeys(); };
+    const auto wait = [this](Scheduler::Duration time) { return [this, time] { scheduler.advance(time); }; };
+    using Steps = std::vector<std::function<void()>>;
+    struct Row {
+        const char* what;
+        PopoverShowing showing;
+        Steps steps;
+        bool staysShown;
+        int keyAsks;
+    };
+    const PopoverShowing asked = PopoverShowing::asked, settings = PopoverShowing::inPlaceOfSettings;
+    const Row rows[] = {
+        {"shown at launch, nothing pressed in it, another program activated",
+         asked,
+         {hasKeys, lose},
+         false,
+         0},
+        {"shown asked for, the loss before it had the keys", asked, {lose}, false, 0},
+        {"in Settings' place: the manager's moves just after it had the keys",
+         settings,
+         {hasKeys, lose, regain, lose, regain, lose, regain},
+         true,
+         3},
+        {"in Settings' place: a manager that keeps the keys elsewhere is not fought for ever",
+         settings,
+         {hasKeys, lose, regain, lose, regain, lose, regain, lose},
+         false,
+         3},
+        {"in Settings' place: the loss Settings' closing brought before it had the keys",
+         settings,
+         {lose},
+         true,
+         1},
+        {"in Settings' place: the moment counts from when it first has the keys",
+         settings,
+         {wait(5s), hasKeys, wait(PopoverPresentation::managerMoveWindow - 1ms), lose},
+         true,
+         1},
+        {"in Settings' place: a switch once the moment has passed",
+         settings,
+         {hasKeys, wait(PopoverPresentation::managerMoveWindow), lose},
+         false,
+         0},
+        {"in Settings' place: a switch after the manager's move, once the moment has passed",
+         settings,
+         {hasKeys, lose, regain, wait(PopoverPresentation::managerMoveWindow), lose},
+         false,
+         1},
+        {"in Settings' place: the keys again later do not start the moment again",
+         settings,
+         {hasKeys, wait(PopoverPresentation::managerMoveWindow), regain, hasKeys, lose},
+         false,
+         0},
+        {"in Settings' place: a switch after a press in it",
+         settings,
+         {hasKeys, [this] { presentation.playerTurnedToPopover(); }, lose},
+         false,
+         0},
+        {"in Settings' place, closed and shown again by the icon",
+         settings,
+         {[this] { presentation.closePopover("toggle"); }, [this] { presentation.showPopover(); }, hasKeys,
+          lose},
+         false,
+         0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        presentation.closePopover("toggle");
+        presentation.applicationActivated();
+        popover.keyAsks = 0;
+        LogCapture::lines().clear();
+        presentation.showPopover(row.showing);
+        for (const auto& step : row.steps) {
+            step();
+        }
+        scheduler.advance(1s);
+        EXPECT_EQ(popover.shown, row.staysShown);
+        EXPECT_EQ(popover.keyAsks, row.keyAsks);
+        if (row.keyAsks > 0) {
+            EXPECT_EQ(LogCapture::starting("popover stays: the keys").value(0),
+                      "popover stays: the keys moved on from closed Settings; asking for them again");
+        }
+        if (!row.staysShown) {
+            EXPECT_TRUE(LogCapture::lines().contains("popover closed (switched to another app)"));
+        }
     }
-    scheduler.advance(1s);
-    EXPECT_TRUE(popover.shown) << "no switch before the player turned to the popover";
-    EXPECT_EQ(popover.keyAsks, 3) << "it asks for the keys again";
-    EXPECT_EQ(LogCapture::starting("popover stays: the player").value(0),
-              "popover stays: the player has not turned to it; asking for the keys again");
-    presentation.applicationDeactivated();
-    EXPECT_FALSE(popover.shown) << "a manager that keeps the keys elsewhere is not fought for ever";
+}
 
-    presentation.showPopover();
-    presentation.applicationDeactivated();
-    presentation.playerTurnedToPopover();
-    presentation.applicationDeactivated();
-    EXPECT_FALSE(popover.shown) << "once the player pressed in it, a switch closes at once";
-    EXPECT_EQ(popover.keyAsks, 4);
-    presentation.showPopover();
-    presentation.pressInAnotherApp();
-    EXPECT_FALSE(popover.shown) << "a click elsewhere closes it without a press in it";
+// A tray's own menu holds the popover open only while it is open: once it has closed, whether it ever
+// took the keys or not, a switch or a click elsewhere closes the popover again. Closed with the keys
+// elsewhere, it leaves a switch, which the choice made in the menu or the keys coming back overtake.
+TEST_F(PresentationTest, TheTraysMenuHoldsThePopoverOnlyWhileItIsOpen) {
+    const auto open = [this] { presentation.trayMenuOpening(); };
+    const auto closed = [this] { presentation.trayMenuClosed(); };
+    const auto lose = [this] { presentation.applicationDeactivated(); };
+    const auto regain = [this] { presentation.applicationActivated(); };
+    const auto click = [this] { presentation.pressInAnotherApp(); };
+    using Steps = std::vector<std::function<void()>>;
+    struct Row {
+        const char* what;
+        Steps steps;
+        // The close reason once a second has passed; empty while the popover stays.
+        QString closedBy;
+    };
+    const Row rows[] = {
+        {"asked for, its menu never took the keys, then a switch",
+         {open, closed, lose},
+         "switched to another app"},
+        {"asked for and closed, then a click elsewhere", {open, closed, click}, "a click in another app"},
+        {"dismissed into another program", {open, lose, closed}, "switched to another app"},
+        {"dismissed into another program, then a click there",
+         {open, lose, closed, click},
+         "a click in another app"},
+        {"still open after a click", {open, lose, click}, ""},
+        {"Settings chosen in it, which closes first",
+         {open, lose, closed, [this] { presentation.closePopover("Settings"); }},
+         "Settings"},
+        {"closed with Escape, the keys back in the popover", {open, lose, closed, regain}, ""},
+        {"closed once the keys were back", {open, lose, regain, closed}, ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        presentation.closePopover("toggle");
+        presentation.applicationActivated();
+        LogCapture::lines().clear();
+        presentation.showPopover();
+        presentation.playerTurnedToPopover();
+        for (const auto& step : row.steps) {
+            step();
+        }
+        scheduler.advance(1s);
+        EXPECT_EQ(popover.shown, row.closedBy.isEmpty());
+        EXPECT_EQ(LogCapture::starting("popover closed (").value(0),
+                  row.closedBy.isEmpty() ? QString() : "popover closed (" + row.closedBy + ")");
+    }
 }
 
 TEST_F(PresentationTest, NothingIsWatchedOrClosedWhileHidden) {

@@ -228,6 +228,7 @@ TEST_F(CoordinatorTest, SettingsFromThePopoverCloseItAndBringItBackWhenClosedNev
     EXPECT_TRUE(pausedHidden());
     host.runPosted();
     EXPECT_TRUE(host.popoverUp);
+    EXPECT_EQ(host.calls.last(), "showPopover in place of Settings");
     EXPECT_FALSE(coordinator.isHandingOverToPopover());
     EXPECT_FALSE(pausedHidden());
     EXPECT_TRUE(host.policies.empty());
@@ -238,7 +239,7 @@ TEST_F(CoordinatorTest, SettingsFromThePopoverCloseItAndBringItBackWhenClosedNev
         {"the window opened meanwhile", [] {}, [&] { coordinator.expandToWindow(); }},
     };
     for (const auto& [row, beforeOpening, whileOpen] : rows) {
-        host.showPopover();
+        host.showPopover(PopoverShowing::asked);
         beforeOpening();
         coordinator.openSettings(TableSurface::popover, [] {});
         whileOpen();
