@@ -91,6 +91,16 @@ void TableSpeaker::joined(std::uint64_t table, const PlayerView& now) {
     }
 }
 
+void TableSpeaker::uncovering() {
+    uncovering_ = true;
+    // The guide hid the turn's controls: an open turn is told again once the table has been read.
+    turnTold_ = false;
+}
+
+void TableSpeaker::read() {
+    uncovering_ = false;
+}
+
 void TableSpeaker::away() {
     away_ = true;
     turnTold_ = false;
@@ -105,6 +115,10 @@ void TableSpeaker::leaving() {
 }
 
 QString TableSpeaker::speak(const Moment& moment) {
+    if (uncovering_) {
+        // What is due keeps: the lines of the game in `saying_`, the rest worked out afresh once read.
+        return {};
+    }
     QStringList said;
     said.swap(saying_);
     const PlayerView* shown = moment.heard ? moment.shown : nullptr;

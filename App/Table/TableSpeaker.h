@@ -56,6 +56,13 @@ class TableSpeaker {
     // cards among it when they rest already; they are not said again, nor, on a screen that has said
     // nothing yet, what came before.
     void arrived(std::uint64_t table, const PokerEngine::PlayerView& shown, bool cardsComing);
+    // The table takes the keys back from what covered it (the guide): the reader reads where they land
+    // first, the table's standing, with the player's cards among it once `arrived` has said they rest.
+    // Nothing is said until that reading is over (`read`); then what is due follows it in order, the
+    // turn's prompt last. Said at once, the cards came twice, alone and with the table, and the prompt
+    // could come before the table.
+    void uncovering();
+    void read();
     // The screen was made for a table under way (moved from the other surface, where the reader heard
     // its past): it tells the table from `now` on, the player's cards with its standing, not again.
     void joined(std::uint64_t table, const PokerEngine::PlayerView& now);
@@ -95,4 +102,6 @@ class TableSpeaker {
     std::optional<TableSpeech::Decision> prompted_;
     bool away_ = false;
     bool leaving_ = false;
+    // The reader is reading the table the keys came back to.
+    bool uncovering_ = false;
 };

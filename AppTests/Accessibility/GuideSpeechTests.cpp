@@ -7,6 +7,7 @@
 #include "MenuBarHost.h"
 #include "System/PacedSignals.h"
 #include "System/ReaderChangeEvents.h"
+#include "Table/TablePresenter.h"
 #include "Views/Controls/SlidingPicker.h"
 #include "Views/Controls/StyledButton.h"
 #include "Views/Controls/StyledIconButton.h"
@@ -162,6 +163,12 @@ TEST(GuideSpeech, FromTheSettingsWindowsButton) {
 // Opened by "?" over the popover's table as a hand is dealt, while the reader is still being told what
 // the deal changed, the guide reads the page it opens on once, after those changes: read ahead of them,
 // the page waited in the reader's queue while they piled up behind it, and a reader flooded so drops it.
+// Closed by Escape over the dealt hand, the guide gives the keys back to the table, which the reader reads
+// where they land, the player's cards among it: the cards are heard once, and the table once; what is due
+// follows them once the closing's changes have been told, the turn's prompt last. Said apart as well, the
+// cards were heard twice, and the prompt could come ahead of the table. Two deals: the opponent acts first
+// in one (its move said after the table, unless it came under the guide), the player in the other; and
+// once more at the player's turn, where the turn the guide hid is said again after the table.
 TEST(GuideSpeech, FromThePopoversTableAsAHandIsDealt) {
     TestHostEnvironment testHost("menuBar");
     MenuBarHost host;
@@ -171,34 +178,88 @@ TEST(GuideSpeech, FromThePopoversTableAsAHandIsDealt) {
     PopoverWindow* popover = host.popoverWindow();
     ASSERT_TRUE(popover);
     popover->show();
-    host.controller().start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 4, 1)));
+    host.controller().start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 4, 2)));
     runPosted();
     auto* table = popover->findChild<TableScreen*>();
     ASSERT_TRUE(table);
-    // The dealt table's elements come into view, told to the reader at the pace it keeps up with.
-    for (QWidget* shown : table->findChildren<QWidget*>()) {
-        if (QAccessibleInterface* element = QAccessible::queryAccessibleInterface(shown)) {
-            PacedSignals::tell({ReaderChangeEvents::objectPath(element), "showing", "1"}, "0");
+    // The dealt table's elements come into view, and come back as the guide goes, told to the reader at
+    // the pace it keeps up with.
+    const auto tellTheTableShown = [table] {
+        for (QWidget* shown : table->findChildren<QWidget*>()) {
+            if (QAccessibleInterface* element = QAccessible::queryAccessibleInterface(shown)) {
+                PacedSignals::tell({ReaderChangeEvents::objectPath(element), "showing", "1"}, "0");
+            }
         }
-    }
-    ASSERT_GT(PacedSignals::waiting(), 0u);
+    };
+    // What the reader hears, in order: each announcement, and the table's own words where the keys land.
+    QStringList heard;
     int pages = 0;
     std::optional<std::size_t> waitingAtPage;
+    std::optional<std::size_t> waitingAtPrompt;
+    std::optional<std::int64_t> dealt;
     QObject::connect(&host.announcer(), &Announcer::announced, popover, [&](const QString& words) {
+        heard << words;
         if (words.startsWith("Page 1 of 6. The goal. ")) {
             ++pages;
             waitingAtPage = PacedSignals::waiting();
         }
+        if (words.contains("Your turn. ") && !waitingAtPrompt) {
+            waitingAtPrompt = PacedSignals::waiting();
+        }
+        if (words.startsWith("Hand 2. Blinds")) {
+            dealt = 2;
+        }
+    });
+    QObject::connect(qApp, &QApplication::focusChanged, popover, [&](QWidget*, QWidget* now) {
+        if (now == table) {
+            heard << "Table: " + QAccessible::queryAccessibleInterface(table)->text(QAccessible::Description);
+        }
     });
     QApplication::setActiveWindow(popover);
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : popover, Qt::Key_Question,
-                    Qt::ShiftModifier);
-    ASSERT_TRUE(table->guidePanel());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return waitingAtPage.has_value(); }))
-        << host.announcer().spoken().join(" | ").toStdString();
-    EXPECT_EQ(*waitingAtPage, 0u) << "changes still to be told as the page was read";
-    runPosted();
-    EXPECT_EQ(pages, 1);
+    // The hand each opening is over; the last at the player's turn, with the table at rest.
+    for (const std::int64_t hand : {1, 2, 2}) {
+        SCOPED_TRACE(hand);
+        if (hand > dealt.value_or(1)) {
+            // Folded, the next hand is dealt by Return, and the guide opened as soon as it is.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return heard.join(' ').contains("Press Return"); }, 20000))
+                << heard.join(" | ").toStdString();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return dealt == hand; }, 20000))
+                << heard.join(" | ").toStdString();
+        }
+        tellTheTableShown();
+        ASSERT_GT(PacedSignals::waiting(), 0u);
+        pages = 0;
+        waitingAtPage.reset();
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : popover, Qt::Key_Question,
+                        Qt::ShiftModifier);
+        ASSERT_TRUE(table->guidePanel());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return waitingAtPage.has_value(); }))
+            << heard.join(" | ").toStdString();
+        EXPECT_EQ(*waitingAtPage, 0u) << "changes still to be told as the page was read";
+        runPosted();
+        EXPECT_EQ(pages, 1);
+
+        // Closed over the dealt hand, its cards at rest under the guide.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !table->presenter().cardsComing(); }));
+        heard.clear();
+        waitingAtPrompt.reset();
+        tellTheTableShown();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        ASSERT_FALSE(table->guideOpen());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return waitingAtPrompt.has_value(); }, 20000))
+            << heard.join(" | ").toStdString();
+        runPosted();
+        const std::string said = heard.join(" | ").toStdString();
+        EXPECT_EQ(heard.join(' ').count("Your cards: "), 1) << said;
+        ASSERT_EQ(heard.filter("Table: ").size(), 1) << said;
+        EXPECT_TRUE(heard.first().startsWith("Table: ")) << said;
+        EXPECT_EQ(heard.join(' ').count("Your turn. "), 1) << said;
+        EXPECT_TRUE(heard.last().contains("Your turn. ")) << said;
+        EXPECT_EQ(*waitingAtPrompt, 0u) << "changes still to be told as the turn was said";
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !table->guidePanel(); })) << "the guide slid away";
+    }
 }
 
 TEST(GuideSpeech, FromTheTableWindowsToolbar) {

@@ -1917,17 +1917,17 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsTheSidebarGuideAsItOpensAndKeepsItsKeysOnT
     EXPECT_FALSE(spoken.contains("po selected")) << heard;
 }
 
-// At a Quick Hand in the popover, once Orca says "Your turn": "f" folds and "?" opens the guide over the
-// table the moment the next hand is dealt (its start announced), then Escape closes it; prints "B" with
-// how much Orca had said before that opening (and whether the deal was caught) and once it has read the
-// page. Once the turn is said again, "?"
-// opens the guide with the table at rest, Escape closes it and "?" opens it again; then Tab and Return
-// turn to its last page, Tab walks to the page's forward button ("F" line), Space takes it to the
-// rankings, and Shift+Tab and Right walk the guide's tabs to the glossary. Prints "M" with how much Orca
-// had said before each of these openings and the walk. Then Escape closes the guide and, once Orca says
-// "Your turn", Tab reaches the top bar's "Open in Window" and Return moves the table to the window; once
-// the turn is said there, Tab reaches "Back to System Tray" and Return moves it back. Prints "V" with how
-// much Orca had said before each move.
+// At a Quick Hand in the popover, once Orca says "Your turn": "f" folds each turn until the next hand the
+// player acts first in, and "?" opens the guide over the table the moment it is dealt (its start
+// announced), then Escape closes it over the dealt hand; prints "B" with how much Orca had said before that
+// opening (and whether the deal was caught) and once it has read the page, and "C" with how much before the
+// closing. Once the turn is said again, "?" opens the guide with the table at rest, Escape closes it and "?"
+// opens it again; then Tab and Return turn to its last page, Tab walks to the page's forward button ("F"
+// line), Space takes it to the rankings, and Shift+Tab and Right walk the guide's tabs to the glossary.
+// Prints "M" with how much Orca had said before each of these openings and the walk. Then Escape closes the
+// guide and, once Orca says "Your turn", Tab reaches the top bar's "Open in Window" and Return moves the
+// table to the window; once the turn is said there, Tab reaches "Back to System Tray" and Return moves it
+// back. Prints "V" with how much Orca had said before each move.
 const std::string popoverGuideReader = tabSteps + R"py(
 def pages(count):
     deadline = time.time() + 20
@@ -1947,15 +1947,24 @@ def announcedNow(words):
 subprocess.run(["xdotool", "key", "Return"])
 waitUntilSaid("Your turn. ", 90)
 time.sleep(2)
-# The guide opens over the next hand's deal: the reader is told the deal's changes and the opening's
-# together.
+# The guide opens over a hand's deal: the reader is told the deal's changes and the opening's together.
+# It is a hand the player acts first in, so their turn waits as the guide closes over it, whatever the
+# opponent would do: heads-up the small blind acts first, the button moves every hand, and only the small
+# blind's first turn is "10 to call". Every turn before that hand is folded.
+def turns(): return len([line for line in spoken() or [] if "Your turn. " in line])
+first = next((line for line in spoken() or [] if "Your turn. " in line), "")
 hands = [int(found.group(1)) for found in (re.search(r"Hand (\d+)\. Blinds", line) for line in spoken() or []) if found]
-dealt = "Hand %d. Blinds" % ((max(hands) if hands else 1) + 1)
+dealt = "Hand %d. Blinds" % ((max(hands) if hands else 1) + (2 if "Your turn. 10 to call." in first else 1))
+folded = turns()
 subprocess.run(["xdotool", "key", "f"])
-deadline, caught = time.time() + 30, False
+deadline, caught = time.time() + 60, False
 while time.time() < deadline and not caught:
     caught = announcedNow(dealt)
-    if not caught: time.sleep(0.05)
+    if caught: break
+    if turns() > folded:
+        folded = turns()
+        subprocess.run(["xdotool", "key", "f"])
+    time.sleep(0.05)
 before = len(spoken() or [])
 subprocess.run(["xdotool", "key", "question"])
 print("B\t%d\t%s" % (before, "dealt" if caught else "missed")); sys.stdout.flush()
@@ -1965,6 +1974,7 @@ while time.time() < deadline and not any("Page 1 of 6" in line for line in spoke
 print("B\t%d" % len(spoken() or [])); sys.stdout.flush()
 mark = len(spoken() or [])
 read = len([line for line in spoken() or [] if "Page 1 of 6" in line])
+print("C\t%d" % mark); sys.stdout.flush()
 step("dealt closed", "Escape")
 waitUntilSaid("Your turn. ", 90, mark)
 time.sleep(2)
@@ -1999,7 +2009,9 @@ step("moved on", "Tab")
 )py";
 
 // The guide over the popover's table reads its page once at each opening, opened as a hand is dealt or
-// with the table at rest, and the glossary chosen reads its top as the other tabs do. Moved at the
+// with the table at rest, and the glossary chosen reads its top as the other tabs do. Closed over the
+// dealt hand, the guide gives the keys back to the table, read where they land: the table and the
+// player's cards are heard once each, and the turn's prompt after both. Moved at the
 // player's turn, the table is read where it lands and its turn is said there once, after the focus, in
 // either direction; the hand is not told again from its start.
 TEST_F(ScreenReaderEndToEnd, OrcaReadsThePopoversGuideOnceAtEachOpeningAndSaysTheTurnWhereverTheTableMoves) {
@@ -2023,6 +2035,14 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsThePopoversGuideOnceAtEachOpeningAndSaysTh
               1)
         << "opened as a hand was dealt\n"
         << heard;
+    const QList<QStringList> closed = linesOf(printed, QStringLiteral("C"));
+    ASSERT_EQ(closed.size(), 1) << heard;
+    const int closedFrom = closed[0][0].toInt();
+    const QStringList closing = lines.mid(closedFrom, marks[0][0].toInt() - closedFrom);
+    for (const char* once : {"Table section", "Your cards: ", "Your turn. "})
+        EXPECT_EQ(closing.filter(once).size(), 1) << once << " closed over the dealt hand\n" << heard;
+    EXPECT_TRUE(saidAnchorThen(closing, "Table section", "Your turn. ")) << heard;
+    EXPECT_TRUE(saidAnchorThen(closing, "Your cards: ", "Your turn. ")) << heard;
     for (int opening : {0, 1}) {
         const int from = marks[opening][0].toInt();
         EXPECT_EQ(

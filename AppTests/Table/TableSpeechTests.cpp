@@ -199,8 +199,8 @@ Step speak(const PlayerView& view, bool cardsComing = false, bool resultWaits = 
         said << speaker.speak(moment);
     };
 }
-Step arrive(const PlayerView& view) {
-    return [=](TableSpeaker& speaker, QStringList&) { speaker.arrived(1, view, false); };
+Step arrive(const PlayerView& view, bool cardsComing = false) {
+    return [=](TableSpeaker& speaker, QStringList&) { speaker.arrived(1, view, cardsComing); };
 }
 Step join(const PlayerView& view) {
     return [=](TableSpeaker& speaker, QStringList&) { speaker.joined(1, view); };
@@ -256,6 +256,23 @@ TEST(TableSpeech, TheSpeakerSaysEachHandInOrderAndEachThingOnce) {
         {"cards read with the table as it took the keys are not said again",
          {arrive(turnView), change(turnView), speak(turnView)},
          {"Hand 1. Blinds 10 20. Goldie calls 10. " + turn}},
+        {"the guide closed over the dealt hand: its cards with the table where the keys land, then what "
+         "waited for them, the turn last",
+         {change(turnView), speak(turnView, true), call(&TableSpeaker::uncovering), arrive(turnView),
+          speak(turnView), call(&TableSpeaker::read), speak(turnView), speak(turnView)},
+         {"Hand 1. Blinds 10 20.", "", "Goldie calls 10. " + turn, ""}},
+        {"a move made while the table is read after the guide waits for it, the turn after the move",
+         {change(dealt({})), speak(dealt({}), true), call(&TableSpeaker::uncovering), arrive(dealt({})),
+          change(turnView), speak(turnView), call(&TableSpeaker::read), speak(turnView)},
+         {"Hand 1. Blinds 10 20.", "", "Goldie calls 10. " + turn}},
+        {"the guide closed on the player's turn at rest: the turn said again, after the table",
+         {change(turnView), speak(turnView), call(&TableSpeaker::uncovering), arrive(turnView),
+          speak(turnView), call(&TableSpeaker::read), speak(turnView), speak(turnView)},
+         {"Hand 1. Blinds 10 20. " + cards + " Goldie calls 10. " + turn, "", turn, ""}},
+        {"the guide closed before the cards rest: they are said once they do, after the table",
+         {change(turnView), speak(turnView, true), call(&TableSpeaker::uncovering), arrive(turnView, true),
+          speak(turnView, true), call(&TableSpeaker::read), speak(turnView, true), speak(turnView)},
+         {"Hand 1. Blinds 10 20.", "", "", cards + " Goldie calls 10. " + turn}},
         {"a screen made for a hand dealt a while ago tells it from where it stands",
          {arrive(dealt({})), change(dealt({})), speak(dealt({}))},
          {""},

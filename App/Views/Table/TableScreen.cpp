@@ -324,13 +324,7 @@ void TableScreen::showEvent(QShowEvent* event) {
         speaker_.away();
     }
     if (!event->spontaneous()) {
-        // The table about to take the keys is read as it stands, the player's cards among it when they rest.
-        const auto& shown = presenter_->shown();
-        if (shown && row_ != BottomRow::tableOver && row_ != BottomRow::leaveConfirmation &&
-            row_ != BottomRow::practiceCaption) {
-            speaker_.arrived(environment_.controller->tableGeneration(), *shown, presenter_->cardsComing());
-            describe();
-        }
+        readAsItStands();
         // Told before the table takes the keys: a reader that has fallen behind (a new table shows a great
         // many things at once) drops what it was told after the focus moved. A table stopped as it shows
         // may be stopped only for its window being away, which lifts once the window is up: it is told then.
@@ -341,6 +335,16 @@ void TableScreen::showEvent(QShowEvent* event) {
         }
     }
     takeKeys();
+}
+
+void TableScreen::readAsItStands() {
+    // The table about to take the keys is read as it stands, the player's cards among it when they rest.
+    const auto& shown = presenter_->shown();
+    if (shown && row_ != BottomRow::tableOver && row_ != BottomRow::leaveConfirmation &&
+        row_ != BottomRow::practiceCaption) {
+        speaker_.arrived(environment_.controller->tableGeneration(), *shown, presenter_->cardsComing());
+        describe();
+    }
 }
 
 void TableScreen::hideEvent(QHideEvent* event) {

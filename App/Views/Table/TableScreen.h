@@ -154,6 +154,9 @@ class TableScreen : public QWidget {
     bool heard() const;
     // Sets what the table says of itself to a reader who comes to it or asks.
     void describe();
+    // The table is about to take the keys: unless a row under it takes them, the reader reads the table
+    // as it stands where they land, the player's cards among it when they rest.
+    void readAsItStands();
     // Why an action key does nothing now.
     QString notNow() const;
     TableText tableText() const;

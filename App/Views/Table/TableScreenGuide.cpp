@@ -2,6 +2,7 @@
 
 #include "GameController.h"
 #include "Style/MotionStyle.h"
+#include "System/PacedSignals.h"
 #include "Table/TablePresenter.h"
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Support/FocusReturn.h"
@@ -19,6 +20,11 @@ void TableScreen::showGuide(bool open) {
     }
     if (open == guideOpen_) {
         return;
+    }
+    if (!open) {
+        // Uncovered, the table is read where the keys land, the player's cards among it: said apart as
+        // well, they were heard twice. What is due waits for that reading (see TableSpeaker::uncovering).
+        speaker_.uncovering();
     }
     GameController* game = environment_.controller;
     open ? game->pause(PauseReason::guide) : game->resume(PauseReason::guide);
@@ -59,7 +65,15 @@ void TableScreen::showGuide(bool open) {
         FocusReturn::enter(guidePanel_);
     } else {
         refresh();
+        readAsItStands();
         takeKeys();
+        // Said once the reader has been told what the closing changed, the covered table coming back
+        // among it: said at once, it would wait behind those in the reader's queue, where a reader
+        // flooded so drops what is not about the focus.
+        PacedSignals::afterWaiting(this, [this] {
+            speaker_.read();
+            speakTurn();
+        });
     }
     clock_.start();
 }
