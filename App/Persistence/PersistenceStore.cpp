@@ -39,7 +39,8 @@ PersistenceStore::PersistenceStore(QString directory, FolderSync folderSync)
     , folderSync_(std::move(folderSync))
     , keptFiles_(std::make_shared<std::set<QString>>())
     , setAsideFiles_(std::make_shared<std::map<QString, QString>>())
-    , folderChangeUnsynced_(std::make_shared<bool>(false)) {}
+    , folderChangeUnsynced_(std::make_shared<bool>(false))
+    , folderSyncUnsupportedTold_(std::make_shared<bool>(false)) {}
 
 QString PersistenceStore::userDataDirectory() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
@@ -240,7 +241,13 @@ std::optional<QString> PersistenceStore::remove(const QString& fileName) const {
 // which the app state logs and retries as any failed write.
 void PersistenceStore::syncFolderChange() const {
     *folderChangeUnsynced_ = true;
-    folderSync_(directory_);
+    if (folderSync_(directory_) == FolderSyncOutcome::unsupported && !*folderSyncUnsupportedTold_) {
+        *folderSyncUnsupportedTold_ = true;
+        qCWarning(persistenceLog).noquote()
+            << QStringLiteral("the file system of %1 can't sync a folder; its changes are written in order "
+                              "but reach the disk as the file system sees fit")
+                   .arg(directory_);
+    }
     *folderChangeUnsynced_ = false;
 }
 
@@ -319,9 +326,21 @@ std::optional<PersistenceStore::ResumeMark> PersistenceStore::readResumeMark() c
 }
 
 void PersistenceStore::clearResumeMark() const {
-    if (const std::optional<QString> why = remove(resumeMarkFileName)) {
+    QFile mark(path(resumeMarkFileName));
+    if (!mark.exists()) {
+        return;
+    }
+    // Unlike a file's name, the mark's removal may reach the disk ahead of an earlier change: a power
+    // cut that kept the removal and undid that change leaves a save resumed as after any stop, which
+    // is all the mark tells. Its own sync, failing, is owed to the next change as any other.
+    if (!mark.remove()) {
         qCWarning(persistenceLog).noquote()
-            << QStringLiteral("couldn't remove the resume mark: %1").arg(*why);
+            << QStringLiteral("couldn't remove the resume mark: %1").arg(mark.errorString());
+        return;
+    }
+    try {
+        syncFolderChange();
+    } catch (const PersistenceError&) {
     }
 }
 

@@ -48,8 +48,8 @@ class PersistenceStore {
     };
 
     // Makes the folder's entries durable or throws PersistenceError: syncFolder, unless a test stands
-    // in for the disk.
-    using FolderSync = std::function<void(const QString& directory)>;
+    // in for the disk. A folder its file system can't sync counts as synced, told once a run.
+    using FolderSync = std::function<FolderSyncOutcome(const QString& directory)>;
 
     // Nothing happens on disk until the first write, which creates the folder.
     explicit PersistenceStore(QString directory, FolderSync folderSync = syncFolder);
@@ -86,8 +86,9 @@ class PersistenceStore {
 
     // A mark on disk that a saved game is being resumed. Written before the resumed table first
     // runs and removed once play on it is under way, it outlives a run that stopped meanwhile, so
-    // the next start can tell. Neither fails; a mark that can't be written or removed is logged. Both
-    // take their turn among the folder's changes, as the files' names do.
+    // the next start can tell. Neither fails; a mark that can't be written or removed is logged. The
+    // mark takes its turn among the folder's changes, as the files' names do; its removal does not
+    // wait for an earlier change's sync, which would keep it, and count a stop that never happened.
     void markResuming(const ResumeMark& mark) const;
     void clearResumeMark() const;
     bool hasResumeMark() const;
@@ -120,4 +121,6 @@ class PersistenceStore {
     std::shared_ptr<std::map<QString, QString>> setAsideFiles_;
     // A change of the folder's entries is not known to be on the disk.
     std::shared_ptr<bool> folderChangeUnsynced_;
+    // The folder's file system was found to have no sync for folders, and that was logged.
+    std::shared_ptr<bool> folderSyncUnsupportedTold_;
 };

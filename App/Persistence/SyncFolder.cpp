@@ -20,7 +20,7 @@ namespace {
 
 } // namespace
 
-void syncFolder(const QString& directory) {
+FolderSyncOutcome syncFolder(const QString& directory) {
     const int handle = ::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (handle < 0) {
         fail(directory, errno);
@@ -28,7 +28,12 @@ void syncFolder(const QString& directory) {
     const int synced = ::fsync(handle);
     const int error = errno;
     ::close(handle);
-    if (synced != 0) {
-        fail(directory, error);
+    if (synced == 0) {
+        return FolderSyncOutcome::synced;
     }
+    // As databases do on such file systems: a folder without a sync operation has nothing to sync.
+    if (error == EINVAL || error == EBADF) {
+        return FolderSyncOutcome::unsupported;
+    }
+    fail(directory, error);
 }

@@ -40,7 +40,7 @@ class AppStateTest : public ::testing::Test {
             if (folderSyncFails) {
                 throw PersistenceError("Input/output error");
             }
-            syncFolder(directory);
+            return syncFolder(directory);
         });
     }
     std::unique_ptr<AppState> start() {

@@ -4,6 +4,7 @@
 #include "AppState.h"
 #include "Game/ControllerHarness.h"
 #include "HandSettlement.h"
+#include "Persistence/PersistenceError.h"
 #include "Persistence/PersistenceStore.h"
 #include "PersistenceTestSupport.h"
 #include "Support/TestPaths.h"
@@ -301,6 +302,29 @@ TEST(ResumeGuard, AResumeThatGetsUnderWayOrEndsNormallyKeepsTheSave) {
     emptyFolder(folder);
     savedWithABotToAct(folder);
     const PersistenceStore store(folder);
+    // A folder that fails to sync, for good, from the mark's writing on still loses the mark once play
+    // is under way: kept, it would count a stop at every start, and set the save aside at the third.
+    {
+        bool syncFails = false;
+        for (int resume = 1; resume <= AppState::resumeStopsBeforeSetAside + 1; ++resume) {
+            syncFails = false;
+            AppState state{PersistenceStore(folder, [&syncFails](const QString& directory) {
+                if (syncFails) {
+                    throw PersistenceError("Input/output error");
+                }
+                return syncFolder(directory);
+            })};
+            ASSERT_TRUE(state.savedGame()) << "resume " << resume;
+            syncFails = true;
+            ControllerHarness harness;
+            harness.controller.setSession(&state);
+            harness.controller.restore(*state.savedGame());
+            EXPECT_TRUE(store.hasResumeMark()) << "resume " << resume;
+            int hands = 0;
+            harness.stepOnce(checkOrCall, hands);
+            EXPECT_FALSE(store.hasResumeMark()) << "resume " << resume;
+        }
+    }
     {
         AppState state{PersistenceStore(folder)};
         ControllerHarness harness;

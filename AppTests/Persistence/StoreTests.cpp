@@ -11,6 +11,7 @@
 #include <nlohmann/json.hpp>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include <unistd.h>
@@ -187,10 +188,12 @@ TEST_F(StoreTest, UnencodableTextLeavesTheOldFile) {
 // A change of the folder (a file taking its name, moved aside or removed) is on the disk only once
 // the folder is synced: each is synced before its call returns, so that no later file's name reaches
 // the disk first. One whose sync failed is synced before the next change, which fails while it can't
-// be and opens no file meanwhile.
+// be and opens no file meanwhile. A file system with no sync for folders has nothing to sync: its
+// changes go on, told once.
 TEST_F(StoreTest, EachChangeOfTheFolderIsSyncedBeforeTheNext) {
     QStringList seen; // What the folder holds at each sync, with the profile's bankroll.
-    bool syncFails = false;
+    enum class Disk { syncs, fails, cantSyncFolders };
+    Disk disk = Disk::syncs;
     const PersistenceStore synced(folder(), [&](const QString& directory) {
         const auto bankroll = PersistenceStore(directory).readProfile().value().bankroll;
         seen << fileNames(directory)
@@ -198,9 +201,10 @@ TEST_F(StoreTest, EachChangeOfTheFolderIsSyncedBeforeTheNext) {
                     .replace(QRegularExpression(R"(\.unreadable-[\dT-]+\.json)"), ".aside")
                     .replace("profile.json", QStringLiteral("profile=%1").arg(bankroll))
                     .remove(".json");
-        if (syncFails) {
+        if (disk == Disk::fails) {
             throw PersistenceError("Input/output error");
         }
+        return disk == Disk::syncs ? FolderSyncOutcome::synced : FolderSyncOutcome::unsupported;
     });
     const auto profile = [&](std::int64_t bankroll) {
         return [&synced, bankroll] {
@@ -217,31 +221,47 @@ TEST_F(StoreTest, EachChangeOfTheFolderIsSyncedBeforeTheNext) {
     struct Step {
         const char* change;
         std::function<bool()> make;
-        bool syncFails;
+        Disk disk;
         bool done;
         const char* seen;
     };
+    const Disk syncs = Disk::syncs;
+    const Disk fails = Disk::fails;
     for (const Step& step : std::vector<Step>{
-             {"profile written", profile(101), false, true, "profile=101"},
-             {"game written", game, false, true, "profile=101 savedgame"},
-             {"game removed", removal, false, true, "profile=101"},
-             {"game written again", game, false, true, "profile=101 savedgame"},
+             {"profile written", profile(101), syncs, true, "profile=101"},
+             {"game written", game, syncs, true, "profile=101 savedgame"},
+             {"game removed", removal, syncs, true, "profile=101"},
+             {"game written again", game, syncs, true, "profile=101 savedgame"},
              // A move can't be taken back: it is done, and its sync is owed.
-             {"game moved aside", moveAside, true, true, "profile=101 savedgame.aside"},
-             {"profile waiting", profile(102), true, false, "profile=101 savedgame.aside"},
-             {"game once synced", game, false, true,
+             {"game moved aside", moveAside, fails, true, "profile=101 savedgame.aside"},
+             {"profile waiting", profile(102), fails, false, "profile=101 savedgame.aside"},
+             {"game once synced", game, syncs, true,
               "profile=101 savedgame.aside|profile=101 savedgame savedgame.aside"},
-             {"game removed, unsynced", removal, true, false, "profile=101 savedgame.aside"},
-             {"profile once synced", profile(103), false, true,
+             {"game removed, unsynced", removal, fails, false, "profile=101 savedgame.aside"},
+             {"profile once synced", profile(103), syncs, true,
               "profile=101 savedgame.aside|profile=103 savedgame.aside"},
-             {"resume marked", mark, false, true, "profile=103 savedgame.resuming savedgame.aside"},
-             {"mark removed, unsynced", unmark, true, true, "profile=103 savedgame.aside"},
-             {"mark waiting", mark, true, false, "profile=103 savedgame.aside"},
-             {"profile after the mark", profile(104), false, true,
+             {"resume marked", mark, syncs, true, "profile=103 savedgame.resuming savedgame.aside"},
+             {"mark removed, unsynced", unmark, fails, true, "profile=103 savedgame.aside"},
+             {"mark waiting", mark, fails, false, "profile=103 savedgame.aside"},
+             {"profile after the mark", profile(104), syncs, true,
               "profile=103 savedgame.aside|profile=104 savedgame.aside"},
+             // The mark's removal never waits on a sync that fails for good: a mark kept would count
+             // a stop at the next start that never happened.
+             {"resume marked, its sync failing", mark, fails, true,
+              "profile=104 savedgame.resuming savedgame.aside"},
+             {"mark removed behind that sync", unmark, fails, true, "profile=104 savedgame.aside"},
+             {"no mark to remove", unmark, fails, true, ""},
+             {"profile once synced again", profile(105), syncs, true,
+              "profile=104 savedgame.aside|profile=105 savedgame.aside"},
+             {"profile where folders can't sync", profile(106), Disk::cantSyncFolders, true,
+              "profile=106 savedgame.aside"},
+             {"game where folders can't sync", game, Disk::cantSyncFolders, true,
+              "profile=106 savedgame savedgame.aside"},
+             {"game removed where folders can't sync", removal, Disk::cantSyncFolders, true,
+              "profile=106 savedgame.aside"},
          }) {
         seen.clear();
-        syncFails = step.syncFails;
+        disk = step.disk;
         bool done = false;
         try {
             done = step.make();
@@ -249,5 +269,32 @@ TEST_F(StoreTest, EachChangeOfTheFolderIsSyncedBeforeTheNext) {
         }
         EXPECT_EQ(done, step.done) << step.change;
         EXPECT_EQ(seen.join('|').toStdString(), step.seen) << step.change;
+    }
+    EXPECT_FALSE(log.contains("couldn't remove the resume mark")) << log.messages().join('\n').toStdString();
+    EXPECT_EQ(log.messages().filter("can't sync a folder").size(), 1)
+        << log.messages().join('\n').toStdString();
+}
+
+// procfs, like some network and user-space file systems, refuses to sync a folder rather than failing
+// to: that is not a failure, whereas a folder that can't even be opened is.
+TEST(SyncFolder, AFolderItsFileSystemCantSyncCountsAsSynced) {
+    QTemporaryDir temporary;
+    struct Case {
+        QString folder;
+        std::optional<FolderSyncOutcome> outcome; // None when it throws.
+    };
+    for (const Case& each : std::vector<Case>{
+             {temporary.path(), FolderSyncOutcome::synced},
+             {QStringLiteral("/proc/self"), FolderSyncOutcome::unsupported},
+             {temporary.filePath("missing"), std::nullopt},
+         }) {
+        std::optional<FolderSyncOutcome> outcome;
+        try {
+            outcome = syncFolder(each.folder);
+        } catch (const PersistenceError& error) {
+            EXPECT_TRUE(QString::fromUtf8(error.what()).startsWith("couldn't sync the folder"))
+                << error.what();
+        }
+        EXPECT_EQ(outcome, each.outcome) << each.folder.toStdString();
     }
 }
