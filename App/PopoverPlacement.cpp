@@ -3,7 +3,6 @@
 #include "PokerEngine/Precondition.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace {
@@ -53,11 +52,32 @@ bool reachesTheEnd(const PanelBand& band, QRect screen) {
                                  : band.band.bottom() + iconSide > screen.bottom();
 }
 
-// The side of the panel holding the tray, of those `inset` (how far the work area is from each side).
-std::optional<ScreenSide> trayPanelSide(QRect screen, const std::array<int, 4>& inset,
+// How far the work area keeps from each side of its screen.
+struct SideInsets {
+    int top = 0;
+    int bottom = 0;
+    int left = 0;
+    int right = 0;
+
+    int at(ScreenSide side) const {
+        switch (side) {
+        case ScreenSide::top:
+            return top;
+        case ScreenSide::bottom:
+            return bottom;
+        case ScreenSide::left:
+            return left;
+        case ScreenSide::right:
+            return right;
+        }
+        return 0;
+    }
+};
+
+// The side of the panel holding the tray, of those `inset`.
+std::optional<ScreenSide> trayPanelSide(QRect screen, const SideInsets& inset,
                                         const std::vector<PanelBand>& bands, TrayHolder holder) {
-    const auto insetOf = [&](ScreenSide side) { return inset[std::size_t(side)]; };
-    if (holder == TrayHolder::gnomeTopBar && insetOf(ScreenSide::top) > 0) {
+    if (holder == TrayHolder::gnomeTopBar && inset.at(ScreenSide::top) > 0) {
         return ScreenSide::top;
     }
     const auto isDock = [&](ScreenSide side) {
@@ -75,7 +95,7 @@ std::optional<ScreenSide> trayPanelSide(QRect screen, const std::array<int, 4>& 
     std::vector<ScreenSide> kept;
     for (const bool docksToo : {false, true}) {
         for (const ScreenSide side : sides) {
-            if (insetOf(side) > 0 && (docksToo || !isDock(side))) {
+            if (inset.at(side) > 0 && (docksToo || !isDock(side))) {
                 kept.push_back(side);
             }
         }
@@ -91,17 +111,14 @@ std::optional<ScreenSide> trayPanelSide(QRect screen, const std::array<int, 4>& 
     }
     // The first of the widest, in the order of `sides`.
     return *std::max_element(kept.begin(), kept.end(),
-                             [&](ScreenSide a, ScreenSide b) { return insetOf(a) < insetOf(b); });
+                             [&](ScreenSide a, ScreenSide b) { return inset.at(a) < inset.at(b); });
 }
 
 } // namespace
 
 QRect panelEndFrame(QRect screen, QRect available, const std::vector<PanelBand>& bands, TrayHolder holder) {
-    std::array<int, 4> inset{};
-    inset[std::size_t(ScreenSide::top)] = available.top() - screen.top();
-    inset[std::size_t(ScreenSide::bottom)] = screen.bottom() - available.bottom();
-    inset[std::size_t(ScreenSide::left)] = available.left() - screen.left();
-    inset[std::size_t(ScreenSide::right)] = screen.right() - available.right();
+    const SideInsets inset{available.top() - screen.top(), screen.bottom() - available.bottom(),
+                           available.left() - screen.left(), screen.right() - available.right()};
     const std::optional<ScreenSide> side = trayPanelSide(screen, inset, bands, holder);
     if (!side) {
         return {};
@@ -123,7 +140,7 @@ QRect panelEndFrame(QRect screen, QRect available, const std::vector<PanelBand>&
         break;
     }
     // The middle of the panel's thickness, at its trailing end.
-    const int middle = edge + inset[std::size_t(*side)] / 2 - iconSide / 2;
+    const int middle = edge + inset.at(*side) / 2 - iconSide / 2;
     const QSize icon(iconSide, iconSide);
     return runsAcross(*side) ? QRect(QPoint(screen.right() + 1 - iconSide, middle), icon)
                              : QRect(QPoint(middle, screen.bottom() + 1 - iconSide), icon);
