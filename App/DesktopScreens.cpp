@@ -1,7 +1,6 @@
 #include "DesktopScreens.h"
 
 #include "PokerEngine/Precondition.h"
-#include "PopoverPlacement.h"
 #include "System/X11Panels.h"
 
 #include <QGuiApplication>
@@ -24,9 +23,9 @@ DesktopScreens desktopScreens() {
         desktop.geometries.push_back(screen->geometry());
     }
     desktop.primary = std::size_t(std::max<qsizetype>(0, screens.indexOf(QGuiApplication::primaryScreen())));
-    // Only with more than one screen is there more to know than the toolkit tells.
+    // With one screen the toolkit tells its work area, but only the struts tell a panel from a dock.
     DesktopPanels panels;
-    if (const std::optional<X11Panels> published = screens.size() > 1 ? x11Panels() : std::nullopt) {
+    if (const std::optional<X11Panels> published = x11Panels()) {
         panels.desktop = published->desktop;
         panels.workArea = published->workArea;
         for (const std::vector<std::uint32_t>& values : published->struts) {
@@ -36,5 +35,6 @@ DesktopScreens desktopScreens() {
         }
     }
     desktop.workAreas = workAreas(reported, panels);
+    desktop.panelBands = panelBands(reported, panels);
     return desktop;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PopoverPlacement.h"
+
 #include <QPoint>
 #include <QRect>
 
@@ -11,6 +13,8 @@
 struct DesktopScreens {
     std::vector<QRect> geometries;
     std::vector<QRect> workAreas;
+    // The bands the panels' struts keep on each screen, which tell a panel from a dock.
+    std::vector<std::vector<PanelBand>> panelBands;
     std::size_t primary = 0;
 
     // The screen at `point`, or the main one where there is none.

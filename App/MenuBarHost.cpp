@@ -4,7 +4,6 @@
 #include "DesktopScreens.h"
 #include "GameController.h"
 #include "LaunchPlan.h"
-#include "PopoverPlacement.h"
 #include "Sound/Playback/SoundPlayer.h"
 #include "Sound/TestHost.h"
 #include "SurfaceCoordinator.h"
@@ -242,6 +241,7 @@ void MenuBarHost::createStatusItem() {
             });
     if (trayKind_ == TrayKind::statusNotifier && StatusNotifierTray::watcherIsGnomeShell()) {
         leftClick_ = LeftClick::opensTheMenu;
+        trayHolder_ = TrayHolder::gnomeTopBar;
     }
     if (trayDrawsTheMenu(trayKind_)) {
         trayMenu_ =
@@ -441,7 +441,8 @@ void MenuBarHost::show() {
     // A tray that draws the icon and has told no place sits on a panel, which the work area leaves out.
     const TrayAnchor anchor =
         icon.isEmpty() && trayKind_ == TrayKind::statusNotifier
-            ? trayAnchor(screens.geometries, screens.workAreas, screens.primary)
+            ? trayAnchor(screens.geometries, screens.workAreas, screens.primary, screens.panelBands,
+                         trayHolder_)
             : TrayAnchor{icon, screens.workAreas[screens.at(icon.isEmpty() ? pointer : icon.center())]};
     popoverWindow_->setGeometry(popoverFrame(anchor.icon, pointer, anchor.area, popoverWindow_->size()));
     popoverWindow_->show();

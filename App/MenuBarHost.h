@@ -2,6 +2,7 @@
 
 #include "Game/GameClock.h"
 #include "OwnWindows.h"
+#include "PopoverPlacement.h"
 #include "PopoverPresentation.h"
 #include "Scheduler.h"
 #include "StatusIcon.h"
@@ -146,6 +147,7 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     TrayKind trayKind_ = TrayKind::embedding;
     // Told by the tray once, as the icon is made.
     LeftClick leftClick_ = LeftClick::reachesTheGame;
+    TrayHolder trayHolder_ = TrayHolder::somePanel;
     // Where a press told the icon is, on a tray that tells no place; empty before one.
     QRect pressedIconFrame_;
     std::unique_ptr<PopoverWindow> popoverWindow_;

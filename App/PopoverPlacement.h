@@ -20,10 +20,38 @@ QRect popoverFrame(QRect iconFrame, QPoint cursor, QRect available, QSize size);
 // panel insets. Empty when the pointer is in the work area beside a panel, as after the tray's own keys.
 QRect clickedIconFrame(QPoint pointer, QRect screen, QRect available);
 
-// Where a tray that never told its icon's place most likely has it: at the trailing end of the panel,
-// whose edge is the side of the screen the work area leaves the most room on (the bottom end of a
-// panel at the left or right). Empty when no side is inset, so nothing tells where a panel is.
-QRect panelEndFrame(QRect screen, QRect available);
+// A side of a screen.
+enum class ScreenSide { top, bottom, left, right };
+
+// The band a panel keeps along one side of a screen, as its strut tells, in the screen's coordinates.
+struct PanelBand {
+    ScreenSide side;
+    QRect band;
+    bool operator==(const PanelBand&) const = default;
+};
+
+// Which panel holds the tray, where the desktop tells.
+enum class TrayHolder {
+    // Nothing tells: one of the panels the work area leaves room for.
+    somePanel,
+    // GNOME Shell's AppIndicator extension shows the icons at the right end of the top bar, whatever
+    // dock the shell also shows (Ubuntu's, at the left, the bottom or the right), and publishes no strut
+    // for either.
+    gnomeTopBar,
+};
+
+// Where a tray that never told its icon's place most likely has it: at the trailing end of the panel
+// (the bottom end of a panel at the left or right), in the middle of its thickness. The panel's side
+// is one the work area is inset on; where more than one is:
+// - GNOME Shell's top bar, when the tray is its own and the top is inset;
+// - else not a dock: a side whose panels' `bands` all stop short of its trailing end (a dock centred
+//   along its side) gives way to the others, where the struts tell;
+// - then the top or the bottom before the left or the right: a panel holding a tray runs across the
+//   screen, a dock beside it stands upright;
+// - then the widest inset.
+// Empty when no side is inset, so nothing tells where a panel is.
+QRect panelEndFrame(QRect screen, QRect available, const std::vector<PanelBand>& bands = {},
+                    TrayHolder holder = TrayHolder::somePanel);
 
 // What a panel keeps for itself along the edges of the whole desktop, as it publishes it: a thickness
 // from each edge, over a span along that edge (its first and last pixel). Nothing along an edge whose
@@ -72,6 +100,12 @@ struct DesktopPanels {
 // the desktop's work area leaves out of it.
 std::vector<QRect> workAreas(const std::vector<ReportedScreen>& screens, const DesktopPanels& panels);
 
+// The bands the panels' struts keep on each screen, in the same order and in the toolkit's coordinates;
+// a band across a whole screen is another screen's panel and not kept. None on a screen no strut
+// reaches.
+std::vector<std::vector<PanelBand>> panelBands(const std::vector<ReportedScreen>& screens,
+                                               const DesktopPanels& panels);
+
 // Where the popover opens for a tray that never told its icon's place, and the area it is kept inside.
 struct TrayAnchor {
     // Empty for near the pointer.
@@ -82,7 +116,8 @@ struct TrayAnchor {
 
 // The tray sits on a panel, under whose trailing end the popover opens: the main screen's (`primary`)
 // when a panel insets it, else the first screen's a panel insets. With no panel on any screen the
-// popover opens near the pointer, kept on the main screen. `screens` and their `workAreas` in the same
-// order.
+// popover opens near the pointer, kept on the main screen. `screens`, their `workAreas` and their
+// panels' `bands` (none, or one list for each) in the same order; `holder` as for panelEndFrame.
 TrayAnchor trayAnchor(const std::vector<QRect>& screens, const std::vector<QRect>& workAreas,
-                      std::size_t primary);
+                      std::size_t primary, const std::vector<std::vector<PanelBand>>& bands = {},
+                      TrayHolder holder = TrayHolder::somePanel);

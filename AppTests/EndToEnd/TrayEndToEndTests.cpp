@@ -530,6 +530,74 @@ TEST_F(OnGnomeShell, ThePopoverChosenToOpenShowsAtLaunchUnderThePanel) {
     EXPECT_LE(popover.top(), 40) << said(*game);
 }
 
+// Ubuntu's GNOME shows a dock beside the top bar, fixed at the left at full height, and neither publishes
+// a strut: the work area is inset most by the dock. Before any click tells the chip's place, the popover
+// still opens under the right end of the top bar, where the AppIndicator extension shows the chip,
+// wherever the dock sits. Debian's Dash to Dock plays Ubuntu's dock, turned on for this test alone.
+TEST_F(OnGnomeShell, ThePopoverAtLaunchOpensUnderTheChipWhereverTheDockSits) {
+    const QString dock = QStringLiteral("dash-to-dock@micxgx.gmail.com");
+    if (!QFile::exists(QStringLiteral("/usr/share/gnome-shell/extensions/%1/metadata.json").arg(dock))) {
+        GTEST_SKIP() << "gnome-shell-extension-dashtodock is not installed";
+    }
+    const auto workArea = [] {
+        const QStringList values =
+            desktop->output("xprop", {"-root", "_NET_WORKAREA"}).section('=', 1).split(',');
+        return values.size() < 4
+                   ? QRect()
+                   : QRect(values[0].toInt(), values[1].toInt(), values[2].toInt(), values[3].toInt());
+    };
+    // The suite's other tests play on the desktop without the dock.
+    const auto turnOff = qScopeGuard([&] {
+        desktop->askTheShell(QStringLiteral("Main.extensionManager.disableExtension('%1')").arg(dock));
+        waitUntil([&] { return workArea() == QRect(0, 32, 1920, 1048); }, 20000);
+    });
+    struct Row {
+        const char* position;
+        // Whether the work area shows the dock fixed there, under the top bar.
+        std::function<bool(QRect)> docked;
+    };
+    // The dock's thickness is the work area's only inset beside the top bar's.
+    const auto insetOnlyAt = [](int left, int bottom, int right) {
+        return [=](QRect area) {
+            return area.top() == 32 && (area.left() > 32) == bool(left) &&
+                   (area.bottom() < 1079 - 32) == bool(bottom) && (area.right() < 1919 - 32) == bool(right);
+        };
+    };
+    const Row rows[] = {
+        {"LEFT", insetOnlyAt(1, 0, 0)},
+        {"BOTTOM", insetOnlyAt(0, 1, 0)},
+        {"RIGHT", insetOnlyAt(0, 0, 1)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.position);
+        ASSERT_TRUE(desktop->askTheShell(
+            QStringLiteral(
+                "const dock = new imports.gi.Gio.Settings({schema_id: "
+                "'org.gnome.shell.extensions.dash-to-dock'}); dock.set_boolean('dock-fixed', true); "
+                "dock.set_boolean('extend-height', true); dock.set_string('dock-position', '%1'); "
+                "Main.extensionManager.enableExtension('%2')")
+                .arg(row.position, dock)));
+        ASSERT_TRUE(waitUntil([&] { return row.docked(workArea()); }, 20000))
+            << "the dock never kept its place: the work area is " << workArea().x() << ',' << workArea().y()
+            << ' ' << workArea().width() << 'x' << workArea().height();
+        auto game = startGame({}, true);
+        ASSERT_TRUE(desktop->trayIcon()) << "the chip never reached the panel";
+        ASSERT_TRUE(game->waitForLine("showPopover")) << said(*game);
+        ASSERT_EQ(waitForWindows(popoverSize).size(), 1) << said(*game);
+        const QRect popover = popovers().front();
+        EXPECT_GE(popover.top(), 32) << said(*game);
+        EXPECT_LE(popover.top(), 40) << said(*game);
+        EXPECT_LE(popover.left(), icon().center().x()) << said(*game);
+        EXPECT_GE(popover.right(), icon().center().x()) << said(*game);
+        QThread::msleep(300);
+        EXPECT_TRUE(desktop->screenshot(
+            QStringLiteral("xvfb-popover-gnome-dock-%1").arg(row.position).toLower(), {0, 0, 1920, 1080}));
+        // With the pointer over the dock's side of the screen.
+        theShortcutReopensItThere(*game, popover, {200, 540});
+        game->kill();
+    }
+}
+
 TEST_F(OnGnomeShell, ALeftClickOpensTheMenuWhoseFirstItemShowsThePopoverUnderTheIcon) {
     auto game = startGame({"--launched-at-login"});
     ASSERT_TRUE(openTheMenuWith(*game, 1));

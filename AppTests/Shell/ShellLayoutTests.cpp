@@ -31,6 +31,7 @@ TEST(PopoverPlacement, WithoutAnIconOpensAtThePointer) {
 // panel; before any press, the panel's edge and end are read from where the work area leaves room.
 TEST(PopoverPlacement, WithoutAFrameFromTheTrayTheDesktopTellsAsNearAsItCan) {
     const QRect underTopPanel(0, 32, 1920, 1048);
+    const PanelBand centredDock{ScreenSide::bottom, {640, 996, 640, 84}};
     struct Row {
         const char* what;
         QRect found;
@@ -50,6 +51,30 @@ TEST(PopoverPlacement, WithoutAFrameFromTheTrayTheDesktopTellsAsNearAsItCan) {
         {"a right panel", panelEndFrame(screen, {0, 0, 1872, 1080}), {1884, 1056, 24, 24}},
         {"the widest inset is the panel", panelEndFrame(screen, {0, 2, 1920, 1038}), {1896, 1048, 24, 24}},
         {"no panel insets the work area", panelEndFrame(screen, screen), {}},
+        // Ubuntu's GNOME: the top bar of 32 and a dock of 84, fixed or hiding, neither publishing a strut.
+        {"GNOME's top bar, its dock at the left",
+         panelEndFrame(screen, {84, 32, 1836, 1048}, {}, TrayHolder::gnomeTopBar),
+         {1896, 4, 24, 24}},
+        {"GNOME's top bar, its dock at the bottom",
+         panelEndFrame(screen, {0, 32, 1920, 964}, {}, TrayHolder::gnomeTopBar),
+         {1896, 4, 24, 24}},
+        {"GNOME's top bar, its dock at the right",
+         panelEndFrame(screen, {0, 32, 1836, 1048}, {}, TrayHolder::gnomeTopBar),
+         {1896, 4, 24, 24}},
+        {"GNOME's top bar, its dock hiding",
+         panelEndFrame(screen, underTopPanel, {}, TrayHolder::gnomeTopBar),
+         {1896, 4, 24, 24}},
+        {"a top panel, a dock at the left", panelEndFrame(screen, {84, 32, 1836, 1048}), {1896, 4, 24, 24}},
+        {"a top panel, a dock at the right", panelEndFrame(screen, {0, 32, 1836, 1048}), {1896, 4, 24, 24}},
+        {"a bottom panel, a dock at the left",
+         panelEndFrame(screen, {84, 0, 1836, 1036}),
+         {1896, 1046, 24, 24}},
+        {"a top panel, a dock at the bottom short of the right end, as their struts tell",
+         panelEndFrame(screen, {0, 32, 1920, 964}, {centredDock, {ScreenSide::top, {0, 0, 1920, 32}}}),
+         {1896, 4, 24, 24}},
+        {"a left panel, a dock at the bottom short of the right end, as their struts tell",
+         panelEndFrame(screen, {48, 0, 1872, 996}, {{ScreenSide::left, {0, 0, 48, 1080}}, centredDock}),
+         {12, 1056, 24, 24}},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(row.found, row.frame) << row.what;
@@ -85,12 +110,18 @@ TEST(PopoverPlacement, OnSeveralScreensThePanelsTellWhereTheTraySits) {
     PanelStrut innerEdge;
     innerEdge.left = 1968;
     innerEdge.leftEndY = 1079;
+    // A dock centred along the bottom of the right screen.
+    PanelStrut centredDock;
+    centredDock.bottom = 84;
+    centredDock.bottomStartX = 2560;
+    centredDock.bottomEndX = 3199;
     struct Row {
         const char* what;
         std::vector<ReportedScreen> screens;
         DesktopPanels panels;
         std::size_t primary;
         TrayAnchor anchor;
+        TrayHolder holder = TrayHolder::somePanel;
     };
     const Row rows[] = {
         {"one screen: the toolkit's work area, as ever",
@@ -144,13 +175,26 @@ TEST(PopoverPlacement, OnSeveralScreensThePanelsTellWhereTheTraySits) {
          {desktop, {PanelStrut{0, 0, 64, 0, 0, 0, 0, 0, 1920, 3839, 0, 0}}, {}},
          0,
          {{2856, 4, 24, 24}, {1920, 32, 960, 508}}},
+        {"a dock at the bottom of the right screen, short of its end, under the panel at its top right",
+         {{left, left}, {right, right}},
+         {desktop, {topRightPanel(3839), centredDock}, {}},
+         0,
+         {{3816, 4, 24, 24}, {1920, 33, 1920, 963}}},
+        {"GNOME's top bar on the main screen, its dock at the left",
+         {{left, left}, {right, right}},
+         {desktop, {}, QRect(84, 32, 3756, 1048)},
+         0,
+         {{1896, 4, 24, 24}, {84, 32, 1836, 1048}},
+         TrayHolder::gnomeTopBar},
     };
     for (const Row& row : rows) {
         std::vector<QRect> geometries;
         for (const ReportedScreen& reported : row.screens) {
             geometries.push_back(reported.geometry);
         }
-        EXPECT_EQ(trayAnchor(geometries, workAreas(row.screens, row.panels), row.primary), row.anchor)
+        EXPECT_EQ(trayAnchor(geometries, workAreas(row.screens, row.panels), row.primary,
+                             panelBands(row.screens, row.panels), row.holder),
+                  row.anchor)
             << row.what;
     }
 
