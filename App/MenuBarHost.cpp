@@ -116,6 +116,7 @@ MenuBarHost::~MenuBarHost() {
     focusBack_.cancel();
     surfaces_->setHost(nullptr);
     rawPresses_.reset();
+    keyPresses_.reset();
     delete tableWindow_.data();
     delete onboardingWindow_.data();
     delete settingsWindow_.data();
@@ -493,6 +494,16 @@ void MenuBarHost::watchOutsideClicks(bool on) {
     }
     if (rawPresses_) {
         rawPresses_->setWatching(on);
+    }
+}
+
+void MenuBarHost::watchKeyPresses(bool on) {
+    if (on && !keyPresses_) {
+        keyPresses_ =
+            X11RawPresses::create([this] { presentation_->keyPressed(); }, X11RawPresses::Kind::keys);
+    }
+    if (keyPresses_) {
+        keyPresses_->setWatching(on);
     }
 }
 

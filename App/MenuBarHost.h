@@ -105,6 +105,7 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     void close() override;
     void askForTheKeys() override;
     void watchOutsideClicks(bool on) override;
+    void watchKeyPresses(bool on) override;
     QString activationState() const override;
 
     void closePopoverForQuit();
@@ -152,6 +153,7 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     QRect pressedIconFrame_;
     std::unique_ptr<PopoverWindow> popoverWindow_;
     std::unique_ptr<X11RawPresses> rawPresses_;
+    std::unique_ptr<X11RawPresses> keyPresses_;
     std::unique_ptr<X11ActiveWindow> activeWindows_;
     // The desktop's active window when the popover opened, to hand the focus back to on closing.
     std::optional<std::uint32_t> activeBeforePopover_;

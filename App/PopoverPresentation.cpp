@@ -103,6 +103,7 @@ bool PopoverPresentation::showPopover(PopoverShowing showing) {
         startClosingOnOutsideClicks();
         if (showing == PopoverShowing::inPlaceOfSettings) {
             keysGuard_ = KeysGuard::waitingForKeys;
+            surface_.watchKeyPresses(true);
         }
     }
     qCInfo(surfacesLog).noquote() << QStringLiteral("showPopover %1").arg(surface_.activationState());
@@ -168,6 +169,7 @@ void PopoverPresentation::closeForOutsideClick(const QString& reason, std::optio
 }
 
 void PopoverPresentation::pressInAnotherApp() {
+    endKeysGuard();
     // While the tray's menu has the keys, a press elsewhere is the player choosing in it.
     if (trayMenu_ == TrayMenu::hasTheKeys) {
         return;
@@ -178,6 +180,7 @@ void PopoverPresentation::pressInAnotherApp() {
 }
 
 void PopoverPresentation::pressInOwnWindow(const QString& windowClass, OwnWindow kind) {
+    endKeysGuard();
     if (kind == OwnWindow::menu) {
         return;
     }
@@ -262,16 +265,22 @@ void PopoverPresentation::playerTurnedToPopover() {
     endKeysGuard();
 }
 
+void PopoverPresentation::keyPressed() {
+    endKeysGuard();
+}
+
 void PopoverPresentation::popoverHasTheKeys() {
     if (keysGuard_ != KeysGuard::waitingForKeys || !surface_.isShown()) {
         return;
     }
     keysGuard_ = KeysGuard::on;
-    guardEnd_ = scheduler_.after(managerMoveWindow, [this] { keysGuard_ = KeysGuard::off; });
+    guardEnd_ = scheduler_.after(managerMoveWindow, [this] { endKeysGuard(); });
 }
 
 void PopoverPresentation::endKeysGuard() {
-    keysGuard_ = KeysGuard::off;
+    if (std::exchange(keysGuard_, KeysGuard::off) != KeysGuard::off) {
+        surface_.watchKeyPresses(false);
+    }
     guardEnd_.cancel();
 }
 

@@ -40,6 +40,9 @@ class PopoverSurface {
     virtual void askForTheKeys() = 0;
     // Starts or stops watching for presses outside the popover and for the program losing activation.
     virtual void watchOutsideClicks(bool on) = 0;
+    // Starts or stops watching for keys pressed anywhere on the desktop, those another program grabbed
+    // for itself included. Only a key pressed once the watch has begun is told.
+    virtual void watchKeyPresses(bool on) = 0;
     // "active=… front=…" for the log.
     virtual QString activationState() const = 0;
 };
@@ -120,11 +123,11 @@ class PopoverPresentation final : public QObject {
     // may hand them on to the program behind just after the popover that came back in their place
     // took them (metacity does, on a busy desktop). So the popover shown in closed Settings' place
     // guards its keys, and only for a moment: from when it first has them, for managerMoveWindow, a
-    // loss makes it stay and ask for them again, a few times at most. A press in it (the player is
-    // at the table), its closing, or the end of that moment ends the guard for good, so a switch
-    // after it always closes the popover. Nothing tells the manager's move from another program
-    // taking the keys but the time; a player who has just closed Settings to get back to the table is
-    // not switching away within that moment, and every other showing never takes the keys back.
+    // loss makes it stay and ask for them again, a few times at most. The manager moves the keys with
+    // nothing pressed; a player switches with a key or a click. So any key or button pressed on the
+    // desktop after the popover came back (in it, in another program, on a key another program took
+    // for itself), its closing, or the end of that moment ends the guard for good, and a switch after
+    // it always closes the popover. Every other showing never takes the keys back.
     void applicationDeactivated();
     // The program is active again. A close that losing activation started and that is still waiting
     // out the grace is dropped: the focus only passed between windows of ours, as it can on a busy
@@ -138,6 +141,9 @@ class PopoverPresentation final : public QObject {
 
     // The player pressed a key or a mouse button in the shown popover.
     void playerTurnedToPopover();
+    // A key pressed anywhere on the desktop while the guard watches for one. The key that closed
+    // Settings went before the popover came back, and so before the watch began.
+    void keyPressed();
     // The popover's window has the keys.
     void popoverHasTheKeys();
     // A tray that draws the game's menu itself is opening it: the press on the icon that asked for it,
@@ -155,6 +161,7 @@ class PopoverPresentation final : public QObject {
   private:
     void closeForClick(const QString& reason);
     void closeForSwitch(std::optional<bool> waitForIconClick = std::nullopt);
+    // Ends the guard for good.
     void endKeysGuard();
     void startClosingOnOutsideClicks();
     void stopClosingOnOutsideClicks();

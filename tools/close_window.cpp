@@ -1,24 +1,13 @@
 // Asks an X window to close the way a window manager's close button does (WM_DELETE_WINDOW), for
 // the end-to-end tests, which run without a window manager.
+#include "xcb_atom.h"
+
 #include <xcb/xcb.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-
-namespace {
-
-xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
-    auto* reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
-        nullptr);
-    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return found;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -35,8 +24,8 @@ int main(int argc, char** argv) {
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
     message.window = window;
-    message.type = atom(connection, "WM_PROTOCOLS");
-    message.data.data32[0] = atom(connection, "WM_DELETE_WINDOW");
+    message.type = xcbAtom(connection, "WM_PROTOCOLS");
+    message.data.data32[0] = xcbAtom(connection, "WM_DELETE_WINDOW");
     message.data.data32[1] = XCB_CURRENT_TIME;
     xcb_send_event(connection, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
     // A round trip before hanging up: a server busy drawing may see the hang-up first and drop the

@@ -2,37 +2,54 @@
 
 #include <QAbstractNativeEventFilter>
 
+#include <bitset>
 #include <cstdint>
 #include <functional>
 #include <memory>
 
 struct xcb_connection_t;
 
-// Mouse presses outside this program's windows (on other applications' windows, on the frames a window
-// manager draws round ours, on the desktop), through XInput2 raw button events on the root window. A
-// press on one of our own windows reaches that window as an ordinary event. Watching only while
-// asked, so nothing runs while no one listens.
+// Presses on the desktop, through XInput2 raw events on the root window: the server sends them whichever
+// window or program the press goes to, one that grabbed the key or button for itself included, and only
+// for presses made once the watch has begun. Watching only while asked, so nothing runs while no one
+// listens.
 class X11RawPresses final : private QAbstractNativeEventFilter {
   public:
+    enum class Kind {
+        // Mouse presses outside this program's windows (on other applications' windows, on the frames a
+        // window manager draws round ours, on the desktop); a press on one of our own windows reaches
+        // that window as an ordinary event.
+        buttonsElsewhere,
+        // Key presses anywhere. A key held down is one press, however it repeats.
+        keys,
+    };
+
     // Null when the program does not run on X11 or the server lacks XInput.
-    static std::unique_ptr<X11RawPresses> create(std::function<void()> pressed);
+    static std::unique_ptr<X11RawPresses> create(std::function<void()> pressed,
+                                                 Kind kind = Kind::buttonsElsewhere);
     ~X11RawPresses() override;
 
     void setWatching(bool on);
     bool isWatching() const { return watching_; }
 
   private:
-    X11RawPresses(xcb_connection_t* connection, std::uint32_t root, std::uint8_t opcode,
+    X11RawPresses(xcb_connection_t* connection, std::uint32_t root, std::uint8_t opcode, Kind kind,
                   std::function<void()> pressed);
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
-    void select(bool on);
+    // Whether the event is a press this watcher tells of.
+    bool isNewPress(const void* message, std::uint16_t type);
+    void select();
 
     xcb_connection_t* connection_;
     std::uint32_t root_;
     std::uint8_t opcode_;
+    Kind kind_;
     std::function<void()> pressed_;
     bool watching_ = false;
+    // The keys down since the watch began, by key code: a press of one of them is a repeat.
+    std::bitset<256> keysDown_;
     // The selection on the root window is the connection's, shared by every watcher of this program:
-    // it stays on while one of them still watches.
-    static inline int watchers_ = 0;
+    // each kind of event stays selected while one of its watchers still watches.
+    static inline int buttonWatchers_ = 0;
+    static inline int keyWatchers_ = 0;
 };

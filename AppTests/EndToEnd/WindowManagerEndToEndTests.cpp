@@ -2,6 +2,7 @@
 // tray: which of the game's windows the manager takes in, and where the focus goes when the popover
 // closes. Skipped, saying why, when the display, the tray or the manager cannot start.
 #include "Desktop.h"
+#include "Support/TestPaths.h"
 
 #include <QFile>
 #include <QProcess>
@@ -16,6 +17,7 @@
 #include <string_view>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -103,9 +105,73 @@ struct WindowManagerTest : DesktopTest {
         EXPECT_EQ(second.waitForExit(loadedMachineWait), 0);
     }
 
+    // A way to open Settings over the popover and to close them again.
+    struct SettingsWay {
+        const char* how;
+        std::function<void()> open, close;
+    };
+    // By keys (Ctrl+, in the popover, Ctrl+W in Settings) and by mouse (the tray's menu, the manager's
+    // close).
+    std::vector<SettingsWay> settingsWays() const {
+        const auto press = [](const char* keys) { return [keys] { desktop->xdotool({"key", keys}); }; };
+        return {{"by keys", press("ctrl+comma"), press("ctrl+w")},
+                {"by mouse",
+                 [this] {
+                     QString seen;
+                     if (const auto menu = openTheMenu(seen))
+                         click(menu->center());
+                 },
+                 [] { desktop->closeWindowTitled("Chipwhistle Settings"); }}};
+    }
+    // Shows the popover by a click on the icon, opens Settings over it and closes them `way`, until the
+    // popover is shown again; `closing` is then the count of the game's lines before Settings closed.
+    // What the game said where a step did not come.
+    ::testing::AssertionResult throughSettings(GameProcess& game, const SettingsWay& way,
+                                               int& closing) const {
+        const auto said = [&](int from) { return game.lines().mid(from).join('\n').toStdString(); };
+        const int showing = game.lineCount();
+        if (!clickTheIcon(game) || !game.waitForLine("showPopover", loadedMachineWait, showing))
+            return ::testing::AssertionFailure() << "the popover never showed: " << said(showing);
+        QThread::msleep(700);
+        const int opening = game.lineCount();
+        way.open();
+        if (!game.waitForLine("closePopover (Settings)", loadedMachineWait, opening) ||
+            !waitUntil([] { return desktop->windowTree().contains("\"Chipwhistle Settings\""); }))
+            return ::testing::AssertionFailure() << "Settings never opened: " << said(opening);
+        QThread::msleep(700);
+        closing = game.lineCount();
+        way.close();
+        if (!game.waitForLine("showPopover", loadedMachineWait, closing))
+            return ::testing::AssertionFailure() << "the popover never came back: " << said(closing);
+        return ::testing::AssertionSuccess();
+    }
+
+    // The popover, shown when the game had said `from` lines, closed as the player switched to `other`,
+    // a key recorder run by `recorder`: `other` has the keys, and `letter` typed next reaches it, not
+    // the table. `typed` gathers what the recorder printed.
+    static void leftForTheRecorder(GameProcess& game, int from, const QString& other, QProcess& recorder,
+                                   QString& typed, const char* letter) {
+        const auto said = [&] { return game.lines().mid(from).join('\n').toStdString(); };
+        ASSERT_TRUE(game.waitForLine("popover closed (switched to another app)", loadedMachineWait / 3, from))
+            << "shown:\n"
+            << desktop->shown().toStdString() << "\nthe game said:\n"
+            << said();
+        EXPECT_TRUE(waitForActive(other)) << "active: " << activeWindow().toStdString();
+        desktop->xdotool({"key", letter});
+        const QString key = QStringLiteral(", %1)").arg(letter);
+        EXPECT_TRUE(waitUntil([&] {
+            recorder.waitForReadyRead(100);
+            return (typed += recorder.readAllStandardOutput()).contains(key);
+        })) << "the other program never got the letter; shown:\n"
+            << desktop->shown().toStdString() << "\nthe game said:\n"
+            << said();
+        EXPECT_EQ(activeWindow(), other);
+    }
+
     void secondStartBringsTheWindowForward();
     void settingsBringThePopoverBack();
     void anotherProgramActivatedKeepsTheKeys();
+    void aKeyTakenElsewhereSoonAfterSettingsClosed();
 
     // Presses the game's shortcut until the game says it had it: one pressed before the game took it
     // from the display is pressed again. Whether the game had it.
@@ -227,40 +293,20 @@ void WindowManagerTest::settingsBringThePopoverBack() {
     auto game = startGame({"--launched-at-login"});
     ASSERT_TRUE(desktop->trayIcon());
     const auto said = [&](int from) { return game->lines().mid(from).join('\n').toStdString(); };
-    const auto settingsShown = [] { return desktop->windowTree().contains("\"Chipwhistle Settings\""); };
-    const auto press = [](const char* keys) { return [keys] { desktop->xdotool({"key", keys}); }; };
+    const std::vector<SettingsWay> ways = settingsWays();
     struct Row {
-        const char* how;
-        std::function<void()> open, close;
+        const SettingsWay& way;
         const char* leave;
         const char* closed;
     };
     const Row rows[] = {
-        {"by keys", press("ctrl+comma"), press("ctrl+w"), "Escape", "popover closed (Escape)"},
-        {"by mouse",
-         [&] {
-             QString seen;
-             if (const auto menu = openTheMenu(seen))
-                 click(menu->center());
-         },
-         [] { desktop->closeWindowTitled("Chipwhistle Settings"); }, "alt+Tab",
-         "popover closed (switched to another app)"},
+        {ways[0], "Escape", "popover closed (Escape)"},
+        {ways[1], "alt+Tab", "popover closed (switched to another app)"},
     };
     for (const Row& row : rows) {
-        const char* how = row.how;
-        const int showing = game->lineCount();
-        ASSERT_TRUE(clickTheIcon(*game)) << how;
-        ASSERT_TRUE(game->waitForLine("showPopover", loadedMachineWait, showing)) << how << said(showing);
-        QThread::msleep(700);
-        const int opening = game->lineCount();
-        row.open();
-        ASSERT_TRUE(game->waitForLine("closePopover (Settings)", loadedMachineWait, opening))
-            << how << said(opening);
-        ASSERT_TRUE(waitUntil(settingsShown)) << how;
-        QThread::msleep(700);
-        const int closing = game->lineCount();
-        row.close();
-        ASSERT_TRUE(game->waitForLine("showPopover", loadedMachineWait, closing)) << how << said(closing);
+        const char* how = row.way.how;
+        int closing = 0;
+        ASSERT_TRUE(throughSettings(*game, row.way, closing)) << how;
         // The keys reach the popover and stay there once the manager has moved the focus on from the
         // closed Settings.
         EXPECT_TRUE(waitUntil(popoverHasTheKeys, loadedMachineWait / 3)) << how;
@@ -300,26 +346,64 @@ void WindowManagerTest::anotherProgramActivatedKeepsTheKeys() {
         QThread::msleep(700);
         const int switching = game->lineCount();
         desktop->xdotool({"windowactivate", QString::number(other.toULongLong(nullptr, 16))});
-        ASSERT_TRUE(
-            game->waitForLine("popover closed (switched to another app)", loadedMachineWait / 3, switching))
-            << "shown:\n"
-            << desktop->shown().toStdString() << "\nthe game said:\n"
-            << said(switching);
-        EXPECT_TRUE(waitForActive(other)) << "active: " << activeWindow().toStdString();
-        desktop->xdotool({"key", letter});
-        const QString key = QStringLiteral(", %1)").arg(letter);
-        EXPECT_TRUE(waitUntil([&] {
-            recorder.waitForReadyRead(100);
-            return (typed += recorder.readAllStandardOutput()).contains(key);
-        })) << "the other program never got the letter; shown:\n"
-            << desktop->shown().toStdString() << "\nthe game said:\n"
-            << said(switching);
-        EXPECT_EQ(activeWindow(), other);
+        leftForTheRecorder(*game, switching, other, recorder, typed, letter);
         for (const QString& line : game->lines().mid(switching))
             EXPECT_FALSE(line.startsWith("popover stays")) << line.toStdString();
     }
     recorder.kill();
     recorder.waitForFinished(3000);
+}
+
+// The popover back in closed Settings' place holds its keys for a moment against the window manager
+// moving them on by itself, which it does with nothing pressed. A key the player presses in that moment
+// is theirs: a launcher's key, which another program took for itself and answers by activating its
+// window, 0.2 or 0.5 s after Settings closed by keys or by mouse, leaves the keys with that program and
+// closes the popover as a switch, and the letter typed next reaches that program, not the table.
+void WindowManagerTest::aKeyTakenElsewhereSoonAfterSettingsClosed() {
+    QProcess recorder;
+    const QString other = keyRecorder(recorder, {200, 300});
+    ASSERT_FALSE(other.isEmpty()) << "xev's window never showed";
+    QProcess launcher;
+    launcher.setProcessEnvironment(desktop->environment());
+    launcher.start(TestPaths::buildFolder() + "/tools/activate_on_key", {"0xffc9", other});
+    QString launcherSaid;
+    const auto launcherSays = [&](const QString& what, int times) {
+        return waitUntil(
+            [&] {
+                launcher.waitForReadyRead(100);
+                return (launcherSaid += launcher.readAllStandardOutput()).count(what) >= times;
+            },
+            loadedMachineWait / 3);
+    };
+    ASSERT_TRUE(launcherSays("grabbed", 1))
+        << "F12 is not the launcher's: " << launcher.readAllStandardError().toStdString();
+    auto game = startGame({"--launched-at-login"});
+    ASSERT_TRUE(desktop->trayIcon());
+    const std::vector<SettingsWay> ways = settingsWays();
+    struct Row {
+        const SettingsWay& way;
+        int keyAfter;
+        const char* letter;
+    };
+    const Row rows[] = {{ways[0], 200, "k"}, {ways[1], 500, "m"}};
+    QString typed;
+    int activations = 0;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(QStringLiteral("%1, the launcher's key %2 ms after")
+                         .arg(row.way.how)
+                         .arg(row.keyAfter)
+                         .toStdString());
+        int closing = 0;
+        ASSERT_TRUE(throughSettings(*game, row.way, closing));
+        QThread::msleep(row.keyAfter);
+        desktop->xdotool({"key", "F12"});
+        ASSERT_TRUE(launcherSays("activated", ++activations)) << "the launcher never had its key";
+        leftForTheRecorder(*game, closing, other, recorder, typed, row.letter);
+    }
+    for (QProcess* process : {&launcher, &recorder}) {
+        process->kill();
+        process->waitForFinished(3000);
+    }
 }
 
 // Openbox takes in every window that asks to be managed, as the big desktops' managers do.
@@ -483,6 +567,14 @@ TEST_F(UnderMetacity, SettingsOpenedFromThePopoverBringItBackWhenClosed) {
 
 TEST_F(UnderEvilwm, SettingsOpenedFromThePopoverBringItBackWhenClosed) {
     settingsBringThePopoverBack();
+}
+
+TEST_F(UnderOpenbox, AKeyTakenElsewhereSoonAfterSettingsClosedLeavesTheKeysWithItsProgram) {
+    aKeyTakenElsewhereSoonAfterSettingsClosed();
+}
+
+TEST_F(UnderMetacity, AKeyTakenElsewhereSoonAfterSettingsClosedLeavesTheKeysWithItsProgram) {
+    aKeyTakenElsewhereSoonAfterSettingsClosed();
 }
 
 TEST_F(UnderOpenbox, AnotherProgramActivatedKeepsTheKeysAndClosesThePopover) {

@@ -44,10 +44,17 @@ class FakePopover final : public PopoverSurface {
     }
     void askForTheKeys() override { ++keyAsks; }
     void watchOutsideClicks(bool on) override { watching = on; }
+    void watchKeyPresses(bool on) override { watchingKeys = on; }
     QString activationState() const override { return QStringLiteral("active=true front=Chipwhistle"); }
 
     // Something other than the presentation hides the popover.
     void closeBehindItsBack() { close(); }
+    // A key pressed anywhere, told as the X server tells it: only to a watch begun before the press.
+    void pressKey() {
+        if (watchingKeys && presentation) {
+            presentation->keyPressed();
+        }
+    }
 
     PopoverPresentation* presentation = nullptr;
     bool statusItem = true;
@@ -55,6 +62,7 @@ class FakePopover final : public PopoverSurface {
     bool shown = false;
     bool buttonDown = false;
     bool watching = false;
+    bool watchingKeys = false;
     int shows = 0;
     int keyAsks = 0;
     QRect icon{1800, 0, 24, 24};
@@ -350,19 +358,21 @@ TEST_F(PresentationTest, ActiveAgainWithinTheGraceKeepsThePopoverButNotAfterACli
 // A loss of the keys is the player's switch to another app, however it came (a launcher's key, a
 // program raising its own window): the popover closes and never takes them back. Only the popover
 // that comes back in closed Settings' place stays for the window manager's own move on from the closed
-// window, right after the popover first has the keys.
+// window, right after the popover first has the keys, and only while the player has pressed nothing.
 TEST_F(PresentationTest, ALossOfTheKeysClosesThePopoverSaveTheManagersMoveOnFromClosedSettings) {
     const auto lose = [this] { presentation.applicationDeactivated(); };
     const auto regain = [this] { presentation.applicationActivated(); };
     const auto hasKeys = [this] { presentation.popoverHasTheKeys(); };
     const auto wait = [this](Scheduler::Duration time) { return [this, time] { scheduler.advance(time); }; };
     using Steps = std::vector<std::function<void()>>;
+    const auto pressKey = [this] { popover.pressKey(); };
     struct Row {
         const char* what;
         PopoverShowing showing;
         Steps steps;
         bool staysShown;
         int keyAsks;
+        QString closedBy = "switched to another app";
     };
     const PopoverShowing asked = PopoverShowing::asked, settings = PopoverShowing::inPlaceOfSettings;
     const Row rows[] = {
@@ -412,6 +422,43 @@ TEST_F(PresentationTest, ALossOfTheKeysClosesThePopoverSaveTheManagersMoveOnFrom
          {hasKeys, [this] { presentation.playerTurnedToPopover(); }, lose},
          false,
          0},
+        {"in Settings' place: a key another program took for itself, then that program activated",
+         settings,
+         {hasKeys, pressKey, lose},
+         false,
+         0},
+        {"in Settings' place: a key pressed before it had the keys, then a switch",
+         settings,
+         {pressKey, hasKeys, lose},
+         false,
+         0},
+        {"in Settings' place: a click into another program by the icon, then its loss of the keys",
+         settings,
+         {hasKeys,
+          [this] {
+              popover.pointer = {1780, 40};
+              presentation.pressInAnotherApp();
+          },
+          lose},
+         false,
+         0,
+         "a click in another app"},
+        {"in Settings' place again after Settings closed by a key: the manager's move",
+         settings,
+         {[this] {
+              presentation.closePopover("Settings");
+              EXPECT_FALSE(popover.watchingKeys) << "keys watched while Settings are open";
+          },
+          pressKey, [this] { presentation.showPopover(PopoverShowing::inPlaceOfSettings); }, hasKeys, lose,
+          regain},
+         true,
+         1},
+        {"in Settings' place, no key watched once the moment has passed",
+         settings,
+         {hasKeys, wait(PopoverPresentation::managerMoveWindow),
+          [this] { EXPECT_FALSE(popover.watchingKeys); }},
+         true,
+         0},
         {"in Settings' place, closed and shown again by the icon",
          settings,
          {[this] { presentation.closePopover("toggle"); }, [this] { presentation.showPopover(); }, hasKeys,
@@ -424,6 +471,7 @@ TEST_F(PresentationTest, ALossOfTheKeysClosesThePopoverSaveTheManagersMoveOnFrom
         presentation.closePopover("toggle");
         presentation.applicationActivated();
         popover.keyAsks = 0;
+        popover.pointer = {400, 600};
         LogCapture::lines().clear();
         presentation.showPopover(row.showing);
         for (const auto& step : row.steps) {
@@ -437,8 +485,9 @@ TEST_F(PresentationTest, ALossOfTheKeysClosesThePopoverSaveTheManagersMoveOnFrom
                       "popover stays: the keys moved on from closed Settings; asking for them again");
         }
         if (!row.staysShown) {
-            EXPECT_TRUE(LogCapture::lines().contains("popover closed (switched to another app)"));
+            EXPECT_TRUE(LogCapture::lines().contains("popover closed (" + row.closedBy + ")"));
         }
+        EXPECT_FALSE(popover.watchingKeys && !popover.shown) << "keys watched for a hidden popover";
     }
 }
 
