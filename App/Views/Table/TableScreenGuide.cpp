@@ -2,7 +2,6 @@
 
 #include "GameController.h"
 #include "Style/MotionStyle.h"
-#include "System/PacedSignals.h"
 #include "Table/TablePresenter.h"
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Support/FocusReturn.h"
@@ -67,13 +66,7 @@ void TableScreen::showGuide(bool open) {
         refresh();
         readAsItStands();
         takeKeys();
-        // Said once the reader has been told what the closing changed, the covered table coming back
-        // among it: said at once, it would wait behind those in the reader's queue, where a reader
-        // flooded so drops what is not about the focus.
-        PacedSignals::afterWaiting(this, [this] {
-            speaker_.read();
-            speakTurn();
-        });
+        speakOnceRead();
     }
     clock_.start();
 }
