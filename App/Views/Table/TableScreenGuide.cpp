@@ -28,6 +28,8 @@ void TableScreen::showGuide(bool open) {
     GameController* game = environment_.controller;
     open ? game->pause(PauseReason::guide) : game->resume(PauseReason::guide);
     guideOpen_ = open;
+    // Reopened as it slides away, the panel that is still there comes back.
+    const bool reopened = open && guidePanel_;
     const double now = clock_.now();
     const AnimationCurve curve =
         theme_.reduceMotion ? MotionStyle::reducedFade() : AnimationCurve::easeOut(0.24);
@@ -62,6 +64,9 @@ void TableScreen::showGuide(bool open) {
     setFocusPolicy(open ? Qt::NoFocus : Qt::StrongFocus);
     if (open) {
         FocusReturn::enter(guidePanel_);
+        if (reopened) {
+            guidePanel_->reopened();
+        }
     } else {
         refresh();
         readAsItStands();
