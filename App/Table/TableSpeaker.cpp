@@ -73,7 +73,11 @@ void TableSpeaker::caption(const QString& words) {
 }
 
 void TableSpeaker::arrived(std::uint64_t table, const PlayerView& shown, bool cardsComing) {
-    reading_ = true;
+    // A table whose start the reader is still to hear (a new game) tells it as it comes, ahead of the
+    // table's reading; one under way waits for that reading.
+    if (LogDiff::newEvents(told_, shown).empty()) {
+        reading_ = true;
+    }
     if (cardsComing || shown.holeCards.size() != 2) {
         return;
     }

@@ -54,10 +54,10 @@ class TableSpeaker {
     bool captionWaits() const { return !caption_.isEmpty(); }
     // The table takes the keys, as its screen comes up or the guide over it closes: the reader reads where
     // they land first, the table's standing, the player's cards among it when they rest already; they are
-    // not said again, nor, on a screen that has said nothing yet, what came before. Nothing is said until
-    // that reading is over (`read`); then what is due follows it in order, the turn's prompt last. Said at
-    // once, the prompt came ahead of the table and its cards, and the cards could come twice, alone and
-    // with the table.
+    // not said again, nor, on a screen that has said nothing yet, what came before. At a table under way
+    // (a hand resumed), nothing is said until that reading is over (`read`); then what is due follows it in
+    // order, the turn's prompt last: said at once, the prompt came ahead of the table and its cards. A
+    // table whose start the reader is still to hear (a new game) tells it at once, as before the reading.
     void arrived(std::uint64_t table, const PokerEngine::PlayerView& shown, bool cardsComing);
     void read();
     // The guide that covered the table closes over it: nothing is said until the table has been read
