@@ -73,6 +73,11 @@ void TableSpeaker::caption(const QString& words) {
 }
 
 void TableSpeaker::arrived(std::uint64_t table, const PlayerView& shown, bool cardsComing) {
+    // A table whose start the reader is still to hear (a new game) tells it as it comes, ahead of the
+    // table's reading; one under way waits for that reading.
+    if (LogDiff::newEvents(told_, shown).empty()) {
+        reading_ = true;
+    }
     if (cardsComing || shown.holeCards.size() != 2) {
         return;
     }
@@ -92,13 +97,13 @@ void TableSpeaker::joined(std::uint64_t table, const PlayerView& now) {
 }
 
 void TableSpeaker::uncovering() {
-    uncovering_ = true;
+    reading_ = true;
     // The guide hid the turn's controls: an open turn is told again once the table has been read.
     turnTold_ = false;
 }
 
 void TableSpeaker::read() {
-    uncovering_ = false;
+    reading_ = false;
 }
 
 void TableSpeaker::away() {
@@ -115,7 +120,7 @@ void TableSpeaker::leaving() {
 }
 
 QString TableSpeaker::speak(const Moment& moment) {
-    if (uncovering_) {
+    if (reading_) {
         // What is due keeps: the lines of the game in `saying_`, the rest worked out afresh once read.
         return {};
     }

@@ -52,17 +52,17 @@ class TableSpeaker {
     // A caption's words wait to be said: its button takes the keys only after them, so a reader hears
     // what the button acknowledges before the button itself.
     bool captionWaits() const { return !caption_.isEmpty(); }
-    // The screen comes up and the table takes the keys: the reader hears its standing, the player's
-    // cards among it when they rest already; they are not said again, nor, on a screen that has said
-    // nothing yet, what came before.
+    // The table takes the keys, as its screen comes up or the guide over it closes: the reader reads where
+    // they land first, the table's standing, the player's cards among it when they rest already; they are
+    // not said again, nor, on a screen that has said nothing yet, what came before. At a table under way
+    // (a hand resumed), nothing is said until that reading is over (`read`); then what is due follows it in
+    // order, the turn's prompt last: said at once, the prompt came ahead of the table and its cards. A
+    // table whose start the reader is still to hear (a new game) tells it at once, as before the reading.
     void arrived(std::uint64_t table, const PokerEngine::PlayerView& shown, bool cardsComing);
-    // The table takes the keys back from what covered it (the guide): the reader reads where they land
-    // first, the table's standing, with the player's cards among it once `arrived` has said they rest.
-    // Nothing is said until that reading is over (`read`); then what is due follows it in order, the
-    // turn's prompt last. Said at once, the cards came twice, alone and with the table, and the prompt
-    // could come before the table.
-    void uncovering();
     void read();
+    // The guide that covered the table closes over it: nothing is said until the table has been read
+    // (`read`), and the turn it hid is told again then.
+    void uncovering();
     // The screen was made for a table under way (moved from the other surface, where the reader heard
     // its past): it tells the table from `now` on, the player's cards with its standing, not again.
     void joined(std::uint64_t table, const PokerEngine::PlayerView& now);
@@ -102,6 +102,6 @@ class TableSpeaker {
     std::optional<TableSpeech::Decision> prompted_;
     bool away_ = false;
     bool leaving_ = false;
-    // The reader is reading the table the keys came back to.
-    bool uncovering_ = false;
+    // The reader is reading the table the keys came to.
+    bool reading_ = false;
 };

@@ -168,7 +168,8 @@ TEST(GuideSpeech, FromTheSettingsWindowsButton) {
 // follows them once the closing's changes have been told, the turn's prompt last. Said apart as well, the
 // cards were heard twice, and the prompt could come ahead of the table. Two deals: the opponent acts first
 // in one (its move said after the table, unless it came under the guide), the player in the other; and
-// once more at the player's turn, where the turn the guide hid is said again after the table.
+// once more at the player's turn, where the turn the guide hid is said again after the table; and there
+// once more closed and opened again as it slides away, where it reads its page as a guide opened anew.
 TEST(GuideSpeech, FromThePopoversTableAsAHandIsDealt) {
     TestHostEnvironment testHost("menuBar");
     MenuBarHost host;
@@ -216,9 +217,15 @@ TEST(GuideSpeech, FromThePopoversTableAsAHandIsDealt) {
         }
     });
     QApplication::setActiveWindow(popover);
-    // The hand each opening is over; the last at the player's turn, with the table at rest.
-    for (const std::int64_t hand : {1, 2, 2}) {
+    struct Opening {
+        // The hand it is over; the last two at the player's turn, with the table at rest.
+        std::int64_t hand;
+        // Closed and opened again at once, while it slides away.
+        bool reopenedAsItSlides = false;
+    };
+    for (const auto [hand, reopenedAsItSlides] : {Opening{1}, Opening{2}, Opening{2}, Opening{2, true}}) {
         SCOPED_TRACE(hand);
+        SCOPED_TRACE(reopenedAsItSlides);
         if (hand > dealt.value_or(1)) {
             // Folded, the next hand is dealt by Return, and the guide opened as soon as it is.
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_F);
@@ -240,6 +247,19 @@ TEST(GuideSpeech, FromThePopoversTableAsAHandIsDealt) {
         EXPECT_EQ(*waitingAtPage, 0u) << "changes still to be told as the page was read";
         runPosted();
         EXPECT_EQ(pages, 1);
+        if (reopenedAsItSlides) {
+            // Read as a guide opened anew is: only the keys coming back, the reader heard the button they
+            // landed on and nothing of the guide.
+            pages = 0;
+            const PokerBasicsView* sliding = table->guidePanel();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Question, Qt::ShiftModifier);
+            ASSERT_TRUE(table->guideOpen());
+            ASSERT_EQ(table->guidePanel(), sliding) << "opened again after it had slid away";
+            EXPECT_TRUE(QTest::qWaitFor([&] { return pages > 0; })) << heard.join(" | ").toStdString();
+            runPosted();
+            EXPECT_EQ(pages, 1);
+        }
 
         // Closed over the dealt hand, its cards at rest under the guide.
         ASSERT_TRUE(QTest::qWaitFor([&] { return !table->presenter().cardsComing(); }));

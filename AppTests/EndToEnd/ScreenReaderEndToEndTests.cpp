@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -1696,6 +1697,32 @@ std::optional<std::int64_t> saveACallOfEveryChip(const QString& folder) {
     return std::nullopt;
 }
 
+// The player of `profile` in `home`, with a Quick Hand saved at their first turn, which comes after the
+// opponent's first move (the table shows the hand's cards at rest as it is resumed), for the lobby to
+// offer to resume; whether a deal of the first twenty came to it.
+bool saveATurnAfterTheOpponentsMove(const QString& home, const Profile& profile) {
+    for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+        QDir(dataFolder(home)).removeRecursively();
+        if (!writeProfile(home, profile))
+            return false;
+        AppState state{PersistenceStore(dataFolder(home))};
+        ControllerHarness harness;
+        harness.controller.setSession(&state);
+        harness.controller.start(
+            GameSetup::quickHand({BotKit::BotProfile::standard(BotKit::BotTier::easy), seed, 10}));
+        for (int step = 0, hands = 0; step < 50 && !harness.controller.isHeroTurn(); ++step)
+            if (!harness.stepOnce(checkOrCall, hands))
+                break;
+        const auto view = harness.controller.view();
+        const bool moved = view && std::any_of(view->log.begin(), view->log.end(), [](const auto& event) {
+                               return event.template is<PokerEngine::HandEvent::Acted>();
+                           });
+        if (harness.controller.isHeroTurn() && view->handNumber == 1 && moved && state.savedGame())
+            return true;
+    }
+    return false;
+}
+
 // The key steps, and `holder()`, the name of what holds the keys, and `tabTo(name)`, Tab (or `key`)
 // pressed until what holds the keys has a name that starts with `name`.
 const std::string tabSteps = std::string(keySteps) + R"py(
@@ -1917,17 +1944,23 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsTheSidebarGuideAsItOpensAndKeepsItsKeysOnT
     EXPECT_FALSE(spoken.contains("po selected")) << heard;
 }
 
-// At a Quick Hand in the popover, once Orca says "Your turn": "f" folds each turn until the next hand the
+// A Quick Hand saved at the player's first turn, after the opponent's first move, resumed by Return in
+// the popover's lobby once Orca has
+// read the lobby's "Resume"; prints "R" with how much Orca had said before the Return and once it has
+// said the turn.
+// At that Quick Hand, once Orca says "Your turn": "f" folds each turn until the next hand the
 // player acts first in, and "?" opens the guide over the table the moment it is dealt (its start
 // announced), then Escape closes it over the dealt hand; prints "B" with how much Orca had said before that
 // opening (and whether the deal was caught) and once it has read the page, and "C" with how much before the
 // closing. Once the turn is said again, "?" opens the guide with the table at rest, Escape closes it and "?"
-// opens it again; then Tab and Return turn to its last page, Tab walks to the page's forward button ("F"
-// line), Space takes it to the rankings, and Shift+Tab and Right walk the guide's tabs to the glossary.
-// Prints "M" with how much Orca had said before each of these openings and the walk. Then Escape closes the
-// guide and, once Orca says "Your turn", Tab reaches the top bar's "Open in Window" and Return moves the
-// table to the window; once the turn is said there, Tab reaches "Back to System Tray" and Return moves it
-// back. Prints "V" with how much Orca had said before each move.
+// opens it again; Escape and "?" once more, 60 ms apart, close it and open it again as it slides away
+// (prints "S" with how much Orca had said before and once it has read the page); then Tab and Return turn to
+// its last page, Tab walks to the page's forward button ("F" line), Space takes it to the rankings, and
+// Shift+Tab and Right walk the guide's tabs to the glossary. Prints "M" with how much Orca had said before
+// each of these openings and the walk. Then Escape closes the guide and, once Orca says "Your turn", Tab
+// reaches the top bar's "Open in Window" and Return moves the table to the window; once the turn is said
+// there, Tab reaches "Back to System Tray" and Return moves it back. Prints "V" with how much Orca had said
+// before each move.
 const std::string popoverGuideReader = tabSteps + R"py(
 def pages(count):
     deadline = time.time() + 20
@@ -1944,9 +1977,12 @@ def announcedNow(words):
         except Exception:
             pass
     return False
+waitUntilSaid("Resume push button", 30)
+print("R\t%d" % len(spoken() or [])); sys.stdout.flush()
 subprocess.run(["xdotool", "key", "Return"])
 waitUntilSaid("Your turn. ", 90)
 time.sleep(2)
+print("R\t%d" % len(spoken() or [])); sys.stdout.flush()
 # The guide opens over a hand's deal: the reader is told the deal's changes and the opening's together.
 # It is a hand the player acts first in, so their turn waits as the guide closes over it, whatever the
 # opponent would do: heads-up the small blind acts first, the button moves every hand, and only the small
@@ -1983,6 +2019,14 @@ step("opened", "question")
 pages(read + 1)
 step("closed", "Escape", "question")
 pages(read + 2)
+# Closed, and opened again as it slides away.
+print("S\t%d" % len(spoken() or [])); sys.stdout.flush()
+subprocess.run(["xdotool", "key", "--delay", "60", "Escape", "question"])
+deadline = time.time() + 20
+while time.time() < deadline and len([line for line in spoken() or [] if "Page 1 of 6" in line]) < read + 3:
+    time.sleep(1)
+time.sleep(2)
+print("S\t%d" % len(spoken() or [])); sys.stdout.flush()
 step("last page", "Tab", "Return", "Return", "Return", "Return", "Return")
 for _ in range(12):
     app.clearCache()
@@ -2008,16 +2052,18 @@ time.sleep(6)
 step("moved on", "Tab")
 )py";
 
-// The guide over the popover's table reads its page once at each opening, opened as a hand is dealt or
-// with the table at rest, and the glossary chosen reads its top as the other tabs do. Closed over the
-// dealt hand, the guide gives the keys back to the table, read where they land: the table and the
-// player's cards are heard once each, and the turn's prompt after both. Moved at the
+// A hand resumed from the popover's lobby is told as the guide's closing over a hand is: the table where
+// the keys land and the player's cards are heard once each, and the turn's prompt after both.
+// The guide over the popover's table reads its page once at each opening, opened as a hand is dealt,
+// with the table at rest or as it slides away, and the glossary chosen reads its top as the other tabs
+// do. Closed over the dealt hand, the guide gives the keys back to the table, read where they land: the
+// table and the player's cards are heard once each, and the turn's prompt after both. Moved at the
 // player's turn, the table is read where it lands and its turn is said there once, after the focus, in
 // either direction; the hand is not told again from its start.
 TEST_F(ScreenReaderEndToEnd, OrcaReadsThePopoversGuideOnceAtEachOpeningAndSaysTheTurnWhereverTheTableMoves) {
     Profile profile = playingQuickTenHands();
     profile.settings.launchSurface = LaunchSurface::menuBar;
-    ASSERT_TRUE(writeProfile(home.path(), profile));
+    ASSERT_TRUE(saveATurnAfterTheOpponentsMove(home.path(), profile));
     QString why;
     const auto orcaRead = readWithOrca(*desktop, home.path(), popoverGuideReader, why);
     if (!orcaRead)
@@ -2035,6 +2081,14 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsThePopoversGuideOnceAtEachOpeningAndSaysTh
               1)
         << "opened as a hand was dealt\n"
         << heard;
+    const QList<QStringList> resumed = linesOf(printed, QStringLiteral("R"));
+    ASSERT_EQ(resumed.size(), 2) << heard;
+    const QStringList resuming =
+        lines.mid(resumed[0][0].toInt(), resumed[1][0].toInt() - resumed[0][0].toInt());
+    for (const char* once : {"Table section", "Your cards: ", "Your turn. "})
+        EXPECT_EQ(resuming.filter(once).size(), 1) << once << " resumed\n" << heard;
+    EXPECT_TRUE(saidAnchorThen(resuming, "Table section", "Your turn. ")) << "resumed\n" << heard;
+    EXPECT_TRUE(saidAnchorThen(resuming, "Your cards: ", "Your turn. ")) << "resumed\n" << heard;
     const QList<QStringList> closed = linesOf(printed, QStringLiteral("C"));
     ASSERT_EQ(closed.size(), 1) << heard;
     const int closedFrom = closed[0][0].toInt();
@@ -2050,6 +2104,14 @@ TEST_F(ScreenReaderEndToEnd, OrcaReadsThePopoversGuideOnceAtEachOpeningAndSaysTh
             << opening << "\n"
             << heard;
     }
+    const QList<QStringList> sliding = linesOf(printed, QStringLiteral("S"));
+    ASSERT_EQ(sliding.size(), 2) << heard;
+    EXPECT_EQ(lines.mid(sliding[0][0].toInt(), sliding[1][0].toInt() - sliding[0][0].toInt())
+                  .filter("Page 1 of 6. The goal.")
+                  .size(),
+              1)
+        << "opened again as it slid away\n"
+        << heard;
     EXPECT_TRUE(lines.mid(marks[2][0].toInt()).join('\n').contains("Search 30 words")) << heard;
     // The last page's way to the rankings is read by its word, never with the chevron drawn after it.
     std::map<QString, QStringList> held;

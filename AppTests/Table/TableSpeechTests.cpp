@@ -256,6 +256,11 @@ TEST(TableSpeech, TheSpeakerSaysEachHandInOrderAndEachThingOnce) {
         {"cards read with the table as it took the keys are not said again",
          {arrive(turnView), change(turnView), speak(turnView)},
          {"Hand 1. Blinds 10 20. Goldie calls 10. " + turn}},
+        {"a hand resumed at the player's turn: the table with its cards where the keys land, then the turn",
+         {arrive(turnView), change(turnView), speak(turnView), call(&TableSpeaker::read), speak(turnView),
+          speak(turnView)},
+         {"", turn, ""},
+         true},
         {"the guide closed over the dealt hand: its cards with the table where the keys land, then what "
          "waited for them, the turn last",
          {change(turnView), speak(turnView, true), call(&TableSpeaker::uncovering), arrive(turnView),

@@ -180,15 +180,23 @@ void PokerBasicsView::showEvent(QShowEvent* event) {
     // the deal are told too. Read before those, the page waited in the reader's queue while they piled up
     // behind it, and a reader flooded so drops every announcement that is not the focus's.
     if (!shown_ && setup_.presentation == Presentation::panel) {
-        QTimer::singleShot(0, this, [this] {
-            PacedSignals::afterWaiting(this, [this] {
-                if (isVisible()) {
-                    readBasicsPage();
-                }
-            });
-        });
+        readOnceOpened(&PokerBasicsView::readBasicsPage);
     }
     shown_ = true;
+}
+
+void PokerBasicsView::reopened() {
+    readOnceOpened(&PokerBasicsView::readTab);
+}
+
+void PokerBasicsView::readOnceOpened(void (PokerBasicsView::*read)()) {
+    QTimer::singleShot(0, this, [this, read] {
+        PacedSignals::afterWaiting(this, [this, read] {
+            if (isVisible()) {
+                (this->*read)();
+            }
+        });
+    });
 }
 
 void PokerBasicsView::readTab() {

@@ -61,6 +61,10 @@ class PokerBasicsView : public QWidget {
     void readBasicsPage();
     // Reads out the words at the top of the tab shown.
     void readTab();
+    // The panel comes back over its screen before it has gone (reopened as it slid away): it reads what
+    // it shows, as a panel opened anew reads its page. Only the focus coming back, the reader heard the
+    // button it landed on and nothing of the guide.
+    void reopened();
     // The desktop turned light or dark, or asked for more contrast: the guide redraws in the new look
     // where it stands, on the same tab, page, chart choice and scroll.
     void setTheme(const TableTheme& art, const TableTheme& theme);
@@ -71,6 +75,8 @@ class PokerBasicsView : public QWidget {
   private:
     void buildContent();
     void paintPage();
+    // Reads with `read` once the opening is over and the reader has been told of it.
+    void readOnceOpened(void (PokerBasicsView::*read)());
     // The panel's Return: the focused button, else the Basics page forward.
     void pressReturn();
 

@@ -9,6 +9,7 @@
 #include "Sound/Playback/SoundPlayer.h"
 #include "Style/Drawing/StyleAccessibility.h"
 #include "SurfaceCoordinator.h"
+#include "System/PacedSignals.h"
 #include "Table/RaiseTarget.h"
 #include "Table/Screen/SeatClearance.h"
 #include "Table/Screen/TableOverModel.h"
@@ -323,11 +324,11 @@ void TableScreen::showEvent(QShowEvent* event) {
     } else {
         speaker_.away();
     }
-    if (!event->spontaneous()) {
+    const bool cameUp = !event->spontaneous();
+    if (cameUp) {
         readAsItStands();
-        // Told before the table takes the keys: a reader that has fallen behind (a new table shows a great
-        // many things at once) drops what it was told after the focus moved. A table stopped as it shows
-        // may be stopped only for its window being away, which lifts once the window is up: it is told then.
+        // A table stopped as it shows may be stopped only for its window being away, which lifts once the
+        // window is up: what it shows is taken in then.
         if (TableScreenRules::isPaused(environment_.controller->pauseReasons())) {
             appearing_ = services_.scheduler->post([this] { appear(); });
         } else {
@@ -335,6 +336,9 @@ void TableScreen::showEvent(QShowEvent* event) {
         }
     }
     takeKeys();
+    if (cameUp) {
+        speakOnceRead();
+    }
 }
 
 void TableScreen::readAsItStands() {
@@ -345,6 +349,20 @@ void TableScreen::readAsItStands() {
         speaker_.arrived(environment_.controller->tableGeneration(), *shown, presenter_->cardsComing());
         describe();
     }
+}
+
+void TableScreen::speakOnceRead() {
+    // Said once the reader has been told what the table's coming changed, the focus among it: said at
+    // once, it came ahead of the table the reader then read, and a reader flooded by those changes drops
+    // what is not about the focus. Only the latest coming counts: an earlier one's wait ending would
+    // speak over the table still being read.
+    const int reading = ++readings_;
+    PacedSignals::afterWaiting(this, [this, reading] {
+        if (reading == readings_) {
+            speaker_.read();
+            speakTurn();
+        }
+    });
 }
 
 void TableScreen::hideEvent(QHideEvent* event) {

@@ -157,6 +157,8 @@ class TableScreen : public QWidget {
     // The table is about to take the keys: unless a row under it takes them, the reader reads the table
     // as it stands where they land, the player's cards among it when they rest.
     void readAsItStands();
+    // Says what is due once that reading is over: the table's standing first, the turn's prompt last.
+    void speakOnceRead();
     // Why an action key does nothing now.
     QString notNow() const;
     TableText tableText() const;
@@ -240,6 +242,8 @@ class TableScreen : public QWidget {
     // The table the screen last showed, to tell a new game.
     std::uint64_t generation_ = 0;
     bool guideOpen_ = false;
+    // How many times the table has taken the keys to be read (see speakOnceRead).
+    int readings_ = 0;
     bool ingesting_ = false;
     std::optional<PokerEngine::LegalActions> shownLegal_;
     std::optional<QString> refusal_;

@@ -2,7 +2,6 @@
 
 #include "GameController.h"
 #include "Style/MotionStyle.h"
-#include "System/PacedSignals.h"
 #include "Table/TablePresenter.h"
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Support/FocusReturn.h"
@@ -29,6 +28,8 @@ void TableScreen::showGuide(bool open) {
     GameController* game = environment_.controller;
     open ? game->pause(PauseReason::guide) : game->resume(PauseReason::guide);
     guideOpen_ = open;
+    // Reopened as it slides away, the panel that is still there comes back.
+    const bool reopened = open && guidePanel_;
     const double now = clock_.now();
     const AnimationCurve curve =
         theme_.reduceMotion ? MotionStyle::reducedFade() : AnimationCurve::easeOut(0.24);
@@ -63,17 +64,14 @@ void TableScreen::showGuide(bool open) {
     setFocusPolicy(open ? Qt::NoFocus : Qt::StrongFocus);
     if (open) {
         FocusReturn::enter(guidePanel_);
+        if (reopened) {
+            guidePanel_->reopened();
+        }
     } else {
         refresh();
         readAsItStands();
         takeKeys();
-        // Said once the reader has been told what the closing changed, the covered table coming back
-        // among it: said at once, it would wait behind those in the reader's queue, where a reader
-        // flooded so drops what is not about the focus.
-        PacedSignals::afterWaiting(this, [this] {
-            speaker_.read();
-            speakTurn();
-        });
+        speakOnceRead();
     }
     clock_.start();
 }
