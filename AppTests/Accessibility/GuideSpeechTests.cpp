@@ -35,6 +35,8 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "Support/TestHost.h"
 #include "Support/WidgetEvents.h"
@@ -46,6 +48,28 @@ namespace {
 QString lastSaid(const MenuBarHost& host) {
     const QStringList& spoken = host.announcer().spoken();
     return spoken.isEmpty() ? QString() : spoken.last();
+}
+
+// Launches the game into its popover, shown, with what is said only recorded.
+PopoverWindow* launchedIntoThePopover(MenuBarHost& host) {
+    host.applicationDidFinishLaunching({"chipwhistle"});
+    runPosted();
+    host.announcer().setShowsNotifications(false);
+    PopoverWindow* popover = host.popoverWindow();
+    if (popover) {
+        popover->show();
+    }
+    return popover;
+}
+
+// Tells the reader, at the pace it keeps up with, that `screen`'s elements have come into view, as the
+// game does when a table is built or uncovered.
+void tellShown(QWidget* screen) {
+    for (QWidget* shown : screen->findChildren<QWidget*>()) {
+        if (QAccessibleInterface* element = QAccessible::queryAccessibleInterface(shown)) {
+            PacedSignals::tell({ReaderChangeEvents::objectPath(element), "showing", "1"}, "0");
+        }
+    }
 }
 
 // Turns a page, searches the glossary and moves the chart's selection, as a player does, and expects
@@ -127,6 +151,61 @@ TEST(GuideSpeech, FromTheLobbysButton) {
     expectTheGuideSpeaks(lobby->guide(), host, "lobby");
 }
 
+// The lobby's guide turned by keys to its last page starts the practice hand, whose captions come as the
+// table has just changed, the reader still being told of it: each caption's words come once those changes
+// are told, and only then does "Got It" take the keys. Said at once, the words reached the reader while
+// the game was still busy with the change, and a reader the game could not answer then dropped them.
+TEST(GuideSpeech, FromTheLobbysLastPageIntoThePracticeHand) {
+    TestHostEnvironment testHost("menuBar");
+    MenuBarHost host;
+    PopoverWindow* popover = launchedIntoThePopover(host);
+    ASSERT_TRUE(popover);
+    runPosted();
+    QApplication::setActiveWindow(popover);
+    auto* lobby = popover->findChild<HomeView*>();
+    ASSERT_TRUE(lobby);
+    click(lobby->guideButton());
+    ASSERT_TRUE(lobby->guide());
+    auto* basics = qobject_cast<BasicsTab*>(lobby->guide()->tabContent());
+    ASSERT_TRUE(basics);
+    basics->forwardButton()->setFocus(Qt::TabFocusReason);
+    while (basics->page() < 5) {
+        QTest::keyClick(basics->forwardButton(), Qt::Key_Return);
+    }
+    ASSERT_EQ(basics->forwardButton()->title(), "Play a Practice Hand");
+
+    // What the reader is still to be told as each caption is said, and what holds the keys then.
+    std::vector<std::pair<std::size_t, QString>> captions;
+    QObject::connect(&host.announcer(), &Announcer::announced, popover, [&](const QString& words) {
+        if (words.contains(" of 7. ")) {
+            const auto* keys = qobject_cast<StyledButton*>(QApplication::focusWidget());
+            captions.emplace_back(PacedSignals::waiting(), keys ? keys->title() : QString());
+        }
+    });
+    const auto gotItHoldsTheKeys = [] {
+        const auto* keys = qobject_cast<StyledButton*>(QApplication::focusWidget());
+        return keys && keys->title() == "Got It";
+    };
+    QTest::keyClick(basics->forwardButton(), Qt::Key_Return);
+    runPosted();
+    auto* table = popover->findChild<TableScreen*>();
+    ASSERT_TRUE(table);
+    tellShown(table);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return captions.size() == 1 && gotItHoldsTheKeys(); }, 20000));
+    EXPECT_EQ(captions[0].first, 0u) << "changes still to be told as the first caption was said";
+    EXPECT_NE(captions[0].second, "Got It") << "\"Got It\" took the keys before the words";
+    EXPECT_TRUE(lastSaid(host).contains("Only you can see these two: ")) << lastSaid(host).toStdString();
+
+    // The blinds' caption comes as the first is moved on, with the table's changes still being told.
+    tellShown(table);
+    ASSERT_GT(PacedSignals::waiting(), 0u);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return captions.size() == 2; }, 20000));
+    EXPECT_EQ(captions[1].first, 0u) << "changes still to be told as the second caption was said";
+    EXPECT_TRUE(lastSaid(host).startsWith("Step 2 of 7. The blinds. ")) << lastSaid(host).toStdString();
+    EXPECT_TRUE(QTest::qWaitFor(gotItHoldsTheKeys));
+}
+
 TEST(GuideSpeech, FromTheSettingsWindowsButton) {
     TestHostEnvironment testHost;
     MenuBarHost host;
@@ -173,25 +252,15 @@ TEST(GuideSpeech, FromTheSettingsWindowsButton) {
 TEST(GuideSpeech, FromThePopoversTableAsAHandIsDealt) {
     TestHostEnvironment testHost("menuBar");
     MenuBarHost host;
-    host.applicationDidFinishLaunching({"chipwhistle"});
-    runPosted();
-    host.announcer().setShowsNotifications(false);
-    PopoverWindow* popover = host.popoverWindow();
+    PopoverWindow* popover = launchedIntoThePopover(host);
     ASSERT_TRUE(popover);
-    popover->show();
     host.controller().start(GameSetup::quickHand(makeQuickHandSetup(TableDifficulty::easy, 4, 2)));
     runPosted();
     auto* table = popover->findChild<TableScreen*>();
     ASSERT_TRUE(table);
     // The dealt table's elements come into view, and come back as the guide goes, told to the reader at
     // the pace it keeps up with.
-    const auto tellTheTableShown = [table] {
-        for (QWidget* shown : table->findChildren<QWidget*>()) {
-            if (QAccessibleInterface* element = QAccessible::queryAccessibleInterface(shown)) {
-                PacedSignals::tell({ReaderChangeEvents::objectPath(element), "showing", "1"}, "0");
-            }
-        }
-    };
+    const auto tellTheTableShown = [table] { tellShown(table); };
     // What the reader hears, in order: each announcement, and the table's own words where the keys land.
     QStringList heard;
     int pages = 0;

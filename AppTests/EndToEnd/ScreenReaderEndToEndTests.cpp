@@ -1288,18 +1288,36 @@ waitUntilSaid("Search: suited", 20)
 
 // From the lobby's guide by keys: Return turns the pages to the last, whose forward button then starts
 // the practice hand, and goes on through its first captions; then Space, which moves a caption on and
-// checks or calls on a turn, plays the hand to its showdown's caption.
+// checks or calls on a turn, plays the hand to its showdown's caption. Each key at the table waits, as a
+// player who listens does, until Orca has said what the one before brought (the words `until` among
+// it) and then fallen silent, and after a caption until it has named the button that took the keys
+// (unless that button held them already): pressed by the clock, keys piled up while a loaded game was busy
+// and moved captions on unheard.
 const std::string practiceReader = keySteps + R"py(
+def holder():
+    app.clearCache()
+    node = next((found for found in (focused(window) for window in app) if found), None)
+    return node.name if node else ""
+def press(name, key, until=""):
+    mark, held = len(spoken() or []), holder() == "Got It"
+    subprocess.run(["xdotool", "key", key])
+    deadline, heard, quiet = time.time() + 40, [], 0
+    while time.time() < deadline and spoken() is not None:
+        now = [line for line in spoken()[mark:] if "notification" in line or "push button" in line]
+        quiet = quiet + 1 if now == heard else 0
+        heard = now
+        named = held or (heard and (" of 7. " not in heard[-1] or "push button" in heard[-1]))
+        if heard and quiet >= 6 and until in "".join(heard) and named: break
+        time.sleep(0.5)
+    step(name)
 step("opened", "ctrl+question")
 step("section", "Tab")
 step("last page", "Return", "Return", "Return", "Return", "Return")
-step("first caption", "Return")
-waitUntilSaid("Only you can see these two", 30)
-step("second caption", "Return")
-waitUntilSaid("Step 2 of 7", 15)
+press("first caption", "Return", "Only you can see these two")
+press("second caption", "Return", "Step 2 of 7")
 for _ in range(30):
     if spoken() is None or any("Step 7 of 7" in line for line in spoken()): break
-    step("played on", "space")
+    press("played on", "space")
 waitUntilSaid("Got It push button", 10)
 )py";
 

@@ -456,11 +456,10 @@ void TableScreen::speakTurn() {
     moment.over = game->tableOver().has_value();
     const bool captionWaited = speaker_.captionWaits();
     const QString said = speaker_.speak(moment);
-    if (!said.isEmpty()) {
+    if (captionWaited && !speaker_.captionWaits()) {
+        tellCaption(said);
+    } else if (!said.isEmpty()) {
         announcer_->announce(said);
-    }
-    if (captionWaited && !speaker_.captionWaits() && row_ == BottomRow::practiceCaption) {
-        takeKeys();
     }
     // The player's cards join the table's own words once they have been heard.
     describe();

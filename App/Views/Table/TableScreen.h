@@ -150,6 +150,8 @@ class TableScreen : public QWidget {
     // Says what is due: the events told, the player's cards once they rest, the practice caption, the key
     // a waiting result needs, the prompt when the player's turn has just opened on screen.
     void speakTurn();
+    // Says words that hold a practice caption once the reader has been told what waits (see tellCaption).
+    void tellCaption(const QString& words);
     // The reader can hear the table: on screen, shown as it stands, with nothing over it.
     bool heard() const;
     // Sets what the table says of itself to a reader who comes to it or asks.
@@ -236,6 +238,9 @@ class TableScreen : public QWidget {
     // When a Return or Space last moved the game on (the narration, the next deal), on the rows' clock.
     double advancedAt_ = -1e9;
     ScheduledWork appearing_;
+    // A caption's words wait for the reader to be told what the table changed: its button takes the keys
+    // only after them.
+    bool captionOnItsWay_ = false;
     // The window got the keys back: the turn is told again once its focus is in.
     ScheduledWork comingBack_;
     std::optional<TableOverModel::Leaving> leaving_;

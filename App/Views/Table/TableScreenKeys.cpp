@@ -61,7 +61,7 @@ void TableScreen::takeKeys() {
         // The safe answer, ringed, as the lobby's and Settings' questions give it.
         message_->secondaryButton()->setFocus(Qt::TabFocusReason);
     } else if (row_ == BottomRow::practiceCaption && caption_ && caption_->told() &&
-               !speaker_.captionWaits()) {
+               !speaker_.captionWaits() && !captionOnItsWay_) {
         // Until its words are said the table keeps the keys, where Return moves the narration on too.
         caption_->takeKeys();
     } else {

@@ -3,11 +3,13 @@
 #include "GameController.h"
 #include "Learn/ShowdownWhy.h"
 #include "SurfaceCoordinator.h"
+#include "System/PacedSignals.h"
 #include "Table/Screen/ShowdownText.h"
 #include "Table/Screen/StageLayout.h"
 #include "Table/TablePresenter.h"
 #include "Table/TurnGate.h"
 #include "Views/Learn/PracticeCaptionView.h"
+#include "Views/Support/Announcer.h"
 #include "Views/Support/LeavingPicture.h"
 #include "Views/Table/ActionBar.h"
 #include "Views/Table/ActionMessage.h"
@@ -231,6 +233,22 @@ void TableScreen::showPracticeCaption(const PracticeCaption& caption) {
         }
     }
     caption_->show();
+}
+
+void TableScreen::tellCaption(const QString& words) {
+    // A caption comes as the table has just changed (a new hand built and dealt, a street dealt), with
+    // the reader still to be told of much of it, and the game still busy with it. A reader asks about
+    // an announcement as it reaches it; one the game is too busy to answer then is taken for gone and
+    // never said (Orca gives up after 0.8 s), and on two loaded cores the caption that opens the practice
+    // hand was lost so. Said once those changes are told, it comes when the work is done.
+    captionOnItsWay_ = true;
+    PacedSignals::afterWaiting(this, [this, words] {
+        captionOnItsWay_ = false;
+        announcer_->announce(words);
+        if (row_ == BottomRow::practiceCaption) {
+            takeKeys();
+        }
+    });
 }
 
 void TableScreen::tick() {
