@@ -16,6 +16,7 @@
 #include "System/X11ActiveWindow.h"
 #include "System/X11HotkeyGrabber.h"
 #include "System/X11RawPresses.h"
+#include "System/X11TrayPresses.h"
 #include "Views/Learn/PokerBasicsCommand.h"
 #include "Views/Onboarding/OnboardingRoot.h"
 #include "Views/PopoverRoot.h"
@@ -117,6 +118,7 @@ MenuBarHost::~MenuBarHost() {
     surfaces_->setHost(nullptr);
     rawPresses_.reset();
     keyPresses_.reset();
+    trayPresses_.reset();
     delete tableWindow_.data();
     delete onboardingWindow_.data();
     delete settingsWindow_.data();
@@ -240,6 +242,9 @@ void MenuBarHost::createStatusItem() {
                 noteIconPlace();
                 handleIconClick(iconEvent(reason));
             });
+    if (trayKind_ == TrayKind::statusNotifier) {
+        trayPresses_ = X11TrayPresses::create();
+    }
     if (trayKind_ == TrayKind::statusNotifier && StatusNotifierTray::watcherIsGnomeShell()) {
         leftClick_ = LeftClick::opensTheMenu;
         trayHolder_ = TrayHolder::gnomeTopBar;
@@ -277,17 +282,20 @@ void MenuBarHost::refreshTrayMenu() {
 }
 
 void MenuBarHost::noteIconPlace() {
-    if (trayKind_ != TrayKind::statusNotifier) {
+    if (!trayPresses_) {
         return;
     }
-    const QPoint pointer = QCursor::pos();
-    if (!QGuiApplication::screenAt(pointer)) {
+    const std::optional<QPoint> press = trayPresses_->takeAskingPress();
+    qCInfo(surfacesLog).noquote() << QStringLiteral("tray asks: %1")
+                                         .arg(press ? QStringLiteral("pressed at ") + logPoint(*press)
+                                                    : QStringLiteral("nothing pressed"));
+    if (!press || !QGuiApplication::screenAt(*press)) {
         return;
     }
     const DesktopScreens screens = desktopScreens();
-    const std::size_t screen = screens.at(pointer);
-    // The tray's own keys tell nothing: the place a press told stays.
-    if (const QRect frame = clickedIconFrame(pointer, screens.geometries[screen], screens.workAreas[screen]);
+    const std::size_t screen = screens.at(*press);
+    // A press beside the panel tells nothing: the place a press on it told stays.
+    if (const QRect frame = clickedIconFrame(press, screens.geometries[screen], screens.workAreas[screen]);
         !frame.isEmpty()) {
         pressedIconFrame_ = frame;
     }

@@ -33,6 +33,7 @@ class SurfaceCoordinator;
 class WindowRoot;
 class X11ActiveWindow;
 class X11RawPresses;
+class X11TrayPresses;
 
 // The one object that owns everything for the life of the process: the player's data, the game,
 // the surface coordinator, the hotkey and the login item. It puts the chip in the tray, shows the
@@ -114,7 +115,8 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     void runMenuCommand(StatusMenuCommand command);
     // The menu a tray that draws menus shows follows the surface a click opens.
     void refreshTrayMenu();
-    // On a tray that tells no place, the pointer as the tray reports a press on the icon tells it.
+    // On a tray that tells no place, the press its request comes from tells it; a request with nothing
+    // pressed tells nothing.
     void noteIconPlace();
     void updateIcon();
     void syncSettings();
@@ -151,6 +153,8 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     TrayHolder trayHolder_ = TrayHolder::somePanel;
     // Where a press told the icon is, on a tray that tells no place; empty before one.
     QRect pressedIconFrame_;
+    // The presses such a tray's requests may come from.
+    std::unique_ptr<X11TrayPresses> trayPresses_;
     std::unique_ptr<PopoverWindow> popoverWindow_;
     std::unique_ptr<X11RawPresses> rawPresses_;
     std::unique_ptr<X11RawPresses> keyPresses_;

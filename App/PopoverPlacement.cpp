@@ -30,11 +30,18 @@ QRect popoverFrame(QRect iconFrame, QPoint cursor, QRect available, QSize size) 
     return QRect(QPoint(x, y), size);
 }
 
-QRect clickedIconFrame(QPoint pointer, QRect screen, QRect available) {
-    if (available.contains(pointer) && available != screen) {
+std::optional<QPoint> askingPress(QPoint pointer, bool buttonHeld, std::optional<QPoint> lastPress) {
+    if (lastPress) {
+        return lastPress;
+    }
+    return buttonHeld ? std::optional(pointer) : std::nullopt;
+}
+
+QRect clickedIconFrame(std::optional<QPoint> press, QRect screen, QRect available) {
+    if (!press || (available.contains(*press) && available != screen)) {
         return {};
     }
-    return QRect(pointer - QPoint(iconSide / 2, iconSide / 2), QSize(iconSide, iconSide));
+    return QRect(*press - QPoint(iconSide / 2, iconSide / 2), QSize(iconSide, iconSide));
 }
 
 namespace {

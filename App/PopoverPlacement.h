@@ -14,11 +14,18 @@
 // the screen's available area.
 QRect popoverFrame(QRect iconFrame, QPoint cursor, QRect available, QSize size);
 
-// A tray that draws the icon itself (StatusNotifierItem) never tells where it is; a mouse click on it
-// does, for the pointer is on the icon as the click arrives. The frame of an icon around `pointer`,
-// when the pointer is on a panel: outside the work area, or anywhere on a screen whose work area no
-// panel insets. Empty when the pointer is in the work area beside a panel, as after the tray's own keys.
-QRect clickedIconFrame(QPoint pointer, QRect screen, QRect available);
+// A tray that draws the icon itself (StatusNotifierItem) asks for the menu, or passes a click on, over
+// D-Bus, telling neither whether a button was pressed nor where. The press that made it ask, as the
+// desktop's pointer tells it: where the last press since the tray last asked was made (the button may
+// be up again by the time the tray asks, as KDE's and Xfce's do for a click), else the pointer while a
+// button is still held. None when nothing was pressed: the tray asked by itself (GNOME Shell's
+// extension does as the icon appears) or for its own keys.
+std::optional<QPoint> askingPress(QPoint pointer, bool buttonHeld, std::optional<QPoint> lastPress);
+
+// A press on the icon tells where it is, for the pointer is on the icon as it is pressed. The frame of
+// an icon around the `press`, when it was on a panel: outside the work area, or anywhere on a screen
+// whose work area no panel insets. Empty without a press, or with one in the work area beside a panel.
+QRect clickedIconFrame(std::optional<QPoint> press, QRect screen, QRect available);
 
 // A side of a screen.
 enum class ScreenSide { top, bottom, left, right };

@@ -13,10 +13,6 @@
 
 namespace {
 
-QString pointText(QPoint point) {
-    return QStringLiteral("{%1, %2}").arg(point.x()).arg(point.y());
-}
-
 QString rectText(QRect rect) {
     return QStringLiteral("{{%1, %2}, {%3, %4}}")
         .arg(rect.x())
@@ -159,7 +155,7 @@ void PopoverPresentation::closeForOutsideClick(const QString& reason, std::optio
         return;
     }
     qCInfo(surfacesLog).noquote() << QStringLiteral("popover will close: %1 (mouse %2, icon %3)")
-                                         .arg(reason, pointText(cursor), rectText(icon));
+                                         .arg(reason, logPoint(cursor), rectText(icon));
     pendingCloseIsSwitch_ = false;
     pendingClose_ = scheduler_.after(outsideCloseGrace, [this, reason] {
         if (surface_.isShown()) {

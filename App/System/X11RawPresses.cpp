@@ -7,6 +7,15 @@
 #include <xcb/xcb.h>
 #include <xcb/xinput.h>
 
+void selectRawEvents(xcb_connection_t* connection, std::uint32_t root, std::uint32_t events) {
+    struct {
+        xcb_input_event_mask_t head;
+        std::uint32_t mask;
+    } mask{{XCB_INPUT_DEVICE_ALL_MASTER, 1}, events};
+    xcb_input_xi_select_events(connection, root, 1, &mask.head);
+    xcb_flush(connection);
+}
+
 std::unique_ptr<X11RawPresses> X11RawPresses::create(std::function<void()> pressed, Kind kind) {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11 || !x11->connection()) {
@@ -48,12 +57,7 @@ void X11RawPresses::select() {
         // The releases tell a key's repeat from a new press.
         events |= XCB_INPUT_XI_EVENT_MASK_RAW_KEY_PRESS | XCB_INPUT_XI_EVENT_MASK_RAW_KEY_RELEASE;
     }
-    struct {
-        xcb_input_event_mask_t head;
-        std::uint32_t mask;
-    } mask{{XCB_INPUT_DEVICE_ALL_MASTER, 1}, events};
-    xcb_input_xi_select_events(connection_, root_, 1, &mask.head);
-    xcb_flush(connection_);
+    selectRawEvents(connection_, root_, events);
 }
 
 void X11RawPresses::setWatching(bool on) {
@@ -91,11 +95,9 @@ bool X11RawPresses::isNewPress(const void* message, std::uint16_t type) {
         if (type != XCB_INPUT_RAW_BUTTON_PRESS) {
             return false;
         }
-        // Buttons 4 to 7 are wheel steps, not presses. The window under the pointer now is where the
-        // press went: one of ours gets it as a plain press.
+        // The window under the pointer now is where the press went: one of ours gets it as a plain press.
         const auto* raw = static_cast<const xcb_input_raw_button_press_event_t*>(message);
-        const bool wheel = raw->detail >= 4 && raw->detail <= 7;
-        return !wheel && !QGuiApplication::topLevelAt(QCursor::pos());
+        return !isWheelStep(raw->detail) && !QGuiApplication::topLevelAt(QCursor::pos());
     }
     if (type != XCB_INPUT_RAW_KEY_PRESS && type != XCB_INPUT_RAW_KEY_RELEASE) {
         return false;

@@ -9,6 +9,14 @@
 
 struct xcb_connection_t;
 
+// Asks the X server on `connection` for the XInput 2 raw events in `events` (an XInput event mask) of
+// the master devices, whichever device under them made the event, through the root window.
+void selectRawEvents(xcb_connection_t* connection, std::uint32_t root, std::uint32_t events);
+// Buttons 4 to 7 are wheel steps, not presses.
+constexpr bool isWheelStep(std::uint32_t button) {
+    return button >= 4 && button <= 7;
+}
+
 // Presses on the desktop, through XInput2 raw events on the root window: the server sends them whichever
 // window or program the press goes to, one that grabbed the key or button for itself included, and only
 // for presses made once the watch has begun. Watching only while asked, so nothing runs while no one

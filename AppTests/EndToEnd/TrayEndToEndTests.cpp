@@ -392,6 +392,12 @@ TEST_P(OnEitherTray, ARightClickOpensTheGamesMenuWhichTakesTheKeysAndTheMouse) {
     QString seen;
     const auto menu = openTheMenu(seen);
     ASSERT_TRUE(menu) << seen.toStdString() << said(*game, opening);
+    if (GetParam() == TrayHost::xfcePanel) {
+        // Xfce's panel asks for the menu over D-Bus after the press it had, which still tells the chip's
+        // place.
+        EXPECT_TRUE(game->waitForLine("tray asks: pressed at", loadedMachineWait, opening))
+            << said(*game, opening);
+    }
     QThread::msleep(300);
     desktop->screenshot(GetParam() == TrayHost::trayer ? "xvfb-tray-menu-trayer" : "xvfb-tray-menu-xfce",
                         menu->united(icon()).adjusted(-40, -4, 4, 20));
@@ -504,10 +510,16 @@ struct OnGnomeShell : TrayDesktopTest {
         if (!desktop->trayIcon() || !game.waitForLine("launch:")) {
             return ::testing::AssertionFailure() << "the chip never reached the panel\n" << said(game);
         }
+        const int before = game.lineCount();
         click(icon().center(), button);
         if (!waitUntil([] { return desktop->trayMenu().has_value(); }, 10000)) {
             return ::testing::AssertionFailure() << "no menu after a click of button " << button << "\n"
                                                  << said(game);
+        }
+        // The extension asks for the menu as the press opens it: the press tells the chip's place.
+        if (!game.waitForLine("tray asks: pressed at", loadedMachineWait, before)) {
+            return ::testing::AssertionFailure() << "the press on the chip told no place\n"
+                                                 << said(game, before);
         }
         const QStringList items = desktop->trayMenuItems();
         if (items != QStringList{"Show Popover", "Open Window", "Settings…", "Quit Chipwhistle"}) {
@@ -533,8 +545,11 @@ TEST_F(OnGnomeShell, ThePopoverChosenToOpenShowsAtLaunchUnderThePanel) {
 // Ubuntu's GNOME shows a dock beside the top bar, fixed at the left at full height, and neither publishes
 // a strut: the work area is inset most by the dock. Before any click tells the chip's place, the popover
 // still opens under the right end of the top bar, where the AppIndicator extension shows the chip,
-// wherever the dock sits. Debian's Dash to Dock plays Ubuntu's dock, turned on for this test alone.
-TEST_F(OnGnomeShell, ThePopoverAtLaunchOpensUnderTheChipWhereverTheDockSits) {
+// wherever the dock sits. The extension asks for the game's menu as the chip appears, with nothing
+// pressed: wherever the pointer rests then (on the dock, as after a start from it, or on the top bar),
+// that tells no place, at launch or by the shortcut after. Debian's Dash to Dock plays Ubuntu's dock,
+// turned on for this test alone.
+TEST_F(OnGnomeShell, ThePopoverAtLaunchOpensUnderTheChipWhereverTheDockSitsAndThePointerRests) {
     const QString dock = QStringLiteral("dash-to-dock@micxgx.gmail.com");
     if (!QFile::exists(QStringLiteral("/usr/share/gnome-shell/extensions/%1/metadata.json").arg(dock))) {
         GTEST_SKIP() << "gnome-shell-extension-dashtodock is not installed";
@@ -555,6 +570,8 @@ TEST_F(OnGnomeShell, ThePopoverAtLaunchOpensUnderTheChipWhereverTheDockSits) {
         const char* position;
         // Whether the work area shows the dock fixed there, under the top bar.
         std::function<bool(QRect)> docked;
+        // Where the pointer rests as the game starts, given the work area.
+        std::function<QPoint(QRect)> pointer;
     };
     // The dock's thickness is the work area's only inset beside the top bar's.
     const auto insetOnlyAt = [](int left, int bottom, int right) {
@@ -563,13 +580,18 @@ TEST_F(OnGnomeShell, ThePopoverAtLaunchOpensUnderTheChipWhereverTheDockSits) {
                    (area.bottom() < 1079 - 32) == bool(bottom) && (area.right() < 1919 - 32) == bool(right);
         };
     };
+    // The middle of the dock's band, a third of the way down or across.
+    const auto onTheLeftDock = [](QRect area) { return QPoint(area.left() / 2, 360); };
+    const auto onTheBottomDock = [](QRect area) { return QPoint(640, (area.bottom() + 1080) / 2); };
+    const auto onTheRightDock = [](QRect area) { return QPoint((area.right() + 1920) / 2, 360); };
+    const auto onTheTopBarsLeftPart = [](QRect) { return QPoint(300, 16); };
     const Row rows[] = {
-        {"LEFT", insetOnlyAt(1, 0, 0)},
-        {"BOTTOM", insetOnlyAt(0, 1, 0)},
-        {"RIGHT", insetOnlyAt(0, 0, 1)},
+        {"LEFT", insetOnlyAt(1, 0, 0), onTheLeftDock},
+        {"BOTTOM", insetOnlyAt(0, 1, 0), onTheBottomDock},
+        {"RIGHT", insetOnlyAt(0, 0, 1), onTheRightDock},
+        {"LEFT", insetOnlyAt(1, 0, 0), onTheTopBarsLeftPart},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.position);
         ASSERT_TRUE(desktop->askTheShell(
             QStringLiteral(
                 "const dock = new imports.gi.Gio.Settings({schema_id: "
@@ -578,8 +600,15 @@ TEST_F(OnGnomeShell, ThePopoverAtLaunchOpensUnderTheChipWhereverTheDockSits) {
                 "Main.extensionManager.enableExtension('%2')")
                 .arg(row.position, dock)));
         ASSERT_TRUE(waitUntil([&] { return row.docked(workArea()); }, 20000))
-            << "the dock never kept its place: the work area is " << workArea().x() << ',' << workArea().y()
-            << ' ' << workArea().width() << 'x' << workArea().height();
+            << row.position << ": the dock never kept its place: the work area is " << workArea().x() << ','
+            << workArea().y() << ' ' << workArea().width() << 'x' << workArea().height();
+        const QPoint pointer = row.pointer(workArea());
+        SCOPED_TRACE(QStringLiteral("the dock at the %1, the pointer at %2,%3")
+                         .arg(row.position)
+                         .arg(pointer.x())
+                         .arg(pointer.y())
+                         .toStdString());
+        desktop->xdotool({"mousemove", QString::number(pointer.x()), QString::number(pointer.y())});
         auto game = startGame({}, true);
         ASSERT_TRUE(desktop->trayIcon()) << "the chip never reached the panel";
         ASSERT_TRUE(game->waitForLine("showPopover")) << said(*game);
@@ -590,10 +619,14 @@ TEST_F(OnGnomeShell, ThePopoverAtLaunchOpensUnderTheChipWhereverTheDockSits) {
         EXPECT_LE(popover.left(), icon().center().x()) << said(*game);
         EXPECT_GE(popover.right(), icon().center().x()) << said(*game);
         QThread::msleep(300);
-        EXPECT_TRUE(desktop->screenshot(
-            QStringLiteral("xvfb-popover-gnome-dock-%1").arg(row.position).toLower(), {0, 0, 1920, 1080}));
-        // With the pointer over the dock's side of the screen.
-        theShortcutReopensItThere(*game, popover, {200, 540});
+        EXPECT_TRUE(desktop->screenshot(QStringLiteral("xvfb-popover-gnome-dock-%1-pointer-%2-%3")
+                                            .arg(QString::fromLatin1(row.position).toLower())
+                                            .arg(pointer.x())
+                                            .arg(pointer.y()),
+                                        {0, 0, 1920, 1080}));
+        // The extension asks for the game's menu as the chip appears, the pointer resting where it did.
+        ASSERT_TRUE(game->waitForLine("tray asks:")) << said(*game);
+        theShortcutReopensItThere(*game, popover, pointer);
         game->kill();
     }
 }

@@ -28,22 +28,40 @@ TEST(PopoverPlacement, WithoutAnIconOpensAtThePointer) {
 }
 
 // A tray that draws the icon itself tells no place: a press on the icon tells it, by the pointer on the
-// panel; before any press, the panel's edge and end are read from where the work area leaves room.
+// panel as it was pressed; before any press, the panel's edge and end are read from where the work area
+// leaves room.
 TEST(PopoverPlacement, WithoutAFrameFromTheTrayTheDesktopTellsAsNearAsItCan) {
     const QRect underTopPanel(0, 32, 1920, 1048);
+    const QRect besideGnomeDock(84, 32, 1836, 1048);
     const PanelBand centredDock{ScreenSide::bottom, {640, 996, 640, 84}};
+    const QPoint onTheIcon(1890, 16);
+    const std::optional<QPoint> nothingPressed;
     struct Row {
         const char* what;
         QRect found;
         QRect frame;
     };
     const Row rows[] = {
-        {"a press on a top panel", clickedIconFrame({1890, 16}, screen, underTopPanel), {1878, 4, 24, 24}},
+        {"a click on a top panel, released as the tray asks",
+         clickedIconFrame(askingPress(onTheIcon, false, onTheIcon), screen, underTopPanel),
+         {1878, 4, 24, 24}},
+        {"a press on a top panel, still held as the tray asks",
+         clickedIconFrame(askingPress(onTheIcon, true, nothingPressed), screen, underTopPanel),
+         {1878, 4, 24, 24}},
+        {"a click on a top panel, the pointer gone from it as the tray asks",
+         clickedIconFrame(askingPress({900, 500}, false, onTheIcon), screen, underTopPanel),
+         {1878, 4, 24, 24}},
         {"a press with no panel in the work area",
-         clickedIconFrame({1890, 16}, screen, screen),
+         clickedIconFrame(askingPress(onTheIcon, true, nothingPressed), screen, screen),
          {1878, 4, 24, 24}},
         {"the tray's keys, the pointer in the work area",
-         clickedIconFrame({900, 500}, screen, underTopPanel),
+         clickedIconFrame(askingPress({900, 500}, false, nothingPressed), screen, underTopPanel),
+         {}},
+        {"the menu asked for with nothing pressed, the pointer on the top bar's left part",
+         clickedIconFrame(askingPress({100, 16}, false, nothingPressed), screen, besideGnomeDock),
+         {}},
+        {"the menu asked for with nothing pressed, the pointer on a dock at the left",
+         clickedIconFrame(askingPress({40, 500}, false, nothingPressed), screen, besideGnomeDock),
          {}},
         {"a top panel", panelEndFrame(screen, underTopPanel), {1896, 4, 24, 24}},
         {"a bottom panel", panelEndFrame(screen, {0, 0, 1920, 1040}), {1896, 1048, 24, 24}},
@@ -200,9 +218,9 @@ TEST(PopoverPlacement, OnSeveralScreensThePanelsTellWhereTheTraySits) {
 
     const std::vector<QRect> areas =
         workAreas({{left, left}, {right, right}}, {desktop, {topRightPanel(3839)}, {}});
-    EXPECT_EQ(clickedIconFrame({3830, 16}, right, areas[1]), QRect(3818, 4, 24, 24))
+    EXPECT_EQ(clickedIconFrame(QPoint(3830, 16), right, areas[1]), QRect(3818, 4, 24, 24))
         << "a press on the panel";
-    EXPECT_EQ(clickedIconFrame({2500, 500}, right, areas[1]), QRect())
+    EXPECT_EQ(clickedIconFrame(QPoint(2500, 500), right, areas[1]), QRect())
         << "the tray's keys, the pointer beside the panel's screen's work area";
 }
 
