@@ -429,6 +429,85 @@ struct UnderEvilwm : WindowManagerTest {
     static void SetUpTestSuite() { startUnder({"evilwm", "-fn", "fixed"}); }
 };
 
+// GNOME Shell as Debian installs it, without its AppIndicator extension: the shell manages the windows,
+// and there is no tray at all.
+struct UnderGnomeShellWithoutATray : WindowManagerTest {
+    static void SetUpTestSuite() { startUnder({}, TrayHost::gnomeShellWithoutATray); }
+};
+
+// With no tray to take the icon, the popover chosen to open shows at launch all the same, with the keys.
+// It stands as a window of its own: the player clicks into another program, which comes in front of it,
+// and comes back to the game with the keys as to any window, by Alt+Tab, and by the game's shortcut.
+// Escape puts it away, and a second start brings it back; the desktop's close puts it away too.
+TEST_F(UnderGnomeShellWithoutATray, ThePopoverChosenShowsAtLaunchAndAltTabBringsItBack) {
+    QProcess recorder;
+    const QString other = keyRecorder(recorder, {200, 300});
+    ASSERT_FALSE(other.isEmpty()) << "xev's window never showed";
+    // Where the player leaves the pointer, the popover opens beside the other program.
+    desktop->xdotool({"mousemove", "1400", "300"});
+    writeProfile(home.path(), true, true, LaunchSurface::menuBar);
+    GameProcess game(*desktop, home.path());
+    const auto said = [&](int from = 0) {
+        return "shown:\n" + desktop->shown().toStdString() + "\nthe game said:\n" +
+               game.lines().mid(from).join('\n').toStdString();
+    };
+    ASSERT_TRUE(game.waitForLine("showPopover on its own")) << said();
+    EXPECT_TRUE(game.waitForLine("launch: the tray icon never came up; the popover shows on its own", 0))
+        << said();
+    QString popover;
+    ASSERT_TRUE(waitUntil([&] { return !(popover = ourWindow(popoverSize)).isEmpty(); }))
+        << "listed for the window list and the task switcher; " << said();
+    EXPECT_TRUE(waitForActive(popover)) << said();
+    QThread::msleep(1500);
+    const QList<QRect> shown = desktop->windows(popoverSize);
+    ASSERT_EQ(shown.size(), 1) << said();
+    EXPECT_TRUE(
+        desktop->screenshot("xvfb-popover-gnome-without-a-tray", shown.front().adjusted(-40, -40, 40, 40)));
+
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        // Held as a player holds it: the shell's switcher shows while Alt is down and switches as Alt is
+        // let go.
+        {"Alt+Tab",
+         [] {
+             desktop->xdotool(
+                 {"keydown", "alt", "sleep", "0.2", "key", "Tab", "sleep", "0.5", "keyup", "alt"});
+         }},
+        {"the shortcut", [&] { ASSERT_TRUE(pressTheShortcut(game)); }},
+    };
+    for (const auto& [way, comeBack] : ways) {
+        SCOPED_TRACE(way);
+        const int switching = game.lineCount();
+        click({380, 330});
+        ASSERT_TRUE(waitForActive(other)) << said(switching);
+        QThread::msleep(1500);
+        EXPECT_TRUE(above(other, popover)) << "the other program comes in front; " << said(switching);
+        EXPECT_EQ(ourWindow(popoverSize), popover) << "the popover stays open; " << said(switching);
+        comeBack();
+        EXPECT_TRUE(waitForActive(popover)) << said(switching);
+        EXPECT_TRUE(above(popover, other)) << said(switching);
+        QThread::msleep(700);
+    }
+    const int escaping = game.lineCount();
+    desktop->xdotool({"key", "Escape"});
+    ASSERT_TRUE(game.waitForLine("popover closed (Escape)", loadedMachineWait / 3, escaping))
+        << "the keys reach the game; " << said(escaping);
+
+    const int again = game.lineCount();
+    startAgain();
+    ASSERT_TRUE(game.waitForLine("showPopover on its own", loadedMachineWait, again)) << said(again);
+    EXPECT_TRUE(waitUntil([&] {
+        return !(popover = ourWindow(popoverSize)).isEmpty() && activeWindow() == popover;
+    })) << "a second start brings it back with the keys; "
+        << said(again);
+    // Closed as the overview's close button closes a window, it goes as at Escape.
+    const int closing = game.lineCount();
+    ASSERT_TRUE(desktop->closeWindow(desktop->windows(popoverSize).value(0)));
+    EXPECT_TRUE(game.waitForLine("popover closed (closed from the desktop)", loadedMachineWait / 3, closing))
+        << said(closing);
+    recorder.kill();
+    recorder.waitForFinished(3000);
+}
+
 TEST_F(UnderOpenbox, ATableThatSpeaksLeavesNoStrayWindowsForTheTaskBar) {
     auto game = startGame();
     ASSERT_TRUE(game->waitForLine("showPopover")) << "an ordinary start shows the popover";
