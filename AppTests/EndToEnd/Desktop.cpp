@@ -598,16 +598,21 @@ QString Desktop::shown() const {
     return seen;
 }
 
+bool Desktop::turnTrayOn(bool on) const {
+    const QString extension = appIndicatorExtension();
+    return tray_ == TrayHost::gnomeShellWithoutATray && !extension.isEmpty() &&
+           askTheShell(QStringLiteral("Main.extensionManager.%1Extension('%2')")
+                           .arg(on ? "enable" : "disable", extension)) == QStringLiteral("true");
+}
+
 std::optional<QRect> Desktop::trayIcon(const QString& windowClass) const {
-    if (tray_ == TrayHost::gnomeShellWithoutATray) {
-        return std::nullopt;
-    }
     if (tray_ == TrayHost::gnomeShell) {
         const std::optional<QRect> icon = shellRect(askTheShell(rectOf(drawnIcon)));
         return icon && !icon->isEmpty() ? icon : std::nullopt;
     }
     // Xfce's tray window in the panel is as wide as the icons it draws: a sliver while it draws none.
-    const QString iconClass = tray_ == TrayHost::trayer ? windowClass : xfceTrayClass;
+    // trayer, and GNOME Shell's extension turned on after the game came up, embed the game's own.
+    const QString iconClass = tray_ == TrayHost::xfcePanel ? xfceTrayClass : windowClass;
     for (const auto& [row, rect] : classedWindows(windowTree(), iconClass)) {
         if (tray_ == TrayHost::xfcePanel && rect.width() < 16) {
             continue;

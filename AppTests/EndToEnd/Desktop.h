@@ -68,6 +68,10 @@ class Desktop {
     std::optional<QRect> trayMenu() const;
     // The titles of the items of the menu GNOME Shell shows, as it draws them; empty elsewhere.
     QStringList trayMenuItems() const;
+    // On GNOME Shell without a tray: turns its AppIndicator extension on or off, as a player does in the
+    // Extensions app, and the shell then shows the icons it embeds as trayer does. Whether the shell did:
+    // false where the extension is not installed.
+    bool turnTrayOn(bool on) const;
     // What GNOME Shell's script `expression` gives, as JSON text; none when the shell does not answer.
     std::optional<QString> askTheShell(const QString& expression) const;
     // What a person would see: the windows shown, biggest first, with their class, and which is active.
