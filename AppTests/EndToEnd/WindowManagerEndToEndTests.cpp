@@ -434,6 +434,11 @@ struct UnderEvilwm : WindowManagerTest {
 // and there is no tray at all.
 struct UnderGnomeShellWithoutATray : WindowManagerTest {
     static void SetUpTestSuite() { startUnder({}, TrayHost::gnomeShellWithoutATray); }
+    // What the desktop shows and what the game said after its first `from` lines.
+    static std::string said(GameProcess& game, int from = 0) {
+        return "shown:\n" + desktop->shown().toStdString() + "\nthe game said:\n" +
+               game.lines().mid(from).join('\n').toStdString();
+    }
 };
 
 // With no tray to take the icon, the popover chosen to open shows at launch all the same, with the keys.
@@ -449,10 +454,7 @@ TEST_F(UnderGnomeShellWithoutATray, ThePopoverChosenShowsAtLaunchAndAltTabBrings
     desktop->xdotool({"mousemove", "1400", "300"});
     writeProfile(home.path(), true, true, LaunchSurface::menuBar);
     GameProcess game(*desktop, home.path());
-    const auto said = [&](int from = 0) {
-        return "shown:\n" + desktop->shown().toStdString() + "\nthe game said:\n" +
-               game.lines().mid(from).join('\n').toStdString();
-    };
+    const auto said = [&](int from = 0) { return UnderGnomeShellWithoutATray::said(game, from); };
     ASSERT_TRUE(game.waitForLine("showPopover on its own")) << said();
     EXPECT_TRUE(game.waitForLine("launch: the tray icon never came up; the popover shows on its own", 0))
         << said();
@@ -524,10 +526,7 @@ TEST_F(UnderGnomeShellWithoutATray, ThePopoverChosenShowsAtLaunchAndAltTabBrings
 TEST_F(UnderGnomeShellWithoutATray, ATrayTurnedOnLaterTakesTheIconFromThenOn) {
     writeProfile(home.path(), true, false, LaunchSurface::menuBar);
     GameProcess game(*desktop, home.path());
-    const auto said = [&](int from = 0) {
-        return "shown:\n" + desktop->shown().toStdString() + "\nthe game said:\n" +
-               game.lines().mid(from).join('\n').toStdString();
-    };
+    const auto said = [&](int from = 0) { return UnderGnomeShellWithoutATray::said(game, from); };
     ASSERT_TRUE(game.waitForLine("showPopover on its own")) << said();
     // The suite's other tests play on the desktop without a tray.
     const auto turnOff = qScopeGuard([&] {
