@@ -69,6 +69,9 @@ std::optional<IconEvent> iconEvent(QSystemTrayIcon::ActivationReason reason) {
     return std::nullopt;
 }
 
+// How often the launch looks again for the tray icon, 0.1 s apart, after a first look.
+constexpr int launchIconTries = 30;
+
 WindowPresence presenceOf(const QWidget* window) {
     if (!window || !window->isVisible()) {
         return WindowPresence::closed;
@@ -162,7 +165,9 @@ void MenuBarHost::applicationDidFinishLaunching(const QStringList& arguments) {
         qCInfo(surfacesLog).noquote()
             << QStringLiteral("hotkey popover=%1").arg(logFlag(self->isPopoverShown()));
         if (self->appState_->profile().onboarded) {
-            self->surfaces_->statusItemClicked();
+            if (!self->presentation_->bringForwardOnItsOwn()) {
+                self->surfaces_->statusItemClicked();
+            }
         } else {
             self->showOnboarding();
         }
@@ -174,19 +179,28 @@ void MenuBarHost::applicationDidFinishLaunching(const QStringList& arguments) {
     // Nothing shows the table yet: a table started before any surface opens waits as hidden.
     surfaces_->update();
 
+    // What a launch that shows no popover learns of the tray is for the popover shown later: after the
+    // first-run window, from the table window, at the shortcut.
+    const bool looksForTheIcon = plan.createsStatusItem && plan.shows != LaunchSurface::menuBar;
     if (!plan.shows) {
+        if (looksForTheIcon) {
+            presentation_->lookForTheIcon(launchIconTries);
+        }
         return;
     }
     const LaunchSurface surface = *plan.shows;
     qCInfo(surfacesLog).noquote() << QStringLiteral("launch: showing %1").arg(surfaceName(surface));
-    afterCurrentEvent([self = QPointer<MenuBarHost>(this), surface] {
+    afterCurrentEvent([self = QPointer<MenuBarHost>(this), surface, looksForTheIcon] {
         if (!self) {
             return;
         }
         if (surface == LaunchSurface::window) {
             self->openWindow();
+            if (looksForTheIcon) {
+                self->presentation_->lookForTheIcon(launchIconTries);
+            }
         } else {
-            self->presentation_->showPopoverWhenIconIsUp(30);
+            self->presentation_->showPopoverWhenIconIsUp(launchIconTries);
         }
     });
 }
@@ -195,6 +209,7 @@ void MenuBarHost::reopen() {
     const Profile& profile = appState_->profile();
     switch (reopenAction(ownWindows(), isPopoverShown(), profile.onboarded, profile.settings.launchSurface)) {
     case ReopenAction::nothing:
+        presentation_->bringForwardOnItsOwn();
         break;
     case ReopenAction::openWindow:
         openWindow();
@@ -407,6 +422,10 @@ bool MenuBarHost::iconIsUp() const {
     return trayIconIsUp(trayKind_, statusItem_->isVisible(), statusItem_->geometry(), registered);
 }
 
+bool MenuBarHost::hasTheKeys() const {
+    return isShown() && popoverWindow_->isActiveWindow();
+}
+
 QRect MenuBarHost::iconFrame() const {
     if (!statusItem_) {
         return {};
@@ -433,12 +452,14 @@ PopoverWindow* MenuBarHost::popoverWindow() {
                 &PopoverPresentation::popoverDidClose);
         connect(popoverWindow_.get(), &PopoverWindow::dismissed, presentation_.get(),
                 [this] { presentation_->closePopover(QStringLiteral("Escape")); });
+        connect(popoverWindow_.get(), &PopoverWindow::closeAsked, presentation_.get(),
+                [this] { presentation_->closePopover(QStringLiteral("closed from the desktop")); });
     }
     return popoverWindow_.get();
 }
 
-void MenuBarHost::show() {
-    popoverWindow();
+void MenuBarHost::show(PopoverStanding standing) {
+    popoverWindow()->setStanding(standing);
     focusBack_.cancel();
     if (!activeWindows_) {
         activeWindows_ = X11ActiveWindow::create();

@@ -99,10 +99,11 @@ class MenuBarHost final : public QObject, public SurfaceHost, public PopoverSurf
     bool isShown() const override;
     bool isOnScreen() const override;
     bool iconIsUp() const override;
+    bool hasTheKeys() const override;
     QRect iconFrame() const override;
     QPoint cursor() const override;
     bool mouseButtonDown() const override;
-    void show() override;
+    void show(PopoverStanding standing) override;
     void close() override;
     void askForTheKeys() override;
     void watchOutsideClicks(bool on) override;

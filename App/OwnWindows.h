@@ -22,7 +22,8 @@ struct OwnWindows {
 
 // What a second start of the program asks the running one to bring forward.
 enum class ReopenAction {
-    // The popover is up, in front of everything already.
+    // The popover is up: in front of everything already, or, standing on its own where there is no
+    // tray, brought forward by the popover's presentation.
     nothing,
     openWindow,
     showPopover,

@@ -51,6 +51,14 @@ bool waitsForIconClick(QPoint cursor, QRect iconFrame) {
 
 } // namespace OutsideClickRule
 
+namespace PopoverStandingRule {
+
+PopoverStanding decide(bool trayMissedTheLaunch, bool iconIsUp) {
+    return trayMissedTheLaunch && !iconIsUp ? PopoverStanding::onItsOwn : PopoverStanding::underTheIcon;
+}
+
+} // namespace PopoverStandingRule
+
 namespace FocusHandBackRule {
 
 HandBack decide(std::optional<std::uint32_t> before, std::optional<std::uint32_t> activeNow,
@@ -94,15 +102,24 @@ bool PopoverPresentation::showPopover(PopoverShowing showing) {
     }
     keyAsks_ = 0;
     endKeysGuard();
-    surface_.show();
-    if (surface_.isShown()) {
+    // The tray is asked whether it holds the icon only where none took it at launch: on a desktop with
+    // a tray, showing asks nothing more of it than it did.
+    standing_ =
+        PopoverStandingRule::decide(trayMissedTheLaunch_, trayMissedTheLaunch_ && surface_.iconIsUp());
+    const bool onItsOwn = standing_ == PopoverStanding::onItsOwn;
+    surface_.show(standing_);
+    // On its own it is a window like any other: a click elsewhere or a switch to another program leaves
+    // it open where the player can come back to it.
+    if (surface_.isShown() && !onItsOwn) {
         startClosingOnOutsideClicks();
         if (showing == PopoverShowing::inPlaceOfSettings) {
             keysGuard_ = KeysGuard::waitingForKeys;
             surface_.watchKeyPresses(true);
         }
     }
-    qCInfo(surfacesLog).noquote() << QStringLiteral("showPopover %1").arg(surface_.activationState());
+    qCInfo(surfacesLog).noquote() << QStringLiteral("showPopover %1%2")
+                                         .arg(onItsOwn ? QStringLiteral("on its own ") : QString(),
+                                              surface_.activationState());
     showCheck_.cancel();
     showCheck_ = scheduler_.after(showCheckDelay, [this] {
         qCInfo(surfacesLog).noquote() << QStringLiteral("popover +0.3 s: shown=%1 onScreen=%2 %3")
@@ -113,21 +130,56 @@ bool PopoverPresentation::showPopover(PopoverShowing showing) {
 }
 
 void PopoverPresentation::showPopoverWhenIconIsUp(int tries) {
+    lookForTheIcon(tries, true);
+}
+
+void PopoverPresentation::lookForTheIcon(int tries) {
+    lookForTheIcon(tries, false);
+}
+
+void PopoverPresentation::lookForTheIcon(int tries, bool thenShow) {
     // A tray shows a new icon at the screen's corner for a moment before it moves the icon into its
     // place, so the icon only counts as up once two checks in a row find it in the same place.
     const QRect frame = surface_.iconFrame();
     const bool settled = iconSeenAt_ == frame;
     iconSeenAt_ = frame;
-    if (settled && surface_.iconIsUp() && showPopover()) {
+    if (settled && surface_.iconIsUp() && (!thenShow || showPopover())) {
         iconSeenAt_.reset();
         return;
     }
-    if (tries < 1) {
-        iconSeenAt_.reset();
-        qCCritical(surfacesLog) << "launch: the tray icon never came up; the popover waits for a click";
+    if (tries >= 1) {
+        iconRetry_ = scheduler_.after(iconRetryDelay,
+                                      [this, tries, thenShow] { lookForTheIcon(tries - 1, thenShow); });
         return;
     }
-    iconRetry_ = scheduler_.after(iconRetryDelay, [this, tries] { showPopoverWhenIconIsUp(tries - 1); });
+    iconSeenAt_.reset();
+    if (!surface_.hasStatusItem()) {
+        if (thenShow) {
+            qCCritical(surfacesLog) << "launch: the tray icon never came up; the popover waits for a click";
+        }
+        return;
+    }
+    // No tray on this desktop (GNOME Shell without its AppIndicator extension): with no icon to click,
+    // a popover left waiting would leave the game running unseen.
+    if (!surface_.iconIsUp()) {
+        trayMissedTheLaunch_ = true;
+        qCWarning(surfacesLog)
+            << (thenShow ? "launch: the tray icon never came up; the popover shows on its own"
+                         : "launch: the tray icon never came up; a popover will show on its own");
+    }
+    if (thenShow) {
+        showPopover();
+    }
+}
+
+bool PopoverPresentation::bringForwardOnItsOwn() {
+    if (standing_ != PopoverStanding::onItsOwn || !surface_.isShown() || surface_.hasTheKeys()) {
+        return false;
+    }
+    qCInfo(surfacesLog).noquote()
+        << QStringLiteral("popover on its own comes forward %1").arg(surface_.activationState());
+    surface_.askForTheKeys();
+    return true;
 }
 
 void PopoverPresentation::closePopover(const QString& reason) {

@@ -26,13 +26,15 @@ class PopoverSurface {
     virtual bool isOnScreen() const = 0;
     // Whether the tray icon is embedded and visible, so the popover has a place to open under.
     virtual bool iconIsUp() const = 0;
+    // Whether the shown popover's window has the keys.
+    virtual bool hasTheKeys() const = 0;
     // The tray icon's frame in screen coordinates; empty when there is none.
     virtual QRect iconFrame() const = 0;
     virtual QPoint cursor() const = 0;
     virtual bool mouseButtonDown() const = 0;
     // Activates the program, places the popover under the icon (near the pointer when the tray tells
-    // no place), shows it and gives it the keyboard.
-    virtual void show() = 0;
+    // no place), shows it standing as `standing` says and gives it the keyboard.
+    virtual void show(PopoverStanding standing) = 0;
     // Hides it; the host then reports popoverDidClose().
     virtual void close() = 0;
     // Asks for the keyboard again for the shown popover, as a task bar asks the window manager, so a
@@ -55,6 +57,14 @@ bool isOnIcon(QPoint cursor, QRect iconFrame);
 // may be a click on the icon that a slow tray reports late.
 bool waitsForIconClick(QPoint cursor, QRect iconFrame);
 } // namespace OutsideClickRule
+
+// How the popover stands when it shows.
+namespace PopoverStandingRule {
+// `trayMissedTheLaunch`: no tray took the icon within the launch's look for it; `iconIsUp`: a tray
+// holds it now. Only with no tray holding the icon, none having taken it in that time, does the
+// popover stand on its own: a tray that comes up late is a tray from then on.
+PopoverStanding decide(bool trayMissedTheLaunch, bool iconIsUp);
+} // namespace PopoverStandingRule
 
 // Whom the focus goes back to once the popover has closed.
 namespace FocusHandBackRule {
@@ -97,8 +107,17 @@ class PopoverPresentation final : public QObject {
     // True when the popover is shown afterwards.
     bool showPopover(PopoverShowing showing = PopoverShowing::asked);
     // Shows the popover once the icon is up and settled in its place: a check now and up to `tries`
-    // more, 0.1 s apart.
+    // more, 0.1 s apart. When no tray takes the icon in that time, the popover shows on its own.
     void showPopoverWhenIconIsUp(int tries);
+    // The same look for the icon at a launch that shows no popover, so that one shown later stands on
+    // its own where no tray took the icon.
+    void lookForTheIcon(int tries);
+    // The shortcut or a second start: a popover standing on its own that has not the keys (another
+    // window covers it, or the desktop minimised it) comes forward with them, as the table window does.
+    // True when it did; otherwise the press is the usual toggle.
+    bool bringForwardOnItsOwn();
+    // How the shown popover stands, or the last one shown.
+    PopoverStanding standing() const { return standing_; }
     void closePopover(const QString& reason);
     // `waitForIconClick` absent: decided from the pointer and the icon.
     void closeForOutsideClick(const QString& reason, std::optional<bool> waitForIconClick = std::nullopt);
@@ -159,6 +178,7 @@ class PopoverPresentation final : public QObject {
     void popoverDidClose();
 
   private:
+    void lookForTheIcon(int tries, bool thenShow);
     void closeForClick(const QString& reason);
     void closeForSwitch(std::optional<bool> waitForIconClick = std::nullopt);
     // Ends the guard for good.
@@ -190,5 +210,8 @@ class PopoverPresentation final : public QObject {
     ScheduledWork iconRetry_;
     // Where the last launch check found the icon.
     std::optional<QRect> iconSeenAt_;
+    // No tray took the icon within the launch's look for it.
+    bool trayMissedTheLaunch_ = false;
+    PopoverStanding standing_ = PopoverStanding::underTheIcon;
     ScheduledWork showCheck_;
 };

@@ -16,6 +16,17 @@ enum class PopoverShowing {
     inPlaceOfSettings,
 };
 
+// How the popover stands on the desktop.
+enum class PopoverStanding {
+    // Under the tray icon, above every window and out of the desktop's window list: it closes as the
+    // player turns elsewhere, and the icon brings it back.
+    underTheIcon,
+    // Where no tray holds the icon there is nothing to bring it back from: it stands as a window of its
+    // own, listed in the desktop's window list and task switcher, stacked as any other, and stays open
+    // while the player is elsewhere.
+    onItsOwn,
+};
+
 // What the surface coordinator asks of the desktop side. MenuBarHost carries it out with real windows;
 // tests record the calls. Every operation runs on the GUI thread.
 class SurfaceHost {

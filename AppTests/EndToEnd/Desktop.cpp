@@ -114,6 +114,7 @@ QString Desktop::missing(const QStringList& windowManager, TrayHost tray, Screen
               << "xprop";
         break;
     case TrayHost::gnomeShell:
+    case TrayHost::gnomeShellWithoutATray:
         tools << "gnome-shell"
               << "dbus-daemon"
               << "xprop";
@@ -180,9 +181,10 @@ std::unique_ptr<Desktop> Desktop::start(QString& whyNot, const QStringList& wind
                      .arg(desktop->output("xrandr", {"--listmonitors"}));
         return nullptr;
     }
-    const bool trayUp = tray == TrayHost::trayer      ? desktop->startTrayer(whyNot, screens)
-                        : tray == TrayHost::xfcePanel ? desktop->startXfcePanel(whyNot)
-                                                      : desktop->startGnomeShell(whyNot);
+    const bool trayUp = tray == TrayHost::trayer ? desktop->startTrayer(whyNot, screens)
+                        : tray == TrayHost::xfcePanel
+                            ? desktop->startXfcePanel(whyNot)
+                            : desktop->startGnomeShell(whyNot, tray == TrayHost::gnomeShell);
     if (!trayUp) {
         return nullptr;
     }
@@ -333,17 +335,19 @@ bool Desktop::startXfcePanel(QString& whyNot) {
                 QStringLiteral("0, %1, %2, %3").arg(below).arg(size_.width()).arg(size_.height() - below)});
 }
 
-bool Desktop::startGnomeShell(QString& whyNot) {
+bool Desktop::startGnomeShell(QString& whyNot, bool tray) {
     QProcessEnvironment environment;
     if (!startSessionBus(environment, whyNot)) {
         return false;
     }
     const QString home = panelHome_.path();
-    // The shell reads its settings from a file of the desktop's own: the AppIndicator extension and the
-    // tests' own on, the welcome tour off.
-    const QByteArray settings = QStringLiteral("[org/gnome/shell]\nenabled-extensions=['%1', '%2']\n"
+    // The shell reads its settings from a file of the desktop's own: the AppIndicator extension (for a
+    // tray) and the tests' own on, the welcome tour off.
+    const QStringList extensions =
+        tray ? QStringList{appIndicatorExtension(), askingExtension} : QStringList{askingExtension};
+    const QByteArray settings = QStringLiteral("[org/gnome/shell]\nenabled-extensions=['%1']\n"
                                                "welcome-dialog-last-shown-version='999'\n")
-                                    .arg(appIndicatorExtension(), askingExtension)
+                                    .arg(extensions.join("', '"))
                                     .toUtf8();
     const QString extension = home + "/data/gnome-shell/extensions/" + askingExtension;
     if (!writeFile(home + "/config/glib-2.0/settings/keyfile", settings) ||
@@ -371,7 +375,7 @@ bool Desktop::startGnomeShell(QString& whyNot) {
         return printed.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(printed.readAll()).right(600)
                                                  : QString();
     };
-    if (!waitForTrayHost()) {
+    if (tray && !waitForTrayHost()) {
         whyNot =
             QStringLiteral("GNOME Shell's AppIndicator extension never served a watcher: %1").arg(said());
         return false;
@@ -594,13 +598,21 @@ QString Desktop::shown() const {
     return seen;
 }
 
+bool Desktop::turnTrayOn(bool on) const {
+    const QString extension = appIndicatorExtension();
+    return tray_ == TrayHost::gnomeShellWithoutATray && !extension.isEmpty() &&
+           askTheShell(QStringLiteral("Main.extensionManager.%1Extension('%2')")
+                           .arg(on ? "enable" : "disable", extension)) == QStringLiteral("true");
+}
+
 std::optional<QRect> Desktop::trayIcon(const QString& windowClass) const {
     if (tray_ == TrayHost::gnomeShell) {
         const std::optional<QRect> icon = shellRect(askTheShell(rectOf(drawnIcon)));
         return icon && !icon->isEmpty() ? icon : std::nullopt;
     }
     // Xfce's tray window in the panel is as wide as the icons it draws: a sliver while it draws none.
-    const QString iconClass = tray_ == TrayHost::trayer ? windowClass : xfceTrayClass;
+    // trayer, and GNOME Shell's extension turned on after the game came up, embed the game's own.
+    const QString iconClass = tray_ == TrayHost::xfcePanel ? xfceTrayClass : windowClass;
     for (const auto& [row, rect] : classedWindows(windowTree(), iconClass)) {
         if (tray_ == TrayHost::xfcePanel && rect.width() < 16) {
             continue;

@@ -24,8 +24,9 @@ inline constexpr int loadedMachineWait = 90000;
 
 // What shows the tray icons: trayer embeds them (XEmbed); Xfce's panel, holding only its tray, and GNOME
 // Shell with its AppIndicator extension draw them from what they publish over D-Bus (StatusNotifierItem),
-// and draw their menus too.
-enum class TrayHost { trayer, xfcePanel, gnomeShell };
+// and draw their menus too. GNOME Shell as Debian installs it, without that extension, shows none: the
+// desktop has no tray at all.
+enum class TrayHost { trayer, xfcePanel, gnomeShell, gnomeShellWithoutATray };
 
 // The screens of a desktop: one of 1920 × 1080, or two such side by side, the left one the main screen,
 // with the tray's panel at the top right of the one named.
@@ -67,6 +68,10 @@ class Desktop {
     std::optional<QRect> trayMenu() const;
     // The titles of the items of the menu GNOME Shell shows, as it draws them; empty elsewhere.
     QStringList trayMenuItems() const;
+    // On GNOME Shell without a tray: turns its AppIndicator extension on or off, as a player does in the
+    // Extensions app, and the shell then shows the icons it embeds as trayer does. Whether the shell did:
+    // false where the extension is not installed.
+    bool turnTrayOn(bool on) const;
     // What GNOME Shell's script `expression` gives, as JSON text; none when the shell does not answer.
     std::optional<QString> askTheShell(const QString& expression) const;
     // What a person would see: the windows shown, biggest first, with their class, and which is active.
@@ -85,7 +90,8 @@ class Desktop {
     bool splitIntoTwoScreens(Screens screens);
     bool startTrayer(QString& whyNot, Screens screens);
     bool startXfcePanel(QString& whyNot);
-    bool startGnomeShell(QString& whyNot);
+    // With its AppIndicator extension when `tray`.
+    bool startGnomeShell(QString& whyNot, bool tray);
     // Starts the desktop's own session bus, with the environment the tray host then runs in; false
     // with the reason when it cannot.
     bool startSessionBus(QProcessEnvironment& environment, QString& whyNot);

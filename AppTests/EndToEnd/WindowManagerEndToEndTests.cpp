@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -428,6 +429,142 @@ struct UnderEvilwm : WindowManagerTest {
     // evilwm looks for a font that a bare X server may not have; "fixed" is always there.
     static void SetUpTestSuite() { startUnder({"evilwm", "-fn", "fixed"}); }
 };
+
+// GNOME Shell as Debian installs it, without its AppIndicator extension: the shell manages the windows,
+// and there is no tray at all.
+struct UnderGnomeShellWithoutATray : WindowManagerTest {
+    static void SetUpTestSuite() { startUnder({}, TrayHost::gnomeShellWithoutATray); }
+    // What the desktop shows and what the game said after its first `from` lines.
+    static std::string said(GameProcess& game, int from = 0) {
+        return "shown:\n" + desktop->shown().toStdString() + "\nthe game said:\n" +
+               game.lines().mid(from).join('\n').toStdString();
+    }
+};
+
+// With no tray to take the icon, the popover chosen to open shows at launch all the same, with the keys.
+// It stands as a window of its own: the player clicks into another program, which comes in front of it,
+// and comes back to the game with the keys as to any window, by Alt+Tab, by the game's shortcut and by a
+// second start. Escape puts it away, and a second start brings it back; the desktop's close puts it away
+// too.
+TEST_F(UnderGnomeShellWithoutATray, ThePopoverChosenShowsAtLaunchAndAltTabBringsItBack) {
+    QProcess recorder;
+    const QString other = keyRecorder(recorder, {200, 300});
+    ASSERT_FALSE(other.isEmpty()) << "xev's window never showed";
+    // Where the player leaves the pointer, the popover opens beside the other program.
+    desktop->xdotool({"mousemove", "1400", "300"});
+    writeProfile(home.path(), true, true, LaunchSurface::menuBar);
+    GameProcess game(*desktop, home.path());
+    const auto said = [&](int from = 0) { return UnderGnomeShellWithoutATray::said(game, from); };
+    ASSERT_TRUE(game.waitForLine("showPopover on its own")) << said();
+    EXPECT_TRUE(game.waitForLine("launch: the tray icon never came up; the popover shows on its own", 0))
+        << said();
+    QString popover;
+    ASSERT_TRUE(waitUntil([&] { return !(popover = ourWindow(popoverSize)).isEmpty(); }))
+        << "listed for the window list and the task switcher; " << said();
+    EXPECT_TRUE(waitForActive(popover)) << said();
+    QThread::msleep(1500);
+    const QList<QRect> shown = desktop->windows(popoverSize);
+    ASSERT_EQ(shown.size(), 1) << said();
+    EXPECT_TRUE(
+        desktop->screenshot("xvfb-popover-gnome-without-a-tray", shown.front().adjusted(-40, -40, 40, 40)));
+
+    const std::tuple<const char*, std::function<void()>, bool> ways[] = {
+        // Held as a player holds it: the shell's switcher shows while Alt is down and switches as Alt is
+        // let go. A busy shell now and then misses one, and the player, seeing nothing, presses it again.
+        {"Alt+Tab",
+         [&] {
+             for (int tries = 0; tries < 2 && activeWindow() != popover; ++tries) {
+                 desktop->xdotool(
+                     {"keydown", "alt", "sleep", "0.2", "key", "Tab", "sleep", "0.5", "keyup", "alt"});
+                 waitUntil([&] { return activeWindow() == popover; }, loadedMachineWait / 3);
+             }
+         },
+         false},
+        // The game brings it forward itself.
+        {"the shortcut", [&] { ASSERT_TRUE(pressTheShortcut(game)); }, true},
+        {"a second start", [&] { startAgain(); }, true},
+    };
+    for (const auto& [way, comeBack, byTheGame] : ways) {
+        SCOPED_TRACE(way);
+        const int switching = game.lineCount();
+        click({380, 330});
+        ASSERT_TRUE(waitForActive(other)) << said(switching);
+        QThread::msleep(1500);
+        EXPECT_TRUE(above(other, popover)) << "the other program comes in front; " << said(switching);
+        EXPECT_EQ(ourWindow(popoverSize), popover) << "the popover stays open; " << said(switching);
+        comeBack();
+        EXPECT_TRUE(waitForActive(popover)) << said(switching);
+        if (byTheGame) {
+            EXPECT_TRUE(
+                game.waitForLine("popover on its own comes forward", loadedMachineWait / 3, switching))
+                << said(switching);
+        }
+        EXPECT_TRUE(above(popover, other)) << said(switching);
+        QThread::msleep(700);
+    }
+    const int escaping = game.lineCount();
+    desktop->xdotool({"key", "Escape"});
+    ASSERT_TRUE(game.waitForLine("popover closed (Escape)", loadedMachineWait / 3, escaping))
+        << "the keys reach the game; " << said(escaping);
+
+    const int again = game.lineCount();
+    startAgain();
+    ASSERT_TRUE(game.waitForLine("showPopover on its own", loadedMachineWait, again)) << said(again);
+    EXPECT_TRUE(waitUntil([&] {
+        return !(popover = ourWindow(popoverSize)).isEmpty() && activeWindow() == popover;
+    })) << "a second start brings it back with the keys; "
+        << said(again);
+    // Closed as the overview's close button closes a window, it goes as at Escape.
+    const int closing = game.lineCount();
+    ASSERT_TRUE(desktop->closeWindow(desktop->windows(popoverSize).value(0)));
+    EXPECT_TRUE(game.waitForLine("popover closed (closed from the desktop)", loadedMachineWait / 3, closing))
+        << said(closing);
+    recorder.kill();
+    recorder.waitForFinished(3000);
+}
+
+// A tray that comes up after the start (the AppIndicator extension turned on) takes the icon, and from
+// then on it is a tray as any other: a click on the icon closes the popover shown on its own, the next
+// opens the popover under the icon, and a click elsewhere closes that.
+TEST_F(UnderGnomeShellWithoutATray, ATrayTurnedOnLaterTakesTheIconFromThenOn) {
+    writeProfile(home.path(), true, false, LaunchSurface::menuBar);
+    GameProcess game(*desktop, home.path());
+    const auto said = [&](int from = 0) { return UnderGnomeShellWithoutATray::said(game, from); };
+    ASSERT_TRUE(game.waitForLine("showPopover on its own")) << said();
+    // The suite's other tests play on the desktop without a tray.
+    const auto turnOff = qScopeGuard([&] {
+        game.kill();
+        desktop->turnTrayOn(false);
+        waitUntil([] { return !desktop->trayIcon(); }, 20000);
+    });
+    if (!desktop->turnTrayOn(true)) {
+        GTEST_SKIP() << "GNOME Shell's AppIndicator extension is not installed";
+    }
+    ASSERT_TRUE(waitUntil([] { return desktop->trayIcon().has_value(); }))
+        << "no icon in the top bar; " << said();
+    QThread::msleep(500);
+    int from = game.lineCount();
+    ASSERT_TRUE(clickTheIcon(game)) << said(from);
+    ASSERT_TRUE(game.waitForLine("popover closed (toggle)", loadedMachineWait, from)) << said(from);
+
+    from = game.lineCount();
+    ASSERT_TRUE(clickTheIcon(game)) << said(from);
+    ASSERT_TRUE(game.waitForLine("showPopover active", loadedMachineWait, from)) << said(from);
+    ASSERT_EQ(waitForWindows(popoverSize).size(), 1) << said(from);
+    const QRect popover = desktop->windows(popoverSize).front();
+    // Under the top bar, 32 pixels high, that holds the icon.
+    EXPECT_GE(popover.top(), 32) << said(from);
+    EXPECT_LE(popover.top(), 40) << said(from);
+    EXPECT_LE(popover.left(), icon().center().x()) << said(from);
+    EXPECT_GE(popover.right(), icon().center().x()) << said(from);
+    QThread::msleep(500);
+    EXPECT_TRUE(desktop->screenshot("xvfb-popover-gnome-tray-turned-on-later",
+                                    popover.united(icon()).adjusted(-120, 0, 0, 20)));
+    from = game.lineCount();
+    click({300, 900});
+    EXPECT_TRUE(game.waitForLine("popover closed (a click in another app)", loadedMachineWait, from))
+        << said(from);
+}
 
 TEST_F(UnderOpenbox, ATableThatSpeaksLeavesNoStrayWindowsForTheTaskBar) {
     auto game = startGame();

@@ -23,12 +23,14 @@ class FakePopover final : public PopoverSurface {
     bool isShown() const override { return shown; }
     bool isOnScreen() const override { return shown; }
     bool iconIsUp() const override { return statusItem && iconUp; }
+    bool hasTheKeys() const override { return shown && keys; }
     QRect iconFrame() const override { return statusItem ? icon : QRect(); }
     QPoint cursor() const override { return pointer; }
     bool mouseButtonDown() const override { return buttonDown; }
-    void show() override {
+    void show(PopoverStanding how) override {
         ++shows;
         shown = true;
+        standing = how;
         if (presentation) {
             presentation->popoverDidShow();
         }
@@ -42,7 +44,10 @@ class FakePopover final : public PopoverSurface {
             presentation->popoverDidClose();
         }
     }
-    void askForTheKeys() override { ++keyAsks; }
+    void askForTheKeys() override {
+        ++keyAsks;
+        keys = true;
+    }
     void watchOutsideClicks(bool on) override { watching = on; }
     void watchKeyPresses(bool on) override { watchingKeys = on; }
     QString activationState() const override { return QStringLiteral("active=true front=Chipwhistle"); }
@@ -60,6 +65,9 @@ class FakePopover final : public PopoverSurface {
     bool statusItem = true;
     bool iconUp = true;
     bool shown = false;
+    PopoverStanding standing = PopoverStanding::underTheIcon;
+    // Whether the shown popover has the keys; another program's window over it takes them.
+    bool keys = true;
     bool buttonDown = false;
     bool watching = false;
     bool watchingKeys = false;
@@ -155,15 +163,148 @@ TEST_F(PresentationTest, WithoutATrayIconThereIsNoPopover) {
     EXPECT_EQ(popover.shows, 0);
 }
 
-TEST_F(PresentationTest, AtLaunchTheIconIsCheckedThirtyOneTimesBeforeGivingUp) {
+// The launch looks for the icon at once and up to 30 more times 0.1 s apart, whether it is to show the
+// popover then or only later (after the first-run window, from the table window, at the shortcut).
+// Where no tray takes the icon in that time the popover shows anyway, standing on its own; a test host
+// without a tray icon shows nothing and says so.
+TEST_F(PresentationTest, AtLaunchThePopoverWaitsForTheTrayAndStandsOnItsOwnWhereNoneTookTheIcon) {
+    using namespace std::chrono;
+    const QString neverUp = "launch: the tray icon never came up; the popover shows on its own";
+    const QString neverUpYet = "launch: the tray icon never came up; a popover will show on its own";
+    const QString waits = "ERROR launch: the tray icon never came up; the popover waits for a click";
+    struct Row {
+        const char* desktop;
+        bool statusItem;
+        // When a tray takes the icon; never without a value.
+        std::optional<milliseconds> iconUpAfter;
+        // The launch shows the popover; otherwise it only looks for the icon, and the popover is shown
+        // later.
+        bool showsAtLaunch;
+        bool shown;
+        PopoverStanding standing;
+        QStringList launchLines;
+    };
+    constexpr auto onItsOwn = PopoverStanding::onItsOwn, underTheIcon = PopoverStanding::underTheIcon;
+    const Row rows[] = {
+        {"a tray", true, 0ms, true, true, underTheIcon, {}},
+        {"a slow tray", true, 2500ms, true, true, underTheIcon, {}},
+        {"no tray", true, std::nullopt, true, true, onItsOwn, {neverUp}},
+        {"a tray, the launch showing no popover", true, 0ms, false, true, underTheIcon, {}},
+        {"no tray, the launch showing no popover", true, std::nullopt, false, true, onItsOwn, {neverUpYet}},
+        {"a test host without a tray icon", false, std::nullopt, true, false, underTheIcon, {waits}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.desktop);
+        ManualScheduler rowScheduler;
+        FakePopover rowPopover;
+        PopoverPresentation rowPresentation{rowScheduler, rowPopover, coordinator};
+        rowPopover.presentation = &rowPresentation;
+        rowPopover.statusItem = row.statusItem;
+        rowPopover.iconUp = row.iconUpAfter == 0ms;
+        LogCapture::lines().clear();
+        if (row.showsAtLaunch) {
+            rowPresentation.showPopoverWhenIconIsUp(30);
+        } else {
+            rowPresentation.lookForTheIcon(30);
+        }
+        if (row.iconUpAfter > 0ms) {
+            rowScheduler.advance(*row.iconUpAfter);
+            rowPopover.iconUp = true;
+        }
+        // 30 further checks: the last at 3 s.
+        rowScheduler.advance(2900ms - row.iconUpAfter.value_or(0ms));
+        if (!row.iconUpAfter) {
+            EXPECT_TRUE(LogCapture::lines().isEmpty());
+            EXPECT_FALSE(rowPopover.shown);
+        }
+        rowScheduler.advance(100ms);
+        if (!row.showsAtLaunch) {
+            EXPECT_FALSE(rowPopover.shown);
+            rowPresentation.showPopover();
+        }
+        EXPECT_EQ(rowPopover.shown, row.shown);
+        EXPECT_EQ(rowPresentation.standing(), row.standing);
+        EXPECT_EQ(rowPopover.standing, row.standing);
+        EXPECT_EQ(rowPopover.watching, row.shown && row.standing == underTheIcon)
+            << "only under the icon does the popover close when the player turns elsewhere";
+        EXPECT_EQ(LogCapture::starting("launch: ") + LogCapture::starting("ERROR launch: "), row.launchLines);
+        if (row.shown) {
+            EXPECT_EQ(LogCapture::starting("showPopover").value(0),
+                      row.standing == onItsOwn ? "showPopover on its own active=true front=Chipwhistle"
+                                               : "showPopover active=true front=Chipwhistle");
+        }
+        rowScheduler.advance(1s);
+        EXPECT_EQ(rowScheduler.pendingCount(), 0u) << "the launch looks no more";
+        rowPresentation.closePopover("quit");
+    }
+}
+
+// Standing on its own, the popover is a window the player turns from and back to, as any other: a click
+// elsewhere, a switch to another program or to the game's table window leave it open. The shortcut and a
+// second start bring it forward with the keys when it has not got them, and close it as ever when it has.
+TEST_F(PresentationTest, OnItsOwnThePopoverStaysOpenWhileThePlayerIsElsewhere) {
     popover.iconUp = false;
     presentation.showPopoverWhenIconIsUp(30);
-    scheduler.advance(2900ms);
-    EXPECT_TRUE(LogCapture::lines().isEmpty());
-    scheduler.advance(100ms);
-    EXPECT_EQ(LogCapture::lines(),
-              QStringList{"ERROR launch: the tray icon never came up; the popover waits for a click"});
-    EXPECT_EQ(scheduler.pendingCount(), 0u);
+    scheduler.advance(3s);
+    ASSERT_TRUE(popover.shown);
+    ASSERT_EQ(popover.standing, PopoverStanding::onItsOwn);
+    EXPECT_FALSE(presentation.bringForwardOnItsOwn()) << "it has the keys";
+    const std::pair<const char*, std::function<void()>> turns[] = {
+        {"a click in another program", [&] { presentation.pressInAnotherApp(); }},
+        {"a switch to another program", [&] { presentation.applicationDeactivated(); }},
+        {"a click in the table window", [&] { presentation.pressInOwnWindow("WindowRoot"); }},
+        {"a switch with the pointer near where an icon would be",
+         [&] {
+             popover.pointer = {1790, 10};
+             presentation.applicationDeactivated();
+         }},
+    };
+    for (const auto& [turn, turnAway] : turns) {
+        SCOPED_TRACE(turn);
+        popover.keys = false;
+        turnAway();
+        scheduler.advance(1s);
+        EXPECT_TRUE(popover.shown);
+        EXPECT_FALSE(presentation.hasPendingClose());
+        const int asked = popover.keyAsks;
+        EXPECT_TRUE(presentation.bringForwardOnItsOwn()) << "the shortcut, or a second start";
+        EXPECT_EQ(popover.keyAsks, asked + 1);
+        EXPECT_TRUE(popover.keys);
+        presentation.applicationActivated();
+    }
+    EXPECT_TRUE(LogCapture::starting("popover clos").isEmpty());
+    EXPECT_TRUE(LogCapture::starting("popover stays").isEmpty());
+    presentation.closePopover("Escape");
+    EXPECT_EQ(LogCapture::lines().last(), "closePopover (Escape) → shown=false");
+    EXPECT_FALSE(presentation.bringForwardOnItsOwn()) << "a closed popover shows again as asked";
+
+    // Back in the place of Settings, it stands on its own as before, holding no keys against anyone.
+    presentation.showPopover(PopoverShowing::inPlaceOfSettings);
+    EXPECT_EQ(popover.standing, PopoverStanding::onItsOwn);
+    EXPECT_FALSE(popover.watchingKeys);
+    presentation.applicationDeactivated();
+    EXPECT_TRUE(popover.shown);
+    EXPECT_EQ(popover.keyAsks, 4);
+}
+
+// A tray that comes up after the launch's look is a tray from then on: the popover next shown stands
+// under the icon and closes as the player turns elsewhere; the shortcut toggles it.
+TEST_F(PresentationTest, ATrayThatTakesTheIconLateIsATrayFromThenOn) {
+    popover.iconUp = false;
+    presentation.showPopoverWhenIconIsUp(30);
+    scheduler.advance(3s);
+    ASSERT_EQ(popover.standing, PopoverStanding::onItsOwn);
+    popover.iconUp = true;
+    EXPECT_TRUE(popover.shown) << "a shown popover keeps standing as it was shown";
+    presentation.closePopover("toggle");
+    presentation.showPopover();
+    EXPECT_EQ(popover.standing, PopoverStanding::underTheIcon);
+    EXPECT_EQ(LogCapture::lines().last(), "showPopover active=true front=Chipwhistle");
+    popover.keys = false;
+    EXPECT_FALSE(presentation.bringForwardOnItsOwn());
+    presentation.applicationDeactivated();
+    EXPECT_FALSE(popover.shown);
+    EXPECT_EQ(LogCapture::lines().last(), "closePopover (switched to another app) → shown=false");
 }
 
 TEST_F(PresentationTest, AtLaunchThePopoverOpensOnceTheIconComesUp) {
