@@ -7,6 +7,7 @@
 #include "Style/Drawing/Colors.h"
 #include "Style/Drawing/FadeScaleEffect.h"
 #include "Style/Drawing/StyleAccessibility.h"
+#include "Style/Drawing/ThemeFonts.h"
 #include "SurfaceCoordinator.h"
 #include "Table/Screen/BottomRow.h"
 #include "Table/Screen/PlayerPause.h"
@@ -19,6 +20,7 @@
 #include "Views/Support/FocusChain.h"
 #include "Views/Support/LookPalette.h"
 #include "Views/Support/LostKeys.h"
+#include "Views/Support/ToolButtonWidth.h"
 #include "Views/Support/ToolbarIcons.h"
 #include "Views/Table/ActionLogView.h"
 #include "Views/WindowChrome.h"
@@ -26,7 +28,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -35,6 +36,7 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -51,20 +53,6 @@ void applyControl(QAction* action, const WindowChrome::Control& control, Toolbar
     if (action->icon().cacheKey() != icon.cacheKey()) {
         action->setIcon(icon);
     }
-}
-
-// The button of `action` as wide as it is with the longest of `titles`, whichever it shows.
-void keepWidest(QToolBar& toolbar, QAction* action, const QStringList& titles) {
-    QWidget* button = toolbar.widgetForAction(action);
-    if (!button) {
-        return;
-    }
-    const QFontMetrics metrics(button->font());
-    int widest = 0;
-    for (const QString& title : titles) {
-        widest = std::max(widest, metrics.horizontalAdvance(title));
-    }
-    button->setMinimumWidth(button->sizeHint().width() - metrics.horizontalAdvance(action->text()) + widest);
 }
 
 std::optional<GameMode> modeOf(const GameController* controller) {
@@ -115,6 +103,8 @@ WindowRoot::WindowRoot(const AppEnvironment& environment, QWidget* parent)
     splitter_->setHandleWidth(1);
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolbar_->setMovable(false);
+    // Titled in the game's typeface, not the desktop's, at the size the desktop sets its controls in.
+    toolbar_->setFont(ThemeFonts::typeface());
     new LostKeys(*this, [this] { RootContent::takeKeys(content_); });
 
     GameController* controller = environment_.controller;
@@ -282,14 +272,22 @@ void WindowRoot::refreshChrome() {
             button->updateGeometry();
         }
     }
-    keepWidest(*toolbar_, pause_, WindowChrome::pauseTitles());
-    keepWidest(*toolbar_, sound_, WindowChrome::soundTitles());
+    keepToolbarWidths();
     segments_->setTheme(guideControls(theme_->theme()));
     segments_->setSelected(int(sidebarContent_));
     refreshGuide();
     sidebarPages_->setCurrentWidget(sidebarContent_ == SidebarContent::guide && guide_
                                         ? static_cast<QWidget*>(guide_)
                                         : static_cast<QWidget*>(log_));
+}
+
+void WindowRoot::keepToolbarWidths() {
+    for (const auto& [action, titles] :
+         {std::pair{pause_, WindowChrome::pauseTitles()}, std::pair{sound_, WindowChrome::soundTitles()}}) {
+        if (auto* button = qobject_cast<QToolButton*>(toolbar_->widgetForAction(action))) {
+            keepWidestTitle(*button, titles);
+        }
+    }
 }
 
 void WindowRoot::refreshTitle() {
@@ -447,6 +445,11 @@ void WindowRoot::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) {
         emit minimizedChanged(isMinimized());
+    }
+    // The desktop's font changed the size of the toolbar's titles: the widths kept for the longest are
+    // measured again.
+    if (event->type() == QEvent::FontChange) {
+        keepToolbarWidths();
     }
 }
 

@@ -62,6 +62,8 @@ class WindowRoot final : public QWidget {
     static TableTheme guideControls(const TableTheme& window);
     void showContent();
     void refreshChrome();
+    // The pause and sound buttons as wide as their longest titles, whichever they show.
+    void keepToolbarWidths();
     // `animated`: a sidebar coming out slides in, and a page changing in it fades in, ease-out 0.2 s.
     void setSidebar(bool shown, SidebarContent content, bool animated = false);
     void applySidebarWidths(bool startAtIdeal = true);

@@ -75,8 +75,10 @@ const QRect wholeWindow({0, 0}, windowSize);
 // The guide beside the table, once a Quick Hand is dealt from the lobby by Return.
 constexpr int sidebarTabs = 134;
 const QRect sidebar(801, 0, 299, 750);
-// The chart's cells in the sidebar and the ring round the hand dealt, over its sideways scroll bar.
-const QRect sidebarChart(801, 280, 299, 303);
+// The chart's cells in the sidebar and the ring round the hand dealt, down to the chart's sideways
+// scroll bar: a hand of the bottom row (T2o) has its ring's lower edge on the last three rows above the
+// bar, over the focus ring's.
+const QRect sidebarChart(801, 280, 299, 307);
 // The tabs of the popover's guide and of the guide over Settings.
 constexpr int panelTabs = 81;
 

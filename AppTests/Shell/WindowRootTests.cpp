@@ -9,6 +9,7 @@
 #include "Game/BotSeating.h"
 #include "Style/Contrast.h"
 #include "Style/Drawing/FocusRingStyle.h"
+#include "Style/Drawing/ThemeFonts.h"
 #include "SurfaceCoordinator.h"
 #include "Table/Screen/BottomRow.h"
 #include "Table/TablePresenter.h"
@@ -32,6 +33,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -173,10 +175,26 @@ TEST_F(TableWindow, TheMuteButtonWritesTheProfileAndSaysSo) {
     EXPECT_TRUE(toolbarButton("Unmute Sounds"));
 }
 
+// The desktop's font for its own controls while one lives, as a desktop's settings set it.
+class DesktopFont {
+  public:
+    explicit DesktopFont(const QFont& font)
+        : saved_(QApplication::font()) {
+        QApplication::setFont(font);
+    }
+    ~DesktopFont() { QApplication::setFont(saved_); }
+    DesktopFont(const DesktopFont&) = delete;
+    DesktopFont& operator=(const DesktopFont&) = delete;
+
+  private:
+    QFont saved_;
+};
+
 // Each change turns only the buttons it concerns, and the buttons after them stay where they were,
-// with each title whole. A button that looks the same keeps the very icon it had, and one that turns
-// back gets its old icon again: Qt caches a scaled copy of every icon it paints, so a new icon at each
-// hand would grow the program for good.
+// with each title whole, whatever font and size the desktop sets its controls in; the titles are in
+// the game's typeface at the desktop's size. A button that looks the same keeps the very icon it had,
+// and one that turns back gets its old icon again: Qt caches a scaled copy of every icon it paints, so
+// a new icon at each hand would grow the program for good.
 TEST_F(TableWindow, TheToolbarTurnsOnlyTheButtonsAChangeConcerns) {
     startSitAndGo();
     QCoreApplication::processEvents();
@@ -199,25 +217,38 @@ TEST_F(TableWindow, TheToolbarTurnsOnlyTheButtonsAChangeConcerns) {
     };
     QList<QAction*> buttons = window.toolbar()->actions();
     buttons.removeIf([](const QAction* action) { return action->isSeparator(); });
-    // Each title's icon in the desktop's present colours.
-    std::map<QString, qint64> iconOf;
-    for (const Row& row : rows) {
-        std::map<QAction*, std::pair<qint64, int>> before;
-        for (QAction* action : buttons) {
-            before[action] = {action->icon().cacheKey(), window.toolbar()->widgetForAction(action)->x()};
-        }
-        row.make();
+    // Desktops' usual sizes, in faces every machine that builds the game has; changed while the
+    // window is open, as a desktop's settings change it.
+    for (const QFont& desktopFont :
+         {QFont("DejaVu Sans", 9), QFont("DejaVu Serif", 10), QFont("DejaVu Sans Mono", 11)}) {
+        SCOPED_TRACE(desktopFont.toString().toStdString());
+        desktop.reset();
+        const DesktopFont font(desktopFont);
         QCoreApplication::processEvents();
-        if (row.recoloured)
-            iconOf.clear();
-        for (QAction* action : buttons) {
-            SCOPED_TRACE(std::string(row.change) + ": " + action->text().toStdString());
-            const QWidget* button = window.toolbar()->widgetForAction(action);
-            const qint64 icon = action->icon().cacheKey();
-            EXPECT_EQ(button->x(), before[action].second);
-            EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(action->text()));
-            EXPECT_EQ(icon != before[action].first, row.turnedTo.contains(action->text()) || row.recoloured);
-            EXPECT_EQ(iconOf.emplace(action->text(), icon).first->second, icon) << "a second icon";
+        EXPECT_EQ(
+            QFontInfo(window.toolbar()->widgetForAction(buttons.front())->font()).family().toStdString(),
+            ThemeFonts::systemFamily().toStdString());
+        // Each title's icon in the desktop's present colours.
+        std::map<QString, qint64> iconOf;
+        for (const Row& row : rows) {
+            std::map<QAction*, std::pair<qint64, int>> before;
+            for (QAction* action : buttons) {
+                before[action] = {action->icon().cacheKey(), window.toolbar()->widgetForAction(action)->x()};
+            }
+            row.make();
+            QCoreApplication::processEvents();
+            if (row.recoloured)
+                iconOf.clear();
+            for (QAction* action : buttons) {
+                SCOPED_TRACE(std::string(row.change) + ": " + action->text().toStdString());
+                const QWidget* button = window.toolbar()->widgetForAction(action);
+                const qint64 icon = action->icon().cacheKey();
+                EXPECT_EQ(button->x(), before[action].second);
+                EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(action->text()));
+                EXPECT_EQ(icon != before[action].first,
+                          row.turnedTo.contains(action->text()) || row.recoloured);
+                EXPECT_EQ(iconOf.emplace(action->text(), icon).first->second, icon) << "a second icon";
+            }
         }
     }
 }

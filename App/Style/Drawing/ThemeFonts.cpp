@@ -39,6 +39,12 @@ QFont system(double pixelSize, FontWeight weight) {
     return font;
 }
 
+QFont typeface() {
+    QFont font;
+    font.setFamilies({systemFamily(), fallbackFamily()});
+    return font;
+}
+
 QFont font(const FontSpec& face) {
     // Monospaced digits need nothing more: the system family's digits all share one advance.
     if (face.paperFace)

@@ -15,6 +15,9 @@ QString systemFamily();
 QString fallbackFamily();
 // The system font at a pixel size and weight.
 QFont system(double pixelSize, FontWeight weight);
+// The system family alone, for the desktop's own controls the game shows (the window's toolbar): their
+// text is the game's, in the size and weight the desktop gives them, which this font leaves unset.
+QFont typeface();
 // The font of a text role in the theme's style and surface: the paper typeface (or its fallback) in
 // paper, the system font otherwise.
 QFont font(const TableTheme& theme, TextRole role);
