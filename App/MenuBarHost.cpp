@@ -300,7 +300,8 @@ void MenuBarHost::noteIconPlace() {
     if (!trayPresses_) {
         return;
     }
-    const std::optional<QPoint> press = trayPresses_->takeAskingPress();
+    const X11TrayPresses::Reading reading = trayPresses_->takeReading();
+    const std::optional<QPoint> press = askingPress(reading.pointer, reading.buttonHeld, reading.lastPress);
     qCInfo(surfacesLog).noquote() << QStringLiteral("tray asks: %1")
                                          .arg(press ? QStringLiteral("pressed at ") + logPoint(*press)
                                                     : QStringLiteral("nothing pressed"));

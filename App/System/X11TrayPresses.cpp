@@ -1,6 +1,5 @@
 #include "System/X11TrayPresses.h"
 
-#include "PopoverPlacement.h"
 #include "System/X11Properties.h"
 #include "System/X11RawPresses.h"
 
@@ -48,7 +47,7 @@ X11TrayPresses::X11TrayPresses(xcb_connection_t* connection, std::uint32_t root,
           std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(connection), QSocketNotifier::Read)) {
     selectRawEvents(connection_, root_, XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS);
     // Read as they come, so the server never holds many for us.
-    QObject::connect(readable_.get(), &QSocketNotifier::activated, [this] { readPresses(Reading::socket); });
+    QObject::connect(readable_.get(), &QSocketNotifier::activated, [this] { readPresses(Source::socket); });
 }
 
 X11TrayPresses::~X11TrayPresses() {
@@ -56,20 +55,20 @@ X11TrayPresses::~X11TrayPresses() {
     xcb_disconnect(connection_);
 }
 
-std::optional<QPoint> X11TrayPresses::takeAskingPress() {
+X11TrayPresses::Reading X11TrayPresses::takeReading() {
     // The answer comes after every press the server had before the question: the tray's press among
     // them, which came before the tray's request.
     const X11Reply<xcb_query_pointer_reply_t> pointer{
         xcb_query_pointer_reply(connection_, xcb_query_pointer(connection_, root_), nullptr)};
-    readPresses(Reading::alreadyRead);
+    readPresses(Source::alreadyRead);
     // Buttons 4 and 5 are wheel steps, down only for the moment of a step.
     const bool held =
         pointer && (pointer->mask & (XCB_BUTTON_MASK_1 | XCB_BUTTON_MASK_2 | XCB_BUTTON_MASK_3)) != 0;
-    return askingPress(QCursor::pos(), held, std::exchange(lastPress_, std::nullopt));
+    return Reading{QCursor::pos(), held, std::exchange(lastPress_, std::nullopt)};
 }
 
-void X11TrayPresses::readPresses(Reading reading) {
-    const auto next = reading == Reading::socket ? xcb_poll_for_event : xcb_poll_for_queued_event;
+void X11TrayPresses::readPresses(Source source) {
+    const auto next = source == Source::socket ? xcb_poll_for_event : xcb_poll_for_queued_event;
     while (xcb_generic_event_t* event = next(connection_)) {
         note(event);
         std::free(event);

@@ -21,16 +21,22 @@ class X11TrayPresses {
     static std::unique_ptr<X11TrayPresses> create();
     ~X11TrayPresses();
 
-    // Where the press the tray's request comes from was made, none when nothing was pressed (see
-    // askingPress). A press tells one request only.
-    std::optional<QPoint> takeAskingPress();
+    // What the desktop's pointer tells as the tray's request arrives: where it is, whether a button is
+    // held, and where the last press since the tray last asked was made. A press tells one request only;
+    // askingPress decides which of them the request comes from.
+    struct Reading {
+        QPoint pointer;
+        bool buttonHeld = false;
+        std::optional<QPoint> lastPress;
+    };
+    Reading takeReading();
 
   private:
     X11TrayPresses(xcb_connection_t* connection, std::uint32_t root, std::uint8_t opcode);
     // Takes in the events the server has sent: those waiting on the socket too, or only those already
     // read, as with an answer.
-    enum class Reading { socket, alreadyRead };
-    void readPresses(Reading reading);
+    enum class Source { socket, alreadyRead };
+    void readPresses(Source source);
     // Notes the place of a press the event tells of.
     void note(const void* event);
 
