@@ -180,11 +180,14 @@ TEST(TableScreen, TellsTheReaderEveryHandAndEveryTurnOfASeriesStartedBeforeTheSc
     const QStringList hands = spoken.split(QRegularExpression(QStringLiteral("Hand \\d+\\. Blinds"))).mid(1);
     EXPECT_EQ(hands.size(), controller.state()->handNumber());
     ASSERT_FALSE(hands.isEmpty());
-    EXPECT_FALSE(described.contains("Your cards: "))
-        << "the first hand's cards are heard once, when they rest";
+    // The first hand's cards, still on their way as the table took the keys, are read with the table
+    // wherever the reader reads it, and not said again as they rest.
+    EXPECT_TRUE(described.startsWith("Your cards: ")) << described.toStdString();
     for (const QString& heard : hands) {
         EXPECT_EQ(
-            heard.count(QRegularExpression(QStringLiteral("Your cards: \\w+ of \\w+, \\w+ of \\w+\\."))), 1);
+            heard.count(QRegularExpression(QStringLiteral("Your cards: \\w+ of \\w+, \\w+ of \\w+\\."))),
+            &heard == &hands.front() ? 0 : 1)
+            << heard.toStdString();
         EXPECT_LT(heard.indexOf("Your cards: "),
                   heard.indexOf(QRegularExpression("Your turn\\. |Press Return")))
             << heard.toStdString();

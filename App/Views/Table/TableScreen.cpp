@@ -342,7 +342,7 @@ void TableScreen::showEvent(QShowEvent* event) {
 }
 
 void TableScreen::readAsItStands() {
-    // The table about to take the keys is read as it stands, the player's cards among it when they rest.
+    // The table about to take the keys is read as it stands, the player's cards among it.
     const auto& shown = presenter_->shown();
     if (shown && row_ != BottomRow::tableOver && row_ != BottomRow::leaveConfirmation &&
         row_ != BottomRow::practiceCaption) {
