@@ -40,8 +40,9 @@ void TableSpeaker::viewChanged(std::uint64_t table, const PlayerView& to, bool h
         // The game moved on before that hand's cards came to rest: what waited for them is said now.
         release();
     }
-    // Other players' first moves wait behind the player's own cards; the hand's start does not.
-    const bool cardsAwaited = cardsTold_ != hand && to.holeCards.size() == 2;
+    // Other players' first moves wait behind the player's own cards, read with the table or not; the
+    // hand's start does not.
+    const bool cardsAwaited = (cardsTold_ != hand || readComing_ == hand) && to.holeCards.size() == 2;
     for (const HandEvent& event : events) {
         const auto line = TableSpeech::line(event, to.seatIndex, text);
         if (!line) {
@@ -50,7 +51,9 @@ void TableSpeaker::viewChanged(std::uint64_t table, const PlayerView& to, bool h
         if (cardsAwaited && !event.is<HandEvent::HandStarted>()) {
             held_ << *line;
             heldHand_ = hand;
-            heldCards_ = TableSpeech::holeCards(to, tagOf(to, learning)).value_or(QString());
+            heldCards_ = cardsTold_ == hand
+                             ? QString()
+                             : TableSpeech::holeCards(to, tagOf(to, learning)).value_or(QString());
         } else {
             saying_ << *line;
         }
@@ -78,10 +81,17 @@ void TableSpeaker::arrived(std::uint64_t table, const PlayerView& shown, bool ca
     if (LogDiff::newEvents(told_, shown).empty()) {
         reading_ = true;
     }
-    if (cardsComing || shown.holeCards.size() != 2) {
+    if (shown.holeCards.size() != 2) {
         return;
     }
+    // The cards are read with the table even on their way: a reader reads the table only when it gets to
+    // where the keys landed, often after the cards have come to rest, and cards said as they rest would
+    // then be heard twice.
     cardsTold_ = handOf(table, shown);
+    if (cardsComing) {
+        readComing_ = cardsTold_;
+        return;
+    }
     // A screen made for a hand dealt a while ago (the table moved to the other surface) tells it from here
     // on: its start was heard where it was dealt.
     if (!told_) {
@@ -134,6 +144,9 @@ QString TableSpeaker::speak(const Moment& moment) {
                 said << *cards;
                 cardsTold_ = hand;
             }
+        }
+        if (!moment.cardsComing && readComing_ == hand) {
+            readComing_.reset();
         }
         // Dealt no cards to wait for, the hand's lines go on without them.
         if (heldHand_ == hand && !moment.cardsComing) {

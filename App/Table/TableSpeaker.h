@@ -53,10 +53,10 @@ class TableSpeaker {
     // what the button acknowledges before the button itself.
     bool captionWaits() const { return !caption_.isEmpty(); }
     // The table takes the keys, as its screen comes up or the guide over it closes: the reader reads where
-    // they land first, the table's standing, the player's cards among it when they rest already; they are
-    // not said again, nor, on a screen that has said nothing yet, what came before. At a table under way
-    // (a hand resumed), nothing is said until that reading is over (`read`); then what is due follows it in
-    // order, the turn's prompt last: said at once, the prompt came ahead of the table and its cards. A
+    // they land first, the table's standing, the player's cards among it, resting or still on their way;
+    // they are not said again, nor, on a screen that has said nothing yet, what came before. At a table under
+    // way (a hand resumed), nothing is said until that reading is over (`read`); then what is due follows it
+    // in order, the turn's prompt last: said at once, the prompt came ahead of the table and its cards. A
     // table whose start the reader is still to hear (a new game) tells it at once, as before the reading.
     void arrived(std::uint64_t table, const PokerEngine::PlayerView& shown, bool cardsComing);
     void read();
@@ -95,6 +95,9 @@ class TableSpeaker {
     std::optional<HandKey> heldHand_;
     QString heldCards_;
     std::optional<HandKey> cardsTold_;
+    // The hand whose cards were read with the table while still on their way: the other players' moves
+    // still wait for them to rest.
+    std::optional<HandKey> readComing_;
     std::optional<HandKey> waitTold_;
     QString caption_;
     // The open turn was told, and the decision it was told for.

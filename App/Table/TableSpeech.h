@@ -50,8 +50,9 @@ QString actionKeys(const PokerEngine::LegalActions& legal);
 std::optional<QString> holeCards(const PokerEngine::PlayerView& view, const std::optional<QString>& tag);
 
 // What the table says of itself when a reader comes to it or asks where it is: the player's cards (once
-// `withCards`: they have been heard, or rest in front of the player) as holeCards() says them, and chips,
-// then the board and the pot once there are any. Never the whole table: each seat speaks for itself.
+// `withCards`: they have been heard, or come with the table as it takes the keys) as holeCards() says
+// them, and chips, then the board and the pot once there are any. Never the whole table: each seat
+// speaks for itself.
 QString standing(const PokerEngine::PlayerView& view, bool withCards = true,
                  const std::optional<QString>& tag = std::nullopt);
 

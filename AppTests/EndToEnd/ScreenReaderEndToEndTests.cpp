@@ -1348,10 +1348,10 @@ std::optional<std::pair<QString, QString>> readWithOrca(const Desktop& desktop, 
 }
 
 // Starts the lobby's default table by keys once Orca listens (Return, and Return again on the Cash
-// Table's sheet), waits for Orca to say the first hand, then quits with Ctrl+Q. Meanwhile it stamps
-// every event the game sends the bus as it arrives; "B" lines give, for the start and for the quitting,
-// the most events in any 100 ms, when that window began and what they were, and "H" whether Orca said
-// "Hand 1. Blinds".
+// Table's sheet), waits for Orca to say the first hand, the table and the player's cards, then quits
+// with Ctrl+Q. Meanwhile it stamps every event the game sends the bus as it arrives; "B" lines give, for
+// the start and for the quitting, the most events in any 100 ms, when that window began and what they
+// were, and "H" whether Orca said "Hand 1. Blinds".
 const std::string tableStartPlayer = findTheGame + R"py(
 import threading, collections
 from gi.repository import GLib, Gio
@@ -1398,6 +1398,7 @@ while time.time() < deadline and not heard("Hand 1. Blinds", mark):
         sheet = False
     time.sleep(0.5)
 waitUntilSaid("Table section", 20, mark)
+waitUntilSaid("Your cards: ", 20, mark)
 time.sleep(3)
 with lock: senders = set(sender for at, sender, kind in sent)
 ours = set(sender for sender in senders if owner(sender) == game)
@@ -1442,6 +1443,15 @@ TEST_F(ScreenReaderEndToEnd, OrcaHearsEachTablesFirstHandAndNoStartOrQuittingFlo
             EXPECT_LE(burst.value(1).toInt(), 50) << burst.join(' ').toStdString();
         }
         EXPECT_EQ(linesOf(printed, QStringLiteral("H")).value(0).value(0), QStringLiteral("1")) << seen;
+        // The player's cards are heard once, however late the reader reads the table the keys land on,
+        // and the turn, when it comes, after them. (Orca may read the window's table before the start's
+        // announcement, which its title tells too.)
+        EXPECT_EQ(spoken.count(QStringLiteral("Your cards: ")), 1) << seen;
+        if (spoken.contains(QStringLiteral("Your turn. "))) {
+            EXPECT_TRUE(saidAnchorThen(spoken.split('\n'), QStringLiteral("Your cards: "),
+                                       QStringLiteral("Your turn. ")))
+                << seen;
+        }
         // In the popover, the first hand is followed by where the keys landed, the table, with no bare name
         // of the popover between them, as if the player had come to another window.
         if (surface != LaunchSurface::menuBar)

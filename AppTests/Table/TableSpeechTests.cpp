@@ -274,10 +274,16 @@ TEST(TableSpeech, TheSpeakerSaysEachHandInOrderAndEachThingOnce) {
          {change(turnView), speak(turnView), call(&TableSpeaker::uncovering), arrive(turnView),
           speak(turnView), call(&TableSpeaker::read), speak(turnView), speak(turnView)},
          {"Hand 1. Blinds 10 20. " + cards + " Goldie calls 10. " + turn, "", turn, ""}},
-        {"the guide closed before the cards rest: they are said once they do, after the table",
+        {"the guide closed before the cards rest: read with the table where the keys land, not said again "
+         "as they rest, where what waited for them follows",
          {change(turnView), speak(turnView, true), call(&TableSpeaker::uncovering), arrive(turnView, true),
           speak(turnView, true), call(&TableSpeaker::read), speak(turnView, true), speak(turnView)},
-         {"Hand 1. Blinds 10 20.", "", "", cards + " Goldie calls 10. " + turn}},
+         {"Hand 1. Blinds 10 20.", "", "", "Goldie calls 10. " + turn}},
+        {"a new game comes up with its cards on their way: read with the table where the keys land, "
+         "however late, not said again as they rest; the other players' moves still wait for them",
+         {arrive(dealt({}), true), change(dealt({})), speak(dealt({}), true), change(turnView),
+          speak(turnView, true), speak(turnView)},
+         {"Hand 1. Blinds 10 20.", "", "Goldie calls 10. " + turn}},
         {"a screen made for a hand dealt a while ago tells it from where it stands",
          {arrive(dealt({})), change(dealt({})), speak(dealt({}))},
          {""},
@@ -320,4 +326,10 @@ TEST(TableSpeech, TheSpeakerSaysEachHandInOrderAndEachThingOnce) {
     speaker.arrived(1, turnView, false);
     EXPECT_EQ(speaker.standing(1, turnView, false), cards + " You have 1,000 chips.");
     EXPECT_EQ(speaker.standing(1, turnView, true), tagged + " You have 1,000 chips.");
+    // Cards still on their way as the table takes the keys are read with it.
+    TableSpeaker dealing;
+    dealing.newTable();
+    dealing.arrived(1, turnView, true);
+    EXPECT_EQ(dealing.standing(1, turnView, false).toStdString(),
+              (cards + " You have 1,000 chips.").toStdString());
 }

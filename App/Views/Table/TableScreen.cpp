@@ -342,7 +342,7 @@ void TableScreen::showEvent(QShowEvent* event) {
 }
 
 void TableScreen::readAsItStands() {
-    // The table about to take the keys is read as it stands, the player's cards among it when they rest.
+    // The table about to take the keys is read as it stands, the player's cards among it.
     const auto& shown = presenter_->shown();
     if (shown && row_ != BottomRow::tableOver && row_ != BottomRow::leaveConfirmation &&
         row_ != BottomRow::practiceCaption) {
@@ -385,6 +385,9 @@ void TableScreen::paintEvent(QPaintEvent*) {
 void TableScreen::viewChanged() {
     GameController* game = environment_.controller;
     const auto next = game->view();
+    // The keys are elsewhere (on the panel that ended the last game): a new game brings them to the
+    // table, where the reader reads it.
+    const bool keysComing = QApplication::focusWidget() != this;
     if (next && game->tableGeneration() != generation_) {
         // A new table (a Quick Hand after the practice hand) is told from its first event, though its
         // hand number may be the one the reader last heard of.
@@ -406,7 +409,13 @@ void TableScreen::viewChanged() {
     if (next && game->tableGeneration() != generation_) {
         generation_ = game->tableGeneration();
         // A new game is played from the table, wherever the press that started it was made.
+        if (keysComing) {
+            readAsItStands();
+        }
         takeKeys();
+        if (keysComing) {
+            speakOnceRead();
+        }
     }
 }
 

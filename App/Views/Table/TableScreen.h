@@ -157,7 +157,7 @@ class TableScreen : public QWidget {
     // Sets what the table says of itself to a reader who comes to it or asks.
     void describe();
     // The table is about to take the keys: unless a row under it takes them, the reader reads the table
-    // as it stands where they land, the player's cards among it when they rest.
+    // as it stands where they land, the player's cards among it, resting or still on their way.
     void readAsItStands();
     // Says what is due once that reading is over: the table's standing first, the turn's prompt last.
     void speakOnceRead();
