@@ -1,5 +1,6 @@
 #include "System/ReaderChangeEvents.h"
 
+#include "System/ChangedAsOne.h"
 #include "System/PacedSignals.h"
 
 #include <QAccessible>
@@ -215,6 +216,8 @@ QString objectPath(QAccessibleInterface* element) {
 }
 
 bool keptFromReaders(QAccessibleEvent* event) {
+    if (ChangedAsOne::keeps(event))
+        return true;
     auto* field = event->type() == QAccessible::TextSelectionChanged ? qobject_cast<QWidget*>(event->object())
                                                                      : nullptr;
     if (!field)

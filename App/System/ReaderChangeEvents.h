@@ -38,11 +38,12 @@ bool bridgeSendsWords(const QVersionNumber& running);
 // keeps selections from readers where they are not theirs.
 void install();
 
-// Whether `event` is kept from readers. Only a text field's selection changes are: told only while the
-// field holds the keys, since a reader speaks a selection dropped wherever it is ("Text unselected"),
-// of a field the player has left; not when typing replaces the selection, as the change of text tells
-// the reader that, and Orca, which may take the selection's event first, said "Text unselected" of the
-// amount being typed; and not when it is made as the field takes the keys (see TakingTheKeys).
+// Whether `event` is kept from readers: one of a part of a whole changing or made as one (see
+// ChangedAsOne), and a text field's selection changes: told only while the field holds the keys, since a
+// reader speaks a selection dropped wherever it is ("Text unselected"), of a field the player has left; not
+// when typing replaces the selection, as the change of text tells the reader that, and Orca, which may take
+// the selection's event first, said "Text unselected" of the amount being typed; and not when it is made as
+// the field takes the keys (see TakingTheKeys).
 bool keptFromReaders(QAccessibleEvent* event);
 
 // While one lives, `field` is being typed in: a selection it drops as its text changes goes with the

@@ -2,6 +2,7 @@
 
 #include "GameController.h"
 #include "Style/MotionStyle.h"
+#include "System/ChangedAsOne.h"
 #include "Table/TablePresenter.h"
 #include "Views/Learn/PokerBasicsView.h"
 #include "Views/Support/FocusReturn.h"
@@ -43,8 +44,12 @@ void TableScreen::showGuide(bool open) {
         setup.heldRank = TableScreenRules::guideHeldRank(learning(), game->view());
         setup.onDone = [this] { showGuide(false); };
         setup.announcer = announcer_;
-        guidePanel_ = new PokerBasicsView(std::move(setup), this);
-        guidePanel_->show();
+        // Told of the new panel alone, a reader meets its parts as the keys reach them: told of each, it
+        // was flooded before the page's words came.
+        ChangedAsOne::made(this, [this, &setup] {
+            guidePanel_ = new PokerBasicsView(std::move(setup), this);
+            guidePanel_->show();
+        });
     }
     if (theme_.reduceMotion && !guidePanel_->graphicsEffect()) {
         guidePanel_->setGraphicsEffect(new FadeScaleEffect(
@@ -55,9 +60,11 @@ void TableScreen::showGuide(bool open) {
     }
     guidePanel_->raise();
     placeGuide();
+    // The covered table stops taking input, told to a reader of each of its three parts alone: told of
+    // every control in them, a reader flooded drops the guide's own words.
     for (QWidget* content : {static_cast<QWidget*>(topBar_), static_cast<QWidget*>(stage_), bottom_}) {
         if (content) {
-            content->setEnabled(!open);
+            ChangedAsOne::change(content, [content, open] { content->setEnabled(!open); });
         }
     }
     // Covered, the table is no stop of Tab's: the keys go round the guide alone.
@@ -111,14 +118,20 @@ void TableScreen::showContent() {
     const bool covered = guideOpen_ && guide_.isFinished(clock_.now());
     const bool visible = presenter_->shown().has_value() && !covered;
     for (QWidget* content : {static_cast<QWidget*>(topBar_), static_cast<QWidget*>(stage_), bottom_}) {
-        if (content && content->isHidden() == visible) {
+        if (!content || content->isHidden() != visible) {
+            continue;
+        }
+        if (guidePanel_) {
+            // Covered or uncovered by the guide: told as its input was (see showGuide).
+            ChangedAsOne::change(content, [content, visible] { content->setVisible(visible); });
+        } else {
             content->setVisible(visible);
         }
     }
 }
 
 void TableScreen::closedGuide() {
-    guidePanel_->hide();
+    ChangedAsOne::change(guidePanel_, [this] { guidePanel_->hide(); });
     guidePanel_->deleteLater();
     guidePanel_ = nullptr;
 }
