@@ -106,7 +106,12 @@ void TableSpeaker::joined(std::uint64_t table, const PlayerView& now) {
     }
 }
 
+void TableSpeaker::covering() {
+    covered_ = true;
+}
+
 void TableSpeaker::uncovering() {
+    covered_ = false;
     reading_ = true;
     // The guide hid the turn's controls: an open turn is told again once the table has been read.
     turnTold_ = false;
@@ -130,7 +135,7 @@ void TableSpeaker::leaving() {
 }
 
 QString TableSpeaker::speak(const Moment& moment) {
-    if (reading_) {
+    if (reading_ || covered_) {
         // What is due keeps: the lines of the game in `saying_`, the rest worked out afresh once read.
         return {};
     }

@@ -60,8 +60,10 @@ class TableSpeaker {
     // table whose start the reader is still to hear (a new game) tells it at once, as before the reading.
     void arrived(std::uint64_t table, const PokerEngine::PlayerView& shown, bool cardsComing);
     void read();
-    // The guide that covered the table closes over it: nothing is said until the table has been read
-    // (`read`), and the turn it hid is told again then.
+    // The guide covers the table: nothing of it is said, what is due (a practice caption among it) keeping
+    // until the guide closes over it again. Then nothing is said until the table has been read (`read`),
+    // and the turn it hid is told again then.
+    void covering();
     void uncovering();
     // The screen was made for a table under way (moved from the other surface, where the reader heard
     // its past): it tells the table from `now` on, the player's cards with its standing, not again.
@@ -104,6 +106,7 @@ class TableSpeaker {
     bool turnTold_ = false;
     std::optional<TableSpeech::Decision> prompted_;
     bool away_ = false;
+    bool covered_ = false;
     bool leaving_ = false;
     // The reader is reading the table the keys came to.
     bool reading_ = false;

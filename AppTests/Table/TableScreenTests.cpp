@@ -10,6 +10,7 @@
 #include "Style/Drawing/StyledText.h"
 #include "Support/ToldSelections.h"
 #include "SurfaceCoordinator.h"
+#include "System/PacedSignals.h"
 #include "Table/ActionBarModel.h"
 #include "Table/Screen/StageLayout.h"
 #include "Table/Screen/TableOverModel.h"
@@ -504,6 +505,38 @@ TEST(TableScreen, PausingAndTheGuide) {
     EXPECT_TRUE(controller.pauseReasons().empty());
     EXPECT_EQ(table.screen->focus(), TableFocus::table);
     EXPECT_EQ(table.announcer.spoken().size(), spoken + 1);
+}
+
+// The guide opened while a practice caption's words wait for a reader to be told the table's changes
+// keeps the keys, and nothing is said over it: the words come once it closes and the table has been read
+// where the keys landed, and only then does the caption take the keys.
+TEST(TableScreen, ACaptionOnItsWayAsTheGuideOpensWaitsForItToClose) {
+    TableScreenHarness table;
+    table.activate();
+    // Changes still to be told, as a table just dealt has, hold the caption's words back.
+    for (int change = 0; change < 300; ++change)
+        PacedSignals::tell({QStringLiteral("/org/a11y/atspi/accessible/held%1").arg(change),
+                            QStringLiteral("showing"), QStringLiteral("1")},
+                           QStringLiteral("0"));
+    table.startPractice();
+    ASSERT_EQ(table.screen->bottomRow(), BottomRow::practiceCaption);
+    const QString words = table.screen->practiceCaption()->caption().announcement();
+    const qsizetype before = table.announcer.spoken().size();
+    ASSERT_GT(PacedSignals::waiting(), 0u);
+    table.type(Qt::Key_Question);
+    ASSERT_TRUE(table.screen->guideOpen());
+    ASSERT_TRUE(QTest::qWaitFor([] { return PacedSignals::waiting() == 0; }, 20000));
+    QApplication::processEvents();
+    EXPECT_FALSE(table.announcer.spoken().mid(before).join(' ').contains(words))
+        << table.announcer.spoken().mid(before).join(" | ").toStdString();
+    EXPECT_TRUE(table.screen->guidePanel()->isAncestorOf(QApplication::focusWidget()));
+    table.type(Qt::Key_Escape);
+    ASSERT_FALSE(table.screen->guideOpen());
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return table.announcer.spoken().mid(before).join(' ').contains(words);
+    })) << table.announcer.spoken().mid(before).join(" | ").toStdString();
+    EXPECT_EQ(table.announcer.spoken().mid(before).join(' ').count(words), 1);
+    EXPECT_TRUE(table.screen->practiceCaption()->isAncestorOf(QApplication::focusWidget()));
 }
 
 // Frame by frame in the table's time, as a player watches a series: a board card is named only once

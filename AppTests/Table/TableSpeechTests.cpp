@@ -199,6 +199,15 @@ Step speak(const PlayerView& view, bool cardsComing = false, bool resultWaits = 
         said << speaker.speak(moment);
     };
 }
+// A moment under the guide: the reader cannot hear the table.
+Step covered(const PlayerView& view) {
+    return [=](TableSpeaker& speaker, QStringList& said) {
+        TableSpeaker::Moment moment;
+        moment.table = 1;
+        moment.current = moment.shown = &view;
+        said << speaker.speak(moment);
+    };
+}
 Step arrive(const PlayerView& view, bool cardsComing = false) {
     return [=](TableSpeaker& speaker, QStringList&) { speaker.arrived(1, view, cardsComing); };
 }
@@ -266,6 +275,15 @@ TEST(TableSpeech, TheSpeakerSaysEachHandInOrderAndEachThingOnce) {
          {change(turnView), speak(turnView, true), call(&TableSpeaker::uncovering), arrive(turnView),
           speak(turnView), call(&TableSpeaker::read), speak(turnView), speak(turnView)},
          {"Hand 1. Blinds 10 20.", "", "Goldie calls 10. " + turn, ""}},
+        {"what was due as the guide came over the table waits for it to close and the table to be read",
+         {change(turnView), call(&TableSpeaker::covering), covered(turnView), call(&TableSpeaker::uncovering),
+          arrive(turnView), speak(turnView), call(&TableSpeaker::read), speak(turnView)},
+         {"", "", "Hand 1. Blinds 10 20. Goldie calls 10. " + turn}},
+        {"a caption due under the guide is said once the table is read again",
+         {change(dealt({})), speak(dealt({})), call(&TableSpeaker::covering), caption, covered(dealt({})),
+          call(&TableSpeaker::uncovering), arrive(dealt({})), speak(dealt({})), call(&TableSpeaker::read),
+          speak(dealt({}))},
+         {"Hand 1. Blinds 10 20. " + cards, "", "", "Only you see these two."}},
         {"a move made while the table is read after the guide waits for it, the turn after the move",
          {change(dealt({})), speak(dealt({}), true), call(&TableSpeaker::uncovering), arrive(dealt({})),
           change(turnView), speak(turnView), call(&TableSpeaker::read), speak(turnView)},

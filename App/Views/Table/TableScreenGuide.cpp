@@ -21,7 +21,9 @@ void TableScreen::showGuide(bool open) {
     if (open == guideOpen_) {
         return;
     }
-    if (!open) {
+    if (open) {
+        speaker_.covering();
+    } else {
         // Uncovered, the table is read where the keys land, the player's cards among it: said apart as
         // well, they were heard twice. What is due waits for that reading (see TableSpeaker::uncovering).
         speaker_.uncovering();

@@ -53,6 +53,11 @@ bool TableScreen::event(QEvent* event) {
 }
 
 void TableScreen::takeKeys() {
+    // Under the guide the keys stay in it: what comes meanwhile (a caption, a row) takes them once the
+    // guide closes.
+    if (guideOpen_) {
+        return;
+    }
     target_->setFocus(TableFocus::table);
     if (row_ == BottomRow::tableOver && message_) {
         // Its primary button, with its ring showing; the reader names it as it takes them.

@@ -244,6 +244,12 @@ void TableScreen::tellCaption(const QString& words) {
     captionOnItsWay_ = true;
     PacedSignals::afterWaiting(this, [this, words] {
         captionOnItsWay_ = false;
+        if (guideOpen_) {
+            // The guide came over the table meanwhile: the words wait for it to close, said after the
+            // table is read again.
+            speaker_.caption(words);
+            return;
+        }
         announcer_->announce(words);
         if (row_ == BottomRow::practiceCaption) {
             takeKeys();
