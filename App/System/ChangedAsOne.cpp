@@ -18,25 +18,19 @@ constexpr const char* heardEnabledProperty = "chipwhistleHeardEnabled";
 constexpr const char* makingProperty = "chipwhistleMaking";
 constexpr const char* madeBeforeProperty = "chipwhistleMadeBefore";
 
-bool underAWholeBeingMade(const QWidget* part) {
-    for (const QWidget* whole = part->parentWidget(); whole && !part->isWindow();) {
-        const QWidget* parent = whole->parentWidget();
-        if (parent && parent->property(makingProperty).toBool())
-            return !whole->property(madeBeforeProperty).toBool();
-        if (whole->isWindow())
-            return false;
-        whole = parent;
-    }
-    return false;
-}
+// What a part's events are kept for: a whole above it changing as one, or being made.
+enum class Whole { none, changing, made };
 
-bool underAWholeChanging(const QWidget* part) {
-    for (const QWidget* above = part; !above->isWindow() && above->parentWidget();) {
-        above = above->parentWidget();
-        if (above->property(changingProperty).toBool())
-            return true;
+Whole wholeAbove(const QWidget* part) {
+    for (const QWidget* above = part; !above->isWindow() && above->parentWidget();
+         above = above->parentWidget()) {
+        const QWidget* parent = above->parentWidget();
+        if (parent->property(changingProperty).toBool())
+            return Whole::changing;
+        if (parent->property(makingProperty).toBool())
+            return above != part && !above->property(madeBeforeProperty).toBool() ? Whole::made : Whole::none;
     }
-    return false;
+    return Whole::none;
 }
 
 // What of a part `event` tells, as the property that keeps it; none for anything else.
@@ -92,8 +86,7 @@ void change(QWidget* whole, const std::function<void()>& change, const Tell& tel
 }
 
 void made(QWidget* parent, const std::function<void()>& make) {
-    const QList<QWidget*> before = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (QWidget* child : before)
+    for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         child->setProperty(madeBeforeProperty, true);
     parent->setProperty(makingProperty, true);
     make();
@@ -103,16 +96,16 @@ void made(QWidget* parent, const std::function<void()>& make) {
 }
 
 bool keeps(QAccessibleEvent* event) {
-    if (event->type() != QAccessible::Focus) {
-        auto* made = qobject_cast<QWidget*>(event->object());
-        if (made && underAWholeBeingMade(made))
-            return true;
-    }
-    const char* kept = keptBy(event);
-    auto* part = kept ? qobject_cast<QWidget*>(event->object()) : nullptr;
+    auto* part = qobject_cast<QWidget*>(event->object());
     if (!part)
         return false;
-    if (!underAWholeChanging(part)) {
+    const Whole whole = wholeAbove(part);
+    if (whole == Whole::made)
+        return event->type() != QAccessible::Focus;
+    const char* kept = keptBy(event);
+    if (!kept)
+        return false;
+    if (whole == Whole::none) {
         // Told: the reader holds the part as it now is.
         if (part->property(kept).isValid())
             part->setProperty(kept, QVariant());

@@ -184,13 +184,17 @@ using Step = std::function<void(TableSpeaker&, QStringList&)>;
 Step change(const PlayerView& view, bool heard = true, bool learning = false) {
     return [=](TableSpeaker& speaker, QStringList&) { speaker.viewChanged(1, view, heard, names, learning); };
 }
+TableSpeaker::Moment momentOf(const PlayerView& view) {
+    TableSpeaker::Moment moment;
+    moment.table = 1;
+    moment.current = moment.shown = &view;
+    return moment;
+}
 // The view's cards still coming, or come to rest; its result waiting for Return.
 Step speak(const PlayerView& view, bool cardsComing = false, bool resultWaits = false,
            bool learning = false) {
     return [=](TableSpeaker& speaker, QStringList& said) {
-        TableSpeaker::Moment moment;
-        moment.table = 1;
-        moment.current = moment.shown = &view;
+        TableSpeaker::Moment moment = momentOf(view);
         moment.cardsComing = cardsComing;
         moment.heard = true;
         moment.turnOpen = view.legalActions && !cardsComing;
@@ -201,12 +205,7 @@ Step speak(const PlayerView& view, bool cardsComing = false, bool resultWaits = 
 }
 // A moment under the guide: the reader cannot hear the table.
 Step covered(const PlayerView& view) {
-    return [=](TableSpeaker& speaker, QStringList& said) {
-        TableSpeaker::Moment moment;
-        moment.table = 1;
-        moment.current = moment.shown = &view;
-        said << speaker.speak(moment);
-    };
+    return [=](TableSpeaker& speaker, QStringList& said) { said << speaker.speak(momentOf(view)); };
 }
 Step arrive(const PlayerView& view, bool cardsComing = false) {
     return [=](TableSpeaker& speaker, QStringList&) { speaker.arrived(1, view, cardsComing); };
